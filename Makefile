@@ -1,0 +1,32 @@
+# Convenience entry points; each calls the scripts that CI and the README use.
+.PHONY: all deps build test check demo sanitize bench format clean
+
+all: build
+
+deps:
+	scripts/install-deps
+
+build:
+	scripts/build
+
+test:
+	scripts/test
+
+check:
+	scripts/check
+
+demo:
+	scripts/demo
+
+sanitize:
+	BUILD_DIR=build-asan BUILD_TYPE=Debug scripts/build -DSORVEL_SANITIZE=ON
+	BUILD_DIR=build-asan scripts/test
+
+bench: build
+	@for b in build/bin/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan

@@ -1,0 +1,266 @@
+#include "album/album.h"
+
+#include <QDir>
+#include <QLoggingCategory>
+#include <QTransform>
+
+#include <atomic>
+#include <cmath>
+
+#include "kybase/kypref.h"
+#include "kybase/kyapplication.h"
+
+Q_LOGGING_CATEGORY(lcAlbum, "sorvel.album")
+
+OutputFormat OutputFormat::forStandard(const QString &tvStandard)
+{
+    OutputFormat f;
+    if (tvStandard == QLatin1String("PAL")) {
+        f.frameRateNum = 25;
+        f.frameRateDen = 1;
+    } else {
+        f.frameRateNum = 30000;
+        f.frameRateDen = 1001;
+    }
+    return f;
+}
+
+bool OutputFormat::operator==(const OutputFormat &o) const
+{
+    return width == o.width && height == o.height && frameRateNum == o.frameRateNum
+           && frameRateDen == o.frameRateDen && aspectNum == o.aspectNum && aspectDen == o.aspectDen
+           && audioChannels == o.audioChannels && audioSampleRate == o.audioSampleRate
+           && audioBitsPerSample == o.audioBitsPerSample;
+}
+
+int64_t secondsToFrames(double seconds, const OutputFormat &format)
+{
+    // A tiny tolerance keeps values such as 10.4 s x 25 (= 259.99999...)
+    // from losing a whole frame to binary rounding.
+    const double frames = double(format.frameRateNum) * seconds / double(format.frameRateDen);
+    return int64_t(std::trunc(frames + (frames >= 0 ? 1e-9 : -1e-9)));
+}
+
+double framesToSeconds(int64_t frames, const OutputFormat &format)
+{
+    return double(format.frameRateDen) * double(frames) / double(format.frameRateNum);
+}
+
+int framePeriodMs(const OutputFormat &format)
+{
+    return int(int64_t(format.frameRateDen) * 1000 / format.frameRateNum);
+}
+
+int snapDurationMs(int requestedMs, int currentMs, int periodMs)
+{
+    if (periodMs <= 0)
+        return requestedMs;
+    if (requestedMs < currentMs)
+        return periodMs * (requestedMs / periodMs);
+    return periodMs * (requestedMs / periodMs + 1);
+}
+
+int orientationCodeFor(const QVector<int32_t> &transformOps)
+{
+    QTransform t;
+    for (int32_t op : transformOps) {
+        switch (op) {
+        case OpMirror:
+            t.rotate(180, Qt::YAxis);
+            break;
+        case OpFlip:
+            t.rotate(180, Qt::XAxis);
+            break;
+        case OpTurnLeft:
+            t.rotate(90, Qt::ZAxis);
+            break;
+        case OpTurnRight:
+            t.rotate(-90, Qt::ZAxis);
+            break;
+        default:
+            break;
+        }
+    }
+    auto is = [](qreal v, qreal target) { return std::abs(v - target) < 0.0001; };
+    const qreal m11 = t.m11(), m12 = t.m12(), m21 = t.m21(), m22 = t.m22();
+    if (is(m11, 1) && is(m22, 1))
+        return 0;
+    if (is(m11, 1) && is(m22, -1))
+        return 1;
+    if (is(m11, -1) && is(m22, 1))
+        return 2;
+    if (is(m11, -1) && is(m22, -1))
+        return 3;
+    if (is(m12, 1) && is(m21, 1))
+        return 4;
+    if (is(m12, 1) && is(m21, -1))
+        return 5;
+    if (is(m12, -1) && is(m21, 1))
+        return 6;
+    if (is(m12, -1) && is(m21, -1))
+        return 7;
+    qCWarning(lcAlbum) << "I Don't think this will happen!";
+    return 0;
+}
+
+QVector<int32_t> transformOpsFromExif(const ImageInfo &info)
+{
+    QVector<int32_t> ops;
+    if (info.exifMirror)
+        ops.append(OpMirror);
+    if (info.exifFlip)
+        ops.append(OpFlip);
+    if (info.exifRotation == -90)
+        ops.append(OpTurnLeft);
+    else if (info.exifRotation == 90)
+        ops.append(OpTurnRight);
+    return ops;
+}
+
+void applyExifOrientation(ImageInfo &info, int exifOrientation)
+{
+    struct Row {
+        int rotation;
+        bool mirror;
+        bool flip;
+    };
+    static const Row table[8] = {
+        {0, false, false}, {0, true, false},  {0, true, true},  {0, false, true},
+        {90, true, false}, {90, false, false}, {-90, true, false}, {-90, false, false},
+    };
+    if (exifOrientation < 1 || exifOrientation > 8)
+        return;
+    const Row &r = table[exifOrientation - 1];
+    info.exifRotation = r.rotation;
+    info.exifMirror = r.mirror;
+    info.exifFlip = r.flip;
+}
+
+namespace {
+std::atomic<uint32_t> g_motionCounter{0};
+}
+
+void assignMotionKeys(ImageInfo &info)
+{
+    const uint32_t k = g_motionCounter.fetch_add(1);
+    MotionKey start{0, {-25.f, -12.5f, 50.f, 0.f}};
+    MotionKey end{0, {25.f, 12.5f, 100.f, 0.f}};
+    for (int bit = 0; bit < 3; ++bit) {
+        if (k & (1u << bit))
+            std::swap(start.values[bit], end.values[bit]);
+    }
+    info.motionStart = start;
+    info.motionEnd = end;
+}
+
+void resetMotionKeyCounter()
+{
+    g_motionCounter = 0;
+}
+
+MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicEffect)
+{
+    MotionSample s;
+    if (!useDynamicEffect)
+        return s;
+    s.kind = info.motionStart.kind;
+    const int animated = s.kind == 1 ? 4 : 3;
+    for (int i = 0; i < animated; ++i) {
+        const double a = info.motionStart.values[i];
+        const double b = info.motionEnd.values[i];
+        s.values[i] = float(a + x * (b - a));
+    }
+    return s;
+}
+
+void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport)
+{
+    if (autoRotateOnImport)
+        info.transformOps = transformOpsFromExif(info);
+    assignMotionKeys(info);
+    info.orientationCode = orientationCodeFor(info.transformOps);
+}
+
+Album::Album()
+{
+    QString appDir;
+    if (auto *app = KyApplication::instance(); app && app->pref())
+        appDir = app->pref()->appDir();
+    else
+        appDir = KyPref::resolveAppDir(KyApplication::defaultProductKey());
+    loadPatternFiles(appDir);
+}
+
+Album::Album(const QString &appDir)
+{
+    loadPatternFiles(appDir);
+}
+
+void Album::loadPatternFiles(const QString &appDir)
+{
+    QString dir = appDir;
+    if (!dir.endsWith(QLatin1Char('/')) && !dir.endsWith(QLatin1Char('\\')))
+        dir += QLatin1Char('/');
+    dir += QStringLiteral("pattern/");
+    patternFiles.clear();
+    const QDir folder(dir);
+    const QStringList names = folder.entryList({QStringLiteral("*.wpt")}, QDir::Files,
+                                               QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : names)
+        patternFiles.append(folder.absoluteFilePath(name));
+}
+
+double Album::videoLength() const
+{
+    const int n = photos.size();
+    if (n == 0)
+        return 0.0;
+    return n * photoDuration + (useTransition ? (n - 1) * transitionDuration : 0.0);
+}
+
+double Album::audioLength() const
+{
+    double total = 0.0;
+    for (const AudioInfo &a : audios)
+        total += a.clipEnd - a.clipStart;
+    return total;
+}
+
+int Album::setPhotoDurationMs(int requestedMs, const OutputFormat &format)
+{
+    setPhotoDurationExactMs(snapDurationMs(requestedMs, photoDurationMs, framePeriodMs(format)));
+    return photoDurationMs;
+}
+
+int Album::setTransitionDurationMs(int requestedMs, const OutputFormat &format)
+{
+    setTransitionDurationExactMs(snapDurationMs(requestedMs, transitionDurationMs, framePeriodMs(format)));
+    return transitionDurationMs;
+}
+
+void Album::setPhotoDurationExactMs(int ms)
+{
+    photoDurationMs = ms;
+    photoDuration = ms / 1000.0;
+}
+
+void Album::setTransitionDurationExactMs(int ms)
+{
+    transitionDurationMs = ms;
+    transitionDuration = ms / 1000.0;
+}
+
+bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
+{
+    const int n = photos.size();
+    if (n == 0 || audios.isEmpty())
+        return false;
+    const double a = (audioLength() - (useTransition && n > 0 ? (n - 1) * transitionDuration : 0.0)) / n;
+    if (a < 1.0 || a > 999.0)
+        return false;
+    const int p = framePeriodMs(format);
+    const int64_t wholeMs = int64_t(std::floor(1000.0 * a + 1e-6));
+    const int ms = int(p * (1 + wholeMs / p));
+    setPhotoDurationExactMs(ms);
+    return true;
+}

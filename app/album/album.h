@@ -1,0 +1,170 @@
+#pragma once
+
+#include <QDateTime>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <array>
+#include <cstdint>
+
+// Dynamic-effect key: kind 0 animates three values (horizontal offset,
+// vertical offset, offset toward the viewer = zoom, in frame pixels); kind 1
+// animates four (rotation angle in degrees and the rotation axis).
+struct MotionKey {
+    int32_t kind = 0;
+    std::array<float, 4> values{0.f, 0.f, 0.f, 0.f};
+    bool operator==(const MotionKey &o) const { return kind == o.kind && values == o.values; }
+};
+// The interpolated key handed to the drawer; same shape as a key.
+using MotionSample = MotionKey;
+
+// Edit operations stored in ImageInfo::transformOps, newest first.
+enum TransformOp : int32_t { OpMirror = 0, OpFlip = 1, OpTurnLeft = 2, OpTurnRight = 3 };
+
+// How a photo appears on screen relative to the stored file. Codes 4..7
+// exchange width and height.
+enum OrientationCode : int32_t {
+    OrientUnchanged = 0,
+    OrientFlipped = 1,        // flipped top-bottom
+    OrientMirrored = 2,       // mirrored left-right
+    OrientRotated180 = 3,     // rotated 180 degrees
+    OrientCwFlipped = 4,      // turned 90 clockwise, then flipped top-bottom
+    OrientCwRotated180 = 5,   // turned 90 clockwise, then rotated 180 (= turned left)
+    OrientCw = 6,             // turned 90 clockwise
+    OrientCwMirrored = 7      // turned 90 clockwise, then mirrored left-right
+};
+
+constexpr int kExifTextCount = 16;
+
+// One photo of the album; a value type copied into lists.
+struct ImageInfo {
+    QString path;
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t depth = 0;
+    QString format;
+    int64_t fileSize = 0;
+    QDateTime lastModified;
+    bool exifMirror = false;
+    bool exifFlip = false;
+    int32_t exifRotation = 0;
+    QVector<int32_t> transformOps;
+    int32_t orientationCode = 0;
+    MotionKey motionStart;
+    MotionKey motionEnd;
+    std::array<QString, kExifTextCount> exifText;
+    QImage thumbnail;
+    QImage thumbnailTurned;
+};
+
+// One audio clip of the soundtrack.
+struct AudioInfo {
+    QString path;
+    int32_t channels = 0;
+    int32_t sampleRate = 0;
+    int32_t bitsPerSample = 0;
+    double duration = 0.0;
+    QString format;
+    int64_t fileSize = 0;
+    QDateTime lastModified;
+    double clipStart = 0.0;
+    double clipEnd = 0.0;
+
+    double clipLength() const { return clipEnd - clipStart; }
+};
+
+// The render format: a square-pixel 720 x 540 frame at the TV standard's
+// frame rate, and the audio format of the soundtrack.
+struct OutputFormat {
+    int32_t width = 720;
+    int32_t height = 540;
+    int32_t frameRateNum = 25;
+    int32_t frameRateDen = 1;
+    int32_t aspectNum = 4;
+    int32_t aspectDen = 3;
+    int32_t audioChannels = 2;
+    int32_t audioSampleRate = 48000;
+    int32_t audioBitsPerSample = 16;
+
+    // The format for a TV standard: exactly "PAL" gives 25/1, anything else
+    // 30000/1001.
+    static OutputFormat forStandard(const QString &tvStandard);
+    bool operator==(const OutputFormat &o) const;
+};
+
+// Seconds to frames, truncated toward zero.
+int64_t secondsToFrames(double seconds, const OutputFormat &format);
+double framesToSeconds(int64_t frames, const OutputFormat &format);
+// Length of one frame in whole milliseconds: 40 for PAL, 33 for NTSC.
+int framePeriodMs(const OutputFormat &format);
+// Snaps an edited duration (ms) to whole frame periods in the direction of
+// the change: down when the request is below the current value, else up.
+int snapDurationMs(int requestedMs, int currentMs, int periodMs);
+
+// Orientation code of a list of edit operations (list order).
+int orientationCodeFor(const QVector<int32_t> &transformOps);
+// The edit operations that undo nothing but show the photo as its EXIF
+// orientation says ("Auto Rotate").
+QVector<int32_t> transformOpsFromExif(const ImageInfo &info);
+// Maps an EXIF orientation 1..8 onto the three EXIF fields; other values
+// leave the fields unchanged.
+void applyExifOrientation(ImageInfo &info, int exifOrientation);
+// Whether a code shows the turned thumbnail (codes 4..7).
+inline bool orientationTurns(int code) { return code >= 4 && code <= 7; }
+
+// Gives a new photo its dynamic-effect keys from the program-wide counter;
+// eight successive photos run through every pan and zoom direction.
+void assignMotionKeys(ImageInfo &info);
+// Restarts the program-wide counter (tests).
+void resetMotionKeyCounter();
+// The effect at progress x (0..1) of a photo's appearance.
+MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicEffect);
+
+// What happens to a photo when it is imported: the EXIF operations (when
+// auto-rotation on import is on), the dynamic-effect keys and the
+// orientation code.
+void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport);
+
+// The album: photos, clips, transition patterns and slideshow settings.
+class Album
+{
+public:
+    // Lists the patterns of the running application's data folder.
+    Album();
+    // Lists the patterns of the given application data folder.
+    explicit Album(const QString &appDir);
+
+    void loadPatternFiles(const QString &appDir);
+
+    double transitionSpan() const { return useTransition ? transitionDuration : 0.0; }
+    double videoLength() const;
+    double audioLength() const;
+    bool isEmpty() const { return photos.isEmpty() && audios.isEmpty(); }
+
+    // Duration edits in ms, snapped to whole frames; return the new value.
+    int setPhotoDurationMs(int requestedMs, const OutputFormat &format);
+    int setTransitionDurationMs(int requestedMs, const OutputFormat &format);
+    // Sets a duration exactly (a value already a whole number of periods).
+    void setPhotoDurationExactMs(int ms);
+    void setTransitionDurationExactMs(int ms);
+    // "Sync with Audio": fits the photo time to the soundtrack. True when
+    // the photo duration changed (a per-photo time outside 1..999 s or an
+    // album without photos or clips changes nothing).
+    bool fitPhotoDurationToAudio(const OutputFormat &format);
+
+    QList<ImageInfo> photos;
+    QList<AudioInfo> audios;
+    QStringList patternFiles;
+    int32_t photoDurationMs = 5000;
+    double photoDuration = 5.0;
+    int32_t transitionDurationMs = 1500;
+    double transitionDuration = 1.5;
+    bool useTransition = true;
+    bool dissolveOnly = false;
+    bool useDynamicEffect = true;
+    bool loopAudio = false;
+    bool fadeAudio = false;
+};

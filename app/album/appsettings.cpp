@@ -1,0 +1,152 @@
+#include "album/appsettings.h"
+
+#include <QStandardPaths>
+
+#include "kybase/ky.h"
+#include "kybase/kyapplication.h"
+#include "kybase/kypref.h"
+
+namespace AppSettings {
+
+namespace {
+QVariant read(const KyPref *pref, const QString &key, const QVariant &def)
+{
+    return pref ? pref->value(key, def) : def;
+}
+} // namespace
+
+KyPref *pref()
+{
+    auto *app = KyApplication::instance();
+    return app ? app->pref() : nullptr;
+}
+
+bool firstStart(const KyPref *pref)
+{
+    return read(pref, kFirstStart, true).toBool();
+}
+
+int cpuType(const KyPref *pref)
+{
+    return read(pref, kCPUType, 0).toInt();
+}
+
+int cpuInUse(const KyPref *pref, int processorCount)
+{
+    return read(pref, kCPUInUse, qMax(1, processorCount)).toInt();
+}
+
+QString videoStandard(const KyPref *pref)
+{
+    return read(pref, kVideoStandard, QString()).toString();
+}
+
+int afterBurnAction(const KyPref *pref)
+{
+    return read(pref, kAfterBurnAction, int(DoNothing)).toInt();
+}
+
+QString photoLastDir(const KyPref *pref)
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString stored = read(pref, kPhotoLastDir, pictures).toString().trimmed();
+    return stored.isEmpty() ? pictures : stored;
+}
+
+QString audioLastDir(const KyPref *pref)
+{
+    return read(pref, kAudioLastDir, QStandardPaths::writableLocation(QStandardPaths::MusicLocation)).toString();
+}
+
+QString temporaryDir(const KyPref *pref)
+{
+    return read(pref, kTemporaryDir, Ky::tempPath()).toString();
+}
+
+bool deleteTemp(const KyPref *pref)
+{
+    return read(pref, kDeleteTemp, true).toBool();
+}
+
+bool autoUpdateEnable(const KyPref *pref)
+{
+    return read(pref, kAutoUpdateEnable, true).toBool();
+}
+
+int updateInterval(const KyPref *pref)
+{
+    return read(pref, kUpdateInterval, 1).toInt();
+}
+
+const QList<QLocale::Territory> &ntscTerritories()
+{
+    // The NTSC countries of the former country numbering, each carried over
+    // to the territory it named. The Netherlands Antilles became Curacao,
+    // Sint Maarten and the Caribbean Netherlands.
+    static const QList<QLocale::Territory> list = {
+        QLocale::AmericanSamoa,      QLocale::AntiguaAndBarbuda,
+        QLocale::Aruba,              QLocale::Bahamas,
+        QLocale::Barbados,           QLocale::Belize,
+        QLocale::Bermuda,            QLocale::Bolivia,
+        QLocale::BritishIndianOceanTerritory, QLocale::Canada,
+        QLocale::CaymanIslands,      QLocale::Colombia,
+        QLocale::CostaRica,          QLocale::Cuba,
+        QLocale::Dominica,           QLocale::DominicanRepublic,
+        QLocale::Ecuador,            QLocale::ElSalvador,
+        QLocale::Grenada,            QLocale::Guam,
+        QLocale::Guatemala,          QLocale::Guyana,
+        QLocale::Haiti,              QLocale::Honduras,
+        QLocale::Jamaica,            QLocale::Japan,
+        QLocale::SouthKorea,         QLocale::MarshallIslands,
+        QLocale::Mexico,             QLocale::Micronesia,
+        QLocale::Montserrat,         QLocale::Myanmar,
+        QLocale::Curacao,            QLocale::SintMaarten,
+        QLocale::CaribbeanNetherlands, QLocale::Nicaragua,
+        QLocale::NorthernMarianaIslands, QLocale::Palau,
+        QLocale::Panama,             QLocale::Peru,
+        QLocale::PuertoRico,         QLocale::SaintKittsAndNevis,
+        QLocale::SaintLucia,         QLocale::SaintVincentAndGrenadines,
+        QLocale::Samoa,              QLocale::Suriname,
+        QLocale::Taiwan,             QLocale::Tonga,
+        QLocale::TrinidadAndTobago,  QLocale::UnitedStates,
+        QLocale::Venezuela,          QLocale::BritishVirginIslands,
+        QLocale::UnitedStatesVirginIslands,
+    };
+    return list;
+}
+
+QString currentVideoStandard(const KyPref *pref, QLocale::Territory territory)
+{
+    const QString stored = videoStandard(pref);
+    if (stored.compare(QLatin1String("PAL"), Qt::CaseInsensitive) == 0
+        || stored.compare(QLatin1String("NTSC"), Qt::CaseInsensitive) == 0)
+        return stored;
+    return ntscTerritories().contains(territory) ? QStringLiteral("NTSC") : QStringLiteral("PAL");
+}
+
+QString currentVideoStandard()
+{
+    return currentVideoStandard(pref(), QLocale::system().territory());
+}
+
+const QStringList &photoNameFilters()
+{
+    static const QStringList filters = {
+        QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.bmp"), QStringLiteral("*.png"),
+        QStringLiteral("*.gif"), QStringLiteral("*.tiff"), QStringLiteral("*.xbm"), QStringLiteral("*.xpm"),
+    };
+    return filters;
+}
+
+const QStringList &audioNameFilters()
+{
+    static const QStringList filters = {
+        QStringLiteral("*.aac"), QStringLiteral("*.aif"), QStringLiteral("*.aiff"), QStringLiteral("*.ac3"),
+        QStringLiteral("*.ape"), QStringLiteral("*.au"),  QStringLiteral("*.flac"), QStringLiteral("*.mpa"),
+        QStringLiteral("*.mp2"), QStringLiteral("*.mp3"), QStringLiteral("*.ogg"),  QStringLiteral("*.ra"),
+        QStringLiteral("*.wav"), QStringLiteral("*.wma"), QStringLiteral("*.m4a"),
+    };
+    return filters;
+}
+
+} // namespace AppSettings

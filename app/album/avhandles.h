@@ -1,0 +1,74 @@
+#pragma once
+
+// RAII owners for FFmpeg handles. Every handle the program takes from
+// FFmpeg goes into one of these, so that no error path leaks it.
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/frame.h>
+#include <libswresample/swresample.h>
+#include <libswscale/swscale.h>
+}
+
+#include <QString>
+
+#include <memory>
+
+namespace av {
+
+struct InputFormatDeleter {
+    void operator()(AVFormatContext *ctx) const { avformat_close_input(&ctx); }
+};
+struct OutputFormatDeleter {
+    void operator()(AVFormatContext *ctx) const
+    {
+        if (!ctx)
+            return;
+        if (ctx->pb && !(ctx->oformat->flags & AVFMT_NOFILE))
+            avio_closep(&ctx->pb);
+        avformat_free_context(ctx);
+    }
+};
+struct CodecContextDeleter {
+    void operator()(AVCodecContext *ctx) const { avcodec_free_context(&ctx); }
+};
+struct FrameDeleter {
+    void operator()(AVFrame *frame) const { av_frame_free(&frame); }
+};
+struct PacketDeleter {
+    void operator()(AVPacket *packet) const { av_packet_free(&packet); }
+};
+struct SwrDeleter {
+    void operator()(SwrContext *ctx) const { swr_free(&ctx); }
+};
+struct SwsDeleter {
+    void operator()(SwsContext *ctx) const { sws_freeContext(ctx); }
+};
+
+using InputFormat = std::unique_ptr<AVFormatContext, InputFormatDeleter>;
+using OutputFormat = std::unique_ptr<AVFormatContext, OutputFormatDeleter>;
+using CodecContext = std::unique_ptr<AVCodecContext, CodecContextDeleter>;
+using Frame = std::unique_ptr<AVFrame, FrameDeleter>;
+using Packet = std::unique_ptr<AVPacket, PacketDeleter>;
+using Swr = std::unique_ptr<SwrContext, SwrDeleter>;
+using Sws = std::unique_ptr<SwsContext, SwsDeleter>;
+
+// Opens a file for reading (the path as UTF-8); null on failure.
+inline InputFormat openInput(const QString &path)
+{
+    AVFormatContext *ctx = nullptr;
+    if (avformat_open_input(&ctx, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return InputFormat();
+    return InputFormat(ctx);
+}
+
+// FFmpeg's text for an error code.
+inline QString errorText(int code)
+{
+    char buffer[AV_ERROR_MAX_STRING_SIZE] = {0};
+    av_strerror(code, buffer, sizeof buffer);
+    return QString::fromUtf8(buffer);
+}
+
+} // namespace av

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "album/album.h"
+
+class QString;
+
+// The largest image probeImage accepts, in megabytes of decoded pixels.
+// A bigger (or hostile) image is rejected like an undecodable one.
+constexpr int kImageAllocationLimitMb = 512;
+
+// Fills a photo record from a file: size, depth, EXIF orientation and
+// texts, file information and both 80 x 60 thumbnails. False when the file
+// cannot be decoded (or exceeds the allocation limit).
+bool probeImage(ImageInfo &info, const QString &path);
+// Fills a clip record from the first decodable audio stream of a file.
+// False when the file has none.
+bool probeAudio(AudioInfo &info, const QString &path);
+// An 80 x 60 thumbnail: the image scaled to fit with its aspect kept, centred
+// on an opaque grey canvas.
+QImage makeThumbnail(const QImage &image);

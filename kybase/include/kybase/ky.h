@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// Small helpers of the framework.
+namespace Ky {
+
+// QDir::tempPath() + "/" + product key; created when missing.
+QString tempPath();
+// The product key used by tempPath() (set by KyApplication::initCfg).
+void setProductKey(const QString &key);
+QString productKey();
+// True when a file can be created in the folder (the folder must exist).
+bool isFolderWritable(const QString &path);
+// Centres a top-level widget on the screen it is on.
+void moveCenter(QWidget *widget);
+// Shows text in the label, shortened with an ellipsis in the middle so it
+// fits the label's current width; the full text becomes the tooltip.
+void labelElidedText(QLabel *label, const QString &text);
+// Scales a pixmap to size keeping the four border strips unscaled.
+QPixmap scaleBorderImage(const QPixmap &pixmap, const QSize &size, int left, int top, int right,
+                         int bottom);
+
+} // namespace Ky

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+class KyDialog;
+
+// Window helpers shared by the framework's dialogs.
+class KyWidgetHelper
+{
+public:
+    explicit KyWidgetHelper(QWidget *widget) : m_widget(widget) {}
+    // Sets the title of the window and of every window of its frame.
+    void setAllWindowTitle(const QString &title);
+    // Remembers the dialog's geometry between runs (position, size, state).
+    void enableRestoreFrameGeometry(bool position, bool size, bool state);
+    void saveGeometry();
+    void restoreGeometry();
+
+private:
+    QWidget *m_widget;
+    bool m_restorePos = false;
+    bool m_restoreSize = false;
+    bool m_restoreState = false;
+};
+
+// Base of every dialog of the program.
+class KyDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit KyDialog(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    ~KyDialog() override;
+
+    KyWidgetHelper *helper() { return &m_helper; }
+    // Shrinks or grows the dialog to its layout's size hint.
+    void adjustSizeV2();
+    void setSizingEnabled(bool on);
+
+public Q_SLOTS:
+    void done(int result) override;
+    virtual void updateUiState();
+    virtual void retranslate();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    KyWidgetHelper m_helper;
+};

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QWidget>
+
+class QMenu;
+
+// The framework main window. The subclass is the content widget; it lives
+// inside an outer frame (widgetFrame()) that carries the title, the menu bar
+// with the main menu, and serves as the parent of dialogs.
+class KyMainWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit KyMainWindow(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+    ~KyMainWindow() override;
+
+    // Builds the frame, puts this widget in it and creates the main menu.
+    void initialize();
+    QMainWindow *widgetFrame() const { return m_frame; }
+    // The main menu of the frame; subclasses add their actions to it.
+    QMenu *mainMenu() const { return m_mainMenu; }
+    QMenu *helpMenu() const { return m_helpMenu; }
+
+    void show(bool activate = true);
+    void setAutoCheckUpdate(bool on);
+    void setAutoCheckUpdateInterval(int days);
+
+public Q_SLOTS:
+    virtual void setCustomTitleButtonMenu();
+    virtual void retranslate();
+    virtual void updateUiState();
+    virtual void skinChanged();
+    virtual void skinAboutToChange();
+    virtual void on_fileExit();
+    virtual void on_helpCheckUpdate();
+    virtual void on_helpReadme();
+    virtual void on_helpTodo();
+    virtual void on_helpAbout();
+    virtual void on_showMenuBar();
+    virtual void on_titlebar_menu_aboutToShow();
+    virtual void on_action_command();
+    virtual void on_helptopics();
+    virtual void on_helpgetstart();
+    virtual void on_helpsupport();
+
+protected:
+    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    QMainWindow *m_frame = nullptr;
+    QMenu *m_mainMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QAction *m_readmeAction = nullptr;
+    QAction *m_checkUpdateAction = nullptr;
+};

@@ -1,0 +1,95 @@
+#include "kybase/ky.h"
+
+#include <QDir>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QTemporaryFile>
+#include <QWidget>
+
+namespace {
+QString &productKeyStore()
+{
+    static QString key = QStringLiteral("Sorvel");
+    return key;
+}
+} // namespace
+
+namespace Ky {
+
+void setProductKey(const QString &key)
+{
+    productKeyStore() = key;
+}
+
+QString productKey()
+{
+    return productKeyStore();
+}
+
+QString tempPath()
+{
+    const QString path = QDir::tempPath() + QLatin1Char('/') + productKeyStore();
+    QDir().mkpath(path);
+    return path;
+}
+
+bool isFolderWritable(const QString &path)
+{
+    const QDir dir(path);
+    if (path.isEmpty() || !dir.exists())
+        return false;
+    QTemporaryFile probe(dir.absoluteFilePath(QStringLiteral(".kywritable-XXXXXX")));
+    return probe.open();
+}
+
+void moveCenter(QWidget *widget)
+{
+    if (!widget)
+        return;
+    QScreen *screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect avail = screen->availableGeometry();
+    const QSize size = widget->frameGeometry().size();
+    widget->move(avail.center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void labelElidedText(QLabel *label, const QString &text)
+{
+    if (!label)
+        return;
+    const QFontMetrics fm(label->font());
+    const int width = qMax(label->width() - 2 * label->margin() - 4, 20);
+    label->setText(fm.elidedText(text, Qt::ElideMiddle, width));
+    label->setToolTip(text);
+}
+
+QPixmap scaleBorderImage(const QPixmap &pixmap, const QSize &size, int left, int top, int right,
+                         int bottom)
+{
+    if (pixmap.isNull() || size.isEmpty())
+        return QPixmap();
+    QPixmap out(size);
+    out.fill(Qt::transparent);
+    QPainter p(&out);
+    const int sw = pixmap.width(), sh = pixmap.height();
+    const int dw = size.width(), dh = size.height();
+    const int sx[4] = {0, left, sw - right, sw};
+    const int sy[4] = {0, top, sh - bottom, sh};
+    const int dx[4] = {0, left, dw - right, dw};
+    const int dy[4] = {0, top, dh - bottom, dh};
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            const QRect src(sx[c], sy[r], sx[c + 1] - sx[c], sy[r + 1] - sy[r]);
+            const QRect dst(dx[c], dy[r], dx[c + 1] - dx[c], dy[r + 1] - dy[r]);
+            if (src.isValid() && dst.isValid())
+                p.drawPixmap(dst, pixmap, src);
+        }
+    }
+    return out;
+}
+
+} // namespace Ky

@@ -1,0 +1,186 @@
+#include "kybase/kyapplication.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+
+#include "kybase/ky.h"
+#include "kybase/kypref.h"
+#include "kybase/kyskinitemmodel.h"
+
+namespace {
+struct Command {
+    QString summary;
+    KyApplication::CommandHandler handler;
+};
+
+std::map<QString, Command> &commands()
+{
+    static std::map<QString, Command> table;
+    return table;
+}
+
+bool isHelpOption(const char *arg)
+{
+    return qstrcmp(arg, "--help") == 0 || qstrcmp(arg, "-h") == 0 || qstrcmp(arg, "--version") == 0;
+}
+} // namespace
+
+int &KyApplication::preparePlatform(int &argc, char **argv)
+{
+    if (argc > 1 && argv[1]
+        && (isHelpOption(argv[1]) || argv[1][0] == '-' || commands().count(QString::fromLocal8Bit(argv[1])))
+        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    return argc;
+}
+
+KyApplication::KyApplication(int &argc, char **argv) : QApplication(preparePlatform(argc, argv), argv)
+{
+    setOrganizationName(defaultCompanyKey());
+    setApplicationName(defaultProductKey());
+    setApplicationDisplayName(defaultProductName());
+    setApplicationVersion(QStringLiteral(SORVEL_VERSION));
+}
+
+KyApplication::~KyApplication() = default;
+
+KyApplication *KyApplication::instance()
+{
+    return qobject_cast<KyApplication *>(QCoreApplication::instance());
+}
+
+QString KyApplication::defaultCompanyKey()
+{
+    return QStringLiteral("Sorvel");
+}
+
+QString KyApplication::defaultProductKey()
+{
+    return QStringLiteral("Sorvel");
+}
+
+QString KyApplication::defaultProductName()
+{
+    return QStringLiteral("Sorvel DVD Slideshow");
+}
+
+void KyApplication::addRequiredFile(const QString &relativePath)
+{
+    m_requiredFiles.append(relativePath);
+}
+
+void KyApplication::addRequiredTool(const QString &program)
+{
+    m_requiredTools.append(program);
+}
+
+bool KyApplication::checkIntegrality()
+{
+    m_missing.clear();
+    const QString appDir = KyPref::resolveAppDir(m_pref ? m_pref->product_key() : defaultProductKey());
+    if (!QFileInfo(appDir).isDir())
+        m_missing.append(appDir);
+    for (const QString &file : std::as_const(m_requiredFiles)) {
+        if (!QFileInfo::exists(appDir + QLatin1Char('/') + file))
+            m_missing.append(file);
+    }
+    for (const QString &tool : std::as_const(m_requiredTools)) {
+        if (findTool(tool).isEmpty())
+            m_missing.append(tool);
+    }
+    return m_missing.isEmpty();
+}
+
+void KyApplication::installTranslators()
+{
+    const QLocale locale;
+    auto load = [this, &locale](const QString &name, const QString &dir) {
+        auto *translator = new QTranslator(this);
+        if (translator->load(locale, name, QStringLiteral("_"), dir)) {
+            installTranslator(translator);
+            m_translators.append(translator);
+        } else {
+            delete translator;
+        }
+    };
+    load(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    load(QStringLiteral("sorvel"),
+         KyPref::resolveAppDir(defaultProductKey()) + QStringLiteral("/translations"));
+}
+
+void KyApplication::initCfg(const char *name, bool)
+{
+    const QString product = name ? QString::fromUtf8(name) : defaultProductKey();
+    Ky::setProductKey(product);
+    m_pref = std::make_unique<KyPref>(defaultCompanyKey(), product, defaultProductName());
+    if (!m_skinModel)
+        m_skinModel = new KySkinItemModel(m_pref->skinDir(), this);
+}
+
+void KyApplication::registerCommand(const QString &name, const QString &summary, CommandHandler handler)
+{
+    commands()[name] = Command{summary, std::move(handler)};
+}
+
+QString KyApplication::usageText()
+{
+    QString text = QStringLiteral("Usage: sorvel [COMMAND [OPTIONS]]\n\n"
+                                  "Without a command, starts the slideshow editor.\n\n"
+                                  "Commands:\n");
+    for (const auto &[name, command] : commands())
+        text += QStringLiteral("  %1  %2\n").arg(name, -10).arg(command.summary);
+    text += QStringLiteral("\nOptions:\n"
+                           "  -h, --help     show this help and exit\n"
+                           "  --version      show the version and exit\n\n"
+                           "Run 'sorvel COMMAND --help' for a command's options.\n");
+    return text;
+}
+
+bool KyApplication::processCmdLine(int argc, char **argv)
+{
+    if (argc < 2)
+        return false;
+    const QString first = QString::fromLocal8Bit(argv[1]);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        std::fputs(usageText().toLocal8Bit().constData(), stdout);
+        std::fflush(stdout);
+        m_cmdExitCode = 0;
+        return true;
+    }
+    if (first == QLatin1String("--version")) {
+        std::printf("%s %s\n", qPrintable(applicationDisplayName()), SORVEL_VERSION);
+        std::fflush(stdout);
+        m_cmdExitCode = 0;
+        return true;
+    }
+    const auto it = commands().find(first);
+    if (it == commands().end()) {
+        if (!first.startsWith(QLatin1Char('-')))
+            return false;
+        std::fprintf(stderr, "sorvel: unknown option '%s'\n\n%s", argv[1], qPrintable(usageText()));
+        m_cmdExitCode = 2;
+        return true;
+    }
+    QStringList rest;
+    for (int i = 2; i < argc; ++i)
+        rest.append(QString::fromLocal8Bit(argv[i]));
+    m_cmdExitCode = it->second.handler(rest);
+    return true;
+}
+
+QString KyApplication::findTool(const QString &program)
+{
+    const QString local = KyPref::resolveAppDir(defaultProductKey()) + QLatin1Char('/') + program;
+    const QFileInfo info(local);
+    if (info.isFile() && info.isExecutable())
+        return info.absoluteFilePath();
+    return QStandardPaths::findExecutable(program);
+}

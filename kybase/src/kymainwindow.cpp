@@ -1,0 +1,178 @@
+#include "kybase/kymainwindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QUrl>
+
+#include "kybase/kyapplication.h"
+#include "kybase/kymessagebox.h"
+#include "kybase/kypref.h"
+
+namespace {
+// The outer frame forwards its close to the content so that closing the
+// window ends the event loop the way the exit command does.
+class KyFrame : public QMainWindow
+{
+public:
+    explicit KyFrame(KyMainWindow *content) : m_content(content) {}
+
+protected:
+    void closeEvent(QCloseEvent *event) override
+    {
+        event->accept();
+        QCoreApplication::quit();
+    }
+
+private:
+    KyMainWindow *m_content;
+};
+} // namespace
+
+KyMainWindow::KyMainWindow(QWidget *parent, Qt::WindowFlags flags) : QWidget(parent, flags) {}
+
+KyMainWindow::~KyMainWindow()
+{
+    if (m_frame) {
+        // The frame owns this widget as its central widget; detach first so
+        // that deleting the frame does not delete us twice.
+        setParent(nullptr);
+        delete m_frame;
+    }
+}
+
+void KyMainWindow::initialize()
+{
+    if (m_frame)
+        return;
+    m_frame = new KyFrame(this);
+    m_frame->setObjectName(QStringLiteral("KyFrame"));
+    m_frame->setCentralWidget(this);
+    const KyApplication *app = KyApplication::instance();
+    m_frame->setWindowTitle(app && app->pref() ? app->pref()->product_name()
+                                               : KyApplication::defaultProductName());
+
+    m_mainMenu = m_frame->menuBar()->addMenu(tr("&File"));
+    m_mainMenu->setObjectName(QStringLiteral("mainMenu"));
+    m_exitAction = m_mainMenu->addAction(tr("E&xit"), this, &KyMainWindow::on_fileExit);
+    m_exitAction->setObjectName(QStringLiteral("actionExit"));
+    m_exitAction->setShortcut(QKeySequence::Quit);
+
+    m_helpMenu = m_frame->menuBar()->addMenu(tr("&Help"));
+    m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
+    m_readmeAction = m_helpMenu->addAction(tr("Read Me"), this, &KyMainWindow::on_helpReadme);
+    m_checkUpdateAction = m_helpMenu->addAction(tr("Check for Updates"), this, &KyMainWindow::on_helpCheckUpdate);
+    m_helpMenu->addSeparator();
+    m_aboutAction = m_helpMenu->addAction(tr("About"), this, &KyMainWindow::on_helpAbout);
+    connect(m_mainMenu, &QMenu::aboutToShow, this, &KyMainWindow::on_titlebar_menu_aboutToShow);
+}
+
+void KyMainWindow::show(bool activate)
+{
+    if (!m_frame)
+        initialize();
+    m_frame->show();
+    if (activate) {
+        m_frame->raise();
+        m_frame->activateWindow();
+    }
+}
+
+void KyMainWindow::setAutoCheckUpdate(bool on)
+{
+    if (auto *app = KyApplication::instance(); app && app->pref())
+        app->pref()->setValue(QStringLiteral("AutoUpdateEnable"), on, false);
+}
+
+void KyMainWindow::setAutoCheckUpdateInterval(int days)
+{
+    if (auto *app = KyApplication::instance(); app && app->pref())
+        app->pref()->setValue(QStringLiteral("UpdateInterval"), days, false);
+}
+
+void KyMainWindow::setCustomTitleButtonMenu() {}
+
+void KyMainWindow::retranslate()
+{
+    if (m_mainMenu)
+        m_mainMenu->setTitle(tr("&File"));
+    if (m_exitAction)
+        m_exitAction->setText(tr("E&xit"));
+    if (m_helpMenu)
+        m_helpMenu->setTitle(tr("&Help"));
+}
+
+void KyMainWindow::updateUiState() {}
+void KyMainWindow::skinChanged() {}
+void KyMainWindow::skinAboutToChange() {}
+
+void KyMainWindow::on_fileExit()
+{
+    if (m_frame)
+        m_frame->close();
+    else
+        QCoreApplication::quit();
+}
+
+void KyMainWindow::on_helpCheckUpdate()
+{
+    KyMessageBox::info(tr("There is no update service for this version."), QString(), m_frame);
+}
+
+void KyMainWindow::on_helpReadme()
+{
+    const KyApplication *app = KyApplication::instance();
+    if (!app || !app->pref())
+        return;
+    const QString readme = app->pref()->appDir() + QStringLiteral("/README.md");
+    if (QFileInfo::exists(readme))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(readme));
+}
+
+void KyMainWindow::on_helpTodo() {}
+
+void KyMainWindow::on_helpAbout()
+{
+    KyMessageBox::info(tr("%1 %2\nTurns photos and music into DVD-Video slideshows.")
+                           .arg(KyApplication::defaultProductName(), QStringLiteral(SORVEL_VERSION)),
+                       QString(), m_frame);
+}
+
+void KyMainWindow::on_showMenuBar()
+{
+    if (m_frame)
+        m_frame->menuBar()->setVisible(!m_frame->menuBar()->isVisible());
+}
+
+void KyMainWindow::on_titlebar_menu_aboutToShow() {}
+void KyMainWindow::on_action_command() {}
+void KyMainWindow::on_helptopics() { on_helpReadme(); }
+void KyMainWindow::on_helpgetstart() { on_helpReadme(); }
+void KyMainWindow::on_helpsupport() {}
+
+bool KyMainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    return QWidget::event(event);
+}
+
+void KyMainWindow::keyPressEvent(QKeyEvent *event)
+{
+    QWidget::keyPressEvent(event);
+}
+
+void KyMainWindow::closeEvent(QCloseEvent *event)
+{
+    QWidget::closeEvent(event);
+}
+
+void KyMainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+}

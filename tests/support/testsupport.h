@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Helpers shared by the test programs.
+namespace TestSupport {
+
+// A fresh folder for one test case under the test's own temporary area.
+QString freshDir(const QString &name);
+// Runs a program with arguments; returns its exit code (-1 when it could not
+// start). Output goes to *output when given.
+int run(const QString &program, const QStringList &arguments, QByteArray *output = nullptr,
+        int timeoutMs = 120000);
+// Generates a media file with the ffmpeg command-line tool from lavfi
+// sources (test input only).
+bool ffmpeg(const QStringList &arguments);
+// Path of a program built by the project (in the application folder).
+QString builtProgram(const QString &name);
+
+} // namespace TestSupport

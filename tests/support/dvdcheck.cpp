@@ -1,0 +1,176 @@
+#include "dvdcheck.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+extern "C" {
+#include <dvdread/dvd_reader.h>
+#include <dvdread/ifo_read.h>
+#include <dvdread/ifo_types.h>
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <memory>
+
+namespace DvdCheck {
+
+namespace {
+struct DvdCloser {
+    void operator()(dvd_reader_t *d) const { DVDClose(d); }
+};
+struct IfoCloser {
+    void operator()(ifo_handle_t *i) const { ifoClose(i); }
+};
+using DvdPtr = std::unique_ptr<dvd_reader_t, DvdCloser>;
+using IfoPtr = std::unique_ptr<ifo_handle_t, IfoCloser>;
+
+int bcd(uint8_t v)
+{
+    return (v >> 4) * 10 + (v & 0x0f);
+}
+
+double timeSeconds(const dvd_time_t &t)
+{
+    const int rateCode = (t.frame_u >> 6) & 3;
+    const double fps = rateCode == 1 ? 25.0 : rateCode == 3 ? 30000.0 / 1001.0 : 0.0;
+    const int frames = bcd(t.frame_u & 0x3f);
+    return bcd(t.hour) * 3600.0 + bcd(t.minute) * 60.0 + bcd(t.second) + (fps > 0 ? frames / fps : 0.0);
+}
+} // namespace
+
+Disc read(const QString &path)
+{
+    Disc disc;
+    QString target = path;
+    if (QFileInfo(path).isDir() && QFileInfo(path).fileName() == QLatin1String("VIDEO_TS"))
+        target = QFileInfo(path).absolutePath();
+    DvdPtr dvd(DVDOpen(QFile::encodeName(target).constData()));
+    if (!dvd) {
+        disc.error = QStringLiteral("DVDOpen failed");
+        return disc;
+    }
+    IfoPtr vmg(ifoOpen(dvd.get(), 0));
+    if (!vmg || !vmg->tt_srpt) {
+        disc.error = QStringLiteral("cannot read VIDEO_TS.IFO");
+        return disc;
+    }
+    for (int t = 0; t < vmg->tt_srpt->nr_of_srpts; ++t) {
+        const title_info_t &info = vmg->tt_srpt->title[t];
+        Title title;
+        title.titleSet = info.title_set_nr;
+        IfoPtr vts(ifoOpen(dvd.get(), info.title_set_nr));
+        if (!vts || !vts->vtsi_mat) {
+            disc.error = QStringLiteral("cannot read VTS %1").arg(info.title_set_nr);
+            return disc;
+        }
+        const video_attr_t &v = vts->vtsi_mat->vts_video_attr;
+        title.pal = v.video_format == 1 ? 1 : v.video_format == 0 ? 0 : -1;
+        title.height = v.picture_size == 0 ? (title.pal == 1 ? 576 : 480) : 0;
+        title.aspect = v.display_aspect_ratio;
+        for (int a = 0; a < vts->vtsi_mat->nr_of_vts_audio_streams; ++a) {
+            const audio_attr_t &attr = vts->vtsi_mat->vts_audio_attr[a];
+            AudioStream s;
+            s.format = attr.audio_format;
+            s.channels = attr.channels + 1;
+            if (attr.lang_type == 1 && attr.lang_code)
+                s.language = QString(QChar(attr.lang_code >> 8)) + QChar(attr.lang_code & 0xff);
+            title.audio.append(s);
+        }
+        if (vts->vts_ptt_srpt && vts->vts_pgcit && info.vts_ttn >= 1
+            && info.vts_ttn <= vts->vts_ptt_srpt->nr_of_srpts) {
+            const ttu_t &ttu = vts->vts_ptt_srpt->title[info.vts_ttn - 1];
+            if (ttu.nr_of_ptts > 0) {
+                const int pgcn = ttu.ptt[0].pgcn;
+                if (pgcn >= 1 && pgcn <= vts->vts_pgcit->nr_of_pgci_srp)
+                    title.seconds = timeSeconds(vts->vts_pgcit->pgci_srp[pgcn - 1].pgc->playback_time);
+            }
+        }
+        disc.titles.append(title);
+    }
+    disc.ok = true;
+    return disc;
+}
+
+DecodeResult decodeAll(const QString &vobPath)
+{
+    DecodeResult r;
+    AVFormatContext *raw = nullptr;
+    if (avformat_open_input(&raw, vobPath.toUtf8().constData(), nullptr, nullptr) < 0) {
+        r.error = QStringLiteral("cannot open ") + vobPath;
+        return r;
+    }
+    std::unique_ptr<AVFormatContext, void (*)(AVFormatContext *)> fmt(
+        raw, [](AVFormatContext *c) { avformat_close_input(&c); });
+    if (avformat_find_stream_info(fmt.get(), nullptr) < 0) {
+        r.error = QStringLiteral("no stream info");
+        return r;
+    }
+    struct Dec {
+        AVCodecContext *ctx = nullptr;
+        bool video = false;
+    };
+    QList<Dec> decoders(int(fmt->nb_streams));
+    for (unsigned i = 0; i < fmt->nb_streams; ++i) {
+        const AVCodecParameters *par = fmt->streams[i]->codecpar;
+        if (par->codec_type != AVMEDIA_TYPE_VIDEO && par->codec_type != AVMEDIA_TYPE_AUDIO)
+            continue;
+        const AVCodec *codec = avcodec_find_decoder(par->codec_id);
+        if (!codec)
+            continue;
+        AVCodecContext *ctx = avcodec_alloc_context3(codec);
+        avcodec_parameters_to_context(ctx, par);
+        if (avcodec_open2(ctx, codec, nullptr) < 0) {
+            avcodec_free_context(&ctx);
+            continue;
+        }
+        decoders[int(i)] = {ctx, par->codec_type == AVMEDIA_TYPE_VIDEO};
+    }
+    AVPacket *pkt = av_packet_alloc();
+    AVFrame *frame = av_frame_alloc();
+    auto drain = [&](Dec &d) {
+        while (avcodec_receive_frame(d.ctx, frame) == 0) {
+            if (frame->decode_error_flags)
+                ++r.errors;
+            (d.video ? r.videoFrames : r.audioFrames)++;
+            av_frame_unref(frame);
+        }
+    };
+    while (av_read_frame(fmt.get(), pkt) >= 0) {
+        if (pkt->stream_index < decoders.size() && decoders[pkt->stream_index].ctx) {
+            Dec &d = decoders[pkt->stream_index];
+            if (avcodec_send_packet(d.ctx, pkt) < 0)
+                ++r.errors;
+            drain(d);
+        }
+        av_packet_unref(pkt);
+    }
+    for (Dec &d : decoders) {
+        if (!d.ctx)
+            continue;
+        avcodec_send_packet(d.ctx, nullptr);
+        drain(d);
+        avcodec_free_context(&d.ctx);
+    }
+    av_frame_free(&frame);
+    av_packet_free(&pkt);
+    r.ok = r.videoFrames > 0;
+    return r;
+}
+
+QList<QString> titleVobs(const QString &dvdFolder, int titleSet)
+{
+    QDir dir(dvdFolder);
+    if (dir.exists(QStringLiteral("VIDEO_TS")))
+        dir.cd(QStringLiteral("VIDEO_TS"));
+    QList<QString> out;
+    for (int part = 1; part <= 9; ++part) {
+        const QString name = QStringLiteral("VTS_%1_%2.VOB").arg(titleSet, 2, 10, QLatin1Char('0')).arg(part);
+        if (!dir.exists(name))
+            break;
+        out.append(dir.absoluteFilePath(name));
+    }
+    return out;
+}
+
+} // namespace DvdCheck

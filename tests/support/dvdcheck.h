@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Reads a DVD-Video folder or ISO image the way players do (libdvdread) and
+// decodes its video with FFmpeg, for end-to-end tests.
+namespace DvdCheck {
+
+struct AudioStream {
+    int format = -1;   // 0 = AC-3
+    int channels = 0;  // 1..8
+    QString language;  // two lower-case letters, empty when unset
+};
+
+struct Title {
+    int titleSet = 0;
+    int pal = -1;          // 1 PAL, 0 NTSC
+    int height = 0;        // 576 or 480 (picture size 720 x H)
+    int aspect = -1;       // 0 = 4:3, 3 = 16:9
+    double seconds = 0.0;  // playing time of the title's program chain
+    QList<AudioStream> audio;
+};
+
+struct Disc {
+    bool ok = false;
+    QString error;
+    QList<Title> titles;
+};
+
+// Opens a DVD folder (the folder holding VIDEO_TS), a VIDEO_TS folder or an
+// ISO image.
+Disc read(const QString &path);
+
+struct DecodeResult {
+    bool ok = false;
+    int videoFrames = 0;
+    int audioFrames = 0;
+    int errors = 0;
+    QString error;
+};
+// Demuxes and decodes every video and audio packet of an MPEG program
+// stream (a VOB), counting frames and decoder errors.
+DecodeResult decodeAll(const QString &vobPath);
+// Concatenated VOBs of one title set (VTS_nn_1.VOB ...) in a DVD folder.
+QList<QString> titleVobs(const QString &dvdFolder, int titleSet);
+
+} // namespace DvdCheck

@@ -41,6 +41,7 @@ int main(int argc, char *argv[])
     if (app->processCmdLine(argc, argv)) {
         exitCode = app->commandLineExitCode();
     } else if (!app->isRunning(QString())) {
+        app->quitOnTerminationSignals();
         auto window = std::make_unique<Sorvel>();
         app->setMainWindow(window.get());
         app->setActivationWindow(window->widgetFrame(), true);

@@ -1,6 +1,7 @@
 #include "kybase/kyapplication.h"
 
 #include <QDir>
+#include <QSocketNotifier>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -10,6 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "kybase/ky.h"
 #include "kybase/kypref.h"
@@ -25,6 +29,14 @@ std::map<QString, Command> &commands()
 {
     static std::map<QString, Command> table;
     return table;
+}
+
+int g_signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
 }
 
 bool isHelpOption(const char *arg)
@@ -174,6 +186,27 @@ bool KyApplication::processCmdLine(int argc, char **argv)
         rest.append(QString::fromLocal8Bit(argv[i]));
     m_cmdExitCode = it->second.handler(rest);
     return true;
+}
+
+void KyApplication::quitOnTerminationSignals()
+{
+    if (g_signalPipe[0] >= 0)
+        return;
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [] {
+        char buffer[16];
+        while (::read(g_signalPipe[0], buffer, sizeof buffer) > 0) {
+        }
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int sig : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(sig, &action, nullptr);
 }
 
 QString KyApplication::findTool(const QString &program)

@@ -1,1 +1,316 @@
-int main(){return 0;}
+// Album rules: orientation codes, EXIF mapping, motion keys, frame
+// arithmetic, duration snapping, "Sync with Audio" and the pattern list.
+#include <QFile>
+#include <QTest>
+
+#include "album/album.h"
+#include "testsupport.h"
+
+class TestAlbum : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void orientationCodes_data();
+    void orientationCodes();
+    void orientationCodeMatchesPictureTransform();
+    void exifMappingAndAutoRotate();
+    void importedPhotoGetsKeysAndCode();
+    void motionKeysCycleThroughEightDirections();
+    void interpolation();
+    void lengths();
+    void frameArithmetic();
+    void snapping_data();
+    void snapping();
+    void syncWithAudio();
+    void syncWithAudioBounds();
+    void patternFilesSortedCaseInsensitive();
+};
+
+void TestAlbum::orientationCodes_data()
+{
+    QTest::addColumn<QVector<int32_t>>("ops");
+    QTest::addColumn<int>("code");
+    QTest::newRow("none") << QVector<int32_t>{} << 0;
+    QTest::newRow("flip") << QVector<int32_t>{OpFlip} << 1;
+    QTest::newRow("mirror") << QVector<int32_t>{OpMirror} << 2;
+    QTest::newRow("mirror+flip") << QVector<int32_t>{OpMirror, OpFlip} << 3;
+    QTest::newRow("left+left") << QVector<int32_t>{OpTurnLeft, OpTurnLeft} << 3;
+    QTest::newRow("left+right") << QVector<int32_t>{OpTurnLeft, OpTurnRight} << 0;
+    QTest::newRow("right") << QVector<int32_t>{OpTurnRight} << 6;
+    QTest::newRow("left") << QVector<int32_t>{OpTurnLeft} << 5;
+    QTest::newRow("right+mirror") << QVector<int32_t>{OpTurnRight, OpMirror} << 4;
+    QTest::newRow("right+flip") << QVector<int32_t>{OpTurnRight, OpFlip} << 7;
+    QTest::newRow("four rights") << QVector<int32_t>{OpTurnRight, OpTurnRight, OpTurnRight, OpTurnRight} << 0;
+}
+
+void TestAlbum::orientationCodes()
+{
+    QFETCH(QVector<int32_t>, ops);
+    QFETCH(int, code);
+    QCOMPARE(orientationCodeFor(ops), code);
+}
+
+// Each code must describe what the edit operations do to a picture: apply
+// the operations to a 2 x 2 picture with QImage and compare with the table.
+void TestAlbum::orientationCodeMatchesPictureTransform()
+{
+    QImage base(2, 3, QImage::Format_RGB32);
+    int v = 0;
+    for (int y = 0; y < base.height(); ++y)
+        for (int x = 0; x < base.width(); ++x)
+            base.setPixel(x, y, qRgb(v++ * 20, 0, 0));
+    auto apply = [](QImage img, int op) {
+        switch (op) {
+        case OpMirror: return img.mirrored(true, false);
+        case OpFlip: return img.mirrored(false, true);
+        case OpTurnLeft: return img.transformed(QTransform().rotate(-90));
+        default: return img.transformed(QTransform().rotate(90));
+        }
+    };
+    auto byCode = [&](int code) {
+        const QImage cw = base.transformed(QTransform().rotate(90));
+        switch (code) {
+        case 0: return base;
+        case 1: return base.mirrored(false, true);
+        case 2: return base.mirrored(true, false);
+        case 3: return base.mirrored(true, true);
+        case 4: return cw.mirrored(false, true);
+        case 5: return cw.mirrored(true, true);
+        case 6: return cw;
+        default: return cw.mirrored(true, false);
+        }
+    };
+    // Every sequence of up to three operations.
+    for (int n = 1; n <= 3; ++n) {
+        int total = 1;
+        for (int i = 0; i < n; ++i)
+            total *= 4;
+        for (int combo = 0; combo < total; ++combo) {
+            QVector<int32_t> ops;
+            int c = combo;
+            for (int i = 0; i < n; ++i, c /= 4)
+                ops.append(c % 4);
+            // The list is newest first: the last entry was applied first.
+            QImage img = base;
+            for (int i = ops.size() - 1; i >= 0; --i)
+                img = apply(img, ops[i]);
+            const int code = orientationCodeFor(ops);
+            QVERIFY2(img == byCode(code), qPrintable(QStringLiteral("ops %1 code %2").arg(combo).arg(code)));
+        }
+    }
+}
+
+void TestAlbum::exifMappingAndAutoRotate()
+{
+    struct Row {
+        int exif, rotation;
+        bool mirror, flip;
+        int code;
+    };
+    // EXIF orientation -> fields -> the orientation code "Auto Rotate" gives.
+    const Row rows[] = {{1, 0, false, false, 0},  {2, 0, true, false, 2},   {3, 0, true, true, 3},
+                        {4, 0, false, true, 1},   {5, 90, true, false, 7},  {6, 90, false, false, 6},
+                        {7, -90, true, false, 4}, {8, -90, false, false, 5}};
+    for (const Row &r : rows) {
+        ImageInfo info;
+        applyExifOrientation(info, r.exif);
+        QCOMPARE(info.exifRotation, r.rotation);
+        QCOMPARE(info.exifMirror, r.mirror);
+        QCOMPARE(info.exifFlip, r.flip);
+        QCOMPARE(orientationCodeFor(transformOpsFromExif(info)), r.code);
+    }
+    ImageInfo untouched;
+    untouched.exifRotation = 90;
+    applyExifOrientation(untouched, 9);
+    applyExifOrientation(untouched, 0);
+    QCOMPARE(untouched.exifRotation, 90);
+}
+
+void TestAlbum::importedPhotoGetsKeysAndCode()
+{
+    ImageInfo info;
+    applyExifOrientation(info, 6);
+    info.transformOps = {OpMirror};
+    prepareImportedPhoto(info, true);
+    QCOMPARE(info.transformOps, QVector<int32_t>{OpTurnRight});
+    QCOMPARE(info.orientationCode, 6);
+    QCOMPARE(info.motionEnd.values[2] - info.motionStart.values[2] != 0.f, true);
+
+    ImageInfo kept;
+    applyExifOrientation(kept, 6);
+    prepareImportedPhoto(kept, false);
+    QVERIFY(kept.transformOps.isEmpty());
+    QCOMPARE(kept.orientationCode, 0);
+}
+
+void TestAlbum::motionKeysCycleThroughEightDirections()
+{
+    resetMotionKeyCounter();
+    QList<ImageInfo> photos;
+    for (int i = 0; i < 9; ++i) {
+        ImageInfo info;
+        assignMotionKeys(info);
+        photos.append(info);
+    }
+    QCOMPARE(photos[0].motionStart, (MotionKey{0, {-25.f, -12.5f, 50.f, 0.f}}));
+    QCOMPARE(photos[0].motionEnd, (MotionKey{0, {25.f, 12.5f, 100.f, 0.f}}));
+    QCOMPARE(photos[1].motionStart.values[0], 25.f);
+    QCOMPARE(photos[2].motionStart.values[1], 12.5f);
+    QCOMPARE(photos[4].motionStart.values[2], 100.f);
+    QCOMPARE(photos[7].motionStart, (MotionKey{0, {25.f, 12.5f, 100.f, 0.f}}));
+    // Eight distinct combinations, then the cycle repeats.
+    for (int i = 0; i < 8; ++i)
+        for (int j = i + 1; j < 8; ++j)
+            QVERIFY(!(photos[i].motionStart == photos[j].motionStart));
+    QCOMPARE(photos[8].motionStart, photos[0].motionStart);
+    QCOMPARE(photos[8].motionEnd, photos[0].motionEnd);
+}
+
+void TestAlbum::interpolation()
+{
+    ImageInfo info;
+    info.motionStart = MotionKey{0, {-25.f, -12.5f, 50.f, 7.f}};
+    info.motionEnd = MotionKey{0, {25.f, 12.5f, 100.f, 9.f}};
+    const MotionSample half = interpolateMotion(info, 0.5, true);
+    QCOMPARE(half.kind, 0);
+    QCOMPARE(half.values[0], 0.f);
+    QCOMPARE(half.values[2], 75.f);
+    QCOMPARE(half.values[3], 0.f); // the fourth value is not animated for kind 0
+    QCOMPARE(interpolateMotion(info, 0.5, false), MotionSample());
+
+    info.motionStart = MotionKey{1, {0.f, 0.f, 0.f, 1.f}};
+    info.motionEnd = MotionKey{1, {90.f, 0.f, 0.f, 3.f}};
+    const MotionSample rot = interpolateMotion(info, 0.25, true);
+    QCOMPARE(rot.kind, 1);
+    QCOMPARE(rot.values[0], 22.5f);
+    QCOMPARE(rot.values[3], 1.5f);
+}
+
+void TestAlbum::lengths()
+{
+    Album album{QString()};
+    QCOMPARE(album.videoLength(), 0.0);
+    QVERIFY(album.isEmpty());
+    album.photos.append(ImageInfo());
+    QCOMPARE(album.videoLength(), 5.0); // one photo: no transition time
+    album.photos.append(ImageInfo());
+    album.photos.append(ImageInfo());
+    QCOMPARE(album.videoLength(), 3 * 5.0 + 2 * 1.5);
+    album.useTransition = false;
+    QCOMPARE(album.videoLength(), 15.0);
+    QCOMPARE(album.transitionSpan(), 0.0);
+    AudioInfo a;
+    a.clipStart = 30;
+    a.clipEnd = 40;
+    album.audios = {a, a};
+    QCOMPARE(album.audioLength(), 20.0);
+}
+
+void TestAlbum::frameArithmetic()
+{
+    const OutputFormat pal = OutputFormat::forStandard(QStringLiteral("PAL"));
+    const OutputFormat ntsc = OutputFormat::forStandard(QStringLiteral("NTSC"));
+    QCOMPARE(OutputFormat::forStandard(QStringLiteral("pal")).frameRateNum, 30000);
+    QCOMPARE(framePeriodMs(pal), 40);
+    QCOMPARE(framePeriodMs(ntsc), 33);
+    QCOMPARE(secondsToFrames(10.0, pal), int64_t(250));
+    QCOMPARE(secondsToFrames(10.4, pal), int64_t(260));
+    QCOMPARE(secondsToFrames(10.0, ntsc), int64_t(299)); // 299.7 truncated
+    QCOMPARE(secondsToFrames(0.039, pal), int64_t(0));
+    QCOMPARE(framesToSeconds(250, pal), 10.0);
+    QVERIFY(qAbs(framesToSeconds(30000, ntsc) - 1001.0) < 1e-9);
+}
+
+void TestAlbum::snapping_data()
+{
+    QTest::addColumn<QString>("standard");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("requested");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("PAL up") << "PAL" << 5000 << 5001 << 5040;
+    QTest::newRow("PAL down") << "PAL" << 5000 << 4999 << 4960;
+    QTest::newRow("PAL down whole") << "PAL" << 5000 << 4960 << 4960;
+    QTest::newRow("NTSC up") << "NTSC" << 4983 << 4984 << 5016;
+    QTest::newRow("NTSC down") << "NTSC" << 4983 << 4982 << 4950;
+    QTest::newRow("NTSC from default") << "NTSC" << 5000 << 5001 << 5016;
+}
+
+void TestAlbum::snapping()
+{
+    QFETCH(QString, standard);
+    QFETCH(int, current);
+    QFETCH(int, requested);
+    QFETCH(int, expected);
+    Album album{QString()};
+    album.setPhotoDurationExactMs(current);
+    album.setTransitionDurationExactMs(current);
+    const OutputFormat format = OutputFormat::forStandard(standard);
+    QCOMPARE(album.setPhotoDurationMs(requested, format), expected);
+    QCOMPARE(album.photoDuration, expected / 1000.0);
+    QCOMPARE(album.setTransitionDurationMs(requested, format), expected);
+    QCOMPARE(album.transitionDuration, expected / 1000.0);
+    QCOMPARE(expected % framePeriodMs(format), 0);
+}
+
+void TestAlbum::syncWithAudio()
+{
+    Album album{QString()};
+    for (int i = 0; i < 10; ++i)
+        album.photos.append(ImageInfo());
+    AudioInfo a;
+    a.clipEnd = 60;
+    album.audios = {a, a};
+    const OutputFormat pal = OutputFormat::forStandard(QStringLiteral("PAL"));
+    QVERIFY(album.fitPhotoDurationToAudio(pal));
+    QCOMPARE(album.photoDurationMs, 10680);
+    QCOMPARE(album.photoDuration, 10.68);
+    QCOMPARE(album.transitionDurationMs, 1500);
+
+    // An exact multiple of the period still gains one period.
+    album.useTransition = false;
+    album.audios = {a}; // 60 s / 10 photos = 6 s exactly
+    QVERIFY(album.fitPhotoDurationToAudio(pal));
+    QCOMPARE(album.photoDurationMs, 6040);
+}
+
+void TestAlbum::syncWithAudioBounds()
+{
+    Album album{QString()};
+    album.useTransition = false;
+    const OutputFormat pal = OutputFormat::forStandard(QStringLiteral("PAL"));
+    QVERIFY(!album.fitPhotoDurationToAudio(pal)); // no photos, no clips
+    album.photos = {ImageInfo(), ImageInfo()};
+    AudioInfo a;
+    a.clipEnd = 1.9; // 0.95 s a photo: below one second
+    album.audios = {a};
+    QVERIFY(!album.fitPhotoDurationToAudio(pal));
+    QCOMPARE(album.photoDurationMs, 5000);
+    album.audios[0].clipEnd = 2.0; // exactly one second a photo
+    QVERIFY(album.fitPhotoDurationToAudio(pal));
+    QCOMPARE(album.photoDurationMs, 1040);
+    album.audios[0].clipEnd = 1998.0; // 999 s: still allowed
+    QVERIFY(album.fitPhotoDurationToAudio(pal));
+    album.audios[0].clipEnd = 2000.0; // 1000 s: too long
+    album.setPhotoDurationExactMs(5000);
+    QVERIFY(!album.fitPhotoDurationToAudio(pal));
+    QCOMPARE(album.photoDurationMs, 5000);
+}
+
+void TestAlbum::patternFilesSortedCaseInsensitive()
+{
+    const QString dir = TestSupport::freshDir(QStringLiteral("patterns"));
+    QDir().mkpath(dir + QStringLiteral("/pattern"));
+    for (const char *name : {"b.wpt", "A.wpt", "c.WPT.txt", "C.wpt"}) {
+        QFile f(dir + QStringLiteral("/pattern/") + QLatin1String(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    Album album(dir + QLatin1Char('/'));
+    QCOMPARE(album.patternFiles.size(), 3);
+    QVERIFY(album.patternFiles[0].endsWith(QLatin1String("/pattern/A.wpt")));
+    QVERIFY(album.patternFiles[1].endsWith(QLatin1String("/pattern/b.wpt")));
+    QVERIFY(album.patternFiles[2].endsWith(QLatin1String("/pattern/C.wpt")));
+    QVERIFY(Album(dir + QStringLiteral("/missing")).patternFiles.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestAlbum)
+#include "test_album.moc"

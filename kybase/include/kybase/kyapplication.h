@@ -62,6 +62,11 @@ public:
     // Empty when neither has it.
     static QString findTool(const QString &program);
 
+    // Ends the event loop cleanly on SIGTERM, SIGINT and SIGHUP (a session
+    // logout or a kill request), so that shut-down code runs. The handler
+    // only writes to a pipe; the quit happens on the GUI thread.
+    void quitOnTerminationSignals();
+
     // Default company and product keys and the display name.
     static QString defaultCompanyKey();
     static QString defaultProductKey();

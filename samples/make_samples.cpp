@@ -104,8 +104,8 @@ void drawScene(QImage &img, const Scene &s, quint32 seed)
     const double ax = w * 0.92, ay = h * 0.12, size = h * 0.06;
     QPolygonF arrow;
     arrow << QPointF(ax, ay - size) << QPointF(ax - size * 0.6, ay) << QPointF(ax - size * 0.2, ay)
-          << QPointF(ax - size * 0.2, ay + size) << QPointF(ax + size * 0.2, ay + size) << QPointF(ax + size * 0.2, ay)
-          << QPointF(ax + size * 0.6, ay);
+          << QPointF(ax - size * 0.2, ay + size) << QPointF(ax + size * 0.2, ay + size)
+          << QPointF(ax + size * 0.2, ay) << QPointF(ax + size * 0.6, ay);
     p.setBrush(QColor(255, 255, 255, 220));
     p.setPen(Qt::NoPen);
     p.drawPolygon(arrow);
@@ -160,7 +160,8 @@ bool writeMusic(const QString &path)
         for (int i = 0; i < int(rate * 1.2) && start + i < total; ++i) {
             const double t = double(i) / rate;
             const double env = std::exp(-3.5 * t) * std::min(1.0, t * 200);
-            const double v = 0.16 * env * (std::sin(2 * M_PI * freq * t) + 0.3 * std::sin(4 * M_PI * freq * t));
+            const double v =
+                0.16 * env * (std::sin(2 * M_PI * freq * t) + 0.3 * std::sin(4 * M_PI * freq * t));
             left[size_t(start + i)] += float(v * (1 - pan));
             right[size_t(start + i)] += float(v * pan);
         }
@@ -198,8 +199,8 @@ bool writeMusic(const QString &path)
     AVStream *stream = avformat_new_stream(out.get(), nullptr);
     avcodec_parameters_from_context(stream->codecpar, ctx.get());
     stream->time_base = AVRational{1, rate};
-    if (avio_open(&out->pb, QFile::encodeName(path).constData(), AVIO_FLAG_WRITE) < 0
-        || avformat_write_header(out.get(), nullptr) < 0)
+    if (avio_open(&out->pb, QFile::encodeName(path).constData(), AVIO_FLAG_WRITE) < 0 ||
+        avformat_write_header(out.get(), nullptr) < 0)
         return false;
     av::Frame frame(av_frame_alloc());
     av::Packet packet(av_packet_alloc());

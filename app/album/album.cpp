@@ -27,10 +27,10 @@ OutputFormat OutputFormat::forStandard(const QString &tvStandard)
 
 bool OutputFormat::operator==(const OutputFormat &o) const
 {
-    return width == o.width && height == o.height && frameRateNum == o.frameRateNum
-           && frameRateDen == o.frameRateDen && aspectNum == o.aspectNum && aspectDen == o.aspectDen
-           && audioChannels == o.audioChannels && audioSampleRate == o.audioSampleRate
-           && audioBitsPerSample == o.audioBitsPerSample;
+    return width == o.width && height == o.height && frameRateNum == o.frameRateNum &&
+           frameRateDen == o.frameRateDen && aspectNum == o.aspectNum && aspectDen == o.aspectDen &&
+           audioChannels == o.audioChannels && audioSampleRate == o.audioSampleRate &&
+           audioBitsPerSample == o.audioBitsPerSample;
 }
 
 int64_t secondsToFrames(double seconds, const OutputFormat &format)
@@ -125,7 +125,7 @@ void applyExifOrientation(ImageInfo &info, int exifOrientation)
         bool flip;
     };
     static const Row table[8] = {
-        {0, false, false}, {0, true, false},  {0, true, true},  {0, false, true},
+        {0, false, false}, {0, true, false},   {0, true, true},    {0, false, true},
         {90, true, false}, {90, false, false}, {-90, true, false}, {-90, false, false},
     };
     if (exifOrientation < 1 || exifOrientation > 8)
@@ -204,8 +204,8 @@ void Album::loadPatternFiles(const QString &appDir)
     dir += QStringLiteral("pattern/");
     patternFiles.clear();
     const QDir folder(dir);
-    const QStringList names = folder.entryList({QStringLiteral("*.wpt")}, QDir::Files,
-                                               QDir::Name | QDir::IgnoreCase);
+    const QStringList names =
+        folder.entryList({QStringLiteral("*.wpt")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString &name : names)
         patternFiles.append(folder.absoluteFilePath(name));
 }

@@ -28,13 +28,13 @@ enum TransformOp : int32_t { OpMirror = 0, OpFlip = 1, OpTurnLeft = 2, OpTurnRig
 // exchange width and height.
 enum OrientationCode : int32_t {
     OrientUnchanged = 0,
-    OrientFlipped = 1,        // flipped top-bottom
-    OrientMirrored = 2,       // mirrored left-right
-    OrientRotated180 = 3,     // rotated 180 degrees
-    OrientCwFlipped = 4,      // turned 90 clockwise, then flipped top-bottom
-    OrientCwRotated180 = 5,   // turned 90 clockwise, then rotated 180 (= turned left)
-    OrientCw = 6,             // turned 90 clockwise
-    OrientCwMirrored = 7      // turned 90 clockwise, then mirrored left-right
+    OrientFlipped = 1,      // flipped top-bottom
+    OrientMirrored = 2,     // mirrored left-right
+    OrientRotated180 = 3,   // rotated 180 degrees
+    OrientCwFlipped = 4,    // turned 90 clockwise, then flipped top-bottom
+    OrientCwRotated180 = 5, // turned 90 clockwise, then rotated 180 (= turned left)
+    OrientCw = 6,           // turned 90 clockwise
+    OrientCwMirrored = 7    // turned 90 clockwise, then mirrored left-right
 };
 
 constexpr int kExifTextCount = 16;
@@ -113,7 +113,10 @@ QVector<int32_t> transformOpsFromExif(const ImageInfo &info);
 // leave the fields unchanged.
 void applyExifOrientation(ImageInfo &info, int exifOrientation);
 // Whether a code shows the turned thumbnail (codes 4..7).
-inline bool orientationTurns(int code) { return code >= 4 && code <= 7; }
+inline bool orientationTurns(int code)
+{
+    return code >= 4 && code <= 7;
+}
 
 // Gives a new photo its dynamic-effect keys from the program-wide counter;
 // eight successive photos run through every pan and zoom direction.

@@ -55,7 +55,8 @@ QString photoLastDir(const KyPref *pref)
 
 QString audioLastDir(const KyPref *pref)
 {
-    return read(pref, kAudioLastDir, QStandardPaths::writableLocation(QStandardPaths::MusicLocation)).toString();
+    return read(pref, kAudioLastDir, QStandardPaths::writableLocation(QStandardPaths::MusicLocation))
+        .toString();
 }
 
 QString temporaryDir(const KyPref *pref)
@@ -84,32 +85,58 @@ const QList<QLocale::Territory> &ntscTerritories()
     // to the territory it named. The Netherlands Antilles became Curacao,
     // Sint Maarten and the Caribbean Netherlands.
     static const QList<QLocale::Territory> list = {
-        QLocale::AmericanSamoa,      QLocale::AntiguaAndBarbuda,
-        QLocale::Aruba,              QLocale::Bahamas,
-        QLocale::Barbados,           QLocale::Belize,
-        QLocale::Bermuda,            QLocale::Bolivia,
-        QLocale::BritishIndianOceanTerritory, QLocale::Canada,
-        QLocale::CaymanIslands,      QLocale::Colombia,
-        QLocale::CostaRica,          QLocale::Cuba,
-        QLocale::Dominica,           QLocale::DominicanRepublic,
-        QLocale::Ecuador,            QLocale::ElSalvador,
-        QLocale::Grenada,            QLocale::Guam,
-        QLocale::Guatemala,          QLocale::Guyana,
-        QLocale::Haiti,              QLocale::Honduras,
-        QLocale::Jamaica,            QLocale::Japan,
-        QLocale::SouthKorea,         QLocale::MarshallIslands,
-        QLocale::Mexico,             QLocale::Micronesia,
-        QLocale::Montserrat,         QLocale::Myanmar,
-        QLocale::Curacao,            QLocale::SintMaarten,
-        QLocale::CaribbeanNetherlands, QLocale::Nicaragua,
-        QLocale::NorthernMarianaIslands, QLocale::Palau,
-        QLocale::Panama,             QLocale::Peru,
-        QLocale::PuertoRico,         QLocale::SaintKittsAndNevis,
-        QLocale::SaintLucia,         QLocale::SaintVincentAndGrenadines,
-        QLocale::Samoa,              QLocale::Suriname,
-        QLocale::Taiwan,             QLocale::Tonga,
-        QLocale::TrinidadAndTobago,  QLocale::UnitedStates,
-        QLocale::Venezuela,          QLocale::BritishVirginIslands,
+        QLocale::AmericanSamoa,
+        QLocale::AntiguaAndBarbuda,
+        QLocale::Aruba,
+        QLocale::Bahamas,
+        QLocale::Barbados,
+        QLocale::Belize,
+        QLocale::Bermuda,
+        QLocale::Bolivia,
+        QLocale::BritishIndianOceanTerritory,
+        QLocale::Canada,
+        QLocale::CaymanIslands,
+        QLocale::Colombia,
+        QLocale::CostaRica,
+        QLocale::Cuba,
+        QLocale::Dominica,
+        QLocale::DominicanRepublic,
+        QLocale::Ecuador,
+        QLocale::ElSalvador,
+        QLocale::Grenada,
+        QLocale::Guam,
+        QLocale::Guatemala,
+        QLocale::Guyana,
+        QLocale::Haiti,
+        QLocale::Honduras,
+        QLocale::Jamaica,
+        QLocale::Japan,
+        QLocale::SouthKorea,
+        QLocale::MarshallIslands,
+        QLocale::Mexico,
+        QLocale::Micronesia,
+        QLocale::Montserrat,
+        QLocale::Myanmar,
+        QLocale::Curacao,
+        QLocale::SintMaarten,
+        QLocale::CaribbeanNetherlands,
+        QLocale::Nicaragua,
+        QLocale::NorthernMarianaIslands,
+        QLocale::Palau,
+        QLocale::Panama,
+        QLocale::Peru,
+        QLocale::PuertoRico,
+        QLocale::SaintKittsAndNevis,
+        QLocale::SaintLucia,
+        QLocale::SaintVincentAndGrenadines,
+        QLocale::Samoa,
+        QLocale::Suriname,
+        QLocale::Taiwan,
+        QLocale::Tonga,
+        QLocale::TrinidadAndTobago,
+        QLocale::UnitedStates,
+        QLocale::Venezuela,
+        QLocale::BritishVirginIslands,
         QLocale::UnitedStatesVirginIslands,
     };
     return list;
@@ -118,8 +145,8 @@ const QList<QLocale::Territory> &ntscTerritories()
 QString currentVideoStandard(const KyPref *pref, QLocale::Territory territory)
 {
     const QString stored = videoStandard(pref);
-    if (stored.compare(QLatin1String("PAL"), Qt::CaseInsensitive) == 0
-        || stored.compare(QLatin1String("NTSC"), Qt::CaseInsensitive) == 0)
+    if (stored.compare(QLatin1String("PAL"), Qt::CaseInsensitive) == 0 ||
+        stored.compare(QLatin1String("NTSC"), Qt::CaseInsensitive) == 0)
         return stored;
     return ntscTerritories().contains(territory) ? QStringLiteral("NTSC") : QStringLiteral("PAL");
 }

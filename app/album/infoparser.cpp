@@ -4,8 +4,7 @@
 
 InfoParser::InfoParser(const QStringList *paths, bool isImage, QObject *parent)
     : QThread(parent), m_paths(paths), m_isImage(isImage)
-{
-}
+{}
 
 InfoParser::~InfoParser()
 {

@@ -28,8 +28,7 @@ QImage paintable(const QImage &image)
     case QImage::Format_RGBA8888_Premultiplied:
         return image;
     default:
-        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                             : QImage::Format_RGB32);
+        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     }
 }
 
@@ -56,8 +55,8 @@ bool probeImage(ImageInfo &info, const QString &path)
     QImageReader reader(path);
     reader.setAutoTransform(false);
     const QSize declared = reader.size();
-    if (declared.isValid()
-        && qint64(declared.width()) * declared.height() * 4 > qint64(kImageAllocationLimitMb) * 1024 * 1024) {
+    if (declared.isValid() &&
+        qint64(declared.width()) * declared.height() * 4 > qint64(kImageAllocationLimitMb) * 1024 * 1024) {
         qCDebug(lcProbe) << "image too large:" << path << declared;
         return false;
     }
@@ -112,8 +111,8 @@ bool probeAudio(AudioInfo &info, const QString &path)
         if (!decoder)
             continue;
         av::CodecContext ctx(avcodec_alloc_context3(decoder));
-        if (!ctx || avcodec_parameters_to_context(ctx.get(), stream->codecpar) < 0
-            || avcodec_open2(ctx.get(), decoder, nullptr) < 0)
+        if (!ctx || avcodec_parameters_to_context(ctx.get(), stream->codecpar) < 0 ||
+            avcodec_open2(ctx.get(), decoder, nullptr) < 0)
             continue;
         taken = true;
         info.bitsPerSample = 16;

@@ -52,7 +52,8 @@ QBitArray computeMask(int cpuType, int cpuInUse, int processorCount, const std::
 QBitArray maskFromSettings(const KyPref *pref)
 {
     const int n = processorCount();
-    return computeMask(AppSettings::cpuType(pref), AppSettings::cpuInUse(pref, n), n, [] { return std::rand(); });
+    return computeMask(AppSettings::cpuType(pref), AppSettings::cpuInUse(pref, n), n,
+                       [] { return std::rand(); });
 }
 
 bool applyToProcess(const QBitArray &mask)
@@ -64,7 +65,8 @@ bool applyToProcess(const QBitArray &mask)
             CPU_SET(i, &set);
     }
     bool ok = true;
-    const QStringList tasks = QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QStringList tasks =
+        QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     if (tasks.isEmpty())
         return sched_setaffinity(0, sizeof set, &set) == 0;
     for (const QString &task : tasks) {

@@ -65,7 +65,8 @@ void traceLog(const char *format, ...)
 void traceEntry(const char *sourceFile, int line, const char *function)
 {
     const int error = errno;
-    const QByteArray now = QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")).toLocal8Bit();
+    const QByteArray now =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss")).toLocal8Bit();
     traceLog("%s(%d): in %s : %s %08x", sourceFile, line, function, now.constData(), unsigned(error));
     traceLog("%s", "");
 }

@@ -67,8 +67,7 @@ void labelElidedText(QLabel *label, const QString &text)
     label->setToolTip(text);
 }
 
-QPixmap scaleBorderImage(const QPixmap &pixmap, const QSize &size, int left, int top, int right,
-                         int bottom)
+QPixmap scaleBorderImage(const QPixmap &pixmap, const QSize &size, int left, int top, int right, int bottom)
 {
     if (pixmap.isNull() || size.isEmpty())
         return QPixmap();

@@ -47,9 +47,9 @@ bool isHelpOption(const char *arg)
 
 int &KyApplication::preparePlatform(int &argc, char **argv)
 {
-    if (argc > 1 && argv[1]
-        && (isHelpOption(argv[1]) || argv[1][0] == '-' || commands().count(QString::fromLocal8Bit(argv[1])))
-        && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (argc > 1 && argv[1] &&
+        (isHelpOption(argv[1]) || argv[1][0] == '-' || commands().count(QString::fromLocal8Bit(argv[1]))) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return argc;
 }

@@ -29,7 +29,8 @@ void KyWidgetHelper::saveGeometry()
     auto *app = KyApplication::instance();
     if (!app || !app->pref() || !(m_restorePos || m_restoreSize || m_restoreState))
         return;
-    app->pref()->setValue(QStringLiteral("Geometry/") + m_widget->objectName(), m_widget->saveGeometry(), false);
+    app->pref()->setValue(QStringLiteral("Geometry/") + m_widget->objectName(), m_widget->saveGeometry(),
+                          false);
 }
 
 void KyWidgetHelper::restoreGeometry()
@@ -37,7 +38,8 @@ void KyWidgetHelper::restoreGeometry()
     auto *app = KyApplication::instance();
     if (!app || !app->pref() || !(m_restorePos || m_restoreSize || m_restoreState))
         return;
-    const QByteArray g = app->pref()->value(QStringLiteral("Geometry/") + m_widget->objectName()).toByteArray();
+    const QByteArray g =
+        app->pref()->value(QStringLiteral("Geometry/") + m_widget->objectName()).toByteArray();
     if (!g.isEmpty())
         m_widget->restoreGeometry(g);
 }

@@ -66,7 +66,8 @@ void KyMainWindow::initialize()
     m_helpMenu = m_frame->menuBar()->addMenu(tr("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
     m_readmeAction = m_helpMenu->addAction(tr("Read Me"), this, &KyMainWindow::on_helpReadme);
-    m_checkUpdateAction = m_helpMenu->addAction(tr("Check for Updates"), this, &KyMainWindow::on_helpCheckUpdate);
+    m_checkUpdateAction =
+        m_helpMenu->addAction(tr("Check for Updates"), this, &KyMainWindow::on_helpCheckUpdate);
     m_helpMenu->addSeparator();
     m_aboutAction = m_helpMenu->addAction(tr("About"), this, &KyMainWindow::on_helpAbout);
     connect(m_mainMenu, &QMenu::aboutToShow, this, &KyMainWindow::on_titlebar_menu_aboutToShow);
@@ -151,8 +152,14 @@ void KyMainWindow::on_showMenuBar()
 
 void KyMainWindow::on_titlebar_menu_aboutToShow() {}
 void KyMainWindow::on_action_command() {}
-void KyMainWindow::on_helptopics() { on_helpReadme(); }
-void KyMainWindow::on_helpgetstart() { on_helpReadme(); }
+void KyMainWindow::on_helptopics()
+{
+    on_helpReadme();
+}
+void KyMainWindow::on_helpgetstart()
+{
+    on_helpReadme();
+}
 void KyMainWindow::on_helpsupport() {}
 
 bool KyMainWindow::event(QEvent *event)

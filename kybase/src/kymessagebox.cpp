@@ -58,8 +58,7 @@ void KyMessageBox::info(const QString &text, const QString &title, QWidget *pare
 QDialogButtonBox::StandardButton KyMessageBox::question(const QString &text, const QString &title,
                                                         QDialogButtonBox::StandardButtons buttons,
                                                         QWidget *parent,
-                                                        QDialogButtonBox::StandardButton defaultButton,
-                                                        bool)
+                                                        QDialogButtonBox::StandardButton defaultButton, bool)
 {
     return show({Question, text, title, buttons, defaultButton}, parent);
 }

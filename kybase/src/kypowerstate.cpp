@@ -67,8 +67,8 @@ bool KyPowerState::exec()
         QCoreApplication::quit();
         return true;
     }
-    QDBusMessage call = QDBusMessage::createMethodCall(request.service, request.path, request.interface,
-                                                       request.method);
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(request.service, request.path, request.interface, request.method);
     call << request.interactive;
     const QDBusMessage reply = QDBusConnection::systemBus().call(call, QDBus::Block, 10000);
     if (reply.type() == QDBusMessage::ErrorMessage) {

@@ -6,10 +6,9 @@
 
 KyPref::KyPref(const QString &companyKey, const QString &productKey, const QString &productName)
     : m_companyKey(companyKey), m_productKey(productKey), m_productName(productName),
-      m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             companyKey, productKey))
-{
-}
+      m_settings(
+          std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, companyKey, productKey))
+{}
 
 KyPref::~KyPref() = default;
 
@@ -62,8 +61,8 @@ QString KyPref::resolveAppDir(const QString &productKey)
         exeDir = QFileInfo(exeDir).absolutePath();
     }
     const QDir here(exeDir);
-    if (here.exists(QStringLiteral("pattern")) || here.exists(QStringLiteral("silence.ac3"))
-        || here.exists(QStringLiteral(".sorvel-appdir")))
+    if (here.exists(QStringLiteral("pattern")) || here.exists(QStringLiteral("silence.ac3")) ||
+        here.exists(QStringLiteral(".sorvel-appdir")))
         return here.absolutePath();
     QDir prefix(exeDir);
     prefix.cdUp();

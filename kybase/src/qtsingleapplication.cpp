@@ -16,8 +16,7 @@ const char kActivate[] = "activate";
 
 QtSingleApplication::QtSingleApplication(const QString &id, int &argc, char **argv)
     : KyApplication(argc, argv), m_id(id)
-{
-}
+{}
 
 QtSingleApplication::~QtSingleApplication()
 {
@@ -42,7 +41,8 @@ bool QtSingleApplication::isRunning(const QString &id)
     QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (runtime.isEmpty())
         runtime = QDir::tempPath();
-    m_lock = std::make_unique<QLockFile>(runtime + QLatin1Char('/') + serverName(m_id) + QStringLiteral(".lock"));
+    m_lock =
+        std::make_unique<QLockFile>(runtime + QLatin1Char('/') + serverName(m_id) + QStringLiteral(".lock"));
     m_lock->setStaleLockTime(0); // a lock whose process has died is stale at once
     if (m_lock->tryLock(0)) {
         m_runningState = 0;

@@ -61,23 +61,35 @@ void TestAlbum::orientationCodeMatchesPictureTransform()
             base.setPixel(x, y, qRgb(v++ * 20, 0, 0));
     auto apply = [](QImage img, int op) {
         switch (op) {
-        case OpMirror: return img.mirrored(true, false);
-        case OpFlip: return img.mirrored(false, true);
-        case OpTurnLeft: return img.transformed(QTransform().rotate(-90));
-        default: return img.transformed(QTransform().rotate(90));
+        case OpMirror:
+            return img.mirrored(true, false);
+        case OpFlip:
+            return img.mirrored(false, true);
+        case OpTurnLeft:
+            return img.transformed(QTransform().rotate(-90));
+        default:
+            return img.transformed(QTransform().rotate(90));
         }
     };
     auto byCode = [&](int code) {
         const QImage cw = base.transformed(QTransform().rotate(90));
         switch (code) {
-        case 0: return base;
-        case 1: return base.mirrored(false, true);
-        case 2: return base.mirrored(true, false);
-        case 3: return base.mirrored(true, true);
-        case 4: return cw.mirrored(false, true);
-        case 5: return cw.mirrored(true, true);
-        case 6: return cw;
-        default: return cw.mirrored(true, false);
+        case 0:
+            return base;
+        case 1:
+            return base.mirrored(false, true);
+        case 2:
+            return base.mirrored(true, false);
+        case 3:
+            return base.mirrored(true, true);
+        case 4:
+            return cw.mirrored(false, true);
+        case 5:
+            return cw.mirrored(true, true);
+        case 6:
+            return cw;
+        default:
+            return cw.mirrored(true, false);
         }
     };
     // Every sequence of up to three operations.

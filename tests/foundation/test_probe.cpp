@@ -18,8 +18,9 @@ QImage quadrants(int w, int h)
     QImage img(w, h, QImage::Format_RGB32);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            img.setPixel(x, y, x < w / 2 ? (y < h / 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255))
-                                         : (y < h / 2 ? qRgb(0, 255, 0) : qRgb(255, 255, 0)));
+            img.setPixel(x, y,
+                         x < w / 2 ? (y < h / 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255))
+                                   : (y < h / 2 ? qRgb(0, 255, 0) : qRgb(255, 255, 0)));
     return img;
 }
 
@@ -73,8 +74,8 @@ void TestProbe::exifOrientationOnRealFiles()
         int rotation;
         bool mirror, flip;
     };
-    const Row expected[8] = {{0, false, false},  {0, true, false},  {0, true, true},   {0, false, true},
-                             {90, true, false},  {90, false, false}, {-90, true, false}, {-90, false, false}};
+    const Row expected[8] = {{0, false, false}, {0, true, false},   {0, true, true},    {0, false, true},
+                             {90, true, false}, {90, false, false}, {-90, true, false}, {-90, false, false}};
     for (int o = 1; o <= 8; ++o) {
         const QString path = m_dir + QStringLiteral("/exif%1.jpg").arg(o);
         QVERIFY(quadrants(64, 48).save(path, "JPEG"));
@@ -148,9 +149,9 @@ void TestProbe::thumbnails()
     QVERIFY(probeImage(info, path));
     QCOMPARE(info.thumbnail.size(), QSize(80, 60));
     QCOMPARE(info.thumbnailTurned.size(), QSize(80, 60));
-    QVERIFY(isGrey(info.thumbnail.pixel(40, 5)));  // above the picture
-    QVERIFY(isGrey(info.thumbnail.pixel(40, 55))); // below it
-    QCOMPARE(info.thumbnail.pixel(5, 22), qRgb(255, 0, 0));   // top left: red
+    QVERIFY(isGrey(info.thumbnail.pixel(40, 5)));              // above the picture
+    QVERIFY(isGrey(info.thumbnail.pixel(40, 55)));             // below it
+    QCOMPARE(info.thumbnail.pixel(5, 22), qRgb(255, 0, 0));    // top left: red
     QCOMPARE(info.thumbnail.pixel(75, 37), qRgb(255, 255, 0)); // bottom right: yellow
     // Turned by +90 degrees (clockwise on screen): 50 x 200 fits 15 x 60,
     // centred at column 32; the red top-left quadrant moves to the top right.
@@ -225,24 +226,28 @@ void TestProbe::audioContainers_data()
     QTest::addColumn<int>("rate");
     QTest::addColumn<double>("seconds");
     const QString sine = QStringLiteral("sine=frequency=440:sample_rate=44100:duration=3");
-    QTest::newRow("wav") << "a.wav" << QStringList{"-f", "lavfi", "-i", sine, "-c:a", "pcm_s16le"} << 1 << 44100 << 3.0;
-    QTest::newRow("mp3") << "a.mp3"
-                         << QStringList{"-f", "lavfi", "-i", sine, "-ac", "2", "-c:a", "libmp3lame", "-b:a", "128k"}
-                         << 2 << 44100 << 3.0;
-    QTest::newRow("ogg") << "a.ogg" << QStringList{"-f", "lavfi", "-i", sine, "-ac", "2", "-c:a", "libvorbis"} << 2
+    QTest::newRow("wav") << "a.wav" << QStringList{"-f", "lavfi", "-i", sine, "-c:a", "pcm_s16le"} << 1
                          << 44100 << 3.0;
+    QTest::newRow("mp3") << "a.mp3" << QStringList{"-f", "lavfi", "-i",         sine,   "-ac",
+                                                   "2",  "-c:a",  "libmp3lame", "-b:a", "128k"}
+                         << 2 << 44100 << 3.0;
+    QTest::newRow("ogg") << "a.ogg" << QStringList{"-f", "lavfi", "-i", sine, "-ac", "2", "-c:a", "libvorbis"}
+                         << 2 << 44100 << 3.0;
     QTest::newRow("flac") << "a.flac"
-                          << QStringList{"-f", "lavfi", "-i", "sine=frequency=300:sample_rate=48000:duration=4",
-                                         "-ac", "6", "-c:a", "flac"}
+                          << QStringList{"-f",   "lavfi",
+                                         "-i",   "sine=frequency=300:sample_rate=48000:duration=4",
+                                         "-ac",  "6",
+                                         "-c:a", "flac"}
                           << 6 << 48000 << 4.0;
     // Matroska carries no per-stream duration: the container's is used.
-    QTest::newRow("mka no stream duration") << "a.mka" << QStringList{"-f", "lavfi", "-i", sine, "-c:a", "libvorbis"}
-                                            << 1 << 44100 << 3.0;
-    QTest::newRow("video first") << "v.mkv"
-                                 << QStringList{"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10:duration=2",
-                                                "-f", "lavfi", "-i", "sine=sample_rate=22050:duration=2",
-                                                "-map", "0:v", "-map", "1:a", "-c:v", "mpeg2video", "-c:a", "mp2"}
-                                 << 1 << 22050 << 2.0;
+    QTest::newRow("mka no stream duration")
+        << "a.mka" << QStringList{"-f", "lavfi", "-i", sine, "-c:a", "libvorbis"} << 1 << 44100 << 3.0;
+    QTest::newRow("video first")
+        << "v.mkv" << QStringList{"-f",   "lavfi",      "-i",   "testsrc=size=64x48:rate=10:duration=2",
+                                  "-f",   "lavfi",      "-i",   "sine=sample_rate=22050:duration=2",
+                                  "-map", "0:v",        "-map", "1:a",
+                                  "-c:v", "mpeg2video", "-c:a", "mp2"}
+        << 1 << 22050 << 2.0;
 }
 
 void TestProbe::audioContainers()
@@ -269,8 +274,8 @@ void TestProbe::audioContainers()
 void TestProbe::audioRejected()
 {
     const QString video = m_dir + QStringLiteral("/silent.mkv");
-    QVERIFY(TestSupport::ffmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10:duration=1", "-c:v", "mpeg2video",
-                                 video}));
+    QVERIFY(TestSupport::ffmpeg(
+        {"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10:duration=1", "-c:v", "mpeg2video", video}));
     AudioInfo info;
     QVERIFY(!probeAudio(info, video));
     const QString text = m_dir + QStringLiteral("/song.mp3");

@@ -44,8 +44,9 @@ private:
 void TestSettings::init()
 {
     m_pref = KyApplication::instance()->pref();
-    for (const QString &key : {kFirstStart, kCPUType, kCPUInUse, kVideoStandard, kAfterBurnAction, kPhotoLastDir,
-                               kAudioLastDir, kTemporaryDir, kDeleteTemp, kAutoUpdateEnable, kUpdateInterval})
+    for (const QString &key :
+         {kFirstStart, kCPUType, kCPUInUse, kVideoStandard, kAfterBurnAction, kPhotoLastDir, kAudioLastDir,
+          kTemporaryDir, kDeleteTemp, kAutoUpdateEnable, kUpdateInterval})
         m_pref->remove(key);
 }
 
@@ -121,8 +122,9 @@ void TestSettings::videoStandard()
 void TestSettings::ntscListCarriedOver()
 {
     const auto &list = ntscTerritories();
-    for (auto t : {QLocale::AmericanSamoa, QLocale::Taiwan, QLocale::Myanmar, QLocale::BritishIndianOceanTerritory,
-                   QLocale::Guam, QLocale::Mexico, QLocale::Canada, QLocale::UnitedStatesVirginIslands})
+    for (auto t :
+         {QLocale::AmericanSamoa, QLocale::Taiwan, QLocale::Myanmar, QLocale::BritishIndianOceanTerritory,
+          QLocale::Guam, QLocale::Mexico, QLocale::Canada, QLocale::UnitedStatesVirginIslands})
         QVERIFY(list.contains(t));
     for (auto t : {QLocale::France, QLocale::China, QLocale::Australia, QLocale::Brazil, QLocale::India})
         QVERIFY(!list.contains(t));

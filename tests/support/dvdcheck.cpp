@@ -77,8 +77,8 @@ Disc read(const QString &path)
                 s.language = QString(QChar(attr.lang_code >> 8)) + QChar(attr.lang_code & 0xff);
             title.audio.append(s);
         }
-        if (vts->vts_ptt_srpt && vts->vts_pgcit && info.vts_ttn >= 1
-            && info.vts_ttn <= vts->vts_ptt_srpt->nr_of_srpts) {
+        if (vts->vts_ptt_srpt && vts->vts_pgcit && info.vts_ttn >= 1 &&
+            info.vts_ttn <= vts->vts_ptt_srpt->nr_of_srpts) {
             const ttu_t &ttu = vts->vts_ptt_srpt->title[info.vts_ttn - 1];
             if (ttu.nr_of_ptts > 0) {
                 const int pgcn = ttu.ptt[0].pgcn;

@@ -8,17 +8,17 @@
 namespace DvdCheck {
 
 struct AudioStream {
-    int format = -1;   // 0 = AC-3
-    int channels = 0;  // 1..8
-    QString language;  // two lower-case letters, empty when unset
+    int format = -1;  // 0 = AC-3
+    int channels = 0; // 1..8
+    QString language; // two lower-case letters, empty when unset
 };
 
 struct Title {
     int titleSet = 0;
-    int pal = -1;          // 1 PAL, 0 NTSC
-    int height = 0;        // 576 or 480 (picture size 720 x H)
-    int aspect = -1;       // 0 = 4:3, 3 = 16:9
-    double seconds = 0.0;  // playing time of the title's program chain
+    int pal = -1;         // 1 PAL, 0 NTSC
+    int height = 0;       // 576 or 480 (picture size 720 x H)
+    int aspect = -1;      // 0 = 4:3, 3 = 16:9
+    double seconds = 0.0; // playing time of the title's program chain
     QList<AudioStream> audio;
 };
 

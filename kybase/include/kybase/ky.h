@@ -23,7 +23,6 @@ void moveCenter(QWidget *widget);
 // fits the label's current width; the full text becomes the tooltip.
 void labelElidedText(QLabel *label, const QString &text);
 // Scales a pixmap to size keeping the four border strips unscaled.
-QPixmap scaleBorderImage(const QPixmap &pixmap, const QSize &size, int left, int top, int right,
-                         int bottom);
+QPixmap scaleBorderImage(const QPixmap &pixmap, const QSize &size, int left, int top, int right, int bottom);
 
 } // namespace Ky

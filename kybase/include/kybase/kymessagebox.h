@@ -24,15 +24,15 @@ public:
     };
     using AnswerHook = std::function<QDialogButtonBox::StandardButton(const Request &)>;
 
-    static void alert(const QString &text, const QString &title = QString(),
-                      QWidget *parent = nullptr, bool modal = true);
-    static void info(const QString &text, const QString &title = QString(),
-                     QWidget *parent = nullptr, bool modal = true);
+    static void alert(const QString &text, const QString &title = QString(), QWidget *parent = nullptr,
+                      bool modal = true);
+    static void info(const QString &text, const QString &title = QString(), QWidget *parent = nullptr,
+                     bool modal = true);
     static QDialogButtonBox::StandardButton
     question(const QString &text, const QString &title = QString(),
              QDialogButtonBox::StandardButtons buttons = QDialogButtonBox::Yes | QDialogButtonBox::No,
-             QWidget *parent = nullptr,
-             QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::No, bool modal = true);
+             QWidget *parent = nullptr, QDialogButtonBox::StandardButton defaultButton = QDialogButtonBox::No,
+             bool modal = true);
 
     // Installs (or, with an empty function, removes) the answer hook.
     // Returns the previous hook.

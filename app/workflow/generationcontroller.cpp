@@ -1,0 +1,403 @@
+#include "workflow/generationcontroller.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "album/appsettings.h"
+#include "engine/avwritermanager.h"
+#include "engine/storyboardrender.h"
+#include "engine/streamwriter.h"
+#include "kybase/kyapplication.h"
+#include "kybase/kymessagebox.h"
+#include "kybase/kypowerstate.h"
+#include "kymburner/dvdburner.h"
+#include "kymburner/kymburner.h"
+#include "kymburner/kytargetcombobox.h"
+#include "kymdvdauthor/kymdvdauthor.h"
+
+Q_LOGGING_CATEGORY(lcGeneration, "sorvel.generation")
+
+namespace {
+const char *const kStatusTexts[] = {
+    "Title %1 mplexing.",  "Title %1 mplex failed.",  "Title %1 mplex ok.",  "Title %1 mplex abort.",
+    "Title %1 spumuxing.", "Title %1 spumux failed.", "Title %1 spumux ok.", "Title %1 spumux abort.",
+    "Author started.",     "Author failed.",          "Author success.",     "Author abort.",
+};
+} // namespace
+
+GenerationController::GenerationController(QObject *parent) : QObject(parent) {}
+
+GenerationController::~GenerationController()
+{
+    if (m_writer) {
+        m_writer->stop();
+        m_writer->clearWriters();
+    }
+    if (m_author) {
+        m_author->abort();
+        m_author.reset(); // joins the worker and ends its child
+    }
+    delete m_burner;
+    delete m_targetBox;
+}
+
+quint64 GenerationController::estimateDvdSize(const QString &videoBitRate, const QString &audioBitRate,
+                                              double seconds)
+{
+    const qint64 v = qint64(videoBitRate.toDouble() * 1000000.0);
+    const qint64 a = qint64(audioBitRate.toInt()) * 1000;
+    const qint64 bytes = qint64(double(v + a) * seconds * 0.125);
+    return quint64(double(quint64(bytes)) * 1.05);
+}
+
+bool GenerationController::createWorkFolder(QString *error)
+{
+    QString base = m_request.tempBase;
+    if (base.isEmpty())
+        base = AppSettings::temporaryDir(AppSettings::pref());
+    if (!QDir().mkpath(base)) {
+        *error = tr("The temporary folder %1 does not exist and cannot be created.")
+                     .arg(QDir::toNativeSeparators(base));
+        return false;
+    }
+    // Each run works in a folder of its own, so that clean-up never touches
+    // anything else in the temporary folder.
+    QTemporaryDir dir(QDir(base).absoluteFilePath(QStringLiteral("sorvel-run-XXXXXX")));
+    if (!dir.isValid()) {
+        *error = tr("Cannot create a working folder in %1: %2")
+                     .arg(QDir::toNativeSeparators(base), dir.errorString());
+        return false;
+    }
+    dir.setAutoRemove(false);
+    m_workFolder = QDir(dir.path()).absolutePath();
+    return true;
+}
+
+bool GenerationController::start(const Album *album, const GenerationRequest &request)
+{
+    if (m_running || !album)
+        return false;
+    m_album = album;
+    m_request = request;
+    m_running = true;
+    m_abortRequested = false;
+    m_compileHandled = false;
+    m_deliveryStarted = false;
+    m_outputPath.clear();
+    m_burnMessage.clear();
+    m_format = OutputFormat::forStandard(request.tvStandard);
+    m_format.audioChannels = request.audioChannels.toInt();
+
+    if (album->photos.isEmpty()) {
+        fail(tr("The album has no photos."));
+        return true;
+    }
+    QString error;
+    if (!createWorkFolder(&error)) {
+        fail(error);
+        return true;
+    }
+    qCInfo(lcGeneration) << "working folder" << m_workFolder;
+
+    // The burn workflow checks the destination and answers beginGenerate().
+    m_phase = Checking;
+    Q_EMIT stepChanged(NoStepChange, tr("Checking the destination..."));
+    m_targetBox = new KyTargetComboBox(nullptr);
+    m_burner = new KymBurner(nullptr);
+    m_burner->initBurner(m_targetBox, nullptr, nullptr, nullptr);
+    connect(m_burner, &KymBurner::beginGenerate, this, &GenerationController::onBeginGenerate);
+    connect(m_burner, &KymBurner::setProcess, this,
+            [this](int, int current) { Q_EMIT progressChanged(current); });
+    connect(m_burner, &KymBurner::setDlgStatus, this,
+            [this](const QString &title, int state, const QString &current, const QString &, bool,
+                   const QString &, bool) { onBurnStatus(title, state, current); });
+    connect(m_burner, &KymBurner::doBurnNext, this, &GenerationController::nextDiscNeeded);
+    connect(m_burner, &KymBurner::burnFinished, this, &GenerationController::onBurnFinished);
+    if (!m_targetBox->setTarget(request.targetType, request.targetValue)) {
+        fail(tr("Cannot use the destination %1.").arg(QDir::toNativeSeparators(request.targetValue)));
+        return true;
+    }
+    m_targetBox->setVolumeName(request.volumeLabel);
+    m_burner->setBurnSpeed(request.speed);
+    m_burner->setCopyNum(qMax(1, request.copies));
+    m_burner->setTempPath(m_workFolder);
+    m_burner->setDVDSource(m_workFolder + QStringLiteral("/dvd"));
+    m_burner->setDVDSize(estimateDvdSize(request.videoBitRate, request.audioBitRate, album->videoLength()));
+    if (!m_burner->checkBurnerCondition() && m_phase == Checking) {
+        // The burner told the user why (a message box) and nothing starts.
+        fail(QString());
+    }
+    return true;
+}
+
+void GenerationController::onBeginGenerate()
+{
+    if (m_phase != Checking)
+        return;
+    if (m_request.targetType == QLatin1String("tofolder"))
+        m_outputPath = m_burner->fillDVDFolderFullPath();
+    else
+        m_outputPath = m_request.targetValue;
+    // Start outside the burner's signal.
+    QTimer::singleShot(0, this, &GenerationController::startEncoding);
+    m_phase = Encoding;
+}
+
+void GenerationController::startEncoding()
+{
+    if (m_abortRequested) {
+        finish(false, tr("Aborted"));
+        return;
+    }
+    m_phase = Encoding;
+    Q_EMIT stepChanged(CreatingTitle, tr("Creating video..."));
+    Q_EMIT progressChanged(0);
+
+    m_storyboard = std::make_unique<StoryBoardRender>();
+    m_writer = std::make_unique<AVWriterManager>();
+    m_storyboard->setAlbum(const_cast<Album *>(m_album));
+    m_storyboard->setFormat(m_format);
+    if (!m_writer->init(m_format)) {
+        fail(tr("Cannot render the slideshow: %1").arg(m_writer->errorString()));
+        return;
+    }
+    m_writer->setStoryboard(m_storyboard.get());
+    connect(m_writer.get(), &AVWriterManager::progressChanged, this, &GenerationController::onWriterProgress);
+    connect(m_writer.get(), &AVWriterManager::compileEnd, this, &GenerationController::onCompileEnd,
+            Qt::QueuedConnection);
+    connect(m_writer.get(), &AVWriterManager::failed, this, &GenerationController::onWriterFailed,
+            Qt::QueuedConnection);
+
+    const QString videoPath = m_workFolder + QStringLiteral("/video.m2v");
+    const QString audioPath = m_workFolder + QStringLiteral("/audio.ac3");
+    QFile::remove(videoPath);
+    QFile::remove(audioPath);
+    const int32_t videoRate = int32_t(m_request.videoBitRate.toDouble() * 1000000.0);
+    const int32_t audioRate = m_request.audioBitRate.toInt() * 1000;
+
+    auto video = std::make_unique<StreamWriter>();
+    if (!video->open(videoPath, VideoStreamParams::dvd(m_request.tvStandard, videoRate),
+                     AudioStreamParams())) {
+        fail(tr("Cannot create the video stream: %1").arg(video->errorString()));
+        return;
+    }
+    if (!m_writer->addWriter(video.release())) {
+        fail(m_writer->errorString());
+        return;
+    }
+    auto audio = std::make_unique<StreamWriter>();
+    if (!audio->open(audioPath, VideoStreamParams(),
+                     AudioStreamParams::ac3(m_format.audioChannels, audioRate))) {
+        fail(tr("Cannot create the audio stream: %1").arg(audio->errorString()));
+        return;
+    }
+    if (!m_writer->addWriter(audio.release())) {
+        fail(m_writer->errorString());
+        return;
+    }
+    if (!m_writer->start())
+        fail(tr("Cannot start encoding: %1").arg(m_writer->errorString()));
+}
+
+void GenerationController::onWriterProgress(int percent)
+{
+    if (m_phase == Encoding)
+        Q_EMIT progressChanged(percent);
+}
+
+void GenerationController::onWriterFailed(const QString &message)
+{
+    if (m_phase != Encoding)
+        return;
+    fail(tr("Encoding failed: %1").arg(message));
+}
+
+void GenerationController::onCompileEnd()
+{
+    if (m_compileHandled || m_phase != Encoding)
+        return;
+    m_compileHandled = true;
+    m_writer->stop();
+    m_writer->clearWriters();
+    if (m_writer->hasFailed()) {
+        fail(tr("Encoding failed: %1").arg(m_writer->errorString()));
+        return;
+    }
+    QTimer::singleShot(0, this, &GenerationController::startAuthoring);
+}
+
+void GenerationController::startAuthoring()
+{
+    if (m_abortRequested) {
+        finish(false, tr("Aborted"));
+        return;
+    }
+    m_phase = Authoring;
+    Q_EMIT stepChanged(CreatingDVD, tr("Creating DVD..."));
+    Q_EMIT progressChanged(0);
+    m_author = std::make_unique<KymDVDAuthor>();
+    connect(m_author.get(), &KymDVDAuthor::progressChanged, this, [this](int p) {
+        if (m_phase == Authoring)
+            Q_EMIT progressChanged(p);
+    });
+    connect(m_author.get(), &KymDVDAuthor::statusChanged, this,
+            [this](KymDVDAuthor::AuthorStatus status, int title) { onAuthorStatus(int(status), title); });
+    const QString videoPath = QDir::toNativeSeparators(m_workFolder + QStringLiteral("/video.m2v"));
+    const QString audioPath = QDir::toNativeSeparators(m_workFolder + QStringLiteral("/audio.ac3"));
+    if (!m_author->addVideo(videoPath, 0)) {
+        fail(tr("The encoded video is missing."));
+        return;
+    }
+    m_author->addAudio(audioPath, QStringLiteral("English"), 0);
+    m_author->setAspectRatio(KymDVDAuthor::Ratio4x3);
+    m_author->setTempPath(m_workFolder);
+    m_author->setTVStandard(m_request.tvStandard == QLatin1String("PAL") ? KymDVDAuthor::PAL
+                                                                         : KymDVDAuthor::NTSC);
+    if (m_request.targetType == QLatin1String("tofolder"))
+        m_author->setTargetFolder(m_outputPath);
+    m_author->start();
+}
+
+void GenerationController::onAuthorStatus(int status, int title)
+{
+    if (status >= 0 && status < int(sizeof kStatusTexts / sizeof *kStatusTexts))
+        qCDebug(lcGeneration).noquote()
+            << QStringLiteral(">>>>>>>>>>>>>>>>>") + QString::fromLatin1(kStatusTexts[status]).arg(title);
+    if (m_phase != Authoring)
+        return;
+    switch (status) {
+    case KymDVDAuthor::AuthorSucceeded:
+        QTimer::singleShot(0, this, &GenerationController::startDelivery);
+        break;
+    case KymDVDAuthor::MplexFailed:
+    case KymDVDAuthor::SpumuxFailed:
+    case KymDVDAuthor::AuthorFailed:
+        fail(m_abortRequested ? tr("Aborted") : tr("Failed to create DVD!"));
+        break;
+    case KymDVDAuthor::MplexAborted:
+    case KymDVDAuthor::SpumuxAborted:
+    case KymDVDAuthor::AuthorAborted:
+        fail(tr("Aborted"));
+        break;
+    default:
+        break;
+    }
+}
+
+void GenerationController::startDelivery()
+{
+    if (m_abortRequested) {
+        finish(false, tr("Aborted"));
+        return;
+    }
+    m_phase = Delivering;
+    m_deliveryStarted = true;
+    Q_EMIT progressChanged(0);
+    m_burner->startBurnWork();
+}
+
+void GenerationController::burnNext()
+{
+    if (m_phase == Delivering && !m_abortRequested)
+        m_burner->startBurnWork();
+}
+
+void GenerationController::onBurnStatus(const QString &title, int state, const QString &current)
+{
+    if (state == GenerateEnded || state == GenerateSucceeded) {
+        m_burnMessage = title;
+        return;
+    }
+    if (state != NoStepChange || !current.isEmpty())
+        Q_EMIT stepChanged(state, current);
+}
+
+void GenerationController::onBurnFinished(bool ok, bool afterDone)
+{
+    if (m_phase == Checking) {
+        // A disc check that ended without beginGenerate (cancelled or failed).
+        fail(m_burnMessage.isEmpty() ? tr("Disc checking stopped") : m_burnMessage);
+        return;
+    }
+    if (m_phase != Delivering)
+        return;
+    if (ok && afterDone && m_burner->copiesLeft() > 0)
+        return; // nextDiscNeeded() was emitted; burnNext() goes on
+    if (!ok) {
+        fail(m_abortRequested ? tr("Aborted") : m_burnMessage);
+        return;
+    }
+    finish(true, QString());
+    if (afterDone && m_request.afterBurnAction != AppSettings::DoNothing) {
+        KyPowerState power(m_request.afterBurnAction);
+        power.exec();
+    }
+}
+
+void GenerationController::abort()
+{
+    if (!m_running || m_abortRequested)
+        return;
+    m_abortRequested = true;
+    switch (m_phase) {
+    case Checking:
+        DVDBurner::Instance()->Stop();
+        fail(tr("Aborted"));
+        break;
+    case Encoding:
+        if (m_writer) {
+            m_writer->stop();
+            m_writer->clearWriters();
+        }
+        fail(tr("Aborted"));
+        break;
+    case Authoring:
+        // The author reports its aborted status; that ends the run.
+        m_author->abort();
+        break;
+    case Delivering:
+        DVDBurner::Instance()->Stop();
+        break;
+    default:
+        break;
+    }
+}
+
+void GenerationController::fail(const QString &message)
+{
+    finish(false, message);
+}
+
+void GenerationController::finish(bool ok, const QString &message)
+{
+    if (!m_running)
+        return;
+    if (m_writer) {
+        m_writer->stop();
+        m_writer->clearWriters();
+    }
+    if (m_author && m_author->isRunning()) {
+        m_author->abort();
+        m_author->wait();
+    }
+    if (!ok && m_request.targetType == QLatin1String("toiso") && m_deliveryStarted) {
+        // The burner removes a half-written image itself; nothing else here.
+    }
+    cleanUp();
+    m_phase = Idle;
+    m_running = false;
+    Q_EMIT finished(ok, message);
+}
+
+void GenerationController::cleanUp()
+{
+    if (m_workFolder.isEmpty() || !m_request.deleteTemp)
+        return;
+    QDir dir(m_workFolder);
+    // Only the run's own folder, which the run created.
+    if (QFileInfo(m_workFolder).fileName().startsWith(QLatin1String("sorvel-run-")))
+        dir.removeRecursively();
+}

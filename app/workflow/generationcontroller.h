@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "album/album.h"
+
+class AVWriterManager;
+class KymBurner;
+class KymDVDAuthor;
+class KyTargetComboBox;
+class StoryBoardRender;
+class QTimer;
+
+// What one DVD generation makes and how.
+struct GenerationRequest {
+    QString tvStandard = QStringLiteral("PAL");   // "PAL" or anything else for NTSC
+    QString videoBitRate = QStringLiteral("9");   // Mbit/s as text
+    QString audioBitRate = QStringLiteral("192"); // kbit/s as text
+    QString audioChannels = QStringLiteral("2");  // "1", "2" or "6"
+    QString targetType;                           // "tofolder", "toiso" or "toburner"
+    QString targetValue;                          // folder, ISO file or device name
+    QString volumeLabel = QStringLiteral("My DVD");
+    int copies = 1;
+    QString speed = QStringLiteral("Max");
+    QString tempBase;        // empty: the "TemporaryDir" setting
+    bool deleteTemp = true;  // remove the run's working folder at the end
+    int afterBurnAction = 5; // "AfterBurnAction"; 5 does nothing
+};
+
+// Runs one DVD generation without widgets: checks the destination, encodes
+// the album into MPEG-2 video and AC-3 audio, authors a DVD-Video folder,
+// delivers it as a folder, an ISO image or burnt discs, cleans up and runs
+// the action after making. Every run works in its own new subfolder of the
+// temporary folder, and clean-up removes that subfolder only.
+//
+// Questions (folder will be cleared, file will be overwritten, non-blank
+// disc, retry) reach the user through KyMessageBox, which the GUI shows and
+// the command line answers through its hook.
+class GenerationController : public QObject
+{
+    Q_OBJECT
+public:
+    // Working states, as the progress dialog knows them.
+    enum WorkingState {
+        NoStepChange = 0,
+        CreatingTitle = 1,
+        CreatingMenu = 2,
+        CreatingDVD = 3,
+        BurningDisc = 4,
+        CheckingDisc = 5,
+        ErasingDisc = 6,
+        CreatingFolder = 7,
+        CreatingISO = 8,
+        GenerateSucceeded = 9,
+        GenerateEnded = 10
+    };
+    Q_ENUM(WorkingState)
+
+    explicit GenerationController(QObject *parent = nullptr);
+    ~GenerationController() override;
+
+    // Starts a run for the album (not owned; it must stay unchanged until
+    // finished()). False when a run is already going.
+    bool start(const Album *album, const GenerationRequest &request);
+    // Aborts the running step; finished() follows once everything stopped.
+    void abort();
+    bool isRunning() const { return m_running; }
+
+    // The run's working folder (empty before the first run).
+    QString workFolder() const { return m_workFolder; }
+    // Where the result went: the DVD folder, the ISO file or the device.
+    QString outputPath() const { return m_outputPath; }
+    // Estimated DVD size in bytes for a bit rate pair and a duration.
+    static quint64 estimateDvdSize(const QString &videoBitRate, const QString &audioBitRate, double seconds);
+
+Q_SIGNALS:
+    // A new step: its working state and the text to show ("Creating video...").
+    void stepChanged(int state, const QString &text);
+    // Progress of the current step, 0..100.
+    void progressChanged(int percent);
+    // A further disc is needed for the next copy; the controller goes on by
+    // itself once burnNext() is called.
+    void nextDiscNeeded();
+    // The end of the run: ok only when the output is complete.
+    void finished(bool ok, const QString &message);
+
+public Q_SLOTS:
+    // Burns the next copy after nextDiscNeeded().
+    void burnNext();
+
+private:
+    void fail(const QString &message);
+    void finish(bool ok, const QString &message);
+    void onBeginGenerate();
+    void startEncoding();
+    void onWriterProgress(int percent);
+    void onCompileEnd();
+    void onWriterFailed(const QString &message);
+    void startAuthoring();
+    void onAuthorStatus(int status, int title);
+    void startDelivery();
+    void onBurnStatus(const QString &title, int state, const QString &current);
+    void onBurnFinished(bool ok, bool afterDone);
+    void cleanUp();
+    bool createWorkFolder(QString *error);
+
+    enum Phase { Idle, Checking, Encoding, Authoring, Delivering, Aborting };
+
+    const Album *m_album = nullptr;
+    GenerationRequest m_request;
+    Phase m_phase = Idle;
+    bool m_running = false;
+    bool m_abortRequested = false;
+    QString m_workFolder;
+    QString m_outputPath;
+    QString m_lastBurnTitle;
+    QString m_burnMessage;
+    OutputFormat m_format;
+    std::unique_ptr<StoryBoardRender> m_storyboard;
+    std::unique_ptr<AVWriterManager> m_writer;
+    std::unique_ptr<KymDVDAuthor> m_author;
+    KyTargetComboBox *m_targetBox = nullptr;
+    KymBurner *m_burner = nullptr;
+    bool m_compileHandled = false;
+    bool m_deliveryStarted = false;
+};

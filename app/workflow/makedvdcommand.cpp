@@ -1,0 +1,304 @@
+#include "workflow/makedvdcommand.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "album/appsettings.h"
+#include "album/infoparser.h"
+#include "kybase/kyapplication.h"
+#include "kybase/kymessagebox.h"
+#include "workflow/generationcontroller.h"
+#include "workflow/makedvdoptions.h"
+
+namespace {
+
+void printErr(const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+}
+
+// Step lines and a live progress bar on a terminal; plain lines otherwise.
+class ProgressPrinter
+{
+public:
+    explicit ProgressPrinter(bool quiet) : m_quiet(quiet), m_tty(::isatty(STDERR_FILENO) == 1)
+    {
+        m_clock.start();
+    }
+
+    void step(const QString &text)
+    {
+        if (m_quiet || text.isEmpty() || text == m_step)
+            return;
+        endBar();
+        m_step = text;
+        m_lastPercent = -1;
+        printErr(text + QLatin1Char('\n'));
+    }
+
+    void progress(int percent)
+    {
+        if (m_quiet)
+            return;
+        percent = qBound(0, percent, 100);
+        if (m_tty) {
+            if (percent == m_lastPercent && m_lastDraw.isValid() && m_lastDraw.elapsed() < 500)
+                return;
+            m_lastDraw.start();
+            const int width = 30;
+            const int filled = percent * width / 100;
+            const qint64 s = m_clock.elapsed() / 1000;
+            const QString bar =
+                QStringLiteral("\r[%1%2] %3%  %4:%5:%6 ")
+                    .arg(QString(filled, QLatin1Char('#')), QString(width - filled, QLatin1Char('-')))
+                    .arg(percent, 3)
+                    .arg(s / 3600, 2, 10, QLatin1Char('0'))
+                    .arg((s / 60) % 60, 2, 10, QLatin1Char('0'))
+                    .arg(s % 60, 2, 10, QLatin1Char('0'));
+            printErr(bar);
+            m_barShown = true;
+        } else if (percent / 10 != m_lastPercent / 10 || m_lastPercent < 0) {
+            printErr(QStringLiteral("%1 %2%\n").arg(m_step).arg(percent));
+        }
+        m_lastPercent = percent;
+    }
+
+    void endBar()
+    {
+        if (m_barShown) {
+            printErr(QStringLiteral("\n"));
+            m_barShown = false;
+        }
+    }
+
+    QString elapsedText() const
+    {
+        const qint64 s = m_clock.elapsed() / 1000;
+        return QStringLiteral("%1:%2:%3")
+            .arg(s / 3600, 2, 10, QLatin1Char('0'))
+            .arg((s / 60) % 60, 2, 10, QLatin1Char('0'))
+            .arg(s % 60, 2, 10, QLatin1Char('0'));
+    }
+
+private:
+    bool m_quiet;
+    bool m_tty;
+    bool m_barShown = false;
+    int m_lastPercent = -1;
+    QString m_step;
+    QElapsedTimer m_clock;
+    QElapsedTimer m_lastDraw;
+};
+
+int g_interruptPipe[2] = {-1, -1};
+
+void onInterrupt(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_interruptPipe[1], &byte, 1);
+}
+
+// Applies a duration given in milliseconds the way the duration spin boxes
+// do: a value that is already a whole number of frame periods is kept, any
+// other moves to whole periods in the direction of the change.
+int snapRequested(int requestedMs, int currentMs, const OutputFormat &format)
+{
+    const int period = framePeriodMs(format);
+    if (requestedMs == currentMs || requestedMs % period == 0)
+        return requestedMs;
+    return snapDurationMs(requestedMs, currentMs, period);
+}
+
+} // namespace
+
+void registerMakeDvdCommand()
+{
+    KyApplication::registerCommand(QStringLiteral("make-dvd"),
+                                   QStringLiteral("make a DVD from photos and music (see make-dvd --help)"),
+                                   runMakeDvdCommand);
+}
+
+int runMakeDvdCommand(const QStringList &arguments)
+{
+    const MakeDvdParse parsed = parseMakeDvdArguments(arguments);
+    if (!parsed.options) {
+        printErr(QStringLiteral("sorvel make-dvd: %1\n\n%2").arg(parsed.error, makeDvdUsage()));
+        return 2;
+    }
+    const MakeDvdOptions &o = *parsed.options;
+    if (o.help) {
+        std::fputs(makeDvdUsage().toLocal8Bit().constData(), stdout);
+        std::fflush(stdout);
+        return 0;
+    }
+
+    ProgressPrinter printer(o.quiet);
+
+    // Which files are photos and which are clips.
+    const ExpandedInputs inputs = expandInputs(o.inputs);
+    QStringList rejected = inputs.rejected;
+
+    const QString standard = o.standard.isEmpty() ? AppSettings::currentVideoStandard() : o.standard;
+    OutputFormat format = OutputFormat::forStandard(standard);
+    format.audioChannels = o.channels;
+
+    Album album;
+    InfoParser photoParser(&inputs.photos, true);
+    InfoParser audioParser(&inputs.audios, false);
+    if (!o.quiet && !inputs.photos.isEmpty())
+        printErr(QStringLiteral("Importing %1 photos and %2 audio files...\n")
+                     .arg(inputs.photos.size())
+                     .arg(inputs.audios.size()));
+    photoParser.start();
+    audioParser.start();
+    photoParser.wait();
+    audioParser.wait();
+    for (ImageInfo &info : photoParser.takeImages()) {
+        prepareImportedPhoto(info, !o.noAutoRotate);
+        album.photos.append(info);
+    }
+    album.audios = audioParser.takeAudios();
+    rejected += photoParser.rejectedPaths();
+    rejected += audioParser.rejectedPaths();
+    if (!rejected.isEmpty()) {
+        QString text = QStringLiteral("Some files have not been added to the list:\n");
+        for (const QString &path : std::as_const(rejected))
+            text += QDir::toNativeSeparators(path) + QLatin1Char('\n');
+        printErr(text);
+    }
+    if (album.photos.isEmpty()) {
+        printErr(QStringLiteral("sorvel make-dvd: no photo to make a slideshow from\n"));
+        return 1;
+    }
+
+    album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.photoDurationMs, format));
+    album.setTransitionDurationExactMs(
+        snapRequested(o.transitionDurationMs, album.transitionDurationMs, format));
+    album.useTransition = !o.noTransition;
+    album.dissolveOnly = o.dissolveOnly || album.patternFiles.isEmpty();
+    album.useDynamicEffect = !o.noDynamicEffect;
+    album.loopAudio = o.loopAudio;
+    if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
+        printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
+                                "the photo duration stays %1 ms.\n")
+                     .arg(album.photoDurationMs));
+
+    GenerationRequest request;
+    request.tvStandard = standard;
+    request.videoBitRate = o.videoBitRate;
+    request.audioBitRate = QString::number(o.audioBitRate);
+    request.audioChannels = QString::number(o.channels);
+    request.targetType = o.targetType;
+    request.targetValue = o.targetValue;
+    request.volumeLabel = o.volumeLabel;
+    request.copies = o.copies;
+    request.speed = o.speed;
+    request.tempBase = o.tempDir.isEmpty() ? AppSettings::temporaryDir(AppSettings::pref()) : o.tempDir;
+    request.deleteTemp = !o.keepTemp;
+    request.afterBurnAction = AppSettings::DoNothing;
+
+    if (!o.quiet)
+        printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4, %5 Mbit/s\n")
+                     .arg(album.photos.size())
+                     .arg(album.audios.size())
+                     .arg(album.videoLength(), 0, 'f', 2)
+                     .arg(standard, o.videoBitRate));
+
+    // Questions go to --yes; without it the first question ends the run.
+    QString unansweredQuestion;
+    QString lastAlert;
+    KyMessageBox::setAnswerHook([&](const KyMessageBox::Request &r) {
+        if (r.kind == KyMessageBox::Question) {
+            if (o.yes) {
+                if (!o.quiet)
+                    printErr(r.text + QStringLiteral(" [yes]\n"));
+                return QDialogButtonBox::Yes;
+            }
+            if (unansweredQuestion.isEmpty())
+                unansweredQuestion = r.text;
+            return QDialogButtonBox::No;
+        }
+        lastAlert = r.text;
+        return QDialogButtonBox::Ok;
+    });
+
+    GenerationController controller;
+    int exitCode = 1;
+    bool interrupted = false;
+    QObject::connect(&controller, &GenerationController::stepChanged,
+                     [&](int, const QString &text) { printer.step(text); });
+    QObject::connect(&controller, &GenerationController::progressChanged,
+                     [&](int percent) { printer.progress(percent); });
+    QObject::connect(&controller, &GenerationController::nextDiscNeeded, &controller, [&] {
+        printer.endBar();
+        if (!o.quiet)
+            printErr(QStringLiteral("Burning the next copy...\n"));
+        QTimer::singleShot(0, &controller, &GenerationController::burnNext);
+    });
+    QObject::connect(&controller, &GenerationController::finished, [&](bool ok, const QString &message) {
+        printer.endBar();
+        if (ok) {
+            exitCode = 0;
+            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(controller.outputPath())));
+            std::fflush(stdout);
+            if (!o.quiet)
+                printErr(QStringLiteral("Done in %1.\n").arg(printer.elapsedText()));
+        } else {
+            exitCode = 1;
+            QString text = message;
+            if (!unansweredQuestion.isEmpty())
+                text = unansweredQuestion + QStringLiteral("\n(answer with --yes to go on)");
+            else if (text.isEmpty())
+                text = lastAlert;
+            if (interrupted)
+                text = QStringLiteral("Interrupted.");
+            printErr(QStringLiteral("sorvel make-dvd: %1\n")
+                         .arg(text.isEmpty() ? QStringLiteral("failed") : text));
+            if (interrupted)
+                exitCode = 130;
+        }
+        QCoreApplication::exit(exitCode);
+    });
+
+    // Ctrl-C and termination requests abort cleanly: children end and the
+    // working folder goes.
+    if (::pipe2(g_interruptPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
+        auto *notifier = new QSocketNotifier(g_interruptPipe[0], QSocketNotifier::Read, &controller);
+        QObject::connect(notifier, &QSocketNotifier::activated, &controller, [&] {
+            char buffer[16];
+            while (::read(g_interruptPipe[0], buffer, sizeof buffer) > 0) {
+            }
+            if (!interrupted) {
+                interrupted = true;
+                printer.endBar();
+                printErr(QStringLiteral("Aborting...\n"));
+                controller.abort();
+            }
+        });
+        struct sigaction action = {};
+        action.sa_handler = onInterrupt;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        sigaction(SIGINT, &action, nullptr);
+        sigaction(SIGTERM, &action, nullptr);
+        sigaction(SIGHUP, &action, nullptr);
+    }
+
+    if (!controller.start(&album, request)) {
+        KyMessageBox::setAnswerHook({});
+        return 1;
+    }
+    const int rc = controller.isRunning() ? QCoreApplication::exec() : exitCode;
+    KyMessageBox::setAnswerHook({});
+    return rc;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The options of `sorvel make-dvd`, parsed from its arguments.
+struct MakeDvdOptions {
+    QStringList inputs;  // photo and audio files or folders, in order
+    QString targetType;  // "tofolder", "toiso" or "toburner"
+    QString targetValue; // the folder, the ISO file or the device
+    QString volumeLabel = QStringLiteral("My DVD");
+    QString standard;                           // "PAL" or "NTSC"; empty: the current standard
+    QString videoBitRate = QStringLiteral("9"); // Mbit/s as text
+    int audioBitRate = 192;                     // kbit/s
+    int channels = 2;
+    int photoDurationMs = 5000;
+    int transitionDurationMs = 1500;
+    bool noTransition = false;
+    bool dissolveOnly = false;
+    bool noDynamicEffect = false;
+    bool loopAudio = false;
+    bool syncWithAudio = false;
+    bool noAutoRotate = false;
+    QString tempDir; // empty: the "TemporaryDir" setting
+    bool keepTemp = false;
+    int copies = 1;
+    QString speed = QStringLiteral("Max");
+    bool yes = false;
+    bool quiet = false;
+    bool help = false;
+};
+
+struct MakeDvdParse {
+    std::optional<MakeDvdOptions> options; // empty on a usage error
+    QString error;                         // what was wrong
+};
+
+// Parses the arguments that follow "make-dvd".
+MakeDvdParse parseMakeDvdArguments(const QStringList &arguments);
+// The usage text of the command.
+QString makeDvdUsage();
+
+// The files that the inputs name: a folder gives its entries matching the
+// photo and audio name patterns (one level, name order); a file goes by
+// its name pattern, or is probed as a photo and then as audio when it
+// matches neither.
+struct ExpandedInputs {
+    QStringList photos;
+    QStringList audios;
+    QStringList rejected; // missing paths and files that are neither
+};
+ExpandedInputs expandInputs(const QStringList &inputs);

@@ -1,0 +1,288 @@
+// `sorvel make-dvd` end to end, as a user runs it: real encoding, real
+// mplex and dvdauthor, real genisoimage and libburn; every DVD is read back
+// with libdvdread and decoded completely with FFmpeg.
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+
+#include "dvdcheck.h"
+#include "testsupport.h"
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+QProcessEnvironment environment()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY")); // the command needs no display server
+    return env;
+}
+
+Run makeDvd(const QStringList &args, int timeoutMs = 240000)
+{
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.start(TestSupport::builtProgram(QStringLiteral("sorvel")), QStringList{QStringLiteral("make-dvd")} + args);
+    Run r;
+    if (!p.waitForStarted() || !p.waitForFinished(timeoutMs)) {
+        p.kill();
+        p.waitForFinished();
+        r.err = "timed out";
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Checks one DVD: a single 4:3 title of the standard, the expected length
+// and AC-3 audio, every frame decodable.
+void checkDvd(const QString &path, bool pal, int channels, double seconds, const QString &dvdFolderForDecode)
+{
+    const DvdCheck::Disc disc = DvdCheck::read(path);
+    QVERIFY2(disc.ok, qPrintable(disc.error));
+    QCOMPARE(disc.titles.size(), 1);
+    const DvdCheck::Title &t = disc.titles[0];
+    QCOMPARE(t.pal, pal ? 1 : 0);
+    QCOMPARE(t.height, pal ? 576 : 480);
+    QCOMPARE(t.aspect, 0);
+    QVERIFY2(qAbs(t.seconds - seconds) <= 1.0, qPrintable(QString::number(t.seconds)));
+    QCOMPARE(t.audio.size(), 1);
+    QCOMPARE(t.audio[0].format, 0);
+    QCOMPARE(t.audio[0].channels, channels);
+    QCOMPARE(t.audio[0].language, QStringLiteral("en"));
+    if (dvdFolderForDecode.isEmpty())
+        return;
+    const QList<QString> vobs = DvdCheck::titleVobs(dvdFolderForDecode, t.titleSet);
+    QVERIFY(!vobs.isEmpty());
+    int frames = 0;
+    for (const QString &vob : vobs) {
+        const DvdCheck::DecodeResult d = DvdCheck::decodeAll(vob);
+        QVERIFY2(d.ok, qPrintable(d.error));
+        QCOMPARE(d.errors, 0);
+        QVERIFY(d.audioFrames > 0);
+        frames += d.videoFrames;
+    }
+    const double fps = pal ? 25.0 : 30000.0 / 1001.0;
+    QVERIFY2(qAbs(frames - seconds * fps) <= 2, qPrintable(QString::number(frames)));
+}
+
+// Extracts the ISO with the system's own tools is not needed: libdvdread
+// reads the image, and the frames are checked through a folder made from
+// the same streams in the folder test.
+
+} // namespace
+
+class TestMakeDvd : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void palIsoWithMusicAndBadInputs();
+    void ntscFolderWithoutMusicMono();
+    void pseudoDriveSixChannels();
+    void keepTemp();
+    void existingTargetNeedsYes();
+    void usageErrors();
+    void interruptDuringEncoding();
+
+private:
+    QString m_dir;
+    QStringList m_photos;
+    QString m_music;
+};
+
+void TestMakeDvd::initTestCase()
+{
+    m_dir = TestSupport::freshDir(QStringLiteral("makedvd"));
+    const QSize sizes[] = {QSize(800, 600), QSize(600, 900), QSize(1280, 720)};
+    for (int i = 0; i < 3; ++i) {
+        QImage img(sizes[i], QImage::Format_RGB32);
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                img.setPixel(x, y, qRgb((x * 255) / img.width(), (y * 255) / img.height(), 60 * i));
+        const QString path = m_dir + QStringLiteral("/photo %1.jpg").arg(i);
+        QVERIFY(img.save(path, "JPEG", 85));
+        m_photos.append(path);
+    }
+    m_music = m_dir + QStringLiteral("/music.mp3");
+    QVERIFY(TestSupport::ffmpeg({"-f", "lavfi", "-i", "sine=frequency=330:sample_rate=44100:duration=6", "-ac", "2",
+                                 "-c:a", "libmp3lame", m_music}));
+}
+
+void TestMakeDvd::palIsoWithMusicAndBadInputs()
+{
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-pal"));
+    const QString temp = work + QStringLiteral("/temp");
+    QDir().mkpath(temp);
+    QFile mine(temp + QStringLiteral("/my notes.txt"));
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.write("the user's own file");
+    mine.close();
+    // A corrupt photo and a text file named .jpg among the inputs.
+    const QString corrupt = work + QStringLiteral("/corrupt.jpg");
+    QFile c(corrupt);
+    QVERIFY(c.open(QIODevice::WriteOnly));
+    c.write(QByteArray("\xFF\xD8\xFF\xE0", 4) + QByteArray(64, '\x11'));
+    c.close();
+    const QString text = work + QStringLiteral("/letter.jpg");
+    QFile t(text);
+    QVERIFY(t.open(QIODevice::WriteOnly));
+    t.write("Dear friend, this is not a photo.\n");
+    t.close();
+
+    const QString iso = work + QStringLiteral("/out/slide show");
+    QDir().mkpath(work + QStringLiteral("/out"));
+    const Run r = makeDvd({"--to-iso", iso, "--standard", "PAL", "--photo-duration", "1000", "--transition-duration",
+                           "520", "--temp-dir", temp, m_photos[0], corrupt, m_photos[1], text, m_photos[2], m_music});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY(r.err.contains("Some files have not been added to the list:"));
+    QVERIFY(r.err.contains(corrupt.toLocal8Bit()));
+    QVERIFY(r.err.contains(text.toLocal8Bit()));
+    QVERIFY(r.err.contains("Creating video..."));
+    QVERIFY(r.err.contains("Creating DVD..."));
+    QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), iso + QStringLiteral(".iso"));
+    QVERIFY(QFileInfo(iso + QStringLiteral(".iso")).size() > 100000);
+    checkDvd(iso + QStringLiteral(".iso"), true, 2, 3 * 1.0 + 2 * 0.52, QString());
+    // Only the user's own file is left in the temporary folder.
+    QCOMPARE(entries(temp), QStringList{QStringLiteral("my notes.txt")});
+}
+
+void TestMakeDvd::ntscFolderWithoutMusicMono()
+{
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-ntsc"));
+    const QString temp = work + QStringLiteral("/temp");
+    const Run r = makeDvd({"--to-folder", work + QStringLiteral("/dvds"), "--volume-label", "Trip 2026",
+                           "--standard", "NTSC", "--channels", "1", "--quality", "low", "--photo-duration", "990",
+                           "--no-transition", "--temp-dir", temp, m_photos[0], m_photos[1]});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QString folder = work + QStringLiteral("/dvds/Trip 2026");
+    QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), folder);
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
+    checkDvd(folder, false, 1, 2 * 0.99, folder);
+    QVERIFY(entries(temp).isEmpty());
+}
+
+void TestMakeDvd::pseudoDriveSixChannels()
+{
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-drive"));
+    const QString image = work + QStringLiteral("/disc.img");
+    const Run r = makeDvd({"--to-drive", QStringLiteral("stdio:") + image, "--standard", "PAL", "--channels", "6",
+                           "--audio-bitrate", "448", "--photo-duration", "1000", "--dissolve-only", "--temp-dir",
+                           work + QStringLiteral("/temp"), "--yes", m_photos[2], m_photos[0], m_music});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY(QFileInfo(image).size() > 100000);
+    checkDvd(image, true, 6, 2 * 1.0 + 1.5, QString());
+}
+
+void TestMakeDvd::keepTemp()
+{
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-keep"));
+    const QString temp = work + QStringLiteral("/temp");
+    const Run r = makeDvd({"--to-iso", work + QStringLiteral("/k.iso"), "--standard", "PAL", "--photo-duration",
+                           "1000", "--no-transition", "--no-dynamic-effect", "--keep-temp", "--quiet", "--temp-dir",
+                           temp, m_photos[0]});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY(!r.err.contains("Creating video")); // quiet
+    const QStringList runs = entries(temp);
+    QCOMPARE(runs.size(), 1);
+    QVERIFY(runs[0].startsWith(QStringLiteral("sorvel-run-")));
+    const QDir kept(temp + QLatin1Char('/') + runs[0]);
+    QVERIFY(kept.exists(QStringLiteral("video.m2v")));
+    QVERIFY(kept.exists(QStringLiteral("audio.ac3")));
+    QVERIFY(kept.exists(QStringLiteral("author.xml")));
+    checkDvd(kept.absoluteFilePath(QStringLiteral("dvd")), true, 2, 1.0, kept.absoluteFilePath(QStringLiteral("dvd")));
+}
+
+void TestMakeDvd::existingTargetNeedsYes()
+{
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-exists"));
+    const QString iso = work + QStringLiteral("/old.iso");
+    QFile f(iso);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("precious data");
+    f.close();
+    const Run r = makeDvd({"--to-iso", iso, "--photo-duration", "1000", "--temp-dir", work + QStringLiteral("/temp"),
+                           m_photos[0]});
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY(r.err.contains("will be overwritten"));
+    QFile check(iso);
+    QVERIFY(check.open(QIODevice::ReadOnly));
+    QCOMPARE(check.readAll(), QByteArray("precious data"));
+    QVERIFY(entries(work + QStringLiteral("/temp")).isEmpty());
+
+    // An existing DVD folder is cleared only with --yes.
+    const QString folder = work + QStringLiteral("/dvds/My DVD");
+    QDir().mkpath(folder);
+    QFile keep(folder + QStringLiteral("/keep.txt"));
+    QVERIFY(keep.open(QIODevice::WriteOnly));
+    keep.close();
+    const Run r2 = makeDvd({"--to-folder", work + QStringLiteral("/dvds"), "--photo-duration", "1000", "--temp-dir",
+                            work + QStringLiteral("/temp"), m_photos[0]});
+    QCOMPARE(r2.exitCode, 1);
+    QVERIFY(r2.err.contains("will be cleared"));
+    QVERIFY(QFileInfo::exists(folder + QStringLiteral("/keep.txt")));
+}
+
+void TestMakeDvd::usageErrors()
+{
+    for (const QStringList &args : {QStringList{}, QStringList{m_photos[0]},
+                                    QStringList{"--to-iso", "x.iso", "--channels", "3", m_photos[0]},
+                                    QStringList{"--to-iso", "x.iso", "--to-folder", "y", m_photos[0]}}) {
+        const Run r = makeDvd(args);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains("Usage: sorvel make-dvd"));
+    }
+    const Run help = makeDvd({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    QVERIFY(help.out.contains("--to-folder"));
+    // No photo at all is an error, not a usage error.
+    const Run none = makeDvd({"--to-iso", m_dir + QStringLiteral("/none.iso"), m_music});
+    QCOMPARE(none.exitCode, 1);
+}
+
+void TestMakeDvd::interruptDuringEncoding()
+{
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-interrupt"));
+    const QString temp = work + QStringLiteral("/temp");
+    QStringList args{"--to-iso", work + QStringLiteral("/never.iso"), "--standard", "PAL", "--photo-duration",
+                     "20000", "--temp-dir", temp};
+    args += m_photos;
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.start(TestSupport::builtProgram(QStringLiteral("sorvel")), QStringList{QStringLiteral("make-dvd")} + args);
+    QVERIFY(p.waitForStarted());
+    QByteArray err;
+    QElapsedTimer timer;
+    timer.start();
+    while (!err.contains("Creating video...") && timer.elapsed() < 60000 && p.state() == QProcess::Running) {
+        p.waitForReadyRead(100);
+        err += p.readAllStandardError();
+    }
+    QVERIFY2(err.contains("Creating video..."), err.constData());
+    QTest::qWait(500);
+    ::kill(pid_t(p.processId()), SIGINT);
+    QVERIFY(p.waitForFinished(30000));
+    QVERIFY(p.exitCode() != 0);
+    QVERIFY(entries(temp).isEmpty());
+    QVERIFY(!QFileInfo::exists(work + QStringLiteral("/never.iso")));
+}
+
+QTEST_GUILESS_MAIN(TestMakeDvd)
+#include "test_makedvd.moc"

@@ -103,6 +103,16 @@ void KymDVDAuthor::run()
 {
     if (m_titles.isEmpty())
         return;
+    // The titles' child process objects belong to this thread; they go when
+    // the run ends, however it ends.
+    struct ReleaseProcesses {
+        const QVector<Title *> &titles;
+        ~ReleaseProcesses()
+        {
+            for (Title *title : titles)
+                title->releaseProcesses();
+        }
+    } release{m_titles};
     calcTitlesSourceFileSize();
 
     bool failed = false;
@@ -265,6 +275,8 @@ bool KymDVDAuthor::dvdauthor()
                                   << DvdTools::commandLineText(program, arguments);
 
     calcTotalDVDSize();
+    if (!QDir().mkpath(targetFolder()))
+        qCWarning(lcDvdAuthor).noquote() << "Could not create the DVD folder" << targetFolder();
     removeStaleDvdFiles();
     m_authorProgress->reset();
     m_lastAuthorPercent = 50;
@@ -345,8 +357,8 @@ void KymDVDAuthor::handleAuthorLines(const QList<QByteArray> &lines)
             qCWarning(lcDvdAuthor).noquote() << "dvdauthor:" << QString::fromUtf8(line);
         if (!m_authorProgress->feedLine(line) || m_totalDVDSize <= 0)
             continue;
-        // The last step (100) belongs to the successful end.
-        const int percent = qMin(99, 50 + int(m_authorProgress->written() * 100 / m_totalDVDSize) * 50 / 100);
+        const int percent =
+            DvdTools::VobuProgress::authorPercent(m_authorProgress->written(), m_totalDVDSize);
         if (percent > m_lastAuthorPercent) {
             m_lastAuthorPercent = percent;
             Q_EMIT progressChanged(percent);

@@ -71,6 +71,13 @@ bool Title::runMplex(int index)
     m_mplexErr = DvdTools::LineBuffer();
     const QString vob = vobFilePath();
 
+    if (m_tempFolder.isEmpty() || !QDir().mkpath(m_tempFolder)) {
+        qCWarning(lcDvdAuthor).noquote()
+            << "mplex: no usable temporary folder:"
+            << (m_tempFolder.isEmpty() ? QStringLiteral("(none set)") : m_tempFolder);
+        m_state = MultiplexFailed;
+        return false;
+    }
     const QString program = DvdTools::findTool(QStringLiteral("mplex"));
     if (program.isEmpty()) {
         qCWarning(lcDvdAuthor).noquote()
@@ -142,6 +149,12 @@ void Title::stopMplex()
     m_mplex->terminate();
     if (!m_mplex->waitForFinished(kReapMs))
         qCWarning(lcDvdAuthor) << "mplex did not end after it was killed";
+}
+
+void Title::releaseProcesses()
+{
+    m_mplex.reset();
+    m_spumux.reset();
 }
 
 bool Title::prepareSpumux()

@@ -52,6 +52,9 @@ public:
     qint64 sourceFileSize() const;
     QStringList audioLanguageCodes() const;
 
+    // Deletes the child process objects of the last run.
+    void releaseProcesses();
+
     void requestAbort() { m_abortRequested = true; }
     void clearAbort() { m_abortRequested = false; }
     int state() const { return m_state.load(); }

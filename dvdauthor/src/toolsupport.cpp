@@ -108,6 +108,13 @@ bool VobuProgress::feedLine(const QByteArray &line)
     return true;
 }
 
+int VobuProgress::authorPercent(qint64 written, qint64 total)
+{
+    if (total <= 0 || written <= 0)
+        return 50;
+    return qMin(99, 50 + int(written * 100 / total) * 50 / 100);
+}
+
 void VobuProgress::reset()
 {
     m_completed = 0;

@@ -66,6 +66,7 @@ private Q_SLOTS:
     void progressOverTitleSets();
     void progressIndependentOfReadBoundaries();
     void progressBeyondTwoGibibytes();
+    void authoringPercentage();
     void mplexErrorRules_data();
     void mplexErrorRules();
     void commandLineForTheLog();
@@ -144,6 +145,20 @@ void TestDvdauthorParsing::progressBeyondTwoGibibytes()
     QCOMPARE(p.written(), 4500 * MiB);
     p.reset();
     QCOMPARE(p.written(), qint64(0));
+}
+
+void TestDvdauthorParsing::authoringPercentage()
+{
+    // 3 and 6 MiB of a 12 MiB disc.
+    QCOMPARE(VobuProgress::authorPercent(3 * MiB, 12 * MiB), 62);
+    QCOMPARE(VobuProgress::authorPercent(6 * MiB, 12 * MiB), 75);
+    QCOMPARE(VobuProgress::authorPercent(0, 12 * MiB), 50);
+    // The output may come out a little larger than the VOBs; 100 waits for
+    // the successful end.
+    QCOMPARE(VobuProgress::authorPercent(13 * MiB, 12 * MiB), 99);
+    QCOMPARE(VobuProgress::authorPercent(5 * MiB, 0), 50);
+    // Sizes beyond 2 GiB.
+    QCOMPARE(VobuProgress::authorPercent(3000 * MiB, 4000 * MiB), 87);
 }
 
 void TestDvdauthorParsing::mplexErrorRules_data()

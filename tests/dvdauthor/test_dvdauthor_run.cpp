@@ -69,6 +69,8 @@ private Q_SLOTS:
     void manyTitles_data();
     void manyTitles();
     void missingMplex();
+    void noTemporaryFolder();
+    void authoringFailureIsNoSuccess();
     void missingDvdauthor();
     void abortDuringMplex();
     void abortDuringDvdauthor();
@@ -395,6 +397,38 @@ void TestDvdauthorRun::missingMplex()
     QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::MplexFailed}));
     QVERIFY(record.progress.isEmpty());
     QVERIFY(!QFileInfo::exists(empty + QStringLiteral("/author.xml")));
+}
+
+void TestDvdauthorRun::noTemporaryFolder()
+{
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author, Qt::DirectConnection);
+    QVERIFY(author.addVideo(m_pal, 0));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no usable temporary folder")));
+    author.test();
+    QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::MplexFailed}));
+}
+
+void TestDvdauthorRun::authoringFailureIsNoSuccess()
+{
+    // The DVD folder cannot be made where a file stands.
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-author-fails"));
+    const QString blocked = temp + QStringLiteral("/blocked");
+    QFile file(blocked);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author, Qt::DirectConnection);
+    QVERIFY(author.addVideo(m_pal, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setTempPath(temp);
+    author.setTargetFolder(blocked);
+    author.test();
+    QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorFailed);
+    QVERIFY(!record.progress.contains(100));
+    QVERIFY(childProcesses().isEmpty());
 }
 
 void TestDvdauthorRun::missingDvdauthor()

@@ -261,10 +261,8 @@ void KymDVDAuthor::removeStaleDvdFiles()
 
 bool KymDVDAuthor::dvdauthor()
 {
-    const QString program = DvdTools::findTool(QStringLiteral("dvdauthor"));
+    const QString program = DvdTools::locateTool(QStringLiteral("dvdauthor"));
     if (program.isEmpty()) {
-        qCWarning(lcDvdAuthor).noquote()
-            << "dvdauthor: program not found in" << DvdTools::applicationFolder() << "or on PATH";
         processStatusChanged(AuthorFailed, 0);
         return false;
     }
@@ -300,7 +298,7 @@ bool KymDVDAuthor::dvdauthor()
     // The VOBs are named relative to the author XML's folder.
     p->setWorkingDirectory(QFileInfo(xml).absolutePath());
     p->start(program, arguments, QIODevice::ReadWrite);
-    p->waitForStarted(10000);
+    DvdTools::waitUntilStarted(p, m_abortRequested);
     p->closeWriteChannel();
 
     bool ok = false;

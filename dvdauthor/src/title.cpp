@@ -78,10 +78,8 @@ bool Title::runMplex(int index)
         m_state = MultiplexFailed;
         return false;
     }
-    const QString program = DvdTools::findTool(QStringLiteral("mplex"));
+    const QString program = DvdTools::locateTool(QStringLiteral("mplex"));
     if (program.isEmpty()) {
-        qCWarning(lcDvdAuthor).noquote()
-            << "mplex: program not found in" << DvdTools::applicationFolder() << "or on PATH";
         m_state = MultiplexFailed;
         return false;
     }
@@ -115,7 +113,7 @@ bool Title::runMplex(int index)
     connect(p, &QProcess::started, this, &Title::on_mplexStarted, Qt::DirectConnection);
     connect(p, &QProcess::errorOccurred, this, &Title::on_mplexError, Qt::DirectConnection);
     p->start(program, arguments, QIODevice::ReadWrite);
-    p->waitForStarted(10000);
+    DvdTools::waitUntilStarted(p, m_abortRequested);
     p->closeWriteChannel();
 
     for (;;) {

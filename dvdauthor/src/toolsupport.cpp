@@ -3,6 +3,7 @@
 #include <kybase/kyapplication.h>
 #include <kybase/kypref.h>
 
+#include <QProcess>
 #include <QRegularExpression>
 
 Q_LOGGING_CATEGORY(lcDvdAuthor, "sorvel.dvdauthor")
@@ -17,6 +18,22 @@ QString applicationFolder()
 QString findTool(const QString &program)
 {
     return KyApplication::findTool(program);
+}
+
+QString locateTool(const QString &program)
+{
+    const QString path = findTool(program);
+    if (path.isEmpty())
+        qCWarning(lcDvdAuthor).noquote()
+            << program + QStringLiteral(": program not found in") << applicationFolder() << "or on PATH";
+    return path;
+}
+
+bool waitUntilStarted(QProcess *process, const std::atomic<bool> &abortRequested)
+{
+    while (process->state() == QProcess::Starting && !abortRequested)
+        process->waitForStarted(1000);
+    return process->state() == QProcess::Running;
 }
 
 QString commandLineText(const QString &program, const QStringList &arguments)

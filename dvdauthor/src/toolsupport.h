@@ -6,6 +6,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+
+class QProcess;
+
 Q_DECLARE_LOGGING_CATEGORY(lcDvdAuthor)
 
 // Helpers shared by the title multiplexer and the author: finding the
@@ -17,6 +21,11 @@ QString applicationFolder();
 // The tool from the application folder, else from PATH; empty when neither
 // has it.
 QString findTool(const QString &program);
+// findTool(), with a diagnostic naming the tool when it is not found.
+QString locateTool(const QString &program);
+// Waits until the process has started or failed to start, looking at the
+// abort flag at least once a second; true when it runs.
+bool waitUntilStarted(QProcess *process, const std::atomic<bool> &abortRequested);
 // A copy-and-paste form of a command line for the diagnostic log.
 QString commandLineText(const QString &program, const QStringList &arguments);
 

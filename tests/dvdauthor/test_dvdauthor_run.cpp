@@ -310,6 +310,10 @@ void TestDvdauthorRun::twoTitlesSecondWithoutAudio()
     QCOMPARE(disc.titles.size(), 2);
     QCOMPARE(disc.titles.at(0).aspect, 3);
     QCOMPARE(disc.titles.at(0).audio.value(0).language, QStringLiteral("de"));
+    QCOMPARE(disc.titles.at(1).audio.size(), 1);
+    QCOMPARE(disc.titles.at(1).audio.at(0).format, 0);
+    QVERIFY2(qAbs(disc.titles.at(1).seconds - 2.0) <= 1.0,
+             qPrintable(QString::number(disc.titles.at(1).seconds)));
     // The silent sound track is on the disc for the second title.
     const DvdCheck::DecodeResult second =
         DvdCheck::decodeAll(DvdCheck::titleVobs(temp + QStringLiteral("/dvd"), 2).value(0));

@@ -66,6 +66,7 @@ private Q_SLOTS:
     void onePalTitleInAwkwardFolder();
     void oneNtscTitle();
     void twoTitlesSecondWithoutAudio();
+    void authoringProgressFromDvdauthor();
     void manyTitles_data();
     void manyTitles();
     void missingMplex();
@@ -320,6 +321,33 @@ void TestDvdauthorRun::twoTitlesSecondWithoutAudio()
     QVERIFY2(second.ok, qPrintable(second.error));
     QCOMPARE(second.errors, 0);
     QVERIFY(second.audioFrames > 0);
+}
+
+void TestDvdauthorRun::authoringProgressFromDvdauthor()
+{
+    // Short GOPs at a constant 9 Mbit/s: dvdauthor reports its output size
+    // several times within three seconds of video.
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-progress"));
+    const QString video = temp + QStringLiteral("/dense.m2v");
+    QVERIFY(TestSupport::ffmpeg(
+        QStringLiteral("-f lavfi -i testsrc=size=720x576:rate=25 -t 3 -c:v mpeg2video -b:v 9M -maxrate 9M "
+                       "-minrate 9M -bufsize 1835008 -g 3 -aspect 4:3 -f mpeg2video")
+            .split(QLatin1Char(' '))
+        << video));
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author, Qt::DirectConnection);
+    QVERIFY(author.addVideo(video, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setTempPath(temp);
+    author.setTVStandard(KymDVDAuthor::PAL);
+    author.test();
+    QCOMPARE(author.processStatus(), KymDVDAuthor::AuthorSucceeded);
+    QVERIFY(rising(record.progress));
+    const bool between = std::any_of(record.progress.cbegin(), record.progress.cend(),
+                                     [](int p) { return p > 50 && p < 100; });
+    QVERIFY(between);
+    QCOMPARE(record.progress.last(), 100);
 }
 
 void TestDvdauthorRun::manyTitles_data()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kymdvdauthor/kymdvdauthor_global.h"
+
 #include <QPair>
 #include <QSharedDataPointer>
 #include <QString>
@@ -9,7 +11,7 @@
 // Maps the language names used for audio streams to the two-letter codes
 // (ISO 639, 1988 form, upper case) that a DVD's authoring description
 // carries. Copies share the table.
-class DVDSupportLanguages
+class KYMDVDAUTHOR_EXPORT DVDSupportLanguages
 {
 public:
     DVDSupportLanguages();
@@ -29,4 +31,4 @@ private:
 };
 
 // The library's table, built when the library loads.
-extern DVDSupportLanguages g_DVDLanguages;
+extern KYMDVDAUTHOR_EXPORT DVDSupportLanguages g_DVDLanguages;

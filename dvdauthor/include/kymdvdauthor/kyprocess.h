@@ -1,5 +1,7 @@
 #pragma once
 
+#include "kymdvdauthor/kymdvdauthor_global.h"
+
 #include <QProcess>
 
 // Process priority classes, mapped to nice values of the child.
@@ -16,7 +18,7 @@ enum KYPROCESS_PRIORITY {
 // (SIGSTOP / SIGCONT), given a priority class or a processor mask, and
 // killed so that its owner can tell a kill from a failure: terminate() sets
 // the dynamic property "killed" to true first.
-class KyProcess : public QProcess
+class KYMDVDAUTHOR_EXPORT KyProcess : public QProcess
 {
     Q_OBJECT
 public:

@@ -1,0 +1,146 @@
+#pragma once
+
+#include "kymdvdauthor/kymdvdauthor_global.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QThread>
+#include <QVector>
+
+#include <atomic>
+#include <memory>
+
+class KyProcess;
+class QXmlStreamWriter;
+class Title;
+namespace DvdTools {
+class LineBuffer;
+class VobuProgress;
+} // namespace DvdTools
+
+// Turns finished MPEG-2 video and AC-3 audio elementary streams into a
+// DVD-Video folder. The caller adds titles and settings on the GUI thread
+// and calls start(); the worker thread multiplexes every title with mplex
+// into "title_<i>.vob" in the temporary folder, writes "author.xml" there and
+// runs dvdauthor into the target folder, reporting statusChanged() after
+// every step and progressChanged() from 0 to 50 (multiplexing) and 50 to 100
+// (authoring). abort() stops the running child within a second; destroying a
+// running author aborts it and joins the thread.
+class KYMDVDAUTHOR_EXPORT KymDVDAuthor : public QThread
+{
+    Q_OBJECT
+public:
+    enum TVStandard { NTSC = 0, PAL = 1 };
+    Q_ENUM(TVStandard)
+    enum AspectRatio { Ratio16x9 = 0, Ratio4x3 = 1 };
+    Q_ENUM(AspectRatio)
+    enum AuthorStatus {
+        MplexRunning = 0,
+        MplexFailed = 1,
+        MplexOk = 2,
+        MplexAborted = 3,
+        SpumuxRunning = 4,
+        SpumuxFailed = 5,
+        SpumuxOk = 6,
+        SpumuxAborted = 7,
+        AuthorStarted = 8,
+        AuthorFailed = 9,
+        AuthorSucceeded = 10,
+        AuthorAborted = 11
+    };
+    Q_ENUM(AuthorStatus)
+    enum ProgressType { MuxHalf = 0, AuthorHalf = 1 };
+
+    explicit KymDVDAuthor(QObject *parent = nullptr);
+    ~KymDVDAuthor() override;
+
+    void setTVStandard(TVStandard standard) { m_tvStandard = standard; }
+    void setAspectRatio(AspectRatio ratio) { m_aspectRatio = ratio; }
+    // Stores the folder for intermediate files with "/" separators and no
+    // trailing "/".
+    void setTempPath(const QString &path);
+    // Where dvdauthor writes the DVD folder; empty means "<temp>/dvd".
+    void setTargetFolder(const QString &path) { m_targetFolder = path; }
+
+    // Appends a new title with this video stream. False when index is below
+    // titleCount() or the file does not exist; the title always takes the
+    // next position.
+    bool addVideo(const QString &path, int index);
+    // Adds an audio stream to the title at index; language is a name of
+    // g_DVDLanguages ("English"). False for an unknown title or a missing
+    // file.
+    bool addAudio(const QString &path, const QString &language, int index);
+
+    // Starts the worker thread. Call on the thread that added the titles.
+    void start();
+    // Asks the worker to stop; returns at once. The running child is killed
+    // within a second and the run ends with an aborted status.
+    void abort();
+    // Deletes every title. Not while the worker runs.
+    void clear();
+    // Performs the whole run synchronously in the calling thread.
+    void test();
+
+    AuthorStatus processStatus() const { return AuthorStatus(m_status.load()); }
+    int titleCount() const { return m_titles.size(); }
+
+Q_SIGNALS:
+    void progressChanged(int percent);
+    // Emitted with the title index for the multiplexing statuses and 0 for
+    // the authoring ones.
+    void statusChanged(KymDVDAuthor::AuthorStatus status, int titleIndex = 0);
+
+protected:
+    void run() override;
+
+private Q_SLOTS:
+    void on_authorpStdoutReady();
+    void on_authorpStderrReady();
+    void on_authorpStarted();
+    void on_authorpFinished(int exitCode);
+    void on_authorpError();
+
+private:
+    bool createAuthorXml();
+    void createMenusXmlStream(QXmlStreamWriter &writer, bool jump);
+    void createMenuPageXmlInAuthor(QXmlStreamWriter &writer, int page, bool jump);
+    bool dvdauthor();
+    void finishAuthorProcess();
+    void handleAuthorLines(const QList<QByteArray> &lines);
+    void removeStaleDvdFiles();
+    void calcTitlesSourceFileSize();
+    void calcTotalDVDSize();
+    qint64 titlesSourceFileSize() const { return m_titlesSourceSize; }
+    qint64 totalDVDSize() const { return m_totalDVDSize; }
+    void makeProgressChange(int value, ProgressType type);
+    void processStatusChanged(AuthorStatus status, int titleIndex);
+
+    QString TVStandardStr() const;
+    QString aspectRatioStr() const;
+    QString chaptersStr() const { return QString(); }
+    QString authorXmlFilePath() const;
+    QString tempFolder() const { return m_tempFolder; }
+    QString tempDVDFolder() const;
+    QString targetFolder() const;
+
+    bool hasMenu() const { return false; }
+    bool menuValid() const { return false; }
+    int menuPageCount() const { return 0; }
+    int videoButtonCount() const { return 2; }
+    bool willCreateIntroMovie() const { return false; }
+
+    QVector<Title *> m_titles;
+    TVStandard m_tvStandard = NTSC;
+    AspectRatio m_aspectRatio = Ratio4x3;
+    QString m_tempFolder;
+    std::unique_ptr<KyProcess> m_authorProcess;
+    QString m_targetFolder;
+    qint64 m_totalDVDSize = 0;
+    std::atomic<int> m_status{0};
+    std::atomic<bool> m_abortRequested{false};
+    qint64 m_titlesSourceSize = 0;
+    std::unique_ptr<DvdTools::VobuProgress> m_authorProgress;
+    std::unique_ptr<DvdTools::LineBuffer> m_stderrLines;
+    int m_lastAuthorPercent = 0;
+};

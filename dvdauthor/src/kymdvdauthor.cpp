@@ -1,0 +1,460 @@
+#include "kymdvdauthor/kymdvdauthor.h"
+
+#include "kymdvdauthor/kyprocess.h"
+#include "title.h"
+#include "toolsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QVariant>
+#include <QXmlStreamWriter>
+
+namespace {
+constexpr int kPollMs = 1000;
+constexpr int kReapMs = 5000;
+// Titles up to this count chain through the title set menus (jumppad).
+constexpr int kMaxJumpTitles = 30;
+} // namespace
+
+KymDVDAuthor::KymDVDAuthor(QObject *parent)
+    : QThread(parent), m_authorProgress(std::make_unique<DvdTools::VobuProgress>()),
+      m_stderrLines(std::make_unique<DvdTools::LineBuffer>())
+{
+    qRegisterMetaType<KymDVDAuthor::AuthorStatus>("KymDVDAuthor::AuthorStatus");
+}
+
+KymDVDAuthor::~KymDVDAuthor()
+{
+    // The worker notices the abort within a second, kills its child and
+    // returns; the thread must be joined before the titles go.
+    if (isRunning()) {
+        abort();
+        wait();
+    }
+    clear();
+}
+
+void KymDVDAuthor::setTempPath(const QString &path)
+{
+    m_tempFolder = Title::normalizedFolder(path);
+}
+
+bool KymDVDAuthor::addVideo(const QString &path, int index)
+{
+    if (index < titleCount() || !QFileInfo::exists(path))
+        return false;
+    auto *title = new Title;
+    title->setVideoFile(path);
+    m_titles.append(title);
+    return true;
+}
+
+bool KymDVDAuthor::addAudio(const QString &path, const QString &language, int index)
+{
+    if (index < 0 || index >= titleCount() || !QFileInfo::exists(path))
+        return false;
+    m_titles.at(index)->addAudioFile(path, language);
+    return true;
+}
+
+void KymDVDAuthor::start()
+{
+    if (isRunning())
+        return;
+    // An abort() that comes right after start() must not be lost, so the
+    // flags are cleared here and never by the worker.
+    m_abortRequested = false;
+    for (Title *title : std::as_const(m_titles)) {
+        title->clearAbort();
+        title->moveToThread(this);
+    }
+    QThread::start(QThread::InheritPriority);
+}
+
+void KymDVDAuthor::abort()
+{
+    m_abortRequested = true;
+    for (Title *title : std::as_const(m_titles))
+        title->requestAbort();
+}
+
+void KymDVDAuthor::clear()
+{
+    if (isRunning()) {
+        qCWarning(lcDvdAuthor) << "clear() ignored while the author runs";
+        return;
+    }
+    qDeleteAll(m_titles);
+    m_titles.clear();
+}
+
+void KymDVDAuthor::test()
+{
+    m_abortRequested = false;
+    for (Title *title : std::as_const(m_titles))
+        title->clearAbort();
+    run();
+}
+
+void KymDVDAuthor::run()
+{
+    if (m_titles.isEmpty())
+        return;
+    // The titles' child process objects belong to this thread; they go when
+    // the run ends, however it ends.
+    struct ReleaseProcesses {
+        const QVector<Title *> &titles;
+        ~ReleaseProcesses()
+        {
+            for (Title *title : titles)
+                title->releaseProcesses();
+        }
+    } release{m_titles};
+    calcTitlesSourceFileSize();
+
+    bool failed = false;
+    qint64 done = 0;
+    for (int i = 0; i < m_titles.size(); ++i) {
+        if (failed)
+            return;
+        if (m_abortRequested)
+            break;
+        Title *title = m_titles.at(i);
+        processStatusChanged(MplexRunning, i);
+        title->setTempPath(m_tempFolder);
+        if (title->runMplex(i)) {
+            processStatusChanged(MplexOk, i);
+            processStatusChanged(SpumuxRunning, i);
+            if (title->prepareSpumux()) {
+                processStatusChanged(SpumuxOk, i);
+            } else {
+                processStatusChanged(title->state() == Title::SubpictureKilled ? SpumuxAborted : SpumuxFailed,
+                                     i);
+                failed = true;
+            }
+            done += title->sourceFileSize();
+            const int percent = m_titlesSourceSize > 0 ? int(done * 100 / m_titlesSourceSize)
+                                                       : (i + 1) * 100 / int(m_titles.size());
+            Q_EMIT progressChanged(percent * 50 / 100);
+        } else {
+            processStatusChanged(title->state() == Title::MultiplexKilled ? MplexAborted : MplexFailed, i);
+            failed = true;
+        }
+    }
+    if (failed)
+        return;
+
+    if (!createAuthorXml()) {
+        processStatusChanged(AuthorFailed, 0);
+        return;
+    }
+    dvdauthor();
+}
+
+bool KymDVDAuthor::createAuthorXml()
+{
+    const QString path = authorXmlFilePath();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
+        qCWarning(lcDvdAuthor).noquote()
+            << QStringLiteral("Open file: %1 failed.").arg(path) << file.errorString();
+        return false;
+    }
+    QXmlStreamWriter writer(&file);
+    writer.setAutoFormatting(true);
+
+    const int n = m_titles.size();
+    const bool jump = n <= kMaxJumpTitles;
+    writer.writeStartElement(QStringLiteral("dvdauthor"));
+    writer.writeAttribute(QStringLiteral("jumppad"), jump ? QStringLiteral("1") : QStringLiteral("0"));
+    for (int i = 0; i < n; ++i) {
+        const Title *title = m_titles.at(i);
+        writer.writeStartElement(QStringLiteral("titleset"));
+        if (jump) {
+            writer.writeStartElement(QStringLiteral("menus"));
+            writer.writeStartElement(QStringLiteral("pgc"));
+            writer.writeTextElement(QStringLiteral("pre"), QStringLiteral("jump title 1;"));
+            writer.writeEndElement(); // pgc
+            writer.writeEndElement(); // menus
+        }
+        writer.writeStartElement(QStringLiteral("titles"));
+        writer.writeEmptyElement(QStringLiteral("video"));
+        writer.writeAttribute(QStringLiteral("format"), TVStandardStr());
+        writer.writeAttribute(QStringLiteral("aspect"), aspectRatioStr());
+        for (const QString &code : title->audioLanguageCodes()) {
+            writer.writeEmptyElement(QStringLiteral("audio"));
+            writer.writeAttribute(QStringLiteral("lang"), code);
+            writer.writeAttribute(QStringLiteral("format"), QStringLiteral("ac3"));
+        }
+        writer.writeStartElement(QStringLiteral("pgc"));
+        writer.writeTextElement(QStringLiteral("pre"), QStringLiteral("g2 = 1;"));
+        writer.writeEmptyElement(QStringLiteral("vob"));
+        writer.writeAttribute(QStringLiteral("file"), QFileInfo(title->vobFilePath()).fileName());
+        if (!chaptersStr().isEmpty())
+            writer.writeAttribute(QStringLiteral("chapters"), chaptersStr());
+        QString post;
+        if (i == n - 1)
+            post = QStringLiteral("call vmgm menu 1;");
+        else if (jump)
+            post = QStringLiteral("call titleset %1 menu;").arg(i + 2);
+        else
+            post = QStringLiteral("g1 = %1; call vmgm menu %2;").arg(i + 2).arg((i + 1) / 25 + 1);
+        writer.writeTextElement(QStringLiteral("post"), post);
+        writer.writeEndElement(); // pgc
+        writer.writeEndElement(); // titles
+        writer.writeEndElement(); // titleset
+    }
+    writer.writeStartElement(QStringLiteral("vmgm"));
+    writer.writeTextElement(QStringLiteral("fpc"), QStringLiteral("jump title 1;"));
+    createMenusXmlStream(writer, jump);
+    writer.writeEndElement(); // vmgm
+    writer.writeEndElement(); // dvdauthor
+    file.close();
+    if (writer.hasError() || file.error() != QFileDevice::NoError) {
+        qCWarning(lcDvdAuthor).noquote() << "Writing" << path << "failed:" << file.errorString();
+        return false;
+    }
+    return true;
+}
+
+void KymDVDAuthor::createMenusXmlStream(QXmlStreamWriter &writer, bool jump)
+{
+    Q_UNUSED(jump)
+    writer.writeStartElement(QStringLiteral("menus"));
+    writer.writeEmptyElement(QStringLiteral("video"));
+    writer.writeAttribute(QStringLiteral("format"), TVStandardStr());
+    if (m_tvStandard == NTSC)
+        writer.writeAttribute(QStringLiteral("resolution"), QStringLiteral("720x480"));
+    writer.writeStartElement(QStringLiteral("pgc"));
+    writer.writeTextElement(QStringLiteral("post"), QStringLiteral("jump title 1;"));
+    writer.writeEndElement(); // pgc
+    writer.writeEndElement(); // menus
+}
+
+void KymDVDAuthor::createMenuPageXmlInAuthor(QXmlStreamWriter &writer, int page, bool jump)
+{
+    // The slideshow DVD has no menu pages.
+    Q_UNUSED(writer)
+    Q_UNUSED(page)
+    Q_UNUSED(jump)
+}
+
+void KymDVDAuthor::removeStaleDvdFiles()
+{
+    // dvdauthor adds title sets to a VIDEO_TS folder that already holds
+    // some, so the files of an earlier DVD in the target folder would end up
+    // on this disc. Only DVD-Video files are removed.
+    QDir videoTs(targetFolder() + QStringLiteral("/VIDEO_TS"));
+    if (!videoTs.exists())
+        return;
+    static const QRegularExpression dvdFile(QStringLiteral("^(VIDEO_TS|VTS_\\d\\d_\\d)\\.(IFO|BUP|VOB)$"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QStringList files = videoTs.entryList(QDir::Files);
+    for (const QString &name : files) {
+        if (dvdFile.match(name).hasMatch() && !videoTs.remove(name))
+            qCWarning(lcDvdAuthor).noquote() << "Could not remove" << videoTs.filePath(name);
+    }
+}
+
+bool KymDVDAuthor::dvdauthor()
+{
+    const QString program = DvdTools::locateTool(QStringLiteral("dvdauthor"));
+    if (program.isEmpty()) {
+        processStatusChanged(AuthorFailed, 0);
+        return false;
+    }
+    const QString xml = authorXmlFilePath();
+    const QStringList arguments{QStringLiteral("-o"), targetFolder(), QStringLiteral("-x"), xml};
+    const QString videoFormat = m_tvStandard == NTSC ? QStringLiteral("NTSC") : QStringLiteral("PAL");
+    qCInfo(lcDvdAuthor).noquote() << "dvdauthor command line: VIDEO_FORMAT=" + videoFormat
+                                  << DvdTools::commandLineText(program, arguments);
+
+    calcTotalDVDSize();
+    if (!QDir().mkpath(targetFolder()))
+        qCWarning(lcDvdAuthor).noquote() << "Could not create the DVD folder" << targetFolder();
+    removeStaleDvdFiles();
+    m_authorProgress->reset();
+    m_lastAuthorPercent = 50;
+    *m_stderrLines = DvdTools::LineBuffer();
+
+    m_authorProcess = std::make_unique<KyProcess>();
+    KyProcess *p = m_authorProcess.get();
+    connect(p, &QProcess::readyReadStandardOutput, this, &KymDVDAuthor::on_authorpStdoutReady,
+            Qt::DirectConnection);
+    connect(p, &QProcess::readyReadStandardError, this, &KymDVDAuthor::on_authorpStderrReady,
+            Qt::DirectConnection);
+    connect(p, &QProcess::started, this, &KymDVDAuthor::on_authorpStarted, Qt::DirectConnection);
+    connect(p, &QProcess::finished, this, &KymDVDAuthor::on_authorpFinished, Qt::DirectConnection);
+    connect(p, &QProcess::errorOccurred, this, &KymDVDAuthor::on_authorpError, Qt::DirectConnection);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // The title set menus carry no video element; dvdauthor takes their
+    // format from here.
+    env.insert(QStringLiteral("VIDEO_FORMAT"), videoFormat);
+    p->setProcessEnvironment(env);
+    // The VOBs are named relative to the author XML's folder.
+    p->setWorkingDirectory(QFileInfo(xml).absolutePath());
+    p->start(program, arguments, QIODevice::ReadWrite);
+    DvdTools::waitUntilStarted(p, m_abortRequested);
+    p->closeWriteChannel();
+
+    bool ok = false;
+    for (;;) {
+        if (m_abortRequested) {
+            p->terminate();
+            if (!p->waitForFinished(kReapMs))
+                qCWarning(lcDvdAuthor) << "dvdauthor did not end after it was killed";
+            break;
+        }
+        if (p->waitForFinished(kPollMs) || p->state() == QProcess::NotRunning) {
+            ok = processStatus() == AuthorSucceeded;
+            break;
+        }
+        if (processStatus() != AuthorStarted)
+            break;
+    }
+    finishAuthorProcess();
+    return ok;
+}
+
+void KymDVDAuthor::finishAuthorProcess()
+{
+    KyProcess *p = m_authorProcess.get();
+    if (p->state() != QProcess::NotRunning) {
+        p->terminate();
+        p->waitForFinished(kReapMs);
+    }
+    // Every run ends with one final status, also one whose end was not seen
+    // (killed, or never reported as started).
+    const AuthorStatus last = processStatus();
+    if (last != AuthorSucceeded && last != AuthorFailed && last != AuthorAborted)
+        processStatusChanged(p->property("killed").toBool() ? AuthorAborted : AuthorFailed, 0);
+    m_authorProcess.reset();
+}
+
+void KymDVDAuthor::on_authorpStdoutReady()
+{
+    if (m_authorProcess)
+        m_authorProcess->readAllStandardOutput();
+}
+
+void KymDVDAuthor::on_authorpStderrReady()
+{
+    if (!m_authorProcess)
+        return;
+    handleAuthorLines(m_stderrLines->feed(m_authorProcess->readAllStandardError()));
+}
+
+void KymDVDAuthor::handleAuthorLines(const QList<QByteArray> &lines)
+{
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("ERR:") || line.startsWith("WARN:"))
+            qCWarning(lcDvdAuthor).noquote() << "dvdauthor:" << QString::fromUtf8(line);
+        if (!m_authorProgress->feedLine(line) || m_totalDVDSize <= 0)
+            continue;
+        const int percent =
+            DvdTools::VobuProgress::authorPercent(m_authorProgress->written(), m_totalDVDSize);
+        if (percent > m_lastAuthorPercent) {
+            m_lastAuthorPercent = percent;
+            Q_EMIT progressChanged(percent);
+        }
+    }
+}
+
+void KymDVDAuthor::on_authorpStarted()
+{
+    processStatusChanged(AuthorStarted, 0);
+}
+
+void KymDVDAuthor::on_authorpFinished(int exitCode)
+{
+    KyProcess *p = m_authorProcess.get();
+    handleAuthorLines(m_stderrLines->feed(p->readAllStandardError()));
+    handleAuthorLines(m_stderrLines->flush());
+    if (p->exitStatus() == QProcess::CrashExit || p->property("killed").toBool()) {
+        p->setProperty("killed", true);
+        processStatusChanged(AuthorAborted, 0);
+    } else if (exitCode != 0) {
+        qCWarning(lcDvdAuthor) << "dvdauthor ended with exit code" << exitCode;
+        processStatusChanged(AuthorFailed, 0);
+    } else if (!QFileInfo(targetFolder() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")).isFile()) {
+        qCWarning(lcDvdAuthor).noquote()
+            << "dvdauthor ended normally but wrote no VIDEO_TS.IFO in" << targetFolder();
+        processStatusChanged(AuthorFailed, 0);
+    } else {
+        processStatusChanged(AuthorSucceeded, 0);
+        Q_EMIT progressChanged(100);
+    }
+}
+
+void KymDVDAuthor::on_authorpError()
+{
+    KyProcess *p = m_authorProcess.get();
+    // A crash or kill is reported when the process finishes; a timed-out
+    // wait is no failure.
+    const QProcess::ProcessError error = p->error();
+    if (error == QProcess::Crashed || error == QProcess::Timedout)
+        return;
+    qCWarning(lcDvdAuthor).noquote() << "dvdauthor:" << p->errorString();
+    if (error == QProcess::FailedToStart || p->state() == QProcess::NotRunning)
+        processStatusChanged(AuthorFailed, 0);
+}
+
+void KymDVDAuthor::calcTitlesSourceFileSize()
+{
+    m_titlesSourceSize = 0;
+    for (const Title *title : std::as_const(m_titles))
+        m_titlesSourceSize += title->sourceFileSize();
+}
+
+void KymDVDAuthor::calcTotalDVDSize()
+{
+    m_totalDVDSize = 0;
+    for (const Title *title : std::as_const(m_titles))
+        m_totalDVDSize += QFileInfo(title->vobFilePath()).size();
+}
+
+void KymDVDAuthor::makeProgressChange(int value, ProgressType type)
+{
+    int percent = 0;
+    if (type == MuxHalf)
+        percent = value * 50 / 100;
+    else if (type == AuthorHalf)
+        percent = value * 50 / 100 + 50;
+    Q_EMIT progressChanged(percent);
+}
+
+void KymDVDAuthor::processStatusChanged(AuthorStatus status, int titleIndex)
+{
+    m_status = status;
+    qCDebug(lcDvdAuthor) << "status" << status << "title" << titleIndex;
+    Q_EMIT statusChanged(status, titleIndex);
+}
+
+QString KymDVDAuthor::TVStandardStr() const
+{
+    return m_tvStandard == NTSC ? QStringLiteral("ntsc") : QStringLiteral("pal");
+}
+
+QString KymDVDAuthor::aspectRatioStr() const
+{
+    return m_aspectRatio == Ratio4x3 ? QStringLiteral("4:3") : QStringLiteral("16:9");
+}
+
+QString KymDVDAuthor::authorXmlFilePath() const
+{
+    return QStringLiteral("%1/author.xml").arg(m_tempFolder);
+}
+
+QString KymDVDAuthor::tempDVDFolder() const
+{
+    return m_tempFolder + QStringLiteral("/dvd");
+}
+
+QString KymDVDAuthor::targetFolder() const
+{
+    return m_targetFolder.isEmpty() ? tempDVDFolder() : m_targetFolder;
+}

@@ -1,0 +1,249 @@
+#include "title.h"
+
+#include "kymdvdauthor/dvdsupportlanguages.h"
+#include "kymdvdauthor/kyprocess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QVariant>
+
+namespace {
+// Longest wait between two looks at the abort flag.
+constexpr int kPollMs = 1000;
+// How long a killed child may take to be reaped.
+constexpr int kReapMs = 5000;
+} // namespace
+
+Title::Title(QObject *parent) : QObject(parent) {}
+
+Title::~Title()
+{
+    // The worker leaves no running mplex behind; this only covers a title
+    // deleted in the middle of a synchronous run's failure path.
+    if (m_mplex && m_mplex->state() != QProcess::NotRunning)
+        stopMplex();
+}
+
+QString Title::normalizedFolder(const QString &path)
+{
+    QString folder = QDir::fromNativeSeparators(path);
+    if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder;
+}
+
+void Title::addAudioFile(const QString &path, const QString &language)
+{
+    m_audio.append(qMakePair(path, language));
+}
+
+void Title::setTempPath(const QString &path)
+{
+    m_tempFolder = normalizedFolder(path);
+}
+
+QString Title::vobFilePath() const
+{
+    return QStringLiteral("%1/title_%2.vob").arg(m_tempFolder).arg(m_index);
+}
+
+qint64 Title::sourceFileSize() const
+{
+    qint64 size = QFileInfo(m_videoPath).size();
+    for (const auto &audio : m_audio)
+        size += QFileInfo(audio.first).size();
+    return size;
+}
+
+QStringList Title::audioLanguageCodes() const
+{
+    QStringList codes;
+    for (const auto &audio : m_audio)
+        codes.append(g_DVDLanguages.languageCode(audio.second));
+    return codes;
+}
+
+bool Title::runMplex(int index)
+{
+    m_index = index;
+    m_mplexErrorLine = false;
+    m_mplexErr = DvdTools::LineBuffer();
+    const QString vob = vobFilePath();
+
+    if (m_tempFolder.isEmpty() || !QDir().mkpath(m_tempFolder)) {
+        qCWarning(lcDvdAuthor).noquote()
+            << "mplex: no usable temporary folder:"
+            << (m_tempFolder.isEmpty() ? QStringLiteral("(none set)") : m_tempFolder);
+        m_state = MultiplexFailed;
+        return false;
+    }
+    const QString program = DvdTools::locateTool(QStringLiteral("mplex"));
+    if (program.isEmpty()) {
+        m_state = MultiplexFailed;
+        return false;
+    }
+    QStringList arguments{QStringLiteral("-v"), QStringLiteral("1"),  QStringLiteral("-f"),
+                          QStringLiteral("8"),  QStringLiteral("-o"), vob,
+                          m_videoPath};
+    if (m_audio.isEmpty()) {
+        // A DVD title needs a sound track: a title without audio gets the
+        // silence from the application folder.
+        const QString silence =
+            QDir::cleanPath(DvdTools::applicationFolder() + QStringLiteral("/./silence.ac3"));
+        if (!QFileInfo(silence).isFile()) {
+            qCWarning(lcDvdAuthor).noquote() << "mplex: the silent sound track" << silence << "is missing";
+            m_state = MultiplexFailed;
+            return false;
+        }
+        arguments.append(silence);
+    } else {
+        for (const auto &audio : m_audio)
+            arguments.append(audio.first);
+    }
+    qCInfo(lcDvdAuthor).noquote() << "mplex command line:" << DvdTools::commandLineText(program, arguments);
+
+    // A VOB left by an earlier run must not pass for this run's output.
+    QFile::remove(vob);
+
+    m_mplex = std::make_unique<KyProcess>();
+    KyProcess *p = m_mplex.get();
+    connect(p, &QProcess::readyReadStandardOutput, this, &Title::on_mplexStdoutReady, Qt::DirectConnection);
+    connect(p, &QProcess::readyReadStandardError, this, &Title::on_mplexStderrReady, Qt::DirectConnection);
+    connect(p, &QProcess::started, this, &Title::on_mplexStarted, Qt::DirectConnection);
+    connect(p, &QProcess::errorOccurred, this, &Title::on_mplexError, Qt::DirectConnection);
+    p->start(program, arguments, QIODevice::ReadWrite);
+    DvdTools::waitUntilStarted(p, m_abortRequested);
+    p->closeWriteChannel();
+
+    for (;;) {
+        if (m_abortRequested) {
+            stopMplex();
+            on_mplexFinished();
+            break;
+        }
+        if (p->waitForFinished(kPollMs) || p->state() == QProcess::NotRunning) {
+            if (m_state == Multiplexing)
+                on_mplexFinished();
+            break;
+        }
+        if (m_state != Multiplexing)
+            break;
+    }
+    // An error report ends the title at once; mplex must not go on writing.
+    if (p->state() != QProcess::NotRunning)
+        stopMplex();
+
+    if (m_state == Multiplexed && QFileInfo(vob).size() <= 0) {
+        qCWarning(lcDvdAuthor).noquote() << "mplex reported success but wrote no data to" << vob;
+        m_state = MultiplexFailed;
+    }
+    m_mplex.reset();
+    return m_state == Multiplexed;
+}
+
+void Title::stopMplex()
+{
+    m_mplex->terminate();
+    if (!m_mplex->waitForFinished(kReapMs))
+        qCWarning(lcDvdAuthor) << "mplex did not end after it was killed";
+}
+
+void Title::releaseProcesses()
+{
+    m_mplex.reset();
+    m_spumux.reset();
+}
+
+bool Title::prepareSpumux()
+{
+    m_spumux = std::make_unique<KyProcess>();
+    connect(m_spumux.get(), &QProcess::finished, this, &Title::on_spumuxFinished, Qt::DirectConnection);
+    connect(m_spumux.get(), &QProcess::errorOccurred, this, &Title::on_spumuxError, Qt::DirectConnection);
+    return true;
+}
+
+void Title::on_mplexStarted()
+{
+    m_state = Multiplexing;
+}
+
+void Title::on_mplexStdoutReady()
+{
+    if (m_mplex)
+        m_mplex->readAllStandardOutput();
+}
+
+void Title::on_mplexStderrReady()
+{
+    if (m_mplex)
+        handleMplexLines(m_mplexErr.feed(m_mplex->readAllStandardError()));
+}
+
+void Title::handleMplexLines(const QList<QByteArray> &lines)
+{
+    for (const QByteArray &line : lines) {
+        switch (DvdTools::classifyMplexLine(line)) {
+        case DvdTools::MplexLine::UnderRun:
+            qCInfo(lcDvdAuthor).noquote() << "mplex:" << QString::fromUtf8(line);
+            m_mplex->setProperty("ignore error", true);
+            break;
+        case DvdTools::MplexLine::Error:
+            qCWarning(lcDvdAuthor).noquote() << "mplex:" << QString::fromUtf8(line);
+            m_mplexErrorLine = true;
+            m_state = MultiplexFailed;
+            break;
+        case DvdTools::MplexLine::Other:
+            break;
+        }
+    }
+}
+
+void Title::on_mplexFinished()
+{
+    KyProcess *p = m_mplex.get();
+    handleMplexLines(m_mplexErr.feed(p->readAllStandardError()));
+    handleMplexLines(m_mplexErr.flush());
+    const int exitCode = p->exitCode();
+    const bool crashed = p->exitStatus() == QProcess::CrashExit;
+    const bool ignoreError = p->property("ignore error").toBool();
+    if (p->property("killed").toBool()) {
+        m_state = MultiplexKilled;
+    } else if (crashed) {
+        qCWarning(lcDvdAuthor) << "mplex crashed";
+        m_state = MultiplexFailed;
+    } else if (m_mplexErrorLine) {
+        m_state = MultiplexFailed;
+    } else if (exitCode != 0 && !ignoreError) {
+        qCWarning(lcDvdAuthor) << "mplex ended with exit code" << exitCode;
+        m_state = MultiplexFailed;
+    } else {
+        m_state = Multiplexed;
+    }
+}
+
+void Title::on_mplexError()
+{
+    const QProcess::ProcessError error = m_mplex->error();
+    if (error == QProcess::Timedout || m_mplex->property("killed").toBool())
+        return;
+    qCWarning(lcDvdAuthor).noquote() << "mplex:" << m_mplex->errorString();
+    m_state = MultiplexFailed;
+}
+
+void Title::on_spumuxError()
+{
+    if (m_spumux->error() == QProcess::Timedout || m_spumux->property("killed").toBool())
+        return;
+    m_state = SubpictureFailed;
+}
+
+void Title::on_spumuxFinished(int exitCode)
+{
+    if (m_spumux->property("killed").toBool())
+        m_state = SubpictureKilled;
+    else if (m_spumux->exitStatus() == QProcess::CrashExit || exitCode != 0)
+        m_state = SubpictureFailed;
+    else
+        m_state = SubpictureDone;
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "toolsupport.h"
+
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <atomic>
+#include <memory>
+
+class KyProcess;
+
+// One DVD title: an MPEG-2 video elementary stream and its AC-3 audio
+// streams, multiplexed by mplex into one program-stream VOB
+// ("<temp>/title_<index>.vob"). state() tells how it went.
+class Title : public QObject
+{
+    Q_OBJECT
+public:
+    enum State {
+        Idle = 0,
+        Multiplexing = 1,
+        Multiplexed = 2,
+        MultiplexKilled = 3,
+        MultiplexFailed = 4,
+        SubpictureDone = 6,
+        SubpictureKilled = 7,
+        SubpictureFailed = 8
+    };
+
+    explicit Title(QObject *parent = nullptr);
+    ~Title() override;
+
+    void setVideoFile(const QString &path) { m_videoPath = path; }
+    void addAudioFile(const QString &path, const QString &language);
+    // Stores the folder with "/" separators and no trailing "/".
+    void setTempPath(const QString &path);
+
+    // Multiplexes the title into its VOB; true only when the state ends as
+    // Multiplexed. Blocks, checking the abort flag at least once a second.
+    bool runMplex(int index);
+    // Prepares the subpicture step; titles carry no subpictures, so nothing
+    // runs.
+    bool prepareSpumux();
+
+    QString videoFile() const { return m_videoPath; }
+    int audioCount() const { return m_audio.size(); }
+    QString vobFilePath() const;
+    qint64 sourceFileSize() const;
+    QStringList audioLanguageCodes() const;
+
+    // Deletes the child process objects of the last run.
+    void releaseProcesses();
+
+    void requestAbort() { m_abortRequested = true; }
+    void clearAbort() { m_abortRequested = false; }
+    int state() const { return m_state.load(); }
+
+    // Stores the folder path the way setTempPath() does.
+    static QString normalizedFolder(const QString &path);
+
+private Q_SLOTS:
+    void on_mplexStarted();
+    void on_mplexStdoutReady();
+    void on_mplexStderrReady();
+    void on_mplexFinished();
+    void on_mplexError();
+    void on_spumuxError();
+    void on_spumuxFinished(int exitCode);
+
+private:
+    void handleMplexLines(const QList<QByteArray> &lines);
+    void stopMplex();
+
+    QString m_videoPath;
+    QVector<QPair<QString, QString>> m_audio; // path, language name
+    std::unique_ptr<KyProcess> m_mplex;
+    std::unique_ptr<KyProcess> m_spumux;
+    std::atomic<bool> m_abortRequested{false};
+    std::atomic<int> m_state{Idle};
+    QString m_tempFolder;
+    int m_index = 0;
+    DvdTools::LineBuffer m_mplexErr;
+    bool m_mplexErrorLine = false;
+};

@@ -1,0 +1,150 @@
+#include "dvdtestmedia.h"
+
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QXmlStreamReader>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace DvdTestMedia {
+
+bool makeVideo(const QString &path, bool pal, double seconds)
+{
+    const QString source = pal ? QStringLiteral("testsrc=size=720x576:rate=25")
+                               : QStringLiteral("testsrc=size=720x480:rate=30000/1001");
+    return TestSupport::ffmpeg({QStringLiteral("-f"),
+                                QStringLiteral("lavfi"),
+                                QStringLiteral("-i"),
+                                source,
+                                QStringLiteral("-t"),
+                                QString::number(seconds),
+                                QStringLiteral("-c:v"),
+                                QStringLiteral("mpeg2video"),
+                                QStringLiteral("-b:v"),
+                                QStringLiteral("5M"),
+                                QStringLiteral("-maxrate"),
+                                QStringLiteral("9M"),
+                                QStringLiteral("-minrate"),
+                                QStringLiteral("0"),
+                                QStringLiteral("-bufsize"),
+                                QStringLiteral("1835008"),
+                                QStringLiteral("-g"),
+                                pal ? QStringLiteral("12") : QStringLiteral("15"),
+                                QStringLiteral("-aspect"),
+                                QStringLiteral("4:3"),
+                                QStringLiteral("-f"),
+                                QStringLiteral("mpeg2video"),
+                                path});
+}
+
+bool makeNoiseVideo(const QString &path, double seconds)
+{
+    return TestSupport::ffmpeg({QStringLiteral("-f"),
+                                QStringLiteral("lavfi"),
+                                QStringLiteral("-i"),
+                                QStringLiteral("nullsrc=size=720x576:rate=25,geq=random(1)*255:128:128"),
+                                QStringLiteral("-t"),
+                                QString::number(seconds),
+                                QStringLiteral("-c:v"),
+                                QStringLiteral("mpeg2video"),
+                                QStringLiteral("-b:v"),
+                                QStringLiteral("9M"),
+                                QStringLiteral("-maxrate"),
+                                QStringLiteral("9M"),
+                                QStringLiteral("-minrate"),
+                                QStringLiteral("9M"),
+                                QStringLiteral("-bufsize"),
+                                QStringLiteral("1835008"),
+                                QStringLiteral("-g"),
+                                QStringLiteral("12"),
+                                QStringLiteral("-aspect"),
+                                QStringLiteral("4:3"),
+                                QStringLiteral("-f"),
+                                QStringLiteral("mpeg2video"),
+                                path});
+}
+
+bool makeAudio(const QString &path, double seconds)
+{
+    return TestSupport::ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                QStringLiteral("sine=frequency=440:sample_rate=48000"), QStringLiteral("-t"),
+                                QString::number(seconds), QStringLiteral("-ac"), QStringLiteral("2"),
+                                QStringLiteral("-c:a"), QStringLiteral("ac3"), QStringLiteral("-ar"),
+                                QStringLiteral("48000"), QStringLiteral("-b:a"), QStringLiteral("192k"),
+                                QStringLiteral("-f"), QStringLiteral("ac3"), path});
+}
+
+bool makeFifo(const QString &path)
+{
+    QFile::remove(path);
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+QList<int> childProcesses()
+{
+    QList<int> children;
+    const QString self = QString::number(::getpid());
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        bool numeric = false;
+        const int pid = entry.toInt(&numeric);
+        if (!numeric)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (comm) state ppid ...": the name may hold spaces, so read
+        // after the last closing parenthesis.
+        const QByteArray text = stat.readAll();
+        const QList<QByteArray> rest = text.mid(text.lastIndexOf(')') + 2).split(' ');
+        if (rest.size() > 1 && rest.at(1) == self.toLatin1())
+            children.append(pid);
+    }
+    return children;
+}
+
+QStringList xmlOutline(const QString &path)
+{
+    QStringList lines;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return lines;
+    QXmlStreamReader reader(&file);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            QString line = QString(depth * 2, QLatin1Char(' ')) + reader.name().toString();
+            for (const QXmlStreamAttribute &a : reader.attributes())
+                line += QStringLiteral(" %1=%2").arg(a.name().toString(), a.value().toString());
+            lines.append(line);
+            ++depth;
+        } else if (reader.isEndElement()) {
+            --depth;
+        } else if (reader.isCharacters() && !reader.isWhitespace()) {
+            lines.last() += QStringLiteral(" : ") + reader.text().toString();
+        }
+    }
+    if (reader.hasError())
+        lines.append(QStringLiteral("XML ERROR: ") + reader.errorString());
+    return lines;
+}
+
+ScopedEnv::ScopedEnv(const char *name, const QString &value)
+    : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+{
+    qputenv(name, QFile::encodeName(value));
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    if (m_had)
+        qputenv(m_name, m_old);
+    else
+        qunsetenv(m_name);
+}
+
+} // namespace DvdTestMedia

@@ -1,0 +1,580 @@
+// Whole authoring runs with the real mplex and dvdauthor: author.xml, the
+// statuses and progress, the DVD folder read back with libdvdread and
+// decoded with FFmpeg, several titles, missing tools, abort and destruction
+// while running.
+#include "dvdtestmedia.h"
+#include "kymdvdauthor/kymdvdauthor.h"
+
+#include "dvdcheck.h"
+#include "testsupport.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace DvdTestMedia;
+
+namespace {
+using Status = KymDVDAuthor::AuthorStatus;
+
+// Statuses and progress of one run, in the order emitted.
+struct Record {
+    QList<int> statuses;
+    QList<int> titleIndexes;
+    QList<int> progress;
+
+    void attach(KymDVDAuthor *author, Qt::ConnectionType type = Qt::AutoConnection)
+    {
+        QObject::connect(
+            author, &KymDVDAuthor::statusChanged, author,
+            [this](KymDVDAuthor::AuthorStatus s, int index) {
+                statuses.append(int(s));
+                titleIndexes.append(index);
+            },
+            type);
+        QObject::connect(
+            author, &KymDVDAuthor::progressChanged, author, [this](int p) { progress.append(p); }, type);
+    }
+};
+
+QList<int> successfulMux(int titles)
+{
+    QList<int> s;
+    for (int i = 0; i < titles; ++i)
+        s << KymDVDAuthor::MplexRunning << KymDVDAuthor::MplexOk << KymDVDAuthor::SpumuxRunning
+          << KymDVDAuthor::SpumuxOk;
+    return s;
+}
+
+bool rising(const QList<int> &values)
+{
+    for (int i = 1; i < values.size(); ++i) {
+        if (values.at(i) < values.at(i - 1))
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+class TestDvdauthorRun : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void addingStreams();
+    void noTitlesEndsSilently();
+    void onePalTitleInAwkwardFolder();
+    void oneNtscTitle();
+    void twoTitlesSecondWithoutAudio();
+    void authoringProgressFromDvdauthor();
+    void manyTitles_data();
+    void manyTitles();
+    void missingMplex();
+    void noTemporaryFolder();
+    void authoringFailureIsNoSuccess();
+    void missingDvdauthor();
+    void abortDuringMplex();
+    void abortDuringDvdauthor();
+    void abortBetweenTitles();
+    void destroyWhileRunning();
+
+private:
+    // Runs the author on its thread and waits for the end.
+    bool runThreaded(KymDVDAuthor &author, int timeoutMs = 60000);
+    void checkDisc(const QString &dvd, int titles, bool pal, double seconds, const QStringList &languages);
+
+    QString m_dir;
+    QString m_pal;
+    QString m_ntsc;
+    QString m_audio;
+    QString m_appDir; // holds silence.ac3
+};
+
+void TestDvdauthorRun::initTestCase()
+{
+    m_dir = TestSupport::freshDir(QStringLiteral("run-media"));
+    m_pal = m_dir + QStringLiteral("/pal.m2v");
+    m_ntsc = m_dir + QStringLiteral("/ntsc.m2v");
+    m_audio = m_dir + QStringLiteral("/audio.ac3");
+    m_appDir = TestSupport::freshDir(QStringLiteral("run-appdir"));
+    QVERIFY(makeVideo(m_pal, true, 2));
+    QVERIFY(makeVideo(m_ntsc, false, 2));
+    QVERIFY(makeAudio(m_audio, 2));
+    QVERIFY(makeAudio(m_appDir + QStringLiteral("/silence.ac3"), 1));
+}
+
+bool TestDvdauthorRun::runThreaded(KymDVDAuthor &author, int timeoutMs)
+{
+    QSignalSpy finished(&author, &QThread::finished);
+    author.start();
+    return finished.wait(timeoutMs) || author.isFinished();
+}
+
+void TestDvdauthorRun::checkDisc(const QString &dvd, int titles, bool pal, double seconds,
+                                 const QStringList &languages)
+{
+    const DvdCheck::Disc disc = DvdCheck::read(dvd);
+    QVERIFY2(disc.ok, qPrintable(disc.error));
+    QCOMPARE(disc.titles.size(), titles);
+    for (int t = 0; t < titles; ++t) {
+        const DvdCheck::Title &title = disc.titles.at(t);
+        QCOMPARE(title.pal, pal ? 1 : 0);
+        QCOMPARE(title.height, pal ? 576 : 480);
+        QCOMPARE(title.aspect, 0);
+        QVERIFY2(qAbs(title.seconds - seconds) <= 1.0, qPrintable(QString::number(title.seconds)));
+        QCOMPARE(title.audio.size(), 1);
+        QCOMPARE(title.audio.at(0).format, 0);
+        QCOMPARE(title.audio.at(0).channels, 2);
+        QCOMPARE(title.audio.at(0).language, languages.value(t));
+    }
+}
+
+void TestDvdauthorRun::addingStreams()
+{
+    KymDVDAuthor author;
+    QVERIFY(!author.addVideo(m_dir + QStringLiteral("/missing.m2v"), 0));
+    QVERIFY(!author.addAudio(m_audio, QStringLiteral("English"), 0));
+    QVERIFY(author.addVideo(m_pal, 0));
+    QVERIFY(!author.addVideo(m_pal, 0));
+    QVERIFY(author.addVideo(m_pal, 7));
+    QCOMPARE(author.titleCount(), 2);
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 1));
+    QVERIFY(!author.addAudio(m_audio, QStringLiteral("English"), 2));
+    QVERIFY(!author.addAudio(m_audio, QStringLiteral("English"), -1));
+    QVERIFY(!author.addAudio(m_dir + QStringLiteral("/missing.ac3"), QStringLiteral("English"), 0));
+    author.clear();
+    QCOMPARE(author.titleCount(), 0);
+}
+
+void TestDvdauthorRun::noTitlesEndsSilently()
+{
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author);
+    QVERIFY(runThreaded(author));
+    QCoreApplication::processEvents();
+    QVERIFY(record.statuses.isEmpty());
+    QVERIFY(record.progress.isEmpty());
+}
+
+void TestDvdauthorRun::onePalTitleInAwkwardFolder()
+{
+    const QString temp = TestSupport::freshDir(QStringLiteral("run pal, it's \"quoted\" ünïcødé"));
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author);
+    QVERIFY(author.addVideo(m_pal, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setAspectRatio(KymDVDAuthor::Ratio4x3);
+    author.setTempPath(temp + QStringLiteral("/"));
+    author.setTVStandard(KymDVDAuthor::PAL);
+    QVERIFY(runThreaded(author));
+    QCoreApplication::processEvents();
+
+    QCOMPARE(record.statuses, successfulMux(1)
+                                  << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorSucceeded);
+    QCOMPARE(record.titleIndexes, QList<int>(6, 0));
+    QCOMPARE(author.processStatus(), KymDVDAuthor::AuthorSucceeded);
+    QVERIFY(rising(record.progress));
+    QCOMPARE(record.progress.value(0), 50);
+    QCOMPARE(record.progress.last(), 100);
+
+    const QStringList expected{
+        QStringLiteral("dvdauthor jumppad=1"),
+        QStringLiteral("  titleset"),
+        QStringLiteral("    menus"),
+        QStringLiteral("      pgc"),
+        QStringLiteral("        pre : jump title 1;"),
+        QStringLiteral("    titles"),
+        QStringLiteral("      video format=pal aspect=4:3"),
+        QStringLiteral("      audio lang=EN format=ac3"),
+        QStringLiteral("      pgc"),
+        QStringLiteral("        pre : g2 = 1;"),
+        QStringLiteral("        vob file=title_0.vob"),
+        QStringLiteral("        post : call vmgm menu 1;"),
+        QStringLiteral("  vmgm"),
+        QStringLiteral("    fpc : jump title 1;"),
+        QStringLiteral("    menus"),
+        QStringLiteral("      video format=pal"),
+        QStringLiteral("      pgc"),
+        QStringLiteral("        post : jump title 1;"),
+    };
+    QCOMPARE(xmlOutline(temp + QStringLiteral("/author.xml")), expected);
+    // No XML declaration.
+    QFile xml(temp + QStringLiteral("/author.xml"));
+    QVERIFY(xml.open(QIODevice::ReadOnly));
+    QVERIFY(xml.readAll().trimmed().startsWith("<dvdauthor"));
+
+    const QString dvd = temp + QStringLiteral("/dvd");
+    checkDisc(dvd, 1, true, 2.0, {QStringLiteral("en")});
+    const QList<QString> vobs = DvdCheck::titleVobs(dvd, 1);
+    QCOMPARE(vobs.size(), 1);
+    const DvdCheck::DecodeResult decoded = DvdCheck::decodeAll(vobs.first());
+    QVERIFY2(decoded.ok, qPrintable(decoded.error));
+    QCOMPARE(decoded.errors, 0);
+    QVERIFY2(qAbs(decoded.videoFrames - 50) <= 1, qPrintable(QString::number(decoded.videoFrames)));
+    QVERIFY(decoded.audioFrames > 0);
+    QVERIFY(childProcesses().isEmpty());
+}
+
+void TestDvdauthorRun::oneNtscTitle()
+{
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-ntsc"));
+    const QString target =
+        TestSupport::freshDir(QStringLiteral("run-ntsc-target")) + QStringLiteral("/My DVD");
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author);
+    QVERIFY(author.addVideo(m_ntsc, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setTempPath(temp);
+    author.setTargetFolder(target);
+    // The synchronous form of the same run.
+    author.test();
+
+    QCOMPARE(record.statuses, successfulMux(1)
+                                  << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorSucceeded);
+    const QStringList outline = xmlOutline(temp + QStringLiteral("/author.xml"));
+    QCOMPARE(outline.value(6), QStringLiteral("      video format=ntsc aspect=4:3"));
+    QCOMPARE(outline.value(15), QStringLiteral("      video format=ntsc resolution=720x480"));
+    QCOMPARE(outline.size(), 18);
+    QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/dvd")));
+    checkDisc(target, 1, false, 2.0, {QStringLiteral("en")});
+    const DvdCheck::DecodeResult decoded = DvdCheck::decodeAll(DvdCheck::titleVobs(target, 1).value(0));
+    QVERIFY2(decoded.ok, qPrintable(decoded.error));
+    QCOMPARE(decoded.errors, 0);
+
+    // Authoring again into the same folder gives the same one-title disc.
+    author.test();
+    QCOMPARE(author.processStatus(), KymDVDAuthor::AuthorSucceeded);
+    checkDisc(target, 1, false, 2.0, {QStringLiteral("en")});
+}
+
+void TestDvdauthorRun::twoTitlesSecondWithoutAudio()
+{
+    ScopedEnv appDir("SORVEL_APPDIR", m_appDir);
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-two"));
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author);
+    QVERIFY(author.addVideo(m_pal, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("Deutsch (German)"), 0));
+    QVERIFY(author.addVideo(m_pal, 1));
+    author.setTempPath(temp);
+    author.setTVStandard(KymDVDAuthor::PAL);
+    author.setAspectRatio(KymDVDAuthor::Ratio16x9);
+    QVERIFY(runThreaded(author));
+    QCoreApplication::processEvents();
+
+    QCOMPARE(record.statuses, successfulMux(2)
+                                  << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorSucceeded);
+    QCOMPARE(record.titleIndexes, (QList<int>{0, 0, 0, 0, 1, 1, 1, 1, 0, 0}));
+    QVERIFY(rising(record.progress));
+    QVERIFY(record.progress.first() > 0 && record.progress.first() < 50);
+    QVERIFY(record.progress.contains(50));
+    QCOMPARE(record.progress.last(), 100);
+
+    const QStringList expected{
+        QStringLiteral("dvdauthor jumppad=1"),
+        QStringLiteral("  titleset"),
+        QStringLiteral("    menus"),
+        QStringLiteral("      pgc"),
+        QStringLiteral("        pre : jump title 1;"),
+        QStringLiteral("    titles"),
+        QStringLiteral("      video format=pal aspect=16:9"),
+        QStringLiteral("      audio lang=DE format=ac3"),
+        QStringLiteral("      pgc"),
+        QStringLiteral("        pre : g2 = 1;"),
+        QStringLiteral("        vob file=title_0.vob"),
+        QStringLiteral("        post : call titleset 2 menu;"),
+        QStringLiteral("  titleset"),
+        QStringLiteral("    menus"),
+        QStringLiteral("      pgc"),
+        QStringLiteral("        pre : jump title 1;"),
+        QStringLiteral("    titles"),
+        QStringLiteral("      video format=pal aspect=16:9"),
+        QStringLiteral("      pgc"),
+        QStringLiteral("        pre : g2 = 1;"),
+        QStringLiteral("        vob file=title_1.vob"),
+        QStringLiteral("        post : call vmgm menu 1;"),
+        QStringLiteral("  vmgm"),
+        QStringLiteral("    fpc : jump title 1;"),
+        QStringLiteral("    menus"),
+        QStringLiteral("      video format=pal"),
+        QStringLiteral("      pgc"),
+        QStringLiteral("        post : jump title 1;"),
+    };
+    QCOMPARE(xmlOutline(temp + QStringLiteral("/author.xml")), expected);
+
+    const DvdCheck::Disc disc = DvdCheck::read(temp + QStringLiteral("/dvd"));
+    QVERIFY2(disc.ok, qPrintable(disc.error));
+    QCOMPARE(disc.titles.size(), 2);
+    QCOMPARE(disc.titles.at(0).aspect, 3);
+    QCOMPARE(disc.titles.at(0).audio.value(0).language, QStringLiteral("de"));
+    QCOMPARE(disc.titles.at(1).audio.size(), 1);
+    QCOMPARE(disc.titles.at(1).audio.at(0).format, 0);
+    QVERIFY2(qAbs(disc.titles.at(1).seconds - 2.0) <= 1.0,
+             qPrintable(QString::number(disc.titles.at(1).seconds)));
+    // The silent sound track is on the disc for the second title.
+    const DvdCheck::DecodeResult second =
+        DvdCheck::decodeAll(DvdCheck::titleVobs(temp + QStringLiteral("/dvd"), 2).value(0));
+    QVERIFY2(second.ok, qPrintable(second.error));
+    QCOMPARE(second.errors, 0);
+    QVERIFY(second.audioFrames > 0);
+}
+
+void TestDvdauthorRun::authoringProgressFromDvdauthor()
+{
+    // Short GOPs at a constant 9 Mbit/s: dvdauthor reports its output size
+    // several times within three seconds of video.
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-progress"));
+    const QString video = temp + QStringLiteral("/dense.m2v");
+    QVERIFY(TestSupport::ffmpeg(
+        QStringLiteral("-f lavfi -i testsrc=size=720x576:rate=25 -t 3 -c:v mpeg2video -b:v 9M -maxrate 9M "
+                       "-minrate 9M -bufsize 1835008 -g 3 -aspect 4:3 -f mpeg2video")
+            .split(QLatin1Char(' '))
+        << video));
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author, Qt::DirectConnection);
+    QVERIFY(author.addVideo(video, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setTempPath(temp);
+    author.setTVStandard(KymDVDAuthor::PAL);
+    author.test();
+    QCOMPARE(author.processStatus(), KymDVDAuthor::AuthorSucceeded);
+    QVERIFY(rising(record.progress));
+    const bool between = std::any_of(record.progress.cbegin(), record.progress.cend(),
+                                     [](int p) { return p > 50 && p < 100; });
+    QVERIFY(between);
+    QCOMPARE(record.progress.last(), 100);
+}
+
+void TestDvdauthorRun::manyTitles_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::newRow("30 titles chain through title set menus") << 30;
+    QTest::newRow("31 titles return to the video manager") << 31;
+}
+
+void TestDvdauthorRun::manyTitles()
+{
+    QFETCH(int, count);
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-%1").arg(count));
+    // Short titles keep the run quick.
+    const QString video = temp + QStringLiteral("/short.m2v");
+    const QString audio = temp + QStringLiteral("/short.ac3");
+    QVERIFY(makeVideo(video, true, 0.5));
+    QVERIFY(makeAudio(audio, 0.5));
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author);
+    for (int i = 0; i < count; ++i) {
+        QVERIFY(author.addVideo(video, i));
+        QVERIFY(author.addAudio(audio, QStringLiteral("English"), i));
+    }
+    author.setTempPath(temp);
+    author.setTVStandard(KymDVDAuthor::PAL);
+    QVERIFY(runThreaded(author, 120000));
+    QCoreApplication::processEvents();
+    QCOMPARE(record.statuses.last(), int(KymDVDAuthor::AuthorSucceeded));
+    QVERIFY(rising(record.progress));
+
+    const QStringList outline = xmlOutline(temp + QStringLiteral("/author.xml"));
+    const bool jump = count <= 30;
+    QCOMPARE(outline.first(),
+             jump ? QStringLiteral("dvdauthor jumppad=1") : QStringLiteral("dvdauthor jumppad=0"));
+    QCOMPARE(outline.count(QStringLiteral("  titleset")), count);
+    QCOMPARE(outline.count(QStringLiteral("        pre : jump title 1;")), jump ? count : 0);
+    QStringList posts;
+    for (const QString &line : outline.mid(0, outline.indexOf(QStringLiteral("  vmgm")))) {
+        if (line.startsWith(QStringLiteral("        post : ")))
+            posts.append(line.mid(15));
+    }
+    QCOMPARE(posts.size(), count);
+    QCOMPARE(posts.last(), QStringLiteral("call vmgm menu 1;"));
+    if (jump) {
+        QCOMPARE(posts.at(0), QStringLiteral("call titleset 2 menu;"));
+        QCOMPARE(posts.at(28), QStringLiteral("call titleset 30 menu;"));
+    } else {
+        QCOMPARE(posts.at(0), QStringLiteral("g1 = 2; call vmgm menu 1;"));
+        QCOMPARE(posts.at(23), QStringLiteral("g1 = 25; call vmgm menu 1;"));
+        QCOMPARE(posts.at(24), QStringLiteral("g1 = 26; call vmgm menu 2;"));
+        QCOMPARE(posts.at(29), QStringLiteral("g1 = 31; call vmgm menu 2;"));
+    }
+    QCOMPARE(outline.indexOf(QStringLiteral("        vob file=title_%1.vob").arg(count - 1)) > 0, true);
+
+    const DvdCheck::Disc disc = DvdCheck::read(temp + QStringLiteral("/dvd"));
+    QVERIFY2(disc.ok, qPrintable(disc.error));
+    QCOMPARE(disc.titles.size(), count);
+}
+
+void TestDvdauthorRun::missingMplex()
+{
+    const QString empty = TestSupport::freshDir(QStringLiteral("run-no-tools"));
+    ScopedEnv appDir("SORVEL_APPDIR", empty);
+    ScopedEnv path("PATH", empty);
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author);
+    QVERIFY(author.addVideo(m_pal, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setTempPath(empty);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^mplex: program not found")));
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(runThreaded(author, 10000));
+    QVERIFY(timer.elapsed() < 3000);
+    QCoreApplication::processEvents();
+    QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::MplexFailed}));
+    QVERIFY(record.progress.isEmpty());
+    QVERIFY(!QFileInfo::exists(empty + QStringLiteral("/author.xml")));
+}
+
+void TestDvdauthorRun::noTemporaryFolder()
+{
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author, Qt::DirectConnection);
+    QVERIFY(author.addVideo(m_pal, 0));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no usable temporary folder")));
+    author.test();
+    QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::MplexFailed}));
+}
+
+void TestDvdauthorRun::authoringFailureIsNoSuccess()
+{
+    // The DVD folder cannot be made where a file stands.
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-author-fails"));
+    const QString blocked = temp + QStringLiteral("/blocked");
+    QFile file(blocked);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author, Qt::DirectConnection);
+    QVERIFY(author.addVideo(m_pal, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setTempPath(temp);
+    author.setTargetFolder(blocked);
+    author.test();
+    QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorFailed);
+    QVERIFY(!record.progress.contains(100));
+    QVERIFY(childProcesses().isEmpty());
+}
+
+void TestDvdauthorRun::missingDvdauthor()
+{
+    // Only mplex can be found.
+    const QString tools = TestSupport::freshDir(QStringLiteral("run-only-mplex"));
+    QVERIFY(QFile::link(QStandardPaths::findExecutable(QStringLiteral("mplex")),
+                        tools + QStringLiteral("/mplex")));
+    ScopedEnv appDir("SORVEL_APPDIR", tools);
+    ScopedEnv path("PATH", tools);
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author);
+    QVERIFY(author.addVideo(m_pal, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setTempPath(tools);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^dvdauthor: program not found")));
+    QVERIFY(runThreaded(author, 10000));
+    QCoreApplication::processEvents();
+    QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorFailed);
+    QVERIFY(!record.progress.contains(100));
+}
+
+void TestDvdauthorRun::abortDuringMplex()
+{
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-abort-mplex"));
+    const QString pipe = temp + QStringLiteral("/video.m2v");
+    QVERIFY(makeFifo(pipe));
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author);
+    QVERIFY(author.addVideo(pipe, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setTempPath(temp);
+    QSignalSpy finished(&author, &QThread::finished);
+    author.start();
+    QTRY_VERIFY(!childProcesses().isEmpty());
+    QTest::qWait(300);
+    QElapsedTimer timer;
+    timer.start();
+    author.abort();
+    QVERIFY(finished.wait(5000) || author.isFinished());
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QCoreApplication::processEvents();
+    QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::MplexAborted}));
+    QVERIFY(childProcesses().isEmpty());
+    QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/author.xml")));
+}
+
+void TestDvdauthorRun::abortDuringDvdauthor()
+{
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-abort-dvdauthor"));
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author, Qt::DirectConnection);
+    QList<int> childrenAtStart;
+    // Aborts the moment dvdauthor runs, from inside the run.
+    connect(&author, &KymDVDAuthor::statusChanged, &author, [&](KymDVDAuthor::AuthorStatus s) {
+        if (s == KymDVDAuthor::AuthorStarted) {
+            childrenAtStart = childProcesses();
+            author.abort();
+        }
+    });
+    QVERIFY(author.addVideo(m_pal, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setTempPath(temp);
+    author.test();
+    QCOMPARE(childrenAtStart.size(), 1);
+    QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorAborted);
+    QCOMPARE(author.processStatus(), KymDVDAuthor::AuthorAborted);
+    QVERIFY(!record.progress.contains(100));
+    QVERIFY(childProcesses().isEmpty());
+}
+
+void TestDvdauthorRun::abortBetweenTitles()
+{
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-abort-between"));
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author, Qt::DirectConnection);
+    connect(&author, &KymDVDAuthor::statusChanged, &author, [&](KymDVDAuthor::AuthorStatus s, int index) {
+        if (s == KymDVDAuthor::SpumuxOk && index == 0)
+            author.abort();
+    });
+    for (int i = 0; i < 2; ++i) {
+        QVERIFY(author.addVideo(m_pal, i));
+        QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), i));
+    }
+    author.setTempPath(temp);
+    author.test();
+    // The second title is skipped; authoring ends as aborted, never as a
+    // success.
+    QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorAborted);
+    QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/title_1.vob")));
+    QVERIFY(childProcesses().isEmpty());
+}
+
+void TestDvdauthorRun::destroyWhileRunning()
+{
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-destroy"));
+    const QString pipe = temp + QStringLiteral("/video.m2v");
+    QVERIFY(makeFifo(pipe));
+    auto *author = new KymDVDAuthor;
+    QVERIFY(author->addVideo(pipe, 0));
+    author->setTempPath(temp);
+    QVERIFY(author->addAudio(m_audio, QStringLiteral("English"), 0));
+    author->start();
+    QTRY_VERIFY(!childProcesses().isEmpty());
+    QElapsedTimer timer;
+    timer.start();
+    delete author;
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(childProcesses().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestDvdauthorRun)
+#include "test_dvdauthor_run.moc"

@@ -427,7 +427,8 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
             return StepOutcome::Failed;
         }
         burn_write_opts_set_perform_opc(opts.get(), 0);
-        burn_write_opts_set_multi(opts.get(), closeDisc ? 0 : 1);
+        // A pseudo-drive's file has no sessions to keep open.
+        burn_write_opts_set_multi(opts.get(), closeDisc || drive.isPseudo() ? 0 : 1);
         burn_write_opts_set_underrun_proof(opts.get(), underrunProof ? 1 : 0);
         burn_write_opts_set_simulate(opts.get(), 0);
         char reasons[BURN_REASONS_LEN] = {0};
@@ -435,9 +436,13 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
             error = BurnErrorWrite;
             setError(QStringLiteral("The disc in %1 cannot be written: %2")
                          .arg(drive.address(), QString::fromLocal8Bit(reasons)));
+            takeLibburnMessages();
             return StepOutcome::Failed;
         }
         burn_drive_set_speed(d, 0, KyBurnerInfo::speedFromText(speed));
+        const QStringList earlier = takeLibburnMessages();
+        if (!earlier.isEmpty())
+            qCDebug(lcOrlanburn) << "libburn reported before writing:" << earlier;
         burn_disc_write(opts.get(), disc.get());
     }
     busyDrive = d;
@@ -481,12 +486,16 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
         std::lock_guard<std::recursive_mutex> guard(libburnLock());
         wroteWell = burn_drive_wrote_well(d) == 1;
     }
+    // libburn refuses some writes without starting them and still calls the
+    // drive's last job good: its problem reports decide too.
+    const QStringList problems = takeLibburnMessages();
     // A cancelled write is never a success, whatever the drive says.
     if (stop || cancelled)
         return StepOutcome::Stopped;
-    if (!wroteWell) {
+    if (!wroteWell || !problems.isEmpty()) {
         error = BurnErrorWrite;
-        setError(QStringLiteral("Writing to %1 failed").arg(drive.address()));
+        setError(QStringLiteral("Writing to %1 failed: %2")
+                     .arg(drive.address(), problems.join(QLatin1Char('\n'))));
         return StepOutcome::Failed;
     }
     if (drive.isPseudo()) {

@@ -203,7 +203,14 @@ int IDeviceManager::RefreshDevices()
         unsigned int count = 0;
         // libburn refuses to scan while one of its drives is grabbed (a job
         // is writing); the last scan stays valid then.
-        if (activeJobCount() == 0 && burn_drive_scan(&infos, &count) == 1) {
+        // The scan runs in a libburn thread: 0 means "still scanning".
+        int scan = 0;
+        if (activeJobCount() == 0) {
+            for (int waited = 0; (scan = burn_drive_scan(&infos, &count)) == 0 && waited < 20000;
+                 waited += 50)
+                QThread::msleep(50);
+        }
+        if (scan > 0) {
             scanned = true;
             for (unsigned int i = 0; i < count; ++i) {
                 char adr[BURN_DRIVE_ADR_LEN] = {0};

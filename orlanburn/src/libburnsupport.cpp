@@ -1,6 +1,8 @@
 #include "libburnsupport.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 
 Q_LOGGING_CATEGORY(lcOrlanburn, "sorvel.orlanburn")
 
@@ -24,8 +26,9 @@ LibburnSession::LibburnSession()
     if (g_sessions == 0) {
         g_initialised = burn_initialize() == 1;
         if (g_initialised) {
-            // Only errors reach stderr; the engine reports the rest itself.
-            burn_msgs_set_severities(const_cast<char *>("NEVER"), const_cast<char *>("SORRY"),
+            // Problems are queued, not printed: the engine reads them to tell
+            // a refused or failed operation from a good one and logs them.
+            burn_msgs_set_severities(const_cast<char *>("SORRY"), const_cast<char *>("NEVER"),
                                      const_cast<char *>("orlanburn: "));
             // The application handles signals; libburn must not install its
             // own handler that would exit the process.
@@ -47,6 +50,20 @@ LibburnSession::~LibburnSession()
     }
 }
 
+QStringList takeLibburnMessages()
+{
+    std::lock_guard<std::recursive_mutex> guard(libburnLock());
+    QStringList messages;
+    char text[BURN_MSGS_MESSAGE_LEN] = {0};
+    char severity[80] = {0};
+    int code = 0;
+    int osErrno = 0;
+    while (burn_msgs_obtain(const_cast<char *>("SORRY"), &code, text, &osErrno, severity) == 1)
+        messages.append(
+            QStringLiteral("%1: %2").arg(QString::fromLatin1(severity), QString::fromLocal8Bit(text)));
+    return messages;
+}
+
 QString pseudoPath(const QString &device)
 {
     return device.startsWith(QLatin1String("stdio:")) ? device.mid(6) : device;
@@ -60,12 +77,22 @@ bool isPseudoAddress(const QString &device)
 GrabbedDrive::GrabbedDrive(const QString &address) : m_address(address)
 {
     std::lock_guard<std::recursive_mutex> guard(libburnLock());
+    // A pseudo-drive whose folder is missing holds no medium. libburn is not
+    // asked: a refused grab of such a path leaves its drive table unable to
+    // write until the process ends.
+    if (isPseudoAddress(address)) {
+        const QFileInfo file(pseudoPath(address));
+        if (file.isRelative() || !file.absoluteDir().exists())
+            return;
+    }
     QByteArray adr = address.toLocal8Bit();
     burn_drive_info *info = nullptr;
-    if (burn_drive_scan_and_grab(&info, adr.data(), 1) == 1 && info)
+    if (burn_drive_scan_and_grab(&info, adr.data(), 1) == 1 && info) {
         m_info = info;
-    else
-        qCDebug(lcOrlanburn) << "cannot open drive" << address;
+    } else {
+        const QStringList problems = takeLibburnMessages();
+        qCDebug(lcOrlanburn) << "cannot open drive" << address << problems;
+    }
 }
 
 GrabbedDrive::~GrabbedDrive()

@@ -78,6 +78,9 @@ private:
     bool m_eject = false;
 };
 
+// Takes the queued problem reports (severity SORRY and worse) of libburn.
+QStringList takeLibburnMessages();
+
 // Strips a "stdio:" prefix.
 QString pseudoPath(const QString &device);
 bool isPseudoAddress(const QString &device);

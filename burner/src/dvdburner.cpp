@@ -127,7 +127,8 @@ void DVDBurner::UpdateDiscs(bool onlyRecorders)
     for (BSBurnerInfo &info : recorders) {
         if (onlyRecorders && !info.recorderFlag)
             continue;
-        KyBurner *burner = m_manager->OpenBurner(info.deviceName);
+        // A drive that a job is using is not opened a second time.
+        KyBurner *burner = m_manager->isBusy() ? nullptr : m_manager->OpenBurner(info.deviceName);
         if (!burner) {
             // A drive busy with a job keeps what is known about its disc.
             QMutexLocker locker(&m_lock);
@@ -155,10 +156,11 @@ void DVDBurner::UpdateDiscs(bool onlyRecorders)
 
 void DVDBurner::UpdateDiscInfo(const QString &device)
 {
-    KyDiscInfo *disc = m_job ? m_job->GetDiscInfo() : nullptr;
-    const BSDiscInfo info = disc ? fromEngine(*disc) : BSDiscInfo();
+    KyDiscInfo disc;
+    const bool present = m_job && m_job->copyDiscInfo(disc);
+    const BSDiscInfo info = present ? fromEngine(disc) : BSDiscInfo();
     QMutexLocker locker(&m_lock);
-    if (disc)
+    if (present)
         m_discs.insert(deviceKey(device), info);
     else
         m_discs.remove(deviceKey(device));

@@ -117,6 +117,17 @@ void KyTargetComboBox::updateDisp()
     update();
 }
 
+void KyTargetComboBox::applyPathTarget(const QString &type, const QString &path, int index)
+{
+    m_targetType = type;
+    m_targetValue = path;
+    {
+        QSignalBlocker blocker(this);
+        setCurrentIndex(index);
+    }
+    showCustomizedText(QDir::toNativeSeparators(path), index);
+}
+
 bool KyTargetComboBox::acceptFolder(const QString &folder, int index)
 {
     const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(folder));
@@ -128,13 +139,7 @@ bool KyTargetComboBox::acceptFolder(const QString &folder, int index)
             return false;
     }
     m_lastFolder = clean;
-    m_targetType = QStringLiteral("tofolder");
-    m_targetValue = clean;
-    {
-        QSignalBlocker blocker(this);
-        setCurrentIndex(index);
-    }
-    showCustomizedText(QDir::toNativeSeparators(clean), index);
+    applyPathTarget(QStringLiteral("tofolder"), clean, index);
     return true;
 }
 
@@ -167,13 +172,7 @@ bool KyTargetComboBox::acceptIso(const QString &chosen, int index)
         }
     }
     m_lastIso = path;
-    m_targetType = QStringLiteral("toiso");
-    m_targetValue = path;
-    {
-        QSignalBlocker blocker(this);
-        setCurrentIndex(index);
-    }
-    showCustomizedText(QDir::toNativeSeparators(path), index);
+    applyPathTarget(QStringLiteral("toiso"), path, index);
     return true;
 }
 
@@ -223,6 +222,13 @@ bool KyTargetComboBox::setIsoTarget(const QString &isoPath)
 bool KyTargetComboBox::setRecorderTarget(const QString &device)
 {
     const QString key = DVDBurner::deviceKey(device);
+    DVDBurner *burner = DVDBurner::Instance();
+    if (key.startsWith(QLatin1String("stdio:")) && !burner->GetBurnerInfo(key)) {
+        // A pseudo-drive named here joins the recorders.
+        burner->setPseudoDrives(burner->pseudoDrives() << key);
+        burner->UpdateDevices();
+        on_updateDevice();
+    }
     for (int i = 0; i < count(); ++i) {
         if (itemData(i).toString() == QLatin1String("toburner") &&
             itemData(i, kDeviceRole).toString() == key) {

@@ -125,6 +125,15 @@ struct IBurnerJob::Private {
         errorText = text;
         qCWarning(lcOrlanburn).noquote() << text;
     }
+    // The job's last notification; sent by run() once the job no longer
+    // counts as running, so the receiver may start the next job at once.
+    int finalWhat = -1;
+    int finalValue = 0;
+    void finish(int what, int value)
+    {
+        finalWhat = what;
+        finalValue = value;
+    }
     void sleepUnlessStopped(int ms)
     {
         for (int left = ms; left > 0 && !stop; left -= 50)
@@ -132,6 +141,7 @@ struct IBurnerJob::Private {
     }
 
     void run();
+    void runKind();
     CheckOutcome checkDisc(std::unique_ptr<GrabbedDrive> &drive, quint64 required, bool checkOnly,
                            bool &needErase);
     StepOutcome eraseDisc(GrabbedDrive &drive, bool fast);
@@ -259,7 +269,6 @@ StepOutcome IBurnerJob::Private::eraseDisc(GrabbedDrive &drive, bool fast)
         if (!ok)
             setError(QStringLiteral("Cannot empty %1: %2").arg(file.fileName(), file.errorString()));
         notify(NotifyEraseProgress, 100, false);
-        notify(NotifyEraseEnded, ok ? 1 : 0, false);
         return ok ? StepOutcome::Done : StepOutcome::Failed;
     }
     burn_drive *d = drive.drive();
@@ -300,7 +309,6 @@ StepOutcome IBurnerJob::Private::eraseDisc(GrabbedDrive &drive, bool fast)
         notify(NotifyEraseProgress, 100, false);
     else
         setError(QStringLiteral("Erasing the disc in %1 failed").arg(drive.address()));
-    notify(NotifyEraseEnded, ok ? 1 : 0, false);
     return ok ? StepOutcome::Done : StepOutcome::Failed;
 }
 
@@ -518,15 +526,20 @@ void IBurnerJob::Private::runBurn()
     bool needErase = false;
     const CheckOutcome check = checkDisc(drive, requiredSize, false, needErase);
     if (check != CheckOutcome::Ready) {
-        notify(NotifyAborted, 0, false);
+        finish(NotifyAborted, 0);
         return;
     }
     if (needErase) {
         const StepOutcome erased = eraseDisc(*drive, true);
-        if (erased == StepOutcome::Stopped)
-            notify(NotifyAborted, 0, false);
-        if (erased != StepOutcome::Done)
+        if (erased == StepOutcome::Stopped) {
+            finish(NotifyAborted, 0);
             return;
+        }
+        if (erased == StepOutcome::Failed) {
+            finish(NotifyEraseEnded, 0);
+            return;
+        }
+        notify(NotifyEraseEnded, 1, false);
     }
 
     QString image = isoPath;
@@ -545,7 +558,7 @@ void IBurnerJob::Private::runBurn()
         staged = std::make_unique<QTemporaryFile>(dir + QStringLiteral("/sorvel-burn-XXXXXX.iso"));
         if (!staged->open()) {
             setError(QStringLiteral("Cannot stage the disc image in %1: %2").arg(dir, staged->errorString()));
-            notify(NotifyFailed, BurnErrorMakeIsoOutput, false);
+            finish(NotifyFailed, BurnErrorMakeIsoOutput);
             return;
         }
         staged->close();
@@ -553,29 +566,29 @@ void IBurnerJob::Private::runBurn()
         writeFrom = 30;
         const StepOutcome made = makeImage(image, 0, writeFrom, error);
         if (made == StepOutcome::Stopped) {
-            notify(NotifyAborted, 0, false);
+            finish(NotifyAborted, 0);
             return;
         }
         if (made == StepOutcome::Failed) {
-            notify(NotifyFailed, error, false);
+            finish(NotifyFailed, error);
             return;
         }
     } else if (!QFileInfo(image).isFile()) {
         setError(QStringLiteral("The image %1 does not exist").arg(image));
-        notify(NotifyFailed, BurnErrorOpenIso, false);
+        finish(NotifyFailed, BurnErrorOpenIso);
         return;
     }
     const StepOutcome written = writeImage(*drive, image, writeFrom, 99, error);
     if (written == StepOutcome::Stopped) {
-        notify(NotifyAborted, 0, false);
+        finish(NotifyAborted, 0);
         return;
     }
     if (written == StepOutcome::Failed) {
-        notify(NotifyFailed, error, false);
+        finish(NotifyFailed, error);
         return;
     }
     drive.reset();
-    notify(NotifySucceeded, 0, false);
+    finish(NotifySucceeded, 0);
 }
 
 void IBurnerJob::Private::runMakeIso()
@@ -588,32 +601,32 @@ void IBurnerJob::Private::runMakeIso()
                         QStringLiteral(".XXXXXX.part"));
     if (!part.open()) {
         setError(QStringLiteral("Cannot create %1: %2").arg(isoPath, part.errorString()));
-        notify(NotifyFailed, BurnErrorMakeIsoOutput, false);
+        finish(NotifyFailed, BurnErrorMakeIsoOutput);
         return;
     }
     part.close();
     int error = BurnErrorGeneric;
     const StepOutcome made = makeImage(part.fileName(), 0, 99, error);
     if (made == StepOutcome::Stopped) {
-        notify(NotifyAborted, 0, false);
+        finish(NotifyAborted, 0);
         return;
     }
     if (made == StepOutcome::Failed) {
-        notify(NotifyFailed, error, false);
+        finish(NotifyFailed, error);
         return;
     }
     if (QFile::exists(isoPath) && !QFile::remove(isoPath)) {
         setError(QStringLiteral("Cannot replace %1").arg(isoPath));
-        notify(NotifyFailed, BurnErrorMakeIsoOutput, false);
+        finish(NotifyFailed, BurnErrorMakeIsoOutput);
         return;
     }
     if (!QFile::rename(part.fileName(), isoPath)) {
         setError(QStringLiteral("Cannot rename the image to %1").arg(isoPath));
-        notify(NotifyFailed, BurnErrorMakeIsoOutput, false);
+        finish(NotifyFailed, BurnErrorMakeIsoOutput);
         return;
     }
     part.setAutoRemove(false);
-    notify(NotifySucceeded, 0, false);
+    finish(NotifySucceeded, 0);
 }
 
 void IBurnerJob::Private::runCheck()
@@ -622,7 +635,7 @@ void IBurnerJob::Private::runCheck()
     bool needErase = false;
     const CheckOutcome check = checkDisc(drive, requiredSize, true, needErase);
     drive.reset();
-    notify(NotifyCheckEnded, check == CheckOutcome::Ready ? 0 : 1, false);
+    finish(NotifyCheckEnded, check == CheckOutcome::Ready ? 0 : 1);
 }
 
 void IBurnerJob::Private::runErase()
@@ -630,19 +643,27 @@ void IBurnerJob::Private::runErase()
     GrabbedDrive drive(device);
     if (!drive.drive()) {
         setError(QStringLiteral("Cannot open the drive %1").arg(device));
-        notify(NotifyEraseEnded, 0, false);
+        finish(NotifyEraseEnded, 0);
         return;
     }
-    eraseDisc(drive, eraseMode == 0);
+    finish(NotifyEraseEnded, eraseDisc(drive, eraseMode == 0) == StepOutcome::Done ? 1 : 0);
 }
 
 void IBurnerJob::Private::run()
 {
     if (!session.ok()) {
         setError(QStringLiteral("The disc-recording library is not available"));
-        notify(kind == JobKind::Check ? NotifyCheckEnded : NotifyFailed, 1, false);
-        return;
+        finish(kind == JobKind::Check ? NotifyCheckEnded : NotifyFailed, 1);
+    } else {
+        runKind();
     }
+    running = false;
+    if (finalWhat >= 0)
+        notify(finalWhat, finalValue, false);
+}
+
+void IBurnerJob::Private::runKind()
+{
     switch (kind) {
     case JobKind::BurnFolder:
     case JobKind::BurnIso:
@@ -754,6 +775,14 @@ KyDiscInfo *IBurnerJob::GetDiscInfo()
     return d->hasDisc ? &d->disc : nullptr;
 }
 
+bool IBurnerJob::copyDiscInfo(KyDiscInfo &out) const
+{
+    QMutexLocker locker(&d->mutex);
+    if (d->hasDisc)
+        out = d->disc;
+    return d->hasDisc;
+}
+
 QString IBurnerJob::GetErrorFile() const
 {
     QMutexLocker locker(&d->mutex);
@@ -795,10 +824,7 @@ static int startJob(IBurnerJob::Private *d)
     if (!d->started.compare_exchange_strong(expected, true))
         return -1;
     d->running = true;
-    d->thread = QThread::create([d] {
-        d->run();
-        d->running = false;
-    });
+    d->thread = QThread::create([d] { d->run(); });
     d->thread->start();
     return 0;
 }

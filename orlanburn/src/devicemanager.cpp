@@ -268,6 +268,11 @@ KyBurner *IDeviceManager::OpenBurner(const QString &deviceName)
     return new KyBurner(std::move(p));
 }
 
+bool IDeviceManager::isBusy() const
+{
+    return activeJobCount() > 0;
+}
+
 void IDeviceManager::StopAllWork()
 {
     stopAllJobs();

@@ -80,9 +80,16 @@ QByteArray sha1(const QString &path)
     return hash.result();
 }
 
-bool waitEnded(IBurnerJob *job, int ms = 60000)
+// A job's last notification follows the end of its running state.
+bool waitEnded(IBurnerJob *job, Recorder &rec, int ms = 60000)
 {
-    return QTest::qWaitFor([job] { return !job->IsRunning(); }, ms);
+    return QTest::qWaitFor(
+        [&] {
+            return !job->IsRunning() &&
+                   (rec.has(NotifySucceeded) || rec.has(NotifyFailed) || rec.has(NotifyAborted) ||
+                    rec.has(NotifyCheckEnded) || rec.has(NotifyEraseEnded));
+        },
+        ms);
 }
 
 } // namespace
@@ -154,7 +161,7 @@ private Q_SLOTS:
         job->SetDvdVideoImage(1);
         QCOMPARE(job->MakeISO(iso, dvd, QStringLiteral("HOLIDAY"), 5000), 0);
         QCOMPARE(job->MakeISO(iso, dvd, QStringLiteral("AGAIN"), 5000), -1);
-        QVERIFY(waitEnded(job));
+        QVERIFY(waitEnded(job, rec));
         QVERIFY2(rec.has(NotifySucceeded), qPrintable(job->GetErrorFile()));
         QVERIFY(rec.has(NotifyBurnProgress));
         QCOMPARE(job->GetRealISOSize(), QFileInfo(iso).size());
@@ -183,7 +190,7 @@ private Q_SLOTS:
             IBurnerJob *job = IBurnerJob::Create(manager);
             job->SetCallback(&rec);
             job->MakeISO(dir + QStringLiteral("/blocker/out.iso"), dvd, QStringLiteral("X"), 5000);
-            QVERIFY(waitEnded(job));
+            QVERIFY(waitEnded(job, rec));
             QCOMPARE(rec.valueOf(NotifyFailed), int(BurnErrorMakeIsoOutput));
             QVERIFY(!rec.has(NotifySucceeded));
             job->Release();
@@ -197,7 +204,7 @@ private Q_SLOTS:
             job->SetDvdVideoImage(1);
             job->MakeISO(dir + QStringLiteral("/bad.iso"), dir + QStringLiteral("/ro"), QStringLiteral("X"),
                          5000);
-            QVERIFY(waitEnded(job));
+            QVERIFY(waitEnded(job, rec));
             QCOMPARE(rec.valueOf(NotifyFailed), int(BurnErrorReadDvdData));
             QVERIFY(!job->GetErrorFile().isEmpty());
             job->Release();
@@ -226,7 +233,7 @@ private Q_SLOTS:
         job->SetCallback(&rec);
         job->SetCloseDisc(1);
         QCOMPARE(job->BurnISO(QStringLiteral("stdio:") + target, iso, 5000, 0), 0);
-        QVERIFY(waitEnded(job));
+        QVERIFY(waitEnded(job, rec));
         QVERIFY2(rec.has(NotifySucceeded), qPrintable(job->GetErrorFile()));
         QVERIFY(rec.has(NotifyFinalizing));
         QVERIFY(!rec.has(NotifyFailed) && !rec.has(NotifyAborted));
@@ -247,7 +254,7 @@ private Q_SLOTS:
         job->setStagingFolder(dir);
         QCOMPARE(job->BurnFolder(QStringLiteral("stdio:") + target, dvd, QStringLiteral("MY DVD"), 5000, 0),
                  0);
-        QVERIFY(waitEnded(job));
+        QVERIFY(waitEnded(job, rec));
         QVERIFY2(rec.has(NotifySucceeded), qPrintable(job->GetErrorFile()));
         job->Release();
         // The staged image is gone; the pseudo-disc holds a DVD.
@@ -278,7 +285,7 @@ private Q_SLOTS:
                                 30000));
         QVERIFY(job->IsRunning());
         job->Stop();
-        QVERIFY(waitEnded(job));
+        QVERIFY(waitEnded(job, rec));
         QVERIFY(rec.has(NotifyAborted));
         QVERIFY(!rec.has(NotifySucceeded));
         job->Release();
@@ -303,7 +310,7 @@ private Q_SLOTS:
         };
         job->SetCallback(&rec);
         job->CheckDisc(device, 1000, 5000, 0);
-        QVERIFY(waitEnded(job));
+        QVERIFY(waitEnded(job, rec));
         QCOMPARE(asked, 1);
         QCOMPARE(rec.valueOf(NotifyCheckEnded), 0);
         QVERIFY(rec.has(NotifyDiscChanged));
@@ -315,7 +322,7 @@ private Q_SLOTS:
         IBurnerJob *job2 = IBurnerJob::Create(manager);
         job2->SetCallback(&rec2);
         job2->CheckDisc(QStringLiteral("stdio:%1/gone/disc.img").arg(dir), 1000, 5000, 0);
-        QVERIFY(waitEnded(job2));
+        QVERIFY(waitEnded(job2, rec2));
         QCOMPARE(rec2.valueOf(NotifyCheckEnded), 1);
         job2->Release();
 
@@ -326,7 +333,7 @@ private Q_SLOTS:
         IBurnerJob *job3 = IBurnerJob::Create(manager);
         job3->SetCallback(&rec3);
         job3->CheckDisc(QStringLiteral("stdio:%1/disc.img").arg(dir), quint64(1) << 62, 5000, 0);
-        QVERIFY(waitEnded(job3));
+        QVERIFY(waitEnded(job3, rec3));
         QCOMPARE(status3, int(DiscTooSmall));
         QCOMPARE(rec3.valueOf(NotifyCheckEnded), 1);
         job3->Release();
@@ -344,7 +351,7 @@ private Q_SLOTS:
         IBurnerJob *job = IBurnerJob::Create(manager);
         job->SetCallback(&rec);
         job->Erase(QStringLiteral("stdio:") + target, 0, 0);
-        QVERIFY(waitEnded(job));
+        QVERIFY(waitEnded(job, rec));
         QCOMPARE(rec.valueOf(NotifyEraseEnded), 1);
         QCOMPARE(rec.valueOf(NotifyEraseProgress), 100);
         QCOMPARE(QFileInfo(target).size(), qint64(0));

@@ -34,6 +34,8 @@ public:
     // destination cannot be used.
     bool setFolderTarget(const QString &folder);
     bool setIsoTarget(const QString &isoPath);
+    // A "stdio:" pseudo-drive that is not listed yet is added to the
+    // recorders first.
     bool setRecorderTarget(const QString &device);
 
     // An image path with ".iso" appended unless it already ends with it.
@@ -59,6 +61,7 @@ protected:
 
 private:
     QString askPath(const QString &kind, const QString &title, const QString &start);
+    void applyPathTarget(const QString &type, const QString &path, int index);
     bool acceptFolder(const QString &folder, int index);
     bool acceptIso(const QString &path, int index);
     int entryIndex(const QString &type) const;

@@ -147,6 +147,8 @@ public:
     KyBurner *OpenBurner(const QString &deviceName);
     // Stops every running job and waits for them to end.
     void StopAllWork();
+    // True while a job of the engine is running.
+    bool isBusy() const;
 
 private:
     friend class IBurnerJob;
@@ -213,8 +215,10 @@ public:
     void Stop();
 
     qint64 GetRealISOSize() const;
-    // The disc seen by the last check, null before any.
+    // The disc seen by the last check, null before any. The record is
+    // rewritten by the job's thread; copyDiscInfo reads it safely.
     KyDiscInfo *GetDiscInfo();
+    bool copyDiscInfo(KyDiscInfo &out) const;
     // Diagnostic text of the last failure (the failing program's output).
     QString GetErrorFile() const;
 

@@ -8,6 +8,7 @@
 #include <kybase/kypref.h>
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QStyle>
 
 namespace {
@@ -87,11 +88,17 @@ int WaitingDiskDialog::runModal()
     m_closed = false;
     m_ignore = false;
     m_forced = false;
-    if (answerHook()) {
-        // Answered without a person: Cancel still needs the confirmation
-        // that a person would give, which the message box hook answers.
+    // Without a person (message boxes answered by a hook, or no screen) a
+    // disc will never be inserted: waiting would block forever, so the wait
+    // is cancelled unless a hook of this dialog decides otherwise.
+    const bool nobody = KyMessageBox::hasAnswerHook() ||
+                        QGuiApplication::platformName() == QLatin1String("offscreen") ||
+                        QGuiApplication::platformName() == QLatin1String("minimal");
+    if (answerHook() || nobody) {
+        // Cancel still needs the confirmation that a person would give,
+        // which the message box hook answers.
         for (int round = 0; round < 100; ++round) {
-            const Answer answer = answerHook()(this);
+            const Answer answer = answerHook() ? answerHook()(this) : AnswerCancel;
             if (answer == AnswerDiscArrived) {
                 m_closed = true;
                 return 1;

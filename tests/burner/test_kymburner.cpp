@@ -267,6 +267,12 @@ private Q_SLOTS:
         const DvdCheck::Disc disc = DvdCheck::read(folder);
         QVERIFY2(disc.ok, qPrintable(disc.error));
         QCOMPARE(disc.titles.size(), 1);
+        const QList<QString> vobs = DvdCheck::titleVobs(folder, 1);
+        QVERIFY(!vobs.isEmpty());
+        const DvdCheck::DecodeResult decoded = DvdCheck::decodeAll(vobs.first());
+        QVERIFY2(decoded.ok, qPrintable(decoded.error));
+        QCOMPARE(decoded.errors, 0);
+        QVERIFY(decoded.videoFrames >= 49);
     }
 
     void isoTargetWritesReadableImage()

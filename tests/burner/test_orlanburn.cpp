@@ -177,6 +177,22 @@ private Q_SLOTS:
         QVERIFY(disc.titles.first().seconds > 1.5);
     }
 
+    void stoppedMakeIsoLeavesNoFile()
+    {
+        const QString dir = TestSupport::freshDir(QStringLiteral("mkisostop"));
+        Recorder rec;
+        IBurnerJob *job = IBurnerJob::Create(manager);
+        job->SetCallback(&rec);
+        job->SetDvdVideoImage(1);
+        job->MakeISO(dir + QStringLiteral("/out.iso"), dvd, QStringLiteral("X"), 5000);
+        job->Stop();
+        QVERIFY(waitEnded(job, rec));
+        QVERIFY(rec.has(NotifyAborted));
+        QVERIFY(!rec.has(NotifySucceeded));
+        job->Release();
+        QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList());
+    }
+
     void makeIsoFailuresLeaveNoFile()
     {
         const QString dir = TestSupport::freshDir(QStringLiteral("mkisofail"));

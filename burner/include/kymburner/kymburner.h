@@ -25,6 +25,17 @@ public:
 // folder, an ISO image or one or more discs. Checks the destination before
 // generation, drives the engine, asks the engine's questions and reports
 // progress and states for the generation progress dialog.
+//
+// Use: initBurner(box, ...) once; choose the destination in the box (by the
+// user, or setFolderTarget / setIsoTarget / setRecorderTarget and
+// setVolumeName); per run setTempPath, setDVDSource, setDVDSize, setCopyNum,
+// setBurnSpeed; checkBurnerCondition() -> beginGenerate() (for a recorder
+// after the engine's disc check, which may also end in burnFinished(false,
+// false)); author the DVD (into fillDVDFolderFullPath() for a folder);
+// startBurnWork(); on doBurnNext() call startBurnWork() again for the next
+// copy; burnFinished(ok, afterDone) ends each run. DVDBurner::Stop() aborts.
+// Questions go through KyMessageBox, disc waits through WaitingDiskDialog;
+// both take answer hooks for runs without a person.
 class KymBurner : public KyDialog, public KyBurnerCallback
 {
     Q_OBJECT

@@ -20,6 +20,8 @@ public:
     using AnswerHook = std::function<Answer(WaitingDiskDialog *dialog)>;
     // Installs (or, with an empty function, removes) the hook; while set,
     // runModal() asks it instead of showing the dialog. Returns the previous.
+    // Without a hook and without a person (a message box hook is set, or the
+    // platform is "offscreen"), runModal() answers Cancel.
     static AnswerHook setAnswerHook(AnswerHook hook);
 
     explicit WaitingDiskDialog(QWidget *parent = nullptr);

@@ -439,6 +439,10 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
         burn_write_opts_set_multi(opts.get(), closeDisc || drive.isPseudo() ? 0 : 1);
         burn_write_opts_set_underrun_proof(opts.get(), underrunProof ? 1 : 0);
         burn_write_opts_set_simulate(opts.get(), 0);
+        // An image file is flushed to its disk once at the end instead of
+        // every 16 MB: the same safety, without stalling the write.
+        if (drive.isPseudo())
+            burn_write_opts_set_stdio_fsync(opts.get(), 1);
         char reasons[BURN_REASONS_LEN] = {0};
         if (burn_write_opts_auto_write_type(opts.get(), disc.get(), reasons, 0) == BURN_WRITE_NONE) {
             error = BurnErrorWrite;

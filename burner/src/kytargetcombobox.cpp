@@ -195,28 +195,28 @@ bool KyTargetComboBox::refreshIsoTarget(int index)
     return acceptIso(chosen, index);
 }
 
-bool KyTargetComboBox::setFolderTarget(const QString &folder)
+bool KyTargetComboBox::setPathTarget(const QString &type, const QString &path)
 {
-    const int index = entryIndex(QStringLiteral("tofolder"));
-    if (folder.trimmed().isEmpty() || index < 0)
+    const int index = entryIndex(type);
+    if (path.trimmed().isEmpty() || index < 0)
         return false;
-    if (!acceptFolder(folder, index))
+    const bool accepted =
+        type == QLatin1String("tofolder") ? acceptFolder(path, index) : acceptIso(path, index);
+    if (!accepted)
         return false;
     m_lastIndex = index;
     emit setSpeedStatus(false);
     return true;
 }
 
+bool KyTargetComboBox::setFolderTarget(const QString &folder)
+{
+    return setPathTarget(QStringLiteral("tofolder"), folder);
+}
+
 bool KyTargetComboBox::setIsoTarget(const QString &isoPath)
 {
-    const int index = entryIndex(QStringLiteral("toiso"));
-    if (isoPath.trimmed().isEmpty() || index < 0)
-        return false;
-    if (!acceptIso(isoPath, index))
-        return false;
-    m_lastIndex = index;
-    emit setSpeedStatus(false);
-    return true;
+    return setPathTarget(QStringLiteral("toiso"), isoPath);
 }
 
 bool KyTargetComboBox::setRecorderTarget(const QString &device)

@@ -61,6 +61,7 @@ protected:
 
 private:
     QString askPath(const QString &kind, const QString &title, const QString &start);
+    bool setPathTarget(const QString &type, const QString &path);
     void applyPathTarget(const QString &type, const QString &path, int index);
     bool acceptFolder(const QString &folder, int index);
     bool acceptIso(const QString &path, int index);

@@ -493,7 +493,9 @@ int KymBurner::show_ob_burn_notified_check(int status)
             if (checking)
                 burner->SetDirectErase(1);
         } else {
-            m_devThread.queueEject(targetValue());
+            // Ejected before the engine looks again, so that it waits for
+            // another disc instead of asking about the same one.
+            burner->VestraDriveEject(targetValue());
             burner->SetReturn(0);
             burner->SetContinueWork(1);
         }

@@ -16,8 +16,12 @@ using namespace orlanburn;
 // ---------------------------------------------------------------- KyBurner
 
 struct KyBurner::Private {
-    explicit Private(const QString &address) : drive(address) {}
-    GrabbedDrive drive;
+    explicit Private(const QString &address)
+        : address(address), grabbed(std::make_unique<GrabbedDrive>(address))
+    {}
+    QString address;
+    std::unique_ptr<GrabbedDrive> grabbed;
+    GrabbedDrive &drive() { return *grabbed; }
 };
 
 KyBurner::KyBurner(std::unique_ptr<Private> p) : d(std::move(p)) {}
@@ -26,7 +30,7 @@ KyBurner::~KyBurner() = default;
 
 KyDiscInfo *KyBurner::GetDiscInfo()
 {
-    const DiscFacts facts = readDisc(d->drive.drive());
+    const DiscFacts facts = readDisc(d->drive().drive());
     if (!facts.present)
         return nullptr;
     m_disc = engineDiscInfo(facts);
@@ -35,7 +39,7 @@ KyDiscInfo *KyBurner::GetDiscInfo()
 
 QVector<BurnDiscSpeed> KyBurner::speeds() const
 {
-    return driveSpeeds(d->drive.drive());
+    return driveSpeeds(d->drive().drive());
 }
 
 BurnDiscSpeed KyBurner::currentSpeed() const
@@ -43,7 +47,7 @@ BurnDiscSpeed KyBurner::currentSpeed() const
     BurnDiscSpeed speed;
     speed.text = QStringLiteral("Max");
     std::lock_guard<std::recursive_mutex> guard(libburnLock());
-    if (burn_drive *drive = d->drive.drive()) {
+    if (burn_drive *drive = d->drive().drive()) {
         const int kb = burn_drive_get_write_speed(drive);
         if (kb > 0) {
             speed.kbPerSecond = kb;
@@ -55,17 +59,20 @@ BurnDiscSpeed KyBurner::currentSpeed() const
 
 int KyBurner::EjectDisc(int)
 {
-    if (!d->drive.drive())
+    if (!d->drive().drive())
         return 0;
-    d->drive.setEjectOnRelease(true);
+    d->drive().setEjectOnRelease(true);
     return 1;
 }
 
 int KyBurner::CloseDoor(int)
 {
-    // libburn loads the tray when it grabs a drive (load flag), so an
-    // opened KyBurner already has its door closed.
-    return d->drive.drive() ? 1 : 0;
+    if (d->drive().isPseudo())
+        return d->drive().drive() ? 1 : 0;
+    // libburn pulls the tray in when a drive is grabbed with loading.
+    d->grabbed.reset();
+    d->grabbed = std::make_unique<GrabbedDrive>(d->address, true);
+    return d->drive().drive() ? 1 : 0;
 }
 
 void KyBurner::Release()
@@ -263,7 +270,7 @@ KyBurner *IDeviceManager::OpenBurner(const QString &deviceName)
     if (!d->session.ok() || deviceName.trimmed().isEmpty())
         return nullptr;
     auto p = std::make_unique<KyBurner::Private>(deviceName.trimmed());
-    if (!p->drive.drive())
+    if (!p->drive().drive())
         return nullptr;
     return new KyBurner(std::move(p));
 }

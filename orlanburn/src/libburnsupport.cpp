@@ -74,7 +74,7 @@ bool isPseudoAddress(const QString &device)
     return device.startsWith(QLatin1String("stdio:"));
 }
 
-GrabbedDrive::GrabbedDrive(const QString &address) : m_address(address)
+GrabbedDrive::GrabbedDrive(const QString &address, bool loadTray) : m_address(address)
 {
     std::lock_guard<std::recursive_mutex> guard(libburnLock());
     // A pseudo-drive whose folder is missing holds no medium. libburn is not
@@ -87,7 +87,7 @@ GrabbedDrive::GrabbedDrive(const QString &address) : m_address(address)
     }
     QByteArray adr = address.toLocal8Bit();
     burn_drive_info *info = nullptr;
-    if (burn_drive_scan_and_grab(&info, adr.data(), 1) == 1 && info) {
+    if (burn_drive_scan_and_grab(&info, adr.data(), loadTray ? 1 : 0) == 1 && info) {
         m_info = info;
     } else {
         const QStringList problems = takeLibburnMessages();

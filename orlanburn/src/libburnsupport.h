@@ -59,7 +59,10 @@ class GrabbedDrive
 {
 public:
     // Grabs the drive at a libburn address; check drive() for success.
-    explicit GrabbedDrive(const QString &address);
+    // With loadTray the drive pulls its tray in first; without it an open
+    // tray stays open (and reads as "no disc"), so that a tray the user or
+    // the engine has just opened is not closed again behind their back.
+    explicit GrabbedDrive(const QString &address, bool loadTray = false);
     ~GrabbedDrive();
     GrabbedDrive(const GrabbedDrive &) = delete;
     GrabbedDrive &operator=(const GrabbedDrive &) = delete;

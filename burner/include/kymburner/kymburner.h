@@ -4,6 +4,7 @@
 #include <kymburner/dvdburner.h>
 #include <kymburner/generateworkingstate.h>
 #include <kymburner/qdevthreadmgr.h>
+#include <kymburner/waitingdiskdialog.h>
 
 #include <QPointer>
 #include <QString>
@@ -11,7 +12,6 @@
 #include <atomic>
 
 class KyTargetComboBox;
-class WaitingDiskDialog;
 
 // The engine callback as the workflow implements it: both entries end in
 // PostOrSendMessage (post 1 for postMessage, 0 for sendMessage).
@@ -107,8 +107,9 @@ private:
     QPointer<QWidget> m_burnWaitParent;
     QPointer<QWidget> m_messageParent;
     QPointer<QWidget> m_burnQuestionParent;
-    WaitingDiskDialog *m_burnWait = nullptr;
-    WaitingDiskDialog *m_checkWait = nullptr;
+    // The waiting dialogs belong to the parents given to initBurner.
+    QPointer<WaitingDiskDialog> m_burnWait;
+    QPointer<WaitingDiskDialog> m_checkWait;
     QDevThreadMgr m_devThread;
     IDevMonitor *m_monitor = nullptr;
     QString m_dvdSource;

@@ -185,6 +185,18 @@ bool KymBurner::removeOwnContent(const QString &folder)
     return ok;
 }
 
+bool KymBurner::checkHardDiskCapacity(const QString &path, quint64 needed)
+{
+    const KyDiskSpace::Info info = KyDiskSpace::query(path);
+    return info.present && info.available > needed;
+}
+
+bool KymBurner::checkDVDCapacity(const QString &device, quint64 size)
+{
+    const BSDiscInfo *disc = DVDBurner::Instance()->GetDiscInfo(device);
+    return disc && disc->writable && disc->freeSize > size;
+}
+
 bool KymBurner::checkSpaceRule(const QString &destination)
 {
     const KyDiskSpace::Info tmp = KyDiskSpace::query(m_tempPath);
@@ -193,17 +205,17 @@ bool KymBurner::checkSpaceRule(const QString &destination)
         tr("Not enough free space available in the disk which the temporary folder is "
            "located in. At least %1 disk space is needed in disk %2.");
     if (KyDiskSpace::sameDisk(tmp, dst)) {
-        if (!(tmp.available > 2 * m_dvdSize)) {
+        if (!checkHardDiskCapacity(m_tempPath, 2 * m_dvdSize)) {
             alert(tempMessage.arg(convertSizeToStr(2 * m_dvdSize, QStringLiteral("M")), tmp.root));
             return false;
         }
         return true;
     }
-    if (!(tmp.available > m_dvdSize)) {
+    if (!checkHardDiskCapacity(m_tempPath, m_dvdSize)) {
         alert(tempMessage.arg(convertSizeToStr(m_dvdSize, QStringLiteral("M")), tmp.root));
         return false;
     }
-    if (!(dst.available > m_dvdSize)) {
+    if (!checkHardDiskCapacity(destination, m_dvdSize)) {
         alert(tr("Not enough space available in the target disk. At least %1 of disk space is needed in %2 "
                  "disk.")
                   .arg(convertSizeToStr(m_dvdSize, QStringLiteral("M")), dst.root));
@@ -294,7 +306,7 @@ bool KymBurner::checkBurnerCondition()
             alert(tempMissing);
             return false;
         }
-        if (!(tmp.available > 2 * m_dvdSize)) {
+        if (!checkHardDiskCapacity(m_tempPath, 2 * m_dvdSize)) {
             alert(
                 tr("Not enough free space available in the disk which the temporary folder is located in. At "
                    "least %1 disk space is needed in disk %2.")

@@ -481,6 +481,7 @@ private Q_SLOTS:
         QVERIFY(boxes.saw(QStringLiteral(
             "The temporary folder does not exist, please set the temporary folder and try again.")));
         KyDiskSpace::setProbe({});
+        QVERIFY(!KymBurner::checkDVDCapacity(QStringLiteral("/dev/none"), 0));
 
         // The real probe: same file system for two folders of one disk.
         QVERIFY(KyDiskSpace::sameDisk(KyDiskSpace::query(dir),

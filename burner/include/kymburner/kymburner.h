@@ -67,6 +67,11 @@ public:
 
     // Rules shared with tests and the controller.
     static bool isValidVolumeLabel(const QString &label);
+    // True when the disk of path has strictly more than needed bytes free.
+    static bool checkHardDiskCapacity(const QString &path, quint64 needed);
+    // True when the disc in the device is writable and has strictly more
+    // than size bytes free (from the disc cache).
+    static bool checkDVDCapacity(const QString &device, quint64 size);
     static QString convertSizeToStr(quint64 bytes, const QString &unit);
     static QString failureText(int code);
     // Removes from a folder only what this program writes there: the

@@ -197,6 +197,8 @@ bool KyTargetComboBox::refreshIsoTarget(int index)
 
 bool KyTargetComboBox::setPathTarget(const QString &type, const QString &path)
 {
+    if (entryIndex(type) < 0)
+        refreshNow(); // the list has not been filled yet
     const int index = entryIndex(type);
     if (path.trimmed().isEmpty() || index < 0)
         return false;
@@ -219,28 +221,41 @@ bool KyTargetComboBox::setIsoTarget(const QString &isoPath)
     return setPathTarget(QStringLiteral("toiso"), isoPath);
 }
 
+void KyTargetComboBox::refreshNow()
+{
+    DVDBurner::Instance()->UpdateDevices();
+    on_updateDevice();
+}
+
+int KyTargetComboBox::recorderIndex(const QString &key) const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (itemData(i).toString() == QLatin1String("toburner") && itemData(i, kDeviceRole).toString() == key)
+            return i;
+    }
+    return -1;
+}
+
 bool KyTargetComboBox::setRecorderTarget(const QString &device)
 {
     const QString key = DVDBurner::deviceKey(device);
     DVDBurner *burner = DVDBurner::Instance();
-    if (key.startsWith(QLatin1String("stdio:")) && !burner->GetBurnerInfo(key)) {
-        // A pseudo-drive named here joins the recorders.
-        burner->setPseudoDrives(burner->pseudoDrives() << key);
-        burner->UpdateDevices();
-        on_updateDevice();
+    if (recorderIndex(key) < 0) {
+        // A pseudo-drive named here joins the recorders; the list may also
+        // not have been filled yet.
+        if (key.startsWith(QLatin1String("stdio:")) && !burner->pseudoDrives().contains(key))
+            burner->setPseudoDrives(burner->pseudoDrives() << key);
+        refreshNow();
     }
-    for (int i = 0; i < count(); ++i) {
-        if (itemData(i).toString() == QLatin1String("toburner") &&
-            itemData(i, kDeviceRole).toString() == key) {
-            setCurrentIndex(i);
-            if (currentIndex() != i || m_targetValue != key) {
-                // The index did not change: apply the selection directly.
-                on_targetCurrentIndexChanged(i);
-            }
-            return m_targetType == QLatin1String("toburner") && m_targetValue == key;
-        }
+    const int index = recorderIndex(key);
+    if (index < 0)
+        return false;
+    setCurrentIndex(index);
+    if (m_targetValue != key) {
+        // The index did not change: apply the selection directly.
+        on_targetCurrentIndexChanged(index);
     }
-    return false;
+    return m_targetType == QLatin1String("toburner") && m_targetValue == key;
 }
 
 void KyTargetComboBox::selectRecorderOrDefault(const QString &device)

@@ -201,6 +201,13 @@ private Q_SLOTS:
         QVERIFY(box.setRecorderTarget(pseudo));
         QCOMPARE(box.targetValue(), pseudo);
         QVERIFY(!box.setRecorderTarget(QStringLiteral("/dev/nothing")));
+        // A box that was never filled, and a pseudo-drive it does not list.
+        KyTargetComboBox fresh;
+        QVERIFY(fresh.setIsoTarget(dir + QStringLiteral("/a.iso")));
+        const QString other = QStringLiteral("stdio:") + dir + QStringLiteral("/other.img");
+        QVERIFY(fresh.setRecorderTarget(other));
+        QCOMPARE(fresh.targetValue(), other);
+        QVERIFY(DVDBurner::Instance()->pseudoDrives().contains(other));
         box.setVolumeName(QStringLiteral("  "));
         QCOMPARE(box.getVolumeName(), QStringLiteral("My DVD"));
     }

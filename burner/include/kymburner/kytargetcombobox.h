@@ -62,6 +62,8 @@ protected:
 private:
     QString askPath(const QString &kind, const QString &title, const QString &start);
     bool setPathTarget(const QString &type, const QString &path);
+    void refreshNow();
+    int recorderIndex(const QString &key) const;
     void applyPathTarget(const QString &type, const QString &path, int index);
     bool acceptFolder(const QString &folder, int index);
     bool acceptIso(const QString &path, int index);

@@ -433,6 +433,43 @@ private Q_SLOTS:
         QCOMPARE(KymBurner::failureText(77), QStringLiteral("Burning failed!"));
     }
 
+    void recorderProgressRanges()
+    {
+        BoxAnswers boxes;
+        Workflow w;
+        QVERIFY(w.box->setRecorderTarget(pseudo));
+        QSignalSpy progress(w.burner, &KymBurner::setProcess);
+        auto post = [&](int what, int value) { w.burner->PostOrSendMessage(kBurnMessage, what, value, 1); };
+        auto last = [&] { return qMakePair(progress.last().at(0).toInt(), progress.last().at(1).toInt()); };
+        post(NotifyCheckEnded, 0);
+        QCOMPARE(w.begin->count(), 1);
+        QCOMPARE(w.burner->startedTargetType(), QStringLiteral("toburner"));
+        // Erasing takes 51..60, then burning 61..90, finalizing 99.
+        post(NotifyEraseProgress, 0);
+        QCOMPARE(w.lastState(), int(ErasingDisc));
+        QCOMPARE(last(), qMakePair(51, 0));
+        post(NotifyEraseProgress, 50);
+        QCOMPARE(last(), qMakePair(55, 50));
+        post(NotifyEraseProgress, 100);
+        QCOMPARE(w.status->last().at(2).toString(), QStringLiteral("Checking disc"));
+        post(NotifyBurnProgress, 50);
+        QCOMPARE(w.lastState(), int(BurningDisc));
+        QCOMPARE(progress.at(progress.count() - 2).at(0).toInt(), 61);
+        QCOMPARE(last(), qMakePair(75, 50));
+        post(NotifyBurnProgress, 150);
+        QCOMPARE(last(), qMakePair(89, 99));
+        post(NotifyFinalizing, 0);
+        QCOMPARE(w.status->last().at(2).toString(), QStringLiteral("Finalizing disc"));
+        QCOMPARE(last(), qMakePair(99, 99));
+        post(NotifySucceeded, 0);
+        QCOMPARE(last(), qMakePair(100, 100));
+        QCOMPARE(w.lastState(), int(GenerateSucceeded));
+        // A failed erase ends the run.
+        post(NotifyEraseEnded, 0);
+        QCOMPARE(w.lastTitle(), QStringLiteral("Failed to erase!"));
+        QCOMPARE(w.finished->last().at(1).toBool(), true);
+    }
+
     void freeSpaceRules()
     {
         BoxAnswers boxes;

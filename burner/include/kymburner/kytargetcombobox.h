@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QComboBox>
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+// The destination box: one entry per disc recorder, then "Save as DVD
+// Folder" and "Save as Image (.iso)". targetType() is "toburner", "tofolder"
+// or "toiso"; targetValue() the recorder's device name, the folder or the
+// image path.
+class KyTargetComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit KyTargetComboBox(QWidget *parent = nullptr);
+    ~KyTargetComboBox() override;
+
+    QString targetType() const { return m_targetType; }
+    QString targetValue() const { return m_targetValue; }
+    QString getVolumeName() const;
+    void setVolumeName(const QString &name);
+    QString defaultSavePath() const;
+    bool refreshIsoTarget(int index);
+    bool refreshDataFolderTarget(int index);
+    void showCustomizedText(const QString &text, int index);
+    QString customizedText() const { return m_customText; }
+    void updateDisp();
+    void updateSpeedList();
+
+    // Chooses a destination without a person (command line, controller).
+    // Each returns false, with the same message a user would get, when the
+    // destination cannot be used.
+    bool setFolderTarget(const QString &folder);
+    bool setIsoTarget(const QString &isoPath);
+    // A "stdio:" pseudo-drive that is not listed yet is added to the
+    // recorders first.
+    bool setRecorderTarget(const QString &device);
+
+    // An image path with ".iso" appended unless it already ends with it.
+    static QString isoPathWithExtension(QString path);
+
+    // Answers the folder and image dialogs without showing them (tests).
+    // kind is "folder" or "iso"; an empty answer cancels.
+    using PathDialogHook = std::function<QString(const QString &kind, const QString &startPath)>;
+    static PathDialogHook setPathDialogHook(PathDialogHook hook);
+
+Q_SIGNALS:
+    void updateSpeedList(QVector<QString> vecSpeedList);
+    void setSpeedStatus(bool enabled);
+    void setDiscType(QString type);
+
+public Q_SLOTS:
+    void on_targetCurrentIndexChanged(int index);
+    void on_updateDevice();
+    void on_updateDiscs();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString askPath(const QString &kind, const QString &title, const QString &start);
+    bool setPathTarget(const QString &type, const QString &path);
+    void refreshNow();
+    int recorderIndex(const QString &key) const;
+    void applyPathTarget(const QString &type, const QString &path, int index);
+    bool acceptFolder(const QString &folder, int index);
+    bool acceptIso(const QString &path, int index);
+    int entryIndex(const QString &type) const;
+    void selectRecorderOrDefault(const QString &device);
+
+    QString m_customText;
+    int m_customIndex = -1;
+    QString m_targetValue;
+    QString m_targetType;
+    QString m_volumeName;
+    int m_lastIndex = -1;
+    QString m_lastFolder;
+    QString m_lastIso;
+    QVector<QString> m_speeds;
+};

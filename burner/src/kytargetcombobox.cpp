@@ -1,0 +1,409 @@
+#include "kymburner/kytargetcombobox.h"
+
+#include "burnerlog.h"
+#include "kymburner/dvdburner.h"
+
+#include <kybase/kyapplication.h>
+#include <kybase/kymessagebox.h>
+#include <kybase/kypref.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+namespace {
+const int kDeviceRole = Qt::UserRole + 1;
+
+KyTargetComboBox::PathDialogHook &pathHook()
+{
+    static KyTargetComboBox::PathDialogHook hook;
+    return hook;
+}
+
+QString quotedNative(const QString &path)
+{
+    return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
+}
+} // namespace
+
+KyTargetComboBox::PathDialogHook KyTargetComboBox::setPathDialogHook(PathDialogHook hook)
+{
+    PathDialogHook old = pathHook();
+    pathHook() = std::move(hook);
+    return old;
+}
+
+KyTargetComboBox::KyTargetComboBox(QWidget *parent) : QComboBox(parent)
+{
+    setContextMenuPolicy(Qt::NoContextMenu);
+    // Nothing can be chosen before the first device scan has filled the list.
+    setEnabled(false);
+    connect(this, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &KyTargetComboBox::on_targetCurrentIndexChanged);
+}
+
+KyTargetComboBox::~KyTargetComboBox() = default;
+
+QString KyTargetComboBox::getVolumeName() const
+{
+    const QString name = m_volumeName.trimmed();
+    return name.isEmpty() ? QStringLiteral("My DVD") : name;
+}
+
+void KyTargetComboBox::setVolumeName(const QString &name)
+{
+    m_volumeName = name;
+}
+
+QString KyTargetComboBox::defaultSavePath() const
+{
+    QString company = KyApplication::defaultCompanyKey();
+    QString product = KyApplication::defaultProductKey();
+    if (KyApplication *app = KyApplication::instance()) {
+        if (KyPref *pref = app->pref()) {
+            company = pref->company_root_key();
+            product = pref->product_key();
+        }
+    }
+    QString path = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/') +
+                   company + QLatin1Char('/') + product;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    QDir().mkpath(path);
+    return path;
+}
+
+QString KyTargetComboBox::isoPathWithExtension(QString path)
+{
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (!(path.size() > 4 && path.endsWith(QLatin1String(".iso"), Qt::CaseInsensitive)))
+        path += QStringLiteral(".iso");
+    return path;
+}
+
+QString KyTargetComboBox::askPath(const QString &kind, const QString &title, const QString &start)
+{
+    if (pathHook())
+        return pathHook()(kind, start);
+    if (kind == QLatin1String("folder"))
+        return QFileDialog::getExistingDirectory(this, title, start, QFileDialog::ShowDirsOnly);
+    return QFileDialog::getSaveFileName(this, title, start, tr("DVD Image file (*.iso)"));
+}
+
+int KyTargetComboBox::entryIndex(const QString &type) const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (itemData(i).toString() == type)
+            return i;
+    }
+    return -1;
+}
+
+void KyTargetComboBox::showCustomizedText(const QString &text, int index)
+{
+    m_customText = text;
+    m_customIndex = index;
+    update();
+}
+
+void KyTargetComboBox::updateDisp()
+{
+    update();
+}
+
+void KyTargetComboBox::applyPathTarget(const QString &type, const QString &path, int index)
+{
+    m_targetType = type;
+    m_targetValue = path;
+    {
+        QSignalBlocker blocker(this);
+        setCurrentIndex(index);
+    }
+    showCustomizedText(QDir::toNativeSeparators(path), index);
+}
+
+bool KyTargetComboBox::acceptFolder(const QString &folder, int index)
+{
+    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(folder));
+    const QString full = clean + QLatin1Char('/') + getVolumeName();
+    if (QFileInfo::exists(full)) {
+        if (KyMessageBox::question(
+                tr("The folder %1 will be cleared. Do you want to continue?").arg(quotedNative(full)),
+                QString(), QDialogButtonBox::Yes | QDialogButtonBox::No, this) != QDialogButtonBox::Yes)
+            return false;
+    }
+    m_lastFolder = clean;
+    applyPathTarget(QStringLiteral("tofolder"), clean, index);
+    return true;
+}
+
+bool KyTargetComboBox::refreshDataFolderTarget(int index)
+{
+    if (m_volumeName.trimmed().isEmpty()) {
+        KyMessageBox::alert(tr("Input volume label"), QString(), this);
+        return false;
+    }
+    QString start = m_lastFolder;
+    if (start.isEmpty() || start == QLatin1String("1") || !QFileInfo(start).isDir())
+        start = defaultSavePath();
+    const QString chosen = askPath(QStringLiteral("folder"), tr("Open DVD Folder..."), start);
+    if (chosen.isEmpty())
+        return false;
+    return acceptFolder(chosen, index);
+}
+
+bool KyTargetComboBox::acceptIso(const QString &chosen, int index)
+{
+    const QString path = isoPathWithExtension(chosen);
+    if (QFileInfo::exists(path)) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadWrite)) {
+            KyMessageBox::alert(
+                tr("'%1' is being used by another program, please close the program and try again.")
+                    .arg(QDir::toNativeSeparators(path)),
+                QString(), this);
+            return false;
+        }
+    }
+    m_lastIso = path;
+    applyPathTarget(QStringLiteral("toiso"), path, index);
+    return true;
+}
+
+bool KyTargetComboBox::refreshIsoTarget(int index)
+{
+    QString start;
+    if (m_lastIso.isEmpty() || m_lastIso == QLatin1String("1")) {
+        start = defaultSavePath() + getVolumeName();
+    } else {
+        QString dir = QFileInfo(m_lastIso).absolutePath();
+        if (!QFileInfo(dir).isDir())
+            dir = defaultSavePath();
+        if (!dir.endsWith(QLatin1Char('/')))
+            dir += QLatin1Char('/');
+        start = dir + getVolumeName();
+    }
+    const QString chosen = askPath(QStringLiteral("iso"), tr("Save As"), start);
+    if (chosen.isEmpty())
+        return false;
+    return acceptIso(chosen, index);
+}
+
+bool KyTargetComboBox::setPathTarget(const QString &type, const QString &path)
+{
+    if (entryIndex(type) < 0)
+        refreshNow(); // the list has not been filled yet
+    const int index = entryIndex(type);
+    if (path.trimmed().isEmpty() || index < 0)
+        return false;
+    const bool accepted =
+        type == QLatin1String("tofolder") ? acceptFolder(path, index) : acceptIso(path, index);
+    if (!accepted)
+        return false;
+    m_lastIndex = index;
+    emit setSpeedStatus(false);
+    return true;
+}
+
+bool KyTargetComboBox::setFolderTarget(const QString &folder)
+{
+    return setPathTarget(QStringLiteral("tofolder"), folder);
+}
+
+bool KyTargetComboBox::setIsoTarget(const QString &isoPath)
+{
+    return setPathTarget(QStringLiteral("toiso"), isoPath);
+}
+
+void KyTargetComboBox::refreshNow()
+{
+    DVDBurner::Instance()->UpdateDevices();
+    on_updateDevice();
+}
+
+int KyTargetComboBox::recorderIndex(const QString &key) const
+{
+    for (int i = 0; i < count(); ++i) {
+        if (itemData(i).toString() == QLatin1String("toburner") && itemData(i, kDeviceRole).toString() == key)
+            return i;
+    }
+    return -1;
+}
+
+bool KyTargetComboBox::setRecorderTarget(const QString &device)
+{
+    const QString key = DVDBurner::deviceKey(device);
+    DVDBurner *burner = DVDBurner::Instance();
+    if (recorderIndex(key) < 0) {
+        // A pseudo-drive named here joins the recorders; the list may also
+        // not have been filled yet.
+        if (key.startsWith(QLatin1String("stdio:")) && !burner->pseudoDrives().contains(key))
+            burner->setPseudoDrives(burner->pseudoDrives() << key);
+        refreshNow();
+    }
+    const int index = recorderIndex(key);
+    if (index < 0)
+        return false;
+    setCurrentIndex(index);
+    if (m_targetValue != key) {
+        // The index did not change: apply the selection directly.
+        on_targetCurrentIndexChanged(index);
+    }
+    return m_targetType == QLatin1String("toburner") && m_targetValue == key;
+}
+
+void KyTargetComboBox::selectRecorderOrDefault(const QString &device)
+{
+    int chosen = -1;
+    int firstRecorder = -1;
+    int bdRecorder = -1;
+    for (int i = 0; i < count(); ++i) {
+        if (itemData(i).toString() != QLatin1String("toburner"))
+            continue;
+        const QString name = itemData(i, kDeviceRole).toString();
+        if (firstRecorder < 0)
+            firstRecorder = i;
+        if (bdRecorder < 0) {
+            if (BSBurnerInfo *info = DVDBurner::Instance()->GetBurnerInfo(name)) {
+                if (KyBurnerInfo::SupportBD(info->recorderFlag))
+                    bdRecorder = i;
+            }
+        }
+        if (!device.isEmpty() && KyBurnerInfo::isSameDVDDevice(name, device))
+            chosen = i;
+    }
+    if (chosen < 0)
+        chosen = bdRecorder >= 0 ? bdRecorder : firstRecorder;
+    if (chosen < 0) {
+        m_targetType.clear();
+        m_targetValue.clear();
+        setCurrentIndex(-1);
+        showCustomizedText(tr("Please select the destination."), -1);
+        m_lastIndex = -1;
+        return;
+    }
+    setCurrentIndex(chosen);
+    m_targetType = QStringLiteral("toburner");
+    m_targetValue = itemData(chosen, kDeviceRole).toString();
+    m_lastIndex = chosen;
+    showCustomizedText(QString(), -1);
+}
+
+void KyTargetComboBox::on_updateDevice()
+{
+    {
+        QSignalBlocker blocker(this);
+        clear();
+        const QVector<BSBurnerInfo> recorders = DVDBurner::Instance()->GetBurnerInfos();
+        for (const BSBurnerInfo &info : recorders) {
+            if (!info.recorderFlag)
+                continue;
+            addItem(info.deviceName + QStringLiteral(":(") + info.displayName + QLatin1Char(')'),
+                    QStringLiteral("toburner"));
+            setItemData(count() - 1, info.deviceName, kDeviceRole);
+        }
+        addItem(tr("Save as DVD Folder"), QStringLiteral("tofolder"));
+        addItem(tr("Save as Image (.iso)"), QStringLiteral("toiso"));
+
+        if (m_targetValue.isEmpty()) {
+            selectRecorderOrDefault(QString());
+        } else if (m_targetType == QLatin1String("tofolder") || m_targetType == QLatin1String("toiso")) {
+            const int index = entryIndex(m_targetType);
+            setCurrentIndex(index);
+            m_lastIndex = index;
+            showCustomizedText(QDir::toNativeSeparators(m_targetValue), index);
+        } else {
+            selectRecorderOrDefault(m_targetValue);
+        }
+        setEnabled(true);
+    }
+    if (m_targetType == QLatin1String("toburner"))
+        updateSpeedList();
+    emit setSpeedStatus(m_targetType == QLatin1String("toburner"));
+    update();
+}
+
+void KyTargetComboBox::on_targetCurrentIndexChanged(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    bool accepted = false;
+    {
+        QSignalBlocker blocker(this);
+        const QString type = itemData(index).toString();
+        if (type == QLatin1String("tofolder")) {
+            accepted = refreshDataFolderTarget(index);
+        } else if (type == QLatin1String("toiso")) {
+            accepted = refreshIsoTarget(index);
+        } else if (type == QLatin1String("toburner")) {
+            m_targetType = type;
+            m_targetValue = itemData(index, kDeviceRole).toString();
+            showCustomizedText(QString(), -1);
+            accepted = true;
+        }
+        if (accepted) {
+            m_lastIndex = index;
+        } else if (m_lastIndex >= 0 && m_lastIndex < count() &&
+                   itemData(m_lastIndex).toString() == QLatin1String("toburner")) {
+            setCurrentIndex(m_lastIndex);
+        } else {
+            // Back to the previous folder or image, shown over no entry.
+            const QString previous = m_targetValue;
+            setCurrentIndex(-1);
+            showCustomizedText(previous.isEmpty() ? tr("Please select the destination.")
+                                                  : QDir::toNativeSeparators(previous),
+                               -1);
+        }
+    }
+    if (accepted && m_targetType == QLatin1String("toburner")) {
+        on_updateDiscs();
+        updateSpeedList();
+    }
+    emit setSpeedStatus(m_targetType == QLatin1String("toburner"));
+}
+
+void KyTargetComboBox::on_updateDiscs()
+{
+    if (m_targetType != QLatin1String("toburner"))
+        return;
+    const BSDiscInfo *disc = DVDBurner::Instance()->GetDiscInfo(m_targetValue);
+    // A blank dual-layer disc holds 7.9 GiB.
+    if (disc && disc->writable && disc->freeSize * 10 / (quint64(1) << 30) == 79)
+        emit setDiscType(QStringLiteral("D9"));
+    else
+        emit setDiscType(QStringLiteral("D5"));
+}
+
+void KyTargetComboBox::updateSpeedList()
+{
+    if (m_targetType != QLatin1String("toburner"))
+        return;
+    QVector<QString> speeds;
+    if (BSBurnerInfo *info = DVDBurner::Instance()->GetBurnerInfo(m_targetValue)) {
+        const BSDiscInfo *disc = DVDBurner::Instance()->GetDiscInfo(m_targetValue);
+        speeds =
+            KyBurnerInfo::GetShowSpeedList(info->recorderFlag, info->speedList, disc ? disc->discType : 0);
+    }
+    m_speeds = speeds;
+    emit updateSpeedList(speeds);
+}
+
+void KyTargetComboBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    if (!m_customText.isEmpty() && currentIndex() == m_customIndex) {
+        option.currentText = m_customText;
+        option.currentIcon = QIcon();
+    }
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}

@@ -1,0 +1,93 @@
+#include "kymburner/qdevthreadmgr.h"
+
+#include "kymburner/dvdburner.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+QDevThreadMgr::QDevThreadMgr(QObject *parent) : QThread(parent) {}
+
+QDevThreadMgr::~QDevThreadMgr()
+{
+    stop();
+}
+
+void QDevThreadMgr::addTask(int kind, const QString &device, int arg1, int arg2)
+{
+    QMutexLocker locker(&m_mutex);
+    if (m_stop)
+        return;
+    // One pending refresh is as good as several.
+    if (kind == TaskRefresh) {
+        for (const Task &t : qAsConst(m_tasks)) {
+            if (t.kind == TaskRefresh)
+                return;
+        }
+    }
+    m_tasks.enqueue(Task{kind, device, arg1, arg2});
+    m_wake.wakeOne();
+}
+
+bool QDevThreadMgr::isBusy() const
+{
+    QMutexLocker locker(&m_mutex);
+    return m_busy || !m_tasks.isEmpty();
+}
+
+void QDevThreadMgr::stop(int timeoutMs)
+{
+    {
+        QMutexLocker locker(&m_mutex);
+        m_stop = true;
+        m_tasks.clear();
+        m_wake.wakeAll();
+    }
+    if (!isRunning())
+        return;
+    // The thread may be waiting for the GUI thread to take a blocking
+    // signal; keep delivering events while it finishes.
+    QElapsedTimer timer;
+    timer.start();
+    while (!wait(20) && timer.elapsed() < timeoutMs) {
+        if (QThread::currentThread() == QCoreApplication::instance()->thread())
+            QCoreApplication::processEvents();
+    }
+    if (isRunning())
+        wait();
+}
+
+void QDevThreadMgr::run()
+{
+    for (;;) {
+        Task task;
+        {
+            QMutexLocker locker(&m_mutex);
+            while (m_tasks.isEmpty() && !m_stop)
+                m_wake.wait(&m_mutex);
+            if (m_stop)
+                return;
+            task = m_tasks.dequeue();
+            m_busy = true;
+        }
+        emit startDeviceTask();
+        DVDBurner *burner = DVDBurner::Instance();
+        if (task.kind == TaskRefresh) {
+            burner->UpdateDevices();
+            burner->UpdateDiscs(true);
+            bool stopping;
+            {
+                QMutexLocker locker(&m_mutex);
+                stopping = m_stop;
+            }
+            if (!stopping) {
+                emit renderedUpdateDevice();
+                emit renderedUpdateDiscs();
+            }
+        } else if (task.kind == TaskEject) {
+            burner->VestraDriveEject(task.device);
+        }
+        emit endDeviceTask();
+        QMutexLocker locker(&m_mutex);
+        m_busy = false;
+    }
+}

@@ -1,0 +1,900 @@
+#include "orlanburn/orlanburn.h"
+
+#include "enginejobs.h"
+#include "libburnsupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+#include <QThread>
+
+#include <atomic>
+#include <set>
+
+using namespace orlanburn;
+
+namespace orlanburn {
+
+KyDiscInfo engineDiscInfo(const DiscFacts &facts)
+{
+    KyDiscInfo info;
+    info.typeCode = facts.typeCode;
+    info.typeName = facts.typeName;
+    info.capacity = facts.capacity;
+    info.freeSpace = facts.blank ? facts.freeSpace : (facts.erasable ? facts.capacity : facts.freeSpace);
+    info.usedSpace = facts.usedSpace;
+    info.blank = facts.blank ? 1 : 0;
+    info.writable = facts.dvdWritable && (facts.blank || facts.erasable) ? 1 : 0;
+    info.erasable = facts.erasable ? 1 : 0;
+    return info;
+}
+
+QVector<BurnDiscSpeed> driveSpeeds(burn_drive *drive)
+{
+    QVector<BurnDiscSpeed> result;
+    if (!drive)
+        return result;
+    std::lock_guard<std::recursive_mutex> guard(libburnLock());
+    burn_speed_descriptor *list = nullptr;
+    if (burn_drive_get_speedlist(drive, &list) == 1 && list) {
+        for (burn_speed_descriptor *s = list; s; s = s->next) {
+            if (s->write_speed <= 0)
+                continue;
+            BurnDiscSpeed speed;
+            speed.kbPerSecond = s->write_speed;
+            speed.text = QStringLiteral("%1X").arg(qMax(1, (s->write_speed + 692) / 1385));
+            if (!result.contains(speed))
+                result.append(speed);
+        }
+        burn_drive_free_speedlist(&list);
+    }
+    return result;
+}
+
+} // namespace orlanburn
+
+namespace {
+
+enum class JobKind { None, BurnFolder, BurnIso, MakeIso, Check, Erase };
+enum class CheckOutcome { Ready, Cancelled, Stopped };
+enum class StepOutcome { Done, Failed, Stopped };
+
+QString findProgram(const QString &name)
+{
+    QString found = QStandardPaths::findExecutable(name, {QCoreApplication::applicationDirPath()});
+    if (found.isEmpty())
+        found = QStandardPaths::findExecutable(name);
+    return found;
+}
+
+} // namespace
+
+struct IBurnerJob::Private {
+    IDeviceManager *manager = nullptr;
+    LibburnSession session;
+    QThread *thread = nullptr;
+
+    std::atomic<bool> started{false};
+    std::atomic<bool> running{false};
+    std::atomic<bool> stop{false};
+    std::atomic<bool> stopCheck{false};
+    std::atomic<int> answer{-1};
+    std::atomic<int> ignore{0};
+    std::atomic<int> continueWork{0};
+    std::atomic<int> checkMode{0};
+    std::atomic<IBurnerJobCallBack *> callback{nullptr};
+    std::atomic<burn_drive *> busyDrive{nullptr};
+
+    // Options and arguments, fixed before the job starts.
+    QString speed;
+    int underrunProof = 0;
+    int closeDisc = 0;
+    int dvdVideo = 0;
+    int eraseNonBlank = 0;
+    int stageInWorkFolder = 0;
+    int onlyCheck = 0;
+    QString stagingFolder;
+    JobKind kind = JobKind::None;
+    QString device, folder, label, isoPath;
+    quint64 requiredSize = 0;
+    int eraseMode = 0;
+
+    // Results, read from other threads.
+    mutable QMutex mutex;
+    KyDiscInfo disc;
+    bool hasDisc = false;
+    QString errorText;
+    qint64 isoSize = 0;
+
+    int notify(int what, int value, bool send)
+    {
+        IBurnerJobCallBack *cb = callback.load();
+        if (!cb)
+            return 0;
+        return send ? cb->sendMessage(kBurnMessage, what, value) : cb->postMessage(kBurnMessage, what, value);
+    }
+    void setError(const QString &text)
+    {
+        QMutexLocker locker(&mutex);
+        errorText = text;
+        qCWarning(lcOrlanburn).noquote() << text;
+    }
+    // The job's last notification; sent by run() once the job no longer
+    // counts as running, so the receiver may start the next job at once.
+    int finalWhat = -1;
+    int finalValue = 0;
+    void finish(int what, int value)
+    {
+        finalWhat = what;
+        finalValue = value;
+    }
+    void sleepUnlessStopped(int ms)
+    {
+        for (int left = ms; left > 0 && !stop; left -= 50)
+            QThread::msleep(50);
+    }
+
+    void run();
+    void runKind();
+    CheckOutcome checkDisc(std::unique_ptr<GrabbedDrive> &drive, quint64 required, bool checkOnly,
+                           bool &needErase);
+    StepOutcome eraseDisc(GrabbedDrive &drive, bool fast);
+    StepOutcome makeImage(const QString &out, int from, int to, int &error);
+    StepOutcome writeImage(GrabbedDrive &drive, const QString &image, int from, int to, int &error);
+    void runBurn();
+    void runMakeIso();
+    void runCheck();
+    void runErase();
+};
+
+// ---------------------------------------------------------------- job registry
+
+namespace {
+QMutex g_jobsMutex;
+std::set<IBurnerJob::Private *> g_jobs;
+} // namespace
+
+int orlanburn::activeJobCount()
+{
+    QMutexLocker locker(&g_jobsMutex);
+    int n = 0;
+    for (auto *job : g_jobs)
+        n += job->running ? 1 : 0;
+    return n;
+}
+
+void orlanburn::stopAllJobs()
+{
+    {
+        QMutexLocker locker(&g_jobsMutex);
+        for (auto *job : g_jobs) {
+            job->stop = true;
+            if (burn_drive *drive = job->busyDrive.load()) {
+                std::lock_guard<std::recursive_mutex> guard(libburnLock());
+                burn_drive_cancel(drive);
+            }
+        }
+    }
+    for (int waited = 0; waited < 30000 && activeJobCount() > 0; waited += 20)
+        QThread::msleep(20);
+}
+
+// ---------------------------------------------------------------- the job's work
+
+CheckOutcome IBurnerJob::Private::checkDisc(std::unique_ptr<GrabbedDrive> &drive, quint64 required,
+                                            bool checkOnly, bool &needErase)
+{
+    needErase = false;
+    bool eraseAccepted = eraseNonBlank != 0;
+    for (;;) {
+        if (stop || stopCheck)
+            return CheckOutcome::Stopped;
+        if (checkOnly && ignore)
+            return CheckOutcome::Ready;
+        if (!drive) {
+            drive = std::make_unique<GrabbedDrive>(device);
+            if (!drive->drive())
+                drive.reset();
+        }
+        const DiscFacts facts = drive ? readDisc(drive->drive()) : DiscFacts();
+        {
+            QMutexLocker locker(&mutex);
+            hasDisc = facts.present;
+            disc = engineDiscInfo(facts);
+        }
+        notify(NotifyDiscChanged, 0, false);
+
+        int status = DiscUsable;
+        needErase = false;
+        if (!facts.present) {
+            status = DiscNone;
+        } else if (!facts.dvdWritable) {
+            // CDs and BDs are not DVD-Video media; pressed discs cannot be written.
+            const bool otherFamily = (facts.typeCode > 0 && facts.typeCode <= 0x0a) || facts.typeCode >= 0x40;
+            status = otherFamily && facts.typeCode != 0x08 ? DiscUnsupported : DiscNotRecordable;
+        } else if (!facts.blank) {
+            if (!facts.erasable)
+                status = DiscClosed;
+            else if (!eraseAccepted)
+                status = DiscNotBlank;
+            else
+                needErase = true;
+        }
+        if (status == DiscUsable) {
+            const quint64 space = needErase ? facts.capacity : facts.freeSpace;
+            if (space <= required)
+                status = DiscTooSmall;
+        }
+        if (status == DiscUsable)
+            return CheckOutcome::Ready;
+
+        // Let the callback eject or inspect the drive while it decides.
+        drive.reset();
+        answer = -1;
+        continueWork = 0;
+        notify(NotifyDiscProblem, status, true);
+        if (stop || stopCheck)
+            return CheckOutcome::Stopped;
+        if (checkOnly && ignore)
+            return CheckOutcome::Ready;
+        const int reply = answer.load();
+        if (status == DiscNotBlank) {
+            if (reply == 1) {
+                eraseAccepted = true;
+                continue;
+            }
+            if (!continueWork)
+                return CheckOutcome::Cancelled;
+        } else if (reply != 1) {
+            return CheckOutcome::Cancelled;
+        }
+        // A new disc was reported; give the drive a moment to load it.
+        sleepUnlessStopped(300);
+    }
+}
+
+StepOutcome IBurnerJob::Private::eraseDisc(GrabbedDrive &drive, bool fast)
+{
+    notify(NotifyEraseProgress, 0, false);
+    if (drive.isPseudo()) {
+        // Erasing the image file of a pseudo-drive empties it.
+        QFile file(drive.pseudoFile());
+        const bool ok = !file.exists() || file.resize(0);
+        if (!ok)
+            setError(QStringLiteral("Cannot empty %1: %2").arg(file.fileName(), file.errorString()));
+        notify(NotifyEraseProgress, 100, false);
+        return ok ? StepOutcome::Done : StepOutcome::Failed;
+    }
+    burn_drive *d = drive.drive();
+    {
+        std::lock_guard<std::recursive_mutex> guard(libburnLock());
+        burn_disc_erase(d, fast ? 1 : 0);
+    }
+    busyDrive = d;
+    int last = -1;
+    for (;;) {
+        QThread::msleep(200);
+        burn_progress progress{};
+        burn_drive_status st;
+        {
+            std::lock_guard<std::recursive_mutex> guard(libburnLock());
+            st = burn_drive_get_status(d, &progress);
+        }
+        if (st == BURN_DRIVE_IDLE)
+            break;
+        if (st == BURN_DRIVE_SPAWNING)
+            continue;
+        const int pct =
+            progress.sectors > 0 ? qBound(0, int(qint64(progress.sector) * 100 / progress.sectors), 99) : 0;
+        if (pct != last) {
+            last = pct;
+            notify(NotifyEraseProgress, pct, false);
+        }
+    }
+    busyDrive = nullptr;
+    bool ok;
+    {
+        std::lock_guard<std::recursive_mutex> guard(libburnLock());
+        ok = burn_drive_wrote_well(d) == 1;
+    }
+    if (stop)
+        return StepOutcome::Stopped;
+    if (ok)
+        notify(NotifyEraseProgress, 100, false);
+    else
+        setError(QStringLiteral("Erasing the disc in %1 failed").arg(drive.address()));
+    return ok ? StepOutcome::Done : StepOutcome::Failed;
+}
+
+StepOutcome IBurnerJob::Private::makeImage(const QString &out, int from, int to, int &error)
+{
+    if (!QFileInfo(folder).isDir()) {
+        setError(QStringLiteral("The DVD folder %1 does not exist").arg(folder));
+        error = BurnErrorReadDvdData;
+        return StepOutcome::Failed;
+    }
+    {
+        QFile probe(out);
+        if (!probe.open(QIODevice::WriteOnly)) {
+            setError(QStringLiteral("Cannot create %1: %2").arg(out, probe.errorString()));
+            error = BurnErrorMakeIsoOutput;
+            return StepOutcome::Failed;
+        }
+    }
+    const QString program = findProgram(QStringLiteral("genisoimage"));
+    if (program.isEmpty()) {
+        setError(QStringLiteral("genisoimage was not found"));
+        error = BurnErrorMakeIsoOutput;
+        return StepOutcome::Failed;
+    }
+    // ISO 9660 volume identifiers hold at most 32 characters.
+    QString volume = label.trimmed().left(32);
+    if (volume.isEmpty())
+        volume = QStringLiteral("DVD");
+    QStringList args;
+    if (dvdVideo)
+        args << QStringLiteral("-dvd-video");
+    args << QStringLiteral("-V") << volume << QStringLiteral("-o") << out << folder;
+    qCDebug(lcOrlanburn).noquote() << program << args.join(QLatin1Char(' '));
+
+    QProcess process;
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    process.start(program, args);
+    if (!process.waitForStarted(10000)) {
+        setError(QStringLiteral("genisoimage could not be started: %1").arg(process.errorString()));
+        error = BurnErrorMakeIsoOutput;
+        return StepOutcome::Failed;
+    }
+    static const QRegularExpression percentRe(QStringLiteral("([0-9]+(?:\\.[0-9]+)?)% done"));
+    QByteArray diagnostics;
+    int last = -1;
+    notify(NotifyBurnProgress, from, false);
+    while (!process.waitForFinished(100)) {
+        if (stop) {
+            process.kill();
+            process.waitForFinished(5000);
+            return StepOutcome::Stopped;
+        }
+        const QByteArray chunk = process.readAllStandardError();
+        diagnostics += chunk;
+        auto it = percentRe.globalMatch(QString::fromLocal8Bit(chunk));
+        while (it.hasNext()) {
+            const double pct = it.next().captured(1).toDouble();
+            const int mapped = from + int((to - from) * pct / 100.0);
+            if (mapped != last) {
+                last = mapped;
+                notify(NotifyBurnProgress, mapped, false);
+            }
+        }
+    }
+    diagnostics += process.readAllStandardError();
+    if (stop)
+        return StepOutcome::Stopped;
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        setError(QStringLiteral("genisoimage failed (%1): %2")
+                     .arg(process.exitCode())
+                     .arg(QString::fromLocal8Bit(diagnostics.right(2000))));
+        error = BurnErrorReadDvdData;
+        return StepOutcome::Failed;
+    }
+    {
+        QMutexLocker locker(&mutex);
+        isoSize = QFileInfo(out).size();
+    }
+    notify(NotifyBurnProgress, to, false);
+    return StepOutcome::Done;
+}
+
+StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &image, int from, int to,
+                                            int &error)
+{
+    const qint64 imageSize = QFileInfo(image).size();
+    burn_drive *d = drive.drive();
+    QByteArray path = QFile::encodeName(image);
+    SourcePtr file;
+    SourcePtr fifo;
+    DiscPtr disc;
+    SessionPtr session;
+    TrackPtr track;
+    WriteOptsPtr opts;
+    {
+        std::lock_guard<std::recursive_mutex> guard(libburnLock());
+        if (imageSize <= 0 || !(file = SourcePtr(burn_file_source_new(path.constData(), nullptr)))) {
+            error = BurnErrorOpenIso;
+            setError(QStringLiteral("Cannot open the image %1").arg(image));
+            return StepOutcome::Failed;
+        }
+        // A 4 MB buffer between the file and the drive evens out reads.
+        fifo = SourcePtr(burn_fifo_source_new(file.get(), 2048, 2048, 0));
+        disc = DiscPtr(burn_disc_create());
+        session = SessionPtr(burn_session_create());
+        track = TrackPtr(burn_track_create());
+        if (!fifo || !disc || !session || !track) {
+            error = BurnErrorGeneric;
+            setError(QStringLiteral("Out of memory preparing the write"));
+            return StepOutcome::Failed;
+        }
+        burn_track_define_data(track.get(), 0, 0, 1, BURN_MODE1);
+        if (burn_track_set_source(track.get(), fifo.get()) != BURN_SOURCE_OK ||
+            burn_session_add_track(session.get(), track.get(), BURN_POS_END) != 1 ||
+            burn_disc_add_session(disc.get(), session.get(), BURN_POS_END) != 1) {
+            error = BurnErrorOpenIso;
+            setError(QStringLiteral("Cannot prepare the image %1 for writing").arg(image));
+            return StepOutcome::Failed;
+        }
+        opts = WriteOptsPtr(burn_write_opts_new(d));
+        if (!opts) {
+            error = BurnErrorOpenDisc;
+            setError(QStringLiteral("Cannot open the disc in %1").arg(drive.address()));
+            return StepOutcome::Failed;
+        }
+        burn_write_opts_set_perform_opc(opts.get(), 0);
+        // A pseudo-drive's file has no sessions to keep open.
+        burn_write_opts_set_multi(opts.get(), closeDisc || drive.isPseudo() ? 0 : 1);
+        burn_write_opts_set_underrun_proof(opts.get(), underrunProof ? 1 : 0);
+        burn_write_opts_set_simulate(opts.get(), 0);
+        // An image file is flushed to its disk once at the end instead of
+        // every 16 MB: the same safety, without stalling the write.
+        if (drive.isPseudo())
+            burn_write_opts_set_stdio_fsync(opts.get(), 1);
+        char reasons[BURN_REASONS_LEN] = {0};
+        if (burn_write_opts_auto_write_type(opts.get(), disc.get(), reasons, 0) == BURN_WRITE_NONE) {
+            error = BurnErrorWrite;
+            setError(QStringLiteral("The disc in %1 cannot be written: %2")
+                         .arg(drive.address(), QString::fromLocal8Bit(reasons)));
+            takeLibburnMessages();
+            return StepOutcome::Failed;
+        }
+        burn_drive_set_speed(d, 0, KyBurnerInfo::speedFromText(speed));
+        const QStringList earlier = takeLibburnMessages();
+        if (!earlier.isEmpty())
+            qCDebug(lcOrlanburn) << "libburn reported before writing:" << earlier;
+        burn_disc_write(opts.get(), disc.get());
+    }
+    busyDrive = d;
+    bool cancelled = false;
+    bool finalizing = false;
+    int last = -1;
+    for (;;) {
+        QThread::msleep(100);
+        burn_progress progress{};
+        burn_drive_status st;
+        {
+            std::lock_guard<std::recursive_mutex> guard(libburnLock());
+            if (stop && !cancelled) {
+                burn_drive_cancel(d);
+                cancelled = true;
+            }
+            st = burn_drive_get_status(d, &progress);
+        }
+        if (st == BURN_DRIVE_IDLE)
+            break;
+        if (st == BURN_DRIVE_SPAWNING || cancelled)
+            continue;
+        if (st == BURN_DRIVE_CLOSING_TRACK || st == BURN_DRIVE_CLOSING_SESSION ||
+            st == BURN_DRIVE_WRITING_LEADOUT) {
+            if (!finalizing) {
+                finalizing = true;
+                notify(NotifyFinalizing, 0, false);
+            }
+            continue;
+        }
+        const int pct = progress.sectors > 0 ? int(qint64(progress.sector) * 100 / progress.sectors) : 0;
+        const int mapped = from + (to - from) * qBound(0, pct, 100) / 100;
+        if (mapped != last) {
+            last = mapped;
+            notify(NotifyBurnProgress, mapped, false);
+        }
+    }
+    busyDrive = nullptr;
+    bool wroteWell;
+    {
+        std::lock_guard<std::recursive_mutex> guard(libburnLock());
+        wroteWell = burn_drive_wrote_well(d) == 1;
+    }
+    // libburn refuses some writes without starting them and still calls the
+    // drive's last job good: its problem reports decide too.
+    const QStringList problems = takeLibburnMessages();
+    // A cancelled write is never a success, whatever the drive says.
+    if (stop || cancelled)
+        return StepOutcome::Stopped;
+    if (!wroteWell || !problems.isEmpty()) {
+        error = BurnErrorWrite;
+        setError(QStringLiteral("Writing to %1 failed: %2")
+                     .arg(drive.address(), problems.join(QLatin1Char('\n'))));
+        return StepOutcome::Failed;
+    }
+    if (drive.isPseudo()) {
+        // Rewriting an older, larger image file must not leave its tail behind.
+        QFile target(drive.pseudoFile());
+        if (target.size() > imageSize && !target.resize(imageSize)) {
+            error = BurnErrorWrite;
+            setError(QStringLiteral("Cannot truncate %1").arg(target.fileName()));
+            return StepOutcome::Failed;
+        }
+    }
+    if (!finalizing)
+        notify(NotifyFinalizing, 0, false);
+    return StepOutcome::Done;
+}
+
+void IBurnerJob::Private::runBurn()
+{
+    std::unique_ptr<GrabbedDrive> drive;
+    bool needErase = false;
+    const CheckOutcome check = checkDisc(drive, requiredSize, false, needErase);
+    if (check != CheckOutcome::Ready) {
+        finish(NotifyAborted, 0);
+        return;
+    }
+    if (needErase) {
+        const StepOutcome erased = eraseDisc(*drive, true);
+        if (erased == StepOutcome::Stopped) {
+            finish(NotifyAborted, 0);
+            return;
+        }
+        if (erased == StepOutcome::Failed) {
+            finish(NotifyEraseEnded, 0);
+            return;
+        }
+        notify(NotifyEraseEnded, 1, false);
+    }
+
+    QString image = isoPath;
+    std::unique_ptr<QTemporaryFile> staged;
+    int error = BurnErrorGeneric;
+    int writeFrom = 0;
+    if (kind == JobKind::BurnFolder) {
+        // The folder is imaged into a staged file that the drive then writes.
+        QString dir = stagingFolder;
+        if (dir.isEmpty() && stageInWorkFolder) {
+            dir = QFileInfo(folder).absolutePath() + QStringLiteral("/temp");
+            QDir().mkpath(dir);
+        }
+        if (dir.isEmpty())
+            dir = QDir::tempPath();
+        staged = std::make_unique<QTemporaryFile>(dir + QStringLiteral("/sorvel-burn-XXXXXX.iso"));
+        if (!staged->open()) {
+            setError(QStringLiteral("Cannot stage the disc image in %1: %2").arg(dir, staged->errorString()));
+            finish(NotifyFailed, BurnErrorMakeIsoOutput);
+            return;
+        }
+        staged->close();
+        image = staged->fileName();
+        writeFrom = 30;
+        const StepOutcome made = makeImage(image, 0, writeFrom, error);
+        if (made == StepOutcome::Stopped) {
+            finish(NotifyAborted, 0);
+            return;
+        }
+        if (made == StepOutcome::Failed) {
+            finish(NotifyFailed, error);
+            return;
+        }
+    } else if (!QFileInfo(image).isFile()) {
+        setError(QStringLiteral("The image %1 does not exist").arg(image));
+        finish(NotifyFailed, BurnErrorOpenIso);
+        return;
+    }
+    const StepOutcome written = writeImage(*drive, image, writeFrom, 99, error);
+    if (written == StepOutcome::Stopped) {
+        finish(NotifyAborted, 0);
+        return;
+    }
+    if (written == StepOutcome::Failed) {
+        finish(NotifyFailed, error);
+        return;
+    }
+    drive.reset();
+    finish(NotifySucceeded, 0);
+}
+
+void IBurnerJob::Private::runMakeIso()
+{
+    const QFileInfo target(isoPath);
+    // The image is written under a temporary name next to the target and
+    // renamed only when complete, so no half-written file ever carries the
+    // chosen name.
+    QTemporaryFile part(target.absolutePath() + QLatin1Char('/') + target.fileName() +
+                        QStringLiteral(".XXXXXX.part"));
+    if (!part.open()) {
+        setError(QStringLiteral("Cannot create %1: %2").arg(isoPath, part.errorString()));
+        finish(NotifyFailed, BurnErrorMakeIsoOutput);
+        return;
+    }
+    part.close();
+    int error = BurnErrorGeneric;
+    const StepOutcome made = makeImage(part.fileName(), 0, 99, error);
+    if (made == StepOutcome::Stopped) {
+        finish(NotifyAborted, 0);
+        return;
+    }
+    if (made == StepOutcome::Failed) {
+        finish(NotifyFailed, error);
+        return;
+    }
+    if (QFile::exists(isoPath) && !QFile::remove(isoPath)) {
+        setError(QStringLiteral("Cannot replace %1").arg(isoPath));
+        finish(NotifyFailed, BurnErrorMakeIsoOutput);
+        return;
+    }
+    if (!QFile::rename(part.fileName(), isoPath)) {
+        setError(QStringLiteral("Cannot rename the image to %1").arg(isoPath));
+        finish(NotifyFailed, BurnErrorMakeIsoOutput);
+        return;
+    }
+    part.setAutoRemove(false);
+    finish(NotifySucceeded, 0);
+}
+
+void IBurnerJob::Private::runCheck()
+{
+    std::unique_ptr<GrabbedDrive> drive;
+    bool needErase = false;
+    const CheckOutcome check = checkDisc(drive, requiredSize, true, needErase);
+    drive.reset();
+    finish(NotifyCheckEnded, check == CheckOutcome::Ready ? 0 : 1);
+}
+
+void IBurnerJob::Private::runErase()
+{
+    GrabbedDrive drive(device);
+    if (!drive.drive()) {
+        setError(QStringLiteral("Cannot open the drive %1").arg(device));
+        finish(NotifyEraseEnded, 0);
+        return;
+    }
+    finish(NotifyEraseEnded, eraseDisc(drive, eraseMode == 0) == StepOutcome::Done ? 1 : 0);
+}
+
+void IBurnerJob::Private::run()
+{
+    if (!session.ok()) {
+        setError(QStringLiteral("The disc-recording library is not available"));
+        finish(kind == JobKind::Check ? NotifyCheckEnded : NotifyFailed, 1);
+    } else {
+        runKind();
+    }
+    running = false;
+    if (finalWhat >= 0)
+        notify(finalWhat, finalValue, false);
+}
+
+void IBurnerJob::Private::runKind()
+{
+    switch (kind) {
+    case JobKind::BurnFolder:
+    case JobKind::BurnIso:
+        runBurn();
+        break;
+    case JobKind::MakeIso:
+        runMakeIso();
+        break;
+    case JobKind::Check:
+        runCheck();
+        break;
+    case JobKind::Erase:
+        runErase();
+        break;
+    case JobKind::None:
+        break;
+    }
+}
+
+// ---------------------------------------------------------------- IBurnerJob
+
+IBurnerJob::IBurnerJob(IDeviceManager *manager) : d(std::make_unique<Private>())
+{
+    d->manager = manager;
+    QMutexLocker locker(&g_jobsMutex);
+    g_jobs.insert(d.get());
+}
+
+IBurnerJob::~IBurnerJob()
+{
+    Stop();
+    if (d->thread) {
+        d->thread->wait();
+        delete d->thread;
+    }
+    QMutexLocker locker(&g_jobsMutex);
+    g_jobs.erase(d.get());
+}
+
+IBurnerJob *IBurnerJob::Create(IDeviceManager *manager)
+{
+    return new IBurnerJob(manager);
+}
+
+void IBurnerJob::Release()
+{
+    delete this;
+}
+
+bool IBurnerJob::IsRunning() const
+{
+    return d->running;
+}
+
+void IBurnerJob::SetCallback(IBurnerJobCallBack *callback)
+{
+    d->callback = callback;
+}
+
+void IBurnerJob::SetSpeed(const QString &speedText)
+{
+    if (!d->started)
+        d->speed = speedText;
+}
+
+void IBurnerJob::SetReturn(int value)
+{
+    d->answer = value;
+}
+
+void IBurnerJob::SetIgnore(int value)
+{
+    d->ignore = value;
+}
+
+void IBurnerJob::SetContinueWork(int value)
+{
+    d->continueWork = value;
+}
+
+void IBurnerJob::SetCheck(int mode)
+{
+    d->checkMode = mode;
+}
+
+void IBurnerJob::StopCheck()
+{
+    d->stopCheck = true;
+}
+
+void IBurnerJob::Stop()
+{
+    d->stop = true;
+    if (burn_drive *drive = d->busyDrive.load()) {
+        std::lock_guard<std::recursive_mutex> guard(libburnLock());
+        burn_drive_cancel(drive);
+    }
+}
+
+qint64 IBurnerJob::GetRealISOSize() const
+{
+    QMutexLocker locker(&d->mutex);
+    return d->isoSize;
+}
+
+KyDiscInfo *IBurnerJob::GetDiscInfo()
+{
+    QMutexLocker locker(&d->mutex);
+    return d->hasDisc ? &d->disc : nullptr;
+}
+
+bool IBurnerJob::copyDiscInfo(KyDiscInfo &out) const
+{
+    QMutexLocker locker(&d->mutex);
+    if (d->hasDisc)
+        out = d->disc;
+    return d->hasDisc;
+}
+
+QString IBurnerJob::GetErrorFile() const
+{
+    QMutexLocker locker(&d->mutex);
+    return d->errorText;
+}
+
+void IBurnerJob::SetUnderrunProof(int on)
+{
+    d->underrunProof = on;
+}
+void IBurnerJob::SetCloseDisc(int on)
+{
+    d->closeDisc = on;
+}
+void IBurnerJob::SetDvdVideoImage(int on)
+{
+    d->dvdVideo = on;
+}
+void IBurnerJob::SetEraseNonBlank(int on)
+{
+    d->eraseNonBlank = on;
+}
+void IBurnerJob::SetStageInWorkFolder(int on)
+{
+    d->stageInWorkFolder = on;
+}
+void IBurnerJob::SetOnlyCheck(int on)
+{
+    d->onlyCheck = on;
+}
+void IBurnerJob::setStagingFolder(const QString &folder)
+{
+    d->stagingFolder = folder;
+}
+
+static int startJob(IBurnerJob::Private *d)
+{
+    bool expected = false;
+    if (!d->started.compare_exchange_strong(expected, true))
+        return -1;
+    d->running = true;
+    d->thread = QThread::create([d] { d->run(); });
+    d->thread->start();
+    return 0;
+}
+
+int IBurnerJob::BurnFolder(const QString &device, const QString &folder, const QString &volumeLabel, int, int)
+{
+    if (d->started)
+        return -1;
+    d->kind = JobKind::BurnFolder;
+    d->device = device;
+    d->folder = folder;
+    d->label = volumeLabel;
+    // The image is about as large as the folder; the check uses that.
+    quint64 bytes = 0;
+    QDir dir(folder);
+    const auto files = dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &fi : files) {
+        if (fi.isDir()) {
+            for (const QFileInfo &inner : QDir(fi.absoluteFilePath()).entryInfoList(QDir::Files))
+                bytes += quint64(inner.size());
+        } else {
+            bytes += quint64(fi.size());
+        }
+    }
+    d->requiredSize = bytes;
+    return startJob(d.get());
+}
+
+int IBurnerJob::BurnISO(const QString &device, const QString &isoPath, int, int)
+{
+    if (d->started)
+        return -1;
+    d->kind = JobKind::BurnIso;
+    d->device = device;
+    d->isoPath = isoPath;
+    d->requiredSize = quint64(qMax<qint64>(0, QFileInfo(isoPath).size()));
+    return startJob(d.get());
+}
+
+int IBurnerJob::MakeISO(const QString &isoPath, const QString &folder, const QString &volumeLabel, int)
+{
+    if (d->started)
+        return -1;
+    d->kind = JobKind::MakeIso;
+    d->isoPath = isoPath;
+    d->folder = folder;
+    d->label = volumeLabel;
+    return startJob(d.get());
+}
+
+int IBurnerJob::CheckDisc(const QString &device, quint64 requiredSize, int, int)
+{
+    if (d->started)
+        return -1;
+    d->kind = JobKind::Check;
+    d->device = device;
+    d->requiredSize = requiredSize;
+    return startJob(d.get());
+}
+
+int IBurnerJob::Erase(const QString &device, int mode, int)
+{
+    if (d->started)
+        return -1;
+    d->kind = JobKind::Erase;
+    d->device = device;
+    d->eraseMode = mode;
+    return startJob(d.get());
+}

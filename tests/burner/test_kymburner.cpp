@@ -1,0 +1,611 @@
+// The burn workflow, the destination box and the waiting dialog, with the
+// real engine writing to pseudo-drives and the real genisoimage. Message
+// boxes and waiting dialogs are answered by hooks.
+#include "dvdcheck.h"
+#include "dvdfixture.h"
+#include "testsupport.h"
+
+#include <kybase/kymessagebox.h>
+#include <kymburner/diskspace.h>
+#include <kymburner/dvdburner.h>
+#include <kymburner/kymburner.h>
+#include <kymburner/kytargetcombobox.h>
+#include <kymburner/waitingdiskdialog.h>
+
+#include <QDate>
+#include <QDir>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+
+// Answers every message box: questions with the next queued answer (Yes when
+// none is queued) and records all texts.
+struct BoxAnswers {
+    QStringList texts;
+    QList<QDialogButtonBox::StandardButton> answers;
+    BoxAnswers()
+    {
+        KyMessageBox::setAnswerHook([this](const KyMessageBox::Request &r) {
+            texts.append(r.text);
+            if (r.kind != KyMessageBox::Question)
+                return QDialogButtonBox::Ok;
+            return answers.isEmpty() ? QDialogButtonBox::Yes : answers.takeFirst();
+        });
+    }
+    ~BoxAnswers() { KyMessageBox::setAnswerHook({}); }
+    bool saw(const QString &text) const { return texts.contains(text); }
+};
+
+struct WaitAnswers {
+    QList<WaitingDiskDialog::Answer> answers;
+    QStringList reasons;
+    WaitAnswers()
+    {
+        WaitingDiskDialog::setAnswerHook([this](WaitingDiskDialog *dialog) {
+            reasons.append(dialog->reason());
+            return answers.isEmpty() ? WaitingDiskDialog::AnswerCancel : answers.takeFirst();
+        });
+    }
+    ~WaitAnswers() { WaitingDiskDialog::setAnswerHook({}); }
+};
+
+// A burner wired to a destination box as the settings dialog does it.
+struct Workflow {
+    QWidget parent;
+    KyTargetComboBox *box;
+    KymBurner *burner;
+    std::unique_ptr<QSignalSpy> begin, finished, status, next, aborted;
+
+    Workflow()
+    {
+        box = new KyTargetComboBox(&parent);
+        burner = new KymBurner(&parent);
+        begin = std::make_unique<QSignalSpy>(burner, &KymBurner::beginGenerate);
+        finished = std::make_unique<QSignalSpy>(burner, &KymBurner::burnFinished);
+        status = std::make_unique<QSignalSpy>(burner, &KymBurner::setDlgStatus);
+        next = std::make_unique<QSignalSpy>(burner, &KymBurner::doBurnNext);
+        aborted = std::make_unique<QSignalSpy>(burner, &KymBurner::setIsAbort);
+        burner->initBurner(box, &parent, &parent, &parent);
+        if (!QTest::qWaitFor([this] { return box->isEnabled(); }, 20000))
+            qWarning("the device scan did not finish");
+    }
+    int lastState() const { return status->isEmpty() ? -1 : status->last().at(1).toInt(); }
+    QString lastTitle() const { return status->isEmpty() ? QString() : status->last().at(0).toString(); }
+};
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    for (const QFileInfo &fi : QDir(from).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (fi.isDir())
+            copyTree(fi.absoluteFilePath(), to + QLatin1Char('/') + fi.fileName());
+        else
+            QFile::copy(fi.absoluteFilePath(), to + QLatin1Char('/') + fi.fileName());
+    }
+}
+
+void touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write("user data");
+}
+
+} // namespace
+
+class TestKymBurner : public QObject
+{
+    Q_OBJECT
+private:
+    QString dvd;
+    QString pseudo;
+    quint64 dvdSize = 0;
+
+    void usePseudoDrives(const QStringList &drives)
+    {
+        DVDBurner::Instance()->setPseudoDrives(drives);
+        DVDBurner::Instance()->UpdateDevices();
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        const QString drives = TestSupport::freshDir(QStringLiteral("drives"));
+        pseudo = QStringLiteral("stdio:") + drives + QStringLiteral("/disc.img");
+        // The engine picks its pseudo-drives up from the environment.
+        qputenv("SORVEL_PSEUDO_DRIVES", pseudo.toLocal8Bit());
+        QCOMPARE(DVDBurner::Instance()->pseudoDrives(), QStringList{pseudo});
+        dvd = DvdFixture::dvdFolder();
+        QVERIFY2(!dvd.isEmpty(), "the DVD fixture could not be built");
+        for (const QString &f : QDir(dvd + QStringLiteral("/VIDEO_TS")).entryList(QDir::Files))
+            dvdSize += quint64(QFileInfo(dvd + QStringLiteral("/VIDEO_TS/") + f).size());
+    }
+
+    void init() { usePseudoDrives({pseudo}); }
+
+    void boxWithoutRecorder()
+    {
+        usePseudoDrives({});
+        BoxAnswers boxes;
+        KyTargetComboBox box;
+        box.on_updateDevice();
+        QVERIFY(box.isEnabled());
+        QCOMPARE(box.count(), 2);
+        QCOMPARE(box.customizedText(), QStringLiteral("Please select the destination."));
+        QVERIFY(box.targetType().isEmpty() && box.targetValue().isEmpty());
+
+        KymBurner burner;
+        burner.initBurner(&box, nullptr, nullptr, nullptr);
+        QSignalSpy begin(&burner, &KymBurner::beginGenerate);
+        QVERIFY(!burner.checkBurnerCondition());
+        QVERIFY(boxes.saw(QStringLiteral("Please select the destination.")));
+        QCOMPARE(begin.count(), 0);
+    }
+
+    void boxWithPseudoRecorderAndDialogs()
+    {
+        BoxAnswers boxes;
+        KyTargetComboBox box;
+        box.setVolumeName(QStringLiteral("Trip"));
+        QSignalSpy speedStatus(&box, &KyTargetComboBox::setSpeedStatus);
+        QSignalSpy speeds(&box, QOverload<QVector<QString>>::of(&KyTargetComboBox::updateSpeedList));
+        box.on_updateDevice();
+        QCOMPARE(box.count(), 3);
+        QCOMPARE(box.itemText(0), pseudo + QStringLiteral(":(Image File Recorder)"));
+        QCOMPARE(box.targetType(), QStringLiteral("toburner"));
+        QCOMPARE(box.targetValue(), pseudo);
+        QVERIFY(speedStatus.count() >= 1 && speedStatus.last().at(0).toBool());
+        QVERIFY(!speeds.isEmpty() &&
+                speeds.last().at(0).value<QVector<QString>>().first() == QStringLiteral("Max"));
+
+        // Image names: ".iso" appended unless present in any case.
+        QCOMPARE(KyTargetComboBox::isoPathWithExtension(QStringLiteral("/a/b")), QStringLiteral("/a/b.iso"));
+        QCOMPARE(KyTargetComboBox::isoPathWithExtension(QStringLiteral("/a/B.ISO")),
+                 QStringLiteral("/a/B.ISO"));
+        QCOMPARE(KyTargetComboBox::isoPathWithExtension(QStringLiteral(".iso")), QStringLiteral(".iso.iso"));
+
+        const QString dir = TestSupport::freshDir(QStringLiteral("box"));
+        QString answer;
+        QStringList kinds;
+        KyTargetComboBox::setPathDialogHook([&](const QString &kind, const QString &) {
+            kinds.append(kind);
+            return answer;
+        });
+        // A cancelled folder dialog goes back to the recorder.
+        box.setCurrentIndex(1);
+        QCOMPARE(kinds, QStringList{QStringLiteral("folder")});
+        QCOMPARE(box.currentIndex(), 0);
+        QCOMPARE(box.targetType(), QStringLiteral("toburner"));
+        // An image chosen in the dialog gets its extension.
+        answer = dir + QStringLiteral("/movie");
+        box.setCurrentIndex(2);
+        QCOMPARE(box.targetType(), QStringLiteral("toiso"));
+        QCOMPARE(box.targetValue(), dir + QStringLiteral("/movie.iso"));
+        QCOMPARE(box.customizedText(), QDir::toNativeSeparators(dir + QStringLiteral("/movie.iso")));
+        // A cancelled folder dialog after an image keeps the image.
+        answer.clear();
+        box.setCurrentIndex(1);
+        QCOMPARE(box.targetType(), QStringLiteral("toiso"));
+        QCOMPARE(box.currentIndex(), -1);
+        KyTargetComboBox::setPathDialogHook({});
+
+        // Set without a person.
+        QVERIFY(box.setFolderTarget(dir));
+        QCOMPARE(box.targetType(), QStringLiteral("tofolder"));
+        QVERIFY(box.setRecorderTarget(pseudo));
+        QCOMPARE(box.targetValue(), pseudo);
+        QVERIFY(!box.setRecorderTarget(QStringLiteral("/dev/nothing")));
+        // A box that was never filled, and a pseudo-drive it does not list.
+        KyTargetComboBox fresh;
+        QVERIFY(fresh.setIsoTarget(dir + QStringLiteral("/a.iso")));
+        const QString other = QStringLiteral("stdio:") + dir + QStringLiteral("/other.img");
+        QVERIFY(fresh.setRecorderTarget(other));
+        QCOMPARE(fresh.targetValue(), other);
+        QVERIFY(DVDBurner::Instance()->pseudoDrives().contains(other));
+        box.setVolumeName(QStringLiteral("  "));
+        QCOMPARE(box.getVolumeName(), QStringLiteral("My DVD"));
+    }
+
+    void labelsSizesAndFolderName()
+    {
+        QVERIFY(KymBurner::isValidVolumeLabel(QStringLiteral("My DVD")));
+        for (const char *bad : {"", ".hidden", "end.", " lead", "trail ", "tab\t", "a:b", "a/b", "a\\b",
+                                "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b"})
+            QVERIFY2(!KymBurner::isValidVolumeLabel(QString::fromLatin1(bad)), bad);
+        QCOMPARE(KymBurner::convertSizeToStr(quint64(9000) << 20, QStringLiteral("m")),
+                 QStringLiteral("9000.00 MB"));
+        QCOMPARE(KymBurner::convertSizeToStr(quint64(3) << 29, QStringLiteral("G")),
+                 QStringLiteral("1.50 GB"));
+        QCOMPARE(KymBurner::convertSizeToStr(512, QString()), QStringLiteral("512.00 B"));
+
+        Workflow w;
+        const QString dir = TestSupport::freshDir(QStringLiteral("label"));
+        QVERIFY(w.box->setFolderTarget(dir));
+        w.box->setVolumeName(QStringLiteral("Summer"));
+        QCOMPARE(w.burner->fillDVDFolderFullPath(), dir + QStringLiteral("/Summer"));
+        w.box->setVolumeName(QStringLiteral("Summer: 2026"));
+        const QDate today = QDate::currentDate();
+        QCOMPARE(w.burner->fillDVDFolderFullPath(),
+                 dir + QLatin1Char('/') + today.toString(QStringLiteral("yyyyMMdd")));
+        QVERIFY(w.box->setIsoTarget(dir + QStringLiteral("/x")));
+        QVERIFY(w.burner->fillDVDFolderFullPath().isEmpty());
+    }
+
+    void folderTargetKeepsUserFiles()
+    {
+        BoxAnswers boxes;
+        Workflow w;
+        const QString dir = TestSupport::freshDir(QStringLiteral("tofolder"));
+        const QString temp = TestSupport::freshDir(QStringLiteral("tofolder-temp"));
+        w.box->setVolumeName(QStringLiteral("HOLIDAY"));
+        QVERIFY(w.box->setFolderTarget(dir));
+        const QString folder = dir + QStringLiteral("/HOLIDAY");
+        touch(folder + QStringLiteral("/VIDEO_TS/OLD.VOB"));
+        touch(folder + QStringLiteral("/notes.txt"));
+        w.burner->setTempPath(temp);
+        w.burner->setDVDSize(dvdSize);
+        w.burner->setDVDSource(folder);
+
+        boxes.answers = {QDialogButtonBox::No};
+        QVERIFY(!w.burner->checkBurnerCondition());
+        QCOMPARE(w.begin->count(), 0);
+        QVERIFY(QFile::exists(folder + QStringLiteral("/VIDEO_TS/OLD.VOB")));
+
+        QVERIFY(w.burner->checkBurnerCondition());
+        QCOMPARE(w.begin->count(), 1);
+        QVERIFY(boxes.saw(QStringLiteral("The folder \"%1\" will be cleared. Do you want to continue?")
+                              .arg(QDir::toNativeSeparators(folder))));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/VIDEO_TS/OLD.VOB")));
+        QVERIFY(QFile::exists(folder + QStringLiteral("/notes.txt")));
+
+        // The author writes the DVD into the folder; the burner then finishes.
+        copyTree(dvd, folder);
+        w.burner->startBurnWork();
+        QCOMPARE(w.finished->count(), 1);
+        QCOMPARE(w.finished->last().at(0).toBool(), true);
+        QCOMPARE(w.lastState(), int(GenerateSucceeded));
+        QCOMPARE(w.lastTitle(), QStringLiteral("Created Successfully!"));
+        const DvdCheck::Disc disc = DvdCheck::read(folder);
+        QVERIFY2(disc.ok, qPrintable(disc.error));
+        QCOMPARE(disc.titles.size(), 1);
+        const QList<QString> vobs = DvdCheck::titleVobs(folder, 1);
+        QVERIFY(!vobs.isEmpty());
+        const DvdCheck::DecodeResult decoded = DvdCheck::decodeAll(vobs.first());
+        QVERIFY2(decoded.ok, qPrintable(decoded.error));
+        QCOMPARE(decoded.errors, 0);
+        QVERIFY(decoded.videoFrames >= 49);
+    }
+
+    void isoTargetWritesReadableImage()
+    {
+        BoxAnswers boxes;
+        Workflow w;
+        const QString dir = TestSupport::freshDir(QStringLiteral("toiso"));
+        const QString temp = TestSupport::freshDir(QStringLiteral("toiso-temp"));
+        QVERIFY(w.box->setIsoTarget(dir + QStringLiteral("/movie")));
+        const QString iso = dir + QStringLiteral("/movie.iso");
+        touch(iso);
+        w.burner->setTempPath(temp);
+        w.burner->setDVDSize(dvdSize);
+        w.burner->setDVDSource(dvd);
+        QSignalSpy progress(w.burner, &KymBurner::setProcess);
+
+        boxes.answers = {QDialogButtonBox::No};
+        QVERIFY(!w.burner->checkBurnerCondition());
+        QVERIFY(boxes.saw(QStringLiteral("The file \"%1\" will be overwritten. Do you want to continue?")
+                              .arg(QDir::toNativeSeparators(iso))));
+        QVERIFY(w.burner->checkBurnerCondition());
+        QCOMPARE(w.begin->count(), 1);
+        w.burner->startBurnWork();
+        QCOMPARE(w.lastState(), int(CreatingISO));
+        QTRY_VERIFY_WITH_TIMEOUT(w.finished->count() == 1, 60000);
+        QVERIFY(w.finished->last().at(0).toBool());
+        QCOMPARE(w.lastState(), int(GenerateSucceeded));
+        for (const QList<QVariant> &p : qAsConst(progress))
+            QVERIFY(p.at(0).toInt() >= 51 && p.at(0).toInt() <= 100);
+        QCOMPARE(progress.last().at(0).toInt(), 100);
+        const DvdCheck::Disc disc = DvdCheck::read(iso);
+        QVERIFY2(disc.ok, qPrintable(disc.error));
+        QCOMPARE(disc.titles.size(), 1);
+        QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("movie.iso")});
+    }
+
+    void unwritableIsoDestinationFails()
+    {
+        BoxAnswers boxes;
+        Workflow w;
+        const QString dir = TestSupport::freshDir(QStringLiteral("toiso-bad"));
+        touch(dir + QStringLiteral("/blocker"));
+        QVERIFY(w.box->setIsoTarget(dir + QStringLiteral("/blocker/movie.iso")));
+        w.burner->setTempPath(dir);
+        w.burner->setDVDSize(dvdSize);
+        w.burner->setDVDSource(dvd);
+        QVERIFY(w.burner->checkBurnerCondition());
+        w.burner->startBurnWork();
+        QTRY_VERIFY_WITH_TIMEOUT(w.finished->count() == 1, 60000);
+        QCOMPARE(w.finished->last().at(0).toBool(), false);
+        QCOMPARE(w.finished->last().at(1).toBool(), true);
+        QCOMPARE(w.lastState(), int(GenerateEnded));
+        QCOMPARE(w.lastTitle(), QStringLiteral("failed! open file failed(mkiso)."));
+    }
+
+    void recorderTwoCopies()
+    {
+        BoxAnswers boxes;
+        Workflow w;
+        QCOMPARE(w.box->targetValue(), pseudo);
+        const QString temp = TestSupport::freshDir(QStringLiteral("toburner-temp"));
+        copyTree(dvd, temp + QStringLiteral("/dvd"));
+        w.burner->setTempPath(temp);
+        w.burner->setDVDSize(dvdSize);
+        w.burner->setDVDSource(temp + QStringLiteral("/dvd"));
+        w.burner->setCopyNum(2);
+        w.burner->setBurnSpeed(QStringLiteral("Max"));
+        QVERIFY(w.burner->checkBurnerCondition());
+        QTRY_COMPARE_WITH_TIMEOUT(w.begin->count(), 1, 20000);
+
+        w.burner->startBurnWork();
+        QCOMPARE(w.lastState(), int(CheckingDisc));
+        QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 1, 60000);
+        QCOMPARE(w.next->count(), 1);
+        QVERIFY(w.finished->last().at(0).toBool());
+        QVERIFY(w.lastState() != int(GenerateSucceeded));
+
+        QFile::remove(DVDBurner::Instance()->pseudoDrives().first().mid(6));
+        w.burner->startBurnWork();
+        QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 2, 60000);
+        QCOMPARE(w.next->count(), 1);
+        QCOMPARE(w.lastState(), int(GenerateSucceeded));
+        QCOMPARE(w.burner->copiesLeft(), 0);
+
+        const DvdCheck::Disc disc = DvdCheck::read(pseudo.mid(6));
+        QVERIFY2(disc.ok, qPrintable(disc.error));
+        QCOMPARE(disc.titles.size(), DvdCheck::read(dvd).titles.size());
+        const QList<QString> vobs = DvdCheck::titleVobs(temp + QStringLiteral("/dvd"), 1);
+        QVERIFY(!vobs.isEmpty());
+        // The staged images are gone from the work folder.
+        QVERIFY(QDir(temp + QStringLiteral("/temp")).entryList(QDir::Files).isEmpty());
+    }
+
+    void waitingForDiscCheckPhase()
+    {
+        const QString drives = TestSupport::freshDir(QStringLiteral("nodisc"));
+        const QString missing = QStringLiteral("stdio:") + drives + QStringLiteral("/gone/disc.img");
+        usePseudoDrives({missing});
+        BoxAnswers boxes;
+        WaitAnswers waits;
+        Workflow w;
+        QCOMPARE(w.box->targetValue(), missing);
+        w.burner->setTempPath(drives);
+        w.burner->setDVDSize(dvdSize);
+
+        waits.answers = {WaitingDiskDialog::AnswerCancel};
+        QVERIFY(w.burner->checkBurnerCondition());
+        QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 1, 20000);
+        QCOMPARE(waits.reasons, QStringList{QStringLiteral("Please insert a blank disc.")});
+        QCOMPARE(w.finished->last().at(1).toBool(), false);
+        QCOMPARE(w.lastTitle(), QStringLiteral("Disc checking stopped"));
+        QCOMPARE(w.begin->count(), 0);
+        QVERIFY(w.burner->checkWaitDialog()->isIgnoreVisible());
+
+        waits.answers = {WaitingDiskDialog::AnswerIgnore};
+        QVERIFY(w.burner->checkBurnerCondition());
+        QTRY_COMPARE_WITH_TIMEOUT(w.begin->count(), 1, 20000);
+
+        // Burn phase: Cancel, confirmed, aborts the burn.
+        waits.answers = {WaitingDiskDialog::AnswerCancel};
+        boxes.answers = {QDialogButtonBox::Yes};
+        w.burner->startBurnWork();
+        QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 2, 20000);
+        QVERIFY(boxes.saw(QStringLiteral("Are you sure you want to abort?")));
+        QVERIFY(!w.burner->burnWaitDialog()->isIgnoreVisible());
+        QVERIFY(w.aborted->last().at(0).toBool());
+        QCOMPARE(w.lastTitle(), QStringLiteral("Burning aborted!"));
+        QCOMPARE(w.finished->last().at(1).toBool(), false);
+    }
+
+    void failedBurnRetryAndFailureTexts()
+    {
+        BoxAnswers boxes;
+        Workflow w;
+        QVERIFY(w.box->setRecorderTarget(pseudo));
+        QSignalSpy abortFlag(w.burner, &KymBurner::setCanAbort);
+        w.burner->PostOrSendMessage(kBurnMessage, NotifyFailed, BurnErrorWrite, 1);
+        QVERIFY(boxes.saw(QStringLiteral("Burn process failed. Do you want to try again.")));
+        QCOMPARE(w.next->count(), 1);
+        QCOMPARE(w.finished->count(), 0);
+        boxes.answers = {QDialogButtonBox::No};
+        w.burner->PostOrSendMessage(kBurnMessage, NotifyFailed, BurnErrorWrite, 1);
+        QCOMPARE(w.finished->count(), 1);
+        QCOMPARE(w.lastTitle(), QStringLiteral("Failed to write to disc, please retry."));
+        // Unknown notifications change nothing.
+        w.burner->PostOrSendMessage(kBurnMessage, 11, 0, 1);
+        QCOMPARE(w.finished->count(), 1);
+
+        QCOMPARE(KymBurner::failureText(1), QStringLiteral("Burning failed! We recommend you burn again."));
+        QCOMPARE(KymBurner::failureText(-1), QString());
+        QCOMPARE(KymBurner::failureText(77), QStringLiteral("Burning failed!"));
+    }
+
+    void recorderProgressRanges()
+    {
+        BoxAnswers boxes;
+        Workflow w;
+        QVERIFY(w.box->setRecorderTarget(pseudo));
+        QSignalSpy progress(w.burner, &KymBurner::setProcess);
+        auto post = [&](int what, int value) { w.burner->PostOrSendMessage(kBurnMessage, what, value, 1); };
+        auto last = [&] { return qMakePair(progress.last().at(0).toInt(), progress.last().at(1).toInt()); };
+        post(NotifyCheckEnded, 0);
+        QCOMPARE(w.begin->count(), 1);
+        QCOMPARE(w.burner->startedTargetType(), QStringLiteral("toburner"));
+        // Erasing takes 51..60, then burning 61..90, finalizing 99.
+        post(NotifyEraseProgress, 0);
+        QCOMPARE(w.lastState(), int(ErasingDisc));
+        QCOMPARE(last(), qMakePair(51, 0));
+        post(NotifyEraseProgress, 50);
+        QCOMPARE(last(), qMakePair(55, 50));
+        post(NotifyEraseProgress, 100);
+        QCOMPARE(w.status->last().at(2).toString(), QStringLiteral("Checking disc"));
+        post(NotifyBurnProgress, 50);
+        QCOMPARE(w.lastState(), int(BurningDisc));
+        QCOMPARE(progress.at(progress.count() - 2).at(0).toInt(), 61);
+        QCOMPARE(last(), qMakePair(75, 50));
+        post(NotifyBurnProgress, 150);
+        QCOMPARE(last(), qMakePair(89, 99));
+        post(NotifyFinalizing, 0);
+        QCOMPARE(w.status->last().at(2).toString(), QStringLiteral("Finalizing disc"));
+        QCOMPARE(last(), qMakePair(99, 99));
+        post(NotifySucceeded, 0);
+        QCOMPARE(last(), qMakePair(100, 100));
+        QCOMPARE(w.lastState(), int(GenerateSucceeded));
+        // A failed erase ends the run.
+        post(NotifyEraseEnded, 0);
+        QCOMPARE(w.lastTitle(), QStringLiteral("Failed to erase!"));
+        QCOMPARE(w.finished->last().at(1).toBool(), true);
+    }
+
+    void freeSpaceRules()
+    {
+        BoxAnswers boxes;
+        Workflow w;
+        const QString dir = TestSupport::freshDir(QStringLiteral("space"));
+        const quint64 size = quint64(1) << 30;
+        KyDiskSpace::Info tmp{true, 0, 1, QStringLiteral("ext4"), QStringLiteral("/tmpdisk")};
+        KyDiskSpace::Info dst{true, 0, 1, QStringLiteral("ext4"), QStringLiteral("/dstdisk")};
+        KyDiskSpace::setProbe(
+            [&](const QString &path) { return path.startsWith(dir + QStringLiteral("/t")) ? tmp : dst; });
+        w.burner->setTempPath(dir + QStringLiteral("/t"));
+        w.burner->setDVDSize(size);
+        QVERIFY(w.box->setIsoTarget(dir + QStringLiteral("/out.iso")));
+
+        // The same disk must hold the work files and the result.
+        tmp.available = dst.available = 2 * size;
+        QVERIFY(!w.burner->checkBurnerCondition());
+        QVERIFY(boxes.saw(
+            QStringLiteral("Not enough free space available in the disk which the temporary folder is "
+                           "located in. At least 2048.00 MB disk space is needed in disk /tmpdisk.")));
+        tmp.available = dst.available = 2 * size + 1;
+        QVERIFY(w.burner->checkBurnerCondition());
+
+        // Different disks need the size on each.
+        dst.deviceId = 2;
+        tmp.available = size + 1;
+        dst.available = size;
+        QVERIFY(!w.burner->checkBurnerCondition());
+        QVERIFY(
+            boxes.saw(QStringLiteral("Not enough space available in the target disk. At least 1024.00 MB of "
+                                     "disk space is needed in /dstdisk disk.")));
+        dst.available = size + 1;
+        QVERIFY(w.burner->checkBurnerCondition());
+
+        // FAT32 holds files up to 4 GiB.
+        tmp.available = dst.available = quint64(100) << 30;
+        dst.fsType = QStringLiteral("vfat");
+        w.burner->setDVDSize(quint64(4294967296ULL));
+        QVERIFY(w.burner->checkBurnerCondition());
+        w.burner->setDVDSize(quint64(4294967297ULL));
+        QVERIFY(!w.burner->checkBurnerCondition());
+        QVERIFY(
+            boxes.saw(QStringLiteral("The file system of destination disk (/dstdisk) does not support files "
+                                     "larger than 4GB, please select again.")));
+
+        // A recorder needs twice the size in the temporary disk.
+        QVERIFY(w.box->setRecorderTarget(pseudo));
+        w.burner->setDVDSize(size);
+        tmp.available = 2 * size;
+        QVERIFY(!w.burner->checkBurnerCondition());
+        tmp.present = false;
+        QVERIFY(!w.burner->checkBurnerCondition());
+        QVERIFY(boxes.saw(QStringLiteral(
+            "The temporary folder does not exist, please set the temporary folder and try again.")));
+        KyDiskSpace::setProbe({});
+        QVERIFY(!KymBurner::checkDVDCapacity(QStringLiteral("/dev/none"), 0));
+
+        // The real probe: same file system for two folders of one disk.
+        QVERIFY(KyDiskSpace::sameDisk(KyDiskSpace::query(dir),
+                                      KyDiskSpace::query(dir + QStringLiteral("/new/deep"))));
+        QVERIFY(!KyDiskSpace::query(QStringLiteral("relative/path")).present);
+    }
+
+    void waitingDialogConfirmation()
+    {
+        BoxAnswers boxes;
+        WaitingDiskDialog burnPhase;
+        burnPhase.setNoConfirm(false);
+        burnPhase.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&burnPhase));
+        auto *cancel = burnPhase.findChild<QPushButton *>(QStringLiteral("cancelButton"));
+        QVERIFY(cancel);
+        boxes.answers = {QDialogButtonBox::No};
+        cancel->click();
+        QVERIFY(burnPhase.isVisible());
+        QVERIFY(!burnPhase.isClosed());
+        QCOMPARE(boxes.texts, QStringList{QStringLiteral("Are you sure you want to abort?")});
+        cancel->click();
+        QVERIFY(!burnPhase.isVisible());
+        QVERIFY(burnPhase.isClosed() && !burnPhase.isIgnore());
+
+        boxes.texts.clear();
+        WaitingDiskDialog checkPhase;
+        checkPhase.show();
+        checkPhase.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
+        QVERIFY(!checkPhase.isVisible());
+        QVERIFY(boxes.texts.isEmpty());
+        checkPhase.show();
+        checkPhase.findChild<QPushButton *>(QStringLiteral("ignoreButton"))->click();
+        QVERIFY(!checkPhase.isVisible());
+        QVERIFY(checkPhase.isIgnore());
+
+        // Ignore needs no confirmation even in the burn phase; a disc
+        // arriving closes without any question.
+        burnPhase.show();
+        burnPhase.findChild<QPushButton *>(QStringLiteral("ignoreButton"))->click();
+        QVERIFY(!burnPhase.isVisible());
+        burnPhase.show();
+        QTimer::singleShot(0, &burnPhase, [&] { burnPhase.closeWithResult(1); });
+        QCOMPARE(burnPhase.exec(), 1);
+        QVERIFY(boxes.texts.isEmpty());
+    }
+
+    void tempCleanRemovesOnlyOwnFiles()
+    {
+        Workflow w;
+        const QString temp = TestSupport::freshDir(QStringLiteral("clean"));
+        touch(temp + QStringLiteral("/dvd/VIDEO_TS/VTS_01_1.VOB"));
+        touch(temp + QStringLiteral("/dvd/AUDIO_TS/x"));
+        touch(temp + QStringLiteral("/dvd/mine.txt"));
+        touch(temp + QStringLiteral("/temp/sorvel-burn-abc123.iso"));
+        touch(temp + QStringLiteral("/temp/photo.jpg"));
+        touch(temp + QStringLiteral("/keep.txt"));
+        w.burner->setTempPath(temp);
+        w.burner->makeTempFolderClean();
+        QCOMPARE(QDir(temp + QStringLiteral("/dvd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("mine.txt")});
+        QCOMPARE(QDir(temp + QStringLiteral("/temp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("photo.jpg")});
+        QVERIFY(QFile::exists(temp + QStringLiteral("/keep.txt")));
+    }
+
+    void waitConditionBudget()
+    {
+        DVDBurner *burner = DVDBurner::Instance();
+        burner->BeforeWait();
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(burner->WaitCondition(250), 0);
+        QVERIFY(timer.elapsed() >= 290);
+        QTimer::singleShot(50, [burner] { burner->StopWait(); });
+        QCOMPARE(burner->WaitCondition(5000), 1);
+        QVERIFY(!burner->GetDiscInfo(QStringLiteral("/dev/none")));
+        QCOMPARE(burner->VestraDriveEject(QStringLiteral("/dev/none")), 0);
+    }
+};
+
+QTEST_MAIN(TestKymBurner)
+#include "test_kymburner.moc"

@@ -116,11 +116,20 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
                    const QString &, bool) { onBurnStatus(title, state, current); });
     connect(m_burner, &KymBurner::doBurnNext, this, &GenerationController::nextDiscNeeded);
     connect(m_burner, &KymBurner::burnFinished, this, &GenerationController::onBurnFinished);
-    if (!m_targetBox->setTarget(request.targetType, request.targetValue)) {
-        fail(tr("Cannot use the destination %1.").arg(QDir::toNativeSeparators(request.targetValue)));
+    // The destination, chosen without a person; the box reports what is
+    // wrong with it through a message box, as it would to a user.
+    m_targetBox->setVolumeName(request.volumeLabel);
+    bool targetOk = false;
+    if (request.targetType == QLatin1String("tofolder"))
+        targetOk = m_targetBox->setFolderTarget(request.targetValue);
+    else if (request.targetType == QLatin1String("toiso"))
+        targetOk = m_targetBox->setIsoTarget(request.targetValue);
+    else if (request.targetType == QLatin1String("toburner"))
+        targetOk = m_targetBox->setRecorderTarget(request.targetValue);
+    if (!targetOk) {
+        fail(QString());
         return true;
     }
-    m_targetBox->setVolumeName(request.volumeLabel);
     m_burner->setBurnSpeed(request.speed);
     m_burner->setCopyNum(qMax(1, request.copies));
     m_burner->setTempPath(m_workFolder);

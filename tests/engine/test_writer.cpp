@@ -1,0 +1,3 @@
+#include <QCoreApplication>
+#include <QtTest>
+int main(){return 0;}

@@ -2,6 +2,7 @@
 
 #include "engine/storyboardrender.h"
 
+#include <QElapsedTimer>
 #include <QLoggingCategory>
 
 #include <algorithm>
@@ -202,6 +203,8 @@ void AVWriterManager::workerLoop()
             std::lock_guard<std::mutex> lock(m_mutex);
             failedNow = m_workerFailed;
         }
+        QElapsedTimer t;
+        t.start();
         if (!failedNow) {
             for (auto &w : m_streams) {
                 bool ok = true;
@@ -217,6 +220,7 @@ void AVWriterManager::workerLoop()
                 }
             }
         }
+        m_profEncode += t.nsecsElapsed();
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             if (job.kind == Job::Video)
@@ -245,6 +249,9 @@ void AVWriterManager::workerDone(bool ok, const QString &message)
         return;
     m_ended = true;
     m_finishing = false;
+    if (qEnvironmentVariableIsSet("SORVEL_WRITER_PROFILE"))
+        qInfo("writer profile: wait %.0f ms, render %.0f ms, read %.0f ms, encode %.0f ms", m_profWait / 1e6,
+              m_profRender / 1e6, m_profRead / 1e6, m_profEncode / 1e6);
     emit compileEnd();
 }
 
@@ -256,6 +263,8 @@ void AVWriterManager::writeVideoAudio()
     // 1. Video step.
     if (m_framesWritten < total) {
         int buffer = -1;
+        QElapsedTimer t;
+        t.start();
         {
             std::unique_lock<std::mutex> lock(m_mutex);
             m_bufferFree.wait(lock, [this] { return !m_freeVideo.empty() || m_workerFailed; });
@@ -264,11 +273,16 @@ void AVWriterManager::writeVideoAudio()
             buffer = m_freeVideo.back();
             m_freeVideo.pop_back();
         }
+        m_profWait += t.nsecsElapsed();
+        t.restart();
         m_storyboard->renderFrame(m_framesWritten, false, this);
+        m_profRender += t.nsecsElapsed();
+        t.restart();
         if (!readPixels(GL_BGRA, GL_UNSIGNED_BYTE, m_videoBuffers[size_t(buffer)].data())) {
             fail(QStringLiteral("Cannot read the rendered frame back from OpenGL"));
             return;
         }
+        m_profRead += t.nsecsElapsed();
         ++m_framesWritten;
         push(Job{Job::Video, buffer, 0});
     }

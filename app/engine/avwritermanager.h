@@ -17,6 +17,7 @@
 #include <QObject>
 #include <QTimer>
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -112,4 +113,7 @@ private:
     std::vector<std::vector<uint8_t>> m_audioBuffers;
     std::vector<int> m_freeAudio;
     bool m_workerFailed = false;
+    // Time spent per phase (SORVEL_WRITER_PROFILE prints it at the end).
+    int64_t m_profWait = 0, m_profRender = 0, m_profRead = 0;
+    std::atomic<int64_t> m_profEncode{0};
 };

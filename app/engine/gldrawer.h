@@ -59,7 +59,10 @@ public:
     void releaseGL();
     void setClearColor(float r, float g, float b, float a);
 
-    void uploadPicture(int slot, const uint8_t *bgra, int strideBytes);
+    // contentId: a non-zero id of immutable pixels; uploading the id that a
+    // slot already holds is skipped. opaque: every alpha byte is 255, so the
+    // layer is drawn without blending (the same pixels, less work).
+    void uploadPicture(int slot, const uint8_t *bgra, int strideBytes, uint64_t contentId = 0, bool opaque = false);
     void uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes);
     void uploadMasked(int slot, double progress, double softness, const uint8_t *mask, int maskStride,
                       const uint8_t *bgra, int strideBytes);
@@ -96,6 +99,8 @@ private:
     int m_height = -1;
     bool m_flipRows = false;
     std::vector<GLuint> m_textures;
+    std::vector<uint64_t> m_slotContent;
+    std::vector<bool> m_slotOpaque;
     GLuint m_background = 0;
     GLuint m_displayList = 0;
     double m_maskRamp[256] = {};
@@ -123,7 +128,8 @@ public:
     // Finishes the display list and runs the synchronous update (paint).
     virtual bool endFrame();
 
-    void uploadPicture(int slot, const uint8_t *bgra, int strideBytes = 0);
+    void uploadPicture(int slot, const uint8_t *bgra, int strideBytes = 0, uint64_t contentId = 0,
+                       bool opaque = false);
     void uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes = 0);
     void uploadMasked(int slot, double progress, double softness, const uint8_t *mask,
                       const uint8_t *bgra, int maskStride = 0, int strideBytes = 0);

@@ -18,6 +18,9 @@ Q_LOGGING_CATEGORY(lcOffscreen, "sorvel.offscreen")
 #ifndef GL_RGBA8
 #define GL_RGBA8 0x8058
 #endif
+#ifndef GL_BGRA
+#define GL_BGRA 0x80E1
+#endif
 
 namespace {
 
@@ -30,6 +33,7 @@ using PFNBindRenderbuffer = void (*)(GLenum, GLuint);
 using PFNRenderbufferStorage = void (*)(GLenum, GLenum, GLsizei, GLsizei);
 using PFNFramebufferRenderbuffer = void (*)(GLenum, GLenum, GLenum, GLuint);
 using PFNCheckFramebufferStatus = GLenum (*)(GLenum);
+using PFNFramebufferTexture2D = void (*)(GLenum, GLenum, GLenum, GLuint, GLint);
 
 struct FboFunctions {
     PFNGenFramebuffers genFramebuffers = nullptr;
@@ -41,6 +45,7 @@ struct FboFunctions {
     PFNRenderbufferStorage renderbufferStorage = nullptr;
     PFNFramebufferRenderbuffer framebufferRenderbuffer = nullptr;
     PFNCheckFramebufferStatus checkFramebufferStatus = nullptr;
+    PFNFramebufferTexture2D framebufferTexture2D = nullptr;
 
     bool load()
     {
@@ -56,8 +61,10 @@ struct FboFunctions {
         renderbufferStorage = reinterpret_cast<PFNRenderbufferStorage>(get("glRenderbufferStorage"));
         framebufferRenderbuffer = reinterpret_cast<PFNFramebufferRenderbuffer>(get("glFramebufferRenderbuffer"));
         checkFramebufferStatus = reinterpret_cast<PFNCheckFramebufferStatus>(get("glCheckFramebufferStatus"));
+        framebufferTexture2D = reinterpret_cast<PFNFramebufferTexture2D>(get("glFramebufferTexture2D"));
         return genFramebuffers && deleteFramebuffers && bindFramebuffer && genRenderbuffers && deleteRenderbuffers
-               && bindRenderbuffer && renderbufferStorage && framebufferRenderbuffer && checkFramebufferStatus;
+               && bindRenderbuffer && renderbufferStorage && framebufferRenderbuffer && checkFramebufferStatus
+               && framebufferTexture2D;
     }
 };
 
@@ -229,7 +236,7 @@ void OffscreenGLDrawer::destroyFramebuffer()
         m_fbo = 0;
     }
     if (m_colorBuffer) {
-        g_fbo.deleteRenderbuffers(1, &m_colorBuffer);
+        glDeleteTextures(1, &m_colorBuffer);
         m_colorBuffer = 0;
     }
     m_surfaceWidth = m_surfaceHeight = 0;
@@ -241,12 +248,18 @@ bool OffscreenGLDrawer::resizeSurface(int a, int b)
         return false;
     if (a != m_surfaceWidth || b != m_surfaceHeight || !m_fbo) {
         destroyFramebuffer();
-        g_fbo.genRenderbuffers(1, &m_colorBuffer);
-        g_fbo.bindRenderbuffer(GL_RENDERBUFFER, m_colorBuffer);
-        g_fbo.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, a, b);
+        // The colour buffer is a texture created from BGRA bytes, so that
+        // the driver stores it as BGRA: the BGRA read-back is then a plain
+        // copy.
+        glGenTextures(1, &m_colorBuffer);
+        glBindTexture(GL_TEXTURE_2D, m_colorBuffer);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, a, b, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+        glBindTexture(GL_TEXTURE_2D, 0);
         g_fbo.genFramebuffers(1, &m_fbo);
         g_fbo.bindFramebuffer(GL_FRAMEBUFFER, m_fbo);
-        g_fbo.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, m_colorBuffer);
+        g_fbo.framebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, m_colorBuffer, 0);
         if (g_fbo.checkFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
             m_glError = QStringLiteral("The off-screen framebuffer of %1 x %2 is incomplete").arg(a).arg(b);
             destroyFramebuffer();

@@ -96,7 +96,7 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
             if (g <= n - 1) {
                 const ImageInfo &photo = album.photos[g];
                 const Picture *pic = photoPicture(photo);
-                drawer->uploadPicture(0, pic->data[0], pic->linesize[0]);
+                drawer->uploadPicture(0, pic->data[0], pic->linesize[0], pic->serial, true);
                 const MotionSample s = interpolateMotion(photo, (T + r + 0.5) / L, album.useDynamicEffect);
                 drawer->drawLayer(0, photo.orientationCode, &s);
             }
@@ -104,7 +104,7 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
             const ImageInfo &photo = album.photos[g];
             const ImageInfo &nextPhoto = album.photos[g + 1];
             const Picture *pic = photoPicture(photo);
-            drawer->uploadPicture(0, pic->data[0], pic->linesize[0]);
+            drawer->uploadPicture(0, pic->data[0], pic->linesize[0], pic->serial, true);
             const Picture *next = photoPicture(nextPhoto);
             const double span = double(m_format.frameRateNum) * album.transitionDuration / m_format.frameRateDen;
             const double E = span > 0 ? (r - P) / span : 1.0;
@@ -213,6 +213,7 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
         for (int x = 0; x < W; ++x)
             row[4 * x + 3] = 255;
     }
+    pic->serial = m_nextSerial++;
     m_photoCache[key] = pic;
     m_pictureIndex[key] = pic;
     agePictures(m_photoCache, pic);

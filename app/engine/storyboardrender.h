@@ -20,6 +20,9 @@ struct Picture {
     uint8_t *data[4] = {nullptr, nullptr, nullptr, nullptr};
     int linesize[4] = {0, 0, 0, 0};
     uint32_t age = 0;
+    // Changes whenever the pixels are refilled (lets the drawer skip
+    // re-uploading a picture its slot already holds).
+    uint64_t serial = 0;
 };
 
 class StoryBoardRender : public QThread
@@ -93,4 +96,5 @@ private:
     QSemaphore m_stopSignal{0};
     int m_photoDecodes = 0;
     int64_t m_roundBytes = 0;
+    uint64_t m_nextSerial = 1;
 };

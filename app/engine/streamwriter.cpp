@@ -82,9 +82,10 @@ void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
     int num = 0, den = 0;
     av_reduce(&num, &den, int64_t(p.aspectNum) * p.dstHeight, int64_t(p.aspectDen) * p.dstWidth, 255);
     c->sample_aspect_ratio = AVRational{num, den};
-    // FFmpeg's own slice threads (one per core); the stream is the same
-    // MPEG-2 (one slice per macroblock row either way).
-    c->thread_count = 0;
+    // Encoder threads: SORVEL_ENCODER_THREADS (0 = one per core), default 1.
+    c->thread_count = qEnvironmentVariableIsSet("SORVEL_ENCODER_THREADS")
+                          ? qEnvironmentVariableIntValue("SORVEL_ENCODER_THREADS")
+                          : 1;
     c->thread_type = FF_THREAD_SLICE;
 }
 
@@ -163,7 +164,7 @@ bool StreamWriter::openVideo()
     if (m_video.srcPixelFormat != AV_PIX_FMT_YUV420P || m_video.srcWidth != m_video.dstWidth
         || m_video.srcHeight != m_video.dstHeight) {
         m_scaler.reset(sws_getContext(m_video.srcWidth, m_video.srcHeight, AVPixelFormat(m_video.srcPixelFormat),
-                                      m_video.dstWidth, m_video.dstHeight, AV_PIX_FMT_YUV420P, SWS_BILINEAR,
+                                      m_video.dstWidth, m_video.dstHeight, AV_PIX_FMT_YUV420P, SWS_FAST_BILINEAR,
                                       nullptr, nullptr, nullptr));
         if (!m_scaler)
             return fail(QStringLiteral("Cannot set up the picture conversion"), 0);

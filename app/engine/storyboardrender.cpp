@@ -48,6 +48,8 @@ void StoryBoardRender::clearCaches()
         cache->clear();
     }
     m_pictureIndex.clear();
+    for (PhotoMemo &m : m_photoMemo)
+        m = PhotoMemo();
     freeRing();
 }
 
@@ -149,6 +151,12 @@ Picture *StoryBoardRender::takeSlot(Cache &cache, int bytesPerPixel)
     return pic;
 }
 
+void StoryBoardRender::rememberPhoto(const QString &path, bool turned, Picture *picture)
+{
+    m_photoMemo[1] = m_photoMemo[0];
+    m_photoMemo[0] = PhotoMemo{path, turned, picture};
+}
+
 void StoryBoardRender::agePictures(Cache &cache, Picture *filled)
 {
     for (auto &entry : cache) {
@@ -161,9 +169,21 @@ void StoryBoardRender::agePictures(Cache &cache, Picture *filled)
 
 const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
 {
-    const QString key = QStringLiteral("%1%2").arg(info.path).arg(info.orientationCode > 3 ? 1 : 0);
-    if (auto it = m_pictureIndex.find(key); it != m_pictureIndex.end())
+    // The two latest lookups are remembered, so a frame finds its photos
+    // without building a key (no allocation per frame).
+    const bool turnedKey = info.orientationCode > 3;
+    for (const PhotoMemo &m : m_photoMemo) {
+        if (m.picture && m.turned == turnedKey && m.path == info.path)
+            return m.picture;
+    }
+    const QString key = QStringLiteral("%1%2").arg(info.path).arg(turnedKey ? 1 : 0);
+    if (auto it = m_pictureIndex.find(key); it != m_pictureIndex.end()) {
+        rememberPhoto(info.path, turnedKey, it->second);
         return it->second;
+    }
+    // A miss may evict a remembered picture.
+    for (PhotoMemo &m : m_photoMemo)
+        m = PhotoMemo();
     Picture *pic = takeSlot(m_photoCache, 4);
     if (!pic) {
         static Picture empty;
@@ -217,6 +237,7 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
     m_photoCache[key] = pic;
     m_pictureIndex[key] = pic;
     agePictures(m_photoCache, pic);
+    rememberPhoto(info.path, turnedKey, pic);
     return pic;
 }
 

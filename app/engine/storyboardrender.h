@@ -75,6 +75,13 @@ private:
     using Cache = std::map<QString, Picture *>;
     Picture *takeSlot(Cache &cache, int bytesPerPixel);
     static void agePictures(Cache &cache, Picture *filled);
+    void rememberPhoto(const QString &path, bool turned, Picture *picture);
+    struct PhotoMemo {
+        QString path;
+        bool turned = false;
+        Picture *picture = nullptr;
+    };
+    PhotoMemo m_photoMemo[2];
     void freeRing();
     void prefetchStep();
     void openClip(int index);

@@ -74,10 +74,6 @@ void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
     c->rc_initial_buffer_occupancy = c->rc_buffer_size * 3 / 4;
     c->rc_min_vbv_overflow_use = 1.0f;
     c->rc_max_available_vbv_use = 0.5f;
-    if (qEnvironmentVariableIsSet("SORVEL_RC_MIN_OVERFLOW"))
-        c->rc_min_vbv_overflow_use = qEnvironmentVariable("SORVEL_RC_MIN_OVERFLOW").toFloat();
-    if (qEnvironmentVariableIsSet("SORVEL_RC_MAX_AVAILABLE"))
-        c->rc_max_available_vbv_use = qEnvironmentVariable("SORVEL_RC_MAX_AVAILABLE").toFloat();
     c->pix_fmt = AV_PIX_FMT_YUV420P;
     int num = 0, den = 0;
     av_reduce(&num, &den, int64_t(p.aspectNum) * p.dstHeight, int64_t(p.aspectDen) * p.dstWidth, 255);

@@ -1,0 +1,334 @@
+#include "engine/avwritermanager.h"
+
+#include "engine/storyboardrender.h"
+
+#include <QElapsedTimer>
+#include <QLoggingCategory>
+
+#include <algorithm>
+#include <cstring>
+
+Q_LOGGING_CATEGORY(lcManager, "sorvel.writer")
+
+#ifndef GL_BGRA
+#define GL_BGRA 0x80E1
+#endif
+
+namespace {
+constexpr int kVideoBuffers = 3;
+constexpr int kAudioBuffers = 2;
+} // namespace
+
+AVWriterManager::AVWriterManager(QObject *parent)
+    : QObject(parent)
+{
+    m_tick.setInterval(0);
+    connect(&m_tick, &QTimer::timeout, this, &AVWriterManager::writeVideoAudio);
+}
+
+AVWriterManager::~AVWriterManager()
+{
+    m_tick.stop();
+    if (m_storyboard && m_storyboard->isRunning())
+        m_storyboard->stopPrefetch();
+    clearWriters();
+    AVWriterManager::releaseGL();
+}
+
+void AVWriterManager::releaseGL()
+{
+    OffscreenGLDrawer::releaseGL();
+}
+
+void AVWriterManager::fail(const QString &message)
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    if (m_error.isEmpty())
+        m_error = message;
+    qCWarning(lcManager).noquote() << "writing failed:" << m_error;
+    m_tick.stop();
+    m_finishing = false;
+    if (m_storyboard)
+        m_storyboard->stopPrefetch();
+    emit failed(m_error);
+}
+
+bool AVWriterManager::init(const OutputFormat &format)
+{
+    m_initialised = false;
+    m_error.clear();
+    OffscreenGLDrawer::releaseGL();
+    m_format = format;
+    if (!createContext()) {
+        m_error = glError();
+        return false;
+    }
+    if (!initTextures(format.width, format.height, 2, true)) {
+        m_error = glError().isEmpty() ? QStringLiteral("Cannot create the OpenGL textures") : glError();
+        return false;
+    }
+    setClearColor(0.5f, 0.5f, 0.5f, 0.f);
+    m_initialised = true;
+    return true;
+}
+
+bool AVWriterManager::addWriter(StreamWriter *writer)
+{
+    std::unique_ptr<StreamWriter> owned(writer);
+    if (!writer)
+        return false;
+    if (!writer->isOpen() || writer->failed()) {
+        m_error = writer->errorString().isEmpty()
+                      ? QStringLiteral("The output file %1 is not open").arg(writer->path())
+                      : writer->errorString();
+        return false;
+    }
+    m_streams.push_back(std::move(owned));
+    return true;
+}
+
+bool AVWriterManager::start()
+{
+    m_framesWritten = 0;
+    m_audioFramesWritten = 0;
+    m_audioBytesTaken = 0;
+    m_finishing = false;
+    m_ended = false;
+    if (!m_initialised) {
+        fail(m_error.isEmpty() ? QStringLiteral("The writer was not initialised") : m_error);
+        return false;
+    }
+    if (!m_error.isEmpty()) { // a refused writer
+        fail(m_error);
+        return false;
+    }
+    if (!m_storyboard || m_storyboard->totalFrames() <= 0) {
+        fail(QStringLiteral("Nothing to write: the slideshow has no frames"));
+        return false;
+    }
+    if (m_streams.empty()) {
+        fail(QStringLiteral("No output file to write"));
+        return false;
+    }
+    m_hasAudioWriter = std::any_of(m_streams.begin(), m_streams.end(), [](const auto &w) { return w->hasAudio(); });
+    const OutputFormat &f = m_storyboard->format();
+    const int64_t samples = int64_t(m_storyboard->totalFrames()) * f.audioSampleRate * f.frameRateDen / f.frameRateNum;
+    m_audioBytesTotal = m_hasAudioWriter ? samples * f.audioChannels * (f.audioBitsPerSample / 8) : 0;
+
+    // Frame and PCM buffers, allocated once per run.
+    const size_t frameBytes = size_t(frameWidth()) * size_t(frameHeight()) * 4;
+    m_videoBuffers.assign(kVideoBuffers, std::vector<uint8_t>(frameBytes));
+    m_freeVideo.clear();
+    for (int i = 0; i < kVideoBuffers; ++i)
+        m_freeVideo.push_back(i);
+    const size_t audioBytes = size_t(m_storyboard->audioRing().capacity) + kAudioRingSlack;
+    m_audioBuffers.assign(kAudioBuffers, std::vector<uint8_t>(m_hasAudioWriter ? audioBytes : 0));
+    m_freeAudio.clear();
+    for (int i = 0; i < kAudioBuffers; ++i)
+        m_freeAudio.push_back(i);
+    m_workerFailed = false;
+    startWorker();
+
+    if (m_storyboard->isRunning()) {
+        m_storyboard->stopPrefetch();
+        m_storyboard->wait();
+    }
+    m_storyboard->seekAudio(0);
+    m_storyboard->startPrefetch();
+    m_tick.setInterval(0);
+    m_tick.start();
+    return true;
+}
+
+void AVWriterManager::stop()
+{
+    if (m_storyboard)
+        m_storyboard->stopPrefetch();
+    m_tick.stop();
+    m_finishing = false;
+}
+
+void AVWriterManager::clearWriters()
+{
+    stopWorker();
+    for (auto &w : m_streams)
+        w->close();
+    m_streams.clear();
+    m_videoBuffers.clear();
+    m_audioBuffers.clear();
+}
+
+void AVWriterManager::startWorker()
+{
+    stopWorker();
+    m_jobs.clear();
+    m_worker = std::thread([this] { workerLoop(); });
+}
+
+void AVWriterManager::stopWorker()
+{
+    if (!m_worker.joinable())
+        return;
+    push(Job{Job::Quit, -1, 0});
+    m_worker.join();
+    m_jobs.clear();
+}
+
+void AVWriterManager::push(const Job &job)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_jobs.push_back(job);
+    }
+    m_jobsReady.notify_one();
+}
+
+void AVWriterManager::workerLoop()
+{
+    for (;;) {
+        Job job;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_jobsReady.wait(lock, [this] { return !m_jobs.empty(); });
+            job = m_jobs.front();
+            m_jobs.pop_front();
+        }
+        if (job.kind == Job::Quit)
+            return;
+        QString error;
+        bool failedNow = false;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            failedNow = m_workerFailed;
+        }
+        QElapsedTimer t;
+        t.start();
+        if (!failedNow) {
+            for (auto &w : m_streams) {
+                bool ok = true;
+                if (job.kind == Job::Video && w->hasVideo())
+                    ok = w->writeVideo(m_videoBuffers[size_t(job.buffer)].data(), frameWidth() * 4);
+                else if (job.kind == Job::Audio && w->hasAudio())
+                    ok = w->writeAudio(m_audioBuffers[size_t(job.buffer)].data(), job.bytes);
+                else if (job.kind == Job::Finish)
+                    ok = w->finish();
+                if (!ok) {
+                    error = w->errorString();
+                    break;
+                }
+            }
+        }
+        m_profEncode += t.nsecsElapsed();
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (job.kind == Job::Video)
+                m_freeVideo.push_back(job.buffer);
+            else if (job.kind == Job::Audio)
+                m_freeAudio.push_back(job.buffer);
+            if (!error.isEmpty())
+                m_workerFailed = true;
+        }
+        m_bufferFree.notify_all();
+        if (!error.isEmpty()) {
+            QMetaObject::invokeMethod(this, [this, error] { workerDone(false, error); }, Qt::QueuedConnection);
+        } else if (job.kind == Job::Finish && !failedNow) {
+            QMetaObject::invokeMethod(this, [this] { workerDone(true, QString()); }, Qt::QueuedConnection);
+        }
+    }
+}
+
+void AVWriterManager::workerDone(bool ok, const QString &message)
+{
+    if (!ok) {
+        fail(message);
+        return;
+    }
+    if (m_ended)
+        return;
+    m_ended = true;
+    m_finishing = false;
+    if (qEnvironmentVariableIsSet("SORVEL_WRITER_PROFILE"))
+        qInfo("writer profile: wait %.0f ms, render %.0f ms, read %.0f ms, encode %.0f ms", m_profWait / 1e6,
+              m_profRender / 1e6, m_profRead / 1e6, m_profEncode / 1e6);
+    emit compileEnd();
+}
+
+void AVWriterManager::writeVideoAudio()
+{
+    if (m_ended || !m_storyboard)
+        return;
+    const int total = m_storyboard->totalFrames();
+    // 1. Video step.
+    if (m_framesWritten < total) {
+        int buffer = -1;
+        QElapsedTimer t;
+        t.start();
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_bufferFree.wait(lock, [this] { return !m_freeVideo.empty() || m_workerFailed; });
+            if (m_workerFailed)
+                return; // the failure arrives as a queued call
+            buffer = m_freeVideo.back();
+            m_freeVideo.pop_back();
+        }
+        m_profWait += t.nsecsElapsed();
+        t.restart();
+        m_storyboard->renderFrame(m_framesWritten, false, this);
+        m_profRender += t.nsecsElapsed();
+        t.restart();
+        if (!readPixels(GL_BGRA, GL_UNSIGNED_BYTE, m_videoBuffers[size_t(buffer)].data())) {
+            fail(QStringLiteral("Cannot read the rendered frame back from OpenGL"));
+            return;
+        }
+        m_profRead += t.nsecsElapsed();
+        ++m_framesWritten;
+        push(Job{Job::Video, buffer, 0});
+    }
+    // 2. Audio step: exactly the PCM of the video's frames.
+    if (m_audioBytesTaken < m_audioBytesTotal) {
+        int buffer = -1;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (!m_freeAudio.empty()) {
+                buffer = m_freeAudio.back();
+                m_freeAudio.pop_back();
+            }
+        }
+        bool used = false;
+        if (buffer >= 0 && m_storyboard->ringLock().tryLock()) {
+            AudioRing &ring = m_storyboard->audioRing();
+            if (ring.filled > 0) {
+                const int n = int(std::min<int64_t>(ring.filled, m_audioBytesTotal - m_audioBytesTaken));
+                std::memcpy(m_audioBuffers[size_t(buffer)].data(), ring.data, size_t(n));
+                m_audioBytesTaken += n;
+                const int32_t bpf = m_storyboard->bytesPerFrame();
+                m_audioFramesWritten = bpf > 0 ? int(m_audioBytesTaken / bpf) : total;
+                ring.filled = ring.read = 0;
+                push(Job{Job::Audio, buffer, n});
+                used = true;
+            }
+            m_storyboard->ringLock().unlock();
+        }
+        if (buffer >= 0 && !used) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_freeAudio.push_back(buffer);
+        }
+    } else {
+        m_audioFramesWritten = total;
+    }
+    // 3. Progress.
+    emit progressChanged(int(int64_t(m_framesWritten) * 100 / total));
+    // 4. The end: the encoding thread finishes every file, then compileEnd.
+    if (m_framesWritten >= total) {
+        if (m_audioBytesTaken >= m_audioBytesTotal) {
+            m_tick.stop();
+            m_finishing = true;
+            m_storyboard->stopPrefetch();
+            push(Job{Job::Finish, -1, 0});
+        } else if (m_tick.interval() == 0) {
+            m_tick.setInterval(2); // only audio left: do not spin
+        }
+    }
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+// Part 2.4: the MPEG-2/AC-3 writer engine.
+//
+// Rendering stays on the GUI thread (a zero-interval timer, one frame per
+// tick, the storyboard's renderFrame on the off-screen GL context and the
+// read-back); the read-back frames and the PCM go through a bounded queue
+// (three frame buffers, allocated once) to one encoding thread that owns the
+// StreamWriters from start() until the end, so rendering and encoding
+// overlap. Every failure (GL context, encoder open, encode, write, trailer)
+// ends the run with failed(message); compileEnd() comes only after every
+// stream writer finished its file without error.
+
+#include "engine/offscreengl.h"
+#include "engine/streamwriter.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+class StoryBoardRender;
+
+class AVWriterManager : public QObject, public OffscreenGLDrawer
+{
+    Q_OBJECT
+public:
+    explicit AVWriterManager(QObject *parent = nullptr);
+    ~AVWriterManager() override;
+
+    // Creates the off-screen context (on first use), the 2 slot textures
+    // (flipRows set) for the format's frame size. False, with errorString(),
+    // when no GL context can be made.
+    bool init(const OutputFormat &format);
+    void setStoryboard(StoryBoardRender *storyboard) { m_storyboard = storyboard; }
+    StoryBoardRender *storyboard() const { return m_storyboard; }
+
+    // Takes ownership. A writer that is not open (its open() failed) is
+    // refused: false, and errorString() tells why; the caller turns that
+    // into a failed run.
+    bool addWriter(StreamWriter *writer);
+    int writerCount() const { return int(m_streams.size()); }
+
+    // Positions the soundtrack at its start, starts the storyboard's audio
+    // thread and the timer. False (and failed()) when init() did not succeed,
+    // no storyboard, no writer or an empty timeline.
+    bool start();
+    // Stops the timer and asks the audio thread to end (without waiting).
+    void stop();
+    // Waits for the encoding thread, closes and deletes every writer.
+    void clearWriters();
+
+    bool isWriting() const { return m_tick.isActive() || m_finishing; }
+    bool hasFailed() const { return !m_error.isEmpty(); }
+    QString errorString() const { return m_error; }
+    int framesWritten() const { return m_framesWritten; }
+    int audioFramesWritten() const { return m_audioFramesWritten; }
+    // PCM bytes handed to the audio writers (exactly the PCM of
+    // totalFrames video frames).
+    int64_t audioBytesWritten() const { return m_audioBytesTaken; }
+
+    void releaseGL() override;
+
+signals:
+    void progressChanged(int percent);
+    void compileEnd();
+    void failed(const QString &message);
+
+private slots:
+    void writeVideoAudio();
+
+private:
+    struct Job {
+        enum Kind { Video, Audio, Finish, Quit } kind;
+        int buffer;
+        int bytes;
+    };
+    void fail(const QString &message);
+    void startWorker();
+    void stopWorker();
+    void workerLoop();
+    void push(const Job &job);
+    void workerDone(bool ok, const QString &message);
+
+    StoryBoardRender *m_storyboard = nullptr;
+    OutputFormat m_format;
+    bool m_initialised = false;
+    std::vector<std::unique_ptr<StreamWriter>> m_streams;
+    int m_framesWritten = 0;
+    int m_audioFramesWritten = 0;
+    int64_t m_audioBytesTaken = 0;
+    int64_t m_audioBytesTotal = 0;
+    bool m_hasAudioWriter = false;
+    bool m_finishing = false;
+    bool m_ended = false;
+    QTimer m_tick;
+    QString m_error;
+
+    // Hand-off to the encoding thread.
+    std::thread m_worker;
+    std::mutex m_mutex;
+    std::condition_variable m_jobsReady;
+    std::condition_variable m_bufferFree;
+    std::deque<Job> m_jobs;
+    std::vector<std::vector<uint8_t>> m_videoBuffers;
+    std::vector<int> m_freeVideo;
+    std::vector<std::vector<uint8_t>> m_audioBuffers;
+    std::vector<int> m_freeAudio;
+    bool m_workerFailed = false;
+    // Time spent per phase (SORVEL_WRITER_PROFILE prints it at the end).
+    int64_t m_profWait = 0, m_profRender = 0, m_profRead = 0;
+    std::atomic<int64_t> m_profEncode{0};
+};

@@ -1,0 +1,155 @@
+#pragma once
+
+// Part 2.2: OpenGL drawing, transitions and effects.
+//
+// The drawing is split in two so that one drawing core serves every host:
+//
+//  - GLDrawCore holds every GL object and every piece of drawing code (the
+//    slot textures, texture generation, the display list, the uploads with
+//    dissolve and mask ramp, the initialise / resize / paint hooks and the
+//    read-back). It knows nothing about where its context comes from; every
+//    call expects its context to be current.
+//  - GLDrawer is the drawer interface that StoryBoardRender (Part 2.1)
+//    drives: initTextures, the uploads, beginFrame / drawLayer / endFrame,
+//    readPixels, releaseGL. It forwards to its core after asking its host to
+//    make the context current, and asks the host for the synchronous update
+//    at endFrame.
+//
+// Hosts:
+//  - OffscreenGLDrawer (offscreengl.h): an EGL context on Mesa's surfaceless
+//    platform rendering into a framebuffer object; no display server needed.
+//    The writer (AVWriterManager, Part 2.4) derives from it.
+//  - The on-screen preview player (Part 2.5) derives from QOpenGLWidget and
+//    GLDrawer (GLDrawer is not a QObject, so both bases combine):
+//      bool makeCurrentGL() override { makeCurrent(); return true; }
+//      void presentFrame() override { repaint(); }  // or makeCurrent+paintGL+glFinish
+//      void resizeHost(int w, int h) override { resize(w, h); }
+//      void initializeGL() override { core().initializeGL(); }
+//      void resizeGL(int a, int b) override { core().resizeGL(a, b); }
+//      void paintGL() override { core().paintGL(); }
+//    and calls initTextures(..., flipRows = false) once its context exists.
+
+#include <GL/gl.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "album/album.h"
+
+class GLDrawCore
+{
+public:
+    static constexpr int kTextureSize = 2048;
+    static constexpr int kMaxLayers = 8;
+
+    GLDrawCore();
+    ~GLDrawCore();
+    GLDrawCore(const GLDrawCore &) = delete;
+    GLDrawCore &operator=(const GLDrawCore &) = delete;
+
+    // The initialise hook: fixed-function state (once per context).
+    void initializeGL();
+    // The resize hook: viewport (pillar-box / letter-box) and projection for
+    // a surface of a x b pixels.
+    void resizeGL(int a, int b);
+    // The paint hook: clear, place the camera, call the display list, finish.
+    void paintGL();
+
+    bool initTextures(int width, int height, int textureCount, bool flipRows);
+    void releaseGL();
+    void setClearColor(float r, float g, float b, float a);
+
+    // contentId: a non-zero id of immutable pixels; uploading the id that a
+    // slot already holds is skipped. opaque: every alpha byte is 255, so the
+    // layer is drawn without blending (the same pixels, less work).
+    void uploadPicture(int slot, const uint8_t *bgra, int strideBytes, uint64_t contentId = 0, bool opaque = false);
+    void uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes);
+    void uploadMasked(int slot, double progress, double softness, const uint8_t *mask, int maskStride,
+                      const uint8_t *bgra, int strideBytes);
+    void buildMaskRamp(double progress, double softness);
+    const double *maskRamp() const { return m_maskRamp; }
+
+    // beginFrame / drawLayer record the frame; compileFrame turns the record
+    // into the display list (the uploads in between run at once, outside
+    // the list, so no picture is ever copied into a display list).
+    void beginFrame();
+    void drawLayer(int slot, int orientationCode, const MotionSample *sample);
+    void compileFrame();
+
+    void readPixels(GLenum format, GLenum type, void *destination) const;
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    int textureCount() const { return int(m_textures.size()); }
+    bool flipRows() const { return m_flipRows; }
+    bool ready() const { return m_width > 0; }
+
+private:
+    struct Layer {
+        int slot;
+        int orientationCode;
+        bool hasSample;
+        MotionSample sample;
+    };
+    void upload(int slot, const uint8_t *bgra, int strideBytes);
+    void drawQuad() const;
+    void setupTexGen() const;
+
+    int m_width = -1;
+    int m_height = -1;
+    bool m_flipRows = false;
+    std::vector<GLuint> m_textures;
+    std::vector<uint64_t> m_slotContent;
+    std::vector<bool> m_slotOpaque;
+    GLuint m_background = 0;
+    GLuint m_displayList = 0;
+    double m_maskRamp[256] = {};
+    uint8_t m_rampBytes[256] = {};
+    std::vector<uint8_t> m_workBuffer;
+    float m_quad[4][2] = {};
+    float m_clear[4] = {0.f, 0.f, 0.f, 1.f};
+    Layer m_layers[kMaxLayers];
+    int m_layerCount = 0;
+    bool m_recording = false;
+};
+
+class GLDrawer
+{
+public:
+    GLDrawer() = default;
+    virtual ~GLDrawer() = default;
+    GLDrawer(const GLDrawer &) = delete;
+    GLDrawer &operator=(const GLDrawer &) = delete;
+
+    bool initTextures(int width, int height, int textureCount, bool flipRows);
+    virtual void releaseGL();
+    virtual void beginFrame();
+    virtual void drawLayer(int slot, int orientationCode, const MotionSample *sample);
+    // Finishes the display list and runs the synchronous update (paint).
+    virtual bool endFrame();
+
+    void uploadPicture(int slot, const uint8_t *bgra, int strideBytes = 0, uint64_t contentId = 0,
+                       bool opaque = false);
+    void uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes = 0);
+    void uploadMasked(int slot, double progress, double softness, const uint8_t *mask,
+                      const uint8_t *bgra, int maskStride = 0, int strideBytes = 0);
+    // Reads the whole width x height frame from (0, 0).
+    bool readPixels(GLenum format, GLenum type, void *destination);
+    void setClearColor(float r, float g, float b, float a);
+
+    GLDrawCore &core() { return m_core; }
+    const GLDrawCore &core() const { return m_core; }
+    int frameWidth() const { return m_core.width(); }
+    int frameHeight() const { return m_core.height(); }
+
+protected:
+    // The host: makes its GL context current (false when it has none).
+    virtual bool makeCurrentGL() = 0;
+    // The synchronous update: make current, run the paint hook, finish.
+    virtual void presentFrame() = 0;
+    // Gives the host surface the frame size (a widget resizes itself).
+    virtual void resizeHost(int width, int height) = 0;
+
+private:
+    GLDrawCore m_core;
+};

@@ -1,0 +1,385 @@
+#include "engine/storyboardrender.h"
+
+#include "engine/gldrawer.h"
+
+extern "C" {
+#include <libavutil/imgutils.h>
+#include <libavutil/mem.h>
+#include <libswscale/swscale.h>
+}
+
+#include <QImage>
+#include <QImageReader>
+#include <QLoggingCategory>
+#include <QTransform>
+
+#include <climits>
+#include <cstring>
+
+Q_LOGGING_CATEGORY(lcStory, "sorvel.storyboard")
+
+StoryBoardRender::StoryBoardRender(QObject *parent)
+    : QThread(parent)
+{
+}
+
+StoryBoardRender::~StoryBoardRender()
+{
+    if (isRunning()) {
+        stopPrefetch();
+        wait();
+    }
+    clearCaches();
+}
+
+void StoryBoardRender::freeRing()
+{
+    av_freep(&m_ring.data);
+    m_ring = AudioRing();
+}
+
+void StoryBoardRender::clearCaches()
+{
+    for (auto *cache : {&m_photoCache, &m_patternCache}) {
+        for (auto &entry : *cache) {
+            av_freep(&entry.second->data[0]);
+            delete entry.second;
+        }
+        cache->clear();
+    }
+    m_pictureIndex.clear();
+    for (PhotoMemo &m : m_photoMemo)
+        m = PhotoMemo();
+    freeRing();
+}
+
+bool StoryBoardRender::setFormat(const OutputFormat &format)
+{
+    clearCaches();
+    m_format = format;
+    m_target.channels = format.audioChannels;
+    m_target.sampleRate = format.audioSampleRate;
+    m_target.bitsPerSample = format.audioBitsPerSample;
+    m_bytesPerFrame = int32_t(int64_t(format.audioBitsPerSample) * format.frameRateDen * format.audioSampleRate
+                              * format.audioChannels / format.frameRateNum / 8);
+    m_ring.data = static_cast<uint8_t *>(av_mallocz(size_t(m_bytesPerFrame + 750) * 256));
+    m_ring.capacity = m_bytesPerFrame * 256;
+    m_ring.filled = m_ring.read = 0;
+    rebuildTimeline();
+    return m_ring.data != nullptr;
+}
+
+void StoryBoardRender::rebuildTimeline()
+{
+    if (!m_album)
+        return;
+    const double p = m_album->photoDuration;
+    const double t = m_album->transitionSpan();
+    m_totalFrames = int32_t(secondsToFrames(m_album->videoLength(), m_format));
+    m_cycleFrames = int32_t(secondsToFrames(p + t, m_format));
+    m_lifeFrames = int32_t(secondsToFrames(p + 2 * t, m_format));
+}
+
+bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
+{
+    if (seekAudioFlag)
+        seekAudio(f);
+    drawer->beginFrame();
+    const int n = m_album ? int(m_album->photos.size()) : 0;
+    if (n > 0 && f < secondsToFrames(m_album->videoLength(), m_format) && m_cycleFrames > 0) {
+        const Album &album = *m_album;
+        const int K = m_cycleFrames;
+        const int g = f / K;
+        const int r = f % K;
+        const double P = double(m_format.frameRateNum) * album.photoDuration / m_format.frameRateDen;
+        const double T = double(m_format.frameRateNum) * album.transitionSpan() / m_format.frameRateDen;
+        const double L = double(m_lifeFrames > 0 ? m_lifeFrames : 1);
+        if (r < P) {
+            if (g <= n - 1) {
+                const ImageInfo &photo = album.photos[g];
+                const Picture *pic = photoPicture(photo);
+                drawer->uploadPicture(0, pic->data[0], pic->linesize[0], pic->serial, true);
+                const MotionSample s = interpolateMotion(photo, (T + r + 0.5) / L, album.useDynamicEffect);
+                drawer->drawLayer(0, photo.orientationCode, &s);
+            }
+        } else if (g <= n - 2) {
+            const ImageInfo &photo = album.photos[g];
+            const ImageInfo &nextPhoto = album.photos[g + 1];
+            const Picture *pic = photoPicture(photo);
+            drawer->uploadPicture(0, pic->data[0], pic->linesize[0], pic->serial, true);
+            const Picture *next = photoPicture(nextPhoto);
+            const double span = double(m_format.frameRateNum) * album.transitionDuration / m_format.frameRateDen;
+            const double E = span > 0 ? (r - P) / span : 1.0;
+            if (album.dissolveOnly || album.patternFiles.isEmpty()) {
+                drawer->uploadDissolve(1, E, next->data[0], next->linesize[0]);
+            } else {
+                const QString &patternPath = album.patternFiles[g % album.patternFiles.size()];
+                const Picture *mask = patternPicture(patternPath);
+                drawer->uploadMasked(1, 1.0 - E, 0.1, mask->data[0], next->data[0], mask->linesize[0],
+                                     next->linesize[0]);
+            }
+            const MotionSample s0 = interpolateMotion(photo, (T + r + 0.5) / L, album.useDynamicEffect);
+            drawer->drawLayer(0, photo.orientationCode, &s0);
+            const MotionSample s1 = interpolateMotion(nextPhoto, (r - P + 0.5) / L, album.useDynamicEffect);
+            drawer->drawLayer(1, nextPhoto.orientationCode, &s1);
+        }
+    }
+    return drawer->endFrame();
+}
+
+Picture *StoryBoardRender::takeSlot(Cache &cache, int bytesPerPixel)
+{
+    if (int(cache.size()) >= kCacheSize) {
+        auto victim = cache.begin();
+        for (auto it = cache.begin(); it != cache.end(); ++it) {
+            if (it->second->age < victim->second->age)
+                victim = it;
+        }
+        Picture *pic = victim->second;
+        pic->age = 0xFFFFFFFFu;
+        m_pictureIndex.erase(victim->first);
+        cache.erase(victim);
+        return pic;
+    }
+    auto *pic = new Picture;
+    const AVPixelFormat fmt = bytesPerPixel == 4 ? AV_PIX_FMT_BGRA : AV_PIX_FMT_GRAY8;
+    if (av_image_alloc(pic->data, pic->linesize, m_format.width, m_format.height, fmt, 32) < 0) {
+        delete pic;
+        return nullptr;
+    }
+    std::memset(pic->data[0], 0, size_t(pic->linesize[0]) * m_format.height);
+    return pic;
+}
+
+void StoryBoardRender::rememberPhoto(const QString &path, bool turned, Picture *picture)
+{
+    m_photoMemo[1] = m_photoMemo[0];
+    m_photoMemo[0] = PhotoMemo{path, turned, picture};
+}
+
+void StoryBoardRender::agePictures(Cache &cache, Picture *filled)
+{
+    for (auto &entry : cache) {
+        if (entry.second == filled)
+            entry.second->age |= 0x80000000u;
+        else
+            entry.second->age >>= 1;
+    }
+}
+
+const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
+{
+    // The two latest lookups are remembered, so a frame finds its photos
+    // without building a key (no allocation per frame).
+    const bool turnedKey = info.orientationCode > 3;
+    for (const PhotoMemo &m : m_photoMemo) {
+        if (m.picture && m.turned == turnedKey && m.path == info.path)
+            return m.picture;
+    }
+    const QString key = QStringLiteral("%1%2").arg(info.path).arg(turnedKey ? 1 : 0);
+    if (auto it = m_pictureIndex.find(key); it != m_pictureIndex.end()) {
+        rememberPhoto(info.path, turnedKey, it->second);
+        return it->second;
+    }
+    // A miss may evict a remembered picture.
+    for (PhotoMemo &m : m_photoMemo)
+        m = PhotoMemo();
+    Picture *pic = takeSlot(m_photoCache, 4);
+    if (!pic) {
+        static Picture empty;
+        return &empty;
+    }
+    const int W = m_format.width;
+    const int H = m_format.height;
+    uint8_t *base = pic->data[0];
+    const int stride = pic->linesize[0];
+    for (int y = 0; y < H; ++y)
+        std::memset(base + size_t(stride) * y, 0, size_t(W) * 4);
+
+    ++m_photoDecodes;
+    QImageReader reader(info.path);
+    reader.setAutoTransform(false);
+    const bool turned = info.orientationCode > 3;
+    QSize source = reader.size();
+    QImage image;
+    if (source.isValid()) {
+        // Decode at a reduced size where the format can (JPEG's DCT
+        // scaling), never below twice the size the photo ends at, then
+        // scale smoothly as the Part says.
+        const QSize shown = turned ? source.transposed() : source;
+        const QSize fit = shown.scaled(W, H, Qt::KeepAspectRatio);
+        const QSize fitSource = turned ? fit.transposed() : fit;
+        if (source.width() >= 4 * fitSource.width() && source.height() >= 4 * fitSource.height())
+            reader.setScaledSize(fitSource * 2);
+    }
+    if (!reader.read(&image) || image.isNull()) {
+        qCWarning(lcStory).noquote() << "cannot decode" << info.path << reader.errorString();
+    } else {
+        if (turned)
+            image = image.transformed(QTransform().rotate(90), Qt::FastTransformation);
+        image = image.scaled(W, H, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        image = image.convertToFormat(QImage::Format_RGB32).mirrored(false, true);
+        const int rowOffset = (H - image.height()) / 2;
+        const int colOffset = (W - image.width()) / 2;
+        for (int y = 0; y < image.height() && y + rowOffset < H; ++y) {
+            std::memcpy(base + size_t(stride) * (y + rowOffset) + size_t(colOffset) * 4, image.constScanLine(y),
+                        size_t(std::min(image.width(), W - colOffset)) * 4);
+        }
+    }
+    // Every alpha byte is 255, the border's too (an undecodable photo shows
+    // black).
+    for (int y = 0; y < H; ++y) {
+        uint8_t *row = base + size_t(stride) * y;
+        for (int x = 0; x < W; ++x)
+            row[4 * x + 3] = 255;
+    }
+    pic->serial = m_nextSerial++;
+    m_photoCache[key] = pic;
+    m_pictureIndex[key] = pic;
+    agePictures(m_photoCache, pic);
+    rememberPhoto(info.path, turnedKey, pic);
+    return pic;
+}
+
+const Picture *StoryBoardRender::patternPicture(const QString &path)
+{
+    if (auto it = m_pictureIndex.find(path); it != m_pictureIndex.end())
+        return it->second;
+    Picture *pic = takeSlot(m_patternCache, 1);
+    if (!pic) {
+        static Picture empty;
+        return &empty;
+    }
+    const int W = m_format.width;
+    const int H = m_format.height;
+    QImage image(path);
+    if (image.isNull()) {
+        qCWarning(lcStory).noquote() << "cannot decode pattern" << path;
+        for (int y = 0; y < H; ++y)
+            std::memset(pic->data[0] + size_t(pic->linesize[0]) * y, 0, size_t(W));
+    } else {
+        image = image.convertToFormat(QImage::Format_RGB888);
+        SwsContext *sws = sws_getContext(image.width(), image.height(), AV_PIX_FMT_RGB24, W, H, AV_PIX_FMT_GRAY8,
+                                         SWS_BICUBIC, nullptr, nullptr, nullptr);
+        if (sws) {
+            const uint8_t *src[4] = {image.constBits(), nullptr, nullptr, nullptr};
+            const int srcStride[4] = {int(image.bytesPerLine()), 0, 0, 0};
+            sws_scale(sws, src, srcStride, 0, image.height(), pic->data, pic->linesize);
+            sws_freeContext(sws);
+        }
+    }
+    m_patternCache[path] = pic;
+    m_pictureIndex[path] = pic;
+    agePictures(m_patternCache, pic);
+    return pic;
+}
+
+void StoryBoardRender::openClip(int index)
+{
+    const AudioInfo &clip = m_album->audios[index];
+    m_target.clipStart = clip.clipStart;
+    m_target.clipEnd = clip.clipEnd;
+    if (m_decoder.open(clip, m_target))
+        m_decoder.seek(clip.clipStart);
+    else
+        qCWarning(lcStory).noquote() << m_decoder.errorString();
+}
+
+void StoryBoardRender::seekAudio(int f)
+{
+    if (!m_album || m_album->audios.isEmpty())
+        return;
+    m_nextClip = INT32_MAX;
+    m_decoder.close();
+    const int count = int(m_album->audios.size());
+    int64_t total = 0;
+    for (const AudioInfo &a : m_album->audios)
+        total += secondsToFrames(a.clipEnd - a.clipStart, m_format);
+    if (total <= 0)
+        return; // every clip shorter than one frame: the soundtrack is silent
+    int64_t before = 0;
+    int b = 0;
+    for (;;) {
+        const int64_t len = secondsToFrames(m_album->audios[b].clipEnd - m_album->audios[b].clipStart, m_format);
+        if (f < before + len)
+            break;
+        before += len;
+        ++b;
+        if (b >= count) {
+            if (!m_album->loopAudio)
+                return;
+            b = 0;
+            // Skip whole rounds of the soundtrack at once.
+            if (f - before >= total)
+                before += ((f - before) / total) * total;
+        }
+    }
+    const AudioInfo &clip = m_album->audios[b];
+    m_target.clipStart = clip.clipStart;
+    m_target.clipEnd = clip.clipEnd;
+    if (m_decoder.open(clip, m_target))
+        m_decoder.seek(clip.clipStart + framesToSeconds(f - before, m_format));
+    else
+        qCWarning(lcStory).noquote() << m_decoder.errorString();
+    m_nextClip = b + 1;
+    m_roundBytes = 1;
+}
+
+void StoryBoardRender::startPrefetch()
+{
+    m_ring.filled = m_ring.read = 0;
+    start(QThread::InheritPriority);
+}
+
+void StoryBoardRender::stopPrefetch()
+{
+    m_stopSignal.release(1);
+}
+
+void StoryBoardRender::run()
+{
+    m_stopSignal.acquire(m_stopSignal.available());
+    while (!m_stopSignal.tryAcquire(1))
+        prefetchStep();
+}
+
+void StoryBoardRender::prefetchStep()
+{
+    if (!m_ringLock.tryLock()) {
+        QThread::usleep(1000);
+        return;
+    }
+    if (!m_ring.data || m_ring.filled >= m_ring.capacity) {
+        m_ringLock.unlock();
+        // The consumer frees space at most once per video frame: a short
+        // nap keeps the poll from taking a core away from rendering.
+        QThread::usleep(2000);
+        return;
+    }
+    const int count = m_album ? int(m_album->audios.size()) : 0;
+    if (count > 0 && m_nextClip <= count) {
+        const int32_t before = m_ring.filled;
+        m_decoder.decodeInto(m_ring, m_bytesPerFrame);
+        m_roundBytes += m_ring.filled - before;
+        if (m_decoder.endOfClip()) {
+            if (m_nextClip < count) {
+                openClip(m_nextClip);
+                ++m_nextClip;
+            } else if (m_album->loopAudio && m_roundBytes > 0) {
+                // (A round of the soundtrack that gave no PCM at all, every
+                // clip undecodable, ends the looping: silence follows.)
+                m_roundBytes = 0;
+                m_nextClip = 0;
+                openClip(0);
+                ++m_nextClip;
+            } else {
+                m_nextClip = count + 1;
+            }
+        }
+    } else {
+        const int32_t start = m_ring.filled & ~1;
+        std::memset(m_ring.data + start, 0, size_t(m_ring.capacity - start));
+        m_ring.filled = m_ring.capacity;
+    }
+    m_ringLock.unlock();
+}

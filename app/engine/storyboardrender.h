@@ -1,0 +1,107 @@
+#pragma once
+
+// Part 2.1: the storyboard timeline and the audio prefetch thread.
+
+#include "album/album.h"
+#include "engine/clipdecoder.h"
+
+#include <QMutex>
+#include <QSemaphore>
+#include <QThread>
+
+#include <map>
+
+class GLDrawer;
+
+// A decoded picture: plane pointers and line sizes (FFmpeg's picture
+// layout) and the cache age. Photos are frame-size BGRA, patterns
+// frame-size 8-bit grey.
+struct Picture {
+    uint8_t *data[4] = {nullptr, nullptr, nullptr, nullptr};
+    int linesize[4] = {0, 0, 0, 0};
+    uint32_t age = 0;
+    // Changes whenever the pixels are refilled (lets the drawer skip
+    // re-uploading a picture its slot already holds).
+    uint64_t serial = 0;
+};
+
+class StoryBoardRender : public QThread
+{
+    Q_OBJECT
+public:
+    static constexpr int kCacheSize = 32;
+
+    explicit StoryBoardRender(QObject *parent = nullptr);
+    ~StoryBoardRender() override;
+
+    void setAlbum(Album *album) { m_album = album; }
+    Album *album() const { return m_album; }
+
+    bool setFormat(const OutputFormat &format);
+    const OutputFormat &format() const { return m_format; }
+    void rebuildTimeline();
+
+    // Composes frame f on the drawer; returns what the drawer's endFrame
+    // returns.
+    bool renderFrame(int frame, bool seekAudioFlag, GLDrawer *drawer);
+
+    const Picture *photoPicture(const ImageInfo &info);
+    const Picture *patternPicture(const QString &path);
+    void clearCaches();
+
+    void seekAudio(int frame);
+    void startPrefetch();
+    void stopPrefetch();
+
+    // Consumers touch the ring only with ringLock() held (try-lock).
+    AudioRing &audioRing() { return m_ring; }
+    QMutex &ringLock() { return m_ringLock; }
+
+    int32_t totalFrames() const { return m_totalFrames; }
+    int32_t cycleFrames() const { return m_cycleFrames; }
+    int32_t lifeFrames() const { return m_lifeFrames; }
+    int32_t bytesPerFrame() const { return m_bytesPerFrame; }
+    int32_t nextClip() const { return m_nextClip; }
+
+    // Cache statistics (tests and the benchmark): photo decodes so far.
+    int photoDecodeCount() const { return m_photoDecodes; }
+    int photoCacheSize() const { return int(m_photoCache.size()); }
+    int patternCacheSize() const { return int(m_patternCache.size()); }
+
+protected:
+    void run() override;
+
+private:
+    using Cache = std::map<QString, Picture *>;
+    Picture *takeSlot(Cache &cache, int bytesPerPixel);
+    static void agePictures(Cache &cache, Picture *filled);
+    void rememberPhoto(const QString &path, bool turned, Picture *picture);
+    struct PhotoMemo {
+        QString path;
+        bool turned = false;
+        Picture *picture = nullptr;
+    };
+    PhotoMemo m_photoMemo[2];
+    void freeRing();
+    void prefetchStep();
+    void openClip(int index);
+
+    OutputFormat m_format;
+    Album *m_album = nullptr;
+    int32_t m_totalFrames = 0;
+    Cache m_photoCache;
+    Cache m_patternCache;
+    Cache m_pictureIndex;
+    int32_t m_nextClip = 0;
+    AudioRing m_ring;
+    QMutex m_ringLock;
+    ClipDecoder m_decoder;
+    AudioInfo m_target;
+    int32_t m_bytesPerFrame = 0;
+    int32_t m_cycleFrames = 0;
+    int32_t m_lifeFrames = 0;
+    QSemaphore m_stopSignal{0};
+    int m_photoDecodes = 0;
+    int64_t m_roundBytes = 0;
+    uint64_t m_nextSerial = 1;
+};

@@ -1,0 +1,400 @@
+#include "engine/streamwriter.h"
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+#include <libavutil/imgutils.h>
+#include <libavutil/opt.h>
+}
+
+#include <QLoggingCategory>
+
+#include <cstring>
+
+Q_LOGGING_CATEGORY(lcWriter, "sorvel.streamwriter")
+
+VideoStreamParams VideoStreamParams::dvd(const QString &tvStandard, int32_t bitRate)
+{
+    const bool pal = tvStandard == QLatin1String("PAL");
+    VideoStreamParams p;
+    p.srcWidth = 720;
+    p.srcHeight = 540;
+    p.dstWidth = 720;
+    p.dstHeight = pal ? 576 : 480;
+    p.srcPixelFormat = AV_PIX_FMT_BGRA;
+    p.codecId = AV_CODEC_ID_MPEG2VIDEO;
+    p.codecType = AVMEDIA_TYPE_VIDEO;
+    p.timeBaseNum = pal ? 1 : 1001;
+    p.timeBaseDen = pal ? 25 : 30000;
+    p.aspectDen = 3;
+    p.aspectNum = 4;
+    p.bitRate = bitRate;
+    return p;
+}
+
+AudioStreamParams AudioStreamParams::ac3(int32_t channels, int32_t bitRate)
+{
+    AudioStreamParams p;
+    p.channels = channels;
+    p.sampleRate = 48000;
+    p.sampleFormat = AV_SAMPLE_FMT_S16;
+    p.codecId = AV_CODEC_ID_AC3;
+    p.codecType = AVMEDIA_TYPE_AUDIO;
+    p.bitRate = bitRate;
+    return p;
+}
+
+// Rate control. The Part fixes a constant bit rate (bit rate, tolerance,
+// minimum and maximum rate equal), the DVD's 1835008-bit VBV buffer with an
+// initial occupancy of 3/4, and "two further floats 1.0 and 0.5". These are
+// the two VBV-use limits of FFmpeg's MPEG-2 rate control:
+//  - rc_min_vbv_overflow_use = 1.0: when the buffer is close to full, a
+//    frame must take at least exactly the bits that keep it from
+//    overflowing (FFmpeg's default 3 lets frames grow to three times that,
+//    large frames that drain the buffer just before a scene change); the
+//    rest of an easy frame's budget becomes stuffing, as a CBR stream must.
+//  - rc_max_available_vbv_use = 0.5: no frame may take more than half of
+//    the bits the buffer holds at its decode time, so the buffer never
+//    approaches empty and a multiplexer that shares the 10.08 Mbit/s DVD
+//    mux rate with 448 kbit/s AC-3 still delivers each frame in time
+//    (mplex -f 8 reports no under-run, dvdauthor accepts the program
+//    stream). See the engine tests that multiplex at 9 Mbit/s + 448 kbit/s.
+void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
+{
+    c->codec_id = AVCodecID(p.codecId);
+    c->codec_type = AVMEDIA_TYPE_VIDEO;
+    c->width = p.dstWidth;
+    c->height = p.dstHeight;
+    c->time_base = AVRational{p.timeBaseNum, p.timeBaseDen};
+    c->framerate = AVRational{p.timeBaseDen, p.timeBaseNum};
+    c->bit_rate = p.bitRate;
+    c->bit_rate_tolerance = p.bitRate;
+    c->rc_min_rate = p.bitRate;
+    c->rc_max_rate = p.bitRate;
+    c->rc_buffer_size = 224 * 1024 * 8;
+    c->rc_initial_buffer_occupancy = c->rc_buffer_size * 3 / 4;
+    c->rc_min_vbv_overflow_use = 1.0f;
+    c->rc_max_available_vbv_use = 0.5f;
+    c->pix_fmt = AV_PIX_FMT_YUV420P;
+    int num = 0, den = 0;
+    av_reduce(&num, &den, int64_t(p.aspectNum) * p.dstHeight, int64_t(p.aspectDen) * p.dstWidth, 255);
+    c->sample_aspect_ratio = AVRational{num, den};
+    // Encoder threads: SORVEL_ENCODER_THREADS (0 = one per core), default 1.
+    c->thread_count = qEnvironmentVariableIsSet("SORVEL_ENCODER_THREADS")
+                          ? qEnvironmentVariableIntValue("SORVEL_ENCODER_THREADS")
+                          : 1;
+    c->thread_type = FF_THREAD_SLICE;
+}
+
+StreamWriter::StreamWriter() = default;
+
+StreamWriter::~StreamWriter()
+{
+    close();
+}
+
+bool StreamWriter::fail(const QString &what, int code)
+{
+    if (m_error.isEmpty()) {
+        m_error = code ? QStringLiteral("%1 (%2): %3").arg(what, m_path, av::errorText(code))
+                       : QStringLiteral("%1 (%2)").arg(what, m_path);
+        qCWarning(lcWriter).noquote() << m_error;
+    }
+    return false;
+}
+
+bool StreamWriter::open(const QString &path, const VideoStreamParams &video, const AudioStreamParams &audio)
+{
+    close();
+    m_error.clear();
+    m_path = path;
+    m_video = video;
+    m_audio = audio;
+    AVFormatContext *ctx = nullptr;
+    int rc = avformat_alloc_output_context2(&ctx, nullptr, nullptr, path.toLocal8Bit().constData());
+    if (rc < 0 || !ctx)
+        return fail(QStringLiteral("No output format for the file name"), rc);
+    m_container.reset(ctx);
+    if (hasVideo() && !openVideo())
+        return false;
+    if (hasAudio() && !openAudio())
+        return false;
+    if (m_container->nb_streams == 0)
+        return fail(QStringLiteral("A writer without streams"), 0);
+    m_packet.reset(av_packet_alloc());
+    if (!(m_container->oformat->flags & AVFMT_NOFILE)) {
+        rc = avio_open(&m_container->pb, path.toLocal8Bit().constData(), AVIO_FLAG_WRITE);
+        if (rc < 0)
+            return fail(QStringLiteral("Cannot create the file"), rc);
+    }
+    rc = avformat_write_header(m_container.get(), nullptr);
+    if (rc < 0)
+        return fail(QStringLiteral("Cannot write the file header"), rc);
+    m_headerWritten = true;
+    return true;
+}
+
+bool StreamWriter::openVideo()
+{
+    const AVCodec *codec = avcodec_find_encoder(AVCodecID(m_video.codecId));
+    if (!codec)
+        return fail(QStringLiteral("No video encoder"), 0);
+    m_videoStream = avformat_new_stream(m_container.get(), nullptr);
+    if (!m_videoStream)
+        return fail(QStringLiteral("Cannot add the video stream"), AVERROR(ENOMEM));
+    m_videoStream->id = 0;
+    m_videoCodec.reset(avcodec_alloc_context3(codec));
+    AVCodecContext *c = m_videoCodec.get();
+    configureDvdVideoEncoder(c, m_video);
+    if (m_container->oformat->flags & AVFMT_GLOBALHEADER)
+        c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    int rc = avcodec_open2(c, codec, nullptr);
+    if (rc < 0)
+        return fail(QStringLiteral("Cannot open the video encoder"), rc);
+    rc = avcodec_parameters_from_context(m_videoStream->codecpar, c);
+    if (rc < 0)
+        return fail(QStringLiteral("Cannot set the video stream parameters"), rc);
+    m_videoStream->time_base = c->time_base;
+    m_videoStream->avg_frame_rate = c->framerate;
+    m_videoStream->sample_aspect_ratio = c->sample_aspect_ratio;
+
+    if (m_video.srcPixelFormat != AV_PIX_FMT_YUV420P || m_video.srcWidth != m_video.dstWidth
+        || m_video.srcHeight != m_video.dstHeight) {
+        m_scaler.reset(sws_getContext(m_video.srcWidth, m_video.srcHeight, AVPixelFormat(m_video.srcPixelFormat),
+                                      m_video.dstWidth, m_video.dstHeight, AV_PIX_FMT_YUV420P, SWS_FAST_BILINEAR,
+                                      nullptr, nullptr, nullptr));
+        if (!m_scaler)
+            return fail(QStringLiteral("Cannot set up the picture conversion"), 0);
+    }
+    m_frameBytes = av_image_get_buffer_size(AV_PIX_FMT_YUV420P, m_video.dstWidth, m_video.dstHeight, 32);
+    // Encoder input pictures come from a pool: a picture the encoder still
+    // holds is never overwritten, and none is allocated per frame once the
+    // pool has its few buffers.
+    m_framePool = av_buffer_pool_init(size_t(m_frameBytes) + 64, nullptr);
+    m_videoFrame.reset(av_frame_alloc());
+    if (!m_framePool || !m_videoFrame)
+        return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
+    return true;
+}
+
+bool StreamWriter::openAudio()
+{
+    const AVCodec *codec = avcodec_find_encoder(AVCodecID(m_audio.codecId));
+    if (!codec)
+        return fail(QStringLiteral("No audio encoder"), 0);
+    m_audioStream = avformat_new_stream(m_container.get(), nullptr);
+    if (!m_audioStream)
+        return fail(QStringLiteral("Cannot add the audio stream"), AVERROR(ENOMEM));
+    m_audioStream->id = int(m_container->nb_streams) - 1;
+    m_audioCodec.reset(avcodec_alloc_context3(codec));
+    AVCodecContext *c = m_audioCodec.get();
+    c->codec_type = AVMEDIA_TYPE_AUDIO;
+    c->sample_rate = m_audio.sampleRate;
+    c->bit_rate = m_audio.bitRate;
+    av_channel_layout_default(&c->ch_layout, m_audio.channels);
+    c->sample_fmt = codec->sample_fmts ? codec->sample_fmts[0] : AVSampleFormat(m_audio.sampleFormat);
+    c->time_base = AVRational{1, m_audio.sampleRate};
+    if (m_container->oformat->flags & AVFMT_GLOBALHEADER)
+        c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    int rc = avcodec_open2(c, codec, nullptr);
+    if (rc < 0)
+        return fail(QStringLiteral("Cannot open the audio encoder"), rc);
+    rc = avcodec_parameters_from_context(m_audioStream->codecpar, c);
+    if (rc < 0)
+        return fail(QStringLiteral("Cannot set the audio stream parameters"), rc);
+    m_audioStream->time_base = c->time_base;
+
+    SwrContext *swr = nullptr;
+    rc = swr_alloc_set_opts2(&swr, &c->ch_layout, c->sample_fmt, c->sample_rate, &c->ch_layout,
+                             AVSampleFormat(m_audio.sampleFormat), m_audio.sampleRate, 0, nullptr);
+    if (rc < 0 || (rc = swr_init(swr)) < 0) {
+        swr_free(&swr);
+        return fail(QStringLiteral("Cannot set up the audio conversion"), rc);
+    }
+    m_audioConverter.reset(swr);
+    const int frameSize = c->frame_size > 0 ? c->frame_size : 1536;
+    m_audioFrameBytes = m_audio.channels * frameSize * av_get_bytes_per_sample(AVSampleFormat(m_audio.sampleFormat));
+    m_audioFrame.reset(av_frame_alloc());
+    m_audioFrame->format = c->sample_fmt;
+    m_audioFrame->nb_samples = frameSize;
+    m_audioFrame->sample_rate = c->sample_rate;
+    av_channel_layout_copy(&m_audioFrame->ch_layout, &c->ch_layout);
+    rc = av_frame_get_buffer(m_audioFrame.get(), 0);
+    if (rc < 0)
+        return fail(QStringLiteral("Out of memory"), rc);
+    m_pending.resize(size_t(m_audioFrameBytes) * 64);
+    m_pendingBytes = 0;
+    return true;
+}
+
+bool StreamWriter::drain(AVCodecContext *ctx, AVStream *stream)
+{
+    for (;;) {
+        const int rc = avcodec_receive_packet(ctx, m_packet.get());
+        if (rc == AVERROR(EAGAIN) || rc == AVERROR_EOF)
+            return true;
+        if (rc < 0)
+            return fail(QStringLiteral("Encoding failed"), rc);
+        m_packet->stream_index = stream->index;
+        av_packet_rescale_ts(m_packet.get(), ctx->time_base, stream->time_base);
+        const int wrc = av_write_frame(m_container.get(), m_packet.get());
+        av_packet_unref(m_packet.get());
+        if (wrc < 0)
+            return fail(QStringLiteral("Cannot write to the file"), wrc);
+        if (m_container->pb && m_container->pb->error < 0)
+            return fail(QStringLiteral("Cannot write to the file"), m_container->pb->error);
+    }
+}
+
+bool StreamWriter::writeVideo(const uint8_t *pixels, int strideBytes)
+{
+    if (!hasVideo() || !m_videoCodec)
+        return false;
+    if (failed())
+        return false;
+    AVFrame *f = m_videoFrame.get();
+    av_frame_unref(f);
+    f->buf[0] = av_buffer_pool_get(m_framePool);
+    if (!f->buf[0])
+        return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
+    av_image_fill_arrays(f->data, f->linesize, f->buf[0]->data, AV_PIX_FMT_YUV420P, m_video.dstWidth,
+                         m_video.dstHeight, 32);
+    f->format = AV_PIX_FMT_YUV420P;
+    f->width = m_video.dstWidth;
+    f->height = m_video.dstHeight;
+    f->sample_aspect_ratio = m_videoCodec->sample_aspect_ratio;
+    if (m_scaler) {
+        const uint8_t *src[4] = {pixels, nullptr, nullptr, nullptr};
+        const int srcStride[4] = {strideBytes > 0 ? strideBytes : m_video.srcWidth * 4, 0, 0, 0};
+        sws_scale(m_scaler.get(), src, srcStride, 0, m_video.srcHeight, f->data, f->linesize);
+    } else {
+        const uint8_t *src[4];
+        int srcStride[4];
+        av_image_fill_arrays(const_cast<uint8_t **>(src), srcStride, pixels, AV_PIX_FMT_YUV420P,
+                             m_video.srcWidth, m_video.srcHeight, 1);
+        av_image_copy(f->data, f->linesize, src, srcStride, AV_PIX_FMT_YUV420P, m_video.dstWidth,
+                      m_video.dstHeight);
+    }
+    f->pts = m_videoFrames++;
+    const int rc = avcodec_send_frame(m_videoCodec.get(), f);
+    if (rc < 0)
+        return fail(QStringLiteral("Video encoding failed"), rc);
+    return drain(m_videoCodec.get(), m_videoStream);
+}
+
+bool StreamWriter::encodeAudioFrame(const uint8_t *pcm)
+{
+    AVFrame *f = m_audioFrame.get();
+    int rc = av_frame_make_writable(f);
+    if (rc < 0)
+        return fail(QStringLiteral("Out of memory"), rc);
+    const uint8_t *in[1] = {pcm};
+    const int samples = f->nb_samples;
+    rc = swr_convert(m_audioConverter.get(), f->extended_data, samples, in, samples);
+    if (rc < 0)
+        return fail(QStringLiteral("Audio conversion failed"), rc);
+    f->pts = m_audioSamples;
+    m_audioSamples += samples;
+    rc = avcodec_send_frame(m_audioCodec.get(), f);
+    if (rc < 0)
+        return fail(QStringLiteral("Audio encoding failed"), rc);
+    return drain(m_audioCodec.get(), m_audioStream);
+}
+
+bool StreamWriter::writeAudio(const uint8_t *bytes, int count)
+{
+    if (!hasAudio() || !m_audioCodec)
+        return false;
+    if (failed())
+        return false;
+    if (count <= 0)
+        return true;
+    if (m_pending.size() < m_pendingBytes + size_t(count))
+        m_pending.resize(m_pendingBytes + size_t(count));
+    std::memcpy(m_pending.data() + m_pendingBytes, bytes, size_t(count));
+    m_pendingBytes += size_t(count);
+    size_t offset = 0;
+    while (m_pendingBytes - offset >= size_t(m_audioFrameBytes)) {
+        if (!encodeAudioFrame(m_pending.data() + offset))
+            return false;
+        offset += size_t(m_audioFrameBytes);
+    }
+    if (offset > 0) {
+        std::memmove(m_pending.data(), m_pending.data() + offset, m_pendingBytes - offset);
+        m_pendingBytes -= offset;
+    }
+    return true;
+}
+
+bool StreamWriter::finish()
+{
+    if (m_finished)
+        return !failed();
+    if (!m_container || !m_headerWritten)
+        return fail(QStringLiteral("The file was never opened"), 0);
+    if (failed())
+        return false;
+    if (hasAudio() && m_pendingBytes > 0) {
+        // The last audio frame is padded with silence.
+        if (m_pending.size() < size_t(m_audioFrameBytes))
+            m_pending.resize(size_t(m_audioFrameBytes));
+        std::memset(m_pending.data() + m_pendingBytes, 0, size_t(m_audioFrameBytes) - m_pendingBytes);
+        m_pendingBytes = 0;
+        if (!encodeAudioFrame(m_pending.data()))
+            return false;
+    }
+    if (m_videoCodec) {
+        const int rc = avcodec_send_frame(m_videoCodec.get(), nullptr);
+        if (rc < 0 && rc != AVERROR_EOF)
+            return fail(QStringLiteral("Video encoding failed"), rc);
+        if (!drain(m_videoCodec.get(), m_videoStream))
+            return false;
+    }
+    if (m_audioCodec) {
+        const int rc = avcodec_send_frame(m_audioCodec.get(), nullptr);
+        if (rc < 0 && rc != AVERROR_EOF)
+            return fail(QStringLiteral("Audio encoding failed"), rc);
+        if (!drain(m_audioCodec.get(), m_audioStream))
+            return false;
+    }
+    int rc = av_write_trailer(m_container.get());
+    m_finished = true;
+    if (rc < 0)
+        return fail(QStringLiteral("Cannot write the end of the file"), rc);
+    if (m_container->pb) {
+        avio_flush(m_container->pb);
+        if (m_container->pb->error < 0)
+            return fail(QStringLiteral("Cannot write to the file"), m_container->pb->error);
+        rc = avio_closep(&m_container->pb);
+        if (rc < 0)
+            return fail(QStringLiteral("Cannot close the file"), rc);
+    }
+    return true;
+}
+
+void StreamWriter::close()
+{
+    if (m_container && m_headerWritten && !m_finished) {
+        const int rc = av_write_trailer(m_container.get());
+        if (rc < 0)
+            qCWarning(lcWriter).noquote() << "trailer of" << m_path << av::errorText(rc);
+    }
+    m_container.reset(); // closes the file
+    m_videoCodec.reset();
+    m_audioCodec.reset();
+    m_videoStream = nullptr;
+    m_audioStream = nullptr;
+    m_packet.reset();
+    m_videoFrame.reset();
+    m_audioFrame.reset();
+    m_scaler.reset();
+    m_audioConverter.reset();
+    av_buffer_pool_uninit(&m_framePool);
+    std::vector<uint8_t>().swap(m_pending);
+    m_pendingBytes = 0;
+    m_videoFrames = 0;
+    m_audioSamples = 0;
+    m_headerWritten = false;
+    m_finished = false;
+    m_video = VideoStreamParams();
+    m_audio = AudioStreamParams();
+}

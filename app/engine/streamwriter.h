@@ -1,0 +1,111 @@
+#pragma once
+
+// Part 2.4: one output file of FFmpeg with at most one video (MPEG-2) and
+// one audio (AC-3) encoder. Every FFmpeg failure is checked and kept in
+// errorString(): open, encode and write (a full disk) all return false.
+
+#include "album/avhandles.h"
+
+#include <QString>
+
+#include <vector>
+
+struct VideoStreamParams {
+    int32_t srcWidth = 0;
+    int32_t srcHeight = 0;
+    int32_t dstWidth = 0;
+    int32_t dstHeight = 0;
+    int32_t srcPixelFormat = 0; // AVPixelFormat
+    int32_t codecId = 0;        // AVCodecID; 0 = no video stream
+    int32_t codecType = 0;      // AVMediaType
+    int32_t timeBaseNum = 0;
+    int32_t timeBaseDen = 0;
+    int32_t aspectDen = 3;
+    int32_t aspectNum = 4;
+    int32_t bitRate = 0; // bits per second
+
+    // The DVD controller's values: 720 x 540 BGRA to 720 x 576 ("PAL") or
+    // 720 x 480 (anything else), MPEG-2, 4:3, bitRate in bits per second.
+    static VideoStreamParams dvd(const QString &tvStandard, int32_t bitRate);
+};
+
+struct AudioStreamParams {
+    int32_t channels = 0;
+    int32_t sampleRate = 0;
+    int32_t sampleFormat = 0; // AVSampleFormat of the PCM handed in
+    int32_t codecId = 0;      // AVCodecID; 0 = no audio stream
+    int32_t codecType = 0;
+    int32_t bitRate = 0; // bits per second
+
+    // AC-3 at 48 kHz from signed 16-bit PCM with 1, 2 or 6 channels.
+    static AudioStreamParams ac3(int32_t channels, int32_t bitRate);
+};
+
+// The DVD rate control applied to an MPEG-2 encoder context: constant bit
+// rate (bit rate = tolerance = minimum = maximum), the 1835008-bit VBV
+// buffer with 3/4 initial occupancy, rc_min_vbv_overflow_use = 1.0 and
+// rc_max_available_vbv_use = 0.5 (see the report in streamwriter.cpp).
+// Shared by the writer and the benchmark's encoder-only run.
+void configureDvdVideoEncoder(AVCodecContext *ctx, const VideoStreamParams &p);
+
+class StreamWriter
+{
+public:
+    StreamWriter();
+    ~StreamWriter();
+    StreamWriter(const StreamWriter &) = delete;
+    StreamWriter &operator=(const StreamWriter &) = delete;
+
+    bool open(const QString &path, const VideoStreamParams &video, const AudioStreamParams &audio);
+    // Encodes one source picture (srcWidth x srcHeight, srcPixelFormat).
+    bool writeVideo(const uint8_t *pixels, int strideBytes);
+    // Queues PCM and encodes every complete audio frame.
+    bool writeAudio(const uint8_t *bytes, int count);
+    // Ends the streams: pads the last audio frame with silence, drains the
+    // encoders, writes the trailer and closes the file, checking each step.
+    // After it the file is complete; false (with errorString) when not.
+    bool finish();
+    // Releases everything (writes the trailer first when finish() was not
+    // called, as the Part's close does; failures are only logged).
+    void close();
+
+    bool hasVideo() const { return m_video.codecId != 0; }
+    bool hasAudio() const { return m_audio.codecId != 0; }
+    bool isOpen() const { return bool(m_container); }
+    bool failed() const { return !m_error.isEmpty(); }
+    QString errorString() const { return m_error; }
+    QString path() const { return m_path; }
+    int64_t videoFramesWritten() const { return m_videoFrames; }
+    int64_t audioSamplesWritten() const { return m_audioSamples; }
+
+private:
+    bool fail(const QString &what, int code);
+    bool openVideo();
+    bool openAudio();
+    bool drain(AVCodecContext *ctx, AVStream *stream);
+    bool encodeAudioFrame(const uint8_t *pcm);
+
+    QString m_path;
+    QString m_error;
+    av::OutputFormat m_container;
+    VideoStreamParams m_video;
+    AudioStreamParams m_audio;
+    av::CodecContext m_videoCodec;
+    AVStream *m_videoStream = nullptr;
+    av::CodecContext m_audioCodec;
+    AVStream *m_audioStream = nullptr;
+    av::Packet m_packet;
+    av::Frame m_videoFrame;
+    av::Frame m_audioFrame;
+    av::Sws m_scaler;
+    av::Swr m_audioConverter;
+    AVBufferPool *m_framePool = nullptr;
+    int m_frameBytes = 0;
+    int64_t m_videoFrames = 0;
+    int64_t m_audioSamples = 0;
+    std::vector<uint8_t> m_pending;
+    size_t m_pendingBytes = 0;
+    int m_audioFrameBytes = 0;
+    bool m_headerWritten = false;
+    bool m_finished = false;
+};

@@ -1,0 +1,290 @@
+// Benchmark of the writer (Part 2.4): renders and encodes a 60-second PAL
+// album of 12 generated photos of 12 Mpixel (JPEG) with pattern
+// transitions, the dynamic effect and a soundtrack through the real writer
+// (off-screen GL, MPEG-2 9 Mbit/s, AC-3 448 kbit/s stereo), then encodes the
+// same number of frames of the same size, bit rate and encoder settings with
+// the MPEG-2 encoder alone: every frame of the writer's own output, decoded
+// into memory beforehand, so both runs encode the same pictures.
+//
+// Last line: writer_fps=<n> encoder_only_fps=<n> ratio=<n>
+
+#include "engine/avwritermanager.h"
+#include "engine/storyboardrender.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+}
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QProcess>
+#include <QTimer>
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+QImage scenicImage(int w, int h, int seed)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient g(0, 0, w, h);
+    g.setColorAt(0, QColor::fromHsv((seed * 47) % 360, 160, 230));
+    g.setColorAt(1, QColor::fromHsv((seed * 47 + 120) % 360, 200, 90));
+    p.fillRect(0, 0, w, h, g);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int unit = std::max(1, w / 64);
+    for (int i = 0; i < 80; ++i) {
+        const int x = (i * 7919 + seed * 104729) % w;
+        const int y = (i * 6271 + seed * 1299709) % h;
+        const int r = unit * (2 + (i * 13 + seed) % 9);
+        p.setPen(QPen(QColor::fromHsv((i * 29 + seed * 11) % 360, 200, 250), unit / 2 + 1));
+        p.setBrush(QColor::fromHsv((i * 53 + seed * 7) % 360, 120, 180, 140));
+        p.drawEllipse(QPoint(x, y), r, r * 2 / 3);
+    }
+    p.setPen(QPen(QColor(20, 20, 20), std::max(1, w / 720)));
+    for (int x = w / 10; x < w * 3 / 10; x += std::max(4, w / 180))
+        p.drawLine(x, h / 10, x + w / 20, h * 4 / 10);
+    return image;
+}
+
+// A 44.1 kHz stereo WAV with a slowly changing chord (exercises resampling).
+bool writeSoundtrack(const QString &path, double seconds)
+{
+    const int rate = 44100;
+    const int frames = int(seconds * rate);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    auto u32 = [&](uint32_t v) { f.write(reinterpret_cast<const char *>(&v), 4); };
+    auto u16 = [&](uint16_t v) { f.write(reinterpret_cast<const char *>(&v), 2); };
+    f.write("RIFF");
+    u32(36 + uint32_t(frames) * 4);
+    f.write("WAVEfmt ");
+    u32(16);
+    u16(1);
+    u16(2);
+    u32(rate);
+    u32(rate * 4);
+    u16(4);
+    u16(16);
+    f.write("data");
+    u32(uint32_t(frames) * 4);
+    std::vector<int16_t> pcm(size_t(frames) * 2);
+    for (int i = 0; i < frames; ++i) {
+        const double t = double(i) / rate;
+        const double base = 220.0 * std::pow(2.0, std::floor(t / 2) / 12.0);
+        const double v = 0.25 * std::sin(2 * M_PI * base * t) + 0.15 * std::sin(2 * M_PI * base * 1.5 * t);
+        pcm[size_t(i) * 2] = int16_t(v * 32767);
+        pcm[size_t(i) * 2 + 1] = int16_t(0.8 * v * 32767);
+    }
+    f.write(reinterpret_cast<const char *>(pcm.data()), qint64(pcm.size() * 2));
+    return true;
+}
+
+// Decodes up to `count` frames of an MPEG-2 file as YUV 4:2:0 frames.
+std::vector<AVFrame *> decodeFrames(const QString &path, int count)
+{
+    std::vector<AVFrame *> frames;
+    AVFormatContext *fmt = nullptr;
+    if (avformat_open_input(&fmt, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return frames;
+    avformat_find_stream_info(fmt, nullptr);
+    const AVCodec *codec = avcodec_find_decoder(fmt->streams[0]->codecpar->codec_id);
+    AVCodecContext *ctx = avcodec_alloc_context3(codec);
+    avcodec_parameters_to_context(ctx, fmt->streams[0]->codecpar);
+    avcodec_open2(ctx, codec, nullptr);
+    AVPacket *pkt = av_packet_alloc();
+    AVFrame *frame = av_frame_alloc();
+    auto receive = [&] {
+        while (int(frames.size()) < count && avcodec_receive_frame(ctx, frame) == 0) {
+            frames.push_back(av_frame_clone(frame));
+            av_frame_unref(frame);
+        }
+    };
+    while (int(frames.size()) < count && av_read_frame(fmt, pkt) >= 0) {
+        avcodec_send_packet(ctx, pkt);
+        av_packet_unref(pkt);
+        receive();
+    }
+    avcodec_send_packet(ctx, nullptr);
+    receive();
+    av_frame_free(&frame);
+    av_packet_free(&pkt);
+    avcodec_free_context(&ctx);
+    avformat_close_input(&fmt);
+    return frames;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString dir = QDir::tempPath() + QStringLiteral("/sorvel-bench-writer");
+    QDir().mkpath(dir);
+    const QString appDir = qEnvironmentVariableIsSet("SORVEL_APPDIR") ? qEnvironmentVariable("SORVEL_APPDIR")
+                                                                        : QCoreApplication::applicationDirPath();
+
+    // 12 photos of 4000 x 3000 (12 Mpixel), made once and kept.
+    QStringList photos;
+    for (int i = 0; i < 12; ++i) {
+        const QString path = dir + QStringLiteral("/photo%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+        if (!QFile::exists(path) && !scenicImage(4000, 3000, i + 1).save(path, "JPEG", 90)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        photos.append(path);
+    }
+    const QString soundtrack = dir + QStringLiteral("/soundtrack.wav");
+    if (!QFile::exists(soundtrack) && !writeSoundtrack(soundtrack, 62.0))
+        return 1;
+
+    Album album(appDir);
+    if (album.patternFiles.isEmpty()) {
+        std::fprintf(stderr, "no transition patterns in %s/pattern\n", qPrintable(appDir));
+        return 1;
+    }
+    const OutputFormat format = OutputFormat::forStandard(QStringLiteral("PAL"));
+    album.setPhotoDurationExactMs(3640); // 12 x 3.64 s + 11 x 1.5 s = 60.18 s
+    album.setTransitionDurationExactMs(1500);
+    album.useTransition = true;
+    album.useDynamicEffect = true;
+    resetMotionKeyCounter();
+    for (const QString &path : photos) {
+        ImageInfo info;
+        info.path = path;
+        info.width = 4000;
+        info.height = 3000;
+        prepareImportedPhoto(info, false);
+        album.photos.append(info);
+    }
+    AudioInfo clip;
+    clip.path = soundtrack;
+    clip.clipStart = 0;
+    clip.clipEnd = 62.0;
+    clip.duration = 62.0;
+    album.audios.append(clip);
+
+    const int videoRate = 9000000;
+    StoryBoardRender story;
+    story.setAlbum(&album);
+    story.setFormat(format);
+    const int total = story.totalFrames();
+
+    const QString videoPath = dir + QStringLiteral("/video.m2v");
+    const QString audioPath = dir + QStringLiteral("/audio.ac3");
+    QFile::remove(videoPath);
+    QFile::remove(audioPath);
+
+    QElapsedTimer timer;
+    timer.start();
+    AVWriterManager writer;
+    if (!writer.init(format)) {
+        std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
+        return 1;
+    }
+    writer.setStoryboard(&story);
+    story.renderFrame(0, true, &writer);
+    auto *video = new StreamWriter;
+    video->open(videoPath, VideoStreamParams::dvd(QStringLiteral("PAL"), videoRate), AudioStreamParams());
+    auto *audio = new StreamWriter;
+    audio->open(audioPath, VideoStreamParams(), AudioStreamParams::ac3(2, 448000));
+    if (!writer.addWriter(video) || !writer.addWriter(audio)) {
+        std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
+        return 1;
+    }
+    QEventLoop loop;
+    bool ok = false;
+    QString error;
+    QObject::connect(&writer, &AVWriterManager::compileEnd, &loop, [&] {
+        ok = true;
+        loop.quit();
+    });
+    QObject::connect(&writer, &AVWriterManager::failed, &loop, [&](const QString &m) {
+        error = m;
+        loop.quit();
+    });
+    if (!writer.start()) {
+        std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
+        return 1;
+    }
+    loop.exec();
+    writer.stop();
+    writer.clearWriters();
+    story.wait();
+    const double writerSeconds = timer.nsecsElapsed() / 1e9;
+    if (!ok) {
+        std::fprintf(stderr, "writer failed: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("writer: %d frames in %.2f s, %d photo decodes\n", total, writerSeconds, story.photoDecodeCount());
+
+    // The multiplexer's verdict on the DVD buffer model (information only).
+    {
+        QProcess mplex;
+        mplex.setProcessChannelMode(QProcess::MergedChannels);
+        mplex.start(QStringLiteral("mplex"), {QStringLiteral("-v"), QStringLiteral("1"), QStringLiteral("-f"),
+                                              QStringLiteral("8"), QStringLiteral("-o"), dir + QStringLiteral("/title.vob"),
+                                              videoPath, audioPath});
+        if (mplex.waitForFinished(300000)) {
+            const QByteArray out = mplex.readAll();
+            std::printf("mplex -f 8: %s\n", out.contains("**ERROR") ? "ERROR reported" : "no error");
+        }
+    }
+
+    // Encoder alone: the same frames count, size, bit rate and settings.
+    std::vector<AVFrame *> frames = decodeFrames(videoPath, total);
+    if (frames.empty()) {
+        std::fprintf(stderr, "cannot decode the written video\n");
+        return 1;
+    }
+    const VideoStreamParams params = VideoStreamParams::dvd(QStringLiteral("PAL"), videoRate);
+    const AVCodec *codec = avcodec_find_encoder(AV_CODEC_ID_MPEG2VIDEO);
+    AVCodecContext *ctx = avcodec_alloc_context3(codec);
+    configureDvdVideoEncoder(ctx, params);
+    if (avcodec_open2(ctx, codec, nullptr) < 0)
+        return 1;
+    AVPacket *pkt = av_packet_alloc();
+    FILE *out = std::fopen((dir + QStringLiteral("/encoder_only.m2v")).toLocal8Bit().constData(), "wb");
+    timer.restart();
+    auto drain = [&] {
+        while (avcodec_receive_packet(ctx, pkt) == 0) {
+            std::fwrite(pkt->data, 1, size_t(pkt->size), out);
+            av_packet_unref(pkt);
+        }
+    };
+    for (int i = 0; i < total; ++i) {
+        AVFrame *f = frames[size_t(i) % frames.size()];
+        f->pts = i;
+        f->pict_type = AV_PICTURE_TYPE_NONE;
+        avcodec_send_frame(ctx, f);
+        drain();
+    }
+    avcodec_send_frame(ctx, nullptr);
+    drain();
+    std::fclose(out);
+    const double encoderSeconds = timer.nsecsElapsed() / 1e9;
+    av_packet_free(&pkt);
+    avcodec_free_context(&ctx);
+    for (AVFrame *f : frames)
+        av_frame_free(&f);
+
+    const double writerFps = total / writerSeconds;
+    const double encoderFps = total / encoderSeconds;
+    std::printf("encoder only: %d frames in %.2f s\n", total, encoderSeconds);
+    std::printf("writer_fps=%.2f encoder_only_fps=%.2f ratio=%.3f\n", writerFps, encoderFps, writerFps / encoderFps);
+    return 0;
+}

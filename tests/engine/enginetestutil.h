@@ -1,0 +1,91 @@
+#pragma once
+
+#include "album/album.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+
+namespace EngineTest {
+
+// A photo of four coloured quadrants: top-left red, top-right green,
+// bottom-left blue, bottom-right yellow.
+inline QImage quadrantImage(int w = 720, int h = 540)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.fillRect(0, 0, w / 2, h / 2, QColor(255, 0, 0));
+    p.fillRect(w / 2, 0, w - w / 2, h / 2, QColor(0, 255, 0));
+    p.fillRect(0, h / 2, w / 2, h - h / 2, QColor(0, 0, 255));
+    p.fillRect(w / 2, h / 2, w - w / 2, h - h / 2, QColor(255, 255, 0));
+    return image;
+}
+
+inline QImage solidImage(QColor c, int w = 720, int h = 540)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(c);
+    return image;
+}
+
+// A slideshow-like photo: gradients, shapes and fine detail (not noise).
+inline QImage scenicImage(int w, int h, int seed)
+{
+    QImage image(w, h, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient g(0, 0, w, h);
+    g.setColorAt(0, QColor::fromHsv((seed * 47) % 360, 160, 230));
+    g.setColorAt(1, QColor::fromHsv((seed * 47 + 120) % 360, 200, 90));
+    p.fillRect(0, 0, w, h, g);
+    p.setRenderHint(QPainter::Antialiasing);
+    const int unit = std::max(1, w / 64);
+    for (int i = 0; i < 60; ++i) {
+        const int x = (i * 7919 + seed * 104729) % w;
+        const int y = (i * 6271 + seed * 1299709) % h;
+        const int r = unit * (2 + (i * 13 + seed) % 9);
+        p.setPen(QPen(QColor::fromHsv((i * 29 + seed * 11) % 360, 200, 250), unit / 2 + 1));
+        p.setBrush(QColor::fromHsv((i * 53 + seed * 7) % 360, 120, 180, 140));
+        p.drawEllipse(QPoint(x, y), r, r * 2 / 3);
+    }
+    // Fine stripes in one area (detail an encoder has to spend bits on).
+    p.setPen(QPen(QColor(20, 20, 20), 1));
+    for (int x = w / 10; x < w * 3 / 10; x += 4)
+        p.drawLine(x, h / 10, x + w / 20, h * 4 / 10);
+    return image;
+}
+
+inline ImageInfo photoInfo(const QString &path, int orientationCode = 0)
+{
+    ImageInfo info;
+    info.path = path;
+    info.orientationCode = orientationCode;
+    info.width = 720;
+    info.height = 540;
+    return info;
+}
+
+inline AudioInfo clipInfo(const QString &path, double start, double end)
+{
+    AudioInfo a;
+    a.path = path;
+    a.clipStart = start;
+    a.clipEnd = end;
+    a.duration = end;
+    return a;
+}
+
+// Reads pixel (x, y) of a top-row-first BGRA buffer of width w.
+inline QColor pixelAt(const uchar *bgra, int w, int x, int y)
+{
+    const uchar *p = bgra + (size_t(y) * w + x) * 4;
+    return QColor(p[2], p[1], p[0]);
+}
+
+inline bool near(const QColor &a, const QColor &b, int tolerance)
+{
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+           && std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+} // namespace EngineTest

@@ -1,0 +1,302 @@
+// Writer tests (Part 2.4): real GL off-screen, real FFmpeg, real mplex and
+// dvdauthor. Short albums; the written files are probed with libavformat.
+
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QtTest>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include "engine/avwritermanager.h"
+#include "engine/storyboardrender.h"
+#include "enginetestutil.h"
+#include "testsupport.h"
+
+using namespace EngineTest;
+
+namespace {
+
+struct Probe {
+    bool ok = false;
+    AVCodecID codec = AV_CODEC_ID_NONE;
+    int width = 0, height = 0;
+    AVRational frameRate{0, 1};
+    AVRational sampleAspect{0, 1};
+    int sampleRate = 0, channels = 0;
+    int64_t packets = 0;
+    int64_t bitRate = 0;
+};
+
+Probe probe(const QString &path)
+{
+    Probe p;
+    AVFormatContext *ctx = nullptr;
+    if (avformat_open_input(&ctx, path.toUtf8().constData(), nullptr, nullptr) < 0)
+        return p;
+    if (avformat_find_stream_info(ctx, nullptr) >= 0 && ctx->nb_streams == 1) {
+        AVStream *s = ctx->streams[0];
+        p.codec = s->codecpar->codec_id;
+        p.width = s->codecpar->width;
+        p.height = s->codecpar->height;
+        p.frameRate = s->r_frame_rate;
+        p.sampleAspect = s->codecpar->sample_aspect_ratio;
+        p.sampleRate = s->codecpar->sample_rate;
+        p.channels = s->codecpar->ch_layout.nb_channels;
+        p.bitRate = s->codecpar->bit_rate;
+        AVPacket *pkt = av_packet_alloc();
+        while (av_read_frame(ctx, pkt) >= 0) {
+            ++p.packets;
+            av_packet_unref(pkt);
+        }
+        av_packet_free(&pkt);
+        p.ok = true;
+    }
+    avformat_close_input(&ctx);
+    return p;
+}
+
+} // namespace
+
+class TestWriter : public QObject
+{
+    Q_OBJECT
+private:
+    QString m_dir;
+    QStringList m_photos;
+
+    struct Run {
+        bool finished = false;
+        QString error;
+        QList<int> progress;
+        int framesAtEnd = -1;
+        int totalFrames = 0;
+        QString video, audio;
+    };
+
+    Run write(const QString &name, const QString &standard, int channels, int videoRate, int audioRate,
+              Album &album, const QString &videoPath = QString())
+    {
+        Run run;
+        const QString dir = TestSupport::freshDir(name);
+        run.video = videoPath.isEmpty() ? dir + QStringLiteral("/video.m2v") : videoPath;
+        run.audio = dir + QStringLiteral("/audio.ac3");
+        StoryBoardRender story;
+        story.setAlbum(&album);
+        OutputFormat f = OutputFormat::forStandard(standard);
+        f.audioChannels = channels;
+        story.setFormat(f);
+        run.totalFrames = story.totalFrames();
+        AVWriterManager writer;
+        if (!writer.init(f)) {
+            run.error = writer.errorString();
+            return run;
+        }
+        writer.setStoryboard(&story);
+        story.renderFrame(0, true, &writer);
+        auto *video = new StreamWriter;
+        video->open(run.video, VideoStreamParams::dvd(standard, videoRate), AudioStreamParams());
+        auto *audio = new StreamWriter;
+        audio->open(run.audio, VideoStreamParams(), AudioStreamParams::ac3(channels, audioRate));
+        bool added = writer.addWriter(video);
+        added = writer.addWriter(audio) && added;
+        QEventLoop loop;
+        connect(&writer, &AVWriterManager::progressChanged, &loop, [&](int p) { run.progress.append(p); });
+        connect(&writer, &AVWriterManager::compileEnd, &loop, [&] {
+            run.finished = true;
+            run.framesAtEnd = writer.framesWritten();
+            loop.quit();
+        });
+        connect(&writer, &AVWriterManager::failed, &loop, [&](const QString &m) {
+            run.error = m;
+            loop.quit();
+        });
+        QTimer::singleShot(240000, &loop, &QEventLoop::quit);
+        if (writer.start())
+            loop.exec();
+        if (!added && run.error.isEmpty())
+            run.error = writer.errorString();
+        writer.stop();
+        writer.clearWriters();
+        story.wait();
+        return run;
+    }
+
+    Album makeAlbum(int photos, bool withAudio)
+    {
+        Album album(qEnvironmentVariable("SORVEL_APPDIR"));
+        album.setPhotoDurationExactMs(1000);
+        album.setTransitionDurationExactMs(400);
+        album.useDynamicEffect = true;
+        resetMotionKeyCounter();
+        for (int i = 0; i < photos; ++i) {
+            ImageInfo info = photoInfo(m_photos[i % m_photos.size()], i == 1 ? 6 : 0);
+            assignMotionKeys(info);
+            album.photos.append(info);
+        }
+        if (withAudio) {
+            const QString clip = m_dir + QStringLiteral("/clip.wav");
+            if (!QFile::exists(clip))
+                TestSupport::ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                     QStringLiteral("sine=frequency=330:sample_rate=44100:duration=2"),
+                                     QStringLiteral("-ac"), QStringLiteral("2"), clip});
+            album.audios.append(clipInfo(clip, 0, 2.0));
+        }
+        return album;
+    }
+
+    void checkFiles(const Run &run, int width, int height, AVRational rate, AVRational sar, int channels)
+    {
+        QVERIFY2(run.finished, qPrintable(run.error));
+        // Progress 0..100 in whole percents, compileEnd after the last frame.
+        QVERIFY(!run.progress.isEmpty());
+        QVERIFY(run.progress.first() <= 1);
+        QCOMPARE(run.progress.last(), 100);
+        for (int i = 1; i < run.progress.size(); ++i)
+            QVERIFY(run.progress[i] >= run.progress[i - 1]);
+        QCOMPARE(run.framesAtEnd, run.totalFrames);
+
+        const Probe v = probe(run.video);
+        QVERIFY(v.ok);
+        QCOMPARE(v.codec, AV_CODEC_ID_MPEG2VIDEO);
+        QCOMPARE(v.width, width);
+        QCOMPARE(v.height, height);
+        QCOMPARE(av_cmp_q(v.frameRate, rate), 0);
+        QCOMPARE(av_cmp_q(v.sampleAspect, sar), 0);
+        QCOMPARE(v.packets, int64_t(run.totalFrames));
+
+        const Probe a = probe(run.audio);
+        QVERIFY(a.ok);
+        QCOMPARE(a.codec, AV_CODEC_ID_AC3);
+        QCOMPARE(a.sampleRate, 48000);
+        QCOMPARE(a.channels, channels);
+        const double videoSeconds = double(run.totalFrames) * rate.den / rate.num;
+        const double audioSeconds = double(a.packets) * 1536 / 48000;
+        QVERIFY2(std::abs(audioSeconds - videoSeconds) <= 1536.0 / 48000 + 1e-9,
+                 qPrintable(QStringLiteral("audio %1 s, video %2 s").arg(audioSeconds).arg(videoSeconds)));
+    }
+
+    // mplex -f 8 must not report an error; dvdauthor must accept the VOB.
+    void multiplexAndAuthor(const Run &run, const QString &standard)
+    {
+        const QString dir = QFileInfo(run.video).absolutePath();
+        const QString vob = dir + QStringLiteral("/title.vob");
+        QByteArray out;
+        const int rc = TestSupport::run(QStringLiteral("mplex"),
+                                        {QStringLiteral("-v"), QStringLiteral("1"), QStringLiteral("-f"),
+                                         QStringLiteral("8"), QStringLiteral("-o"), vob, run.video, run.audio},
+                                        &out);
+        QVERIFY2(!out.contains("**ERROR"), out.constData());
+        QCOMPARE(rc, 0);
+        QVERIFY(QFileInfo(vob).size() > 0);
+        qputenv("VIDEO_FORMAT", standard == QLatin1String("PAL") ? "PAL" : "NTSC");
+        const QString dvd = dir + QStringLiteral("/dvd");
+        QVERIFY(TestSupport::run(QStringLiteral("dvdauthor"), {QStringLiteral("-o"), dvd, QStringLiteral("-t"), vob},
+                                 &out) == 0);
+        QVERIFY2(TestSupport::run(QStringLiteral("dvdauthor"), {QStringLiteral("-o"), dvd, QStringLiteral("-T")}, &out)
+                     == 0,
+                 out.constData());
+        QVERIFY(QFile::exists(dvd + QStringLiteral("/VIDEO_TS/VTS_01_1.VOB")));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_dir = TestSupport::freshDir(QStringLiteral("writer"));
+        for (int i = 0; i < 3; ++i) {
+            const QString path = m_dir + QStringLiteral("/photo%1.jpg").arg(i);
+            QVERIFY(scenicImage(1600, 1200, i + 1).save(path, "JPEG", 92));
+            m_photos.append(path);
+        }
+        QVERIFY(QFile::exists(qEnvironmentVariable("SORVEL_APPDIR") + QStringLiteral("/silence.ac3")));
+        QVERIFY(QDir(qEnvironmentVariable("SORVEL_APPDIR") + QStringLiteral("/pattern"))
+                    .entryList({QStringLiteral("*.wpt")})
+                    .size()
+                >= 16);
+    }
+
+    void palStereoAtFullRate()
+    {
+        Album album = makeAlbum(3, true); // 3.8 s
+        QVERIFY(album.patternFiles.size() >= 16);
+        const Run run = write(QStringLiteral("pal"), QStringLiteral("PAL"), 2, 9000000, 448000, album);
+        checkFiles(run, 720, 576, AVRational{25, 1}, AVRational{16, 15}, 2);
+        multiplexAndAuthor(run, QStringLiteral("PAL"));
+    }
+
+    void ntscSurround()
+    {
+        Album album = makeAlbum(2, true);
+        album.loopAudio = true;
+        const Run run = write(QStringLiteral("ntsc"), QStringLiteral("NTSC"), 6, 6000000, 448000, album);
+        checkFiles(run, 720, 480, AVRational{30000, 1001}, AVRational{8, 9}, 6);
+        multiplexAndAuthor(run, QStringLiteral("NTSC"));
+    }
+
+    void palMonoLowRates()
+    {
+        Album album = makeAlbum(2, false); // silence
+        album.dissolveOnly = true;
+        const Run run = write(QStringLiteral("mono"), QStringLiteral("PAL"), 1, 2000000, 128000, album);
+        checkFiles(run, 720, 576, AVRational{25, 1}, AVRational{16, 15}, 1);
+        multiplexAndAuthor(run, QStringLiteral("PAL"));
+    }
+
+    void fullDiskFails()
+    {
+        Album album = makeAlbum(2, true);
+        const QString dir = TestSupport::freshDir(QStringLiteral("fulldisk"));
+        const QString link = dir + QStringLiteral("/video.m2v");
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), link));
+        const Run run = write(QStringLiteral("full"), QStringLiteral("PAL"), 2, 9000000, 448000, album, link);
+        QVERIFY(!run.finished);
+        QVERIFY2(run.error.contains(QStringLiteral("write"), Qt::CaseInsensitive), qPrintable(run.error));
+    }
+
+    void openFailureIsReported()
+    {
+        StreamWriter writer;
+        QVERIFY(!writer.open(QStringLiteral("/nonexistent-folder/video.m2v"),
+                             VideoStreamParams::dvd(QStringLiteral("PAL"), 9000000), AudioStreamParams()));
+        QVERIFY(!writer.errorString().isEmpty());
+
+        Album album = makeAlbum(1, false);
+        StoryBoardRender story;
+        story.setAlbum(&album);
+        story.setFormat(OutputFormat());
+        AVWriterManager manager;
+        QVERIFY(manager.init(story.format()));
+        manager.setStoryboard(&story);
+        auto *bad = new StreamWriter;
+        bad->open(QStringLiteral("/nonexistent-folder/video.m2v"), VideoStreamParams::dvd(QStringLiteral("PAL"), 9000000),
+                  AudioStreamParams());
+        QVERIFY(!manager.addWriter(bad));
+        QSignalSpy failed(&manager, &AVWriterManager::failed);
+        QVERIFY(!manager.start());
+        QCOMPARE(failed.count(), 1);
+        QVERIFY(!manager.errorString().isEmpty());
+    }
+
+    void unsupportedAudioFailsToOpen()
+    {
+        StreamWriter writer;
+        const QString dir = TestSupport::freshDir(QStringLiteral("badrate"));
+        QVERIFY(!writer.open(dir + QStringLiteral("/audio.ac3"), VideoStreamParams(), AudioStreamParams::ac3(7, 448000)));
+        QVERIFY(!writer.errorString().isEmpty());
+    }
+};
+
+int main(int argc, char **argv)
+{
+    // The writer needs no display server.
+    qunsetenv("DISPLAY");
+    qunsetenv("WAYLAND_DISPLAY");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    TestWriter test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_writer.moc"

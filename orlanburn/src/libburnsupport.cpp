@@ -1,5 +1,7 @@
 #include "libburnsupport.h"
 
+#include <csignal>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -24,6 +26,12 @@ LibburnSession::LibburnSession()
 {
     std::lock_guard<std::mutex> guard(g_initMutex);
     if (g_sessions == 0) {
+        // libburn installs signal handlers of its own (which print and exit
+        // or ignore further signals). The application handles its signals
+        // itself, so every disposition is saved here and put back after.
+        struct sigaction saved[NSIG];
+        for (int sig = 1; sig < NSIG; ++sig)
+            sigaction(sig, nullptr, &saved[sig]);
         g_initialised = burn_initialize() == 1;
         if (g_initialised) {
             // Problems are queued, not printed: the engine reads them to tell
@@ -35,6 +43,10 @@ LibburnSession::LibburnSession()
             burn_set_signal_handling(const_cast<char *>("orlanburn: "), nullptr, 0x30);
         } else {
             qCWarning(lcOrlanburn) << "libburn could not be initialised";
+        }
+        for (int sig = 1; sig < NSIG; ++sig) {
+            if (sig != SIGKILL && sig != SIGSTOP)
+                sigaction(sig, &saved[sig], nullptr);
         }
     }
     ++g_sessions;

@@ -428,6 +428,9 @@ bool GLDrawer::readPixels(GLenum format, GLenum type, void *destination)
 {
     if (!makeCurrentGL() || !m_core.ready())
         return false;
+    // Only an error of the read itself counts.
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+    }
     m_core.readPixels(format, type, destination);
     return glGetError() == GL_NO_ERROR;
 }

@@ -279,6 +279,21 @@ private slots:
         QVERIFY(!manager.errorString().isEmpty());
     }
 
+    void missingGlContextIsReported()
+    {
+        // A child process of this test with EGL unable to load any driver.
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("__EGL_VENDOR_LIBRARY_FILENAMES"), QStringLiteral("/nonexistent/egl.json"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gl-failure-child")});
+        QVERIFY(child.waitForFinished(60000));
+        const QByteArray out = child.readAll();
+        QVERIFY2(child.exitCode() == 0, out.constData());
+        QVERIFY2(out.contains("No OpenGL context"), out.constData());
+    }
+
     void unsupportedAudioFailsToOpen()
     {
         StreamWriter writer;
@@ -288,8 +303,29 @@ private slots:
     }
 };
 
+// The child of missingGlContextIsReported: init() must fail with a
+// message, and start() must then report the failure by signal.
+static int glFailureChild(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    AVWriterManager manager;
+    if (manager.init(OutputFormat())) {
+        std::printf("init succeeded without a GL driver\n");
+        return 1;
+    }
+    std::printf("init failed: %s\n", qPrintable(manager.errorString()));
+    bool signalled = false;
+    QObject::connect(&manager, &AVWriterManager::failed, [&](const QString &) { signalled = true; });
+    manager.start();
+    return signalled ? 0 : 2;
+}
+
 int main(int argc, char **argv)
 {
+    if (argc > 1 && qstrcmp(argv[1], "--gl-failure-child") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return glFailureChild(1, argv);
+    }
     // The writer needs no display server.
     qunsetenv("DISPLAY");
     qunsetenv("WAYLAND_DISPLAY");

@@ -208,7 +208,7 @@ void StoryBoardRender::decodeAhead(const ImageInfo &info)
         return; // asked already (no key built per frame)
     m_aheadPath = info.path;
     m_aheadTurned = turned;
-    const QString key = QStringLiteral("%1%2").arg(info.path).arg(turned ? 1 : 0);
+    const QString key = info.path + QLatin1Char(turned ? '1' : '0');
     if (m_pictureIndex.count(key) || m_ahead.count(key) || m_ahead.size() >= 2)
         return;
     m_ahead.emplace(key, std::async(std::launch::async, &StoryBoardRender::decodePhoto, info.path, turned,
@@ -234,7 +234,7 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
         if (m.picture && m.turned == turnedKey && m.path == info.path)
             return m.picture;
     }
-    const QString key = QStringLiteral("%1%2").arg(info.path).arg(turnedKey ? 1 : 0);
+    const QString key = info.path + QLatin1Char(turnedKey ? '1' : '0');
     if (auto it = m_pictureIndex.find(key); it != m_pictureIndex.end()) {
         rememberPhoto(info.path, turnedKey, it->second);
         return it->second;

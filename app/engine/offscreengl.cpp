@@ -72,7 +72,7 @@ struct FboFunctions {
 FboFunctions g_fbo;
 
 // EGL displays are process-wide: one initialised display shared by every
-// context, terminated when the last context goes.
+// context.
 struct SharedDisplay {
     std::mutex mutex;
     EGLDisplay display = EGL_NO_DISPLAY;
@@ -100,11 +100,11 @@ public:
             eglDestroyContext(m_display, m_context);
         }
         if (m_display != EGL_NO_DISPLAY) {
+            // The display stays initialised for the life of the process
+            // (terminating it would unload and reload the driver, with its
+            // shader cache, on every writer run).
             std::lock_guard<std::mutex> lock(g_display.mutex);
-            if (--g_display.users == 0) {
-                eglTerminate(g_display.display);
-                g_display.display = EGL_NO_DISPLAY;
-            }
+            --g_display.users;
         }
     }
     EglContext(const EglContext &) = delete;

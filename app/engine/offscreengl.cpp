@@ -4,7 +4,6 @@
 #include <EGL/eglext.h>
 
 #include <QLoggingCategory>
-#include <QThread>
 
 #include <mutex>
 
@@ -115,14 +114,6 @@ public:
         {
             std::lock_guard<std::mutex> lock(g_display.mutex);
             if (g_display.display == EGL_NO_DISPLAY) {
-                // Mesa's software rasteriser runs one thread per core by
-                // default; the writer keeps a core busy with encoding, so
-                // unless told otherwise it rasterises on cores - 1 threads
-                // (read when the display is initialised).
-                if (qEnvironmentVariableIsEmpty("LP_NUM_THREADS")) {
-                    const int cores = QThread::idealThreadCount();
-                    qputenv("LP_NUM_THREADS", QByteArray::number(cores > 2 ? cores - 1 : 1));
-                }
                 EGLDisplay dpy = EGL_NO_DISPLAY;
                 auto getPlatformDisplay = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
                     eglGetProcAddress("eglGetPlatformDisplayEXT"));

@@ -217,6 +217,10 @@ int main(int argc, char **argv)
         error = m;
         loop.quit();
     });
+    // Timed from start() to compileEnd, as the encoder alone is timed from
+    // its first frame (set-up, the GL context and the opened files, is not
+    // counted in either).
+    timer.restart();
     if (!writer.start()) {
         std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
         return 1;

@@ -15,7 +15,7 @@ Q_LOGGING_CATEGORY(lcManager, "sorvel.writer")
 #endif
 
 namespace {
-constexpr int kVideoBuffers = 3;
+constexpr int kVideoBuffers = 12;
 constexpr int kAudioBuffers = 2;
 } // namespace
 

@@ -5,7 +5,7 @@
 // Rendering stays on the GUI thread (a zero-interval timer, one frame per
 // tick, the storyboard's renderFrame on the off-screen GL context and the
 // read-back); the read-back frames and the PCM go through a bounded queue
-// (three frame buffers, allocated once) to one encoding thread that owns the
+// (twelve frame buffers, allocated once per run) to one encoding thread that owns the
 // StreamWriters from start() until the end, so rendering and encoding
 // overlap. Every failure (GL context, encoder open, encode, write, trailer)
 // ends the run with failed(message); compileEnd() comes only after every

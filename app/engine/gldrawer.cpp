@@ -213,12 +213,16 @@ void GLDrawCore::uploadDissolve(int slot, double alpha, const uint8_t *bgra, int
     const size_t stride = strideBytes > 0 ? size_t(strideBytes) : row;
     m_workBuffer.resize(row * size_t(m_height));
     const uint8_t a = uint8_t(int(alpha * 255.0));
+    const uint32_t alphaWord = uint32_t(a) << 24;
     for (int y = 0; y < m_height; ++y) {
         const uint8_t *src = bgra + stride * size_t(y);
         uint8_t *dst = m_workBuffer.data() + row * size_t(y);
-        std::memcpy(dst, src, row);
-        for (int x = 0; x < m_width; ++x)
-            dst[4 * x + 3] = a;
+        for (int x = 0; x < m_width; ++x) {
+            uint32_t px;
+            std::memcpy(&px, src + 4 * x, 4);
+            px = (px & 0x00FFFFFFu) | alphaWord;
+            std::memcpy(dst + 4 * x, &px, 4);
+        }
     }
     upload(slot, m_workBuffer.data(), 0);
     if (slot >= 0 && slot < int(m_textures.size())) {
@@ -253,13 +257,21 @@ void GLDrawCore::uploadMasked(int slot, double progress, double softness, const 
     const size_t mstride = maskStride > 0 ? size_t(maskStride) : size_t(m_width);
     m_workBuffer.resize(row * size_t(m_height));
     buildMaskRamp(progress, softness);
+    // One pass: each BGRA pixel keeps its colour bytes and takes the
+    // ramp's alpha (little-endian: alpha is the top byte of the word).
+    uint32_t alphaWord[256];
+    for (int i = 0; i < 256; ++i)
+        alphaWord[i] = uint32_t(m_rampBytes[i]) << 24;
     for (int y = 0; y < m_height; ++y) {
         const uint8_t *src = bgra + stride * size_t(y);
         const uint8_t *m = mask + mstride * size_t(y);
         uint8_t *dst = m_workBuffer.data() + row * size_t(y);
-        std::memcpy(dst, src, row);
-        for (int x = 0; x < m_width; ++x)
-            dst[4 * x + 3] = m_rampBytes[m[x]];
+        for (int x = 0; x < m_width; ++x) {
+            uint32_t px;
+            std::memcpy(&px, src + 4 * x, 4);
+            px = (px & 0x00FFFFFFu) | alphaWord[m[x]];
+            std::memcpy(dst + 4 * x, &px, 4);
+        }
     }
     upload(slot, m_workBuffer.data(), 0);
     if (slot >= 0 && slot < int(m_textures.size())) {
@@ -300,6 +312,31 @@ void GLDrawCore::drawQuad() const
     glEnd();
 }
 
+bool GLDrawCore::coversFrame(const Layer &l) const
+{
+    if (l.slot < 0 || l.slot >= int(m_textures.size()) || !m_slotOpaque[size_t(l.slot)])
+        return false;
+    // Only a translation (kind 0) keeps the quad parallel to the screen:
+    // seen from the camera at distance `width`, it is the quad scaled by
+    // width / (width - z) about the centre and moved by (x, y) times that.
+    float tx = 0.f, ty = 0.f, tz = 0.f;
+    if (l.hasSample) {
+        if (l.sample.kind != 0)
+            return false;
+        tx = l.sample.values[0];
+        ty = l.sample.values[1];
+        tz = l.sample.values[2];
+    }
+    const double d = double(m_width) - tz;
+    if (d < 2.0)
+        return false;
+    const double scale = double(m_width) / d;
+    const double hx = m_width / 2, hy = m_height / 2;
+    const double margin = 1.0; // a pixel of safety for the edge filtering
+    return (-hx + tx) * scale <= -hx - margin && (hx + tx) * scale >= hx + margin
+           && (-hy + ty) * scale <= -hy - margin && (hy + ty) * scale >= hy + margin;
+}
+
 void GLDrawCore::compileFrame()
 {
     if (!m_displayList)
@@ -310,11 +347,16 @@ void GLDrawCore::compileFrame()
     // is (0, 0, 0, 255), so it is drawn as the same flat opaque black
     // without sampling the texture or blending (the same pixels at a
     // fraction of the cost on a software rasteriser).
+    // When the first layer is opaque and covers the whole frame, nothing of
+    // the background would stay visible and it is left out.
+    const bool covered = m_layerCount > 0 && coversFrame(m_layers[0]);
     glDisable(GL_BLEND);
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.f, 0.f, 0.f, 1.f);
-    drawQuad();
-    glEnable(GL_TEXTURE_2D);
+    if (!covered) {
+        glDisable(GL_TEXTURE_2D);
+        glColor4f(0.f, 0.f, 0.f, 1.f);
+        drawQuad();
+        glEnable(GL_TEXTURE_2D);
+    }
     glColor4f(1.f, 1.f, 1.f, 1.f);
     for (int i = 0; i < m_layerCount; ++i) {
         const Layer &l = m_layers[i];
@@ -428,6 +470,9 @@ bool GLDrawer::readPixels(GLenum format, GLenum type, void *destination)
 {
     if (!makeCurrentGL() || !m_core.ready())
         return false;
+    // Only an error of the read itself counts.
+    for (int i = 0; i < 16 && glGetError() != GL_NO_ERROR; ++i) {
+    }
     m_core.readPixels(format, type, destination);
     return glGetError() == GL_NO_ERROR;
 }

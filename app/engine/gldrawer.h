@@ -92,6 +92,7 @@ private:
         MotionSample sample;
     };
     void upload(int slot, const uint8_t *bgra, int strideBytes);
+    bool coversFrame(const Layer &layer) const;
     void drawQuad() const;
     void setupTexGen() const;
 

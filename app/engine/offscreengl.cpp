@@ -4,7 +4,6 @@
 #include <EGL/eglext.h>
 
 #include <QLoggingCategory>
-#include <QThread>
 
 #include <mutex>
 
@@ -72,7 +71,7 @@ struct FboFunctions {
 FboFunctions g_fbo;
 
 // EGL displays are process-wide: one initialised display shared by every
-// context, terminated when the last context goes.
+// context.
 struct SharedDisplay {
     std::mutex mutex;
     EGLDisplay display = EGL_NO_DISPLAY;
@@ -100,11 +99,11 @@ public:
             eglDestroyContext(m_display, m_context);
         }
         if (m_display != EGL_NO_DISPLAY) {
+            // The display stays initialised for the life of the process
+            // (terminating it would unload and reload the driver, with its
+            // shader cache, on every writer run).
             std::lock_guard<std::mutex> lock(g_display.mutex);
-            if (--g_display.users == 0) {
-                eglTerminate(g_display.display);
-                g_display.display = EGL_NO_DISPLAY;
-            }
+            --g_display.users;
         }
     }
     EglContext(const EglContext &) = delete;
@@ -115,14 +114,6 @@ public:
         {
             std::lock_guard<std::mutex> lock(g_display.mutex);
             if (g_display.display == EGL_NO_DISPLAY) {
-                // Mesa's software rasteriser runs one thread per core by
-                // default; the writer keeps a core busy with encoding, so
-                // unless told otherwise it rasterises on cores - 1 threads
-                // (read when the display is initialised).
-                if (qEnvironmentVariableIsEmpty("LP_NUM_THREADS")) {
-                    const int cores = QThread::idealThreadCount();
-                    qputenv("LP_NUM_THREADS", QByteArray::number(cores > 2 ? cores - 1 : 1));
-                }
                 EGLDisplay dpy = EGL_NO_DISPLAY;
                 auto getPlatformDisplay = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
                     eglGetProcAddress("eglGetPlatformDisplayEXT"));

@@ -48,6 +48,7 @@ void StoryBoardRender::clearCaches()
         cache->clear();
     }
     m_pictureIndex.clear();
+    dropDecodesAhead();
     for (PhotoMemo &m : m_photoMemo)
         m = PhotoMemo();
     freeRing();
@@ -124,7 +125,14 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
             drawer->drawLayer(1, nextPhoto.orientationCode, &s1);
         }
     }
-    return drawer->endFrame();
+    const bool result = drawer->endFrame();
+    // The photo after the visible ones decodes while these frames render.
+    if (n > 0 && m_cycleFrames > 0) {
+        const int next = f / m_cycleFrames + 1;
+        if (next < n)
+            decodeAhead(m_album->photos[next]);
+    }
+    return result;
 }
 
 Picture *StoryBoardRender::takeSlot(Cache &cache, int bytesPerPixel)
@@ -167,6 +175,56 @@ void StoryBoardRender::agePictures(Cache &cache, Picture *filled)
     }
 }
 
+QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, int W, int H)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    const QSize source = reader.size();
+    QImage image;
+    if (source.isValid()) {
+        // Decode at a reduced size where the format can (JPEG's DCT
+        // scaling), never below twice the size the photo ends at, then
+        // scale smoothly as the Part says.
+        const QSize shown = turned ? source.transposed() : source;
+        const QSize fit = shown.scaled(W, H, Qt::KeepAspectRatio);
+        const QSize fitSource = turned ? fit.transposed() : fit;
+        if (source.width() >= 4 * fitSource.width() && source.height() >= 4 * fitSource.height())
+            reader.setScaledSize(fitSource * 2);
+    }
+    if (!reader.read(&image) || image.isNull()) {
+        qCWarning(lcStory).noquote() << "cannot decode" << path << reader.errorString();
+        return QImage();
+    }
+    if (turned)
+        image = image.transformed(QTransform().rotate(90), Qt::FastTransformation);
+    image = image.scaled(W, H, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    return image.convertToFormat(QImage::Format_RGB32).mirrored(false, true);
+}
+
+void StoryBoardRender::decodeAhead(const ImageInfo &info)
+{
+    const bool turned = info.orientationCode > 3;
+    if (turned == m_aheadTurned && info.path == m_aheadPath)
+        return; // asked already (no key built per frame)
+    m_aheadPath = info.path;
+    m_aheadTurned = turned;
+    const QString key = info.path + QLatin1Char(turned ? '1' : '0');
+    if (m_pictureIndex.count(key) || m_ahead.count(key) || m_ahead.size() >= 2)
+        return;
+    m_ahead.emplace(key, std::async(std::launch::async, &StoryBoardRender::decodePhoto, info.path, turned,
+                                    m_format.width, m_format.height));
+}
+
+void StoryBoardRender::dropDecodesAhead()
+{
+    for (auto &entry : m_ahead) {
+        if (entry.second.valid())
+            entry.second.wait();
+    }
+    m_ahead.clear();
+    m_aheadPath.clear();
+}
+
 const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
 {
     // The two latest lookups are remembered, so a frame finds its photos
@@ -176,7 +234,7 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
         if (m.picture && m.turned == turnedKey && m.path == info.path)
             return m.picture;
     }
-    const QString key = QStringLiteral("%1%2").arg(info.path).arg(turnedKey ? 1 : 0);
+    const QString key = info.path + QLatin1Char(turnedKey ? '1' : '0');
     if (auto it = m_pictureIndex.find(key); it != m_pictureIndex.end()) {
         rememberPhoto(info.path, turnedKey, it->second);
         return it->second;
@@ -197,28 +255,14 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
         std::memset(base + size_t(stride) * y, 0, size_t(W) * 4);
 
     ++m_photoDecodes;
-    QImageReader reader(info.path);
-    reader.setAutoTransform(false);
-    const bool turned = info.orientationCode > 3;
-    QSize source = reader.size();
     QImage image;
-    if (source.isValid()) {
-        // Decode at a reduced size where the format can (JPEG's DCT
-        // scaling), never below twice the size the photo ends at, then
-        // scale smoothly as the Part says.
-        const QSize shown = turned ? source.transposed() : source;
-        const QSize fit = shown.scaled(W, H, Qt::KeepAspectRatio);
-        const QSize fitSource = turned ? fit.transposed() : fit;
-        if (source.width() >= 4 * fitSource.width() && source.height() >= 4 * fitSource.height())
-            reader.setScaledSize(fitSource * 2);
-    }
-    if (!reader.read(&image) || image.isNull()) {
-        qCWarning(lcStory).noquote() << "cannot decode" << info.path << reader.errorString();
+    if (auto it = m_ahead.find(key); it != m_ahead.end()) {
+        image = it->second.get();
+        m_ahead.erase(it);
     } else {
-        if (turned)
-            image = image.transformed(QTransform().rotate(90), Qt::FastTransformation);
-        image = image.scaled(W, H, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        image = image.convertToFormat(QImage::Format_RGB32).mirrored(false, true);
+        image = decodePhoto(info.path, turnedKey, W, H);
+    }
+    if (!image.isNull()) {
         const int rowOffset = (H - image.height()) / 2;
         const int colOffset = (W - image.width()) / 2;
         for (int y = 0; y < image.height() && y + rowOffset < H; ++y) {

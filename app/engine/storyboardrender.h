@@ -9,6 +9,9 @@
 #include <QSemaphore>
 #include <QThread>
 
+#include <QImage>
+
+#include <future>
 #include <map>
 
 class GLDrawer;
@@ -82,6 +85,15 @@ private:
         Picture *picture = nullptr;
     };
     PhotoMemo m_photoMemo[2];
+    // Decoding ahead: the next photo of the timeline is decoded and scaled
+    // on a helper thread while the current frames render; photoPicture
+    // takes the result when that photo's key misses the cache.
+    static QImage decodePhoto(const QString &path, bool turned, int width, int height);
+    void decodeAhead(const ImageInfo &info);
+    void dropDecodesAhead();
+    std::map<QString, std::future<QImage>> m_ahead;
+    QString m_aheadPath;
+    bool m_aheadTurned = false;
     void freeRing();
     void prefetchStep();
     void openClip(int index);

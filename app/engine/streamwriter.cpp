@@ -157,8 +157,13 @@ bool StreamWriter::openVideo()
     m_videoStream->avg_frame_rate = c->framerate;
     m_videoStream->sample_aspect_ratio = c->sample_aspect_ratio;
 
-    if (m_video.srcPixelFormat != AV_PIX_FMT_YUV420P || m_video.srcWidth != m_video.dstWidth
-        || m_video.srcHeight != m_video.dstHeight) {
+    // The writer's BGRA frames take the one-pass converter (vertical
+    // bilinear scaling with BT.601 conversion); anything else libswscale.
+    m_useConverter = m_video.srcPixelFormat == AV_PIX_FMT_BGRA && m_video.srcWidth == m_video.dstWidth
+                     && m_converter.setup(m_video.srcWidth, m_video.srcHeight, m_video.dstHeight);
+    if (!m_useConverter
+        && (m_video.srcPixelFormat != AV_PIX_FMT_YUV420P || m_video.srcWidth != m_video.dstWidth
+            || m_video.srcHeight != m_video.dstHeight)) {
         m_scaler.reset(sws_getContext(m_video.srcWidth, m_video.srcHeight, AVPixelFormat(m_video.srcPixelFormat),
                                       m_video.dstWidth, m_video.dstHeight, AV_PIX_FMT_YUV420P, SWS_FAST_BILINEAR,
                                       nullptr, nullptr, nullptr));
@@ -262,7 +267,9 @@ bool StreamWriter::writeVideo(const uint8_t *pixels, int strideBytes)
     f->width = m_video.dstWidth;
     f->height = m_video.dstHeight;
     f->sample_aspect_ratio = m_videoCodec->sample_aspect_ratio;
-    if (m_scaler) {
+    if (m_useConverter) {
+        m_converter.convert(pixels, strideBytes > 0 ? strideBytes : m_video.srcWidth * 4, f->data, f->linesize);
+    } else if (m_scaler) {
         const uint8_t *src[4] = {pixels, nullptr, nullptr, nullptr};
         const int srcStride[4] = {strideBytes > 0 ? strideBytes : m_video.srcWidth * 4, 0, 0, 0};
         sws_scale(m_scaler.get(), src, srcStride, 0, m_video.srcHeight, f->data, f->linesize);
@@ -387,6 +394,7 @@ void StreamWriter::close()
     m_videoFrame.reset();
     m_audioFrame.reset();
     m_scaler.reset();
+    m_useConverter = false;
     m_audioConverter.reset();
     av_buffer_pool_uninit(&m_framePool);
     std::vector<uint8_t>().swap(m_pending);

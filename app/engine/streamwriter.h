@@ -5,6 +5,7 @@
 // errorString(): open, encode and write (a full disk) all return false.
 
 #include "album/avhandles.h"
+#include "engine/yuvconvert.h"
 
 #include <QString>
 
@@ -98,6 +99,8 @@ private:
     av::Frame m_videoFrame;
     av::Frame m_audioFrame;
     av::Sws m_scaler;
+    BgraToYuv420 m_converter;
+    bool m_useConverter = false;
     av::Swr m_audioConverter;
     AVBufferPool *m_framePool = nullptr;
     int m_frameBytes = 0;

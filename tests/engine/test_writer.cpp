@@ -8,10 +8,13 @@
 
 extern "C" {
 #include <libavformat/avformat.h>
+#include <libavutil/imgutils.h>
+#include <libswscale/swscale.h>
 }
 
 #include "engine/avwritermanager.h"
 #include "engine/storyboardrender.h"
+#include "engine/yuvconvert.h"
 #include "enginetestutil.h"
 #include "testsupport.h"
 
@@ -279,6 +282,58 @@ private slots:
         QVERIFY(!manager.errorString().isEmpty());
     }
 
+    void missingGlContextIsReported()
+    {
+        // A child process of this test with EGL unable to load any driver.
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("__EGL_VENDOR_LIBRARY_FILENAMES"), QStringLiteral("/nonexistent/egl.json"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gl-failure-child")});
+        QVERIFY(child.waitForFinished(60000));
+        const QByteArray out = child.readAll();
+        QVERIFY2(child.exitCode() == 0, out.constData());
+        QVERIFY2(out.contains("No OpenGL context"), out.constData());
+    }
+
+    void colourConversionMatchesSwscale_data()
+    {
+        QTest::addColumn<int>("height");
+        QTest::newRow("PAL") << 576;
+        QTest::newRow("NTSC") << 480;
+    }
+
+    void colourConversionMatchesSwscale()
+    {
+        QFETCH(int, height);
+        const QImage image = scenicImage(720, 540, 5).convertToFormat(QImage::Format_ARGB32);
+        uint8_t *a[4], *b[4];
+        int la[4], lb[4];
+        QVERIFY(av_image_alloc(a, la, 720, height, AV_PIX_FMT_YUV420P, 32) >= 0);
+        QVERIFY(av_image_alloc(b, lb, 720, height, AV_PIX_FMT_YUV420P, 32) >= 0);
+        BgraToYuv420 converter;
+        QVERIFY(converter.setup(720, 540, height));
+        converter.convert(image.constBits(), int(image.bytesPerLine()), a, la);
+        SwsContext *sws = sws_getContext(720, 540, AV_PIX_FMT_BGRA, 720, height, AV_PIX_FMT_YUV420P, SWS_BILINEAR,
+                                         nullptr, nullptr, nullptr);
+        const uint8_t *src[4] = {image.constBits(), nullptr, nullptr, nullptr};
+        const int srcStride[4] = {int(image.bytesPerLine()), 0, 0, 0};
+        sws_scale(sws, src, srcStride, 0, 540, b, lb);
+        sws_freeContext(sws);
+        for (int plane = 0; plane < 3; ++plane) {
+            const int w = plane ? 360 : 720, h = plane ? height / 2 : height;
+            double sum = 0;
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    sum += std::abs(int(a[plane][y * la[plane] + x]) - int(b[plane][y * lb[plane] + x]));
+            const double mean = sum / (w * h);
+            QVERIFY2(mean < 2.0, qPrintable(QStringLiteral("plane %1: mean difference %2").arg(plane).arg(mean)));
+        }
+        av_freep(&a[0]);
+        av_freep(&b[0]);
+    }
+
     void unsupportedAudioFailsToOpen()
     {
         StreamWriter writer;
@@ -288,8 +343,29 @@ private slots:
     }
 };
 
+// The child of missingGlContextIsReported: init() must fail with a
+// message, and start() must then report the failure by signal.
+static int glFailureChild(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    AVWriterManager manager;
+    if (manager.init(OutputFormat())) {
+        std::printf("init succeeded without a GL driver\n");
+        return 1;
+    }
+    std::printf("init failed: %s\n", qPrintable(manager.errorString()));
+    bool signalled = false;
+    QObject::connect(&manager, &AVWriterManager::failed, [&](const QString &) { signalled = true; });
+    manager.start();
+    return signalled ? 0 : 2;
+}
+
 int main(int argc, char **argv)
 {
+    if (argc > 1 && qstrcmp(argv[1], "--gl-failure-child") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return glFailureChild(1, argv);
+    }
     // The writer needs no display server.
     qunsetenv("DISPLAY");
     qunsetenv("WAYLAND_DISPLAY");

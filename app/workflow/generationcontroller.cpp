@@ -149,7 +149,7 @@ void GenerationController::onBeginGenerate()
     if (m_request.targetType == QLatin1String("tofolder"))
         m_outputPath = m_burner->fillDVDFolderFullPath();
     else
-        m_outputPath = m_request.targetValue;
+        m_outputPath = m_targetBox->targetValue();
     // Start outside the burner's signal.
     QTimer::singleShot(0, this, &GenerationController::startEncoding);
     m_phase = Encoding;
@@ -272,9 +272,12 @@ void GenerationController::startAuthoring()
 
 void GenerationController::onAuthorStatus(int status, int title)
 {
-    if (status >= 0 && status < int(sizeof kStatusTexts / sizeof *kStatusTexts))
-        qCDebug(lcGeneration).noquote()
-            << QStringLiteral(">>>>>>>>>>>>>>>>>") + QString::fromLatin1(kStatusTexts[status]).arg(title);
+    if (status >= 0 && status < int(sizeof kStatusTexts / sizeof *kStatusTexts)) {
+        QString text = QString::fromLatin1(kStatusTexts[status]);
+        if (text.contains(QLatin1String("%1")))
+            text = text.arg(title);
+        qCDebug(lcGeneration).noquote() << QStringLiteral(">>>>>>>>>>>>>>>>>") + text;
+    }
     if (m_phase != Authoring)
         return;
     switch (status) {
@@ -304,20 +307,23 @@ void GenerationController::startDelivery()
     }
     m_phase = Delivering;
     m_deliveryStarted = true;
-    Q_EMIT progressChanged(0);
+    m_burnSucceeded = false;
     m_burner->startBurnWork();
 }
 
 void GenerationController::burnNext()
 {
-    if (m_phase == Delivering && !m_abortRequested)
+    if (m_phase == Delivering && !m_abortRequested) {
+        m_burnSucceeded = false;
         m_burner->startBurnWork();
+    }
 }
 
 void GenerationController::onBurnStatus(const QString &title, int state, const QString &current)
 {
     if (state == GenerateEnded || state == GenerateSucceeded) {
         m_burnMessage = title;
+        m_burnSucceeded = state == GenerateSucceeded;
         return;
     }
     if (state != NoStepChange || !current.isEmpty())
@@ -333,7 +339,9 @@ void GenerationController::onBurnFinished(bool ok, bool afterDone)
     }
     if (m_phase != Delivering)
         return;
-    if (ok && afterDone && m_burner->copiesLeft() > 0)
+    // After each copy but the last the burner asks for the next disc and
+    // reports a finished burn without the final success state.
+    if (ok && !m_burnSucceeded)
         return; // nextDiscNeeded() was emitted; burnNext() goes on
     if (!ok) {
         fail(m_abortRequested ? tr("Aborted") : m_burnMessage);

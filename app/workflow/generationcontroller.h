@@ -128,4 +128,5 @@ private:
     KymBurner *m_burner = nullptr;
     bool m_compileHandled = false;
     bool m_deliveryStarted = false;
+    bool m_burnSucceeded = false;
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -143,6 +144,10 @@ int runMakeDvdCommand(const QStringList &arguments)
     }
 
     ProgressPrinter printer(o.quiet);
+    // The libraries' diagnostics stay out of the command's output unless
+    // asked for (SORVEL_VERBOSE=1).
+    if (qEnvironmentVariableIsEmpty("SORVEL_VERBOSE") && qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        QLoggingCategory::setFilterRules(QStringLiteral("sorvel.*.debug=false\nsorvel.*.info=false"));
 
     // Which files are photos and which are clips.
     const ExpandedInputs inputs = expandInputs(o.inputs);

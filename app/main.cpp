@@ -17,9 +17,24 @@ void closeSplash()
 }
 } // namespace
 
+// Qt's note that XDG_RUNTIME_DIR is unset (as for root or in a service) is
+// harmless here and would only clutter the output of commands.
+QtMessageHandler g_previousHandler = nullptr;
+
+void messageFilter(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    if (g_previousHandler)
+        g_previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 int main(int argc, char *argv[])
 {
     int exitCode = 0;
+    g_previousHandler = qInstallMessageHandler(messageFilter);
 #ifdef SORVEL_HAS_GENERATION
     registerMakeDvdCommand();
 #endif

@@ -198,17 +198,24 @@ int runMakeDvdCommand(const QStringList &arguments)
                                 "the photo duration stays %1 ms.\n")
                      .arg(album.photoDurationMs));
 
+    // The libraries check and compare paths; give them absolute ones.
+    const QString targetValue = o.targetType == QLatin1String("toburner")
+                                    ? o.targetValue
+                                    : QFileInfo(o.targetValue).absoluteFilePath();
+    const QString tempDir = o.tempDir.isEmpty() ? AppSettings::temporaryDir(AppSettings::pref())
+                                                : QFileInfo(o.tempDir).absoluteFilePath();
+
     GenerationRequest request;
     request.tvStandard = standard;
     request.videoBitRate = o.videoBitRate;
     request.audioBitRate = QString::number(o.audioBitRate);
     request.audioChannels = QString::number(o.channels);
     request.targetType = o.targetType;
-    request.targetValue = o.targetValue;
+    request.targetValue = targetValue;
     request.volumeLabel = o.volumeLabel;
     request.copies = o.copies;
     request.speed = o.speed;
-    request.tempBase = o.tempDir.isEmpty() ? AppSettings::temporaryDir(AppSettings::pref()) : o.tempDir;
+    request.tempBase = tempDir;
     request.deleteTemp = !o.keepTemp;
     request.afterBurnAction = AppSettings::DoNothing;
 

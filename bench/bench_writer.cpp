@@ -1,4 +1,4 @@
-// Benchmark of the writer (Part 2.4): renders and encodes a 60-second PAL
+// Benchmark of the writer: renders and encodes a 60-second PAL
 // album of 12 generated photos of 12 Mpixel (JPEG) with pattern
 // transitions, the dynamic effect and a soundtrack through the real writer
 // (off-screen GL, MPEG-2 9 Mbit/s, AC-3 448 kbit/s stereo), then encodes the
@@ -135,8 +135,9 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     const QString dir = QDir::tempPath() + QStringLiteral("/sorvel-bench-writer");
     QDir().mkpath(dir);
-    const QString appDir = qEnvironmentVariableIsSet("SORVEL_APPDIR") ? qEnvironmentVariable("SORVEL_APPDIR")
-                                                                        : QCoreApplication::applicationDirPath();
+    const QString appDir = qEnvironmentVariableIsSet("SORVEL_APPDIR")
+                               ? qEnvironmentVariable("SORVEL_APPDIR")
+                               : QCoreApplication::applicationDirPath();
 
     // 12 photos of 4000 x 3000 (12 Mpixel), made once and kept.
     QStringList photos;
@@ -234,15 +235,16 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "writer failed: %s\n", qPrintable(error));
         return 1;
     }
-    std::printf("writer: %d frames in %.2f s, %d photo decodes\n", total, writerSeconds, story.photoDecodeCount());
+    std::printf("writer: %d frames in %.2f s, %d photo decodes\n", total, writerSeconds,
+                story.photoDecodeCount());
 
     // The multiplexer's verdict on the DVD buffer model (information only).
     {
         QProcess mplex;
         mplex.setProcessChannelMode(QProcess::MergedChannels);
-        mplex.start(QStringLiteral("mplex"), {QStringLiteral("-v"), QStringLiteral("1"), QStringLiteral("-f"),
-                                              QStringLiteral("8"), QStringLiteral("-o"), dir + QStringLiteral("/title.vob"),
-                                              videoPath, audioPath});
+        mplex.start(QStringLiteral("mplex"),
+                    {QStringLiteral("-v"), QStringLiteral("1"), QStringLiteral("-f"), QStringLiteral("8"),
+                     QStringLiteral("-o"), dir + QStringLiteral("/title.vob"), videoPath, audioPath});
         if (mplex.waitForFinished(300000)) {
             const QByteArray out = mplex.readAll();
             std::printf("mplex -f 8: %s\n", out.contains("**ERROR") ? "ERROR reported" : "no error");
@@ -289,6 +291,7 @@ int main(int argc, char **argv)
     const double writerFps = total / writerSeconds;
     const double encoderFps = total / encoderSeconds;
     std::printf("encoder only: %d frames in %.2f s\n", total, encoderSeconds);
-    std::printf("writer_fps=%.2f encoder_only_fps=%.2f ratio=%.3f\n", writerFps, encoderFps, writerFps / encoderFps);
+    std::printf("writer_fps=%.2f encoder_only_fps=%.2f ratio=%.3f\n", writerFps, encoderFps,
+                writerFps / encoderFps);
     return 0;
 }

@@ -1,6 +1,6 @@
 // Writes the transition patterns: grey-level wipe masks as PNG content in
 // "<folder>/<name>.wpt". A brighter level shows the incoming photo earlier
-// (Part 2.1 runs the mask ramp from white to black), and every mask is a
+// (the storyboard runs the mask ramp from white to black), and every mask is a
 // smooth ramp so that the soft edge of the wipe shows.
 //
 // Usage: make_patterns FOLDER NAME...   (each NAME one of the generators)
@@ -104,7 +104,9 @@ std::map<QString, Shape> shapes()
         const double t = (a / (2 * M_PI) + std::floor(r * 2 - a / (2 * M_PI) + 1)) / 2;
         return 1 - clamp01(t * 2 / 3);
     };
-    s["wave_from_left"] = [](double x, double y) { return 1 - clamp01(x * 0.85 + 0.075 * (1 + std::sin(y * 4 * M_PI))); };
+    s["wave_from_left"] = [](double x, double y) {
+        return 1 - clamp01(x * 0.85 + 0.075 * (1 + std::sin(y * 4 * M_PI)));
+    };
     return s;
 }
 

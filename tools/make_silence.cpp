@@ -1,5 +1,5 @@
 // Writes "silence.ac3": two seconds of stereo silence at 48 kHz, encoded
-// with the program's own AC-3 writer (StreamWriter, Part 2.4). Part 6.2
+// with the program's own AC-3 writer (StreamWriter). The DVD authoring library
 // multiplexes it with a title that has no audio.
 //
 // Usage: make_silence OUTPUT.ac3

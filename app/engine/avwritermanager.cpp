@@ -19,8 +19,7 @@ constexpr int kVideoBuffers = 12;
 constexpr int kAudioBuffers = 2;
 } // namespace
 
-AVWriterManager::AVWriterManager(QObject *parent)
-    : QObject(parent)
+AVWriterManager::AVWriterManager(QObject *parent) : QObject(parent)
 {
     m_tick.setInterval(0);
     connect(&m_tick, &QTimer::timeout, this, &AVWriterManager::writeVideoAudio);
@@ -112,9 +111,11 @@ bool AVWriterManager::start()
         fail(QStringLiteral("No output file to write"));
         return false;
     }
-    m_hasAudioWriter = std::any_of(m_streams.begin(), m_streams.end(), [](const auto &w) { return w->hasAudio(); });
+    m_hasAudioWriter =
+        std::any_of(m_streams.begin(), m_streams.end(), [](const auto &w) { return w->hasAudio(); });
     const OutputFormat &f = m_storyboard->format();
-    const int64_t samples = int64_t(m_storyboard->totalFrames()) * f.audioSampleRate * f.frameRateDen / f.frameRateNum;
+    const int64_t samples =
+        int64_t(m_storyboard->totalFrames()) * f.audioSampleRate * f.frameRateDen / f.frameRateNum;
     m_audioBytesTotal = m_hasAudioWriter ? samples * f.audioChannels * (f.audioBitsPerSample / 8) : 0;
 
     // Frame and PCM buffers, allocated once per run.
@@ -232,9 +233,11 @@ void AVWriterManager::workerLoop()
         }
         m_bufferFree.notify_all();
         if (!error.isEmpty()) {
-            QMetaObject::invokeMethod(this, [this, error] { workerDone(false, error); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, error] { workerDone(false, error); }, Qt::QueuedConnection);
         } else if (job.kind == Job::Finish && !failedNow) {
-            QMetaObject::invokeMethod(this, [this] { workerDone(true, QString()); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { workerDone(true, QString()); }, Qt::QueuedConnection);
         }
     }
 }

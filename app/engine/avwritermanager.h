@@ -1,6 +1,6 @@
 #pragma once
 
-// Part 2.4: the MPEG-2/AC-3 writer engine.
+// The MPEG-2/AC-3 writer engine.
 //
 // Rendering stays on the GUI thread (a zero-interval timer, one frame per
 // tick, the storyboard's renderFrame on the off-screen GL context and the

@@ -1,10 +1,10 @@
 #pragma once
 
-// Part 2.3: audio clip decoding with FFmpeg 5.1 (send/receive API) and
+// Audio clip decoding with FFmpeg 5.1 (send/receive API) and
 // libswresample: any input rate, layout and sample format becomes
 // interleaved signed 16-bit PCM at the wanted rate and channel count.
 //
-// Channel conversions (the Part leaves them open; no channel is lost):
+// Channel conversions (no channel is lost):
 //  - mono -> stereo: the mono signal at full level on left and right.
 //  - mono -> 5.1: the same as mono -> stereo (front left and front right at
 //    full level, a phantom centre), so a 5.1 disc played on a stereo set
@@ -74,7 +74,7 @@ private:
     av::Packet m_packet;
     av::Frame m_frame;
     av::Swr m_resampler;
-    bool m_frameHeld = false;   // m_frame decoded but not yet written (no room)
+    bool m_frameHeld = false; // m_frame decoded but not yet written (no room)
     bool m_decoderDrained = false;
     bool m_inputEnded = false;
     bool m_endOfClip = false;

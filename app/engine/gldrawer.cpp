@@ -29,7 +29,7 @@ void GLDrawCore::initializeGL()
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    // The Part's texture environment is "modulate" with the current colour;
+    // The classic texture environment is "modulate" with the current colour;
     // that colour is always opaque white here, so "replace" gives the very
     // same pixels with less work per pixel on a software rasteriser.
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
@@ -43,7 +43,7 @@ void GLDrawCore::initializeGL()
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    // Polygon smoothing stays off (the Part enables it): drivers that honour
+    // Polygon smoothing stays off: drivers that honour
     // it blend the shared diagonal of the quad's two triangles into a
     // visible seam, and the quad edges lie on pixel borders anyway.
     glDisable(GL_POLYGON_SMOOTH);
@@ -194,7 +194,8 @@ void GLDrawCore::upload(int slot, const uint8_t *bgra, int strideBytes)
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
-void GLDrawCore::uploadPicture(int slot, const uint8_t *bgra, int strideBytes, uint64_t contentId, bool opaque)
+void GLDrawCore::uploadPicture(int slot, const uint8_t *bgra, int strideBytes, uint64_t contentId,
+                               bool opaque)
 {
     if (slot < 0 || slot >= int(m_textures.size()))
         return;
@@ -333,8 +334,8 @@ bool GLDrawCore::coversFrame(const Layer &l) const
     const double scale = double(m_width) / d;
     const double hx = m_width / 2, hy = m_height / 2;
     const double margin = 1.0; // a pixel of safety for the edge filtering
-    return (-hx + tx) * scale <= -hx - margin && (hx + tx) * scale >= hx + margin
-           && (-hy + ty) * scale <= -hy - margin && (hy + ty) * scale >= hy + margin;
+    return (-hx + tx) * scale <= -hx - margin && (hx + tx) * scale >= hx + margin &&
+           (-hy + ty) * scale <= -hy - margin && (hy + ty) * scale >= hy + margin;
 }
 
 void GLDrawCore::compileFrame()
@@ -459,8 +460,8 @@ void GLDrawer::uploadDissolve(int slot, double alpha, const uint8_t *bgra, int s
         m_core.uploadDissolve(slot, alpha, bgra, strideBytes);
 }
 
-void GLDrawer::uploadMasked(int slot, double progress, double softness, const uint8_t *mask, const uint8_t *bgra,
-                            int maskStride, int strideBytes)
+void GLDrawer::uploadMasked(int slot, double progress, double softness, const uint8_t *mask,
+                            const uint8_t *bgra, int maskStride, int strideBytes)
 {
     if (makeCurrentGL())
         m_core.uploadMasked(slot, progress, softness, mask, maskStride, bgra, strideBytes);

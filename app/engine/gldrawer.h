@@ -1,6 +1,6 @@
 #pragma once
 
-// Part 2.2: OpenGL drawing, transitions and effects.
+// OpenGL drawing, transitions and effects.
 //
 // The drawing is split in two so that one drawing core serves every host:
 //
@@ -9,7 +9,7 @@
 //    dissolve and mask ramp, the initialise / resize / paint hooks and the
 //    read-back). It knows nothing about where its context comes from; every
 //    call expects its context to be current.
-//  - GLDrawer is the drawer interface that StoryBoardRender (Part 2.1)
+//  - GLDrawer is the drawer interface that StoryBoardRender
 //    drives: initTextures, the uploads, beginFrame / drawLayer / endFrame,
 //    readPixels, releaseGL. It forwards to its core after asking its host to
 //    make the context current, and asks the host for the synchronous update
@@ -18,8 +18,8 @@
 // Hosts:
 //  - OffscreenGLDrawer (offscreengl.h): an EGL context on Mesa's surfaceless
 //    platform rendering into a framebuffer object; no display server needed.
-//    The writer (AVWriterManager, Part 2.4) derives from it.
-//  - The on-screen preview player (Part 2.5) derives from QOpenGLWidget and
+//    The writer (AVWriterManager) derives from it.
+//  - The on-screen preview player derives from QOpenGLWidget and
 //    GLDrawer (GLDrawer is not a QObject, so both bases combine):
 //      bool makeCurrentGL() override { makeCurrent(); return true; }
 //      void presentFrame() override { repaint(); }  // or makeCurrent+paintGL+glFinish
@@ -62,7 +62,8 @@ public:
     // contentId: a non-zero id of immutable pixels; uploading the id that a
     // slot already holds is skipped. opaque: every alpha byte is 255, so the
     // layer is drawn without blending (the same pixels, less work).
-    void uploadPicture(int slot, const uint8_t *bgra, int strideBytes, uint64_t contentId = 0, bool opaque = false);
+    void uploadPicture(int slot, const uint8_t *bgra, int strideBytes, uint64_t contentId = 0,
+                       bool opaque = false);
     void uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes);
     void uploadMasked(int slot, double progress, double softness, const uint8_t *mask, int maskStride,
                       const uint8_t *bgra, int strideBytes);
@@ -132,8 +133,8 @@ public:
     void uploadPicture(int slot, const uint8_t *bgra, int strideBytes = 0, uint64_t contentId = 0,
                        bool opaque = false);
     void uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes = 0);
-    void uploadMasked(int slot, double progress, double softness, const uint8_t *mask,
-                      const uint8_t *bgra, int maskStride = 0, int strideBytes = 0);
+    void uploadMasked(int slot, double progress, double softness, const uint8_t *mask, const uint8_t *bgra,
+                      int maskStride = 0, int strideBytes = 0);
     // Reads the whole width x height frame from (0, 0).
     bool readPixels(GLenum format, GLenum type, void *destination);
     void setClearColor(float r, float g, float b, float a);

@@ -59,12 +59,13 @@ struct FboFunctions {
         deleteRenderbuffers = reinterpret_cast<PFNDeleteRenderbuffers>(get("glDeleteRenderbuffers"));
         bindRenderbuffer = reinterpret_cast<PFNBindRenderbuffer>(get("glBindRenderbuffer"));
         renderbufferStorage = reinterpret_cast<PFNRenderbufferStorage>(get("glRenderbufferStorage"));
-        framebufferRenderbuffer = reinterpret_cast<PFNFramebufferRenderbuffer>(get("glFramebufferRenderbuffer"));
+        framebufferRenderbuffer =
+            reinterpret_cast<PFNFramebufferRenderbuffer>(get("glFramebufferRenderbuffer"));
         checkFramebufferStatus = reinterpret_cast<PFNCheckFramebufferStatus>(get("glCheckFramebufferStatus"));
         framebufferTexture2D = reinterpret_cast<PFNFramebufferTexture2D>(get("glFramebufferTexture2D"));
-        return genFramebuffers && deleteFramebuffers && bindFramebuffer && genRenderbuffers && deleteRenderbuffers
-               && bindRenderbuffer && renderbufferStorage && framebufferRenderbuffer && checkFramebufferStatus
-               && framebufferTexture2D;
+        return genFramebuffers && deleteFramebuffers && bindFramebuffer && genRenderbuffers &&
+               deleteRenderbuffers && bindRenderbuffer && renderbufferStorage && framebufferRenderbuffer &&
+               checkFramebufferStatus && framebufferTexture2D;
     }
 };
 
@@ -139,8 +140,17 @@ public:
         }
         EGLConfig config = nullptr;
         EGLint count = 0;
-        const EGLint configAttribs[] = {EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT, EGL_SURFACE_TYPE, EGL_PBUFFER_BIT,
-                                        EGL_RED_SIZE, 8, EGL_GREEN_SIZE, 8, EGL_BLUE_SIZE, 8, EGL_NONE};
+        const EGLint configAttribs[] = {EGL_RENDERABLE_TYPE,
+                                        EGL_OPENGL_BIT,
+                                        EGL_SURFACE_TYPE,
+                                        EGL_PBUFFER_BIT,
+                                        EGL_RED_SIZE,
+                                        8,
+                                        EGL_GREEN_SIZE,
+                                        8,
+                                        EGL_BLUE_SIZE,
+                                        8,
+                                        EGL_NONE};
         if (!eglChooseConfig(m_display, configAttribs, &config, 1, &count) || count < 1) {
             const EGLint anyAttribs[] = {EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT, EGL_SURFACE_TYPE, 0, EGL_NONE};
             if (!eglChooseConfig(m_display, anyAttribs, &config, 1, &count) || count < 1)
@@ -199,7 +209,8 @@ bool OffscreenGLDrawer::createContext()
         return false;
     }
     if (!g_fbo.load()) {
-        m_glError = QStringLiteral("No OpenGL context for the off-screen renderer: framebuffer objects missing");
+        m_glError =
+            QStringLiteral("No OpenGL context for the off-screen renderer: framebuffer objects missing");
         return false;
     }
     m_egl = std::move(egl);

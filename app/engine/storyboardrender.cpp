@@ -18,10 +18,7 @@ extern "C" {
 
 Q_LOGGING_CATEGORY(lcStory, "sorvel.storyboard")
 
-StoryBoardRender::StoryBoardRender(QObject *parent)
-    : QThread(parent)
-{
-}
+StoryBoardRender::StoryBoardRender(QObject *parent) : QThread(parent) {}
 
 StoryBoardRender::~StoryBoardRender()
 {
@@ -61,8 +58,8 @@ bool StoryBoardRender::setFormat(const OutputFormat &format)
     m_target.channels = format.audioChannels;
     m_target.sampleRate = format.audioSampleRate;
     m_target.bitsPerSample = format.audioBitsPerSample;
-    m_bytesPerFrame = int32_t(int64_t(format.audioBitsPerSample) * format.frameRateDen * format.audioSampleRate
-                              * format.audioChannels / format.frameRateNum / 8);
+    m_bytesPerFrame = int32_t(int64_t(format.audioBitsPerSample) * format.frameRateDen *
+                              format.audioSampleRate * format.audioChannels / format.frameRateNum / 8);
     m_ring.data = static_cast<uint8_t *>(av_mallocz(size_t(m_bytesPerFrame + 750) * 256));
     m_ring.capacity = m_bytesPerFrame * 256;
     m_ring.filled = m_ring.read = 0;
@@ -109,7 +106,8 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
             const Picture *pic = photoPicture(photo);
             drawer->uploadPicture(0, pic->data[0], pic->linesize[0], pic->serial, true);
             const Picture *next = photoPicture(nextPhoto);
-            const double span = double(m_format.frameRateNum) * album.transitionDuration / m_format.frameRateDen;
+            const double span =
+                double(m_format.frameRateNum) * album.transitionDuration / m_format.frameRateDen;
             const double E = span > 0 ? (r - P) / span : 1.0;
             if (album.dissolveOnly || album.patternFiles.isEmpty()) {
                 drawer->uploadDissolve(1, E, next->data[0], next->linesize[0]);
@@ -184,7 +182,7 @@ QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, int W, in
     if (source.isValid()) {
         // Decode at a reduced size where the format can (JPEG's DCT
         // scaling), never below twice the size the photo ends at, then
-        // scale smoothly as the Part says.
+        // scale smoothly.
         const QSize shown = turned ? source.transposed() : source;
         const QSize fit = shown.scaled(W, H, Qt::KeepAspectRatio);
         const QSize fitSource = turned ? fit.transposed() : fit;
@@ -266,8 +264,8 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
         const int rowOffset = (H - image.height()) / 2;
         const int colOffset = (W - image.width()) / 2;
         for (int y = 0; y < image.height() && y + rowOffset < H; ++y) {
-            std::memcpy(base + size_t(stride) * (y + rowOffset) + size_t(colOffset) * 4, image.constScanLine(y),
-                        size_t(std::min(image.width(), W - colOffset)) * 4);
+            std::memcpy(base + size_t(stride) * (y + rowOffset) + size_t(colOffset) * 4,
+                        image.constScanLine(y), size_t(std::min(image.width(), W - colOffset)) * 4);
         }
     }
     // Every alpha byte is 255, the border's too (an undecodable photo shows
@@ -303,8 +301,8 @@ const Picture *StoryBoardRender::patternPicture(const QString &path)
             std::memset(pic->data[0] + size_t(pic->linesize[0]) * y, 0, size_t(W));
     } else {
         image = image.convertToFormat(QImage::Format_RGB888);
-        SwsContext *sws = sws_getContext(image.width(), image.height(), AV_PIX_FMT_RGB24, W, H, AV_PIX_FMT_GRAY8,
-                                         SWS_BICUBIC, nullptr, nullptr, nullptr);
+        SwsContext *sws = sws_getContext(image.width(), image.height(), AV_PIX_FMT_RGB24, W, H,
+                                         AV_PIX_FMT_GRAY8, SWS_BICUBIC, nullptr, nullptr, nullptr);
         if (sws) {
             const uint8_t *src[4] = {image.constBits(), nullptr, nullptr, nullptr};
             const int srcStride[4] = {int(image.bytesPerLine()), 0, 0, 0};
@@ -344,7 +342,8 @@ void StoryBoardRender::seekAudio(int f)
     int64_t before = 0;
     int b = 0;
     for (;;) {
-        const int64_t len = secondsToFrames(m_album->audios[b].clipEnd - m_album->audios[b].clipStart, m_format);
+        const int64_t len =
+            secondsToFrames(m_album->audios[b].clipEnd - m_album->audios[b].clipStart, m_format);
         if (f < before + len)
             break;
         before += len;

@@ -1,6 +1,6 @@
 #pragma once
 
-// Part 2.1: the storyboard timeline and the audio prefetch thread.
+// The storyboard timeline and the audio prefetch thread.
 
 #include "album/album.h"
 #include "engine/clipdecoder.h"

@@ -43,7 +43,7 @@ AudioStreamParams AudioStreamParams::ac3(int32_t channels, int32_t bitRate)
     return p;
 }
 
-// Rate control. The Part fixes a constant bit rate (bit rate, tolerance,
+// Rate control. DVD video uses a constant bit rate (bit rate, tolerance,
 // minimum and maximum rate equal), the DVD's 1835008-bit VBV buffer with an
 // initial occupancy of 3/4, and "two further floats 1.0 and 0.5". These are
 // the two VBV-use limits of FFmpeg's MPEG-2 rate control:
@@ -159,14 +159,13 @@ bool StreamWriter::openVideo()
 
     // The writer's BGRA frames take the one-pass converter (vertical
     // bilinear scaling with BT.601 conversion); anything else libswscale.
-    m_useConverter = m_video.srcPixelFormat == AV_PIX_FMT_BGRA && m_video.srcWidth == m_video.dstWidth
-                     && m_converter.setup(m_video.srcWidth, m_video.srcHeight, m_video.dstHeight);
-    if (!m_useConverter
-        && (m_video.srcPixelFormat != AV_PIX_FMT_YUV420P || m_video.srcWidth != m_video.dstWidth
-            || m_video.srcHeight != m_video.dstHeight)) {
-        m_scaler.reset(sws_getContext(m_video.srcWidth, m_video.srcHeight, AVPixelFormat(m_video.srcPixelFormat),
-                                      m_video.dstWidth, m_video.dstHeight, AV_PIX_FMT_YUV420P, SWS_FAST_BILINEAR,
-                                      nullptr, nullptr, nullptr));
+    m_useConverter = m_video.srcPixelFormat == AV_PIX_FMT_BGRA && m_video.srcWidth == m_video.dstWidth &&
+                     m_converter.setup(m_video.srcWidth, m_video.srcHeight, m_video.dstHeight);
+    if (!m_useConverter && (m_video.srcPixelFormat != AV_PIX_FMT_YUV420P ||
+                            m_video.srcWidth != m_video.dstWidth || m_video.srcHeight != m_video.dstHeight)) {
+        m_scaler.reset(sws_getContext(
+            m_video.srcWidth, m_video.srcHeight, AVPixelFormat(m_video.srcPixelFormat), m_video.dstWidth,
+            m_video.dstHeight, AV_PIX_FMT_YUV420P, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr));
         if (!m_scaler)
             return fail(QStringLiteral("Cannot set up the picture conversion"), 0);
     }
@@ -217,7 +216,8 @@ bool StreamWriter::openAudio()
     }
     m_audioConverter.reset(swr);
     const int frameSize = c->frame_size > 0 ? c->frame_size : 1536;
-    m_audioFrameBytes = m_audio.channels * frameSize * av_get_bytes_per_sample(AVSampleFormat(m_audio.sampleFormat));
+    m_audioFrameBytes =
+        m_audio.channels * frameSize * av_get_bytes_per_sample(AVSampleFormat(m_audio.sampleFormat));
     m_audioFrame.reset(av_frame_alloc());
     m_audioFrame->format = c->sample_fmt;
     m_audioFrame->nb_samples = frameSize;
@@ -268,7 +268,8 @@ bool StreamWriter::writeVideo(const uint8_t *pixels, int strideBytes)
     f->height = m_video.dstHeight;
     f->sample_aspect_ratio = m_videoCodec->sample_aspect_ratio;
     if (m_useConverter) {
-        m_converter.convert(pixels, strideBytes > 0 ? strideBytes : m_video.srcWidth * 4, f->data, f->linesize);
+        m_converter.convert(pixels, strideBytes > 0 ? strideBytes : m_video.srcWidth * 4, f->data,
+                            f->linesize);
     } else if (m_scaler) {
         const uint8_t *src[4] = {pixels, nullptr, nullptr, nullptr};
         const int srcStride[4] = {strideBytes > 0 ? strideBytes : m_video.srcWidth * 4, 0, 0, 0};

@@ -1,6 +1,6 @@
 #pragma once
 
-// Part 2.4: one output file of FFmpeg with at most one video (MPEG-2) and
+// One output file of FFmpeg with at most one video (MPEG-2) and
 // one audio (AC-3) encoder. Every FFmpeg failure is checked and kept in
 // errorString(): open, encode and write (a full disk) all return false.
 
@@ -67,7 +67,7 @@ public:
     // After it the file is complete; false (with errorString) when not.
     bool finish();
     // Releases everything (writes the trailer first when finish() was not
-    // called, as the Part's close does; failures are only logged).
+    // called, as close always does; failures are only logged).
     void close();
 
     bool hasVideo() const { return m_video.codecId != 0; }

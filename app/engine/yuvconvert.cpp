@@ -53,7 +53,8 @@ void BgraToYuv420::blendRow(const uint8_t *bgra, int srcStride, int row, uint8_t
         out[i] = uint8_t((a[i] * w0 + b[i] * w1 + 128) >> 8);
 }
 
-void BgraToYuv420::convert(const uint8_t *bgra, int srcStride, uint8_t *const dst[3], const int dstStride[3]) const
+void BgraToYuv420::convert(const uint8_t *bgra, int srcStride, uint8_t *const dst[3],
+                           const int dstStride[3]) const
 {
     const int W = m_width;
     uint8_t *top = m_rows.data();

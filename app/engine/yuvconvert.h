@@ -22,5 +22,5 @@ private:
     int m_srcHeight = 0;
     int m_dstHeight = 0;
     std::vector<int> m_row0, m_row1, m_weight; // per output row: rows and weight of row1 (0..256)
-    mutable std::vector<uint8_t> m_rows;        // two blended rows, BGRA
+    mutable std::vector<uint8_t> m_rows;       // two blended rows, BGRA
 };

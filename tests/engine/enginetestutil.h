@@ -84,8 +84,8 @@ inline QColor pixelAt(const uchar *bgra, int w, int x, int y)
 
 inline bool near(const QColor &a, const QColor &b, int tolerance)
 {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
-           && std::abs(a.blue() - b.blue()) <= tolerance;
+    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 } // namespace EngineTest

@@ -1,5 +1,5 @@
-// Audio tests: the clip decoder (Part 2.3) and the storyboard's audio
-// sequencing (Part 2.1) on files made by the ffmpeg command-line tool.
+// Audio tests: the clip decoder and the storyboard's audio
+// sequencing on files made by the ffmpeg command-line tool.
 
 #include <QCoreApplication>
 #include <QtTest>
@@ -17,7 +17,8 @@ using namespace EngineTest;
 namespace {
 
 // Decodes a whole clip into interleaved 16-bit PCM.
-std::vector<int16_t> decodeAll(const AudioInfo &clip, int channels, int rate = 48000, int *streamIndex = nullptr)
+std::vector<int16_t> decodeAll(const AudioInfo &clip, int channels, int rate = 48000,
+                               int *streamIndex = nullptr)
 {
     ClipDecoder decoder;
     AudioInfo wanted;
@@ -75,12 +76,17 @@ class TestAudio : public QObject
     Q_OBJECT
 private:
     QString m_dir;
-    QString tone(const QString &name, int freq, double seconds, int rate, int channels, const QStringList &codec = {})
+    QString tone(const QString &name, int freq, double seconds, int rate, int channels,
+                 const QStringList &codec = {})
     {
         const QString path = m_dir + QLatin1Char('/') + name;
-        QStringList args{QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                         QStringLiteral("sine=frequency=%1:sample_rate=%2:duration=%3").arg(freq).arg(rate).arg(seconds),
-                         QStringLiteral("-ac"), QString::number(channels)};
+        QStringList args{
+            QStringLiteral("-f"),
+            QStringLiteral("lavfi"),
+            QStringLiteral("-i"),
+            QStringLiteral("sine=frequency=%1:sample_rate=%2:duration=%3").arg(freq).arg(rate).arg(seconds),
+            QStringLiteral("-ac"),
+            QString::number(channels)};
         args += codec;
         args << path;
         return TestSupport::ffmpeg(args) ? path : QString();
@@ -112,10 +118,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_dir = TestSupport::freshDir(QStringLiteral("audio"));
-    }
+    void initTestCase() { m_dir = TestSupport::freshDir(QStringLiteral("audio")); }
 
     void resample44100KeepsLength()
     {
@@ -167,8 +170,9 @@ private slots:
     {
         // Six channels, each with its own tone; the LFE alone must be heard.
         const QString path = m_dir + QStringLiteral("/lfe.wav");
-        QVERIFY(TestSupport::ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                     QStringLiteral("aevalsrc=0|0|0|0.5*sin(2*PI*60*t)|0|0:s=48000:d=1:c=5.1"), path}));
+        QVERIFY(TestSupport::ffmpeg(
+            {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+             QStringLiteral("aevalsrc=0|0|0|0.5*sin(2*PI*60*t)|0|0:s=48000:d=1:c=5.1"), path}));
         const auto stereo = decodeAll(clipInfo(path, 0, 1), 2);
         QVERIFY(stereo.size() > 40000);
         QVERIFY2(rms(stereo.data() + 4800, 38000, 2) > 1000, "the LFE channel was dropped");
@@ -188,8 +192,8 @@ private slots:
     {
         const QString path = m_dir + QStringLiteral("/video_first.mkv");
         QVERIFY(TestSupport::ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                     QStringLiteral("testsrc=size=160x120:rate=10:duration=2"), QStringLiteral("-f"),
-                                     QStringLiteral("lavfi"), QStringLiteral("-i"),
+                                     QStringLiteral("testsrc=size=160x120:rate=10:duration=2"),
+                                     QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                                      QStringLiteral("sine=frequency=440:duration=2"), QStringLiteral("-map"),
                                      QStringLiteral("0:v"), QStringLiteral("-map"), QStringLiteral("1:a"),
                                      QStringLiteral("-c:v"), QStringLiteral("mpeg4"), QStringLiteral("-c:a"),

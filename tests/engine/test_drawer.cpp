@@ -1,5 +1,5 @@
-// Pixel tests of the drawing core (Part 2.2) through the storyboard (Part
-// 2.1) on the off-screen EGL context, read back as the writer reads.
+// Pixel tests of the drawing core through the storyboard on the off-screen
+// EGL context, read back as the writer reads.
 
 #include <QGuiApplication>
 #include <QtTest>
@@ -41,10 +41,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        m_dir = TestSupport::freshDir(QStringLiteral("drawer"));
-    }
+    void initTestCase() { m_dir = TestSupport::freshDir(QStringLiteral("drawer")); }
 
     void contextWithoutDisplay()
     {
@@ -94,13 +91,18 @@ private slots:
         const bool turned = code >= 4;
         const int w = turned ? 405 : 720;
         const int x0 = (720 - w) / 2;
-        const QPoint points[4] = {{x0 + w / 4, 135}, {x0 + 3 * w / 4, 135}, {x0 + w / 4, 405}, {x0 + 3 * w / 4, 405}};
+        const QPoint points[4] = {
+            {x0 + w / 4, 135}, {x0 + 3 * w / 4, 135}, {x0 + w / 4, 405}, {x0 + 3 * w / 4, 405}};
         auto colourOf = [](QChar c) {
             switch (c.toLatin1()) {
-            case 'R': return QColor(255, 0, 0);
-            case 'G': return QColor(0, 255, 0);
-            case 'B': return QColor(0, 0, 255);
-            default: return QColor(255, 255, 0);
+            case 'R':
+                return QColor(255, 0, 0);
+            case 'G':
+                return QColor(0, 255, 0);
+            case 'B':
+                return QColor(0, 0, 255);
+            default:
+                return QColor(255, 255, 0);
             }
         };
         for (int i = 0; i < 4; ++i) {
@@ -147,8 +149,14 @@ private slots:
         const QColor a(250, 0, 0), b(0, 0, 250);
         std::vector<uint8_t> pa(720 * 540 * 4), pb(720 * 540 * 4), mask(720 * 540);
         for (int i = 0; i < 720 * 540; ++i) {
-            pa[4 * i + 0] = uint8_t(a.blue()); pa[4 * i + 1] = uint8_t(a.green()); pa[4 * i + 2] = uint8_t(a.red()); pa[4 * i + 3] = 255;
-            pb[4 * i + 0] = uint8_t(b.blue()); pb[4 * i + 1] = uint8_t(b.green()); pb[4 * i + 2] = uint8_t(b.red()); pb[4 * i + 3] = 255;
+            pa[4 * i + 0] = uint8_t(a.blue());
+            pa[4 * i + 1] = uint8_t(a.green());
+            pa[4 * i + 2] = uint8_t(a.red());
+            pa[4 * i + 3] = 255;
+            pb[4 * i + 0] = uint8_t(b.blue());
+            pb[4 * i + 1] = uint8_t(b.green());
+            pb[4 * i + 2] = uint8_t(b.red());
+            pb[4 * i + 3] = 255;
         }
         // Mask level = column / 2 for the first 512 columns, 255 beyond.
         for (int y = 0; y < 540; ++y)
@@ -213,7 +221,8 @@ private slots:
         const QRect early = box(renderAlbum(album, 0));
         const QRect late = box(renderAlbum(album, 49));
         QVERIFY(early.isValid() && late.isValid());
-        QVERIFY2(late.width() > early.width() + 2, qPrintable(QStringLiteral("%1 -> %2").arg(early.width()).arg(late.width())));
+        QVERIFY2(late.width() > early.width() + 2,
+                 qPrintable(QStringLiteral("%1 -> %2").arg(early.width()).arg(late.width())));
         QVERIFY(late.center().x() > early.center().x() + 10);
         // A positive vertical offset moves the photo down in the written video.
         QVERIFY(late.center().y() > early.center().y() + 4);

@@ -1,4 +1,4 @@
-// Writer tests (Part 2.4): real GL off-screen, real FFmpeg, real mplex and
+// Writer tests: real GL off-screen, real FFmpeg, real mplex and
 // dvdauthor. Short albums; the written files are probed with libavformat.
 
 #include <QGuiApplication>
@@ -187,19 +187,20 @@ private:
         const QString dir = QFileInfo(run.video).absolutePath();
         const QString vob = dir + QStringLiteral("/title.vob");
         QByteArray out;
-        const int rc = TestSupport::run(QStringLiteral("mplex"),
-                                        {QStringLiteral("-v"), QStringLiteral("1"), QStringLiteral("-f"),
-                                         QStringLiteral("8"), QStringLiteral("-o"), vob, run.video, run.audio},
-                                        &out);
+        const int rc =
+            TestSupport::run(QStringLiteral("mplex"),
+                             {QStringLiteral("-v"), QStringLiteral("1"), QStringLiteral("-f"),
+                              QStringLiteral("8"), QStringLiteral("-o"), vob, run.video, run.audio},
+                             &out);
         QVERIFY2(!out.contains("**ERROR"), out.constData());
         QCOMPARE(rc, 0);
         QVERIFY(QFileInfo(vob).size() > 0);
         qputenv("VIDEO_FORMAT", standard == QLatin1String("PAL") ? "PAL" : "NTSC");
         const QString dvd = dir + QStringLiteral("/dvd");
-        QVERIFY(TestSupport::run(QStringLiteral("dvdauthor"), {QStringLiteral("-o"), dvd, QStringLiteral("-t"), vob},
-                                 &out) == 0);
-        QVERIFY2(TestSupport::run(QStringLiteral("dvdauthor"), {QStringLiteral("-o"), dvd, QStringLiteral("-T")}, &out)
-                     == 0,
+        QVERIFY(TestSupport::run(QStringLiteral("dvdauthor"),
+                                 {QStringLiteral("-o"), dvd, QStringLiteral("-t"), vob}, &out) == 0);
+        QVERIFY2(TestSupport::run(QStringLiteral("dvdauthor"),
+                                  {QStringLiteral("-o"), dvd, QStringLiteral("-T")}, &out) == 0,
                  out.constData());
         QVERIFY(QFile::exists(dvd + QStringLiteral("/VIDEO_TS/VTS_01_1.VOB")));
     }
@@ -216,8 +217,7 @@ private slots:
         QVERIFY(QFile::exists(qEnvironmentVariable("SORVEL_APPDIR") + QStringLiteral("/silence.ac3")));
         QVERIFY(QDir(qEnvironmentVariable("SORVEL_APPDIR") + QStringLiteral("/pattern"))
                     .entryList({QStringLiteral("*.wpt")})
-                    .size()
-                >= 16);
+                    .size() >= 16);
     }
 
     void palStereoAtFullRate()
@@ -273,8 +273,8 @@ private slots:
         QVERIFY(manager.init(story.format()));
         manager.setStoryboard(&story);
         auto *bad = new StreamWriter;
-        bad->open(QStringLiteral("/nonexistent-folder/video.m2v"), VideoStreamParams::dvd(QStringLiteral("PAL"), 9000000),
-                  AudioStreamParams());
+        bad->open(QStringLiteral("/nonexistent-folder/video.m2v"),
+                  VideoStreamParams::dvd(QStringLiteral("PAL"), 9000000), AudioStreamParams());
         QVERIFY(!manager.addWriter(bad));
         QSignalSpy failed(&manager, &AVWriterManager::failed);
         QVERIFY(!manager.start());
@@ -315,8 +315,8 @@ private slots:
         BgraToYuv420 converter;
         QVERIFY(converter.setup(720, 540, height));
         converter.convert(image.constBits(), int(image.bytesPerLine()), a, la);
-        SwsContext *sws = sws_getContext(720, 540, AV_PIX_FMT_BGRA, 720, height, AV_PIX_FMT_YUV420P, SWS_BILINEAR,
-                                         nullptr, nullptr, nullptr);
+        SwsContext *sws = sws_getContext(720, 540, AV_PIX_FMT_BGRA, 720, height, AV_PIX_FMT_YUV420P,
+                                         SWS_BILINEAR, nullptr, nullptr, nullptr);
         const uint8_t *src[4] = {image.constBits(), nullptr, nullptr, nullptr};
         const int srcStride[4] = {int(image.bytesPerLine()), 0, 0, 0};
         sws_scale(sws, src, srcStride, 0, 540, b, lb);
@@ -328,7 +328,8 @@ private slots:
                 for (int x = 0; x < w; ++x)
                     sum += std::abs(int(a[plane][y * la[plane] + x]) - int(b[plane][y * lb[plane] + x]));
             const double mean = sum / (w * h);
-            QVERIFY2(mean < 2.0, qPrintable(QStringLiteral("plane %1: mean difference %2").arg(plane).arg(mean)));
+            QVERIFY2(mean < 2.0,
+                     qPrintable(QStringLiteral("plane %1: mean difference %2").arg(plane).arg(mean)));
         }
         av_freep(&a[0]);
         av_freep(&b[0]);
@@ -338,7 +339,8 @@ private slots:
     {
         StreamWriter writer;
         const QString dir = TestSupport::freshDir(QStringLiteral("badrate"));
-        QVERIFY(!writer.open(dir + QStringLiteral("/audio.ac3"), VideoStreamParams(), AudioStreamParams::ac3(7, 448000)));
+        QVERIFY(!writer.open(dir + QStringLiteral("/audio.ac3"), VideoStreamParams(),
+                             AudioStreamParams::ac3(7, 448000)));
         QVERIFY(!writer.errorString().isEmpty());
     }
 };

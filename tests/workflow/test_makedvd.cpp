@@ -32,7 +32,8 @@ Run makeDvd(const QStringList &args, int timeoutMs = 240000)
 {
     QProcess p;
     p.setProcessEnvironment(environment());
-    p.start(TestSupport::builtProgram(QStringLiteral("sorvel")), QStringList{QStringLiteral("make-dvd")} + args);
+    p.start(TestSupport::builtProgram(QStringLiteral("sorvel")),
+            QStringList{QStringLiteral("make-dvd")} + args);
     Run r;
     if (!p.waitForStarted() || !p.waitForFinished(timeoutMs)) {
         p.kill();
@@ -122,8 +123,8 @@ void TestMakeDvd::initTestCase()
         m_photos.append(path);
     }
     m_music = m_dir + QStringLiteral("/music.mp3");
-    QVERIFY(TestSupport::ffmpeg({"-f", "lavfi", "-i", "sine=frequency=330:sample_rate=44100:duration=6", "-ac", "2",
-                                 "-c:a", "libmp3lame", m_music}));
+    QVERIFY(TestSupport::ffmpeg({"-f", "lavfi", "-i", "sine=frequency=330:sample_rate=44100:duration=6",
+                                 "-ac", "2", "-c:a", "libmp3lame", m_music}));
 }
 
 void TestMakeDvd::palIsoWithMusicAndBadInputs()
@@ -149,8 +150,9 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
 
     const QString iso = work + QStringLiteral("/out/slide show");
     QDir().mkpath(work + QStringLiteral("/out"));
-    const Run r = makeDvd({"--to-iso", iso, "--standard", "PAL", "--photo-duration", "1000", "--transition-duration",
-                           "520", "--temp-dir", temp, m_photos[0], corrupt, m_photos[1], text, m_photos[2], m_music});
+    const Run r =
+        makeDvd({"--to-iso", iso, "--standard", "PAL", "--photo-duration", "1000", "--transition-duration",
+                 "520", "--temp-dir", temp, m_photos[0], corrupt, m_photos[1], text, m_photos[2], m_music});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QVERIFY(r.err.contains("Some files have not been added to the list:"));
     QVERIFY(r.err.contains(corrupt.toLocal8Bit()));
@@ -169,8 +171,8 @@ void TestMakeDvd::ntscFolderWithoutMusicMono()
     const QString work = TestSupport::freshDir(QStringLiteral("makedvd-ntsc"));
     const QString temp = work + QStringLiteral("/temp");
     const Run r = makeDvd({"--to-folder", work + QStringLiteral("/dvds"), "--volume-label", "Trip 2026",
-                           "--standard", "NTSC", "--channels", "1", "--quality", "low", "--photo-duration", "990",
-                           "--no-transition", "--temp-dir", temp, m_photos[0], m_photos[1]});
+                           "--standard", "NTSC", "--channels", "1", "--quality", "low", "--photo-duration",
+                           "990", "--no-transition", "--temp-dir", temp, m_photos[0], m_photos[1]});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     const QString folder = work + QStringLiteral("/dvds/Trip 2026");
     QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), folder);
@@ -183,9 +185,10 @@ void TestMakeDvd::pseudoDriveSixChannels()
 {
     const QString work = TestSupport::freshDir(QStringLiteral("makedvd-drive"));
     const QString image = work + QStringLiteral("/disc.img");
-    const Run r = makeDvd({"--to-drive", QStringLiteral("stdio:") + image, "--standard", "PAL", "--channels", "6",
-                           "--audio-bitrate", "448", "--photo-duration", "1000", "--dissolve-only", "--temp-dir",
-                           work + QStringLiteral("/temp"), "--yes", m_photos[2], m_photos[0], m_music});
+    const Run r =
+        makeDvd({"--to-drive", QStringLiteral("stdio:") + image, "--standard", "PAL", "--channels", "6",
+                 "--audio-bitrate", "448", "--photo-duration", "1000", "--dissolve-only", "--temp-dir",
+                 work + QStringLiteral("/temp"), "--yes", m_photos[2], m_photos[0], m_music});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QVERIFY(QFileInfo(image).size() > 100000);
     checkDvd(image, true, 6, 2 * 1.0 + 1.5, QString());
@@ -195,9 +198,9 @@ void TestMakeDvd::keepTemp()
 {
     const QString work = TestSupport::freshDir(QStringLiteral("makedvd-keep"));
     const QString temp = work + QStringLiteral("/temp");
-    const Run r = makeDvd({"--to-iso", work + QStringLiteral("/k.iso"), "--standard", "PAL", "--photo-duration",
-                           "1000", "--no-transition", "--no-dynamic-effect", "--keep-temp", "--quiet", "--temp-dir",
-                           temp, m_photos[0]});
+    const Run r = makeDvd({"--to-iso", work + QStringLiteral("/k.iso"), "--standard", "PAL",
+                           "--photo-duration", "1000", "--no-transition", "--no-dynamic-effect",
+                           "--keep-temp", "--quiet", "--temp-dir", temp, m_photos[0]});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QVERIFY(!r.err.contains("Creating video")); // quiet
     const QStringList runs = entries(temp);
@@ -207,7 +210,8 @@ void TestMakeDvd::keepTemp()
     QVERIFY(kept.exists(QStringLiteral("video.m2v")));
     QVERIFY(kept.exists(QStringLiteral("audio.ac3")));
     QVERIFY(kept.exists(QStringLiteral("author.xml")));
-    checkDvd(kept.absoluteFilePath(QStringLiteral("dvd")), true, 2, 1.0, kept.absoluteFilePath(QStringLiteral("dvd")));
+    checkDvd(kept.absoluteFilePath(QStringLiteral("dvd")), true, 2, 1.0,
+             kept.absoluteFilePath(QStringLiteral("dvd")));
 }
 
 void TestMakeDvd::existingTargetNeedsYes()
@@ -218,8 +222,8 @@ void TestMakeDvd::existingTargetNeedsYes()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write("precious data");
     f.close();
-    const Run r = makeDvd({"--to-iso", iso, "--photo-duration", "1000", "--temp-dir", work + QStringLiteral("/temp"),
-                           m_photos[0]});
+    const Run r = makeDvd({"--to-iso", iso, "--photo-duration", "1000", "--temp-dir",
+                           work + QStringLiteral("/temp"), m_photos[0]});
     QCOMPARE(r.exitCode, 1);
     QVERIFY(r.err.contains("will be overwritten"));
     QFile check(iso);
@@ -233,8 +237,8 @@ void TestMakeDvd::existingTargetNeedsYes()
     QFile keep(folder + QStringLiteral("/keep.txt"));
     QVERIFY(keep.open(QIODevice::WriteOnly));
     keep.close();
-    const Run r2 = makeDvd({"--to-folder", work + QStringLiteral("/dvds"), "--photo-duration", "1000", "--temp-dir",
-                            work + QStringLiteral("/temp"), m_photos[0]});
+    const Run r2 = makeDvd({"--to-folder", work + QStringLiteral("/dvds"), "--photo-duration", "1000",
+                            "--temp-dir", work + QStringLiteral("/temp"), m_photos[0]});
     QCOMPARE(r2.exitCode, 1);
     QVERIFY(r2.err.contains("will be cleared"));
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/keep.txt")));
@@ -261,12 +265,15 @@ void TestMakeDvd::interruptDuringEncoding()
 {
     const QString work = TestSupport::freshDir(QStringLiteral("makedvd-interrupt"));
     const QString temp = work + QStringLiteral("/temp");
-    QStringList args{"--to-iso", work + QStringLiteral("/never.iso"), "--standard", "PAL", "--photo-duration",
-                     "20000", "--temp-dir", temp};
+    QStringList args{"--to-iso",         work + QStringLiteral("/never.iso"),
+                     "--standard",       "PAL",
+                     "--photo-duration", "20000",
+                     "--temp-dir",       temp};
     args += m_photos;
     QProcess p;
     p.setProcessEnvironment(environment());
-    p.start(TestSupport::builtProgram(QStringLiteral("sorvel")), QStringList{QStringLiteral("make-dvd")} + args);
+    p.start(TestSupport::builtProgram(QStringLiteral("sorvel")),
+            QStringList{QStringLiteral("make-dvd")} + args);
     QVERIFY(p.waitForStarted());
     QByteArray err;
     QElapsedTimer timer;

@@ -7,6 +7,7 @@ struct CodeName {
 };
 
 // (code, name) pairs, ending with an empty code.
+// clang-format off
 const CodeName kLanguages[] = {
     {"AB", "Abkhazian"}, {"AA", "Afar"}, {"AF", "Afrikaans"}, {"SQ", "Albanian"},
     {"AM", "Amharic, Ameharic"}, {"AR", "Arabic"}, {"HY", "Armenian"}, {"AS", "Assamese"},
@@ -43,6 +44,7 @@ const CodeName kLanguages[] = {
     {"VO", "Volapuk"}, {"CY", "Welsh"}, {"WO", "Wolof"}, {"JI", "Yiddish"}, {"YO", "Yoruba"},
     {"XH", "Xhosa"}, {"ZU", "Zulu"}, {"", ""},
 };
+// clang-format on
 } // namespace
 
 class DVDSupportLanguages::Data : public QSharedData

@@ -11,7 +11,9 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace DvdCheck {
 
@@ -156,6 +158,31 @@ DecodeResult decodeAll(const QString &vobPath)
     av_packet_free(&pkt);
     r.ok = r.videoFrames > 0;
     return r;
+}
+
+bool extractTitleVobs(const QString &dvdPath, int titleSet, const QString &outFile)
+{
+    DvdPtr dvd(DVDOpen(QFile::encodeName(dvdPath).constData()));
+    if (!dvd)
+        return false;
+    std::unique_ptr<dvd_file_t, void (*)(dvd_file_t *)> file(DVDOpenFile(dvd.get(), titleSet, DVD_READ_TITLE_VOBS),
+                                                             DVDCloseFile);
+    if (!file)
+        return false;
+    QFile out(outFile);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    const ssize_t blocks = DVDFileSize(file.get());
+    std::vector<unsigned char> buffer(64 * DVD_VIDEO_LB_LEN);
+    for (ssize_t at = 0; at < blocks;) {
+        const size_t count = size_t(std::min<ssize_t>(64, blocks - at));
+        const ssize_t got = DVDReadBlocks(file.get(), int(at), count, buffer.data());
+        if (got <= 0)
+            return false;
+        out.write(reinterpret_cast<const char *>(buffer.data()), got * DVD_VIDEO_LB_LEN);
+        at += got;
+    }
+    return blocks > 0;
 }
 
 QList<QString> titleVobs(const QString &dvdFolder, int titleSet)

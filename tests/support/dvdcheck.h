@@ -42,6 +42,9 @@ struct DecodeResult {
 // Demuxes and decodes every video and audio packet of an MPEG program
 // stream (a VOB), counting frames and decoder errors.
 DecodeResult decodeAll(const QString &vobPath);
+// Copies the title VOBs of a title set out of a DVD folder or ISO image
+// through libdvdread (as a player reads them) into one file.
+bool extractTitleVobs(const QString &dvdPath, int titleSet, const QString &outFile);
 // Concatenated VOBs of one title set (VTS_nn_1.VOB ...) in a DVD folder.
 QList<QString> titleVobs(const QString &dvdFolder, int titleSet);
 

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "album/album.h"
+#include "kymburner/generateworkingstate.h"
 
 class AVWriterManager;
 class KymBurner;
@@ -45,22 +46,6 @@ class GenerationController : public QObject
 {
     Q_OBJECT
 public:
-    // Working states, as the progress dialog knows them.
-    enum WorkingState {
-        NoStepChange = 0,
-        CreatingTitle = 1,
-        CreatingMenu = 2,
-        CreatingDVD = 3,
-        BurningDisc = 4,
-        CheckingDisc = 5,
-        ErasingDisc = 6,
-        CreatingFolder = 7,
-        CreatingISO = 8,
-        GenerateSucceeded = 9,
-        GenerateEnded = 10
-    };
-    Q_ENUM(WorkingState)
-
     explicit GenerationController(QObject *parent = nullptr);
     ~GenerationController() override;
 
@@ -79,7 +64,8 @@ public:
     static quint64 estimateDvdSize(const QString &videoBitRate, const QString &audioBitRate, double seconds);
 
 Q_SIGNALS:
-    // A new step: its working state and the text to show ("Creating video...").
+    // A new step: its working state (generateWorkingState) and the text to
+    // show ("Creating video...").
     void stepChanged(int state, const QString &text);
     // Progress of the current step, 0..100.
     void progressChanged(int percent);

@@ -595,6 +595,43 @@ void IBurnerJob::Private::runBurn()
     finish(NotifySucceeded, 0);
 }
 
+namespace {
+// 0666 less the process's umask, read without changing it (umask() would
+// race with other threads creating files).
+QFileDevice::Permissions defaultFilePermissions()
+{
+    unsigned mask = 022;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        const QList<QByteArray> lines = status.readAll().split('\n');
+        for (const QByteArray &line : lines) {
+            if (line.startsWith("Umask:")) {
+                bool ok = false;
+                const unsigned value = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (ok)
+                    mask = value;
+                break;
+            }
+        }
+    }
+    const unsigned mode = 0666u & ~mask;
+    QFileDevice::Permissions p;
+    if (mode & 0400)
+        p |= QFileDevice::ReadOwner | QFileDevice::ReadUser;
+    if (mode & 0200)
+        p |= QFileDevice::WriteOwner | QFileDevice::WriteUser;
+    if (mode & 0040)
+        p |= QFileDevice::ReadGroup;
+    if (mode & 0020)
+        p |= QFileDevice::WriteGroup;
+    if (mode & 0004)
+        p |= QFileDevice::ReadOther;
+    if (mode & 0002)
+        p |= QFileDevice::WriteOther;
+    return p;
+}
+} // namespace
+
 void IBurnerJob::Private::runMakeIso()
 {
     const QFileInfo target(isoPath);
@@ -609,6 +646,9 @@ void IBurnerJob::Private::runMakeIso()
         return;
     }
     part.close();
+    // A temporary file is private to its owner; the finished image gets the
+    // permissions of any file the user creates.
+    QFile::setPermissions(part.fileName(), defaultFilePermissions());
     int error = BurnErrorGeneric;
     const StepOutcome made = makeImage(part.fileName(), 0, 99, error);
     if (made == StepOutcome::Stopped) {

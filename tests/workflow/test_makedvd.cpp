@@ -163,6 +163,11 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     QVERIFY(r.err.contains("Creating DVD..."));
     QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), iso + QStringLiteral(".iso"));
     QVERIFY(QFileInfo(iso + QStringLiteral(".iso")).size() > 100000);
+    // The image has the permissions of any file the user creates there.
+    QFile plain(work + QStringLiteral("/out/plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QCOMPARE(QFileInfo(iso + QStringLiteral(".iso")).permissions(), QFileInfo(plain.fileName()).permissions());
     checkDvd(iso + QStringLiteral(".iso"), true, 2, 3 * 1.0 + 2 * 0.52, QString());
     // Only the user's own file is left in the temporary folder.
     QCOMPARE(entries(temp), QStringList{QStringLiteral("my notes.txt")});

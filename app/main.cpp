@@ -5,9 +5,7 @@
 #include "kybase/kypref.h"
 #include "kybase/qtsingleapplication.h"
 #include "mainwindow/sorvel.h"
-#ifdef SORVEL_HAS_GENERATION
 #include "workflow/makedvdcommand.h"
-#endif
 
 namespace {
 void closeSplash()
@@ -35,18 +33,14 @@ int main(int argc, char *argv[])
 {
     int exitCode = 0;
     g_previousHandler = qInstallMessageHandler(messageFilter);
-#ifdef SORVEL_HAS_GENERATION
     registerMakeDvdCommand();
-#endif
     auto app = std::make_unique<QtSingleApplication>(QString(), argc, argv);
     app->setKybaseVersion(1030);
     app->addRequiredTool(QStringLiteral("mplex"));
     app->addRequiredTool(QStringLiteral("dvdauthor"));
     app->addRequiredTool(QStringLiteral("genisoimage"));
-#ifdef SORVEL_HAS_GENERATION
     app->addRequiredFile(QStringLiteral("silence.ac3"));
     app->addRequiredFile(QStringLiteral("pattern"));
-#endif
     if (!app->checkIntegrality()) {
         if (argc == 1) {
             QMessageBox box(QMessageBox::Warning, QObject::tr("Error"),

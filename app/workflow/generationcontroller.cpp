@@ -83,6 +83,7 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     m_album = album;
     m_request = request;
     m_running = true;
+    ++m_runId;
     m_abortRequested = false;
     m_compileHandled = false;
     m_deliveryStarted = false;
@@ -105,17 +106,21 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     // The burn workflow checks the destination and answers beginGenerate().
     m_phase = Checking;
     Q_EMIT stepChanged(NoStepChange, tr("Checking the destination..."));
-    m_targetBox = new KyTargetComboBox(nullptr);
-    m_burner = new KymBurner(nullptr);
-    m_burner->initBurner(m_targetBox, nullptr, nullptr, nullptr);
-    connect(m_burner, &KymBurner::beginGenerate, this, &GenerationController::onBeginGenerate);
-    connect(m_burner, &KymBurner::setProcess, this,
-            [this](int, int current) { Q_EMIT progressChanged(current); });
-    connect(m_burner, &KymBurner::setDlgStatus, this,
-            [this](const QString &title, int state, const QString &current, const QString &, bool,
-                   const QString &, bool) { onBurnStatus(title, state, current); });
-    connect(m_burner, &KymBurner::doBurnNext, this, &GenerationController::nextDiscNeeded);
-    connect(m_burner, &KymBurner::burnFinished, this, &GenerationController::onBurnFinished);
+    // One destination box and burn workflow serve every run of this
+    // controller, as the settings dialog keeps one for its whole life.
+    if (!m_burner) {
+        m_targetBox = new KyTargetComboBox(nullptr);
+        m_burner = new KymBurner(nullptr);
+        m_burner->initBurner(m_targetBox, nullptr, nullptr, nullptr);
+        connect(m_burner, &KymBurner::beginGenerate, this, &GenerationController::onBeginGenerate);
+        connect(m_burner, &KymBurner::setProcess, this,
+                [this](int, int current) { Q_EMIT progressChanged(current); });
+        connect(m_burner, &KymBurner::setDlgStatus, this,
+                [this](const QString &title, int state, const QString &current, const QString &, bool,
+                       const QString &, bool) { onBurnStatus(title, state, current); });
+        connect(m_burner, &KymBurner::doBurnNext, this, &GenerationController::nextDiscNeeded);
+        connect(m_burner, &KymBurner::burnFinished, this, &GenerationController::onBurnFinished);
+    }
     // The destination, chosen without a person; the box reports what is
     // wrong with it through a message box, as it would to a user.
     m_targetBox->setVolumeName(request.volumeLabel);
@@ -142,6 +147,17 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     return true;
 }
 
+void GenerationController::deferStep(void (GenerationController::*step)())
+{
+    // The next step starts outside the signal that ended the previous one,
+    // and only if the run it belongs to is still going.
+    const int run = m_runId;
+    QTimer::singleShot(0, this, [this, run, step] {
+        if (run == m_runId && m_running)
+            (this->*step)();
+    });
+}
+
 void GenerationController::onBeginGenerate()
 {
     if (m_phase != Checking)
@@ -151,7 +167,7 @@ void GenerationController::onBeginGenerate()
     else
         m_outputPath = m_targetBox->targetValue();
     // Start outside the burner's signal.
-    QTimer::singleShot(0, this, &GenerationController::startEncoding);
+    deferStep(&GenerationController::startEncoding);
     m_phase = Encoding;
 }
 
@@ -165,6 +181,8 @@ void GenerationController::startEncoding()
     Q_EMIT stepChanged(CreatingTitle, tr("Creating video..."));
     Q_EMIT progressChanged(0);
 
+    // The old writer refers to the old storyboard: it goes first.
+    m_writer.reset();
     m_storyboard = std::make_unique<StoryBoardRender>();
     m_writer = std::make_unique<AVWriterManager>();
     m_storyboard->setAlbum(const_cast<Album *>(m_album));
@@ -174,11 +192,23 @@ void GenerationController::startEncoding()
         return;
     }
     m_writer->setStoryboard(m_storyboard.get());
+    // Queued signals of a writer from an earlier run must not reach this one.
+    const int run = m_runId;
     connect(m_writer.get(), &AVWriterManager::progressChanged, this, &GenerationController::onWriterProgress);
-    connect(m_writer.get(), &AVWriterManager::compileEnd, this, &GenerationController::onCompileEnd,
-            Qt::QueuedConnection);
-    connect(m_writer.get(), &AVWriterManager::failed, this, &GenerationController::onWriterFailed,
-            Qt::QueuedConnection);
+    connect(
+        m_writer.get(), &AVWriterManager::compileEnd, this,
+        [this, run] {
+            if (run == m_runId)
+                onCompileEnd();
+        },
+        Qt::QueuedConnection);
+    connect(
+        m_writer.get(), &AVWriterManager::failed, this,
+        [this, run](const QString &message) {
+            if (run == m_runId)
+                onWriterFailed(message);
+        },
+        Qt::QueuedConnection);
 
     const QString videoPath = m_workFolder + QStringLiteral("/video.m2v");
     const QString audioPath = m_workFolder + QStringLiteral("/audio.ac3");
@@ -235,7 +265,7 @@ void GenerationController::onCompileEnd()
         fail(tr("Encoding failed: %1").arg(m_writer->errorString()));
         return;
     }
-    QTimer::singleShot(0, this, &GenerationController::startAuthoring);
+    deferStep(&GenerationController::startAuthoring);
 }
 
 void GenerationController::startAuthoring()
@@ -282,7 +312,7 @@ void GenerationController::onAuthorStatus(int status, int title)
         return;
     switch (status) {
     case KymDVDAuthor::AuthorSucceeded:
-        QTimer::singleShot(0, this, &GenerationController::startDelivery);
+        deferStep(&GenerationController::startDelivery);
         break;
     case KymDVDAuthor::MplexFailed:
     case KymDVDAuthor::SpumuxFailed:

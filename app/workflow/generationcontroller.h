@@ -80,6 +80,7 @@ public Q_SLOTS:
     void burnNext();
 
 private:
+    void deferStep(void (GenerationController::*step)());
     void fail(const QString &message);
     void finish(bool ok, const QString &message);
     void onBeginGenerate();
@@ -115,4 +116,5 @@ private:
     bool m_compileHandled = false;
     bool m_deliveryStarted = false;
     bool m_burnSucceeded = false;
+    int m_runId = 0;
 };

@@ -165,8 +165,8 @@ bool extractTitleVobs(const QString &dvdPath, int titleSet, const QString &outFi
     DvdPtr dvd(DVDOpen(QFile::encodeName(dvdPath).constData()));
     if (!dvd)
         return false;
-    std::unique_ptr<dvd_file_t, void (*)(dvd_file_t *)> file(DVDOpenFile(dvd.get(), titleSet, DVD_READ_TITLE_VOBS),
-                                                             DVDCloseFile);
+    std::unique_ptr<dvd_file_t, void (*)(dvd_file_t *)> file(
+        DVDOpenFile(dvd.get(), titleSet, DVD_READ_TITLE_VOBS), DVDCloseFile);
     if (!file)
         return false;
     QFile out(outFile);

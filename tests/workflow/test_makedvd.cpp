@@ -167,7 +167,8 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     QFile plain(work + QStringLiteral("/out/plain"));
     QVERIFY(plain.open(QIODevice::WriteOnly));
     plain.close();
-    QCOMPARE(QFileInfo(iso + QStringLiteral(".iso")).permissions(), QFileInfo(plain.fileName()).permissions());
+    QCOMPARE(QFileInfo(iso + QStringLiteral(".iso")).permissions(),
+             QFileInfo(plain.fileName()).permissions());
     checkDvd(iso + QStringLiteral(".iso"), true, 2, 3 * 1.0 + 2 * 0.52, QString());
     // Only the user's own file is left in the temporary folder.
     QCOMPARE(entries(temp), QStringList{QStringLiteral("my notes.txt")});

@@ -1,0 +1,134 @@
+// The generation controller driven directly, as the GUI will drive it:
+// failures of a later step end the run with a message and clean up.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "album/album.h"
+#include "album/probe.h"
+#include "kybase/kyapplication.h"
+#include "kybase/kymessagebox.h"
+#include "testsupport.h"
+#include "workflow/generationcontroller.h"
+
+class TestGeneration : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void missingMultiplexerFailsTheRun();
+    void abortWhileEncoding();
+    void sizeEstimate();
+
+private:
+    Album makeAlbum(int photos);
+    QString m_dir;
+};
+
+void TestGeneration::initTestCase()
+{
+    m_dir = TestSupport::freshDir(QStringLiteral("generation"));
+    // Questions are answered Yes; nobody is there to click.
+    KyMessageBox::setAnswerHook([](const KyMessageBox::Request &) { return QDialogButtonBox::Yes; });
+}
+
+Album TestGeneration::makeAlbum(int photos)
+{
+    Album album;
+    for (int i = 0; i < photos; ++i) {
+        QImage img(640, 480, QImage::Format_RGB32);
+        img.fill(qRgb(40 * i, 120, 200));
+        const QString path = m_dir + QStringLiteral("/g%1.jpg").arg(i);
+        img.save(path, "JPEG");
+        ImageInfo info;
+        info.path = path;
+        if (probeImage(info, path)) {
+            prepareImportedPhoto(info, true);
+            album.photos.append(info);
+        }
+    }
+    album.setPhotoDurationExactMs(1000);
+    return album;
+}
+
+void TestGeneration::missingMultiplexerFailsTheRun()
+{
+    // A broken installation: dvdauthor and genisoimage are there, mplex is not.
+    const QString bin = TestSupport::freshDir(QStringLiteral("generation-bin"));
+    for (const char *tool : {"dvdauthor", "genisoimage"})
+        QVERIFY(
+            QFile::link(QStandardPaths::findExecutable(QLatin1String(tool)), bin + QLatin1Char('/') + tool));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin));
+
+    const Album album = makeAlbum(2);
+    GenerationRequest request;
+    request.targetType = QStringLiteral("toiso");
+    request.targetValue = m_dir + QStringLiteral("/broken.iso");
+    request.tempBase = m_dir + QStringLiteral("/temp");
+    GenerationController controller;
+    QSignalSpy finished(&controller, &GenerationController::finished);
+    QSignalSpy steps(&controller, &GenerationController::stepChanged);
+    QVERIFY(controller.start(&album, request));
+    QVERIFY(finished.wait(120000));
+    qputenv("PATH", oldPath);
+    QCOMPARE(finished.first().at(0).toBool(), false);
+    QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Failed to create DVD!"));
+    QVERIFY(!controller.isRunning());
+    // Encoding ran, authoring started, and the run did not wait forever.
+    bool sawAuthoring = false;
+    for (const QList<QVariant> &step : steps)
+        sawAuthoring = sawAuthoring || step.at(0).toInt() == CreatingDVD;
+    QVERIFY(sawAuthoring);
+    QVERIFY(!QFileInfo::exists(request.targetValue));
+    QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+void TestGeneration::abortWhileEncoding()
+{
+    Album album = makeAlbum(3);
+    album.setPhotoDurationExactMs(60000);
+    GenerationRequest request;
+    request.targetType = QStringLiteral("tofolder");
+    request.targetValue = m_dir + QStringLiteral("/dvds");
+    request.tempBase = m_dir + QStringLiteral("/temp-abort");
+    GenerationController controller;
+    QSignalSpy finished(&controller, &GenerationController::finished);
+    QSignalSpy progress(&controller, &GenerationController::progressChanged);
+    QVERIFY(controller.start(&album, request));
+    QTRY_VERIFY_WITH_TIMEOUT(progress.count() > 5, 60000);
+    controller.abort();
+    QVERIFY(finished.count() == 1 || finished.wait(30000));
+    QCOMPARE(finished.first().at(0).toBool(), false);
+    QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    // A new run can start after an aborted one.
+    Album small = makeAlbum(1);
+    request.targetValue = m_dir + QStringLiteral("/dvds2");
+    QVERIFY(controller.start(&small, request));
+    QVERIFY(finished.wait(120000));
+    QCOMPARE(finished.last().at(0).toBool(), true);
+    QVERIFY(QFileInfo::exists(controller.outputPath() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
+}
+
+void TestGeneration::sizeEstimate()
+{
+    // 5 Mbit/s, 192 kbit/s, 600 s: 389400000 bytes, plus 5 percent.
+    QCOMPARE(GenerationController::estimateDvdSize(QStringLiteral("5"), QStringLiteral("192"), 600.0),
+             quint64(408870000));
+    QCOMPARE(GenerationController::estimateDvdSize(QStringLiteral("9"), QStringLiteral("448"), 0.0),
+             quint64(0));
+}
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    KyApplication app(argc, argv);
+    app.initCfg(nullptr, true);
+    TestGeneration test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_generation.moc"

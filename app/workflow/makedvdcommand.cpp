@@ -5,12 +5,9 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QSocketNotifier>
 #include <QTimer>
 
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include "album/appsettings.h"
@@ -100,14 +97,6 @@ private:
     QElapsedTimer m_clock;
     QElapsedTimer m_lastDraw;
 };
-
-int g_interruptPipe[2] = {-1, -1};
-
-void onInterrupt(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_interruptPipe[1], &byte, 1);
-}
 
 // Applies a duration given in milliseconds the way the duration spin boxes
 // do: a value that is already a whole number of frame periods is kept, any
@@ -284,26 +273,16 @@ int runMakeDvdCommand(const QStringList &arguments)
 
     // Ctrl-C and termination requests abort cleanly: children end and the
     // working folder goes.
-    if (::pipe2(g_interruptPipe, O_CLOEXEC | O_NONBLOCK) == 0) {
-        auto *notifier = new QSocketNotifier(g_interruptPipe[0], QSocketNotifier::Read, &controller);
-        QObject::connect(notifier, &QSocketNotifier::activated, &controller, [&] {
-            char buffer[16];
-            while (::read(g_interruptPipe[0], buffer, sizeof buffer) > 0) {
-            }
-            if (!interrupted) {
-                interrupted = true;
-                printer.endBar();
-                printErr(QStringLiteral("Aborting...\n"));
-                controller.abort();
-            }
+    if (auto *app = KyApplication::instance()) {
+        app->catchTerminationSignals();
+        QObject::connect(app, &KyApplication::terminationRequested, &controller, [&] {
+            if (interrupted)
+                return;
+            interrupted = true;
+            printer.endBar();
+            printErr(QStringLiteral("Aborting...\n"));
+            controller.abort();
         });
-        struct sigaction action = {};
-        action.sa_handler = onInterrupt;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        sigaction(SIGINT, &action, nullptr);
-        sigaction(SIGTERM, &action, nullptr);
-        sigaction(SIGHUP, &action, nullptr);
     }
 
     if (!controller.start(&album, request)) {

@@ -2,23 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include "album/appsettings.h"
 #include "album/probe.h"
 
 namespace {
-
-bool matchesAny(const QString &fileName, const QStringList &patterns)
-{
-    for (const QString &pattern : patterns) {
-        const QRegularExpression re(QRegularExpression::wildcardToRegularExpression(pattern),
-                                    QRegularExpression::CaseInsensitiveOption);
-        if (re.match(fileName).hasMatch())
-            return true;
-    }
-    return false;
-}
 
 bool parseInt(const QString &text, int low, int high, int *out)
 {
@@ -274,9 +262,9 @@ ExpandedInputs expandInputs(const QStringList &inputs)
     auto classify = [&](const QFileInfo &fi, bool probeUnknown) {
         const QString path = fi.absoluteFilePath();
         const QString name = fi.fileName();
-        if (matchesAny(name, photoPatterns)) {
+        if (QDir::match(photoPatterns, name)) {
             out.photos.append(path);
-        } else if (matchesAny(name, audioPatterns)) {
+        } else if (QDir::match(audioPatterns, name)) {
             out.audios.append(path);
         } else if (probeUnknown) {
             ImageInfo image;

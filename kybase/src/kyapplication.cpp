@@ -190,16 +190,25 @@ bool KyApplication::processCmdLine(int argc, char **argv)
 
 void KyApplication::quitOnTerminationSignals()
 {
+    if (m_quitOnTermination)
+        return;
+    m_quitOnTermination = true;
+    catchTerminationSignals();
+    connect(this, &KyApplication::terminationRequested, this, [] { QCoreApplication::quit(); });
+}
+
+void KyApplication::catchTerminationSignals()
+{
     if (g_signalPipe[0] >= 0)
         return;
     if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [] {
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
         char buffer[16];
         while (::read(g_signalPipe[0], buffer, sizeof buffer) > 0) {
         }
-        QCoreApplication::quit();
+        Q_EMIT terminationRequested();
     });
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;

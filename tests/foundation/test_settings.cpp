@@ -5,7 +5,12 @@
 #include <QStandardPaths>
 #include <QTest>
 
+#include <atomic>
+#include <chrono>
 #include <sched.h>
+#include <sys/syscall.h>
+#include <thread>
+#include <unistd.h>
 
 #include "album/album.h"
 #include "album/appsettings.h"
@@ -164,13 +169,32 @@ void TestSettings::affinityAppliesToEveryThread()
 {
     const int n = CpuAffinity::processorCount();
     QVERIFY(n >= 1);
+    // A thread that already runs must follow the mask too (on Linux the
+    // affinity belongs to each thread).
+    std::atomic<pid_t> workerTid{0};
+    std::atomic<bool> release{false};
+    std::thread worker([&] {
+        workerTid = pid_t(syscall(SYS_gettid));
+        while (!release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    });
+    while (workerTid == 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     QBitArray one(n);
     one.setBit(0);
-    QVERIFY(CpuAffinity::applyToProcess(one));
-    cpu_set_t set;
-    QCOMPARE(sched_getaffinity(0, sizeof set, &set), 0);
+    const bool applied = CpuAffinity::applyToProcess(one);
+    cpu_set_t set, workerSet;
+    const int mine = sched_getaffinity(0, sizeof set, &set);
+    const int theirs = sched_getaffinity(workerTid, sizeof workerSet, &workerSet);
+    release = true;
+    worker.join();
+    QVERIFY(applied);
+    QCOMPARE(mine, 0);
+    QCOMPARE(theirs, 0);
     QCOMPARE(CPU_COUNT(&set), 1);
     QVERIFY(CPU_ISSET(0, &set));
+    QCOMPARE(CPU_COUNT(&workerSet), 1);
+    QVERIFY(CPU_ISSET(0, &workerSet));
     QBitArray all(n, true);
     QVERIFY(CpuAffinity::applyToProcess(all));
     QCOMPARE(sched_getaffinity(0, sizeof set, &set), 0);

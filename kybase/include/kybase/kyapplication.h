@@ -62,15 +62,21 @@ public:
     // Empty when neither has it.
     static QString findTool(const QString &program);
 
-    // Ends the event loop cleanly on SIGTERM, SIGINT and SIGHUP (a session
-    // logout or a kill request), so that shut-down code runs. The handler
-    // only writes to a pipe; the quit happens on the GUI thread.
+    // Turns SIGTERM, SIGINT and SIGHUP (Ctrl-C, a session logout, a kill
+    // request) into terminationRequested() on the GUI thread. The signal
+    // handler only writes to a pipe.
+    void catchTerminationSignals();
+    // Ends the event loop cleanly on those signals, so that shut-down code
+    // runs.
     void quitOnTerminationSignals();
 
     // Default company and product keys and the display name.
     static QString defaultCompanyKey();
     static QString defaultProductKey();
     static QString defaultProductName();
+
+Q_SIGNALS:
+    void terminationRequested();
 
 private:
     // Selects the off-screen platform when the command line names a command,
@@ -79,6 +85,7 @@ private:
 
     int m_kybaseVersion = 0;
     int m_cmdExitCode = 0;
+    bool m_quitOnTermination = false;
     QStringList m_requiredFiles;
     QStringList m_requiredTools;
     QStringList m_missing;

@@ -40,8 +40,14 @@ GenerationController::~GenerationController()
         m_author->abort();
         m_author.reset(); // joins the worker and ends its child
     }
+    // A run cut short by the controller's end still ends its burn job and
+    // leaves no working folder behind.
+    if (m_running)
+        DVDBurner::Instance()->Stop();
     delete m_burner;
     delete m_targetBox;
+    if (m_running)
+        cleanUp();
 }
 
 quint64 GenerationController::estimateDvdSize(const QString &videoBitRate, const QString &audioBitRate,
@@ -86,9 +92,9 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     ++m_runId;
     m_abortRequested = false;
     m_compileHandled = false;
-    m_deliveryStarted = false;
     m_outputPath.clear();
     m_burnMessage.clear();
+    m_workFolder.clear(); // clean-up must never reach an earlier run's folder
     m_format = OutputFormat::forStandard(request.tvStandard);
     m_format.audioChannels = request.audioChannels.toInt();
 
@@ -336,7 +342,6 @@ void GenerationController::startDelivery()
         return;
     }
     m_phase = Delivering;
-    m_deliveryStarted = true;
     m_burnSucceeded = false;
     m_burner->startBurnWork();
 }
@@ -395,11 +400,7 @@ void GenerationController::abort()
         fail(tr("Aborted"));
         break;
     case Encoding:
-        if (m_writer) {
-            m_writer->stop();
-            m_writer->clearWriters();
-        }
-        fail(tr("Aborted"));
+        fail(tr("Aborted")); // stops the writer and removes its files
         break;
     case Authoring:
         // The author reports its aborted status; that ends the run.
@@ -429,9 +430,6 @@ void GenerationController::finish(bool ok, const QString &message)
     if (m_author && m_author->isRunning()) {
         m_author->abort();
         m_author->wait();
-    }
-    if (!ok && m_request.targetType == QLatin1String("toiso") && m_deliveryStarted) {
-        // The burner removes a half-written image itself; nothing else here.
     }
     cleanUp();
     m_phase = Idle;

@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
-#include <functional>
 #include <memory>
 
 #include "album/album.h"
@@ -96,7 +94,7 @@ private:
     void cleanUp();
     bool createWorkFolder(QString *error);
 
-    enum Phase { Idle, Checking, Encoding, Authoring, Delivering, Aborting };
+    enum Phase { Idle, Checking, Encoding, Authoring, Delivering };
 
     const Album *m_album = nullptr;
     GenerationRequest m_request;
@@ -105,7 +103,6 @@ private:
     bool m_abortRequested = false;
     QString m_workFolder;
     QString m_outputPath;
-    QString m_lastBurnTitle;
     QString m_burnMessage;
     OutputFormat m_format;
     std::unique_ptr<StoryBoardRender> m_storyboard;
@@ -114,7 +111,6 @@ private:
     KyTargetComboBox *m_targetBox = nullptr;
     KymBurner *m_burner = nullptr;
     bool m_compileHandled = false;
-    bool m_deliveryStarted = false;
     bool m_burnSucceeded = false;
     int m_runId = 0;
 };

@@ -21,6 +21,7 @@ private Q_SLOTS:
     void initTestCase();
     void missingMultiplexerFailsTheRun();
     void abortWhileEncoding();
+    void failedStartLeavesEarlierRunAlone();
     void sizeEstimate();
 
 private:
@@ -111,6 +112,31 @@ void TestGeneration::abortWhileEncoding()
     QVERIFY(finished.wait(120000));
     QCOMPARE(finished.last().at(0).toBool(), true);
     QVERIFY(QFileInfo::exists(controller.outputPath() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
+}
+
+void TestGeneration::failedStartLeavesEarlierRunAlone()
+{
+    const Album album = makeAlbum(1);
+    GenerationRequest request;
+    request.targetType = QStringLiteral("tofolder");
+    request.targetValue = m_dir + QStringLiteral("/dvds-kept");
+    request.tempBase = m_dir + QStringLiteral("/temp-kept");
+    request.deleteTemp = false;
+    GenerationController controller;
+    QSignalSpy finished(&controller, &GenerationController::finished);
+    QVERIFY(controller.start(&album, request));
+    QVERIFY(finished.wait(120000));
+    QCOMPARE(finished.last().at(0).toBool(), true);
+    const QString kept = controller.workFolder();
+    QVERIFY(QFileInfo(kept + QStringLiteral("/video.m2v")).isFile());
+
+    // The next run fails at once; its clean-up must not touch the kept one.
+    const Album empty;
+    request.deleteTemp = true;
+    QVERIFY(controller.start(&empty, request));
+    QCOMPARE(finished.count(), 2);
+    QCOMPARE(finished.last().at(0).toBool(), false);
+    QVERIFY(QFileInfo(kept + QStringLiteral("/video.m2v")).isFile());
 }
 
 void TestGeneration::sizeEstimate()

@@ -34,19 +34,7 @@ QString dvdFolder()
     const QString dir = TestSupport::freshDir(QStringLiteral("dvdfixture"));
     const QString video = dir + QStringLiteral("/video.m2v");
     const QString audio = dir + QStringLiteral("/audio.ac3");
-    if (!TestSupport::ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                              QStringLiteral("testsrc=size=720x576:rate=25:duration=2"),
-                              QStringLiteral("-c:v"), QStringLiteral("mpeg2video"), QStringLiteral("-b:v"),
-                              QStringLiteral("6M"), QStringLiteral("-maxrate"), QStringLiteral("9M"),
-                              QStringLiteral("-bufsize"), QStringLiteral("1835008"), QStringLiteral("-g"),
-                              QStringLiteral("12"), QStringLiteral("-aspect"), QStringLiteral("4:3"),
-                              QStringLiteral("-f"), QStringLiteral("mpeg2video"), video}))
-        return QString();
-    if (!TestSupport::ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                              QStringLiteral("sine=frequency=440:sample_rate=48000:duration=2"),
-                              QStringLiteral("-ac"), QStringLiteral("2"), QStringLiteral("-c:a"),
-                              QStringLiteral("ac3"), QStringLiteral("-b:a"), QStringLiteral("192k"),
-                              QStringLiteral("-f"), QStringLiteral("ac3"), audio}))
+    if (!TestSupport::makeDvdVideo(video, true, 2.0) || !TestSupport::makeAc3(audio, 2.0))
         return QString();
     if (!runIn(dir, QStringLiteral("mplex"),
                {QStringLiteral("-f"), QStringLiteral("8"), QStringLiteral("-o"), QStringLiteral("title.vob"),

@@ -13,31 +13,7 @@ namespace DvdTestMedia {
 
 bool makeVideo(const QString &path, bool pal, double seconds)
 {
-    const QString source = pal ? QStringLiteral("testsrc=size=720x576:rate=25")
-                               : QStringLiteral("testsrc=size=720x480:rate=30000/1001");
-    return TestSupport::ffmpeg({QStringLiteral("-f"),
-                                QStringLiteral("lavfi"),
-                                QStringLiteral("-i"),
-                                source,
-                                QStringLiteral("-t"),
-                                QString::number(seconds),
-                                QStringLiteral("-c:v"),
-                                QStringLiteral("mpeg2video"),
-                                QStringLiteral("-b:v"),
-                                QStringLiteral("5M"),
-                                QStringLiteral("-maxrate"),
-                                QStringLiteral("9M"),
-                                QStringLiteral("-minrate"),
-                                QStringLiteral("0"),
-                                QStringLiteral("-bufsize"),
-                                QStringLiteral("1835008"),
-                                QStringLiteral("-g"),
-                                pal ? QStringLiteral("12") : QStringLiteral("15"),
-                                QStringLiteral("-aspect"),
-                                QStringLiteral("4:3"),
-                                QStringLiteral("-f"),
-                                QStringLiteral("mpeg2video"),
-                                path});
+    return TestSupport::makeDvdVideo(path, pal, seconds);
 }
 
 bool makeNoiseVideo(const QString &path, double seconds)
@@ -69,12 +45,7 @@ bool makeNoiseVideo(const QString &path, double seconds)
 
 bool makeAudio(const QString &path, double seconds)
 {
-    return TestSupport::ffmpeg({QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                                QStringLiteral("sine=frequency=440:sample_rate=48000"), QStringLiteral("-t"),
-                                QString::number(seconds), QStringLiteral("-ac"), QStringLiteral("2"),
-                                QStringLiteral("-c:a"), QStringLiteral("ac3"), QStringLiteral("-ar"),
-                                QStringLiteral("48000"), QStringLiteral("-b:a"), QStringLiteral("192k"),
-                                QStringLiteral("-f"), QStringLiteral("ac3"), path});
+    return TestSupport::makeAc3(path, seconds);
 }
 
 bool makeFifo(const QString &path)

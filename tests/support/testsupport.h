@@ -15,6 +15,11 @@ int run(const QString &program, const QStringList &arguments, QByteArray *output
 // Generates a media file with the ffmpeg command-line tool from lavfi
 // sources (test input only).
 bool ffmpeg(const QStringList &arguments);
+// A DVD-compliant MPEG-2 elementary stream of a test pattern (720 x 576 at
+// 25 fps or 720 x 480 at 30000/1001, 4:3, DVD buffer).
+bool makeDvdVideo(const QString &path, bool pal, double seconds);
+// A stereo 48 kHz AC-3 stream of a 440 Hz tone at 192 kbit/s.
+bool makeAc3(const QString &path, double seconds);
 // Path of a program built by the project (in the application folder).
 QString builtProgram(const QString &name);
 

@@ -6,6 +6,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/buffer.h>
 #include <libavutil/frame.h>
 #include <libswresample/swresample.h>
 #include <libswscale/swscale.h>
@@ -42,6 +43,10 @@ struct PacketDeleter {
 struct SwrDeleter {
     void operator()(SwrContext *ctx) const { swr_free(&ctx); }
 };
+struct BufferPoolDeleter {
+    // The pool itself goes once every buffer taken from it is back.
+    void operator()(AVBufferPool *pool) const { av_buffer_pool_uninit(&pool); }
+};
 struct SwsDeleter {
     void operator()(SwsContext *ctx) const { sws_freeContext(ctx); }
 };
@@ -53,6 +58,7 @@ using Frame = std::unique_ptr<AVFrame, FrameDeleter>;
 using Packet = std::unique_ptr<AVPacket, PacketDeleter>;
 using Swr = std::unique_ptr<SwrContext, SwrDeleter>;
 using Sws = std::unique_ptr<SwsContext, SwsDeleter>;
+using BufferPool = std::unique_ptr<AVBufferPool, BufferPoolDeleter>;
 
 // Opens a file for reading (the path as UTF-8); null on failure.
 inline InputFormat openInput(const QString &path)

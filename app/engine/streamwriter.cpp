@@ -173,7 +173,7 @@ bool StreamWriter::openVideo()
     // Encoder input pictures come from a pool: a picture the encoder still
     // holds is never overwritten, and none is allocated per frame once the
     // pool has its few buffers.
-    m_framePool = av_buffer_pool_init(size_t(m_frameBytes) + 64, nullptr);
+    m_framePool.reset(av_buffer_pool_init(size_t(m_frameBytes) + 64, nullptr));
     m_videoFrame.reset(av_frame_alloc());
     if (!m_framePool || !m_videoFrame)
         return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
@@ -258,7 +258,7 @@ bool StreamWriter::writeVideo(const uint8_t *pixels, int strideBytes)
         return false;
     AVFrame *f = m_videoFrame.get();
     av_frame_unref(f);
-    f->buf[0] = av_buffer_pool_get(m_framePool);
+    f->buf[0] = av_buffer_pool_get(m_framePool.get());
     if (!f->buf[0])
         return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
     av_image_fill_arrays(f->data, f->linesize, f->buf[0]->data, AV_PIX_FMT_YUV420P, m_video.dstWidth,
@@ -397,7 +397,7 @@ void StreamWriter::close()
     m_scaler.reset();
     m_useConverter = false;
     m_audioConverter.reset();
-    av_buffer_pool_uninit(&m_framePool);
+    m_framePool.reset();
     std::vector<uint8_t>().swap(m_pending);
     m_pendingBytes = 0;
     m_videoFrames = 0;

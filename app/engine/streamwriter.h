@@ -102,7 +102,7 @@ private:
     BgraToYuv420 m_converter;
     bool m_useConverter = false;
     av::Swr m_audioConverter;
-    AVBufferPool *m_framePool = nullptr;
+    av::BufferPool m_framePool;
     int m_frameBytes = 0;
     int64_t m_videoFrames = 0;
     int64_t m_audioSamples = 0;

@@ -140,19 +140,23 @@ void TestAlbum::exifMappingAndAutoRotate()
 
 void TestAlbum::importedPhotoGetsKeysAndCode()
 {
+    resetMotionKeyCounter();
     ImageInfo info;
     applyExifOrientation(info, 6);
     info.transformOps = {OpMirror};
     prepareImportedPhoto(info, true);
     QCOMPARE(info.transformOps, QVector<int32_t>{OpTurnRight});
     QCOMPARE(info.orientationCode, 6);
-    QCOMPARE(info.motionEnd.values[2] - info.motionStart.values[2] != 0.f, true);
+    // The first photo imported gets the first keys of the program-wide cycle.
+    QCOMPARE(info.motionStart, (MotionKey{0, {-25.f, -12.5f, 50.f, 0.f}}));
+    QCOMPARE(info.motionEnd, (MotionKey{0, {25.f, 12.5f, 100.f, 0.f}}));
 
     ImageInfo kept;
     applyExifOrientation(kept, 6);
     prepareImportedPhoto(kept, false);
     QVERIFY(kept.transformOps.isEmpty());
     QCOMPARE(kept.orientationCode, 0);
+    QCOMPARE(kept.motionStart.values[0], 25.f); // the counter moved on
 }
 
 void TestAlbum::motionKeysCycleThroughEightDirections()

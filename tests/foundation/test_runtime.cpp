@@ -151,8 +151,14 @@ void TestRuntime::traceLogRotates()
     QVERIFY(QFileInfo(second).size() >= 8192);
     QVERIFY(QFileInfo(second).size() < 8192 + 200);
     // Entries longer than 1023 characters are truncated.
+    QFile::remove(first);
+    QFile::remove(second);
     const QByteArray longLine(5000, 'y');
     traceLog("%s", longLine.constData());
+    QFile cut(first);
+    QVERIFY(cut.open(QIODevice::ReadOnly));
+    QCOMPARE(cut.readAll(), QByteArray(1023, 'y') + '\n');
+    cut.close();
     QFile::remove(first);
     QFile::remove(second);
 }

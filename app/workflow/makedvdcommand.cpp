@@ -179,7 +179,7 @@ int runMakeDvdCommand(const QStringList &arguments)
     album.setTransitionDurationExactMs(
         snapRequested(o.transitionDurationMs, album.transitionDurationMs, format));
     album.useTransition = !o.noTransition;
-    album.dissolveOnly = o.dissolveOnly || album.patternFiles.isEmpty();
+    album.dissolveOnly = o.dissolveOnly;
     album.useDynamicEffect = !o.noDynamicEffect;
     album.loopAudio = o.loopAudio;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include "album/appsettings.h"
 #include "album/probe.h"
@@ -267,9 +268,9 @@ ExpandedInputs expandInputs(const QStringList &inputs)
         } else if (QDir::match(audioPatterns, name)) {
             out.audios.append(path);
         } else if (probeUnknown) {
-            ImageInfo image;
+            // The content decides; the import probes the file fully later.
             AudioInfo audio;
-            if (probeImage(image, path))
+            if (QImageReader(path).canRead())
                 out.photos.append(path);
             else if (probeAudio(audio, path))
                 out.audios.append(path);

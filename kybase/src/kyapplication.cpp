@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSocketNotifier>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
@@ -60,6 +61,18 @@ KyApplication::KyApplication(int &argc, char **argv) : QApplication(preparePlatf
     setApplicationName(defaultProductKey());
     setApplicationDisplayName(defaultProductName());
     setApplicationVersion(QStringLiteral(SORVEL_VERSION));
+    // Outside a desktop session (a bare X server, CI) Qt knows no icon theme;
+    // the installed Adwaita theme keeps toolbar and menu icons visible.
+    QStringList iconPaths = QIcon::themeSearchPaths();
+    for (const QString &dataDir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        const QString icons = dataDir + QStringLiteral("/icons");
+        if (!iconPaths.contains(icons) && QFileInfo::exists(icons))
+            iconPaths << icons;
+    }
+    QIcon::setThemeSearchPaths(iconPaths);
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeName(QStringLiteral("Adwaita"));
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
 }
 
 KyApplication::~KyApplication() = default;

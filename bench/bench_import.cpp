@@ -35,7 +35,8 @@ QImage makePicture(int seed)
         auto *line = reinterpret_cast<QRgb *>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
             const int n = int(rng.bounded(24u));
-            line[x] = qRgb((x * 255 / 4000 + n + seed * 40) & 255, (y * 255 / 3000 + n) & 255, ((x + y) / 28 + n) & 255);
+            line[x] = qRgb((x * 255 / 4000 + n + seed * 40) & 255, (y * 255 / 3000 + n) & 255,
+                           ((x + y) / 28 + n) & 255);
         }
     }
     QPainter p(&img);

@@ -66,8 +66,9 @@ bool probeImage(ImageInfo &info, const QString &path)
     // come from the header. Every other reader decodes the whole picture, as
     // it would when asked to scale.
     const QSize decodeBox(2 * kThumbWidth, 2 * kThumbHeight);
-    const bool scaleWhileDecoding = declared.isValid() && reader.supportsOption(QImageIOHandler::ScaledSize) &&
-                                    (declared.width() > decodeBox.width() || declared.height() > decodeBox.height());
+    const bool scaleWhileDecoding =
+        declared.isValid() && reader.supportsOption(QImageIOHandler::ScaledSize) &&
+        (declared.width() > decodeBox.width() || declared.height() > decodeBox.height());
     QImage::Format headerFormat = QImage::Format_Invalid;
     if (scaleWhileDecoding) {
         headerFormat = reader.imageFormat();
@@ -82,8 +83,9 @@ bool probeImage(ImageInfo &info, const QString &path)
     if (scaleWhileDecoding) {
         info.width = declared.width();
         info.height = declared.height();
-        info.depth = headerFormat != QImage::Format_Invalid ? QImage::toPixelFormat(headerFormat).bitsPerPixel()
-                                                            : image.depth();
+        info.depth = headerFormat != QImage::Format_Invalid
+                         ? QImage::toPixelFormat(headerFormat).bitsPerPixel()
+                         : image.depth();
     } else {
         info.width = image.width();
         info.height = image.height();

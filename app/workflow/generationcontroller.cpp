@@ -50,11 +50,10 @@ GenerationController::~GenerationController()
         cleanUp();
 }
 
-quint64 GenerationController::estimateDvdSize(const QString &videoBitRate, const QString &audioBitRate,
-                                              double seconds)
+quint64 GenerationController::estimateDvdSize(int videoBitRate, int audioBitRate, double seconds)
 {
-    const qint64 v = qint64(videoBitRate.toDouble() * 1000000.0);
-    const qint64 a = qint64(audioBitRate.toInt()) * 1000;
+    const qint64 v = videoBitRate;
+    const qint64 a = audioBitRate;
     const qint64 bytes = qint64(double(v + a) * seconds * 0.125);
     return quint64(double(quint64(bytes)) * 1.05);
 }
@@ -96,7 +95,7 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     m_burnMessage.clear();
     m_workFolder.clear(); // clean-up must never reach an earlier run's folder
     m_format = OutputFormat::forStandard(request.tvStandard);
-    m_format.audioChannels = request.audioChannels.toInt();
+    m_format.audioChannels = request.audioChannels;
 
     if (album->photos.isEmpty()) {
         fail(tr("The album has no photos."));
@@ -129,14 +128,21 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     }
     // The destination, chosen without a person; the box reports what is
     // wrong with it through a message box, as it would to a user.
-    m_targetBox->setVolumeName(request.volumeLabel);
+    m_targetBox->setVolumeName(request.destination.volumeLabel);
     bool targetOk = false;
-    if (request.targetType == QLatin1String("tofolder"))
-        targetOk = m_targetBox->setFolderTarget(request.targetValue);
-    else if (request.targetType == QLatin1String("toiso"))
-        targetOk = m_targetBox->setIsoTarget(request.targetValue);
-    else if (request.targetType == QLatin1String("toburner"))
-        targetOk = m_targetBox->setRecorderTarget(request.targetValue);
+    switch (request.destination.type) {
+    case KymDestination::Folder:
+        targetOk = m_targetBox->setFolderTarget(request.destination.path);
+        break;
+    case KymDestination::Iso:
+        targetOk = m_targetBox->setIsoTarget(request.destination.path);
+        break;
+    case KymDestination::Burner:
+        targetOk = m_targetBox->setRecorderTarget(request.destination.path);
+        break;
+    case KymDestination::None:
+        break;
+    }
     if (!targetOk) {
         fail(QString());
         return true;
@@ -168,7 +174,7 @@ void GenerationController::onBeginGenerate()
 {
     if (m_phase != Checking)
         return;
-    if (m_request.targetType == QLatin1String("tofolder"))
+    if (m_request.destination.type == KymDestination::Folder)
         m_outputPath = m_burner->fillDVDFolderFullPath();
     else
         m_outputPath = m_targetBox->targetValue();
@@ -220,11 +226,8 @@ void GenerationController::startEncoding()
     const QString audioPath = m_workFolder + QStringLiteral("/audio.ac3");
     QFile::remove(videoPath);
     QFile::remove(audioPath);
-    const int32_t videoRate = int32_t(m_request.videoBitRate.toDouble() * 1000000.0);
-    const int32_t audioRate = m_request.audioBitRate.toInt() * 1000;
-
     auto video = std::make_unique<StreamWriter>();
-    if (!video->open(videoPath, VideoStreamParams::dvd(m_request.tvStandard, videoRate),
+    if (!video->open(videoPath, VideoStreamParams::dvd(m_request.tvStandard, m_request.videoBitRate),
                      AudioStreamParams())) {
         fail(tr("Cannot create the video stream: %1").arg(video->errorString()));
         return;
@@ -235,7 +238,7 @@ void GenerationController::startEncoding()
     }
     auto audio = std::make_unique<StreamWriter>();
     if (!audio->open(audioPath, VideoStreamParams(),
-                     AudioStreamParams::ac3(m_format.audioChannels, audioRate))) {
+                     AudioStreamParams::ac3(m_format.audioChannels, m_request.audioBitRate))) {
         fail(tr("Cannot create the audio stream: %1").arg(audio->errorString()));
         return;
     }
@@ -299,9 +302,8 @@ void GenerationController::startAuthoring()
     m_author->addAudio(audioPath, QStringLiteral("English"), 0);
     m_author->setAspectRatio(KymDVDAuthor::Ratio4x3);
     m_author->setTempPath(m_workFolder);
-    m_author->setTVStandard(m_request.tvStandard == QLatin1String("PAL") ? KymDVDAuthor::PAL
-                                                                         : KymDVDAuthor::NTSC);
-    if (m_request.targetType == QLatin1String("tofolder"))
+    m_author->setTVStandard(m_request.tvStandard == TvStandard::Pal ? KymDVDAuthor::PAL : KymDVDAuthor::NTSC);
+    if (m_request.destination.type == KymDestination::Folder)
         m_author->setTargetFolder(m_outputPath);
     m_author->start();
 }
@@ -383,8 +385,8 @@ void GenerationController::onBurnFinished(bool ok, bool afterDone)
         return;
     }
     finish(true, QString());
-    if (afterDone && m_request.afterBurnAction != AppSettings::DoNothing) {
-        KyPowerState power(m_request.afterBurnAction);
+    if (afterDone && m_request.afterMaking != AfterMakingAction::DoNothing) {
+        KyPowerState power(afterMakingActionCode(m_request.afterMaking));
         power.exec();
     }
 }

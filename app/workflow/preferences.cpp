@@ -18,9 +18,10 @@
 Q_LOGGING_CATEGORY(lcPreferences, "sorvel.preferences")
 
 namespace {
-// Codes of the actions after making, in list order.
-const int kAfterBurnCodes[] = {AppSettings::DoNothing, AppSettings::ExitProgram, AppSettings::ShutDown,
-                               AppSettings::Hibernate, AppSettings::StandBy};
+// The actions after making, in list order.
+const AfterMakingAction kAfterMakingActions[] = {AfterMakingAction::DoNothing, AfterMakingAction::ExitProgram,
+                                                 AfterMakingAction::ShutDown, AfterMakingAction::Hibernate,
+                                                 AfterMakingAction::StandBy};
 const int kUpdateDays[] = {1, 7, 30};
 } // namespace
 
@@ -84,7 +85,7 @@ void Preferences::load()
                                      1);
     m_ui->cpuNumber->setEnabled(cpuType == 2);
 
-    m_ui->afterBurnAction->setCurrentIndex(indexForAfterBurnCode(AppSettings::afterBurnAction(m_pref)));
+    m_ui->afterBurnAction->setCurrentIndex(indexForAfterMakingAction(AppSettings::afterBurnAction(m_pref)));
 }
 
 bool Preferences::isAcceptableFolderPath(const QString &path)
@@ -104,17 +105,17 @@ bool Preferences::isAcceptableFolderPath(const QString &path)
     return true;
 }
 
-int Preferences::afterBurnCodeForIndex(int index)
+AfterMakingAction Preferences::afterMakingActionForIndex(int index)
 {
-    if (index < 0 || index >= int(std::size(kAfterBurnCodes)))
-        return AppSettings::DoNothing;
-    return kAfterBurnCodes[index];
+    if (index < 0 || index >= int(std::size(kAfterMakingActions)))
+        return AfterMakingAction::DoNothing;
+    return kAfterMakingActions[index];
 }
 
-int Preferences::indexForAfterBurnCode(int code)
+int Preferences::indexForAfterMakingAction(AfterMakingAction action)
 {
-    for (int i = 0; i < int(std::size(kAfterBurnCodes)); ++i) {
-        if (kAfterBurnCodes[i] == code)
+    for (int i = 0; i < int(std::size(kAfterMakingActions)); ++i) {
+        if (kAfterMakingActions[i] == action)
             return i;
     }
     return 0;
@@ -223,7 +224,8 @@ bool Preferences::store()
     m_pref->setValue(AppSettings::kCPUType, cpuType, false);
     m_pref->setValue(AppSettings::kCPUInUse, m_ui->cpuNumber->currentIndex() + 1, false);
     m_pref->setValue(AppSettings::kAfterBurnAction,
-                     afterBurnCodeForIndex(m_ui->afterBurnAction->currentIndex()), false);
+                     afterMakingActionCode(afterMakingActionForIndex(m_ui->afterBurnAction->currentIndex())),
+                     false);
     // The processor choice takes effect at once, for this run of the program.
     if (!CpuAffinity::applyToProcess(CpuAffinity::maskFromSettings(m_pref)))
         qCWarning(lcPreferences) << "the processor choice could not be applied to every thread";

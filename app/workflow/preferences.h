@@ -2,6 +2,8 @@
 
 #include <kybase/kydialog.h>
 
+#include "album/dvdchoices.h"
+
 #include <memory>
 
 class QAbstractButton;
@@ -25,12 +27,12 @@ public:
     // The temporary folder rules: an absolute path without any of the
     // characters " * : < > ` ! # ? | (a trailing "/" is allowed).
     static bool isAcceptableFolderPath(const QString &path);
-    // "AfterBurnAction" code <-> position in the lists of actions after
+    // Action after making <-> position in the lists of actions after
     // making ("Do Nothing", "Exit Program", "Shut Down", "Hibernate",
     // "Stand By"), the same order in this dialog, the progress dialog and
     // the window's menu.
-    static int afterBurnCodeForIndex(int index);
-    static int indexForAfterBurnCode(int code);
+    static AfterMakingAction afterMakingActionForIndex(int index);
+    static int indexForAfterMakingAction(AfterMakingAction action);
     // "UpdateInterval" in days <-> "Every Day", "Every Week", "Every Month".
     static int updateDaysForIndex(int index);
     static int indexForUpdateDays(int days);

@@ -170,7 +170,8 @@ void TestPreferences::okStoresEverything()
     QCOMPARE(pref()->value(AppSettings::kUpdateInterval).toInt(), 7); // 14 was shown as weekly
     QCOMPARE(pref()->value(AppSettings::kCPUType).toInt(), 1);
     QCOMPARE(pref()->value(AppSettings::kCPUInUse).toInt(), CpuAffinity::processorCount());
-    QCOMPARE(pref()->value(AppSettings::kAfterBurnAction).toInt(), int(AppSettings::ShutDown));
+    QCOMPARE(pref()->value(AppSettings::kAfterBurnAction).toInt(),
+             afterMakingActionCode(AfterMakingAction::ShutDown));
 }
 
 void TestPreferences::cancelStoresNothing()

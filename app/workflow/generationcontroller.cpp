@@ -14,8 +14,7 @@
 #include "kybase/kymessagebox.h"
 #include "kybase/kypowerstate.h"
 #include "kymburner/dvdburner.h"
-#include "kymburner/kymburner.h"
-#include "kymburner/kytargetcombobox.h"
+#include "kymburner/kymburnworkflow.h"
 #include "kymdvdauthor/kymdvdauthor.h"
 
 Q_LOGGING_CATEGORY(lcGeneration, "sorvel.generation")
@@ -44,8 +43,7 @@ GenerationController::~GenerationController()
     // leaves no working folder behind.
     if (m_running)
         DVDBurner::Instance()->Stop();
-    delete m_burner;
-    delete m_targetBox;
+    m_burner.reset();
     if (m_running)
         cleanUp();
 }
@@ -111,42 +109,22 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     // The burn workflow checks the destination and answers beginGenerate().
     m_phase = Checking;
     Q_EMIT stepChanged(NoStepChange, tr("Checking the destination..."));
-    // One destination box and burn workflow serve every run of this
-    // controller, as the settings dialog keeps one for its whole life.
+    // One burn workflow serves every run of this controller.
     if (!m_burner) {
-        m_targetBox = new KyTargetComboBox(nullptr);
-        m_burner = new KymBurner(nullptr);
-        m_burner->initBurner(m_targetBox, nullptr, nullptr, nullptr);
-        connect(m_burner, &KymBurner::beginGenerate, this, &GenerationController::onBeginGenerate);
-        connect(m_burner, &KymBurner::setProcess, this,
+        m_burner = std::make_unique<KymBurnWorkflow>();
+        KymBurnWorkflow *burner = m_burner.get();
+        connect(burner, &KymBurnWorkflow::beginGenerate, this, &GenerationController::onBeginGenerate);
+        connect(burner, &KymBurnWorkflow::setProcess, this,
                 [this](int, int current) { Q_EMIT progressChanged(current); });
-        connect(m_burner, &KymBurner::setDlgStatus, this,
+        connect(burner, &KymBurnWorkflow::setDlgStatus, this,
                 [this](const QString &title, int state, const QString &current, const QString &, bool,
                        const QString &, bool) { onBurnStatus(title, state, current); });
-        connect(m_burner, &KymBurner::doBurnNext, this, &GenerationController::nextDiscNeeded);
-        connect(m_burner, &KymBurner::burnFinished, this, &GenerationController::onBurnFinished);
+        connect(burner, &KymBurnWorkflow::doBurnNext, this, &GenerationController::nextDiscNeeded);
+        connect(burner, &KymBurnWorkflow::burnFinished, this, &GenerationController::onBurnFinished);
     }
-    // The destination, chosen without a person; the box reports what is
-    // wrong with it through a message box, as it would to a user.
-    m_targetBox->setVolumeName(request.destination.volumeLabel);
-    bool targetOk = false;
-    switch (request.destination.type) {
-    case KymDestination::Folder:
-        targetOk = m_targetBox->setFolderTarget(request.destination.path);
-        break;
-    case KymDestination::Iso:
-        targetOk = m_targetBox->setIsoTarget(request.destination.path);
-        break;
-    case KymDestination::Burner:
-        targetOk = m_targetBox->setRecorderTarget(request.destination.path);
-        break;
-    case KymDestination::None:
-        break;
-    }
-    if (!targetOk) {
-        fail(QString());
-        return true;
-    }
+    // The workflow reports what is wrong with the destination through a
+    // message box, as it would to a person at the window.
+    m_burner->setDestination(request.destination);
     m_burner->setBurnSpeed(request.speed);
     m_burner->setCopyNum(qMax(1, request.copies));
     m_burner->setTempPath(m_workFolder);
@@ -177,7 +155,7 @@ void GenerationController::onBeginGenerate()
     if (m_request.destination.type == KymDestination::Folder)
         m_outputPath = m_burner->fillDVDFolderFullPath();
     else
-        m_outputPath = m_targetBox->targetValue();
+        m_outputPath = m_burner->destination().path;
     // Start outside the burner's signal.
     deferStep(&GenerationController::startEncoding);
     m_phase = Encoding;

@@ -10,9 +10,8 @@
 #include "kymburner/generateworkingstate.h"
 
 class AVWriterManager;
-class KymBurner;
+class KymBurnWorkflow;
 class KymDVDAuthor;
-class KyTargetComboBox;
 class StoryBoardRender;
 class QTimer;
 
@@ -30,7 +29,7 @@ struct GenerationRequest {
     AfterMakingAction afterMaking = AfterMakingAction::DoNothing;
 };
 
-// Runs one DVD generation without widgets: checks the destination, encodes
+// Runs one DVD generation without any widget: checks the destination, encodes
 // the album into MPEG-2 video and AC-3 audio, authors a DVD-Video folder,
 // delivers it as a folder, an ISO image or burnt discs, cleans up and runs
 // the action after making. Every run works in its own new subfolder of the
@@ -108,8 +107,7 @@ private:
     std::unique_ptr<StoryBoardRender> m_storyboard;
     std::unique_ptr<AVWriterManager> m_writer;
     std::unique_ptr<KymDVDAuthor> m_author;
-    KyTargetComboBox *m_targetBox = nullptr;
-    KymBurner *m_burner = nullptr;
+    std::unique_ptr<KymBurnWorkflow> m_burner;
     bool m_compileHandled = false;
     bool m_burnSucceeded = false;
     int m_runId = 0;

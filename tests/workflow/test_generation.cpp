@@ -1,5 +1,6 @@
 // The generation controller driven directly, as the GUI will drive it:
 // failures of a later step end the run with a message and clean up.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -112,6 +113,8 @@ void TestGeneration::abortWhileEncoding()
     QVERIFY(finished.wait(120000));
     QCOMPARE(finished.last().at(0).toBool(), true);
     QVERIFY(QFileInfo::exists(controller.outputPath() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
+    // A DVD made without a window creates no widget at all.
+    QVERIFY(QApplication::allWidgets().isEmpty());
 }
 
 void TestGeneration::failedStartLeavesEarlierRunAlone()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 
 // Where a finished DVD goes: a DVD folder written into a chosen folder, an
@@ -50,6 +51,38 @@ struct KymDestination {
                 return type;
         }
         return None;
+    }
+
+    // An image path with ".iso" appended unless it already ends with it (in
+    // any case), backslashes turned into "/".
+    static QString isoPathWithExtension(QString path)
+    {
+        path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        if (!(path.size() > 4 && path.endsWith(QLatin1String(".iso"), Qt::CaseInsensitive)))
+            path += QStringLiteral(".iso");
+        return path;
+    }
+
+    // The same destination with its path in the form the burner uses: a
+    // folder cleaned with "/" separators, an image with its extension, a
+    // device name trimmed.
+    KymDestination normalized() const
+    {
+        KymDestination d = *this;
+        switch (type) {
+        case Folder:
+            d.path = path.trimmed().isEmpty() ? QString() : QDir::cleanPath(QDir::fromNativeSeparators(path));
+            break;
+        case Iso:
+            d.path = path.trimmed().isEmpty() ? QString() : isoPathWithExtension(path);
+            break;
+        case Burner:
+            d.path = path.trimmed();
+            break;
+        case None:
+            break;
+        }
+        return d;
     }
 
     bool operator==(const KymDestination &o) const

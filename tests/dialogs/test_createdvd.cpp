@@ -251,7 +251,13 @@ void TestCreateDvd::dvdFolder()
     mine.write("mine");
     mine.close();
     Session s(2);
-    s.dialog.initParameters();
+    // NTSC, mono and the lowest quality, chosen in the dialog.
+    QVERIFY(chooseEntry(s.dialog.findChild<QComboBox *>(QStringLiteral("tvModeComboBox")),
+                        QStringLiteral("NTSC")));
+    QVERIFY(chooseEntry(s.dialog.findChild<QComboBox *>(QStringLiteral("channelComboBox")),
+                        QStringLiteral("1 (Mono)")));
+    QVERIFY(chooseEntry(s.dialog.findChild<QComboBox *>(QStringLiteral("videoQualityComboBox")),
+                        QStringLiteral("Low")));
     auto *label = s.dialog.findChild<QLineEdit *>(QStringLiteral("volumeEdit"));
     label->selectAll();
     QTest::keyClicks(label, QStringLiteral("Holiday"));
@@ -271,13 +277,17 @@ void TestCreateDvd::dvdFolder()
     const DvdCheck::Disc disc = DvdCheck::read(folder);
     QVERIFY2(disc.ok, qPrintable(disc.error));
     QCOMPARE(disc.titles.size(), 1);
+    QCOMPARE(disc.titles[0].pal, 0);
+    QCOMPARE(disc.titles[0].height, 480);
+    QCOMPARE(disc.titles[0].audio.size(), 1);
+    QCOMPARE(disc.titles[0].audio[0].channels, 1);
     int frames = 0;
     for (const QString &vob : DvdCheck::titleVobs(folder, disc.titles[0].titleSet)) {
         const DvdCheck::DecodeResult d = DvdCheck::decodeAll(vob);
         QVERIFY2(d.ok && d.errors == 0, qPrintable(d.error));
         frames += d.videoFrames;
     }
-    QVERIFY(qAbs(frames - s.album.videoLength() * 25) <= 2);
+    QVERIFY(qAbs(frames - s.album.videoLength() * 30000 / 1001) <= 2);
     QCOMPARE(entries(m_temp), QStringList{QStringLiteral("notes.txt")});
 }
 

@@ -50,19 +50,9 @@ private:
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         }
         template <typename T> T *get(const char *name) { return dialog.findChild<T *>(QLatin1String(name)); }
-        // Chooses an entry of a list with the keyboard, as a person would.
         void choose(const char *name, const QString &text)
         {
-            auto *box = get<QComboBox>(name);
-            box->setFocus();
-            const int target = box->findText(text);
-            QVERIFY2(target >= 0, qPrintable(text));
-            // Opening the list and picking the entry activates it.
-            box->showPopup();
-            QTRY_VERIFY(box->view()->isVisible());
-            box->view()->setCurrentIndex(box->model()->index(target, 0));
-            QTest::keyClick(box->view(), Qt::Key_Return);
-            QTRY_VERIFY(!box->view()->isVisible());
+            QVERIFY2(chooseEntry(get<QComboBox>(name), text), qPrintable(text));
         }
         Album album;
         DVDGenerateProgressDialog progress;

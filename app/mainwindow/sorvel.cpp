@@ -82,8 +82,9 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
 
     // 3. TV standard and the initial output format; the getting-started
     // picture until the album has something to show.
-    m_videoStandard = AppSettings::currentVideoStandard();
-    m_format = OutputFormat::forStandard(m_videoStandard);
+    const TvStandard standard = AppSettings::currentVideoStandard();
+    m_videoStandard = tvStandardName(standard);
+    m_format = OutputFormat::forStandard(standard);
     m_storyboard->setFormat(m_format);
     m_gettingStartPicture = QPixmap(StripSupport::skinFile(QStringLiteral("gettingstart.png")));
     ui->previewFrame->setStyleSheet(QStringLiteral("#previewFrame { background-color: #1b1e24; }"));
@@ -890,7 +891,8 @@ void Sorvel::on_dvdTypeChanged(int index)
 void Sorvel::onDvdParamChanged(const QString &standard, const QString &second, const QString &channels)
 {
     Q_UNUSED(second);
-    const OutputFormat rates = OutputFormat::forStandard(standard);
+    const OutputFormat rates =
+        OutputFormat::forStandard(parseTvStandard(standard).value_or(TvStandard::Ntsc));
     m_format.frameRateNum = rates.frameRateNum;
     m_format.frameRateDen = rates.frameRateDen;
     m_format.audioChannels = channels.toInt();
@@ -905,31 +907,32 @@ void Sorvel::on_burn_clicked()
         return;
 }
 
-int Sorvel::afterBurnCodeOf(const QAction *action) const
+AfterMakingAction Sorvel::afterMakingActionOf(const QAction *action) const
 {
     if (action == ui->actionExit_Program)
-        return AppSettings::ExitProgram;
+        return AfterMakingAction::ExitProgram;
     if (action == ui->actionHibernate)
-        return AppSettings::Hibernate;
+        return AfterMakingAction::Hibernate;
     if (action == ui->actionShut_Down)
-        return AppSettings::ShutDown;
+        return AfterMakingAction::ShutDown;
     if (action == ui->actionStand_By)
-        return AppSettings::StandBy;
-    return AppSettings::DoNothing;
+        return AfterMakingAction::StandBy;
+    return AfterMakingAction::DoNothing;
 }
 
 void Sorvel::tickAfterBurnMenu()
 {
-    const int code = AppSettings::afterBurnAction(AppSettings::pref());
+    const AfterMakingAction chosen = AppSettings::afterBurnAction(AppSettings::pref());
     for (QAction *a : ui->menuAfter_Burn->actions())
-        a->setChecked(afterBurnCodeOf(a) == code);
+        a->setChecked(afterMakingActionOf(a) == chosen);
 }
 
 void Sorvel::on_AfterBurnAction()
 {
     const auto *sender = qobject_cast<QAction *>(QObject::sender());
     if (KyPref *pref = AppSettings::pref())
-        pref->setValue(AppSettings::kAfterBurnAction, afterBurnCodeOf(sender), false);
+        pref->setValue(AppSettings::kAfterBurnAction, afterMakingActionCode(afterMakingActionOf(sender)),
+                       false);
     tickAfterBurnMenu();
 }
 
@@ -940,7 +943,8 @@ void Sorvel::on_postTaskActionIndexChanged(int index)
         entries.at(i)->setChecked(i == index);
     if (index >= 0 && index < entries.size()) {
         if (KyPref *pref = AppSettings::pref())
-            pref->setValue(AppSettings::kAfterBurnAction, afterBurnCodeOf(entries.at(index)), false);
+            pref->setValue(AppSettings::kAfterBurnAction,
+                           afterMakingActionCode(afterMakingActionOf(entries.at(index))), false);
     }
 }
 

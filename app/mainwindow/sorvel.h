@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "album/album.h"
+#include "album/dvdchoices.h"
 #include "kybase/kymainwindow.h"
 
 class MediaInfoWidget;
@@ -148,7 +149,7 @@ private:
     void reseek();
     void refreshControls();
     void tickAfterBurnMenu();
-    int afterBurnCodeOf(const QAction *action) const;
+    AfterMakingAction afterMakingActionOf(const QAction *action) const;
     void sortActiveStrip();
     void runPhotoImport(const QStringList &paths);
     void runAudioImport(const QStringList &paths);
@@ -181,6 +182,6 @@ private:
     QPixmap m_gettingStartPicture;
     // The DVD choices behind the size estimate until the DVD settings
     // dialog exists: 9 Mbit/s video, 192 kbit/s audio.
-    QString m_videoBitRate = QStringLiteral("9");
-    QString m_audioBitRate = QStringLiteral("192");
+    int m_videoBitRate = kHighVideoBitRate;
+    int m_audioBitRate = kDefaultAudioBitRate;
 };

@@ -61,8 +61,11 @@ void ImportProgress::showCurrent(int index)
 void ImportProgress::start(const QStringList &paths)
 {
     m_paths = paths;
-    if (m_paths.isEmpty())
-        return; // nothing to read; the dialog closes at its first tick
+    if (m_paths.isEmpty()) {
+        // Nothing to read: no worker; the dialog closes at its first tick.
+        m_timer.start();
+        return;
+    }
     showCurrent(0);
     m_parser = std::make_unique<InfoParser>(&m_paths, m_isImage);
     m_parser->start(QThread::InheritPriority);

@@ -194,6 +194,8 @@ void TestEditor::startsEmptyWithEverythingInPlace()
     QCOMPARE(combo->itemText(0), QStringLiteral("DVD 4.7G"));
     QCOMPARE(combo->itemText(1), QStringLiteral("DVD 8.5G"));
     QCOMPARE(child<QCapacityBar>("capacityFrame")->value(), quint64(0));
+    // Time codes at 25 frames per second drop the frames of a second.
+    QCOMPARE(m_window->frameTimeText(90061), QStringLiteral("01:00:02"));
 }
 
 void TestEditor::importReportsBrokenFilesInOrder()

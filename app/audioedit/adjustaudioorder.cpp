@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLoggingCategory>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -34,9 +35,35 @@ constexpr int kTickBudgetMs = 3;
 // decode call may overshoot by.
 constexpr int kPcmCapacity = AdjustAudioOrder::kChunkBytes * AudioOutput::kBufferCount;
 
+// An icon whose disabled look is the normal one faded, clearly apart from
+// the enabled look (the style's own greying hardly changes dark symbolic
+// glyphs).
+QIcon withFadedDisabled(const QIcon &source)
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32}) {
+        const QPixmap normal = source.pixmap(size, size);
+        if (normal.isNull())
+            continue;
+        QPixmap faded(normal.size());
+        faded.setDevicePixelRatio(normal.devicePixelRatio());
+        faded.fill(Qt::transparent);
+        QPainter painter(&faded);
+        painter.setOpacity(0.35);
+        painter.drawPixmap(0, 0, normal);
+        painter.end();
+        icon.addPixmap(normal, QIcon::Normal);
+        icon.addPixmap(faded, QIcon::Disabled);
+    }
+    return icon;
+}
+
+// The desktop's symbolic icon (crisp at button size), else its full-colour one.
 QIcon themeIcon(const char *name)
 {
-    return QIcon::fromTheme(QString::fromLatin1(name));
+    const QString n = QString::fromLatin1(name);
+    const QIcon symbolic = QIcon::fromTheme(n + QStringLiteral("-symbolic"));
+    return withFadedDisabled(symbolic.isNull() ? QIcon::fromTheme(n) : symbolic);
 }
 
 // An icon of the skin, or the text when the skin lacks it.
@@ -46,7 +73,7 @@ void setSkinIcon(QPushButton *button, const QString &picture, const QString &fal
     if (icon.pixmap(16, 16).isNull())
         button->setText(fallbackText);
     else
-        button->setIcon(icon);
+        button->setIcon(withFadedDisabled(icon));
 }
 
 QString audioFileFilter()
@@ -348,6 +375,7 @@ void AdjustAudioOrder::on_add_clicked()
             failed.append(path);
             continue;
         }
+        info.path = path;
         m_audios.append(info);
         auto *item = new QTreeWidgetItem;
         fillRow(item, info);

@@ -196,6 +196,8 @@ int AudioOutput::reclaimProcessed(int64_t *bytes)
             *bytes += m_queuedSizes.front();
         m_queuedSizes.pop_front();
     }
+    if (m_queuedSizes.empty())
+        rewind();
     return processed;
 }
 
@@ -218,11 +220,23 @@ void AudioOutput::play()
     alSourcePlay(m_source);
 }
 
+void AudioOutput::rewind()
+{
+    // A stopped source counts every buffer queued on it as processed, even
+    // one queued after it stopped; back in its initial state the next
+    // buffers wait to be played.
+    ALint state = AL_INITIAL;
+    alGetSourcei(m_source, AL_SOURCE_STATE, &state);
+    if (state == AL_STOPPED)
+        alSourceRewind(m_source);
+}
+
 void AudioOutput::stop()
 {
     if (!m_source || !current())
         return;
     alSourceStop(m_source);
+    alSourceRewind(m_source);
     alSourcei(m_source, AL_BUFFER, 0);
     m_free.assign(m_buffers.rbegin(), m_buffers.rend());
     m_queuedSizes.clear();

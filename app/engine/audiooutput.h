@@ -118,6 +118,7 @@ public:
 
 private:
     bool current() const { return m_device && m_device->makeCurrent(); }
+    void rewind();
 
     std::shared_ptr<al::SharedDevice> m_device;
     ALuint m_source = 0;

@@ -59,7 +59,8 @@ inline bool makeSecondTones(const QString &path, int seconds, int rate, int chan
     const QString left = QStringLiteral("0.5*sin(2*PI*(300+100*floor(t))*t)");
     QString exprs = left;
     if (channels == 2)
-        exprs += QLatin1Char('|') + (rightTone > 0 ? QStringLiteral("0.5*sin(2*PI*%1*t)").arg(rightTone) : left);
+        exprs +=
+            QLatin1Char('|') + (rightTone > 0 ? QStringLiteral("0.5*sin(2*PI*%1*t)").arg(rightTone) : left);
     QStringList args = {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
                         QStringLiteral("aevalsrc=exprs=%1:s=%2:d=%3").arg(exprs).arg(rate).arg(seconds)};
     args += codec;

@@ -103,7 +103,8 @@ void TestSliderBar::picturesFromTheSkin()
     m_bar->setValue(50);
     const QImage shot = m_bar->grab().toImage();
     if (!qEnvironmentVariableIsEmpty("SORVEL_SCREENSHOTS"))
-        shot.scaled(shot.size() * 4).save(qEnvironmentVariable("SORVEL_SCREENSHOTS") + QStringLiteral("/sliderbar.png"));
+        shot.scaled(shot.size() * 4)
+            .save(qEnvironmentVariable("SORVEL_SCREENSHOTS") + QStringLiteral("/sliderbar.png"));
     const QColor accent(0x35, 0x84, 0xe4);
     // The kept part of the clip in the accent colour, the rest grey.
     QVERIFY(near(shot.pixel(m_bar->xOfValue(30), yOfBar()), accent));

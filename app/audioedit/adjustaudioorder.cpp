@@ -310,32 +310,28 @@ void AdjustAudioOrder::selectAfterEdit(int row)
 
 void AdjustAudioOrder::on_moveUp_clicked()
 {
-    const int row = currentIndex();
-    if (row <= 0)
-        return;
-    on_stop_clicked();
-    {
-        const QSignalBlocker blocker(ui->treeWidget);
-        QTreeWidgetItem *item = ui->treeWidget->takeTopLevelItem(row);
-        ui->treeWidget->insertTopLevelItem(row - 1, item);
-    }
-    m_audios.move(row, row - 1);
-    selectAfterEdit(row - 1);
+    moveCurrentRow(-1);
 }
 
 void AdjustAudioOrder::on_moveDown_clicked()
 {
+    moveCurrentRow(+1);
+}
+
+void AdjustAudioOrder::moveCurrentRow(int step)
+{
     const int row = currentIndex();
-    if (row < 0 || row >= m_audios.size() - 1)
+    const int target = row + step;
+    if (row < 0 || target < 0 || target >= m_audios.size())
         return;
     on_stop_clicked();
     {
         const QSignalBlocker blocker(ui->treeWidget);
         QTreeWidgetItem *item = ui->treeWidget->takeTopLevelItem(row);
-        ui->treeWidget->insertTopLevelItem(row + 1, item);
+        ui->treeWidget->insertTopLevelItem(target, item);
     }
-    m_audios.move(row, row + 1);
-    selectAfterEdit(row + 1);
+    m_audios.move(row, target);
+    selectAfterEdit(target);
 }
 
 void AdjustAudioOrder::on_delete_2_clicked()

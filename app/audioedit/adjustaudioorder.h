@@ -94,6 +94,8 @@ private:
     void fillQueue(int budgetMs);
     double playedSeconds() const;
     void selectAfterEdit(int row);
+    // Moves the current clip one row up (-1) or down (+1).
+    void moveCurrentRow(int step);
 
     std::unique_ptr<Ui::AdjustAudioOrderClass> ui;
     QList<AudioInfo> m_audios;

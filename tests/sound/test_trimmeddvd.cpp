@@ -79,8 +79,8 @@ void TestTrimmedDvd::dvdPlaysTheTrimmedSpan()
     album.audios = trimmed;
 
     GenerationRequest request;
-    request.targetType = QStringLiteral("tofolder");
-    request.targetValue = m_dir + QStringLiteral("/dvd");
+    request.destination.type = KymDestination::Folder;
+    request.destination.path = m_dir + QStringLiteral("/dvd");
     request.tempBase = m_dir + QStringLiteral("/temp");
     GenerationController controller;
     QSignalSpy finished(&controller, &GenerationController::finished);

@@ -13,6 +13,7 @@ extern "C" {
 #include <QLoggingCategory>
 #include <QTransform>
 
+#include <atomic>
 #include <climits>
 #include <cstring>
 
@@ -275,7 +276,8 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
         for (int x = 0; x < W; ++x)
             row[4 * x + 3] = 255;
     }
-    pic->serial = m_nextSerial++;
+    static std::atomic<uint64_t> nextSerial{1};
+    pic->serial = nextSerial++;
     m_photoCache[key] = pic;
     m_pictureIndex[key] = pic;
     agePictures(m_photoCache, pic);

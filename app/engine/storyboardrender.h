@@ -23,8 +23,9 @@ struct Picture {
     uint8_t *data[4] = {nullptr, nullptr, nullptr, nullptr};
     int linesize[4] = {0, 0, 0, 0};
     uint32_t age = 0;
-    // Changes whenever the pixels are refilled (lets the drawer skip
-    // re-uploading a picture its slot already holds).
+    // Changes whenever the pixels are refilled, unique in the process (lets
+    // a drawer skip re-uploading a picture its slot already holds, whichever
+    // storyboard it draws for).
     uint64_t serial = 0;
 };
 
@@ -115,5 +116,4 @@ private:
     QSemaphore m_stopSignal{0};
     int m_photoDecodes = 0;
     int64_t m_roundBytes = 0;
-    uint64_t m_nextSerial = 1;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "album/album.h"
+#include "testmedia.h"
 
 #include <QColor>
 #include <QImage>
@@ -29,31 +30,7 @@ inline QImage solidImage(QColor c, int w = 720, int h = 540)
     return image;
 }
 
-// A slideshow-like photo: gradients, shapes and fine detail (not noise).
-inline QImage scenicImage(int w, int h, int seed)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient g(0, 0, w, h);
-    g.setColorAt(0, QColor::fromHsv((seed * 47) % 360, 160, 230));
-    g.setColorAt(1, QColor::fromHsv((seed * 47 + 120) % 360, 200, 90));
-    p.fillRect(0, 0, w, h, g);
-    p.setRenderHint(QPainter::Antialiasing);
-    const int unit = std::max(1, w / 64);
-    for (int i = 0; i < 60; ++i) {
-        const int x = (i * 7919 + seed * 104729) % w;
-        const int y = (i * 6271 + seed * 1299709) % h;
-        const int r = unit * (2 + (i * 13 + seed) % 9);
-        p.setPen(QPen(QColor::fromHsv((i * 29 + seed * 11) % 360, 200, 250), unit / 2 + 1));
-        p.setBrush(QColor::fromHsv((i * 53 + seed * 7) % 360, 120, 180, 140));
-        p.drawEllipse(QPoint(x, y), r, r * 2 / 3);
-    }
-    // Fine stripes in one area (detail an encoder has to spend bits on).
-    p.setPen(QPen(QColor(20, 20, 20), 1));
-    for (int x = w / 10; x < w * 3 / 10; x += 4)
-        p.drawLine(x, h / 10, x + w / 20, h * 4 / 10);
-    return image;
-}
+using TestMedia::scenicImage;
 
 // A poster-like photo: flat shapes with sharp edges, thin lines and a
 // small gradient. Its renderings keep the look (edges, filtering, colour,

@@ -65,6 +65,7 @@ bool writeExif(const QString &path, int index)
 struct Run {
     bool ok = false;
     double seconds = 0.0;
+    double cpuSeconds = 0.0; // user and system time of every process of the run
     long peakKb = 0;
 };
 
@@ -108,6 +109,8 @@ Run runProgram(const QStringList &command, const QString &log, const QStringList
         return run;
     run.seconds = clock.nsecsElapsed() / 1e9;
     run.peakKb = usage.ru_maxrss;
+    run.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
+                     usage.ru_stime.tv_usec / 1e6;
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;
 }
@@ -252,8 +255,9 @@ int main(int argc, char **argv)
         }
         (sorvelTurn ? sorvelTimes : ffmpegTimes).push_back(r.seconds);
         (sorvelTurn ? sorvelTitle : ffmpegTitle) = title;
-        std::printf("%-7s run %d: %6.2f s, peak %4ld MB, title %.2f s\n", sorvelTurn ? "sorvel" : "ffmpeg",
-                    int((sorvelTurn ? sorvelTimes : ffmpegTimes).size()), r.seconds, r.peakKb / 1024, title);
+        std::printf("%-7s run %d: %6.2f s (cpu %6.2f s), peak %4ld MB, title %.2f s\n",
+                    sorvelTurn ? "sorvel" : "ffmpeg", int((sorvelTurn ? sorvelTimes : ffmpegTimes).size()),
+                    r.seconds, r.cpuSeconds, r.peakKb / 1024, title);
         std::fflush(stdout);
     }
     if (std::abs(sorvelTitle - ffmpegTitle) > 1.0) {

@@ -136,6 +136,7 @@ private slots:
         reference = reference.convertToFormat(QImage::Format_RGB32);
         QCOMPARE(reference.size(), got.size());
         const double db = psnr(reference, got);
+        qInfo("%s-%d: PSNR %.1f dB", qPrintable(kind), code, db);
         if (db < kMinPsnr)
             got.save(m_dir + QStringLiteral("/%1-%2-got.png").arg(kind).arg(code));
         QVERIFY2(db >= kMinPsnr, qPrintable(QStringLiteral("%1-%2: PSNR %3 dB").arg(kind).arg(code).arg(db)));

@@ -98,7 +98,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no transition patterns in %s/pattern\n", qPrintable(appDir));
         return 1;
     }
-    const OutputFormat format = OutputFormat::forStandard(QStringLiteral("PAL"));
+    const OutputFormat format = OutputFormat::forStandard(TvStandard::Pal);
     album.setPhotoDurationExactMs(3640); // 12 x 3.64 s + 11 x 1.5 s = 60.18 s
     album.setTransitionDurationExactMs(1500);
     album.useTransition = true;
@@ -140,7 +140,7 @@ int main(int argc, char **argv)
     writer.setStoryboard(&story);
     story.renderFrame(0, true, &writer);
     auto *video = new StreamWriter;
-    video->open(videoPath, VideoStreamParams::dvd(QStringLiteral("PAL"), videoRate), AudioStreamParams());
+    video->open(videoPath, VideoStreamParams::dvd(TvStandard::Pal, videoRate), AudioStreamParams());
     auto *audio = new StreamWriter;
     audio->open(audioPath, VideoStreamParams(), AudioStreamParams::ac3(2, 448000));
     if (!writer.addWriter(video) || !writer.addWriter(audio)) {
@@ -197,7 +197,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "cannot decode the written video\n");
         return 1;
     }
-    const VideoStreamParams params = VideoStreamParams::dvd(QStringLiteral("PAL"), videoRate);
+    const VideoStreamParams params = VideoStreamParams::dvd(TvStandard::Pal, videoRate);
     const AVCodec *codec = avcodec_find_encoder(AV_CODEC_ID_MPEG2VIDEO);
     AVCodecContext *ctx = avcodec_alloc_context3(codec);
     configureDvdVideoEncoder(ctx, params);

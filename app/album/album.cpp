@@ -12,10 +12,10 @@
 
 Q_LOGGING_CATEGORY(lcAlbum, "sorvel.album")
 
-OutputFormat OutputFormat::forStandard(const QString &tvStandard)
+OutputFormat OutputFormat::forStandard(TvStandard standard)
 {
     OutputFormat f;
-    if (tvStandard == QLatin1String("PAL")) {
+    if (standard == TvStandard::Pal) {
         f.frameRateNum = 25;
         f.frameRateDen = 1;
     } else {

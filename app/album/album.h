@@ -10,6 +10,8 @@
 #include <array>
 #include <cstdint>
 
+#include "album/dvdchoices.h"
+
 // Dynamic-effect key: kind 0 animates three values (horizontal offset,
 // vertical offset, offset toward the viewer = zoom, in frame pixels); kind 1
 // animates four (rotation angle in degrees and the rotation axis).
@@ -89,9 +91,8 @@ struct OutputFormat {
     int32_t audioSampleRate = 48000;
     int32_t audioBitsPerSample = 16;
 
-    // The format for a TV standard: exactly "PAL" gives 25/1, anything else
-    // 30000/1001.
-    static OutputFormat forStandard(const QString &tvStandard);
+    // The format for a TV standard: 25/1 for PAL, 30000/1001 for NTSC.
+    static OutputFormat forStandard(TvStandard standard);
     bool operator==(const OutputFormat &o) const;
 };
 

@@ -36,14 +36,23 @@ int cpuInUse(const KyPref *pref, int processorCount)
     return read(pref, kCPUInUse, qMax(1, processorCount)).toInt();
 }
 
-QString videoStandard(const KyPref *pref)
+std::optional<TvStandard> videoStandard(const KyPref *pref)
 {
-    return read(pref, kVideoStandard, QString()).toString();
+    return parseTvStandard(read(pref, kVideoStandard, QString()).toString());
 }
 
-int afterBurnAction(const KyPref *pref)
+void setVideoStandard(KyPref *pref, TvStandard standard)
 {
-    return read(pref, kAfterBurnAction, int(DoNothing)).toInt();
+    if (pref)
+        pref->setValue(kVideoStandard, tvStandardName(standard));
+}
+
+AfterMakingAction afterBurnAction(const KyPref *pref)
+{
+    const QVariant stored = read(pref, kAfterBurnAction, afterMakingActionCode(AfterMakingAction::DoNothing));
+    bool ok = false;
+    const int code = stored.toInt(&ok);
+    return ok ? afterMakingActionFromCode(code) : AfterMakingAction::DoNothing;
 }
 
 QString photoLastDir(const KyPref *pref)
@@ -142,16 +151,14 @@ const QList<QLocale::Territory> &ntscTerritories()
     return list;
 }
 
-QString currentVideoStandard(const KyPref *pref, QLocale::Territory territory)
+TvStandard currentVideoStandard(const KyPref *pref, QLocale::Territory territory)
 {
-    const QString stored = videoStandard(pref);
-    if (stored.compare(QLatin1String("PAL"), Qt::CaseInsensitive) == 0 ||
-        stored.compare(QLatin1String("NTSC"), Qt::CaseInsensitive) == 0)
-        return stored;
-    return ntscTerritories().contains(territory) ? QStringLiteral("NTSC") : QStringLiteral("PAL");
+    if (const std::optional<TvStandard> stored = videoStandard(pref))
+        return *stored;
+    return ntscTerritories().contains(territory) ? TvStandard::Ntsc : TvStandard::Pal;
 }
 
-QString currentVideoStandard()
+TvStandard currentVideoStandard()
 {
     return currentVideoStandard(pref(), QLocale::system().territory());
 }

@@ -6,6 +6,10 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <optional>
+
+#include "album/dvdchoices.h"
+
 class KyPref;
 
 // The persistent settings keys of the program and their typed readers. A
@@ -25,17 +29,17 @@ inline const QString kDeleteTemp = QStringLiteral("DeleteTemp");
 inline const QString kAutoUpdateEnable = QStringLiteral("AutoUpdateEnable");
 inline const QString kUpdateInterval = QStringLiteral("UpdateInterval");
 
-// "AfterBurnAction" codes, the same in every menu, list and dialog.
-enum AfterBurnAction { ExitProgram = 0, StandBy = 1, Hibernate = 2, ShutDown = 4, DoNothing = 5 };
-
 // The preferences of the running application (null without one).
 KyPref *pref();
 
 bool firstStart(const KyPref *pref);
 int cpuType(const KyPref *pref);
 int cpuInUse(const KyPref *pref, int processorCount);
-QString videoStandard(const KyPref *pref);
-int afterBurnAction(const KyPref *pref);
+// The stored "VideoStandard" ("PAL" or "NTSC" in any case); nothing when
+// absent or anything else.
+std::optional<TvStandard> videoStandard(const KyPref *pref);
+void setVideoStandard(KyPref *pref, TvStandard standard);
+AfterMakingAction afterBurnAction(const KyPref *pref);
 QString photoLastDir(const KyPref *pref);
 QString audioLastDir(const KyPref *pref);
 // The generation working folder: the stored "TemporaryDir", or else the
@@ -49,10 +53,10 @@ int updateInterval(const KyPref *pref);
 // Caribbean, Japan, South Korea, Taiwan, Myanmar, the British Indian Ocean
 // Territory and the Pacific territories.
 const QList<QLocale::Territory> &ntscTerritories();
-// The TV standard to use: a stored "PAL" or "NTSC" (any case, returned as
-// stored), else NTSC for an NTSC territory of the locale and PAL otherwise.
-QString currentVideoStandard(const KyPref *pref, QLocale::Territory territory);
-QString currentVideoStandard();
+// The TV standard to use: the stored one, else NTSC for an NTSC territory
+// of the locale and PAL otherwise.
+TvStandard currentVideoStandard(const KyPref *pref, QLocale::Territory territory);
+TvStandard currentVideoStandard();
 
 // Import name patterns.
 const QStringList &photoNameFilters();

@@ -60,15 +60,37 @@ bool probeImage(ImageInfo &info, const QString &path)
         qCDebug(lcProbe) << "image too large:" << path << declared;
         return false;
     }
+    // A thumbnail needs no full-size picture: a reader that can scale while
+    // decoding (JPEG decodes at 1/2, 1/4 or 1/8 of the size) is asked for a
+    // picture twice the thumbnail's size, and the dimensions and the depth
+    // come from the header. Every other reader decodes the whole picture, as
+    // it would when asked to scale.
+    const QSize decodeBox(2 * kThumbWidth, 2 * kThumbHeight);
+    const bool scaleWhileDecoding =
+        declared.isValid() && reader.supportsOption(QImageIOHandler::ScaledSize) &&
+        (declared.width() > decodeBox.width() || declared.height() > decodeBox.height());
+    QImage::Format headerFormat = QImage::Format_Invalid;
+    if (scaleWhileDecoding) {
+        headerFormat = reader.imageFormat();
+        reader.setScaledSize(declared.scaled(decodeBox, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    }
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
         qCDebug(lcProbe) << "cannot decode" << path << reader.errorString();
         return false;
     }
 
-    info.width = image.width();
-    info.height = image.height();
-    info.depth = image.depth();
+    if (scaleWhileDecoding) {
+        info.width = declared.width();
+        info.height = declared.height();
+        info.depth = headerFormat != QImage::Format_Invalid
+                         ? QImage::toPixelFormat(headerFormat).bitsPerPixel()
+                         : image.depth();
+    } else {
+        info.width = image.width();
+        info.height = image.height();
+        info.depth = image.depth();
+    }
     info.exifMirror = false;
     info.exifFlip = false;
     info.exifRotation = 0;

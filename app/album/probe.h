@@ -10,7 +10,9 @@ constexpr int kImageAllocationLimitMb = 512;
 
 // Fills a photo record from a file: size, depth, EXIF orientation and
 // texts, file information and both 80 x 60 thumbnails. False when the file
-// cannot be decoded (or exceeds the allocation limit).
+// cannot be decoded (or exceeds the allocation limit). A JPEG is decoded at a
+// reduced size (its dimensions and depth come from the header), never at
+// full size just for the thumbnails.
 bool probeImage(ImageInfo &info, const QString &path);
 // Fills a clip record from the first decodable audio stream of a file.
 // False when the file has none.

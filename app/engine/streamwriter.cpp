@@ -12,9 +12,9 @@ extern "C" {
 
 Q_LOGGING_CATEGORY(lcWriter, "sorvel.streamwriter")
 
-VideoStreamParams VideoStreamParams::dvd(const QString &tvStandard, int32_t bitRate)
+VideoStreamParams VideoStreamParams::dvd(TvStandard standard, int32_t bitRate)
 {
-    const bool pal = tvStandard == QLatin1String("PAL");
+    const bool pal = standard == TvStandard::Pal;
     VideoStreamParams p;
     p.srcWidth = 720;
     p.srcHeight = 540;

@@ -5,6 +5,7 @@
 // errorString(): open, encode and write (a full disk) all return false.
 
 #include "album/avhandles.h"
+#include "album/dvdchoices.h"
 #include "engine/yuvconvert.h"
 
 #include <QString>
@@ -25,9 +26,9 @@ struct VideoStreamParams {
     int32_t aspectNum = 4;
     int32_t bitRate = 0; // bits per second
 
-    // The DVD controller's values: 720 x 540 BGRA to 720 x 576 ("PAL") or
-    // 720 x 480 (anything else), MPEG-2, 4:3, bitRate in bits per second.
-    static VideoStreamParams dvd(const QString &tvStandard, int32_t bitRate);
+    // The DVD controller's values: 720 x 540 BGRA to 720 x 576 (PAL) or
+    // 720 x 480 (NTSC), MPEG-2, 4:3, bitRate in bits per second.
+    static VideoStreamParams dvd(TvStandard standard, int32_t bitRate);
 };
 
 struct AudioStreamParams {

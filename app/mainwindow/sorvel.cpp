@@ -33,8 +33,9 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
     layout->addWidget(m_timeCode, 0, Qt::AlignRight);
 
     // 3. TV standard and the initial output format.
-    m_videoStandard = AppSettings::currentVideoStandard();
-    m_format = OutputFormat::forStandard(m_videoStandard);
+    const TvStandard standard = AppSettings::currentVideoStandard();
+    m_videoStandard = tvStandardName(standard);
+    m_format = OutputFormat::forStandard(standard);
 
     // 5. The framework frame and its main menu.
     initialize();

@@ -14,8 +14,7 @@
 #include "kybase/kymessagebox.h"
 #include "kybase/kypowerstate.h"
 #include "kymburner/dvdburner.h"
-#include "kymburner/kymburner.h"
-#include "kymburner/kytargetcombobox.h"
+#include "kymburner/kymburnworkflow.h"
 #include "kymdvdauthor/kymdvdauthor.h"
 
 Q_LOGGING_CATEGORY(lcGeneration, "sorvel.generation")
@@ -44,17 +43,15 @@ GenerationController::~GenerationController()
     // leaves no working folder behind.
     if (m_running)
         DVDBurner::Instance()->Stop();
-    delete m_burner;
-    delete m_targetBox;
+    m_burner.reset();
     if (m_running)
         cleanUp();
 }
 
-quint64 GenerationController::estimateDvdSize(const QString &videoBitRate, const QString &audioBitRate,
-                                              double seconds)
+quint64 GenerationController::estimateDvdSize(int videoBitRate, int audioBitRate, double seconds)
 {
-    const qint64 v = qint64(videoBitRate.toDouble() * 1000000.0);
-    const qint64 a = qint64(audioBitRate.toInt()) * 1000;
+    const qint64 v = videoBitRate;
+    const qint64 a = audioBitRate;
     const qint64 bytes = qint64(double(v + a) * seconds * 0.125);
     return quint64(double(quint64(bytes)) * 1.05);
 }
@@ -96,7 +93,7 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     m_burnMessage.clear();
     m_workFolder.clear(); // clean-up must never reach an earlier run's folder
     m_format = OutputFormat::forStandard(request.tvStandard);
-    m_format.audioChannels = request.audioChannels.toInt();
+    m_format.audioChannels = request.audioChannels;
 
     if (album->photos.isEmpty()) {
         fail(tr("The album has no photos."));
@@ -112,35 +109,22 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     // The burn workflow checks the destination and answers beginGenerate().
     m_phase = Checking;
     Q_EMIT stepChanged(NoStepChange, tr("Checking the destination..."));
-    // One destination box and burn workflow serve every run of this
-    // controller, as the settings dialog keeps one for its whole life.
+    // One burn workflow serves every run of this controller.
     if (!m_burner) {
-        m_targetBox = new KyTargetComboBox(nullptr);
-        m_burner = new KymBurner(nullptr);
-        m_burner->initBurner(m_targetBox, nullptr, nullptr, nullptr);
-        connect(m_burner, &KymBurner::beginGenerate, this, &GenerationController::onBeginGenerate);
-        connect(m_burner, &KymBurner::setProcess, this,
+        m_burner = std::make_unique<KymBurnWorkflow>();
+        KymBurnWorkflow *burner = m_burner.get();
+        connect(burner, &KymBurnWorkflow::beginGenerate, this, &GenerationController::onBeginGenerate);
+        connect(burner, &KymBurnWorkflow::setProcess, this,
                 [this](int, int current) { Q_EMIT progressChanged(current); });
-        connect(m_burner, &KymBurner::setDlgStatus, this,
+        connect(burner, &KymBurnWorkflow::setDlgStatus, this,
                 [this](const QString &title, int state, const QString &current, const QString &, bool,
                        const QString &, bool) { onBurnStatus(title, state, current); });
-        connect(m_burner, &KymBurner::doBurnNext, this, &GenerationController::nextDiscNeeded);
-        connect(m_burner, &KymBurner::burnFinished, this, &GenerationController::onBurnFinished);
+        connect(burner, &KymBurnWorkflow::doBurnNext, this, &GenerationController::nextDiscNeeded);
+        connect(burner, &KymBurnWorkflow::burnFinished, this, &GenerationController::onBurnFinished);
     }
-    // The destination, chosen without a person; the box reports what is
-    // wrong with it through a message box, as it would to a user.
-    m_targetBox->setVolumeName(request.volumeLabel);
-    bool targetOk = false;
-    if (request.targetType == QLatin1String("tofolder"))
-        targetOk = m_targetBox->setFolderTarget(request.targetValue);
-    else if (request.targetType == QLatin1String("toiso"))
-        targetOk = m_targetBox->setIsoTarget(request.targetValue);
-    else if (request.targetType == QLatin1String("toburner"))
-        targetOk = m_targetBox->setRecorderTarget(request.targetValue);
-    if (!targetOk) {
-        fail(QString());
-        return true;
-    }
+    // The workflow reports what is wrong with the destination through a
+    // message box, as it would to a person at the window.
+    m_burner->setDestination(request.destination);
     m_burner->setBurnSpeed(request.speed);
     m_burner->setCopyNum(qMax(1, request.copies));
     m_burner->setTempPath(m_workFolder);
@@ -168,10 +152,10 @@ void GenerationController::onBeginGenerate()
 {
     if (m_phase != Checking)
         return;
-    if (m_request.targetType == QLatin1String("tofolder"))
+    if (m_request.destination.type == KymDestination::Folder)
         m_outputPath = m_burner->fillDVDFolderFullPath();
     else
-        m_outputPath = m_targetBox->targetValue();
+        m_outputPath = m_burner->destination().path;
     // Start outside the burner's signal.
     deferStep(&GenerationController::startEncoding);
     m_phase = Encoding;
@@ -220,11 +204,8 @@ void GenerationController::startEncoding()
     const QString audioPath = m_workFolder + QStringLiteral("/audio.ac3");
     QFile::remove(videoPath);
     QFile::remove(audioPath);
-    const int32_t videoRate = int32_t(m_request.videoBitRate.toDouble() * 1000000.0);
-    const int32_t audioRate = m_request.audioBitRate.toInt() * 1000;
-
     auto video = std::make_unique<StreamWriter>();
-    if (!video->open(videoPath, VideoStreamParams::dvd(m_request.tvStandard, videoRate),
+    if (!video->open(videoPath, VideoStreamParams::dvd(m_request.tvStandard, m_request.videoBitRate),
                      AudioStreamParams())) {
         fail(tr("Cannot create the video stream: %1").arg(video->errorString()));
         return;
@@ -235,7 +216,7 @@ void GenerationController::startEncoding()
     }
     auto audio = std::make_unique<StreamWriter>();
     if (!audio->open(audioPath, VideoStreamParams(),
-                     AudioStreamParams::ac3(m_format.audioChannels, audioRate))) {
+                     AudioStreamParams::ac3(m_format.audioChannels, m_request.audioBitRate))) {
         fail(tr("Cannot create the audio stream: %1").arg(audio->errorString()));
         return;
     }
@@ -299,9 +280,8 @@ void GenerationController::startAuthoring()
     m_author->addAudio(audioPath, QStringLiteral("English"), 0);
     m_author->setAspectRatio(KymDVDAuthor::Ratio4x3);
     m_author->setTempPath(m_workFolder);
-    m_author->setTVStandard(m_request.tvStandard == QLatin1String("PAL") ? KymDVDAuthor::PAL
-                                                                         : KymDVDAuthor::NTSC);
-    if (m_request.targetType == QLatin1String("tofolder"))
+    m_author->setTVStandard(m_request.tvStandard == TvStandard::Pal ? KymDVDAuthor::PAL : KymDVDAuthor::NTSC);
+    if (m_request.destination.type == KymDestination::Folder)
         m_author->setTargetFolder(m_outputPath);
     m_author->start();
 }
@@ -383,8 +363,8 @@ void GenerationController::onBurnFinished(bool ok, bool afterDone)
         return;
     }
     finish(true, QString());
-    if (afterDone && m_request.afterBurnAction != AppSettings::DoNothing) {
-        KyPowerState power(m_request.afterBurnAction);
+    if (afterDone && m_request.afterMaking != AfterMakingAction::DoNothing) {
+        KyPowerState power(afterMakingActionCode(m_request.afterMaking));
         power.exec();
     }
 }

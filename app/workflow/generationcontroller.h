@@ -6,32 +6,30 @@
 #include <memory>
 
 #include "album/album.h"
+#include "album/dvdchoices.h"
 #include "kymburner/generateworkingstate.h"
 
 class AVWriterManager;
-class KymBurner;
+class KymBurnWorkflow;
 class KymDVDAuthor;
-class KyTargetComboBox;
 class StoryBoardRender;
 class QTimer;
 
 // What one DVD generation makes and how.
 struct GenerationRequest {
-    QString tvStandard = QStringLiteral("PAL");   // "PAL" or anything else for NTSC
-    QString videoBitRate = QStringLiteral("9");   // Mbit/s as text
-    QString audioBitRate = QStringLiteral("192"); // kbit/s as text
-    QString audioChannels = QStringLiteral("2");  // "1", "2" or "6"
-    QString targetType;                           // "tofolder", "toiso" or "toburner"
-    QString targetValue;                          // folder, ISO file or device name
-    QString volumeLabel = QStringLiteral("My DVD");
+    TvStandard tvStandard = TvStandard::Pal;
+    int videoBitRate = kHighVideoBitRate;      // bit/s
+    int audioBitRate = kDefaultAudioBitRate;   // bit/s
+    int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
+    KymDestination destination;                // folder, ISO file or recorder, and the volume label
     int copies = 1;
     QString speed = QStringLiteral("Max");
-    QString tempBase;        // empty: the "TemporaryDir" setting
-    bool deleteTemp = true;  // remove the run's working folder at the end
-    int afterBurnAction = 5; // "AfterBurnAction"; 5 does nothing
+    QString tempBase;       // empty: the "TemporaryDir" setting
+    bool deleteTemp = true; // remove the run's working folder at the end
+    AfterMakingAction afterMaking = AfterMakingAction::DoNothing;
 };
 
-// Runs one DVD generation without widgets: checks the destination, encodes
+// Runs one DVD generation without any widget: checks the destination, encodes
 // the album into MPEG-2 video and AC-3 audio, authors a DVD-Video folder,
 // delivers it as a folder, an ISO image or burnt discs, cleans up and runs
 // the action after making. Every run works in its own new subfolder of the
@@ -59,7 +57,8 @@ public:
     // Where the result went: the DVD folder, the ISO file or the device.
     QString outputPath() const { return m_outputPath; }
     // Estimated DVD size in bytes for a bit rate pair and a duration.
-    static quint64 estimateDvdSize(const QString &videoBitRate, const QString &audioBitRate, double seconds);
+    // (bit rates in bit/s).
+    static quint64 estimateDvdSize(int videoBitRate, int audioBitRate, double seconds);
 
 Q_SIGNALS:
     // A new step: its working state (generateWorkingState) and the text to
@@ -108,8 +107,7 @@ private:
     std::unique_ptr<StoryBoardRender> m_storyboard;
     std::unique_ptr<AVWriterManager> m_writer;
     std::unique_ptr<KymDVDAuthor> m_author;
-    KyTargetComboBox *m_targetBox = nullptr;
-    KymBurner *m_burner = nullptr;
+    std::unique_ptr<KymBurnWorkflow> m_burner;
     bool m_compileHandled = false;
     bool m_burnSucceeded = false;
     int m_runId = 0;

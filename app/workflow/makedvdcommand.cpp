@@ -142,7 +142,7 @@ int runMakeDvdCommand(const QStringList &arguments)
     const ExpandedInputs inputs = expandInputs(o.inputs);
     QStringList rejected = inputs.rejected;
 
-    const QString standard = o.standard.isEmpty() ? AppSettings::currentVideoStandard() : o.standard;
+    const TvStandard standard = o.standard ? *o.standard : AppSettings::currentVideoStandard();
     OutputFormat format = OutputFormat::forStandard(standard);
     format.audioChannels = o.channels;
 
@@ -188,32 +188,30 @@ int runMakeDvdCommand(const QStringList &arguments)
                      .arg(album.photoDurationMs));
 
     // The libraries check and compare paths; give them absolute ones.
-    const QString targetValue = o.targetType == QLatin1String("toburner")
-                                    ? o.targetValue
-                                    : QFileInfo(o.targetValue).absoluteFilePath();
+    KymDestination destination = o.destination;
+    if (destination.type != KymDestination::Burner)
+        destination.path = QFileInfo(destination.path).absoluteFilePath();
     const QString tempDir = o.tempDir.isEmpty() ? AppSettings::temporaryDir(AppSettings::pref())
                                                 : QFileInfo(o.tempDir).absoluteFilePath();
 
     GenerationRequest request;
     request.tvStandard = standard;
     request.videoBitRate = o.videoBitRate;
-    request.audioBitRate = QString::number(o.audioBitRate);
-    request.audioChannels = QString::number(o.channels);
-    request.targetType = o.targetType;
-    request.targetValue = targetValue;
-    request.volumeLabel = o.volumeLabel;
+    request.audioBitRate = o.audioBitRate;
+    request.audioChannels = o.channels;
+    request.destination = destination;
     request.copies = o.copies;
     request.speed = o.speed;
     request.tempBase = tempDir;
     request.deleteTemp = !o.keepTemp;
-    request.afterBurnAction = AppSettings::DoNothing;
+    request.afterMaking = AfterMakingAction::DoNothing;
 
     if (!o.quiet)
         printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4, %5 Mbit/s\n")
                      .arg(album.photos.size())
                      .arg(album.audios.size())
                      .arg(album.videoLength(), 0, 'f', 2)
-                     .arg(standard, o.videoBitRate));
+                     .arg(tvStandardName(standard), formatVideoBitRate(o.videoBitRate)));
 
     // Questions go to --yes; without it the first question ends the run.
     QString unansweredQuestion;

@@ -125,58 +125,50 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                 return result;
             }
             ++outputs;
-            o.targetType = name == QLatin1String("--to-folder") ? QStringLiteral("tofolder")
-                           : name == QLatin1String("--to-iso")  ? QStringLiteral("toiso")
-                                                                : QStringLiteral("toburner");
-            o.targetValue = v;
+            o.destination.type = name == QLatin1String("--to-folder") ? KymDestination::Folder
+                                 : name == QLatin1String("--to-iso")  ? KymDestination::Iso
+                                                                      : KymDestination::Burner;
+            o.destination.path = v;
         } else if (name == QLatin1String("--volume-label")) {
             if (!takeValue(&v))
                 return result;
-            o.volumeLabel = v.trimmed().isEmpty() ? QStringLiteral("My DVD") : v.trimmed();
+            o.destination.volumeLabel =
+                v.trimmed().isEmpty() ? KymDestination::defaultVolumeLabel() : v.trimmed();
         } else if (name == QLatin1String("--standard")) {
             if (!takeValue(&v))
                 return result;
-            const QString up = v.toUpper();
-            if (up != QLatin1String("PAL") && up != QLatin1String("NTSC")) {
+            o.standard = parseTvStandard(v);
+            if (!o.standard) {
                 result.error = QStringLiteral("--standard must be PAL or NTSC");
                 return result;
             }
-            o.standard = up;
         } else if (name == QLatin1String("--quality")) {
             if (!takeValue(&v))
                 return result;
-            const QString q = v.toLower();
-            if (q == QLatin1String("high")) {
-                o.videoBitRate = QStringLiteral("9");
-            } else if (q == QLatin1String("normal")) {
-                o.videoBitRate = QStringLiteral("5");
-            } else if (q == QLatin1String("low")) {
-                o.videoBitRate = QStringLiteral("2");
-            } else {
-                bool ok = false;
-                const double rate = v.toDouble(&ok);
-                if (!ok || rate < 2.0 - 1e-7 || rate > 9.0 + 1e-7) {
-                    result.error =
-                        QStringLiteral("--quality must be high, normal, low or a number from 2 to 9");
-                    return result;
-                }
-                o.videoBitRate = QString::number(rate, 'g');
+            const std::optional<int> rate = parseVideoQuality(v);
+            if (!rate) {
+                result.error = QStringLiteral("--quality must be high, normal, low or a number from 2 to 9");
+                return result;
             }
+            o.videoBitRate = *rate;
         } else if (name == QLatin1String("--audio-bitrate")) {
             if (!takeValue(&v))
                 return result;
-            if (!parseInt(v, 128, 448, &o.audioBitRate)) {
+            const std::optional<int> rate = parseAudioBitRate(v);
+            if (!rate) {
                 result.error = QStringLiteral("--audio-bitrate must be a number from 128 to 448");
                 return result;
             }
+            o.audioBitRate = *rate;
         } else if (name == QLatin1String("--channels")) {
             if (!takeValue(&v))
                 return result;
-            if (v != QLatin1String("1") && v != QLatin1String("2") && v != QLatin1String("6")) {
+            const std::optional<int> channels = parseAudioChannels(v);
+            if (!channels) {
                 result.error = QStringLiteral("--channels must be 1, 2 or 6");
                 return result;
             }
-            o.channels = v.toInt();
+            o.channels = *channels;
         } else if (name == QLatin1String("--photo-duration") ||
                    name == QLatin1String("--transition-duration")) {
             if (!takeValue(&v))
@@ -247,7 +239,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
         result.error = QStringLiteral("no photos or folders given");
         return result;
     }
-    if (o.targetType != QLatin1String("toburner") && o.copies != 1) {
+    if (o.destination.type != KymDestination::Burner && o.copies != 1) {
         result.error = QStringLiteral("--copies is only for --to-drive");
         return result;
     }

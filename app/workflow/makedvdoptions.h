@@ -5,16 +5,16 @@
 
 #include <optional>
 
+#include "album/dvdchoices.h"
+
 // The options of `sorvel make-dvd`, parsed from its arguments.
 struct MakeDvdOptions {
-    QStringList inputs;  // photo and audio files or folders, in order
-    QString targetType;  // "tofolder", "toiso" or "toburner"
-    QString targetValue; // the folder, the ISO file or the device
-    QString volumeLabel = QStringLiteral("My DVD");
-    QString standard;                           // "PAL" or "NTSC"; empty: the current standard
-    QString videoBitRate = QStringLiteral("9"); // Mbit/s as text
-    int audioBitRate = 192;                     // kbit/s
-    int channels = 2;
+    QStringList inputs;                      // photo and audio files or folders, in order
+    KymDestination destination;              // folder, ISO file or device as given, and the volume label
+    std::optional<TvStandard> standard;      // none: the current standard
+    int videoBitRate = kHighVideoBitRate;    // bit/s
+    int audioBitRate = kDefaultAudioBitRate; // bit/s
+    int channels = kDefaultAudioChannels;
     int photoDurationMs = 5000;
     int transitionDurationMs = 1500;
     bool noTransition = false;

@@ -101,21 +101,21 @@ QVector<BSBurnerInfo> DVDBurner::GetBurnerInfos()
     return m_recorders;
 }
 
-BSBurnerInfo *DVDBurner::GetBurnerInfo(const QString &name)
+std::optional<BSBurnerInfo> DVDBurner::GetBurnerInfo(const QString &name)
 {
-    QMutexLocker locker(&m_lock);
     const QString key = deviceKey(name);
-    BSBurnerInfo *found = nullptr;
-    for (BSBurnerInfo &info : m_recorders) {
+    QMutexLocker locker(&m_lock);
+    std::optional<BSBurnerInfo> found;
+    for (const BSBurnerInfo &info : qAsConst(m_recorders)) {
         if (info.deviceName == key)
-            found = &info;
+            found = info;
     }
     return found;
 }
 
 int DVDBurner::CheckBeforeDriveStatusISCDRom(const QString &name)
 {
-    return GetBurnerInfo(name) ? 1 : 0;
+    return GetBurnerInfo(name).has_value() ? 1 : 0;
 }
 
 void DVDBurner::UpdateDiscs(bool onlyRecorders)
@@ -156,21 +156,22 @@ void DVDBurner::UpdateDiscs(bool onlyRecorders)
 
 void DVDBurner::UpdateDiscInfo(const QString &device)
 {
-    KyDiscInfo disc;
-    const bool present = m_job && m_job->copyDiscInfo(disc);
-    const BSDiscInfo info = present ? fromEngine(disc) : BSDiscInfo();
+    const std::optional<KyDiscInfo> disc = m_job ? m_job->GetDiscInfo() : std::nullopt;
     QMutexLocker locker(&m_lock);
-    if (present)
-        m_discs.insert(deviceKey(device), info);
+    if (disc)
+        m_discs.insert(deviceKey(device), fromEngine(*disc));
     else
         m_discs.remove(deviceKey(device));
 }
 
-BSDiscInfo *DVDBurner::GetDiscInfo(const QString &device)
+std::optional<BSDiscInfo> DVDBurner::GetDiscInfo(const QString &device)
 {
+    const QString key = deviceKey(device);
     QMutexLocker locker(&m_lock);
-    auto it = m_discs.find(deviceKey(device));
-    return it == m_discs.end() ? nullptr : &it.value();
+    const auto it = m_discs.constFind(key);
+    if (it == m_discs.constEnd())
+        return std::nullopt;
+    return it.value();
 }
 
 void DVDBurner::UpdateDiscISOMes()
@@ -182,11 +183,14 @@ void DVDBurner::UpdateDiscISOMes()
     m_discIso.swap(isoInfo);
 }
 
-BSDiscISOInfo *DVDBurner::GetDiscISOInfo(const QString &device)
+std::optional<BSDiscISOInfo> DVDBurner::GetDiscISOInfo(const QString &device)
 {
+    const QString key = deviceKey(device);
     QMutexLocker locker(&m_lock);
-    auto it = m_discIso.find(deviceKey(device));
-    return it == m_discIso.end() ? nullptr : &it.value();
+    const auto it = m_discIso.constFind(key);
+    if (it == m_discIso.constEnd())
+        return std::nullopt;
+    return it.value();
 }
 
 bool DVDBurner::DiscHaveISOContent(const QString &)

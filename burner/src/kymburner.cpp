@@ -1,45 +1,25 @@
 #include "kymburner/kymburner.h"
 
-#include "burnerlog.h"
-#include "kymburner/diskspace.h"
 #include "kymburner/kytargetcombobox.h"
 #include "kymburner/waitingdiskdialog.h"
 
-#include <kybase/kymessagebox.h>
-
-#include <QDate>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSemaphore>
-#include <QThread>
-
-#include <memory>
-
-namespace {
-
-const quint64 kFat32Limit = quint64(4294967296ULL);
-
-QString quotedNative(const QString &path)
-{
-    return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
-}
-
-} // namespace
-
 KymBurner::KymBurner(QWidget *parent) : KyDialog(parent)
 {
-    qRegisterMetaType<generateWorkingState>("generateWorkingState");
     hide();
+    connect(&m_workflow, &KymBurnWorkflow::beginGenerate, this, &KymBurner::beginGenerate);
+    connect(&m_workflow, &KymBurnWorkflow::setCanAbort, this, &KymBurner::setCanAbort);
+    connect(&m_workflow, &KymBurnWorkflow::setIsAbort, this, &KymBurner::setIsAbort);
+    connect(&m_workflow, &KymBurnWorkflow::setDlgStatus, this, &KymBurner::setDlgStatus);
+    connect(&m_workflow, &KymBurnWorkflow::doBurnNext, this, &KymBurner::doBurnNext);
+    connect(&m_workflow, &KymBurnWorkflow::setProcess, this, &KymBurner::setProcess);
+    connect(&m_workflow, &KymBurnWorkflow::timeStop, this, &KymBurner::timeStop);
+    connect(&m_workflow, &KymBurnWorkflow::burnFinished, this, &KymBurner::burnFinished);
 }
 
 KymBurner::~KymBurner()
 {
-    // From here on the engine gets no more answers from this object; a job
-    // waiting for one is released at once.
-    m_detached = true;
-    DVDBurner::Instance()->StopBeforeExit();
-    m_devThread.stop(5000);
+    // The monitor goes first; the workflow then stops the engine's work and
+    // its device thread.
     if (m_monitor) {
         m_monitor->Release();
         m_monitor = nullptr;
@@ -49,29 +29,27 @@ KymBurner::~KymBurner()
 void KymBurner::initBurner(KyTargetComboBox *box, QWidget *burnWaitParent, QWidget *messageParent,
                            QWidget *burnQuestionParent)
 {
-    m_box = box;
-    m_burnWaitParent = burnWaitParent;
-    m_messageParent = messageParent;
-    m_burnQuestionParent = burnQuestionParent;
-    if (!m_burnWait) {
-        m_burnWait = new WaitingDiskDialog(burnWaitParent ? burnWaitParent : this);
-        m_burnWait->setNoConfirm(false);
-        m_burnWait->setIgnoreVisible(false);
-    }
-    if (!m_checkWait) {
-        m_checkWait = new WaitingDiskDialog(messageParent ? messageParent : this);
-        m_checkWait->setNoConfirm(true);
+    m_workflow.setDestinationView(box);
+    m_workflow.setMessageParents(messageParent, burnQuestionParent);
+    if (!m_workflow.burnWaitDialog()) {
+        auto *burnWait = new WaitingDiskDialog(burnWaitParent ? burnWaitParent : this);
+        burnWait->setNoConfirm(false);
+        burnWait->setIgnoreVisible(false);
+        auto *checkWait = new WaitingDiskDialog(messageParent ? messageParent : this);
+        checkWait->setNoConfirm(true);
+        m_workflow.setWaitingDialogs(burnWait, checkWait);
     }
     DVDBurner *burner = DVDBurner::Instance();
+    QDevThreadMgr &devThread = m_workflow.deviceThread();
     if (box) {
-        connect(&m_devThread, &QDevThreadMgr::renderedUpdateDevice, box, &KyTargetComboBox::on_updateDevice,
+        connect(&devThread, &QDevThreadMgr::renderedUpdateDevice, box, &KyTargetComboBox::on_updateDevice,
                 Qt::BlockingQueuedConnection);
-        connect(&m_devThread, &QDevThreadMgr::renderedUpdateDiscs, box, &KyTargetComboBox::on_updateDiscs,
+        connect(&devThread, &QDevThreadMgr::renderedUpdateDiscs, box, &KyTargetComboBox::on_updateDiscs,
                 Qt::BlockingQueuedConnection);
     }
-    if (!m_devThread.isRunning())
-        m_devThread.start();
-    m_devThread.queueRefresh();
+    if (!devThread.isRunning())
+        devThread.start();
+    devThread.queueRefresh();
     if (!m_monitor) {
         m_monitor = IDevMonitor::Create(burner->pseudoDrives());
         connect(m_monitor, &IDevMonitor::Notify, this, &KymBurner::on_deviceChange);
@@ -79,602 +57,22 @@ void KymBurner::initBurner(KyTargetComboBox *box, QWidget *burnWaitParent, QWidg
     }
 }
 
-QString KymBurner::targetType() const
-{
-    return m_box ? m_box->targetType() : QString();
-}
-
-QString KymBurner::targetValue() const
-{
-    return m_box ? m_box->targetValue() : QString();
-}
-
-QString KymBurner::volumeLabel() const
-{
-    return m_box ? m_box->getVolumeName() : QStringLiteral("My DVD");
-}
-
-void KymBurner::alert(const QString &text)
-{
-    KyMessageBox::alert(text, QString(), m_messageParent);
-}
-
-bool KymBurner::ask(const QString &text, QWidget *parent)
-{
-    return KyMessageBox::question(text, QString(), QDialogButtonBox::Yes | QDialogButtonBox::No, parent,
-                                  QDialogButtonBox::No) == QDialogButtonBox::Yes;
-}
-
 void KymBurner::on_deviceChange(QString strDrive, int iArrive)
 {
-    DVDBurner *burner = DVDBurner::Instance();
-    if (!burner->IsRunning())
-        m_devThread.queueRefresh();
-    if (targetType() != QLatin1String("toburner") ||
-        !KyBurnerInfo::isSameDVDDevice(targetValue(), strDrive) || !iArrive)
-        return;
-    const bool waiting = (m_burnWait && m_burnWait->isVisible()) || (m_checkWait && m_checkWait->isVisible());
-    if (!waiting)
-        return;
-    burner->SetReturn(1);
-    if (m_burnWait)
-        m_burnWait->closeWithResult(1);
-    if (m_checkWait)
-        m_checkWait->closeWithResult(1);
-}
-
-bool KymBurner::isValidVolumeLabel(const QString &label)
-{
-    if (label.isEmpty())
-        return false;
-    static const QString edges = QStringLiteral(". \t");
-    if (edges.contains(label.front()) || edges.contains(label.back()))
-        return false;
-    static const QString forbidden = QStringLiteral("\"*/:<>?\\|");
-    for (const QChar c : label) {
-        if (forbidden.contains(c))
-            return false;
-    }
-    return true;
-}
-
-QString KymBurner::fillDVDFolderFullPath() const
-{
-    if (targetType() != QLatin1String("tofolder"))
-        return QString();
-    const QString label = volumeLabel();
-    QString name = label;
-    if (!isValidVolumeLabel(label)) {
-        const QDate today = QDate::currentDate();
-        name = QStringLiteral("%1%2%3")
-                   .arg(today.year())
-                   .arg(today.month(), 2, 10, QLatin1Char('0'))
-                   .arg(today.day(), 2, 10, QLatin1Char('0'));
-    }
-    return QDir::cleanPath(targetValue() + QLatin1Char('/') + name);
-}
-
-QString KymBurner::convertSizeToStr(quint64 bytes, const QString &unit)
-{
-    double value = double(bytes);
-    const QString u = unit.toUpper();
-    if (u == QLatin1String("G"))
-        value /= double(quint64(1) << 30);
-    else if (u == QLatin1String("M"))
-        value /= double(quint64(1) << 20);
-    else if (u == QLatin1String("K"))
-        value /= double(quint64(1) << 10);
-    return QStringLiteral("%1 %2%3").arg(value, 0, 'f', 2).arg(u, QStringLiteral("B"));
-}
-
-bool KymBurner::removeOwnContent(const QString &folder)
-{
-    QDir dir(folder);
-    if (folder.isEmpty() || !dir.exists())
-        return true;
-    bool ok = true;
-    for (const QString &sub : {QStringLiteral("VIDEO_TS"), QStringLiteral("AUDIO_TS")}) {
-        QDir own(dir.filePath(sub));
-        if (own.exists() && !own.removeRecursively())
-            ok = false;
-    }
-    const QStringList staged =
-        dir.entryList({QStringLiteral("sorvel-burn-*.iso")}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &file : staged)
-        ok = dir.remove(file) && ok;
-    return ok;
-}
-
-bool KymBurner::checkHardDiskCapacity(const QString &path, quint64 needed)
-{
-    const KyDiskSpace::Info info = KyDiskSpace::query(path);
-    return info.present && info.available > needed;
-}
-
-bool KymBurner::checkDVDCapacity(const QString &device, quint64 size)
-{
-    const BSDiscInfo *disc = DVDBurner::Instance()->GetDiscInfo(device);
-    return disc && disc->writable && disc->freeSize > size;
-}
-
-bool KymBurner::checkSpaceRule(const QString &destination)
-{
-    const KyDiskSpace::Info tmp = KyDiskSpace::query(m_tempPath);
-    const KyDiskSpace::Info dst = KyDiskSpace::query(destination);
-    const QString tempMessage =
-        tr("Not enough free space available in the disk which the temporary folder is "
-           "located in. At least %1 disk space is needed in disk %2.");
-    if (KyDiskSpace::sameDisk(tmp, dst)) {
-        if (!checkHardDiskCapacity(m_tempPath, 2 * m_dvdSize)) {
-            alert(tempMessage.arg(convertSizeToStr(2 * m_dvdSize, QStringLiteral("M")), tmp.root));
-            return false;
-        }
-        return true;
-    }
-    if (!checkHardDiskCapacity(m_tempPath, m_dvdSize)) {
-        alert(tempMessage.arg(convertSizeToStr(m_dvdSize, QStringLiteral("M")), tmp.root));
-        return false;
-    }
-    if (!checkHardDiskCapacity(destination, m_dvdSize)) {
-        alert(tr("Not enough space available in the target disk. At least %1 of disk space is needed in %2 "
-                 "disk.")
-                  .arg(convertSizeToStr(m_dvdSize, QStringLiteral("M")), dst.root));
-        return false;
-    }
-    return true;
-}
-
-bool KymBurner::checkBurnerCondition()
-{
-    const QString type = targetType();
-    const QString target = targetValue();
-    const QString outputMissing =
-        tr("The output folder does not exist, please set the output folder and try again.");
-    const QString tempMissing =
-        tr("The temporary folder does not exist, please set the temporary folder and try again.");
-
-    if (type == QLatin1String("tofolder")) {
-        if (target.isEmpty()) {
-            alert(tr("Please select the destination."));
-            return false;
-        }
-        if (!KyDiskSpace::query(target).present) {
-            alert(outputMissing);
-            return false;
-        }
-        if (!KyDiskSpace::query(m_tempPath).present) {
-            alert(tempMissing);
-            return false;
-        }
-        const QString folder = fillDVDFolderFullPath();
-        if (QFileInfo::exists(folder)) {
-            if (!ask(tr("The folder %1 will be cleared. Do you want to continue?").arg(quotedNative(folder)),
-                     m_messageParent))
-                return false;
-            // Only the DVD this program would write there is replaced; any
-            // other file the user keeps in the folder stays.
-            if (!removeOwnContent(folder)) {
-                alert(tr("Failed to create folder %1.").arg(quotedNative(folder)));
-                return false;
-            }
-        } else if (!QDir().mkpath(folder)) {
-            alert(tr("Failed to create folder %1.").arg(quotedNative(folder)));
-            return false;
-        }
-        if (!checkSpaceRule(folder))
-            return false;
-    } else if (type == QLatin1String("toiso")) {
-        if (target.isEmpty()) {
-            alert(tr("Please select the destination."));
-            return false;
-        }
-        const KyDiskSpace::Info dst = KyDiskSpace::query(target);
-        if (KyDiskSpace::isFat32(dst) && m_dvdSize > kFat32Limit) {
-            alert(
-                tr("The file system of destination disk (%s) does not support files larger than 4GB, please "
-                   "select again.")
-                    .replace(QLatin1String("%s"), dst.root));
-            return false;
-        }
-        if (!dst.present) {
-            alert(outputMissing);
-            return false;
-        }
-        if (!KyDiskSpace::query(m_tempPath).present) {
-            alert(tempMissing);
-            return false;
-        }
-        if (QFileInfo::exists(target)) {
-            QFile file(target);
-            if (file.open(QIODevice::ReadWrite)) {
-                file.close();
-                if (!ask(tr("The file %1 will be overwritten. Do you want to continue?")
-                             .arg(quotedNative(target)),
-                         m_messageParent))
-                    return false;
-            } else {
-                alert(tr("'%1' is being used by another program, please close the program and try again.")
-                          .arg(QDir::toNativeSeparators(target)));
-                return false;
-            }
-        }
-        if (!checkSpaceRule(target))
-            return false;
-    } else if (type == QLatin1String("toburner") && !target.isEmpty()) {
-        const KyDiskSpace::Info tmp = KyDiskSpace::query(m_tempPath);
-        if (!tmp.present) {
-            alert(tempMissing);
-            return false;
-        }
-        if (!checkHardDiskCapacity(m_tempPath, 2 * m_dvdSize)) {
-            alert(
-                tr("Not enough free space available in the disk which the temporary folder is located in. At "
-                   "least %1 disk space is needed in disk %2.")
-                    .arg(convertSizeToStr(2 * m_dvdSize, QStringLiteral("M")), tmp.root));
-            return false;
-        }
-        DVDBurner *burner = DVDBurner::Instance();
-        if (burner->IsRunning()) {
-            qCWarning(lcBurner) << "checkBurnerCondition: the engine is still busy";
-            return false;
-        }
-        burner->SetXSpeed(m_burnSpeed);
-        burner->StartCheckBurnDVDFirst(this, m_dvdSize, target, 5000);
-        return true;
-    } else {
-        alert(tr("Please select the destination."));
-        return false;
-    }
-    m_startedType = type;
-    emit beginGenerate();
-    return true;
-}
-
-void KymBurner::phaseUpdate(generateWorkingState state, const QString &text)
-{
-    emit setDlgStatus(QString(), state, text, QString(), false, tr("Abort"), m_canAbort);
-}
-
-void KymBurner::startBurnWork()
-{
-    m_aborted = false;
-    emit setIsAbort(false);
-    m_canAbort = true;
-    emit setCanAbort(true);
-    m_phase = 0;
-    m_erased = false;
-    DVDBurner *burner = DVDBurner::Instance();
-    const QString type = m_startedType.isEmpty() ? targetType() : m_startedType;
-    if (type == QLatin1String("tofolder")) {
-        phaseUpdate(CreatingFolder, tr("Creating DVD Folder"));
-        afterBurn(true, 0, QString());
-    } else if (type == QLatin1String("toiso")) {
-        phaseUpdate(CreatingISO, tr("Creating ISO"));
-        burner->MakeISOFromFolder(this, m_dvdSource, volumeLabel(), targetValue(), 5000);
-    } else if (type == QLatin1String("toburner")) {
-        m_canAbort = false;
-        emit setCanAbort(false);
-        phaseUpdate(CheckingDisc, tr("Checking disc"));
-        burner->BurnDiscFromFolder(this, m_dvdSource, targetValue(), volumeLabel(), 5000);
-    } else {
-        qCDebug(lcBurner).noquote() << QStringLiteral("startBurnWork,stargettype = %1").arg(type);
-    }
+    m_workflow.deviceChanged(strDrive, iArrive);
 }
 
 int KymBurner::postMessage(int message, int wParam, int lParam)
 {
-    if (m_detached)
-        return 0;
-    QMetaObject::invokeMethod(
-        this, [this, message, wParam, lParam] { PostOrSendMessage(message, wParam, lParam, 1); },
-        Qt::QueuedConnection);
-    return 0;
+    return m_workflow.postMessage(message, wParam, lParam);
 }
 
 int KymBurner::sendMessage(int message, int wParam, int lParam)
 {
-    if (m_detached)
-        return 0;
-    if (QThread::currentThread() == thread())
-        return PostOrSendMessage(message, wParam, lParam, 0);
-    struct Pending {
-        QSemaphore done;
-        int result = 0;
-    };
-    auto pending = std::make_shared<Pending>();
-    QMetaObject::invokeMethod(
-        this,
-        [this, pending, message, wParam, lParam] {
-            pending->result = PostOrSendMessage(message, wParam, lParam, 0);
-            pending->done.release();
-        },
-        Qt::QueuedConnection);
-    // Wait for the GUI thread's answer, but never past this object's end.
-    while (!pending->done.tryAcquire(1, 50)) {
-        if (m_detached)
-            return 0;
-    }
-    return pending->result;
+    return m_workflow.sendMessage(message, wParam, lParam);
 }
 
-int KymBurner::PostOrSendMessage(int, int wParam, int lParam, int)
+int KymBurner::PostOrSendMessage(int message, int wParam, int lParam, int post)
 {
-    if (m_detached)
-        return 0;
-    DVDBurner *burner = DVDBurner::Instance();
-    const QString type = m_startedType.isEmpty() ? targetType() : m_startedType;
-    switch (wParam) {
-    case NotifyBurnProgress: {
-        if (m_phase != 2) {
-            m_phase = 2;
-            if (type == QLatin1String("toburner")) {
-                m_canAbort = true;
-                emit setCanAbort(true);
-                phaseUpdate(BurningDisc, tr("Burning disc"));
-                m_progressStart = m_erased ? 61 : 51;
-                m_progressEnd = 90;
-            } else if (type == QLatin1String("tofolder")) {
-                phaseUpdate(CreatingFolder, tr("Creating DVD Folder"));
-                m_progressStart = 51;
-                m_progressEnd = 100;
-            } else {
-                phaseUpdate(CreatingISO, tr("Creating ISO"));
-                m_progressStart = 51;
-                m_progressEnd = 100;
-            }
-            emit setProcess(m_progressStart, 0);
-        }
-        const int p = qMin(lParam, 99);
-        emit setProcess(m_progressStart + (m_progressEnd - m_progressStart) * p / 100, p);
-        break;
-    }
-    case NotifySucceeded:
-        afterBurn(true, 0, QString());
-        break;
-    case NotifyFailed:
-        qCWarning(lcBurner).noquote() << "engine failure" << lParam << burner->GetErrorFile();
-        if (type == QLatin1String("toburner") && !m_aborted &&
-            ask(tr("Burn process failed. Do you want to try again."), m_messageParent)) {
-            burner->SetDirectErase(0);
-            burner->SetOnlyCheck(0);
-            emit doBurnNext();
-        } else {
-            afterBurn(false, lParam, QString());
-        }
-        break;
-    case NotifyFinalizing:
-        if (lParam == 0) {
-            m_canAbort = false;
-            emit setCanAbort(false);
-            phaseUpdate(BurningDisc, tr("Finalizing disc"));
-            emit setProcess(99, 99);
-        }
-        break;
-    case NotifyDiscProblem:
-        return show_ob_burn_notified_check(lParam);
-    case NotifyEraseEnded:
-        if (lParam == 0)
-            afterBurn(false, -999, QString());
-        break;
-    case NotifyEraseProgress:
-        if (m_phase != 3) {
-            m_phase = 3;
-            m_canAbort = false;
-            emit setCanAbort(false);
-            phaseUpdate(ErasingDisc, tr("Erasing"));
-            m_erased = true;
-            emit setProcess(51, 0);
-        }
-        emit setProcess(lParam * 9 / 100 + 51, lParam);
-        if (lParam >= 100)
-            phaseUpdate(ErasingDisc, tr("Checking disc"));
-        break;
-    case NotifyDiscChanged:
-        burner->UpdateDiscInfo(targetValue());
-        break;
-    case NotifyCheckEnded:
-        burner->SetOnlyCheck(0);
-        if (lParam != 0) {
-            afterBurn(false, -998, QString());
-        } else {
-            m_startedType = targetType();
-            emit beginGenerate();
-        }
-        break;
-    case NotifyAborted:
-        afterBurn(false, -996, QString());
-        break;
-    default:
-        qCDebug(lcBurner).noquote() << QStringLiteral("PostOrSendMessage,wParam = %1").arg(wParam);
-        break;
-    }
-    return 0;
-}
-
-int KymBurner::show_ob_burn_notified_check(int status)
-{
-    DVDBurner *burner = DVDBurner::Instance();
-    const bool checking = burner->IsOnlyCheck() != 0;
-    QString reason;
-    switch (status) {
-    case DiscNotBlank:
-        if (ask(tr("The disc in the drive is not blank. Writing to this disc will erase all the data on the "
-                   "disc. \nDo you want to continue?"),
-                checking ? m_messageParent : m_burnQuestionParent)) {
-            burner->SetReturn(1);
-            if (checking)
-                burner->SetDirectErase(1);
-        } else {
-            // Ejected before the engine looks again, so that it waits for
-            // another disc instead of asking about the same one.
-            burner->VestraDriveEject(targetValue());
-            burner->SetReturn(0);
-            burner->SetContinueWork(1);
-        }
-        return 0;
-    case DiscNone:
-        reason = tr("Please insert a blank disc.");
-        break;
-    case DiscTooSmall:
-        reason = tr("Not enough free space in the disc, please insert another disc.");
-        break;
-    case DiscNotRecordable:
-    case DiscClosed:
-    case DiscUnsupported:
-        reason = tr("Please insert a blank and recordable disc.");
-        break;
-    default:
-        return 0;
-    }
-    if (m_burnWait)
-        m_burnWait->setReason(reason);
-    if (m_checkWait)
-        m_checkWait->setReason(reason);
-    showWaitDlg(reason, checking);
-    return 0;
-}
-
-void KymBurner::showWaitDlg(const QString &reason, bool checking)
-{
-    DVDBurner *burner = DVDBurner::Instance();
-    const QString device = targetValue();
-    WaitingDiskDialog *dialog = checking ? m_checkWait : m_burnWait;
-    if (!dialog) {
-        // Without initBurner there is nobody to ask: treat as cancelled.
-        burner->SetReturn(0);
-        return;
-    }
-    QString displayName;
-    if (BSBurnerInfo *info = burner->GetBurnerInfo(device))
-        displayName = info->displayName;
-    QString discType = QStringLiteral("Empty");
-    QString discFree = QStringLiteral("N/A");
-    if (BSDiscInfo *disc = burner->GetDiscInfo(device)) {
-        if (!disc->discTypeName.trimmed().isEmpty())
-            discType = disc->discTypeName.trimmed().toUpper();
-        discFree = convertSizeToStr(disc->freeSize, QStringLiteral("G"));
-    }
-    dialog->setTitleText(QStringLiteral("[") + device + QStringLiteral("] ") + displayName +
-                         QStringLiteral(": ") + tr("Waiting for Disc"));
-    dialog->setReason(reason);
-    const QString note = checking ? tr("To skip disc checking, please click \"Ignore\", but it will show "
-                                       "again when starting burning.")
-                                  : QString();
-    dialog->setValues(QStringLiteral("DVD-R/RW,DVD+R/RW"), discType,
-                      convertSizeToStr(m_dvdSize, QStringLiteral("G")), discFree, note);
-    dialog->setIgnoreVisible(checking);
-    if (!checking)
-        burner->VestraDriveEject(device);
-    m_waitedForDisc = true;
-    const int result = dialog->runModal();
-    if (result == 1) {
-        // A disc arrived; the engine looks at it again.
-        burner->SetReturn(1);
-        return;
-    }
-    if (checking) {
-        if (dialog->isIgnore()) {
-            burner->SetIgnore(1);
-            burner->SetReturn(1);
-            burner->SetOnlyCheck(0);
-            burner->SetDirectErase(0);
-        } else {
-            burner->SetReturn(0);
-        }
-    } else {
-        m_aborted = true;
-        emit setIsAbort(true);
-        burner->SetReturn(0);
-        m_waitedForDisc = false;
-    }
-}
-
-QString KymBurner::failureText(int code)
-{
-    switch (code) {
-    case -1:
-        return QString();
-    case 1:
-    case 9:
-        return tr("Burning failed! %1We recommend you burn again.").arg(QString());
-    case 2:
-        return tr("Burn failed! Open ISO failed, we suggest you burn again.");
-    case 3:
-        return tr("Failed to open disc, please retry.");
-    case 4:
-        return tr("Failed to write to disc, please retry.");
-    case 14:
-        return QStringLiteral("failed! open file failed(mkiso).");
-    case 15:
-        return tr("Failed to read DVD data.");
-    default:
-        return tr("Burning failed!");
-    }
-}
-
-void KymBurner::afterBurn(bool ok, int code, const QString &text)
-{
-    DVDBurner *burner = DVDBurner::Instance();
-    if (ok)
-        emit setProcess(100, 100);
-    emit timeStop();
-    burner->SetDirectErase(0);
-    burner->SetOnlyCheck(0);
-    const QString type = m_startedType.isEmpty() ? targetType() : m_startedType;
-    const bool recorder = type == QLatin1String("toburner");
-    if (ok) {
-        if (recorder) {
-            m_devThread.queueEject(targetValue());
-            --m_copiesLeft;
-            if (m_copiesLeft > 0) {
-                emit doBurnNext();
-                emit burnFinished(true, true);
-                return;
-            }
-        }
-        m_canAbort = true;
-        emit setCanAbort(true);
-        emit setDlgStatus(tr("Created Successfully!"), GenerateSucceeded, tr("Finished"), QString(), true,
-                          tr("Finished"), true);
-        emit burnFinished(true, true);
-        return;
-    }
-    QString message;
-    switch (code) {
-    case -997:
-        message = text;
-        break;
-    case -998:
-        message = tr("Disc checking stopped");
-        break;
-    case -996:
-        message = tr("Burning aborted!");
-        break;
-    case -999:
-        message = tr("Failed to erase!");
-        break;
-    case -1:
-        message = tr("Failed to create DVD!");
-        break;
-    default:
-        message = show_ob_burn_failed(code);
-        break;
-    }
-    if (recorder && code != -997 && code != -998 && m_waitedForDisc)
-        m_devThread.queueEject(targetValue());
-    m_canAbort = true;
-    emit setCanAbort(true);
-    emit setDlgStatus(message, GenerateEnded, tr("Finished"), QString(), false, tr("Close"), true);
-    emit burnFinished(false, code != -998 && code != -996);
-}
-
-void KymBurner::makeTempFolderClean()
-{
-    if (m_tempPath.isEmpty())
-        return;
-    // Only what this program put there goes: the DVD-Video folders of the
-    // authored DVD and the engine's staged images. Anything else in the
-    // user's temporary folder is left alone.
-    removeOwnContent(m_tempPath + QStringLiteral("/dvd"));
-    removeOwnContent(m_tempPath + QStringLiteral("/temp"));
+    return m_workflow.PostOrSendMessage(message, wParam, lParam, post);
 }

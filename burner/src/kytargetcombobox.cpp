@@ -4,12 +4,12 @@
 #include "kymburner/dvdburner.h"
 
 #include <kybase/kyapplication.h>
+#include <kybase/kyfilechooser.h>
 #include <kybase/kymessagebox.h>
 #include <kybase/kypref.h>
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -19,27 +19,16 @@
 namespace {
 const int kDeviceRole = Qt::UserRole + 1;
 
-KyTargetComboBox::PathDialogHook &pathHook()
-{
-    static KyTargetComboBox::PathDialogHook hook;
-    return hook;
-}
-
 QString quotedNative(const QString &path)
 {
     return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
 }
 } // namespace
 
-KyTargetComboBox::PathDialogHook KyTargetComboBox::setPathDialogHook(PathDialogHook hook)
-{
-    PathDialogHook old = pathHook();
-    pathHook() = std::move(hook);
-    return old;
-}
-
 KyTargetComboBox::KyTargetComboBox(QWidget *parent) : QComboBox(parent)
 {
+    // No label until the settings dialog passes its own.
+    m_destination.volumeLabel.clear();
     setContextMenuPolicy(Qt::NoContextMenu);
     // Nothing can be chosen before the first device scan has filled the list.
     setEnabled(false);
@@ -51,13 +40,12 @@ KyTargetComboBox::~KyTargetComboBox() = default;
 
 QString KyTargetComboBox::getVolumeName() const
 {
-    const QString name = m_volumeName.trimmed();
-    return name.isEmpty() ? QStringLiteral("My DVD") : name;
+    return m_destination.label();
 }
 
 void KyTargetComboBox::setVolumeName(const QString &name)
 {
-    m_volumeName = name;
+    m_destination.volumeLabel = name;
 }
 
 QString KyTargetComboBox::defaultSavePath() const
@@ -79,27 +67,15 @@ QString KyTargetComboBox::defaultSavePath() const
     return path;
 }
 
-QString KyTargetComboBox::isoPathWithExtension(QString path)
+KymDestination::Type KyTargetComboBox::entryType(int index) const
 {
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (!(path.size() > 4 && path.endsWith(QLatin1String(".iso"), Qt::CaseInsensitive)))
-        path += QStringLiteral(".iso");
-    return path;
+    return KymDestination::typeFromName(itemData(index).toString());
 }
 
-QString KyTargetComboBox::askPath(const QString &kind, const QString &title, const QString &start)
-{
-    if (pathHook())
-        return pathHook()(kind, start);
-    if (kind == QLatin1String("folder"))
-        return QFileDialog::getExistingDirectory(this, title, start, QFileDialog::ShowDirsOnly);
-    return QFileDialog::getSaveFileName(this, title, start, tr("DVD Image file (*.iso)"));
-}
-
-int KyTargetComboBox::entryIndex(const QString &type) const
+int KyTargetComboBox::entryIndex(KymDestination::Type type) const
 {
     for (int i = 0; i < count(); ++i) {
-        if (itemData(i).toString() == type)
+        if (entryType(i) == type)
             return i;
     }
     return -1;
@@ -117,10 +93,10 @@ void KyTargetComboBox::updateDisp()
     update();
 }
 
-void KyTargetComboBox::applyPathTarget(const QString &type, const QString &path, int index)
+void KyTargetComboBox::applyPathTarget(KymDestination::Type type, const QString &path, int index)
 {
-    m_targetType = type;
-    m_targetValue = path;
+    m_destination.type = type;
+    m_destination.path = path;
     {
         QSignalBlocker blocker(this);
         setCurrentIndex(index);
@@ -139,20 +115,20 @@ bool KyTargetComboBox::acceptFolder(const QString &folder, int index)
             return false;
     }
     m_lastFolder = clean;
-    applyPathTarget(QStringLiteral("tofolder"), clean, index);
+    applyPathTarget(KymDestination::Folder, clean, index);
     return true;
 }
 
 bool KyTargetComboBox::refreshDataFolderTarget(int index)
 {
-    if (m_volumeName.trimmed().isEmpty()) {
+    if (m_destination.volumeLabel.trimmed().isEmpty()) {
         KyMessageBox::alert(tr("Input volume label"), QString(), this);
         return false;
     }
     QString start = m_lastFolder;
     if (start.isEmpty() || start == QLatin1String("1") || !QFileInfo(start).isDir())
         start = defaultSavePath();
-    const QString chosen = askPath(QStringLiteral("folder"), tr("Open DVD Folder..."), start);
+    const QString chosen = KyFileChooser::getExistingDirectory(this, tr("Open DVD Folder..."), start);
     if (chosen.isEmpty())
         return false;
     return acceptFolder(chosen, index);
@@ -172,7 +148,7 @@ bool KyTargetComboBox::acceptIso(const QString &chosen, int index)
         }
     }
     m_lastIso = path;
-    applyPathTarget(QStringLiteral("toiso"), path, index);
+    applyPathTarget(KymDestination::Iso, path, index);
     return true;
 }
 
@@ -189,21 +165,21 @@ bool KyTargetComboBox::refreshIsoTarget(int index)
             dir += QLatin1Char('/');
         start = dir + getVolumeName();
     }
-    const QString chosen = askPath(QStringLiteral("iso"), tr("Save As"), start);
+    const QString chosen =
+        KyFileChooser::getSaveFileName(this, tr("Save As"), start, tr("DVD Image file (*.iso)"));
     if (chosen.isEmpty())
         return false;
     return acceptIso(chosen, index);
 }
 
-bool KyTargetComboBox::setPathTarget(const QString &type, const QString &path)
+bool KyTargetComboBox::setPathTarget(KymDestination::Type type, const QString &path)
 {
     if (entryIndex(type) < 0)
         refreshNow(); // the list has not been filled yet
     const int index = entryIndex(type);
     if (path.trimmed().isEmpty() || index < 0)
         return false;
-    const bool accepted =
-        type == QLatin1String("tofolder") ? acceptFolder(path, index) : acceptIso(path, index);
+    const bool accepted = type == KymDestination::Folder ? acceptFolder(path, index) : acceptIso(path, index);
     if (!accepted)
         return false;
     m_lastIndex = index;
@@ -213,12 +189,12 @@ bool KyTargetComboBox::setPathTarget(const QString &type, const QString &path)
 
 bool KyTargetComboBox::setFolderTarget(const QString &folder)
 {
-    return setPathTarget(QStringLiteral("tofolder"), folder);
+    return setPathTarget(KymDestination::Folder, folder);
 }
 
 bool KyTargetComboBox::setIsoTarget(const QString &isoPath)
 {
-    return setPathTarget(QStringLiteral("toiso"), isoPath);
+    return setPathTarget(KymDestination::Iso, isoPath);
 }
 
 void KyTargetComboBox::refreshNow()
@@ -230,7 +206,7 @@ void KyTargetComboBox::refreshNow()
 int KyTargetComboBox::recorderIndex(const QString &key) const
 {
     for (int i = 0; i < count(); ++i) {
-        if (itemData(i).toString() == QLatin1String("toburner") && itemData(i, kDeviceRole).toString() == key)
+        if (entryType(i) == KymDestination::Burner && itemData(i, kDeviceRole).toString() == key)
             return i;
     }
     return -1;
@@ -251,11 +227,11 @@ bool KyTargetComboBox::setRecorderTarget(const QString &device)
     if (index < 0)
         return false;
     setCurrentIndex(index);
-    if (m_targetValue != key) {
+    if (m_destination.path != key) {
         // The index did not change: apply the selection directly.
         on_targetCurrentIndexChanged(index);
     }
-    return m_targetType == QLatin1String("toburner") && m_targetValue == key;
+    return m_destination.type == KymDestination::Burner && m_destination.path == key;
 }
 
 void KyTargetComboBox::selectRecorderOrDefault(const QString &device)
@@ -264,13 +240,13 @@ void KyTargetComboBox::selectRecorderOrDefault(const QString &device)
     int firstRecorder = -1;
     int bdRecorder = -1;
     for (int i = 0; i < count(); ++i) {
-        if (itemData(i).toString() != QLatin1String("toburner"))
+        if (entryType(i) != KymDestination::Burner)
             continue;
         const QString name = itemData(i, kDeviceRole).toString();
         if (firstRecorder < 0)
             firstRecorder = i;
         if (bdRecorder < 0) {
-            if (BSBurnerInfo *info = DVDBurner::Instance()->GetBurnerInfo(name)) {
+            if (const std::optional<BSBurnerInfo> info = DVDBurner::Instance()->GetBurnerInfo(name)) {
                 if (KyBurnerInfo::SupportBD(info->recorderFlag))
                     bdRecorder = i;
             }
@@ -281,16 +257,16 @@ void KyTargetComboBox::selectRecorderOrDefault(const QString &device)
     if (chosen < 0)
         chosen = bdRecorder >= 0 ? bdRecorder : firstRecorder;
     if (chosen < 0) {
-        m_targetType.clear();
-        m_targetValue.clear();
+        m_destination.type = KymDestination::None;
+        m_destination.path.clear();
         setCurrentIndex(-1);
         showCustomizedText(tr("Please select the destination."), -1);
         m_lastIndex = -1;
         return;
     }
     setCurrentIndex(chosen);
-    m_targetType = QStringLiteral("toburner");
-    m_targetValue = itemData(chosen, kDeviceRole).toString();
+    m_destination.type = KymDestination::Burner;
+    m_destination.path = itemData(chosen, kDeviceRole).toString();
     m_lastIndex = chosen;
     showCustomizedText(QString(), -1);
 }
@@ -305,27 +281,29 @@ void KyTargetComboBox::on_updateDevice()
             if (!info.recorderFlag)
                 continue;
             addItem(info.deviceName + QStringLiteral(":(") + info.displayName + QLatin1Char(')'),
-                    QStringLiteral("toburner"));
+                    KymDestination::typeName(KymDestination::Burner));
             setItemData(count() - 1, info.deviceName, kDeviceRole);
         }
-        addItem(tr("Save as DVD Folder"), QStringLiteral("tofolder"));
-        addItem(tr("Save as Image (.iso)"), QStringLiteral("toiso"));
+        addItem(tr("Save as DVD Folder"), KymDestination::typeName(KymDestination::Folder));
+        addItem(tr("Save as Image (.iso)"), KymDestination::typeName(KymDestination::Iso));
 
-        if (m_targetValue.isEmpty()) {
+        if (m_destination.path.isEmpty()) {
             selectRecorderOrDefault(QString());
-        } else if (m_targetType == QLatin1String("tofolder") || m_targetType == QLatin1String("toiso")) {
-            const int index = entryIndex(m_targetType);
+        } else if (m_destination.type == KymDestination::Folder ||
+                   m_destination.type == KymDestination::Iso) {
+            const int index = entryIndex(m_destination.type);
             setCurrentIndex(index);
             m_lastIndex = index;
-            showCustomizedText(QDir::toNativeSeparators(m_targetValue), index);
+            showCustomizedText(QDir::toNativeSeparators(m_destination.path), index);
         } else {
-            selectRecorderOrDefault(m_targetValue);
+            selectRecorderOrDefault(m_destination.path);
         }
         setEnabled(true);
     }
-    if (m_targetType == QLatin1String("toburner"))
+    const bool recorder = m_destination.type == KymDestination::Burner;
+    if (recorder)
         updateSpeedList();
-    emit setSpeedStatus(m_targetType == QLatin1String("toburner"));
+    emit setSpeedStatus(recorder);
     update();
 }
 
@@ -336,43 +314,49 @@ void KyTargetComboBox::on_targetCurrentIndexChanged(int index)
     bool accepted = false;
     {
         QSignalBlocker blocker(this);
-        const QString type = itemData(index).toString();
-        if (type == QLatin1String("tofolder")) {
+        switch (entryType(index)) {
+        case KymDestination::Folder:
             accepted = refreshDataFolderTarget(index);
-        } else if (type == QLatin1String("toiso")) {
+            break;
+        case KymDestination::Iso:
             accepted = refreshIsoTarget(index);
-        } else if (type == QLatin1String("toburner")) {
-            m_targetType = type;
-            m_targetValue = itemData(index, kDeviceRole).toString();
+            break;
+        case KymDestination::Burner:
+            m_destination.type = KymDestination::Burner;
+            m_destination.path = itemData(index, kDeviceRole).toString();
             showCustomizedText(QString(), -1);
             accepted = true;
+            break;
+        case KymDestination::None:
+            break;
         }
         if (accepted) {
             m_lastIndex = index;
         } else if (m_lastIndex >= 0 && m_lastIndex < count() &&
-                   itemData(m_lastIndex).toString() == QLatin1String("toburner")) {
+                   entryType(m_lastIndex) == KymDestination::Burner) {
             setCurrentIndex(m_lastIndex);
         } else {
             // Back to the previous folder or image, shown over no entry.
-            const QString previous = m_targetValue;
+            const QString previous = m_destination.path;
             setCurrentIndex(-1);
             showCustomizedText(previous.isEmpty() ? tr("Please select the destination.")
                                                   : QDir::toNativeSeparators(previous),
                                -1);
         }
     }
-    if (accepted && m_targetType == QLatin1String("toburner")) {
+    const bool recorder = m_destination.type == KymDestination::Burner;
+    if (accepted && recorder) {
         on_updateDiscs();
         updateSpeedList();
     }
-    emit setSpeedStatus(m_targetType == QLatin1String("toburner"));
+    emit setSpeedStatus(recorder);
 }
 
 void KyTargetComboBox::on_updateDiscs()
 {
-    if (m_targetType != QLatin1String("toburner"))
+    if (m_destination.type != KymDestination::Burner)
         return;
-    const BSDiscInfo *disc = DVDBurner::Instance()->GetDiscInfo(m_targetValue);
+    const std::optional<BSDiscInfo> disc = DVDBurner::Instance()->GetDiscInfo(m_destination.path);
     // A blank dual-layer disc holds 7.9 GiB.
     if (disc && disc->writable && disc->freeSize * 10 / (quint64(1) << 30) == 79)
         emit setDiscType(QStringLiteral("D9"));
@@ -382,11 +366,11 @@ void KyTargetComboBox::on_updateDiscs()
 
 void KyTargetComboBox::updateSpeedList()
 {
-    if (m_targetType != QLatin1String("toburner"))
+    if (m_destination.type != KymDestination::Burner)
         return;
     QVector<QString> speeds;
-    if (BSBurnerInfo *info = DVDBurner::Instance()->GetBurnerInfo(m_targetValue)) {
-        const BSDiscInfo *disc = DVDBurner::Instance()->GetDiscInfo(m_targetValue);
+    if (const std::optional<BSBurnerInfo> info = DVDBurner::Instance()->GetBurnerInfo(m_destination.path)) {
+        const std::optional<BSDiscInfo> disc = DVDBurner::Instance()->GetDiscInfo(m_destination.path);
         speeds =
             KyBurnerInfo::GetShowSpeedList(info->recorderFlag, info->speedList, disc ? disc->discType : 0);
     }

@@ -813,18 +813,12 @@ qint64 IBurnerJob::GetRealISOSize() const
     return d->isoSize;
 }
 
-KyDiscInfo *IBurnerJob::GetDiscInfo()
+std::optional<KyDiscInfo> IBurnerJob::GetDiscInfo() const
 {
     QMutexLocker locker(&d->mutex);
-    return d->hasDisc ? &d->disc : nullptr;
-}
-
-bool IBurnerJob::copyDiscInfo(KyDiscInfo &out) const
-{
-    QMutexLocker locker(&d->mutex);
-    if (d->hasDisc)
-        out = d->disc;
-    return d->hasDisc;
+    if (!d->hasDisc)
+        return std::nullopt;
+    return d->disc;
 }
 
 QString IBurnerJob::GetErrorFile() const

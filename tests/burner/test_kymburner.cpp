@@ -5,6 +5,7 @@
 #include "dvdfixture.h"
 #include "testsupport.h"
 
+#include <kybase/kyfilechooser.h>
 #include <kybase/kymessagebox.h>
 #include <kymburner/diskspace.h>
 #include <kymburner/dvdburner.h>
@@ -12,6 +13,7 @@
 #include <kymburner/kytargetcombobox.h>
 #include <kymburner/waitingdiskdialog.h>
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QPushButton>
@@ -173,9 +175,10 @@ private Q_SLOTS:
         const QString dir = TestSupport::freshDir(QStringLiteral("box"));
         QString answer;
         QStringList kinds;
-        KyTargetComboBox::setPathDialogHook([&](const QString &kind, const QString &) {
-            kinds.append(kind);
-            return answer;
+        KyFileChooser::setHook([&](const KyFileChooser::Request &r) {
+            kinds.append(r.mode == KyFileChooser::ExistingDirectory ? QStringLiteral("folder")
+                                                                    : QStringLiteral("iso"));
+            return answer.isEmpty() ? QStringList() : QStringList{answer};
         });
         // A cancelled folder dialog goes back to the recorder.
         box.setCurrentIndex(1);
@@ -193,7 +196,7 @@ private Q_SLOTS:
         box.setCurrentIndex(1);
         QCOMPARE(box.targetType(), QStringLiteral("toiso"));
         QCOMPARE(box.currentIndex(), -1);
-        KyTargetComboBox::setPathDialogHook({});
+        KyFileChooser::setHook({});
 
         // Set without a person.
         QVERIFY(box.setFolderTarget(dir));
@@ -210,6 +213,71 @@ private Q_SLOTS:
         QVERIFY(DVDBurner::Instance()->pseudoDrives().contains(other));
         box.setVolumeName(QStringLiteral("  "));
         QCOMPARE(box.getVolumeName(), QStringLiteral("My DVD"));
+    }
+
+    void workflowWithoutWidgets()
+    {
+        BoxAnswers boxes;
+        const QString dir = TestSupport::freshDir(QStringLiteral("value"));
+        const QString temp = TestSupport::freshDir(QStringLiteral("value-temp"));
+        KymBurnWorkflow workflow;
+        QSignalSpy begin(&workflow, &KymBurnWorkflow::beginGenerate);
+        QSignalSpy finished(&workflow, &KymBurnWorkflow::burnFinished);
+        QVERIFY(!workflow.checkBurnerCondition());
+        QVERIFY(boxes.saw(QStringLiteral("Please select the destination.")));
+
+        // An image named without its extension, a label with spaces around.
+        workflow.setDestination(
+            {KymDestination::Iso, dir + QStringLiteral("/movie"), QStringLiteral(" Trip ")});
+        QCOMPARE(workflow.destination().path, dir + QStringLiteral("/movie.iso"));
+        QCOMPARE(workflow.destination().label(), QStringLiteral("Trip"));
+        workflow.setTempPath(temp);
+        workflow.setDVDSize(dvdSize);
+        workflow.setDVDSource(dvd);
+        QVERIFY(workflow.checkBurnerCondition());
+        QCOMPARE(begin.count(), 1);
+        workflow.startBurnWork();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
+        QVERIFY(finished.last().at(0).toBool());
+        QFile iso(dir + QStringLiteral("/movie.iso"));
+        QVERIFY(iso.open(QIODevice::ReadOnly));
+        // The volume identifier of the primary volume descriptor.
+        QVERIFY(iso.seek(16 * 2048 + 40));
+        QCOMPARE(iso.read(32).trimmed(), QByteArray("Trip"));
+        QVERIFY(DvdCheck::read(iso.fileName()).ok);
+
+        // A device that is no recorder is named; a pseudo-drive joins the
+        // recorders when it is named.
+        workflow.setDestination({KymDestination::Burner, QStringLiteral("/dev/nothing")});
+        QVERIFY(!workflow.checkBurnerCondition());
+        QVERIFY2(boxes.saw(QStringLiteral("/dev/nothing: no such recorder.")),
+                 qPrintable(boxes.texts.join('|')));
+        usePseudoDrives({});
+        const QString other = QStringLiteral("stdio:") + dir + QStringLiteral("/other.img");
+        workflow.setDestination({KymDestination::Burner, other});
+        QVERIFY(workflow.checkBurnerCondition());
+        QTRY_COMPARE_WITH_TIMEOUT(begin.count(), 2, 20000);
+        QCOMPARE(workflow.startedTargetType(), QStringLiteral("toburner"));
+        QVERIFY(DVDBurner::Instance()->pseudoDrives().contains(other));
+        QVERIFY(QApplication::allWidgets().isEmpty());
+    }
+
+    void boxIsAViewOfTheDestination()
+    {
+        BoxAnswers boxes;
+        Workflow w;
+        const QString dir = TestSupport::freshDir(QStringLiteral("view"));
+        w.box->setVolumeName(QStringLiteral("Album"));
+        QVERIFY(w.box->setIsoTarget(dir + QStringLiteral("/a")));
+        const KymDestination chosen = w.box->destination();
+        QCOMPARE(chosen.type, KymDestination::Iso);
+        QCOMPARE(chosen.path, dir + QStringLiteral("/a.iso"));
+        QCOMPARE(chosen.label(), QStringLiteral("Album"));
+        // The burner reads the box; a value set on it does not override the box.
+        QCOMPARE(w.burner->destination(), chosen);
+        w.burner->setDestination({KymDestination::Folder, dir});
+        QCOMPARE(w.burner->destination(), chosen);
+        QCOMPARE(KymDestination::typeFromName(w.box->targetType()), KymDestination::Iso);
     }
 
     void labelsSizesAndFolderName()

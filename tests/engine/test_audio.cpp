@@ -302,13 +302,13 @@ private slots:
     void bytesPerFrame()
     {
         StoryBoardRender story;
-        OutputFormat f = OutputFormat::forStandard(QStringLiteral("PAL"));
+        OutputFormat f = OutputFormat::forStandard(TvStandard::Pal);
         story.setFormat(f);
         QCOMPARE(story.bytesPerFrame(), 7680);
         f.audioChannels = 6;
         story.setFormat(f);
         QCOMPARE(story.bytesPerFrame(), 23040);
-        f = OutputFormat::forStandard(QStringLiteral("NTSC"));
+        f = OutputFormat::forStandard(TvStandard::Ntsc);
         story.setFormat(f);
         QCOMPARE(story.bytesPerFrame(), 6406);
         f.audioChannels = 6;

@@ -22,7 +22,7 @@ private:
     {
         StoryBoardRender story;
         story.setAlbum(&album);
-        story.setFormat(OutputFormat::forStandard(QStringLiteral("PAL")));
+        story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
         AVWriterManager writer;
         if (!writer.init(story.format())) {
             qWarning() << writer.errorString();

@@ -79,7 +79,7 @@ private:
         QString video, audio;
     };
 
-    Run write(const QString &name, const QString &standard, int channels, int videoRate, int audioRate,
+    Run write(const QString &name, TvStandard standard, int channels, int videoRate, int audioRate,
               Album &album, const QString &videoPath = QString())
     {
         Run run;
@@ -182,7 +182,7 @@ private:
     }
 
     // mplex -f 8 must not report an error; dvdauthor must accept the VOB.
-    void multiplexAndAuthor(const Run &run, const QString &standard)
+    void multiplexAndAuthor(const Run &run, TvStandard standard)
     {
         const QString dir = QFileInfo(run.video).absolutePath();
         const QString vob = dir + QStringLiteral("/title.vob");
@@ -195,7 +195,7 @@ private:
         QVERIFY2(!out.contains("**ERROR"), out.constData());
         QCOMPARE(rc, 0);
         QVERIFY(QFileInfo(vob).size() > 0);
-        qputenv("VIDEO_FORMAT", standard == QLatin1String("PAL") ? "PAL" : "NTSC");
+        qputenv("VIDEO_FORMAT", tvStandardName(standard).toLatin1());
         const QString dvd = dir + QStringLiteral("/dvd");
         QVERIFY(TestSupport::run(QStringLiteral("dvdauthor"),
                                  {QStringLiteral("-o"), dvd, QStringLiteral("-t"), vob}, &out) == 0);
@@ -224,27 +224,27 @@ private slots:
     {
         Album album = makeAlbum(3, true); // 3.8 s
         QVERIFY(album.patternFiles.size() >= 16);
-        const Run run = write(QStringLiteral("pal"), QStringLiteral("PAL"), 2, 9000000, 448000, album);
+        const Run run = write(QStringLiteral("pal"), TvStandard::Pal, 2, 9000000, 448000, album);
         checkFiles(run, 720, 576, AVRational{25, 1}, AVRational{16, 15}, 2);
-        multiplexAndAuthor(run, QStringLiteral("PAL"));
+        multiplexAndAuthor(run, TvStandard::Pal);
     }
 
     void ntscSurround()
     {
         Album album = makeAlbum(2, true);
         album.loopAudio = true;
-        const Run run = write(QStringLiteral("ntsc"), QStringLiteral("NTSC"), 6, 6000000, 448000, album);
+        const Run run = write(QStringLiteral("ntsc"), TvStandard::Ntsc, 6, 6000000, 448000, album);
         checkFiles(run, 720, 480, AVRational{30000, 1001}, AVRational{8, 9}, 6);
-        multiplexAndAuthor(run, QStringLiteral("NTSC"));
+        multiplexAndAuthor(run, TvStandard::Ntsc);
     }
 
     void palMonoLowRates()
     {
         Album album = makeAlbum(2, false); // silence
         album.dissolveOnly = true;
-        const Run run = write(QStringLiteral("mono"), QStringLiteral("PAL"), 1, 2000000, 128000, album);
+        const Run run = write(QStringLiteral("mono"), TvStandard::Pal, 1, 2000000, 128000, album);
         checkFiles(run, 720, 576, AVRational{25, 1}, AVRational{16, 15}, 1);
-        multiplexAndAuthor(run, QStringLiteral("PAL"));
+        multiplexAndAuthor(run, TvStandard::Pal);
     }
 
     void fullDiskFails()
@@ -253,7 +253,7 @@ private slots:
         const QString dir = TestSupport::freshDir(QStringLiteral("fulldisk"));
         const QString link = dir + QStringLiteral("/video.m2v");
         QVERIFY(QFile::link(QStringLiteral("/dev/full"), link));
-        const Run run = write(QStringLiteral("full"), QStringLiteral("PAL"), 2, 9000000, 448000, album, link);
+        const Run run = write(QStringLiteral("full"), TvStandard::Pal, 2, 9000000, 448000, album, link);
         QVERIFY(!run.finished);
         QVERIFY2(run.error.contains(QStringLiteral("write"), Qt::CaseInsensitive), qPrintable(run.error));
     }
@@ -262,7 +262,7 @@ private slots:
     {
         StreamWriter writer;
         QVERIFY(!writer.open(QStringLiteral("/nonexistent-folder/video.m2v"),
-                             VideoStreamParams::dvd(QStringLiteral("PAL"), 9000000), AudioStreamParams()));
+                             VideoStreamParams::dvd(TvStandard::Pal, 9000000), AudioStreamParams()));
         QVERIFY(!writer.errorString().isEmpty());
 
         Album album = makeAlbum(1, false);
@@ -274,7 +274,7 @@ private slots:
         manager.setStoryboard(&story);
         auto *bad = new StreamWriter;
         bad->open(QStringLiteral("/nonexistent-folder/video.m2v"),
-                  VideoStreamParams::dvd(QStringLiteral("PAL"), 9000000), AudioStreamParams());
+                  VideoStreamParams::dvd(TvStandard::Pal, 9000000), AudioStreamParams());
         QVERIFY(!manager.addWriter(bad));
         QSignalSpy failed(&manager, &AVWriterManager::failed);
         QVERIFY(!manager.start());

@@ -224,9 +224,8 @@ void TestAlbum::lengths()
 
 void TestAlbum::frameArithmetic()
 {
-    const OutputFormat pal = OutputFormat::forStandard(QStringLiteral("PAL"));
-    const OutputFormat ntsc = OutputFormat::forStandard(QStringLiteral("NTSC"));
-    QCOMPARE(OutputFormat::forStandard(QStringLiteral("pal")).frameRateNum, 30000);
+    const OutputFormat pal = OutputFormat::forStandard(TvStandard::Pal);
+    const OutputFormat ntsc = OutputFormat::forStandard(TvStandard::Ntsc);
     QCOMPARE(framePeriodMs(pal), 40);
     QCOMPARE(framePeriodMs(ntsc), 33);
     QCOMPARE(secondsToFrames(10.0, pal), int64_t(250));
@@ -260,7 +259,7 @@ void TestAlbum::snapping()
     Album album{QString()};
     album.setPhotoDurationExactMs(current);
     album.setTransitionDurationExactMs(current);
-    const OutputFormat format = OutputFormat::forStandard(standard);
+    const OutputFormat format = OutputFormat::forStandard(*parseTvStandard(standard));
     QCOMPARE(album.setPhotoDurationMs(requested, format), expected);
     QCOMPARE(album.photoDuration, expected / 1000.0);
     QCOMPARE(album.setTransitionDurationMs(requested, format), expected);
@@ -276,7 +275,7 @@ void TestAlbum::syncWithAudio()
     AudioInfo a;
     a.clipEnd = 60;
     album.audios = {a, a};
-    const OutputFormat pal = OutputFormat::forStandard(QStringLiteral("PAL"));
+    const OutputFormat pal = OutputFormat::forStandard(TvStandard::Pal);
     QVERIFY(album.fitPhotoDurationToAudio(pal));
     QCOMPARE(album.photoDurationMs, 10680);
     QCOMPARE(album.photoDuration, 10.68);
@@ -293,7 +292,7 @@ void TestAlbum::syncWithAudioBounds()
 {
     Album album{QString()};
     album.useTransition = false;
-    const OutputFormat pal = OutputFormat::forStandard(QStringLiteral("PAL"));
+    const OutputFormat pal = OutputFormat::forStandard(TvStandard::Pal);
     QVERIFY(!album.fitPhotoDurationToAudio(pal)); // no photos, no clips
     album.photos = {ImageInfo(), ImageInfo()};
     AudioInfo a;

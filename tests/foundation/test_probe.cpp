@@ -54,6 +54,7 @@ private Q_SLOTS:
     void photoWithoutExif();
     void malformedExifIsNoExif();
     void thumbnails();
+    void largeJpegScaledWhileDecoding();
     void rejectsUndecodableAndHostileImages();
     void audioContainers_data();
     void audioContainers();
@@ -169,6 +170,44 @@ void TestProbe::thumbnails()
     QVERIFY(probeImage(indexed, gif));
     QVERIFY(isGrey(indexed.thumbnail.pixel(2, 30)));
     QCOMPARE(qAlpha(indexed.thumbnail.pixel(2, 30)), 255);
+}
+
+void TestProbe::largeJpegScaledWhileDecoding()
+{
+    // A JPEG larger than the thumbnail is decoded at a reduced size: the
+    // record still carries the full dimensions from the header, its depth,
+    // and thumbnails of the right picture.
+    const QString path = m_dir + QStringLiteral("/large.jpg");
+    QVERIFY(quadrants(1600, 400).save(path, "JPEG", 95));
+    QVERIFY(writeExif(path, 6));
+    ImageInfo info;
+    QVERIFY(probeImage(info, path));
+    QCOMPARE(info.width, 1600);
+    QCOMPARE(info.height, 400);
+    QCOMPARE(info.depth, 32);
+    QCOMPARE(info.exifRotation, 90);
+    QCOMPARE(info.exifText[1], QStringLiteral("Test Camera 1"));
+    QCOMPARE(info.thumbnail.size(), QSize(80, 60));
+    QCOMPARE(info.thumbnailTurned.size(), QSize(80, 60));
+    // 1600 x 400 fits 80 x 20, centred at rows 20..39.
+    QVERIFY(isGrey(info.thumbnail.pixel(40, 5)));
+    const QRgb red = info.thumbnail.pixel(10, 24);
+    QVERIFY(qRed(red) > 200 && qGreen(red) < 60 && qBlue(red) < 60);
+    const QRgb yellow = info.thumbnail.pixel(70, 36);
+    QVERIFY(qRed(yellow) > 200 && qGreen(yellow) > 200 && qBlue(yellow) < 60);
+    // Turned: 400 x 1600 fits 15 x 60; red moves to the top right.
+    const QRgb turnedRed = info.thumbnailTurned.pixel(44, 5);
+    QVERIFY(qRed(turnedRed) > 200 && qGreen(turnedRed) < 60);
+
+    // A grey-level JPEG keeps its 8-bit depth.
+    const QString grey = m_dir + QStringLiteral("/grey.jpg");
+    QVERIFY(quadrants(640, 480).convertToFormat(QImage::Format_Grayscale8).save(grey, "JPEG"));
+    ImageInfo greyInfo;
+    QVERIFY(probeImage(greyInfo, grey));
+    QCOMPARE(greyInfo.width, 640);
+    QCOMPARE(greyInfo.height, 480);
+    QCOMPARE(greyInfo.depth, 8);
+    QCOMPARE(greyInfo.thumbnail.size(), QSize(80, 60));
 }
 
 void TestProbe::rejectsUndecodableAndHostileImages()

@@ -34,6 +34,7 @@ private Q_SLOTS:
     void valuesPersistImmediately();
     void videoStandard_data();
     void videoStandard();
+    void dvdChoices();
     void ntscListCarriedOver();
     void affinityMasks();
     void affinityAppliesToEveryThread();
@@ -61,8 +62,8 @@ void TestSettings::defaultsWhenAbsent()
     QCOMPARE(cpuType(m_pref), 0);
     QCOMPARE(cpuInUse(m_pref, 6), 6);
     QCOMPARE(cpuInUse(m_pref, 0), 1);
-    QCOMPARE(AppSettings::videoStandard(m_pref), QString());
-    QCOMPARE(afterBurnAction(m_pref), 5);
+    QCOMPARE(AppSettings::videoStandard(m_pref), std::nullopt);
+    QCOMPARE(afterBurnAction(m_pref), AfterMakingAction::DoNothing);
     QCOMPARE(deleteTemp(m_pref), true);
     QCOMPARE(autoUpdateEnable(m_pref), true);
     QCOMPARE(updateInterval(m_pref), 1);
@@ -79,7 +80,14 @@ void TestSettings::malformedValuesConvert()
     m_pref->setValue(kAfterBurnAction, QStringLiteral("4"));
     QCOMPARE(cpuType(m_pref), 0);
     QCOMPARE(updateInterval(m_pref), 0);
-    QCOMPARE(afterBurnAction(m_pref), 4);
+    QCOMPARE(afterBurnAction(m_pref), AfterMakingAction::ShutDown);
+    // Codes that name no action do nothing.
+    for (const char *code : {"3", "7", "-1", "stand by"}) {
+        m_pref->setValue(kAfterBurnAction, QString::fromLatin1(code));
+        QCOMPARE(afterBurnAction(m_pref), AfterMakingAction::DoNothing);
+    }
+    m_pref->setValue(kAfterBurnAction, 1);
+    QCOMPARE(afterBurnAction(m_pref), AfterMakingAction::StandBy);
     // White space only: the pictures folder instead.
     QCOMPARE(photoLastDir(m_pref), QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
     m_pref->setValue(kPhotoLastDir, QStringLiteral("  /data/photos \t"));
@@ -106,8 +114,12 @@ void TestSettings::videoStandard_data()
     QTest::newRow("Germany") << QString() << int(QLocale::Germany) << "PAL";
     QTest::newRow("UK") << QString() << int(QLocale::UnitedKingdom) << "PAL";
     QTest::newRow("Korea") << QString() << int(QLocale::SouthKorea) << "NTSC";
-    QTest::newRow("stored pal kept as stored") << "pal" << int(QLocale::UnitedStates) << "pal";
+    // A stored standard is read in any case: "pal" is PAL, in the frame rate
+    // too (it once came back unchanged and then counted as NTSC).
+    QTest::newRow("stored pal in the US") << "pal" << int(QLocale::UnitedStates) << "PAL";
+    QTest::newRow("stored Pal with spaces") << " Pal " << int(QLocale::Japan) << "PAL";
     QTest::newRow("stored NTSC in Germany") << "NTSC" << int(QLocale::Germany) << "NTSC";
+    QTest::newRow("stored ntsc in Germany") << "ntsc" << int(QLocale::Germany) << "NTSC";
     QTest::newRow("unrelated text") << "SECAM" << int(QLocale::Canada) << "NTSC";
 }
 
@@ -118,10 +130,57 @@ void TestSettings::videoStandard()
     QFETCH(QString, expected);
     if (!stored.isNull())
         m_pref->setValue(kVideoStandard, stored);
-    QCOMPARE(currentVideoStandard(m_pref, QLocale::Territory(territory)), expected);
-    // The frame rate follows the exact text "PAL" only.
-    const OutputFormat f = OutputFormat::forStandard(expected);
+    const TvStandard standard = currentVideoStandard(m_pref, QLocale::Territory(territory));
+    QCOMPARE(tvStandardName(standard), expected);
+    const OutputFormat f = OutputFormat::forStandard(standard);
     QCOMPARE(f.frameRateNum, expected == QLatin1String("PAL") ? 25 : 30000);
+    // Storing a standard writes its canonical name.
+    setVideoStandard(m_pref, standard);
+    QCOMPARE(m_pref->value(kVideoStandard).toString(), expected);
+}
+
+void TestSettings::dvdChoices()
+{
+    QCOMPARE(parseTvStandard(QStringLiteral("pAl")), TvStandard::Pal);
+    QCOMPARE(parseTvStandard(QStringLiteral("NTSC")), TvStandard::Ntsc);
+    QCOMPARE(parseTvStandard(QStringLiteral("SECAM")), std::nullopt);
+    QCOMPARE(parseTvStandard(QString()), std::nullopt);
+
+    for (OutputTarget t : {KymDestination::Folder, KymDestination::Iso, KymDestination::Burner})
+        QCOMPARE(parseOutputTarget(outputTargetName(t)), t);
+    QCOMPARE(outputTargetName(KymDestination::Iso), QStringLiteral("toiso"));
+    QCOMPARE(parseOutputTarget(QStringLiteral("toburner")), KymDestination::Burner);
+    QCOMPARE(parseOutputTarget(QStringLiteral("ToIso")), std::nullopt);
+    QCOMPARE(parseOutputTarget(QString()), std::nullopt);
+
+    QCOMPARE(afterMakingActionFromCode(2), AfterMakingAction::Hibernate);
+    QCOMPARE(afterMakingActionFromCode(0), AfterMakingAction::ExitProgram);
+    QCOMPARE(afterMakingActionFromCode(3), AfterMakingAction::DoNothing);
+    QCOMPARE(afterMakingActionCode(AfterMakingAction::ShutDown), 4);
+
+    // Video: Mbit/s from 2 to 9, decimals kept; quality names.
+    QCOMPARE(parseVideoBitRate(QStringLiteral("9")), 9000000);
+    QCOMPARE(parseVideoBitRate(QStringLiteral("6.125")), 6125000);
+    QCOMPARE(parseVideoBitRate(QStringLiteral("2")), 2000000);
+    for (const char *bad : {"1.99", "9.01", "nan", "inf", "-5", "", "fast"})
+        QCOMPARE(parseVideoBitRate(QString::fromLatin1(bad)), std::nullopt);
+    QCOMPARE(parseVideoQuality(QStringLiteral("High")), kHighVideoBitRate);
+    QCOMPARE(parseVideoQuality(QStringLiteral("normal")), 5000000);
+    QCOMPARE(parseVideoQuality(QStringLiteral("LOW")), 2000000);
+    QCOMPARE(parseVideoQuality(QStringLiteral("6.5")), 6500000);
+    QCOMPARE(formatVideoBitRate(9000000), QStringLiteral("9"));
+    QCOMPARE(formatVideoBitRate(6500000), QStringLiteral("6.5"));
+    QCOMPARE(formatVideoBitRate(6125000), QStringLiteral("6.125"));
+
+    // Audio: whole kbit/s from 128 to 448; channels 1, 2 or 6.
+    QCOMPARE(parseAudioBitRate(QStringLiteral("192")), 192000);
+    QCOMPARE(parseAudioBitRate(QStringLiteral("448")), 448000);
+    for (const char *bad : {"127", "449", "192.5", "x"})
+        QCOMPARE(parseAudioBitRate(QString::fromLatin1(bad)), std::nullopt);
+    QCOMPARE(formatAudioBitRate(320000), QStringLiteral("320"));
+    QCOMPARE(parseAudioChannels(QStringLiteral("6")), 6);
+    for (const char *bad : {"0", "3", "5.1", ""})
+        QCOMPARE(parseAudioChannels(QString::fromLatin1(bad)), std::nullopt);
 }
 
 void TestSettings::ntscListCarriedOver()

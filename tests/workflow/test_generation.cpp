@@ -1,5 +1,6 @@
 // The generation controller driven directly, as the GUI will drive it:
 // failures of a later step end the run with a message and clean up.
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -67,8 +68,8 @@ void TestGeneration::missingMultiplexerFailsTheRun()
 
     const Album album = makeAlbum(2);
     GenerationRequest request;
-    request.targetType = QStringLiteral("toiso");
-    request.targetValue = m_dir + QStringLiteral("/broken.iso");
+    request.destination.type = KymDestination::Iso;
+    request.destination.path = m_dir + QStringLiteral("/broken.iso");
     request.tempBase = m_dir + QStringLiteral("/temp");
     GenerationController controller;
     QSignalSpy finished(&controller, &GenerationController::finished);
@@ -84,7 +85,7 @@ void TestGeneration::missingMultiplexerFailsTheRun()
     for (const QList<QVariant> &step : steps)
         sawAuthoring = sawAuthoring || step.at(0).toInt() == CreatingDVD;
     QVERIFY(sawAuthoring);
-    QVERIFY(!QFileInfo::exists(request.targetValue));
+    QVERIFY(!QFileInfo::exists(request.destination.path));
     QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
@@ -93,8 +94,8 @@ void TestGeneration::abortWhileEncoding()
     Album album = makeAlbum(3);
     album.setPhotoDurationExactMs(60000);
     GenerationRequest request;
-    request.targetType = QStringLiteral("tofolder");
-    request.targetValue = m_dir + QStringLiteral("/dvds");
+    request.destination.type = KymDestination::Folder;
+    request.destination.path = m_dir + QStringLiteral("/dvds");
     request.tempBase = m_dir + QStringLiteral("/temp-abort");
     GenerationController controller;
     QSignalSpy finished(&controller, &GenerationController::finished);
@@ -107,19 +108,21 @@ void TestGeneration::abortWhileEncoding()
     QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     // A new run can start after an aborted one.
     Album small = makeAlbum(1);
-    request.targetValue = m_dir + QStringLiteral("/dvds2");
+    request.destination.path = m_dir + QStringLiteral("/dvds2");
     QVERIFY(controller.start(&small, request));
     QVERIFY(finished.wait(120000));
     QCOMPARE(finished.last().at(0).toBool(), true);
     QVERIFY(QFileInfo::exists(controller.outputPath() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
+    // A DVD made without a window creates no widget at all.
+    QVERIFY(QApplication::allWidgets().isEmpty());
 }
 
 void TestGeneration::failedStartLeavesEarlierRunAlone()
 {
     const Album album = makeAlbum(1);
     GenerationRequest request;
-    request.targetType = QStringLiteral("tofolder");
-    request.targetValue = m_dir + QStringLiteral("/dvds-kept");
+    request.destination.type = KymDestination::Folder;
+    request.destination.path = m_dir + QStringLiteral("/dvds-kept");
     request.tempBase = m_dir + QStringLiteral("/temp-kept");
     request.deleteTemp = false;
     GenerationController controller;
@@ -142,10 +145,8 @@ void TestGeneration::failedStartLeavesEarlierRunAlone()
 void TestGeneration::sizeEstimate()
 {
     // 5 Mbit/s, 192 kbit/s, 600 s: 389400000 bytes, plus 5 percent.
-    QCOMPARE(GenerationController::estimateDvdSize(QStringLiteral("5"), QStringLiteral("192"), 600.0),
-             quint64(408870000));
-    QCOMPARE(GenerationController::estimateDvdSize(QStringLiteral("9"), QStringLiteral("448"), 0.0),
-             quint64(0));
+    QCOMPARE(GenerationController::estimateDvdSize(5000000, 192000, 600.0), quint64(408870000));
+    QCOMPARE(GenerationController::estimateDvdSize(9000000, 448000, 0.0), quint64(0));
 }
 
 int main(int argc, char **argv)

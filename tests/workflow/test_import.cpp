@@ -184,20 +184,21 @@ void TestImport::optionValues()
                                "4000", "--no-transition", "--volume-label", "  ", "--", "--odd-name.jpg"});
     QVERIFY2(parsed.options, qPrintable(parsed.error));
     const MakeDvdOptions &o = *parsed.options;
-    QCOMPARE(o.targetType, QStringLiteral("toburner"));
-    QCOMPARE(o.targetValue, QStringLiteral("stdio:/tmp/x.img"));
-    QCOMPARE(o.videoBitRate, QStringLiteral("5"));
-    QCOMPARE(o.standard, QStringLiteral("NTSC"));
-    QCOMPARE(o.audioBitRate, 448);
+    QCOMPARE(o.destination.type, KymDestination::Burner);
+    QCOMPARE(o.destination.path, QStringLiteral("stdio:/tmp/x.img"));
+    QCOMPARE(o.videoBitRate, 5000000);
+    QCOMPARE(o.standard, TvStandard::Ntsc);
+    QCOMPARE(o.audioBitRate, 448000);
     QCOMPARE(o.channels, 6);
     QCOMPARE(o.copies, 3);
     QCOMPARE(o.photoDurationMs, 4000);
     QVERIFY(o.noTransition);
-    QCOMPARE(o.volumeLabel, QStringLiteral("My DVD"));
+    QCOMPARE(o.destination.volumeLabel, QStringLiteral("My DVD"));
     QCOMPARE(o.inputs, QStringList{"--odd-name.jpg"});
     const MakeDvdParse custom = parseMakeDvdArguments({"--quality", "6.50", "--to-iso", "x.iso", "p.jpg"});
     QVERIFY(custom.options);
-    QCOMPARE(custom.options->videoBitRate, QStringLiteral("6.5"));
+    QCOMPARE(custom.options->videoBitRate, 6500000);
+    QCOMPARE(custom.options->standard, std::nullopt);
     QVERIFY(parseMakeDvdArguments({"--help"}).options->help);
 }
 

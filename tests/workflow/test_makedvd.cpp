@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QSettings>
 #include <QTest>
 
 #include <csignal>
@@ -152,10 +153,18 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
 
     const QString iso = work + QStringLiteral("/out/slide show");
     QDir().mkpath(work + QStringLiteral("/out"));
+    // The standard comes from the settings, stored in lower case: still PAL.
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Sorvel"),
+                       QStringLiteral("Sorvel"));
+    settings.setValue(QStringLiteral("VideoStandard"), QStringLiteral("pal"));
+    settings.sync();
     const Run r =
-        makeDvd({"--to-iso", iso, "--standard", "PAL", "--photo-duration", "1000", "--transition-duration",
-                 "520", "--temp-dir", temp, m_photos[0], corrupt, m_photos[1], text, m_photos[2], m_music});
+        makeDvd({"--to-iso", iso, "--photo-duration", "1000", "--transition-duration", "520", "--temp-dir",
+                 temp, m_photos[0], corrupt, m_photos[1], text, m_photos[2], m_music});
+    settings.remove(QStringLiteral("VideoStandard"));
+    settings.sync();
     QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY(r.err.contains("s of video, PAL,"));
     QVERIFY(r.err.contains("Some files have not been added to the list:"));
     QVERIFY(r.err.contains(corrupt.toLocal8Bit()));
     QVERIFY(r.err.contains(text.toLocal8Bit()));

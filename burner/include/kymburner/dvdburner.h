@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include <optional>
+
 // One recorder as the burning library knows it.
 struct BSBurnerInfo {
     QString deviceName; // the whole device name: "/dev/sr0", "stdio:/path"
@@ -43,7 +45,9 @@ enum burn_working_state {
 };
 
 // Process-wide facade over the disc-recording engine: the device list, the
-// disc caches and at most one running job.
+// disc caches and at most one running job. The device thread refreshes the
+// caches while the GUI thread reads them: every reader gets a copy taken
+// under the lock.
 class DVDBurner
 {
 public:
@@ -57,13 +61,15 @@ public:
 
     void UpdateDevices();
     QVector<BSBurnerInfo> GetBurnerInfos();
-    BSBurnerInfo *GetBurnerInfo(const QString &name);
+    // The recorder of that device name (the last one listed), if any.
+    std::optional<BSBurnerInfo> GetBurnerInfo(const QString &name);
     int CheckBeforeDriveStatusISCDRom(const QString &name);
     void UpdateDiscs(bool onlyRecorders);
     void UpdateDiscInfo(const QString &device);
-    BSDiscInfo *GetDiscInfo(const QString &device);
+    // The disc last seen in the device's drive, if any.
+    std::optional<BSDiscInfo> GetDiscInfo(const QString &device);
     void UpdateDiscISOMes();
-    BSDiscISOInfo *GetDiscISOInfo(const QString &device);
+    std::optional<BSDiscISOInfo> GetDiscISOInfo(const QString &device);
     bool DiscHaveISOContent(const QString &device);
     void UpdateMacSpeedList(BSBurnerInfo &info);
 

@@ -1,15 +1,17 @@
 #pragma once
 
+#include <kymburner/kymdestination.h>
+
 #include <QComboBox>
 #include <QString>
 #include <QVector>
 
-#include <functional>
-
 // The destination box: one entry per disc recorder, then "Save as DVD
-// Folder" and "Save as Image (.iso)". targetType() is "toburner", "tofolder"
-// or "toiso"; targetValue() the recorder's device name, the folder or the
-// image path.
+// Folder" and "Save as Image (.iso)". It is the window's view of a
+// destination value: choosing an entry (and the folder or image file it
+// asks for) edits destination(), which the burn workflow reads.
+// targetType() is "toburner", "tofolder" or "toiso"; targetValue() the
+// recorder's device name, the folder or the image path.
 class KyTargetComboBox : public QComboBox
 {
     Q_OBJECT
@@ -17,8 +19,9 @@ public:
     explicit KyTargetComboBox(QWidget *parent = nullptr);
     ~KyTargetComboBox() override;
 
-    QString targetType() const { return m_targetType; }
-    QString targetValue() const { return m_targetValue; }
+    KymDestination destination() const { return m_destination; }
+    QString targetType() const { return KymDestination::typeName(m_destination.type); }
+    QString targetValue() const { return m_destination.path; }
     QString getVolumeName() const;
     void setVolumeName(const QString &name);
     QString defaultSavePath() const;
@@ -39,12 +42,10 @@ public:
     bool setRecorderTarget(const QString &device);
 
     // An image path with ".iso" appended unless it already ends with it.
-    static QString isoPathWithExtension(QString path);
-
-    // Answers the folder and image dialogs without showing them (tests).
-    // kind is "folder" or "iso"; an empty answer cancels.
-    using PathDialogHook = std::function<QString(const QString &kind, const QString &startPath)>;
-    static PathDialogHook setPathDialogHook(PathDialogHook hook);
+    static QString isoPathWithExtension(const QString &path)
+    {
+        return KymDestination::isoPathWithExtension(path);
+    }
 
 Q_SIGNALS:
     void updateSpeedList(QVector<QString> vecSpeedList);
@@ -60,21 +61,19 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString askPath(const QString &kind, const QString &title, const QString &start);
-    bool setPathTarget(const QString &type, const QString &path);
+    bool setPathTarget(KymDestination::Type type, const QString &path);
     void refreshNow();
     int recorderIndex(const QString &key) const;
-    void applyPathTarget(const QString &type, const QString &path, int index);
+    void applyPathTarget(KymDestination::Type type, const QString &path, int index);
     bool acceptFolder(const QString &folder, int index);
     bool acceptIso(const QString &path, int index);
-    int entryIndex(const QString &type) const;
+    int entryIndex(KymDestination::Type type) const;
+    KymDestination::Type entryType(int index) const;
     void selectRecorderOrDefault(const QString &device);
 
     QString m_customText;
     int m_customIndex = -1;
-    QString m_targetValue;
-    QString m_targetType;
-    QString m_volumeName;
+    KymDestination m_destination;
     int m_lastIndex = -1;
     QString m_lastFolder;
     QString m_lastIso;

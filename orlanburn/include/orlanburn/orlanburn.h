@@ -6,6 +6,7 @@
 #include <QVector>
 
 #include <memory>
+#include <optional>
 
 // The disc-recording engine: drives and the discs in them (libburn, plus
 // "stdio:" pseudo-drives that record into a file), ISO images of DVD folders
@@ -215,10 +216,9 @@ public:
     void Stop();
 
     qint64 GetRealISOSize() const;
-    // The disc seen by the last check, null before any. The record is
-    // rewritten by the job's thread; copyDiscInfo reads it safely.
-    KyDiscInfo *GetDiscInfo();
-    bool copyDiscInfo(KyDiscInfo &out) const;
+    // A copy of the disc seen by the last check, none before any (the job's
+    // thread rewrites its record while it checks).
+    std::optional<KyDiscInfo> GetDiscInfo() const;
     // Diagnostic text of the last failure (the failing program's output).
     QString GetErrorFile() const;
 

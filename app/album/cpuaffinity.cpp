@@ -1,4 +1,4 @@
-#include "mainwindow/startup.h"
+#include "album/cpuaffinity.h"
 
 #include <QDir>
 #include <QLoggingCategory>
@@ -9,7 +9,7 @@
 
 #include "album/appsettings.h"
 
-Q_LOGGING_CATEGORY(lcStartup, "sorvel.startup")
+Q_LOGGING_CATEGORY(lcAffinity, "sorvel.affinity")
 
 namespace CpuAffinity {
 
@@ -71,7 +71,7 @@ bool applyToProcess(const QBitArray &mask)
         return sched_setaffinity(0, sizeof set, &set) == 0;
     for (const QString &task : tasks) {
         if (sched_setaffinity(pid_t(task.toInt()), sizeof set, &set) != 0) {
-            qCDebug(lcStartup) << "affinity refused for thread" << task;
+            qCDebug(lcAffinity) << "affinity refused for thread" << task;
             ok = false;
         }
     }

@@ -1,0 +1,103 @@
+#include "album/dvdchoices.h"
+
+#include <QtGlobal>
+
+#include <cmath>
+
+std::optional<TvStandard> parseTvStandard(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("PAL"), Qt::CaseInsensitive) == 0)
+        return TvStandard::Pal;
+    if (t.compare(QLatin1String("NTSC"), Qt::CaseInsensitive) == 0)
+        return TvStandard::Ntsc;
+    return std::nullopt;
+}
+
+QString tvStandardName(TvStandard standard)
+{
+    return standard == TvStandard::Pal ? QStringLiteral("PAL") : QStringLiteral("NTSC");
+}
+
+std::optional<OutputTarget> parseOutputTarget(const QString &text)
+{
+    const OutputTarget target = KymDestination::typeFromName(text.trimmed());
+    if (target == KymDestination::None)
+        return std::nullopt;
+    return target;
+}
+
+QString outputTargetName(OutputTarget target)
+{
+    return KymDestination::typeName(target);
+}
+
+AfterMakingAction afterMakingActionFromCode(int code)
+{
+    switch (code) {
+    case int(AfterMakingAction::ExitProgram):
+    case int(AfterMakingAction::StandBy):
+    case int(AfterMakingAction::Hibernate):
+    case int(AfterMakingAction::ShutDown):
+        return AfterMakingAction(code);
+    default:
+        return AfterMakingAction::DoNothing;
+    }
+}
+
+std::optional<int> parseVideoBitRate(const QString &mbps)
+{
+    bool ok = false;
+    const double value = mbps.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    // The same tolerance as the custom rate's input check.
+    if (value < kMinVideoBitRate / 1e6 - 1e-7 || value > kMaxVideoBitRate / 1e6 + 1e-7)
+        return std::nullopt;
+    return qBound(kMinVideoBitRate, int(std::llround(value * 1e6)), kMaxVideoBitRate);
+}
+
+std::optional<int> parseVideoQuality(const QString &text)
+{
+    const QString name = text.trimmed().toLower();
+    if (name == QLatin1String("high"))
+        return kHighVideoBitRate;
+    if (name == QLatin1String("normal"))
+        return kNormalVideoBitRate;
+    if (name == QLatin1String("low"))
+        return kLowVideoBitRate;
+    return parseVideoBitRate(text);
+}
+
+QString formatVideoBitRate(int bitsPerSecond)
+{
+    return QString::number(bitsPerSecond / 1e6, 'g', 9);
+}
+
+std::optional<int> parseAudioBitRate(const QString &kbps)
+{
+    bool ok = false;
+    const int value = kbps.trimmed().toInt(&ok);
+    if (!ok || value < kMinAudioBitRate / 1000 || value > kMaxAudioBitRate / 1000)
+        return std::nullopt;
+    return value * 1000;
+}
+
+QString formatAudioBitRate(int bitsPerSecond)
+{
+    return QString::number(bitsPerSecond / 1000);
+}
+
+bool isAudioChannelCount(int channels)
+{
+    return channels == 1 || channels == 2 || channels == 6;
+}
+
+std::optional<int> parseAudioChannels(const QString &text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok || !isAudioChannelCount(value))
+        return std::nullopt;
+    return value;
+}

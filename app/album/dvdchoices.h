@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+#include "kymburner/kymdestination.h"
+
+// The choices a person makes for a DVD, as types: the TV standard, the kind
+// of destination, the action after making, the bit rates and the audio
+// channels. Texts from the settings, the command line and the dialogs are
+// parsed once with the functions below; everything past that edge passes
+// these values and never compares texts again.
+
+enum class TvStandard { Pal, Ntsc };
+
+// "PAL" or "NTSC" in any case, with surrounding white space ignored.
+std::optional<TvStandard> parseTvStandard(const QString &text);
+// "PAL" or "NTSC", the texts stored in the settings and shown in lists.
+QString tvStandardName(TvStandard standard);
+
+// Folder, ISO image or recorder; the texts are "tofolder", "toiso",
+// "toburner".
+using OutputTarget = KymDestination::Type;
+std::optional<OutputTarget> parseOutputTarget(const QString &text);
+QString outputTargetName(OutputTarget target);
+
+// What happens once the DVD is made; the numbers are the stored
+// "AfterBurnAction" codes, the same in every menu, list and dialog.
+enum class AfterMakingAction { ExitProgram = 0, StandBy = 1, Hibernate = 2, ShutDown = 4, DoNothing = 5 };
+// The action of a stored code; any code that names none does nothing.
+AfterMakingAction afterMakingActionFromCode(int code);
+inline int afterMakingActionCode(AfterMakingAction action)
+{
+    return int(action);
+}
+
+// Video bit rates are held in bit/s and written in Mbit/s ("9", "6.5"); the
+// range is that of the custom bit rate dialog, 2 to 9 Mbit/s.
+constexpr int kMinVideoBitRate = 2000000;
+constexpr int kMaxVideoBitRate = 9000000;
+constexpr int kHighVideoBitRate = 9000000;
+constexpr int kNormalVideoBitRate = 5000000;
+constexpr int kLowVideoBitRate = 2000000;
+// A decimal number of Mbit/s within the range; nothing for anything else.
+std::optional<int> parseVideoBitRate(const QString &mbps);
+// As parseVideoBitRate, and also the quality names "high", "normal" and
+// "low" (any case) of the quality list.
+std::optional<int> parseVideoQuality(const QString &text);
+// Mbit/s in the shortest form: 9000000 gives "9", 6500000 "6.5".
+QString formatVideoBitRate(int bitsPerSecond);
+
+// Audio bit rates are held in bit/s and written in kbit/s ("192"); the range
+// is that of the custom bit rate dialog, 128 to 448 kbit/s. The AC-3 encoder
+// uses the nearest rate of its own list.
+constexpr int kMinAudioBitRate = 128000;
+constexpr int kMaxAudioBitRate = 448000;
+constexpr int kDefaultAudioBitRate = 192000;
+// A whole number of kbit/s within the range.
+std::optional<int> parseAudioBitRate(const QString &kbps);
+QString formatAudioBitRate(int bitsPerSecond);
+
+// 1 (mono), 2 (stereo) or 6 (5.1).
+constexpr int kDefaultAudioChannels = 2;
+bool isAudioChannelCount(int channels);
+std::optional<int> parseAudioChannels(const QString &text);

@@ -1,0 +1,93 @@
+#pragma once
+
+// Helpers of the dialog tests: answering message boxes and file choosers
+// like a person would, catching folders sent to the file manager, and
+// keeping a picture of each dialog for a look.
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QList>
+#include <QObject>
+#include <QUrl>
+#include <QWidget>
+
+#include "kybase/kyfilechooser.h"
+#include "kybase/kymessagebox.h"
+#include "testsupport.h"
+
+// Records every message box and answers it with the next queued answer
+// (No when the queue is empty, the safe answer of every question).
+class MessageRecorder
+{
+public:
+    MessageRecorder()
+    {
+        m_previous = KyMessageBox::setAnswerHook([this](const KyMessageBox::Request &request) {
+            requests.append(request);
+            if (onRequest)
+                onRequest(request);
+            return answers.isEmpty() ? QDialogButtonBox::No : answers.takeFirst();
+        });
+    }
+    ~MessageRecorder() { KyMessageBox::setAnswerHook(m_previous); }
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const auto &r : requests)
+            out << r.text;
+        return out;
+    }
+
+    QList<KyMessageBox::Request> requests;
+    QList<QDialogButtonBox::StandardButton> answers;
+    std::function<void(const KyMessageBox::Request &)> onRequest;
+
+private:
+    KyMessageBox::AnswerHook m_previous;
+};
+
+// Answers file and folder dialogs with queued paths (cancel when empty).
+class ChooserRecorder
+{
+public:
+    ChooserRecorder()
+    {
+        m_previous = KyFileChooser::setHook([this](const KyFileChooser::Request &request) {
+            requests.append(request);
+            return answers.isEmpty() ? QStringList() : QStringList{answers.takeFirst()};
+        });
+    }
+    ~ChooserRecorder() { KyFileChooser::setHook(m_previous); }
+
+    QList<KyFileChooser::Request> requests;
+    QStringList answers;
+
+private:
+    KyFileChooser::Hook m_previous;
+};
+
+// Stands in for the desktop's file manager: records the local folders the
+// program asks to open.
+class FileManagerRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    FileManagerRecorder() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open"); }
+    ~FileManagerRecorder() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    QList<QUrl> opened;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+// Saves a picture of the widget under the test's temporary folder
+// (shots/NAME.png) and returns its path.
+inline QString saveShot(QWidget *widget, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("SORVEL_TEST_TMP", QDir::tempPath()) + QStringLiteral("/shots");
+    QDir().mkpath(dir);
+    const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
+    widget->grab().save(path);
+    return path;
+}

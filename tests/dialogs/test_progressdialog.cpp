@@ -1,0 +1,539 @@
+// The generation progress dialog as a person sees it while the settings
+// dialog and the burn workflow drive it: rows and their icons through the
+// states of a run, failure marking, the percentage, the clock, the close
+// rules with their question, "Burn Next", the action after making, and the
+// result with its folder.
+#include <QComboBox>
+#include <QLabel>
+#include <QMovie>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "dialogtestutil.h"
+#include "kybase/kyapplication.h"
+#include "workflow/dvdgenerateprogressdialog.h"
+
+using Dlg = DVDGenerateProgressDialog;
+
+class TestProgressDialog : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void stepIconsArePlayable();
+    void rowsPerTarget_data();
+    void rowsPerTarget();
+    void stateTable_data();
+    void stateTable();
+    void failureMarking_data();
+    void failureMarking();
+    void statusTexts();
+    void percentage();
+    void elapsedClock();
+    void closeRefusedWhileCheckingDisc();
+    void closeAsksWhileWorking();
+    void closeAfterTheEnd();
+    void burnNext();
+    void postTaskActions();
+    void resultAndOpenFolder();
+    void pictures();
+
+private:
+    struct Form {
+        Form()
+        {
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        }
+        template <typename T> T *get(const QString &name) { return dialog.findChild<T *>(name); }
+        QLabel *rowText(int row) { return get<QLabel>(QStringLiteral("labelinfostep0%1").arg(row + 1)); }
+        QLabel *rowIcon(int row) { return get<QLabel>(QStringLiteral("labelimgstep0%1").arg(row + 1)); }
+        QStringList rows()
+        {
+            QStringList out;
+            for (int r = 0; r < Dlg::kRowCount; ++r) {
+                if (rowText(r)->isVisible())
+                    out << rowText(r)->text();
+            }
+            return out;
+        }
+        QList<int> icons(int count)
+        {
+            QList<int> out;
+            for (int r = 0; r < count; ++r)
+                out << dialog.rowIcon(r);
+            return out;
+        }
+        // One status as the settings dialog sends while working.
+        void step(generateWorkingState state)
+        {
+            dialog.setDlgStatus(QStringLiteral("Creating DVD..."), state, QString(), QString(), false,
+                                QStringLiteral("Abort"), true);
+        }
+        Dlg dialog;
+    };
+};
+
+void TestProgressDialog::stepIconsArePlayable()
+{
+    // The pictures made by the build are movies Qt can play.
+    Form f;
+    f.dialog.setTargetType(QStringLiteral("toiso"), false);
+    const QString skin = f.dialog.skinFolder();
+    QVERIFY(skin.endsWith(QLatin1Char('/')));
+    const QList<QPair<QString, int>> icons = {{QStringLiteral("idle.gif"), 1},
+                                              {QStringLiteral("work.gif"), 8},
+                                              {QStringLiteral("success.gif"), 1},
+                                              {QStringLiteral("fail.gif"), 1}};
+    for (const auto &icon : icons) {
+        QMovie movie(skin + icon.first);
+        QVERIFY2(movie.isValid(), qPrintable(icon.first));
+        QCOMPARE(movie.frameCount(), icon.second);
+        QVERIFY(movie.jumpToFrame(0));
+        const QImage frame = movie.currentImage();
+        QCOMPARE(frame.size(), QSize(16, 16));
+        // Transparent corners, a drawn middle.
+        QCOMPARE(qAlpha(frame.pixel(0, 0)), 0);
+        bool drawn = false;
+        for (int y = 0; y < 16; ++y)
+            drawn = drawn || qAlpha(frame.pixel(8, y)) == 255;
+        QVERIFY(drawn);
+    }
+    // The spinner moves: its frames differ.
+    QMovie spinner(skin + QStringLiteral("work.gif"));
+    QVERIFY(spinner.jumpToFrame(0));
+    const QImage first = spinner.currentImage();
+    QVERIFY(spinner.jumpToNextFrame());
+    QVERIFY(spinner.jumpToNextFrame());
+    QVERIFY(spinner.currentImage() != first);
+}
+
+void TestProgressDialog::rowsPerTarget_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("menu");
+    QTest::addColumn<QStringList>("rows");
+    const QString title = QStringLiteral("Creating title"), menu = QStringLiteral("Creating menu"),
+                  dvd = QStringLiteral("Creating DVD");
+    QTest::newRow("folder") << "tofolder" << false
+                            << QStringList{title, dvd, QStringLiteral("Creating DVD Folder")};
+    QTest::newRow("folder, menu") << "tofolder" << true
+                                  << QStringList{title, menu, dvd, QStringLiteral("Creating DVD Folder")};
+    QTest::newRow("iso") << "toiso" << false << QStringList{title, dvd, QStringLiteral("Creating ISO")};
+    QTest::newRow("iso, menu") << "toiso" << true
+                               << QStringList{title, menu, dvd, QStringLiteral("Creating ISO")};
+    QTest::newRow("burner") << "toburner" << false
+                            << QStringList{title, dvd, QStringLiteral("Checking disc"),
+                                           QStringLiteral("Burning disc")};
+    QTest::newRow("burner, menu") << "toburner" << true
+                                  << QStringList{title, menu, dvd, QStringLiteral("Checking disc"),
+                                                 QStringLiteral("Burning disc")};
+    QTest::newRow("unknown") << "elsewhere" << false << QStringList{};
+}
+
+void TestProgressDialog::rowsPerTarget()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, menu);
+    QFETCH(QStringList, rows);
+    Form f;
+    // Whatever the previous run left is cleared.
+    f.dialog.setTargetType(QStringLiteral("toburner"), true);
+    f.step(CreatingTitle);
+    f.dialog.setDlgStatus(QStringLiteral("Failed"), GenerateEnded, QString(), QString(), false, QString(),
+                          true);
+    f.dialog.setTargetType(target, menu);
+    QCOMPARE(f.rows(), rows);
+    for (int r = 0; r < Dlg::kRowCount; ++r) {
+        QCOMPARE(f.dialog.rowIcon(r), r < rows.size() ? int(Dlg::IconIdle) : int(Dlg::IconNone));
+        QVERIFY(f.rowText(r)->styleSheet().isEmpty());
+    }
+    QVERIFY(f.get<QProgressBar>(QStringLiteral("pgbCurrentTask"))->isVisible());
+}
+
+void TestProgressDialog::stateTable_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("menu");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QList<int>>("icons");
+    const int I = Dlg::IconIdle, W = Dlg::IconWorking, S = Dlg::IconSuccess;
+    QTest::newRow("1 encoding") << "toiso" << false << 1 << QList<int>{W, I, I};
+    QTest::newRow("2 menu") << "toiso" << true << 2 << QList<int>{S, W, I, I};
+    QTest::newRow("3 authoring") << "toiso" << false << 3 << QList<int>{S, W, I};
+    QTest::newRow("3 authoring, menu") << "toiso" << true << 3 << QList<int>{S, S, W, I};
+    QTest::newRow("4 burning") << "toburner" << false << 4 << QList<int>{S, S, S, W};
+    QTest::newRow("4 burning, menu") << "toburner" << true << 4 << QList<int>{S, S, S, S, W};
+    QTest::newRow("5 checking") << "toburner" << false << 5 << QList<int>{S, S, W, I};
+    QTest::newRow("6 erasing, menu") << "toburner" << true << 6 << QList<int>{S, S, S, W, I};
+    QTest::newRow("7 folder") << "tofolder" << false << 7 << QList<int>{S, S, W};
+    QTest::newRow("8 iso") << "toiso" << false << 8 << QList<int>{S, S, W};
+    QTest::newRow("9 burner") << "toburner" << false << 9 << QList<int>{S, S, S, S};
+    QTest::newRow("9 burner, menu") << "toburner" << true << 9 << QList<int>{S, S, S, S, S};
+    QTest::newRow("9 iso") << "toiso" << false << 9 << QList<int>{S, S, S};
+    QTest::newRow("9 folder, menu") << "tofolder" << true << 9 << QList<int>{S, S, S, S};
+    QTest::newRow("0 no change") << "toiso" << false << 0 << QList<int>{I, I, I};
+}
+
+void TestProgressDialog::stateTable()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, menu);
+    QFETCH(int, state);
+    QFETCH(QList<int>, icons);
+    Form f;
+    f.dialog.setTargetType(target, menu);
+    f.step(generateWorkingState(state));
+    QCOMPARE(f.icons(icons.size()), icons);
+    QCOMPARE(f.dialog.workingState(), state);
+    // The icon shown is the movie of that state.
+    static const char *const files[] = {"idle.gif", "work.gif", "success.gif", "fail.gif"};
+    for (int r = 0; r < icons.size(); ++r) {
+        QMovie *movie = f.rowIcon(r)->movie();
+        QVERIFY(movie);
+        QVERIFY(movie->fileName().endsWith(QLatin1String(files[icons.at(r)])));
+        QCOMPARE(movie->state(), QMovie::Running);
+    }
+}
+
+void TestProgressDialog::failureMarking_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("menu");
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("failedRow"); // -1: none
+    QTest::newRow("encoding") << "toiso" << false << 1 << 0;
+    QTest::newRow("menu") << "toiso" << true << 2 << 1;
+    QTest::newRow("authoring") << "toiso" << false << 3 << 1;
+    QTest::newRow("authoring, menu") << "tofolder" << true << 3 << 2;
+    QTest::newRow("burning") << "toburner" << false << 4 << 3;
+    QTest::newRow("burning, menu") << "toburner" << true << 4 << 4;
+    QTest::newRow("checking") << "toburner" << false << 5 << 2;
+    QTest::newRow("erasing, menu") << "toburner" << true << 6 << 3;
+    QTest::newRow("iso") << "toiso" << false << 8 << 2;
+    QTest::newRow("folder, menu") << "tofolder" << true << 7 << 3;
+    QTest::newRow("before any step") << "toiso" << false << 0 << -1;
+}
+
+void TestProgressDialog::failureMarking()
+{
+    QFETCH(QString, target);
+    QFETCH(bool, menu);
+    QFETCH(int, before);
+    QFETCH(int, failedRow);
+    Form f;
+    f.dialog.setTargetType(target, menu);
+    f.step(generateWorkingState(before));
+    f.dialog.setDlgStatus(QStringLiteral("Failed to create DVD!"), GenerateEnded, QStringLiteral("Finished"),
+                          QString(), false, QStringLiteral("Close"), true);
+    QCOMPARE(f.dialog.workingState(), int(GenerateEnded));
+    for (int r = 0; r < f.rows().size(); ++r) {
+        const bool failed = r == failedRow;
+        QCOMPARE(f.dialog.rowIcon(r) == Dlg::IconFailure, failed);
+        // The failed step's text is red; the others keep the usual colour.
+        const QImage text = f.rowText(r)->grab().toImage();
+        bool red = false;
+        for (int y = 0; y < text.height() && !red; ++y) {
+            for (int x = 0; x < text.width() && !red; ++x) {
+                const QColor c = text.pixelColor(x, y);
+                red = c.red() > 200 && c.green() < 90 && c.blue() < 90;
+            }
+        }
+        QCOMPARE(red, failed);
+    }
+    QVERIFY(!f.get<QProgressBar>(QStringLiteral("pgbCurrentTask"))->isVisible());
+    QVERIFY(!f.get<QLabel>(QStringLiteral("lblCurrentTask"))->isVisible());
+    QVERIFY(!f.get<QLabel>(QStringLiteral("processCurVal"))->isVisible());
+}
+
+void TestProgressDialog::statusTexts()
+{
+    Form f;
+    f.dialog.setTargetType(QStringLiteral("toiso"), false);
+    auto *title = f.get<QLabel>(QStringLiteral("lblLargeTitle"));
+    auto *task = f.get<QLabel>(QStringLiteral("lblCurrentTask"));
+    auto *finish = f.get<QPushButton>(QStringLiteral("btnFinish"));
+    f.dialog.setDlgStatus(QStringLiteral("Creating DVD..."), CreatingTitle,
+                          QStringLiteral("Creating video..."), QString(), false, QStringLiteral("Abort"),
+                          false);
+    QCOMPARE(title->text(), QStringLiteral("Creating DVD..."));
+    QCOMPARE(task->text(), QStringLiteral("Creating video..."));
+    QCOMPARE(finish->text(), QStringLiteral("Abort"));
+    QVERIFY(!finish->isEnabled());
+    // Empty texts leave what is shown.
+    f.dialog.setDlgStatus(QString(), NoStepChange, QString(), QString(), false, QString(), true);
+    QCOMPARE(title->text(), QStringLiteral("Creating DVD..."));
+    QCOMPARE(task->text(), QStringLiteral("Creating video..."));
+    QCOMPARE(finish->text(), QStringLiteral("Abort"));
+    QVERIFY(finish->isEnabled());
+    QCOMPARE(f.dialog.workingState(), int(CreatingTitle));
+    // A message quoting a path shows its part before the quote.
+    f.dialog.setDlgStatus(QStringLiteral("Failed to create folder \"/x/y\"."), NoStepChange, QString(),
+                          QString(), false, QString(), true);
+    QCOMPARE(title->text(), QStringLiteral("Failed to create folder "));
+    f.dialog.setDlgStatus(QStringLiteral("\"quoted\" first"), NoStepChange, QString(), QString(), false,
+                          QString(), true);
+    QCOMPARE(title->text(), QStringLiteral("\"quoted\" first"));
+    // Row 1 counts the titles.
+    f.dialog.on_creatingTitleStatus(0, 2);
+    QCOMPARE(f.rowText(0)->text(), QStringLiteral("Creating title (No.2)..."));
+}
+
+void TestProgressDialog::percentage()
+{
+    Form f;
+    auto *value = f.get<QLabel>(QStringLiteral("processCurVal"));
+    auto *bar = f.get<QProgressBar>(QStringLiteral("pgbCurrentTask"));
+    QCOMPARE(value->text(), QStringLiteral("0%"));
+    f.dialog.setProcess(42);
+    QCOMPARE(value->text(), QStringLiteral("42%"));
+    QCOMPARE(bar->value(), 42);
+    f.dialog.setProcess(150);
+    QCOMPARE(value->text(), QStringLiteral("100%"));
+    QCOMPARE(bar->value(), 100);
+    f.dialog.setProcess(-3);
+    QCOMPARE(value->text(), QStringLiteral("0%"));
+    QCOMPARE(bar->value(), 0);
+    f.dialog.setProcess(90, 73); // overall and current: the bar shows the current task
+    QCOMPARE(value->text(), QStringLiteral("73%"));
+}
+
+void TestProgressDialog::elapsedClock()
+{
+    Form f;
+    auto *clock = f.get<QLabel>(QStringLiteral("lblElapsedTime"));
+    f.dialog.startElapsedClock();
+    QCOMPARE(clock->text(), QStringLiteral("Elapsed Time: 00:00:00"));
+    QTRY_COMPARE_WITH_TIMEOUT(clock->text(), QStringLiteral("Elapsed Time: 00:00:01"), 2500);
+    f.dialog.timeStop();
+    QVERIFY(!f.dialog.elapsedClockRunning());
+    // The end of a run stops the clock too.
+    f.dialog.startElapsedClock();
+    f.dialog.setTargetType(QStringLiteral("toiso"), false);
+    f.step(CreatingTitle);
+    QVERIFY(f.dialog.elapsedClockRunning());
+    f.dialog.setDlgStatus(QStringLiteral("Aborted"), GenerateEnded, QString(), QString(), false,
+                          QStringLiteral("Close"), true);
+    QVERIFY(!f.dialog.elapsedClockRunning());
+}
+
+void TestProgressDialog::closeRefusedWhileCheckingDisc()
+{
+    MessageRecorder boxes;
+    Form f;
+    QSignalSpy abort(&f.dialog, &Dlg::generateAbort);
+    QSignalSpy clean(&f.dialog, &Dlg::cleantempfolder);
+    f.dialog.setTargetType(QStringLiteral("toburner"), false);
+    for (generateWorkingState state : {CheckingDisc, ErasingDisc}) {
+        f.dialog.setCanAbort(false);
+        f.dialog.setDlgStatus(QString(), state, QStringLiteral("Checking disc"), QString(), false,
+                              QStringLiteral("Abort"), true);
+        QVERIFY(!f.dialog.close());
+        QTest::keyClick(&f.dialog, Qt::Key_Escape);
+        QTest::mouseClick(f.get<QPushButton>(QStringLiteral("btnFinish")), Qt::LeftButton);
+        QVERIFY(f.dialog.isVisible());
+        QVERIFY(boxes.requests.isEmpty()); // not even a question
+        QCOMPARE(abort.count(), 0);
+        QCOMPARE(clean.count(), 0);
+    }
+}
+
+void TestProgressDialog::closeAsksWhileWorking()
+{
+    MessageRecorder boxes;
+    Form f;
+    QSignalSpy abort(&f.dialog, &Dlg::generateAbort);
+    QSignalSpy clean(&f.dialog, &Dlg::cleantempfolder);
+    f.dialog.setTargetType(QStringLiteral("toiso"), false);
+    f.dialog.setCanAbort(true);
+    f.step(CreatingTitle);
+    f.dialog.startElapsedClock();
+    auto *finish = f.get<QPushButton>(QStringLiteral("btnFinish"));
+
+    // No keeps the run going, whichever way the close came.
+    boxes.answers = {QDialogButtonBox::No, QDialogButtonBox::No, QDialogButtonBox::No};
+    QTest::mouseClick(finish, Qt::LeftButton);
+    QTest::keyClick(&f.dialog, Qt::Key_Escape);
+    QVERIFY(!f.dialog.close());
+    QCOMPARE(boxes.texts(), QStringList(3, QStringLiteral("Abort or not?")));
+    const KyMessageBox::Request &question = boxes.requests.first();
+    QCOMPARE(question.kind, KyMessageBox::Question);
+    QCOMPARE(question.defaultButton, QDialogButtonBox::No);
+    QCOMPARE(question.buttons, QDialogButtonBox::Yes | QDialogButtonBox::No);
+    QVERIFY(f.dialog.isVisible());
+    QCOMPARE(abort.count(), 0);
+    QVERIFY(finish->isEnabled());
+    QVERIFY(f.dialog.elapsedClockRunning()); // the run goes on, so does its clock
+
+    // Yes asks the run to stop; the dialog waits for its end.
+    boxes.answers = {QDialogButtonBox::Yes};
+    QTest::mouseClick(finish, Qt::LeftButton);
+    QCOMPARE(abort.count(), 1);
+    QCOMPARE(clean.count(), 1);
+    QVERIFY(f.dialog.isAbort());
+    QVERIFY(f.dialog.isVisible());
+
+    // A Yes that comes after the run moved to a disc check changes nothing.
+    f.dialog.setTargetType(QStringLiteral("toburner"), false);
+    f.step(BurningDisc);
+    boxes.onRequest = [&f](const KyMessageBox::Request &) {
+        f.dialog.setDlgStatus(QString(), CheckingDisc, QString(), QString(), false, QString(), false);
+    };
+    boxes.answers = {QDialogButtonBox::Yes};
+    QVERIFY(!f.dialog.close());
+    QCOMPARE(abort.count(), 1);
+}
+
+void TestProgressDialog::closeAfterTheEnd()
+{
+    MessageRecorder boxes;
+    for (generateWorkingState end : {GenerateSucceeded, GenerateEnded}) {
+        for (int way = 0; way < 3; ++way) {
+            Form f;
+            QSignalSpy clean(&f.dialog, &Dlg::cleantempfolder);
+            QSignalSpy finished(&f.dialog, &QDialog::finished);
+            f.dialog.setTargetType(QStringLiteral("toiso"), false);
+            f.step(CreatingTitle);
+            f.dialog.setDlgStatus(QStringLiteral("Done"), end, QStringLiteral("Finished"), QString(), false,
+                                  QStringLiteral("Close"), true);
+            auto *finish = f.get<QPushButton>(QStringLiteral("btnFinish"));
+            QCOMPARE(finish->text(), QStringLiteral("Close"));
+            // Nothing more to choose after the run.
+            QVERIFY(!f.get<QComboBox>(QStringLiteral("postTaskActions"))->isVisible());
+            QVERIFY(!f.get<QPushButton>(QStringLiteral("minimizeToTaskbar"))->isVisible());
+            if (way == 0)
+                QTest::mouseClick(finish, Qt::LeftButton);
+            else if (way == 1)
+                QTest::keyClick(&f.dialog, Qt::Key_Escape);
+            else
+                QVERIFY(f.dialog.close());
+            QVERIFY(!f.dialog.isVisible());
+            QCOMPARE(clean.count(), 1);
+            QCOMPARE(finished.count(), 1);
+        }
+    }
+    QVERIFY(boxes.requests.isEmpty());
+}
+
+void TestProgressDialog::burnNext()
+{
+    Form f;
+    QSignalSpy next(&f.dialog, &Dlg::btnburnnextclicked);
+    auto *burnNext = f.get<QPushButton>(QStringLiteral("btnBurnNext"));
+    auto *finish = f.get<QPushButton>(QStringLiteral("btnFinish"));
+    QVERIFY(!burnNext->isVisible());
+
+    // A folder or an image has no next copy: the button stays away.
+    f.dialog.setTargetType(QStringLiteral("toiso"), false);
+    f.step(CreatingISO);
+    f.dialog.setDlgStatus(QStringLiteral("Created Successfully!"), GenerateSucceeded,
+                          QStringLiteral("Finished"), QString(), true, QStringLiteral("Finished"), true);
+    QVERIFY(!burnNext->isVisible());
+    f.dialog.doBurnNext();
+    QCOMPARE(next.count(), 0);
+    QCOMPARE(finish->text(), QStringLiteral("Finished"));
+
+    // After a burn it offers one more copy.
+    f.dialog.setTargetType(QStringLiteral("toburner"), false);
+    f.step(CheckingDisc);
+    f.step(BurningDisc);
+    f.dialog.setDlgStatus(QStringLiteral("Created Successfully!"), GenerateSucceeded,
+                          QStringLiteral("Finished"), QStringLiteral("Burn Next"), true,
+                          QStringLiteral("Finished"), true);
+    QVERIFY(burnNext->isVisible());
+    QVERIFY(burnNext->isEnabled());
+    QVERIFY(!f.get<QComboBox>(QStringLiteral("postTaskActions"))->isVisible());
+    saveShot(&f.dialog, QStringLiteral("progress-burned"));
+    QTest::mouseClick(burnNext, Qt::LeftButton);
+    QCOMPARE(next.count(), 1);
+    QCOMPARE(next.first().at(0).toBool(), true);
+    QCOMPARE(next.first().at(1).toString(), QString());
+    QVERIFY(!burnNext->isVisible());
+    QCOMPARE(finish->text(), QStringLiteral("Abort"));
+    QVERIFY(f.dialog.canAbort());
+    QVERIFY(f.dialog.elapsedClockRunning());
+    QVERIFY(f.get<QComboBox>(QStringLiteral("postTaskActions"))->isVisible());
+    QCOMPARE(f.icons(4), (QList<int>{Dlg::IconSuccess, Dlg::IconSuccess, Dlg::IconIdle, Dlg::IconIdle}));
+    // The next copy is a run again: closing asks.
+    MessageRecorder boxes;
+    QVERIFY(!f.dialog.close());
+    QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Abort or not?")});
+}
+
+void TestProgressDialog::postTaskActions()
+{
+    Form f;
+    QSignalSpy changed(&f.dialog, &Dlg::postTaskActionsIndexChanged);
+    auto *list = f.get<QComboBox>(QStringLiteral("postTaskActions"));
+    QCOMPARE(list->count(), 5);
+    QCOMPARE(list->itemText(2), QStringLiteral("Shut Down"));
+    f.dialog.setPostTaskIndex(3); // the window's choice, not reported back
+    QCOMPARE(list->currentText(), QStringLiteral("Hibernate"));
+    QCOMPARE(changed.count(), 0);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().at(0).toInt(), 2);
+
+    // Minimize hides the window the dialog belongs to.
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    Dlg child(&window);
+    child.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&child));
+    QTest::mouseClick(child.findChild<QPushButton *>(QStringLiteral("minimizeToTaskbar")), Qt::LeftButton);
+    QTRY_VERIFY(window.windowState() & Qt::WindowMinimized);
+}
+
+void TestProgressDialog::resultAndOpenFolder()
+{
+    FileManagerRecorder fileManager;
+    Form f;
+    f.dialog.setTargetType(QStringLiteral("toiso"), false);
+    auto *result = f.get<QLabel>(QStringLiteral("lblResult"));
+    auto *open = f.get<QPushButton>(QStringLiteral("btnOpenFolder"));
+    QVERIFY(!result->isVisible());
+    QVERIFY(!open->isVisible());
+    f.dialog.showResult(QStringLiteral("The ISO image is /data/out.iso"), QStringLiteral("/data"));
+    QCOMPARE(result->text(), QStringLiteral("The ISO image is /data/out.iso"));
+    QVERIFY(open->isVisible());
+    QTest::mouseClick(open, Qt::LeftButton);
+    QCOMPARE(fileManager.opened, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/data"))});
+    // A new run starts without the old result.
+    f.dialog.setTargetType(QStringLiteral("toburner"), false);
+    QVERIFY(!result->isVisible());
+    QVERIFY(!open->isVisible());
+}
+
+void TestProgressDialog::pictures()
+{
+    // A run in progress and a failed one, for a look.
+    Form f;
+    f.dialog.setTargetType(QStringLiteral("toburner"), false);
+    f.dialog.setCanAbort(true);
+    f.dialog.startElapsedClock();
+    f.dialog.setDlgStatus(QStringLiteral("Creating DVD..."), CreatingDVD, QStringLiteral("Creating DVD..."),
+                          QString(), false, QStringLiteral("Abort"), true);
+    f.dialog.setProcess(37);
+    QVERIFY(!f.get<QLabel>(QStringLiteral("labeldvdimg"))->pixmap().isNull());
+    QTest::qWait(50);
+    saveShot(&f.dialog, QStringLiteral("progress-working"));
+    f.dialog.setDlgStatus(QStringLiteral("Failed to create DVD!"), GenerateEnded, QStringLiteral("Finished"),
+                          QString(), false, QStringLiteral("Close"), true);
+    f.dialog.showResult(QStringLiteral("mplex: the multiplexer is missing."), QString());
+    QTest::qWait(50);
+    saveShot(&f.dialog, QStringLiteral("progress-failed"));
+}
+
+int main(int argc, char **argv)
+{
+    KyApplication app(argc, argv);
+    app.initCfg(nullptr, true);
+    TestProgressDialog test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_progressdialog.moc"

@@ -57,7 +57,7 @@ private:
     {
         StoryBoardRender story;
         story.setAlbum(&album);
-        story.setFormat(OutputFormat::forStandard(QStringLiteral("PAL")));
+        story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
         story.renderFrame(frame, false, m_writer.get());
         QImage out(720, 540, QImage::Format_RGB32);
         if (!m_writer->readPixels(GL_BGRA, GL_UNSIGNED_BYTE, out.bits()))
@@ -80,7 +80,7 @@ private slots:
             m_photos.append(path);
         }
         m_writer = std::make_unique<AVWriterManager>();
-        QVERIFY2(m_writer->init(OutputFormat::forStandard(QStringLiteral("PAL"))),
+        QVERIFY2(m_writer->init(OutputFormat::forStandard(TvStandard::Pal)),
                  qPrintable(m_writer->errorString()));
     }
 

@@ -139,11 +139,11 @@ int main(int argc, char **argv)
     }
     writer.setStoryboard(&story);
     story.renderFrame(0, true, &writer);
-    auto *video = new StreamWriter;
+    auto video = std::make_unique<StreamWriter>();
     video->open(videoPath, VideoStreamParams::dvd(TvStandard::Pal, videoRate), AudioStreamParams());
-    auto *audio = new StreamWriter;
+    auto audio = std::make_unique<StreamWriter>();
     audio->open(audioPath, VideoStreamParams(), AudioStreamParams::ac3(2, 448000));
-    if (!writer.addWriter(video) || !writer.addWriter(audio)) {
+    if (!writer.addWriter(std::move(video)) || !writer.addWriter(std::move(audio))) {
         std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
         return 1;
     }

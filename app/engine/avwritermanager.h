@@ -82,6 +82,11 @@ private:
         int bytes;
     };
     void fail(const QString &message);
+    // One tick of writeVideoAudio: render and queue the next frame (false
+    // when the run failed), queue the PCM the ring holds, finish at the end.
+    bool queueNextFrame();
+    void queueAvailableAudio(int total);
+    void finishWhenComplete(int total);
     void startWorker();
     void stopWorker();
     void workerLoop();

@@ -221,7 +221,11 @@ bool ClipDecoder::convertInto(AudioRing &ring, const AVFrame *frame)
 
 bool ClipDecoder::decodeInto(AudioRing &ring, int32_t bytesPerFrame)
 {
-    const int32_t target = bytesPerFrame * 256;
+    return decodeTo(ring, bytesPerFrame * 256);
+}
+
+bool ClipDecoder::decodeTo(AudioRing &ring, int32_t target)
+{
     ring.filled &= ~1;
     if (!m_container) {
         m_endOfClip = true;

@@ -45,8 +45,8 @@ AudioStreamParams AudioStreamParams::ac3(int32_t channels, int32_t bitRate)
 
 // Rate control. DVD video uses a constant bit rate (bit rate, tolerance,
 // minimum and maximum rate equal), the DVD's 1835008-bit VBV buffer with an
-// initial occupancy of 3/4, and "two further floats 1.0 and 0.5". These are
-// the two VBV-use limits of FFmpeg's MPEG-2 rate control:
+// initial occupancy of 3/4, and two limits of FFmpeg's MPEG-2 rate control
+// on how much of that buffer a frame may use:
 //  - rc_min_vbv_overflow_use = 1.0: when the buffer is close to full, a
 //    frame must take at least exactly the bits that keep it from
 //    overflowing (FFmpeg's default 3 lets frames grow to three times that,

@@ -292,7 +292,7 @@ void GenerationController::onAuthorStatus(int status, int title)
         QString text = QString::fromLatin1(kStatusTexts[status]);
         if (text.contains(QLatin1String("%1")))
             text = text.arg(title);
-        qCDebug(lcGeneration).noquote() << QStringLiteral(">>>>>>>>>>>>>>>>>") + text;
+        qCDebug(lcGeneration).noquote() << "authoring:" << text;
     }
     if (m_phase != Authoring)
         return;

@@ -1,5 +1,5 @@
 # Convenience entry points; each calls the scripts that CI and the README use.
-.PHONY: all deps build test check demo sanitize bench format clean
+.PHONY: all deps build test check demo sanitize tsan bench format clean
 
 all: build
 
@@ -22,6 +22,10 @@ sanitize:
 	BUILD_DIR=build-asan BUILD_TYPE=Debug scripts/build -DSORVEL_SANITIZE=ON
 	BUILD_DIR=build-asan scripts/test
 
+tsan:
+	BUILD_DIR=build-tsan BUILD_TYPE=Debug scripts/build -DSORVEL_TSAN=ON
+	BUILD_DIR=build-tsan scripts/test
+
 bench: build
 	@for b in build/bin/bench_*; do [ -x "$$b" ] && "$$b"; done
 
@@ -29,4 +33,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-tsan

@@ -70,13 +70,18 @@ int main(int argc, char **argv)
         QElapsedTimer timer;
         qint64 muxEnd = 0;
         int steps = 0;
-        QObject::connect(&author, &KymDVDAuthor::progressChanged, [&](int) { ++steps; });
-        QObject::connect(&author, &KymDVDAuthor::statusChanged, [&](KymDVDAuthor::AuthorStatus s) {
-            if (s == KymDVDAuthor::AuthorStarted)
-                muxEnd = timer.elapsed();
-        });
+        QObject::connect(
+            &author, &KymDVDAuthor::progressChanged, &author, [&](int) { ++steps; }, Qt::DirectConnection);
+        QObject::connect(
+            &author, &KymDVDAuthor::statusChanged, &author,
+            [&](KymDVDAuthor::AuthorStatus s) {
+                if (s == KymDVDAuthor::AuthorStarted)
+                    muxEnd = timer.elapsed();
+            },
+            Qt::DirectConnection);
         timer.start();
-        author.test();
+        author.start();
+        author.wait();
         const qint64 total = timer.elapsed();
         const double mib = folderSize(temp + QStringLiteral("/dvd/VIDEO_TS")) / 1048576.0;
         std::printf(

@@ -99,7 +99,8 @@ int orientationCodeFor(const QVector<int32_t> &transformOps)
         return 6;
     if (is(m12, -1) && is(m21, -1))
         return 7;
-    qCWarning(lcAlbum) << "I Don't think this will happen!";
+    // Only the eight turns and mirrors above can be built from the edits.
+    qCWarning(lcAlbum) << "orientation code of a transform that is no turn or mirror:" << t;
     return 0;
 }
 

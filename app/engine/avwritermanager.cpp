@@ -73,9 +73,8 @@ bool AVWriterManager::init(const OutputFormat &format)
     return true;
 }
 
-bool AVWriterManager::addWriter(StreamWriter *writer)
+bool AVWriterManager::addWriter(std::unique_ptr<StreamWriter> writer)
 {
-    std::unique_ptr<StreamWriter> owned(writer);
     if (!writer)
         return false;
     if (!writer->isOpen() || writer->failed()) {
@@ -84,7 +83,7 @@ bool AVWriterManager::addWriter(StreamWriter *writer)
                       : writer->errorString();
         return false;
     }
-    m_streams.push_back(std::move(owned));
+    m_streams.push_back(std::move(writer));
     return true;
 }
 
@@ -263,67 +262,80 @@ void AVWriterManager::writeVideoAudio()
     if (m_ended || !m_storyboard)
         return;
     const int total = m_storyboard->totalFrames();
-    // 1. Video step.
-    if (m_framesWritten < total) {
-        int buffer = -1;
-        QElapsedTimer t;
-        t.start();
-        {
-            std::unique_lock<std::mutex> lock(m_mutex);
-            m_bufferFree.wait(lock, [this] { return !m_freeVideo.empty() || m_workerFailed; });
-            if (m_workerFailed)
-                return; // the failure arrives as a queued call
-            buffer = m_freeVideo.back();
-            m_freeVideo.pop_back();
-        }
-        m_profWait += t.nsecsElapsed();
-        t.restart();
-        m_storyboard->renderFrame(m_framesWritten, false, this);
-        m_profRender += t.nsecsElapsed();
-        t.restart();
-        if (!readPixels(GL_BGRA, GL_UNSIGNED_BYTE, m_videoBuffers[size_t(buffer)].data())) {
-            fail(QStringLiteral("Cannot read the rendered frame back from OpenGL"));
-            return;
-        }
-        m_profRead += t.nsecsElapsed();
-        ++m_framesWritten;
-        push(Job{Job::Video, buffer, 0});
-    }
-    // 2. Audio step: exactly the PCM of the video's frames.
-    if (m_audioBytesTaken < m_audioBytesTotal) {
-        int buffer = -1;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (!m_freeAudio.empty()) {
-                buffer = m_freeAudio.back();
-                m_freeAudio.pop_back();
-            }
-        }
-        bool used = false;
-        if (buffer >= 0 && m_storyboard->ringLock().tryLock()) {
-            AudioRing &ring = m_storyboard->audioRing();
-            if (ring.filled > 0) {
-                const int n = int(std::min<int64_t>(ring.filled, m_audioBytesTotal - m_audioBytesTaken));
-                std::memcpy(m_audioBuffers[size_t(buffer)].data(), ring.data, size_t(n));
-                m_audioBytesTaken += n;
-                const int32_t bpf = m_storyboard->bytesPerFrame();
-                m_audioFramesWritten = bpf > 0 ? int(m_audioBytesTaken / bpf) : total;
-                ring.filled = ring.read = 0;
-                push(Job{Job::Audio, buffer, n});
-                used = true;
-            }
-            m_storyboard->ringLock().unlock();
-        }
-        if (buffer >= 0 && !used) {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_freeAudio.push_back(buffer);
-        }
-    } else {
-        m_audioFramesWritten = total;
-    }
-    // 3. Progress.
+    if (m_framesWritten < total && !queueNextFrame())
+        return;
+    queueAvailableAudio(total);
     emit progressChanged(int(int64_t(m_framesWritten) * 100 / total));
-    // 4. The end: the encoding thread finishes every file, then compileEnd.
+    finishWhenComplete(total);
+}
+
+bool AVWriterManager::queueNextFrame()
+{
+    int buffer = -1;
+    QElapsedTimer t;
+    t.start();
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_bufferFree.wait(lock, [this] { return !m_freeVideo.empty() || m_workerFailed; });
+        if (m_workerFailed)
+            return false; // the failure arrives as a queued call
+        buffer = m_freeVideo.back();
+        m_freeVideo.pop_back();
+    }
+    m_profWait += t.nsecsElapsed();
+    t.restart();
+    m_storyboard->renderFrame(m_framesWritten, false, this);
+    m_profRender += t.nsecsElapsed();
+    t.restart();
+    if (!readPixels(GL_BGRA, GL_UNSIGNED_BYTE, m_videoBuffers[size_t(buffer)].data())) {
+        fail(QStringLiteral("Cannot read the rendered frame back from OpenGL"));
+        return false;
+    }
+    m_profRead += t.nsecsElapsed();
+    ++m_framesWritten;
+    push(Job{Job::Video, buffer, 0});
+    return true;
+}
+
+void AVWriterManager::queueAvailableAudio(int total)
+{
+    // Exactly the PCM of the video's frames, no more.
+    if (m_audioBytesTaken >= m_audioBytesTotal) {
+        m_audioFramesWritten = total;
+        return;
+    }
+    int buffer = -1;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_freeAudio.empty()) {
+            buffer = m_freeAudio.back();
+            m_freeAudio.pop_back();
+        }
+    }
+    bool used = false;
+    if (buffer >= 0 && m_storyboard->ringLock().tryLock()) {
+        AudioRing &ring = m_storyboard->audioRing();
+        if (ring.filled > 0) {
+            const int n = int(std::min<int64_t>(ring.filled, m_audioBytesTotal - m_audioBytesTaken));
+            std::memcpy(m_audioBuffers[size_t(buffer)].data(), ring.data, size_t(n));
+            m_audioBytesTaken += n;
+            const int32_t bpf = m_storyboard->bytesPerFrame();
+            m_audioFramesWritten = bpf > 0 ? int(m_audioBytesTaken / bpf) : total;
+            ring.filled = ring.read = 0;
+            push(Job{Job::Audio, buffer, n});
+            used = true;
+        }
+        m_storyboard->ringLock().unlock();
+    }
+    if (buffer >= 0 && !used) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_freeAudio.push_back(buffer);
+    }
+}
+
+void AVWriterManager::finishWhenComplete(int total)
+{
+    // The encoding thread finishes every file, then compileEnd follows.
     if (m_framesWritten >= total) {
         if (m_audioBytesTaken >= m_audioBytesTotal) {
             m_tick.stop();

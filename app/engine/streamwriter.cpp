@@ -45,8 +45,8 @@ AudioStreamParams AudioStreamParams::ac3(int32_t channels, int32_t bitRate)
 
 // Rate control. DVD video uses a constant bit rate (bit rate, tolerance,
 // minimum and maximum rate equal), the DVD's 1835008-bit VBV buffer with an
-// initial occupancy of 3/4, and "two further floats 1.0 and 0.5". These are
-// the two VBV-use limits of FFmpeg's MPEG-2 rate control:
+// initial occupancy of 3/4, and two limits of FFmpeg's MPEG-2 rate control
+// on how much of that buffer a frame may use:
 //  - rc_min_vbv_overflow_use = 1.0: when the buffer is close to full, a
 //    frame must take at least exactly the bits that keep it from
 //    overflowing (FFmpeg's default 3 lets frames grow to three times that,
@@ -210,11 +210,9 @@ bool StreamWriter::openAudio()
     SwrContext *swr = nullptr;
     rc = swr_alloc_set_opts2(&swr, &c->ch_layout, c->sample_fmt, c->sample_rate, &c->ch_layout,
                              AVSampleFormat(m_audio.sampleFormat), m_audio.sampleRate, 0, nullptr);
-    if (rc < 0 || (rc = swr_init(swr)) < 0) {
-        swr_free(&swr);
-        return fail(QStringLiteral("Cannot set up the audio conversion"), rc);
-    }
     m_audioConverter.reset(swr);
+    if (rc < 0 || (rc = swr_init(swr)) < 0)
+        return fail(QStringLiteral("Cannot set up the audio conversion"), rc);
     const int frameSize = c->frame_size > 0 ? c->frame_size : 1536;
     m_audioFrameBytes =
         m_audio.channels * frameSize * av_get_bytes_per_sample(AVSampleFormat(m_audio.sampleFormat));

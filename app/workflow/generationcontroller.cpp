@@ -225,7 +225,7 @@ void GenerationController::startEncoding()
         fail(tr("Cannot create the video stream: %1").arg(video->errorString()));
         return;
     }
-    if (!m_writer->addWriter(video.release())) {
+    if (!m_writer->addWriter(std::move(video))) {
         fail(m_writer->errorString());
         return;
     }
@@ -235,7 +235,7 @@ void GenerationController::startEncoding()
         fail(tr("Cannot create the audio stream: %1").arg(audio->errorString()));
         return;
     }
-    if (!m_writer->addWriter(audio.release())) {
+    if (!m_writer->addWriter(std::move(audio))) {
         fail(m_writer->errorString());
         return;
     }
@@ -307,7 +307,7 @@ void GenerationController::onAuthorStatus(int status, int title)
         QString text = QString::fromLatin1(kStatusTexts[status]);
         if (text.contains(QLatin1String("%1")))
             text = text.arg(title);
-        qCDebug(lcGeneration).noquote() << QStringLiteral(">>>>>>>>>>>>>>>>>") + text;
+        qCDebug(lcGeneration).noquote() << "authoring:" << text;
     }
     if (m_phase != Authoring)
         return;

@@ -46,9 +46,9 @@ bool KymDVDAuthor::addVideo(const QString &path, int index)
 {
     if (index < titleCount() || !QFileInfo::exists(path))
         return false;
-    auto *title = new Title;
+    auto title = std::make_unique<Title>();
     title->setVideoFile(path);
-    m_titles.append(title);
+    m_titles.push_back(std::move(title));
     return true;
 }
 
@@ -56,7 +56,7 @@ bool KymDVDAuthor::addAudio(const QString &path, const QString &language, int in
 {
     if (index < 0 || index >= titleCount() || !QFileInfo::exists(path))
         return false;
-    m_titles.at(index)->addAudioFile(path, language);
+    m_titles[size_t(index)]->addAudioFile(path, language);
     return true;
 }
 
@@ -67,7 +67,7 @@ void KymDVDAuthor::start()
     // An abort() that comes right after start() must not be lost, so the
     // flags are cleared here and never by the worker.
     m_abortRequested = false;
-    for (Title *title : std::as_const(m_titles)) {
+    for (const auto &title : m_titles) {
         title->clearAbort();
         title->moveToThread(this);
     }
@@ -77,7 +77,7 @@ void KymDVDAuthor::start()
 void KymDVDAuthor::abort()
 {
     m_abortRequested = true;
-    for (Title *title : std::as_const(m_titles))
+    for (const auto &title : m_titles)
         title->requestAbort();
 }
 
@@ -87,29 +87,20 @@ void KymDVDAuthor::clear()
         qCWarning(lcDvdAuthor) << "clear() ignored while the author runs";
         return;
     }
-    qDeleteAll(m_titles);
     m_titles.clear();
-}
-
-void KymDVDAuthor::test()
-{
-    m_abortRequested = false;
-    for (Title *title : std::as_const(m_titles))
-        title->clearAbort();
-    run();
 }
 
 void KymDVDAuthor::run()
 {
-    if (m_titles.isEmpty())
+    if (m_titles.empty())
         return;
     // The titles' child process objects belong to this thread; they go when
     // the run ends, however it ends.
     struct ReleaseProcesses {
-        const QVector<Title *> &titles;
+        const std::vector<std::unique_ptr<Title>> &titles;
         ~ReleaseProcesses()
         {
-            for (Title *title : titles)
+            for (const auto &title : titles)
                 title->releaseProcesses();
         }
     } release{m_titles};
@@ -117,12 +108,13 @@ void KymDVDAuthor::run()
 
     bool failed = false;
     qint64 done = 0;
-    for (int i = 0; i < m_titles.size(); ++i) {
+    const int n = titleCount();
+    for (int i = 0; i < n; ++i) {
         if (failed)
             return;
         if (m_abortRequested)
             break;
-        Title *title = m_titles.at(i);
+        Title *title = m_titles[size_t(i)].get();
         processStatusChanged(MplexRunning, i);
         title->setTempPath(m_tempFolder);
         if (title->runMplex(i)) {
@@ -136,8 +128,8 @@ void KymDVDAuthor::run()
                 failed = true;
             }
             done += title->sourceFileSize();
-            const int percent = m_titlesSourceSize > 0 ? int(done * 100 / m_titlesSourceSize)
-                                                       : (i + 1) * 100 / int(m_titles.size());
+            const int percent =
+                m_titlesSourceSize > 0 ? int(done * 100 / m_titlesSourceSize) : (i + 1) * 100 / n;
             Q_EMIT progressChanged(percent * 50 / 100);
         } else {
             processStatusChanged(title->state() == Title::MultiplexKilled ? MplexAborted : MplexFailed, i);
@@ -166,12 +158,12 @@ bool KymDVDAuthor::createAuthorXml()
     QXmlStreamWriter writer(&file);
     writer.setAutoFormatting(true);
 
-    const int n = m_titles.size();
+    const int n = titleCount();
     const bool jump = n <= kMaxJumpTitles;
     writer.writeStartElement(QStringLiteral("dvdauthor"));
     writer.writeAttribute(QStringLiteral("jumppad"), jump ? QStringLiteral("1") : QStringLiteral("0"));
     for (int i = 0; i < n; ++i) {
-        const Title *title = m_titles.at(i);
+        const Title *title = m_titles[size_t(i)].get();
         writer.writeStartElement(QStringLiteral("titleset"));
         if (jump) {
             writer.writeStartElement(QStringLiteral("menus"));
@@ -193,8 +185,6 @@ bool KymDVDAuthor::createAuthorXml()
         writer.writeTextElement(QStringLiteral("pre"), QStringLiteral("g2 = 1;"));
         writer.writeEmptyElement(QStringLiteral("vob"));
         writer.writeAttribute(QStringLiteral("file"), QFileInfo(title->vobFilePath()).fileName());
-        if (!chaptersStr().isEmpty())
-            writer.writeAttribute(QStringLiteral("chapters"), chaptersStr());
         QString post;
         if (i == n - 1)
             post = QStringLiteral("call vmgm menu 1;");
@@ -209,7 +199,7 @@ bool KymDVDAuthor::createAuthorXml()
     }
     writer.writeStartElement(QStringLiteral("vmgm"));
     writer.writeTextElement(QStringLiteral("fpc"), QStringLiteral("jump title 1;"));
-    createMenusXmlStream(writer, jump);
+    createMenusXmlStream(writer);
     writer.writeEndElement(); // vmgm
     writer.writeEndElement(); // dvdauthor
     file.close();
@@ -220,9 +210,8 @@ bool KymDVDAuthor::createAuthorXml()
     return true;
 }
 
-void KymDVDAuthor::createMenusXmlStream(QXmlStreamWriter &writer, bool jump)
+void KymDVDAuthor::createMenusXmlStream(QXmlStreamWriter &writer)
 {
-    Q_UNUSED(jump)
     writer.writeStartElement(QStringLiteral("menus"));
     writer.writeEmptyElement(QStringLiteral("video"));
     writer.writeAttribute(QStringLiteral("format"), TVStandardStr());
@@ -232,14 +221,6 @@ void KymDVDAuthor::createMenusXmlStream(QXmlStreamWriter &writer, bool jump)
     writer.writeTextElement(QStringLiteral("post"), QStringLiteral("jump title 1;"));
     writer.writeEndElement(); // pgc
     writer.writeEndElement(); // menus
-}
-
-void KymDVDAuthor::createMenuPageXmlInAuthor(QXmlStreamWriter &writer, int page, bool jump)
-{
-    // The slideshow DVD has no menu pages.
-    Q_UNUSED(writer)
-    Q_UNUSED(page)
-    Q_UNUSED(jump)
 }
 
 void KymDVDAuthor::removeStaleDvdFiles()
@@ -406,25 +387,15 @@ void KymDVDAuthor::on_authorpError()
 void KymDVDAuthor::calcTitlesSourceFileSize()
 {
     m_titlesSourceSize = 0;
-    for (const Title *title : std::as_const(m_titles))
+    for (const auto &title : m_titles)
         m_titlesSourceSize += title->sourceFileSize();
 }
 
 void KymDVDAuthor::calcTotalDVDSize()
 {
     m_totalDVDSize = 0;
-    for (const Title *title : std::as_const(m_titles))
+    for (const auto &title : m_titles)
         m_totalDVDSize += QFileInfo(title->vobFilePath()).size();
-}
-
-void KymDVDAuthor::makeProgressChange(int value, ProgressType type)
-{
-    int percent = 0;
-    if (type == MuxHalf)
-        percent = value * 50 / 100;
-    else if (type == AuthorHalf)
-        percent = value * 50 / 100 + 50;
-    Q_EMIT progressChanged(percent);
 }
 
 void KymDVDAuthor::processStatusChanged(AuthorStatus status, int titleIndex)

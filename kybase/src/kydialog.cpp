@@ -66,8 +66,6 @@ void KyDialog::done(int result)
     QDialog::done(result);
 }
 
-void KyDialog::updateUiState() {}
-
 void KyDialog::retranslate() {}
 
 bool KyDialog::event(QEvent *event)
@@ -75,9 +73,4 @@ bool KyDialog::event(QEvent *event)
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     return QDialog::event(event);
-}
-
-bool KyDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    return QDialog::eventFilter(watched, event);
 }

@@ -15,22 +15,16 @@
 #include "kybase/kypref.h"
 
 namespace {
-// The outer frame forwards its close to the content so that closing the
-// window ends the event loop the way the exit command does.
+// The outer frame: closing it ends the event loop, the way the exit command
+// does.
 class KyFrame : public QMainWindow
 {
-public:
-    explicit KyFrame(KyMainWindow *content) : m_content(content) {}
-
 protected:
     void closeEvent(QCloseEvent *event) override
     {
         event->accept();
         QCoreApplication::quit();
     }
-
-private:
-    KyMainWindow *m_content;
 };
 } // namespace
 
@@ -50,7 +44,7 @@ void KyMainWindow::initialize()
 {
     if (m_frame)
         return;
-    m_frame = new KyFrame(this);
+    m_frame = new KyFrame;
     m_frame->setObjectName(QStringLiteral("KyFrame"));
     m_frame->setCentralWidget(this);
     const KyApplication *app = KyApplication::instance();
@@ -70,7 +64,6 @@ void KyMainWindow::initialize()
         m_helpMenu->addAction(tr("Check for Updates"), this, &KyMainWindow::on_helpCheckUpdate);
     m_helpMenu->addSeparator();
     m_aboutAction = m_helpMenu->addAction(tr("About"), this, &KyMainWindow::on_helpAbout);
-    connect(m_mainMenu, &QMenu::aboutToShow, this, &KyMainWindow::on_titlebar_menu_aboutToShow);
 }
 
 void KyMainWindow::show(bool activate)
@@ -96,8 +89,6 @@ void KyMainWindow::setAutoCheckUpdateInterval(int days)
         app->pref()->setValue(QStringLiteral("UpdateInterval"), days, false);
 }
 
-void KyMainWindow::setCustomTitleButtonMenu() {}
-
 void KyMainWindow::retranslate()
 {
     if (m_mainMenu)
@@ -107,10 +98,6 @@ void KyMainWindow::retranslate()
     if (m_helpMenu)
         m_helpMenu->setTitle(tr("&Help"));
 }
-
-void KyMainWindow::updateUiState() {}
-void KyMainWindow::skinChanged() {}
-void KyMainWindow::skinAboutToChange() {}
 
 void KyMainWindow::on_fileExit()
 {
@@ -135,8 +122,6 @@ void KyMainWindow::on_helpReadme()
         QDesktopServices::openUrl(QUrl::fromLocalFile(readme));
 }
 
-void KyMainWindow::on_helpTodo() {}
-
 void KyMainWindow::on_helpAbout()
 {
     KyMessageBox::info(tr("%1 %2\nTurns photos and music into DVD-Video slideshows.")
@@ -144,42 +129,9 @@ void KyMainWindow::on_helpAbout()
                        QString(), m_frame);
 }
 
-void KyMainWindow::on_showMenuBar()
-{
-    if (m_frame)
-        m_frame->menuBar()->setVisible(!m_frame->menuBar()->isVisible());
-}
-
-void KyMainWindow::on_titlebar_menu_aboutToShow() {}
-void KyMainWindow::on_action_command() {}
-void KyMainWindow::on_helptopics()
-{
-    on_helpReadme();
-}
-void KyMainWindow::on_helpgetstart()
-{
-    on_helpReadme();
-}
-void KyMainWindow::on_helpsupport() {}
-
 bool KyMainWindow::event(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     return QWidget::event(event);
-}
-
-void KyMainWindow::keyPressEvent(QKeyEvent *event)
-{
-    QWidget::keyPressEvent(event);
-}
-
-void KyMainWindow::closeEvent(QCloseEvent *event)
-{
-    QWidget::closeEvent(event);
-}
-
-void KyMainWindow::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
 }

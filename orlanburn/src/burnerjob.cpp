@@ -134,12 +134,31 @@ struct IBurnerJob::Private {
         finalWhat = what;
         finalValue = value;
     }
+    // Ends the job unless the step completed: a stopped step as aborted, a
+    // failed one with the given notification. True when the job goes on.
+    bool completed(StepOutcome outcome, int failWhat, int failValue)
+    {
+        if (outcome == StepOutcome::Stopped)
+            finish(NotifyAborted, 0);
+        else if (outcome == StepOutcome::Failed)
+            finish(failWhat, failValue);
+        return outcome == StepOutcome::Done;
+    }
     void sleepUnlessStopped(int ms)
     {
         for (int left = ms; left > 0 && !stop; left -= 50)
             QThread::msleep(50);
     }
 
+    // What a starter asks for.
+    struct JobArgs {
+        JobKind kind;
+        QString device, folder, label, isoPath;
+        quint64 requiredSize;
+        int eraseMode;
+    };
+    // Starts the job's thread once; -1 when the job already ran.
+    int start(const JobArgs &args);
     void run();
     void runKind();
     CheckOutcome checkDisc(std::unique_ptr<GrabbedDrive> &drive, quint64 required, bool checkOnly,
@@ -534,15 +553,8 @@ void IBurnerJob::Private::runBurn()
         return;
     }
     if (needErase) {
-        const StepOutcome erased = eraseDisc(*drive, true);
-        if (erased == StepOutcome::Stopped) {
-            finish(NotifyAborted, 0);
+        if (!completed(eraseDisc(*drive, true), NotifyEraseEnded, 0))
             return;
-        }
-        if (erased == StepOutcome::Failed) {
-            finish(NotifyEraseEnded, 0);
-            return;
-        }
         notify(NotifyEraseEnded, 1, false);
     }
 
@@ -569,28 +581,16 @@ void IBurnerJob::Private::runBurn()
         image = staged->fileName();
         writeFrom = 30;
         const StepOutcome made = makeImage(image, 0, writeFrom, error);
-        if (made == StepOutcome::Stopped) {
-            finish(NotifyAborted, 0);
+        if (!completed(made, NotifyFailed, error))
             return;
-        }
-        if (made == StepOutcome::Failed) {
-            finish(NotifyFailed, error);
-            return;
-        }
     } else if (!QFileInfo(image).isFile()) {
         setError(QStringLiteral("The image %1 does not exist").arg(image));
         finish(NotifyFailed, BurnErrorOpenIso);
         return;
     }
     const StepOutcome written = writeImage(*drive, image, writeFrom, 99, error);
-    if (written == StepOutcome::Stopped) {
-        finish(NotifyAborted, 0);
+    if (!completed(written, NotifyFailed, error))
         return;
-    }
-    if (written == StepOutcome::Failed) {
-        finish(NotifyFailed, error);
-        return;
-    }
     drive.reset();
     finish(NotifySucceeded, 0);
 }
@@ -651,14 +651,8 @@ void IBurnerJob::Private::runMakeIso()
     QFile::setPermissions(part.fileName(), defaultFilePermissions());
     int error = BurnErrorGeneric;
     const StepOutcome made = makeImage(part.fileName(), 0, 99, error);
-    if (made == StepOutcome::Stopped) {
-        finish(NotifyAborted, 0);
+    if (!completed(made, NotifyFailed, error))
         return;
-    }
-    if (made == StepOutcome::Failed) {
-        finish(NotifyFailed, error);
-        return;
-    }
     if (QFile::exists(isoPath) && !QFile::remove(isoPath)) {
         setError(QStringLiteral("Cannot replace %1").arg(isoPath));
         finish(NotifyFailed, BurnErrorMakeIsoOutput);
@@ -856,30 +850,14 @@ void IBurnerJob::setStagingFolder(const QString &folder)
     d->stagingFolder = folder;
 }
 
-static int startJob(IBurnerJob::Private *d)
+namespace {
+// Bytes of the files of a DVD folder, one level of subfolders deep: about
+// the size of its image.
+quint64 folderBytes(const QString &folder)
 {
-    bool expected = false;
-    if (!d->started.compare_exchange_strong(expected, true))
-        return -1;
-    d->running = true;
-    d->thread = QThread::create([d] { d->run(); });
-    d->thread->start();
-    return 0;
-}
-
-int IBurnerJob::BurnFolder(const QString &device, const QString &folder, const QString &volumeLabel, int, int)
-{
-    if (d->started)
-        return -1;
-    d->kind = JobKind::BurnFolder;
-    d->device = device;
-    d->folder = folder;
-    d->label = volumeLabel;
-    // The image is about as large as the folder; the check uses that.
     quint64 bytes = 0;
-    QDir dir(folder);
-    const auto files = dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo &fi : files) {
+    const auto entries = QDir(folder).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &fi : entries) {
         if (fi.isDir()) {
             for (const QFileInfo &inner : QDir(fi.absoluteFilePath()).entryInfoList(QDir::Files))
                 bytes += quint64(inner.size());
@@ -887,48 +865,51 @@ int IBurnerJob::BurnFolder(const QString &device, const QString &folder, const Q
             bytes += quint64(fi.size());
         }
     }
-    d->requiredSize = bytes;
-    return startJob(d.get());
+    return bytes;
+}
+} // namespace
+
+int IBurnerJob::Private::start(const JobArgs &args)
+{
+    bool expected = false;
+    if (!started.compare_exchange_strong(expected, true))
+        return -1;
+    kind = args.kind;
+    device = args.device;
+    folder = args.folder;
+    label = args.label;
+    isoPath = args.isoPath;
+    requiredSize = args.requiredSize;
+    eraseMode = args.eraseMode;
+    running = true;
+    thread = QThread::create([this] { run(); });
+    thread->start();
+    return 0;
+}
+
+int IBurnerJob::BurnFolder(const QString &device, const QString &folder, const QString &volumeLabel, int, int)
+{
+    // The check needs the image's size; the folder's is close to it.
+    return d->start({JobKind::BurnFolder, device, folder, volumeLabel, QString(), folderBytes(folder), 0});
 }
 
 int IBurnerJob::BurnISO(const QString &device, const QString &isoPath, int, int)
 {
-    if (d->started)
-        return -1;
-    d->kind = JobKind::BurnIso;
-    d->device = device;
-    d->isoPath = isoPath;
-    d->requiredSize = quint64(qMax<qint64>(0, QFileInfo(isoPath).size()));
-    return startJob(d.get());
+    const quint64 size = quint64(qMax<qint64>(0, QFileInfo(isoPath).size()));
+    return d->start({JobKind::BurnIso, device, QString(), QString(), isoPath, size, 0});
 }
 
 int IBurnerJob::MakeISO(const QString &isoPath, const QString &folder, const QString &volumeLabel, int)
 {
-    if (d->started)
-        return -1;
-    d->kind = JobKind::MakeIso;
-    d->isoPath = isoPath;
-    d->folder = folder;
-    d->label = volumeLabel;
-    return startJob(d.get());
+    return d->start({JobKind::MakeIso, QString(), folder, volumeLabel, isoPath, 0, 0});
 }
 
 int IBurnerJob::CheckDisc(const QString &device, quint64 requiredSize, int, int)
 {
-    if (d->started)
-        return -1;
-    d->kind = JobKind::Check;
-    d->device = device;
-    d->requiredSize = requiredSize;
-    return startJob(d.get());
+    return d->start({JobKind::Check, device, QString(), QString(), QString(), requiredSize, 0});
 }
 
 int IBurnerJob::Erase(const QString &device, int mode, int)
 {
-    if (d->started)
-        return -1;
-    d->kind = JobKind::Erase;
-    d->device = device;
-    d->eraseMode = mode;
-    return startJob(d.get());
+    return d->start({JobKind::Erase, device, QString(), QString(), QString(), 0, mode});
 }

@@ -11,11 +11,13 @@
 #include <kymburner/dvdburner.h>
 #include <kymburner/kymburner.h>
 #include <kymburner/kytargetcombobox.h>
+#include <kymburner/qdevthreadmgr.h>
 #include <kymburner/waitingdiskdialog.h>
 
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -658,6 +660,51 @@ private Q_SLOTS:
         QCOMPARE(QDir(temp + QStringLiteral("/temp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("photo.jpg")});
         QVERIFY(QFile::exists(temp + QStringLiteral("/keep.txt")));
+    }
+
+    void cachesReadWhileTheWatchThreadRefreshes()
+    {
+        // Recorders with and without a disc image, refreshed again and again
+        // by the device-watch thread while this (the GUI) thread reads them.
+        const QString dir = TestSupport::freshDir(QStringLiteral("hammer"));
+        QStringList drives;
+        for (int i = 0; i < 4; ++i) {
+            const QString image = dir + QStringLiteral("/disc%1.img").arg(i);
+            if (i % 2 == 0)
+                touch(image);
+            drives << QStringLiteral("stdio:") + image;
+        }
+        usePseudoDrives(drives);
+        DVDBurner *burner = DVDBurner::Instance();
+        QDevThreadMgr watch;
+        int refreshes = 0;
+        connect(
+            &watch, &QDevThreadMgr::renderedUpdateDiscs, &watch, [&] { ++refreshes; }, Qt::DirectConnection);
+        watch.start();
+        QElapsedTimer timer;
+        timer.start();
+        int reads = 0;
+        int recordersSeen = 0;
+        while (timer.elapsed() < 2000 || refreshes < 5) {
+            watch.queueRefresh();
+            for (const QString &drive : qAsConst(drives)) {
+                if (const std::optional<BSBurnerInfo> info = burner->GetBurnerInfo(drive))
+                    recordersSeen += info->displayName.isEmpty() ? 0 : 1;
+                if (const std::optional<BSDiscInfo> disc = burner->GetDiscInfo(drive))
+                    QVERIFY(disc->totalSize >= disc->freeSize || disc->totalSize == 0);
+                burner->GetDiscISOInfo(drive);
+                QCOMPARE(burner->CheckBeforeDriveStatusISCDRom(drive), 1);
+                ++reads;
+            }
+            QCOMPARE(burner->GetBurnerInfos().size(), drives.size());
+            burner->UpdateDiscISOMes();
+            if (timer.elapsed() > 60000)
+                break;
+        }
+        watch.stop();
+        QVERIFY2(refreshes >= 5, qPrintable(QString::number(refreshes)));
+        QVERIFY(reads > 100);
+        QCOMPARE(recordersSeen, reads);
     }
 
     void waitConditionBudget()

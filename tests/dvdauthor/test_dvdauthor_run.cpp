@@ -37,6 +37,15 @@ struct Record {
     }
 };
 
+// Runs the author on its worker thread to the end and delivers the signals
+// queued for this thread.
+void runToEnd(KymDVDAuthor &author)
+{
+    author.start();
+    author.wait();
+    QCoreApplication::processEvents();
+}
+
 QList<int> successfulMux(int titles)
 {
     QList<int> s;
@@ -229,8 +238,7 @@ void TestDvdauthorRun::oneNtscTitle()
     QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
     author.setTempPath(temp);
     author.setTargetFolder(target);
-    // The synchronous form of the same run.
-    author.test();
+    runToEnd(author);
 
     QCOMPARE(record.statuses, successfulMux(1)
                                   << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorSucceeded);
@@ -245,7 +253,7 @@ void TestDvdauthorRun::oneNtscTitle()
     QCOMPARE(decoded.errors, 0);
 
     // Authoring again into the same folder gives the same one-title disc.
-    author.test();
+    runToEnd(author);
     QCOMPARE(author.processStatus(), KymDVDAuthor::AuthorSucceeded);
     checkDisc(target, 1, false, 2.0, {QStringLiteral("en")});
 }
@@ -341,7 +349,7 @@ void TestDvdauthorRun::authoringProgressFromDvdauthor()
     QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
     author.setTempPath(temp);
     author.setTVStandard(KymDVDAuthor::PAL);
-    author.test();
+    runToEnd(author);
     QCOMPARE(author.processStatus(), KymDVDAuthor::AuthorSucceeded);
     QVERIFY(rising(record.progress));
     const bool between = std::any_of(record.progress.cbegin(), record.progress.cend(),
@@ -438,7 +446,7 @@ void TestDvdauthorRun::noTemporaryFolder()
     record.attach(&author, Qt::DirectConnection);
     QVERIFY(author.addVideo(m_pal, 0));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("no usable temporary folder")));
-    author.test();
+    runToEnd(author);
     QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::MplexFailed}));
 }
 
@@ -457,7 +465,7 @@ void TestDvdauthorRun::authoringFailureIsNoSuccess()
     QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
     author.setTempPath(temp);
     author.setTargetFolder(blocked);
-    author.test();
+    runToEnd(author);
     QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorFailed);
     QVERIFY(!record.progress.contains(100));
     QVERIFY(childProcesses().isEmpty());
@@ -518,16 +526,19 @@ void TestDvdauthorRun::abortDuringDvdauthor()
     record.attach(&author, Qt::DirectConnection);
     QList<int> childrenAtStart;
     // Aborts the moment dvdauthor runs, from inside the run.
-    connect(&author, &KymDVDAuthor::statusChanged, &author, [&](KymDVDAuthor::AuthorStatus s) {
-        if (s == KymDVDAuthor::AuthorStarted) {
-            childrenAtStart = childProcesses();
-            author.abort();
-        }
-    });
+    connect(
+        &author, &KymDVDAuthor::statusChanged, &author,
+        [&](KymDVDAuthor::AuthorStatus s) {
+            if (s == KymDVDAuthor::AuthorStarted) {
+                childrenAtStart = childProcesses();
+                author.abort();
+            }
+        },
+        Qt::DirectConnection);
     QVERIFY(author.addVideo(m_pal, 0));
     QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
     author.setTempPath(temp);
-    author.test();
+    runToEnd(author);
     QCOMPARE(childrenAtStart.size(), 1);
     QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorAborted);
     QCOMPARE(author.processStatus(), KymDVDAuthor::AuthorAborted);
@@ -541,16 +552,19 @@ void TestDvdauthorRun::abortBetweenTitles()
     KymDVDAuthor author;
     Record record;
     record.attach(&author, Qt::DirectConnection);
-    connect(&author, &KymDVDAuthor::statusChanged, &author, [&](KymDVDAuthor::AuthorStatus s, int index) {
-        if (s == KymDVDAuthor::SpumuxOk && index == 0)
-            author.abort();
-    });
+    connect(
+        &author, &KymDVDAuthor::statusChanged, &author,
+        [&](KymDVDAuthor::AuthorStatus s, int index) {
+            if (s == KymDVDAuthor::SpumuxOk && index == 0)
+                author.abort();
+        },
+        Qt::DirectConnection);
     for (int i = 0; i < 2; ++i) {
         QVERIFY(author.addVideo(m_pal, i));
         QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), i));
     }
     author.setTempPath(temp);
-    author.test();
+    runToEnd(author);
     // The second title is skipped; authoring ends as aborted, never as a
     // success.
     QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorAborted);

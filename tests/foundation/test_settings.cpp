@@ -1,26 +1,14 @@
-// Settings keys and their defaults, the TV standard, processor affinity,
-// the preferences store and the framework's test hooks.
-#include <QDir>
+// Settings keys and their defaults, the preferences store, the TV standard
+// and the typed DVD choices.
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
-
-#include <atomic>
-#include <chrono>
-#include <sched.h>
-#include <sys/syscall.h>
-#include <thread>
-#include <unistd.h>
 
 #include "album/album.h"
 #include "album/appsettings.h"
 #include "kybase/ky.h"
 #include "kybase/kyapplication.h"
-#include "kybase/kymessagebox.h"
-#include "kybase/kypowerstate.h"
 #include "kybase/kypref.h"
-#include "mainwindow/startup.h"
-#include "testsupport.h"
 
 using namespace AppSettings;
 
@@ -36,12 +24,6 @@ private Q_SLOTS:
     void videoStandard();
     void dvdChoices();
     void ntscListCarriedOver();
-    void affinityMasks();
-    void affinityAppliesToEveryThread();
-    void messageBoxHook();
-    void powerRequests();
-    void folderWritable();
-    void appDirFromEnvironment();
 
 private:
     KyPref *m_pref = nullptr;
@@ -192,127 +174,6 @@ void TestSettings::ntscListCarriedOver()
         QVERIFY(list.contains(t));
     for (auto t : {QLocale::France, QLocale::China, QLocale::Australia, QLocale::Brazil, QLocale::India})
         QVERIFY(!list.contains(t));
-}
-
-void TestSettings::affinityMasks()
-{
-    int next = 0;
-    QList<int> sequence;
-    auto scripted = [&] { return sequence.value(next++ % qMax(1, int(sequence.size())), 0); };
-    auto bits = [](const QBitArray &mask) {
-        QList<int> on;
-        for (int i = 0; i < mask.size(); ++i)
-            if (mask.testBit(i))
-                on.append(i);
-        return on;
-    };
-    QCOMPARE(bits(CpuAffinity::computeMask(0, 0, 4, scripted)), (QList<int>{0, 1, 2, 3}));
-    sequence = {7};
-    next = 0;
-    QCOMPARE(bits(CpuAffinity::computeMask(1, 0, 4, scripted)), (QList<int>{3}));
-    // Policy 2 with all cores equals policy 0.
-    sequence = {5, 0, 9, 3};
-    next = 0;
-    QCOMPARE(bits(CpuAffinity::computeMask(2, 4, 4, scripted)), (QList<int>{0, 1, 2, 3}));
-    // Picks distinct processors: positions 1 of [0,1,2,3] then 1 of [0,2,3].
-    sequence = {1, 1};
-    next = 0;
-    QCOMPARE(bits(CpuAffinity::computeMask(2, 2, 4, scripted)), (QList<int>{1, 2}));
-    QCOMPARE(bits(CpuAffinity::computeMask(2, 0, 4, scripted)), (QList<int>{0}));
-    QCOMPARE(bits(CpuAffinity::computeMask(2, -3, 4, scripted)), (QList<int>{0}));
-    QCOMPARE(bits(CpuAffinity::computeMask(2, 99, 3, scripted)), (QList<int>{0, 1, 2}));
-    QCOMPARE(bits(CpuAffinity::computeMask(7, 0, 4, scripted)), (QList<int>{0}));
-}
-
-void TestSettings::affinityAppliesToEveryThread()
-{
-    const int n = CpuAffinity::processorCount();
-    QVERIFY(n >= 1);
-    // A thread that already runs must follow the mask too (on Linux the
-    // affinity belongs to each thread).
-    std::atomic<pid_t> workerTid{0};
-    std::atomic<bool> release{false};
-    std::thread worker([&] {
-        workerTid = pid_t(syscall(SYS_gettid));
-        while (!release)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    });
-    while (workerTid == 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    QBitArray one(n);
-    one.setBit(0);
-    const bool applied = CpuAffinity::applyToProcess(one);
-    cpu_set_t set, workerSet;
-    const int mine = sched_getaffinity(0, sizeof set, &set);
-    const int theirs = sched_getaffinity(workerTid, sizeof workerSet, &workerSet);
-    release = true;
-    worker.join();
-    QVERIFY(applied);
-    QCOMPARE(mine, 0);
-    QCOMPARE(theirs, 0);
-    QCOMPARE(CPU_COUNT(&set), 1);
-    QVERIFY(CPU_ISSET(0, &set));
-    QCOMPARE(CPU_COUNT(&workerSet), 1);
-    QVERIFY(CPU_ISSET(0, &workerSet));
-    QBitArray all(n, true);
-    QVERIFY(CpuAffinity::applyToProcess(all));
-    QCOMPARE(sched_getaffinity(0, sizeof set, &set), 0);
-    QCOMPARE(CPU_COUNT(&set), n);
-}
-
-void TestSettings::messageBoxHook()
-{
-    QList<KyMessageBox::Request> seen;
-    KyMessageBox::setAnswerHook([&](const KyMessageBox::Request &r) {
-        seen.append(r);
-        return QDialogButtonBox::Yes;
-    });
-    KyMessageBox::alert(QStringLiteral("Failed to create DVD!"));
-    QCOMPARE(KyMessageBox::question(QStringLiteral("Continue?")), QDialogButtonBox::Yes);
-    KyMessageBox::setAnswerHook({});
-    QCOMPARE(seen.size(), 2);
-    QCOMPARE(seen[0].kind, KyMessageBox::Alert);
-    QCOMPARE(seen[0].text, QStringLiteral("Failed to create DVD!"));
-    QCOMPARE(seen[1].kind, KyMessageBox::Question);
-    QCOMPARE(seen[1].defaultButton, QDialogButtonBox::No);
-    QVERIFY(!KyMessageBox::hasAnswerHook());
-}
-
-void TestSettings::powerRequests()
-{
-    QList<KyPowerState::Request> seen;
-    KyPowerState::setRequestHandler([&](const KyPowerState::Request &r) {
-        seen.append(r);
-        return true;
-    });
-    for (int code : {0, 1, 2, 4, 5, 3})
-        QVERIFY(KyPowerState(code).exec());
-    KyPowerState::setRequestHandler({});
-    QCOMPARE(seen.size(), 6);
-    QVERIFY(seen[0].quitApplication);
-    QCOMPARE(seen[1].method, QStringLiteral("Suspend"));
-    QCOMPARE(seen[2].method, QStringLiteral("Hibernate"));
-    QCOMPARE(seen[3].method, QStringLiteral("PowerOff"));
-    QCOMPARE(seen[3].service, QStringLiteral("org.freedesktop.login1"));
-    QCOMPARE(seen[3].interface, QStringLiteral("org.freedesktop.login1.Manager"));
-    QVERIFY(seen[4].isNone());
-    QVERIFY(seen[5].isNone());
-}
-
-void TestSettings::folderWritable()
-{
-    const QString dir = TestSupport::freshDir(QStringLiteral("writable"));
-    QVERIFY(Ky::isFolderWritable(dir));
-    QVERIFY(!Ky::isFolderWritable(dir + QStringLiteral("/absent")));
-    QVERIFY(!Ky::isFolderWritable(QString()));
-    QVERIFY(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
-}
-
-void TestSettings::appDirFromEnvironment()
-{
-    QCOMPARE(m_pref->appDir(), QDir(qEnvironmentVariable("SORVEL_APPDIR")).absolutePath());
-    QVERIFY(!KyApplication::findTool(QStringLiteral("dvdauthor")).isEmpty());
-    QVERIFY(KyApplication::findTool(QStringLiteral("no-such-tool-here")).isEmpty());
 }
 
 int main(int argc, char **argv)

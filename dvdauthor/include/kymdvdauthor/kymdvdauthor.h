@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <memory>
+#include <vector>
 
 class KyProcess;
 class QXmlStreamWriter;
@@ -50,7 +51,6 @@ public:
         AuthorAborted = 11
     };
     Q_ENUM(AuthorStatus)
-    enum ProgressType { MuxHalf = 0, AuthorHalf = 1 };
 
     explicit KymDVDAuthor(QObject *parent = nullptr);
     ~KymDVDAuthor() override;
@@ -79,11 +79,9 @@ public:
     void abort();
     // Deletes every title. Not while the worker runs.
     void clear();
-    // Performs the whole run synchronously in the calling thread.
-    void test();
 
     AuthorStatus processStatus() const { return AuthorStatus(m_status.load()); }
-    int titleCount() const { return m_titles.size(); }
+    int titleCount() const { return int(m_titles.size()); }
 
 Q_SIGNALS:
     void progressChanged(int percent);
@@ -103,8 +101,7 @@ private Q_SLOTS:
 
 private:
     bool createAuthorXml();
-    void createMenusXmlStream(QXmlStreamWriter &writer, bool jump);
-    void createMenuPageXmlInAuthor(QXmlStreamWriter &writer, int page, bool jump);
+    void createMenusXmlStream(QXmlStreamWriter &writer);
     bool dvdauthor();
     void finishAuthorProcess();
     void handleAuthorLines(const QList<QByteArray> &lines);
@@ -113,24 +110,16 @@ private:
     void calcTotalDVDSize();
     qint64 titlesSourceFileSize() const { return m_titlesSourceSize; }
     qint64 totalDVDSize() const { return m_totalDVDSize; }
-    void makeProgressChange(int value, ProgressType type);
     void processStatusChanged(AuthorStatus status, int titleIndex);
 
     QString TVStandardStr() const;
     QString aspectRatioStr() const;
-    QString chaptersStr() const { return QString(); }
     QString authorXmlFilePath() const;
     QString tempFolder() const { return m_tempFolder; }
     QString tempDVDFolder() const;
     QString targetFolder() const;
 
-    bool hasMenu() const { return false; }
-    bool menuValid() const { return false; }
-    int menuPageCount() const { return 0; }
-    int videoButtonCount() const { return 2; }
-    bool willCreateIntroMovie() const { return false; }
-
-    QVector<Title *> m_titles;
+    std::vector<std::unique_ptr<Title>> m_titles;
     TVStandard m_tvStandard = NTSC;
     AspectRatio m_aspectRatio = Ratio4x3;
     QString m_tempFolder;

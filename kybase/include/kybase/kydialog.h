@@ -38,12 +38,11 @@ public:
 
 public Q_SLOTS:
     void done(int result) override;
-    virtual void updateUiState();
+    // Sets the texts again after a language change; subclasses override it.
     virtual void retranslate();
 
 protected:
     bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     KyWidgetHelper m_helper;

@@ -27,28 +27,15 @@ public:
     void setAutoCheckUpdateInterval(int days);
 
 public Q_SLOTS:
-    virtual void setCustomTitleButtonMenu();
+    // Sets the texts again after a language change; subclasses extend it.
     virtual void retranslate();
-    virtual void updateUiState();
-    virtual void skinChanged();
-    virtual void skinAboutToChange();
     virtual void on_fileExit();
     virtual void on_helpCheckUpdate();
     virtual void on_helpReadme();
-    virtual void on_helpTodo();
     virtual void on_helpAbout();
-    virtual void on_showMenuBar();
-    virtual void on_titlebar_menu_aboutToShow();
-    virtual void on_action_command();
-    virtual void on_helptopics();
-    virtual void on_helpgetstart();
-    virtual void on_helpsupport();
 
 protected:
     bool event(QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     QMainWindow *m_frame = nullptr;

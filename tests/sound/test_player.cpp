@@ -25,15 +25,16 @@ namespace {
 // Mean difference per channel of two pictures brought to one small size.
 double pictureDistance(const QImage &a, const QImage &b)
 {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32).scaled(160, 120, Qt::IgnoreAspectRatio,
-                                                                     Qt::SmoothTransformation);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32).scaled(160, 120, Qt::IgnoreAspectRatio,
-                                                                     Qt::SmoothTransformation);
+    const QImage x = a.convertToFormat(QImage::Format_RGB32)
+                         .scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32)
+                         .scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     double sum = 0;
     for (int row = 0; row < 120; ++row) {
         for (int col = 0; col < 160; ++col) {
             const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            sum +=
+                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
         }
     }
     return sum / (160.0 * 120.0 * 3.0);
@@ -173,9 +174,11 @@ void TestPlayer::showsTheFrameRenderFrameDraws()
         QCOMPARE(shown.last().at(0).toInt(), frames[i]);
         const QImage onScreen = preview.player->grabFramebuffer();
         if (!qEnvironmentVariableIsEmpty("SORVEL_SCREENSHOTS"))
-            onScreen.save(qEnvironmentVariable("SORVEL_SCREENSHOTS") + QStringLiteral("/player-%1.png").arg(frames[i]));
+            onScreen.save(qEnvironmentVariable("SORVEL_SCREENSHOTS") +
+                          QStringLiteral("/player-%1.png").arg(frames[i]));
         const double distance = pictureDistance(onScreen, expected[i]);
-        QVERIFY2(distance < 4.0, qPrintable(QStringLiteral("frame %1 differs by %2").arg(frames[i]).arg(distance)));
+        QVERIFY2(distance < 4.0,
+                 qPrintable(QStringLiteral("frame %1 differs by %2").arg(frames[i]).arg(distance)));
         // Not merely any picture: another frame is far from it.
         QVERIFY(pictureDistance(onScreen, expected[(i + 1) % frames.size()]) > 10.0);
     }
@@ -245,7 +248,8 @@ void TestPlayer::soundFollowsThePosition()
                  qPrintable(QStringLiteral("%1 s heard for %2 s of pictures").arg(heard).arg(expected)));
     }
     // The first stretch is the music from 2 s on ...
-    QVERIFY(std::abs(frequency(pcm, regions[0].begin + 2400, regions[0].begin + 40000) - toneOfSecond(2)) < 10);
+    QVERIFY(std::abs(frequency(pcm, regions[0].begin + 2400, regions[0].begin + 40000) - toneOfSecond(2)) <
+            10);
     QVERIFY(std::abs(frequency(pcm, regions[0].begin + 48000 + 2400, regions[0].begin + 48000 + 20000) -
                      toneOfSecond(3)) < 10);
     // ... and the second the music from the paused frame on.
@@ -356,7 +360,8 @@ void TestPlayer::busyAudioThreadNeverHoldsTheWindow()
         holder.join();
         preview.pause(story);
         // The picture waited for the sound: about 0.8 s of it played.
-        QVERIFY2(preview.player->position() - 25 >= 12, qPrintable(QString::number(preview.player->position())));
+        QVERIFY2(preview.player->position() - 25 >= 12,
+                 qPrintable(QString::number(preview.player->position())));
     }
     QVERIFY2(startMs < 60, qPrintable(QString::number(startMs)));
     QVERIFY2(longestGap < 60, qPrintable(QString::number(longestGap)));
@@ -365,7 +370,8 @@ void TestPlayer::busyAudioThreadNeverHoldsTheWindow()
     readWav(&pcm);
     const auto regions = soundRegions(pcm);
     QCOMPARE(int(regions.size()), 1);
-    QVERIFY(std::abs(frequency(pcm, regions[0].begin + 2400, regions[0].begin + 24000) - toneOfSecond(1)) < 10);
+    QVERIFY(std::abs(frequency(pcm, regions[0].begin + 2400, regions[0].begin + 24000) - toneOfSecond(1)) <
+            10);
 }
 
 void TestPlayer::emptyTimelineDrawsNothing()
@@ -391,10 +397,11 @@ void TestPlayer::emptyTimelineDrawsNothing()
 void TestPlayer::withoutSoundDevice()
 {
     QByteArray output;
-    const int rc = runChild(QStringLiteral("withoutSoundDeviceChild"),
-                            {QStringLiteral("ALSOFT_DRIVERS=sorvel-no-such-backend"),
-                             QStringLiteral("ALSOFT_CONF=/dev/null"), QStringLiteral("SORVEL_NO_DEVICE_CHILD=1")},
-                            &output);
+    const int rc =
+        runChild(QStringLiteral("withoutSoundDeviceChild"),
+                 {QStringLiteral("ALSOFT_DRIVERS=sorvel-no-such-backend"),
+                  QStringLiteral("ALSOFT_CONF=/dev/null"), QStringLiteral("SORVEL_NO_DEVICE_CHILD=1")},
+                 &output);
     QVERIFY2(rc == 0 && output.contains("PASS   : TestPlayer::withoutSoundDeviceChild"), output.constData());
 }
 

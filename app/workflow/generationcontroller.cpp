@@ -210,7 +210,7 @@ void GenerationController::startEncoding()
         fail(tr("Cannot create the video stream: %1").arg(video->errorString()));
         return;
     }
-    if (!m_writer->addWriter(video.release())) {
+    if (!m_writer->addWriter(std::move(video))) {
         fail(m_writer->errorString());
         return;
     }
@@ -220,7 +220,7 @@ void GenerationController::startEncoding()
         fail(tr("Cannot create the audio stream: %1").arg(audio->errorString()));
         return;
     }
-    if (!m_writer->addWriter(audio.release())) {
+    if (!m_writer->addWriter(std::move(audio))) {
         fail(m_writer->errorString());
         return;
     }

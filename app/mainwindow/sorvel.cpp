@@ -24,7 +24,10 @@
 #include "mainwindow/startup.h"
 #include "mainwindow/stripsupport.h"
 #include "ui_sorvel.h"
+#include "workflow/dvdgenerateprogressdialog.h"
+#include "workflow/dvdsetting.h"
 #include "workflow/generationcontroller.h"
+#include "workflow/preferences.h"
 #include "workflow/qcapacitybar.h"
 
 namespace {
@@ -110,6 +113,25 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
     // 5. The framework frame and its menus.
     initialize();
     buildMenus();
+
+    // 6. The progress dialog and the DVD settings dialog, over the frame.
+    // A close of the frame while a DVD is made asks first.
+    m_progressDialog = new DVDGenerateProgressDialog(widgetFrame());
+    m_dvdSetting = new DVDSetting(m_album.get(), m_progressDialog, widgetFrame(),
+                                  Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    m_dvdChoices = m_dvdSetting->choices();
+    connect(m_dvdSetting, &DVDSetting::dvdParamChanged, this, &Sorvel::onDvdParamChanged);
+    connect(m_dvdSetting, &DVDSetting::choicesChanged, this, [this](const DvdChoices &choices) {
+        m_dvdChoices = choices;
+        updateCapacity();
+    });
+    connect(m_dvdSetting, &DVDSetting::runFinished, this, [this] {
+        if (m_closeAfterRun)
+            QTimer::singleShot(0, widgetFrame(), &QWidget::close);
+    });
+    connect(m_progressDialog, &DVDGenerateProgressDialog::postTaskActionsIndexChanged, this,
+            &Sorvel::on_postTaskActionIndexChanged);
+    widgetFrame()->installEventFilter(this);
     widgetFrame()->resize(1280, 800);
     widgetFrame()->setMinimumSize(1000, 680);
 
@@ -144,7 +166,17 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
 
 Sorvel::~Sorvel()
 {
+    // A control that commits an edit while the window goes (a duration
+    // typed but not yet entered, committed when its focus leaves) must not
+    // reach the album any more.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
     on_pause_clicked();
+    // The DVD dialogs go before the album they make DVDs of.
+    delete m_dvdSetting;
+    m_dvdSetting = nullptr;
+    delete m_progressDialog;
+    m_progressDialog = nullptr;
     delete m_mediaInfo;
     m_mediaInfo = nullptr;
     m_storyboard.reset();
@@ -336,11 +368,26 @@ void Sorvel::connectSignals()
 
 quint64 Sorvel::estimatedDvdSize() const
 {
-    return GenerationController::estimateDvdSize(m_videoBitRate, m_audioBitRate, m_album->videoLength());
+    return GenerationController::estimateDvdSize(m_dvdChoices.videoBitRate, m_dvdChoices.audioBitRate,
+                                                 m_album->videoLength());
+}
+
+void Sorvel::setDvdChoices(const DvdChoices &choices)
+{
+    m_dvdChoices = choices;
+    if (m_dvdSetting) {
+        m_dvdSetting->setChoices(choices);
+        m_dvdChoices = m_dvdSetting->choices(); // as far as the lists hold them
+    }
+    updateCapacity();
 }
 
 void Sorvel::updateCapacity()
 {
+    if (m_dvdSetting) {
+        m_dvdSetting->setDuration(m_album->videoLength());
+        m_dvdSetting->updateDVDSize();
+    }
     ui->capacityFrame->setShowMode(ui->dvdTypeComboBox->currentIndex() == 1 ? QCapacityBar::DualLayer
                                                                             : QCapacityBar::SingleLayer);
     ui->capacityFrame->do_getPos(estimatedDvdSize());
@@ -888,23 +935,67 @@ void Sorvel::on_dvdTypeChanged(int index)
     updateCapacity();
 }
 
-void Sorvel::onDvdParamChanged(const QString &standard, const QString &second, const QString &channels)
+void Sorvel::onDvdParamChanged(TvStandard standard, int audioBitRate, int audioChannels)
 {
-    Q_UNUSED(second);
-    const OutputFormat rates =
-        OutputFormat::forStandard(parseTvStandard(standard).value_or(TvStandard::Ntsc));
+    Q_UNUSED(audioBitRate);
+    const OutputFormat rates = OutputFormat::forStandard(standard);
     m_format.frameRateNum = rates.frameRateNum;
     m_format.frameRateDen = rates.frameRateDen;
-    m_format.audioChannels = channels.toInt();
+    m_format.audioChannels = audioChannels;
     m_storyboard->setFormat(m_format);
 }
 
 void Sorvel::on_burn_clicked()
 {
     on_pause_clicked();
-    // The DVD settings dialog runs the generation from here once it exists.
-    if (!dvdDialogAvailable())
+    if (!dvdDialogAvailable() || m_album->photos.isEmpty() || m_dvdSetting->isRunning())
         return;
+    // The progress dialog's list starts at the menu's choice.
+    const QList<QAction *> entries = ui->menuAfter_Burn->actions();
+    int postTask = 0;
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries.at(i)->isChecked())
+            postTask = i;
+    }
+    m_progressDialog->setPostTaskIndex(postTask);
+    m_dvdSetting->setChoices(m_dvdChoices);
+    m_dvdSetting->setDuration(m_album->videoLength());
+    m_dvdSetting->updateDVDSize();
+    Ky::moveCenter(m_dvdSetting);
+    m_dvdSetting->exec();
+    restorePreviewAfterGeneration();
+}
+
+void Sorvel::restorePreviewAfterGeneration()
+{
+    // The preview plays at most two channels, whatever the DVD got.
+    m_format.audioChannels = qMin(m_format.audioChannels, 2);
+    m_storyboard->setFormat(m_format);
+    onStoryBoardDataChanged();
+    reinitPreviewPlayer();
+    reseek();
+}
+
+void Sorvel::reinitPreviewPlayer()
+{
+    // Until the preview player exists there is nothing to set up again.
+}
+
+bool Sorvel::confirmCloseDuringRun()
+{
+    if (!m_dvdSetting || !m_dvdSetting->isRunning())
+        return true;
+    // As in the progress dialog: a disc check or erase is never cut short.
+    const int state = m_progressDialog->workingState();
+    if (state == CheckingDisc || state == ErasingDisc)
+        return false;
+    if (KyMessageBox::question(tr("Abort or not?"), QString(), QDialogButtonBox::Yes | QDialogButtonBox::No,
+                               widgetFrame(), QDialogButtonBox::No) != QDialogButtonBox::Yes)
+        return false;
+    // The window closes once the run has stopped and cleaned up.
+    m_closeAfterRun = true;
+    m_dvdSetting->abortRun();
+    return !m_dvdSetting->isRunning();
 }
 
 AfterMakingAction Sorvel::afterMakingActionOf(const QAction *action) const
@@ -953,7 +1044,10 @@ void Sorvel::on_postTaskActionIndexChanged(int index)
 
 void Sorvel::on_preferences_clicked()
 {
-    // The preferences dialog runs here once it exists.
+    on_pause_clicked();
+    Preferences preferences(widgetFrame());
+    Ky::moveCenter(&preferences);
+    preferences.exec();
     tickAfterBurnMenu();
 }
 
@@ -1232,6 +1326,10 @@ void Sorvel::updateProgress()
 
 bool Sorvel::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == widgetFrame() && event->type() == QEvent::Close && !confirmCloseDuringRun()) {
+        event->ignore();
+        return true;
+    }
     if (watched == ui->gettingStart && event->type() == QEvent::Resize && !m_gettingStartPicture.isNull()) {
         ui->gettingStart->setPixmap(m_gettingStartPicture.scaled(
             ui->gettingStart->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));

@@ -10,8 +10,10 @@
 
 #include "album/album.h"
 #include "album/dvdchoices.h"
+#include "workflow/dvdsetting.h"
 #include "kybase/kymainwindow.h"
 
+class DVDGenerateProgressDialog;
 class MediaInfoWidget;
 class QAction;
 class QMenu;
@@ -52,6 +54,12 @@ public:
     int currentFrame() const { return m_currentFrame; }
     // The estimated DVD size in bytes shown on the capacity bar.
     quint64 estimatedDvdSize() const;
+    // The album's DVD choices (quality, TV standard, audio, label, copies):
+    // kept here, shown and edited by the DVD settings dialog.
+    DvdChoices dvdChoices() const { return m_dvdChoices; }
+    void setDvdChoices(const DvdChoices &choices);
+    DVDSetting *dvdSetting() const { return m_dvdSetting; }
+    DVDGenerateProgressDialog *progressDialog() const { return m_progressDialog; }
 
     // Imports files and folders given from outside (the command line, a
     // second start, a file manager's "Open With"): photos into the photo
@@ -129,7 +137,7 @@ public Q_SLOTS:
     void audioItemSelectChanged();
     void updateProgress();
     void onStoryBoardDataChanged();
-    void onDvdParamChanged(const QString &standard, const QString &second, const QString &channels);
+    void onDvdParamChanged(TvStandard standard, int audioBitRate, int audioChannels);
     void on_postTaskActionIndexChanged(int index);
 
     void retranslate() override;
@@ -156,10 +164,20 @@ private:
     void updateCapacity();
     // The audio strip's length in frames.
     qint64 audioStripFrames() const;
+    // After a run: the preview back at its own format (two channels at
+    // most) and the preview player set up again.
+    void restorePreviewAfterGeneration();
+    // The preview player's own re-initialisation after a run (init at the
+    // window's format, surface size, the frame at its position); the
+    // player plugs in here.
+    void reinitPreviewPlayer();
+    // "Abort or not?" when the window is closed during a run; true when the
+    // close may go on.
+    bool confirmCloseDuringRun();
     // Whether the dialogs that plug into the window exist yet.
-    bool dvdDialogAvailable() const { return false; }
+    bool dvdDialogAvailable() const { return m_dvdSetting != nullptr; }
     bool audioEditorAvailable() const { return false; }
-    bool preferencesAvailable() const { return false; }
+    bool preferencesAvailable() const { return true; }
     // Whether the preview player exists; until then the getting-started
     // picture stays in the preview area.
     bool previewAvailable() const { return false; }
@@ -180,8 +198,8 @@ private:
     bool m_sliderHeld = false;
     QString m_videoStandard;
     QPixmap m_gettingStartPicture;
-    // The DVD choices behind the size estimate until the DVD settings
-    // dialog exists: 9 Mbit/s video, 192 kbit/s audio.
-    int m_videoBitRate = kHighVideoBitRate;
-    int m_audioBitRate = kDefaultAudioBitRate;
+    DvdChoices m_dvdChoices;
+    DVDGenerateProgressDialog *m_progressDialog = nullptr;
+    DVDSetting *m_dvdSetting = nullptr;
+    bool m_closeAfterRun = false;
 };

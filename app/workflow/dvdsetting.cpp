@@ -531,6 +531,21 @@ void DVDSetting::on_generateAbort()
     m_controller.abort();
 }
 
+void DVDSetting::abortRun()
+{
+    if (!m_controller.isRunning())
+        return;
+    if (!m_progress || !(m_progressShown || m_progressPending)) {
+        m_controller.abort(); // still checking the destination
+        return;
+    }
+    const int state = m_progress->workingState();
+    if (state == CheckingDisc || state == ErasingDisc)
+        return;
+    m_progress->setIsAbort(true);
+    on_generateAbort();
+}
+
 void DVDSetting::makeTempFolderClean()
 {
     // Only the run's own working folder, which the controller removes; the

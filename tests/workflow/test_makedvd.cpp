@@ -12,6 +12,7 @@
 #include <csignal>
 
 #include "dvdcheck.h"
+#include "systemfixtures.h"
 #include "testsupport.h"
 
 namespace {
@@ -33,6 +34,8 @@ Run makeDvd(const QStringList &args, int timeoutMs = 240000)
 {
     QProcess p;
     p.setProcessEnvironment(environment());
+    // The command runs as a user does, subject to file permissions.
+    p.setChildProcessModifier(TestSupport::enforceFilePermissionsInChild);
     p.start(TestSupport::builtProgram(QStringLiteral("sorvel")),
             QStringList{QStringLiteral("make-dvd")} + args);
     Run r;
@@ -150,6 +153,11 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     QVERIFY(t.open(QIODevice::WriteOnly));
     t.write("Dear friend, this is not a photo.\n");
     t.close();
+    // A folder the user may not read.
+    const QString locked = work + QStringLiteral("/locked");
+    QVERIFY(QDir().mkpath(locked));
+    QVERIFY(QFile::copy(m_photos[0], locked + QStringLiteral("/hidden.jpg")));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
 
     const QString iso = work + QStringLiteral("/out/slide show");
     QDir().mkpath(work + QStringLiteral("/out"));
@@ -160,7 +168,7 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     settings.sync();
     const Run r =
         makeDvd({"--to-iso", iso, "--photo-duration", "1000", "--transition-duration", "520", "--temp-dir",
-                 temp, m_photos[0], corrupt, m_photos[1], text, m_photos[2], m_music});
+                 temp, m_photos[0], corrupt, locked, m_photos[1], text, m_photos[2], m_music});
     settings.remove(QStringLiteral("VideoStandard"));
     settings.sync();
     QVERIFY2(r.exitCode == 0, r.err.constData());
@@ -168,6 +176,7 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     QVERIFY(r.err.contains("Some files have not been added to the list:"));
     QVERIFY(r.err.contains(corrupt.toLocal8Bit()));
     QVERIFY(r.err.contains(text.toLocal8Bit()));
+    QVERIFY2(r.err.contains(locked.toLocal8Bit()), r.err.constData());
     QVERIFY(r.err.contains("Creating video..."));
     QVERIFY(r.err.contains("Creating DVD..."));
     QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), iso + QStringLiteral(".iso"));
@@ -189,12 +198,12 @@ void TestMakeDvd::ntscFolderWithoutMusicMono()
     const QString temp = work + QStringLiteral("/temp");
     const Run r = makeDvd({"--to-folder", work + QStringLiteral("/dvds"), "--volume-label", "Trip 2026",
                            "--standard", "NTSC", "--channels", "1", "--quality", "low", "--photo-duration",
-                           "990", "--no-transition", "--temp-dir", temp, m_photos[0], m_photos[1]});
+                           "1023", "--no-transition", "--temp-dir", temp, m_photos[0], m_photos[1]});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     const QString folder = work + QStringLiteral("/dvds/Trip 2026");
     QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), folder);
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
-    checkDvd(folder, false, 1, 2 * 0.99, folder);
+    checkDvd(folder, false, 1, 2 * 1.023, folder);
     QVERIFY(entries(temp).isEmpty());
 }
 
@@ -263,13 +272,17 @@ void TestMakeDvd::existingTargetNeedsYes()
 
 void TestMakeDvd::usageErrors()
 {
-    for (const QStringList &args : {QStringList{}, QStringList{m_photos[0]},
-                                    QStringList{"--to-iso", "x.iso", "--channels", "3", m_photos[0]},
-                                    QStringList{"--to-iso", "x.iso", "--to-folder", "y", m_photos[0]}}) {
+    for (const QStringList &args :
+         {QStringList{}, QStringList{m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--channels", "3", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--to-folder", "y", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]}}) {
         const Run r = makeDvd(args);
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.contains("Usage: sorvel make-dvd"));
     }
+    const Run tooLong = makeDvd({"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]});
+    QVERIFY(tooLong.err.contains("--photo-duration must be a number of milliseconds from 1000 to 999000"));
     const Run help = makeDvd({"--help"});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--to-folder"));

@@ -18,6 +18,7 @@ extern "C" const char *__tsan_default_options()
 extern "C" const char *__tsan_default_suppressions()
 {
     return "race:libQt6Core.so\n"
+           "race:libQt6Test.so\n"
            "race:libQt6Gui.so\n"
            "race:libQt6Widgets.so\n"
            "race:libQt6OpenGL.so\n"
@@ -25,6 +26,9 @@ extern "C" const char *__tsan_default_suppressions()
            "race:libQt6XcbQpa.so\n"
            "race:libqxcb.so\n"
            "race:libqoffscreen.so\n"
+           "race:libxcb.so\n"
+           "race:libX11.so\n"
+           "race:libdvdread.so\n"
            "race:libdbus-1.so\n"
            "race:libglib-2.0.so\n"
            "race:libfontconfig.so\n"

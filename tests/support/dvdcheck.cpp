@@ -111,6 +111,8 @@ DecodeResult decodeAll(const QString &vobPath)
     struct Dec {
         AVCodecContext *ctx = nullptr;
         bool video = false;
+        AVRational timeBase{1, 90000};
+        double frameSeconds = 0.0; // one video frame
     };
     QList<Dec> decoders(int(fmt->nb_streams));
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
@@ -126,7 +128,11 @@ DecodeResult decodeAll(const QString &vobPath)
             avcodec_free_context(&ctx);
             continue;
         }
-        decoders[int(i)] = {ctx, par->codec_type == AVMEDIA_TYPE_VIDEO};
+        const AVStream *stream = fmt->streams[i];
+        const AVRational rate =
+            stream->avg_frame_rate.num > 0 ? stream->avg_frame_rate : stream->r_frame_rate;
+        decoders[int(i)] = {ctx, par->codec_type == AVMEDIA_TYPE_VIDEO, stream->time_base,
+                            rate.num > 0 ? av_q2d(av_inv_q(rate)) : 0.0};
     }
     AVPacket *pkt = av_packet_alloc();
     AVFrame *frame = av_frame_alloc();
@@ -135,6 +141,16 @@ DecodeResult decodeAll(const QString &vobPath)
             if (frame->decode_error_flags)
                 ++r.errors;
             (d.video ? r.videoFrames : r.audioFrames)++;
+            // A frame without a timestamp (the decoder gives none for the
+            // last picture of a program stream) follows the one before.
+            double &end = d.video ? r.videoEnd : r.audioEnd;
+            const double length = d.video                  ? d.frameSeconds
+                                  : frame->sample_rate > 0 ? double(frame->nb_samples) / frame->sample_rate
+                                                           : 0.0;
+            if (frame->best_effort_timestamp != AV_NOPTS_VALUE)
+                end = std::max(end, double(frame->best_effort_timestamp) * av_q2d(d.timeBase) + length);
+            else
+                end += length;
             av_frame_unref(frame);
         }
     };

@@ -37,6 +37,10 @@ struct DecodeResult {
     int videoFrames = 0;
     int audioFrames = 0;
     int errors = 0;
+    // Where the last decoded picture and the last decoded audio frame end,
+    // in seconds on the stream's clock.
+    double videoEnd = 0.0;
+    double audioEnd = 0.0;
     QString error;
 };
 // Demuxes and decodes every video and audio packet of an MPEG program

@@ -37,6 +37,7 @@ void StoryBoardRender::freeRing()
 
 void StoryBoardRender::clearCaches()
 {
+    m_prefetchEnded.load(std::memory_order_acquire);
     for (auto *cache : {&m_photoCache, &m_patternCache}) {
         for (auto &entry : *cache) {
             av_freep(&entry.second->data[0]);
@@ -371,6 +372,7 @@ void StoryBoardRender::seekAudio(int f)
 void StoryBoardRender::startPrefetch()
 {
     m_ring.filled = m_ring.read = 0;
+    m_prefetchEnded.store(false, std::memory_order_relaxed);
     start(QThread::InheritPriority);
 }
 
@@ -384,6 +386,7 @@ void StoryBoardRender::run()
     m_stopSignal.acquire(m_stopSignal.available());
     while (!m_stopSignal.tryAcquire(1))
         prefetchStep();
+    m_prefetchEnded.store(true, std::memory_order_release);
 }
 
 void StoryBoardRender::prefetchStep()

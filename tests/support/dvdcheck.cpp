@@ -12,6 +12,8 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cstdarg>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -32,6 +34,13 @@ int bcd(uint8_t v)
     return (v >> 4) * 10 + (v & 0x0f);
 }
 
+void collectMessage(void *priv, dvd_logger_level_t, const char *format, va_list args)
+{
+    char text[1024];
+    std::vsnprintf(text, sizeof text, format, args);
+    static_cast<QStringList *>(priv)->append(QString::fromLocal8Bit(text).trimmed());
+}
+
 double timeSeconds(const dvd_time_t &t)
 {
     const int rateCode = (t.frame_u >> 6) & 3;
@@ -47,16 +56,19 @@ Disc read(const QString &path)
     QString target = path;
     if (QFileInfo(path).isDir() && QFileInfo(path).fileName() == QLatin1String("VIDEO_TS"))
         target = QFileInfo(path).absolutePath();
-    DvdPtr dvd(DVDOpen(QFile::encodeName(target).constData()));
+    static const dvd_logger_cb logger{collectMessage};
+    DvdPtr dvd(DVDOpen2(&disc.messages, &logger, QFile::encodeName(target).constData()));
     if (!dvd) {
         disc.error = QStringLiteral("DVDOpen failed");
         return disc;
     }
     IfoPtr vmg(ifoOpen(dvd.get(), 0));
-    if (!vmg || !vmg->tt_srpt) {
+    if (!vmg || !vmg->tt_srpt || !vmg->vmgi_mat) {
         disc.error = QStringLiteral("cannot read VIDEO_TS.IFO");
         return disc;
     }
+    disc.menuFormat = vmg->vmgi_mat->vmgm_video_attr.video_format;
+    disc.menuPictureSize = vmg->vmgi_mat->vmgm_video_attr.picture_size;
     for (int t = 0; t < vmg->tt_srpt->nr_of_srpts; ++t) {
         const title_info_t &info = vmg->tt_srpt->title[t];
         Title title;

@@ -63,6 +63,8 @@ void checkDvd(const QString &path, bool pal, int channels, double seconds, const
     const DvdCheck::Disc disc = DvdCheck::read(path);
     QVERIFY2(disc.ok, qPrintable(disc.error));
     QCOMPARE(disc.titles.size(), 1);
+    QCOMPARE(disc.menuFormat, pal ? 1 : 0);
+    QCOMPARE(disc.menuPictureSize, 0);
     const DvdCheck::Title &t = disc.titles[0];
     QCOMPARE(t.pal, pal ? 1 : 0);
     QCOMPARE(t.height, pal ? 576 : 480);

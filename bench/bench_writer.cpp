@@ -10,6 +10,7 @@
 
 #include "engine/avwritermanager.h"
 #include "engine/storyboardrender.h"
+#include "testmedia.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -23,74 +24,13 @@ extern "C" {
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QProcess>
 #include <QTimer>
 
-#include <cmath>
 #include <cstdio>
 #include <vector>
 
 namespace {
-
-QImage scenicImage(int w, int h, int seed)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    QPainter p(&image);
-    QLinearGradient g(0, 0, w, h);
-    g.setColorAt(0, QColor::fromHsv((seed * 47) % 360, 160, 230));
-    g.setColorAt(1, QColor::fromHsv((seed * 47 + 120) % 360, 200, 90));
-    p.fillRect(0, 0, w, h, g);
-    p.setRenderHint(QPainter::Antialiasing);
-    const int unit = std::max(1, w / 64);
-    for (int i = 0; i < 80; ++i) {
-        const int x = (i * 7919 + seed * 104729) % w;
-        const int y = (i * 6271 + seed * 1299709) % h;
-        const int r = unit * (2 + (i * 13 + seed) % 9);
-        p.setPen(QPen(QColor::fromHsv((i * 29 + seed * 11) % 360, 200, 250), unit / 2 + 1));
-        p.setBrush(QColor::fromHsv((i * 53 + seed * 7) % 360, 120, 180, 140));
-        p.drawEllipse(QPoint(x, y), r, r * 2 / 3);
-    }
-    p.setPen(QPen(QColor(20, 20, 20), std::max(1, w / 720)));
-    for (int x = w / 10; x < w * 3 / 10; x += std::max(4, w / 180))
-        p.drawLine(x, h / 10, x + w / 20, h * 4 / 10);
-    return image;
-}
-
-// A 44.1 kHz stereo WAV with a slowly changing chord (exercises resampling).
-bool writeSoundtrack(const QString &path, double seconds)
-{
-    const int rate = 44100;
-    const int frames = int(seconds * rate);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    auto u32 = [&](uint32_t v) { f.write(reinterpret_cast<const char *>(&v), 4); };
-    auto u16 = [&](uint16_t v) { f.write(reinterpret_cast<const char *>(&v), 2); };
-    f.write("RIFF");
-    u32(36 + uint32_t(frames) * 4);
-    f.write("WAVEfmt ");
-    u32(16);
-    u16(1);
-    u16(2);
-    u32(rate);
-    u32(rate * 4);
-    u16(4);
-    u16(16);
-    f.write("data");
-    u32(uint32_t(frames) * 4);
-    std::vector<int16_t> pcm(size_t(frames) * 2);
-    for (int i = 0; i < frames; ++i) {
-        const double t = double(i) / rate;
-        const double base = 220.0 * std::pow(2.0, std::floor(t / 2) / 12.0);
-        const double v = 0.25 * std::sin(2 * M_PI * base * t) + 0.15 * std::sin(2 * M_PI * base * 1.5 * t);
-        pcm[size_t(i) * 2] = int16_t(v * 32767);
-        pcm[size_t(i) * 2 + 1] = int16_t(0.8 * v * 32767);
-    }
-    f.write(reinterpret_cast<const char *>(pcm.data()), qint64(pcm.size() * 2));
-    return true;
-}
 
 // Decodes up to `count` frames of an MPEG-2 file as YUV 4:2:0 frames.
 std::vector<AVFrame *> decodeFrames(const QString &path, int count)
@@ -143,14 +83,14 @@ int main(int argc, char **argv)
     QStringList photos;
     for (int i = 0; i < 12; ++i) {
         const QString path = dir + QStringLiteral("/photo%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
-        if (!QFile::exists(path) && !scenicImage(4000, 3000, i + 1).save(path, "JPEG", 90)) {
+        if (!QFile::exists(path) && !TestMedia::scenicImage(4000, 3000, i + 1).save(path, "JPEG", 90)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
         photos.append(path);
     }
     const QString soundtrack = dir + QStringLiteral("/soundtrack.wav");
-    if (!QFile::exists(soundtrack) && !writeSoundtrack(soundtrack, 62.0))
+    if (!QFile::exists(soundtrack) && !TestMedia::writeChordWav(soundtrack, 62.0))
         return 1;
 
     Album album(appDir);
@@ -199,11 +139,11 @@ int main(int argc, char **argv)
     }
     writer.setStoryboard(&story);
     story.renderFrame(0, true, &writer);
-    auto *video = new StreamWriter;
+    auto video = std::make_unique<StreamWriter>();
     video->open(videoPath, VideoStreamParams::dvd(TvStandard::Pal, videoRate), AudioStreamParams());
-    auto *audio = new StreamWriter;
+    auto audio = std::make_unique<StreamWriter>();
     audio->open(audioPath, VideoStreamParams(), AudioStreamParams::ac3(2, 448000));
-    if (!writer.addWriter(video) || !writer.addWriter(audio)) {
+    if (!writer.addWriter(std::move(video)) || !writer.addWriter(std::move(audio))) {
         std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
         return 1;
     }

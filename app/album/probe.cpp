@@ -124,31 +124,20 @@ bool probeAudio(AudioInfo &info, const QString &path)
     if (!input || avformat_find_stream_info(input.get(), nullptr) < 0)
         return false;
 
-    bool taken = false;
-    for (unsigned i = 0; i < input->nb_streams && !taken; ++i) {
-        AVStream *stream = input->streams[i];
-        if (stream->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
-            continue;
-        const AVCodec *decoder = avcodec_find_decoder(stream->codecpar->codec_id);
-        if (!decoder)
-            continue;
-        av::CodecContext ctx(avcodec_alloc_context3(decoder));
-        if (!ctx || avcodec_parameters_to_context(ctx.get(), stream->codecpar) < 0 ||
-            avcodec_open2(ctx.get(), decoder, nullptr) < 0)
-            continue;
-        taken = true;
-        info.bitsPerSample = 16;
-        info.channels = ctx->ch_layout.nb_channels;
-        info.sampleRate = ctx->sample_rate;
-        double duration = -1.0;
-        if (stream->duration != AV_NOPTS_VALUE)
-            duration = double(stream->duration) * av_q2d(stream->time_base);
-        if (duration < 0.001 && input->duration != AV_NOPTS_VALUE)
-            duration = double(input->duration) / AV_TIME_BASE;
-        info.duration = duration > 0.0 ? duration : 0.0;
-    }
-    if (!taken)
+    int index = -1;
+    const av::CodecContext ctx = av::openFirstAudioDecoder(input.get(), &index);
+    if (!ctx)
         return false;
+    const AVStream *stream = input->streams[index];
+    info.bitsPerSample = 16;
+    info.channels = ctx->ch_layout.nb_channels;
+    info.sampleRate = ctx->sample_rate;
+    double duration = -1.0;
+    if (stream->duration != AV_NOPTS_VALUE)
+        duration = double(stream->duration) * av_q2d(stream->time_base);
+    if (duration < 0.001 && input->duration != AV_NOPTS_VALUE)
+        duration = double(input->duration) / AV_TIME_BASE;
+    info.duration = duration > 0.0 ? duration : 0.0;
 
     info.clipStart = 0.0;
     info.clipEnd = info.duration;

@@ -73,9 +73,8 @@ bool AVWriterManager::init(const OutputFormat &format)
     return true;
 }
 
-bool AVWriterManager::addWriter(StreamWriter *writer)
+bool AVWriterManager::addWriter(std::unique_ptr<StreamWriter> writer)
 {
-    std::unique_ptr<StreamWriter> owned(writer);
     if (!writer)
         return false;
     if (!writer->isOpen() || writer->failed()) {
@@ -84,7 +83,7 @@ bool AVWriterManager::addWriter(StreamWriter *writer)
                       : writer->errorString();
         return false;
     }
-    m_streams.push_back(std::move(owned));
+    m_streams.push_back(std::move(writer));
     return true;
 }
 

@@ -41,10 +41,10 @@ public:
     void setStoryboard(StoryBoardRender *storyboard) { m_storyboard = storyboard; }
     StoryBoardRender *storyboard() const { return m_storyboard; }
 
-    // Takes ownership. A writer that is not open (its open() failed) is
-    // refused: false, and errorString() tells why; the caller turns that
-    // into a failed run.
-    bool addWriter(StreamWriter *writer);
+    // Takes the writer. One that is not open (its open() failed) is refused
+    // (and deleted): false, and errorString() tells why; the caller turns
+    // that into a failed run.
+    bool addWriter(std::unique_ptr<StreamWriter> writer);
     int writerCount() const { return int(m_streams.size()); }
 
     // Positions the soundtrack at its start, starts the storyboard's audio

@@ -65,23 +65,7 @@ bool ClipDecoder::open(const AudioInfo &clip, const AudioInfo &wanted)
         m_container.reset();
         return false;
     }
-    for (unsigned i = 0; i < m_container->nb_streams; ++i) {
-        AVStream *stream = m_container->streams[i];
-        if (stream->codecpar->codec_type != AVMEDIA_TYPE_AUDIO)
-            continue;
-        const AVCodec *decoder = avcodec_find_decoder(stream->codecpar->codec_id);
-        if (!decoder)
-            continue;
-        av::CodecContext ctx(avcodec_alloc_context3(decoder));
-        if (!ctx || avcodec_parameters_to_context(ctx.get(), stream->codecpar) < 0)
-            continue;
-        ctx->pkt_timebase = stream->time_base;
-        if (avcodec_open2(ctx.get(), decoder, nullptr) < 0)
-            continue;
-        m_codec = std::move(ctx);
-        m_streamIndex = int(i);
-        break;
-    }
+    m_codec = av::openFirstAudioDecoder(m_container.get(), &m_streamIndex);
     if (!m_codec) {
         m_error = QStringLiteral("No decodable audio stream in %1").arg(clip.path);
         m_container.reset();
@@ -120,24 +104,25 @@ bool ClipDecoder::seek(double seconds)
 bool ClipDecoder::setupResampler()
 {
     const AVFrame *f = m_frame.get();
-    AVChannelLayout in = {};
-    AVChannelLayout out = {};
-    layoutOf(f->ch_layout, f->ch_layout.nb_channels, &in);
-    av_channel_layout_default(&out, m_info.channels);
-    SwrContext *swr = nullptr;
+    av::ChannelLayout in;
+    av::ChannelLayout out;
+    layoutOf(f->ch_layout, f->ch_layout.nb_channels, in.get());
+    av_channel_layout_default(out.get(), m_info.channels);
+    av::Swr swr;
     auto configure = [&](bool fallbackMatrix) -> bool {
-        swr = nullptr;
-        if (swr_alloc_set_opts2(&swr, &out, AV_SAMPLE_FMT_S16, m_info.sampleRate, &in,
+        SwrContext *created = nullptr;
+        if (swr_alloc_set_opts2(&created, out.get(), AV_SAMPLE_FMT_S16, m_info.sampleRate, in.get(),
                                 AVSampleFormat(f->format), f->sample_rate, 0, nullptr) < 0)
             return false;
-        av_opt_set_int(swr, "filter_size", 16, 0);
-        av_opt_set_int(swr, "phase_shift", 10, 0);
-        av_opt_set_int(swr, "linear_interp", 0, 0);
-        av_opt_set_double(swr, "cutoff", 0.8, 0);
+        swr.reset(created);
+        av_opt_set_int(created, "filter_size", 16, 0);
+        av_opt_set_int(created, "phase_shift", 10, 0);
+        av_opt_set_int(created, "linear_interp", 0, 0);
+        av_opt_set_double(created, "cutoff", 0.8, 0);
         // LFE is mixed in (-6 dB) when the output has no LFE channel.
-        av_opt_set_double(swr, "lfe_mix_level", 0.5, 0);
-        const int nin = in.nb_channels;
-        const int nout = out.nb_channels;
+        av_opt_set_double(created, "lfe_mix_level", 0.5, 0);
+        const int nin = in->nb_channels;
+        const int nout = out->nb_channels;
         std::vector<double> matrix;
         if (nin == 1 && (nout == 2 || nout == 6)) {
             // Mono to the front pair at full level.
@@ -152,27 +137,18 @@ bool ClipDecoder::setupResampler()
             for (int i = 0; i < nin; ++i)
                 matrix[size_t((i % nout) * nin + i)] = 1.0 / sources[size_t(i % nout)];
         }
-        if (!matrix.empty() && swr_set_matrix(swr, matrix.data(), nin) < 0) {
-            swr_free(&swr);
+        if (!matrix.empty() && swr_set_matrix(created, matrix.data(), nin) < 0)
             return false;
-        }
-        if (swr_init(swr) < 0) {
-            swr_free(&swr);
-            return false;
-        }
-        return true;
+        return swr_init(created) >= 0;
     };
-    bool ok = configure(false) || configure(true);
-    av_channel_layout_uninit(&in);
-    av_channel_layout_uninit(&out);
-    if (!ok) {
+    if (!configure(false) && !configure(true)) {
         m_error = QStringLiteral("Cannot convert the audio to %1 channels at %2 Hz")
                       .arg(m_info.channels)
                       .arg(m_info.sampleRate);
         qCWarning(lcClip).noquote() << m_error;
         return false;
     }
-    m_resampler.reset(swr);
+    m_resampler = std::move(swr);
     return true;
 }
 
@@ -245,7 +221,11 @@ bool ClipDecoder::convertInto(AudioRing &ring, const AVFrame *frame)
 
 bool ClipDecoder::decodeInto(AudioRing &ring, int32_t bytesPerFrame)
 {
-    const int32_t target = bytesPerFrame * 256;
+    return decodeTo(ring, bytesPerFrame * 256);
+}
+
+bool ClipDecoder::decodeTo(AudioRing &ring, int32_t target)
+{
     ring.filled &= ~1;
     if (!m_container) {
         m_endOfClip = true;

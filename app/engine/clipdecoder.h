@@ -55,6 +55,10 @@ public:
     // Appends PCM to the ring until its filled bytes reach bytesPerFrame x
     // 256 or the clip ends (endOfClip()). Always returns true.
     bool decodeInto(AudioRing &ring, int32_t bytesPerFrame);
+    // The same with any fill target: decodes until the ring's filled bytes
+    // reach targetBytes or the clip ends. A small target keeps each call
+    // short (the audio edit dialog decodes a little on every timer tick).
+    bool decodeTo(AudioRing &ring, int32_t targetBytes);
     bool endOfClip() const { return m_endOfClip; }
     bool isOpen() const { return bool(m_container); }
     int streamIndex() const { return m_streamIndex; }

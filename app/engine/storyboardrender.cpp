@@ -13,6 +13,7 @@ extern "C" {
 #include <QLoggingCategory>
 #include <QTransform>
 
+#include <atomic>
 #include <climits>
 #include <cstring>
 
@@ -31,21 +32,16 @@ StoryBoardRender::~StoryBoardRender()
 
 void StoryBoardRender::freeRing()
 {
-    av_freep(&m_ring.data);
     m_ring = AudioRing();
+    m_ringMemory.reset();
 }
 
 void StoryBoardRender::clearCaches()
 {
     m_prefetchEnded.load(std::memory_order_acquire);
-    for (auto *cache : {&m_photoCache, &m_patternCache}) {
-        for (auto &entry : *cache) {
-            av_freep(&entry.second->data[0]);
-            delete entry.second;
-        }
-        cache->clear();
-    }
     m_pictureIndex.clear();
+    m_photoCache.clear();
+    m_patternCache.clear();
     dropDecodesAhead();
     for (PhotoMemo &m : m_photoMemo)
         m = PhotoMemo();
@@ -61,7 +57,8 @@ bool StoryBoardRender::setFormat(const OutputFormat &format)
     m_target.bitsPerSample = format.audioBitsPerSample;
     m_bytesPerFrame = int32_t(int64_t(format.audioBitsPerSample) * format.frameRateDen *
                               format.audioSampleRate * format.audioChannels / format.frameRateNum / 8);
-    m_ring.data = static_cast<uint8_t *>(av_mallocz(size_t(m_bytesPerFrame + 750) * 256));
+    m_ringMemory.reset(static_cast<uint8_t *>(av_mallocz(size_t(m_bytesPerFrame + 750) * 256)));
+    m_ring.data = m_ringMemory.get();
     m_ring.capacity = m_bytesPerFrame * 256;
     m_ring.filled = m_ring.read = 0;
     rebuildTimeline();
@@ -134,7 +131,7 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
     return result;
 }
 
-Picture *StoryBoardRender::takeSlot(Cache &cache, int bytesPerPixel)
+std::unique_ptr<Picture> StoryBoardRender::takeSlot(Cache &cache, AVPixelFormat format)
 {
     if (int(cache.size()) >= kCacheSize) {
         auto victim = cache.begin();
@@ -142,36 +139,40 @@ Picture *StoryBoardRender::takeSlot(Cache &cache, int bytesPerPixel)
             if (it->second->age < victim->second->age)
                 victim = it;
         }
-        Picture *pic = victim->second;
+        std::unique_ptr<Picture> pic = std::move(victim->second);
         pic->age = 0xFFFFFFFFu;
         m_pictureIndex.erase(victim->first);
         cache.erase(victim);
         return pic;
     }
-    auto *pic = new Picture;
-    const AVPixelFormat fmt = bytesPerPixel == 4 ? AV_PIX_FMT_BGRA : AV_PIX_FMT_GRAY8;
-    if (av_image_alloc(pic->data, pic->linesize, m_format.width, m_format.height, fmt, 32) < 0) {
-        delete pic;
+    auto pic = std::make_unique<Picture>();
+    uint8_t *data[4] = {};
+    if (av_image_alloc(data, pic->linesize, m_format.width, m_format.height, format, 32) < 0)
         return nullptr;
-    }
+    pic->pixels.reset(data[0]);
+    std::copy(std::begin(data), std::end(data), pic->data);
     std::memset(pic->data[0], 0, size_t(pic->linesize[0]) * m_format.height);
     return pic;
+}
+
+Picture *StoryBoardRender::store(Cache &cache, const QString &key, std::unique_ptr<Picture> picture)
+{
+    Picture *filled = picture.get();
+    m_pictureIndex[key] = filled;
+    cache[key] = std::move(picture);
+    for (auto &entry : cache) {
+        if (entry.second.get() == filled)
+            entry.second->age |= 0x80000000u;
+        else
+            entry.second->age >>= 1;
+    }
+    return filled;
 }
 
 void StoryBoardRender::rememberPhoto(const QString &path, bool turned, Picture *picture)
 {
     m_photoMemo[1] = m_photoMemo[0];
     m_photoMemo[0] = PhotoMemo{path, turned, picture};
-}
-
-void StoryBoardRender::agePictures(Cache &cache, Picture *filled)
-{
-    for (auto &entry : cache) {
-        if (entry.second == filled)
-            entry.second->age |= 0x80000000u;
-        else
-            entry.second->age >>= 1;
-    }
 }
 
 QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, int W, int H)
@@ -241,9 +242,9 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
     // A miss may evict a remembered picture.
     for (PhotoMemo &m : m_photoMemo)
         m = PhotoMemo();
-    Picture *pic = takeSlot(m_photoCache, 4);
+    std::unique_ptr<Picture> pic = takeSlot(m_photoCache, AV_PIX_FMT_BGRA);
     if (!pic) {
-        static Picture empty;
+        static const Picture empty;
         return &empty;
     }
     const int W = m_format.width;
@@ -276,21 +277,20 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
         for (int x = 0; x < W; ++x)
             row[4 * x + 3] = 255;
     }
-    pic->serial = m_nextSerial++;
-    m_photoCache[key] = pic;
-    m_pictureIndex[key] = pic;
-    agePictures(m_photoCache, pic);
-    rememberPhoto(info.path, turnedKey, pic);
-    return pic;
+    static std::atomic<uint64_t> nextSerial{1};
+    pic->serial = nextSerial++;
+    Picture *stored = store(m_photoCache, key, std::move(pic));
+    rememberPhoto(info.path, turnedKey, stored);
+    return stored;
 }
 
 const Picture *StoryBoardRender::patternPicture(const QString &path)
 {
     if (auto it = m_pictureIndex.find(path); it != m_pictureIndex.end())
         return it->second;
-    Picture *pic = takeSlot(m_patternCache, 1);
+    std::unique_ptr<Picture> pic = takeSlot(m_patternCache, AV_PIX_FMT_GRAY8);
     if (!pic) {
-        static Picture empty;
+        static const Picture empty;
         return &empty;
     }
     const int W = m_format.width;
@@ -302,19 +302,15 @@ const Picture *StoryBoardRender::patternPicture(const QString &path)
             std::memset(pic->data[0] + size_t(pic->linesize[0]) * y, 0, size_t(W));
     } else {
         image = image.convertToFormat(QImage::Format_RGB888);
-        SwsContext *sws = sws_getContext(image.width(), image.height(), AV_PIX_FMT_RGB24, W, H,
-                                         AV_PIX_FMT_GRAY8, SWS_BICUBIC, nullptr, nullptr, nullptr);
+        const av::Sws sws(sws_getContext(image.width(), image.height(), AV_PIX_FMT_RGB24, W, H,
+                                         AV_PIX_FMT_GRAY8, SWS_BICUBIC, nullptr, nullptr, nullptr));
         if (sws) {
             const uint8_t *src[4] = {image.constBits(), nullptr, nullptr, nullptr};
             const int srcStride[4] = {int(image.bytesPerLine()), 0, 0, 0};
-            sws_scale(sws, src, srcStride, 0, image.height(), pic->data, pic->linesize);
-            sws_freeContext(sws);
+            sws_scale(sws.get(), src, srcStride, 0, image.height(), pic->data, pic->linesize);
         }
     }
-    m_patternCache[path] = pic;
-    m_pictureIndex[path] = pic;
-    agePictures(m_patternCache, pic);
-    return pic;
+    return store(m_patternCache, path, std::move(pic));
 }
 
 void StoryBoardRender::openClip(int index)

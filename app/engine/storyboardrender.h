@@ -15,18 +15,21 @@
 
 #include <future>
 #include <map>
+#include <memory>
 
 class GLDrawer;
 
 // A decoded picture: plane pointers and line sizes (FFmpeg's picture
 // layout) and the cache age. Photos are frame-size BGRA, patterns
-// frame-size 8-bit grey.
+// frame-size 8-bit grey. The picture owns its pixels.
 struct Picture {
     uint8_t *data[4] = {nullptr, nullptr, nullptr, nullptr};
     int linesize[4] = {0, 0, 0, 0};
+    av::Memory pixels; // what data[0] points into
     uint32_t age = 0;
-    // Changes whenever the pixels are refilled (lets the drawer skip
-    // re-uploading a picture its slot already holds).
+    // Changes whenever the pixels are refilled, unique in the process (lets
+    // a drawer skip re-uploading a picture its slot already holds, whichever
+    // storyboard it draws for).
     uint64_t serial = 0;
 };
 
@@ -77,9 +80,14 @@ protected:
     void run() override;
 
 private:
-    using Cache = std::map<QString, Picture *>;
-    Picture *takeSlot(Cache &cache, int bytesPerPixel);
-    static void agePictures(Cache &cache, Picture *filled);
+    using Cache = std::map<QString, std::unique_ptr<Picture>>;
+    // The picture a new entry of the cache fills: the least recently used
+    // one (taken out of the cache) when it is full, else a new one; null
+    // when out of memory.
+    std::unique_ptr<Picture> takeSlot(Cache &cache, AVPixelFormat format);
+    // Enters a filled picture into its cache and the index, and ages the
+    // cache.
+    Picture *store(Cache &cache, const QString &key, std::unique_ptr<Picture> picture);
     void rememberPhoto(const QString &path, bool turned, Picture *picture);
     struct PhotoMemo {
         QString path;
@@ -105,9 +113,10 @@ private:
     int32_t m_totalFrames = 0;
     Cache m_photoCache;
     Cache m_patternCache;
-    Cache m_pictureIndex;
+    std::map<QString, Picture *> m_pictureIndex; // both caches' pictures
     int32_t m_nextClip = 0;
     AudioRing m_ring;
+    av::Memory m_ringMemory; // what m_ring.data points to
     QMutex m_ringLock;
     ClipDecoder m_decoder;
     AudioInfo m_target;
@@ -121,5 +130,4 @@ private:
     std::atomic<bool> m_prefetchEnded{true};
     int m_photoDecodes = 0;
     int64_t m_roundBytes = 0;
-    uint64_t m_nextSerial = 1;
 };

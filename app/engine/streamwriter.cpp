@@ -210,11 +210,9 @@ bool StreamWriter::openAudio()
     SwrContext *swr = nullptr;
     rc = swr_alloc_set_opts2(&swr, &c->ch_layout, c->sample_fmt, c->sample_rate, &c->ch_layout,
                              AVSampleFormat(m_audio.sampleFormat), m_audio.sampleRate, 0, nullptr);
-    if (rc < 0 || (rc = swr_init(swr)) < 0) {
-        swr_free(&swr);
-        return fail(QStringLiteral("Cannot set up the audio conversion"), rc);
-    }
     m_audioConverter.reset(swr);
+    if (rc < 0 || (rc = swr_init(swr)) < 0)
+        return fail(QStringLiteral("Cannot set up the audio conversion"), rc);
     const int frameSize = c->frame_size > 0 ? c->frame_size : 1536;
     m_audioFrameBytes =
         m_audio.channels * frameSize * av_get_bytes_per_sample(AVSampleFormat(m_audio.sampleFormat));

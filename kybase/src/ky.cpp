@@ -1,7 +1,11 @@
 #include "kybase/ky.h"
 
+#include <QAbstractSlider>
+#include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
+#include <QMouseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -15,6 +19,29 @@ QString &productKeyStore()
     static QString key = QStringLiteral("Sorvel");
     return key;
 }
+
+const char *const kPressXProperty = "_ky_press_x";
+
+// Keeps the x of the left button's press on a slider while it is held.
+class SliderClickTracker : public QObject
+{
+public:
+    explicit SliderClickTracker(QObject *parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton)
+                watched->setProperty(kPressXProperty, int(mouse->position().x()));
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+                watched->setProperty(kPressXProperty, QVariant());
+        }
+        return false;
+    }
+};
 } // namespace
 
 namespace Ky {
@@ -89,6 +116,40 @@ QPixmap scaleBorderImage(const QPixmap &pixmap, const QSize &size, int left, int
         }
     }
     return out;
+}
+
+bool loadSkin(const QString &skinDir)
+{
+    const QDir dir(skinDir);
+    if (skinDir.isEmpty() || !dir.exists())
+        return false;
+    QDir::setSearchPaths(QStringLiteral("skin"), {dir.absolutePath()});
+    QString sheet;
+    for (const QString &name : dir.entryList({QStringLiteral("*.qss")}, QDir::Files, QDir::Name)) {
+        QFile file(dir.absoluteFilePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            sheet += QString::fromUtf8(file.readAll()) + QLatin1Char('\n');
+    }
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        app->setStyleSheet(sheet);
+    return true;
+}
+
+void trackSliderClicks(QAbstractSlider *slider)
+{
+    if (slider)
+        slider->installEventFilter(new SliderClickTracker(slider));
+}
+
+int clickedSliderValue(const QAbstractSlider *slider, int range)
+{
+    if (!slider)
+        return -1;
+    const QVariant pressX = slider->property(kPressXProperty);
+    if (!pressX.isValid() || slider->width() <= 0)
+        return -1;
+    const int x = qBound(0, pressX.toInt(), slider->width());
+    return int(int64_t(x) * range / slider->width());
 }
 
 } // namespace Ky

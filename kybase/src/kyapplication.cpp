@@ -148,6 +148,7 @@ void KyApplication::initCfg(const char *name, bool)
     m_pref = std::make_unique<KyPref>(defaultCompanyKey(), product, defaultProductName());
     if (!m_skinModel)
         m_skinModel = new KySkinItemModel(m_pref->skinDir(), this);
+    Ky::loadSkin(m_pref->skinDir());
 }
 
 void KyApplication::registerCommand(const QString &name, const QString &summary, CommandHandler handler)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "album/album.h"
+#include "testmedia.h"
 
 #include <QColor>
 #include <QImage>
@@ -29,29 +30,44 @@ inline QImage solidImage(QColor c, int w = 720, int h = 540)
     return image;
 }
 
-// A slideshow-like photo: gradients, shapes and fine detail (not noise).
-inline QImage scenicImage(int w, int h, int seed)
+using TestMedia::scenicImage;
+
+// A poster-like photo: flat shapes with sharp edges, thin lines and a
+// small gradient. Its renderings keep the look (edges, filtering, colour,
+// placement) while compressing well as PNG.
+inline QImage posterImage(int w, int h, int seed)
 {
     QImage image(w, h, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv((seed * 67) % 360, 90, 200));
     QPainter p(&image);
-    QLinearGradient g(0, 0, w, h);
-    g.setColorAt(0, QColor::fromHsv((seed * 47) % 360, 160, 230));
-    g.setColorAt(1, QColor::fromHsv((seed * 47 + 120) % 360, 200, 90));
-    p.fillRect(0, 0, w, h, g);
     p.setRenderHint(QPainter::Antialiasing);
-    const int unit = std::max(1, w / 64);
-    for (int i = 0; i < 60; ++i) {
-        const int x = (i * 7919 + seed * 104729) % w;
-        const int y = (i * 6271 + seed * 1299709) % h;
-        const int r = unit * (2 + (i * 13 + seed) % 9);
-        p.setPen(QPen(QColor::fromHsv((i * 29 + seed * 11) % 360, 200, 250), unit / 2 + 1));
-        p.setBrush(QColor::fromHsv((i * 53 + seed * 7) % 360, 120, 180, 140));
-        p.drawEllipse(QPoint(x, y), r, r * 2 / 3);
+    p.setPen(Qt::NoPen);
+    const int unit = std::max(1, std::min(w, h) / 40);
+    for (int i = 0; i < 9; ++i) {
+        p.setBrush(QColor::fromHsv((seed * 67 + i * 41) % 360, 170 + (i * 9) % 80, 120 + (i * 37) % 130));
+        const int x = (i * 7919 + seed * 3571) % (w - 6 * unit);
+        const int y = (i * 6271 + seed * 2083) % (h - 6 * unit);
+        const int s = unit * (3 + (i * 5 + seed) % 6);
+        if (i % 3 == 0)
+            p.drawEllipse(x, y, s * 2, s);
+        else if (i % 3 == 1)
+            p.drawRect(x, y, s, s * 2);
+        else
+            p.drawPolygon(QPolygon({QPoint(x, y + s), QPoint(x + s, y), QPoint(x + 2 * s, y + 2 * s)}));
     }
-    // Fine stripes in one area (detail an encoder has to spend bits on).
-    p.setPen(QPen(QColor(20, 20, 20), 1));
-    for (int x = w / 10; x < w * 3 / 10; x += 4)
-        p.drawLine(x, h / 10, x + w / 20, h * 4 / 10);
+    // The corner marks tell orientation at a glance.
+    p.setBrush(Qt::white);
+    p.drawRect(0, 0, 4 * unit, unit);
+    p.setBrush(Qt::black);
+    p.drawRect(w - unit, h - 4 * unit, unit, 4 * unit);
+    // Thin lines: sensitive to the scaling and texture filtering.
+    p.setPen(QPen(QColor(20, 20, 30), std::max(1, w / 800)));
+    for (int i = 0; i < 8; ++i)
+        p.drawLine(w / 2 + i * unit / 2, h / 8, w / 2 + i * unit / 2 + unit * 4, h / 3);
+    QLinearGradient g(0, 0, w / 4, 0);
+    g.setColorAt(0, QColor(255, 230, 40));
+    g.setColorAt(1, QColor(40, 60, 200));
+    p.fillRect(w / 8, h * 3 / 4, w / 4, h / 12, g);
     return image;
 }
 

@@ -274,6 +274,28 @@ private slots:
         QCOMPARE(core.maskRamp()[255], 255.0);
     }
 
+    void oneDrawerForTwoStoryboards()
+    {
+        // A drawer skips uploading a picture its slot already holds; the
+        // photos of another storyboard must never pass for it.
+        AVWriterManager writer;
+        QVERIFY(writer.init(OutputFormat::forStandard(TvStandard::Pal)));
+        const QColor colours[2] = {QColor(220, 30, 30), QColor(30, 30, 220)};
+        for (int i = 0; i < 2; ++i) {
+            Album album(QString{});
+            album.useDynamicEffect = false;
+            album.photos.append(
+                photoInfo(savePhoto(solidImage(colours[i]), QStringLiteral("story%1.png").arg(i))));
+            StoryBoardRender story;
+            story.setAlbum(&album);
+            story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+            story.renderFrame(0, false, &writer);
+            std::vector<uint8_t> out(720 * 540 * 4);
+            QVERIFY(writer.readPixels(GL_BGRA, GL_UNSIGNED_BYTE, out.data()));
+            QVERIFY2(near(pixelAt(out.data(), 720, 360, 270), colours[i], 3), qPrintable(colours[i].name()));
+        }
+    }
+
     void undecodablePhotoIsBlack()
     {
         QFile f(m_dir + QStringLiteral("/broken.jpg"));

@@ -99,12 +99,12 @@ private:
         }
         writer.setStoryboard(&story);
         story.renderFrame(0, true, &writer);
-        auto *video = new StreamWriter;
+        auto video = std::make_unique<StreamWriter>();
         video->open(run.video, VideoStreamParams::dvd(standard, videoRate), AudioStreamParams());
-        auto *audio = new StreamWriter;
+        auto audio = std::make_unique<StreamWriter>();
         audio->open(run.audio, VideoStreamParams(), AudioStreamParams::ac3(channels, audioRate));
-        bool added = writer.addWriter(video);
-        added = writer.addWriter(audio) && added;
+        bool added = writer.addWriter(std::move(video));
+        added = writer.addWriter(std::move(audio)) && added;
         QEventLoop loop;
         connect(&writer, &AVWriterManager::progressChanged, &loop, [&](int p) { run.progress.append(p); });
         connect(&writer, &AVWriterManager::compileEnd, &loop, [&] {
@@ -272,10 +272,10 @@ private slots:
         AVWriterManager manager;
         QVERIFY(manager.init(story.format()));
         manager.setStoryboard(&story);
-        auto *bad = new StreamWriter;
+        auto bad = std::make_unique<StreamWriter>();
         bad->open(QStringLiteral("/nonexistent-folder/video.m2v"),
                   VideoStreamParams::dvd(TvStandard::Pal, 9000000), AudioStreamParams());
-        QVERIFY(!manager.addWriter(bad));
+        QVERIFY(!manager.addWriter(std::move(bad)));
         QSignalSpy failed(&manager, &AVWriterManager::failed);
         QVERIFY(!manager.start());
         QCOMPARE(failed.count(), 1);

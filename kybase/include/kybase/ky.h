@@ -4,6 +4,7 @@
 #include <QSize>
 #include <QString>
 
+class QAbstractSlider;
 class QLabel;
 class QWidget;
 
@@ -24,5 +25,18 @@ void moveCenter(QWidget *widget);
 void labelElidedText(QLabel *label, const QString &text);
 // Scales a pixmap to size keeping the four border strips unscaled.
 QPixmap scaleBorderImage(const QPixmap &pixmap, const QSize &size, int left, int top, int right, int bottom);
+
+// Loads a skin: its pictures become reachable as "skin:<name>" and its style
+// sheets (every *.qss file of the folder, in name order) become the
+// application's style sheet. False when the folder does not exist.
+bool loadSkin(const QString &skinDir);
+
+// Click-to-position on a horizontal slider: remembers where the left button
+// went down on the slider, so that the handler of its actionTriggered()
+// can move the handle under the pointer with clickedSliderValue().
+void trackSliderClicks(QAbstractSlider *slider);
+// While the left button is held on a tracked slider: x * range / width of
+// the press point (integer arithmetic, x within the slider); -1 otherwise.
+int clickedSliderValue(const QAbstractSlider *slider, int range);
 
 } // namespace Ky

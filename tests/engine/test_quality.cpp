@@ -1,0 +1,155 @@
+// Quality guard of the drawing: renders a set of frames (a still, a
+// pan-and-zoom, a dissolve and a pattern wipe, for every orientation code)
+// through the storyboard and the writer's off-screen drawer, and compares
+// each with a reference picture kept under tests/engine/quality/. Faster
+// drawing must keep every frame's look: PSNR >= 35 dB against the reference.
+//
+// SORVEL_UPDATE_REFERENCES=1 writes the references into the source tree
+// instead of comparing (only when the drawing is meant to change).
+
+#include <QGuiApplication>
+#include <QtTest>
+
+#include "engine/avwritermanager.h"
+#include "engine/storyboardrender.h"
+#include "enginetestutil.h"
+#include "testsupport.h"
+
+#include <cmath>
+
+using namespace EngineTest;
+
+namespace {
+
+constexpr double kMinPsnr = 35.0;
+
+// PSNR of two 720 x 540 RGB frames (infinite when identical).
+double psnr(const QImage &a, const QImage &b)
+{
+    double sum = 0.0;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb *p = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+        const QRgb *q = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            const int dr = qRed(p[x]) - qRed(q[x]);
+            const int dg = qGreen(p[x]) - qGreen(q[x]);
+            const int db = qBlue(p[x]) - qBlue(q[x]);
+            sum += dr * dr + dg * dg + db * db;
+        }
+    }
+    const double mse = sum / (3.0 * a.width() * a.height());
+    return mse > 0 ? 10.0 * std::log10(255.0 * 255.0 / mse) : INFINITY;
+}
+
+} // namespace
+
+class TestQuality : public QObject
+{
+    Q_OBJECT
+private:
+    QString m_dir;
+    QString m_referenceDir;
+    QStringList m_photos;
+    bool m_update = false;
+    std::unique_ptr<AVWriterManager> m_writer;
+
+    QImage render(Album &album, int frame)
+    {
+        StoryBoardRender story;
+        story.setAlbum(&album);
+        story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+        story.renderFrame(frame, false, m_writer.get());
+        QImage out(720, 540, QImage::Format_RGB32);
+        if (!m_writer->readPixels(GL_BGRA, GL_UNSIGNED_BYTE, out.bits()))
+            return QImage();
+        return out;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        m_dir = TestSupport::freshDir(QStringLiteral("quality"));
+        m_referenceDir = qEnvironmentVariable("SORVEL_SOURCE_DIR") + QStringLiteral("/tests/engine/quality");
+        m_update = qEnvironmentVariableIntValue("SORVEL_UPDATE_REFERENCES") == 1;
+        // A landscape and a portrait photo, larger than the frame (the
+        // scaling is part of the look).
+        const QSize sizes[2] = {{1600, 1200}, {1200, 1600}};
+        for (int i = 0; i < 2; ++i) {
+            const QString path = m_dir + QStringLiteral("/photo%1.png").arg(i);
+            QVERIFY(posterImage(sizes[i].width(), sizes[i].height(), i + 3).save(path, "PNG", 100));
+            m_photos.append(path);
+        }
+        m_writer = std::make_unique<AVWriterManager>();
+        QVERIFY2(m_writer->init(OutputFormat::forStandard(TvStandard::Pal)),
+                 qPrintable(m_writer->errorString()));
+    }
+
+    void cleanupTestCase() { m_writer.reset(); }
+
+    void frames_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("kind");
+        for (int code = 0; code < 8; ++code) {
+            for (const char *kind : {"still", "panzoom", "dissolve", "wipe"})
+                QTest::addRow("%s-%d", kind, code) << code << QString::fromLatin1(kind);
+        }
+    }
+
+    void frames()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, kind);
+        Album album(qEnvironmentVariable("SORVEL_APPDIR"));
+        QVERIFY(album.patternFiles.size() >= 12);
+        // Each code takes another pattern and other pan-and-zoom directions.
+        const QString pattern = album.patternFiles[(code * 5 + 8) % album.patternFiles.size()];
+        album.patternFiles = QStringList{pattern};
+        album.setPhotoDurationExactMs(5000);
+        album.setTransitionDurationExactMs(1500);
+        album.useTransition = true;
+        album.useDynamicEffect = kind != QLatin1String("still");
+        album.dissolveOnly = kind == QLatin1String("dissolve");
+        resetMotionKeyCounter();
+        for (int i = 0; i < code; ++i) {
+            ImageInfo skipped;
+            assignMotionKeys(skipped);
+        }
+        for (int i = 0; i < 2; ++i) {
+            ImageInfo info = photoInfo(m_photos[(code + i) % 2], code);
+            assignMotionKeys(info);
+            album.photos.append(info);
+        }
+        // PAL, 5 s + 1.5 s: 162 frames a cycle, the transition from frame
+        // 125; frame 144 is half-way through it.
+        const int frame = kind == QLatin1String("still") ? 60 : kind == QLatin1String("panzoom") ? 100 : 144;
+        const QImage got = render(album, frame);
+        QVERIFY(!got.isNull());
+        const QString name = QStringLiteral("%1/%2-%3.png").arg(m_referenceDir, kind).arg(code);
+        if (m_update) {
+            QVERIFY(QDir().mkpath(m_referenceDir));
+            QVERIFY(got.save(name, "PNG", 0));
+            return;
+        }
+        QImage reference(name);
+        QVERIFY2(!reference.isNull(), qPrintable(QStringLiteral("no reference picture %1").arg(name)));
+        reference = reference.convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(reference.size(), got.size());
+        const double db = psnr(reference, got);
+        qInfo("%s-%d: PSNR %.1f dB", qPrintable(kind), code, db);
+        if (db < kMinPsnr)
+            got.save(m_dir + QStringLiteral("/%1-%2-got.png").arg(kind).arg(code));
+        QVERIFY2(db >= kMinPsnr, qPrintable(QStringLiteral("%1-%2: PSNR %3 dB").arg(kind).arg(code).arg(db)));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    TestQuality test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_quality.moc"

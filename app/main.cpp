@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include <QMessageBox>
+#include <QTimer>
 
 #include "kybase/kypref.h"
 #include "kybase/qtsingleapplication.h"
@@ -57,15 +58,29 @@ int main(int argc, char *argv[])
     app->pref()->setTanslucentWhenSkin(false);
     app->installTranslators();
 
+    // Files and folders named on the command line are imported into the
+    // editor: the running one when there is one.
+    QStringList paths;
+    for (int i = 1; i < argc; ++i)
+        paths << QString::fromLocal8Bit(argv[i]);
+
     if (app->processCmdLine(argc, argv)) {
         exitCode = app->commandLineExitCode();
-    } else if (!app->isRunning(QString())) {
+    } else if (app->isRunning(QString())) {
+        if (!paths.isEmpty() && !app->sendMessage(Sorvel::openMessage(paths))) {
+            std::fprintf(stderr, "sorvel: the running editor did not answer; the files were not opened\n");
+            exitCode = 1;
+        }
+    } else {
         app->quitOnTerminationSignals();
         auto window = std::make_unique<Sorvel>();
         app->setMainWindow(window.get());
         app->setActivationWindow(window->widgetFrame(), true);
+        window->listenToInstances(app.get());
         window->show(true);
         closeSplash();
+        if (!paths.isEmpty())
+            QTimer::singleShot(0, window.get(), [&window, paths] { window->openPaths(paths); });
         app->exec();
         closeSplash();
         app->setMainWindow(nullptr);

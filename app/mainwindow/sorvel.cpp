@@ -1,52 +1,123 @@
 #include "mainwindow/sorvel.h"
 
 #include <QAction>
-#include <QLabel>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <QMenu>
-#include <QVBoxLayout>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QUrl>
 
 #include "album/appsettings.h"
+#include "engine/storyboardrender.h"
+#include "kybase/ky.h"
 #include "kybase/kyapplication.h"
+#include "kybase/kyfilechooser.h"
 #include "kybase/kymessagebox.h"
 #include "kybase/kypref.h"
+#include "kybase/qtsingleapplication.h"
+#include "mainwindow/audiolistwidget.h"
+#include "mainwindow/mediainfowidget.h"
+#include "mainwindow/photolistwidget.h"
 #include "mainwindow/startup.h"
+#include "mainwindow/stripsupport.h"
+#include "ui_sorvel.h"
+#include "workflow/generationcontroller.h"
+#include "workflow/qcapacitybar.h"
 
-extern "C" {
-#include <libavformat/avformat.h>
+namespace {
+
+// The window's slots follow the on_<sender>_<signal> naming even where they
+// are connected explicitly (actions, strips); connecting the form by name
+// would warn about each of those. Those warnings are dropped while the form
+// is set up.
+QtMessageHandler g_formHandler = nullptr;
+void quietConnectByName(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QMetaObject::connectSlotsByName")))
+        return;
+    if (g_formHandler)
+        g_formHandler(type, context, message);
 }
+
+QIcon themeIcon(std::initializer_list<const char *> names)
+{
+    for (const char *name : names) {
+        const QString n = QString::fromLatin1(name);
+        QIcon icon = QIcon::fromTheme(n);
+        if (icon.isNull())
+            icon = QIcon::fromTheme(n + QStringLiteral("-symbolic"));
+        if (!icon.isNull())
+            return icon;
+    }
+    return QIcon();
+}
+
+} // namespace
 
 Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, flags)
 {
     setObjectName(QStringLiteral("Sorvel"));
-    // 1. The album (it lists the transition patterns of the data folder).
+    // 1. The album (it lists the transition patterns of the data folder) and
+    // the storyboard.
     m_album = std::make_unique<Album>();
+    m_storyboard = std::make_unique<StoryBoardRender>();
+    m_storyboard->setAlbum(m_album.get());
 
     // 2. Widgets.
-    auto *layout = new QVBoxLayout(this);
-    m_placeholder = new QLabel(this);
-    m_placeholder->setObjectName(QStringLiteral("gettingStarted"));
-    m_placeholder->setAlignment(Qt::AlignCenter);
-    m_placeholder->setMinimumSize(720, 405);
-    layout->addWidget(m_placeholder, 1);
-    m_timeCode = new QLabel(this);
-    m_timeCode->setObjectName(QStringLiteral("timeCode"));
-    layout->addWidget(m_timeCode, 0, Qt::AlignRight);
+    ui = std::make_unique<Ui::SorvelClass>();
+    g_formHandler = qInstallMessageHandler(quietConnectByName);
+    ui->setupUi(this);
+    qInstallMessageHandler(g_formHandler);
+    g_formHandler = nullptr;
+    ui->menuBar->hide(); // its menus go to the frame's menu bar
+    m_previewTimer = new QTimer(this);
+    m_previewTimer->setInterval(40);
+    m_mediaInfo = new MediaInfoWidget(this);
+    m_mediaInfo->setWindowFlag(Qt::Window);
+    Ky::moveCenter(m_mediaInfo);
+    setIcons();
 
-    // 3. TV standard and the initial output format.
+    // 3. TV standard and the initial output format; the getting-started
+    // picture until the album has something to show.
     const TvStandard standard = AppSettings::currentVideoStandard();
     m_videoStandard = tvStandardName(standard);
     m_format = OutputFormat::forStandard(standard);
+    m_storyboard->setFormat(m_format);
+    m_gettingStartPicture = QPixmap(StripSupport::skinFile(QStringLiteral("gettingstart.png")));
+    ui->previewFrame->setStyleSheet(QStringLiteral("#previewFrame { background-color: #1b1e24; }"));
+    // The picture follows the preview area's size; the label's own size
+    // hint must not hold the window open.
+    ui->gettingStart->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    ui->gettingStart->installEventFilter(this);
+    ui->gettingStart->setAccessibleName(tr("Getting started"));
+    ui->gettingStart->show();
+    ui->avPlayer->hide();
 
-    // 5. The framework frame and its main menu.
+    // 4. Album settings into the controls, signals, the preview timer and
+    // the "Auto Rotate" menu.
+    loadAlbumSettings();
+    connectSignals();
+    m_autoRotateMenu = new QMenu(this);
+    m_autoRotateMenuAction = m_autoRotateMenu->addAction(tr("Auto Rotate"));
+    m_autoRotateAllMenuAction = m_autoRotateMenu->addAction(tr("Auto Rotate All Photos"));
+    connect(m_autoRotateMenuAction, &QAction::triggered, this, &Sorvel::on_autoRotate_clicked);
+    connect(m_autoRotateAllMenuAction, &QAction::triggered, this, &Sorvel::on_autoRotateAll_clicked);
+    ui->autoRotate->setMenu(m_autoRotateMenu);
+
+    // 5. The framework frame and its menus.
     initialize();
-    mainMenu()->insertSeparator(mainMenu()->actions().value(0));
-    m_preferencesAction = new QAction(tr("Preferences"), this);
-    m_preferencesAction->setObjectName(QStringLiteral("actionPreferences"));
-    connect(m_preferencesAction, &QAction::triggered, this, &Sorvel::on_preferences);
-    mainMenu()->insertAction(mainMenu()->actions().value(0), m_preferencesAction);
+    buildMenus();
+    widgetFrame()->resize(1280, 800);
+    widgetFrame()->setMinimumSize(1000, 680);
 
-    // 7. Time code.
-    m_timeCode->setText(QStringLiteral("00:00:00 / 00:00:00"));
+    // 7. Time code, the after-making menu, play button, control states.
+    ui->timeCode->setText(QStringLiteral("00:00:00 / 00:00:00"));
+    tickAfterBurnMenu();
+    ui->play->show();
+    ui->pause->hide();
 
     // 8. First start.
     KyPref *pref = AppSettings::pref();
@@ -57,22 +128,1119 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
             pref->setValue(AppSettings::kFirstStart, false, false);
     }
 
+    // 9. The fade switch stays part of the album, but is not offered.
+    ui->checkBox_3->hide();
+
     // 10. Processor affinity.
     CpuAffinity::applyToProcess(CpuAffinity::maskFromSettings(pref));
 
     // 12. FFmpeg needs no registration since version 4.
     retranslate();
+    onStoryBoardDataChanged();
+    photoItemSelectChanged();
+    m_activeStrip = -1;
+    refreshControls();
 }
 
-Sorvel::~Sorvel() = default;
+Sorvel::~Sorvel()
+{
+    on_pause_clicked();
+    delete m_mediaInfo;
+    m_mediaInfo = nullptr;
+    m_storyboard.reset();
+    m_album.reset();
+}
+
+void Sorvel::setIcons()
+{
+    ui->importPicture->setIcon(themeIcon({"insert-image", "image-x-generic"}));
+    ui->importPictureDir->setIcon(themeIcon({"folder-pictures", "folder"}));
+    ui->importAudio->setIcon(themeIcon({"audio-x-generic"}));
+    ui->deleteClip->setIcon(themeIcon({"edit-delete"}));
+    ui->turnLeft->setIcon(themeIcon({"object-rotate-left"}));
+    ui->turnRight->setIcon(themeIcon({"object-rotate-right"}));
+    ui->mirror->setIcon(themeIcon({"object-flip-horizontal"}));
+    ui->flip->setIcon(themeIcon({"object-flip-vertical"}));
+    ui->autoRotate->setIcon(themeIcon({"view-refresh"}));
+    ui->restore->setIcon(themeIcon({"document-revert", "edit-undo"}));
+    ui->moveLeft->setIcon(themeIcon({"go-previous"}));
+    ui->moveRight->setIcon(themeIcon({"go-next"}));
+    ui->previous->setIcon(themeIcon({"media-skip-backward"}));
+    ui->play->setIcon(themeIcon({"media-playback-start"}));
+    ui->pause->setIcon(themeIcon({"media-playback-pause"}));
+    ui->stop->setIcon(themeIcon({"media-playback-stop"}));
+    ui->next->setIcon(themeIcon({"media-skip-forward"}));
+    ui->mute->setIcon(themeIcon({"audio-volume-high"}));
+    ui->unmute->setIcon(themeIcon({"audio-volume-muted"}));
+    ui->burn->setIcon(themeIcon({"media-optical-burn", "media-optical"}));
+    ui->adjustOrder->setIcon(themeIcon({"audio-x-generic"}));
+    ui->syncAlbum->setIcon(themeIcon({"emblem-synchronizing", "view-refresh"}));
+
+    ui->actionImport_Picture->setIcon(ui->importPicture->icon());
+    ui->actionImport_Picture_Directory->setIcon(ui->importPictureDir->icon());
+    ui->actionImport_Audio->setIcon(ui->importAudio->icon());
+    ui->actionNew_Album->setIcon(themeIcon({"document-new"}));
+    ui->actionOpen_Project->setIcon(themeIcon({"document-open"}));
+    ui->actionSave_Project->setIcon(themeIcon({"document-save"}));
+    ui->actionSave_Project_As->setIcon(themeIcon({"document-save-as"}));
+    ui->actionProperty->setIcon(themeIcon({"document-properties"}));
+    ui->actionDelete->setIcon(ui->deleteClip->icon());
+    ui->actionClear->setIcon(themeIcon({"edit-clear"}));
+    ui->actionSelect_All->setIcon(themeIcon({"edit-select-all"}));
+    ui->actionTurn_Left->setIcon(ui->turnLeft->icon());
+    ui->actionTurn_Right->setIcon(ui->turnRight->icon());
+    ui->actionMirror->setIcon(ui->mirror->icon());
+    ui->actionFlip->setIcon(ui->flip->icon());
+    ui->actionRestore->setIcon(ui->restore->icon());
+    ui->actionMove_Left->setIcon(ui->moveLeft->icon());
+    ui->actionMove_Right->setIcon(ui->moveRight->icon());
+    ui->actionCreate_DVD->setIcon(ui->burn->icon());
+    ui->actionPreferences->setIcon(themeIcon({"preferences-system"}));
+    ui->actionSortAscending->setIcon(themeIcon({"view-sort-ascending"}));
+    ui->actionSortDescending->setIcon(themeIcon({"view-sort-descending"}));
+    const QSize toolIcon(22, 22);
+    for (QToolButton *button : findChildren<QToolButton *>())
+        button->setIconSize(button->parentWidget() == ui->toolFrame ? toolIcon : QSize(18, 18));
+}
+
+void Sorvel::buildMenus()
+{
+    // The framework's main menu gets the preferences; the visible File menu
+    // is the form's, which ends with the framework's entries.
+    mainMenu()->addSeparator();
+    mainMenu()->addAction(ui->actionPreferences);
+    QAction *exitAction = nullptr;
+    for (QAction *action : mainMenu()->actions()) {
+        if (action->objectName() == QLatin1String("actionExit"))
+            exitAction = action;
+    }
+    ui->menuFile->addAction(ui->actionPreferences);
+    if (exitAction) {
+        ui->menuFile->addSeparator();
+        ui->menuFile->addAction(exitAction);
+    }
+    QMenuBar *bar = widgetFrame()->menuBar();
+    bar->insertMenu(mainMenu()->menuAction(), ui->menuFile);
+    mainMenu()->menuAction()->setVisible(false);
+    bar->insertMenu(helpMenu()->menuAction(), ui->menuEdit);
+    bar->insertMenu(helpMenu()->menuAction(), ui->menuAction);
+    // Project actions stay hidden until projects can be saved.
+    for (QAction *a :
+         {ui->actionNew_Album, ui->actionSave_Project, ui->actionSave_Project_As, ui->actionOpen_Project})
+        a->setVisible(false);
+    ui->actionPreferences->setEnabled(preferencesAvailable());
+    ui->actionPreferences->setMenuRole(QAction::PreferencesRole);
+}
+
+void Sorvel::loadAlbumSettings()
+{
+    const QSignalBlocker b1(ui->spinBox);
+    const QSignalBlocker b2(ui->spinBox_2);
+    const QSignalBlocker b3(ui->checkBox);
+    const QSignalBlocker b4(ui->radioButton);
+    const QSignalBlocker b5(ui->radioButton_2);
+    const QSignalBlocker b6(ui->checkBoxUseDynamicZoom);
+    ui->spinBox->setValue(m_album->photoDurationMs);
+    ui->spinBox_2->setValue(m_album->transitionDurationMs);
+    ui->checkBox->setChecked(m_album->useTransition);
+    const bool patterns = !m_album->patternFiles.isEmpty();
+    if (m_album->dissolveOnly || !patterns)
+        ui->radioButton->setChecked(true);
+    else
+        ui->radioButton_2->setChecked(true);
+    ui->radioButton_2->setEnabled(patterns && m_album->useTransition);
+    ui->radioButton->setEnabled(m_album->useTransition);
+    ui->checkBoxUseDynamicZoom->setChecked(m_album->useDynamicEffect);
+    ui->checkBox_2->setChecked(m_album->loopAudio);
+    ui->checkBox_3->setChecked(m_album->fadeAudio);
+}
+
+void Sorvel::connectSignals()
+{
+    connect(ui->spinBox, &QSpinBox::valueChanged, this, &Sorvel::on_photoDur_changed);
+    connect(ui->spinBox_2, &QSpinBox::valueChanged, this, &Sorvel::on_transtionDur_changed);
+    connect(ui->checkBox, &QCheckBox::stateChanged, this, &Sorvel::on_transition_changed);
+    connect(ui->radioButton, &QRadioButton::toggled, this, &Sorvel::on_transitionType_changed);
+    connect(ui->checkBoxUseDynamicZoom, &QCheckBox::stateChanged, this, &Sorvel::on_dynamicZoom_changed);
+    connect(ui->checkBox_2, &QCheckBox::released, this, &Sorvel::on_audioSetting_changed);
+    connect(ui->checkBox_3, &QCheckBox::released, this, &Sorvel::on_audioSetting_changed);
+    connect(ui->syncAlbum, &QPushButton::released, this, &Sorvel::on_sync_clicked);
+
+    PhotoListWidget *photos = ui->photoListWidget;
+    AudioListWidget *audios = ui->audioListWidget;
+    connect(photos, &PhotoListWidget::photoListAboutToChange, this, &Sorvel::on_pause_clicked);
+    connect(audios, &AudioListWidget::audioListAboutToChange, this, &Sorvel::on_pause_clicked);
+    connect(photos, &PhotoListWidget::photoListChanged, this, &Sorvel::photoListChanged);
+    connect(audios, &AudioListWidget::audioListChanged, this, &Sorvel::audioListChanged);
+    connect(photos, &QListWidget::itemSelectionChanged, this, &Sorvel::photoItemSelectChanged);
+    connect(audios, &QListWidget::itemSelectionChanged, this, &Sorvel::audioItemSelectChanged);
+    connect(photos, &QListWidget::currentRowChanged, this, &Sorvel::on_photoListWidget_row_changed);
+    connect(audios, &QListWidget::currentRowChanged, this, &Sorvel::on_audioListWidget_row_changed);
+    connect(photos, &QListWidget::itemClicked, this, &Sorvel::on_photoListWidget_item_clicked);
+    connect(audios, &QListWidget::itemClicked, this, &Sorvel::on_audioListWidget_item_clicked);
+    connect(photos, &PhotoListWidget::contextMenu, this, &Sorvel::on_photoListContextMenu);
+    connect(audios, &AudioListWidget::contextMenu, this, &Sorvel::on_audioListContextMenu);
+    connect(audios, &AudioListWidget::editRequested, this, [this](int) { on_adjustOrder_clicked(); });
+
+    connect(ui->actionImport_Picture, &QAction::triggered, this, &Sorvel::on_importPicture_clicked);
+    connect(ui->actionImport_Picture_Directory, &QAction::triggered, this,
+            &Sorvel::on_importPictureDir_clicked);
+    connect(ui->actionImport_Audio, &QAction::triggered, this, &Sorvel::on_importAudio_clicked);
+    connect(ui->actionProperty, &QAction::triggered, this, &Sorvel::on_fileProperty);
+    connect(ui->actionExit, &QAction::triggered, this, &Sorvel::on_fileExit);
+    connect(ui->actionDelete, &QAction::triggered, this, &Sorvel::on_deleteClip_clicked);
+    connect(ui->actionClear, &QAction::triggered, this, &Sorvel::on_clear_clicked);
+    connect(ui->actionSelect_All, &QAction::triggered, this, &Sorvel::on_selectAll_clicked);
+    connect(ui->actionTurn_Left, &QAction::triggered, this, &Sorvel::on_turnLeft_clicked);
+    connect(ui->actionTurn_Right, &QAction::triggered, this, &Sorvel::on_turnRight_clicked);
+    connect(ui->actionMirror, &QAction::triggered, this, &Sorvel::on_mirror_clicked);
+    connect(ui->actionFlip, &QAction::triggered, this, &Sorvel::on_flip_clicked);
+    connect(ui->actionAuto_Rotate_All_Phtotes, &QAction::triggered, this, &Sorvel::on_autoRotateAll_clicked);
+    connect(ui->actionAuto_Rotate_Photoes_While_Importing, &QAction::triggered, this,
+            &Sorvel::on_autoRotatewhileImporting_clicked);
+    connect(ui->actionRestore, &QAction::triggered, this, &Sorvel::on_restore_clicked);
+    connect(ui->actionMove_Left, &QAction::triggered, this, &Sorvel::on_moveLeft_clicked);
+    connect(ui->actionMove_Right, &QAction::triggered, this, &Sorvel::on_moveRight_clicked);
+    connect(ui->actionCreate_DVD, &QAction::triggered, this, &Sorvel::on_burn_clicked);
+    for (QAction *a : {ui->actionDo_Nothing, ui->actionExit_Program, ui->actionHibernate, ui->actionShut_Down,
+                       ui->actionStand_By})
+        connect(a, &QAction::triggered, this, &Sorvel::on_AfterBurnAction);
+    connect(ui->actionPreferences, &QAction::triggered, this, &Sorvel::on_preferences_clicked);
+    for (QAction *a :
+         {ui->actionSortByName, ui->actionSortByType, ui->actionSortByDate, ui->actionSortBySize})
+        connect(a, &QAction::triggered, this, &Sorvel::on_sort);
+    for (QAction *a : {ui->actionSortAscending, ui->actionSortDescending})
+        connect(a, &QAction::triggered, this, &Sorvel::on_sortOrder);
+    connect(ui->dvdTypeComboBox, &QComboBox::currentIndexChanged, this, &Sorvel::on_dvdTypeChanged);
+
+    // Transport: position slider, volume, the preview timer, the shared
+    // scroll bar that moves both strips.
+    connect(ui->position, &QSlider::sliderPressed, this, &Sorvel::on_sliderPosition_presssed);
+    connect(ui->position, &QSlider::sliderReleased, this, &Sorvel::on_sliderPosition_released);
+    connect(ui->position, &QSlider::actionTriggered, this, &Sorvel::on_sliderPositionAction_triggered);
+    connect(ui->position, &QSlider::valueChanged, this, &Sorvel::on_sliderPosition_changed);
+    connect(ui->volume, &QSlider::actionTriggered, this, &Sorvel::on_volumePositionAction_triggered);
+    connect(m_previewTimer, &QTimer::timeout, this, &Sorvel::updateProgress);
+    for (QListWidget *strip : {static_cast<QListWidget *>(photos), static_cast<QListWidget *>(audios)}) {
+        connect(strip->model(), &QAbstractItemModel::rowsRemoved, this, &Sorvel::changeScrollRange);
+        connect(strip->model(), &QAbstractItemModel::rowsInserted, this, &Sorvel::changeScrollRange);
+        connect(strip->horizontalScrollBar(), &QScrollBar::valueChanged, ui->horizontalScrollBar,
+                &QScrollBar::setValue);
+        connect(ui->horizontalScrollBar, &QScrollBar::valueChanged, strip->horizontalScrollBar(),
+                &QScrollBar::setValue);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Refresh after every change of the album.
+
+quint64 Sorvel::estimatedDvdSize() const
+{
+    return GenerationController::estimateDvdSize(m_videoBitRate, m_audioBitRate, m_album->videoLength());
+}
+
+void Sorvel::updateCapacity()
+{
+    ui->capacityFrame->setShowMode(ui->dvdTypeComboBox->currentIndex() == 1 ? QCapacityBar::DualLayer
+                                                                            : QCapacityBar::SingleLayer);
+    ui->capacityFrame->do_getPos(estimatedDvdSize());
+}
+
+void Sorvel::onStoryBoardDataChanged()
+{
+    const bool hasPhotos = !m_album->photos.isEmpty();
+    const bool hasAudio = !m_album->audios.isEmpty();
+    ui->burn->setEnabled(hasPhotos && dvdDialogAvailable());
+    ui->actionCreate_DVD->setEnabled(hasPhotos && dvdDialogAvailable());
+
+    m_storyboard->rebuildTimeline();
+    const int total = m_storyboard->totalFrames();
+    {
+        const QSignalBlocker blocker(ui->position);
+        ui->position->setRange(0, qMax(0, total));
+        ui->position->setSingleStep(qMax(1, int(m_storyboard->cycleFrames())));
+        ui->position->setPageStep(qMax(1, total / 10));
+    }
+
+    ui->photoLength->setText(StripSupport::hmsText(m_album->videoLength()));
+    ui->audioLength->setText(StripSupport::hmsText(m_album->audioLength()));
+
+    ui->actionAuto_Rotate_All_Phtotes->setEnabled(m_album->videoLength() > 0.01);
+    m_autoRotateAllMenuAction->setEnabled(ui->actionAuto_Rotate_All_Phtotes->isEnabled());
+
+    if (m_album->isEmpty()) {
+        ui->avPlayer->hide();
+        ui->gettingStart->show();
+        m_currentFrame = 0;
+        ui->timeCode->setText(QStringLiteral("00:00:00 / 00:00:00"));
+    } else if (previewAvailable()) {
+        ui->gettingStart->hide();
+        ui->avPlayer->show();
+    }
+
+    updateCapacity();
+
+    if (m_activeStrip == 0)
+        ui->actionSelect_All->setEnabled(hasPhotos);
+    else if (m_activeStrip == 1)
+        ui->actionSelect_All->setEnabled(hasAudio);
+
+    const int width = ui->photoListWidget->contentWidth();
+    const double videoLength = m_album->videoLength();
+    ui->audioListWidget->setTimeScale(width, width > 0 && videoLength > 0 ? videoLength / width : 1.0 / 33.0);
+    changeScrollRange();
+    refreshControls();
+}
+
+void Sorvel::photoListChanged(const QList<ImageInfo> &photos)
+{
+    on_pause_clicked();
+    m_album->photos = photos;
+    onStoryBoardDataChanged();
+}
+
+void Sorvel::audioListChanged(const QList<AudioInfo> &audios)
+{
+    on_pause_clicked();
+    m_album->audios = audios;
+    onStoryBoardDataChanged();
+}
+
+// ---------------------------------------------------------------------------
+// Selection and current row.
+
+void Sorvel::photoItemSelectChanged()
+{
+    m_activeStrip = 0;
+    {
+        const QSignalBlocker blocker(ui->audioListWidget);
+        ui->audioListWidget->clearSelection();
+        ui->audioListWidget->setCurrentRow(-1);
+    }
+    PhotoListWidget *strip = ui->photoListWidget;
+    const QList<int> rows = strip->selectedPhotoRows();
+    const bool any = !rows.isEmpty();
+    const bool left = any && rows.first() != 0;
+    const bool right = any && rows.last() != strip->count() - 1;
+    ui->moveLeft->setEnabled(left);
+    ui->actionMove_Left->setEnabled(left);
+    ui->moveRight->setEnabled(right);
+    ui->actionMove_Right->setEnabled(right);
+    ui->actionSelect_All->setEnabled(strip->count() > 0);
+    ui->actionInvert_Select->setEnabled(strip->count() > 0);
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->deleteClip, ui->turnLeft, ui->turnRight,
+                                                       ui->mirror, ui->flip, ui->autoRotate, ui->restore})
+        w->setEnabled(any);
+    for (QAction *a : {ui->actionDelete, ui->actionTurn_Left, ui->actionTurn_Right, ui->actionMirror,
+                       ui->actionFlip, ui->actionRestore})
+        a->setEnabled(any);
+}
+
+void Sorvel::audioItemSelectChanged()
+{
+    m_activeStrip = 1;
+    {
+        const QSignalBlocker blocker(ui->photoListWidget);
+        ui->photoListWidget->clearSelection();
+        ui->photoListWidget->setCurrentRow(-1);
+    }
+    AudioListWidget *strip = ui->audioListWidget;
+    const QList<int> rows = StripSupport::selectedRows(strip);
+    const bool any = !rows.isEmpty();
+    const bool left = any && rows.first() != 0;
+    const bool right = any && rows.last() != strip->count() - 1;
+    ui->moveLeft->setEnabled(left);
+    ui->actionMove_Left->setEnabled(left);
+    ui->moveRight->setEnabled(right);
+    ui->actionMove_Right->setEnabled(right);
+    ui->actionSelect_All->setEnabled(strip->count() > 0);
+    ui->actionInvert_Select->setEnabled(strip->count() > 0);
+    ui->deleteClip->setEnabled(any);
+    ui->actionDelete->setEnabled(any);
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->turnLeft, ui->turnRight, ui->mirror, ui->flip,
+                                                       ui->autoRotate, ui->restore})
+        w->setEnabled(false);
+    for (QAction *a :
+         {ui->actionTurn_Left, ui->actionTurn_Right, ui->actionMirror, ui->actionFlip, ui->actionRestore})
+        a->setEnabled(false);
+}
+
+void Sorvel::on_photoListWidget_item_clicked()
+{
+    on_photoListWidget_row_changed(ui->photoListWidget->currentRow());
+}
+
+void Sorvel::on_audioListWidget_item_clicked()
+{
+    on_audioListWidget_row_changed(ui->audioListWidget->currentRow());
+}
+
+void Sorvel::on_photoListWidget_row_changed(int row)
+{
+    qint64 target = -1;
+    if (row >= 0 && row / 2 < m_album->photos.size()) {
+        const ImageInfo &photo = m_album->photos.at(row / 2);
+        if (row % 2 == 0) {
+            m_mediaInfo->setInfo(MediaInfoWidget::Photo, MediaInfoWidget::photoStrings(photo));
+            m_mediaInfo->rebuild();
+        }
+        target = qint64(row / 2) * m_storyboard->cycleFrames();
+        if (row % 2 == 1)
+            target += secondsToFrames(m_album->photoDuration, m_format);
+    }
+    if (target >= 0) {
+        seekTo(int(qMin<qint64>(target, INT_MAX)));
+        ui->previous->setEnabled(row > 0);
+        ui->next->setEnabled(row < ui->photoListWidget->count() - 1);
+    } else {
+        m_mediaInfo->setInfo(MediaInfoWidget::Nothing, {});
+        m_mediaInfo->rebuild();
+        ui->previous->setEnabled(false);
+        ui->next->setEnabled(false);
+    }
+}
+
+void Sorvel::on_audioListWidget_row_changed(int row)
+{
+    qint64 target = -1;
+    if (row >= 0 && row < m_album->audios.size()) {
+        m_mediaInfo->setInfo(MediaInfoWidget::Audio, MediaInfoWidget::audioStrings(m_album->audios.at(row)));
+        m_mediaInfo->rebuild();
+        double seconds = 0.0;
+        for (int i = 0; i < row; ++i)
+            seconds += m_album->audios.at(i).clipLength();
+        target = secondsToFrames(seconds, m_format);
+        if (target > INT_MAX)
+            target = -1;
+    }
+    if (target >= 0) {
+        seekTo(int(target));
+        ui->previous->setEnabled(row >= 1);
+        ui->next->setEnabled(row < ui->audioListWidget->count() - 1);
+    } else {
+        m_mediaInfo->setInfo(MediaInfoWidget::Nothing, {});
+        m_mediaInfo->rebuild();
+        ui->previous->setEnabled(false);
+        ui->next->setEnabled(false);
+        audioItemSelectChanged();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Import.
+
+void Sorvel::runPhotoImport(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    PhotoListWidget *strip = ui->photoListWidget;
+    strip->importAt(paths, strip->count());
+    reseek();
+}
+
+void Sorvel::runAudioImport(const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    AudioListWidget *strip = ui->audioListWidget;
+    strip->importAt(paths, strip->count());
+    reseek();
+}
+
+void Sorvel::on_importPicture_clicked()
+{
+    on_pause_clicked();
+    const QString filter = tr("All Supported Files (") +
+                           AppSettings::photoNameFilters().join(QLatin1Char(' ')) + QStringLiteral(");;") +
+                           tr("JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files "
+                              "(*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;") +
+                           tr("All Files(*.*);;");
+    KyPref *pref = AppSettings::pref();
+    const QStringList files = KyFileChooser::getOpenFileNames(widgetFrame(), tr("Select One or More Files"),
+                                                              AppSettings::photoLastDir(pref), filter);
+    if (files.isEmpty())
+        return;
+    if (pref)
+        pref->setValue(AppSettings::kPhotoLastDir, QFileInfo(files.first()).absolutePath(), false);
+    runPhotoImport(files);
+}
+
+void Sorvel::on_importAudio_clicked()
+{
+    on_pause_clicked();
+    const QString filter =
+        tr("All Supported Files (") + AppSettings::audioNameFilters().join(QLatin1Char(' ')) +
+        QStringLiteral(");;") +
+        tr("AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files "
+           "(*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files "
+           "(*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;") +
+        tr("All Files(*.*);;");
+    KyPref *pref = AppSettings::pref();
+    const QStringList files = KyFileChooser::getOpenFileNames(widgetFrame(), tr("Select One or More Files"),
+                                                              AppSettings::audioLastDir(pref), filter);
+    if (files.isEmpty())
+        return;
+    if (pref)
+        pref->setValue(AppSettings::kAudioLastDir, QFileInfo(files.first()).absolutePath(), false);
+    runAudioImport(files);
+}
+
+void Sorvel::on_importPictureDir_clicked()
+{
+    on_pause_clicked();
+    KyPref *pref = AppSettings::pref();
+    const QString folder = KyFileChooser::getExistingDirectory(widgetFrame(), tr("Select one folder"),
+                                                               AppSettings::photoLastDir(pref));
+    if (folder.isEmpty())
+        return;
+    const QStringList files = StripSupport::expandPaths({folder}, AppSettings::photoNameFilters());
+    if (files.isEmpty())
+        return;
+    if (pref)
+        pref->setValue(AppSettings::kPhotoLastDir, folder, false);
+    runPhotoImport(files);
+}
+
+void Sorvel::openPaths(const QStringList &paths)
+{
+    QStringList photos;
+    QStringList audios;
+    const QStringList &audioPatterns = AppSettings::audioNameFilters();
+    for (const QString &path : paths) {
+        const QFileInfo fi(path);
+        if (fi.isDir()) {
+            photos << StripSupport::expandPaths({path}, AppSettings::photoNameFilters());
+            audios << StripSupport::expandPaths({path}, audioPatterns);
+        } else if (QDir::match(audioPatterns, fi.fileName())) {
+            audios << fi.absoluteFilePath();
+        } else {
+            // Anything else is offered as a photo; the import reports what
+            // it cannot read.
+            photos << fi.absoluteFilePath();
+        }
+    }
+    on_pause_clicked();
+    runPhotoImport(photos);
+    runAudioImport(audios);
+}
+
+QString Sorvel::openMessage(const QStringList &paths)
+{
+    QStringList encoded;
+    for (const QString &path : paths)
+        encoded << QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath()));
+    return QStringLiteral("open ") + encoded.join(QLatin1Char(' '));
+}
+
+QStringList Sorvel::pathsOfOpenMessage(const QString &message)
+{
+    if (!message.startsWith(QLatin1String("open ")))
+        return {};
+    QStringList paths;
+    const QStringList parts = message.mid(5).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &part : parts)
+        paths << QUrl::fromPercentEncoding(part.toLatin1());
+    return paths;
+}
+
+void Sorvel::listenToInstances(QtSingleApplication *app)
+{
+    // Queued: a second start must not wait while the import dialog runs.
+    connect(app, &QtSingleApplication::messageReceived, this, &Sorvel::handleInstanceMessage,
+            Qt::QueuedConnection);
+}
+
+void Sorvel::handleInstanceMessage(const QString &message)
+{
+    const QStringList paths = pathsOfOpenMessage(message);
+    if (!paths.isEmpty())
+        openPaths(paths);
+}
+
+// ---------------------------------------------------------------------------
+// Editing.
+
+void Sorvel::on_deleteClip_clicked()
+{
+    on_pause_clicked();
+    if (m_activeStrip == 0) {
+        ui->photoListWidget->deleteSelected();
+        on_photoListWidget_row_changed(ui->photoListWidget->currentRow());
+    } else if (m_activeStrip == 1) {
+        ui->audioListWidget->deleteSelected();
+        on_audioListWidget_row_changed(ui->audioListWidget->currentRow());
+    }
+}
+
+void Sorvel::on_clear_clicked()
+{
+    if (m_activeStrip == 0) {
+        on_stop_clicked();
+        ui->photoListWidget->clearAll();
+        m_album->photos.clear();
+    } else if (m_activeStrip == 1) {
+        on_stop_clicked();
+        ui->audioListWidget->clearAll();
+        m_album->audios.clear();
+    }
+    onStoryBoardDataChanged();
+    seekTo(0);
+    if (m_activeStrip == 1)
+        audioItemSelectChanged();
+    else
+        photoItemSelectChanged();
+}
+
+void Sorvel::on_selectAll_clicked()
+{
+    if (m_activeStrip == 0)
+        ui->photoListWidget->selectAll();
+    else if (m_activeStrip == 1)
+        ui->audioListWidget->selectAll();
+}
+
+void Sorvel::on_moveLeft_clicked()
+{
+    on_pause_clicked();
+    if (m_activeStrip == 0)
+        ui->photoListWidget->moveSelectedLeft();
+    else if (m_activeStrip == 1)
+        ui->audioListWidget->moveSelectedLeft();
+    reseek();
+}
+
+void Sorvel::on_moveRight_clicked()
+{
+    on_pause_clicked();
+    if (m_activeStrip == 0)
+        ui->photoListWidget->moveSelectedRight();
+    else if (m_activeStrip == 1)
+        ui->audioListWidget->moveSelectedRight();
+    reseek();
+}
+
+void Sorvel::on_turnLeft_clicked()
+{
+    on_pause_clicked();
+    ui->photoListWidget->transformSelected(OpTurnLeft);
+}
+
+void Sorvel::on_turnRight_clicked()
+{
+    on_pause_clicked();
+    ui->photoListWidget->transformSelected(OpTurnRight);
+}
+
+void Sorvel::on_mirror_clicked()
+{
+    on_pause_clicked();
+    ui->photoListWidget->transformSelected(OpMirror);
+}
+
+void Sorvel::on_flip_clicked()
+{
+    on_pause_clicked();
+    ui->photoListWidget->transformSelected(OpFlip);
+}
+
+void Sorvel::on_autoRotate_clicked()
+{
+    on_pause_clicked();
+    ui->photoListWidget->autoRotateSelected();
+}
+
+void Sorvel::on_autoRotateAll_clicked()
+{
+    on_pause_clicked();
+    ui->photoListWidget->autoRotateAll();
+}
+
+void Sorvel::on_autoRotatewhileImporting_clicked(bool checked)
+{
+    ui->photoListWidget->setAutoRotateOnImport(checked);
+}
+
+void Sorvel::on_restore_clicked()
+{
+    on_pause_clicked();
+    ui->photoListWidget->restoreSelected();
+}
+
+void Sorvel::sortActiveStrip()
+{
+    on_pause_clicked();
+    const QList<QAction *> keys = {ui->actionSortByName, ui->actionSortByDate, ui->actionSortByType,
+                                   ui->actionSortBySize};
+    int key = 0;
+    for (int i = 0; i < keys.size(); ++i) {
+        if (keys.at(i)->isChecked())
+            key = i;
+    }
+    const bool ascending = !ui->actionSortDescending->isChecked();
+    if (m_activeStrip == 0)
+        ui->photoListWidget->sortRecords(key, ascending);
+    else
+        ui->audioListWidget->sortRecords(key, ascending);
+    reseek();
+}
+
+void Sorvel::on_sort()
+{
+    auto *sender = qobject_cast<QAction *>(QObject::sender());
+    for (QAction *a :
+         {ui->actionSortByName, ui->actionSortByType, ui->actionSortByDate, ui->actionSortBySize})
+        a->setChecked(a == sender);
+    if (!sender)
+        ui->actionSortByName->setChecked(true);
+    sortActiveStrip();
+}
+
+void Sorvel::on_sortOrder()
+{
+    auto *sender = qobject_cast<QAction *>(QObject::sender());
+    ui->actionSortAscending->setChecked(sender != ui->actionSortDescending);
+    ui->actionSortDescending->setChecked(sender == ui->actionSortDescending);
+    sortActiveStrip();
+}
+
+// ---------------------------------------------------------------------------
+// Album settings.
+
+void Sorvel::on_photoDur_changed(int value)
+{
+    const int snapped = m_album->setPhotoDurationMs(value, m_format);
+    {
+        const QSignalBlocker blocker(ui->spinBox);
+        ui->spinBox->setValue(snapped);
+    }
+    onStoryBoardDataChanged();
+    reseek();
+}
+
+void Sorvel::on_transtionDur_changed(int value)
+{
+    const int snapped = m_album->setTransitionDurationMs(value, m_format);
+    {
+        const QSignalBlocker blocker(ui->spinBox_2);
+        ui->spinBox_2->setValue(snapped);
+    }
+    onStoryBoardDataChanged();
+    reseek();
+}
+
+void Sorvel::on_transition_changed(int state)
+{
+    m_album->useTransition = state == Qt::Checked;
+    onStoryBoardDataChanged();
+    reseek();
+}
+
+void Sorvel::on_transitionType_changed()
+{
+    m_album->dissolveOnly = ui->radioButton->isChecked();
+    onStoryBoardDataChanged();
+    reseek();
+}
+
+void Sorvel::on_dynamicZoom_changed(int state)
+{
+    m_album->useDynamicEffect = state == Qt::Checked;
+    onStoryBoardDataChanged();
+    reseek();
+}
+
+void Sorvel::on_audioSetting_changed()
+{
+    m_album->loopAudio = ui->checkBox_2->isChecked();
+    m_album->fadeAudio = ui->checkBox_3->isChecked();
+    onStoryBoardDataChanged();
+    reseek();
+}
+
+void Sorvel::on_sync_clicked()
+{
+    on_pause_clicked();
+    if (!m_album->fitPhotoDurationToAudio(m_format))
+        return;
+    {
+        const QSignalBlocker blocker(ui->spinBox);
+        ui->spinBox->setValue(m_album->photoDurationMs);
+    }
+    onStoryBoardDataChanged();
+    on_photoListWidget_row_changed(ui->photoListWidget->currentRow());
+}
+
+void Sorvel::on_adjustOrder_clicked()
+{
+    // The audio editor opens here once it exists; until then "Edit Audio"
+    // stays disabled.
+    if (!audioEditorAvailable())
+        return;
+}
+
+// ---------------------------------------------------------------------------
+// DVD commands.
+
+void Sorvel::on_dvdTypeChanged(int index)
+{
+    if (index < 0)
+        return;
+    updateCapacity();
+}
+
+void Sorvel::onDvdParamChanged(const QString &standard, const QString &second, const QString &channels)
+{
+    Q_UNUSED(second);
+    const OutputFormat rates =
+        OutputFormat::forStandard(parseTvStandard(standard).value_or(TvStandard::Ntsc));
+    m_format.frameRateNum = rates.frameRateNum;
+    m_format.frameRateDen = rates.frameRateDen;
+    m_format.audioChannels = channels.toInt();
+    m_storyboard->setFormat(m_format);
+}
+
+void Sorvel::on_burn_clicked()
+{
+    on_pause_clicked();
+    // The DVD settings dialog runs the generation from here once it exists.
+    if (!dvdDialogAvailable())
+        return;
+}
+
+AfterMakingAction Sorvel::afterMakingActionOf(const QAction *action) const
+{
+    if (action == ui->actionExit_Program)
+        return AfterMakingAction::ExitProgram;
+    if (action == ui->actionHibernate)
+        return AfterMakingAction::Hibernate;
+    if (action == ui->actionShut_Down)
+        return AfterMakingAction::ShutDown;
+    if (action == ui->actionStand_By)
+        return AfterMakingAction::StandBy;
+    return AfterMakingAction::DoNothing;
+}
+
+void Sorvel::tickAfterBurnMenu()
+{
+    const AfterMakingAction chosen = AppSettings::afterBurnAction(AppSettings::pref());
+    for (QAction *a : ui->menuAfter_Burn->actions())
+        a->setChecked(afterMakingActionOf(a) == chosen);
+}
+
+void Sorvel::on_AfterBurnAction()
+{
+    const auto *sender = qobject_cast<QAction *>(QObject::sender());
+    if (KyPref *pref = AppSettings::pref())
+        pref->setValue(AppSettings::kAfterBurnAction, afterMakingActionCode(afterMakingActionOf(sender)),
+                       false);
+    tickAfterBurnMenu();
+}
+
+void Sorvel::on_postTaskActionIndexChanged(int index)
+{
+    const QList<QAction *> entries = ui->menuAfter_Burn->actions();
+    for (int i = 0; i < entries.size(); ++i)
+        entries.at(i)->setChecked(i == index);
+    if (index >= 0 && index < entries.size()) {
+        if (KyPref *pref = AppSettings::pref())
+            pref->setValue(AppSettings::kAfterBurnAction,
+                           afterMakingActionCode(afterMakingActionOf(entries.at(index))), false);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Other commands.
+
+void Sorvel::on_preferences_clicked()
+{
+    // The preferences dialog runs here once it exists.
+    tickAfterBurnMenu();
+}
+
+void Sorvel::on_fileProperty()
+{
+    m_mediaInfo->show();
+    m_mediaInfo->raise();
+}
+
+void Sorvel::on_photoListContextMenu(bool onItem, const QPoint &pos)
+{
+    QMenu menu(this);
+    if (onItem)
+        menu.addAction(ui->actionDelete);
+    menu.addAction(ui->actionClear);
+    menu.addSeparator();
+    menu.addAction(ui->actionSelect_All);
+    if (onItem) {
+        menu.addSeparator();
+        menu.addAction(ui->actionTurn_Left);
+        menu.addAction(ui->actionTurn_Right);
+        menu.addAction(ui->actionMirror);
+        menu.addAction(ui->actionFlip);
+        menu.addAction(ui->actionAuto_Rotate_All_Phtotes);
+        menu.addAction(ui->actionAuto_Rotate_Photoes_While_Importing);
+        menu.addAction(ui->actionRestore);
+    }
+    menu.addSeparator();
+    menu.addMenu(ui->menuSort_By);
+    if (onItem) {
+        menu.addSeparator();
+        menu.addAction(ui->actionMove_Left);
+        menu.addAction(ui->actionMove_Right);
+    }
+    menu.exec(pos);
+}
+
+void Sorvel::on_audioListContextMenu(const QPoint &pos)
+{
+    QMenu menu(this);
+    menu.addAction(ui->actionDelete);
+    menu.addAction(ui->actionClear);
+    menu.addSeparator();
+    menu.addAction(ui->actionSelect_All);
+    menu.addSeparator();
+    menu.addMenu(ui->menuSort_By);
+    menu.addSeparator();
+    menu.addAction(ui->actionMove_Left);
+    menu.addAction(ui->actionMove_Right);
+    menu.exec(pos);
+}
 
 void Sorvel::retranslate()
 {
+    if (!ui)
+        return;
+    ui->retranslateUi(this);
     KyMainWindow::retranslate();
-    if (m_placeholder)
-        m_placeholder->setText(tr("Import photos and music, then press \"Create DVD\"."));
-    if (m_preferencesAction)
-        m_preferencesAction->setText(tr("Preferences"));
+    if (m_autoRotateMenuAction) {
+        m_autoRotateMenuAction->setText(tr("Auto Rotate"));
+        m_autoRotateAllMenuAction->setText(tr("Auto Rotate All Photos"));
+    }
+    ui->photoListWidget->refreshItemTexts();
+    ui->audioListWidget->refreshItemTexts();
+    if (m_mediaInfo)
+        m_mediaInfo->retranslate();
+    ui->actionNew_Album->setText(tr("New Poject"));
+    updateProgress();
 }
 
-void Sorvel::on_preferences() {}
+// ---------------------------------------------------------------------------
+// Preview transport. Without a player the window keeps the play position
+// itself; the player takes it over once it exists.
+
+QString Sorvel::frameTimeText(qint64 frames) const
+{
+    const double n = m_format.frameRateNum;
+    const double d = m_format.frameRateDen;
+    const double perHour = n * 3600.0 / d;
+    const double perMinute = n * 60.0 / d;
+    const double perSecond = n / d;
+    double rest = double(frames);
+    const qint64 h = qint64(rest / perHour);
+    rest -= perHour * double(h);
+    const qint64 m = qint64(rest / perMinute);
+    rest -= perMinute * double(m);
+    const qint64 s = qint64(rest / perSecond);
+    return QStringLiteral("%1:%2:%3")
+        .arg(h, 2, 10, QLatin1Char('0'))
+        .arg(m, 2, 10, QLatin1Char('0'))
+        .arg(s, 2, 10, QLatin1Char('0'));
+}
+
+void Sorvel::refreshControls()
+{
+    const bool hasPhotos = !m_album->photos.isEmpty();
+    const bool playing = m_playState == 1;
+    const int total = m_storyboard->totalFrames();
+    ui->play->setEnabled(hasPhotos && m_currentFrame < total && !playing);
+    ui->pause->setEnabled(hasPhotos && playing);
+    ui->stop->setEnabled(hasPhotos && m_playState != 0);
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ui->spinBox, ui->spinBox_2, ui->checkBox,
+                                          ui->checkBoxUseDynamicZoom, ui->checkBox_2, ui->checkBox_3})
+        w->setEnabled(!playing);
+    ui->adjustOrder->setEnabled(!playing && audioEditorAvailable());
+    ui->radioButton->setEnabled(!playing && ui->checkBox->isChecked());
+    ui->radioButton_2->setEnabled(!playing && ui->checkBox->isChecked() && !m_album->patternFiles.isEmpty());
+    ui->syncAlbum->setEnabled(!playing && hasPhotos && !m_album->audios.isEmpty());
+}
+
+void Sorvel::seekTo(int frame)
+{
+    on_pause_clicked();
+    const int total = m_storyboard->totalFrames();
+    m_currentFrame = qMax(0, qMin(frame, total - 1));
+    updateProgress();
+}
+
+void Sorvel::reseek()
+{
+    seekTo(m_currentFrame);
+}
+
+void Sorvel::on_play_clicked()
+{
+    // Playback starts here once the preview player exists.
+}
+
+void Sorvel::on_pause_clicked()
+{
+    if (m_playState != 1)
+        return;
+    m_previewTimer->stop();
+    ui->position->setTracking(true);
+    m_playState = 2;
+    refreshControls();
+    ui->pause->hide();
+    ui->play->show();
+    ui->play->setFocus();
+}
+
+void Sorvel::on_stop_clicked()
+{
+    on_pause_clicked();
+    seekTo(0);
+    ui->horizontalScrollBar->setValue(0);
+    m_playState = 0;
+    refreshControls();
+}
+
+void Sorvel::on_previous_clicked()
+{
+    QListWidget *strip = m_activeStrip == 0 ? static_cast<QListWidget *>(ui->photoListWidget)
+                                            : static_cast<QListWidget *>(ui->audioListWidget);
+    if (strip->currentRow() > 0)
+        strip->setCurrentRow(strip->currentRow() - 1);
+}
+
+void Sorvel::on_next_clicked()
+{
+    QListWidget *strip = m_activeStrip == 0 ? static_cast<QListWidget *>(ui->photoListWidget)
+                                            : static_cast<QListWidget *>(ui->audioListWidget);
+    if (strip->currentRow() < strip->count() - 1)
+        strip->setCurrentRow(strip->currentRow() + 1);
+}
+
+void Sorvel::on_mute_clicked()
+{
+    ui->volume->setEnabled(false);
+    ui->mute->hide();
+    ui->unmute->show();
+    ui->unmute->setFocus();
+}
+
+void Sorvel::on_unmute_clicked()
+{
+    ui->volume->setEnabled(true);
+    ui->unmute->hide();
+    ui->mute->show();
+    ui->mute->setFocus();
+}
+
+void Sorvel::on_volumePositionAction_triggered()
+{
+    QSlider *slider = ui->volume;
+    const int x = QCursor::pos().x() - slider->mapToGlobal(QPoint(0, 0)).x();
+    if (slider->width() > 0)
+        slider->setValue(x * 100 / slider->width());
+}
+
+void Sorvel::on_sliderPosition_presssed()
+{
+    m_sliderHeld = true;
+    on_pause_clicked();
+}
+
+void Sorvel::on_sliderPosition_released()
+{
+    m_sliderHeld = false;
+    seekTo(ui->position->value());
+}
+
+void Sorvel::on_sliderPositionAction_triggered()
+{
+    QSlider *slider = ui->position;
+    const int x = QCursor::pos().x() - slider->mapToGlobal(QPoint(0, 0)).x();
+    if (slider->width() > 0 && !m_sliderHeld)
+        slider->setValue(int(qint64(x) * m_storyboard->totalFrames() / slider->width()));
+}
+
+qint64 Sorvel::audioStripFrames() const
+{
+    const AudioListWidget *strip = ui->audioListWidget;
+    const double seconds = double(qint64(strip->contentWidth() * strip->secondsPerPixel()));
+    return secondsToFrames(seconds, m_format);
+}
+
+void Sorvel::on_sliderPosition_changed(int value)
+{
+    seekTo(value);
+    const qint64 length = qMax<qint64>(m_storyboard->totalFrames(), audioStripFrames());
+    double fraction = 0.0;
+    if (length == 0) {
+        const QSignalBlocker blocker(ui->position);
+        ui->position->setValue(0);
+    } else {
+        fraction = double(m_currentFrame) / double(length);
+    }
+    QScrollBar *bar = ui->horizontalScrollBar;
+    const int half = bar->width() / 2;
+    const double offset = (half + bar->maximum()) * fraction - half;
+    bar->setValue(offset > 0 ? int(offset) : 0);
+}
+
+void Sorvel::changeScrollRange()
+{
+    QScrollBar *bar = ui->horizontalScrollBar;
+    const int page = bar->width();
+    bar->setPageStep(page);
+    ui->photoListWidget->horizontalScrollBar()->setPageStep(page);
+    ui->audioListWidget->horizontalScrollBar()->setPageStep(page);
+    const int width = qMax(ui->photoListWidget->contentWidth(), ui->audioListWidget->contentWidth());
+    m_stripFollowScale = 1.0;
+    if (!m_album->isEmpty()) {
+        const qint64 length = qMax<qint64>(m_storyboard->totalFrames(), audioStripFrames());
+        if (length > 0)
+            m_stripFollowScale = double(width) / double(length);
+    }
+    const int maximum = qMax(0, width - page / 2);
+    for (QScrollBar *b :
+         {bar, ui->photoListWidget->horizontalScrollBar(), ui->audioListWidget->horizontalScrollBar()})
+        b->setRange(0, maximum);
+}
+
+void Sorvel::updateProgress()
+{
+    const int total = m_storyboard->totalFrames();
+    {
+        const QSignalBlocker blocker(ui->position);
+        if (total > 0) {
+            ui->position->setValue(qMin(m_currentFrame, total));
+            if (m_playState == 1)
+                ui->horizontalScrollBar->setValue(
+                    qMax(0, int(m_currentFrame * m_stripFollowScale) - ui->horizontalScrollBar->width() / 2));
+        } else {
+            ui->position->setValue(0);
+            m_currentFrame = 0;
+        }
+    }
+    ui->timeCode->setText(frameTimeText(m_currentFrame) + QStringLiteral(" / ") + frameTimeText(total));
+    if (m_playState == 1 && m_currentFrame >= total)
+        on_stop_clicked();
+    refreshControls();
+}
+
+bool Sorvel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->gettingStart && event->type() == QEvent::Resize && !m_gettingStartPicture.isNull()) {
+        ui->gettingStart->setPixmap(m_gettingStartPicture.scaled(
+            ui->gettingStart->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    }
+    return KyMainWindow::eventFilter(watched, event);
+}
+
+void Sorvel::resizeEvent(QResizeEvent *event)
+{
+    KyMainWindow::resizeEvent(event);
+    changeScrollRange();
+}

@@ -1,15 +1,40 @@
 #pragma once
 
-#include "album/album.h"
-#include "kybase/kymainwindow.h"
+#include <QList>
+#include <QPixmap>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
 
 #include <memory>
 
-class QAction;
-class QLabel;
+#include "album/album.h"
+#include "album/dvdchoices.h"
+#include "kybase/kymainwindow.h"
 
-// The main window: owns the album and the engine objects, and (as they
-// arrive) the strips, the preview and the DVD workflow dialogs.
+class MediaInfoWidget;
+class QAction;
+class QMenu;
+class QListWidgetItem;
+class QtSingleApplication;
+class StoryBoardRender;
+
+namespace Ui {
+class SorvelClass;
+}
+
+// The main window. It owns the album and the engine objects and shows the
+// photo strip over the audio strip, the preview area with its transport
+// controls, the album settings panel and the "Create DVD" row (capacity bar,
+// disc type, Burn). Every command that changes the album ends in
+// onStoryBoardDataChanged(), which rebuilds the timeline and refreshes the
+// lengths, the capacity estimate and the control states.
+//
+// The form (ui/sorvel.ui) holds every control. The preview player and the
+// DVD dialogs plug into it: `avPlayer` is the place of the player surface
+// (shown instead of `gettingStart` while the album is not empty), the
+// transport slots below move the play state, and "Create DVD", "Edit Audio"
+// and "Preferences" stay disabled until their dialogs exist.
 class Sorvel : public KyMainWindow
 {
     Q_OBJECT
@@ -20,16 +45,143 @@ public:
     Album *album() { return m_album.get(); }
     const OutputFormat &outputFormat() const { return m_format; }
     QString videoStandard() const { return m_videoStandard; }
+    Ui::SorvelClass *form() const { return ui.get(); }
+    MediaInfoWidget *mediaInfo() const { return m_mediaInfo; }
+    int activeStrip() const { return m_activeStrip; }
+    int playState() const { return m_playState; }
+    int currentFrame() const { return m_currentFrame; }
+    // The estimated DVD size in bytes shown on the capacity bar.
+    quint64 estimatedDvdSize() const;
+
+    // Imports files and folders given from outside (the command line, a
+    // second start, a file manager's "Open With"): photos into the photo
+    // strip, audio files into the audio strip, folders expanded with both
+    // name patterns. Goes through the import dialog like a drop.
+    void openPaths(const QStringList &paths);
+    // Handles a message of the single-instance channel ("open ..." from a
+    // second start).
+    void handleInstanceMessage(const QString &message);
+    // Imports what later starts of the program send.
+    void listenToInstances(QtSingleApplication *app);
+    // The message a second start sends for its paths, and its decoding.
+    static QString openMessage(const QStringList &paths);
+    static QStringList pathsOfOpenMessage(const QString &message);
+
+    // "hh:mm:ss" of a frame count at the window's frame rate.
+    QString frameTimeText(qint64 frames) const;
 
 public Q_SLOTS:
+    // Preview transport.
+    void on_play_clicked();
+    void on_pause_clicked();
+    void on_stop_clicked();
+    void on_previous_clicked();
+    void on_next_clicked();
+    void on_mute_clicked();
+    void on_unmute_clicked();
+    void on_volumePositionAction_triggered();
+    // Album commands.
+    void on_importPicture_clicked();
+    void on_importPictureDir_clicked();
+    void on_importAudio_clicked();
+    void on_deleteClip_clicked();
+    void on_clear_clicked();
+    void on_turnLeft_clicked();
+    void on_turnRight_clicked();
+    void on_mirror_clicked();
+    void on_flip_clicked();
+    void on_autoRotate_clicked();
+    void on_autoRotateAll_clicked();
+    void on_autoRotatewhileImporting_clicked(bool checked);
+    void on_restore_clicked();
+    void on_moveLeft_clicked();
+    void on_moveRight_clicked();
+    void on_burn_clicked();
+    void on_dvdTypeChanged(int index);
+    void on_sliderPosition_presssed();
+    void on_sliderPosition_released();
+    void on_sliderPositionAction_triggered();
+    void on_sliderPosition_changed(int value);
+    void on_fileProperty();
+    void on_selectAll_clicked();
+    void on_preferences_clicked();
+    void on_adjustOrder_clicked();
+    void on_photoListWidget_item_clicked();
+    void on_audioListWidget_item_clicked();
+    void on_photoListWidget_row_changed(int row);
+    void on_audioListWidget_row_changed(int row);
+    void on_AfterBurnAction();
+    void on_sort();
+    void on_sortOrder();
+    void on_photoListContextMenu(bool onItem, const QPoint &pos);
+    void on_audioListContextMenu(const QPoint &pos);
+    void photoListChanged(const QList<ImageInfo> &photos);
+    void audioListChanged(const QList<AudioInfo> &audios);
+    void on_photoDur_changed(int value);
+    void on_sync_clicked();
+    void on_transtionDur_changed(int value);
+    void on_transition_changed(int state);
+    void on_dynamicZoom_changed(int state);
+    void on_transitionType_changed();
+    void on_audioSetting_changed();
+    void changeScrollRange();
+    void photoItemSelectChanged();
+    void audioItemSelectChanged();
+    void updateProgress();
+    void onStoryBoardDataChanged();
+    void onDvdParamChanged(const QString &standard, const QString &second, const QString &channels);
+    void on_postTaskActionIndexChanged(int index);
+
     void retranslate() override;
-    void on_preferences();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    std::unique_ptr<Album> m_album;
+    void buildMenus();
+    void setIcons();
+    void connectSignals();
+    void loadAlbumSettings();
+    // Pause, then show the frame min(frame, total - 1).
+    void seekTo(int frame);
+    // Pause and move back into the timeline (after every edit).
+    void reseek();
+    void refreshControls();
+    void tickAfterBurnMenu();
+    AfterMakingAction afterMakingActionOf(const QAction *action) const;
+    void sortActiveStrip();
+    void runPhotoImport(const QStringList &paths);
+    void runAudioImport(const QStringList &paths);
+    void updateCapacity();
+    // The audio strip's length in frames.
+    qint64 audioStripFrames() const;
+    // Whether the dialogs that plug into the window exist yet.
+    bool dvdDialogAvailable() const { return false; }
+    bool audioEditorAvailable() const { return false; }
+    bool preferencesAvailable() const { return false; }
+    // Whether the preview player exists; until then the getting-started
+    // picture stays in the preview area.
+    bool previewAvailable() const { return false; }
+
+    std::unique_ptr<Ui::SorvelClass> ui;
+    int m_playState = 0;
+    QTimer *m_previewTimer = nullptr;
     OutputFormat m_format;
+    std::unique_ptr<Album> m_album;
+    std::unique_ptr<StoryBoardRender> m_storyboard;
+    MediaInfoWidget *m_mediaInfo = nullptr;
+    int m_activeStrip = -1;
+    QMenu *m_autoRotateMenu = nullptr;
+    QAction *m_autoRotateMenuAction = nullptr;
+    QAction *m_autoRotateAllMenuAction = nullptr;
+    double m_stripFollowScale = 1.0;
+    int m_currentFrame = 0;
+    bool m_sliderHeld = false;
     QString m_videoStandard;
-    QLabel *m_timeCode = nullptr;
-    QLabel *m_placeholder = nullptr;
-    QAction *m_preferencesAction = nullptr;
+    QPixmap m_gettingStartPicture;
+    // The DVD choices behind the size estimate until the DVD settings
+    // dialog exists: 9 Mbit/s video, 192 kbit/s audio.
+    int m_videoBitRate = kHighVideoBitRate;
+    int m_audioBitRate = kDefaultAudioBitRate;
 };

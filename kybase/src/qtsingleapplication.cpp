@@ -1,6 +1,8 @@
 #include "kybase/qtsingleapplication.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -12,7 +14,17 @@
 
 namespace {
 const char kActivate[] = "activate";
+// sun_path holds 108 bytes with the terminating NUL.
+constexpr int kMaxSocketPath = 107;
+
+QString runtimeFolder()
+{
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        runtime = QDir::tempPath();
+    return runtime;
 }
+} // namespace
 
 QtSingleApplication::QtSingleApplication(const QString &id, int &argc, char **argv)
     : KyApplication(argc, argv), m_id(id)
@@ -32,25 +44,44 @@ QString QtSingleApplication::serverName(const QString &id)
     return name;
 }
 
+QString QtSingleApplication::socketPath(const QString &id)
+{
+    // The socket lives beside the lock in the user's runtime folder, so
+    // that sessions with their own runtime folders (two users, parallel
+    // tests) never meet. A runtime folder too long for a socket path gets a
+    // short hashed name; a folder too long even for that falls back to the
+    // bare name (a socket in the temporary folder).
+    const QString folder = runtimeFolder() + QLatin1Char('/');
+    const QString full = folder + serverName(id) + QStringLiteral(".socket");
+    if (QFile::encodeName(full).size() <= kMaxSocketPath)
+        return full;
+    const QString hashed =
+        folder + QStringLiteral("ky-") +
+        QString::fromLatin1(
+            QCryptographicHash::hash(full.toUtf8(), QCryptographicHash::Sha1).toHex().left(12));
+    if (QFile::encodeName(hashed).size() <= kMaxSocketPath)
+        return hashed;
+    return serverName(id);
+}
+
 bool QtSingleApplication::isRunning(const QString &id)
 {
     if (m_runningState >= 0)
         return m_runningState == 1;
     if (!id.isEmpty())
         m_id = id;
-    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        runtime = QDir::tempPath();
-    m_lock =
-        std::make_unique<QLockFile>(runtime + QLatin1Char('/') + serverName(m_id) + QStringLiteral(".lock"));
+    m_lock = std::make_unique<QLockFile>(runtimeFolder() + QLatin1Char('/') + serverName(m_id) +
+                                         QStringLiteral(".lock"));
     m_lock->setStaleLockTime(0); // a lock whose process has died is stale at once
     if (m_lock->tryLock(0)) {
         m_runningState = 0;
-        QLocalServer::removeServer(serverName(m_id));
+        // Holding the lock makes this the only instance: a socket left by
+        // one that died may go.
+        QLocalServer::removeServer(socketPath(m_id));
         m_server = new QLocalServer(this);
         m_server->setSocketOptions(QLocalServer::UserAccessOption);
         connect(m_server, &QLocalServer::newConnection, this, &QtSingleApplication::onNewConnection);
-        m_server->listen(serverName(m_id));
+        m_server->listen(socketPath(m_id));
         return false;
     }
     m_runningState = 1;
@@ -66,7 +97,7 @@ bool QtSingleApplication::isRunning(const QString &id)
 bool QtSingleApplication::sendMessage(const QString &message, int timeoutMs)
 {
     QLocalSocket socket;
-    socket.connectToServer(serverName(m_id));
+    socket.connectToServer(socketPath(m_id));
     if (!socket.waitForConnected(timeoutMs))
         return false;
     socket.write(message.toUtf8() + '\n');

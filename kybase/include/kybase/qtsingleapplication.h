@@ -11,9 +11,11 @@ class QLockFile;
 class QWidget;
 
 // An application of which one instance runs per user and identifier. The
-// first instance holds a lock file and listens on a local socket; a later
-// start finds the lock taken, sends an activation message to the first one
-// and reports isRunning() == true.
+// first instance holds a lock file and listens on a local socket, both in
+// the user's runtime folder; a later start finds the lock taken, sends an
+// activation message to the first one and reports isRunning() == true.
+// Further messages (one line of text each) reach the first instance as
+// messageReceived().
 class QtSingleApplication : public KyApplication
 {
     Q_OBJECT
@@ -32,6 +34,9 @@ public:
 
     // Name of the local socket / lock for an identifier (per user).
     static QString serverName(const QString &id);
+    // Absolute path of the instance's socket: in the user's runtime folder,
+    // beside the lock file.
+    static QString socketPath(const QString &id);
 
 public Q_SLOTS:
     void activateWindow();

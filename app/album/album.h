@@ -148,6 +148,13 @@ public:
     double audioLength() const;
     bool isEmpty() const { return photos.isEmpty() && audios.isEmpty(); }
 
+    // The durations a person can choose, in ms (the window's duration
+    // controls and make-dvd's options).
+    static constexpr int kMinPhotoDurationMs = 1000;
+    static constexpr int kMaxPhotoDurationMs = 999000;
+    static constexpr int kMinTransitionDurationMs = 500;
+    static constexpr int kMaxTransitionDurationMs = 5000;
+
     // Duration edits in ms, snapped to whole frames; return the new value.
     int setPhotoDurationMs(int requestedMs, const OutputFormat &format);
     int setTransitionDurationMs(int requestedMs, const OutputFormat &format);

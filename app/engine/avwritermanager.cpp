@@ -15,8 +15,10 @@ Q_LOGGING_CATEGORY(lcManager, "sorvel.writer")
 #endif
 
 namespace {
-// Frames converted and waiting for the encoder, at most.
-constexpr int kFramesQueued = 12;
+// Frames converted and waiting for the encoder, at most: enough for the
+// renderer to run ahead during still frames and fall behind during a
+// transition without stopping the encoder.
+constexpr int kFramesQueued = 24;
 constexpr int kAudioBuffers = 2;
 } // namespace
 
@@ -70,6 +72,7 @@ bool AVWriterManager::init(const OutputFormat &format)
         return false;
     }
     setClearColor(0.5f, 0.5f, 0.5f, 0.f);
+    doneCurrentGL(); // until the first frame
     m_initialised = true;
     return true;
 }
@@ -121,6 +124,8 @@ bool AVWriterManager::start()
     // The read-back frame and the PCM buffers, allocated once per run.
     m_readBack.assign(size_t(frameWidth()) * size_t(frameHeight()) * 4, 0);
     m_framesQueued = 0;
+    m_framesRendered = 0;
+    m_lastFrames.clear();
     const size_t audioBytes = size_t(m_storyboard->audioRing().capacity) + kAudioRingSlack;
     m_audioBuffers.assign(kAudioBuffers, std::vector<uint8_t>(m_hasAudioWriter ? audioBytes : 0));
     m_freeAudio.clear();
@@ -155,6 +160,7 @@ void AVWriterManager::clearWriters()
         w->close();
     m_streams.clear();
     std::vector<uint8_t>().swap(m_readBack);
+    m_lastFrames.clear();
     m_audioBuffers.clear();
 }
 
@@ -263,11 +269,22 @@ void AVWriterManager::writeVideoAudio()
     if (m_ended || !m_storyboard)
         return;
     const int total = m_storyboard->totalFrames();
-    if (m_framesWritten < total && !queueNextFrame())
+    const bool queued = m_framesWritten >= total || queueNextFrame();
+    // The event loop runs between frames, and the window may draw its
+    // preview with Qt's own OpenGL context meanwhile.
+    doneCurrentGL();
+    if (!queued)
         return;
     queueAvailableAudio(total);
     emit progressChanged(int(int64_t(m_framesWritten) * 100 / total));
     finishWhenComplete(total);
+}
+
+void AVWriterManager::rememberFrames(const std::vector<av::Frame> &frames)
+{
+    m_lastFrames.clear();
+    for (const av::Frame &f : frames)
+        m_lastFrames.emplace_back(f ? av_frame_clone(f.get()) : nullptr);
 }
 
 bool AVWriterManager::queueNextFrame()
@@ -284,6 +301,21 @@ bool AVWriterManager::queueNextFrame()
     }
     m_profWait += t.nsecsElapsed();
     t.restart();
+    // A frame that shows what the previous one showed is that frame again
+    // (the pictures are shared, the encoder only reads them).
+    if (m_framesWritten > 0 && !m_lastFrames.empty() &&
+        m_storyboard->sameFrame(m_framesWritten - 1, m_framesWritten)) {
+        Job job(Job::Video);
+        for (const av::Frame &f : m_lastFrames)
+            job.frames.emplace_back(f ? av_frame_clone(f.get()) : nullptr);
+        ++m_framesWritten;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            ++m_framesQueued;
+        }
+        push(std::move(job));
+        return true;
+    }
     m_storyboard->renderFrame(m_framesWritten, false, this);
     m_profRender += t.nsecsElapsed();
     t.restart();
@@ -299,6 +331,8 @@ bool AVWriterManager::queueNextFrame()
             job.frames.push_back(w->convertVideo(m_readBack.data(), frameWidth() * 4));
     }
     m_profConvert += t.nsecsElapsed();
+    ++m_framesRendered;
+    rememberFrames(job.frames);
     ++m_framesWritten;
     {
         std::lock_guard<std::mutex> lock(m_mutex);

@@ -21,6 +21,8 @@
 #include "album/appsettings.h"
 #include "dialogtestutil.h"
 #include "dvdcheck.h"
+#include "engine/avplayer.h"
+#include "engine/storyboardrender.h"
 #include "kybase/kyapplication.h"
 #include "kybase/kypowerstate.h"
 #include "kybase/kypref.h"
@@ -115,6 +117,8 @@ private:
 
 void TestWindowDvd::initTestCase()
 {
+    // The preview plays through OpenAL Soft's null backend.
+    qputenv("ALSOFT_DRIVERS", "null");
     KyApplication::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
     // The machine is never suspended: the action after making is recorded.
     KyPowerState::setRequestHandler([this](const KyPowerState::Request &request) {
@@ -181,6 +185,9 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     robot.add(
         "settings", [&] { return modalIs(settings); },
         [&] {
+            // The preview stopped playing when "Create DVD" was clicked.
+            QVERIFY(m_window->playState() != 1);
+            QVERIFY(!m_window->player()->isPlaying());
             QVERIFY(settings->targetComboBox()->setIsoTarget(iso));
             QVERIFY(chooseEntry(settings->findChild<QComboBox *>(QStringLiteral("channelComboBox")),
                                 QStringLiteral("5.1 (D.D.)")));
@@ -190,6 +197,11 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     robot.add(
         "after making", [&] { return modalIs(progress) && settings->isRunning(); },
         [&] {
+            // The preview draws with its own OpenGL context between the
+            // frames the DVD's renderer draws on the same thread.
+            const QImage preview = m_window->player()->grabFramebuffer();
+            QVERIFY(!preview.isNull());
+            QVERIFY(preview.pixel(preview.width() / 2, preview.height() / 2) != preview.pixel(0, 0));
             // Chosen while the DVD is made; the window's menu follows.
             QVERIFY(chooseEntry(progress->findChild<QComboBox *>(QStringLiteral("postTaskActions")),
                                 QStringLiteral("Hibernate")));
@@ -204,6 +216,9 @@ void TestWindowDvd::isoFromTheSampleAlbum()
                 rows << QString::number(progress->rowIcon(r));
             click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
         });
+    // The preview plays when "Create DVD" is clicked.
+    click(child<QToolButton>("play"));
+    QCOMPARE(m_window->playState(), 1);
     click(child<QPushButton>("burn"));
     QTRY_VERIFY_WITH_TIMEOUT(!settings->isVisible() && !progress->isVisible(), 180000);
     QCOMPARE(robot.done, (QStringList{"settings", "after making", "close"}));
@@ -218,7 +233,14 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     QCOMPARE(m_power.first().method, QStringLiteral("Hibernate"));
     // The preview is back at two channels; the window keeps the choice.
     QCOMPARE(m_window->outputFormat().audioChannels, 2);
+    QCOMPARE(m_window->storyboard()->format().audioChannels, 2);
+    QCOMPARE(m_window->player()->format().audioChannels, 2);
     QCOMPARE(m_window->dvdChoices().audioChannels, 6);
+    // ... and plays again.
+    click(child<QToolButton>("play"));
+    QCOMPARE(m_window->playState(), 1);
+    QVERIFY(m_window->player()->isPlaying());
+    click(child<QToolButton>("pause"));
     QVERIFY(child<QPushButton>("burn")->isEnabled());
     QVERIFY(entries(m_temp).isEmpty());
 

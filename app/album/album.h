@@ -132,6 +132,24 @@ MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicE
 // orientation code.
 void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport);
 
+// The DVD choices of an album: TV standard, quality, audio and the disc's
+// volume label. They are kept with the album (Album::dvd), the one place
+// the main window owns: the DVD settings dialog reads and writes them there,
+// a project file stores them, and `sorvel make-dvd PROJECT` starts from them.
+struct DvdChoices {
+    TvStandard standard = TvStandard::Pal;
+    int videoBitRate = kHighVideoBitRate;      // bit/s
+    int audioBitRate = kDefaultAudioBitRate;   // bit/s
+    int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
+    QString volumeLabel;
+    bool operator==(const DvdChoices &o) const
+    {
+        return standard == o.standard && videoBitRate == o.videoBitRate && audioBitRate == o.audioBitRate &&
+               audioChannels == o.audioChannels && volumeLabel == o.volumeLabel;
+    }
+    bool operator!=(const DvdChoices &o) const { return !(*this == o); }
+};
+
 // The album: photos, clips, transition patterns and slideshow settings.
 class Album
 {
@@ -171,4 +189,5 @@ public:
     bool useDynamicEffect = true;
     bool loopAudio = false;
     bool fadeAudio = false;
+    DvdChoices dvd;
 };

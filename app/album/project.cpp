@@ -173,27 +173,30 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         return false;
     }
     const QJsonValue version = root.value(QStringLiteral("version"));
-    if (!version.isDouble() || version.toDouble() < 1 || version.toDouble() != std::floor(version.toDouble())) {
+    if (!version.isDouble() || version.toDouble() < 1 ||
+        version.toDouble() != std::floor(version.toDouble())) {
         *error = damaged;
         return false;
     }
     if (version.toDouble() > kFormatVersion) {
-        *error = tr("The project was saved by a newer version of Sorvel (project format %1; this version reads "
-                    "format %2). Please update Sorvel to open it.")
-                     .arg(version.toInt())
-                     .arg(kFormatVersion);
+        *error =
+            tr("The project was saved by a newer version of Sorvel (project format %1; this version reads "
+               "format %2). Please update Sorvel to open it.")
+                .arg(version.toInt())
+                .arg(kFormatVersion);
         return false;
     }
 
     Data out;
     const QJsonObject settings = root.value(QStringLiteral("settings")).toObject();
     bool ok = root.value(QStringLiteral("settings")).isObject() &&
-              readInt(settings, "photoDurationMs", 1000, 999000, &out.photoDurationMs) &&
-              readInt(settings, "transitionDurationMs", 500, 5000, &out.transitionDurationMs) &&
+              readInt(settings, "photoDurationMs", 1, 1000000, &out.photoDurationMs) &&
+              readInt(settings, "transitionDurationMs", 1, 10000, &out.transitionDurationMs) &&
               readBool(settings, "useTransition", &out.useTransition) &&
               readBool(settings, "dissolveOnly", &out.dissolveOnly) &&
               readBool(settings, "useDynamicEffect", &out.useDynamicEffect) &&
-              readBool(settings, "loopAudio", &out.loopAudio) && readBool(settings, "fadeAudio", &out.fadeAudio);
+              readBool(settings, "loopAudio", &out.loopAudio) &&
+              readBool(settings, "fadeAudio", &out.fadeAudio);
 
     const QJsonValue photos = root.value(QStringLiteral("photos"));
     ok = ok && photos.isArray();
@@ -239,8 +242,7 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
             if (parsed)
                 out.dvd.standard = *parsed;
         }
-        ok = ok &&
-             readInt(dvd, "videoBitRate", kMinVideoBitRate, kMaxVideoBitRate, &out.dvd.videoBitRate) &&
+        ok = ok && readInt(dvd, "videoBitRate", kMinVideoBitRate, kMaxVideoBitRate, &out.dvd.videoBitRate) &&
              readInt(dvd, "audioBitRate", kMinAudioBitRate, kMaxAudioBitRate, &out.dvd.audioBitRate) &&
              readInt(dvd, "audioChannels", 1, 6, &out.dvd.audioChannels) &&
              isAudioChannelCount(out.dvd.audioChannels);
@@ -260,12 +262,15 @@ bool save(const Album &album, const QString &path, QString *error)
 {
     const QString native = QDir::toNativeSeparators(path);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered: a full disk shows in write() itself. A buffered write whose
+    // flush fails inside commit() is not reported, and would replace the
+    // previous project with a cut file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *error = tr("The project cannot be saved to %1: %2").arg(native, file.errorString());
         return false;
     }
     const QByteArray json = toJson(album, QFileInfo(path).absoluteDir());
-    if (file.write(json) != json.size()) {
+    if (file.write(json) != json.size() || !file.flush()) {
         *error = tr("The project cannot be saved to %1: %2").arg(native, file.errorString());
         file.cancelWriting();
         return false;
@@ -281,7 +286,8 @@ bool read(const QString &path, Data *data, QString *error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("The project %1 cannot be opened: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        *error =
+            tr("The project %1 cannot be opened: %2").arg(QDir::toNativeSeparators(path), file.errorString());
         return false;
     }
     // A project lists files, not their contents: anything this large is not

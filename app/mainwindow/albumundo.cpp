@@ -55,8 +55,8 @@ bool AlbumSnapshot::sameAs(const AlbumSnapshot &o) const
 
 AlbumChangeCommand::AlbumChangeCommand(const QString &text, AlbumSnapshot before, AlbumSnapshot after,
                                        Restore restore, int mergeId)
-    : QUndoCommand(text), m_before(std::move(before)), m_after(std::move(after)), m_restore(std::move(restore)),
-      m_mergeId(mergeId)
+    : QUndoCommand(text), m_before(std::move(before)), m_after(std::move(after)),
+      m_restore(std::move(restore)), m_mergeId(mergeId)
 {}
 
 void AlbumChangeCommand::undo()

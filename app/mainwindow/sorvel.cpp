@@ -158,8 +158,8 @@ Sorvel::~Sorvel()
     const QList<QObject *> children = findChildren<QObject *>();
     for (QObject *child : children)
         child->disconnect(this);
-    for (QListWidget *strip : {static_cast<QListWidget *>(ui->photoListWidget),
-                               static_cast<QListWidget *>(ui->audioListWidget)})
+    for (QListWidget *strip :
+         {static_cast<QListWidget *>(ui->photoListWidget), static_cast<QListWidget *>(ui->audioListWidget)})
         strip->model()->disconnect(this);
     delete m_mediaInfo;
     m_mediaInfo = nullptr;
@@ -263,7 +263,8 @@ void Sorvel::buildMenus()
     m_undoAction->setIcon(themeIcon({"edit-undo"}));
     m_redoAction = m_undo->createRedoAction(this);
     m_redoAction->setObjectName(QStringLiteral("actionRedo"));
-    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     m_redoAction->setIcon(themeIcon({"edit-redo"}));
     QAction *firstEdit = ui->menuEdit->actions().value(0);
     ui->menuEdit->insertAction(firstEdit, m_undoAction);
@@ -1338,8 +1339,8 @@ void Sorvel::recordChange()
     if (now.sameAs(m_recorded))
         return;
     const QString text = m_changeText.isEmpty() ? tr("Change Album") : m_changeText;
-    m_undo->push(new AlbumChangeCommand(text, m_recorded, now,
-                                        [this](const AlbumSnapshot &s) { restoreSnapshot(s); }, m_changeMerge));
+    m_undo->push(new AlbumChangeCommand(
+        text, m_recorded, now, [this](const AlbumSnapshot &s) { restoreSnapshot(s); }, m_changeMerge));
     m_recorded = std::move(now);
     m_changeText.clear();
     m_changeMerge = AlbumChangeCommand::NoMerge;
@@ -1396,7 +1397,8 @@ void Sorvel::updateTitle()
     const QString product = KyApplication::instance() && KyApplication::instance()->pref()
                                 ? KyApplication::instance()->pref()->product_name()
                                 : KyApplication::defaultProductName();
-    const QString name = m_projectPath.isEmpty() ? tr("Untitled") : QFileInfo(m_projectPath).completeBaseName();
+    const QString name =
+        m_projectPath.isEmpty() ? tr("Untitled") : QFileInfo(m_projectPath).completeBaseName();
     widgetFrame()->setWindowTitle(name + QStringLiteral("[*] - ") + product);
     widgetFrame()->setWindowModified(!m_undo->isClean());
 }
@@ -1470,9 +1472,9 @@ bool Sorvel::maybeSave()
         return true;
     const QString name = m_projectPath.isEmpty() ? tr("Untitled") : QFileInfo(m_projectPath).fileName();
     const auto answer = KyMessageBox::question(
-        tr("The album \"%1\" has changes that are not saved.\nDo you want to save them?").arg(name), QString(),
-        QDialogButtonBox::Save | QDialogButtonBox::Discard | QDialogButtonBox::Cancel, widgetFrame(),
-        QDialogButtonBox::Save);
+        tr("The album \"%1\" has changes that are not saved.\nDo you want to save them?").arg(name),
+        QString(), QDialogButtonBox::Save | QDialogButtonBox::Discard | QDialogButtonBox::Cancel,
+        widgetFrame(), QDialogButtonBox::Save);
     if (answer == QDialogButtonBox::Save)
         return on_saveProject();
     return answer == QDialogButtonBox::Discard;
@@ -1503,7 +1505,8 @@ void Sorvel::on_openProject()
         return;
     const QString start = m_projectPath.isEmpty() ? AppSettings::photoLastDir(AppSettings::pref())
                                                   : QFileInfo(m_projectPath).absolutePath();
-    const QString path = KyFileChooser::getOpenFileName(widgetFrame(), tr("Open Project"), start, projectFilter());
+    const QString path =
+        KyFileChooser::getOpenFileName(widgetFrame(), tr("Open Project"), start, projectFilter());
     if (!path.isEmpty())
         openProject(path);
 }
@@ -1538,7 +1541,8 @@ bool Sorvel::openProject(const QString &path)
     updateTitle();
     addRecentProject(m_projectPath);
     if (!missing.isEmpty()) {
-        QString text = tr("Some files of the project are missing or cannot be read and have been left out:\n");
+        QString text =
+            tr("Some files of the project are missing or cannot be read and have been left out:\n");
         for (const QString &file : std::as_const(missing))
             text += QDir::toNativeSeparators(file) + QLatin1Char('\n');
         KyMessageBox::info(text, QString(), widgetFrame());
@@ -1570,11 +1574,12 @@ bool Sorvel::on_saveProject()
 bool Sorvel::on_saveProjectAs()
 {
     on_pause_clicked();
-    const QString suggested =
-        m_projectPath.isEmpty()
-            ? QDir(AppSettings::photoLastDir(AppSettings::pref())).filePath(tr("Untitled") + QStringLiteral(".sorvel"))
-            : m_projectPath;
-    QString path = KyFileChooser::getSaveFileName(widgetFrame(), tr("Save Project As"), suggested, projectFilter());
+    const QString suggested = m_projectPath.isEmpty()
+                                  ? QDir(AppSettings::photoLastDir(AppSettings::pref()))
+                                        .filePath(tr("Untitled") + QStringLiteral(".sorvel"))
+                                  : m_projectPath;
+    QString path =
+        KyFileChooser::getSaveFileName(widgetFrame(), tr("Save Project As"), suggested, projectFilter());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())

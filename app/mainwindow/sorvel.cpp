@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
@@ -115,6 +116,13 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
     // 5. The framework frame and its menus.
     initialize();
     buildMenus();
+    // The desktop entry and icon the desktop knows the program by.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.sorvel.Sorvel"));
+    QIcon appIcon = QIcon::fromTheme(QStringLiteral("org.sorvel.Sorvel"));
+    if (appIcon.isNull())
+        appIcon = QIcon(KyPref::resolveAppDir(KyApplication::defaultProductKey()) +
+                        QStringLiteral("/org.sorvel.Sorvel.svg"));
+    widgetFrame()->setWindowIcon(appIcon);
     widgetFrame()->resize(1280, 800);
     widgetFrame()->setMinimumSize(1000, 680);
 

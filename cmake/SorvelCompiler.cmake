@@ -13,4 +13,8 @@ endif()
 if(SORVEL_TSAN)
     add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
     add_link_options(-fsanitize=thread)
+    # The sanitizer's options and suppressions, built into every target
+    # defined after this point.
+    add_library(sorvel_tsan_defaults OBJECT ${CMAKE_CURRENT_LIST_DIR}/tsan_defaults.cpp)
+    link_libraries(sorvel_tsan_defaults)
 endif()

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -132,23 +133,28 @@ MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicE
 // orientation code.
 void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport);
 
-// The DVD choices of an album: TV standard, quality, audio and the disc's
-// volume label. They are kept with the album (Album::dvd), the one place
-// the main window owns: the DVD settings dialog reads and writes them there,
-// a project file stores them, and `sorvel make-dvd PROJECT` starts from them.
+// The DVD choices of an album: TV standard, quality, audio, the disc's
+// volume label and the number of copies. They are kept with the album
+// (Album::dvd), the one place the main window owns: the DVD settings dialog
+// reads and writes them there, a project file stores them, and
+// `sorvel make-dvd PROJECT` starts from them.
 struct DvdChoices {
-    TvStandard standard = TvStandard::Pal;
+    TvStandard tvStandard = TvStandard::Pal;
     int videoBitRate = kHighVideoBitRate;      // bit/s
     int audioBitRate = kDefaultAudioBitRate;   // bit/s
     int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
-    QString volumeLabel;
+    QString volumeLabel = KymDestination::defaultVolumeLabel();
+    int copies = 1;
+
     bool operator==(const DvdChoices &o) const
     {
-        return standard == o.standard && videoBitRate == o.videoBitRate && audioBitRate == o.audioBitRate &&
-               audioChannels == o.audioChannels && volumeLabel == o.volumeLabel;
+        return tvStandard == o.tvStandard && videoBitRate == o.videoBitRate &&
+               audioBitRate == o.audioBitRate && audioChannels == o.audioChannels &&
+               volumeLabel == o.volumeLabel && copies == o.copies;
     }
     bool operator!=(const DvdChoices &o) const { return !(*this == o); }
 };
+Q_DECLARE_METATYPE(DvdChoices)
 
 // The album: photos, clips, transition patterns and slideshow settings.
 class Album
@@ -165,6 +171,13 @@ public:
     double videoLength() const;
     double audioLength() const;
     bool isEmpty() const { return photos.isEmpty() && audios.isEmpty(); }
+
+    // The durations a person can choose, in ms (the window's duration
+    // controls and make-dvd's options).
+    static constexpr int kMinPhotoDurationMs = 1000;
+    static constexpr int kMaxPhotoDurationMs = 999000;
+    static constexpr int kMinTransitionDurationMs = 500;
+    static constexpr int kMaxTransitionDurationMs = 5000;
 
     // Duration edits in ms, snapped to whole frames; return the new value.
     int setPhotoDurationMs(int requestedMs, const OutputFormat &format);

@@ -143,11 +143,12 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                                  {QStringLiteral("clipEnd"), clip.clipEnd}});
     }
     const DvdChoices &d = album.dvd;
-    QJsonObject dvd{{QStringLiteral("standard"), tvStandardName(d.standard)},
+    QJsonObject dvd{{QStringLiteral("standard"), tvStandardName(d.tvStandard)},
                     {QStringLiteral("videoBitRate"), d.videoBitRate},
                     {QStringLiteral("audioBitRate"), d.audioBitRate},
                     {QStringLiteral("audioChannels"), d.audioChannels},
-                    {QStringLiteral("volumeLabel"), d.volumeLabel}};
+                    {QStringLiteral("volumeLabel"), d.volumeLabel},
+                    {QStringLiteral("copies"), d.copies}};
     QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormatName)},
                      {QStringLiteral("version"), kFormatVersion},
                      {QStringLiteral("settings"), settings},
@@ -240,12 +241,12 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
             const std::optional<TvStandard> parsed = parseTvStandard(standard.toString());
             ok = parsed.has_value();
             if (parsed)
-                out.dvd.standard = *parsed;
+                out.dvd.tvStandard = *parsed;
         }
         ok = ok && readInt(dvd, "videoBitRate", kMinVideoBitRate, kMaxVideoBitRate, &out.dvd.videoBitRate) &&
              readInt(dvd, "audioBitRate", kMinAudioBitRate, kMaxAudioBitRate, &out.dvd.audioBitRate) &&
              readInt(dvd, "audioChannels", 1, 6, &out.dvd.audioChannels) &&
-             isAudioChannelCount(out.dvd.audioChannels);
+             readInt(dvd, "copies", 1, 99, &out.dvd.copies) && isAudioChannelCount(out.dvd.audioChannels);
         const QJsonValue label = dvd.value(QStringLiteral("volumeLabel"));
         ok = ok && (label.isUndefined() || label.isString());
         out.dvd.volumeLabel = label.toString();

@@ -38,6 +38,7 @@ void StoryBoardRender::freeRing()
 
 void StoryBoardRender::clearCaches()
 {
+    m_prefetchEnded.load(std::memory_order_acquire);
     m_pictureIndex.clear();
     m_photoCache.clear();
     m_patternCache.clear();
@@ -367,6 +368,7 @@ void StoryBoardRender::seekAudio(int f)
 void StoryBoardRender::startPrefetch()
 {
     m_ring.filled = m_ring.read = 0;
+    m_prefetchEnded.store(false, std::memory_order_relaxed);
     start(QThread::InheritPriority);
 }
 
@@ -380,6 +382,7 @@ void StoryBoardRender::run()
     m_stopSignal.acquire(m_stopSignal.available());
     while (!m_stopSignal.tryAcquire(1))
         prefetchStep();
+    m_prefetchEnded.store(true, std::memory_order_release);
 }
 
 void StoryBoardRender::prefetchStep()

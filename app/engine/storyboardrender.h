@@ -9,6 +9,8 @@
 #include <QSemaphore>
 #include <QThread>
 
+#include <atomic>
+
 #include <QImage>
 
 #include <future>
@@ -122,6 +124,10 @@ private:
     int32_t m_cycleFrames = 0;
     int32_t m_lifeFrames = 0;
     QSemaphore m_stopSignal{0};
+    // Set by the prefetch thread as its last act. Qt's own end of a thread
+    // is invisible to the thread sanitizer; reading this flag before the
+    // ring and the decoder are freed makes the hand-over visible.
+    std::atomic<bool> m_prefetchEnded{true};
     int m_photoDecodes = 0;
     int64_t m_roundBytes = 0;
 };

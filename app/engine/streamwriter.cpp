@@ -362,6 +362,8 @@ bool StreamWriter::finish()
         if (!drain(m_audioCodec.get(), m_audioStream))
             return false;
     }
+    if (m_videoCodec && !writeSequenceEnd())
+        return false;
     int rc = av_write_trailer(m_container.get());
     m_finished = true;
     if (rc < 0)
@@ -374,6 +376,21 @@ bool StreamWriter::finish()
         if (rc < 0)
             return fail(QStringLiteral("Cannot close the file"), rc);
     }
+    return true;
+}
+
+bool StreamWriter::writeSequenceEnd()
+{
+    // An MPEG video elementary stream ends with a sequence end code; the
+    // encoder does not write one. Without it a multiplexer cannot tell that
+    // the last picture is complete and drops it.
+    const char *format = m_container->oformat ? m_container->oformat->name : "";
+    if (std::strcmp(format, "mpeg2video") != 0 && std::strcmp(format, "mpeg1video") != 0)
+        return true;
+    static const unsigned char sequenceEnd[] = {0x00, 0x00, 0x01, 0xB7};
+    avio_write(m_container->pb, sequenceEnd, int(sizeof sequenceEnd));
+    if (m_container->pb->error < 0)
+        return fail(QStringLiteral("Cannot write to the file"), m_container->pb->error);
     return true;
 }
 

@@ -81,6 +81,7 @@ public:
     int64_t audioSamplesWritten() const { return m_audioSamples; }
 
 private:
+    bool writeSequenceEnd();
     bool fail(const QString &what, int code);
     bool openVideo();
     bool openAudio();

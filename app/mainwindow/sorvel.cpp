@@ -88,7 +88,7 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
     // 3. TV standard and the initial output format; the getting-started
     // picture until the album has something to show.
     const TvStandard standard = AppSettings::currentVideoStandard();
-    m_album->dvd.standard = standard;
+    m_album->dvd.tvStandard = standard;
     m_videoStandard = tvStandardName(standard);
     m_format = OutputFormat::forStandard(standard);
     m_storyboard->setFormat(m_format);
@@ -1367,10 +1367,10 @@ void Sorvel::restoreSnapshot(const AlbumSnapshot &snapshot)
 {
     on_pause_clicked();
     m_restoring = true;
-    const bool standardChanged = snapshot.dvd.standard != m_album->dvd.standard;
+    const bool standardChanged = snapshot.dvd.tvStandard != m_album->dvd.tvStandard;
     snapshot.applyTo(*m_album);
     if (standardChanged)
-        applyTvStandard(snapshot.dvd.standard);
+        applyTvStandard(snapshot.dvd.tvStandard);
     loadAlbumSettings();
     ui->photoListWidget->setPhotoList(snapshot.photos);
     ui->audioListWidget->setAudioList(snapshot.audios);
@@ -1389,8 +1389,8 @@ void Sorvel::setDvdChoices(const DvdChoices &choices)
     if (choices == m_album->dvd)
         return;
     setChangeText(tr("DVD Settings"));
-    if (choices.standard != m_album->dvd.standard)
-        applyTvStandard(choices.standard);
+    if (choices.tvStandard != m_album->dvd.tvStandard)
+        applyTvStandard(choices.tvStandard);
     m_album->dvd = choices;
     onStoryBoardDataChanged();
 }
@@ -1500,7 +1500,7 @@ void Sorvel::on_newProject()
         return;
     on_stop_clicked();
     Album fresh;
-    fresh.dvd.standard = AppSettings::currentVideoStandard();
+    fresh.dvd.tvStandard = AppSettings::currentVideoStandard();
     m_projectPath.clear();
     restoreSnapshot(AlbumSnapshot::of(fresh));
     m_undo->clear();

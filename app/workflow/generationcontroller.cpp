@@ -43,8 +43,8 @@ GenerationController::~GenerationController()
     // leaves no working folder behind.
     if (m_running)
         DVDBurner::Instance()->Stop();
-    m_burner.reset();
-    if (m_running)
+    m_ownBurner.reset();
+    if (m_running || m_resultHeld)
         cleanUp();
 }
 
@@ -83,6 +83,7 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
 {
     if (m_running || !album)
         return false;
+    releaseResult();
     m_album = album;
     m_request = request;
     m_running = true;
@@ -111,16 +112,9 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     Q_EMIT stepChanged(NoStepChange, tr("Checking the destination..."));
     // One burn workflow serves every run of this controller.
     if (!m_burner) {
-        m_burner = std::make_unique<KymBurnWorkflow>();
-        KymBurnWorkflow *burner = m_burner.get();
-        connect(burner, &KymBurnWorkflow::beginGenerate, this, &GenerationController::onBeginGenerate);
-        connect(burner, &KymBurnWorkflow::setProcess, this,
-                [this](int, int current) { Q_EMIT progressChanged(current); });
-        connect(burner, &KymBurnWorkflow::setDlgStatus, this,
-                [this](const QString &title, int state, const QString &current, const QString &, bool,
-                       const QString &, bool) { onBurnStatus(title, state, current); });
-        connect(burner, &KymBurnWorkflow::doBurnNext, this, &GenerationController::nextDiscNeeded);
-        connect(burner, &KymBurnWorkflow::burnFinished, this, &GenerationController::onBurnFinished);
+        m_ownBurner = std::make_unique<KymBurnWorkflow>();
+        m_burner = m_ownBurner.get();
+        connectWorkflow();
     }
     // The workflow reports what is wrong with the destination through a
     // message box, as it would to a person at the window.
@@ -135,6 +129,27 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
         fail(QString());
     }
     return true;
+}
+
+void GenerationController::setBurnWorkflow(KymBurnWorkflow *workflow)
+{
+    if (m_burner || !workflow)
+        return;
+    m_burner = workflow;
+    connectWorkflow();
+}
+
+void GenerationController::connectWorkflow()
+{
+    KymBurnWorkflow *burner = m_burner;
+    connect(burner, &KymBurnWorkflow::beginGenerate, this, &GenerationController::onBeginGenerate);
+    connect(burner, &KymBurnWorkflow::setProcess, this,
+            [this](int, int current) { Q_EMIT progressChanged(current); });
+    connect(burner, &KymBurnWorkflow::setDlgStatus, this,
+            [this](const QString &title, int state, const QString &current, const QString &, bool,
+                   const QString &, bool) { onBurnStatus(title, state, current); });
+    connect(burner, &KymBurnWorkflow::doBurnNext, this, &GenerationController::nextDiscNeeded);
+    connect(burner, &KymBurnWorkflow::burnFinished, this, &GenerationController::onBurnFinished);
 }
 
 void GenerationController::deferStep(void (GenerationController::*step)())
@@ -328,10 +343,31 @@ void GenerationController::startDelivery()
 
 void GenerationController::burnNext()
 {
+    if (!m_running && m_resultHeld) {
+        // One more copy of the finished DVD: a run of its own.
+        m_resultHeld = false;
+        m_running = true;
+        ++m_runId;
+        m_abortRequested = false;
+        m_phase = Delivering;
+        m_burnMessage.clear();
+        m_burnSucceeded = false;
+        m_burner->setCopyNum(1);
+        m_burner->startBurnWork();
+        return;
+    }
     if (m_phase == Delivering && !m_abortRequested) {
         m_burnSucceeded = false;
         m_burner->startBurnWork();
     }
+}
+
+void GenerationController::releaseResult()
+{
+    if (m_running || !m_resultHeld)
+        return;
+    m_resultHeld = false;
+    cleanUp();
 }
 
 void GenerationController::onBurnStatus(const QString &title, int state, const QString &current)
@@ -411,7 +447,11 @@ void GenerationController::finish(bool ok, const QString &message)
         m_author->abort();
         m_author->wait();
     }
-    cleanUp();
+    // A burnt DVD's folder may serve further copies.
+    if (ok && m_request.holdResult && m_request.destination.type == KymDestination::Burner)
+        m_resultHeld = true;
+    else
+        cleanUp();
     m_phase = Idle;
     m_running = false;
     Q_EMIT finished(ok, message);

@@ -27,6 +27,9 @@ struct GenerationRequest {
     QString tempBase;       // empty: the "TemporaryDir" setting
     bool deleteTemp = true; // remove the run's working folder at the end
     AfterMakingAction afterMaking = AfterMakingAction::DoNothing;
+    // After a successful burn keep the DVD folder, so that burnNext() can
+    // burn one more copy of it, until releaseResult() or the next start().
+    bool holdResult = false;
 };
 
 // Runs one DVD generation without any widget: checks the destination, encodes
@@ -50,8 +53,19 @@ public:
     bool start(const Album *album, const GenerationRequest &request);
     // Aborts the running step; finished() follows once everything stopped.
     void abort();
+    // Uses this burn workflow (not owned) instead of one of its own, for
+    // example the window's, which reads the destination box, shows the
+    // waiting-for-disc dialogs and asks its questions over the window. Only
+    // before the first start().
+    void setBurnWorkflow(KymBurnWorkflow *workflow);
+    // True while a finished burn's DVD folder is kept for another copy.
+    bool isResultHeld() const { return m_resultHeld; }
+    // Removes a kept DVD folder (nothing while a run is going).
+    void releaseResult();
     bool isRunning() const { return m_running; }
 
+    // The request of the current (or last) run.
+    const GenerationRequest &request() const { return m_request; }
     // The run's working folder (empty before the first run).
     QString workFolder() const { return m_workFolder; }
     // Where the result went: the DVD folder, the ISO file or the device.
@@ -73,7 +87,8 @@ Q_SIGNALS:
     void finished(bool ok, const QString &message);
 
 public Q_SLOTS:
-    // Burns the next copy after nextDiscNeeded().
+    // Burns the next copy after nextDiscNeeded(), or one more copy of a
+    // kept result (a new run that ends in finished()).
     void burnNext();
 
 private:
@@ -92,6 +107,7 @@ private:
     void onBurnFinished(bool ok, bool afterDone);
     void cleanUp();
     bool createWorkFolder(QString *error);
+    void connectWorkflow();
 
     enum Phase { Idle, Checking, Encoding, Authoring, Delivering };
 
@@ -107,7 +123,9 @@ private:
     std::unique_ptr<StoryBoardRender> m_storyboard;
     std::unique_ptr<AVWriterManager> m_writer;
     std::unique_ptr<KymDVDAuthor> m_author;
-    std::unique_ptr<KymBurnWorkflow> m_burner;
+    std::unique_ptr<KymBurnWorkflow> m_ownBurner;
+    KymBurnWorkflow *m_burner = nullptr; // m_ownBurner's or one given by setBurnWorkflow()
+    bool m_resultHeld = false;
     bool m_compileHandled = false;
     bool m_burnSucceeded = false;
     int m_runId = 0;

@@ -263,7 +263,7 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer)
     }
 
     RunChoices c;
-    c.standard = given("--standard") && o.standard ? *o.standard : album.dvd.standard;
+    c.standard = given("--standard") && o.standard ? *o.standard : album.dvd.tvStandard;
     c.videoBitRate = given("--quality") ? o.videoBitRate : album.dvd.videoBitRate;
     c.audioBitRate = given("--audio-bitrate") ? o.audioBitRate : album.dvd.audioBitRate;
     c.channels = given("--channels") ? o.channels : album.dvd.audioChannels;

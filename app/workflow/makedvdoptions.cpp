@@ -1,9 +1,13 @@
 #include "workflow/makedvdoptions.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
+#include <dirent.h>
+
+#include "album/album.h"
 #include "album/appsettings.h"
 #include "album/probe.h"
 
@@ -16,6 +20,16 @@ bool parseInt(const QString &text, int low, int high, int *out)
     if (!ok || v < low || v > high)
         return false;
     *out = v;
+    return true;
+}
+
+// QDir lists an unreadable folder as empty; opening it tells.
+bool canListFolder(const QString &path)
+{
+    DIR *dir = ::opendir(QFile::encodeName(path).constData());
+    if (!dir)
+        return false;
+    ::closedir(dir);
     return true;
 }
 
@@ -46,8 +60,8 @@ QString makeDvdUsage()
         "  --channels 1|2|6         audio channels (default 2)\n"
         "\n"
         "Slideshow:\n"
-        "  --photo-duration MS      time each photo is shown (default 5000)\n"
-        "  --transition-duration MS time of each transition (default 1500)\n"
+        "  --photo-duration MS      time each photo is shown, 1000..999000 (default 5000)\n"
+        "  --transition-duration MS time of each transition, 500..5000 (default 1500)\n"
         "                           both are snapped to whole video frames\n"
         "  --no-transition          cut from photo to photo\n"
         "  --dissolve-only          dissolves instead of pattern wipes\n"
@@ -177,13 +191,16 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                    name == QLatin1String("--transition-duration")) {
             if (!takeValue(&v))
                 return result;
-            int ms = 0;
             const bool photo = name == QLatin1String("--photo-duration");
-            if (!parseInt(v, photo ? 1 : 0, 3600000, &ms)) {
-                result.error = QStringLiteral("%1 must be a number of milliseconds").arg(name);
+            const int low = photo ? Album::kMinPhotoDurationMs : Album::kMinTransitionDurationMs;
+            const int high = photo ? Album::kMaxPhotoDurationMs : Album::kMaxTransitionDurationMs;
+            if (!parseInt(v, low, high, photo ? &o.photoDurationMs : &o.transitionDurationMs)) {
+                result.error = QStringLiteral("%1 must be a number of milliseconds from %2 to %3")
+                                   .arg(name)
+                                   .arg(low)
+                                   .arg(high);
                 return result;
             }
-            (photo ? o.photoDurationMs : o.transitionDurationMs) = ms;
         } else if (name == QLatin1String("--temp-dir")) {
             if (!takeValue(&o.tempDir))
                 return result;
@@ -277,6 +294,10 @@ ExpandedInputs expandInputs(const QStringList &inputs)
     for (const QString &input : inputs) {
         const QFileInfo fi(input);
         if (fi.isDir()) {
+            if (!canListFolder(fi.absoluteFilePath())) {
+                out.rejected.append(input);
+                continue;
+            }
             const QDir dir(fi.absoluteFilePath());
             const QFileInfoList entries =
                 dir.entryInfoList(photoPatterns + audioPatterns, QDir::Files, QDir::Name | QDir::IgnoreCase);

@@ -50,6 +50,6 @@ QString makeDvdUsage();
 struct ExpandedInputs {
     QStringList photos;
     QStringList audios;
-    QStringList rejected; // missing paths and files that are neither
+    QStringList rejected; // missing paths, unreadable folders and files that are neither
 };
 ExpandedInputs expandInputs(const QStringList &inputs);

@@ -11,9 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSemaphore>
 #include <QThread>
 
+#include <chrono>
+#include <future>
 #include <memory>
 
 namespace {
@@ -422,24 +423,22 @@ int KymBurnWorkflow::sendMessage(int message, int wParam, int lParam)
         return 0;
     if (QThread::currentThread() == thread())
         return PostOrSendMessage(message, wParam, lParam, 0);
-    struct Pending {
-        QSemaphore done;
-        int result = 0;
-    };
-    auto pending = std::make_shared<Pending>();
+    // The answer is handed over with standard primitives, which the thread
+    // sanitizer sees.
+    auto answer = std::make_shared<std::promise<int>>();
+    std::future<int> result = answer->get_future();
     QMetaObject::invokeMethod(
         this,
-        [this, pending, message, wParam, lParam] {
-            pending->result = PostOrSendMessage(message, wParam, lParam, 0);
-            pending->done.release();
+        [this, answer, message, wParam, lParam] {
+            answer->set_value(PostOrSendMessage(message, wParam, lParam, 0));
         },
         Qt::QueuedConnection);
     // Wait for the GUI thread's answer, but never past this object's end.
-    while (!pending->done.tryAcquire(1, 50)) {
+    while (result.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
         if (m_detached)
             return 0;
     }
-    return pending->result;
+    return result.get();
 }
 
 void KymBurnWorkflow::startPhase(int phase)

@@ -14,7 +14,7 @@ QDevThreadMgr::~QDevThreadMgr()
 
 void QDevThreadMgr::addTask(int kind, const QString &device, int arg1, int arg2)
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     if (m_stop)
         return;
     // One pending refresh is as good as several.
@@ -25,22 +25,22 @@ void QDevThreadMgr::addTask(int kind, const QString &device, int arg1, int arg2)
         }
     }
     m_tasks.enqueue(Task{kind, device, arg1, arg2});
-    m_wake.wakeOne();
+    m_wake.notify_one();
 }
 
 bool QDevThreadMgr::isBusy() const
 {
-    QMutexLocker locker(&m_mutex);
+    std::lock_guard<std::mutex> locker(m_mutex);
     return m_busy || !m_tasks.isEmpty();
 }
 
 void QDevThreadMgr::stop(int timeoutMs)
 {
     {
-        QMutexLocker locker(&m_mutex);
+        std::lock_guard<std::mutex> locker(m_mutex);
         m_stop = true;
         m_tasks.clear();
-        m_wake.wakeAll();
+        m_wake.notify_all();
     }
     if (!isRunning())
         return;
@@ -61,9 +61,8 @@ void QDevThreadMgr::run()
     for (;;) {
         Task task;
         {
-            QMutexLocker locker(&m_mutex);
-            while (m_tasks.isEmpty() && !m_stop)
-                m_wake.wait(&m_mutex);
+            std::unique_lock<std::mutex> locker(m_mutex);
+            m_wake.wait(locker, [this] { return !m_tasks.isEmpty() || m_stop; });
             if (m_stop)
                 return;
             task = m_tasks.dequeue();
@@ -76,7 +75,7 @@ void QDevThreadMgr::run()
             burner->UpdateDiscs(true);
             bool stopping;
             {
-                QMutexLocker locker(&m_mutex);
+                std::lock_guard<std::mutex> locker(m_mutex);
                 stopping = m_stop;
             }
             if (!stopping) {
@@ -87,7 +86,7 @@ void QDevThreadMgr::run()
             burner->VestraDriveEject(task.device);
         }
         emit endDeviceTask();
-        QMutexLocker locker(&m_mutex);
+        std::lock_guard<std::mutex> locker(m_mutex);
         m_busy = false;
     }
 }

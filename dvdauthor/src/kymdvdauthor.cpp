@@ -215,8 +215,10 @@ void KymDVDAuthor::createMenusXmlStream(QXmlStreamWriter &writer)
     writer.writeStartElement(QStringLiteral("menus"));
     writer.writeEmptyElement(QStringLiteral("video"));
     writer.writeAttribute(QStringLiteral("format"), TVStandardStr());
-    if (m_tvStandard == NTSC)
-        writer.writeAttribute(QStringLiteral("resolution"), QStringLiteral("720x480"));
+    // Without a resolution dvdauthor leaves the video manager's attributes
+    // invalid for PAL (players then complain about the disc).
+    writer.writeAttribute(QStringLiteral("resolution"),
+                          m_tvStandard == NTSC ? QStringLiteral("720x480") : QStringLiteral("720x576"));
     writer.writeStartElement(QStringLiteral("pgc"));
     writer.writeTextElement(QStringLiteral("post"), QStringLiteral("jump title 1;"));
     writer.writeEndElement(); // pgc

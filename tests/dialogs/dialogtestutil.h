@@ -4,12 +4,16 @@
 // like a person would, catching folders sent to the file manager, and
 // keeping a picture of each dialog for a look.
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QList>
 #include <QObject>
 #include <QUrl>
 #include <QWidget>
+
+#include <QTest>
 
 #include "kybase/kyfilechooser.h"
 #include "kybase/kymessagebox.h"
@@ -90,4 +94,21 @@ inline QString saveShot(QWidget *widget, const QString &name)
     const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
     widget->grab().save(path);
     return path;
+}
+
+// Chooses an entry of a combo box as a person does: opens its list, moves
+// to the entry and presses Return (the box reports it as activated). False
+// when the box has no such entry.
+inline bool chooseEntry(QComboBox *box, const QString &text)
+{
+    const int target = box->findText(text);
+    if (target < 0)
+        return false;
+    box->setFocus();
+    box->showPopup();
+    if (!QTest::qWaitFor([box] { return box->view()->isVisible(); }))
+        return false;
+    box->view()->setCurrentIndex(box->model()->index(target, 0));
+    QTest::keyClick(box->view(), Qt::Key_Return);
+    return QTest::qWaitFor([box] { return !box->view()->isVisible(); });
 }

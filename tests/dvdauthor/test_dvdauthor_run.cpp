@@ -125,6 +125,11 @@ void TestDvdauthorRun::checkDisc(const QString &dvd, int titles, bool pal, doubl
     const DvdCheck::Disc disc = DvdCheck::read(dvd);
     QVERIFY2(disc.ok, qPrintable(disc.error));
     QCOMPARE(disc.titles.size(), titles);
+    // The video manager's menus carry valid attributes of the standard.
+    QCOMPARE(disc.menuFormat, pal ? 1 : 0);
+    QCOMPARE(disc.menuPictureSize, 0);
+    for (const QString &message : disc.messages)
+        QVERIFY2(!message.contains(QStringLiteral("bug report")), qPrintable(message));
     for (int t = 0; t < titles; ++t) {
         const DvdCheck::Title &title = disc.titles.at(t);
         QCOMPARE(title.pal, pal ? 1 : 0);
@@ -204,7 +209,7 @@ void TestDvdauthorRun::onePalTitleInAwkwardFolder()
         QStringLiteral("  vmgm"),
         QStringLiteral("    fpc : jump title 1;"),
         QStringLiteral("    menus"),
-        QStringLiteral("      video format=pal"),
+        QStringLiteral("      video format=pal resolution=720x576"),
         QStringLiteral("      pgc"),
         QStringLiteral("        post : jump title 1;"),
     };
@@ -308,7 +313,7 @@ void TestDvdauthorRun::twoTitlesSecondWithoutAudio()
         QStringLiteral("  vmgm"),
         QStringLiteral("    fpc : jump title 1;"),
         QStringLiteral("    menus"),
-        QStringLiteral("      video format=pal"),
+        QStringLiteral("      video format=pal resolution=720x576"),
         QStringLiteral("      pgc"),
         QStringLiteral("        post : jump title 1;"),
     };

@@ -167,7 +167,7 @@ void TestProject::buildAlbum()
     clips[0].clipEnd = 9.25;
     m_window->findChild<AudioListWidget *>()->setAudioList(clips);
     DvdChoices dvd;
-    dvd.standard = TvStandard::Ntsc;
+    dvd.tvStandard = TvStandard::Ntsc;
     dvd.videoBitRate = 6500000;
     dvd.audioBitRate = 384000;
     dvd.audioChannels = 6;

@@ -12,6 +12,8 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cstdarg>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -32,6 +34,13 @@ int bcd(uint8_t v)
     return (v >> 4) * 10 + (v & 0x0f);
 }
 
+void collectMessage(void *priv, dvd_logger_level_t, const char *format, va_list args)
+{
+    char text[1024];
+    std::vsnprintf(text, sizeof text, format, args);
+    static_cast<QStringList *>(priv)->append(QString::fromLocal8Bit(text).trimmed());
+}
+
 double timeSeconds(const dvd_time_t &t)
 {
     const int rateCode = (t.frame_u >> 6) & 3;
@@ -47,16 +56,19 @@ Disc read(const QString &path)
     QString target = path;
     if (QFileInfo(path).isDir() && QFileInfo(path).fileName() == QLatin1String("VIDEO_TS"))
         target = QFileInfo(path).absolutePath();
-    DvdPtr dvd(DVDOpen(QFile::encodeName(target).constData()));
+    static const dvd_logger_cb logger{collectMessage};
+    DvdPtr dvd(DVDOpen2(&disc.messages, &logger, QFile::encodeName(target).constData()));
     if (!dvd) {
         disc.error = QStringLiteral("DVDOpen failed");
         return disc;
     }
     IfoPtr vmg(ifoOpen(dvd.get(), 0));
-    if (!vmg || !vmg->tt_srpt) {
+    if (!vmg || !vmg->tt_srpt || !vmg->vmgi_mat) {
         disc.error = QStringLiteral("cannot read VIDEO_TS.IFO");
         return disc;
     }
+    disc.menuFormat = vmg->vmgi_mat->vmgm_video_attr.video_format;
+    disc.menuPictureSize = vmg->vmgi_mat->vmgm_video_attr.picture_size;
     for (int t = 0; t < vmg->tt_srpt->nr_of_srpts; ++t) {
         const title_info_t &info = vmg->tt_srpt->title[t];
         Title title;
@@ -111,6 +123,8 @@ DecodeResult decodeAll(const QString &vobPath)
     struct Dec {
         AVCodecContext *ctx = nullptr;
         bool video = false;
+        AVRational timeBase{1, 90000};
+        double frameSeconds = 0.0; // one video frame
     };
     QList<Dec> decoders(int(fmt->nb_streams));
     for (unsigned i = 0; i < fmt->nb_streams; ++i) {
@@ -126,7 +140,11 @@ DecodeResult decodeAll(const QString &vobPath)
             avcodec_free_context(&ctx);
             continue;
         }
-        decoders[int(i)] = {ctx, par->codec_type == AVMEDIA_TYPE_VIDEO};
+        const AVStream *stream = fmt->streams[i];
+        const AVRational rate =
+            stream->avg_frame_rate.num > 0 ? stream->avg_frame_rate : stream->r_frame_rate;
+        decoders[int(i)] = {ctx, par->codec_type == AVMEDIA_TYPE_VIDEO, stream->time_base,
+                            rate.num > 0 ? av_q2d(av_inv_q(rate)) : 0.0};
     }
     AVPacket *pkt = av_packet_alloc();
     AVFrame *frame = av_frame_alloc();
@@ -135,6 +153,16 @@ DecodeResult decodeAll(const QString &vobPath)
             if (frame->decode_error_flags)
                 ++r.errors;
             (d.video ? r.videoFrames : r.audioFrames)++;
+            // A frame without a timestamp (the decoder gives none for the
+            // last picture of a program stream) follows the one before.
+            double &end = d.video ? r.videoEnd : r.audioEnd;
+            const double length = d.video                  ? d.frameSeconds
+                                  : frame->sample_rate > 0 ? double(frame->nb_samples) / frame->sample_rate
+                                                           : 0.0;
+            if (frame->best_effort_timestamp != AV_NOPTS_VALUE)
+                end = std::max(end, double(frame->best_effort_timestamp) * av_q2d(d.timeBase) + length);
+            else
+                end += length;
             av_frame_unref(frame);
         }
     };

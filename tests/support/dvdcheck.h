@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Reads a DVD-Video folder or ISO image the way players do (libdvdread) and
 // decodes its video with FFmpeg, for end-to-end tests.
@@ -26,6 +27,13 @@ struct Disc {
     bool ok = false;
     QString error;
     QList<Title> titles;
+    // The video attributes of the video manager's menus (VIDEO_TS.IFO):
+    // format 0 NTSC, 1 PAL, anything else invalid; picture size 0 is full
+    // size (720 x 576 or 480).
+    int menuFormat = -1;
+    int menuPictureSize = -1;
+    // What libdvdread reported while reading.
+    QStringList messages;
 };
 
 // Opens a DVD folder (the folder holding VIDEO_TS), a VIDEO_TS folder or an
@@ -37,6 +45,10 @@ struct DecodeResult {
     int videoFrames = 0;
     int audioFrames = 0;
     int errors = 0;
+    // Where the last decoded picture and the last decoded audio frame end,
+    // in seconds on the stream's clock.
+    double videoEnd = 0.0;
+    double audioEnd = 0.0;
     QString error;
 };
 // Demuxes and decodes every video and audio packet of an MPEG program

@@ -1,9 +1,11 @@
 // The import worker and the command line's input handling, on real files.
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTest>
 
 #include "album/infoparser.h"
+#include "systemfixtures.h"
 #include "testsupport.h"
 #include "workflow/makedvdoptions.h"
 
@@ -149,31 +151,69 @@ void TestImport::expandFoldersAndFiles()
              (QStringList{dir + QStringLiteral("/album/m.wav"), dir + QStringLiteral("/clip.bin")}));
     QCOMPARE(in.rejected,
              (QStringList{dir + QStringLiteral("/readme.txt"), dir + QStringLiteral("/missing.jpg")}));
+
+    // A folder that cannot be read is listed, not skipped without a word.
+    const QString locked = dir + QStringLiteral("/locked");
+    QVERIFY(QDir().mkpath(locked));
+    writePhoto(dir + QStringLiteral("/locked/inside.png"), 10, 10);
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
+    {
+        TestSupport::FilePermissionsEnforced asUser;
+        if (!asUser.ok())
+            QSKIP("file permissions cannot be enforced here");
+        const ExpandedInputs denied = expandInputs({locked, dir + QStringLiteral("/album/a.png")});
+        QCOMPARE(denied.rejected, QStringList{locked});
+        QCOMPARE(denied.photos, QStringList{dir + QStringLiteral("/album/a.png")});
+    }
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 void TestImport::usageErrors_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("no output") << QStringList{"a.jpg"};
-    QTest::newRow("two outputs") << QStringList{"--to-iso", "a.iso", "--to-folder", "d", "a.jpg"};
-    QTest::newRow("no inputs") << QStringList{"--to-iso", "a.iso"};
-    QTest::newRow("missing value") << QStringList{"a.jpg", "--to-iso"};
-    QTest::newRow("bad standard") << QStringList{"--standard", "SECAM", "--to-iso", "a.iso", "a.jpg"};
-    QTest::newRow("quality too high") << QStringList{"--quality", "9.5", "--to-iso", "a.iso", "a.jpg"};
-    QTest::newRow("quality text") << QStringList{"--quality", "best", "--to-iso", "a.iso", "a.jpg"};
-    QTest::newRow("audio rate low") << QStringList{"--audio-bitrate", "96", "--to-iso", "a.iso", "a.jpg"};
-    QTest::newRow("channels 4") << QStringList{"--channels", "4", "--to-iso", "a.iso", "a.jpg"};
-    QTest::newRow("unknown option") << QStringList{"--fast", "--to-iso", "a.iso", "a.jpg"};
-    QTest::newRow("copies for iso") << QStringList{"--copies", "2", "--to-iso", "a.iso", "a.jpg"};
-    QTest::newRow("flag with value") << QStringList{"--yes=no", "--to-iso", "a.iso", "a.jpg"};
+    QTest::addColumn<QString>("message"); // a part of the error, when it matters
+    QTest::newRow("no output") << QStringList{"a.jpg"} << QString();
+    QTest::newRow("two outputs") << QStringList{"--to-iso", "a.iso", "--to-folder", "d", "a.jpg"}
+                                 << QString();
+    QTest::newRow("no inputs") << QStringList{"--to-iso", "a.iso"} << QString();
+    QTest::newRow("missing value") << QStringList{"a.jpg", "--to-iso"} << QString();
+    QTest::newRow("bad standard") << QStringList{"--standard", "SECAM", "--to-iso", "a.iso", "a.jpg"}
+                                  << QString();
+    QTest::newRow("quality too high")
+        << QStringList{"--quality", "9.5", "--to-iso", "a.iso", "a.jpg"} << QString();
+    QTest::newRow("quality text") << QStringList{"--quality", "best", "--to-iso", "a.iso", "a.jpg"}
+                                  << QString();
+    QTest::newRow("audio rate low") << QStringList{"--audio-bitrate", "96", "--to-iso", "a.iso", "a.jpg"}
+                                    << QString();
+    QTest::newRow("channels 4") << QStringList{"--channels", "4", "--to-iso", "a.iso", "a.jpg"} << QString();
+    QTest::newRow("unknown option") << QStringList{"--fast", "--to-iso", "a.iso", "a.jpg"} << QString();
+    QTest::newRow("copies for iso") << QStringList{"--copies", "2", "--to-iso", "a.iso", "a.jpg"}
+                                    << QString();
+    QTest::newRow("flag with value") << QStringList{"--yes=no", "--to-iso", "a.iso", "a.jpg"} << QString();
+    // Values outside the window's own ranges, with the range in the message.
+    const QStringList iso{"--to-iso", "a.iso", "a.jpg"};
+    QTest::newRow("photo 999999 ms") << (QStringList{"--photo-duration", "999999"} + iso)
+                                     << QStringLiteral("from 1000 to 999000");
+    QTest::newRow("photo one hour") << (QStringList{"--photo-duration", "3600000"} + iso)
+                                    << QStringLiteral("from 1000 to 999000");
+    QTest::newRow("photo 1 ms") << (QStringList{"--photo-duration", "1"} + iso)
+                                << QStringLiteral("from 1000 to 999000");
+    QTest::newRow("transition 999999 ms")
+        << (QStringList{"--transition-duration=999999"} + iso) << QStringLiteral("from 500 to 5000");
+    QTest::newRow("transition 499 ms")
+        << (QStringList{"--transition-duration", "499"} + iso) << QStringLiteral("from 500 to 5000");
+    QTest::newRow("quality nan") << (QStringList{"--quality", "nan"} + iso) << QStringLiteral("from 2 to 9");
+    QTest::newRow("quality inf") << (QStringList{"--quality", "inf"} + iso) << QStringLiteral("from 2 to 9");
 }
 
 void TestImport::usageErrors()
 {
     QFETCH(QStringList, args);
+    QFETCH(QString, message);
     const MakeDvdParse parsed = parseMakeDvdArguments(args);
     QVERIFY(!parsed.options);
     QVERIFY(!parsed.error.isEmpty());
+    QVERIFY2(parsed.error.contains(message), qPrintable(parsed.error));
 }
 
 void TestImport::optionValues()

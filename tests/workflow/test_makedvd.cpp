@@ -12,6 +12,7 @@
 #include <csignal>
 
 #include "dvdcheck.h"
+#include "systemfixtures.h"
 #include "testsupport.h"
 
 namespace {
@@ -33,6 +34,8 @@ Run makeDvd(const QStringList &args, int timeoutMs = 240000)
 {
     QProcess p;
     p.setProcessEnvironment(environment());
+    // The command runs as a user does, subject to file permissions.
+    p.setChildProcessModifier(TestSupport::enforceFilePermissionsInChild);
     p.start(TestSupport::builtProgram(QStringLiteral("sorvel")),
             QStringList{QStringLiteral("make-dvd")} + args);
     Run r;
@@ -60,6 +63,8 @@ void checkDvd(const QString &path, bool pal, int channels, double seconds, const
     const DvdCheck::Disc disc = DvdCheck::read(path);
     QVERIFY2(disc.ok, qPrintable(disc.error));
     QCOMPARE(disc.titles.size(), 1);
+    QCOMPARE(disc.menuFormat, pal ? 1 : 0);
+    QCOMPARE(disc.menuPictureSize, 0);
     const DvdCheck::Title &t = disc.titles[0];
     QCOMPARE(t.pal, pal ? 1 : 0);
     QCOMPARE(t.height, pal ? 576 : 480);
@@ -80,15 +85,22 @@ void checkDvd(const QString &path, bool pal, int channels, double seconds, const
     }
     QVERIFY(!vobs.isEmpty());
     int frames = 0;
+    DvdCheck::DecodeResult last;
     for (const QString &vob : vobs) {
         const DvdCheck::DecodeResult d = DvdCheck::decodeAll(vob);
         QVERIFY2(d.ok, qPrintable(d.error));
         QCOMPARE(d.errors, 0);
         QVERIFY(d.audioFrames > 0);
         frames += d.videoFrames;
+        last = d;
     }
+    // Every rendered picture is on the disc, and the sound ends with the
+    // pictures, within one AC-3 frame (32 ms).
     const double fps = pal ? 25.0 : 30000.0 / 1001.0;
-    QVERIFY2(qAbs(frames - seconds * fps) <= 2, qPrintable(QString::number(frames)));
+    QCOMPARE(frames, int(seconds * fps + 1e-6));
+    QVERIFY2(qAbs(last.audioEnd - last.videoEnd) <= 0.032,
+             qPrintable(
+                 QStringLiteral("audio ends at %1 s, video at %2 s").arg(last.audioEnd).arg(last.videoEnd)));
 }
 
 } // namespace
@@ -150,6 +162,11 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     QVERIFY(t.open(QIODevice::WriteOnly));
     t.write("Dear friend, this is not a photo.\n");
     t.close();
+    // A folder the user may not read.
+    const QString locked = work + QStringLiteral("/locked");
+    QVERIFY(QDir().mkpath(locked));
+    QVERIFY(QFile::copy(m_photos[0], locked + QStringLiteral("/hidden.jpg")));
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
 
     const QString iso = work + QStringLiteral("/out/slide show");
     QDir().mkpath(work + QStringLiteral("/out"));
@@ -160,7 +177,7 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     settings.sync();
     const Run r =
         makeDvd({"--to-iso", iso, "--photo-duration", "1000", "--transition-duration", "520", "--temp-dir",
-                 temp, m_photos[0], corrupt, m_photos[1], text, m_photos[2], m_music});
+                 temp, m_photos[0], corrupt, locked, m_photos[1], text, m_photos[2], m_music});
     settings.remove(QStringLiteral("VideoStandard"));
     settings.sync();
     QVERIFY2(r.exitCode == 0, r.err.constData());
@@ -168,6 +185,7 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     QVERIFY(r.err.contains("Some files have not been added to the list:"));
     QVERIFY(r.err.contains(corrupt.toLocal8Bit()));
     QVERIFY(r.err.contains(text.toLocal8Bit()));
+    QVERIFY2(r.err.contains(locked.toLocal8Bit()), r.err.constData());
     QVERIFY(r.err.contains("Creating video..."));
     QVERIFY(r.err.contains("Creating DVD..."));
     QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), iso + QStringLiteral(".iso"));
@@ -189,12 +207,12 @@ void TestMakeDvd::ntscFolderWithoutMusicMono()
     const QString temp = work + QStringLiteral("/temp");
     const Run r = makeDvd({"--to-folder", work + QStringLiteral("/dvds"), "--volume-label", "Trip 2026",
                            "--standard", "NTSC", "--channels", "1", "--quality", "low", "--photo-duration",
-                           "990", "--no-transition", "--temp-dir", temp, m_photos[0], m_photos[1]});
+                           "1023", "--no-transition", "--temp-dir", temp, m_photos[0], m_photos[1]});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     const QString folder = work + QStringLiteral("/dvds/Trip 2026");
     QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), folder);
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
-    checkDvd(folder, false, 1, 2 * 0.99, folder);
+    checkDvd(folder, false, 1, 2 * 1.023, folder);
     QVERIFY(entries(temp).isEmpty());
 }
 
@@ -263,13 +281,17 @@ void TestMakeDvd::existingTargetNeedsYes()
 
 void TestMakeDvd::usageErrors()
 {
-    for (const QStringList &args : {QStringList{}, QStringList{m_photos[0]},
-                                    QStringList{"--to-iso", "x.iso", "--channels", "3", m_photos[0]},
-                                    QStringList{"--to-iso", "x.iso", "--to-folder", "y", m_photos[0]}}) {
+    for (const QStringList &args :
+         {QStringList{}, QStringList{m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--channels", "3", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--to-folder", "y", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]}}) {
         const Run r = makeDvd(args);
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.contains("Usage: sorvel make-dvd"));
     }
+    const Run tooLong = makeDvd({"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]});
+    QVERIFY(tooLong.err.contains("--photo-duration must be a number of milliseconds from 1000 to 999000"));
     const Run help = makeDvd({"--help"});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--to-folder"));

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QMutex>
 #include <QQueue>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
+
+#include <condition_variable>
+#include <mutex>
 
 // Background thread that refreshes the recorder and disc caches and ejects
 // trays so that the GUI never waits for a drive.
@@ -43,8 +44,9 @@ protected:
     void run() override;
 
 private:
-    mutable QMutex m_mutex;
-    QWaitCondition m_wake;
+    // Standard locks, so that the thread sanitizer sees every hand-over.
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;
     QQueue<Task> m_tasks;
     bool m_stop = false;
     bool m_busy = false;

@@ -1,0 +1,259 @@
+#include "engine/avplayer.h"
+
+#include "engine/storyboardrender.h"
+
+#include <QLoggingCategory>
+#include <QOpenGLContext>
+#include <QThread>
+#include <QTimer>
+
+Q_LOGGING_CATEGORY(lcPlayer, "sorvel.player")
+
+namespace {
+// Refill period while the sound card is the clock.
+constexpr int kRefillMs = 10;
+// Time the start of playback may spend queueing what the ring holds.
+constexpr int kPrimeBudgetMs = 5;
+} // namespace
+
+AVPlayer::AVPlayer(QWidget *parent) : QOpenGLWidget(parent)
+{
+    setAccessibleName(tr("Preview"));
+    m_soundAvailable = m_output.open(AudioOutput::kBufferCount);
+    if (!m_soundAvailable) {
+        m_soundError = m_output.errorString();
+        qCInfo(lcPlayer).noquote() << "preview without sound:" << m_soundError;
+    }
+    m_refill = new QTimer(this);
+    m_refill->setTimerType(Qt::PreciseTimer);
+    connect(m_refill, &QTimer::timeout, this, &AVPlayer::updateVABuffer);
+}
+
+AVPlayer::~AVPlayer()
+{
+    stopPlayback();
+    releaseContextObjects();
+}
+
+bool AVPlayer::init(const OutputFormat &format)
+{
+    stopPlayback();
+    m_format = format;
+    m_formatSet = true;
+    setupTextures();
+    if (m_soundAvailable && !m_output.setFormat(format.audioChannels, format.audioSampleRate)) {
+        switchToTimerClock(tr("The sound card cannot play %1 channels.").arg(format.audioChannels));
+        return false;
+    }
+    return true;
+}
+
+void AVPlayer::setupTextures()
+{
+    if (!m_formatSet || !context())
+        return;
+    initTextures(m_format.width, m_format.height, 2, false);
+    // The bars beside the 4:3 picture.
+    setClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+}
+
+void AVPlayer::releaseContextObjects()
+{
+    if (!context())
+        return;
+    makeCurrent();
+    core().releaseGL();
+    doneCurrent();
+}
+
+// ---------------------------------------------------------------------------
+// The widget side of the drawer
+
+bool AVPlayer::makeCurrentGL()
+{
+    if (!context() || !isValid())
+        return false;
+    makeCurrent();
+    return true;
+}
+
+void AVPlayer::presentFrame()
+{
+    repaint();
+}
+
+void AVPlayer::resizeHost(int, int)
+{
+    // The window's layout gives the preview its size.
+}
+
+void AVPlayer::initializeGL()
+{
+    core().initializeGL();
+    // A new top-level window brings a new context: the objects of the old
+    // one go with it and are made again here.
+    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &AVPlayer::releaseContextObjects,
+            Qt::UniqueConnection);
+    setupTextures();
+}
+
+void AVPlayer::resizeGL(int, int)
+{
+    // The 4:3 viewport is set on every paint: the widget resets the
+    // viewport to its whole size before it calls paintGL.
+}
+
+void AVPlayer::paintGL()
+{
+    const qreal ratio = devicePixelRatioF();
+    core().resizeGL(int(width() * ratio), int(height() * ratio));
+    core().paintGL();
+}
+
+// ---------------------------------------------------------------------------
+// Frames
+
+void AVPlayer::draw(int frame)
+{
+    if (!m_storyboard)
+        return;
+    m_storyboard->renderFrame(frame, false, this);
+    ++m_framesDrawn;
+    Q_EMIT frameShown(frame);
+}
+
+void AVPlayer::showFrame(int frame)
+{
+    const int total = m_storyboard ? m_storyboard->totalFrames() : 0;
+    if (!m_storyboard || frame < 0 || frame >= total) {
+        // Nothing of the timeline there: an empty picture, no decoding.
+        m_position = std::clamp(frame, 0, total);
+        beginFrame();
+        endFrame();
+        return;
+    }
+    m_position = frame;
+    // The sound is positioned only while the audio thread is stopped.
+    m_storyboard->renderFrame(frame, !m_playing && !m_storyboard->isRunning(), this);
+    ++m_framesDrawn;
+    Q_EMIT frameShown(frame);
+}
+
+void AVPlayer::clearView()
+{
+    stopPlayback();
+    m_position = 0;
+    beginFrame();
+    endFrame();
+}
+
+void AVPlayer::setVolume(int volume)
+{
+    m_volume = std::clamp(volume, 0, 100);
+    m_output.setGain(m_volume / 100.0);
+}
+
+// ---------------------------------------------------------------------------
+// Playback
+
+void AVPlayer::startPlayback()
+{
+    if (m_playing || !m_storyboard)
+        return;
+    m_playing = true;
+    if (!m_soundAvailable) {
+        m_clock.start();
+        m_clockStart = m_position;
+        m_refill->start(framePeriodMs(m_format));
+        return;
+    }
+    m_output.stop();
+    m_output.setGain(m_volume / 100.0);
+    m_slicer.reset(m_storyboard->bytesPerFrame(), m_format.audioChannels);
+    // What the audio thread has ready goes in at once; the ticks queue the
+    // rest, so a slow decoder never holds the window.
+    QElapsedTimer budget;
+    budget.start();
+    for (;;) {
+        refill();
+        if (m_output.freeBuffers() == 0 || budget.elapsed() >= kPrimeBudgetMs)
+            break;
+        QThread::usleep(500);
+    }
+    m_output.play();
+    m_refill->start(kRefillMs);
+}
+
+void AVPlayer::stopPlayback()
+{
+    m_refill->stop();
+    m_output.stop();
+    m_slicer.clearCarry();
+    m_playing = false;
+}
+
+void AVPlayer::refill()
+{
+    if (!m_storyboard || m_output.freeBuffers() == 0)
+        return;
+    QMutex &lock = m_storyboard->ringLock();
+    if (!lock.tryLock())
+        return; // the audio thread is filling: next tick
+    AudioRing &ring = m_storyboard->audioRing();
+    while (m_output.freeBuffers() > 0) {
+        const uint8_t *data = nullptr;
+        const int bytes = m_slicer.take(ring, &data);
+        if (bytes == 0 || !m_output.enqueue(data, bytes))
+            break;
+    }
+    lock.unlock();
+}
+
+void AVPlayer::updateVABuffer()
+{
+    if (!m_playing)
+        return;
+    const int total = m_storyboard ? m_storyboard->totalFrames() : 0;
+    if (!m_soundAvailable) {
+        const int due = m_clockStart + int(m_clock.elapsed() * m_format.frameRateNum /
+                                           (int64_t(1000) * std::max(1, m_format.frameRateDen)));
+        if (due != m_position) {
+            m_position = due;
+            if (m_position < total)
+                draw(m_position);
+        }
+        return;
+    }
+    const int processed = m_output.reclaimProcessed();
+    if (processed > 10)
+        qCDebug(lcPlayer, "Notice: Processed %d buffers!", processed);
+    if (processed > 0) {
+        m_position += processed;
+        // Past the end the window stops playback; nothing is drawn there.
+        if (m_position < total)
+            draw(m_position);
+    }
+    refill();
+    // Starts the source once the first PCM is queued, and again should it
+    // have run dry while the audio thread lagged.
+    m_output.play();
+    if (!m_output.deviceConnected())
+        switchToTimerClock(tr("The sound device is no longer available."));
+}
+
+void AVPlayer::switchToTimerClock(const QString &reason)
+{
+    if (!m_soundAvailable)
+        return;
+    qCWarning(lcPlayer).noquote() << reason << "The preview goes on without sound.";
+    m_output.stop();
+    m_output.close();
+    m_soundAvailable = false;
+    m_soundError = reason;
+    if (m_playing) {
+        m_clock.start();
+        m_clockStart = m_position;
+        m_refill->start(framePeriodMs(m_format));
+    }
+    Q_EMIT soundUnavailable(reason);
+}

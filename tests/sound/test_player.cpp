@@ -1,0 +1,433 @@
+// The preview player on real OpenGL (Mesa under Xvfb) and real OpenAL Soft
+// (wave backend): the picture is the frame renderFrame draws for the
+// position, the sound that leaves the player is the album's music from that
+// position on, and neither an empty timeline, a busy audio thread nor a
+// missing sound device stops the preview.
+
+#include <QtTest>
+
+#include "../engine/enginetestutil.h"
+#include "engine/avplayer.h"
+#include "album/probe.h"
+#include "engine/offscreengl.h"
+#include "engine/storyboardrender.h"
+#include "soundtestutil.h"
+
+#include <QHBoxLayout>
+#include <QWidget>
+
+#include <thread>
+
+using namespace SoundTest;
+
+namespace {
+
+// Mean difference per channel of two pictures brought to one small size.
+double pictureDistance(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32)
+                         .scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage y = b.convertToFormat(QImage::Format_RGB32)
+                         .scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    double sum = 0;
+    for (int row = 0; row < 120; ++row) {
+        for (int col = 0; col < 160; ++col) {
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            sum +=
+                std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (160.0 * 120.0 * 3.0);
+}
+
+// The player in a window, as the main window holds it.
+struct Preview {
+    QWidget window;
+    AVPlayer *player = nullptr;
+    explicit Preview(StoryBoardRender *story, QSize size = QSize(640, 480))
+    {
+        auto *layout = new QHBoxLayout(&window);
+        layout->setContentsMargins(0, 0, 0, 0);
+        player = new AVPlayer(&window);
+        layout->addWidget(player);
+        window.resize(size);
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            qWarning("preview not shown");
+        player->setStoryboard(story);
+        player->init(story->format());
+    }
+    // The transport's play and pause.
+    void play(StoryBoardRender &story)
+    {
+        story.renderFrame(player->position(), true, player);
+        story.startPrefetch();
+        player->startPlayback();
+    }
+    void pause(StoryBoardRender &story)
+    {
+        player->stopPlayback();
+        story.stopPrefetch();
+        story.wait();
+    }
+};
+
+} // namespace
+
+class TestPlayer : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void showsTheFrameRenderFrameDraws();
+    void pictureKeepsFourToThree();
+    void soundFollowsThePosition();
+    void volumeZeroIsSilentButRuns();
+    void monoFormatPlaysMonoBuffers();
+    void busyAudioThreadNeverHoldsTheWindow();
+    void emptyTimelineDrawsNothing();
+    void withoutSoundDevice();
+    void withoutSoundDeviceChild();
+
+private:
+    Album makeAlbum(int photos, double photoSeconds, bool transitions, bool motion, const QString &music);
+    void readWav(Pcm *pcm);
+
+    QString m_dir;
+    QString m_wav;
+    QString m_tones;
+    QString m_leftRight;
+    QStringList m_photos;
+};
+
+void TestPlayer::initTestCase()
+{
+    const bool child = !qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD");
+    m_dir = TestSupport::freshDir(child ? QStringLiteral("player-child") : QStringLiteral("player"));
+    m_wav = m_dir + QStringLiteral("/played.wav");
+    if (!child)
+        QVERIFY(useWaveBackend(m_dir, m_wav, 48000));
+    m_tones = m_dir + QStringLiteral("/tones.wav");
+    QVERIFY(makeSecondTones(m_tones, 20, 48000, 2));
+    // Left: a tone per second; right: a steady 1500 Hz.
+    m_leftRight = m_dir + QStringLiteral("/leftright.wav");
+    QVERIFY(makeSecondTones(m_leftRight, 6, 48000, 2, {}, 1500));
+    const QImage pictures[] = {EngineTest::quadrantImage(), EngineTest::scenicImage(720, 540, 3),
+                               EngineTest::scenicImage(800, 600, 7)};
+    for (int i = 0; i < 3; ++i) {
+        m_photos << m_dir + QStringLiteral("/photo%1.png").arg(i);
+        QVERIFY(pictures[i].save(m_photos.last(), "PNG"));
+    }
+}
+
+Album TestPlayer::makeAlbum(int photos, double photoSeconds, bool transitions, bool motion,
+                            const QString &music)
+{
+    Album album;
+    for (int i = 0; i < photos; ++i) {
+        ImageInfo photo = EngineTest::photoInfo(m_photos[i % m_photos.size()]);
+        prepareImportedPhoto(photo, true);
+        album.photos.append(photo);
+    }
+    album.setPhotoDurationExactMs(int(photoSeconds * 1000));
+    album.useTransition = transitions;
+    album.useDynamicEffect = motion;
+    if (!music.isEmpty()) {
+        AudioInfo clip;
+        probeAudio(clip, music);
+        clip.path = music;
+        album.audios.append(clip);
+    }
+    return album;
+}
+
+void TestPlayer::readWav(Pcm *pcm)
+{
+    *pcm = SoundTest::readWav(m_wav);
+}
+
+void TestPlayer::showsTheFrameRenderFrameDraws()
+{
+    Album album = makeAlbum(3, 2.0, true, true, QString());
+    QVERIFY(!album.patternFiles.isEmpty());
+    StoryBoardRender story;
+    story.setAlbum(&album);
+    story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+    // Frame 0, the middle of a pattern wipe, and late in the last photo.
+    const QList<int> frames{0, 62, story.totalFrames() - 3};
+    QList<QImage> expected;
+    {
+        OffscreenGLDrawer reference;
+        QVERIFY2(reference.initTextures(720, 540, 2, false), qPrintable(reference.glError()));
+        for (int frame : frames) {
+            story.renderFrame(frame, false, &reference);
+            QImage image(720, 540, QImage::Format_ARGB32);
+            QVERIFY(reference.readPixels(GL_BGRA, GL_UNSIGNED_BYTE, image.bits()));
+            expected << image.mirrored();
+        }
+    }
+    Preview preview(&story);
+    QSignalSpy shown(preview.player, &AVPlayer::frameShown);
+    for (int i = 0; i < frames.size(); ++i) {
+        preview.player->showFrame(frames[i]);
+        QCOMPARE(preview.player->position(), frames[i]);
+        QCOMPARE(shown.last().at(0).toInt(), frames[i]);
+        const QImage onScreen = preview.player->grabFramebuffer();
+        if (!qEnvironmentVariableIsEmpty("SORVEL_SCREENSHOTS"))
+            onScreen.save(qEnvironmentVariable("SORVEL_SCREENSHOTS") +
+                          QStringLiteral("/player-%1.png").arg(frames[i]));
+        const double distance = pictureDistance(onScreen, expected[i]);
+        QVERIFY2(distance < 4.0,
+                 qPrintable(QStringLiteral("frame %1 differs by %2").arg(frames[i]).arg(distance)));
+        // Not merely any picture: another frame is far from it.
+        QVERIFY(pictureDistance(onScreen, expected[(i + 1) % frames.size()]) > 10.0);
+    }
+}
+
+void TestPlayer::pictureKeepsFourToThree()
+{
+    Album album = makeAlbum(1, 2.0, false, false, QString());
+    StoryBoardRender story;
+    story.setAlbum(&album);
+    story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+    Preview wide(&story, QSize(800, 480));
+    wide.player->showFrame(0);
+    QImage image = wide.player->grabFramebuffer();
+    // A 640 x 480 picture in the middle, bars left and right.
+    QVERIFY(EngineTest::near(image.pixel(40, 240), QColor(128, 128, 128), 2));
+    QVERIFY(EngineTest::near(image.pixel(760, 240), QColor(128, 128, 128), 2));
+    QVERIFY(EngineTest::near(image.pixel(80 + 160, 120), Qt::red, 8));
+    QVERIFY(EngineTest::near(image.pixel(80 + 480, 360), Qt::yellow, 8));
+    wide.window.resize(640, 600);
+    QTRY_COMPARE(wide.player->height(), 600);
+    wide.player->showFrame(0);
+    image = wide.player->grabFramebuffer();
+    // Bars above and below.
+    QVERIFY(EngineTest::near(image.pixel(320, 20), QColor(128, 128, 128), 2));
+    QVERIFY(EngineTest::near(image.pixel(160, 60 + 120), Qt::red, 8));
+    QVERIFY(EngineTest::near(image.pixel(480, 60 + 360), Qt::yellow, 8));
+}
+
+void TestPlayer::soundFollowsThePosition()
+{
+    Album album = makeAlbum(2, 10.0, false, false, m_tones);
+    StoryBoardRender story;
+    story.setAlbum(&album);
+    story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+    int first = 0, second = 0, paused = 0;
+    {
+        Preview preview(&story);
+        QVERIFY(preview.player->soundAvailable());
+        // From 2 s: the tone of second 2 first.
+        preview.player->showFrame(50);
+        preview.play(story);
+        QVERIFY(preview.player->isPlaying());
+        QTest::qWait(1500);
+        preview.pause(story);
+        paused = preview.player->position();
+        first = paused - 50;
+        QVERIFY2(first >= 30 && first <= 42, qPrintable(QString::number(first)));
+        QTest::qWait(300);
+        // Play again: on from the shown frame.
+        preview.play(story);
+        QTest::qWait(1000);
+        preview.pause(story);
+        second = preview.player->position() - paused;
+        QVERIFY2(second >= 20 && second <= 28, qPrintable(QString::number(second)));
+    }
+    Pcm pcm;
+    readWav(&pcm);
+    const auto regions = soundRegions(pcm);
+    QCOMPARE(int(regions.size()), 2);
+    // Each stretch lasts the frames the picture advanced (the buffer that
+    // was playing when paused may have begun: less than one frame more).
+    for (int i = 0; i < 2; ++i) {
+        const double expected = (i == 0 ? first : second) / 25.0;
+        const double heard = regions[size_t(i)].seconds(48000);
+        QVERIFY2(heard > expected - 0.01 && heard < expected + 0.05,
+                 qPrintable(QStringLiteral("%1 s heard for %2 s of pictures").arg(heard).arg(expected)));
+    }
+    // The first stretch is the music from 2 s on ...
+    QVERIFY(std::abs(frequency(pcm, regions[0].begin + 2400, regions[0].begin + 40000) - toneOfSecond(2)) <
+            10);
+    QVERIFY(std::abs(frequency(pcm, regions[0].begin + 48000 + 2400, regions[0].begin + 48000 + 20000) -
+                     toneOfSecond(3)) < 10);
+    // ... and the second the music from the paused frame on.
+    const double resumeAt = paused / 25.0;
+    const int resumeSecond = int(resumeAt);
+    const int64_t rest = int64_t((resumeSecond + 1 - resumeAt) * 48000);
+    if (rest > 4000)
+        QVERIFY(std::abs(frequency(pcm, regions[1].begin + 500, regions[1].begin + rest - 500) -
+                         toneOfSecond(resumeSecond)) < 15);
+    QVERIFY(std::abs(frequency(pcm, regions[1].begin + rest + 2400, regions[1].begin + rest + 20000) -
+                     toneOfSecond(resumeSecond + 1)) < 10);
+}
+
+void TestPlayer::volumeZeroIsSilentButRuns()
+{
+    Album album = makeAlbum(1, 10.0, false, false, m_tones);
+    StoryBoardRender story;
+    story.setAlbum(&album);
+    story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+    {
+        Preview preview(&story);
+        preview.player->setVolume(0);
+        preview.player->showFrame(0);
+        preview.play(story);
+        QTest::qWait(1000);
+        preview.pause(story);
+        QVERIFY(preview.player->position() >= 20);
+        // Back up: heard again.
+        preview.player->setVolume(100);
+        preview.play(story);
+        QTest::qWait(500);
+        preview.pause(story);
+    }
+    Pcm pcm;
+    readWav(&pcm);
+    const auto regions = soundRegions(pcm);
+    QCOMPARE(int(regions.size()), 1);
+    QVERIFY(regions[0].seconds(48000) < 0.6);
+}
+
+void TestPlayer::monoFormatPlaysMonoBuffers()
+{
+    Album album = makeAlbum(1, 6.0, false, false, m_leftRight);
+    StoryBoardRender story;
+    story.setAlbum(&album);
+    OutputFormat stereo = OutputFormat::forStandard(TvStandard::Ntsc);
+    OutputFormat mono = stereo;
+    mono.audioChannels = 1;
+    {
+        Preview preview(&story);
+        for (const OutputFormat &format : {stereo, mono}) {
+            story.setFormat(format);
+            QVERIFY(preview.player->init(format));
+            preview.player->showFrame(0);
+            preview.play(story);
+            QTest::qWait(700);
+            preview.pause(story);
+            QTest::qWait(200);
+        }
+    }
+    Pcm pcm;
+    readWav(&pcm);
+    const auto regions = soundRegions(pcm);
+    QCOMPARE(int(regions.size()), 2);
+    // Stereo: the left tone left, 1500 Hz right.
+    const int64_t a = regions[0].begin + 4800, b = regions[0].begin + 28800;
+    QVERIFY(std::abs(frequency(pcm, a, b, 0) - toneOfSecond(0)) < 10);
+    QVERIFY(std::abs(frequency(pcm, a, b, 1) - 1500) < 10);
+    // Mono: one mixed signal, the same on both sides.
+    const int64_t c = regions[1].begin + 4800;
+    for (int64_t i = c; i < c + 24000; ++i)
+        QVERIFY(std::abs(int(pcm.at(i, 0)) - int(pcm.at(i, 1))) <= 2);
+    QVERIFY(rms(pcm, c, c + 24000) > 3000);
+}
+
+void TestPlayer::busyAudioThreadNeverHoldsTheWindow()
+{
+    Album album = makeAlbum(1, 10.0, false, false, m_tones);
+    StoryBoardRender story;
+    story.setAlbum(&album);
+    story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+    qint64 startMs = 0, longestGap = 0;
+    {
+        Preview preview(&story);
+        preview.player->showFrame(25);
+        // Another thread holds the ring for 400 ms right when playback
+        // starts, as a slow decoder would.
+        std::atomic<bool> locked{false};
+        std::thread holder([&] {
+            story.ringLock().lock();
+            locked = true;
+            QThread::msleep(400);
+            story.ringLock().unlock();
+        });
+        while (!locked)
+            QThread::usleep(100);
+        QElapsedTimer clock;
+        clock.start();
+        preview.play(story);
+        startMs = clock.elapsed();
+        QElapsedTimer gap;
+        gap.start();
+        QTimer probe;
+        QObject::connect(&probe, &QTimer::timeout, [&] { longestGap = std::max(longestGap, gap.restart()); });
+        probe.start(5);
+        QTest::qWait(1200);
+        probe.stop();
+        holder.join();
+        preview.pause(story);
+        // The picture waited for the sound: about 0.8 s of it played.
+        QVERIFY2(preview.player->position() - 25 >= 12,
+                 qPrintable(QString::number(preview.player->position())));
+    }
+    QVERIFY2(startMs < 60, qPrintable(QString::number(startMs)));
+    QVERIFY2(longestGap < 60, qPrintable(QString::number(longestGap)));
+    // No PCM lost or reordered: one stretch, starting at 1 s.
+    Pcm pcm;
+    readWav(&pcm);
+    const auto regions = soundRegions(pcm);
+    QCOMPARE(int(regions.size()), 1);
+    QVERIFY(std::abs(frequency(pcm, regions[0].begin + 2400, regions[0].begin + 24000) - toneOfSecond(1)) <
+            10);
+}
+
+void TestPlayer::emptyTimelineDrawsNothing()
+{
+    Album album = makeAlbum(0, 5.0, false, false, m_tones);
+    StoryBoardRender story;
+    story.setAlbum(&album);
+    story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+    QCOMPARE(story.totalFrames(), 0);
+    Preview preview(&story);
+    QSignalSpy shown(preview.player, &AVPlayer::frameShown);
+    // The window's seek on an empty timeline asks for frame -1.
+    preview.player->showFrame(-1);
+    QCOMPARE(preview.player->position(), 0);
+    QCOMPARE(shown.count(), 0);
+    QCOMPARE(story.photoDecodeCount(), 0);
+    const QImage image = preview.player->grabFramebuffer();
+    QVERIFY(EngineTest::near(image.pixel(320, 240), Qt::black, 2));
+    preview.player->clearView();
+    QCOMPARE(preview.player->position(), 0);
+}
+
+void TestPlayer::withoutSoundDevice()
+{
+    QByteArray output;
+    const int rc =
+        runChild(QStringLiteral("withoutSoundDeviceChild"),
+                 {QStringLiteral("ALSOFT_DRIVERS=sorvel-no-such-backend"),
+                  QStringLiteral("ALSOFT_CONF=/dev/null"), QStringLiteral("SORVEL_NO_DEVICE_CHILD=1")},
+                 &output);
+    QVERIFY2(rc == 0 && output.contains("PASS   : TestPlayer::withoutSoundDeviceChild"), output.constData());
+}
+
+void TestPlayer::withoutSoundDeviceChild()
+{
+    if (qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD"))
+        QSKIP("runs in the child process of withoutSoundDevice");
+    Album album = makeAlbum(2, 4.0, false, false, m_tones);
+    StoryBoardRender story;
+    story.setAlbum(&album);
+    story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+    Preview preview(&story);
+    QVERIFY(!preview.player->soundAvailable());
+    QVERIFY(!preview.player->soundError().isEmpty());
+    preview.player->showFrame(0);
+    const int drawnBefore = preview.player->framesDrawn();
+    preview.play(story);
+    QTest::qWait(1000);
+    preview.pause(story);
+    // Clocked by time at the frame rate.
+    const int position = preview.player->position();
+    QVERIFY2(position >= 22 && position <= 28, qPrintable(QString::number(position)));
+    QVERIFY(preview.player->framesDrawn() - drawnBefore >= 15);
+    const QImage image = preview.player->grabFramebuffer();
+    QVERIFY(EngineTest::near(image.pixel(160, 120), Qt::red, 8));
+}
+
+QTEST_MAIN(TestPlayer)
+#include "test_player.moc"

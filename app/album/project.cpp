@@ -301,7 +301,8 @@ bool read(const QString &path, Data *data, QString *error)
     return fromJson(file.readAll(), QFileInfo(path).absoluteDir(), data, error);
 }
 
-bool load(const Data &data, Album *album, QStringList *missing, const std::function<bool(int, int)> &progress)
+bool load(const Data &data, Album *album, QStringList *missing, const std::function<bool(int, int)> &progress,
+          bool thumbnails)
 {
     const int total = int(data.photos.size() + data.clips.size());
     int done = 0;
@@ -314,7 +315,8 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
         ++done;
         ImageInfo info;
         info.path = saved.path;
-        if (!QFileInfo::exists(saved.path) || !probeImage(info, saved.path)) {
+        const bool read = thumbnails ? probeImage(info, saved.path) : probeImageHeader(info, saved.path);
+        if (!QFileInfo::exists(saved.path) || !read) {
             left << saved.path;
             continue;
         }

@@ -64,9 +64,10 @@ bool read(const QString &path, Data *data, QString *error);
 // DVD choices replace the album's. Files that are missing or cannot be read
 // are left out and listed in *missing. progress(done, total) is called
 // before each file; when it returns false the load stops, the album is left
-// unchanged and false is returned.
+// unchanged and false is returned. Without thumbnails, photos are read from
+// their headers only (for making a DVD, where nothing shows them).
 bool load(const Data &data, Album *album, QStringList *missing,
-          const std::function<bool(int done, int total)> &progress = {});
+          const std::function<bool(int done, int total)> &progress = {}, bool thumbnails = true);
 
 // A path as stored in the project: relative when it lies under the folder.
 QString storedPath(const QString &absolutePath, const QDir &projectDir);

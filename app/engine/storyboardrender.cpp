@@ -108,7 +108,7 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
                 double(m_format.frameRateNum) * album.transitionDuration / m_format.frameRateDen;
             const double E = span > 0 ? (r - P) / span : 1.0;
             if (album.dissolveOnly || album.patternFiles.isEmpty()) {
-                drawer->uploadDissolve(1, E, next->data[0], next->linesize[0]);
+                drawer->uploadDissolve(1, E, next->data[0], next->linesize[0], next->serial);
             } else {
                 const QString &patternPath = album.patternFiles[g % album.patternFiles.size()];
                 const Picture *mask = patternPicture(patternPath);

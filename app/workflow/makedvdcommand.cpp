@@ -249,7 +249,7 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer)
     QStringList missing;
     if (!o.quiet)
         printErr(QStringLiteral("Opening the project %1...\n").arg(QDir::toNativeSeparators(path)));
-    Project::load(data, &album, &missing);
+    Project::load(data, &album, &missing, {}, false);
     if (!missing.isEmpty()) {
         QString text = QStringLiteral(
             "Some files of the project are missing or cannot be read and have been left out:\n");
@@ -338,6 +338,7 @@ int runMakeDvdCommand(const QStringList &arguments)
     Album album;
     InfoParser photoParser(&inputs.photos, true);
     InfoParser audioParser(&inputs.audios, false);
+    photoParser.setThumbnails(false); // nothing shows them
     if (!o.quiet && !inputs.photos.isEmpty())
         printErr(QStringLiteral("Importing %1 photos and %2 audio files...\n")
                      .arg(inputs.photos.size())

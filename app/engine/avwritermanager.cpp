@@ -15,8 +15,10 @@ Q_LOGGING_CATEGORY(lcManager, "sorvel.writer")
 #endif
 
 namespace {
-// Frames converted and waiting for the encoder, at most.
-constexpr int kFramesQueued = 12;
+// Frames converted and waiting for the encoder, at most: enough for the
+// renderer to run ahead during still frames and fall behind during a
+// transition without stopping the encoder.
+constexpr int kFramesQueued = 24;
 constexpr int kAudioBuffers = 2;
 } // namespace
 
@@ -121,6 +123,8 @@ bool AVWriterManager::start()
     // The read-back frame and the PCM buffers, allocated once per run.
     m_readBack.assign(size_t(frameWidth()) * size_t(frameHeight()) * 4, 0);
     m_framesQueued = 0;
+    m_framesRendered = 0;
+    m_lastFrames.clear();
     const size_t audioBytes = size_t(m_storyboard->audioRing().capacity) + kAudioRingSlack;
     m_audioBuffers.assign(kAudioBuffers, std::vector<uint8_t>(m_hasAudioWriter ? audioBytes : 0));
     m_freeAudio.clear();
@@ -155,6 +159,7 @@ void AVWriterManager::clearWriters()
         w->close();
     m_streams.clear();
     std::vector<uint8_t>().swap(m_readBack);
+    m_lastFrames.clear();
     m_audioBuffers.clear();
 }
 
@@ -270,6 +275,13 @@ void AVWriterManager::writeVideoAudio()
     finishWhenComplete(total);
 }
 
+void AVWriterManager::rememberFrames(const std::vector<av::Frame> &frames)
+{
+    m_lastFrames.clear();
+    for (const av::Frame &f : frames)
+        m_lastFrames.emplace_back(f ? av_frame_clone(f.get()) : nullptr);
+}
+
 bool AVWriterManager::queueNextFrame()
 {
     // Rendered, read back and converted here; encoded on the encoding
@@ -284,6 +296,21 @@ bool AVWriterManager::queueNextFrame()
     }
     m_profWait += t.nsecsElapsed();
     t.restart();
+    // A frame that shows what the previous one showed is that frame again
+    // (the pictures are shared, the encoder only reads them).
+    if (m_framesWritten > 0 && !m_lastFrames.empty() &&
+        m_storyboard->sameFrame(m_framesWritten - 1, m_framesWritten)) {
+        Job job(Job::Video);
+        for (const av::Frame &f : m_lastFrames)
+            job.frames.emplace_back(f ? av_frame_clone(f.get()) : nullptr);
+        ++m_framesWritten;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            ++m_framesQueued;
+        }
+        push(std::move(job));
+        return true;
+    }
     m_storyboard->renderFrame(m_framesWritten, false, this);
     m_profRender += t.nsecsElapsed();
     t.restart();
@@ -299,6 +326,8 @@ bool AVWriterManager::queueNextFrame()
             job.frames.push_back(w->convertVideo(m_readBack.data(), frameWidth() * 4));
     }
     m_profConvert += t.nsecsElapsed();
+    ++m_framesRendered;
+    rememberFrames(job.frames);
     ++m_framesWritten;
     {
         std::lock_guard<std::mutex> lock(m_mutex);

@@ -60,6 +60,8 @@ public:
     bool hasFailed() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
     int framesWritten() const { return m_framesWritten; }
+    // Frames rendered and converted; the others repeat the frame before.
+    int framesRendered() const { return m_framesRendered; }
     int audioFramesWritten() const { return m_audioFramesWritten; }
     // PCM bytes handed to the audio writers (exactly the PCM of
     // totalFrames video frames).
@@ -96,6 +98,7 @@ private:
     void stopWorker();
     void workerLoop();
     void push(Job job);
+    void rememberFrames(const std::vector<av::Frame> &frames);
     void workerDone(bool ok, const QString &message);
 
     StoryBoardRender *m_storyboard = nullptr;
@@ -119,7 +122,9 @@ private:
     std::condition_variable m_bufferFree;
     std::deque<Job> m_jobs;
     std::vector<uint8_t> m_readBack;
+    std::vector<av::Frame> m_lastFrames; // the last converted frames, shared
     int m_framesQueued = 0;
+    int m_framesRendered = 0;
     std::vector<std::vector<uint8_t>> m_audioBuffers;
     std::vector<int> m_freeAudio;
     bool m_workerFailed = false;

@@ -7,7 +7,9 @@ extern "C" {
 }
 
 #include <QLoggingCategory>
+#include <QThread>
 
+#include <algorithm>
 #include <cstring>
 
 Q_LOGGING_CATEGORY(lcWriter, "sorvel.streamwriter")
@@ -78,10 +80,12 @@ void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
     int num = 0, den = 0;
     av_reduce(&num, &den, int64_t(p.aspectNum) * p.dstHeight, int64_t(p.aspectDen) * p.dstWidth, 255);
     c->sample_aspect_ratio = AVRational{num, den};
-    // Encoder threads: SORVEL_ENCODER_THREADS (0 = one per core), default 1.
+    // Slice threads: one core is left to rendering, the encoder takes the
+    // others (one on a two-core machine). SORVEL_ENCODER_THREADS overrides
+    // it (0 = one per core).
     c->thread_count = qEnvironmentVariableIsSet("SORVEL_ENCODER_THREADS")
                           ? qEnvironmentVariableIntValue("SORVEL_ENCODER_THREADS")
-                          : 1;
+                          : std::max(1, QThread::idealThreadCount() - 1);
     c->thread_type = FF_THREAD_SLICE;
 }
 

@@ -450,8 +450,7 @@ void TestProject::undoAndRedoEveryKindOfChange()
     QUndoStack *undo = m_window->undoStack();
     QCOMPARE(undo->count(), states.size() - 1);
     QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo DVD Settings"));
-    m_window->widgetFrame()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window->widgetFrame()));
+    QVERIFY(makeActive(m_window->widgetFrame()));
     for (int i = states.size() - 2; i >= 0; --i) {
         QTest::keySequence(m_window->widgetFrame(), QKeySequence(Qt::CTRL | Qt::Key_Z));
         QVERIFY2(AlbumSnapshot::of(*m_window->album()).sameAs(states.at(i)), qPrintable(QString::number(i)));

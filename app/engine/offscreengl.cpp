@@ -326,8 +326,6 @@ bool OffscreenGLDrawer::readSurface(GLenum format, GLenum type, void *destinatio
 
 void OffscreenGLDrawer::releaseGL()
 {
-    if (m_egl && m_egl->makeCurrent()) {
+    if (m_egl && m_egl->makeCurrent())
         core().releaseGL();
-        m_egl->doneCurrent();
-    }
 }

@@ -133,7 +133,13 @@ void DVDSetting::alignLabels()
         label->setMinimumWidth(width);
 }
 
-DVDSetting::~DVDSetting() = default;
+DVDSetting::~DVDSetting()
+{
+    // The burner waits for its device thread and delivers events meanwhile:
+    // it goes while this dialog and its controls are still whole.
+    delete m_burner;
+    m_burner = nullptr;
+}
 
 KyTargetComboBox *DVDSetting::targetComboBox() const
 {

@@ -296,7 +296,8 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
     QVERIFY(!slow.isEmpty());
     PathPrefix path(slow);
     MessageRecorder boxes;
-    boxes.answers = {QDialogButtonBox::No, QDialogButtonBox::Yes};
+    // No, Yes to "Abort or not?", then the album's changes are discarded.
+    boxes.answers = {QDialogButtonBox::No, QDialogButtonBox::Yes, QDialogButtonBox::Discard};
     const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-close"));
     DVDSetting *settings = m_window->dvdSetting();
     DVDGenerateProgressDialog *progress = m_window->progressDialog();
@@ -336,7 +337,10 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
     QTRY_VERIFY_WITH_TIMEOUT(!frame->isVisible(), 60000);
     QVERIFY(stillRunningAfterNo);
     QCOMPARE(robot.done, (QStringList{"settings", "close, no", "close, yes", "window closed"}));
-    QCOMPARE(boxes.texts(), QStringList(2, QStringLiteral("Abort or not?")));
+    const QStringList texts = boxes.texts();
+    QCOMPARE(texts.size(), 3);
+    QCOMPARE(texts.mid(0, 2), QStringList(2, QStringLiteral("Abort or not?")));
+    QVERIFY2(texts.at(2).contains(QStringLiteral("changes that are not saved")), qPrintable(texts.at(2)));
     QVERIFY(!settings->isRunning());
     QVERIFY(entries(out).isEmpty() || entries(out + QStringLiteral("/My DVD")).isEmpty());
     QVERIFY(entries(m_temp).isEmpty());

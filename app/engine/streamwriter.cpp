@@ -80,12 +80,13 @@ void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
     int num = 0, den = 0;
     av_reduce(&num, &den, int64_t(p.aspectNum) * p.dstHeight, int64_t(p.aspectDen) * p.dstWidth, 255);
     c->sample_aspect_ratio = AVRational{num, den};
-    // Slice threads: one core is left to rendering, the encoder takes the
-    // others (one on a two-core machine). SORVEL_ENCODER_THREADS overrides
-    // it (0 = one per core).
+    // Slice threads, one per core: the renderer does not keep a core busy
+    // all the time (it waits whenever the queue of converted frames is
+    // full), and a frame split in slices lets the encoder use both cores
+    // then. SORVEL_ENCODER_THREADS overrides it (0 = FFmpeg's choice).
     c->thread_count = qEnvironmentVariableIsSet("SORVEL_ENCODER_THREADS")
                           ? qEnvironmentVariableIntValue("SORVEL_ENCODER_THREADS")
-                          : std::max(1, QThread::idealThreadCount() - 1);
+                          : std::max(1, QThread::idealThreadCount());
     c->thread_type = FF_THREAD_SLICE;
 }
 

@@ -162,7 +162,7 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
 {
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
-    const QString damaged = tr("The project file is damaged and cannot be opened.");
+    const QString damaged = tr("The file is damaged.");
     if (doc.isNull()) {
         *error = doc.isNull() && json.trimmed().startsWith('{') ? damaged
                                                                 : tr("The file is not a Sorvel project.");
@@ -180,11 +180,10 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         return false;
     }
     if (version.toDouble() > kFormatVersion) {
-        *error =
-            tr("The project was saved by a newer version of Sorvel (project format %1; this version reads "
-               "format %2). Please update Sorvel to open it.")
-                .arg(version.toInt())
-                .arg(kFormatVersion);
+        *error = tr("It was saved by a newer version of Sorvel (project format %1; this version reads "
+                    "format %2). Please update Sorvel to open it.")
+                     .arg(version.toInt())
+                     .arg(kFormatVersion);
         return false;
     }
 
@@ -298,14 +297,14 @@ bool read(const QString &path, Data *data, QString *error)
     // one.
     constexpr qint64 kMaxProjectSize = 64 * 1024 * 1024;
     if (file.size() > kMaxProjectSize) {
-        *error = tr("%1 cannot be opened.\n%2")
+        *error = tr("The project %1 cannot be opened.\n%2")
                      .arg(QDir::toNativeSeparators(path), tr("The file is not a Sorvel project."));
         return false;
     }
     if (!fromJson(file.readAll(), QFileInfo(path).absoluteDir(), data, error)) {
         // Say which file: the message may come from a double click or a
         // second start, long after the person chose the file.
-        *error = tr("%1 cannot be opened.\n%2").arg(QDir::toNativeSeparators(path), *error);
+        *error = tr("The project %1 cannot be opened.\n%2").arg(QDir::toNativeSeparators(path), *error);
         return false;
     }
     return true;

@@ -14,6 +14,7 @@
 #include "album/infoparser.h"
 #include "kybase/kyapplication.h"
 #include "kybase/kymessagebox.h"
+#include "kymburner/kymburnworkflow.h"
 #include "workflow/generationcontroller.h"
 #include "workflow/makedvdoptions.h"
 
@@ -213,25 +214,33 @@ int runMakeDvdCommand(const QStringList &arguments)
                      .arg(album.videoLength(), 0, 'f', 2)
                      .arg(tvStandardName(standard), formatVideoBitRate(o.videoBitRate)));
 
-    // Questions go to --yes; without it the first question ends the run.
+    // --yes answers the confirmations (overwrite, clear, erase); without it
+    // the first one ends the run. Nobody is there to try a failed write
+    // again: a failure ends the run with its reason.
+    GenerationController controller;
     QString unansweredQuestion;
     QString lastAlert;
     KyMessageBox::setAnswerHook([&](const KyMessageBox::Request &r) {
-        if (r.kind == KyMessageBox::Question) {
-            if (o.yes) {
-                if (!o.quiet)
-                    printErr(r.text + QStringLiteral(" [yes]\n"));
-                return QDialogButtonBox::Yes;
-            }
-            if (unansweredQuestion.isEmpty())
-                unansweredQuestion = r.text;
-            return QDialogButtonBox::No;
+        if (r.kind != KyMessageBox::Question) {
+            lastAlert = r.text;
+            return QDialogButtonBox::Ok;
         }
-        lastAlert = r.text;
-        return QDialogButtonBox::Ok;
+        if (r.text == KymBurnWorkflow::retryQuestion())
+            return QDialogButtonBox::No;
+        if (o.yes) {
+            if (!o.quiet)
+                printErr(r.text + QStringLiteral(" [yes]\n"));
+            return QDialogButtonBox::Yes;
+        }
+        if (unansweredQuestion.isEmpty()) {
+            unansweredQuestion = r.text;
+            // A declined disc question leaves the engine waiting for another
+            // disc; the run ends instead.
+            QTimer::singleShot(0, &controller, &GenerationController::abort);
+        }
+        return QDialogButtonBox::No;
     });
 
-    GenerationController controller;
     int exitCode = 1;
     bool interrupted = false;
     QObject::connect(&controller, &GenerationController::stepChanged,

@@ -425,6 +425,7 @@ bool KymBurnWorkflow::checkRecorderTarget(const KymDestination &target)
 bool KymBurnWorkflow::checkBurnerCondition()
 {
     m_unansweredWait.clear();
+    m_retryPending = false;
     const KymDestination target = destination();
     if (target.path.isEmpty()) {
         alert(tr("Please select the destination."));
@@ -458,13 +459,20 @@ void KymBurnWorkflow::phaseUpdate(generateWorkingState state, const QString &tex
 
 void KymBurnWorkflow::startBurnWork()
 {
+    m_retryPending = false;
+    DVDBurner *burner = DVDBurner::Instance();
+    if (burner->IsRunning()) {
+        // The engine runs one job at a time and would ignore this one; the
+        // burn would wait for a report that never comes.
+        afterBurn(false, FailureWithText, tr("Another disc job is still running; please try again later."));
+        return;
+    }
     m_aborted = false;
     emit setIsAbort(false);
     m_canAbort = true;
     emit setCanAbort(true);
     m_phase = PhaseNone;
     m_erased = false;
-    DVDBurner *burner = DVDBurner::Instance();
     const KymDestination target = destination();
     switch (workingType()) {
     case KymDestination::Folder: {
@@ -566,9 +574,12 @@ void KymBurnWorkflow::retryOrFail(int code)
 {
     DVDBurner *burner = DVDBurner::Instance();
     qCWarning(lcBurner).noquote() << "the engine failed with code" << code << burner->GetErrorFile();
-    if (workingType() == KymDestination::Burner && !m_aborted && ask(retryQuestion(), m_messageParent)) {
+    // A stop that came while the question was open ends the burn too.
+    if (workingType() == KymDestination::Burner && !m_aborted && ask(retryQuestion(), m_messageParent) &&
+        !m_aborted) {
         burner->SetDirectErase(0);
         burner->SetOnlyCheck(0);
+        m_retryPending = true;
         emit doBurnNext();
     } else {
         afterBurn(false, code, QString());
@@ -745,6 +756,12 @@ QString KymBurnWorkflow::retryQuestion()
 void KymBurnWorkflow::stop()
 {
     m_aborted = true;
+    if (m_retryPending) {
+        // No job runs that could report its end.
+        m_retryPending = false;
+        afterBurn(false, FailureAborted, QString());
+        return;
+    }
     DVDBurner::Instance()->Stop();
 }
 
@@ -775,6 +792,7 @@ QString KymBurnWorkflow::failureText(int code)
 
 void KymBurnWorkflow::afterBurn(bool ok, int code, const QString &text)
 {
+    m_retryPending = false;
     DVDBurner *burner = DVDBurner::Instance();
     if (ok)
         emit setProcess(100, 100);

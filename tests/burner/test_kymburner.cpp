@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -727,6 +728,62 @@ private Q_SLOTS:
         QCOMPARE(QDir(temp + QStringLiteral("/temp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("photo.jpg")});
         QVERIFY(QFile::exists(temp + QStringLiteral("/keep.txt")));
+    }
+
+    void stopWhileRetryingAgainAndAgain()
+    {
+        // A burn that keeps failing (the disc image's disk is read-only) and
+        // is tried again a few times, stopped at a random moment: before the
+        // job starts, while it grabs the drive or images the folder, while
+        // its failure is on the way, or between two tries, when no job runs.
+        // Every round must end in exactly one burnFinished(false), without a
+        // hang or a crash. SORVEL_STRESS_ROUNDS sets the number of rounds
+        // (run it a few hundred times under the sanitizers).
+        TestSupport::TmpfsMount disk(QStringLiteral("retry-disk"), 16 << 20);
+        if (!disk.ok())
+            QSKIP(qPrintable(QStringLiteral("no tmpfs mount here: ") + disk.error()));
+        touch(disk.path() + QStringLiteral("/placeholder"));
+        QVERIFY(disk.makeReadOnly());
+        const QString temp = TestSupport::freshDir(QStringLiteral("retry-temp"));
+        copyTree(dvd, temp + QStringLiteral("/dvd"));
+        BoxAnswers boxes; // "try again?" is answered Yes
+        KymBurnWorkflow workflow;
+        workflow.setDestination(
+            {KymDestination::Burner, QStringLiteral("stdio:") + disk.path() + QStringLiteral("/disc.img")});
+        workflow.setTempPath(temp);
+        workflow.setDVDSource(temp + QStringLiteral("/dvd"));
+        workflow.setDVDSize(dvdSize);
+        QSignalSpy finished(&workflow, &KymBurnWorkflow::burnFinished);
+        // Like the window, the next try starts a little later, unless the
+        // burn was stopped meanwhile.
+        int retriesLeft = 0;
+        bool stopped = false;
+        connect(&workflow, &KymBurnWorkflow::doBurnNext, &workflow, [&] {
+            if (retriesLeft-- > 0)
+                QTimer::singleShot(0, &workflow, [&] {
+                    if (!stopped)
+                        workflow.startBurnWork();
+                });
+        });
+        const int rounds = qEnvironmentVariableIsSet("SORVEL_STRESS_ROUNDS")
+                               ? qEnvironmentVariableIntValue("SORVEL_STRESS_ROUNDS")
+                               : 30;
+        QRandomGenerator random(20260101);
+        for (int round = 0; round < rounds; ++round) {
+            finished.clear();
+            stopped = false;
+            retriesLeft = random.bounded(3);
+            workflow.startBurnWork();
+            QTest::qWait(random.bounded(40));
+            stopped = true;
+            workflow.stop();
+            QVERIFY2(!finished.isEmpty() || finished.wait(10000), qPrintable(QString::number(round)));
+            QTest::qWait(1); // nothing else is on its way
+            QCOMPARE(finished.count(), 1);
+            QCOMPARE(finished.first().at(0).toBool(), false);
+            QTRY_VERIFY_WITH_TIMEOUT(!DVDBurner::Instance()->IsRunning(), 10000);
+        }
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{QStringLiteral("placeholder")});
     }
 
     void cachesReadWhileTheWatchThreadRefreshes()

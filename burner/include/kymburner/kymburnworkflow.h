@@ -78,7 +78,9 @@ public:
     QString fillDVDFolderFullPath() const;
     void makeTempFolderClean();
     // Stops the running job; a failure reported from now on ends the burn
-    // instead of offering to try again.
+    // instead of offering to try again. Between a failed try and the next
+    // one (after doBurnNext()) no job runs: the burn ends at once, with
+    // burnFinished(false, false).
     void stop();
     void showWaitDlg(const QString &reason, bool checking);
     QString startedTargetType() const { return KymDestination::typeName(m_startedType); }
@@ -150,6 +152,7 @@ private:
     int m_copiesLeft = 1;
     bool m_waitedForDisc = false;
     bool m_aborted = false;
+    bool m_retryPending = false; // a failed try was answered "try again": no job runs until startBurnWork()
     bool m_canAbort = false;
     int m_phase = 0;
     bool m_erased = false;

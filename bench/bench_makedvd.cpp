@@ -10,6 +10,10 @@
 //
 // usage: bench_makedvd [RUNS]   (RUNS per tool, default 3)
 // Last line: sorvel_s=<median> ffmpeg_s=<median> ratio=<ffmpeg_s / sorvel_s>
+//
+// bench_makedvd --ten-minute-show [RUNS]: `sorvel make-dvd` alone on a long
+// show, 120 photos of 1600 x 1200 with the music looped, 778.5 s of video.
+// Last line: show_s=<median> video_s=<title length>
 
 #include "dvdcheck.h"
 #include "testmedia.h"
@@ -39,6 +43,7 @@
 namespace {
 
 constexpr int kPhotos = 12;
+constexpr int kShowPhotos = 120;
 
 bool writeExif(const QString &path, int index)
 {
@@ -115,6 +120,26 @@ Run runProgram(const QStringList &command, const QString &log, const QStringList
     return run;
 }
 
+// Generated photos with EXIF, made once and kept: prefix01.jpg ...
+bool makePhotos(const QString &dir, const QString &prefix, int count, QSize size, QStringList *paths)
+{
+    for (int i = 0; i < count; ++i) {
+        const QString path =
+            dir +
+            QStringLiteral("/%1%2.jpg").arg(prefix).arg(i + 1, count > 99 ? 3 : 2, 10, QLatin1Char('0'));
+        if (!QFile::exists(path)) {
+            const QString part = path + QStringLiteral(".part.jpg");
+            if (!TestMedia::scenicImage(size.width(), size.height(), i + 1).save(part, "JPEG", 90) ||
+                !writeExif(part, i) || !QFile::rename(part, path)) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+                return false;
+            }
+        }
+        paths->append(path);
+    }
+    return true;
+}
+
 double median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -164,7 +189,9 @@ int main(int argc, char **argv)
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
     QGuiApplication app(argc, argv);
-    const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 3;
+    QStringList args = app.arguments().mid(1);
+    const bool tenMinuteShow = args.removeAll(QStringLiteral("--ten-minute-show")) > 0;
+    const int runs = !args.isEmpty() ? std::max(1, args.first().toInt()) : (tenMinuteShow ? 1 : 3);
     const QString dir = QDir::tempPath() + QStringLiteral("/sorvel-bench-makedvd");
     QDir().mkpath(dir + QStringLiteral("/config"));
     const QString binDir = QCoreApplication::applicationDirPath();
@@ -172,18 +199,9 @@ int main(int argc, char **argv)
 
     // The album, made once and kept.
     QStringList photos;
-    for (int i = 0; i < kPhotos; ++i) {
-        const QString path = dir + QStringLiteral("/photo%1.jpg").arg(i + 1, 2, 10, QLatin1Char('0'));
-        if (!QFile::exists(path)) {
-            const QString part = path + QStringLiteral(".part.jpg");
-            if (!TestMedia::scenicImage(4000, 3000, i + 1).save(part, "JPEG", 90) || !writeExif(part, i) ||
-                !QFile::rename(part, path)) {
-                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-                return 1;
-            }
-        }
-        photos.append(path);
-    }
+    if (tenMinuteShow ? !makePhotos(dir, QStringLiteral("show"), kShowPhotos, QSize(1600, 1200), &photos)
+                      : !makePhotos(dir, QStringLiteral("photo"), kPhotos, QSize(4000, 3000), &photos))
+        return 1;
     const QString music = dir + QStringLiteral("/music.mp3");
     if (!QFile::exists(music)) {
         const QString wav = dir + QStringLiteral("/music.wav");
@@ -219,6 +237,8 @@ int main(int argc, char **argv)
                               QStringLiteral("--temp-dir"),
                               dir + QStringLiteral("/sorvel-work"),
                               QStringLiteral("--yes")};
+    if (tenMinuteShow)
+        sorvelCommand.append(QStringLiteral("--loop-audio"));
     sorvelCommand += photos;
     sorvelCommand.append(music);
     QStringList ffmpegCommand{QStringLiteral("bash"), QStringLiteral(SORVEL_BENCH_SCRIPT), ffmpegIso,
@@ -228,6 +248,31 @@ int main(int argc, char **argv)
     const QStringList sorvelEnvironment{QStringLiteral("XDG_CONFIG_HOME=") + dir + QStringLiteral("/config"),
                                         QStringLiteral("QT_QPA_PLATFORM=offscreen")};
 
+    if (tenMinuteShow) {
+        std::printf("show: %d photos of 1600 x 1200, 60 s of music looped, 778.5 s of PAL video; %d runs\n",
+                    kShowPhotos, runs);
+        std::fflush(stdout);
+        std::vector<double> times;
+        double title = -1;
+        for (int i = 0; i < runs; ++i) {
+            QFile::remove(sorvelIso);
+            const QString log = dir + QStringLiteral("/show.log");
+            const Run r = runProgram(sorvelCommand, log, sorvelEnvironment);
+            QString error;
+            if (!r.ok || (title = titleSeconds(sorvelIso, &error)) < 0) {
+                std::fprintf(stderr, "sorvel make-dvd failed (%s), see %s\n", qPrintable(error),
+                             qPrintable(log));
+                return 1;
+            }
+            times.push_back(r.seconds);
+            std::printf("sorvel  run %d: %6.2f s (cpu %6.2f s), peak %4ld MB, title %.2f s\n", i + 1,
+                        r.seconds, r.cpuSeconds, r.peakKb / 1024, title);
+            std::fflush(stdout);
+        }
+        QFile::remove(sorvelIso);
+        std::printf("show_s=%.2f video_s=%.2f\n", median(times), title);
+        return 0;
+    }
     std::printf("album: %d photos of 4000 x 3000, 60 s of music, 76.5 s of PAL video; %d runs each\n",
                 kPhotos, runs);
     std::fflush(stdout);

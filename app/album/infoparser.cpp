@@ -52,7 +52,7 @@ void InfoParser::run()
         if (m_isImage) {
             ImageInfo info;
             info.path = path;
-            const bool ok = probeImage(info, path);
+            const bool ok = m_thumbnails ? probeImage(info, path) : probeImageHeader(info, path);
             QMutexLocker locker(&m_lock);
             if (ok)
                 m_images.append(info);

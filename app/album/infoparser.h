@@ -22,6 +22,9 @@ public:
     ~InfoParser() override;
 
     bool isImage() const { return m_isImage; }
+    // Photos probed without thumbnails (probeImageHeader); set before
+    // start().
+    void setThumbnails(bool make) { m_thumbnails = make; }
     // The records finished since the last call; the list is emptied.
     QList<ImageInfo> takeImages();
     QList<AudioInfo> takeAudios();
@@ -37,6 +40,7 @@ protected:
 private:
     const QStringList *m_paths;
     bool m_isImage;
+    bool m_thumbnails = true;
     std::atomic<int> m_processed{0};
     QList<ImageInfo> m_images;
     QList<AudioInfo> m_audios;

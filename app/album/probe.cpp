@@ -49,10 +49,14 @@ QImage makeThumbnail(const QImage &image)
     return centredOnGrey(scaled, src.format());
 }
 
-bool probeImage(ImageInfo &info, const QString &path)
+namespace {
+
+// Opens a reader on the file; false (and a debug line) when the declared
+// size exceeds the allocation limit.
+bool openReader(QImageReader &reader, const QString &path)
 {
     QImageReader::setAllocationLimit(kImageAllocationLimitMb);
-    QImageReader reader(path);
+    reader.setFileName(path);
     reader.setAutoTransform(false);
     const QSize declared = reader.size();
     if (declared.isValid() &&
@@ -60,6 +64,57 @@ bool probeImage(ImageInfo &info, const QString &path)
         qCDebug(lcProbe) << "image too large:" << path << declared;
         return false;
     }
+    return true;
+}
+
+// Orientation, EXIF texts and file information.
+void fillExifAndFile(ImageInfo &info, const QString &path)
+{
+    info.exifMirror = false;
+    info.exifFlip = false;
+    info.exifRotation = 0;
+    const KymExifInfo exif(path);
+    applyExifOrientation(info, exif.Orientation());
+    const QFileInfo fi(path);
+    info.format = fi.suffix();
+    info.fileSize = fi.size();
+    info.lastModified = fi.lastModified();
+    for (int i = 0; i < kExifTextCount; ++i)
+        info.exifText[size_t(i)] = exif.property(i);
+}
+
+} // namespace
+
+bool probeImageHeader(ImageInfo &info, const QString &path)
+{
+    QImageReader reader;
+    if (!openReader(reader, path))
+        return false;
+    const QSize declared = reader.size();
+    const QImage::Format format = reader.imageFormat();
+    if (!reader.canRead())
+        return false;
+    if (!declared.isValid() || format == QImage::Format_Invalid) {
+        // A format whose header does not tell: probe it the full way.
+        if (!probeImage(info, path))
+            return false;
+        info.thumbnail = QImage();
+        info.thumbnailTurned = QImage();
+        return true;
+    }
+    info.width = declared.width();
+    info.height = declared.height();
+    info.depth = QImage::toPixelFormat(format).bitsPerPixel();
+    fillExifAndFile(info, path);
+    return true;
+}
+
+bool probeImage(ImageInfo &info, const QString &path)
+{
+    QImageReader reader;
+    if (!openReader(reader, path))
+        return false;
+    const QSize declared = reader.size();
     // A thumbnail needs no full-size picture: a reader that can scale while
     // decoding (JPEG decodes at 1/2, 1/4 or 1/8 of the size) is asked for a
     // picture twice the thumbnail's size, and the dimensions and the depth
@@ -91,19 +146,7 @@ bool probeImage(ImageInfo &info, const QString &path)
         info.height = image.height();
         info.depth = image.depth();
     }
-    info.exifMirror = false;
-    info.exifFlip = false;
-    info.exifRotation = 0;
-
-    const KymExifInfo exif(path);
-    applyExifOrientation(info, exif.Orientation());
-
-    const QFileInfo fi(path);
-    info.format = fi.suffix();
-    info.fileSize = fi.size();
-    info.lastModified = fi.lastModified();
-    for (int i = 0; i < kExifTextCount; ++i)
-        info.exifText[size_t(i)] = exif.property(i);
+    fillExifAndFile(info, path);
 
     info.thumbnail = makeThumbnail(image);
     // The turned thumbnail: the photo rotated by +90 degrees, fitted the same

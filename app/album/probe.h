@@ -14,6 +14,11 @@ constexpr int kImageAllocationLimitMb = 512;
 // reduced size (its dimensions and depth come from the header), never at
 // full size just for the thumbnails.
 bool probeImage(ImageInfo &info, const QString &path);
+// The record without the thumbnails (a DVD made straight from files shows
+// none): the size, depth, EXIF and file information come from the file's
+// header, its pixels are not decoded when the header tells the size. False
+// when the file is no image the program reads (or exceeds the limit).
+bool probeImageHeader(ImageInfo &info, const QString &path);
 // Fills a clip record from the first decodable audio stream of a file.
 // False when the file has none.
 bool probeAudio(AudioInfo &info, const QString &path);

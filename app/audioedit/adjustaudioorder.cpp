@@ -15,7 +15,6 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QLoggingCategory>
-#include <QPainter>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -27,43 +26,20 @@ Q_LOGGING_CATEGORY(lcAudioEdit, "sorvel.audioedit")
 namespace {
 
 constexpr int kBytesPerSecond = AdjustAudioOrder::kSampleRate * AdjustAudioOrder::kChannels * 2;
-// Time the GUI thread may spend decoding: when playback starts, and on
-// every refill tick.
+// What the GUI thread may decode at once, in time and in buffers: when
+// playback starts (about a second of sound), and on every refill tick (the
+// queue grows to its 256 buffers over the first ticks).
 constexpr int kPrimeBudgetMs = 15;
+constexpr int kPrimeBuffers = 24;
 constexpr int kTickBudgetMs = 3;
+constexpr int kTickBuffers = 8;
 // The PCM waiting between decoder and OpenAL: 256 chunks plus the room one
 // decode call may overshoot by.
 constexpr int kPcmCapacity = AdjustAudioOrder::kChunkBytes * AudioOutput::kBufferCount;
 
-// An icon whose disabled look is the normal one faded, clearly apart from
-// the enabled look (the style's own greying hardly changes dark symbolic
-// glyphs).
-QIcon withFadedDisabled(const QIcon &source)
-{
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32}) {
-        const QPixmap normal = source.pixmap(size, size);
-        if (normal.isNull())
-            continue;
-        QPixmap faded(normal.size());
-        faded.setDevicePixelRatio(normal.devicePixelRatio());
-        faded.fill(Qt::transparent);
-        QPainter painter(&faded);
-        painter.setOpacity(0.35);
-        painter.drawPixmap(0, 0, normal);
-        painter.end();
-        icon.addPixmap(normal, QIcon::Normal);
-        icon.addPixmap(faded, QIcon::Disabled);
-    }
-    return icon;
-}
-
-// The desktop's symbolic icon (crisp at button size), else its full-colour one.
 QIcon themeIcon(const char *name)
 {
-    const QString n = QString::fromLatin1(name);
-    const QIcon symbolic = QIcon::fromTheme(n + QStringLiteral("-symbolic"));
-    return withFadedDisabled(symbolic.isNull() ? QIcon::fromTheme(n) : symbolic);
+    return Ky::symbolicThemeIcon(QString::fromLatin1(name));
 }
 
 // An icon of the skin, or the text when the skin lacks it.
@@ -73,7 +49,7 @@ void setSkinIcon(QPushButton *button, const QString &picture, const QString &fal
     if (icon.pixmap(16, 16).isNull())
         button->setText(fallbackText);
     else
-        button->setIcon(withFadedDisabled(icon));
+        button->setIcon(Ky::withFadedDisabled(icon));
 }
 
 QString audioFileFilter()
@@ -427,16 +403,16 @@ void AdjustAudioOrder::startFrom(double seconds)
         m_limitBytes = std::max<int64_t>(0, frames) * kChannels * 2;
     }
     m_decoder.seek(seconds);
-    fillQueue(kPrimeBudgetMs);
+    fillQueue(kPrimeBudgetMs, kPrimeBuffers);
     m_output.play();
     m_refill->start(5);
 }
 
-void AdjustAudioOrder::fillQueue(int budgetMs)
+void AdjustAudioOrder::fillQueue(int budgetMs, int maxBuffers)
 {
     QElapsedTimer clock;
     clock.start();
-    while (m_output.freeBuffers() > 0) {
+    for (int queued = 0; queued < maxBuffers && m_output.freeBuffers() > 0;) {
         const int64_t left = m_limitBytes >= 0 ? m_limitBytes - m_queuedBytes : -1;
         if (left == 0)
             return;
@@ -446,6 +422,7 @@ void AdjustAudioOrder::fillQueue(int budgetMs)
             if (!m_output.enqueue(data, bytes))
                 return;
             m_queuedBytes += bytes;
+            ++queued;
             continue;
         }
         if (m_decoder.endOfClip() || clock.elapsed() >= budgetMs)
@@ -528,7 +505,7 @@ void AdjustAudioOrder::updateAudioBuffer()
     const int processed = m_output.reclaimProcessed(&m_playedBytes);
     if (processed > 10)
         qCDebug(lcAudioEdit, "Notice: Processed %d buffers!", processed);
-    fillQueue(kTickBudgetMs);
+    fillQueue(kTickBudgetMs, kTickBuffers);
     // Restarts the source should it have run dry while the decoder lagged.
     m_output.play();
 

@@ -48,6 +48,8 @@ public:
     // The playback position in seconds.
     double position() const { return m_position; }
     bool isPlaying() const { return m_playing; }
+    // Buffers waiting in the sound card's queue (diagnostics and tests).
+    int queuedBuffers() const { return m_output.queuedBuffers(); }
 
     // "hh:mm:ss" of whole seconds.
     static QString timeText(double seconds);
@@ -90,8 +92,8 @@ private:
     // Positions the decoder, fills the queue (bounded) and starts.
     void startFrom(double seconds);
     // Decodes and queues until the queue is full, the clip (or segment)
-    // ends or budgetMs have passed.
-    void fillQueue(int budgetMs);
+    // ends, maxBuffers were queued or budgetMs have passed.
+    void fillQueue(int budgetMs, int maxBuffers);
     double playedSeconds() const;
     void selectAfterEdit(int row);
     // Moves the current clip one row up (-1) or down (+1).

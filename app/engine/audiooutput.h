@@ -113,8 +113,9 @@ public:
     // Stops at once and takes every buffer back.
     void stop();
     bool isPlaying() const;
-    // Bytes of the front buffer already played.
+    // Bytes of the front buffer already played, and its size.
     int playedBytesOfFront() const;
+    int frontBufferBytes() const { return m_queuedSizes.empty() ? 0 : m_queuedSizes.front(); }
 
 private:
     bool current() const { return m_device && m_device->makeCurrent(); }

@@ -53,8 +53,14 @@ void AVPlayer::setupTextures()
     if (!m_formatSet || !context())
         return;
     initTextures(m_format.width, m_format.height, 2, false);
-    // The bars beside the 4:3 picture.
-    setClearColor(0.5f, 0.5f, 0.5f, 1.0f);
+    setClearColor(float(m_backdrop.redF()), float(m_backdrop.greenF()), float(m_backdrop.blueF()), 1.0f);
+}
+
+void AVPlayer::setBackdrop(const QColor &color)
+{
+    m_backdrop = color;
+    setClearColor(float(color.redF()), float(color.greenF()), float(color.blueF()), 1.0f);
+    update();
 }
 
 void AVPlayer::releaseContextObjects()
@@ -95,6 +101,15 @@ void AVPlayer::initializeGL()
     connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &AVPlayer::releaseContextObjects,
             Qt::UniqueConnection);
     setupTextures();
+    // The frame shown before the widget had a context is drawn now.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const int total = m_storyboard ? m_storyboard->totalFrames() : 0;
+            if (!m_playing && m_position < total)
+                draw(m_position);
+        },
+        Qt::QueuedConnection);
 }
 
 void AVPlayer::resizeGL(int, int)
@@ -160,6 +175,11 @@ void AVPlayer::startPlayback()
 {
     if (m_playing || !m_storyboard)
         return;
+    // The PCM in the ring is in the storyboard's format; a player left at
+    // another one (the window changed the render format and not yet the
+    // player's) takes it, so the sound is never misread.
+    if (!(m_storyboard->format() == m_format))
+        init(m_storyboard->format());
     m_playing = true;
     if (!m_soundAvailable) {
         m_clock.start();
@@ -186,6 +206,26 @@ void AVPlayer::startPlayback()
 
 void AVPlayer::stopPlayback()
 {
+    if (m_playing) {
+        // The frames heard since the last tick count too (the one playing
+        // counts when more than half of it was heard), so playing on
+        // resumes where the sound stopped.
+        int advance = 0;
+        if (m_soundAvailable) {
+            advance = m_output.reclaimProcessed();
+            if (m_output.frontBufferBytes() > 0 &&
+                2 * m_output.playedBytesOfFront() >= m_output.frontBufferBytes())
+                ++advance;
+        } else {
+            advance = timerClockFrame() - m_position;
+        }
+        const int total = m_storyboard ? m_storyboard->totalFrames() : 0;
+        if (advance > 0) {
+            m_position += advance;
+            if (m_position < total)
+                draw(m_position);
+        }
+    }
     m_refill->stop();
     m_output.stop();
     m_slicer.clearCarry();
@@ -215,8 +255,7 @@ void AVPlayer::updateVABuffer()
         return;
     const int total = m_storyboard ? m_storyboard->totalFrames() : 0;
     if (!m_soundAvailable) {
-        const int due = m_clockStart + int(m_clock.elapsed() * m_format.frameRateNum /
-                                           (int64_t(1000) * std::max(1, m_format.frameRateDen)));
+        const int due = timerClockFrame();
         if (due != m_position) {
             m_position = due;
             if (m_position < total)
@@ -239,6 +278,12 @@ void AVPlayer::updateVABuffer()
     m_output.play();
     if (!m_output.deviceConnected())
         switchToTimerClock(tr("The sound device is no longer available."));
+}
+
+int AVPlayer::timerClockFrame() const
+{
+    return m_clockStart + int(m_clock.elapsed() * m_format.frameRateNum /
+                              (int64_t(1000) * std::max(1, m_format.frameRateDen)));
 }
 
 void AVPlayer::switchToTimerClock(const QString &reason)

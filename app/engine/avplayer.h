@@ -33,6 +33,7 @@
 #include "engine/audiooutput.h"
 #include "engine/gldrawer.h"
 
+#include <QColor>
 #include <QElapsedTimer>
 #include <QOpenGLWidget>
 
@@ -55,6 +56,8 @@ public:
     const OutputFormat &format() const { return m_format; }
 
     void setStoryboard(StoryBoardRender *storyboard) { m_storyboard = storyboard; }
+    // The colour of the bars beside the 4:3 picture (mid grey unless set).
+    void setBackdrop(const QColor &color);
     StoryBoardRender *storyboard() const { return m_storyboard; }
 
     // The frame shown.
@@ -108,6 +111,8 @@ private:
     void setupTextures();
     void releaseContextObjects();
     void switchToTimerClock(const QString &reason);
+    // The frame the timer clock has reached.
+    int timerClockFrame() const;
 
     OutputFormat m_format;
     bool m_formatSet = false;
@@ -124,4 +129,5 @@ private:
     QElapsedTimer m_clock;
     int m_clockStart = 0;
     int m_framesDrawn = 0;
+    QColor m_backdrop{128, 128, 128};
 };

@@ -15,7 +15,10 @@ Q_LOGGING_CATEGORY(lcManager, "sorvel.writer")
 #endif
 
 namespace {
-constexpr int kVideoBuffers = 12;
+// Frames converted and waiting for the encoder, at most: enough for the
+// renderer to run ahead during still frames and fall behind during a
+// transition without stopping the encoder.
+constexpr int kFramesQueued = 24;
 constexpr int kAudioBuffers = 2;
 } // namespace
 
@@ -117,12 +120,11 @@ bool AVWriterManager::start()
         int64_t(m_storyboard->totalFrames()) * f.audioSampleRate * f.frameRateDen / f.frameRateNum;
     m_audioBytesTotal = m_hasAudioWriter ? samples * f.audioChannels * (f.audioBitsPerSample / 8) : 0;
 
-    // Frame and PCM buffers, allocated once per run.
-    const size_t frameBytes = size_t(frameWidth()) * size_t(frameHeight()) * 4;
-    m_videoBuffers.assign(kVideoBuffers, std::vector<uint8_t>(frameBytes));
-    m_freeVideo.clear();
-    for (int i = 0; i < kVideoBuffers; ++i)
-        m_freeVideo.push_back(i);
+    // The read-back frame and the PCM buffers, allocated once per run.
+    m_readBack.assign(size_t(frameWidth()) * size_t(frameHeight()) * 4, 0);
+    m_framesQueued = 0;
+    m_framesRendered = 0;
+    m_lastFrames.clear();
     const size_t audioBytes = size_t(m_storyboard->audioRing().capacity) + kAudioRingSlack;
     m_audioBuffers.assign(kAudioBuffers, std::vector<uint8_t>(m_hasAudioWriter ? audioBytes : 0));
     m_freeAudio.clear();
@@ -156,7 +158,8 @@ void AVWriterManager::clearWriters()
     for (auto &w : m_streams)
         w->close();
     m_streams.clear();
-    m_videoBuffers.clear();
+    std::vector<uint8_t>().swap(m_readBack);
+    m_lastFrames.clear();
     m_audioBuffers.clear();
 }
 
@@ -171,16 +174,16 @@ void AVWriterManager::stopWorker()
 {
     if (!m_worker.joinable())
         return;
-    push(Job{Job::Quit, -1, 0});
+    push(Job(Job::Quit));
     m_worker.join();
     m_jobs.clear();
 }
 
-void AVWriterManager::push(const Job &job)
+void AVWriterManager::push(Job job)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_jobs.push_back(job);
+        m_jobs.push_back(std::move(job));
     }
     m_jobsReady.notify_one();
 }
@@ -192,7 +195,7 @@ void AVWriterManager::workerLoop()
         {
             std::unique_lock<std::mutex> lock(m_mutex);
             m_jobsReady.wait(lock, [this] { return !m_jobs.empty(); });
-            job = m_jobs.front();
+            job = std::move(m_jobs.front());
             m_jobs.pop_front();
         }
         if (job.kind == Job::Quit)
@@ -206,10 +209,11 @@ void AVWriterManager::workerLoop()
         QElapsedTimer t;
         t.start();
         if (!failedNow) {
+            size_t nextFrame = 0;
             for (auto &w : m_streams) {
                 bool ok = true;
                 if (job.kind == Job::Video && w->hasVideo())
-                    ok = w->writeVideo(m_videoBuffers[size_t(job.buffer)].data(), frameWidth() * 4);
+                    ok = w->encodeVideo(std::move(job.frames[nextFrame++]));
                 else if (job.kind == Job::Audio && w->hasAudio())
                     ok = w->writeAudio(m_audioBuffers[size_t(job.buffer)].data(), job.bytes);
                 else if (job.kind == Job::Finish)
@@ -220,11 +224,12 @@ void AVWriterManager::workerLoop()
                 }
             }
         }
+        job.frames.clear(); // back to the writers' pools
         m_profEncode += t.nsecsElapsed();
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             if (job.kind == Job::Video)
-                m_freeVideo.push_back(job.buffer);
+                --m_framesQueued;
             else if (job.kind == Job::Audio)
                 m_freeAudio.push_back(job.buffer);
             if (!error.isEmpty())
@@ -252,8 +257,9 @@ void AVWriterManager::workerDone(bool ok, const QString &message)
     m_ended = true;
     m_finishing = false;
     if (qEnvironmentVariableIsSet("SORVEL_WRITER_PROFILE"))
-        qInfo("writer profile: wait %.0f ms, render %.0f ms, read %.0f ms, encode %.0f ms", m_profWait / 1e6,
-              m_profRender / 1e6, m_profRead / 1e6, m_profEncode / 1e6);
+        qInfo("writer profile: wait %.0f ms, render %.0f ms, read %.0f ms, convert %.0f ms, encode %.0f ms",
+              m_profWait / 1e6, m_profRender / 1e6, m_profRead / 1e6, m_profConvert / 1e6,
+              m_profEncode / 1e6);
     emit compileEnd();
 }
 
@@ -269,31 +275,65 @@ void AVWriterManager::writeVideoAudio()
     finishWhenComplete(total);
 }
 
+void AVWriterManager::rememberFrames(const std::vector<av::Frame> &frames)
+{
+    m_lastFrames.clear();
+    for (const av::Frame &f : frames)
+        m_lastFrames.emplace_back(f ? av_frame_clone(f.get()) : nullptr);
+}
+
 bool AVWriterManager::queueNextFrame()
 {
-    int buffer = -1;
+    // Rendered, read back and converted here; encoded on the encoding
+    // thread.
     QElapsedTimer t;
     t.start();
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_bufferFree.wait(lock, [this] { return !m_freeVideo.empty() || m_workerFailed; });
+        m_bufferFree.wait(lock, [this] { return m_framesQueued < kFramesQueued || m_workerFailed; });
         if (m_workerFailed)
             return false; // the failure arrives as a queued call
-        buffer = m_freeVideo.back();
-        m_freeVideo.pop_back();
     }
     m_profWait += t.nsecsElapsed();
     t.restart();
+    // A frame that shows what the previous one showed is that frame again
+    // (the pictures are shared, the encoder only reads them).
+    if (m_framesWritten > 0 && !m_lastFrames.empty() &&
+        m_storyboard->sameFrame(m_framesWritten - 1, m_framesWritten)) {
+        Job job(Job::Video);
+        for (const av::Frame &f : m_lastFrames)
+            job.frames.emplace_back(f ? av_frame_clone(f.get()) : nullptr);
+        ++m_framesWritten;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            ++m_framesQueued;
+        }
+        push(std::move(job));
+        return true;
+    }
     m_storyboard->renderFrame(m_framesWritten, false, this);
     m_profRender += t.nsecsElapsed();
     t.restart();
-    if (!readPixels(GL_BGRA, GL_UNSIGNED_BYTE, m_videoBuffers[size_t(buffer)].data())) {
+    if (!readPixels(GL_BGRA, GL_UNSIGNED_BYTE, m_readBack.data())) {
         fail(QStringLiteral("Cannot read the rendered frame back from OpenGL"));
         return false;
     }
     m_profRead += t.nsecsElapsed();
+    t.restart();
+    Job job(Job::Video);
+    for (auto &w : m_streams) {
+        if (w->hasVideo())
+            job.frames.push_back(w->convertVideo(m_readBack.data(), frameWidth() * 4));
+    }
+    m_profConvert += t.nsecsElapsed();
+    ++m_framesRendered;
+    rememberFrames(job.frames);
     ++m_framesWritten;
-    push(Job{Job::Video, buffer, 0});
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_framesQueued;
+    }
+    push(std::move(job));
     return true;
 }
 
@@ -322,7 +362,7 @@ void AVWriterManager::queueAvailableAudio(int total)
             const int32_t bpf = m_storyboard->bytesPerFrame();
             m_audioFramesWritten = bpf > 0 ? int(m_audioBytesTaken / bpf) : total;
             ring.filled = ring.read = 0;
-            push(Job{Job::Audio, buffer, n});
+            push(Job(Job::Audio, buffer, n));
             used = true;
         }
         m_storyboard->ringLock().unlock();
@@ -341,7 +381,7 @@ void AVWriterManager::finishWhenComplete(int total)
             m_tick.stop();
             m_finishing = true;
             m_storyboard->stopPrefetch();
-            push(Job{Job::Finish, -1, 0});
+            push(Job(Job::Finish));
         } else if (m_tick.interval() == 0) {
             m_tick.setInterval(2); // only audio left: do not spin
         }

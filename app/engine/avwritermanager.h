@@ -3,11 +3,11 @@
 // The MPEG-2/AC-3 writer engine.
 //
 // Rendering stays on the GUI thread (a zero-interval timer, one frame per
-// tick, the storyboard's renderFrame on the off-screen GL context and the
-// read-back); the read-back frames and the PCM go through a bounded queue
-// (twelve frame buffers, allocated once per run) to one encoding thread that owns the
-// StreamWriters from start() until the end, so rendering and encoding
-// overlap. Every failure (GL context, encoder open, encode, write, trailer)
+// tick: the storyboard's renderFrame on the off-screen GL context, the
+// read-back and the conversion into the encoder's picture format); the
+// converted frames and the PCM go through a bounded queue (twelve frames)
+// to one encoding thread that encodes and writes from start() until the
+// end, so rendering and encoding overlap. Every failure (GL context, encoder open, encode, write, trailer)
 // ends the run with failed(message); compileEnd() comes only after every
 // stream writer finished its file without error.
 
@@ -60,6 +60,8 @@ public:
     bool hasFailed() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
     int framesWritten() const { return m_framesWritten; }
+    // Frames rendered and converted; the others repeat the frame before.
+    int framesRendered() const { return m_framesRendered; }
     int audioFramesWritten() const { return m_audioFramesWritten; }
     // PCM bytes handed to the audio writers (exactly the PCM of
     // totalFrames video frames).
@@ -77,8 +79,13 @@ private slots:
 
 private:
     struct Job {
-        enum Kind { Video, Audio, Finish, Quit } kind;
-        int buffer;
+        enum Kind { Video, Audio, Finish, Quit };
+        explicit Job(Kind k = Quit, int pcmBuffer = -1, int pcmBytes = 0)
+            : kind(k), buffer(pcmBuffer), bytes(pcmBytes)
+        {}
+        Kind kind;
+        std::vector<av::Frame> frames; // Video: one per video writer, in order
+        int buffer;                    // Audio: the PCM buffer and its bytes
         int bytes;
     };
     void fail(const QString &message);
@@ -90,7 +97,8 @@ private:
     void startWorker();
     void stopWorker();
     void workerLoop();
-    void push(const Job &job);
+    void push(Job job);
+    void rememberFrames(const std::vector<av::Frame> &frames);
     void workerDone(bool ok, const QString &message);
 
     StoryBoardRender *m_storyboard = nullptr;
@@ -113,12 +121,14 @@ private:
     std::condition_variable m_jobsReady;
     std::condition_variable m_bufferFree;
     std::deque<Job> m_jobs;
-    std::vector<std::vector<uint8_t>> m_videoBuffers;
-    std::vector<int> m_freeVideo;
+    std::vector<uint8_t> m_readBack;
+    std::vector<av::Frame> m_lastFrames; // the last converted frames, shared
+    int m_framesQueued = 0;
+    int m_framesRendered = 0;
     std::vector<std::vector<uint8_t>> m_audioBuffers;
     std::vector<int> m_freeAudio;
     bool m_workerFailed = false;
     // Time spent per phase (SORVEL_WRITER_PROFILE prints it at the end).
-    int64_t m_profWait = 0, m_profRender = 0, m_profRead = 0;
+    int64_t m_profWait = 0, m_profRender = 0, m_profRead = 0, m_profConvert = 0;
     std::atomic<int64_t> m_profEncode{0};
 };

@@ -1,8 +1,14 @@
+// The shader program's entry points (OpenGL 2.0) come from the GL library
+// like the fixed-function ones; a context below 2.1 never calls them.
+#define GL_GLEXT_PROTOTYPES 1
 #include "engine/gldrawer.h"
+
+#include <GL/glext.h>
 
 #include <QLoggingCategory>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 Q_LOGGING_CATEGORY(lcDrawer, "sorvel.drawer")
@@ -89,6 +95,90 @@ void GLDrawCore::setClearColor(float r, float g, float b, float a)
     m_clear[3] = a;
 }
 
+namespace {
+
+// The texel as it is: what the fixed-function "replace" does, written so
+// that a software rasteriser recognises a plain textured blit (Mesa's
+// llvmpipe then samples in 8-bit fixed point). A dissolving layer's one
+// alpha is the blend's constant alpha, not an arithmetic of the shader.
+const char *const kVertexShader = "#version 120\n"
+                                  "varying vec2 texel;\n"
+                                  "void main()\n"
+                                  "{\n"
+                                  "    gl_Position = gl_ModelViewProjectionMatrix * gl_Vertex;\n"
+                                  "    texel = gl_MultiTexCoord0.xy;\n"
+                                  "}\n";
+const char *const kFragmentShader = "#version 120\n"
+                                    "uniform sampler2D picture;\n"
+                                    "varying vec2 texel;\n"
+                                    "void main()\n"
+                                    "{\n"
+                                    "    gl_FragColor = texture2D(picture, texel);\n"
+                                    "}\n";
+
+GLuint compileShader(GLenum type, const char *source)
+{
+    const GLuint shader = glCreateShader(type);
+    if (!shader)
+        return 0;
+    glShaderSource(shader, 1, &source, nullptr);
+    glCompileShader(shader);
+    GLint ok = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (!ok) {
+        char log[512] = {};
+        glGetShaderInfoLog(shader, sizeof log - 1, nullptr, log);
+        qCWarning(lcDrawer) << "shader does not compile, drawing with the fixed-function pipeline:" << log;
+        glDeleteShader(shader);
+        return 0;
+    }
+    return shader;
+}
+
+// The major and minor version of the current context's OpenGL.
+bool glVersionAtLeast(int major, int minor)
+{
+    const char *text = reinterpret_cast<const char *>(glGetString(GL_VERSION));
+    int ma = 0, mi = 0;
+    if (!text || std::sscanf(text, "%d.%d", &ma, &mi) != 2)
+        return false;
+    return ma > major || (ma == major && mi >= minor);
+}
+
+} // namespace
+
+void GLDrawCore::createProgram()
+{
+    if (m_program || !glVersionAtLeast(2, 1) || qEnvironmentVariableIntValue("SORVEL_FIXED_FUNCTION") == 1)
+        return;
+    const GLuint vs = compileShader(GL_VERTEX_SHADER, kVertexShader);
+    const GLuint fs = compileShader(GL_FRAGMENT_SHADER, kFragmentShader);
+    GLuint program = (vs && fs) ? glCreateProgram() : 0;
+    if (program) {
+        glAttachShader(program, vs);
+        glAttachShader(program, fs);
+        glLinkProgram(program);
+        GLint ok = GL_FALSE;
+        glGetProgramiv(program, GL_LINK_STATUS, &ok);
+        if (!ok) {
+            qCWarning(lcDrawer) << "shader program does not link, drawing with the fixed-function pipeline";
+            glDeleteProgram(program);
+            program = 0;
+        }
+    }
+    // The program keeps what it needs; the shader objects can go.
+    if (vs)
+        glDeleteShader(vs);
+    if (fs)
+        glDeleteShader(fs);
+    if (!program)
+        return;
+    m_program = program;
+    glUseProgram(program);
+    glUniform1i(glGetUniformLocation(program, "picture"), 0);
+    glUseProgram(0);
+}
+
 bool GLDrawCore::initTextures(int width, int height, int textureCount, bool flipRows)
 {
     releaseGL();
@@ -98,35 +188,33 @@ bool GLDrawCore::initTextures(int width, int height, int textureCount, bool flip
     m_width = width;
     m_height = height;
     m_flipRows = flipRows;
+    // The picture with a ring of one opaque black texel round it: filtering
+    // at the picture's edges blends toward black, as drawing it on black
+    // would.
+    m_textureWidth = width + 2;
+    m_textureHeight = height + 2;
 
     m_displayList = glGenLists(1);
     // Opaque black in BGRA byte order: 0, 0, 0, 255.
-    std::vector<uint32_t> black(size_t(kTextureSize) * kTextureSize);
     const uint8_t px[4] = {0, 0, 0, 255};
     uint32_t value;
     std::memcpy(&value, px, 4);
-    std::fill(black.begin(), black.end(), value);
-
-    auto makeTexture = [&]() {
-        GLuint name = 0;
-        glGenTextures(1, &name);
-        glBindTexture(GL_TEXTURE_2D, name);
+    const std::vector<uint32_t> black(size_t(m_textureWidth) * size_t(m_textureHeight), value);
+    m_slots.assign(size_t(textureCount), Slot());
+    for (Slot &slot : m_slots) {
+        glGenTextures(1, &slot.texture);
+        glBindTexture(GL_TEXTURE_2D, slot.texture);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
         glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, kTextureSize, kTextureSize, 0, GL_BGRA, GL_UNSIGNED_BYTE,
+        // Unsized RGBA from BGRA bytes: the driver keeps its own BGRA
+        // layout, so an upload is a plain copy.
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, m_textureWidth, m_textureHeight, 0, GL_BGRA, GL_UNSIGNED_BYTE,
                      black.data());
-        return name;
-    };
-    m_textures.resize(size_t(textureCount));
-    for (GLuint &t : m_textures)
-        t = makeTexture();
-    m_slotContent.assign(size_t(textureCount), 0);
-    m_slotOpaque.assign(size_t(textureCount), true);
-    m_background = makeTexture();
+    }
     glBindTexture(GL_TEXTURE_2D, 0);
 
     const float hx = float(width / 2);
@@ -139,7 +227,7 @@ bool GLDrawCore::initTextures(int width, int height, int textureCount, bool flip
     m_quad[2][1] = hy;
     m_quad[3][0] = hx;
     m_quad[3][1] = -hy;
-    setupTexGen();
+    createProgram();
 
     // An empty frame until the first endFrame.
     beginFrame();
@@ -147,34 +235,20 @@ bool GLDrawCore::initTextures(int width, int height, int textureCount, bool flip
     return glGetError() == GL_NO_ERROR;
 }
 
-void GLDrawCore::setupTexGen() const
-{
-    const float inv = 1.f / float(kTextureSize);
-    const GLfloat sPlane[4] = {inv, 0.f, 0.f, 0.5f};
-    const GLfloat tPlane[4] = {0.f, m_flipRows ? -inv : inv, 0.f, 0.5f};
-    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
-    glTexGenfv(GL_S, GL_OBJECT_PLANE, sPlane);
-    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
-    glTexGenfv(GL_T, GL_OBJECT_PLANE, tPlane);
-    glEnable(GL_TEXTURE_GEN_S);
-    glEnable(GL_TEXTURE_GEN_T);
-}
-
 void GLDrawCore::releaseGL()
 {
-    if (!m_textures.empty()) {
-        glDeleteTextures(GLsizei(m_textures.size()), m_textures.data());
-        m_textures.clear();
+    for (Slot &slot : m_slots) {
+        if (slot.texture)
+            glDeleteTextures(1, &slot.texture);
     }
-    m_slotContent.clear();
-    m_slotOpaque.clear();
-    if (m_background) {
-        glDeleteTextures(1, &m_background);
-        m_background = 0;
-    }
+    m_slots.clear();
     if (m_displayList) {
         glDeleteLists(m_displayList, 1);
         m_displayList = 0;
+    }
+    if (m_program) {
+        glDeleteProgram(m_program);
+        m_program = 0;
     }
     std::vector<uint8_t>().swap(m_workBuffer);
     m_layerCount = 0;
@@ -183,13 +257,12 @@ void GLDrawCore::releaseGL()
 
 void GLDrawCore::upload(int slot, const uint8_t *bgra, int strideBytes)
 {
-    if (slot < 0 || slot >= int(m_textures.size()) || !bgra)
+    if (slot < 0 || slot >= int(m_slots.size()) || !bgra)
         return;
-    glBindTexture(GL_TEXTURE_2D, m_textures[size_t(slot)]);
+    glBindTexture(GL_TEXTURE_2D, m_slots[size_t(slot)].texture);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, strideBytes > 0 ? strideBytes / 4 : 0);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, (kTextureSize - m_width) / 2, (kTextureSize - m_height) / 2, m_width,
-                    m_height, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 1, 1, m_width, m_height, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glBindTexture(GL_TEXTURE_2D, 0);
 }
@@ -197,39 +270,26 @@ void GLDrawCore::upload(int slot, const uint8_t *bgra, int strideBytes)
 void GLDrawCore::uploadPicture(int slot, const uint8_t *bgra, int strideBytes, uint64_t contentId,
                                bool opaque)
 {
-    if (slot < 0 || slot >= int(m_textures.size()))
+    if (slot < 0 || slot >= int(m_slots.size()))
         return;
-    if (contentId != 0 && m_slotContent[size_t(slot)] == contentId)
+    Slot &s = m_slots[size_t(slot)];
+    s.alpha = 1.f;
+    if (contentId != 0 && s.content == contentId)
         return;
     upload(slot, bgra, strideBytes);
-    m_slotContent[size_t(slot)] = contentId;
-    m_slotOpaque[size_t(slot)] = opaque;
+    s.content = contentId;
+    s.opaque = opaque;
 }
 
-void GLDrawCore::uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes)
+void GLDrawCore::uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes,
+                                uint64_t contentId)
 {
-    if (!bgra || m_width <= 0)
+    if (!bgra || slot < 0 || slot >= int(m_slots.size()))
         return;
-    const size_t row = size_t(m_width) * 4;
-    const size_t stride = strideBytes > 0 ? size_t(strideBytes) : row;
-    m_workBuffer.resize(row * size_t(m_height));
-    const uint8_t a = uint8_t(int(alpha * 255.0));
-    const uint32_t alphaWord = uint32_t(a) << 24;
-    for (int y = 0; y < m_height; ++y) {
-        const uint8_t *src = bgra + stride * size_t(y);
-        uint8_t *dst = m_workBuffer.data() + row * size_t(y);
-        for (int x = 0; x < m_width; ++x) {
-            uint32_t px;
-            std::memcpy(&px, src + 4 * x, 4);
-            px = (px & 0x00FFFFFFu) | alphaWord;
-            std::memcpy(dst + 4 * x, &px, 4);
-        }
-    }
-    upload(slot, m_workBuffer.data(), 0);
-    if (slot >= 0 && slot < int(m_textures.size())) {
-        m_slotContent[size_t(slot)] = 0;
-        m_slotOpaque[size_t(slot)] = a == 255;
-    }
+    // The photo keeps its own (opaque) pixels in the slot; the layer's one
+    // alpha is applied as it is drawn, quantised as an alpha byte would be.
+    uploadPicture(slot, bgra, strideBytes, contentId, true);
+    m_slots[size_t(slot)].alpha = float(int(alpha * 255.0)) / 255.f;
 }
 
 void GLDrawCore::buildMaskRamp(double progress, double softness)
@@ -251,7 +311,7 @@ void GLDrawCore::buildMaskRamp(double progress, double softness)
 void GLDrawCore::uploadMasked(int slot, double progress, double softness, const uint8_t *mask, int maskStride,
                               const uint8_t *bgra, int strideBytes)
 {
-    if (!bgra || !mask || m_width <= 0)
+    if (!bgra || !mask || m_width <= 0 || slot < 0 || slot >= int(m_slots.size()))
         return;
     const size_t row = size_t(m_width) * 4;
     const size_t stride = strideBytes > 0 ? size_t(strideBytes) : row;
@@ -275,10 +335,10 @@ void GLDrawCore::uploadMasked(int slot, double progress, double softness, const 
         }
     }
     upload(slot, m_workBuffer.data(), 0);
-    if (slot >= 0 && slot < int(m_textures.size())) {
-        m_slotContent[size_t(slot)] = 0;
-        m_slotOpaque[size_t(slot)] = false;
-    }
+    Slot &s = m_slots[size_t(slot)];
+    s.content = 0;
+    s.opaque = false;
+    s.alpha = 1.f;
 }
 
 void GLDrawCore::beginFrame()
@@ -313,29 +373,104 @@ void GLDrawCore::drawQuad() const
     glEnd();
 }
 
-bool GLDrawCore::coversFrame(const Layer &l) const
+bool GLDrawCore::parallelScale(const Layer &l, float *tx, float *ty, float *scale) const
 {
-    if (l.slot < 0 || l.slot >= int(m_textures.size()) || !m_slotOpaque[size_t(l.slot)])
-        return false;
     // Only a translation (kind 0) keeps the quad parallel to the screen:
     // seen from the camera at distance `width`, it is the quad scaled by
     // width / (width - z) about the centre and moved by (x, y) times that.
-    float tx = 0.f, ty = 0.f, tz = 0.f;
+    *tx = *ty = 0.f;
+    *scale = 1.f;
+    float tz = 0.f;
     if (l.hasSample) {
         if (l.sample.kind != 0)
-            return false;
-        tx = l.sample.values[0];
-        ty = l.sample.values[1];
+            return l.sample.kind != 1; // an unknown kind applies nothing
+        *tx = l.sample.values[0];
+        *ty = l.sample.values[1];
         tz = l.sample.values[2];
     }
-    const double d = double(m_width) - tz;
-    if (d < 2.0)
+    const float d = float(m_width) - tz;
+    if (d < 2.f) // at or behind the near plane
         return false;
-    const double scale = double(m_width) / d;
+    *scale = float(m_width) / d;
+    return true;
+}
+
+bool GLDrawCore::coversFrame(const Layer &l) const
+{
+    if (l.slot < 0 || l.slot >= int(m_slots.size()))
+        return false;
+    const Slot &s = m_slots[size_t(l.slot)];
+    float tx = 0.f, ty = 0.f, scale = 1.f;
+    if (!s.opaque || s.alpha < 1.f || !parallelScale(l, &tx, &ty, &scale))
+        return false;
     const double hx = m_width / 2, hy = m_height / 2;
     const double margin = 1.0; // a pixel of safety for the edge filtering
     return (-hx + tx) * scale <= -hx - margin && (hx + tx) * scale >= hx + margin &&
            (-hy + ty) * scale <= -hy - margin && (hy + ty) * scale >= hy + margin;
+}
+
+void GLDrawCore::drawLayerQuad(const Layer &l) const
+{
+    // Texture coordinates of the quad's corners: one object unit is one
+    // texel, the picture's first texel follows the border texel, and the
+    // writer's rows run bottom-up (flipRows).
+    auto texS = [&](float x) { return (x + float(m_width / 2) + 1.f) / float(m_textureWidth); };
+    auto texT = [&](float y) {
+        return ((m_flipRows ? -y : y) + float(m_height / 2) + 1.f) / float(m_textureHeight);
+    };
+    // Orientation: codes 2 and 7 mirror left-right, 3 and 5 turn by 180
+    // degrees, 1 and 4 flip top-bottom (the quarter turn of codes 4 to 7 is
+    // in the picture already). For a quad in the plane z = 0 these turns
+    // about the Y and X axes are mirrors of x and y.
+    const int code = l.orientationCode;
+    const float mirrorX = (code == 2 || code == 7 || code == 3 || code == 5) ? -1.f : 1.f;
+    const float mirrorY = (code == 1 || code == 4 || code == 3 || code == 5) ? -1.f : 1.f;
+    static const int kCorners[6] = {0, 1, 2, 0, 2, 3};
+
+    float tx = 0.f, ty = 0.f, scale = 1.f;
+    if (parallelScale(l, &tx, &ty, &scale)) {
+        // A quad parallel to the screen: its perspective image is the quad
+        // scaled about the centre, drawn here with an orthographic
+        // projection onto the same viewport (the same pixels, without a
+        // per-pixel perspective divide).
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        glOrtho(-m_width / 2.0, m_width / 2.0, -m_height / 2.0, m_height / 2.0, -1.0, 1.0);
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        glBegin(GL_TRIANGLES);
+        for (int k : kCorners) {
+            const float x = m_quad[k][0], y = m_quad[k][1];
+            glTexCoord2f(texS(x), texT(y));
+            glVertex2f((mirrorX * x + tx) * scale, (mirrorY * y + ty) * scale);
+        }
+        glEnd();
+        glPopMatrix();
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        return;
+    }
+    // A turned quad (kind 1) seen in perspective.
+    glPushMatrix();
+    if (l.hasSample) {
+        const auto &v = l.sample.values;
+        if (l.sample.kind == 0)
+            glTranslatef(v[0], v[1], v[2]);
+        else if (l.sample.kind == 1)
+            glRotatef(v[0], v[1], v[2], v[3]);
+    }
+    glScalef(mirrorX, mirrorY, 1.f);
+    glBegin(GL_TRIANGLES);
+    for (int k : kCorners) {
+        const float x = m_quad[k][0], y = m_quad[k][1];
+        glTexCoord2f(texS(x), texT(y));
+        glVertex2f(x, y);
+    }
+    glEnd();
+    glPopMatrix();
 }
 
 void GLDrawCore::compileFrame()
@@ -344,60 +479,44 @@ void GLDrawCore::compileFrame()
         return;
     m_recording = false;
     glNewList(m_displayList, GL_COMPILE);
-    // The background: the opaque black texture over the quad. Every texel
-    // is (0, 0, 0, 255), so it is drawn as the same flat opaque black
-    // without sampling the texture or blending (the same pixels at a
-    // fraction of the cost on a software rasteriser).
-    // When the first layer is opaque and covers the whole frame, nothing of
-    // the background would stay visible and it is left out.
+    // The background: flat opaque black over the quad. When the first layer
+    // is opaque and covers the whole frame, nothing of the background would
+    // stay visible and it is left out.
     const bool covered = m_layerCount > 0 && coversFrame(m_layers[0]);
     glDisable(GL_BLEND);
     if (!covered) {
         glDisable(GL_TEXTURE_2D);
         glColor4f(0.f, 0.f, 0.f, 1.f);
         drawQuad();
+        glColor4f(1.f, 1.f, 1.f, 1.f);
         glEnable(GL_TEXTURE_2D);
     }
-    glColor4f(1.f, 1.f, 1.f, 1.f);
+    if (m_program)
+        glUseProgram(m_program);
     for (int i = 0; i < m_layerCount; ++i) {
         const Layer &l = m_layers[i];
-        if (l.slot < 0 || l.slot >= int(m_textures.size()))
+        if (l.slot < 0 || l.slot >= int(m_slots.size()))
             continue;
-        glPushMatrix();
-        if (l.hasSample) {
-            const auto &v = l.sample.values;
-            if (l.sample.kind == 0)
-                glTranslatef(v[0], v[1], v[2]);
-            else if (l.sample.kind == 1)
-                glRotatef(v[0], v[1], v[2], v[3]);
-        }
-        switch (l.orientationCode) {
-        case 2:
-        case 7:
-            glRotatef(180.f, 0.f, 1.f, 0.f);
-            break;
-        case 3:
-        case 5:
-            glRotatef(180.f, 0.f, 1.f, 0.f);
-            glRotatef(180.f, 1.f, 0.f, 0.f);
-            break;
-        case 1:
-        case 4:
-            glRotatef(180.f, 1.f, 0.f, 0.f);
-            break;
-        default:
-            break;
-        }
+        const Slot &s = m_slots[size_t(l.slot)];
         // An opaque layer replaces what is under it: blending it would give
-        // the same pixels.
-        if (m_slotOpaque[size_t(l.slot)])
-            glDisable(GL_BLEND);
-        else
+        // the same pixels. A dissolving layer blends with its one alpha.
+        if (s.alpha < 1.f) {
             glEnable(GL_BLEND);
-        glBindTexture(GL_TEXTURE_2D, m_textures[size_t(l.slot)]);
-        drawQuad();
-        glPopMatrix();
+            glBlendColor(0.f, 0.f, 0.f, s.alpha);
+            glBlendFunc(GL_CONSTANT_ALPHA, GL_ONE_MINUS_CONSTANT_ALPHA);
+        } else if (s.opaque) {
+            glDisable(GL_BLEND);
+        } else {
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        }
+        glBindTexture(GL_TEXTURE_2D, s.texture);
+        drawLayerQuad(l);
     }
+    if (m_program)
+        glUseProgram(0);
+    glColor4f(1.f, 1.f, 1.f, 1.f);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
     glBindTexture(GL_TEXTURE_2D, 0);
     glEndList();
@@ -454,10 +573,11 @@ void GLDrawer::uploadPicture(int slot, const uint8_t *bgra, int strideBytes, uin
         m_core.uploadPicture(slot, bgra, strideBytes, contentId, opaque);
 }
 
-void GLDrawer::uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes)
+void GLDrawer::uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes,
+                              uint64_t contentId)
 {
     if (makeCurrentGL())
-        m_core.uploadDissolve(slot, alpha, bgra, strideBytes);
+        m_core.uploadDissolve(slot, alpha, bgra, strideBytes, contentId);
 }
 
 void GLDrawer::uploadMasked(int slot, double progress, double softness, const uint8_t *mask,

@@ -39,6 +39,8 @@
 class GLDrawCore
 {
 public:
+    // The largest frame the core draws (each slot's texture is the frame
+    // size plus a one-texel black border).
     static constexpr int kTextureSize = 2048;
     static constexpr int kMaxLayers = 8;
 
@@ -64,7 +66,9 @@ public:
     // layer is drawn without blending (the same pixels, less work).
     void uploadPicture(int slot, const uint8_t *bgra, int strideBytes, uint64_t contentId = 0,
                        bool opaque = false);
-    void uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes);
+    // The picture (opaque) drawn with one alpha for all its pixels,
+    // (int)(alpha x 255) / 255 as if every alpha byte were rewritten.
+    void uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes, uint64_t contentId = 0);
     void uploadMasked(int slot, double progress, double softness, const uint8_t *mask, int maskStride,
                       const uint8_t *bgra, int strideBytes);
     void buildMaskRamp(double progress, double softness);
@@ -81,9 +85,12 @@ public:
 
     int width() const { return m_width; }
     int height() const { return m_height; }
-    int textureCount() const { return int(m_textures.size()); }
+    int textureCount() const { return int(m_slots.size()); }
     bool flipRows() const { return m_flipRows; }
     bool ready() const { return m_width > 0; }
+    // Whether layers are drawn by the shader program (GLSL 1.20) rather
+    // than the fixed-function pipeline (drivers without GLSL).
+    bool usesShaders() const { return m_program != 0; }
 
 private:
     struct Layer {
@@ -92,19 +99,27 @@ private:
         bool hasSample;
         MotionSample sample;
     };
+    struct Slot {
+        GLuint texture = 0;
+        uint64_t content = 0;
+        bool opaque = true;
+        float alpha = 1.f;
+    };
     void upload(int slot, const uint8_t *bgra, int strideBytes);
     bool coversFrame(const Layer &layer) const;
+    bool parallelScale(const Layer &layer, float *tx, float *ty, float *scale) const;
     void drawQuad() const;
-    void setupTexGen() const;
+    void drawLayerQuad(const Layer &layer) const;
+    void createProgram();
 
     int m_width = -1;
     int m_height = -1;
+    int m_textureWidth = 0;
+    int m_textureHeight = 0;
     bool m_flipRows = false;
-    std::vector<GLuint> m_textures;
-    std::vector<uint64_t> m_slotContent;
-    std::vector<bool> m_slotOpaque;
-    GLuint m_background = 0;
+    std::vector<Slot> m_slots;
     GLuint m_displayList = 0;
+    GLuint m_program = 0;
     double m_maskRamp[256] = {};
     uint8_t m_rampBytes[256] = {};
     std::vector<uint8_t> m_workBuffer;
@@ -132,7 +147,8 @@ public:
 
     void uploadPicture(int slot, const uint8_t *bgra, int strideBytes = 0, uint64_t contentId = 0,
                        bool opaque = false);
-    void uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes = 0);
+    void uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes = 0,
+                        uint64_t contentId = 0);
     void uploadMasked(int slot, double progress, double softness, const uint8_t *mask, const uint8_t *bgra,
                       int maskStride = 0, int strideBytes = 0);
     // Reads the whole width x height frame from (0, 0).

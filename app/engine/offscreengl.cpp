@@ -259,14 +259,15 @@ bool OffscreenGLDrawer::resizeSurface(int a, int b)
         return false;
     if (a != m_surfaceWidth || b != m_surfaceHeight || !m_fbo) {
         destroyFramebuffer();
-        // The colour buffer is a texture created from BGRA bytes, so that
-        // the driver stores it as BGRA: the BGRA read-back is then a plain
-        // copy.
+        // The colour buffer is a texture of unsized RGBA created from BGRA
+        // bytes, so that the driver picks its own BGRA layout (a sized
+        // GL_RGBA8 gets RGBA order on Mesa): the BGRA read-back is then a
+        // plain copy, and llvmpipe draws into it with its fast paths.
         glGenTextures(1, &m_colorBuffer);
         glBindTexture(GL_TEXTURE_2D, m_colorBuffer);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, a, b, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, a, b, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
         glBindTexture(GL_TEXTURE_2D, 0);
         g_fbo.genFramebuffers(1, &m_fbo);
         g_fbo.bindFramebuffer(GL_FRAMEBUFFER, m_fbo);

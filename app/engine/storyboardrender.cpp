@@ -76,53 +76,79 @@ void StoryBoardRender::rebuildTimeline()
     m_lifeFrames = int32_t(secondsToFrames(p + 2 * t, m_format));
 }
 
+StoryBoardRender::FramePlan StoryBoardRender::plan(int f) const
+{
+    FramePlan p;
+    const int n = m_album ? int(m_album->photos.size()) : 0;
+    if (n <= 0 || m_cycleFrames <= 0 || f >= secondsToFrames(m_album->videoLength(), m_format))
+        return p;
+    const Album &album = *m_album;
+    const int K = m_cycleFrames;
+    const int g = f / K;
+    const int r = f % K;
+    const double P = double(m_format.frameRateNum) * album.photoDuration / m_format.frameRateDen;
+    const double T = double(m_format.frameRateNum) * album.transitionSpan() / m_format.frameRateDen;
+    const double L = double(m_lifeFrames > 0 ? m_lifeFrames : 1);
+    if (r < P) {
+        if (g <= n - 1) {
+            p.photo = g;
+            p.motion = interpolateMotion(album.photos[g], (T + r + 0.5) / L, album.useDynamicEffect);
+        }
+    } else if (g <= n - 2) {
+        p.photo = g;
+        p.incoming = g + 1;
+        const double span = double(m_format.frameRateNum) * album.transitionDuration / m_format.frameRateDen;
+        p.progress = span > 0 ? (r - P) / span : 1.0;
+        p.pattern = album.dissolveOnly || album.patternFiles.isEmpty() ? -1 : g % album.patternFiles.size();
+        p.motion = interpolateMotion(album.photos[g], (T + r + 0.5) / L, album.useDynamicEffect);
+        p.incomingMotion = interpolateMotion(album.photos[g + 1], (r - P + 0.5) / L, album.useDynamicEffect);
+    }
+    return p;
+}
+
+bool StoryBoardRender::sameFrame(int a, int b) const
+{
+    const FramePlan x = plan(a);
+    const FramePlan y = plan(b);
+    if (x.photo != y.photo || x.incoming != y.incoming || !(x.motion == y.motion))
+        return false;
+    if (x.incoming < 0)
+        return true;
+    // A dissolve draws the incoming photo with an alpha byte; a wipe's ramp
+    // follows the progress itself.
+    const bool sameProgress =
+        x.pattern < 0 ? int(x.progress * 255.0) == int(y.progress * 255.0) : x.progress == y.progress;
+    return x.pattern == y.pattern && sameProgress && x.incomingMotion == y.incomingMotion;
+}
+
 bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
 {
     if (seekAudioFlag)
         seekAudio(f);
     drawer->beginFrame();
-    const int n = m_album ? int(m_album->photos.size()) : 0;
-    if (n > 0 && f < secondsToFrames(m_album->videoLength(), m_format) && m_cycleFrames > 0) {
-        const Album &album = *m_album;
-        const int K = m_cycleFrames;
-        const int g = f / K;
-        const int r = f % K;
-        const double P = double(m_format.frameRateNum) * album.photoDuration / m_format.frameRateDen;
-        const double T = double(m_format.frameRateNum) * album.transitionSpan() / m_format.frameRateDen;
-        const double L = double(m_lifeFrames > 0 ? m_lifeFrames : 1);
-        if (r < P) {
-            if (g <= n - 1) {
-                const ImageInfo &photo = album.photos[g];
-                const Picture *pic = photoPicture(photo);
-                drawer->uploadPicture(0, pic->data[0], pic->linesize[0], pic->serial, true);
-                const MotionSample s = interpolateMotion(photo, (T + r + 0.5) / L, album.useDynamicEffect);
-                drawer->drawLayer(0, photo.orientationCode, &s);
-            }
-        } else if (g <= n - 2) {
-            const ImageInfo &photo = album.photos[g];
-            const ImageInfo &nextPhoto = album.photos[g + 1];
-            const Picture *pic = photoPicture(photo);
-            drawer->uploadPicture(0, pic->data[0], pic->linesize[0], pic->serial, true);
+    const FramePlan p = plan(f);
+    if (p.photo >= 0) {
+        const ImageInfo &photo = m_album->photos[p.photo];
+        const Picture *pic = photoPicture(photo);
+        drawer->uploadPicture(0, pic->data[0], pic->linesize[0], pic->serial, true);
+        if (p.incoming >= 0) {
+            const ImageInfo &nextPhoto = m_album->photos[p.incoming];
             const Picture *next = photoPicture(nextPhoto);
-            const double span =
-                double(m_format.frameRateNum) * album.transitionDuration / m_format.frameRateDen;
-            const double E = span > 0 ? (r - P) / span : 1.0;
-            if (album.dissolveOnly || album.patternFiles.isEmpty()) {
-                drawer->uploadDissolve(1, E, next->data[0], next->linesize[0]);
+            if (p.pattern < 0) {
+                drawer->uploadDissolve(1, p.progress, next->data[0], next->linesize[0], next->serial);
             } else {
-                const QString &patternPath = album.patternFiles[g % album.patternFiles.size()];
-                const Picture *mask = patternPicture(patternPath);
-                drawer->uploadMasked(1, 1.0 - E, 0.1, mask->data[0], next->data[0], mask->linesize[0],
-                                     next->linesize[0]);
+                const Picture *mask = patternPicture(m_album->patternFiles[p.pattern]);
+                drawer->uploadMasked(1, 1.0 - p.progress, 0.1, mask->data[0], next->data[0],
+                                     mask->linesize[0], next->linesize[0]);
             }
-            const MotionSample s0 = interpolateMotion(photo, (T + r + 0.5) / L, album.useDynamicEffect);
-            drawer->drawLayer(0, photo.orientationCode, &s0);
-            const MotionSample s1 = interpolateMotion(nextPhoto, (r - P + 0.5) / L, album.useDynamicEffect);
-            drawer->drawLayer(1, nextPhoto.orientationCode, &s1);
         }
+        drawer->drawLayer(0, photo.orientationCode, &p.motion);
+        if (p.incoming >= 0)
+            drawer->drawLayer(1, m_album->photos[p.incoming].orientationCode, &p.incomingMotion);
     }
     const bool result = drawer->endFrame();
     // The photo after the visible ones decodes while these frames render.
+    const int n = m_album ? int(m_album->photos.size()) : 0;
     if (n > 0 && m_cycleFrames > 0) {
         const int next = f / m_cycleFrames + 1;
         if (next < n)

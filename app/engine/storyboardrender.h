@@ -52,6 +52,10 @@ public:
     // Composes frame f on the drawer; returns what the drawer's endFrame
     // returns.
     bool renderFrame(int frame, bool seekAudioFlag, GLDrawer *drawer);
+    // Whether frames a and b show the very same picture (a photo without
+    // the dynamic effect stays the same for its whole display time): the
+    // writer then encodes the frame it has instead of rendering it again.
+    bool sameFrame(int a, int b) const;
 
     const Picture *photoPicture(const ImageInfo &info);
     const Picture *patternPicture(const QString &path);
@@ -80,6 +84,19 @@ protected:
     void run() override;
 
 private:
+    // What frame f shows: the photo (and, during a transition, the incoming
+    // one with the dissolve or the pattern wipe at its progress) and where
+    // each stands in its pan-and-zoom. Photo indices are -1 when absent.
+    struct FramePlan {
+        int photo = -1;
+        int incoming = -1;
+        int pattern = -1; // index into patternFiles; -1 dissolves
+        double progress = 0.0;
+        MotionSample motion;
+        MotionSample incomingMotion;
+    };
+    FramePlan plan(int frame) const;
+
     using Cache = std::map<QString, std::unique_ptr<Picture>>;
     // The picture a new entry of the cache fills: the least recently used
     // one (taken out of the cache) when it is full, else a new one; null

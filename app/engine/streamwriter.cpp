@@ -7,7 +7,9 @@ extern "C" {
 }
 
 #include <QLoggingCategory>
+#include <QThread>
 
+#include <algorithm>
 #include <cstring>
 
 Q_LOGGING_CATEGORY(lcWriter, "sorvel.streamwriter")
@@ -78,10 +80,12 @@ void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
     int num = 0, den = 0;
     av_reduce(&num, &den, int64_t(p.aspectNum) * p.dstHeight, int64_t(p.aspectDen) * p.dstWidth, 255);
     c->sample_aspect_ratio = AVRational{num, den};
-    // Encoder threads: SORVEL_ENCODER_THREADS (0 = one per core), default 1.
+    // Slice threads: one core is left to rendering, the encoder takes the
+    // others (one on a two-core machine). SORVEL_ENCODER_THREADS overrides
+    // it (0 = one per core).
     c->thread_count = qEnvironmentVariableIsSet("SORVEL_ENCODER_THREADS")
                           ? qEnvironmentVariableIntValue("SORVEL_ENCODER_THREADS")
-                          : 1;
+                          : std::max(1, QThread::idealThreadCount() - 1);
     c->thread_type = FF_THREAD_SLICE;
 }
 
@@ -170,13 +174,10 @@ bool StreamWriter::openVideo()
             return fail(QStringLiteral("Cannot set up the picture conversion"), 0);
     }
     m_frameBytes = av_image_get_buffer_size(AV_PIX_FMT_YUV420P, m_video.dstWidth, m_video.dstHeight, 32);
-    // Encoder input pictures come from a pool: a picture the encoder still
-    // holds is never overwritten, and none is allocated per frame once the
-    // pool has its few buffers.
     m_framePool.reset(av_buffer_pool_init(size_t(m_frameBytes) + 64, nullptr));
-    m_videoFrame.reset(av_frame_alloc());
-    if (!m_framePool || !m_videoFrame)
+    if (!m_framePool)
         return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
+    m_sampleAspect = c->sample_aspect_ratio;
     return true;
 }
 
@@ -252,19 +253,29 @@ bool StreamWriter::writeVideo(const uint8_t *pixels, int strideBytes)
 {
     if (!hasVideo() || !m_videoCodec)
         return false;
-    if (failed())
-        return false;
-    AVFrame *f = m_videoFrame.get();
-    av_frame_unref(f);
+    return encodeVideo(convertVideo(pixels, strideBytes));
+}
+
+av::Frame StreamWriter::convertVideo(const uint8_t *pixels, int strideBytes)
+{
+    if (!hasVideo() || !m_framePool)
+        return av::Frame();
+    // Encoder input pictures come from the pool: a picture the encoder
+    // still holds is never overwritten, and none is allocated per frame
+    // once the pool has its few buffers.
+    av::Frame frame(av_frame_alloc());
+    if (!frame)
+        return frame;
+    AVFrame *f = frame.get();
     f->buf[0] = av_buffer_pool_get(m_framePool.get());
     if (!f->buf[0])
-        return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
+        return av::Frame();
     av_image_fill_arrays(f->data, f->linesize, f->buf[0]->data, AV_PIX_FMT_YUV420P, m_video.dstWidth,
                          m_video.dstHeight, 32);
     f->format = AV_PIX_FMT_YUV420P;
     f->width = m_video.dstWidth;
     f->height = m_video.dstHeight;
-    f->sample_aspect_ratio = m_videoCodec->sample_aspect_ratio;
+    f->sample_aspect_ratio = m_sampleAspect;
     if (m_useConverter) {
         m_converter.convert(pixels, strideBytes > 0 ? strideBytes : m_video.srcWidth * 4, f->data,
                             f->linesize);
@@ -280,8 +291,19 @@ bool StreamWriter::writeVideo(const uint8_t *pixels, int strideBytes)
         av_image_copy(f->data, f->linesize, src, srcStride, AV_PIX_FMT_YUV420P, m_video.dstWidth,
                       m_video.dstHeight);
     }
-    f->pts = m_videoFrames++;
-    const int rc = avcodec_send_frame(m_videoCodec.get(), f);
+    return frame;
+}
+
+bool StreamWriter::encodeVideo(av::Frame frame)
+{
+    if (!hasVideo() || !m_videoCodec)
+        return false;
+    if (failed())
+        return false;
+    if (!frame)
+        return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
+    frame->pts = m_videoFrames++;
+    const int rc = avcodec_send_frame(m_videoCodec.get(), frame.get());
     if (rc < 0)
         return fail(QStringLiteral("Video encoding failed"), rc);
     return drain(m_videoCodec.get(), m_videoStream);
@@ -407,7 +429,6 @@ void StreamWriter::close()
     m_videoStream = nullptr;
     m_audioStream = nullptr;
     m_packet.reset();
-    m_videoFrame.reset();
     m_audioFrame.reset();
     m_scaler.reset();
     m_useConverter = false;

@@ -61,6 +61,13 @@ public:
     bool open(const QString &path, const VideoStreamParams &video, const AudioStreamParams &audio);
     // Encodes one source picture (srcWidth x srcHeight, srcPixelFormat).
     bool writeVideo(const uint8_t *pixels, int strideBytes);
+    // writeVideo in two halves, so that the conversion can run on another
+    // thread than the encoding: convertVideo turns a source picture into an
+    // encoder input frame (null when out of memory, or without video); it
+    // runs one call at a time, beside encodeVideo. encodeVideo encodes the
+    // frames in the order given.
+    av::Frame convertVideo(const uint8_t *pixels, int strideBytes);
+    bool encodeVideo(av::Frame frame);
     // Queues PCM and encodes every complete audio frame.
     bool writeAudio(const uint8_t *bytes, int count);
     // Ends the streams: pads the last audio frame with silence, drains the
@@ -98,7 +105,7 @@ private:
     av::CodecContext m_audioCodec;
     AVStream *m_audioStream = nullptr;
     av::Packet m_packet;
-    av::Frame m_videoFrame;
+    AVRational m_sampleAspect = {0, 1};
     av::Frame m_audioFrame;
     av::Sws m_scaler;
     BgraToYuv420 m_converter;

@@ -4,6 +4,15 @@
 #include <cmath>
 #include <cstring>
 
+// The loops are written for the compiler's vectoriser; on x86-64 they are
+// built twice, for AVX2 and for the baseline, and the processor picks one
+// when the program loads.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__SANITIZE_ADDRESS__)
+#define SORVEL_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define SORVEL_VECTOR_CLONES
+#endif
+
 bool BgraToYuv420::setup(int width, int srcHeight, int dstHeight)
 {
     if (width <= 0 || srcHeight <= 0 || dstHeight <= 0 || (width & 1) || (dstHeight & 1))
@@ -38,7 +47,8 @@ bool BgraToYuv420::setup(int width, int srcHeight, int dstHeight)
     return true;
 }
 
-void BgraToYuv420::blendRow(const uint8_t *bgra, int srcStride, int row, uint8_t *out) const
+SORVEL_VECTOR_CLONES void BgraToYuv420::blendRow(const uint8_t *bgra, int srcStride, int row,
+                                                 uint8_t *out) const
 {
     const int n = m_width * 4;
     const uint8_t *a = bgra + size_t(srcStride) * size_t(m_row0[size_t(row)]);
@@ -53,8 +63,8 @@ void BgraToYuv420::blendRow(const uint8_t *bgra, int srcStride, int row, uint8_t
         out[i] = uint8_t((a[i] * w0 + b[i] * w1 + 128) >> 8);
 }
 
-void BgraToYuv420::convert(const uint8_t *bgra, int srcStride, uint8_t *const dst[3],
-                           const int dstStride[3]) const
+SORVEL_VECTOR_CLONES void BgraToYuv420::convert(const uint8_t *bgra, int srcStride, uint8_t *const dst[3],
+                                                const int dstStride[3]) const
 {
     const int W = m_width;
     uint8_t *top = m_rows.data();

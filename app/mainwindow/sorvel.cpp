@@ -1,16 +1,19 @@
 #include "mainwindow/sorvel.h"
 
 #include <QAction>
-#include <QCursor>
 #include <QDir>
 #include <QFileInfo>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QUrl>
 
 #include "album/appsettings.h"
+#include "audioedit/adjustaudioorder.h"
+#include "engine/avplayer.h"
 #include "engine/storyboardrender.h"
 #include "kybase/ky.h"
 #include "kybase/kyapplication.h"
@@ -86,6 +89,10 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
     m_videoStandard = tvStandardName(standard);
     m_format = OutputFormat::forStandard(standard);
     m_storyboard->setFormat(m_format);
+    ui->avPlayer->setStoryboard(m_storyboard.get());
+    ui->avPlayer->setBackdrop(QColor(0x1b, 0x1e, 0x24)); // the preview area's colour
+    ui->avPlayer->init(m_format);
+    connect(ui->avPlayer, &AVPlayer::soundUnavailable, this, &Sorvel::noteSoundUnavailable);
     m_gettingStartPicture = QPixmap(StripSupport::skinFile(QStringLiteral("gettingstart.png")));
     ui->previewFrame->setStyleSheet(QStringLiteral("#previewFrame { background-color: #1b1e24; }"));
     // The picture follows the preview area's size; the label's own size
@@ -112,6 +119,9 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
     buildMenus();
     widgetFrame()->resize(1280, 800);
     widgetFrame()->setMinimumSize(1000, 680);
+    setupTransportKeys();
+    if (!ui->avPlayer->soundAvailable())
+        noteSoundUnavailable(ui->avPlayer->soundError());
 
     // 7. Time code, the after-making menu, play button, control states.
     ui->timeCode->setText(QStringLiteral("00:00:00 / 00:00:00"));
@@ -145,6 +155,7 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
 Sorvel::~Sorvel()
 {
     on_pause_clicked();
+    ui->avPlayer->setStoryboard(nullptr);
     delete m_mediaInfo;
     m_mediaInfo = nullptr;
     m_storyboard.reset();
@@ -165,13 +176,15 @@ void Sorvel::setIcons()
     ui->restore->setIcon(themeIcon({"document-revert", "edit-undo"}));
     ui->moveLeft->setIcon(themeIcon({"go-previous"}));
     ui->moveRight->setIcon(themeIcon({"go-next"}));
-    ui->previous->setIcon(themeIcon({"media-skip-backward"}));
-    ui->play->setIcon(themeIcon({"media-playback-start"}));
-    ui->pause->setIcon(themeIcon({"media-playback-pause"}));
-    ui->stop->setIcon(themeIcon({"media-playback-stop"}));
-    ui->next->setIcon(themeIcon({"media-skip-forward"}));
-    ui->mute->setIcon(themeIcon({"audio-volume-high"}));
-    ui->unmute->setIcon(themeIcon({"audio-volume-muted"}));
+    // The transport in the crisp symbolic style of media players, with a
+    // disabled look that reads as disabled.
+    ui->previous->setIcon(Ky::symbolicThemeIcon(QStringLiteral("media-skip-backward")));
+    ui->play->setIcon(Ky::symbolicThemeIcon(QStringLiteral("media-playback-start")));
+    ui->pause->setIcon(Ky::symbolicThemeIcon(QStringLiteral("media-playback-pause")));
+    ui->stop->setIcon(Ky::symbolicThemeIcon(QStringLiteral("media-playback-stop")));
+    ui->next->setIcon(Ky::symbolicThemeIcon(QStringLiteral("media-skip-forward")));
+    ui->mute->setIcon(Ky::symbolicThemeIcon(QStringLiteral("audio-volume-high")));
+    ui->unmute->setIcon(Ky::symbolicThemeIcon(QStringLiteral("audio-volume-muted")));
     ui->burn->setIcon(themeIcon({"media-optical-burn", "media-optical"}));
     ui->adjustOrder->setIcon(themeIcon({"audio-x-generic"}));
     ui->syncAlbum->setIcon(themeIcon({"emblem-synchronizing", "view-refresh"}));
@@ -280,7 +293,7 @@ void Sorvel::connectSignals()
     connect(audios, &QListWidget::itemClicked, this, &Sorvel::on_audioListWidget_item_clicked);
     connect(photos, &PhotoListWidget::contextMenu, this, &Sorvel::on_photoListContextMenu);
     connect(audios, &AudioListWidget::contextMenu, this, &Sorvel::on_audioListContextMenu);
-    connect(audios, &AudioListWidget::editRequested, this, [this](int) { on_adjustOrder_clicked(); });
+    connect(audios, &AudioListWidget::editRequested, this, &Sorvel::openAudioEditor);
 
     connect(ui->actionImport_Picture, &QAction::triggered, this, &Sorvel::on_importPicture_clicked);
     connect(ui->actionImport_Picture_Directory, &QAction::triggered, this,
@@ -320,6 +333,9 @@ void Sorvel::connectSignals()
     connect(ui->position, &QSlider::actionTriggered, this, &Sorvel::on_sliderPositionAction_triggered);
     connect(ui->position, &QSlider::valueChanged, this, &Sorvel::on_sliderPosition_changed);
     connect(ui->volume, &QSlider::actionTriggered, this, &Sorvel::on_volumePositionAction_triggered);
+    connect(ui->volume, &QSlider::valueChanged, ui->avPlayer, &AVPlayer::setVolume);
+    Ky::trackSliderClicks(ui->volume);
+    Ky::trackSliderClicks(ui->position);
     connect(m_previewTimer, &QTimer::timeout, this, &Sorvel::updateProgress);
     for (QListWidget *strip : {static_cast<QListWidget *>(photos), static_cast<QListWidget *>(audios)}) {
         connect(strip->model(), &QAbstractItemModel::rowsRemoved, this, &Sorvel::changeScrollRange);
@@ -369,11 +385,12 @@ void Sorvel::onStoryBoardDataChanged()
     m_autoRotateAllMenuAction->setEnabled(ui->actionAuto_Rotate_All_Phtotes->isEnabled());
 
     if (m_album->isEmpty()) {
+        ui->avPlayer->clearView();
         ui->avPlayer->hide();
         ui->gettingStart->show();
         m_currentFrame = 0;
         ui->timeCode->setText(QStringLiteral("00:00:00 / 00:00:00"));
-    } else if (previewAvailable()) {
+    } else {
         ui->gettingStart->hide();
         ui->avPlayer->show();
     }
@@ -872,10 +889,20 @@ void Sorvel::on_sync_clicked()
 
 void Sorvel::on_adjustOrder_clicked()
 {
-    // The audio editor opens here once it exists; until then "Edit Audio"
-    // stays disabled.
-    if (!audioEditorAvailable())
+    openAudioEditor(qMax(0, ui->audioListWidget->currentRow()));
+}
+
+void Sorvel::openAudioEditor(int row)
+{
+    on_pause_clicked();
+    AdjustAudioOrder dialog(m_album->audios, widgetFrame());
+    dialog.setCurrentRow(row);
+    if (dialog.exec() != QDialog::Accepted)
         return;
+    // The strip publishes the list: the album, the lengths and the preview
+    // follow.
+    ui->audioListWidget->setAudioList(dialog.audioList());
+    reseek();
 }
 
 // ---------------------------------------------------------------------------
@@ -1025,8 +1052,23 @@ void Sorvel::retranslate()
 }
 
 // ---------------------------------------------------------------------------
-// Preview transport. Without a player the window keeps the play position
-// itself; the player takes it over once it exists.
+// Preview transport. The player holds the play position; the window's
+// current frame follows it.
+
+AVPlayer *Sorvel::player() const
+{
+    return ui->avPlayer;
+}
+
+void Sorvel::showInsteadOf(QWidget *shown, QWidget *hidden)
+{
+    // The focus moves to the shown button before the other one hides: a
+    // focused button that hides hands the focus on along the chain, and a
+    // strip that receives it makes its first row current, which seeks.
+    shown->show();
+    shown->setFocus();
+    hidden->hide();
+}
 
 QString Sorvel::frameTimeText(qint64 frames) const
 {
@@ -1059,7 +1101,7 @@ void Sorvel::refreshControls()
          std::initializer_list<QWidget *>{ui->spinBox, ui->spinBox_2, ui->checkBox,
                                           ui->checkBoxUseDynamicZoom, ui->checkBox_2, ui->checkBox_3})
         w->setEnabled(!playing);
-    ui->adjustOrder->setEnabled(!playing && audioEditorAvailable());
+    ui->adjustOrder->setEnabled(!playing);
     ui->radioButton->setEnabled(!playing && ui->checkBox->isChecked());
     ui->radioButton_2->setEnabled(!playing && ui->checkBox->isChecked() && !m_album->patternFiles.isEmpty());
     ui->syncAlbum->setEnabled(!playing && hasPhotos && !m_album->audios.isEmpty());
@@ -1068,8 +1110,9 @@ void Sorvel::refreshControls()
 void Sorvel::seekTo(int frame)
 {
     on_pause_clicked();
-    const int total = m_storyboard->totalFrames();
-    m_currentFrame = qMax(0, qMin(frame, total - 1));
+    // An empty timeline asks for frame -1: the player shows nothing then.
+    ui->avPlayer->showFrame(qMin(frame, m_storyboard->totalFrames() - 1));
+    m_currentFrame = ui->avPlayer->position();
     updateProgress();
 }
 
@@ -1080,20 +1123,37 @@ void Sorvel::reseek()
 
 void Sorvel::on_play_clicked()
 {
-    // Playback starts here once the preview player exists.
+    if (m_playState == 1 || m_album->photos.isEmpty() || m_currentFrame >= m_storyboard->totalFrames())
+        return;
+    AVPlayer *player = ui->avPlayer;
+    // The sound is positioned at the shown frame, then the audio thread and
+    // the player start.
+    m_storyboard->renderFrame(player->position(), true, player);
+    m_storyboard->startPrefetch();
+    player->startPlayback();
+    ui->position->setTracking(false);
+    m_previewTimer->start(40);
+    m_playState = 1;
+    // Pause takes the focus before the settings are disabled: a disabled
+    // control with the focus would hand it along the chain to a strip.
+    ui->pause->setEnabled(true);
+    showInsteadOf(ui->pause, ui->play);
+    refreshControls();
 }
 
 void Sorvel::on_pause_clicked()
 {
     if (m_playState != 1)
         return;
+    ui->avPlayer->stopPlayback();
+    m_storyboard->stopPrefetch();
+    m_storyboard->wait();
+    m_currentFrame = ui->avPlayer->position();
     m_previewTimer->stop();
     ui->position->setTracking(true);
     m_playState = 2;
     refreshControls();
-    ui->pause->hide();
-    ui->play->show();
-    ui->play->setFocus();
+    showInsteadOf(ui->play, ui->pause);
 }
 
 void Sorvel::on_stop_clicked()
@@ -1123,26 +1183,25 @@ void Sorvel::on_next_clicked()
 
 void Sorvel::on_mute_clicked()
 {
+    ui->avPlayer->setVolume(0);
     ui->volume->setEnabled(false);
-    ui->mute->hide();
-    ui->unmute->show();
-    ui->unmute->setFocus();
+    showInsteadOf(ui->unmute, ui->mute);
 }
 
 void Sorvel::on_unmute_clicked()
 {
+    ui->avPlayer->setVolume(ui->volume->value());
     ui->volume->setEnabled(true);
-    ui->unmute->hide();
-    ui->mute->show();
-    ui->mute->setFocus();
+    showInsteadOf(ui->mute, ui->unmute);
 }
 
 void Sorvel::on_volumePositionAction_triggered()
 {
-    QSlider *slider = ui->volume;
-    const int x = QCursor::pos().x() - slider->mapToGlobal(QPoint(0, 0)).x();
-    if (slider->width() > 0)
-        slider->setValue(x * 100 / slider->width());
+    // A click on the groove puts the handle under the pointer; the page
+    // keys keep paging.
+    const int value = Ky::clickedSliderValue(ui->volume, 100);
+    if (value >= 0)
+        ui->volume->setSliderPosition(value);
 }
 
 void Sorvel::on_sliderPosition_presssed()
@@ -1159,10 +1218,9 @@ void Sorvel::on_sliderPosition_released()
 
 void Sorvel::on_sliderPositionAction_triggered()
 {
-    QSlider *slider = ui->position;
-    const int x = QCursor::pos().x() - slider->mapToGlobal(QPoint(0, 0)).x();
-    if (slider->width() > 0 && !m_sliderHeld)
-        slider->setValue(int(qint64(x) * m_storyboard->totalFrames() / slider->width()));
+    const int value = Ky::clickedSliderValue(ui->position, m_storyboard->totalFrames());
+    if (value >= 0 && !m_sliderHeld)
+        ui->position->setSliderPosition(value);
 }
 
 qint64 Sorvel::audioStripFrames() const
@@ -1212,6 +1270,8 @@ void Sorvel::changeScrollRange()
 void Sorvel::updateProgress()
 {
     const int total = m_storyboard->totalFrames();
+    if (m_playState == 1)
+        m_currentFrame = ui->avPlayer->position();
     {
         const QSignalBlocker blocker(ui->position);
         if (total > 0) {
@@ -1228,6 +1288,55 @@ void Sorvel::updateProgress()
     if (m_playState == 1 && m_currentFrame >= total)
         on_stop_clicked();
     refreshControls();
+}
+
+void Sorvel::setupTransportKeys()
+{
+    // The preview area takes the keyboard focus when clicked, so the keys
+    // below reach the window from it (a focused button, slider, strip or
+    // field keeps its own use of them).
+    ui->previewFrame->setFocusPolicy(Qt::StrongFocus);
+    ui->avPlayer->setFocusPolicy(Qt::StrongFocus);
+    ui->previewFrame->setFocus();
+}
+
+void Sorvel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        KyMainWindow::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+        if (m_playState == 1)
+            on_pause_clicked();
+        else if (ui->play->isEnabled())
+            on_play_clicked();
+        break;
+    case Qt::Key_Home:
+        on_stop_clicked();
+        break;
+    case Qt::Key_Left:
+        on_previous_clicked();
+        break;
+    case Qt::Key_Right:
+        on_next_clicked();
+        break;
+    default:
+        KyMainWindow::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void Sorvel::noteSoundUnavailable(const QString &reason)
+{
+    if (m_soundNoteShown)
+        return;
+    m_soundNoteShown = true;
+    widgetFrame()->statusBar()->showMessage(
+        tr("Sound is not available (%1); the preview plays without sound.")
+            .arg(reason.endsWith(QLatin1Char('.')) ? reason.chopped(1) : reason));
 }
 
 bool Sorvel::eventFilter(QObject *watched, QEvent *event)

@@ -12,6 +12,7 @@
 #include "album/dvdchoices.h"
 #include "kybase/kymainwindow.h"
 
+class AVPlayer;
 class MediaInfoWidget;
 class QAction;
 class QMenu;
@@ -50,6 +51,10 @@ public:
     int activeStrip() const { return m_activeStrip; }
     int playState() const { return m_playState; }
     int currentFrame() const { return m_currentFrame; }
+    // The preview player (re-initialise it with init() when the render
+    // format changes, as after "Create DVD").
+    AVPlayer *player() const;
+    StoryBoardRender *storyboard() const { return m_storyboard.get(); }
     // The estimated DVD size in bytes shown on the capacity bar.
     quint64 estimatedDvdSize() const;
 
@@ -137,6 +142,9 @@ public Q_SLOTS:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Space plays and pauses, Home goes back to the start, Left and Right
+    // step through the strip's rows (as previous and next).
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildMenus();
@@ -158,11 +166,17 @@ private:
     qint64 audioStripFrames() const;
     // Whether the dialogs that plug into the window exist yet.
     bool dvdDialogAvailable() const { return false; }
-    bool audioEditorAvailable() const { return false; }
     bool preferencesAvailable() const { return false; }
-    // Whether the preview player exists; until then the getting-started
-    // picture stays in the preview area.
-    bool previewAvailable() const { return false; }
+    // Opens "Edit Audio" on a copy of the clips with the given row current;
+    // on OK the audio strip takes the edited list.
+    void openAudioEditor(int row);
+    // Space, Home, Left and Right drive the transport.
+    void setupTransportKeys();
+    // Shows one of a pair of buttons (play / pause, mute / unmute) with the
+    // focus, and hides the other.
+    void showInsteadOf(QWidget *shown, QWidget *hidden);
+    // Says once in the status line that the preview has no sound.
+    void noteSoundUnavailable(const QString &reason);
 
     std::unique_ptr<Ui::SorvelClass> ui;
     int m_playState = 0;
@@ -178,6 +192,7 @@ private:
     double m_stripFollowScale = 1.0;
     int m_currentFrame = 0;
     bool m_sliderHeld = false;
+    bool m_soundNoteShown = false;
     QString m_videoStandard;
     QPixmap m_gettingStartPicture;
     // The DVD choices behind the size estimate until the DVD settings

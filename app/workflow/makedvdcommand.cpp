@@ -150,6 +150,7 @@ int runMakeDvdCommand(const QStringList &arguments)
     Album album;
     InfoParser photoParser(&inputs.photos, true);
     InfoParser audioParser(&inputs.audios, false);
+    photoParser.setThumbnails(false); // nothing shows them
     if (!o.quiet && !inputs.photos.isEmpty())
         printErr(QStringLiteral("Importing %1 photos and %2 audio files...\n")
                      .arg(inputs.photos.size())

@@ -118,6 +118,32 @@ QPixmap scaleBorderImage(const QPixmap &pixmap, const QSize &size, int left, int
     return out;
 }
 
+QIcon withFadedDisabled(const QIcon &source)
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32}) {
+        const QPixmap normal = source.pixmap(size, size);
+        if (normal.isNull())
+            continue;
+        QPixmap faded(normal.size());
+        faded.setDevicePixelRatio(normal.devicePixelRatio());
+        faded.fill(Qt::transparent);
+        QPainter painter(&faded);
+        painter.setOpacity(0.35);
+        painter.drawPixmap(0, 0, normal);
+        painter.end();
+        icon.addPixmap(normal, QIcon::Normal);
+        icon.addPixmap(faded, QIcon::Disabled);
+    }
+    return icon;
+}
+
+QIcon symbolicThemeIcon(const QString &name)
+{
+    const QIcon symbolic = QIcon::fromTheme(name + QStringLiteral("-symbolic"));
+    return withFadedDisabled(symbolic.isNull() ? QIcon::fromTheme(name) : symbolic);
+}
+
 bool loadSkin(const QString &skinDir)
 {
     const QDir dir(skinDir);

@@ -116,6 +116,42 @@ private slots:
         }
     }
 
+    void motionKinds_data()
+    {
+        QTest::addColumn<MotionKey>("key");
+        QTest::addColumn<QString>("expected");
+        // Kind 1 turns the layer about an axis, seen in perspective.
+        QTest::newRow("half turn about z") << MotionKey{1, {180.f, 0.f, 0.f, 1.f}} << "YBGR";
+        QTest::newRow("half turn about y") << MotionKey{1, {180.f, 0.f, 1.f, 0.f}} << "GRYB";
+        // Kind 0 moves it; any other kind applies nothing (and logs).
+        QTest::newRow("moved toward the viewer") << MotionKey{0, {0.f, 0.f, 60.f, 0.f}} << "RGBY";
+        QTest::newRow("unknown kind") << MotionKey{5, {180.f, 0.f, 0.f, 1.f}} << "RGBY";
+    }
+
+    void motionKinds()
+    {
+        QFETCH(MotionKey, key);
+        QFETCH(QString, expected);
+        Album album(QString{});
+        album.useDynamicEffect = true;
+        ImageInfo photo = photoInfo(savePhoto(quadrantImage(), QStringLiteral("kinds.png")));
+        photo.motionStart = photo.motionEnd = key;
+        album.photos.append(photo);
+        if (key.kind > 1)
+            QTest::ignoreMessage(QtWarningMsg, "Don't know what kind FX it is!");
+        const QImage frame = renderAlbum(album, 0);
+        const QPoint points[4] = {{180, 135}, {540, 135}, {180, 405}, {540, 405}};
+        const QString colours = QStringLiteral("RGBY");
+        const QColor palette[4] = {QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255),
+                                   QColor(255, 255, 0)};
+        for (int i = 0; i < 4; ++i) {
+            const QColor want = palette[colours.indexOf(expected[i])];
+            const QColor got = frame.pixelColor(points[i]);
+            QVERIFY2(near(got, want, 8),
+                     qPrintable(QStringLiteral("quadrant %1: got %2").arg(i).arg(got.name())));
+        }
+    }
+
     void dissolveHalfway()
     {
         Album album(QString{});

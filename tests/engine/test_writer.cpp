@@ -75,6 +75,7 @@ private:
         QString error;
         QList<int> progress;
         int framesAtEnd = -1;
+        int framesRendered = -1;
         int totalFrames = 0;
         QString video, audio;
     };
@@ -110,6 +111,7 @@ private:
         connect(&writer, &AVWriterManager::compileEnd, &loop, [&] {
             run.finished = true;
             run.framesAtEnd = writer.framesWritten();
+            run.framesRendered = writer.framesRendered();
             loop.quit();
         });
         connect(&writer, &AVWriterManager::failed, &loop, [&](const QString &m) {
@@ -218,6 +220,29 @@ private slots:
         QVERIFY(QDir(qEnvironmentVariable("SORVEL_APPDIR") + QStringLiteral("/pattern"))
                     .entryList({QStringLiteral("*.wpt")})
                     .size() >= 16);
+    }
+
+    void stillPhotosAreRenderedOnce()
+    {
+        // Without the dynamic effect and transitions every frame of a photo
+        // is the same picture: rendered once, encoded for each frame.
+        Album album = makeAlbum(3, false);
+        album.useDynamicEffect = false;
+        album.useTransition = false;
+        const Run run = write(QStringLiteral("still"), TvStandard::Pal, 2, 6000000, 192000, album);
+        checkFiles(run, 720, 576, AVRational{25, 1}, AVRational{16, 15}, 2);
+        QCOMPARE(run.totalFrames, 75);
+        QCOMPARE(run.framesRendered, 3);
+        // With transitions, a dissolve's frames differ: all rendered.
+        album.useTransition = true;
+        album.dissolveOnly = true;
+        const Run dissolving =
+            write(QStringLiteral("dissolving"), TvStandard::Pal, 2, 6000000, 192000, album);
+        QVERIFY2(dissolving.finished, qPrintable(dissolving.error));
+        const int transitionFrames = dissolving.totalFrames - 75;
+        QVERIFY(transitionFrames > 0);
+        QCOMPARE(dissolving.framesRendered, 3 + transitionFrames);
+        multiplexAndAuthor(run, TvStandard::Pal);
     }
 
     void palStereoAtFullRate()

@@ -97,6 +97,18 @@ void TestProbe::exifOrientationOnRealFiles()
         QCOMPARE(info.exifText[7], QStringLiteral("F2.8"));
         QVERIFY(info.exifText[2].isEmpty());
         QCOMPARE(info.fileSize, QFileInfo(path).size());
+        // The header alone gives the same record, without thumbnails.
+        ImageInfo header;
+        QVERIFY(probeImageHeader(header, path));
+        QCOMPARE(header.width, info.width);
+        QCOMPARE(header.height, info.height);
+        QCOMPARE(header.depth, info.depth);
+        QCOMPARE(header.exifRotation, info.exifRotation);
+        QCOMPARE(header.exifMirror, info.exifMirror);
+        QCOMPARE(header.exifFlip, info.exifFlip);
+        QVERIFY(header.exifText == info.exifText);
+        QCOMPARE(header.fileSize, info.fileSize);
+        QVERIFY(header.thumbnail.isNull() && header.thumbnailTurned.isNull());
     }
 }
 
@@ -219,6 +231,7 @@ void TestProbe::rejectsUndecodableAndHostileImages()
     f.write("this is a text file, not a photo\n");
     f.close();
     QVERIFY(!probeImage(info, text));
+    QVERIFY(!probeImageHeader(info, text));
 
     // A truncated JPEG whose header promises a picture.
     const QString cut = m_dir + QStringLiteral("/cut.jpg");
@@ -254,7 +267,9 @@ void TestProbe::rejectsUndecodableAndHostileImages()
     h.close();
     ImageInfo hugeInfo;
     QVERIFY(!probeImage(hugeInfo, huge));
+    QVERIFY(!probeImageHeader(hugeInfo, huge));
     QVERIFY(!probeImage(hugeInfo, m_dir + QStringLiteral("/missing.png")));
+    QVERIFY(!probeImageHeader(hugeInfo, m_dir + QStringLiteral("/missing.png")));
 }
 
 void TestProbe::audioContainers_data()

@@ -11,6 +11,7 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <QtEndian>
 
 #include "testsupport.h"
@@ -188,6 +189,14 @@ inline std::vector<double> secondTones(const Pcm &pcm, int64_t begin, int second
         tones.push_back(frequency(pcm, from, to, channel));
     }
     return tones;
+}
+
+// Whether the widget has its window's keyboard focus (the one it gets when
+// the window is active; other test programs may share the display and own
+// the active window).
+inline bool hasFocus(const QWidget *widget)
+{
+    return widget && widget->window()->focusWidget() == widget;
 }
 
 // Runs one test function of this program in a child process with extra

@@ -91,11 +91,13 @@ void TestTrimmedDvd::dvdPlaysTheTrimmedSpan()
     const QString vob = m_dir + QStringLiteral("/title.vob");
     QVERIFY(DvdCheck::extractTitleVobs(controller.outputPath(), 1, vob));
     const QString raw = m_dir + QStringLiteral("/dvd-audio.raw");
-    QVERIFY(TestSupport::ffmpeg({QStringLiteral("-i"), vob, QStringLiteral("-map"), QStringLiteral("0:a:0"),
-                                 QStringLiteral("-ac"), QStringLiteral("1"), QStringLiteral("-ar"),
-                                 QStringLiteral("48000"), QStringLiteral("-f"), QStringLiteral("s16le"), raw}));
+    QVERIFY(
+        TestSupport::ffmpeg({QStringLiteral("-i"), vob, QStringLiteral("-map"), QStringLiteral("0:a:0"),
+                             QStringLiteral("-ac"), QStringLiteral("1"), QStringLiteral("-ar"),
+                             QStringLiteral("48000"), QStringLiteral("-f"), QStringLiteral("s16le"), raw}));
     const Pcm pcm = readRaw(raw, 48000, 1);
-    QVERIFY2(std::abs(pcm.frames() / 48000.0 - 12.0) < 0.1, qPrintable(QString::number(pcm.frames() / 48000.0)));
+    QVERIFY2(std::abs(pcm.frames() / 48000.0 - 12.0) < 0.1,
+             qPrintable(QString::number(pcm.frames() / 48000.0)));
     // Seconds 0..9 of the DVD are seconds 10..19 of the source ...
     const std::vector<double> tones = secondTones(pcm, 0, 10);
     for (int k = 0; k < 10; ++k)

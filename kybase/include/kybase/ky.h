@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -25,6 +26,14 @@ void moveCenter(QWidget *widget);
 void labelElidedText(QLabel *label, const QString &text);
 // Scales a pixmap to size keeping the four border strips unscaled.
 QPixmap scaleBorderImage(const QPixmap &pixmap, const QSize &size, int left, int top, int right, int bottom);
+
+// The icon with its disabled look made by fading the normal one, clearly
+// apart from the enabled look (the style's own greying hardly changes the
+// dark glyphs of symbolic icons).
+QIcon withFadedDisabled(const QIcon &icon);
+// The desktop theme's symbolic icon of a freedesktop name (crisp at button
+// size), else its full-colour one; faded when disabled.
+QIcon symbolicThemeIcon(const QString &name);
 
 // Loads a skin: its pictures become reachable as "skin:<name>" and its style
 // sheets (every *.qss file of the folder, in name order) become the

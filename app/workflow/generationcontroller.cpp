@@ -322,9 +322,17 @@ void GenerationController::onAuthorStatus(int status, int title)
         break;
     case KymDVDAuthor::MplexFailed:
     case KymDVDAuthor::SpumuxFailed:
-    case KymDVDAuthor::AuthorFailed:
-        fail(m_abortRequested ? tr("Aborted") : tr("Failed to create DVD!"));
+    case KymDVDAuthor::AuthorFailed: {
+        if (m_abortRequested) {
+            fail(tr("Aborted"));
+            break;
+        }
+        // The cause as the authoring tools gave it.
+        const QString reason = m_author->errorString();
+        fail(reason.isEmpty() ? tr("Failed to create DVD!")
+                              : tr("Failed to create DVD!") + QLatin1Char('\n') + reason);
         break;
+    }
     case KymDVDAuthor::MplexAborted:
     case KymDVDAuthor::SpumuxAborted:
     case KymDVDAuthor::AuthorAborted:

@@ -5,10 +5,19 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QStandardPaths>
+#include <QTime>
 #include <QTimer>
 
+#include <atomic>
+#include <cstdarg>
 #include <cstdio>
+#include <mutex>
 #include <unistd.h>
+
+extern "C" {
+#include <libavutil/log.h>
+}
 
 #include "album/appsettings.h"
 #include "album/infoparser.h"
@@ -99,6 +108,87 @@ private:
     QElapsedTimer m_lastDraw;
 };
 
+Q_LOGGING_CATEGORY(lcFfmpeg, "sorvel.ffmpeg")
+
+// The diagnostic log of a run: every message of the program and of the
+// libraries it uses (Qt's image readers, FFmpeg's "[mp3 @ 0x...]" lines) goes
+// into make-dvd.log in the cache folder, which each run starts afresh, and
+// to the terminal only when asked for. Messages come from any thread.
+class DiagnosticLog
+{
+public:
+    explicit DiagnosticLog(bool verbose)
+    {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        if (!folder.isEmpty() && QDir().mkpath(folder)) {
+            m_file.setFileName(folder + QStringLiteral("/make-dvd.log"));
+            if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+                m_file.setFileName(QString());
+        }
+        m_verbose = verbose;
+        // Without --verbose the libraries' chatter stays out of the log too.
+        if (!verbose && qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+            QLoggingCategory::setFilterRules(QStringLiteral("sorvel.*.debug=false"));
+        s_log = this;
+        m_previous = qInstallMessageHandler(qtMessage);
+        av_log_set_callback(ffmpegMessage);
+    }
+    ~DiagnosticLog()
+    {
+        av_log_set_callback(av_log_default_callback);
+        qInstallMessageHandler(m_previous);
+        s_log = nullptr;
+    }
+    DiagnosticLog(const DiagnosticLog &) = delete;
+    DiagnosticLog &operator=(const DiagnosticLog &) = delete;
+
+    // The log file; empty when it could not be written.
+    QString path() const { return m_file.fileName(); }
+
+private:
+    static void qtMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        DiagnosticLog *log = s_log;
+        if (!log)
+            return;
+        {
+            std::lock_guard<std::mutex> lock(log->m_lock);
+            if (log->m_file.isOpen()) {
+                const QString line =
+                    QStringLiteral("%1 %2: %3\n")
+                        .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")),
+                             QLatin1String(context.category ? context.category : "default"), message);
+                log->m_file.write(line.toUtf8());
+                log->m_file.flush();
+            }
+        }
+        if ((log->m_verbose || type == QtFatalMsg) && log->m_previous)
+            log->m_previous(type, context, message);
+    }
+
+    static void ffmpegMessage(void *object, int level, const char *format, va_list args)
+    {
+        if (level > av_log_get_level())
+            return;
+        char line[1024];
+        int printPrefix = 1;
+        av_log_format_line2(object, level, format, args, line, int(sizeof line), &printPrefix);
+        const QString text = QString::fromUtf8(line).trimmed();
+        if (text.isEmpty())
+            return;
+        if (level <= AV_LOG_WARNING)
+            qCWarning(lcFfmpeg).noquote() << text;
+        else
+            qCInfo(lcFfmpeg).noquote() << text;
+    }
+
+    static inline std::atomic<DiagnosticLog *> s_log{nullptr};
+    QtMessageHandler m_previous = nullptr;
+    std::mutex m_lock;
+    QFile m_file;
+    bool m_verbose = false;
+};
+
 // Applies a duration given in milliseconds the way the duration spin boxes
 // do: a value that is already a whole number of frame periods is kept, any
 // other moves to whole periods in the direction of the change.
@@ -134,10 +224,9 @@ int runMakeDvdCommand(const QStringList &arguments)
     }
 
     ProgressPrinter printer(o.quiet);
-    // The libraries' diagnostics stay out of the command's output unless
-    // asked for (SORVEL_VERBOSE=1).
-    if (qEnvironmentVariableIsEmpty("SORVEL_VERBOSE") && qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        QLoggingCategory::setFilterRules(QStringLiteral("sorvel.*.debug=false\nsorvel.*.info=false"));
+    // The diagnostics go to the log; on the terminal only with --verbose
+    // (or SORVEL_VERBOSE=1).
+    const DiagnosticLog log(o.verbose || !qEnvironmentVariableIsEmpty("SORVEL_VERBOSE"));
 
     // Which files are photos and which are clips.
     const ExpandedInputs inputs = expandInputs(o.inputs);
@@ -273,6 +362,8 @@ int runMakeDvdCommand(const QStringList &arguments)
                 text = QStringLiteral("Interrupted.");
             printErr(QStringLiteral("sorvel make-dvd: %1\n")
                          .arg(text.isEmpty() ? QStringLiteral("failed") : text));
+            if (!interrupted && !log.path().isEmpty())
+                printErr(QStringLiteral("Details: %1\n").arg(QDir::toNativeSeparators(log.path())));
             if (interrupted)
                 exitCode = 130;
         }

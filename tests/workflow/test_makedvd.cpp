@@ -2,6 +2,7 @@
 // mplex and dvdauthor, real genisoimage and libburn; every DVD is read back
 // with libdvdread and decoded completely with FFmpeg.
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -24,11 +25,24 @@ struct Run {
     QByteArray err;
 };
 
+QString g_cacheHome; // where the runs keep their diagnostic log
+
 QProcessEnvironment environment()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY")); // the command needs no display server
+    env.remove(QStringLiteral("SORVEL_VERBOSE"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), g_cacheHome);
     return env;
+}
+
+QByteArray diagnosticLog()
+{
+    QDirIterator it(g_cacheHome, {QStringLiteral("make-dvd.log")}, QDir::Files, QDirIterator::Subdirectories);
+    if (!it.hasNext())
+        return QByteArray();
+    QFile log(it.next());
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
 Run makeDvd(const QStringList &args, int timeoutMs = 240000)
@@ -159,6 +173,7 @@ private Q_SLOTS:
     void folderTargetKeptWhenInterruptedWhileAuthoring();
     void usageErrors();
     void interruptDuringEncoding();
+    void librariesTalkToTheLogOnly();
 
 private:
     QString m_dir;
@@ -169,6 +184,7 @@ private:
 void TestMakeDvd::initTestCase()
 {
     m_dir = TestSupport::freshDir(QStringLiteral("makedvd"));
+    g_cacheHome = TestSupport::freshDir(QStringLiteral("makedvd-cache"));
     const QSize sizes[] = {QSize(800, 600), QSize(600, 900), QSize(1280, 720)};
     for (int i = 0; i < 3; ++i) {
         QImage img(sizes[i], QImage::Format_RGB32);
@@ -464,6 +480,65 @@ void TestMakeDvd::interruptDuringEncoding()
     QVERIFY2(r.err.contains("Interrupted."), r.err.constData());
     QVERIFY(entries(temp).isEmpty());
     QVERIFY(!QFileInfo::exists(work + QStringLiteral("/never.iso")));
+}
+
+void TestMakeDvd::librariesTalkToTheLogOnly()
+{
+    // A photo cut short is rejected and listed. A photo with stray bytes
+    // and music with a damaged stretch still make the DVD; what the
+    // libraries say about them (Qt's JPEG reader, FFmpeg's "[mp3float @
+    // 0x...]") goes to the diagnostic log, and to the terminal only with
+    // --verbose.
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-log"));
+    QFile photo(m_photos[0]);
+    QVERIFY(photo.open(QIODevice::ReadOnly));
+    const QByteArray jpeg = photo.readAll();
+    QVERIFY(jpeg.endsWith("\xff\xd9"));
+    auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile f(work + QLatin1Char('/') + name);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return f.fileName();
+    };
+    const QString cut = write(QStringLiteral("cut.jpg"), jpeg.left(jpeg.size() / 2));
+    const QString stray =
+        write(QStringLiteral("stray.jpg"), jpeg.chopped(2) + QByteArray(16, '\x01') + "\xff\xd9");
+    QFile music(m_music);
+    QVERIFY(music.open(QIODevice::ReadOnly));
+    QByteArray mp3 = music.readAll();
+    mp3.insert(mp3.size() / 2, QByteArray(3000, '\x55'));
+    const QString damaged = write(QStringLiteral("damaged.mp3"), mp3);
+    const QStringList args{"--to-folder",
+                           work + QStringLiteral("/out"),
+                           "--yes",
+                           "--photo-duration",
+                           "2000",
+                           "--temp-dir",
+                           work + QStringLiteral("/temp"),
+                           cut,
+                           stray,
+                           damaged};
+
+    const Run quiet = makeDvd(args);
+    QVERIFY2(quiet.exitCode == 0, quiet.err.constData());
+    QVERIFY(quiet.err.contains("Some files have not been added to the list:\n" + cut.toLocal8Bit() + "\n"));
+    QVERIFY(quiet.err.contains("1 photos, 1 audio clips"));
+    for (const char *chatter : {"Corrupt JPEG data", " @ 0x", "Header missing", "sorvel."})
+        QVERIFY2(!quiet.err.contains(chatter), quiet.err.constData());
+    const QByteArray log = diagnosticLog();
+    QVERIFY2(log.contains("qt.gui.imageio.jpeg: Corrupt JPEG data"), log.constData());
+    QVERIFY(log.contains("sorvel.ffmpeg: [mp3float @ 0x"));
+    QVERIFY(log.contains("mplex command line:"));
+
+    const Run verbose = makeDvd(QStringList{"--verbose"} + args);
+    QVERIFY2(verbose.exitCode == 0, verbose.err.constData());
+    QVERIFY2(verbose.err.contains("Corrupt JPEG data"), verbose.err.constData());
+    QVERIFY(verbose.err.contains("[mp3float @ 0x"));
+
+    // A failed run points at the log.
+    const Run failed = makeDvd({"--to-drive", "/dev/sr9", stray});
+    QCOMPARE(failed.exitCode, 1);
+    QVERIFY2(failed.err.contains("\nDetails: " + g_cacheHome.toLocal8Bit()), failed.err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestMakeDvd)

@@ -471,6 +471,26 @@ private Q_SLOTS:
         QVERIFY2(w.lastTitle().startsWith(QStringLiteral("failed! open file failed(mkiso).\n")),
                  qPrintable(w.lastTitle()));
         QVERIFY(w.lastTitle().contains(QStringLiteral("Not a directory")));
+
+        // A disk that fills up while the image is written: the failure names
+        // the cause, and no partial image is left. The free-space figures are
+        // made to pass the check.
+        TestSupport::TmpfsMount small(QStringLiteral("iso-small"), qint64(dvdSize / 2));
+        if (!small.ok())
+            QSKIP(qPrintable(QStringLiteral("no tmpfs mount here: ") + small.error()));
+        KyDiskSpace::setProbe([](const QString &) {
+            return KyDiskSpace::Info{true, quint64(1) << 40, 1, QStringLiteral("ext4"), QStringLiteral("/")};
+        });
+        QVERIFY(w.box->setIsoTarget(small.path() + QStringLiteral("/movie")));
+        QVERIFY(w.burner->checkBurnerCondition());
+        KyDiskSpace::setProbe({});
+        w.burner->startBurnWork();
+        QTRY_VERIFY_WITH_TIMEOUT(w.finished->count() == 2, 60000);
+        QCOMPARE(w.finished->last().at(0).toBool(), false);
+        QVERIFY2(w.lastTitle().contains(QStringLiteral("No space left on device")),
+                 qPrintable(w.lastTitle()));
+        QCOMPARE(QDir(small.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 
     void recorderTwoCopies()

@@ -31,6 +31,7 @@ struct MakeDvdOptions {
     bool quiet = false;
     bool verbose = false; // the diagnostic messages on the terminal too
     bool help = false;
+    QStringList given; // the options named on the command line ("--quality"), in order
 };
 
 struct MakeDvdParse {

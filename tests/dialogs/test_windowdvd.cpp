@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,6 +30,7 @@
 #include "kybase/kypref.h"
 #include "kymburner/kytargetcombobox.h"
 #include "mainwindow/sorvel.h"
+#include "workflow/customizebitratedialog.h"
 #include "workflow/dvdgenerateprogressdialog.h"
 #include "workflow/dvdsetting.h"
 
@@ -81,6 +84,15 @@ private:
 QStringList entries(const QString &dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The whole virtual screen: the window with its dialogs over it.
+void saveScreen(const QString &name)
+{
+    const QString dir = qEnvironmentVariable("SORVEL_TEST_TMP", QDir::tempPath()) + QStringLiteral("/shots");
+    QDir().mkpath(dir);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(dir + QLatin1Char('/') + name +
+                                                         QStringLiteral(".png"));
 }
 
 bool modalIs(QWidget *widget)
@@ -191,7 +203,28 @@ void TestWindowDvd::isoFromTheSampleAlbum()
             QVERIFY(settings->targetComboBox()->setIsoTarget(iso));
             QVERIFY(chooseEntry(settings->findChild<QComboBox *>(QStringLiteral("channelComboBox")),
                                 QStringLiteral("5.1 (D.D.)")));
+            // A custom rate of 6.5 Mbit/s (typed in the next step) shows as
+            // "6.5Mbps"; both capacity bars follow it.
+            auto *quality = settings->findChild<QComboBox *>(QStringLiteral("videoQualityComboBox"));
+            Robot inner; // answers the dialog opened inside this step
+            inner.add(
+                "custom bit rate", [&] { return modalIs(settings->findChild<CustomizeBitRateDialog *>()); },
+                [&] {
+                    auto *dialog = settings->findChild<CustomizeBitRateDialog *>();
+                    auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("lineEditBitRate"));
+                    QTest::keyClicks(edit, QStringLiteral("6.5"));
+                    saveShot(dialog, QStringLiteral("window-bitrate"));
+                    QTest::keyClick(edit, Qt::Key_Return);
+                });
+            QVERIFY(chooseEntry(quality, QStringLiteral("Customize")));
+            QCOMPARE(inner.done, QStringList{QStringLiteral("custom bit rate")});
+            QCOMPARE(quality->currentIndex(), -1);
+            QCOMPARE(quality->currentText(), QString());
+            QCOMPARE(m_window->dvdChoices().videoBitRate, 6500000);
+            QCOMPARE(settings->dvdSize(), GenerationController::estimateDvdSize(6500000, 192000, seconds));
+            QCOMPARE(m_window->estimatedDvdSize(), settings->dvdSize());
             saveShot(settings, QStringLiteral("window-settings"));
+            saveScreen(QStringLiteral("window-settings-screen"));
             click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
         });
     robot.add(
@@ -206,6 +239,8 @@ void TestWindowDvd::isoFromTheSampleAlbum()
             QVERIFY(chooseEntry(progress->findChild<QComboBox *>(QStringLiteral("postTaskActions")),
                                 QStringLiteral("Hibernate")));
             saveShot(progress, QStringLiteral("window-progress"));
+            QTest::qWait(300); // the X server draws the dialog that just came up
+            saveScreen(QStringLiteral("window-progress-screen"));
         });
     robot.add(
         "close", [&] { return modalIs(progress) && progress->workingState() == GenerateSucceeded; },
@@ -214,6 +249,7 @@ void TestWindowDvd::isoFromTheSampleAlbum()
             result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
             for (int r = 0; r < 3; ++r)
                 rows << QString::number(progress->rowIcon(r));
+            saveShot(progress, QStringLiteral("window-progress-end"));
             click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
         });
     // The preview plays when "Create DVD" is clicked.

@@ -232,13 +232,13 @@ void TestProject::saveAndReopenEveryField()
     QCOMPARE(reopened.photos.at(2).motionStart, saved.photos.at(2).motionStart);
     QCOMPARE(reopened.audios.at(0).clipStart, 1.5);
     QCOMPARE(reopened.audios.at(0).clipEnd, 9.25);
-    QCOMPARE(reopened.photoDurationMs, saved.photoDurationMs);
-    QCOMPARE(reopened.transitionDurationMs, saved.transitionDurationMs);
-    QVERIFY(reopened.dissolveOnly && reopened.loopAudio);
+    QCOMPARE(reopened.settings.photoDurationMs, saved.settings.photoDurationMs);
+    QCOMPARE(reopened.settings.transitionDurationMs, saved.settings.transitionDurationMs);
+    QVERIFY(reopened.settings.dissolveOnly && reopened.settings.loopAudio);
     QCOMPARE(reopened.dvd.volumeLabel, QStringLiteral("Trip & <Friends>"));
     QCOMPARE(reopened.dvd.audioChannels, 6);
     // The window shows it: controls, strips, NTSC frame rate, title.
-    QCOMPARE(child<QSpinBox>("spinBox")->value(), saved.photoDurationMs);
+    QCOMPARE(child<QSpinBox>("spinBox")->value(), saved.settings.photoDurationMs);
     QVERIFY(child<QRadioButton>("radioButton")->isChecked());
     QCOMPARE(m_window->findChild<PhotoListWidget *>()->count(), 9);
     QCOMPARE(m_window->outputFormat().frameRateNum, 30000);

@@ -4,6 +4,9 @@
 // change, the unsaved-changes question, `sorvel PROJECT` and
 // `sorvel make-dvd PROJECT`.
 #include <QAction>
+#include <QTimer>
+#include <QPushButton>
+#include <QDialogButtonBox>
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
@@ -26,6 +29,7 @@
 
 #include "album/appsettings.h"
 #include "album/project.h"
+#include "audioedit/kysliderbar.h"
 #include "dvdcheck.h"
 #include "engine/storyboardrender.h"
 #include "editortestutil.h"
@@ -471,9 +475,24 @@ void TestProject::undoAndRedoEveryKindOfChange()
     step();
     child<QCheckBox>("checkBoxUseDynamicZoom")->click();
     step();
-    QList<AudioInfo> clips = m_window->album()->audios;
-    clips[0].clipEnd = 4.0;
-    m_window->findChild<AudioListWidget *>()->setAudioList(clips); // as the audio editor does
+    // "Edit Audio": the clip ends at 4 s, set with the dialog's slider bar.
+    auto *poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [poll] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        auto *bar = dialog->findChild<KySliderBar *>(QStringLiteral("sliderClipping"));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->xOfValue(4) + 1, bar->foreTop() + 3));
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("setOutPoint")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    });
+    poll->start(20);
+    QTest::mouseClick(child<QPushButton>("adjustOrder"), Qt::LeftButton);
+    QCOMPARE(m_window->album()->audios.first().clipEnd, 4.0);
+    QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo Edit Audio"));
     step();
     DvdChoices dvd = m_window->dvdChoices();
     dvd.videoBitRate = 5000000;

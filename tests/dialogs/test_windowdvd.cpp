@@ -110,6 +110,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void isoFromTheSampleAlbum();
+    void folderFromTheSampleAlbum();
     void preferencesFromTheWindow();
     // Last: closing the window ends the application's event loops.
     void closingTheWindowDuringARunAsks();
@@ -296,6 +297,56 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     QCOMPARE(d.errors, 0);
     QVERIFY(d.audioFrames > 0);
     QVERIFY2(qAbs(d.videoFrames - seconds * 25) <= 2, qPrintable(QString::number(d.videoFrames)));
+}
+
+void TestWindowDvd::folderFromTheSampleAlbum()
+{
+    importSampleAlbum();
+    const double seconds = m_window->album()->videoLength();
+    const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-folder"));
+    DVDSetting *settings = m_window->dvdSetting();
+    DVDGenerateProgressDialog *progress = m_window->progressDialog();
+    Robot robot;
+    QString result;
+    robot.add(
+        "settings", [&] { return modalIs(settings); },
+        [&] {
+            QVERIFY(settings->targetComboBox()->setFolderTarget(out));
+            // NTSC chosen here: the album and the preview follow it.
+            QVERIFY(chooseEntry(settings->findChild<QComboBox *>(QStringLiteral("tvModeComboBox")),
+                                QStringLiteral("NTSC")));
+            QCOMPARE(m_window->dvdChoices().tvStandard, TvStandard::Ntsc);
+            click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
+        });
+    robot.add(
+        "close", [&] { return modalIs(progress) && progress->workingState() == GenerateSucceeded; },
+        [&] {
+            result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
+            click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
+        });
+    click(child<QPushButton>("burn"));
+    QTRY_VERIFY_WITH_TIMEOUT(!settings->isVisible() && !progress->isVisible(), 180000);
+    QCOMPARE(robot.done, (QStringList{"settings", "close"}));
+    const QString folder = out + QStringLiteral("/My DVD");
+    QCOMPARE(result, QStringLiteral("The DVD folder is %1").arg(folder));
+    QCOMPARE(m_window->outputFormat().frameRateNum, 30000);
+    QCOMPARE(m_window->player()->format().frameRateNum, 30000);
+    QVERIFY(entries(m_temp).isEmpty());
+    const DvdCheck::Disc disc = DvdCheck::read(folder);
+    QVERIFY2(disc.ok, qPrintable(disc.error));
+    QCOMPARE(disc.titles.size(), 1);
+    QCOMPARE(disc.titles[0].pal, 0);
+    QCOMPARE(disc.titles[0].height, 480);
+    QVERIFY2(qAbs(disc.titles[0].seconds - seconds) <= 1.0,
+             qPrintable(QString::number(disc.titles[0].seconds)));
+    const QString vob = out + QStringLiteral("/title.vob");
+    QVERIFY(DvdCheck::extractTitleVobs(folder, disc.titles[0].titleSet, vob));
+    const DvdCheck::DecodeResult d = DvdCheck::decodeAll(vob);
+    QVERIFY2(d.ok, qPrintable(d.error));
+    QCOMPARE(d.errors, 0);
+    QVERIFY(d.audioFrames > 0);
+    // The stored standard goes back for the tests after this one.
+    KyApplication::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
 }
 
 void TestWindowDvd::preferencesFromTheWindow()

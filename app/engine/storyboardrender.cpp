@@ -395,6 +395,12 @@ void StoryBoardRender::startPrefetch()
 {
     m_ring.filled = m_ring.read = 0;
     m_prefetchEnded.store(false, std::memory_order_relaxed);
+    // Stops asked for while no thread ran are dropped here, before the
+    // thread starts: dropped in the thread, they would also swallow a stop
+    // that comes before the thread is scheduled (play, then pause at once),
+    // and wait() would never return.
+    if (!isRunning())
+        m_stopSignal.acquire(m_stopSignal.available());
     start(QThread::InheritPriority);
 }
 
@@ -405,7 +411,6 @@ void StoryBoardRender::stopPrefetch()
 
 void StoryBoardRender::run()
 {
-    m_stopSignal.acquire(m_stopSignal.available());
     while (!m_stopSignal.tryAcquire(1))
         prefetchStep();
     m_prefetchEnded.store(true, std::memory_order_release);

@@ -41,11 +41,21 @@ bool AVPlayer::init(const OutputFormat &format)
     m_format = format;
     m_formatSet = true;
     setupTextures();
-    if (m_soundAvailable && !m_output.setFormat(format.audioChannels, format.audioSampleRate)) {
-        switchToTimerClock(tr("The sound card cannot play %1 channels.").arg(format.audioChannels));
-        return false;
+    if (!m_output.isOpen())
+        return true; // no sound device: the timer clock
+    // A format the sound card refuses silences only that format: the device
+    // stays open, so the next format (two channels again after "Create
+    // DVD" with 5.1) plays with sound.
+    if (m_output.setFormat(format.audioChannels, format.audioSampleRate)) {
+        m_soundAvailable = true;
+        m_soundError.clear();
+        return true;
     }
-    return true;
+    m_soundAvailable = false;
+    m_soundError = tr("The sound card cannot play %1 channels.").arg(format.audioChannels);
+    qCWarning(lcPlayer).noquote() << m_soundError << "The preview goes on without sound.";
+    Q_EMIT soundUnavailable(m_soundError);
+    return false;
 }
 
 void AVPlayer::setupTextures()

@@ -199,6 +199,15 @@ inline bool hasFocus(const QWidget *widget)
     return widget && widget->window()->focusWidget() == widget;
 }
 
+// Saves a picture of the widget as a person sees it into the folder named
+// by SORVEL_SCREENSHOTS, when that is set (to look at what a test drives).
+inline void screenshot(QWidget *widget, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("SORVEL_SCREENSHOTS");
+    if (!dir.isEmpty() && widget)
+        widget->grab().save(dir + QLatin1Char('/') + name);
+}
+
 // Runs one test function of this program in a child process with extra
 // environment (for OpenAL settings that are read once per process).
 inline int runChild(const QString &testFunction, const QStringList &environment, QByteArray *output = nullptr)

@@ -70,7 +70,6 @@ private:
     std::unique_ptr<AdjustAudioOrder> open(const QList<AudioInfo> &clips);
     AudioInfo clip(const QString &path, double start = -1, double end = -1);
     void closeAndReadWav(Pcm *pcm);
-    void screenshot(QWidget *widget, const QString &name);
 
     QString m_dir;
     QString m_wav;
@@ -143,13 +142,6 @@ void TestAudioEdit::closeAndReadWav(Pcm *pcm)
     // dialog.
     m_dialog.reset();
     *pcm = readWav(m_wav);
-}
-
-void TestAudioEdit::screenshot(QWidget *widget, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("SORVEL_SCREENSHOTS");
-    if (!dir.isEmpty())
-        widget->grab().save(dir + QLatin1Char('/') + name);
 }
 
 void TestAudioEdit::emptySoundtrack()

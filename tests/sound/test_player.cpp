@@ -302,9 +302,18 @@ void TestPlayer::monoFormatPlaysMonoBuffers()
     mono.audioChannels = 1;
     {
         Preview preview(&story);
+        // A format the sound card refuses leaves that format silent, not
+        // the ones after it.
+        OutputFormat refused = stereo;
+        refused.audioChannels = 3;
+        QSignalSpy lost(preview.player, &AVPlayer::soundUnavailable);
+        QVERIFY(!preview.player->init(refused));
+        QVERIFY(!preview.player->soundAvailable());
+        QCOMPARE(lost.count(), 1);
         for (const OutputFormat &format : {stereo, mono}) {
             story.setFormat(format);
             QVERIFY(preview.player->init(format));
+            QVERIFY(preview.player->soundAvailable());
             preview.player->showFrame(0);
             preview.play(story);
             // 0.7 s of the NTSC frame rate.

@@ -46,6 +46,7 @@ private Q_SLOTS:
     void playStateMachine();
     void endOfTimelineRewinds();
     void volumeAndMute();
+    void positionSliderClickAndStripScroll();
     void editingWhilePlayingPausesFirst();
     void keyboard();
     void sampleAlbumPlaysItsMusic();
@@ -286,6 +287,46 @@ void TestTransport::volumeAndMute()
     QVERIFY2(std::abs(level - 0.5 * 0.5 / std::sqrt(2.0) * 32767) < 800, qPrintable(QString::number(level)));
 }
 
+void TestTransport::positionSliderClickAndStripScroll()
+{
+    // Ten photos of one second without transitions and no music: 250
+    // frames, strips wider than half the window.
+    QTest::mouseClick(child<QCheckBox>("checkBox"), Qt::LeftButton, {}, QPoint(8, 8));
+    child<QSpinBox>("spinBox")->setValue(1000);
+    importPhotos(m_photos.mid(0, 10));
+    QCOMPARE(m_window->storyboard()->totalFrames(), 250);
+    auto *position = child<QSlider>("position");
+    QScrollBar *bar = child<QScrollBar>("horizontalScrollBar");
+    QVERIFY(bar->maximum() > 0);
+
+    // The handle dragged to the middle: the strips show the middle of the
+    // timeline in the middle of the bar.
+    position->setValue(125);
+    QCOMPARE(m_window->currentFrame(), 125);
+    const int half = bar->width() / 2;
+    QCOMPARE(bar->value(), qMax(0, int((half + bar->maximum()) * 0.5 - half)));
+    QCOMPARE(child<PhotoListWidget>("photoListWidget")->horizontalScrollBar()->value(), bar->value());
+    QCOMPARE(child<AudioListWidget>("audioListWidget")->horizontalScrollBar()->value(), bar->value());
+
+    // A click on the groove while playing: the preview pauses there, at
+    // the frame under the pointer.
+    QTest::mouseClick(child("play"), Qt::LeftButton);
+    QCOMPARE(m_window->playState(), 1);
+    const int x = position->width() / 5;
+    QTest::mouseClick(position, Qt::LeftButton, {}, QPoint(x, position->height() / 2));
+    QCOMPARE(m_window->playState(), 2);
+    QVERIFY(!m_window->storyboard()->isRunning());
+    QCOMPARE(m_window->currentFrame(), x * 250 / position->width());
+    QCOMPARE(position->value(), m_window->currentFrame());
+    QCOMPARE(m_window->player()->position(), m_window->currentFrame());
+    QVERIFY(child<QLabel>("timeCode")->text().startsWith(m_window->frameTimeText(m_window->currentFrame())));
+    // Page keys still page.
+    position->setFocus();
+    const int before = position->value();
+    QTest::keyClick(position, Qt::Key_PageUp);
+    QCOMPARE(position->value(), before + position->pageStep());
+}
+
 void TestTransport::editingWhilePlayingPausesFirst()
 {
     importPhotos(m_photos.mid(0, 3));
@@ -353,6 +394,7 @@ void TestTransport::sampleAlbumPlaysItsMusic()
     QVERIFY(qRed(centre) + qGreen(centre) + qBlue(centre) > 100);
     QTest::mouseClick(child("play"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(m_window->currentFrame() >= start + 37, 10000);
+    screenshot(m_window->widgetFrame(), QStringLiteral("window-playing.png"));
     QTest::mouseClick(child("pause"), Qt::LeftButton);
     const int played = m_window->currentFrame() - start;
     const AudioInfo music = m_window->album()->audios.first();
@@ -415,6 +457,7 @@ void TestTransport::editAudioTrimsWhatThePreviewPlays()
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("setOutPoint")), Qt::LeftButton);
         QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->xOfValue(10) + 1, y));
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("setInPoint")), Qt::LeftButton);
+        screenshot(dialog, QStringLiteral("window-editaudio.png"));
         QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
                           Qt::LeftButton);
     });

@@ -62,6 +62,7 @@ private Q_SLOTS:
     void playSegmentPlaysExactlyIt();
     void playStopsAtTheEndOfTheFile();
     void pauseContinuesAtThePosition();
+    void droppedThumbSeeksWhilePlaying();
     void longClipDecodesALittleAtATime();
     void withoutSoundDevice();
     void withoutSoundDeviceChild();
@@ -426,6 +427,48 @@ void TestAudioEdit::pauseContinuesAtThePosition()
     if (restOfSecond > 4000)
         QVERIFY(std::abs(frequency(pcm, regions[1].begin + 500, regions[1].begin + restOfSecond - 500) -
                          toneOfSecond(pausedSecond)) < 15);
+}
+
+void TestAudioEdit::droppedThumbSeeksWhilePlaying()
+{
+    m_dialog = open({clip(m_tones10, 2, 4)});
+    QWidget *d = m_dialog.get();
+    auto *bar = child<KySliderBar>(d, "sliderClipping");
+    QTest::mouseClick(child(d, "play"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(m_dialog->position() >= 0.5, 5000);
+    // The thumb is picked up where it stands and dropped at 6 s: playback
+    // goes on from there, no longer bound to anything but the file.
+    const int y = bar->thumbTop() + 2;
+    const QPoint grip(bar->xOfValue(bar->value()), y);
+    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+    for (int x = grip.x(); x <= bar->xOfValue(6); x += 5) {
+        QMouseEvent move(QEvent::MouseMove, QPoint(x, y), bar->mapToGlobal(QPoint(x, y)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+    }
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->xOfValue(6) + 1, y));
+    QVERIFY(m_dialog->isPlaying());
+    QVERIFY2(m_dialog->position() >= 6.0 && m_dialog->position() < 6.2,
+             qPrintable(QString::number(m_dialog->position())));
+    QVERIFY(!child(d, "playSegment")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(m_dialog->position() >= 6.8, 5000);
+    QCOMPARE(bar->value(), int(m_dialog->position()));
+    QTest::mouseClick(child(d, "pause"), Qt::LeftButton);
+    const double pausedAt = m_dialog->position();
+
+    Pcm pcm;
+    closeAndReadWav(&pcm);
+    const auto regions = soundRegions(pcm);
+    QVERIFY(!regions.empty());
+    // Second 0 first; second 6 last, for the time played after the drop.
+    const Region &first = regions.front();
+    QVERIFY(std::abs(frequency(pcm, first.begin + 2000, first.begin + 20000) - toneOfSecond(0)) < 10);
+    const int64_t end = regions.back().end;
+    const int64_t from = end - int64_t((pausedAt - 6.0) * 44100) + 2000;
+    const int64_t to = end - int64_t(std::max(0.0, pausedAt - 7.0) * 44100) - 2000;
+    QVERIFY(to - from > 10000);
+    QVERIFY2(std::abs(frequency(pcm, from, to) - toneOfSecond(6)) < 10,
+             qPrintable(QString::number(frequency(pcm, from, to))));
 }
 
 void TestAudioEdit::longClipDecodesALittleAtATime()

@@ -208,6 +208,25 @@ inline void screenshot(QWidget *widget, const QString &name)
         widget->grab().save(dir + QLatin1Char('/') + name);
 }
 
+// The no-device cases run in a child process of the test program (OpenAL
+// Soft reads its settings once per process) whose OpenAL finds no backend
+// it can open.
+inline bool inNoDeviceChild()
+{
+    return !qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD");
+}
+
+// The test's fresh folder (the no-device child gets one of its own) and,
+// outside that child, OpenAL Soft set to write what is played into
+// <folder>/<wavName>.
+inline bool prepareSoundFolder(const QString &name, const QString &wavName, int frequency, QString *dir,
+                               QString *wav)
+{
+    *dir = TestSupport::freshDir(inNoDeviceChild() ? name + QStringLiteral("-child") : name);
+    *wav = *dir + QLatin1Char('/') + wavName;
+    return inNoDeviceChild() || useWaveBackend(*dir, *wav, frequency);
+}
+
 // Runs one test function of this program in a child process with extra
 // environment (for OpenAL settings that are read once per process).
 inline int runChild(const QString &testFunction, const QStringList &environment, QByteArray *output = nullptr)
@@ -226,6 +245,19 @@ inline int runChild(const QString &testFunction, const QStringList &environment,
     if (output)
         *output = child.readAll();
     return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
+}
+
+// Runs the test function childFunction of the test class testClass in a
+// child process without any sound device; true when it passed. Its output
+// is kept in *output for the failure message.
+inline bool passesWithoutSoundDevice(const char *testClass, const char *childFunction, QByteArray *output)
+{
+    const int rc =
+        runChild(QString::fromLatin1(childFunction),
+                 {QStringLiteral("ALSOFT_DRIVERS=sorvel-no-such-backend"),
+                  QStringLiteral("ALSOFT_CONF=/dev/null"), QStringLiteral("SORVEL_NO_DEVICE_CHILD=1")},
+                 output);
+    return rc == 0 && output->contains(QByteArray("PASS   : ") + testClass + "::" + childFunction);
 }
 
 } // namespace SoundTest

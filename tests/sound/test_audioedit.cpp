@@ -83,13 +83,8 @@ private:
 
 void TestAudioEdit::initTestCase()
 {
-    // The child process of a no-device case works in a folder of its own.
-    m_dir = TestSupport::freshDir(qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD")
-                                      ? QStringLiteral("audioedit")
-                                      : QStringLiteral("audioedit-child"));
-    m_wav = m_dir + QStringLiteral("/played.wav");
-    if (qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD"))
-        QVERIFY(useWaveBackend(m_dir, m_wav, 44100));
+    QVERIFY(
+        prepareSoundFolder(QStringLiteral("audioedit"), QStringLiteral("played.wav"), 44100, &m_dir, &m_wav));
     m_tones10 = m_dir + QStringLiteral("/tones10.wav");
     m_tones3 = m_dir + QStringLiteral("/tones3.wav");
     m_long = m_dir + QStringLiteral("/long.mp3");
@@ -491,18 +486,13 @@ void TestAudioEdit::longClipDecodesALittleAtATime()
 void TestAudioEdit::withoutSoundDevice()
 {
     QByteArray output;
-    const int rc =
-        runChild(QStringLiteral("withoutSoundDeviceChild"),
-                 {QStringLiteral("ALSOFT_DRIVERS=sorvel-no-such-backend"),
-                  QStringLiteral("ALSOFT_CONF=/dev/null"), QStringLiteral("SORVEL_NO_DEVICE_CHILD=1")},
-                 &output);
-    QVERIFY2(rc == 0 && output.contains("PASS   : TestAudioEdit::withoutSoundDeviceChild"),
+    QVERIFY2(passesWithoutSoundDevice("TestAudioEdit", "withoutSoundDeviceChild", &output),
              output.constData());
 }
 
 void TestAudioEdit::withoutSoundDeviceChild()
 {
-    if (qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD"))
+    if (!inNoDeviceChild())
         QSKIP("runs in the child process of withoutSoundDevice");
     m_dialog = open({clip(m_tones10)});
     QWidget *d = m_dialog.get();

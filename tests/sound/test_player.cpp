@@ -102,11 +102,8 @@ private:
 
 void TestPlayer::initTestCase()
 {
-    const bool child = !qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD");
-    m_dir = TestSupport::freshDir(child ? QStringLiteral("player-child") : QStringLiteral("player"));
-    m_wav = m_dir + QStringLiteral("/played.wav");
-    if (!child)
-        QVERIFY(useWaveBackend(m_dir, m_wav, 48000));
+    QVERIFY(
+        prepareSoundFolder(QStringLiteral("player"), QStringLiteral("played.wav"), 48000, &m_dir, &m_wav));
     m_tones = m_dir + QStringLiteral("/tones.wav");
     QVERIFY(makeSecondTones(m_tones, 20, 48000, 2));
     // Left: a tone per second; right: a steady 1500 Hz.
@@ -407,17 +404,12 @@ void TestPlayer::emptyTimelineDrawsNothing()
 void TestPlayer::withoutSoundDevice()
 {
     QByteArray output;
-    const int rc =
-        runChild(QStringLiteral("withoutSoundDeviceChild"),
-                 {QStringLiteral("ALSOFT_DRIVERS=sorvel-no-such-backend"),
-                  QStringLiteral("ALSOFT_CONF=/dev/null"), QStringLiteral("SORVEL_NO_DEVICE_CHILD=1")},
-                 &output);
-    QVERIFY2(rc == 0 && output.contains("PASS   : TestPlayer::withoutSoundDeviceChild"), output.constData());
+    QVERIFY2(passesWithoutSoundDevice("TestPlayer", "withoutSoundDeviceChild", &output), output.constData());
 }
 
 void TestPlayer::withoutSoundDeviceChild()
 {
-    if (qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD"))
+    if (!inNoDeviceChild())
         QSKIP("runs in the child process of withoutSoundDevice");
     Album album = makeAlbum(2, 4.0, false, false, m_tones);
     StoryBoardRender story;

@@ -78,11 +78,8 @@ private:
 
 void TestTransport::initTestCase()
 {
-    const bool child = !qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD");
-    m_dir = TestSupport::freshDir(child ? QStringLiteral("transport-child") : QStringLiteral("transport"));
-    m_wav = m_dir + QStringLiteral("/played.wav");
-    if (!child)
-        QVERIFY(useWaveBackend(m_dir, m_wav, 48000));
+    QVERIFY(
+        prepareSoundFolder(QStringLiteral("transport"), QStringLiteral("played.wav"), 48000, &m_dir, &m_wav));
     KyApplication::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
     for (int i = 0; i < 20; ++i) {
         m_photos << m_dir + QStringLiteral("/p%1.png").arg(i, 2, 10, QLatin1Char('0'));
@@ -520,18 +517,13 @@ void TestTransport::withoutSoundDevice()
 {
     m_window.reset();
     QByteArray output;
-    const int rc =
-        runChild(QStringLiteral("withoutSoundDeviceChild"),
-                 {QStringLiteral("ALSOFT_DRIVERS=sorvel-no-such-backend"),
-                  QStringLiteral("ALSOFT_CONF=/dev/null"), QStringLiteral("SORVEL_NO_DEVICE_CHILD=1")},
-                 &output);
-    QVERIFY2(rc == 0 && output.contains("PASS   : TestTransport::withoutSoundDeviceChild"),
+    QVERIFY2(passesWithoutSoundDevice("TestTransport", "withoutSoundDeviceChild", &output),
              output.constData());
 }
 
 void TestTransport::withoutSoundDeviceChild()
 {
-    if (qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD"))
+    if (!inNoDeviceChild())
         QSKIP("runs in the child process of withoutSoundDevice");
     // The window says so once in its status line, and previews pictures.
     const QString note = m_window->widgetFrame()->statusBar()->currentMessage();

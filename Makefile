@@ -26,6 +26,9 @@ tsan:
 	BUILD_DIR=build-tsan BUILD_TYPE=Debug scripts/build -DSORVEL_TSAN=ON
 	BUILD_DIR=build-tsan scripts/test
 
+deb package:
+	scripts/package
+
 bench: build
 	@for b in build/bin/bench_*; do [ -x "$$b" ] && "$$b"; done
 

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QImage>
 #include <QList>
+#include <QMetaType>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -132,6 +133,29 @@ MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicE
 // orientation code.
 void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport);
 
+// The DVD choices of an album: TV standard, quality, audio, the disc's
+// volume label and the number of copies. They are kept with the album
+// (Album::dvd), the one place the main window owns: the DVD settings dialog
+// reads and writes them there, a project file stores them, and
+// `sorvel make-dvd PROJECT` starts from them.
+struct DvdChoices {
+    TvStandard tvStandard = TvStandard::Pal;
+    int videoBitRate = kHighVideoBitRate;      // bit/s
+    int audioBitRate = kDefaultAudioBitRate;   // bit/s
+    int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
+    QString volumeLabel = KymDestination::defaultVolumeLabel();
+    int copies = 1;
+
+    bool operator==(const DvdChoices &o) const
+    {
+        return tvStandard == o.tvStandard && videoBitRate == o.videoBitRate &&
+               audioBitRate == o.audioBitRate && audioChannels == o.audioChannels &&
+               volumeLabel == o.volumeLabel && copies == o.copies;
+    }
+    bool operator!=(const DvdChoices &o) const { return !(*this == o); }
+};
+Q_DECLARE_METATYPE(DvdChoices)
+
 // The album: photos, clips, transition patterns and slideshow settings.
 class Album
 {
@@ -178,4 +202,5 @@ public:
     bool useDynamicEffect = true;
     bool loopAudio = false;
     bool fadeAudio = false;
+    DvdChoices dvd;
 };

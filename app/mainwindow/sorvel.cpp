@@ -3,15 +3,19 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QProgressDialog>
 #include <QStatusBar>
+#include <QUndoStack>
 #include <QUrl>
 
 #include "album/appsettings.h"
+#include "album/project.h"
 #include "audioedit/adjustaudioorder.h"
 #include "engine/avplayer.h"
 #include "engine/storyboardrender.h"
@@ -76,6 +80,7 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
     qInstallMessageHandler(g_formHandler);
     g_formHandler = nullptr;
     ui->menuBar->hide(); // its menus go to the frame's menu bar
+    m_undo = new QUndoStack(this);
     m_previewTimer = new QTimer(this);
     m_previewTimer->setInterval(40);
     m_mediaInfo = new MediaInfoWidget(this);
@@ -86,6 +91,7 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
     // 3. TV standard and the initial output format; the getting-started
     // picture until the album has something to show.
     const TvStandard standard = AppSettings::currentVideoStandard();
+    m_album->dvd.tvStandard = standard;
     m_videoStandard = tvStandardName(standard);
     m_format = OutputFormat::forStandard(standard);
     m_storyboard->setFormat(m_format);
@@ -117,6 +123,13 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
     // 5. The framework frame and its menus.
     initialize();
     buildMenus();
+    // The desktop entry and icon the desktop knows the program by.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.sorvel.Sorvel"));
+    QIcon appIcon = QIcon::fromTheme(QStringLiteral("org.sorvel.Sorvel"));
+    if (appIcon.isNull())
+        appIcon = QIcon(KyPref::resolveAppDir(KyApplication::defaultProductKey()) +
+                        QStringLiteral("/org.sorvel.Sorvel.svg"));
+    widgetFrame()->setWindowIcon(appIcon);
     widgetFrame()->resize(1280, 800);
     widgetFrame()->setMinimumSize(1000, 680);
     setupTransportKeys();
@@ -150,12 +163,23 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
     photoItemSelectChanged();
     m_activeStrip = -1;
     refreshControls();
+    m_recorded = AlbumSnapshot::of(*m_album);
+    connect(m_undo, &QUndoStack::cleanChanged, this, &Sorvel::updateTitle);
+    updateTitle();
 }
 
 Sorvel::~Sorvel()
 {
     on_pause_clicked();
     ui->avPlayer->setStoryboard(nullptr);
+    // The widgets go after the album: nothing they signal while they are
+    // taken down may reach the window any more.
+    const QList<QObject *> children = findChildren<QObject *>();
+    for (QObject *child : children)
+        child->disconnect(this);
+    for (QListWidget *strip :
+         {static_cast<QListWidget *>(ui->photoListWidget), static_cast<QListWidget *>(ui->audioListWidget)})
+        strip->model()->disconnect(this);
     delete m_mediaInfo;
     m_mediaInfo = nullptr;
     m_storyboard.reset();
@@ -237,10 +261,36 @@ void Sorvel::buildMenus()
     mainMenu()->menuAction()->setVisible(false);
     bar->insertMenu(helpMenu()->menuAction(), ui->menuEdit);
     bar->insertMenu(helpMenu()->menuAction(), ui->menuAction);
-    // Project actions stay hidden until projects can be saved.
-    for (QAction *a :
-         {ui->actionNew_Album, ui->actionSave_Project, ui->actionSave_Project_As, ui->actionOpen_Project})
-        a->setVisible(false);
+    // Projects: the four actions with the usual shortcuts and the recent
+    // projects after "Open Project...".
+    ui->actionNew_Album->setShortcut(QKeySequence::New);
+    ui->actionOpen_Project->setShortcut(QKeySequence::Open);
+    ui->actionSave_Project->setShortcut(QKeySequence::Save);
+    ui->actionSave_Project_As->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(ui->actionNew_Album, &QAction::triggered, this, &Sorvel::on_newProject);
+    connect(ui->actionOpen_Project, &QAction::triggered, this, &Sorvel::on_openProject);
+    connect(ui->actionSave_Project, &QAction::triggered, this, &Sorvel::on_saveProject);
+    connect(ui->actionSave_Project_As, &QAction::triggered, this, &Sorvel::on_saveProjectAs);
+    m_recentMenu = new QMenu(this);
+    m_recentMenu->setObjectName(QStringLiteral("menuRecent_Projects"));
+    m_recentMenu->setIcon(themeIcon({"document-open-recent"}));
+    ui->menuFile->insertMenu(ui->actionSave_Project, m_recentMenu);
+    rebuildRecentMenu();
+
+    // Undo and redo at the top of the Edit menu.
+    m_undoAction = m_undo->createUndoAction(this);
+    m_undoAction->setObjectName(QStringLiteral("actionUndo"));
+    m_undoAction->setShortcut(QKeySequence::Undo);
+    m_undoAction->setIcon(themeIcon({"edit-undo"}));
+    m_redoAction = m_undo->createRedoAction(this);
+    m_redoAction->setObjectName(QStringLiteral("actionRedo"));
+    m_redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    m_redoAction->setIcon(themeIcon({"edit-redo"}));
+    QAction *firstEdit = ui->menuEdit->actions().value(0);
+    ui->menuEdit->insertAction(firstEdit, m_undoAction);
+    ui->menuEdit->insertAction(firstEdit, m_redoAction);
+    ui->menuEdit->insertSeparator(firstEdit);
     ui->actionPreferences->setEnabled(preferencesAvailable());
     ui->actionPreferences->setMenuRole(QAction::PreferencesRole);
 }
@@ -352,7 +402,8 @@ void Sorvel::connectSignals()
 
 quint64 Sorvel::estimatedDvdSize() const
 {
-    return GenerationController::estimateDvdSize(m_videoBitRate, m_audioBitRate, m_album->videoLength());
+    return GenerationController::estimateDvdSize(m_album->dvd.videoBitRate, m_album->dvd.audioBitRate,
+                                                 m_album->videoLength());
 }
 
 void Sorvel::updateCapacity()
@@ -407,6 +458,7 @@ void Sorvel::onStoryBoardDataChanged()
     ui->audioListWidget->setTimeScale(width, width > 0 && videoLength > 0 ? videoLength / width : 1.0 / 33.0);
     changeScrollRange();
     refreshControls();
+    recordChange();
 }
 
 void Sorvel::photoListChanged(const QList<ImageInfo> &photos)
@@ -548,6 +600,7 @@ void Sorvel::on_audioListWidget_row_changed(int row)
 
 void Sorvel::runPhotoImport(const QStringList &paths)
 {
+    setChangeText(tr("Import Photos"));
     if (paths.isEmpty())
         return;
     PhotoListWidget *strip = ui->photoListWidget;
@@ -557,6 +610,7 @@ void Sorvel::runPhotoImport(const QStringList &paths)
 
 void Sorvel::runAudioImport(const QStringList &paths)
 {
+    setChangeText(tr("Import Audio"));
     if (paths.isEmpty())
         return;
     AudioListWidget *strip = ui->audioListWidget;
@@ -622,10 +676,14 @@ void Sorvel::openPaths(const QStringList &paths)
 {
     QStringList photos;
     QStringList audios;
+    QString project;
     const QStringList &audioPatterns = AppSettings::audioNameFilters();
     for (const QString &path : paths) {
         const QFileInfo fi(path);
-        if (fi.isDir()) {
+        if (Project::isProjectFile(path) && fi.isFile()) {
+            if (project.isEmpty())
+                project = fi.absoluteFilePath();
+        } else if (fi.isDir()) {
             photos << StripSupport::expandPaths({path}, AppSettings::photoNameFilters());
             audios << StripSupport::expandPaths({path}, audioPatterns);
         } else if (QDir::match(audioPatterns, fi.fileName())) {
@@ -637,6 +695,10 @@ void Sorvel::openPaths(const QStringList &paths)
         }
     }
     on_pause_clicked();
+    // A project replaces the album (after the question about unsaved
+    // changes); the other files join it.
+    if (!project.isEmpty() && (!maybeSave() || !openProject(project)))
+        return;
     runPhotoImport(photos);
     runAudioImport(audios);
 }
@@ -679,6 +741,7 @@ void Sorvel::handleInstanceMessage(const QString &message)
 
 void Sorvel::on_deleteClip_clicked()
 {
+    setChangeText(tr("Delete"));
     on_pause_clicked();
     if (m_activeStrip == 0) {
         ui->photoListWidget->deleteSelected();
@@ -691,6 +754,7 @@ void Sorvel::on_deleteClip_clicked()
 
 void Sorvel::on_clear_clicked()
 {
+    setChangeText(tr("Clear"));
     if (m_activeStrip == 0) {
         on_stop_clicked();
         ui->photoListWidget->clearAll();
@@ -718,6 +782,7 @@ void Sorvel::on_selectAll_clicked()
 
 void Sorvel::on_moveLeft_clicked()
 {
+    setChangeText(tr("Move Left"));
     on_pause_clicked();
     if (m_activeStrip == 0)
         ui->photoListWidget->moveSelectedLeft();
@@ -728,6 +793,7 @@ void Sorvel::on_moveLeft_clicked()
 
 void Sorvel::on_moveRight_clicked()
 {
+    setChangeText(tr("Move Right"));
     on_pause_clicked();
     if (m_activeStrip == 0)
         ui->photoListWidget->moveSelectedRight();
@@ -738,36 +804,42 @@ void Sorvel::on_moveRight_clicked()
 
 void Sorvel::on_turnLeft_clicked()
 {
+    setChangeText(tr("Turn Left"));
     on_pause_clicked();
     ui->photoListWidget->transformSelected(OpTurnLeft);
 }
 
 void Sorvel::on_turnRight_clicked()
 {
+    setChangeText(tr("Turn Right"));
     on_pause_clicked();
     ui->photoListWidget->transformSelected(OpTurnRight);
 }
 
 void Sorvel::on_mirror_clicked()
 {
+    setChangeText(tr("Mirror"));
     on_pause_clicked();
     ui->photoListWidget->transformSelected(OpMirror);
 }
 
 void Sorvel::on_flip_clicked()
 {
+    setChangeText(tr("Flip"));
     on_pause_clicked();
     ui->photoListWidget->transformSelected(OpFlip);
 }
 
 void Sorvel::on_autoRotate_clicked()
 {
+    setChangeText(tr("Auto Rotate"));
     on_pause_clicked();
     ui->photoListWidget->autoRotateSelected();
 }
 
 void Sorvel::on_autoRotateAll_clicked()
 {
+    setChangeText(tr("Auto Rotate All Photos"));
     on_pause_clicked();
     ui->photoListWidget->autoRotateAll();
 }
@@ -779,12 +851,14 @@ void Sorvel::on_autoRotatewhileImporting_clicked(bool checked)
 
 void Sorvel::on_restore_clicked()
 {
+    setChangeText(tr("Restore"));
     on_pause_clicked();
     ui->photoListWidget->restoreSelected();
 }
 
 void Sorvel::sortActiveStrip()
 {
+    setChangeText(tr("Sort"));
     on_pause_clicked();
     const QList<QAction *> keys = {ui->actionSortByName, ui->actionSortByDate, ui->actionSortByType,
                                    ui->actionSortBySize};
@@ -825,6 +899,7 @@ void Sorvel::on_sortOrder()
 
 void Sorvel::on_photoDur_changed(int value)
 {
+    setChangeText(tr("Photo Duration"), AlbumChangeCommand::PhotoDuration);
     const int snapped = m_album->setPhotoDurationMs(value, m_format);
     {
         const QSignalBlocker blocker(ui->spinBox);
@@ -836,6 +911,7 @@ void Sorvel::on_photoDur_changed(int value)
 
 void Sorvel::on_transtionDur_changed(int value)
 {
+    setChangeText(tr("Transition Duration"), AlbumChangeCommand::TransitionDuration);
     const int snapped = m_album->setTransitionDurationMs(value, m_format);
     {
         const QSignalBlocker blocker(ui->spinBox_2);
@@ -847,6 +923,7 @@ void Sorvel::on_transtionDur_changed(int value)
 
 void Sorvel::on_transition_changed(int state)
 {
+    setChangeText(tr("Use Transition"));
     m_album->useTransition = state == Qt::Checked;
     onStoryBoardDataChanged();
     reseek();
@@ -854,6 +931,7 @@ void Sorvel::on_transition_changed(int state)
 
 void Sorvel::on_transitionType_changed()
 {
+    setChangeText(tr("Transition Type"));
     m_album->dissolveOnly = ui->radioButton->isChecked();
     onStoryBoardDataChanged();
     reseek();
@@ -861,6 +939,7 @@ void Sorvel::on_transitionType_changed()
 
 void Sorvel::on_dynamicZoom_changed(int state)
 {
+    setChangeText(tr("Use Dynamic Effect"));
     m_album->useDynamicEffect = state == Qt::Checked;
     onStoryBoardDataChanged();
     reseek();
@@ -868,6 +947,7 @@ void Sorvel::on_dynamicZoom_changed(int state)
 
 void Sorvel::on_audioSetting_changed()
 {
+    setChangeText(tr("Audio Settings"));
     m_album->loopAudio = ui->checkBox_2->isChecked();
     m_album->fadeAudio = ui->checkBox_3->isChecked();
     onStoryBoardDataChanged();
@@ -876,6 +956,7 @@ void Sorvel::on_audioSetting_changed()
 
 void Sorvel::on_sync_clicked()
 {
+    setChangeText(tr("Sync with Audio"));
     on_pause_clicked();
     if (!m_album->fitPhotoDurationToAudio(m_format))
         return;
@@ -900,7 +981,8 @@ void Sorvel::openAudioEditor(int row)
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The strip publishes the list: the album, the lengths and the preview
-    // follow.
+    // follow, and the edit becomes one undo step.
+    setChangeText(tr("Edit Audio"));
     ui->audioListWidget->setAudioList(dialog.audioList());
     reseek();
 }
@@ -1047,7 +1129,11 @@ void Sorvel::retranslate()
     ui->audioListWidget->refreshItemTexts();
     if (m_mediaInfo)
         m_mediaInfo->retranslate();
-    ui->actionNew_Album->setText(tr("New Poject"));
+    if (m_recentMenu) {
+        m_recentMenu->setTitle(tr("Recent Projects"));
+        rebuildRecentMenu();
+    }
+    updateTitle();
     updateProgress();
 }
 
@@ -1352,4 +1438,269 @@ void Sorvel::resizeEvent(QResizeEvent *event)
 {
     KyMainWindow::resizeEvent(event);
     changeScrollRange();
+}
+
+// ---------------------------------------------------------------------------
+// Undo and redo: every change of the album is a step.
+
+void Sorvel::setChangeText(const QString &text, int mergeId)
+{
+    m_changeText = text;
+    m_changeMerge = mergeId;
+}
+
+void Sorvel::recordChange()
+{
+    if (m_restoring || !m_undo)
+        return;
+    AlbumSnapshot now = AlbumSnapshot::of(*m_album);
+    if (now.sameAs(m_recorded))
+        return;
+    const QString text = m_changeText.isEmpty() ? tr("Change Album") : m_changeText;
+    m_undo->push(new AlbumChangeCommand(
+        text, m_recorded, now, [this](const AlbumSnapshot &s) { restoreSnapshot(s); }, m_changeMerge));
+    m_recorded = std::move(now);
+    m_changeText.clear();
+    m_changeMerge = AlbumChangeCommand::NoMerge;
+}
+
+void Sorvel::applyTvStandard(TvStandard standard)
+{
+    m_videoStandard = tvStandardName(standard);
+    const OutputFormat rates = OutputFormat::forStandard(standard);
+    m_format.frameRateNum = rates.frameRateNum;
+    m_format.frameRateDen = rates.frameRateDen;
+    m_storyboard->setFormat(m_format);
+}
+
+void Sorvel::restoreSnapshot(const AlbumSnapshot &snapshot)
+{
+    on_pause_clicked();
+    m_restoring = true;
+    const bool standardChanged = snapshot.dvd.tvStandard != m_album->dvd.tvStandard;
+    snapshot.applyTo(*m_album);
+    if (standardChanged)
+        applyTvStandard(snapshot.dvd.tvStandard);
+    loadAlbumSettings();
+    ui->photoListWidget->setPhotoList(snapshot.photos);
+    ui->audioListWidget->setAudioList(snapshot.audios);
+    m_restoring = false;
+    m_recorded = AlbumSnapshot::of(*m_album);
+    onStoryBoardDataChanged();
+    if (m_activeStrip == 1)
+        audioItemSelectChanged();
+    else
+        photoItemSelectChanged();
+    reseek();
+}
+
+void Sorvel::setDvdChoices(const DvdChoices &choices)
+{
+    if (choices == m_album->dvd)
+        return;
+    setChangeText(tr("DVD Settings"));
+    if (choices.tvStandard != m_album->dvd.tvStandard)
+        applyTvStandard(choices.tvStandard);
+    m_album->dvd = choices;
+    onStoryBoardDataChanged();
+}
+
+// ---------------------------------------------------------------------------
+// Projects.
+
+void Sorvel::updateTitle()
+{
+    if (!widgetFrame() || !m_undo)
+        return;
+    const QString product = KyApplication::instance() && KyApplication::instance()->pref()
+                                ? KyApplication::instance()->pref()->product_name()
+                                : KyApplication::defaultProductName();
+    const QString name =
+        m_projectPath.isEmpty() ? tr("Untitled") : QFileInfo(m_projectPath).completeBaseName();
+    widgetFrame()->setWindowTitle(name + QStringLiteral("[*] - ") + product);
+    widgetFrame()->setWindowModified(!m_undo->isClean());
+}
+
+namespace {
+const QString kRecentProjects = QStringLiteral("RecentProjects");
+constexpr int kMaxRecentProjects = 8;
+
+QStringList recentProjects()
+{
+    KyPref *pref = AppSettings::pref();
+    return pref ? pref->value(kRecentProjects, QStringList()).toStringList() : QStringList();
+}
+
+QString projectFilter()
+{
+    return QCoreApplication::translate("Sorvel", "Sorvel Projects (*.sorvel)") + QStringLiteral(";;") +
+           QCoreApplication::translate("Sorvel", "All Files (*)");
+}
+} // namespace
+
+void Sorvel::addRecentProject(const QString &path)
+{
+    KyPref *pref = AppSettings::pref();
+    if (!pref)
+        return;
+    QStringList list = recentProjects();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    list.removeAll(absolute);
+    list.prepend(absolute);
+    while (list.size() > kMaxRecentProjects)
+        list.removeLast();
+    pref->setValue(kRecentProjects, list, false);
+    rebuildRecentMenu();
+}
+
+void Sorvel::rebuildRecentMenu()
+{
+    if (!m_recentMenu)
+        return;
+    m_recentMenu->clear();
+    m_recentMenu->setTitle(tr("Recent Projects"));
+    const QStringList list = recentProjects();
+    int number = 1;
+    for (const QString &path : list) {
+        QAction *entry = m_recentMenu->addAction(
+            QStringLiteral("&%1 %2").arg(number++).arg(QFileInfo(path).completeBaseName()));
+        entry->setToolTip(QDir::toNativeSeparators(path));
+        entry->setStatusTip(QDir::toNativeSeparators(path));
+        entry->setData(path);
+        connect(entry, &QAction::triggered, this, [this, path] {
+            if (maybeSave())
+                openProject(path);
+        });
+    }
+    if (!list.isEmpty()) {
+        m_recentMenu->addSeparator();
+        QAction *clearList = m_recentMenu->addAction(tr("Clear Menu"));
+        connect(clearList, &QAction::triggered, this, [this] {
+            if (KyPref *pref = AppSettings::pref())
+                pref->setValue(kRecentProjects, QStringList(), false);
+            rebuildRecentMenu();
+        });
+    }
+    m_recentMenu->setEnabled(!list.isEmpty());
+}
+
+bool Sorvel::maybeSave()
+{
+    if (!m_undo || m_undo->isClean())
+        return true;
+    const QString name = m_projectPath.isEmpty() ? tr("Untitled") : QFileInfo(m_projectPath).fileName();
+    const auto answer = KyMessageBox::question(
+        tr("The album \"%1\" has changes that are not saved.\nDo you want to save them?").arg(name),
+        QString(), QDialogButtonBox::Save | QDialogButtonBox::Discard | QDialogButtonBox::Cancel,
+        widgetFrame(), QDialogButtonBox::Save);
+    if (answer == QDialogButtonBox::Save)
+        return on_saveProject();
+    return answer == QDialogButtonBox::Discard;
+}
+
+bool Sorvel::queryClose()
+{
+    on_pause_clicked();
+    return maybeSave();
+}
+
+void Sorvel::on_newProject()
+{
+    if (!maybeSave())
+        return;
+    on_stop_clicked();
+    Album fresh;
+    fresh.dvd.tvStandard = AppSettings::currentVideoStandard();
+    m_projectPath.clear();
+    restoreSnapshot(AlbumSnapshot::of(fresh));
+    m_undo->clear();
+    updateTitle();
+}
+
+void Sorvel::on_openProject()
+{
+    if (!maybeSave())
+        return;
+    const QString start = m_projectPath.isEmpty() ? AppSettings::photoLastDir(AppSettings::pref())
+                                                  : QFileInfo(m_projectPath).absolutePath();
+    const QString path =
+        KyFileChooser::getOpenFileName(widgetFrame(), tr("Open Project"), start, projectFilter());
+    if (!path.isEmpty())
+        openProject(path);
+}
+
+bool Sorvel::openProject(const QString &path)
+{
+    on_pause_clicked();
+    Project::Data data;
+    QString error;
+    if (!Project::read(path, &data, &error)) {
+        KyMessageBox::alert(error, QString(), widgetFrame());
+        return false;
+    }
+    // The files are read into a copy, so a cancelled open changes nothing.
+    Album loaded(*m_album);
+    QStringList missing;
+    QProgressDialog progress(tr("Opening %1...").arg(QFileInfo(path).fileName()), tr("Cancel"), 0,
+                             int(data.photos.size() + data.clips.size()), widgetFrame());
+    progress.setWindowTitle(tr("Open Project"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const bool done = Project::load(data, &loaded, &missing, [&progress](int n, int) {
+        progress.setValue(n);
+        return !progress.wasCanceled();
+    });
+    progress.reset();
+    if (!done)
+        return false;
+    m_projectPath = QFileInfo(path).absoluteFilePath();
+    restoreSnapshot(AlbumSnapshot::of(loaded));
+    m_undo->clear();
+    updateTitle();
+    addRecentProject(m_projectPath);
+    if (!missing.isEmpty()) {
+        QString text =
+            tr("Some files of the project are missing or cannot be read and have been left out:\n");
+        for (const QString &file : std::as_const(missing))
+            text += QDir::toNativeSeparators(file) + QLatin1Char('\n');
+        KyMessageBox::info(text, QString(), widgetFrame());
+    }
+    return true;
+}
+
+bool Sorvel::saveProjectTo(const QString &path)
+{
+    QString error;
+    if (!Project::save(*m_album, path, &error)) {
+        KyMessageBox::alert(error, QString(), widgetFrame());
+        return false;
+    }
+    m_projectPath = QFileInfo(path).absoluteFilePath();
+    m_undo->setClean();
+    updateTitle();
+    addRecentProject(m_projectPath);
+    return true;
+}
+
+bool Sorvel::on_saveProject()
+{
+    if (m_projectPath.isEmpty())
+        return on_saveProjectAs();
+    return saveProjectTo(m_projectPath);
+}
+
+bool Sorvel::on_saveProjectAs()
+{
+    on_pause_clicked();
+    const QString suggested = m_projectPath.isEmpty()
+                                  ? QDir(AppSettings::photoLastDir(AppSettings::pref()))
+                                        .filePath(tr("Untitled") + QStringLiteral(".sorvel"))
+                                  : m_projectPath;
+    QString path =
+        KyFileChooser::getSaveFileName(widgetFrame(), tr("Save Project As"), suggested, projectFilter());
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".sorvel");
+    return saveProjectTo(path);
 }

@@ -10,10 +10,12 @@
 
 #include "album/album.h"
 #include "album/dvdchoices.h"
+#include "mainwindow/albumundo.h"
 #include "kybase/kymainwindow.h"
 
 class AVPlayer;
 class MediaInfoWidget;
+class QUndoStack;
 class QAction;
 class QMenu;
 class QListWidgetItem;
@@ -74,6 +76,23 @@ public:
 
     // "hh:mm:ss" of a frame count at the window's frame rate.
     QString frameTimeText(qint64 frames) const;
+
+    // Projects. The album's project file (empty for a new album), the undo
+    // stack whose clean state is the saved state, and the operations of the
+    // four project actions. openProject leaves the album unchanged when the
+    // file cannot be opened.
+    QString projectPath() const { return m_projectPath; }
+    QUndoStack *undoStack() const { return m_undo; }
+    bool openProject(const QString &path);
+    bool saveProjectTo(const QString &path);
+    // Asks whether to save unsaved changes (Save, Discard, Cancel); false
+    // when the person cancelled or saving failed.
+    bool maybeSave();
+    bool queryClose() override;
+    // The album's DVD choices; the DVD settings dialog writes them here so
+    // that they are saved with the project and can be undone.
+    const DvdChoices &dvdChoices() const { return m_album->dvd; }
+    void setDvdChoices(const DvdChoices &choices);
 
 public Q_SLOTS:
     // Preview transport.
@@ -136,6 +155,10 @@ public Q_SLOTS:
     void onStoryBoardDataChanged();
     void onDvdParamChanged(const QString &standard, const QString &second, const QString &channels);
     void on_postTaskActionIndexChanged(int index);
+    void on_newProject();
+    void on_openProject();
+    bool on_saveProject();
+    bool on_saveProjectAs();
 
     void retranslate() override;
 
@@ -148,6 +171,16 @@ protected:
 
 private:
     void buildMenus();
+    // Names the next recorded change (the undo menu's text); changes with
+    // the same merge id in a row become one step.
+    void setChangeText(const QString &text, int mergeId = AlbumChangeCommand::NoMerge);
+    // Puts a change of the album on the undo stack (when there is one).
+    void recordChange();
+    void restoreSnapshot(const AlbumSnapshot &snapshot);
+    void applyTvStandard(TvStandard standard);
+    void updateTitle();
+    void addRecentProject(const QString &path);
+    void rebuildRecentMenu();
     void setIcons();
     void connectSignals();
     void loadAlbumSettings();
@@ -194,9 +227,14 @@ private:
     bool m_sliderHeld = false;
     bool m_soundNoteShown = false;
     QString m_videoStandard;
+    QUndoStack *m_undo = nullptr;
+    AlbumSnapshot m_recorded;
+    bool m_restoring = false;
+    QString m_changeText;
+    int m_changeMerge = AlbumChangeCommand::NoMerge;
+    QString m_projectPath;
+    QMenu *m_recentMenu = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     QPixmap m_gettingStartPicture;
-    // The DVD choices behind the size estimate until the DVD settings
-    // dialog exists: 9 Mbit/s video, 192 kbit/s audio.
-    int m_videoBitRate = kHighVideoBitRate;
-    int m_audioBitRate = kDefaultAudioBitRate;
 };

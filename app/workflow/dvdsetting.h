@@ -9,10 +9,10 @@
 
 #include <memory>
 
+#include "album/album.h"
 #include "album/dvdchoices.h"
 #include "workflow/generationcontroller.h"
 
-class Album;
 class DVDGenerateProgressDialog;
 class KymBurner;
 class KyTargetComboBox;
@@ -21,25 +21,8 @@ namespace Ui {
 class DVDSettingDlg;
 }
 
-// The encoding and output choices of the "DVD Settings" dialog that belong
-// to an album (the window keeps them with its project).
-struct DvdChoices {
-    TvStandard tvStandard = TvStandard::Pal;
-    int videoBitRate = kHighVideoBitRate;      // bit/s
-    int audioBitRate = kDefaultAudioBitRate;   // bit/s
-    int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
-    QString volumeLabel = KymDestination::defaultVolumeLabel();
-    int copies = 1;
-
-    bool operator==(const DvdChoices &o) const
-    {
-        return tvStandard == o.tvStandard && videoBitRate == o.videoBitRate &&
-               audioBitRate == o.audioBitRate && audioChannels == o.audioChannels &&
-               volumeLabel == o.volumeLabel && copies == o.copies;
-    }
-    bool operator!=(const DvdChoices &o) const { return !(*this == o); }
-};
-Q_DECLARE_METATYPE(DvdChoices)
+// The album's DVD choices (DvdChoices) are kept with the album; see
+// album/album.h.
 
 // "DVD Settings": the destination (folder, ISO image or a recorder), the
 // volume label, writing speed and copies, the video quality (with a custom

@@ -12,6 +12,7 @@
 
 #include "album/appsettings.h"
 #include "album/infoparser.h"
+#include "album/project.h"
 #include "kybase/kyapplication.h"
 #include "kybase/kymessagebox.h"
 #include "workflow/generationcontroller.h"
@@ -111,95 +112,34 @@ int snapRequested(int requestedMs, int currentMs, const OutputFormat &format)
 
 } // namespace
 
-void registerMakeDvdCommand()
+namespace {
+
+// The DVD choices of one run.
+struct RunChoices {
+    TvStandard standard = TvStandard::Pal;
+    int videoBitRate = kHighVideoBitRate;
+    int audioBitRate = kDefaultAudioBitRate;
+    int channels = kDefaultAudioChannels;
+    QString volumeLabel;
+};
+
+// Makes the DVD of a ready album: the generation controller with the
+// command line's progress, questions and exit codes.
+int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, ProgressPrinter &printer)
 {
-    KyApplication::registerCommand(QStringLiteral("make-dvd"),
-                                   QStringLiteral("make a DVD from photos and music (see make-dvd --help)"),
-                                   runMakeDvdCommand);
-}
-
-int runMakeDvdCommand(const QStringList &arguments)
-{
-    const MakeDvdParse parsed = parseMakeDvdArguments(arguments);
-    if (!parsed.options) {
-        printErr(QStringLiteral("sorvel make-dvd: %1\n\n%2").arg(parsed.error, makeDvdUsage()));
-        return 2;
-    }
-    const MakeDvdOptions &o = *parsed.options;
-    if (o.help) {
-        std::fputs(makeDvdUsage().toLocal8Bit().constData(), stdout);
-        std::fflush(stdout);
-        return 0;
-    }
-
-    ProgressPrinter printer(o.quiet);
-    // The libraries' diagnostics stay out of the command's output unless
-    // asked for (SORVEL_VERBOSE=1).
-    if (qEnvironmentVariableIsEmpty("SORVEL_VERBOSE") && qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        QLoggingCategory::setFilterRules(QStringLiteral("sorvel.*.debug=false\nsorvel.*.info=false"));
-
-    // Which files are photos and which are clips.
-    const ExpandedInputs inputs = expandInputs(o.inputs);
-    QStringList rejected = inputs.rejected;
-
-    const TvStandard standard = o.standard ? *o.standard : AppSettings::currentVideoStandard();
-    OutputFormat format = OutputFormat::forStandard(standard);
-    format.audioChannels = o.channels;
-
-    Album album;
-    InfoParser photoParser(&inputs.photos, true);
-    InfoParser audioParser(&inputs.audios, false);
-    photoParser.setThumbnails(false); // nothing shows them
-    if (!o.quiet && !inputs.photos.isEmpty())
-        printErr(QStringLiteral("Importing %1 photos and %2 audio files...\n")
-                     .arg(inputs.photos.size())
-                     .arg(inputs.audios.size()));
-    photoParser.start();
-    audioParser.start();
-    photoParser.wait();
-    audioParser.wait();
-    for (ImageInfo &info : photoParser.takeImages()) {
-        prepareImportedPhoto(info, !o.noAutoRotate);
-        album.photos.append(info);
-    }
-    album.audios = audioParser.takeAudios();
-    rejected += photoParser.rejectedPaths();
-    rejected += audioParser.rejectedPaths();
-    if (!rejected.isEmpty()) {
-        QString text = QStringLiteral("Some files have not been added to the list:\n");
-        for (const QString &path : std::as_const(rejected))
-            text += QDir::toNativeSeparators(path) + QLatin1Char('\n');
-        printErr(text);
-    }
-    if (album.photos.isEmpty()) {
-        printErr(QStringLiteral("sorvel make-dvd: no photo to make a slideshow from\n"));
-        return 1;
-    }
-
-    album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.photoDurationMs, format));
-    album.setTransitionDurationExactMs(
-        snapRequested(o.transitionDurationMs, album.transitionDurationMs, format));
-    album.useTransition = !o.noTransition;
-    album.dissolveOnly = o.dissolveOnly;
-    album.useDynamicEffect = !o.noDynamicEffect;
-    album.loopAudio = o.loopAudio;
-    if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
-        printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
-                                "the photo duration stays %1 ms.\n")
-                     .arg(album.photoDurationMs));
-
     // The libraries check and compare paths; give them absolute ones.
     KymDestination destination = o.destination;
+    destination.volumeLabel = c.volumeLabel;
     if (destination.type != KymDestination::Burner)
         destination.path = QFileInfo(destination.path).absoluteFilePath();
     const QString tempDir = o.tempDir.isEmpty() ? AppSettings::temporaryDir(AppSettings::pref())
                                                 : QFileInfo(o.tempDir).absoluteFilePath();
 
     GenerationRequest request;
-    request.tvStandard = standard;
-    request.videoBitRate = o.videoBitRate;
-    request.audioBitRate = o.audioBitRate;
-    request.audioChannels = o.channels;
+    request.tvStandard = c.standard;
+    request.videoBitRate = c.videoBitRate;
+    request.audioBitRate = c.audioBitRate;
+    request.audioChannels = c.channels;
     request.destination = destination;
     request.copies = o.copies;
     request.speed = o.speed;
@@ -212,7 +152,7 @@ int runMakeDvdCommand(const QStringList &arguments)
                      .arg(album.photos.size())
                      .arg(album.audios.size())
                      .arg(album.videoLength(), 0, 'f', 2)
-                     .arg(tvStandardName(standard), formatVideoBitRate(o.videoBitRate)));
+                     .arg(tvStandardName(c.standard), formatVideoBitRate(c.videoBitRate)));
 
     // Questions go to --yes; without it the first question ends the run.
     QString unansweredQuestion;
@@ -291,4 +231,157 @@ int runMakeDvdCommand(const QStringList &arguments)
     const int rc = controller.isRunning() ? QCoreApplication::exec() : exitCode;
     KyMessageBox::setAnswerHook({});
     return rc;
+}
+
+// `make-dvd PROJECT.sorvel`: the project's album and DVD choices, with the
+// options named on the command line taking their place.
+int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer)
+{
+    const QString path = o.inputs.first();
+    Project::Data data;
+    QString error;
+    if (!Project::read(path, &data, &error)) {
+        printErr(QStringLiteral("sorvel make-dvd: %1\n").arg(error));
+        return 1;
+    }
+    auto given = [&o](const char *name) { return o.given.contains(QLatin1String(name)); };
+    Album album;
+    QStringList missing;
+    if (!o.quiet)
+        printErr(QStringLiteral("Opening the project %1...\n").arg(QDir::toNativeSeparators(path)));
+    Project::load(data, &album, &missing, {}, false);
+    if (!missing.isEmpty()) {
+        QString text = QStringLiteral(
+            "Some files of the project are missing or cannot be read and have been left out:\n");
+        for (const QString &file : std::as_const(missing))
+            text += QDir::toNativeSeparators(file) + QLatin1Char('\n');
+        printErr(text);
+    }
+    if (album.photos.isEmpty()) {
+        printErr(QStringLiteral("sorvel make-dvd: the project has no photo to make a slideshow from\n"));
+        return 1;
+    }
+
+    RunChoices c;
+    c.standard = given("--standard") && o.standard ? *o.standard : album.dvd.tvStandard;
+    c.videoBitRate = given("--quality") ? o.videoBitRate : album.dvd.videoBitRate;
+    c.audioBitRate = given("--audio-bitrate") ? o.audioBitRate : album.dvd.audioBitRate;
+    c.channels = given("--channels") ? o.channels : album.dvd.audioChannels;
+    c.volumeLabel = given("--volume-label") || album.dvd.volumeLabel.trimmed().isEmpty()
+                        ? o.destination.volumeLabel
+                        : album.dvd.volumeLabel.trimmed();
+
+    OutputFormat format = OutputFormat::forStandard(c.standard);
+    format.audioChannels = c.channels;
+    if (given("--photo-duration"))
+        album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.photoDurationMs, format));
+    if (given("--transition-duration"))
+        album.setTransitionDurationExactMs(
+            snapRequested(o.transitionDurationMs, album.transitionDurationMs, format));
+    if (given("--no-transition"))
+        album.useTransition = false;
+    if (given("--dissolve-only"))
+        album.dissolveOnly = true;
+    if (given("--no-dynamic-effect"))
+        album.useDynamicEffect = false;
+    if (given("--loop-audio"))
+        album.loopAudio = true;
+    if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
+        printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
+                                "the photo duration stays %1 ms.\n")
+                     .arg(album.photoDurationMs));
+    return generateDvd(o, album, c, printer);
+}
+
+} // namespace
+
+void registerMakeDvdCommand()
+{
+    KyApplication::registerCommand(QStringLiteral("make-dvd"),
+                                   QStringLiteral("make a DVD from photos and music (see make-dvd --help)"),
+                                   runMakeDvdCommand);
+}
+
+int runMakeDvdCommand(const QStringList &arguments)
+{
+    const MakeDvdParse parsed = parseMakeDvdArguments(arguments);
+    if (!parsed.options) {
+        printErr(QStringLiteral("sorvel make-dvd: %1\n\n%2").arg(parsed.error, makeDvdUsage()));
+        return 2;
+    }
+    const MakeDvdOptions &o = *parsed.options;
+    if (o.help) {
+        std::fputs(makeDvdUsage().toLocal8Bit().constData(), stdout);
+        std::fflush(stdout);
+        return 0;
+    }
+
+    ProgressPrinter printer(o.quiet);
+    // The libraries' diagnostics stay out of the command's output unless
+    // asked for (SORVEL_VERBOSE=1).
+    if (qEnvironmentVariableIsEmpty("SORVEL_VERBOSE") && qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+        QLoggingCategory::setFilterRules(QStringLiteral("sorvel.*.debug=false\nsorvel.*.info=false"));
+
+    // A saved project brings its album and DVD choices; the options named
+    // on the command line override them.
+    if (o.inputs.size() == 1 && Project::isProjectFile(o.inputs.first()))
+        return runMakeDvdProject(o, printer);
+
+    // Which files are photos and which are clips.
+    const ExpandedInputs inputs = expandInputs(o.inputs);
+    QStringList rejected = inputs.rejected;
+
+    const TvStandard standard = o.standard ? *o.standard : AppSettings::currentVideoStandard();
+    OutputFormat format = OutputFormat::forStandard(standard);
+    format.audioChannels = o.channels;
+
+    Album album;
+    InfoParser photoParser(&inputs.photos, true);
+    InfoParser audioParser(&inputs.audios, false);
+    photoParser.setThumbnails(false); // nothing shows them
+    if (!o.quiet && !inputs.photos.isEmpty())
+        printErr(QStringLiteral("Importing %1 photos and %2 audio files...\n")
+                     .arg(inputs.photos.size())
+                     .arg(inputs.audios.size()));
+    photoParser.start();
+    audioParser.start();
+    photoParser.wait();
+    audioParser.wait();
+    for (ImageInfo &info : photoParser.takeImages()) {
+        prepareImportedPhoto(info, !o.noAutoRotate);
+        album.photos.append(info);
+    }
+    album.audios = audioParser.takeAudios();
+    rejected += photoParser.rejectedPaths();
+    rejected += audioParser.rejectedPaths();
+    if (!rejected.isEmpty()) {
+        QString text = QStringLiteral("Some files have not been added to the list:\n");
+        for (const QString &path : std::as_const(rejected))
+            text += QDir::toNativeSeparators(path) + QLatin1Char('\n');
+        printErr(text);
+    }
+    if (album.photos.isEmpty()) {
+        printErr(QStringLiteral("sorvel make-dvd: no photo to make a slideshow from\n"));
+        return 1;
+    }
+
+    album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.photoDurationMs, format));
+    album.setTransitionDurationExactMs(
+        snapRequested(o.transitionDurationMs, album.transitionDurationMs, format));
+    album.useTransition = !o.noTransition;
+    album.dissolveOnly = o.dissolveOnly;
+    album.useDynamicEffect = !o.noDynamicEffect;
+    album.loopAudio = o.loopAudio;
+    if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
+        printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
+                                "the photo duration stays %1 ms.\n")
+                     .arg(album.photoDurationMs));
+
+    RunChoices choices;
+    choices.standard = standard;
+    choices.videoBitRate = o.videoBitRate;
+    choices.audioBitRate = o.audioBitRate;
+    choices.channels = o.channels;
+    choices.volumeLabel = o.destination.volumeLabel;
+    return generateDvd(o, album, choices, printer);
 }

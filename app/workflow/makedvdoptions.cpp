@@ -39,10 +39,13 @@ QString makeDvdUsage()
 {
     return QStringLiteral(
         "Usage: sorvel make-dvd [OPTIONS] PATH...\n"
+        "       sorvel make-dvd [OPTIONS] PROJECT.sorvel\n"
         "\n"
         "Makes a DVD-Video slideshow from photos and music without opening a window.\n"
         "PATH: photo files, audio files or folders. A folder adds its photos and audio\n"
         "files (one level, in name order). Photos and clips keep the order given.\n"
+        "PROJECT.sorvel: a saved project with its photos, clips, settings and DVD\n"
+        "choices; the options given here override the project's.\n"
         "\n"
         "Output (exactly one is required):\n"
         "  --to-folder DIR          write the DVD folder into DIR/<volume label>\n"
@@ -128,6 +131,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
             return true;
         };
         QString v;
+        o.given.append(name);
         if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
             o.help = true;
         } else if (name == QLatin1String("--to-folder") || name == QLatin1String("--to-iso") ||

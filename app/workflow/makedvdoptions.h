@@ -30,6 +30,7 @@ struct MakeDvdOptions {
     bool yes = false;
     bool quiet = false;
     bool help = false;
+    QStringList given; // the options named on the command line ("--quality"), in order
 };
 
 struct MakeDvdParse {

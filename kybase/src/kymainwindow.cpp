@@ -19,12 +19,24 @@ namespace {
 // does.
 class KyFrame : public QMainWindow
 {
+public:
+    explicit KyFrame(KyMainWindow *content) : m_content(content) {}
+
 protected:
     void closeEvent(QCloseEvent *event) override
     {
+        // The content may keep the window open (unsaved work, a cancelled
+        // question).
+        if (m_content && !m_content->queryClose()) {
+            event->ignore();
+            return;
+        }
         event->accept();
         QCoreApplication::quit();
     }
+
+private:
+    KyMainWindow *m_content;
 };
 } // namespace
 
@@ -44,7 +56,7 @@ void KyMainWindow::initialize()
 {
     if (m_frame)
         return;
-    m_frame = new KyFrame;
+    m_frame = new KyFrame(this);
     m_frame->setObjectName(QStringLiteral("KyFrame"));
     m_frame->setCentralWidget(this);
     const KyApplication *app = KyApplication::instance();

@@ -65,6 +65,20 @@ inline bool writeAudio(const QString &path, double seconds)
                                 QString::number(seconds), QStringLiteral("-ac"), QStringLiteral("2"), path});
 }
 
+// Makes a shown top-level window the one that takes the keyboard, as a
+// person's click on it would. Under Xvfb without a window manager the X
+// server's focus follows when it likes (and not at all on a loaded machine),
+// so Qt is told directly: shortcuts and key presses go to this window from
+// now on. Waits for the window to be on screen first.
+inline bool makeActive(QWidget *window)
+{
+    if (!QTest::qWaitForWindowExposed(window))
+        return false;
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    return QApplication::activeWindow() == window;
+}
+
 // Answers every file or folder chooser with the given paths while alive.
 class ChooserAnswer
 {

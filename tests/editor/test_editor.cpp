@@ -109,7 +109,7 @@ void TestEditor::init()
     resetMotionKeyCounter();
     m_window = std::make_unique<Sorvel>();
     m_window->show(true);
-    QVERIFY(QTest::qWaitForWindowActive(m_window->widgetFrame()));
+    QVERIFY(makeActive(m_window->widgetFrame()));
 }
 
 void TestEditor::cleanup()
@@ -412,8 +412,7 @@ void TestEditor::deleteFirstLastAndAll()
     QVERIFY(child<QAction>("actionDelete")->isEnabled());
     // The Delete key works once the window has the focus back from the
     // import dialog.
-    m_window->widgetFrame()->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_window->widgetFrame()));
+    QVERIFY(makeActive(m_window->widgetFrame()));
     QTest::keyClick(strip, Qt::Key_Delete);
     QCOMPARE(strip->count(), 0);
     QVERIFY(m_window->album()->photos.isEmpty());

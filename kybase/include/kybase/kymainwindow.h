@@ -23,6 +23,9 @@ public:
     QMenu *helpMenu() const { return m_helpMenu; }
 
     void show(bool activate = true);
+    // Asked before the window closes (its close button, Exit); false keeps
+    // it open. The default closes.
+    virtual bool queryClose() { return true; }
     void setAutoCheckUpdate(bool on);
     void setAutoCheckUpdateInterval(int days);
 

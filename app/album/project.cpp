@@ -1,0 +1,362 @@
+#include "album/project.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <cmath>
+
+#include "album/probe.h"
+
+namespace Project {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Project", text);
+}
+
+QJsonObject motionToJson(const MotionKey &key)
+{
+    QJsonArray values;
+    for (float v : key.values)
+        values.append(double(v));
+    return QJsonObject{{QStringLiteral("kind"), key.kind}, {QStringLiteral("values"), values}};
+}
+
+bool motionFromJson(const QJsonValue &value, MotionKey *key)
+{
+    if (!value.isObject())
+        return false;
+    const QJsonObject o = value.toObject();
+    const QJsonArray values = o.value(QStringLiteral("values")).toArray();
+    const int kind = o.value(QStringLiteral("kind")).toInt(-1);
+    if ((kind != 0 && kind != 1) || values.size() != 4)
+        return false;
+    key->kind = kind;
+    for (int i = 0; i < 4; ++i) {
+        if (!values.at(i).isDouble() || !std::isfinite(values.at(i).toDouble()))
+            return false;
+        key->values[size_t(i)] = float(values.at(i).toDouble());
+    }
+    return true;
+}
+
+// Reads a member of the expected type into out; a missing member keeps the
+// default. False when it is there with another type.
+bool readBool(const QJsonObject &o, const char *name, bool *out)
+{
+    const QJsonValue v = o.value(QLatin1String(name));
+    if (v.isUndefined())
+        return true;
+    if (!v.isBool())
+        return false;
+    *out = v.toBool();
+    return true;
+}
+
+bool readInt(const QJsonObject &o, const char *name, int minimum, int maximum, int *out)
+{
+    const QJsonValue v = o.value(QLatin1String(name));
+    if (v.isUndefined())
+        return true;
+    if (!v.isDouble())
+        return false;
+    const double d = v.toDouble();
+    if (d != std::floor(d) || d < minimum || d > maximum)
+        return false;
+    *out = int(d);
+    return true;
+}
+
+bool readSeconds(const QJsonObject &o, const char *name, double *out)
+{
+    const QJsonValue v = o.value(QLatin1String(name));
+    if (!v.isDouble() || !std::isfinite(v.toDouble()) || v.toDouble() < 0)
+        return false;
+    *out = v.toDouble();
+    return true;
+}
+
+bool readPath(const QJsonObject &o, const QDir &projectDir, QString *out)
+{
+    const QJsonValue v = o.value(QStringLiteral("path"));
+    if (!v.isString() || v.toString().isEmpty())
+        return false;
+    *out = resolvedPath(v.toString(), projectDir);
+    return true;
+}
+
+} // namespace
+
+QString storedPath(const QString &absolutePath, const QDir &projectDir)
+{
+    const QString clean = QDir::cleanPath(QFileInfo(absolutePath).absoluteFilePath());
+    const QString folder = QDir::cleanPath(projectDir.absolutePath());
+    const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    if (clean.startsWith(prefix))
+        return clean.mid(prefix.size());
+    return clean;
+}
+
+QString resolvedPath(const QString &stored, const QDir &projectDir)
+{
+    if (QDir::isAbsolutePath(stored))
+        return QDir::cleanPath(stored);
+    return QDir::cleanPath(projectDir.absoluteFilePath(stored));
+}
+
+bool isProjectFile(const QString &path)
+{
+    return QFileInfo(path).suffix().compare(QLatin1String(kSuffix), Qt::CaseInsensitive) == 0;
+}
+
+QByteArray toJson(const Album &album, const QDir &projectDir)
+{
+    QJsonObject settings{{QStringLiteral("photoDurationMs"), album.photoDurationMs},
+                         {QStringLiteral("transitionDurationMs"), album.transitionDurationMs},
+                         {QStringLiteral("useTransition"), album.useTransition},
+                         {QStringLiteral("dissolveOnly"), album.dissolveOnly},
+                         {QStringLiteral("useDynamicEffect"), album.useDynamicEffect},
+                         {QStringLiteral("loopAudio"), album.loopAudio},
+                         {QStringLiteral("fadeAudio"), album.fadeAudio}};
+    QJsonArray photos;
+    for (const ImageInfo &photo : album.photos) {
+        QJsonArray ops;
+        for (int32_t op : photo.transformOps)
+            ops.append(op);
+        photos.append(QJsonObject{{QStringLiteral("path"), storedPath(photo.path, projectDir)},
+                                  {QStringLiteral("transformOps"), ops},
+                                  {QStringLiteral("motionStart"), motionToJson(photo.motionStart)},
+                                  {QStringLiteral("motionEnd"), motionToJson(photo.motionEnd)}});
+    }
+    QJsonArray clips;
+    for (const AudioInfo &clip : album.audios) {
+        clips.append(QJsonObject{{QStringLiteral("path"), storedPath(clip.path, projectDir)},
+                                 {QStringLiteral("clipStart"), clip.clipStart},
+                                 {QStringLiteral("clipEnd"), clip.clipEnd}});
+    }
+    const DvdChoices &d = album.dvd;
+    QJsonObject dvd{{QStringLiteral("standard"), tvStandardName(d.tvStandard)},
+                    {QStringLiteral("videoBitRate"), d.videoBitRate},
+                    {QStringLiteral("audioBitRate"), d.audioBitRate},
+                    {QStringLiteral("audioChannels"), d.audioChannels},
+                    {QStringLiteral("volumeLabel"), d.volumeLabel},
+                    {QStringLiteral("copies"), d.copies}};
+    QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormatName)},
+                     {QStringLiteral("version"), kFormatVersion},
+                     {QStringLiteral("settings"), settings},
+                     {QStringLiteral("photos"), photos},
+                     {QStringLiteral("clips"), clips},
+                     {QStringLiteral("dvd"), dvd}};
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QString *error)
+{
+    QJsonParseError parseError;
+    const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
+    const QString damaged = tr("The project file is damaged and cannot be opened.");
+    if (doc.isNull()) {
+        *error = doc.isNull() && json.trimmed().startsWith('{') ? damaged
+                                                                : tr("The file is not a Sorvel project.");
+        return false;
+    }
+    const QJsonObject root = doc.object();
+    if (!doc.isObject() || root.value(QStringLiteral("format")).toString() != QLatin1String(kFormatName)) {
+        *error = tr("The file is not a Sorvel project.");
+        return false;
+    }
+    const QJsonValue version = root.value(QStringLiteral("version"));
+    if (!version.isDouble() || version.toDouble() < 1 ||
+        version.toDouble() != std::floor(version.toDouble())) {
+        *error = damaged;
+        return false;
+    }
+    if (version.toDouble() > kFormatVersion) {
+        *error =
+            tr("The project was saved by a newer version of Sorvel (project format %1; this version reads "
+               "format %2). Please update Sorvel to open it.")
+                .arg(version.toInt())
+                .arg(kFormatVersion);
+        return false;
+    }
+
+    Data out;
+    const QJsonObject settings = root.value(QStringLiteral("settings")).toObject();
+    bool ok = root.value(QStringLiteral("settings")).isObject() &&
+              readInt(settings, "photoDurationMs", 1, 1000000, &out.photoDurationMs) &&
+              readInt(settings, "transitionDurationMs", 1, 10000, &out.transitionDurationMs) &&
+              readBool(settings, "useTransition", &out.useTransition) &&
+              readBool(settings, "dissolveOnly", &out.dissolveOnly) &&
+              readBool(settings, "useDynamicEffect", &out.useDynamicEffect) &&
+              readBool(settings, "loopAudio", &out.loopAudio) &&
+              readBool(settings, "fadeAudio", &out.fadeAudio);
+
+    const QJsonValue photos = root.value(QStringLiteral("photos"));
+    ok = ok && photos.isArray();
+    for (const QJsonValue &value : photos.toArray()) {
+        const QJsonObject o = value.toObject();
+        Data::Photo photo;
+        ok = ok && value.isObject() && readPath(o, projectDir, &photo.path) &&
+             motionFromJson(o.value(QStringLiteral("motionStart")), &photo.motionStart) &&
+             motionFromJson(o.value(QStringLiteral("motionEnd")), &photo.motionEnd);
+        const QJsonValue ops = o.value(QStringLiteral("transformOps"));
+        ok = ok && (ops.isUndefined() || ops.isArray());
+        for (const QJsonValue &op : ops.toArray()) {
+            const double d = op.toDouble(-1);
+            ok = ok && op.isDouble() && (d == 0 || d == 1 || d == 2 || d == 3);
+            photo.transformOps.append(int32_t(d));
+        }
+        if (!ok)
+            break;
+        out.photos.append(photo);
+    }
+
+    const QJsonValue clips = root.value(QStringLiteral("clips"));
+    ok = ok && clips.isArray();
+    for (const QJsonValue &value : clips.toArray()) {
+        const QJsonObject o = value.toObject();
+        Data::Clip clip;
+        ok = ok && value.isObject() && readPath(o, projectDir, &clip.path) &&
+             readSeconds(o, "clipStart", &clip.clipStart) && readSeconds(o, "clipEnd", &clip.clipEnd) &&
+             clip.clipStart <= clip.clipEnd;
+        if (!ok)
+            break;
+        out.clips.append(clip);
+    }
+
+    const QJsonValue dvdValue = root.value(QStringLiteral("dvd"));
+    const QJsonObject dvd = dvdValue.toObject();
+    ok = ok && (dvdValue.isUndefined() || dvdValue.isObject());
+    if (ok && dvdValue.isObject()) {
+        const QJsonValue standard = dvd.value(QStringLiteral("standard"));
+        if (!standard.isUndefined()) {
+            const std::optional<TvStandard> parsed = parseTvStandard(standard.toString());
+            ok = parsed.has_value();
+            if (parsed)
+                out.dvd.tvStandard = *parsed;
+        }
+        ok = ok && readInt(dvd, "videoBitRate", kMinVideoBitRate, kMaxVideoBitRate, &out.dvd.videoBitRate) &&
+             readInt(dvd, "audioBitRate", kMinAudioBitRate, kMaxAudioBitRate, &out.dvd.audioBitRate) &&
+             readInt(dvd, "audioChannels", 1, 6, &out.dvd.audioChannels) &&
+             readInt(dvd, "copies", 1, 99, &out.dvd.copies) && isAudioChannelCount(out.dvd.audioChannels);
+        const QJsonValue label = dvd.value(QStringLiteral("volumeLabel"));
+        ok = ok && (label.isUndefined() || label.isString());
+        out.dvd.volumeLabel = label.toString();
+    }
+    if (!ok) {
+        *error = damaged;
+        return false;
+    }
+    *data = out;
+    return true;
+}
+
+bool save(const Album &album, const QString &path, QString *error)
+{
+    const QString native = QDir::toNativeSeparators(path);
+    QSaveFile file(path);
+    // Unbuffered: a full disk shows in write() itself. A buffered write whose
+    // flush fails inside commit() is not reported, and would replace the
+    // previous project with a cut file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *error = tr("The project cannot be saved to %1: %2").arg(native, file.errorString());
+        return false;
+    }
+    const QByteArray json = toJson(album, QFileInfo(path).absoluteDir());
+    if (file.write(json) != json.size() || !file.flush()) {
+        *error = tr("The project cannot be saved to %1: %2").arg(native, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = tr("The project cannot be saved to %1: %2").arg(native, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool read(const QString &path, Data *data, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error =
+            tr("The project %1 cannot be opened: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    // A project lists files, not their contents: anything this large is not
+    // one.
+    constexpr qint64 kMaxProjectSize = 64 * 1024 * 1024;
+    if (file.size() > kMaxProjectSize) {
+        *error = tr("The file is not a Sorvel project.");
+        return false;
+    }
+    return fromJson(file.readAll(), QFileInfo(path).absoluteDir(), data, error);
+}
+
+bool load(const Data &data, Album *album, QStringList *missing, const std::function<bool(int, int)> &progress,
+          bool thumbnails)
+{
+    const int total = int(data.photos.size() + data.clips.size());
+    int done = 0;
+    QList<ImageInfo> photos;
+    QList<AudioInfo> audios;
+    QStringList left;
+    for (const Data::Photo &saved : data.photos) {
+        if (progress && !progress(done, total))
+            return false;
+        ++done;
+        ImageInfo info;
+        info.path = saved.path;
+        const bool read = thumbnails ? probeImage(info, saved.path) : probeImageHeader(info, saved.path);
+        if (!QFileInfo::exists(saved.path) || !read) {
+            left << saved.path;
+            continue;
+        }
+        info.transformOps = saved.transformOps;
+        info.orientationCode = orientationCodeFor(info.transformOps);
+        info.motionStart = saved.motionStart;
+        info.motionEnd = saved.motionEnd;
+        photos.append(info);
+    }
+    for (const Data::Clip &saved : data.clips) {
+        if (progress && !progress(done, total))
+            return false;
+        ++done;
+        AudioInfo info;
+        info.path = saved.path;
+        if (!QFileInfo::exists(saved.path) || !probeAudio(info, saved.path)) {
+            left << saved.path;
+            continue;
+        }
+        // In and out points within the clip as it is now.
+        info.clipEnd = qBound(0.0, saved.clipEnd, info.duration);
+        info.clipStart = qBound(0.0, saved.clipStart, info.clipEnd);
+        audios.append(info);
+    }
+    if (progress && !progress(done, total))
+        return false;
+
+    album->photos = photos;
+    album->audios = audios;
+    album->setPhotoDurationExactMs(data.photoDurationMs);
+    album->setTransitionDurationExactMs(data.transitionDurationMs);
+    album->useTransition = data.useTransition;
+    album->dissolveOnly = data.dissolveOnly;
+    album->useDynamicEffect = data.useDynamicEffect;
+    album->loopAudio = data.loopAudio;
+    album->fadeAudio = data.fadeAudio;
+    album->dvd = data.dvd;
+    if (missing)
+        *missing = left;
+    return true;
+}
+
+} // namespace Project

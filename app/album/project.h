@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+#include "album/album.h"
+
+class QDir;
+
+// A saved album: the ".sorvel" project file, JSON with a format version
+// (docs/project-format.md). It holds the slideshow settings, every photo
+// (file, edit operations, motion keys), every clip (file, in and out
+// points) and the DVD choices. Paths under the project file's folder are
+// stored relative to it, so a folder with its project can be moved or
+// copied; other paths are stored absolute.
+namespace Project {
+
+inline constexpr int kFormatVersion = 1;
+inline constexpr char kFormatName[] = "sorvel-project";
+inline constexpr char kSuffix[] = "sorvel";
+
+// A project file as read, before its photos and clips are opened.
+struct Data {
+    struct Photo {
+        QString path; // absolute
+        QVector<int32_t> transformOps;
+        MotionKey motionStart;
+        MotionKey motionEnd;
+    };
+    struct Clip {
+        QString path; // absolute
+        double clipStart = 0.0;
+        double clipEnd = 0.0;
+    };
+    int photoDurationMs = 5000;
+    int transitionDurationMs = 1500;
+    bool useTransition = true;
+    bool dissolveOnly = false;
+    bool useDynamicEffect = true;
+    bool loopAudio = false;
+    bool fadeAudio = false;
+    QList<Photo> photos;
+    QList<Clip> clips;
+    DvdChoices dvd;
+};
+
+// The project document of an album saved in projectDir.
+QByteArray toJson(const Album &album, const QDir &projectDir);
+// Parses a project document; false with a message in *error when it is not
+// JSON, not a project, damaged, or of a newer format version.
+bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QString *error);
+
+// Writes the album to path at once or not at all (QSaveFile): on any
+// failure the previous file stays as it was and *error says why.
+bool save(const Album &album, const QString &path, QString *error);
+// Reads and checks a project file.
+bool read(const QString &path, Data *data, QString *error);
+
+// Opens the project's photos and clips into the album: settings, lists and
+// DVD choices replace the album's. Files that are missing or cannot be read
+// are left out and listed in *missing. progress(done, total) is called
+// before each file; when it returns false the load stops, the album is left
+// unchanged and false is returned. Without thumbnails, photos are read from
+// their headers only (for making a DVD, where nothing shows them).
+bool load(const Data &data, Album *album, QStringList *missing,
+          const std::function<bool(int done, int total)> &progress = {}, bool thumbnails = true);
+
+// A path as stored in the project: relative when it lies under the folder.
+QString storedPath(const QString &absolutePath, const QDir &projectDir);
+// A stored path made absolute again.
+QString resolvedPath(const QString &storedPath, const QDir &projectDir);
+// Whether a file name names a project (by its suffix).
+bool isProjectFile(const QString &path);
+
+} // namespace Project

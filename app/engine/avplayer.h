@@ -109,6 +109,8 @@ private:
     // Queues whole frames of PCM from the ring while buffers are free,
     // without waiting for the ring's lock.
     void refill();
+    // Starts (or restarts) the source once a few frames are queued.
+    void startSound();
     void draw(int frame);
     void setupTextures();
     void releaseContextObjects();

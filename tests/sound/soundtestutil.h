@@ -152,9 +152,13 @@ inline double rms(const Pcm &pcm, int64_t from, int64_t to, int channel = 0)
 
 // A stretch of sound between silences.
 struct Region {
-    int64_t begin = 0; // first loud sample frame
-    int64_t end = 0;   // one past the last
+    int64_t begin = 0;  // first loud sample frame
+    int64_t end = 0;    // one past the last
+    int64_t silent = 0; // sample frames of the short silences (over 5 ms) within
     double seconds(int rate) const { return double(end - begin) / rate; }
+    // The sound itself: a sound card that ran dry for a moment, while a
+    // starved process caught up, plays the same sound later, not more.
+    double heard(int rate) const { return double(end - begin - silent) / rate; }
 };
 
 // The stretches where any channel is louder than the threshold, joined
@@ -171,7 +175,9 @@ inline std::vector<Region> soundRegions(const Pcm &pcm, double minGapSeconds = 0
         if (!loud)
             continue;
         if (regions.empty() || i - lastLoud > gap)
-            regions.push_back(Region{i, i + 1});
+            regions.push_back(Region{i, i + 1, 0});
+        else if (i - lastLoud - 1 > pcm.rate / 200)
+            regions.back().silent += i - lastLoud - 1;
         regions.back().end = i + 1;
         lastLoud = i;
     }

@@ -358,8 +358,8 @@ void TestAudioEdit::playSegmentPlaysExactlyIt()
     const auto regions = soundRegions(pcm);
     QCOMPARE(int(regions.size()), 1);
     // Exactly seconds 3, 4 and 5 of the clip.
-    QVERIFY2(std::abs(regions[0].seconds(44100) - 3.0) < 0.01,
-             qPrintable(QString::number(regions[0].seconds(44100))));
+    QVERIFY2(std::abs(regions[0].heard(44100) - 3.0) < 0.01,
+             qPrintable(QString::number(regions[0].heard(44100))));
     const std::vector<double> tones = secondTones(pcm, regions[0].begin, 3);
     for (int k = 0; k < 3; ++k)
         QVERIFY2(std::abs(tones[size_t(k)] - toneOfSecond(3 + k)) < 10,
@@ -381,7 +381,7 @@ void TestAudioEdit::playStopsAtTheEndOfTheFile()
     closeAndReadWav(&pcm);
     const auto regions = soundRegions(pcm);
     QCOMPARE(int(regions.size()), 1);
-    QVERIFY(std::abs(regions[0].seconds(44100) - 3.0) < 0.01);
+    QVERIFY(std::abs(regions[0].heard(44100) - 3.0) < 0.01);
     const std::vector<double> tones = secondTones(pcm, regions[0].begin, 3);
     for (int k = 0; k < 3; ++k)
         QVERIFY(std::abs(tones[size_t(k)] - toneOfSecond(k)) < 10);
@@ -411,8 +411,8 @@ void TestAudioEdit::pauseContinuesAtThePosition()
     const auto regions = soundRegions(pcm);
     QCOMPARE(int(regions.size()), 2);
     // Nothing repeated, nothing skipped: the two stretches make the clip.
-    const double first = regions[0].seconds(44100);
-    const double second = regions[1].seconds(44100);
+    const double first = regions[0].heard(44100);
+    const double second = regions[1].heard(44100);
     QVERIFY2(std::abs(first - pausedAt) < 0.03, qPrintable(QStringLiteral("%1 %2").arg(first).arg(pausedAt)));
     QVERIFY2(std::abs(first + second - 3.0) < 0.02,
              qPrintable(QStringLiteral("%1 + %2").arg(first).arg(second)));

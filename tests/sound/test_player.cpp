@@ -240,7 +240,7 @@ void TestPlayer::soundFollowsThePosition()
     // way), and the sound card mixes up to one period (about 21 ms) ahead.
     for (int i = 0; i < 2; ++i) {
         const double expected = (i == 0 ? first : second) / 25.0;
-        const double heard = regions[size_t(i)].seconds(48000);
+        const double heard = regions[size_t(i)].heard(48000);
         QVERIFY2(std::abs(heard - expected) < 0.07,
                  qPrintable(QStringLiteral("%1 s heard for %2 s of pictures").arg(heard).arg(expected)));
     }
@@ -286,7 +286,7 @@ void TestPlayer::volumeZeroIsSilentButRuns()
     readWav(&pcm);
     const auto regions = soundRegions(pcm);
     QCOMPARE(int(regions.size()), 1);
-    QVERIFY(std::abs(regions[0].seconds(48000) - heard / 25.0) < 0.07);
+    QVERIFY(std::abs(regions[0].heard(48000) - heard / 25.0) < 0.07);
 }
 
 void TestPlayer::monoFormatPlaysMonoBuffers()
@@ -423,14 +423,16 @@ void TestPlayer::withoutSoundDeviceChild()
     QElapsedTimer clock;
     clock.start();
     preview.play(story);
-    QTRY_VERIFY_WITH_TIMEOUT(preview.player->position() >= 25, 10000);
+    // The pictures move on by themselves ...
+    QTRY_VERIFY_WITH_TIMEOUT(preview.player->framesDrawn() - drawnBefore >= 10, 10000);
     preview.pause(story);
     const qint64 elapsed = clock.elapsed();
-    // Clocked by the time that passed, at the frame rate.
+    // ... clocked by the time that passed, at the frame rate (a busy
+    // machine delays the ticks: frames are then skipped, never slowed).
     const int position = preview.player->position();
     QVERIFY2(position <= elapsed * 25 / 1000 + 1,
              qPrintable(QStringLiteral("%1 frames in %2 ms").arg(position).arg(elapsed)));
-    QVERIFY(preview.player->framesDrawn() - drawnBefore >= 15);
+    QVERIFY(position >= preview.player->framesDrawn() - drawnBefore);
     const QImage image = preview.player->grabFramebuffer();
     QVERIFY(EngineTest::near(image.pixel(160, 120), Qt::red, 8));
 }

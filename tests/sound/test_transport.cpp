@@ -212,8 +212,8 @@ void TestTransport::playStateMachine()
     closeWindow(&pcm);
     const auto regions = soundRegions(pcm);
     QCOMPARE(int(regions.size()), 1);
-    QVERIFY2(std::abs(regions[0].seconds(48000) - held / 25.0) < 0.07,
-             qPrintable(QStringLiteral("%1 s heard for %2 frames").arg(regions[0].seconds(48000)).arg(held)));
+    QVERIFY2(std::abs(regions[0].heard(48000) - held / 25.0) < 0.07,
+             qPrintable(QStringLiteral("%1 s heard for %2 frames").arg(regions[0].heard(48000)).arg(held)));
     QVERIFY(std::abs(frequency(pcm, regions[0].begin + 2400, regions[0].begin + 40000) - toneOfSecond(0)) <
             10);
 }
@@ -498,8 +498,8 @@ void TestTransport::editAudioTrimsWhatThePreviewPlays()
     QVERIFY(std::abs(frequency(pcm, regions[1].begin + 1000, regions[1].begin + 20000) - toneOfSecond(19)) <
             15);
     // 237 frames = 9.48 s: 0.52 s of the clip remain.
-    QVERIFY2(std::abs(regions[1].seconds(48000) - 0.52) < 0.05,
-             qPrintable(QString::number(regions[1].seconds(48000))));
+    QVERIFY2(std::abs(regions[1].heard(48000) - 0.52) < 0.05,
+             qPrintable(QString::number(regions[1].heard(48000))));
 }
 
 void TestTransport::ntscTimeCode()

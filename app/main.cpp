@@ -1,8 +1,10 @@
 #include <cstdio>
+#include <cstdlib>
 
 #include <QMessageBox>
 #include <QTimer>
 
+#include "kybase/kyapplication.h"
 #include "kybase/kypref.h"
 #include "kybase/qtsingleapplication.h"
 #include "mainwindow/sorvel.h"
@@ -14,6 +16,15 @@ void closeSplash()
     std::fprintf(stdout, "command:close splash screen\n");
     std::fflush(stdout);
 }
+
+[[noreturn]] void exitForMissingDisplay()
+{
+    std::fprintf(stderr, "sorvel: the editor needs a display server (an X11 or Wayland session).\n"
+                         "To make a DVD without one, use: sorvel make-dvd --help\n");
+    std::fflush(stderr);
+    // Also called from within Qt's start-up: nothing is torn down.
+    std::_Exit(1);
+}
 } // namespace
 
 // Qt's note that XDG_RUNTIME_DIR is unset (as for root or in a service) is
@@ -24,6 +35,9 @@ void messageFilter(QtMsgType type, const QMessageLogContext &context, const QStr
 {
     if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
         return;
+    // A display that is named but cannot be reached: Qt would abort.
+    if (type == QtFatalMsg && message.contains(QLatin1String("no Qt platform plugin could be initialized")))
+        exitForMissingDisplay();
     if (g_previousHandler)
         g_previousHandler(type, context, message);
     else
@@ -35,6 +49,8 @@ int main(int argc, char *argv[])
     int exitCode = 0;
     g_previousHandler = qInstallMessageHandler(messageFilter);
     registerMakeDvdCommand();
+    if (KyApplication::windowLacksDisplay(argc, argv))
+        exitForMissingDisplay();
     auto app = std::make_unique<QtSingleApplication>(QString(), argc, argv);
     app->setKybaseVersion(1030);
     app->addRequiredTool(QStringLiteral("mplex"));

@@ -1,9 +1,12 @@
 #include "album/probe.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLoggingCategory>
 #include <QPainter>
+
+#include <cstring>
 
 #include "album/avhandles.h"
 #include "kymexif/kymexifinfo.h"
@@ -67,6 +70,92 @@ bool openReader(QImageReader &reader, const QString &path)
     return true;
 }
 
+// True when a JPEG's markers run from the start of the image to its end
+// marker (EOI). A file cut short ends inside a segment or inside the
+// compressed data of a scan; the decoder would paint the missing part grey
+// with no more than a warning. Only the markers are walked, nothing is
+// decoded: a few milliseconds for a photo of several megabytes.
+bool jpegComplete(const uchar *data, qint64 size)
+{
+    qint64 pos = 2; // after SOI
+    while (pos < size) {
+        // Bytes before a marker are tolerated (decoders skip them with a
+        // warning), so are fill bytes.
+        while (pos < size && data[pos] != 0xFF)
+            ++pos;
+        while (pos < size && data[pos] == 0xFF)
+            ++pos;
+        if (pos >= size)
+            return false;
+        const uchar marker = data[pos++];
+        if (marker == 0xD9) // EOI
+            return true;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue; // no length
+        if (pos + 2 > size)
+            return false;
+        const qint64 length = (qint64(data[pos]) << 8) | data[pos + 1];
+        if (length < 2 || pos + length > size)
+            return false;
+        pos += length;
+        if (marker != 0xDA) // SOS: the compressed data follows
+            continue;
+        // The scan ends at the first marker other than a stuffed zero or a
+        // restart marker.
+        while (true) {
+            const void *ff = std::memchr(data + pos, 0xFF, size_t(size - pos));
+            if (!ff)
+                return false;
+            pos = static_cast<const uchar *>(ff) - data;
+            if (pos + 1 >= size)
+                return false;
+            const uchar next = data[pos + 1];
+            if (next == 0x00 || (next >= 0xD0 && next <= 0xD7) || next == 0xFF) {
+                pos += next == 0xFF ? 1 : 2;
+                continue;
+            }
+            break;
+        }
+    }
+    return false;
+}
+
+// True when a PNG's chunks run to IEND without reaching past the file.
+bool pngComplete(const uchar *data, qint64 size)
+{
+    qint64 pos = 8; // after the signature
+    while (pos + 12 <= size) {
+        const qint64 length = (qint64(data[pos]) << 24) | (qint64(data[pos + 1]) << 16) |
+                              (qint64(data[pos + 2]) << 8) | data[pos + 3];
+        if (std::memcmp(data + pos + 4, "IEND", 4) == 0)
+            return true;
+        pos += 12 + length;
+    }
+    return false;
+}
+
+// False when a JPEG or PNG file ends before its image does. Other formats
+// are left to their decoders.
+bool imageFileComplete(const QString &path, const QByteArray &format)
+{
+    const bool jpeg = format == "jpeg" || format == "jpg";
+    const bool png = format == "png";
+    if (!jpeg && !png)
+        return true;
+    // Read, not mapped: a file cut short meanwhile must not end the program.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const qint64 size = bytes.size();
+    const bool complete = jpeg ? size >= 2 && data[0] == 0xFF && data[1] == 0xD8 && jpegComplete(data, size)
+                               : size >= 8 && pngComplete(data, size);
+    if (!complete)
+        qCDebug(lcProbe) << "the file ends before its image does:" << path;
+    return complete;
+}
+
 // Orientation, EXIF texts and file information.
 void fillExifAndFile(ImageInfo &info, const QString &path)
 {
@@ -92,7 +181,7 @@ bool probeImageHeader(ImageInfo &info, const QString &path)
         return false;
     const QSize declared = reader.size();
     const QImage::Format format = reader.imageFormat();
-    if (!reader.canRead())
+    if (!reader.canRead() || !imageFileComplete(path, reader.format()))
         return false;
     if (!declared.isValid() || format == QImage::Format_Invalid) {
         // A format whose header does not tell: probe it the full way.
@@ -130,7 +219,7 @@ bool probeImage(ImageInfo &info, const QString &path)
         reader.setScaledSize(declared.scaled(decodeBox, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
     }
     QImage image;
-    if (!reader.read(&image) || image.isNull()) {
+    if (!imageFileComplete(path, reader.format()) || !reader.read(&image) || image.isNull()) {
         qCDebug(lcProbe) << "cannot decode" << path << reader.errorString();
         return false;
     }

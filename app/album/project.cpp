@@ -162,7 +162,7 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
 {
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
-    const QString damaged = tr("The project file is damaged and cannot be opened.");
+    const QString damaged = tr("The file is damaged.");
     if (doc.isNull()) {
         *error = doc.isNull() && json.trimmed().startsWith('{') ? damaged
                                                                 : tr("The file is not a Sorvel project.");
@@ -180,11 +180,10 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         return false;
     }
     if (version.toDouble() > kFormatVersion) {
-        *error =
-            tr("The project was saved by a newer version of Sorvel (project format %1; this version reads "
-               "format %2). Please update Sorvel to open it.")
-                .arg(version.toInt())
-                .arg(kFormatVersion);
+        *error = tr("It was saved by a newer version of Sorvel (project format %1; this version reads "
+                    "format %2). Please update Sorvel to open it.")
+                     .arg(version.toInt())
+                     .arg(kFormatVersion);
         return false;
     }
 
@@ -204,9 +203,12 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
     for (const QJsonValue &value : photos.toArray()) {
         const QJsonObject o = value.toObject();
         Data::Photo photo;
+        const QJsonValue start = o.value(QStringLiteral("motionStart"));
+        const QJsonValue end = o.value(QStringLiteral("motionEnd"));
+        photo.hasMotion = !start.isUndefined() || !end.isUndefined();
         ok = ok && value.isObject() && readPath(o, projectDir, &photo.path) &&
-             motionFromJson(o.value(QStringLiteral("motionStart")), &photo.motionStart) &&
-             motionFromJson(o.value(QStringLiteral("motionEnd")), &photo.motionEnd);
+             (!photo.hasMotion ||
+              (motionFromJson(start, &photo.motionStart) && motionFromJson(end, &photo.motionEnd)));
         const QJsonValue ops = o.value(QStringLiteral("transformOps"));
         ok = ok && (ops.isUndefined() || ops.isArray());
         for (const QJsonValue &op : ops.toArray()) {
@@ -295,10 +297,17 @@ bool read(const QString &path, Data *data, QString *error)
     // one.
     constexpr qint64 kMaxProjectSize = 64 * 1024 * 1024;
     if (file.size() > kMaxProjectSize) {
-        *error = tr("The file is not a Sorvel project.");
+        *error = tr("The project %1 cannot be opened.\n%2")
+                     .arg(QDir::toNativeSeparators(path), tr("The file is not a Sorvel project."));
         return false;
     }
-    return fromJson(file.readAll(), QFileInfo(path).absoluteDir(), data, error);
+    if (!fromJson(file.readAll(), QFileInfo(path).absoluteDir(), data, error)) {
+        // Say which file: the message may come from a double click or a
+        // second start, long after the person chose the file.
+        *error = tr("The project %1 cannot be opened.\n%2").arg(QDir::toNativeSeparators(path), *error);
+        return false;
+    }
+    return true;
 }
 
 bool load(const Data &data, Album *album, QStringList *missing, const std::function<bool(int, int)> &progress,
@@ -322,8 +331,12 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
         }
         info.transformOps = saved.transformOps;
         info.orientationCode = orientationCodeFor(info.transformOps);
-        info.motionStart = saved.motionStart;
-        info.motionEnd = saved.motionEnd;
+        if (saved.hasMotion) {
+            info.motionStart = saved.motionStart;
+            info.motionEnd = saved.motionEnd;
+        } else {
+            assignMotionKeys(info);
+        }
         photos.append(info);
     }
     for (const Data::Clip &saved : data.clips) {

@@ -28,6 +28,9 @@ struct Data {
     struct Photo {
         QString path; // absolute
         QVector<int32_t> transformOps;
+        // A file written by hand may leave the motion keys out: the photo
+        // then gets fresh ones, as an imported photo does.
+        bool hasMotion = false;
         MotionKey motionStart;
         MotionKey motionEnd;
     };

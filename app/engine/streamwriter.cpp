@@ -80,12 +80,13 @@ void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
     int num = 0, den = 0;
     av_reduce(&num, &den, int64_t(p.aspectNum) * p.dstHeight, int64_t(p.aspectDen) * p.dstWidth, 255);
     c->sample_aspect_ratio = AVRational{num, den};
-    // Slice threads: one core is left to rendering, the encoder takes the
-    // others (one on a two-core machine). SORVEL_ENCODER_THREADS overrides
-    // it (0 = one per core).
+    // Slice threads, one per core: the renderer does not keep a core busy
+    // all the time (it waits whenever the queue of converted frames is
+    // full), and a frame split in slices lets the encoder use both cores
+    // then. SORVEL_ENCODER_THREADS overrides it (0 = FFmpeg's choice).
     c->thread_count = qEnvironmentVariableIsSet("SORVEL_ENCODER_THREADS")
                           ? qEnvironmentVariableIntValue("SORVEL_ENCODER_THREADS")
-                          : std::max(1, QThread::idealThreadCount() - 1);
+                          : std::max(1, QThread::idealThreadCount());
     c->thread_type = FF_THREAD_SLICE;
 }
 
@@ -173,7 +174,12 @@ bool StreamWriter::openVideo()
         if (!m_scaler)
             return fail(QStringLiteral("Cannot set up the picture conversion"), 0);
     }
-    m_frameBytes = av_image_get_buffer_size(AV_PIX_FMT_YUV420P, m_video.dstWidth, m_video.dstHeight, 32);
+    // The encoder's input pictures get the row length of the encoder's own
+    // pictures (the width plus its 16-pixel edges, in 64-byte steps), with
+    // which the MPEG-2 encoder takes a picture as it is instead of copying
+    // it into a picture of its own first.
+    m_lumaStride = FFALIGN(m_video.dstWidth + 32, 64);
+    m_frameBytes = m_lumaStride * m_video.dstHeight + m_lumaStride * ((m_video.dstHeight + 1) / 2);
     m_framePool.reset(av_buffer_pool_init(size_t(m_frameBytes) + 64, nullptr));
     if (!m_framePool)
         return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
@@ -270,8 +276,11 @@ av::Frame StreamWriter::convertVideo(const uint8_t *pixels, int strideBytes)
     f->buf[0] = av_buffer_pool_get(m_framePool.get());
     if (!f->buf[0])
         return av::Frame();
-    av_image_fill_arrays(f->data, f->linesize, f->buf[0]->data, AV_PIX_FMT_YUV420P, m_video.dstWidth,
-                         m_video.dstHeight, 32);
+    f->data[0] = f->buf[0]->data;
+    f->data[1] = f->data[0] + m_lumaStride * m_video.dstHeight;
+    f->data[2] = f->data[1] + m_lumaStride / 2 * ((m_video.dstHeight + 1) / 2);
+    f->linesize[0] = m_lumaStride;
+    f->linesize[1] = f->linesize[2] = m_lumaStride / 2;
     f->format = AV_PIX_FMT_YUV420P;
     f->width = m_video.dstWidth;
     f->height = m_video.dstHeight;

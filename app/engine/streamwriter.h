@@ -113,6 +113,7 @@ private:
     av::Swr m_audioConverter;
     av::BufferPool m_framePool;
     int m_frameBytes = 0;
+    int m_lumaStride = 0;
     int64_t m_videoFrames = 0;
     int64_t m_audioSamples = 0;
     std::vector<uint8_t> m_pending;

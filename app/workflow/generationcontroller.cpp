@@ -89,6 +89,7 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     m_running = true;
     ++m_runId;
     m_abortRequested = false;
+    m_waitingForNextBurn = false;
     m_compileHandled = false;
     m_outputPath.clear();
     m_burnMessage.clear();
@@ -148,7 +149,11 @@ void GenerationController::connectWorkflow()
     connect(burner, &KymBurnWorkflow::setDlgStatus, this,
             [this](const QString &title, int state, const QString &current, const QString &, bool,
                    const QString &, bool) { onBurnStatus(title, state, current); });
-    connect(burner, &KymBurnWorkflow::doBurnNext, this, &GenerationController::nextDiscNeeded);
+    connect(burner, &KymBurnWorkflow::doBurnNext, this, [this] {
+        // No burn job runs until burnNext().
+        m_waitingForNextBurn = true;
+        Q_EMIT nextDiscNeeded();
+    });
     connect(burner, &KymBurnWorkflow::burnFinished, this, &GenerationController::onBurnFinished);
 }
 
@@ -296,8 +301,8 @@ void GenerationController::startAuthoring()
     m_author->setAspectRatio(KymDVDAuthor::Ratio4x3);
     m_author->setTempPath(m_workFolder);
     m_author->setTVStandard(m_request.tvStandard == TvStandard::Pal ? KymDVDAuthor::PAL : KymDVDAuthor::NTSC);
-    if (m_request.destination.type == KymDestination::Folder)
-        m_author->setTargetFolder(m_outputPath);
+    // The DVD is authored in the working folder; the burn workflow moves it
+    // into place only once it is complete.
     m_author->start();
 }
 
@@ -317,9 +322,17 @@ void GenerationController::onAuthorStatus(int status, int title)
         break;
     case KymDVDAuthor::MplexFailed:
     case KymDVDAuthor::SpumuxFailed:
-    case KymDVDAuthor::AuthorFailed:
-        fail(m_abortRequested ? tr("Aborted") : tr("Failed to create DVD!"));
+    case KymDVDAuthor::AuthorFailed: {
+        if (m_abortRequested) {
+            fail(tr("Aborted"));
+            break;
+        }
+        // The cause as the authoring tools gave it.
+        const QString reason = m_author->errorString();
+        fail(reason.isEmpty() ? tr("Failed to create DVD!")
+                              : tr("Failed to create DVD!") + QLatin1Char('\n') + reason);
         break;
+    }
     case KymDVDAuthor::MplexAborted:
     case KymDVDAuthor::SpumuxAborted:
     case KymDVDAuthor::AuthorAborted:
@@ -349,6 +362,7 @@ void GenerationController::burnNext()
         m_running = true;
         ++m_runId;
         m_abortRequested = false;
+        m_waitingForNextBurn = false;
         m_phase = Delivering;
         m_burnMessage.clear();
         m_burnSucceeded = false;
@@ -356,10 +370,15 @@ void GenerationController::burnNext()
         m_burner->startBurnWork();
         return;
     }
-    if (m_phase == Delivering && !m_abortRequested) {
-        m_burnSucceeded = false;
-        m_burner->startBurnWork();
+    if (m_phase != Delivering)
+        return;
+    m_waitingForNextBurn = false;
+    if (m_abortRequested) {
+        fail(tr("Aborted"));
+        return;
     }
+    m_burnSucceeded = false;
+    m_burner->startBurnWork();
 }
 
 void GenerationController::releaseResult()
@@ -412,7 +431,7 @@ void GenerationController::abort()
     m_abortRequested = true;
     switch (m_phase) {
     case Checking:
-        DVDBurner::Instance()->Stop();
+        m_burner->stop();
         fail(tr("Aborted"));
         break;
     case Encoding:
@@ -423,7 +442,12 @@ void GenerationController::abort()
         m_author->abort();
         break;
     case Delivering:
-        DVDBurner::Instance()->Stop();
+        // A running job reports its end, and a failure then ends the burn
+        // instead of offering another try. Between a failed burn and the
+        // next try no job runs that could report: the run ends here.
+        m_burner->stop();
+        if (m_waitingForNextBurn)
+            fail(tr("Aborted"));
         break;
     default:
         break;

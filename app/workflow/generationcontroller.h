@@ -128,5 +128,6 @@ private:
     bool m_resultHeld = false;
     bool m_compileHandled = false;
     bool m_burnSucceeded = false;
+    bool m_waitingForNextBurn = false; // doBurnNext came, burnNext() not yet
     int m_runId = 0;
 };

@@ -5,16 +5,26 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QStandardPaths>
+#include <QTime>
 #include <QTimer>
 
+#include <atomic>
+#include <cstdarg>
 #include <cstdio>
+#include <mutex>
 #include <unistd.h>
+
+extern "C" {
+#include <libavutil/log.h>
+}
 
 #include "album/appsettings.h"
 #include "album/infoparser.h"
 #include "album/project.h"
 #include "kybase/kyapplication.h"
 #include "kybase/kymessagebox.h"
+#include "kymburner/kymburnworkflow.h"
 #include "workflow/generationcontroller.h"
 #include "workflow/makedvdoptions.h"
 
@@ -99,6 +109,87 @@ private:
     QElapsedTimer m_lastDraw;
 };
 
+Q_LOGGING_CATEGORY(lcFfmpeg, "sorvel.ffmpeg")
+
+// The diagnostic log of a run: every message of the program and of the
+// libraries it uses (Qt's image readers, FFmpeg's "[mp3 @ 0x...]" lines) goes
+// into make-dvd.log in the cache folder, which each run starts afresh, and
+// to the terminal only when asked for. Messages come from any thread.
+class DiagnosticLog
+{
+public:
+    explicit DiagnosticLog(bool verbose)
+    {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        if (!folder.isEmpty() && QDir().mkpath(folder)) {
+            m_file.setFileName(folder + QStringLiteral("/make-dvd.log"));
+            if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+                m_file.setFileName(QString());
+        }
+        m_verbose = verbose;
+        // Without --verbose the libraries' chatter stays out of the log too.
+        if (!verbose && qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+            QLoggingCategory::setFilterRules(QStringLiteral("sorvel.*.debug=false"));
+        s_log = this;
+        m_previous = qInstallMessageHandler(qtMessage);
+        av_log_set_callback(ffmpegMessage);
+    }
+    ~DiagnosticLog()
+    {
+        av_log_set_callback(av_log_default_callback);
+        qInstallMessageHandler(m_previous);
+        s_log = nullptr;
+    }
+    DiagnosticLog(const DiagnosticLog &) = delete;
+    DiagnosticLog &operator=(const DiagnosticLog &) = delete;
+
+    // The log file; empty when it could not be written.
+    QString path() const { return m_file.fileName(); }
+
+private:
+    static void qtMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        DiagnosticLog *log = s_log;
+        if (!log)
+            return;
+        {
+            std::lock_guard<std::mutex> lock(log->m_lock);
+            if (log->m_file.isOpen()) {
+                const QString line =
+                    QStringLiteral("%1 %2: %3\n")
+                        .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")),
+                             QLatin1String(context.category ? context.category : "default"), message);
+                log->m_file.write(line.toUtf8());
+                log->m_file.flush();
+            }
+        }
+        if ((log->m_verbose || type == QtFatalMsg) && log->m_previous)
+            log->m_previous(type, context, message);
+    }
+
+    static void ffmpegMessage(void *object, int level, const char *format, va_list args)
+    {
+        if (level > av_log_get_level())
+            return;
+        char line[1024];
+        int printPrefix = 1;
+        av_log_format_line2(object, level, format, args, line, int(sizeof line), &printPrefix);
+        const QString text = QString::fromUtf8(line).trimmed();
+        if (text.isEmpty())
+            return;
+        if (level <= AV_LOG_WARNING)
+            qCWarning(lcFfmpeg).noquote() << text;
+        else
+            qCInfo(lcFfmpeg).noquote() << text;
+    }
+
+    static inline std::atomic<DiagnosticLog *> s_log{nullptr};
+    QtMessageHandler m_previous = nullptr;
+    std::mutex m_lock;
+    QFile m_file;
+    bool m_verbose = false;
+};
+
 // Applies a duration given in milliseconds the way the duration spin boxes
 // do: a value that is already a whole number of frame periods is kept, any
 // other moves to whole periods in the direction of the change.
@@ -125,7 +216,8 @@ struct RunChoices {
 
 // Makes the DVD of a ready album: the generation controller with the
 // command line's progress, questions and exit codes.
-int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, ProgressPrinter &printer)
+int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, ProgressPrinter &printer,
+                const DiagnosticLog &log)
 {
     // The libraries check and compare paths; give them absolute ones.
     KymDestination destination = o.destination;
@@ -154,25 +246,33 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
                      .arg(album.videoLength(), 0, 'f', 2)
                      .arg(tvStandardName(c.standard), formatVideoBitRate(c.videoBitRate)));
 
-    // Questions go to --yes; without it the first question ends the run.
+    // --yes answers the confirmations (overwrite, clear, erase); without it
+    // the first one ends the run. Nobody is there to try a failed write
+    // again: a failure ends the run with its reason.
+    GenerationController controller;
     QString unansweredQuestion;
     QString lastAlert;
     KyMessageBox::setAnswerHook([&](const KyMessageBox::Request &r) {
-        if (r.kind == KyMessageBox::Question) {
-            if (o.yes) {
-                if (!o.quiet)
-                    printErr(r.text + QStringLiteral(" [yes]\n"));
-                return QDialogButtonBox::Yes;
-            }
-            if (unansweredQuestion.isEmpty())
-                unansweredQuestion = r.text;
-            return QDialogButtonBox::No;
+        if (r.kind != KyMessageBox::Question) {
+            lastAlert = r.text;
+            return QDialogButtonBox::Ok;
         }
-        lastAlert = r.text;
-        return QDialogButtonBox::Ok;
+        if (r.text == KymBurnWorkflow::retryQuestion())
+            return QDialogButtonBox::No;
+        if (o.yes) {
+            if (!o.quiet)
+                printErr(r.text + QStringLiteral(" [yes]\n"));
+            return QDialogButtonBox::Yes;
+        }
+        if (unansweredQuestion.isEmpty()) {
+            unansweredQuestion = r.text;
+            // A declined disc question leaves the engine waiting for another
+            // disc; the run ends instead.
+            QTimer::singleShot(0, &controller, &GenerationController::abort);
+        }
+        return QDialogButtonBox::No;
     });
 
-    GenerationController controller;
     int exitCode = 1;
     bool interrupted = false;
     QObject::connect(&controller, &GenerationController::stepChanged,
@@ -204,6 +304,8 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
                 text = QStringLiteral("Interrupted.");
             printErr(QStringLiteral("sorvel make-dvd: %1\n")
                          .arg(text.isEmpty() ? QStringLiteral("failed") : text));
+            if (!interrupted && !log.path().isEmpty())
+                printErr(QStringLiteral("Details: %1\n").arg(QDir::toNativeSeparators(log.path())));
             if (interrupted)
                 exitCode = 130;
         }
@@ -235,7 +337,7 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
 
 // `make-dvd PROJECT.sorvel`: the project's album and DVD choices, with the
 // options named on the command line taking their place.
-int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer)
+int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const DiagnosticLog &log)
 {
     const QString path = o.inputs.first();
     Project::Data data;
@@ -290,7 +392,7 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer)
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                                 "the photo duration stays %1 ms.\n")
                      .arg(album.photoDurationMs));
-    return generateDvd(o, album, c, printer);
+    return generateDvd(o, album, c, printer, log);
 }
 
 } // namespace
@@ -317,15 +419,14 @@ int runMakeDvdCommand(const QStringList &arguments)
     }
 
     ProgressPrinter printer(o.quiet);
-    // The libraries' diagnostics stay out of the command's output unless
-    // asked for (SORVEL_VERBOSE=1).
-    if (qEnvironmentVariableIsEmpty("SORVEL_VERBOSE") && qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
-        QLoggingCategory::setFilterRules(QStringLiteral("sorvel.*.debug=false\nsorvel.*.info=false"));
+    // The diagnostics go to the log; on the terminal only with --verbose
+    // (or SORVEL_VERBOSE=1).
+    const DiagnosticLog log(o.verbose || !qEnvironmentVariableIsEmpty("SORVEL_VERBOSE"));
 
     // A saved project brings its album and DVD choices; the options named
     // on the command line override them.
     if (o.inputs.size() == 1 && Project::isProjectFile(o.inputs.first()))
-        return runMakeDvdProject(o, printer);
+        return runMakeDvdProject(o, printer, log);
 
     // Which files are photos and which are clips.
     const ExpandedInputs inputs = expandInputs(o.inputs);
@@ -383,5 +484,5 @@ int runMakeDvdCommand(const QStringList &arguments)
     choices.audioBitRate = o.audioBitRate;
     choices.channels = o.channels;
     choices.volumeLabel = o.destination.volumeLabel;
-    return generateDvd(o, album, choices, printer);
+    return generateDvd(o, album, choices, printer, log);
 }

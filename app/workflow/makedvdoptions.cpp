@@ -79,6 +79,9 @@ QString makeDvdUsage()
         "  --yes                    answer Yes to questions (overwrite, clear, non-blank disc);\n"
         "                           without it a question ends the run with exit code 1\n"
         "  --quiet                  print only errors and the result\n"
+        "  --verbose                print the diagnostic messages of the program and of the\n"
+        "                           libraries it uses (FFmpeg, Qt) too; they always go to\n"
+        "                           the diagnostic log, make-dvd.log in the cache folder\n"
         "  -h, --help               show this help\n"
         "\n"
         "Exit codes: 0 the output is complete, 1 failure, 2 usage error.\n"
@@ -240,6 +243,9 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                 return result;
         } else if (name == QLatin1String("--quiet")) {
             if (!flag(&o.quiet))
+                return result;
+        } else if (name == QLatin1String("--verbose")) {
+            if (!flag(&o.verbose))
                 return result;
         } else {
             result.error = QStringLiteral("unknown option %1").arg(arg);

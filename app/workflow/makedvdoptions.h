@@ -29,6 +29,7 @@ struct MakeDvdOptions {
     QString speed = QStringLiteral("Max");
     bool yes = false;
     bool quiet = false;
+    bool verbose = false; // the diagnostic messages on the terminal too
     bool help = false;
     QStringList given; // the options named on the command line ("--quality"), in order
 };

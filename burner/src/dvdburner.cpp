@@ -262,6 +262,16 @@ int DVDBurner::MakeISOFromFolder(IBurnerJobCallBack *callback, const QString &fo
     return 0;
 }
 
+int DVDBurner::MakeFolderFromFolder(IBurnerJobCallBack *callback, const QString &folder,
+                                    const QString &targetFolder)
+{
+    if (!prepareJob(callback, false))
+        return 0;
+    setWorkingState(BurnStateMakingISO);
+    m_job->MakeFolder(targetFolder, folder);
+    return 0;
+}
+
 int DVDBurner::BurnDiscFromISO(IBurnerJobCallBack *callback, const QString &isoPath, const QString &device,
                                int timeout)
 {

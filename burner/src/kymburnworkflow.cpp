@@ -13,6 +13,11 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <future>
 #include <memory>
@@ -36,6 +41,46 @@ enum Phase { PhaseNone = 0, PhaseWriting = 2, PhaseErasing = 3 };
 QString quotedNative(const QString &path)
 {
     return QStringLiteral("\"%1\"").arg(QDir::toNativeSeparators(path));
+}
+
+// The nearest folder of a path that exists (the path itself if it does);
+// empty when the nearest existing part is no folder.
+QString nearestExistingFolder(QString path)
+{
+    path = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    while (!QFileInfo::exists(path)) {
+        const QString parent = QFileInfo(path).absolutePath();
+        if (parent == path)
+            return QString();
+        path = parent;
+    }
+    return QFileInfo(path).isDir() ? path : QString();
+}
+
+// Why something cannot be written at a path: an existing file is opened
+// for writing (nothing is changed); in an existing folder, or for a path
+// still to be created in the nearest existing folder, a file is created
+// and removed again. Empty when writing works.
+QString writeProblem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir()) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0)
+            return QString::fromLocal8Bit(std::strerror(errno));
+        ::close(fd);
+        return QString();
+    }
+    const QString folder = nearestExistingFolder(path);
+    if (folder.isEmpty())
+        return QString::fromLocal8Bit(std::strerror(ENOTDIR));
+    QByteArray pattern = QFile::encodeName(folder + QStringLiteral("/.sorvel-write-check-XXXXXX"));
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    ::close(fd);
+    ::unlink(pattern.constData());
+    return QString();
 }
 
 } // namespace
@@ -257,20 +302,19 @@ bool KymBurnWorkflow::checkFolderTarget(const KymDestination &target)
         return false;
     }
     const QString folder = fillDVDFolderFullPath();
-    if (QFileInfo::exists(folder)) {
-        if (!ask(tr("The folder %1 will be cleared. Do you want to continue?").arg(quotedNative(folder)),
-                 m_messageParent))
-            return false;
-        // Only the DVD this program would write there is replaced; any other
-        // file the user keeps in the folder stays.
-        if (!removeOwnContent(folder)) {
-            alert(tr("Failed to create folder %1.").arg(quotedNative(folder)));
-            return false;
-        }
-    } else if (!QDir().mkpath(folder)) {
-        alert(tr("Failed to create folder %1.").arg(quotedNative(folder)));
+    const QString problem = writeProblem(folder + QStringLiteral("/VIDEO_TS"));
+    if (!problem.isEmpty()) {
+        alert(tr("Cannot write to %1: %2.")
+                  .arg(QDir::toNativeSeparators(nearestExistingFolder(folder)), problem));
         return false;
     }
+    // The folder is changed only once the new DVD is complete; then only the
+    // DVD this program writes there is replaced and any other file the user
+    // keeps in the folder stays.
+    if (QFileInfo::exists(folder) &&
+        !ask(tr("The folder %1 will be cleared. Do you want to continue?").arg(quotedNative(folder)),
+             m_messageParent))
+        return false;
     return checkSpaceRule(folder);
 }
 
@@ -291,20 +335,42 @@ bool KymBurnWorkflow::checkIsoTarget(const KymDestination &target)
         alert(tempMissingText());
         return false;
     }
+    // The image is written beside its final name and renamed into place.
+    QString problem = writeProblem(target.path + QStringLiteral(".part"));
+    if (problem.isEmpty() && QFileInfo::exists(target.path))
+        problem = writeProblem(target.path);
+    if (!problem.isEmpty()) {
+        alert(tr("Cannot write to %1: %2.").arg(QDir::toNativeSeparators(target.path), problem));
+        return false;
+    }
     if (QFileInfo::exists(target.path)) {
-        QFile file(target.path);
-        if (!file.open(QIODevice::ReadWrite)) {
-            alert(tr("'%1' is being used by another program, please close the program and try again.")
-                      .arg(QDir::toNativeSeparators(target.path)));
-            return false;
-        }
-        file.close();
         if (!ask(tr("The file %1 will be overwritten. Do you want to continue?")
                      .arg(quotedNative(target.path)),
                  m_messageParent))
             return false;
     }
     return checkSpaceRule(target.path);
+}
+
+QString KymBurnWorkflow::notARecorderText(const QString &device)
+{
+    const QFileInfo info(device);
+    QString text;
+    if (!info.exists())
+        text = tr("%1: no such recorder.").arg(device);
+    else if (info.isDir())
+        text = tr("%1 is a folder, not an optical drive.").arg(device);
+    else if (info.isFile())
+        text = tr("%1 is a file, not an optical drive; to write a disc image into it, use stdio:%1.")
+                   .arg(device);
+    else
+        text = tr("%1 is not an optical drive.").arg(device);
+    QStringList recorders;
+    for (const BSBurnerInfo &info : DVDBurner::Instance()->GetBurnerInfos())
+        recorders.append(info.deviceName);
+    if (recorders.isEmpty())
+        return text + QLatin1Char('\n') + tr("No recorder was found.");
+    return text + QLatin1Char('\n') + tr("Recorders found: %1").arg(recorders.join(QStringLiteral(", ")));
 }
 
 bool KymBurnWorkflow::checkRecorderTarget(const KymDestination &target)
@@ -322,15 +388,29 @@ bool KymBurnWorkflow::checkRecorderTarget(const KymDestination &target)
     }
     DVDBurner *burner = DVDBurner::Instance();
     const QString device = DVDBurner::deviceKey(target.path);
+    const bool pseudo = device.startsWith(QLatin1String("stdio:"));
+    if (pseudo) {
+        // A disc image file: it must be a file that can be written.
+        const QString file = device.mid(6);
+        if (QFileInfo(file).isDir()) {
+            alert(tr("%1 is a folder; a disc image needs a file name.").arg(QDir::toNativeSeparators(file)));
+            return false;
+        }
+        const QString problem = writeProblem(file);
+        if (!problem.isEmpty()) {
+            alert(tr("Cannot write to %1: %2.").arg(QDir::toNativeSeparators(file), problem));
+            return false;
+        }
+    }
     if (!burner->GetBurnerInfo(device)) {
         // A pseudo-drive named here joins the recorders; the list may also
         // not have been read yet.
-        if (device.startsWith(QLatin1String("stdio:")) && !burner->pseudoDrives().contains(device))
+        if (pseudo && !burner->pseudoDrives().contains(device))
             burner->setPseudoDrives(burner->pseudoDrives() << device);
         burner->UpdateDevices();
     }
     if (!burner->GetBurnerInfo(device)) {
-        alert(tr("%1: no such recorder.").arg(device));
+        alert(notARecorderText(device));
         return false;
     }
     if (burner->IsRunning()) {
@@ -344,6 +424,8 @@ bool KymBurnWorkflow::checkRecorderTarget(const KymDestination &target)
 
 bool KymBurnWorkflow::checkBurnerCondition()
 {
+    m_unansweredWait.clear();
+    m_retryPending = false;
     const KymDestination target = destination();
     if (target.path.isEmpty()) {
         alert(tr("Please select the destination."));
@@ -377,20 +459,34 @@ void KymBurnWorkflow::phaseUpdate(generateWorkingState state, const QString &tex
 
 void KymBurnWorkflow::startBurnWork()
 {
+    m_retryPending = false;
+    DVDBurner *burner = DVDBurner::Instance();
+    if (burner->IsRunning()) {
+        // The engine runs one job at a time and would ignore this one; the
+        // burn would wait for a report that never comes.
+        afterBurn(false, FailureWithText, tr("Another disc job is still running; please try again later."));
+        return;
+    }
     m_aborted = false;
     emit setIsAbort(false);
     m_canAbort = true;
     emit setCanAbort(true);
     m_phase = PhaseNone;
     m_erased = false;
-    DVDBurner *burner = DVDBurner::Instance();
     const KymDestination target = destination();
     switch (workingType()) {
-    case KymDestination::Folder:
-        // The author wrote the DVD folder in its place already.
+    case KymDestination::Folder: {
         phaseUpdate(CreatingFolder, tr("Creating DVD Folder"));
-        afterBurn(true, 0, QString());
+        const QString folder = fillDVDFolderFullPath();
+        if (QFileInfo(m_dvdSource).canonicalFilePath() == QFileInfo(folder).canonicalFilePath()) {
+            // The author wrote the DVD folder in its place already.
+            afterBurn(true, 0, QString());
+            break;
+        }
+        // The finished DVD moves into place only now, complete.
+        burner->MakeFolderFromFolder(this, m_dvdSource, folder);
         break;
+    }
     case KymDestination::Iso:
         phaseUpdate(CreatingISO, tr("Creating ISO"));
         burner->MakeISOFromFolder(this, m_dvdSource, target.label(), target.path, 5000);
@@ -478,10 +574,12 @@ void KymBurnWorkflow::retryOrFail(int code)
 {
     DVDBurner *burner = DVDBurner::Instance();
     qCWarning(lcBurner).noquote() << "the engine failed with code" << code << burner->GetErrorFile();
-    if (workingType() == KymDestination::Burner && !m_aborted &&
-        ask(tr("Burn process failed. Do you want to try again."), m_messageParent)) {
+    // A stop that came while the question was open ends the burn too.
+    if (workingType() == KymDestination::Burner && !m_aborted && ask(retryQuestion(), m_messageParent) &&
+        !m_aborted) {
         burner->SetDirectErase(0);
         burner->SetOnlyCheck(0);
+        m_retryPending = true;
         emit doBurnNext();
     } else {
         afterBurn(false, code, QString());
@@ -599,7 +697,9 @@ void KymBurnWorkflow::showWaitDlg(const QString &reason, bool checking)
     const QString device = destination().path;
     WaitingDiskDialog *dialog = checking ? m_checkWait : m_burnWait;
     if (!dialog) {
-        // Nobody can insert a disc: the wait counts as cancelled.
+        // Nobody can insert a disc: the wait counts as cancelled, and the
+        // reason is told when the run ends.
+        m_unansweredWait = reason;
         burner->SetReturn(0);
         return;
     }
@@ -648,6 +748,23 @@ void KymBurnWorkflow::showWaitDlg(const QString &reason, bool checking)
     }
 }
 
+QString KymBurnWorkflow::retryQuestion()
+{
+    return tr("Burn process failed. Do you want to try again.");
+}
+
+void KymBurnWorkflow::stop()
+{
+    m_aborted = true;
+    if (m_retryPending) {
+        // No job runs that could report its end.
+        m_retryPending = false;
+        afterBurn(false, FailureAborted, QString());
+        return;
+    }
+    DVDBurner::Instance()->Stop();
+}
+
 QString KymBurnWorkflow::failureText(int code)
 {
     switch (code) {
@@ -666,6 +783,8 @@ QString KymBurnWorkflow::failureText(int code)
         return QStringLiteral("failed! open file failed(mkiso).");
     case 15:
         return tr("Failed to read DVD data.");
+    case 16:
+        return tr("Failed to create the DVD folder.");
     default:
         return tr("Burning failed!");
     }
@@ -673,6 +792,7 @@ QString KymBurnWorkflow::failureText(int code)
 
 void KymBurnWorkflow::afterBurn(bool ok, int code, const QString &text)
 {
+    m_retryPending = false;
     DVDBurner *burner = DVDBurner::Instance();
     if (ok)
         emit setProcess(100, 100);
@@ -718,6 +838,12 @@ void KymBurnWorkflow::afterBurn(bool ok, int code, const QString &text)
         message = failureText(code);
         break;
     }
+    // The cause as the engine or the system gave it.
+    const QString reason = code == FailureCheckStopped ? m_unansweredWait
+                           : code > 0                  ? burner->GetErrorFile()
+                                                       : QString();
+    if (!reason.isEmpty())
+        message = message.isEmpty() ? reason : message + QLatin1Char('\n') + reason;
     if (recorder && code != FailureWithText && code != FailureCheckStopped && m_waitedForDisc)
         ejectLater(destination().path);
     m_canAbort = true;

@@ -141,8 +141,7 @@ bool KyTargetComboBox::acceptIso(const QString &chosen, int index)
         QFile file(path);
         if (!file.open(QIODevice::ReadWrite)) {
             KyMessageBox::alert(
-                tr("'%1' is being used by another program, please close the program and try again.")
-                    .arg(QDir::toNativeSeparators(path)),
+                tr("Cannot write to %1: %2.").arg(QDir::toNativeSeparators(path), file.errorString()),
                 QString(), this);
             return false;
         }

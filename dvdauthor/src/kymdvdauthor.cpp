@@ -21,7 +21,8 @@ constexpr int kMaxJumpTitles = 30;
 
 KymDVDAuthor::KymDVDAuthor(QObject *parent)
     : QThread(parent), m_authorProgress(std::make_unique<DvdTools::VobuProgress>()),
-      m_stderrLines(std::make_unique<DvdTools::LineBuffer>())
+      m_stderrLines(std::make_unique<DvdTools::LineBuffer>()),
+      m_authorLastLines(std::make_unique<DvdTools::LastLines>())
 {
     qRegisterMetaType<KymDVDAuthor::AuthorStatus>("KymDVDAuthor::AuthorStatus");
 }
@@ -67,6 +68,7 @@ void KymDVDAuthor::start()
     // An abort() that comes right after start() must not be lost, so the
     // flags are cleared here and never by the worker.
     m_abortRequested = false;
+    setError(QString());
     for (const auto &title : m_titles) {
         title->clearAbort();
         title->moveToThread(this);
@@ -132,6 +134,8 @@ void KymDVDAuthor::run()
                 m_titlesSourceSize > 0 ? int(done * 100 / m_titlesSourceSize) : (i + 1) * 100 / n;
             Q_EMIT progressChanged(percent * 50 / 100);
         } else {
+            if (title->state() != Title::MultiplexKilled)
+                setError(title->errorText());
             processStatusChanged(title->state() == Title::MultiplexKilled ? MplexAborted : MplexFailed, i);
             failed = true;
         }
@@ -140,6 +144,7 @@ void KymDVDAuthor::run()
         return;
 
     if (!createAuthorXml()) {
+        setError(QStringLiteral("Cannot write %1").arg(authorXmlFilePath()));
         processStatusChanged(AuthorFailed, 0);
         return;
     }
@@ -246,6 +251,7 @@ bool KymDVDAuthor::dvdauthor()
 {
     const QString program = DvdTools::locateTool(QStringLiteral("dvdauthor"));
     if (program.isEmpty()) {
+        setError(QStringLiteral("dvdauthor: program not found"));
         processStatusChanged(AuthorFailed, 0);
         return false;
     }
@@ -262,6 +268,7 @@ bool KymDVDAuthor::dvdauthor()
     m_authorProgress->reset();
     m_lastAuthorPercent = 50;
     *m_stderrLines = DvdTools::LineBuffer();
+    m_authorLastLines->clear();
 
     m_authorProcess = std::make_unique<KyProcess>();
     KyProcess *p = m_authorProcess.get();
@@ -313,8 +320,12 @@ void KymDVDAuthor::finishAuthorProcess()
     // Every run ends with one final status, also one whose end was not seen
     // (killed, or never reported as started).
     const AuthorStatus last = processStatus();
-    if (last != AuthorSucceeded && last != AuthorFailed && last != AuthorAborted)
-        processStatusChanged(p->property("killed").toBool() ? AuthorAborted : AuthorFailed, 0);
+    if (last != AuthorSucceeded && last != AuthorFailed && last != AuthorAborted) {
+        const bool killed = p->property("killed").toBool();
+        if (!killed)
+            setError(DvdTools::failedEndText(QStringLiteral("dvdauthor"), *p, m_authorLastLines->lines()));
+        processStatusChanged(killed ? AuthorAborted : AuthorFailed, 0);
+    }
     m_authorProcess.reset();
 }
 
@@ -334,6 +345,8 @@ void KymDVDAuthor::on_authorpStderrReady()
 void KymDVDAuthor::handleAuthorLines(const QList<QByteArray> &lines)
 {
     for (const QByteArray &line : lines) {
+        if (!line.startsWith("STAT:"))
+            m_authorLastLines->add(line);
         if (line.startsWith("ERR:") || line.startsWith("WARN:"))
             qCWarning(lcDvdAuthor).noquote() << "dvdauthor:" << QString::fromUtf8(line);
         if (!m_authorProgress->feedLine(line) || m_totalDVDSize <= 0)
@@ -357,15 +370,17 @@ void KymDVDAuthor::on_authorpFinished(int exitCode)
     KyProcess *p = m_authorProcess.get();
     handleAuthorLines(m_stderrLines->feed(p->readAllStandardError()));
     handleAuthorLines(m_stderrLines->flush());
-    if (p->exitStatus() == QProcess::CrashExit || p->property("killed").toBool()) {
-        p->setProperty("killed", true);
+    if (p->property("killed").toBool()) {
         processStatusChanged(AuthorAborted, 0);
-    } else if (exitCode != 0) {
-        qCWarning(lcDvdAuthor) << "dvdauthor ended with exit code" << exitCode;
+    } else if (p->exitStatus() == QProcess::CrashExit || exitCode != 0) {
+        // A crash that no abort caused is a failure, told with its signal.
+        setError(DvdTools::failedEndText(QStringLiteral("dvdauthor"), *p, m_authorLastLines->lines()));
+        qCWarning(lcDvdAuthor).noquote() << errorString();
         processStatusChanged(AuthorFailed, 0);
     } else if (!QFileInfo(targetFolder() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")).isFile()) {
-        qCWarning(lcDvdAuthor).noquote()
-            << "dvdauthor ended normally but wrote no VIDEO_TS.IFO in" << targetFolder();
+        setError(
+            QStringLiteral("dvdauthor ended normally but wrote no VIDEO_TS.IFO in %1").arg(targetFolder()));
+        qCWarning(lcDvdAuthor).noquote() << errorString();
         processStatusChanged(AuthorFailed, 0);
     } else {
         processStatusChanged(AuthorSucceeded, 0);
@@ -382,8 +397,10 @@ void KymDVDAuthor::on_authorpError()
     if (error == QProcess::Crashed || error == QProcess::Timedout)
         return;
     qCWarning(lcDvdAuthor).noquote() << "dvdauthor:" << p->errorString();
-    if (error == QProcess::FailedToStart || p->state() == QProcess::NotRunning)
+    if (error == QProcess::FailedToStart || p->state() == QProcess::NotRunning) {
+        setError(DvdTools::failedEndText(QStringLiteral("dvdauthor"), *p, m_authorLastLines->lines()));
         processStatusChanged(AuthorFailed, 0);
+    }
 }
 
 void KymDVDAuthor::calcTitlesSourceFileSize()
@@ -398,6 +415,18 @@ void KymDVDAuthor::calcTotalDVDSize()
     m_totalDVDSize = 0;
     for (const auto &title : m_titles)
         m_totalDVDSize += QFileInfo(title->vobFilePath()).size();
+}
+
+QString KymDVDAuthor::errorString() const
+{
+    std::lock_guard<std::mutex> lock(m_errorLock);
+    return m_errorString;
+}
+
+void KymDVDAuthor::setError(const QString &text)
+{
+    std::lock_guard<std::mutex> lock(m_errorLock);
+    m_errorString = text;
 }
 
 void KymDVDAuthor::processStatusChanged(AuthorStatus status, int titleIndex)

@@ -68,6 +68,8 @@ bool Title::runMplex(int index)
 {
     m_index = index;
     m_mplexErrorLine = false;
+    m_mplexLastLines.clear();
+    m_errorText.clear();
     m_mplexErr = DvdTools::LineBuffer();
     const QString vob = vobFilePath();
 
@@ -75,11 +77,13 @@ bool Title::runMplex(int index)
         qCWarning(lcDvdAuthor).noquote()
             << "mplex: no usable temporary folder:"
             << (m_tempFolder.isEmpty() ? QStringLiteral("(none set)") : m_tempFolder);
+        m_errorText = QStringLiteral("mplex: no usable temporary folder");
         m_state = MultiplexFailed;
         return false;
     }
     const QString program = DvdTools::locateTool(QStringLiteral("mplex"));
     if (program.isEmpty()) {
+        m_errorText = QStringLiteral("mplex: program not found");
         m_state = MultiplexFailed;
         return false;
     }
@@ -93,6 +97,7 @@ bool Title::runMplex(int index)
             QDir::cleanPath(DvdTools::applicationFolder() + QStringLiteral("/./silence.ac3"));
         if (!QFileInfo(silence).isFile()) {
             qCWarning(lcDvdAuthor).noquote() << "mplex: the silent sound track" << silence << "is missing";
+            m_errorText = QStringLiteral("the silent sound track %1 is missing").arg(silence);
             m_state = MultiplexFailed;
             return false;
         }
@@ -183,6 +188,7 @@ void Title::on_mplexStderrReady()
 void Title::handleMplexLines(const QList<QByteArray> &lines)
 {
     for (const QByteArray &line : lines) {
+        m_mplexLastLines.add(line);
         switch (DvdTools::classifyMplexLine(line)) {
         case DvdTools::MplexLine::UnderRun:
             qCInfo(lcDvdAuthor).noquote() << "mplex:" << QString::fromUtf8(line);
@@ -190,6 +196,8 @@ void Title::handleMplexLines(const QList<QByteArray> &lines)
             break;
         case DvdTools::MplexLine::Error:
             qCWarning(lcDvdAuthor).noquote() << "mplex:" << QString::fromUtf8(line);
+            if (!m_mplexErrorLine)
+                m_errorText = QStringLiteral("mplex: ") + QString::fromLocal8Bit(line).trimmed();
             m_mplexErrorLine = true;
             m_state = MultiplexFailed;
             break;
@@ -210,12 +218,14 @@ void Title::on_mplexFinished()
     if (p->property("killed").toBool()) {
         m_state = MultiplexKilled;
     } else if (crashed) {
-        qCWarning(lcDvdAuthor) << "mplex crashed";
+        m_errorText = DvdTools::failedEndText(QStringLiteral("mplex"), *p, m_mplexLastLines.lines());
+        qCWarning(lcDvdAuthor).noquote() << m_errorText;
         m_state = MultiplexFailed;
     } else if (m_mplexErrorLine) {
         m_state = MultiplexFailed;
     } else if (exitCode != 0 && !ignoreError) {
-        qCWarning(lcDvdAuthor) << "mplex ended with exit code" << exitCode;
+        m_errorText = DvdTools::failedEndText(QStringLiteral("mplex"), *p, m_mplexLastLines.lines());
+        qCWarning(lcDvdAuthor).noquote() << m_errorText;
         m_state = MultiplexFailed;
     } else {
         m_state = Multiplexed;
@@ -228,6 +238,8 @@ void Title::on_mplexError()
     if (error == QProcess::Timedout || m_mplex->property("killed").toBool())
         return;
     qCWarning(lcDvdAuthor).noquote() << "mplex:" << m_mplex->errorString();
+    if (m_errorText.isEmpty())
+        m_errorText = DvdTools::failedEndText(QStringLiteral("mplex"), *m_mplex, m_mplexLastLines.lines());
     m_state = MultiplexFailed;
 }
 

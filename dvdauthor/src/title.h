@@ -58,6 +58,8 @@ public:
     void requestAbort() { m_abortRequested = true; }
     void clearAbort() { m_abortRequested = false; }
     int state() const { return m_state.load(); }
+    // Why multiplexing failed (empty when it did not, or was stopped).
+    QString errorText() const { return m_errorText; }
 
     // Stores the folder path the way setTempPath() does.
     static QString normalizedFolder(const QString &path);
@@ -84,5 +86,7 @@ private:
     QString m_tempFolder;
     int m_index = 0;
     DvdTools::LineBuffer m_mplexErr;
+    DvdTools::LastLines m_mplexLastLines;
     bool m_mplexErrorLine = false;
+    QString m_errorText;
 };

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <cstring>
+
 Q_LOGGING_CATEGORY(lcDvdAuthor, "sorvel.dvdauthor")
 
 namespace DvdTools {
@@ -49,6 +51,36 @@ QString commandLineText(const QString &program, const QStringList &arguments)
     for (const QString &a : arguments)
         parts.append(quoted(a));
     return parts.join(QLatin1Char(' '));
+}
+
+QString failedEndText(const QString &tool, const QProcess &process, const QStringList &lastLines)
+{
+    QString text;
+    if (process.exitStatus() == QProcess::CrashExit) {
+        // On Unix the exit code of a crashed child is the signal's number.
+        const int signal = process.exitCode();
+        text = QStringLiteral("%1 crashed (signal %2, %3)")
+                   .arg(tool)
+                   .arg(signal)
+                   .arg(QString::fromLocal8Bit(::strsignal(signal)));
+    } else if (process.error() == QProcess::FailedToStart) {
+        text = QStringLiteral("%1 could not be started: %2").arg(tool, process.errorString());
+    } else {
+        text = QStringLiteral("%1 ended with exit code %2").arg(tool).arg(process.exitCode());
+    }
+    if (!lastLines.isEmpty())
+        text += QStringLiteral("; its last output:\n") + lastLines.join(QLatin1Char('\n'));
+    return text;
+}
+
+void LastLines::add(const QByteArray &line)
+{
+    const QString text = QString::fromLocal8Bit(line).trimmed();
+    if (text.isEmpty())
+        return;
+    m_lines.append(text.left(300));
+    while (m_lines.size() > 3)
+        m_lines.removeFirst();
 }
 
 QList<QByteArray> LineBuffer::feed(const QByteArray &chunk)

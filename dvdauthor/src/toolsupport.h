@@ -29,6 +29,23 @@ bool waitUntilStarted(QProcess *process, const std::atomic<bool> &abortRequested
 // A copy-and-paste form of a command line for the diagnostic log.
 QString commandLineText(const QString &program, const QStringList &arguments);
 
+// How a child that failed ended, told to the user: "dvdauthor crashed
+// (signal 11, Segmentation fault)" or "dvdauthor ended with exit code 1",
+// followed by the last lines it wrote.
+QString failedEndText(const QString &tool, const QProcess &process, const QStringList &lastLines);
+
+// The last few lines a child wrote, for failedEndText().
+class LastLines
+{
+public:
+    void add(const QByteArray &line);
+    QStringList lines() const { return m_lines; }
+    void clear() { m_lines.clear(); }
+
+private:
+    QStringList m_lines;
+};
+
 // Splits a child's output into lines at carriage returns and line feeds.
 // A line that has not ended yet is kept until the rest of it arrives, so a
 // status line split across two reads is still one line.

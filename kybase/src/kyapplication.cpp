@@ -46,13 +46,23 @@ bool isHelpOption(const char *arg)
 }
 } // namespace
 
+bool KyApplication::runsWithoutWindow(int argc, char **argv)
+{
+    return argc > 1 && argv[1] &&
+           (isHelpOption(argv[1]) || argv[1][0] == '-' || commands().count(QString::fromLocal8Bit(argv[1])));
+}
+
 int &KyApplication::preparePlatform(int &argc, char **argv)
 {
-    if (argc > 1 && argv[1] &&
-        (isHelpOption(argv[1]) || argv[1][0] == '-' || commands().count(QString::fromLocal8Bit(argv[1]))) &&
-        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    if (runsWithoutWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return argc;
+}
+
+bool KyApplication::windowLacksDisplay(int argc, char **argv)
+{
+    return !runsWithoutWindow(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 KyApplication::KyApplication(int &argc, char **argv) : QApplication(preparePlatform(argc, argv), argv)

@@ -1,6 +1,8 @@
 #include "kybase/kyfilechooser.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMutex>
 
 namespace {
@@ -9,6 +11,28 @@ KyFileChooser::Hook &hookStore()
 {
     static KyFileChooser::Hook hook;
     return hook;
+}
+
+// The dialog's start: the nearest folder of the given path that exists (a
+// remembered folder may have been removed or unmounted; the dialog would
+// otherwise open somewhere else with the missing name typed in as a file
+// name). A file name given for saving is kept.
+QString existingStart(const QString &directory, bool keepFileName)
+{
+    if (directory.isEmpty())
+        return directory;
+    const QFileInfo given(directory);
+    if (given.isDir())
+        return directory;
+    QString fileName;
+    QDir dir = given.absoluteDir();
+    if (keepFileName)
+        fileName = given.fileName();
+    while (!dir.exists() && !dir.isRoot())
+        dir.setPath(QFileInfo(dir.absolutePath()).absolutePath());
+    if (!dir.exists())
+        dir = QDir::home();
+    return fileName.isEmpty() ? dir.absolutePath() : dir.absoluteFilePath(fileName);
 }
 } // namespace
 
@@ -35,22 +59,21 @@ QStringList KyFileChooser::choose(QWidget *parent, const Request &request)
     }
     if (hook)
         return hook(request);
+    const QString start = existingStart(request.directory, request.mode == SaveFile);
 
     switch (request.mode) {
     case OpenFile: {
-        const QString path =
-            QFileDialog::getOpenFileName(parent, request.caption, request.directory, request.filter);
+        const QString path = QFileDialog::getOpenFileName(parent, request.caption, start, request.filter);
         return path.isEmpty() ? QStringList() : QStringList{path};
     }
     case OpenFiles:
-        return QFileDialog::getOpenFileNames(parent, request.caption, request.directory, request.filter);
+        return QFileDialog::getOpenFileNames(parent, request.caption, start, request.filter);
     case SaveFile: {
-        const QString path =
-            QFileDialog::getSaveFileName(parent, request.caption, request.directory, request.filter);
+        const QString path = QFileDialog::getSaveFileName(parent, request.caption, start, request.filter);
         return path.isEmpty() ? QStringList() : QStringList{path};
     }
     case ExistingDirectory: {
-        const QString path = QFileDialog::getExistingDirectory(parent, request.caption, request.directory);
+        const QString path = QFileDialog::getExistingDirectory(parent, request.caption, start);
         return path.isEmpty() ? QStringList() : QStringList{path};
     }
     }

@@ -5,17 +5,23 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QThread>
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
 #include <set>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace orlanburn;
 
@@ -61,7 +67,7 @@ QVector<BurnDiscSpeed> driveSpeeds(burn_drive *drive)
 
 namespace {
 
-enum class JobKind { None, BurnFolder, BurnIso, MakeIso, Check, Erase };
+enum class JobKind { None, BurnFolder, BurnIso, MakeIso, MakeFolder, Check, Erase };
 enum class CheckOutcome { Ready, Cancelled, Stopped };
 enum class StepOutcome { Done, Failed, Stopped };
 
@@ -101,7 +107,7 @@ struct IBurnerJob::Private {
     int onlyCheck = 0;
     QString stagingFolder;
     JobKind kind = JobKind::None;
-    QString device, folder, label, isoPath;
+    QString device, folder, label, isoPath, targetFolder;
     quint64 requiredSize = 0;
     int eraseMode = 0;
 
@@ -156,6 +162,7 @@ struct IBurnerJob::Private {
         QString device, folder, label, isoPath;
         quint64 requiredSize;
         int eraseMode;
+        QString targetFolder = QString();
     };
     // Starts the job's thread once; -1 when the job already ran.
     int start(const JobArgs &args);
@@ -168,6 +175,10 @@ struct IBurnerJob::Private {
     StepOutcome writeImage(GrabbedDrive &drive, const QString &image, int from, int to, int &error);
     void runBurn();
     void runMakeIso();
+    void runMakeFolder();
+    // Copies a folder tree; on failure reason holds the system's words.
+    StepOutcome copyTree(const QString &from, const QString &to, qint64 total, qint64 &done, int &last,
+                         QString &reason);
     void runCheck();
     void runErase();
 };
@@ -221,7 +232,16 @@ CheckOutcome IBurnerJob::Private::checkDisc(std::unique_ptr<GrabbedDrive> &drive
             if (!drive->drive())
                 drive.reset();
         }
-        const DiscFacts facts = drive ? readDisc(drive->drive()) : DiscFacts();
+        DiscFacts facts = drive ? readDisc(drive->drive()) : DiscFacts();
+        if (drive && drive->isPseudo() && facts.present) {
+            // An image file that already holds data (an earlier disc image)
+            // is a written disc: writing over it erases it, so it is asked
+            // about like a non-blank rewritable disc.
+            const qint64 size = QFileInfo(drive->pseudoFile()).size();
+            facts.blank = size <= 0;
+            facts.erasable = true;
+            facts.dvdWritable = true;
+        }
         {
             QMutexLocker locker(&mutex);
             hasDisc = facts.present;
@@ -396,10 +416,20 @@ StepOutcome IBurnerJob::Private::makeImage(const QString &out, int from, int to,
     if (stop)
         return StepOutcome::Stopped;
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        setError(QStringLiteral("genisoimage failed (%1): %2")
-                     .arg(process.exitCode())
-                     .arg(QString::fromLocal8Bit(diagnostics.right(2000))));
-        error = BurnErrorReadDvdData;
+        const QString output = QString::fromLocal8Bit(diagnostics);
+        qCWarning(lcOrlanburn).noquote() << "genisoimage:" << output.right(2000);
+        if (output.contains(QLatin1String("No space left on device"))) {
+            // The image did not fit where it is written.
+            setError(QStringLiteral("%1: No space left on device").arg(QFileInfo(out).absolutePath()));
+            error = BurnErrorMakeIsoOutput;
+        } else {
+            const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            setError(
+                process.exitStatus() != QProcess::NormalExit
+                    ? QStringLiteral("genisoimage crashed")
+                    : QStringLiteral("genisoimage failed: %1").arg(lines.value(lines.size() - 1).trimmed()));
+            error = BurnErrorReadDvdData;
+        }
         return StepOutcome::Failed;
     }
     {
@@ -414,6 +444,16 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
                                             int &error)
 {
     const qint64 imageSize = QFileInfo(image).size();
+    if (drive.isPseudo()) {
+        // libburn is not asked to write a file it cannot open: a refused
+        // write leaves its pseudo-drive busy for every later job.
+        QFile target(drive.pseudoFile());
+        if (!target.open(QIODevice::ReadWrite)) {
+            error = BurnErrorWrite;
+            setError(QStringLiteral("%1: %2").arg(target.fileName(), target.errorString()));
+            return StepOutcome::Failed;
+        }
+    }
     burn_drive *d = drive.drive();
     QByteArray path = QFile::encodeName(image);
     SourcePtr file;
@@ -635,6 +675,7 @@ QFileDevice::Permissions defaultFilePermissions()
 void IBurnerJob::Private::runMakeIso()
 {
     const QFileInfo target(isoPath);
+    QDir().mkpath(target.absolutePath());
     // The image is written under a temporary name next to the target and
     // renamed only when complete, so no half-written file ever carries the
     // chosen name.
@@ -664,6 +705,170 @@ void IBurnerJob::Private::runMakeIso()
         return;
     }
     part.setAutoRemove(false);
+    finish(NotifySucceeded, 0);
+}
+
+namespace {
+qint64 treeBytes(const QString &folder)
+{
+    qint64 bytes = 0;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        bytes += it.fileInfo().size();
+    }
+    return bytes;
+}
+
+// The system's reason for the last failed call ("No space left on
+// device", "Permission denied").
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+} // namespace
+
+StepOutcome IBurnerJob::Private::copyTree(const QString &from, const QString &to, qint64 total, qint64 &done,
+                                          int &last, QString &reason)
+{
+    if (!QDir().mkpath(to)) {
+        reason = systemError();
+        return StepOutcome::Failed;
+    }
+    const QFileInfoList entries =
+        QDir(from).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    std::vector<char> buffer(1 << 20);
+    for (const QFileInfo &entry : entries) {
+        const QString target = to + QLatin1Char('/') + entry.fileName();
+        if (entry.isDir()) {
+            const StepOutcome inner = copyTree(entry.absoluteFilePath(), target, total, done, last, reason);
+            if (inner != StepOutcome::Done)
+                return inner;
+            continue;
+        }
+        QFile in(entry.absoluteFilePath());
+        QFile out(target);
+        if (!in.open(QIODevice::ReadOnly)) {
+            reason = in.errorString();
+            return StepOutcome::Failed;
+        }
+        // Unbuffered: a failed write leaves the system's reason in errno.
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+            reason = out.errorString();
+            return StepOutcome::Failed;
+        }
+        for (;;) {
+            if (stop)
+                return StepOutcome::Stopped;
+            const qint64 n = in.read(buffer.data(), qint64(buffer.size()));
+            if (n < 0) {
+                reason = in.errorString();
+                return StepOutcome::Failed;
+            }
+            if (n == 0)
+                break;
+            errno = 0;
+            if (out.write(buffer.data(), n) != n) {
+                reason = errno ? systemError() : out.errorString();
+                return StepOutcome::Failed;
+            }
+            done += n;
+            const int pct = total > 0 ? int(qMin<qint64>(99, done * 100 / total)) : 0;
+            if (pct != last) {
+                last = pct;
+                notify(NotifyBurnProgress, pct, false);
+            }
+        }
+        // A full disk may only show when the data reaches it.
+        if (!out.flush() || ::fsync(out.handle()) != 0) {
+            reason = systemError();
+            return StepOutcome::Failed;
+        }
+    }
+    return StepOutcome::Done;
+}
+
+void IBurnerJob::Private::runMakeFolder()
+{
+    const QString source = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString target = QDir::cleanPath(QFileInfo(targetFolder).absoluteFilePath());
+    if (!QFileInfo(source).isDir()) {
+        setError(QStringLiteral("The DVD folder %1 does not exist").arg(source));
+        finish(NotifyFailed, BurnErrorReadDvdData);
+        return;
+    }
+    if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
+        // The DVD was authored in its place already.
+        finish(NotifySucceeded, 0);
+        return;
+    }
+    const QString parent = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(parent)) {
+        setError(QStringLiteral("%1: %2").arg(parent, systemError()));
+        finish(NotifyFailed, BurnErrorWriteFolder);
+        return;
+    }
+    // The finished DVD moves into place only when it is complete: on the
+    // same file system by renaming it, otherwise through a copy into a
+    // hidden folder beside the destination, renamed in turn.
+    struct stat sourceStat {
+    };
+    struct stat parentStat {
+    };
+    const bool sameDisk = ::stat(QFile::encodeName(source).constData(), &sourceStat) == 0 &&
+                          ::stat(QFile::encodeName(parent).constData(), &parentStat) == 0 &&
+                          sourceStat.st_dev == parentStat.st_dev;
+    QString staged = source;
+    std::unique_ptr<QTemporaryDir> staging;
+    if (!sameDisk) {
+        staging = std::make_unique<QTemporaryDir>(parent + QStringLiteral("/.sorvel-staging-XXXXXX"));
+        if (!staging->isValid()) {
+            setError(QStringLiteral("%1: %2").arg(parent, staging->errorString()));
+            finish(NotifyFailed, BurnErrorWriteFolder);
+            return;
+        }
+        staged = staging->path();
+        qint64 done = 0;
+        int last = -1;
+        notify(NotifyBurnProgress, 0, false);
+        QString reason;
+        const StepOutcome copied = copyTree(source, staged, treeBytes(source), done, last, reason);
+        if (copied == StepOutcome::Failed)
+            setError(QStringLiteral("%1: %2").arg(target, reason));
+        if (!completed(copied, NotifyFailed, BurnErrorWriteFolder))
+            return; // the staging folder goes with its owner
+    }
+    if (stop) {
+        finish(NotifyAborted, 0);
+        return;
+    }
+    // From here on the new DVD replaces the old one.
+    if (!QFileInfo::exists(target)) {
+        if (::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData()) != 0) {
+            setError(QStringLiteral("%1: %2").arg(target, systemError()));
+            finish(NotifyFailed, BurnErrorWriteFolder);
+            return;
+        }
+        if (staging)
+            staging->setAutoRemove(false);
+    } else {
+        for (const QString &sub : {QStringLiteral("VIDEO_TS"), QStringLiteral("AUDIO_TS")}) {
+            QDir old(target + QLatin1Char('/') + sub);
+            if (old.exists() && !old.removeRecursively()) {
+                setError(QStringLiteral("Cannot remove %1").arg(old.path()));
+                finish(NotifyFailed, BurnErrorWriteFolder);
+                return;
+            }
+            const QString from = staged + QLatin1Char('/') + sub;
+            if (QFileInfo::exists(from) && ::rename(QFile::encodeName(from).constData(),
+                                                    QFile::encodeName(old.path()).constData()) != 0) {
+                setError(QStringLiteral("%1: %2").arg(old.path(), systemError()));
+                finish(NotifyFailed, BurnErrorWriteFolder);
+                return;
+            }
+        }
+    }
+    notify(NotifyBurnProgress, 100, false);
     finish(NotifySucceeded, 0);
 }
 
@@ -709,6 +914,9 @@ void IBurnerJob::Private::runKind()
         break;
     case JobKind::MakeIso:
         runMakeIso();
+        break;
+    case JobKind::MakeFolder:
+        runMakeFolder();
         break;
     case JobKind::Check:
         runCheck();
@@ -881,6 +1089,7 @@ int IBurnerJob::Private::start(const JobArgs &args)
     isoPath = args.isoPath;
     requiredSize = args.requiredSize;
     eraseMode = args.eraseMode;
+    targetFolder = args.targetFolder;
     running = true;
     thread = QThread::create([this] { run(); });
     thread->start();
@@ -902,6 +1111,11 @@ int IBurnerJob::BurnISO(const QString &device, const QString &isoPath, int, int)
 int IBurnerJob::MakeISO(const QString &isoPath, const QString &folder, const QString &volumeLabel, int)
 {
     return d->start({JobKind::MakeIso, QString(), folder, volumeLabel, isoPath, 0, 0});
+}
+
+int IBurnerJob::MakeFolder(const QString &targetFolder, const QString &folder)
+{
+    return d->start({JobKind::MakeFolder, QString(), folder, QString(), QString(), 0, 0, targetFolder});
 }
 
 int IBurnerJob::CheckDisc(const QString &device, quint64 requiredSize, int, int)

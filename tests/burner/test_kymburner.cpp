@@ -3,6 +3,7 @@
 // boxes and waiting dialogs are answered by hooks.
 #include "dvdcheck.h"
 #include "dvdfixture.h"
+#include "systemfixtures.h"
 #include "testsupport.h"
 
 #include <kybase/kyfilechooser.h>
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -252,8 +254,9 @@ private Q_SLOTS:
         // recorders when it is named.
         workflow.setDestination({KymDestination::Burner, QStringLiteral("/dev/nothing")});
         QVERIFY(!workflow.checkBurnerCondition());
-        QVERIFY2(boxes.saw(QStringLiteral("/dev/nothing: no such recorder.")),
-                 qPrintable(boxes.texts.join('|')));
+        QVERIFY2(boxes.texts.last().startsWith(
+                     QStringLiteral("/dev/nothing: no such recorder.\nRecorders found: ")),
+                 qPrintable(boxes.texts.last()));
         usePseudoDrives({});
         const QString other = QStringLiteral("stdio:") + dir + QStringLiteral("/other.img");
         workflow.setDestination({KymDestination::Burner, other});
@@ -331,16 +334,20 @@ private Q_SLOTS:
         QCOMPARE(w.begin->count(), 1);
         QVERIFY(boxes.saw(QStringLiteral("The folder \"%1\" will be cleared. Do you want to continue?")
                               .arg(QDir::toNativeSeparators(folder))));
-        QVERIFY(!QFile::exists(folder + QStringLiteral("/VIDEO_TS/OLD.VOB")));
-        QVERIFY(QFile::exists(folder + QStringLiteral("/notes.txt")));
+        // Nothing changes in the destination before the new DVD is complete.
+        QVERIFY(QFile::exists(folder + QStringLiteral("/VIDEO_TS/OLD.VOB")));
 
-        // The author writes the DVD into the folder; the burner then finishes.
-        copyTree(dvd, folder);
+        // The author writes the DVD in the working folder; the burner then
+        // puts it in place of the old one.
+        copyTree(dvd, temp + QStringLiteral("/dvd"));
+        w.burner->setDVDSource(temp + QStringLiteral("/dvd"));
         w.burner->startBurnWork();
-        QCOMPARE(w.finished->count(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 1, 30000);
         QCOMPARE(w.finished->last().at(0).toBool(), true);
         QCOMPARE(w.lastState(), int(GenerateSucceeded));
         QCOMPARE(w.lastTitle(), QStringLiteral("Created Successfully!"));
+        QVERIFY(!QFile::exists(folder + QStringLiteral("/VIDEO_TS/OLD.VOB")));
+        QVERIFY(QFile::exists(folder + QStringLiteral("/notes.txt")));
         const DvdCheck::Disc disc = DvdCheck::read(folder);
         QVERIFY2(disc.ok, qPrintable(disc.error));
         QCOMPARE(disc.titles.size(), 1);
@@ -350,6 +357,55 @@ private Q_SLOTS:
         QVERIFY2(decoded.ok, qPrintable(decoded.error));
         QCOMPARE(decoded.errors, 0);
         QVERIFY(decoded.videoFrames >= 49);
+    }
+
+    void folderTargetOnAnotherDisk()
+    {
+        BoxAnswers boxes;
+        Workflow w;
+        const QString temp = TestSupport::freshDir(QStringLiteral("otherdisk-temp"));
+        copyTree(dvd, temp + QStringLiteral("/dvd"));
+        w.burner->setTempPath(temp);
+        w.burner->setDVDSource(temp + QStringLiteral("/dvd"));
+        w.burner->setDVDSize(dvdSize);
+        w.box->setVolumeName(QStringLiteral("Trip"));
+
+        // Another file system with room: copied beside the destination, then
+        // renamed; nothing of the staging is left.
+        TestSupport::TmpfsMount roomy(QStringLiteral("otherdisk-roomy"), 64 << 20);
+        if (!roomy.ok())
+            QSKIP(qPrintable(QStringLiteral("no tmpfs mount here: ") + roomy.error()));
+        QVERIFY(w.box->setFolderTarget(roomy.path()));
+        QVERIFY(w.burner->checkBurnerCondition());
+        w.burner->startBurnWork();
+        QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 1, 30000);
+        QVERIFY2(w.finished->last().at(0).toBool(), qPrintable(w.lastTitle()));
+        QCOMPARE(QDir(roomy.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Trip")});
+        QVERIFY(DvdCheck::read(roomy.path() + QStringLiteral("/Trip")).ok);
+
+        // A disk that fills up while the DVD is copied: the destination stays
+        // as it was (an older DVD there included), with the reason told. The
+        // free-space figures are made to pass the check.
+        TestSupport::TmpfsMount small(QStringLiteral("otherdisk-small"), qint64(dvdSize / 2));
+        QVERIFY(small.ok());
+        touch(small.path() + QStringLiteral("/Trip/VIDEO_TS/OLD.VOB"));
+        KyDiskSpace::setProbe([](const QString &) {
+            return KyDiskSpace::Info{true, quint64(1) << 40, 1, QStringLiteral("ext4"), QStringLiteral("/")};
+        });
+        QVERIFY(w.box->setFolderTarget(small.path()));
+        QVERIFY(w.burner->checkBurnerCondition());
+        KyDiskSpace::setProbe({});
+        w.burner->startBurnWork();
+        QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 2, 30000);
+        QCOMPARE(w.finished->last().at(0).toBool(), false);
+        QVERIFY2(w.lastTitle().startsWith(QStringLiteral("Failed to create the DVD folder.\n")),
+                 qPrintable(w.lastTitle()));
+        QVERIFY(w.lastTitle().contains(QStringLiteral("No space left on device")));
+        QCOMPARE(QDir(small.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Trip")});
+        QCOMPARE(QDir(small.path() + QStringLiteral("/Trip/VIDEO_TS")).entryList(QDir::Files),
+                 QStringList{QStringLiteral("OLD.VOB")});
     }
 
     void isoTargetWritesReadableImage()
@@ -396,13 +452,45 @@ private Q_SLOTS:
         w.burner->setTempPath(dir);
         w.burner->setDVDSize(dvdSize);
         w.burner->setDVDSource(dvd);
+        // Refused before anything is made, with the reason.
+        QVERIFY(!w.burner->checkBurnerCondition());
+        QCOMPARE(w.begin->count(), 0);
+        QCOMPARE(boxes.texts.last(),
+                 QStringLiteral("Cannot write to %1: Not a directory.")
+                     .arg(QDir::toNativeSeparators(dir + QStringLiteral("/blocker/movie.iso"))));
+        // Should the destination go bad after the check, the engine's reason
+        // is reported with the failure.
+        QFile::remove(dir + QStringLiteral("/blocker"));
         QVERIFY(w.burner->checkBurnerCondition());
+        touch(dir + QStringLiteral("/blocker"));
         w.burner->startBurnWork();
         QTRY_VERIFY_WITH_TIMEOUT(w.finished->count() == 1, 60000);
         QCOMPARE(w.finished->last().at(0).toBool(), false);
         QCOMPARE(w.finished->last().at(1).toBool(), true);
         QCOMPARE(w.lastState(), int(GenerateEnded));
-        QCOMPARE(w.lastTitle(), QStringLiteral("failed! open file failed(mkiso)."));
+        QVERIFY2(w.lastTitle().startsWith(QStringLiteral("failed! open file failed(mkiso).\n")),
+                 qPrintable(w.lastTitle()));
+        QVERIFY(w.lastTitle().contains(QStringLiteral("Not a directory")));
+
+        // A disk that fills up while the image is written: the failure names
+        // the cause, and no partial image is left. The free-space figures are
+        // made to pass the check.
+        TestSupport::TmpfsMount small(QStringLiteral("iso-small"), qint64(dvdSize / 2));
+        if (!small.ok())
+            QSKIP(qPrintable(QStringLiteral("no tmpfs mount here: ") + small.error()));
+        KyDiskSpace::setProbe([](const QString &) {
+            return KyDiskSpace::Info{true, quint64(1) << 40, 1, QStringLiteral("ext4"), QStringLiteral("/")};
+        });
+        QVERIFY(w.box->setIsoTarget(small.path() + QStringLiteral("/movie")));
+        QVERIFY(w.burner->checkBurnerCondition());
+        KyDiskSpace::setProbe({});
+        w.burner->startBurnWork();
+        QTRY_VERIFY_WITH_TIMEOUT(w.finished->count() == 2, 60000);
+        QCOMPARE(w.finished->last().at(0).toBool(), false);
+        QVERIFY2(w.lastTitle().contains(QStringLiteral("No space left on device")),
+                 qPrintable(w.lastTitle()));
+        QCOMPARE(QDir(small.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
     }
 
     void recorderTwoCopies()
@@ -660,6 +748,62 @@ private Q_SLOTS:
         QCOMPARE(QDir(temp + QStringLiteral("/temp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("photo.jpg")});
         QVERIFY(QFile::exists(temp + QStringLiteral("/keep.txt")));
+    }
+
+    void stopWhileRetryingAgainAndAgain()
+    {
+        // A burn that keeps failing (the disc image's disk is read-only) and
+        // is tried again a few times, stopped at a random moment: before the
+        // job starts, while it grabs the drive or images the folder, while
+        // its failure is on the way, or between two tries, when no job runs.
+        // Every round must end in exactly one burnFinished(false), without a
+        // hang or a crash. SORVEL_STRESS_ROUNDS sets the number of rounds
+        // (run it a few hundred times under the sanitizers).
+        TestSupport::TmpfsMount disk(QStringLiteral("retry-disk"), 16 << 20);
+        if (!disk.ok())
+            QSKIP(qPrintable(QStringLiteral("no tmpfs mount here: ") + disk.error()));
+        touch(disk.path() + QStringLiteral("/placeholder"));
+        QVERIFY(disk.makeReadOnly());
+        const QString temp = TestSupport::freshDir(QStringLiteral("retry-temp"));
+        copyTree(dvd, temp + QStringLiteral("/dvd"));
+        BoxAnswers boxes; // "try again?" is answered Yes
+        KymBurnWorkflow workflow;
+        workflow.setDestination(
+            {KymDestination::Burner, QStringLiteral("stdio:") + disk.path() + QStringLiteral("/disc.img")});
+        workflow.setTempPath(temp);
+        workflow.setDVDSource(temp + QStringLiteral("/dvd"));
+        workflow.setDVDSize(dvdSize);
+        QSignalSpy finished(&workflow, &KymBurnWorkflow::burnFinished);
+        // Like the window, the next try starts a little later, unless the
+        // burn was stopped meanwhile.
+        int retriesLeft = 0;
+        bool stopped = false;
+        connect(&workflow, &KymBurnWorkflow::doBurnNext, &workflow, [&] {
+            if (retriesLeft-- > 0)
+                QTimer::singleShot(0, &workflow, [&] {
+                    if (!stopped)
+                        workflow.startBurnWork();
+                });
+        });
+        const int rounds = qEnvironmentVariableIsSet("SORVEL_STRESS_ROUNDS")
+                               ? qEnvironmentVariableIntValue("SORVEL_STRESS_ROUNDS")
+                               : 30;
+        QRandomGenerator random(20260101);
+        for (int round = 0; round < rounds; ++round) {
+            finished.clear();
+            stopped = false;
+            retriesLeft = random.bounded(3);
+            workflow.startBurnWork();
+            QTest::qWait(random.bounded(40));
+            stopped = true;
+            workflow.stop();
+            QVERIFY2(!finished.isEmpty() || finished.wait(10000), qPrintable(QString::number(round)));
+            QTest::qWait(1); // nothing else is on its way
+            QCOMPARE(finished.count(), 1);
+            QCOMPARE(finished.first().at(0).toBool(), false);
+            QTRY_VERIFY_WITH_TIMEOUT(!DVDBurner::Instance()->IsRunning(), 10000);
+        }
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{QStringLiteral("placeholder")});
     }
 
     void cachesReadWhileTheWatchThreadRefreshes()

@@ -244,13 +244,33 @@ private Q_SLOTS:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write(QByteArray(int(QFileInfo(iso).size() + 100000), 'x'));
         }
+        // An image file that holds data is a written disc: the job asks
+        // before writing over it, and a refusal leaves it as it was.
+        const QByteArray before = sha1(target);
+        {
+            Recorder refusing;
+            IBurnerJob *job = IBurnerJob::Create(manager);
+            refusing.onDiscProblem = [job](int status) {
+                QCOMPARE(status, int(DiscNotBlank));
+                job->SetReturn(0);
+            };
+            job->SetCallback(&refusing);
+            QCOMPARE(job->BurnISO(QStringLiteral("stdio:") + target, iso, 5000, 0), 0);
+            QVERIFY(waitEnded(job, refusing));
+            QCOMPARE(refusing.valueOf(NotifyDiscProblem), int(DiscNotBlank));
+            QVERIFY(refusing.has(NotifyAborted));
+            job->Release();
+            QCOMPARE(sha1(target), before);
+        }
         Recorder rec;
         IBurnerJob *job = IBurnerJob::Create(manager);
+        rec.onDiscProblem = [job](int) { job->SetReturn(1); };
         job->SetCallback(&rec);
         job->SetCloseDisc(1);
         QCOMPARE(job->BurnISO(QStringLiteral("stdio:") + target, iso, 5000, 0), 0);
         QVERIFY(waitEnded(job, rec));
         QVERIFY2(rec.has(NotifySucceeded), qPrintable(job->GetErrorFile()));
+        QCOMPARE(rec.valueOf(NotifyDiscProblem), int(DiscNotBlank));
         QVERIFY(rec.has(NotifyFinalizing));
         QVERIFY(!rec.has(NotifyFailed) && !rec.has(NotifyAborted));
         job->Release();

@@ -294,6 +294,7 @@ void TestCreateDvd::dvdFolder()
 void TestCreateDvd::pseudoDriveTwoCopiesAndBurnNext()
 {
     MessageRecorder boxes;
+    boxes.answers = {QDialogButtonBox::Yes, QDialogButtonBox::Yes};
     const QString out = TestSupport::freshDir(QStringLiteral("createdvd-drive"));
     const QString image = out + QStringLiteral("/disc.img");
     Session s(2);
@@ -318,10 +319,14 @@ void TestCreateDvd::pseudoDriveTwoCopiesAndBurnNext()
     QCOMPARE(s.endTitle, QStringLiteral("Created Successfully!"));
     QCOMPARE(s.endIcons.mid(0, 4),
              (QList<int>{Dlg::IconSuccess, Dlg::IconSuccess, Dlg::IconSuccess, Dlg::IconSuccess}));
-    // Three burns: the two copies asked for, then one more; a disc image
-    // is written over without a question.
+    // Three burns: the two copies asked for, then one more. The disc image
+    // holds the first copy's DVD when the second and the third come: a
+    // non-blank disc, written over only once the person said Yes.
     QCOMPARE(s.states.count(BurningDisc), 3);
-    QVERIFY(boxes.requests.isEmpty());
+    QCOMPARE(boxes.requests.size(), 2);
+    for (const KyMessageBox::Request &request : std::as_const(boxes.requests))
+        QVERIFY2(request.text.startsWith(QStringLiteral("The disc in the drive is not blank.")),
+                 qPrintable(request.text));
     QCOMPARE(s.endResult, QStringLiteral("The DVD was burnt in stdio:%1.").arg(image));
     const DvdCheck::Disc disc = DvdCheck::read(image);
     QVERIFY2(disc.ok, qPrintable(disc.error));
@@ -440,7 +445,8 @@ void TestCreateDvd::failingAuthoring()
     QVERIFY(ran);
     QCOMPARE(s.states.last(), int(GenerateEnded));
     QVERIFY(!s.states.contains(CreatingISO));
-    QCOMPARE(s.endTitle, QStringLiteral("Failed to create DVD!"));
+    // The failure and its cause.
+    QCOMPARE(s.endTitle, QStringLiteral("Failed to create DVD!\nmplex: program not found"));
     QCOMPARE(s.endFinishText, QStringLiteral("Close"));
     QCOMPARE(s.endIcons.mid(0, 2), (QList<int>{Dlg::IconSuccess, Dlg::IconFailure}));
     QVERIFY(boxes.requests.isEmpty());

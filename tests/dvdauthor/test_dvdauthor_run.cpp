@@ -82,6 +82,7 @@ private Q_SLOTS:
     void noTemporaryFolder();
     void authoringFailureIsNoSuccess();
     void missingDvdauthor();
+    void failingToolsTellWhy();
     void abortDuringMplex();
     void abortDuringDvdauthor();
     void abortBetweenTitles();
@@ -440,6 +441,7 @@ void TestDvdauthorRun::missingMplex()
     QVERIFY(timer.elapsed() < 3000);
     QCoreApplication::processEvents();
     QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::MplexFailed}));
+    QCOMPARE(author.errorString(), QStringLiteral("mplex: program not found"));
     QVERIFY(record.progress.isEmpty());
     QVERIFY(!QFileInfo::exists(empty + QStringLiteral("/author.xml")));
 }
@@ -494,7 +496,59 @@ void TestDvdauthorRun::missingDvdauthor()
     QVERIFY(runThreaded(author, 10000));
     QCoreApplication::processEvents();
     QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorFailed);
+    QCOMPARE(author.errorString(), QStringLiteral("dvdauthor: program not found"));
     QVERIFY(!record.progress.contains(100));
+}
+
+void TestDvdauthorRun::failingToolsTellWhy()
+{
+    // Small scripts stand in for tools that misbehave: each failure is a
+    // failure (not an abort) and says how the tool ended and what it said
+    // last.
+    const QString tools = TestSupport::freshDir(QStringLiteral("run-failing-tools"));
+    auto script = [&](const QString &name, const QByteArray &body) {
+        QFile f(tools + QLatin1Char('/') + name);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n" + body);
+        f.close();
+        QVERIFY(f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
+    };
+    auto run = [&](const QString &temp, Record &record, KymDVDAuthor &author) {
+        record.attach(&author, Qt::DirectConnection);
+        QVERIFY(author.addVideo(m_pal, 0));
+        QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+        author.setTempPath(temp);
+        runToEnd(author);
+    };
+    ScopedEnv appDir("SORVEL_APPDIR", tools);
+    ScopedEnv path("PATH", tools + QStringLiteral(":/usr/bin:/bin"));
+
+    // dvdauthor crashes after a line of output.
+    QVERIFY(QFile::link(QStandardPaths::findExecutable(QStringLiteral("mplex")),
+                        tools + QStringLiteral("/mplex")));
+    script(QStringLiteral("dvdauthor"), "echo 'INFO: Processing title_0.vob...' >&2\nkill -SEGV $$\n");
+    {
+        KymDVDAuthor author;
+        Record record;
+        run(TestSupport::freshDir(QStringLiteral("run-crashing-dvdauthor")), record, author);
+        QCOMPARE(record.statuses.last(), int(KymDVDAuthor::AuthorFailed));
+        QVERIFY2(author.errorString().startsWith(
+                     QStringLiteral("dvdauthor crashed (signal 11, Segmentation fault); its last output:\n")),
+                 qPrintable(author.errorString()));
+        QVERIFY(author.errorString().endsWith(QStringLiteral("INFO: Processing title_0.vob...")));
+    }
+
+    // mplex ends with an exit code after a few lines.
+    QVERIFY(QFile::remove(tools + QStringLiteral("/mplex")));
+    script(QStringLiteral("mplex"), "echo one >&2\necho two >&2\necho three >&2\necho four >&2\nexit 3\n");
+    {
+        KymDVDAuthor author;
+        Record record;
+        run(TestSupport::freshDir(QStringLiteral("run-failing-mplex")), record, author);
+        QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::MplexFailed}));
+        QCOMPARE(author.errorString(),
+                 QStringLiteral("mplex ended with exit code 3; its last output:\ntwo\nthree\nfour"));
+    }
 }
 
 void TestDvdauthorRun::abortDuringMplex()

@@ -27,6 +27,7 @@
 #include "album/appsettings.h"
 #include "album/project.h"
 #include "dvdcheck.h"
+#include "engine/storyboardrender.h"
 #include "editortestutil.h"
 #include "kybase/kypref.h"
 #include "kybase/qtsingleapplication.h"
@@ -75,6 +76,7 @@ private Q_SLOTS:
     void saveAndReopenEveryField();
     void movedFolderOpensWithItsPhotos();
     void missingFilesAreListedAndSkipped();
+    void handWrittenProjectOpens();
     void damagedFilesChangeNothing_data();
     void damagedFilesChangeNothing();
     void savingOntoReadOnlyFolderKeepsPreviousFile();
@@ -286,6 +288,37 @@ void TestProject::missingFilesAreListedAndSkipped()
     QCOMPARE(messages.requests.size(), 1);
     QVERIFY(messages.requests.first().text.contains(files.at(1)));
     QVERIFY(!messages.requests.first().text.contains(files.at(0)));
+}
+
+void TestProject::handWrittenProjectOpens()
+{
+    // Only the paths: every setting and edit takes its default, and the
+    // photos get motion keys of their own, as imported ones do.
+    const QString file = m_dir + QStringLiteral("/hand.sorvel");
+    QVERIFY(writeText(file,
+                      "{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {},"
+                      " \"photos\": [{\"path\": \"photos/p0.jpg\"}, {\"path\": \"photos/p2.jpg\"}],"
+                      " \"clips\": [{\"path\": \"music/song.mp3\", \"clipStart\": 1, \"clipEnd\": 5}]}"));
+    MessageAnswer messages;
+    QVERIFY(m_window->openProject(file));
+    QVERIFY(messages.requests.isEmpty());
+    QCOMPARE(photoPaths(), (QStringList{m_photos.at(0), m_photos.at(2)}));
+    const Album *album = m_window->album();
+    QCOMPARE(album->photoDurationMs, 5000);
+    QVERIFY(!(album->photos.at(0).motionStart == album->photos.at(0).motionEnd));
+    QCOMPARE(album->audios.size(), 1);
+    QCOMPARE(album->audios.first().clipLength(), 4.0);
+    QVERIFY(m_window->storyboard()->totalFrames() > 0);
+
+    // One key without the other is a damaged file, and the message names it.
+    QVERIFY(writeText(file,
+                      "{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {}, \"clips\": [],"
+                      " \"photos\": [{\"path\": \"photos/p0.jpg\", \"motionStart\": "
+                      "{\"kind\": 0, \"values\": [0, 0, 0, 0]}}]}"));
+    QVERIFY(!m_window->openProject(file));
+    QCOMPARE(messages.requests.size(), 1);
+    QVERIFY(messages.requests.first().text.contains(QStringLiteral("damaged")));
+    QVERIFY(messages.requests.first().text.contains(file));
 }
 
 void TestProject::damagedFilesChangeNothing_data()

@@ -1,10 +1,12 @@
 // The editor's widgets on their own: the capacity bar's zones, scales and
 // tooltips, the audio strip's time scale with its grey overflow, the media
 // information table, the import dialog's edges.
+#include <QFileDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "editortestutil.h"
 #include "kybase/kyapplication.h"
@@ -47,6 +49,7 @@ private Q_SLOTS:
     void audioStripMovesAndDeletes();
     void mediaInformationTable();
     void importWithoutPathsClosesAtOnce();
+    void chooserStartsInAnExistingFolder();
 };
 
 void TestWidgets::capacityZones_data()
@@ -287,6 +290,43 @@ void TestWidgets::importWithoutPathsClosesAtOnce()
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QVERIFY(!dialog.added());
     QCOMPARE(strip.count(), 0);
+}
+
+void TestWidgets::chooserStartsInAnExistingFolder()
+{
+    // A remembered folder that is gone: the real dialog opens in the nearest
+    // folder that still exists, with nothing typed in; a file name given
+    // for saving stays.
+    const QString base = TestSupport::freshDir(QStringLiteral("chooser"));
+    struct Seen {
+        QString folder;
+        QStringList files;
+    };
+    const auto open = [](const std::function<void()> &choose) {
+        Seen seen;
+        QTimer::singleShot(0, [&seen] {
+            QTRY_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            seen.folder = dialog->directory().absolutePath();
+            seen.files = dialog->selectedFiles();
+            dialog->reject();
+        });
+        choose();
+        return seen;
+    };
+    const QString caption = QStringLiteral("Test");
+    Seen seen = open(
+        [&] { KyFileChooser::getOpenFileNames(nullptr, caption, base + QStringLiteral("/gone/deeper")); });
+    QCOMPARE(seen.folder, base);
+    QVERIFY(seen.files.isEmpty() || seen.files == QStringList{base});
+    seen =
+        open([&] { KyFileChooser::getExistingDirectory(nullptr, caption, base + QStringLiteral("/gone")); });
+    QCOMPARE(seen.folder, base);
+    seen = open([&] {
+        KyFileChooser::getSaveFileName(nullptr, caption, base + QStringLiteral("/gone/album.sorvel"));
+    });
+    QCOMPARE(seen.folder, base);
+    QCOMPARE(seen.files, QStringList{base + QStringLiteral("/album.sorvel")});
 }
 
 int main(int argc, char **argv)

@@ -360,6 +360,63 @@ private slots:
         av_freep(&b[0]);
     }
 
+    void vectorConversionEqualsPortableLoop_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("srcHeight");
+        QTest::addColumn<int>("dstHeight");
+        QTest::newRow("PAL") << 720 << 540 << 576;
+        QTest::newRow("NTSC") << 720 << 540 << 480;
+        QTest::newRow("same height") << 720 << 540 << 540;
+        QTest::newRow("width with a tail") << 726 << 300 << 322;
+        QTest::newRow("narrower than a step") << 10 << 8 << 12;
+        QTest::newRow("halved") << 64 << 200 << 100;
+    }
+
+    void vectorConversionEqualsPortableLoop()
+    {
+        QFETCH(int, width);
+        QFETCH(int, srcHeight);
+        QFETCH(int, dstHeight);
+        BgraToYuv420 converter;
+        QVERIFY(converter.setup(width, srcHeight, dstHeight));
+        if (!converter.vectorised())
+            QSKIP("this processor has no AVX2: only the portable loop runs");
+        // Noise covers every channel value, extremes included; the padded
+        // stride checks that rows are found by the stride, not the width.
+        const int stride = width * 4 + 12;
+        std::vector<uint8_t> bgra(size_t(stride) * size_t(srcHeight));
+        uint32_t seed = 12345;
+        for (uint8_t &b : bgra) {
+            seed = seed * 1664525u + 1013904223u;
+            b = uint8_t(seed >> 24);
+        }
+        for (int x = 0; x < width * 4; ++x) {
+            bgra[size_t(x)] = 255;
+            bgra[size_t(stride) * size_t(srcHeight - 1) + size_t(x)] = 0;
+        }
+        auto convertWith = [&](bool vector) {
+            const int strides[3] = {width + 16, width / 2 + 8, width / 2 + 8};
+            std::vector<uint8_t> out(size_t(strides[0]) * size_t(dstHeight) +
+                                     2 * size_t(strides[1]) * size_t(dstHeight / 2));
+            uint8_t *planes[3] = {out.data(), out.data() + size_t(strides[0]) * size_t(dstHeight),
+                                  out.data() + size_t(strides[0]) * size_t(dstHeight) +
+                                      size_t(strides[1]) * size_t(dstHeight / 2)};
+            converter.setVectorised(vector);
+            converter.convert(bgra.data(), stride, planes, strides);
+            return out;
+        };
+        const std::vector<uint8_t> vector = convertWith(true);
+        const std::vector<uint8_t> portable = convertWith(false);
+        QCOMPARE(vector.size(), portable.size());
+        const auto mismatch = std::mismatch(vector.begin(), vector.end(), portable.begin());
+        QVERIFY2(mismatch.first == vector.end(),
+                 qPrintable(QStringLiteral("first difference at byte %1: %2 against %3")
+                                .arg(mismatch.first - vector.begin())
+                                .arg(int(*mismatch.first))
+                                .arg(int(*mismatch.second))));
+    }
+
     void unsupportedAudioFailsToOpen()
     {
         StreamWriter writer;

@@ -39,6 +39,7 @@ private Q_SLOTS:
     void singleInstanceAndSplash();
     void integrityFailureWithArguments();
     void helpNeedsNoDisplay();
+    void editorWithoutDisplay();
 };
 
 void TestStartup::singleInstanceAndSplash()
@@ -130,6 +131,31 @@ void TestStartup::helpNeedsNoDisplay()
     QVERIFY(bad.waitForFinished(15000));
     QCOMPARE(bad.exitCode(), 2);
     QVERIFY(bad.readAllStandardError().contains("unknown option"));
+}
+
+void TestStartup::editorWithoutDisplay()
+{
+    // No display server named, or one that cannot be reached: the editor
+    // says what it needs and where to turn, instead of aborting inside Qt.
+    QProcessEnvironment env = environment(TestSupport::freshDir(QStringLiteral("nodisplay")));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const QString &display : {QString(), QStringLiteral(":4711")}) {
+        if (display.isEmpty())
+            env.remove(QStringLiteral("DISPLAY"));
+        else
+            env.insert(QStringLiteral("DISPLAY"), display);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(TestSupport::builtProgram(QStringLiteral("sorvel")), {});
+        QVERIFY(p.waitForFinished(15000));
+        const QByteArray err = p.readAllStandardError();
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY2(err.contains("the editor needs a display server"), err.constData());
+        QVERIFY(err.contains("sorvel make-dvd --help"));
+        QVERIFY(!p.readAllStandardOutput().contains("command:close"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

@@ -7,11 +7,14 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include "album/album.h"
 #include "album/probe.h"
 #include "kybase/kyapplication.h"
 #include "kybase/kymessagebox.h"
+#include "kymburner/kymburnworkflow.h"
+#include "systemfixtures.h"
 #include "testsupport.h"
 #include "workflow/generationcontroller.h"
 
@@ -23,6 +26,7 @@ private Q_SLOTS:
     void missingMultiplexerFailsTheRun();
     void abortWhileEncoding();
     void failedStartLeavesEarlierRunAlone();
+    void abortWhileRetryingAFailedBurn();
     void sizeEstimate();
 
 private:
@@ -78,7 +82,9 @@ void TestGeneration::missingMultiplexerFailsTheRun()
     QVERIFY(finished.wait(120000));
     qputenv("PATH", oldPath);
     QCOMPARE(finished.first().at(0).toBool(), false);
-    QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Failed to create DVD!"));
+    // The failure and its cause.
+    QCOMPARE(finished.first().at(1).toString(),
+             QStringLiteral("Failed to create DVD!\nmplex: program not found"));
     QVERIFY(!controller.isRunning());
     // Encoding ran, authoring started, and the run did not wait forever.
     bool sawAuthoring = false;
@@ -140,6 +146,49 @@ void TestGeneration::failedStartLeavesEarlierRunAlone()
     QCOMPARE(finished.count(), 2);
     QCOMPARE(finished.last().at(0).toBool(), false);
     QVERIFY(QFileInfo(kept + QStringLiteral("/video.m2v")).isFile());
+}
+
+void TestGeneration::abortWhileRetryingAFailedBurn()
+{
+    // A person who answers every question Yes, "try again" included, while
+    // the disc image's disk has turned read-only; after three tries the run
+    // is aborted between two burns. It must end at once (it used to wait
+    // for a burn that never came).
+    TestSupport::TmpfsMount disk(QStringLiteral("generation-retry-disk"), 64 << 20);
+    if (!disk.ok())
+        QSKIP(qPrintable(QStringLiteral("no tmpfs mount here: ") + disk.error()));
+    const Album album = makeAlbum(1);
+    GenerationRequest request;
+    request.destination = {KymDestination::Burner,
+                           QStringLiteral("stdio:") + disk.path() + QStringLiteral("/disc.img")};
+    request.tempBase = m_dir + QStringLiteral("/temp-retry");
+    int retries = 0;
+    KyMessageBox::setAnswerHook([&](const KyMessageBox::Request &r) {
+        if (r.text == KymBurnWorkflow::retryQuestion())
+            ++retries;
+        return QDialogButtonBox::Yes;
+    });
+    GenerationController controller;
+    QSignalSpy finished(&controller, &GenerationController::finished);
+    connect(&controller, &GenerationController::stepChanged, &controller, [&](int state, const QString &) {
+        if (state == CreatingTitle)
+            QVERIFY(disk.makeReadOnly());
+    });
+    connect(&controller, &GenerationController::nextDiscNeeded, &controller, [&] {
+        if (retries < 3)
+            QTimer::singleShot(0, &controller, &GenerationController::burnNext);
+        else
+            QTimer::singleShot(0, &controller, &GenerationController::abort);
+    });
+    QVERIFY(controller.start(&album, request));
+    QVERIFY(finished.wait(120000));
+    KyMessageBox::setAnswerHook([](const KyMessageBox::Request &) { return QDialogButtonBox::Yes; });
+    QCOMPARE(retries, 3);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(finished.first().at(0).toBool(), false);
+    QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Aborted"));
+    QVERIFY(!controller.isRunning());
+    QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
 void TestGeneration::sizeEstimate()

@@ -2,6 +2,7 @@
 // mplex and dvdauthor, real genisoimage and libburn; every DVD is read back
 // with libdvdread and decoded completely with FFmpeg.
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <functional>
 
 #include "dvdcheck.h"
 #include "systemfixtures.h"
@@ -23,11 +25,24 @@ struct Run {
     QByteArray err;
 };
 
+QString g_cacheHome; // where the runs keep their diagnostic log
+
 QProcessEnvironment environment()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY")); // the command needs no display server
+    env.remove(QStringLiteral("SORVEL_VERBOSE"));
+    env.insert(QStringLiteral("XDG_CACHE_HOME"), g_cacheHome);
     return env;
+}
+
+QByteArray diagnosticLog()
+{
+    QDirIterator it(g_cacheHome, {QStringLiteral("make-dvd.log")}, QDir::Files, QDirIterator::Subdirectories);
+    if (!it.hasNext())
+        return QByteArray();
+    QFile log(it.next());
+    return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
 Run makeDvd(const QStringList &args, int timeoutMs = 240000)
@@ -48,6 +63,44 @@ Run makeDvd(const QStringList &args, int timeoutMs = 240000)
     r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
+    return r;
+}
+
+// Runs make-dvd and acts (a signal, a change of the disk) once its error
+// output shows `when`.
+Run makeDvdActing(const QStringList &args, const QByteArray &when, const std::function<void(QProcess &)> &act,
+                  int timeoutMs = 240000)
+{
+    QProcess p;
+    p.setProcessEnvironment(environment());
+    p.setChildProcessModifier(TestSupport::enforceFilePermissionsInChild);
+    p.start(TestSupport::builtProgram(QStringLiteral("sorvel")),
+            QStringList{QStringLiteral("make-dvd")} + args);
+    Run r;
+    if (!p.waitForStarted())
+        return r;
+    QElapsedTimer timer;
+    timer.start();
+    bool acted = false;
+    while (p.state() == QProcess::Running && timer.elapsed() < timeoutMs) {
+        p.waitForReadyRead(50);
+        r.err += p.readAllStandardError();
+        if (!acted && r.err.contains(when)) {
+            acted = true;
+            act(p);
+        }
+    }
+    if (p.state() != QProcess::NotRunning && !p.waitForFinished(1000)) {
+        p.kill();
+        p.waitForFinished();
+        r.err += "\n(timed out)";
+        return r;
+    }
+    r.err += p.readAllStandardError();
+    r.out = p.readAllStandardOutput();
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    if (!acted)
+        r.err += "\n(never saw " + when + ")";
     return r;
 }
 
@@ -115,8 +168,12 @@ private Q_SLOTS:
     void pseudoDriveSixChannels();
     void keepTemp();
     void existingTargetNeedsYes();
+    void refusedDestinationsSayWhy();
+    void failedWriteEndsWithItsReason();
+    void folderTargetKeptWhenInterruptedWhileAuthoring();
     void usageErrors();
     void interruptDuringEncoding();
+    void librariesTalkToTheLogOnly();
 
 private:
     QString m_dir;
@@ -127,6 +184,7 @@ private:
 void TestMakeDvd::initTestCase()
 {
     m_dir = TestSupport::freshDir(QStringLiteral("makedvd"));
+    g_cacheHome = TestSupport::freshDir(QStringLiteral("makedvd-cache"));
     const QSize sizes[] = {QSize(800, 600), QSize(600, 900), QSize(1280, 720)};
     for (int i = 0; i < 3; ++i) {
         QImage img(sizes[i], QImage::Format_RGB32);
@@ -227,6 +285,111 @@ void TestMakeDvd::pseudoDriveSixChannels()
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QVERIFY(QFileInfo(image).size() > 100000);
     checkDvd(image, true, 6, 2 * 1.0 + 1.5, QString());
+
+    // The image now holds a DVD: a non-blank disc. Without --yes the run
+    // ends with the question before anything is made, the image untouched.
+    QFile written(image);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray before = written.readAll();
+    written.close();
+    const Run again = makeDvd({"--to-drive", QStringLiteral("stdio:") + image, "--photo-duration", "1000",
+                               "--temp-dir", work + QStringLiteral("/temp"), m_photos[0]});
+    QCOMPARE(again.exitCode, 1);
+    QVERIFY2(again.err.contains("The disc in the drive is not blank."), again.err.constData());
+    QVERIFY(again.err.contains("(answer with --yes to go on)"));
+    QVERIFY(!again.err.contains("Creating video..."));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll() == before);
+}
+
+void TestMakeDvd::refusedDestinationsSayWhy()
+{
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-refused"));
+    const QString temp = work + QStringLiteral("/temp");
+    auto refused = [&](const QStringList &target, const QByteArray &reason) {
+        const Run r = makeDvd(target + QStringList{"--yes", "--temp-dir", temp, m_photos[0]});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(reason), r.err.constData());
+        // Found out before any encoding.
+        QVERIFY2(!r.err.contains("Creating video..."), r.err.constData());
+        QVERIFY(entries(temp).isEmpty());
+    };
+    // Devices that are no recorder, and the recorders there are.
+    refused({"--to-drive", "/dev/sr9"}, "/dev/sr9: no such recorder.");
+    refused({"--to-drive", "/dev/null"}, "/dev/null is not an optical drive.");
+    refused({"--to-drive", work}, "is a folder, not an optical drive.");
+    refused({"--to-drive", m_photos[0]},
+            "is a file, not an optical drive; to write a disc image into it, use stdio:");
+    refused({"--to-drive", "/dev/sr9"}, "No recorder was found.");
+
+    // An existing image the user may not write.
+    const QString locked = work + QStringLiteral("/locked.iso");
+    QFile file(locked);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("an earlier image");
+    file.close();
+    QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner));
+    refused({"--to-iso", locked}, "Permission denied");
+    QCOMPARE(QFileInfo(locked).size(), qint64(16));
+
+    // A read-only file system: an image, a DVD folder, a disc image file.
+    TestSupport::TmpfsMount disk(QStringLiteral("makedvd-readonly"), 8 << 20);
+    if (!disk.ok())
+        QSKIP(qPrintable(QStringLiteral("no tmpfs mount here: ") + disk.error()));
+    QDir().mkpath(disk.path() + QStringLiteral("/dvds"));
+    QVERIFY(disk.makeReadOnly());
+    refused({"--to-iso", disk.path() + QStringLiteral("/x.iso")}, "Read-only file system");
+    refused({"--to-folder", disk.path() + QStringLiteral("/dvds")}, "Read-only file system");
+    refused({"--to-drive", QStringLiteral("stdio:") + disk.path() + QStringLiteral("/disc.img")},
+            "Read-only file system");
+}
+
+void TestMakeDvd::failedWriteEndsWithItsReason()
+{
+    // The disc image's disk turns read-only while the DVD is encoded: the
+    // burn fails, and with --yes the run ends with the reason instead of
+    // trying again and again.
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-failedwrite"));
+    TestSupport::TmpfsMount disk(QStringLiteral("makedvd-failedwrite-disk"), 64 << 20);
+    if (!disk.ok())
+        QSKIP(qPrintable(QStringLiteral("no tmpfs mount here: ") + disk.error()));
+    const QString image = disk.path() + QStringLiteral("/disc.img");
+    QElapsedTimer timer;
+    timer.start();
+    const Run r = makeDvdActing({"--to-drive", QStringLiteral("stdio:") + image, "--yes", "--photo-duration",
+                                 "1000", "--temp-dir", work + QStringLiteral("/temp"), m_photos[0]},
+                                "Creating video...", [&](QProcess &) { QVERIFY(disk.makeReadOnly()); });
+    QCOMPARE(r.exitCode, 1);
+    QVERIFY2(r.err.contains("Failed to write to disc, please retry."), r.err.constData());
+    QVERIFY(r.err.contains("Read-only file system"));
+    QVERIFY(!r.err.contains("try again"));
+    QVERIFY(!r.err.contains("Burning the next copy"));
+    QVERIFY(timer.elapsed() < 120000);
+    QVERIFY(entries(work + QStringLiteral("/temp")).isEmpty());
+}
+
+void TestMakeDvd::folderTargetKeptWhenInterruptedWhileAuthoring()
+{
+    // An earlier DVD in the destination; the run is stopped while the new one
+    // is authored: the destination stays exactly as it was.
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-folder-interrupt"));
+    const QString folder = work + QStringLiteral("/dvds/My DVD");
+    QDir().mkpath(folder + QStringLiteral("/VIDEO_TS"));
+    QFile old(folder + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("an earlier DVD");
+    old.close();
+    const Run r = makeDvdActing({"--to-folder", work + QStringLiteral("/dvds"), "--yes", "--photo-duration",
+                                 "20000", "--no-transition", "--temp-dir", work + QStringLiteral("/temp"),
+                                 m_photos[0], m_photos[1]},
+                                "Creating DVD...", [](QProcess &p) { ::kill(pid_t(p.processId()), SIGINT); });
+    QCOMPARE(r.exitCode, 130);
+    QCOMPARE(entries(work + QStringLiteral("/dvds")), QStringList{QStringLiteral("My DVD")});
+    QCOMPARE(entries(folder), QStringList{QStringLiteral("VIDEO_TS")});
+    QCOMPARE(entries(folder + QStringLiteral("/VIDEO_TS")), QStringList{QStringLiteral("VIDEO_TS.IFO")});
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("an earlier DVD"));
+    QVERIFY(entries(work + QStringLiteral("/temp")).isEmpty());
 }
 
 void TestMakeDvd::keepTemp()
@@ -309,25 +472,73 @@ void TestMakeDvd::interruptDuringEncoding()
                      "--photo-duration", "20000",
                      "--temp-dir",       temp};
     args += m_photos;
-    QProcess p;
-    p.setProcessEnvironment(environment());
-    p.start(TestSupport::builtProgram(QStringLiteral("sorvel")),
-            QStringList{QStringLiteral("make-dvd")} + args);
-    QVERIFY(p.waitForStarted());
-    QByteArray err;
-    QElapsedTimer timer;
-    timer.start();
-    while (!err.contains("Creating video...") && timer.elapsed() < 60000 && p.state() == QProcess::Running) {
-        p.waitForReadyRead(100);
-        err += p.readAllStandardError();
-    }
-    QVERIFY2(err.contains("Creating video..."), err.constData());
-    QTest::qWait(500);
-    ::kill(pid_t(p.processId()), SIGINT);
-    QVERIFY(p.waitForFinished(30000));
-    QVERIFY(p.exitCode() != 0);
+    const Run r = makeDvdActing(args, "Creating video...", [](QProcess &p) {
+        QTest::qWait(500);
+        ::kill(pid_t(p.processId()), SIGINT);
+    });
+    QCOMPARE(r.exitCode, 130);
+    QVERIFY2(r.err.contains("Interrupted."), r.err.constData());
     QVERIFY(entries(temp).isEmpty());
     QVERIFY(!QFileInfo::exists(work + QStringLiteral("/never.iso")));
+}
+
+void TestMakeDvd::librariesTalkToTheLogOnly()
+{
+    // A photo cut short is rejected and listed. A photo with stray bytes
+    // and music with a damaged stretch still make the DVD; what the
+    // libraries say about them (Qt's JPEG reader, FFmpeg's "[mp3float @
+    // 0x...]") goes to the diagnostic log, and to the terminal only with
+    // --verbose.
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-log"));
+    QFile photo(m_photos[0]);
+    QVERIFY(photo.open(QIODevice::ReadOnly));
+    const QByteArray jpeg = photo.readAll();
+    QVERIFY(jpeg.endsWith("\xff\xd9"));
+    auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile f(work + QLatin1Char('/') + name);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return f.fileName();
+    };
+    const QString cut = write(QStringLiteral("cut.jpg"), jpeg.left(jpeg.size() / 2));
+    const QString stray =
+        write(QStringLiteral("stray.jpg"), jpeg.chopped(2) + QByteArray(16, '\x01') + "\xff\xd9");
+    QFile music(m_music);
+    QVERIFY(music.open(QIODevice::ReadOnly));
+    QByteArray mp3 = music.readAll();
+    mp3.insert(mp3.size() / 2, QByteArray(3000, '\x55'));
+    const QString damaged = write(QStringLiteral("damaged.mp3"), mp3);
+    const QStringList args{"--to-folder",
+                           work + QStringLiteral("/out"),
+                           "--yes",
+                           "--photo-duration",
+                           "2000",
+                           "--temp-dir",
+                           work + QStringLiteral("/temp"),
+                           cut,
+                           stray,
+                           damaged};
+
+    const Run quiet = makeDvd(args);
+    QVERIFY2(quiet.exitCode == 0, quiet.err.constData());
+    QVERIFY(quiet.err.contains("Some files have not been added to the list:\n" + cut.toLocal8Bit() + "\n"));
+    QVERIFY(quiet.err.contains("1 photos, 1 audio clips"));
+    for (const char *chatter : {"Corrupt JPEG data", " @ 0x", "Header missing", "sorvel."})
+        QVERIFY2(!quiet.err.contains(chatter), quiet.err.constData());
+    const QByteArray log = diagnosticLog();
+    QVERIFY2(log.contains("qt.gui.imageio.jpeg: Corrupt JPEG data"), log.constData());
+    QVERIFY(log.contains("sorvel.ffmpeg: [mp3float @ 0x"));
+    QVERIFY(log.contains("mplex command line:"));
+
+    const Run verbose = makeDvd(QStringList{"--verbose"} + args);
+    QVERIFY2(verbose.exitCode == 0, verbose.err.constData());
+    QVERIFY2(verbose.err.contains("Corrupt JPEG data"), verbose.err.constData());
+    QVERIFY(verbose.err.contains("[mp3float @ 0x"));
+
+    // A failed run points at the log.
+    const Run failed = makeDvd({"--to-drive", "/dev/sr9", stray});
+    QCOMPARE(failed.exitCode, 1);
+    QVERIFY2(failed.err.contains("\nDetails: " + g_cacheHome.toLocal8Bit()), failed.err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestMakeDvd)

@@ -79,6 +79,9 @@ public:
                            const QString &volume, int timeout);
     int MakeISOFromFolder(IBurnerJobCallBack *callback, const QString &folder, const QString &volume,
                           const QString &isoPath, int timeout);
+    // Puts a finished DVD folder in its place (see IBurnerJob::MakeFolder).
+    int MakeFolderFromFolder(IBurnerJobCallBack *callback, const QString &folder,
+                             const QString &targetFolder);
     int BurnDiscFromISO(IBurnerJobCallBack *callback, const QString &isoPath, const QString &device,
                         int timeout);
     int StartCheckBurnDVDFirst(IBurnerJobCallBack *callback, quint64 size, const QString &device,

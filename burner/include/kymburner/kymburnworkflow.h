@@ -77,6 +77,11 @@ public:
     void startBurnWork();
     QString fillDVDFolderFullPath() const;
     void makeTempFolderClean();
+    // Stops the running job; a failure reported from now on ends the burn
+    // instead of offering to try again. Between a failed try and the next
+    // one (after doBurnNext()) no job runs: the burn ends at once, with
+    // burnFinished(false, false).
+    void stop();
     void showWaitDlg(const QString &reason, bool checking);
     QString startedTargetType() const { return KymDestination::typeName(m_startedType); }
     // A disc arrived in a drive (or left it): answers a waiting engine when
@@ -96,6 +101,12 @@ public:
     static bool checkDVDCapacity(const QString &device, quint64 size);
     static QString convertSizeToStr(quint64 bytes, const QString &unit);
     static QString failureText(int code);
+    // The question asked after a failed burn ("try again?"); a program
+    // without a person answers it No.
+    static QString retryQuestion();
+    // What is wrong with a device that is no recorder, and the recorders
+    // there are.
+    static QString notARecorderText(const QString &device);
     // Removes from a folder only what this program writes there: the
     // DVD-Video folders VIDEO_TS and AUDIO_TS and the engine's staged images.
     static bool removeOwnContent(const QString &folder);
@@ -141,10 +152,12 @@ private:
     int m_copiesLeft = 1;
     bool m_waitedForDisc = false;
     bool m_aborted = false;
+    bool m_retryPending = false; // a failed try was answered "try again": no job runs until startBurnWork()
     bool m_canAbort = false;
     int m_phase = 0;
     bool m_erased = false;
     int m_progressStart = 51;
     int m_progressEnd = 90;
+    QString m_unansweredWait; // why the engine waited for a disc nobody could insert
     std::atomic<bool> m_detached{false};
 };

@@ -10,12 +10,14 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <vector>
 
 class KyProcess;
 class QXmlStreamWriter;
 class Title;
 namespace DvdTools {
+class LastLines;
 class LineBuffer;
 class VobuProgress;
 } // namespace DvdTools
@@ -81,6 +83,11 @@ public:
     void clear();
 
     AuthorStatus processStatus() const { return AuthorStatus(m_status.load()); }
+    // Why the last run failed, for the user (a missing tool, a tool's error
+    // line, its exit code or the signal it crashed with and its last
+    // output); empty after a success or an abort. Set before the failed
+    // status is reported.
+    QString errorString() const;
     int titleCount() const { return int(m_titles.size()); }
 
 Q_SIGNALS:
@@ -111,6 +118,7 @@ private:
     qint64 titlesSourceFileSize() const { return m_titlesSourceSize; }
     qint64 totalDVDSize() const { return m_totalDVDSize; }
     void processStatusChanged(AuthorStatus status, int titleIndex);
+    void setError(const QString &text);
 
     QString TVStandardStr() const;
     QString aspectRatioStr() const;
@@ -132,4 +140,7 @@ private:
     std::unique_ptr<DvdTools::VobuProgress> m_authorProgress;
     std::unique_ptr<DvdTools::LineBuffer> m_stderrLines;
     int m_lastAuthorPercent = 0;
+    std::unique_ptr<DvdTools::LastLines> m_authorLastLines;
+    mutable std::mutex m_errorLock; // the worker writes, any thread reads
+    QString m_errorString;
 };

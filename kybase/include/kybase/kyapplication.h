@@ -52,6 +52,11 @@ public:
     bool processCmdLine(int argc, char **argv);
     int commandLineExitCode() const { return m_cmdExitCode; }
     static QString usageText();
+    // True when the command line asks for the window (no command, no
+    // option) while no display server is named (DISPLAY, WAYLAND_DISPLAY)
+    // and no Qt platform is chosen (QT_QPA_PLATFORM): Qt would abort. Call
+    // before constructing the application.
+    static bool windowLacksDisplay(int argc, char **argv);
 
     void setMainWindow(KyMainWindow *window) { m_mainWindow = window; }
     KyMainWindow *mainWindow() const { return m_mainWindow; }
@@ -82,6 +87,9 @@ private:
     // Selects the off-screen platform when the command line names a command,
     // so commands need no display server. Runs before QApplication starts.
     static int &preparePlatform(int &argc, char **argv);
+    // True when the command line names a command or an option, which run
+    // without the window.
+    static bool runsWithoutWindow(int argc, char **argv);
 
     int m_kybaseVersion = 0;
     int m_cmdExitCode = 0;

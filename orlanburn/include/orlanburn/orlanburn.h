@@ -34,7 +34,8 @@ enum BurnError {
     BurnErrorOpenDisc = 3,
     BurnErrorWrite = 4,
     BurnErrorMakeIsoOutput = 14,
-    BurnErrorReadDvdData = 15
+    BurnErrorReadDvdData = 15,
+    BurnErrorWriteFolder = 16 // the DVD folder could not be put in place
 };
 
 // Why a disc cannot be used (lParam of NotifyDiscProblem).
@@ -235,6 +236,10 @@ public:
                    int flags);
     int BurnISO(const QString &device, const QString &isoPath, int timeoutMs, int flags);
     int MakeISO(const QString &isoPath, const QString &folder, const QString &volumeLabel, int timeoutMs);
+    // Puts a finished DVD folder at targetFolder: renamed there on the same
+    // file system, else copied into a hidden folder beside it first. An
+    // existing DVD there is replaced only once the new one is complete.
+    int MakeFolder(const QString &targetFolder, const QString &folder);
     int CheckDisc(const QString &device, quint64 requiredSize, int timeoutMs, int flags);
     int Erase(const QString &device, int mode, int flags);
 

@@ -395,6 +395,10 @@ void StoryBoardRender::startPrefetch()
 {
     m_ring.filled = m_ring.read = 0;
     m_prefetchEnded.store(false, std::memory_order_relaxed);
+    // Stale stop requests are dropped here, before the thread exists: a
+    // stop that comes before the new thread has begun to run (a pause right
+    // after play on a busy machine) must end it, not be dropped by it.
+    m_stopSignal.acquire(m_stopSignal.available());
     start(QThread::InheritPriority);
 }
 
@@ -405,7 +409,6 @@ void StoryBoardRender::stopPrefetch()
 
 void StoryBoardRender::run()
 {
-    m_stopSignal.acquire(m_stopSignal.available());
     while (!m_stopSignal.tryAcquire(1))
         prefetchStep();
     m_prefetchEnded.store(true, std::memory_order_release);

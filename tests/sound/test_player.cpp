@@ -85,6 +85,7 @@ private Q_SLOTS:
     void volumeZeroIsSilentButRuns();
     void monoFormatPlaysMonoBuffers();
     void busyAudioThreadNeverHoldsTheWindow();
+    void pauseRightAfterPlay();
     void emptyTimelineDrawsNothing();
     void withoutSoundDevice();
     void withoutSoundDeviceChild();
@@ -379,6 +380,34 @@ void TestPlayer::busyAudioThreadNeverHoldsTheWindow()
     QCOMPARE(int(regions.size()), 1);
     QVERIFY(std::abs(frequency(pcm, regions[0].begin + 2400, regions[0].begin + 24000) - toneOfSecond(1)) <
             10);
+}
+
+void TestPlayer::pauseRightAfterPlay()
+{
+    // A pause that comes before the audio thread has even begun to run (a
+    // double click on Play, a busy machine) still ends that thread: the
+    // window waits for it without a time limit.
+    Album album = makeAlbum(1, 4.0, false, false, m_tones);
+    StoryBoardRender story;
+    story.setAlbum(&album);
+    story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+    Preview preview(&story);
+    for (int round = 0; round < 40; ++round) {
+        story.renderFrame(preview.player->position(), true, preview.player);
+        story.startPrefetch();
+        // Every other round the pause comes at once, before the thread runs.
+        if (round % 2) {
+            preview.player->startPlayback();
+            preview.player->stopPlayback();
+        }
+        story.stopPrefetch();
+        const bool ended = story.wait(5000);
+        if (!ended) {
+            story.stopPrefetch();
+            story.wait();
+        }
+        QVERIFY2(ended, qPrintable(QStringLiteral("the audio thread ran on after pause %1").arg(round)));
+    }
 }
 
 void TestPlayer::emptyTimelineDrawsNothing()

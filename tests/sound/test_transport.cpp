@@ -484,6 +484,8 @@ void TestTransport::editAudioTrimsWhatThePreviewPlays()
     QTest::mouseClick(child("play"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(m_window->currentFrame() >= 30, 10000);
     QTest::mouseClick(child("pause"), Qt::LeftButton);
+    // (A moment of silence parts the two stretches in the recording.)
+    QTest::qWait(200);
     // ... and after 9.5 s the last half second of it, then silence.
     child<QSlider>("position")->setValue(237);
     QTest::mouseClick(child("play"), Qt::LeftButton);

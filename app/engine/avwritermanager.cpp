@@ -72,6 +72,7 @@ bool AVWriterManager::init(const OutputFormat &format)
         return false;
     }
     setClearColor(0.5f, 0.5f, 0.5f, 0.f);
+    doneCurrentGL(); // until the first frame
     m_initialised = true;
     return true;
 }
@@ -268,7 +269,11 @@ void AVWriterManager::writeVideoAudio()
     if (m_ended || !m_storyboard)
         return;
     const int total = m_storyboard->totalFrames();
-    if (m_framesWritten < total && !queueNextFrame())
+    const bool queued = m_framesWritten >= total || queueNextFrame();
+    // The event loop runs between frames, and the window may draw its
+    // preview with Qt's own OpenGL context meanwhile.
+    doneCurrentGL();
+    if (!queued)
         return;
     queueAvailableAudio(total);
     emit progressChanged(int(int64_t(m_framesWritten) * 100 / total));

@@ -5,7 +5,7 @@
 // Rendering stays on the GUI thread (a zero-interval timer, one frame per
 // tick: the storyboard's renderFrame on the off-screen GL context, the
 // read-back and the conversion into the encoder's picture format); the
-// converted frames and the PCM go through a bounded queue (twelve frames)
+// converted frames and the PCM go through a bounded queue (24 frames)
 // to one encoding thread that encodes and writes from start() until the
 // end, so rendering and encoding overlap. Every failure (GL context, encoder open, encode, write, trailer)
 // ends the run with failed(message); compileEnd() comes only after every

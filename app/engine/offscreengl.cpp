@@ -4,6 +4,7 @@
 #include <EGL/eglext.h>
 
 #include <QLoggingCategory>
+#include <QOpenGLContext>
 
 #include <mutex>
 
@@ -175,8 +176,22 @@ public:
     {
         if (eglGetCurrentContext() == m_context)
             return true;
+        // A thread has the current context of one window system binding at
+        // a time: a Qt context left current by a window drawn with OpenGL
+        // on this thread (the preview on the GUI thread, through GLX) is
+        // released first, or EGL refuses with EGL_BAD_ACCESS.
+        if (QOpenGLContext *qtContext = QOpenGLContext::currentContext())
+            qtContext->doneCurrent();
         eglBindAPI(EGL_OPENGL_API);
         return eglMakeCurrent(m_display, EGL_NO_SURFACE, EGL_NO_SURFACE, m_context) == EGL_TRUE;
+    }
+
+    // Leaves the thread without a current context, so that Qt can make its
+    // own current again (GLX refuses while an EGL context is current).
+    void doneCurrent()
+    {
+        if (eglGetCurrentContext() == m_context)
+            eglMakeCurrent(m_display, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     }
 
 private:
@@ -235,6 +250,12 @@ bool OffscreenGLDrawer::makeCurrentGL()
     if (m_fbo)
         g_fbo.bindFramebuffer(GL_FRAMEBUFFER, m_fbo);
     return true;
+}
+
+void OffscreenGLDrawer::doneCurrentGL()
+{
+    if (m_egl)
+        m_egl->doneCurrent();
 }
 
 void OffscreenGLDrawer::destroyFramebuffer()

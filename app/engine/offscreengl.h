@@ -37,6 +37,10 @@ public:
     bool readSurface(GLenum format, GLenum type, void *destination);
 
     void releaseGL() override;
+    // Releases the context from the thread (it is made current again on
+    // the next drawing call): a drawer that shares its thread with windows
+    // drawn by Qt through OpenGL calls this before the event loop runs.
+    void doneCurrentGL();
 
 protected:
     bool makeCurrentGL() override;

@@ -395,10 +395,12 @@ void StoryBoardRender::startPrefetch()
 {
     m_ring.filled = m_ring.read = 0;
     m_prefetchEnded.store(false, std::memory_order_relaxed);
-    // Stale stop requests are dropped here, before the thread exists: a
-    // stop that comes before the new thread has begun to run (a pause right
-    // after play on a busy machine) must end it, not be dropped by it.
-    m_stopSignal.acquire(m_stopSignal.available());
+    // Stops asked for while no thread ran are dropped here, before the
+    // thread starts: dropped in the thread, they would also swallow a stop
+    // that comes before the thread is scheduled (play, then pause at once),
+    // and wait() would never return.
+    if (!isRunning())
+        m_stopSignal.acquire(m_stopSignal.available());
     start(QThread::InheritPriority);
 }
 

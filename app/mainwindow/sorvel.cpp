@@ -31,7 +31,10 @@
 #include "mainwindow/startup.h"
 #include "mainwindow/stripsupport.h"
 #include "ui_sorvel.h"
+#include "workflow/dvdgenerateprogressdialog.h"
+#include "workflow/dvdsetting.h"
 #include "workflow/generationcontroller.h"
+#include "workflow/preferences.h"
 #include "workflow/qcapacitybar.h"
 
 namespace {
@@ -130,6 +133,22 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
         appIcon = QIcon(KyPref::resolveAppDir(KyApplication::defaultProductKey()) +
                         QStringLiteral("/org.sorvel.Sorvel.svg"));
     widgetFrame()->setWindowIcon(appIcon);
+
+    // 6. The progress dialog and the DVD settings dialog, over the frame;
+    // the dialog shows and edits the album's DVD choices. A close of the
+    // frame while a DVD is made asks first.
+    m_progressDialog = new DVDGenerateProgressDialog(widgetFrame());
+    m_dvdSetting = new DVDSetting(m_album.get(), m_progressDialog, widgetFrame(),
+                                  Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    m_dvdSetting->setChoices(m_album->dvd);
+    connect(m_dvdSetting, &DVDSetting::dvdParamChanged, this, &Sorvel::onDvdParamChanged);
+    connect(m_dvdSetting, &DVDSetting::choicesChanged, this, &Sorvel::setDvdChoices);
+    connect(m_dvdSetting, &DVDSetting::runFinished, this, [this] {
+        if (m_closeAfterRun)
+            QTimer::singleShot(0, widgetFrame(), &QWidget::close);
+    });
+    connect(m_progressDialog, &DVDGenerateProgressDialog::postTaskActionsIndexChanged, this,
+            &Sorvel::on_postTaskActionIndexChanged);
     widgetFrame()->resize(1280, 800);
     widgetFrame()->setMinimumSize(1000, 680);
     setupTransportKeys();
@@ -170,16 +189,22 @@ Sorvel::Sorvel(QWidget *parent, Qt::WindowFlags flags) : KyMainWindow(parent, fl
 
 Sorvel::~Sorvel()
 {
-    on_pause_clicked();
-    ui->avPlayer->setStoryboard(nullptr);
     // The widgets go after the album: nothing they signal while they are
-    // taken down may reach the window any more.
+    // taken down (a duration typed but not yet entered, committed when its
+    // focus leaves) may reach the window any more.
     const QList<QObject *> children = findChildren<QObject *>();
     for (QObject *child : children)
         child->disconnect(this);
     for (QListWidget *strip :
          {static_cast<QListWidget *>(ui->photoListWidget), static_cast<QListWidget *>(ui->audioListWidget)})
         strip->model()->disconnect(this);
+    on_pause_clicked();
+    // The DVD dialogs go before the album they make DVDs of.
+    delete m_dvdSetting;
+    m_dvdSetting = nullptr;
+    delete m_progressDialog;
+    m_progressDialog = nullptr;
+    ui->avPlayer->setStoryboard(nullptr);
     delete m_mediaInfo;
     m_mediaInfo = nullptr;
     m_storyboard.reset();
@@ -408,6 +433,10 @@ quint64 Sorvel::estimatedDvdSize() const
 
 void Sorvel::updateCapacity()
 {
+    if (m_dvdSetting) {
+        m_dvdSetting->setDuration(m_album->videoLength());
+        m_dvdSetting->updateDVDSize();
+    }
     ui->capacityFrame->setShowMode(ui->dvdTypeComboBox->currentIndex() == 1 ? QCapacityBar::DualLayer
                                                                             : QCapacityBar::SingleLayer);
     ui->capacityFrame->do_getPos(estimatedDvdSize());
@@ -997,23 +1026,64 @@ void Sorvel::on_dvdTypeChanged(int index)
     updateCapacity();
 }
 
-void Sorvel::onDvdParamChanged(const QString &standard, const QString &second, const QString &channels)
+void Sorvel::onDvdParamChanged(TvStandard standard, int audioBitRate, int audioChannels)
 {
-    Q_UNUSED(second);
-    const OutputFormat rates =
-        OutputFormat::forStandard(parseTvStandard(standard).value_or(TvStandard::Ntsc));
+    Q_UNUSED(audioBitRate);
+    const OutputFormat rates = OutputFormat::forStandard(standard);
     m_format.frameRateNum = rates.frameRateNum;
     m_format.frameRateDen = rates.frameRateDen;
-    m_format.audioChannels = channels.toInt();
+    m_format.audioChannels = audioChannels;
     m_storyboard->setFormat(m_format);
 }
 
 void Sorvel::on_burn_clicked()
 {
     on_pause_clicked();
-    // The DVD settings dialog runs the generation from here once it exists.
-    if (!dvdDialogAvailable())
+    if (!dvdDialogAvailable() || m_album->photos.isEmpty() || m_dvdSetting->isRunning())
         return;
+    // The progress dialog's list starts at the menu's choice.
+    const QList<QAction *> entries = ui->menuAfter_Burn->actions();
+    int postTask = 0;
+    for (int i = 0; i < entries.size(); ++i) {
+        if (entries.at(i)->isChecked())
+            postTask = i;
+    }
+    m_progressDialog->setPostTaskIndex(postTask);
+    m_dvdSetting->setChoices(m_album->dvd);
+    m_dvdSetting->setDuration(m_album->videoLength());
+    m_dvdSetting->updateDVDSize();
+    Ky::moveCenter(m_dvdSetting);
+    m_dvdSetting->exec();
+    restorePreviewAfterGeneration();
+}
+
+void Sorvel::restorePreviewAfterGeneration()
+{
+    // The preview plays at most two channels, whatever the DVD got.
+    m_format.audioChannels = qMin(m_format.audioChannels, 2);
+    m_storyboard->setFormat(m_format);
+    onStoryBoardDataChanged();
+    // The player takes that format again (its textures and the sound output
+    // at two channels); the frame at the position follows.
+    ui->avPlayer->init(m_format);
+    reseek();
+}
+
+bool Sorvel::confirmCloseDuringRun()
+{
+    if (!m_dvdSetting || !m_dvdSetting->isRunning())
+        return true;
+    // As in the progress dialog: a disc check or erase is never cut short.
+    const int state = m_progressDialog->workingState();
+    if (state == CheckingDisc || state == ErasingDisc)
+        return false;
+    if (KyMessageBox::question(tr("Abort or not?"), QString(), QDialogButtonBox::Yes | QDialogButtonBox::No,
+                               widgetFrame(), QDialogButtonBox::No) != QDialogButtonBox::Yes)
+        return false;
+    // The window closes once the run has stopped and cleaned up.
+    m_closeAfterRun = true;
+    m_dvdSetting->abortRun();
+    return !m_dvdSetting->isRunning();
 }
 
 AfterMakingAction Sorvel::afterMakingActionOf(const QAction *action) const
@@ -1062,7 +1132,10 @@ void Sorvel::on_postTaskActionIndexChanged(int index)
 
 void Sorvel::on_preferences_clicked()
 {
-    // The preferences dialog runs here once it exists.
+    on_pause_clicked();
+    Preferences preferences(widgetFrame());
+    Ky::moveCenter(&preferences);
+    preferences.exec();
     tickAfterBurnMenu();
 }
 
@@ -1600,6 +1673,10 @@ bool Sorvel::maybeSave()
 
 bool Sorvel::queryClose()
 {
+    // A DVD being made is aborted first (the window closes once the run
+    // has cleaned up), then unsaved changes are offered for saving.
+    if (!confirmCloseDuringRun())
+        return false;
     on_pause_clicked();
     return maybeSave();
 }

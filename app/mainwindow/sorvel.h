@@ -11,9 +11,11 @@
 #include "album/album.h"
 #include "album/dvdchoices.h"
 #include "mainwindow/albumundo.h"
+#include "workflow/dvdsetting.h"
 #include "kybase/kymainwindow.h"
 
 class AVPlayer;
+class DVDGenerateProgressDialog;
 class MediaInfoWidget;
 class QUndoStack;
 class QAction;
@@ -59,6 +61,9 @@ public:
     StoryBoardRender *storyboard() const { return m_storyboard.get(); }
     // The estimated DVD size in bytes shown on the capacity bar.
     quint64 estimatedDvdSize() const;
+    // The DVD settings dialog and the progress dialog "Create DVD" runs.
+    DVDSetting *dvdSetting() const { return m_dvdSetting; }
+    DVDGenerateProgressDialog *progressDialog() const { return m_progressDialog; }
 
     // Imports files and folders given from outside (the command line, a
     // second start, a file manager's "Open With"): photos into the photo
@@ -153,7 +158,7 @@ public Q_SLOTS:
     void audioItemSelectChanged();
     void updateProgress();
     void onStoryBoardDataChanged();
-    void onDvdParamChanged(const QString &standard, const QString &second, const QString &channels);
+    void onDvdParamChanged(TvStandard standard, int audioBitRate, int audioChannels);
     void on_postTaskActionIndexChanged(int index);
     void on_newProject();
     void on_openProject();
@@ -197,9 +202,15 @@ private:
     void updateCapacity();
     // The audio strip's length in frames.
     qint64 audioStripFrames() const;
+    // After a run: the preview back at its own format (two channels at
+    // most) and the preview player set up again.
+    void restorePreviewAfterGeneration();
+    // "Abort or not?" when the window is closed during a run; true when the
+    // close may go on.
+    bool confirmCloseDuringRun();
     // Whether the dialogs that plug into the window exist yet.
-    bool dvdDialogAvailable() const { return false; }
-    bool preferencesAvailable() const { return false; }
+    bool dvdDialogAvailable() const { return m_dvdSetting != nullptr; }
+    bool preferencesAvailable() const { return true; }
     // Opens "Edit Audio" on a copy of the clips with the given row current;
     // on OK the audio strip takes the edited list.
     void openAudioEditor(int row);
@@ -237,4 +248,7 @@ private:
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QPixmap m_gettingStartPicture;
+    DVDGenerateProgressDialog *m_progressDialog = nullptr;
+    DVDSetting *m_dvdSetting = nullptr;
+    bool m_closeAfterRun = false;
 };

@@ -133,7 +133,13 @@ void DVDSetting::alignLabels()
         label->setMinimumWidth(width);
 }
 
-DVDSetting::~DVDSetting() = default;
+DVDSetting::~DVDSetting()
+{
+    // The burner waits for its device thread and delivers events meanwhile:
+    // it goes while this dialog and its controls are still whole.
+    delete m_burner;
+    m_burner = nullptr;
+}
 
 KyTargetComboBox *DVDSetting::targetComboBox() const
 {
@@ -529,6 +535,21 @@ void DVDSetting::on_generateAbort()
                              tr("Abort"), false);
     m_aborting = true;
     m_controller.abort();
+}
+
+void DVDSetting::abortRun()
+{
+    if (!m_controller.isRunning())
+        return;
+    if (!m_progress || !(m_progressShown || m_progressPending)) {
+        m_controller.abort(); // still checking the destination
+        return;
+    }
+    const int state = m_progress->workingState();
+    if (state == CheckingDisc || state == ErasingDisc)
+        return;
+    m_progress->setIsAbort(true);
+    on_generateAbort();
 }
 
 void DVDSetting::makeTempFolderClean()

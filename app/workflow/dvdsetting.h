@@ -61,9 +61,12 @@ public:
     KyTargetComboBox *targetComboBox() const;
     KymBurner *burner() const { return m_burner; }
     GenerationController *controller() { return &m_controller; }
-    // True from "Burn" until the run has ended and its progress dialog is
-    // closed.
-    bool isRunning() const { return m_busy; }
+    // True from "Burn" until the run has ended (its progress dialog may
+    // still show the end).
+    bool isRunning() const { return m_controller.isRunning(); }
+    // Stops the run as a confirmed "Abort" does (not while a disc is
+    // checked or erased); runFinished() follows.
+    void abortRun();
 
 Q_SIGNALS:
     // The encoding parameters of a run, when its encoding starts.
@@ -117,7 +120,6 @@ private:
     double m_duration = 0;
     QString m_discType;
     QString m_targetType; // of the run in progress
-    bool m_busy = false;
     bool m_progressShown = false;
     bool m_progressPending = false;
     bool m_aborting = false;

@@ -271,6 +271,30 @@ private slots:
         QVERIFY(rms(pcm.data(), pcm.size(), 1) < 1);
     }
 
+    // A stop asked for right after the start, before the thread has run,
+    // ends the thread; a stop asked for while none ran does not end the
+    // next one at once.
+    void stopRightAfterStartEnds()
+    {
+        Album album(QString{});
+        album.photos.append(photoInfo(QStringLiteral("none.png")));
+        StoryBoardRender story;
+        story.setAlbum(&album);
+        story.setFormat(OutputFormat());
+        for (int i = 0; i < 200; ++i) {
+            story.startPrefetch();
+            story.stopPrefetch();
+            QVERIFY2(story.wait(5000), qPrintable(QStringLiteral("round %1").arg(i)));
+        }
+        story.stopPrefetch();
+        story.stopPrefetch();
+        story.startPrefetch();
+        QThread::msleep(50);
+        QVERIFY(story.isRunning());
+        story.stopPrefetch();
+        QVERIFY(story.wait(5000));
+    }
+
     void seekWithClipsShorterThanAFrame()
     {
         Album album(QString{});

@@ -1,0 +1,357 @@
+// "Create DVD" and "Preferences" from the editor window, as a person uses
+// them: the sample album imported through the window's import commands,
+// "Burn" opens "DVD Settings", which is answered like a person would, and
+// the progress dialog runs through its rows to the end. The DVD is read
+// back with libdvdread and decoded completely with FFmpeg. A robot clicks
+// the modal dialogs when they appear.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "album/appsettings.h"
+#include "dialogtestutil.h"
+#include "dvdcheck.h"
+#include "engine/avplayer.h"
+#include "engine/storyboardrender.h"
+#include "kybase/kyapplication.h"
+#include "kybase/kypowerstate.h"
+#include "kybase/kypref.h"
+#include "kymburner/kytargetcombobox.h"
+#include "mainwindow/sorvel.h"
+#include "workflow/dvdgenerateprogressdialog.h"
+#include "workflow/dvdsetting.h"
+
+namespace {
+
+// Runs queued steps in order, each once its condition holds; steps may
+// open modal dialogs, and later steps still run inside those.
+class Robot : public QObject
+{
+public:
+    struct Step {
+        QString name;
+        std::function<bool()> ready;
+        std::function<void()> act;
+    };
+    // When a step has not come after timeoutMs, the modal loops are ended
+    // so that the test reports it instead of hanging.
+    explicit Robot(int timeoutMs = 120000)
+    {
+        m_watchdog.setSingleShot(true);
+        m_watchdog.setInterval(timeoutMs);
+        connect(&m_watchdog, &QTimer::timeout, this, [this] {
+            if (m_steps.isEmpty())
+                return;
+            qWarning("robot: step \"%s\" never came", qPrintable(m_steps.first().name));
+            QCoreApplication::exit(1);
+        });
+        m_watchdog.start();
+        m_timer.setInterval(5);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (m_steps.isEmpty() || !m_steps.first().ready())
+                return;
+            const Step step = m_steps.takeFirst();
+            done << step.name;
+            step.act();
+        });
+        m_timer.start();
+    }
+    void add(const QString &name, std::function<bool()> ready, std::function<void()> act)
+    {
+        m_steps.append({name, std::move(ready), std::move(act)});
+    }
+    QStringList done;
+
+private:
+    QList<Step> m_steps;
+    QTimer m_timer;
+    QTimer m_watchdog;
+};
+
+QStringList entries(const QString &dir)
+{
+    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+bool modalIs(QWidget *widget)
+{
+    return widget && widget->isVisible() && QApplication::activeModalWidget() == widget;
+}
+
+} // namespace
+
+class TestWindowDvd : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void isoFromTheSampleAlbum();
+    void preferencesFromTheWindow();
+    // Last: closing the window ends the application's event loops.
+    void closingTheWindowDuringARunAsks();
+
+private:
+    template <typename T> T *child(const char *name) const
+    {
+        return m_window->findChild<T *>(QLatin1String(name));
+    }
+    void importSampleAlbum();
+    void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    std::unique_ptr<Sorvel> m_window;
+    QString m_temp;
+    QList<KyPowerState::Request> m_power;
+};
+
+void TestWindowDvd::initTestCase()
+{
+    // The preview plays through OpenAL Soft's null backend.
+    qputenv("ALSOFT_DRIVERS", "null");
+    KyApplication::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
+    // The machine is never suspended: the action after making is recorded.
+    KyPowerState::setRequestHandler([this](const KyPowerState::Request &request) {
+        m_power.append(request);
+        return true;
+    });
+}
+
+void TestWindowDvd::init()
+{
+    m_temp = TestSupport::freshDir(QStringLiteral("windowdvd-temp"));
+    KyPref *pref = KyApplication::instance()->pref();
+    pref->setValue(AppSettings::kTemporaryDir, m_temp);
+    pref->remove(AppSettings::kAfterBurnAction);
+    m_power.clear();
+    m_window = std::make_unique<Sorvel>();
+    m_window->show(true);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window->widgetFrame()));
+}
+
+void TestWindowDvd::cleanup()
+{
+    m_window.reset();
+}
+
+void TestWindowDvd::importSampleAlbum()
+{
+    const QString album = qEnvironmentVariable("SORVEL_SOURCE_DIR") + QStringLiteral("/samples/album");
+    ChooserRecorder chooser;
+    chooser.answers << album;
+    click(child<QToolButton>("importPictureDir"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->album()->photos.size(), 9, 60000);
+    chooser.answers << album + QStringLiteral("/music.mp3");
+    click(child<QToolButton>("importAudio"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->album()->audios.size(), 1, 30000);
+    // A short show: one second per photo, half a second per transition.
+    for (auto [name, ms] : {std::pair{"spinBox", 1000}, std::pair{"spinBox_2", 500}}) {
+        auto *box = child<QSpinBox>(name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::number(ms));
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(box->value(), ms);
+    }
+    QVERIFY(child<QPushButton>("burn")->isEnabled());
+    QVERIFY(child<QAction>("actionCreate_DVD")->isEnabled());
+}
+
+void TestWindowDvd::isoFromTheSampleAlbum()
+{
+    importSampleAlbum();
+    const double seconds = m_window->album()->videoLength();
+    QVERIFY(seconds > 12 && seconds < 14); // durations snap to whole frames
+    const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-iso"));
+    const QString iso = out + QStringLiteral("/sample.iso");
+    DVDSetting *settings = m_window->dvdSetting();
+    DVDGenerateProgressDialog *progress = m_window->progressDialog();
+    // The window's bar and the dialog's bar show the same estimate.
+    QCOMPARE(m_window->estimatedDvdSize(), GenerationController::estimateDvdSize(9000000, 192000, seconds));
+
+    Robot robot;
+    QStringList rows;
+    QString title, result;
+    robot.add(
+        "settings", [&] { return modalIs(settings); },
+        [&] {
+            // The preview stopped playing when "Create DVD" was clicked.
+            QVERIFY(m_window->playState() != 1);
+            QVERIFY(!m_window->player()->isPlaying());
+            QVERIFY(settings->targetComboBox()->setIsoTarget(iso));
+            QVERIFY(chooseEntry(settings->findChild<QComboBox *>(QStringLiteral("channelComboBox")),
+                                QStringLiteral("5.1 (D.D.)")));
+            saveShot(settings, QStringLiteral("window-settings"));
+            click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
+        });
+    robot.add(
+        "after making", [&] { return modalIs(progress) && settings->isRunning(); },
+        [&] {
+            // The preview draws with its own OpenGL context between the
+            // frames the DVD's renderer draws on the same thread.
+            const QImage preview = m_window->player()->grabFramebuffer();
+            QVERIFY(!preview.isNull());
+            QVERIFY(preview.pixel(preview.width() / 2, preview.height() / 2) != preview.pixel(0, 0));
+            // Chosen while the DVD is made; the window's menu follows.
+            QVERIFY(chooseEntry(progress->findChild<QComboBox *>(QStringLiteral("postTaskActions")),
+                                QStringLiteral("Hibernate")));
+            saveShot(progress, QStringLiteral("window-progress"));
+        });
+    robot.add(
+        "close", [&] { return modalIs(progress) && progress->workingState() == GenerateSucceeded; },
+        [&] {
+            title = progress->findChild<QLabel *>(QStringLiteral("lblLargeTitle"))->text();
+            result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
+            for (int r = 0; r < 3; ++r)
+                rows << QString::number(progress->rowIcon(r));
+            click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
+        });
+    // The preview plays when "Create DVD" is clicked.
+    click(child<QToolButton>("play"));
+    QCOMPARE(m_window->playState(), 1);
+    click(child<QPushButton>("burn"));
+    QTRY_VERIFY_WITH_TIMEOUT(!settings->isVisible() && !progress->isVisible(), 180000);
+    QCOMPARE(robot.done, (QStringList{"settings", "after making", "close"}));
+    QCOMPARE(title, QStringLiteral("Created Successfully!"));
+    QCOMPARE(rows, QStringList(3, QString::number(DVDGenerateProgressDialog::IconSuccess)));
+    QCOMPARE(result, QStringLiteral("The DVD image is %1").arg(iso));
+
+    // The action after making: chosen in the list, ticked in the menu, run.
+    QVERIFY(child<QAction>("actionHibernate")->isChecked());
+    QCOMPARE(AppSettings::afterBurnAction(KyApplication::instance()->pref()), AfterMakingAction::Hibernate);
+    QCOMPARE(m_power.size(), 1);
+    QCOMPARE(m_power.first().method, QStringLiteral("Hibernate"));
+    // The preview is back at two channels; the window keeps the choice.
+    QCOMPARE(m_window->outputFormat().audioChannels, 2);
+    QCOMPARE(m_window->storyboard()->format().audioChannels, 2);
+    QCOMPARE(m_window->player()->format().audioChannels, 2);
+    QCOMPARE(m_window->dvdChoices().audioChannels, 6);
+    // ... and plays again.
+    click(child<QToolButton>("play"));
+    QCOMPARE(m_window->playState(), 1);
+    QVERIFY(m_window->player()->isPlaying());
+    click(child<QToolButton>("pause"));
+    QVERIFY(child<QPushButton>("burn")->isEnabled());
+    QVERIFY(entries(m_temp).isEmpty());
+
+    const DvdCheck::Disc disc = DvdCheck::read(iso);
+    QVERIFY2(disc.ok, qPrintable(disc.error));
+    QCOMPARE(disc.titles.size(), 1);
+    const DvdCheck::Title &t = disc.titles[0];
+    QCOMPARE(t.pal, 1);
+    QCOMPARE(t.height, 576);
+    QVERIFY2(qAbs(t.seconds - seconds) <= 1.0, qPrintable(QString::number(t.seconds)));
+    QCOMPARE(t.audio.size(), 1);
+    QCOMPARE(t.audio[0].channels, 6);
+    const QString vob = out + QStringLiteral("/title.vob");
+    QVERIFY(DvdCheck::extractTitleVobs(iso, t.titleSet, vob));
+    const DvdCheck::DecodeResult d = DvdCheck::decodeAll(vob);
+    QVERIFY2(d.ok, qPrintable(d.error));
+    QCOMPARE(d.errors, 0);
+    QVERIFY(d.audioFrames > 0);
+    QVERIFY2(qAbs(d.videoFrames - seconds * 25) <= 2, qPrintable(QString::number(d.videoFrames)));
+}
+
+void TestWindowDvd::preferencesFromTheWindow()
+{
+    auto *action = child<QAction>("actionPreferences");
+    QVERIFY(action->isEnabled());
+    Robot robot;
+    robot.add(
+        "preferences",
+        [] {
+            QWidget *modal = QApplication::activeModalWidget();
+            return modal && modal->objectName() == QLatin1String("PreferencesClass");
+        },
+        [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            dialog->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
+            QVERIFY(chooseEntry(dialog->findChild<QComboBox *>(QStringLiteral("afterBurnAction")),
+                                QStringLiteral("Stand By")));
+            auto *box = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+            click(box->button(QDialogButtonBox::Ok));
+        });
+    action->trigger();
+    QCOMPARE(robot.done, QStringList{"preferences"});
+    QVERIFY(child<QAction>("actionStand_By")->isChecked());
+    QVERIFY(!child<QAction>("actionDo_Nothing")->isChecked());
+    QCOMPARE(AppSettings::afterBurnAction(KyApplication::instance()->pref()), AfterMakingAction::StandBy);
+}
+
+void TestWindowDvd::closingTheWindowDuringARunAsks()
+{
+    importSampleAlbum();
+    // The run stays in the authoring step long enough to be interrupted.
+    const QString slow = slowMultiplexerFolder(3);
+    QVERIFY(!slow.isEmpty());
+    PathPrefix path(slow);
+    MessageRecorder boxes;
+    // No, Yes to "Abort or not?", then the album's changes are discarded.
+    boxes.answers = {QDialogButtonBox::No, QDialogButtonBox::Yes, QDialogButtonBox::Discard};
+    const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-close"));
+    DVDSetting *settings = m_window->dvdSetting();
+    DVDGenerateProgressDialog *progress = m_window->progressDialog();
+    QMainWindow *frame = m_window->widgetFrame();
+    bool stillRunningAfterNo = false;
+    Robot robot;
+    robot.add(
+        "settings", [&] { return modalIs(settings); },
+        [&] {
+            QVERIFY(settings->targetComboBox()->setFolderTarget(out));
+            click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
+        });
+    robot.add(
+        "close, no", [&] { return modalIs(progress) && progress->workingState() == CreatingDVD; },
+        [&] {
+            QCloseEvent close;
+            QApplication::sendEvent(frame, &close);
+            stillRunningAfterNo = !close.isAccepted() && settings->isRunning() && frame->isVisible();
+        });
+    robot.add(
+        "close, yes", [&] { return stillRunningAfterNo && modalIs(progress); },
+        [&] {
+            QCloseEvent close;
+            QApplication::sendEvent(frame, &close);
+        });
+    // The window closes once the run has stopped (the application would
+    // end there; a test has no event loop of its own to end, so the
+    // progress dialog's own Close finishes the picture).
+    robot.add(
+        "window closed", [&] { return !frame->isVisible() && modalIs(progress); },
+        [&] {
+            QCOMPARE(progress->findChild<QLabel *>(QStringLiteral("lblLargeTitle"))->text(),
+                     QStringLiteral("Aborted"));
+            click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
+        });
+    click(child<QPushButton>("burn"));
+    QTRY_VERIFY_WITH_TIMEOUT(!frame->isVisible(), 60000);
+    QVERIFY(stillRunningAfterNo);
+    QCOMPARE(robot.done, (QStringList{"settings", "close, no", "close, yes", "window closed"}));
+    const QStringList texts = boxes.texts();
+    QCOMPARE(texts.size(), 3);
+    QCOMPARE(texts.mid(0, 2), QStringList(2, QStringLiteral("Abort or not?")));
+    QVERIFY2(texts.at(2).contains(QStringLiteral("changes that are not saved")), qPrintable(texts.at(2)));
+    QVERIFY(!settings->isRunning());
+    QVERIFY(entries(out).isEmpty() || entries(out + QStringLiteral("/My DVD")).isEmpty());
+    QVERIFY(entries(m_temp).isEmpty());
+}
+
+int main(int argc, char **argv)
+{
+    KyApplication app(argc, argv);
+    app.initCfg(nullptr, true);
+    TestWindowDvd test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_windowdvd.moc"

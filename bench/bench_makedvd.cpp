@@ -15,6 +15,7 @@
 // show, 120 photos of 1600 x 1200 with the music looped, 778.5 s of video.
 // Last line: show_s=<median> video_s=<title length>
 
+#include "benchstats.h"
 #include "dvdcheck.h"
 #include "testmedia.h"
 
@@ -138,13 +139,6 @@ bool makePhotos(const QString &dir, const QString &prefix, int count, QSize size
         paths->append(path);
     }
     return true;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 // The playing time of the ISO image's first title, as a player reads it.

@@ -6,8 +6,10 @@
 // the MPEG-2 encoder alone: every frame of the writer's own output, decoded
 // into memory beforehand, so both runs encode the same pictures.
 //
+// usage: bench_writer [RUNS]   (alternating runs of each, default 3; medians)
 // Last line: writer_fps=<n> encoder_only_fps=<n> ratio=<n>
 
+#include "benchstats.h"
 #include "engine/avwritermanager.h"
 #include "engine/storyboardrender.h"
 #include "testmedia.h"
@@ -127,110 +129,134 @@ int main(int argc, char **argv)
 
     const QString videoPath = dir + QStringLiteral("/video.m2v");
     const QString audioPath = dir + QStringLiteral("/audio.ac3");
-    QFile::remove(videoPath);
-    QFile::remove(audioPath);
+    const QStringList args = app.arguments();
+    const int runs = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 3;
 
-    QElapsedTimer timer;
-    timer.start();
-    AVWriterManager writer;
-    if (!writer.init(format)) {
-        std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
-        return 1;
-    }
-    writer.setStoryboard(&story);
-    story.renderFrame(0, true, &writer);
-    auto video = std::make_unique<StreamWriter>();
-    video->open(videoPath, VideoStreamParams::dvd(TvStandard::Pal, videoRate), AudioStreamParams());
-    auto audio = std::make_unique<StreamWriter>();
-    audio->open(audioPath, VideoStreamParams(), AudioStreamParams::ac3(2, 448000));
-    if (!writer.addWriter(std::move(video)) || !writer.addWriter(std::move(audio))) {
-        std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
-        return 1;
-    }
-    QEventLoop loop;
-    bool ok = false;
-    QString error;
-    QObject::connect(&writer, &AVWriterManager::compileEnd, &loop, [&] {
-        ok = true;
-        loop.quit();
-    });
-    QObject::connect(&writer, &AVWriterManager::failed, &loop, [&](const QString &m) {
-        error = m;
-        loop.quit();
-    });
-    // Timed from start() to compileEnd, as the encoder alone is timed from
-    // its first frame (set-up, the GL context and the opened files, is not
-    // counted in either).
-    timer.restart();
-    if (!writer.start()) {
-        std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
-        return 1;
-    }
-    loop.exec();
-    writer.stop();
-    writer.clearWriters();
-    story.wait();
-    const double writerSeconds = timer.nsecsElapsed() / 1e9;
-    if (!ok) {
-        std::fprintf(stderr, "writer failed: %s\n", qPrintable(error));
-        return 1;
-    }
-    std::printf("writer: %d frames in %.2f s, %d photo decodes\n", total, writerSeconds,
-                story.photoDecodeCount());
-
-    // The multiplexer's verdict on the DVD buffer model (information only).
-    {
-        QProcess mplex;
-        mplex.setProcessChannelMode(QProcess::MergedChannels);
-        mplex.start(QStringLiteral("mplex"),
-                    {QStringLiteral("-v"), QStringLiteral("1"), QStringLiteral("-f"), QStringLiteral("8"),
-                     QStringLiteral("-o"), dir + QStringLiteral("/title.vob"), videoPath, audioPath});
-        if (mplex.waitForFinished(300000)) {
-            const QByteArray out = mplex.readAll();
-            std::printf("mplex -f 8: %s\n", out.contains("**ERROR") ? "ERROR reported" : "no error");
+    // One run of the real writer, timed from start() to compileEnd, as the
+    // encoder alone is timed from its first frame (set-up, the GL context
+    // and the opened files, is not counted in either).
+    auto runWriter = [&](double *seconds) {
+        QFile::remove(videoPath);
+        QFile::remove(audioPath);
+        story.setFormat(format); // back to the start of the timeline
+        AVWriterManager writer;
+        if (!writer.init(format)) {
+            std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
+            return false;
         }
-    }
-
-    // Encoder alone: the same frames count, size, bit rate and settings.
-    std::vector<AVFrame *> frames = decodeFrames(videoPath, total);
-    if (frames.empty()) {
-        std::fprintf(stderr, "cannot decode the written video\n");
-        return 1;
-    }
-    const VideoStreamParams params = VideoStreamParams::dvd(TvStandard::Pal, videoRate);
-    const AVCodec *codec = avcodec_find_encoder(AV_CODEC_ID_MPEG2VIDEO);
-    AVCodecContext *ctx = avcodec_alloc_context3(codec);
-    configureDvdVideoEncoder(ctx, params);
-    if (avcodec_open2(ctx, codec, nullptr) < 0)
-        return 1;
-    AVPacket *pkt = av_packet_alloc();
-    FILE *out = std::fopen((dir + QStringLiteral("/encoder_only.m2v")).toLocal8Bit().constData(), "wb");
-    timer.restart();
-    auto drain = [&] {
-        while (avcodec_receive_packet(ctx, pkt) == 0) {
-            std::fwrite(pkt->data, 1, size_t(pkt->size), out);
-            av_packet_unref(pkt);
+        writer.setStoryboard(&story);
+        story.renderFrame(0, true, &writer);
+        auto video = std::make_unique<StreamWriter>();
+        video->open(videoPath, VideoStreamParams::dvd(TvStandard::Pal, videoRate), AudioStreamParams());
+        auto audio = std::make_unique<StreamWriter>();
+        audio->open(audioPath, VideoStreamParams(), AudioStreamParams::ac3(2, 448000));
+        if (!writer.addWriter(std::move(video)) || !writer.addWriter(std::move(audio))) {
+            std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
+            return false;
         }
+        QEventLoop loop;
+        bool ok = false;
+        QString error;
+        QObject::connect(&writer, &AVWriterManager::compileEnd, &loop, [&] {
+            ok = true;
+            loop.quit();
+        });
+        QObject::connect(&writer, &AVWriterManager::failed, &loop, [&](const QString &m) {
+            error = m;
+            loop.quit();
+        });
+        QElapsedTimer timer;
+        timer.start();
+        if (!writer.start()) {
+            std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
+            return false;
+        }
+        loop.exec();
+        writer.stop();
+        writer.clearWriters();
+        story.wait();
+        *seconds = timer.nsecsElapsed() / 1e9;
+        if (!ok)
+            std::fprintf(stderr, "writer failed: %s\n", qPrintable(error));
+        return ok;
     };
-    for (int i = 0; i < total; ++i) {
-        AVFrame *f = frames[size_t(i) % frames.size()];
-        f->pts = i;
-        f->pict_type = AV_PICTURE_TYPE_NONE;
-        avcodec_send_frame(ctx, f);
+
+    // The encoder alone: the same frames count, size, bit rate and settings.
+    const VideoStreamParams params = VideoStreamParams::dvd(TvStandard::Pal, videoRate);
+    auto runEncoder = [&](std::vector<AVFrame *> &frames, double *seconds) {
+        const AVCodec *codec = avcodec_find_encoder(AV_CODEC_ID_MPEG2VIDEO);
+        av::CodecContext ctx(avcodec_alloc_context3(codec));
+        av::Packet pkt(av_packet_alloc());
+        if (!ctx || !pkt)
+            return false;
+        configureDvdVideoEncoder(ctx.get(), params);
+        if (avcodec_open2(ctx.get(), codec, nullptr) < 0)
+            return false;
+        QFile out(dir + QStringLiteral("/encoder_only.m2v"));
+        if (!out.open(QIODevice::WriteOnly))
+            return false;
+        QElapsedTimer timer;
+        timer.start();
+        auto drain = [&] {
+            while (avcodec_receive_packet(ctx.get(), pkt.get()) == 0) {
+                out.write(reinterpret_cast<const char *>(pkt->data), pkt->size);
+                av_packet_unref(pkt.get());
+            }
+        };
+        for (int i = 0; i < total; ++i) {
+            AVFrame *f = frames[size_t(i) % frames.size()];
+            f->pts = i;
+            f->pict_type = AV_PICTURE_TYPE_NONE;
+            avcodec_send_frame(ctx.get(), f);
+            drain();
+        }
+        avcodec_send_frame(ctx.get(), nullptr);
         drain();
+        *seconds = timer.nsecsElapsed() / 1e9;
+        return true;
+    };
+
+    // Alternating runs share the machine's conditions; the medians count.
+    std::vector<double> writerTimes, encoderTimes;
+    std::vector<AVFrame *> frames;
+    for (int i = 0; i < runs; ++i) {
+        double seconds = 0;
+        if (!runWriter(&seconds))
+            return 1;
+        writerTimes.push_back(seconds);
+        std::printf("writer run %d: %d frames in %.2f s, %d photo decodes\n", i + 1, total, seconds,
+                    story.photoDecodeCount());
+        std::fflush(stdout);
+        if (frames.empty()) {
+            // The multiplexer's verdict on the DVD buffer model (information only).
+            QProcess mplex;
+            mplex.setProcessChannelMode(QProcess::MergedChannels);
+            mplex.start(QStringLiteral("mplex"),
+                        {QStringLiteral("-v"), QStringLiteral("1"), QStringLiteral("-f"), QStringLiteral("8"),
+                         QStringLiteral("-o"), dir + QStringLiteral("/title.vob"), videoPath, audioPath});
+            if (mplex.waitForFinished(300000)) {
+                const QByteArray out = mplex.readAll();
+                std::printf("mplex -f 8: %s\n", out.contains("**ERROR") ? "ERROR reported" : "no error");
+            }
+            frames = decodeFrames(videoPath, total);
+            if (frames.empty()) {
+                std::fprintf(stderr, "cannot decode the written video\n");
+                return 1;
+            }
+        }
+        if (!runEncoder(frames, &seconds)) {
+            std::fprintf(stderr, "the encoder alone failed\n");
+            return 1;
+        }
+        encoderTimes.push_back(seconds);
+        std::printf("encoder only run %d: %d frames in %.2f s\n", i + 1, total, seconds);
+        std::fflush(stdout);
     }
-    avcodec_send_frame(ctx, nullptr);
-    drain();
-    std::fclose(out);
-    const double encoderSeconds = timer.nsecsElapsed() / 1e9;
-    av_packet_free(&pkt);
-    avcodec_free_context(&ctx);
     for (AVFrame *f : frames)
         av_frame_free(&f);
 
-    const double writerFps = total / writerSeconds;
-    const double encoderFps = total / encoderSeconds;
-    std::printf("encoder only: %d frames in %.2f s\n", total, encoderSeconds);
+    const double writerFps = total / median(writerTimes);
+    const double encoderFps = total / median(encoderTimes);
     std::printf("writer_fps=%.2f encoder_only_fps=%.2f ratio=%.3f\n", writerFps, encoderFps,
                 writerFps / encoderFps);
     return 0;

@@ -251,6 +251,23 @@ void Album::setTransitionDurationExactMs(int ms)
     transitionDuration = ms / 1000.0;
 }
 
+SlideshowSettings Album::settings() const
+{
+    return {photoDurationMs, transitionDurationMs, useTransition, dissolveOnly, useDynamicEffect, loopAudio,
+            fadeAudio};
+}
+
+void Album::applySettings(const SlideshowSettings &s)
+{
+    setPhotoDurationExactMs(s.photoDurationMs);
+    setTransitionDurationExactMs(s.transitionDurationMs);
+    useTransition = s.useTransition;
+    dissolveOnly = s.dissolveOnly;
+    useDynamicEffect = s.useDynamicEffect;
+    loopAudio = s.loopAudio;
+    fadeAudio = s.fadeAudio;
+}
+
 bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
 {
     const int n = photos.size();

@@ -156,6 +156,26 @@ struct DvdChoices {
 };
 Q_DECLARE_METATYPE(DvdChoices)
 
+// The album-wide slideshow settings a person chooses (durations in ms,
+// whole frame periods), as kept by a project file and an undo step.
+struct SlideshowSettings {
+    int32_t photoDurationMs = 5000;
+    int32_t transitionDurationMs = 1500;
+    bool useTransition = true;
+    bool dissolveOnly = false;
+    bool useDynamicEffect = true;
+    bool loopAudio = false;
+    bool fadeAudio = false;
+
+    bool operator==(const SlideshowSettings &o) const
+    {
+        return photoDurationMs == o.photoDurationMs && transitionDurationMs == o.transitionDurationMs &&
+               useTransition == o.useTransition && dissolveOnly == o.dissolveOnly &&
+               useDynamicEffect == o.useDynamicEffect && loopAudio == o.loopAudio && fadeAudio == o.fadeAudio;
+    }
+    bool operator!=(const SlideshowSettings &o) const { return !(*this == o); }
+};
+
 // The album: photos, clips, transition patterns and slideshow settings.
 class Album
 {
@@ -189,6 +209,9 @@ public:
     // the photo duration changed (a per-photo time outside 1..999 s or an
     // album without photos or clips changes nothing).
     bool fitPhotoDurationToAudio(const OutputFormat &format);
+    // The slideshow settings, read out and set as a whole.
+    SlideshowSettings settings() const;
+    void applySettings(const SlideshowSettings &settings);
 
     QList<ImageInfo> photos;
     QList<AudioInfo> audios;

@@ -119,13 +119,14 @@ bool isProjectFile(const QString &path)
 
 QByteArray toJson(const Album &album, const QDir &projectDir)
 {
-    QJsonObject settings{{QStringLiteral("photoDurationMs"), album.photoDurationMs},
-                         {QStringLiteral("transitionDurationMs"), album.transitionDurationMs},
-                         {QStringLiteral("useTransition"), album.useTransition},
-                         {QStringLiteral("dissolveOnly"), album.dissolveOnly},
-                         {QStringLiteral("useDynamicEffect"), album.useDynamicEffect},
-                         {QStringLiteral("loopAudio"), album.loopAudio},
-                         {QStringLiteral("fadeAudio"), album.fadeAudio}};
+    const SlideshowSettings show = album.settings();
+    QJsonObject settings{{QStringLiteral("photoDurationMs"), show.photoDurationMs},
+                         {QStringLiteral("transitionDurationMs"), show.transitionDurationMs},
+                         {QStringLiteral("useTransition"), show.useTransition},
+                         {QStringLiteral("dissolveOnly"), show.dissolveOnly},
+                         {QStringLiteral("useDynamicEffect"), show.useDynamicEffect},
+                         {QStringLiteral("loopAudio"), show.loopAudio},
+                         {QStringLiteral("fadeAudio"), show.fadeAudio}};
     QJsonArray photos;
     for (const ImageInfo &photo : album.photos) {
         QJsonArray ops;
@@ -189,14 +190,15 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
 
     Data out;
     const QJsonObject settings = root.value(QStringLiteral("settings")).toObject();
+    SlideshowSettings &show = out.settings;
     bool ok = root.value(QStringLiteral("settings")).isObject() &&
-              readInt(settings, "photoDurationMs", 1, 1000000, &out.photoDurationMs) &&
-              readInt(settings, "transitionDurationMs", 1, 10000, &out.transitionDurationMs) &&
-              readBool(settings, "useTransition", &out.useTransition) &&
-              readBool(settings, "dissolveOnly", &out.dissolveOnly) &&
-              readBool(settings, "useDynamicEffect", &out.useDynamicEffect) &&
-              readBool(settings, "loopAudio", &out.loopAudio) &&
-              readBool(settings, "fadeAudio", &out.fadeAudio);
+              readInt(settings, "photoDurationMs", 1, 1000000, &show.photoDurationMs) &&
+              readInt(settings, "transitionDurationMs", 1, 10000, &show.transitionDurationMs) &&
+              readBool(settings, "useTransition", &show.useTransition) &&
+              readBool(settings, "dissolveOnly", &show.dissolveOnly) &&
+              readBool(settings, "useDynamicEffect", &show.useDynamicEffect) &&
+              readBool(settings, "loopAudio", &show.loopAudio) &&
+              readBool(settings, "fadeAudio", &show.fadeAudio);
 
     const QJsonValue photos = root.value(QStringLiteral("photos"));
     ok = ok && photos.isArray();
@@ -359,13 +361,7 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
 
     album->photos = photos;
     album->audios = audios;
-    album->setPhotoDurationExactMs(data.photoDurationMs);
-    album->setTransitionDurationExactMs(data.transitionDurationMs);
-    album->useTransition = data.useTransition;
-    album->dissolveOnly = data.dissolveOnly;
-    album->useDynamicEffect = data.useDynamicEffect;
-    album->loopAudio = data.loopAudio;
-    album->fadeAudio = data.fadeAudio;
+    album->applySettings(data.settings);
     album->dvd = data.dvd;
     if (missing)
         *missing = left;

@@ -39,13 +39,7 @@ struct Data {
         double clipStart = 0.0;
         double clipEnd = 0.0;
     };
-    int photoDurationMs = 5000;
-    int transitionDurationMs = 1500;
-    bool useTransition = true;
-    bool dissolveOnly = false;
-    bool useDynamicEffect = true;
-    bool loopAudio = false;
-    bool fadeAudio = false;
+    SlideshowSettings settings;
     QList<Photo> photos;
     QList<Clip> clips;
     DvdChoices dvd;

@@ -5,13 +5,7 @@ AlbumSnapshot AlbumSnapshot::of(const Album &album)
     AlbumSnapshot s;
     s.photos = album.photos;
     s.audios = album.audios;
-    s.photoDurationMs = album.photoDurationMs;
-    s.transitionDurationMs = album.transitionDurationMs;
-    s.useTransition = album.useTransition;
-    s.dissolveOnly = album.dissolveOnly;
-    s.useDynamicEffect = album.useDynamicEffect;
-    s.loopAudio = album.loopAudio;
-    s.fadeAudio = album.fadeAudio;
+    s.settings = album.settings();
     s.dvd = album.dvd;
     return s;
 }
@@ -20,22 +14,14 @@ void AlbumSnapshot::applyTo(Album &album) const
 {
     album.photos = photos;
     album.audios = audios;
-    album.setPhotoDurationExactMs(photoDurationMs);
-    album.setTransitionDurationExactMs(transitionDurationMs);
-    album.useTransition = useTransition;
-    album.dissolveOnly = dissolveOnly;
-    album.useDynamicEffect = useDynamicEffect;
-    album.loopAudio = loopAudio;
-    album.fadeAudio = fadeAudio;
+    album.applySettings(settings);
     album.dvd = dvd;
 }
 
 bool AlbumSnapshot::sameAs(const AlbumSnapshot &o) const
 {
-    if (photoDurationMs != o.photoDurationMs || transitionDurationMs != o.transitionDurationMs ||
-        useTransition != o.useTransition || dissolveOnly != o.dissolveOnly ||
-        useDynamicEffect != o.useDynamicEffect || loopAudio != o.loopAudio || fadeAudio != o.fadeAudio ||
-        dvd != o.dvd || photos.size() != o.photos.size() || audios.size() != o.audios.size())
+    if (settings != o.settings || dvd != o.dvd || photos.size() != o.photos.size() ||
+        audios.size() != o.audios.size())
         return false;
     for (int i = 0; i < photos.size(); ++i) {
         const ImageInfo &a = photos.at(i);

@@ -13,13 +13,7 @@
 struct AlbumSnapshot {
     QList<ImageInfo> photos;
     QList<AudioInfo> audios;
-    int photoDurationMs = 5000;
-    int transitionDurationMs = 1500;
-    bool useTransition = true;
-    bool dissolveOnly = false;
-    bool useDynamicEffect = true;
-    bool loopAudio = false;
-    bool fadeAudio = false;
+    SlideshowSettings settings;
     DvdChoices dvd;
 
     static AlbumSnapshot of(const Album &album);

@@ -4,6 +4,9 @@
 // change, the unsaved-changes question, `sorvel PROJECT` and
 // `sorvel make-dvd PROJECT`.
 #include <QAction>
+#include <QTimer>
+#include <QPushButton>
+#include <QDialogButtonBox>
 #include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
@@ -26,6 +29,7 @@
 
 #include "album/appsettings.h"
 #include "album/project.h"
+#include "audioedit/kysliderbar.h"
 #include "dvdcheck.h"
 #include "engine/storyboardrender.h"
 #include "editortestutil.h"
@@ -232,13 +236,13 @@ void TestProject::saveAndReopenEveryField()
     QCOMPARE(reopened.photos.at(2).motionStart, saved.photos.at(2).motionStart);
     QCOMPARE(reopened.audios.at(0).clipStart, 1.5);
     QCOMPARE(reopened.audios.at(0).clipEnd, 9.25);
-    QCOMPARE(reopened.photoDurationMs, saved.photoDurationMs);
-    QCOMPARE(reopened.transitionDurationMs, saved.transitionDurationMs);
-    QVERIFY(reopened.dissolveOnly && reopened.loopAudio);
+    QCOMPARE(reopened.settings.photoDurationMs, saved.settings.photoDurationMs);
+    QCOMPARE(reopened.settings.transitionDurationMs, saved.settings.transitionDurationMs);
+    QVERIFY(reopened.settings.dissolveOnly && reopened.settings.loopAudio);
     QCOMPARE(reopened.dvd.volumeLabel, QStringLiteral("Trip & <Friends>"));
     QCOMPARE(reopened.dvd.audioChannels, 6);
     // The window shows it: controls, strips, NTSC frame rate, title.
-    QCOMPARE(child<QSpinBox>("spinBox")->value(), saved.photoDurationMs);
+    QCOMPARE(child<QSpinBox>("spinBox")->value(), saved.settings.photoDurationMs);
     QVERIFY(child<QRadioButton>("radioButton")->isChecked());
     QCOMPARE(m_window->findChild<PhotoListWidget *>()->count(), 9);
     QCOMPARE(m_window->outputFormat().frameRateNum, 30000);
@@ -471,9 +475,24 @@ void TestProject::undoAndRedoEveryKindOfChange()
     step();
     child<QCheckBox>("checkBoxUseDynamicZoom")->click();
     step();
-    QList<AudioInfo> clips = m_window->album()->audios;
-    clips[0].clipEnd = 4.0;
-    m_window->findChild<AudioListWidget *>()->setAudioList(clips); // as the audio editor does
+    // "Edit Audio": the clip ends at 4 s, set with the dialog's slider bar.
+    auto *poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [poll] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        auto *bar = dialog->findChild<KySliderBar *>(QStringLiteral("sliderClipping"));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->xOfValue(4) + 1, bar->foreTop() + 3));
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("setOutPoint")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    });
+    poll->start(20);
+    QTest::mouseClick(child<QPushButton>("adjustOrder"), Qt::LeftButton);
+    QCOMPARE(m_window->album()->audios.first().clipEnd, 4.0);
+    QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo Edit Audio"));
     step();
     DvdChoices dvd = m_window->dvdChoices();
     dvd.videoBitRate = 5000000;

@@ -380,6 +380,7 @@ void AdjustAudioOrder::haltOutput()
 {
     m_refill->stop();
     if (m_playing) {
+        m_output.pause();
         m_output.reclaimProcessed(&m_playedBytes);
         m_position = playedSeconds();
     }

@@ -231,6 +231,12 @@ void AudioOutput::rewind()
         alSourceRewind(m_source);
 }
 
+void AudioOutput::pause()
+{
+    if (m_source && current() && isPlaying())
+        alSourcePause(m_source);
+}
+
 void AudioOutput::stop()
 {
     if (!m_source || !current())

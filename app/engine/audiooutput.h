@@ -110,6 +110,10 @@ public:
     // Starts the source when buffers are queued and it is not playing:
     // the first start, and a restart after the queue ran dry.
     void play();
+    // Holds the source where it is: what has been played stays counted
+    // (processed buffers, the offset into the front one) while nothing more
+    // is mixed, so the position taken afterwards is exactly what was heard.
+    void pause();
     // Stops at once and takes every buffer back.
     void stop();
     bool isPlaying() const;

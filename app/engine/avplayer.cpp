@@ -14,6 +14,10 @@ namespace {
 constexpr int kRefillMs = 10;
 // Time the start of playback may spend queueing what the ring holds.
 constexpr int kPrimeBudgetMs = 5;
+// Frames of sound queued before the source starts, and starts again after
+// the audio thread fell behind and the queue ran dry: a lagging decoder
+// then gives one short pause rather than a stutter of one-frame bursts.
+constexpr int kStartLead = 3;
 } // namespace
 
 AVPlayer::AVPlayer(QWidget *parent) : QOpenGLWidget(parent)
@@ -32,6 +36,10 @@ AVPlayer::AVPlayer(QWidget *parent) : QOpenGLWidget(parent)
 AVPlayer::~AVPlayer()
 {
     stopPlayback();
+    // The widget's base destroys the context after this: its
+    // aboutToBeDestroyed must not reach this part of the object then.
+    if (QOpenGLContext *glContext = context())
+        disconnect(glContext, nullptr, this, nullptr);
     releaseContextObjects();
 }
 
@@ -41,11 +49,21 @@ bool AVPlayer::init(const OutputFormat &format)
     m_format = format;
     m_formatSet = true;
     setupTextures();
-    if (m_soundAvailable && !m_output.setFormat(format.audioChannels, format.audioSampleRate)) {
-        switchToTimerClock(tr("The sound card cannot play %1 channels.").arg(format.audioChannels));
-        return false;
+    if (!m_output.isOpen())
+        return true; // no sound device: the timer clock
+    // A format the sound card refuses silences only that format: the device
+    // stays open, so the next format (two channels again after "Create
+    // DVD" with 5.1) plays with sound.
+    if (m_output.setFormat(format.audioChannels, format.audioSampleRate)) {
+        m_soundAvailable = true;
+        m_soundError.clear();
+        return true;
     }
-    return true;
+    m_soundAvailable = false;
+    m_soundError = tr("The sound card cannot play %1 channels.").arg(format.audioChannels);
+    qCWarning(lcPlayer).noquote() << m_soundError << "The preview goes on without sound.";
+    Q_EMIT soundUnavailable(m_soundError);
+    return false;
 }
 
 void AVPlayer::setupTextures()
@@ -200,8 +218,14 @@ void AVPlayer::startPlayback()
             break;
         QThread::usleep(500);
     }
-    m_output.play();
+    startSound();
     m_refill->start(kRefillMs);
+}
+
+void AVPlayer::startSound()
+{
+    if (m_output.queuedBuffers() >= kStartLead && !m_output.isPlaying())
+        m_output.play();
 }
 
 void AVPlayer::stopPlayback()
@@ -212,6 +236,7 @@ void AVPlayer::stopPlayback()
         // resumes where the sound stopped.
         int advance = 0;
         if (m_soundAvailable) {
+            m_output.pause();
             advance = m_output.reclaimProcessed();
             if (m_output.frontBufferBytes() > 0 &&
                 2 * m_output.playedBytesOfFront() >= m_output.frontBufferBytes())
@@ -275,7 +300,7 @@ void AVPlayer::updateVABuffer()
     refill();
     // Starts the source once the first PCM is queued, and again should it
     // have run dry while the audio thread lagged.
-    m_output.play();
+    startSound();
     if (!m_output.deviceConnected())
         switchToTimerClock(tr("The sound device is no longer available."));
 }

@@ -74,8 +74,9 @@ public:
     // Back to frame 0 with an empty picture (an empty album).
     void clearView();
 
-    // False when no sound device could be opened or the device went away:
-    // the preview then runs without sound on a timer.
+    // False when no sound device could be opened, the device went away or
+    // the sound card refuses the format's channels: the preview then runs
+    // without sound on a timer.
     bool soundAvailable() const { return m_soundAvailable; }
     QString soundError() const { return m_soundError; }
     // Frames drawn since construction (the benchmark's count).
@@ -88,8 +89,9 @@ public Q_SLOTS:
 Q_SIGNALS:
     // A frame was drawn on screen.
     void frameShown(int frame);
-    // The sound device went away while playing; the preview goes on
-    // silently. Emitted once.
+    // The sound device went away while playing (emitted once), or init()
+    // was given a format the sound card cannot play; the preview goes on
+    // silently.
     void soundUnavailable(const QString &message);
 
 private Q_SLOTS:
@@ -107,6 +109,8 @@ private:
     // Queues whole frames of PCM from the ring while buffers are free,
     // without waiting for the ring's lock.
     void refill();
+    // Starts (or restarts) the source once a few frames are queued.
+    void startSound();
     void draw(int frame);
     void setupTextures();
     void releaseContextObjects();

@@ -36,6 +36,17 @@ void printErr(const QString &text)
     std::fflush(stderr);
 }
 
+// A heading and one file a line; nothing when there are no files.
+void printFileList(const QString &heading, const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    QString text = heading + QLatin1Char('\n');
+    for (const QString &path : paths)
+        text += QDir::toNativeSeparators(path) + QLatin1Char('\n');
+    printErr(text);
+}
+
 // Step lines and a live progress bar on a terminal; plain lines otherwise.
 class ProgressPrinter
 {
@@ -352,13 +363,9 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     if (!o.quiet)
         printErr(QStringLiteral("Opening the project %1...\n").arg(QDir::toNativeSeparators(path)));
     Project::load(data, &album, &missing, {}, false);
-    if (!missing.isEmpty()) {
-        QString text = QStringLiteral(
-            "Some files of the project are missing or cannot be read and have been left out:\n");
-        for (const QString &file : std::as_const(missing))
-            text += QDir::toNativeSeparators(file) + QLatin1Char('\n');
-        printErr(text);
-    }
+    printFileList(
+        QStringLiteral("Some files of the project are missing or cannot be read and have been left out:"),
+        missing);
     if (album.photos.isEmpty()) {
         printErr(QStringLiteral("sorvel make-dvd: the project has no photo to make a slideshow from\n"));
         return 1;
@@ -455,12 +462,7 @@ int runMakeDvdCommand(const QStringList &arguments)
     album.audios = audioParser.takeAudios();
     rejected += photoParser.rejectedPaths();
     rejected += audioParser.rejectedPaths();
-    if (!rejected.isEmpty()) {
-        QString text = QStringLiteral("Some files have not been added to the list:\n");
-        for (const QString &path : std::as_const(rejected))
-            text += QDir::toNativeSeparators(path) + QLatin1Char('\n');
-        printErr(text);
-    }
+    printFileList(QStringLiteral("Some files have not been added to the list:"), rejected);
     if (album.photos.isEmpty()) {
         printErr(QStringLiteral("sorvel make-dvd: no photo to make a slideshow from\n"));
         return 1;

@@ -152,9 +152,13 @@ inline double rms(const Pcm &pcm, int64_t from, int64_t to, int channel = 0)
 
 // A stretch of sound between silences.
 struct Region {
-    int64_t begin = 0; // first loud sample frame
-    int64_t end = 0;   // one past the last
+    int64_t begin = 0;  // first loud sample frame
+    int64_t end = 0;    // one past the last
+    int64_t silent = 0; // sample frames of the short silences (over 5 ms) within
     double seconds(int rate) const { return double(end - begin) / rate; }
+    // The sound itself: a sound card that ran dry for a moment, while a
+    // starved process caught up, plays the same sound later, not more.
+    double heard(int rate) const { return double(end - begin - silent) / rate; }
 };
 
 // The stretches where any channel is louder than the threshold, joined
@@ -171,7 +175,9 @@ inline std::vector<Region> soundRegions(const Pcm &pcm, double minGapSeconds = 0
         if (!loud)
             continue;
         if (regions.empty() || i - lastLoud > gap)
-            regions.push_back(Region{i, i + 1});
+            regions.push_back(Region{i, i + 1, 0});
+        else if (i - lastLoud - 1 > pcm.rate / 200)
+            regions.back().silent += i - lastLoud - 1;
         regions.back().end = i + 1;
         lastLoud = i;
     }
@@ -199,6 +205,34 @@ inline bool hasFocus(const QWidget *widget)
     return widget && widget->window()->focusWidget() == widget;
 }
 
+// Saves a picture of the widget as a person sees it into the folder named
+// by SORVEL_SCREENSHOTS, when that is set (to look at what a test drives).
+inline void screenshot(QWidget *widget, const QString &name)
+{
+    const QString dir = qEnvironmentVariable("SORVEL_SCREENSHOTS");
+    if (!dir.isEmpty() && widget)
+        widget->grab().save(dir + QLatin1Char('/') + name);
+}
+
+// The no-device cases run in a child process of the test program (OpenAL
+// Soft reads its settings once per process) whose OpenAL finds no backend
+// it can open.
+inline bool inNoDeviceChild()
+{
+    return !qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD");
+}
+
+// The test's fresh folder (the no-device child gets one of its own) and,
+// outside that child, OpenAL Soft set to write what is played into
+// <folder>/<wavName>.
+inline bool prepareSoundFolder(const QString &name, const QString &wavName, int frequency, QString *dir,
+                               QString *wav)
+{
+    *dir = TestSupport::freshDir(inNoDeviceChild() ? name + QStringLiteral("-child") : name);
+    *wav = *dir + QLatin1Char('/') + wavName;
+    return inNoDeviceChild() || useWaveBackend(*dir, *wav, frequency);
+}
+
 // Runs one test function of this program in a child process with extra
 // environment (for OpenAL settings that are read once per process).
 inline int runChild(const QString &testFunction, const QStringList &environment, QByteArray *output = nullptr)
@@ -217,6 +251,19 @@ inline int runChild(const QString &testFunction, const QStringList &environment,
     if (output)
         *output = child.readAll();
     return child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1;
+}
+
+// Runs the test function childFunction of the test class testClass in a
+// child process without any sound device; true when it passed. Its output
+// is kept in *output for the failure message.
+inline bool passesWithoutSoundDevice(const char *testClass, const char *childFunction, QByteArray *output)
+{
+    const int rc =
+        runChild(QString::fromLatin1(childFunction),
+                 {QStringLiteral("ALSOFT_DRIVERS=sorvel-no-such-backend"),
+                  QStringLiteral("ALSOFT_CONF=/dev/null"), QStringLiteral("SORVEL_NO_DEVICE_CHILD=1")},
+                 output);
+    return rc == 0 && output->contains(QByteArray("PASS   : ") + testClass + "::" + childFunction);
 }
 
 } // namespace SoundTest

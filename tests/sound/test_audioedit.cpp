@@ -62,6 +62,7 @@ private Q_SLOTS:
     void playSegmentPlaysExactlyIt();
     void playStopsAtTheEndOfTheFile();
     void pauseContinuesAtThePosition();
+    void droppedThumbSeeksWhilePlaying();
     void longClipDecodesALittleAtATime();
     void withoutSoundDevice();
     void withoutSoundDeviceChild();
@@ -70,7 +71,6 @@ private:
     std::unique_ptr<AdjustAudioOrder> open(const QList<AudioInfo> &clips);
     AudioInfo clip(const QString &path, double start = -1, double end = -1);
     void closeAndReadWav(Pcm *pcm);
-    void screenshot(QWidget *widget, const QString &name);
 
     QString m_dir;
     QString m_wav;
@@ -83,13 +83,8 @@ private:
 
 void TestAudioEdit::initTestCase()
 {
-    // The child process of a no-device case works in a folder of its own.
-    m_dir = TestSupport::freshDir(qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD")
-                                      ? QStringLiteral("audioedit")
-                                      : QStringLiteral("audioedit-child"));
-    m_wav = m_dir + QStringLiteral("/played.wav");
-    if (qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD"))
-        QVERIFY(useWaveBackend(m_dir, m_wav, 44100));
+    QVERIFY(
+        prepareSoundFolder(QStringLiteral("audioedit"), QStringLiteral("played.wav"), 44100, &m_dir, &m_wav));
     m_tones10 = m_dir + QStringLiteral("/tones10.wav");
     m_tones3 = m_dir + QStringLiteral("/tones3.wav");
     m_long = m_dir + QStringLiteral("/long.mp3");
@@ -143,13 +138,6 @@ void TestAudioEdit::closeAndReadWav(Pcm *pcm)
     // dialog.
     m_dialog.reset();
     *pcm = readWav(m_wav);
-}
-
-void TestAudioEdit::screenshot(QWidget *widget, const QString &name)
-{
-    const QString dir = qEnvironmentVariable("SORVEL_SCREENSHOTS");
-    if (!dir.isEmpty())
-        widget->grab().save(dir + QLatin1Char('/') + name);
 }
 
 void TestAudioEdit::emptySoundtrack()
@@ -370,8 +358,8 @@ void TestAudioEdit::playSegmentPlaysExactlyIt()
     const auto regions = soundRegions(pcm);
     QCOMPARE(int(regions.size()), 1);
     // Exactly seconds 3, 4 and 5 of the clip.
-    QVERIFY2(std::abs(regions[0].seconds(44100) - 3.0) < 0.01,
-             qPrintable(QString::number(regions[0].seconds(44100))));
+    QVERIFY2(std::abs(regions[0].heard(44100) - 3.0) < 0.01,
+             qPrintable(QString::number(regions[0].heard(44100))));
     const std::vector<double> tones = secondTones(pcm, regions[0].begin, 3);
     for (int k = 0; k < 3; ++k)
         QVERIFY2(std::abs(tones[size_t(k)] - toneOfSecond(3 + k)) < 10,
@@ -393,7 +381,7 @@ void TestAudioEdit::playStopsAtTheEndOfTheFile()
     closeAndReadWav(&pcm);
     const auto regions = soundRegions(pcm);
     QCOMPARE(int(regions.size()), 1);
-    QVERIFY(std::abs(regions[0].seconds(44100) - 3.0) < 0.01);
+    QVERIFY(std::abs(regions[0].heard(44100) - 3.0) < 0.01);
     const std::vector<double> tones = secondTones(pcm, regions[0].begin, 3);
     for (int k = 0; k < 3; ++k)
         QVERIFY(std::abs(tones[size_t(k)] - toneOfSecond(k)) < 10);
@@ -423,8 +411,8 @@ void TestAudioEdit::pauseContinuesAtThePosition()
     const auto regions = soundRegions(pcm);
     QCOMPARE(int(regions.size()), 2);
     // Nothing repeated, nothing skipped: the two stretches make the clip.
-    const double first = regions[0].seconds(44100);
-    const double second = regions[1].seconds(44100);
+    const double first = regions[0].heard(44100);
+    const double second = regions[1].heard(44100);
     QVERIFY2(std::abs(first - pausedAt) < 0.03, qPrintable(QStringLiteral("%1 %2").arg(first).arg(pausedAt)));
     QVERIFY2(std::abs(first + second - 3.0) < 0.02,
              qPrintable(QStringLiteral("%1 + %2").arg(first).arg(second)));
@@ -434,6 +422,48 @@ void TestAudioEdit::pauseContinuesAtThePosition()
     if (restOfSecond > 4000)
         QVERIFY(std::abs(frequency(pcm, regions[1].begin + 500, regions[1].begin + restOfSecond - 500) -
                          toneOfSecond(pausedSecond)) < 15);
+}
+
+void TestAudioEdit::droppedThumbSeeksWhilePlaying()
+{
+    m_dialog = open({clip(m_tones10, 2, 4)});
+    QWidget *d = m_dialog.get();
+    auto *bar = child<KySliderBar>(d, "sliderClipping");
+    QTest::mouseClick(child(d, "play"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(m_dialog->position() >= 0.5, 5000);
+    // The thumb is picked up where it stands and dropped at 6 s: playback
+    // goes on from there, no longer bound to anything but the file.
+    const int y = bar->thumbTop() + 2;
+    const QPoint grip(bar->xOfValue(bar->value()), y);
+    QTest::mousePress(bar, Qt::LeftButton, {}, grip);
+    for (int x = grip.x(); x <= bar->xOfValue(6); x += 5) {
+        QMouseEvent move(QEvent::MouseMove, QPoint(x, y), bar->mapToGlobal(QPoint(x, y)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+    }
+    QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(bar->xOfValue(6) + 1, y));
+    QVERIFY(m_dialog->isPlaying());
+    QVERIFY2(m_dialog->position() >= 6.0 && m_dialog->position() < 6.2,
+             qPrintable(QString::number(m_dialog->position())));
+    QVERIFY(!child(d, "playSegment")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(m_dialog->position() >= 6.8, 5000);
+    QCOMPARE(bar->value(), int(m_dialog->position()));
+    QTest::mouseClick(child(d, "pause"), Qt::LeftButton);
+    const double pausedAt = m_dialog->position();
+
+    Pcm pcm;
+    closeAndReadWav(&pcm);
+    const auto regions = soundRegions(pcm);
+    QVERIFY(!regions.empty());
+    // Second 0 first; second 6 last, for the time played after the drop.
+    const Region &first = regions.front();
+    QVERIFY(std::abs(frequency(pcm, first.begin + 2000, first.begin + 20000) - toneOfSecond(0)) < 10);
+    const int64_t end = regions.back().end;
+    const int64_t from = end - int64_t((pausedAt - 6.0) * 44100) + 2000;
+    const int64_t to = end - int64_t(std::max(0.0, pausedAt - 7.0) * 44100) - 2000;
+    QVERIFY(to - from > 10000);
+    QVERIFY2(std::abs(frequency(pcm, from, to) - toneOfSecond(6)) < 10,
+             qPrintable(QString::number(frequency(pcm, from, to))));
 }
 
 void TestAudioEdit::longClipDecodesALittleAtATime()
@@ -456,18 +486,13 @@ void TestAudioEdit::longClipDecodesALittleAtATime()
 void TestAudioEdit::withoutSoundDevice()
 {
     QByteArray output;
-    const int rc =
-        runChild(QStringLiteral("withoutSoundDeviceChild"),
-                 {QStringLiteral("ALSOFT_DRIVERS=sorvel-no-such-backend"),
-                  QStringLiteral("ALSOFT_CONF=/dev/null"), QStringLiteral("SORVEL_NO_DEVICE_CHILD=1")},
-                 &output);
-    QVERIFY2(rc == 0 && output.contains("PASS   : TestAudioEdit::withoutSoundDeviceChild"),
+    QVERIFY2(passesWithoutSoundDevice("TestAudioEdit", "withoutSoundDeviceChild", &output),
              output.constData());
 }
 
 void TestAudioEdit::withoutSoundDeviceChild()
 {
-    if (qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD"))
+    if (!inNoDeviceChild())
         QSKIP("runs in the child process of withoutSoundDevice");
     m_dialog = open({clip(m_tones10)});
     QWidget *d = m_dialog.get();

@@ -32,13 +32,8 @@ private:
 
 void TestAudioOutput::initTestCase()
 {
-    // The child process of a no-device case works in a folder of its own.
-    m_dir = TestSupport::freshDir(qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD")
-                                      ? QStringLiteral("audiooutput")
-                                      : QStringLiteral("audiooutput-child"));
-    m_wav = m_dir + QStringLiteral("/out.wav");
-    if (qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD"))
-        QVERIFY(useWaveBackend(m_dir, m_wav, 48000));
+    QVERIFY(
+        prepareSoundFolder(QStringLiteral("audiooutput"), QStringLiteral("out.wav"), 48000, &m_dir, &m_wav));
 }
 
 void TestAudioOutput::bufferSizes_data()
@@ -222,18 +217,12 @@ void TestAudioOutput::sharedDeviceOutlivesOneOwner()
 void TestAudioOutput::noDeviceFailsCleanly()
 {
     QByteArray output;
-    const int rc =
-        runChild(QStringLiteral("noDeviceChild"),
-                 {QStringLiteral("ALSOFT_DRIVERS=sorvel-no-such-backend"),
-                  QStringLiteral("ALSOFT_CONF=/dev/null"), QStringLiteral("SORVEL_NO_DEVICE_CHILD=1")},
-                 &output);
-    QVERIFY2(rc == 0, output.constData());
-    QVERIFY2(output.contains("PASS   : TestAudioOutput::noDeviceChild"), output.constData());
+    QVERIFY2(passesWithoutSoundDevice("TestAudioOutput", "noDeviceChild", &output), output.constData());
 }
 
 void TestAudioOutput::noDeviceChild()
 {
-    if (qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD"))
+    if (!inNoDeviceChild())
         QSKIP("runs in the child process of noDeviceFailsCleanly");
     AudioOutput out;
     QVERIFY(!out.open());

@@ -85,6 +85,7 @@ private Q_SLOTS:
     void volumeZeroIsSilentButRuns();
     void monoFormatPlaysMonoBuffers();
     void busyAudioThreadNeverHoldsTheWindow();
+    void pauseRightAfterPlay();
     void emptyTimelineDrawsNothing();
     void withoutSoundDevice();
     void withoutSoundDeviceChild();
@@ -102,11 +103,8 @@ private:
 
 void TestPlayer::initTestCase()
 {
-    const bool child = !qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD");
-    m_dir = TestSupport::freshDir(child ? QStringLiteral("player-child") : QStringLiteral("player"));
-    m_wav = m_dir + QStringLiteral("/played.wav");
-    if (!child)
-        QVERIFY(useWaveBackend(m_dir, m_wav, 48000));
+    QVERIFY(
+        prepareSoundFolder(QStringLiteral("player"), QStringLiteral("played.wav"), 48000, &m_dir, &m_wav));
     m_tones = m_dir + QStringLiteral("/tones.wav");
     QVERIFY(makeSecondTones(m_tones, 20, 48000, 2));
     // Left: a tone per second; right: a steady 1500 Hz.
@@ -243,7 +241,7 @@ void TestPlayer::soundFollowsThePosition()
     // way), and the sound card mixes up to one period (about 21 ms) ahead.
     for (int i = 0; i < 2; ++i) {
         const double expected = (i == 0 ? first : second) / 25.0;
-        const double heard = regions[size_t(i)].seconds(48000);
+        const double heard = regions[size_t(i)].heard(48000);
         QVERIFY2(std::abs(heard - expected) < 0.07,
                  qPrintable(QStringLiteral("%1 s heard for %2 s of pictures").arg(heard).arg(expected)));
     }
@@ -289,7 +287,7 @@ void TestPlayer::volumeZeroIsSilentButRuns()
     readWav(&pcm);
     const auto regions = soundRegions(pcm);
     QCOMPARE(int(regions.size()), 1);
-    QVERIFY(std::abs(regions[0].seconds(48000) - heard / 25.0) < 0.07);
+    QVERIFY(std::abs(regions[0].heard(48000) - heard / 25.0) < 0.07);
 }
 
 void TestPlayer::monoFormatPlaysMonoBuffers()
@@ -302,9 +300,18 @@ void TestPlayer::monoFormatPlaysMonoBuffers()
     mono.audioChannels = 1;
     {
         Preview preview(&story);
+        // A format the sound card refuses leaves that format silent, not
+        // the ones after it.
+        OutputFormat refused = stereo;
+        refused.audioChannels = 3;
+        QSignalSpy lost(preview.player, &AVPlayer::soundUnavailable);
+        QVERIFY(!preview.player->init(refused));
+        QVERIFY(!preview.player->soundAvailable());
+        QCOMPARE(lost.count(), 1);
         for (const OutputFormat &format : {stereo, mono}) {
             story.setFormat(format);
             QVERIFY(preview.player->init(format));
+            QVERIFY(preview.player->soundAvailable());
             preview.player->showFrame(0);
             preview.play(story);
             // 0.7 s of the NTSC frame rate.
@@ -375,6 +382,34 @@ void TestPlayer::busyAudioThreadNeverHoldsTheWindow()
             10);
 }
 
+void TestPlayer::pauseRightAfterPlay()
+{
+    // A pause that comes before the audio thread has even begun to run (a
+    // double click on Play, a busy machine) still ends that thread: the
+    // window waits for it without a time limit.
+    Album album = makeAlbum(1, 4.0, false, false, m_tones);
+    StoryBoardRender story;
+    story.setAlbum(&album);
+    story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+    Preview preview(&story);
+    for (int round = 0; round < 40; ++round) {
+        story.renderFrame(preview.player->position(), true, preview.player);
+        story.startPrefetch();
+        // Every other round the pause comes at once, before the thread runs.
+        if (round % 2) {
+            preview.player->startPlayback();
+            preview.player->stopPlayback();
+        }
+        story.stopPrefetch();
+        const bool ended = story.wait(5000);
+        if (!ended) {
+            story.stopPrefetch();
+            story.wait();
+        }
+        QVERIFY2(ended, qPrintable(QStringLiteral("the audio thread ran on after pause %1").arg(round)));
+    }
+}
+
 void TestPlayer::emptyTimelineDrawsNothing()
 {
     Album album = makeAlbum(0, 5.0, false, false, m_tones);
@@ -398,17 +433,12 @@ void TestPlayer::emptyTimelineDrawsNothing()
 void TestPlayer::withoutSoundDevice()
 {
     QByteArray output;
-    const int rc =
-        runChild(QStringLiteral("withoutSoundDeviceChild"),
-                 {QStringLiteral("ALSOFT_DRIVERS=sorvel-no-such-backend"),
-                  QStringLiteral("ALSOFT_CONF=/dev/null"), QStringLiteral("SORVEL_NO_DEVICE_CHILD=1")},
-                 &output);
-    QVERIFY2(rc == 0 && output.contains("PASS   : TestPlayer::withoutSoundDeviceChild"), output.constData());
+    QVERIFY2(passesWithoutSoundDevice("TestPlayer", "withoutSoundDeviceChild", &output), output.constData());
 }
 
 void TestPlayer::withoutSoundDeviceChild()
 {
-    if (qEnvironmentVariableIsEmpty("SORVEL_NO_DEVICE_CHILD"))
+    if (!inNoDeviceChild())
         QSKIP("runs in the child process of withoutSoundDevice");
     Album album = makeAlbum(2, 4.0, false, false, m_tones);
     StoryBoardRender story;
@@ -422,14 +452,16 @@ void TestPlayer::withoutSoundDeviceChild()
     QElapsedTimer clock;
     clock.start();
     preview.play(story);
-    QTRY_VERIFY_WITH_TIMEOUT(preview.player->position() >= 25, 10000);
+    // The pictures move on by themselves ...
+    QTRY_VERIFY_WITH_TIMEOUT(preview.player->framesDrawn() - drawnBefore >= 10, 10000);
     preview.pause(story);
     const qint64 elapsed = clock.elapsed();
-    // Clocked by the time that passed, at the frame rate.
+    // ... clocked by the time that passed, at the frame rate (a busy
+    // machine delays the ticks: frames are then skipped, never slowed).
     const int position = preview.player->position();
     QVERIFY2(position <= elapsed * 25 / 1000 + 1,
              qPrintable(QStringLiteral("%1 frames in %2 ms").arg(position).arg(elapsed)));
-    QVERIFY(preview.player->framesDrawn() - drawnBefore >= 15);
+    QVERIFY(position >= preview.player->framesDrawn() - drawnBefore);
     const QImage image = preview.player->grabFramebuffer();
     QVERIFY(EngineTest::near(image.pixel(160, 120), Qt::red, 8));
 }

@@ -111,6 +111,7 @@ private Q_SLOTS:
     void cleanup();
     void isoFromTheSampleAlbum();
     void folderFromTheSampleAlbum();
+    void pseudoDriveTwoCopiesFromTheSampleAlbum();
     void preferencesFromTheWindow();
     // Last: closing the window ends the application's event loops.
     void closingTheWindowDuringARunAsks();
@@ -347,6 +348,56 @@ void TestWindowDvd::folderFromTheSampleAlbum()
     QVERIFY(d.audioFrames > 0);
     // The stored standard goes back for the tests after this one.
     KyApplication::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
+}
+
+void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
+{
+    importSampleAlbum();
+    const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-drive"));
+    const QString image = out + QStringLiteral("/disc.img");
+    MessageRecorder boxes;
+    boxes.answers = {QDialogButtonBox::Yes}; // the second copy goes over the first
+    DVDSetting *settings = m_window->dvdSetting();
+    DVDGenerateProgressDialog *progress = m_window->progressDialog();
+    Robot robot;
+    QString result;
+    bool burnNextShown = false;
+    robot.add(
+        "settings", [&] { return modalIs(settings); },
+        [&] {
+            QVERIFY(settings->targetComboBox()->setRecorderTarget(QStringLiteral("stdio:") + image));
+            auto *copies = settings->findChild<QSpinBox *>(QStringLiteral("copySpinBox"));
+            QVERIFY(copies->isEnabled());
+            copies->setFocus();
+            copies->selectAll();
+            QTest::keyClicks(copies, QStringLiteral("2"));
+            QCOMPARE(copies->value(), 2);
+            click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
+        });
+    robot.add(
+        "close", [&] { return modalIs(progress) && progress->workingState() == GenerateSucceeded; },
+        [&] {
+            result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
+            burnNextShown = progress->findChild<QPushButton *>(QStringLiteral("btnBurnNext"))->isVisible();
+            saveShot(progress, QStringLiteral("window-progress-burnt"));
+            click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
+        });
+    click(child<QPushButton>("burn"));
+    QTRY_VERIFY_WITH_TIMEOUT(!settings->isVisible() && !progress->isVisible(), 180000);
+    QCOMPARE(robot.done, (QStringList{"settings", "close"}));
+    QVERIFY(burnNextShown);
+    QCOMPARE(result, QStringLiteral("The DVD was burnt in stdio:%1.").arg(image));
+    QCOMPARE(boxes.requests.size(), 1);
+    QVERIFY2(boxes.texts().first().startsWith(QStringLiteral("The disc in the drive is not blank.")),
+             qPrintable(boxes.texts().first()));
+    QVERIFY(entries(m_temp).isEmpty());
+    const DvdCheck::Disc disc = DvdCheck::read(image);
+    QVERIFY2(disc.ok, qPrintable(disc.error));
+    QCOMPARE(disc.titles.size(), 1);
+    const QString vob = out + QStringLiteral("/title.vob");
+    QVERIFY(DvdCheck::extractTitleVobs(image, disc.titles[0].titleSet, vob));
+    const DvdCheck::DecodeResult d = DvdCheck::decodeAll(vob);
+    QVERIFY2(d.ok && d.errors == 0, qPrintable(d.error));
 }
 
 void TestWindowDvd::preferencesFromTheWindow()

@@ -17,6 +17,7 @@
 
 #include <QTest>
 
+#include "kybase/kyapplication.h"
 #include "kybase/kyfilechooser.h"
 #include "kybase/kymessagebox.h"
 #include "testsupport.h"
@@ -149,3 +150,13 @@ public:
 private:
     QByteArray m_old;
 };
+
+// The main function of a dialog test: runs the test object inside the
+// program's application object, with settings of the test's own.
+template <typename T> int runDialogTest(int argc, char **argv)
+{
+    KyApplication app(argc, argv);
+    app.initCfg(nullptr, true);
+    T test;
+    return QTest::qExec(&test, argc, argv);
+}

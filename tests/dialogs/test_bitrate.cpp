@@ -10,7 +10,6 @@
 #include <QToolTip>
 
 #include "dialogtestutil.h"
-#include "kybase/kyapplication.h"
 #include "workflow/customizebitratedialog.h"
 #include "workflow/customizedcombobox.h"
 #include "workflow/kxvalidators.h"
@@ -236,10 +235,7 @@ void TestBitRate::comboBoxShowsDisplayText()
 
 int main(int argc, char **argv)
 {
-    KyApplication app(argc, argv);
-    app.initCfg(nullptr, true);
-    TestBitRate test;
-    return QTest::qExec(&test, argc, argv);
+    return runDialogTest<TestBitRate>(argc, argv);
 }
 
 #include "test_bitrate.moc"

@@ -469,10 +469,7 @@ void TestCreateDvd::refusedDestinationKeepsTheSettings()
 
 int main(int argc, char **argv)
 {
-    KyApplication app(argc, argv);
-    app.initCfg(nullptr, true);
-    TestCreateDvd test;
-    return QTest::qExec(&test, argc, argv);
+    return runDialogTest<TestCreateDvd>(argc, argv);
 }
 
 #include "test_createdvd.moc"

@@ -352,10 +352,7 @@ void TestDvdSetting::picture()
 
 int main(int argc, char **argv)
 {
-    KyApplication app(argc, argv);
-    app.initCfg(nullptr, true);
-    TestDvdSetting test;
-    return QTest::qExec(&test, argc, argv);
+    return runDialogTest<TestDvdSetting>(argc, argv);
 }
 
 #include "test_dvdsetting.moc"

@@ -366,10 +366,7 @@ void TestPreferences::processorChoiceAppliesAtOnce()
 
 int main(int argc, char **argv)
 {
-    KyApplication app(argc, argv);
-    app.initCfg(nullptr, true);
-    TestPreferences test;
-    return QTest::qExec(&test, argc, argv);
+    return runDialogTest<TestPreferences>(argc, argv);
 }
 
 #include "test_preferences.moc"

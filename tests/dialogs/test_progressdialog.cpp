@@ -12,7 +12,6 @@
 #include <QTest>
 
 #include "dialogtestutil.h"
-#include "kybase/kyapplication.h"
 #include "workflow/dvdgenerateprogressdialog.h"
 
 using Dlg = DVDGenerateProgressDialog;
@@ -530,10 +529,7 @@ void TestProgressDialog::pictures()
 
 int main(int argc, char **argv)
 {
-    KyApplication app(argc, argv);
-    app.initCfg(nullptr, true);
-    TestProgressDialog test;
-    return QTest::qExec(&test, argc, argv);
+    return runDialogTest<TestProgressDialog>(argc, argv);
 }
 
 #include "test_progressdialog.moc"

@@ -486,10 +486,7 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
 
 int main(int argc, char **argv)
 {
-    KyApplication app(argc, argv);
-    app.initCfg(nullptr, true);
-    TestWindowDvd test;
-    return QTest::qExec(&test, argc, argv);
+    return runDialogTest<TestWindowDvd>(argc, argv);
 }
 
 #include "test_windowdvd.moc"

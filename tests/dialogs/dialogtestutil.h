@@ -4,11 +4,14 @@
 // like a person would, catching folders sent to the file manager, and
 // keeping a picture of each dialog for a look.
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QList>
 #include <QObject>
@@ -97,6 +100,28 @@ inline QString saveShot(QWidget *widget, const QString &name)
     const QString path = dir + QLatin1Char('/') + name + QStringLiteral(".png");
     widget->grab().save(path);
     return path;
+}
+
+// The controls of a dialog (buttons, boxes, line edits) that have neither
+// an accessible name nor a text of their own, as "class objectName": a
+// screen reader could not say what they are. The line edit inside a spin or
+// combo box is a part of that box and not counted.
+inline QStringList unnamedControls(QWidget *dialog)
+{
+    QStringList out;
+    for (QWidget *w : dialog->findChildren<QWidget *>()) {
+        const auto *button = qobject_cast<QAbstractButton *>(w);
+        const bool boxPart = qobject_cast<QAbstractSpinBox *>(w->parentWidget()) ||
+                             qobject_cast<QComboBox *>(w->parentWidget());
+        const bool control = button || qobject_cast<QComboBox *>(w) || qobject_cast<QAbstractSpinBox *>(w) ||
+                             (qobject_cast<QLineEdit *>(w) && !boxPart);
+        if (!control)
+            continue;
+        const QString text = button ? button->text() : QString();
+        if (w->accessibleName().trimmed().isEmpty() && text.trimmed().isEmpty())
+            out << QString::fromLatin1(w->metaObject()->className()) + QLatin1Char(' ') + w->objectName();
+    }
+    return out;
 }
 
 // Chooses an entry of a combo box as a person does: opens its list, moves

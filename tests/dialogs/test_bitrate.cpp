@@ -26,6 +26,7 @@ private Q_SLOTS:
     void cancelReportsAnEmptyRate();
     void formShowsUnitAndRangeInRed();
     void comboBoxShowsDisplayText();
+    void controlsHaveNames();
 
 private:
     struct Dialog {
@@ -231,6 +232,15 @@ void TestBitRate::comboBoxShowsDisplayText()
     custom->setDisplayText(QString());
     custom->setCurrentIndex(-1);
     QCOMPARE(custom->shownText(), QString());
+}
+
+void TestBitRate::controlsHaveNames()
+{
+    for (int type : {0, 1}) {
+        Dialog d(type);
+        const QStringList unnamed = unnamedControls(&d.dialog);
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    }
 }
 
 int main(int argc, char **argv)

@@ -41,6 +41,7 @@ private Q_SLOTS:
     void speedsAndCopies();
     void choicesComeAndGo();
     void picture();
+    void controlsHaveNames();
 
 private:
     struct Form {
@@ -348,6 +349,14 @@ void TestDvdSetting::picture()
     QTRY_VERIFY(f.dialog.targetComboBox()->isEnabled());
     QCOMPARE(f.get<QComboBox>("speedComboBox")->currentText(), QStringLiteral("Max"));
     saveShot(&f.dialog, QStringLiteral("dvdsetting"));
+}
+
+void TestDvdSetting::controlsHaveNames()
+{
+    Form f;
+    QTRY_VERIFY(f.dialog.targetComboBox()->isEnabled());
+    const QStringList unnamed = unnamedControls(&f.dialog);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 }
 
 int main(int argc, char **argv)

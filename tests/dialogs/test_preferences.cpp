@@ -38,6 +38,7 @@ private Q_SLOTS:
     void resetToDefault();
     void browseAndOpen();
     void processorChoiceAppliesAtOnce();
+    void controlsHaveNames();
 
 private:
     struct Form {
@@ -362,6 +363,13 @@ void TestPreferences::processorChoiceAppliesAtOnce()
     f.click(QDialogButtonBox::Ok);
     QCOMPARE(sched_getaffinity(0, sizeof set, &set), 0);
     QCOMPARE(CPU_COUNT(&set), CpuAffinity::processorCount());
+}
+
+void TestPreferences::controlsHaveNames()
+{
+    Form f;
+    const QStringList unnamed = unnamedControls(&f.dialog);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 }
 
 int main(int argc, char **argv)

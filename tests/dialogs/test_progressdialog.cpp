@@ -37,6 +37,7 @@ private Q_SLOTS:
     void postTaskActions();
     void resultAndOpenFolder();
     void pictures();
+    void controlsHaveNames();
 
 private:
     struct Form {
@@ -525,6 +526,23 @@ void TestProgressDialog::pictures()
     f.dialog.showResult(QStringLiteral("mplex: the multiplexer is missing."), QString());
     QTest::qWait(50);
     saveShot(&f.dialog, QStringLiteral("progress-failed"));
+}
+
+void TestProgressDialog::controlsHaveNames()
+{
+    // While a run works and after it has ended.
+    Form f;
+    f.dialog.setTargetType(QStringLiteral("toburner"), false);
+    f.dialog.setCanAbort(true);
+    f.dialog.setDlgStatus(QStringLiteral("Creating DVD..."), CreatingDVD, QStringLiteral("Creating DVD..."),
+                          QString(), false, QStringLiteral("Abort"), true);
+    QStringList unnamed = unnamedControls(&f.dialog);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    f.dialog.setDlgStatus(QStringLiteral("Created Successfully!"), GenerateSucceeded,
+                          QStringLiteral("Finished"), QString(), false, QStringLiteral("Finished"), true);
+    f.dialog.showResult(QStringLiteral("The DVD image is /tmp/a.iso"), QStringLiteral("/tmp"));
+    unnamed = unnamedControls(&f.dialog);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 }
 
 int main(int argc, char **argv)

@@ -113,6 +113,7 @@ private Q_SLOTS:
     void folderFromTheSampleAlbum();
     void pseudoDriveTwoCopiesFromTheSampleAlbum();
     void preferencesFromTheWindow();
+    void settingsFitSmallWindows();
     // Last: closing the window ends the application's event loops.
     void closingTheWindowDuringARunAsks();
 
@@ -482,6 +483,41 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
     QVERIFY(!settings->isRunning());
     QVERIFY(entries(out).isEmpty() || entries(out + QStringLiteral("/My DVD")).isEmpty());
     QVERIFY(entries(m_temp).isEmpty());
+}
+
+void TestWindowDvd::settingsFitSmallWindows()
+{
+    // DVD Settings over the window at 1280x800 and at 1024x700: the dialog
+    // is no larger than the window and none of its controls is cut off.
+    importSampleAlbum();
+    QWidget *frame = m_window->widgetFrame();
+    DVDSetting *settings = m_window->dvdSetting();
+    for (const QSize size : {QSize(1280, 800), QSize(1024, 700)}) {
+        frame->resize(size);
+        QTRY_COMPARE(frame->size(), size);
+        Robot robot;
+        robot.add(
+            "settings", [&] { return modalIs(settings); },
+            [&] {
+                QTest::qWait(300); // the X server draws the dialog that just came up
+                saveScreen(QStringLiteral("window-settings-%1x%2").arg(size.width()).arg(size.height()));
+                // Clicked first, so that a failed check below leaves no dialog open.
+                QTimer::singleShot(0, settings->findChild<QPushButton *>(QStringLiteral("btnCancel")),
+                                   &QPushButton::click);
+                QVERIFY2(settings->width() <= size.width() && settings->height() <= size.height(),
+                         qPrintable(QStringLiteral("%1x%2").arg(settings->width()).arg(settings->height())));
+                for (QWidget *w : settings->findChildren<QWidget *>()) {
+                    if (w->isVisible() &&
+                        (qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w)))
+                        QVERIFY2(
+                            settings->rect().contains(QRect(w->mapTo(settings, QPoint(0, 0)), w->size())),
+                            qPrintable(w->objectName()));
+                }
+            });
+        click(child<QPushButton>("burn"));
+        QTRY_VERIFY(!settings->isVisible());
+        QCOMPARE(robot.done, QStringList{QStringLiteral("settings")});
+    }
 }
 
 int main(int argc, char **argv)

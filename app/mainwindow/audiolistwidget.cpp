@@ -194,16 +194,6 @@ void AudioListWidget::deleteSelected(bool quiet)
         scrollToItem(item(current));
 }
 
-void AudioListWidget::moveSelectedLeft()
-{
-    moveSelected(true);
-}
-
-void AudioListWidget::moveSelectedRight()
-{
-    moveSelected(false);
-}
-
 void AudioListWidget::moveSelected(bool left)
 {
     const QList<int> rows = StripSupport::selectedRows(this);

@@ -37,8 +37,6 @@ public:
     double secondsPerPixel() const { return m_secondsPerPixel; }
     void deleteSelected(bool quiet = false);
     void clearAll();
-    void moveSelectedLeft();
-    void moveSelectedRight();
     void sortRecords(int key, bool ascending);
     int contentWidth() const;
     virtual void refreshItemTexts();
@@ -72,7 +70,7 @@ protected:
 private:
     void relayout();
     QString tooltipFor(int row) const;
-    void moveSelected(bool left);
+    void moveSelected(bool left) override;
 
     QList<AudioInfo> m_records;
     QList<int> m_overflow;

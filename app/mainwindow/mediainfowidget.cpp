@@ -9,7 +9,7 @@
 #include "kybase/kypref.h"
 #include "mainwindow/stripsupport.h"
 
-MediaInfoWidget::MediaInfoWidget(QWidget *parent) : KyDialog(parent, Qt::WindowFlags(256))
+MediaInfoWidget::MediaInfoWidget(QWidget *parent) : KyDialog(parent, Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("MediaInfoWidget"));
     m_view = new QTextBrowser(this);

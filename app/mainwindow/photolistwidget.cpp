@@ -249,16 +249,6 @@ void PhotoListWidget::autoRotateAll()
     Q_EMIT photoListChanged(m_records);
 }
 
-void PhotoListWidget::moveSelectedLeft()
-{
-    moveSelected(true);
-}
-
-void PhotoListWidget::moveSelectedRight()
-{
-    moveSelected(false);
-}
-
 void PhotoListWidget::moveSelected(bool left)
 {
     const QList<int> rows = StripSupport::selectedRows(this);

@@ -45,8 +45,6 @@ public:
     void restoreSelected();
     void autoRotateSelected();
     void autoRotateAll();
-    void moveSelectedLeft();
-    void moveSelectedRight();
     void importAt(const QStringList &paths, int row) override;
     // key: 0 name (whole path), 1 date, 2 type, 3 size.
     void sortRecords(int key, bool ascending);
@@ -86,7 +84,7 @@ private:
     static void trimToPhotos(int &first, int &last);
     void applyToSelected(const std::function<void(ImageInfo &)> &change);
     void insertTransitionAt(int row);
-    void moveSelected(bool left);
+    void moveSelected(bool left) override;
 
     QList<ImageInfo> m_records;
     bool m_autoRotateOnImport = true;

@@ -798,22 +798,27 @@ void Sorvel::on_clear_clicked()
         photoItemSelectChanged();
 }
 
-void Sorvel::on_selectAll_clicked()
+StripListWidget *Sorvel::activeStripWidget() const
 {
     if (m_activeStrip == 0)
-        ui->photoListWidget->selectAll();
-    else if (m_activeStrip == 1)
-        ui->audioListWidget->selectAll();
+        return ui->photoListWidget;
+    if (m_activeStrip == 1)
+        return ui->audioListWidget;
+    return nullptr;
+}
+
+void Sorvel::on_selectAll_clicked()
+{
+    if (StripListWidget *strip = activeStripWidget())
+        strip->selectAll();
 }
 
 void Sorvel::on_moveLeft_clicked()
 {
     setChangeText(tr("Move Left"));
     on_pause_clicked();
-    if (m_activeStrip == 0)
-        ui->photoListWidget->moveSelectedLeft();
-    else if (m_activeStrip == 1)
-        ui->audioListWidget->moveSelectedLeft();
+    if (StripListWidget *strip = activeStripWidget())
+        strip->moveSelectedLeft();
     reseek();
 }
 
@@ -821,10 +826,8 @@ void Sorvel::on_moveRight_clicked()
 {
     setChangeText(tr("Move Right"));
     on_pause_clicked();
-    if (m_activeStrip == 0)
-        ui->photoListWidget->moveSelectedRight();
-    else if (m_activeStrip == 1)
-        ui->audioListWidget->moveSelectedRight();
+    if (StripListWidget *strip = activeStripWidget())
+        strip->moveSelectedRight();
     reseek();
 }
 

@@ -23,6 +23,7 @@ class QMenu;
 class QListWidget;
 class QListWidgetItem;
 class QSpinBox;
+class StripListWidget;
 class QtSingleApplication;
 class StoryBoardRender;
 
@@ -201,6 +202,8 @@ private:
     void sortActiveStrip();
     // Enables the commands that depend on a strip's selection (move, select
     // all, invert); true when any row is selected.
+    // The strip the last selection was made in (none before any).
+    StripListWidget *activeStripWidget() const;
     bool enableSelectionCommands(const QList<int> &rows, const QListWidget *strip);
     // No row current: the media information window empty, no previous or
     // next.

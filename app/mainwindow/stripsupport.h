@@ -85,6 +85,10 @@ public:
 
     // Imports files (through the import dialog) before the given row.
     virtual void importAt(const QStringList &paths, int row) = 0;
+    // Moves the selection one record to the left or right (nothing at the
+    // strip's end) and publishes the list.
+    void moveSelectedLeft() { moveSelected(true); }
+    void moveSelectedRight() { moveSelected(false); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -103,6 +107,7 @@ protected:
     virtual const char *mimeFormat() const = 0;
     // The file patterns this strip imports.
     virtual QStringList nameFilters() const = 0;
+    virtual void moveSelected(bool left) = 0;
     // The selected rows an own drag moves, ascending.
     virtual QList<int> draggedRows() const { return StripSupport::selectedRows(this); }
 

@@ -42,8 +42,7 @@ public:
     void sortRecords(int key, bool ascending);
     int contentWidth() const;
     virtual void refreshItemTexts();
-    // Imports files (through the import dialog) before the given row.
-    void importAt(const QStringList &paths, int row);
+    void importAt(const QStringList &paths, int row) override;
 
     // Grey part of the clip at a row, in pixels (after the last relayout).
     int overflowAt(int row) const { return m_overflow.value(row); }
@@ -65,8 +64,8 @@ protected:
     QString hintText() const override;
     void startDrag() override;
     void contextMenuEvent(QContextMenuEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
+    const char *mimeFormat() const override { return kMimeFormat; }
+    QStringList nameFilters() const override;
     void dropEvent(QDropEvent *event) override;
     void changeEvent(QEvent *event) override;
 

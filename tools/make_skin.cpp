@@ -92,15 +92,22 @@ QImage transition()
     return img;
 }
 
+// The clip bar's colour, lighter at the top, for its head and its body.
+QLinearGradient clipGradient()
+{
+    QLinearGradient g(0, 0, 0, 26);
+    g.setColorAt(0, kAccent.lighter(125));
+    g.setColorAt(1, kAccent);
+    return g;
+}
+
 // The head of a clip bar: a rounded left end with a music note.
 QImage clipHead()
 {
     QImage img = canvas(28, 26);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, 26);
-    g.setColorAt(0, kAccent.lighter(125));
-    g.setColorAt(1, kAccent);
+    const QLinearGradient g = clipGradient();
     QPainterPath bar;
     bar.addRoundedRect(QRectF(0.5, 0.5, 40, 25), 5, 5);
     p.fillPath(bar, g);
@@ -125,9 +132,7 @@ QImage clipBody()
     QImage img = canvas(16, 26);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient g(0, 0, 0, 26);
-    g.setColorAt(0, kAccent.lighter(125));
-    g.setColorAt(1, kAccent);
+    const QLinearGradient g = clipGradient();
     p.fillRect(QRectF(0, 0.5, 16, 25), g);
     const double heights[8] = {6, 11, 8, 14, 9, 12, 5, 10};
     p.setPen(Qt::NoPen);

@@ -187,10 +187,17 @@ int AudioOutput::reclaimProcessed(int64_t *bytes)
     processed = std::min<ALint>(processed, ALint(m_queuedSizes.size()));
     if (processed <= 0)
         return 0;
-    std::vector<ALuint> names(size_t(processed), 0);
-    alSourceUnqueueBuffers(m_source, processed, names.data());
-    for (ALuint name : names)
-        m_free.push_back(name);
+    // The names go straight onto the free list, which has room for every
+    // buffer: nothing is allocated per refill. Names OpenAL did not hand
+    // back are not put there.
+    const size_t at = m_free.size();
+    m_free.resize(at + size_t(processed), 0);
+    alGetError();
+    alSourceUnqueueBuffers(m_source, processed, m_free.data() + at);
+    if (alGetError() != AL_NO_ERROR) {
+        m_free.resize(at);
+        return 0;
+    }
     for (int i = 0; i < processed; ++i) {
         if (bytes)
             *bytes += m_queuedSizes.front();

@@ -194,16 +194,6 @@ void AudioListWidget::deleteSelected(bool quiet)
         scrollToItem(item(current));
 }
 
-void AudioListWidget::moveSelectedLeft()
-{
-    moveSelected(true);
-}
-
-void AudioListWidget::moveSelectedRight()
-{
-    moveSelected(false);
-}
-
 void AudioListWidget::moveSelected(bool left)
 {
     const QList<int> rows = StripSupport::selectedRows(this);
@@ -303,38 +293,9 @@ void AudioListWidget::contextMenuEvent(QContextMenuEvent *event)
     Q_EMIT contextMenu(event->globalPos());
 }
 
-void AudioListWidget::dragEnterEvent(QDragEnterEvent *event)
+QStringList AudioListWidget::nameFilters() const
 {
-    const QMimeData *data = event->mimeData();
-    if (data->hasUrls()) {
-        if (!StripSupport::expandUrls(data->urls(), AppSettings::audioNameFilters()).isEmpty())
-            event->acceptProposedAction();
-        else
-            event->ignore();
-        return;
-    }
-    if (data->hasFormat(QString::fromLatin1(kMimeFormat)))
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void AudioListWidget::dragMoveEvent(QDragMoveEvent *event)
-{
-    if (isOwnDrag(event->mimeData())) {
-        const QList<int> rows = StripSupport::selectedRows(this);
-        const int target = row(itemAt(event->position().toPoint()));
-        const bool copy = event->modifiers() & Qt::ControlModifier;
-        if (!copy && !rows.isEmpty() && target >= 0 && target >= rows.first() - 1 &&
-            target <= rows.last() + 2) {
-            event->ignore();
-            return;
-        }
-        event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
-        event->accept();
-        return;
-    }
-    event->acceptProposedAction();
+    return AppSettings::audioNameFilters();
 }
 
 void AudioListWidget::dropEvent(QDropEvent *event)
@@ -370,20 +331,7 @@ void AudioListWidget::dropEvent(QDropEvent *event)
         event->accept();
         return;
     }
-
-    if (data->hasUrls()) {
-        const QStringList paths = StripSupport::expandUrls(data->urls(), AppSettings::audioNameFilters());
-        if (paths.isEmpty()) {
-            event->ignore();
-            return;
-        }
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-        QMetaObject::invokeMethod(
-            this, [this, paths, target] { importAt(paths, target); }, Qt::QueuedConnection);
-        return;
-    }
-    event->ignore();
+    dropFiles(event, target);
 }
 
 void AudioListWidget::importAt(const QStringList &paths, int row)

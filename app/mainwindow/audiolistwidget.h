@@ -37,13 +37,10 @@ public:
     double secondsPerPixel() const { return m_secondsPerPixel; }
     void deleteSelected(bool quiet = false);
     void clearAll();
-    void moveSelectedLeft();
-    void moveSelectedRight();
     void sortRecords(int key, bool ascending);
     int contentWidth() const;
     virtual void refreshItemTexts();
-    // Imports files (through the import dialog) before the given row.
-    void importAt(const QStringList &paths, int row);
+    void importAt(const QStringList &paths, int row) override;
 
     // Grey part of the clip at a row, in pixels (after the last relayout).
     int overflowAt(int row) const { return m_overflow.value(row); }
@@ -65,15 +62,15 @@ protected:
     QString hintText() const override;
     void startDrag() override;
     void contextMenuEvent(QContextMenuEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
+    const char *mimeFormat() const override { return kMimeFormat; }
+    QStringList nameFilters() const override;
     void dropEvent(QDropEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
     void relayout();
     QString tooltipFor(int row) const;
-    void moveSelected(bool left);
+    void moveSelected(bool left) override;
 
     QList<AudioInfo> m_records;
     QList<int> m_overflow;

@@ -35,6 +35,9 @@ ImportProgress::ImportProgress(bool isImage, QWidget *parent) : KyDialog(parent)
     row->addWidget(m_cancel);
     layout->addLayout(row);
     setFixedSize(450, 100);
+    // The label takes its final width now: the first file name is elided
+    // to it before the dialog is shown.
+    layout->activate();
     setModal(true);
     retranslate();
     m_timer.setInterval(40);

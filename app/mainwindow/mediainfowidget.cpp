@@ -9,7 +9,7 @@
 #include "kybase/kypref.h"
 #include "mainwindow/stripsupport.h"
 
-MediaInfoWidget::MediaInfoWidget(QWidget *parent) : KyDialog(parent, Qt::WindowFlags(256))
+MediaInfoWidget::MediaInfoWidget(QWidget *parent) : KyDialog(parent, Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("MediaInfoWidget"));
     m_view = new QTextBrowser(this);
@@ -53,15 +53,23 @@ void MediaInfoWidget::setInfo(int kind, const QStringList &strings)
     }
 }
 
-QStringList MediaInfoWidget::photoStrings(const ImageInfo &info)
+// The strings every kind has (name, format from the suffix, size in whole
+// KB); the others empty.
+static QStringList fileStrings(const QString &path, int64_t fileSize)
 {
     QStringList s;
-    for (int i = 0; i < FieldCount; ++i)
+    for (int i = 0; i < MediaInfoWidget::FieldCount; ++i)
         s << QString();
-    const QFileInfo fi(info.path);
-    s[FileName] = fi.fileName();
-    s[Format] = fi.suffix().toUpper();
-    s[Size] = QStringLiteral("%1KB").arg(info.fileSize / 1024);
+    const QFileInfo fi(path);
+    s[MediaInfoWidget::FileName] = fi.fileName();
+    s[MediaInfoWidget::Format] = fi.suffix().toUpper();
+    s[MediaInfoWidget::Size] = QStringLiteral("%1KB").arg(fileSize / 1024);
+    return s;
+}
+
+QStringList MediaInfoWidget::photoStrings(const ImageInfo &info)
+{
+    QStringList s = fileStrings(info.path, info.fileSize);
     s[Resolution] = QStringLiteral("%1x%2").arg(info.width).arg(info.height);
     s[Modified] = info.exifText[4];
     s[Make] = info.exifText[0];
@@ -78,13 +86,7 @@ QStringList MediaInfoWidget::photoStrings(const ImageInfo &info)
 
 QStringList MediaInfoWidget::audioStrings(const AudioInfo &info)
 {
-    QStringList s;
-    for (int i = 0; i < FieldCount; ++i)
-        s << QString();
-    const QFileInfo fi(info.path);
-    s[FileName] = fi.fileName();
-    s[Format] = fi.suffix().toUpper();
-    s[Size] = QStringLiteral("%1KB").arg(info.fileSize / 1024);
+    QStringList s = fileStrings(info.path, info.fileSize);
     s[Channels] = QString::number(info.channels);
     s[SampleRate] = QStringLiteral("%1Hz").arg(info.sampleRate);
     s[Duration] = StripSupport::hmsText(info.duration);

@@ -249,16 +249,6 @@ void PhotoListWidget::autoRotateAll()
     Q_EMIT photoListChanged(m_records);
 }
 
-void PhotoListWidget::moveSelectedLeft()
-{
-    moveSelected(true);
-}
-
-void PhotoListWidget::moveSelectedRight()
-{
-    moveSelected(false);
-}
-
 void PhotoListWidget::moveSelected(bool left)
 {
     const QList<int> rows = StripSupport::selectedRows(this);
@@ -380,38 +370,9 @@ void PhotoListWidget::contextMenuEvent(QContextMenuEvent *event)
     Q_EMIT contextMenu(row % 2 == 0, event->globalPos());
 }
 
-void PhotoListWidget::dragEnterEvent(QDragEnterEvent *event)
+QStringList PhotoListWidget::nameFilters() const
 {
-    const QMimeData *data = event->mimeData();
-    if (data->hasUrls()) {
-        if (!StripSupport::expandUrls(data->urls(), AppSettings::photoNameFilters()).isEmpty())
-            event->acceptProposedAction();
-        else
-            event->ignore();
-        return;
-    }
-    if (data->hasFormat(QString::fromLatin1(kMimeFormat)))
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void PhotoListWidget::dragMoveEvent(QDragMoveEvent *event)
-{
-    if (isOwnDrag(event->mimeData())) {
-        const QList<int> rows = selectedPhotoRows();
-        const int target = row(itemAt(event->position().toPoint()));
-        const bool copy = event->modifiers() & Qt::ControlModifier;
-        if (!copy && !rows.isEmpty() && target >= 0 && target >= rows.first() - 1 &&
-            target <= rows.last() + 2) {
-            event->ignore();
-            return;
-        }
-        event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
-        event->accept();
-        return;
-    }
-    event->acceptProposedAction();
+    return AppSettings::photoNameFilters();
 }
 
 void PhotoListWidget::dropEvent(QDropEvent *event)
@@ -455,20 +416,5 @@ void PhotoListWidget::dropEvent(QDropEvent *event)
         event->accept();
         return;
     }
-
-    if (data->hasUrls()) {
-        const QStringList paths = StripSupport::expandUrls(data->urls(), AppSettings::photoNameFilters());
-        if (paths.isEmpty()) {
-            event->ignore();
-            return;
-        }
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-        // The import runs after the drop has been answered, so the file
-        // manager that started the drag is not kept waiting.
-        QMetaObject::invokeMethod(
-            this, [this, paths, target] { importAt(paths, target); }, Qt::QueuedConnection);
-        return;
-    }
-    event->ignore();
+    dropFiles(event, target);
 }

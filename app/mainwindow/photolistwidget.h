@@ -45,10 +45,7 @@ public:
     void restoreSelected();
     void autoRotateSelected();
     void autoRotateAll();
-    void moveSelectedLeft();
-    void moveSelectedRight();
-    // Imports files (through the import dialog) before the given row.
-    void importAt(const QStringList &paths, int row);
+    void importAt(const QStringList &paths, int row) override;
     // key: 0 name (whole path), 1 date, 2 type, 3 size.
     void sortRecords(int key, bool ascending);
     void setAutoRotateOnImport(bool on) { m_autoRotateOnImport = on; }
@@ -73,8 +70,9 @@ protected:
     QString hintText() const override;
     void startDrag() override;
     void contextMenuEvent(QContextMenuEvent *event) override;
-    void dragEnterEvent(QDragEnterEvent *event) override;
-    void dragMoveEvent(QDragMoveEvent *event) override;
+    const char *mimeFormat() const override { return kMimeFormat; }
+    QStringList nameFilters() const override;
+    QList<int> draggedRows() const override { return selectedPhotoRows(); }
     void dropEvent(QDropEvent *event) override;
     void changeEvent(QEvent *event) override;
 
@@ -86,7 +84,7 @@ private:
     static void trimToPhotos(int &first, int &last);
     void applyToSelected(const std::function<void(ImageInfo &)> &change);
     void insertTransitionAt(int row);
-    void moveSelected(bool left);
+    void moveSelected(bool left) override;
 
     QList<ImageInfo> m_records;
     bool m_autoRotateOnImport = true;

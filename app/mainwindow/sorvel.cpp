@@ -507,16 +507,8 @@ void Sorvel::audioListChanged(const QList<AudioInfo> &audios)
 // ---------------------------------------------------------------------------
 // Selection and current row.
 
-void Sorvel::photoItemSelectChanged()
+bool Sorvel::enableSelectionCommands(const QList<int> &rows, const QListWidget *strip)
 {
-    m_activeStrip = 0;
-    {
-        const QSignalBlocker blocker(ui->audioListWidget);
-        ui->audioListWidget->clearSelection();
-        ui->audioListWidget->setCurrentRow(-1);
-    }
-    PhotoListWidget *strip = ui->photoListWidget;
-    const QList<int> rows = strip->selectedPhotoRows();
     const bool any = !rows.isEmpty();
     const bool left = any && rows.first() != 0;
     const bool right = any && rows.last() != strip->count() - 1;
@@ -526,6 +518,18 @@ void Sorvel::photoItemSelectChanged()
     ui->actionMove_Right->setEnabled(right);
     ui->actionSelect_All->setEnabled(strip->count() > 0);
     ui->actionInvert_Select->setEnabled(strip->count() > 0);
+    return any;
+}
+
+void Sorvel::photoItemSelectChanged()
+{
+    m_activeStrip = 0;
+    {
+        const QSignalBlocker blocker(ui->audioListWidget);
+        ui->audioListWidget->clearSelection();
+        ui->audioListWidget->setCurrentRow(-1);
+    }
+    const bool any = enableSelectionCommands(ui->photoListWidget->selectedPhotoRows(), ui->photoListWidget);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->deleteClip, ui->turnLeft, ui->turnRight,
                                                        ui->mirror, ui->flip, ui->autoRotate, ui->restore})
         w->setEnabled(any);
@@ -542,17 +546,8 @@ void Sorvel::audioItemSelectChanged()
         ui->photoListWidget->clearSelection();
         ui->photoListWidget->setCurrentRow(-1);
     }
-    AudioListWidget *strip = ui->audioListWidget;
-    const QList<int> rows = StripSupport::selectedRows(strip);
-    const bool any = !rows.isEmpty();
-    const bool left = any && rows.first() != 0;
-    const bool right = any && rows.last() != strip->count() - 1;
-    ui->moveLeft->setEnabled(left);
-    ui->actionMove_Left->setEnabled(left);
-    ui->moveRight->setEnabled(right);
-    ui->actionMove_Right->setEnabled(right);
-    ui->actionSelect_All->setEnabled(strip->count() > 0);
-    ui->actionInvert_Select->setEnabled(strip->count() > 0);
+    const bool any =
+        enableSelectionCommands(StripSupport::selectedRows(ui->audioListWidget), ui->audioListWidget);
     ui->deleteClip->setEnabled(any);
     ui->actionDelete->setEnabled(any);
     for (QWidget *w : std::initializer_list<QWidget *>{ui->turnLeft, ui->turnRight, ui->mirror, ui->flip,
@@ -573,6 +568,14 @@ void Sorvel::on_audioListWidget_item_clicked()
     on_audioListWidget_row_changed(ui->audioListWidget->currentRow());
 }
 
+void Sorvel::showNoRow()
+{
+    m_mediaInfo->setInfo(MediaInfoWidget::Nothing, {});
+    m_mediaInfo->rebuild();
+    ui->previous->setEnabled(false);
+    ui->next->setEnabled(false);
+}
+
 void Sorvel::on_photoListWidget_row_changed(int row)
 {
     qint64 target = -1;
@@ -591,10 +594,7 @@ void Sorvel::on_photoListWidget_row_changed(int row)
         ui->previous->setEnabled(row > 0);
         ui->next->setEnabled(row < ui->photoListWidget->count() - 1);
     } else {
-        m_mediaInfo->setInfo(MediaInfoWidget::Nothing, {});
-        m_mediaInfo->rebuild();
-        ui->previous->setEnabled(false);
-        ui->next->setEnabled(false);
+        showNoRow();
     }
 }
 
@@ -616,10 +616,7 @@ void Sorvel::on_audioListWidget_row_changed(int row)
         ui->previous->setEnabled(row >= 1);
         ui->next->setEnabled(row < ui->audioListWidget->count() - 1);
     } else {
-        m_mediaInfo->setInfo(MediaInfoWidget::Nothing, {});
-        m_mediaInfo->rebuild();
-        ui->previous->setEnabled(false);
-        ui->next->setEnabled(false);
+        showNoRow();
         audioItemSelectChanged();
     }
 }
@@ -801,22 +798,27 @@ void Sorvel::on_clear_clicked()
         photoItemSelectChanged();
 }
 
-void Sorvel::on_selectAll_clicked()
+StripListWidget *Sorvel::activeStripWidget() const
 {
     if (m_activeStrip == 0)
-        ui->photoListWidget->selectAll();
-    else if (m_activeStrip == 1)
-        ui->audioListWidget->selectAll();
+        return ui->photoListWidget;
+    if (m_activeStrip == 1)
+        return ui->audioListWidget;
+    return nullptr;
+}
+
+void Sorvel::on_selectAll_clicked()
+{
+    if (StripListWidget *strip = activeStripWidget())
+        strip->selectAll();
 }
 
 void Sorvel::on_moveLeft_clicked()
 {
     setChangeText(tr("Move Left"));
     on_pause_clicked();
-    if (m_activeStrip == 0)
-        ui->photoListWidget->moveSelectedLeft();
-    else if (m_activeStrip == 1)
-        ui->audioListWidget->moveSelectedLeft();
+    if (StripListWidget *strip = activeStripWidget())
+        strip->moveSelectedLeft();
     reseek();
 }
 
@@ -824,10 +826,8 @@ void Sorvel::on_moveRight_clicked()
 {
     setChangeText(tr("Move Right"));
     on_pause_clicked();
-    if (m_activeStrip == 0)
-        ui->photoListWidget->moveSelectedRight();
-    else if (m_activeStrip == 1)
-        ui->audioListWidget->moveSelectedRight();
+    if (StripListWidget *strip = activeStripWidget())
+        strip->moveSelectedRight();
     reseek();
 }
 
@@ -929,22 +929,20 @@ void Sorvel::on_sortOrder()
 void Sorvel::on_photoDur_changed(int value)
 {
     setChangeText(tr("Photo Duration"), AlbumChangeCommand::PhotoDuration);
-    const int snapped = m_album->setPhotoDurationMs(value, m_format);
-    {
-        const QSignalBlocker blocker(ui->spinBox);
-        ui->spinBox->setValue(snapped);
-    }
-    onStoryBoardDataChanged();
-    reseek();
+    showSnappedDuration(ui->spinBox, m_album->setPhotoDurationMs(value, m_format));
 }
 
 void Sorvel::on_transtionDur_changed(int value)
 {
     setChangeText(tr("Transition Duration"), AlbumChangeCommand::TransitionDuration);
-    const int snapped = m_album->setTransitionDurationMs(value, m_format);
+    showSnappedDuration(ui->spinBox_2, m_album->setTransitionDurationMs(value, m_format));
+}
+
+void Sorvel::showSnappedDuration(QSpinBox *box, int snapped)
+{
     {
-        const QSignalBlocker blocker(ui->spinBox_2);
-        ui->spinBox_2->setValue(snapped);
+        const QSignalBlocker blocker(box);
+        box->setValue(snapped);
     }
     onStoryBoardDataChanged();
     reseek();

@@ -20,7 +20,10 @@ class MediaInfoWidget;
 class QUndoStack;
 class QAction;
 class QMenu;
+class QListWidget;
 class QListWidgetItem;
+class QSpinBox;
+class StripListWidget;
 class QtSingleApplication;
 class StoryBoardRender;
 
@@ -197,6 +200,17 @@ private:
     void tickAfterBurnMenu();
     AfterMakingAction afterMakingActionOf(const QAction *action) const;
     void sortActiveStrip();
+    // Enables the commands that depend on a strip's selection (move, select
+    // all, invert); true when any row is selected.
+    // The strip the last selection was made in (none before any).
+    StripListWidget *activeStripWidget() const;
+    bool enableSelectionCommands(const QList<int> &rows, const QListWidget *strip);
+    // No row current: the media information window empty, no previous or
+    // next.
+    void showNoRow();
+    // A duration box shows the value the album snapped to (without
+    // reporting it again); the timeline is rebuilt.
+    void showSnappedDuration(QSpinBox *box, int snapped);
     void runPhotoImport(const QStringList &paths);
     void runAudioImport(const QStringList &paths);
     void updateCapacity();

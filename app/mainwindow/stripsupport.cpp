@@ -251,6 +251,52 @@ QList<int> StripListWidget::ownTokens(const QMimeData *data, const char *format,
     return tokens.size() == m_draggedCount ? tokens : QList<int>();
 }
 
+void StripListWidget::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    const bool wanted = data->hasUrls() ? !StripSupport::expandUrls(data->urls(), nameFilters()).isEmpty()
+                                        : data->hasFormat(QString::fromLatin1(mimeFormat()));
+    if (wanted)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void StripListWidget::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (isOwnDrag(event->mimeData())) {
+        const QList<int> rows = draggedRows();
+        const int target = row(itemAt(event->position().toPoint()));
+        const bool copy = event->modifiers() & Qt::ControlModifier;
+        if (!copy && !rows.isEmpty() && target >= 0 && target >= rows.first() - 1 &&
+            target <= rows.last() + 2) {
+            event->ignore();
+            return;
+        }
+        event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
+        event->accept();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void StripListWidget::dropFiles(QDropEvent *event, int target)
+{
+    const QMimeData *data = event->mimeData();
+    const QStringList paths =
+        data->hasUrls() ? StripSupport::expandUrls(data->urls(), nameFilters()) : QStringList();
+    if (paths.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // The import runs after the drop has been answered, so the file
+    // manager that started the drag is not kept waiting.
+    QMetaObject::invokeMethod(
+        this, [this, paths, target] { importAt(paths, target); }, Qt::QueuedConnection);
+}
+
 void StripListWidget::selectRows(int first, int last)
 {
     clearSelection();

@@ -83,10 +83,33 @@ class StripListWidget : public QListWidget
 public:
     explicit StripListWidget(QWidget *parent = nullptr);
 
+    // Imports files (through the import dialog) before the given row.
+    virtual void importAt(const QStringList &paths, int row) = 0;
+    // Moves the selection one record to the left or right (nothing at the
+    // strip's end) and publishes the list.
+    void moveSelectedLeft() { moveSelected(true); }
+    void moveSelectedRight() { moveSelected(false); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    // Files and folders with matching entries are taken, and so is this
+    // strip's own payload; an own move that would land next to where the
+    // selection already is is refused.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    // The file part of a drop: imports the dropped files (folders expanded)
+    // before row target; refuses the drop when none matches.
+    void dropFiles(QDropEvent *event, int target);
+
+    // The format of this strip's drag payload.
+    virtual const char *mimeFormat() const = 0;
+    // The file patterns this strip imports.
+    virtual QStringList nameFilters() const = 0;
+    virtual void moveSelected(bool left) = 0;
+    // The selected rows an own drag moves, ascending.
+    virtual QList<int> draggedRows() const { return StripSupport::selectedRows(this); }
 
     // The hint shown after the last item.
     virtual QString hintText() const = 0;

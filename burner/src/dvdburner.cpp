@@ -241,70 +241,64 @@ int DVDBurner::BurnDiscFromFolder(IBurnerJobCallBack *callback, const QString &f
                                   const QString &volume, int)
 {
     if (!prepareJob(callback, true))
-        return 0;
+        return -1;
     m_job->SetDvdVideoImage(1);
     if (m_directErase)
         m_job->SetEraseNonBlank(1);
     m_job->SetStageInWorkFolder(1);
     setWorkingState(BurnStateBurning);
-    m_job->BurnFolder(deviceKey(device), folder, volume, 5000, 0);
-    return 0;
+    return m_job->BurnFolder(deviceKey(device), folder, volume, 5000, 0);
 }
 
 int DVDBurner::MakeISOFromFolder(IBurnerJobCallBack *callback, const QString &folder, const QString &volume,
                                  const QString &isoPath, int timeout)
 {
     if (!prepareJob(callback, true))
-        return 0;
+        return -1;
     m_job->SetDvdVideoImage(1);
     setWorkingState(BurnStateMakingISO);
-    m_job->MakeISO(isoPath, folder, volume, timeout);
-    return 0;
+    return m_job->MakeISO(isoPath, folder, volume, timeout);
 }
 
 int DVDBurner::MakeFolderFromFolder(IBurnerJobCallBack *callback, const QString &folder,
                                     const QString &targetFolder)
 {
     if (!prepareJob(callback, false))
-        return 0;
+        return -1;
     setWorkingState(BurnStateMakingISO);
-    m_job->MakeFolder(targetFolder, folder);
-    return 0;
+    return m_job->MakeFolder(targetFolder, folder);
 }
 
 int DVDBurner::BurnDiscFromISO(IBurnerJobCallBack *callback, const QString &isoPath, const QString &device,
                                int timeout)
 {
     if (!prepareJob(callback, true))
-        return 0;
+        return -1;
     if (m_directErase)
         m_job->SetEraseNonBlank(1);
     setWorkingState(BurnStateBurning);
-    m_job->BurnISO(deviceKey(device), isoPath, timeout, 0);
-    return 0;
+    return m_job->BurnISO(deviceKey(device), isoPath, timeout, 0);
 }
 
 int DVDBurner::StartCheckBurnDVDFirst(IBurnerJobCallBack *callback, quint64 size, const QString &device,
                                       int timeout)
 {
     if (!prepareJob(callback, false))
-        return 0;
+        return -1;
     m_job->SetUnderrunProof(1);
     m_job->SetCheck(0);
     m_job->SetOnlyCheck(1);
     m_onlyCheck = 1;
     setWorkingState(BurnStateChecking);
-    m_job->CheckDisc(deviceKey(device), size, timeout, 0);
-    return 0;
+    return m_job->CheckDisc(deviceKey(device), size, timeout, 0);
 }
 
 int DVDBurner::StartErase(IBurnerJobCallBack *callback, const QString &device, int mode)
 {
     if (!prepareJob(callback, false))
-        return 0;
+        return -1;
     setWorkingState(BurnStateErasing);
-    m_job->Erase(deviceKey(device), mode, 0);
-    return 0;
+    return m_job->Erase(deviceKey(device), mode, 0);
 }
 
 bool DVDBurner::IsRunning()

@@ -49,7 +49,8 @@ void QDevThreadMgr::stop(int timeoutMs)
     QElapsedTimer timer;
     timer.start();
     while (!wait(20) && timer.elapsed() < timeoutMs) {
-        if (QThread::currentThread() == QCoreApplication::instance()->thread())
+        const QCoreApplication *app = QCoreApplication::instance();
+        if (app && QThread::currentThread() == app->thread())
             QCoreApplication::processEvents();
     }
     if (isRunning())

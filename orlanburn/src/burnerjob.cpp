@@ -18,6 +18,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <set>
 #include <sys/stat.h>
@@ -636,6 +637,13 @@ void IBurnerJob::Private::runBurn()
 }
 
 namespace {
+// The system's reason for the last failed call ("No space left on
+// device", "Permission denied").
+QString systemError()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
 // 0666 less the process's umask, read without changing it (umask() would
 // race with other threads creating files).
 QFileDevice::Permissions defaultFilePermissions()
@@ -694,13 +702,11 @@ void IBurnerJob::Private::runMakeIso()
     const StepOutcome made = makeImage(part.fileName(), 0, 99, error);
     if (!completed(made, NotifyFailed, error))
         return;
-    if (QFile::exists(isoPath) && !QFile::remove(isoPath)) {
-        setError(QStringLiteral("Cannot replace %1").arg(isoPath));
-        finish(NotifyFailed, BurnErrorMakeIsoOutput);
-        return;
-    }
-    if (!QFile::rename(part.fileName(), isoPath)) {
-        setError(QStringLiteral("Cannot rename the image to %1").arg(isoPath));
+    // rename() replaces an earlier image in one step: until the new one is
+    // in place the old one stays, also when the rename fails.
+    if (::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(isoPath).constData()) !=
+        0) {
+        setError(QStringLiteral("Cannot rename the image to %1: %2").arg(isoPath, systemError()));
         finish(NotifyFailed, BurnErrorMakeIsoOutput);
         return;
     }
@@ -718,13 +724,6 @@ qint64 treeBytes(const QString &folder)
         bytes += it.fileInfo().size();
     }
     return bytes;
-}
-
-// The system's reason for the last failed call ("No space left on
-// device", "Permission denied").
-QString systemError()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
 }
 } // namespace
 

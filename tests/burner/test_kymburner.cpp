@@ -21,10 +21,12 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -750,6 +752,59 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(temp + QStringLiteral("/keep.txt")));
     }
 
+    void refusedJobStartIsReported()
+    {
+        // The engine runs one job at a time. A disc check held at its disc
+        // question keeps a job running; every starter called meanwhile
+        // starts nothing and says so, and no image is written.
+        struct HeldAtQuestion : IBurnerJobCallBack {
+            QSemaphore asked;
+            QSemaphore go;
+            // A job's last notification comes after it stops counting as
+            // running; the callback must outlive it.
+            std::atomic<int> checkEnded{0};
+            std::atomic<int> succeeded{0};
+            int postMessage(int, int wParam, int) override
+            {
+                checkEnded += wParam == NotifyCheckEnded ? 1 : 0;
+                succeeded += wParam == NotifySucceeded ? 1 : 0;
+                return 0;
+            }
+            int sendMessage(int message, int wParam, int lParam) override
+            {
+                postMessage(message, wParam, lParam);
+                if (wParam == NotifyDiscProblem) {
+                    asked.release();
+                    go.acquire();
+                }
+                return 0;
+            }
+        } callback;
+        const QString temp = TestSupport::freshDir(QStringLiteral("refused"));
+        const QString missing = QStringLiteral("stdio:") + temp + QStringLiteral("/gone/disc.img");
+        const QString iso = temp + QStringLiteral("/out.iso");
+        DVDBurner *burner = DVDBurner::Instance();
+        QCOMPARE(burner->StartCheckBurnDVDFirst(&callback, dvdSize, missing, 5000), 0);
+        QVERIFY(callback.asked.tryAcquire(1, 20000));
+        QVERIFY(burner->IsRunning());
+        QCOMPARE(burner->MakeISOFromFolder(&callback, dvd, QStringLiteral("X"), iso, 5000), -1);
+        QCOMPARE(burner->MakeFolderFromFolder(&callback, dvd, temp + QStringLiteral("/copy")), -1);
+        QCOMPARE(burner->BurnDiscFromFolder(&callback, dvd, pseudo, QStringLiteral("X"), 5000), -1);
+        QCOMPARE(burner->BurnDiscFromISO(&callback, iso, pseudo, 5000), -1);
+        QCOMPARE(burner->StartErase(&callback, pseudo, 0), -1);
+        QCOMPARE(burner->StartCheckBurnDVDFirst(&callback, dvdSize, pseudo, 5000), -1);
+        callback.go.release();
+        QTRY_COMPARE_WITH_TIMEOUT(callback.checkEnded.load(), 1, 10000);
+        QVERIFY(!burner->IsRunning());
+        QCOMPARE(QDir(temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+
+        // Once the engine is free a starter runs its job.
+        QCOMPARE(burner->MakeISOFromFolder(&callback, dvd, QStringLiteral("X"), iso, 5000), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(callback.succeeded.load(), 1, 30000);
+        QVERIFY(!burner->IsRunning());
+        QVERIFY(QFileInfo(iso).size() > 0);
+    }
+
     void stopWhileRetryingAgainAndAgain()
     {
         // A burn that keeps failing (the disc image's disk is read-only) and
@@ -798,10 +853,12 @@ private Q_SLOTS:
             stopped = true;
             workflow.stop();
             QVERIFY2(!finished.isEmpty() || finished.wait(10000), qPrintable(QString::number(round)));
-            QTest::qWait(1); // nothing else is on its way
+            // A job's last report is sent just after it stops counting as
+            // running: once none runs, a short wait delivers any second one.
+            QTRY_VERIFY_WITH_TIMEOUT(!DVDBurner::Instance()->IsRunning(), 10000);
+            QTest::qWait(20);
             QCOMPARE(finished.count(), 1);
             QCOMPARE(finished.first().at(0).toBool(), false);
-            QTRY_VERIFY_WITH_TIMEOUT(!DVDBurner::Instance()->IsRunning(), 10000);
         }
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{QStringLiteral("placeholder")});
     }

@@ -177,6 +177,51 @@ private Q_SLOTS:
         QVERIFY(disc.titles.first().seconds > 1.5);
     }
 
+    void makeIsoReplacesEarlierImageOnlyWhenDone()
+    {
+        const QString dir = TestSupport::freshDir(QStringLiteral("mkisoreplace"));
+        const QString iso = dir + QStringLiteral("/out.iso");
+        QFile old(iso);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("an earlier image");
+        old.close();
+        {
+            Recorder rec;
+            IBurnerJob *job = IBurnerJob::Create(manager);
+            job->SetCallback(&rec);
+            job->SetDvdVideoImage(1);
+            QCOMPARE(job->MakeISO(iso, dvd, QStringLiteral("NEW"), 5000), 0);
+            QVERIFY(waitEnded(job, rec));
+            QVERIFY2(rec.has(NotifySucceeded), qPrintable(job->GetErrorFile()));
+            job->Release();
+        }
+        const DvdCheck::Disc disc = DvdCheck::read(iso);
+        QVERIFY2(disc.ok, qPrintable(disc.error));
+        QCOMPARE(disc.titles.size(), 1);
+        QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("out.iso")});
+
+        // A folder in the image's place cannot be replaced: the job fails,
+        // the folder and its content stay, and no part file is left.
+        const QString blocked = dir + QStringLiteral("/folder.iso");
+        QVERIFY(QDir().mkpath(blocked));
+        QFile keep(blocked + QStringLiteral("/keep"));
+        QVERIFY(keep.open(QIODevice::WriteOnly));
+        keep.close();
+        {
+            Recorder rec;
+            IBurnerJob *job = IBurnerJob::Create(manager);
+            job->SetCallback(&rec);
+            job->SetDvdVideoImage(1);
+            job->MakeISO(blocked, dvd, QStringLiteral("X"), 5000);
+            QVERIFY(waitEnded(job, rec));
+            QCOMPARE(rec.valueOf(NotifyFailed), int(BurnErrorMakeIsoOutput));
+            QVERIFY(!rec.has(NotifySucceeded));
+            job->Release();
+        }
+        QVERIFY(QFileInfo::exists(blocked + QStringLiteral("/keep")));
+        QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("out.iso")});
+    }
+
     void stoppedMakeIsoLeavesNoFile()
     {
         const QString dir = TestSupport::freshDir(QStringLiteral("mkisostop"));

@@ -2,6 +2,9 @@
 // chooser, dropping files, dragging inside the strips, the edit commands,
 // the album settings, the media information window, a second start handing
 // its files to the first, and screenshots of a loaded album.
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -720,13 +723,64 @@ void TestEditor::screenshotsOfLoadedAlbum()
         frame->resize(size);
         QTest::qWait(100);
         QCOMPARE(frame->size(), size);
-        // Every control stays reachable: the strips and the Burn row fit.
-        QVERIFY(child<QPushButton>("burn")->geometry().bottom() < m_window->height());
+        // Every control stays reachable: the strips and the Burn row fit,
+        // and no shown control reaches past the window's edge.
         QVERIFY(photos()->isVisible() && audios()->isVisible());
+        QVERIFY(child<QPushButton>("burn")->isVisible());
+        int shown = 0;
+        for (QWidget *w : frame->findChildren<QWidget *>()) {
+            if (!w->isVisible() ||
+                !(qobject_cast<QAbstractButton *>(w) || qobject_cast<QAbstractSlider *>(w) ||
+                  qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QComboBox *>(w)))
+                continue;
+            const QRect onFrame(w->mapTo(frame, QPoint(0, 0)), w->size());
+            QVERIFY2(frame->rect().contains(onFrame), qPrintable(w->objectName()));
+            ++shown;
+        }
+        QVERIFY(shown > 20);
         const QString file =
             outDir + QStringLiteral("/editor-%1x%2.png").arg(size.width()).arg(size.height());
         QVERIFY(frame->grab().save(file));
     }
+
+    // Every control a person can use is named for assistive tools: by its
+    // text, or by an accessible name where it shows only an icon.
+    QStringList unnamed;
+    for (QWidget *w : frame->findChildren<QWidget *>()) {
+        if (!qobject_cast<QAbstractButton *>(w) && !qobject_cast<QAbstractSlider *>(w) &&
+            !qobject_cast<QAbstractSpinBox *>(w) && !qobject_cast<QComboBox *>(w))
+            continue;
+        // Qt's own parts (a scroll area's scroll bars, the menu bar's
+        // overflow button) are named by Qt.
+        if (w->objectName().startsWith(QLatin1String("qt_")) ||
+            (w->parentWidget() && w->parentWidget()->objectName().startsWith(QLatin1String("qt_scrollarea"))))
+            continue;
+        // The name a screen reader announces: the accessible name, else the
+        // button's text or the text of the label that is the control's buddy.
+        QAccessibleInterface *a11y = QAccessible::queryAccessibleInterface(w);
+        const QString name = a11y ? a11y->text(QAccessible::Name) : QString();
+        if (name.trimmed().isEmpty())
+            unnamed << QStringLiteral("%1(%2)").arg(w->objectName(),
+                                                    QLatin1String(w->metaObject()->className()));
+    }
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QLatin1Char(' '))));
+
+    // The import dialog while it reads, and the media information window.
+    ImportProgress progress(true, photos());
+    progress.start(m_photos.mid(0, 3));
+    progress.show();
+    QVERIFY(progress.findChild<QPushButton *>(QStringLiteral("Cancel"))->isVisible());
+    // The first file is named across the dialog's width, not elided to a
+    // label that has not been laid out yet.
+    const QString reading = progress.findChild<QLabel *>(QStringLiteral("label"))->text();
+    QVERIFY2(reading.startsWith(QStringLiteral("Importing ")), qPrintable(reading));
+    QVERIFY(progress.grab().save(outDir + QStringLiteral("/import-progress.png")));
+    progress.reject();
+    child<QAction>("actionProperty")->trigger();
+    MediaInfoWidget *info = m_window->mediaInfo();
+    QVERIFY(info->isVisible());
+    QVERIFY(!info->findChild<QTextBrowser *>()->toPlainText().isEmpty());
+    QVERIFY(info->grab().save(outDir + QStringLiteral("/media-info.png")));
 }
 
 int main(int argc, char **argv)

@@ -45,6 +45,23 @@ QByteArray diagnosticLog()
     return log.open(QIODevice::ReadOnly) ? log.readAll() : QByteArray();
 }
 
+// The command lines of running processes that name text (an interrupted
+// run's mplex or dvdauthor would name its working folder).
+QStringList processesNaming(const QString &text)
+{
+    QStringList found;
+    const QStringList pids = QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs);
+    for (const QString &pid : pids) {
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
+        if (!cmdline.open(QIODevice::ReadOnly))
+            continue;
+        const QString line = QString::fromLocal8Bit(cmdline.readAll().replace('\0', ' '));
+        if (line.contains(text))
+            found.append(line);
+    }
+    return found;
+}
+
 // Runs make-dvd, and acts (a signal, a change of the disk) once its error
 // output shows `when` if an action is given.
 Run makeDvdActing(const QStringList &args, const QByteArray &when, const std::function<void(QProcess &)> &act,
@@ -368,6 +385,8 @@ void TestMakeDvd::folderTargetKeptWhenInterruptedWhileAuthoring()
                                  m_photos[0], m_photos[1]},
                                 "Creating DVD...", [](QProcess &p) { ::kill(pid_t(p.processId()), SIGINT); });
     QCOMPARE(r.exitCode, 130);
+    // The interrupted run's tools ended with it.
+    QCOMPARE(processesNaming(work), QStringList());
     QCOMPARE(entries(work + QStringLiteral("/dvds")), QStringList{QStringLiteral("My DVD")});
     QCOMPARE(entries(folder), QStringList{QStringLiteral("VIDEO_TS")});
     QCOMPARE(entries(folder + QStringLiteral("/VIDEO_TS")), QStringList{QStringLiteral("VIDEO_TS.IFO")});

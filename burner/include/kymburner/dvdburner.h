@@ -75,6 +75,9 @@ public:
 
     void SetXSpeed(const QString &speed);
     QString xSpeed() const { return m_speed; }
+    // The job starters return at once: 0 when the job started, -1 when it
+    // did not (the engine runs one job at a time; the job's callback then
+    // hears nothing).
     int BurnDiscFromFolder(IBurnerJobCallBack *callback, const QString &folder, const QString &device,
                            const QString &volume, int timeout);
     int MakeISOFromFolder(IBurnerJobCallBack *callback, const QString &folder, const QString &volume,

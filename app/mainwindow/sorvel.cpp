@@ -1050,7 +1050,11 @@ void Sorvel::on_burn_clicked()
     m_dvdSetting->setChoices(m_album->dvd);
     m_dvdSetting->setDuration(m_album->videoLength());
     m_dvdSetting->updateDVDSize();
-    Ky::moveCenter(m_dvdSetting);
+    // Over the window it belongs to, not in the middle of the screen.
+    m_dvdSetting->adjustSize();
+    QRect placed(QPoint(), m_dvdSetting->frameGeometry().size());
+    placed.moveCenter(widgetFrame()->frameGeometry().center());
+    m_dvdSetting->move(placed.topLeft());
     m_dvdSetting->exec();
     restorePreviewAfterGeneration();
 }

@@ -62,6 +62,10 @@ DVDSetting::DVDSetting(const Album *album, DVDGenerateProgressDialog *progressDi
     m_burner->initBurner(m_ui->targetComboBox, m_progress, this, m_progress);
     m_controller.setBurnWorkflow(m_burner->workflow());
     m_ui->targetComboBox->setVolumeName(m_choices.volumeLabel);
+    // A long destination (a folder or disc image path) is shown shortened
+    // instead of widening the dialog after it was placed over the window.
+    m_ui->targetComboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_ui->targetComboBox->setMinimumContentsLength(32);
 
     connect(m_ui->targetComboBox, qOverload<QVector<QString>>(&KyTargetComboBox::updateSpeedList), this,
             &DVDSetting::on_updateSpeedList);

@@ -506,6 +506,18 @@ void TestWindowDvd::settingsFitSmallWindows()
                                    &QPushButton::click);
                 QVERIFY2(settings->width() <= size.width() && settings->height() <= size.height(),
                          qPrintable(QStringLiteral("%1x%2").arg(settings->width()).arg(settings->height())));
+                // It stays over the window it was opened from.
+                QVERIFY2(frame->frameGeometry().contains(settings->geometry()),
+                         qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                        .arg(settings->x())
+                                        .arg(settings->y())
+                                        .arg(settings->width())
+                                        .arg(settings->height()) +
+                                    QStringLiteral(" window %1,%2 %3x%4")
+                                        .arg(frame->x())
+                                        .arg(frame->y())
+                                        .arg(frame->frameGeometry().width())
+                                        .arg(frame->frameGeometry().height())));
                 for (QWidget *w : settings->findChildren<QWidget *>()) {
                     if (w->isVisible() &&
                         (qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w)))

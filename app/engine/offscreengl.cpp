@@ -81,6 +81,35 @@ struct SharedDisplay {
 };
 SharedDisplay g_display;
 
+// Mesa's software rasteriser (llvmpipe) starts one rasteriser thread per
+// core. While the writer runs, its encoding thread keeps the other core busy,
+// and two rasteriser threads then only add hand-offs: one thread renders the
+// same frames with less processor time and less wall time. The driver reads
+// LP_NUM_THREADS when it creates its screen, in eglInitialize of a display,
+// so the default is set around that call only (other drivers ignore it, a
+// value the user set is kept, and the windows' own OpenGL, whose screen is
+// created apart, keeps the driver's default).
+class RasteriserThreadsDefault
+{
+public:
+    RasteriserThreadsDefault() : m_set(!qEnvironmentVariableIsSet(kVariable))
+    {
+        if (m_set)
+            qputenv(kVariable, "1");
+    }
+    ~RasteriserThreadsDefault()
+    {
+        if (m_set)
+            qunsetenv(kVariable);
+    }
+    RasteriserThreadsDefault(const RasteriserThreadsDefault &) = delete;
+    RasteriserThreadsDefault &operator=(const RasteriserThreadsDefault &) = delete;
+
+private:
+    static constexpr const char *kVariable = "LP_NUM_THREADS";
+    const bool m_set;
+};
+
 QString eglErrorText(const char *what)
 {
     return QStringLiteral("%1 failed (EGL error 0x%2)").arg(QLatin1String(what)).arg(eglGetError(), 0, 16);
@@ -126,6 +155,7 @@ public:
                     return false;
                 }
                 EGLint major = 0, minor = 0;
+                const RasteriserThreadsDefault rasteriserThreads;
                 if (!eglInitialize(dpy, &major, &minor)) {
                     *error = eglErrorText("eglInitialize");
                     return false;

@@ -25,9 +25,11 @@
 #include "dvdcheck.h"
 #include "kybase/kyapplication.h"
 #include "kybase/kypref.h"
+#include "kymburner/kymburner.h"
 #include "kymburner/kytargetcombobox.h"
 #include "workflow/dvdgenerateprogressdialog.h"
 #include "workflow/dvdsetting.h"
+#include "workflow/generationcontroller.h"
 
 using Dlg = DVDGenerateProgressDialog;
 
@@ -83,6 +85,13 @@ private:
             dialog.setDuration(album.videoLength());
             dialog.updateDVDSize();
             dialog.show();
+            // Every state the progress dialog is given is looked at right
+            // after the dialog took it (these connections come after the
+            // dialog's own), so a state that lasts less than one poll of a
+            // busy machine is still seen; the poll in burn() covers the rest.
+            QObject::connect(dialog.controller(), &GenerationController::stepChanged, &progress,
+                             [this] { look(); });
+            QObject::connect(dialog.burner(), &KymBurner::setDlgStatus, &progress, [this] { look(); });
         }
         QPushButton *finish() { return progress.findChild<QPushButton *>(QStringLiteral("btnFinish")); }
         QPushButton *burnNext() { return progress.findChild<QPushButton *>(QStringLiteral("btnBurnNext")); }

@@ -2,6 +2,8 @@
 // EGL context, read back as the writer reads.
 
 #include <QGuiApplication>
+#include <QOffscreenSurface>
+#include <QOpenGLContext>
 #include <QtTest>
 
 #include "engine/avwritermanager.h"
@@ -42,6 +44,43 @@ private:
 
 private slots:
     void initTestCase() { m_dir = TestSupport::freshDir(QStringLiteral("drawer")); }
+
+    // Runs first: the off-screen display is created once per process.
+    // Beside a window's context made before it (the editor's preview), the
+    // off-screen renderer gets one software rasteriser thread, the window
+    // keeps the driver's default, and the process environment is left as it
+    // was.
+    void rasteriserThreads()
+    {
+        if (qEnvironmentVariableIsSet("LP_NUM_THREADS"))
+            QSKIP("LP_NUM_THREADS is set by the caller");
+        auto rasteriserThreadCount = [] {
+            int n = 0;
+            const QStringList tasks =
+                QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            for (const QString &task : tasks) {
+                QFile comm(QStringLiteral("/proc/self/task/%1/comm").arg(task));
+                if (comm.open(QIODevice::ReadOnly) && comm.readAll().startsWith("llvmpipe-"))
+                    ++n;
+            }
+            return n;
+        };
+        QOffscreenSurface surface;
+        surface.create();
+        QOpenGLContext window;
+        const bool windowGL = window.create() && window.makeCurrent(&surface);
+        const int before = rasteriserThreadCount();
+        if (windowGL)
+            window.doneCurrent();
+        OffscreenGLDrawer drawer;
+        QVERIFY2(drawer.createContext(), qPrintable(drawer.glError()));
+        if (!drawer.rendererName().startsWith(QLatin1String("llvmpipe")))
+            QSKIP("not Mesa's software rasteriser");
+        QCOMPARE(rasteriserThreadCount() - before, 1);
+        QVERIFY(!qEnvironmentVariableIsSet("LP_NUM_THREADS"));
+        if (windowGL && QThread::idealThreadCount() > 1)
+            QVERIFY(before > 1);
+    }
 
     void contextWithoutDisplay()
     {

@@ -116,6 +116,8 @@ bool AVWriterManager::start()
     }
     m_hasAudioWriter =
         std::any_of(m_streams.begin(), m_streams.end(), [](const auto &w) { return w->hasAudio(); });
+    m_hasVideoWriter =
+        std::any_of(m_streams.begin(), m_streams.end(), [](const auto &w) { return w->hasVideo(); });
     const OutputFormat &f = m_storyboard->format();
     const int64_t samples =
         int64_t(m_storyboard->totalFrames()) * f.audioSampleRate * f.frameRateDen / f.frameRateNum;
@@ -140,7 +142,9 @@ bool AVWriterManager::start()
     }
     m_storyboard->seekAudio(0);
     m_storyboard->startPrefetch();
-    m_tick.setInterval(0);
+    // An audio-only run only waits for the soundtrack's decoding thread: a
+    // short period keeps it from spinning on the ring's lock.
+    m_tick.setInterval(m_hasVideoWriter ? 0 : 1);
     m_tick.start();
     return true;
 }
@@ -269,6 +273,15 @@ void AVWriterManager::writeVideoAudio()
     if (m_ended || !m_storyboard)
         return;
     const int total = m_storyboard->totalFrames();
+    if (!m_hasVideoWriter) {
+        // An audio-only run renders nothing; its frames are those whose PCM
+        // was taken.
+        queueAvailableAudio(total);
+        m_framesWritten = std::min(total, m_audioFramesWritten);
+        emit progressChanged(int(int64_t(m_framesWritten) * 100 / total));
+        finishWhenComplete(total);
+        return;
+    }
     const bool queued = m_framesWritten >= total || queueNextFrame();
     // The event loop runs between frames, and the window may draw its
     // preview with Qt's own OpenGL context meanwhile.

@@ -48,7 +48,8 @@ public:
     int writerCount() const { return int(m_streams.size()); }
 
     // Positions the soundtrack at its start, starts the storyboard's audio
-    // thread and the timer. False (and failed()) when init() did not succeed,
+    // thread and the timer. With only audio writers nothing is rendered:
+    // the run encodes the soundtrack alone. False (and failed()) when init() did not succeed,
     // no storyboard, no writer or an empty timeline.
     bool start();
     // Stops the timer and asks the audio thread to end (without waiting).
@@ -110,6 +111,7 @@ private:
     int64_t m_audioBytesTaken = 0;
     int64_t m_audioBytesTotal = 0;
     bool m_hasAudioWriter = false;
+    bool m_hasVideoWriter = false; // without one, no frame is rendered
     bool m_finishing = false;
     bool m_ended = false;
     QTimer m_tick;

@@ -1,5 +1,6 @@
 #include "workflow/generationcontroller.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLoggingCategory>
@@ -17,9 +18,51 @@
 #include "kymburner/kymburnworkflow.h"
 #include "kymdvdauthor/kymdvdauthor.h"
 
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 Q_LOGGING_CATEGORY(lcGeneration, "sorvel.generation")
 
 namespace {
+// Share of "Creating video..." given to the soundtrack pass that comes
+// before the frames when the video is streamed.
+constexpr int kAudioPassPercent = 5;
+// How long the author may take to open the video pipe (mplex starting).
+constexpr qint64 kReaderWaitMs = 30000;
+// How long a failed video pass waits for the author to tell its own cause
+// (a broken pipe means mplex has gone) before the author is stopped.
+constexpr int kWriterFailGraceMs = 2000;
+
+// Owns a file descriptor.
+class UniqueFd
+{
+public:
+    explicit UniqueFd(int fd = -1) : m_fd(fd) {}
+    ~UniqueFd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    UniqueFd(const UniqueFd &) = delete;
+    UniqueFd &operator=(const UniqueFd &) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// A reader that went away makes a write into a pipe fail with EPIPE instead
+// of ending the program.
+void ignoreBrokenPipes()
+{
+    struct sigaction ignore = {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGPIPE, &ignore, nullptr);
+}
+
 const char *const kStatusTexts[] = {
     "Title %1 mplexing.",  "Title %1 mplex failed.",  "Title %1 mplex ok.",  "Title %1 mplex abort.",
     "Title %1 spumuxing.", "Title %1 spumux failed.", "Title %1 spumux ok.", "Title %1 spumux abort.",
@@ -31,14 +74,16 @@ GenerationController::GenerationController(QObject *parent) : QObject(parent) {}
 
 GenerationController::~GenerationController()
 {
-    if (m_writer) {
+    if (m_writer)
         m_writer->stop();
-        m_writer->clearWriters();
-    }
+    // The author goes first: it must not take a video pipe that closes
+    // early for a finished video.
     if (m_author) {
         m_author->abort();
-        m_author.reset(); // joins the worker and ends its child
+        m_author.reset(); // joins the worker and ends its children
     }
+    if (m_writer)
+        m_writer->clearWriters();
     // A run cut short by the controller's end still ends its burn job and
     // leaves no working folder behind.
     if (m_running)
@@ -188,6 +233,10 @@ void GenerationController::startEncoding()
         return;
     }
     m_phase = Encoding;
+    m_videoComplete = false;
+    m_authorSucceeded = false;
+    m_authorPercent = 0;
+    m_writerError.clear();
     Q_EMIT stepChanged(CreatingTitle, tr("Creating video..."));
     Q_EMIT progressChanged(0);
 
@@ -224,15 +273,22 @@ void GenerationController::startEncoding()
     const QString audioPath = m_workFolder + QStringLiteral("/audio.ac3");
     QFile::remove(videoPath);
     QFile::remove(audioPath);
-    auto video = std::make_unique<StreamWriter>();
-    if (!video->open(videoPath, VideoStreamParams::dvd(m_request.tvStandard, m_request.videoBitRate),
-                     AudioStreamParams())) {
-        fail(tr("Cannot create the video stream: %1").arg(video->errorString()));
-        return;
-    }
-    if (!m_writer->addWriter(std::move(video))) {
-        fail(m_writer->errorString());
-        return;
+    QString pipeError;
+    m_streaming = KymDVDAuthor::createPipe(videoPath, &pipeError);
+    if (!m_streaming)
+        qCInfo(lcGeneration).noquote() << "no named pipe in the working folder (" + pipeError +
+                                              "): the video is encoded into a file and authored afterwards";
+    if (!m_streaming) {
+        auto video = std::make_unique<StreamWriter>();
+        if (!video->open(videoPath, VideoStreamParams::dvd(m_request.tvStandard, m_request.videoBitRate),
+                         AudioStreamParams())) {
+            fail(tr("Cannot create the video stream: %1").arg(video->errorString()));
+            return;
+        }
+        if (!m_writer->addWriter(std::move(video))) {
+            fail(m_writer->errorString());
+            return;
+        }
     }
     auto audio = std::make_unique<StreamWriter>();
     if (!audio->open(audioPath, VideoStreamParams(),
@@ -244,21 +300,60 @@ void GenerationController::startEncoding()
         fail(m_writer->errorString());
         return;
     }
+    // A streamed run encodes the soundtrack alone first: mplex needs the
+    // whole of it while it multiplexes the video as it comes.
+    m_pass = AudioPass;
+    m_compileHandled = false;
     if (!m_writer->start())
         fail(tr("Cannot start encoding: %1").arg(m_writer->errorString()));
 }
 
 void GenerationController::onWriterProgress(int percent)
 {
-    if (m_phase == Encoding)
+    if (m_phase != Encoding)
+        return;
+    if (!m_streaming)
         Q_EMIT progressChanged(percent);
+    else if (m_pass == AudioPass)
+        Q_EMIT progressChanged(percent * kAudioPassPercent / 100);
+    else if (m_pass == VideoPass)
+        Q_EMIT progressChanged(kAudioPassPercent + percent * (100 - kAudioPassPercent) / 100);
 }
 
 void GenerationController::onWriterFailed(const QString &message)
 {
     if (m_phase != Encoding)
         return;
+    if (m_streaming && m_pass == VideoPass) {
+        writerFailedWhileStreaming(message);
+        return;
+    }
     fail(tr("Encoding failed: %1").arg(message));
+}
+
+void GenerationController::writerFailedWhileStreaming(const QString &message)
+{
+    // The pipe stays open until the author has ended: closing it would hand
+    // mplex a short stream that it would take for the whole video. When
+    // mplex went away first (the write failed with a broken pipe), the
+    // author reports why within moments; otherwise it is stopped.
+    if (!m_writerError.isEmpty())
+        return;
+    m_writerError = message;
+    if (!m_author || !m_author->isRunning()) {
+        const QString cause = authorFailureText();
+        fail(cause.isEmpty() ? tr("Encoding failed: %1").arg(message) : cause);
+        return;
+    }
+    if (!m_writerFailGrace) {
+        m_writerFailGrace = std::make_unique<QTimer>();
+        m_writerFailGrace->setSingleShot(true);
+        connect(m_writerFailGrace.get(), &QTimer::timeout, this, [this] {
+            if (m_running && !m_writerError.isEmpty() && m_author)
+                m_author->abort(); // its aborted status ends the run
+        });
+    }
+    m_writerFailGrace->start(kWriterFailGraceMs);
 }
 
 void GenerationController::onCompileEnd()
@@ -272,7 +367,34 @@ void GenerationController::onCompileEnd()
         fail(tr("Encoding failed: %1").arg(m_writer->errorString()));
         return;
     }
-    deferStep(&GenerationController::startAuthoring);
+    if (!m_streaming) {
+        deferStep(&GenerationController::startAuthoring);
+        return;
+    }
+    if (m_pass == AudioPass) {
+        deferStep(&GenerationController::startStreamingAuthor);
+        return;
+    }
+    // The last frame is in the pipe and the pipe is closed: what is left
+    // of authoring is mplex's and dvdauthor's tail.
+    m_videoComplete = true;
+    m_phase = Authoring;
+    Q_EMIT stepChanged(CreatingDVD, tr("Creating DVD..."));
+    Q_EMIT progressChanged(m_authorPercent);
+    if (m_authorSucceeded)
+        deferStep(&GenerationController::startDelivery);
+}
+
+void GenerationController::addAuthorStreams()
+{
+    m_author = std::make_unique<KymDVDAuthor>();
+    connect(m_author.get(), &KymDVDAuthor::progressChanged, this, [this](int p) {
+        m_authorPercent = p;
+        if (m_phase == Authoring)
+            Q_EMIT progressChanged(p);
+    });
+    connect(m_author.get(), &KymDVDAuthor::statusChanged, this,
+            [this](KymDVDAuthor::AuthorStatus status, int title) { onAuthorStatus(int(status), title); });
 }
 
 void GenerationController::startAuthoring()
@@ -284,13 +406,7 @@ void GenerationController::startAuthoring()
     m_phase = Authoring;
     Q_EMIT stepChanged(CreatingDVD, tr("Creating DVD..."));
     Q_EMIT progressChanged(0);
-    m_author = std::make_unique<KymDVDAuthor>();
-    connect(m_author.get(), &KymDVDAuthor::progressChanged, this, [this](int p) {
-        if (m_phase == Authoring)
-            Q_EMIT progressChanged(p);
-    });
-    connect(m_author.get(), &KymDVDAuthor::statusChanged, this,
-            [this](KymDVDAuthor::AuthorStatus status, int title) { onAuthorStatus(int(status), title); });
+    addAuthorStreams();
     const QString videoPath = QDir::toNativeSeparators(m_workFolder + QStringLiteral("/video.m2v"));
     const QString audioPath = QDir::toNativeSeparators(m_workFolder + QStringLiteral("/audio.ac3"));
     if (!m_author->addVideo(videoPath, 0)) {
@@ -306,6 +422,98 @@ void GenerationController::startAuthoring()
     m_author->start();
 }
 
+void GenerationController::startStreamingAuthor()
+{
+    if (m_abortRequested) {
+        finish(false, tr("Aborted"));
+        return;
+    }
+    ignoreBrokenPipes();
+    addAuthorStreams();
+    const QString videoPath = m_workFolder + QStringLiteral("/video.m2v");
+    if (!m_author->addVideo(videoPath, 0) ||
+        !m_author->addAudio(m_workFolder + QStringLiteral("/audio.ac3"), QStringLiteral("English"), 0)) {
+        fail(tr("The encoded streams are missing."));
+        return;
+    }
+    m_author->setAspectRatio(KymDVDAuthor::Ratio4x3);
+    m_author->setTempPath(m_workFolder);
+    m_author->setTVStandard(m_request.tvStandard == TvStandard::Pal ? KymDVDAuthor::PAL : KymDVDAuthor::NTSC);
+    m_author->setExpectedSize(
+        qint64(estimateDvdSize(m_request.videoBitRate, m_request.audioBitRate, m_album->videoLength())));
+    m_author->start();
+
+    // The video pass starts once mplex reads the pipe; opening it before
+    // would block until it does, or for ever if mplex never comes.
+    m_pass = WaitingForReader;
+    m_pipeWaitStarted = QDateTime::currentMSecsSinceEpoch();
+    if (!m_pipeWait) {
+        m_pipeWait = std::make_unique<QTimer>();
+        m_pipeWait->setInterval(5);
+        connect(m_pipeWait.get(), &QTimer::timeout, this, &GenerationController::openVideoPipe);
+    }
+    m_pipeWait->start();
+}
+
+void GenerationController::openVideoPipe()
+{
+    if (!m_running || m_phase != Encoding || m_pass != WaitingForReader) {
+        m_pipeWait->stop();
+        return;
+    }
+    const QByteArray path = QFile::encodeName(m_workFolder + QStringLiteral("/video.m2v"));
+    // Succeeds only once a reader has the pipe open.
+    const UniqueFd probe(::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    if (probe.get() < 0) {
+        if (errno == ENXIO && QDateTime::currentMSecsSinceEpoch() - m_pipeWaitStarted < kReaderWaitMs)
+            return; // not yet; a failing author ends the run through its status
+        m_pipeWait->stop();
+        const QString reason = errno == ENXIO ? tr("mplex did not start reading the video")
+                                              : QString::fromLocal8Bit(::strerror(errno));
+        fail(tr("Failed to create DVD!") + QLatin1Char('\n') + reason);
+        return;
+    }
+    m_pipeWait->stop();
+    // A reader of our own, held while the stream opens, so that the open
+    // cannot block even if mplex went away in between (the first write then
+    // fails instead).
+    const UniqueFd keeper(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    auto video = std::make_unique<StreamWriter>();
+    if (!video->open(QFile::decodeName(path),
+                     VideoStreamParams::dvd(m_request.tvStandard, m_request.videoBitRate),
+                     AudioStreamParams())) {
+        fail(tr("Cannot create the video stream: %1").arg(video->errorString()));
+        return;
+    }
+    if (!m_writer->addWriter(std::move(video))) {
+        fail(m_writer->errorString());
+        return;
+    }
+    startVideoPass();
+}
+
+void GenerationController::startVideoPass()
+{
+    m_pass = VideoPass;
+    m_compileHandled = false;
+    if (!m_writer->start())
+        fail(tr("Cannot start encoding: %1").arg(m_writer->errorString()));
+}
+
+QString GenerationController::authorFailureText() const
+{
+    if (!m_author)
+        return QString();
+    const int status = m_author->processStatus();
+    if (status != KymDVDAuthor::MplexFailed && status != KymDVDAuthor::SpumuxFailed &&
+        status != KymDVDAuthor::AuthorFailed)
+        return QString();
+    // The cause as the authoring tools gave it.
+    const QString reason = m_author->errorString();
+    return reason.isEmpty() ? tr("Failed to create DVD!")
+                            : tr("Failed to create DVD!") + QLatin1Char('\n') + reason;
+}
+
 void GenerationController::onAuthorStatus(int status, int title)
 {
     if (status >= 0 && status < int(sizeof kStatusTexts / sizeof *kStatusTexts)) {
@@ -314,29 +522,34 @@ void GenerationController::onAuthorStatus(int status, int title)
             text = text.arg(title);
         qCDebug(lcGeneration).noquote() << "authoring:" << text;
     }
-    if (m_phase != Authoring)
+    // A streamed run authors while it encodes.
+    if (m_phase != Authoring && !(m_streaming && m_phase == Encoding))
         return;
     switch (status) {
     case KymDVDAuthor::AuthorSucceeded:
-        deferStep(&GenerationController::startDelivery);
+        if (m_videoComplete) {
+            deferStep(&GenerationController::startDelivery);
+        } else if (m_writerError.isEmpty() && m_phase == Encoding && m_pass == VideoPass) {
+            // The video pass has handed over every frame and closed the
+            // pipe; its end is on its way.
+            m_authorSucceeded = true;
+        } else {
+            // A DVD made from less than the whole video is no result.
+            fail(m_writerError.isEmpty()
+                     ? tr("Failed to create DVD!") + QLatin1Char('\n') + tr("The video ended early.")
+                     : tr("Encoding failed: %1").arg(m_writerError));
+        }
         break;
     case KymDVDAuthor::MplexFailed:
     case KymDVDAuthor::SpumuxFailed:
-    case KymDVDAuthor::AuthorFailed: {
-        if (m_abortRequested) {
-            fail(tr("Aborted"));
-            break;
-        }
-        // The cause as the authoring tools gave it.
-        const QString reason = m_author->errorString();
-        fail(reason.isEmpty() ? tr("Failed to create DVD!")
-                              : tr("Failed to create DVD!") + QLatin1Char('\n') + reason);
+    case KymDVDAuthor::AuthorFailed:
+        fail(m_abortRequested ? tr("Aborted") : authorFailureText());
         break;
-    }
     case KymDVDAuthor::MplexAborted:
     case KymDVDAuthor::SpumuxAborted:
     case KymDVDAuthor::AuthorAborted:
-        fail(tr("Aborted"));
+        fail(!m_writerError.isEmpty() && !m_abortRequested ? tr("Encoding failed: %1").arg(m_writerError)
+                                                           : tr("Aborted"));
         break;
     default:
         break;
@@ -463,13 +676,27 @@ void GenerationController::finish(bool ok, const QString &message)
 {
     if (!m_running)
         return;
-    if (m_writer) {
+    if (m_pipeWait)
+        m_pipeWait->stop();
+    if (m_writerFailGrace)
+        m_writerFailGrace->stop();
+    if (m_writer)
         m_writer->stop();
-        m_writer->clearWriters();
-    }
+    // The author goes before the writer closes the video pipe: mplex must
+    // never see the end of a stream that was cut short.
     if (m_author && m_author->isRunning()) {
         m_author->abort();
         m_author->wait();
+    }
+    if (m_writer)
+        m_writer->clearWriters();
+    if (m_streaming) {
+        // The video pipe holds nothing; left in a kept working folder it
+        // would keep whatever opens it waiting.
+        const QByteArray pipe = QFile::encodeName(m_workFolder + QStringLiteral("/video.m2v"));
+        struct stat st = {};
+        if (::lstat(pipe.constData(), &st) == 0 && S_ISFIFO(st.st_mode))
+            ::unlink(pipe.constData());
     }
     // A burnt DVD's folder may serve further copies.
     if (ok && m_request.holdResult && m_request.destination.type == KymDestination::Burner)

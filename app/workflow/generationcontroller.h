@@ -38,6 +38,13 @@ struct GenerationRequest {
 // the action after making. Every run works in its own new subfolder of the
 // temporary folder, and clean-up removes that subfolder only.
 //
+// The DVD is authored while the video is encoded: the soundtrack is encoded
+// first ("audio.ac3", nothing rendered), then the author starts on
+// "video.m2v", a named pipe, and the video pass writes into it, so that
+// multiplexing and authoring end shortly after the last frame. Where the
+// working folder holds no named pipes, the video is encoded into a file and
+// authored afterwards.
+//
 // Questions (folder will be cleared, file will be overwritten, non-blank
 // disc, retry) reach the user through KyMessageBox, which the GUI shows and
 // the command line answers through its hook.
@@ -101,6 +108,12 @@ private:
     void onCompileEnd();
     void onWriterFailed(const QString &message);
     void startAuthoring();
+    void startStreamingAuthor();
+    void openVideoPipe();
+    void startVideoPass();
+    void writerFailedWhileStreaming(const QString &message);
+    QString authorFailureText() const;
+    void addAuthorStreams();
     void onAuthorStatus(int status, int title);
     void startDelivery();
     void onBurnStatus(const QString &title, int state, const QString &current);
@@ -110,6 +123,8 @@ private:
     void connectWorkflow();
 
     enum Phase { Idle, Checking, Encoding, Authoring, Delivering };
+    // The passes of an encoding that streams its video into the author.
+    enum Pass { AudioPass, WaitingForReader, VideoPass };
 
     const Album *m_album = nullptr;
     GenerationRequest m_request;
@@ -127,6 +142,15 @@ private:
     KymBurnWorkflow *m_burner = nullptr; // m_ownBurner's or one given by setBurnWorkflow()
     bool m_resultHeld = false;
     bool m_compileHandled = false;
+    bool m_streaming = false; // the video goes through a pipe into the author
+    Pass m_pass = AudioPass;
+    bool m_videoComplete = false; // the video pass ended and closed its stream
+    bool m_authorSucceeded = false;
+    int m_authorPercent = 0;
+    QString m_writerError; // a video pass failure waiting for the author's verdict
+    std::unique_ptr<QTimer> m_pipeWait;
+    std::unique_ptr<QTimer> m_writerFailGrace;
+    qint64 m_pipeWaitStarted = 0;
     bool m_burnSucceeded = false;
     bool m_waitingForNextBurn = false; // doBurnNext came, burnNext() not yet
     int m_runId = 0;

@@ -141,27 +141,6 @@ inline bool chooseEntry(QComboBox *box, const QString &text)
     return QTest::qWaitFor([box] { return !box->view()->isVisible(); });
 }
 
-// A folder with an "mplex" that waits a moment before it runs the real one,
-// so that a run is still authoring when a test acts on it. Put it first in
-// PATH (the program looks there after its own folder).
-inline QString slowMultiplexerFolder(double seconds)
-{
-    const QString real = QStandardPaths::findExecutable(QStringLiteral("mplex"));
-    const QString bin = TestSupport::freshDir(QStringLiteral("slow-mplex"));
-    QFile script(bin + QStringLiteral("/mplex"));
-    if (real.isEmpty() || !script.open(QIODevice::WriteOnly))
-        return QString();
-    // One process that sleeps and then becomes mplex: nothing is left
-    // behind when it is stopped.
-    script.write(QStringLiteral("#!/usr/bin/perl\nselect(undef, undef, undef, %1);\nexec '%2', @ARGV;\n")
-                     .arg(seconds)
-                     .arg(real)
-                     .toUtf8());
-    script.close();
-    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return bin;
-}
-
 // Prepends a folder to PATH for as long as it lives.
 class PathPrefix
 {

@@ -431,7 +431,7 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
 {
     importSampleAlbum();
     // The run stays in the authoring step long enough to be interrupted.
-    const QString slow = slowMultiplexerFolder(3);
+    const QString slow = TestSupport::slowEndingMultiplexerFolder(5);
     QVERIFY(!slow.isEmpty());
     PathPrefix path(slow);
     MessageRecorder boxes;

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -89,6 +90,31 @@ QString builtProgram(const QString &name)
 {
     const QString dir = qEnvironmentVariable("SORVEL_APPDIR");
     return QDir(dir).absoluteFilePath(name);
+}
+
+QString slowEndingMultiplexerFolder(double seconds)
+{
+    const QString real = QStandardPaths::findExecutable(QStringLiteral("mplex"));
+    const QString bin = freshDir(QStringLiteral("slow-ending-mplex"));
+    QFile script(bin + QStringLiteral("/mplex"));
+    if (real.isEmpty() || !script.open(QIODevice::WriteOnly))
+        return QString();
+    // The script opens mplex's output itself (a pipe: it waits there for
+    // dvdauthor), leaves a copy of it with a child that only sleeps, and
+    // becomes the real mplex. mplex ends as usual; the output ends with the
+    // child, which goes by itself (and names no working folder meanwhile).
+    script.write(
+        QStringLiteral("#!/usr/bin/perl\n"
+                       "my ($o) = grep { $ARGV[$_] eq '-o' } 0 .. $#ARGV;\n"
+                       "open(my $hold, '>', $ARGV[$o + 1]) if defined $o;\n"
+                       "if (fork() == 0) { $0 = 'mplex-output'; select(undef, undef, undef, %1); exit 0; }\n"
+                       "exec '%2', @ARGV;\n")
+            .arg(seconds)
+            .arg(real)
+            .toUtf8());
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return bin;
 }
 
 } // namespace TestSupport

@@ -22,5 +22,11 @@ bool makeDvdVideo(const QString &path, bool pal, double seconds);
 bool makeAc3(const QString &path, double seconds);
 // Path of a program built by the project (in the application folder).
 QString builtProgram(const QString &name);
+// A folder with an "mplex" that runs the real one, but whose output ends
+// only `seconds` after mplex itself: dvdauthor, reading it, does not end
+// before, so a run stays in its "Creating DVD..." step that long. Put the
+// folder first in PATH (the program looks there after its own folder).
+// Empty when mplex is not installed.
+QString slowEndingMultiplexerFolder(double seconds);
 
 } // namespace TestSupport

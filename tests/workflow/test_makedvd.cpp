@@ -25,7 +25,8 @@ struct Run {
     QByteArray err;
 };
 
-QString g_cacheHome; // where the runs keep their diagnostic log
+QString g_cacheHome;  // where the runs keep their diagnostic log
+QString g_toolFolder; // put first in the runs' PATH when set
 
 QProcessEnvironment environment()
 {
@@ -33,6 +34,9 @@ QProcessEnvironment environment()
     env.remove(QStringLiteral("DISPLAY")); // the command needs no display server
     env.remove(QStringLiteral("SORVEL_VERBOSE"));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), g_cacheHome);
+    if (!g_toolFolder.isEmpty())
+        env.insert(QStringLiteral("PATH"),
+                   g_toolFolder + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
     return env;
 }
 
@@ -380,10 +384,17 @@ void TestMakeDvd::folderTargetKeptWhenInterruptedWhileAuthoring()
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("an earlier DVD");
     old.close();
+    // Authoring goes on after the last frame for a while.
+    g_toolFolder = TestSupport::slowEndingMultiplexerFolder(5);
+    QVERIFY(!g_toolFolder.isEmpty());
     const Run r = makeDvdActing({"--to-folder", work + QStringLiteral("/dvds"), "--yes", "--photo-duration",
-                                 "20000", "--no-transition", "--temp-dir", work + QStringLiteral("/temp"),
+                                 "4000", "--no-transition", "--temp-dir", work + QStringLiteral("/temp"),
                                  m_photos[0], m_photos[1]},
-                                "Creating DVD...", [](QProcess &p) { ::kill(pid_t(p.processId()), SIGINT); });
+                                "Creating DVD...", [](QProcess &p) {
+                                    QTest::qWait(300);
+                                    ::kill(pid_t(p.processId()), SIGINT);
+                                });
+    g_toolFolder.clear();
     QCOMPARE(r.exitCode, 130);
     // The interrupted run's tools ended with it.
     QCOMPARE(processesNaming(work), QStringList());
@@ -408,7 +419,9 @@ void TestMakeDvd::keepTemp()
     QCOMPARE(runs.size(), 1);
     QVERIFY(runs[0].startsWith(QStringLiteral("sorvel-run-")));
     const QDir kept(temp + QLatin1Char('/') + runs[0]);
-    QVERIFY(kept.exists(QStringLiteral("video.m2v")));
+    // The video went straight into the authoring tools: no copy of it is
+    // kept, and no pipe is left behind.
+    QVERIFY(!kept.exists(QStringLiteral("video.m2v")));
     QVERIFY(kept.exists(QStringLiteral("audio.ac3")));
     QVERIFY(kept.exists(QStringLiteral("author.xml")));
     checkDvd(kept.absoluteFilePath(QStringLiteral("dvd")), true, 2, 1.0,

@@ -388,13 +388,21 @@ void GenerationController::onCompileEnd()
 void GenerationController::addAuthorStreams()
 {
     m_author = std::make_unique<KymDVDAuthor>();
-    connect(m_author.get(), &KymDVDAuthor::progressChanged, this, [this](int p) {
+    // The queued reports of an author from an earlier run must not reach
+    // this one.
+    const int run = m_runId;
+    connect(m_author.get(), &KymDVDAuthor::progressChanged, this, [this, run](int p) {
+        if (run != m_runId)
+            return;
         m_authorPercent = p;
         if (m_phase == Authoring)
             Q_EMIT progressChanged(p);
     });
     connect(m_author.get(), &KymDVDAuthor::statusChanged, this,
-            [this](KymDVDAuthor::AuthorStatus status, int title) { onAuthorStatus(int(status), title); });
+            [this, run](KymDVDAuthor::AuthorStatus status, int title) {
+                if (run == m_runId)
+                    onAuthorStatus(int(status), title);
+            });
 }
 
 void GenerationController::startAuthoring()

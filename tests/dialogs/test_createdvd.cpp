@@ -35,24 +35,7 @@ using Dlg = DVDGenerateProgressDialog;
 
 namespace {
 
-// Processes whose parent is this test.
-QStringList childProcesses()
-{
-    QStringList out;
-    const QString self = QString::number(getpid());
-    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QString line = QString::fromLatin1(stat.readAll());
-        // pid (name) state ppid ...
-        const int close = line.lastIndexOf(QLatin1Char(')'));
-        const QStringList rest = line.mid(close + 2).split(QLatin1Char(' '));
-        if (rest.size() > 1 && rest.at(1) == self)
-            out << line.left(close + 1);
-    }
-    return out;
-}
+using TestSupport::childProcesses;
 
 QStringList entries(const QString &dir)
 {

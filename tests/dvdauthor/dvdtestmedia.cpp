@@ -54,29 +54,6 @@ bool makeFifo(const QString &path)
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
 
-QList<int> childProcesses()
-{
-    QList<int> children;
-    const QString self = QString::number(::getpid());
-    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &entry : entries) {
-        bool numeric = false;
-        const int pid = entry.toInt(&numeric);
-        if (!numeric)
-            continue;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        // "pid (comm) state ppid ...": the name may hold spaces, so read
-        // after the last closing parenthesis.
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> rest = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        if (rest.size() > 1 && rest.at(1) == self.toLatin1())
-            children.append(pid);
-    }
-    return children;
-}
-
 QStringList xmlOutline(const QString &path)
 {
     QStringList lines;

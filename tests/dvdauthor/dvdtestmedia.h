@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "testsupport.h"
+
 // Inputs and probes for the DVD authoring tests: short DVD-compliant
 // elementary streams made with the ffmpeg command line, named pipes that
 // keep a tool waiting, the children of the test process, and an outline of
@@ -20,8 +22,7 @@ bool makeAudio(const QString &path, double seconds);
 // A named pipe nobody writes to: a tool that opens it waits forever.
 bool makeFifo(const QString &path);
 
-// Process ids whose parent is this process (running or not yet reaped).
-QList<int> childProcesses();
+using TestSupport::childProcesses;
 
 // One line per element in document order: two spaces per depth, the name,
 // " key=value" for each attribute, and " : text" for element text.

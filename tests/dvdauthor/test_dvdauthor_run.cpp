@@ -753,7 +753,7 @@ void TestDvdauthorRun::abortDuringDvdauthor()
     KymDVDAuthor author;
     Record record;
     record.attach(&author, Qt::DirectConnection);
-    QList<int> childrenAtStart;
+    QStringList childrenAtStart;
     // Aborts the moment dvdauthor runs, from inside the run.
     connect(
         &author, &KymDVDAuthor::statusChanged, &author,

@@ -5,6 +5,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 namespace TestSupport {
 
 QString freshDir(const QString &name)
@@ -90,6 +92,26 @@ QString builtProgram(const QString &name)
 {
     const QString dir = qEnvironmentVariable("SORVEL_APPDIR");
     return QDir(dir).absoluteFilePath(name);
+}
+
+QStringList childProcesses()
+{
+    QStringList children;
+    const QByteArray self = QByteArray::number(qint64(::getpid()));
+    const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid ...": the name may hold spaces, so read
+        // after the last closing parenthesis.
+        const QByteArray text = stat.readAll();
+        const int close = int(text.lastIndexOf(')'));
+        const QList<QByteArray> rest = text.mid(close + 2).split(' ');
+        if (close > 0 && rest.size() > 1 && rest.at(1) == self)
+            children.append(QString::fromLocal8Bit(text.left(close + 1)));
+    }
+    return children;
 }
 
 QString slowEndingMultiplexerFolder(double seconds)

@@ -22,6 +22,9 @@ bool makeDvdVideo(const QString &path, bool pal, double seconds);
 bool makeAc3(const QString &path, double seconds);
 // Path of a program built by the project (in the application folder).
 QString builtProgram(const QString &name);
+// The processes whose parent is this test ("pid (name)"), running or not
+// yet reaped: a run that ended must have left none.
+QStringList childProcesses();
 // A folder with an "mplex" that runs the real one, but whose output ends
 // only `seconds` after mplex itself: dvdauthor, reading it, does not end
 // before, so a run stays in its "Creating DVD..." step that long. Put the

@@ -2,6 +2,7 @@
 // failures of a later step end the run with a message and clean up.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QSignalSpy>
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void initTestCase();
     void missingMultiplexerFailsTheRun();
     void abortWhileEncoding();
+    void toolFailingWhileEncodingEndsTheRun_data();
+    void toolFailingWhileEncodingEndsTheRun();
     void failedStartLeavesEarlierRunAlone();
     void abortWhileRetryingAFailedBurn();
     void sizeEstimate();
@@ -108,10 +111,15 @@ void TestGeneration::abortWhileEncoding()
     QSignalSpy finished(&controller, &GenerationController::finished);
     QSignalSpy progress(&controller, &GenerationController::progressChanged);
     QVERIFY(controller.start(&album, request));
-    QTRY_VERIFY_WITH_TIMEOUT(progress.count() > 5, 60000);
+    // Well into the frames: mplex and dvdauthor take them as they come.
+    QTRY_VERIFY_WITH_TIMEOUT(progress.count() > 5 && progress.last().at(0).toInt() > 10, 60000);
+    QCOMPARE(TestSupport::childProcesses().size(), 2);
     controller.abort();
     QVERIFY(finished.count() == 1 || finished.wait(30000));
     QCOMPARE(finished.first().at(0).toBool(), false);
+    QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Aborted"));
+    QCOMPARE(TestSupport::childProcesses(), QStringList());
+    QVERIFY(!QFileInfo::exists(request.destination.path));
     QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     // A new run can start after an aborted one.
     Album small = makeAlbum(1);
@@ -122,6 +130,69 @@ void TestGeneration::abortWhileEncoding()
     QVERIFY(QFileInfo::exists(controller.outputPath() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
     // A DVD made without a window creates no widget at all.
     QVERIFY(QApplication::allWidgets().isEmpty());
+}
+
+void TestGeneration::toolFailingWhileEncodingEndsTheRun_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("message");
+    // The encoder's next write into the pipe fails (a broken pipe); the
+    // message is the tool's own cause.
+    QTest::newRow("mplex fails after part of the video")
+        << QStringLiteral("mplex")
+        << QByteArray("head -c 2000000 \"$7\" > /dev/null\n"
+                      "echo '**ERROR: [mplex] Input stream damaged' >&2\nexit 1\n")
+        << QStringLiteral("Failed to create DVD!\nmplex: **ERROR: [mplex] Input stream damaged");
+    QTest::newRow("dvdauthor fails after part of the title")
+        << QStringLiteral("dvdauthor")
+        << QByteArray("head -c 1000000 title_0.vob > /dev/null\n"
+                      "echo 'ERR: Cannot write the DVD folder' >&2\nexit 2\n")
+        << QStringLiteral("Failed to create DVD!\ndvdauthor ended with exit code 2; its last output:\n"
+                          "ERR: Cannot write the DVD folder");
+    // mplex stops reading but stays: the encoder's failure is the cause,
+    // and the stalled tool is stopped.
+    QTest::newRow("mplex stops reading the video")
+        << QStringLiteral("mplex")
+        << QByteArray("exec 3< \"$7\"\nhead -c 2000000 <&3 > /dev/null\nexec 3<&-\nexec sleep 60\n")
+        << QStringLiteral("Encoding failed: ");
+}
+
+void TestGeneration::toolFailingWhileEncodingEndsTheRun()
+{
+    QFETCH(QString, tool);
+    QFETCH(QByteArray, script);
+    QFETCH(QString, message);
+    const QString bin = TestSupport::freshDir(QStringLiteral("generation-midstream-bin"));
+    QFile f(bin + QLatin1Char('/') + tool);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\n" + script);
+    f.close();
+    QVERIFY(f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ':' + oldPath);
+
+    Album album = makeAlbum(2);
+    album.setPhotoDurationExactMs(8000);
+    GenerationRequest request;
+    request.destination.type = KymDestination::Iso;
+    request.destination.path = m_dir + QStringLiteral("/midstream.iso");
+    request.tempBase = m_dir + QStringLiteral("/temp-midstream");
+    GenerationController controller;
+    QSignalSpy finished(&controller, &GenerationController::finished);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(controller.start(&album, request));
+    const bool ended = finished.wait(60000);
+    qputenv("PATH", oldPath);
+    QVERIFY(ended);
+    QVERIFY(timer.elapsed() < 30000);
+    QCOMPARE(finished.first().at(0).toBool(), false);
+    const QString text = finished.first().at(1).toString();
+    QVERIFY2(text.startsWith(message), qPrintable(text));
+    QCOMPARE(TestSupport::childProcesses(), QStringList());
+    QVERIFY(!QFileInfo::exists(request.destination.path));
+    QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
 void TestGeneration::failedStartLeavesEarlierRunAlone()

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,6 +34,8 @@ namespace {
 constexpr int kAudioPassPercent = 5;
 // How long the author may take to open the video pipe (mplex starting).
 constexpr qint64 kReaderWaitMs = 30000;
+// The video pipe's buffer (the unprivileged maximum by default).
+constexpr int kVideoPipeBytes = 1 << 20;
 // How long a failed video pass waits for the author to tell its own cause
 // (a broken pipe means mplex has gone) before the author is stopped.
 constexpr int kWriterFailGraceMs = 2000;
@@ -304,6 +308,7 @@ void GenerationController::startEncoding()
     // whole of it while it multiplexes the video as it comes.
     m_pass = AudioPass;
     m_compileHandled = false;
+    m_passClock.start();
     if (!m_writer->start())
         fail(tr("Cannot start encoding: %1").arg(m_writer->errorString()));
 }
@@ -372,9 +377,11 @@ void GenerationController::onCompileEnd()
         return;
     }
     if (m_pass == AudioPass) {
+        qCInfo(lcGeneration) << "soundtrack encoded in" << m_passClock.restart() << "ms";
         deferStep(&GenerationController::startStreamingAuthor);
         return;
     }
+    qCInfo(lcGeneration) << "video encoded in" << m_passClock.restart() << "ms";
     // The last frame is in the pipe and the pipe is closed: what is left
     // of authoring is mplex's and dvdauthor's tail.
     m_videoComplete = true;
@@ -482,6 +489,10 @@ void GenerationController::openVideoPipe()
         return;
     }
     m_pipeWait->stop();
+    // A deeper pipe (about a second of video instead of 64 KiB) lets the
+    // encoder go on while mplex waits for a core, and the other way round.
+    if (::fcntl(probe.get(), F_SETPIPE_SZ, kVideoPipeBytes) < 0)
+        qCDebug(lcGeneration) << "the video pipe keeps its size:" << ::strerror(errno);
     // A reader of our own, held while the stream opens, so that the open
     // cannot block even if mplex went away in between (the first write then
     // fails instead).
@@ -502,6 +513,7 @@ void GenerationController::openVideoPipe()
 
 void GenerationController::startVideoPass()
 {
+    qCInfo(lcGeneration) << "mplex read the video pipe after" << m_passClock.restart() << "ms";
     m_pass = VideoPass;
     m_compileHandled = false;
     if (!m_writer->start())
@@ -535,6 +547,8 @@ void GenerationController::onAuthorStatus(int status, int title)
         return;
     switch (status) {
     case KymDVDAuthor::AuthorSucceeded:
+        if (m_streaming)
+            qCInfo(lcGeneration) << "authoring ended" << m_passClock.elapsed() << "ms after the video";
         if (m_videoComplete) {
             deferStep(&GenerationController::startDelivery);
         } else if (m_writerError.isEmpty() && m_phase == Encoding && m_pass == VideoPass) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -151,6 +152,7 @@ private:
     std::unique_ptr<QTimer> m_pipeWait;
     std::unique_ptr<QTimer> m_writerFailGrace;
     qint64 m_pipeWaitStarted = 0;
+    QElapsedTimer m_passClock; // times the passes for the diagnostic log
     bool m_burnSucceeded = false;
     bool m_waitingForNextBurn = false; // doBurnNext came, burnNext() not yet
     int m_runId = 0;

@@ -1,6 +1,5 @@
 #include "workflow/generationcontroller.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -461,7 +460,7 @@ void GenerationController::startStreamingAuthor()
     // The video pass starts once mplex reads the pipe; opening it before
     // would block until it does, or for ever if mplex never comes.
     m_pass = WaitingForReader;
-    m_pipeWaitStarted = QDateTime::currentMSecsSinceEpoch();
+    m_passClock.start();
     if (!m_pipeWait) {
         m_pipeWait = std::make_unique<QTimer>();
         m_pipeWait->setInterval(5);
@@ -480,7 +479,7 @@ void GenerationController::openVideoPipe()
     // Succeeds only once a reader has the pipe open.
     const UniqueFd probe(::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
     if (probe.get() < 0) {
-        if (errno == ENXIO && QDateTime::currentMSecsSinceEpoch() - m_pipeWaitStarted < kReaderWaitMs)
+        if (errno == ENXIO && m_passClock.elapsed() < kReaderWaitMs)
             return; // not yet; a failing author ends the run through its status
         m_pipeWait->stop();
         const QString reason = errno == ENXIO ? tr("mplex did not start reading the video")

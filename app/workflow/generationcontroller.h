@@ -151,7 +151,6 @@ private:
     QString m_writerError; // a video pass failure waiting for the author's verdict
     std::unique_ptr<QTimer> m_pipeWait;
     std::unique_ptr<QTimer> m_writerFailGrace;
-    qint64 m_pipeWaitStarted = 0;
     QElapsedTimer m_passClock; // times the passes for the diagnostic log
     bool m_burnSucceeded = false;
     bool m_waitingForNextBurn = false; // doBurnNext came, burnNext() not yet

@@ -101,24 +101,20 @@ struct Row16 {
     __m256i br[2], ga[2];
 };
 
-__attribute__((target("avx2"))) inline Row16 blendRow(const uint8_t *a, const uint8_t *b, int w)
+__attribute__((target("avx2"))) inline Row16 blendRow(const uint8_t *a, const uint8_t *b, __m256i weight)
 {
     const __m256i lowBytes = _mm256_set1_epi16(0x00FF);
-    const __m256i weight = _mm256_set1_epi16(int16_t(w << 7));
     Row16 out;
+#pragma GCC unroll 2
     for (int h = 0; h < 2; ++h) {
         const __m256i pa = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(a + 32 * h));
-        __m256i br = _mm256_and_si256(pa, lowBytes);
-        __m256i ga = _mm256_srli_epi16(pa, 8);
-        if (w != 0) {
-            const __m256i pb = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + 32 * h));
-            br = _mm256_add_epi16(
-                br, _mm256_mulhrs_epi16(_mm256_sub_epi16(_mm256_and_si256(pb, lowBytes), br), weight));
-            ga = _mm256_add_epi16(
-                ga, _mm256_mulhrs_epi16(_mm256_sub_epi16(_mm256_srli_epi16(pb, 8), ga), weight));
-        }
-        out.br[h] = br;
-        out.ga[h] = ga;
+        const __m256i pb = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + 32 * h));
+        const __m256i br = _mm256_and_si256(pa, lowBytes);
+        const __m256i ga = _mm256_srli_epi16(pa, 8);
+        out.br[h] = _mm256_add_epi16(
+            br, _mm256_mulhrs_epi16(_mm256_sub_epi16(_mm256_and_si256(pb, lowBytes), br), weight));
+        out.ga[h] =
+            _mm256_add_epi16(ga, _mm256_mulhrs_epi16(_mm256_sub_epi16(_mm256_srli_epi16(pb, 8), ga), weight));
     }
     return out;
 }
@@ -131,6 +127,7 @@ __attribute__((target("avx2"))) inline __m256i luma16(const Row16 &row)
     const __m256i cGA = _mm256_set1_epi32(129);
     const __m256i round = _mm256_set1_epi32(128);
     __m256i y[2];
+#pragma GCC unroll 2
     for (int h = 0; h < 2; ++h) {
         const __m256i sum =
             _mm256_add_epi32(_mm256_madd_epi16(row.br[h], cBR), _mm256_madd_epi16(row.ga[h], cGA));
@@ -166,20 +163,26 @@ __attribute__((target("avx2"))) int BgraToYuv420::convertAvx2(const RowPair &r) 
     // After the packs: U0 V0 U1 V1 U4 V4 U5 V5 | U2 V2 U3 V3 U6 V6 U7 V7.
     const __m256i chromaOrder = _mm256_setr_epi8(0, 2, 4, 6, 1, 3, 5, 7, 8, 10, 12, 14, 9, 11, 13, 15, 0, 2,
                                                  4, 6, 1, 3, 5, 7, 8, 10, 12, 14, 9, 11, 13, 15);
+    // A weight of 0 blends to row a exactly (b is read but adds nothing).
+    const __m256i w0 = _mm256_set1_epi16(int16_t(r.w0 << 7));
+    const __m256i w1 = _mm256_set1_epi16(int16_t(r.w1 << 7));
+    const uint8_t *const a0 = r.a0, *const b0 = r.b0, *const a1 = r.a1, *const b1 = r.b1;
+    uint8_t *const y0 = r.y0, *const y1 = r.y1, *const uOut = r.u, *const vOut = r.v;
     const int end = m_width & ~15;
     for (int x = 0; x < end; x += 16) {
         const int i = 4 * x;
-        const Row16 top = blendRow(r.a0 + i, r.b0 + i, r.w0);
-        const Row16 bottom = blendRow(r.a1 + i, r.b1 + i, r.w1);
+        const Row16 top = blendRow(a0 + i, b0 + i, w0);
+        const Row16 bottom = blendRow(a1 + i, b1 + i, w1);
 
         const __m256i luma = _mm256_shuffle_epi8(
             _mm256_permute4x64_epi64(_mm256_packus_epi16(luma16(top), luma16(bottom)), 0xD8), lumaOrder);
         const __m256i lumaBytes = _mm256_add_epi8(luma, lumaOffset);
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(r.y0 + x), _mm256_castsi256_si128(lumaBytes));
-        _mm_storeu_si128(reinterpret_cast<__m128i *>(r.y1 + x), _mm256_extracti128_si256(lumaBytes, 1));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(y0 + x), _mm256_castsi256_si128(lumaBytes));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(y1 + x), _mm256_extracti128_si256(lumaBytes, 1));
 
         // Channels of the two rows summed (at most 510): still 16 bits.
         __m256i uv[2];
+#pragma GCC unroll 2
         for (int h = 0; h < 2; ++h) {
             const __m256i br = _mm256_add_epi16(top.br[h], bottom.br[h]);
             const __m256i ga = _mm256_add_epi16(top.ga[h], bottom.ga[h]);
@@ -194,8 +197,8 @@ __attribute__((target("avx2"))) int BgraToYuv420::convertAvx2(const RowPair &r) 
         // Low lane: U0 U1 U4 U5 V0 V1 V4 V5, high lane: U2 U3 U6 U7 V2 V3 V6 V7.
         const __m128i ordered =
             _mm_unpacklo_epi16(_mm256_castsi256_si128(bytes), _mm256_extracti128_si256(bytes, 1));
-        _mm_storel_epi64(reinterpret_cast<__m128i *>(r.u + x / 2), ordered);
-        _mm_storel_epi64(reinterpret_cast<__m128i *>(r.v + x / 2), _mm_srli_si128(ordered, 8));
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(uOut + x / 2), ordered);
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(vOut + x / 2), _mm_srli_si128(ordered, 8));
     }
     return end;
 }

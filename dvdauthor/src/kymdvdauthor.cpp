@@ -5,12 +5,20 @@
 #include "toolsupport.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <QVariant>
 #include <QXmlStreamWriter>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 constexpr int kPollMs = 1000;
@@ -107,6 +115,213 @@ void KymDVDAuthor::run()
         }
     } release{m_titles};
     calcTitlesSourceFileSize();
+    if (createTitlePipes()) {
+        runPiped();
+        removeTitlePipes();
+    } else {
+        runSequential();
+    }
+}
+
+bool KymDVDAuthor::createPipe(const QString &path, QString *error)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st = {};
+    if (::lstat(name.constData(), &st) == 0 && !S_ISDIR(st.st_mode))
+        ::unlink(name.constData());
+    if (::mkfifo(name.constData(), 0600) == 0)
+        return true;
+    if (error)
+        *error = QString::fromLocal8Bit(::strerror(errno));
+    return false;
+}
+
+bool KymDVDAuthor::createTitlePipes()
+{
+    if (m_tempFolder.isEmpty() || !QDir().mkpath(m_tempFolder))
+        return false; // the sequential run reports the folder
+    for (size_t i = 0; i < m_titles.size(); ++i) {
+        Title *title = m_titles[i].get();
+        title->setTempPath(m_tempFolder);
+        title->setIndex(int(i));
+        QString error;
+        if (!createPipe(title->vobFilePath(), &error)) {
+            // A file system without named pipes (FAT, some network shares):
+            // the titles go through files, one step after the other.
+            qCInfo(lcDvdAuthor).noquote() << "No named pipe in" << m_tempFolder << "(" + error + ");"
+                                          << "multiplexing into files first";
+            removeTitlePipes();
+            return false;
+        }
+    }
+    return true;
+}
+
+void KymDVDAuthor::removeTitlePipes()
+{
+    // The pipes hold nothing once the run is over; a pipe left behind would
+    // keep anything that opens it waiting.
+    for (const auto &title : m_titles) {
+        const QByteArray name = QFile::encodeName(title->vobFilePath());
+        struct stat st = {};
+        if (::lstat(name.constData(), &st) == 0 && S_ISFIFO(st.st_mode))
+            ::unlink(name.constData());
+    }
+}
+
+void KymDVDAuthor::runPiped()
+{
+    m_piped = true;
+    m_totalDVDSize = m_expectedSize > 0 ? m_expectedSize : m_titlesSourceSize;
+    const size_t n = m_titles.size();
+
+    // mplex comes first, so that a missing mplex is told as such.
+    if (!startTitle(0))
+        return finishPiped(0, true);
+    if (!createAuthorXml()) {
+        m_titles[0]->stopMplex();
+        setError(QStringLiteral("Cannot write %1").arg(authorXmlFilePath()));
+        processStatusChanged(AuthorFailed, 0);
+        return;
+    }
+    const QString program = DvdTools::locateTool(QStringLiteral("dvdauthor"));
+    if (program.isEmpty()) {
+        m_titles[0]->stopMplex();
+        setError(QStringLiteral("dvdauthor: program not found"));
+        processStatusChanged(AuthorFailed, 0);
+        return;
+    }
+    if (!startAuthorProcess(program))
+        return finishPiped(0, false);
+
+    // Both tools run; this thread follows them through their notifications.
+    // Every reaction goes through check(), queued, so that no handler runs
+    // inside another one.
+    QEventLoop loop;
+    size_t current = 0; // the title mplex works on
+    size_t muxed = 0;   // titles whose multiplexing ended well
+    bool titleFailed = false;
+    const auto check = [&] {
+        if (!loop.isRunning())
+            return;
+        if (m_abortRequested)
+            return loop.quit();
+        Title *title = m_titles[current].get();
+        if (title->state() == Title::MultiplexFailed || title->state() == Title::MultiplexKilled) {
+            titleFailed = true;
+            return loop.quit();
+        }
+        if (title->state() == Title::Multiplexed && muxed == current) {
+            ++muxed;
+            processStatusChanged(MplexOk, int(current));
+            processStatusChanged(SpumuxRunning, int(current));
+            title->prepareSpumux();
+            processStatusChanged(SpumuxOk, int(current));
+            if (m_abortRequested)
+                return loop.quit();
+            if (current + 1 < n) {
+                ++current;
+                if (!startTitle(current)) {
+                    titleFailed = true;
+                    return loop.quit();
+                }
+            }
+        }
+        KyProcess *author = m_authorProcess.get();
+        if (author->state() == QProcess::NotRunning) {
+            const bool authorOk = author->exitStatus() == QProcess::NormalExit && author->exitCode() == 0;
+            // A clean end of dvdauthor waits for mplex's own end, which
+            // decides whether every title went through.
+            if (!authorOk || muxed == n)
+                return loop.quit();
+        }
+    };
+    const auto queueCheck = [&] { QMetaObject::invokeMethod(&loop, check, Qt::QueuedConnection); };
+    for (const auto &title : m_titles)
+        connect(title.get(), &Title::ended, &loop, queueCheck);
+    connect(m_authorProcess.get(), &QProcess::finished, &loop, queueCheck);
+    QTimer abortPoll;
+    connect(&abortPoll, &QTimer::timeout, &loop, check);
+    abortPoll.start(50);
+    queueCheck();
+    loop.exec();
+    abortPoll.stop();
+    for (const auto &title : m_titles)
+        disconnect(title.get(), &Title::ended, &loop, nullptr);
+    finishPiped(current, titleFailed);
+}
+
+bool KymDVDAuthor::startTitle(size_t index)
+{
+    Title *title = m_titles[index].get();
+    processStatusChanged(MplexRunning, int(index));
+    return title->startMplex(int(index));
+}
+
+void KymDVDAuthor::finishPiped(size_t current, bool titleFailed)
+{
+    Title *title = m_titles[current].get();
+    // Whichever tool is still running goes now: its partner is gone or the
+    // run was stopped, so it would wait on its pipe for ever.
+    title->stopMplex();
+    KyProcess *author = m_authorProcess.get();
+    if (author && author->state() != QProcess::NotRunning) {
+        author->terminate();
+        if (!author->waitForFinished(kReapMs))
+            qCWarning(lcDvdAuthor) << "dvdauthor did not end after it was killed";
+    }
+
+    if (m_abortRequested) {
+        if (title->state() == Title::MultiplexKilled)
+            processStatusChanged(MplexAborted, int(current));
+        if (author)
+            processStatusChanged(AuthorAborted, 0);
+        m_authorProcess.reset();
+        return;
+    }
+    if (!author) {
+        // mplex could not start.
+        setError(title->errorText());
+        processStatusChanged(MplexFailed, int(current));
+        return;
+    }
+    // A tool killed here ended because of its partner; a tool that ended by
+    // itself tells the cause. mplex that lost its reader (a broken pipe)
+    // points at dvdauthor.
+    const bool authorKilled = author->property("killed").toBool() &&
+                              author->exitStatus() == QProcess::CrashExit && author->exitCode() == SIGKILL;
+    const bool authorOk = author->error() != QProcess::FailedToStart &&
+                          author->exitStatus() == QProcess::NormalExit && author->exitCode() == 0;
+    const bool authorFailed = !authorKilled && !authorOk;
+    const bool mplexFailed = title->state() == Title::MultiplexFailed;
+    const bool authorCause = authorFailed && (!mplexFailed || title->endedByBrokenPipe());
+    if (titleFailed && !authorCause) {
+        setError(title->errorText().isEmpty() ? QStringLiteral("mplex was stopped") : title->errorText());
+        qCWarning(lcDvdAuthor).noquote() << errorString();
+        processStatusChanged(MplexFailed, int(current));
+    } else if (authorFailed) {
+        setError(DvdTools::failedEndText(QStringLiteral("dvdauthor"), *author, m_authorLastLines->lines()));
+        qCWarning(lcDvdAuthor).noquote() << errorString();
+        processStatusChanged(AuthorFailed, 0);
+    } else if (!authorOk || title->state() != Title::Multiplexed) {
+        setError(QStringLiteral("dvdauthor ended before mplex finished the titles"));
+        qCWarning(lcDvdAuthor).noquote() << errorString();
+        processStatusChanged(AuthorFailed, 0);
+    } else if (!QFileInfo(targetFolder() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")).isFile()) {
+        setError(
+            QStringLiteral("dvdauthor ended normally but wrote no VIDEO_TS.IFO in %1").arg(targetFolder()));
+        qCWarning(lcDvdAuthor).noquote() << errorString();
+        processStatusChanged(AuthorFailed, 0);
+    } else {
+        processStatusChanged(AuthorSucceeded, 0);
+        Q_EMIT progressChanged(100);
+    }
+    m_authorProcess.reset();
+}
+
+void KymDVDAuthor::runSequential()
+{
+    m_piped = false;
 
     bool failed = false;
     qint64 done = 0;
@@ -255,18 +470,42 @@ bool KymDVDAuthor::dvdauthor()
         processStatusChanged(AuthorFailed, 0);
         return false;
     }
+    calcTotalDVDSize();
+    startAuthorProcess(program);
+    KyProcess *p = m_authorProcess.get();
+
+    bool ok = false;
+    for (;;) {
+        if (m_abortRequested) {
+            p->terminate();
+            if (!p->waitForFinished(kReapMs))
+                qCWarning(lcDvdAuthor) << "dvdauthor did not end after it was killed";
+            break;
+        }
+        if (p->waitForFinished(kPollMs) || p->state() == QProcess::NotRunning) {
+            ok = processStatus() == AuthorSucceeded;
+            break;
+        }
+        if (processStatus() != AuthorStarted)
+            break;
+    }
+    finishAuthorProcess();
+    return ok;
+}
+
+bool KymDVDAuthor::startAuthorProcess(const QString &program)
+{
     const QString xml = authorXmlFilePath();
     const QStringList arguments{QStringLiteral("-o"), targetFolder(), QStringLiteral("-x"), xml};
     const QString videoFormat = m_tvStandard == NTSC ? QStringLiteral("NTSC") : QStringLiteral("PAL");
     qCInfo(lcDvdAuthor).noquote() << "dvdauthor command line: VIDEO_FORMAT=" + videoFormat
                                   << DvdTools::commandLineText(program, arguments);
 
-    calcTotalDVDSize();
     if (!QDir().mkpath(targetFolder()))
         qCWarning(lcDvdAuthor).noquote() << "Could not create the DVD folder" << targetFolder();
     removeStaleDvdFiles();
     m_authorProgress->reset();
-    m_lastAuthorPercent = 50;
+    m_lastAuthorPercent = m_piped ? 0 : 50;
     *m_stderrLines = DvdTools::LineBuffer();
     m_authorLastLines->clear();
 
@@ -288,26 +527,9 @@ bool KymDVDAuthor::dvdauthor()
     // The VOBs are named relative to the author XML's folder.
     p->setWorkingDirectory(QFileInfo(xml).absolutePath());
     p->start(program, arguments, QIODevice::ReadWrite);
-    DvdTools::waitUntilStarted(p, m_abortRequested);
+    const bool started = DvdTools::waitUntilStarted(p, m_abortRequested);
     p->closeWriteChannel();
-
-    bool ok = false;
-    for (;;) {
-        if (m_abortRequested) {
-            p->terminate();
-            if (!p->waitForFinished(kReapMs))
-                qCWarning(lcDvdAuthor) << "dvdauthor did not end after it was killed";
-            break;
-        }
-        if (p->waitForFinished(kPollMs) || p->state() == QProcess::NotRunning) {
-            ok = processStatus() == AuthorSucceeded;
-            break;
-        }
-        if (processStatus() != AuthorStarted)
-            break;
-    }
-    finishAuthorProcess();
-    return ok;
+    return started;
 }
 
 void KymDVDAuthor::finishAuthorProcess()
@@ -351,8 +573,8 @@ void KymDVDAuthor::handleAuthorLines(const QList<QByteArray> &lines)
             qCWarning(lcDvdAuthor).noquote() << "dvdauthor:" << QString::fromUtf8(line);
         if (!m_authorProgress->feedLine(line) || m_totalDVDSize <= 0)
             continue;
-        const int percent =
-            DvdTools::VobuProgress::authorPercent(m_authorProgress->written(), m_totalDVDSize);
+        const int percent = DvdTools::VobuProgress::authorPercent(m_authorProgress->written(), m_totalDVDSize,
+                                                                  m_piped ? 0 : 50);
         if (percent > m_lastAuthorPercent) {
             m_lastAuthorPercent = percent;
             Q_EMIT progressChanged(percent);
@@ -370,6 +592,8 @@ void KymDVDAuthor::on_authorpFinished(int exitCode)
     KyProcess *p = m_authorProcess.get();
     handleAuthorLines(m_stderrLines->feed(p->readAllStandardError()));
     handleAuthorLines(m_stderrLines->flush());
+    if (m_piped)
+        return; // judged with mplex's end, once both have ended
     if (p->property("killed").toBool()) {
         processStatusChanged(AuthorAborted, 0);
     } else if (p->exitStatus() == QProcess::CrashExit || exitCode != 0) {
@@ -397,6 +621,8 @@ void KymDVDAuthor::on_authorpError()
     if (error == QProcess::Crashed || error == QProcess::Timedout)
         return;
     qCWarning(lcDvdAuthor).noquote() << "dvdauthor:" << p->errorString();
+    if (m_piped)
+        return; // judged with mplex's end, once both have ended
     if (error == QProcess::FailedToStart || p->state() == QProcess::NotRunning) {
         setError(DvdTools::failedEndText(QStringLiteral("dvdauthor"), *p, m_authorLastLines->lines()));
         processStatusChanged(AuthorFailed, 0);

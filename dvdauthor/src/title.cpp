@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QVariant>
 
+#include <csignal>
+
 namespace {
 // Longest wait between two looks at the abort flag.
 constexpr int kPollMs = 1000;
@@ -64,14 +66,14 @@ QStringList Title::audioLanguageCodes() const
     return codes;
 }
 
-bool Title::runMplex(int index)
+bool Title::prepareMplex(QString *program, QStringList *arguments)
 {
-    m_index = index;
     m_mplexErrorLine = false;
+    m_brokenPipe = false;
     m_mplexLastLines.clear();
     m_errorText.clear();
     m_mplexErr = DvdTools::LineBuffer();
-    const QString vob = vobFilePath();
+    m_state = Idle;
 
     if (m_tempFolder.isEmpty() || !QDir().mkpath(m_tempFolder)) {
         qCWarning(lcDvdAuthor).noquote()
@@ -81,15 +83,15 @@ bool Title::runMplex(int index)
         m_state = MultiplexFailed;
         return false;
     }
-    const QString program = DvdTools::locateTool(QStringLiteral("mplex"));
-    if (program.isEmpty()) {
+    *program = DvdTools::locateTool(QStringLiteral("mplex"));
+    if (program->isEmpty()) {
         m_errorText = QStringLiteral("mplex: program not found");
         m_state = MultiplexFailed;
         return false;
     }
-    QStringList arguments{QStringLiteral("-v"), QStringLiteral("1"),  QStringLiteral("-f"),
-                          QStringLiteral("8"),  QStringLiteral("-o"), vob,
-                          m_videoPath};
+    *arguments =
+        QStringList{QStringLiteral("-v"), QStringLiteral("1"), QStringLiteral("-f"), QStringLiteral("8"),
+                    QStringLiteral("-o"), vobFilePath(),       m_videoPath};
     if (m_audio.isEmpty()) {
         // A DVD title needs a sound track: a title without audio gets the
         // silence from the application folder.
@@ -101,26 +103,65 @@ bool Title::runMplex(int index)
             m_state = MultiplexFailed;
             return false;
         }
-        arguments.append(silence);
+        arguments->append(silence);
     } else {
         for (const auto &audio : m_audio)
-            arguments.append(audio.first);
+            arguments->append(audio.first);
     }
-    qCInfo(lcDvdAuthor).noquote() << "mplex command line:" << DvdTools::commandLineText(program, arguments);
+    qCInfo(lcDvdAuthor).noquote() << "mplex command line:" << DvdTools::commandLineText(*program, *arguments);
+    return true;
+}
 
-    // A VOB left by an earlier run must not pass for this run's output.
-    QFile::remove(vob);
-
+bool Title::launchMplex(const QString &program, const QStringList &arguments)
+{
     m_mplex = std::make_unique<KyProcess>();
     KyProcess *p = m_mplex.get();
     connect(p, &QProcess::readyReadStandardOutput, this, &Title::on_mplexStdoutReady, Qt::DirectConnection);
     connect(p, &QProcess::readyReadStandardError, this, &Title::on_mplexStderrReady, Qt::DirectConnection);
     connect(p, &QProcess::started, this, &Title::on_mplexStarted, Qt::DirectConnection);
     connect(p, &QProcess::errorOccurred, this, &Title::on_mplexError, Qt::DirectConnection);
+    connect(p, &QProcess::finished, this, &Title::onMplexProcessFinished, Qt::DirectConnection);
     p->start(program, arguments, QIODevice::ReadWrite);
     DvdTools::waitUntilStarted(p, m_abortRequested);
     p->closeWriteChannel();
+    return m_state == Multiplexing;
+}
 
+bool Title::startMplex(int index)
+{
+    m_index = index;
+    QString program;
+    QStringList arguments;
+    if (!prepareMplex(&program, &arguments) || !launchMplex(program, arguments)) {
+        if (m_state == Multiplexing || m_state == Idle) {
+            // Still starting when an abort came.
+            if (m_mplex && m_mplex->state() != QProcess::NotRunning)
+                stopMplex();
+            m_state = MultiplexKilled;
+        }
+        return false;
+    }
+    return true;
+}
+
+bool Title::isMplexRunning() const
+{
+    return m_mplex && m_mplex->state() != QProcess::NotRunning;
+}
+
+bool Title::runMplex(int index)
+{
+    m_index = index;
+    const QString vob = vobFilePath();
+    QString program;
+    QStringList arguments;
+    if (!prepareMplex(&program, &arguments))
+        return false;
+    // A VOB left by an earlier run must not pass for this run's output.
+    QFile::remove(vob);
+    launchMplex(program, arguments);
+
+    KyProcess *p = m_mplex.get();
     for (;;) {
         if (m_abortRequested) {
             stopMplex();
@@ -149,6 +190,8 @@ bool Title::runMplex(int index)
 
 void Title::stopMplex()
 {
+    if (!m_mplex || m_mplex->state() == QProcess::NotRunning)
+        return;
     m_mplex->terminate();
     if (!m_mplex->waitForFinished(kReapMs))
         qCWarning(lcDvdAuthor) << "mplex did not end after it was killed";
@@ -199,12 +242,24 @@ void Title::handleMplexLines(const QList<QByteArray> &lines)
             if (!m_mplexErrorLine)
                 m_errorText = QStringLiteral("mplex: ") + QString::fromLocal8Bit(line).trimmed();
             m_mplexErrorLine = true;
-            m_state = MultiplexFailed;
+            if (m_state == Multiplexing) {
+                m_state = MultiplexFailed;
+                Q_EMIT ended();
+            }
             break;
         case DvdTools::MplexLine::Other:
             break;
         }
     }
+}
+
+void Title::onMplexProcessFinished()
+{
+    // An error line or an abort may have decided the state already.
+    if (m_state != Multiplexing)
+        return;
+    on_mplexFinished();
+    Q_EMIT ended();
 }
 
 void Title::on_mplexFinished()
@@ -218,6 +273,7 @@ void Title::on_mplexFinished()
     if (p->property("killed").toBool()) {
         m_state = MultiplexKilled;
     } else if (crashed) {
+        m_brokenPipe = exitCode == SIGPIPE;
         m_errorText = DvdTools::failedEndText(QStringLiteral("mplex"), *p, m_mplexLastLines.lines());
         qCWarning(lcDvdAuthor).noquote() << m_errorText;
         m_state = MultiplexFailed;
@@ -235,12 +291,16 @@ void Title::on_mplexFinished()
 void Title::on_mplexError()
 {
     const QProcess::ProcessError error = m_mplex->error();
-    if (error == QProcess::Timedout || m_mplex->property("killed").toBool())
+    // A crash is told when the process finishes.
+    if (error == QProcess::Timedout || error == QProcess::Crashed || m_mplex->property("killed").toBool())
         return;
     qCWarning(lcDvdAuthor).noquote() << "mplex:" << m_mplex->errorString();
     if (m_errorText.isEmpty())
         m_errorText = DvdTools::failedEndText(QStringLiteral("mplex"), *m_mplex, m_mplexLastLines.lines());
+    const bool wasRunning = m_state == Multiplexing;
     m_state = MultiplexFailed;
+    if (wasRunning)
+        Q_EMIT ended();
 }
 
 void Title::on_spumuxError()

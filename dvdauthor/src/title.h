@@ -38,10 +38,22 @@ public:
     void addAudioFile(const QString &path, const QString &language);
     // Stores the folder with "/" separators and no trailing "/".
     void setTempPath(const QString &path);
+    // The title's position, which names its VOB (runMplex and startMplex
+    // set it too).
+    void setIndex(int index) { m_index = index; }
 
     // Multiplexes the title into its VOB; true only when the state ends as
     // Multiplexed. Blocks, checking the abort flag at least once a second.
     bool runMplex(int index);
+    // Starts mplex writing into the title's VOB path as it stands (a named
+    // pipe that a reader consumes while mplex writes) and returns once mplex
+    // runs: true, state Multiplexing. False, state MultiplexFailed with
+    // errorText(), when it cannot start (missing tool, silence or folder).
+    // ended() tells when the state leaves Multiplexing.
+    bool startMplex(int index);
+    // Kills a running mplex and reaps it.
+    void stopMplex();
+    bool isMplexRunning() const;
     // Prepares the subpicture step; titles carry no subpictures, so nothing
     // runs.
     bool prepareSpumux();
@@ -60,9 +72,17 @@ public:
     int state() const { return m_state.load(); }
     // Why multiplexing failed (empty when it did not, or was stopped).
     QString errorText() const { return m_errorText; }
+    // mplex was ended by a broken pipe: the reader of its output went away
+    // first, so the cause lies with that reader.
+    bool endedByBrokenPipe() const { return m_brokenPipe; }
 
     // Stores the folder path the way setTempPath() does.
     static QString normalizedFolder(const QString &path);
+
+Q_SIGNALS:
+    // mplex finished, failed to start or reported an error (state() is no
+    // longer Multiplexing).
+    void ended();
 
 private Q_SLOTS:
     void on_mplexStarted();
@@ -75,7 +95,9 @@ private Q_SLOTS:
 
 private:
     void handleMplexLines(const QList<QByteArray> &lines);
-    void stopMplex();
+    bool prepareMplex(QString *program, QStringList *arguments);
+    bool launchMplex(const QString &program, const QStringList &arguments);
+    void onMplexProcessFinished();
 
     QString m_videoPath;
     QVector<QPair<QString, QString>> m_audio; // path, language name
@@ -88,5 +110,6 @@ private:
     DvdTools::LineBuffer m_mplexErr;
     DvdTools::LastLines m_mplexLastLines;
     bool m_mplexErrorLine = false;
+    bool m_brokenPipe = false;
     QString m_errorText;
 };

@@ -157,11 +157,11 @@ bool VobuProgress::feedLine(const QByteArray &line)
     return true;
 }
 
-int VobuProgress::authorPercent(qint64 written, qint64 total)
+int VobuProgress::authorPercent(qint64 written, qint64 total, int from)
 {
     if (total <= 0 || written <= 0)
-        return 50;
-    return qMin(99, 50 + int(written * 100 / total) * 50 / 100);
+        return from;
+    return qMin(99, from + int(written * 100 / total) * (100 - from) / 100);
 }
 
 void VobuProgress::reset()

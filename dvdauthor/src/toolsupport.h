@@ -84,9 +84,10 @@ public:
 
     // The size in bytes of one "STAT: VOBU" line, -1 for any other line.
     static qint64 vobuBytes(const QByteArray &line);
-    // The whole run's percentage for written of total bytes: 50..99 (the
-    // last step belongs to the successful end).
-    static int authorPercent(qint64 written, qint64 total);
+    // The whole run's percentage for written of total bytes, from `from`
+    // (50 when multiplexing came first, 0 when it runs alongside) up to 99
+    // (the last step belongs to the successful end).
+    static int authorPercent(qint64 written, qint64 total, int from = 50);
 
 private:
     qint64 m_completed = 0; // title sets finished before the current one

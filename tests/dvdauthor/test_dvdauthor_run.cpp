@@ -12,6 +12,12 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <algorithm>
+#include <csignal>
+#include <fcntl.h>
+#include <thread>
+#include <unistd.h>
+
 using namespace DvdTestMedia;
 
 namespace {
@@ -46,13 +52,45 @@ void runToEnd(KymDVDAuthor &author)
     QCoreApplication::processEvents();
 }
 
-QList<int> successfulMux(int titles)
+// The statuses of a run whose titles all went through: dvdauthor starts
+// right after the first title's mplex, and the titles follow one another
+// while it reads them.
+QList<int> successfulRun(int titles)
 {
-    QList<int> s;
-    for (int i = 0; i < titles; ++i)
-        s << KymDVDAuthor::MplexRunning << KymDVDAuthor::MplexOk << KymDVDAuthor::SpumuxRunning
-          << KymDVDAuthor::SpumuxOk;
-    return s;
+    QList<int> s{KymDVDAuthor::MplexRunning, KymDVDAuthor::AuthorStarted};
+    for (int i = 0; i < titles; ++i) {
+        if (i > 0)
+            s << KymDVDAuthor::MplexRunning;
+        s << KymDVDAuthor::MplexOk << KymDVDAuthor::SpumuxRunning << KymDVDAuthor::SpumuxOk;
+    }
+    return s << KymDVDAuthor::AuthorSucceeded;
+}
+
+// Writes data into a named pipe once a reader has opened it (within ten
+// seconds), as the encoder does; false when no reader came or a write
+// failed.
+bool feedPipe(const QString &path, const QByteArray &data)
+{
+    const QByteArray name = QFile::encodeName(path);
+    int fd = -1;
+    for (int i = 0; i < 1000 && fd < 0; ++i) {
+        fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (fd < 0)
+        return false;
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n =
+            ::write(fd, data.constData() + done, size_t(qMin<qsizetype>(65536, data.size() - done)));
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    ::close(fd);
+    return done == data.size();
 }
 
 bool rising(const QList<int> &values)
@@ -83,6 +121,9 @@ private Q_SLOTS:
     void authoringFailureIsNoSuccess();
     void missingDvdauthor();
     void failingToolsTellWhy();
+    void streamedVideoInput();
+    void toolFailingMidStreamTellsItsCause_data();
+    void toolFailingMidStreamTellsItsCause();
     void abortDuringMplex();
     void abortDuringDvdauthor();
     void abortBetweenTitles();
@@ -98,6 +139,7 @@ private:
     QString m_ntsc;
     QString m_audio;
     QString m_appDir; // holds silence.ac3
+    QString m_dense;  // 4 s at a constant 9 Mbit/s: dvdauthor reports progress
 };
 
 void TestDvdauthorRun::initTestCase()
@@ -111,6 +153,12 @@ void TestDvdauthorRun::initTestCase()
     QVERIFY(makeVideo(m_ntsc, false, 2));
     QVERIFY(makeAudio(m_audio, 2));
     QVERIFY(makeAudio(m_appDir + QStringLiteral("/silence.ac3"), 1));
+    m_dense = m_dir + QStringLiteral("/dense.m2v");
+    QVERIFY(TestSupport::ffmpeg(
+        QStringLiteral("-f lavfi -i testsrc=size=720x576:rate=25 -t 4 -c:v mpeg2video -b:v 9M -maxrate 9M "
+                       "-minrate 9M -bufsize 1835008 -g 3 -aspect 4:3 -f mpeg2video")
+            .split(QLatin1Char(' '))
+        << m_dense));
 }
 
 bool TestDvdauthorRun::runThreaded(KymDVDAuthor &author, int timeoutMs)
@@ -186,13 +234,13 @@ void TestDvdauthorRun::onePalTitleInAwkwardFolder()
     QVERIFY(runThreaded(author));
     QCoreApplication::processEvents();
 
-    QCOMPARE(record.statuses, successfulMux(1)
-                                  << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorSucceeded);
+    QCOMPARE(record.statuses, successfulRun(1));
     QCOMPARE(record.titleIndexes, QList<int>(6, 0));
     QCOMPARE(author.processStatus(), KymDVDAuthor::AuthorSucceeded);
     QVERIFY(rising(record.progress));
-    QCOMPARE(record.progress.value(0), 50);
     QCOMPARE(record.progress.last(), 100);
+    // The multiplexed title went through a pipe: nothing of it is stored.
+    QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/title_0.vob")));
 
     const QStringList expected{
         QStringLiteral("dvdauthor jumppad=1"),
@@ -246,8 +294,7 @@ void TestDvdauthorRun::oneNtscTitle()
     author.setTargetFolder(target);
     runToEnd(author);
 
-    QCOMPARE(record.statuses, successfulMux(1)
-                                  << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorSucceeded);
+    QCOMPARE(record.statuses, successfulRun(1));
     const QStringList outline = xmlOutline(temp + QStringLiteral("/author.xml"));
     QCOMPARE(outline.value(6), QStringLiteral("      video format=ntsc aspect=4:3"));
     QCOMPARE(outline.value(15), QStringLiteral("      video format=ntsc resolution=720x480"));
@@ -280,12 +327,9 @@ void TestDvdauthorRun::twoTitlesSecondWithoutAudio()
     QVERIFY(runThreaded(author));
     QCoreApplication::processEvents();
 
-    QCOMPARE(record.statuses, successfulMux(2)
-                                  << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorSucceeded);
-    QCOMPARE(record.titleIndexes, (QList<int>{0, 0, 0, 0, 1, 1, 1, 1, 0, 0}));
+    QCOMPARE(record.statuses, successfulRun(2));
+    QCOMPARE(record.titleIndexes, (QList<int>{0, 0, 0, 0, 0, 1, 1, 1, 1, 0}));
     QVERIFY(rising(record.progress));
-    QVERIFY(record.progress.first() > 0 && record.progress.first() < 50);
-    QVERIFY(record.progress.contains(50));
     QCOMPARE(record.progress.last(), 100);
 
     const QStringList expected{
@@ -473,7 +517,10 @@ void TestDvdauthorRun::authoringFailureIsNoSuccess()
     author.setTempPath(temp);
     author.setTargetFolder(blocked);
     runToEnd(author);
-    QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorFailed);
+    // mplex, waiting for its reader, is stopped with dvdauthor's failure.
+    QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::AuthorStarted,
+                                          KymDVDAuthor::AuthorFailed}));
+    QVERIFY(author.errorString().startsWith(QStringLiteral("dvdauthor ended with exit code")));
     QVERIFY(!record.progress.contains(100));
     QVERIFY(childProcesses().isEmpty());
 }
@@ -495,9 +542,10 @@ void TestDvdauthorRun::missingDvdauthor()
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^dvdauthor: program not found")));
     QVERIFY(runThreaded(author, 10000));
     QCoreApplication::processEvents();
-    QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorFailed);
+    QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::AuthorFailed}));
     QCOMPARE(author.errorString(), QStringLiteral("dvdauthor: program not found"));
     QVERIFY(!record.progress.contains(100));
+    QVERIFY(childProcesses().isEmpty());
 }
 
 void TestDvdauthorRun::failingToolsTellWhy()
@@ -545,10 +593,131 @@ void TestDvdauthorRun::failingToolsTellWhy()
         KymDVDAuthor author;
         Record record;
         run(TestSupport::freshDir(QStringLiteral("run-failing-mplex")), record, author);
-        QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::MplexFailed}));
+        QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::AuthorStarted,
+                                              KymDVDAuthor::MplexFailed}));
         QCOMPARE(author.errorString(),
                  QStringLiteral("mplex ended with exit code 3; its last output:\ntwo\nthree\nfour"));
+        QVERIFY(childProcesses().isEmpty());
     }
+}
+
+void TestDvdauthorRun::streamedVideoInput()
+{
+    // The video arrives through a named pipe while mplex and dvdauthor run,
+    // as the encoder hands it over; progress follows the expected size.
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-streamed"));
+    const QString pipe = temp + QStringLiteral("/video.m2v");
+    QString error;
+    QVERIFY2(KymDVDAuthor::createPipe(pipe, &error), qPrintable(error));
+    QFile source(m_dense);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    const QByteArray video = source.readAll();
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author, Qt::DirectConnection);
+    QVERIFY(author.addVideo(pipe, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setTempPath(temp);
+    author.setTVStandard(KymDVDAuthor::PAL);
+    author.setExpectedSize(video.size() + QFileInfo(m_audio).size());
+    author.start();
+    bool written = false;
+    std::thread writer([&] { written = feedPipe(pipe, video); });
+    QVERIFY(author.wait(60000));
+    writer.join();
+    QVERIFY(written);
+    QCOMPARE(record.statuses, successfulRun(1));
+    QVERIFY(rising(record.progress));
+    QVERIFY(std::any_of(record.progress.cbegin(), record.progress.cend(),
+                        [](int p) { return p > 0 && p < 100; }));
+    QCOMPARE(record.progress.last(), 100);
+
+    const QString dvd = temp + QStringLiteral("/dvd");
+    const DvdCheck::Disc disc = DvdCheck::read(dvd);
+    QVERIFY2(disc.ok, qPrintable(disc.error));
+    QCOMPARE(disc.titles.size(), 1);
+    QVERIFY2(qAbs(disc.titles.at(0).seconds - 4.0) <= 1.0,
+             qPrintable(QString::number(disc.titles.at(0).seconds)));
+    const DvdCheck::DecodeResult decoded = DvdCheck::decodeAll(DvdCheck::titleVobs(dvd, 1).value(0));
+    QVERIFY2(decoded.ok, qPrintable(decoded.error));
+    QCOMPARE(decoded.errors, 0);
+    // (The stream has no sequence end code: mplex drops its last picture.)
+    QVERIFY2(qAbs(decoded.videoFrames - 100) <= 1, qPrintable(QString::number(decoded.videoFrames)));
+    QVERIFY(decoded.audioFrames > 0);
+    // Only the pipe the caller made is left.
+    QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/title_0.vob")));
+    QVERIFY(childProcesses().isEmpty());
+}
+
+void TestDvdauthorRun::toolFailingMidStreamTellsItsCause_data()
+{
+    QTest::addColumn<QString>("tool");
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("cause");
+    // mplex multiplexes the first part of the video, closes its output and
+    // then fails: dvdauthor has read a well-formed but short title, which
+    // must not become a DVD.
+    QTest::newRow("mplex fails after part of the video")
+        << QStringLiteral("mplex")
+        << QByteArray("part=\"$(dirname \"$6\")/part.m2v\"\n"
+                      "head -c 600000 \"$7\" > \"$part\"\n"
+                      "REAL -v 1 -f 8 -o \"$6\" \"$part\" \"$8\" || exit 9\n"
+                      "sleep 0.3\n"
+                      "echo '**ERROR: [mplex] Input stream damaged' >&2\nexit 1\n")
+        << int(KymDVDAuthor::MplexFailed) << QStringLiteral("mplex: **ERROR: [mplex] Input stream damaged");
+    // dvdauthor stops reading halfway: mplex loses its reader (a broken
+    // pipe), yet the cause is dvdauthor's.
+    QTest::newRow("dvdauthor fails after part of the title")
+        << QStringLiteral("dvdauthor")
+        << QByteArray("head -c 300000 title_0.vob > /dev/null\n"
+                      "echo 'ERR: Cannot write the DVD folder' >&2\nexit 2\n")
+        << int(KymDVDAuthor::AuthorFailed)
+        << QStringLiteral(
+               "dvdauthor ended with exit code 2; its last output:\nERR: Cannot write the DVD folder");
+}
+
+void TestDvdauthorRun::toolFailingMidStreamTellsItsCause()
+{
+    QFETCH(QString, tool);
+    QFETCH(QByteArray, script);
+    QFETCH(int, status);
+    QFETCH(QString, cause);
+    const QString tools = TestSupport::freshDir(QStringLiteral("run-midstream-tools"));
+    for (const char *name : {"mplex", "dvdauthor"}) {
+        const QString real = QStandardPaths::findExecutable(QLatin1String(name));
+        if (tool != QLatin1String(name)) {
+            QVERIFY(QFile::link(real, tools + QLatin1Char('/') + QLatin1String(name)));
+            continue;
+        }
+        QFile f(tools + QLatin1Char('/') + tool);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("#!/bin/sh\n" + QByteArray(script).replace("REAL", QFile::encodeName(real)));
+        f.close();
+        QVERIFY(f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
+    }
+    ScopedEnv appDir("SORVEL_APPDIR", tools);
+    ScopedEnv path("PATH", tools + QStringLiteral(":/usr/bin:/bin"));
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-midstream"));
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author, Qt::DirectConnection);
+    QVERIFY(author.addVideo(m_dense, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    author.setTempPath(temp);
+    author.setTVStandard(KymDVDAuthor::PAL);
+    QElapsedTimer timer;
+    timer.start();
+    author.start();
+    QVERIFY(author.wait(30000));
+    QVERIFY(timer.elapsed() < 15000);
+    QCOMPARE(record.statuses.value(0), int(KymDVDAuthor::MplexRunning));
+    QCOMPARE(record.statuses.value(1), int(KymDVDAuthor::AuthorStarted));
+    QCOMPARE(record.statuses.last(), status);
+    QVERIFY(!record.statuses.contains(KymDVDAuthor::AuthorSucceeded));
+    QCOMPARE(author.errorString(), cause);
+    QVERIFY(!record.progress.contains(100));
+    QVERIFY(childProcesses().isEmpty());
 }
 
 void TestDvdauthorRun::abortDuringMplex()
@@ -572,9 +741,10 @@ void TestDvdauthorRun::abortDuringMplex()
     QVERIFY(finished.wait(5000) || author.isFinished());
     QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
     QCoreApplication::processEvents();
-    QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::MplexAborted}));
+    QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::AuthorStarted,
+                                          KymDVDAuthor::MplexAborted, KymDVDAuthor::AuthorAborted}));
     QVERIFY(childProcesses().isEmpty());
-    QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/author.xml")));
+    QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/title_0.vob")));
 }
 
 void TestDvdauthorRun::abortDuringDvdauthor()
@@ -598,8 +768,10 @@ void TestDvdauthorRun::abortDuringDvdauthor()
     QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
     author.setTempPath(temp);
     runToEnd(author);
-    QCOMPARE(childrenAtStart.size(), 1);
-    QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorAborted);
+    // mplex and dvdauthor run side by side; both go.
+    QCOMPARE(childrenAtStart.size(), 2);
+    QCOMPARE(record.statuses, (QList<int>{KymDVDAuthor::MplexRunning, KymDVDAuthor::AuthorStarted,
+                                          KymDVDAuthor::MplexAborted, KymDVDAuthor::AuthorAborted}));
     QCOMPARE(author.processStatus(), KymDVDAuthor::AuthorAborted);
     QVERIFY(!record.progress.contains(100));
     QVERIFY(childProcesses().isEmpty());
@@ -626,7 +798,9 @@ void TestDvdauthorRun::abortBetweenTitles()
     runToEnd(author);
     // The second title is skipped; authoring ends as aborted, never as a
     // success.
-    QCOMPARE(record.statuses, successfulMux(1) << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorAborted);
+    QList<int> expected = successfulRun(1);
+    expected.last() = KymDVDAuthor::AuthorAborted;
+    QCOMPARE(record.statuses, expected);
     QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/title_1.vob")));
     QVERIFY(childProcesses().isEmpty());
 }

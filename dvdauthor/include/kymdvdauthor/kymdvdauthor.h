@@ -22,14 +22,30 @@ class LineBuffer;
 class VobuProgress;
 } // namespace DvdTools
 
-// Turns finished MPEG-2 video and AC-3 audio elementary streams into a
-// DVD-Video folder. The caller adds titles and settings on the GUI thread
-// and calls start(); the worker thread multiplexes every title with mplex
-// into "title_<i>.vob" in the temporary folder, writes "author.xml" there and
-// runs dvdauthor into the target folder, reporting statusChanged() after
-// every step and progressChanged() from 0 to 50 (multiplexing) and 50 to 100
-// (authoring). abort() stops the running child within a second; destroying a
-// running author aborts it and joins the thread.
+// Turns MPEG-2 video and AC-3 audio elementary streams into a DVD-Video
+// folder. The caller adds titles and settings on the GUI thread and calls
+// start(); the worker thread writes "author.xml" in the temporary folder and
+// runs dvdauthor into the target folder while mplex multiplexes the titles,
+// one after the other, into named pipes "title_<i>.vob" that dvdauthor
+// reads: both tools run at the same time and no multiplexed copy of the
+// video is stored. A video input may itself be a named pipe that the caller
+// writes while the tools run (see setExpectedSize()).
+//
+// Statuses: MplexRunning (title 0), AuthorStarted, then per title MplexOk,
+// SpumuxRunning, SpumuxOk (and MplexRunning for the next title), and at the
+// end AuthorSucceeded, or the failure with its real cause: MplexFailed when
+// mplex failed (also when dvdauthor then stopped for want of input),
+// AuthorFailed when dvdauthor failed (also when mplex then lost its reader),
+// MplexAborted / AuthorAborted after abort(). When either tool fails, the
+// other is killed. progressChanged() rises from 0 to 99 with dvdauthor's
+// output and reaches 100 with AuthorSucceeded.
+//
+// Where the temporary folder cannot hold named pipes, the titles are
+// multiplexed into "title_<i>.vob" files first and dvdauthor runs after
+// them (progress 0 to 50 multiplexing, 50 to 100 authoring).
+//
+// abort() stops the running children within a second; destroying a running
+// author aborts it and joins the thread.
 class KYMDVDAUTHOR_EXPORT KymDVDAuthor : public QThread
 {
     Q_OBJECT
@@ -64,6 +80,14 @@ public:
     void setTempPath(const QString &path);
     // Where dvdauthor writes the DVD folder; empty means "<temp>/dvd".
     void setTargetFolder(const QString &path) { m_targetFolder = path; }
+    // The expected size in bytes of the multiplexed titles, for progress
+    // while an input is a named pipe still being written (its size is not
+    // known). 0, the default, uses the sizes of the input files.
+    void setExpectedSize(qint64 bytes) { m_expectedSize = bytes; }
+
+    // Makes a named pipe at path, replacing a file that stands there. False
+    // (with the reason in *error) where the file system has none.
+    static bool createPipe(const QString &path, QString *error = nullptr);
 
     // Appends a new title with this video stream. False when index is below
     // titleCount() or the file does not exist; the title always takes the
@@ -107,6 +131,13 @@ private Q_SLOTS:
     void on_authorpError();
 
 private:
+    void runSequential();
+    bool createTitlePipes();
+    void removeTitlePipes();
+    void runPiped();
+    bool startTitle(size_t index);
+    bool startAuthorProcess(const QString &program);
+    void finishPiped(size_t current, bool titleFailed);
     bool createAuthorXml();
     void createMenusXmlStream(QXmlStreamWriter &writer);
     bool dvdauthor();
@@ -137,6 +168,8 @@ private:
     std::atomic<int> m_status{0};
     std::atomic<bool> m_abortRequested{false};
     qint64 m_titlesSourceSize = 0;
+    qint64 m_expectedSize = 0;
+    bool m_piped = false;
     std::unique_ptr<DvdTools::VobuProgress> m_authorProgress;
     std::unique_ptr<DvdTools::LineBuffer> m_stderrLines;
     int m_lastAuthorPercent = 0;

@@ -7,7 +7,8 @@
 // into memory beforehand, so both runs encode the same pictures.
 //
 // usage: bench_writer [RUNS]   (alternating runs of each, default 3; medians)
-// Last line: writer_fps=<n> encoder_only_fps=<n> ratio=<n>
+// Each run also prints its processor time (all threads) and the cores it
+// kept busy on average. Last line: writer_fps=<n> encoder_only_fps=<n> ratio=<n>
 
 #include "benchstats.h"
 #include "engine/avwritermanager.h"
@@ -31,9 +32,20 @@ extern "C" {
 #include <QTimer>
 
 #include <cstdio>
+#include <sys/resource.h>
 #include <vector>
 
 namespace {
+
+// Processor time of the whole process so far (every thread, user and
+// system), seconds.
+double processSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
 
 // Decodes up to `count` frames of an MPEG-2 file as YUV 4:2:0 frames.
 std::vector<AVFrame *> decodeFrames(const QString &path, int count)
@@ -136,7 +148,7 @@ int main(int argc, char **argv)
     // One run of the real writer, timed from start() to compileEnd, as the
     // encoder alone is timed from its first frame (set-up, the GL context
     // and the opened files, is not counted in either).
-    auto runWriter = [&](double *seconds) {
+    auto runWriter = [&](double *seconds, double *cpu) {
         QFile::remove(videoPath);
         QFile::remove(audioPath);
         story.setFormat(format); // back to the start of the timeline
@@ -166,6 +178,7 @@ int main(int argc, char **argv)
             error = m;
             loop.quit();
         });
+        const double cpuBefore = processSeconds();
         QElapsedTimer timer;
         timer.start();
         if (!writer.start()) {
@@ -177,6 +190,7 @@ int main(int argc, char **argv)
         writer.clearWriters();
         story.wait();
         *seconds = timer.nsecsElapsed() / 1e9;
+        *cpu = processSeconds() - cpuBefore;
         if (!ok)
             std::fprintf(stderr, "writer failed: %s\n", qPrintable(error));
         return ok;
@@ -184,7 +198,7 @@ int main(int argc, char **argv)
 
     // The encoder alone: the same frames count, size, bit rate and settings.
     const VideoStreamParams params = VideoStreamParams::dvd(TvStandard::Pal, videoRate);
-    auto runEncoder = [&](std::vector<AVFrame *> &frames, double *seconds) {
+    auto runEncoder = [&](std::vector<AVFrame *> &frames, double *seconds, double *cpu) {
         const AVCodec *codec = avcodec_find_encoder(AV_CODEC_ID_MPEG2VIDEO);
         av::CodecContext ctx(avcodec_alloc_context3(codec));
         av::Packet pkt(av_packet_alloc());
@@ -196,6 +210,7 @@ int main(int argc, char **argv)
         QFile out(dir + QStringLiteral("/encoder_only.m2v"));
         if (!out.open(QIODevice::WriteOnly))
             return false;
+        const double cpuBefore = processSeconds();
         QElapsedTimer timer;
         timer.start();
         auto drain = [&] {
@@ -214,6 +229,7 @@ int main(int argc, char **argv)
         avcodec_send_frame(ctx.get(), nullptr);
         drain();
         *seconds = timer.nsecsElapsed() / 1e9;
+        *cpu = processSeconds() - cpuBefore;
         return true;
     };
 
@@ -221,12 +237,12 @@ int main(int argc, char **argv)
     std::vector<double> writerTimes, encoderTimes;
     std::vector<AVFrame *> frames;
     for (int i = 0; i < runs; ++i) {
-        double seconds = 0;
-        if (!runWriter(&seconds))
+        double seconds = 0, cpu = 0;
+        if (!runWriter(&seconds, &cpu))
             return 1;
         writerTimes.push_back(seconds);
-        std::printf("writer run %d: %d frames in %.2f s, %d photo decodes\n", i + 1, total, seconds,
-                    story.photoDecodeCount());
+        std::printf("writer run %d: %d frames in %.2f s, processor %.2f s (%.2f cores), %d photo decodes\n",
+                    i + 1, total, seconds, cpu, cpu / seconds, story.photoDecodeCount());
         std::fflush(stdout);
         if (frames.empty()) {
             // The multiplexer's verdict on the DVD buffer model (information only).
@@ -245,12 +261,13 @@ int main(int argc, char **argv)
                 return 1;
             }
         }
-        if (!runEncoder(frames, &seconds)) {
+        if (!runEncoder(frames, &seconds, &cpu)) {
             std::fprintf(stderr, "the encoder alone failed\n");
             return 1;
         }
         encoderTimes.push_back(seconds);
-        std::printf("encoder only run %d: %d frames in %.2f s\n", i + 1, total, seconds);
+        std::printf("encoder only run %d: %d frames in %.2f s, processor %.2f s (%.2f cores)\n", i + 1, total,
+                    seconds, cpu, cpu / seconds);
         std::fflush(stdout);
     }
     for (AVFrame *f : frames)

@@ -32,7 +32,6 @@ extern "C" {
 #include <QTimer>
 
 #include <cstdio>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -43,8 +42,7 @@ double processSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return processorSeconds(usage);
 }
 
 // Decodes up to `count` frames of an MPEG-2 file as YUV 4:2:0 frames.

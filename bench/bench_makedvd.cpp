@@ -115,8 +115,7 @@ Run runProgram(const QStringList &command, const QString &log, const QStringList
         return run;
     run.seconds = clock.nsecsElapsed() / 1e9;
     run.peakKb = usage.ru_maxrss;
-    run.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-                     usage.ru_stime.tv_usec / 1e6;
+    run.cpuSeconds = processorSeconds(usage);
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return run;
 }

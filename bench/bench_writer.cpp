@@ -7,11 +7,13 @@
 // into memory beforehand, so both runs encode the same pictures.
 //
 // usage: bench_writer [RUNS]   (alternating runs of each, default 3; medians)
-// Last line: writer_fps=<n> encoder_only_fps=<n> ratio=<n>
+// Each run also prints its processor time (all threads) and the cores it
+// kept busy on average. Last line: writer_fps=<n> encoder_only_fps=<n> ratio=<n>
 
 #include "benchstats.h"
 #include "engine/avwritermanager.h"
 #include "engine/storyboardrender.h"
+#include "engine/yuvconvert.h"
 #include "testmedia.h"
 
 extern "C" {
@@ -33,6 +35,15 @@ extern "C" {
 #include <vector>
 
 namespace {
+
+// Processor time of the whole process so far (every thread, user and
+// system), seconds.
+double processSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return processorSeconds(usage);
+}
 
 // Decodes up to `count` frames of an MPEG-2 file as YUV 4:2:0 frames.
 std::vector<AVFrame *> decodeFrames(const QString &path, int count)
@@ -135,7 +146,7 @@ int main(int argc, char **argv)
     // One run of the real writer, timed from start() to compileEnd, as the
     // encoder alone is timed from its first frame (set-up, the GL context
     // and the opened files, is not counted in either).
-    auto runWriter = [&](double *seconds) {
+    auto runWriter = [&](double *seconds, double *cpu) {
         QFile::remove(videoPath);
         QFile::remove(audioPath);
         story.setFormat(format); // back to the start of the timeline
@@ -165,6 +176,7 @@ int main(int argc, char **argv)
             error = m;
             loop.quit();
         });
+        const double cpuBefore = processSeconds();
         QElapsedTimer timer;
         timer.start();
         if (!writer.start()) {
@@ -176,6 +188,7 @@ int main(int argc, char **argv)
         writer.clearWriters();
         story.wait();
         *seconds = timer.nsecsElapsed() / 1e9;
+        *cpu = processSeconds() - cpuBefore;
         if (!ok)
             std::fprintf(stderr, "writer failed: %s\n", qPrintable(error));
         return ok;
@@ -183,7 +196,7 @@ int main(int argc, char **argv)
 
     // The encoder alone: the same frames count, size, bit rate and settings.
     const VideoStreamParams params = VideoStreamParams::dvd(TvStandard::Pal, videoRate);
-    auto runEncoder = [&](std::vector<AVFrame *> &frames, double *seconds) {
+    auto runEncoder = [&](std::vector<AVFrame *> &frames, double *seconds, double *cpu) {
         const AVCodec *codec = avcodec_find_encoder(AV_CODEC_ID_MPEG2VIDEO);
         av::CodecContext ctx(avcodec_alloc_context3(codec));
         av::Packet pkt(av_packet_alloc());
@@ -195,6 +208,7 @@ int main(int argc, char **argv)
         QFile out(dir + QStringLiteral("/encoder_only.m2v"));
         if (!out.open(QIODevice::WriteOnly))
             return false;
+        const double cpuBefore = processSeconds();
         QElapsedTimer timer;
         timer.start();
         auto drain = [&] {
@@ -213,6 +227,7 @@ int main(int argc, char **argv)
         avcodec_send_frame(ctx.get(), nullptr);
         drain();
         *seconds = timer.nsecsElapsed() / 1e9;
+        *cpu = processSeconds() - cpuBefore;
         return true;
     };
 
@@ -220,12 +235,12 @@ int main(int argc, char **argv)
     std::vector<double> writerTimes, encoderTimes;
     std::vector<AVFrame *> frames;
     for (int i = 0; i < runs; ++i) {
-        double seconds = 0;
-        if (!runWriter(&seconds))
+        double seconds = 0, cpu = 0;
+        if (!runWriter(&seconds, &cpu))
             return 1;
         writerTimes.push_back(seconds);
-        std::printf("writer run %d: %d frames in %.2f s, %d photo decodes\n", i + 1, total, seconds,
-                    story.photoDecodeCount());
+        std::printf("writer run %d: %d frames in %.2f s, processor %.2f s (%.2f cores), %d photo decodes\n",
+                    i + 1, total, seconds, cpu, cpu / seconds, story.photoDecodeCount());
         std::fflush(stdout);
         if (frames.empty()) {
             // The multiplexer's verdict on the DVD buffer model (information only).
@@ -244,16 +259,43 @@ int main(int argc, char **argv)
                 return 1;
             }
         }
-        if (!runEncoder(frames, &seconds)) {
+        if (!runEncoder(frames, &seconds, &cpu)) {
             std::fprintf(stderr, "the encoder alone failed\n");
             return 1;
         }
         encoderTimes.push_back(seconds);
-        std::printf("encoder only run %d: %d frames in %.2f s\n", i + 1, total, seconds);
+        std::printf("encoder only run %d: %d frames in %.2f s, processor %.2f s (%.2f cores)\n", i + 1, total,
+                    seconds, cpu, cpu / seconds);
         std::fflush(stdout);
     }
     for (AVFrame *f : frames)
         av_frame_free(&f);
+
+    // The writer's colour conversion alone (720 x 540 BGRA to PAL YUV 4:2:0)
+    // on a photo-like frame, milliseconds per frame.
+    {
+        const QImage picture = TestMedia::scenicImage(720, 540, 3).convertToFormat(QImage::Format_ARGB32);
+        const int lumaStride = 768;
+        std::vector<uint8_t> yuv(size_t(lumaStride) * 576 * 3 / 2);
+        uint8_t *planes[3] = {yuv.data(), yuv.data() + lumaStride * 576,
+                              yuv.data() + lumaStride * 576 + lumaStride / 2 * 288};
+        const int strides[3] = {lumaStride, lumaStride / 2, lumaStride / 2};
+        BgraToYuv420 converter;
+        converter.setup(720, 540, 576);
+        auto timeConversion = [&](int count) {
+            QElapsedTimer timer;
+            timer.start();
+            for (int i = 0; i < count; ++i)
+                converter.convert(picture.constBits(), int(picture.bytesPerLine()), planes, strides);
+            return timer.nsecsElapsed() / 1e6 / count;
+        };
+        const bool vector = converter.vectorised();
+        const double used = timeConversion(500);
+        converter.setVectorised(false);
+        const double portable = timeConversion(100);
+        std::printf("conversion: %.3f ms per frame (%s), portable loop %.3f ms\n", used,
+                    vector ? "AVX2" : "portable", portable);
+    }
 
     const double writerFps = total / median(writerTimes);
     const double encoderFps = total / median(encoderTimes);

@@ -2,6 +2,8 @@
 
 // Small helpers shared by the benchmark programs.
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <vector>
 
@@ -14,4 +16,11 @@ inline double median(std::vector<double> v)
     std::sort(v.begin(), v.end());
     const size_t n = v.size();
     return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+// User and system processor seconds of a resource usage record.
+inline double processorSeconds(const rusage &usage)
+{
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }

@@ -91,100 +91,114 @@ void BgraToYuv420::convertPortable(const RowPair &r, int from) const
 #ifdef SORVEL_HAVE_AVX2_PATH
 namespace {
 
-// Eight BGRA pixels of one output row, blended from rows a and b, as two
-// vectors of 16-bit channels: `lo` holds pixels 0, 1 | 4, 5 and `hi`
-// pixels 2, 3 | 6, 7 (the unpack works within each 128-bit lane).
-__attribute__((target("avx2"))) inline void blend8(const uint8_t *a, const uint8_t *b, int w, __m256i *lo,
-                                                   __m256i *hi)
+// Sixteen pixels of one output row as four vectors of 16-bit channels,
+// split without shuffling: br[h] holds B, R and ga[h] G, A of pixels
+// 8h .. 8h + 7, one pixel per 32 bits (pixels 8h .. 8h + 3 in the low lane).
+// Blended from rows a and b with b's weight w of 256:
+// (a (256 - w) + b w + 128) >> 8 is a + (((b - a) w + 128) >> 8), which is
+// what the rounding high multiply gives for (b - a) times w << 7.
+struct Row16 {
+    __m256i br[2], ga[2];
+};
+
+__attribute__((target("avx2"))) inline Row16 blendRow(const uint8_t *a, const uint8_t *b, __m256i weight)
 {
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i pa = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(a));
-    __m256i l = _mm256_unpacklo_epi8(pa, zero);
-    __m256i h = _mm256_unpackhi_epi8(pa, zero);
-    if (w != 0) {
-        const __m256i pb = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b));
-        const __m256i wa = _mm256_set1_epi16(int16_t(256 - w));
-        const __m256i wb = _mm256_set1_epi16(int16_t(w));
-        const __m256i round = _mm256_set1_epi16(128);
-        // a * (256 - w) + b * w + 128 stays below 65536: unsigned 16 bits.
-        l = _mm256_srli_epi16(
-            _mm256_add_epi16(_mm256_add_epi16(_mm256_mullo_epi16(l, wa),
-                                              _mm256_mullo_epi16(_mm256_unpacklo_epi8(pb, zero), wb)),
-                             round),
-            8);
-        h = _mm256_srli_epi16(
-            _mm256_add_epi16(_mm256_add_epi16(_mm256_mullo_epi16(h, wa),
-                                              _mm256_mullo_epi16(_mm256_unpackhi_epi8(pb, zero), wb)),
-                             round),
-            8);
+    const __m256i lowBytes = _mm256_set1_epi16(0x00FF);
+    Row16 out;
+#pragma GCC unroll 2
+    for (int h = 0; h < 2; ++h) {
+        const __m256i pa = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(a + 32 * h));
+        const __m256i pb = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + 32 * h));
+        const __m256i br = _mm256_and_si256(pa, lowBytes);
+        const __m256i ga = _mm256_srli_epi16(pa, 8);
+        out.br[h] = _mm256_add_epi16(
+            br, _mm256_mulhrs_epi16(_mm256_sub_epi16(_mm256_and_si256(pb, lowBytes), br), weight));
+        out.ga[h] =
+            _mm256_add_epi16(ga, _mm256_mulhrs_epi16(_mm256_sub_epi16(_mm256_srli_epi16(pb, 8), ga), weight));
     }
-    *lo = l;
-    *hi = h;
+    return out;
 }
 
-// Per pixel sum of the channels times the coefficients (B, G, R, A order),
-// 32 bits, pixels 0..3 | 4..7.
-__attribute__((target("avx2"))) inline __m256i weigh8(__m256i lo, __m256i hi, __m256i coefficients)
+// The luma of a row's sixteen pixels, (66 R + 129 G + 25 B + 128) >> 8, as
+// 16-bit values in the order 0..3, 8..11 | 4..7, 12..15.
+__attribute__((target("avx2"))) inline __m256i luma16(const Row16 &row)
 {
-    return _mm256_hadd_epi32(_mm256_madd_epi16(lo, coefficients), _mm256_madd_epi16(hi, coefficients));
-}
-
-// Sixteen luma values (32 bits, pixels 0..7 and 8..15 in order) to bytes.
-__attribute__((target("avx2"))) inline void storeLuma(__m256i first, __m256i second, uint8_t *out)
-{
+    const __m256i cBR = _mm256_set1_epi32(25 | (66 << 16));
+    const __m256i cGA = _mm256_set1_epi32(129);
     const __m256i round = _mm256_set1_epi32(128);
-    const __m256i offset = _mm256_set1_epi32(16);
-    first = _mm256_add_epi32(_mm256_srai_epi32(_mm256_add_epi32(first, round), 8), offset);
-    second = _mm256_add_epi32(_mm256_srai_epi32(_mm256_add_epi32(second, round), 8), offset);
-    // packs: 0..3, 8..11 | 4..7, 12..15; the permute puts the quads in order.
-    const __m256i words = _mm256_permute4x64_epi64(_mm256_packs_epi32(first, second), 0xD8);
-    const __m128i bytes = _mm_packus_epi16(_mm256_castsi256_si128(words), _mm256_extracti128_si256(words, 1));
-    _mm_storeu_si128(reinterpret_cast<__m128i *>(out), bytes);
+    __m256i y[2];
+#pragma GCC unroll 2
+    for (int h = 0; h < 2; ++h) {
+        const __m256i sum =
+            _mm256_add_epi32(_mm256_madd_epi16(row.br[h], cBR), _mm256_madd_epi16(row.ga[h], cGA));
+        y[h] = _mm256_srli_epi32(_mm256_add_epi32(sum, round), 8);
+    }
+    return _mm256_packs_epi32(y[0], y[1]);
 }
 
-// Eight chroma values from the per-pixel sums of sixteen pixels.
-__attribute__((target("avx2"))) inline __m256i chroma8(__m256i first, __m256i second)
+// One chroma plane's weighted channel sums of the 2 x 2 blocks: 32 bits,
+// the block's sum in the low half of each 64 bits (blocks 0, 1 | 2, 3 of
+// the eight pixels).
+__attribute__((target("avx2"))) inline __m256i blockSums(__m256i br, __m256i ga, __m256i cBR, __m256i cGA)
 {
-    // hadd: pairs 0, 1, 4, 5 | 2, 3, 6, 7; the permute puts them in order.
-    const __m256i pairs = _mm256_permutevar8x32_epi32(_mm256_hadd_epi32(first, second),
-                                                      _mm256_setr_epi32(0, 1, 4, 5, 2, 3, 6, 7));
-    return _mm256_add_epi32(_mm256_srai_epi32(_mm256_add_epi32(pairs, _mm256_set1_epi32(512)), 10),
-                            _mm256_set1_epi32(128));
+    const __m256i px = _mm256_add_epi32(_mm256_madd_epi16(br, cBR), _mm256_madd_epi16(ga, cGA));
+    return _mm256_add_epi32(px, _mm256_srli_epi64(px, 32));
 }
 
 } // namespace
 
 __attribute__((target("avx2"))) int BgraToYuv420::convertAvx2(const RowPair &r) const
 {
-    const __m256i cy = _mm256_setr_epi16(25, 129, 66, 0, 25, 129, 66, 0, 25, 129, 66, 0, 25, 129, 66, 0);
-    const __m256i cu =
-        _mm256_setr_epi16(112, -74, -38, 0, 112, -74, -38, 0, 112, -74, -38, 0, 112, -74, -38, 0);
-    const __m256i cv =
-        _mm256_setr_epi16(-18, -94, 112, 0, -18, -94, 112, 0, -18, -94, 112, 0, -18, -94, 112, 0);
+    // Luma bytes come out as 0..3, 8..11 | 4..7, 12..15 of the top row, then
+    // of the bottom row; the qword permute and this shuffle put them in order.
+    const __m256i lumaOrder = _mm256_setr_epi8(0, 1, 2, 3, 8, 9, 10, 11, 4, 5, 6, 7, 12, 13, 14, 15, 0, 1, 2,
+                                               3, 8, 9, 10, 11, 4, 5, 6, 7, 12, 13, 14, 15);
+    const __m256i lumaOffset = _mm256_set1_epi8(16);
+    const __m256i cuBR = _mm256_set1_epi32(int(uint16_t(112)) | (int(uint16_t(-38)) << 16));
+    const __m256i cuGA = _mm256_set1_epi32(int(uint16_t(-74)));
+    const __m256i cvBR = _mm256_set1_epi32(int(uint16_t(-18)) | (112 << 16));
+    const __m256i cvGA = _mm256_set1_epi32(int(uint16_t(-94)));
+    // ((sum + 512) >> 10) + 128 in one shift.
+    const __m256i chromaRound = _mm256_set1_epi32(512 + (128 << 10));
+    // After the packs: U0 V0 U1 V1 U4 V4 U5 V5 | U2 V2 U3 V3 U6 V6 U7 V7.
+    const __m256i chromaOrder = _mm256_setr_epi8(0, 2, 4, 6, 1, 3, 5, 7, 8, 10, 12, 14, 9, 11, 13, 15, 0, 2,
+                                                 4, 6, 1, 3, 5, 7, 8, 10, 12, 14, 9, 11, 13, 15);
+    // A weight of 0 blends to row a exactly (b is read but adds nothing).
+    const __m256i w0 = _mm256_set1_epi16(int16_t(r.w0 << 7));
+    const __m256i w1 = _mm256_set1_epi16(int16_t(r.w1 << 7));
+    const uint8_t *const a0 = r.a0, *const b0 = r.b0, *const a1 = r.a1, *const b1 = r.b1;
+    uint8_t *const y0 = r.y0, *const y1 = r.y1, *const uOut = r.u, *const vOut = r.v;
     const int end = m_width & ~15;
     for (int x = 0; x < end; x += 16) {
-        __m256i yTop[2], yBottom[2], u[2], v[2];
-        for (int half = 0; half < 2; ++half) {
-            const int i = 4 * (x + 8 * half);
-            __m256i tl, th, bl, bh;
-            blend8(r.a0 + i, r.b0 + i, r.w0, &tl, &th);
-            blend8(r.a1 + i, r.b1 + i, r.w1, &bl, &bh);
-            yTop[half] = weigh8(tl, th, cy);
-            yBottom[half] = weigh8(bl, bh, cy);
-            // Channels of the two rows summed (at most 510): 16 bits.
-            const __m256i sl = _mm256_add_epi16(tl, bl), sh = _mm256_add_epi16(th, bh);
-            u[half] = weigh8(sl, sh, cu);
-            v[half] = weigh8(sl, sh, cv);
+        const int i = 4 * x;
+        const Row16 top = blendRow(a0 + i, b0 + i, w0);
+        const Row16 bottom = blendRow(a1 + i, b1 + i, w1);
+
+        const __m256i luma = _mm256_shuffle_epi8(
+            _mm256_permute4x64_epi64(_mm256_packus_epi16(luma16(top), luma16(bottom)), 0xD8), lumaOrder);
+        const __m256i lumaBytes = _mm256_add_epi8(luma, lumaOffset);
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(y0 + x), _mm256_castsi256_si128(lumaBytes));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(y1 + x), _mm256_extracti128_si256(lumaBytes, 1));
+
+        // Channels of the two rows summed (at most 510): still 16 bits.
+        __m256i uv[2];
+#pragma GCC unroll 2
+        for (int h = 0; h < 2; ++h) {
+            const __m256i br = _mm256_add_epi16(top.br[h], bottom.br[h]);
+            const __m256i ga = _mm256_add_epi16(top.ga[h], bottom.ga[h]);
+            const __m256i u = blockSums(br, ga, cuBR, cuGA);
+            const __m256i v = blockSums(br, ga, cvBR, cvGA);
+            // U and V of each block side by side: U0 V0 U1 V1 | U2 V2 U3 V3.
+            const __m256i both = _mm256_blend_epi32(u, _mm256_slli_epi64(v, 32), 0xAA);
+            uv[h] = _mm256_srai_epi32(_mm256_add_epi32(both, chromaRound), 10);
         }
-        storeLuma(yTop[0], yTop[1], r.y0 + x);
-        storeLuma(yBottom[0], yBottom[1], r.y1 + x);
-        // U and V packed together: U 0..3, V 0..3 | U 4..7, V 4..7, then
-        // put in order U 0..7, V 0..7.
-        const __m256i uv =
-            _mm256_permute4x64_epi64(_mm256_packs_epi32(chroma8(u[0], u[1]), chroma8(v[0], v[1])), 0xD8);
-        const __m128i bytes = _mm_packus_epi16(_mm256_castsi256_si128(uv), _mm256_extracti128_si256(uv, 1));
-        _mm_storel_epi64(reinterpret_cast<__m128i *>(r.u + x / 2), bytes);
-        _mm_storel_epi64(reinterpret_cast<__m128i *>(r.v + x / 2), _mm_srli_si128(bytes, 8));
+        const __m256i words = _mm256_packs_epi32(uv[0], uv[1]);
+        const __m256i bytes = _mm256_shuffle_epi8(_mm256_packus_epi16(words, words), chromaOrder);
+        // Low lane: U0 U1 U4 U5 V0 V1 V4 V5, high lane: U2 U3 U6 U7 V2 V3 V6 V7.
+        const __m128i ordered =
+            _mm_unpacklo_epi16(_mm256_castsi256_si128(bytes), _mm256_extracti128_si256(bytes, 1));
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(uOut + x / 2), ordered);
+        _mm_storel_epi64(reinterpret_cast<__m128i *>(vOut + x / 2), _mm_srli_si128(ordered, 8));
     }
     return end;
 }

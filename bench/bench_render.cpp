@@ -1,0 +1,112 @@
+// Benchmark of the drawing alone: the writer's off-screen renderer draws
+// each kind of frame of a two-photo PAL album (a still, a pan-and-zoom, a
+// dissolve, a pattern wipe), with the shader program and with the
+// fixed-function pipeline, and reads each frame back as the writer does.
+// Photos are decoded before the timing starts.
+//
+// usage: bench_render [FRAMES]   (frames per kind, default 300)
+// Prints one line per kind and pipeline: milliseconds per frame (render and
+// read-back), the median of three rounds.
+
+#include "benchstats.h"
+#include "engine/avwritermanager.h"
+#include "engine/storyboardrender.h"
+#include "testmedia.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <vector>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QString dir = QDir::tempPath() + QStringLiteral("/sorvel-bench-render");
+    QDir().mkpath(dir);
+    const QString appDir = qEnvironmentVariableIsSet("SORVEL_APPDIR")
+                               ? qEnvironmentVariable("SORVEL_APPDIR")
+                               : QCoreApplication::applicationDirPath();
+    const QStringList args = app.arguments();
+    const int count = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 300;
+
+    QStringList photos;
+    for (int i = 0; i < 2; ++i) {
+        const QString path = dir + QStringLiteral("/photo%1.jpg").arg(i);
+        if (!QFile::exists(path) && !TestMedia::scenicImage(1600, 1200, i + 1).save(path, "JPEG", 90)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            return 1;
+        }
+        photos.append(path);
+    }
+
+    const OutputFormat format = OutputFormat::forStandard(TvStandard::Pal);
+    struct Kind {
+        const char *name;
+        bool motion;
+        bool dissolve;
+        int first; // PAL, 5 s + 1.5 s: the transition runs from frame 125 to 161
+        int last;
+    };
+    const Kind kinds[] = {{"still", false, true, 0, 124},
+                          {"panzoom", true, true, 0, 124},
+                          {"dissolve", true, true, 125, 161},
+                          {"wipe", true, false, 125, 161}};
+
+    for (const bool fixedFunction : {false, true}) {
+        if (fixedFunction)
+            qputenv("SORVEL_FIXED_FUNCTION", "1");
+        AVWriterManager writer;
+        if (!writer.init(format)) {
+            std::fprintf(stderr, "writer: %s\n", qPrintable(writer.errorString()));
+            return 1;
+        }
+        qunsetenv("SORVEL_FIXED_FUNCTION");
+        std::vector<uint8_t> readBack(size_t(format.width) * size_t(format.height) * 4);
+        for (const Kind &kind : kinds) {
+            Album album(appDir);
+            if (album.patternFiles.isEmpty()) {
+                std::fprintf(stderr, "no transition patterns in %s/pattern\n", qPrintable(appDir));
+                return 1;
+            }
+            album.setPhotoDurationExactMs(5000);
+            album.setTransitionDurationExactMs(1500);
+            album.useTransition = true;
+            album.useDynamicEffect = kind.motion;
+            album.dissolveOnly = kind.dissolve;
+            resetMotionKeyCounter();
+            for (const QString &path : photos) {
+                ImageInfo info;
+                info.path = path;
+                info.width = 1600;
+                info.height = 1200;
+                prepareImportedPhoto(info, false);
+                album.photos.append(info);
+            }
+            StoryBoardRender story;
+            story.setAlbum(&album);
+            story.setFormat(format);
+            story.renderFrame(kind.first, false, &writer); // decodes the photos
+            story.renderFrame(kind.last, false, &writer);
+            std::vector<double> rounds;
+            for (int round = 0; round < 3; ++round) {
+                QElapsedTimer timer;
+                timer.start();
+                for (int i = 0; i < count; ++i) {
+                    const int frame = kind.first + i % (kind.last - kind.first + 1);
+                    story.renderFrame(frame, false, &writer);
+                    writer.readPixels(GL_BGRA, GL_UNSIGNED_BYTE, readBack.data());
+                }
+                rounds.push_back(timer.nsecsElapsed() / 1e6 / count);
+            }
+            std::printf("%s %s: %.3f ms per frame\n", fixedFunction ? "fixed-function" : "shader", kind.name,
+                        median(rounds));
+            std::fflush(stdout);
+        }
+    }
+    return 0;
+}

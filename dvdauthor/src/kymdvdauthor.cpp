@@ -23,6 +23,9 @@
 namespace {
 constexpr int kPollMs = 1000;
 constexpr int kReapMs = 5000;
+// How long dvdauthor may take to end by itself after mplex lost it as its
+// reader.
+constexpr int kReaderGraceMs = 2000;
 // Titles up to this count chain through the title set menus (jumppad).
 constexpr int kMaxJumpTitles = 30;
 } // namespace
@@ -201,6 +204,10 @@ void KymDVDAuthor::runPiped()
     size_t current = 0; // the title mplex works on
     size_t muxed = 0;   // titles whose multiplexing ended well
     bool titleFailed = false;
+    // mplex that lost its reader goes first; dvdauthor, ending by itself a
+    // moment later, holds the cause: it gets this long to do so.
+    QTimer readerGrace;
+    readerGrace.setSingleShot(true);
     const auto check = [&] {
         if (!loop.isRunning())
             return;
@@ -209,6 +216,13 @@ void KymDVDAuthor::runPiped()
         Title *title = m_titles[current].get();
         if (title->state() == Title::MultiplexFailed || title->state() == Title::MultiplexKilled) {
             titleFailed = true;
+            const bool authorRunning = m_authorProcess->state() != QProcess::NotRunning;
+            if (title->endedByBrokenPipe() && authorRunning && !readerGrace.isActive()) {
+                readerGrace.start(kReaderGraceMs);
+                return;
+            }
+            if (authorRunning && readerGrace.isActive())
+                return; // the timer or dvdauthor's end comes back here
             return loop.quit();
         }
         if (title->state() == Title::Multiplexed && muxed == current) {
@@ -242,6 +256,10 @@ void KymDVDAuthor::runPiped()
     connect(m_authorProcess.get(), &QProcess::finished, &loop, queueCheck);
     QTimer abortPoll;
     connect(&abortPoll, &QTimer::timeout, &loop, check);
+    connect(&readerGrace, &QTimer::timeout, &loop, [&] {
+        titleFailed = true;
+        loop.quit();
+    });
     abortPoll.start(50);
     queueCheck();
     loop.exec();

@@ -666,11 +666,11 @@ void TestDvdauthorRun::toolFailingMidStreamTellsItsCause_data()
                       "sleep 0.3\n"
                       "echo '**ERROR: [mplex] Input stream damaged' >&2\nexit 1\n")
         << int(KymDVDAuthor::MplexFailed) << QStringLiteral("mplex: **ERROR: [mplex] Input stream damaged");
-    // dvdauthor stops reading halfway: mplex loses its reader (a broken
-    // pipe), yet the cause is dvdauthor's.
+    // dvdauthor stops reading halfway and says why a moment later: mplex
+    // loses its reader (a broken pipe) first, yet the cause is dvdauthor's.
     QTest::newRow("dvdauthor fails after part of the title")
         << QStringLiteral("dvdauthor")
-        << QByteArray("head -c 300000 title_0.vob > /dev/null\n"
+        << QByteArray("head -c 300000 title_0.vob > /dev/null\nsleep 0.5\n"
                       "echo 'ERR: Cannot write the DVD folder' >&2\nexit 2\n")
         << int(KymDVDAuthor::AuthorFailed)
         << QStringLiteral(

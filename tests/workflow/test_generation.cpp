@@ -146,7 +146,7 @@ void TestGeneration::toolFailingWhileEncodingEndsTheRun_data()
         << QStringLiteral("Failed to create DVD!\nmplex: **ERROR: [mplex] Input stream damaged");
     QTest::newRow("dvdauthor fails after part of the title")
         << QStringLiteral("dvdauthor")
-        << QByteArray("head -c 1000000 title_0.vob > /dev/null\n"
+        << QByteArray("head -c 1000000 title_0.vob > /dev/null\nsleep 0.5\n"
                       "echo 'ERR: Cannot write the DVD folder' >&2\nexit 2\n")
         << QStringLiteral("Failed to create DVD!\ndvdauthor ended with exit code 2; its last output:\n"
                           "ERR: Cannot write the DVD folder");

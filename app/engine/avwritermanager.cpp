@@ -6,6 +6,7 @@
 #include <QLoggingCategory>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 Q_LOGGING_CATEGORY(lcManager, "sorvel.writer")
@@ -20,6 +21,8 @@ namespace {
 // transition without stopping the encoder.
 constexpr int kFramesQueued = 24;
 constexpr int kAudioBuffers = 2;
+// Longest wait of one tick for room in the queue.
+constexpr std::chrono::milliseconds kQueueWait{100};
 } // namespace
 
 AVWriterManager::AVWriterManager(QObject *parent) : QObject(parent)
@@ -308,7 +311,12 @@ bool AVWriterManager::queueNextFrame()
     t.start();
     {
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_bufferFree.wait(lock, [this] { return m_framesQueued < kFramesQueued || m_workerFailed; });
+        // A full queue may stay full (the encoder's output can block, a
+        // named pipe whose reader stalls): the event loop must run, so that
+        // the run can still be stopped. The next tick tries again.
+        if (!m_bufferFree.wait_for(lock, kQueueWait,
+                                   [this] { return m_framesQueued < kFramesQueued || m_workerFailed; }))
+            return false;
         if (m_workerFailed)
             return false; // the failure arrives as a queued call
     }

@@ -311,9 +311,11 @@ void KymDVDAuthor::finishPiped(size_t current, bool titleFailed)
     const bool authorOk = author->error() != QProcess::FailedToStart &&
                           author->exitStatus() == QProcess::NormalExit && author->exitCode() == 0;
     const bool authorFailed = !authorKilled && !authorOk;
+    // (mplex may have ended by itself just before it was to be killed: its
+    // own end counts.)
     const bool mplexFailed = title->state() == Title::MultiplexFailed;
     const bool authorCause = authorFailed && (!mplexFailed || title->endedByBrokenPipe());
-    if (titleFailed && !authorCause) {
+    if ((titleFailed || mplexFailed) && !authorCause) {
         setError(title->errorText().isEmpty() ? QStringLiteral("mplex was stopped") : title->errorText());
         qCWarning(lcDvdAuthor).noquote() << errorString();
         processStatusChanged(MplexFailed, int(current));

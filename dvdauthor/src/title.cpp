@@ -270,7 +270,9 @@ void Title::on_mplexFinished()
     const int exitCode = p->exitCode();
     const bool crashed = p->exitStatus() == QProcess::CrashExit;
     const bool ignoreError = p->property("ignore error").toBool();
-    if (p->property("killed").toBool()) {
+    // A kill that came after mplex had ended by itself does not hide how
+    // it ended.
+    if (p->property("killed").toBool() && crashed && exitCode == SIGKILL) {
         m_state = MultiplexKilled;
     } else if (crashed) {
         m_brokenPipe = exitCode == SIGPIPE;

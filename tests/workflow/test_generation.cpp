@@ -28,6 +28,7 @@ private Q_SLOTS:
     void abortWhileEncoding();
     void toolFailingWhileEncodingEndsTheRun_data();
     void toolFailingWhileEncodingEndsTheRun();
+    void abortWhileMplexStalls();
     void failedStartLeavesEarlierRunAlone();
     void abortWhileRetryingAFailedBurn();
     void sizeEstimate();
@@ -190,6 +191,52 @@ void TestGeneration::toolFailingWhileEncodingEndsTheRun()
     QCOMPARE(finished.first().at(0).toBool(), false);
     const QString text = finished.first().at(1).toString();
     QVERIFY2(text.startsWith(message), qPrintable(text));
+    QCOMPARE(TestSupport::childProcesses(), QStringList());
+    QVERIFY(!QFileInfo::exists(request.destination.path));
+    QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+void TestGeneration::abortWhileMplexStalls()
+{
+    // mplex stops reading but keeps the video pipe open (a tool stuck on a
+    // hung disk): the encoder cannot hand over more frames, yet the run
+    // stays responsive and an abort ends it at once.
+    const QString bin = TestSupport::freshDir(QStringLiteral("generation-stall-bin"));
+    QFile f(bin + QStringLiteral("/mplex"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\nexec 3< \"$7\"\nhead -c 2000000 <&3 > /dev/null\nexec sleep 60\n");
+    f.close();
+    QVERIFY(f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ':' + oldPath);
+
+    Album album = makeAlbum(2);
+    album.setPhotoDurationExactMs(20000);
+    GenerationRequest request;
+    request.destination.type = KymDestination::Iso;
+    request.destination.path = m_dir + QStringLiteral("/stall.iso");
+    request.tempBase = m_dir + QStringLiteral("/temp-stall");
+    GenerationController controller;
+    QSignalSpy finished(&controller, &GenerationController::finished);
+    QSignalSpy progress(&controller, &GenerationController::progressChanged);
+    QVERIFY(controller.start(&album, request));
+    // The frames start, then stop coming once the pipe is full.
+    QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(0).toInt() > 5, 30000);
+    int last = -1;
+    for (int i = 0; i < 20 && progress.last().at(0).toInt() != last; ++i) {
+        last = progress.last().at(0).toInt();
+        QTest::qWait(500);
+    }
+    QCOMPARE(progress.last().at(0).toInt(), last);
+    QVERIFY(last < 90);
+    QElapsedTimer timer;
+    timer.start();
+    controller.abort();
+    const bool ended = finished.count() == 1 || finished.wait(10000);
+    qputenv("PATH", oldPath);
+    QVERIFY(ended);
+    QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Aborted"));
     QCOMPARE(TestSupport::childProcesses(), QStringList());
     QVERIFY(!QFileInfo::exists(request.destination.path));
     QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());

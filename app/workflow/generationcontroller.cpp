@@ -548,7 +548,7 @@ void GenerationController::onAuthorStatus(int status, int title)
     case KymDVDAuthor::AuthorSucceeded:
         if (m_streaming)
             qCInfo(lcGeneration) << "authoring ended" << m_passClock.elapsed() << "ms after the video";
-        if (m_videoComplete) {
+        if (m_videoComplete || !m_streaming) {
             deferStep(&GenerationController::startDelivery);
         } else if (m_writerError.isEmpty() && m_phase == Encoding && m_pass == VideoPass) {
             // The video pass has handed over every frame and closed the

@@ -122,6 +122,7 @@ private Q_SLOTS:
     void missingDvdauthor();
     void failingToolsTellWhy();
     void streamedVideoInput();
+    void filesWhereNoPipes();
     void toolFailingMidStreamTellsItsCause_data();
     void toolFailingMidStreamTellsItsCause();
     void abortDuringMplex();
@@ -646,6 +647,46 @@ void TestDvdauthorRun::streamedVideoInput()
     QVERIFY(decoded.audioFrames > 0);
     // Only the pipe the caller made is left.
     QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/title_0.vob")));
+    QVERIFY(childProcesses().isEmpty());
+}
+
+void TestDvdauthorRun::filesWhereNoPipes()
+{
+    // Without named pipes every title is multiplexed into its file first,
+    // then dvdauthor reads the files: the statuses and progress of that
+    // order, and the same disc.
+    ScopedEnv noPipes("SORVEL_NO_PIPES", QStringLiteral("1"));
+    ScopedEnv appDir("SORVEL_APPDIR", m_appDir);
+    const QString temp = TestSupport::freshDir(QStringLiteral("run-files"));
+    KymDVDAuthor author;
+    Record record;
+    record.attach(&author, Qt::DirectConnection);
+    QVERIFY(author.addVideo(m_dense, 0));
+    QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
+    QVERIFY(author.addVideo(m_pal, 1));
+    author.setTempPath(temp);
+    author.setTVStandard(KymDVDAuthor::PAL);
+    runToEnd(author);
+    QList<int> expected;
+    for (int i = 0; i < 2; ++i)
+        expected << KymDVDAuthor::MplexRunning << KymDVDAuthor::MplexOk << KymDVDAuthor::SpumuxRunning
+                 << KymDVDAuthor::SpumuxOk;
+    expected << KymDVDAuthor::AuthorStarted << KymDVDAuthor::AuthorSucceeded;
+    QCOMPARE(record.statuses, expected);
+    QVERIFY(rising(record.progress));
+    QVERIFY(record.progress.first() > 0 && record.progress.first() < 50);
+    QVERIFY(std::any_of(record.progress.cbegin(), record.progress.cend(),
+                        [](int p) { return p > 50 && p < 100; }));
+    QCOMPARE(record.progress.last(), 100);
+    QVERIFY(QFileInfo(temp + QStringLiteral("/title_0.vob")).isFile());
+    QVERIFY(QFileInfo(temp + QStringLiteral("/title_1.vob")).isFile());
+    const DvdCheck::Disc disc = DvdCheck::read(temp + QStringLiteral("/dvd"));
+    QVERIFY2(disc.ok, qPrintable(disc.error));
+    QCOMPARE(disc.titles.size(), 2);
+    const DvdCheck::DecodeResult decoded =
+        DvdCheck::decodeAll(DvdCheck::titleVobs(temp + QStringLiteral("/dvd"), 1).value(0));
+    QVERIFY2(decoded.ok, qPrintable(decoded.error));
+    QCOMPARE(decoded.errors, 0);
     QVERIFY(childProcesses().isEmpty());
 }
 

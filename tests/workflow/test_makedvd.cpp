@@ -25,8 +25,9 @@ struct Run {
     QByteArray err;
 };
 
-QString g_cacheHome;  // where the runs keep their diagnostic log
-QString g_toolFolder; // put first in the runs' PATH when set
+QString g_cacheHome;    // where the runs keep their diagnostic log
+QString g_toolFolder;   // put first in the runs' PATH when set
+bool g_noPipes = false; // the runs act as on a file system without named pipes
 
 QProcessEnvironment environment()
 {
@@ -34,6 +35,8 @@ QProcessEnvironment environment()
     env.remove(QStringLiteral("DISPLAY")); // the command needs no display server
     env.remove(QStringLiteral("SORVEL_VERBOSE"));
     env.insert(QStringLiteral("XDG_CACHE_HOME"), g_cacheHome);
+    if (g_noPipes)
+        env.insert(QStringLiteral("SORVEL_NO_PIPES"), QStringLiteral("1"));
     if (!g_toolFolder.isEmpty())
         env.insert(QStringLiteral("PATH"),
                    g_toolFolder + QLatin1Char(':') + env.value(QStringLiteral("PATH")));
@@ -172,6 +175,7 @@ private Q_SLOTS:
     void ntscFolderWithoutMusicMono();
     void pseudoDriveSixChannels();
     void keepTemp();
+    void withoutNamedPipes();
     void existingTargetNeedsYes();
     void refusedDestinationsSayWhy();
     void failedWriteEndsWithItsReason();
@@ -426,6 +430,27 @@ void TestMakeDvd::keepTemp()
     QVERIFY(kept.exists(QStringLiteral("author.xml")));
     checkDvd(kept.absoluteFilePath(QStringLiteral("dvd")), true, 2, 1.0,
              kept.absoluteFilePath(QStringLiteral("dvd")));
+}
+
+void TestMakeDvd::withoutNamedPipes()
+{
+    // Where the working folder has no named pipes the video is encoded into
+    // a file, multiplexed into a title file, then authored: the same DVD.
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-nopipes"));
+    const QString temp = work + QStringLiteral("/temp");
+    const QString iso = work + QStringLiteral("/files.iso");
+    g_noPipes = true;
+    const Run r =
+        makeDvd({"--to-iso", iso, "--standard", "PAL", "--photo-duration", "1000", "--no-transition",
+                 "--keep-temp", "--temp-dir", temp, m_photos[0], m_photos[1], m_music});
+    g_noPipes = false;
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QStringList runs = entries(temp);
+    QCOMPARE(runs.size(), 1);
+    const QDir kept(temp + QLatin1Char('/') + runs[0]);
+    QVERIFY(QFileInfo(kept.absoluteFilePath(QStringLiteral("video.m2v"))).isFile());
+    QVERIFY(QFileInfo(kept.absoluteFilePath(QStringLiteral("title_0.vob"))).size() > 0);
+    checkDvd(iso, true, 2, 2.0, QString());
 }
 
 void TestMakeDvd::existingTargetNeedsYes()

@@ -86,7 +86,8 @@ public:
     void setExpectedSize(qint64 bytes) { m_expectedSize = bytes; }
 
     // Makes a named pipe at path, replacing a file that stands there. False
-    // (with the reason in *error) where the file system has none.
+    // (with the reason in *error) where the file system has none, or when
+    // the environment sets SORVEL_NO_PIPES=1.
     static bool createPipe(const QString &path, QString *error = nullptr);
 
     // Appends a new title with this video stream. False when index is below

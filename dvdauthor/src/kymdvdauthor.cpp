@@ -203,6 +203,10 @@ void KymDVDAuthor::runPiped()
     }
     if (!startAuthorProcess(program))
         return finishPiped(0, false);
+    // The tools take what the encoder leaves: at a lower priority they read
+    // their pipes in large pieces when a core is free, instead of waking
+    // for every write and slowing the frames that feed them.
+    m_authorProcess->setPriority(KYPROCESS_PRIORITY_BELOW_NORMAL);
 
     // Both tools run; this thread follows them through their notifications.
     // Every reaction goes through check(), queued, so that no handler runs
@@ -280,7 +284,10 @@ bool KymDVDAuthor::startTitle(size_t index)
 {
     Title *title = m_titles[index].get();
     processStatusChanged(MplexRunning, int(index));
-    return title->startMplex(int(index));
+    if (!title->startMplex(int(index)))
+        return false;
+    title->lowerPriority();
+    return true;
 }
 
 void KymDVDAuthor::finishPiped(size_t current, bool titleFailed)

@@ -144,9 +144,10 @@ bool Title::startMplex(int index)
     return true;
 }
 
-bool Title::isMplexRunning() const
+void Title::lowerPriority()
 {
-    return m_mplex && m_mplex->state() != QProcess::NotRunning;
+    if (m_mplex && !m_mplex->setPriority(KYPROCESS_PRIORITY_BELOW_NORMAL))
+        qCDebug(lcDvdAuthor) << "mplex keeps its priority";
 }
 
 bool Title::runMplex(int index)

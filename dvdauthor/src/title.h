@@ -53,7 +53,9 @@ public:
     bool startMplex(int index);
     // Kills a running mplex and reaps it.
     void stopMplex();
-    bool isMplexRunning() const;
+    // Runs mplex below normal priority (it then yields to the encoder that
+    // feeds it).
+    void lowerPriority();
     // Prepares the subpicture step; titles carry no subpictures, so nothing
     // runs.
     bool prepareSpumux();

@@ -80,13 +80,19 @@ void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
     int num = 0, den = 0;
     av_reduce(&num, &den, int64_t(p.aspectNum) * p.dstHeight, int64_t(p.aspectDen) * p.dstWidth, 255);
     c->sample_aspect_ratio = AVRational{num, den};
-    // Slice threads, one per core: the renderer does not keep a core busy
-    // all the time (it waits whenever the queue of converted frames is
-    // full), and a frame split in slices lets the encoder use both cores
-    // then. SORVEL_ENCODER_THREADS overrides it (0 = FFmpeg's choice).
+    // Slice threads, one more than there are cores: the renderer does not
+    // keep a core busy all the time (it waits whenever the queue of
+    // converted frames is full), and a frame split in slices lets the
+    // encoder use every core then. The encoder waits for the last slice of
+    // a frame, so with exactly one thread per core a slice whose core the
+    // renderer (or mplex) holds for a moment keeps the other core idle;
+    // one more, smaller slice spreads the frame's work more evenly. On the
+    // 2-core benchmark album this made `make-dvd` 0.1-0.3 s faster in
+    // every alternating round, at the same processor time.
+    // SORVEL_ENCODER_THREADS overrides it (0 = FFmpeg's choice).
     c->thread_count = qEnvironmentVariableIsSet("SORVEL_ENCODER_THREADS")
                           ? qEnvironmentVariableIntValue("SORVEL_ENCODER_THREADS")
-                          : std::max(1, QThread::idealThreadCount());
+                          : std::max(1, QThread::idealThreadCount()) + 1;
     c->thread_type = FF_THREAD_SLICE;
 }
 

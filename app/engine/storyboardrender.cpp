@@ -241,6 +241,15 @@ void StoryBoardRender::decodeAhead(const ImageInfo &info)
                                     m_format.width, m_format.height));
 }
 
+void StoryBoardRender::decodeFirstPhotoAhead()
+{
+    if (!m_album || m_totalFrames <= 0)
+        return;
+    const int first = plan(0).photo;
+    if (first >= 0 && first < int(m_album->photos.size()))
+        decodeAhead(m_album->photos[first]);
+}
+
 void StoryBoardRender::dropDecodesAhead()
 {
     for (auto &entry : m_ahead) {

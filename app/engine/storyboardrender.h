@@ -58,6 +58,10 @@ public:
     bool sameFrame(int a, int b) const;
 
     const Picture *photoPicture(const ImageInfo &info);
+    // Starts decoding the timeline's first photo on a thread of its own, so
+    // that the first frame finds it ready: for a caller that has other work
+    // to do before the frames (the soundtrack pass of a DVD run).
+    void decodeFirstPhotoAhead();
     const Picture *patternPicture(const QString &path);
     void clearCaches();
 

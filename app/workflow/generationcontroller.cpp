@@ -304,7 +304,9 @@ void GenerationController::startEncoding()
         return;
     }
     // A streamed run encodes the soundtrack alone first: mplex needs the
-    // whole of it while it multiplexes the video as it comes.
+    // whole of it while it multiplexes the video as it comes. The first
+    // photo decodes meanwhile, so the first frame does not wait for it.
+    m_storyboard->decodeFirstPhotoAhead();
     m_pass = AudioPass;
     m_compileHandled = false;
     m_passClock.start();

@@ -281,18 +281,8 @@ void GenerationController::startEncoding()
     if (!m_streaming)
         qCInfo(lcGeneration).noquote() << "no named pipe in the working folder (" + pipeError +
                                               "): the video is encoded into a file and authored afterwards";
-    if (!m_streaming) {
-        auto video = std::make_unique<StreamWriter>();
-        if (!video->open(videoPath, VideoStreamParams::dvd(m_request.tvStandard, m_request.videoBitRate),
-                         AudioStreamParams())) {
-            fail(tr("Cannot create the video stream: %1").arg(video->errorString()));
-            return;
-        }
-        if (!m_writer->addWriter(std::move(video))) {
-            fail(m_writer->errorString());
-            return;
-        }
-    }
+    if (!m_streaming && !addVideoWriter(videoPath))
+        return;
     auto audio = std::make_unique<StreamWriter>();
     if (!audio->open(audioPath, VideoStreamParams(),
                      AudioStreamParams::ac3(m_format.audioChannels, m_request.audioBitRate))) {
@@ -498,18 +488,23 @@ void GenerationController::openVideoPipe()
     // cannot block even if mplex went away in between (the first write then
     // fails instead).
     const UniqueFd keeper(::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (addVideoWriter(QFile::decodeName(path)))
+        startVideoPass();
+}
+
+bool GenerationController::addVideoWriter(const QString &path)
+{
     auto video = std::make_unique<StreamWriter>();
-    if (!video->open(QFile::decodeName(path),
-                     VideoStreamParams::dvd(m_request.tvStandard, m_request.videoBitRate),
+    if (!video->open(path, VideoStreamParams::dvd(m_request.tvStandard, m_request.videoBitRate),
                      AudioStreamParams())) {
         fail(tr("Cannot create the video stream: %1").arg(video->errorString()));
-        return;
+        return false;
     }
     if (!m_writer->addWriter(std::move(video))) {
         fail(m_writer->errorString());
-        return;
+        return false;
     }
-    startVideoPass();
+    return true;
 }
 
 void GenerationController::startVideoPass()

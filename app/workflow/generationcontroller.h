@@ -112,6 +112,9 @@ private:
     void startStreamingAuthor();
     void openVideoPipe();
     void startVideoPass();
+    // Opens the DVD video stream at path and hands it to the writer; false
+    // (the run has failed) when either step fails.
+    bool addVideoWriter(const QString &path);
     void writerFailedWhileStreaming(const QString &message);
     QString authorFailureText() const;
     void addAuthorStreams();

@@ -341,16 +341,25 @@ void KymDVDAuthor::finishPiped(size_t current, bool titleFailed)
         setError(QStringLiteral("dvdauthor ended before mplex finished the titles"));
         qCWarning(lcDvdAuthor).noquote() << errorString();
         processStatusChanged(AuthorFailed, 0);
-    } else if (!QFileInfo(targetFolder() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")).isFile()) {
+    } else {
+        reportCleanAuthorEnd();
+    }
+    m_authorProcess.reset();
+}
+
+void KymDVDAuthor::reportCleanAuthorEnd()
+{
+    // dvdauthor's exit code alone does not prove the folder: its table of
+    // contents must be there.
+    if (!QFileInfo(targetFolder() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")).isFile()) {
         setError(
             QStringLiteral("dvdauthor ended normally but wrote no VIDEO_TS.IFO in %1").arg(targetFolder()));
         qCWarning(lcDvdAuthor).noquote() << errorString();
         processStatusChanged(AuthorFailed, 0);
-    } else {
-        processStatusChanged(AuthorSucceeded, 0);
-        Q_EMIT progressChanged(100);
+        return;
     }
-    m_authorProcess.reset();
+    processStatusChanged(AuthorSucceeded, 0);
+    Q_EMIT progressChanged(100);
 }
 
 void KymDVDAuthor::runSequential()
@@ -635,14 +644,8 @@ void KymDVDAuthor::on_authorpFinished(int exitCode)
         setError(DvdTools::failedEndText(QStringLiteral("dvdauthor"), *p, m_authorLastLines->lines()));
         qCWarning(lcDvdAuthor).noquote() << errorString();
         processStatusChanged(AuthorFailed, 0);
-    } else if (!QFileInfo(targetFolder() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")).isFile()) {
-        setError(
-            QStringLiteral("dvdauthor ended normally but wrote no VIDEO_TS.IFO in %1").arg(targetFolder()));
-        qCWarning(lcDvdAuthor).noquote() << errorString();
-        processStatusChanged(AuthorFailed, 0);
     } else {
-        processStatusChanged(AuthorSucceeded, 0);
-        Q_EMIT progressChanged(100);
+        reportCleanAuthorEnd();
     }
 }
 

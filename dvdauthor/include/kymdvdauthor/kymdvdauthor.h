@@ -143,6 +143,9 @@ private:
     void createMenusXmlStream(QXmlStreamWriter &writer);
     bool dvdauthor();
     void finishAuthorProcess();
+    // dvdauthor ended with exit code 0: AuthorSucceeded when the folder
+    // holds its table of contents, AuthorFailed with the reason otherwise.
+    void reportCleanAuthorEnd();
     void handleAuthorLines(const QList<QByteArray> &lines);
     void removeStaleDvdFiles();
     void calcTitlesSourceFileSize();

@@ -142,17 +142,12 @@ inline bool chooseEntry(QComboBox *box, const QString &text)
 }
 
 // Prepends a folder to PATH for as long as it lives.
-class PathPrefix
+class PathPrefix : public TestSupport::ScopedEnv
 {
 public:
-    explicit PathPrefix(const QString &folder) : m_old(qgetenv("PATH"))
-    {
-        qputenv("PATH", QFile::encodeName(folder) + ':' + m_old);
-    }
-    ~PathPrefix() { qputenv("PATH", m_old); }
-
-private:
-    QByteArray m_old;
+    explicit PathPrefix(const QString &folder)
+        : ScopedEnv("PATH", folder + QLatin1Char(':') + qEnvironmentVariable("PATH"))
+    {}
 };
 
 // The main function of a dialog test: runs the test object inside the

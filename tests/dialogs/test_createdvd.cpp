@@ -412,8 +412,7 @@ void TestCreateDvd::failingAuthoring()
     for (const char *tool : {"dvdauthor", "genisoimage", "perl"})
         QVERIFY(
             QFile::link(QStandardPaths::findExecutable(QLatin1String(tool)), bin + QLatin1Char('/') + tool));
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin));
+    const TestSupport::ScopedEnv path("PATH", bin);
     MessageRecorder boxes;
     const QString out = TestSupport::freshDir(QStringLiteral("createdvd-fail"));
     Session s(2);
@@ -422,9 +421,7 @@ void TestCreateDvd::failingAuthoring()
         saveShot(&s.progress, QStringLiteral("createdvd-failed"));
         return false;
     };
-    const bool ran = s.burn();
-    qputenv("PATH", oldPath);
-    QVERIFY(ran);
+    QVERIFY(s.burn());
     QCOMPARE(s.states.last(), int(GenerateEnded));
     QVERIFY(!s.states.contains(CreatingISO));
     // The failure and its cause.

@@ -81,18 +81,4 @@ QStringList xmlOutline(const QString &path)
     return lines;
 }
 
-ScopedEnv::ScopedEnv(const char *name, const QString &value)
-    : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
-{
-    qputenv(name, QFile::encodeName(value));
-}
-
-ScopedEnv::~ScopedEnv()
-{
-    if (m_had)
-        qputenv(m_name, m_old);
-    else
-        qunsetenv(m_name);
-}
-
 } // namespace DvdTestMedia

@@ -28,19 +28,6 @@ using TestSupport::childProcesses;
 // " key=value" for each attribute, and " : text" for element text.
 QStringList xmlOutline(const QString &path);
 
-// Sets an environment variable for the life of the object.
-class ScopedEnv
-{
-public:
-    ScopedEnv(const char *name, const QString &value);
-    ~ScopedEnv();
-    ScopedEnv(const ScopedEnv &) = delete;
-    ScopedEnv &operator=(const ScopedEnv &) = delete;
-
-private:
-    const char *m_name;
-    QByteArray m_old;
-    bool m_had;
-};
+using TestSupport::ScopedEnv;
 
 } // namespace DvdTestMedia

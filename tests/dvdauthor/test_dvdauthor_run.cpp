@@ -556,11 +556,7 @@ void TestDvdauthorRun::failingToolsTellWhy()
     // last.
     const QString tools = TestSupport::freshDir(QStringLiteral("run-failing-tools"));
     auto script = [&](const QString &name, const QByteArray &body) {
-        QFile f(tools + QLatin1Char('/') + name);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\n" + body);
-        f.close();
-        QVERIFY(f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
+        QVERIFY(TestSupport::writeShellScript(tools + QLatin1Char('/') + name, body));
     };
     auto run = [&](const QString &temp, Record &record, KymDVDAuthor &author) {
         record.attach(&author, Qt::DirectConnection);
@@ -731,11 +727,8 @@ void TestDvdauthorRun::toolFailingMidStreamTellsItsCause()
             QVERIFY(QFile::link(real, tools + QLatin1Char('/') + QLatin1String(name)));
             continue;
         }
-        QFile f(tools + QLatin1Char('/') + tool);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("#!/bin/sh\n" + QByteArray(script).replace("REAL", QFile::encodeName(real)));
-        f.close();
-        QVERIFY(f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
+        QVERIFY(TestSupport::writeShellScript(tools + QLatin1Char('/') + tool,
+                                              QByteArray(script).replace("REAL", QFile::encodeName(real))));
     }
     ScopedEnv appDir("SORVEL_APPDIR", tools);
     ScopedEnv path("PATH", tools + QStringLiteral(":/usr/bin:/bin"));

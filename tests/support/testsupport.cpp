@@ -139,4 +139,27 @@ QString slowEndingMultiplexerFolder(double seconds)
     return bin;
 }
 
+bool writeShellScript(const QString &path, const QByteArray &body)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write("#!/bin/sh\n" + body) < 0)
+        return false;
+    f.close();
+    return f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+}
+
+ScopedEnv::ScopedEnv(const char *name, const QString &value)
+    : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+{
+    qputenv(name, QFile::encodeName(value));
+}
+
+ScopedEnv::~ScopedEnv()
+{
+    if (m_had)
+        qputenv(m_name, m_old);
+    else
+        qunsetenv(m_name);
+}
+
 } // namespace TestSupport

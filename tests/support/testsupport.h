@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -31,5 +32,26 @@ QStringList childProcesses();
 // folder first in PATH (the program looks there after its own folder).
 // Empty when mplex is not installed.
 QString slowEndingMultiplexerFolder(double seconds);
+
+// Writes an executable shell script (the body follows "#!/bin/sh"), for
+// tests that put a tool of their own in PATH.
+bool writeShellScript(const QString &path, const QByteArray &body);
+
+// Sets an environment variable for the life of the object (PATH with a
+// tool of the test's own, say), so that a failing check cannot leave it
+// set for the tests that follow.
+class ScopedEnv
+{
+public:
+    ScopedEnv(const char *name, const QString &value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv &) = delete;
+    ScopedEnv &operator=(const ScopedEnv &) = delete;
+
+private:
+    const char *m_name;
+    QByteArray m_old;
+    bool m_had;
+};
 
 } // namespace TestSupport

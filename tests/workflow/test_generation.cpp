@@ -71,8 +71,7 @@ void TestGeneration::missingMultiplexerFailsTheRun()
     for (const char *tool : {"dvdauthor", "genisoimage"})
         QVERIFY(
             QFile::link(QStandardPaths::findExecutable(QLatin1String(tool)), bin + QLatin1Char('/') + tool));
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin));
+    const TestSupport::ScopedEnv path("PATH", bin);
 
     const Album album = makeAlbum(2);
     GenerationRequest request;
@@ -84,7 +83,6 @@ void TestGeneration::missingMultiplexerFailsTheRun()
     QSignalSpy steps(&controller, &GenerationController::stepChanged);
     QVERIFY(controller.start(&album, request));
     QVERIFY(finished.wait(120000));
-    qputenv("PATH", oldPath);
     QCOMPARE(finished.first().at(0).toBool(), false);
     // The failure and its cause.
     QCOMPARE(finished.first().at(1).toString(),
@@ -165,13 +163,8 @@ void TestGeneration::toolFailingWhileEncodingEndsTheRun()
     QFETCH(QByteArray, script);
     QFETCH(QString, message);
     const QString bin = TestSupport::freshDir(QStringLiteral("generation-midstream-bin"));
-    QFile f(bin + QLatin1Char('/') + tool);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\n" + script);
-    f.close();
-    QVERIFY(f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin) + ':' + oldPath);
+    QVERIFY(TestSupport::writeShellScript(bin + QLatin1Char('/') + tool, script));
+    const TestSupport::ScopedEnv path("PATH", bin + QLatin1Char(':') + qEnvironmentVariable("PATH"));
 
     Album album = makeAlbum(2);
     album.setPhotoDurationExactMs(8000);
@@ -184,9 +177,7 @@ void TestGeneration::toolFailingWhileEncodingEndsTheRun()
     QElapsedTimer timer;
     timer.start();
     QVERIFY(controller.start(&album, request));
-    const bool ended = finished.wait(60000);
-    qputenv("PATH", oldPath);
-    QVERIFY(ended);
+    QVERIFY(finished.wait(60000));
     QVERIFY(timer.elapsed() < 30000);
     QCOMPARE(finished.first().at(0).toBool(), false);
     const QString text = finished.first().at(1).toString();
@@ -202,13 +193,9 @@ void TestGeneration::abortWhileMplexStalls()
     // hung disk): the encoder cannot hand over more frames, yet the run
     // stays responsive and an abort ends it at once.
     const QString bin = TestSupport::freshDir(QStringLiteral("generation-stall-bin"));
-    QFile f(bin + QStringLiteral("/mplex"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("#!/bin/sh\nexec 3< \"$7\"\nhead -c 2000000 <&3 > /dev/null\nexec sleep 60\n");
-    f.close();
-    QVERIFY(f.setPermissions(f.permissions() | QFileDevice::ExeOwner));
-    const QByteArray oldPath = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(bin) + ':' + oldPath);
+    QVERIFY(TestSupport::writeShellScript(
+        bin + QStringLiteral("/mplex"), "exec 3< \"$7\"\nhead -c 2000000 <&3 > /dev/null\nexec sleep 60\n"));
+    const TestSupport::ScopedEnv path("PATH", bin + QLatin1Char(':') + qEnvironmentVariable("PATH"));
 
     Album album = makeAlbum(2);
     album.setPhotoDurationExactMs(20000);
@@ -232,9 +219,7 @@ void TestGeneration::abortWhileMplexStalls()
     QElapsedTimer timer;
     timer.start();
     controller.abort();
-    const bool ended = finished.count() == 1 || finished.wait(10000);
-    qputenv("PATH", oldPath);
-    QVERIFY(ended);
+    QVERIFY(finished.count() == 1 || finished.wait(10000));
     QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Aborted"));
     QCOMPARE(TestSupport::childProcesses(), QStringList());

@@ -7,6 +7,7 @@
 //
 // Last line: frames_due=<n> frames_drawn=<n> max_gap_ms=<number> ratio=<number>
 
+#include "benchalbum.h"
 #include "engine/avplayer.h"
 #include "engine/storyboardrender.h"
 #include "testmedia.h"
@@ -40,20 +41,10 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no transition patterns in %s/pattern\n", qPrintable(appDir));
         return 1;
     }
-    resetMotionKeyCounter();
-    for (int i = 0; i < 12; ++i) {
-        const QString path = dir + QStringLiteral("/photo%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
-        if (!QFile::exists(path) && !TestMedia::scenicImage(4000, 3000, i + 1).save(path, "JPEG", 90)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
-        }
-        ImageInfo info;
-        info.path = path;
-        info.width = 4000;
-        info.height = 3000;
-        prepareImportedPhoto(info, false);
-        album.photos.append(info);
-    }
+    const QStringList photos = scenicPhotos(dir, 12, QSize(4000, 3000));
+    if (photos.isEmpty())
+        return 1;
+    appendPhotos(album, photos, QSize(4000, 3000));
     const QString music = dir + QStringLiteral("/music.wav");
     if (!QFile::exists(music) && !TestMedia::writeChordWav(music, 60.0)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(music));

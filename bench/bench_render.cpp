@@ -8,6 +8,7 @@
 // Prints one line per kind and pipeline: milliseconds per frame (render and
 // read-back), the median of three rounds.
 
+#include "benchalbum.h"
 #include "benchstats.h"
 #include "engine/avwritermanager.h"
 #include "engine/storyboardrender.h"
@@ -34,15 +35,9 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     const int count = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 300;
 
-    QStringList photos;
-    for (int i = 0; i < 2; ++i) {
-        const QString path = dir + QStringLiteral("/photo%1.jpg").arg(i);
-        if (!QFile::exists(path) && !TestMedia::scenicImage(1600, 1200, i + 1).save(path, "JPEG", 90)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
-        }
-        photos.append(path);
-    }
+    const QStringList photos = scenicPhotos(dir, 2, QSize(1600, 1200));
+    if (photos.isEmpty())
+        return 1;
 
     const OutputFormat format = OutputFormat::forStandard(TvStandard::Pal);
     struct Kind {
@@ -78,15 +73,7 @@ int main(int argc, char **argv)
             album.useTransition = true;
             album.useDynamicEffect = kind.motion;
             album.dissolveOnly = kind.dissolve;
-            resetMotionKeyCounter();
-            for (const QString &path : photos) {
-                ImageInfo info;
-                info.path = path;
-                info.width = 1600;
-                info.height = 1200;
-                prepareImportedPhoto(info, false);
-                album.photos.append(info);
-            }
+            appendPhotos(album, photos, QSize(1600, 1200));
             StoryBoardRender story;
             story.setAlbum(&album);
             story.setFormat(format);

@@ -10,6 +10,7 @@
 // Each run also prints its processor time (all threads) and the cores it
 // kept busy on average. Last line: writer_fps=<n> encoder_only_fps=<n> ratio=<n>
 
+#include "benchalbum.h"
 #include "benchstats.h"
 #include "engine/avwritermanager.h"
 #include "engine/storyboardrender.h"
@@ -93,15 +94,9 @@ int main(int argc, char **argv)
                                : QCoreApplication::applicationDirPath();
 
     // 12 photos of 4000 x 3000 (12 Mpixel), made once and kept.
-    QStringList photos;
-    for (int i = 0; i < 12; ++i) {
-        const QString path = dir + QStringLiteral("/photo%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
-        if (!QFile::exists(path) && !TestMedia::scenicImage(4000, 3000, i + 1).save(path, "JPEG", 90)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-            return 1;
-        }
-        photos.append(path);
-    }
+    const QStringList photos = scenicPhotos(dir, 12, QSize(4000, 3000));
+    if (photos.isEmpty())
+        return 1;
     const QString soundtrack = dir + QStringLiteral("/soundtrack.wav");
     if (!QFile::exists(soundtrack) && !TestMedia::writeChordWav(soundtrack, 62.0))
         return 1;
@@ -116,15 +111,7 @@ int main(int argc, char **argv)
     album.setTransitionDurationExactMs(1500);
     album.useTransition = true;
     album.useDynamicEffect = true;
-    resetMotionKeyCounter();
-    for (const QString &path : photos) {
-        ImageInfo info;
-        info.path = path;
-        info.width = 4000;
-        info.height = 3000;
-        prepareImportedPhoto(info, false);
-        album.photos.append(info);
-    }
+    appendPhotos(album, photos, QSize(4000, 3000));
     AudioInfo clip;
     clip.path = soundtrack;
     clip.clipStart = 0;

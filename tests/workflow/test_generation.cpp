@@ -35,6 +35,8 @@ private Q_SLOTS:
 
 private:
     Album makeAlbum(int photos);
+    // An ISO image m_dir/<name>.iso, made in the working folder m_dir/temp-<name>.
+    GenerationRequest isoRequest(const QString &name) const;
     QString m_dir;
 };
 
@@ -43,6 +45,15 @@ void TestGeneration::initTestCase()
     m_dir = TestSupport::freshDir(QStringLiteral("generation"));
     // Questions are answered Yes; nobody is there to click.
     KyMessageBox::setAnswerHook([](const KyMessageBox::Request &) { return QDialogButtonBox::Yes; });
+}
+
+GenerationRequest TestGeneration::isoRequest(const QString &name) const
+{
+    GenerationRequest request;
+    request.destination.type = KymDestination::Iso;
+    request.destination.path = m_dir + QLatin1Char('/') + name + QStringLiteral(".iso");
+    request.tempBase = m_dir + QStringLiteral("/temp-") + name;
+    return request;
 }
 
 Album TestGeneration::makeAlbum(int photos)
@@ -74,10 +85,7 @@ void TestGeneration::missingMultiplexerFailsTheRun()
     const TestSupport::ScopedEnv path("PATH", bin);
 
     const Album album = makeAlbum(2);
-    GenerationRequest request;
-    request.destination.type = KymDestination::Iso;
-    request.destination.path = m_dir + QStringLiteral("/broken.iso");
-    request.tempBase = m_dir + QStringLiteral("/temp");
+    const GenerationRequest request = isoRequest(QStringLiteral("broken"));
     GenerationController controller;
     QSignalSpy finished(&controller, &GenerationController::finished);
     QSignalSpy steps(&controller, &GenerationController::stepChanged);
@@ -168,10 +176,7 @@ void TestGeneration::toolFailingWhileEncodingEndsTheRun()
 
     Album album = makeAlbum(2);
     album.setPhotoDurationExactMs(8000);
-    GenerationRequest request;
-    request.destination.type = KymDestination::Iso;
-    request.destination.path = m_dir + QStringLiteral("/midstream.iso");
-    request.tempBase = m_dir + QStringLiteral("/temp-midstream");
+    const GenerationRequest request = isoRequest(QStringLiteral("midstream"));
     GenerationController controller;
     QSignalSpy finished(&controller, &GenerationController::finished);
     QElapsedTimer timer;
@@ -199,10 +204,7 @@ void TestGeneration::abortWhileMplexStalls()
 
     Album album = makeAlbum(2);
     album.setPhotoDurationExactMs(20000);
-    GenerationRequest request;
-    request.destination.type = KymDestination::Iso;
-    request.destination.path = m_dir + QStringLiteral("/stall.iso");
-    request.tempBase = m_dir + QStringLiteral("/temp-stall");
+    const GenerationRequest request = isoRequest(QStringLiteral("stall"));
     GenerationController controller;
     QSignalSpy finished(&controller, &GenerationController::finished);
     QSignalSpy progress(&controller, &GenerationController::progressChanged);

@@ -222,9 +222,8 @@ void TestCreateDvd::isoImage()
     QCOMPARE(disc.titles.size(), 1);
     QCOMPARE(disc.titles[0].pal, 1);
     QVERIFY(qAbs(disc.titles[0].seconds - s.album.videoLength()) <= 1.0);
-    const QString vob = out + QStringLiteral("/title.vob");
-    QVERIFY(DvdCheck::extractTitleVobs(iso, disc.titles[0].titleSet, vob));
-    const DvdCheck::DecodeResult d = DvdCheck::decodeAll(vob);
+    const DvdCheck::DecodeResult d =
+        DvdCheck::decodeTitle(iso, disc.titles[0].titleSet, out + QStringLiteral("/title.vob"));
     QVERIFY2(d.ok, qPrintable(d.error));
     QCOMPARE(d.errors, 0);
     QVERIFY(qAbs(d.videoFrames - s.album.videoLength() * 25) <= 2);
@@ -323,9 +322,8 @@ void TestCreateDvd::pseudoDriveTwoCopiesAndBurnNext()
     const DvdCheck::Disc disc = DvdCheck::read(image);
     QVERIFY2(disc.ok, qPrintable(disc.error));
     QCOMPARE(disc.titles.size(), 1);
-    const QString vob = out + QStringLiteral("/title.vob");
-    QVERIFY(DvdCheck::extractTitleVobs(image, disc.titles[0].titleSet, vob));
-    const DvdCheck::DecodeResult d = DvdCheck::decodeAll(vob);
+    const DvdCheck::DecodeResult d =
+        DvdCheck::decodeTitle(image, disc.titles[0].titleSet, out + QStringLiteral("/title.vob"));
     QVERIFY2(d.ok && d.errors == 0, qPrintable(d.error));
     // The kept DVD folder went when the dialog closed.
     QVERIFY(entries(m_temp).isEmpty());

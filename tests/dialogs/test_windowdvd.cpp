@@ -292,9 +292,8 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     QVERIFY2(qAbs(t.seconds - seconds) <= 1.0, qPrintable(QString::number(t.seconds)));
     QCOMPARE(t.audio.size(), 1);
     QCOMPARE(t.audio[0].channels, 6);
-    const QString vob = out + QStringLiteral("/title.vob");
-    QVERIFY(DvdCheck::extractTitleVobs(iso, t.titleSet, vob));
-    const DvdCheck::DecodeResult d = DvdCheck::decodeAll(vob);
+    const DvdCheck::DecodeResult d =
+        DvdCheck::decodeTitle(iso, t.titleSet, out + QStringLiteral("/title.vob"));
     QVERIFY2(d.ok, qPrintable(d.error));
     QCOMPARE(d.errors, 0);
     QVERIFY(d.audioFrames > 0);
@@ -341,9 +340,8 @@ void TestWindowDvd::folderFromTheSampleAlbum()
     QCOMPARE(disc.titles[0].height, 480);
     QVERIFY2(qAbs(disc.titles[0].seconds - seconds) <= 1.0,
              qPrintable(QString::number(disc.titles[0].seconds)));
-    const QString vob = out + QStringLiteral("/title.vob");
-    QVERIFY(DvdCheck::extractTitleVobs(folder, disc.titles[0].titleSet, vob));
-    const DvdCheck::DecodeResult d = DvdCheck::decodeAll(vob);
+    const DvdCheck::DecodeResult d =
+        DvdCheck::decodeTitle(folder, disc.titles[0].titleSet, out + QStringLiteral("/title.vob"));
     QVERIFY2(d.ok, qPrintable(d.error));
     QCOMPARE(d.errors, 0);
     QVERIFY(d.audioFrames > 0);
@@ -395,9 +393,8 @@ void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
     const DvdCheck::Disc disc = DvdCheck::read(image);
     QVERIFY2(disc.ok, qPrintable(disc.error));
     QCOMPARE(disc.titles.size(), 1);
-    const QString vob = out + QStringLiteral("/title.vob");
-    QVERIFY(DvdCheck::extractTitleVobs(image, disc.titles[0].titleSet, vob));
-    const DvdCheck::DecodeResult d = DvdCheck::decodeAll(vob);
+    const DvdCheck::DecodeResult d =
+        DvdCheck::decodeTitle(image, disc.titles[0].titleSet, out + QStringLiteral("/title.vob"));
     QVERIFY2(d.ok && d.errors == 0, qPrintable(d.error));
 }
 

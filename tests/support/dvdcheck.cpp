@@ -188,6 +188,16 @@ DecodeResult decodeAll(const QString &vobPath)
     return r;
 }
 
+DecodeResult decodeTitle(const QString &dvdPath, int titleSet, const QString &scratchFile)
+{
+    if (!extractTitleVobs(dvdPath, titleSet, scratchFile)) {
+        DecodeResult r;
+        r.error = QStringLiteral("cannot read title set %1 of %2").arg(titleSet).arg(dvdPath);
+        return r;
+    }
+    return decodeAll(scratchFile);
+}
+
 bool extractTitleVobs(const QString &dvdPath, int titleSet, const QString &outFile)
 {
     DvdPtr dvd(DVDOpen(QFile::encodeName(dvdPath).constData()));

@@ -57,6 +57,10 @@ DecodeResult decodeAll(const QString &vobPath);
 // Copies the title VOBs of a title set out of a DVD folder or ISO image
 // through libdvdread (as a player reads them) into one file.
 bool extractTitleVobs(const QString &dvdPath, int titleSet, const QString &outFile);
+// A title set as a player reads it (extracted through libdvdread into
+// scratchFile), decoded completely; not ok, with the reason, when it cannot
+// be read.
+DecodeResult decodeTitle(const QString &dvdPath, int titleSet, const QString &scratchFile);
 // Concatenated VOBs of one title set (VTS_nn_1.VOB ...) in a DVD folder.
 QList<QString> titleVobs(const QString &dvdFolder, int titleSet);
 

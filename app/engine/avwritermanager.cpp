@@ -75,6 +75,14 @@ bool AVWriterManager::init(const OutputFormat &format)
         return false;
     }
     setClearColor(0.5f, 0.5f, 0.5f, 0.f);
+    // With a software OpenGL the processor composes the frames itself, the
+    // same pixels in a fraction of the time; SORVEL_COMPOSITOR=gl or =cpu
+    // chooses either way.
+    const QByteArray compositor = qgetenv("SORVEL_COMPOSITOR");
+    const bool software = isSoftwareRenderer(rendererName());
+    core().setSoftwareCompositing(compositor == "cpu" || (compositor != "gl" && software));
+    qCDebug(lcManager) << "renderer" << rendererName() << "composing on the"
+                       << (core().softwareCompositing() ? "processor" : "OpenGL side");
     doneCurrentGL(); // until the first frame
     m_initialised = true;
     return true;

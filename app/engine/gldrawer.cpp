@@ -7,6 +7,7 @@
 
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -61,6 +62,7 @@ void GLDrawCore::resizeGL(int a, int b)
         b = 1;
     const int w = m_width > 0 ? m_width : a;
     const int h = m_height > 0 ? m_height : b;
+    m_surfaceIsFrame = a == w && b == h;
     // w / h < a / b  <=>  w * b < a * h (integer products).
     if (int64_t(w) * b < int64_t(a) * h) {
         const int vw = int(int64_t(b) * w / h);
@@ -188,6 +190,7 @@ bool GLDrawCore::initTextures(int width, int height, int textureCount, bool flip
     m_width = width;
     m_height = height;
     m_flipRows = flipRows;
+    m_compositor.setup(width, height, flipRows);
     // The picture with a ring of one opaque black texel round it: filtering
     // at the picture's edges blends toward black, as drawing it on black
     // would.
@@ -253,18 +256,39 @@ void GLDrawCore::releaseGL()
     std::vector<uint8_t>().swap(m_workBuffer);
     m_layerCount = 0;
     m_recording = false;
+    m_softFrame = false;
+}
+
+void GLDrawCore::setSoftwareCompositing(bool on)
+{
+    m_software = on;
 }
 
 void GLDrawCore::upload(int slot, const uint8_t *bgra, int strideBytes)
 {
     if (slot < 0 || slot >= int(m_slots.size()) || !bgra)
         return;
-    glBindTexture(GL_TEXTURE_2D, m_slots[size_t(slot)].texture);
+    Slot &s = m_slots[size_t(slot)];
+    s.pixels = bgra;
+    s.stride = strideBytes > 0 ? strideBytes : m_width * 4;
+    s.textureStale = true;
+    // Composing on the processor, the texture is filled only when a frame
+    // is drawn by OpenGL after all.
+    if (!m_software)
+        fillTexture(s);
+}
+
+void GLDrawCore::fillTexture(Slot &s)
+{
+    if (!s.pixels)
+        return;
+    glBindTexture(GL_TEXTURE_2D, s.texture);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, strideBytes > 0 ? strideBytes / 4 : 0);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 1, 1, m_width, m_height, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, s.stride / 4);
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 1, 1, m_width, m_height, GL_BGRA, GL_UNSIGNED_BYTE, s.pixels);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glBindTexture(GL_TEXTURE_2D, 0);
+    s.textureStale = false;
 }
 
 void GLDrawCore::uploadPicture(int slot, const uint8_t *bgra, int strideBytes, uint64_t contentId,
@@ -274,8 +298,15 @@ void GLDrawCore::uploadPicture(int slot, const uint8_t *bgra, int strideBytes, u
         return;
     Slot &s = m_slots[size_t(slot)];
     s.alpha = 1.f;
-    if (contentId != 0 && s.content == contentId)
+    s.alphaByte = 255;
+    if (contentId != 0 && s.content == contentId) {
+        // The same pixels; only where they are now counts.
+        if (bgra) {
+            s.pixels = bgra;
+            s.stride = strideBytes > 0 ? strideBytes : m_width * 4;
+        }
         return;
+    }
     upload(slot, bgra, strideBytes);
     s.content = contentId;
     s.opaque = opaque;
@@ -289,7 +320,9 @@ void GLDrawCore::uploadDissolve(int slot, double alpha, const uint8_t *bgra, int
     // The photo keeps its own (opaque) pixels in the slot; the layer's one
     // alpha is applied as it is drawn, quantised as an alpha byte would be.
     uploadPicture(slot, bgra, strideBytes, contentId, true);
-    m_slots[size_t(slot)].alpha = float(int(alpha * 255.0)) / 255.f;
+    Slot &s = m_slots[size_t(slot)];
+    s.alphaByte = std::clamp(int(alpha * 255.0), 0, 255);
+    s.alpha = float(s.alphaByte) / 255.f;
 }
 
 void GLDrawCore::buildMaskRamp(double progress, double softness)
@@ -339,6 +372,7 @@ void GLDrawCore::uploadMasked(int slot, double progress, double softness, const 
     s.content = 0;
     s.opaque = false;
     s.alpha = 1.f;
+    s.alphaByte = 255;
 }
 
 void GLDrawCore::beginFrame()
@@ -372,6 +406,24 @@ void GLDrawCore::drawQuad() const
     glVertex2f(m_quad[3][0], m_quad[3][1]);
     glEnd();
 }
+
+namespace {
+
+// Orientation: codes 2 and 7 mirror left-right, 3 and 5 turn by 180
+// degrees, 1 and 4 flip top-bottom (the quarter turn of codes 4 to 7 is in
+// the picture already). For a quad in the plane z = 0 these turns about
+// the Y and X axes are mirrors of x and y.
+bool mirrorsX(int code)
+{
+    return code == 2 || code == 7 || code == 3 || code == 5;
+}
+
+bool mirrorsY(int code)
+{
+    return code == 1 || code == 4 || code == 3 || code == 5;
+}
+
+} // namespace
 
 bool GLDrawCore::parallelScale(const Layer &l, float *tx, float *ty, float *scale) const
 {
@@ -418,13 +470,8 @@ void GLDrawCore::drawLayerQuad(const Layer &l) const
     auto texT = [&](float y) {
         return ((m_flipRows ? -y : y) + float(m_height / 2) + 1.f) / float(m_textureHeight);
     };
-    // Orientation: codes 2 and 7 mirror left-right, 3 and 5 turn by 180
-    // degrees, 1 and 4 flip top-bottom (the quarter turn of codes 4 to 7 is
-    // in the picture already). For a quad in the plane z = 0 these turns
-    // about the Y and X axes are mirrors of x and y.
-    const int code = l.orientationCode;
-    const float mirrorX = (code == 2 || code == 7 || code == 3 || code == 5) ? -1.f : 1.f;
-    const float mirrorY = (code == 1 || code == 4 || code == 3 || code == 5) ? -1.f : 1.f;
+    const float mirrorX = mirrorsX(l.orientationCode) ? -1.f : 1.f;
+    const float mirrorY = mirrorsY(l.orientationCode) ? -1.f : 1.f;
     static const int kCorners[6] = {0, 1, 2, 0, 2, 3};
 
     float tx = 0.f, ty = 0.f, scale = 1.f;
@@ -473,11 +520,63 @@ void GLDrawCore::drawLayerQuad(const Layer &l) const
     glPopMatrix();
 }
 
+bool GLDrawCore::softLayers(SoftLayer *out, int *count) const
+{
+    int n = 0;
+    for (int i = 0; i < m_layerCount; ++i) {
+        const Layer &l = m_layers[i];
+        if (l.slot < 0 || l.slot >= int(m_slots.size()))
+            continue;
+        const Slot &s = m_slots[size_t(l.slot)];
+        float tx = 0.f, ty = 0.f, scale = 1.f;
+        if (!s.pixels || !parallelScale(l, &tx, &ty, &scale))
+            return false;
+        SoftLayer &o = out[n++];
+        o.bgra = s.pixels;
+        o.stride = s.stride;
+        o.tx = tx;
+        o.ty = ty;
+        o.scale = scale;
+        o.mirrorX = mirrorsX(l.orientationCode);
+        o.mirrorY = mirrorsY(l.orientationCode);
+        o.blend = s.alpha < 1.f ? SoftLayer::ConstantAlpha
+                  : s.opaque    ? SoftLayer::Replace
+                                : SoftLayer::SourceAlpha;
+        o.alpha = s.alphaByte;
+    }
+    *count = n;
+    return true;
+}
+
 void GLDrawCore::compileFrame()
+{
+    m_recording = false;
+    m_softFrame = false;
+    if (m_software && m_surfaceIsFrame && softLayers(m_softLayers, &m_softCount)) {
+        m_softFrame = true;
+        return;
+    }
+    compileDisplayList();
+}
+
+void GLDrawCore::drawWithGL()
+{
+    if (!m_softFrame)
+        return;
+    m_softFrame = false;
+    compileDisplayList();
+    paintGL();
+}
+
+void GLDrawCore::compileDisplayList()
 {
     if (!m_displayList)
         return;
-    m_recording = false;
+    for (int i = 0; i < m_layerCount; ++i) {
+        const int slot = m_layers[i].slot;
+        if (slot >= 0 && slot < int(m_slots.size()) && m_slots[size_t(slot)].textureStale)
+            fillTexture(m_slots[size_t(slot)]);
+    }
     glNewList(m_displayList, GL_COMPILE);
     // The background: flat opaque black over the quad. When the first layer
     // is opaque and covers the whole frame, nothing of the background would
@@ -522,8 +621,15 @@ void GLDrawCore::compileFrame()
     glEndList();
 }
 
-void GLDrawCore::readPixels(GLenum format, GLenum type, void *destination) const
+void GLDrawCore::readPixels(GLenum format, GLenum type, void *destination)
 {
+    if (m_softFrame) {
+        if (format == GL_BGRA && type == GL_UNSIGNED_BYTE) {
+            m_compositor.compose(m_softLayers, m_softCount, static_cast<uint8_t *>(destination), m_width * 4);
+            return;
+        }
+        drawWithGL();
+    }
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
     glReadPixels(0, 0, m_width, m_height, format, type, destination);
@@ -563,7 +669,8 @@ bool GLDrawer::endFrame()
     if (!makeCurrentGL())
         return false;
     m_core.compileFrame();
-    presentFrame();
+    if (!m_core.composedInSoftware())
+        presentFrame();
     return true;
 }
 

@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "album/album.h"
+#include "engine/softcompositor.h"
 
 class GLDrawCore
 {
@@ -81,7 +82,25 @@ public:
     void drawLayer(int slot, int orientationCode, const MotionSample *sample);
     void compileFrame();
 
-    void readPixels(GLenum format, GLenum type, void *destination) const;
+    void readPixels(GLenum format, GLenum type, void *destination);
+
+    // Frames whose layers all lie parallel to the screen are composed on
+    // the processor (SoftCompositor) instead of by OpenGL: the same
+    // pixels, several times faster than a software OpenGL draws them. The
+    // uploads then only remember the pictures (which must stay as they
+    // are until the frame is read back); the textures are filled when a
+    // frame needs OpenGL after all (a turned layer, a read-back in another
+    // format). Only for an off-screen host whose surface is the frame
+    // size, and whose pixels are read back with readPixels.
+    void setSoftwareCompositing(bool on);
+    bool softwareCompositing() const { return m_software; }
+    // Whether the frame compiled last is composed on the processor (and
+    // the paint hook has nothing to draw for it).
+    bool composedInSoftware() const { return m_softFrame; }
+    // Draws a frame composed on the processor with OpenGL after all (the
+    // context current): for a read of the surface itself.
+    void drawWithGL();
+    SoftCompositor &compositor() { return m_compositor; }
 
     int width() const { return m_width; }
     int height() const { return m_height; }
@@ -104,8 +123,17 @@ private:
         uint64_t content = 0;
         bool opaque = true;
         float alpha = 1.f;
+        int alphaByte = 255;
+        // The pixels of the last upload, and whether the texture still
+        // lacks them (software compositing fills textures on demand).
+        const uint8_t *pixels = nullptr;
+        int stride = 0;
+        bool textureStale = false;
     };
     void upload(int slot, const uint8_t *bgra, int strideBytes);
+    void fillTexture(Slot &slot);
+    void compileDisplayList();
+    bool softLayers(SoftLayer *out, int *count) const;
     bool coversFrame(const Layer &layer) const;
     bool parallelScale(const Layer &layer, float *tx, float *ty, float *scale) const;
     void drawQuad() const;
@@ -128,6 +156,12 @@ private:
     Layer m_layers[kMaxLayers];
     int m_layerCount = 0;
     bool m_recording = false;
+    bool m_software = false;
+    bool m_softFrame = false;
+    bool m_surfaceIsFrame = true;
+    SoftCompositor m_compositor;
+    SoftLayer m_softLayers[kMaxLayers];
+    int m_softCount = 0;
 };
 
 class GLDrawer

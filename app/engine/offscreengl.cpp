@@ -271,6 +271,15 @@ QString OffscreenGLDrawer::rendererName()
     return QString::fromLatin1(reinterpret_cast<const char *>(glGetString(GL_RENDERER)));
 }
 
+bool OffscreenGLDrawer::isSoftwareRenderer(const QString &name)
+{
+    for (const char *software : {"llvmpipe", "softpipe", "swrast", "software rasterizer"}) {
+        if (name.contains(QLatin1String(software), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
 bool OffscreenGLDrawer::makeCurrentGL()
 {
     if (!m_egl && !createContext())
@@ -349,6 +358,7 @@ bool OffscreenGLDrawer::readSurface(GLenum format, GLenum type, void *destinatio
 {
     if (!makeCurrentGL() || !m_fbo)
         return false;
+    core().drawWithGL(); // a frame composed on the processor is not in the surface yet
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(0, 0, m_surfaceWidth, m_surfaceHeight, format, type, destination);
     return glGetError() == GL_NO_ERROR;

@@ -27,6 +27,9 @@ public:
     QString glError() const { return m_glError; }
     // The renderer string of the context (for diagnostics).
     QString rendererName();
+    // Whether a renderer string names an OpenGL that draws on the processor
+    // (Mesa's llvmpipe, softpipe or swrast).
+    static bool isSoftwareRenderer(const QString &name);
 
     // Gives the render target another size (tests of the pillar-box and
     // letter-box viewports); initTextures sets it to the frame size.

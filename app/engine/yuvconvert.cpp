@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#include "engine/cpufeatures.h"
+
+#ifdef SORVEL_HAVE_AVX2_PATH
 #include <immintrin.h>
-#define SORVEL_HAVE_AVX2_PATH 1
 #endif
 
 namespace {
@@ -13,16 +14,6 @@ namespace {
 inline int lerp(const uint8_t *a, const uint8_t *b, int w, int i)
 {
     return (a[i] * (256 - w) + b[i] * w + 128) >> 8;
-}
-
-bool processorHasAvx2()
-{
-#ifdef SORVEL_HAVE_AVX2_PATH
-    __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2");
-#else
-    return false;
-#endif
 }
 
 } // namespace

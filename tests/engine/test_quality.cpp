@@ -3,8 +3,9 @@
 // through the storyboard and the writer's off-screen drawer, and compares
 // each with a reference picture kept under tests/engine/quality/. Faster
 // drawing must keep every frame's look: PSNR >= 35 dB against the reference,
-// with the shader program and with the fixed-function pipeline that drivers
-// without GLSL get.
+// for the writer's default drawing (composed on the processor when OpenGL
+// is a software one), OpenGL's shader program and the fixed-function
+// pipeline that drivers without GLSL get.
 //
 // SORVEL_UPDATE_REFERENCES=1 writes the references into the source tree
 // instead of comparing (only when the drawing is meant to change).
@@ -54,6 +55,7 @@ private:
     QStringList m_photos;
     bool m_update = false;
     std::unique_ptr<AVWriterManager> m_writer;
+    std::unique_ptr<AVWriterManager> m_shaderWriter;
     std::unique_ptr<AVWriterManager> m_fixedFunctionWriter;
 
     QImage render(Album &album, int frame, AVWriterManager *writer)
@@ -86,18 +88,23 @@ private slots:
         QVERIFY2(m_writer->init(OutputFormat::forStandard(TvStandard::Pal)),
                  qPrintable(m_writer->errorString()));
         qInfo() << "drawing with"
-                << (m_writer->core().usesShaders() ? "the shader program" : "fixed function");
-        qputenv("SORVEL_FIXED_FUNCTION", "1");
+                << (m_writer->core().softwareCompositing() ? "the processor"
+                    : m_writer->core().usesShaders()       ? "the shader program"
+                                                           : "fixed function");
+        TestSupport::ScopedEnv gl("SORVEL_COMPOSITOR", QStringLiteral("gl"));
+        m_shaderWriter = std::make_unique<AVWriterManager>();
+        QVERIFY(m_shaderWriter->init(OutputFormat::forStandard(TvStandard::Pal)));
+        QVERIFY(!m_shaderWriter->core().softwareCompositing());
+        TestSupport::ScopedEnv fixedFunction("SORVEL_FIXED_FUNCTION", QStringLiteral("1"));
         m_fixedFunctionWriter = std::make_unique<AVWriterManager>();
-        const bool made = m_fixedFunctionWriter->init(OutputFormat::forStandard(TvStandard::Pal));
-        qunsetenv("SORVEL_FIXED_FUNCTION");
-        QVERIFY(made);
+        QVERIFY(m_fixedFunctionWriter->init(OutputFormat::forStandard(TvStandard::Pal)));
         QVERIFY(!m_fixedFunctionWriter->core().usesShaders());
     }
 
     void cleanupTestCase()
     {
         m_writer.reset();
+        m_shaderWriter.reset();
         m_fixedFunctionWriter.reset();
     }
 
@@ -105,12 +112,12 @@ private slots:
     {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("fixedFunction");
-        for (bool fixedFunction : {false, true}) {
+        QTest::addColumn<QString>("drawing");
+        for (const char *drawing : {"", "-shader", "-fixed"}) {
             for (int code = 0; code < 8; ++code) {
                 for (const char *kind : {"still", "panzoom", "dissolve", "wipe"})
-                    QTest::addRow("%s-%d%s", kind, code, fixedFunction ? "-fixed" : "")
-                        << code << QString::fromLatin1(kind) << fixedFunction;
+                    QTest::addRow("%s-%d%s", kind, code, drawing)
+                        << code << QString::fromLatin1(kind) << QString::fromLatin1(drawing);
             }
         }
     }
@@ -119,8 +126,8 @@ private slots:
     {
         QFETCH(int, code);
         QFETCH(QString, kind);
-        QFETCH(bool, fixedFunction);
-        if (m_update && fixedFunction)
+        QFETCH(QString, drawing);
+        if (m_update && !drawing.isEmpty())
             return; // the references come from the default drawing
         Album album(qEnvironmentVariable("SORVEL_APPDIR"));
         QVERIFY(album.patternFiles.size() >= 12);
@@ -145,7 +152,10 @@ private slots:
         // PAL, 5 s + 1.5 s: 162 frames a cycle, the transition from frame
         // 125; frame 144 is half-way through it.
         const int frame = kind == QLatin1String("still") ? 60 : kind == QLatin1String("panzoom") ? 100 : 144;
-        const QImage got = render(album, frame, fixedFunction ? m_fixedFunctionWriter.get() : m_writer.get());
+        AVWriterManager *writer = drawing == QLatin1String("-fixed")    ? m_fixedFunctionWriter.get()
+                                  : drawing == QLatin1String("-shader") ? m_shaderWriter.get()
+                                                                        : m_writer.get();
+        const QImage got = render(album, frame, writer);
         QVERIFY(!got.isNull());
         const QString name = QStringLiteral("%1/%2-%3.png").arg(m_referenceDir, kind).arg(code);
         if (m_update) {
@@ -160,9 +170,7 @@ private slots:
         const double db = psnr(reference, got);
         qInfo("PSNR %.1f dB", db);
         if (db < kMinPsnr)
-            got.save(
-                m_dir +
-                QStringLiteral("/%1-%2%3-got.png").arg(kind).arg(code).arg(fixedFunction ? "-fixed" : ""));
+            got.save(m_dir + QStringLiteral("/%1-%2%3-got.png").arg(kind).arg(code).arg(drawing));
         QVERIFY2(db >= kMinPsnr, qPrintable(QStringLiteral("PSNR %1 dB").arg(db)));
     }
 };

@@ -109,22 +109,35 @@ __attribute__((target("avx2"))) int lerpRowAvx2(const uint32_t *a, const uint32_
     return i;
 }
 
-// One row sampled horizontally: each pixel's two texels gathered, blended
-// with its weight (lanes: per eight pixels, the weights of pixels 0, 1, 4
-// and 5 four times each, then those of 2, 3, 6 and 7, the order in which
-// the byte unpacking leaves them).
+// One row sampled horizontally, eight pixels at a time: each pixel's two
+// texels, blended with its weight (lanes: per eight pixels, the weights of
+// pixels 0, 1, 4 and 5 four times each, then those of 2, 3, 6 and 7, the
+// order in which the byte unpacking leaves them). Where the eight pixels'
+// texels lie within nine neighbours (a picture drawn at its size or
+// larger: `window` holds the first one's index, else -1), they are picked
+// from two loads by permutes; elsewhere they are gathered.
 __attribute__((target("avx2"))) int sampleRowAvx2(const uint32_t *texels, const int32_t *left,
-                                                  const int32_t *right, const int16_t *lanes, uint32_t *out,
-                                                  int n)
+                                                  const int32_t *right, const int32_t *window,
+                                                  const int16_t *lanes, uint32_t *out, int n)
 {
     const __m256i zero = _mm256_setzero_si256();
     const int *base = reinterpret_cast<const int *>(texels);
     int i = 0;
     for (; i + 8 <= n; i += 8) {
         const __m256i l = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(left + i));
-        const __m256i r = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(right + i));
-        const __m256i pa = _mm256_i32gather_epi32(base, l, 4);
-        const __m256i pb = _mm256_i32gather_epi32(base, r, 4);
+        __m256i pa, pb;
+        const int first = window[i / 8];
+        if (first >= 0) {
+            const __m256i offset = _mm256_sub_epi32(l, _mm256_set1_epi32(first));
+            pa = _mm256_permutevar8x32_epi32(
+                _mm256_loadu_si256(reinterpret_cast<const __m256i *>(texels + first)), offset);
+            pb = _mm256_permutevar8x32_epi32(
+                _mm256_loadu_si256(reinterpret_cast<const __m256i *>(texels + first + 1)), offset);
+        } else {
+            const __m256i r = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(right + i));
+            pa = _mm256_i32gather_epi32(base, l, 4);
+            pb = _mm256_i32gather_epi32(base, r, 4);
+        }
         const __m256i wlo = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(lanes + 4 * i));
         const __m256i whi = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(lanes + 4 * i + 16));
         const __m256i lo = lerp16(_mm256_unpacklo_epi8(pa, zero), _mm256_unpacklo_epi8(pb, zero), wlo);
@@ -189,6 +202,7 @@ bool SoftCompositor::setup(int width, int height, bool flipRows)
     m_right.assign(size_t(width), 0);
     m_weight.assign(size_t(width), 0);
     m_lanes.assign((size_t(width) / 8 + 1) * 32, 0);
+    m_window.assign(size_t(width) / 8 + 1, -1);
     return true;
 }
 
@@ -273,6 +287,16 @@ void SoftCompositor::drawLayer(const SoftLayer &l, bool first, uint8_t *dst, int
             for (int c = 0; c < 4; ++c)
                 m_lanes[size_t(4 * g + 4 * q + c)] = m_weight[size_t(g + kOrder[q])];
         }
+        // Texels first .. first + 8 hold all that these eight pixels read
+        // (in either order; both loads stay inside the row of width + 2
+        // texels).
+        const auto group = m_left.begin() + g;
+        const auto [lowest, highest] = std::minmax_element(group, group + 8);
+        const int first = *lowest;
+        bool window = first + 9 <= W + 2 && *highest - first <= 7;
+        for (int q = 0; q < 8 && window; ++q)
+            window = m_right[size_t(g + q)] == m_left[size_t(g + q)] + 1;
+        m_window[size_t(g / 8)] = window ? first : -1;
     }
     // The picture's texels this layer reads: [from, to].
     const int from = std::max(lowest, 1);
@@ -323,7 +347,8 @@ void SoftCompositor::drawLayer(const SoftLayer &l, bool first, uint8_t *dst, int
             int done = 0;
 #ifdef SORVEL_HAVE_AVX2_PATH
             if (m_vector)
-                done = sampleRowAvx2(texels, m_left.data(), m_right.data(), m_lanes.data(), line, n);
+                done = sampleRowAvx2(texels, m_left.data(), m_right.data(), m_window.data(), m_lanes.data(),
+                                     line, n);
 #endif
             sampleRowPortable(texels, m_left.data(), m_right.data(), m_weight.data(), line, done, n);
         }

@@ -71,4 +71,5 @@ private:
     std::vector<int32_t> m_right;
     std::vector<int16_t> m_weight; // per column: the right texel's weight << 7
     std::vector<int16_t> m_lanes;  // the weights in the vector loop's lanes
+    std::vector<int32_t> m_window; // per eight columns: their first texel, or -1
 };

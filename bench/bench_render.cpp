@@ -1,11 +1,13 @@
 // Benchmark of the drawing alone: the writer's off-screen renderer draws
 // each kind of frame of a two-photo PAL album (a still, a pan-and-zoom, a
-// dissolve, a pattern wipe), with the shader program and with the
-// fixed-function pipeline, and reads each frame back as the writer does.
+// dissolve, a pattern wipe) three ways: composed on the processor (the
+// writer's choice with a software OpenGL), with OpenGL's shader program and
+// with its fixed-function pipeline; each frame is read back as the writer
+// reads it.
 // Photos are decoded before the timing starts.
 //
 // usage: bench_render [FRAMES]   (frames per kind, default 300)
-// Prints one line per kind and pipeline: milliseconds per frame (render and
+// Prints one line per kind and way: milliseconds per frame (render and
 // read-back), the median of three rounds.
 
 #include "benchalbum.h"
@@ -52,8 +54,10 @@ int main(int argc, char **argv)
                           {"dissolve", true, true, 125, 161},
                           {"wipe", true, false, 125, 161}};
 
-    for (const bool fixedFunction : {false, true}) {
-        if (fixedFunction)
+    for (const char *way : {"processor", "shader", "fixed-function"}) {
+        const QByteArray name(way);
+        qputenv("SORVEL_COMPOSITOR", name == "processor" ? "cpu" : "gl");
+        if (name == "fixed-function")
             qputenv("SORVEL_FIXED_FUNCTION", "1");
         AVWriterManager writer;
         if (!writer.init(format)) {
@@ -61,6 +65,7 @@ int main(int argc, char **argv)
             return 1;
         }
         qunsetenv("SORVEL_FIXED_FUNCTION");
+        qunsetenv("SORVEL_COMPOSITOR");
         std::vector<uint8_t> readBack(size_t(format.width) * size_t(format.height) * 4);
         for (const Kind &kind : kinds) {
             Album album(appDir);
@@ -90,8 +95,7 @@ int main(int argc, char **argv)
                 }
                 rounds.push_back(timer.nsecsElapsed() / 1e6 / count);
             }
-            std::printf("%s %s: %.3f ms per frame\n", fixedFunction ? "fixed-function" : "shader", kind.name,
-                        median(rounds));
+            std::printf("%s %s: %.3f ms per frame\n", way, kind.name, median(rounds));
             std::fflush(stdout);
         }
     }

@@ -126,6 +126,9 @@ private:
     std::vector<uint8_t> m_readBack;
     std::vector<av::Frame> m_lastFrames; // the last converted frames, shared
     int m_framesQueued = 0;
+    // The renderer goes on once the queue holds at most this many frames
+    // (under m_mutex).
+    int m_wakeBelow = 0;
     int m_framesRendered = 0;
     std::vector<std::vector<uint8_t>> m_audioBuffers;
     std::vector<int> m_freeAudio;

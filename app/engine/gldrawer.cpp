@@ -330,6 +330,8 @@ void GLDrawCore::buildMaskRamp(double progress, double softness)
     const double d = std::sin(progress * M_PI);
     const int lo = int((progress - d * softness) * 255.0);
     const int hi = int((progress + d * softness) * 255.0);
+    m_rampLo = lo;
+    m_rampHi = hi;
     for (int i = 0; i < 256; ++i) {
         if (i < lo)
             m_maskRamp[i] = 0.0;
@@ -351,22 +353,10 @@ void GLDrawCore::uploadMasked(int slot, double progress, double softness, const 
     const size_t mstride = maskStride > 0 ? size_t(maskStride) : size_t(m_width);
     m_workBuffer.resize(row * size_t(m_height));
     buildMaskRamp(progress, softness);
-    // One pass: each BGRA pixel keeps its colour bytes and takes the
-    // ramp's alpha (little-endian: alpha is the top byte of the word).
-    uint32_t alphaWord[256];
-    for (int i = 0; i < 256; ++i)
-        alphaWord[i] = uint32_t(m_rampBytes[i]) << 24;
-    for (int y = 0; y < m_height; ++y) {
-        const uint8_t *src = bgra + stride * size_t(y);
-        const uint8_t *m = mask + mstride * size_t(y);
-        uint8_t *dst = m_workBuffer.data() + row * size_t(y);
-        for (int x = 0; x < m_width; ++x) {
-            uint32_t px;
-            std::memcpy(&px, src + 4 * x, 4);
-            px = (px & 0x00FFFFFFu) | alphaWord[m[x]];
-            std::memcpy(dst + 4 * x, &px, 4);
-        }
-    }
+    for (int y = 0; y < m_height; ++y)
+        m_compositor.mergeMaskRow(bgra + stride * size_t(y), mask + mstride * size_t(y),
+                                  m_workBuffer.data() + row * size_t(y), m_width, m_rampBytes, m_rampLo,
+                                  m_rampHi);
     upload(slot, m_workBuffer.data(), 0);
     Slot &s = m_slots[size_t(slot)];
     s.content = 0;

@@ -74,6 +74,9 @@ public:
                       const uint8_t *bgra, int strideBytes);
     void buildMaskRamp(double progress, double softness);
     const double *maskRamp() const { return m_maskRamp; }
+    const uint8_t *maskRampBytes() const { return m_rampBytes; }
+    int maskRampLow() const { return m_rampLo; }
+    int maskRampHigh() const { return m_rampHi; }
 
     // beginFrame / drawLayer record the frame; compileFrame turns the record
     // into the display list (the uploads in between run at once, outside
@@ -150,6 +153,8 @@ private:
     GLuint m_program = 0;
     double m_maskRamp[256] = {};
     uint8_t m_rampBytes[256] = {};
+    int m_rampLo = 0; // the ramp's bounds: 0 below, 255 from hi on
+    int m_rampHi = 0;
     std::vector<uint8_t> m_workBuffer;
     float m_quad[4][2] = {};
     float m_clear[4] = {0.f, 0.f, 0.f, 1.f};

@@ -180,9 +180,65 @@ __attribute__((target("avx2"))) int blendRowAvx2(const uint32_t *s, uint32_t *d,
     return i;
 }
 
+// The ramp's alpha computed for sixteen mask bytes at a time: the clamped
+// distance from lo times 255, divided by hi - lo with a multiply by its
+// reciprocal and corrected to the exact quotient (the table's values).
+// Needs 0 < hi - lo <= 257, so that the products fit 16 bits.
+__attribute__((target("avx2"))) int mergeMaskAvx2(const uint8_t *bgra, const uint8_t *mask, uint8_t *dst,
+                                                  int n, int lo, int hi)
+{
+    const int span = hi - lo;
+    const __m256i vlo = _mm256_set1_epi16(int16_t(lo));
+    const __m256i vspan = _mm256_set1_epi16(int16_t(span));
+    const __m256i below = _mm256_set1_epi16(int16_t(span - 1));
+    const __m256i reciprocal = _mm256_set1_epi16(int16_t(uint16_t(65535 / span)));
+    const __m256i v255 = _mm256_set1_epi16(255);
+    const __m256i colour = _mm256_set1_epi32(0x00FFFFFF);
+    int i = 0;
+    for (; i + 16 <= n; i += 16) {
+        const __m256i m = _mm256_cvtepu8_epi16(_mm_loadu_si128(reinterpret_cast<const __m128i *>(mask + i)));
+        const __m256i t =
+            _mm256_min_epi16(_mm256_max_epi16(_mm256_sub_epi16(m, vlo), _mm256_setzero_si256()), vspan);
+        const __m256i x = _mm256_mullo_epi16(t, v255);
+        // The estimate x * floor(65535 / span) / 65536 is less than one
+        // below x / span: its floor is the quotient or one less.
+        __m256i q = _mm256_mulhi_epu16(x, reciprocal);
+        const __m256i r = _mm256_sub_epi16(x, _mm256_mullo_epi16(q, vspan));
+        const __m256i more = _mm256_cmpgt_epi16(r, below); // r >= span: one more
+        q = _mm256_sub_epi16(q, more);
+        const __m256i a0 = _mm256_slli_epi32(_mm256_cvtepu16_epi32(_mm256_castsi256_si128(q)), 24);
+        const __m256i a1 = _mm256_slli_epi32(_mm256_cvtepu16_epi32(_mm256_extracti128_si256(q, 1)), 24);
+        const __m256i p0 = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(bgra + 4 * i));
+        const __m256i p1 = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(bgra + 4 * i + 32));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + 4 * i),
+                            _mm256_or_si256(_mm256_and_si256(p0, colour), a0));
+        _mm256_storeu_si256(reinterpret_cast<__m256i *>(dst + 4 * i + 32),
+                            _mm256_or_si256(_mm256_and_si256(p1, colour), a1));
+    }
+    return i;
+}
+
 #endif
 
 } // namespace
+
+void SoftCompositor::mergeMaskRow(const uint8_t *bgra, const uint8_t *mask, uint8_t *dst, int n,
+                                  const uint8_t ramp[256], int lo, int hi) const
+{
+    int done = 0;
+#ifdef SORVEL_HAVE_AVX2_PATH
+    if (m_vector && hi > lo && hi - lo <= 257)
+        done = mergeMaskAvx2(bgra, mask, dst, n, lo, hi);
+#endif
+    // Each BGRA pixel keeps its colour bytes and takes the ramp's alpha
+    // (little-endian: alpha is the top byte of the word).
+    for (int x = done; x < n; ++x) {
+        uint32_t px;
+        std::memcpy(&px, bgra + 4 * x, 4);
+        px = (px & 0x00FFFFFFu) | (uint32_t(ramp[mask[x]]) << 24);
+        std::memcpy(dst + 4 * x, &px, 4);
+    }
+}
 
 bool SoftCompositor::setup(int width, int height, bool flipRows)
 {

@@ -51,6 +51,12 @@ public:
     // (width x height BGRA pixels, rows of dstStride bytes).
     void compose(const SoftLayer *layers, int count, uint8_t *dst, int dstStride);
 
+    // One row of a pattern wipe's picture: each pixel's colour with the
+    // ramp's alpha for its mask byte (ramp[m]: 0 below lo, 255 from hi on,
+    // (m - lo) x 255 / (hi - lo) rounded down in between). dst may be bgra.
+    void mergeMaskRow(const uint8_t *bgra, const uint8_t *mask, uint8_t *dst, int n, const uint8_t ramp[256],
+                      int lo, int hi) const;
+
     bool vectorised() const { return m_vector; }
     // False forces the portable loop (tests compare the two).
     void setVectorised(bool on);

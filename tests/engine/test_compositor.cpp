@@ -206,6 +206,42 @@ private slots:
         }
     }
 
+    // A pattern wipe's picture takes, for every mask byte, the ramp's own
+    // alpha, computed or looked up, through the whole wipe and for soft
+    // and hard edges (ramps that start below 0 or end above 255 included).
+    void maskMergeFollowsRamp()
+    {
+        GLDrawCore &core = m_processor->core();
+        SoftCompositor &compositor = core.compositor();
+        const int n = 256 + 23; // every byte, and a tail that no vector step takes
+        std::vector<uint8_t> mask(n), bgra(size_t(n) * 4), merged(bgra.size());
+        for (int i = 0; i < n; ++i) {
+            mask[size_t(i)] = uint8_t(i * 7 % 256);
+            for (int c = 0; c < 4; ++c)
+                bgra[size_t(4 * i + c)] = uint8_t(i * 13 + c * 50);
+        }
+        for (const double softness : {0.02, 0.1, 0.3, 0.5}) {
+            for (int step = 0; step <= 1000; ++step) {
+                core.buildMaskRamp(step / 1000.0, softness);
+                const uint8_t *ramp = core.maskRampBytes();
+                compositor.mergeMaskRow(bgra.data(), mask.data(), merged.data(), n, ramp, core.maskRampLow(),
+                                        core.maskRampHigh());
+                for (int i = 0; i < n; ++i) {
+                    const uint8_t *p = merged.data() + 4 * i;
+                    const uint8_t *q = bgra.data() + 4 * i;
+                    if (p[0] != q[0] || p[1] != q[1] || p[2] != q[2] || p[3] != ramp[mask[size_t(i)]])
+                        QFAIL(
+                            qPrintable(QStringLiteral("progress %1, softness %2, mask %3: alpha %4, ramp %5")
+                                           .arg(step / 1000.0)
+                                           .arg(softness)
+                                           .arg(mask[size_t(i)])
+                                           .arg(p[3])
+                                           .arg(ramp[mask[size_t(i)]])));
+                }
+            }
+        }
+    }
+
     // A turned layer (kind 1) is drawn by OpenGL, from textures that the
     // frames composed before never filled (an unfilled one is black); the
     // frames after it are composed again. Each is the frame that OpenGL

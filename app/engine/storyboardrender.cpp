@@ -241,13 +241,13 @@ void StoryBoardRender::decodeAhead(const ImageInfo &info)
                                     m_format.width, m_format.height));
 }
 
-void StoryBoardRender::decodeFirstPhotoAhead()
+void StoryBoardRender::decodeFirstPhotosAhead()
 {
     if (!m_album || m_totalFrames <= 0)
         return;
     const int first = plan(0).photo;
-    if (first >= 0 && first < int(m_album->photos.size()))
-        decodeAhead(m_album->photos[first]);
+    for (int i = first; i >= 0 && i < first + 2 && i < int(m_album->photos.size()); ++i)
+        decodeAhead(m_album->photos[i]);
 }
 
 void StoryBoardRender::dropDecodesAhead()

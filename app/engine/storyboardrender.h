@@ -58,10 +58,11 @@ public:
     bool sameFrame(int a, int b) const;
 
     const Picture *photoPicture(const ImageInfo &info);
-    // Starts decoding the timeline's first photo on a thread of its own, so
-    // that the first frame finds it ready: for a caller that has other work
-    // to do before the frames (the soundtrack pass of a DVD run).
-    void decodeFirstPhotoAhead();
+    // Starts decoding the timeline's first two photos, each on a thread of
+    // its own, so that the frames find them ready: for a caller that has
+    // other work to do before the frames (the soundtrack pass of a DVD run,
+    // which keeps one core busy and leaves the other free).
+    void decodeFirstPhotosAhead();
     const Picture *patternPicture(const QString &path);
     void clearCaches();
 

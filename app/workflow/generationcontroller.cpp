@@ -294,9 +294,10 @@ void GenerationController::startEncoding()
         return;
     }
     // A streamed run encodes the soundtrack alone first: mplex needs the
-    // whole of it while it multiplexes the video as it comes. The first
-    // photo decodes meanwhile, so the first frame does not wait for it.
-    m_storyboard->decodeFirstPhotoAhead();
+    // whole of it while it multiplexes the video as it comes. The first two
+    // photos decode meanwhile on the other core, so the frames do not wait
+    // for them.
+    m_storyboard->decodeFirstPhotosAhead();
     m_pass = AudioPass;
     m_compileHandled = false;
     m_passClock.start();

@@ -11,6 +11,8 @@
 #include "enginetestutil.h"
 #include "testsupport.h"
 
+#include <cmath>
+
 using namespace EngineTest;
 
 class TestDrawer : public QObject
@@ -383,6 +385,49 @@ private slots:
         const QImage frame = renderAlbum(album, 0);
         QCOMPARE(frame.pixel(360, 270) & 0xFFFFFF, 0u);
         QCOMPARE(frame.pixel(5, 5) & 0xFFFFFF, 0u);
+    }
+
+    // A photo far larger than the frame is decoded at a reduced size (the
+    // JPEG decoder's own scaling) and then scaled smoothly: the frame keeps
+    // the look of a full decode, upright and turned a quarter.
+    void largeJpegKeepsItsLook_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addRow("upright") << 0;
+        QTest::addRow("turned") << 6;
+    }
+
+    void largeJpegKeepsItsLook()
+    {
+        QFETCH(int, code);
+        const QString path = m_dir + QStringLiteral("/large.jpg");
+        if (!QFileInfo::exists(path))
+            QVERIFY(posterImage(3600, 2700, 9).save(path, "JPEG", 95));
+        Album album(QString{});
+        album.useDynamicEffect = false;
+        album.photos.append(photoInfo(path, code));
+        const QImage frame = renderAlbum(album, 10).convertToFormat(QImage::Format_RGB32);
+        QImage full(path);
+        QVERIFY(!full.isNull());
+        if (code > 3)
+            full = full.transformed(QTransform().rotate(90));
+        full = full.scaled(720, 540, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        QImage expected(720, 540, QImage::Format_RGB32);
+        expected.fill(Qt::black);
+        QPainter(&expected).drawImage((720 - full.width()) / 2, (540 - full.height()) / 2, full);
+        double sum = 0.0;
+        for (int y = 0; y < 540; ++y) {
+            const QRgb *p = reinterpret_cast<const QRgb *>(frame.constScanLine(y));
+            const QRgb *q = reinterpret_cast<const QRgb *>(expected.constScanLine(y));
+            for (int x = 0; x < 720; ++x) {
+                const int dr = qRed(p[x]) - qRed(q[x]), dg = qGreen(p[x]) - qGreen(q[x]),
+                          db = qBlue(p[x]) - qBlue(q[x]);
+                sum += dr * dr + dg * dg + db * db;
+            }
+        }
+        const double db = 10.0 * std::log10(255.0 * 255.0 / std::max(1e-9, sum / (3.0 * 720 * 540)));
+        qInfo("PSNR %.1f dB against a full decode", db);
+        QVERIFY2(db >= 40.0, qPrintable(QString::number(db)));
     }
 
     void photoCache()

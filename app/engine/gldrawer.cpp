@@ -538,15 +538,17 @@ bool GLDrawCore::softLayers(SoftLayer *out, int *count) const
     return true;
 }
 
-void GLDrawCore::compileFrame()
+bool GLDrawCore::composeInSoftware()
 {
     m_recording = false;
-    m_softFrame = false;
-    if (m_software && m_surfaceIsFrame && softLayers(m_softLayers, &m_softCount)) {
-        m_softFrame = true;
-        return;
-    }
-    compileDisplayList();
+    m_softFrame = m_software && m_surfaceIsFrame && softLayers(m_softLayers, &m_softCount);
+    return m_softFrame;
+}
+
+void GLDrawCore::compileFrame()
+{
+    if (!composeInSoftware())
+        compileDisplayList();
 }
 
 void GLDrawCore::drawWithGL()
@@ -611,15 +613,19 @@ void GLDrawCore::compileDisplayList()
     glEndList();
 }
 
+bool GLDrawCore::readComposed(GLenum format, GLenum type, void *destination)
+{
+    if (!m_softFrame || format != GL_BGRA || type != GL_UNSIGNED_BYTE)
+        return false;
+    m_compositor.compose(m_softLayers, m_softCount, static_cast<uint8_t *>(destination), m_width * 4);
+    return true;
+}
+
 void GLDrawCore::readPixels(GLenum format, GLenum type, void *destination)
 {
-    if (m_softFrame) {
-        if (format == GL_BGRA && type == GL_UNSIGNED_BYTE) {
-            m_compositor.compose(m_softLayers, m_softCount, static_cast<uint8_t *>(destination), m_width * 4);
-            return;
-        }
-        drawWithGL();
-    }
+    if (readComposed(format, type, destination))
+        return;
+    drawWithGL(); // a composed frame read in another format
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
     glReadPixels(0, 0, m_width, m_height, format, type, destination);
@@ -656,36 +662,46 @@ void GLDrawer::drawLayer(int slot, int orientationCode, const MotionSample *samp
 
 bool GLDrawer::endFrame()
 {
+    // A frame composed on the processor makes no OpenGL call at all.
+    if (m_core.composeInSoftware())
+        return true;
     if (!makeCurrentGL())
         return false;
     m_core.compileFrame();
-    if (!m_core.composedInSoftware())
-        presentFrame();
+    presentFrame();
     return true;
+}
+
+bool GLDrawer::contextForUpload()
+{
+    // Composing on the processor, an upload only remembers the picture.
+    return m_core.softwareCompositing() || makeCurrentGL();
 }
 
 void GLDrawer::uploadPicture(int slot, const uint8_t *bgra, int strideBytes, uint64_t contentId, bool opaque)
 {
-    if (makeCurrentGL())
+    if (contextForUpload())
         m_core.uploadPicture(slot, bgra, strideBytes, contentId, opaque);
 }
 
 void GLDrawer::uploadDissolve(int slot, double alpha, const uint8_t *bgra, int strideBytes,
                               uint64_t contentId)
 {
-    if (makeCurrentGL())
+    if (contextForUpload())
         m_core.uploadDissolve(slot, alpha, bgra, strideBytes, contentId);
 }
 
 void GLDrawer::uploadMasked(int slot, double progress, double softness, const uint8_t *mask,
                             const uint8_t *bgra, int maskStride, int strideBytes)
 {
-    if (makeCurrentGL())
+    if (contextForUpload())
         m_core.uploadMasked(slot, progress, softness, mask, maskStride, bgra, strideBytes);
 }
 
 bool GLDrawer::readPixels(GLenum format, GLenum type, void *destination)
 {
+    if (m_core.readComposed(format, type, destination))
+        return true;
     if (!makeCurrentGL() || !m_core.ready())
         return false;
     // Only an error of the read itself counts.

@@ -100,6 +100,12 @@ public:
     // Whether the frame compiled last is composed on the processor (and
     // the paint hook has nothing to draw for it).
     bool composedInSoftware() const { return m_softFrame; }
+    // Ends the recorded frame; true when it is composed on the processor
+    // (then it needs no OpenGL call, compileFrame is not needed).
+    bool composeInSoftware();
+    // Composes the frame into destination when it is composed on the
+    // processor and read as BGRA bytes; false otherwise (nothing done).
+    bool readComposed(GLenum format, GLenum type, void *destination);
     // Draws a frame composed on the processor with OpenGL after all (the
     // context current): for a read of the surface itself.
     void drawWithGL();
@@ -208,5 +214,9 @@ protected:
     virtual void resizeHost(int width, int height) = 0;
 
 private:
+    // An upload's context: none needed when the core composes on the
+    // processor, else the host's made current.
+    bool contextForUpload();
+
     GLDrawCore m_core;
 };

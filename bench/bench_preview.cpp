@@ -29,11 +29,8 @@ int main(int argc, char **argv)
         qputenv("ALSOFT_DRIVERS", "null");
     QApplication app(argc, argv);
     const double seconds = argc > 1 ? QString::fromLocal8Bit(argv[1]).toDouble() : 20.0;
-    const QString dir = QDir::tempPath() + QStringLiteral("/sorvel-bench-preview");
-    QDir().mkpath(dir);
-    const QString appDir = qEnvironmentVariableIsSet("SORVEL_APPDIR")
-                               ? qEnvironmentVariable("SORVEL_APPDIR")
-                               : QCoreApplication::applicationDirPath();
+    const QString dir = benchFolder(QStringLiteral("preview"));
+    const QString appDir = benchAppFolder();
 
     // 12 photos of 4000 x 3000 (12 Mpixel), made once and kept.
     Album album(appDir);

@@ -29,11 +29,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QString dir = QDir::tempPath() + QStringLiteral("/sorvel-bench-render");
-    QDir().mkpath(dir);
-    const QString appDir = qEnvironmentVariableIsSet("SORVEL_APPDIR")
-                               ? qEnvironmentVariable("SORVEL_APPDIR")
-                               : QCoreApplication::applicationDirPath();
+    const QString dir = benchFolder(QStringLiteral("render"));
+    const QString appDir = benchAppFolder();
     const QStringList args = app.arguments();
     const int count = args.size() > 1 ? std::max(1, args.at(1).toInt()) : 300;
 

@@ -87,11 +87,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QString dir = QDir::tempPath() + QStringLiteral("/sorvel-bench-writer");
-    QDir().mkpath(dir);
-    const QString appDir = qEnvironmentVariableIsSet("SORVEL_APPDIR")
-                               ? qEnvironmentVariable("SORVEL_APPDIR")
-                               : QCoreApplication::applicationDirPath();
+    const QString dir = benchFolder(QStringLiteral("writer"));
+    const QString appDir = benchAppFolder();
 
     // 12 photos of 4000 x 3000 (12 Mpixel), made once and kept.
     const QStringList photos = scenicPhotos(dir, 12, QSize(4000, 3000));

@@ -7,11 +7,30 @@
 #include "album/album.h"
 #include "testmedia.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QSize>
 #include <QStringList>
 
 #include <cstdio>
+
+// The benchmark's own folder under the temporary folder (created), where
+// its generated media are kept between runs.
+inline QString benchFolder(const QString &name)
+{
+    const QString dir = QDir::tempPath() + QStringLiteral("/sorvel-bench-") + name;
+    QDir().mkpath(dir);
+    return dir;
+}
+
+// The application folder (transition patterns, silence.ac3): SORVEL_APPDIR,
+// else the folder of the benchmark program (the build's bin folder).
+inline QString benchAppFolder()
+{
+    return qEnvironmentVariableIsSet("SORVEL_APPDIR") ? qEnvironmentVariable("SORVEL_APPDIR")
+                                                      : QCoreApplication::applicationDirPath();
+}
 
 // dir/photo00.jpg, photo01.jpg, ... of the given size, written unless they
 // exist; empty (with the reason on stderr) when one cannot be written.

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QString>
 
+#include <cmath>
+
 namespace EngineTest {
 
 // A photo of four coloured quadrants: top-left red, top-right green,
@@ -102,6 +104,25 @@ inline bool near(const QColor &a, const QColor &b, int tolerance)
 {
     return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+// PSNR of two pictures of one size over their red, green and blue
+// (32-bit pixels; infinite when they are the same).
+inline double psnr(const QImage &a, const QImage &b)
+{
+    double sum = 0.0;
+    for (int y = 0; y < a.height(); ++y) {
+        const QRgb *p = reinterpret_cast<const QRgb *>(a.constScanLine(y));
+        const QRgb *q = reinterpret_cast<const QRgb *>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            const int dr = qRed(p[x]) - qRed(q[x]);
+            const int dg = qGreen(p[x]) - qGreen(q[x]);
+            const int db = qBlue(p[x]) - qBlue(q[x]);
+            sum += dr * dr + dg * dg + db * db;
+        }
+    }
+    const double mse = sum / (3.0 * a.width() * a.height());
+    return mse > 0 ? 10.0 * std::log10(255.0 * 255.0 / mse) : INFINITY;
 }
 
 } // namespace EngineTest

@@ -22,15 +22,8 @@ constexpr int kH = 540;
 // PSNR of two BGRA frames over the colour channels (infinite when equal).
 double psnr(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b)
 {
-    double sum = 0.0;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (i % 4 == 3)
-            continue;
-        const int d = int(a[i]) - int(b[i]);
-        sum += d * d;
-    }
-    const double mse = sum / (3.0 * kW * kH);
-    return mse > 0 ? 10.0 * std::log10(255.0 * 255.0 / mse) : INFINITY;
+    return EngineTest::psnr(QImage(a.data(), kW, kH, QImage::Format_RGB32),
+                            QImage(b.data(), kW, kH, QImage::Format_RGB32));
 }
 
 MotionSample moved(float x, float y, float z)

@@ -26,24 +26,6 @@ namespace {
 
 constexpr double kMinPsnr = 35.0;
 
-// PSNR of two 720 x 540 RGB frames (infinite when identical).
-double psnr(const QImage &a, const QImage &b)
-{
-    double sum = 0.0;
-    for (int y = 0; y < a.height(); ++y) {
-        const QRgb *p = reinterpret_cast<const QRgb *>(a.constScanLine(y));
-        const QRgb *q = reinterpret_cast<const QRgb *>(b.constScanLine(y));
-        for (int x = 0; x < a.width(); ++x) {
-            const int dr = qRed(p[x]) - qRed(q[x]);
-            const int dg = qGreen(p[x]) - qGreen(q[x]);
-            const int db = qBlue(p[x]) - qBlue(q[x]);
-            sum += dr * dr + dg * dg + db * db;
-        }
-    }
-    const double mse = sum / (3.0 * a.width() * a.height());
-    return mse > 0 ? 10.0 * std::log10(255.0 * 255.0 / mse) : INFINITY;
-}
-
 } // namespace
 
 class TestQuality : public QObject

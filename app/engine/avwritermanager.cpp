@@ -6,8 +6,13 @@
 #include <QLoggingCategory>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 Q_LOGGING_CATEGORY(lcManager, "sorvel.writer")
 
@@ -18,13 +23,30 @@ Q_LOGGING_CATEGORY(lcManager, "sorvel.writer")
 namespace {
 // Frames converted and waiting for the encoder, at most: enough for the
 // renderer to run ahead during still frames and fall behind during a
-// transition without stopping the encoder.
-constexpr int kFramesQueued = 24;
+// transition without stopping the encoder, and, at a lowered priority, to
+// fall behind while the encoder has the cores.
+constexpr int kFramesQueued = 48;
 // Once full, the queue is refilled when this few frames are left in it.
 constexpr int kFramesResume = kFramesQueued / 2;
 constexpr int kAudioBuffers = 2;
 // Longest wait of one tick for room in the queue.
 constexpr std::chrono::milliseconds kQueueWait{100};
+// How much the rendering thread's priority is lowered during a run.
+constexpr int kRenderNiceSteps = 10;
+
+// Whether this thread could set its nice value back to `nice` after raising
+// it: root may, others as far as RLIMIT_NICE allows (its ceiling is
+// 20 - limit; most desktops set the limit to 0, which allows no raise at
+// all).
+bool mayRestoreNice(int nice)
+{
+    if (::geteuid() == 0)
+        return true;
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NICE, &limit) != 0)
+        return false;
+    return limit.rlim_cur == RLIM_INFINITY || rlim_t(20 - nice) <= limit.rlim_cur;
+}
 } // namespace
 
 AVWriterManager::AVWriterManager(QObject *parent) : QObject(parent)
@@ -39,6 +61,7 @@ AVWriterManager::~AVWriterManager()
     if (m_storyboard && m_storyboard->isRunning())
         m_storyboard->stopPrefetch();
     clearWriters();
+    restoreRenderPriority();
     AVWriterManager::releaseGL();
 }
 
@@ -56,6 +79,7 @@ void AVWriterManager::fail(const QString &message)
         m_error = message;
     qCWarning(lcManager).noquote() << "writing failed:" << m_error;
     m_tick.stop();
+    restoreRenderPriority();
     m_finishing = false;
     if (m_storyboard)
         m_storyboard->stopPrefetch();
@@ -160,6 +184,10 @@ bool AVWriterManager::start()
     // short period keeps it from spinning on the ring's lock.
     m_tick.setInterval(m_hasVideoWriter ? 0 : 1);
     m_tick.start();
+    // After the encoding and audio threads exist, which keep the priority
+    // they were created with.
+    if (m_hasVideoWriter)
+        lowerRenderPriority();
     return true;
 }
 
@@ -169,6 +197,36 @@ void AVWriterManager::stop()
         m_storyboard->stopPrefetch();
     m_tick.stop();
     m_finishing = false;
+    restoreRenderPriority();
+}
+
+void AVWriterManager::lowerRenderPriority()
+{
+    if (m_renderPriority == RenderPriority::Normal || m_loweredThread != 0)
+        return;
+    // Linux keeps a nice value per thread, addressed by its thread id.
+    const long thread = ::syscall(SYS_gettid);
+    errno = 0;
+    const int nice = ::getpriority(PRIO_PROCESS, id_t(thread));
+    if (errno != 0)
+        return;
+    if (m_renderPriority == RenderPriority::LowerIfRestorable && !mayRestoreNice(nice)) {
+        qCDebug(lcManager) << "the renderer keeps its priority: it could not be raised again";
+        return;
+    }
+    if (::setpriority(PRIO_PROCESS, id_t(thread), std::min(nice + kRenderNiceSteps, 19)) != 0)
+        return;
+    m_loweredThread = thread;
+    m_savedNice = nice;
+}
+
+void AVWriterManager::restoreRenderPriority()
+{
+    if (m_loweredThread == 0)
+        return;
+    if (::setpriority(PRIO_PROCESS, id_t(m_loweredThread), m_savedNice) != 0)
+        qCDebug(lcManager) << "the renderer's priority stays lowered:" << std::strerror(errno);
+    m_loweredThread = 0;
 }
 
 void AVWriterManager::clearWriters()
@@ -280,6 +338,7 @@ void AVWriterManager::workerDone(bool ok, const QString &message)
         return;
     m_ended = true;
     m_finishing = false;
+    restoreRenderPriority();
     if (qEnvironmentVariableIsSet("SORVEL_WRITER_PROFILE"))
         qInfo("writer profile: wait %.0f ms, render %.0f ms, read %.0f ms, convert %.0f ms, encode %.0f ms",
               m_profWait / 1e6, m_profRender / 1e6, m_profRead / 1e6, m_profConvert / 1e6,

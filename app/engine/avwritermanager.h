@@ -5,7 +5,7 @@
 // Rendering stays on the GUI thread (a zero-interval timer, one frame per
 // tick: the storyboard's renderFrame on the off-screen GL context, the
 // read-back and the conversion into the encoder's picture format); the
-// converted frames and the PCM go through a bounded queue (24 frames)
+// converted frames and the PCM go through a bounded queue (48 frames)
 // to one encoding thread that encodes and writes from start() until the
 // end, so rendering and encoding overlap. Every failure (GL context, encoder open, encode, write, trailer)
 // ends the run with failed(message); compileEnd() comes only after every
@@ -57,6 +57,18 @@ public:
     // Waits for the encoding thread, closes and deletes every writer.
     void clearWriters();
 
+    // The rendering thread's scheduling priority during a run. Lowered (nice
+    // +10 from start() to the end), the encoder's threads get the cores
+    // first and the renderer fills the moments they wait for each other:
+    // the encoder's slices of a frame all wait for the last one, and a
+    // renderer that took a core at such a moment left the other one idle.
+    // An unprivileged thread cannot raise its priority again (RLIMIT_NICE),
+    // so LowerIfRestorable (the default) lowers it only where it can be
+    // restored at the end; Lower also where it cannot, for a process that
+    // ends with the run (the command line); Normal leaves it.
+    enum class RenderPriority { Normal, LowerIfRestorable, Lower };
+    void setRenderPriority(RenderPriority priority) { m_renderPriority = priority; }
+
     bool isWriting() const { return m_tick.isActive() || m_finishing; }
     bool hasFailed() const { return !m_error.isEmpty(); }
     QString errorString() const { return m_error; }
@@ -101,6 +113,8 @@ private:
     void push(Job job);
     void rememberFrames(const std::vector<av::Frame> &frames);
     void workerDone(bool ok, const QString &message);
+    void lowerRenderPriority();
+    void restoreRenderPriority();
 
     StoryBoardRender *m_storyboard = nullptr;
     OutputFormat m_format;
@@ -133,6 +147,11 @@ private:
     std::vector<std::vector<uint8_t>> m_audioBuffers;
     std::vector<int> m_freeAudio;
     bool m_workerFailed = false;
+    RenderPriority m_renderPriority = RenderPriority::LowerIfRestorable;
+    // The thread whose priority was lowered (0: none) and its nice value
+    // before.
+    long m_loweredThread = 0;
+    int m_savedNice = 0;
     // Time spent per phase (SORVEL_WRITER_PROFILE prints it at the end).
     int64_t m_profWait = 0, m_profRender = 0, m_profRead = 0, m_profConvert = 0;
     std::atomic<int64_t> m_profEncode{0};

@@ -254,6 +254,9 @@ void GenerationController::startEncoding()
         return;
     }
     m_writer->setStoryboard(m_storyboard.get());
+    m_writer->setRenderPriority(m_request.endsWithProcess
+                                    ? AVWriterManager::RenderPriority::Lower
+                                    : AVWriterManager::RenderPriority::LowerIfRestorable);
     // Queued signals of a writer from an earlier run must not reach this one.
     const int run = m_runId;
     connect(m_writer.get(), &AVWriterManager::progressChanged, this, &GenerationController::onWriterProgress);

@@ -31,6 +31,10 @@ struct GenerationRequest {
     // After a successful burn keep the DVD folder, so that burnNext() can
     // burn one more copy of it, until releaseResult() or the next start().
     bool holdResult = false;
+    // The process ends with the run (the command line): the rendering
+    // thread's lowered priority need not be restorable (see
+    // AVWriterManager::setRenderPriority).
+    bool endsWithProcess = false;
 };
 
 // Runs one DVD generation without any widget: checks the destination, encodes

@@ -249,6 +249,7 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
     request.tempBase = tempDir;
     request.deleteTemp = !o.keepTemp;
     request.afterMaking = AfterMakingAction::DoNothing;
+    request.endsWithProcess = true;
 
     if (!o.quiet)
         printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4, %5 Mbit/s\n")

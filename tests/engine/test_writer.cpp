@@ -18,9 +18,19 @@ extern "C" {
 #include "enginetestutil.h"
 #include "testsupport.h"
 
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 using namespace EngineTest;
 
 namespace {
+
+// This thread's nice value (Linux keeps one per thread).
+int threadNice()
+{
+    return ::getpriority(PRIO_PROCESS, id_t(::syscall(SYS_gettid)));
+}
 
 struct Probe {
     bool ok = false;
@@ -78,10 +88,15 @@ private:
         int framesRendered = -1;
         int totalFrames = 0;
         QString video, audio;
+        // The rendering thread's nice value before the run, at each progress
+        // step and when the run ended or failed.
+        int niceBefore = 0, niceAtEnd = 0;
+        QList<int> niceDuring;
     };
 
     Run write(const QString &name, TvStandard standard, int channels, int videoRate, int audioRate,
-              Album &album, const QString &videoPath = QString())
+              Album &album, const QString &videoPath = QString(),
+              AVWriterManager::RenderPriority priority = AVWriterManager::RenderPriority::LowerIfRestorable)
     {
         Run run;
         const QString dir = TestSupport::freshDir(name);
@@ -99,6 +114,7 @@ private:
             return run;
         }
         writer.setStoryboard(&story);
+        writer.setRenderPriority(priority);
         story.renderFrame(0, true, &writer);
         auto video = std::make_unique<StreamWriter>();
         video->open(run.video, VideoStreamParams::dvd(standard, videoRate), AudioStreamParams());
@@ -107,14 +123,20 @@ private:
         bool added = writer.addWriter(std::move(video));
         added = writer.addWriter(std::move(audio)) && added;
         QEventLoop loop;
-        connect(&writer, &AVWriterManager::progressChanged, &loop, [&](int p) { run.progress.append(p); });
+        run.niceBefore = threadNice();
+        connect(&writer, &AVWriterManager::progressChanged, &loop, [&](int p) {
+            run.progress.append(p);
+            run.niceDuring.append(threadNice());
+        });
         connect(&writer, &AVWriterManager::compileEnd, &loop, [&] {
+            run.niceAtEnd = threadNice();
             run.finished = true;
             run.framesAtEnd = writer.framesWritten();
             run.framesRendered = writer.framesRendered();
             loop.quit();
         });
         connect(&writer, &AVWriterManager::failed, &loop, [&](const QString &m) {
+            run.niceAtEnd = threadNice();
             run.error = m;
             loop.quit();
         });
@@ -281,6 +303,37 @@ private slots:
         const Run run = write(QStringLiteral("full"), TvStandard::Pal, 2, 9000000, 448000, album, link);
         QVERIFY(!run.finished);
         QVERIFY2(run.error.contains(QStringLiteral("write"), Qt::CaseInsensitive), qPrintable(run.error));
+        // A failed run gives the rendering thread its priority back too.
+        QCOMPARE(run.niceAtEnd, run.niceBefore);
+    }
+
+    void renderThreadYieldsForTheRunOnly()
+    {
+        // During a run the rendering thread runs at a lower priority, so
+        // that the encoder's threads have the cores first; at the end it has
+        // its own again. Where the system would not let it raise its
+        // priority again (an unprivileged user without RLIMIT_NICE), it
+        // keeps it throughout.
+        Album album = makeAlbum(2, false);
+        const int before = threadNice();
+        rlimit limit{};
+        const bool restorable =
+            ::geteuid() == 0 || (::getrlimit(RLIMIT_NICE, &limit) == 0 &&
+                                 (limit.rlim_cur == RLIM_INFINITY || rlim_t(20 - before) <= limit.rlim_cur));
+        const Run run = write(QStringLiteral("yielding"), TvStandard::Pal, 2, 6000000, 192000, album);
+        QVERIFY2(run.finished, qPrintable(run.error));
+        QVERIFY(run.niceDuring.size() > 2);
+        // The first progress comes from start(), before the lowering.
+        for (int i = 1; i < run.niceDuring.size(); ++i)
+            QCOMPARE(run.niceDuring.at(i), restorable ? std::min(before + 10, 19) : before);
+        QCOMPARE(run.niceAtEnd, before);
+        QCOMPARE(threadNice(), before);
+
+        const Run normal = write(QStringLiteral("normal-priority"), TvStandard::Pal, 2, 6000000, 192000,
+                                 album, QString(), AVWriterManager::RenderPriority::Normal);
+        QVERIFY2(normal.finished, qPrintable(normal.error));
+        for (int nice : normal.niceDuring)
+            QCOMPARE(nice, before);
     }
 
     void openFailureIsReported()

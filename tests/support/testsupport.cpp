@@ -122,14 +122,23 @@ QString slowEndingMultiplexerFolder(double seconds)
     if (real.isEmpty() || !script.open(QIODevice::WriteOnly))
         return QString();
     // The script opens mplex's output itself (a pipe: it waits there for
-    // dvdauthor), leaves a copy of it with a child that only sleeps, and
-    // becomes the real mplex. mplex ends as usual; the output ends with the
-    // child, which goes by itself (and names no working folder meanwhile).
+    // dvdauthor), leaves a copy of it with a child, and becomes the real
+    // mplex. mplex ends as usual; the child waits for that (it is handed to
+    // another parent then), sleeps, and ends, and the output with it (it
+    // names no working folder meanwhile). Counted from mplex's start
+    // instead, the delay was used up before the end of a video that took
+    // longer to encode on a busy machine.
     script.write(
         QStringLiteral("#!/usr/bin/perl\n"
                        "my ($o) = grep { $ARGV[$_] eq '-o' } 0 .. $#ARGV;\n"
                        "open(my $hold, '>', $ARGV[$o + 1]) if defined $o;\n"
-                       "if (fork() == 0) { $0 = 'mplex-output'; select(undef, undef, undef, %1); exit 0; }\n"
+                       "my $mplex = $$;\n"
+                       "if (fork() == 0) {\n"
+                       "    $0 = 'mplex-output';\n"
+                       "    select(undef, undef, undef, 0.02) while getppid() == $mplex;\n"
+                       "    select(undef, undef, undef, %1);\n"
+                       "    exit 0;\n"
+                       "}\n"
                        "exec '%2', @ARGV;\n")
             .arg(seconds)
             .arg(real)

@@ -128,21 +128,20 @@ QString slowEndingMultiplexerFolder(double seconds)
     // names no working folder meanwhile). Counted from mplex's start
     // instead, the delay was used up before the end of a video that took
     // longer to encode on a busy machine.
-    script.write(
-        QStringLiteral("#!/usr/bin/perl\n"
-                       "my ($o) = grep { $ARGV[$_] eq '-o' } 0 .. $#ARGV;\n"
-                       "open(my $hold, '>', $ARGV[$o + 1]) if defined $o;\n"
-                       "my $mplex = $$;\n"
-                       "if (fork() == 0) {\n"
-                       "    $0 = 'mplex-output';\n"
-                       "    select(undef, undef, undef, 0.02) while getppid() == $mplex;\n"
-                       "    select(undef, undef, undef, %1);\n"
-                       "    exit 0;\n"
-                       "}\n"
-                       "exec '%2', @ARGV;\n")
-            .arg(seconds)
-            .arg(real)
-            .toUtf8());
+    script.write(QStringLiteral("#!/usr/bin/perl\n"
+                                "my ($o) = grep { $ARGV[$_] eq '-o' } 0 .. $#ARGV;\n"
+                                "open(my $hold, '>', $ARGV[$o + 1]) if defined $o;\n"
+                                "my $mplex = $$;\n"
+                                "if (fork() == 0) {\n"
+                                "    $0 = 'mplex-output';\n"
+                                "    select(undef, undef, undef, 0.02) while getppid() == $mplex;\n"
+                                "    select(undef, undef, undef, %1);\n"
+                                "    exit 0;\n"
+                                "}\n"
+                                "exec '%2', @ARGV;\n")
+                     .arg(seconds)
+                     .arg(real)
+                     .toUtf8());
     script.close();
     script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     return bin;

@@ -185,7 +185,9 @@ bool AVWriterManager::start()
     m_tick.setInterval(m_hasVideoWriter ? 0 : 1);
     m_tick.start();
     // After the encoding and audio threads exist, which keep the priority
-    // they were created with.
+    // they were created with. Threads this one starts during the run (the
+    // photos decoded ahead) inherit the lower one, as they should: they
+    // work for the renderer.
     if (m_hasVideoWriter)
         lowerRenderPriority();
     return true;

@@ -126,3 +126,16 @@ inline double psnr(const QImage &a, const QImage &b)
 }
 
 } // namespace EngineTest
+
+// main() of a drawing test: under X11 (the test script's Xvfb) the drawing
+// runs with the xcb platform loaded; without a display server it runs all
+// the same, on the off-screen platform.
+#define ENGINE_DRAWING_TEST_MAIN(TestClass)                                                                  \
+    int main(int argc, char **argv)                                                                          \
+    {                                                                                                        \
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))                                                          \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                                         \
+        QGuiApplication app(argc, argv);                                                                     \
+        TestClass test;                                                                                      \
+        return QTest::qExec(&test, argc, argv);                                                              \
+    }

@@ -281,13 +281,6 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    TestCompositor test;
-    return QTest::qExec(&test, argc, argv);
-}
+ENGINE_DRAWING_TEST_MAIN(TestCompositor)
 
 #include "test_compositor.moc"

@@ -443,16 +443,6 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    // Under X11 (the test script's Xvfb) the drawing runs with the xcb
-    // platform loaded; without a display server it runs all the same
-    // (test_engine_writer runs with no display at all).
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    TestDrawer test;
-    return QTest::qExec(&test, argc, argv);
-}
+ENGINE_DRAWING_TEST_MAIN(TestDrawer)
 
 #include "test_drawer.moc"

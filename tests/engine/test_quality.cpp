@@ -157,13 +157,6 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    TestQuality test;
-    return QTest::qExec(&test, argc, argv);
-}
+ENGINE_DRAWING_TEST_MAIN(TestQuality)
 
 #include "test_quality.moc"

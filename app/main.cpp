@@ -4,11 +4,11 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include "kybase/kyapplication.h"
-#include "kybase/kypref.h"
-#include "kybase/qtsingleapplication.h"
-#include "mainwindow/sorvel.h"
-#include "workflow/makedvdcommand.h"
+#include "desktop/application.h"
+#include "framework/settingsstore.h"
+#include "desktop/singleapplication.h"
+#include "window/editorwindow.h"
+#include "job/makedvdcommand.h"
 
 namespace {
 void closeSplash()
@@ -49,10 +49,9 @@ int main(int argc, char *argv[])
     int exitCode = 0;
     g_previousHandler = qInstallMessageHandler(messageFilter);
     registerMakeDvdCommand();
-    if (KyApplication::windowLacksDisplay(argc, argv))
+    if (Application::windowLacksDisplay(argc, argv))
         exitForMissingDisplay();
-    auto app = std::make_unique<QtSingleApplication>(QString(), argc, argv);
-    app->setKybaseVersion(1030);
+    auto app = std::make_unique<SingleApplication>(QString(), argc, argv);
     app->addRequiredTool(QStringLiteral("mplex"));
     app->addRequiredTool(QStringLiteral("dvdauthor"));
     app->addRequiredTool(QStringLiteral("genisoimage"));
@@ -70,8 +69,7 @@ int main(int argc, char *argv[])
                      qPrintable(app->missingItems().join(QStringLiteral(", "))));
         return 1;
     }
-    app->initCfg(nullptr, true);
-    app->pref()->setTanslucentWhenSkin(false);
+    app->initSettings();
     app->installTranslators();
 
     // Files and folders named on the command line are imported into the
@@ -83,13 +81,13 @@ int main(int argc, char *argv[])
     if (app->processCmdLine(argc, argv)) {
         exitCode = app->commandLineExitCode();
     } else if (app->isRunning(QString())) {
-        if (!paths.isEmpty() && !app->sendMessage(Sorvel::openMessage(paths))) {
+        if (!paths.isEmpty() && !app->sendMessage(EditorWindow::openMessage(paths))) {
             std::fprintf(stderr, "sorvel: the running editor did not answer; the files were not opened\n");
             exitCode = 1;
         }
     } else {
         app->quitOnTerminationSignals();
-        auto window = std::make_unique<Sorvel>();
+        auto window = std::make_unique<EditorWindow>();
         app->setMainWindow(window.get());
         app->setActivationWindow(window->widgetFrame(), true);
         window->listenToInstances(app.get());

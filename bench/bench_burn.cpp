@@ -1,7 +1,7 @@
 // Throughput of the disc-recording engine: imaging a folder with
 // genisoimage and writing the image to a pseudo-drive at full speed.
 // Usage: bench_burn [megabytes]   (default 256)
-#include <orlanburn/orlanburn.h>
+#include <recording/recording.h>
 
 #include <QCoreApplication>
 #include <QDir>

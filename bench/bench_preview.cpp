@@ -8,7 +8,7 @@
 // Last line: frames_due=<n> frames_drawn=<n> max_gap_ms=<number> ratio=<number>
 
 #include "benchalbum.h"
-#include "engine/avplayer.h"
+#include "window/previewplayer.h"
 #include "engine/storyboardrender.h"
 #include "testmedia.h"
 
@@ -65,7 +65,7 @@ int main(int argc, char **argv)
     QWidget window;
     auto *layout = new QHBoxLayout(&window);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *player = new AVPlayer(&window);
+    auto *player = new PreviewPlayer(&window);
     layout->addWidget(player);
     window.resize(720, 540);
     window.show();
@@ -91,7 +91,7 @@ int main(int argc, char **argv)
     qint64 maxGap = 0;
     int drawn = 0;
     QStringList slow;
-    QObject::connect(player, &AVPlayer::frameShown, [&](int frame) {
+    QObject::connect(player, &PreviewPlayer::frameShown, [&](int frame) {
         const qint64 now = clock.elapsed();
         if (lastDrawn >= 0) {
             maxGap = std::max(maxGap, now - lastDrawn);

@@ -1,4 +1,4 @@
-// Draws the pictures of the clip slider bar (KySliderBar) into the skin and
+// Draws the pictures of the clip slider bar (ClipSliderBar) into the skin and
 // writes the style sheet that hands them to the widget:
 //
 //   SKINDIR/sliderbar/bar.png                 the groove
@@ -7,7 +7,7 @@
 //   SKINDIR/sliderbar/thumb*.png              the thumb: normal, disabled
 //   SKINDIR/sliderbar/set_in.png, set_out.png, play_segment.png
 //                                             button icons of the audio edit dialog
-//   SKINDIR/sliderbar.qss                     the properties of KySliderBar
+//   SKINDIR/sliderbar.qss                     the properties of ClipSliderBar
 //
 // The looks follow the desktop's light theme: a grey groove, the accent
 // blue for the kept part of the clip, white round thumb.
@@ -182,7 +182,7 @@ int main(int argc, char **argv)
     const int thumbTop = kBarTop + kBarHeight / 2 - kThumbSize / 2;
     const QString sheet =
         QStringLiteral("/* Written by make_sliderbar: the pictures of the clip slider bar. */\n"
-                       "KySliderBar {\n"
+                       "ClipSliderBar {\n"
                        "    qproperty-horiMargin: %1;\n"
                        "    qproperty-foreTop: %2;\n"
                        "    qproperty-fore: \"skin:sliderbar/bar.png\";\n"

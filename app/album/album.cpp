@@ -7,8 +7,8 @@
 #include <atomic>
 #include <cmath>
 
-#include "kybase/kypref.h"
-#include "kybase/kyapplication.h"
+#include "framework/settingsstore.h"
+#include "framework/apppaths.h"
 
 Q_LOGGING_CATEGORY(lcAlbum, "sorvel.album")
 
@@ -184,12 +184,8 @@ void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport)
 
 Album::Album()
 {
-    QString appDir;
-    if (auto *app = KyApplication::instance(); app && app->pref())
-        appDir = app->pref()->appDir();
-    else
-        appDir = KyPref::resolveAppDir(KyApplication::defaultProductKey());
-    loadPatternFiles(appDir);
+    const SettingsStore *store = SettingsStore::current();
+    loadPatternFiles(store ? store->appDir() : AppPaths::appDir());
 }
 
 Album::Album(const QString &appDir)

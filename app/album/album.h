@@ -143,7 +143,7 @@ struct DvdChoices {
     int videoBitRate = kHighVideoBitRate;      // bit/s
     int audioBitRate = kDefaultAudioBitRate;   // bit/s
     int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
-    QString volumeLabel = KymDestination::defaultVolumeLabel();
+    QString volumeLabel = defaultVolumeLabel();
     int copies = 1;
 
     bool operator==(const DvdChoices &o) const

@@ -2,52 +2,50 @@
 
 #include <QStandardPaths>
 
-#include "kybase/ky.h"
-#include "kybase/kyapplication.h"
-#include "kybase/kypref.h"
+#include "framework/apppaths.h"
+#include "framework/settingsstore.h"
 
 namespace AppSettings {
 
 namespace {
-QVariant read(const KyPref *pref, const QString &key, const QVariant &def)
+QVariant read(const SettingsStore *pref, const QString &key, const QVariant &def)
 {
     return pref ? pref->value(key, def) : def;
 }
 } // namespace
 
-KyPref *pref()
+SettingsStore *pref()
 {
-    auto *app = KyApplication::instance();
-    return app ? app->pref() : nullptr;
+    return SettingsStore::current();
 }
 
-bool firstStart(const KyPref *pref)
+bool firstStart(const SettingsStore *pref)
 {
     return read(pref, kFirstStart, true).toBool();
 }
 
-int cpuType(const KyPref *pref)
+int cpuType(const SettingsStore *pref)
 {
     return read(pref, kCPUType, 0).toInt();
 }
 
-int cpuInUse(const KyPref *pref, int processorCount)
+int cpuInUse(const SettingsStore *pref, int processorCount)
 {
     return read(pref, kCPUInUse, qMax(1, processorCount)).toInt();
 }
 
-std::optional<TvStandard> videoStandard(const KyPref *pref)
+std::optional<TvStandard> videoStandard(const SettingsStore *pref)
 {
     return parseTvStandard(read(pref, kVideoStandard, QString()).toString());
 }
 
-void setVideoStandard(KyPref *pref, TvStandard standard)
+void setVideoStandard(SettingsStore *pref, TvStandard standard)
 {
     if (pref)
         pref->setValue(kVideoStandard, tvStandardName(standard));
 }
 
-AfterMakingAction afterBurnAction(const KyPref *pref)
+AfterMakingAction afterBurnAction(const SettingsStore *pref)
 {
     const QVariant stored = read(pref, kAfterBurnAction, afterMakingActionCode(AfterMakingAction::DoNothing));
     bool ok = false;
@@ -55,35 +53,35 @@ AfterMakingAction afterBurnAction(const KyPref *pref)
     return ok ? afterMakingActionFromCode(code) : AfterMakingAction::DoNothing;
 }
 
-QString photoLastDir(const KyPref *pref)
+QString photoLastDir(const SettingsStore *pref)
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     const QString stored = read(pref, kPhotoLastDir, pictures).toString().trimmed();
     return stored.isEmpty() ? pictures : stored;
 }
 
-QString audioLastDir(const KyPref *pref)
+QString audioLastDir(const SettingsStore *pref)
 {
     return read(pref, kAudioLastDir, QStandardPaths::writableLocation(QStandardPaths::MusicLocation))
         .toString();
 }
 
-QString temporaryDir(const KyPref *pref)
+QString temporaryDir(const SettingsStore *pref)
 {
-    return read(pref, kTemporaryDir, Ky::tempPath()).toString();
+    return read(pref, kTemporaryDir, AppPaths::tempPath()).toString();
 }
 
-bool deleteTemp(const KyPref *pref)
+bool deleteTemp(const SettingsStore *pref)
 {
     return read(pref, kDeleteTemp, true).toBool();
 }
 
-bool autoUpdateEnable(const KyPref *pref)
+bool autoUpdateEnable(const SettingsStore *pref)
 {
     return read(pref, kAutoUpdateEnable, true).toBool();
 }
 
-int updateInterval(const KyPref *pref)
+int updateInterval(const SettingsStore *pref)
 {
     return read(pref, kUpdateInterval, 1).toInt();
 }
@@ -151,7 +149,7 @@ const QList<QLocale::Territory> &ntscTerritories()
     return list;
 }
 
-TvStandard currentVideoStandard(const KyPref *pref, QLocale::Territory territory)
+TvStandard currentVideoStandard(const SettingsStore *pref, QLocale::Territory territory)
 {
     if (const std::optional<TvStandard> stored = videoStandard(pref))
         return *stored;

@@ -10,7 +10,7 @@
 
 #include "album/dvdchoices.h"
 
-class KyPref;
+class SettingsStore;
 
 // The persistent settings keys of the program and their typed readers. A
 // missing or malformed value gives the default (a variant that does not
@@ -30,24 +30,24 @@ inline const QString kAutoUpdateEnable = QStringLiteral("AutoUpdateEnable");
 inline const QString kUpdateInterval = QStringLiteral("UpdateInterval");
 
 // The preferences of the running application (null without one).
-KyPref *pref();
+SettingsStore *pref();
 
-bool firstStart(const KyPref *pref);
-int cpuType(const KyPref *pref);
-int cpuInUse(const KyPref *pref, int processorCount);
+bool firstStart(const SettingsStore *pref);
+int cpuType(const SettingsStore *pref);
+int cpuInUse(const SettingsStore *pref, int processorCount);
 // The stored "VideoStandard" ("PAL" or "NTSC" in any case); nothing when
 // absent or anything else.
-std::optional<TvStandard> videoStandard(const KyPref *pref);
-void setVideoStandard(KyPref *pref, TvStandard standard);
-AfterMakingAction afterBurnAction(const KyPref *pref);
-QString photoLastDir(const KyPref *pref);
-QString audioLastDir(const KyPref *pref);
+std::optional<TvStandard> videoStandard(const SettingsStore *pref);
+void setVideoStandard(SettingsStore *pref, TvStandard standard);
+AfterMakingAction afterBurnAction(const SettingsStore *pref);
+QString photoLastDir(const SettingsStore *pref);
+QString audioLastDir(const SettingsStore *pref);
 // The generation working folder: the stored "TemporaryDir", or else the
 // framework temporary path.
-QString temporaryDir(const KyPref *pref);
-bool deleteTemp(const KyPref *pref);
-bool autoUpdateEnable(const KyPref *pref);
-int updateInterval(const KyPref *pref);
+QString temporaryDir(const SettingsStore *pref);
+bool deleteTemp(const SettingsStore *pref);
+bool autoUpdateEnable(const SettingsStore *pref);
+int updateInterval(const SettingsStore *pref);
 
 // Territories whose default TV standard is NTSC: the Americas and the
 // Caribbean, Japan, South Korea, Taiwan, Myanmar, the British Indian Ocean
@@ -55,7 +55,7 @@ int updateInterval(const KyPref *pref);
 const QList<QLocale::Territory> &ntscTerritories();
 // The TV standard to use: the stored one, else NTSC for an NTSC territory
 // of the locale and PAL otherwise.
-TvStandard currentVideoStandard(const KyPref *pref, QLocale::Territory territory);
+TvStandard currentVideoStandard(const SettingsStore *pref, QLocale::Territory territory);
 TvStandard currentVideoStandard();
 
 // Import name patterns.

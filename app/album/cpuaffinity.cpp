@@ -49,7 +49,7 @@ QBitArray computeMask(int cpuType, int cpuInUse, int processorCount, const std::
     return mask;
 }
 
-QBitArray maskFromSettings(const KyPref *pref)
+QBitArray maskFromSettings(const SettingsStore *pref)
 {
     const int n = processorCount();
     return computeMask(AppSettings::cpuType(pref), AppSettings::cpuInUse(pref, n), n,

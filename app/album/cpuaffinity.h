@@ -4,7 +4,7 @@
 
 #include <functional>
 
-class KyPref;
+class SettingsStore;
 
 // The processor choice of the "CPUType" / "CPUInUse" settings.
 namespace CpuAffinity {
@@ -16,7 +16,7 @@ int processorCount();
 // processor 0. random() returns a non-negative pseudo-random number.
 QBitArray computeMask(int cpuType, int cpuInUse, int processorCount, const std::function<int()> &random);
 // Reads the settings and computes the mask with rand().
-QBitArray maskFromSettings(const KyPref *pref);
+QBitArray maskFromSettings(const SettingsStore *pref);
 // Applies the mask to every thread of the process (on Linux affinity is per
 // thread, and threads started later inherit it). True when all took it.
 bool applyToProcess(const QBitArray &mask);

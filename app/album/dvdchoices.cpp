@@ -19,19 +19,6 @@ QString tvStandardName(TvStandard standard)
     return standard == TvStandard::Pal ? QStringLiteral("PAL") : QStringLiteral("NTSC");
 }
 
-std::optional<OutputTarget> parseOutputTarget(const QString &text)
-{
-    const OutputTarget target = KymDestination::typeFromName(text.trimmed());
-    if (target == KymDestination::None)
-        return std::nullopt;
-    return target;
-}
-
-QString outputTargetName(OutputTarget target)
-{
-    return KymDestination::typeName(target);
-}
-
 AfterMakingAction afterMakingActionFromCode(int code)
 {
     switch (code) {

@@ -4,13 +4,11 @@
 
 #include <optional>
 
-#include "kymburner/kymdestination.h"
-
-// The choices a person makes for a DVD, as types: the TV standard, the kind
-// of destination, the action after making, the bit rates and the audio
-// channels. Texts from the settings, the command line and the dialogs are
-// parsed once with the functions below; everything past that edge passes
-// these values and never compares texts again.
+// The choices a person makes for a DVD, as types: the TV standard, the
+// action after making, the bit rates and the audio channels. Texts from the
+// settings, the command line and the dialogs are parsed once with the
+// functions below; everything past that edge passes these values and never
+// compares texts again.
 
 enum class TvStandard { Pal, Ntsc };
 
@@ -19,11 +17,11 @@ std::optional<TvStandard> parseTvStandard(const QString &text);
 // "PAL" or "NTSC", the texts stored in the settings and shown in lists.
 QString tvStandardName(TvStandard standard);
 
-// Folder, ISO image or recorder; the texts are "tofolder", "toiso",
-// "toburner".
-using OutputTarget = KymDestination::Type;
-std::optional<OutputTarget> parseOutputTarget(const QString &text);
-QString outputTargetName(OutputTarget target);
+// The volume label a DVD gets when none is given.
+inline QString defaultVolumeLabel()
+{
+    return QStringLiteral("My DVD");
+}
 
 // What happens once the DVD is made; the numbers are the stored
 // "AfterBurnAction" codes, the same in every menu, list and dialog.

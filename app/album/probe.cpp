@@ -9,7 +9,7 @@
 #include <cstring>
 
 #include "album/avhandles.h"
-#include "kymexif/kymexifinfo.h"
+#include "exif/exifinfo.h"
 
 Q_LOGGING_CATEGORY(lcProbe, "sorvel.probe")
 
@@ -162,7 +162,7 @@ void fillExifAndFile(ImageInfo &info, const QString &path)
     info.exifMirror = false;
     info.exifFlip = false;
     info.exifRotation = 0;
-    const KymExifInfo exif(path);
+    const ExifInfo exif(path);
     applyExifOrientation(info, exif.Orientation());
     const QFileInfo fi(path);
     info.format = fi.suffix();

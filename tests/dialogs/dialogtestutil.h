@@ -20,9 +20,9 @@
 
 #include <QTest>
 
-#include "kybase/kyapplication.h"
-#include "kybase/kyfilechooser.h"
-#include "kybase/kymessagebox.h"
+#include "desktop/application.h"
+#include "desktop/filechooser.h"
+#include "desktop/messagebox.h"
 #include "testsupport.h"
 
 // Records every message box and answers it with the next queued answer
@@ -32,14 +32,14 @@ class MessageRecorder
 public:
     MessageRecorder()
     {
-        m_previous = KyMessageBox::setAnswerHook([this](const KyMessageBox::Request &request) {
+        m_previous = MessageBox::setAnswerHook([this](const MessageBox::Request &request) {
             requests.append(request);
             if (onRequest)
                 onRequest(request);
             return answers.isEmpty() ? QDialogButtonBox::No : answers.takeFirst();
         });
     }
-    ~MessageRecorder() { KyMessageBox::setAnswerHook(m_previous); }
+    ~MessageRecorder() { MessageBox::setAnswerHook(m_previous); }
     QStringList texts() const
     {
         QStringList out;
@@ -48,12 +48,12 @@ public:
         return out;
     }
 
-    QList<KyMessageBox::Request> requests;
+    QList<MessageBox::Request> requests;
     QList<QDialogButtonBox::StandardButton> answers;
-    std::function<void(const KyMessageBox::Request &)> onRequest;
+    std::function<void(const MessageBox::Request &)> onRequest;
 
 private:
-    KyMessageBox::AnswerHook m_previous;
+    MessageBox::AnswerHook m_previous;
 };
 
 // Answers file and folder dialogs with queued paths (cancel when empty).
@@ -62,18 +62,18 @@ class ChooserRecorder
 public:
     ChooserRecorder()
     {
-        m_previous = KyFileChooser::setHook([this](const KyFileChooser::Request &request) {
+        m_previous = FileChooser::setHook([this](const FileChooser::Request &request) {
             requests.append(request);
             return answers.isEmpty() ? QStringList() : QStringList{answers.takeFirst()};
         });
     }
-    ~ChooserRecorder() { KyFileChooser::setHook(m_previous); }
+    ~ChooserRecorder() { FileChooser::setHook(m_previous); }
 
-    QList<KyFileChooser::Request> requests;
+    QList<FileChooser::Request> requests;
     QStringList answers;
 
 private:
-    KyFileChooser::Hook m_previous;
+    FileChooser::Hook m_previous;
 };
 
 // Stands in for the desktop's file manager: records the local folders the
@@ -154,8 +154,8 @@ public:
 // program's application object, with settings of the test's own.
 template <typename T> int runDialogTest(int argc, char **argv)
 {
-    KyApplication app(argc, argv);
-    app.initCfg(nullptr, true);
+    Application app(argc, argv);
+    app.initSettings();
     T test;
     return QTest::qExec(&test, argc, argv);
 }

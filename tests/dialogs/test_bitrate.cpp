@@ -10,9 +10,9 @@
 #include <QToolTip>
 
 #include "dialogtestutil.h"
-#include "workflow/customizebitratedialog.h"
-#include "workflow/customizedcombobox.h"
-#include "workflow/kxvalidators.h"
+#include "dialogs/bitratedialog.h"
+#include "dialogs/displaytextcombobox.h"
+#include "dialogs/validators.h"
 
 class TestBitRate : public QObject
 {
@@ -42,7 +42,7 @@ private:
         {
             QTest::mouseClick(box->button(which), Qt::LeftButton);
         }
-        CustomizeBitRateDialog dialog;
+        BitRateDialog dialog;
         QLineEdit *edit = nullptr;
         QDialogButtonBox *box = nullptr;
     };
@@ -53,7 +53,7 @@ void TestBitRate::typing_data()
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
-    const int video = CustomizeBitRateDialog::VideoBitRate, audio = CustomizeBitRateDialog::AudioBitRate;
+    const int video = BitRateDialog::VideoBitRate, audio = BitRateDialog::AudioBitRate;
     QTest::newRow("video above the range") << video << "9.5"
                                            << "9.";
     QTest::newRow("video below the range") << video << "1"
@@ -98,8 +98,8 @@ void TestBitRate::typing()
 
 void TestBitRate::videoDialogReportsTheRate()
 {
-    Dialog d(CustomizeBitRateDialog::VideoBitRate);
-    QSignalSpy rate(&d.dialog, &CustomizeBitRateDialog::customizedVideoBitRate);
+    Dialog d(BitRateDialog::VideoBitRate);
+    QSignalSpy rate(&d.dialog, &BitRateDialog::customizedVideoBitRate);
 
     // OK on an empty field explains itself and keeps the dialog open.
     d.click(QDialogButtonBox::Ok);
@@ -119,8 +119,8 @@ void TestBitRate::videoDialogReportsTheRate()
 void TestBitRate::incompleteNumbersAreRefused()
 {
     // A half-typed number would reach the encoder as a bit rate of 0.
-    Dialog d(CustomizeBitRateDialog::VideoBitRate);
-    QSignalSpy rate(&d.dialog, &CustomizeBitRateDialog::customizedVideoBitRate);
+    Dialog d(BitRateDialog::VideoBitRate);
+    QSignalSpy rate(&d.dialog, &BitRateDialog::customizedVideoBitRate);
     QTest::keyClicks(d.edit, QStringLiteral("."));
     QCOMPARE(d.edit->text(), QStringLiteral("."));
     d.click(QDialogButtonBox::Ok);
@@ -138,8 +138,8 @@ void TestBitRate::incompleteNumbersAreRefused()
 
 void TestBitRate::audioDialogChecksTheRange()
 {
-    Dialog d(CustomizeBitRateDialog::AudioBitRate);
-    QSignalSpy rate(&d.dialog, &CustomizeBitRateDialog::customizedAudioBitRate);
+    Dialog d(BitRateDialog::AudioBitRate);
+    QSignalSpy rate(&d.dialog, &BitRateDialog::customizedAudioBitRate);
     QTest::keyClicks(d.edit, QStringLiteral("100"));
     d.click(QDialogButtonBox::Ok);
     QVERIFY(d.dialog.isVisible());
@@ -156,22 +156,22 @@ void TestBitRate::audioDialogChecksTheRange()
 
 void TestBitRate::cancelReportsAnEmptyRate()
 {
-    for (int type : {int(CustomizeBitRateDialog::VideoBitRate), int(CustomizeBitRateDialog::AudioBitRate)}) {
+    for (int type : {int(BitRateDialog::VideoBitRate), int(BitRateDialog::AudioBitRate)}) {
         Dialog d(type);
-        QSignalSpy video(&d.dialog, &CustomizeBitRateDialog::customizedVideoBitRate);
-        QSignalSpy audio(&d.dialog, &CustomizeBitRateDialog::customizedAudioBitRate);
+        QSignalSpy video(&d.dialog, &BitRateDialog::customizedVideoBitRate);
+        QSignalSpy audio(&d.dialog, &BitRateDialog::customizedAudioBitRate);
         QTest::keyClicks(d.edit, QStringLiteral("3"));
         d.click(QDialogButtonBox::Cancel);
-        QSignalSpy &reported = type == CustomizeBitRateDialog::VideoBitRate ? video : audio;
-        QSignalSpy &silent = type == CustomizeBitRateDialog::VideoBitRate ? audio : video;
+        QSignalSpy &reported = type == BitRateDialog::VideoBitRate ? video : audio;
+        QSignalSpy &silent = type == BitRateDialog::VideoBitRate ? audio : video;
         QCOMPARE(reported.count(), 1);
         QCOMPARE(reported.first().at(0).toString(), QString());
         QCOMPARE(silent.count(), 0);
         QCOMPARE(d.dialog.result(), int(QDialog::Rejected));
     }
     // Escape is a cancel too.
-    Dialog d(CustomizeBitRateDialog::VideoBitRate);
-    QSignalSpy video(&d.dialog, &CustomizeBitRateDialog::customizedVideoBitRate);
+    Dialog d(BitRateDialog::VideoBitRate);
+    QSignalSpy video(&d.dialog, &BitRateDialog::customizedVideoBitRate);
     QTest::keyClick(d.edit, Qt::Key_Escape);
     QCOMPARE(video.count(), 1);
     QCOMPARE(video.first().at(0).toString(), QString());
@@ -208,7 +208,7 @@ void TestBitRate::comboBoxShowsDisplayText()
 {
     // The custom rate looks exactly like an item of that text would.
     QWidget window;
-    auto *custom = new CustomizedComboBox(&window);
+    auto *custom = new DisplayTextComboBox(&window);
     auto *reference = new QComboBox(&window);
     custom->addItems({QStringLiteral("High"), QStringLiteral("Normal")});
     reference->addItem(QStringLiteral("7Mbps"));

@@ -23,15 +23,15 @@
 #include "album/probe.h"
 #include "dialogtestutil.h"
 #include "dvdcheck.h"
-#include "kybase/kyapplication.h"
-#include "kybase/kypref.h"
-#include "kymburner/kymburner.h"
-#include "kymburner/kytargetcombobox.h"
-#include "workflow/dvdgenerateprogressdialog.h"
-#include "workflow/dvdsetting.h"
-#include "workflow/generationcontroller.h"
+#include "desktop/application.h"
+#include "framework/settingsstore.h"
+#include "burning/kymburner.h"
+#include "burning/kytargetcombobox.h"
+#include "dialogs/progressdialog.h"
+#include "dialogs/dvdsettingsdialog.h"
+#include "job/generationcontroller.h"
 
-using Dlg = DVDGenerateProgressDialog;
+using Dlg = ProgressDialog;
 
 namespace {
 
@@ -132,8 +132,8 @@ private:
         }
 
         Album album;
-        DVDGenerateProgressDialog progress;
-        DVDSetting dialog;
+        ProgressDialog progress;
+        DvdSettingsDialog dialog;
         QList<int> states;
         std::function<void(int)> onState;
         std::function<bool()> atEnd; // true: do not close
@@ -185,7 +185,7 @@ void TestCreateDvd::initTestCase()
 void TestCreateDvd::init()
 {
     m_temp = TestSupport::freshDir(QStringLiteral("createdvd-temp"));
-    KyPref *pref = KyApplication::instance()->pref();
+    SettingsStore *pref = Application::instance()->pref();
     pref->setValue(AppSettings::kTemporaryDir, m_temp);
     pref->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
     pref->remove(AppSettings::kAfterBurnAction);
@@ -315,7 +315,7 @@ void TestCreateDvd::pseudoDriveTwoCopiesAndBurnNext()
     // non-blank disc, written over only once the person said Yes.
     QCOMPARE(s.states.count(BurningDisc), 3);
     QCOMPARE(boxes.requests.size(), 2);
-    for (const KyMessageBox::Request &request : std::as_const(boxes.requests))
+    for (const MessageBox::Request &request : std::as_const(boxes.requests))
         QVERIFY2(request.text.startsWith(QStringLiteral("The disc in the drive is not blank.")),
                  qPrintable(request.text));
     QCOMPARE(s.endResult, QStringLiteral("The DVD was burnt in stdio:%1.").arg(image));

@@ -17,10 +17,11 @@
 #include "album/appsettings.h"
 #include "album/cpuaffinity.h"
 #include "dialogtestutil.h"
-#include "kybase/ky.h"
-#include "kybase/kyapplication.h"
-#include "kybase/kypref.h"
-#include "workflow/preferences.h"
+#include "framework/apppaths.h"
+#include "desktop/widgetsupport.h"
+#include "desktop/application.h"
+#include "framework/settingsstore.h"
+#include "dialogs/preferencesdialog.h"
 
 class TestPreferences : public QObject
 {
@@ -69,12 +70,12 @@ private:
             edit->selectAll();
             QTest::keyClicks(edit, path);
         }
-        Preferences dialog;
+        PreferencesDialog dialog;
     };
-    KyPref *pref() { return KyApplication::instance()->pref(); }
+    SettingsStore *pref() { return Application::instance()->pref(); }
     QByteArray settingsFile() const
     {
-        QFile f(KyApplication::instance()->pref()->fileName());
+        QFile f(Application::instance()->pref()->fileName());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 };
@@ -98,7 +99,7 @@ void TestPreferences::showsStoredSettings()
     {
         // Nothing stored: the folder generation uses and the defaults.
         Form f;
-        QCOMPARE(f.get<QLineEdit>("lineEdit")->text(), Ky::tempPath());
+        QCOMPARE(f.get<QLineEdit>("lineEdit")->text(), AppPaths::tempPath());
         QVERIFY(f.get<QCheckBox>("deleteTemp")->isChecked());
         QVERIFY(f.get<QCheckBox>("checkUpdate")->isChecked());
         QCOMPARE(f.get<QComboBox>("updateFreq")->currentText(), QStringLiteral("Every Day"));
@@ -203,7 +204,7 @@ void TestPreferences::applyEnablesAndStores()
     QVERIFY(f.dialog.isVisible()); // Apply keeps the dialog open
     QVERIFY(!apply->isEnabled());
     QCOMPARE(pref()->value(AppSettings::kCPUType).toInt(), 2);
-    QCOMPARE(pref()->value(AppSettings::kTemporaryDir).toString(), Ky::tempPath());
+    QCOMPARE(pref()->value(AppSettings::kTemporaryDir).toString(), AppPaths::tempPath());
 
     // Typing in the folder field is a change at once.
     f.get<QTabWidget>("tabWidget")->setCurrentIndex(0);
@@ -232,7 +233,7 @@ void TestPreferences::folderRules()
 {
     QFETCH(QString, path);
     QFETCH(bool, accepted);
-    QCOMPARE(Preferences::isAcceptableFolderPath(path), accepted);
+    QCOMPARE(PreferencesDialog::isAcceptableFolderPath(path), accepted);
 }
 
 void TestPreferences::refusedFolderKeepsTheDialogOpen()
@@ -262,7 +263,7 @@ void TestPreferences::refusedFolderKeepsTheDialogOpen()
         f.click(QDialogButtonBox::Ok);
         QVERIFY(f.dialog.isVisible());
         QCOMPARE(boxes.texts(), QStringList{c.alert});
-        QCOMPARE(boxes.requests.first().kind, KyMessageBox::Alert);
+        QCOMPARE(boxes.requests.first().kind, MessageBox::Alert);
         QCOMPARE(f.get<QTabWidget>("tabWidget")->currentIndex(), 0);
         auto *edit = f.get<QLineEdit>("lineEdit");
         QCOMPARE(f.dialog.focusWidget(), edit);
@@ -285,7 +286,7 @@ void TestPreferences::resetToDefault()
     QCOMPARE(f.get<QLineEdit>("lineEdit")->text(), QStringLiteral("/var/tmp"));
     QCOMPARE(f.get<QComboBox>("updateFreq")->currentText(), QStringLiteral("Every Month"));
     QTest::mouseClick(f.get<QPushButton>("resetToDefault"), Qt::LeftButton);
-    QCOMPARE(f.get<QLineEdit>("lineEdit")->text(), Ky::tempPath());
+    QCOMPARE(f.get<QLineEdit>("lineEdit")->text(), AppPaths::tempPath());
     QVERIFY(f.get<QCheckBox>("deleteTemp")->isChecked());
     QVERIFY(f.get<QCheckBox>("checkUpdate")->isChecked());
     QCOMPARE(f.get<QComboBox>("updateFreq")->currentText(), QStringLiteral("Every Day"));
@@ -316,7 +317,7 @@ void TestPreferences::browseAndOpen()
     // Cancelling the folder dialog changes nothing.
     QTest::mouseClick(f.get<QPushButton>("browse"), Qt::LeftButton);
     QCOMPARE(chooser.requests.size(), 1);
-    QCOMPARE(chooser.requests.first().mode, KyFileChooser::ExistingDirectory);
+    QCOMPARE(chooser.requests.first().mode, FileChooser::ExistingDirectory);
     QCOMPARE(chooser.requests.first().caption, QStringLiteral("Select one folder"));
     QCOMPARE(chooser.requests.first().directory, QStringLiteral("/var/tmp"));
     QCOMPARE(f.get<QLineEdit>("lineEdit")->text(), QStringLiteral("/var/tmp"));

@@ -13,9 +13,9 @@
 #include <QTest>
 
 #include "dialogtestutil.h"
-#include "workflow/dvdgenerateprogressdialog.h"
+#include "dialogs/progressdialog.h"
 
-using Dlg = DVDGenerateProgressDialog;
+using Dlg = ProgressDialog;
 
 class TestProgressDialog : public QObject
 {
@@ -364,8 +364,8 @@ void TestProgressDialog::closeAsksWhileWorking()
     QTest::keyClick(&f.dialog, Qt::Key_Escape);
     QVERIFY(!f.dialog.close());
     QCOMPARE(boxes.texts(), QStringList(3, QStringLiteral("Abort or not?")));
-    const KyMessageBox::Request &question = boxes.requests.first();
-    QCOMPARE(question.kind, KyMessageBox::Question);
+    const MessageBox::Request &question = boxes.requests.first();
+    QCOMPARE(question.kind, MessageBox::Question);
     QCOMPARE(question.defaultButton, QDialogButtonBox::No);
     QCOMPARE(question.buttons, QDialogButtonBox::Yes | QDialogButtonBox::No);
     QVERIFY(f.dialog.isVisible());
@@ -384,7 +384,7 @@ void TestProgressDialog::closeAsksWhileWorking()
     // A Yes that comes after the run moved to a disc check changes nothing.
     f.dialog.setTargetType(QStringLiteral("toburner"), false);
     f.step(BurningDisc);
-    boxes.onRequest = [&f](const KyMessageBox::Request &) {
+    boxes.onRequest = [&f](const MessageBox::Request &) {
         f.dialog.setDlgStatus(QString(), CheckingDisc, QString(), QString(), false, QString(), false);
     };
     boxes.answers = {QDialogButtonBox::Yes};

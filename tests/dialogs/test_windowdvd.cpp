@@ -23,16 +23,16 @@
 #include "album/appsettings.h"
 #include "dialogtestutil.h"
 #include "dvdcheck.h"
-#include "engine/avplayer.h"
+#include "window/previewplayer.h"
 #include "engine/storyboardrender.h"
-#include "kybase/kyapplication.h"
-#include "kybase/kypowerstate.h"
-#include "kybase/kypref.h"
-#include "kymburner/kytargetcombobox.h"
-#include "mainwindow/sorvel.h"
-#include "workflow/customizebitratedialog.h"
-#include "workflow/dvdgenerateprogressdialog.h"
-#include "workflow/dvdsetting.h"
+#include "desktop/application.h"
+#include "framework/poweraction.h"
+#include "framework/settingsstore.h"
+#include "burning/kytargetcombobox.h"
+#include "window/editorwindow.h"
+#include "dialogs/bitratedialog.h"
+#include "dialogs/progressdialog.h"
+#include "dialogs/dvdsettingsdialog.h"
 
 namespace {
 
@@ -125,18 +125,18 @@ private:
     void importSampleAlbum();
     void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    std::unique_ptr<Sorvel> m_window;
+    std::unique_ptr<EditorWindow> m_window;
     QString m_temp;
-    QList<KyPowerState::Request> m_power;
+    QList<PowerAction::Request> m_power;
 };
 
 void TestWindowDvd::initTestCase()
 {
     // The preview plays through OpenAL Soft's null backend.
     qputenv("ALSOFT_DRIVERS", "null");
-    KyApplication::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
+    Application::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
     // The machine is never suspended: the action after making is recorded.
-    KyPowerState::setRequestHandler([this](const KyPowerState::Request &request) {
+    PowerAction::setRequestHandler([this](const PowerAction::Request &request) {
         m_power.append(request);
         return true;
     });
@@ -145,11 +145,11 @@ void TestWindowDvd::initTestCase()
 void TestWindowDvd::init()
 {
     m_temp = TestSupport::freshDir(QStringLiteral("windowdvd-temp"));
-    KyPref *pref = KyApplication::instance()->pref();
+    SettingsStore *pref = Application::instance()->pref();
     pref->setValue(AppSettings::kTemporaryDir, m_temp);
     pref->remove(AppSettings::kAfterBurnAction);
     m_power.clear();
-    m_window = std::make_unique<Sorvel>();
+    m_window = std::make_unique<EditorWindow>();
     m_window->show(true);
     QVERIFY(QTest::qWaitForWindowExposed(m_window->widgetFrame()));
 }
@@ -189,8 +189,8 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     QVERIFY(seconds > 12 && seconds < 14); // durations snap to whole frames
     const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-iso"));
     const QString iso = out + QStringLiteral("/sample.iso");
-    DVDSetting *settings = m_window->dvdSetting();
-    DVDGenerateProgressDialog *progress = m_window->progressDialog();
+    DvdSettingsDialog *settings = m_window->dvdSetting();
+    ProgressDialog *progress = m_window->progressDialog();
     // The window's bar and the dialog's bar show the same estimate.
     QCOMPARE(m_window->estimatedDvdSize(), GenerationController::estimateDvdSize(9000000, 192000, seconds));
 
@@ -211,9 +211,9 @@ void TestWindowDvd::isoFromTheSampleAlbum()
             auto *quality = settings->findChild<QComboBox *>(QStringLiteral("videoQualityComboBox"));
             Robot inner; // answers the dialog opened inside this step
             inner.add(
-                "custom bit rate", [&] { return modalIs(settings->findChild<CustomizeBitRateDialog *>()); },
+                "custom bit rate", [&] { return modalIs(settings->findChild<BitRateDialog *>()); },
                 [&] {
-                    auto *dialog = settings->findChild<CustomizeBitRateDialog *>();
+                    auto *dialog = settings->findChild<BitRateDialog *>();
                     auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("lineEditBitRate"));
                     QTest::keyClicks(edit, QStringLiteral("6.5"));
                     saveShot(dialog, QStringLiteral("window-bitrate"));
@@ -262,12 +262,12 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     QTRY_VERIFY_WITH_TIMEOUT(!settings->isVisible() && !progress->isVisible(), 180000);
     QCOMPARE(robot.done, (QStringList{"settings", "after making", "close"}));
     QCOMPARE(title, QStringLiteral("Created Successfully!"));
-    QCOMPARE(rows, QStringList(3, QString::number(DVDGenerateProgressDialog::IconSuccess)));
+    QCOMPARE(rows, QStringList(3, QString::number(ProgressDialog::IconSuccess)));
     QCOMPARE(result, QStringLiteral("The DVD image is %1").arg(iso));
 
     // The action after making: chosen in the list, ticked in the menu, run.
     QVERIFY(child<QAction>("actionHibernate")->isChecked());
-    QCOMPARE(AppSettings::afterBurnAction(KyApplication::instance()->pref()), AfterMakingAction::Hibernate);
+    QCOMPARE(AppSettings::afterBurnAction(Application::instance()->pref()), AfterMakingAction::Hibernate);
     QCOMPARE(m_power.size(), 1);
     QCOMPARE(m_power.first().method, QStringLiteral("Hibernate"));
     // The preview is back at two channels; the window keeps the choice.
@@ -305,8 +305,8 @@ void TestWindowDvd::folderFromTheSampleAlbum()
     importSampleAlbum();
     const double seconds = m_window->album()->videoLength();
     const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-folder"));
-    DVDSetting *settings = m_window->dvdSetting();
-    DVDGenerateProgressDialog *progress = m_window->progressDialog();
+    DvdSettingsDialog *settings = m_window->dvdSetting();
+    ProgressDialog *progress = m_window->progressDialog();
     Robot robot;
     QString result;
     robot.add(
@@ -346,7 +346,7 @@ void TestWindowDvd::folderFromTheSampleAlbum()
     QCOMPARE(d.errors, 0);
     QVERIFY(d.audioFrames > 0);
     // The stored standard goes back for the tests after this one.
-    KyApplication::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
+    Application::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
 }
 
 void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
@@ -356,8 +356,8 @@ void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
     const QString image = out + QStringLiteral("/disc.img");
     MessageRecorder boxes;
     boxes.answers = {QDialogButtonBox::Yes}; // the second copy goes over the first
-    DVDSetting *settings = m_window->dvdSetting();
-    DVDGenerateProgressDialog *progress = m_window->progressDialog();
+    DvdSettingsDialog *settings = m_window->dvdSetting();
+    ProgressDialog *progress = m_window->progressDialog();
     Robot robot;
     QString result;
     bool burnNextShown = false;
@@ -421,7 +421,7 @@ void TestWindowDvd::preferencesFromTheWindow()
     QCOMPARE(robot.done, QStringList{"preferences"});
     QVERIFY(child<QAction>("actionStand_By")->isChecked());
     QVERIFY(!child<QAction>("actionDo_Nothing")->isChecked());
-    QCOMPARE(AppSettings::afterBurnAction(KyApplication::instance()->pref()), AfterMakingAction::StandBy);
+    QCOMPARE(AppSettings::afterBurnAction(Application::instance()->pref()), AfterMakingAction::StandBy);
 }
 
 void TestWindowDvd::closingTheWindowDuringARunAsks()
@@ -435,8 +435,8 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
     // No, Yes to "Abort or not?", then the album's changes are discarded.
     boxes.answers = {QDialogButtonBox::No, QDialogButtonBox::Yes, QDialogButtonBox::Discard};
     const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-close"));
-    DVDSetting *settings = m_window->dvdSetting();
-    DVDGenerateProgressDialog *progress = m_window->progressDialog();
+    DvdSettingsDialog *settings = m_window->dvdSetting();
+    ProgressDialog *progress = m_window->progressDialog();
     QMainWindow *frame = m_window->widgetFrame();
     bool stillRunningAfterNo = false;
     Robot robot;
@@ -488,7 +488,7 @@ void TestWindowDvd::settingsFitSmallWindows()
     // is no larger than the window and none of its controls is cut off.
     importSampleAlbum();
     QWidget *frame = m_window->widgetFrame();
-    DVDSetting *settings = m_window->dvdSetting();
+    DvdSettingsDialog *settings = m_window->dvdSetting();
     for (const QSize size : {QSize(1280, 800), QSize(1024, 700)}) {
         frame->resize(size);
         QTRY_COMPARE(frame->size(), size);

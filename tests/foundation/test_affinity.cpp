@@ -9,7 +9,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "mainwindow/startup.h"
+#include "window/startup.h"
 
 class TestAffinity : public QObject
 {

@@ -3,11 +3,12 @@
 #include <QDir>
 #include <QTest>
 
-#include "kybase/ky.h"
-#include "kybase/kyapplication.h"
-#include "kybase/kymessagebox.h"
-#include "kybase/kypowerstate.h"
-#include "kybase/kypref.h"
+#include "framework/apppaths.h"
+#include "desktop/widgetsupport.h"
+#include "desktop/application.h"
+#include "desktop/messagebox.h"
+#include "framework/poweraction.h"
+#include "framework/settingsstore.h"
 #include "testsupport.h"
 
 class TestFramework : public QObject
@@ -22,32 +23,32 @@ private Q_SLOTS:
 
 void TestFramework::messageBoxHook()
 {
-    QList<KyMessageBox::Request> seen;
-    KyMessageBox::setAnswerHook([&](const KyMessageBox::Request &r) {
+    QList<MessageBox::Request> seen;
+    MessageBox::setAnswerHook([&](const MessageBox::Request &r) {
         seen.append(r);
         return QDialogButtonBox::Yes;
     });
-    KyMessageBox::alert(QStringLiteral("Failed to create DVD!"));
-    QCOMPARE(KyMessageBox::question(QStringLiteral("Continue?")), QDialogButtonBox::Yes);
-    KyMessageBox::setAnswerHook({});
+    MessageBox::alert(QStringLiteral("Failed to create DVD!"));
+    QCOMPARE(MessageBox::question(QStringLiteral("Continue?")), QDialogButtonBox::Yes);
+    MessageBox::setAnswerHook({});
     QCOMPARE(seen.size(), 2);
-    QCOMPARE(seen[0].kind, KyMessageBox::Alert);
+    QCOMPARE(seen[0].kind, MessageBox::Alert);
     QCOMPARE(seen[0].text, QStringLiteral("Failed to create DVD!"));
-    QCOMPARE(seen[1].kind, KyMessageBox::Question);
+    QCOMPARE(seen[1].kind, MessageBox::Question);
     QCOMPARE(seen[1].defaultButton, QDialogButtonBox::No);
-    QVERIFY(!KyMessageBox::hasAnswerHook());
+    QVERIFY(!MessageBox::hasAnswerHook());
 }
 
 void TestFramework::powerRequests()
 {
-    QList<KyPowerState::Request> seen;
-    KyPowerState::setRequestHandler([&](const KyPowerState::Request &r) {
+    QList<PowerAction::Request> seen;
+    PowerAction::setRequestHandler([&](const PowerAction::Request &r) {
         seen.append(r);
         return true;
     });
     for (int code : {0, 1, 2, 4, 5, 3})
-        QVERIFY(KyPowerState(code).exec());
-    KyPowerState::setRequestHandler({});
+        QVERIFY(PowerAction(code).exec());
+    PowerAction::setRequestHandler({});
     QCOMPARE(seen.size(), 6);
     QVERIFY(seen[0].quitApplication);
     QCOMPARE(seen[1].method, QStringLiteral("Suspend"));
@@ -62,24 +63,24 @@ void TestFramework::powerRequests()
 void TestFramework::folderWritable()
 {
     const QString dir = TestSupport::freshDir(QStringLiteral("writable"));
-    QVERIFY(Ky::isFolderWritable(dir));
-    QVERIFY(!Ky::isFolderWritable(dir + QStringLiteral("/absent")));
-    QVERIFY(!Ky::isFolderWritable(QString()));
+    QVERIFY(AppPaths::isFolderWritable(dir));
+    QVERIFY(!AppPaths::isFolderWritable(dir + QStringLiteral("/absent")));
+    QVERIFY(!AppPaths::isFolderWritable(QString()));
     QVERIFY(QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 }
 
 void TestFramework::appDirFromEnvironment()
 {
-    QCOMPARE(KyApplication::instance()->pref()->appDir(),
+    QCOMPARE(Application::instance()->pref()->appDir(),
              QDir(qEnvironmentVariable("SORVEL_APPDIR")).absolutePath());
-    QVERIFY(!KyApplication::findTool(QStringLiteral("dvdauthor")).isEmpty());
-    QVERIFY(KyApplication::findTool(QStringLiteral("no-such-tool-here")).isEmpty());
+    QVERIFY(!AppPaths::findTool(QStringLiteral("dvdauthor")).isEmpty());
+    QVERIFY(AppPaths::findTool(QStringLiteral("no-such-tool-here")).isEmpty());
 }
 
 int main(int argc, char **argv)
 {
-    KyApplication app(argc, argv);
-    app.initCfg(nullptr, true);
+    Application app(argc, argv);
+    app.initSettings();
     TestFramework test;
     return QTest::qExec(&test, argc, argv);
 }

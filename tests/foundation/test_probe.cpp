@@ -10,7 +10,7 @@
 #include <exiv2/exiv2.hpp>
 
 #include "album/probe.h"
-#include "kymexif/kymexifinfo.h"
+#include "exif/exifinfo.h"
 #include "testsupport.h"
 
 namespace {
@@ -83,7 +83,7 @@ void TestProbe::exifOrientationOnRealFiles()
         const QString path = m_dir + QStringLiteral("/exif%1.jpg").arg(o);
         QVERIFY(quadrants(64, 48).save(path, "JPEG"));
         QVERIFY(writeExif(path, o));
-        QCOMPARE(KymExifInfo(path).Orientation(), o);
+        QCOMPARE(ExifInfo(path).Orientation(), o);
         ImageInfo info;
         QVERIFY(probeImage(info, path));
         QCOMPARE(info.exifRotation, expected[o - 1].rotation);
@@ -148,7 +148,7 @@ void TestProbe::malformedExifIsNoExif()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(jpeg);
     f.close();
-    const KymExifInfo exif(path);
+    const ExifInfo exif(path);
     QCOMPARE(exif.Orientation(), 1);
     ImageInfo info;
     QVERIFY(probeImage(info, path));

@@ -6,9 +6,11 @@
 
 #include "album/album.h"
 #include "album/appsettings.h"
-#include "kybase/ky.h"
-#include "kybase/kyapplication.h"
-#include "kybase/kypref.h"
+#include "burning/destination.h"
+#include "framework/apppaths.h"
+#include "desktop/widgetsupport.h"
+#include "desktop/application.h"
+#include "framework/settingsstore.h"
 
 using namespace AppSettings;
 
@@ -26,12 +28,12 @@ private Q_SLOTS:
     void ntscListCarriedOver();
 
 private:
-    KyPref *m_pref = nullptr;
+    SettingsStore *m_pref = nullptr;
 };
 
 void TestSettings::init()
 {
-    m_pref = KyApplication::instance()->pref();
+    m_pref = Application::instance()->pref();
     for (const QString &key :
          {kFirstStart, kCPUType, kCPUInUse, kVideoStandard, kAfterBurnAction, kPhotoLastDir, kAudioLastDir,
           kTemporaryDir, kDeleteTemp, kAutoUpdateEnable, kUpdateInterval})
@@ -49,8 +51,8 @@ void TestSettings::defaultsWhenAbsent()
     QCOMPARE(deleteTemp(m_pref), true);
     QCOMPARE(autoUpdateEnable(m_pref), true);
     QCOMPARE(updateInterval(m_pref), 1);
-    QCOMPARE(temporaryDir(m_pref), Ky::tempPath());
-    QVERIFY(Ky::tempPath().endsWith(QStringLiteral("/Sorvel")));
+    QCOMPARE(temporaryDir(m_pref), AppPaths::tempPath());
+    QVERIFY(AppPaths::tempPath().endsWith(QStringLiteral("/Sorvel")));
     QVERIFY(!photoLastDir(m_pref).isEmpty());
 }
 
@@ -128,12 +130,12 @@ void TestSettings::dvdChoices()
     QCOMPARE(parseTvStandard(QStringLiteral("SECAM")), std::nullopt);
     QCOMPARE(parseTvStandard(QString()), std::nullopt);
 
-    for (OutputTarget t : {KymDestination::Folder, KymDestination::Iso, KymDestination::Burner})
-        QCOMPARE(parseOutputTarget(outputTargetName(t)), t);
-    QCOMPARE(outputTargetName(KymDestination::Iso), QStringLiteral("toiso"));
-    QCOMPARE(parseOutputTarget(QStringLiteral("toburner")), KymDestination::Burner);
-    QCOMPARE(parseOutputTarget(QStringLiteral("ToIso")), std::nullopt);
-    QCOMPARE(parseOutputTarget(QString()), std::nullopt);
+    for (Destination::Type t : {Destination::Folder, Destination::Iso, Destination::Burner})
+        QCOMPARE(Destination::typeFromName(Destination::typeName(t)), t);
+    QCOMPARE(Destination::typeName(Destination::Iso), QStringLiteral("toiso"));
+    QCOMPARE(Destination::typeFromName(QStringLiteral("toburner")), Destination::Burner);
+    QCOMPARE(Destination::typeFromName(QStringLiteral("ToIso")), Destination::None);
+    QCOMPARE(Destination::typeFromName(QString()), Destination::None);
 
     QCOMPARE(afterMakingActionFromCode(2), AfterMakingAction::Hibernate);
     QCOMPARE(afterMakingActionFromCode(0), AfterMakingAction::ExitProgram);
@@ -178,8 +180,8 @@ void TestSettings::ntscListCarriedOver()
 
 int main(int argc, char **argv)
 {
-    KyApplication app(argc, argv);
-    app.initCfg(nullptr, true);
+    Application app(argc, argv);
+    app.initSettings();
     TestSettings test;
     return QTest::qExec(&test, argc, argv);
 }

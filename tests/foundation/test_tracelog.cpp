@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QTest>
 
-#include "workflow/tracelog.h"
+#include "framework/tracelog.h"
 
 class TestTraceLog : public QObject
 {

@@ -4,13 +4,13 @@
 
 #include <QtTest>
 
-#include "audioedit/adjustaudioorder.h"
-#include "audioedit/kysliderbar.h"
+#include "dialogs/editaudiodialog.h"
+#include "dialogs/clipsliderbar.h"
 #include "album/probe.h"
-#include "kybase/kyapplication.h"
-#include "kybase/kyfilechooser.h"
-#include "kybase/kymessagebox.h"
-#include "kybase/kypref.h"
+#include "desktop/application.h"
+#include "desktop/filechooser.h"
+#include "desktop/messagebox.h"
+#include "framework/settingsstore.h"
 #include "soundtestutil.h"
 
 #include <QDialogButtonBox>
@@ -35,7 +35,7 @@ template <typename T = QPushButton> T *child(QWidget *dialog, const char *name)
 // pixels, away from the tags).
 void clickBarAt(QWidget *dialog, int value)
 {
-    auto *bar = child<KySliderBar>(dialog, "sliderClipping");
+    auto *bar = child<ClipSliderBar>(dialog, "sliderClipping");
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->xOfValue(value) + 1, bar->foreTop() + 3));
 }
 
@@ -68,7 +68,7 @@ private Q_SLOTS:
     void withoutSoundDeviceChild();
 
 private:
-    std::unique_ptr<AdjustAudioOrder> open(const QList<AudioInfo> &clips);
+    std::unique_ptr<EditAudioDialog> open(const QList<AudioInfo> &clips);
     AudioInfo clip(const QString &path, double start = -1, double end = -1);
     void closeAndReadWav(Pcm *pcm);
 
@@ -78,7 +78,7 @@ private:
     QString m_tones3;
     QString m_long;
     QString m_broken;
-    std::unique_ptr<AdjustAudioOrder> m_dialog;
+    std::unique_ptr<EditAudioDialog> m_dialog;
 };
 
 void TestAudioEdit::initTestCase()
@@ -100,13 +100,13 @@ void TestAudioEdit::initTestCase()
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("this is not an audio file\n");
     broken.close();
-    KyMessageBox::setAnswerHook([](const KyMessageBox::Request &) { return QDialogButtonBox::Ok; });
+    MessageBox::setAnswerHook([](const MessageBox::Request &) { return QDialogButtonBox::Ok; });
 }
 
 void TestAudioEdit::cleanup()
 {
     m_dialog.reset();
-    KyFileChooser::setHook({});
+    FileChooser::setHook({});
 }
 
 AudioInfo TestAudioEdit::clip(const QString &path, double start, double end)
@@ -122,9 +122,9 @@ AudioInfo TestAudioEdit::clip(const QString &path, double start, double end)
     return info;
 }
 
-std::unique_ptr<AdjustAudioOrder> TestAudioEdit::open(const QList<AudioInfo> &clips)
+std::unique_ptr<EditAudioDialog> TestAudioEdit::open(const QList<AudioInfo> &clips)
 {
-    auto dialog = std::make_unique<AdjustAudioOrder>(clips);
+    auto dialog = std::make_unique<EditAudioDialog>(clips);
     dialog->show();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowExposed(dialog.get()))
@@ -146,14 +146,14 @@ void TestAudioEdit::emptySoundtrack()
     for (const char *name :
          {"play", "playSegment", "stop", "setInPoint", "setOutPoint", "delete_2", "moveUp", "moveDown"})
         QVERIFY2(!child(m_dialog.get(), name)->isEnabled(), name);
-    QVERIFY(!child<KySliderBar>(m_dialog.get(), "sliderClipping")->isEnabled());
+    QVERIFY(!child<ClipSliderBar>(m_dialog.get(), "sliderClipping")->isEnabled());
     QVERIFY(child(m_dialog.get(), "add")->isEnabled());
     QVERIFY(!child(m_dialog.get(), "pause")->isVisible());
     QCOMPARE(child<QLabel>(m_dialog.get(), "label")->text(), QStringLiteral("00:00:00 / 00:00:00"));
     QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Edit Audio"));
     QCOMPARE(m_dialog->size(), QSize(360, 450));
     // "Add" still works on an empty list.
-    KyFileChooser::setHook([this](const KyFileChooser::Request &) { return QStringList{m_tones3}; });
+    FileChooser::setHook([this](const FileChooser::Request &) { return QStringList{m_tones3}; });
     QTest::mouseClick(child(m_dialog.get(), "add"), Qt::LeftButton);
     QCOMPARE(child<QTreeWidget>(m_dialog.get(), "treeWidget")->topLevelItemCount(), 1);
     QVERIFY(child(m_dialog.get(), "play")->isEnabled());
@@ -177,7 +177,7 @@ void TestAudioEdit::rowsOrderAndDeletion()
     QCOMPARE(tree->indexOfTopLevelItem(tree->currentItem()), 0);
     QVERIFY(!child(d, "moveUp")->isEnabled());
     QVERIFY(child(d, "moveDown")->isEnabled());
-    auto *bar = child<KySliderBar>(d, "sliderClipping");
+    auto *bar = child<ClipSliderBar>(d, "sliderClipping");
     QCOMPARE(bar->maximum(), 10);
     QCOMPARE(bar->clipStartValue(), 2);
     QCOMPARE(bar->clipEndValue(), 7);
@@ -220,7 +220,7 @@ void TestAudioEdit::pointsAndTheirButtons()
     QPushButton *setOut = child(d, "setOutPoint");
     // Within one second of the out point the in point cannot be set.
     clickBarAt(d, 9);
-    QCOMPARE(child<KySliderBar>(d, "sliderClipping")->value(), 9);
+    QCOMPARE(child<ClipSliderBar>(d, "sliderClipping")->value(), 9);
     QCOMPARE(child<QLabel>(d, "label")->text(), QStringLiteral("00:00:09 / 00:00:10"));
     QVERIFY(!setIn->isEnabled());
     QVERIFY(setOut->isEnabled());
@@ -237,7 +237,7 @@ void TestAudioEdit::pointsAndTheirButtons()
     QCOMPARE(rowText(d, 0, 3), QStringLiteral("00:00:08"));
 
     // Dragging the in tag toward the out tag stops one second before it.
-    auto *bar = child<KySliderBar>(d, "sliderClipping");
+    auto *bar = child<ClipSliderBar>(d, "sliderClipping");
     const QPoint tag(bar->xOfValue(4) - 3, bar->clipTagTop() + 2);
     QTest::mousePress(bar, Qt::LeftButton, {}, tag);
     for (int x = tag.x(); x <= bar->width(); x += 7) {
@@ -254,19 +254,19 @@ void TestAudioEdit::addReportsRejectedFiles()
 {
     m_dialog = open({clip(m_tones10)});
     QWidget *d = m_dialog.get();
-    KyFileChooser::Request asked;
-    KyFileChooser::setHook([&](const KyFileChooser::Request &request) {
+    FileChooser::Request asked;
+    FileChooser::setHook([&](const FileChooser::Request &request) {
         asked = request;
         return QStringList{m_broken, m_tones3};
     });
     QString message;
-    const auto previous = KyMessageBox::setAnswerHook([&](const KyMessageBox::Request &request) {
+    const auto previous = MessageBox::setAnswerHook([&](const MessageBox::Request &request) {
         message = request.text;
         return QDialogButtonBox::Ok;
     });
     QTest::mouseClick(child(d, "add"), Qt::LeftButton);
-    KyMessageBox::setAnswerHook(previous);
-    QCOMPARE(asked.mode, KyFileChooser::OpenFiles);
+    MessageBox::setAnswerHook(previous);
+    QCOMPARE(asked.mode, FileChooser::OpenFiles);
     QCOMPARE(asked.caption, QStringLiteral("Select One or More Files"));
     QVERIFY(asked.filter.startsWith(QStringLiteral("All Supported Files (*.aac *.aif")));
     QVERIFY(asked.filter.contains(QStringLiteral(";;M4A Files (*.m4a);;All Files(*.*);;")));
@@ -279,13 +279,13 @@ void TestAudioEdit::addReportsRejectedFiles()
     QCOMPARE(child<QTreeWidget>(d, "treeWidget")->currentItem()->text(0), QStringLiteral("tones10.wav"));
     QVERIFY(child(d, "moveDown")->isEnabled());
     // The folder is remembered for the next time.
-    QCOMPARE(KyApplication::instance()->pref()->value(QStringLiteral("AudioLastDir")).toString(), m_dir);
+    QCOMPARE(Application::instance()->pref()->value(QStringLiteral("AudioLastDir")).toString(), m_dir);
 }
 
 void TestAudioEdit::cancelAndOk()
 {
     const QList<AudioInfo> original{clip(m_tones10)};
-    KyFileChooser::setHook([this](const KyFileChooser::Request &) { return QStringList{m_tones3}; });
+    FileChooser::setHook([this](const FileChooser::Request &) { return QStringList{m_tones3}; });
     for (const bool accept : {false, true}) {
         m_dialog = open(original);
         QWidget *d = m_dialog.get();
@@ -345,7 +345,7 @@ void TestAudioEdit::playSegmentPlaysExactlyIt()
     QVERIFY(!child(d, "play")->isEnabled());
     QVERIFY(child(d, "stop")->isEnabled());
     // The thumb follows the sound.
-    QTRY_COMPARE_WITH_TIMEOUT(child<KySliderBar>(d, "sliderClipping")->value(), 4, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(child<ClipSliderBar>(d, "sliderClipping")->value(), 4, 5000);
     // It stops by itself at the out point.
     QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->isPlaying(), 6000);
     QVERIFY(child(d, "play")->isVisible() && child(d, "play")->isEnabled());
@@ -375,7 +375,7 @@ void TestAudioEdit::playStopsAtTheEndOfTheFile()
     QVERIFY(!child(d, "playSegment")->isEnabled());
     // Plain play ignores the segment and runs to the end of the file.
     QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->isPlaying(), 7000);
-    QCOMPARE(child<KySliderBar>(d, "sliderClipping")->value(), 0);
+    QCOMPARE(child<ClipSliderBar>(d, "sliderClipping")->value(), 0);
 
     Pcm pcm;
     closeAndReadWav(&pcm);
@@ -399,9 +399,9 @@ void TestAudioEdit::pauseContinuesAtThePosition()
     QVERIFY(child(d, "play")->isVisible());
     QVERIFY(hasFocus(child(d, "play")));
     QVERIFY(child(d, "stop")->isEnabled());
-    QCOMPARE(child<KySliderBar>(d, "sliderClipping")->value(), int(pausedAt));
+    QCOMPARE(child<ClipSliderBar>(d, "sliderClipping")->value(), int(pausedAt));
     QCOMPARE(child<QLabel>(d, "label")->text(),
-             AdjustAudioOrder::timeText(pausedAt) + QStringLiteral(" / 00:00:03"));
+             EditAudioDialog::timeText(pausedAt) + QStringLiteral(" / 00:00:03"));
     QTest::qWait(400);
     QTest::mouseClick(child(d, "play"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!m_dialog->isPlaying(), 6000);
@@ -428,7 +428,7 @@ void TestAudioEdit::droppedThumbSeeksWhilePlaying()
 {
     m_dialog = open({clip(m_tones10, 2, 4)});
     QWidget *d = m_dialog.get();
-    auto *bar = child<KySliderBar>(d, "sliderClipping");
+    auto *bar = child<ClipSliderBar>(d, "sliderClipping");
     QTest::mouseClick(child(d, "play"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(m_dialog->position() >= 0.5, 5000);
     // The thumb is picked up where it stands and dropped at 6 s: playback
@@ -514,8 +514,8 @@ void TestAudioEdit::withoutSoundDeviceChild()
 
 int main(int argc, char **argv)
 {
-    KyApplication app(argc, argv);
-    app.initCfg(nullptr, true);
+    Application app(argc, argv);
+    app.initSettings();
     TestAudioEdit test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

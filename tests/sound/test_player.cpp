@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "../engine/enginetestutil.h"
-#include "engine/avplayer.h"
+#include "window/previewplayer.h"
 #include "album/probe.h"
 #include "engine/offscreengl.h"
 #include "engine/storyboardrender.h"
@@ -43,12 +43,12 @@ double pictureDistance(const QImage &a, const QImage &b)
 // The player in a window, as the main window holds it.
 struct Preview {
     QWidget window;
-    AVPlayer *player = nullptr;
+    PreviewPlayer *player = nullptr;
     explicit Preview(StoryBoardRender *story, QSize size = QSize(640, 480))
     {
         auto *layout = new QHBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
-        player = new AVPlayer(&window);
+        player = new PreviewPlayer(&window);
         layout->addWidget(player);
         window.resize(size);
         window.show();
@@ -165,7 +165,7 @@ void TestPlayer::showsTheFrameRenderFrameDraws()
         }
     }
     Preview preview(&story);
-    QSignalSpy shown(preview.player, &AVPlayer::frameShown);
+    QSignalSpy shown(preview.player, &PreviewPlayer::frameShown);
     for (int i = 0; i < frames.size(); ++i) {
         preview.player->showFrame(frames[i]);
         QCOMPARE(preview.player->position(), frames[i]);
@@ -304,7 +304,7 @@ void TestPlayer::monoFormatPlaysMonoBuffers()
         // the ones after it.
         OutputFormat refused = stereo;
         refused.audioChannels = 3;
-        QSignalSpy lost(preview.player, &AVPlayer::soundUnavailable);
+        QSignalSpy lost(preview.player, &PreviewPlayer::soundUnavailable);
         QVERIFY(!preview.player->init(refused));
         QVERIFY(!preview.player->soundAvailable());
         QCOMPARE(lost.count(), 1);
@@ -418,7 +418,7 @@ void TestPlayer::emptyTimelineDrawsNothing()
     story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
     QCOMPARE(story.totalFrames(), 0);
     Preview preview(&story);
-    QSignalSpy shown(preview.player, &AVPlayer::frameShown);
+    QSignalSpy shown(preview.player, &PreviewPlayer::frameShown);
     // The window's seek on an empty timeline asks for frame -1.
     preview.player->showFrame(-1);
     QCOMPARE(preview.player->position(), 0);

@@ -6,18 +6,18 @@
 
 #include <QtTest>
 
-#include "../editor/editortestutil.h"
+#include "../window/editortestutil.h"
 #include "album/appsettings.h"
-#include "audioedit/adjustaudioorder.h"
-#include "audioedit/kysliderbar.h"
-#include "engine/avplayer.h"
+#include "dialogs/editaudiodialog.h"
+#include "dialogs/clipsliderbar.h"
+#include "window/previewplayer.h"
 #include "engine/clipdecoder.h"
 #include "engine/storyboardrender.h"
-#include "kybase/kypref.h"
-#include "kybase/qtsingleapplication.h"
-#include "mainwindow/audiolistwidget.h"
-#include "mainwindow/photolistwidget.h"
-#include "mainwindow/sorvel.h"
+#include "framework/settingsstore.h"
+#include "desktop/singleapplication.h"
+#include "window/audiolistwidget.h"
+#include "window/photolistwidget.h"
+#include "window/editorwindow.h"
 #include "soundtestutil.h"
 
 #include <QCheckBox>
@@ -73,14 +73,14 @@ private:
     QString m_wav;
     QStringList m_photos;
     QString m_tones;
-    std::unique_ptr<Sorvel> m_window;
+    std::unique_ptr<EditorWindow> m_window;
 };
 
 void TestTransport::initTestCase()
 {
     QVERIFY(
         prepareSoundFolder(QStringLiteral("transport"), QStringLiteral("played.wav"), 48000, &m_dir, &m_wav));
-    KyApplication::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
+    Application::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
     for (int i = 0; i < 20; ++i) {
         m_photos << m_dir + QStringLiteral("/p%1.png").arg(i, 2, 10, QLatin1Char('0'));
         QVERIFY(EditorTest::writePhoto(m_photos.last(), 160, 120, qRgb(12 * i, 200 - 8 * i, 90)));
@@ -102,7 +102,7 @@ void TestTransport::cleanup()
 
 void TestTransport::openWindow()
 {
-    m_window = std::make_unique<Sorvel>();
+    m_window = std::make_unique<EditorWindow>();
     m_window->show(true);
     QVERIFY(QTest::qWaitForWindowExposed(m_window->widgetFrame()));
 }
@@ -162,7 +162,7 @@ void TestTransport::playStateMachine()
     QToolButton *play = child("play");
     QToolButton *pause = child("pause");
     QToolButton *stop = child("stop");
-    QVERIFY(child<AVPlayer>("avPlayer")->isVisible());
+    QVERIFY(child<PreviewPlayer>("avPlayer")->isVisible());
     QVERIFY(!child<QLabel>("gettingStart")->isVisible());
     // Stopped.
     QCOMPARE(m_window->playState(), 0);
@@ -448,7 +448,7 @@ void TestTransport::editAudioTrimsWhatThePreviewPlays()
     importAudio({m_tones});
     // "Edit Audio": trim the clip to 10 s .. 20 s with the slider bar.
     onNextDialog([](QWidget *dialog) {
-        auto *bar = dialog->findChild<KySliderBar *>(QStringLiteral("sliderClipping"));
+        auto *bar = dialog->findChild<ClipSliderBar *>(QStringLiteral("sliderClipping"));
         const int y = bar->foreTop() + 3;
         QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->xOfValue(20) + 1, y));
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("setOutPoint")), Qt::LeftButton);
@@ -507,12 +507,12 @@ void TestTransport::editAudioTrimsWhatThePreviewPlays()
 void TestTransport::ntscTimeCode()
 {
     m_window.reset();
-    KyApplication::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("NTSC"));
+    Application::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("NTSC"));
     openWindow();
     QCOMPARE(m_window->frameTimeText(1800), QStringLiteral("00:01:00"));
     importPhotos(m_photos.mid(0, 1));
     QCOMPARE(m_window->player()->format().frameRateNum, 30000);
-    KyApplication::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
+    Application::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
 }
 
 void TestTransport::withoutSoundDevice()
@@ -554,8 +554,8 @@ void TestTransport::withoutSoundDeviceChild()
 
 int main(int argc, char **argv)
 {
-    QtSingleApplication app(QString(), argc, argv);
-    app.initCfg(nullptr, true);
+    SingleApplication app(QString(), argc, argv);
+    app.initSettings();
     TestTransport test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -5,13 +5,13 @@
 #include <QtTest>
 
 #include "album/probe.h"
-#include "audioedit/adjustaudioorder.h"
-#include "audioedit/kysliderbar.h"
+#include "dialogs/editaudiodialog.h"
+#include "dialogs/clipsliderbar.h"
 #include "dvdcheck.h"
-#include "kybase/kyapplication.h"
-#include "kybase/kymessagebox.h"
+#include "desktop/application.h"
+#include "desktop/messagebox.h"
 #include "soundtestutil.h"
-#include "workflow/generationcontroller.h"
+#include "job/generationcontroller.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -34,7 +34,7 @@ void TestTrimmedDvd::initTestCase()
     m_dir = TestSupport::freshDir(QStringLiteral("trimmeddvd"));
     // The dialog plays nothing here; a silent device keeps it quiet.
     qputenv("ALSOFT_DRIVERS", "null");
-    KyMessageBox::setAnswerHook([](const KyMessageBox::Request &) { return QDialogButtonBox::Yes; });
+    MessageBox::setAnswerHook([](const MessageBox::Request &) { return QDialogButtonBox::Yes; });
 }
 
 void TestTrimmedDvd::dvdPlaysTheTrimmedSpan()
@@ -46,10 +46,10 @@ void TestTrimmedDvd::dvdPlaysTheTrimmedSpan()
     clip.path = music;
 
     // Trim to 10 s .. 20 s with the slider bar and the two buttons.
-    AdjustAudioOrder dialog({clip});
+    EditAudioDialog dialog({clip});
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-    auto *bar = dialog.findChild<KySliderBar *>(QStringLiteral("sliderClipping"));
+    auto *bar = dialog.findChild<ClipSliderBar *>(QStringLiteral("sliderClipping"));
     const int y = bar->foreTop() + 3;
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->xOfValue(20) + 1, y));
     QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("setOutPoint")), Qt::LeftButton);
@@ -79,7 +79,7 @@ void TestTrimmedDvd::dvdPlaysTheTrimmedSpan()
     album.audios = trimmed;
 
     GenerationRequest request;
-    request.destination.type = KymDestination::Folder;
+    request.destination.type = Destination::Folder;
     request.destination.path = m_dir + QStringLiteral("/dvd");
     request.tempBase = m_dir + QStringLiteral("/temp");
     GenerationController controller;
@@ -110,8 +110,8 @@ void TestTrimmedDvd::dvdPlaysTheTrimmedSpan()
 
 int main(int argc, char **argv)
 {
-    KyApplication app(argc, argv);
-    app.initCfg(nullptr, true);
+    Application app(argc, argv);
+    app.initSettings();
     TestTrimmedDvd test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

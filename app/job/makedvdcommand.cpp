@@ -1,0 +1,491 @@
+#include "job/makedvdcommand.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QStandardPaths>
+#include <QTime>
+#include <QTimer>
+
+#include <atomic>
+#include <cstdarg>
+#include <cstdio>
+#include <mutex>
+#include <unistd.h>
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include "album/appsettings.h"
+#include "album/infoparser.h"
+#include "album/project.h"
+#include "desktop/application.h"
+#include "desktop/messagebox.h"
+#include "burning/burnworkflow.h"
+#include "job/generationcontroller.h"
+#include "job/makedvdoptions.h"
+
+namespace {
+
+void printErr(const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+}
+
+// A heading and one file a line; nothing when there are no files.
+void printFileList(const QString &heading, const QStringList &paths)
+{
+    if (paths.isEmpty())
+        return;
+    QString text = heading + QLatin1Char('\n');
+    for (const QString &path : paths)
+        text += QDir::toNativeSeparators(path) + QLatin1Char('\n');
+    printErr(text);
+}
+
+// Step lines and a live progress bar on a terminal; plain lines otherwise.
+class ProgressPrinter
+{
+public:
+    explicit ProgressPrinter(bool quiet) : m_quiet(quiet), m_tty(::isatty(STDERR_FILENO) == 1)
+    {
+        m_clock.start();
+    }
+
+    void step(const QString &text)
+    {
+        if (m_quiet || text.isEmpty() || text == m_step)
+            return;
+        endBar();
+        m_step = text;
+        m_lastPercent = -1;
+        printErr(text + QLatin1Char('\n'));
+    }
+
+    void progress(int percent)
+    {
+        if (m_quiet)
+            return;
+        percent = qBound(0, percent, 100);
+        if (m_tty) {
+            if (percent == m_lastPercent && m_lastDraw.isValid() && m_lastDraw.elapsed() < 500)
+                return;
+            m_lastDraw.start();
+            const int width = 30;
+            const int filled = percent * width / 100;
+            const qint64 s = m_clock.elapsed() / 1000;
+            const QString bar =
+                QStringLiteral("\r[%1%2] %3%  %4:%5:%6 ")
+                    .arg(QString(filled, QLatin1Char('#')), QString(width - filled, QLatin1Char('-')))
+                    .arg(percent, 3)
+                    .arg(s / 3600, 2, 10, QLatin1Char('0'))
+                    .arg((s / 60) % 60, 2, 10, QLatin1Char('0'))
+                    .arg(s % 60, 2, 10, QLatin1Char('0'));
+            printErr(bar);
+            m_barShown = true;
+        } else if (percent / 10 != m_lastPercent / 10 || m_lastPercent < 0) {
+            printErr(QStringLiteral("%1 %2%\n").arg(m_step).arg(percent));
+        }
+        m_lastPercent = percent;
+    }
+
+    void endBar()
+    {
+        if (m_barShown) {
+            printErr(QStringLiteral("\n"));
+            m_barShown = false;
+        }
+    }
+
+    QString elapsedText() const
+    {
+        const qint64 s = m_clock.elapsed() / 1000;
+        return QStringLiteral("%1:%2:%3")
+            .arg(s / 3600, 2, 10, QLatin1Char('0'))
+            .arg((s / 60) % 60, 2, 10, QLatin1Char('0'))
+            .arg(s % 60, 2, 10, QLatin1Char('0'));
+    }
+
+private:
+    bool m_quiet;
+    bool m_tty;
+    bool m_barShown = false;
+    int m_lastPercent = -1;
+    QString m_step;
+    QElapsedTimer m_clock;
+    QElapsedTimer m_lastDraw;
+};
+
+Q_LOGGING_CATEGORY(lcFfmpeg, "sorvel.ffmpeg")
+
+// The diagnostic log of a run: every message of the program and of the
+// libraries it uses (Qt's image readers, FFmpeg's "[mp3 @ 0x...]" lines) goes
+// into make-dvd.log in the cache folder, which each run starts afresh, and
+// to the terminal only when asked for. Messages come from any thread.
+class DiagnosticLog
+{
+public:
+    explicit DiagnosticLog(bool verbose)
+    {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+        if (!folder.isEmpty() && QDir().mkpath(folder)) {
+            m_file.setFileName(folder + QStringLiteral("/make-dvd.log"));
+            if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+                m_file.setFileName(QString());
+        }
+        m_verbose = verbose;
+        // Without --verbose the libraries' chatter stays out of the log too.
+        if (!verbose && qEnvironmentVariableIsEmpty("QT_LOGGING_RULES"))
+            QLoggingCategory::setFilterRules(QStringLiteral("sorvel.*.debug=false"));
+        s_log = this;
+        m_previous = qInstallMessageHandler(qtMessage);
+        av_log_set_callback(ffmpegMessage);
+    }
+    ~DiagnosticLog()
+    {
+        av_log_set_callback(av_log_default_callback);
+        qInstallMessageHandler(m_previous);
+        s_log = nullptr;
+    }
+    DiagnosticLog(const DiagnosticLog &) = delete;
+    DiagnosticLog &operator=(const DiagnosticLog &) = delete;
+
+    // The log file; empty when it could not be written.
+    QString path() const { return m_file.fileName(); }
+
+private:
+    static void qtMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+    {
+        DiagnosticLog *log = s_log;
+        if (!log)
+            return;
+        {
+            std::lock_guard<std::mutex> lock(log->m_lock);
+            if (log->m_file.isOpen()) {
+                const QString line =
+                    QStringLiteral("%1 %2: %3\n")
+                        .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss.zzz")),
+                             QLatin1String(context.category ? context.category : "default"), message);
+                log->m_file.write(line.toUtf8());
+                log->m_file.flush();
+            }
+        }
+        if ((log->m_verbose || type == QtFatalMsg) && log->m_previous)
+            log->m_previous(type, context, message);
+    }
+
+    static void ffmpegMessage(void *object, int level, const char *format, va_list args)
+    {
+        if (level > av_log_get_level())
+            return;
+        char line[1024];
+        int printPrefix = 1;
+        av_log_format_line2(object, level, format, args, line, int(sizeof line), &printPrefix);
+        const QString text = QString::fromUtf8(line).trimmed();
+        if (text.isEmpty())
+            return;
+        if (level <= AV_LOG_WARNING)
+            qCWarning(lcFfmpeg).noquote() << text;
+        else
+            qCInfo(lcFfmpeg).noquote() << text;
+    }
+
+    static inline std::atomic<DiagnosticLog *> s_log{nullptr};
+    QtMessageHandler m_previous = nullptr;
+    std::mutex m_lock;
+    QFile m_file;
+    bool m_verbose = false;
+};
+
+// Applies a duration given in milliseconds the way the duration spin boxes
+// do: a value that is already a whole number of frame periods is kept, any
+// other moves to whole periods in the direction of the change.
+int snapRequested(int requestedMs, int currentMs, const OutputFormat &format)
+{
+    const int period = framePeriodMs(format);
+    if (requestedMs == currentMs || requestedMs % period == 0)
+        return requestedMs;
+    return snapDurationMs(requestedMs, currentMs, period);
+}
+
+} // namespace
+
+namespace {
+
+// The DVD choices of one run.
+struct RunChoices {
+    TvStandard standard = TvStandard::Pal;
+    int videoBitRate = kHighVideoBitRate;
+    int audioBitRate = kDefaultAudioBitRate;
+    int channels = kDefaultAudioChannels;
+    QString volumeLabel;
+};
+
+// Makes the DVD of a ready album: the generation controller with the
+// command line's progress, questions and exit codes.
+int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, ProgressPrinter &printer,
+                const DiagnosticLog &log)
+{
+    // The libraries check and compare paths; give them absolute ones.
+    Destination destination = o.destination;
+    destination.volumeLabel = c.volumeLabel;
+    if (destination.type != Destination::Burner)
+        destination.path = QFileInfo(destination.path).absoluteFilePath();
+    const QString tempDir = o.tempDir.isEmpty() ? AppSettings::temporaryDir(AppSettings::pref())
+                                                : QFileInfo(o.tempDir).absoluteFilePath();
+
+    GenerationRequest request;
+    request.tvStandard = c.standard;
+    request.videoBitRate = c.videoBitRate;
+    request.audioBitRate = c.audioBitRate;
+    request.audioChannels = c.channels;
+    request.destination = destination;
+    request.copies = o.copies;
+    request.speed = o.speed;
+    request.tempBase = tempDir;
+    request.deleteTemp = !o.keepTemp;
+    request.afterMaking = AfterMakingAction::DoNothing;
+    request.endsWithProcess = true;
+
+    if (!o.quiet)
+        printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4, %5 Mbit/s\n")
+                     .arg(album.photos.size())
+                     .arg(album.audios.size())
+                     .arg(album.videoLength(), 0, 'f', 2)
+                     .arg(tvStandardName(c.standard), formatVideoBitRate(c.videoBitRate)));
+
+    // --yes answers the confirmations (overwrite, clear, erase); without it
+    // the first one ends the run. Nobody is there to try a failed write
+    // again: a failure ends the run with its reason.
+    GenerationController controller;
+    QString unansweredQuestion;
+    QString lastAlert;
+    MessageBox::setAnswerHook([&](const MessageBox::Request &r) {
+        if (r.kind != MessageBox::Question) {
+            lastAlert = r.text;
+            return QDialogButtonBox::Ok;
+        }
+        if (r.text == BurnWorkflow::retryQuestion())
+            return QDialogButtonBox::No;
+        if (o.yes) {
+            if (!o.quiet)
+                printErr(r.text + QStringLiteral(" [yes]\n"));
+            return QDialogButtonBox::Yes;
+        }
+        if (unansweredQuestion.isEmpty()) {
+            unansweredQuestion = r.text;
+            // A declined disc question leaves the engine waiting for another
+            // disc; the run ends instead.
+            QTimer::singleShot(0, &controller, &GenerationController::abort);
+        }
+        return QDialogButtonBox::No;
+    });
+
+    int exitCode = 1;
+    bool interrupted = false;
+    QObject::connect(&controller, &GenerationController::stepChanged,
+                     [&](int, const QString &text) { printer.step(text); });
+    QObject::connect(&controller, &GenerationController::progressChanged,
+                     [&](int percent) { printer.progress(percent); });
+    QObject::connect(&controller, &GenerationController::nextDiscNeeded, &controller, [&] {
+        printer.endBar();
+        if (!o.quiet)
+            printErr(QStringLiteral("Burning the next copy...\n"));
+        QTimer::singleShot(0, &controller, &GenerationController::burnNext);
+    });
+    QObject::connect(&controller, &GenerationController::finished, [&](bool ok, const QString &message) {
+        printer.endBar();
+        if (ok) {
+            exitCode = 0;
+            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(controller.outputPath())));
+            std::fflush(stdout);
+            if (!o.quiet)
+                printErr(QStringLiteral("Done in %1.\n").arg(printer.elapsedText()));
+        } else {
+            exitCode = 1;
+            QString text = message;
+            if (!unansweredQuestion.isEmpty())
+                text = unansweredQuestion + QStringLiteral("\n(answer with --yes to go on)");
+            else if (text.isEmpty())
+                text = lastAlert;
+            if (interrupted)
+                text = QStringLiteral("Interrupted.");
+            printErr(QStringLiteral("sorvel make-dvd: %1\n")
+                         .arg(text.isEmpty() ? QStringLiteral("failed") : text));
+            if (!interrupted && !log.path().isEmpty())
+                printErr(QStringLiteral("Details: %1\n").arg(QDir::toNativeSeparators(log.path())));
+            if (interrupted)
+                exitCode = 130;
+        }
+        QCoreApplication::exit(exitCode);
+    });
+
+    // Ctrl-C and termination requests abort cleanly: children end and the
+    // working folder goes.
+    if (auto *app = Application::instance()) {
+        app->catchTerminationSignals();
+        QObject::connect(app, &Application::terminationRequested, &controller, [&] {
+            if (interrupted)
+                return;
+            interrupted = true;
+            printer.endBar();
+            printErr(QStringLiteral("Aborting...\n"));
+            controller.abort();
+        });
+    }
+
+    if (!controller.start(&album, request)) {
+        MessageBox::setAnswerHook({});
+        return 1;
+    }
+    const int rc = controller.isRunning() ? QCoreApplication::exec() : exitCode;
+    MessageBox::setAnswerHook({});
+    return rc;
+}
+
+// `make-dvd PROJECT.sorvel`: the project's album and DVD choices, with the
+// options named on the command line taking their place.
+int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const DiagnosticLog &log)
+{
+    const QString path = o.inputs.first();
+    Project::Data data;
+    QString error;
+    if (!Project::read(path, &data, &error)) {
+        printErr(QStringLiteral("sorvel make-dvd: %1\n").arg(error));
+        return 1;
+    }
+    auto given = [&o](const char *name) { return o.given.contains(QLatin1String(name)); };
+    Album album;
+    QStringList missing;
+    if (!o.quiet)
+        printErr(QStringLiteral("Opening the project %1...\n").arg(QDir::toNativeSeparators(path)));
+    Project::load(data, &album, &missing, {}, false);
+    printFileList(
+        QStringLiteral("Some files of the project are missing or cannot be read and have been left out:"),
+        missing);
+    if (album.photos.isEmpty()) {
+        printErr(QStringLiteral("sorvel make-dvd: the project has no photo to make a slideshow from\n"));
+        return 1;
+    }
+
+    RunChoices c;
+    c.standard = given("--standard") && o.standard ? *o.standard : album.dvd.tvStandard;
+    c.videoBitRate = given("--quality") ? o.videoBitRate : album.dvd.videoBitRate;
+    c.audioBitRate = given("--audio-bitrate") ? o.audioBitRate : album.dvd.audioBitRate;
+    c.channels = given("--channels") ? o.channels : album.dvd.audioChannels;
+    c.volumeLabel = given("--volume-label") || album.dvd.volumeLabel.trimmed().isEmpty()
+                        ? o.destination.volumeLabel
+                        : album.dvd.volumeLabel.trimmed();
+
+    OutputFormat format = OutputFormat::forStandard(c.standard);
+    format.audioChannels = c.channels;
+    if (given("--photo-duration"))
+        album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.photoDurationMs, format));
+    if (given("--transition-duration"))
+        album.setTransitionDurationExactMs(
+            snapRequested(o.transitionDurationMs, album.transitionDurationMs, format));
+    if (given("--no-transition"))
+        album.useTransition = false;
+    if (given("--dissolve-only"))
+        album.dissolveOnly = true;
+    if (given("--no-dynamic-effect"))
+        album.useDynamicEffect = false;
+    if (given("--loop-audio"))
+        album.loopAudio = true;
+    if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
+        printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
+                                "the photo duration stays %1 ms.\n")
+                     .arg(album.photoDurationMs));
+    return generateDvd(o, album, c, printer, log);
+}
+
+} // namespace
+
+void registerMakeDvdCommand()
+{
+    Application::registerCommand(QStringLiteral("make-dvd"),
+                                 QStringLiteral("make a DVD from photos and music (see make-dvd --help)"),
+                                 runMakeDvdCommand);
+}
+
+int runMakeDvdCommand(const QStringList &arguments)
+{
+    const MakeDvdParse parsed = parseMakeDvdArguments(arguments);
+    if (!parsed.options) {
+        printErr(QStringLiteral("sorvel make-dvd: %1\n\n%2").arg(parsed.error, makeDvdUsage()));
+        return 2;
+    }
+    const MakeDvdOptions &o = *parsed.options;
+    if (o.help) {
+        std::fputs(makeDvdUsage().toLocal8Bit().constData(), stdout);
+        std::fflush(stdout);
+        return 0;
+    }
+
+    ProgressPrinter printer(o.quiet);
+    // The diagnostics go to the log; on the terminal only with --verbose
+    // (or SORVEL_VERBOSE=1).
+    const DiagnosticLog log(o.verbose || !qEnvironmentVariableIsEmpty("SORVEL_VERBOSE"));
+
+    // A saved project brings its album and DVD choices; the options named
+    // on the command line override them.
+    if (o.inputs.size() == 1 && Project::isProjectFile(o.inputs.first()))
+        return runMakeDvdProject(o, printer, log);
+
+    // Which files are photos and which are clips.
+    const ExpandedInputs inputs = expandInputs(o.inputs);
+    QStringList rejected = inputs.rejected;
+
+    const TvStandard standard = o.standard ? *o.standard : AppSettings::currentVideoStandard();
+    OutputFormat format = OutputFormat::forStandard(standard);
+    format.audioChannels = o.channels;
+
+    Album album;
+    InfoParser photoParser(&inputs.photos, true);
+    InfoParser audioParser(&inputs.audios, false);
+    photoParser.setThumbnails(false); // nothing shows them
+    if (!o.quiet && !inputs.photos.isEmpty())
+        printErr(QStringLiteral("Importing %1 photos and %2 audio files...\n")
+                     .arg(inputs.photos.size())
+                     .arg(inputs.audios.size()));
+    photoParser.start();
+    audioParser.start();
+    photoParser.wait();
+    audioParser.wait();
+    for (ImageInfo &info : photoParser.takeImages()) {
+        prepareImportedPhoto(info, !o.noAutoRotate);
+        album.photos.append(info);
+    }
+    album.audios = audioParser.takeAudios();
+    rejected += photoParser.rejectedPaths();
+    rejected += audioParser.rejectedPaths();
+    printFileList(QStringLiteral("Some files have not been added to the list:"), rejected);
+    if (album.photos.isEmpty()) {
+        printErr(QStringLiteral("sorvel make-dvd: no photo to make a slideshow from\n"));
+        return 1;
+    }
+
+    album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.photoDurationMs, format));
+    album.setTransitionDurationExactMs(
+        snapRequested(o.transitionDurationMs, album.transitionDurationMs, format));
+    album.useTransition = !o.noTransition;
+    album.dissolveOnly = o.dissolveOnly;
+    album.useDynamicEffect = !o.noDynamicEffect;
+    album.loopAudio = o.loopAudio;
+    if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
+        printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
+                                "the photo duration stays %1 ms.\n")
+                     .arg(album.photoDurationMs));
+
+    RunChoices choices;
+    choices.standard = standard;
+    choices.videoBitRate = o.videoBitRate;
+    choices.audioBitRate = o.audioBitRate;
+    choices.channels = o.channels;
+    choices.volumeLabel = o.destination.volumeLabel;
+    return generateDvd(o, album, choices, printer, log);
+}

@@ -1,0 +1,319 @@
+#include "job/makedvdoptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+
+#include <dirent.h>
+
+#include "album/album.h"
+#include "album/appsettings.h"
+#include "album/probe.h"
+
+namespace {
+
+bool parseInt(const QString &text, int low, int high, int *out)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || v < low || v > high)
+        return false;
+    *out = v;
+    return true;
+}
+
+// QDir lists an unreadable folder as empty; opening it tells.
+bool canListFolder(const QString &path)
+{
+    DIR *dir = ::opendir(QFile::encodeName(path).constData());
+    if (!dir)
+        return false;
+    ::closedir(dir);
+    return true;
+}
+
+} // namespace
+
+QString makeDvdUsage()
+{
+    return QStringLiteral(
+        "Usage: sorvel make-dvd [OPTIONS] PATH...\n"
+        "       sorvel make-dvd [OPTIONS] PROJECT.sorvel\n"
+        "\n"
+        "Makes a DVD-Video slideshow from photos and music without opening a window.\n"
+        "PATH: photo files, audio files or folders. A folder adds its photos and audio\n"
+        "files (one level, in name order). Photos and clips keep the order given.\n"
+        "PROJECT.sorvel: a saved project with its photos, clips, settings and DVD\n"
+        "choices; the options given here override the project's.\n"
+        "\n"
+        "Output (exactly one is required):\n"
+        "  --to-folder DIR          write the DVD folder into DIR/<volume label>\n"
+        "  --to-iso FILE            write an ISO image (\".iso\" is appended if missing)\n"
+        "  --to-drive DEVICE        burn to a recorder (/dev/sr0, or stdio:/path/disc.img)\n"
+        "\n"
+        "DVD:\n"
+        "  --volume-label TEXT      disc label (default \"My DVD\")\n"
+        "  --standard PAL|NTSC      TV standard (default: from the settings or the locale)\n"
+        "  --quality Q              high (9 Mbit/s), normal (5), low (2) or a rate 2..9\n"
+        "  --audio-bitrate KBPS     AC-3 bit rate, 128..448 (default 192)\n"
+        "  --channels 1|2|6         audio channels (default 2)\n"
+        "\n"
+        "Slideshow:\n"
+        "  --photo-duration MS      time each photo is shown, 1000..999000 (default 5000)\n"
+        "  --transition-duration MS time of each transition, 500..5000 (default 1500)\n"
+        "                           both are snapped to whole video frames\n"
+        "  --no-transition          cut from photo to photo\n"
+        "  --dissolve-only          dissolves instead of pattern wipes\n"
+        "  --no-dynamic-effect      no pan-and-zoom\n"
+        "  --loop-audio             restart the music when it ends before the photos\n"
+        "  --sync-with-audio        fit the photo time to the length of the music\n"
+        "  --no-auto-rotate         ignore the photos' EXIF orientation\n"
+        "\n"
+        "Run:\n"
+        "  --temp-dir DIR           working folder (default: the TemporaryDir setting);\n"
+        "                           each run works in its own new subfolder of it\n"
+        "  --keep-temp              keep the run's working subfolder\n"
+        "  --copies N               discs to burn with --to-drive (default 1)\n"
+        "  --speed TEXT             burn speed, \"Max\" or e.g. 8X (default Max)\n"
+        "  --yes                    answer Yes to questions (overwrite, clear, non-blank disc);\n"
+        "                           without it a question ends the run with exit code 1\n"
+        "  --quiet                  print only errors and the result\n"
+        "  --verbose                print the diagnostic messages of the program and of the\n"
+        "                           libraries it uses (FFmpeg, Qt) too; they always go to\n"
+        "                           the diagnostic log, make-dvd.log in the cache folder\n"
+        "  -h, --help               show this help\n"
+        "\n"
+        "Exit codes: 0 the output is complete, 1 failure, 2 usage error.\n"
+        "Ctrl-C aborts cleanly: child programs end and the working subfolder is removed.\n");
+}
+
+MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
+{
+    MakeDvdParse result;
+    MakeDvdOptions o;
+    int outputs = 0;
+    bool optionsEnded = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString arg = arguments.at(i);
+        if (optionsEnded || !arg.startsWith(QLatin1Char('-')) || arg == QLatin1String("-")) {
+            o.inputs.append(arg);
+            continue;
+        }
+        if (arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        QString name = arg;
+        QString value;
+        bool hasInlineValue = false;
+        const int eq = arg.indexOf(QLatin1Char('='));
+        if (arg.startsWith(QLatin1String("--")) && eq > 0) {
+            name = arg.left(eq);
+            value = arg.mid(eq + 1);
+            hasInlineValue = true;
+        }
+        auto takeValue = [&](QString *out) {
+            if (hasInlineValue) {
+                *out = value;
+                return true;
+            }
+            if (i + 1 >= arguments.size()) {
+                result.error = QStringLiteral("option %1 needs a value").arg(name);
+                return false;
+            }
+            *out = arguments.at(++i);
+            return true;
+        };
+        auto flag = [&](bool *out) {
+            if (hasInlineValue) {
+                result.error = QStringLiteral("option %1 takes no value").arg(name);
+                return false;
+            }
+            *out = true;
+            return true;
+        };
+        QString v;
+        o.given.append(name);
+        if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
+            o.help = true;
+        } else if (name == QLatin1String("--to-folder") || name == QLatin1String("--to-iso") ||
+                   name == QLatin1String("--to-drive")) {
+            if (!takeValue(&v))
+                return result;
+            if (v.isEmpty()) {
+                result.error = QStringLiteral("option %1 needs a non-empty value").arg(name);
+                return result;
+            }
+            ++outputs;
+            o.destination.type = name == QLatin1String("--to-folder") ? Destination::Folder
+                                 : name == QLatin1String("--to-iso")  ? Destination::Iso
+                                                                      : Destination::Burner;
+            o.destination.path = v;
+        } else if (name == QLatin1String("--volume-label")) {
+            if (!takeValue(&v))
+                return result;
+            o.destination.volumeLabel =
+                v.trimmed().isEmpty() ? Destination::defaultVolumeLabel() : v.trimmed();
+        } else if (name == QLatin1String("--standard")) {
+            if (!takeValue(&v))
+                return result;
+            o.standard = parseTvStandard(v);
+            if (!o.standard) {
+                result.error = QStringLiteral("--standard must be PAL or NTSC");
+                return result;
+            }
+        } else if (name == QLatin1String("--quality")) {
+            if (!takeValue(&v))
+                return result;
+            const std::optional<int> rate = parseVideoQuality(v);
+            if (!rate) {
+                result.error = QStringLiteral("--quality must be high, normal, low or a number from 2 to 9");
+                return result;
+            }
+            o.videoBitRate = *rate;
+        } else if (name == QLatin1String("--audio-bitrate")) {
+            if (!takeValue(&v))
+                return result;
+            const std::optional<int> rate = parseAudioBitRate(v);
+            if (!rate) {
+                result.error = QStringLiteral("--audio-bitrate must be a number from 128 to 448");
+                return result;
+            }
+            o.audioBitRate = *rate;
+        } else if (name == QLatin1String("--channels")) {
+            if (!takeValue(&v))
+                return result;
+            const std::optional<int> channels = parseAudioChannels(v);
+            if (!channels) {
+                result.error = QStringLiteral("--channels must be 1, 2 or 6");
+                return result;
+            }
+            o.channels = *channels;
+        } else if (name == QLatin1String("--photo-duration") ||
+                   name == QLatin1String("--transition-duration")) {
+            if (!takeValue(&v))
+                return result;
+            const bool photo = name == QLatin1String("--photo-duration");
+            const int low = photo ? Album::kMinPhotoDurationMs : Album::kMinTransitionDurationMs;
+            const int high = photo ? Album::kMaxPhotoDurationMs : Album::kMaxTransitionDurationMs;
+            if (!parseInt(v, low, high, photo ? &o.photoDurationMs : &o.transitionDurationMs)) {
+                result.error = QStringLiteral("%1 must be a number of milliseconds from %2 to %3")
+                                   .arg(name)
+                                   .arg(low)
+                                   .arg(high);
+                return result;
+            }
+        } else if (name == QLatin1String("--temp-dir")) {
+            if (!takeValue(&o.tempDir))
+                return result;
+        } else if (name == QLatin1String("--copies")) {
+            if (!takeValue(&v))
+                return result;
+            if (!parseInt(v, 1, 99, &o.copies)) {
+                result.error = QStringLiteral("--copies must be a number from 1 to 99");
+                return result;
+            }
+        } else if (name == QLatin1String("--speed")) {
+            if (!takeValue(&o.speed))
+                return result;
+        } else if (name == QLatin1String("--no-transition")) {
+            if (!flag(&o.noTransition))
+                return result;
+        } else if (name == QLatin1String("--dissolve-only")) {
+            if (!flag(&o.dissolveOnly))
+                return result;
+        } else if (name == QLatin1String("--no-dynamic-effect")) {
+            if (!flag(&o.noDynamicEffect))
+                return result;
+        } else if (name == QLatin1String("--loop-audio")) {
+            if (!flag(&o.loopAudio))
+                return result;
+        } else if (name == QLatin1String("--sync-with-audio")) {
+            if (!flag(&o.syncWithAudio))
+                return result;
+        } else if (name == QLatin1String("--no-auto-rotate")) {
+            if (!flag(&o.noAutoRotate))
+                return result;
+        } else if (name == QLatin1String("--keep-temp")) {
+            if (!flag(&o.keepTemp))
+                return result;
+        } else if (name == QLatin1String("--yes")) {
+            if (!flag(&o.yes))
+                return result;
+        } else if (name == QLatin1String("--quiet")) {
+            if (!flag(&o.quiet))
+                return result;
+        } else if (name == QLatin1String("--verbose")) {
+            if (!flag(&o.verbose))
+                return result;
+        } else {
+            result.error = QStringLiteral("unknown option %1").arg(arg);
+            return result;
+        }
+    }
+    if (o.help) {
+        result.options = o;
+        return result;
+    }
+    if (outputs != 1) {
+        result.error = outputs == 0
+                           ? QStringLiteral("one output is required: --to-folder, --to-iso or --to-drive")
+                           : QStringLiteral("give only one of --to-folder, --to-iso and --to-drive");
+        return result;
+    }
+    if (o.inputs.isEmpty()) {
+        result.error = QStringLiteral("no photos or folders given");
+        return result;
+    }
+    if (o.destination.type != Destination::Burner && o.copies != 1) {
+        result.error = QStringLiteral("--copies is only for --to-drive");
+        return result;
+    }
+    result.options = o;
+    return result;
+}
+
+ExpandedInputs expandInputs(const QStringList &inputs)
+{
+    ExpandedInputs out;
+    const QStringList &photoPatterns = AppSettings::photoNameFilters();
+    const QStringList &audioPatterns = AppSettings::audioNameFilters();
+    auto classify = [&](const QFileInfo &fi, bool probeUnknown) {
+        const QString path = fi.absoluteFilePath();
+        const QString name = fi.fileName();
+        if (QDir::match(photoPatterns, name)) {
+            out.photos.append(path);
+        } else if (QDir::match(audioPatterns, name)) {
+            out.audios.append(path);
+        } else if (probeUnknown) {
+            // The content decides; the import probes the file fully later.
+            AudioInfo audio;
+            if (QImageReader(path).canRead())
+                out.photos.append(path);
+            else if (probeAudio(audio, path))
+                out.audios.append(path);
+            else
+                out.rejected.append(path);
+        }
+    };
+    for (const QString &input : inputs) {
+        const QFileInfo fi(input);
+        if (fi.isDir()) {
+            if (!canListFolder(fi.absoluteFilePath())) {
+                out.rejected.append(input);
+                continue;
+            }
+            const QDir dir(fi.absoluteFilePath());
+            const QFileInfoList entries =
+                dir.entryInfoList(photoPatterns + audioPatterns, QDir::Files, QDir::Name | QDir::IgnoreCase);
+            for (const QFileInfo &entry : entries)
+                classify(entry, false);
+        } else if (fi.isFile()) {
+            classify(fi, true);
+        } else {
+            out.rejected.append(input);
+        }
+    }
+    return out;
+}

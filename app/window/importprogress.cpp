@@ -1,0 +1,141 @@
+#include "window/importprogress.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "album/infoparser.h"
+#include "desktop/widgetsupport.h"
+#include "desktop/messagebox.h"
+#include "window/audiolistwidget.h"
+#include "window/photolistwidget.h"
+
+ImportProgress::ImportProgress(bool isImage, QWidget *parent) : DialogBase(parent), m_isImage(isImage)
+{
+    setObjectName(QStringLiteral("ImportProgressClass"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(9, 9, 9, 9);
+    m_label = new QLabel(this);
+    m_label->setObjectName(QStringLiteral("label"));
+    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label->setWordWrap(true);
+    layout->addWidget(m_label);
+    auto *row = new QHBoxLayout;
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("progressBar"));
+    m_progress->setMinimumWidth(200);
+    m_progress->setValue(0);
+    m_progress->setAlignment(Qt::AlignCenter);
+    row->addWidget(m_progress);
+    m_cancel = new QPushButton(this);
+    m_cancel->setObjectName(QStringLiteral("Cancel"));
+    row->addWidget(m_cancel);
+    layout->addLayout(row);
+    setFixedSize(450, 100);
+    // The label takes its final width now: the first file name is elided
+    // to it before the dialog is shown.
+    layout->activate();
+    setModal(true);
+    retranslate();
+    m_timer.setInterval(40);
+    connect(&m_timer, &QTimer::timeout, this, &ImportProgress::updateProgress);
+    QMetaObject::connectSlotsByName(this);
+}
+
+ImportProgress::~ImportProgress()
+{
+    stopWorker();
+}
+
+void ImportProgress::retranslate()
+{
+    setWindowTitle(tr("Import Progress"));
+    m_cancel->setText(tr("Cancel"));
+}
+
+void ImportProgress::showCurrent(int index)
+{
+    Desktop::labelElidedText(m_label,
+                             tr("Importing %1...").arg(QDir::toNativeSeparators(m_paths.value(index))));
+}
+
+void ImportProgress::start(const QStringList &paths)
+{
+    m_paths = paths;
+    if (m_paths.isEmpty()) {
+        // Nothing to read: no worker; the dialog closes at its first tick.
+        m_timer.start();
+        return;
+    }
+    showCurrent(0);
+    m_parser = std::make_unique<InfoParser>(&m_paths, m_isImage);
+    m_parser->start(QThread::InheritPriority);
+    m_timer.start();
+}
+
+void ImportProgress::updateProgress()
+{
+    if (!m_parser) {
+        m_timer.stop();
+        accept();
+        return;
+    }
+    const int n = m_parser->processedCount();
+    const int total = int(m_paths.size());
+    if (m_isImage) {
+        const QList<ImageInfo> images = m_parser->takeImages();
+        if (auto *strip = qobject_cast<PhotoListWidget *>(parentWidget()); strip && !images.isEmpty()) {
+            m_added = true;
+            for (const ImageInfo &info : images)
+                strip->addPhoto(info, true);
+        }
+    } else {
+        const QList<AudioInfo> audios = m_parser->takeAudios();
+        if (auto *strip = qobject_cast<AudioListWidget *>(parentWidget()); strip && !audios.isEmpty()) {
+            m_added = true;
+            for (const AudioInfo &info : audios)
+                strip->addClip(info);
+        }
+    }
+    m_progress->setValue(total > 0 ? n * 100 / total : 100);
+    if (n < total) {
+        showCurrent(n);
+        return;
+    }
+    // Every path is handled, and a record is stored before the counter
+    // moves: the take above got the last ones.
+    m_timer.stop();
+    m_parser->wait();
+    const QStringList rejected = m_parser->rejectedPaths();
+    if (!rejected.isEmpty()) {
+        QString text = tr("Some files have not been added to the list:\n");
+        for (const QString &path : rejected)
+            text += QStringLiteral("%1\t").arg(QDir::toNativeSeparators(path));
+        MessageBox::info(text, QString(), this);
+    }
+    accept();
+}
+
+void ImportProgress::stopWorker()
+{
+    m_timer.stop();
+    if (m_parser) {
+        m_parser->stop();
+        m_parser->wait();
+    }
+}
+
+void ImportProgress::on_Cancel_clicked()
+{
+    stopWorker();
+    DialogBase::reject();
+}
+
+void ImportProgress::reject()
+{
+    // Closing the dialog (Escape, the window's close button) cancels.
+    on_Cancel_clicked();
+}

@@ -1,0 +1,183 @@
+#pragma once
+
+#include "authoring/authoring_global.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QThread>
+#include <QVector>
+
+#include <atomic>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+class ChildProcess;
+class QXmlStreamWriter;
+class Title;
+namespace DvdTools {
+class LastLines;
+class LineBuffer;
+class VobuProgress;
+} // namespace DvdTools
+
+// Turns MPEG-2 video and AC-3 audio elementary streams into a DVD-Video
+// folder. The caller adds titles and settings on the GUI thread and calls
+// start(); the worker thread writes "author.xml" in the temporary folder and
+// runs dvdauthor into the target folder while mplex multiplexes the titles,
+// one after the other, into named pipes "title_<i>.vob" that dvdauthor
+// reads: both tools run at the same time and no multiplexed copy of the
+// video is stored. A video input may itself be a named pipe that the caller
+// writes while the tools run (see setExpectedSize()).
+//
+// Statuses: MplexRunning (title 0), AuthorStarted, then per title MplexOk,
+// SpumuxRunning, SpumuxOk (and MplexRunning for the next title), and at the
+// end AuthorSucceeded, or the failure with its real cause: MplexFailed when
+// mplex failed (also when dvdauthor then stopped for want of input),
+// AuthorFailed when dvdauthor failed (also when mplex then lost its reader),
+// MplexAborted / AuthorAborted after abort(). When either tool fails, the
+// other is killed. progressChanged() rises from 0 to 99 with dvdauthor's
+// output and reaches 100 with AuthorSucceeded.
+//
+// Where the temporary folder cannot hold named pipes, the titles are
+// multiplexed into "title_<i>.vob" files first and dvdauthor runs after
+// them (progress 0 to 50 multiplexing, 50 to 100 authoring).
+//
+// abort() stops the running children within a second; destroying a running
+// author aborts it and joins the thread.
+class AUTHORING_EXPORT DvdAuthoring : public QThread
+{
+    Q_OBJECT
+public:
+    enum TVStandard { NTSC = 0, PAL = 1 };
+    Q_ENUM(TVStandard)
+    enum AspectRatio { Ratio16x9 = 0, Ratio4x3 = 1 };
+    Q_ENUM(AspectRatio)
+    enum AuthorStatus {
+        MplexRunning = 0,
+        MplexFailed = 1,
+        MplexOk = 2,
+        MplexAborted = 3,
+        SpumuxRunning = 4,
+        SpumuxFailed = 5,
+        SpumuxOk = 6,
+        SpumuxAborted = 7,
+        AuthorStarted = 8,
+        AuthorFailed = 9,
+        AuthorSucceeded = 10,
+        AuthorAborted = 11
+    };
+    Q_ENUM(AuthorStatus)
+
+    explicit DvdAuthoring(QObject *parent = nullptr);
+    ~DvdAuthoring() override;
+
+    void setTVStandard(TVStandard standard) { m_tvStandard = standard; }
+    void setAspectRatio(AspectRatio ratio) { m_aspectRatio = ratio; }
+    // Stores the folder for intermediate files with "/" separators and no
+    // trailing "/".
+    void setTempPath(const QString &path);
+    // Where dvdauthor writes the DVD folder; empty means "<temp>/dvd".
+    void setTargetFolder(const QString &path) { m_targetFolder = path; }
+    // The expected size in bytes of the multiplexed titles, for progress
+    // while an input is a named pipe still being written (its size is not
+    // known). 0, the default, uses the sizes of the input files.
+    void setExpectedSize(qint64 bytes) { m_expectedSize = bytes; }
+
+    // Makes a named pipe at path, replacing a file that stands there. False
+    // (with the reason in *error) where the file system has none, or when
+    // the environment sets SORVEL_NO_PIPES=1.
+    static bool createPipe(const QString &path, QString *error = nullptr);
+
+    // Appends a new title with this video stream. False when index is below
+    // titleCount() or the file does not exist; the title always takes the
+    // next position.
+    bool addVideo(const QString &path, int index);
+    // Adds an audio stream to the title at index; language is a name of
+    // g_DVDLanguages ("English"). False for an unknown title or a missing
+    // file.
+    bool addAudio(const QString &path, const QString &language, int index);
+
+    // Starts the worker thread. Call on the thread that added the titles.
+    void start();
+    // Asks the worker to stop; returns at once. The running child is killed
+    // within a second and the run ends with an aborted status.
+    void abort();
+    // Deletes every title. Not while the worker runs.
+    void clear();
+
+    AuthorStatus processStatus() const { return AuthorStatus(m_status.load()); }
+    // Why the last run failed, for the user (a missing tool, a tool's error
+    // line, its exit code or the signal it crashed with and its last
+    // output); empty after a success or an abort. Set before the failed
+    // status is reported.
+    QString errorString() const;
+    int titleCount() const { return int(m_titles.size()); }
+
+Q_SIGNALS:
+    void progressChanged(int percent);
+    // Emitted with the title index for the multiplexing statuses and 0 for
+    // the authoring ones.
+    void statusChanged(DvdAuthoring::AuthorStatus status, int titleIndex = 0);
+
+protected:
+    void run() override;
+
+private Q_SLOTS:
+    void on_authorpStdoutReady();
+    void on_authorpStderrReady();
+    void on_authorpStarted();
+    void on_authorpFinished(int exitCode);
+    void on_authorpError();
+
+private:
+    void runSequential();
+    bool createTitlePipes();
+    void removeTitlePipes();
+    void runPiped();
+    bool startTitle(size_t index);
+    bool startAuthorProcess(const QString &program);
+    void finishPiped(size_t current, bool titleFailed);
+    bool createAuthorXml();
+    void createMenusXmlStream(QXmlStreamWriter &writer);
+    bool dvdauthor();
+    void finishAuthorProcess();
+    // dvdauthor ended with exit code 0: AuthorSucceeded when the folder
+    // holds its table of contents, AuthorFailed with the reason otherwise.
+    void reportCleanAuthorEnd();
+    void handleAuthorLines(const QList<QByteArray> &lines);
+    void removeStaleDvdFiles();
+    void calcTitlesSourceFileSize();
+    void calcTotalDVDSize();
+    qint64 titlesSourceFileSize() const { return m_titlesSourceSize; }
+    qint64 totalDVDSize() const { return m_totalDVDSize; }
+    void processStatusChanged(AuthorStatus status, int titleIndex);
+    void setError(const QString &text);
+
+    QString TVStandardStr() const;
+    QString aspectRatioStr() const;
+    QString authorXmlFilePath() const;
+    QString tempFolder() const { return m_tempFolder; }
+    QString tempDVDFolder() const;
+    QString targetFolder() const;
+
+    std::vector<std::unique_ptr<Title>> m_titles;
+    TVStandard m_tvStandard = NTSC;
+    AspectRatio m_aspectRatio = Ratio4x3;
+    QString m_tempFolder;
+    std::unique_ptr<ChildProcess> m_authorProcess;
+    QString m_targetFolder;
+    qint64 m_totalDVDSize = 0;
+    std::atomic<int> m_status{0};
+    std::atomic<bool> m_abortRequested{false};
+    qint64 m_titlesSourceSize = 0;
+    qint64 m_expectedSize = 0;
+    bool m_piped = false;
+    std::unique_ptr<DvdTools::VobuProgress> m_authorProgress;
+    std::unique_ptr<DvdTools::LineBuffer> m_stderrLines;
+    int m_lastAuthorPercent = 0;
+    std::unique_ptr<DvdTools::LastLines> m_authorLastLines;
+    mutable std::mutex m_errorLock; // the worker writes, any thread reads
+    QString m_errorString;
+};

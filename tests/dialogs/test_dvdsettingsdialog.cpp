@@ -1,0 +1,367 @@
+// The "DVD Settings" dialog's controls as a person uses them: the lists and
+// their defaults, the custom bit rate, the size estimate on the capacity
+// bar, the dual-layer scale, the volume label, the writing speeds, and the
+// request "Burn" hands to the generation.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include "album/album.h"
+#include "album/appsettings.h"
+#include "dialogtestutil.h"
+#include "desktop/application.h"
+#include "framework/settingsstore.h"
+#include "burning/dvdburner.h"
+#include "burning/kytargetcombobox.h"
+#include "dialogs/displaytextcombobox.h"
+#include "dialogs/progressdialog.h"
+#include "dialogs/dvdsettingsdialog.h"
+#include "dialogs/capacitybar.h"
+
+class TestDvdSettingsDialog : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void listsAndDefaults();
+    void tvStandardFromTheSetting();
+    void customBitRate_data();
+    void customBitRate();
+    void sizeEstimate();
+    void dualLayerOnlyForADualLayerDisc();
+    void volumeLabel();
+    void speedsAndCopies();
+    void choicesComeAndGo();
+    void picture();
+    void controlsHaveNames();
+
+private:
+    struct Form {
+        Form() : dialog(&album, &progress)
+        {
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        }
+        template <typename T> T *get(const char *name) { return dialog.findChild<T *>(QLatin1String(name)); }
+        void choose(const char *name, const QString &text)
+        {
+            QVERIFY2(chooseEntry(get<QComboBox>(name), text), qPrintable(text));
+        }
+        Album album;
+        ProgressDialog progress;
+        DvdSettingsDialog dialog;
+    };
+    // Answers the custom bit rate dialog once it is open: types the text
+    // and presses OK, or Cancel when the text is empty.
+    static void answerCustomDialog(const QString &text)
+    {
+        auto *poll = new QTimer(qApp);
+        poll->setInterval(10);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, text] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal || modal->objectName() != QLatin1String("CustomizeBitRateDialogClass"))
+                return;
+            poll->deleteLater();
+            poll->stop();
+            auto *edit = modal->findChild<QLineEdit *>(QStringLiteral("lineEditBitRate"));
+            auto *box = modal->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+            QTest::keyClicks(edit, text);
+            QTest::mouseClick(box->button(text.isEmpty() ? QDialogButtonBox::Cancel : QDialogButtonBox::Ok),
+                              Qt::LeftButton);
+        });
+        poll->start();
+    }
+};
+
+void TestDvdSettingsDialog::init()
+{
+    Application::instance()->pref()->remove(AppSettings::kVideoStandard);
+}
+
+void TestDvdSettingsDialog::listsAndDefaults()
+{
+    Form f;
+    QCOMPARE(f.dialog.windowTitle(), QStringLiteral("DVD Settings"));
+    auto texts = [](QComboBox *box) {
+        QStringList out;
+        for (int i = 0; i < box->count(); ++i)
+            out << box->itemText(i);
+        return out;
+    };
+    QCOMPARE(texts(f.get<QComboBox>("videoQualityComboBox")),
+             (QStringList{"High", "Normal", "Low", "Customize"}));
+    QCOMPARE(texts(f.get<QComboBox>("tvModeComboBox")), (QStringList{"NTSC", "PAL"}));
+    QCOMPARE(f.get<QComboBox>("audioRateComboBox")->count(), 8);
+    QCOMPARE(f.get<QComboBox>("audioRateComboBox")->itemText(7),
+             QStringLiteral("448kbit/s (Highest Audio Quality)"));
+    QCOMPARE(texts(f.get<QComboBox>("channelComboBox")),
+             (QStringList{"1 (Mono)", "2 (Stereo)", "5.1 (D.D.)"}));
+
+    QCOMPARE(f.get<QComboBox>("videoQualityComboBox")->currentText(), QStringLiteral("High"));
+    QCOMPARE(f.get<QComboBox>("audioRateComboBox")->currentText(),
+             QStringLiteral("192kbit/s (Normal Audio Quality)"));
+    QCOMPARE(f.get<QComboBox>("channelComboBox")->currentText(), QStringLiteral("2 (Stereo)"));
+    QCOMPARE(f.get<QLineEdit>("volumeEdit")->text(), QStringLiteral("My DVD"));
+    QCOMPARE(f.get<QSpinBox>("copySpinBox")->value(), 1);
+    QCOMPARE(f.get<QSpinBox>("copySpinBox")->minimum(), 1);
+
+    // The choices reach the request.
+    f.choose("videoQualityComboBox", QStringLiteral("Low"));
+    f.choose("audioRateComboBox", QStringLiteral("448kbit/s (Highest Audio Quality)"));
+    f.choose("channelComboBox", QStringLiteral("5.1 (D.D.)"));
+    f.choose("tvModeComboBox", QStringLiteral("NTSC"));
+    const GenerationRequest r = f.dialog.request();
+    QCOMPARE(r.videoBitRate, 2000000);
+    QCOMPARE(r.audioBitRate, 448000);
+    QCOMPARE(r.audioChannels, 6);
+    QCOMPARE(r.tvStandard, TvStandard::Ntsc);
+    QCOMPARE(r.afterMaking, AfterMakingAction::DoNothing); // read when the run ends
+    // The TV standard is the program's choice from now on.
+    QCOMPARE(AppSettings::videoStandard(Application::instance()->pref()), std::optional(TvStandard::Ntsc));
+}
+
+void TestDvdSettingsDialog::tvStandardFromTheSetting()
+{
+    for (TvStandard standard : {TvStandard::Pal, TvStandard::Ntsc}) {
+        AppSettings::setVideoStandard(Application::instance()->pref(), standard);
+        Form f;
+        QCOMPARE(f.get<QComboBox>("tvModeComboBox")->currentText(), tvStandardName(standard));
+        QCOMPARE(f.dialog.choices().tvStandard, standard);
+        // A language change keeps the choices.
+        f.choose("channelComboBox", QStringLiteral("1 (Mono)"));
+        QEvent change(QEvent::LanguageChange);
+        QApplication::sendEvent(&f.dialog, &change);
+        QCOMPARE(f.get<QComboBox>("tvModeComboBox")->currentText(), tvStandardName(standard));
+        QCOMPARE(f.get<QComboBox>("channelComboBox")->currentText(), QStringLiteral("1 (Mono)"));
+    }
+}
+
+void TestDvdSettingsDialog::customBitRate_data()
+{
+    QTest::addColumn<QString>("before"); // the quality chosen first
+    QTest::addColumn<QString>("typed");  // empty: Cancel
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("rate");
+    QTest::newRow("9 is High") << "Low"
+                               << "9"
+                               << "High" << 0 << 9000000;
+    QTest::newRow("9. is High") << "Low"
+                                << "9."
+                                << "High" << 0 << 9000000;
+    QTest::newRow("5 is Normal") << "High"
+                                 << "5"
+                                 << "Normal" << 1 << 5000000;
+    QTest::newRow("7 is its own") << "High"
+                                  << "7"
+                                  << "7Mbps" << -1 << 7000000;
+    QTest::newRow("6.125") << "High"
+                           << "6.125"
+                           << "6.125Mbps" << -1 << 6125000;
+    QTest::newRow("cancel keeps Normal") << "Normal"
+                                         << ""
+                                         << "Normal" << 1 << 5000000;
+}
+
+void TestDvdSettingsDialog::customBitRate()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, index);
+    QFETCH(int, rate);
+    Form f;
+    f.dialog.setDuration(100);
+    f.choose("videoQualityComboBox", before);
+    QSignalSpy changed(&f.dialog, &DvdSettingsDialog::choicesChanged);
+    answerCustomDialog(typed);
+    f.choose("videoQualityComboBox", QStringLiteral("Customize"));
+    auto *quality = f.get<DisplayTextComboBox>("videoQualityComboBox");
+    QCOMPARE(quality->shownText(), shown);
+    QCOMPARE(quality->currentIndex(), index);
+    QCOMPARE(f.dialog.request().videoBitRate, rate);
+    QCOMPARE(f.dialog.dvdSize(), GenerationController::estimateDvdSize(rate, 192000, 100));
+    // The custom dialog is gone once answered.
+    QCOMPARE(f.dialog.findChildren<QDialog *>(QStringLiteral("CustomizeBitRateDialogClass")).size(), 0);
+
+    // A cancelled second try keeps the custom rate and its text.
+    answerCustomDialog(QString());
+    f.choose("videoQualityComboBox", QStringLiteral("Customize"));
+    QCOMPARE(quality->shownText(), shown);
+    QCOMPARE(f.dialog.request().videoBitRate, rate);
+}
+
+void TestDvdSettingsDialog::sizeEstimate()
+{
+    Form f;
+    auto *bar = f.get<CapacityBar>("capacityFrame");
+    QCOMPARE(f.dialog.dvdSize(), quint64(0)); // no slideshow yet
+    QCOMPARE(bar->value(), quint64(0));
+    f.dialog.setDuration(600);
+    f.dialog.updateDVDSize();
+    f.choose("videoQualityComboBox", QStringLiteral("Normal"));
+    // 5 Mbit/s and 192 kbit/s for 600 s, plus 5 %.
+    QCOMPARE(f.dialog.dvdSize(), quint64(408870000));
+    QCOMPARE(bar->value(), quint64(408870000));
+    QCOMPARE(f.get<QLabel>("labelSize")->text(), QStringLiteral("Estimated size: 408.87 MB"));
+    f.choose("audioRateComboBox", QStringLiteral("448kbit/s (Highest Audio Quality)"));
+    QCOMPARE(f.dialog.dvdSize(), GenerationController::estimateDvdSize(5000000, 448000, 600));
+    // Channels and standard do not change the size.
+    const quint64 size = f.dialog.dvdSize();
+    f.choose("channelComboBox", QStringLiteral("1 (Mono)"));
+    f.choose("tvModeComboBox", QStringLiteral("NTSC"));
+    QCOMPARE(f.dialog.dvdSize(), size);
+}
+
+void TestDvdSettingsDialog::dualLayerOnlyForADualLayerDisc()
+{
+    ChooserRecorder chooser;
+    MessageRecorder boxes;
+    Form f;
+    f.dialog.setDuration(60);
+    auto *bar = f.get<CapacityBar>("capacityFrame");
+    auto *box = f.dialog.targetComboBox();
+    const QString dir = TestSupport::freshDir(QStringLiteral("dvdsetting-dual"));
+
+    QVERIFY(box->setIsoTarget(dir + QStringLiteral("/x.iso")));
+    f.dialog.on_setDistType(QStringLiteral("D9"));
+    QVERIFY(!f.dialog.dualLayer());
+    QCOMPARE(bar->showMode(), CapacityBar::SingleLayer);
+
+    QVERIFY(box->setRecorderTarget(QStringLiteral("stdio:") + dir + QStringLiteral("/disc.img")));
+    f.dialog.on_setDistType(QStringLiteral("D9"));
+    QVERIFY(f.dialog.dualLayer());
+    QCOMPARE(bar->showMode(), CapacityBar::DualLayer);
+    f.dialog.on_setDistType(QStringLiteral("D5"));
+    QCOMPARE(bar->showMode(), CapacityBar::SingleLayer);
+
+    // Going back to a folder leaves the dual-layer scale.
+    f.dialog.on_setDistType(QStringLiteral("D9"));
+    QVERIFY(box->setFolderTarget(dir));
+    f.dialog.updateDVDSize();
+    QCOMPARE(bar->showMode(), CapacityBar::SingleLayer);
+}
+
+void TestDvdSettingsDialog::volumeLabel()
+{
+    Form f;
+    auto *edit = f.get<QLineEdit>("volumeEdit");
+    auto *box = f.dialog.targetComboBox();
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("  Summer 2026 "));
+    QCOMPARE(box->getVolumeName(), QStringLiteral("Summer 2026"));
+    QCOMPARE(f.dialog.request().destination.volumeLabel, QStringLiteral("Summer 2026"));
+    // Blank gives the default label.
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("   "));
+    QCOMPARE(box->getVolumeName(), QStringLiteral("My DVD"));
+    QCOMPARE(f.dialog.request().destination.volumeLabel, QStringLiteral("My DVD"));
+    edit->clear();
+    QCOMPARE(box->getVolumeName(), QStringLiteral("My DVD"));
+    // Longer labels than a disc holds cannot be typed.
+    QTest::keyClicks(edit, QString(40, QLatin1Char('x')));
+    QCOMPARE(edit->text().size(), 32);
+}
+
+void TestDvdSettingsDialog::speedsAndCopies()
+{
+    MessageRecorder boxes;
+    Form f;
+    auto *speed = f.get<QComboBox>("speedComboBox");
+    auto *copies = f.get<QSpinBox>("copySpinBox");
+    const QString dir = TestSupport::freshDir(QStringLiteral("dvdsetting-speed"));
+    f.dialog.on_updateSpeedList({QStringLiteral("Max"), QStringLiteral("8X"), QStringLiteral("4")});
+    QStringList shown;
+    for (int i = 0; i < speed->count(); ++i)
+        shown << speed->itemText(i);
+    QCOMPARE(shown, (QStringList{"Max", "8X", "4X"}));
+
+    // Speed and copies belong to a recorder only.
+    QVERIFY(f.dialog.targetComboBox()->setIsoTarget(dir + QStringLiteral("/a.iso")));
+    QVERIFY(!speed->isEnabled());
+    QVERIFY(!copies->isEnabled());
+    QCOMPARE(f.dialog.request().copies, 1);
+    QVERIFY(f.dialog.targetComboBox()->setRecorderTarget(QStringLiteral("stdio:") + dir +
+                                                         QStringLiteral("/d.img")));
+    QVERIFY(speed->isEnabled());
+    QVERIFY(copies->isEnabled());
+    QVERIFY(speed->count() >= 1);
+    QCOMPARE(speed->itemText(0), QStringLiteral("Max"));
+    copies->setFocus();
+    QTest::keyClick(copies, Qt::Key_Up);
+    QCOMPARE(f.dialog.request().copies, 2);
+    QCOMPARE(f.dialog.request().speed, QStringLiteral("Max"));
+    QCOMPARE(f.dialog.request().destination.type, Destination::Burner);
+}
+
+void TestDvdSettingsDialog::choicesComeAndGo()
+{
+    Form f;
+    DvdChoices c;
+    c.tvStandard = TvStandard::Ntsc;
+    c.videoBitRate = 6500000;
+    c.audioBitRate = 320000;
+    c.audioChannels = 6;
+    c.volumeLabel = QStringLiteral("Trip");
+    c.copies = 3;
+    QSignalSpy changed(&f.dialog, &DvdSettingsDialog::choicesChanged);
+    f.dialog.setChoices(c);
+    QCOMPARE(changed.count(), 0); // set from outside: not reported back
+    QCOMPARE(f.get<DisplayTextComboBox>("videoQualityComboBox")->shownText(), QStringLiteral("6.5Mbps"));
+    QCOMPARE(f.get<QComboBox>("tvModeComboBox")->currentText(), QStringLiteral("NTSC"));
+    QCOMPARE(f.get<QComboBox>("audioRateComboBox")->currentText(),
+             QStringLiteral("320kbit/s (High Audio Quality)"));
+    QCOMPARE(f.get<QComboBox>("channelComboBox")->currentText(), QStringLiteral("5.1 (D.D.)"));
+    QCOMPARE(f.get<QLineEdit>("volumeEdit")->text(), QStringLiteral("Trip"));
+    QCOMPARE(f.get<QSpinBox>("copySpinBox")->value(), 3);
+    QCOMPARE(f.dialog.choices(), c);
+
+    f.choose("channelComboBox", QStringLiteral("2 (Stereo)"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.last().at(0).value<DvdChoices>().audioChannels, 2);
+
+    // Values no list holds fall back to the defaults.
+    c.videoBitRate = 12000000;
+    c.audioBitRate = 100000;
+    c.audioChannels = 4;
+    c.copies = 0;
+    f.dialog.setChoices(c);
+    QCOMPARE(f.dialog.choices().videoBitRate, kHighVideoBitRate);
+    QCOMPARE(f.dialog.choices().audioBitRate, kDefaultAudioBitRate);
+    QCOMPARE(f.dialog.choices().audioChannels, kDefaultAudioChannels);
+    QCOMPARE(f.dialog.choices().copies, 1);
+}
+
+void TestDvdSettingsDialog::picture()
+{
+    Form f;
+    f.dialog.setDuration(1800);
+    f.dialog.updateDVDSize();
+    // The destinations are listed once the drives have been looked at.
+    QTRY_VERIFY(f.dialog.targetComboBox()->isEnabled());
+    QCOMPARE(f.get<QComboBox>("speedComboBox")->currentText(), QStringLiteral("Max"));
+    saveShot(&f.dialog, QStringLiteral("dvdsetting"));
+}
+
+void TestDvdSettingsDialog::controlsHaveNames()
+{
+    Form f;
+    QTRY_VERIFY(f.dialog.targetComboBox()->isEnabled());
+    const QStringList unnamed = unnamedControls(&f.dialog);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+}
+
+int main(int argc, char **argv)
+{
+    return runDialogTest<TestDvdSettingsDialog>(argc, argv);
+}
+
+#include "test_dvdsettingsdialog.moc"

@@ -1,0 +1,621 @@
+// Projects as a person uses them: saving through the chooser, reopening,
+// moving the project's folder, missing files, damaged files, saving onto a
+// read-only folder or a full file system, undo and redo of every kind of
+// change, the unsaved-changes question, `sorvel PROJECT` and
+// `sorvel make-dvd PROJECT`.
+#include <QAction>
+#include <QTimer>
+#include <QPushButton>
+#include <QDialogButtonBox>
+#include <QCheckBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMainWindow>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStorageInfo>
+#include <QToolButton>
+#include <QUndoStack>
+
+#include <memory>
+#include <sys/resource.h>
+#include <csignal>
+#include <unistd.h>
+
+#include "album/appsettings.h"
+#include "album/project.h"
+#include "dialogs/clipsliderbar.h"
+#include "dvdcheck.h"
+#include "engine/storyboardrender.h"
+#include "editortestutil.h"
+#include "framework/settingsstore.h"
+#include "desktop/singleapplication.h"
+#include "window/audiolistwidget.h"
+#include "window/photolistwidget.h"
+#include "window/editorwindow.h"
+
+using namespace EditorTest;
+
+namespace {
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + path.mid(from.size());
+        if (it.fileInfo().isDir()) {
+            QDir().mkpath(target);
+        } else if (!QFile::copy(path, target)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool runTool(const QString &program, const QStringList &args)
+{
+    return TestSupport::run(program, args, nullptr, 20000) == 0;
+}
+} // namespace
+
+class TestProject : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void saveAndReopenEveryField();
+    void movedFolderOpensWithItsPhotos();
+    void missingFilesAreListedAndSkipped();
+    void handWrittenProjectOpens();
+    void damagedFilesChangeNothing_data();
+    void damagedFilesChangeNothing();
+    void savingOntoReadOnlyFolderKeepsPreviousFile();
+    void savingOntoFullFileSystemKeepsPreviousFile();
+    void undoAndRedoEveryKindOfChange();
+    void unsavedChangesQuestion();
+    void projectFromTheCommandLine();
+    void makeDvdOfSavedProject();
+
+private:
+    template <typename T> T *child(const char *name) const
+    {
+        T *w = m_window->findChild<T *>(QString::fromLatin1(name));
+        return w ? w : m_window->widgetFrame()->findChild<T *>(QString::fromLatin1(name));
+    }
+    void importPhotos(const QStringList &paths);
+    void buildAlbum();
+    QStringList photoPaths() const;
+
+    QString m_dir;     // the project folder: photos/, music/
+    QString m_outside; // a photo outside it
+    QStringList m_photos;
+    QString m_clip;
+    std::unique_ptr<EditorWindow> m_window;
+};
+
+void TestProject::initTestCase()
+{
+    Application::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
+    m_dir = TestSupport::freshDir(QStringLiteral("project"));
+    QDir().mkpath(m_dir + QStringLiteral("/photos"));
+    QDir().mkpath(m_dir + QStringLiteral("/music"));
+    for (int i = 0; i < 4; ++i) {
+        const QString path = m_dir + QStringLiteral("/photos/p%1.jpg").arg(i);
+        QVERIFY(writePhoto(path, 96, 64, qRgb(40 * i, 120, 80)));
+        m_photos << path;
+    }
+    QVERIFY(writeExif(m_photos.at(1), 6));
+    m_outside = TestSupport::freshDir(QStringLiteral("project-outside")) + QStringLiteral("/far.png");
+    QVERIFY(writePhoto(m_outside, 80, 60));
+    m_clip = m_dir + QStringLiteral("/music/song.mp3");
+    QVERIFY(writeAudio(m_clip, 12.0));
+}
+
+void TestProject::init()
+{
+    m_window = std::make_unique<EditorWindow>();
+    m_window->show(true);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window->widgetFrame()));
+}
+
+void TestProject::cleanup()
+{
+    m_window.reset();
+}
+
+void TestProject::importPhotos(const QStringList &paths)
+{
+    ChooserAnswer answer(paths);
+    QTest::mouseClick(child<QToolButton>("importPicture"), Qt::LeftButton);
+}
+
+QStringList TestProject::photoPaths() const
+{
+    QStringList out;
+    for (const ImageInfo &info : m_window->album()->photos)
+        out << info.path;
+    return out;
+}
+
+// Photos (one turned by EXIF, one turned by hand, one from elsewhere), a
+// trimmed clip, changed settings and DVD choices.
+void TestProject::buildAlbum()
+{
+    importPhotos(m_photos + QStringList{m_outside});
+    {
+        ChooserAnswer answer({m_clip});
+        QTest::mouseClick(child<QToolButton>("importAudio"), Qt::LeftButton);
+    }
+    PhotoListWidget *strip = m_window->findChild<PhotoListWidget *>();
+    QTest::mouseClick(strip->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(strip, 4));
+    QTest::mouseClick(child<QToolButton>("turnLeft"), Qt::LeftButton);
+    QTest::mouseClick(child<QToolButton>("mirror"), Qt::LeftButton);
+    child<QSpinBox>("spinBox")->setValue(3001);
+    child<QSpinBox>("spinBox_2")->setValue(999);
+    child<QRadioButton>("radioButton")->setChecked(true);
+    child<QCheckBox>("checkBox_2")->click();
+    QList<AudioInfo> clips = m_window->album()->audios;
+    clips[0].clipStart = 1.5;
+    clips[0].clipEnd = 9.25;
+    m_window->findChild<AudioListWidget *>()->setAudioList(clips);
+    DvdChoices dvd;
+    dvd.tvStandard = TvStandard::Ntsc;
+    dvd.videoBitRate = 6500000;
+    dvd.audioBitRate = 384000;
+    dvd.audioChannels = 6;
+    dvd.volumeLabel = QStringLiteral("Trip & <Friends>");
+    m_window->setDvdChoices(dvd);
+}
+
+void TestProject::saveAndReopenEveryField()
+{
+    buildAlbum();
+    QVERIFY(m_window->widgetFrame()->isWindowModified());
+    QVERIFY(m_window->widgetFrame()->windowTitle().startsWith(QStringLiteral("Untitled[*]")));
+    const AlbumSnapshot saved = AlbumSnapshot::of(*m_window->album());
+    const QString project = m_dir + QStringLiteral("/trip");
+    {
+        ChooserAnswer answer({project}); // the suffix is added
+        QTest::keySequence(m_window->widgetFrame(), QKeySequence::Save);
+        child<QAction>("actionSave_Project")->trigger(); // a second save writes in place
+        QCOMPARE(answer.requests.size(), 1);
+        QCOMPARE(answer.requests.first().mode, FileChooser::SaveFile);
+    }
+    const QString file = project + QStringLiteral(".sorvel");
+    QVERIFY(QFileInfo::exists(file));
+    QCOMPARE(m_window->projectPath(), file);
+    QVERIFY(!m_window->widgetFrame()->isWindowModified());
+    QVERIFY(m_window->widgetFrame()->windowTitle().startsWith(QStringLiteral("trip[*] - ")));
+
+    // The file: a versioned JSON document with relative and absolute paths.
+    const QJsonObject root = QJsonDocument::fromJson(readAll(file)).object();
+    QCOMPARE(root.value(QStringLiteral("format")).toString(), QStringLiteral("sorvel-project"));
+    QCOMPARE(root.value(QStringLiteral("version")).toInt(), 1);
+    const QJsonArray photos = root.value(QStringLiteral("photos")).toArray();
+    QCOMPARE(photos.size(), 5);
+    QCOMPARE(photos.at(0).toObject().value(QStringLiteral("path")).toString(),
+             QStringLiteral("photos/p0.jpg"));
+    QCOMPARE(photos.at(4).toObject().value(QStringLiteral("path")).toString(), m_outside);
+    QCOMPARE(root.value(QStringLiteral("clips"))
+                 .toArray()
+                 .at(0)
+                 .toObject()
+                 .value(QStringLiteral("path"))
+                 .toString(),
+             QStringLiteral("music/song.mp3"));
+    QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("standard")).toString(),
+             QStringLiteral("NTSC"));
+
+    // A new window opens it as it was: every field.
+    m_window = std::make_unique<EditorWindow>();
+    m_window->show(true);
+    {
+        ChooserAnswer answer({file});
+        QTest::keySequence(m_window->widgetFrame(), QKeySequence::Open);
+        if (answer.requests.isEmpty())
+            child<QAction>("actionOpen_Project")->trigger();
+    }
+    const AlbumSnapshot reopened = AlbumSnapshot::of(*m_window->album());
+    QVERIFY(reopened.sameAs(saved));
+    QCOMPARE(reopened.photos.at(1).transformOps, QVector<int32_t>{OpTurnRight}); // EXIF turn kept
+    QCOMPARE(reopened.photos.at(2).transformOps, (QVector<int32_t>{OpMirror, OpTurnLeft}));
+    QCOMPARE(reopened.photos.at(2).motionStart, saved.photos.at(2).motionStart);
+    QCOMPARE(reopened.audios.at(0).clipStart, 1.5);
+    QCOMPARE(reopened.audios.at(0).clipEnd, 9.25);
+    QCOMPARE(reopened.settings.photoDurationMs, saved.settings.photoDurationMs);
+    QCOMPARE(reopened.settings.transitionDurationMs, saved.settings.transitionDurationMs);
+    QVERIFY(reopened.settings.dissolveOnly && reopened.settings.loopAudio);
+    QCOMPARE(reopened.dvd.volumeLabel, QStringLiteral("Trip & <Friends>"));
+    QCOMPARE(reopened.dvd.audioChannels, 6);
+    // The window shows it: controls, strips, NTSC frame rate, title.
+    QCOMPARE(child<QSpinBox>("spinBox")->value(), saved.settings.photoDurationMs);
+    QVERIFY(child<QRadioButton>("radioButton")->isChecked());
+    QCOMPARE(m_window->findChild<PhotoListWidget *>()->count(), 9);
+    QCOMPARE(m_window->outputFormat().frameRateNum, 30000);
+    QVERIFY(!m_window->widgetFrame()->isWindowModified());
+    QVERIFY(!m_window->undoStack()->canUndo());
+    // The recent projects list names it first.
+    auto *recent = child<QMenu>("menuRecent_Projects");
+    QVERIFY(recent->isEnabled());
+    QCOMPARE(recent->actions().first()->data().toString(), file);
+}
+
+void TestProject::movedFolderOpensWithItsPhotos()
+{
+    buildAlbum();
+    const QString file = m_dir + QStringLiteral("/moved.sorvel");
+    QVERIFY(m_window->saveProjectTo(file));
+    const QString copy = TestSupport::freshDir(QStringLiteral("project-copy")) + QStringLiteral("/trip");
+    QVERIFY(copyTree(m_dir, copy));
+    m_window = std::make_unique<EditorWindow>();
+    MessageAnswer messages;
+    QVERIFY(m_window->openProject(copy + QStringLiteral("/moved.sorvel")));
+    QVERIFY(messages.requests.isEmpty());
+    const QStringList paths = photoPaths();
+    QCOMPARE(paths.size(), 5);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(paths.at(i), copy + QStringLiteral("/photos/p%1.jpg").arg(i));
+    QCOMPARE(paths.at(4), m_outside); // stored absolute, found where it was
+    QCOMPARE(m_window->album()->audios.first().path, copy + QStringLiteral("/music/song.mp3"));
+}
+
+void TestProject::missingFilesAreListedAndSkipped()
+{
+    const QString folder = TestSupport::freshDir(QStringLiteral("project-missing"));
+    QStringList files;
+    for (int i = 0; i < 3; ++i) {
+        files << folder + QStringLiteral("/m%1.png").arg(i);
+        QVERIFY(writePhoto(files.last(), 50, 40));
+    }
+    importPhotos(files);
+    const QString file = folder + QStringLiteral("/album.sorvel");
+    QVERIFY(m_window->saveProjectTo(file));
+    QVERIFY(QFile::remove(files.at(1)));
+    m_window = std::make_unique<EditorWindow>();
+    MessageAnswer messages;
+    QVERIFY(m_window->openProject(file));
+    QCOMPARE(photoPaths(), (QStringList{files.at(0), files.at(2)}));
+    QCOMPARE(messages.requests.size(), 1);
+    QVERIFY(messages.requests.first().text.contains(files.at(1)));
+    QVERIFY(!messages.requests.first().text.contains(files.at(0)));
+}
+
+void TestProject::handWrittenProjectOpens()
+{
+    // Only the paths: every setting and edit takes its default, and the
+    // photos get motion keys of their own, as imported ones do.
+    const QString file = m_dir + QStringLiteral("/hand.sorvel");
+    QVERIFY(writeText(file,
+                      "{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {},"
+                      " \"photos\": [{\"path\": \"photos/p0.jpg\"}, {\"path\": \"photos/p2.jpg\"}],"
+                      " \"clips\": [{\"path\": \"music/song.mp3\", \"clipStart\": 1, \"clipEnd\": 5}]}"));
+    MessageAnswer messages;
+    QVERIFY(m_window->openProject(file));
+    QVERIFY(messages.requests.isEmpty());
+    QCOMPARE(photoPaths(), (QStringList{m_photos.at(0), m_photos.at(2)}));
+    const Album *album = m_window->album();
+    QCOMPARE(album->photoDurationMs, 5000);
+    QVERIFY(!(album->photos.at(0).motionStart == album->photos.at(0).motionEnd));
+    QCOMPARE(album->audios.size(), 1);
+    QCOMPARE(album->audios.first().clipLength(), 4.0);
+    QVERIFY(m_window->storyboard()->totalFrames() > 0);
+
+    // One key without the other is a damaged file, and the message names it.
+    QVERIFY(writeText(file,
+                      "{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {}, \"clips\": [],"
+                      " \"photos\": [{\"path\": \"photos/p0.jpg\", \"motionStart\": "
+                      "{\"kind\": 0, \"values\": [0, 0, 0, 0]}}]}"));
+    QVERIFY(!m_window->openProject(file));
+    QCOMPARE(messages.requests.size(), 1);
+    QVERIFY(messages.requests.first().text.contains(QStringLiteral("damaged")));
+    QVERIFY(messages.requests.first().text.contains(file));
+}
+
+void TestProject::damagedFilesChangeNothing_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    const QByteArray good = Project::toJson(Album(), QDir(m_dir));
+    QTest::newRow("truncated") << good.left(good.size() / 2) << QStringLiteral("damaged");
+    QTest::newRow("other json") << QByteArray("{\"photos\": [], \"name\": \"x\"}")
+                                << QStringLiteral("not a Sorvel project");
+    QTest::newRow("text") << QByteArray("hello\n") << QStringLiteral("not a Sorvel project");
+    QByteArray future = good;
+    future.replace("\"version\": 1", "\"version\": 7");
+    QTest::newRow("newer version") << future << QStringLiteral("newer version");
+    QByteArray badOp = good;
+    badOp.replace("\"photos\": [\n    ]", "\"photos\": [{\"path\": \"a.jpg\", \"transformOps\": [9]}]");
+    QTest::newRow("bad photo") << badOp << QStringLiteral("damaged");
+    QByteArray badRate = good;
+    badRate.replace("\"videoBitRate\": 9000000", "\"videoBitRate\": 90");
+    QTest::newRow("bad rate") << badRate << QStringLiteral("damaged");
+}
+
+void TestProject::damagedFilesChangeNothing()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    importPhotos(m_photos.mid(0, 2));
+    const QString file =
+        TestSupport::freshDir(QStringLiteral("project-damaged")) + QStringLiteral("/x.sorvel");
+    QVERIFY(writeText(file, content));
+    const AlbumSnapshot before = AlbumSnapshot::of(*m_window->album());
+    const int steps = m_window->undoStack()->count();
+    MessageAnswer messages;
+    QVERIFY(!m_window->openProject(file));
+    QCOMPARE(messages.requests.size(), 1);
+    QCOMPARE(messages.requests.first().kind, MessageBox::Alert);
+    QVERIFY2(messages.requests.first().text.contains(message), qPrintable(messages.requests.first().text));
+    QVERIFY(AlbumSnapshot::of(*m_window->album()).sameAs(before));
+    QCOMPARE(m_window->findChild<PhotoListWidget *>()->count(), 3);
+    QCOMPARE(m_window->undoStack()->count(), steps);
+    QVERIFY(m_window->projectPath().isEmpty());
+}
+
+void TestProject::savingOntoReadOnlyFolderKeepsPreviousFile()
+{
+    const QString folder = TestSupport::freshDir(QStringLiteral("project-readonly"));
+    const QString file = folder + QStringLiteral("/album.sorvel");
+    importPhotos(m_photos.mid(0, 1));
+    QVERIFY(m_window->saveProjectTo(file));
+    const QByteArray before = readAll(file);
+    importPhotos(m_photos.mid(1, 2));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    // The administrator may write anywhere: make the folder immutable then.
+    bool immutable = false;
+    if (QFileInfo(folder).isWritable() && ::geteuid() == 0)
+        immutable = runTool(QStringLiteral("chattr"), {QStringLiteral("+i"), folder});
+    QFile probe(folder + QStringLiteral("/probe"));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QSKIP("this file system lets the test write into a read-only folder");
+    }
+    MessageAnswer messages;
+    const bool saved = m_window->saveProjectTo(file);
+    if (immutable)
+        runTool(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!saved);
+    QCOMPARE(messages.requests.size(), 1);
+    QVERIFY(messages.requests.first().text.contains(QStringLiteral("cannot be saved")));
+    QCOMPARE(readAll(file), before);
+    QVERIFY(m_window->widgetFrame()->isWindowModified());
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("album.sorvel")});
+}
+
+void TestProject::savingOntoFullFileSystemKeepsPreviousFile()
+{
+    const QString folder = TestSupport::freshDir(QStringLiteral("project-full"));
+    // A small file system of its own when the test may mount one; else a
+    // file size limit stands in for the full disk.
+    const bool mounted =
+        ::geteuid() == 0 &&
+        runTool(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                          QStringLiteral("size=256k"), QStringLiteral("tmpfs"), folder});
+    const QString file = folder + QStringLiteral("/album.sorvel");
+    importPhotos(m_photos.mid(0, 1));
+    QVERIFY(m_window->saveProjectTo(file));
+    const QByteArray before = readAll(file);
+    importPhotos(m_photos);
+    MessageAnswer messages;
+    bool saved = true;
+    if (mounted) {
+        QFile filler(folder + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        filler.close();
+        QCOMPARE(QStorageInfo(folder).bytesAvailable(), qint64(0));
+        saved = m_window->saveProjectTo(file);
+        filler.remove();
+        QCOMPARE(readAll(file), before);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("album.sorvel")});
+        runTool(QStringLiteral("umount"), {folder});
+    } else {
+        struct rlimit old;
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        struct rlimit small = old;
+        small.rlim_cur = rlim_t(before.size() + 64);
+        std::signal(SIGXFSZ, SIG_IGN);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        saved = m_window->saveProjectTo(file);
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(readAll(file), before);
+    }
+    QVERIFY(!saved);
+    QCOMPARE(messages.requests.size(), 1);
+    QCOMPARE(messages.requests.first().kind, MessageBox::Alert);
+    QVERIFY(messages.requests.first().text.contains(QStringLiteral("cannot be saved")));
+    QVERIFY(m_window->widgetFrame()->isWindowModified());
+}
+
+void TestProject::undoAndRedoEveryKindOfChange()
+{
+    QList<AlbumSnapshot> states{AlbumSnapshot::of(*m_window->album())};
+    auto step = [&] { states << AlbumSnapshot::of(*m_window->album()); };
+    PhotoListWidget *strip = m_window->findChild<PhotoListWidget *>();
+    importPhotos(m_photos.mid(0, 3));
+    step();
+    {
+        ChooserAnswer answer({m_clip});
+        QTest::mouseClick(child<QToolButton>("importAudio"), Qt::LeftButton);
+    }
+    step();
+    QTest::mouseClick(strip->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(strip, 0));
+    QTest::mouseClick(child<QToolButton>("turnRight"), Qt::LeftButton);
+    step();
+    QTest::mouseClick(child<QToolButton>("flip"), Qt::LeftButton);
+    step();
+    QTest::mouseClick(child<QToolButton>("moveRight"), Qt::LeftButton);
+    step();
+    child<QAction>("actionSortDescending")->trigger();
+    step();
+    child<QAction>("actionDelete")->trigger();
+    step();
+    auto *photo = child<QSpinBox>("spinBox");
+    photo->setFocus();
+    QTest::keyClick(photo, Qt::Key_Up);
+    QTest::keyClick(photo, Qt::Key_Up); // one step for both
+    step();
+    child<QCheckBox>("checkBoxUseDynamicZoom")->click();
+    step();
+    // "Edit Audio": the clip ends at 4 s, set with the dialog's slider bar.
+    auto *poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [poll] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        auto *bar = dialog->findChild<ClipSliderBar *>(QStringLiteral("sliderClipping"));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->xOfValue(4) + 1, bar->foreTop() + 3));
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("setOutPoint")), Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                          Qt::LeftButton);
+    });
+    poll->start(20);
+    QTest::mouseClick(child<QPushButton>("adjustOrder"), Qt::LeftButton);
+    QCOMPARE(m_window->album()->audios.first().clipEnd, 4.0);
+    QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo Edit Audio"));
+    step();
+    DvdChoices dvd = m_window->dvdChoices();
+    dvd.videoBitRate = 5000000;
+    m_window->setDvdChoices(dvd);
+    step();
+
+    QUndoStack *undo = m_window->undoStack();
+    QCOMPARE(undo->count(), states.size() - 1);
+    QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo DVD Settings"));
+    QVERIFY(makeActive(m_window->widgetFrame()));
+    for (int i = states.size() - 2; i >= 0; --i) {
+        QTest::keySequence(m_window->widgetFrame(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QVERIFY2(AlbumSnapshot::of(*m_window->album()).sameAs(states.at(i)), qPrintable(QString::number(i)));
+    }
+    QVERIFY(undo->isClean());
+    QVERIFY(!m_window->widgetFrame()->isWindowModified());
+    QCOMPARE(strip->count(), 0);
+    QCOMPARE(photo->value(), 5000);
+    for (int i = 1; i < states.size(); ++i) {
+        QTest::keySequence(m_window->widgetFrame(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+        QVERIFY2(AlbumSnapshot::of(*m_window->album()).sameAs(states.at(i)), qPrintable(QString::number(i)));
+    }
+    // What the strips and controls show follows.
+    QCOMPARE(strip->count(), 3);
+    QVERIFY(!child<QCheckBox>("checkBoxUseDynamicZoom")->isChecked());
+    QCOMPARE(photo->value(), m_window->album()->photoDurationMs);
+    QCOMPARE(m_window->findChild<AudioListWidget *>()->audioRecords().first().clipEnd, 4.0);
+}
+
+void TestProject::unsavedChangesQuestion()
+{
+    QMainWindow *frame = m_window->widgetFrame();
+    // Nothing changed: no question.
+    {
+        MessageAnswer messages;
+        child<QAction>("actionNew_Album")->trigger();
+        QVERIFY(messages.requests.isEmpty());
+    }
+    importPhotos(m_photos.mid(0, 2));
+    {
+        MessageAnswer cancel(QDialogButtonBox::Cancel);
+        QVERIFY(!frame->close());
+        QVERIFY(frame->isVisible());
+        QCOMPARE(cancel.requests.size(), 1);
+        QCOMPARE(cancel.requests.first().buttons,
+                 QDialogButtonBox::Save | QDialogButtonBox::Discard | QDialogButtonBox::Cancel);
+        ChooserAnswer chooser({QStringLiteral("/never/used.sorvel")});
+        child<QAction>("actionOpen_Project")->trigger();
+        QVERIFY(chooser.requests.isEmpty()); // cancelled before the chooser
+        child<QAction>("actionNew_Album")->trigger();
+        QCOMPARE(m_window->album()->photos.size(), 2);
+    }
+    {
+        // Save: the chooser asks where, then New goes on with an empty album.
+        MessageAnswer save(QDialogButtonBox::Save);
+        const QString file =
+            TestSupport::freshDir(QStringLiteral("project-question")) + QStringLiteral("/q.sorvel");
+        ChooserAnswer chooser({file});
+        child<QAction>("actionNew_Album")->trigger();
+        QVERIFY(QFileInfo::exists(file));
+        QVERIFY(m_window->album()->photos.isEmpty());
+        QVERIFY(m_window->projectPath().isEmpty());
+    }
+    importPhotos(m_photos.mid(0, 1));
+    {
+        MessageAnswer discard(QDialogButtonBox::Discard);
+        QVERIFY(frame->close());
+        QCOMPARE(discard.requests.size(), 1);
+    }
+}
+
+void TestProject::projectFromTheCommandLine()
+{
+    importPhotos(m_photos.mid(0, 2));
+    const QString file = TestSupport::freshDir(QStringLiteral("project-cli")) + QStringLiteral("/cli.sorvel");
+    QVERIFY(m_window->saveProjectTo(file));
+    m_window = std::make_unique<EditorWindow>();
+    auto *app = qobject_cast<SingleApplication *>(QCoreApplication::instance());
+    QVERIFY(!app->isRunning());
+    m_window->listenToInstances(app);
+    QCOMPARE(TestSupport::run(TestSupport::builtProgram(QStringLiteral("sorvel")), {file}, nullptr, 30000),
+             0);
+    QTRY_COMPARE(m_window->projectPath(), file);
+    QCOMPARE(photoPaths(), m_photos.mid(0, 2));
+    QVERIFY(m_window->widgetFrame()->windowTitle().startsWith(QStringLiteral("cli[*]")));
+}
+
+void TestProject::makeDvdOfSavedProject()
+{
+    importPhotos(m_photos.mid(0, 2));
+    child<QSpinBox>("spinBox")->setValue(1000);
+    child<QSpinBox>("spinBox_2")->setValue(500);
+    DvdChoices dvd = m_window->dvdChoices();
+    dvd.videoBitRate = 2000000;
+    dvd.volumeLabel = QStringLiteral("PROJECTDISC");
+    m_window->setDvdChoices(dvd);
+    const QString work = TestSupport::freshDir(QStringLiteral("project-makedvd"));
+    const QString file = work + QStringLiteral("/short.sorvel");
+    QVERIFY(m_window->saveProjectTo(file));
+    const double windowLength = m_window->album()->videoLength();
+    QByteArray output;
+    const int code =
+        TestSupport::run(TestSupport::builtProgram(QStringLiteral("sorvel")),
+                         {QStringLiteral("make-dvd"), QStringLiteral("--quiet"), QStringLiteral("--yes"),
+                          QStringLiteral("--to-folder"), work + QStringLiteral("/out"),
+                          QStringLiteral("--temp-dir"), work + QStringLiteral("/tmp"), file},
+                         &output, 300000);
+    QVERIFY2(code == 0, output.constData());
+    const QString disc = work + QStringLiteral("/out/PROJECTDISC");
+    const DvdCheck::Disc read = DvdCheck::read(disc);
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QCOMPARE(read.titles.size(), 1);
+    QVERIFY2(qAbs(read.titles.first().seconds - windowLength) < 0.5,
+             qPrintable(QStringLiteral("%1 vs %2").arg(read.titles.first().seconds).arg(windowLength)));
+    QCOMPARE(read.titles.first().pal, 1);
+}
+
+int main(int argc, char **argv)
+{
+    SingleApplication app(QString(), argc, argv);
+    app.initSettings();
+    TestProject test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_project.moc"

@@ -1,25 +1,16 @@
 #include "dialogs/dvdsettingsdialog.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <QLineEdit>
 #include <QLocale>
-#include <QLoggingCategory>
-#include <QTimer>
+#include <QPushButton>
+#include <QSpinBox>
 
 #include "album/album.h"
 #include "album/appsettings.h"
-#include "desktop/widgetsupport.h"
-#include "desktop/application.h"
-#include "desktop/mainwindowbase.h"
-#include "desktop/messagebox.h"
-#include "framework/poweraction.h"
 #include "burning/kymburner.h"
 #include "burning/kytargetcombobox.h"
 #include "ui_dvdsettingsdialog.h"
 #include "dialogs/bitratedialog.h"
-#include "dialogs/progressdialog.h"
-
-Q_LOGGING_CATEGORY(lcDvdSetting, "sorvel.dvdsetting")
 
 namespace {
 // Item data of "Customize" in the quality list; the other items hold their
@@ -47,20 +38,17 @@ void selectData(QComboBox *box, int data)
 }
 } // namespace
 
-DvdSettingsDialog::DvdSettingsDialog(const Album *album, ProgressDialog *progressDialog, QWidget *parent,
-                                     Qt::WindowFlags flags)
-    : DialogBase(parent, flags), m_ui(std::make_unique<Ui::DvdSettingsDialog>()), m_album(album),
-      m_progress(progressDialog)
+DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, QWidget *runWindow, Qt::WindowFlags flags)
+    : DialogBase(parent, flags), m_ui(std::make_unique<Ui::DvdSettingsDialog>())
 {
     m_ui->setupUi(this);
     m_ui->volumeEdit->setText(m_choices.volumeLabel);
 
     // The burn workflow: the destination box is its view, its waiting and
     // question dialogs sit over this dialog while checking and over the
-    // progress dialog while burning. The controller runs on it.
+    // window's progress dialog while burning.
     m_burner = new KymBurner(this);
-    m_burner->initBurner(m_ui->targetComboBox, m_progress, this, m_progress);
-    m_controller.setBurnWorkflow(m_burner->workflow());
+    m_burner->initBurner(m_ui->targetComboBox, runWindow, this, runWindow);
     m_ui->targetComboBox->setVolumeName(m_choices.volumeLabel);
     // A long destination (a folder or disc image path) is shown shortened
     // instead of widening the dialog after it was placed over the window.
@@ -68,10 +56,9 @@ DvdSettingsDialog::DvdSettingsDialog(const Album *album, ProgressDialog *progres
     m_ui->targetComboBox->setMinimumContentsLength(32);
 
     connect(m_ui->targetComboBox, qOverload<QVector<QString>>(&KyTargetComboBox::updateSpeedList), this,
-            &DvdSettingsDialog::on_updateSpeedList);
-    connect(m_ui->targetComboBox, &KyTargetComboBox::setSpeedStatus, this,
-            &DvdSettingsDialog::on_setSpeedStatus);
-    connect(m_ui->targetComboBox, &KyTargetComboBox::setDiscType, this, &DvdSettingsDialog::on_setDistType);
+            &DvdSettingsDialog::showSpeeds);
+    connect(m_ui->targetComboBox, &KyTargetComboBox::setSpeedStatus, this, &DvdSettingsDialog::enableSpeeds);
+    connect(m_ui->targetComboBox, &KyTargetComboBox::setDiscType, this, &DvdSettingsDialog::onDiscType);
     // The destination decides whether the dual-layer scale applies.
     connect(m_ui->targetComboBox, &QComboBox::currentIndexChanged, this, &DvdSettingsDialog::updateDVDSize);
 
@@ -81,43 +68,14 @@ DvdSettingsDialog::DvdSettingsDialog(const Album *album, ProgressDialog *progres
     connect(m_ui->tvModeComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onTvMode);
     connect(m_ui->audioRateComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAudioRate);
     connect(m_ui->channelComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAudioChannel);
-
-    connect(&m_controller, &GenerationController::stepChanged, this, &DvdSettingsDialog::onStepChanged);
-    connect(&m_controller, &GenerationController::finished, this, &DvdSettingsDialog::onFinished);
-
-    if (m_progress) {
-        connect(m_progress, &ProgressDialog::btnburnnextclicked, this,
-                &DvdSettingsDialog::on_startBurnerWork);
-        connect(m_progress, &ProgressDialog::generateAbort, this, &DvdSettingsDialog::on_generateAbort);
-        connect(m_progress, &ProgressDialog::cleantempfolder, this, &DvdSettingsDialog::makeTempFolderClean);
-        // Progress of every step, the burn's included, comes through the
-        // controller; the burn's own statuses come from the workflow.
-        connect(&m_controller, &GenerationController::progressChanged, m_progress,
-                qOverload<int>(&ProgressDialog::setProcess));
-        auto showing = [this] { return m_progress && (m_progressShown || m_progressPending); };
-        connect(m_burner, &KymBurner::setCanAbort, this, [this, showing](bool on) {
-            if (showing())
-                m_progress->setCanAbort(on);
-        });
-        connect(m_burner, &KymBurner::setIsAbort, this, [this, showing](bool on) {
-            if (showing())
-                m_progress->setIsAbort(on);
-        });
-        connect(m_burner, &KymBurner::timeStop, this, [this, showing] {
-            if (showing())
-                m_progress->timeStop();
-        });
-        connect(m_burner, &KymBurner::doBurnNext, this, [this, showing] {
-            if (showing())
-                m_progress->doBurnNext();
-        });
-        connect(m_burner, &KymBurner::setDlgStatus, this, &DvdSettingsDialog::onBurnerStatus);
-    }
+    connect(m_ui->volumeEdit, &QLineEdit::textChanged, this, &DvdSettingsDialog::onVolumeLabelEdited);
+    connect(m_ui->copySpinBox, &QSpinBox::valueChanged, this, &DvdSettingsDialog::onCopiesChanged);
+    connect(m_ui->btnBurn, &QPushButton::clicked, this, &DvdSettingsDialog::onBurnClicked);
 
     helper()->setAllWindowTitle(tr("DVD Settings"));
     helper()->enableRestoreFrameGeometry(false, false, false);
-    on_updateSpeedList({});
-    on_setSpeedStatus(false);
+    showSpeeds({});
+    enableSpeeds(false);
     alignLabels();
     initParameters();
 }
@@ -291,7 +249,7 @@ void DvdSettingsDialog::onAudioChannel(int index)
     setChoice(c);
 }
 
-void DvdSettingsDialog::on_volumeEdit_textChanged(const QString &text)
+void DvdSettingsDialog::onVolumeLabelEdited(const QString &text)
 {
     DvdChoices c = m_choices;
     c.volumeLabel = text;
@@ -299,14 +257,14 @@ void DvdSettingsDialog::on_volumeEdit_textChanged(const QString &text)
     setChoice(c);
 }
 
-void DvdSettingsDialog::on_copySpinBox_valueChanged(int copies)
+void DvdSettingsDialog::onCopiesChanged(int copies)
 {
     DvdChoices c = m_choices;
     c.copies = copies;
     setChoice(c);
 }
 
-void DvdSettingsDialog::on_updateSpeedList(const QVector<QString> &speeds)
+void DvdSettingsDialog::showSpeeds(const QVector<QString> &speeds)
 {
     // The data is what the engine reads ("Max", "8X"); only the text of
     // "Max" is translated.
@@ -321,13 +279,13 @@ void DvdSettingsDialog::on_updateSpeedList(const QVector<QString> &speeds)
     }
 }
 
-void DvdSettingsDialog::on_setSpeedStatus(bool enabled)
+void DvdSettingsDialog::enableSpeeds(bool enabled)
 {
     m_ui->speedComboBox->setEnabled(enabled);
     m_ui->copySpinBox->setEnabled(enabled);
 }
 
-void DvdSettingsDialog::on_setDistType(const QString &type)
+void DvdSettingsDialog::onDiscType(const QString &type)
 {
     m_discType = type;
     updateDVDSize();
@@ -341,8 +299,7 @@ bool DvdSettingsDialog::dualLayer() const
 
 void DvdSettingsDialog::updateDVDSize()
 {
-    m_dvdSize =
-        GenerationController::estimateDvdSize(m_choices.videoBitRate, m_choices.audioBitRate, m_duration);
+    m_dvdSize = MakeJob::estimateDvdSize(m_choices.videoBitRate, m_choices.audioBitRate, m_duration);
     m_ui->capacityFrame->setShowMode(dualLayer() ? CapacityBar::DualLayer : CapacityBar::SingleLayer);
     m_ui->capacityFrame->do_getPos(m_dvdSize);
     m_ui->labelSize->setText(
@@ -350,9 +307,9 @@ void DvdSettingsDialog::updateDVDSize()
             .arg(QLocale().formattedDataSize(qint64(m_dvdSize), 2, QLocale::DataSizeSIFormat)));
 }
 
-GenerationRequest DvdSettingsDialog::request() const
+MakeRequest DvdSettingsDialog::request() const
 {
-    GenerationRequest r;
+    MakeRequest r;
     r.tvStandard = m_choices.tvStandard;
     r.videoBitRate = m_choices.videoBitRate;
     r.audioBitRate = m_choices.audioBitRate;
@@ -364,213 +321,16 @@ GenerationRequest DvdSettingsDialog::request() const
     const QString speed = m_ui->speedComboBox->currentData().toString();
     r.speed = burner && !speed.isEmpty() ? speed : QStringLiteral("Max");
     r.deleteTemp = AppSettings::deleteTemp(AppSettings::pref());
-    // The action after making is read when the run ends: the person may
-    // change it in the progress dialog meanwhile.
-    r.afterMaking = AfterMakingAction::DoNothing;
+    r.afterMaking = AppSettings::afterBurnAction(AppSettings::pref());
     r.holdResult = true;
     return r;
 }
 
-void DvdSettingsDialog::setChecking(bool checking)
+void DvdSettingsDialog::onBurnClicked()
 {
-    m_ui->btnBurn->setEnabled(!checking);
-    if (checking)
-        setCursor(Qt::BusyCursor);
-    else
-        unsetCursor();
-}
-
-void DvdSettingsDialog::on_btnBurn_clicked()
-{
-    if (m_controller.isRunning() || m_progressShown || m_progressPending || !m_album)
-        return;
-    m_targetType = m_ui->targetComboBox->targetType();
-    m_aborting = false;
-    setChecking(true);
-    // The destination is checked first (free space, disc, folder); the
-    // progress dialog opens when the encoding starts.
-    m_controller.start(m_album, request());
-}
-
-void DvdSettingsDialog::onStepChanged(int state, const QString &)
-{
-    if (!m_progress)
-        return;
-    if (state == CreatingTitle) {
-        Q_EMIT dvdParamChanged(m_controller.request().tvStandard, m_controller.request().audioBitRate,
-                               m_controller.request().audioChannels);
-        if (!m_progressShown && !m_progressPending) {
-            m_progressPending = true;
-            m_progress->setWorkingState(NoStepChange);
-            m_progress->setProcess(0, 0);
-            m_progress->setTargetType(m_targetType, false);
-            // Opened outside the controller's signal, which goes on to start
-            // the encoding.
-            QTimer::singleShot(0, this, &DvdSettingsDialog::runProgress);
-        }
-        m_progress->setCanAbort(true);
-        m_progress->setIsAbort(false);
-        setStatus(tr("Creating DVD..."), CreatingTitle, tr("Creating video..."), tr("Abort"),
-                  m_progress->canAbort());
-        m_progress->setProcess(0);
-    } else if (state == CreatingDVD) {
-        setStatus(tr("Creating DVD..."), CreatingDVD, tr("Creating DVD..."), tr("Abort"),
-                  m_progress->canAbort());
-        m_progress->setProcess(0);
-    }
-}
-
-void DvdSettingsDialog::setStatus(const QString &title, generateWorkingState state, const QString &task,
-                                  const QString &finishText, bool finishEnabled)
-{
-    if (m_aborting && state != GenerateEnded)
-        return; // "Aborting, please wait..." stays until the end
-    m_progress->setDlgStatus(title, state, task, QString(), false, finishText, finishEnabled);
-}
-
-void DvdSettingsDialog::runProgress()
-{
-    m_progressPending = false;
-    if (!m_progress)
-        return;
-    m_progressShown = true;
-    setChecking(false);
-    // Hiding ends this dialog's own modal loop once the progress dialog's
-    // has returned: the window gets back control when the run is over.
-    setResult(QDialog::Accepted);
-    hide();
-    Desktop::moveCenter(m_progress);
-    m_progress->startElapsedClock();
-    m_progress->adjustSize();
-    m_progress->exec();
-    m_progressShown = false;
-    // A kept result is of no use once its dialog is gone.
-    m_controller.releaseResult();
-    done(QDialog::Accepted);
-}
-
-void DvdSettingsDialog::onBurnerStatus(const QString &title, generateWorkingState state, const QString &task,
-                                       const QString &nextText, bool nextOn, const QString &finishText,
-                                       bool finishOn)
-{
-    if (!m_progress || !(m_progressShown || m_progressPending))
-        return;
-    if (m_aborting && state != GenerateEnded && state != GenerateSucceeded)
-        return;
-    m_progress->setDlgStatus(title, state, task, nextText, nextOn, finishText, finishOn);
-}
-
-void DvdSettingsDialog::onFinished(bool ok, const QString &message)
-{
-    Q_EMIT runFinished(ok, message);
-    if (!m_progress || !(m_progressShown || m_progressPending)) {
-        // Ended before the encoding began: the destination was refused (the
-        // burn workflow said why) or the run could not start.
-        setChecking(false);
-        if (!message.isEmpty())
-            MessageBox::alert(message, QString(), this);
-        return;
-    }
-    m_progress->timeStop();
-    if (ok) {
-        m_aborting = false;
-        showResult(true, QString());
-        runAfterMakingAction();
-        return;
-    }
-    const bool aborted = m_aborting || m_progress->isAbort();
-    m_aborting = false;
-    if (aborted) {
-        setStatus(tr("Aborted"), GenerateEnded, tr("Finished"), tr("Close"), true);
-    } else {
-        setStatus(message.isEmpty() ? tr("Failed to create DVD!") : message, GenerateEnded, tr("Finished"),
-                  tr("Close"), true);
-        showResult(false, message);
-    }
-    m_progress->setCanAbort(true);
-}
-
-void DvdSettingsDialog::showResult(bool ok, const QString &message)
-{
-    if (!ok) {
-        // The title shows a message only up to a quoted path; then the
-        // whole of it is shown here.
-        if (message.indexOf(QLatin1Char('"')) > 0)
-            m_progress->showResult(message, QString());
-        return;
-    }
-    const QString path = QDir::toNativeSeparators(m_controller.outputPath());
-    switch (m_controller.request().destination.type) {
-    case Destination::Folder:
-        m_progress->showResult(tr("The DVD folder is %1").arg(path), m_controller.outputPath());
-        break;
-    case Destination::Iso:
-        m_progress->showResult(tr("The DVD image is %1").arg(path),
-                               QFileInfo(m_controller.outputPath()).absolutePath());
-        break;
-    case Destination::Burner:
-        m_progress->showResult(tr("The DVD was burnt in %1.").arg(path), QString());
-        break;
-    case Destination::None:
-        break;
-    }
-}
-
-void DvdSettingsDialog::runAfterMakingAction()
-{
-    const AfterMakingAction action = AppSettings::afterBurnAction(AppSettings::pref());
-    if (action == AfterMakingAction::DoNothing)
-        return;
-    QWidget *parent = nullptr;
-    if (auto *app = Application::instance(); app && app->mainWindow())
-        parent = app->mainWindow();
-    PowerAction power(afterMakingActionCode(action), parent);
-    if (!power.exec())
-        qCWarning(lcDvdSetting) << "the action after making failed:" << power.lastError();
-}
-
-void DvdSettingsDialog::on_generateAbort()
-{
-    if (!m_controller.isRunning())
-        return;
-    // Until the run reports its end the dialog says it is stopping.
-    m_progress->setCanAbort(false);
-    m_progress->setDlgStatus(tr("Aborting, please wait..."), NoStepChange, QString(), QString(), false,
-                             tr("Abort"), false);
-    m_aborting = true;
-    m_controller.abort();
-}
-
-void DvdSettingsDialog::abortRun()
-{
-    if (!m_controller.isRunning())
-        return;
-    if (!m_progress || !(m_progressShown || m_progressPending)) {
-        m_controller.abort(); // still checking the destination
-        return;
-    }
-    const int state = m_progress->workingState();
-    if (state == CheckingDisc || state == ErasingDisc)
-        return;
-    m_progress->setIsAbort(true);
-    on_generateAbort();
-}
-
-void DvdSettingsDialog::makeTempFolderClean()
-{
-    // Only the run's own working folder, which the controller removes; the
-    // temporary folder itself is never listed or emptied here.
-    m_controller.releaseResult();
-}
-
-void DvdSettingsDialog::on_startBurnerWork(bool, const QString &)
-{
-    if (!m_controller.isRunning() && !m_controller.isResultHeld())
-        return;
-    setStatus(tr("Creating DVD..."), NoStepChange, QString(), tr("Abort"), m_progress->canAbort());
-    // The workflow asks for the next copy from inside its own end of the
-    // previous one: the next burn starts after that has returned.
-    QTimer::singleShot(0, &m_controller, &GenerationController::burnNext);
+    // The destination is checked by the run; a refusal brings the person
+    // back here with the reason.
+    accept();
 }
 
 void DvdSettingsDialog::retranslate()

@@ -11,9 +11,8 @@
 
 #include "album/album.h"
 #include "album/dvdchoices.h"
-#include "job/generationcontroller.h"
+#include "job/makejob.h"
 
-class ProgressDialog;
 class KymBurner;
 class KyTargetComboBox;
 class BitRateDialog;
@@ -21,23 +20,20 @@ namespace Ui {
 class DvdSettingsDialog;
 }
 
-// The album's DVD choices (DvdChoices) are kept with the album; see
-// album/album.h.
-
 // "DVD Settings": the destination (folder, ISO image or a recorder), the
 // volume label, writing speed and copies, the video quality (with a custom
 // bit rate), TV standard, audio bit rate and channels, and the size these
-// choices give on a capacity bar. "Burn" builds a GenerationRequest and runs
-// it in its GenerationController; the progress dialog follows the run: the
-// controller's steps and end, the burn workflow's own statuses, "Burn Next"
-// and the action after making. The dialog hides while the progress dialog
-// is open and ends (accepted) when that closes.
+// choices give on a capacity bar. It edits the choices and returns: "Burn"
+// accepts the dialog once a destination is chosen, and request() is then the
+// run to start. The run itself belongs to the window's job (see DvdMaking).
 class DvdSettingsDialog : public DialogBase
 {
     Q_OBJECT
 public:
-    DvdSettingsDialog(const Album *album, ProgressDialog *progressDialog, QWidget *parent = nullptr,
-                      Qt::WindowFlags flags = {});
+    // runWindow: the window over which the burn's own questions and the
+    // waiting-for-disc dialog appear (the progress dialog).
+    explicit DvdSettingsDialog(QWidget *parent = nullptr, QWidget *runWindow = nullptr,
+                               Qt::WindowFlags flags = {});
     ~DvdSettingsDialog() override;
 
     // Slideshow length in seconds (the window sets it on every change).
@@ -55,72 +51,43 @@ public:
 
     DvdChoices choices() const { return m_choices; }
     void setChoices(const DvdChoices &choices);
-    // The run "Burn" would start now.
-    GenerationRequest request() const;
+    // The run "Burn" asks for, without the album: the encoding choices, the
+    // destination, copies and speed, and the program's settings for the
+    // working folder.
+    MakeRequest request() const;
 
     KyTargetComboBox *targetComboBox() const;
     KymBurner *burner() const { return m_burner; }
-    GenerationController *controller() { return &m_controller; }
-    // True from "Burn" until the run has ended (its progress dialog may
-    // still show the end).
-    bool isRunning() const { return m_controller.isRunning(); }
-    // Stops the run as a confirmed "Abort" does (not while a disc is
-    // checked or erased); runFinished() follows.
-    void abortRun();
 
 Q_SIGNALS:
-    // The encoding parameters of a run, when its encoding starts.
-    void dvdParamChanged(TvStandard standard, int audioBitRate, int audioChannels);
     // The choices changed through the dialog's controls.
     void choicesChanged(const DvdChoices &choices);
-    // A run ended (its progress dialog may still be open).
-    void runFinished(bool ok, const QString &message);
 
 public Q_SLOTS:
+    void retranslate() override;
+
+private:
     void onVideoQuality(int index);
     void onTvMode(int index);
     void onAudioRate(int index);
     void onAudioChannel(int index);
     void onCustomizedVideoBitRate(const QString &rate);
-    void on_volumeEdit_textChanged(const QString &text);
-    void on_copySpinBox_valueChanged(int copies);
-    void on_btnBurn_clicked();
-    void on_updateSpeedList(const QVector<QString> &speeds);
-    void on_setSpeedStatus(bool enabled);
-    void on_setDistType(const QString &type);
-    void on_generateAbort();
-    void makeTempFolderClean();
-    void on_startBurnerWork(bool, const QString &);
-    void retranslate() override;
-
-private:
+    void onVolumeLabelEdited(const QString &text);
+    void onCopiesChanged(int copies);
+    void onBurnClicked();
+    void showSpeeds(const QVector<QString> &speeds);
+    void enableSpeeds(bool enabled);
+    void onDiscType(const QString &type);
     void openCustomBitRateDialog();
     void selectQuality(int bitRate);
     void showChoices();
     void setChoice(const DvdChoices &choices);
-    void onStepChanged(int state, const QString &text);
-    void onFinished(bool ok, const QString &message);
-    void onBurnerStatus(const QString &title, generateWorkingState state, const QString &task,
-                        const QString &nextText, bool nextOn, const QString &finishText, bool finishOn);
-    void runProgress();
-    void setStatus(const QString &title, generateWorkingState state, const QString &task,
-                   const QString &finishText, bool finishEnabled);
-    void runAfterMakingAction();
-    void showResult(bool ok, const QString &message);
-    void setChecking(bool checking);
     void alignLabels();
 
     std::unique_ptr<Ui::DvdSettingsDialog> m_ui;
-    const Album *m_album;
-    QPointer<ProgressDialog> m_progress;
     KymBurner *m_burner = nullptr;
-    GenerationController m_controller;
     DvdChoices m_choices;
     quint64 m_dvdSize = 0;
     double m_duration = 0;
     QString m_discType;
-    QString m_targetType; // of the run in progress
-    bool m_progressShown = false;
-    bool m_progressPending = false;
-    bool m_aborting = false;
 };

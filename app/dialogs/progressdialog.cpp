@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMovie>
@@ -45,7 +46,14 @@ ProgressDialog::ProgressDialog(QWidget *parent, Qt::WindowFlags flags)
 
     m_elapsedTimer.setInterval(1000);
     connect(&m_elapsedTimer, &QTimer::timeout, this, &ProgressDialog::updateElapsedTime);
-    connect(m_ui->pgbCurrentTask, &QProgressBar::valueChanged, this, &ProgressDialog::on_setProcessCurVal);
+    connect(m_ui->pgbCurrentTask, &QProgressBar::valueChanged, this,
+            [this](int value) { m_ui->processCurVal->setText(QStringLiteral("%1%").arg(qBound(0, value, 100))); });
+    connect(m_ui->btnFinish, &QPushButton::clicked, this, &ProgressDialog::onFinishClicked);
+    connect(m_ui->btnBurnNext, &QPushButton::clicked, this, &ProgressDialog::onBurnNextClicked);
+    connect(m_ui->btnOpenFolder, &QPushButton::clicked, this, &ProgressDialog::onOpenFolderClicked);
+    connect(m_ui->minimizeToTaskbar, &QPushButton::clicked, this, &ProgressDialog::onMinimizeClicked);
+    connect(m_ui->postTaskActions, &QComboBox::currentIndexChanged, this,
+            &ProgressDialog::postTaskActionsIndexChanged);
     for (int row = 0; row < kRowCount; ++row) {
         m_movies[size_t(row)] = new QMovie(this);
         m_rowIcons[size_t(row)] = IconNone;
@@ -113,10 +121,51 @@ void ProgressDialog::setRowFailed(int row)
     rowTextLabel(row)->setStyleSheet(QLatin1String(kFailedStyle));
 }
 
-void ProgressDialog::setTargetType(const QString &type, bool withMenu)
+void ProgressDialog::loadDiscPicture()
 {
-    m_targetType = type;
+    QString folder = m_skinFolder;
+    if (folder.isEmpty()) {
+        if (auto *app = Application::instance(); app && app->pref())
+            folder = app->pref()->skinDir() + QLatin1Char('/');
+    }
+    m_ui->labeldvdimg->setPixmap(QPixmap(folder + QStringLiteral("dvd.png")));
+}
+
+void ProgressDialog::setPostTaskVisible(bool visible)
+{
+    m_ui->labelPostTask->setVisible(visible);
+    m_ui->postTaskActions->setVisible(visible);
+    m_ui->minimizeToTaskbar->setVisible(visible);
+}
+
+void ProgressDialog::setJob(MakeJob *job)
+{
+    if (m_job)
+        disconnect(m_job, nullptr, this, nullptr);
+    m_job = job;
+    if (!job)
+        return;
+    connect(job, &MakeJob::started, this,
+            [this] { showRunStart(m_job->request().destination.type, m_job->request().withMenu); });
+    connect(job, &MakeJob::stageChanged, this, &ProgressDialog::showStage);
+    connect(job, &MakeJob::progressChanged, this, &ProgressDialog::showProgress);
+    connect(job, &MakeJob::canAbortChanged, this, &ProgressDialog::showCanAbort);
+    connect(job, &MakeJob::nextCopyStarting, this, &ProgressDialog::showNextCopy);
+    connect(job, &MakeJob::finished, this, &ProgressDialog::showEnd);
+    connect(this, &ProgressDialog::abortRequested, job, &MakeJob::abort);
+    // Outside the button's click: the job's reports reach the dialog.
+    connect(this, &ProgressDialog::burnNextRequested, job, &MakeJob::burnNext, Qt::QueuedConnection);
+}
+
+void ProgressDialog::showRunStart(Destination::Type target, bool withMenu)
+{
+    m_target = target;
     m_withMenu = withMenu;
+    m_stage = JobStage::Idle;
+    m_ended = false;
+    m_aborting = false;
+    m_canAbort = true;
+    m_outcome = JobResult::Failed;
     // The skin can change between runs.
     QString skin;
     if (auto *app = Application::instance()) {
@@ -143,178 +192,219 @@ void ProgressDialog::setTargetType(const QString &type, bool withMenu)
     if (withMenu)
         rows << tr("Creating menu");
     rows << tr("Creating DVD");
-    if (type == QLatin1String("tofolder"))
+    switch (target) {
+    case Destination::Folder:
         rows << tr("Creating DVD Folder");
-    else if (type == QLatin1String("toiso"))
+        break;
+    case Destination::Iso:
         rows << tr("Creating ISO");
-    else if (type == QLatin1String("toburner"))
+        break;
+    case Destination::Burner:
         rows << tr("Checking disc") << tr("Burning disc");
-    else
+        break;
+    case Destination::None:
         rows.clear();
+        break;
+    }
     for (int row = 0; row < rows.size(); ++row) {
         setRowIcon(row, IconIdle);
         rowTextLabel(row)->setText(rows.at(row));
         rowIconLabel(row)->setVisible(true);
         rowTextLabel(row)->setVisible(true);
     }
-    m_ui->lblCurrentTask->show();
-    m_ui->pgbCurrentTask->show();
-    m_ui->processCurVal->show();
+    setTitle(tr("Creating DVD..."));
+    setTaskText(tr("Checking the destination..."));
+    showProgressRow(true);
+    showProgress(0);
     // A new run shows no result of the previous one.
     showResult(QString(), QString());
-    m_isAbort = false;
+    m_ui->btnBurnNext->setEnabled(false);
+    m_ui->btnBurnNext->hide();
+    setPostTaskVisible(true);
+    m_ui->btnFinish->setText(tr("Abort"));
+    m_ui->btnFinish->setEnabled(true);
+    startElapsedClock();
 }
 
-void ProgressDialog::loadDiscPicture()
-{
-    QString folder = m_skinFolder;
-    if (folder.isEmpty()) {
-        if (auto *app = Application::instance(); app && app->pref())
-            folder = app->pref()->skinDir() + QLatin1Char('/');
-    }
-    m_ui->labeldvdimg->setPixmap(QPixmap(folder + QStringLiteral("dvd.png")));
-}
-
-void ProgressDialog::setPostTaskVisible(bool visible)
-{
-    m_ui->label->setVisible(visible);
-    m_ui->postTaskActions->setVisible(visible);
-    m_ui->minimizeToTaskbar->setVisible(visible);
-}
-
-void ProgressDialog::setDlgStatus(QString title, generateWorkingState state, QString task,
-                                  QString burnNextText, bool burnNextOn, QString finishText,
-                                  bool finishEnabled)
-{
-    if (!title.isEmpty()) {
-        // A message that quotes a path shows only its part before the quote.
-        const int quote = title.indexOf(QLatin1Char('"'));
-        m_ui->lblLargeTitle->setText(quote > 0 ? title.left(quote) : title);
-        adjustSizeV2();
-    }
-    if (!task.isEmpty())
-        m_ui->lblCurrentTask->setText(task);
-    if (!burnNextText.isEmpty())
-        m_ui->btnBurnNext->setText(burnNextText);
-    // Another copy can only follow a burn: for a folder or an image the
-    // button would do nothing.
-    if (m_targetType != QLatin1String("toburner"))
-        burnNextOn = false;
-    m_ui->btnBurnNext->setEnabled(burnNextOn);
-    m_ui->btnBurnNext->setVisible(burnNextOn);
-    setPostTaskVisible(!burnNextOn);
-    if (!finishText.isEmpty())
-        m_ui->btnFinish->setText(finishText);
-    m_ui->btnFinish->setEnabled(finishEnabled);
-
-    if (state != NoStepChange) {
-        applyStateIcons(state);
-        if (state != GenerateEnded)
-            m_workingState = state;
-    }
-    if (state == GenerateSucceeded || state == GenerateEnded) {
-        if (!burnNextOn)
-            setPostTaskVisible(false);
-        // The run is over: the clock shows how long it took.
-        m_elapsedTimer.stop();
-        m_ui->btnFinish->setDefault(true);
-        m_ui->btnFinish->setFocus();
-    }
-}
-
-void ProgressDialog::applyStateIcons(int state)
+int ProgressDialog::rowOfStage(JobStage stage) const
 {
     const int m = m_withMenu ? 1 : 0;
-    // Rows are 0-based here: row k of the table is index k - 1.
-    auto succeedTo = [this](int lastRow) {
-        for (int row = 0; row <= lastRow && row < kRowCount; ++row)
-            setRowIcon(row, IconSuccess);
-    };
-    switch (state) {
-    case CreatingTitle:
-        setRowIcon(0, IconWorking);
-        break;
-    case CreatingMenu:
-        succeedTo(0);
-        setRowIcon(1, IconWorking);
-        break;
-    case CreatingDVD:
-        succeedTo(m);
-        setRowIcon(1 + m, IconWorking);
-        break;
-    case BurningDisc:
-        succeedTo(2 + m);
-        setRowIcon(3 + m, IconWorking);
-        break;
-    case CheckingDisc:
-    case ErasingDisc:
-    case CreatingFolder:
-    case CreatingISO:
-        succeedTo(1 + m);
-        setRowIcon(2 + m, IconWorking);
-        break;
-    case GenerateSucceeded:
-        succeedTo(m_targetType == QLatin1String("toburner") ? 3 + m : 2 + m);
-        break;
-    case GenerateEnded: {
-        int failed = -1;
-        switch (m_workingState) {
-        case CreatingTitle:
-            failed = 0;
-            break;
-        case CreatingMenu:
-            failed = 1;
-            break;
-        case CreatingDVD:
-            failed = 1 + m;
-            break;
-        case BurningDisc:
-            failed = 3 + m;
-            break;
-        case CheckingDisc:
-        case ErasingDisc:
-        case CreatingFolder:
-        case CreatingISO:
-            failed = 2 + m;
-            break;
-        default:
-            break;
-        }
-        setRowFailed(failed);
-        m_workingState = GenerateEnded;
-        m_ui->lblCurrentTask->hide();
-        m_ui->pgbCurrentTask->hide();
-        m_ui->processCurVal->hide();
+    switch (stage) {
+    case JobStage::CreatingVideo:
+        return 0;
+    case JobStage::CreatingMenu:
+        return m_withMenu ? 1 : -1;
+    case JobStage::CreatingDvd:
+        return 1 + m;
+    case JobStage::CreatingFolder:
+    case JobStage::CreatingIso:
+    case JobStage::CheckingDisc:
+    case JobStage::ErasingDisc:
+        return 2 + m;
+    case JobStage::BurningDisc:
+    case JobStage::FinalizingDisc:
+        return 3 + m;
+    case JobStage::Idle:
+    case JobStage::CheckingDestination:
         break;
     }
-    default:
-        break;
-    }
+    return -1;
 }
 
-void ProgressDialog::setCanAbort(bool canAbort)
+void ProgressDialog::showStage(JobStage stage)
+{
+    if (m_ended)
+        return;
+    m_stage = stage;
+    const int row = rowOfStage(stage);
+    if (row >= 0) {
+        for (int r = 0; r < row; ++r)
+            setRowIcon(r, IconSuccess);
+        setRowIcon(row, IconWorking);
+    }
+    switch (stage) {
+    case JobStage::CheckingDestination:
+        setTaskText(tr("Checking the destination..."));
+        break;
+    case JobStage::CreatingVideo:
+        setTaskText(tr("Creating video..."));
+        break;
+    case JobStage::CreatingMenu:
+        setTaskText(tr("Creating menu..."));
+        break;
+    case JobStage::CreatingDvd:
+        setTaskText(tr("Creating DVD..."));
+        break;
+    case JobStage::CreatingFolder:
+        setTaskText(tr("Creating DVD Folder"));
+        break;
+    case JobStage::CreatingIso:
+        setTaskText(tr("Creating ISO"));
+        break;
+    case JobStage::CheckingDisc:
+        setTaskText(tr("Checking disc"));
+        break;
+    case JobStage::ErasingDisc:
+        setTaskText(tr("Erasing"));
+        break;
+    case JobStage::BurningDisc:
+        setTaskText(tr("Burning disc"));
+        break;
+    case JobStage::FinalizingDisc:
+        setTaskText(tr("Finalizing disc"));
+        break;
+    case JobStage::Idle:
+        break;
+    }
+    showProgress(0);
+}
+
+void ProgressDialog::showProgress(int percent)
+{
+    m_ui->pgbCurrentTask->setValue(qBound(0, percent, 100));
+}
+
+void ProgressDialog::showCanAbort(bool canAbort)
 {
     m_canAbort = canAbort;
+    if (!m_ended && !m_aborting)
+        m_ui->btnFinish->setEnabled(canAbort);
 }
 
-void ProgressDialog::setIsAbort(bool isAbort)
+void ProgressDialog::showNextCopy()
 {
-    m_isAbort = isAbort;
+    if (m_target != Destination::Burner)
+        return;
+    m_ended = false;
+    m_aborting = false;
+    setTitle(tr("Creating DVD..."));
+    showProgressRow(true);
+    showResult(QString(), QString());
+    m_ui->btnBurnNext->setEnabled(false);
+    m_ui->btnBurnNext->hide();
+    setPostTaskVisible(true);
+    m_ui->btnFinish->setText(tr("Abort"));
+    m_ui->btnFinish->setEnabled(m_canAbort);
+    const int m = m_withMenu ? 1 : 0;
+    for (int row : {2 + m, 3 + m}) {
+        setRowIcon(row, IconIdle);
+        rowTextLabel(row)->setStyleSheet(QString());
+    }
+    m_stage = JobStage::Idle;
+    startElapsedClock();
 }
 
-void ProgressDialog::setProcess(int value)
+void ProgressDialog::showEnd(const JobResult &result)
 {
-    m_ui->pgbCurrentTask->setValue(qBound(0, value, 100));
+    m_ended = true;
+    m_aborting = false;
+    m_outcome = result.outcome;
+    // The run is over: the clock shows how long it took.
+    m_elapsedTimer.stop();
+    const QString path = QDir::toNativeSeparators(result.outputPath);
+    if (result.ok()) {
+        const int last = m_target == Destination::Burner ? 3 : 2;
+        for (int row = 0; row <= last + (m_withMenu ? 1 : 0) && row < kRowCount; ++row)
+            setRowIcon(row, IconSuccess);
+        setTitle(tr("Created Successfully!"));
+        setTaskText(tr("Finished"));
+        switch (result.target) {
+        case Destination::Folder:
+            showResult(tr("The DVD folder is %1").arg(path), result.outputPath);
+            break;
+        case Destination::Iso:
+            showResult(tr("The DVD image is %1").arg(path), QFileInfo(result.outputPath).absolutePath());
+            break;
+        case Destination::Burner:
+            showResult(tr("The DVD was burnt in %1.").arg(path), QString());
+            break;
+        case Destination::None:
+            break;
+        }
+        m_ui->btnFinish->setText(tr("Finished"));
+    } else {
+        setRowFailed(rowOfStage(m_stage));
+        showProgressRow(false);
+        if (result.outcome == JobResult::Aborted) {
+            setTitle(tr("Aborted"));
+        } else {
+            setTitle(result.message.isEmpty() ? tr("Failed to create DVD!") : result.message);
+            // The title shows a message only up to a quoted path; then the
+            // whole of it is shown here.
+            if (result.message.indexOf(QLatin1Char('"')) > 0)
+                showResult(result.message, QString());
+        }
+        m_ui->btnFinish->setText(tr("Close"));
+    }
+    // Another copy can only follow a burn that worked.
+    const bool another = result.ok() && m_target == Destination::Burner;
+    m_ui->btnBurnNext->setText(tr("Burn Next"));
+    m_ui->btnBurnNext->setEnabled(another);
+    m_ui->btnBurnNext->setVisible(another);
+    setPostTaskVisible(false);
+    m_ui->btnFinish->setEnabled(true);
+    m_ui->btnFinish->setDefault(true);
+    m_ui->btnFinish->setFocus();
 }
 
-void ProgressDialog::setProcess(int, int current)
+void ProgressDialog::setTitle(const QString &title)
 {
-    setProcess(current);
+    // A message that quotes a path shows only its part before the quote.
+    const int quote = title.indexOf(QLatin1Char('"'));
+    m_ui->lblLargeTitle->setText(quote > 0 ? title.left(quote) : title);
+    adjustSizeV2();
 }
 
-void ProgressDialog::on_setProcessCurVal(int value)
+void ProgressDialog::setTaskText(const QString &text)
 {
-    m_ui->processCurVal->setText(QStringLiteral("%1%").arg(qBound(0, value, 100)));
+    m_ui->lblCurrentTask->setText(text);
+}
+
+void ProgressDialog::showProgressRow(bool visible)
+{
+    m_ui->lblCurrentTask->setVisible(visible);
+    m_ui->pgbCurrentTask->setVisible(visible);
+    m_ui->processCurVal->setVisible(visible);
 }
 
 void ProgressDialog::startElapsedClock()
@@ -332,39 +422,26 @@ void ProgressDialog::updateElapsedTime()
         tr("Elapsed Time: %1:%2:%3").arg(twoDigits(s / 3600), twoDigits((s % 3600) / 60), twoDigits(s % 60)));
 }
 
-void ProgressDialog::timeStop()
-{
-    m_elapsedTimer.stop();
-}
-
-void ProgressDialog::on_creatingTitleStatus(int, int number)
-{
-    m_ui->labelinfostep01->setText(tr("Creating title (No.%1)...").arg(number));
-}
-
 bool ProgressDialog::requestClose()
 {
-    switch (m_workingState) {
-    case CheckingDisc:
-    case ErasingDisc:
-        // Stopping a disc check or an erase half-way can leave the disc
-        // unusable: wait for it.
-        return false;
-    case GenerateSucceeded:
-    case GenerateEnded:
-        Q_EMIT cleantempfolder();
+    if (m_ended) {
+        Q_EMIT closedAfterRun();
         return true;
-    default:
-        break;
     }
+    // Stopping a disc check, an erase or the finalizing half-way can leave
+    // the disc unusable: wait for it. Nor can a stop be stopped.
+    if (!m_canAbort || m_aborting)
+        return false;
     if (MessageBox::question(tr("Abort or not?"), QString(), QDialogButtonBox::Yes | QDialogButtonBox::No,
                              this, QDialogButtonBox::No) == QDialogButtonBox::Yes) {
-        // The state may have moved on while the question was open.
-        if (m_workingState != CheckingDisc && m_workingState != ErasingDisc &&
-            m_workingState != GenerateSucceeded && m_workingState != GenerateEnded) {
-            m_isAbort = true;
-            Q_EMIT generateAbort();
-            Q_EMIT cleantempfolder();
+        // The run may have ended, or reached a stage that cannot stop, while
+        // the question was open.
+        if (!m_ended && m_canAbort && !m_aborting) {
+            m_aborting = true;
+            // Until the run reports its end the dialog says it is stopping.
+            setTitle(tr("Aborting, please wait..."));
+            m_ui->btnFinish->setEnabled(false);
+            Q_EMIT abortRequested();
         }
     }
     // The dialog stays until the run reports its end.
@@ -403,41 +480,23 @@ void ProgressDialog::keyPressEvent(QKeyEvent *event)
     DialogBase::keyPressEvent(event);
 }
 
-void ProgressDialog::on_btnFinish_clicked()
+void ProgressDialog::onFinishClicked()
 {
     m_ui->btnFinish->setEnabled(false);
     reject();
     if (isVisible())
-        m_ui->btnFinish->setEnabled(m_canAbort || m_workingState == GenerateSucceeded ||
-                                    m_workingState == GenerateEnded);
+        m_ui->btnFinish->setEnabled(m_ended || (m_canAbort && !m_aborting));
 }
 
-void ProgressDialog::doBurnNext()
+void ProgressDialog::onBurnNextClicked()
 {
-    if (m_targetType != QLatin1String("toburner"))
+    if (!m_ended || m_target != Destination::Burner)
         return;
-    m_canAbort = true;
-    setDlgStatus(tr("Creating DVD..."), NoStepChange, QString(), QString(), false, tr("Abort"), true);
-    m_ui->lblCurrentTask->show();
-    m_ui->pgbCurrentTask->show();
-    m_ui->processCurVal->show();
-    showResult(QString(), QString());
-    // Back from the end state: the next copy is a run step again.
-    if (m_workingState == GenerateSucceeded)
-        m_workingState = NoStepChange;
-    startElapsedClock();
-    const int m = m_withMenu ? 1 : 0;
-    setRowIcon(2 + m, IconIdle);
-    setRowIcon(3 + m, IconIdle);
-    Q_EMIT btnburnnextclicked(true, QString());
+    showNextCopy();
+    Q_EMIT burnNextRequested();
 }
 
-void ProgressDialog::on_btnBurnNext_clicked()
-{
-    doBurnNext();
-}
-
-void ProgressDialog::on_minimizeToTaskbar_clicked()
+void ProgressDialog::onMinimizeClicked()
 {
     QWidget *frame = nullptr;
     if (auto *app = Application::instance(); app && app->mainWindow())
@@ -445,11 +504,6 @@ void ProgressDialog::on_minimizeToTaskbar_clicked()
     if (!frame)
         frame = parentWidget() ? parentWidget()->window() : this;
     frame->showMinimized();
-}
-
-void ProgressDialog::on_postTaskActions_currentIndexChanged(int index)
-{
-    Q_EMIT postTaskActionsIndexChanged(index);
 }
 
 void ProgressDialog::setPostTaskIndex(int index)
@@ -472,7 +526,7 @@ void ProgressDialog::showResult(const QString &text, const QString &folderToOpen
     adjustSizeV2();
 }
 
-void ProgressDialog::on_btnOpenFolder_clicked()
+void ProgressDialog::onOpenFolderClicked()
 {
     if (m_resultFolder.isEmpty())
         return;
@@ -492,8 +546,8 @@ void ProgressDialog::retranslate()
         const QSignalBlocker block(m_ui->postTaskActions);
         m_ui->postTaskActions->setCurrentIndex(postTask);
     }
-    // A run in progress keeps its texts until the next status.
-    if (m_workingState != NoStepChange) {
+    // A run in progress keeps its texts until the next report.
+    if (m_stage != JobStage::Idle || m_ended) {
         m_ui->lblLargeTitle->setText(title);
         m_ui->lblCurrentTask->setText(task);
     }

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <desktop/dialogbase.h>
-#include <burning/generateworkingstate.h>
 
 #include <QDateTime>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
 #include <array>
 #include <memory>
+
+#include "job/makejob.h"
 
 class QCloseEvent;
 class QKeyEvent;
@@ -18,15 +20,17 @@ namespace Ui {
 class ProgressDialog;
 }
 
-// The window shown while a DVD is made: one row per step of the run with a
-// status icon (idle, working, success, failure) and its text, the current
-// task with its percentage, the elapsed time, the action after making, and
-// the finish ("Abort" / "Close" / "Finished") and "Burn Next" buttons.
+// The window shown while a DVD is made. It follows a MakeJob (which the
+// editor window owns): one row per stage of the run with a status icon
+// (idle, working, success, failure) and its text, the current task with
+// its percentage, the elapsed time, the action after making, and the
+// finish ("Abort" / "Close" / "Finished") and "Burn Next" buttons. It owns
+// nothing of the run: its buttons ask the job to abort or to burn one more
+// copy.
 //
-// The DVD settings dialog and the burn workflow drive it, above all through
-// setDlgStatus(). Only a run that has ended (states GenerateSucceeded and
-// GenerateEnded) lets it close; before that closing asks "Abort or not?",
-// and while a disc is checked or erased closing is refused.
+// Only a run that has ended lets it close; before that closing asks
+// "Abort or not?", and while a disc is checked, erased or finalized
+// closing is refused.
 class ProgressDialog : public DialogBase
 {
     Q_OBJECT
@@ -37,51 +41,48 @@ public:
     explicit ProgressDialog(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~ProgressDialog() override;
 
-    // Lays out the rows for a target ("tofolder", "toiso", "toburner"), all
-    // idle, and clears what the previous run showed.
-    void setTargetType(const QString &type, bool withMenu);
-    QString targetType() const { return m_targetType; }
-    bool withMenu() const { return m_withMenu; }
-    void startElapsedClock();
+    // Follows this job (not owned) from now on: each run it starts lays out
+    // the rows of its destination and clears what the previous one showed;
+    // its stages, progress and end are shown as they come, and the
+    // dialog's Abort and Burn Next go to it.
+    void setJob(MakeJob *job);
+    MakeJob *job() const { return m_job; }
+
+    // What the job's reports turn into (public for a view without a job).
+    // A run toward this target begins: the rows of its stages, all idle.
+    void showRunStart(Destination::Type target, bool withMenu);
+    void showStage(JobStage stage);
+    void showProgress(int percent);
+    void showCanAbort(bool canAbort);
+    // The next copy of a burn begins: its stages are idle again.
+    void showNextCopy();
+    void showEnd(const JobResult &result);
+
+    // The stage the dialog shows, and whether it shows a run's end.
+    JobStage shownStage() const { return m_stage; }
+    bool showsEnd() const { return m_ended; }
+    // The outcome shown once the run has ended.
+    JobResult::Outcome shownOutcome() const { return m_outcome; }
     bool elapsedClockRunning() const { return m_elapsedTimer.isActive(); }
-    bool canAbort() const { return m_canAbort; }
-    bool isAbort() const { return m_isAbort; }
-    int workingState() const { return m_workingState; }
-    void setWorkingState(int state) { m_workingState = state; }
-    // Selects the post-task action without reporting it back.
+    // Selects the action after making without reporting it back.
     void setPostTaskIndex(int index);
     int postTaskIndex() const;
-    // Where the finished result is, and the folder "Open Folder" shows in
-    // the file manager (empty: no button).
-    void showResult(const QString &text, const QString &folderToOpen);
     // The icon code a row shows (for the row's owner and for checks).
     int rowIcon(int row) const { return m_rowIcons.at(size_t(row)); }
     // Folder holding the step icons.
     QString skinFolder() const { return m_skinFolder; }
 
 Q_SIGNALS:
-    void btnburnnextclicked(bool, const QString &);
-    void generateAbort();
-    void cleantempfolder();
+    // The person confirmed "Abort" (or closed the dialog and said Yes).
+    void abortRequested();
+    // The person asked for one more copy after a burn.
+    void burnNextRequested();
+    // The person chose another action after making.
     void postTaskActionsIndexChanged(int index);
+    // The dialog closed after its run ended.
+    void closedAfterRun();
 
 public Q_SLOTS:
-    void on_btnFinish_clicked();
-    void setCanAbort(bool canAbort);
-    void setIsAbort(bool isAbort);
-    void setDlgStatus(QString title, generateWorkingState state, QString task, QString burnNextText,
-                      bool burnNextOn, QString finishText, bool finishEnabled);
-    void doBurnNext();
-    void setProcess(int value);
-    void setProcess(int total, int current);
-    void timeStop();
-    void on_minimizeToTaskbar_clicked();
-    void on_postTaskActions_currentIndexChanged(int index);
-    void updateElapsedTime();
-    void on_btnBurnNext_clicked();
-    void on_setProcessCurVal(int value);
-    void on_creatingTitleStatus(int, int number);
-    void on_btnOpenFolder_clicked();
     void retranslate() override;
     void reject() override;
 
@@ -90,11 +91,23 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void onFinishClicked();
+    void onBurnNextClicked();
+    void onOpenFolderClicked();
+    void onMinimizeClicked();
+
+    void setTitle(const QString &title);
+    void setTaskText(const QString &text);
+    void showProgressRow(bool visible);
+    void showResult(const QString &text, const QString &folderToOpen);
     void setRowIcon(int row, int icon);
     void setRowFailed(int row);
-    void applyStateIcons(int state);
+    // The row a stage works in (-1 for none).
+    int rowOfStage(JobStage stage) const;
     void setPostTaskVisible(bool visible);
     void loadDiscPicture();
+    void startElapsedClock();
+    void updateElapsedTime();
     QString iconFile(int icon) const;
     // Runs the close rules; true when the dialog may close now.
     bool requestClose();
@@ -102,16 +115,19 @@ private:
     QLabel *rowTextLabel(int row) const;
 
     std::unique_ptr<Ui::ProgressDialog> m_ui;
+    QPointer<MakeJob> m_job;
     QTimer m_elapsedTimer;
     QDateTime m_startTime;
-    int m_workingState = NoStepChange;
-    QString m_targetType;
+    JobStage m_stage = JobStage::Idle;
+    Destination::Type m_target = Destination::None;
     bool m_withMenu = false;
+    bool m_ended = false;
+    bool m_aborting = false;
+    bool m_canAbort = true;
+    JobResult::Outcome m_outcome = JobResult::Failed;
     QString m_skinFolder;
     std::array<QMovie *, kRowCount> m_movies{};
     std::array<int, kRowCount> m_rowIcons{};
-    bool m_canAbort = false;
-    bool m_isAbort = false;
     bool m_closing = false;
     QString m_resultFolder;
 };

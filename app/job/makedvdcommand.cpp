@@ -25,7 +25,7 @@ extern "C" {
 #include "desktop/application.h"
 #include "desktop/messagebox.h"
 #include "burning/burnworkflow.h"
-#include "job/generationcontroller.h"
+#include "job/makejob.h"
 #include "job/makedvdoptions.h"
 
 namespace {
@@ -225,9 +225,39 @@ struct RunChoices {
     QString volumeLabel;
 };
 
-// Makes the DVD of a ready album: the generation controller with the
-// command line's progress, questions and exit codes.
-int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, ProgressPrinter &printer,
+// What the terminal shows for a stage of the run.
+QString stageText(JobStage stage)
+{
+    switch (stage) {
+    case JobStage::CheckingDestination:
+        return MakeJob::tr("Checking the destination...");
+    case JobStage::CreatingVideo:
+        return MakeJob::tr("Creating video...");
+    case JobStage::CreatingMenu:
+        return MakeJob::tr("Creating menu...");
+    case JobStage::CreatingDvd:
+        return MakeJob::tr("Creating DVD...");
+    case JobStage::CreatingFolder:
+        return MakeJob::tr("Creating DVD Folder");
+    case JobStage::CreatingIso:
+        return MakeJob::tr("Creating ISO");
+    case JobStage::CheckingDisc:
+        return MakeJob::tr("Checking disc");
+    case JobStage::ErasingDisc:
+        return MakeJob::tr("Erasing");
+    case JobStage::BurningDisc:
+        return MakeJob::tr("Burning disc");
+    case JobStage::FinalizingDisc:
+        return MakeJob::tr("Finalizing disc");
+    case JobStage::Idle:
+        break;
+    }
+    return QString();
+}
+
+// Makes the DVD of a ready album: the job with the command line's progress,
+// questions and exit codes.
+int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c, ProgressPrinter &printer,
                 const DiagnosticLog &log)
 {
     // The libraries check and compare paths; give them absolute ones.
@@ -238,7 +268,8 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
     const QString tempDir = o.tempDir.isEmpty() ? AppSettings::temporaryDir(AppSettings::pref())
                                                 : QFileInfo(o.tempDir).absoluteFilePath();
 
-    GenerationRequest request;
+    MakeRequest request;
+    request.album = album;
     request.tvStandard = c.standard;
     request.videoBitRate = c.videoBitRate;
     request.audioBitRate = c.audioBitRate;
@@ -261,7 +292,7 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
     // --yes answers the confirmations (overwrite, clear, erase); without it
     // the first one ends the run. Nobody is there to try a failed write
     // again: a failure ends the run with its reason.
-    GenerationController controller;
+    MakeJob job;
     QString unansweredQuestion;
     QString lastAlert;
     MessageBox::setAnswerHook([&](const MessageBox::Request &r) {
@@ -280,28 +311,26 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
             unansweredQuestion = r.text;
             // A declined disc question leaves the engine waiting for another
             // disc; the run ends instead.
-            QTimer::singleShot(0, &controller, &GenerationController::abort);
+            QTimer::singleShot(0, &job, &MakeJob::abort);
         }
         return QDialogButtonBox::No;
     });
 
     int exitCode = 1;
     bool interrupted = false;
-    QObject::connect(&controller, &GenerationController::stepChanged,
-                     [&](int, const QString &text) { printer.step(text); });
-    QObject::connect(&controller, &GenerationController::progressChanged,
-                     [&](int percent) { printer.progress(percent); });
-    QObject::connect(&controller, &GenerationController::nextDiscNeeded, &controller, [&] {
+    QObject::connect(&job, &MakeJob::stageChanged, [&](JobStage stage) { printer.step(stageText(stage)); });
+    QObject::connect(&job, &MakeJob::progressChanged, [&](int percent) { printer.progress(percent); });
+    QObject::connect(&job, &MakeJob::nextCopyStarting, &job, [&] {
         printer.endBar();
         if (!o.quiet)
             printErr(QStringLiteral("Burning the next copy...\n"));
-        QTimer::singleShot(0, &controller, &GenerationController::burnNext);
     });
-    QObject::connect(&controller, &GenerationController::finished, [&](bool ok, const QString &message) {
+    QObject::connect(&job, &MakeJob::finished, [&](const JobResult &result) {
         printer.endBar();
-        if (ok) {
+        const QString message = result.message;
+        if (result.ok()) {
             exitCode = 0;
-            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(controller.outputPath())));
+            std::printf("%s\n", qPrintable(QDir::toNativeSeparators(result.outputPath)));
             std::fflush(stdout);
             if (!o.quiet)
                 printErr(QStringLiteral("Done in %1.\n").arg(printer.elapsedText()));
@@ -328,21 +357,21 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
     // working folder goes.
     if (auto *app = Application::instance()) {
         app->catchTerminationSignals();
-        QObject::connect(app, &Application::terminationRequested, &controller, [&] {
+        QObject::connect(app, &Application::terminationRequested, &job, [&] {
             if (interrupted)
                 return;
             interrupted = true;
             printer.endBar();
             printErr(QStringLiteral("Aborting...\n"));
-            controller.abort();
+            job.abort();
         });
     }
 
-    if (!controller.start(&album, request)) {
+    if (!job.start(request)) {
         MessageBox::setAnswerHook({});
         return 1;
     }
-    const int rc = controller.isRunning() ? QCoreApplication::exec() : exitCode;
+    const int rc = job.isRunning() ? QCoreApplication::exec() : exitCode;
     MessageBox::setAnswerHook({});
     return rc;
 }

@@ -16,7 +16,9 @@
 
 #include "album/appsettings.h"
 #include "album/project.h"
+#include "dialogs/dvdsettingsdialog.h"
 #include "dialogs/editaudiodialog.h"
+#include "job/makejob.h"
 #include "window/previewplayer.h"
 #include "engine/storyboardrender.h"
 #include "desktop/widgetsupport.h"
@@ -33,7 +35,6 @@
 #include "ui_editorwindow.h"
 #include "dialogs/progressdialog.h"
 #include "dialogs/dvdsettingsdialog.h"
-#include "job/generationcontroller.h"
 #include "dialogs/preferencesdialog.h"
 #include "dialogs/capacitybar.h"
 #include "framework/apppaths.h"
@@ -137,17 +138,15 @@ EditorWindow::EditorWindow(QWidget *parent, Qt::WindowFlags flags) : MainWindowB
     // 6. The progress dialog and the DVD settings dialog, over the frame;
     // the dialog shows and edits the album's DVD choices. A close of the
     // frame while a DVD is made asks first.
-    m_progressDialog = new ProgressDialog(widgetFrame());
-    m_dvdSetting = new DvdSettingsDialog(m_album.get(), m_progressDialog, widgetFrame(),
-                                         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    m_dvdSetting->setChoices(m_album->dvd);
-    connect(m_dvdSetting, &DvdSettingsDialog::dvdParamChanged, this, &EditorWindow::onDvdParamChanged);
-    connect(m_dvdSetting, &DvdSettingsDialog::choicesChanged, this, &EditorWindow::setDvdChoices);
-    connect(m_dvdSetting, &DvdSettingsDialog::runFinished, this, [this] {
+    m_job = new MakeJob(this);
+    m_dvdMaking = new DvdMaking(m_job, widgetFrame());
+    connect(m_dvdMaking, &DvdMaking::choicesChanged, this, &EditorWindow::setDvdChoices);
+    connect(m_dvdMaking, &DvdMaking::runFinished, this, [this] {
+        restorePreviewAfterGeneration();
         if (m_closeAfterRun)
             QTimer::singleShot(0, widgetFrame(), &QWidget::close);
     });
-    connect(m_progressDialog, &ProgressDialog::postTaskActionsIndexChanged, this,
+    connect(m_dvdMaking, &DvdMaking::afterMakingIndexChanged, this,
             &EditorWindow::on_postTaskActionIndexChanged);
     widgetFrame()->resize(1280, 800);
     widgetFrame()->setMinimumSize(1000, 680);
@@ -199,11 +198,11 @@ EditorWindow::~EditorWindow()
          {static_cast<QListWidget *>(ui->photoListWidget), static_cast<QListWidget *>(ui->audioListWidget)})
         strip->model()->disconnect(this);
     on_pause_clicked();
-    // The DVD dialogs go before the album they make DVDs of.
-    delete m_dvdSetting;
-    m_dvdSetting = nullptr;
-    delete m_progressDialog;
-    m_progressDialog = nullptr;
+    // The DVD dialogs and the run go before the album they make DVDs of.
+    delete m_dvdMaking;
+    m_dvdMaking = nullptr;
+    delete m_job;
+    m_job = nullptr;
     ui->avPlayer->setStoryboard(nullptr);
     delete m_mediaInfo;
     m_mediaInfo = nullptr;
@@ -429,15 +428,14 @@ void EditorWindow::connectSignals()
 
 quint64 EditorWindow::estimatedDvdSize() const
 {
-    return GenerationController::estimateDvdSize(m_album->dvd.videoBitRate, m_album->dvd.audioBitRate,
-                                                 m_album->videoLength());
+    return MakeJob::estimateDvdSize(m_album->dvd.videoBitRate, m_album->dvd.audioBitRate, m_album->videoLength());
 }
 
 void EditorWindow::updateCapacity()
 {
-    if (m_dvdSetting) {
-        m_dvdSetting->setDuration(m_album->videoLength());
-        m_dvdSetting->updateDVDSize();
+    if (m_dvdMaking) {
+        m_dvdMaking->settingsDialog()->setDuration(m_album->videoLength());
+        m_dvdMaking->settingsDialog()->updateDVDSize();
     }
     ui->capacityFrame->setShowMode(ui->dvdTypeComboBox->currentIndex() == 1 ? CapacityBar::DualLayer
                                                                             : CapacityBar::SingleLayer);
@@ -1026,20 +1024,10 @@ void EditorWindow::on_dvdTypeChanged(int index)
     updateCapacity();
 }
 
-void EditorWindow::onDvdParamChanged(TvStandard standard, int audioBitRate, int audioChannels)
-{
-    Q_UNUSED(audioBitRate);
-    const OutputFormat rates = OutputFormat::forStandard(standard);
-    m_format.frameRateNum = rates.frameRateNum;
-    m_format.frameRateDen = rates.frameRateDen;
-    m_format.audioChannels = audioChannels;
-    m_storyboard->setFormat(m_format);
-}
-
 void EditorWindow::on_burn_clicked()
 {
     on_pause_clicked();
-    if (!dvdDialogAvailable() || m_album->photos.isEmpty() || m_dvdSetting->isRunning())
+    if (!dvdDialogAvailable() || m_album->photos.isEmpty() || m_job->isRunning())
         return;
     // The progress dialog's list starts at the menu's choice.
     const QList<QAction *> entries = ui->menuAfter_Burn->actions();
@@ -1048,46 +1036,27 @@ void EditorWindow::on_burn_clicked()
         if (entries.at(i)->isChecked())
             postTask = i;
     }
-    m_progressDialog->setPostTaskIndex(postTask);
-    m_dvdSetting->setChoices(m_album->dvd);
-    m_dvdSetting->setDuration(m_album->videoLength());
-    m_dvdSetting->updateDVDSize();
-    // Over the window it belongs to, not in the middle of the screen.
-    m_dvdSetting->adjustSize();
-    QRect placed(QPoint(), m_dvdSetting->frameGeometry().size());
-    placed.moveCenter(widgetFrame()->frameGeometry().center());
-    m_dvdSetting->move(placed.topLeft());
-    m_dvdSetting->exec();
-    restorePreviewAfterGeneration();
+    m_dvdMaking->open(*m_album, m_album->dvd, postTask);
 }
 
 void EditorWindow::restorePreviewAfterGeneration()
 {
-    // The preview plays at most two channels, whatever the DVD got.
-    m_format.audioChannels = qMin(m_format.audioChannels, 2);
-    m_storyboard->setFormat(m_format);
     onStoryBoardDataChanged();
-    // The player takes that format again (its textures and the sound output
-    // at two channels); the frame at the position follows.
+    // The player sets itself up again (its textures and the sound output);
+    // the frame at the position follows.
     ui->avPlayer->init(m_format);
     reseek();
 }
 
 bool EditorWindow::confirmCloseDuringRun()
 {
-    if (!m_dvdSetting || !m_dvdSetting->isRunning())
+    if (!m_dvdMaking || !m_job->isRunning())
         return true;
-    // As in the progress dialog: a disc check or erase is never cut short.
-    const int state = m_progressDialog->workingState();
-    if (state == CheckingDisc || state == ErasingDisc)
-        return false;
-    if (MessageBox::question(tr("Abort or not?"), QString(), QDialogButtonBox::Yes | QDialogButtonBox::No,
-                             widgetFrame(), QDialogButtonBox::No) != QDialogButtonBox::Yes)
-        return false;
     // The window closes once the run has stopped and cleaned up.
+    if (!m_dvdMaking->confirmAbort())
+        return false;
     m_closeAfterRun = true;
-    m_dvdSetting->abortRun();
-    return !m_dvdSetting->isRunning();
+    return !m_job->isRunning();
 }
 
 AfterMakingAction EditorWindow::afterMakingActionOf(const QAction *action) const

@@ -11,11 +11,12 @@
 #include "album/album.h"
 #include "album/dvdchoices.h"
 #include "window/albumundo.h"
-#include "dialogs/dvdsettingsdialog.h"
+#include "dialogs/dvdmaking.h"
 #include "desktop/mainwindowbase.h"
 
 class PreviewPlayer;
-class ProgressDialog;
+class DvdMaking;
+class MakeJob;
 class MediaInfoWidget;
 class QUndoStack;
 class QAction;
@@ -64,9 +65,9 @@ public:
     StoryBoardRender *storyboard() const { return m_storyboard.get(); }
     // The estimated DVD size in bytes shown on the capacity bar.
     quint64 estimatedDvdSize() const;
-    // The DVD settings dialog and the progress dialog "Create DVD" runs.
-    DvdSettingsDialog *dvdSetting() const { return m_dvdSetting; }
-    ProgressDialog *progressDialog() const { return m_progressDialog; }
+    // The run that makes DVDs, and "Create DVD" with its two dialogs.
+    MakeJob *job() const { return m_job; }
+    DvdMaking *dvdMaking() const { return m_dvdMaking; }
 
     // Imports files and folders given from outside (the command line, a
     // second start, a file manager's "Open With"): photos into the photo
@@ -161,7 +162,6 @@ public Q_SLOTS:
     void audioItemSelectChanged();
     void updateProgress();
     void onStoryBoardDataChanged();
-    void onDvdParamChanged(TvStandard standard, int audioBitRate, int audioChannels);
     void on_postTaskActionIndexChanged(int index);
     void on_newProject();
     void on_openProject();
@@ -216,14 +216,13 @@ private:
     void updateCapacity();
     // The audio strip's length in frames.
     qint64 audioStripFrames() const;
-    // After a run: the preview back at its own format (two channels at
-    // most) and the preview player set up again.
+    // After a run: the preview player set up again at the position.
     void restorePreviewAfterGeneration();
     // "Abort or not?" when the window is closed during a run; true when the
     // close may go on.
     bool confirmCloseDuringRun();
     // Whether the dialogs that plug into the window exist yet.
-    bool dvdDialogAvailable() const { return m_dvdSetting != nullptr; }
+    bool dvdDialogAvailable() const { return m_dvdMaking != nullptr; }
     bool preferencesAvailable() const { return true; }
     // Opens "Edit Audio" on a copy of the clips with the given row current;
     // on OK the audio strip takes the edited list.
@@ -262,7 +261,7 @@ private:
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     QPixmap m_gettingStartPicture;
-    ProgressDialog *m_progressDialog = nullptr;
-    DvdSettingsDialog *m_dvdSetting = nullptr;
+    MakeJob *m_job = nullptr;
+    DvdMaking *m_dvdMaking = nullptr;
     bool m_closeAfterRun = false;
 };

@@ -25,11 +25,11 @@
 #include "dvdcheck.h"
 #include "desktop/application.h"
 #include "framework/settingsstore.h"
-#include "burning/kymburner.h"
 #include "burning/kytargetcombobox.h"
-#include "dialogs/progressdialog.h"
+#include "dialogs/dvdmaking.h"
 #include "dialogs/dvdsettingsdialog.h"
-#include "job/generationcontroller.h"
+#include "dialogs/progressdialog.h"
+#include "job/makejob.h"
 
 using Dlg = ProgressDialog;
 
@@ -60,11 +60,16 @@ private Q_SLOTS:
     void refusedDestinationKeepsTheSettings();
 
 private:
-    // One "Burn" with the progress dialog watched until it is closed.
+    // One "Burn" with the progress dialog watched until it is closed, as
+    // the window runs it: DVD Settings over a window, the window's job, the
+    // progress dialog following the job.
     struct Session {
-        explicit Session(int photos, int photoMs = 1000) : dialog(&album, &progress)
+        explicit Session(int photos, int photoMs = 1000)
+            : making(&job, &window), dialog(*making.settingsDialog()), progress(*making.progressDialog())
         {
             album = makeAlbum(photos, photoMs);
+            window.resize(900, 700);
+            window.show();
             dialog.setDuration(album.videoLength());
             dialog.updateDVDSize();
             dialog.show();
@@ -72,46 +77,58 @@ private:
             // after the dialog took it (these connections come after the
             // dialog's own), so a state that lasts less than one poll of a
             // busy machine is still seen; the poll in burn() covers the rest.
-            QObject::connect(dialog.controller(), &GenerationController::stepChanged, &progress,
-                             [this] { look(); });
-            QObject::connect(dialog.burner(), &KymBurner::setDlgStatus, &progress, [this] { look(); });
+            QObject::connect(&job, &MakeJob::stageChanged, &progress, [this] { look(); });
+            QObject::connect(&job, &MakeJob::finished, &progress, [this] { look(); });
         }
         QPushButton *finish() { return progress.findChild<QPushButton *>(QStringLiteral("btnFinish")); }
         QPushButton *burnNext() { return progress.findChild<QPushButton *>(QStringLiteral("btnBurnNext")); }
         QString label(const char *name) { return progress.findChild<QLabel *>(QLatin1String(name))->text(); }
-        // Presses "Burn" and watches until the progress dialog has closed.
+        // Presses "Burn" and watches until the progress dialog has closed;
+        // false when the run was refused before it began.
         bool burn(int timeoutMs = 180000)
         {
             QTimer watch;
             watch.setInterval(2);
             QObject::connect(&watch, &QTimer::timeout, &watch, [this] { look(); });
             watch.start();
-            QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnBurn")), Qt::LeftButton);
+            QTimer::singleShot(0, &dialog, [this] {
+                QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("btnBurn")), Qt::LeftButton);
+            });
+            making.open(album, dialog.choices(), 0);
             QElapsedTimer clock;
             clock.start();
-            while (clock.elapsed() < timeoutMs && (!opened || progress.isVisible() || dialog.isVisible() ||
-                                                   dialog.controller()->isRunning())) {
+            while (clock.elapsed() < timeoutMs && !refused &&
+                   (!opened || progress.isVisible() || dialog.isVisible() || job.isRunning()))
                 QTest::qWait(20);
-                if (!opened && !dialog.controller()->isRunning() && dialog.isVisible())
-                    return false; // refused before the run began
-            }
-            return clock.elapsed() < timeoutMs;
+            return !refused && clock.elapsed() < timeoutMs;
         }
         // What the person sees, taken whenever the dialog shows a new state.
         void look()
         {
+            if (!opened && !job.isRunning() && job.workFolder().size() && dialog.isVisible() &&
+                dialog.isModal()) {
+                // Refused before the run began: DVD Settings is back.
+                refused = true;
+                settingsBack = true;
+                burnEnabledWhenBack = dialog.findChild<QPushButton *>(QStringLiteral("btnBurn"))->isEnabled();
+                QTimer::singleShot(0, &dialog, &QDialog::reject);
+                return;
+            }
             if (!progress.isVisible())
                 return;
             opened = true;
-            const int state = progress.workingState();
-            if (states.isEmpty() || states.last() != state) {
-                states << state;
-                if (onState)
-                    onState(state);
+            if (!progress.showsEnd()) {
+                const JobStage stage = progress.shownStage();
+                if (states.isEmpty() || states.last() != stage) {
+                    states << stage;
+                    if (onState)
+                        onState(stage);
+                }
+                return;
             }
-            if ((state == GenerateSucceeded || state == GenerateEnded) && !handledEnd &&
-                !dialog.controller()->isRunning()) {
+            if (!handledEnd && !job.isRunning()) {
                 handledEnd = true;
+                outcomes << progress.shownOutcome();
                 endTitle = label("lblLargeTitle");
                 endResult = label("lblResult");
                 endFinishText = finish()->text();
@@ -132,13 +149,20 @@ private:
         }
 
         Album album;
-        ProgressDialog progress;
-        DvdSettingsDialog dialog;
-        QList<int> states;
-        std::function<void(int)> onState;
+        QWidget window;
+        MakeJob job;
+        DvdMaking making;
+        DvdSettingsDialog &dialog;
+        ProgressDialog &progress;
+        QList<JobStage> states;
+        QList<JobResult::Outcome> outcomes;
+        std::function<void(JobStage)> onState;
         std::function<bool()> atEnd; // true: do not close
         bool opened = false;
         bool handledEnd = false;
+        bool refused = false;
+        bool settingsBack = false;
+        bool burnEnabledWhenBack = false;
         int ends = 0;
         QString endTitle, endResult, endFinishText;
         bool burnNextShown = false;
@@ -205,10 +229,10 @@ void TestCreateDvd::isoImage()
     QVERIFY(s.burn());
     QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
     // Encoding, authoring, the image, done.
-    QCOMPARE(s.states.first(), int(CreatingTitle));
-    QVERIFY2(s.states.indexOf(CreatingDVD) > 0, qPrintable(QString::number(s.states.size())));
-    QVERIFY(s.states.indexOf(CreatingISO) > s.states.indexOf(CreatingDVD));
-    QCOMPARE(s.states.last(), int(GenerateSucceeded));
+    QCOMPARE(s.states.first(), JobStage::CreatingVideo);
+    QVERIFY2(s.states.indexOf(JobStage::CreatingDvd) > 0, qPrintable(QString::number(s.states.size())));
+    QVERIFY(s.states.indexOf(JobStage::CreatingIso) > s.states.indexOf(JobStage::CreatingDvd));
+    QCOMPARE(s.outcomes, QList<JobResult::Outcome>{JobResult::Succeeded});
     QCOMPARE(s.endTitle, QStringLiteral("Created Successfully!"));
     QCOMPARE(s.endFinishText, QStringLiteral("Finished"));
     QVERIFY(!s.burnNextShown);
@@ -260,7 +284,7 @@ void TestCreateDvd::dvdFolder()
         return false;
     };
     QVERIFY(s.burn());
-    QCOMPARE(s.states.last(), int(GenerateSucceeded));
+    QCOMPARE(s.outcomes, QList<JobResult::Outcome>{JobResult::Succeeded});
     QCOMPARE(s.endIcons.mid(0, 3), (QList<int>{Dlg::IconSuccess, Dlg::IconSuccess, Dlg::IconSuccess}));
     const QString folder = out + QStringLiteral("/Holiday");
     QCOMPARE(s.endResult, QStringLiteral("The DVD folder is %1").arg(folder));
@@ -300,8 +324,13 @@ void TestCreateDvd::pseudoDriveTwoCopiesAndBurnNext()
         if (!s.burnNextShown)
             return false;
         saveShot(&s.progress, QStringLiteral("createdvd-burnnext"));
-        s.expectAnotherEnd();
-        QTimer::singleShot(0, s.burnNext(), [&s] { QTest::mouseClick(s.burnNext(), Qt::LeftButton); });
+        // The next end is awaited from the click on: until then the dialog
+        // still shows this one, and a look in between must not count it twice
+        // (and close the dialog under the next copy).
+        QTimer::singleShot(0, s.burnNext(), [&s] {
+            s.expectAnotherEnd();
+            QTest::mouseClick(s.burnNext(), Qt::LeftButton);
+        });
         return true;
     };
     QVERIFY(s.burn());
@@ -313,7 +342,8 @@ void TestCreateDvd::pseudoDriveTwoCopiesAndBurnNext()
     // Three burns: the two copies asked for, then one more. The disc image
     // holds the first copy's DVD when the second and the third come: a
     // non-blank disc, written over only once the person said Yes.
-    QCOMPARE(s.states.count(BurningDisc), 3);
+    QCOMPARE(s.states.count(JobStage::BurningDisc), 3);
+    QCOMPARE(s.outcomes, (QList<JobResult::Outcome>{JobResult::Succeeded, JobResult::Succeeded}));
     QCOMPARE(boxes.requests.size(), 2);
     for (const MessageBox::Request &request : std::as_const(boxes.requests))
         QVERIFY2(request.text.startsWith(QStringLiteral("The disc in the drive is not blank.")),
@@ -337,19 +367,19 @@ void TestCreateDvd::abortWhileEncoding()
     Session s(3, 3000);
     QVERIFY(s.dialog.targetComboBox()->setIsoTarget(out + QStringLiteral("/never")));
     bool clicked = false;
-    s.onState = [&](int state) {
-        if (state == CreatingTitle && !clicked) {
+    s.onState = [&](JobStage stage) {
+        if (stage == JobStage::CreatingVideo && !clicked) {
             clicked = true;
             QTimer::singleShot(100, s.finish(), [&s] { QTest::mouseClick(s.finish(), Qt::LeftButton); });
         }
     };
     QVERIFY(s.burn());
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Abort or not?")});
-    QCOMPARE(s.states.last(), int(GenerateEnded));
+    QCOMPARE(s.outcomes, QList<JobResult::Outcome>{JobResult::Aborted});
     QCOMPARE(s.endTitle, QStringLiteral("Aborted"));
     QCOMPARE(s.endFinishText, QStringLiteral("Close"));
     QCOMPARE(s.endIcons.first(), int(Dlg::IconFailure));
-    QVERIFY(!s.states.contains(CreatingDVD));
+    QVERIFY(!s.states.contains(JobStage::CreatingDvd));
     QVERIFY(entries(out).isEmpty());
     QVERIFY(entries(m_temp).isEmpty());
     QTRY_COMPARE(childProcesses(), QStringList());
@@ -368,16 +398,16 @@ void TestCreateDvd::abortWhileAuthoring()
     const QString out = TestSupport::freshDir(QStringLiteral("createdvd-abort-authoring"));
     Session s(2);
     QVERIFY(s.dialog.targetComboBox()->setIsoTarget(out + QStringLiteral("/never")));
-    s.onState = [&](int state) {
-        if (state == CreatingDVD)
+    s.onState = [&](JobStage stage) {
+        if (stage == JobStage::CreatingDvd)
             QTimer::singleShot(300, s.finish(), [&s] { QTest::mouseClick(s.finish(), Qt::LeftButton); });
     };
     QVERIFY(s.burn());
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Abort or not?")});
-    QCOMPARE(s.states.last(), int(GenerateEnded));
+    QCOMPARE(s.outcomes, QList<JobResult::Outcome>{JobResult::Aborted});
     QCOMPARE(s.endTitle, QStringLiteral("Aborted"));
     QCOMPARE(s.endIcons.mid(0, 2), (QList<int>{Dlg::IconSuccess, Dlg::IconFailure}));
-    QVERIFY(!s.states.contains(CreatingISO));
+    QVERIFY(!s.states.contains(JobStage::CreatingIso));
     QVERIFY(entries(out).isEmpty());
     QVERIFY(entries(m_temp).isEmpty());
     QTRY_COMPARE(childProcesses(), QStringList());
@@ -391,15 +421,15 @@ void TestCreateDvd::answeringNoKeepsTheRunGoing()
     Session s(2, 2000);
     QVERIFY(s.dialog.targetComboBox()->setIsoTarget(out + QStringLiteral("/kept")));
     bool clicked = false;
-    s.onState = [&](int state) {
-        if (state == CreatingTitle && !clicked) {
+    s.onState = [&](JobStage stage) {
+        if (stage == JobStage::CreatingVideo && !clicked) {
             clicked = true;
             QTimer::singleShot(50, s.finish(), [&s] { QTest::mouseClick(s.finish(), Qt::LeftButton); });
         }
     };
     QVERIFY(s.burn());
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Abort or not?")});
-    QCOMPARE(s.states.last(), int(GenerateSucceeded));
+    QCOMPARE(s.outcomes, QList<JobResult::Outcome>{JobResult::Succeeded});
     QVERIFY(DvdCheck::read(out + QStringLiteral("/kept.iso")).ok);
 }
 
@@ -420,8 +450,8 @@ void TestCreateDvd::failingAuthoring()
         return false;
     };
     QVERIFY(s.burn());
-    QCOMPARE(s.states.last(), int(GenerateEnded));
-    QVERIFY(!s.states.contains(CreatingISO));
+    QCOMPARE(s.outcomes, QList<JobResult::Outcome>{JobResult::Failed});
+    QVERIFY(!s.states.contains(JobStage::CreatingIso));
     // The failure and its cause.
     QCOMPARE(s.endTitle, QStringLiteral("Failed to create DVD!\nmplex: program not found"));
     QCOMPARE(s.endFinishText, QStringLiteral("Close"));
@@ -445,10 +475,13 @@ void TestCreateDvd::refusedDestinationKeepsTheSettings()
     Session s(1);
     QVERIFY(s.dialog.targetComboBox()->setIsoTarget(old.fileName()));
     QVERIFY(!s.burn(20000));
-    QTRY_VERIFY(!s.dialog.controller()->isRunning());
-    QVERIFY(s.dialog.isVisible());
+    QTRY_VERIFY(!s.job.isRunning());
+    // DVD Settings came back, as the person left it, and nothing was made.
+    QVERIFY(s.settingsBack);
+    QVERIFY(!s.opened);
     QVERIFY(!s.progress.isVisible());
-    QVERIFY(s.dialog.findChild<QPushButton *>(QStringLiteral("btnBurn"))->isEnabled());
+    QVERIFY(s.burnEnabledWhenBack);
+    QCOMPARE(s.dialog.targetComboBox()->destination().path, old.fileName());
     QCOMPARE(boxes.requests.size(), 1);
     QVERIFY(boxes.requests.first().text.contains(QStringLiteral("will be overwritten")));
     QFile check(old.fileName());

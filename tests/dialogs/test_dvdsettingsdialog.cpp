@@ -45,7 +45,7 @@ private Q_SLOTS:
 
 private:
     struct Form {
-        Form() : dialog(&album, &progress)
+        Form() : dialog(nullptr, &progress)
         {
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -118,7 +118,7 @@ void TestDvdSettingsDialog::listsAndDefaults()
     f.choose("audioRateComboBox", QStringLiteral("448kbit/s (Highest Audio Quality)"));
     f.choose("channelComboBox", QStringLiteral("5.1 (D.D.)"));
     f.choose("tvModeComboBox", QStringLiteral("NTSC"));
-    const GenerationRequest r = f.dialog.request();
+    const MakeRequest r = f.dialog.request();
     QCOMPARE(r.videoBitRate, 2000000);
     QCOMPARE(r.audioBitRate, 448000);
     QCOMPARE(r.audioChannels, 6);
@@ -188,7 +188,7 @@ void TestDvdSettingsDialog::customBitRate()
     QCOMPARE(quality->shownText(), shown);
     QCOMPARE(quality->currentIndex(), index);
     QCOMPARE(f.dialog.request().videoBitRate, rate);
-    QCOMPARE(f.dialog.dvdSize(), GenerationController::estimateDvdSize(rate, 192000, 100));
+    QCOMPARE(f.dialog.dvdSize(), MakeJob::estimateDvdSize(rate, 192000, 100));
     // The custom dialog is gone once answered.
     QCOMPARE(f.dialog.findChildren<QDialog *>(QStringLiteral("CustomizeBitRateDialogClass")).size(), 0);
 
@@ -213,7 +213,7 @@ void TestDvdSettingsDialog::sizeEstimate()
     QCOMPARE(bar->value(), quint64(408870000));
     QCOMPARE(f.get<QLabel>("labelSize")->text(), QStringLiteral("Estimated size: 408.87 MB"));
     f.choose("audioRateComboBox", QStringLiteral("448kbit/s (Highest Audio Quality)"));
-    QCOMPARE(f.dialog.dvdSize(), GenerationController::estimateDvdSize(5000000, 448000, 600));
+    QCOMPARE(f.dialog.dvdSize(), MakeJob::estimateDvdSize(5000000, 448000, 600));
     // Channels and standard do not change the size.
     const quint64 size = f.dialog.dvdSize();
     f.choose("channelComboBox", QStringLiteral("1 (Mono)"));
@@ -232,19 +232,19 @@ void TestDvdSettingsDialog::dualLayerOnlyForADualLayerDisc()
     const QString dir = TestSupport::freshDir(QStringLiteral("dvdsetting-dual"));
 
     QVERIFY(box->setIsoTarget(dir + QStringLiteral("/x.iso")));
-    f.dialog.on_setDistType(QStringLiteral("D9"));
+    Q_EMIT f.dialog.targetComboBox()->setDiscType(QStringLiteral("D9"));
     QVERIFY(!f.dialog.dualLayer());
     QCOMPARE(bar->showMode(), CapacityBar::SingleLayer);
 
     QVERIFY(box->setRecorderTarget(QStringLiteral("stdio:") + dir + QStringLiteral("/disc.img")));
-    f.dialog.on_setDistType(QStringLiteral("D9"));
+    Q_EMIT f.dialog.targetComboBox()->setDiscType(QStringLiteral("D9"));
     QVERIFY(f.dialog.dualLayer());
     QCOMPARE(bar->showMode(), CapacityBar::DualLayer);
-    f.dialog.on_setDistType(QStringLiteral("D5"));
+    Q_EMIT f.dialog.targetComboBox()->setDiscType(QStringLiteral("D5"));
     QCOMPARE(bar->showMode(), CapacityBar::SingleLayer);
 
     // Going back to a folder leaves the dual-layer scale.
-    f.dialog.on_setDistType(QStringLiteral("D9"));
+    Q_EMIT f.dialog.targetComboBox()->setDiscType(QStringLiteral("D9"));
     QVERIFY(box->setFolderTarget(dir));
     f.dialog.updateDVDSize();
     QCOMPARE(bar->showMode(), CapacityBar::SingleLayer);
@@ -278,7 +278,7 @@ void TestDvdSettingsDialog::speedsAndCopies()
     auto *speed = f.get<QComboBox>("speedComboBox");
     auto *copies = f.get<QSpinBox>("copySpinBox");
     const QString dir = TestSupport::freshDir(QStringLiteral("dvdsetting-speed"));
-    f.dialog.on_updateSpeedList({QStringLiteral("Max"), QStringLiteral("8X"), QStringLiteral("4")});
+    Q_EMIT f.dialog.targetComboBox()->updateSpeedList(QVector<QString>{QStringLiteral("Max"), QStringLiteral("8X"), QStringLiteral("4")});
     QStringList shown;
     for (int i = 0; i < speed->count(); ++i)
         shown << speed->itemText(i);

@@ -1,8 +1,8 @@
-// The generation progress dialog as a person sees it while the settings
-// dialog and the burn workflow drive it: rows and their icons through the
-// states of a run, failure marking, the percentage, the clock, the close
-// rules with their question, "Burn Next", the action after making, and the
-// result with its folder.
+// The progress dialog as a person sees it while it follows a run: rows and
+// their icons through the stages of a run, failure marking, the percentage,
+// the clock, the close rules with their question, "Burn Next", the action
+// after making, and the result with its folder. The job's reports are given
+// to the dialog directly, as its job would.
 #include <QComboBox>
 #include <QLabel>
 #include <QMovie>
@@ -16,6 +16,51 @@
 #include "dialogs/progressdialog.h"
 
 using Dlg = ProgressDialog;
+
+namespace {
+// The stages of a run by the numbers the tables below use: 1 video, 2 menu,
+// 3 authoring, 4 burning, 5 checking the disc, 6 erasing, 7 the DVD folder,
+// 8 the ISO image; 9 is the run's successful end, 0 no report.
+JobStage stageOf(int number)
+{
+    switch (number) {
+    case 1:
+        return JobStage::CreatingVideo;
+    case 2:
+        return JobStage::CreatingMenu;
+    case 3:
+        return JobStage::CreatingDvd;
+    case 4:
+        return JobStage::BurningDisc;
+    case 5:
+        return JobStage::CheckingDisc;
+    case 6:
+        return JobStage::ErasingDisc;
+    case 7:
+        return JobStage::CreatingFolder;
+    case 8:
+        return JobStage::CreatingIso;
+    default:
+        return JobStage::Idle;
+    }
+}
+
+Destination::Type targetOf(const QString &name)
+{
+    return Destination::typeFromName(name);
+}
+
+JobResult ended(JobResult::Outcome outcome, const QString &message = QString(),
+                Destination::Type target = Destination::Iso, const QString &output = QString())
+{
+    JobResult r;
+    r.outcome = outcome;
+    r.message = message;
+    r.target = target;
+    r.outputPath = output;
+    return r;
+}
+} // namespace
 
 class TestProgressDialog : public QObject
 {
@@ -37,6 +82,7 @@ private Q_SLOTS:
     void burnNext();
     void postTaskActions();
     void resultAndOpenFolder();
+    void followsAJob();
     void pictures();
     void controlsHaveNames();
 
@@ -66,13 +112,21 @@ private:
                 out << dialog.rowIcon(r);
             return out;
         }
-        // One status as the settings dialog sends while working.
-        void step(generateWorkingState state)
+        // One report of the run's stage (9: its successful end).
+        void step(int number)
         {
-            dialog.setDlgStatus(QStringLiteral("Creating DVD..."), state, QString(), QString(), false,
-                                QStringLiteral("Abort"), true);
+            if (number == 9)
+                dialog.showEnd(ended(JobResult::Succeeded, QString(), target));
+            else if (number != 0)
+                dialog.showStage(stageOf(number));
+        }
+        void start(const QString &name, bool menu)
+        {
+            target = targetOf(name);
+            dialog.showRunStart(target, menu);
         }
         Dlg dialog;
+        Destination::Type target = Destination::None;
     };
 };
 
@@ -80,7 +134,7 @@ void TestProgressDialog::stepIconsArePlayable()
 {
     // The pictures made by the build are movies Qt can play.
     Form f;
-    f.dialog.setTargetType(QStringLiteral("toiso"), false);
+    f.start(QStringLiteral("toiso"), false);
     const QString skin = f.dialog.skinFolder();
     QVERIFY(skin.endsWith(QLatin1Char('/')));
     const QList<QPair<QString, int>> icons = {{QStringLiteral("idle.gif"), 1},
@@ -140,11 +194,10 @@ void TestProgressDialog::rowsPerTarget()
     QFETCH(QStringList, rows);
     Form f;
     // Whatever the previous run left is cleared.
-    f.dialog.setTargetType(QStringLiteral("toburner"), true);
-    f.step(CreatingTitle);
-    f.dialog.setDlgStatus(QStringLiteral("Failed"), GenerateEnded, QString(), QString(), false, QString(),
-                          true);
-    f.dialog.setTargetType(target, menu);
+    f.start(QStringLiteral("toburner"), true);
+    f.step(1);
+    f.dialog.showEnd(ended(JobResult::Failed, QStringLiteral("Failed")));
+    f.start(target, menu);
     QCOMPARE(f.rows(), rows);
     for (int r = 0; r < Dlg::kRowCount; ++r) {
         QCOMPARE(f.dialog.rowIcon(r), r < rows.size() ? int(Dlg::IconIdle) : int(Dlg::IconNone));
@@ -184,10 +237,12 @@ void TestProgressDialog::stateTable()
     QFETCH(int, state);
     QFETCH(QList<int>, icons);
     Form f;
-    f.dialog.setTargetType(target, menu);
-    f.step(generateWorkingState(state));
+    f.start(target, menu);
+    f.step(state);
     QCOMPARE(f.icons(icons.size()), icons);
-    QCOMPARE(f.dialog.workingState(), state);
+    QCOMPARE(f.dialog.showsEnd(), state == 9);
+    if (state != 9)
+        QCOMPARE(f.dialog.shownStage(), stageOf(state));
     // The icon shown is the movie of that state.
     static const char *const files[] = {"idle.gif", "work.gif", "success.gif", "fail.gif"};
     for (int r = 0; r < icons.size(); ++r) {
@@ -224,11 +279,11 @@ void TestProgressDialog::failureMarking()
     QFETCH(int, before);
     QFETCH(int, failedRow);
     Form f;
-    f.dialog.setTargetType(target, menu);
-    f.step(generateWorkingState(before));
-    f.dialog.setDlgStatus(QStringLiteral("Failed to create DVD!"), GenerateEnded, QStringLiteral("Finished"),
-                          QString(), false, QStringLiteral("Close"), true);
-    QCOMPARE(f.dialog.workingState(), int(GenerateEnded));
+    f.start(target, menu);
+    f.step(before);
+    f.dialog.showEnd(ended(JobResult::Failed, QStringLiteral("Failed to create DVD!")));
+    QVERIFY(f.dialog.showsEnd());
+    QCOMPARE(f.dialog.shownOutcome(), JobResult::Failed);
     for (int r = 0; r < f.rows().size(); ++r) {
         const bool failed = r == failedRow;
         QCOMPARE(f.dialog.rowIcon(r) == Dlg::IconFailure, failed);
@@ -251,34 +306,44 @@ void TestProgressDialog::failureMarking()
 void TestProgressDialog::statusTexts()
 {
     Form f;
-    f.dialog.setTargetType(QStringLiteral("toiso"), false);
+    f.start(QStringLiteral("toiso"), false);
     auto *title = f.get<QLabel>(QStringLiteral("lblLargeTitle"));
     auto *task = f.get<QLabel>(QStringLiteral("lblCurrentTask"));
     auto *finish = f.get<QPushButton>(QStringLiteral("btnFinish"));
-    f.dialog.setDlgStatus(QStringLiteral("Creating DVD..."), CreatingTitle,
-                          QStringLiteral("Creating video..."), QString(), false, QStringLiteral("Abort"),
-                          false);
     QCOMPARE(title->text(), QStringLiteral("Creating DVD..."));
-    QCOMPARE(task->text(), QStringLiteral("Creating video..."));
-    QCOMPARE(finish->text(), QStringLiteral("Abort"));
-    QVERIFY(!finish->isEnabled());
-    // Empty texts leave what is shown.
-    f.dialog.setDlgStatus(QString(), NoStepChange, QString(), QString(), false, QString(), true);
+    QCOMPARE(task->text(), QStringLiteral("Checking the destination..."));
+    f.step(1);
     QCOMPARE(title->text(), QStringLiteral("Creating DVD..."));
     QCOMPARE(task->text(), QStringLiteral("Creating video..."));
     QCOMPARE(finish->text(), QStringLiteral("Abort"));
     QVERIFY(finish->isEnabled());
-    QCOMPARE(f.dialog.workingState(), int(CreatingTitle));
-    // A message quoting a path shows its part before the quote.
-    f.dialog.setDlgStatus(QStringLiteral("Failed to create folder \"/x/y\"."), NoStepChange, QString(),
-                          QString(), false, QString(), true);
+    // A stage that cannot be stopped disables Abort until it is over.
+    f.dialog.showCanAbort(false);
+    QVERIFY(!finish->isEnabled());
+    f.dialog.showCanAbort(true);
+    QVERIFY(finish->isEnabled());
+    f.step(3);
+    QCOMPARE(task->text(), QStringLiteral("Creating DVD..."));
+    f.step(8);
+    QCOMPARE(task->text(), QStringLiteral("Creating ISO"));
+    QCOMPARE(f.dialog.shownStage(), JobStage::CreatingIso);
+    // A message quoting a path shows its part before the quote; the whole
+    // of it is shown as the result.
+    f.dialog.showEnd(ended(JobResult::Failed, QStringLiteral("Failed to create folder \"/x/y\".")));
     QCOMPARE(title->text(), QStringLiteral("Failed to create folder "));
-    f.dialog.setDlgStatus(QStringLiteral("\"quoted\" first"), NoStepChange, QString(), QString(), false,
-                          QString(), true);
+    QCOMPARE(f.get<QLabel>(QStringLiteral("lblResult"))->text(),
+             QStringLiteral("Failed to create folder \"/x/y\"."));
+    QCOMPARE(finish->text(), QStringLiteral("Close"));
+    f.start(QStringLiteral("toiso"), false);
+    f.dialog.showEnd(ended(JobResult::Failed, QStringLiteral("\"quoted\" first")));
     QCOMPARE(title->text(), QStringLiteral("\"quoted\" first"));
-    // Row 1 counts the titles.
-    f.dialog.on_creatingTitleStatus(0, 2);
-    QCOMPARE(f.rowText(0)->text(), QStringLiteral("Creating title (No.2)..."));
+    // An abort says so; a failure without a reason says what failed.
+    f.start(QStringLiteral("toiso"), false);
+    f.dialog.showEnd(ended(JobResult::Aborted, QStringLiteral("Aborted")));
+    QCOMPARE(title->text(), QStringLiteral("Aborted"));
+    f.start(QStringLiteral("toiso"), false);
+    f.dialog.showEnd(ended(JobResult::Failed));
+    QCOMPARE(title->text(), QStringLiteral("Failed to create DVD!"));
 }
 
 void TestProgressDialog::percentage()
@@ -287,24 +352,26 @@ void TestProgressDialog::percentage()
     auto *value = f.get<QLabel>(QStringLiteral("processCurVal"));
     auto *bar = f.get<QProgressBar>(QStringLiteral("pgbCurrentTask"));
     QCOMPARE(value->text(), QStringLiteral("0%"));
-    f.dialog.setProcess(42);
+    f.dialog.showProgress(42);
     QCOMPARE(value->text(), QStringLiteral("42%"));
     QCOMPARE(bar->value(), 42);
-    f.dialog.setProcess(150);
+    f.dialog.showProgress(150);
     QCOMPARE(value->text(), QStringLiteral("100%"));
     QCOMPARE(bar->value(), 100);
-    f.dialog.setProcess(-3);
+    f.dialog.showProgress(-3);
     QCOMPARE(value->text(), QStringLiteral("0%"));
     QCOMPARE(bar->value(), 0);
-    f.dialog.setProcess(90, 73); // overall and current: the bar shows the current task
-    QCOMPARE(value->text(), QStringLiteral("73%"));
+    // Each stage starts at 0.
+    f.dialog.showProgress(73);
+    f.step(3);
+    QCOMPARE(value->text(), QStringLiteral("0%"));
 }
 
 void TestProgressDialog::elapsedClock()
 {
     Form f;
     auto *clock = f.get<QLabel>(QStringLiteral("lblElapsedTime"));
-    f.dialog.startElapsedClock();
+    f.start(QStringLiteral("toiso"), false);
     QCOMPARE(clock->text(), QStringLiteral("Elapsed Time: 00:00:00"));
     // The clock ticks: one second or more later (a loaded machine may
     // stall this process for longer than a second between two looks).
@@ -313,29 +380,26 @@ void TestProgressDialog::elapsedClock()
                  .match(clock->text())
                  .hasMatch(),
              qPrintable(clock->text()));
-    f.dialog.timeStop();
-    QVERIFY(!f.dialog.elapsedClockRunning());
-    // The end of a run stops the clock too.
-    f.dialog.startElapsedClock();
-    f.dialog.setTargetType(QStringLiteral("toiso"), false);
-    f.step(CreatingTitle);
+    // The end of a run stops the clock; the next run starts it afresh.
+    f.step(1);
     QVERIFY(f.dialog.elapsedClockRunning());
-    f.dialog.setDlgStatus(QStringLiteral("Aborted"), GenerateEnded, QString(), QString(), false,
-                          QStringLiteral("Close"), true);
+    f.dialog.showEnd(ended(JobResult::Aborted, QStringLiteral("Aborted")));
     QVERIFY(!f.dialog.elapsedClockRunning());
+    f.start(QStringLiteral("toiso"), false);
+    QVERIFY(f.dialog.elapsedClockRunning());
+    QCOMPARE(clock->text(), QStringLiteral("Elapsed Time: 00:00:00"));
 }
 
 void TestProgressDialog::closeRefusedWhileCheckingDisc()
 {
     MessageRecorder boxes;
     Form f;
-    QSignalSpy abort(&f.dialog, &Dlg::generateAbort);
-    QSignalSpy clean(&f.dialog, &Dlg::cleantempfolder);
-    f.dialog.setTargetType(QStringLiteral("toburner"), false);
-    for (generateWorkingState state : {CheckingDisc, ErasingDisc}) {
-        f.dialog.setCanAbort(false);
-        f.dialog.setDlgStatus(QString(), state, QStringLiteral("Checking disc"), QString(), false,
-                              QStringLiteral("Abort"), true);
+    QSignalSpy abort(&f.dialog, &Dlg::abortRequested);
+    QSignalSpy clean(&f.dialog, &Dlg::closedAfterRun);
+    f.start(QStringLiteral("toburner"), false);
+    for (JobStage stage : {JobStage::CheckingDisc, JobStage::ErasingDisc, JobStage::FinalizingDisc}) {
+        f.dialog.showStage(stage);
+        f.dialog.showCanAbort(false);
         QVERIFY(!f.dialog.close());
         QTest::keyClick(&f.dialog, Qt::Key_Escape);
         QTest::mouseClick(f.get<QPushButton>(QStringLiteral("btnFinish")), Qt::LeftButton);
@@ -350,12 +414,10 @@ void TestProgressDialog::closeAsksWhileWorking()
 {
     MessageRecorder boxes;
     Form f;
-    QSignalSpy abort(&f.dialog, &Dlg::generateAbort);
-    QSignalSpy clean(&f.dialog, &Dlg::cleantempfolder);
-    f.dialog.setTargetType(QStringLiteral("toiso"), false);
-    f.dialog.setCanAbort(true);
-    f.step(CreatingTitle);
-    f.dialog.startElapsedClock();
+    QSignalSpy abort(&f.dialog, &Dlg::abortRequested);
+    QSignalSpy clean(&f.dialog, &Dlg::closedAfterRun);
+    f.start(QStringLiteral("toiso"), false);
+    f.step(1);
     auto *finish = f.get<QPushButton>(QStringLiteral("btnFinish"));
 
     // No keeps the run going, whichever way the close came.
@@ -373,39 +435,47 @@ void TestProgressDialog::closeAsksWhileWorking()
     QVERIFY(finish->isEnabled());
     QVERIFY(f.dialog.elapsedClockRunning()); // the run goes on, so does its clock
 
-    // Yes asks the run to stop; the dialog waits for its end.
+    // Yes asks the run to stop; the dialog waits for its end and says so.
     boxes.answers = {QDialogButtonBox::Yes};
     QTest::mouseClick(finish, Qt::LeftButton);
     QCOMPARE(abort.count(), 1);
-    QCOMPARE(clean.count(), 1);
-    QVERIFY(f.dialog.isAbort());
+    QCOMPARE(clean.count(), 0);
+    QCOMPARE(f.get<QLabel>(QStringLiteral("lblLargeTitle"))->text(), QStringLiteral("Aborting, please wait..."));
+    QVERIFY(!finish->isEnabled());
     QVERIFY(f.dialog.isVisible());
+    // While it stops, closing asks nothing more.
+    QVERIFY(!f.dialog.close());
+    QCOMPARE(boxes.requests.size(), 4);
+    QCOMPARE(abort.count(), 1);
 
     // A Yes that comes after the run moved to a disc check changes nothing.
-    f.dialog.setTargetType(QStringLiteral("toburner"), false);
-    f.step(BurningDisc);
+    f.start(QStringLiteral("toburner"), false);
+    f.step(4);
     boxes.onRequest = [&f](const MessageBox::Request &) {
-        f.dialog.setDlgStatus(QString(), CheckingDisc, QString(), QString(), false, QString(), false);
+        f.dialog.showStage(JobStage::CheckingDisc);
+        f.dialog.showCanAbort(false);
     };
     boxes.answers = {QDialogButtonBox::Yes};
     QVERIFY(!f.dialog.close());
+    QCOMPARE(boxes.requests.size(), 5);
     QCOMPARE(abort.count(), 1);
 }
 
 void TestProgressDialog::closeAfterTheEnd()
 {
     MessageRecorder boxes;
-    for (generateWorkingState end : {GenerateSucceeded, GenerateEnded}) {
+    for (JobResult::Outcome end : {JobResult::Succeeded, JobResult::Failed, JobResult::Aborted}) {
         for (int way = 0; way < 3; ++way) {
             Form f;
-            QSignalSpy clean(&f.dialog, &Dlg::cleantempfolder);
+            QSignalSpy clean(&f.dialog, &Dlg::closedAfterRun);
             QSignalSpy finished(&f.dialog, &QDialog::finished);
-            f.dialog.setTargetType(QStringLiteral("toiso"), false);
-            f.step(CreatingTitle);
-            f.dialog.setDlgStatus(QStringLiteral("Done"), end, QStringLiteral("Finished"), QString(), false,
-                                  QStringLiteral("Close"), true);
+            f.start(QStringLiteral("toiso"), false);
+            f.step(1);
+            f.dialog.showEnd(ended(end, QStringLiteral("Done")));
             auto *finish = f.get<QPushButton>(QStringLiteral("btnFinish"));
-            QCOMPARE(finish->text(), QStringLiteral("Close"));
+            QCOMPARE(finish->text(),
+                     end == JobResult::Succeeded ? QStringLiteral("Finished") : QStringLiteral("Close"));
+            QVERIFY(finish->isEnabled());
             // Nothing more to choose after the run.
             QVERIFY(!f.get<QComboBox>(QStringLiteral("postTaskActions"))->isVisible());
             QVERIFY(!f.get<QPushButton>(QStringLiteral("minimizeToTaskbar"))->isVisible());
@@ -426,39 +496,34 @@ void TestProgressDialog::closeAfterTheEnd()
 void TestProgressDialog::burnNext()
 {
     Form f;
-    QSignalSpy next(&f.dialog, &Dlg::btnburnnextclicked);
+    QSignalSpy next(&f.dialog, &Dlg::burnNextRequested);
     auto *burnNext = f.get<QPushButton>(QStringLiteral("btnBurnNext"));
     auto *finish = f.get<QPushButton>(QStringLiteral("btnFinish"));
     QVERIFY(!burnNext->isVisible());
 
     // A folder or an image has no next copy: the button stays away.
-    f.dialog.setTargetType(QStringLiteral("toiso"), false);
-    f.step(CreatingISO);
-    f.dialog.setDlgStatus(QStringLiteral("Created Successfully!"), GenerateSucceeded,
-                          QStringLiteral("Finished"), QString(), true, QStringLiteral("Finished"), true);
+    f.start(QStringLiteral("toiso"), false);
+    f.step(8);
+    f.step(9);
     QVERIFY(!burnNext->isVisible());
-    f.dialog.doBurnNext();
+    f.dialog.showNextCopy();
     QCOMPARE(next.count(), 0);
     QCOMPARE(finish->text(), QStringLiteral("Finished"));
 
     // After a burn it offers one more copy.
-    f.dialog.setTargetType(QStringLiteral("toburner"), false);
-    f.step(CheckingDisc);
-    f.step(BurningDisc);
-    f.dialog.setDlgStatus(QStringLiteral("Created Successfully!"), GenerateSucceeded,
-                          QStringLiteral("Finished"), QStringLiteral("Burn Next"), true,
-                          QStringLiteral("Finished"), true);
+    f.start(QStringLiteral("toburner"), false);
+    f.step(5);
+    f.step(4);
+    f.step(9);
     QVERIFY(burnNext->isVisible());
     QVERIFY(burnNext->isEnabled());
     QVERIFY(!f.get<QComboBox>(QStringLiteral("postTaskActions"))->isVisible());
     saveShot(&f.dialog, QStringLiteral("progress-burned"));
     QTest::mouseClick(burnNext, Qt::LeftButton);
     QCOMPARE(next.count(), 1);
-    QCOMPARE(next.first().at(0).toBool(), true);
-    QCOMPARE(next.first().at(1).toString(), QString());
     QVERIFY(!burnNext->isVisible());
     QCOMPARE(finish->text(), QStringLiteral("Abort"));
-    QVERIFY(f.dialog.canAbort());
+    QVERIFY(finish->isEnabled());
     QVERIFY(f.dialog.elapsedClockRunning());
     QVERIFY(f.get<QComboBox>(QStringLiteral("postTaskActions"))->isVisible());
     QCOMPARE(f.icons(4), (QList<int>{Dlg::IconSuccess, Dlg::IconSuccess, Dlg::IconIdle, Dlg::IconIdle}));
@@ -499,38 +564,66 @@ void TestProgressDialog::resultAndOpenFolder()
 {
     FileManagerRecorder fileManager;
     Form f;
-    f.dialog.setTargetType(QStringLiteral("toiso"), false);
+    f.start(QStringLiteral("toiso"), false);
     auto *result = f.get<QLabel>(QStringLiteral("lblResult"));
     auto *open = f.get<QPushButton>(QStringLiteral("btnOpenFolder"));
     QVERIFY(!result->isVisible());
     QVERIFY(!open->isVisible());
-    f.dialog.showResult(QStringLiteral("The ISO image is /data/out.iso"), QStringLiteral("/data"));
-    QCOMPARE(result->text(), QStringLiteral("The ISO image is /data/out.iso"));
+    f.dialog.showEnd(ended(JobResult::Succeeded, QString(), Destination::Iso, QStringLiteral("/data/out.iso")));
+    QCOMPARE(result->text(), QStringLiteral("The DVD image is /data/out.iso"));
     QVERIFY(open->isVisible());
     QTest::mouseClick(open, Qt::LeftButton);
     QCOMPARE(fileManager.opened, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/data"))});
+    // A DVD folder opens itself; a burnt disc has no folder.
+    f.start(QStringLiteral("tofolder"), false);
+    f.dialog.showEnd(
+        ended(JobResult::Succeeded, QString(), Destination::Folder, QStringLiteral("/data/My DVD")));
+    QCOMPARE(result->text(), QStringLiteral("The DVD folder is /data/My DVD"));
+    QTest::mouseClick(open, Qt::LeftButton);
+    QCOMPARE(fileManager.opened.last(), QUrl::fromLocalFile(QStringLiteral("/data/My DVD")));
+    f.start(QStringLiteral("toburner"), false);
+    f.dialog.showEnd(ended(JobResult::Succeeded, QString(), Destination::Burner, QStringLiteral("/dev/sr0")));
+    QCOMPARE(result->text(), QStringLiteral("The DVD was burnt in /dev/sr0."));
+    QVERIFY(!open->isVisible());
     // A new run starts without the old result.
-    f.dialog.setTargetType(QStringLiteral("toburner"), false);
+    f.start(QStringLiteral("toburner"), false);
     QVERIFY(!result->isVisible());
     QVERIFY(!open->isVisible());
+}
+
+void TestProgressDialog::followsAJob()
+{
+    // A job's own reports reach the dialog: a run that ends at once (an
+    // album without photos) lays out its rows and shows its end.
+    Form f;
+    MakeJob job;
+    f.dialog.setJob(&job);
+    MakeRequest request;
+    request.destination.type = Destination::Folder;
+    request.destination.path = QStringLiteral("/tmp");
+    QVERIFY(job.start(request));
+    QVERIFY(f.dialog.showsEnd());
+    QCOMPARE(f.dialog.shownOutcome(), JobResult::Failed);
+    QCOMPARE(f.rows(), (QStringList{QStringLiteral("Creating title"), QStringLiteral("Creating DVD"),
+                                    QStringLiteral("Creating DVD Folder")}));
+    QCOMPARE(f.get<QLabel>(QStringLiteral("lblLargeTitle"))->text(), QStringLiteral("The album has no photos."));
+    // Abort goes to the job (nothing runs, so nothing happens).
+    QSignalSpy finished(&job, &MakeJob::finished);
+    Q_EMIT f.dialog.abortRequested();
+    QCOMPARE(finished.count(), 0);
 }
 
 void TestProgressDialog::pictures()
 {
     // A run in progress and a failed one, for a look.
     Form f;
-    f.dialog.setTargetType(QStringLiteral("toburner"), false);
-    f.dialog.setCanAbort(true);
-    f.dialog.startElapsedClock();
-    f.dialog.setDlgStatus(QStringLiteral("Creating DVD..."), CreatingDVD, QStringLiteral("Creating DVD..."),
-                          QString(), false, QStringLiteral("Abort"), true);
-    f.dialog.setProcess(37);
+    f.start(QStringLiteral("toburner"), false);
+    f.step(3);
+    f.dialog.showProgress(37);
     QVERIFY(!f.get<QLabel>(QStringLiteral("labeldvdimg"))->pixmap().isNull());
     QTest::qWait(50);
     saveShot(&f.dialog, QStringLiteral("progress-working"));
-    f.dialog.setDlgStatus(QStringLiteral("Failed to create DVD!"), GenerateEnded, QStringLiteral("Finished"),
-                          QString(), false, QStringLiteral("Close"), true);
-    f.dialog.showResult(QStringLiteral("mplex: the multiplexer is missing."), QString());
+    f.dialog.showEnd(ended(JobResult::Failed, QStringLiteral("Failed to create DVD!\nmplex: program not found")));
     QTest::qWait(50);
     saveShot(&f.dialog, QStringLiteral("progress-failed"));
 }
@@ -539,15 +632,11 @@ void TestProgressDialog::controlsHaveNames()
 {
     // While a run works and after it has ended.
     Form f;
-    f.dialog.setTargetType(QStringLiteral("toburner"), false);
-    f.dialog.setCanAbort(true);
-    f.dialog.setDlgStatus(QStringLiteral("Creating DVD..."), CreatingDVD, QStringLiteral("Creating DVD..."),
-                          QString(), false, QStringLiteral("Abort"), true);
+    f.start(QStringLiteral("toburner"), false);
+    f.step(3);
     QStringList unnamed = unnamedControls(&f.dialog);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
-    f.dialog.setDlgStatus(QStringLiteral("Created Successfully!"), GenerateSucceeded,
-                          QStringLiteral("Finished"), QString(), false, QStringLiteral("Finished"), true);
-    f.dialog.showResult(QStringLiteral("The DVD image is /tmp/a.iso"), QStringLiteral("/tmp"));
+    f.dialog.showEnd(ended(JobResult::Succeeded, QString(), Destination::Burner, QStringLiteral("/dev/sr0")));
     unnamed = unnamedControls(&f.dialog);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
 }

@@ -32,7 +32,9 @@
 #include "window/editorwindow.h"
 #include "dialogs/bitratedialog.h"
 #include "dialogs/progressdialog.h"
+#include "dialogs/dvdmaking.h"
 #include "dialogs/dvdsettingsdialog.h"
+#include "job/makejob.h"
 
 namespace {
 
@@ -189,10 +191,10 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     QVERIFY(seconds > 12 && seconds < 14); // durations snap to whole frames
     const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-iso"));
     const QString iso = out + QStringLiteral("/sample.iso");
-    DvdSettingsDialog *settings = m_window->dvdSetting();
-    ProgressDialog *progress = m_window->progressDialog();
+    DvdSettingsDialog *settings = m_window->dvdMaking()->settingsDialog();
+    ProgressDialog *progress = m_window->dvdMaking()->progressDialog();
     // The window's bar and the dialog's bar show the same estimate.
-    QCOMPARE(m_window->estimatedDvdSize(), GenerationController::estimateDvdSize(9000000, 192000, seconds));
+    QCOMPARE(m_window->estimatedDvdSize(), MakeJob::estimateDvdSize(9000000, 192000, seconds));
 
     Robot robot;
     QStringList rows;
@@ -224,14 +226,14 @@ void TestWindowDvd::isoFromTheSampleAlbum()
             QCOMPARE(quality->currentIndex(), -1);
             QCOMPARE(quality->currentText(), QString());
             QCOMPARE(m_window->dvdChoices().videoBitRate, 6500000);
-            QCOMPARE(settings->dvdSize(), GenerationController::estimateDvdSize(6500000, 192000, seconds));
+            QCOMPARE(settings->dvdSize(), MakeJob::estimateDvdSize(6500000, 192000, seconds));
             QCOMPARE(m_window->estimatedDvdSize(), settings->dvdSize());
             saveShot(settings, QStringLiteral("window-settings"));
             saveScreen(QStringLiteral("window-settings-screen"));
             click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
         });
     robot.add(
-        "after making", [&] { return modalIs(progress) && settings->isRunning(); },
+        "after making", [&] { return modalIs(progress) && m_window->job()->isRunning(); },
         [&] {
             // The preview draws with its own OpenGL context between the
             // frames the DVD's renderer draws on the same thread.
@@ -246,7 +248,7 @@ void TestWindowDvd::isoFromTheSampleAlbum()
             saveScreen(QStringLiteral("window-progress-screen"));
         });
     robot.add(
-        "close", [&] { return modalIs(progress) && progress->workingState() == GenerateSucceeded; },
+        "close", [&] { return modalIs(progress) && progress->showsEnd() && progress->shownOutcome() == JobResult::Succeeded; },
         [&] {
             title = progress->findChild<QLabel *>(QStringLiteral("lblLargeTitle"))->text();
             result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
@@ -259,7 +261,8 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     click(child<QToolButton>("play"));
     QCOMPARE(m_window->playState(), 1);
     click(child<QPushButton>("burn"));
-    QTRY_VERIFY_WITH_TIMEOUT(!settings->isVisible() && !progress->isVisible(), 180000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(),
+                             180000);
     QCOMPARE(robot.done, (QStringList{"settings", "after making", "close"}));
     QCOMPARE(title, QStringLiteral("Created Successfully!"));
     QCOMPARE(rows, QStringList(3, QString::number(ProgressDialog::IconSuccess)));
@@ -305,8 +308,8 @@ void TestWindowDvd::folderFromTheSampleAlbum()
     importSampleAlbum();
     const double seconds = m_window->album()->videoLength();
     const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-folder"));
-    DvdSettingsDialog *settings = m_window->dvdSetting();
-    ProgressDialog *progress = m_window->progressDialog();
+    DvdSettingsDialog *settings = m_window->dvdMaking()->settingsDialog();
+    ProgressDialog *progress = m_window->dvdMaking()->progressDialog();
     Robot robot;
     QString result;
     robot.add(
@@ -320,13 +323,14 @@ void TestWindowDvd::folderFromTheSampleAlbum()
             click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
         });
     robot.add(
-        "close", [&] { return modalIs(progress) && progress->workingState() == GenerateSucceeded; },
+        "close", [&] { return modalIs(progress) && progress->showsEnd() && progress->shownOutcome() == JobResult::Succeeded; },
         [&] {
             result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
             click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
         });
     click(child<QPushButton>("burn"));
-    QTRY_VERIFY_WITH_TIMEOUT(!settings->isVisible() && !progress->isVisible(), 180000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(),
+                             180000);
     QCOMPARE(robot.done, (QStringList{"settings", "close"}));
     const QString folder = out + QStringLiteral("/My DVD");
     QCOMPARE(result, QStringLiteral("The DVD folder is %1").arg(folder));
@@ -356,8 +360,8 @@ void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
     const QString image = out + QStringLiteral("/disc.img");
     MessageRecorder boxes;
     boxes.answers = {QDialogButtonBox::Yes}; // the second copy goes over the first
-    DvdSettingsDialog *settings = m_window->dvdSetting();
-    ProgressDialog *progress = m_window->progressDialog();
+    DvdSettingsDialog *settings = m_window->dvdMaking()->settingsDialog();
+    ProgressDialog *progress = m_window->dvdMaking()->progressDialog();
     Robot robot;
     QString result;
     bool burnNextShown = false;
@@ -374,7 +378,7 @@ void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
             click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
         });
     robot.add(
-        "close", [&] { return modalIs(progress) && progress->workingState() == GenerateSucceeded; },
+        "close", [&] { return modalIs(progress) && progress->showsEnd() && progress->shownOutcome() == JobResult::Succeeded; },
         [&] {
             result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
             burnNextShown = progress->findChild<QPushButton *>(QStringLiteral("btnBurnNext"))->isVisible();
@@ -382,7 +386,8 @@ void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
             click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
         });
     click(child<QPushButton>("burn"));
-    QTRY_VERIFY_WITH_TIMEOUT(!settings->isVisible() && !progress->isVisible(), 180000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(),
+                             180000);
     QCOMPARE(robot.done, (QStringList{"settings", "close"}));
     QVERIFY(burnNextShown);
     QCOMPARE(result, QStringLiteral("The DVD was burnt in stdio:%1.").arg(image));
@@ -435,8 +440,8 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
     // No, Yes to "Abort or not?", then the album's changes are discarded.
     boxes.answers = {QDialogButtonBox::No, QDialogButtonBox::Yes, QDialogButtonBox::Discard};
     const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-close"));
-    DvdSettingsDialog *settings = m_window->dvdSetting();
-    ProgressDialog *progress = m_window->progressDialog();
+    DvdSettingsDialog *settings = m_window->dvdMaking()->settingsDialog();
+    ProgressDialog *progress = m_window->dvdMaking()->progressDialog();
     QMainWindow *frame = m_window->widgetFrame();
     bool stillRunningAfterNo = false;
     Robot robot;
@@ -447,11 +452,11 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
             click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
         });
     robot.add(
-        "close, no", [&] { return modalIs(progress) && progress->workingState() == CreatingDVD; },
+        "close, no", [&] { return modalIs(progress) && !progress->showsEnd() && progress->shownStage() == JobStage::CreatingDvd; },
         [&] {
             QCloseEvent close;
             QApplication::sendEvent(frame, &close);
-            stillRunningAfterNo = !close.isAccepted() && settings->isRunning() && frame->isVisible();
+            stillRunningAfterNo = !close.isAccepted() && m_window->job()->isRunning() && frame->isVisible();
         });
     robot.add(
         "close, yes", [&] { return stillRunningAfterNo && modalIs(progress); },
@@ -477,7 +482,7 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
     QCOMPARE(texts.size(), 3);
     QCOMPARE(texts.mid(0, 2), QStringList(2, QStringLiteral("Abort or not?")));
     QVERIFY2(texts.at(2).contains(QStringLiteral("changes that are not saved")), qPrintable(texts.at(2)));
-    QVERIFY(!settings->isRunning());
+    QVERIFY(!m_window->job()->isRunning());
     QVERIFY(entries(out).isEmpty() || entries(out + QStringLiteral("/My DVD")).isEmpty());
     QVERIFY(entries(m_temp).isEmpty());
 }
@@ -488,7 +493,7 @@ void TestWindowDvd::settingsFitSmallWindows()
     // is no larger than the window and none of its controls is cut off.
     importSampleAlbum();
     QWidget *frame = m_window->widgetFrame();
-    DvdSettingsDialog *settings = m_window->dvdSetting();
+    DvdSettingsDialog *settings = m_window->dvdMaking()->settingsDialog();
     for (const QSize size : {QSize(1280, 800), QSize(1024, 700)}) {
         frame->resize(size);
         QTRY_COMPARE(frame->size(), size);

@@ -11,7 +11,7 @@
 #include "desktop/application.h"
 #include "desktop/messagebox.h"
 #include "soundtestutil.h"
-#include "job/generationcontroller.h"
+#include "job/makejob.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -78,18 +78,20 @@ void TestTrimmedDvd::dvdPlaysTheTrimmedSpan()
     album.setPhotoDurationExactMs(6000);
     album.audios = trimmed;
 
-    GenerationRequest request;
+    MakeRequest request;
+    request.album = album;
     request.destination.type = Destination::Folder;
     request.destination.path = m_dir + QStringLiteral("/dvd");
     request.tempBase = m_dir + QStringLiteral("/temp");
-    GenerationController controller;
-    QSignalSpy finished(&controller, &GenerationController::finished);
-    QVERIFY(controller.start(&album, request));
+    MakeJob job;
+    QSignalSpy finished(&job, &MakeJob::finished);
+    QVERIFY(job.start(request));
     QVERIFY(finished.wait(240000));
-    QVERIFY2(finished.first().at(0).toBool(), qPrintable(finished.first().at(1).toString()));
+    const JobResult result = finished.first().at(0).value<JobResult>();
+    QVERIFY2(result.ok(), qPrintable(result.message));
 
     const QString vob = m_dir + QStringLiteral("/title.vob");
-    QVERIFY(DvdCheck::extractTitleVobs(controller.outputPath(), 1, vob));
+    QVERIFY(DvdCheck::extractTitleVobs(job.outputPath(), 1, vob));
     const QString raw = m_dir + QStringLiteral("/dvd-audio.raw");
     QVERIFY(
         TestSupport::ffmpeg({QStringLiteral("-i"), vob, QStringLiteral("-map"), QStringLiteral("0:a:0"),

@@ -1,5 +1,5 @@
-// The generation controller driven directly, as the GUI will drive it:
-// failures of a later step end the run with a message and clean up.
+// The job driven directly, as the window and make-dvd drive it: failures of
+// a later step end the run with a message and clean up.
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -17,9 +17,9 @@
 #include "burning/burnworkflow.h"
 #include "systemfixtures.h"
 #include "testsupport.h"
-#include "job/generationcontroller.h"
+#include "job/makejob.h"
 
-class TestGeneration : public QObject
+class TestMakeJob : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
@@ -34,29 +34,35 @@ private Q_SLOTS:
     void sizeEstimate();
 
 private:
+    static MakeRequest withAlbum(MakeRequest request, const Album &album)
+    {
+        request.album = album;
+        return request;
+    }
+    static JobResult resultOf(const QList<QVariant> &arguments) { return arguments.at(0).value<JobResult>(); }
     Album makeAlbum(int photos);
     // An ISO image m_dir/<name>.iso, made in the working folder m_dir/temp-<name>.
-    GenerationRequest isoRequest(const QString &name) const;
+    MakeRequest isoRequest(const QString &name) const;
     QString m_dir;
 };
 
-void TestGeneration::initTestCase()
+void TestMakeJob::initTestCase()
 {
     m_dir = TestSupport::freshDir(QStringLiteral("generation"));
     // Questions are answered Yes; nobody is there to click.
     MessageBox::setAnswerHook([](const MessageBox::Request &) { return QDialogButtonBox::Yes; });
 }
 
-GenerationRequest TestGeneration::isoRequest(const QString &name) const
+MakeRequest TestMakeJob::isoRequest(const QString &name) const
 {
-    GenerationRequest request;
+    MakeRequest request;
     request.destination.type = Destination::Iso;
     request.destination.path = m_dir + QLatin1Char('/') + name + QStringLiteral(".iso");
     request.tempBase = m_dir + QStringLiteral("/temp-") + name;
     return request;
 }
 
-Album TestGeneration::makeAlbum(int photos)
+Album TestMakeJob::makeAlbum(int photos)
 {
     Album album;
     for (int i = 0; i < photos; ++i) {
@@ -75,7 +81,7 @@ Album TestGeneration::makeAlbum(int photos)
     return album;
 }
 
-void TestGeneration::missingMultiplexerFailsTheRun()
+void TestMakeJob::missingMultiplexerFailsTheRun()
 {
     // A broken installation: dvdauthor and genisoimage are there, mplex is not.
     const QString bin = TestSupport::freshDir(QStringLiteral("generation-bin"));
@@ -85,61 +91,61 @@ void TestGeneration::missingMultiplexerFailsTheRun()
     const TestSupport::ScopedEnv path("PATH", bin);
 
     const Album album = makeAlbum(2);
-    const GenerationRequest request = isoRequest(QStringLiteral("broken"));
-    GenerationController controller;
-    QSignalSpy finished(&controller, &GenerationController::finished);
-    QSignalSpy steps(&controller, &GenerationController::stepChanged);
-    QVERIFY(controller.start(&album, request));
+    const MakeRequest request = isoRequest(QStringLiteral("broken"));
+    MakeJob job;
+    QSignalSpy finished(&job, &MakeJob::finished);
+    QSignalSpy steps(&job, &MakeJob::stageChanged);
+    QVERIFY(job.start(withAlbum(request, album)));
     QVERIFY(finished.wait(120000));
-    QCOMPARE(finished.first().at(0).toBool(), false);
+    QCOMPARE(resultOf(finished.first()).ok(), false);
     // The failure and its cause.
-    QCOMPARE(finished.first().at(1).toString(),
+    QCOMPARE(resultOf(finished.first()).message,
              QStringLiteral("Failed to create DVD!\nmplex: program not found"));
-    QVERIFY(!controller.isRunning());
+    QVERIFY(!job.isRunning());
     // Authoring starts while the video is made: the missing tool ends the
     // run there, before any frame is rendered, and it did not wait forever.
     bool sawVideo = false;
     for (const QList<QVariant> &step : steps)
-        sawVideo = sawVideo || step.at(0).toInt() == CreatingTitle;
+        sawVideo = sawVideo || step.at(0).value<JobStage>() == JobStage::CreatingVideo;
     QVERIFY(sawVideo);
     QVERIFY(!QFileInfo::exists(request.destination.path));
     QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
-void TestGeneration::abortWhileEncoding()
+void TestMakeJob::abortWhileEncoding()
 {
     Album album = makeAlbum(3);
     album.setPhotoDurationExactMs(60000);
-    GenerationRequest request;
+    MakeRequest request;
     request.destination.type = Destination::Folder;
     request.destination.path = m_dir + QStringLiteral("/dvds");
     request.tempBase = m_dir + QStringLiteral("/temp-abort");
-    GenerationController controller;
-    QSignalSpy finished(&controller, &GenerationController::finished);
-    QSignalSpy progress(&controller, &GenerationController::progressChanged);
-    QVERIFY(controller.start(&album, request));
+    MakeJob job;
+    QSignalSpy finished(&job, &MakeJob::finished);
+    QSignalSpy progress(&job, &MakeJob::progressChanged);
+    QVERIFY(job.start(withAlbum(request, album)));
     // Well into the frames: mplex and dvdauthor take them as they come.
     QTRY_VERIFY_WITH_TIMEOUT(progress.count() > 5 && progress.last().at(0).toInt() > 10, 60000);
     QCOMPARE(TestSupport::childProcesses().size(), 2);
-    controller.abort();
+    job.abort();
     QVERIFY(finished.count() == 1 || finished.wait(30000));
-    QCOMPARE(finished.first().at(0).toBool(), false);
-    QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Aborted"));
+    QCOMPARE(resultOf(finished.first()).ok(), false);
+    QCOMPARE(resultOf(finished.first()).message, QStringLiteral("Aborted"));
     QCOMPARE(TestSupport::childProcesses(), QStringList());
     QVERIFY(!QFileInfo::exists(request.destination.path));
     QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     // A new run can start after an aborted one.
     Album small = makeAlbum(1);
     request.destination.path = m_dir + QStringLiteral("/dvds2");
-    QVERIFY(controller.start(&small, request));
+    QVERIFY(job.start(withAlbum(request, small)));
     QVERIFY(finished.wait(120000));
-    QCOMPARE(finished.last().at(0).toBool(), true);
-    QVERIFY(QFileInfo::exists(controller.outputPath() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
+    QCOMPARE(resultOf(finished.last()).ok(), true);
+    QVERIFY(QFileInfo::exists(job.outputPath() + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
     // A DVD made without a window creates no widget at all.
     QVERIFY(QApplication::allWidgets().isEmpty());
 }
 
-void TestGeneration::toolFailingWhileEncodingEndsTheRun_data()
+void TestMakeJob::toolFailingWhileEncodingEndsTheRun_data()
 {
     QTest::addColumn<QString>("tool");
     QTest::addColumn<QByteArray>("script");
@@ -165,7 +171,7 @@ void TestGeneration::toolFailingWhileEncodingEndsTheRun_data()
         << QStringLiteral("Encoding failed: ");
 }
 
-void TestGeneration::toolFailingWhileEncodingEndsTheRun()
+void TestMakeJob::toolFailingWhileEncodingEndsTheRun()
 {
     QFETCH(QString, tool);
     QFETCH(QByteArray, script);
@@ -176,23 +182,23 @@ void TestGeneration::toolFailingWhileEncodingEndsTheRun()
 
     Album album = makeAlbum(2);
     album.setPhotoDurationExactMs(8000);
-    const GenerationRequest request = isoRequest(QStringLiteral("midstream"));
-    GenerationController controller;
-    QSignalSpy finished(&controller, &GenerationController::finished);
+    const MakeRequest request = isoRequest(QStringLiteral("midstream"));
+    MakeJob job;
+    QSignalSpy finished(&job, &MakeJob::finished);
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(controller.start(&album, request));
+    QVERIFY(job.start(withAlbum(request, album)));
     QVERIFY(finished.wait(60000));
     QVERIFY(timer.elapsed() < 30000);
-    QCOMPARE(finished.first().at(0).toBool(), false);
-    const QString text = finished.first().at(1).toString();
+    QCOMPARE(resultOf(finished.first()).ok(), false);
+    const QString text = resultOf(finished.first()).message;
     QVERIFY2(text.startsWith(message), qPrintable(text));
     QCOMPARE(TestSupport::childProcesses(), QStringList());
     QVERIFY(!QFileInfo::exists(request.destination.path));
     QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
-void TestGeneration::abortWhileMplexStalls()
+void TestMakeJob::abortWhileMplexStalls()
 {
     // mplex stops reading but keeps the video pipe open (a tool stuck on a
     // hung disk): the encoder cannot hand over more frames, yet the run
@@ -204,11 +210,11 @@ void TestGeneration::abortWhileMplexStalls()
 
     Album album = makeAlbum(2);
     album.setPhotoDurationExactMs(20000);
-    const GenerationRequest request = isoRequest(QStringLiteral("stall"));
-    GenerationController controller;
-    QSignalSpy finished(&controller, &GenerationController::finished);
-    QSignalSpy progress(&controller, &GenerationController::progressChanged);
-    QVERIFY(controller.start(&album, request));
+    const MakeRequest request = isoRequest(QStringLiteral("stall"));
+    MakeJob job;
+    QSignalSpy finished(&job, &MakeJob::finished);
+    QSignalSpy progress(&job, &MakeJob::progressChanged);
+    QVERIFY(job.start(withAlbum(request, album)));
     // The frames start, then stop coming once the pipe is full.
     QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.last().at(0).toInt() > 5, 30000);
     int last = -1;
@@ -220,41 +226,41 @@ void TestGeneration::abortWhileMplexStalls()
     QVERIFY(last < 90);
     QElapsedTimer timer;
     timer.start();
-    controller.abort();
+    job.abort();
     QVERIFY(finished.count() == 1 || finished.wait(10000));
     QVERIFY2(timer.elapsed() < 3000, qPrintable(QString::number(timer.elapsed())));
-    QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Aborted"));
+    QCOMPARE(resultOf(finished.first()).message, QStringLiteral("Aborted"));
     QCOMPARE(TestSupport::childProcesses(), QStringList());
     QVERIFY(!QFileInfo::exists(request.destination.path));
     QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
-void TestGeneration::failedStartLeavesEarlierRunAlone()
+void TestMakeJob::failedStartLeavesEarlierRunAlone()
 {
     const Album album = makeAlbum(1);
-    GenerationRequest request;
+    MakeRequest request;
     request.destination.type = Destination::Folder;
     request.destination.path = m_dir + QStringLiteral("/dvds-kept");
     request.tempBase = m_dir + QStringLiteral("/temp-kept");
     request.deleteTemp = false;
-    GenerationController controller;
-    QSignalSpy finished(&controller, &GenerationController::finished);
-    QVERIFY(controller.start(&album, request));
+    MakeJob job;
+    QSignalSpy finished(&job, &MakeJob::finished);
+    QVERIFY(job.start(withAlbum(request, album)));
     QVERIFY(finished.wait(120000));
-    QCOMPARE(finished.last().at(0).toBool(), true);
-    const QString kept = controller.workFolder();
+    QCOMPARE(resultOf(finished.last()).ok(), true);
+    const QString kept = job.workFolder();
     QVERIFY(QFileInfo(kept + QStringLiteral("/audio.ac3")).isFile());
 
     // The next run fails at once; its clean-up must not touch the kept one.
     const Album empty;
     request.deleteTemp = true;
-    QVERIFY(controller.start(&empty, request));
+    QVERIFY(job.start(withAlbum(request, empty)));
     QCOMPARE(finished.count(), 2);
-    QCOMPARE(finished.last().at(0).toBool(), false);
+    QCOMPARE(resultOf(finished.last()).ok(), false);
     QVERIFY(QFileInfo(kept + QStringLiteral("/audio.ac3")).isFile());
 }
 
-void TestGeneration::abortWhileRetryingAFailedBurn()
+void TestMakeJob::abortWhileRetryingAFailedBurn()
 {
     // A person who answers every question Yes, "try again" included, while
     // the disc image's disk has turned read-only; after three tries the run
@@ -264,7 +270,7 @@ void TestGeneration::abortWhileRetryingAFailedBurn()
     if (!disk.ok())
         QSKIP(qPrintable(QStringLiteral("no tmpfs mount here: ") + disk.error()));
     const Album album = makeAlbum(1);
-    GenerationRequest request;
+    MakeRequest request;
     request.destination = {Destination::Burner,
                            QStringLiteral("stdio:") + disk.path() + QStringLiteral("/disc.img")};
     request.tempBase = m_dir + QStringLiteral("/temp-retry");
@@ -274,34 +280,34 @@ void TestGeneration::abortWhileRetryingAFailedBurn()
             ++retries;
         return QDialogButtonBox::Yes;
     });
-    GenerationController controller;
-    QSignalSpy finished(&controller, &GenerationController::finished);
-    connect(&controller, &GenerationController::stepChanged, &controller, [&](int state, const QString &) {
-        if (state == CreatingTitle)
+    MakeJob job;
+    QSignalSpy finished(&job, &MakeJob::finished);
+    connect(&job, &MakeJob::stageChanged, &job, [&](JobStage stage) {
+        if (stage == JobStage::CreatingVideo)
             QVERIFY(disk.makeReadOnly());
     });
-    connect(&controller, &GenerationController::nextDiscNeeded, &controller, [&] {
-        if (retries < 3)
-            QTimer::singleShot(0, &controller, &GenerationController::burnNext);
-        else
-            QTimer::singleShot(0, &controller, &GenerationController::abort);
+    // Each "try again" starts another burn by itself; the third time the
+    // run is aborted between two burns.
+    connect(&job, &MakeJob::nextCopyStarting, &job, [&] {
+        if (retries >= 3)
+            job.abort();
     });
-    QVERIFY(controller.start(&album, request));
+    QVERIFY(job.start(withAlbum(request, album)));
     QVERIFY(finished.wait(120000));
     MessageBox::setAnswerHook([](const MessageBox::Request &) { return QDialogButtonBox::Yes; });
     QCOMPARE(retries, 3);
     QCOMPARE(finished.count(), 1);
-    QCOMPARE(finished.first().at(0).toBool(), false);
-    QCOMPARE(finished.first().at(1).toString(), QStringLiteral("Aborted"));
-    QVERIFY(!controller.isRunning());
+    QCOMPARE(resultOf(finished.first()).ok(), false);
+    QCOMPARE(resultOf(finished.first()).message, QStringLiteral("Aborted"));
+    QVERIFY(!job.isRunning());
     QVERIFY(QDir(request.tempBase).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
-void TestGeneration::sizeEstimate()
+void TestMakeJob::sizeEstimate()
 {
     // 5 Mbit/s, 192 kbit/s, 600 s: 389400000 bytes, plus 5 percent.
-    QCOMPARE(GenerationController::estimateDvdSize(5000000, 192000, 600.0), quint64(408870000));
-    QCOMPARE(GenerationController::estimateDvdSize(9000000, 448000, 0.0), quint64(0));
+    QCOMPARE(MakeJob::estimateDvdSize(5000000, 192000, 600.0), quint64(408870000));
+    QCOMPARE(MakeJob::estimateDvdSize(9000000, 448000, 0.0), quint64(0));
 }
 
 int main(int argc, char **argv)
@@ -309,8 +315,8 @@ int main(int argc, char **argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     Application app(argc, argv);
     app.initSettings();
-    TestGeneration test;
+    TestMakeJob test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_generation.moc"
+#include "test_makejob.moc"

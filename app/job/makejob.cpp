@@ -1,0 +1,412 @@
+#include "job/makejob.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "album/appsettings.h"
+#include "burning/burnworkflow.h"
+#include "burning/dvdburner.h"
+#include "framework/poweraction.h"
+#include "job/dvdgeneration.h"
+
+Q_LOGGING_CATEGORY(lcJob, "sorvel.job")
+
+MakeJob::MakeJob(QObject *parent) : QObject(parent)
+{
+    qRegisterMetaType<JobResult>();
+}
+
+MakeJob::~MakeJob()
+{
+    // A run cut short by the job's end still ends its parts and leaves no
+    // working folder behind.
+    m_generation.reset();
+    if (m_running)
+        DVDBurner::Instance()->Stop();
+    m_ownBurner.reset();
+    if (m_running || m_resultHeld)
+        cleanUp();
+}
+
+quint64 MakeJob::estimateDvdSize(int videoBitRate, int audioBitRate, double seconds)
+{
+    return DvdGeneration::estimateDvdSize(videoBitRate, audioBitRate, seconds);
+}
+
+void MakeJob::setBurnWorkflow(BurnWorkflow *workflow)
+{
+    if (m_burner || !workflow)
+        return;
+    m_burner = workflow;
+    connectWorkflow();
+}
+
+void MakeJob::setStage(JobStage stage)
+{
+    if (stage == m_stage)
+        return;
+    m_stage = stage;
+    Q_EMIT stageChanged(stage);
+}
+
+void MakeJob::setCanAbort(bool canAbort)
+{
+    if (canAbort == m_canAbort)
+        return;
+    m_canAbort = canAbort;
+    Q_EMIT canAbortChanged(canAbort);
+}
+
+void MakeJob::deferStep(void (MakeJob::*step)())
+{
+    // The next step starts outside the signal that ended the previous one,
+    // and only if the run it belongs to is still going.
+    const int run = m_runId;
+    QTimer::singleShot(0, this, [this, run, step] {
+        if (run == m_runId && m_running)
+            (this->*step)();
+    });
+}
+
+bool MakeJob::createWorkFolder(QString *error)
+{
+    QString base = m_request.tempBase;
+    if (base.isEmpty())
+        base = AppSettings::temporaryDir(AppSettings::pref());
+    if (!QDir().mkpath(base)) {
+        *error = tr("The temporary folder %1 does not exist and cannot be created.")
+                     .arg(QDir::toNativeSeparators(base));
+        return false;
+    }
+    // Each run works in a folder of its own, so that clean-up never touches
+    // anything else in the temporary folder.
+    QTemporaryDir dir(QDir(base).absoluteFilePath(QStringLiteral("sorvel-run-XXXXXX")));
+    if (!dir.isValid()) {
+        *error = tr("Cannot create a working folder in %1: %2")
+                     .arg(QDir::toNativeSeparators(base), dir.errorString());
+        return false;
+    }
+    dir.setAutoRemove(false);
+    m_workFolder = QDir(dir.path()).absolutePath();
+    return true;
+}
+
+bool MakeJob::start(const MakeRequest &request)
+{
+    if (m_running)
+        return false;
+    releaseResult();
+    m_request = request;
+    m_running = true;
+    ++m_runId;
+    m_abortRequested = false;
+    m_delivering = false;
+    m_waitingForNextBurn = false;
+    m_outputPath.clear();
+    m_burnMessage.clear();
+    m_workFolder.clear(); // clean-up must never reach an earlier run's folder
+    m_stage = JobStage::Idle;
+    setCanAbort(true);
+    Q_EMIT started();
+
+    setStage(JobStage::CheckingDestination);
+    if (request.album.photos.isEmpty()) {
+        finish(JobResult::Failed, tr("The album has no photos."));
+        return true;
+    }
+    QString error;
+    if (!createWorkFolder(&error)) {
+        finish(JobResult::Failed, error);
+        return true;
+    }
+    qCInfo(lcJob) << "working folder" << m_workFolder;
+
+    // One burn workflow serves every run of this job.
+    if (!m_burner) {
+        m_ownBurner = std::make_unique<BurnWorkflow>();
+        m_burner = m_ownBurner.get();
+        connectWorkflow();
+    }
+    m_burner->setDestination(request.destination);
+    m_burner->setBurnSpeed(request.speed);
+    m_burner->setCopyNum(qMax(1, request.copies));
+    m_burner->setTempPath(m_workFolder);
+    m_burner->setDVDSource(m_workFolder + QStringLiteral("/dvd"));
+    m_burner->setDVDSize(
+        estimateDvdSize(request.videoBitRate, request.audioBitRate, request.album.videoLength()));
+    // The workflow tells what is wrong with the destination, or asks, and
+    // answers beginGenerate() when the run may go on.
+    if (!m_burner->checkBurnerCondition() && m_running && m_stage == JobStage::CheckingDestination)
+        finish(JobResult::Failed, QString());
+    return true;
+}
+
+void MakeJob::connectWorkflow()
+{
+    BurnWorkflow *burner = m_burner;
+    connect(burner, &BurnWorkflow::beginGenerate, this, &MakeJob::onDestinationReady);
+    connect(burner, &BurnWorkflow::setProcess, this, [this](int, int current) {
+        if (m_running)
+            Q_EMIT progressChanged(current);
+    });
+    connect(burner, &BurnWorkflow::setCanAbort, this, [this](bool on) {
+        if (m_running)
+            setCanAbort(on);
+    });
+    connect(burner, &BurnWorkflow::setDlgStatus, this,
+            [this](const QString &title, int state, const QString &current, const QString &, bool,
+                   const QString &, bool) { onBurnStatus(title, state, current); });
+    connect(burner, &BurnWorkflow::setIsAbort, this, [this](bool aborted) {
+        // The person gave up waiting for a disc: the run ends as aborted.
+        if (aborted && m_running)
+            m_abortRequested = true;
+    });
+    connect(burner, &BurnWorkflow::doBurnNext, this, [this] {
+        // The next copy (or another try of a failed one) follows once the
+        // workflow's own end of the previous one has returned; no burn job
+        // runs until then.
+        m_waitingForNextBurn = true;
+        Q_EMIT nextCopyStarting();
+        deferStep(&MakeJob::burnNextCopy);
+    });
+    connect(burner, &BurnWorkflow::burnFinished, this, &MakeJob::onBurnFinished);
+}
+
+void MakeJob::onDestinationReady()
+{
+    if (!m_running || m_stage != JobStage::CheckingDestination)
+        return;
+    if (m_request.destination.type == Destination::Folder)
+        m_outputPath = m_burner->fillDVDFolderFullPath();
+    else
+        m_outputPath = m_burner->destination().path;
+    // Start outside the burner's signal.
+    deferStep(&MakeJob::startGeneration);
+}
+
+void MakeJob::startGeneration()
+{
+    if (m_abortRequested) {
+        finish(JobResult::Aborted, tr("Aborted"));
+        return;
+    }
+    setCanAbort(true);
+    m_generation = std::make_unique<DvdGeneration>();
+    connect(m_generation.get(), &DvdGeneration::videoStarted, this, [this] {
+        setStage(JobStage::CreatingVideo);
+        Q_EMIT progressChanged(0);
+    });
+    connect(m_generation.get(), &DvdGeneration::authoringTail, this,
+            [this] { setStage(JobStage::CreatingDvd); });
+    connect(m_generation.get(), &DvdGeneration::progressChanged, this, &MakeJob::progressChanged);
+    connect(m_generation.get(), &DvdGeneration::finished, this, &MakeJob::onGenerationFinished);
+    DvdGenerationSettings settings;
+    settings.tvStandard = m_request.tvStandard;
+    settings.videoBitRate = m_request.videoBitRate;
+    settings.audioBitRate = m_request.audioBitRate;
+    settings.audioChannels = m_request.audioChannels;
+    settings.endsWithProcess = m_request.endsWithProcess;
+    m_generation->start(m_request.album, settings, m_workFolder);
+}
+
+void MakeJob::onGenerationFinished(bool ok, const QString &message)
+{
+    if (!m_running)
+        return;
+    if (!ok) {
+        finish(m_abortRequested ? JobResult::Aborted : JobResult::Failed, message);
+        return;
+    }
+    deferStep(&MakeJob::startDelivery);
+}
+
+void MakeJob::startDelivery()
+{
+    if (m_abortRequested) {
+        finish(JobResult::Aborted, tr("Aborted"));
+        return;
+    }
+    m_burnSucceeded = false;
+    m_delivering = true;
+    m_burner->startBurnWork();
+}
+
+void MakeJob::burnNext()
+{
+    if (!m_running && m_resultHeld) {
+        // One more copy of the finished DVD: a run of its own.
+        m_resultHeld = false;
+        m_running = true;
+        ++m_runId;
+        m_abortRequested = false;
+        m_waitingForNextBurn = false;
+        m_burnMessage.clear();
+        m_burnSucceeded = false;
+        m_stage = JobStage::Idle;
+        m_delivering = true;
+        m_burner->setCopyNum(1);
+        m_burner->startBurnWork();
+        return;
+    }
+}
+
+void MakeJob::burnNextCopy()
+{
+    if (!m_running || !m_waitingForNextBurn)
+        return;
+    m_waitingForNextBurn = false;
+    if (m_abortRequested) {
+        finish(JobResult::Aborted, tr("Aborted"));
+        return;
+    }
+    m_burnSucceeded = false;
+    m_burner->startBurnWork();
+}
+
+void MakeJob::releaseResult()
+{
+    if (m_running || !m_resultHeld)
+        return;
+    m_resultHeld = false;
+    cleanUp();
+}
+
+void MakeJob::onBurnStatus(const QString &title, int state, const QString &current)
+{
+    if (!m_running)
+        return;
+    switch (state) {
+    case GenerateSucceeded:
+    case GenerateEnded:
+        m_burnMessage = title;
+        m_burnSucceeded = state == GenerateSucceeded;
+        return;
+    case CheckingDisc:
+        // The check before the run's encoding is part of checking the
+        // destination.
+        if (m_stage != JobStage::CheckingDestination)
+            setStage(JobStage::CheckingDisc);
+        return;
+    case ErasingDisc:
+        setStage(JobStage::ErasingDisc);
+        return;
+    case BurningDisc:
+        setStage(current == BurnWorkflow::tr("Finalizing disc") ? JobStage::FinalizingDisc
+                                                                : JobStage::BurningDisc);
+        return;
+    case CreatingFolder:
+        setStage(JobStage::CreatingFolder);
+        return;
+    case CreatingISO:
+        setStage(JobStage::CreatingIso);
+        return;
+    default:
+        return;
+    }
+}
+
+void MakeJob::onBurnFinished(bool ok, bool afterDone)
+{
+    if (!m_running)
+        return;
+    if (m_stage == JobStage::CheckingDestination) {
+        // A disc check that ended without the destination being ready
+        // (cancelled or failed).
+        finish(m_abortRequested ? JobResult::Aborted : JobResult::Failed,
+               m_burnMessage.isEmpty() ? tr("Disc checking stopped") : m_burnMessage);
+        return;
+    }
+    if (!m_delivering)
+        return;
+    // After each copy but the last the burner asks for the next disc and
+    // reports a finished burn without the final success state.
+    if (ok && !m_burnSucceeded)
+        return; // the next copy follows (nextCopyStarting())
+    if (!ok) {
+        finish(m_abortRequested ? JobResult::Aborted : JobResult::Failed,
+               m_abortRequested ? tr("Aborted") : m_burnMessage);
+        return;
+    }
+    finish(JobResult::Succeeded, QString());
+    if (afterDone)
+        runAfterMakingAction();
+}
+
+void MakeJob::runAfterMakingAction()
+{
+    if (m_request.afterMaking == AfterMakingAction::DoNothing)
+        return;
+    PowerAction power(afterMakingActionCode(m_request.afterMaking));
+    if (!power.exec())
+        qCWarning(lcJob) << "the action after making failed:" << power.lastError();
+}
+
+void MakeJob::abort()
+{
+    if (!m_running || m_abortRequested || !m_canAbort)
+        return;
+    m_abortRequested = true;
+    switch (m_stage) {
+    case JobStage::CheckingDestination:
+        m_burner->stop();
+        finish(JobResult::Aborted, tr("Aborted"));
+        break;
+    case JobStage::CreatingVideo:
+    case JobStage::CreatingDvd:
+        // The generation reports its end; that ends the run.
+        if (m_generation && m_generation->isRunning())
+            m_generation->abort();
+        else
+            finish(JobResult::Aborted, tr("Aborted"));
+        break;
+    default:
+        // A running burn job reports its end, and a failure then ends the
+        // run instead of offering another try. Between a failed burn and the
+        // next try no job runs that could report: the run ends here.
+        m_burner->stop();
+        if (m_waitingForNextBurn)
+            finish(JobResult::Aborted, tr("Aborted"));
+        break;
+    }
+}
+
+void MakeJob::finish(JobResult::Outcome outcome, const QString &message)
+{
+    if (!m_running)
+        return;
+    if (m_generation && m_generation->isRunning()) {
+        // Stopped at once; its own end is not reported.
+        disconnect(m_generation.get(), nullptr, this, nullptr);
+        m_generation.reset();
+    }
+    JobResult result;
+    result.outcome = outcome;
+    result.message = outcome == JobResult::Succeeded ? QString() : message;
+    result.lastStage = m_stage;
+    result.outputPath = m_outputPath;
+    result.target = m_request.destination.type;
+    // A burnt DVD's folder may serve further copies.
+    if (outcome == JobResult::Succeeded && m_request.holdResult &&
+        m_request.destination.type == Destination::Burner)
+        m_resultHeld = true;
+    else
+        cleanUp();
+    m_running = false;
+    m_delivering = false;
+    m_waitingForNextBurn = false;
+    setCanAbort(true);
+    Q_EMIT finished(result);
+}
+
+void MakeJob::cleanUp()
+{
+    if (m_workFolder.isEmpty() || !m_request.deleteTemp)
+        return;
+    QDir dir(m_workFolder);
+    // Only the run's own folder, which the run created.
+    if (QFileInfo(m_workFolder).fileName().startsWith(QLatin1String("sorvel-run-")))
+        dir.removeRecursively();
+}

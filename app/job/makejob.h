@@ -1,0 +1,173 @@
+#pragma once
+
+#include <QMetaType>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+
+#include "album/album.h"
+#include "album/dvdchoices.h"
+#include "burning/destination.h"
+
+class BurnWorkflow;
+class DvdGeneration;
+
+// What one run makes and where it goes: a copy of the album (the window may
+// go on editing meanwhile), the encoding choices and the destination.
+struct MakeRequest {
+    Album album;
+    TvStandard tvStandard = TvStandard::Pal;
+    int videoBitRate = kHighVideoBitRate;      // bit/s
+    int audioBitRate = kDefaultAudioBitRate;   // bit/s
+    int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
+    Destination destination;                   // folder, ISO file or recorder, and the volume label
+    int copies = 1;
+    QString speed = QStringLiteral("Max");
+    QString tempBase;       // empty: the "TemporaryDir" setting
+    bool deleteTemp = true; // remove the run's working folder at the end
+    AfterMakingAction afterMaking = AfterMakingAction::DoNothing;
+    // After a successful burn keep the DVD folder, so that burnNext() can
+    // burn one more copy of it, until releaseResult() or the next start().
+    bool holdResult = false;
+    // The DVD opens on a menu (its stage shows in the progress).
+    bool withMenu = false;
+    // The process ends with the run (the command line): the rendering
+    // thread's lowered priority need not be restorable.
+    bool endsWithProcess = false;
+};
+
+// The stages of a run, in the order they come.
+enum class JobStage {
+    Idle,
+    CheckingDestination, // free space, folder, file, the disc in a recorder
+    CreatingVideo,       // encoding (for a DVD: its title)
+    CreatingMenu,        // the DVD's menu
+    CreatingDvd,         // the end of authoring
+    CreatingFolder,      // the DVD folder is put in place
+    CreatingIso,         // the ISO image is written
+    CheckingDisc,        // the disc in the recorder is checked before burning
+    ErasingDisc,
+    BurningDisc,
+    FinalizingDisc,
+};
+
+// How a run ended.
+struct JobResult {
+    enum Outcome { Succeeded, Failed, Aborted };
+    Outcome outcome = Failed;
+    // Why it failed, as the person should read it; empty on success.
+    QString message;
+    // The stage the run was in when it ended (CheckingDestination: nothing
+    // was made, the destination was refused or declined).
+    JobStage lastStage = JobStage::Idle;
+    // Where the result went: the DVD folder, the ISO file or the device.
+    QString outputPath;
+    Destination::Type target = Destination::None;
+
+    bool ok() const { return outcome == Succeeded; }
+};
+Q_DECLARE_METATYPE(JobResult)
+
+// One run from an album to its destination, without any widget: the window
+// holds one, `sorvel make-dvd` uses one. It checks the destination, has a
+// DvdGeneration encode and author the DVD in a working folder of its own,
+// delivers it (a DVD folder moved into place, an ISO image written, or discs
+// burnt, asking for each further disc), cleans up and carries out the
+// action after making. What it reports goes out as typed signals; the
+// questions it must ask (overwrite, clear, non-blank disc, try again, insert
+// a disc) go through the burn workflow to whoever answers them.
+//
+// Every run works in a new subfolder "sorvel-run-*" of the temporary folder
+// and clean-up removes that subfolder only.
+class MakeJob : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MakeJob(QObject *parent = nullptr);
+    ~MakeJob() override;
+
+    // Uses this burn workflow (not owned) instead of one of its own, for
+    // example one that shows its questions over a window. Only before the
+    // first start().
+    void setBurnWorkflow(BurnWorkflow *workflow);
+
+    // Starts a run. False (and nothing happens) while one is going; every
+    // other outcome, even an immediate refusal, ends in finished().
+    bool start(const MakeRequest &request);
+    // Aborts the running stage; finished() follows once everything stopped.
+    // A disc check or an erase is not cut short (canAbort() is false then).
+    void abort();
+    // Burns one more copy of a held result: a new run that ends in
+    // finished() (the copies of a request follow one another by themselves).
+    void burnNext();
+    // The action after making of the running job (the person may change it
+    // while the run goes on).
+    void setAfterMaking(AfterMakingAction action) { m_request.afterMaking = action; }
+
+    bool isRunning() const { return m_running; }
+    bool isAborting() const { return m_running && m_abortRequested; }
+    bool canAbort() const { return m_canAbort; }
+    JobStage stage() const { return m_stage; }
+    // True while a finished burn's DVD folder is kept for another copy.
+    bool isResultHeld() const { return m_resultHeld; }
+    // Removes a kept DVD folder (nothing while a run is going).
+    void releaseResult();
+
+    // The request of the current (or last) run.
+    const MakeRequest &request() const { return m_request; }
+    // The run's working folder (empty before the first run).
+    QString workFolder() const { return m_workFolder; }
+    // Where the result goes: the DVD folder, the ISO file or the device.
+    QString outputPath() const { return m_outputPath; }
+    // Estimated DVD size in bytes for a bit rate pair and a duration.
+    static quint64 estimateDvdSize(int videoBitRate, int audioBitRate, double seconds);
+
+Q_SIGNALS:
+    // A run began (start() was called and accepted): views lay out its
+    // stages from request().
+    void started();
+    void stageChanged(JobStage stage);
+    // Progress of the current stage, 0..100.
+    void progressChanged(int percent);
+    void canAbortChanged(bool canAbort);
+    // A copy was burnt and the next one begins (the burn workflow asks for
+    // its disc); views show the burn's stages afresh.
+    void nextCopyStarting();
+    void finished(const JobResult &result);
+
+private:
+    void setStage(JobStage stage);
+    void setCanAbort(bool canAbort);
+    void deferStep(void (MakeJob::*step)());
+    void connectWorkflow();
+    bool createWorkFolder(QString *error);
+    void onDestinationReady();
+    void startGeneration();
+    void onGenerationFinished(bool ok, const QString &message);
+    void startDelivery();
+    void burnNextCopy();
+    void onBurnStatus(const QString &title, int state, const QString &current);
+    void onBurnFinished(bool ok, bool afterDone);
+    void runAfterMakingAction();
+    void finish(JobResult::Outcome outcome, const QString &message);
+    void cleanUp();
+
+    MakeRequest m_request;
+    JobStage m_stage = JobStage::Idle;
+    bool m_running = false;
+    bool m_abortRequested = false;
+    bool m_canAbort = true;
+    QString m_workFolder;
+    QString m_outputPath;
+    QString m_burnMessage;
+    std::unique_ptr<DvdGeneration> m_generation;
+    std::unique_ptr<BurnWorkflow> m_ownBurner;
+    BurnWorkflow *m_burner = nullptr; // m_ownBurner's or one given by setBurnWorkflow()
+    bool m_resultHeld = false;
+    bool m_burnSucceeded = false;
+    bool m_delivering = false;         // the burn workflow delivers the DVD
+    bool m_waitingForNextBurn = false; // between a copy (or a failed try) and the next one
+    int m_runId = 0;
+};

@@ -247,7 +247,7 @@ void GenerationController::startEncoding()
     m_writer.reset();
     m_storyboard = std::make_unique<StoryBoardRender>();
     m_writer = std::make_unique<AVWriterManager>();
-    m_storyboard->setAlbum(const_cast<Album *>(m_album));
+    m_storyboard->setAlbum(m_album);
     m_storyboard->setFormat(m_format);
     if (!m_writer->init(m_format)) {
         fail(tr("Cannot render the slideshow: %1").arg(m_writer->errorString()));

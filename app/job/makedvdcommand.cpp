@@ -384,22 +384,22 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     OutputFormat format = OutputFormat::forStandard(c.standard);
     format.audioChannels = c.channels;
     if (given("--photo-duration"))
-        album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.photoDurationMs, format));
+        album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format));
     if (given("--transition-duration"))
         album.setTransitionDurationExactMs(
-            snapRequested(o.transitionDurationMs, album.transitionDurationMs, format));
+            snapRequested(o.transitionDurationMs, album.settings.transitionDurationMs, format));
     if (given("--no-transition"))
-        album.useTransition = false;
+        album.settings.useTransition = false;
     if (given("--dissolve-only"))
-        album.dissolveOnly = true;
+        album.settings.dissolveOnly = true;
     if (given("--no-dynamic-effect"))
-        album.useDynamicEffect = false;
+        album.settings.useDynamicEffect = false;
     if (given("--loop-audio"))
-        album.loopAudio = true;
+        album.settings.loopAudio = true;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                                 "the photo duration stays %1 ms.\n")
-                     .arg(album.photoDurationMs));
+                     .arg(album.settings.photoDurationMs));
     return generateDvd(o, album, c, printer, log);
 }
 
@@ -469,17 +469,17 @@ int runMakeDvdCommand(const QStringList &arguments)
         return 1;
     }
 
-    album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.photoDurationMs, format));
+    album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format));
     album.setTransitionDurationExactMs(
-        snapRequested(o.transitionDurationMs, album.transitionDurationMs, format));
-    album.useTransition = !o.noTransition;
-    album.dissolveOnly = o.dissolveOnly;
-    album.useDynamicEffect = !o.noDynamicEffect;
-    album.loopAudio = o.loopAudio;
+        snapRequested(o.transitionDurationMs, album.settings.transitionDurationMs, format));
+    album.settings.useTransition = !o.noTransition;
+    album.settings.dissolveOnly = o.dissolveOnly;
+    album.settings.useDynamicEffect = !o.noDynamicEffect;
+    album.settings.loopAudio = o.loopAudio;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                                 "the photo duration stays %1 ms.\n")
-                     .arg(album.photoDurationMs));
+                     .arg(album.settings.photoDurationMs));
 
     RunChoices choices;
     choices.standard = standard;

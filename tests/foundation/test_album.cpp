@@ -212,7 +212,7 @@ void TestAlbum::lengths()
     album.photos.append(ImageInfo());
     album.photos.append(ImageInfo());
     QCOMPARE(album.videoLength(), 3 * 5.0 + 2 * 1.5);
-    album.useTransition = false;
+    album.settings.useTransition = false;
     QCOMPARE(album.videoLength(), 15.0);
     QCOMPARE(album.transitionSpan(), 0.0);
     AudioInfo a;
@@ -261,9 +261,9 @@ void TestAlbum::snapping()
     album.setTransitionDurationExactMs(current);
     const OutputFormat format = OutputFormat::forStandard(*parseTvStandard(standard));
     QCOMPARE(album.setPhotoDurationMs(requested, format), expected);
-    QCOMPARE(album.photoDuration, expected / 1000.0);
+    QCOMPARE(album.photoDuration(), expected / 1000.0);
     QCOMPARE(album.setTransitionDurationMs(requested, format), expected);
-    QCOMPARE(album.transitionDuration, expected / 1000.0);
+    QCOMPARE(album.transitionDuration(), expected / 1000.0);
     QCOMPARE(expected % framePeriodMs(format), 0);
 }
 
@@ -277,21 +277,21 @@ void TestAlbum::syncWithAudio()
     album.audios = {a, a};
     const OutputFormat pal = OutputFormat::forStandard(TvStandard::Pal);
     QVERIFY(album.fitPhotoDurationToAudio(pal));
-    QCOMPARE(album.photoDurationMs, 10680);
-    QCOMPARE(album.photoDuration, 10.68);
-    QCOMPARE(album.transitionDurationMs, 1500);
+    QCOMPARE(album.settings.photoDurationMs, 10680);
+    QCOMPARE(album.photoDuration(), 10.68);
+    QCOMPARE(album.settings.transitionDurationMs, 1500);
 
     // An exact multiple of the period still gains one period.
-    album.useTransition = false;
+    album.settings.useTransition = false;
     album.audios = {a}; // 60 s / 10 photos = 6 s exactly
     QVERIFY(album.fitPhotoDurationToAudio(pal));
-    QCOMPARE(album.photoDurationMs, 6040);
+    QCOMPARE(album.settings.photoDurationMs, 6040);
 }
 
 void TestAlbum::syncWithAudioBounds()
 {
     Album album{QString()};
-    album.useTransition = false;
+    album.settings.useTransition = false;
     const OutputFormat pal = OutputFormat::forStandard(TvStandard::Pal);
     QVERIFY(!album.fitPhotoDurationToAudio(pal)); // no photos, no clips
     album.photos = {ImageInfo(), ImageInfo()};
@@ -299,16 +299,16 @@ void TestAlbum::syncWithAudioBounds()
     a.clipEnd = 1.9; // 0.95 s a photo: below one second
     album.audios = {a};
     QVERIFY(!album.fitPhotoDurationToAudio(pal));
-    QCOMPARE(album.photoDurationMs, 5000);
+    QCOMPARE(album.settings.photoDurationMs, 5000);
     album.audios[0].clipEnd = 2.0; // exactly one second a photo
     QVERIFY(album.fitPhotoDurationToAudio(pal));
-    QCOMPARE(album.photoDurationMs, 1040);
+    QCOMPARE(album.settings.photoDurationMs, 1040);
     album.audios[0].clipEnd = 1998.0; // 999 s: still allowed
     QVERIFY(album.fitPhotoDurationToAudio(pal));
     album.audios[0].clipEnd = 2000.0; // 1000 s: too long
     album.setPhotoDurationExactMs(5000);
     QVERIFY(!album.fitPhotoDurationToAudio(pal));
-    QCOMPARE(album.photoDurationMs, 5000);
+    QCOMPARE(album.settings.photoDurationMs, 5000);
 }
 
 void TestAlbum::patternFilesSortedCaseInsensitive()

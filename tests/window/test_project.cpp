@@ -164,14 +164,14 @@ void TestProject::buildAlbum()
     QTest::mouseClick(strip->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(strip, 4));
     QTest::mouseClick(child<QToolButton>("turnLeft"), Qt::LeftButton);
     QTest::mouseClick(child<QToolButton>("mirror"), Qt::LeftButton);
-    child<QSpinBox>("spinBox")->setValue(3001);
-    child<QSpinBox>("spinBox_2")->setValue(999);
-    child<QRadioButton>("radioButton")->setChecked(true);
-    child<QCheckBox>("checkBox_2")->click();
+    child<QSpinBox>("photoDuration")->setValue(3001);
+    child<QSpinBox>("transitionDuration")->setValue(999);
+    child<QRadioButton>("dissolveOnly")->setChecked(true);
+    child<QCheckBox>("loopAudio")->click();
     QList<AudioInfo> clips = m_window->album()->audios;
     clips[0].clipStart = 1.5;
     clips[0].clipEnd = 9.25;
-    m_window->findChild<AudioListWidget *>()->setAudioList(clips);
+    m_window->albumModel()->edit(QStringLiteral("Trim"), [&clips](Album &album) { album.audios = clips; });
     DvdChoices dvd;
     dvd.tvStandard = TvStandard::Ntsc;
     dvd.videoBitRate = 6500000;
@@ -242,8 +242,8 @@ void TestProject::saveAndReopenEveryField()
     QCOMPARE(reopened.dvd.volumeLabel, QStringLiteral("Trip & <Friends>"));
     QCOMPARE(reopened.dvd.audioChannels, 6);
     // The window shows it: controls, strips, NTSC frame rate, title.
-    QCOMPARE(child<QSpinBox>("spinBox")->value(), saved.settings.photoDurationMs);
-    QVERIFY(child<QRadioButton>("radioButton")->isChecked());
+    QCOMPARE(child<QSpinBox>("photoDuration")->value(), saved.settings.photoDurationMs);
+    QVERIFY(child<QRadioButton>("dissolveOnly")->isChecked());
     QCOMPARE(m_window->findChild<PhotoListWidget *>()->count(), 9);
     QCOMPARE(m_window->outputFormat().frameRateNum, 30000);
     QVERIFY(!m_window->widgetFrame()->isWindowModified());
@@ -308,7 +308,7 @@ void TestProject::handWrittenProjectOpens()
     QVERIFY(messages.requests.isEmpty());
     QCOMPARE(photoPaths(), (QStringList{m_photos.at(0), m_photos.at(2)}));
     const Album *album = m_window->album();
-    QCOMPARE(album->photoDurationMs, 5000);
+    QCOMPARE(album->settings.photoDurationMs, 5000);
     QVERIFY(!(album->photos.at(0).motionStart == album->photos.at(0).motionEnd));
     QCOMPARE(album->audios.size(), 1);
     QCOMPARE(album->audios.first().clipLength(), 4.0);
@@ -468,12 +468,12 @@ void TestProject::undoAndRedoEveryKindOfChange()
     step();
     child<QAction>("actionDelete")->trigger();
     step();
-    auto *photo = child<QSpinBox>("spinBox");
+    auto *photo = child<QSpinBox>("photoDuration");
     photo->setFocus();
     QTest::keyClick(photo, Qt::Key_Up);
     QTest::keyClick(photo, Qt::Key_Up); // one step for both
     step();
-    child<QCheckBox>("checkBoxUseDynamicZoom")->click();
+    child<QCheckBox>("useDynamicEffect")->click();
     step();
     // "Edit Audio": the clip ends at 4 s, set with the dialog's slider bar.
     auto *poll = new QTimer(this);
@@ -490,7 +490,7 @@ void TestProject::undoAndRedoEveryKindOfChange()
                           Qt::LeftButton);
     });
     poll->start(20);
-    QTest::mouseClick(child<QPushButton>("adjustOrder"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("editAudio"), Qt::LeftButton);
     QCOMPARE(m_window->album()->audios.first().clipEnd, 4.0);
     QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo Edit Audio"));
     step();
@@ -517,9 +517,10 @@ void TestProject::undoAndRedoEveryKindOfChange()
     }
     // What the strips and controls show follows.
     QCOMPARE(strip->count(), 3);
-    QVERIFY(!child<QCheckBox>("checkBoxUseDynamicZoom")->isChecked());
-    QCOMPARE(photo->value(), m_window->album()->photoDurationMs);
-    QCOMPARE(m_window->findChild<AudioListWidget *>()->audioRecords().first().clipEnd, 4.0);
+    QVERIFY(!child<QCheckBox>("useDynamicEffect")->isChecked());
+    QCOMPARE(photo->value(), m_window->album()->settings.photoDurationMs);
+    QVERIFY(m_window->findChild<AudioListWidget *>()->item(0)->toolTip().contains(
+        QStringLiteral("End Point:&nbsp;<b>00:00:04</b>")));
 }
 
 void TestProject::unsavedChangesQuestion()
@@ -528,7 +529,7 @@ void TestProject::unsavedChangesQuestion()
     // Nothing changed: no question.
     {
         MessageAnswer messages;
-        child<QAction>("actionNew_Album")->trigger();
+        child<QAction>("actionNew_Project")->trigger();
         QVERIFY(messages.requests.isEmpty());
     }
     importPhotos(m_photos.mid(0, 2));
@@ -542,7 +543,7 @@ void TestProject::unsavedChangesQuestion()
         ChooserAnswer chooser({QStringLiteral("/never/used.sorvel")});
         child<QAction>("actionOpen_Project")->trigger();
         QVERIFY(chooser.requests.isEmpty()); // cancelled before the chooser
-        child<QAction>("actionNew_Album")->trigger();
+        child<QAction>("actionNew_Project")->trigger();
         QCOMPARE(m_window->album()->photos.size(), 2);
     }
     {
@@ -551,7 +552,7 @@ void TestProject::unsavedChangesQuestion()
         const QString file =
             TestSupport::freshDir(QStringLiteral("project-question")) + QStringLiteral("/q.sorvel");
         ChooserAnswer chooser({file});
-        child<QAction>("actionNew_Album")->trigger();
+        child<QAction>("actionNew_Project")->trigger();
         QVERIFY(QFileInfo::exists(file));
         QVERIFY(m_window->album()->photos.isEmpty());
         QVERIFY(m_window->projectPath().isEmpty());
@@ -583,8 +584,8 @@ void TestProject::projectFromTheCommandLine()
 void TestProject::makeDvdOfSavedProject()
 {
     importPhotos(m_photos.mid(0, 2));
-    child<QSpinBox>("spinBox")->setValue(1000);
-    child<QSpinBox>("spinBox_2")->setValue(500);
+    child<QSpinBox>("photoDuration")->setValue(1000);
+    child<QSpinBox>("transitionDuration")->setValue(500);
     DvdChoices dvd = m_window->dvdChoices();
     dvd.videoBitRate = 2000000;
     dvd.volumeLabel = QStringLiteral("PROJECTDISC");

@@ -21,6 +21,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void sortByNameKeepsFoldersGrouped();
     void turnsMirrorsAndAutoRotate();
     void durationsSnapToWholeFrames();
+    void controlsChangedWithoutAClickReachTheAlbum();
     void syncWithAudio();
     void mediaInformationOfPhotoAndClip();
     void afterMakingMenu();
@@ -586,6 +588,56 @@ void TestEditor::durationsSnapToWholeFrames()
     QVERIFY(!m_window->album()->settings.useDynamicEffect);
     clickButton(child<QCheckBox>("loopAudio"));
     QVERIFY(m_window->album()->settings.loopAudio);
+}
+
+// Assistive technology and code change a control without a click: the album
+// follows all the same, and undo puts the controls back without recording
+// anything itself.
+void TestEditor::controlsChangedWithoutAClickReachTheAlbum()
+{
+    importPhotos(m_photos.mid(0, 2));
+    QUndoStack *undo = m_window->undoStack();
+    const int start = undo->count();
+    auto *loop = child<QCheckBox>("loopAudio");
+    QAccessibleInterface *a11y = QAccessible::queryAccessibleInterface(loop);
+    QVERIFY(a11y && a11y->actionInterface());
+    a11y->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(loop->isChecked());
+    QVERIFY(m_window->album()->settings.loopAudio);
+    QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo Loop Audio"));
+    loop->setChecked(false);
+    QVERIFY(!m_window->album()->settings.loopAudio);
+    loop->setChecked(true);
+    QVERIFY(m_window->album()->settings.loopAudio);
+
+    child<QCheckBox>("useTransition")->setChecked(false);
+    QVERIFY(!m_window->album()->settings.useTransition);
+    QVERIFY(!child<QRadioButton>("dissolveOnly")->isEnabled());
+    child<QCheckBox>("useTransition")->setChecked(true);
+    child<QRadioButton>("dissolveOnly")->setChecked(true);
+    QVERIFY(m_window->album()->settings.dissolveOnly);
+    child<QRadioButton>("randomTransition")->setChecked(true);
+    QVERIFY(!m_window->album()->settings.dissolveOnly);
+    child<QCheckBox>("useDynamicEffect")->setChecked(false);
+    QVERIFY(!m_window->album()->settings.useDynamicEffect);
+    child<QSpinBox>("photoDuration")->setValue(7000);
+    QCOMPARE(m_window->album()->settings.photoDurationMs, 7040);
+    child<QSpinBox>("transitionDuration")->setValue(1000);
+    QCOMPARE(m_window->album()->settings.transitionDurationMs, 1000);
+    const int steps = undo->count();
+    QCOMPARE(steps, start + 10);
+
+    // Undo everything: the controls follow, and nothing new is recorded.
+    while (undo->index() > start)
+        undo->undo();
+    QCOMPARE(undo->count(), steps);
+    QVERIFY(!loop->isChecked());
+    QVERIFY(child<QCheckBox>("useTransition")->isChecked());
+    QVERIFY(child<QRadioButton>("randomTransition")->isChecked());
+    QVERIFY(child<QCheckBox>("useDynamicEffect")->isChecked());
+    QCOMPARE(child<QSpinBox>("photoDuration")->value(), 5000);
+    QCOMPARE(child<QSpinBox>("transitionDuration")->value(), 1500);
+    QCOMPARE(m_window->album()->settings, SlideshowSettings());
 }
 
 void TestEditor::syncWithAudio()

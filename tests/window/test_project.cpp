@@ -86,6 +86,8 @@ private Q_SLOTS:
     void savingOntoReadOnlyFolderKeepsPreviousFile();
     void savingOntoFullFileSystemKeepsPreviousFile();
     void undoAndRedoEveryKindOfChange();
+    void undoAndRedoTheOtherEdits();
+    void durationTypedBackThenReorderIsItsOwnStep();
     void unsavedChangesQuestion();
     void projectFromTheCommandLine();
     void makeDvdOfSavedProject();
@@ -104,6 +106,7 @@ private:
     QString m_outside; // a photo outside it
     QStringList m_photos;
     QString m_clip;
+    QString m_shortClip;
     std::unique_ptr<EditorWindow> m_window;
 };
 
@@ -123,6 +126,8 @@ void TestProject::initTestCase()
     QVERIFY(writePhoto(m_outside, 80, 60));
     m_clip = m_dir + QStringLiteral("/music/song.mp3");
     QVERIFY(writeAudio(m_clip, 12.0));
+    m_shortClip = m_dir + QStringLiteral("/music/short.mp3");
+    QVERIFY(writeAudio(m_shortClip, 1.0));
 }
 
 void TestProject::init()
@@ -521,6 +526,149 @@ void TestProject::undoAndRedoEveryKindOfChange()
     QCOMPARE(photo->value(), m_window->album()->settings.photoDurationMs);
     QVERIFY(m_window->findChild<AudioListWidget *>()->item(0)->toolTip().contains(
         QStringLiteral("End Point:&nbsp;<b>00:00:04</b>")));
+}
+
+// The edits the test above leaves out, each made with the window's own
+// controls: every one is one step under the name of its command.
+void TestProject::undoAndRedoTheOtherEdits()
+{
+    PhotoListWidget *photos = m_window->findChild<PhotoListWidget *>();
+    AudioListWidget *clips = m_window->findChild<AudioListWidget *>();
+    auto *undoAction = child<QAction>("actionUndo");
+    QList<AlbumSnapshot> states{AlbumSnapshot::of(*m_window->album())};
+    auto step = [&](const char *label) {
+        states << AlbumSnapshot::of(*m_window->album());
+        const QString expected = QStringLiteral("Undo ") + QLatin1String(label);
+        if (undoAction->text() == expected && m_window->undoStack()->count() == states.size() - 1)
+            return true;
+        qWarning() << "after" << label << "the undo menu says" << undoAction->text() << "with"
+                   << m_window->undoStack()->count() << "steps";
+        return false;
+    };
+    auto clickRow = [](QListWidget *strip, int row) {
+        QTest::mouseClick(strip->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(strip, row));
+    };
+
+    importPhotos(m_photos.mid(0, 3)); // the second one is turned by its EXIF data
+    QVERIFY(step("Import Photos"));
+    {
+        ChooserAnswer answer({m_clip, m_shortClip});
+        QTest::mouseClick(child<QToolButton>("importAudio"), Qt::LeftButton);
+    }
+    QVERIFY(step("Import Audio"));
+    clickRow(photos, 0);
+    QTest::mouseClick(child<QToolButton>("mirror"), Qt::LeftButton);
+    QVERIFY(step("Mirror"));
+    clickRow(photos, 2);
+    QTest::mouseClick(child<QToolButton>("restore"), Qt::LeftButton);
+    QVERIFY(step("Restore"));
+    QTest::mouseClick(child<QToolButton>("autoRotate"), Qt::LeftButton);
+    QVERIFY(step("Auto Rotate"));
+    child<QAction>("actionAuto_Rotate_All_Photos")->trigger();
+    QVERIFY(step("Auto Rotate All Photos"));
+    clickRow(photos, 2);
+    QTest::mouseClick(child<QToolButton>("moveLeft"), Qt::LeftButton);
+    QVERIFY(step("Move Left"));
+    {
+        DragTo target(photos, rowCentre(photos, 1), Qt::ControlModifier);
+        dragItem(photos, 0);
+    }
+    QVERIFY(step("Copy Photos"));
+    auto *transition = child<QSpinBox>("transitionDuration");
+    transition->setFocus();
+    QTest::keyClick(transition, Qt::Key_Down);
+    QVERIFY(step("Transition Duration"));
+    child<QCheckBox>("useTransition")->click();
+    QVERIFY(step("Use Transition"));
+    child<QCheckBox>("useTransition")->click();
+    QVERIFY(step("Use Transition"));
+    child<QRadioButton>("dissolveOnly")->click();
+    QVERIFY(step("Transition Type"));
+    child<QCheckBox>("loopAudio")->click();
+    QVERIFY(step("Loop Audio"));
+    QTest::mouseClick(child<QPushButton>("syncWithAudio"), Qt::LeftButton);
+    QVERIFY(step("Sync with Audio"));
+    clickRow(clips, 1);
+    QTest::mouseClick(child<QToolButton>("moveLeft"), Qt::LeftButton);
+    QVERIFY(step("Move Left"));
+    // Sorted by size already: nothing to record.
+    child<QAction>("actionSortBySize")->trigger();
+    QCOMPARE(m_window->undoStack()->count(), states.size() - 1);
+    child<QAction>("actionSortDescending")->trigger();
+    QVERIFY(step("Sort"));
+    clickRow(clips, 0);
+    child<QAction>("actionDelete")->trigger();
+    QVERIFY(step("Delete"));
+    child<QAction>("actionClear")->trigger();
+    QVERIFY(step("Clear"));
+
+    // Every state comes back in order, and goes forward again.
+    QVERIFY(makeActive(m_window->widgetFrame()));
+    for (int i = states.size() - 2; i >= 0; --i) {
+        QTest::keySequence(m_window->widgetFrame(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QVERIFY2(AlbumSnapshot::of(*m_window->album()).sameAs(states.at(i)), qPrintable(QString::number(i)));
+    }
+    QCOMPARE(photos->count(), 0);
+    for (int i = 1; i < states.size(); ++i) {
+        QTest::keySequence(m_window->widgetFrame(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+        QVERIFY2(AlbumSnapshot::of(*m_window->album()).sameAs(states.at(i)), qPrintable(QString::number(i)));
+    }
+    QCOMPARE(photos->count(), 7);
+    QCOMPARE(clips->count(), 0);
+    QVERIFY(child<QRadioButton>("dissolveOnly")->isChecked());
+    QVERIFY(child<QCheckBox>("loopAudio")->isChecked());
+    QCOMPARE(transition->value(), 1480);
+}
+
+// A duration typed to another value and back leaves nothing to undo, and
+// neither does a "Sync with Audio" that cannot fit; the reorder after them
+// is a step of its own under its own name.
+void TestProject::durationTypedBackThenReorderIsItsOwnStep()
+{
+    QMainWindow *frame = m_window->widgetFrame();
+    QUndoStack *undo = m_window->undoStack();
+    auto *undoAction = child<QAction>("actionUndo");
+    importPhotos(m_photos.mid(0, 3));
+    {
+        ChooserAnswer answer({m_shortClip});
+        QTest::mouseClick(child<QToolButton>("importAudio"), Qt::LeftButton);
+    }
+    const int steps = undo->count();
+    const QStringList order = photoPaths();
+    QVERIFY(makeActive(frame));
+
+    auto *duration = child<QSpinBox>("photoDuration");
+    duration->setFocus();
+    duration->selectAll();
+    QTest::keyClicks(duration, QStringLiteral("6000"));
+    QTest::keyClick(duration, Qt::Key_Return);
+    QCOMPARE(m_window->album()->settings.photoDurationMs, 6040);
+    QCOMPARE(undoAction->text(), QStringLiteral("Undo Photo Duration"));
+    duration->selectAll();
+    QTest::keyClicks(duration, QStringLiteral("5000"));
+    QTest::keyClick(duration, Qt::Key_Return);
+    QCOMPARE(duration->value(), 5000);
+    QCOMPARE(m_window->album()->settings.photoDurationMs, 5000);
+    QCOMPARE(undo->count(), steps);
+    QCOMPARE(undoAction->text(), QStringLiteral("Undo Import Audio"));
+
+    // One second of music for three photos: nothing to fit.
+    QTest::mouseClick(child<QPushButton>("syncWithAudio"), Qt::LeftButton);
+    QCOMPARE(m_window->album()->settings.photoDurationMs, 5000);
+    QCOMPARE(undo->count(), steps);
+
+    PhotoListWidget *strip = m_window->findChild<PhotoListWidget *>();
+    {
+        DragTo target(strip, rowCentre(strip, 4));
+        dragItem(strip, 0);
+    }
+    QCOMPARE(photoPaths(), (QStringList{order.at(1), order.at(2), order.at(0)}));
+    QCOMPARE(undo->count(), steps + 1);
+    QCOMPARE(undoAction->text(), QStringLiteral("Undo Move Photos"));
+    QTest::keySequence(frame, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QCOMPARE(photoPaths(), order);
+    QCOMPARE(m_window->album()->settings.photoDurationMs, 5000);
+    QCOMPARE(undoAction->text(), QStringLiteral("Undo Import Audio"));
 }
 
 void TestProject::unsavedChangesQuestion()

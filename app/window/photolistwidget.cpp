@@ -76,15 +76,7 @@ void PhotoListWidget::showPhoto(int row, const ImageInfo &photo)
 {
     QListWidgetItem *it = item(row);
     it->setSizeHint(QSize(kPhotoItemWidth, kPhotoItemHeight));
-    // The picture is made again only when the thumbnail or its orientation
-    // changed: a long strip stays quick to show after each edit.
-    const int code = orientationCodeFor(photo.transformOps);
-    const QImage &thumbnail = orientationTurns(code) ? photo.thumbnailTurned : photo.thumbnail;
-    const QString pictureKey = QStringLiteral("%1/%2").arg(thumbnail.cacheKey()).arg(code);
-    if (it->data(Qt::UserRole).toString() != pictureKey) {
-        it->setData(Qt::DecorationRole, QPixmap::fromImage(displayThumbnail(photo)));
-        it->setData(Qt::UserRole, pictureKey);
-    }
+    it->setData(Qt::DecorationRole, QPixmap::fromImage(displayThumbnail(photo)));
     const QString name = QFileInfo(photo.path).fileName();
     it->setToolTip(QStringLiteral("<nobr>") + tr("Name") + QStringLiteral(":&nbsp;<b>") + name.toHtmlEscaped() +
                    QStringLiteral("</b><nobr/><br /><nobr>") + tr("Dimension") + QStringLiteral(":&nbsp;<b>") +
@@ -100,13 +92,22 @@ void PhotoListWidget::showTransition(int row)
     // As tall as a photo item, so the transition picture sits on the strip's
     // middle line.
     it->setSizeHint(QSize(kTransitionItemWidth, kPhotoItemHeight));
-    if (it->data(Qt::UserRole).toString() != QLatin1String("transition")) {
-        it->setData(Qt::DecorationRole, m_transitionPicture);
-        it->setData(Qt::UserRole, QStringLiteral("transition"));
-        it->setToolTip(QString());
-    }
+    it->setData(Qt::DecorationRole, m_transitionPicture);
+    it->setToolTip(QString());
     it->setData(Qt::AccessibleTextRole, tr("Transition"));
 }
+
+namespace {
+// Whether a photo item shows the same as before: an item is made again
+// only when it would look different, so a long strip stays quick to show
+// after each edit.
+bool showsSame(const ImageInfo &a, const ImageInfo &b)
+{
+    return a.path == b.path && a.transformOps == b.transformOps && a.width == b.width && a.height == b.height &&
+           a.depth == b.depth && a.thumbnail.cacheKey() == b.thumbnail.cacheKey() &&
+           a.thumbnailTurned.cacheKey() == b.thumbnailTurned.cacheKey();
+}
+} // namespace
 
 void PhotoListWidget::showAlbum()
 {
@@ -118,15 +119,20 @@ void PhotoListWidget::showAlbum()
         const QSignalBlocker blocker(this);
         while (count() > rows)
             delete takeItem(count() - 1);
+        const int shownRows = count();
         while (count() < rows)
             addItem(new QListWidgetItem);
         for (int row = 0; row < rows; ++row) {
-            if (isPhotoRow(row))
+            const bool fresh = row >= shownRows;
+            if (!isPhotoRow(row)) {
+                if (fresh)
+                    showTransition(row);
+            } else if (fresh || row / 2 >= m_shown.size() || !showsSame(m_shown.at(row / 2), list.at(row / 2))) {
                 showPhoto(row, list.at(row / 2));
-            else
-                showTransition(row);
+            }
         }
     }
+    m_shown = list;
     viewport()->update();
 }
 
@@ -260,6 +266,10 @@ int PhotoListWidget::contentWidth() const
 
 void PhotoListWidget::refreshItemTexts()
 {
+    // Every item is made again, in the language now chosen.
+    m_shown.clear();
+    for (int row = 1; row < count(); row += 2)
+        showTransition(row);
     showAlbum();
 }
 

@@ -82,4 +82,6 @@ private:
 
     bool m_autoRotateOnImport = true;
     QPixmap m_transitionPicture;
+    // The photos as the items show them.
+    QList<ImageInfo> m_shown;
 };

@@ -67,7 +67,8 @@ int main(int argc, char **argv)
             if (i > 0)
                 plain.addItem(new QListWidgetItem);
             auto *item = new QListWidgetItem;
-            item->setData(Qt::DecorationRole, QPixmap::fromImage(PhotoListWidget::displayThumbnail(photos.at(i))));
+            item->setData(Qt::DecorationRole,
+                          QPixmap::fromImage(PhotoListWidget::displayThumbnail(photos.at(i))));
             item->setToolTip(photos.at(i).path);
             plain.addItem(item);
         }

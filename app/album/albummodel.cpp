@@ -49,7 +49,8 @@ void AlbumSnapshot::applyTo(Album &album) const
 
 bool AlbumSnapshot::sameAs(const AlbumSnapshot &o) const
 {
-    return settings == o.settings && dvd == o.dvd && samePhotos(photos, o.photos) && sameClips(audios, o.audios);
+    return settings == o.settings && dvd == o.dvd && samePhotos(photos, o.photos) &&
+           sameClips(audios, o.audios);
 }
 
 // One edit on the undo stack: the album before and after it.

@@ -97,11 +97,14 @@ StoryBoardRender::FramePlan StoryBoardRender::plan(int f) const
     } else if (g <= n - 2) {
         p.photo = g;
         p.incoming = g + 1;
-        const double span = double(m_format.frameRateNum) * album.transitionDuration() / m_format.frameRateDen;
+        const double span =
+            double(m_format.frameRateNum) * album.transitionDuration() / m_format.frameRateDen;
         p.progress = span > 0 ? (r - P) / span : 1.0;
-        p.pattern = album.settings.dissolveOnly || album.patternFiles.isEmpty() ? -1 : g % album.patternFiles.size();
+        p.pattern =
+            album.settings.dissolveOnly || album.patternFiles.isEmpty() ? -1 : g % album.patternFiles.size();
         p.motion = interpolateMotion(album.photos[g], (T + r + 0.5) / L, album.settings.useDynamicEffect);
-        p.incomingMotion = interpolateMotion(album.photos[g + 1], (r - P + 0.5) / L, album.settings.useDynamicEffect);
+        p.incomingMotion =
+            interpolateMotion(album.photos[g + 1], (r - P + 0.5) / L, album.settings.useDynamicEffect);
     }
     return p;
 }

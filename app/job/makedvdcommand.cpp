@@ -384,7 +384,8 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     OutputFormat format = OutputFormat::forStandard(c.standard);
     format.audioChannels = c.channels;
     if (given("--photo-duration"))
-        album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format));
+        album.setPhotoDurationExactMs(
+            snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format));
     if (given("--transition-duration"))
         album.setTransitionDurationExactMs(
             snapRequested(o.transitionDurationMs, album.settings.transitionDurationMs, format));

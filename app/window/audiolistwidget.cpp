@@ -210,8 +210,9 @@ void AudioListWidget::moveSelected(bool left)
 void AudioListWidget::sortRecords(int key, bool ascending)
 {
     if (m_model) {
-        m_model->edit(tr("Sort"),
-                      [key, ascending](Album &album) { StripSupport::sortRecords(album.audios, key, ascending); });
+        m_model->edit(tr("Sort"), [key, ascending](Album &album) {
+            StripSupport::sortRecords(album.audios, key, ascending);
+        });
     }
 }
 
@@ -281,9 +282,8 @@ void AudioListWidget::dropEvent(QDropEvent *event)
         const QList<int> rows = StripSupport::selectedRows(this);
         if (!copy && !rows.isEmpty() && rows.last() < target)
             target = qMin(target + 2, count());
-        m_model->edit(copy ? tr("Copy Clips") : tr("Move Clips"), [&](Album &album) {
-            StripSupport::placeRecords(album.audios, tokens, target, !copy);
-        });
+        m_model->edit(copy ? tr("Copy Clips") : tr("Move Clips"),
+                      [&](Album &album) { StripSupport::placeRecords(album.audios, tokens, target, !copy); });
         event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
         event->accept();
         return;

@@ -35,7 +35,7 @@
 #include "window/mediainfowidget.h"
 #include "window/photolistwidget.h"
 #include "window/previewplayer.h"
-#include "window/startup.h"
+#include "album/cpuaffinity.h"
 #include "window/stripsupport.h"
 
 namespace {
@@ -86,8 +86,6 @@ EditorWindow::~EditorWindow()
     for (QListWidget *strip :
          {static_cast<QListWidget *>(ui->photoListWidget), static_cast<QListWidget *>(ui->audioListWidget)})
         strip->model()->disconnect(this);
-    ui->photoListWidget->setAlbumModel(nullptr);
-    ui->audioListWidget->setAlbumModel(nullptr);
     pause();
     // The DVD dialogs go before the album they make DVDs of.
     delete m_dvdSetting;
@@ -272,7 +270,6 @@ void EditorWindow::setIcons()
         button->setIconSize(button->parentWidget() == ui->toolFrame ? toolIcon : QSize(18, 18));
 }
 
-
 void EditorWindow::buildMenus()
 {
     // The framework's main menu gets the preferences; the visible File menu
@@ -366,7 +363,8 @@ void EditorWindow::connectSettingsControls()
     // Each control reports every change of its value, however it is made
     // (a click, the keyboard, assistive technology, code).
     connect(ui->photoDuration, &QSpinBox::valueChanged, this, &EditorWindow::onPhotoDurationChanged);
-    connect(ui->transitionDuration, &QSpinBox::valueChanged, this, &EditorWindow::onTransitionDurationChanged);
+    connect(ui->transitionDuration, &QSpinBox::valueChanged, this,
+            &EditorWindow::onTransitionDurationChanged);
     connect(ui->useTransition, &QCheckBox::toggled, this, &EditorWindow::onUseTransitionToggled);
     connect(ui->dissolveOnly, &QRadioButton::toggled, this, &EditorWindow::onDissolveOnlyToggled);
     connect(ui->useDynamicEffect, &QCheckBox::toggled, this, &EditorWindow::onDynamicEffectToggled);
@@ -385,16 +383,20 @@ void EditorWindow::connectStrips()
     connect(audios, &QListWidget::currentRowChanged, this, &EditorWindow::onClipRowChanged);
     // A click on the current item shows it again (the preview may have
     // moved on since).
-    connect(photos, &QListWidget::itemClicked, this, [this] { onPhotoRowChanged(ui->photoListWidget->currentRow()); });
-    connect(audios, &QListWidget::itemClicked, this, [this] { onClipRowChanged(ui->audioListWidget->currentRow()); });
+    connect(photos, &QListWidget::itemClicked, this,
+            [this] { onPhotoRowChanged(ui->photoListWidget->currentRow()); });
+    connect(audios, &QListWidget::itemClicked, this,
+            [this] { onClipRowChanged(ui->audioListWidget->currentRow()); });
     connect(photos, &PhotoListWidget::contextMenu, this, &EditorWindow::showPhotoContextMenu);
     connect(audios, &AudioListWidget::contextMenu, this, &EditorWindow::showClipContextMenu);
     connect(audios, &AudioListWidget::editRequested, this, &EditorWindow::openAudioEditor);
     for (QListWidget *strip : {static_cast<QListWidget *>(photos), static_cast<QListWidget *>(audios)}) {
         connect(strip->model(), &QAbstractItemModel::rowsRemoved, this, &EditorWindow::changeScrollRange);
         connect(strip->model(), &QAbstractItemModel::rowsInserted, this, &EditorWindow::changeScrollRange);
-        connect(strip->horizontalScrollBar(), &QScrollBar::valueChanged, ui->stripScrollBar, &QScrollBar::setValue);
-        connect(ui->stripScrollBar, &QScrollBar::valueChanged, strip->horizontalScrollBar(), &QScrollBar::setValue);
+        connect(strip->horizontalScrollBar(), &QScrollBar::valueChanged, ui->stripScrollBar,
+                &QScrollBar::setValue);
+        connect(ui->stripScrollBar, &QScrollBar::valueChanged, strip->horizontalScrollBar(),
+                &QScrollBar::setValue);
     }
 }
 
@@ -439,11 +441,13 @@ void EditorWindow::connectCommands()
     };
     for (const auto &[action, command] : actions)
         connect(action, &QAction::triggered, this, command);
-    connect(ui->actionAuto_Rotate_While_Importing, &QAction::toggled, this, &EditorWindow::setAutoRotateOnImport);
+    connect(ui->actionAuto_Rotate_While_Importing, &QAction::toggled, this,
+            &EditorWindow::setAutoRotateOnImport);
     for (QAction *a : {ui->actionDo_Nothing, ui->actionExit_Program, ui->actionHibernate, ui->actionShut_Down,
                        ui->actionStand_By})
         connect(a, &QAction::triggered, this, &EditorWindow::onAfterMakingChosen);
-    for (QAction *a : {ui->actionSortByName, ui->actionSortByType, ui->actionSortByDate, ui->actionSortBySize})
+    for (QAction *a :
+         {ui->actionSortByName, ui->actionSortByType, ui->actionSortByDate, ui->actionSortBySize})
         connect(a, &QAction::triggered, this, &EditorWindow::onSortKeyChosen);
     for (QAction *a : {ui->actionSortAscending, ui->actionSortDescending})
         connect(a, &QAction::triggered, this, &EditorWindow::onSortOrderChosen);
@@ -453,9 +457,9 @@ void EditorWindow::connectCommands()
 void EditorWindow::connectTransport()
 {
     const QList<std::pair<QAbstractButton *, void (EditorWindow::*)()>> buttons = {
-        {ui->play, &EditorWindow::play},         {ui->pause, &EditorWindow::pause},
-        {ui->stop, &EditorWindow::stop},         {ui->previous, &EditorWindow::previous},
-        {ui->next, &EditorWindow::next},         {ui->mute, &EditorWindow::mute},
+        {ui->play, &EditorWindow::play},     {ui->pause, &EditorWindow::pause},
+        {ui->stop, &EditorWindow::stop},     {ui->previous, &EditorWindow::previous},
+        {ui->next, &EditorWindow::next},     {ui->mute, &EditorWindow::mute},
         {ui->unmute, &EditorWindow::unmute},
     };
     for (const auto &[button, command] : buttons)
@@ -574,10 +578,9 @@ bool EditorWindow::enableSelectionCommands(const QList<int> &rows, const QListWi
 void EditorWindow::updateSelectionCommands()
 {
     const bool clips = m_activeStrip == 1;
-    const bool any = clips ? enableSelectionCommands(StripSupport::selectedRows(ui->audioListWidget),
-                                                     ui->audioListWidget)
-                           : enableSelectionCommands(ui->photoListWidget->selectedPhotoRows(),
-                                                     ui->photoListWidget);
+    const bool any =
+        clips ? enableSelectionCommands(StripSupport::selectedRows(ui->audioListWidget), ui->audioListWidget)
+              : enableSelectionCommands(ui->photoListWidget->selectedPhotoRows(), ui->photoListWidget);
     ui->deleteClip->setEnabled(any);
     ui->actionDelete->setEnabled(any);
     // The photo edits need a selected photo.
@@ -933,7 +936,8 @@ void EditorWindow::sortActiveStrip()
 void EditorWindow::onSortKeyChosen()
 {
     auto *sender = qobject_cast<QAction *>(QObject::sender());
-    for (QAction *a : {ui->actionSortByName, ui->actionSortByType, ui->actionSortByDate, ui->actionSortBySize})
+    for (QAction *a :
+         {ui->actionSortByName, ui->actionSortByType, ui->actionSortByDate, ui->actionSortBySize})
         a->setChecked(a == sender);
     if (!sender)
         ui->actionSortByName->setChecked(true);
@@ -1256,8 +1260,9 @@ void EditorWindow::refreshControls()
     ui->play->setEnabled(hasPhotos && m_currentFrame < total && !playing);
     ui->pause->setEnabled(hasPhotos && playing);
     ui->stop->setEnabled(hasPhotos && m_playState != 0);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->photoDuration, ui->transitionDuration, ui->useTransition,
-                                                       ui->useDynamicEffect, ui->loopAudio, ui->editAudio})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ui->photoDuration, ui->transitionDuration, ui->useTransition,
+                                          ui->useDynamicEffect, ui->loopAudio, ui->editAudio})
         w->setEnabled(!playing);
     ui->dissolveOnly->setEnabled(!playing && ui->useTransition->isChecked());
     ui->randomTransition->setEnabled(!playing && ui->useTransition->isChecked() &&
@@ -1281,7 +1286,8 @@ void EditorWindow::reseek()
 
 void EditorWindow::play()
 {
-    if (m_playState == 1 || m_model->album().photos.isEmpty() || m_currentFrame >= m_storyboard->totalFrames())
+    if (m_playState == 1 || m_model->album().photos.isEmpty() ||
+        m_currentFrame >= m_storyboard->totalFrames())
         return;
     PreviewPlayer *player = ui->previewPlayer;
     // The sound is positioned at the shown frame, then the audio thread and
@@ -1532,8 +1538,8 @@ void EditorWindow::setDvdChoices(const DvdChoices &choices)
 void EditorWindow::showReplacedAlbum()
 {
     // Nothing of the former album stays selected.
-    for (StripListWidget *strip :
-         {static_cast<StripListWidget *>(ui->photoListWidget), static_cast<StripListWidget *>(ui->audioListWidget)}) {
+    for (StripListWidget *strip : {static_cast<StripListWidget *>(ui->photoListWidget),
+                                   static_cast<StripListWidget *>(ui->audioListWidget)}) {
         const QSignalBlocker blocker(strip);
         strip->clearSelection();
         strip->setCurrentRow(-1);

@@ -53,7 +53,6 @@ public:
     AlbumModel *albumModel() const { return m_model; }
     const OutputFormat &outputFormat() const { return m_format; }
     QString videoStandard() const { return m_videoStandard; }
-    Ui::EditorWindow *form() const { return ui.get(); }
     MediaInfoWidget *mediaInfo() const { return m_mediaInfo; }
     int activeStrip() const { return m_activeStrip; }
     int playState() const { return m_playState; }

@@ -78,8 +78,9 @@ void PhotoListWidget::showPhoto(int row, const ImageInfo &photo)
     it->setSizeHint(QSize(kPhotoItemWidth, kPhotoItemHeight));
     it->setData(Qt::DecorationRole, QPixmap::fromImage(displayThumbnail(photo)));
     const QString name = QFileInfo(photo.path).fileName();
-    it->setToolTip(QStringLiteral("<nobr>") + tr("Name") + QStringLiteral(":&nbsp;<b>") + name.toHtmlEscaped() +
-                   QStringLiteral("</b><nobr/><br /><nobr>") + tr("Dimension") + QStringLiteral(":&nbsp;<b>") +
+    it->setToolTip(QStringLiteral("<nobr>") + tr("Name") + QStringLiteral(":&nbsp;<b>") +
+                   name.toHtmlEscaped() + QStringLiteral("</b><nobr/><br /><nobr>") + tr("Dimension") +
+                   QStringLiteral(":&nbsp;<b>") +
                    QStringLiteral("%1 x %2").arg(photo.width).arg(photo.height) +
                    QStringLiteral("</b><nobr/><br /><nobr>") + tr("Depth") + QStringLiteral(":&nbsp;<b>") +
                    QString::number(photo.depth) + tr("Bits") + QStringLiteral("</b><nobr/>"));
@@ -103,8 +104,8 @@ namespace {
 // after each edit.
 bool showsSame(const ImageInfo &a, const ImageInfo &b)
 {
-    return a.path == b.path && a.transformOps == b.transformOps && a.width == b.width && a.height == b.height &&
-           a.depth == b.depth && a.thumbnail.cacheKey() == b.thumbnail.cacheKey() &&
+    return a.path == b.path && a.transformOps == b.transformOps && a.width == b.width &&
+           a.height == b.height && a.depth == b.depth && a.thumbnail.cacheKey() == b.thumbnail.cacheKey() &&
            a.thumbnailTurned.cacheKey() == b.thumbnailTurned.cacheKey();
 }
 } // namespace
@@ -127,7 +128,8 @@ void PhotoListWidget::showAlbum()
             if (!isPhotoRow(row)) {
                 if (fresh)
                     showTransition(row);
-            } else if (fresh || row / 2 >= m_shown.size() || !showsSame(m_shown.at(row / 2), list.at(row / 2))) {
+            } else if (fresh || row / 2 >= m_shown.size() ||
+                       !showsSame(m_shown.at(row / 2), list.at(row / 2))) {
                 showPhoto(row, list.at(row / 2));
             }
         }
@@ -211,7 +213,8 @@ void PhotoListWidget::restoreSelected()
 
 void PhotoListWidget::autoRotateSelected()
 {
-    editSelected(tr("Auto Rotate"), [](ImageInfo &photo) { photo.transformOps = transformOpsFromExif(photo); });
+    editSelected(tr("Auto Rotate"),
+                 [](ImageInfo &photo) { photo.transformOps = transformOpsFromExif(photo); });
 }
 
 void PhotoListWidget::autoRotateAll()
@@ -252,8 +255,9 @@ void PhotoListWidget::moveSelected(bool left)
 void PhotoListWidget::sortRecords(int key, bool ascending)
 {
     if (m_model) {
-        m_model->edit(tr("Sort"),
-                      [key, ascending](Album &album) { StripSupport::sortRecords(album.photos, key, ascending); });
+        m_model->edit(tr("Sort"), [key, ascending](Album &album) {
+            StripSupport::sortRecords(album.photos, key, ascending);
+        });
     }
 }
 
@@ -309,14 +313,15 @@ void PhotoListWidget::importAt(const QStringList &paths, int row)
     int index = qBound(0, (row + 1) / 2, int(photos().size()));
     const bool autoRotate = m_autoRotateOnImport;
     ImportProgress dialog(true, this);
-    connect(&dialog, &ImportProgress::photosRead, this, [this, &index, autoRotate](const QList<ImageInfo> &read) {
-        m_model->edit(QString(), [&](Album &album) {
-            for (ImageInfo photo : read) {
-                prepareImportedPhoto(photo, autoRotate);
-                album.photos.insert(index++, photo);
-            }
-        });
-    });
+    connect(&dialog, &ImportProgress::photosRead, this,
+            [this, &index, autoRotate](const QList<ImageInfo> &read) {
+                m_model->edit(QString(), [&](Album &album) {
+                    for (ImageInfo photo : read) {
+                        prepareImportedPhoto(photo, autoRotate);
+                        album.photos.insert(index++, photo);
+                    }
+                });
+            });
     m_model->beginEdit(tr("Import Photos"));
     dialog.start(paths);
     dialog.exec();
@@ -357,9 +362,8 @@ void PhotoListWidget::dropEvent(QDropEvent *event)
         if (!copy && !rows.isEmpty() && rows.last() < target)
             target = qMin(target + 2, count());
         const int before = target >= count() ? int(photos().size()) : target / 2;
-        m_model->edit(copy ? tr("Copy Photos") : tr("Move Photos"), [&](Album &album) {
-            StripSupport::placeRecords(album.photos, tokens, before, !copy);
-        });
+        m_model->edit(copy ? tr("Copy Photos") : tr("Move Photos"),
+                      [&](Album &album) { StripSupport::placeRecords(album.photos, tokens, before, !copy); });
         event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
         event->accept();
         return;

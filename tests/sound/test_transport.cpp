@@ -177,8 +177,8 @@ void TestTransport::playStateMachine()
     QVERIFY(!play->isVisible());
     QVERIFY(pause->isVisible() && pause->isEnabled() && hasFocus(pause));
     QVERIFY(stop->isEnabled());
-    for (const char *name : {"photoDuration", "transitionDuration", "useTransition", "useDynamicEffect", "loopAudio",
-                             "editAudio", "dissolveOnly", "randomTransition", "syncWithAudio"})
+    for (const char *name : {"photoDuration", "transitionDuration", "useTransition", "useDynamicEffect",
+                             "loopAudio", "editAudio", "dissolveOnly", "randomTransition", "syncWithAudio"})
         QVERIFY2(!child<QWidget>(name)->isEnabled(), name);
     QVERIFY(m_window->storyboard()->isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(m_window->currentFrame() >= 30, 10000);

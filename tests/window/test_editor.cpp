@@ -696,7 +696,8 @@ void TestEditor::mediaInformationOfPhotoAndClip()
     clip.duration = 3725.4;
     clip.clipEnd = clip.duration;
     clip.fileSize = 1536;
-    m_window->albumModel()->edit(QStringLiteral("Add Clip"), [&clip](Album &album) { album.audios = {clip}; });
+    m_window->albumModel()->edit(QStringLiteral("Add Clip"),
+                                 [&clip](Album &album) { album.audios = {clip}; });
     QTest::mouseClick(audios()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 16));
     const QString clipText = view->toPlainText();
     QVERIFY2(clipText.contains(QStringLiteral("01:02:05")), qPrintable(clipText));

@@ -221,7 +221,7 @@ void EditorWindow::setIcons()
     ui->importPicture->setIcon(themeIcon({"insert-image", "image-x-generic"}));
     ui->importPictureDir->setIcon(themeIcon({"folder-pictures", "folder"}));
     ui->importAudio->setIcon(themeIcon({"audio-x-generic"}));
-    ui->deleteClip->setIcon(themeIcon({"edit-delete"}));
+    ui->deleteSelected->setIcon(themeIcon({"edit-delete"}));
     ui->turnLeft->setIcon(themeIcon({"object-rotate-left"}));
     ui->turnRight->setIcon(themeIcon({"object-rotate-right"}));
     ui->mirror->setIcon(themeIcon({"object-flip-horizontal"}));
@@ -251,7 +251,7 @@ void EditorWindow::setIcons()
     ui->actionSave_Project->setIcon(themeIcon({"document-save"}));
     ui->actionSave_Project_As->setIcon(themeIcon({"document-save-as"}));
     ui->actionProperties->setIcon(themeIcon({"document-properties"}));
-    ui->actionDelete->setIcon(ui->deleteClip->icon());
+    ui->actionDelete->setIcon(ui->deleteSelected->icon());
     ui->actionClear->setIcon(themeIcon({"edit-clear"}));
     ui->actionSelect_All->setIcon(themeIcon({"edit-select-all"}));
     ui->actionTurn_Left->setIcon(ui->turnLeft->icon());
@@ -406,7 +406,7 @@ void EditorWindow::connectCommands()
         {ui->importPicture, &EditorWindow::importPhotos},
         {ui->importPictureDir, &EditorWindow::importPhotoFolder},
         {ui->importAudio, &EditorWindow::importAudio},
-        {ui->deleteClip, &EditorWindow::deleteSelection},
+        {ui->deleteSelected, &EditorWindow::deleteSelection},
         {ui->turnLeft, &EditorWindow::turnLeft},
         {ui->turnRight, &EditorWindow::turnRight},
         {ui->mirror, &EditorWindow::mirror},
@@ -581,7 +581,7 @@ void EditorWindow::updateSelectionCommands()
     const bool any =
         clips ? enableSelectionCommands(StripSupport::selectedRows(ui->audioListWidget), ui->audioListWidget)
               : enableSelectionCommands(ui->photoListWidget->selectedPhotoRows(), ui->photoListWidget);
-    ui->deleteClip->setEnabled(any);
+    ui->deleteSelected->setEnabled(any);
     ui->actionDelete->setEnabled(any);
     // The photo edits need a selected photo.
     const bool photoEdits = any && !clips;

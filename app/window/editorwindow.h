@@ -184,8 +184,6 @@ private:
     void showAlbumSettings();
     // A new or opened album: nothing selected, the start of the preview.
     void showReplacedAlbum();
-    // The frame rate of the album's TV standard, when it changed.
-    void followTvStandard();
     void applyTvStandard(TvStandard standard);
 
     // Settings controls.

@@ -182,8 +182,8 @@ void TestEditor::startsEmptyWithEverythingInPlace()
     QVERIFY(!child<QToolButton>("play")->isEnabled());
     QVERIFY(!child<QToolButton>("pause")->isVisible());
     QVERIFY(!child<QToolButton>("unmute")->isVisible());
-    for (const char *name : {"deleteClip", "turnLeft", "turnRight", "mirror", "flip", "autoRotate", "restore",
-                             "moveLeft", "moveRight"})
+    for (const char *name : {"deleteSelected", "turnLeft", "turnRight", "mirror", "flip", "autoRotate",
+                             "restore", "moveLeft", "moveRight"})
         QVERIFY2(!child<QToolButton>(name)->isEnabled(), name);
     QVERIFY(!child<QAction>("actionDelete")->isEnabled());
     QVERIFY(!child<QPushButton>("syncWithAudio")->isEnabled());
@@ -395,7 +395,7 @@ void TestEditor::deleteFirstLastAndAll()
 {
     importPhotos(m_photos.mid(0, 4));
     PhotoListWidget *strip = photos();
-    auto *deleteButton = child<QToolButton>("deleteClip");
+    auto *deleteButton = child<QToolButton>("deleteSelected");
 
     selectPhotoRows(0, 0);
     QVERIFY(deleteButton->isEnabled());
@@ -476,7 +476,7 @@ void TestEditor::moveCommandsAtBothEnds()
     QVERIFY(!child<QAction>("actionMove_Right")->isEnabled());
     QVERIFY(child<QAction>("actionMove_Left")->isEnabled());
     QVERIFY(!child<QToolButton>("turnLeft")->isEnabled());
-    QVERIFY(child<QToolButton>("deleteClip")->isEnabled());
+    QVERIFY(child<QToolButton>("deleteSelected")->isEnabled());
 }
 
 void TestEditor::sortByNameKeepsFoldersGrouped()

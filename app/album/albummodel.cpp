@@ -159,9 +159,12 @@ void AlbumModel::record(const QString &label, const AlbumSnapshot &before, int m
 void AlbumModel::reset(const Album &album)
 {
     Q_EMIT aboutToChange();
-    m_openEdits = 0;
     m_album = album;
     m_undo->clear();
+    // An edit still open (an import that goes on) records what it adds to
+    // the new album.
+    if (m_openEdits > 0)
+        m_openBefore = AlbumSnapshot::of(m_album);
     Q_EMIT changed(Everything);
 }
 

@@ -54,8 +54,9 @@ public:
     // The history of the edits; its clean state is the saved state.
     QUndoStack *undoStack() const { return m_undo; }
 
-    // Makes one change of the album, labelled for the undo menu. Returns
-    // whether the album changed.
+    // Makes one change of the album, labelled for the undo menu (inside
+    // beginEdit() and endEdit() the label of the whole names the step).
+    // Returns whether the album changed.
     bool edit(const QString &label, const Change &change, int mergeId = NoMerge);
     // A change made in parts that a person sees as they come, recorded as
     // one step (an import shows the photos while it reads them). Edits made

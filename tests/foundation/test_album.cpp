@@ -505,6 +505,20 @@ void TestAlbum::resetStartsAFreshHistory()
     QCOMPARE(model.album().dvd.tvStandard, TvStandard::Ntsc);
     QCOMPARE(model.undoStack()->count(), 0);
     QVERIFY(model.undoStack()->isClean());
+
+    // A project opened while an import goes on: the import's step holds
+    // what it added to the opened album, under its own label.
+    model.beginEdit(QStringLiteral("Import Photos"));
+    model.edit(QString(), [](Album &a) { a.photos << photoAt(QStringLiteral("/b.jpg")); });
+    model.reset(opened);
+    model.edit(QString(), [](Album &a) { a.photos << photoAt(QStringLiteral("/c.jpg")); });
+    QCOMPARE(model.undoStack()->count(), 0);
+    model.endEdit();
+    QCOMPARE(model.undoStack()->count(), 1);
+    QCOMPARE(model.undoStack()->undoText(), QStringLiteral("Import Photos"));
+    model.undoStack()->undo();
+    QVERIFY(model.album().photos.isEmpty());
+    QCOMPARE(model.album().photoDuration(), 3.0);
 }
 
 QTEST_GUILESS_MAIN(TestAlbum)

@@ -13,6 +13,16 @@
 namespace {
 constexpr int kTransitionPictureWidth = 36;
 constexpr int kTransitionPictureHeight = 27;
+
+// Whether a photo item shows the same as before: an item is made again
+// only when it would look different, so a long strip stays quick to show
+// after each edit.
+bool showsSame(const ImageInfo &a, const ImageInfo &b)
+{
+    return a.path == b.path && a.transformOps == b.transformOps && a.width == b.width &&
+           a.height == b.height && a.depth == b.depth && a.thumbnail.cacheKey() == b.thumbnail.cacheKey() &&
+           a.thumbnailTurned.cacheKey() == b.thumbnailTurned.cacheKey();
+}
 } // namespace
 
 PhotoListWidget::PhotoListWidget(QWidget *parent) : StripListWidget(parent)
@@ -97,18 +107,6 @@ void PhotoListWidget::showTransition(int row)
     it->setToolTip(QString());
     it->setData(Qt::AccessibleTextRole, tr("Transition"));
 }
-
-namespace {
-// Whether a photo item shows the same as before: an item is made again
-// only when it would look different, so a long strip stays quick to show
-// after each edit.
-bool showsSame(const ImageInfo &a, const ImageInfo &b)
-{
-    return a.path == b.path && a.transformOps == b.transformOps && a.width == b.width &&
-           a.height == b.height && a.depth == b.depth && a.thumbnail.cacheKey() == b.thumbnail.cacheKey() &&
-           a.thumbnailTurned.cacheKey() == b.thumbnailTurned.cacheKey();
-}
-} // namespace
 
 void PhotoListWidget::showAlbum()
 {

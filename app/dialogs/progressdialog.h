@@ -1,7 +1,7 @@
 #pragma once
 
 #include <desktop/dialogbase.h>
-#include <burning/generateworkingstate.h>
+#include <job/generateworkingstate.h>
 
 #include <QDateTime>
 #include <QString>

@@ -9,7 +9,7 @@
 #include "album/album.h"
 #include "album/dvdchoices.h"
 #include "burning/destination.h"
-#include "burning/generateworkingstate.h"
+#include "job/generateworkingstate.h"
 
 class AVWriterManager;
 class BurnWorkflow;
@@ -52,8 +52,9 @@ struct GenerationRequest {
 // authored afterwards.
 //
 // Questions (folder will be cleared, file will be overwritten, non-blank
-// disc, retry) reach the user through MessageBox, which the GUI shows and
-// the command line answers through its hook.
+// disc, retry, insert a disc) go through the burn workflow's RunQuestions,
+// which the window answers with its dialogs and the command line from its
+// options.
 class GenerationController : public QObject
 {
     Q_OBJECT
@@ -67,9 +68,8 @@ public:
     // Aborts the running step; finished() follows once everything stopped.
     void abort();
     // Uses this burn workflow (not owned) instead of one of its own, for
-    // example the window's, which reads the destination box, shows the
-    // waiting-for-disc dialogs and asks its questions over the window. Only
-    // before the first start().
+    // example one whose questions are answered by the window's dialogs or
+    // by the command line's options. Only before the first start().
     void setBurnWorkflow(BurnWorkflow *workflow);
     // True while a finished burn's DVD folder is kept for another copy.
     bool isResultHeld() const { return m_resultHeld; }
@@ -125,8 +125,7 @@ private:
     void addAuthorStreams();
     void onAuthorStatus(int status, int title);
     void startDelivery();
-    void onBurnStatus(const QString &title, int state, const QString &current);
-    void onBurnFinished(bool ok, bool afterDone);
+    void onBurnFinished(const BurnResult &result);
     void cleanUp();
     bool createWorkFolder(QString *error);
     void connectWorkflow();

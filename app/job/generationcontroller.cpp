@@ -163,6 +163,7 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     if (!m_burner) {
         m_ownBurner = std::make_unique<BurnWorkflow>();
         m_burner = m_ownBurner.get();
+        m_burner->setQuestions(m_questions);
         connectWorkflow();
     }
     // The workflow says what is wrong with the destination; the run ends
@@ -187,6 +188,13 @@ void GenerationController::setBurnWorkflow(BurnWorkflow *workflow)
         return;
     m_burner = workflow;
     connectWorkflow();
+}
+
+void GenerationController::setQuestions(RunQuestions *questions)
+{
+    m_questions = questions;
+    if (m_burner)
+        m_burner->setQuestions(questions);
 }
 
 void GenerationController::connectWorkflow()

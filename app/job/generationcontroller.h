@@ -13,6 +13,7 @@
 
 class AVWriterManager;
 class BurnWorkflow;
+class RunQuestions;
 class DvdAuthoring;
 class StoryBoardRender;
 class QTimer;
@@ -71,6 +72,9 @@ public:
     // example one whose questions are answered by the window's dialogs or
     // by the command line's options. Only before the first start().
     void setBurnWorkflow(BurnWorkflow *workflow);
+    // Who answers the run's questions (not owned); null: every question is
+    // declined. Also passed to a workflow given by setBurnWorkflow().
+    void setQuestions(RunQuestions *questions);
     // True while a finished burn's DVD folder is kept for another copy.
     bool isResultHeld() const { return m_resultHeld; }
     // Removes a kept DVD folder (nothing while a run is going).
@@ -148,6 +152,7 @@ private:
     std::unique_ptr<DvdAuthoring> m_author;
     std::unique_ptr<BurnWorkflow> m_ownBurner;
     BurnWorkflow *m_burner = nullptr; // m_ownBurner's or one given by setBurnWorkflow()
+    RunQuestions *m_questions = nullptr;
     bool m_resultHeld = false;
     bool m_compileHandled = false;
     bool m_streaming = false; // the video goes through a pipe into the author

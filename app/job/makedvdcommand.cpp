@@ -312,9 +312,7 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
         // disc; the run ends instead.
         QTimer::singleShot(0, &controller, &GenerationController::abort);
     });
-    BurnWorkflow workflow;
-    workflow.setQuestions(&questions);
-    controller.setBurnWorkflow(&workflow);
+    controller.setQuestions(&questions);
 
     int exitCode = 1;
     bool interrupted = false;

@@ -25,8 +25,8 @@
 #include "dvdcheck.h"
 #include "desktop/application.h"
 #include "framework/settingsstore.h"
-#include "burning/kymburner.h"
-#include "burning/kytargetcombobox.h"
+#include "burning/burnworkflow.h"
+#include "dialogs/destinationbox.h"
 #include "dialogs/progressdialog.h"
 #include "dialogs/dvdsettingsdialog.h"
 #include "job/generationcontroller.h"
@@ -74,7 +74,9 @@ private:
             // busy machine is still seen; the poll in burn() covers the rest.
             QObject::connect(dialog.controller(), &GenerationController::stepChanged, &progress,
                              [this] { look(); });
-            QObject::connect(dialog.burner(), &KymBurner::setDlgStatus, &progress, [this] { look(); });
+            QObject::connect(dialog.workflow(), &BurnWorkflow::stageChanged, &progress, [this] { look(); });
+            QObject::connect(dialog.workflow(), &BurnWorkflow::nextDiscNeeded, &progress, [this] { look(); });
+            QObject::connect(dialog.workflow(), &BurnWorkflow::finished, &progress, [this] { look(); });
         }
         QPushButton *finish() { return progress.findChild<QPushButton *>(QStringLiteral("btnFinish")); }
         QPushButton *burnNext() { return progress.findChild<QPushButton *>(QStringLiteral("btnBurnNext")); }

@@ -1,7 +1,7 @@
 // The destination box, the waiting-for-disc dialog and the run's questions
 // asked through them, with the real engine on pseudo-drives. Message boxes,
 // file choosers and waits are answered by hooks.
-#include "dvdfixture.h"
+#include "dialogtestutil.h"
 #include "testsupport.h"
 
 #include <burning/burnworkflow.h>
@@ -248,8 +248,16 @@ private Q_SLOTS:
         wait.device = pseudo;
         wait.reason = QStringLiteral("Please insert a blank disc.");
         wait.checking = true;
+        wait.displayName = QStringLiteral("Image File Recorder");
+        wait.requiredType = QStringLiteral("DVD-R/RW,DVD+R/RW");
+        wait.discType = QStringLiteral("Empty");
+        wait.neededSize = QStringLiteral("1.20 GB");
+        wait.discFree = QStringLiteral("N/A");
         QTimer::singleShot(0, &questions, [&] {
             QTRY_VERIFY(questions.checkWaitDialog()->isVisible());
+            // Every control says what it is; a picture for a look.
+            QCOMPARE(unnamedControls(questions.checkWaitDialog()), QStringList());
+            saveShot(questions.checkWaitDialog(), QStringLiteral("waitfordisc-check"));
             questions.discArrived(QStringLiteral("/dev/sr9"));
             QVERIFY(questions.checkWaitDialog()->isVisible());
             questions.discArrived(pseudo.mid(6));

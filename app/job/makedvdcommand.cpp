@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstdarg>
 #include <cstdio>
+#include <functional>
 #include <mutex>
 #include <unistd.h>
 
@@ -25,6 +26,7 @@ extern "C" {
 #include "desktop/application.h"
 #include "desktop/messagebox.h"
 #include "burning/burnworkflow.h"
+#include "burning/runquestions.h"
 #include "job/generationcontroller.h"
 #include "job/makedvdoptions.h"
 
@@ -217,6 +219,49 @@ int snapRequested(int requestedMs, int currentMs, const OutputFormat &format)
 namespace {
 
 // The DVD choices of one run.
+// The questions of a run answered from the command line: --yes confirms
+// (the question is printed with its answer unless --quiet); without it the
+// first confirmation is declined and ends the run. A failed burn is never
+// tried again, and nobody can insert a disc: a wait is cancelled and its
+// reason told at the end.
+class CommandLineQuestions : public RunQuestions
+{
+public:
+    CommandLineQuestions(bool yes, bool quiet, std::function<void()> endRun)
+        : m_yes(yes), m_quiet(quiet), m_endRun(std::move(endRun))
+    {}
+    bool confirm(Confirmation, const QString &text) override
+    {
+        if (m_yes) {
+            if (!m_quiet)
+                printErr(text + QStringLiteral(" [yes]\n"));
+            return true;
+        }
+        if (m_unansweredConfirmation.isEmpty()) {
+            m_unansweredConfirmation = text;
+            m_endRun();
+        }
+        return false;
+    }
+    bool retryFailedBurn(const QString &) override { return false; }
+    DiscWaitAnswer waitForDisc(const DiscWait &wait) override
+    {
+        m_unansweredWait = wait.reason;
+        return DiscWaitAnswer::Cancelled;
+    }
+    // The first confirmation declined for want of --yes.
+    QString unansweredConfirmation() const { return m_unansweredConfirmation; }
+    // Why the run waited for a disc.
+    QString unansweredWait() const { return m_unansweredWait; }
+
+private:
+    bool m_yes;
+    bool m_quiet;
+    std::function<void()> m_endRun;
+    QString m_unansweredConfirmation;
+    QString m_unansweredWait;
+};
+
 struct RunChoices {
     TvStandard standard = TvStandard::Pal;
     int videoBitRate = kHighVideoBitRate;
@@ -260,30 +305,14 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
 
     // --yes answers the confirmations (overwrite, clear, erase); without it
     // the first one ends the run. Nobody is there to try a failed write
-    // again: a failure ends the run with its reason.
+    // again or to insert a disc: a failure ends the run with its reason.
     GenerationController controller;
-    QString unansweredQuestion;
-    QString lastAlert;
-    MessageBox::setAnswerHook([&](const MessageBox::Request &r) {
-        if (r.kind != MessageBox::Question) {
-            lastAlert = r.text;
-            return QDialogButtonBox::Ok;
-        }
-        if (r.text == BurnWorkflow::retryQuestion())
-            return QDialogButtonBox::No;
-        if (o.yes) {
-            if (!o.quiet)
-                printErr(r.text + QStringLiteral(" [yes]\n"));
-            return QDialogButtonBox::Yes;
-        }
-        if (unansweredQuestion.isEmpty()) {
-            unansweredQuestion = r.text;
-            // A declined disc question leaves the engine waiting for another
-            // disc; the run ends instead.
-            QTimer::singleShot(0, &controller, &GenerationController::abort);
-        }
-        return QDialogButtonBox::No;
+    CommandLineQuestions questions(o.yes, o.quiet, [&controller] {
+        // A declined disc question leaves the engine waiting for another
+        // disc; the run ends instead.
+        QTimer::singleShot(0, &controller, &GenerationController::abort);
     });
+    controller.setQuestions(&questions);
 
     int exitCode = 1;
     bool interrupted = false;
@@ -308,10 +337,11 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
         } else {
             exitCode = 1;
             QString text = message;
-            if (!unansweredQuestion.isEmpty())
-                text = unansweredQuestion + QStringLiteral("\n(answer with --yes to go on)");
-            else if (text.isEmpty())
-                text = lastAlert;
+            if (!questions.unansweredConfirmation().isEmpty())
+                text = questions.unansweredConfirmation() + QStringLiteral("\n(answer with --yes to go on)");
+            else if (!questions.unansweredWait().isEmpty())
+                text = text.isEmpty() ? questions.unansweredWait()
+                                      : text + QLatin1Char('\n') + questions.unansweredWait();
             if (interrupted)
                 text = QStringLiteral("Interrupted.");
             printErr(QStringLiteral("sorvel make-dvd: %1\n")
@@ -338,13 +368,9 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
         });
     }
 
-    if (!controller.start(&album, request)) {
-        MessageBox::setAnswerHook({});
+    if (!controller.start(&album, request))
         return 1;
-    }
-    const int rc = controller.isRunning() ? QCoreApplication::exec() : exitCode;
-    MessageBox::setAnswerHook({});
-    return rc;
+    return controller.isRunning() ? QCoreApplication::exec() : exitCode;
 }
 
 // `make-dvd PROJECT.sorvel`: the project's album and DVD choices, with the

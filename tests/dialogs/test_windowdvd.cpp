@@ -28,7 +28,7 @@
 #include "desktop/application.h"
 #include "framework/poweraction.h"
 #include "framework/settingsstore.h"
-#include "burning/kytargetcombobox.h"
+#include "dialogs/destinationbox.h"
 #include "window/editorwindow.h"
 #include "dialogs/bitratedialog.h"
 #include "dialogs/progressdialog.h"

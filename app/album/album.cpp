@@ -212,7 +212,7 @@ double Album::videoLength() const
     const int n = photos.size();
     if (n == 0)
         return 0.0;
-    return n * photoDuration + (useTransition ? (n - 1) * transitionDuration : 0.0);
+    return n * photoDuration() + (settings.useTransition ? (n - 1) * transitionDuration() : 0.0);
 }
 
 double Album::audioLength() const
@@ -225,43 +225,15 @@ double Album::audioLength() const
 
 int Album::setPhotoDurationMs(int requestedMs, const OutputFormat &format)
 {
-    setPhotoDurationExactMs(snapDurationMs(requestedMs, photoDurationMs, framePeriodMs(format)));
-    return photoDurationMs;
+    setPhotoDurationExactMs(snapDurationMs(requestedMs, settings.photoDurationMs, framePeriodMs(format)));
+    return settings.photoDurationMs;
 }
 
 int Album::setTransitionDurationMs(int requestedMs, const OutputFormat &format)
 {
-    setTransitionDurationExactMs(snapDurationMs(requestedMs, transitionDurationMs, framePeriodMs(format)));
-    return transitionDurationMs;
-}
-
-void Album::setPhotoDurationExactMs(int ms)
-{
-    photoDurationMs = ms;
-    photoDuration = ms / 1000.0;
-}
-
-void Album::setTransitionDurationExactMs(int ms)
-{
-    transitionDurationMs = ms;
-    transitionDuration = ms / 1000.0;
-}
-
-SlideshowSettings Album::settings() const
-{
-    return {photoDurationMs, transitionDurationMs, useTransition, dissolveOnly, useDynamicEffect, loopAudio,
-            fadeAudio};
-}
-
-void Album::applySettings(const SlideshowSettings &s)
-{
-    setPhotoDurationExactMs(s.photoDurationMs);
-    setTransitionDurationExactMs(s.transitionDurationMs);
-    useTransition = s.useTransition;
-    dissolveOnly = s.dissolveOnly;
-    useDynamicEffect = s.useDynamicEffect;
-    loopAudio = s.loopAudio;
-    fadeAudio = s.fadeAudio;
+    setTransitionDurationExactMs(
+        snapDurationMs(requestedMs, settings.transitionDurationMs, framePeriodMs(format)));
+    return settings.transitionDurationMs;
 }
 
 bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
@@ -269,7 +241,8 @@ bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
     const int n = photos.size();
     if (n == 0 || audios.isEmpty())
         return false;
-    const double a = (audioLength() - (useTransition && n > 0 ? (n - 1) * transitionDuration : 0.0)) / n;
+    const double a =
+        (audioLength() - (settings.useTransition && n > 0 ? (n - 1) * transitionDuration() : 0.0)) / n;
     if (a < 1.0 || a > 999.0)
         return false;
     const int p = framePeriodMs(format);

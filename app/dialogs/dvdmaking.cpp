@@ -3,8 +3,10 @@
 #include <QRect>
 #include <QTimer>
 
-#include "burning/kymburner.h"
+#include "burning/burnworkflow.h"
+#include "burning/drivewatch.h"
 #include "desktop/messagebox.h"
+#include "dialogs/dialogquestions.h"
 #include "dialogs/dvdsettingsdialog.h"
 #include "dialogs/progressdialog.h"
 
@@ -12,10 +14,16 @@ DvdMaking::DvdMaking(MakeJob *job, QWidget *window) : QObject(window), m_job(job
 {
     m_progress = new ProgressDialog(window);
     m_progress->setJob(job);
-    m_settings = new DvdSettingsDialog(window, m_progress, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    // The destination box and the disc questions of DVD Settings serve the
-    // job's burn workflow.
-    job->setBurnWorkflow(m_settings->burner()->workflow());
+    DeviceThread *devices = &job->burnWorkflow()->deviceThread();
+    m_settings = new DvdSettingsDialog(window, devices, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    // The run's questions: over the window while the destination is
+    // checked, over the progress dialog once it shows; a wait for a disc
+    // ends by itself when the disc arrives.
+    m_questions = std::make_unique<DialogQuestions>(window, m_progress);
+    job->setQuestions(m_questions.get());
+    m_driveWatch = new DriveWatch(devices, this);
+    connect(m_driveWatch, &DriveWatch::discArrived, m_questions.get(), &DialogQuestions::discArrived);
+    m_driveWatch->start();
     connect(m_settings, &DvdSettingsDialog::choicesChanged, this, &DvdMaking::choicesChanged);
     connect(m_progress, &ProgressDialog::postTaskActionsIndexChanged, this, [this](int index) {
         m_job->setAfterMaking(afterMakingActionOfIndex(index));
@@ -29,8 +37,10 @@ DvdMaking::DvdMaking(MakeJob *job, QWidget *window) : QObject(window), m_job(job
 
 DvdMaking::~DvdMaking()
 {
-    // The settings dialog's burner waits for its device thread and delivers
-    // events meanwhile: it goes while the dialogs are still whole.
+    // Nobody is left to answer once the dialogs go.
+    m_job->setQuestions(nullptr);
+    delete m_driveWatch;
+    m_driveWatch = nullptr;
     delete m_settings;
     m_settings = nullptr;
 }
@@ -78,6 +88,7 @@ void DvdMaking::onStageChanged(JobStage stage)
     // the making begins.
     if (stage == JobStage::CheckingDestination || stage == JobStage::Idle || m_progress->isVisible())
         return;
+    m_questions->setRunShowing(true);
     if (m_window) {
         m_progress->adjustSize();
         QRect placed(QPoint(), m_progress->frameGeometry().size());
@@ -89,6 +100,8 @@ void DvdMaking::onStageChanged(JobStage stage)
 
 void DvdMaking::onFinished(const JobResult &result)
 {
+    if (!m_progress->isVisible())
+        m_questions->setRunShowing(false);
     Q_EMIT runFinished(result);
     if (result.lastStage != JobStage::CheckingDestination || result.ok() || m_progress->isVisible())
         return;
@@ -113,5 +126,5 @@ bool DvdMaking::confirmAbort()
                              QDialogButtonBox::No) != QDialogButtonBox::Yes)
         return false;
     m_job->abort();
-    return !m_job->isRunning();
+    return true;
 }

@@ -3,10 +3,14 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 #include "album/album.h"
 #include "album/dvdchoices.h"
 #include "job/makejob.h"
 
+class DialogQuestions;
+class DriveWatch;
 class DvdSettingsDialog;
 class ProgressDialog;
 class QWidget;
@@ -27,6 +31,7 @@ public:
 
     DvdSettingsDialog *settingsDialog() const { return m_settings; }
     ProgressDialog *progressDialog() const { return m_progress; }
+    DialogQuestions *questions() const { return m_questions.get(); }
     MakeJob *job() const { return m_job; }
 
     // Shows DVD Settings for this album with its DVD choices and the action
@@ -37,8 +42,8 @@ public:
     bool isRunning() const { return m_job->isRunning(); }
     // What closing the window during a run does: false while the run
     // cannot stop (a disc check, erase or finalizing); otherwise "Abort or
-    // not?", and on Yes the run is aborted. True when no run is going (any
-    // more).
+    // not?", and on Yes the run is asked to stop (true; its end follows).
+    // True at once when no run is going.
     bool confirmAbort();
 
     // The action after making of an entry of the progress dialog's list.
@@ -61,5 +66,7 @@ private:
     QPointer<QWidget> m_window;
     DvdSettingsDialog *m_settings = nullptr;
     ProgressDialog *m_progress = nullptr;
+    std::unique_ptr<DialogQuestions> m_questions;
+    DriveWatch *m_driveWatch = nullptr;
     Album m_album;
 };

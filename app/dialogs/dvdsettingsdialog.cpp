@@ -7,8 +7,9 @@
 
 #include "album/album.h"
 #include "album/appsettings.h"
-#include "burning/kymburner.h"
-#include "burning/kytargetcombobox.h"
+#include "burning/devicethread.h"
+#include "burning/dvdburner.h"
+#include "dialogs/destinationbox.h"
 #include "ui_dvdsettingsdialog.h"
 #include "dialogs/bitratedialog.h"
 
@@ -38,27 +39,33 @@ void selectData(QComboBox *box, int data)
 }
 } // namespace
 
-DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, QWidget *runWindow, Qt::WindowFlags flags)
+DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt::WindowFlags flags)
     : DialogBase(parent, flags), m_ui(std::make_unique<Ui::DvdSettingsDialog>())
 {
     m_ui->setupUi(this);
     m_ui->volumeEdit->setText(m_choices.volumeLabel);
 
-    // The burn workflow: the destination box is its view, its waiting and
-    // question dialogs sit over this dialog while checking and over the
-    // window's progress dialog while burning.
-    m_burner = new KymBurner(this);
-    m_burner->initBurner(m_ui->targetComboBox, runWindow, this, runWindow);
-    m_ui->targetComboBox->setVolumeName(m_choices.volumeLabel);
+    // The device thread keeps the destination box's recorders and discs
+    // fresh.
+    if (devices) {
+        connect(devices, &DeviceThread::devicesUpdated, m_ui->targetComboBox, &DestinationBox::updateDevices,
+                Qt::BlockingQueuedConnection);
+        connect(devices, &DeviceThread::discsUpdated, m_ui->targetComboBox, &DestinationBox::updateDiscs,
+                Qt::BlockingQueuedConnection);
+    } else {
+        // Without a thread the box lists the recorders found now.
+        DVDBurner::instance()->updateDevices();
+        m_ui->targetComboBox->updateDevices();
+    }
+    m_ui->targetComboBox->setVolumeLabel(m_choices.volumeLabel);
     // A long destination (a folder or disc image path) is shown shortened
     // instead of widening the dialog after it was placed over the window.
     m_ui->targetComboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_ui->targetComboBox->setMinimumContentsLength(32);
 
-    connect(m_ui->targetComboBox, qOverload<QVector<QString>>(&KyTargetComboBox::updateSpeedList), this,
-            &DvdSettingsDialog::showSpeeds);
-    connect(m_ui->targetComboBox, &KyTargetComboBox::setSpeedStatus, this, &DvdSettingsDialog::enableSpeeds);
-    connect(m_ui->targetComboBox, &KyTargetComboBox::setDiscType, this, &DvdSettingsDialog::onDiscType);
+    connect(m_ui->targetComboBox, &DestinationBox::speedsChanged, this, &DvdSettingsDialog::showSpeeds);
+    connect(m_ui->targetComboBox, &DestinationBox::speedChoiceEnabled, this, &DvdSettingsDialog::enableSpeeds);
+    connect(m_ui->targetComboBox, &DestinationBox::discTypeChanged, this, &DvdSettingsDialog::onDiscType);
     // The destination decides whether the dual-layer scale applies.
     connect(m_ui->targetComboBox, &QComboBox::currentIndexChanged, this, &DvdSettingsDialog::updateDVDSize);
 
@@ -95,15 +102,9 @@ void DvdSettingsDialog::alignLabels()
         label->setMinimumWidth(width);
 }
 
-DvdSettingsDialog::~DvdSettingsDialog()
-{
-    // The burner waits for its device thread and delivers events meanwhile:
-    // it goes while this dialog and its controls are still whole.
-    delete m_burner;
-    m_burner = nullptr;
-}
+DvdSettingsDialog::~DvdSettingsDialog() = default;
 
-KyTargetComboBox *DvdSettingsDialog::targetComboBox() const
+DestinationBox *DvdSettingsDialog::targetComboBox() const
 {
     return m_ui->targetComboBox;
 }
@@ -139,7 +140,7 @@ void DvdSettingsDialog::showChoices()
         const QSignalBlocker block(m_ui->volumeEdit);
         m_ui->volumeEdit->setText(m_choices.volumeLabel);
     }
-    m_ui->targetComboBox->setVolumeName(labelOf(m_choices.volumeLabel));
+    m_ui->targetComboBox->setVolumeLabel(labelOf(m_choices.volumeLabel));
     {
         const QSignalBlocker block(m_ui->copySpinBox);
         m_ui->copySpinBox->setValue(m_choices.copies);
@@ -253,7 +254,7 @@ void DvdSettingsDialog::onVolumeLabelEdited(const QString &text)
 {
     DvdChoices c = m_choices;
     c.volumeLabel = text;
-    m_ui->targetComboBox->setVolumeName(labelOf(text));
+    m_ui->targetComboBox->setVolumeLabel(labelOf(text));
     setChoice(c);
 }
 
@@ -315,7 +316,7 @@ MakeRequest DvdSettingsDialog::request() const
     r.audioBitRate = m_choices.audioBitRate;
     r.audioChannels = m_choices.audioChannels;
     r.destination = m_ui->targetComboBox->destination();
-    r.destination.volumeLabel = m_ui->targetComboBox->getVolumeName();
+    r.destination.volumeLabel = m_ui->targetComboBox->volumeLabel();
     const bool burner = r.destination.type == Destination::Burner;
     r.copies = burner ? m_ui->copySpinBox->value() : 1;
     const QString speed = m_ui->speedComboBox->currentData().toString();

@@ -13,9 +13,9 @@
 #include "album/dvdchoices.h"
 #include "job/makejob.h"
 
-class KymBurner;
-class KyTargetComboBox;
 class BitRateDialog;
+class DestinationBox;
+class DeviceThread;
 namespace Ui {
 class DvdSettingsDialog;
 }
@@ -30,9 +30,10 @@ class DvdSettingsDialog : public DialogBase
 {
     Q_OBJECT
 public:
-    // runWindow: the window over which the burn's own questions and the
-    // waiting-for-disc dialog appear (the progress dialog).
-    explicit DvdSettingsDialog(QWidget *parent = nullptr, QWidget *runWindow = nullptr,
+    // devices: the thread that keeps the recorders and their discs fresh
+    // (the job's burn workflow's); null: the destination box lists what it
+    // finds when it is made.
+    explicit DvdSettingsDialog(QWidget *parent = nullptr, DeviceThread *devices = nullptr,
                                Qt::WindowFlags flags = {});
     ~DvdSettingsDialog() override;
 
@@ -56,8 +57,7 @@ public:
     // working folder.
     MakeRequest request() const;
 
-    KyTargetComboBox *targetComboBox() const;
-    KymBurner *burner() const { return m_burner; }
+    DestinationBox *targetComboBox() const;
 
 Q_SIGNALS:
     // The choices changed through the dialog's controls.
@@ -85,7 +85,6 @@ private:
     void alignLabels();
 
     std::unique_ptr<Ui::DvdSettingsDialog> m_ui;
-    KymBurner *m_burner = nullptr;
     DvdChoices m_choices;
     quint64 m_dvdSize = 0;
     double m_duration = 0;

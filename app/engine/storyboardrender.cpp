@@ -69,7 +69,7 @@ void StoryBoardRender::rebuildTimeline()
 {
     if (!m_album)
         return;
-    const double p = m_album->photoDuration;
+    const double p = m_album->photoDuration();
     const double t = m_album->transitionSpan();
     m_totalFrames = int32_t(secondsToFrames(m_album->videoLength(), m_format));
     m_cycleFrames = int32_t(secondsToFrames(p + t, m_format));
@@ -86,22 +86,25 @@ StoryBoardRender::FramePlan StoryBoardRender::plan(int f) const
     const int K = m_cycleFrames;
     const int g = f / K;
     const int r = f % K;
-    const double P = double(m_format.frameRateNum) * album.photoDuration / m_format.frameRateDen;
+    const double P = double(m_format.frameRateNum) * album.photoDuration() / m_format.frameRateDen;
     const double T = double(m_format.frameRateNum) * album.transitionSpan() / m_format.frameRateDen;
     const double L = double(m_lifeFrames > 0 ? m_lifeFrames : 1);
     if (r < P) {
         if (g <= n - 1) {
             p.photo = g;
-            p.motion = interpolateMotion(album.photos[g], (T + r + 0.5) / L, album.useDynamicEffect);
+            p.motion = interpolateMotion(album.photos[g], (T + r + 0.5) / L, album.settings.useDynamicEffect);
         }
     } else if (g <= n - 2) {
         p.photo = g;
         p.incoming = g + 1;
-        const double span = double(m_format.frameRateNum) * album.transitionDuration / m_format.frameRateDen;
+        const double span =
+            double(m_format.frameRateNum) * album.transitionDuration() / m_format.frameRateDen;
         p.progress = span > 0 ? (r - P) / span : 1.0;
-        p.pattern = album.dissolveOnly || album.patternFiles.isEmpty() ? -1 : g % album.patternFiles.size();
-        p.motion = interpolateMotion(album.photos[g], (T + r + 0.5) / L, album.useDynamicEffect);
-        p.incomingMotion = interpolateMotion(album.photos[g + 1], (r - P + 0.5) / L, album.useDynamicEffect);
+        p.pattern =
+            album.settings.dissolveOnly || album.patternFiles.isEmpty() ? -1 : g % album.patternFiles.size();
+        p.motion = interpolateMotion(album.photos[g], (T + r + 0.5) / L, album.settings.useDynamicEffect);
+        p.incomingMotion =
+            interpolateMotion(album.photos[g + 1], (r - P + 0.5) / L, album.settings.useDynamicEffect);
     }
     return p;
 }
@@ -397,7 +400,7 @@ void StoryBoardRender::seekAudio(int f)
         before += len;
         ++b;
         if (b >= count) {
-            if (!m_album->loopAudio)
+            if (!m_album->settings.loopAudio)
                 return;
             b = 0;
             // Skip whole rounds of the soundtrack at once.
@@ -463,7 +466,7 @@ void StoryBoardRender::prefetchStep()
             if (m_nextClip < count) {
                 openClip(m_nextClip);
                 ++m_nextClip;
-            } else if (m_album->loopAudio && m_roundBytes > 0) {
+            } else if (m_album->settings.loopAudio && m_roundBytes > 0) {
                 // (A round of the soundtrack that gave no PCM at all, every
                 // clip undecodable, ends the looping: silence follows.)
                 m_roundBytes = 0;

@@ -14,9 +14,10 @@
 
 Q_LOGGING_CATEGORY(lcJob, "sorvel.job")
 
-MakeJob::MakeJob(QObject *parent) : QObject(parent)
+MakeJob::MakeJob(QObject *parent) : QObject(parent), m_burner(std::make_unique<BurnWorkflow>())
 {
     qRegisterMetaType<JobResult>();
+    connectWorkflow();
 }
 
 MakeJob::~MakeJob()
@@ -25,8 +26,8 @@ MakeJob::~MakeJob()
     // working folder behind.
     m_generation.reset();
     if (m_running)
-        DVDBurner::Instance()->Stop();
-    m_ownBurner.reset();
+        DVDBurner::instance()->stop();
+    m_burner.reset();
     if (m_running || m_resultHeld)
         cleanUp();
 }
@@ -36,12 +37,14 @@ quint64 MakeJob::estimateDvdSize(int videoBitRate, int audioBitRate, double seco
     return DvdGeneration::estimateDvdSize(videoBitRate, audioBitRate, seconds);
 }
 
-void MakeJob::setBurnWorkflow(BurnWorkflow *workflow)
+void MakeJob::setQuestions(RunQuestions *questions)
 {
-    if (m_burner || !workflow)
-        return;
-    m_burner = workflow;
-    connectWorkflow();
+    m_burner->setQuestions(questions);
+}
+
+BurnWorkflow *MakeJob::burnWorkflow() const
+{
+    return m_burner.get();
 }
 
 void MakeJob::setStage(JobStage stage)
@@ -106,7 +109,6 @@ bool MakeJob::start(const MakeRequest &request)
     m_delivering = false;
     m_waitingForNextBurn = false;
     m_outputPath.clear();
-    m_burnMessage.clear();
     m_workFolder.clear(); // clean-up must never reach an earlier run's folder
     m_stage = JobStage::Idle;
     setCanAbort(true);
@@ -124,55 +126,44 @@ bool MakeJob::start(const MakeRequest &request)
     }
     qCInfo(lcJob) << "working folder" << m_workFolder;
 
-    // One burn workflow serves every run of this job.
-    if (!m_burner) {
-        m_ownBurner = std::make_unique<BurnWorkflow>();
-        m_burner = m_ownBurner.get();
-        connectWorkflow();
-    }
+    // The workflow checks the destination (it may ask) and answers ready()
+    // when the run may go on, or says why it cannot.
     m_burner->setDestination(request.destination);
-    m_burner->setBurnSpeed(request.speed);
-    m_burner->setCopyNum(qMax(1, request.copies));
-    m_burner->setTempPath(m_workFolder);
-    m_burner->setDVDSource(m_workFolder + QStringLiteral("/dvd"));
-    m_burner->setDVDSize(
+    m_burner->setSpeed(request.speed);
+    m_burner->setCopies(qMax(1, request.copies));
+    m_burner->setWorkFolder(m_workFolder);
+    m_burner->setDvdFolder(m_workFolder + QStringLiteral("/dvd"));
+    m_burner->setDvdSize(
         estimateDvdSize(request.videoBitRate, request.audioBitRate, request.album.videoLength()));
-    // The workflow tells what is wrong with the destination, or asks, and
-    // answers beginGenerate() when the run may go on.
-    if (!m_burner->checkBurnerCondition() && m_running && m_stage == JobStage::CheckingDestination)
-        finish(JobResult::Failed, QString());
+    const CheckOutcome check = m_burner->checkDestination();
+    if (check.verdict == CheckOutcome::Refused && m_running && m_stage == JobStage::CheckingDestination)
+        finish(JobResult::Failed, check.message);
     return true;
 }
 
 void MakeJob::connectWorkflow()
 {
-    BurnWorkflow *burner = m_burner;
-    connect(burner, &BurnWorkflow::beginGenerate, this, &MakeJob::onDestinationReady);
-    connect(burner, &BurnWorkflow::setProcess, this, [this](int, int current) {
-        if (m_running)
-            Q_EMIT progressChanged(current);
+    BurnWorkflow *burner = m_burner.get();
+    connect(burner, &BurnWorkflow::ready, this, &MakeJob::onDestinationReady);
+    connect(burner, &BurnWorkflow::progressChanged, this, [this](int percent) {
+        if (m_delivering)
+            Q_EMIT progressChanged(percent);
     });
-    connect(burner, &BurnWorkflow::setCanAbort, this, [this](bool on) {
+    connect(burner, &BurnWorkflow::canAbortChanged, this, [this](bool on) {
         if (m_running)
             setCanAbort(on);
     });
-    connect(burner, &BurnWorkflow::setDlgStatus, this,
-            [this](const QString &title, int state, const QString &current, const QString &, bool,
-                   const QString &, bool) { onBurnStatus(title, state, current); });
-    connect(burner, &BurnWorkflow::setIsAbort, this, [this](bool aborted) {
-        // The person gave up waiting for a disc: the run ends as aborted.
-        if (aborted && m_running)
-            m_abortRequested = true;
-    });
-    connect(burner, &BurnWorkflow::doBurnNext, this, [this] {
+    connect(burner, &BurnWorkflow::stageChanged, this, &MakeJob::onBurnStage);
+    connect(burner, &BurnWorkflow::nextDiscNeeded, this, [this] {
         // The next copy (or another try of a failed one) follows once the
-        // workflow's own end of the previous one has returned; no burn job
-        // runs until then.
+        // workflow's own report has returned; no burn job runs until then.
+        if (!m_delivering)
+            return;
         m_waitingForNextBurn = true;
         Q_EMIT nextCopyStarting();
         deferStep(&MakeJob::burnNextCopy);
     });
-    connect(burner, &BurnWorkflow::burnFinished, this, &MakeJob::onBurnFinished);
+    connect(burner, &BurnWorkflow::finished, this, &MakeJob::onBurnFinished);
 }
 
 void MakeJob::onDestinationReady()
@@ -180,7 +171,7 @@ void MakeJob::onDestinationReady()
     if (!m_running || m_stage != JobStage::CheckingDestination)
         return;
     if (m_request.destination.type == Destination::Folder)
-        m_outputPath = m_burner->fillDVDFolderFullPath();
+        m_outputPath = m_burner->dvdFolderPath();
     else
         m_outputPath = m_burner->destination().path;
     // Start outside the burner's signal.
@@ -229,9 +220,8 @@ void MakeJob::startDelivery()
         finish(JobResult::Aborted, tr("Aborted"));
         return;
     }
-    m_burnSucceeded = false;
     m_delivering = true;
-    m_burner->startBurnWork();
+    m_burner->startDelivery();
 }
 
 void MakeJob::burnNext()
@@ -243,12 +233,10 @@ void MakeJob::burnNext()
         ++m_runId;
         m_abortRequested = false;
         m_waitingForNextBurn = false;
-        m_burnMessage.clear();
-        m_burnSucceeded = false;
         m_stage = JobStage::Idle;
         m_delivering = true;
-        m_burner->setCopyNum(1);
-        m_burner->startBurnWork();
+        m_burner->setCopies(1);
+        m_burner->startDelivery();
         return;
     }
 }
@@ -262,8 +250,7 @@ void MakeJob::burnNextCopy()
         finish(JobResult::Aborted, tr("Aborted"));
         return;
     }
-    m_burnSucceeded = false;
-    m_burner->startBurnWork();
+    m_burner->startDelivery();
 }
 
 void MakeJob::releaseResult()
@@ -274,64 +261,55 @@ void MakeJob::releaseResult()
     cleanUp();
 }
 
-void MakeJob::onBurnStatus(const QString &title, int state, const QString &current)
+void MakeJob::onBurnStage(BurnStage stage)
 {
     if (!m_running)
         return;
-    switch (state) {
-    case GenerateSucceeded:
-    case GenerateEnded:
-        m_burnMessage = title;
-        m_burnSucceeded = state == GenerateSucceeded;
-        return;
-    case CheckingDisc:
+    switch (stage) {
+    case BurnStage::CreatingFolder:
+        setStage(JobStage::CreatingFolder);
+        break;
+    case BurnStage::CreatingIso:
+        setStage(JobStage::CreatingIso);
+        break;
+    case BurnStage::CheckingDisc:
         // The check before the run's encoding is part of checking the
         // destination.
         if (m_stage != JobStage::CheckingDestination)
             setStage(JobStage::CheckingDisc);
-        return;
-    case ErasingDisc:
+        break;
+    case BurnStage::ErasingDisc:
         setStage(JobStage::ErasingDisc);
-        return;
-    case BurningDisc:
-        setStage(current == BurnWorkflow::tr("Finalizing disc") ? JobStage::FinalizingDisc
-                                                                : JobStage::BurningDisc);
-        return;
-    case CreatingFolder:
-        setStage(JobStage::CreatingFolder);
-        return;
-    case CreatingISO:
-        setStage(JobStage::CreatingIso);
-        return;
-    default:
-        return;
+        break;
+    case BurnStage::BurningDisc:
+        setStage(JobStage::BurningDisc);
+        break;
+    case BurnStage::FinalizingDisc:
+        setStage(JobStage::FinalizingDisc);
+        break;
     }
 }
 
-void MakeJob::onBurnFinished(bool ok, bool afterDone)
+void MakeJob::onBurnFinished(const BurnResult &result)
 {
     if (!m_running)
         return;
+    const bool aborted = m_abortRequested || result.outcome == BurnResult::Aborted;
     if (m_stage == JobStage::CheckingDestination) {
         // A disc check that ended without the destination being ready
         // (cancelled or failed).
-        finish(m_abortRequested ? JobResult::Aborted : JobResult::Failed,
-               m_burnMessage.isEmpty() ? tr("Disc checking stopped") : m_burnMessage);
+        finish(aborted ? JobResult::Aborted : JobResult::Failed,
+               result.message.isEmpty() ? tr("Disc checking stopped") : result.message);
         return;
     }
     if (!m_delivering)
         return;
-    // After each copy but the last the burner asks for the next disc and
-    // reports a finished burn without the final success state.
-    if (ok && !m_burnSucceeded)
-        return; // the next copy follows (nextCopyStarting())
-    if (!ok) {
-        finish(m_abortRequested ? JobResult::Aborted : JobResult::Failed,
-               m_abortRequested ? tr("Aborted") : m_burnMessage);
+    if (result.outcome != BurnResult::Done) {
+        finish(aborted ? JobResult::Aborted : JobResult::Failed, aborted ? tr("Aborted") : result.message);
         return;
     }
     finish(JobResult::Succeeded, QString());
-    if (afterDone)
+    if (result.runAfterMaking)
         runAfterMakingAction();
 }
 

@@ -13,6 +13,9 @@
 
 class BurnWorkflow;
 class DvdGeneration;
+class RunQuestions;
+enum class BurnStage;
+struct BurnResult;
 
 // What one run makes and where it goes: a copy of the album (the window may
 // go on editing meanwhile), the encoding choices and the destination.
@@ -88,10 +91,13 @@ public:
     explicit MakeJob(QObject *parent = nullptr);
     ~MakeJob() override;
 
-    // Uses this burn workflow (not owned) instead of one of its own, for
-    // example one that shows its questions over a window. Only before the
-    // first start().
-    void setBurnWorkflow(BurnWorkflow *workflow);
+    // Who answers the run's questions (not owned): the window's message
+    // boxes and waiting dialogs, or the command line's options. Without one
+    // every question is declined.
+    void setQuestions(RunQuestions *questions);
+    // The job's burn workflow, whose device thread also keeps a
+    // destination box's recorders fresh.
+    BurnWorkflow *burnWorkflow() const;
 
     // Starts a run. False (and nothing happens) while one is going; every
     // other outcome, even an immediate refusal, ends in finished().
@@ -148,8 +154,8 @@ private:
     void onGenerationFinished(bool ok, const QString &message);
     void startDelivery();
     void burnNextCopy();
-    void onBurnStatus(const QString &title, int state, const QString &current);
-    void onBurnFinished(bool ok, bool afterDone);
+    void onBurnStage(BurnStage stage);
+    void onBurnFinished(const BurnResult &result);
     void runAfterMakingAction();
     void finish(JobResult::Outcome outcome, const QString &message);
     void cleanUp();
@@ -161,12 +167,9 @@ private:
     bool m_canAbort = true;
     QString m_workFolder;
     QString m_outputPath;
-    QString m_burnMessage;
     std::unique_ptr<DvdGeneration> m_generation;
-    std::unique_ptr<BurnWorkflow> m_ownBurner;
-    BurnWorkflow *m_burner = nullptr; // m_ownBurner's or one given by setBurnWorkflow()
+    std::unique_ptr<BurnWorkflow> m_burner;
     bool m_resultHeld = false;
-    bool m_burnSucceeded = false;
     bool m_delivering = false;         // the burn workflow delivers the DVD
     bool m_waitingForNextBurn = false; // between a copy (or a failed try) and the next one
     int m_runId = 0;

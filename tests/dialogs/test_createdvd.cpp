@@ -25,7 +25,7 @@
 #include "dvdcheck.h"
 #include "desktop/application.h"
 #include "framework/settingsstore.h"
-#include "burning/kytargetcombobox.h"
+#include "dialogs/destinationbox.h"
 #include "dialogs/dvdmaking.h"
 #include "dialogs/dvdsettingsdialog.h"
 #include "dialogs/progressdialog.h"

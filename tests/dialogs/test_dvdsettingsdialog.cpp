@@ -20,9 +20,8 @@
 #include "desktop/application.h"
 #include "framework/settingsstore.h"
 #include "burning/dvdburner.h"
-#include "burning/kytargetcombobox.h"
+#include "dialogs/destinationbox.h"
 #include "dialogs/displaytextcombobox.h"
-#include "dialogs/progressdialog.h"
 #include "dialogs/dvdsettingsdialog.h"
 #include "dialogs/capacitybar.h"
 
@@ -45,7 +44,7 @@ private Q_SLOTS:
 
 private:
     struct Form {
-        Form() : dialog(nullptr, &progress)
+        Form() : dialog(nullptr)
         {
             dialog.show();
             QVERIFY(QTest::qWaitForWindowExposed(&dialog));
@@ -56,7 +55,6 @@ private:
             QVERIFY2(chooseEntry(get<QComboBox>(name), text), qPrintable(text));
         }
         Album album;
-        ProgressDialog progress;
         DvdSettingsDialog dialog;
     };
     // Answers the custom bit rate dialog once it is open: types the text
@@ -232,19 +230,19 @@ void TestDvdSettingsDialog::dualLayerOnlyForADualLayerDisc()
     const QString dir = TestSupport::freshDir(QStringLiteral("dvdsetting-dual"));
 
     QVERIFY(box->setIsoTarget(dir + QStringLiteral("/x.iso")));
-    Q_EMIT f.dialog.targetComboBox()->setDiscType(QStringLiteral("D9"));
+    Q_EMIT f.dialog.targetComboBox()->discTypeChanged(QStringLiteral("D9"));
     QVERIFY(!f.dialog.dualLayer());
     QCOMPARE(bar->showMode(), CapacityBar::SingleLayer);
 
     QVERIFY(box->setRecorderTarget(QStringLiteral("stdio:") + dir + QStringLiteral("/disc.img")));
-    Q_EMIT f.dialog.targetComboBox()->setDiscType(QStringLiteral("D9"));
+    Q_EMIT f.dialog.targetComboBox()->discTypeChanged(QStringLiteral("D9"));
     QVERIFY(f.dialog.dualLayer());
     QCOMPARE(bar->showMode(), CapacityBar::DualLayer);
-    Q_EMIT f.dialog.targetComboBox()->setDiscType(QStringLiteral("D5"));
+    Q_EMIT f.dialog.targetComboBox()->discTypeChanged(QStringLiteral("D5"));
     QCOMPARE(bar->showMode(), CapacityBar::SingleLayer);
 
     // Going back to a folder leaves the dual-layer scale.
-    Q_EMIT f.dialog.targetComboBox()->setDiscType(QStringLiteral("D9"));
+    Q_EMIT f.dialog.targetComboBox()->discTypeChanged(QStringLiteral("D9"));
     QVERIFY(box->setFolderTarget(dir));
     f.dialog.updateDVDSize();
     QCOMPARE(bar->showMode(), CapacityBar::SingleLayer);
@@ -257,15 +255,15 @@ void TestDvdSettingsDialog::volumeLabel()
     auto *box = f.dialog.targetComboBox();
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("  Summer 2026 "));
-    QCOMPARE(box->getVolumeName(), QStringLiteral("Summer 2026"));
+    QCOMPARE(box->volumeLabel(), QStringLiteral("Summer 2026"));
     QCOMPARE(f.dialog.request().destination.volumeLabel, QStringLiteral("Summer 2026"));
     // Blank gives the default label.
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("   "));
-    QCOMPARE(box->getVolumeName(), QStringLiteral("My DVD"));
+    QCOMPARE(box->volumeLabel(), QStringLiteral("My DVD"));
     QCOMPARE(f.dialog.request().destination.volumeLabel, QStringLiteral("My DVD"));
     edit->clear();
-    QCOMPARE(box->getVolumeName(), QStringLiteral("My DVD"));
+    QCOMPARE(box->volumeLabel(), QStringLiteral("My DVD"));
     // Longer labels than a disc holds cannot be typed.
     QTest::keyClicks(edit, QString(40, QLatin1Char('x')));
     QCOMPARE(edit->text().size(), 32);
@@ -278,7 +276,7 @@ void TestDvdSettingsDialog::speedsAndCopies()
     auto *speed = f.get<QComboBox>("speedComboBox");
     auto *copies = f.get<QSpinBox>("copySpinBox");
     const QString dir = TestSupport::freshDir(QStringLiteral("dvdsetting-speed"));
-    Q_EMIT f.dialog.targetComboBox()->updateSpeedList(QVector<QString>{QStringLiteral("Max"), QStringLiteral("8X"), QStringLiteral("4")});
+    Q_EMIT f.dialog.targetComboBox()->speedsChanged(QVector<QString>{QStringLiteral("Max"), QStringLiteral("8X"), QStringLiteral("4")});
     QStringList shown;
     for (int i = 0; i < speed->count(); ++i)
         shown << speed->itemText(i);

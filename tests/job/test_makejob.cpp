@@ -15,9 +15,23 @@
 #include "desktop/application.h"
 #include "desktop/messagebox.h"
 #include "burning/burnworkflow.h"
+#include "burning/runquestions.h"
 #include "systemfixtures.h"
 #include "testsupport.h"
 #include "job/makejob.h"
+
+// Answers every question of a run Yes ("try again" included, counted);
+// nobody is there to click.
+struct YesToAll : RunQuestions {
+    int retries = 0;
+    bool confirm(Confirmation, const QString &) override { return true; }
+    bool retryFailedBurn(const QString &) override
+    {
+        ++retries;
+        return true;
+    }
+    DiscWaitAnswer waitForDisc(const DiscWait &) override { return DiscWaitAnswer::Cancelled; }
+};
 
 class TestMakeJob : public QObject
 {
@@ -44,6 +58,7 @@ private:
     // An ISO image m_dir/<name>.iso, made in the working folder m_dir/temp-<name>.
     MakeRequest isoRequest(const QString &name) const;
     QString m_dir;
+    YesToAll m_yes;
 };
 
 void TestMakeJob::initTestCase()
@@ -93,6 +108,7 @@ void TestMakeJob::missingMultiplexerFailsTheRun()
     const Album album = makeAlbum(2);
     const MakeRequest request = isoRequest(QStringLiteral("broken"));
     MakeJob job;
+    job.setQuestions(&m_yes);
     QSignalSpy finished(&job, &MakeJob::finished);
     QSignalSpy steps(&job, &MakeJob::stageChanged);
     QVERIFY(job.start(withAlbum(request, album)));
@@ -121,6 +137,7 @@ void TestMakeJob::abortWhileEncoding()
     request.destination.path = m_dir + QStringLiteral("/dvds");
     request.tempBase = m_dir + QStringLiteral("/temp-abort");
     MakeJob job;
+    job.setQuestions(&m_yes);
     QSignalSpy finished(&job, &MakeJob::finished);
     QSignalSpy progress(&job, &MakeJob::progressChanged);
     QVERIFY(job.start(withAlbum(request, album)));
@@ -184,6 +201,7 @@ void TestMakeJob::toolFailingWhileEncodingEndsTheRun()
     album.setPhotoDurationExactMs(8000);
     const MakeRequest request = isoRequest(QStringLiteral("midstream"));
     MakeJob job;
+    job.setQuestions(&m_yes);
     QSignalSpy finished(&job, &MakeJob::finished);
     QElapsedTimer timer;
     timer.start();
@@ -212,6 +230,7 @@ void TestMakeJob::abortWhileMplexStalls()
     album.setPhotoDurationExactMs(20000);
     const MakeRequest request = isoRequest(QStringLiteral("stall"));
     MakeJob job;
+    job.setQuestions(&m_yes);
     QSignalSpy finished(&job, &MakeJob::finished);
     QSignalSpy progress(&job, &MakeJob::progressChanged);
     QVERIFY(job.start(withAlbum(request, album)));
@@ -244,6 +263,7 @@ void TestMakeJob::failedStartLeavesEarlierRunAlone()
     request.tempBase = m_dir + QStringLiteral("/temp-kept");
     request.deleteTemp = false;
     MakeJob job;
+    job.setQuestions(&m_yes);
     QSignalSpy finished(&job, &MakeJob::finished);
     QVERIFY(job.start(withAlbum(request, album)));
     QVERIFY(finished.wait(120000));
@@ -274,13 +294,10 @@ void TestMakeJob::abortWhileRetryingAFailedBurn()
     request.destination = {Destination::Burner,
                            QStringLiteral("stdio:") + disk.path() + QStringLiteral("/disc.img")};
     request.tempBase = m_dir + QStringLiteral("/temp-retry");
-    int retries = 0;
-    MessageBox::setAnswerHook([&](const MessageBox::Request &r) {
-        if (r.text == BurnWorkflow::retryQuestion())
-            ++retries;
-        return QDialogButtonBox::Yes;
-    });
+    YesToAll yes;
+    const int &retries = yes.retries;
     MakeJob job;
+    job.setQuestions(&yes);
     QSignalSpy finished(&job, &MakeJob::finished);
     connect(&job, &MakeJob::stageChanged, &job, [&](JobStage stage) {
         if (stage == JobStage::CreatingVideo)
@@ -294,7 +311,6 @@ void TestMakeJob::abortWhileRetryingAFailedBurn()
     });
     QVERIFY(job.start(withAlbum(request, album)));
     QVERIFY(finished.wait(120000));
-    MessageBox::setAnswerHook([](const MessageBox::Request &) { return QDialogButtonBox::Yes; });
     QCOMPARE(retries, 3);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(resultOf(finished.first()).ok(), false);

@@ -79,6 +79,7 @@ DvdSettingsDialog::DvdSettingsDialog(const Album *album, ProgressDialog *progres
     // come here.
     connect(m_ui->videoQualityComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onVideoQuality);
     connect(m_ui->tvModeComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onTvMode);
+    connect(m_ui->showEndComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onShowEnd);
     connect(m_ui->audioRateComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAudioRate);
     connect(m_ui->channelComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAudioChannel);
 
@@ -127,6 +128,7 @@ void DvdSettingsDialog::alignLabels()
     // The three groups' labels share one column width, so their fields line up.
     const QList<QLabel *> labels = {m_ui->labelDestination, m_ui->labelVolume,  m_ui->labelSpeed,
                                     m_ui->labelCopies,      m_ui->labelQuality, m_ui->labelTvStandard,
+                                    m_ui->labelShowEnd,
                                     m_ui->labelAudioRate,   m_ui->labelChannels};
     int width = 0;
     for (QLabel *label : labels) {
@@ -155,6 +157,7 @@ void DvdSettingsDialog::initParameters()
     setItemData(m_ui->videoQualityComboBox,
                 {kHighVideoBitRate, kNormalVideoBitRate, kLowVideoBitRate, kCustomizeItem});
     setItemData(m_ui->tvModeComboBox, {int(TvStandard::Ntsc), int(TvStandard::Pal)});
+    setItemData(m_ui->showEndComboBox, {int(ShowEnd::Repeat), int(ShowEnd::Stop)});
     setItemData(m_ui->audioRateComboBox, {128000, 160000, 192000, 224000, 256000, 320000, 384000, 448000});
     setItemData(m_ui->channelComboBox, {1, 2, 6});
 
@@ -163,9 +166,11 @@ void DvdSettingsDialog::initParameters()
     defaults.tvStandard = AppSettings::currentVideoStandard();
     defaults.audioBitRate = kDefaultAudioBitRate;
     defaults.audioChannels = kDefaultAudioChannels;
+    defaults.atEnd = ShowEnd::Repeat;
     m_choices = defaults;
     showChoices();
     for (QComboBox *box : {static_cast<QComboBox *>(m_ui->videoQualityComboBox), m_ui->tvModeComboBox,
+                           m_ui->showEndComboBox,
                            m_ui->audioRateComboBox, m_ui->channelComboBox})
         box->setEnabled(true);
     updateDVDSize();
@@ -175,6 +180,7 @@ void DvdSettingsDialog::showChoices()
 {
     selectQuality(m_choices.videoBitRate);
     selectData(m_ui->tvModeComboBox, int(m_choices.tvStandard));
+    selectData(m_ui->showEndComboBox, int(m_choices.atEnd));
     selectData(m_ui->audioRateComboBox, m_choices.audioBitRate);
     selectData(m_ui->channelComboBox, m_choices.audioChannels);
     {
@@ -272,6 +278,15 @@ void DvdSettingsDialog::onTvMode(int index)
     setChoice(c);
 }
 
+void DvdSettingsDialog::onShowEnd(int index)
+{
+    if (index < 0)
+        return;
+    DvdChoices c = m_choices;
+    c.atEnd = ShowEnd(m_ui->showEndComboBox->itemData(index).toInt());
+    setChoice(c);
+}
+
 void DvdSettingsDialog::onAudioRate(int index)
 {
     if (index < 0)
@@ -357,6 +372,7 @@ GenerationRequest DvdSettingsDialog::request() const
     r.videoBitRate = m_choices.videoBitRate;
     r.audioBitRate = m_choices.audioBitRate;
     r.audioChannels = m_choices.audioChannels;
+    r.atEnd = m_choices.atEnd;
     r.destination = m_ui->targetComboBox->destination();
     r.destination.volumeLabel = m_ui->targetComboBox->getVolumeName();
     const bool burner = r.destination.type == Destination::Burner;

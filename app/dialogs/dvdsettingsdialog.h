@@ -26,11 +26,11 @@ class DvdSettingsDialog;
 
 // "DVD Settings": the destination (folder, ISO image or a recorder), the
 // volume label, writing speed and copies, the video quality (with a custom
-// bit rate), TV standard, audio bit rate and channels, and the size these
-// choices give on a capacity bar. "Burn" builds a GenerationRequest and runs
-// it in its GenerationController; the progress dialog follows the run: the
-// controller's steps and end, the burn workflow's own statuses, "Burn Next"
-// and the action after making. The dialog hides while the progress dialog
+// bit rate), TV standard, what the disc does when the show ends, audio bit
+// rate and channels, and the size these choices give on a capacity bar.
+// "Burn" builds a GenerationRequest and runs it in its GenerationController;
+// the progress dialog follows the run: the controller's steps and end, the
+// burn workflow's own statuses, "Burn Next" and the action after making. The dialog hides while the progress dialog
 // is open and ends (accepted) when that closes.
 class DvdSettingsDialog : public DialogBase
 {
@@ -79,6 +79,7 @@ Q_SIGNALS:
 public Q_SLOTS:
     void onVideoQuality(int index);
     void onTvMode(int index);
+    void onShowEnd(int index);
     void onAudioRate(int index);
     void onAudioChannel(int index);
     void onCustomizedVideoBitRate(const QString &rate);

@@ -427,6 +427,7 @@ void GenerationController::startAuthoring()
     m_author->setAspectRatio(DvdAuthoring::Ratio4x3);
     m_author->setTempPath(m_workFolder);
     m_author->setTVStandard(m_request.tvStandard == TvStandard::Pal ? DvdAuthoring::PAL : DvdAuthoring::NTSC);
+    m_author->setEndOfShow(m_request.atEnd == ShowEnd::Stop ? DvdAuthoring::Stop : DvdAuthoring::PlayAgain);
     // The DVD is authored in the working folder; the burn workflow moves it
     // into place only once it is complete.
     m_author->start();
@@ -449,6 +450,7 @@ void GenerationController::startStreamingAuthor()
     m_author->setAspectRatio(DvdAuthoring::Ratio4x3);
     m_author->setTempPath(m_workFolder);
     m_author->setTVStandard(m_request.tvStandard == TvStandard::Pal ? DvdAuthoring::PAL : DvdAuthoring::NTSC);
+    m_author->setEndOfShow(m_request.atEnd == ShowEnd::Stop ? DvdAuthoring::Stop : DvdAuthoring::PlayAgain);
     m_author->setExpectedSize(
         qint64(estimateDvdSize(m_request.videoBitRate, m_request.audioBitRate, m_album->videoLength())));
     m_author->start();

@@ -456,11 +456,12 @@ void EditorWindow::onStoryBoardDataChanged()
     {
         const QSignalBlocker blocker(ui->position);
         ui->position->setRange(0, qMax(0, total));
-        ui->position->setSingleStep(qMax(1, int(m_storyboard->cycleFrames())));
+        ui->position->setSingleStep(qMax(1, int(m_storyboard->timeline().photoStart(1))));
         ui->position->setPageStep(qMax(1, total / 10));
     }
 
-    ui->photoLength->setText(StripSupport::hmsText(m_album->videoLength()));
+    // The length of the frames the output will have.
+    ui->photoLength->setText(StripSupport::hmsText(m_storyboard->timeline().seconds()));
     ui->audioLength->setText(StripSupport::hmsText(m_album->audioLength()));
 
     ui->actionAuto_Rotate_All_Phtotes->setEnabled(m_album->videoLength() > 0.01);
@@ -587,9 +588,10 @@ void EditorWindow::on_photoListWidget_row_changed(int row)
             m_mediaInfo->setInfo(MediaInfoWidget::Photo, MediaInfoWidget::photoStrings(photo));
             m_mediaInfo->rebuild();
         }
-        target = qint64(row / 2) * m_storyboard->cycleFrames();
-        if (row % 2 == 1)
-            target += secondsToFrames(m_album->photoDuration, m_format);
+        // A photo's row shows its first frame, a transition's row the
+        // transition's first frame, as the output places them.
+        const Timeline &timeline = m_storyboard->timeline();
+        target = row % 2 == 0 ? timeline.photoStart(row / 2) : timeline.transitionStart(row / 2);
     }
     if (target >= 0) {
         seekTo(int(qMin<qint64>(target, INT_MAX)));

@@ -360,8 +360,10 @@ void DvdSettingsDialog::updateDVDSize()
         GenerationController::estimateDvdSize(m_choices.videoBitRate, m_choices.audioBitRate, m_duration);
     m_ui->capacityFrame->setShowMode(dualLayer() ? CapacityBar::DualLayer : CapacityBar::SingleLayer);
     m_ui->capacityFrame->do_getPos(m_dvdSize);
+    // The video takes at most its quality's rate: the estimate is the most
+    // the DVD can take (still photos take far less).
     m_ui->labelSize->setText(
-        tr("Estimated size: %1")
+        tr("Estimated size: up to %1")
             .arg(QLocale().formattedDataSize(qint64(m_dvdSize), 2, QLocale::DataSizeSIFormat)));
 }
 

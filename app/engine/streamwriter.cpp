@@ -87,7 +87,9 @@ void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
     c->height = p.dstHeight;
     c->time_base = AVRational{p.timeBaseNum, p.timeBaseDen};
     c->framerate = AVRational{p.timeBaseDen, p.timeBaseNum};
-    c->bit_rate = p.bitRate;
+    // The average aims just below the maximum: FFmpeg's rate control wants
+    // room between the two (with none it warns that it will fail).
+    c->bit_rate = p.bitRate - p.bitRate / 64;
     c->bit_rate_tolerance = p.bitRate;
     c->rc_min_rate = 0;
     c->rc_max_rate = p.bitRate;

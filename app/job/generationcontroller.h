@@ -84,8 +84,10 @@ public:
     QString workFolder() const { return m_workFolder; }
     // Where the result went: the DVD folder, the ISO file or the device.
     QString outputPath() const { return m_outputPath; }
-    // Estimated DVD size in bytes for a bit rate pair and a duration.
-    // (bit rates in bit/s).
+    // Estimated DVD size in bytes for a bit rate pair and a duration (bit
+    // rates in bit/s): an upper bound, since the video's rate is variable up
+    // to videoBitRate (the 5 % cover the multiplex's headers and one
+    // encoder buffer).
     static quint64 estimateDvdSize(int videoBitRate, int audioBitRate, double seconds);
 
 Q_SIGNALS:

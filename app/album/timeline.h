@@ -63,9 +63,10 @@ public:
 
     // What frame f shows: photo k alone, or the transition from k to k + 1.
     struct Position {
-        int photo = -1;           // -1 outside the show
+        int photo = -1; // -1 outside the show
         bool inTransition = false;
-        double progress = 0.0;    // of the transition: 0 on its first frame, (N - 1) / N on its last
+        // Of the transition: 0 on its first frame, (N - 1) / N on its last.
+        double progress = 0.0;
     };
     Position at(int64_t frame) const;
     // Where photo k stands in its appearance at frame f, 0..1: its

@@ -126,10 +126,9 @@ DvdSettingsDialog::DvdSettingsDialog(const Album *album, ProgressDialog *progres
 void DvdSettingsDialog::alignLabels()
 {
     // The three groups' labels share one column width, so their fields line up.
-    const QList<QLabel *> labels = {m_ui->labelDestination, m_ui->labelVolume,  m_ui->labelSpeed,
-                                    m_ui->labelCopies,      m_ui->labelQuality, m_ui->labelTvStandard,
-                                    m_ui->labelShowEnd,
-                                    m_ui->labelAudioRate,   m_ui->labelChannels};
+    const QList<QLabel *> labels = {m_ui->labelDestination, m_ui->labelVolume,    m_ui->labelSpeed,
+                                    m_ui->labelCopies,      m_ui->labelQuality,   m_ui->labelTvStandard,
+                                    m_ui->labelShowEnd,     m_ui->labelAudioRate, m_ui->labelChannels};
     int width = 0;
     for (QLabel *label : labels) {
         label->setMinimumWidth(0);
@@ -170,8 +169,7 @@ void DvdSettingsDialog::initParameters()
     m_choices = defaults;
     showChoices();
     for (QComboBox *box : {static_cast<QComboBox *>(m_ui->videoQualityComboBox), m_ui->tvModeComboBox,
-                           m_ui->showEndComboBox,
-                           m_ui->audioRateComboBox, m_ui->channelComboBox})
+                           m_ui->showEndComboBox, m_ui->audioRateComboBox, m_ui->channelComboBox})
         box->setEnabled(true);
     updateDVDSize();
 }

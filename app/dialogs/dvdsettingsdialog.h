@@ -30,8 +30,9 @@ class DvdSettingsDialog;
 // rate and channels, and the size these choices give on a capacity bar.
 // "Burn" builds a GenerationRequest and runs it in its GenerationController;
 // the progress dialog follows the run: the controller's steps and end, the
-// burn workflow's own statuses, "Burn Next" and the action after making. The dialog hides while the progress dialog
-// is open and ends (accepted) when that closes.
+// burn workflow's own statuses, "Burn Next" and the action after making.
+// The dialog hides while the progress dialog is open and ends (accepted)
+// when that closes.
 class DvdSettingsDialog : public DialogBase
 {
     Q_OBJECT

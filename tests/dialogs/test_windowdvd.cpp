@@ -361,8 +361,9 @@ void TestWindowDvd::folderFromTheSampleAlbum()
     QVERIFY(d.audioFrames > 0);
     // At NTSC's rate too the window counts the DVD's frames.
     QCOMPARE(d.videoFrames, m_window->storyboard()->totalFrames());
-    QVERIFY2(child<QLabel>("timeCode")->text().endsWith(QStringLiteral(" / ") +
-                                                      timeText(int(d.videoFrames * 1001LL / 30000))),
+    QVERIFY2(child<QLabel>("timeCode")
+                 ->text()
+                 .endsWith(QStringLiteral(" / ") + timeText(int(d.videoFrames * 1001LL / 30000))),
              qPrintable(child<QLabel>("timeCode")->text()));
     // The stored standard goes back for the tests after this one.
     Application::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));

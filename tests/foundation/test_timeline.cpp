@@ -54,7 +54,10 @@ void TestTimeline::cutsStayOnTheAlbumsTime()
                                           : double(photos) * photoMs + double(photos - 1) * transitionMs;
         const double frameTime = double(t.photoStart(k)) * frameMs;
         QVERIFY2(std::abs(frameTime - albumMs) <= frameMs / 2 + 1e-6,
-                 qPrintable(QStringLiteral("photo %1: frame time %2 ms, album %3 ms").arg(k).arg(frameTime).arg(albumMs)));
+                 qPrintable(QStringLiteral("photo %1: frame time %2 ms, album %3 ms")
+                                .arg(k)
+                                .arg(frameTime)
+                                .arg(albumMs)));
         if (k < photos - 1) {
             const double cutMs = double(k) * (photoMs + transitionMs) + photoMs;
             QVERIFY(std::abs(double(t.transitionStart(k)) * frameMs - cutMs) <= frameMs / 2 + 1e-6);
@@ -159,13 +162,13 @@ void TestTimeline::snappingAtEveryRate_data()
     QTest::addColumn<int>("expected");
     QTest::newRow("PAL up") << 25 << 1 << 1500 << 1501 << 1520;
     QTest::newRow("PAL down") << 25 << 1 << 1500 << 1499 << 1480;
-    QTest::newRow("NTSC up from 4800") << 30000 << 1001 << 4800 << 4801 << 4805;   // 144 frames
-    QTest::newRow("NTSC down to 4771") << 30000 << 1001 << 4800 << 4799 << 4771;   // 143 frames
-    QTest::newRow("30 fps up") << 30 << 1 << 1500 << 1501 << 1533;                 // 46 frames
-    QTest::newRow("30 fps down") << 30 << 1 << 1500 << 1499 << 1467;               // 44 frames
+    QTest::newRow("NTSC up from 4800") << 30000 << 1001 << 4800 << 4801 << 4805; // 144 frames
+    QTest::newRow("NTSC down to 4771") << 30000 << 1001 << 4800 << 4799 << 4771; // 143 frames
+    QTest::newRow("30 fps up") << 30 << 1 << 1500 << 1501 << 1533;               // 46 frames
+    QTest::newRow("30 fps down") << 30 << 1 << 1500 << 1499 << 1467;             // 44 frames
     QTest::newRow("50 fps up") << 50 << 1 << 1500 << 1501 << 1520;
-    QTest::newRow("60 fps up") << 60 << 1 << 1500 << 1501 << 1517;                 // 91 frames
-    QTest::newRow("60 fps down") << 60 << 1 << 1500 << 1499 << 1483;               // 89 frames
+    QTest::newRow("60 fps up") << 60 << 1 << 1500 << 1501 << 1517;   // 91 frames
+    QTest::newRow("60 fps down") << 60 << 1 << 1500 << 1499 << 1483; // 89 frames
 }
 
 void TestTimeline::snappingAtEveryRate()

@@ -48,7 +48,8 @@ int colourShown(const std::array<double, 3> &yuv, int colours)
 {
     for (int i = 0; i < colours; ++i) {
         const std::array<double, 3> want = yuvOf(kColours[i]);
-        if (std::abs(yuv[0] - want[0]) < 12 && std::abs(yuv[1] - want[1]) < 12 && std::abs(yuv[2] - want[2]) < 12)
+        if (std::abs(yuv[0] - want[0]) < 12 && std::abs(yuv[1] - want[1]) < 12 &&
+            std::abs(yuv[2] - want[2]) < 12)
             return i;
     }
     return -1;
@@ -190,7 +191,8 @@ void TestDvdTiming::cutsLandOnTheAlbumsFrames()
     GenerationRequest request;
     request.tvStandard = standard;
     request.videoBitRate = kLowVideoBitRate;
-    const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'))
+    const QString name = QString::fromLatin1(QTest::currentDataTag())
+                             .replace(QLatin1Char(' '), QLatin1Char('-'))
                              .remove(QLatin1Char(','));
     const QString dvd = makeDvd(album, request, name);
     QVERIFY(!dvd.isEmpty());
@@ -222,11 +224,12 @@ void TestDvdTiming::cutsLandOnTheAlbumsFrames()
             if (colourShown(d.centreYuv[int(f)], colours) != k % colours && wrong++ == 0)
                 firstWrong = QStringLiteral("frame %1 of photo %2").arg(f).arg(k);
         }
-        if (k > 0 && transitionMs == 0 && colourShown(d.centreYuv[int(start - 1)], colours) != (k - 1) % colours &&
-            wrong++ == 0)
+        if (k > 0 && transitionMs == 0 &&
+            colourShown(d.centreYuv[int(start - 1)], colours) != (k - 1) % colours && wrong++ == 0)
             firstWrong = QStringLiteral("frame %1 before photo %2").arg(start - 1).arg(k);
     }
-    QVERIFY2(wrong == 0, qPrintable(QStringLiteral("%1 frames wrong, the first: %2").arg(wrong).arg(firstWrong)));
+    QVERIFY2(wrong == 0,
+             qPrintable(QStringLiteral("%1 frames wrong, the first: %2").arg(wrong).arg(firstWrong)));
     // The last frame is the last photo, not black.
     QCOMPARE(colourShown(d.centreYuv.last(), colours), 29 % colours);
 
@@ -244,8 +247,10 @@ void TestDvdTiming::cutsLandOnTheAlbumsFrames()
     const int64_t n = timeline.totalFrames();
     const int nominal = standard == TvStandard::Pal ? 25 : 30;
     const double timeCode = double(n / nominal) + double(n % nominal) * frameMs / 1000.0;
-    QVERIFY2(std::abs(disc.titles[0].seconds - timeCode) <= 2 * frameMs / 1000.0 + 1e-6,
-             qPrintable(QStringLiteral("%1 s in the title, %2 s expected").arg(disc.titles[0].seconds).arg(timeCode)));
+    QVERIFY2(
+        std::abs(disc.titles[0].seconds - timeCode) <= 2 * frameMs / 1000.0 + 1e-6,
+        qPrintable(
+            QStringLiteral("%1 s in the title, %2 s expected").arg(disc.titles[0].seconds).arg(timeCode)));
 }
 
 void TestDvdTiming::ratesStayWithinTheDvdLimits_data()
@@ -288,7 +293,8 @@ void TestDvdTiming::ratesStayWithinTheDvdLimits()
     request.tvStandard = standard;
     request.videoBitRate = quality;
     request.audioBitRate = kMaxAudioBitRate;
-    const QString name = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
+    const QString name =
+        QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'));
     const QString dvd = makeDvd(album, request, name);
     QVERIFY(!dvd.isEmpty());
     const QString vob = titleVob(dvd, name);
@@ -309,12 +315,14 @@ void TestDvdTiming::ratesStayWithinTheDvdLimits()
     QVERIFY2(peak <= kDvdMaxVideoRate, qPrintable(QStringLiteral("%1 bits in one second").arg(peak)));
     // A player's 1835008-bit buffer, filled at the header's rate, keeps at
     // least a quarter of itself (more at 9 Mbit/s).
-    const int64_t lowest = DvdInspect::lowestOccupancy(v.pictureBits, v.frameRate, v.headerBitRate, kDvdVbvBufferBits);
+    const int64_t lowest =
+        DvdInspect::lowestOccupancy(v.pictureBits, v.frameRate, v.headerBitRate, kDvdVbvBufferBits);
     QVERIFY2(lowest >= kDvdVbvBufferBits - dvdVideoBufferBits(quality),
              qPrintable(QStringLiteral("the buffer fell to %1 bits").arg(lowest)));
     qInfo("%s: %lld pictures, peak %.2f Mbit/s in a second, average %.2f Mbit/s, buffer at least %.0f %%",
           QTest::currentDataTag(), qlonglong(v.pictureBits.size()), peak / 1e6,
-          std::accumulate(v.pictureBits.begin(), v.pictureBits.end(), 0.0) * v.frameRate / v.pictureBits.size() / 1e6,
+          std::accumulate(v.pictureBits.begin(), v.pictureBits.end(), 0.0) * v.frameRate /
+              v.pictureBits.size() / 1e6,
           100.0 * lowest / kDvdVbvBufferBits);
     const DvdCheck::DecodeResult decoded = DvdCheck::decodeAll(vob);
     QVERIFY2(decoded.ok, qPrintable(decoded.error));
@@ -348,7 +356,8 @@ void TestDvdTiming::stillPhotosDoNotFillTheDisc()
           constantRateBytes / 1e6);
     QVERIFY2(size <= constantRateBytes / 3, qPrintable(QString::number(size)));
     // The estimate stays an upper bound.
-    QVERIFY(quint64(size) <= GenerationController::estimateDvdSize(kHighVideoBitRate, kDefaultAudioBitRate, seconds));
+    QVERIFY(quint64(size) <=
+            GenerationController::estimateDvdSize(kHighVideoBitRate, kDefaultAudioBitRate, seconds));
     const DvdCheck::DecodeResult decoded = DvdCheck::decodeAll(vob);
     QVERIFY2(decoded.ok, qPrintable(decoded.error));
     QCOMPARE(decoded.errors, 0);
@@ -415,8 +424,10 @@ void TestDvdTiming::soundStartsWithThePictures()
         const double soundTime = d.audioStart + double(i) / rate - std::asin(0.5) / (2 * M_PI * 1000.0);
         const double offset = soundTime - pictureTime;
         worst = std::max(worst, std::abs(offset));
-        QVERIFY2(std::abs(offset) <= 1e-3,
-                 qPrintable(QStringLiteral("photo %1: the sound is %2 ms off the picture").arg(k).arg(offset * 1e3)));
+        QVERIFY2(
+            std::abs(offset) <= 1e-3,
+            qPrintable(
+                QStringLiteral("photo %1: the sound is %2 ms off the picture").arg(k).arg(offset * 1e3)));
     }
     qInfo("%s: sound within %.3f ms of the pictures", QTest::currentDataTag(), worst * 1e3);
 }
@@ -437,7 +448,8 @@ void TestDvdTiming::whatTheDiscDoesWhenTheShowEnds()
     GenerationRequest request;
     request.atEnd = atEnd;
     request.videoBitRate = kLowVideoBitRate;
-    const QString dvd = makeDvd(album, request, QStringLiteral("end-") + QLatin1String(QTest::currentDataTag()));
+    const QString dvd =
+        makeDvd(album, request, QStringLiteral("end-") + QLatin1String(QTest::currentDataTag()));
     QVERIFY(!dvd.isEmpty());
     // A player starting the disc plays the title, then stops, or starts it
     // again; it never needs more than three times the title's blocks.

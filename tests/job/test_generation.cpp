@@ -199,8 +199,8 @@ void TestGeneration::abortWhileMplexStalls()
     // hung disk): the encoder cannot hand over more frames, yet the run
     // stays responsive and an abort ends it at once.
     const QString bin = TestSupport::freshDir(QStringLiteral("generation-stall-bin"));
-    QVERIFY(TestSupport::writeShellScript(
-        bin + QStringLiteral("/mplex"), "exec 3< \"$7\"\nhead -c 100000 <&3 > /dev/null\nexec sleep 60\n"));
+    QVERIFY(TestSupport::writeShellScript(bin + QStringLiteral("/mplex"),
+                                          "exec 3< \"$7\"\nhead -c 100000 <&3 > /dev/null\nexec sleep 60\n"));
     const TestSupport::ScopedEnv path("PATH", bin + QLatin1Char(':') + qEnvironmentVariable("PATH"));
 
     Album album = makeAlbum(2);

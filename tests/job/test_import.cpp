@@ -220,11 +220,26 @@ void TestImport::usageErrors()
 
 void TestImport::optionValues()
 {
-    const MakeDvdParse parsed =
-        parseMakeDvdArguments({"--to-drive", "stdio:/tmp/x.img", "--quality", "normal", "--standard", "ntsc",
-                               "--audio-bitrate=448", "--channels", "6", "--copies", "3", "--photo-duration",
-                               "4000", "--no-transition", "--volume-label", "  ", "--at-end", "STOP", "--",
-                               "--odd-name.jpg"});
+    const MakeDvdParse parsed = parseMakeDvdArguments({"--to-drive",
+                                                       "stdio:/tmp/x.img",
+                                                       "--quality",
+                                                       "normal",
+                                                       "--standard",
+                                                       "ntsc",
+                                                       "--audio-bitrate=448",
+                                                       "--channels",
+                                                       "6",
+                                                       "--copies",
+                                                       "3",
+                                                       "--photo-duration",
+                                                       "4000",
+                                                       "--no-transition",
+                                                       "--volume-label",
+                                                       "  ",
+                                                       "--at-end",
+                                                       "STOP",
+                                                       "--",
+                                                       "--odd-name.jpg"});
     QVERIFY2(parsed.options, qPrintable(parsed.error));
     const MakeDvdOptions &o = *parsed.options;
     QCOMPARE(o.destination.type, Destination::Burner);

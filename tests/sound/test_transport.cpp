@@ -332,7 +332,8 @@ void TestTransport::editingWhilePlayingPausesFirst()
     QCOMPARE(m_window->playState(), 0);
     QTest::mouseClick(child("play"), Qt::LeftButton);
     QCOMPARE(m_window->playState(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(m_window->currentFrame() > m_window->storyboard()->timeline().photoStart(1), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->currentFrame() > m_window->storyboard()->timeline().photoStart(1),
+                             10000);
     // Turning the selected photo is an edit: the preview pauses first, so
     // the audio thread never runs while the album changes.
     QTest::mouseClick(child("turnLeft"), Qt::LeftButton);

@@ -48,9 +48,9 @@ Input open(const QString &path, QString *error)
 // The rate fields of the sequence header and its extension, in the units
 // MPEG-2 gives them (400 bit/s and 16384 bits).
 struct RateFields {
-    int64_t rate = 0;      // 18 bits
-    int64_t rateHigh = 0;  // 12 bits of the extension
-    int64_t buffer = 0;    // 10 bits
+    int64_t rate = 0;       // 18 bits
+    int64_t rateHigh = 0;   // 12 bits of the extension
+    int64_t buffer = 0;     // 10 bits
     int64_t bufferHigh = 0; // 8 bits of the extension
 };
 
@@ -94,8 +94,9 @@ VideoStream readVideoStream(const QString &vobPath)
         out.error = QStringLiteral("no video stream");
         return out;
     }
-    out.frameRate = av_q2d(input->streams[video]->avg_frame_rate.num > 0 ? input->streams[video]->avg_frame_rate
-                                                                         : input->streams[video]->r_frame_rate);
+    out.frameRate =
+        av_q2d(input->streams[video]->avg_frame_rate.num > 0 ? input->streams[video]->avg_frame_rate
+                                                             : input->streams[video]->r_frame_rate);
     std::unique_ptr<AVPacket, PacketFree> pkt(av_packet_alloc());
     RateFields fields;
     while (av_read_frame(input.get(), pkt.get()) >= 0) {
@@ -179,9 +180,10 @@ Decoded decode(const QString &vobPath)
                 ++out.decodeErrors;
             // A picture without a time (the last of a program stream)
             // follows the one before.
-            const double t = frame->best_effort_timestamp != AV_NOPTS_VALUE
-                                 ? double(frame->best_effort_timestamp) * av_q2d(videoBase)
-                                 : (out.pictureTimes.isEmpty() ? 0.0 : out.pictureTimes.last() + frameSeconds);
+            const double t =
+                frame->best_effort_timestamp != AV_NOPTS_VALUE
+                    ? double(frame->best_effort_timestamp) * av_q2d(videoBase)
+                    : (out.pictureTimes.isEmpty() ? 0.0 : out.pictureTimes.last() + frameSeconds);
             out.pictureTimes.append(t);
             std::array<double, 3> mean{0, 0, 0};
             for (int plane = 0; plane < 3; ++plane) {

@@ -18,8 +18,8 @@ namespace DvdInspect {
 struct VideoStream {
     bool ok = false;
     QString error;
-    int64_t headerBitRate = 0;  // the sequence header's bit rate, bit/s
-    int64_t vbvBufferBits = 0;  // the sequence header's VBV buffer size, bits
+    int64_t headerBitRate = 0; // the sequence header's bit rate, bit/s
+    int64_t vbvBufferBits = 0; // the sequence header's VBV buffer size, bits
     double frameRate = 0.0;
     QList<int64_t> pictureBits; // each picture with the headers before it
     QList<int> vbvDelays;       // each picture header's vbv_delay field
@@ -32,7 +32,8 @@ int64_t largestRun(const QList<int64_t> &pictureBits, int count);
 // taken out, when it fills at `rate` bit/s until full (MPEG-2's variable
 // rate buffer: the rate the sequence header gives, vbv_delay 0xFFFF) and
 // decoding starts once it is full.
-int64_t lowestOccupancy(const QList<int64_t> &pictureBits, double frameRate, int64_t rate, int64_t bufferBits);
+int64_t lowestOccupancy(const QList<int64_t> &pictureBits, double frameRate, int64_t rate,
+                        int64_t bufferBits);
 
 // The decoded title: the time of every picture (presentation order) with
 // the mean Y, U and V of its central quarter, and the sound of its first
@@ -55,8 +56,8 @@ Decoded decode(const QString &vobPath);
 struct Walk {
     bool ok = false;
     QString error;
-    bool stopped = false;   // the player reached its stopped state
-    int titleStarts = 0;    // times the title began (1 once, 2 when it played again)
+    bool stopped = false; // the player reached its stopped state
+    int titleStarts = 0;  // times the title began (1 once, 2 when it played again)
     int64_t blocks = 0;
 };
 Walk walk(const QString &dvdPath, int64_t maxBlocks);

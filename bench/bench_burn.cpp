@@ -13,38 +13,37 @@
 
 #include <atomic>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
-class Waiter : public IBurnerJobCallBack
+// Runs one job to its end; the time it took, ok when it succeeded.
+double run(const std::function<bool(DiscJob &)> &start, bool &ok)
 {
-public:
-    std::atomic<int> last{-1};
-    int postMessage(int, int wParam, int) override
-    {
-        if (wParam == NotifySucceeded || wParam == NotifyFailed || wParam == NotifyAborted)
-            last = wParam;
-        return 0;
-    }
-    int sendMessage(int m, int w, int l) override { return postMessage(m, w, l); }
-};
-
-double run(IDeviceManager *manager, const std::function<int(IBurnerJob *)> &start, bool &ok)
-{
-    Waiter waiter;
-    IBurnerJob *job = IBurnerJob::Create(manager);
-    job->SetCallback(&waiter);
-    job->SetCloseDisc(1);
+    DiscJob job;
+    job.setCloseDisc(true);
+    // The pseudo-disc written by the step before is written over.
+    job.setDiscQuestion([](DiscProblem) { return DiscDecision::UseDisc; });
+    // The job reports on its thread; its end comes after it stops running.
+    std::atomic<int> ended{0}; // 1 succeeded, 2 failed or aborted
+    QObject::connect(
+        &job, &DiscJob::succeeded, &job, [&] { ended = 1; }, Qt::DirectConnection);
+    QObject::connect(
+        &job, &DiscJob::failed, &job, [&](BurnError, const QString &) { ended = 2; }, Qt::DirectConnection);
+    QObject::connect(
+        &job, &DiscJob::aborted, &job, [&] { ended = 2; }, Qt::DirectConnection);
     QElapsedTimer timer;
     timer.start();
-    start(job);
-    while (waiter.last < 0)
+    if (!start(job)) {
+        ok = false;
+        return 0;
+    }
+    while (ended == 0)
         QThread::msleep(5);
     const double seconds = timer.nsecsElapsed() / 1e9;
-    ok = waiter.last == NotifySucceeded;
+    ok = ended == 1;
     if (!ok)
-        std::fprintf(stderr, "failed: %s\n", qPrintable(job->GetErrorFile()));
-    job->Release();
+        std::fprintf(stderr, "failed: %s\n", qPrintable(job.errorText()));
     return seconds;
 }
 
@@ -64,32 +63,27 @@ int main(int argc, char **argv)
         QRandomGenerator::global()->fillRange(reinterpret_cast<quint32 *>(chunk.data()), chunk.size() / 4);
         f.write(chunk);
     }
-    IDeviceManager *manager = IDeviceManager::Create();
     const QString iso = dir.path() + QStringLiteral("/image.iso");
     bool ok = false;
-    const double imaging = run(
-        manager, [&](IBurnerJob *job) { return job->MakeISO(iso, folder, QStringLiteral("BENCH"), 5000); },
-        ok);
+    const double imaging =
+        run([&](DiscJob &job) { return job.makeImage(iso, folder, QStringLiteral("BENCH")); }, ok);
     if (!ok)
         return 1;
     const double mb = QFile(iso).size() / 1048576.0;
     std::printf("make ISO      %8.1f MB  %6.2f s  %8.1f MB/s\n", mb, imaging, mb / imaging);
     const QString device = QStringLiteral("stdio:") + dir.path() + QStringLiteral("/disc.img");
-    const double writing = run(
-        manager, [&](IBurnerJob *job) { return job->BurnISO(device, iso, 5000, 0); }, ok);
+    const double writing = run([&](DiscJob &job) { return job.burnImage(device, iso); }, ok);
     if (!ok)
         return 1;
     std::printf("burn ISO      %8.1f MB  %6.2f s  %8.1f MB/s\n", mb, writing, mb / writing);
     const double folderBurn = run(
-        manager,
-        [&](IBurnerJob *job) {
-            job->setStagingFolder(dir.path());
-            return job->BurnFolder(device, folder, QStringLiteral("BENCH"), 5000, 0);
+        [&](DiscJob &job) {
+            job.setStagingFolder(dir.path());
+            return job.burnFolder(device, folder, QStringLiteral("BENCH"));
         },
         ok);
     if (!ok)
         return 1;
     std::printf("burn folder   %8.1f MB  %6.2f s  %8.1f MB/s\n", mb, folderBurn, mb / folderBurn);
-    manager->Release();
     return 0;
 }

@@ -53,8 +53,8 @@ int main(int argc, char **argv)
     album.audios.append(clip);
     album.setPhotoDurationExactMs(3640);
     album.setTransitionDurationExactMs(1500);
-    album.useTransition = true;
-    album.useDynamicEffect = true;
+    album.settings.useTransition = true;
+    album.settings.useDynamicEffect = true;
 
     StoryBoardRender story;
     story.setAlbum(&album);

@@ -72,9 +72,9 @@ int main(int argc, char **argv)
             }
             album.setPhotoDurationExactMs(5000);
             album.setTransitionDurationExactMs(1500);
-            album.useTransition = true;
-            album.useDynamicEffect = kind.motion;
-            album.dissolveOnly = kind.dissolve;
+            album.settings.useTransition = true;
+            album.settings.useDynamicEffect = kind.motion;
+            album.settings.dissolveOnly = kind.dissolve;
             appendPhotos(album, photos, QSize(1600, 1200));
             StoryBoardRender story;
             story.setAlbum(&album);

@@ -106,8 +106,8 @@ int main(int argc, char **argv)
     const OutputFormat format = OutputFormat::forStandard(TvStandard::Pal);
     album.setPhotoDurationExactMs(3640); // 12 x 3.64 s + 11 x 1.5 s = 60.18 s
     album.setTransitionDurationExactMs(1500);
-    album.useTransition = true;
-    album.useDynamicEffect = true;
+    album.settings.useTransition = true;
+    album.settings.useDynamicEffect = true;
     appendPhotos(album, photos, QSize(4000, 3000));
     AudioInfo clip;
     clip.path = soundtrack;

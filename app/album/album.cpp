@@ -204,7 +204,7 @@ double Album::videoLength() const
     const int n = photos.size();
     if (n == 0)
         return 0.0;
-    return n * photoDuration + (useTransition ? (n - 1) * transitionDuration : 0.0);
+    return n * photoDuration() + (settings.useTransition ? (n - 1) * transitionDuration() : 0.0);
 }
 
 double Album::audioLength() const
@@ -218,44 +218,15 @@ double Album::audioLength() const
 int Album::setPhotoDurationMs(int requestedMs, const OutputFormat &format)
 {
     const Timeline frames(0, 0, 0, format.frameRateNum, format.frameRateDen);
-    setPhotoDurationExactMs(frames.snapDurationMs(requestedMs, photoDurationMs));
-    return photoDurationMs;
+    setPhotoDurationExactMs(frames.snapDurationMs(requestedMs, settings.photoDurationMs));
+    return settings.photoDurationMs;
 }
 
 int Album::setTransitionDurationMs(int requestedMs, const OutputFormat &format)
 {
     const Timeline frames(0, 0, 0, format.frameRateNum, format.frameRateDen);
-    setTransitionDurationExactMs(frames.snapDurationMs(requestedMs, transitionDurationMs));
-    return transitionDurationMs;
-}
-
-void Album::setPhotoDurationExactMs(int ms)
-{
-    photoDurationMs = ms;
-    photoDuration = ms / 1000.0;
-}
-
-void Album::setTransitionDurationExactMs(int ms)
-{
-    transitionDurationMs = ms;
-    transitionDuration = ms / 1000.0;
-}
-
-SlideshowSettings Album::settings() const
-{
-    return {photoDurationMs, transitionDurationMs, useTransition, dissolveOnly, useDynamicEffect, loopAudio,
-            fadeAudio};
-}
-
-void Album::applySettings(const SlideshowSettings &s)
-{
-    setPhotoDurationExactMs(s.photoDurationMs);
-    setTransitionDurationExactMs(s.transitionDurationMs);
-    useTransition = s.useTransition;
-    dissolveOnly = s.dissolveOnly;
-    useDynamicEffect = s.useDynamicEffect;
-    loopAudio = s.loopAudio;
-    fadeAudio = s.fadeAudio;
+    setTransitionDurationExactMs(frames.snapDurationMs(requestedMs, settings.transitionDurationMs));
+    return settings.transitionDurationMs;
 }
 
 bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
@@ -263,7 +234,8 @@ bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
     const int n = photos.size();
     if (n == 0 || audios.isEmpty())
         return false;
-    const double a = (audioLength() - (useTransition && n > 0 ? (n - 1) * transitionDuration : 0.0)) / n;
+    const double a =
+        (audioLength() - (settings.useTransition && n > 0 ? (n - 1) * transitionDuration() : 0.0)) / n;
     if (a < 1.0 || a > 999.0)
         return false;
     // The whole-frame duration just above the fit, so that the photos

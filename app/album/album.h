@@ -176,7 +176,9 @@ struct SlideshowSettings {
     bool operator!=(const SlideshowSettings &o) const { return !(*this == o); }
 };
 
-// The album: photos, clips, transition patterns and slideshow settings.
+// The album: photos, clips, transition patterns, the slideshow settings and
+// the DVD choices. A value; the editor keeps its one album in an AlbumModel,
+// which records each change for undo and tells the views what changed.
 class Album
 {
 public:
@@ -187,7 +189,10 @@ public:
 
     void loadPatternFiles(const QString &appDir);
 
-    double transitionSpan() const { return useTransition ? transitionDuration : 0.0; }
+    // The durations in seconds, from the milliseconds of the settings.
+    double photoDuration() const { return settings.photoDurationMs / 1000.0; }
+    double transitionDuration() const { return settings.transitionDurationMs / 1000.0; }
+    double transitionSpan() const { return settings.useTransition ? transitionDuration() : 0.0; }
     double videoLength() const;
     double audioLength() const;
     bool isEmpty() const { return photos.isEmpty() && audios.isEmpty(); }
@@ -204,27 +209,16 @@ public:
     int setPhotoDurationMs(int requestedMs, const OutputFormat &format);
     int setTransitionDurationMs(int requestedMs, const OutputFormat &format);
     // Sets a duration exactly (a value already a whole number of periods).
-    void setPhotoDurationExactMs(int ms);
-    void setTransitionDurationExactMs(int ms);
+    void setPhotoDurationExactMs(int ms) { settings.photoDurationMs = ms; }
+    void setTransitionDurationExactMs(int ms) { settings.transitionDurationMs = ms; }
     // "Sync with Audio": fits the photo time to the soundtrack. True when
     // the photo duration changed (a per-photo time outside 1..999 s or an
     // album without photos or clips changes nothing).
     bool fitPhotoDurationToAudio(const OutputFormat &format);
-    // The slideshow settings, read out and set as a whole.
-    SlideshowSettings settings() const;
-    void applySettings(const SlideshowSettings &settings);
 
     QList<ImageInfo> photos;
     QList<AudioInfo> audios;
     QStringList patternFiles;
-    int32_t photoDurationMs = 5000;
-    double photoDuration = 5.0;
-    int32_t transitionDurationMs = 1500;
-    double transitionDuration = 1.5;
-    bool useTransition = true;
-    bool dissolveOnly = false;
-    bool useDynamicEffect = true;
-    bool loopAudio = false;
-    bool fadeAudio = false;
+    SlideshowSettings settings;
     DvdChoices dvd;
 };

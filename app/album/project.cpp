@@ -119,7 +119,7 @@ bool isProjectFile(const QString &path)
 
 QByteArray toJson(const Album &album, const QDir &projectDir)
 {
-    const SlideshowSettings show = album.settings();
+    const SlideshowSettings &show = album.settings;
     QJsonObject settings{{QStringLiteral("photoDurationMs"), show.photoDurationMs},
                          {QStringLiteral("transitionDurationMs"), show.transitionDurationMs},
                          {QStringLiteral("useTransition"), show.useTransition},
@@ -371,7 +371,7 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
 
     album->photos = photos;
     album->audios = audios;
-    album->applySettings(data.settings);
+    album->settings = data.settings;
     album->dvd = data.dvd;
     if (missing)
         *missing = left;

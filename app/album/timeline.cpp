@@ -23,9 +23,9 @@ Timeline::Timeline(int photoCount, int photoMs, int transitionMs, int rateNum, i
 
 Timeline Timeline::of(const Album &album, const OutputFormat &format)
 {
-    return Timeline(int(album.photos.size()), album.photoDurationMs,
-                    album.useTransition ? album.transitionDurationMs : 0, format.frameRateNum,
-                    format.frameRateDen);
+    return Timeline(int(album.photos.size()), album.settings.photoDurationMs,
+                    album.settings.useTransition ? album.settings.transitionDurationMs : 0,
+                    format.frameRateNum, format.frameRateDen);
 }
 
 int64_t Timeline::frameAt(int64_t ms) const

@@ -13,10 +13,12 @@
 #include "desktop/mainwindowbase.h"
 #include "desktop/messagebox.h"
 #include "framework/poweraction.h"
-#include "burning/kymburner.h"
-#include "burning/kytargetcombobox.h"
+#include "burning/burnworkflow.h"
+#include "burning/drivewatch.h"
 #include "ui_dvdsettingsdialog.h"
 #include "dialogs/bitratedialog.h"
+#include "dialogs/destinationbox.h"
+#include "dialogs/dialogquestions.h"
 #include "dialogs/progressdialog.h"
 
 Q_LOGGING_CATEGORY(lcDvdSetting, "sorvel.dvdsetting")
@@ -55,23 +57,31 @@ DvdSettingsDialog::DvdSettingsDialog(const Album *album, ProgressDialog *progres
     m_ui->setupUi(this);
     m_ui->volumeEdit->setText(m_choices.volumeLabel);
 
-    // The burn workflow: the destination box is its view, its waiting and
-    // question dialogs sit over this dialog while checking and over the
-    // progress dialog while burning. The controller runs on it.
-    m_burner = new KymBurner(this);
-    m_burner->initBurner(m_ui->targetComboBox, m_progress, this, m_progress);
-    m_controller.setBurnWorkflow(m_burner->workflow());
-    m_ui->targetComboBox->setVolumeName(m_choices.volumeLabel);
+    // The burn workflow: its questions sit over this dialog while checking
+    // and over the progress dialog while burning; its device thread keeps
+    // the destination box's recorders and discs fresh.
+    m_workflow = new BurnWorkflow(this);
+    m_questions = new DialogQuestions(this, m_progress, this);
+    m_workflow->setQuestions(m_questions);
+    DeviceThread &devices = m_workflow->deviceThread();
+    connect(&devices, &DeviceThread::devicesUpdated, m_ui->targetComboBox, &DestinationBox::updateDevices,
+            Qt::BlockingQueuedConnection);
+    connect(&devices, &DeviceThread::discsUpdated, m_ui->targetComboBox, &DestinationBox::updateDiscs,
+            Qt::BlockingQueuedConnection);
+    m_driveWatch = new DriveWatch(&devices, this);
+    connect(m_driveWatch, &DriveWatch::discArrived, m_questions, &DialogQuestions::discArrived);
+    m_driveWatch->start();
+    m_ui->targetComboBox->setVolumeLabel(m_choices.volumeLabel);
     // A long destination (a folder or disc image path) is shown shortened
     // instead of widening the dialog after it was placed over the window.
     m_ui->targetComboBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_ui->targetComboBox->setMinimumContentsLength(32);
 
-    connect(m_ui->targetComboBox, qOverload<QVector<QString>>(&KyTargetComboBox::updateSpeedList), this,
+    connect(m_ui->targetComboBox, &DestinationBox::speedsChanged, this,
             &DvdSettingsDialog::on_updateSpeedList);
-    connect(m_ui->targetComboBox, &KyTargetComboBox::setSpeedStatus, this,
+    connect(m_ui->targetComboBox, &DestinationBox::speedChoiceEnabled, this,
             &DvdSettingsDialog::on_setSpeedStatus);
-    connect(m_ui->targetComboBox, &KyTargetComboBox::setDiscType, this, &DvdSettingsDialog::on_setDistType);
+    connect(m_ui->targetComboBox, &DestinationBox::discTypeChanged, this, &DvdSettingsDialog::on_setDistType);
     // The destination decides whether the dual-layer scale applies.
     connect(m_ui->targetComboBox, &QComboBox::currentIndexChanged, this, &DvdSettingsDialog::updateDVDSize);
 
@@ -92,28 +102,20 @@ DvdSettingsDialog::DvdSettingsDialog(const Album *album, ProgressDialog *progres
         connect(m_progress, &ProgressDialog::generateAbort, this, &DvdSettingsDialog::on_generateAbort);
         connect(m_progress, &ProgressDialog::cleantempfolder, this, &DvdSettingsDialog::makeTempFolderClean);
         // Progress of every step, the burn's included, comes through the
-        // controller; the burn's own statuses come from the workflow.
+        // controller; the burn's stages and end come from the workflow
+        // (before the controller hears of that end).
         connect(&m_controller, &GenerationController::progressChanged, m_progress,
                 qOverload<int>(&ProgressDialog::setProcess));
-        auto showing = [this] { return m_progress && (m_progressShown || m_progressPending); };
-        connect(m_burner, &KymBurner::setCanAbort, this, [this, showing](bool on) {
-            if (showing())
+        connect(m_workflow, &BurnWorkflow::canAbortChanged, this, [this](bool on) {
+            if (progressShowing())
                 m_progress->setCanAbort(on);
         });
-        connect(m_burner, &KymBurner::setIsAbort, this, [this, showing](bool on) {
-            if (showing())
-                m_progress->setIsAbort(on);
-        });
-        connect(m_burner, &KymBurner::timeStop, this, [this, showing] {
-            if (showing())
-                m_progress->timeStop();
-        });
-        connect(m_burner, &KymBurner::doBurnNext, this, [this, showing] {
-            if (showing())
-                m_progress->doBurnNext();
-        });
-        connect(m_burner, &KymBurner::setDlgStatus, this, &DvdSettingsDialog::onBurnerStatus);
+        connect(m_workflow, &BurnWorkflow::stageChanged, this, &DvdSettingsDialog::onBurnStage);
+        connect(m_workflow, &BurnWorkflow::nextDiscNeeded, this, &DvdSettingsDialog::onNextDiscNeeded);
+        connect(m_workflow, &BurnWorkflow::finished, this, &DvdSettingsDialog::onBurnFinished);
     }
+    // The controller runs on the workflow.
+    m_controller.setBurnWorkflow(m_workflow);
 
     helper()->setAllWindowTitle(tr("DVD Settings"));
     helper()->enableRestoreFrameGeometry(false, false, false);
@@ -140,13 +142,15 @@ void DvdSettingsDialog::alignLabels()
 
 DvdSettingsDialog::~DvdSettingsDialog()
 {
-    // The burner waits for its device thread and delivers events meanwhile:
-    // it goes while this dialog and its controls are still whole.
-    delete m_burner;
-    m_burner = nullptr;
+    // The workflow waits for its device thread and delivers events
+    // meanwhile: it goes while this dialog and its controls are still whole.
+    delete m_driveWatch;
+    m_driveWatch = nullptr;
+    delete m_workflow;
+    m_workflow = nullptr;
 }
 
-KyTargetComboBox *DvdSettingsDialog::targetComboBox() const
+DestinationBox *DvdSettingsDialog::targetComboBox() const
 {
     return m_ui->targetComboBox;
 }
@@ -185,7 +189,7 @@ void DvdSettingsDialog::showChoices()
         const QSignalBlocker block(m_ui->volumeEdit);
         m_ui->volumeEdit->setText(m_choices.volumeLabel);
     }
-    m_ui->targetComboBox->setVolumeName(labelOf(m_choices.volumeLabel));
+    m_ui->targetComboBox->setVolumeLabel(labelOf(m_choices.volumeLabel));
     {
         const QSignalBlocker block(m_ui->copySpinBox);
         m_ui->copySpinBox->setValue(m_choices.copies);
@@ -308,7 +312,7 @@ void DvdSettingsDialog::on_volumeEdit_textChanged(const QString &text)
 {
     DvdChoices c = m_choices;
     c.volumeLabel = text;
-    m_ui->targetComboBox->setVolumeName(labelOf(text));
+    m_ui->targetComboBox->setVolumeLabel(labelOf(text));
     setChoice(c);
 }
 
@@ -374,7 +378,7 @@ GenerationRequest DvdSettingsDialog::request() const
     r.audioChannels = m_choices.audioChannels;
     r.atEnd = m_choices.atEnd;
     r.destination = m_ui->targetComboBox->destination();
-    r.destination.volumeLabel = m_ui->targetComboBox->getVolumeName();
+    r.destination.volumeLabel = m_ui->targetComboBox->volumeLabel();
     const bool burner = r.destination.type == Destination::Burner;
     r.copies = burner ? m_ui->copySpinBox->value() : 1;
     const QString speed = m_ui->speedComboBox->currentData().toString();
@@ -458,22 +462,51 @@ void DvdSettingsDialog::runProgress()
     Desktop::moveCenter(m_progress);
     m_progress->startElapsedClock();
     m_progress->adjustSize();
+    m_questions->setRunShowing(true);
     m_progress->exec();
+    m_questions->setRunShowing(false);
     m_progressShown = false;
     // A kept result is of no use once its dialog is gone.
     m_controller.releaseResult();
     done(QDialog::Accepted);
 }
 
-void DvdSettingsDialog::onBurnerStatus(const QString &title, generateWorkingState state, const QString &task,
-                                       const QString &nextText, bool nextOn, const QString &finishText,
-                                       bool finishOn)
+bool DvdSettingsDialog::progressShowing() const
 {
-    if (!m_progress || !(m_progressShown || m_progressPending))
+    return m_progress && (m_progressShown || m_progressPending);
+}
+
+void DvdSettingsDialog::onBurnStage(BurnStage stage)
+{
+    if (!progressShowing() || m_aborting)
         return;
-    if (m_aborting && state != GenerateEnded && state != GenerateSucceeded)
+    m_progress->setDlgStatus(QString(), workingStateOf(stage), burnStageText(stage), QString(), false,
+                             tr("Abort"), m_progress->canAbort());
+}
+
+void DvdSettingsDialog::onNextDiscNeeded()
+{
+    if (!progressShowing())
         return;
-    m_progress->setDlgStatus(title, state, task, nextText, nextOn, finishText, finishOn);
+    m_progress->timeStop();
+    m_progress->doBurnNext();
+}
+
+void DvdSettingsDialog::onBurnFinished(const BurnResult &result)
+{
+    if (!progressShowing())
+        return;
+    m_progress->timeStop();
+    if (result.outcome == BurnResult::Done) {
+        m_progress->setDlgStatus(tr("Created Successfully!"), GenerateSucceeded, tr("Finished"), QString(),
+                                 true, tr("Finished"), true);
+        return;
+    }
+    // A disc wait given up in the progress dialog ends the run as aborted.
+    if (result.outcome == BurnResult::Aborted)
+        m_progress->setIsAbort(true);
+    m_progress->setDlgStatus(result.message, GenerateEnded, tr("Finished"), QString(), false, tr("Close"),
+                             true);
 }
 
 void DvdSettingsDialog::onFinished(bool ok, const QString &message)

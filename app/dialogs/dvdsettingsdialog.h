@@ -14,9 +14,13 @@
 #include "job/generationcontroller.h"
 
 class ProgressDialog;
-class KymBurner;
-class KyTargetComboBox;
+class BurnWorkflow;
+class DestinationBox;
+class DialogQuestions;
+class DriveWatch;
 class BitRateDialog;
+struct BurnResult;
+enum class BurnStage;
 namespace Ui {
 class DvdSettingsDialog;
 }
@@ -28,9 +32,10 @@ class DvdSettingsDialog;
 // volume label, writing speed and copies, the video quality (with a custom
 // bit rate), TV standard, what the disc does when the show ends, audio bit
 // rate and channels, and the size these choices give on a capacity bar.
-// "Burn" builds a GenerationRequest and runs it in its GenerationController;
-// the progress dialog follows the run: the controller's steps and end, the
-// burn workflow's own statuses, "Burn Next" and the action after making.
+// "Burn" builds a GenerationRequest and runs it in its GenerationController,
+// on a burn workflow whose questions this dialog's message boxes and waiting
+// dialogs answer; the progress dialog follows the run: the controller's
+// steps and end, the burn's stages, "Burn Next" and the action after making.
 // The dialog hides while the progress dialog is open and ends (accepted)
 // when that closes.
 class DvdSettingsDialog : public DialogBase
@@ -59,8 +64,9 @@ public:
     // The run "Burn" would start now.
     GenerationRequest request() const;
 
-    KyTargetComboBox *targetComboBox() const;
-    KymBurner *burner() const { return m_burner; }
+    DestinationBox *targetComboBox() const;
+    BurnWorkflow *workflow() const { return m_workflow; }
+    DialogQuestions *questions() const { return m_questions; }
     GenerationController *controller() { return &m_controller; }
     // True from "Burn" until the run has ended (its progress dialog may
     // still show the end).
@@ -102,8 +108,10 @@ private:
     void setChoice(const DvdChoices &choices);
     void onStepChanged(int state, const QString &text);
     void onFinished(bool ok, const QString &message);
-    void onBurnerStatus(const QString &title, generateWorkingState state, const QString &task,
-                        const QString &nextText, bool nextOn, const QString &finishText, bool finishOn);
+    bool progressShowing() const;
+    void onBurnStage(BurnStage stage);
+    void onBurnFinished(const BurnResult &result);
+    void onNextDiscNeeded();
     void runProgress();
     void setStatus(const QString &title, generateWorkingState state, const QString &task,
                    const QString &finishText, bool finishEnabled);
@@ -115,7 +123,9 @@ private:
     std::unique_ptr<Ui::DvdSettingsDialog> m_ui;
     const Album *m_album;
     QPointer<ProgressDialog> m_progress;
-    KymBurner *m_burner = nullptr;
+    BurnWorkflow *m_workflow = nullptr;
+    DialogQuestions *m_questions = nullptr;
+    DriveWatch *m_driveWatch = nullptr;
     GenerationController m_controller;
     DvdChoices m_choices;
     quint64 m_dvdSize = 0;

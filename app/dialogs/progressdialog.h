@@ -1,7 +1,7 @@
 #pragma once
 
 #include <desktop/dialogbase.h>
-#include <burning/generateworkingstate.h>
+#include <job/generateworkingstate.h>
 
 #include <QDateTime>
 #include <QString>
@@ -23,8 +23,8 @@ class ProgressDialog;
 // task with its percentage, the elapsed time, the action after making, and
 // the finish ("Abort" / "Close" / "Finished") and "Burn Next" buttons.
 //
-// The DVD settings dialog and the burn workflow drive it, above all through
-// setDlgStatus(). Only a run that has ended (states GenerateSucceeded and
+// The DVD settings dialog drives it (mapping the burn workflow's stages and
+// end to its states), above all through setDlgStatus(). Only a run that has ended (states GenerateSucceeded and
 // GenerateEnded) lets it close; before that closing asks "Abort or not?",
 // and while a disc is checked or erased closing is refused.
 class ProgressDialog : public DialogBase

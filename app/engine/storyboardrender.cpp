@@ -82,14 +82,15 @@ StoryBoardRender::FramePlan StoryBoardRender::plan(int f) const
         return p;
     const Album &album = *m_album;
     const int g = at.photo;
+    const bool dynamic = album.settings.useDynamicEffect;
     p.photo = g;
-    p.motion = interpolateMotion(album.photos[g], m_timeline.appearance(g, f), album.useDynamicEffect);
+    p.motion = interpolateMotion(album.photos[g], m_timeline.appearance(g, f), dynamic);
     if (at.inTransition) {
         p.incoming = g + 1;
         p.progress = at.progress;
-        p.pattern = album.dissolveOnly || album.patternFiles.isEmpty() ? -1 : g % album.patternFiles.size();
-        p.incomingMotion =
-            interpolateMotion(album.photos[g + 1], m_timeline.appearance(g + 1, f), album.useDynamicEffect);
+        p.pattern =
+            album.settings.dissolveOnly || album.patternFiles.isEmpty() ? -1 : g % album.patternFiles.size();
+        p.incomingMotion = interpolateMotion(album.photos[g + 1], m_timeline.appearance(g + 1, f), dynamic);
     }
     return p;
 }
@@ -383,7 +384,7 @@ void StoryBoardRender::seekAudio(int f)
         before += len;
         ++b;
         if (b >= count) {
-            if (!m_album->loopAudio)
+            if (!m_album->settings.loopAudio)
                 return;
             b = 0;
             // Skip whole rounds of the soundtrack at once.
@@ -449,7 +450,7 @@ void StoryBoardRender::prefetchStep()
             if (m_nextClip < count) {
                 openClip(m_nextClip);
                 ++m_nextClip;
-            } else if (m_album->loopAudio && m_roundBytes > 0) {
+            } else if (m_album->settings.loopAudio && m_roundBytes > 0) {
                 // (A round of the soundtrack that gave no PCM at all, every
                 // clip undecodable, ends the looping: silence follows.)
                 m_roundBytes = 0;

@@ -43,8 +43,8 @@ public:
     explicit StoryBoardRender(QObject *parent = nullptr);
     ~StoryBoardRender() override;
 
-    void setAlbum(Album *album) { m_album = album; }
-    Album *album() const { return m_album; }
+    void setAlbum(const Album *album) { m_album = album; }
+    const Album *album() const { return m_album; }
 
     bool setFormat(const OutputFormat &format);
     const OutputFormat &format() const { return m_format; }
@@ -134,7 +134,7 @@ private:
     void openClip(int index);
 
     OutputFormat m_format;
-    Album *m_album = nullptr;
+    const Album *m_album = nullptr;
     Timeline m_timeline;
     Cache m_photoCache;
     Cache m_patternCache;

@@ -90,7 +90,7 @@ GenerationController::~GenerationController()
     // A run cut short by the controller's end still ends its burn job and
     // leaves no working folder behind.
     if (m_running)
-        DVDBurner::Instance()->Stop();
+        DVDBurner::instance()->stop();
     m_ownBurner.reset();
     if (m_running || m_resultHeld)
         cleanUp();
@@ -163,19 +163,21 @@ bool GenerationController::start(const Album *album, const GenerationRequest &re
     if (!m_burner) {
         m_ownBurner = std::make_unique<BurnWorkflow>();
         m_burner = m_ownBurner.get();
+        m_burner->setQuestions(m_questions);
         connectWorkflow();
     }
-    // The workflow reports what is wrong with the destination through a
-    // message box, as it would to a person at the window.
+    // The workflow says what is wrong with the destination; the run ends
+    // with its words.
     m_burner->setDestination(request.destination);
-    m_burner->setBurnSpeed(request.speed);
-    m_burner->setCopyNum(qMax(1, request.copies));
-    m_burner->setTempPath(m_workFolder);
-    m_burner->setDVDSource(m_workFolder + QStringLiteral("/dvd"));
-    m_burner->setDVDSize(estimateDvdSize(request.videoBitRate, request.audioBitRate, album->videoLength()));
-    if (!m_burner->checkBurnerCondition() && m_phase == Checking) {
-        // The burner told the user why (a message box) and nothing starts.
-        fail(QString());
+    m_burner->setSpeed(request.speed);
+    m_burner->setCopies(qMax(1, request.copies));
+    m_burner->setWorkFolder(m_workFolder);
+    m_burner->setDvdFolder(m_workFolder + QStringLiteral("/dvd"));
+    m_burner->setDvdSize(estimateDvdSize(request.videoBitRate, request.audioBitRate, album->videoLength()));
+    const CheckOutcome check = m_burner->checkDestination();
+    if (check.verdict == CheckOutcome::Refused && m_phase == Checking) {
+        // Nothing starts.
+        fail(check.message);
     }
     return true;
 }
@@ -188,21 +190,27 @@ void GenerationController::setBurnWorkflow(BurnWorkflow *workflow)
     connectWorkflow();
 }
 
+void GenerationController::setQuestions(RunQuestions *questions)
+{
+    m_questions = questions;
+    if (m_burner)
+        m_burner->setQuestions(questions);
+}
+
 void GenerationController::connectWorkflow()
 {
     BurnWorkflow *burner = m_burner;
-    connect(burner, &BurnWorkflow::beginGenerate, this, &GenerationController::onBeginGenerate);
-    connect(burner, &BurnWorkflow::setProcess, this,
-            [this](int, int current) { Q_EMIT progressChanged(current); });
-    connect(burner, &BurnWorkflow::setDlgStatus, this,
-            [this](const QString &title, int state, const QString &current, const QString &, bool,
-                   const QString &, bool) { onBurnStatus(title, state, current); });
-    connect(burner, &BurnWorkflow::doBurnNext, this, [this] {
+    connect(burner, &BurnWorkflow::ready, this, &GenerationController::onBeginGenerate);
+    connect(burner, &BurnWorkflow::progressChanged, this,
+            [this](int percent) { Q_EMIT progressChanged(percent); });
+    connect(burner, &BurnWorkflow::stageChanged, this,
+            [this](BurnStage stage) { Q_EMIT stepChanged(workingStateOf(stage), burnStageText(stage)); });
+    connect(burner, &BurnWorkflow::nextDiscNeeded, this, [this] {
         // No burn job runs until burnNext().
         m_waitingForNextBurn = true;
         Q_EMIT nextDiscNeeded();
     });
-    connect(burner, &BurnWorkflow::burnFinished, this, &GenerationController::onBurnFinished);
+    connect(burner, &BurnWorkflow::finished, this, &GenerationController::onBurnFinished);
 }
 
 void GenerationController::deferStep(void (GenerationController::*step)())
@@ -221,7 +229,7 @@ void GenerationController::onBeginGenerate()
     if (m_phase != Checking)
         return;
     if (m_request.destination.type == Destination::Folder)
-        m_outputPath = m_burner->fillDVDFolderFullPath();
+        m_outputPath = m_burner->dvdFolderPath();
     else
         m_outputPath = m_burner->destination().path;
     // Start outside the burner's signal.
@@ -247,7 +255,7 @@ void GenerationController::startEncoding()
     m_writer.reset();
     m_storyboard = std::make_unique<StoryBoardRender>();
     m_writer = std::make_unique<AVWriterManager>();
-    m_storyboard->setAlbum(const_cast<Album *>(m_album));
+    m_storyboard->setAlbum(m_album);
     m_storyboard->setFormat(m_format);
     if (!m_writer->init(m_format)) {
         fail(tr("Cannot render the slideshow: %1").arg(m_writer->errorString()));
@@ -588,7 +596,7 @@ void GenerationController::startDelivery()
     }
     m_phase = Delivering;
     m_burnSucceeded = false;
-    m_burner->startBurnWork();
+    m_burner->startDelivery();
 }
 
 void GenerationController::burnNext()
@@ -603,8 +611,8 @@ void GenerationController::burnNext()
         m_phase = Delivering;
         m_burnMessage.clear();
         m_burnSucceeded = false;
-        m_burner->setCopyNum(1);
-        m_burner->startBurnWork();
+        m_burner->setCopies(1);
+        m_burner->startDelivery();
         return;
     }
     if (m_phase != Delivering)
@@ -615,7 +623,7 @@ void GenerationController::burnNext()
         return;
     }
     m_burnSucceeded = false;
-    m_burner->startBurnWork();
+    m_burner->startDelivery();
 }
 
 void GenerationController::releaseResult()
@@ -626,30 +634,19 @@ void GenerationController::releaseResult()
     cleanUp();
 }
 
-void GenerationController::onBurnStatus(const QString &title, int state, const QString &current)
+void GenerationController::onBurnFinished(const BurnResult &result)
 {
-    if (state == GenerateEnded || state == GenerateSucceeded) {
-        m_burnMessage = title;
-        m_burnSucceeded = state == GenerateSucceeded;
-        return;
-    }
-    if (state != NoStepChange || !current.isEmpty())
-        Q_EMIT stepChanged(state, current);
-}
-
-void GenerationController::onBurnFinished(bool ok, bool afterDone)
-{
+    m_burnMessage = result.message;
+    m_burnSucceeded = result.outcome == BurnResult::Done;
+    const bool ok = m_burnSucceeded;
+    const bool afterDone = result.runAfterMaking;
     if (m_phase == Checking) {
-        // A disc check that ended without beginGenerate (cancelled or failed).
+        // A disc check that ended without ready() (cancelled or failed).
         fail(m_burnMessage.isEmpty() ? tr("Disc checking stopped") : m_burnMessage);
         return;
     }
     if (m_phase != Delivering)
         return;
-    // After each copy but the last the burner asks for the next disc and
-    // reports a finished burn without the final success state.
-    if (ok && !m_burnSucceeded)
-        return; // nextDiscNeeded() was emitted; burnNext() goes on
     if (!ok) {
         fail(m_abortRequested ? tr("Aborted") : m_burnMessage);
         return;

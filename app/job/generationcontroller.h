@@ -9,10 +9,11 @@
 #include "album/album.h"
 #include "album/dvdchoices.h"
 #include "burning/destination.h"
-#include "burning/generateworkingstate.h"
+#include "job/generateworkingstate.h"
 
 class AVWriterManager;
 class BurnWorkflow;
+class RunQuestions;
 class DvdAuthoring;
 class StoryBoardRender;
 class QTimer;
@@ -53,8 +54,9 @@ struct GenerationRequest {
 // authored afterwards.
 //
 // Questions (folder will be cleared, file will be overwritten, non-blank
-// disc, retry) reach the user through MessageBox, which the GUI shows and
-// the command line answers through its hook.
+// disc, retry, insert a disc) go through the burn workflow's RunQuestions,
+// which the window answers with its dialogs and the command line from its
+// options.
 class GenerationController : public QObject
 {
     Q_OBJECT
@@ -68,10 +70,12 @@ public:
     // Aborts the running step; finished() follows once everything stopped.
     void abort();
     // Uses this burn workflow (not owned) instead of one of its own, for
-    // example the window's, which reads the destination box, shows the
-    // waiting-for-disc dialogs and asks its questions over the window. Only
-    // before the first start().
+    // example one whose questions are answered by the window's dialogs or
+    // by the command line's options. Only before the first start().
     void setBurnWorkflow(BurnWorkflow *workflow);
+    // Who answers the run's questions (not owned); null: every question is
+    // declined. Also passed to a workflow given by setBurnWorkflow().
+    void setQuestions(RunQuestions *questions);
     // True while a finished burn's DVD folder is kept for another copy.
     bool isResultHeld() const { return m_resultHeld; }
     // Removes a kept DVD folder (nothing while a run is going).
@@ -128,8 +132,7 @@ private:
     void addAuthorStreams();
     void onAuthorStatus(int status, int title);
     void startDelivery();
-    void onBurnStatus(const QString &title, int state, const QString &current);
-    void onBurnFinished(bool ok, bool afterDone);
+    void onBurnFinished(const BurnResult &result);
     void cleanUp();
     bool createWorkFolder(QString *error);
     void connectWorkflow();
@@ -152,6 +155,7 @@ private:
     std::unique_ptr<DvdAuthoring> m_author;
     std::unique_ptr<BurnWorkflow> m_ownBurner;
     BurnWorkflow *m_burner = nullptr; // m_ownBurner's or one given by setBurnWorkflow()
+    RunQuestions *m_questions = nullptr;
     bool m_resultHeld = false;
     bool m_compileHandled = false;
     bool m_streaming = false; // the video goes through a pipe into the author

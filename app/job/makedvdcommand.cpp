@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cstdarg>
 #include <cstdio>
+#include <functional>
 #include <mutex>
 #include <unistd.h>
 
@@ -26,6 +27,7 @@ extern "C" {
 #include "desktop/application.h"
 #include "desktop/messagebox.h"
 #include "burning/burnworkflow.h"
+#include "burning/runquestions.h"
 #include "job/generationcontroller.h"
 #include "job/makedvdoptions.h"
 
@@ -218,6 +220,49 @@ int snapRequested(int requestedMs, int currentMs, const OutputFormat &format)
 namespace {
 
 // The DVD choices of one run.
+// The questions of a run answered from the command line: --yes confirms
+// (the question is printed with its answer unless --quiet); without it the
+// first confirmation is declined and ends the run. A failed burn is never
+// tried again, and nobody can insert a disc: a wait is cancelled and its
+// reason told at the end.
+class CommandLineQuestions : public RunQuestions
+{
+public:
+    CommandLineQuestions(bool yes, bool quiet, std::function<void()> endRun)
+        : m_yes(yes), m_quiet(quiet), m_endRun(std::move(endRun))
+    {}
+    bool confirm(Confirmation, const QString &text) override
+    {
+        if (m_yes) {
+            if (!m_quiet)
+                printErr(text + QStringLiteral(" [yes]\n"));
+            return true;
+        }
+        if (m_unansweredConfirmation.isEmpty()) {
+            m_unansweredConfirmation = text;
+            m_endRun();
+        }
+        return false;
+    }
+    bool retryFailedBurn(const QString &) override { return false; }
+    DiscWaitAnswer waitForDisc(const DiscWait &wait) override
+    {
+        m_unansweredWait = wait.reason;
+        return DiscWaitAnswer::Cancelled;
+    }
+    // The first confirmation declined for want of --yes.
+    QString unansweredConfirmation() const { return m_unansweredConfirmation; }
+    // Why the run waited for a disc.
+    QString unansweredWait() const { return m_unansweredWait; }
+
+private:
+    bool m_yes;
+    bool m_quiet;
+    std::function<void()> m_endRun;
+    QString m_unansweredConfirmation;
+    QString m_unansweredWait;
+};
+
 struct RunChoices {
     TvStandard standard = TvStandard::Pal;
     int videoBitRate = kHighVideoBitRate;
@@ -263,30 +308,14 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
 
     // --yes answers the confirmations (overwrite, clear, erase); without it
     // the first one ends the run. Nobody is there to try a failed write
-    // again: a failure ends the run with its reason.
+    // again or to insert a disc: a failure ends the run with its reason.
     GenerationController controller;
-    QString unansweredQuestion;
-    QString lastAlert;
-    MessageBox::setAnswerHook([&](const MessageBox::Request &r) {
-        if (r.kind != MessageBox::Question) {
-            lastAlert = r.text;
-            return QDialogButtonBox::Ok;
-        }
-        if (r.text == BurnWorkflow::retryQuestion())
-            return QDialogButtonBox::No;
-        if (o.yes) {
-            if (!o.quiet)
-                printErr(r.text + QStringLiteral(" [yes]\n"));
-            return QDialogButtonBox::Yes;
-        }
-        if (unansweredQuestion.isEmpty()) {
-            unansweredQuestion = r.text;
-            // A declined disc question leaves the engine waiting for another
-            // disc; the run ends instead.
-            QTimer::singleShot(0, &controller, &GenerationController::abort);
-        }
-        return QDialogButtonBox::No;
+    CommandLineQuestions questions(o.yes, o.quiet, [&controller] {
+        // A declined disc question leaves the engine waiting for another
+        // disc; the run ends instead.
+        QTimer::singleShot(0, &controller, &GenerationController::abort);
     });
+    controller.setQuestions(&questions);
 
     int exitCode = 1;
     bool interrupted = false;
@@ -311,10 +340,11 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
         } else {
             exitCode = 1;
             QString text = message;
-            if (!unansweredQuestion.isEmpty())
-                text = unansweredQuestion + QStringLiteral("\n(answer with --yes to go on)");
-            else if (text.isEmpty())
-                text = lastAlert;
+            if (!questions.unansweredConfirmation().isEmpty())
+                text = questions.unansweredConfirmation() + QStringLiteral("\n(answer with --yes to go on)");
+            else if (!questions.unansweredWait().isEmpty())
+                text = text.isEmpty() ? questions.unansweredWait()
+                                      : text + QLatin1Char('\n') + questions.unansweredWait();
             if (interrupted)
                 text = QStringLiteral("Interrupted.");
             printErr(QStringLiteral("sorvel make-dvd: %1\n")
@@ -341,13 +371,9 @@ int generateDvd(const MakeDvdOptions &o, Album &album, const RunChoices &c, Prog
         });
     }
 
-    if (!controller.start(&album, request)) {
-        MessageBox::setAnswerHook({});
+    if (!controller.start(&album, request))
         return 1;
-    }
-    const int rc = controller.isRunning() ? QCoreApplication::exec() : exitCode;
-    MessageBox::setAnswerHook({});
-    return rc;
+    return controller.isRunning() ? QCoreApplication::exec() : exitCode;
 }
 
 // `make-dvd PROJECT.sorvel`: the project's album and DVD choices, with the
@@ -388,22 +414,23 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     OutputFormat format = OutputFormat::forStandard(c.standard);
     format.audioChannels = c.channels;
     if (given("--photo-duration"))
-        album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.photoDurationMs, format));
+        album.setPhotoDurationExactMs(
+            snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format));
     if (given("--transition-duration"))
         album.setTransitionDurationExactMs(
-            snapRequested(o.transitionDurationMs, album.transitionDurationMs, format));
+            snapRequested(o.transitionDurationMs, album.settings.transitionDurationMs, format));
     if (given("--no-transition"))
-        album.useTransition = false;
+        album.settings.useTransition = false;
     if (given("--dissolve-only"))
-        album.dissolveOnly = true;
+        album.settings.dissolveOnly = true;
     if (given("--no-dynamic-effect"))
-        album.useDynamicEffect = false;
+        album.settings.useDynamicEffect = false;
     if (given("--loop-audio"))
-        album.loopAudio = true;
+        album.settings.loopAudio = true;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                                 "the photo duration stays %1 ms.\n")
-                     .arg(album.photoDurationMs));
+                     .arg(album.settings.photoDurationMs));
     return generateDvd(o, album, c, printer, log);
 }
 
@@ -473,17 +500,17 @@ int runMakeDvdCommand(const QStringList &arguments)
         return 1;
     }
 
-    album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.photoDurationMs, format));
+    album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format));
     album.setTransitionDurationExactMs(
-        snapRequested(o.transitionDurationMs, album.transitionDurationMs, format));
-    album.useTransition = !o.noTransition;
-    album.dissolveOnly = o.dissolveOnly;
-    album.useDynamicEffect = !o.noDynamicEffect;
-    album.loopAudio = o.loopAudio;
+        snapRequested(o.transitionDurationMs, album.settings.transitionDurationMs, format));
+    album.settings.useTransition = !o.noTransition;
+    album.settings.dissolveOnly = o.dissolveOnly;
+    album.settings.useDynamicEffect = !o.noDynamicEffect;
+    album.settings.loopAudio = o.loopAudio;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                                 "the photo duration stays %1 ms.\n")
-                     .arg(album.photoDurationMs));
+                     .arg(album.settings.photoDurationMs));
 
     RunChoices choices;
     choices.standard = standard;

@@ -28,7 +28,10 @@ AudioListWidget::AudioListWidget(QWidget *parent) : StripListWidget(parent)
     setFixedHeight(36);
     setSpacing(0);
     setAccessibleName(tr("Audio clips"));
-    connect(this, &QListWidget::itemDoubleClicked, this, &AudioListWidget::on_itemDoubleClicked);
+    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem *clicked) {
+        if (const int r = row(clicked); r >= 0)
+            Q_EMIT editRequested(r);
+    });
 }
 
 AudioListWidget::~AudioListWidget() = default;
@@ -71,9 +74,15 @@ QImage AudioListWidget::clipPicture(const AudioInfo &record, int position, int w
     return image;
 }
 
+const QList<AudioInfo> &AudioListWidget::clips() const
+{
+    static const QList<AudioInfo> none;
+    return m_model ? m_model->album().audios : none;
+}
+
 QString AudioListWidget::tooltipFor(int row) const
 {
-    const AudioInfo &clip = m_records.at(row);
+    const AudioInfo &clip = clips().at(row);
     auto line = [](const QString &label, const QString &value) {
         return QStringLiteral("<br /><nobr>") + label + QStringLiteral(":&nbsp;<b>") + value +
                QStringLiteral("</b><nobr/>");
@@ -95,8 +104,9 @@ void AudioListWidget::relayout()
     const int w = m_photoStripWidth;
     int x = 0;
     m_overflow.clear();
-    for (int row = 0; row < m_records.size() && row < count(); ++row) {
-        const AudioInfo &clip = m_records.at(row);
+    const QList<AudioInfo> &list = clips();
+    for (int row = 0; row < list.size() && row < count(); ++row) {
+        const AudioInfo &clip = list.at(row);
         int width = 0;
         int overflow = 0;
         if (x < w) {
@@ -126,30 +136,22 @@ void AudioListWidget::relayout()
     viewport()->update();
 }
 
-void AudioListWidget::addClip(const AudioInfo &record)
+void AudioListWidget::showAlbum()
 {
-    if (m_insertRow > count() || m_insertRow < 0)
-        m_insertRow = count();
-    m_records.insert(qMin(m_insertRow, int(m_records.size())), record);
-    auto *it = new QListWidgetItem;
-    it->setSizeHint(QSize(kOverflowWidth, kItemHeight));
-    insertItem(m_insertRow, it);
-    ++m_insertRow;
-}
-
-void AudioListWidget::finishInsert()
-{
-    m_insertRow = count();
+    const int rows = int(clips().size());
+    {
+        // The rows keep their places (and so the selection and the current
+        // row); only the rows at the end come or go.
+        const QSignalBlocker blocker(this);
+        while (count() > rows)
+            delete takeItem(count() - 1);
+        while (count() < rows) {
+            auto *it = new QListWidgetItem;
+            it->setSizeHint(QSize(kOverflowWidth, kItemHeight));
+            addItem(it);
+        }
+    }
     relayout();
-    Q_EMIT audioListChanged(m_records);
-}
-
-void AudioListWidget::setAudioList(const QList<AudioInfo> &records)
-{
-    clearAll();
-    for (const AudioInfo &record : records)
-        addClip(record);
-    finishInsert();
 }
 
 void AudioListWidget::setTimeScale(int photoStripWidth, double secondsPerPixel)
@@ -159,76 +161,59 @@ void AudioListWidget::setTimeScale(int photoStripWidth, double secondsPerPixel)
     relayout();
 }
 
-void AudioListWidget::clearAll()
-{
-    const QSignalBlocker blocker(this);
-    clear();
-    m_records.clear();
-    m_overflow.clear();
-    m_insertRow = 0;
-    viewport()->update();
-}
-
-void AudioListWidget::deleteSelected(bool quiet)
+void AudioListWidget::deleteSelected()
 {
     const QList<int> rows = StripSupport::selectedRows(this);
-    if (rows.isEmpty())
+    if (!m_model || rows.isEmpty())
         return;
-    const int first = rows.first();
-    {
-        const QSignalBlocker blocker(this);
-        for (int row = first; row <= rows.last(); ++row) {
-            delete takeItem(first);
-            if (first < m_records.size())
-                m_records.removeAt(first);
+    m_model->edit(tr("Delete"), [&rows](Album &album) {
+        for (int i = int(rows.size()) - 1; i >= 0; --i) {
+            if (rows.at(i) < album.audios.size())
+                album.audios.removeAt(rows.at(i));
         }
-    }
-    if (quiet)
-        return;
-    m_insertRow = count();
-    relayout();
-    Q_EMIT audioListChanged(m_records);
-    const int current = qMin(first, count() - 1);
+    });
+    clearSelection();
+    const int current = qMin(rows.first(), count() - 1);
     setCurrentRow(current);
     if (current >= 0)
         scrollToItem(item(current));
 }
 
+void AudioListWidget::removeAll()
+{
+    if (m_model)
+        m_model->edit(tr("Clear"), [](Album &album) { album.audios.clear(); });
+}
+
 void AudioListWidget::moveSelected(bool left)
 {
     const QList<int> rows = StripSupport::selectedRows(this);
-    if (rows.isEmpty())
+    if (!m_model || rows.isEmpty())
         return;
     const int first = rows.first();
-    if ((left && first == 0) || (!left && rows.last() >= count() - 1))
+    const int last = rows.last();
+    if ((left && first == 0) || (!left && last >= clips().size() - 1))
         return;
-    QList<AudioInfo> moved;
-    for (int row = first; row <= rows.last(); ++row)
-        moved << m_records.value(row);
-    Q_EMIT audioListAboutToChange();
-    deleteSelected(true);
-    if (left)
-        m_insertRow = first - 1;
-    else
-        m_insertRow = first + 1 < count() ? first + 1 : count();
-    const int start = m_insertRow;
-    {
-        const QSignalBlocker blocker(this);
-        for (const AudioInfo &record : std::as_const(moved))
-            addClip(record);
-    }
-    finishInsert();
+    // The clip beside the selection goes to its other side.
+    m_model->edit(left ? tr("Move Left") : tr("Move Right"), [&](Album &album) {
+        if (left)
+            album.audios.move(first - 1, last);
+        else
+            album.audios.move(last + 1, first);
+    });
+    const int start = left ? first - 1 : first + 1;
     setCurrentRow(start);
     scrollToItem(item(start));
-    selectRows(start, start + int(moved.size()) - 1);
+    selectRows(start, start + (last - first));
 }
 
 void AudioListWidget::sortRecords(int key, bool ascending)
 {
-    StripSupport::sortRecords(m_records, key, ascending);
-    m_insertRow = count();
-    relayout();
-    Q_EMIT audioListChanged(m_records);
+    if (m_model) {
+        m_model->edit(tr("Sort"), [key, ascending](Album &album) {
+            StripSupport::sortRecords(album.audios, key, ascending);
+        });
+    }
 }
 
 int AudioListWidget::contentWidth() const
@@ -241,7 +226,7 @@ int AudioListWidget::contentWidth() const
 
 void AudioListWidget::refreshItemTexts()
 {
-    for (int row = 0; row < count() && row < m_records.size(); ++row)
+    for (int row = 0; row < count() && row < clips().size(); ++row)
         item(row)->setToolTip(tooltipFor(row));
 }
 
@@ -257,13 +242,6 @@ QString AudioListWidget::hintText() const
     return tr("Drag Audio File(s) Here");
 }
 
-void AudioListWidget::on_itemDoubleClicked(QListWidgetItem *clicked)
-{
-    const int r = row(clicked);
-    if (r >= 0)
-        Q_EMIT editRequested(r);
-}
-
 void AudioListWidget::startDrag()
 {
     const QList<int> rows = StripSupport::selectedRows(this);
@@ -272,19 +250,8 @@ void AudioListWidget::startDrag()
     QList<QListWidgetItem *> dragged;
     for (int r : rows)
         dragged << item(r);
-    if (runDrag(kMimeFormat, rows, dragged) == Qt::MoveAction) {
-        for (QListWidgetItem *clip : std::as_const(dragged)) {
-            const int r = row(clip);
-            if (r < 0)
-                continue;
-            if (r < m_records.size())
-                m_records.removeAt(r);
-            delete takeItem(r);
-        }
-        m_insertRow = count();
-        relayout();
-        Q_EMIT audioListChanged(m_records);
-    }
+    // A drop on this strip makes the move or the copy itself.
+    runDrag(kMimeFormat, rows, dragged);
     clearSelection();
 }
 
@@ -306,8 +273,8 @@ void AudioListWidget::dropEvent(QDropEvent *event)
         target = count();
 
     if (isOwnDrag(data)) {
-        const QList<int> tokens = ownTokens(data, kMimeFormat, int(m_records.size()));
-        if (tokens.isEmpty()) {
+        const QList<int> tokens = ownTokens(data, kMimeFormat, int(clips().size()));
+        if (tokens.isEmpty() || !m_model) {
             event->ignore();
             return;
         }
@@ -315,18 +282,8 @@ void AudioListWidget::dropEvent(QDropEvent *event)
         const QList<int> rows = StripSupport::selectedRows(this);
         if (!copy && !rows.isEmpty() && rows.last() < target)
             target = qMin(target + 2, count());
-        QList<AudioInfo> copies;
-        for (int token : tokens)
-            copies << m_records.at(token);
-        Q_EMIT audioListAboutToChange();
-        m_insertRow = target;
-        for (const AudioInfo &record : std::as_const(copies))
-            addClip(record);
-        m_insertRow = count();
-        relayout();
-        // A move publishes once the originals are gone (startDrag).
-        if (copy)
-            Q_EMIT audioListChanged(m_records);
+        m_model->edit(copy ? tr("Copy Clips") : tr("Move Clips"),
+                      [&](Album &album) { StripSupport::placeRecords(album.audios, tokens, target, !copy); });
         event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
         event->accept();
         return;
@@ -336,13 +293,18 @@ void AudioListWidget::dropEvent(QDropEvent *event)
 
 void AudioListWidget::importAt(const QStringList &paths, int row)
 {
-    Q_EMIT audioListAboutToChange();
-    m_insertRow = qBound(0, row, count());
+    if (!m_model)
+        return;
+    int index = qBound(0, row, int(clips().size()));
     ImportProgress dialog(false, this);
+    connect(&dialog, &ImportProgress::clipsRead, this, [this, &index](const QList<AudioInfo> &read) {
+        m_model->edit(QString(), [&](Album &album) {
+            for (const AudioInfo &clip : read)
+                album.audios.insert(index++, clip);
+        });
+    });
+    m_model->beginEdit(tr("Import Audio"));
     dialog.start(paths);
     dialog.exec();
-    if (dialog.added())
-        finishInsert();
-    else
-        m_insertRow = count();
+    m_model->endEdit();
 }

@@ -8,50 +8,37 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScrollBar>
 #include <QProgressDialog>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QUndoStack>
 #include <QUrl>
 
 #include "album/appsettings.h"
 #include "album/project.h"
-#include "dialogs/editaudiodialog.h"
-#include "window/previewplayer.h"
-#include "engine/storyboardrender.h"
-#include "desktop/widgetsupport.h"
 #include "desktop/application.h"
 #include "desktop/filechooser.h"
 #include "desktop/messagebox.h"
-#include "framework/settingsstore.h"
 #include "desktop/singleapplication.h"
+#include "desktop/widgetsupport.h"
+#include "dialogs/capacitybar.h"
+#include "dialogs/dvdsettingsdialog.h"
+#include "dialogs/editaudiodialog.h"
+#include "dialogs/preferencesdialog.h"
+#include "dialogs/progressdialog.h"
+#include "engine/storyboardrender.h"
+#include "framework/apppaths.h"
+#include "framework/settingsstore.h"
+#include "job/generationcontroller.h"
+#include "ui_editorwindow.h"
 #include "window/audiolistwidget.h"
 #include "window/mediainfowidget.h"
 #include "window/photolistwidget.h"
-#include "window/startup.h"
+#include "window/previewplayer.h"
+#include "album/cpuaffinity.h"
 #include "window/stripsupport.h"
-#include "ui_editorwindow.h"
-#include "dialogs/progressdialog.h"
-#include "dialogs/dvdsettingsdialog.h"
-#include "job/generationcontroller.h"
-#include "dialogs/preferencesdialog.h"
-#include "dialogs/capacitybar.h"
-#include "framework/apppaths.h"
 
 namespace {
-
-// The window's slots follow the on_<sender>_<signal> naming even where they
-// are connected explicitly (actions, strips); connecting the form by name
-// would warn about each of those. Those warnings are dropped while the form
-// is set up.
-QtMessageHandler g_formHandler = nullptr;
-void quietConnectByName(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.startsWith(QLatin1String("QMetaObject::connectSlotsByName")))
-        return;
-    if (g_formHandler)
-        g_formHandler(type, context, message);
-}
 
 QIcon themeIcon(std::initializer_list<const char *> names)
 {
@@ -70,121 +57,22 @@ QIcon themeIcon(std::initializer_list<const char *> names)
 
 EditorWindow::EditorWindow(QWidget *parent, Qt::WindowFlags flags) : MainWindowBase(parent, flags)
 {
-    setObjectName(QStringLiteral("Sorvel"));
-    // 1. The album (it lists the transition patterns of the data folder) and
-    // the storyboard.
-    m_album = std::make_unique<Album>();
-    m_storyboard = std::make_unique<StoryBoardRender>();
-    m_storyboard->setAlbum(m_album.get());
-
-    // 2. Widgets.
-    ui = std::make_unique<Ui::EditorWindow>();
-    g_formHandler = qInstallMessageHandler(quietConnectByName);
-    ui->setupUi(this);
-    qInstallMessageHandler(g_formHandler);
-    g_formHandler = nullptr;
-    ui->menuBar->hide(); // its menus go to the frame's menu bar
-    m_undo = new QUndoStack(this);
-    m_previewTimer = new QTimer(this);
-    m_previewTimer->setInterval(40);
-    m_mediaInfo = new MediaInfoWidget(this);
-    m_mediaInfo->setWindowFlag(Qt::Window);
-    Desktop::moveCenter(m_mediaInfo);
-    setIcons();
-
-    // 3. TV standard and the initial output format; the getting-started
-    // picture until the album has something to show.
-    const TvStandard standard = AppSettings::currentVideoStandard();
-    m_album->dvd.tvStandard = standard;
-    m_videoStandard = tvStandardName(standard);
-    m_format = OutputFormat::forStandard(standard);
-    m_storyboard->setFormat(m_format);
-    ui->avPlayer->setStoryboard(m_storyboard.get());
-    ui->avPlayer->setBackdrop(QColor(0x1b, 0x1e, 0x24)); // the preview area's colour
-    ui->avPlayer->init(m_format);
-    connect(ui->avPlayer, &PreviewPlayer::soundUnavailable, this, &EditorWindow::noteSoundUnavailable);
-    m_gettingStartPicture = QPixmap(StripSupport::skinFile(QStringLiteral("gettingstart.png")));
-    ui->previewFrame->setStyleSheet(QStringLiteral("#previewFrame { background-color: #1b1e24; }"));
-    // The picture follows the preview area's size; the label's own size
-    // hint must not hold the window open.
-    ui->gettingStart->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    ui->gettingStart->installEventFilter(this);
-    ui->gettingStart->setAccessibleName(tr("Getting started"));
-    ui->gettingStart->show();
-    ui->avPlayer->hide();
-
-    // 4. Album settings into the controls, signals, the preview timer and
-    // the "Auto Rotate" menu.
-    loadAlbumSettings();
+    setObjectName(QStringLiteral("EditorWindow"));
+    createAlbum();
+    setupForm();
+    setupPreview();
+    showAlbumSettings();
     connectSignals();
-    m_autoRotateMenu = new QMenu(this);
-    m_autoRotateMenuAction = m_autoRotateMenu->addAction(tr("Auto Rotate"));
-    m_autoRotateAllMenuAction = m_autoRotateMenu->addAction(tr("Auto Rotate All Photos"));
-    connect(m_autoRotateMenuAction, &QAction::triggered, this, &EditorWindow::on_autoRotate_clicked);
-    connect(m_autoRotateAllMenuAction, &QAction::triggered, this, &EditorWindow::on_autoRotateAll_clicked);
-    ui->autoRotate->setMenu(m_autoRotateMenu);
-
-    // 5. The framework frame and its menus.
-    initialize();
+    createAutoRotateMenu();
+    initialize(); // the framework's frame
     buildMenus();
-    // The desktop entry and icon the desktop knows the program by.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.sorvel.Sorvel"));
-    QIcon appIcon = QIcon::fromTheme(QStringLiteral("org.sorvel.Sorvel"));
-    if (appIcon.isNull())
-        appIcon = QIcon(AppPaths::appDir() + QStringLiteral("/org.sorvel.Sorvel.svg"));
-    widgetFrame()->setWindowIcon(appIcon);
-
-    // 6. The progress dialog and the DVD settings dialog, over the frame;
-    // the dialog shows and edits the album's DVD choices. A close of the
-    // frame while a DVD is made asks first.
-    m_progressDialog = new ProgressDialog(widgetFrame());
-    m_dvdSetting = new DvdSettingsDialog(m_album.get(), m_progressDialog, widgetFrame(),
-                                         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
-    m_dvdSetting->setChoices(m_album->dvd);
-    connect(m_dvdSetting, &DvdSettingsDialog::dvdParamChanged, this, &EditorWindow::onDvdParamChanged);
-    connect(m_dvdSetting, &DvdSettingsDialog::choicesChanged, this, &EditorWindow::setDvdChoices);
-    connect(m_dvdSetting, &DvdSettingsDialog::runFinished, this, [this] {
-        if (m_closeAfterRun)
-            QTimer::singleShot(0, widgetFrame(), &QWidget::close);
-    });
-    connect(m_progressDialog, &ProgressDialog::postTaskActionsIndexChanged, this,
-            &EditorWindow::on_postTaskActionIndexChanged);
-    widgetFrame()->resize(1280, 800);
-    widgetFrame()->setMinimumSize(1000, 680);
+    setupFrame();
+    createDvdDialogs();
     setupTransportKeys();
-    if (!ui->avPlayer->soundAvailable())
-        noteSoundUnavailable(ui->avPlayer->soundError());
-
-    // 7. Time code, the after-making menu, play button, control states.
-    ui->timeCode->setText(QStringLiteral("00:00:00 / 00:00:00"));
-    tickAfterBurnMenu();
-    ui->play->show();
-    ui->pause->hide();
-
-    // 8. First start.
-    SettingsStore *pref = AppSettings::pref();
-    if (AppSettings::firstStart(pref)) {
-        setAutoCheckUpdate(true);
-        setAutoCheckUpdateInterval(1);
-        if (pref)
-            pref->setValue(AppSettings::kFirstStart, false);
-    }
-
-    // 9. The fade switch stays part of the album, but is not offered.
-    ui->checkBox_3->hide();
-
-    // 10. Processor affinity.
-    CpuAffinity::applyToProcess(CpuAffinity::maskFromSettings(pref));
-
-    // 12. FFmpeg needs no registration since version 4.
+    applyFirstStartDefaults();
+    CpuAffinity::applyToProcess(CpuAffinity::maskFromSettings(AppSettings::pref()));
     retranslate();
-    onStoryBoardDataChanged();
-    photoItemSelectChanged();
-    m_activeStrip = -1;
-    refreshControls();
-    m_recorded = AlbumSnapshot::of(*m_album);
-    connect(m_undo, &QUndoStack::cleanChanged, this, &EditorWindow::updateTitle);
-    updateTitle();
+    showInitialState();
 }
 
 EditorWindow::~EditorWindow()
@@ -198,25 +86,142 @@ EditorWindow::~EditorWindow()
     for (QListWidget *strip :
          {static_cast<QListWidget *>(ui->photoListWidget), static_cast<QListWidget *>(ui->audioListWidget)})
         strip->model()->disconnect(this);
-    on_pause_clicked();
+    pause();
     // The DVD dialogs go before the album they make DVDs of.
     delete m_dvdSetting;
     m_dvdSetting = nullptr;
     delete m_progressDialog;
     m_progressDialog = nullptr;
-    ui->avPlayer->setStoryboard(nullptr);
+    ui->previewPlayer->setStoryboard(nullptr);
     delete m_mediaInfo;
     m_mediaInfo = nullptr;
     m_storyboard.reset();
-    m_album.reset();
+    delete m_model;
+    m_model = nullptr;
 }
 
+void EditorWindow::createAlbum()
+{
+    // The album lists the transition patterns of the data folder and starts
+    // at the TV standard of the settings.
+    Album album;
+    album.dvd.tvStandard = AppSettings::currentVideoStandard();
+    m_model = new AlbumModel(album, this);
+    m_storyboard = std::make_unique<StoryBoardRender>();
+    m_storyboard->setAlbum(&m_model->album());
+}
+
+void EditorWindow::setupForm()
+{
+    ui = std::make_unique<Ui::EditorWindow>();
+    ui->setupUi(this);
+    ui->menuBar->hide(); // its menus go to the frame's menu bar
+    m_previewTimer = new QTimer(this);
+    m_previewTimer->setInterval(40);
+    m_mediaInfo = new MediaInfoWidget(this);
+    m_mediaInfo->setWindowFlag(Qt::Window);
+    Desktop::moveCenter(m_mediaInfo);
+    setIcons();
+    // The strips show the album; they follow its changes before the window
+    // does, so the window lays the audio strip out on the new photo strip.
+    ui->photoListWidget->setAlbumModel(m_model);
+    ui->audioListWidget->setAlbumModel(m_model);
+}
+
+void EditorWindow::setupPreview()
+{
+    // The output format of the TV standard; the getting-started picture
+    // until the album has something to show.
+    const TvStandard standard = m_model->album().dvd.tvStandard;
+    m_videoStandard = tvStandardName(standard);
+    m_format = OutputFormat::forStandard(standard);
+    m_storyboard->setFormat(m_format);
+    ui->previewPlayer->setStoryboard(m_storyboard.get());
+    ui->previewPlayer->setBackdrop(QColor(0x1b, 0x1e, 0x24)); // the preview area's colour
+    ui->previewPlayer->init(m_format);
+    connect(ui->previewPlayer, &PreviewPlayer::soundUnavailable, this, &EditorWindow::noteSoundUnavailable);
+    m_gettingStartPicture = QPixmap(StripSupport::skinFile(QStringLiteral("gettingstart.png")));
+    ui->previewFrame->setStyleSheet(QStringLiteral("#previewFrame { background-color: #1b1e24; }"));
+    // The picture follows the preview area's size; the label's own size
+    // hint must not hold the window open.
+    ui->gettingStart->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    ui->gettingStart->installEventFilter(this);
+    ui->gettingStart->setAccessibleName(tr("Getting started"));
+    ui->gettingStart->show();
+    ui->previewPlayer->hide();
+}
+
+void EditorWindow::createAutoRotateMenu()
+{
+    m_autoRotateMenu = new QMenu(this);
+    m_autoRotateMenuAction = m_autoRotateMenu->addAction(tr("Auto Rotate"));
+    m_autoRotateAllMenuAction = m_autoRotateMenu->addAction(tr("Auto Rotate All Photos"));
+    connect(m_autoRotateMenuAction, &QAction::triggered, this, &EditorWindow::autoRotate);
+    connect(m_autoRotateAllMenuAction, &QAction::triggered, this, &EditorWindow::autoRotateAll);
+    ui->autoRotate->setMenu(m_autoRotateMenu);
+}
+
+void EditorWindow::setupFrame()
+{
+    // The desktop entry and icon the desktop knows the program by.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.sorvel.Sorvel"));
+    QIcon appIcon = QIcon::fromTheme(QStringLiteral("org.sorvel.Sorvel"));
+    if (appIcon.isNull())
+        appIcon = QIcon(AppPaths::appDir() + QStringLiteral("/org.sorvel.Sorvel.svg"));
+    widgetFrame()->setWindowIcon(appIcon);
+    widgetFrame()->resize(1280, 800);
+    widgetFrame()->setMinimumSize(1000, 680);
+}
+
+void EditorWindow::createDvdDialogs()
+{
+    // The progress dialog and the DVD settings dialog, over the frame; the
+    // dialog shows and edits the album's DVD choices. A close of the frame
+    // while a DVD is made asks first.
+    m_progressDialog = new ProgressDialog(widgetFrame());
+    m_dvdSetting = new DvdSettingsDialog(&m_model->album(), m_progressDialog, widgetFrame(),
+                                         Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    m_dvdSetting->setChoices(m_model->album().dvd);
+    connect(m_dvdSetting, &DvdSettingsDialog::dvdParamChanged, this, &EditorWindow::onDvdParamChanged);
+    connect(m_dvdSetting, &DvdSettingsDialog::choicesChanged, this, &EditorWindow::setDvdChoices);
+    connect(m_dvdSetting, &DvdSettingsDialog::runFinished, this, [this] {
+        if (m_closeAfterRun)
+            QTimer::singleShot(0, widgetFrame(), &QWidget::close);
+    });
+    connect(m_progressDialog, &ProgressDialog::postTaskActionsIndexChanged, this,
+            &EditorWindow::onPostTaskActionChanged);
+}
+
+void EditorWindow::applyFirstStartDefaults()
+{
+    SettingsStore *pref = AppSettings::pref();
+    if (AppSettings::firstStart(pref)) {
+        setAutoCheckUpdate(true);
+        setAutoCheckUpdateInterval(1);
+        if (pref)
+            pref->setValue(AppSettings::kFirstStart, false);
+    }
+}
+
+void EditorWindow::showInitialState()
+{
+    ui->timeCode->setText(QStringLiteral("00:00:00 / 00:00:00"));
+    tickAfterBurnMenu();
+    ui->play->show();
+    ui->pause->hide();
+    if (!ui->previewPlayer->soundAvailable())
+        noteSoundUnavailable(ui->previewPlayer->soundError());
+    refreshAlbumViews();
+    updateSelectionCommands();
+    connect(undoStack(), &QUndoStack::cleanChanged, this, &EditorWindow::updateTitle);
+    updateTitle();
+}
 void EditorWindow::setIcons()
 {
     ui->importPicture->setIcon(themeIcon({"insert-image", "image-x-generic"}));
     ui->importPictureDir->setIcon(themeIcon({"folder-pictures", "folder"}));
     ui->importAudio->setIcon(themeIcon({"audio-x-generic"}));
-    ui->deleteClip->setIcon(themeIcon({"edit-delete"}));
+    ui->deleteSelected->setIcon(themeIcon({"edit-delete"}));
     ui->turnLeft->setIcon(themeIcon({"object-rotate-left"}));
     ui->turnRight->setIcon(themeIcon({"object-rotate-right"}));
     ui->mirror->setIcon(themeIcon({"object-flip-horizontal"}));
@@ -235,18 +240,18 @@ void EditorWindow::setIcons()
     ui->mute->setIcon(Desktop::symbolicThemeIcon(QStringLiteral("audio-volume-high")));
     ui->unmute->setIcon(Desktop::symbolicThemeIcon(QStringLiteral("audio-volume-muted")));
     ui->burn->setIcon(themeIcon({"media-optical-burn", "media-optical"}));
-    ui->adjustOrder->setIcon(themeIcon({"audio-x-generic"}));
-    ui->syncAlbum->setIcon(themeIcon({"emblem-synchronizing", "view-refresh"}));
+    ui->editAudio->setIcon(themeIcon({"audio-x-generic"}));
+    ui->syncWithAudio->setIcon(themeIcon({"emblem-synchronizing", "view-refresh"}));
 
     ui->actionImport_Picture->setIcon(ui->importPicture->icon());
     ui->actionImport_Picture_Directory->setIcon(ui->importPictureDir->icon());
     ui->actionImport_Audio->setIcon(ui->importAudio->icon());
-    ui->actionNew_Album->setIcon(themeIcon({"document-new"}));
+    ui->actionNew_Project->setIcon(themeIcon({"document-new"}));
     ui->actionOpen_Project->setIcon(themeIcon({"document-open"}));
     ui->actionSave_Project->setIcon(themeIcon({"document-save"}));
     ui->actionSave_Project_As->setIcon(themeIcon({"document-save-as"}));
-    ui->actionProperty->setIcon(themeIcon({"document-properties"}));
-    ui->actionDelete->setIcon(ui->deleteClip->icon());
+    ui->actionProperties->setIcon(themeIcon({"document-properties"}));
+    ui->actionDelete->setIcon(ui->deleteSelected->icon());
     ui->actionClear->setIcon(themeIcon({"edit-clear"}));
     ui->actionSelect_All->setIcon(themeIcon({"edit-select-all"}));
     ui->actionTurn_Left->setIcon(ui->turnLeft->icon());
@@ -285,17 +290,17 @@ void EditorWindow::buildMenus()
     bar->insertMenu(mainMenu()->menuAction(), ui->menuFile);
     mainMenu()->menuAction()->setVisible(false);
     bar->insertMenu(helpMenu()->menuAction(), ui->menuEdit);
-    bar->insertMenu(helpMenu()->menuAction(), ui->menuAction);
+    bar->insertMenu(helpMenu()->menuAction(), ui->menuActions);
     // Projects: the four actions with the usual shortcuts and the recent
     // projects after "Open Project...".
-    ui->actionNew_Album->setShortcut(QKeySequence::New);
+    ui->actionNew_Project->setShortcut(QKeySequence::New);
     ui->actionOpen_Project->setShortcut(QKeySequence::Open);
     ui->actionSave_Project->setShortcut(QKeySequence::Save);
     ui->actionSave_Project_As->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(ui->actionNew_Album, &QAction::triggered, this, &EditorWindow::on_newProject);
-    connect(ui->actionOpen_Project, &QAction::triggered, this, &EditorWindow::on_openProject);
-    connect(ui->actionSave_Project, &QAction::triggered, this, &EditorWindow::on_saveProject);
-    connect(ui->actionSave_Project_As, &QAction::triggered, this, &EditorWindow::on_saveProjectAs);
+    connect(ui->actionNew_Project, &QAction::triggered, this, &EditorWindow::newProject);
+    connect(ui->actionOpen_Project, &QAction::triggered, this, &EditorWindow::chooseProjectToOpen);
+    connect(ui->actionSave_Project, &QAction::triggered, this, &EditorWindow::saveProject);
+    connect(ui->actionSave_Project_As, &QAction::triggered, this, &EditorWindow::saveProjectAs);
     m_recentMenu = new QMenu(this);
     m_recentMenu->setObjectName(QStringLiteral("menuRecent_Projects"));
     m_recentMenu->setIcon(themeIcon({"document-open-recent"}));
@@ -303,11 +308,11 @@ void EditorWindow::buildMenus()
     rebuildRecentMenu();
 
     // Undo and redo at the top of the Edit menu.
-    m_undoAction = m_undo->createUndoAction(this);
+    m_undoAction = undoStack()->createUndoAction(this);
     m_undoAction->setObjectName(QStringLiteral("actionUndo"));
     m_undoAction->setShortcut(QKeySequence::Undo);
     m_undoAction->setIcon(themeIcon({"edit-undo"}));
-    m_redoAction = m_undo->createRedoAction(this);
+    m_redoAction = undoStack()->createRedoAction(this);
     m_redoAction->setObjectName(QStringLiteral("actionRedo"));
     m_redoAction->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
@@ -316,112 +321,159 @@ void EditorWindow::buildMenus()
     ui->menuEdit->insertAction(firstEdit, m_undoAction);
     ui->menuEdit->insertAction(firstEdit, m_redoAction);
     ui->menuEdit->insertSeparator(firstEdit);
-    ui->actionPreferences->setEnabled(preferencesAvailable());
     ui->actionPreferences->setMenuRole(QAction::PreferencesRole);
 }
 
-void EditorWindow::loadAlbumSettings()
+void EditorWindow::showAlbumSettings()
 {
-    const QSignalBlocker b1(ui->spinBox);
-    const QSignalBlocker b2(ui->spinBox_2);
-    const QSignalBlocker b3(ui->checkBox);
-    const QSignalBlocker b4(ui->radioButton);
-    const QSignalBlocker b5(ui->radioButton_2);
-    const QSignalBlocker b6(ui->checkBoxUseDynamicZoom);
-    ui->spinBox->setValue(m_album->photoDurationMs);
-    ui->spinBox_2->setValue(m_album->transitionDurationMs);
-    ui->checkBox->setChecked(m_album->useTransition);
-    const bool patterns = !m_album->patternFiles.isEmpty();
-    if (m_album->dissolveOnly || !patterns)
-        ui->radioButton->setChecked(true);
+    const Album &album = m_model->album();
+    const SlideshowSettings &show = album.settings;
+    const QSignalBlocker b1(ui->photoDuration);
+    const QSignalBlocker b2(ui->transitionDuration);
+    const QSignalBlocker b3(ui->useTransition);
+    const QSignalBlocker b4(ui->dissolveOnly);
+    const QSignalBlocker b5(ui->randomTransition);
+    const QSignalBlocker b6(ui->useDynamicEffect);
+    const QSignalBlocker b7(ui->loopAudio);
+    ui->photoDuration->setValue(show.photoDurationMs);
+    ui->transitionDuration->setValue(show.transitionDurationMs);
+    ui->useTransition->setChecked(show.useTransition);
+    // Without patterns every transition is a dissolve.
+    const bool patterns = !album.patternFiles.isEmpty();
+    if (show.dissolveOnly || !patterns)
+        ui->dissolveOnly->setChecked(true);
     else
-        ui->radioButton_2->setChecked(true);
-    ui->radioButton_2->setEnabled(patterns && m_album->useTransition);
-    ui->radioButton->setEnabled(m_album->useTransition);
-    ui->checkBoxUseDynamicZoom->setChecked(m_album->useDynamicEffect);
-    ui->checkBox_2->setChecked(m_album->loopAudio);
-    ui->checkBox_3->setChecked(m_album->fadeAudio);
+        ui->randomTransition->setChecked(true);
+    ui->useDynamicEffect->setChecked(show.useDynamicEffect);
+    ui->loopAudio->setChecked(show.loopAudio);
 }
 
 void EditorWindow::connectSignals()
 {
-    connect(ui->spinBox, &QSpinBox::valueChanged, this, &EditorWindow::on_photoDur_changed);
-    connect(ui->spinBox_2, &QSpinBox::valueChanged, this, &EditorWindow::on_transtionDur_changed);
-    connect(ui->checkBox, &QCheckBox::stateChanged, this, &EditorWindow::on_transition_changed);
-    connect(ui->radioButton, &QRadioButton::toggled, this, &EditorWindow::on_transitionType_changed);
-    connect(ui->checkBoxUseDynamicZoom, &QCheckBox::stateChanged, this,
-            &EditorWindow::on_dynamicZoom_changed);
-    connect(ui->checkBox_2, &QCheckBox::released, this, &EditorWindow::on_audioSetting_changed);
-    connect(ui->checkBox_3, &QCheckBox::released, this, &EditorWindow::on_audioSetting_changed);
-    connect(ui->syncAlbum, &QPushButton::released, this, &EditorWindow::on_sync_clicked);
+    connect(m_model, &AlbumModel::aboutToChange, this, &EditorWindow::pause);
+    connect(m_model, &AlbumModel::changed, this, &EditorWindow::onAlbumChanged);
+    connectSettingsControls();
+    connectStrips();
+    connectCommands();
+    connectTransport();
+}
 
+void EditorWindow::connectSettingsControls()
+{
+    // Each control reports every change of its value, however it is made
+    // (a click, the keyboard, assistive technology, code).
+    connect(ui->photoDuration, &QSpinBox::valueChanged, this, &EditorWindow::onPhotoDurationChanged);
+    connect(ui->transitionDuration, &QSpinBox::valueChanged, this,
+            &EditorWindow::onTransitionDurationChanged);
+    connect(ui->useTransition, &QCheckBox::toggled, this, &EditorWindow::onUseTransitionToggled);
+    connect(ui->dissolveOnly, &QRadioButton::toggled, this, &EditorWindow::onDissolveOnlyToggled);
+    connect(ui->useDynamicEffect, &QCheckBox::toggled, this, &EditorWindow::onDynamicEffectToggled);
+    connect(ui->loopAudio, &QCheckBox::toggled, this, &EditorWindow::onLoopAudioToggled);
+    connect(ui->syncWithAudio, &QPushButton::clicked, this, &EditorWindow::syncWithAudio);
+    connect(ui->editAudio, &QPushButton::clicked, this, &EditorWindow::editAudio);
+}
+
+void EditorWindow::connectStrips()
+{
     PhotoListWidget *photos = ui->photoListWidget;
     AudioListWidget *audios = ui->audioListWidget;
-    connect(photos, &PhotoListWidget::photoListAboutToChange, this, &EditorWindow::on_pause_clicked);
-    connect(audios, &AudioListWidget::audioListAboutToChange, this, &EditorWindow::on_pause_clicked);
-    connect(photos, &PhotoListWidget::photoListChanged, this, &EditorWindow::photoListChanged);
-    connect(audios, &AudioListWidget::audioListChanged, this, &EditorWindow::audioListChanged);
-    connect(photos, &QListWidget::itemSelectionChanged, this, &EditorWindow::photoItemSelectChanged);
-    connect(audios, &QListWidget::itemSelectionChanged, this, &EditorWindow::audioItemSelectChanged);
-    connect(photos, &QListWidget::currentRowChanged, this, &EditorWindow::on_photoListWidget_row_changed);
-    connect(audios, &QListWidget::currentRowChanged, this, &EditorWindow::on_audioListWidget_row_changed);
-    connect(photos, &QListWidget::itemClicked, this, &EditorWindow::on_photoListWidget_item_clicked);
-    connect(audios, &QListWidget::itemClicked, this, &EditorWindow::on_audioListWidget_item_clicked);
-    connect(photos, &PhotoListWidget::contextMenu, this, &EditorWindow::on_photoListContextMenu);
-    connect(audios, &AudioListWidget::contextMenu, this, &EditorWindow::on_audioListContextMenu);
+    connect(photos, &QListWidget::itemSelectionChanged, this, &EditorWindow::onPhotoSelectionChanged);
+    connect(audios, &QListWidget::itemSelectionChanged, this, &EditorWindow::onClipSelectionChanged);
+    connect(photos, &QListWidget::currentRowChanged, this, &EditorWindow::onPhotoRowChanged);
+    connect(audios, &QListWidget::currentRowChanged, this, &EditorWindow::onClipRowChanged);
+    // A click on the current item shows it again (the preview may have
+    // moved on since).
+    connect(photos, &QListWidget::itemClicked, this,
+            [this] { onPhotoRowChanged(ui->photoListWidget->currentRow()); });
+    connect(audios, &QListWidget::itemClicked, this,
+            [this] { onClipRowChanged(ui->audioListWidget->currentRow()); });
+    connect(photos, &PhotoListWidget::contextMenu, this, &EditorWindow::showPhotoContextMenu);
+    connect(audios, &AudioListWidget::contextMenu, this, &EditorWindow::showClipContextMenu);
     connect(audios, &AudioListWidget::editRequested, this, &EditorWindow::openAudioEditor);
-
-    connect(ui->actionImport_Picture, &QAction::triggered, this, &EditorWindow::on_importPicture_clicked);
-    connect(ui->actionImport_Picture_Directory, &QAction::triggered, this,
-            &EditorWindow::on_importPictureDir_clicked);
-    connect(ui->actionImport_Audio, &QAction::triggered, this, &EditorWindow::on_importAudio_clicked);
-    connect(ui->actionProperty, &QAction::triggered, this, &EditorWindow::on_fileProperty);
-    connect(ui->actionExit, &QAction::triggered, this, &EditorWindow::on_fileExit);
-    connect(ui->actionDelete, &QAction::triggered, this, &EditorWindow::on_deleteClip_clicked);
-    connect(ui->actionClear, &QAction::triggered, this, &EditorWindow::on_clear_clicked);
-    connect(ui->actionSelect_All, &QAction::triggered, this, &EditorWindow::on_selectAll_clicked);
-    connect(ui->actionTurn_Left, &QAction::triggered, this, &EditorWindow::on_turnLeft_clicked);
-    connect(ui->actionTurn_Right, &QAction::triggered, this, &EditorWindow::on_turnRight_clicked);
-    connect(ui->actionMirror, &QAction::triggered, this, &EditorWindow::on_mirror_clicked);
-    connect(ui->actionFlip, &QAction::triggered, this, &EditorWindow::on_flip_clicked);
-    connect(ui->actionAuto_Rotate_All_Phtotes, &QAction::triggered, this,
-            &EditorWindow::on_autoRotateAll_clicked);
-    connect(ui->actionAuto_Rotate_Photoes_While_Importing, &QAction::triggered, this,
-            &EditorWindow::on_autoRotatewhileImporting_clicked);
-    connect(ui->actionRestore, &QAction::triggered, this, &EditorWindow::on_restore_clicked);
-    connect(ui->actionMove_Left, &QAction::triggered, this, &EditorWindow::on_moveLeft_clicked);
-    connect(ui->actionMove_Right, &QAction::triggered, this, &EditorWindow::on_moveRight_clicked);
-    connect(ui->actionCreate_DVD, &QAction::triggered, this, &EditorWindow::on_burn_clicked);
-    for (QAction *a : {ui->actionDo_Nothing, ui->actionExit_Program, ui->actionHibernate, ui->actionShut_Down,
-                       ui->actionStand_By})
-        connect(a, &QAction::triggered, this, &EditorWindow::on_AfterBurnAction);
-    connect(ui->actionPreferences, &QAction::triggered, this, &EditorWindow::on_preferences_clicked);
-    for (QAction *a :
-         {ui->actionSortByName, ui->actionSortByType, ui->actionSortByDate, ui->actionSortBySize})
-        connect(a, &QAction::triggered, this, &EditorWindow::on_sort);
-    for (QAction *a : {ui->actionSortAscending, ui->actionSortDescending})
-        connect(a, &QAction::triggered, this, &EditorWindow::on_sortOrder);
-    connect(ui->dvdTypeComboBox, &QComboBox::currentIndexChanged, this, &EditorWindow::on_dvdTypeChanged);
-
-    // Transport: position slider, volume, the preview timer, the shared
-    // scroll bar that moves both strips.
-    connect(ui->position, &QSlider::sliderPressed, this, &EditorWindow::on_sliderPosition_presssed);
-    connect(ui->position, &QSlider::sliderReleased, this, &EditorWindow::on_sliderPosition_released);
-    connect(ui->position, &QSlider::actionTriggered, this, &EditorWindow::on_sliderPositionAction_triggered);
-    connect(ui->position, &QSlider::valueChanged, this, &EditorWindow::on_sliderPosition_changed);
-    connect(ui->volume, &QSlider::actionTriggered, this, &EditorWindow::on_volumePositionAction_triggered);
-    connect(ui->volume, &QSlider::valueChanged, ui->avPlayer, &PreviewPlayer::setVolume);
-    Desktop::trackSliderClicks(ui->volume);
-    Desktop::trackSliderClicks(ui->position);
-    connect(m_previewTimer, &QTimer::timeout, this, &EditorWindow::updateProgress);
     for (QListWidget *strip : {static_cast<QListWidget *>(photos), static_cast<QListWidget *>(audios)}) {
         connect(strip->model(), &QAbstractItemModel::rowsRemoved, this, &EditorWindow::changeScrollRange);
         connect(strip->model(), &QAbstractItemModel::rowsInserted, this, &EditorWindow::changeScrollRange);
-        connect(strip->horizontalScrollBar(), &QScrollBar::valueChanged, ui->horizontalScrollBar,
+        connect(strip->horizontalScrollBar(), &QScrollBar::valueChanged, ui->stripScrollBar,
                 &QScrollBar::setValue);
-        connect(ui->horizontalScrollBar, &QScrollBar::valueChanged, strip->horizontalScrollBar(),
+        connect(ui->stripScrollBar, &QScrollBar::valueChanged, strip->horizontalScrollBar(),
                 &QScrollBar::setValue);
     }
+}
+
+void EditorWindow::connectCommands()
+{
+    const QList<std::pair<QAbstractButton *, void (EditorWindow::*)()>> buttons = {
+        {ui->importPicture, &EditorWindow::importPhotos},
+        {ui->importPictureDir, &EditorWindow::importPhotoFolder},
+        {ui->importAudio, &EditorWindow::importAudio},
+        {ui->deleteSelected, &EditorWindow::deleteSelection},
+        {ui->turnLeft, &EditorWindow::turnLeft},
+        {ui->turnRight, &EditorWindow::turnRight},
+        {ui->mirror, &EditorWindow::mirror},
+        {ui->flip, &EditorWindow::flip},
+        {ui->autoRotate, &EditorWindow::autoRotate},
+        {ui->restore, &EditorWindow::restoreOrientation},
+        {ui->moveLeft, &EditorWindow::moveLeft},
+        {ui->moveRight, &EditorWindow::moveRight},
+        {ui->burn, &EditorWindow::createDvd},
+    };
+    for (const auto &[button, command] : buttons)
+        connect(button, &QAbstractButton::clicked, this, command);
+
+    const QList<std::pair<QAction *, void (EditorWindow::*)()>> actions = {
+        {ui->actionImport_Picture, &EditorWindow::importPhotos},
+        {ui->actionImport_Picture_Directory, &EditorWindow::importPhotoFolder},
+        {ui->actionImport_Audio, &EditorWindow::importAudio},
+        {ui->actionProperties, &EditorWindow::showProperties},
+        {ui->actionDelete, &EditorWindow::deleteSelection},
+        {ui->actionClear, &EditorWindow::clearStrip},
+        {ui->actionSelect_All, &EditorWindow::selectAll},
+        {ui->actionTurn_Left, &EditorWindow::turnLeft},
+        {ui->actionTurn_Right, &EditorWindow::turnRight},
+        {ui->actionMirror, &EditorWindow::mirror},
+        {ui->actionFlip, &EditorWindow::flip},
+        {ui->actionAuto_Rotate_All_Photos, &EditorWindow::autoRotateAll},
+        {ui->actionRestore, &EditorWindow::restoreOrientation},
+        {ui->actionMove_Left, &EditorWindow::moveLeft},
+        {ui->actionMove_Right, &EditorWindow::moveRight},
+        {ui->actionCreate_DVD, &EditorWindow::createDvd},
+        {ui->actionPreferences, &EditorWindow::showPreferences},
+    };
+    for (const auto &[action, command] : actions)
+        connect(action, &QAction::triggered, this, command);
+    connect(ui->actionAuto_Rotate_While_Importing, &QAction::toggled, this,
+            &EditorWindow::setAutoRotateOnImport);
+    for (QAction *a : {ui->actionDo_Nothing, ui->actionExit_Program, ui->actionHibernate, ui->actionShut_Down,
+                       ui->actionStand_By})
+        connect(a, &QAction::triggered, this, &EditorWindow::onAfterMakingChosen);
+    for (QAction *a :
+         {ui->actionSortByName, ui->actionSortByType, ui->actionSortByDate, ui->actionSortBySize})
+        connect(a, &QAction::triggered, this, &EditorWindow::onSortKeyChosen);
+    for (QAction *a : {ui->actionSortAscending, ui->actionSortDescending})
+        connect(a, &QAction::triggered, this, &EditorWindow::onSortOrderChosen);
+    connect(ui->dvdTypeComboBox, &QComboBox::currentIndexChanged, this, &EditorWindow::onDiscTypeChanged);
+}
+
+void EditorWindow::connectTransport()
+{
+    const QList<std::pair<QAbstractButton *, void (EditorWindow::*)()>> buttons = {
+        {ui->play, &EditorWindow::play},     {ui->pause, &EditorWindow::pause},
+        {ui->stop, &EditorWindow::stop},     {ui->previous, &EditorWindow::previous},
+        {ui->next, &EditorWindow::next},     {ui->mute, &EditorWindow::mute},
+        {ui->unmute, &EditorWindow::unmute},
+    };
+    for (const auto &[button, command] : buttons)
+        connect(button, &QAbstractButton::clicked, this, command);
+    // The position slider, the volume, the preview timer.
+    connect(ui->position, &QSlider::sliderPressed, this, &EditorWindow::onPositionPressed);
+    connect(ui->position, &QSlider::sliderReleased, this, &EditorWindow::onPositionReleased);
+    connect(ui->position, &QSlider::actionTriggered, this, &EditorWindow::onPositionAction);
+    connect(ui->position, &QSlider::valueChanged, this, &EditorWindow::onPositionChanged);
+    connect(ui->volume, &QSlider::actionTriggered, this, &EditorWindow::onVolumeAction);
+    connect(ui->volume, &QSlider::valueChanged, ui->previewPlayer, &PreviewPlayer::setVolume);
+    Desktop::trackSliderClicks(ui->volume);
+    Desktop::trackSliderClicks(ui->position);
+    connect(m_previewTimer, &QTimer::timeout, this, &EditorWindow::updateProgress);
 }
 
 // ---------------------------------------------------------------------------
@@ -429,27 +481,43 @@ void EditorWindow::connectSignals()
 
 quint64 EditorWindow::estimatedDvdSize() const
 {
-    return GenerationController::estimateDvdSize(m_album->dvd.videoBitRate, m_album->dvd.audioBitRate,
-                                                 m_album->videoLength());
+    const Album &album = m_model->album();
+    return GenerationController::estimateDvdSize(album.dvd.videoBitRate, album.dvd.audioBitRate,
+                                                 album.videoLength());
 }
 
 void EditorWindow::updateCapacity()
 {
-    if (m_dvdSetting) {
-        m_dvdSetting->setDuration(m_album->videoLength());
-        m_dvdSetting->updateDVDSize();
-    }
-    ui->capacityFrame->setShowMode(ui->dvdTypeComboBox->currentIndex() == 1 ? CapacityBar::DualLayer
-                                                                            : CapacityBar::SingleLayer);
-    ui->capacityFrame->do_getPos(estimatedDvdSize());
+    m_dvdSetting->setDuration(m_model->album().videoLength());
+    m_dvdSetting->updateDVDSize();
+    ui->capacityBar->setShowMode(ui->dvdTypeComboBox->currentIndex() == 1 ? CapacityBar::DualLayer
+                                                                          : CapacityBar::SingleLayer);
+    ui->capacityBar->do_getPos(estimatedDvdSize());
 }
 
-void EditorWindow::onStoryBoardDataChanged()
+void EditorWindow::onAlbumChanged(AlbumModel::Parts parts)
 {
-    const bool hasPhotos = !m_album->photos.isEmpty();
-    const bool hasAudio = !m_album->audios.isEmpty();
-    ui->burn->setEnabled(hasPhotos && dvdDialogAvailable());
-    ui->actionCreate_DVD->setEnabled(hasPhotos && dvdDialogAvailable());
+    const TvStandard standard = m_model->album().dvd.tvStandard;
+    const bool standardChanged = (parts & AlbumModel::Dvd) && tvStandardName(standard) != m_videoStandard;
+    if (standardChanged)
+        applyTvStandard(standard);
+    if (parts & AlbumModel::Settings)
+        showAlbumSettings();
+    refreshAlbumViews();
+    updateSelectionCommands();
+    // The preview shows the album as it is now (a DVD choice other than the
+    // standard changes nothing on screen).
+    if (standardChanged || (parts & (AlbumModel::Photos | AlbumModel::Clips | AlbumModel::Settings)))
+        reseek();
+}
+
+void EditorWindow::refreshAlbumViews()
+{
+    const Album &album = m_model->album();
+    const bool hasPhotos = !album.photos.isEmpty();
+    const bool hasAudio = !album.audios.isEmpty();
+    ui->burn->setEnabled(hasPhotos);
+    ui->actionCreate_DVD->setEnabled(hasPhotos);
 
     m_storyboard->rebuildTimeline();
     const int total = m_storyboard->totalFrames();
@@ -461,21 +529,21 @@ void EditorWindow::onStoryBoardDataChanged()
     }
 
     // The length of the frames the output will have.
-    ui->photoLength->setText(StripSupport::hmsText(m_storyboard->timeline().seconds()));
-    ui->audioLength->setText(StripSupport::hmsText(m_album->audioLength()));
+    ui->albumLength->setText(StripSupport::hmsText(m_storyboard->timeline().seconds()));
+    ui->audioLength->setText(StripSupport::hmsText(album.audioLength()));
 
-    ui->actionAuto_Rotate_All_Phtotes->setEnabled(m_album->videoLength() > 0.01);
-    m_autoRotateAllMenuAction->setEnabled(ui->actionAuto_Rotate_All_Phtotes->isEnabled());
+    ui->actionAuto_Rotate_All_Photos->setEnabled(album.videoLength() > 0.01);
+    m_autoRotateAllMenuAction->setEnabled(ui->actionAuto_Rotate_All_Photos->isEnabled());
 
-    if (m_album->isEmpty()) {
-        ui->avPlayer->clearView();
-        ui->avPlayer->hide();
+    if (album.isEmpty()) {
+        ui->previewPlayer->clearView();
+        ui->previewPlayer->hide();
         ui->gettingStart->show();
         m_currentFrame = 0;
         ui->timeCode->setText(QStringLiteral("00:00:00 / 00:00:00"));
     } else {
         ui->gettingStart->hide();
-        ui->avPlayer->show();
+        ui->previewPlayer->show();
     }
 
     updateCapacity();
@@ -486,25 +554,10 @@ void EditorWindow::onStoryBoardDataChanged()
         ui->actionSelect_All->setEnabled(hasAudio);
 
     const int width = ui->photoListWidget->contentWidth();
-    const double videoLength = m_album->videoLength();
+    const double videoLength = album.videoLength();
     ui->audioListWidget->setTimeScale(width, width > 0 && videoLength > 0 ? videoLength / width : 1.0 / 33.0);
     changeScrollRange();
     refreshControls();
-    recordChange();
-}
-
-void EditorWindow::photoListChanged(const QList<ImageInfo> &photos)
-{
-    on_pause_clicked();
-    m_album->photos = photos;
-    onStoryBoardDataChanged();
-}
-
-void EditorWindow::audioListChanged(const QList<AudioInfo> &audios)
-{
-    on_pause_clicked();
-    m_album->audios = audios;
-    onStoryBoardDataChanged();
 }
 
 // ---------------------------------------------------------------------------
@@ -520,11 +573,28 @@ bool EditorWindow::enableSelectionCommands(const QList<int> &rows, const QListWi
     ui->moveRight->setEnabled(right);
     ui->actionMove_Right->setEnabled(right);
     ui->actionSelect_All->setEnabled(strip->count() > 0);
-    ui->actionInvert_Select->setEnabled(strip->count() > 0);
     return any;
 }
 
-void EditorWindow::photoItemSelectChanged()
+void EditorWindow::updateSelectionCommands()
+{
+    const bool clips = m_activeStrip == 1;
+    const bool any =
+        clips ? enableSelectionCommands(StripSupport::selectedRows(ui->audioListWidget), ui->audioListWidget)
+              : enableSelectionCommands(ui->photoListWidget->selectedPhotoRows(), ui->photoListWidget);
+    ui->deleteSelected->setEnabled(any);
+    ui->actionDelete->setEnabled(any);
+    // The photo edits need a selected photo.
+    const bool photoEdits = any && !clips;
+    for (QWidget *w : std::initializer_list<QWidget *>{ui->turnLeft, ui->turnRight, ui->mirror, ui->flip,
+                                                       ui->autoRotate, ui->restore})
+        w->setEnabled(photoEdits);
+    for (QAction *a :
+         {ui->actionTurn_Left, ui->actionTurn_Right, ui->actionMirror, ui->actionFlip, ui->actionRestore})
+        a->setEnabled(photoEdits);
+}
+
+void EditorWindow::onPhotoSelectionChanged()
 {
     m_activeStrip = 0;
     {
@@ -532,16 +602,10 @@ void EditorWindow::photoItemSelectChanged()
         ui->audioListWidget->clearSelection();
         ui->audioListWidget->setCurrentRow(-1);
     }
-    const bool any = enableSelectionCommands(ui->photoListWidget->selectedPhotoRows(), ui->photoListWidget);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->deleteClip, ui->turnLeft, ui->turnRight,
-                                                       ui->mirror, ui->flip, ui->autoRotate, ui->restore})
-        w->setEnabled(any);
-    for (QAction *a : {ui->actionDelete, ui->actionTurn_Left, ui->actionTurn_Right, ui->actionMirror,
-                       ui->actionFlip, ui->actionRestore})
-        a->setEnabled(any);
+    updateSelectionCommands();
 }
 
-void EditorWindow::audioItemSelectChanged()
+void EditorWindow::onClipSelectionChanged()
 {
     m_activeStrip = 1;
     {
@@ -549,26 +613,7 @@ void EditorWindow::audioItemSelectChanged()
         ui->photoListWidget->clearSelection();
         ui->photoListWidget->setCurrentRow(-1);
     }
-    const bool any =
-        enableSelectionCommands(StripSupport::selectedRows(ui->audioListWidget), ui->audioListWidget);
-    ui->deleteClip->setEnabled(any);
-    ui->actionDelete->setEnabled(any);
-    for (QWidget *w : std::initializer_list<QWidget *>{ui->turnLeft, ui->turnRight, ui->mirror, ui->flip,
-                                                       ui->autoRotate, ui->restore})
-        w->setEnabled(false);
-    for (QAction *a :
-         {ui->actionTurn_Left, ui->actionTurn_Right, ui->actionMirror, ui->actionFlip, ui->actionRestore})
-        a->setEnabled(false);
-}
-
-void EditorWindow::on_photoListWidget_item_clicked()
-{
-    on_photoListWidget_row_changed(ui->photoListWidget->currentRow());
-}
-
-void EditorWindow::on_audioListWidget_item_clicked()
-{
-    on_audioListWidget_row_changed(ui->audioListWidget->currentRow());
+    updateSelectionCommands();
 }
 
 void EditorWindow::showNoRow()
@@ -579,11 +624,12 @@ void EditorWindow::showNoRow()
     ui->next->setEnabled(false);
 }
 
-void EditorWindow::on_photoListWidget_row_changed(int row)
+void EditorWindow::onPhotoRowChanged(int row)
 {
+    const Album &album = m_model->album();
     qint64 target = -1;
-    if (row >= 0 && row / 2 < m_album->photos.size()) {
-        const ImageInfo &photo = m_album->photos.at(row / 2);
+    if (row >= 0 && row / 2 < album.photos.size()) {
+        const ImageInfo &photo = album.photos.at(row / 2);
         if (row % 2 == 0) {
             m_mediaInfo->setInfo(MediaInfoWidget::Photo, MediaInfoWidget::photoStrings(photo));
             m_mediaInfo->rebuild();
@@ -602,15 +648,16 @@ void EditorWindow::on_photoListWidget_row_changed(int row)
     }
 }
 
-void EditorWindow::on_audioListWidget_row_changed(int row)
+void EditorWindow::onClipRowChanged(int row)
 {
+    const Album &album = m_model->album();
     qint64 target = -1;
-    if (row >= 0 && row < m_album->audios.size()) {
-        m_mediaInfo->setInfo(MediaInfoWidget::Audio, MediaInfoWidget::audioStrings(m_album->audios.at(row)));
+    if (row >= 0 && row < album.audios.size()) {
+        m_mediaInfo->setInfo(MediaInfoWidget::Audio, MediaInfoWidget::audioStrings(album.audios.at(row)));
         m_mediaInfo->rebuild();
         double seconds = 0.0;
         for (int i = 0; i < row; ++i)
-            seconds += m_album->audios.at(i).clipLength();
+            seconds += album.audios.at(i).clipLength();
         target = secondsToFrames(seconds, m_format);
         if (target > INT_MAX)
             target = -1;
@@ -621,7 +668,7 @@ void EditorWindow::on_audioListWidget_row_changed(int row)
         ui->next->setEnabled(row < ui->audioListWidget->count() - 1);
     } else {
         showNoRow();
-        audioItemSelectChanged();
+        onClipSelectionChanged();
     }
 }
 
@@ -630,27 +677,23 @@ void EditorWindow::on_audioListWidget_row_changed(int row)
 
 void EditorWindow::runPhotoImport(const QStringList &paths)
 {
-    setChangeText(tr("Import Photos"));
     if (paths.isEmpty())
         return;
     PhotoListWidget *strip = ui->photoListWidget;
     strip->importAt(paths, strip->count());
-    reseek();
 }
 
 void EditorWindow::runAudioImport(const QStringList &paths)
 {
-    setChangeText(tr("Import Audio"));
     if (paths.isEmpty())
         return;
     AudioListWidget *strip = ui->audioListWidget;
     strip->importAt(paths, strip->count());
-    reseek();
 }
 
-void EditorWindow::on_importPicture_clicked()
+void EditorWindow::importPhotos()
 {
-    on_pause_clicked();
+    pause();
     const QString filter = tr("All Supported Files (") +
                            AppSettings::photoNameFilters().join(QLatin1Char(' ')) + QStringLiteral(");;") +
                            tr("JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files "
@@ -666,9 +709,9 @@ void EditorWindow::on_importPicture_clicked()
     runPhotoImport(files);
 }
 
-void EditorWindow::on_importAudio_clicked()
+void EditorWindow::importAudio()
 {
-    on_pause_clicked();
+    pause();
     const QString filter =
         tr("All Supported Files (") + AppSettings::audioNameFilters().join(QLatin1Char(' ')) +
         QStringLiteral(");;") +
@@ -686,9 +729,9 @@ void EditorWindow::on_importAudio_clicked()
     runAudioImport(files);
 }
 
-void EditorWindow::on_importPictureDir_clicked()
+void EditorWindow::importPhotoFolder()
 {
-    on_pause_clicked();
+    pause();
     SettingsStore *pref = AppSettings::pref();
     const QString folder = FileChooser::getExistingDirectory(widgetFrame(), tr("Select one folder"),
                                                              AppSettings::photoLastDir(pref));
@@ -724,7 +767,7 @@ void EditorWindow::openPaths(const QStringList &paths)
             photos << fi.absoluteFilePath();
         }
     }
-    on_pause_clicked();
+    pause();
     // A project replaces the album (after the question about unsaved
     // changes); the other files join it.
     if (!project.isEmpty() && (!maybeSave() || !openProject(project)))
@@ -767,39 +810,36 @@ void EditorWindow::handleInstanceMessage(const QString &message)
 }
 
 // ---------------------------------------------------------------------------
-// Editing.
+// Editing. The strips make the edits through the album model; the model's
+// change signal refreshes the window.
 
-void EditorWindow::on_deleteClip_clicked()
+void EditorWindow::deleteSelection()
 {
-    setChangeText(tr("Delete"));
-    on_pause_clicked();
+    pause();
     if (m_activeStrip == 0) {
         ui->photoListWidget->deleteSelected();
-        on_photoListWidget_row_changed(ui->photoListWidget->currentRow());
+        onPhotoRowChanged(ui->photoListWidget->currentRow());
     } else if (m_activeStrip == 1) {
         ui->audioListWidget->deleteSelected();
-        on_audioListWidget_row_changed(ui->audioListWidget->currentRow());
+        onClipRowChanged(ui->audioListWidget->currentRow());
     }
 }
 
-void EditorWindow::on_clear_clicked()
+void EditorWindow::clearStrip()
 {
-    setChangeText(tr("Clear"));
-    if (m_activeStrip == 0) {
-        on_stop_clicked();
-        ui->photoListWidget->clearAll();
-        m_album->photos.clear();
-    } else if (m_activeStrip == 1) {
-        on_stop_clicked();
-        ui->audioListWidget->clearAll();
-        m_album->audios.clear();
-    }
-    onStoryBoardDataChanged();
+    StripListWidget *strip = activeStripWidget();
+    if (!strip)
+        return;
+    stop();
+    if (strip == ui->photoListWidget)
+        ui->photoListWidget->removeAll();
+    else
+        ui->audioListWidget->removeAll();
     seekTo(0);
     if (m_activeStrip == 1)
-        audioItemSelectChanged();
+        onClipSelectionChanged();
     else
-        photoItemSelectChanged();
+        onPhotoSelectionChanged();
 }
 
 StripListWidget *EditorWindow::activeStripWidget() const
@@ -811,88 +851,76 @@ StripListWidget *EditorWindow::activeStripWidget() const
     return nullptr;
 }
 
-void EditorWindow::on_selectAll_clicked()
+void EditorWindow::selectAll()
 {
     if (StripListWidget *strip = activeStripWidget())
         strip->selectAll();
 }
 
-void EditorWindow::on_moveLeft_clicked()
+void EditorWindow::moveLeft()
 {
-    setChangeText(tr("Move Left"));
-    on_pause_clicked();
+    pause();
     if (StripListWidget *strip = activeStripWidget())
         strip->moveSelectedLeft();
-    reseek();
 }
 
-void EditorWindow::on_moveRight_clicked()
+void EditorWindow::moveRight()
 {
-    setChangeText(tr("Move Right"));
-    on_pause_clicked();
+    pause();
     if (StripListWidget *strip = activeStripWidget())
         strip->moveSelectedRight();
-    reseek();
 }
 
-void EditorWindow::on_turnLeft_clicked()
+void EditorWindow::turnLeft()
 {
-    setChangeText(tr("Turn Left"));
-    on_pause_clicked();
+    pause();
     ui->photoListWidget->transformSelected(OpTurnLeft);
 }
 
-void EditorWindow::on_turnRight_clicked()
+void EditorWindow::turnRight()
 {
-    setChangeText(tr("Turn Right"));
-    on_pause_clicked();
+    pause();
     ui->photoListWidget->transformSelected(OpTurnRight);
 }
 
-void EditorWindow::on_mirror_clicked()
+void EditorWindow::mirror()
 {
-    setChangeText(tr("Mirror"));
-    on_pause_clicked();
+    pause();
     ui->photoListWidget->transformSelected(OpMirror);
 }
 
-void EditorWindow::on_flip_clicked()
+void EditorWindow::flip()
 {
-    setChangeText(tr("Flip"));
-    on_pause_clicked();
+    pause();
     ui->photoListWidget->transformSelected(OpFlip);
 }
 
-void EditorWindow::on_autoRotate_clicked()
+void EditorWindow::autoRotate()
 {
-    setChangeText(tr("Auto Rotate"));
-    on_pause_clicked();
+    pause();
     ui->photoListWidget->autoRotateSelected();
 }
 
-void EditorWindow::on_autoRotateAll_clicked()
+void EditorWindow::autoRotateAll()
 {
-    setChangeText(tr("Auto Rotate All Photos"));
-    on_pause_clicked();
+    pause();
     ui->photoListWidget->autoRotateAll();
 }
 
-void EditorWindow::on_autoRotatewhileImporting_clicked(bool checked)
+void EditorWindow::setAutoRotateOnImport(bool on)
 {
-    ui->photoListWidget->setAutoRotateOnImport(checked);
+    ui->photoListWidget->setAutoRotateOnImport(on);
 }
 
-void EditorWindow::on_restore_clicked()
+void EditorWindow::restoreOrientation()
 {
-    setChangeText(tr("Restore"));
-    on_pause_clicked();
+    pause();
     ui->photoListWidget->restoreSelected();
 }
 
 void EditorWindow::sortActiveStrip()
 {
-    setChangeText(tr("Sort"));
-    on_pause_clicked();
+    pause();
     const QList<QAction *> keys = {ui->actionSortByName, ui->actionSortByDate, ui->actionSortByType,
                                    ui->actionSortBySize};
     int key = 0;
@@ -905,10 +933,9 @@ void EditorWindow::sortActiveStrip()
         ui->photoListWidget->sortRecords(key, ascending);
     else
         ui->audioListWidget->sortRecords(key, ascending);
-    reseek();
 }
 
-void EditorWindow::on_sort()
+void EditorWindow::onSortKeyChosen()
 {
     auto *sender = qobject_cast<QAction *>(QObject::sender());
     for (QAction *a :
@@ -919,7 +946,7 @@ void EditorWindow::on_sort()
     sortActiveStrip();
 }
 
-void EditorWindow::on_sortOrder()
+void EditorWindow::onSortOrderChosen()
 {
     auto *sender = qobject_cast<QAction *>(QObject::sender());
     ui->actionSortAscending->setChecked(sender != ui->actionSortDescending);
@@ -928,100 +955,74 @@ void EditorWindow::on_sortOrder()
 }
 
 // ---------------------------------------------------------------------------
-// Album settings.
+// Album settings. Each control's change is one labelled edit; typing or
+// stepping through durations makes one step of each duration.
 
-void EditorWindow::on_photoDur_changed(int value)
+void EditorWindow::onPhotoDurationChanged(int value)
 {
-    setChangeText(tr("Photo Duration"), AlbumChangeCommand::PhotoDuration);
-    showSnappedDuration(ui->spinBox, m_album->setPhotoDurationMs(value, m_format));
+    m_model->edit(
+        tr("Photo Duration"), [&](Album &album) { album.setPhotoDurationMs(value, m_format); },
+        AlbumModel::PhotoDurationMerge);
+    // The box shows the value the album snapped to.
+    showAlbumSettings();
 }
 
-void EditorWindow::on_transtionDur_changed(int value)
+void EditorWindow::onTransitionDurationChanged(int value)
 {
-    setChangeText(tr("Transition Duration"), AlbumChangeCommand::TransitionDuration);
-    showSnappedDuration(ui->spinBox_2, m_album->setTransitionDurationMs(value, m_format));
+    m_model->edit(
+        tr("Transition Duration"), [&](Album &album) { album.setTransitionDurationMs(value, m_format); },
+        AlbumModel::TransitionDurationMerge);
+    showAlbumSettings();
 }
 
-void EditorWindow::showSnappedDuration(QSpinBox *box, int snapped)
+void EditorWindow::onUseTransitionToggled(bool on)
 {
-    {
-        const QSignalBlocker blocker(box);
-        box->setValue(snapped);
-    }
-    onStoryBoardDataChanged();
-    reseek();
+    m_model->edit(tr("Use Transition"), [on](Album &album) { album.settings.useTransition = on; });
 }
 
-void EditorWindow::on_transition_changed(int state)
+void EditorWindow::onDissolveOnlyToggled(bool on)
 {
-    setChangeText(tr("Use Transition"));
-    m_album->useTransition = state == Qt::Checked;
-    onStoryBoardDataChanged();
-    reseek();
+    m_model->edit(tr("Transition Type"), [on](Album &album) { album.settings.dissolveOnly = on; });
 }
 
-void EditorWindow::on_transitionType_changed()
+void EditorWindow::onDynamicEffectToggled(bool on)
 {
-    setChangeText(tr("Transition Type"));
-    m_album->dissolveOnly = ui->radioButton->isChecked();
-    onStoryBoardDataChanged();
-    reseek();
+    m_model->edit(tr("Use Dynamic Effect"), [on](Album &album) { album.settings.useDynamicEffect = on; });
 }
 
-void EditorWindow::on_dynamicZoom_changed(int state)
+void EditorWindow::onLoopAudioToggled(bool on)
 {
-    setChangeText(tr("Use Dynamic Effect"));
-    m_album->useDynamicEffect = state == Qt::Checked;
-    onStoryBoardDataChanged();
-    reseek();
+    m_model->edit(tr("Loop Audio"), [on](Album &album) { album.settings.loopAudio = on; });
 }
 
-void EditorWindow::on_audioSetting_changed()
+void EditorWindow::syncWithAudio()
 {
-    setChangeText(tr("Audio Settings"));
-    m_album->loopAudio = ui->checkBox_2->isChecked();
-    m_album->fadeAudio = ui->checkBox_3->isChecked();
-    onStoryBoardDataChanged();
-    reseek();
+    pause();
+    const bool fitted = m_model->edit(tr("Sync with Audio"),
+                                      [this](Album &album) { album.fitPhotoDurationToAudio(m_format); });
+    if (fitted)
+        onPhotoRowChanged(ui->photoListWidget->currentRow());
 }
 
-void EditorWindow::on_sync_clicked()
-{
-    setChangeText(tr("Sync with Audio"));
-    on_pause_clicked();
-    if (!m_album->fitPhotoDurationToAudio(m_format))
-        return;
-    {
-        const QSignalBlocker blocker(ui->spinBox);
-        ui->spinBox->setValue(m_album->photoDurationMs);
-    }
-    onStoryBoardDataChanged();
-    on_photoListWidget_row_changed(ui->photoListWidget->currentRow());
-}
-
-void EditorWindow::on_adjustOrder_clicked()
+void EditorWindow::editAudio()
 {
     openAudioEditor(qMax(0, ui->audioListWidget->currentRow()));
 }
 
 void EditorWindow::openAudioEditor(int row)
 {
-    on_pause_clicked();
-    EditAudioDialog dialog(m_album->audios, widgetFrame());
+    pause();
+    EditAudioDialog dialog(m_model->album().audios, widgetFrame());
     dialog.setCurrentRow(row);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // The strip publishes the list: the album, the lengths and the preview
-    // follow, and the edit becomes one undo step.
-    setChangeText(tr("Edit Audio"));
-    ui->audioListWidget->setAudioList(dialog.audioList());
-    reseek();
+    m_model->edit(tr("Edit Audio"), [&dialog](Album &album) { album.audios = dialog.audioList(); });
 }
 
 // ---------------------------------------------------------------------------
 // DVD commands.
 
-void EditorWindow::on_dvdTypeChanged(int index)
+void EditorWindow::onDiscTypeChanged(int index)
 {
     if (index < 0)
         return;
@@ -1038,21 +1039,21 @@ void EditorWindow::onDvdParamChanged(TvStandard standard, int audioBitRate, int 
     m_storyboard->setFormat(m_format);
 }
 
-void EditorWindow::on_burn_clicked()
+void EditorWindow::createDvd()
 {
-    on_pause_clicked();
-    if (!dvdDialogAvailable() || m_album->photos.isEmpty() || m_dvdSetting->isRunning())
+    pause();
+    if (m_model->album().photos.isEmpty() || m_dvdSetting->isRunning())
         return;
     // The progress dialog's list starts at the menu's choice.
-    const QList<QAction *> entries = ui->menuAfter_Burn->actions();
+    const QList<QAction *> entries = ui->menuAfter_Making->actions();
     int postTask = 0;
     for (int i = 0; i < entries.size(); ++i) {
         if (entries.at(i)->isChecked())
             postTask = i;
     }
     m_progressDialog->setPostTaskIndex(postTask);
-    m_dvdSetting->setChoices(m_album->dvd);
-    m_dvdSetting->setDuration(m_album->videoLength());
+    m_dvdSetting->setChoices(m_model->album().dvd);
+    m_dvdSetting->setDuration(m_model->album().videoLength());
     m_dvdSetting->updateDVDSize();
     // Over the window it belongs to, not in the middle of the screen.
     m_dvdSetting->adjustSize();
@@ -1068,10 +1069,10 @@ void EditorWindow::restorePreviewAfterGeneration()
     // The preview plays at most two channels, whatever the DVD got.
     m_format.audioChannels = qMin(m_format.audioChannels, 2);
     m_storyboard->setFormat(m_format);
-    onStoryBoardDataChanged();
+    refreshAlbumViews();
     // The player takes that format again (its textures and the sound output
     // at two channels); the frame at the position follows.
-    ui->avPlayer->init(m_format);
+    ui->previewPlayer->init(m_format);
     reseek();
 }
 
@@ -1108,11 +1109,11 @@ AfterMakingAction EditorWindow::afterMakingActionOf(const QAction *action) const
 void EditorWindow::tickAfterBurnMenu()
 {
     const AfterMakingAction chosen = AppSettings::afterBurnAction(AppSettings::pref());
-    for (QAction *a : ui->menuAfter_Burn->actions())
+    for (QAction *a : ui->menuAfter_Making->actions())
         a->setChecked(afterMakingActionOf(a) == chosen);
 }
 
-void EditorWindow::on_AfterBurnAction()
+void EditorWindow::onAfterMakingChosen()
 {
     const auto *sender = qobject_cast<QAction *>(QObject::sender());
     if (SettingsStore *pref = AppSettings::pref())
@@ -1120,9 +1121,9 @@ void EditorWindow::on_AfterBurnAction()
     tickAfterBurnMenu();
 }
 
-void EditorWindow::on_postTaskActionIndexChanged(int index)
+void EditorWindow::onPostTaskActionChanged(int index)
 {
-    const QList<QAction *> entries = ui->menuAfter_Burn->actions();
+    const QList<QAction *> entries = ui->menuAfter_Making->actions();
     for (int i = 0; i < entries.size(); ++i)
         entries.at(i)->setChecked(i == index);
     if (index >= 0 && index < entries.size()) {
@@ -1135,22 +1136,22 @@ void EditorWindow::on_postTaskActionIndexChanged(int index)
 // ---------------------------------------------------------------------------
 // Other commands.
 
-void EditorWindow::on_preferences_clicked()
+void EditorWindow::showPreferences()
 {
-    on_pause_clicked();
+    pause();
     PreferencesDialog preferences(widgetFrame());
     Desktop::moveCenter(&preferences);
     preferences.exec();
     tickAfterBurnMenu();
 }
 
-void EditorWindow::on_fileProperty()
+void EditorWindow::showProperties()
 {
     m_mediaInfo->show();
     m_mediaInfo->raise();
 }
 
-void EditorWindow::on_photoListContextMenu(bool onItem, const QPoint &pos)
+void EditorWindow::showPhotoContextMenu(bool onItem, const QPoint &pos)
 {
     QMenu menu(this);
     if (onItem)
@@ -1164,8 +1165,8 @@ void EditorWindow::on_photoListContextMenu(bool onItem, const QPoint &pos)
         menu.addAction(ui->actionTurn_Right);
         menu.addAction(ui->actionMirror);
         menu.addAction(ui->actionFlip);
-        menu.addAction(ui->actionAuto_Rotate_All_Phtotes);
-        menu.addAction(ui->actionAuto_Rotate_Photoes_While_Importing);
+        menu.addAction(ui->actionAuto_Rotate_All_Photos);
+        menu.addAction(ui->actionAuto_Rotate_While_Importing);
         menu.addAction(ui->actionRestore);
     }
     menu.addSeparator();
@@ -1178,7 +1179,7 @@ void EditorWindow::on_photoListContextMenu(bool onItem, const QPoint &pos)
     menu.exec(pos);
 }
 
-void EditorWindow::on_audioListContextMenu(const QPoint &pos)
+void EditorWindow::showClipContextMenu(const QPoint &pos)
 {
     QMenu menu(this);
     menu.addAction(ui->actionDelete);
@@ -1221,7 +1222,7 @@ void EditorWindow::retranslate()
 
 PreviewPlayer *EditorWindow::player() const
 {
-    return ui->avPlayer;
+    return ui->previewPlayer;
 }
 
 void EditorWindow::showInsteadOf(QWidget *shown, QWidget *hidden)
@@ -1255,28 +1256,28 @@ QString EditorWindow::frameTimeText(qint64 frames) const
 
 void EditorWindow::refreshControls()
 {
-    const bool hasPhotos = !m_album->photos.isEmpty();
+    const bool hasPhotos = !m_model->album().photos.isEmpty();
     const bool playing = m_playState == 1;
     const int total = m_storyboard->totalFrames();
     ui->play->setEnabled(hasPhotos && m_currentFrame < total && !playing);
     ui->pause->setEnabled(hasPhotos && playing);
     ui->stop->setEnabled(hasPhotos && m_playState != 0);
     for (QWidget *w :
-         std::initializer_list<QWidget *>{ui->spinBox, ui->spinBox_2, ui->checkBox,
-                                          ui->checkBoxUseDynamicZoom, ui->checkBox_2, ui->checkBox_3})
+         std::initializer_list<QWidget *>{ui->photoDuration, ui->transitionDuration, ui->useTransition,
+                                          ui->useDynamicEffect, ui->loopAudio, ui->editAudio})
         w->setEnabled(!playing);
-    ui->adjustOrder->setEnabled(!playing);
-    ui->radioButton->setEnabled(!playing && ui->checkBox->isChecked());
-    ui->radioButton_2->setEnabled(!playing && ui->checkBox->isChecked() && !m_album->patternFiles.isEmpty());
-    ui->syncAlbum->setEnabled(!playing && hasPhotos && !m_album->audios.isEmpty());
+    ui->dissolveOnly->setEnabled(!playing && ui->useTransition->isChecked());
+    ui->randomTransition->setEnabled(!playing && ui->useTransition->isChecked() &&
+                                     !m_model->album().patternFiles.isEmpty());
+    ui->syncWithAudio->setEnabled(!playing && hasPhotos && !m_model->album().audios.isEmpty());
 }
 
 void EditorWindow::seekTo(int frame)
 {
-    on_pause_clicked();
+    pause();
     // An empty timeline asks for frame -1: the player shows nothing then.
-    ui->avPlayer->showFrame(qMin(frame, m_storyboard->totalFrames() - 1));
-    m_currentFrame = ui->avPlayer->position();
+    ui->previewPlayer->showFrame(qMin(frame, m_storyboard->totalFrames() - 1));
+    m_currentFrame = ui->previewPlayer->position();
     updateProgress();
 }
 
@@ -1285,11 +1286,12 @@ void EditorWindow::reseek()
     seekTo(m_currentFrame);
 }
 
-void EditorWindow::on_play_clicked()
+void EditorWindow::play()
 {
-    if (m_playState == 1 || m_album->photos.isEmpty() || m_currentFrame >= m_storyboard->totalFrames())
+    if (m_playState == 1 || m_model->album().photos.isEmpty() ||
+        m_currentFrame >= m_storyboard->totalFrames())
         return;
-    PreviewPlayer *player = ui->avPlayer;
+    PreviewPlayer *player = ui->previewPlayer;
     // The sound is positioned at the shown frame, then the audio thread and
     // the player start.
     m_storyboard->renderFrame(player->position(), true, player);
@@ -1305,14 +1307,14 @@ void EditorWindow::on_play_clicked()
     refreshControls();
 }
 
-void EditorWindow::on_pause_clicked()
+void EditorWindow::pause()
 {
     if (m_playState != 1)
         return;
-    ui->avPlayer->stopPlayback();
+    ui->previewPlayer->stopPlayback();
     m_storyboard->stopPrefetch();
     m_storyboard->wait();
-    m_currentFrame = ui->avPlayer->position();
+    m_currentFrame = ui->previewPlayer->position();
     m_previewTimer->stop();
     ui->position->setTracking(true);
     m_playState = 2;
@@ -1320,16 +1322,16 @@ void EditorWindow::on_pause_clicked()
     showInsteadOf(ui->play, ui->pause);
 }
 
-void EditorWindow::on_stop_clicked()
+void EditorWindow::stop()
 {
-    on_pause_clicked();
+    pause();
     seekTo(0);
-    ui->horizontalScrollBar->setValue(0);
+    ui->stripScrollBar->setValue(0);
     m_playState = 0;
     refreshControls();
 }
 
-void EditorWindow::on_previous_clicked()
+void EditorWindow::previous()
 {
     QListWidget *strip = m_activeStrip == 0 ? static_cast<QListWidget *>(ui->photoListWidget)
                                             : static_cast<QListWidget *>(ui->audioListWidget);
@@ -1337,7 +1339,7 @@ void EditorWindow::on_previous_clicked()
         strip->setCurrentRow(strip->currentRow() - 1);
 }
 
-void EditorWindow::on_next_clicked()
+void EditorWindow::next()
 {
     QListWidget *strip = m_activeStrip == 0 ? static_cast<QListWidget *>(ui->photoListWidget)
                                             : static_cast<QListWidget *>(ui->audioListWidget);
@@ -1345,21 +1347,21 @@ void EditorWindow::on_next_clicked()
         strip->setCurrentRow(strip->currentRow() + 1);
 }
 
-void EditorWindow::on_mute_clicked()
+void EditorWindow::mute()
 {
-    ui->avPlayer->setVolume(0);
+    ui->previewPlayer->setVolume(0);
     ui->volume->setEnabled(false);
     showInsteadOf(ui->unmute, ui->mute);
 }
 
-void EditorWindow::on_unmute_clicked()
+void EditorWindow::unmute()
 {
-    ui->avPlayer->setVolume(ui->volume->value());
+    ui->previewPlayer->setVolume(ui->volume->value());
     ui->volume->setEnabled(true);
     showInsteadOf(ui->mute, ui->unmute);
 }
 
-void EditorWindow::on_volumePositionAction_triggered()
+void EditorWindow::onVolumeAction()
 {
     // A click on the groove puts the handle under the pointer; the page
     // keys keep paging.
@@ -1368,19 +1370,19 @@ void EditorWindow::on_volumePositionAction_triggered()
         ui->volume->setSliderPosition(value);
 }
 
-void EditorWindow::on_sliderPosition_presssed()
+void EditorWindow::onPositionPressed()
 {
     m_sliderHeld = true;
-    on_pause_clicked();
+    pause();
 }
 
-void EditorWindow::on_sliderPosition_released()
+void EditorWindow::onPositionReleased()
 {
     m_sliderHeld = false;
     seekTo(ui->position->value());
 }
 
-void EditorWindow::on_sliderPositionAction_triggered()
+void EditorWindow::onPositionAction()
 {
     const int value = Desktop::clickedSliderValue(ui->position, m_storyboard->totalFrames());
     if (value >= 0 && !m_sliderHeld)
@@ -1394,7 +1396,7 @@ qint64 EditorWindow::audioStripFrames() const
     return secondsToFrames(seconds, m_format);
 }
 
-void EditorWindow::on_sliderPosition_changed(int value)
+void EditorWindow::onPositionChanged(int value)
 {
     seekTo(value);
     const qint64 length = qMax<qint64>(m_storyboard->totalFrames(), audioStripFrames());
@@ -1405,7 +1407,7 @@ void EditorWindow::on_sliderPosition_changed(int value)
     } else {
         fraction = double(m_currentFrame) / double(length);
     }
-    QScrollBar *bar = ui->horizontalScrollBar;
+    QScrollBar *bar = ui->stripScrollBar;
     const int half = bar->width() / 2;
     const double offset = (half + bar->maximum()) * fraction - half;
     bar->setValue(offset > 0 ? int(offset) : 0);
@@ -1413,14 +1415,14 @@ void EditorWindow::on_sliderPosition_changed(int value)
 
 void EditorWindow::changeScrollRange()
 {
-    QScrollBar *bar = ui->horizontalScrollBar;
+    QScrollBar *bar = ui->stripScrollBar;
     const int page = bar->width();
     bar->setPageStep(page);
     ui->photoListWidget->horizontalScrollBar()->setPageStep(page);
     ui->audioListWidget->horizontalScrollBar()->setPageStep(page);
     const int width = qMax(ui->photoListWidget->contentWidth(), ui->audioListWidget->contentWidth());
     m_stripFollowScale = 1.0;
-    if (!m_album->isEmpty()) {
+    if (!m_model->album().isEmpty()) {
         const qint64 length = qMax<qint64>(m_storyboard->totalFrames(), audioStripFrames());
         if (length > 0)
             m_stripFollowScale = double(width) / double(length);
@@ -1435,14 +1437,14 @@ void EditorWindow::updateProgress()
 {
     const int total = m_storyboard->totalFrames();
     if (m_playState == 1)
-        m_currentFrame = ui->avPlayer->position();
+        m_currentFrame = ui->previewPlayer->position();
     {
         const QSignalBlocker blocker(ui->position);
         if (total > 0) {
             ui->position->setValue(qMin(m_currentFrame, total));
             if (m_playState == 1)
-                ui->horizontalScrollBar->setValue(
-                    qMax(0, int(m_currentFrame * m_stripFollowScale) - ui->horizontalScrollBar->width() / 2));
+                ui->stripScrollBar->setValue(
+                    qMax(0, int(m_currentFrame * m_stripFollowScale) - ui->stripScrollBar->width() / 2));
         } else {
             ui->position->setValue(0);
             m_currentFrame = 0;
@@ -1450,7 +1452,7 @@ void EditorWindow::updateProgress()
     }
     ui->timeCode->setText(frameTimeText(m_currentFrame) + QStringLiteral(" / ") + frameTimeText(total));
     if (m_playState == 1 && m_currentFrame >= total)
-        on_stop_clicked();
+        stop();
     refreshControls();
 }
 
@@ -1460,7 +1462,7 @@ void EditorWindow::setupTransportKeys()
     // below reach the window from it (a focused button, slider, strip or
     // field keeps its own use of them).
     ui->previewFrame->setFocusPolicy(Qt::StrongFocus);
-    ui->avPlayer->setFocusPolicy(Qt::StrongFocus);
+    ui->previewPlayer->setFocusPolicy(Qt::StrongFocus);
     ui->previewFrame->setFocus();
 }
 
@@ -1473,18 +1475,18 @@ void EditorWindow::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Space:
         if (m_playState == 1)
-            on_pause_clicked();
+            pause();
         else if (ui->play->isEnabled())
-            on_play_clicked();
+            play();
         break;
     case Qt::Key_Home:
-        on_stop_clicked();
+        stop();
         break;
     case Qt::Key_Left:
-        on_previous_clicked();
+        previous();
         break;
     case Qt::Key_Right:
-        on_next_clicked();
+        next();
         break;
     default:
         MainWindowBase::keyPressEvent(event);
@@ -1519,28 +1521,7 @@ void EditorWindow::resizeEvent(QResizeEvent *event)
 }
 
 // ---------------------------------------------------------------------------
-// Undo and redo: every change of the album is a step.
-
-void EditorWindow::setChangeText(const QString &text, int mergeId)
-{
-    m_changeText = text;
-    m_changeMerge = mergeId;
-}
-
-void EditorWindow::recordChange()
-{
-    if (m_restoring || !m_undo)
-        return;
-    AlbumSnapshot now = AlbumSnapshot::of(*m_album);
-    if (now.sameAs(m_recorded))
-        return;
-    const QString text = m_changeText.isEmpty() ? tr("Change Album") : m_changeText;
-    m_undo->push(new AlbumChangeCommand(
-        text, m_recorded, now, [this](const AlbumSnapshot &s) { restoreSnapshot(s); }, m_changeMerge));
-    m_recorded = std::move(now);
-    m_changeText.clear();
-    m_changeMerge = AlbumChangeCommand::NoMerge;
-}
+// The TV standard and the DVD choices.
 
 void EditorWindow::applyTvStandard(TvStandard standard)
 {
@@ -1551,36 +1532,22 @@ void EditorWindow::applyTvStandard(TvStandard standard)
     m_storyboard->setFormat(m_format);
 }
 
-void EditorWindow::restoreSnapshot(const AlbumSnapshot &snapshot)
-{
-    on_pause_clicked();
-    m_restoring = true;
-    const bool standardChanged = snapshot.dvd.tvStandard != m_album->dvd.tvStandard;
-    snapshot.applyTo(*m_album);
-    if (standardChanged)
-        applyTvStandard(snapshot.dvd.tvStandard);
-    loadAlbumSettings();
-    ui->photoListWidget->setPhotoList(snapshot.photos);
-    ui->audioListWidget->setAudioList(snapshot.audios);
-    m_restoring = false;
-    m_recorded = AlbumSnapshot::of(*m_album);
-    onStoryBoardDataChanged();
-    if (m_activeStrip == 1)
-        audioItemSelectChanged();
-    else
-        photoItemSelectChanged();
-    reseek();
-}
-
 void EditorWindow::setDvdChoices(const DvdChoices &choices)
 {
-    if (choices == m_album->dvd)
-        return;
-    setChangeText(tr("DVD Settings"));
-    if (choices.tvStandard != m_album->dvd.tvStandard)
-        applyTvStandard(choices.tvStandard);
-    m_album->dvd = choices;
-    onStoryBoardDataChanged();
+    m_model->edit(tr("DVD Settings"), [&choices](Album &album) { album.dvd = choices; });
+}
+
+void EditorWindow::showReplacedAlbum()
+{
+    // Nothing of the former album stays selected.
+    for (StripListWidget *strip : {static_cast<StripListWidget *>(ui->photoListWidget),
+                                   static_cast<StripListWidget *>(ui->audioListWidget)}) {
+        const QSignalBlocker blocker(strip);
+        strip->clearSelection();
+        strip->setCurrentRow(-1);
+    }
+    updateSelectionCommands();
+    updateTitle();
 }
 
 // ---------------------------------------------------------------------------
@@ -1588,7 +1555,7 @@ void EditorWindow::setDvdChoices(const DvdChoices &choices)
 
 void EditorWindow::updateTitle()
 {
-    if (!widgetFrame() || !m_undo)
+    if (!widgetFrame())
         return;
     const QString product = Application::instance() && Application::instance()->pref()
                                 ? Application::instance()->pref()->productName()
@@ -1596,7 +1563,7 @@ void EditorWindow::updateTitle()
     const QString name =
         m_projectPath.isEmpty() ? tr("Untitled") : QFileInfo(m_projectPath).completeBaseName();
     widgetFrame()->setWindowTitle(name + QStringLiteral("[*] - ") + product);
-    widgetFrame()->setWindowModified(!m_undo->isClean());
+    widgetFrame()->setWindowModified(!undoStack()->isClean());
 }
 
 namespace {
@@ -1611,8 +1578,8 @@ QStringList recentProjects()
 
 QString projectFilter()
 {
-    return QCoreApplication::translate("Sorvel", "Sorvel Projects (*.sorvel)") + QStringLiteral(";;") +
-           QCoreApplication::translate("Sorvel", "All Files (*)");
+    return QCoreApplication::translate("EditorWindow", "Sorvel Projects (*.sorvel)") + QStringLiteral(";;") +
+           QCoreApplication::translate("EditorWindow", "All Files (*)");
 }
 } // namespace
 
@@ -1664,7 +1631,7 @@ void EditorWindow::rebuildRecentMenu()
 
 bool EditorWindow::maybeSave()
 {
-    if (!m_undo || m_undo->isClean())
+    if (undoStack()->isClean())
         return true;
     const QString name = m_projectPath.isEmpty() ? tr("Untitled") : QFileInfo(m_projectPath).fileName();
     const auto answer = MessageBox::question(
@@ -1672,7 +1639,7 @@ bool EditorWindow::maybeSave()
         QString(), QDialogButtonBox::Save | QDialogButtonBox::Discard | QDialogButtonBox::Cancel,
         widgetFrame(), QDialogButtonBox::Save);
     if (answer == QDialogButtonBox::Save)
-        return on_saveProject();
+        return saveProject();
     return answer == QDialogButtonBox::Discard;
 }
 
@@ -1682,24 +1649,23 @@ bool EditorWindow::queryClose()
     // has cleaned up), then unsaved changes are offered for saving.
     if (!confirmCloseDuringRun())
         return false;
-    on_pause_clicked();
+    pause();
     return maybeSave();
 }
 
-void EditorWindow::on_newProject()
+void EditorWindow::newProject()
 {
     if (!maybeSave())
         return;
-    on_stop_clicked();
+    stop();
     Album fresh;
     fresh.dvd.tvStandard = AppSettings::currentVideoStandard();
     m_projectPath.clear();
-    restoreSnapshot(AlbumSnapshot::of(fresh));
-    m_undo->clear();
-    updateTitle();
+    m_model->reset(fresh);
+    showReplacedAlbum();
 }
 
-void EditorWindow::on_openProject()
+void EditorWindow::chooseProjectToOpen()
 {
     if (!maybeSave())
         return;
@@ -1713,7 +1679,7 @@ void EditorWindow::on_openProject()
 
 bool EditorWindow::openProject(const QString &path)
 {
-    on_pause_clicked();
+    pause();
     Project::Data data;
     QString error;
     if (!Project::read(path, &data, &error)) {
@@ -1721,7 +1687,7 @@ bool EditorWindow::openProject(const QString &path)
         return false;
     }
     // The files are read into a copy, so a cancelled open changes nothing.
-    Album loaded(*m_album);
+    Album loaded(m_model->album());
     QStringList missing;
     QProgressDialog progress(tr("Opening %1...").arg(QFileInfo(path).fileName()), tr("Cancel"), 0,
                              int(data.photos.size() + data.clips.size()), widgetFrame());
@@ -1736,9 +1702,8 @@ bool EditorWindow::openProject(const QString &path)
     if (!done)
         return false;
     m_projectPath = QFileInfo(path).absoluteFilePath();
-    restoreSnapshot(AlbumSnapshot::of(loaded));
-    m_undo->clear();
-    updateTitle();
+    m_model->reset(loaded);
+    showReplacedAlbum();
     addRecentProject(m_projectPath);
     if (!missing.isEmpty()) {
         QString text =
@@ -1753,27 +1718,27 @@ bool EditorWindow::openProject(const QString &path)
 bool EditorWindow::saveProjectTo(const QString &path)
 {
     QString error;
-    if (!Project::save(*m_album, path, &error)) {
+    if (!Project::save(m_model->album(), path, &error)) {
         MessageBox::alert(error, QString(), widgetFrame());
         return false;
     }
     m_projectPath = QFileInfo(path).absoluteFilePath();
-    m_undo->setClean();
+    undoStack()->setClean();
     updateTitle();
     addRecentProject(m_projectPath);
     return true;
 }
 
-bool EditorWindow::on_saveProject()
+bool EditorWindow::saveProject()
 {
     if (m_projectPath.isEmpty())
-        return on_saveProjectAs();
+        return saveProjectAs();
     return saveProjectTo(m_projectPath);
 }
 
-bool EditorWindow::on_saveProjectAs()
+bool EditorWindow::saveProjectAs()
 {
-    on_pause_clicked();
+    pause();
     const QString suggested = m_projectPath.isEmpty()
                                   ? QDir(AppSettings::photoLastDir(AppSettings::pref()))
                                         .filePath(tr("Untitled") + QStringLiteral(".sorvel"))

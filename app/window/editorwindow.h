@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "album/album.h"
+#include "album/albummodel.h"
 #include "album/dvdchoices.h"
-#include "window/albumundo.h"
 #include "dialogs/dvdsettingsdialog.h"
 #include "desktop/mainwindowbase.h"
 
@@ -21,8 +21,6 @@ class QUndoStack;
 class QAction;
 class QMenu;
 class QListWidget;
-class QListWidgetItem;
-class QSpinBox;
 class StripListWidget;
 class SingleApplication;
 class StoryBoardRender;
@@ -31,18 +29,18 @@ namespace Ui {
 class EditorWindow;
 }
 
-// The main window. It owns the album and the engine objects and shows the
-// photo strip over the audio strip, the preview area with its transport
-// controls, the album settings panel and the "Create DVD" row (capacity bar,
-// disc type, Burn). Every command that changes the album ends in
-// onStoryBoardDataChanged(), which rebuilds the timeline and refreshes the
-// lengths, the capacity estimate and the control states.
+// The main window. It holds the album model and the engine objects and
+// shows the photo strip over the audio strip, the preview area with its
+// transport controls, the album settings panel and the "Create DVD" row
+// (capacity bar, disc type, Burn). Every control edits the album through
+// the model, one undo step per edit; whatever changed the album (a control,
+// a strip, undo and redo, a project), the model's change signal brings the
+// window up to date: the timeline, the lengths, the capacity estimate, the
+// controls and the preview's frame.
 //
-// The form (ui/sorvel.ui) holds every control. The preview player and the
-// DVD dialogs plug into it: `avPlayer` is the place of the player surface
-// (shown instead of `gettingStart` while the album is not empty), the
-// transport slots below move the play state, and "Create DVD", "Edit Audio"
-// and "Preferences" stay disabled until their dialogs exist.
+// The form (editorwindow.ui) holds every control; the preview player
+// (`previewPlayer`) takes the place of the `gettingStart` picture while the
+// album is not empty.
 class EditorWindow : public MainWindowBase
 {
     Q_OBJECT
@@ -50,10 +48,11 @@ public:
     explicit EditorWindow(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~EditorWindow() override;
 
-    Album *album() { return m_album.get(); }
+    // The album as it is now, and the model every edit goes through.
+    const Album *album() const { return &m_model->album(); }
+    AlbumModel *albumModel() const { return m_model; }
     const OutputFormat &outputFormat() const { return m_format; }
     QString videoStandard() const { return m_videoStandard; }
-    Ui::EditorWindow *form() const { return ui.get(); }
     MediaInfoWidget *mediaInfo() const { return m_mediaInfo; }
     int activeStrip() const { return m_activeStrip; }
     int playState() const { return m_playState; }
@@ -90,7 +89,7 @@ public:
     // four project actions. openProject leaves the album unchanged when the
     // file cannot be opened.
     QString projectPath() const { return m_projectPath; }
-    QUndoStack *undoStack() const { return m_undo; }
+    QUndoStack *undoStack() const { return m_model->undoStack(); }
     bool openProject(const QString &path);
     bool saveProjectTo(const QString &path);
     // Asks whether to save unsaved changes (Save, Discard, Cancel); false
@@ -99,74 +98,55 @@ public:
     bool queryClose() override;
     // The album's DVD choices; the DVD settings dialog writes them here so
     // that they are saved with the project and can be undone.
-    const DvdChoices &dvdChoices() const { return m_album->dvd; }
+    const DvdChoices &dvdChoices() const { return m_model->album().dvd; }
     void setDvdChoices(const DvdChoices &choices);
 
 public Q_SLOTS:
     // Preview transport.
-    void on_play_clicked();
-    void on_pause_clicked();
-    void on_stop_clicked();
-    void on_previous_clicked();
-    void on_next_clicked();
-    void on_mute_clicked();
-    void on_unmute_clicked();
-    void on_volumePositionAction_triggered();
+    void play();
+    void pause();
+    void stop();
+    void previous();
+    void next();
+    void mute();
+    void unmute();
     // Album commands.
-    void on_importPicture_clicked();
-    void on_importPictureDir_clicked();
-    void on_importAudio_clicked();
-    void on_deleteClip_clicked();
-    void on_clear_clicked();
-    void on_turnLeft_clicked();
-    void on_turnRight_clicked();
-    void on_mirror_clicked();
-    void on_flip_clicked();
-    void on_autoRotate_clicked();
-    void on_autoRotateAll_clicked();
-    void on_autoRotatewhileImporting_clicked(bool checked);
-    void on_restore_clicked();
-    void on_moveLeft_clicked();
-    void on_moveRight_clicked();
-    void on_burn_clicked();
-    void on_dvdTypeChanged(int index);
-    void on_sliderPosition_presssed();
-    void on_sliderPosition_released();
-    void on_sliderPositionAction_triggered();
-    void on_sliderPosition_changed(int value);
-    void on_fileProperty();
-    void on_selectAll_clicked();
-    void on_preferences_clicked();
-    void on_adjustOrder_clicked();
-    void on_photoListWidget_item_clicked();
-    void on_audioListWidget_item_clicked();
-    void on_photoListWidget_row_changed(int row);
-    void on_audioListWidget_row_changed(int row);
-    void on_AfterBurnAction();
-    void on_sort();
-    void on_sortOrder();
-    void on_photoListContextMenu(bool onItem, const QPoint &pos);
-    void on_audioListContextMenu(const QPoint &pos);
-    void photoListChanged(const QList<ImageInfo> &photos);
-    void audioListChanged(const QList<AudioInfo> &audios);
-    void on_photoDur_changed(int value);
-    void on_sync_clicked();
-    void on_transtionDur_changed(int value);
-    void on_transition_changed(int state);
-    void on_dynamicZoom_changed(int state);
-    void on_transitionType_changed();
-    void on_audioSetting_changed();
-    void changeScrollRange();
-    void photoItemSelectChanged();
-    void audioItemSelectChanged();
-    void updateProgress();
-    void onStoryBoardDataChanged();
+    void importPhotos();
+    void importPhotoFolder();
+    void importAudio();
+    void deleteSelection();
+    void clearStrip();
+    void selectAll();
+    void turnLeft();
+    void turnRight();
+    void mirror();
+    void flip();
+    void autoRotate();
+    void autoRotateAll();
+    void setAutoRotateOnImport(bool on);
+    void restoreOrientation();
+    void moveLeft();
+    void moveRight();
+    void syncWithAudio();
+    void editAudio();
+    void showProperties();
+    void showPreferences();
+    // "Create DVD", the disc type and the action after making.
+    void createDvd();
+    void onDiscTypeChanged(int index);
     void onDvdParamChanged(TvStandard standard, int audioBitRate, int audioChannels);
-    void on_postTaskActionIndexChanged(int index);
-    void on_newProject();
-    void on_openProject();
-    bool on_saveProject();
-    bool on_saveProjectAs();
+    void onAfterMakingChosen();
+    void onPostTaskActionChanged(int index);
+    // What the strips report.
+    void onPhotoRowChanged(int row);
+    void onClipRowChanged(int row);
+    void onPhotoSelectionChanged();
+    void onClipSelectionChanged();
+    // Projects.
+    void newProject();
+    void chooseProjectToOpen();
+    bool saveProject();
+    bool saveProjectAs();
 
     void retranslate() override;
 
@@ -178,20 +158,60 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Building the window, in the constructor's order.
+    void createAlbum();
+    void setupForm();
+    void setIcons();
+    void setupPreview();
+    void connectSignals();
+    void connectSettingsControls();
+    void connectStrips();
+    void connectCommands();
+    void connectTransport();
+    void createAutoRotateMenu();
     void buildMenus();
-    // Names the next recorded change (the undo menu's text); changes with
-    // the same merge id in a row become one step.
-    void setChangeText(const QString &text, int mergeId = AlbumChangeCommand::NoMerge);
-    // Puts a change of the album on the undo stack (when there is one).
-    void recordChange();
-    void restoreSnapshot(const AlbumSnapshot &snapshot);
+    void setupFrame();
+    void createDvdDialogs();
+    void applyFirstStartDefaults();
+    void showInitialState();
+
+    // After every change of the album: the timeline, lengths, capacity,
+    // the audio strip's scale and the control states.
+    void onAlbumChanged(AlbumModel::Parts parts);
+    void refreshAlbumViews();
+    // The album's slideshow settings into the controls (without reporting
+    // them back as edits).
+    void showAlbumSettings();
+    // A new or opened album: nothing selected, the start of the preview.
+    void showReplacedAlbum();
     void applyTvStandard(TvStandard standard);
+
+    // Settings controls.
+    void onPhotoDurationChanged(int value);
+    void onTransitionDurationChanged(int value);
+    void onUseTransitionToggled(bool on);
+    void onDissolveOnlyToggled(bool on);
+    void onDynamicEffectToggled(bool on);
+    void onLoopAudioToggled(bool on);
+
+    // Position slider, volume and the strips' shared scroll bar.
+    void onPositionPressed();
+    void onPositionReleased();
+    void onPositionAction();
+    void onPositionChanged(int value);
+    void onVolumeAction();
+    void changeScrollRange();
+    void updateProgress();
+
+    void showPhotoContextMenu(bool onItem, const QPoint &pos);
+    void showClipContextMenu(const QPoint &pos);
+    void onSortKeyChosen();
+    void onSortOrderChosen();
+    void sortActiveStrip();
+
     void updateTitle();
     void addRecentProject(const QString &path);
     void rebuildRecentMenu();
-    void setIcons();
-    void connectSignals();
-    void loadAlbumSettings();
     // Pause, then show the frame min(frame, total - 1).
     void seekTo(int frame);
     // Pause and move back into the timeline (after every edit).
@@ -199,18 +219,17 @@ private:
     void refreshControls();
     void tickAfterBurnMenu();
     AfterMakingAction afterMakingActionOf(const QAction *action) const;
-    void sortActiveStrip();
-    // Enables the commands that depend on a strip's selection (move, select
-    // all, invert); true when any row is selected.
     // The strip the last selection was made in (none before any).
     StripListWidget *activeStripWidget() const;
+    // Enables the commands that depend on the active strip's selection
+    // (move, delete, the photo edits, select all).
+    void updateSelectionCommands();
+    // Enables the move commands and Select All for a strip's selected
+    // rows; true when any row is selected.
     bool enableSelectionCommands(const QList<int> &rows, const QListWidget *strip);
     // No row current: the media information window empty, no previous or
     // next.
     void showNoRow();
-    // A duration box shows the value the album snapped to (without
-    // reporting it again); the timeline is rebuilt.
-    void showSnappedDuration(QSpinBox *box, int snapped);
     void runPhotoImport(const QStringList &paths);
     void runAudioImport(const QStringList &paths);
     void updateCapacity();
@@ -222,11 +241,8 @@ private:
     // "Abort or not?" when the window is closed during a run; true when the
     // close may go on.
     bool confirmCloseDuringRun();
-    // Whether the dialogs that plug into the window exist yet.
-    bool dvdDialogAvailable() const { return m_dvdSetting != nullptr; }
-    bool preferencesAvailable() const { return true; }
     // Opens "Edit Audio" on a copy of the clips with the given row current;
-    // on OK the audio strip takes the edited list.
+    // on OK the edited list becomes the album's in one step.
     void openAudioEditor(int row);
     // Space, Home, Left and Right drive the transport.
     void setupTransportKeys();
@@ -240,7 +256,7 @@ private:
     int m_playState = 0;
     QTimer *m_previewTimer = nullptr;
     OutputFormat m_format;
-    std::unique_ptr<Album> m_album;
+    AlbumModel *m_model = nullptr;
     std::unique_ptr<StoryBoardRender> m_storyboard;
     MediaInfoWidget *m_mediaInfo = nullptr;
     int m_activeStrip = -1;
@@ -252,11 +268,6 @@ private:
     bool m_sliderHeld = false;
     bool m_soundNoteShown = false;
     QString m_videoStandard;
-    QUndoStack *m_undo = nullptr;
-    AlbumSnapshot m_recorded;
-    bool m_restoring = false;
-    QString m_changeText;
-    int m_changeMerge = AlbumChangeCommand::NoMerge;
     QString m_projectPath;
     QMenu *m_recentMenu = nullptr;
     QAction *m_undoAction = nullptr;

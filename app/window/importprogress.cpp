@@ -10,8 +10,6 @@
 #include "album/infoparser.h"
 #include "desktop/widgetsupport.h"
 #include "desktop/messagebox.h"
-#include "window/audiolistwidget.h"
-#include "window/photolistwidget.h"
 
 ImportProgress::ImportProgress(bool isImage, QWidget *parent) : DialogBase(parent), m_isImage(isImage)
 {
@@ -42,7 +40,7 @@ ImportProgress::ImportProgress(bool isImage, QWidget *parent) : DialogBase(paren
     retranslate();
     m_timer.setInterval(40);
     connect(&m_timer, &QTimer::timeout, this, &ImportProgress::updateProgress);
-    QMetaObject::connectSlotsByName(this);
+    connect(m_cancel, &QPushButton::clicked, this, &ImportProgress::cancel);
 }
 
 ImportProgress::~ImportProgress()
@@ -87,17 +85,15 @@ void ImportProgress::updateProgress()
     const int total = int(m_paths.size());
     if (m_isImage) {
         const QList<ImageInfo> images = m_parser->takeImages();
-        if (auto *strip = qobject_cast<PhotoListWidget *>(parentWidget()); strip && !images.isEmpty()) {
+        if (!images.isEmpty()) {
             m_added = true;
-            for (const ImageInfo &info : images)
-                strip->addPhoto(info, true);
+            Q_EMIT photosRead(images);
         }
     } else {
         const QList<AudioInfo> audios = m_parser->takeAudios();
-        if (auto *strip = qobject_cast<AudioListWidget *>(parentWidget()); strip && !audios.isEmpty()) {
+        if (!audios.isEmpty()) {
             m_added = true;
-            for (const AudioInfo &info : audios)
-                strip->addClip(info);
+            Q_EMIT clipsRead(audios);
         }
     }
     m_progress->setValue(total > 0 ? n * 100 / total : 100);
@@ -128,7 +124,7 @@ void ImportProgress::stopWorker()
     }
 }
 
-void ImportProgress::on_Cancel_clicked()
+void ImportProgress::cancel()
 {
     stopWorker();
     DialogBase::reject();
@@ -137,5 +133,5 @@ void ImportProgress::on_Cancel_clicked()
 void ImportProgress::reject()
 {
     // Closing the dialog (Escape, the window's close button) cancels.
-    on_Cancel_clicked();
+    cancel();
 }

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "album/album.h"
 #include "desktop/dialogbase.h"
 
 class InfoParser;
@@ -14,26 +15,30 @@ class QPushButton;
 
 // The small modal dialog of an import: the worker (InfoParser) reads the
 // files on its own thread while the dialog names the file being read. Every
-// 40 ms the finished records go to the parent strip (the photo strip or the
-// audio strip), so the photos appear while the import goes on. Cancel keeps
-// what was already shown. At the end the files that could not be read are
-// listed in one message.
+// 40 ms the finished records are handed on (photosRead, clipsRead), so the
+// photos appear while the import goes on. Cancel keeps what was already
+// handed on. At the end the files that could not be read are listed in one
+// message.
 class ImportProgress : public DialogBase
 {
     Q_OBJECT
 public:
-    // parent: the PhotoListWidget (isImage) or AudioListWidget that
-    // receives the records.
+    // isImage: photos are read, else audio clips.
     ImportProgress(bool isImage, QWidget *parent);
     ~ImportProgress() override;
 
     void start(const QStringList &paths);
-    // At least one record was handed to the strip.
+    // At least one record was handed on.
     bool added() const { return m_added; }
+
+Q_SIGNALS:
+    void photosRead(const QList<ImageInfo> &photos);
+    void clipsRead(const QList<AudioInfo> &clips);
 
 public Q_SLOTS:
     void updateProgress();
-    void on_Cancel_clicked();
+    // Stops reading; what was handed on stays.
+    void cancel();
     void reject() override;
     void retranslate() override;
 

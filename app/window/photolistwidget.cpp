@@ -13,6 +13,16 @@
 namespace {
 constexpr int kTransitionPictureWidth = 36;
 constexpr int kTransitionPictureHeight = 27;
+
+// Whether a photo item shows the same as before: an item is made again
+// only when it would look different, so a long strip stays quick to show
+// after each edit.
+bool showsSame(const ImageInfo &a, const ImageInfo &b)
+{
+    return a.path == b.path && a.transformOps == b.transformOps && a.width == b.width &&
+           a.height == b.height && a.depth == b.depth && a.thumbnail.cacheKey() == b.thumbnail.cacheKey() &&
+           a.thumbnailTurned.cacheKey() == b.thumbnailTurned.cacheKey();
+}
 } // namespace
 
 PhotoListWidget::PhotoListWidget(QWidget *parent) : StripListWidget(parent)
@@ -52,103 +62,78 @@ QImage PhotoListWidget::displayThumbnail(const ImageInfo &info)
     }
 }
 
-QListWidgetItem *PhotoListWidget::newPhotoItem(const ImageInfo &record) const
+QString PhotoListWidget::transformLabel(int op)
 {
-    auto *item = new QListWidgetItem;
-    item->setSizeHint(QSize(kPhotoItemWidth, kPhotoItemHeight));
-    item->setData(Qt::DecorationRole, QPixmap::fromImage(displayThumbnail(record)));
-    const QString name = QFileInfo(record.path).fileName().toHtmlEscaped();
-    item->setToolTip(QStringLiteral("<nobr>") + tr("Name") + QStringLiteral(":&nbsp;<b>") + name +
-                     QStringLiteral("</b><nobr/><br /><nobr>") + tr("Dimension") +
-                     QStringLiteral(":&nbsp;<b>") +
-                     QStringLiteral("%1 x %2").arg(record.width).arg(record.height) +
-                     QStringLiteral("</b><nobr/><br /><nobr>") + tr("Depth") + QStringLiteral(":&nbsp;<b>") +
-                     QString::number(record.depth) + tr("Bits") + QStringLiteral("</b><nobr/>"));
-    item->setData(Qt::AccessibleTextRole, QFileInfo(record.path).fileName());
-    return item;
+    switch (op) {
+    case OpMirror:
+        return tr("Mirror");
+    case OpFlip:
+        return tr("Flip");
+    case OpTurnLeft:
+        return tr("Turn Left");
+    default:
+        return tr("Turn Right");
+    }
 }
 
-QListWidgetItem *PhotoListWidget::newTransitionItem() const
+const QList<ImageInfo> &PhotoListWidget::photos() const
 {
-    auto *item = new QListWidgetItem;
+    static const QList<ImageInfo> none;
+    return m_model ? m_model->album().photos : none;
+}
+
+void PhotoListWidget::showPhoto(int row, const ImageInfo &photo)
+{
+    QListWidgetItem *it = item(row);
+    it->setSizeHint(QSize(kPhotoItemWidth, kPhotoItemHeight));
+    it->setData(Qt::DecorationRole, QPixmap::fromImage(displayThumbnail(photo)));
+    const QString name = QFileInfo(photo.path).fileName();
+    it->setToolTip(QStringLiteral("<nobr>") + tr("Name") + QStringLiteral(":&nbsp;<b>") +
+                   name.toHtmlEscaped() + QStringLiteral("</b><nobr/><br /><nobr>") + tr("Dimension") +
+                   QStringLiteral(":&nbsp;<b>") +
+                   QStringLiteral("%1 x %2").arg(photo.width).arg(photo.height) +
+                   QStringLiteral("</b><nobr/><br /><nobr>") + tr("Depth") + QStringLiteral(":&nbsp;<b>") +
+                   QString::number(photo.depth) + tr("Bits") + QStringLiteral("</b><nobr/>"));
+    it->setData(Qt::AccessibleTextRole, name);
+}
+
+void PhotoListWidget::showTransition(int row)
+{
+    QListWidgetItem *it = item(row);
     // As tall as a photo item, so the transition picture sits on the strip's
     // middle line.
-    item->setSizeHint(QSize(kTransitionItemWidth, kPhotoItemHeight));
-    item->setData(Qt::DecorationRole, m_transitionPicture);
-    item->setData(Qt::AccessibleTextRole, tr("Transition"));
-    item->setFlags(item->flags() & ~Qt::ItemIsDropEnabled);
-    return item;
+    it->setSizeHint(QSize(kTransitionItemWidth, kPhotoItemHeight));
+    it->setData(Qt::DecorationRole, m_transitionPicture);
+    it->setToolTip(QString());
+    it->setData(Qt::AccessibleTextRole, tr("Transition"));
 }
 
-void PhotoListWidget::updatePhotoItem(int row)
+void PhotoListWidget::showAlbum()
 {
-    QListWidgetItem *old = item(row);
-    if (!old || !isPhotoRow(row) || row / 2 >= m_records.size())
-        return;
-    ImageInfo &record = m_records[row / 2];
-    record.orientationCode = orientationCodeFor(record.transformOps);
-    QListWidgetItem *fresh = newPhotoItem(record);
-    old->setData(Qt::DecorationRole, fresh->data(Qt::DecorationRole));
-    old->setToolTip(fresh->toolTip());
-    old->setData(Qt::AccessibleTextRole, fresh->data(Qt::AccessibleTextRole));
-    delete fresh;
-}
-
-void PhotoListWidget::insertTransitionAt(int row)
-{
-    insertItem(row, newTransitionItem());
-}
-
-void PhotoListWidget::addPhoto(const ImageInfo &record, bool isNew)
-{
-    // A position beyond the end (after a deletion) appends.
-    if (m_insertRow > count() || m_insertRow < 0)
-        m_insertRow = count();
-    if (m_insertRow % 2 == 1) {
-        insertTransitionAt(m_insertRow);
-        ++m_insertRow;
+    const QList<ImageInfo> &list = photos();
+    const int rows = list.isEmpty() ? 0 : 2 * int(list.size()) - 1;
+    {
+        // The rows keep their places (and so the selection and the current
+        // row); only the rows at the end come or go.
+        const QSignalBlocker blocker(this);
+        while (count() > rows)
+            delete takeItem(count() - 1);
+        const int shownRows = count();
+        while (count() < rows)
+            addItem(new QListWidgetItem);
+        for (int row = 0; row < rows; ++row) {
+            const bool fresh = row >= shownRows;
+            if (!isPhotoRow(row)) {
+                if (fresh)
+                    showTransition(row);
+            } else if (fresh || row / 2 >= m_shown.size() ||
+                       !showsSame(m_shown.at(row / 2), list.at(row / 2))) {
+                showPhoto(row, list.at(row / 2));
+            }
+        }
     }
-    ImageInfo copy = record;
-    if (isNew)
-        prepareImportedPhoto(copy, m_autoRotateOnImport);
-    copy.orientationCode = orientationCodeFor(copy.transformOps);
-    const int index = qMin(m_insertRow / 2, int(m_records.size()));
-    m_records.insert(index, copy);
-    insertItem(m_insertRow, newPhotoItem(copy));
-    ++m_insertRow;
-}
-
-void PhotoListWidget::finishInsert()
-{
-    if (m_insertRow < count())
-        insertTransitionAt(m_insertRow);
-    m_insertRow = count();
-    Q_EMIT photoListChanged(m_records);
-}
-
-void PhotoListWidget::setPhotoList(const QList<ImageInfo> &records)
-{
-    clearAll();
-    for (const ImageInfo &record : records)
-        addPhoto(record, false);
-    finishInsert();
-}
-
-void PhotoListWidget::clearAll()
-{
-    const QSignalBlocker blocker(this);
-    clear();
-    m_records.clear();
-    m_insertRow = 0;
+    m_shown = list;
     viewport()->update();
-}
-
-void PhotoListWidget::trimToPhotos(int &first, int &last)
-{
-    if (first % 2 == 1)
-        ++first;
-    if (last % 2 == 1)
-        --last;
 }
 
 QList<int> PhotoListWidget::selectedPhotoRows() const
@@ -161,124 +146,105 @@ QList<int> PhotoListWidget::selectedPhotoRows() const
     return rows;
 }
 
-void PhotoListWidget::deleteSelected(bool quiet)
+QList<int> PhotoListWidget::selectedIndices() const
+{
+    QList<int> indices;
+    for (int row : selectedPhotoRows()) {
+        if (row / 2 < photos().size())
+            indices << row / 2;
+    }
+    return indices;
+}
+
+void PhotoListWidget::deleteSelected()
 {
     const QList<int> rows = StripSupport::selectedRows(this);
-    if (rows.isEmpty())
-        return;
-    int first = rows.first();
-    int last = rows.last();
-    const int formerFirst = first;
-    {
-        const QSignalBlocker blocker(this);
-        if (first == 0 && last == count() - 1) {
-            clear();
-            m_records.clear();
-            m_insertRow = 0;
-        } else {
-            trimToPhotos(first, last);
-            if (first > last)
-                return; // only a transition was selected
-            for (int row = first; row <= last; ++row) {
-                delete takeItem(first);
-                if (isPhotoRow(row))
-                    m_records.removeAt(first / 2);
-            }
-            // One transition goes too: the one before the range, or, when
-            // the range started the strip, the one now at its place.
-            if (first > 0)
-                delete takeItem(first - 1);
-            else if (count() > 0)
-                delete takeItem(0);
-        }
-    }
-    viewport()->update();
-    if (quiet)
-        return;
-    Q_EMIT photoListChanged(m_records);
-    const int current = qMin(formerFirst, count() - 1);
-    if (current >= 0) {
-        setCurrentRow(current);
+    const QList<int> indices = selectedIndices();
+    if (!m_model || indices.isEmpty())
+        return; // nothing, or only a transition, is selected
+    m_model->edit(tr("Delete"), [&indices](Album &album) {
+        for (int i = int(indices.size()) - 1; i >= 0; --i)
+            album.photos.removeAt(indices.at(i));
+    });
+    clearSelection();
+    const int current = qMin(rows.first(), count() - 1);
+    setCurrentRow(current);
+    if (current >= 0)
         scrollToItem(item(current));
-    } else {
-        setCurrentRow(-1);
-    }
     viewport()->update();
 }
 
-void PhotoListWidget::applyToSelected(const std::function<void(ImageInfo &)> &change)
+void PhotoListWidget::removeAll()
 {
-    const QList<int> rows = selectedPhotoRows();
-    if (rows.isEmpty())
+    if (m_model)
+        m_model->edit(tr("Clear"), [](Album &album) { album.photos.clear(); });
+}
+
+void PhotoListWidget::editSelected(const QString &label, const std::function<void(ImageInfo &)> &change)
+{
+    const QList<int> indices = selectedIndices();
+    if (!m_model || indices.isEmpty())
         return;
-    for (int row : rows) {
-        if (row / 2 < m_records.size()) {
-            change(m_records[row / 2]);
-            updatePhotoItem(row);
+    m_model->edit(label, [&](Album &album) {
+        for (int index : indices) {
+            ImageInfo &photo = album.photos[index];
+            change(photo);
+            photo.orientationCode = orientationCodeFor(photo.transformOps);
         }
-    }
-    Q_EMIT photoListChanged(m_records);
+    });
     // Let the window's row handler show each changed photo.
-    for (int row : rows) {
+    for (int index : indices) {
         setCurrentRow(-1, QItemSelectionModel::NoUpdate);
-        setCurrentRow(row, QItemSelectionModel::NoUpdate);
+        setCurrentRow(2 * index, QItemSelectionModel::NoUpdate);
     }
 }
 
 void PhotoListWidget::transformSelected(int op)
 {
-    applyToSelected([op](ImageInfo &record) { record.transformOps.prepend(op); });
+    editSelected(transformLabel(op), [op](ImageInfo &photo) { photo.transformOps.prepend(op); });
 }
 
 void PhotoListWidget::restoreSelected()
 {
-    applyToSelected([](ImageInfo &record) { record.transformOps.clear(); });
+    editSelected(tr("Restore"), [](ImageInfo &photo) { photo.transformOps.clear(); });
 }
 
 void PhotoListWidget::autoRotateSelected()
 {
-    applyToSelected([](ImageInfo &record) { record.transformOps = transformOpsFromExif(record); });
+    editSelected(tr("Auto Rotate"),
+                 [](ImageInfo &photo) { photo.transformOps = transformOpsFromExif(photo); });
 }
 
 void PhotoListWidget::autoRotateAll()
 {
-    for (int i = 0; i < m_records.size(); ++i) {
-        m_records[i].transformOps.clear();
-        updatePhotoItem(2 * i);
-    }
-    Q_EMIT photoListChanged(m_records);
+    if (!m_model)
+        return;
+    m_model->edit(tr("Auto Rotate All Photos"), [](Album &album) {
+        for (ImageInfo &photo : album.photos) {
+            photo.transformOps.clear();
+            photo.orientationCode = orientationCodeFor(photo.transformOps);
+        }
+    });
 }
 
 void PhotoListWidget::moveSelected(bool left)
 {
-    const QList<int> rows = StripSupport::selectedRows(this);
-    if (rows.isEmpty())
+    const QList<int> indices = selectedIndices();
+    if (!m_model || indices.isEmpty())
         return;
-    int first = rows.first();
-    int last = rows.last();
-    trimToPhotos(first, last);
-    if (first > last || (left && first == 0) || (!left && last >= count() - 1))
+    const int first = indices.first();
+    const int last = indices.last();
+    if ((left && first == 0) || (!left && last >= photos().size() - 1))
         return;
-    QList<ImageInfo> moved;
-    for (int row = first; row <= last; row += 2)
-        moved << m_records.value(row / 2);
-    Q_EMIT photoListAboutToChange();
-    deleteSelected(true);
-    int start = 0;
-    {
-        const QSignalBlocker blocker(this);
+    // The photo beside the selection goes to its other side.
+    m_model->edit(left ? tr("Move Left") : tr("Move Right"), [&](Album &album) {
         if (left)
-            m_insertRow = first - 2;
+            album.photos.move(first - 1, last);
         else
-            m_insertRow = first + 2 < count() ? first + 2 : count();
-        // The first moved photo lands after a new transition when the
-        // insertion row is a transition's.
-        start = m_insertRow % 2 == 1 ? m_insertRow + 1 : m_insertRow;
-        for (const ImageInfo &record : std::as_const(moved))
-            addPhoto(record, false);
-    }
-    finishInsert();
-    const int end = start + 2 * (int(moved.size()) - 1);
+            album.photos.move(last + 1, first);
+    });
+    const int start = 2 * (left ? first - 1 : first + 1);
+    const int end = start + 2 * (last - first);
     setCurrentRow(start);
     scrollToItem(item(qMax(0, start - 1)));
     selectRows(start, end);
@@ -286,10 +252,11 @@ void PhotoListWidget::moveSelected(bool left)
 
 void PhotoListWidget::sortRecords(int key, bool ascending)
 {
-    StripSupport::sortRecords(m_records, key, ascending);
-    for (int i = 0; i < m_records.size(); ++i)
-        updatePhotoItem(2 * i);
-    Q_EMIT photoListChanged(m_records);
+    if (m_model) {
+        m_model->edit(tr("Sort"), [key, ascending](Album &album) {
+            StripSupport::sortRecords(album.photos, key, ascending);
+        });
+    }
 }
 
 int PhotoListWidget::contentWidth() const
@@ -301,10 +268,11 @@ int PhotoListWidget::contentWidth() const
 
 void PhotoListWidget::refreshItemTexts()
 {
-    for (int i = 0; i < m_records.size(); ++i)
-        updatePhotoItem(2 * i);
+    // Every item is made again, in the language now chosen.
+    m_shown.clear();
     for (int row = 1; row < count(); row += 2)
-        item(row)->setData(Qt::AccessibleTextRole, tr("Transition"));
+        showTransition(row);
+    showAlbum();
 }
 
 void PhotoListWidget::changeEvent(QEvent *event)
@@ -330,38 +298,32 @@ void PhotoListWidget::startDrag()
         tokens << row / 2;
         dragged << item(row);
     }
-    if (runDrag(kMimeFormat, tokens, dragged) == Qt::MoveAction) {
-        for (QListWidgetItem *photo : std::as_const(dragged)) {
-            const int row = this->row(photo);
-            if (row < 0)
-                continue;
-            if (row / 2 < m_records.size())
-                m_records.removeAt(row / 2);
-            delete takeItem(row);
-            // The neighbouring transition: the one now at the same row, or
-            // the one before it when the photo was the last.
-            if (row < count())
-                delete takeItem(row);
-            else if (row > 0)
-                delete takeItem(row - 1);
-        }
-        m_insertRow = count();
-        Q_EMIT photoListChanged(m_records);
-    }
+    // A drop on this strip makes the move or the copy itself.
+    runDrag(kMimeFormat, tokens, dragged);
     clearSelection();
 }
 
 void PhotoListWidget::importAt(const QStringList &paths, int row)
 {
-    Q_EMIT photoListAboutToChange();
-    m_insertRow = qBound(0, row, count());
+    if (!m_model)
+        return;
+    // Before the photo at an even row, after the photo before an odd one.
+    int index = qBound(0, (row + 1) / 2, int(photos().size()));
+    const bool autoRotate = m_autoRotateOnImport;
     ImportProgress dialog(true, this);
+    connect(&dialog, &ImportProgress::photosRead, this,
+            [this, &index, autoRotate](const QList<ImageInfo> &read) {
+                m_model->edit(QString(), [&](Album &album) {
+                    for (ImageInfo photo : read) {
+                        prepareImportedPhoto(photo, autoRotate);
+                        album.photos.insert(index++, photo);
+                    }
+                });
+            });
+    m_model->beginEdit(tr("Import Photos"));
     dialog.start(paths);
     dialog.exec();
-    if (dialog.added())
-        finishInsert();
-    else
-        m_insertRow = count();
+    m_model->endEdit();
 }
 
 void PhotoListWidget::contextMenuEvent(QContextMenuEvent *event)
@@ -387,31 +349,19 @@ void PhotoListWidget::dropEvent(QDropEvent *event)
     if (isOwnDrag(data)) {
         // Tokens that do not resolve (a stale or foreign payload) drop
         // nothing.
-        const QList<int> tokens = ownTokens(data, kMimeFormat, int(m_records.size()));
-        if (tokens.isEmpty()) {
+        const QList<int> tokens = ownTokens(data, kMimeFormat, int(photos().size()));
+        if (tokens.isEmpty() || !m_model) {
             event->ignore();
             return;
         }
         const bool copy = event->modifiers() & Qt::ControlModifier;
+        // A move onto a photo right of the selection lands after it.
         const QList<int> rows = selectedPhotoRows();
         if (!copy && !rows.isEmpty() && rows.last() < target)
             target = qMin(target + 2, count());
-        QList<ImageInfo> copies;
-        for (int token : tokens)
-            copies << m_records.at(token);
-        Q_EMIT photoListAboutToChange();
-        m_insertRow = target;
-        for (const ImageInfo &record : std::as_const(copies))
-            addPhoto(record, false);
-        if (copy) {
-            finishInsert();
-        } else {
-            // The strip publishes once the source side has removed the
-            // originals; only the layout is closed here.
-            if (m_insertRow < count())
-                insertTransitionAt(m_insertRow);
-            m_insertRow = count();
-        }
+        const int before = target >= count() ? int(photos().size()) : target / 2;
+        m_model->edit(copy ? tr("Copy Photos") : tr("Move Photos"),
+                      [&](Album &album) { StripSupport::placeRecords(album.photos, tokens, before, !copy); });
         event->setDropAction(copy ? Qt::CopyAction : Qt::MoveAction);
         event->accept();
         return;

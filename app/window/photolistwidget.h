@@ -8,11 +8,11 @@
 #include "album/album.h"
 #include "window/stripsupport.h"
 
-// The film strip of the main window: one thumbnail item per photo with a
-// small transition item between neighbouring photos (photos at even rows,
-// a transition at every odd row, none before the first or after the last
-// photo). The strip owns the visible list of photos and publishes every
-// change with photoListChanged(); the main window copies it into the album.
+// The film strip of the main window: one thumbnail item per photo of the
+// album with a small transition item between neighbouring photos (photos at
+// even rows, a transition at every odd row, none before the first or after
+// the last photo). The strip shows the album model's photos and makes every
+// change of them through the model, one undo step each.
 class PhotoListWidget : public StripListWidget
 {
     Q_OBJECT
@@ -25,31 +25,22 @@ public:
     explicit PhotoListWidget(QWidget *parent = nullptr);
     ~PhotoListWidget() override;
 
-    const QList<ImageInfo> &photoRecords() const { return m_records; }
-
-    // Inserts one photo at the insertion row (a transition first when that
-    // row is odd). isNew: an imported photo, which gets its EXIF operations
-    // (when auto-rotation on import is on), its dynamic-effect keys and its
-    // orientation code. Publishes nothing.
-    void addPhoto(const ImageInfo &record, bool isNew);
-    // Ends an insertion run: a transition after the inserted photos when
-    // they went before existing ones; publishes the list.
-    void finishInsert();
-    // Replaces the whole list (photos as they are) and publishes it.
-    void setPhotoList(const QList<ImageInfo> &records);
-    void deleteSelected(bool quiet = false);
-    // Removes every item and record without publishing.
-    void clearAll();
+    // The edits of the album's photos.
+    void deleteSelected();
+    void removeAll();
     // Prepends an edit operation (TransformOp) to every selected photo.
     void transformSelected(int op);
     void restoreSelected();
     void autoRotateSelected();
     void autoRotateAll();
+    // Imported photos get their EXIF operations (when auto-rotation on
+    // import is on), their dynamic-effect keys and their orientation code.
     void importAt(const QStringList &paths, int row) override;
     // key: 0 name (whole path), 1 date, 2 type, 3 size.
     void sortRecords(int key, bool ascending);
     void setAutoRotateOnImport(bool on) { m_autoRotateOnImport = on; }
     bool autoRotateOnImport() const { return m_autoRotateOnImport; }
+
     // Width in pixels of all items (0 when empty).
     int contentWidth() const;
     virtual void refreshItemTexts();
@@ -59,14 +50,16 @@ public:
     static bool isPhotoRow(int row) { return row >= 0 && row % 2 == 0; }
     // The picture a photo item shows: the thumbnail for its orientation.
     static QImage displayThumbnail(const ImageInfo &info);
+    // The label of the undo step of an edit operation ("Turn Left").
+    static QString transformLabel(int op);
 
 Q_SIGNALS:
-    void photoListAboutToChange();
-    void photoListChanged(const QList<ImageInfo> &photos);
     // onItem: the current row is a photo row or there is none.
     void contextMenu(bool onItem, const QPoint &globalPos);
 
 protected:
+    AlbumModel::Part shownPart() const override { return AlbumModel::Photos; }
+    void showAlbum() override;
     QString hintText() const override;
     void startDrag() override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -77,16 +70,18 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    QListWidgetItem *newPhotoItem(const ImageInfo &record) const;
-    QListWidgetItem *newTransitionItem() const;
-    void updatePhotoItem(int row);
-    // Drop transitions at either end of a row range.
-    static void trimToPhotos(int &first, int &last);
-    void applyToSelected(const std::function<void(ImageInfo &)> &change);
-    void insertTransitionAt(int row);
+    const QList<ImageInfo> &photos() const;
+    void showPhoto(int row, const ImageInfo &photo);
+    void showTransition(int row);
+    // The album indices of the selected photos, ascending.
+    QList<int> selectedIndices() const;
+    // Applies a change to each selected photo as one step, then shows each
+    // changed photo's row as the current one in turn.
+    void editSelected(const QString &label, const std::function<void(ImageInfo &)> &change);
     void moveSelected(bool left) override;
 
-    QList<ImageInfo> m_records;
     bool m_autoRotateOnImport = true;
     QPixmap m_transitionPicture;
+    // The photos as the items show them.
+    QList<ImageInfo> m_shown;
 };

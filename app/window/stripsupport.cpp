@@ -176,6 +176,20 @@ StripListWidget::StripListWidget(QWidget *parent) : QListWidget(parent)
     setMouseTracking(true);
 }
 
+void StripListWidget::setAlbumModel(AlbumModel *model)
+{
+    if (m_model)
+        m_model->disconnect(this);
+    m_model = model;
+    if (model) {
+        connect(model, &AlbumModel::changed, this, [this](AlbumModel::Parts parts) {
+            if (parts & shownPart())
+                showAlbum();
+        });
+    }
+    showAlbum();
+}
+
 void StripListWidget::paintEvent(QPaintEvent *event)
 {
     QListWidget::paintEvent(event);

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "album/albummodel.h"
+
 class QDrag;
 class QMimeData;
 class QPainter;
@@ -63,6 +65,26 @@ template <typename Record> void sortRecords(QList<Record> &records, int key, boo
                   [&less](const Record &a, const Record &b) { return less(b, a); });
 }
 
+// Puts copies of the records at the given indices (ascending) before the
+// record at index `before` of the list as it is (the list's size: at the
+// end); a move takes the originals away.
+template <typename Record>
+void placeRecords(QList<Record> &records, const QList<int> &indices, int before, bool move)
+{
+    QList<Record> placed;
+    for (int index : indices)
+        placed << records.at(index);
+    if (move) {
+        for (int i = int(indices.size()) - 1; i >= 0; --i) {
+            records.removeAt(indices.at(i));
+            if (indices.at(i) < before)
+                --before;
+        }
+    }
+    for (int i = 0; i < placed.size(); ++i)
+        records.insert(before + i, placed.at(i));
+}
+
 // Runs a drag started by a strip. The desktop's drag loop by default; tests
 // install a runner that delivers the drag's events to a target widget
 // themselves (the real drag loop needs a person's mouse).
@@ -77,16 +99,24 @@ QString skinFile(const QString &name);
 // The behaviour both strips share: a horizontal, scroll-bar-less strip
 // driven by the window's shared scroll bar; a left-button move starts a drag
 // of the selection (never a rubber band); the dashed hint box after the last
-// item.
+// item. A strip shows one list of the album model and makes its edits
+// through the model; it keeps only what belongs to the view (items,
+// selection, current row, drag state).
 class StripListWidget : public QListWidget
 {
 public:
     explicit StripListWidget(QWidget *parent = nullptr);
 
-    // Imports files (through the import dialog) before the given row.
+    // The album shown and edited (not owned; the strip shows nothing
+    // without one).
+    void setAlbumModel(AlbumModel *model);
+    AlbumModel *albumModel() const { return m_model; }
+
+    // Imports files (through the import dialog) before the given row; one
+    // undo step.
     virtual void importAt(const QStringList &paths, int row) = 0;
     // Moves the selection one record to the left or right (nothing at the
-    // strip's end) and publishes the list.
+    // strip's end).
     void moveSelectedLeft() { moveSelected(true); }
     void moveSelectedRight() { moveSelected(false); }
 
@@ -102,6 +132,11 @@ protected:
     // The file part of a drop: imports the dropped files (folders expanded)
     // before row target; refuses the drop when none matches.
     void dropFiles(QDropEvent *event, int target);
+
+    // The part of the album this strip shows, and showing it again after
+    // the model changed it.
+    virtual AlbumModel::Part shownPart() const = 0;
+    virtual void showAlbum() = 0;
 
     // The format of this strip's drag payload.
     virtual const char *mimeFormat() const = 0;
@@ -128,8 +163,7 @@ protected:
     QList<int> ownTokens(const QMimeData *data, const char *format, int recordCount) const;
     // Selects the rows first..last, replacing the selection.
     void selectRows(int first, int last);
-
-    int m_insertRow = 0;
+    QPointer<AlbumModel> m_model;
 
 private:
     bool m_internalDrag = false;

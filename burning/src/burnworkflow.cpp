@@ -2,10 +2,6 @@
 
 #include "burnerlog.h"
 #include "burning/diskspace.h"
-#include "burning/kytargetcombobox.h"
-#include "burning/waitingdiskdialog.h"
-
-#include <desktop/messagebox.h>
 
 #include <QDate>
 #include <QDir>
@@ -19,21 +15,14 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <future>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <optional>
 
 namespace {
 
 const quint64 kFat32Limit = quint64(4294967296ULL);
-
-// Failure codes of afterBurn beside the engine's BurnError codes.
-enum WorkflowFailure {
-    FailureWithText = -997,
-    FailureCheckStopped = -998,
-    FailureAborted = -996,
-    FailureErase = -999,
-    FailureCreate = -1
-};
 
 // The phases whose title is set once, on their first progress report.
 enum Phase { PhaseNone = 0, PhaseWriting = 2, PhaseErasing = 3 };
@@ -85,23 +74,54 @@ QString writeProblem(const QString &path)
 
 } // namespace
 
-BurnWorkflow::BurnWorkflow(QObject *parent) : QObject(parent)
+namespace {
+QString outputMissingText()
 {
-    qRegisterMetaType<generateWorkingState>("generateWorkingState");
+    return BurnWorkflow::tr("The output folder does not exist, please set the output folder and try again.");
+}
+QString tempMissingText()
+{
+    return BurnWorkflow::tr(
+        "The temporary folder does not exist, please set the temporary folder and try again.");
+}
+QString busyText()
+{
+    return BurnWorkflow::tr("Another disc job is still running; please try again later.");
+}
+QString retryQuestion()
+{
+    return BurnWorkflow::tr("Burn process failed. Do you want to try again.");
+}
+CheckOutcome refused(const QString &message)
+{
+    return {CheckOutcome::Refused, message};
+}
+const CheckOutcome kReady{CheckOutcome::Ready, QString()};
+
+// An answer handed from the workflow's thread to a job waiting for it, with
+// standard primitives, which the thread sanitizer sees.
+struct PendingDecision {
+    std::mutex mutex;
+    std::condition_variable answered;
+    std::optional<DiscDecision> decision;
+};
+} // namespace
+
+BurnWorkflow::BurnWorkflow(QObject *parent)
+    : QObject(parent), m_detached(std::make_shared<std::atomic<bool>>(false))
+{
+    qRegisterMetaType<BurnStage>("BurnStage");
+    qRegisterMetaType<BurnResult>("BurnResult");
+    qRegisterMetaType<BurnError>("BurnError");
 }
 
 BurnWorkflow::~BurnWorkflow()
 {
     // From here on the engine gets no more answers from this object; a job
     // waiting for one is released at once.
-    m_detached = true;
-    DVDBurner::Instance()->StopBeforeExit();
-    m_devThread.stop(5000);
-}
-
-Destination BurnWorkflow::destination() const
-{
-    return m_view ? m_view->destination() : m_destination;
+    *m_detached = true;
+    DVDBurner::instance()->stopAllJobs();
+    m_deviceThread.stop(5000);
 }
 
 void BurnWorkflow::setDestination(const Destination &destination)
@@ -109,71 +129,20 @@ void BurnWorkflow::setDestination(const Destination &destination)
     m_destination = destination.normalized();
 }
 
-void BurnWorkflow::setDestinationView(KyTargetComboBox *view)
-{
-    m_view = view;
-}
-
-KyTargetComboBox *BurnWorkflow::destinationView() const
-{
-    return m_view;
-}
-
-WaitingDiskDialog *BurnWorkflow::burnWaitDialog() const
-{
-    return m_burnWait;
-}
-
-WaitingDiskDialog *BurnWorkflow::checkWaitDialog() const
-{
-    return m_checkWait;
-}
-
-void BurnWorkflow::setMessageParents(QWidget *messageParent, QWidget *burnQuestionParent)
-{
-    m_messageParent = messageParent;
-    m_burnQuestionParent = burnQuestionParent;
-}
-
-void BurnWorkflow::setWaitingDialogs(WaitingDiskDialog *burnWait, WaitingDiskDialog *checkWait)
-{
-    m_burnWait = burnWait;
-    m_checkWait = checkWait;
-}
-
 Destination::Type BurnWorkflow::workingType() const
 {
-    // Once generation began the run keeps its type, whatever the box shows.
-    return m_startedType != Destination::None ? m_startedType : destination().type;
+    // Once generation began the run keeps its type.
+    return m_startedType != Destination::None ? m_startedType : m_destination.type;
 }
 
-void BurnWorkflow::alert(const QString &text)
+bool BurnWorkflow::confirm(RunQuestions::Confirmation what, const QString &text)
 {
-    MessageBox::alert(text, QString(), m_messageParent);
+    return m_questions && m_questions->confirm(what, text);
 }
 
-bool BurnWorkflow::ask(const QString &text, QWidget *parent)
+void BurnWorkflow::setCanAbort(bool canAbort)
 {
-    return MessageBox::question(text, QString(), QDialogButtonBox::Yes | QDialogButtonBox::No, parent,
-                                QDialogButtonBox::No) == QDialogButtonBox::Yes;
-}
-
-void BurnWorkflow::deviceChanged(const QString &drive, int arrive)
-{
-    DVDBurner *burner = DVDBurner::Instance();
-    if (!burner->IsRunning() && m_devThread.isRunning())
-        m_devThread.queueRefresh();
-    const Destination target = destination();
-    if (target.type != Destination::Burner || !KyBurnerInfo::isSameDVDDevice(target.path, drive) || !arrive)
-        return;
-    const bool waiting = (m_burnWait && m_burnWait->isVisible()) || (m_checkWait && m_checkWait->isVisible());
-    if (!waiting)
-        return;
-    burner->SetReturn(1);
-    if (m_burnWait)
-        m_burnWait->closeWithResult(1);
-    if (m_checkWait)
-        m_checkWait->closeWithResult(1);
+    Q_EMIT canAbortChanged(canAbort);
 }
 
 bool BurnWorkflow::isValidVolumeLabel(const QString &label)
@@ -191,12 +160,11 @@ bool BurnWorkflow::isValidVolumeLabel(const QString &label)
     return true;
 }
 
-QString BurnWorkflow::fillDVDFolderFullPath() const
+QString BurnWorkflow::dvdFolderPath() const
 {
-    const Destination target = destination();
-    if (target.type != Destination::Folder)
+    if (m_destination.type != Destination::Folder)
         return QString();
-    QString name = target.label();
+    QString name = m_destination.label();
     if (!isValidVolumeLabel(name)) {
         const QDate today = QDate::currentDate();
         name = QStringLiteral("%1%2%3")
@@ -204,10 +172,10 @@ QString BurnWorkflow::fillDVDFolderFullPath() const
                    .arg(today.month(), 2, 10, QLatin1Char('0'))
                    .arg(today.day(), 2, 10, QLatin1Char('0'));
     }
-    return QDir::cleanPath(target.path + QLatin1Char('/') + name);
+    return QDir::cleanPath(m_destination.path + QLatin1Char('/') + name);
 }
 
-QString BurnWorkflow::convertSizeToStr(quint64 bytes, const QString &unit)
+QString BurnWorkflow::sizeText(quint64 bytes, const QString &unit)
 {
     double value = double(bytes);
     const QString u = unit.toUpper();
@@ -238,116 +206,82 @@ bool BurnWorkflow::removeOwnContent(const QString &folder)
     return ok;
 }
 
-bool BurnWorkflow::checkHardDiskCapacity(const QString &path, quint64 needed)
+bool BurnWorkflow::hasFreeSpace(const QString &path, quint64 needed)
 {
     const DiskSpace::Info info = DiskSpace::query(path);
     return info.present && info.available > needed;
 }
 
-bool BurnWorkflow::checkDVDCapacity(const QString &device, quint64 size)
+QString BurnWorkflow::spaceProblem(const QString &destination) const
 {
-    const std::optional<BSDiscInfo> disc = DVDBurner::Instance()->GetDiscInfo(device);
-    return disc && disc->writable && disc->freeSize > size;
-}
-
-bool BurnWorkflow::checkSpaceRule(const QString &destination)
-{
-    const DiskSpace::Info tmp = DiskSpace::query(m_tempPath);
+    const DiskSpace::Info tmp = DiskSpace::query(m_workFolder);
     const DiskSpace::Info dst = DiskSpace::query(destination);
     const QString tempMessage =
         tr("Not enough free space available in the disk which the temporary folder is "
            "located in. At least %1 disk space is needed in disk %2.");
     if (DiskSpace::sameDisk(tmp, dst)) {
-        if (!checkHardDiskCapacity(m_tempPath, 2 * m_dvdSize)) {
-            alert(tempMessage.arg(convertSizeToStr(2 * m_dvdSize, QStringLiteral("M")), tmp.root));
-            return false;
-        }
-        return true;
+        if (!hasFreeSpace(m_workFolder, 2 * m_dvdSize))
+            return tempMessage.arg(sizeText(2 * m_dvdSize, QStringLiteral("M")), tmp.root);
+        return QString();
     }
-    if (!checkHardDiskCapacity(m_tempPath, m_dvdSize)) {
-        alert(tempMessage.arg(convertSizeToStr(m_dvdSize, QStringLiteral("M")), tmp.root));
-        return false;
+    if (!hasFreeSpace(m_workFolder, m_dvdSize))
+        return tempMessage.arg(sizeText(m_dvdSize, QStringLiteral("M")), tmp.root);
+    if (!hasFreeSpace(destination, m_dvdSize)) {
+        return tr("Not enough space available in the target disk. At least %1 of disk space is needed in %2 "
+                  "disk.")
+            .arg(sizeText(m_dvdSize, QStringLiteral("M")), dst.root);
     }
-    if (!checkHardDiskCapacity(destination, m_dvdSize)) {
-        alert(tr("Not enough space available in the target disk. At least %1 of disk space is needed in %2 "
-                 "disk.")
-                  .arg(convertSizeToStr(m_dvdSize, QStringLiteral("M")), dst.root));
-        return false;
-    }
-    return true;
+    return QString();
 }
 
-namespace {
-QString outputMissingText()
+CheckOutcome BurnWorkflow::checkFolderTarget(const Destination &target)
 {
-    return BurnWorkflow::tr("The output folder does not exist, please set the output folder and try again.");
-}
-QString tempMissingText()
-{
-    return BurnWorkflow::tr(
-        "The temporary folder does not exist, please set the temporary folder and try again.");
-}
-} // namespace
-
-bool BurnWorkflow::checkFolderTarget(const Destination &target)
-{
-    if (!DiskSpace::query(target.path).present) {
-        alert(outputMissingText());
-        return false;
-    }
-    if (!DiskSpace::query(m_tempPath).present) {
-        alert(tempMissingText());
-        return false;
-    }
-    const QString folder = fillDVDFolderFullPath();
+    if (!DiskSpace::query(target.path).present)
+        return refused(outputMissingText());
+    if (!DiskSpace::query(m_workFolder).present)
+        return refused(tempMissingText());
+    const QString folder = dvdFolderPath();
     const QString problem = writeProblem(folder + QStringLiteral("/VIDEO_TS"));
     if (!problem.isEmpty()) {
-        alert(tr("Cannot write to %1: %2.")
-                  .arg(QDir::toNativeSeparators(nearestExistingFolder(folder)), problem));
-        return false;
+        return refused(tr("Cannot write to %1: %2.")
+                           .arg(QDir::toNativeSeparators(nearestExistingFolder(folder)), problem));
     }
     // The folder is changed only once the new DVD is complete; then only the
     // DVD this program writes there is replaced and any other file the user
     // keeps in the folder stays.
     if (QFileInfo::exists(folder) &&
-        !ask(tr("The folder %1 will be cleared. Do you want to continue?").arg(quotedNative(folder)),
-             m_messageParent))
-        return false;
-    return checkSpaceRule(folder);
+        !confirm(RunQuestions::Confirmation::ClearFolder,
+                 tr("The folder %1 will be cleared. Do you want to continue?").arg(quotedNative(folder))))
+        return refused(QString());
+    const QString space = spaceProblem(folder);
+    return space.isEmpty() ? kReady : refused(space);
 }
 
-bool BurnWorkflow::checkIsoTarget(const Destination &target)
+CheckOutcome BurnWorkflow::checkIsoTarget(const Destination &target)
 {
     const DiskSpace::Info dst = DiskSpace::query(target.path);
     if (DiskSpace::isFat32(dst) && m_dvdSize > kFat32Limit) {
-        alert(tr("The file system of destination disk (%s) does not support files larger than 4GB, please "
-                 "select again.")
-                  .replace(QLatin1String("%s"), dst.root));
-        return false;
+        return refused(tr("The file system of destination disk (%s) does not support files larger than 4GB, "
+                          "please select again.")
+                           .replace(QLatin1String("%s"), dst.root));
     }
-    if (!dst.present) {
-        alert(outputMissingText());
-        return false;
-    }
-    if (!DiskSpace::query(m_tempPath).present) {
-        alert(tempMissingText());
-        return false;
-    }
+    if (!dst.present)
+        return refused(outputMissingText());
+    if (!DiskSpace::query(m_workFolder).present)
+        return refused(tempMissingText());
     // The image is written beside its final name and renamed into place.
     QString problem = writeProblem(target.path + QStringLiteral(".part"));
     if (problem.isEmpty() && QFileInfo::exists(target.path))
         problem = writeProblem(target.path);
-    if (!problem.isEmpty()) {
-        alert(tr("Cannot write to %1: %2.").arg(QDir::toNativeSeparators(target.path), problem));
-        return false;
-    }
-    if (QFileInfo::exists(target.path)) {
-        if (!ask(tr("The file %1 will be overwritten. Do you want to continue?")
-                     .arg(quotedNative(target.path)),
-                 m_messageParent))
-            return false;
-    }
-    return checkSpaceRule(target.path);
+    if (!problem.isEmpty())
+        return refused(tr("Cannot write to %1: %2.").arg(QDir::toNativeSeparators(target.path), problem));
+    if (QFileInfo::exists(target.path) &&
+        !confirm(
+            RunQuestions::Confirmation::OverwriteFile,
+            tr("The file %1 will be overwritten. Do you want to continue?").arg(quotedNative(target.path))))
+        return refused(QString());
+    const QString space = spaceProblem(target.path);
+    return space.isEmpty() ? kReady : refused(space);
 }
 
 QString BurnWorkflow::notARecorderText(const QString &device)
@@ -363,392 +297,354 @@ QString BurnWorkflow::notARecorderText(const QString &device)
                    .arg(device);
     else
         text = tr("%1 is not an optical drive.").arg(device);
-    QStringList recorders;
-    for (const BSBurnerInfo &info : DVDBurner::Instance()->GetBurnerInfos())
-        recorders.append(info.deviceName);
-    if (recorders.isEmpty())
+    QStringList names;
+    for (const RecorderInfo &recorder : DVDBurner::instance()->recorders())
+        names.append(recorder.deviceName);
+    if (names.isEmpty())
         return text + QLatin1Char('\n') + tr("No recorder was found.");
-    return text + QLatin1Char('\n') + tr("Recorders found: %1").arg(recorders.join(QStringLiteral(", ")));
+    return text + QLatin1Char('\n') + tr("Recorders found: %1").arg(names.join(QStringLiteral(", ")));
 }
 
-bool BurnWorkflow::checkRecorderTarget(const Destination &target)
+CheckOutcome BurnWorkflow::checkRecorderTarget(const Destination &target)
 {
-    const DiskSpace::Info tmp = DiskSpace::query(m_tempPath);
-    if (!tmp.present) {
-        alert(tempMissingText());
-        return false;
+    const DiskSpace::Info tmp = DiskSpace::query(m_workFolder);
+    if (!tmp.present)
+        return refused(tempMissingText());
+    if (!hasFreeSpace(m_workFolder, 2 * m_dvdSize)) {
+        return refused(tr("Not enough free space available in the disk which the temporary folder is located "
+                          "in. At least %1 disk space is needed in disk %2.")
+                           .arg(sizeText(2 * m_dvdSize, QStringLiteral("M")), tmp.root));
     }
-    if (!checkHardDiskCapacity(m_tempPath, 2 * m_dvdSize)) {
-        alert(tr("Not enough free space available in the disk which the temporary folder is located in. At "
-                 "least %1 disk space is needed in disk %2.")
-                  .arg(convertSizeToStr(2 * m_dvdSize, QStringLiteral("M")), tmp.root));
-        return false;
-    }
-    DVDBurner *burner = DVDBurner::Instance();
+    DVDBurner *burner = DVDBurner::instance();
     const QString device = DVDBurner::deviceKey(target.path);
     const bool pseudo = device.startsWith(QLatin1String("stdio:"));
     if (pseudo) {
         // A disc image file: it must be a file that can be written.
         const QString file = device.mid(6);
-        if (QFileInfo(file).isDir()) {
-            alert(tr("%1 is a folder; a disc image needs a file name.").arg(QDir::toNativeSeparators(file)));
-            return false;
-        }
+        if (QFileInfo(file).isDir())
+            return refused(
+                tr("%1 is a folder; a disc image needs a file name.").arg(QDir::toNativeSeparators(file)));
         const QString problem = writeProblem(file);
-        if (!problem.isEmpty()) {
-            alert(tr("Cannot write to %1: %2.").arg(QDir::toNativeSeparators(file), problem));
-            return false;
-        }
+        if (!problem.isEmpty())
+            return refused(tr("Cannot write to %1: %2.").arg(QDir::toNativeSeparators(file), problem));
     }
-    if (!burner->GetBurnerInfo(device)) {
+    if (!burner->isRecorder(device)) {
         // A pseudo-drive named here joins the recorders; the list may also
         // not have been read yet.
         if (pseudo && !burner->pseudoDrives().contains(device))
             burner->setPseudoDrives(burner->pseudoDrives() << device);
-        burner->UpdateDevices();
+        burner->updateDevices();
     }
-    if (!burner->GetBurnerInfo(device)) {
-        alert(notARecorderText(device));
-        return false;
+    if (!burner->isRecorder(device))
+        return refused(notARecorderText(device));
+    if (burner->isRunning()) {
+        qCWarning(lcBurner) << "the disc check cannot start: the engine is still busy with an earlier job";
+        return refused(busyText());
     }
-    if (burner->IsRunning()) {
-        qCWarning(lcBurner) << "the disc check waits: the engine is still busy with an earlier job";
-        return false;
+    burner->setSpeed(m_speed);
+    m_checking = true;
+    if (!burner->checkDisc(jobSetup(), m_dvdSize, device)) {
+        m_checking = false;
+        return refused(busyText());
     }
-    burner->SetXSpeed(m_burnSpeed);
-    burner->StartCheckBurnDVDFirst(this, m_dvdSize, device, 5000);
-    return true;
+    return {CheckOutcome::Pending, QString()};
 }
 
-bool BurnWorkflow::checkBurnerCondition()
+CheckOutcome BurnWorkflow::checkDestination()
 {
     m_unansweredWait.clear();
     m_retryPending = false;
-    const Destination target = destination();
-    if (target.path.isEmpty()) {
-        alert(tr("Please select the destination."));
-        return false;
-    }
+    const Destination target = m_destination;
+    if (target.path.isEmpty())
+        return refused(tr("Please select the destination."));
+    CheckOutcome outcome;
     switch (target.type) {
     case Destination::Folder:
-        if (!checkFolderTarget(target))
-            return false;
+        outcome = checkFolderTarget(target);
         break;
     case Destination::Iso:
-        if (!checkIsoTarget(target))
-            return false;
+        outcome = checkIsoTarget(target);
         break;
     case Destination::Burner:
         // Generation begins when the engine's disc check reports the disc ready.
         return checkRecorderTarget(target);
     case Destination::None:
-        alert(tr("Please select the destination."));
-        return false;
+        return refused(tr("Please select the destination."));
     }
+    if (outcome.verdict != CheckOutcome::Ready)
+        return outcome;
     m_startedType = target.type;
-    emit beginGenerate();
-    return true;
+    Q_EMIT ready();
+    return outcome;
 }
 
-void BurnWorkflow::phaseUpdate(generateWorkingState state, const QString &text)
+DVDBurner::JobSetup BurnWorkflow::jobSetup()
 {
-    emit setDlgStatus(QString(), state, text, QString(), false, tr("Abort"), m_canAbort);
+    return [this](DiscJob &job) {
+        // The job reports from its own thread: these arrive queued.
+        connect(&job, &DiscJob::progress, this, &BurnWorkflow::jobProgress);
+        connect(&job, &DiscJob::succeeded, this, &BurnWorkflow::jobSucceeded);
+        connect(&job, &DiscJob::failed, this, &BurnWorkflow::jobFailed);
+        connect(&job, &DiscJob::finalizing, this, &BurnWorkflow::jobFinalizing);
+        connect(&job, &DiscJob::eraseProgress, this, &BurnWorkflow::jobEraseProgress);
+        connect(&job, &DiscJob::eraseEnded, this, &BurnWorkflow::jobEraseEnded);
+        connect(&job, &DiscJob::discChanged, this, &BurnWorkflow::jobDiscChanged);
+        connect(&job, &DiscJob::checkEnded, this, &BurnWorkflow::jobCheckEnded);
+        connect(&job, &DiscJob::aborted, this, &BurnWorkflow::jobAborted);
+        // The question is asked on the job's thread, which waits for this
+        // object's thread to answer, but never past this object's end.
+        const std::shared_ptr<std::atomic<bool>> detached = m_detached;
+        job.setDiscQuestion([this, detached](DiscProblem problem) {
+            if (*detached)
+                return DiscDecision::Cancel;
+            auto pending = std::make_shared<PendingDecision>();
+            QMetaObject::invokeMethod(
+                this,
+                [this, pending, problem] {
+                    const DiscDecision decision = discProblem(problem);
+                    std::lock_guard<std::mutex> lock(pending->mutex);
+                    pending->decision = decision;
+                    pending->answered.notify_all();
+                },
+                Qt::QueuedConnection);
+            std::unique_lock<std::mutex> lock(pending->mutex);
+            while (!pending->decision) {
+                if (*detached)
+                    return DiscDecision::Cancel;
+                pending->answered.wait_for(lock, std::chrono::milliseconds(50));
+            }
+            return *pending->decision;
+        });
+    };
 }
 
-void BurnWorkflow::startBurnWork()
+void BurnWorkflow::startDelivery()
 {
     m_retryPending = false;
-    DVDBurner *burner = DVDBurner::Instance();
-    if (burner->IsRunning()) {
+    DVDBurner *burner = DVDBurner::instance();
+    if (burner->isRunning()) {
         // The engine runs one job at a time and would ignore this one; the
         // burn would wait for a report that never comes.
-        afterBurn(false, FailureWithText, tr("Another disc job is still running; please try again later."));
+        fail(Failure::WithText, BurnError::Generic, busyText());
         return;
     }
     m_aborted = false;
-    emit setIsAbort(false);
-    m_canAbort = true;
-    emit setCanAbort(true);
+    setCanAbort(true);
     m_phase = PhaseNone;
     m_erased = false;
-    const Destination target = destination();
+    const Destination target = m_destination;
+    bool started = true;
     switch (workingType()) {
     case Destination::Folder: {
-        phaseUpdate(CreatingFolder, tr("Creating DVD Folder"));
-        const QString folder = fillDVDFolderFullPath();
-        if (QFileInfo(m_dvdSource).canonicalFilePath() == QFileInfo(folder).canonicalFilePath()) {
+        Q_EMIT stageChanged(BurnStage::CreatingFolder);
+        const QString folder = dvdFolderPath();
+        if (QFileInfo(m_dvdFolder).canonicalFilePath() == QFileInfo(folder).canonicalFilePath()) {
             // The author wrote the DVD folder in its place already.
-            afterBurn(true, 0, QString());
+            succeed();
             break;
         }
         // The finished DVD moves into place only now, complete.
-        burner->MakeFolderFromFolder(this, m_dvdSource, folder);
+        started = burner->makeFolder(jobSetup(), m_dvdFolder, folder);
         break;
     }
     case Destination::Iso:
-        phaseUpdate(CreatingISO, tr("Creating ISO"));
-        burner->MakeISOFromFolder(this, m_dvdSource, target.label(), target.path, 5000);
+        Q_EMIT stageChanged(BurnStage::CreatingIso);
+        started = burner->makeImage(jobSetup(), m_dvdFolder, target.label(), target.path);
         break;
     case Destination::Burner:
-        m_canAbort = false;
-        emit setCanAbort(false);
-        phaseUpdate(CheckingDisc, tr("Checking disc"));
-        burner->BurnDiscFromFolder(this, m_dvdSource, target.path, target.label(), 5000);
+        setCanAbort(false);
+        Q_EMIT stageChanged(BurnStage::CheckingDisc);
+        started = burner->burnFolder(jobSetup(), m_dvdFolder, target.path, target.label());
         break;
     case Destination::None:
-        qCDebug(lcBurner) << "startBurnWork without a destination";
+        qCDebug(lcBurner) << "startDelivery without a destination";
         break;
     }
-}
-
-int BurnWorkflow::postMessage(int message, int wParam, int lParam)
-{
-    if (m_detached)
-        return 0;
-    QMetaObject::invokeMethod(
-        this, [this, message, wParam, lParam] { PostOrSendMessage(message, wParam, lParam, 1); },
-        Qt::QueuedConnection);
-    return 0;
-}
-
-int BurnWorkflow::sendMessage(int message, int wParam, int lParam)
-{
-    if (m_detached)
-        return 0;
-    if (QThread::currentThread() == thread())
-        return PostOrSendMessage(message, wParam, lParam, 0);
-    // The answer is handed over with standard primitives, which the thread
-    // sanitizer sees.
-    auto answer = std::make_shared<std::promise<int>>();
-    std::future<int> result = answer->get_future();
-    QMetaObject::invokeMethod(
-        this,
-        [this, answer, message, wParam, lParam] {
-            answer->set_value(PostOrSendMessage(message, wParam, lParam, 0));
-        },
-        Qt::QueuedConnection);
-    // Wait for the GUI thread's answer, but never past this object's end.
-    while (result.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) {
-        if (m_detached)
-            return 0;
-    }
-    return result.get();
+    if (!started)
+        fail(Failure::WithText, BurnError::Generic, busyText());
 }
 
 void BurnWorkflow::startPhase(int phase)
 {
     m_phase = phase;
     if (phase == PhaseErasing) {
-        m_canAbort = false;
-        emit setCanAbort(false);
-        phaseUpdate(ErasingDisc, tr("Erasing"));
+        setCanAbort(false);
+        Q_EMIT stageChanged(BurnStage::ErasingDisc);
         m_erased = true;
-        emit setProcess(51, 0);
+        Q_EMIT progressChanged(0);
         return;
     }
     switch (workingType()) {
     case Destination::Burner:
-        m_canAbort = true;
-        emit setCanAbort(true);
-        phaseUpdate(BurningDisc, tr("Burning disc"));
-        m_progressStart = m_erased ? 61 : 51;
-        m_progressEnd = 90;
+        setCanAbort(true);
+        Q_EMIT stageChanged(BurnStage::BurningDisc);
         break;
     case Destination::Folder:
-        phaseUpdate(CreatingFolder, tr("Creating DVD Folder"));
-        m_progressStart = 51;
-        m_progressEnd = 100;
+        Q_EMIT stageChanged(BurnStage::CreatingFolder);
         break;
     default:
-        phaseUpdate(CreatingISO, tr("Creating ISO"));
-        m_progressStart = 51;
-        m_progressEnd = 100;
+        Q_EMIT stageChanged(BurnStage::CreatingIso);
         break;
     }
-    emit setProcess(m_progressStart, 0);
+    Q_EMIT progressChanged(0);
 }
 
-void BurnWorkflow::retryOrFail(int code)
+void BurnWorkflow::jobProgress(int percent)
 {
-    DVDBurner *burner = DVDBurner::Instance();
-    qCWarning(lcBurner).noquote() << "the engine failed with code" << code << burner->GetErrorFile();
+    if (m_phase != PhaseWriting)
+        startPhase(PhaseWriting);
+    Q_EMIT progressChanged(qMin(percent, 99));
+}
+
+void BurnWorkflow::jobSucceeded()
+{
+    succeed();
+}
+
+void BurnWorkflow::jobFailed(BurnError error, const QString &detail)
+{
+    m_jobError = detail;
+    retryOrFail(error);
+}
+
+void BurnWorkflow::jobFinalizing()
+{
+    setCanAbort(false);
+    Q_EMIT stageChanged(BurnStage::FinalizingDisc);
+    Q_EMIT progressChanged(99);
+}
+
+void BurnWorkflow::jobEraseProgress(int percent)
+{
+    if (m_phase != PhaseErasing)
+        startPhase(PhaseErasing);
+    Q_EMIT progressChanged(percent);
+    if (percent >= 100)
+        Q_EMIT stageChanged(BurnStage::CheckingDisc);
+}
+
+void BurnWorkflow::jobEraseEnded(bool ok)
+{
+    if (!ok)
+        fail(Failure::Erase);
+}
+
+void BurnWorkflow::jobDiscChanged()
+{
+    DVDBurner::instance()->updateDiscFromJob(m_destination.path);
+}
+
+void BurnWorkflow::jobCheckEnded(bool ready)
+{
+    m_checking = false;
+    if (!ready) {
+        fail(Failure::CheckStopped);
+        return;
+    }
+    m_startedType = m_destination.type;
+    Q_EMIT this->ready();
+}
+
+void BurnWorkflow::jobAborted()
+{
+    fail(Failure::Aborted);
+}
+
+void BurnWorkflow::retryOrFail(BurnError error)
+{
+    qCWarning(lcBurner).noquote() << "the engine failed with code" << int(error) << m_jobError;
     // A stop that came while the question was open ends the burn too.
-    if (workingType() == Destination::Burner && !m_aborted && ask(retryQuestion(), m_messageParent) &&
-        !m_aborted) {
-        burner->SetDirectErase(0);
-        burner->SetOnlyCheck(0);
+    if (workingType() == Destination::Burner && !m_aborted && m_questions &&
+        m_questions->retryFailedBurn(retryQuestion()) && !m_aborted) {
+        DVDBurner::instance()->setDirectErase(false);
+        m_checking = false;
         m_retryPending = true;
-        emit doBurnNext();
+        Q_EMIT nextDiscNeeded();
     } else {
-        afterBurn(false, code, QString());
+        fail(Failure::Engine, error);
     }
 }
 
-int BurnWorkflow::PostOrSendMessage(int, int wParam, int lParam, int)
+DiscDecision BurnWorkflow::discProblem(DiscProblem problem)
 {
-    if (m_detached)
-        return 0;
-    DVDBurner *burner = DVDBurner::Instance();
-    switch (wParam) {
-    case NotifyBurnProgress: {
-        if (m_phase != PhaseWriting)
-            startPhase(PhaseWriting);
-        const int p = qMin(lParam, 99);
-        emit setProcess(m_progressStart + (m_progressEnd - m_progressStart) * p / 100, p);
-        break;
-    }
-    case NotifySucceeded:
-        afterBurn(true, 0, QString());
-        break;
-    case NotifyFailed:
-        retryOrFail(lParam);
-        break;
-    case NotifyFinalizing:
-        if (lParam == 0) {
-            m_canAbort = false;
-            emit setCanAbort(false);
-            phaseUpdate(BurningDisc, tr("Finalizing disc"));
-            emit setProcess(99, 99);
-        }
-        break;
-    case NotifyDiscProblem:
-        return show_ob_burn_notified_check(lParam);
-    case NotifyEraseEnded:
-        if (lParam == 0)
-            afterBurn(false, FailureErase, QString());
-        break;
-    case NotifyEraseProgress:
-        if (m_phase != PhaseErasing)
-            startPhase(PhaseErasing);
-        emit setProcess(lParam * 9 / 100 + 51, lParam);
-        if (lParam >= 100)
-            phaseUpdate(ErasingDisc, tr("Checking disc"));
-        break;
-    case NotifyDiscChanged:
-        burner->UpdateDiscInfo(destination().path);
-        break;
-    case NotifyCheckEnded:
-        burner->SetOnlyCheck(0);
-        if (lParam != 0) {
-            afterBurn(false, FailureCheckStopped, QString());
-        } else {
-            m_startedType = destination().type;
-            emit beginGenerate();
-        }
-        break;
-    case NotifyAborted:
-        afterBurn(false, FailureAborted, QString());
-        break;
-    default:
-        qCDebug(lcBurner) << "notification" << wParam << "ignored";
-        break;
-    }
-    return 0;
-}
-
-int BurnWorkflow::show_ob_burn_notified_check(int status)
-{
-    DVDBurner *burner = DVDBurner::Instance();
-    const bool checking = burner->IsOnlyCheck() != 0;
+    if (m_detached && *m_detached)
+        return DiscDecision::Cancel;
+    DVDBurner *burner = DVDBurner::instance();
+    const bool checking = m_checking;
     QString reason;
-    switch (status) {
-    case DiscNotBlank:
-        if (ask(tr("The disc in the drive is not blank. Writing to this disc will erase all the data on the "
-                   "disc. \nDo you want to continue?"),
-                checking ? m_messageParent : m_burnQuestionParent)) {
-            burner->SetReturn(1);
+    switch (problem) {
+    case DiscProblem::NotBlank:
+        if (confirm(
+                RunQuestions::Confirmation::EraseDisc,
+                tr("The disc in the drive is not blank. Writing to this disc will erase all the data on the "
+                   "disc. \nDo you want to continue?"))) {
             if (checking)
-                burner->SetDirectErase(1);
-        } else {
-            // Ejected before the engine looks again, so that it waits for
-            // another disc instead of asking about the same one.
-            burner->VestraDriveEject(destination().path);
-            burner->SetReturn(0);
-            burner->SetContinueWork(1);
+                burner->setDirectErase(true);
+            return DiscDecision::UseDisc;
         }
-        return 0;
-    case DiscNone:
+        // Ejected before the engine looks again, so that it waits for
+        // another disc instead of asking about the same one.
+        burner->eject(m_destination.path);
+        return DiscDecision::WaitForAnother;
+    case DiscProblem::NoDisc:
         reason = tr("Please insert a blank disc.");
         break;
-    case DiscTooSmall:
+    case DiscProblem::TooSmall:
         reason = tr("Not enough free space in the disc, please insert another disc.");
         break;
-    case DiscNotRecordable:
-    case DiscClosed:
-    case DiscUnsupported:
+    case DiscProblem::NotRecordable:
+    case DiscProblem::Closed:
+    case DiscProblem::Unsupported:
         reason = tr("Please insert a blank and recordable disc.");
         break;
-    default:
-        return 0;
     }
-    if (m_burnWait)
-        m_burnWait->setReason(reason);
-    if (m_checkWait)
-        m_checkWait->setReason(reason);
-    showWaitDlg(reason, checking);
-    return 0;
+    return waitForDisc(reason, checking);
 }
 
-void BurnWorkflow::showWaitDlg(const QString &reason, bool checking)
+DiscDecision BurnWorkflow::waitForDisc(const QString &reason, bool checking)
 {
-    DVDBurner *burner = DVDBurner::Instance();
-    const QString device = destination().path;
-    WaitingDiskDialog *dialog = checking ? m_checkWait : m_burnWait;
-    if (!dialog) {
+    DVDBurner *burner = DVDBurner::instance();
+    const QString device = m_destination.path;
+    if (!m_questions) {
         // Nobody can insert a disc: the wait counts as cancelled, and the
         // reason is told when the run ends.
         m_unansweredWait = reason;
-        burner->SetReturn(0);
-        return;
+        return DiscDecision::Cancel;
     }
-    QString displayName;
-    if (const std::optional<BSBurnerInfo> info = burner->GetBurnerInfo(device))
-        displayName = info->displayName;
-    QString discType = QStringLiteral("Empty");
-    QString discFree = QStringLiteral("N/A");
-    if (const std::optional<BSDiscInfo> disc = burner->GetDiscInfo(device)) {
-        if (!disc->discTypeName.trimmed().isEmpty())
-            discType = disc->discTypeName.trimmed().toUpper();
-        discFree = convertSizeToStr(disc->freeSize, QStringLiteral("G"));
+    DiscWait wait;
+    wait.device = device;
+    if (const std::optional<RecorderInfo> info = burner->recorder(device))
+        wait.displayName = info->displayName;
+    wait.reason = reason;
+    wait.checking = checking;
+    wait.requiredType = QStringLiteral("DVD-R/RW,DVD+R/RW");
+    wait.discType = QStringLiteral("Empty");
+    wait.discFree = QStringLiteral("N/A");
+    if (const std::optional<DiscInfo> disc = burner->disc(device)) {
+        if (!disc->typeName.trimmed().isEmpty())
+            wait.discType = disc->typeName.trimmed().toUpper();
+        wait.discFree = sizeText(disc->freeSpace, QStringLiteral("G"));
     }
-    dialog->setTitleText(QStringLiteral("[") + device + QStringLiteral("] ") + displayName +
-                         QStringLiteral(": ") + tr("Waiting for Disc"));
-    dialog->setReason(reason);
-    const QString note = checking ? tr("To skip disc checking, please click \"Ignore\", but it will show "
-                                       "again when starting burning.")
-                                  : QString();
-    dialog->setValues(QStringLiteral("DVD-R/RW,DVD+R/RW"), discType,
-                      convertSizeToStr(m_dvdSize, QStringLiteral("G")), discFree, note);
-    dialog->setIgnoreVisible(checking);
+    wait.neededSize = sizeText(m_dvdSize, QStringLiteral("G"));
     if (!checking)
-        burner->VestraDriveEject(device);
+        burner->eject(device);
     m_waitedForDisc = true;
-    const int result = dialog->runModal();
-    if (result == 1) {
+    const RunQuestions::DiscWaitAnswer answer = m_questions->waitForDisc(wait);
+    if (answer == RunQuestions::DiscWaitAnswer::Inserted) {
         // A disc arrived; the engine looks at it again.
-        burner->SetReturn(1);
-        return;
+        return DiscDecision::UseDisc;
     }
     if (checking) {
-        if (dialog->isIgnore()) {
-            burner->SetIgnore(1);
-            burner->SetReturn(1);
-            burner->SetOnlyCheck(0);
-            burner->SetDirectErase(0);
-        } else {
-            burner->SetReturn(0);
+        if (answer == RunQuestions::DiscWaitAnswer::Ignored) {
+            m_checking = false;
+            burner->setDirectErase(false);
+            return DiscDecision::Ignore;
         }
-    } else {
-        m_aborted = true;
-        emit setIsAbort(true);
-        burner->SetReturn(0);
-        m_waitedForDisc = false;
+        return DiscDecision::Cancel;
     }
-}
-
-QString BurnWorkflow::retryQuestion()
-{
-    return tr("Burn process failed. Do you want to try again.");
+    m_aborted = true;
+    m_waitedForDisc = false;
+    return DiscDecision::Cancel;
 }
 
 void BurnWorkflow::stop()
@@ -757,15 +653,15 @@ void BurnWorkflow::stop()
     if (m_retryPending) {
         // No job runs that could report its end.
         m_retryPending = false;
-        afterBurn(false, FailureAborted, QString());
+        fail(Failure::Aborted);
         return;
     }
-    DVDBurner::Instance()->Stop();
+    DVDBurner::instance()->stop();
 }
 
-QString BurnWorkflow::failureText(int code)
+QString BurnWorkflow::failureText(BurnError error)
 {
-    switch (code) {
+    switch (int(error)) {
     case -1:
         return QString();
     case 1:
@@ -788,83 +684,80 @@ QString BurnWorkflow::failureText(int code)
     }
 }
 
-void BurnWorkflow::afterBurn(bool ok, int code, const QString &text)
+void BurnWorkflow::succeed()
 {
     m_retryPending = false;
-    DVDBurner *burner = DVDBurner::Instance();
-    if (ok)
-        emit setProcess(100, 100);
-    emit timeStop();
-    burner->SetDirectErase(0);
-    burner->SetOnlyCheck(0);
-    const bool recorder = workingType() == Destination::Burner;
-    if (ok) {
-        if (recorder) {
-            ejectLater(destination().path);
-            --m_copiesLeft;
-            if (m_copiesLeft > 0) {
-                emit doBurnNext();
-                emit burnFinished(true, true);
-                return;
-            }
+    DVDBurner *burner = DVDBurner::instance();
+    Q_EMIT progressChanged(100);
+    burner->setDirectErase(false);
+    m_checking = false;
+    if (workingType() == Destination::Burner) {
+        ejectLater(m_destination.path);
+        --m_copiesLeft;
+        if (m_copiesLeft > 0) {
+            Q_EMIT nextDiscNeeded();
+            return;
         }
-        m_canAbort = true;
-        emit setCanAbort(true);
-        emit setDlgStatus(tr("Created Successfully!"), GenerateSucceeded, tr("Finished"), QString(), true,
-                          tr("Finished"), true);
-        emit burnFinished(true, true);
-        return;
     }
-    QString message;
-    switch (code) {
-    case FailureWithText:
-        message = text;
+    setCanAbort(true);
+    Q_EMIT finished({BurnResult::Done, QString(), true});
+}
+
+void BurnWorkflow::fail(Failure failure, BurnError error, const QString &text)
+{
+    m_retryPending = false;
+    DVDBurner *burner = DVDBurner::instance();
+    burner->setDirectErase(false);
+    m_checking = false;
+    const bool recorder = workingType() == Destination::Burner;
+    BurnResult result;
+    result.outcome = BurnResult::Failed;
+    QString reason; // the cause as the engine or the system gave it
+    switch (failure) {
+    case Failure::WithText:
+        result.message = text;
         break;
-    case FailureCheckStopped:
-        message = tr("Disc checking stopped");
+    case Failure::CheckStopped:
+        result.outcome = BurnResult::CheckStopped;
+        result.message = tr("Disc checking stopped");
+        reason = m_unansweredWait;
         break;
-    case FailureAborted:
-        message = tr("Burning aborted!");
+    case Failure::Aborted:
+        result.outcome = BurnResult::Aborted;
+        result.message = tr("Burning aborted!");
         break;
-    case FailureErase:
-        message = tr("Failed to erase!");
+    case Failure::Erase:
+        result.message = tr("Failed to erase!");
         break;
-    case FailureCreate:
-        message = tr("Failed to create DVD!");
-        break;
-    default:
-        message = failureText(code);
+    case Failure::Engine:
+        result.message = failureText(error);
+        reason = m_jobError;
         break;
     }
-    // The cause as the engine or the system gave it.
-    const QString reason = code == FailureCheckStopped ? m_unansweredWait
-                           : code > 0                  ? burner->GetErrorFile()
-                                                       : QString();
     if (!reason.isEmpty())
-        message = message.isEmpty() ? reason : message + QLatin1Char('\n') + reason;
-    if (recorder && code != FailureWithText && code != FailureCheckStopped && m_waitedForDisc)
-        ejectLater(destination().path);
-    m_canAbort = true;
-    emit setCanAbort(true);
-    emit setDlgStatus(message, GenerateEnded, tr("Finished"), QString(), false, tr("Close"), true);
-    emit burnFinished(false, code != FailureCheckStopped && code != FailureAborted);
+        result.message = result.message.isEmpty() ? reason : result.message + QLatin1Char('\n') + reason;
+    if (recorder && failure != Failure::WithText && failure != Failure::CheckStopped && m_waitedForDisc)
+        ejectLater(m_destination.path);
+    result.runAfterMaking = failure != Failure::CheckStopped && failure != Failure::Aborted;
+    setCanAbort(true);
+    Q_EMIT finished(result);
 }
 
 void BurnWorkflow::ejectLater(const QString &device)
 {
     // Ejecting takes a while; the device thread does it.
-    if (!m_devThread.isRunning())
-        m_devThread.start();
-    m_devThread.queueEject(device);
+    if (!m_deviceThread.isRunning())
+        m_deviceThread.start();
+    m_deviceThread.queueEject(device);
 }
 
-void BurnWorkflow::makeTempFolderClean()
+void BurnWorkflow::cleanWorkFolder()
 {
-    if (m_tempPath.isEmpty())
+    if (m_workFolder.isEmpty())
         return;
     // Only what this program put there goes: the DVD-Video folders of the
     // authored DVD and the engine's staged images. Anything else in the
     // user's temporary folder is left alone.
-    removeOwnContent(m_tempPath + QStringLiteral("/dvd"));
-    removeOwnContent(m_tempPath + QStringLiteral("/temp"));
+    removeOwnContent(m_workFolder + QStringLiteral("/dvd"));
+    removeOwnContent(m_workFolder + QStringLiteral("/temp"));
 }

@@ -12,19 +12,29 @@ DeviceThread::~DeviceThread()
     stop();
 }
 
-void DeviceThread::addTask(int kind, const QString &device, int arg1, int arg2)
+void DeviceThread::queueRefresh()
+{
+    addTask({TaskKind::Refresh, QString()});
+}
+
+void DeviceThread::queueEject(const QString &device)
+{
+    addTask({TaskKind::Eject, device});
+}
+
+void DeviceThread::addTask(const Task &task)
 {
     std::lock_guard<std::mutex> locker(m_mutex);
     if (m_stop)
         return;
     // One pending refresh is as good as several.
-    if (kind == TaskRefresh) {
+    if (task.kind == TaskKind::Refresh) {
         for (const Task &t : qAsConst(m_tasks)) {
-            if (t.kind == TaskRefresh)
+            if (t.kind == TaskKind::Refresh)
                 return;
         }
     }
-    m_tasks.enqueue(Task{kind, device, arg1, arg2});
+    m_tasks.enqueue(task);
     m_wake.notify_one();
 }
 
@@ -69,24 +79,22 @@ void DeviceThread::run()
             task = m_tasks.dequeue();
             m_busy = true;
         }
-        emit startDeviceTask();
-        DVDBurner *burner = DVDBurner::Instance();
-        if (task.kind == TaskRefresh) {
-            burner->UpdateDevices();
-            burner->UpdateDiscs(true);
+        DVDBurner *burner = DVDBurner::instance();
+        if (task.kind == TaskKind::Refresh) {
+            burner->updateDevices();
+            burner->updateDiscs();
             bool stopping;
             {
                 std::lock_guard<std::mutex> locker(m_mutex);
                 stopping = m_stop;
             }
             if (!stopping) {
-                emit renderedUpdateDevice();
-                emit renderedUpdateDiscs();
+                Q_EMIT devicesUpdated();
+                Q_EMIT discsUpdated();
             }
-        } else if (task.kind == TaskEject) {
-            burner->VestraDriveEject(task.device);
+        } else {
+            burner->eject(task.device);
         }
-        emit endDeviceTask();
         std::lock_guard<std::mutex> locker(m_mutex);
         m_busy = false;
     }

@@ -10,158 +10,124 @@
 
 Q_LOGGING_CATEGORY(lcBurner, "sorvel.burner")
 
-static BSDiscInfo fromEngine(const KyDiscInfo &disc)
+DVDBurner *DVDBurner::instance()
 {
-    BSDiscInfo info;
-    info.discType = disc.typeCode;
-    info.discTypeName = disc.GetDiscTypeName();
-    info.totalSize = disc.capacity;
-    info.freeSize = disc.freeSpace;
-    info.usedSize = disc.usedSpace;
-    info.blank = disc.blank;
-    info.writable = disc.writable;
-    info.erasable = disc.erasable;
-    return info;
+    static DVDBurner burner;
+    return &burner;
 }
 
-DVDBurner *DVDBurner::Instance()
+DVDBurner::DVDBurner() : m_drives(std::make_unique<DriveList>())
 {
-    static DVDBurner instance;
-    return &instance;
-}
-
-DVDBurner::DVDBurner() : m_manager(IDeviceManager::Create())
-{
-    QStringList drives = IDeviceManager::pseudoDrivesFromEnvironment();
+    QStringList drives = DriveList::pseudoDrivesFromEnvironment();
     if (const SettingsStore *store = SettingsStore::current())
         drives += store->value(pseudoDriveSettingKey(), QString()).toString().split(QLatin1Char(';'));
-    m_manager->setPseudoDrives(drives);
+    m_drives->setPseudoDrives(drives);
 }
 
 DVDBurner::~DVDBurner()
 {
-    Clean();
+    // The job goes before the drive list, which waits for every job.
+    m_job.reset();
+    m_drives.reset();
 }
 
 QString DVDBurner::deviceKey(const QString &device)
 {
     const QString name = device.trimmed();
-    return name.startsWith(QLatin1String("stdio:")) ? IDeviceManager::pseudoDriveName(name) : name;
+    return name.startsWith(QLatin1String("stdio:")) ? DriveList::pseudoDriveName(name) : name;
 }
 
 void DVDBurner::setPseudoDrives(const QStringList &entries)
 {
-    if (m_manager)
-        m_manager->setPseudoDrives(entries);
+    m_drives->setPseudoDrives(entries);
 }
 
 QStringList DVDBurner::pseudoDrives() const
 {
-    return m_manager ? m_manager->pseudoDrives() : QStringList();
+    return m_drives->pseudoDrives();
 }
 
-void DVDBurner::UpdateDevices()
+void DVDBurner::updateDevices()
 {
-    if (!m_manager)
-        return;
-    m_manager->RefreshDevices();
-    QVector<BSBurnerInfo> recorders;
-    const int count = m_manager->GetDeviceCount();
-    for (int i = 0; i < count; ++i) {
-        const KyDeviceRecord rec = m_manager->GetDevice(i);
-        if (!rec.recorderFlag)
-            continue;
-        BSBurnerInfo info;
-        info.deviceName = rec.deviceName;
-        info.displayName = rec.displayName;
-        info.recorderFlag = rec.recorderFlag;
-        info.speedList = rec.speeds;
-        info.curSpeed = rec.currentSpeed;
-        recorders.append(info);
+    m_drives->refresh();
+    QVector<RecorderInfo> recorders;
+    for (const RecorderInfo &info : m_drives->drives()) {
+        if (info.isRecorder())
+            recorders.append(info);
     }
     QMutexLocker locker(&m_lock);
     // Speeds learnt from the discs survive a rescan of the same recorder.
-    for (BSBurnerInfo &info : recorders) {
-        for (const BSBurnerInfo &old : qAsConst(m_recorders)) {
-            if (old.deviceName == info.deviceName && !old.speedList.isEmpty()) {
-                info.speedList = old.speedList;
-                info.curSpeed = old.curSpeed;
+    for (RecorderInfo &info : recorders) {
+        for (const RecorderInfo &old : qAsConst(m_recorders)) {
+            if (old.deviceName == info.deviceName && !old.speeds.isEmpty()) {
+                info.speeds = old.speeds;
+                info.currentSpeed = old.currentSpeed;
             }
         }
     }
     m_recorders = recorders;
 }
 
-QVector<BSBurnerInfo> DVDBurner::GetBurnerInfos()
+QVector<RecorderInfo> DVDBurner::recorders() const
 {
     QMutexLocker locker(&m_lock);
     return m_recorders;
 }
 
-std::optional<BSBurnerInfo> DVDBurner::GetBurnerInfo(const QString &name)
+std::optional<RecorderInfo> DVDBurner::recorder(const QString &device) const
 {
-    const QString key = deviceKey(name);
+    const QString key = deviceKey(device);
     QMutexLocker locker(&m_lock);
-    std::optional<BSBurnerInfo> found;
-    for (const BSBurnerInfo &info : qAsConst(m_recorders)) {
+    std::optional<RecorderInfo> found;
+    for (const RecorderInfo &info : qAsConst(m_recorders)) {
         if (info.deviceName == key)
             found = info;
     }
     return found;
 }
 
-int DVDBurner::CheckBeforeDriveStatusISCDRom(const QString &name)
+void DVDBurner::updateDiscs()
 {
-    return GetBurnerInfo(name).has_value() ? 1 : 0;
-}
-
-void DVDBurner::UpdateDiscs(bool onlyRecorders)
-{
-    if (!m_manager)
-        return;
-    QVector<BSBurnerInfo> recorders = GetBurnerInfos();
-    QMap<QString, BSDiscInfo> discs;
-    for (BSBurnerInfo &info : recorders) {
-        if (onlyRecorders && !info.recorderFlag)
-            continue;
+    QVector<RecorderInfo> recorders = this->recorders();
+    QMap<QString, DiscInfo> discs;
+    for (RecorderInfo &info : recorders) {
         // A drive that a job is using is not opened a second time.
-        KyBurner *burner = m_manager->isBusy() ? nullptr : m_manager->OpenBurner(info.deviceName);
-        if (!burner) {
+        const std::unique_ptr<Drive> drive = m_drives->isBusy() ? nullptr : m_drives->open(info.deviceName);
+        if (!drive) {
             // A drive busy with a job keeps what is known about its disc.
             QMutexLocker locker(&m_lock);
             if (m_discs.contains(info.deviceName))
                 discs.insert(info.deviceName, m_discs.value(info.deviceName));
             continue;
         }
-        if (KyDiscInfo *disc = burner->GetDiscInfo())
-            discs.insert(info.deviceName, fromEngine(*disc));
-        info.speedList = burner->speeds();
-        info.curSpeed = burner->currentSpeed();
-        burner->Release();
+        if (const std::optional<DiscInfo> disc = drive->disc())
+            discs.insert(info.deviceName, *disc);
+        info.speeds = drive->speeds();
+        info.currentSpeed = drive->currentSpeed();
     }
     QMutexLocker locker(&m_lock);
-    for (BSBurnerInfo &cached : m_recorders) {
-        for (const BSBurnerInfo &fresh : qAsConst(recorders)) {
+    for (RecorderInfo &cached : m_recorders) {
+        for (const RecorderInfo &fresh : qAsConst(recorders)) {
             if (fresh.deviceName == cached.deviceName) {
-                cached.speedList = fresh.speedList;
-                cached.curSpeed = fresh.curSpeed;
+                cached.speeds = fresh.speeds;
+                cached.currentSpeed = fresh.currentSpeed;
             }
         }
     }
     m_discs.swap(discs);
 }
 
-void DVDBurner::UpdateDiscInfo(const QString &device)
+void DVDBurner::updateDiscFromJob(const QString &device)
 {
-    const std::optional<KyDiscInfo> disc = m_job ? m_job->GetDiscInfo() : std::nullopt;
+    const std::optional<DiscInfo> disc = m_job ? m_job->disc() : std::nullopt;
     QMutexLocker locker(&m_lock);
     if (disc)
-        m_discs.insert(deviceKey(device), fromEngine(*disc));
+        m_discs.insert(deviceKey(device), *disc);
     else
         m_discs.remove(deviceKey(device));
 }
 
-std::optional<BSDiscInfo> DVDBurner::GetDiscInfo(const QString &device)
+std::optional<DiscInfo> DVDBurner::disc(const QString &device) const
 {
     const QString key = deviceKey(device);
     QMutexLocker locker(&m_lock);
@@ -171,234 +137,136 @@ std::optional<BSDiscInfo> DVDBurner::GetDiscInfo(const QString &device)
     return it.value();
 }
 
-void DVDBurner::UpdateDiscISOMes()
+bool DVDBurner::discHasRoom(const QString &device, quint64 size) const
 {
-    QMap<QString, BSDiscISOInfo> isoInfo;
-    for (const BSBurnerInfo &info : GetBurnerInfos())
-        isoInfo.insert(info.deviceName, BSDiscISOInfo());
-    QMutexLocker locker(&m_lock);
-    m_discIso.swap(isoInfo);
+    const std::optional<DiscInfo> found = disc(device);
+    return found && found->writable && found->freeSpace > size;
 }
 
-std::optional<BSDiscISOInfo> DVDBurner::GetDiscISOInfo(const QString &device)
+void DVDBurner::updateDiscVolumes()
+{
+    QMap<QString, DiscVolume> volumes;
+    for (const RecorderInfo &info : recorders())
+        volumes.insert(info.deviceName, DiscVolume());
+    QMutexLocker locker(&m_lock);
+    m_volumes.swap(volumes);
+}
+
+std::optional<DiscVolume> DVDBurner::discVolume(const QString &device) const
 {
     const QString key = deviceKey(device);
     QMutexLocker locker(&m_lock);
-    const auto it = m_discIso.constFind(key);
-    if (it == m_discIso.constEnd())
+    const auto it = m_volumes.constFind(key);
+    if (it == m_volumes.constEnd())
         return std::nullopt;
     return it.value();
 }
 
-bool DVDBurner::DiscHaveISOContent(const QString &)
+DiscJob *DVDBurner::newJob(JobKind kind)
 {
-    return false;
-}
-
-void DVDBurner::UpdateMacSpeedList(BSBurnerInfo &info)
-{
-    if (!m_manager)
-        return;
-    KyBurner *burner = m_manager->OpenBurner(info.deviceName);
-    if (!burner)
-        return;
-    info.speedList = burner->speeds();
-    info.curSpeed = burner->currentSpeed();
-    burner->Release();
-}
-
-void DVDBurner::SetXSpeed(const QString &speed)
-{
-    m_speed = speed;
-}
-
-bool DVDBurner::prepareJob(IBurnerJobCallBack *callback, bool writeJob)
-{
-    if (!m_manager)
-        return false;
-    if (m_job && m_job->IsRunning()) {
+    if (m_job && m_job->isRunning()) {
         qCDebug(lcBurner) << "a job is running; the new one is ignored";
+        return nullptr;
+    }
+    m_job = std::make_unique<DiscJob>();
+    if (kind == JobKind::Write) {
+        m_job->setUnderrunProof(true);
+        m_job->setSpeed(m_speed);
+        m_job->setCloseDisc(true);
+    }
+    return m_job.get();
+}
+
+bool DVDBurner::burnFolder(const JobSetup &setup, const QString &folder, const QString &device,
+                           const QString &volumeLabel)
+{
+    DiscJob *job = newJob(JobKind::Write);
+    if (!job)
         return false;
-    }
-    if (m_job)
-        m_job->Release();
-    m_job = IBurnerJob::Create(m_manager);
-    if (writeJob) {
-        m_job->SetUnderrunProof(1);
-        m_job->SetCallback(callback);
-        m_job->SetSpeed(m_speed);
-        m_job->SetCloseDisc(1);
-    } else {
-        m_job->SetCallback(callback);
-    }
-    return true;
+    job->setDvdVideoImage(true);
+    job->setEraseNonBlank(m_directErase);
+    job->setStageInWorkFolder(true);
+    setup(*job);
+    return job->burnFolder(deviceKey(device), folder, volumeLabel);
 }
 
-int DVDBurner::BurnDiscFromFolder(IBurnerJobCallBack *callback, const QString &folder, const QString &device,
-                                  const QString &volume, int)
+bool DVDBurner::burnImage(const JobSetup &setup, const QString &isoPath, const QString &device)
 {
-    if (!prepareJob(callback, true))
-        return -1;
-    m_job->SetDvdVideoImage(1);
-    if (m_directErase)
-        m_job->SetEraseNonBlank(1);
-    m_job->SetStageInWorkFolder(1);
-    setWorkingState(BurnStateBurning);
-    return m_job->BurnFolder(deviceKey(device), folder, volume, 5000, 0);
+    DiscJob *job = newJob(JobKind::Write);
+    if (!job)
+        return false;
+    job->setEraseNonBlank(m_directErase);
+    setup(*job);
+    return job->burnImage(deviceKey(device), isoPath);
 }
 
-int DVDBurner::MakeISOFromFolder(IBurnerJobCallBack *callback, const QString &folder, const QString &volume,
-                                 const QString &isoPath, int timeout)
+bool DVDBurner::makeImage(const JobSetup &setup, const QString &folder, const QString &volumeLabel,
+                          const QString &isoPath)
 {
-    if (!prepareJob(callback, true))
-        return -1;
-    m_job->SetDvdVideoImage(1);
-    setWorkingState(BurnStateMakingISO);
-    return m_job->MakeISO(isoPath, folder, volume, timeout);
+    DiscJob *job = newJob(JobKind::Write);
+    if (!job)
+        return false;
+    job->setDvdVideoImage(true);
+    setup(*job);
+    return job->makeImage(isoPath, folder, volumeLabel);
 }
 
-int DVDBurner::MakeFolderFromFolder(IBurnerJobCallBack *callback, const QString &folder,
-                                    const QString &targetFolder)
+bool DVDBurner::makeFolder(const JobSetup &setup, const QString &folder, const QString &targetFolder)
 {
-    if (!prepareJob(callback, false))
-        return -1;
-    setWorkingState(BurnStateMakingISO);
-    return m_job->MakeFolder(targetFolder, folder);
+    DiscJob *job = newJob(JobKind::Other);
+    if (!job)
+        return false;
+    setup(*job);
+    return job->makeFolder(targetFolder, folder);
 }
 
-int DVDBurner::BurnDiscFromISO(IBurnerJobCallBack *callback, const QString &isoPath, const QString &device,
-                               int timeout)
+bool DVDBurner::checkDisc(const JobSetup &setup, quint64 size, const QString &device)
 {
-    if (!prepareJob(callback, true))
-        return -1;
-    if (m_directErase)
-        m_job->SetEraseNonBlank(1);
-    setWorkingState(BurnStateBurning);
-    return m_job->BurnISO(deviceKey(device), isoPath, timeout, 0);
+    DiscJob *job = newJob(JobKind::Other);
+    if (!job)
+        return false;
+    job->setUnderrunProof(true);
+    setup(*job);
+    return job->checkDisc(deviceKey(device), size);
 }
 
-int DVDBurner::StartCheckBurnDVDFirst(IBurnerJobCallBack *callback, quint64 size, const QString &device,
-                                      int timeout)
+bool DVDBurner::erase(const JobSetup &setup, const QString &device, EraseMode mode)
 {
-    if (!prepareJob(callback, false))
-        return -1;
-    m_job->SetUnderrunProof(1);
-    m_job->SetCheck(0);
-    m_job->SetOnlyCheck(1);
-    m_onlyCheck = 1;
-    setWorkingState(BurnStateChecking);
-    return m_job->CheckDisc(deviceKey(device), size, timeout, 0);
+    DiscJob *job = newJob(JobKind::Other);
+    if (!job)
+        return false;
+    setup(*job);
+    return job->erase(deviceKey(device), mode);
 }
 
-int DVDBurner::StartErase(IBurnerJobCallBack *callback, const QString &device, int mode)
+bool DVDBurner::isRunning() const
 {
-    if (!prepareJob(callback, false))
-        return -1;
-    setWorkingState(BurnStateErasing);
-    return m_job->Erase(deviceKey(device), mode, 0);
+    return m_job && m_job->isRunning();
 }
 
-bool DVDBurner::IsRunning()
-{
-    return m_job && m_job->IsRunning();
-}
-
-void DVDBurner::Stop()
+void DVDBurner::stop()
 {
     if (m_job)
-        m_job->Stop();
+        m_job->stop();
 }
 
-void DVDBurner::StopCheck()
+qint64 DVDBurner::imageSize() const
 {
-    if (m_job)
-        m_job->StopCheck();
+    return m_job ? m_job->imageSize() : 0;
 }
 
-void DVDBurner::SetReturn(int value)
+QString DVDBurner::errorText() const
 {
-    if (m_job)
-        m_job->SetReturn(value);
+    return m_job ? m_job->errorText() : QString();
 }
 
-void DVDBurner::SetIgnore(int value)
+bool DVDBurner::eject(const QString &device)
 {
-    if (m_job)
-        m_job->SetIgnore(value);
+    const std::unique_ptr<Drive> drive = m_drives->open(deviceKey(device));
+    return drive && drive->ejectOnRelease();
 }
 
-void DVDBurner::SetContinueWork(int value)
-{
-    if (m_job)
-        m_job->SetContinueWork(value);
-}
-
-void DVDBurner::SetCheck(int value)
-{
-    if (m_job)
-        m_job->SetCheck(value);
-}
-
-void DVDBurner::SetOnlyCheck(int value)
-{
-    m_onlyCheck = value;
-}
-
-void DVDBurner::SetDirectErase(int value)
-{
-    m_directErase = value;
-}
-
-qint64 DVDBurner::GetRealISOSize()
-{
-    return m_job ? m_job->GetRealISOSize() : 0;
-}
-
-QString DVDBurner::GetErrorFile()
-{
-    return m_job ? m_job->GetErrorFile() : QString();
-}
-
-int DVDBurner::VestraDriveEject(const QString &device)
-{
-    if (!m_manager)
-        return 0;
-    KyBurner *burner = m_manager->OpenBurner(deviceKey(device));
-    if (!burner)
-        return 0;
-    const int result = burner->EjectDisc(0);
-    burner->Release();
-    return result;
-}
-
-int DVDBurner::VestraDriveCloseDoor(const QString &device)
-{
-    if (!m_manager)
-        return 0;
-    KyBurner *burner = m_manager->OpenBurner(deviceKey(device));
-    if (!burner)
-        return 0;
-    const int result = burner->CloseDoor(0);
-    burner->Release();
-    return result;
-}
-
-bool DVDBurner::IsCanContinueBurn(const BSDiscInfo *disc)
-{
-    return disc && disc->writable && (disc->blank || disc->erasable);
-}
-
-void DVDBurner::BeforeWait()
-{
-    m_waiting = true;
-}
-
-void DVDBurner::StopWait()
-{
-    m_waiting = false;
-}
-
-int DVDBurner::WaitCondition(int ms)
+bool DVDBurner::waitForEnd(int ms)
 {
     int budget = ms;
     while (m_waiting) {
@@ -406,25 +274,12 @@ int DVDBurner::WaitCondition(int ms)
         QCoreApplication::processEvents();
         budget -= 100;
         if (budget <= 0)
-            return m_waiting ? 0 : 1;
+            return !m_waiting;
     }
-    return 1;
+    return true;
 }
 
-void DVDBurner::StopBeforeExit()
+void DVDBurner::stopAllJobs()
 {
-    if (m_manager)
-        m_manager->StopAllWork();
-}
-
-void DVDBurner::Clean()
-{
-    if (m_job) {
-        m_job->Release();
-        m_job = nullptr;
-    }
-    if (m_manager) {
-        m_manager->Release();
-        m_manager = nullptr;
-    }
+    m_drives->stopAllJobs();
 }

@@ -7,9 +7,9 @@
 namespace recording {
 
 // The engine's disc record of what readDisc found.
-KyDiscInfo engineDiscInfo(const DiscFacts &facts);
+DiscInfo engineDiscInfo(const DiscFacts &facts);
 // The write speeds a grabbed drive offers.
-QVector<BurnDiscSpeed> driveSpeeds(burn_drive *drive);
+QVector<WriteSpeed> driveSpeeds(burn_drive *drive);
 // Jobs whose thread is running, process-wide.
 int activeJobCount();
 // Stops every running job and waits (up to 30 s) for them to end.

@@ -1,25 +1,21 @@
-// The burn workflow, the destination box and the waiting dialog, with the
-// real engine writing to pseudo-drives and the real genisoimage. Message
-// boxes and waiting dialogs are answered by hooks.
+// The burn workflow and the disc-recording facade, with the real engine
+// writing to pseudo-drives and the real genisoimage. The run's questions are
+// answered by a script.
 #include "dvdcheck.h"
 #include "dvdfixture.h"
 #include "systemfixtures.h"
 #include "testsupport.h"
 
-#include <desktop/filechooser.h>
-#include <desktop/messagebox.h>
-#include <burning/diskspace.h>
-#include <burning/dvdburner.h>
-#include <burning/kymburner.h>
-#include <burning/kytargetcombobox.h>
+#include <burning/burnworkflow.h>
 #include <burning/devicethread.h>
-#include <burning/waitingdiskdialog.h>
+#include <burning/diskspace.h>
+#include <burning/drivewatch.h>
+#include <burning/dvdburner.h>
 
 #include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QPushButton>
 #include <QRandomGenerator>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -31,59 +27,72 @@
 
 namespace {
 
-// Answers every message box: questions with the next queued answer (Yes when
-// none is queued) and records all texts.
-struct BoxAnswers {
+// Answers the run's questions: confirmations and "try again?" with the next
+// queued answer (yes when none is queued), disc waits with the next queued
+// answer (cancelled when none is queued); records every text and reason.
+struct Questions : RunQuestions {
     QStringList texts;
-    QList<QDialogButtonBox::StandardButton> answers;
-    BoxAnswers()
+    QList<bool> answers;
+    QList<DiscWaitAnswer> waits;
+    QStringList reasons;
+    QList<DiscWait> asked;
+    bool confirm(Confirmation, const QString &text) override { return answer(text); }
+    bool retryFailedBurn(const QString &text) override { return answer(text); }
+    DiscWaitAnswer waitForDisc(const DiscWait &wait) override
     {
-        MessageBox::setAnswerHook([this](const MessageBox::Request &r) {
-            texts.append(r.text);
-            if (r.kind != MessageBox::Question)
-                return QDialogButtonBox::Ok;
-            return answers.isEmpty() ? QDialogButtonBox::Yes : answers.takeFirst();
-        });
+        reasons.append(wait.reason);
+        asked.append(wait);
+        return waits.isEmpty() ? DiscWaitAnswer::Cancelled : waits.takeFirst();
     }
-    ~BoxAnswers() { MessageBox::setAnswerHook({}); }
+    bool answer(const QString &text)
+    {
+        texts.append(text);
+        return answers.isEmpty() ? true : answers.takeFirst();
+    }
     bool saw(const QString &text) const { return texts.contains(text); }
 };
 
-struct WaitAnswers {
-    QList<WaitingDiskDialog::Answer> answers;
-    QStringList reasons;
-    WaitAnswers()
-    {
-        WaitingDiskDialog::setAnswerHook([this](WaitingDiskDialog *dialog) {
-            reasons.append(dialog->reason());
-            return answers.isEmpty() ? WaitingDiskDialog::AnswerCancel : answers.takeFirst();
-        });
-    }
-    ~WaitAnswers() { WaitingDiskDialog::setAnswerHook({}); }
-};
-
-// A burner wired to a destination box as the settings dialog does it.
+// A workflow answered by a script, with its signals recorded.
 struct Workflow {
-    QWidget parent;
-    KyTargetComboBox *box;
-    KymBurner *burner;
-    std::unique_ptr<QSignalSpy> begin, finished, status, next, aborted;
+    Questions questions;
+    BurnWorkflow burner;
+    Destination target;
+    std::unique_ptr<QSignalSpy> ready, finished, stages, next, progress;
 
     Workflow()
     {
-        box = new KyTargetComboBox(&parent);
-        burner = new KymBurner(&parent);
-        begin = std::make_unique<QSignalSpy>(burner, &KymBurner::beginGenerate);
-        finished = std::make_unique<QSignalSpy>(burner, &KymBurner::burnFinished);
-        status = std::make_unique<QSignalSpy>(burner, &KymBurner::setDlgStatus);
-        next = std::make_unique<QSignalSpy>(burner, &KymBurner::doBurnNext);
-        aborted = std::make_unique<QSignalSpy>(burner, &KymBurner::setIsAbort);
-        burner->initBurner(box, &parent, &parent, &parent);
-        if (!QTest::qWaitFor([this] { return box->isEnabled(); }, 20000))
-            qWarning("the device scan did not finish");
+        burner.setQuestions(&questions);
+        ready = std::make_unique<QSignalSpy>(&burner, &BurnWorkflow::ready);
+        finished = std::make_unique<QSignalSpy>(&burner, &BurnWorkflow::finished);
+        stages = std::make_unique<QSignalSpy>(&burner, &BurnWorkflow::stageChanged);
+        next = std::make_unique<QSignalSpy>(&burner, &BurnWorkflow::nextDiscNeeded);
+        progress = std::make_unique<QSignalSpy>(&burner, &BurnWorkflow::progressChanged);
     }
-    int lastState() const { return status->isEmpty() ? -1 : status->last().at(1).toInt(); }
-    QString lastTitle() const { return status->isEmpty() ? QString() : status->last().at(0).toString(); }
+    void choose(Destination::Type type, const QString &path)
+    {
+        target.type = type;
+        target.path = path;
+        burner.setDestination(target);
+    }
+    void setLabel(const QString &label)
+    {
+        target.volumeLabel = label;
+        burner.setDestination(target);
+    }
+    // The verdict of a check; the refusal's text in refusal.
+    bool check()
+    {
+        const CheckOutcome outcome = burner.checkDestination();
+        refusal = outcome.verdict == CheckOutcome::Refused ? outcome.message : QString();
+        return outcome.verdict != CheckOutcome::Refused;
+    }
+    BurnResult result() const
+    {
+        return finished->isEmpty() ? BurnResult() : finished->last().at(0).value<BurnResult>();
+    }
+    QString lastTitle() const { return result().message; }
+    BurnStage lastStage() const { return stages->last().at(0).value<BurnStage>(); }
+    QString refusal;
 };
 
 void copyTree(const QString &from, const QString &to)
@@ -117,8 +126,8 @@ private:
 
     void usePseudoDrives(const QStringList &drives)
     {
-        DVDBurner::Instance()->setPseudoDrives(drives);
-        DVDBurner::Instance()->UpdateDevices();
+        DVDBurner::instance()->setPseudoDrives(drives);
+        DVDBurner::instance()->updateDevices();
     }
 
 private Q_SLOTS:
@@ -128,7 +137,7 @@ private Q_SLOTS:
         pseudo = QStringLiteral("stdio:") + drives + QStringLiteral("/disc.img");
         // The engine picks its pseudo-drives up from the environment.
         qputenv("SORVEL_PSEUDO_DRIVES", pseudo.toLocal8Bit());
-        QCOMPARE(DVDBurner::Instance()->pseudoDrives(), QStringList{pseudo});
+        QCOMPARE(DVDBurner::instance()->pseudoDrives(), QStringList{pseudo});
         dvd = DvdFixture::dvdFolder();
         QVERIFY2(!dvd.isEmpty(), "the DVD fixture could not be built");
         for (const QString &f : QDir(dvd + QStringLiteral("/VIDEO_TS")).entryList(QDir::Files))
@@ -137,113 +146,29 @@ private Q_SLOTS:
 
     void init() { usePseudoDrives({pseudo}); }
 
-    void boxWithoutRecorder()
+    void workflowWithoutQuestions()
     {
-        usePseudoDrives({});
-        BoxAnswers boxes;
-        KyTargetComboBox box;
-        box.on_updateDevice();
-        QVERIFY(box.isEnabled());
-        QCOMPARE(box.count(), 2);
-        QCOMPARE(box.customizedText(), QStringLiteral("Please select the destination."));
-        QVERIFY(box.targetType().isEmpty() && box.targetValue().isEmpty());
-
-        KymBurner burner;
-        burner.initBurner(&box, nullptr, nullptr, nullptr);
-        QSignalSpy begin(&burner, &KymBurner::beginGenerate);
-        QVERIFY(!burner.checkBurnerCondition());
-        QVERIFY(boxes.saw(QStringLiteral("Please select the destination.")));
-        QCOMPARE(begin.count(), 0);
-    }
-
-    void boxWithPseudoRecorderAndDialogs()
-    {
-        BoxAnswers boxes;
-        KyTargetComboBox box;
-        box.setVolumeName(QStringLiteral("Trip"));
-        QSignalSpy speedStatus(&box, &KyTargetComboBox::setSpeedStatus);
-        QSignalSpy speeds(&box, QOverload<QVector<QString>>::of(&KyTargetComboBox::updateSpeedList));
-        box.on_updateDevice();
-        QCOMPARE(box.count(), 3);
-        QCOMPARE(box.itemText(0), pseudo + QStringLiteral(":(Image File Recorder)"));
-        QCOMPARE(box.targetType(), QStringLiteral("toburner"));
-        QCOMPARE(box.targetValue(), pseudo);
-        QVERIFY(speedStatus.count() >= 1 && speedStatus.last().at(0).toBool());
-        QVERIFY(!speeds.isEmpty() &&
-                speeds.last().at(0).value<QVector<QString>>().first() == QStringLiteral("Max"));
-
-        // Image names: ".iso" appended unless present in any case.
-        QCOMPARE(KyTargetComboBox::isoPathWithExtension(QStringLiteral("/a/b")), QStringLiteral("/a/b.iso"));
-        QCOMPARE(KyTargetComboBox::isoPathWithExtension(QStringLiteral("/a/B.ISO")),
-                 QStringLiteral("/a/B.ISO"));
-        QCOMPARE(KyTargetComboBox::isoPathWithExtension(QStringLiteral(".iso")), QStringLiteral(".iso.iso"));
-
-        const QString dir = TestSupport::freshDir(QStringLiteral("box"));
-        QString answer;
-        QStringList kinds;
-        FileChooser::setHook([&](const FileChooser::Request &r) {
-            kinds.append(r.mode == FileChooser::ExistingDirectory ? QStringLiteral("folder")
-                                                                  : QStringLiteral("iso"));
-            return answer.isEmpty() ? QStringList() : QStringList{answer};
-        });
-        // A cancelled folder dialog goes back to the recorder.
-        box.setCurrentIndex(1);
-        QCOMPARE(kinds, QStringList{QStringLiteral("folder")});
-        QCOMPARE(box.currentIndex(), 0);
-        QCOMPARE(box.targetType(), QStringLiteral("toburner"));
-        // An image chosen in the dialog gets its extension.
-        answer = dir + QStringLiteral("/movie");
-        box.setCurrentIndex(2);
-        QCOMPARE(box.targetType(), QStringLiteral("toiso"));
-        QCOMPARE(box.targetValue(), dir + QStringLiteral("/movie.iso"));
-        QCOMPARE(box.customizedText(), QDir::toNativeSeparators(dir + QStringLiteral("/movie.iso")));
-        // A cancelled folder dialog after an image keeps the image.
-        answer.clear();
-        box.setCurrentIndex(1);
-        QCOMPARE(box.targetType(), QStringLiteral("toiso"));
-        QCOMPARE(box.currentIndex(), -1);
-        FileChooser::setHook({});
-
-        // Set without a person.
-        QVERIFY(box.setFolderTarget(dir));
-        QCOMPARE(box.targetType(), QStringLiteral("tofolder"));
-        QVERIFY(box.setRecorderTarget(pseudo));
-        QCOMPARE(box.targetValue(), pseudo);
-        QVERIFY(!box.setRecorderTarget(QStringLiteral("/dev/nothing")));
-        // A box that was never filled, and a pseudo-drive it does not list.
-        KyTargetComboBox fresh;
-        QVERIFY(fresh.setIsoTarget(dir + QStringLiteral("/a.iso")));
-        const QString other = QStringLiteral("stdio:") + dir + QStringLiteral("/other.img");
-        QVERIFY(fresh.setRecorderTarget(other));
-        QCOMPARE(fresh.targetValue(), other);
-        QVERIFY(DVDBurner::Instance()->pseudoDrives().contains(other));
-        box.setVolumeName(QStringLiteral("  "));
-        QCOMPARE(box.getVolumeName(), QStringLiteral("My DVD"));
-    }
-
-    void workflowWithoutWidgets()
-    {
-        BoxAnswers boxes;
         const QString dir = TestSupport::freshDir(QStringLiteral("value"));
         const QString temp = TestSupport::freshDir(QStringLiteral("value-temp"));
         BurnWorkflow workflow;
-        QSignalSpy begin(&workflow, &BurnWorkflow::beginGenerate);
-        QSignalSpy finished(&workflow, &BurnWorkflow::burnFinished);
-        QVERIFY(!workflow.checkBurnerCondition());
-        QVERIFY(boxes.saw(QStringLiteral("Please select the destination.")));
+        QSignalSpy begin(&workflow, &BurnWorkflow::ready);
+        QSignalSpy finished(&workflow, &BurnWorkflow::finished);
+        CheckOutcome outcome = workflow.checkDestination();
+        QCOMPARE(outcome.verdict, CheckOutcome::Refused);
+        QCOMPARE(outcome.message, QStringLiteral("Please select the destination."));
 
         // An image named without its extension, a label with spaces around.
         workflow.setDestination({Destination::Iso, dir + QStringLiteral("/movie"), QStringLiteral(" Trip ")});
         QCOMPARE(workflow.destination().path, dir + QStringLiteral("/movie.iso"));
         QCOMPARE(workflow.destination().label(), QStringLiteral("Trip"));
-        workflow.setTempPath(temp);
-        workflow.setDVDSize(dvdSize);
-        workflow.setDVDSource(dvd);
-        QVERIFY(workflow.checkBurnerCondition());
+        workflow.setWorkFolder(temp);
+        workflow.setDvdSize(dvdSize);
+        workflow.setDvdFolder(dvd);
+        QCOMPARE(workflow.checkDestination().verdict, CheckOutcome::Ready);
         QCOMPARE(begin.count(), 1);
-        workflow.startBurnWork();
+        workflow.startDelivery();
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
-        QVERIFY(finished.last().at(0).toBool());
+        QCOMPARE(finished.last().at(0).value<BurnResult>().outcome, BurnResult::Done);
         QFile iso(dir + QStringLiteral("/movie.iso"));
         QVERIFY(iso.open(QIODevice::ReadOnly));
         // The volume identifier of the primary volume descriptor.
@@ -251,102 +176,99 @@ private Q_SLOTS:
         QCOMPARE(iso.read(32).trimmed(), QByteArray("Trip"));
         QVERIFY(DvdCheck::read(iso.fileName()).ok);
 
+        // Without anyone to ask, an existing image is not overwritten.
+        outcome = workflow.checkDestination();
+        QCOMPARE(outcome.verdict, CheckOutcome::Refused);
+        QVERIFY(outcome.message.isEmpty());
+
         // A device that is no recorder is named; a pseudo-drive joins the
         // recorders when it is named.
         workflow.setDestination({Destination::Burner, QStringLiteral("/dev/nothing")});
-        QVERIFY(!workflow.checkBurnerCondition());
-        QVERIFY2(boxes.texts.last().startsWith(
-                     QStringLiteral("/dev/nothing: no such recorder.\nRecorders found: ")),
-                 qPrintable(boxes.texts.last()));
+        outcome = workflow.checkDestination();
+        QCOMPARE(outcome.verdict, CheckOutcome::Refused);
+        QVERIFY2(
+            outcome.message.startsWith(QStringLiteral("/dev/nothing: no such recorder.\nRecorders found: ")),
+            qPrintable(outcome.message));
         usePseudoDrives({});
         const QString other = QStringLiteral("stdio:") + dir + QStringLiteral("/other.img");
         workflow.setDestination({Destination::Burner, other});
-        QVERIFY(workflow.checkBurnerCondition());
+        QCOMPARE(workflow.checkDestination().verdict, CheckOutcome::Pending);
         QTRY_COMPARE_WITH_TIMEOUT(begin.count(), 2, 20000);
-        QCOMPARE(workflow.startedTargetType(), QStringLiteral("toburner"));
-        QVERIFY(DVDBurner::Instance()->pseudoDrives().contains(other));
+        QCOMPARE(workflow.startedType(), Destination::Burner);
+        QVERIFY(DVDBurner::instance()->pseudoDrives().contains(other));
         QVERIFY(QApplication::allWidgets().isEmpty());
-    }
 
-    void boxIsAViewOfTheDestination()
-    {
-        BoxAnswers boxes;
-        Workflow w;
-        const QString dir = TestSupport::freshDir(QStringLiteral("view"));
-        w.box->setVolumeName(QStringLiteral("Album"));
-        QVERIFY(w.box->setIsoTarget(dir + QStringLiteral("/a")));
-        const Destination chosen = w.box->destination();
-        QCOMPARE(chosen.type, Destination::Iso);
-        QCOMPARE(chosen.path, dir + QStringLiteral("/a.iso"));
-        QCOMPARE(chosen.label(), QStringLiteral("Album"));
-        // The burner reads the box; a value set on it does not override the box.
-        QCOMPARE(w.burner->destination(), chosen);
-        w.burner->setDestination({Destination::Folder, dir});
-        QCOMPARE(w.burner->destination(), chosen);
-        QCOMPARE(Destination::typeFromName(w.box->targetType()), Destination::Iso);
+        // A disc nobody can insert: the check stops and says why.
+        const QString gone = QStringLiteral("stdio:") + dir + QStringLiteral("/gone/disc.img");
+        workflow.setDestination({Destination::Burner, gone});
+        QCOMPARE(workflow.checkDestination().verdict, CheckOutcome::Pending);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 20000);
+        const BurnResult stopped = finished.last().at(0).value<BurnResult>();
+        QCOMPARE(stopped.outcome, BurnResult::CheckStopped);
+        QCOMPARE(stopped.message, QStringLiteral("Disc checking stopped\nPlease insert a blank disc."));
+        QVERIFY(!stopped.runAfterMaking);
     }
 
     void labelsSizesAndFolderName()
     {
-        QVERIFY(KymBurner::isValidVolumeLabel(QStringLiteral("My DVD")));
+        QVERIFY(BurnWorkflow::isValidVolumeLabel(QStringLiteral("My DVD")));
         for (const char *bad : {"", ".hidden", "end.", " lead", "trail ", "tab\t", "a:b", "a/b", "a\\b",
                                 "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b"})
-            QVERIFY2(!KymBurner::isValidVolumeLabel(QString::fromLatin1(bad)), bad);
-        QCOMPARE(KymBurner::convertSizeToStr(quint64(9000) << 20, QStringLiteral("m")),
+            QVERIFY2(!BurnWorkflow::isValidVolumeLabel(QString::fromLatin1(bad)), bad);
+        QCOMPARE(BurnWorkflow::sizeText(quint64(9000) << 20, QStringLiteral("m")),
                  QStringLiteral("9000.00 MB"));
-        QCOMPARE(KymBurner::convertSizeToStr(quint64(3) << 29, QStringLiteral("G")),
-                 QStringLiteral("1.50 GB"));
-        QCOMPARE(KymBurner::convertSizeToStr(512, QString()), QStringLiteral("512.00 B"));
+        QCOMPARE(BurnWorkflow::sizeText(quint64(3) << 29, QStringLiteral("G")), QStringLiteral("1.50 GB"));
+        QCOMPARE(BurnWorkflow::sizeText(512, QString()), QStringLiteral("512.00 B"));
 
         Workflow w;
         const QString dir = TestSupport::freshDir(QStringLiteral("label"));
-        QVERIFY(w.box->setFolderTarget(dir));
-        w.box->setVolumeName(QStringLiteral("Summer"));
-        QCOMPARE(w.burner->fillDVDFolderFullPath(), dir + QStringLiteral("/Summer"));
-        w.box->setVolumeName(QStringLiteral("Summer: 2026"));
+        w.choose(Destination::Folder, dir);
+        w.setLabel(QStringLiteral("Summer"));
+        QCOMPARE(w.burner.dvdFolderPath(), dir + QStringLiteral("/Summer"));
+        w.setLabel(QStringLiteral("Summer: 2026"));
         const QDate today = QDate::currentDate();
-        QCOMPARE(w.burner->fillDVDFolderFullPath(),
+        QCOMPARE(w.burner.dvdFolderPath(),
                  dir + QLatin1Char('/') + today.toString(QStringLiteral("yyyyMMdd")));
-        QVERIFY(w.box->setIsoTarget(dir + QStringLiteral("/x")));
-        QVERIFY(w.burner->fillDVDFolderFullPath().isEmpty());
+        w.choose(Destination::Iso, dir + QStringLiteral("/x"));
+        QVERIFY(w.burner.dvdFolderPath().isEmpty());
     }
 
     void folderTargetKeepsUserFiles()
     {
-        BoxAnswers boxes;
         Workflow w;
         const QString dir = TestSupport::freshDir(QStringLiteral("tofolder"));
         const QString temp = TestSupport::freshDir(QStringLiteral("tofolder-temp"));
-        w.box->setVolumeName(QStringLiteral("HOLIDAY"));
-        QVERIFY(w.box->setFolderTarget(dir));
+        w.setLabel(QStringLiteral("HOLIDAY"));
+        w.choose(Destination::Folder, dir);
         const QString folder = dir + QStringLiteral("/HOLIDAY");
         touch(folder + QStringLiteral("/VIDEO_TS/OLD.VOB"));
         touch(folder + QStringLiteral("/notes.txt"));
-        w.burner->setTempPath(temp);
-        w.burner->setDVDSize(dvdSize);
-        w.burner->setDVDSource(folder);
+        w.burner.setWorkFolder(temp);
+        w.burner.setDvdSize(dvdSize);
+        w.burner.setDvdFolder(folder);
 
-        boxes.answers = {QDialogButtonBox::No};
-        QVERIFY(!w.burner->checkBurnerCondition());
-        QCOMPARE(w.begin->count(), 0);
+        w.questions.answers = {false};
+        QVERIFY(!w.check());
+        QVERIFY(w.refusal.isEmpty());
+        QCOMPARE(w.ready->count(), 0);
         QVERIFY(QFile::exists(folder + QStringLiteral("/VIDEO_TS/OLD.VOB")));
 
-        QVERIFY(w.burner->checkBurnerCondition());
-        QCOMPARE(w.begin->count(), 1);
-        QVERIFY(boxes.saw(QStringLiteral("The folder \"%1\" will be cleared. Do you want to continue?")
-                              .arg(QDir::toNativeSeparators(folder))));
+        QVERIFY(w.check());
+        QCOMPARE(w.ready->count(), 1);
+        QVERIFY(w.questions.saw(QStringLiteral("The folder \"%1\" will be cleared. Do you want to continue?")
+                                    .arg(QDir::toNativeSeparators(folder))));
         // Nothing changes in the destination before the new DVD is complete.
         QVERIFY(QFile::exists(folder + QStringLiteral("/VIDEO_TS/OLD.VOB")));
 
         // The author writes the DVD in the working folder; the burner then
         // puts it in place of the old one.
         copyTree(dvd, temp + QStringLiteral("/dvd"));
-        w.burner->setDVDSource(temp + QStringLiteral("/dvd"));
-        w.burner->startBurnWork();
+        w.burner.setDvdFolder(temp + QStringLiteral("/dvd"));
+        w.burner.startDelivery();
         QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 1, 30000);
-        QCOMPARE(w.finished->last().at(0).toBool(), true);
-        QCOMPARE(w.lastState(), int(GenerateSucceeded));
-        QCOMPARE(w.lastTitle(), QStringLiteral("Created Successfully!"));
+        QCOMPARE(w.result().outcome, BurnResult::Done);
+        QVERIFY(w.result().runAfterMaking);
+        QVERIFY(w.lastTitle().isEmpty());
         QVERIFY(!QFile::exists(folder + QStringLiteral("/VIDEO_TS/OLD.VOB")));
         QVERIFY(QFile::exists(folder + QStringLiteral("/notes.txt")));
         const DvdCheck::Disc disc = DvdCheck::read(folder);
@@ -362,25 +284,24 @@ private Q_SLOTS:
 
     void folderTargetOnAnotherDisk()
     {
-        BoxAnswers boxes;
         Workflow w;
         const QString temp = TestSupport::freshDir(QStringLiteral("otherdisk-temp"));
         copyTree(dvd, temp + QStringLiteral("/dvd"));
-        w.burner->setTempPath(temp);
-        w.burner->setDVDSource(temp + QStringLiteral("/dvd"));
-        w.burner->setDVDSize(dvdSize);
-        w.box->setVolumeName(QStringLiteral("Trip"));
+        w.burner.setWorkFolder(temp);
+        w.burner.setDvdFolder(temp + QStringLiteral("/dvd"));
+        w.burner.setDvdSize(dvdSize);
+        w.setLabel(QStringLiteral("Trip"));
 
         // Another file system with room: copied beside the destination, then
         // renamed; nothing of the staging is left.
         TestSupport::TmpfsMount roomy(QStringLiteral("otherdisk-roomy"), 64 << 20);
         if (!roomy.ok())
             QSKIP(qPrintable(QStringLiteral("no tmpfs mount here: ") + roomy.error()));
-        QVERIFY(w.box->setFolderTarget(roomy.path()));
-        QVERIFY(w.burner->checkBurnerCondition());
-        w.burner->startBurnWork();
+        w.choose(Destination::Folder, roomy.path());
+        QVERIFY(w.check());
+        w.burner.startDelivery();
         QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 1, 30000);
-        QVERIFY2(w.finished->last().at(0).toBool(), qPrintable(w.lastTitle()));
+        QVERIFY2(w.result().outcome == BurnResult::Done, qPrintable(w.lastTitle()));
         QCOMPARE(QDir(roomy.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("Trip")});
         QVERIFY(DvdCheck::read(roomy.path() + QStringLiteral("/Trip")).ok);
@@ -394,12 +315,12 @@ private Q_SLOTS:
         DiskSpace::setProbe([](const QString &) {
             return DiskSpace::Info{true, quint64(1) << 40, 1, QStringLiteral("ext4"), QStringLiteral("/")};
         });
-        QVERIFY(w.box->setFolderTarget(small.path()));
-        QVERIFY(w.burner->checkBurnerCondition());
+        w.choose(Destination::Folder, small.path());
+        QVERIFY(w.check());
         DiskSpace::setProbe({});
-        w.burner->startBurnWork();
+        w.burner.startDelivery();
         QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 2, 30000);
-        QCOMPARE(w.finished->last().at(0).toBool(), false);
+        QCOMPARE(w.result().outcome, BurnResult::Failed);
         QVERIFY2(w.lastTitle().startsWith(QStringLiteral("Failed to create the DVD folder.\n")),
                  qPrintable(w.lastTitle()));
         QVERIFY(w.lastTitle().contains(QStringLiteral("No space left on device")));
@@ -411,32 +332,30 @@ private Q_SLOTS:
 
     void isoTargetWritesReadableImage()
     {
-        BoxAnswers boxes;
         Workflow w;
         const QString dir = TestSupport::freshDir(QStringLiteral("toiso"));
         const QString temp = TestSupport::freshDir(QStringLiteral("toiso-temp"));
-        QVERIFY(w.box->setIsoTarget(dir + QStringLiteral("/movie")));
+        w.choose(Destination::Iso, dir + QStringLiteral("/movie"));
         const QString iso = dir + QStringLiteral("/movie.iso");
         touch(iso);
-        w.burner->setTempPath(temp);
-        w.burner->setDVDSize(dvdSize);
-        w.burner->setDVDSource(dvd);
-        QSignalSpy progress(w.burner, &KymBurner::setProcess);
+        w.burner.setWorkFolder(temp);
+        w.burner.setDvdSize(dvdSize);
+        w.burner.setDvdFolder(dvd);
 
-        boxes.answers = {QDialogButtonBox::No};
-        QVERIFY(!w.burner->checkBurnerCondition());
-        QVERIFY(boxes.saw(QStringLiteral("The file \"%1\" will be overwritten. Do you want to continue?")
-                              .arg(QDir::toNativeSeparators(iso))));
-        QVERIFY(w.burner->checkBurnerCondition());
-        QCOMPARE(w.begin->count(), 1);
-        w.burner->startBurnWork();
-        QCOMPARE(w.lastState(), int(CreatingISO));
+        w.questions.answers = {false};
+        QVERIFY(!w.check());
+        QVERIFY(
+            w.questions.saw(QStringLiteral("The file \"%1\" will be overwritten. Do you want to continue?")
+                                .arg(QDir::toNativeSeparators(iso))));
+        QVERIFY(w.check());
+        QCOMPARE(w.ready->count(), 1);
+        w.burner.startDelivery();
+        QCOMPARE(w.lastStage(), BurnStage::CreatingIso);
         QTRY_VERIFY_WITH_TIMEOUT(w.finished->count() == 1, 60000);
-        QVERIFY(w.finished->last().at(0).toBool());
-        QCOMPARE(w.lastState(), int(GenerateSucceeded));
-        for (const QList<QVariant> &p : qAsConst(progress))
-            QVERIFY(p.at(0).toInt() >= 51 && p.at(0).toInt() <= 100);
-        QCOMPARE(progress.last().at(0).toInt(), 100);
+        QCOMPARE(w.result().outcome, BurnResult::Done);
+        for (const QList<QVariant> &p : qAsConst(*w.progress))
+            QVERIFY(p.at(0).toInt() >= 0 && p.at(0).toInt() <= 100);
+        QCOMPARE(w.progress->last().at(0).toInt(), 100);
         const DvdCheck::Disc disc = DvdCheck::read(iso);
         QVERIFY2(disc.ok, qPrintable(disc.error));
         QCOMPARE(disc.titles.size(), 1);
@@ -445,30 +364,27 @@ private Q_SLOTS:
 
     void unwritableIsoDestinationFails()
     {
-        BoxAnswers boxes;
         Workflow w;
         const QString dir = TestSupport::freshDir(QStringLiteral("toiso-bad"));
         touch(dir + QStringLiteral("/blocker"));
-        QVERIFY(w.box->setIsoTarget(dir + QStringLiteral("/blocker/movie.iso")));
-        w.burner->setTempPath(dir);
-        w.burner->setDVDSize(dvdSize);
-        w.burner->setDVDSource(dvd);
+        w.choose(Destination::Iso, dir + QStringLiteral("/blocker/movie.iso"));
+        w.burner.setWorkFolder(dir);
+        w.burner.setDvdSize(dvdSize);
+        w.burner.setDvdFolder(dvd);
         // Refused before anything is made, with the reason.
-        QVERIFY(!w.burner->checkBurnerCondition());
-        QCOMPARE(w.begin->count(), 0);
-        QCOMPARE(boxes.texts.last(),
-                 QStringLiteral("Cannot write to %1: Not a directory.")
-                     .arg(QDir::toNativeSeparators(dir + QStringLiteral("/blocker/movie.iso"))));
+        QVERIFY(!w.check());
+        QCOMPARE(w.ready->count(), 0);
+        QCOMPARE(w.refusal, QStringLiteral("Cannot write to %1: Not a directory.")
+                                .arg(QDir::toNativeSeparators(dir + QStringLiteral("/blocker/movie.iso"))));
         // Should the destination go bad after the check, the engine's reason
         // is reported with the failure.
         QFile::remove(dir + QStringLiteral("/blocker"));
-        QVERIFY(w.burner->checkBurnerCondition());
+        QVERIFY(w.check());
         touch(dir + QStringLiteral("/blocker"));
-        w.burner->startBurnWork();
+        w.burner.startDelivery();
         QTRY_VERIFY_WITH_TIMEOUT(w.finished->count() == 1, 60000);
-        QCOMPARE(w.finished->last().at(0).toBool(), false);
-        QCOMPARE(w.finished->last().at(1).toBool(), true);
-        QCOMPARE(w.lastState(), int(GenerateEnded));
+        QCOMPARE(w.result().outcome, BurnResult::Failed);
+        QCOMPARE(w.result().runAfterMaking, true);
         QVERIFY2(w.lastTitle().startsWith(QStringLiteral("failed! open file failed(mkiso).\n")),
                  qPrintable(w.lastTitle()));
         QVERIFY(w.lastTitle().contains(QStringLiteral("Not a directory")));
@@ -482,12 +398,12 @@ private Q_SLOTS:
         DiskSpace::setProbe([](const QString &) {
             return DiskSpace::Info{true, quint64(1) << 40, 1, QStringLiteral("ext4"), QStringLiteral("/")};
         });
-        QVERIFY(w.box->setIsoTarget(small.path() + QStringLiteral("/movie")));
-        QVERIFY(w.burner->checkBurnerCondition());
+        w.choose(Destination::Iso, small.path() + QStringLiteral("/movie"));
+        QVERIFY(w.check());
         DiskSpace::setProbe({});
-        w.burner->startBurnWork();
+        w.burner.startDelivery();
         QTRY_VERIFY_WITH_TIMEOUT(w.finished->count() == 2, 60000);
-        QCOMPARE(w.finished->last().at(0).toBool(), false);
+        QCOMPARE(w.result().outcome, BurnResult::Failed);
         QVERIFY2(w.lastTitle().contains(QStringLiteral("No space left on device")),
                  qPrintable(w.lastTitle()));
         QCOMPARE(QDir(small.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -496,32 +412,31 @@ private Q_SLOTS:
 
     void recorderTwoCopies()
     {
-        BoxAnswers boxes;
         Workflow w;
-        QCOMPARE(w.box->targetValue(), pseudo);
+        w.choose(Destination::Burner, pseudo);
         const QString temp = TestSupport::freshDir(QStringLiteral("toburner-temp"));
         copyTree(dvd, temp + QStringLiteral("/dvd"));
-        w.burner->setTempPath(temp);
-        w.burner->setDVDSize(dvdSize);
-        w.burner->setDVDSource(temp + QStringLiteral("/dvd"));
-        w.burner->setCopyNum(2);
-        w.burner->setBurnSpeed(QStringLiteral("Max"));
-        QVERIFY(w.burner->checkBurnerCondition());
-        QTRY_COMPARE_WITH_TIMEOUT(w.begin->count(), 1, 20000);
+        w.burner.setWorkFolder(temp);
+        w.burner.setDvdSize(dvdSize);
+        w.burner.setDvdFolder(temp + QStringLiteral("/dvd"));
+        w.burner.setCopies(2);
+        w.burner.setSpeed(QStringLiteral("Max"));
+        QVERIFY(w.check());
+        QTRY_COMPARE_WITH_TIMEOUT(w.ready->count(), 1, 20000);
 
-        w.burner->startBurnWork();
-        QCOMPARE(w.lastState(), int(CheckingDisc));
+        w.burner.startDelivery();
+        QCOMPARE(w.lastStage(), BurnStage::CheckingDisc);
+        // After the first copy the next disc is asked for; the run goes on.
+        QTRY_COMPARE_WITH_TIMEOUT(w.next->count(), 1, 60000);
+        QCOMPARE(w.finished->count(), 0);
+        QCOMPARE(w.progress->last().at(0).toInt(), 100);
+
+        QFile::remove(DVDBurner::instance()->pseudoDrives().first().mid(6));
+        w.burner.startDelivery();
         QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 1, 60000);
         QCOMPARE(w.next->count(), 1);
-        QVERIFY(w.finished->last().at(0).toBool());
-        QVERIFY(w.lastState() != int(GenerateSucceeded));
-
-        QFile::remove(DVDBurner::Instance()->pseudoDrives().first().mid(6));
-        w.burner->startBurnWork();
-        QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 2, 60000);
-        QCOMPARE(w.next->count(), 1);
-        QCOMPARE(w.lastState(), int(GenerateSucceeded));
-        QCOMPARE(w.burner->copiesLeft(), 0);
+        QCOMPARE(w.result().outcome, BurnResult::Done);
+        QCOMPARE(w.burner.copiesLeft(), 0);
 
         const DvdCheck::Disc disc = DvdCheck::read(pseudo.mid(6));
         QVERIFY2(disc.ok, qPrintable(disc.error));
@@ -532,106 +447,147 @@ private Q_SLOTS:
         QVERIFY(QDir(temp + QStringLiteral("/temp")).entryList(QDir::Files).isEmpty());
     }
 
+    void nonBlankDiscIsAskedAbout()
+    {
+        // An image file that holds data is a written disc, asked about
+        // before anything is written over it.
+        const QString dir = TestSupport::freshDir(QStringLiteral("nonblank"));
+        const QString image = dir + QStringLiteral("/disc.img");
+        touch(image);
+        Workflow w;
+        w.choose(Destination::Burner, QStringLiteral("stdio:") + image);
+        const QString temp = TestSupport::freshDir(QStringLiteral("nonblank-temp"));
+        copyTree(dvd, temp + QStringLiteral("/dvd"));
+        w.burner.setWorkFolder(temp);
+        w.burner.setDvdSize(dvdSize);
+        w.burner.setDvdFolder(temp + QStringLiteral("/dvd"));
+        const QString erase =
+            QStringLiteral("The disc in the drive is not blank. Writing to this disc will erase all "
+                           "the data on the disc. \nDo you want to continue?");
+        // Declined, the drive is read again after a moment (a real tray is
+        // opened first) and the disc asked about again.
+        w.questions.answers = {false, true};
+        QVERIFY(w.check());
+        QTRY_COMPARE_WITH_TIMEOUT(w.ready->count(), 1, 20000);
+        QCOMPARE(w.questions.texts, QStringList({erase, erase}));
+        QVERIFY(w.questions.asked.isEmpty());
+        QVERIFY(DVDBurner::instance()->directErase());
+
+        // Agreed while checking, the burn erases the disc without asking.
+        w.questions.texts.clear();
+        w.burner.startDelivery();
+        QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 1, 60000);
+        QCOMPARE(w.result().outcome, BurnResult::Done);
+        QVERIFY(w.questions.texts.isEmpty());
+        QVERIFY(DvdCheck::read(image).ok);
+        QVERIFY(!DVDBurner::instance()->directErase());
+    }
+
     void waitingForDiscCheckPhase()
     {
         const QString drives = TestSupport::freshDir(QStringLiteral("nodisc"));
         const QString missing = QStringLiteral("stdio:") + drives + QStringLiteral("/gone/disc.img");
         usePseudoDrives({missing});
-        BoxAnswers boxes;
-        WaitAnswers waits;
         Workflow w;
-        QCOMPARE(w.box->targetValue(), missing);
-        w.burner->setTempPath(drives);
-        w.burner->setDVDSize(dvdSize);
+        w.choose(Destination::Burner, missing);
+        w.burner.setWorkFolder(drives);
+        w.burner.setDvdSize(dvdSize);
 
-        waits.answers = {WaitingDiskDialog::AnswerCancel};
-        QVERIFY(w.burner->checkBurnerCondition());
+        w.questions.waits = {RunQuestions::DiscWaitAnswer::Cancelled};
+        QVERIFY(w.check());
         QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 1, 20000);
-        QCOMPARE(waits.reasons, QStringList{QStringLiteral("Please insert a blank disc.")});
-        QCOMPARE(w.finished->last().at(1).toBool(), false);
+        QCOMPARE(w.questions.reasons, QStringList{QStringLiteral("Please insert a blank disc.")});
+        QCOMPARE(w.result().runAfterMaking, false);
         QCOMPARE(w.lastTitle(), QStringLiteral("Disc checking stopped"));
-        QCOMPARE(w.begin->count(), 0);
-        QVERIFY(w.burner->checkWaitDialog()->isIgnoreVisible());
+        QCOMPARE(w.ready->count(), 0);
+        const DiscWait asked = w.questions.asked.last();
+        QVERIFY(asked.checking);
+        QCOMPARE(asked.device, missing);
+        QCOMPARE(asked.displayName, QStringLiteral("Image File Recorder"));
+        QCOMPARE(asked.requiredType, QStringLiteral("DVD-R/RW,DVD+R/RW"));
+        QCOMPARE(asked.discType, QStringLiteral("Empty"));
+        QCOMPARE(asked.discFree, QStringLiteral("N/A"));
+        QCOMPARE(asked.neededSize, BurnWorkflow::sizeText(dvdSize, QStringLiteral("G")));
 
-        waits.answers = {WaitingDiskDialog::AnswerIgnore};
-        QVERIFY(w.burner->checkBurnerCondition());
-        QTRY_COMPARE_WITH_TIMEOUT(w.begin->count(), 1, 20000);
+        w.questions.waits = {RunQuestions::DiscWaitAnswer::Ignored};
+        QVERIFY(w.check());
+        QTRY_COMPARE_WITH_TIMEOUT(w.ready->count(), 1, 20000);
 
-        // Burn phase: Cancel, confirmed, aborts the burn.
-        waits.answers = {WaitingDiskDialog::AnswerCancel};
-        boxes.answers = {QDialogButtonBox::Yes};
-        w.burner->startBurnWork();
+        // Burn phase: given up, the burn is aborted.
+        w.questions.waits = {RunQuestions::DiscWaitAnswer::Cancelled};
+        w.burner.startDelivery();
         QTRY_COMPARE_WITH_TIMEOUT(w.finished->count(), 2, 20000);
-        QVERIFY(boxes.saw(QStringLiteral("Are you sure you want to abort?")));
-        QVERIFY(!w.burner->burnWaitDialog()->isIgnoreVisible());
-        QVERIFY(w.aborted->last().at(0).toBool());
+        QVERIFY(!w.questions.asked.last().checking);
+        QCOMPARE(w.result().outcome, BurnResult::Aborted);
         QCOMPARE(w.lastTitle(), QStringLiteral("Burning aborted!"));
-        QCOMPARE(w.finished->last().at(1).toBool(), false);
+        QCOMPARE(w.result().runAfterMaking, false);
     }
 
     void failedBurnRetryAndFailureTexts()
     {
-        BoxAnswers boxes;
         Workflow w;
-        QVERIFY(w.box->setRecorderTarget(pseudo));
-        QSignalSpy abortFlag(w.burner, &KymBurner::setCanAbort);
-        w.burner->PostOrSendMessage(kBurnMessage, NotifyFailed, BurnErrorWrite, 1);
-        QVERIFY(boxes.saw(QStringLiteral("Burn process failed. Do you want to try again.")));
+        w.choose(Destination::Burner, pseudo);
+        QSignalSpy abortFlag(&w.burner, &BurnWorkflow::canAbortChanged);
+        w.burner.jobFailed(BurnError::Write, QString());
+        QVERIFY(w.questions.saw(QStringLiteral("Burn process failed. Do you want to try again.")));
         QCOMPARE(w.next->count(), 1);
         QCOMPARE(w.finished->count(), 0);
-        boxes.answers = {QDialogButtonBox::No};
-        w.burner->PostOrSendMessage(kBurnMessage, NotifyFailed, BurnErrorWrite, 1);
+        w.questions.answers = {false};
+        w.burner.jobFailed(BurnError::Write, QString());
         QCOMPARE(w.finished->count(), 1);
         QCOMPARE(w.lastTitle(), QStringLiteral("Failed to write to disc, please retry."));
-        // Unknown notifications change nothing.
-        w.burner->PostOrSendMessage(kBurnMessage, 11, 0, 1);
-        QCOMPARE(w.finished->count(), 1);
+        QVERIFY(abortFlag.last().at(0).toBool());
+        // The engine's words follow the failure's text.
+        w.questions.answers = {false};
+        w.burner.jobFailed(BurnError::OpenDisc, QStringLiteral("the drive said no"));
+        QCOMPARE(w.lastTitle(), QStringLiteral("Failed to open disc, please retry.\nthe drive said no"));
 
-        QCOMPARE(KymBurner::failureText(1), QStringLiteral("Burning failed! We recommend you burn again."));
-        QCOMPARE(KymBurner::failureText(-1), QString());
-        QCOMPARE(KymBurner::failureText(77), QStringLiteral("Burning failed!"));
+        QCOMPARE(BurnWorkflow::failureText(BurnError::Generic),
+                 QStringLiteral("Burning failed! We recommend you burn again."));
+        QCOMPARE(BurnWorkflow::failureText(BurnError(-1)), QString());
+        QCOMPARE(BurnWorkflow::failureText(BurnError(77)), QStringLiteral("Burning failed!"));
     }
 
-    void recorderProgressRanges()
+    void recorderProgressStages()
     {
-        BoxAnswers boxes;
         Workflow w;
-        QVERIFY(w.box->setRecorderTarget(pseudo));
-        QSignalSpy progress(w.burner, &KymBurner::setProcess);
-        auto post = [&](int what, int value) { w.burner->PostOrSendMessage(kBurnMessage, what, value, 1); };
-        auto last = [&] { return qMakePair(progress.last().at(0).toInt(), progress.last().at(1).toInt()); };
-        post(NotifyCheckEnded, 0);
-        QCOMPARE(w.begin->count(), 1);
-        QCOMPARE(w.burner->startedTargetType(), QStringLiteral("toburner"));
-        // Erasing takes 51..60, then burning 61..90, finalizing 99.
-        post(NotifyEraseProgress, 0);
-        QCOMPARE(w.lastState(), int(ErasingDisc));
-        QCOMPARE(last(), qMakePair(51, 0));
-        post(NotifyEraseProgress, 50);
-        QCOMPARE(last(), qMakePair(55, 50));
-        post(NotifyEraseProgress, 100);
-        QCOMPARE(w.status->last().at(2).toString(), QStringLiteral("Checking disc"));
-        post(NotifyBurnProgress, 50);
-        QCOMPARE(w.lastState(), int(BurningDisc));
-        QCOMPARE(progress.at(progress.count() - 2).at(0).toInt(), 61);
-        QCOMPARE(last(), qMakePair(75, 50));
-        post(NotifyBurnProgress, 150);
-        QCOMPARE(last(), qMakePair(89, 99));
-        post(NotifyFinalizing, 0);
-        QCOMPARE(w.status->last().at(2).toString(), QStringLiteral("Finalizing disc"));
-        QCOMPARE(last(), qMakePair(99, 99));
-        post(NotifySucceeded, 0);
-        QCOMPARE(last(), qMakePair(100, 100));
-        QCOMPARE(w.lastState(), int(GenerateSucceeded));
+        w.choose(Destination::Burner, pseudo);
+        QSignalSpy abortFlag(&w.burner, &BurnWorkflow::canAbortChanged);
+        auto last = [&] { return w.progress->last().at(0).toInt(); };
+        w.burner.jobCheckEnded(true);
+        QCOMPARE(w.ready->count(), 1);
+        QCOMPARE(w.burner.startedType(), Destination::Burner);
+        // Erasing, then burning, finalizing at 99.
+        w.burner.jobEraseProgress(0);
+        QCOMPARE(w.lastStage(), BurnStage::ErasingDisc);
+        QCOMPARE(abortFlag.last().at(0).toBool(), false);
+        QCOMPARE(last(), 0);
+        w.burner.jobEraseProgress(50);
+        QCOMPARE(last(), 50);
+        w.burner.jobEraseProgress(100);
+        QCOMPARE(w.lastStage(), BurnStage::CheckingDisc);
+        w.burner.jobProgress(50);
+        QCOMPARE(w.lastStage(), BurnStage::BurningDisc);
+        QCOMPARE(abortFlag.last().at(0).toBool(), true);
+        QCOMPARE(w.progress->at(w.progress->count() - 2).at(0).toInt(), 0);
+        QCOMPARE(last(), 50);
+        w.burner.jobProgress(150);
+        QCOMPARE(last(), 99);
+        w.burner.jobFinalizing();
+        QCOMPARE(w.lastStage(), BurnStage::FinalizingDisc);
+        QCOMPARE(abortFlag.last().at(0).toBool(), false);
+        QCOMPARE(last(), 99);
+        w.burner.jobSucceeded();
+        QCOMPARE(last(), 100);
+        QCOMPARE(w.result().outcome, BurnResult::Done);
         // A failed erase ends the run.
-        post(NotifyEraseEnded, 0);
+        w.burner.jobEraseEnded(false);
         QCOMPARE(w.lastTitle(), QStringLiteral("Failed to erase!"));
-        QCOMPARE(w.finished->last().at(1).toBool(), true);
+        QCOMPARE(w.result().runAfterMaking, true);
     }
 
     void freeSpaceRules()
     {
-        BoxAnswers boxes;
         Workflow w;
         const QString dir = TestSupport::freshDir(QStringLiteral("space"));
         const quint64 size = quint64(1) << 30;
@@ -639,97 +595,59 @@ private Q_SLOTS:
         DiskSpace::Info dst{true, 0, 1, QStringLiteral("ext4"), QStringLiteral("/dstdisk")};
         DiskSpace::setProbe(
             [&](const QString &path) { return path.startsWith(dir + QStringLiteral("/t")) ? tmp : dst; });
-        w.burner->setTempPath(dir + QStringLiteral("/t"));
-        w.burner->setDVDSize(size);
-        QVERIFY(w.box->setIsoTarget(dir + QStringLiteral("/out.iso")));
+        w.burner.setWorkFolder(dir + QStringLiteral("/t"));
+        w.burner.setDvdSize(size);
+        w.choose(Destination::Iso, dir + QStringLiteral("/out.iso"));
 
         // The same disk must hold the work files and the result.
         tmp.available = dst.available = 2 * size;
-        QVERIFY(!w.burner->checkBurnerCondition());
-        QVERIFY(boxes.saw(
-            QStringLiteral("Not enough free space available in the disk which the temporary folder is "
-                           "located in. At least 2048.00 MB disk space is needed in disk /tmpdisk.")));
+        QVERIFY(!w.check());
+        QCOMPARE(w.refusal,
+                 QStringLiteral("Not enough free space available in the disk which the temporary folder "
+                                "is located in. At least 2048.00 MB disk space is needed in disk "
+                                "/tmpdisk."));
         tmp.available = dst.available = 2 * size + 1;
-        QVERIFY(w.burner->checkBurnerCondition());
+        QVERIFY(w.check());
 
         // Different disks need the size on each.
         dst.deviceId = 2;
         tmp.available = size + 1;
         dst.available = size;
-        QVERIFY(!w.burner->checkBurnerCondition());
-        QVERIFY(
-            boxes.saw(QStringLiteral("Not enough space available in the target disk. At least 1024.00 MB of "
-                                     "disk space is needed in /dstdisk disk.")));
+        QVERIFY(!w.check());
+        QCOMPARE(w.refusal,
+                 QStringLiteral("Not enough space available in the target disk. At least 1024.00 MB of "
+                                "disk space is needed in /dstdisk disk."));
         dst.available = size + 1;
-        QVERIFY(w.burner->checkBurnerCondition());
+        QVERIFY(w.check());
 
         // FAT32 holds files up to 4 GiB.
         tmp.available = dst.available = quint64(100) << 30;
         dst.fsType = QStringLiteral("vfat");
-        w.burner->setDVDSize(quint64(4294967296ULL));
-        QVERIFY(w.burner->checkBurnerCondition());
-        w.burner->setDVDSize(quint64(4294967297ULL));
-        QVERIFY(!w.burner->checkBurnerCondition());
-        QVERIFY(
-            boxes.saw(QStringLiteral("The file system of destination disk (/dstdisk) does not support files "
-                                     "larger than 4GB, please select again.")));
+        w.burner.setDvdSize(quint64(4294967296ULL));
+        QVERIFY(w.check());
+        w.burner.setDvdSize(quint64(4294967297ULL));
+        QVERIFY(!w.check());
+        QCOMPARE(w.refusal,
+                 QStringLiteral("The file system of destination disk (/dstdisk) does not support files "
+                                "larger than 4GB, please select again."));
 
         // A recorder needs twice the size in the temporary disk.
-        QVERIFY(w.box->setRecorderTarget(pseudo));
-        w.burner->setDVDSize(size);
+        w.choose(Destination::Burner, pseudo);
+        w.burner.setDvdSize(size);
         tmp.available = 2 * size;
-        QVERIFY(!w.burner->checkBurnerCondition());
+        QVERIFY(!w.check());
         tmp.present = false;
-        QVERIFY(!w.burner->checkBurnerCondition());
-        QVERIFY(boxes.saw(QStringLiteral(
-            "The temporary folder does not exist, please set the temporary folder and try again.")));
+        QVERIFY(!w.check());
+        QCOMPARE(w.refusal,
+                 QStringLiteral(
+                     "The temporary folder does not exist, please set the temporary folder and try again."));
         DiskSpace::setProbe({});
-        QVERIFY(!KymBurner::checkDVDCapacity(QStringLiteral("/dev/none"), 0));
+        QVERIFY(!DVDBurner::instance()->discHasRoom(QStringLiteral("/dev/none"), 0));
 
         // The real probe: same file system for two folders of one disk.
         QVERIFY(
             DiskSpace::sameDisk(DiskSpace::query(dir), DiskSpace::query(dir + QStringLiteral("/new/deep"))));
         QVERIFY(!DiskSpace::query(QStringLiteral("relative/path")).present);
-    }
-
-    void waitingDialogConfirmation()
-    {
-        BoxAnswers boxes;
-        WaitingDiskDialog burnPhase;
-        burnPhase.setNoConfirm(false);
-        burnPhase.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&burnPhase));
-        auto *cancel = burnPhase.findChild<QPushButton *>(QStringLiteral("cancelButton"));
-        QVERIFY(cancel);
-        boxes.answers = {QDialogButtonBox::No};
-        cancel->click();
-        QVERIFY(burnPhase.isVisible());
-        QVERIFY(!burnPhase.isClosed());
-        QCOMPARE(boxes.texts, QStringList{QStringLiteral("Are you sure you want to abort?")});
-        cancel->click();
-        QVERIFY(!burnPhase.isVisible());
-        QVERIFY(burnPhase.isClosed() && !burnPhase.isIgnore());
-
-        boxes.texts.clear();
-        WaitingDiskDialog checkPhase;
-        checkPhase.show();
-        checkPhase.findChild<QPushButton *>(QStringLiteral("cancelButton"))->click();
-        QVERIFY(!checkPhase.isVisible());
-        QVERIFY(boxes.texts.isEmpty());
-        checkPhase.show();
-        checkPhase.findChild<QPushButton *>(QStringLiteral("ignoreButton"))->click();
-        QVERIFY(!checkPhase.isVisible());
-        QVERIFY(checkPhase.isIgnore());
-
-        // Ignore needs no confirmation even in the burn phase; a disc
-        // arriving closes without any question.
-        burnPhase.show();
-        burnPhase.findChild<QPushButton *>(QStringLiteral("ignoreButton"))->click();
-        QVERIFY(!burnPhase.isVisible());
-        burnPhase.show();
-        QTimer::singleShot(0, &burnPhase, [&] { burnPhase.closeWithResult(1); });
-        QCOMPARE(burnPhase.exec(), 1);
-        QVERIFY(boxes.texts.isEmpty());
     }
 
     void tempCleanRemovesOnlyOwnFiles()
@@ -742,8 +660,8 @@ private Q_SLOTS:
         touch(temp + QStringLiteral("/temp/sorvel-burn-abc123.iso"));
         touch(temp + QStringLiteral("/temp/photo.jpg"));
         touch(temp + QStringLiteral("/keep.txt"));
-        w.burner->setTempPath(temp);
-        w.burner->makeTempFolderClean();
+        w.burner.setWorkFolder(temp);
+        w.burner.cleanWorkFolder();
         QCOMPARE(QDir(temp + QStringLiteral("/dvd")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("mine.txt")});
         QCOMPARE(QDir(temp + QStringLiteral("/temp")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
@@ -756,52 +674,52 @@ private Q_SLOTS:
         // The engine runs one job at a time. A disc check held at its disc
         // question keeps a job running; every starter called meanwhile
         // starts nothing and says so, and no image is written.
-        struct HeldAtQuestion : IBurnerJobCallBack {
+        struct HeldAtQuestion {
             QSemaphore asked;
             QSemaphore go;
-            // A job's last notification comes after it stops counting as
-            // running; the callback must outlive it.
+            // A job's last signal comes after it stops counting as running;
+            // this record must outlive it.
             std::atomic<int> checkEnded{0};
             std::atomic<int> succeeded{0};
-            int postMessage(int, int wParam, int) override
-            {
-                checkEnded += wParam == NotifyCheckEnded ? 1 : 0;
-                succeeded += wParam == NotifySucceeded ? 1 : 0;
-                return 0;
-            }
-            int sendMessage(int message, int wParam, int lParam) override
-            {
-                postMessage(message, wParam, lParam);
-                if (wParam == NotifyDiscProblem) {
-                    asked.release();
-                    go.acquire();
-                }
-                return 0;
-            }
-        } callback;
+            std::atomic<int> setups{0};
+        } held;
+        const DVDBurner::JobSetup setup = [&held](DiscJob &job) {
+            ++held.setups;
+            QObject::connect(
+                &job, &DiscJob::checkEnded, &job, [&held] { ++held.checkEnded; }, Qt::DirectConnection);
+            QObject::connect(
+                &job, &DiscJob::succeeded, &job, [&held] { ++held.succeeded; }, Qt::DirectConnection);
+            job.setDiscQuestion([&held](DiscProblem) {
+                held.asked.release();
+                held.go.acquire();
+                return DiscDecision::Cancel;
+            });
+        };
         const QString temp = TestSupport::freshDir(QStringLiteral("refused"));
         const QString missing = QStringLiteral("stdio:") + temp + QStringLiteral("/gone/disc.img");
         const QString iso = temp + QStringLiteral("/out.iso");
-        DVDBurner *burner = DVDBurner::Instance();
-        QCOMPARE(burner->StartCheckBurnDVDFirst(&callback, dvdSize, missing, 5000), 0);
-        QVERIFY(callback.asked.tryAcquire(1, 20000));
-        QVERIFY(burner->IsRunning());
-        QCOMPARE(burner->MakeISOFromFolder(&callback, dvd, QStringLiteral("X"), iso, 5000), -1);
-        QCOMPARE(burner->MakeFolderFromFolder(&callback, dvd, temp + QStringLiteral("/copy")), -1);
-        QCOMPARE(burner->BurnDiscFromFolder(&callback, dvd, pseudo, QStringLiteral("X"), 5000), -1);
-        QCOMPARE(burner->BurnDiscFromISO(&callback, iso, pseudo, 5000), -1);
-        QCOMPARE(burner->StartErase(&callback, pseudo, 0), -1);
-        QCOMPARE(burner->StartCheckBurnDVDFirst(&callback, dvdSize, pseudo, 5000), -1);
-        callback.go.release();
-        QTRY_COMPARE_WITH_TIMEOUT(callback.checkEnded.load(), 1, 10000);
-        QVERIFY(!burner->IsRunning());
+        DVDBurner *burner = DVDBurner::instance();
+        QVERIFY(burner->checkDisc(setup, dvdSize, missing));
+        QVERIFY(held.asked.tryAcquire(1, 20000));
+        QVERIFY(burner->isRunning());
+        QVERIFY(!burner->makeImage(setup, dvd, QStringLiteral("X"), iso));
+        QVERIFY(!burner->makeFolder(setup, dvd, temp + QStringLiteral("/copy")));
+        QVERIFY(!burner->burnFolder(setup, dvd, pseudo, QStringLiteral("X")));
+        QVERIFY(!burner->burnImage(setup, iso, pseudo));
+        QVERIFY(!burner->erase(setup, pseudo, EraseMode::Fast));
+        QVERIFY(!burner->checkDisc(setup, dvdSize, pseudo));
+        QCOMPARE(held.setups.load(), 1);
+        held.go.release();
+        QTRY_COMPARE_WITH_TIMEOUT(held.checkEnded.load(), 1, 10000);
+        QVERIFY(!burner->isRunning());
         QCOMPARE(QDir(temp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 
         // Once the engine is free a starter runs its job.
-        QCOMPARE(burner->MakeISOFromFolder(&callback, dvd, QStringLiteral("X"), iso, 5000), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(callback.succeeded.load(), 1, 30000);
-        QVERIFY(!burner->IsRunning());
+        QVERIFY(burner->makeImage(setup, dvd, QStringLiteral("X"), iso));
+        QTRY_COMPARE_WITH_TIMEOUT(held.succeeded.load(), 1, 30000);
+        QVERIFY(!burner->isRunning());
         QVERIFY(QFileInfo(iso).size() > 0);
+        QCOMPARE(burner->imageSize(), QFileInfo(iso).size());
     }
 
     void stopWhileRetryingAgainAndAgain()
@@ -810,7 +728,7 @@ private Q_SLOTS:
         // is tried again a few times, stopped at a random moment: before the
         // job starts, while it grabs the drive or images the folder, while
         // its failure is on the way, or between two tries, when no job runs.
-        // Every round must end in exactly one burnFinished(false), without a
+        // Every round must end in exactly one failed finished(), without a
         // hang or a crash. SORVEL_STRESS_ROUNDS sets the number of rounds
         // (run it a few hundred times under the sanitizers).
         TestSupport::TmpfsMount disk(QStringLiteral("retry-disk"), 16 << 20);
@@ -820,23 +738,24 @@ private Q_SLOTS:
         QVERIFY(disk.makeReadOnly());
         const QString temp = TestSupport::freshDir(QStringLiteral("retry-temp"));
         copyTree(dvd, temp + QStringLiteral("/dvd"));
-        BoxAnswers boxes; // "try again?" is answered Yes
+        Questions questions; // "try again?" is answered yes
         BurnWorkflow workflow;
+        workflow.setQuestions(&questions);
         workflow.setDestination(
             {Destination::Burner, QStringLiteral("stdio:") + disk.path() + QStringLiteral("/disc.img")});
-        workflow.setTempPath(temp);
-        workflow.setDVDSource(temp + QStringLiteral("/dvd"));
-        workflow.setDVDSize(dvdSize);
-        QSignalSpy finished(&workflow, &BurnWorkflow::burnFinished);
+        workflow.setWorkFolder(temp);
+        workflow.setDvdFolder(temp + QStringLiteral("/dvd"));
+        workflow.setDvdSize(dvdSize);
+        QSignalSpy finished(&workflow, &BurnWorkflow::finished);
         // Like the window, the next try starts a little later, unless the
         // burn was stopped meanwhile.
         int retriesLeft = 0;
         bool stopped = false;
-        connect(&workflow, &BurnWorkflow::doBurnNext, &workflow, [&] {
+        connect(&workflow, &BurnWorkflow::nextDiscNeeded, &workflow, [&] {
             if (retriesLeft-- > 0)
                 QTimer::singleShot(0, &workflow, [&] {
                     if (!stopped)
-                        workflow.startBurnWork();
+                        workflow.startDelivery();
                 });
         });
         const int rounds = qEnvironmentVariableIsSet("SORVEL_STRESS_ROUNDS")
@@ -847,17 +766,17 @@ private Q_SLOTS:
             finished.clear();
             stopped = false;
             retriesLeft = random.bounded(3);
-            workflow.startBurnWork();
+            workflow.startDelivery();
             QTest::qWait(random.bounded(40));
             stopped = true;
             workflow.stop();
             QVERIFY2(!finished.isEmpty() || finished.wait(10000), qPrintable(QString::number(round)));
             // A job's last report is sent just after it stops counting as
             // running: once none runs, a short wait delivers any second one.
-            QTRY_VERIFY_WITH_TIMEOUT(!DVDBurner::Instance()->IsRunning(), 10000);
+            QTRY_VERIFY_WITH_TIMEOUT(!DVDBurner::instance()->isRunning(), 10000);
             QTest::qWait(20);
             QCOMPARE(finished.count(), 1);
-            QCOMPARE(finished.first().at(0).toBool(), false);
+            QVERIFY(finished.first().at(0).value<BurnResult>().outcome != BurnResult::Done);
         }
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{QStringLiteral("placeholder")});
     }
@@ -875,11 +794,11 @@ private Q_SLOTS:
             drives << QStringLiteral("stdio:") + image;
         }
         usePseudoDrives(drives);
-        DVDBurner *burner = DVDBurner::Instance();
+        DVDBurner *burner = DVDBurner::instance();
         DeviceThread watch;
         int refreshes = 0;
         connect(
-            &watch, &DeviceThread::renderedUpdateDiscs, &watch, [&] { ++refreshes; }, Qt::DirectConnection);
+            &watch, &DeviceThread::discsUpdated, &watch, [&] { ++refreshes; }, Qt::DirectConnection);
         watch.start();
         QElapsedTimer timer;
         timer.start();
@@ -888,16 +807,16 @@ private Q_SLOTS:
         while (timer.elapsed() < 2000 || refreshes < 5) {
             watch.queueRefresh();
             for (const QString &drive : qAsConst(drives)) {
-                if (const std::optional<BSBurnerInfo> info = burner->GetBurnerInfo(drive))
+                if (const std::optional<RecorderInfo> info = burner->recorder(drive))
                     recordersSeen += info->displayName.isEmpty() ? 0 : 1;
-                if (const std::optional<BSDiscInfo> disc = burner->GetDiscInfo(drive))
-                    QVERIFY(disc->totalSize >= disc->freeSize || disc->totalSize == 0);
-                burner->GetDiscISOInfo(drive);
-                QCOMPARE(burner->CheckBeforeDriveStatusISCDRom(drive), 1);
+                if (const std::optional<DiscInfo> disc = burner->disc(drive))
+                    QVERIFY(disc->capacity >= disc->freeSpace || disc->capacity == 0);
+                burner->discVolume(drive);
+                QCOMPARE(burner->isRecorder(drive), true);
                 ++reads;
             }
-            QCOMPARE(burner->GetBurnerInfos().size(), drives.size());
-            burner->UpdateDiscISOMes();
+            QCOMPARE(burner->recorders().size(), drives.size());
+            burner->updateDiscVolumes();
             if (timer.elapsed() > 60000)
                 break;
         }
@@ -907,18 +826,46 @@ private Q_SLOTS:
         QCOMPARE(recordersSeen, reads);
     }
 
+    void driveWatchRefreshesAndReportsArrivals()
+    {
+        // A disc image appearing in a watched pseudo-drive is an arriving
+        // disc: the caches are read again and the arrival is told.
+        const QString dir = TestSupport::freshDir(QStringLiteral("watch"));
+        const QString drive = QStringLiteral("stdio:") + dir + QStringLiteral("/disc.img");
+        usePseudoDrives({drive});
+        DeviceThread thread;
+        int refreshes = 0;
+        connect(
+            &thread, &DeviceThread::devicesUpdated, &thread, [&] { ++refreshes; }, Qt::DirectConnection);
+        DriveWatch watch(&thread);
+        QSignalSpy arrived(&watch, &DriveWatch::discArrived);
+        watch.start();
+        QTRY_VERIFY_WITH_TIMEOUT(refreshes >= 1, 20000);
+        QVERIFY(DVDBurner::instance()->isRecorder(drive));
+        const int before = refreshes;
+        touch(dir + QStringLiteral("/disc.img"));
+        QTRY_VERIFY_WITH_TIMEOUT(!arrived.isEmpty(), 20000);
+        QCOMPARE(arrived.last().at(0).toString(), drive);
+        QTRY_VERIFY_WITH_TIMEOUT(refreshes > before, 20000);
+        // A disc leaving is no arrival.
+        arrived.clear();
+        watch.mediumChanged(drive, false);
+        QVERIFY(arrived.isEmpty());
+        thread.stop();
+    }
+
     void waitConditionBudget()
     {
-        DVDBurner *burner = DVDBurner::Instance();
-        burner->BeforeWait();
+        DVDBurner *burner = DVDBurner::instance();
+        burner->beginWait();
         QElapsedTimer timer;
         timer.start();
-        QCOMPARE(burner->WaitCondition(250), 0);
+        QCOMPARE(burner->waitForEnd(250), false);
         QVERIFY(timer.elapsed() >= 290);
-        QTimer::singleShot(50, [burner] { burner->StopWait(); });
-        QCOMPARE(burner->WaitCondition(5000), 1);
-        QVERIFY(!burner->GetDiscInfo(QStringLiteral("/dev/none")));
-        QCOMPARE(burner->VestraDriveEject(QStringLiteral("/dev/none")), 0);
+        QTimer::singleShot(50, [burner] { burner->endWait(); });
+        QCOMPARE(burner->waitForEnd(5000), true);
+        QVERIFY(!burner->disc(QStringLiteral("/dev/none")));
+        QCOMPARE(burner->eject(QStringLiteral("/dev/none")), false);
     }
 };
 

@@ -14,40 +14,72 @@
 #include <QTest>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
+// What a job reported, in order.
+enum class Report {
+    Progress,
+    Succeeded,
+    Failed,
+    Finalizing,
+    DiscProblem,
+    EraseEnded,
+    EraseProgress,
+    DiscChanged,
+    CheckEnded,
+    Aborted
+};
+
 struct Note {
-    int what;
+    Report what;
     int value;
 };
 
-// Records the notifications a job sends from its thread; answers disc
-// problems through a test-supplied function.
-class Recorder : public IBurnerJobCallBack
+// Records the signals a job emits on its thread; answers disc problems
+// through a test-supplied function (no function: Cancel).
+class Recorder
 {
 public:
-    std::function<void(int status)> onDiscProblem;
+    std::function<DiscDecision(DiscProblem problem)> onDiscProblem;
 
-    int postMessage(int, int wParam, int lParam) override
+    // Listens to the job (before it starts).
+    void watch(DiscJob *job)
     {
-        QMutexLocker locker(&mutex);
-        notes.append({wParam, lParam});
-        return 0;
-    }
-    int sendMessage(int message, int wParam, int lParam) override
-    {
-        postMessage(message, wParam, lParam);
-        if (wParam == NotifyDiscProblem && onDiscProblem)
-            onDiscProblem(lParam);
-        return 0;
+        const auto direct = Qt::DirectConnection;
+        QObject::connect(
+            job, &DiscJob::progress, job, [this](int p) { add(Report::Progress, p); }, direct);
+        QObject::connect(
+            job, &DiscJob::succeeded, job, [this] { add(Report::Succeeded, 0); }, direct);
+        QObject::connect(
+            job, &DiscJob::failed, job, [this](BurnError e, const QString &) { add(Report::Failed, int(e)); },
+            direct);
+        QObject::connect(
+            job, &DiscJob::finalizing, job, [this] { add(Report::Finalizing, 0); }, direct);
+        QObject::connect(
+            job, &DiscJob::eraseEnded, job, [this](bool ok) { add(Report::EraseEnded, ok ? 1 : 0); }, direct);
+        QObject::connect(
+            job, &DiscJob::eraseProgress, job, [this](int p) { add(Report::EraseProgress, p); }, direct);
+        QObject::connect(
+            job, &DiscJob::discChanged, job, [this] { add(Report::DiscChanged, 0); }, direct);
+        // checkEnded(ready): 0 ready, 1 stopped.
+        QObject::connect(
+            job, &DiscJob::checkEnded, job, [this](bool ready) { add(Report::CheckEnded, ready ? 0 : 1); },
+            direct);
+        QObject::connect(
+            job, &DiscJob::aborted, job, [this] { add(Report::Aborted, 0); }, direct);
+        job->setDiscQuestion([this](DiscProblem problem) {
+            add(Report::DiscProblem, int(problem));
+            return onDiscProblem ? onDiscProblem(problem) : DiscDecision::Cancel;
+        });
     }
     QList<Note> all()
     {
         QMutexLocker locker(&mutex);
         return notes;
     }
-    bool has(int what)
+    bool has(Report what)
     {
         for (const Note &n : all()) {
             if (n.what == what)
@@ -55,7 +87,7 @@ public:
         }
         return false;
     }
-    int valueOf(int what)
+    int valueOf(Report what)
     {
         int v = -1;
         for (const Note &n : all()) {
@@ -66,6 +98,11 @@ public:
     }
 
 private:
+    void add(Report what, int value)
+    {
+        QMutexLocker locker(&mutex);
+        notes.append({what, value});
+    }
     QMutex mutex;
     QList<Note> notes;
 };
@@ -81,13 +118,13 @@ QByteArray sha1(const QString &path)
 }
 
 // A job's last notification follows the end of its running state.
-bool waitEnded(IBurnerJob *job, Recorder &rec, int ms = 60000)
+bool waitEnded(DiscJob *job, Recorder &rec, int ms = 60000)
 {
     return QTest::qWaitFor(
         [&] {
-            return !job->IsRunning() &&
-                   (rec.has(NotifySucceeded) || rec.has(NotifyFailed) || rec.has(NotifyAborted) ||
-                    rec.has(NotifyCheckEnded) || rec.has(NotifyEraseEnded));
+            return !job->isRunning() &&
+                   (rec.has(Report::Succeeded) || rec.has(Report::Failed) || rec.has(Report::Aborted) ||
+                    rec.has(Report::CheckEnded) || rec.has(Report::EraseEnded));
         },
         ms);
 }
@@ -98,7 +135,7 @@ class TestRecording : public QObject
 {
     Q_OBJECT
 private:
-    IDeviceManager *manager = nullptr;
+    std::unique_ptr<DriveList> manager;
     QString dvd;
 
 private Q_SLOTS:
@@ -106,49 +143,48 @@ private Q_SLOTS:
     {
         dvd = DvdFixture::dvdFolder();
         QVERIFY2(!dvd.isEmpty(), "the DVD fixture could not be built");
-        manager = IDeviceManager::Create();
+        manager = std::make_unique<DriveList>();
     }
-    void cleanupTestCase() { manager->Release(); }
+    void cleanupTestCase() { manager.reset(); }
 
     void pseudoDrivesAreListedAsRecorders()
     {
         const QString dir = TestSupport::freshDir(QStringLiteral("list"));
         qputenv("SORVEL_PSEUDO_DRIVES", QStringLiteral("%1/a.img;stdio:%1/b.img").arg(dir).toLocal8Bit());
-        const QStringList env = IDeviceManager::pseudoDrivesFromEnvironment();
+        const QStringList env = DriveList::pseudoDrivesFromEnvironment();
         QCOMPARE(env, QStringList({QStringLiteral("stdio:%1/a.img").arg(dir),
                                    QStringLiteral("stdio:%1/b.img").arg(dir)}));
         manager->setPseudoDrives(env);
-        QVERIFY(manager->RefreshDevices() >= 2);
-        const KyDeviceRecord last = manager->GetDevice(manager->GetDeviceCount() - 1);
+        QVERIFY(manager->refresh() >= 2);
+        const RecorderInfo last = manager->drives().last();
         QCOMPARE(last.deviceName, QStringLiteral("stdio:%1/b.img").arg(dir));
-        QVERIFY(last.recorderFlag & RecorderDvd);
-        QVERIFY(!KyBurnerInfo::SupportBD(last.recorderFlag));
+        QVERIFY(last.writesDvd && last.pseudo);
+        QVERIFY(!last.writesBd);
 
-        KyBurner *burner = manager->OpenBurner(last.deviceName);
-        QVERIFY(burner);
-        KyDiscInfo *disc = burner->GetDiscInfo();
+        std::unique_ptr<Drive> drive = manager->open(last.deviceName);
+        QVERIFY(drive);
+        const std::optional<DiscInfo> disc = drive->disc();
         QVERIFY(disc);
         QVERIFY(disc->writable && disc->blank);
         QVERIFY(disc->freeSpace > 0);
-        burner->Release();
-        QVERIFY(!manager->OpenBurner(QStringLiteral("stdio:%1/missing/x.img").arg(dir)));
+        drive.reset();
+        QVERIFY(!manager->open(QStringLiteral("stdio:%1/missing/x.img").arg(dir)));
         qunsetenv("SORVEL_PSEUDO_DRIVES");
     }
 
     void speedsAndDeviceNames()
     {
-        QCOMPARE(KyBurnerInfo::speedFromText(QStringLiteral("Max")), 0);
-        QCOMPARE(KyBurnerInfo::speedFromText(QStringLiteral("8X")), 8 * 1385);
-        const QVector<BurnDiscSpeed> speeds{{4 * 1385, QStringLiteral("4X")},
-                                            {16 * 1385, QStringLiteral("16X")},
-                                            {4 * 1385 + 10, QStringLiteral("4X")}};
-        QCOMPARE(KyBurnerInfo::GetShowSpeedList(RecorderDvd, speeds, 0),
+        QCOMPARE(WriteSpeed::kbPerSecondFromText(QStringLiteral("Max")), 0);
+        QCOMPARE(WriteSpeed::kbPerSecondFromText(QStringLiteral("8X")), 8 * 1385);
+        const QVector<WriteSpeed> speeds{{4 * 1385, QStringLiteral("4X")},
+                                         {16 * 1385, QStringLiteral("16X")},
+                                         {4 * 1385 + 10, QStringLiteral("4X")}};
+        QCOMPARE(WriteSpeed::choices(speeds),
                  QVector<QString>({QStringLiteral("Max"), QStringLiteral("16X"), QStringLiteral("4X")}));
-        QVERIFY(
-            KyBurnerInfo::isSameDVDDevice(QStringLiteral("stdio:/tmp/x.img"), QStringLiteral("/tmp/x.img")));
-        QVERIFY(KyBurnerInfo::isSameDVDDevice(QStringLiteral("/dev/sr0"), QStringLiteral("/dev/sr0/")));
-        QVERIFY(!KyBurnerInfo::isSameDVDDevice(QStringLiteral("/dev/sr0"), QStringLiteral("/dev/sr1")));
-        QVERIFY(!KyBurnerInfo::isSameDVDDevice(QString(), QString()));
+        QVERIFY(DriveList::isSameDevice(QStringLiteral("stdio:/tmp/x.img"), QStringLiteral("/tmp/x.img")));
+        QVERIFY(DriveList::isSameDevice(QStringLiteral("/dev/sr0"), QStringLiteral("/dev/sr0/")));
+        QVERIFY(!DriveList::isSameDevice(QStringLiteral("/dev/sr0"), QStringLiteral("/dev/sr1")));
+        QVERIFY(!DriveList::isSameDevice(QString(), QString()));
     }
 
     void makeIsoIsReadableDvdAndSecondStartIgnored()
@@ -156,16 +192,16 @@ private Q_SLOTS:
         const QString dir = TestSupport::freshDir(QStringLiteral("mkiso"));
         const QString iso = dir + QStringLiteral("/out.iso");
         Recorder rec;
-        IBurnerJob *job = IBurnerJob::Create(manager);
-        job->SetCallback(&rec);
-        job->SetDvdVideoImage(1);
-        QCOMPARE(job->MakeISO(iso, dvd, QStringLiteral("HOLIDAY"), 5000), 0);
-        QCOMPARE(job->MakeISO(iso, dvd, QStringLiteral("AGAIN"), 5000), -1);
-        QVERIFY(waitEnded(job, rec));
-        QVERIFY2(rec.has(NotifySucceeded), qPrintable(job->GetErrorFile()));
-        QVERIFY(rec.has(NotifyBurnProgress));
-        QCOMPARE(job->GetRealISOSize(), QFileInfo(iso).size());
-        job->Release();
+        auto job = std::make_unique<DiscJob>();
+        rec.watch(job.get());
+        job->setDvdVideoImage(true);
+        QVERIFY(job->makeImage(iso, dvd, QStringLiteral("HOLIDAY")));
+        QVERIFY(!job->makeImage(iso, dvd, QStringLiteral("AGAIN")));
+        QVERIFY(waitEnded(job.get(), rec));
+        QVERIFY2(rec.has(Report::Succeeded), qPrintable(job->errorText()));
+        QVERIFY(rec.has(Report::Progress));
+        QCOMPARE(job->imageSize(), QFileInfo(iso).size());
+        job.reset();
         // Only the finished image is left; no temporary part files.
         QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("out.iso")});
 
@@ -187,13 +223,13 @@ private Q_SLOTS:
         old.close();
         {
             Recorder rec;
-            IBurnerJob *job = IBurnerJob::Create(manager);
-            job->SetCallback(&rec);
-            job->SetDvdVideoImage(1);
-            QCOMPARE(job->MakeISO(iso, dvd, QStringLiteral("NEW"), 5000), 0);
-            QVERIFY(waitEnded(job, rec));
-            QVERIFY2(rec.has(NotifySucceeded), qPrintable(job->GetErrorFile()));
-            job->Release();
+            auto job = std::make_unique<DiscJob>();
+            rec.watch(job.get());
+            job->setDvdVideoImage(true);
+            QVERIFY(job->makeImage(iso, dvd, QStringLiteral("NEW")));
+            QVERIFY(waitEnded(job.get(), rec));
+            QVERIFY2(rec.has(Report::Succeeded), qPrintable(job->errorText()));
+            job.reset();
         }
         const DvdCheck::Disc disc = DvdCheck::read(iso);
         QVERIFY2(disc.ok, qPrintable(disc.error));
@@ -209,14 +245,14 @@ private Q_SLOTS:
         keep.close();
         {
             Recorder rec;
-            IBurnerJob *job = IBurnerJob::Create(manager);
-            job->SetCallback(&rec);
-            job->SetDvdVideoImage(1);
-            job->MakeISO(blocked, dvd, QStringLiteral("X"), 5000);
-            QVERIFY(waitEnded(job, rec));
-            QCOMPARE(rec.valueOf(NotifyFailed), int(BurnErrorMakeIsoOutput));
-            QVERIFY(!rec.has(NotifySucceeded));
-            job->Release();
+            auto job = std::make_unique<DiscJob>();
+            rec.watch(job.get());
+            job->setDvdVideoImage(true);
+            job->makeImage(blocked, dvd, QStringLiteral("X"));
+            QVERIFY(waitEnded(job.get(), rec));
+            QCOMPARE(rec.valueOf(Report::Failed), int(BurnError::MakeImageOutput));
+            QVERIFY(!rec.has(Report::Succeeded));
+            job.reset();
         }
         QVERIFY(QFileInfo::exists(blocked + QStringLiteral("/keep")));
         QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("out.iso")});
@@ -226,15 +262,15 @@ private Q_SLOTS:
     {
         const QString dir = TestSupport::freshDir(QStringLiteral("mkisostop"));
         Recorder rec;
-        IBurnerJob *job = IBurnerJob::Create(manager);
-        job->SetCallback(&rec);
-        job->SetDvdVideoImage(1);
-        job->MakeISO(dir + QStringLiteral("/out.iso"), dvd, QStringLiteral("X"), 5000);
-        job->Stop();
-        QVERIFY(waitEnded(job, rec));
-        QVERIFY(rec.has(NotifyAborted));
-        QVERIFY(!rec.has(NotifySucceeded));
-        job->Release();
+        auto job = std::make_unique<DiscJob>();
+        rec.watch(job.get());
+        job->setDvdVideoImage(true);
+        job->makeImage(dir + QStringLiteral("/out.iso"), dvd, QStringLiteral("X"));
+        job->stop();
+        QVERIFY(waitEnded(job.get(), rec));
+        QVERIFY(rec.has(Report::Aborted));
+        QVERIFY(!rec.has(Report::Succeeded));
+        job.reset();
         QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList());
     }
 
@@ -248,27 +284,27 @@ private Q_SLOTS:
         blocker.close();
         {
             Recorder rec;
-            IBurnerJob *job = IBurnerJob::Create(manager);
-            job->SetCallback(&rec);
-            job->MakeISO(dir + QStringLiteral("/blocker/out.iso"), dvd, QStringLiteral("X"), 5000);
-            QVERIFY(waitEnded(job, rec));
-            QCOMPARE(rec.valueOf(NotifyFailed), int(BurnErrorMakeIsoOutput));
-            QVERIFY(!rec.has(NotifySucceeded));
-            job->Release();
+            auto job = std::make_unique<DiscJob>();
+            rec.watch(job.get());
+            job->makeImage(dir + QStringLiteral("/blocker/out.iso"), dvd, QStringLiteral("X"));
+            QVERIFY(waitEnded(job.get(), rec));
+            QCOMPARE(rec.valueOf(Report::Failed), int(BurnError::MakeImageOutput));
+            QVERIFY(!rec.has(Report::Succeeded));
+            job.reset();
         }
         QFile::remove(dir + QStringLiteral("/blocker"));
         {
             // A folder that is no DVD: genisoimage refuses -dvd-video.
             Recorder rec;
-            IBurnerJob *job = IBurnerJob::Create(manager);
-            job->SetCallback(&rec);
-            job->SetDvdVideoImage(1);
-            job->MakeISO(dir + QStringLiteral("/bad.iso"), dir + QStringLiteral("/ro"), QStringLiteral("X"),
-                         5000);
-            QVERIFY(waitEnded(job, rec));
-            QCOMPARE(rec.valueOf(NotifyFailed), int(BurnErrorReadDvdData));
-            QVERIFY(!job->GetErrorFile().isEmpty());
-            job->Release();
+            auto job = std::make_unique<DiscJob>();
+            rec.watch(job.get());
+            job->setDvdVideoImage(true);
+            job->makeImage(dir + QStringLiteral("/bad.iso"), dir + QStringLiteral("/ro"),
+                           QStringLiteral("X"));
+            QVERIFY(waitEnded(job.get(), rec));
+            QCOMPARE(rec.valueOf(Report::Failed), int(BurnError::ReadDvdData));
+            QVERIFY(!job->errorText().isEmpty());
+            job.reset();
             QVERIFY(!QFile::exists(dir + QStringLiteral("/bad.iso")));
             QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList());
         }
@@ -294,31 +330,31 @@ private Q_SLOTS:
         const QByteArray before = sha1(target);
         {
             Recorder refusing;
-            IBurnerJob *job = IBurnerJob::Create(manager);
-            refusing.onDiscProblem = [job](int status) {
-                QCOMPARE(status, int(DiscNotBlank));
-                job->SetReturn(0);
+            auto job = std::make_unique<DiscJob>();
+            refusing.onDiscProblem = [](DiscProblem problem) {
+                [&] { QCOMPARE(problem, DiscProblem::NotBlank); }();
+                return DiscDecision::Cancel;
             };
-            job->SetCallback(&refusing);
-            QCOMPARE(job->BurnISO(QStringLiteral("stdio:") + target, iso, 5000, 0), 0);
-            QVERIFY(waitEnded(job, refusing));
-            QCOMPARE(refusing.valueOf(NotifyDiscProblem), int(DiscNotBlank));
-            QVERIFY(refusing.has(NotifyAborted));
-            job->Release();
+            refusing.watch(job.get());
+            QVERIFY(job->burnImage(QStringLiteral("stdio:") + target, iso));
+            QVERIFY(waitEnded(job.get(), refusing));
+            QCOMPARE(refusing.valueOf(Report::DiscProblem), int(DiscProblem::NotBlank));
+            QVERIFY(refusing.has(Report::Aborted));
+            job.reset();
             QCOMPARE(sha1(target), before);
         }
         Recorder rec;
-        IBurnerJob *job = IBurnerJob::Create(manager);
-        rec.onDiscProblem = [job](int) { job->SetReturn(1); };
-        job->SetCallback(&rec);
-        job->SetCloseDisc(1);
-        QCOMPARE(job->BurnISO(QStringLiteral("stdio:") + target, iso, 5000, 0), 0);
-        QVERIFY(waitEnded(job, rec));
-        QVERIFY2(rec.has(NotifySucceeded), qPrintable(job->GetErrorFile()));
-        QCOMPARE(rec.valueOf(NotifyDiscProblem), int(DiscNotBlank));
-        QVERIFY(rec.has(NotifyFinalizing));
-        QVERIFY(!rec.has(NotifyFailed) && !rec.has(NotifyAborted));
-        job->Release();
+        auto job = std::make_unique<DiscJob>();
+        rec.onDiscProblem = [](DiscProblem) { return DiscDecision::UseDisc; };
+        rec.watch(job.get());
+        job->setCloseDisc(true);
+        QVERIFY(job->burnImage(QStringLiteral("stdio:") + target, iso));
+        QVERIFY(waitEnded(job.get(), rec));
+        QVERIFY2(rec.has(Report::Succeeded), qPrintable(job->errorText()));
+        QCOMPARE(rec.valueOf(Report::DiscProblem), int(DiscProblem::NotBlank));
+        QVERIFY(rec.has(Report::Finalizing));
+        QVERIFY(!rec.has(Report::Failed) && !rec.has(Report::Aborted));
+        job.reset();
         QCOMPARE(QFileInfo(target).size(), QFileInfo(iso).size());
         QCOMPARE(sha1(target), sha1(iso));
     }
@@ -328,16 +364,15 @@ private Q_SLOTS:
         const QString dir = TestSupport::freshDir(QStringLiteral("burnfolder"));
         const QString target = dir + QStringLiteral("/disc.img");
         Recorder rec;
-        IBurnerJob *job = IBurnerJob::Create(manager);
-        job->SetCallback(&rec);
-        job->SetDvdVideoImage(1);
-        job->SetCloseDisc(1);
+        auto job = std::make_unique<DiscJob>();
+        rec.watch(job.get());
+        job->setDvdVideoImage(true);
+        job->setCloseDisc(true);
         job->setStagingFolder(dir);
-        QCOMPARE(job->BurnFolder(QStringLiteral("stdio:") + target, dvd, QStringLiteral("MY DVD"), 5000, 0),
-                 0);
-        QVERIFY(waitEnded(job, rec));
-        QVERIFY2(rec.has(NotifySucceeded), qPrintable(job->GetErrorFile()));
-        job->Release();
+        QVERIFY(job->burnFolder(QStringLiteral("stdio:") + target, dvd, QStringLiteral("MY DVD")));
+        QVERIFY(waitEnded(job.get(), rec));
+        QVERIFY2(rec.has(Report::Succeeded), qPrintable(job->errorText()));
+        job.reset();
         // The staged image is gone; the pseudo-disc holds a DVD.
         QCOMPARE(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("disc.img")});
         const DvdCheck::Disc disc = DvdCheck::read(target);
@@ -357,19 +392,19 @@ private Q_SLOTS:
         }
         const QString target = dir + QStringLiteral("/disc.img");
         Recorder rec;
-        IBurnerJob *job = IBurnerJob::Create(manager);
-        job->SetCallback(&rec);
+        auto job = std::make_unique<DiscJob>();
+        rec.watch(job.get());
         // 1X keeps the pseudo-drive at disc speed, so the write lasts.
-        job->SetSpeed(QStringLiteral("1X"));
-        job->BurnISO(QStringLiteral("stdio:") + target, iso, 5000, 0);
-        QVERIFY(QTest::qWaitFor([&] { return rec.valueOf(NotifyBurnProgress) >= 1 || !job->IsRunning(); },
-                                30000));
-        QVERIFY(job->IsRunning());
-        job->Stop();
-        QVERIFY(waitEnded(job, rec));
-        QVERIFY(rec.has(NotifyAborted));
-        QVERIFY(!rec.has(NotifySucceeded));
-        job->Release();
+        job->setSpeed(QStringLiteral("1X"));
+        job->burnImage(QStringLiteral("stdio:") + target, iso);
+        QVERIFY(
+            QTest::qWaitFor([&] { return rec.valueOf(Report::Progress) >= 1 || !job->isRunning(); }, 30000));
+        QVERIFY(job->isRunning());
+        job->stop();
+        QVERIFY(waitEnded(job.get(), rec));
+        QVERIFY(rec.has(Report::Aborted));
+        QVERIFY(!rec.has(Report::Succeeded));
+        job.reset();
     }
 
     void missingDiscIsAskedForAndCancelEndsCheck()
@@ -378,46 +413,50 @@ private Q_SLOTS:
         // A pseudo-drive whose folder is missing holds no disc.
         const QString device = QStringLiteral("stdio:%1/missing/disc.img").arg(dir);
         Recorder rec;
-        IBurnerJob *job = IBurnerJob::Create(manager);
+        auto job = std::make_unique<DiscJob>();
         int asked = 0;
-        rec.onDiscProblem = [&](int status) {
+        rec.onDiscProblem = [&](DiscProblem problem) {
             ++asked;
-            QCOMPARE(status, int(DiscNone));
+            [&] { QCOMPARE(problem, DiscProblem::NoDisc); }();
             if (asked == 1) {
                 // The "disc" arrives: the engine looks again.
                 QDir().mkpath(dir + QStringLiteral("/missing"));
-                job->SetReturn(1);
+                return DiscDecision::UseDisc;
             }
+            return DiscDecision::Cancel;
         };
-        job->SetCallback(&rec);
-        job->CheckDisc(device, 1000, 5000, 0);
-        QVERIFY(waitEnded(job, rec));
+        rec.watch(job.get());
+        job->checkDisc(device, 1000);
+        QVERIFY(waitEnded(job.get(), rec));
         QCOMPARE(asked, 1);
-        QCOMPARE(rec.valueOf(NotifyCheckEnded), 0);
-        QVERIFY(rec.has(NotifyDiscChanged));
-        QVERIFY(job->GetDiscInfo());
-        job->Release();
+        QCOMPARE(rec.valueOf(Report::CheckEnded), 0);
+        QVERIFY(rec.has(Report::DiscChanged));
+        QVERIFY(job->disc());
+        job.reset();
 
         Recorder rec2;
-        rec2.onDiscProblem = [](int) {}; // no answer: cancelled
-        IBurnerJob *job2 = IBurnerJob::Create(manager);
-        job2->SetCallback(&rec2);
-        job2->CheckDisc(QStringLiteral("stdio:%1/gone/disc.img").arg(dir), 1000, 5000, 0);
-        QVERIFY(waitEnded(job2, rec2));
-        QCOMPARE(rec2.valueOf(NotifyCheckEnded), 1);
-        job2->Release();
+        // no answer: cancelled
+        auto job2 = std::make_unique<DiscJob>();
+        rec2.watch(job2.get());
+        job2->checkDisc(QStringLiteral("stdio:%1/gone/disc.img").arg(dir), 1000);
+        QVERIFY(waitEnded(job2.get(), rec2));
+        QCOMPARE(rec2.valueOf(Report::CheckEnded), 1);
+        job2.reset();
 
         // Too small: a check for more than the file system holds.
         Recorder rec3;
         int status3 = -1;
-        rec3.onDiscProblem = [&](int status) { status3 = status; };
-        IBurnerJob *job3 = IBurnerJob::Create(manager);
-        job3->SetCallback(&rec3);
-        job3->CheckDisc(QStringLiteral("stdio:%1/disc.img").arg(dir), quint64(1) << 62, 5000, 0);
-        QVERIFY(waitEnded(job3, rec3));
-        QCOMPARE(status3, int(DiscTooSmall));
-        QCOMPARE(rec3.valueOf(NotifyCheckEnded), 1);
-        job3->Release();
+        rec3.onDiscProblem = [&](DiscProblem problem) {
+            status3 = int(problem);
+            return DiscDecision::Cancel;
+        };
+        auto job3 = std::make_unique<DiscJob>();
+        rec3.watch(job3.get());
+        job3->checkDisc(QStringLiteral("stdio:%1/disc.img").arg(dir), quint64(1) << 62);
+        QVERIFY(waitEnded(job3.get(), rec3));
+        QCOMPARE(status3, int(DiscProblem::TooSmall));
+        QCOMPARE(rec3.valueOf(Report::CheckEnded), 1);
+        job3.reset();
     }
 
     void eraseEmptiesPseudoDisc()
@@ -429,34 +468,34 @@ private Q_SLOTS:
         f.write("data");
         f.close();
         Recorder rec;
-        IBurnerJob *job = IBurnerJob::Create(manager);
-        job->SetCallback(&rec);
-        job->Erase(QStringLiteral("stdio:") + target, 0, 0);
-        QVERIFY(waitEnded(job, rec));
-        QCOMPARE(rec.valueOf(NotifyEraseEnded), 1);
-        QCOMPARE(rec.valueOf(NotifyEraseProgress), 100);
+        auto job = std::make_unique<DiscJob>();
+        rec.watch(job.get());
+        job->erase(QStringLiteral("stdio:") + target, EraseMode::Fast);
+        QVERIFY(waitEnded(job.get(), rec));
+        QCOMPARE(rec.valueOf(Report::EraseEnded), 1);
+        QCOMPARE(rec.valueOf(Report::EraseProgress), 100);
         QCOMPARE(QFileInfo(target).size(), qint64(0));
-        job->Release();
+        job.reset();
     }
 
     void monitorReportsPseudoDiscChanges()
     {
         const QString dir = TestSupport::freshDir(QStringLiteral("monitor"));
         const QString device = QStringLiteral("stdio:%1/disc.img").arg(dir);
-        IDevMonitor *monitor = IDevMonitor::Create({device});
+        auto monitor = std::make_unique<MediumMonitor>(QStringList{device});
         monitor->setPollInterval(50);
-        QSignalSpy spy(monitor, &IDevMonitor::Notify);
-        QVERIFY(monitor->Start());
+        QSignalSpy spy(monitor.get(), &MediumMonitor::mediumChanged);
+        QVERIFY(monitor->start());
         QFile f(dir + QStringLiteral("/disc.img"));
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("x");
         f.close();
         QTRY_VERIFY(spy.count() >= 1);
         QCOMPARE(spy.last().at(0).toString(), device);
-        QCOMPARE(spy.last().at(1).toInt(), 1);
+        QCOMPARE(spy.last().at(1).toBool(), true);
         QDir(dir).removeRecursively();
-        QTRY_COMPARE(spy.last().at(1).toInt(), 0);
-        monitor->Release();
+        QTRY_COMPARE(spy.last().at(1).toBool(), false);
+        monitor.reset();
     }
 };
 

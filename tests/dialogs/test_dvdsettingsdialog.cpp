@@ -20,7 +20,7 @@
 #include "desktop/application.h"
 #include "framework/settingsstore.h"
 #include "burning/dvdburner.h"
-#include "burning/kytargetcombobox.h"
+#include "dialogs/destinationbox.h"
 #include "dialogs/displaytextcombobox.h"
 #include "dialogs/progressdialog.h"
 #include "dialogs/dvdsettingsdialog.h"
@@ -267,15 +267,15 @@ void TestDvdSettingsDialog::volumeLabel()
     auto *box = f.dialog.targetComboBox();
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("  Summer 2026 "));
-    QCOMPARE(box->getVolumeName(), QStringLiteral("Summer 2026"));
+    QCOMPARE(box->volumeLabel(), QStringLiteral("Summer 2026"));
     QCOMPARE(f.dialog.request().destination.volumeLabel, QStringLiteral("Summer 2026"));
     // Blank gives the default label.
     edit->selectAll();
     QTest::keyClicks(edit, QStringLiteral("   "));
-    QCOMPARE(box->getVolumeName(), QStringLiteral("My DVD"));
+    QCOMPARE(box->volumeLabel(), QStringLiteral("My DVD"));
     QCOMPARE(f.dialog.request().destination.volumeLabel, QStringLiteral("My DVD"));
     edit->clear();
-    QCOMPARE(box->getVolumeName(), QStringLiteral("My DVD"));
+    QCOMPARE(box->volumeLabel(), QStringLiteral("My DVD"));
     // Longer labels than a disc holds cannot be typed.
     QTest::keyClicks(edit, QString(40, QLatin1Char('x')));
     QCOMPARE(edit->text().size(), 32);

@@ -28,7 +28,7 @@
 #include "desktop/application.h"
 #include "framework/poweraction.h"
 #include "framework/settingsstore.h"
-#include "burning/kytargetcombobox.h"
+#include "dialogs/destinationbox.h"
 #include "window/editorwindow.h"
 #include "dialogs/bitratedialog.h"
 #include "dialogs/progressdialog.h"
@@ -179,7 +179,7 @@ void TestWindowDvd::importSampleAlbum()
     click(child<QToolButton>("importAudio"));
     QTRY_COMPARE_WITH_TIMEOUT(m_window->album()->audios.size(), 1, 30000);
     // A short show: one second per photo, half a second per transition.
-    for (auto [name, ms] : {std::pair{"spinBox", 1000}, std::pair{"spinBox_2", 500}}) {
+    for (auto [name, ms] : {std::pair{"photoDuration", 1000}, std::pair{"transitionDuration", 500}}) {
         auto *box = child<QSpinBox>(name);
         box->setFocus();
         box->selectAll();

@@ -228,7 +228,7 @@ private slots:
         album.audios.append(clipInfo(b, 0, 1.0));
         album.photos.append(photoInfo(QStringLiteral("none.png")));
         album.setPhotoDurationExactMs(4000);
-        album.loopAudio = true;
+        album.settings.loopAudio = true;
         StoryBoardRender story;
         story.setAlbum(&album);
         story.setFormat(OutputFormat());
@@ -300,7 +300,7 @@ private slots:
         Album album(QString{});
         album.audios.append(clipInfo(QStringLiteral("x.wav"), 0, 0.01));
         album.audios.append(clipInfo(QStringLiteral("y.wav"), 1.0, 1.02));
-        album.loopAudio = true;
+        album.settings.loopAudio = true;
         StoryBoardRender story;
         story.setAlbum(&album);
         story.setFormat(OutputFormat());
@@ -315,7 +315,7 @@ private slots:
         Album album(QString{});
         album.audios.append(clipInfo(a, 0, 1.0));
         album.audios.append(clipInfo(b, 0, 1.0));
-        album.loopAudio = true;
+        album.settings.loopAudio = true;
         StoryBoardRender story;
         story.setAlbum(&album);
         story.setFormat(OutputFormat());

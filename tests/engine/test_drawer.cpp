@@ -124,7 +124,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, expected);
         Album album(QString{});
-        album.useDynamicEffect = false;
+        album.settings.useDynamicEffect = false;
         album.photos.append(photoInfo(savePhoto(quadrantImage(), QStringLiteral("quadrants.png")), code));
         const QImage frame = renderAlbum(album, 0);
         QVERIFY(!frame.isNull());
@@ -174,7 +174,7 @@ private slots:
         QFETCH(MotionKey, key);
         QFETCH(QString, expected);
         Album album(QString{});
-        album.useDynamicEffect = true;
+        album.settings.useDynamicEffect = true;
         ImageInfo photo = photoInfo(savePhoto(quadrantImage(), QStringLiteral("kinds.png")));
         photo.motionStart = photo.motionEnd = key;
         album.photos.append(photo);
@@ -196,8 +196,8 @@ private slots:
     void dissolveHalfway()
     {
         Album album(QString{});
-        album.useDynamicEffect = false;
-        album.dissolveOnly = true;
+        album.settings.useDynamicEffect = false;
+        album.settings.dissolveOnly = true;
         album.setPhotoDurationExactMs(1000);
         album.setTransitionDurationExactMs(400);
         const QColor a(200, 40, 10), b(20, 100, 240);
@@ -280,7 +280,7 @@ private slots:
         QImage image = solidImage(Qt::black);
         QPainter(&image).fillRect(310, 220, 100, 100, QColor(255, 0, 0));
         Album album(QString{});
-        album.useDynamicEffect = true;
+        album.settings.useDynamicEffect = true;
         album.setPhotoDurationExactMs(2000);
         album.setTransitionDurationExactMs(400);
         ImageInfo photo = photoInfo(savePhoto(image, QStringLiteral("square.png")));
@@ -304,7 +304,7 @@ private slots:
         // A positive vertical offset moves the photo down in the written video.
         QVERIFY(late.center().y() > early.center().y() + 4);
         // Without the effect the square stays at 100 x 100 in the centre.
-        album.useDynamicEffect = false;
+        album.settings.useDynamicEffect = false;
         const QRect still = box(renderAlbum(album, 0));
         QVERIFY(std::abs(still.width() - 100) <= 1);
         QVERIFY(std::abs(still.center().x() - 360) <= 1);
@@ -360,7 +360,7 @@ private slots:
         const QColor colours[2] = {QColor(220, 30, 30), QColor(30, 30, 220)};
         for (int i = 0; i < 2; ++i) {
             Album album(QString{});
-            album.useDynamicEffect = false;
+            album.settings.useDynamicEffect = false;
             album.photos.append(
                 photoInfo(savePhoto(solidImage(colours[i]), QStringLiteral("story%1.png").arg(i))));
             StoryBoardRender story;
@@ -380,7 +380,7 @@ private slots:
         f.write("not a picture");
         f.close();
         Album album(QString{});
-        album.useDynamicEffect = false;
+        album.settings.useDynamicEffect = false;
         album.photos.append(photoInfo(f.fileName()));
         const QImage frame = renderAlbum(album, 0);
         QCOMPARE(frame.pixel(360, 270) & 0xFFFFFF, 0u);
@@ -404,7 +404,7 @@ private slots:
         if (!QFileInfo::exists(path))
             QVERIFY(posterImage(3600, 2700, 9).save(path, "JPEG", 95));
         Album album(QString{});
-        album.useDynamicEffect = false;
+        album.settings.useDynamicEffect = false;
         album.photos.append(photoInfo(path, code));
         const QImage frame = renderAlbum(album, 10).convertToFormat(QImage::Format_RGB32);
         QImage full(path);

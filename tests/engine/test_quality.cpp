@@ -118,9 +118,9 @@ private slots:
         album.patternFiles = QStringList{pattern};
         album.setPhotoDurationExactMs(5000);
         album.setTransitionDurationExactMs(1500);
-        album.useTransition = true;
-        album.useDynamicEffect = kind != QLatin1String("still");
-        album.dissolveOnly = kind == QLatin1String("dissolve");
+        album.settings.useTransition = true;
+        album.settings.useDynamicEffect = kind != QLatin1String("still");
+        album.settings.dissolveOnly = kind == QLatin1String("dissolve");
         resetMotionKeyCounter();
         for (int i = 0; i < code; ++i) {
             ImageInfo skipped;

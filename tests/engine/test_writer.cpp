@@ -156,7 +156,7 @@ private:
         Album album(qEnvironmentVariable("SORVEL_APPDIR"));
         album.setPhotoDurationExactMs(1000);
         album.setTransitionDurationExactMs(400);
-        album.useDynamicEffect = true;
+        album.settings.useDynamicEffect = true;
         resetMotionKeyCounter();
         for (int i = 0; i < photos; ++i) {
             ImageInfo info = photoInfo(m_photos[i % m_photos.size()], i == 1 ? 6 : 0);
@@ -249,15 +249,15 @@ private slots:
         // Without the dynamic effect and transitions every frame of a photo
         // is the same picture: rendered once, encoded for each frame.
         Album album = makeAlbum(3, false);
-        album.useDynamicEffect = false;
-        album.useTransition = false;
+        album.settings.useDynamicEffect = false;
+        album.settings.useTransition = false;
         const Run run = write(QStringLiteral("still"), TvStandard::Pal, 2, 6000000, 192000, album);
         checkFiles(run, 720, 576, AVRational{25, 1}, AVRational{16, 15}, 2);
         QCOMPARE(run.totalFrames, 75);
         QCOMPARE(run.framesRendered, 3);
         // With transitions, a dissolve's frames differ: all rendered.
-        album.useTransition = true;
-        album.dissolveOnly = true;
+        album.settings.useTransition = true;
+        album.settings.dissolveOnly = true;
         const Run dissolving =
             write(QStringLiteral("dissolving"), TvStandard::Pal, 2, 6000000, 192000, album);
         QVERIFY2(dissolving.finished, qPrintable(dissolving.error));
@@ -279,7 +279,7 @@ private slots:
     void ntscSurround()
     {
         Album album = makeAlbum(2, true);
-        album.loopAudio = true;
+        album.settings.loopAudio = true;
         const Run run = write(QStringLiteral("ntsc"), TvStandard::Ntsc, 6, 6000000, 448000, album);
         checkFiles(run, 720, 480, AVRational{30000, 1001}, AVRational{8, 9}, 6);
         multiplexAndAuthor(run, TvStandard::Ntsc);
@@ -288,7 +288,7 @@ private slots:
     void palMonoLowRates()
     {
         Album album = makeAlbum(2, false); // silence
-        album.dissolveOnly = true;
+        album.settings.dissolveOnly = true;
         const Run run = write(QStringLiteral("mono"), TvStandard::Pal, 1, 2000000, 128000, album);
         checkFiles(run, 720, 576, AVRational{25, 1}, AVRational{16, 15}, 1);
         multiplexAndAuthor(run, TvStandard::Pal);

@@ -9,7 +9,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "window/startup.h"
+#include "album/cpuaffinity.h"
 
 class TestAffinity : public QObject
 {

@@ -1,9 +1,14 @@
 // Album rules: orientation codes, EXIF mapping, motion keys, frame
-// arithmetic, duration snapping, "Sync with Audio" and the pattern list.
+// arithmetic, duration snapping, "Sync with Audio" and the pattern list;
+// the album model: labelled steps, merged duration steps, grouped edits,
+// undo and redo with what they report, and a reset.
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 
 #include "album/album.h"
+#include "album/albummodel.h"
 #include "album/timeline.h"
 #include "testsupport.h"
 
@@ -25,6 +30,10 @@ private Q_SLOTS:
     void syncWithAudio();
     void syncWithAudioBounds();
     void patternFilesSortedCaseInsensitive();
+    void modelRecordsEachEditUnderItsLabel();
+    void durationTypedBackLeavesNoStep();
+    void groupedEditShowsItsPartsAndIsOneStep();
+    void resetStartsAFreshHistory();
 };
 
 void TestAlbum::orientationCodes_data()
@@ -213,7 +222,7 @@ void TestAlbum::lengths()
     album.photos.append(ImageInfo());
     album.photos.append(ImageInfo());
     QCOMPARE(album.videoLength(), 3 * 5.0 + 2 * 1.5);
-    album.useTransition = false;
+    album.settings.useTransition = false;
     QCOMPARE(album.videoLength(), 15.0);
     QCOMPARE(album.transitionSpan(), 0.0);
     AudioInfo a;
@@ -265,9 +274,9 @@ void TestAlbum::snapping()
     album.setTransitionDurationExactMs(current);
     const OutputFormat format = OutputFormat::forStandard(*parseTvStandard(standard));
     QCOMPARE(album.setPhotoDurationMs(requested, format), expected);
-    QCOMPARE(album.photoDuration, expected / 1000.0);
+    QCOMPARE(album.photoDuration(), expected / 1000.0);
     QCOMPARE(album.setTransitionDurationMs(requested, format), expected);
-    QCOMPARE(album.transitionDuration, expected / 1000.0);
+    QCOMPARE(album.transitionDuration(), expected / 1000.0);
     // A whole number of frames: the timeline gives each of 30 photos the
     // same length in frames (NTSC's whole frames are a fraction of a
     // millisecond off the value shown, which the timeline keeps: over some
@@ -289,21 +298,21 @@ void TestAlbum::syncWithAudio()
     album.audios = {a, a};
     const OutputFormat pal = OutputFormat::forStandard(TvStandard::Pal);
     QVERIFY(album.fitPhotoDurationToAudio(pal));
-    QCOMPARE(album.photoDurationMs, 10680);
-    QCOMPARE(album.photoDuration, 10.68);
-    QCOMPARE(album.transitionDurationMs, 1500);
+    QCOMPARE(album.settings.photoDurationMs, 10680);
+    QCOMPARE(album.photoDuration(), 10.68);
+    QCOMPARE(album.settings.transitionDurationMs, 1500);
 
     // An exact multiple of the period still gains one period.
-    album.useTransition = false;
+    album.settings.useTransition = false;
     album.audios = {a}; // 60 s / 10 photos = 6 s exactly
     QVERIFY(album.fitPhotoDurationToAudio(pal));
-    QCOMPARE(album.photoDurationMs, 6040);
+    QCOMPARE(album.settings.photoDurationMs, 6040);
 }
 
 void TestAlbum::syncWithAudioBounds()
 {
     Album album{QString()};
-    album.useTransition = false;
+    album.settings.useTransition = false;
     const OutputFormat pal = OutputFormat::forStandard(TvStandard::Pal);
     QVERIFY(!album.fitPhotoDurationToAudio(pal)); // no photos, no clips
     album.photos = {ImageInfo(), ImageInfo()};
@@ -311,16 +320,16 @@ void TestAlbum::syncWithAudioBounds()
     a.clipEnd = 1.9; // 0.95 s a photo: below one second
     album.audios = {a};
     QVERIFY(!album.fitPhotoDurationToAudio(pal));
-    QCOMPARE(album.photoDurationMs, 5000);
+    QCOMPARE(album.settings.photoDurationMs, 5000);
     album.audios[0].clipEnd = 2.0; // exactly one second a photo
     QVERIFY(album.fitPhotoDurationToAudio(pal));
-    QCOMPARE(album.photoDurationMs, 1040);
+    QCOMPARE(album.settings.photoDurationMs, 1040);
     album.audios[0].clipEnd = 1998.0; // 999 s: still allowed
     QVERIFY(album.fitPhotoDurationToAudio(pal));
     album.audios[0].clipEnd = 2000.0; // 1000 s: too long
     album.setPhotoDurationExactMs(5000);
     QVERIFY(!album.fitPhotoDurationToAudio(pal));
-    QCOMPARE(album.photoDurationMs, 5000);
+    QCOMPARE(album.settings.photoDurationMs, 5000);
 }
 
 void TestAlbum::patternFilesSortedCaseInsensitive()
@@ -337,6 +346,191 @@ void TestAlbum::patternFilesSortedCaseInsensitive()
     QVERIFY(album.patternFiles[1].endsWith(QLatin1String("/pattern/b.wpt")));
     QVERIFY(album.patternFiles[2].endsWith(QLatin1String("/pattern/C.wpt")));
     QVERIFY(Album(dir + QStringLiteral("/missing")).patternFiles.isEmpty());
+}
+
+namespace {
+ImageInfo photoAt(const QString &path)
+{
+    ImageInfo photo;
+    photo.path = path;
+    return photo;
+}
+
+QStringList pathsOf(const Album &album)
+{
+    QStringList paths;
+    for (const ImageInfo &photo : album.photos)
+        paths << photo.path;
+    return paths;
+}
+
+AlbumModel::Parts lastParts(const QSignalSpy &spy)
+{
+    return spy.isEmpty() ? AlbumModel::Parts() : spy.last().first().value<AlbumModel::Parts>();
+}
+} // namespace
+
+void TestAlbum::modelRecordsEachEditUnderItsLabel()
+{
+    AlbumModel model{Album(QString())};
+    QSignalSpy about(&model, &AlbumModel::aboutToChange);
+    QSignalSpy changed(&model, &AlbumModel::changed);
+    QUndoStack *undo = model.undoStack();
+
+    QVERIFY(model.edit(QStringLiteral("Add"), [](Album &a) {
+        a.photos = {photoAt(QStringLiteral("/a.jpg")), photoAt(QStringLiteral("/b.jpg"))};
+    }));
+    QCOMPARE(lastParts(changed), AlbumModel::Parts(AlbumModel::Photos));
+    QVERIFY(about.size() >= 1);
+    QVERIFY(model.edit(QStringLiteral("Loop"), [](Album &a) { a.settings.loopAudio = true; }));
+    QCOMPARE(lastParts(changed), AlbumModel::Parts(AlbumModel::Settings));
+    DvdChoices dvd;
+    dvd.copies = 3;
+    QVERIFY(model.edit(QStringLiteral("DVD"), [&dvd](Album &a) { a.dvd = dvd; }));
+    QCOMPARE(lastParts(changed), AlbumModel::Parts(AlbumModel::Dvd));
+    QCOMPARE(undo->count(), 3);
+    QCOMPARE(undo->undoText(), QStringLiteral("DVD"));
+
+    // Nothing seen changed: no step, no signal, and the records stay as
+    // they were (a thumbnail is not part of what is kept).
+    const int signalsBefore = int(changed.size());
+    QVERIFY(!model.edit(QStringLiteral("Nothing"), [](Album &a) { a.settings.loopAudio = true; }));
+    QVERIFY(!model.edit(QStringLiteral("Invisible"),
+                        [](Album &a) { a.photos[0].thumbnail = QImage(4, 4, QImage::Format_RGB32); }));
+    QVERIFY(model.album().photos.at(0).thumbnail.isNull());
+    QCOMPARE(changed.size(), signalsBefore);
+    QCOMPARE(undo->count(), 3);
+    QCOMPARE(undo->undoText(), QStringLiteral("DVD"));
+
+    // Undo and redo bring back each state and say what changed.
+    undo->undo();
+    QCOMPARE(model.album().dvd.copies, 1);
+    QCOMPARE(lastParts(changed), AlbumModel::Parts(AlbumModel::Dvd));
+    undo->undo();
+    QVERIFY(!model.album().settings.loopAudio);
+    QCOMPARE(undo->undoText(), QStringLiteral("Add"));
+    undo->undo();
+    QVERIFY(model.album().photos.isEmpty());
+    QVERIFY(undo->isClean());
+    undo->redo();
+    undo->redo();
+    QCOMPARE(pathsOf(model.album()), (QStringList{QStringLiteral("/a.jpg"), QStringLiteral("/b.jpg")}));
+    QVERIFY(model.album().settings.loopAudio);
+    QCOMPARE(lastParts(changed), AlbumModel::Parts(AlbumModel::Settings));
+
+    // A new edit after an undo drops the undone step.
+    QVERIFY(model.edit(QStringLiteral("Swap"), [](Album &a) { a.photos.move(0, 1); }));
+    QCOMPARE(undo->count(), 3);
+    QVERIFY(!undo->canRedo());
+    QCOMPARE(undo->undoText(), QStringLiteral("Swap"));
+}
+
+void TestAlbum::durationTypedBackLeavesNoStep()
+{
+    const OutputFormat pal = OutputFormat::forStandard(TvStandard::Pal);
+    AlbumModel model{Album(QString())};
+    QUndoStack *undo = model.undoStack();
+    model.edit(QStringLiteral("Add"), [](Album &a) {
+        a.photos = {photoAt(QStringLiteral("/a.jpg")), photoAt(QStringLiteral("/b.jpg"))};
+    });
+    auto typePhotoDuration = [&](int ms) {
+        return model.edit(
+            QStringLiteral("Photo Duration"), [&](Album &a) { a.setPhotoDurationMs(ms, pal); },
+            AlbumModel::PhotoDurationMerge);
+    };
+    // Typed and stepped through several values: one step.
+    QVERIFY(typePhotoDuration(6000));
+    QVERIFY(typePhotoDuration(7000));
+    QCOMPARE(undo->count(), 2);
+    QCOMPARE(model.album().settings.photoDurationMs, 7040);
+    // Back where it started: the step is gone, the album counts as it was.
+    QVERIFY(typePhotoDuration(5000));
+    QCOMPARE(model.album().settings.photoDurationMs, 5000);
+    QCOMPARE(undo->count(), 1);
+    QCOMPARE(undo->undoText(), QStringLiteral("Add"));
+
+    // The next edit is a step of its own, under its own label, and is not
+    // merged into a duration step.
+    QVERIFY(model.edit(QStringLiteral("Move Right"), [](Album &a) { a.photos.move(0, 1); }));
+    QCOMPARE(undo->count(), 2);
+    QCOMPARE(undo->undoText(), QStringLiteral("Move Right"));
+    QVERIFY(typePhotoDuration(6000));
+    QCOMPARE(undo->count(), 3);
+    undo->undo();
+    QCOMPARE(model.album().settings.photoDurationMs, 5000);
+    QCOMPARE(pathsOf(model.album()), (QStringList{QStringLiteral("/b.jpg"), QStringLiteral("/a.jpg")}));
+    undo->undo();
+    QCOMPARE(pathsOf(model.album()), (QStringList{QStringLiteral("/a.jpg"), QStringLiteral("/b.jpg")}));
+    // A duration step never merges with a step of the other duration.
+    QVERIFY(typePhotoDuration(6000));
+    QVERIFY(model.edit(
+        QStringLiteral("Transition Duration"), [&](Album &a) { a.setTransitionDurationMs(2000, pal); },
+        AlbumModel::TransitionDurationMerge));
+    QCOMPARE(undo->count(), 3);
+    // Nor with the saved state: the step after a save is a new one.
+    undo->setClean();
+    QVERIFY(model.edit(
+        QStringLiteral("Transition Duration"), [&](Album &a) { a.setTransitionDurationMs(2500, pal); },
+        AlbumModel::TransitionDurationMerge));
+    QCOMPARE(undo->count(), 4);
+    undo->undo();
+    QVERIFY(undo->isClean());
+}
+
+void TestAlbum::groupedEditShowsItsPartsAndIsOneStep()
+{
+    AlbumModel model{Album(QString())};
+    QSignalSpy changed(&model, &AlbumModel::changed);
+    model.beginEdit(QStringLiteral("Import Photos"));
+    for (const char *name : {"/a.jpg", "/b.jpg", "/c.jpg"}) {
+        model.edit(QString(), [name](Album &a) { a.photos << photoAt(QString::fromLatin1(name)); });
+        // Each part is seen at once.
+        QCOMPARE(model.album().photos.last().path, QString::fromLatin1(name));
+    }
+    QCOMPARE(changed.size(), 3);
+    QCOMPARE(model.undoStack()->count(), 0);
+    model.endEdit();
+    QCOMPARE(model.undoStack()->count(), 1);
+    QCOMPARE(model.undoStack()->undoText(), QStringLiteral("Import Photos"));
+    model.undoStack()->undo();
+    QVERIFY(model.album().photos.isEmpty());
+    // A group in which nothing arrived records nothing.
+    model.beginEdit(QStringLiteral("Import Photos"));
+    model.endEdit();
+    QCOMPARE(model.undoStack()->index(), 0);
+    QVERIFY(model.undoStack()->canRedo());
+}
+
+void TestAlbum::resetStartsAFreshHistory()
+{
+    AlbumModel model{Album(QString())};
+    QSignalSpy changed(&model, &AlbumModel::changed);
+    model.edit(QStringLiteral("Add"), [](Album &a) { a.photos << photoAt(QStringLiteral("/a.jpg")); });
+    Album opened{QString()};
+    opened.audios << AudioInfo();
+    opened.settings.photoDurationMs = 3000;
+    opened.dvd.tvStandard = TvStandard::Ntsc;
+    model.reset(opened);
+    QCOMPARE(lastParts(changed), AlbumModel::Parts(AlbumModel::Everything));
+    QVERIFY(model.album().photos.isEmpty());
+    QCOMPARE(model.album().photoDuration(), 3.0);
+    QCOMPARE(model.album().dvd.tvStandard, TvStandard::Ntsc);
+    QCOMPARE(model.undoStack()->count(), 0);
+    QVERIFY(model.undoStack()->isClean());
+
+    // A project opened while an import goes on: the import's step holds
+    // what it added to the opened album, under its own label.
+    model.beginEdit(QStringLiteral("Import Photos"));
+    model.edit(QString(), [](Album &a) { a.photos << photoAt(QStringLiteral("/b.jpg")); });
+    model.reset(opened);
+    model.edit(QString(), [](Album &a) { a.photos << photoAt(QStringLiteral("/c.jpg")); });
+    QCOMPARE(model.undoStack()->count(), 0);
+    model.endEdit();
+    QCOMPARE(model.undoStack()->count(), 1);
+    QCOMPARE(model.undoStack()->undoText(), QStringLiteral("Import Photos"));
+    model.undoStack()->undo();
+    QVERIFY(model.album().photos.isEmpty());
+    QCOMPARE(model.album().photoDuration(), 3.0);
 }
 
 QTEST_GUILESS_MAIN(TestAlbum)

@@ -196,7 +196,7 @@ void TestTimeline::albumAndFormat()
     album.setPhotoDurationExactMs(4800);
     const OutputFormat ntsc = OutputFormat::forStandard(TvStandard::Ntsc);
     QCOMPARE(Timeline::of(album, ntsc), Timeline(4, 4800, 1500, 30000, 1001));
-    album.useTransition = false;
+    album.settings.useTransition = false;
     QCOMPARE(Timeline::of(album, ntsc), Timeline(4, 4800, 0, 30000, 1001));
     // 4 x 4800 ms at 30000/1001: 575.4 frames.
     QCOMPARE(Timeline::of(album, ntsc).totalFrames(), int64_t(575));

@@ -181,9 +181,9 @@ void TestDvdTiming::cutsLandOnTheAlbumsFrames()
     addSolidPhotos(album, 30, colours);
     album.setPhotoDurationExactMs(photoMs);
     album.setTransitionDurationExactMs(qMax(transitionMs, 500));
-    album.useTransition = transitionMs > 0;
-    album.dissolveOnly = true;
-    album.useDynamicEffect = false;
+    album.settings.useTransition = transitionMs > 0;
+    album.settings.dissolveOnly = true;
+    album.settings.useDynamicEffect = false;
     const QString music = m_dir + QStringLiteral("/music.wav");
     if (!QFile::exists(music))
         QVERIFY(TestMedia::writeChordWav(music, 20.0));
@@ -288,7 +288,7 @@ void TestDvdTiming::ratesStayWithinTheDvdLimits()
     }
     album.setPhotoDurationExactMs(2000);
     album.setTransitionDurationExactMs(1500);
-    album.useDynamicEffect = true;
+    album.settings.useDynamicEffect = true;
     GenerationRequest request;
     request.tvStandard = standard;
     request.videoBitRate = quality;
@@ -361,7 +361,7 @@ void TestDvdTiming::stillPhotosDoNotFillTheDisc()
     Album album{qEnvironmentVariable("SORVEL_APPDIR")};
     for (int i = 0; i < 12; ++i)
         addPhoto(album, TestMedia::scenicImage(1600, 1200, i + 1), QStringLiteral("scenic%1.jpg").arg(i));
-    album.useDynamicEffect = false;
+    album.settings.useDynamicEffect = false;
     GenerationRequest request;
     request.videoBitRate = kHighVideoBitRate;
     const QString dvd = makeDvd(album, request, QStringLiteral("still"));
@@ -400,8 +400,8 @@ void TestDvdTiming::soundStartsWithThePictures()
     Album album{qEnvironmentVariable("SORVEL_APPDIR")};
     addSolidPhotos(album, photos, 2);
     album.setPhotoDurationExactMs(photoMs);
-    album.useTransition = false;
-    album.useDynamicEffect = false;
+    album.settings.useTransition = false;
+    album.settings.useDynamicEffect = false;
     const int rate = 48000;
     std::vector<int16_t> pcm(size_t(photos) * photoMs * rate / 1000 * 2, 0);
     for (int k = 1; k < photos; ++k) {

@@ -15,9 +15,23 @@
 #include "desktop/application.h"
 #include "desktop/messagebox.h"
 #include "burning/burnworkflow.h"
+#include "burning/runquestions.h"
 #include "systemfixtures.h"
 #include "testsupport.h"
 #include "job/generationcontroller.h"
+
+// Answers every question of a run Yes ("try again" included, counted);
+// nobody is there to click.
+struct YesToAll : RunQuestions {
+    int retries = 0;
+    bool confirm(Confirmation, const QString &) override { return true; }
+    bool retryFailedBurn(const QString &) override
+    {
+        ++retries;
+        return true;
+    }
+    DiscWaitAnswer waitForDisc(const DiscWait &) override { return DiscWaitAnswer::Cancelled; }
+};
 
 class TestGeneration : public QObject
 {
@@ -38,6 +52,7 @@ private:
     // An ISO image m_dir/<name>.iso, made in the working folder m_dir/temp-<name>.
     GenerationRequest isoRequest(const QString &name) const;
     QString m_dir;
+    YesToAll m_yes;
 };
 
 void TestGeneration::initTestCase()
@@ -87,6 +102,7 @@ void TestGeneration::missingMultiplexerFailsTheRun()
     const Album album = makeAlbum(2);
     const GenerationRequest request = isoRequest(QStringLiteral("broken"));
     GenerationController controller;
+    controller.setQuestions(&m_yes);
     QSignalSpy finished(&controller, &GenerationController::finished);
     QSignalSpy steps(&controller, &GenerationController::stepChanged);
     QVERIFY(controller.start(&album, request));
@@ -115,6 +131,7 @@ void TestGeneration::abortWhileEncoding()
     request.destination.path = m_dir + QStringLiteral("/dvds");
     request.tempBase = m_dir + QStringLiteral("/temp-abort");
     GenerationController controller;
+    controller.setQuestions(&m_yes);
     QSignalSpy finished(&controller, &GenerationController::finished);
     QSignalSpy progress(&controller, &GenerationController::progressChanged);
     QVERIFY(controller.start(&album, request));
@@ -179,6 +196,7 @@ void TestGeneration::toolFailingWhileEncodingEndsTheRun()
     album.setPhotoDurationExactMs(8000);
     const GenerationRequest request = isoRequest(QStringLiteral("midstream"));
     GenerationController controller;
+    controller.setQuestions(&m_yes);
     QSignalSpy finished(&controller, &GenerationController::finished);
     QElapsedTimer timer;
     timer.start();
@@ -207,6 +225,7 @@ void TestGeneration::abortWhileMplexStalls()
     album.setPhotoDurationExactMs(20000);
     const GenerationRequest request = isoRequest(QStringLiteral("stall"));
     GenerationController controller;
+    controller.setQuestions(&m_yes);
     QSignalSpy finished(&controller, &GenerationController::finished);
     QSignalSpy progress(&controller, &GenerationController::progressChanged);
     QVERIFY(controller.start(&album, request));
@@ -239,6 +258,7 @@ void TestGeneration::failedStartLeavesEarlierRunAlone()
     request.tempBase = m_dir + QStringLiteral("/temp-kept");
     request.deleteTemp = false;
     GenerationController controller;
+    controller.setQuestions(&m_yes);
     QSignalSpy finished(&controller, &GenerationController::finished);
     QVERIFY(controller.start(&album, request));
     QVERIFY(finished.wait(120000));
@@ -269,13 +289,10 @@ void TestGeneration::abortWhileRetryingAFailedBurn()
     request.destination = {Destination::Burner,
                            QStringLiteral("stdio:") + disk.path() + QStringLiteral("/disc.img")};
     request.tempBase = m_dir + QStringLiteral("/temp-retry");
-    int retries = 0;
-    MessageBox::setAnswerHook([&](const MessageBox::Request &r) {
-        if (r.text == BurnWorkflow::retryQuestion())
-            ++retries;
-        return QDialogButtonBox::Yes;
-    });
+    YesToAll yes;
+    const int &retries = yes.retries;
     GenerationController controller;
+    controller.setQuestions(&yes);
     QSignalSpy finished(&controller, &GenerationController::finished);
     connect(&controller, &GenerationController::stepChanged, &controller, [&](int state, const QString &) {
         if (state == CreatingTitle)
@@ -289,7 +306,6 @@ void TestGeneration::abortWhileRetryingAFailedBurn()
     });
     QVERIFY(controller.start(&album, request));
     QVERIFY(finished.wait(120000));
-    MessageBox::setAnswerHook([](const MessageBox::Request &) { return QDialogButtonBox::Yes; });
     QCOMPARE(retries, 3);
     QCOMPARE(finished.count(), 1);
     QCOMPARE(finished.first().at(0).toBool(), false);

@@ -128,8 +128,8 @@ Album TestPlayer::makeAlbum(int photos, double photoSeconds, bool transitions, b
         album.photos.append(photo);
     }
     album.setPhotoDurationExactMs(int(photoSeconds * 1000));
-    album.useTransition = transitions;
-    album.useDynamicEffect = motion;
+    album.settings.useTransition = transitions;
+    album.settings.useDynamicEffect = motion;
     if (!music.isEmpty()) {
         AudioInfo clip;
         probeAudio(clip, music);

@@ -162,7 +162,7 @@ void TestTransport::playStateMachine()
     QToolButton *play = child("play");
     QToolButton *pause = child("pause");
     QToolButton *stop = child("stop");
-    QVERIFY(child<PreviewPlayer>("avPlayer")->isVisible());
+    QVERIFY(child<PreviewPlayer>("previewPlayer")->isVisible());
     QVERIFY(!child<QLabel>("gettingStart")->isVisible());
     // Stopped.
     QCOMPARE(m_window->playState(), 0);
@@ -177,8 +177,8 @@ void TestTransport::playStateMachine()
     QVERIFY(!play->isVisible());
     QVERIFY(pause->isVisible() && pause->isEnabled() && hasFocus(pause));
     QVERIFY(stop->isEnabled());
-    for (const char *name : {"spinBox", "spinBox_2", "checkBox", "checkBoxUseDynamicZoom", "checkBox_2",
-                             "adjustOrder", "radioButton", "radioButton_2", "syncAlbum"})
+    for (const char *name : {"photoDuration", "transitionDuration", "useTransition", "useDynamicEffect",
+                             "loopAudio", "editAudio", "dissolveOnly", "randomTransition", "syncWithAudio"})
         QVERIFY2(!child<QWidget>(name)->isEnabled(), name);
     QVERIFY(m_window->storyboard()->isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(m_window->currentFrame() >= 30, 10000);
@@ -194,8 +194,8 @@ void TestTransport::playStateMachine()
     QVERIFY(!m_window->storyboard()->isRunning());
     QVERIFY(play->isVisible() && play->isEnabled() && hasFocus(play));
     QVERIFY(stop->isEnabled());
-    QVERIFY(child<QWidget>("adjustOrder")->isEnabled());
-    QVERIFY(child<QWidget>("spinBox")->isEnabled());
+    QVERIFY(child<QWidget>("editAudio")->isEnabled());
+    QVERIFY(child<QWidget>("photoDuration")->isEnabled());
     QTest::qWait(200);
     QCOMPARE(m_window->currentFrame(), held);
     QCOMPARE(m_window->player()->position(), held);
@@ -222,14 +222,14 @@ void TestTransport::endOfTimelineRewinds()
 {
     // Twenty photos of one second without transitions: the strips are
     // wider than the window.
-    QTest::mouseClick(child<QCheckBox>("checkBox"), Qt::LeftButton, {}, QPoint(8, 8));
-    QVERIFY(!m_window->album()->useTransition);
-    auto *duration = child<QSpinBox>("spinBox");
+    QTest::mouseClick(child<QCheckBox>("useTransition"), Qt::LeftButton, {}, QPoint(8, 8));
+    QVERIFY(!m_window->album()->settings.useTransition);
+    auto *duration = child<QSpinBox>("photoDuration");
     duration->setValue(1000);
     importPhotos(m_photos);
     const int total = m_window->storyboard()->totalFrames();
     QCOMPARE(total, 500);
-    QScrollBar *bar = child<QScrollBar>("horizontalScrollBar");
+    QScrollBar *bar = child<QScrollBar>("stripScrollBar");
     QVERIFY(bar->maximum() > 0);
     // Near the end: the strips scroll there with the slider.
     child<QSlider>("position")->setValue(total - 15);
@@ -288,12 +288,12 @@ void TestTransport::positionSliderClickAndStripScroll()
 {
     // Ten photos of one second without transitions and no music: 250
     // frames, strips wider than half the window.
-    QTest::mouseClick(child<QCheckBox>("checkBox"), Qt::LeftButton, {}, QPoint(8, 8));
-    child<QSpinBox>("spinBox")->setValue(1000);
+    QTest::mouseClick(child<QCheckBox>("useTransition"), Qt::LeftButton, {}, QPoint(8, 8));
+    child<QSpinBox>("photoDuration")->setValue(1000);
     importPhotos(m_photos.mid(0, 10));
     QCOMPARE(m_window->storyboard()->totalFrames(), 250);
     auto *position = child<QSlider>("position");
-    QScrollBar *bar = child<QScrollBar>("horizontalScrollBar");
+    QScrollBar *bar = child<QScrollBar>("stripScrollBar");
     QVERIFY(bar->maximum() > 0);
 
     // The handle dragged to the middle: the strips show the middle of the
@@ -446,7 +446,7 @@ void TestTransport::sampleAlbumPlaysItsMusic()
 void TestTransport::editAudioTrimsWhatThePreviewPlays()
 {
     importPhotos(m_photos.mid(0, 2));
-    child<QSpinBox>("spinBox")->setValue(10000);
+    child<QSpinBox>("photoDuration")->setValue(10000);
     importAudio({m_tones});
     // "Edit Audio": trim the clip to 10 s .. 20 s with the slider bar.
     onNextDialog([](QWidget *dialog) {
@@ -460,7 +460,7 @@ void TestTransport::editAudioTrimsWhatThePreviewPlays()
         QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
                           Qt::LeftButton);
     });
-    QTest::mouseClick(child<QPushButton>("adjustOrder"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("editAudio"), Qt::LeftButton);
     QCOMPARE(m_window->album()->audios.at(0).clipStart, 10.0);
     QCOMPARE(m_window->album()->audios.at(0).clipEnd, 20.0);
     QCOMPARE(child<QLabel>("audioLength")->text(), QStringLiteral("00:00:10"));
@@ -551,7 +551,7 @@ void TestTransport::withoutSoundDeviceChild()
         QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel),
                           Qt::LeftButton);
     });
-    QTest::mouseClick(child<QPushButton>("adjustOrder"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("editAudio"), Qt::LeftButton);
 }
 
 int main(int argc, char **argv)

@@ -73,8 +73,8 @@ void TestTrimmedDvd::dvdPlaysTheTrimmedSpan()
         photo.path = path;
         album.photos.append(photo);
     }
-    album.useTransition = false;
-    album.useDynamicEffect = false;
+    album.settings.useTransition = false;
+    album.settings.useDynamicEffect = false;
     album.setPhotoDurationExactMs(6000);
     album.audios = trimmed;
 

@@ -21,6 +21,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <memory>
 
@@ -70,6 +71,7 @@ private Q_SLOTS:
     void sortByNameKeepsFoldersGrouped();
     void turnsMirrorsAndAutoRotate();
     void durationsSnapToWholeFrames();
+    void controlsChangedWithoutAClickReachTheAlbum();
     void syncWithAudio();
     void mediaInformationOfPhotoAndClip();
     void afterMakingMenu();
@@ -167,36 +169,38 @@ void TestEditor::startsEmptyWithEverythingInPlace()
                                        QStringLiteral("Size"), QString(), QStringLiteral("Ascending"),
                                        QStringLiteral("Descending")}));
     QStringList afterMaking;
-    for (QAction *a : child<QMenu>("menuAfter_Burn")->actions())
+    for (QAction *a : child<QMenu>("menuAfter_Making")->actions())
         afterMaking << a->text();
     QCOMPARE(afterMaking, (QStringList{QStringLiteral("Do &Nothing"), QStringLiteral("&Exit Program"),
                                        QStringLiteral("&Shut Down"), QStringLiteral("&Hibernate"),
                                        QStringLiteral("Stand &By")}));
 
     QVERIFY(child<QLabel>("gettingStart")->isVisible());
-    QVERIFY(!child<QWidget>("avPlayer")->isVisible());
+    QVERIFY(!child<QWidget>("previewPlayer")->isVisible());
     QVERIFY(!child<QPushButton>("burn")->isEnabled());
     QVERIFY(!child<QAction>("actionCreate_DVD")->isEnabled());
     QVERIFY(!child<QToolButton>("play")->isEnabled());
     QVERIFY(!child<QToolButton>("pause")->isVisible());
     QVERIFY(!child<QToolButton>("unmute")->isVisible());
-    for (const char *name : {"deleteClip", "turnLeft", "turnRight", "mirror", "flip", "autoRotate", "restore",
-                             "moveLeft", "moveRight"})
+    for (const char *name : {"deleteSelected", "turnLeft", "turnRight", "mirror", "flip", "autoRotate",
+                             "restore", "moveLeft", "moveRight"})
         QVERIFY2(!child<QToolButton>(name)->isEnabled(), name);
     QVERIFY(!child<QAction>("actionDelete")->isEnabled());
-    QVERIFY(!child<QPushButton>("syncAlbum")->isEnabled());
-    QVERIFY(!child<QCheckBox>("checkBox_3")->isVisible());
+    QVERIFY(!child<QPushButton>("syncWithAudio")->isEnabled());
+    // The fade switch stays in the album but is not offered.
+    for (const QCheckBox *box : m_window->widgetFrame()->findChildren<QCheckBox *>())
+        QVERIFY2(!box->text().contains(QStringLiteral("Fade")), qPrintable(box->objectName()));
     QCOMPARE(child<QLabel>("timeCode")->text(), QStringLiteral("00:00:00 / 00:00:00"));
-    QCOMPARE(child<QLabel>("photoLength")->text(), QStringLiteral("00:00:00"));
-    QCOMPARE(child<QSpinBox>("spinBox")->value(), 5000);
-    QCOMPARE(child<QSpinBox>("spinBox_2")->value(), 1500);
-    QVERIFY(child<QCheckBox>("checkBox")->isChecked());
-    QVERIFY(child<QCheckBox>("checkBoxUseDynamicZoom")->isChecked());
-    QVERIFY(child<QRadioButton>("radioButton_2")->isChecked()); // the build has patterns
+    QCOMPARE(child<QLabel>("albumLength")->text(), QStringLiteral("00:00:00"));
+    QCOMPARE(child<QSpinBox>("photoDuration")->value(), 5000);
+    QCOMPARE(child<QSpinBox>("transitionDuration")->value(), 1500);
+    QVERIFY(child<QCheckBox>("useTransition")->isChecked());
+    QVERIFY(child<QCheckBox>("useDynamicEffect")->isChecked());
+    QVERIFY(child<QRadioButton>("randomTransition")->isChecked()); // the build has patterns
     auto *combo = child<QComboBox>("dvdTypeComboBox");
     QCOMPARE(combo->itemText(0), QStringLiteral("DVD 4.7G"));
     QCOMPARE(combo->itemText(1), QStringLiteral("DVD 8.5G"));
-    QCOMPARE(child<CapacityBar>("capacityFrame")->value(), quint64(0));
+    QCOMPARE(child<CapacityBar>("capacityBar")->value(), quint64(0));
     // Time codes at 25 frames per second drop the frames of a second.
     QCOMPARE(m_window->frameTimeText(90061), QStringLiteral("01:00:02"));
 }
@@ -226,8 +230,8 @@ void TestEditor::importReportsBrokenFilesInOrder()
                  .arg(paths.at(2), paths.at(6)));
     QCOMPARE(messages.requests.first().title, QString());
     // The album follows the strip: the lengths, the capacity and Play.
-    QCOMPARE(child<QLabel>("photoLength")->text(), QStringLiteral("00:00:50")); // 8 x 5 s + 7 x 1.5 s
-    QVERIFY(child<CapacityBar>("capacityFrame")->value() > 0);
+    QCOMPARE(child<QLabel>("albumLength")->text(), QStringLiteral("00:00:50")); // 8 x 5 s + 7 x 1.5 s
+    QVERIFY(child<CapacityBar>("capacityBar")->value() > 0);
     QCOMPARE(child<QLabel>("timeCode")->text(), QStringLiteral("00:00:00 / 00:00:50"));
     QVERIFY(AppSettings::photoLastDir(Application::instance()->pref()) == m_dir);
 }
@@ -391,7 +395,7 @@ void TestEditor::deleteFirstLastAndAll()
 {
     importPhotos(m_photos.mid(0, 4));
     PhotoListWidget *strip = photos();
-    auto *deleteButton = child<QToolButton>("deleteClip");
+    auto *deleteButton = child<QToolButton>("deleteSelected");
 
     selectPhotoRows(0, 0);
     QVERIFY(deleteButton->isEnabled());
@@ -472,7 +476,7 @@ void TestEditor::moveCommandsAtBothEnds()
     QVERIFY(!child<QAction>("actionMove_Right")->isEnabled());
     QVERIFY(child<QAction>("actionMove_Left")->isEnabled());
     QVERIFY(!child<QToolButton>("turnLeft")->isEnabled());
-    QVERIFY(child<QToolButton>("deleteClip")->isEnabled());
+    QVERIFY(child<QToolButton>("deleteSelected")->isEnabled());
 }
 
 void TestEditor::sortByNameKeepsFoldersGrouped()
@@ -536,8 +540,8 @@ void TestEditor::turnsMirrorsAndAutoRotate()
     QVERIFY(m_window->album()->photos.at(0).transformOps.isEmpty());
     QTest::mouseClick(child<QToolButton>("autoRotate"), Qt::LeftButton);
     QCOMPARE(m_window->album()->photos.at(0).transformOps, QVector<int32_t>{OpTurnRight});
-    QVERIFY(child<QAction>("actionAuto_Rotate_All_Phtotes")->isEnabled());
-    child<QAction>("actionAuto_Rotate_All_Phtotes")->trigger();
+    QVERIFY(child<QAction>("actionAuto_Rotate_All_Photos")->isEnabled());
+    child<QAction>("actionAuto_Rotate_All_Photos")->trigger();
     for (const ImageInfo &info : m_window->album()->photos) {
         QVERIFY(info.transformOps.isEmpty());
         QCOMPARE(info.orientationCode, 0);
@@ -546,7 +550,7 @@ void TestEditor::turnsMirrorsAndAutoRotate()
     QVERIFY(qRed(shown.pixel(12, 10)) > 230 && qBlue(shown.pixel(12, 10)) > 230); // marker back at top left
 
     // With auto-rotation on import switched off the EXIF turn is not applied.
-    child<QAction>("actionAuto_Rotate_Photoes_While_Importing")->trigger();
+    child<QAction>("actionAuto_Rotate_While_Importing")->trigger();
     importPhotos({turned});
     QVERIFY(m_window->album()->photos.last().transformOps.isEmpty());
 }
@@ -554,42 +558,92 @@ void TestEditor::turnsMirrorsAndAutoRotate()
 void TestEditor::durationsSnapToWholeFrames()
 {
     importPhotos(m_photos.mid(0, 2));
-    auto *photo = child<QSpinBox>("spinBox");
-    auto *transition = child<QSpinBox>("spinBox_2");
+    auto *photo = child<QSpinBox>("photoDuration");
+    auto *transition = child<QSpinBox>("transitionDuration");
     photo->setFocus();
     QTest::keyClick(photo, Qt::Key_Up); // 5001 snaps up to the next 40 ms frame
     QCOMPARE(photo->value(), 5040);
-    QCOMPARE(m_window->album()->photoDurationMs, 5040);
+    QCOMPARE(m_window->album()->settings.photoDurationMs, 5040);
     QTest::keyClick(photo, Qt::Key_Down); // 5039 snaps down
     QCOMPARE(photo->value(), 5000);
     transition->setFocus();
     QTest::keyClick(transition, Qt::Key_Down);
     QCOMPARE(transition->value(), 1480);
-    QCOMPARE(m_window->album()->transitionDuration, 1.48);
+    QCOMPARE(m_window->album()->transitionDuration(), 1.48);
     QCOMPARE(transition->minimum(), 500);
     QCOMPARE(transition->maximum(), 5000);
     QCOMPARE(photo->minimum(), 1000);
     QCOMPARE(photo->maximum(), 999000);
-    QCOMPARE(child<QLabel>("photoLength")->text(), QStringLiteral("00:00:11")); // 2 x 5 + 1.48
+    QCOMPARE(child<QLabel>("albumLength")->text(), QStringLiteral("00:00:11")); // 2 x 5 + 1.48
 
     // The switches are album-wide.
-    clickButton(child<QCheckBox>("checkBox"));
-    QVERIFY(!m_window->album()->useTransition);
-    QVERIFY(!child<QRadioButton>("radioButton")->isEnabled());
-    QCOMPARE(child<QLabel>("photoLength")->text(), QStringLiteral("00:00:10"));
-    clickButton(child<QCheckBox>("checkBox"));
-    clickButton(child<QRadioButton>("radioButton"));
-    QVERIFY(m_window->album()->dissolveOnly);
-    clickButton(child<QCheckBox>("checkBoxUseDynamicZoom"));
-    QVERIFY(!m_window->album()->useDynamicEffect);
-    clickButton(child<QCheckBox>("checkBox_2"));
-    QVERIFY(m_window->album()->loopAudio);
+    clickButton(child<QCheckBox>("useTransition"));
+    QVERIFY(!m_window->album()->settings.useTransition);
+    QVERIFY(!child<QRadioButton>("dissolveOnly")->isEnabled());
+    QCOMPARE(child<QLabel>("albumLength")->text(), QStringLiteral("00:00:10"));
+    clickButton(child<QCheckBox>("useTransition"));
+    clickButton(child<QRadioButton>("dissolveOnly"));
+    QVERIFY(m_window->album()->settings.dissolveOnly);
+    clickButton(child<QCheckBox>("useDynamicEffect"));
+    QVERIFY(!m_window->album()->settings.useDynamicEffect);
+    clickButton(child<QCheckBox>("loopAudio"));
+    QVERIFY(m_window->album()->settings.loopAudio);
+}
+
+// Assistive technology and code change a control without a click: the album
+// follows all the same, and undo puts the controls back without recording
+// anything itself.
+void TestEditor::controlsChangedWithoutAClickReachTheAlbum()
+{
+    importPhotos(m_photos.mid(0, 2));
+    QUndoStack *undo = m_window->undoStack();
+    const int start = undo->count();
+    auto *loop = child<QCheckBox>("loopAudio");
+    QAccessibleInterface *a11y = QAccessible::queryAccessibleInterface(loop);
+    QVERIFY(a11y && a11y->actionInterface());
+    a11y->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    QVERIFY(loop->isChecked());
+    QVERIFY(m_window->album()->settings.loopAudio);
+    QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo Loop Audio"));
+    loop->setChecked(false);
+    QVERIFY(!m_window->album()->settings.loopAudio);
+    loop->setChecked(true);
+    QVERIFY(m_window->album()->settings.loopAudio);
+
+    child<QCheckBox>("useTransition")->setChecked(false);
+    QVERIFY(!m_window->album()->settings.useTransition);
+    QVERIFY(!child<QRadioButton>("dissolveOnly")->isEnabled());
+    child<QCheckBox>("useTransition")->setChecked(true);
+    child<QRadioButton>("dissolveOnly")->setChecked(true);
+    QVERIFY(m_window->album()->settings.dissolveOnly);
+    child<QRadioButton>("randomTransition")->setChecked(true);
+    QVERIFY(!m_window->album()->settings.dissolveOnly);
+    child<QCheckBox>("useDynamicEffect")->setChecked(false);
+    QVERIFY(!m_window->album()->settings.useDynamicEffect);
+    child<QSpinBox>("photoDuration")->setValue(7000);
+    QCOMPARE(m_window->album()->settings.photoDurationMs, 7040);
+    child<QSpinBox>("transitionDuration")->setValue(1000);
+    QCOMPARE(m_window->album()->settings.transitionDurationMs, 1000);
+    const int steps = undo->count();
+    QCOMPARE(steps, start + 10);
+
+    // Undo everything: the controls follow, and nothing new is recorded.
+    while (undo->index() > start)
+        undo->undo();
+    QCOMPARE(undo->count(), steps);
+    QVERIFY(!loop->isChecked());
+    QVERIFY(child<QCheckBox>("useTransition")->isChecked());
+    QVERIFY(child<QRadioButton>("randomTransition")->isChecked());
+    QVERIFY(child<QCheckBox>("useDynamicEffect")->isChecked());
+    QCOMPARE(child<QSpinBox>("photoDuration")->value(), 5000);
+    QCOMPARE(child<QSpinBox>("transitionDuration")->value(), 1500);
+    QCOMPARE(m_window->album()->settings, SlideshowSettings());
 }
 
 void TestEditor::syncWithAudio()
 {
     importPhotos(m_photos.mid(0, 2));
-    auto *sync = child<QPushButton>("syncAlbum");
+    auto *sync = child<QPushButton>("syncWithAudio");
     QVERIFY(!sync->isEnabled());
     const QString clip = m_dir + QStringLiteral("/sync.mp3");
     QVERIFY(writeAudio(clip, 20.0));
@@ -597,8 +651,8 @@ void TestEditor::syncWithAudio()
     QVERIFY(sync->isEnabled());
     QTest::mouseClick(sync, Qt::LeftButton);
     // Two photos and two transition spans fill the 20 s clip.
-    const int ms = child<QSpinBox>("spinBox")->value();
-    QCOMPARE(ms, m_window->album()->photoDurationMs);
+    const int ms = child<QSpinBox>("photoDuration")->value();
+    QCOMPARE(ms, m_window->album()->settings.photoDurationMs);
     QVERIFY2(qAbs(m_window->album()->videoLength() - m_window->album()->audioLength()) < 0.1,
              qPrintable(QString::number(m_window->album()->videoLength())));
     QCOMPARE(ms % 40, 0);
@@ -610,9 +664,9 @@ void TestEditor::syncWithAudio()
     const QString shortClip = m_dir + QStringLiteral("/short.mp3");
     QVERIFY(writeAudio(shortClip, 2.0));
     importAudio({shortClip});
-    const int before = child<QSpinBox>("spinBox")->value();
+    const int before = child<QSpinBox>("photoDuration")->value();
     QTest::mouseClick(sync, Qt::LeftButton);
-    QCOMPARE(child<QSpinBox>("spinBox")->value(), before);
+    QCOMPARE(child<QSpinBox>("photoDuration")->value(), before);
 }
 
 void TestEditor::mediaInformationOfPhotoAndClip()
@@ -622,7 +676,7 @@ void TestEditor::mediaInformationOfPhotoAndClip()
     QVERIFY(writeExif(odd, 1, "Fish & <Chips>", "Model <1>"));
     importPhotos({odd});
     QTest::mouseClick(photos()->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(photos(), 0));
-    child<QAction>("actionProperty")->trigger();
+    child<QAction>("actionProperties")->trigger();
     MediaInfoWidget *info = m_window->mediaInfo();
     QVERIFY(info->isVisible());
     auto *view = info->findChild<QTextBrowser *>();
@@ -642,7 +696,8 @@ void TestEditor::mediaInformationOfPhotoAndClip()
     clip.duration = 3725.4;
     clip.clipEnd = clip.duration;
     clip.fileSize = 1536;
-    audios()->setAudioList({clip});
+    m_window->albumModel()->edit(QStringLiteral("Add Clip"),
+                                 [&clip](Album &album) { album.audios = {clip}; });
     QTest::mouseClick(audios()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 16));
     const QString clipText = view->toPlainText();
     QVERIFY2(clipText.contains(QStringLiteral("01:02:05")), qPrintable(clipText));
@@ -654,9 +709,9 @@ void TestEditor::mediaInformationOfPhotoAndClip()
     QVERIFY(!audios()->item(0)->toolTip().contains(QStringLiteral("Start Point")));
 
     // Nothing selected empties the window.
-    audios()->clearAll();
+    audios()->removeAll();
     audios()->setCurrentRow(-1);
-    m_window->on_audioListWidget_row_changed(-1);
+    m_window->onClipRowChanged(-1);
     QVERIFY(view->toPlainText().isEmpty());
 }
 
@@ -670,7 +725,7 @@ void TestEditor::afterMakingMenu()
     child<QAction>("actionStand_By")->trigger();
     QCOMPARE(pref->value(AppSettings::kAfterBurnAction).toInt(), 1);
     // The progress dialog's list uses the menu's order.
-    m_window->on_postTaskActionIndexChanged(3);
+    m_window->onPostTaskActionChanged(3);
     QVERIFY(child<QAction>("actionHibernate")->isChecked());
     QVERIFY(!child<QAction>("actionStand_By")->isChecked());
     QCOMPARE(pref->value(AppSettings::kAfterBurnAction).toInt(), 2);
@@ -678,7 +733,7 @@ void TestEditor::afterMakingMenu()
     QCOMPARE(pref->value(AppSettings::kAfterBurnAction).toInt(), 5);
     // The disc type rescales the bar without changing the album.
     importPhotos(m_photos.mid(0, 1));
-    auto *bar = child<CapacityBar>("capacityFrame");
+    auto *bar = child<CapacityBar>("capacityBar");
     child<QComboBox>("dvdTypeComboBox")->setCurrentIndex(1);
     QCOMPARE(bar->showMode(), CapacityBar::DualLayer);
     QCOMPARE(bar->scaleMaximum(), quint64(10000000000ULL));
@@ -713,7 +768,7 @@ void TestEditor::screenshotsOfLoadedAlbum()
     QCOMPARE(m_window->album()->photos.size(), 9);
     QCOMPARE(m_window->album()->audios.size(), 1);
     QVERIFY(m_window->album()->audios.first().duration > 1.0);
-    QVERIFY(child<CapacityBar>("capacityFrame")->value() > 0);
+    QVERIFY(child<CapacityBar>("capacityBar")->value() > 0);
     QVERIFY(child<QLabel>("audioLength")->text() != QStringLiteral("00:00:00"));
     QTest::mouseClick(photos()->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(photos(), 2));
     QMainWindow *frame = m_window->widgetFrame();
@@ -776,7 +831,7 @@ void TestEditor::screenshotsOfLoadedAlbum()
     QVERIFY2(reading.startsWith(QStringLiteral("Importing ")), qPrintable(reading));
     QVERIFY(progress.grab().save(outDir + QStringLiteral("/import-progress.png")));
     progress.reject();
-    child<QAction>("actionProperty")->trigger();
+    child<QAction>("actionProperties")->trigger();
     MediaInfoWidget *info = m_window->mediaInfo();
     QVERIFY(info->isVisible());
     QVERIFY(!info->findChild<QTextBrowser *>()->toPlainText().isEmpty());

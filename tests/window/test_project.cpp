@@ -87,6 +87,8 @@ private Q_SLOTS:
     void savingOntoReadOnlyFolderKeepsPreviousFile();
     void savingOntoFullFileSystemKeepsPreviousFile();
     void undoAndRedoEveryKindOfChange();
+    void undoAndRedoTheOtherEdits();
+    void durationTypedBackThenReorderIsItsOwnStep();
     void unsavedChangesQuestion();
     void projectFromTheCommandLine();
     void makeDvdOfSavedProject();
@@ -105,6 +107,7 @@ private:
     QString m_outside; // a photo outside it
     QStringList m_photos;
     QString m_clip;
+    QString m_shortClip;
     std::unique_ptr<EditorWindow> m_window;
 };
 
@@ -124,6 +127,8 @@ void TestProject::initTestCase()
     QVERIFY(writePhoto(m_outside, 80, 60));
     m_clip = m_dir + QStringLiteral("/music/song.mp3");
     QVERIFY(writeAudio(m_clip, 12.0));
+    m_shortClip = m_dir + QStringLiteral("/music/short.mp3");
+    QVERIFY(writeAudio(m_shortClip, 1.0));
 }
 
 void TestProject::init()
@@ -165,14 +170,14 @@ void TestProject::buildAlbum()
     QTest::mouseClick(strip->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(strip, 4));
     QTest::mouseClick(child<QToolButton>("turnLeft"), Qt::LeftButton);
     QTest::mouseClick(child<QToolButton>("mirror"), Qt::LeftButton);
-    child<QSpinBox>("spinBox")->setValue(3001);
-    child<QSpinBox>("spinBox_2")->setValue(999);
-    child<QRadioButton>("radioButton")->setChecked(true);
-    child<QCheckBox>("checkBox_2")->click();
+    child<QSpinBox>("photoDuration")->setValue(3001);
+    child<QSpinBox>("transitionDuration")->setValue(999);
+    child<QRadioButton>("dissolveOnly")->setChecked(true);
+    child<QCheckBox>("loopAudio")->click();
     QList<AudioInfo> clips = m_window->album()->audios;
     clips[0].clipStart = 1.5;
     clips[0].clipEnd = 9.25;
-    m_window->findChild<AudioListWidget *>()->setAudioList(clips);
+    m_window->albumModel()->edit(QStringLiteral("Trim"), [&clips](Album &album) { album.audios = clips; });
     DvdChoices dvd;
     dvd.tvStandard = TvStandard::Ntsc;
     dvd.videoBitRate = 6500000;
@@ -247,8 +252,8 @@ void TestProject::saveAndReopenEveryField()
     QCOMPARE(reopened.dvd.audioChannels, 6);
     QCOMPARE(reopened.dvd.atEnd, ShowEnd::Stop);
     // The window shows it: controls, strips, NTSC frame rate, title.
-    QCOMPARE(child<QSpinBox>("spinBox")->value(), saved.settings.photoDurationMs);
-    QVERIFY(child<QRadioButton>("radioButton")->isChecked());
+    QCOMPARE(child<QSpinBox>("photoDuration")->value(), saved.settings.photoDurationMs);
+    QVERIFY(child<QRadioButton>("dissolveOnly")->isChecked());
     QCOMPARE(m_window->findChild<PhotoListWidget *>()->count(), 9);
     QCOMPARE(m_window->outputFormat().frameRateNum, 30000);
     QVERIFY(!m_window->widgetFrame()->isWindowModified());
@@ -313,7 +318,7 @@ void TestProject::handWrittenProjectOpens()
     QVERIFY(messages.requests.isEmpty());
     QCOMPARE(photoPaths(), (QStringList{m_photos.at(0), m_photos.at(2)}));
     const Album *album = m_window->album();
-    QCOMPARE(album->photoDurationMs, 5000);
+    QCOMPARE(album->settings.photoDurationMs, 5000);
     QCOMPARE(album->dvd.atEnd, ShowEnd::Repeat); // as discs did before the choice
     QVERIFY(!(album->photos.at(0).motionStart == album->photos.at(0).motionEnd));
     QCOMPARE(album->audios.size(), 1);
@@ -478,12 +483,12 @@ void TestProject::undoAndRedoEveryKindOfChange()
     step();
     child<QAction>("actionDelete")->trigger();
     step();
-    auto *photo = child<QSpinBox>("spinBox");
+    auto *photo = child<QSpinBox>("photoDuration");
     photo->setFocus();
     QTest::keyClick(photo, Qt::Key_Up);
     QTest::keyClick(photo, Qt::Key_Up); // one step for both
     step();
-    child<QCheckBox>("checkBoxUseDynamicZoom")->click();
+    child<QCheckBox>("useDynamicEffect")->click();
     step();
     // "Edit Audio": the clip ends at 4 s, set with the dialog's slider bar.
     auto *poll = new QTimer(this);
@@ -500,7 +505,7 @@ void TestProject::undoAndRedoEveryKindOfChange()
                           Qt::LeftButton);
     });
     poll->start(20);
-    QTest::mouseClick(child<QPushButton>("adjustOrder"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>("editAudio"), Qt::LeftButton);
     QCOMPARE(m_window->album()->audios.first().clipEnd, 4.0);
     QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo Edit Audio"));
     step();
@@ -527,9 +532,153 @@ void TestProject::undoAndRedoEveryKindOfChange()
     }
     // What the strips and controls show follows.
     QCOMPARE(strip->count(), 3);
-    QVERIFY(!child<QCheckBox>("checkBoxUseDynamicZoom")->isChecked());
-    QCOMPARE(photo->value(), m_window->album()->photoDurationMs);
-    QCOMPARE(m_window->findChild<AudioListWidget *>()->audioRecords().first().clipEnd, 4.0);
+    QVERIFY(!child<QCheckBox>("useDynamicEffect")->isChecked());
+    QCOMPARE(photo->value(), m_window->album()->settings.photoDurationMs);
+    QVERIFY(m_window->findChild<AudioListWidget *>()->item(0)->toolTip().contains(
+        QStringLiteral("End Point:&nbsp;<b>00:00:04</b>")));
+}
+
+// The edits the test above leaves out, each made with the window's own
+// controls: every one is one step under the name of its command.
+void TestProject::undoAndRedoTheOtherEdits()
+{
+    PhotoListWidget *photos = m_window->findChild<PhotoListWidget *>();
+    AudioListWidget *clips = m_window->findChild<AudioListWidget *>();
+    auto *undoAction = child<QAction>("actionUndo");
+    QList<AlbumSnapshot> states{AlbumSnapshot::of(*m_window->album())};
+    auto step = [&](const char *label) {
+        states << AlbumSnapshot::of(*m_window->album());
+        const QString expected = QStringLiteral("Undo ") + QLatin1String(label);
+        if (undoAction->text() == expected && m_window->undoStack()->count() == states.size() - 1)
+            return true;
+        qWarning() << "after" << label << "the undo menu says" << undoAction->text() << "with"
+                   << m_window->undoStack()->count() << "steps";
+        return false;
+    };
+    auto clickRow = [](QListWidget *strip, int row) {
+        QTest::mouseClick(strip->viewport(), Qt::LeftButton, Qt::NoModifier, rowCentre(strip, row));
+    };
+
+    importPhotos(m_photos.mid(0, 3)); // the second one is turned by its EXIF data
+    QVERIFY(step("Import Photos"));
+    {
+        ChooserAnswer answer({m_clip, m_shortClip});
+        QTest::mouseClick(child<QToolButton>("importAudio"), Qt::LeftButton);
+    }
+    QVERIFY(step("Import Audio"));
+    clickRow(photos, 0);
+    QTest::mouseClick(child<QToolButton>("mirror"), Qt::LeftButton);
+    QVERIFY(step("Mirror"));
+    clickRow(photos, 2);
+    QTest::mouseClick(child<QToolButton>("restore"), Qt::LeftButton);
+    QVERIFY(step("Restore"));
+    QTest::mouseClick(child<QToolButton>("autoRotate"), Qt::LeftButton);
+    QVERIFY(step("Auto Rotate"));
+    child<QAction>("actionAuto_Rotate_All_Photos")->trigger();
+    QVERIFY(step("Auto Rotate All Photos"));
+    clickRow(photos, 2);
+    QTest::mouseClick(child<QToolButton>("moveLeft"), Qt::LeftButton);
+    QVERIFY(step("Move Left"));
+    {
+        DragTo target(photos, rowCentre(photos, 1), Qt::ControlModifier);
+        dragItem(photos, 0);
+    }
+    QVERIFY(step("Copy Photos"));
+    auto *transition = child<QSpinBox>("transitionDuration");
+    transition->setFocus();
+    QTest::keyClick(transition, Qt::Key_Down);
+    QVERIFY(step("Transition Duration"));
+    child<QCheckBox>("useTransition")->click();
+    QVERIFY(step("Use Transition"));
+    child<QCheckBox>("useTransition")->click();
+    QVERIFY(step("Use Transition"));
+    child<QRadioButton>("dissolveOnly")->click();
+    QVERIFY(step("Transition Type"));
+    child<QCheckBox>("loopAudio")->click();
+    QVERIFY(step("Loop Audio"));
+    QTest::mouseClick(child<QPushButton>("syncWithAudio"), Qt::LeftButton);
+    QVERIFY(step("Sync with Audio"));
+    clickRow(clips, 1);
+    QTest::mouseClick(child<QToolButton>("moveLeft"), Qt::LeftButton);
+    QVERIFY(step("Move Left"));
+    // Sorted by size already: nothing to record.
+    child<QAction>("actionSortBySize")->trigger();
+    QCOMPARE(m_window->undoStack()->count(), states.size() - 1);
+    child<QAction>("actionSortDescending")->trigger();
+    QVERIFY(step("Sort"));
+    clickRow(clips, 0);
+    child<QAction>("actionDelete")->trigger();
+    QVERIFY(step("Delete"));
+    child<QAction>("actionClear")->trigger();
+    QVERIFY(step("Clear"));
+
+    // Every state comes back in order, and goes forward again.
+    QVERIFY(makeActive(m_window->widgetFrame()));
+    for (int i = states.size() - 2; i >= 0; --i) {
+        QTest::keySequence(m_window->widgetFrame(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QVERIFY2(AlbumSnapshot::of(*m_window->album()).sameAs(states.at(i)), qPrintable(QString::number(i)));
+    }
+    QCOMPARE(photos->count(), 0);
+    for (int i = 1; i < states.size(); ++i) {
+        QTest::keySequence(m_window->widgetFrame(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+        QVERIFY2(AlbumSnapshot::of(*m_window->album()).sameAs(states.at(i)), qPrintable(QString::number(i)));
+    }
+    QCOMPARE(photos->count(), 7);
+    QCOMPARE(clips->count(), 0);
+    QVERIFY(child<QRadioButton>("dissolveOnly")->isChecked());
+    QVERIFY(child<QCheckBox>("loopAudio")->isChecked());
+    QCOMPARE(transition->value(), 1480);
+}
+
+// A duration typed to another value and back leaves nothing to undo, and
+// neither does a "Sync with Audio" that cannot fit; the reorder after them
+// is a step of its own under its own name.
+void TestProject::durationTypedBackThenReorderIsItsOwnStep()
+{
+    QMainWindow *frame = m_window->widgetFrame();
+    QUndoStack *undo = m_window->undoStack();
+    auto *undoAction = child<QAction>("actionUndo");
+    importPhotos(m_photos.mid(0, 3));
+    {
+        ChooserAnswer answer({m_shortClip});
+        QTest::mouseClick(child<QToolButton>("importAudio"), Qt::LeftButton);
+    }
+    const int steps = undo->count();
+    const QStringList order = photoPaths();
+    QVERIFY(makeActive(frame));
+
+    auto *duration = child<QSpinBox>("photoDuration");
+    duration->setFocus();
+    duration->selectAll();
+    QTest::keyClicks(duration, QStringLiteral("6000"));
+    QTest::keyClick(duration, Qt::Key_Return);
+    QCOMPARE(m_window->album()->settings.photoDurationMs, 6040);
+    QCOMPARE(undoAction->text(), QStringLiteral("Undo Photo Duration"));
+    duration->selectAll();
+    QTest::keyClicks(duration, QStringLiteral("5000"));
+    QTest::keyClick(duration, Qt::Key_Return);
+    QCOMPARE(duration->value(), 5000);
+    QCOMPARE(m_window->album()->settings.photoDurationMs, 5000);
+    QCOMPARE(undo->count(), steps);
+    QCOMPARE(undoAction->text(), QStringLiteral("Undo Import Audio"));
+
+    // One second of music for three photos: nothing to fit.
+    QTest::mouseClick(child<QPushButton>("syncWithAudio"), Qt::LeftButton);
+    QCOMPARE(m_window->album()->settings.photoDurationMs, 5000);
+    QCOMPARE(undo->count(), steps);
+
+    PhotoListWidget *strip = m_window->findChild<PhotoListWidget *>();
+    {
+        DragTo target(strip, rowCentre(strip, 4));
+        dragItem(strip, 0);
+    }
+    QCOMPARE(photoPaths(), (QStringList{order.at(1), order.at(2), order.at(0)}));
+    QCOMPARE(undo->count(), steps + 1);
+    QCOMPARE(undoAction->text(), QStringLiteral("Undo Move Photos"));
+    QTest::keySequence(frame, QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QCOMPARE(photoPaths(), order);
+    QCOMPARE(m_window->album()->settings.photoDurationMs, 5000);
+    QCOMPARE(undoAction->text(), QStringLiteral("Undo Import Audio"));
 }
 
 void TestProject::unsavedChangesQuestion()
@@ -538,7 +687,7 @@ void TestProject::unsavedChangesQuestion()
     // Nothing changed: no question.
     {
         MessageAnswer messages;
-        child<QAction>("actionNew_Album")->trigger();
+        child<QAction>("actionNew_Project")->trigger();
         QVERIFY(messages.requests.isEmpty());
     }
     importPhotos(m_photos.mid(0, 2));
@@ -552,7 +701,7 @@ void TestProject::unsavedChangesQuestion()
         ChooserAnswer chooser({QStringLiteral("/never/used.sorvel")});
         child<QAction>("actionOpen_Project")->trigger();
         QVERIFY(chooser.requests.isEmpty()); // cancelled before the chooser
-        child<QAction>("actionNew_Album")->trigger();
+        child<QAction>("actionNew_Project")->trigger();
         QCOMPARE(m_window->album()->photos.size(), 2);
     }
     {
@@ -561,7 +710,7 @@ void TestProject::unsavedChangesQuestion()
         const QString file =
             TestSupport::freshDir(QStringLiteral("project-question")) + QStringLiteral("/q.sorvel");
         ChooserAnswer chooser({file});
-        child<QAction>("actionNew_Album")->trigger();
+        child<QAction>("actionNew_Project")->trigger();
         QVERIFY(QFileInfo::exists(file));
         QVERIFY(m_window->album()->photos.isEmpty());
         QVERIFY(m_window->projectPath().isEmpty());
@@ -593,8 +742,8 @@ void TestProject::projectFromTheCommandLine()
 void TestProject::makeDvdOfSavedProject()
 {
     importPhotos(m_photos.mid(0, 2));
-    child<QSpinBox>("spinBox")->setValue(1000);
-    child<QSpinBox>("spinBox_2")->setValue(500);
+    child<QSpinBox>("photoDuration")->setValue(1000);
+    child<QSpinBox>("transitionDuration")->setValue(500);
     DvdChoices dvd = m_window->dvdChoices();
     dvd.videoBitRate = 2000000;
     dvd.volumeLabel = QStringLiteral("PROJECTDISC");

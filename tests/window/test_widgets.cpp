@@ -28,6 +28,18 @@ AudioInfo clipOf(double seconds, const QString &name = QStringLiteral("/music/so
     return clip;
 }
 
+// An audio strip showing an album of its own, as the window's strip shows
+// the window's.
+struct AudioStrip {
+    AlbumModel model{Album(QString())};
+    AudioListWidget strip;
+    AudioStrip() { strip.setAlbumModel(&model); }
+    void setClips(const QList<AudioInfo> &clips)
+    {
+        model.edit(QStringLiteral("Clips"), [&clips](Album &album) { album.audios = clips; });
+    }
+};
+
 bool isGrey(QRgb c)
 {
     return qRed(c) == qGreen(c) && qGreen(c) == qBlue(c);
@@ -142,9 +154,10 @@ void TestWidgets::capacityTooltipZonesAndColours()
 
 void TestWidgets::audioClipUnderShorterSlideshow()
 {
-    AudioListWidget strip;
+    AudioStrip album;
+    AudioListWidget &strip = album.strip;
     strip.resize(800, 36);
-    strip.setAudioList({clipOf(30.0)});
+    album.setClips({clipOf(30.0)});
     // 10 s of photos shown 300 pixels wide: 1/30 s per pixel.
     strip.setTimeScale(300, 1.0 / 30.0);
     QCOMPARE(strip.item(0)->sizeHint(), QSize(520, 32));
@@ -157,7 +170,7 @@ void TestWidgets::audioClipUnderShorterSlideshow()
     QVERIFY(isGrey(picture.pixel(510, 15)));
     QVERIFY(!isGrey(picture.pixel(298, 15)));
     // A second clip starts after the slideshow's end: 220 pixels, all grey.
-    strip.setAudioList({clipOf(30.0), clipOf(5.0, QStringLiteral("/music/b.ogg"))});
+    album.setClips({clipOf(30.0), clipOf(5.0, QStringLiteral("/music/b.ogg"))});
     QCOMPARE(strip.item(1)->sizeHint().width(), 220);
     QCOMPARE(strip.overflowAt(1), 220);
     // A clip that ends before the photos do has no grey part.
@@ -168,8 +181,9 @@ void TestWidgets::audioClipUnderShorterSlideshow()
 
 void TestWidgets::audioWithoutPhotosIsAllGrey()
 {
-    AudioListWidget strip;
-    strip.setAudioList({clipOf(30.0)});
+    AudioStrip album;
+    AudioListWidget &strip = album.strip;
+    album.setClips({clipOf(30.0)});
     strip.setTimeScale(0, 0.0); // below 0.001: the default 1/33
     QCOMPARE(strip.secondsPerPixel(), 1.0 / 33.0);
     QCOMPARE(strip.item(0)->sizeHint().width(), 220);
@@ -183,13 +197,14 @@ void TestWidgets::audioWithoutPhotosIsAllGrey()
 
 void TestWidgets::audioTooltipOfTrimmedClip()
 {
-    AudioListWidget strip;
+    AudioStrip album;
+    AudioListWidget &strip = album.strip;
     AudioInfo clip = clipOf(200.0);
-    strip.setAudioList({clip});
+    album.setClips({clip});
     QVERIFY(!strip.item(0)->toolTip().contains(QStringLiteral("Start Point")));
     clip.clipStart = 65.0;
     clip.clipEnd = 130.5;
-    strip.setAudioList({clip});
+    album.setClips({clip});
     const QString tip = strip.item(0)->toolTip();
     QVERIFY(tip.contains(QStringLiteral("Start Point:&nbsp;<b>00:01:05</b>")));
     QVERIFY(tip.contains(QStringLiteral("End Point:&nbsp;<b>00:02:10</b>")));
@@ -199,19 +214,20 @@ void TestWidgets::audioTooltipOfTrimmedClip()
 
 void TestWidgets::audioStripMovesAndDeletes()
 {
-    AudioListWidget strip;
+    AudioStrip album;
+    AudioListWidget &strip = album.strip;
     strip.resize(900, 36);
     strip.show();
     QVERIFY(QTest::qWaitForWindowExposed(&strip));
     const QList<AudioInfo> clips = {clipOf(3, QStringLiteral("/a.mp3")), clipOf(3, QStringLiteral("/b.mp3")),
                                     clipOf(3, QStringLiteral("/c.mp3")), clipOf(3, QStringLiteral("/d.mp3"))};
-    strip.setAudioList(clips);
+    album.setClips(clips);
     QList<QList<AudioInfo>> published;
-    connect(&strip, &AudioListWidget::audioListChanged, this,
-            [&published](const QList<AudioInfo> &list) { published << list; });
-    auto paths = [&strip] {
+    connect(&album.model, &AlbumModel::changed, this,
+            [&published, &album] { published << album.model.album().audios; });
+    auto paths = [&album] {
         QStringList out;
-        for (const AudioInfo &clip : strip.audioRecords())
+        for (const AudioInfo &clip : album.model.album().audios)
             out << clip.path;
         return out;
     };

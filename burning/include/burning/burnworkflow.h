@@ -1,109 +1,109 @@
 #pragma once
 
-#include <burning/dvdburner.h>
-#include <burning/generateworkingstate.h>
 #include <burning/destination.h>
 #include <burning/devicethread.h>
+#include <burning/dvdburner.h>
+#include <burning/runquestions.h>
 
+#include <QMetaType>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <atomic>
+#include <memory>
 
-class KyTargetComboBox;
-class QWidget;
-class WaitingDiskDialog;
+// The steps of a delivery.
+enum class BurnStage { CreatingFolder, CreatingIso, CheckingDisc, ErasingDisc, BurningDisc, FinalizingDisc };
 
-// The engine callback as the workflow implements it: both entries end in
-// PostOrSendMessage (post 1 for postMessage, 0 for sendMessage).
-class KyBurnerCallback : public IBurnerJobCallBack
-{
-public:
-    virtual int PostOrSendMessage(int message, int wParam, int lParam, int post) = 0;
+// How a delivery (or the disc check before generation) ended.
+struct BurnResult {
+    enum Outcome {
+        Done,        // the folder, the image or the last copy is complete
+        Failed,      // message says why
+        Aborted,     // stopped, or the wait for a disc was given up
+        CheckStopped // the disc check before generation did not find a usable disc
+    };
+    Outcome outcome = Failed;
+    QString message; // empty when done
+    // The action after making may follow (a failed delivery counts as an
+    // end of the work too; a stopped one does not).
+    bool runAfterMaking = false;
+};
+
+// What checkDestination() found.
+struct CheckOutcome {
+    enum Verdict {
+        Ready,   // ready() was emitted
+        Pending, // the engine checks the disc: ready() or finished(CheckStopped) follows
+        Refused  // message says why; empty when the person declined a question
+    };
+    Verdict verdict = Refused;
+    QString message;
 };
 
 // The burn workflow without a window: takes a finished DVD folder to a
 // destination (a folder, an ISO image or one or more discs). It checks the
-// destination before generation, drives the engine, asks the engine's
-// questions and reports progress and states. It creates no widget: the
-// window's KymBurner gives it the destination box to read the destination
-// from, the parents of its questions and the waiting-for-disc dialogs; a
-// program without a window sets the destination value directly, and its
-// questions go through MessageBox's answer hook.
+// destination before generation, drives the engine, asks its questions
+// through RunQuestions and reports stages, progress and the end through
+// typed signals. Nothing here shows anything.
 //
-// Use: setDestination (or setDestinationView); per run setTempPath,
-// setDVDSource, setDVDSize, setCopyNum, setBurnSpeed; checkBurnerCondition()
-// -> beginGenerate() (for a recorder after the engine's disc check, which
-// may also end in burnFinished(false, false)); author the DVD (into
-// fillDVDFolderFullPath() for a folder); startBurnWork(); on doBurnNext()
-// call startBurnWork() again for the next copy; burnFinished(ok, afterDone)
-// ends each run. DVDBurner::Stop() aborts.
-class BurnWorkflow : public QObject, public KyBurnerCallback
+// Use: setDestination, setQuestions; per run setWorkFolder, setDvdFolder,
+// setDvdSize, setCopies, setSpeed; checkDestination() -> ready() (for a
+// recorder after the engine's disc check, which may also end in
+// finished(CheckStopped)); author the DVD (into dvdFolderPath() for a
+// folder); startDelivery(); on nextDiscNeeded() call startDelivery() again
+// (the next copy, or another try of a failed one); finished() ends each
+// run. stop() aborts.
+class BurnWorkflow : public QObject
 {
     Q_OBJECT
 public:
     explicit BurnWorkflow(QObject *parent = nullptr);
     ~BurnWorkflow() override;
 
-    // The destination: the view's when a view is set, else the value given.
-    Destination destination() const;
+    // Not owned; null: every question is declined (and a wait for a disc is
+    // given up, its reason told with the end).
+    void setQuestions(RunQuestions *questions) { m_questions = questions; }
+    RunQuestions *questions() const { return m_questions; }
+
+    Destination destination() const { return m_destination; }
     void setDestination(const Destination &destination);
-    void setDestinationView(KyTargetComboBox *view);
-    KyTargetComboBox *destinationView() const;
 
-    void setDVDSource(const QString &folder) { m_dvdSource = folder; }
-    void setDVDSize(quint64 bytes) { m_dvdSize = bytes; }
-    void setTempPath(const QString &path) { m_tempPath = path; }
-    void setCopyNum(int copies) { m_copiesLeft = copies; }
+    // The run's working folder (the DVD folder and staged images go there).
+    void setWorkFolder(const QString &path) { m_workFolder = path; }
+    // The finished DVD folder to deliver.
+    void setDvdFolder(const QString &folder) { m_dvdFolder = folder; }
+    void setDvdSize(quint64 bytes) { m_dvdSize = bytes; }
+    void setCopies(int copies) { m_copiesLeft = copies; }
     int copiesLeft() const { return m_copiesLeft; }
-    void setBurnSpeed(const QString &speed) { m_burnSpeed = speed; }
-
-    // Parents of the message boxes (check phase and errors) and of the
-    // non-blank question while burning; null parents are fine.
-    void setMessageParents(QWidget *messageParent, QWidget *burnQuestionParent);
-    // The waiting-for-disc dialogs of the burn and the check phase. Without
-    // them nobody can insert a disc: a wait counts as cancelled.
-    void setWaitingDialogs(WaitingDiskDialog *burnWait, WaitingDiskDialog *checkWait);
-    WaitingDiskDialog *burnWaitDialog() const;
-    WaitingDiskDialog *checkWaitDialog() const;
+    void setSpeed(const QString &speed) { m_speed = speed; }
     // The thread that refreshes the device caches and ejects trays.
-    DeviceThread &deviceThread() { return m_devThread; }
+    DeviceThread &deviceThread() { return m_deviceThread; }
 
-    // Checks the destination; emits beginGenerate() when ready (for a
-    // recorder after the engine's disc check). False when a check failed or
-    // the user declined; true when generation began or the disc check runs.
-    bool checkBurnerCondition();
-    void startBurnWork();
-    QString fillDVDFolderFullPath() const;
-    void makeTempFolderClean();
+    // Checks the destination (see CheckOutcome).
+    CheckOutcome checkDestination();
+    void startDelivery();
+    // Where a folder destination gets its DVD folder (named after the
+    // label, or the date for a label that is no file name); empty for other
+    // destinations.
+    QString dvdFolderPath() const;
+    // Removes what this program put into the working folder.
+    void cleanWorkFolder();
     // Stops the running job; a failure reported from now on ends the burn
     // instead of offering to try again. Between a failed try and the next
-    // one (after doBurnNext()) no job runs: the burn ends at once, with
-    // burnFinished(false, false).
+    // one (after nextDiscNeeded()) no job runs: the burn ends at once, with
+    // finished(Aborted).
     void stop();
-    void showWaitDlg(const QString &reason, bool checking);
-    QString startedTargetType() const { return Destination::typeName(m_startedType); }
-    // A disc arrived in a drive (or left it): answers a waiting engine when
-    // it is the destination's drive.
-    void deviceChanged(const QString &drive, int arrive);
+    // The destination type of the run that passed its check.
+    Destination::Type startedType() const { return m_startedType; }
 
-    int postMessage(int message, int wParam, int lParam) override;
-    int sendMessage(int message, int wParam, int lParam) override;
-    int PostOrSendMessage(int message, int wParam, int lParam, int post) override;
-
-    // Rules shared with tests and the controller.
+    // Rules shared with the dialogs and the job.
     static bool isValidVolumeLabel(const QString &label);
     // True when the disk of path has strictly more than needed bytes free.
-    static bool checkHardDiskCapacity(const QString &path, quint64 needed);
-    // True when the disc in the device is writable and has strictly more
-    // than size bytes free (from the disc cache).
-    static bool checkDVDCapacity(const QString &device, quint64 size);
-    static QString convertSizeToStr(quint64 bytes, const QString &unit);
-    static QString failureText(int code);
-    // The question asked after a failed burn ("try again?"); a program
-    // without a person answers it No.
-    static QString retryQuestion();
+    static bool hasFreeSpace(const QString &path, quint64 needed);
+    // "1.50 GB" for unit "G" ("M", "K", or bytes).
+    static QString sizeText(quint64 bytes, const QString &unit);
+    static QString failureText(BurnError error);
     // What is wrong with a device that is no recorder, and the recorders
     // there are.
     static QString notARecorderText(const QString &device);
@@ -111,53 +111,72 @@ public:
     // DVD-Video folders VIDEO_TS and AUDIO_TS and the engine's staged images.
     static bool removeOwnContent(const QString &folder);
 
+    // The running job's reports, on this object's thread (connected to each
+    // job the workflow starts; public so that a test can stand in for it).
+    void jobProgress(int percent);
+    void jobSucceeded();
+    void jobFailed(BurnError error, const QString &detail);
+    void jobFinalizing();
+    void jobEraseProgress(int percent);
+    void jobEraseEnded(bool ok);
+    void jobDiscChanged();
+    void jobCheckEnded(bool ready);
+    void jobAborted();
+    // The job's disc question, asked on this object's thread.
+    DiscDecision discProblem(DiscProblem problem);
+
 Q_SIGNALS:
-    void beginGenerate();
-    void setCanAbort(bool canAbort);
-    void setIsAbort(bool aborted);
-    void setDlgStatus(QString ltitle, generateWorkingState totalstep, QString curlbl, QString nextbtnlbl,
-                      bool bbtnnext, QString finishbtnlbl, bool bbtnfinish);
-    void doBurnNext();
-    void setProcess(int itotal, int icurr);
-    void timeStop();
-    void burnFinished(bool flagRet, bool flatAfterDone);
+    // The destination is ready: generation may begin.
+    void ready();
+    void stageChanged(BurnStage stage);
+    // Progress of the current stage, 0..100.
+    void progressChanged(int percent);
+    // Whether stopping now is safe (not while a disc is checked, erased or
+    // finalized).
+    void canAbortChanged(bool canAbort);
+    // Another disc is needed (the next copy, or another try after a failed
+    // one): call startDelivery() to go on.
+    void nextDiscNeeded();
+    void finished(const BurnResult &result);
 
 private:
+    enum class Failure { Engine, WithText, CheckStopped, Aborted, Erase };
     Destination::Type workingType() const;
-    bool checkFolderTarget(const Destination &target);
-    bool checkIsoTarget(const Destination &target);
-    bool checkRecorderTarget(const Destination &target);
-    bool checkSpaceRule(const QString &destination);
-    void phaseUpdate(generateWorkingState state, const QString &text);
+    CheckOutcome checkFolderTarget(const Destination &target);
+    CheckOutcome checkIsoTarget(const Destination &target);
+    CheckOutcome checkRecorderTarget(const Destination &target);
+    QString spaceProblem(const QString &destination) const;
+    void setCanAbort(bool canAbort);
     void startPhase(int phase);
-    void afterBurn(bool ok, int code, const QString &text);
-    int show_ob_burn_notified_check(int status);
-    void retryOrFail(int code);
+    void succeed();
+    void fail(Failure failure, BurnError error = BurnError::Generic, const QString &text = QString());
+    void retryOrFail(BurnError error);
+    DiscDecision waitForDisc(const QString &reason, bool checking);
     void ejectLater(const QString &device);
-    void alert(const QString &text);
-    bool ask(const QString &text, QWidget *parent);
+    bool confirm(RunQuestions::Confirmation what, const QString &text);
+    DVDBurner::JobSetup jobSetup();
 
     Destination m_destination;
-    QPointer<KyTargetComboBox> m_view;
-    QPointer<QWidget> m_messageParent;
-    QPointer<QWidget> m_burnQuestionParent;
-    QPointer<WaitingDiskDialog> m_burnWait;
-    QPointer<WaitingDiskDialog> m_checkWait;
-    DeviceThread m_devThread;
-    QString m_dvdSource;
+    RunQuestions *m_questions = nullptr;
+    DeviceThread m_deviceThread;
+    QString m_dvdFolder;
     quint64 m_dvdSize = 0;
-    QString m_tempPath;
-    QString m_burnSpeed;
+    QString m_workFolder;
+    QString m_speed;
     Destination::Type m_startedType = Destination::None;
     int m_copiesLeft = 1;
+    bool m_checking = false; // the disc check before generation runs
     bool m_waitedForDisc = false;
     bool m_aborted = false;
-    bool m_retryPending = false; // a failed try was answered "try again": no job runs until startBurnWork()
-    bool m_canAbort = false;
+    bool m_retryPending = false; // a failed try was answered "try again": no job runs until startDelivery()
     int m_phase = 0;
     bool m_erased = false;
-    int m_progressStart = 51;
-    int m_progressEnd = 90;
     QString m_unansweredWait; // why the engine waited for a disc nobody could insert
-    std::atomic<bool> m_detached{false};
+    QString m_jobError;       // the engine's words for its last failure
+    // Shared with the jobs' disc questions: set once this object is going,
+    // after which a waiting job gets no answer from it.
+    std::shared_ptr<std::atomic<bool>> m_detached;
 };
+
+Q_DECLARE_METATYPE(BurnStage)
+Q_DECLARE_METATYPE(BurnResult)

@@ -8,136 +8,111 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
-// One recorder as the burning library knows it.
-struct BSBurnerInfo {
-    QString deviceName; // the whole device name: "/dev/sr0", "stdio:/path"
-    QString displayName;
-    int recorderFlag = 0;
-    QVector<BurnDiscSpeed> speedList;
-    BurnDiscSpeed curSpeed;
-};
-
-// The disc in one drive.
-struct BSDiscInfo {
-    int discType = 0;
-    QString discTypeName;
-    quint64 totalSize = 0;
-    quint64 freeSize = 0; // bytes that can be written
-    quint64 usedSize = 0;
-    int blank = 0;
-    int writable = 0; // usable for the capacity check
-    int erasable = 0;
-};
-
-struct BSDiscISOInfo {
+// What a disc's file system says about it.
+struct DiscVolume {
     QString volumeName;
     QString createDate;
 };
 
-enum burn_working_state {
-    BurnStateIdle = 0,
-    BurnStateChecking,
-    BurnStateBurning,
-    BurnStateErasing,
-    BurnStateMakingISO
-};
-
-// Process-wide facade over the disc-recording engine: the device list, the
+// Process-wide facade over the disc-recording engine: the recorder list, the
 // disc caches and at most one running job. The device thread refreshes the
 // caches while the GUI thread reads them: every reader gets a copy taken
-// under the lock.
+// under the lock. The jobs are started and answered on the GUI thread.
 class DVDBurner
 {
 public:
-    static DVDBurner *Instance();
+    static DVDBurner *instance();
 
     // Settings key (a list of pseudo-drive files, separated by ';') read in
     // addition to the SORVEL_PSEUDO_DRIVES environment variable.
     static QString pseudoDriveSettingKey() { return QStringLiteral("Burner/PseudoDrives"); }
-    void setPseudoDrives(const QStringList &entries);
-    QStringList pseudoDrives() const;
-
-    void UpdateDevices();
-    QVector<BSBurnerInfo> GetBurnerInfos();
-    // The recorder of that device name (the last one listed), if any.
-    std::optional<BSBurnerInfo> GetBurnerInfo(const QString &name);
-    int CheckBeforeDriveStatusISCDRom(const QString &name);
-    void UpdateDiscs(bool onlyRecorders);
-    void UpdateDiscInfo(const QString &device);
-    // The disc last seen in the device's drive, if any.
-    std::optional<BSDiscInfo> GetDiscInfo(const QString &device);
-    void UpdateDiscISOMes();
-    std::optional<BSDiscISOInfo> GetDiscISOInfo(const QString &device);
-    bool DiscHaveISOContent(const QString &device);
-    void UpdateMacSpeedList(BSBurnerInfo &info);
-
-    void SetXSpeed(const QString &speed);
-    QString xSpeed() const { return m_speed; }
-    // The job starters return at once: 0 when the job started, -1 when it
-    // did not (the engine runs one job at a time; the job's callback then
-    // hears nothing).
-    int BurnDiscFromFolder(IBurnerJobCallBack *callback, const QString &folder, const QString &device,
-                           const QString &volume, int timeout);
-    int MakeISOFromFolder(IBurnerJobCallBack *callback, const QString &folder, const QString &volume,
-                          const QString &isoPath, int timeout);
-    // Puts a finished DVD folder in its place (see IBurnerJob::MakeFolder).
-    int MakeFolderFromFolder(IBurnerJobCallBack *callback, const QString &folder,
-                             const QString &targetFolder);
-    int BurnDiscFromISO(IBurnerJobCallBack *callback, const QString &isoPath, const QString &device,
-                        int timeout);
-    int StartCheckBurnDVDFirst(IBurnerJobCallBack *callback, quint64 size, const QString &device,
-                               int timeout);
-    int StartErase(IBurnerJobCallBack *callback, const QString &device, int mode);
-
-    bool IsRunning();
-    void Stop();
-    void StopCheck();
-    void SetReturn(int value);
-    void SetIgnore(int value);
-    void SetContinueWork(int value);
-    void SetCheck(int value);
-    void SetOnlyCheck(int value);
-    int IsOnlyCheck() const { return m_onlyCheck; }
-    void SetDirectErase(int value);
-    int IsDirectErase() const { return m_directErase; }
-    qint64 GetRealISOSize();
-    QString GetErrorFile();
-
-    int VestraDriveEject(const QString &device);
-    int VestraDriveCloseDoor(const QString &device);
-    static bool IsCanContinueBurn(const BSDiscInfo *disc);
-
-    void BeforeWait();
-    void StopWait();
-    int WaitCondition(int ms);
-
-    void StopBeforeExit();
-    void Clean();
-    void setWorkingState(burn_working_state state) { m_state = state; }
-    burn_working_state getWorkingState() const { return m_state; }
-
     // The key of a device in the caches: its whole name, pseudo-drives in
     // their "stdio:/absolute/path" form.
     static QString deviceKey(const QString &device);
+
+    void setPseudoDrives(const QStringList &entries);
+    QStringList pseudoDrives() const;
+
+    // Scans the recorders again (speeds learnt from their discs stay).
+    void updateDevices();
+    QVector<RecorderInfo> recorders() const;
+    // The recorder of that device name (the last one listed), if any.
+    std::optional<RecorderInfo> recorder(const QString &device) const;
+    bool isRecorder(const QString &device) const { return recorder(device).has_value(); }
+    // Reads the disc and the speeds of every recorder that no job is using.
+    void updateDiscs();
+    // Takes the disc the running job saw last into the cache.
+    void updateDiscFromJob(const QString &device);
+    // The disc last seen in the device's drive, if any.
+    std::optional<DiscInfo> disc(const QString &device) const;
+    // True when the disc in the device is writable and has strictly more
+    // than size bytes free (from the disc cache).
+    bool discHasRoom(const QString &device, quint64 size) const;
+    void updateDiscVolumes();
+    std::optional<DiscVolume> discVolume(const QString &device) const;
+
+    // The speed of the next write job ("Max", "8X").
+    void setSpeed(const QString &speed) { m_speed = speed; }
+    QString speed() const { return m_speed; }
+    // A non-blank disc is erased without asking (the person agreed while
+    // the disc was checked).
+    void setDirectErase(bool on) { m_directErase = on; }
+    bool directErase() const { return m_directErase; }
+
+    // Called with a new job before it starts: the place to connect to its
+    // signals and to give it its disc question.
+    using JobSetup = std::function<void(DiscJob &job)>;
+    // The job starters return at once: true when the job started, false
+    // when it did not (the engine runs one job at a time; the setup is then
+    // not called and nothing is reported).
+    bool burnFolder(const JobSetup &setup, const QString &folder, const QString &device,
+                    const QString &volumeLabel);
+    bool burnImage(const JobSetup &setup, const QString &isoPath, const QString &device);
+    bool makeImage(const JobSetup &setup, const QString &folder, const QString &volumeLabel,
+                   const QString &isoPath);
+    // Puts a finished DVD folder in its place (see DiscJob::makeFolder).
+    bool makeFolder(const JobSetup &setup, const QString &folder, const QString &targetFolder);
+    // Checks the disc in the device for size bytes.
+    bool checkDisc(const JobSetup &setup, quint64 size, const QString &device);
+    bool erase(const JobSetup &setup, const QString &device, EraseMode mode);
+
+    bool isRunning() const;
+    void stop();
+    // Of the last job.
+    qint64 imageSize() const;
+    QString errorText() const;
+
+    // Opens the drive's tray; false when the drive cannot be opened.
+    bool eject(const QString &device);
+
+    // A wait that another part of the program ends with endWait().
+    void beginWait() { m_waiting = true; }
+    void endWait() { m_waiting = false; }
+    // Delivers events until endWait() or for ms; true when the wait ended.
+    bool waitForEnd(int ms);
+
+    // Stops every job of the engine and waits for them.
+    void stopAllJobs();
 
 private:
     DVDBurner();
     ~DVDBurner();
     DVDBurner(const DVDBurner &) = delete;
     DVDBurner &operator=(const DVDBurner &) = delete;
-    bool prepareJob(IBurnerJobCallBack *callback, bool writeJob);
+    enum class JobKind { Write, Other };
+    DiscJob *newJob(JobKind kind);
 
-    IDeviceManager *m_manager = nullptr;
-    IBurnerJob *m_job = nullptr;
-    QMutex m_lock;
+    std::unique_ptr<DriveList> m_drives;
+    std::unique_ptr<DiscJob> m_job;
+    mutable QMutex m_lock;
     QString m_speed;
-    QVector<BSBurnerInfo> m_recorders;
-    QMap<QString, BSDiscInfo> m_discs;
-    QMap<QString, BSDiscISOInfo> m_discIso;
+    QVector<RecorderInfo> m_recorders;
+    QMap<QString, DiscInfo> m_discs;
+    QMap<QString, DiscVolume> m_volumes;
     bool m_waiting = false;
-    int m_onlyCheck = 0;
-    int m_directErase = 0;
-    burn_working_state m_state = BurnStateIdle;
+    bool m_directErase = false;
 };

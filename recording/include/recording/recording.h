@@ -5,131 +5,124 @@
 #include <QStringList>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 // The disc-recording engine: drives and the discs in them (libburn, plus
 // "stdio:" pseudo-drives that record into a file), ISO images of DVD folders
-// (genisoimage) and medium arrival events (libudev). Jobs run on the engine's
-// own thread and report through IBurnerJobCallBack.
+// (genisoimage) and medium arrival events (libudev). Jobs run on their own
+// thread and report through typed signals; the one question a job asks (what
+// to do about an unusable disc) is answered through a blocking callback.
 
-// Notification codes passed as wParam to IBurnerJobCallBack.
-enum BurnNotify {
-    NotifyBurnProgress = 0, // lParam: percent
-    NotifySucceeded = 1,
-    NotifyFailed = 2,         // lParam: BurnError
-    NotifyFinalizing = 3,     // lParam: 0
-    NotifyDiscProblem = 4,    // lParam: DiscStatus; answered through SetReturn
-    NotifyEraseEnded = 10,    // lParam: 0 failed, 1 done
-    NotifyEraseProgress = 12, // lParam: percent
-    NotifyDiscChanged = 15,
-    NotifyCheckEnded = 16, // lParam: 0 ready, 1 stopped
-    NotifyAborted = 17
+// Why a job failed (DiscJob::failed). The numbers are the codes the burn
+// workflow shows texts for.
+enum class BurnError {
+    Generic = 1,
+    OpenImage = 2,
+    OpenDisc = 3,
+    Write = 4,
+    MakeImageOutput = 14, // the image file could not be created or filled
+    ReadDvdData = 15,     // the DVD folder could not be read or imaged
+    WriteFolder = 16      // the DVD folder could not be put in place
 };
 
-// Error codes of NotifyFailed.
-enum BurnError {
-    BurnErrorGeneric = 1,
-    BurnErrorOpenIso = 2,
-    BurnErrorOpenDisc = 3,
-    BurnErrorWrite = 4,
-    BurnErrorMakeIsoOutput = 14,
-    BurnErrorReadDvdData = 15,
-    BurnErrorWriteFolder = 16 // the DVD folder could not be put in place
+// Why the disc in a drive cannot be used.
+enum class DiscProblem {
+    NoDisc,        // no disc in the drive
+    NotRecordable, // a pressed or otherwise unwritable disc
+    NotBlank,      // holds data but can be erased
+    Closed,        // holds data and cannot be erased
+    TooSmall,      // not enough free space
+    Unsupported    // a medium type the engine does not write (CD, BD)
 };
 
-// Why a disc cannot be used (lParam of NotifyDiscProblem).
-enum DiscStatus {
-    DiscNone = 0,          // no disc in the drive
-    DiscNotRecordable = 1, // a pressed or otherwise unwritable disc
-    DiscNotBlank = 2,      // holds data but can be erased: SetReturn(1) erases it
-    DiscClosed = 3,        // holds data and cannot be erased
-    DiscTooSmall = 4,      // not enough free space
-    DiscUsable = 5,
-    DiscUnsupported = 6 // a medium type the engine does not write (CD, BD)
+// The answer to a disc problem.
+enum class DiscDecision {
+    // A non-blank disc: erase it and write. Any other problem: a disc was
+    // inserted, read the drive again.
+    UseDisc,
+    // Leave this disc alone and wait: the drive is read again shortly.
+    WaitForAnother,
+    // A disc check ends ready whatever the disc (the burn checks again);
+    // other jobs take it as Cancel.
+    Ignore,
+    // The job ends (a check as not ready, any other job as aborted).
+    Cancel
 };
 
-// The message number handed to the callback with every notification.
-constexpr int kBurnMessage = 0x0400 + 0x77;
+enum class EraseMode { Fast, Full };
 
 // One writing speed of a drive.
-struct BurnDiscSpeed {
+struct WriteSpeed {
     int kbPerSecond = 0; // 0: the drive's maximum
     QString text;        // "Max", "8X"
-    bool operator==(const BurnDiscSpeed &o) const { return kbPerSecond == o.kbPerSecond && text == o.text; }
+    bool operator==(const WriteSpeed &o) const { return kbPerSecond == o.kbPerSecond && text == o.text; }
+
+    // The libburn speed (kB/s, 0 = maximum) of a speed text: "Max" or "8X".
+    static int kbPerSecondFromText(const QString &text);
+    // The texts a person chooses from: "Max" first, then "NX" fastest first.
+    static QVector<QString> choices(const QVector<WriteSpeed> &speeds);
 };
 
 // The disc in one drive.
-struct KyDiscInfo {
+struct DiscInfo {
     int typeCode = 0; // MMC profile number, 0xffff for a pseudo-drive's file
     QString typeName;
     quint64 capacity = 0;  // bytes of the whole medium
-    quint64 freeSpace = 0; // bytes that can still be written
+    quint64 freeSpace = 0; // bytes that can be written (after erasing, for a rewritable disc)
     quint64 usedSpace = 0;
-    int blank = 0;    // nothing written yet
-    int writable = 0; // recordable now (blank, or erasable before writing)
-    int erasable = 0; // rewritable medium
-    QString GetDiscTypeName() const { return typeName; }
+    bool blank = false;    // nothing written yet
+    bool writable = false; // recordable now (blank, or erasable before writing)
+    bool erasable = false; // rewritable medium
 };
 
-// Recorder flags of a device record.
-enum RecorderFlag { RecorderDvd = 1, RecorderBd = 2, RecorderPseudo = 4 };
-
-struct KyDeviceRecord {
+// One recorder: a drive that writes DVDs (or BDs), or a pseudo-drive.
+struct RecorderInfo {
     QString deviceName;  // "/dev/sr0" or "stdio:/path/disc.img"
     QString displayName; // vendor and product
-    int recorderFlag = 0;
-    QVector<BurnDiscSpeed> speeds;
-    BurnDiscSpeed currentSpeed;
+    bool writesDvd = false;
+    bool writesBd = false;
+    bool pseudo = false; // records into a file
+    QVector<WriteSpeed> speeds;
+    WriteSpeed currentSpeed;
+
+    bool isRecorder() const { return writesDvd || writesBd; }
 };
 
-class IDeviceManager;
-
-// One opened (grabbed) drive. Obtained from IDeviceManager::OpenBurner and
-// given back with Release().
-class KyBurner
+// One opened (grabbed) drive, released when this object goes.
+class Drive
 {
 public:
-    // The disc in the drive, or null when the drive holds none. Valid until
-    // Release().
-    KyDiscInfo *GetDiscInfo();
-    QVector<BurnDiscSpeed> speeds() const;
-    BurnDiscSpeed currentSpeed() const;
-    // 1 on success, 0 on failure.
-    int EjectDisc(int flags);
-    int CloseDoor(int flags);
-    void Release();
+    ~Drive();
+    Drive(const Drive &) = delete;
+    Drive &operator=(const Drive &) = delete;
+
+    // The disc in the drive; none when the drive holds none.
+    std::optional<DiscInfo> disc() const;
+    QVector<WriteSpeed> speeds() const;
+    WriteSpeed currentSpeed() const;
+    // Opens the tray when this object goes. False when the drive is gone.
+    bool ejectOnRelease();
+    // Pulls the tray in; false when the drive could not be grabbed again.
+    bool closeTray();
 
 private:
-    friend class IDeviceManager;
+    friend class DriveList;
     struct Private;
-    explicit KyBurner(std::unique_ptr<Private> d);
-    ~KyBurner();
+    explicit Drive(std::unique_ptr<Private> d);
     std::unique_ptr<Private> d;
-    KyDiscInfo m_disc;
-};
-
-// Static facts about recorders and speeds.
-class KyBurnerInfo
-{
-public:
-    // Non-zero when both names denote the same device ("stdio:" prefix and
-    // trailing separators aside).
-    static int isSameDVDDevice(const QString &a, const QString &b);
-    static int SupportBD(int recorderFlag);
-    // Display texts of a speed list: "Max" first, then "NX" fastest first.
-    static QVector<QString> GetShowSpeedList(int recorderFlag, const QVector<BurnDiscSpeed> &speeds,
-                                             int discType);
-    // The libburn speed (kB/s, 0 = maximum) of a speed text: "Max" or "8X".
-    static int speedFromText(const QString &text);
 };
 
 // The list of drives: libburn's scan plus the pseudo-drives.
-class IDeviceManager
+class DriveList
 {
 public:
-    static IDeviceManager *Create();
-    void Release();
+    DriveList();
+    // Stops every running job and waits for them to end.
+    ~DriveList();
+    DriveList(const DriveList &) = delete;
+    DriveList &operator=(const DriveList &) = delete;
 
     // Environment variable with extra pseudo-drives, separated by ';'. Each
     // entry is "stdio:/path/file" or just a path.
@@ -137,25 +130,26 @@ public:
     static QStringList pseudoDrivesFromEnvironment();
     // Normalises a pseudo-drive entry to "stdio:/absolute/path".
     static QString pseudoDriveName(const QString &entry);
+    // True when both names denote the same device ("stdio:" prefix and
+    // trailing separators aside); false when either is empty.
+    static bool isSameDevice(const QString &a, const QString &b);
+
     void setPseudoDrives(const QStringList &entries);
     QStringList pseudoDrives() const;
 
     // Scans the drives again; returns the number found.
-    int RefreshDevices();
-    int GetDeviceCount() const;
-    KyDeviceRecord GetDevice(int index) const;
+    int refresh();
+    // The drives of the last scan, pseudo-drives last.
+    QVector<RecorderInfo> drives() const;
     // Opens the drive for exclusive use; null when it is unknown, busy or
     // cannot be opened.
-    KyBurner *OpenBurner(const QString &deviceName);
+    std::unique_ptr<Drive> open(const QString &deviceName);
     // Stops every running job and waits for them to end.
-    void StopAllWork();
+    void stopAllJobs();
     // True while a job of the engine is running.
     bool isBusy() const;
 
 private:
-    friend class IBurnerJob;
-    IDeviceManager();
-    ~IDeviceManager();
     struct Private;
     std::unique_ptr<Private> d;
 };
@@ -163,95 +157,98 @@ private:
 // Medium arrival and removal in optical drives (libudev) and changes of
 // pseudo-drive files (a file appearing, disappearing or being rewritten
 // counts as a new medium; its folder vanishing counts as removal).
-class IDevMonitor : public QObject
+class MediumMonitor : public QObject
 {
     Q_OBJECT
 public:
-    static IDevMonitor *Create(const QStringList &pseudoDrives = QStringList());
-    void Release();
-    bool Start();
+    explicit MediumMonitor(const QStringList &pseudoDrives = QStringList(), QObject *parent = nullptr);
+    ~MediumMonitor() override;
+    // Starts watching; false when nothing can be watched.
+    bool start();
     // Poll interval of the pseudo-drive files.
     void setPollInterval(int ms);
 
 Q_SIGNALS:
-    void Notify(const QString &drive, int arrive);
+    void mediumChanged(const QString &drive, bool present);
 
 private:
-    explicit IDevMonitor(const QStringList &pseudoDrives);
-    ~IDevMonitor() override;
     void readUdev();
     void pollPseudoDrives();
     struct Private;
     std::unique_ptr<Private> d;
 };
 
-// Receives the notifications of a job (BurnNotify as wParam). postMessage
-// may be handled later; sendMessage waits for the handler, whose result is
-// returned to the engine.
-class IBurnerJobCallBack
-{
-public:
-    virtual ~IBurnerJobCallBack() = default;
-    virtual int postMessage(int message, int wParam, int lParam) = 0;
-    virtual int sendMessage(int message, int wParam, int lParam) = 0;
-};
-
 // One engine job. The starters return at once; the work runs on the job's
-// own thread. At most one starter per job object is honoured.
-class IBurnerJob
+// own thread and at most one starter per job is honoured. Every signal is
+// emitted on the job's thread (connect with the default connection to get
+// them in the receiver's thread); the last one (succeeded, failed, aborted,
+// checkEnded or eraseEnded) follows once isRunning() is false, so that its
+// receiver may start the next job at once. Deleting the job stops it and
+// waits for its thread.
+class DiscJob : public QObject
 {
+    Q_OBJECT
 public:
-    static IBurnerJob *Create(IDeviceManager *manager);
-    // Stops the job, waits for its thread and deletes it.
-    void Release();
+    // Asked on the job's thread while the job waits for the answer.
+    using DiscQuestion = std::function<DiscDecision(DiscProblem problem)>;
 
-    bool IsRunning() const;
-    void SetCallback(IBurnerJobCallBack *callback);
-    void SetSpeed(const QString &speedText);
-    // Answers of the callback to NotifyDiscProblem.
-    void SetReturn(int value);
-    void SetIgnore(int value);
-    void SetContinueWork(int value);
-    void SetCheck(int mode);
-    void StopCheck();
-    void Stop();
+    explicit DiscJob(QObject *parent = nullptr);
+    ~DiscJob() override;
 
-    qint64 GetRealISOSize() const;
+    bool isRunning() const;
+    // Options, honoured when set before the job starts.
+    void setSpeed(const QString &speedText);
+    void setUnderrunProof(bool on);     // buffer underrun protection
+    void setCloseDisc(bool on);         // close the disc after writing
+    void setDvdVideoImage(bool on);     // image a folder as DVD-Video (UDF bridge)
+    void setEraseNonBlank(bool on);     // erase a non-blank rewritable disc unasked
+    void setStageInWorkFolder(bool on); // stage a folder burn's image next to the folder
+    // Folder for the staged image of a folder burn. Default: "temp" beside
+    // the DVD folder with setStageInWorkFolder, else the system temporary
+    // folder.
+    void setStagingFolder(const QString &folder);
+    // Without a question every disc problem is answered Cancel.
+    void setDiscQuestion(DiscQuestion question);
+
+    // Stops the job; it ends with aborted() (a check with checkEnded(false)).
+    void stop();
+
+    // Bytes of the image the last imaging step wrote.
+    qint64 imageSize() const;
     // A copy of the disc seen by the last check, none before any (the job's
     // thread rewrites its record while it checks).
-    std::optional<KyDiscInfo> GetDiscInfo() const;
+    std::optional<DiscInfo> disc() const;
     // Diagnostic text of the last failure (the failing program's output).
-    QString GetErrorFile() const;
+    QString errorText() const;
 
-    // Options of write jobs.
-    void SetUnderrunProof(int on);     // buffer underrun protection
-    void SetCloseDisc(int on);         // close the disc after writing
-    void SetDvdVideoImage(int on);     // image a folder as DVD-Video (UDF bridge)
-    void SetEraseNonBlank(int on);     // erase a non-blank rewritable disc unasked
-    void SetStageInWorkFolder(int on); // stage a folder burn's image next to the folder
-    void SetOnlyCheck(int on);
-
-    // Starters; return 0 when started, -1 when the job already ran.
-    int BurnFolder(const QString &device, const QString &folder, const QString &volumeLabel, int timeoutMs,
-                   int flags);
-    int BurnISO(const QString &device, const QString &isoPath, int timeoutMs, int flags);
-    int MakeISO(const QString &isoPath, const QString &folder, const QString &volumeLabel, int timeoutMs);
+    // Starters; false when the job already ran.
+    bool burnFolder(const QString &device, const QString &folder, const QString &volumeLabel);
+    bool burnImage(const QString &device, const QString &isoPath);
+    bool makeImage(const QString &isoPath, const QString &folder, const QString &volumeLabel);
     // Puts a finished DVD folder at targetFolder: renamed there on the same
     // file system, else copied into a hidden folder beside it first. An
     // existing DVD there is replaced only once the new one is complete.
-    int MakeFolder(const QString &targetFolder, const QString &folder);
-    int CheckDisc(const QString &device, quint64 requiredSize, int timeoutMs, int flags);
-    int Erase(const QString &device, int mode, int flags);
-
-    // Folder for the staged image of a folder burn. Default: "temp" beside
-    // the DVD folder with SetStageInWorkFolder, else the system temporary
-    // folder.
-    void setStagingFolder(const QString &folder);
+    bool makeFolder(const QString &targetFolder, const QString &folder);
+    // Checks that the disc in the device can take requiredSize bytes.
+    bool checkDisc(const QString &device, quint64 requiredSize);
+    bool erase(const QString &device, EraseMode mode);
 
     struct Private; // the engine's own state
 
+Q_SIGNALS:
+    void progress(int percent);
+    void succeeded();
+    void failed(BurnError error, const QString &detail);
+    void finalizing();
+    void eraseProgress(int percent);
+    void eraseEnded(bool ok);
+    // The disc record (disc()) changed.
+    void discChanged();
+    void checkEnded(bool ready);
+    void aborted();
+
 private:
-    explicit IBurnerJob(IDeviceManager *manager);
-    ~IBurnerJob();
     std::unique_ptr<Private> d;
 };
+
+Q_DECLARE_METATYPE(BurnError)

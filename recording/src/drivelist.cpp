@@ -13,38 +13,37 @@
 
 using namespace recording;
 
-// ---------------------------------------------------------------- KyBurner
+// ---------------------------------------------------------------- Drive
 
-struct KyBurner::Private {
+struct Drive::Private {
     explicit Private(const QString &address)
         : address(address), grabbed(std::make_unique<GrabbedDrive>(address))
     {}
     QString address;
     std::unique_ptr<GrabbedDrive> grabbed;
-    GrabbedDrive &drive() { return *grabbed; }
+    GrabbedDrive &drive() const { return *grabbed; }
 };
 
-KyBurner::KyBurner(std::unique_ptr<Private> p) : d(std::move(p)) {}
+Drive::Drive(std::unique_ptr<Private> p) : d(std::move(p)) {}
 
-KyBurner::~KyBurner() = default;
+Drive::~Drive() = default;
 
-KyDiscInfo *KyBurner::GetDiscInfo()
+std::optional<DiscInfo> Drive::disc() const
 {
     const DiscFacts facts = readDisc(d->drive().drive());
     if (!facts.present)
-        return nullptr;
-    m_disc = engineDiscInfo(facts);
-    return &m_disc;
+        return std::nullopt;
+    return engineDiscInfo(facts);
 }
 
-QVector<BurnDiscSpeed> KyBurner::speeds() const
+QVector<WriteSpeed> Drive::speeds() const
 {
     return driveSpeeds(d->drive().drive());
 }
 
-BurnDiscSpeed KyBurner::currentSpeed() const
+WriteSpeed Drive::currentSpeed() const
 {
-    BurnDiscSpeed speed;
+    WriteSpeed speed;
     speed.text = QStringLiteral("Max");
     std::lock_guard<std::recursive_mutex> guard(libburnLock());
     if (burn_drive *drive = d->drive().drive()) {
@@ -57,30 +56,25 @@ BurnDiscSpeed KyBurner::currentSpeed() const
     return speed;
 }
 
-int KyBurner::EjectDisc(int)
+bool Drive::ejectOnRelease()
 {
     if (!d->drive().drive())
-        return 0;
+        return false;
     d->drive().setEjectOnRelease(true);
-    return 1;
+    return true;
 }
 
-int KyBurner::CloseDoor(int)
+bool Drive::closeTray()
 {
     if (d->drive().isPseudo())
-        return d->drive().drive() ? 1 : 0;
+        return d->drive().drive() != nullptr;
     // libburn pulls the tray in when a drive is grabbed with loading.
     d->grabbed.reset();
     d->grabbed = std::make_unique<GrabbedDrive>(d->address, true);
-    return d->drive().drive() ? 1 : 0;
+    return d->drive().drive() != nullptr;
 }
 
-void KyBurner::Release()
-{
-    delete this;
-}
-
-// ---------------------------------------------------------------- KyBurnerInfo
+// ---------------------------------------------------------------- speeds and names
 
 static QString canonicalDevice(QString name)
 {
@@ -91,23 +85,18 @@ static QString canonicalDevice(QString name)
     return QDir::cleanPath(name);
 }
 
-int KyBurnerInfo::isSameDVDDevice(const QString &a, const QString &b)
+bool DriveList::isSameDevice(const QString &a, const QString &b)
 {
     if (a.trimmed().isEmpty() || b.trimmed().isEmpty())
-        return 0;
-    return canonicalDevice(a) == canonicalDevice(b) ? 1 : 0;
+        return false;
+    return canonicalDevice(a) == canonicalDevice(b);
 }
 
-int KyBurnerInfo::SupportBD(int recorderFlag)
-{
-    return (recorderFlag & RecorderBd) ? 1 : 0;
-}
-
-QVector<QString> KyBurnerInfo::GetShowSpeedList(int, const QVector<BurnDiscSpeed> &speeds, int)
+QVector<QString> WriteSpeed::choices(const QVector<WriteSpeed> &speeds)
 {
     QVector<QString> texts{QStringLiteral("Max")};
     QVector<int> factors;
-    for (const BurnDiscSpeed &s : speeds) {
+    for (const WriteSpeed &s : speeds) {
         if (s.kbPerSecond <= 0)
             continue;
         const int x = qMax(1, (s.kbPerSecond + 692) / 1385);
@@ -120,7 +109,7 @@ QVector<QString> KyBurnerInfo::GetShowSpeedList(int, const QVector<BurnDiscSpeed
     return texts;
 }
 
-int KyBurnerInfo::speedFromText(const QString &text)
+int WriteSpeed::kbPerSecondFromText(const QString &text)
 {
     QString t = text.trimmed().toUpper();
     if (t.isEmpty() || t == QLatin1String("MAX"))
@@ -132,37 +121,27 @@ int KyBurnerInfo::speedFromText(const QString &text)
     return ok && factor > 0 ? int(factor * 1385) : 0;
 }
 
-// ---------------------------------------------------------------- IDeviceManager
+// ---------------------------------------------------------------- DriveList
 
-struct IDeviceManager::Private {
+struct DriveList::Private {
     LibburnSession session;
     mutable QMutex mutex;
     QStringList pseudo;
-    QVector<KyDeviceRecord> devices;
-    QVector<KyDeviceRecord> lastRealDrives;
+    QVector<RecorderInfo> devices;
+    QVector<RecorderInfo> lastRealDrives;
 };
 
-IDeviceManager::IDeviceManager() : d(std::make_unique<Private>())
+DriveList::DriveList() : d(std::make_unique<Private>())
 {
     d->pseudo = pseudoDrivesFromEnvironment();
 }
 
-IDeviceManager::~IDeviceManager()
+DriveList::~DriveList()
 {
-    StopAllWork();
+    stopAllJobs();
 }
 
-IDeviceManager *IDeviceManager::Create()
-{
-    return new IDeviceManager();
-}
-
-void IDeviceManager::Release()
-{
-    delete this;
-}
-
-QString IDeviceManager::pseudoDriveName(const QString &entry)
+QString DriveList::pseudoDriveName(const QString &entry)
 {
     const QString path = pseudoPath(entry.trimmed());
     if (path.isEmpty())
@@ -170,7 +149,7 @@ QString IDeviceManager::pseudoDriveName(const QString &entry)
     return QStringLiteral("stdio:") + QFileInfo(path).absoluteFilePath();
 }
 
-QStringList IDeviceManager::pseudoDrivesFromEnvironment()
+QStringList DriveList::pseudoDrivesFromEnvironment()
 {
     QStringList result;
     const QStringList entries = qEnvironmentVariable("SORVEL_PSEUDO_DRIVES").split(QLatin1Char(';'));
@@ -182,7 +161,7 @@ QStringList IDeviceManager::pseudoDrivesFromEnvironment()
     return result;
 }
 
-void IDeviceManager::setPseudoDrives(const QStringList &entries)
+void DriveList::setPseudoDrives(const QStringList &entries)
 {
     QStringList names;
     for (const QString &entry : entries) {
@@ -194,15 +173,15 @@ void IDeviceManager::setPseudoDrives(const QStringList &entries)
     d->pseudo = names;
 }
 
-QStringList IDeviceManager::pseudoDrives() const
+QStringList DriveList::pseudoDrives() const
 {
     QMutexLocker locker(&d->mutex);
     return d->pseudo;
 }
 
-int IDeviceManager::RefreshDevices()
+int DriveList::refresh()
 {
-    QVector<KyDeviceRecord> real;
+    QVector<RecorderInfo> real;
     bool scanned = false;
     if (d->session.ok()) {
         std::lock_guard<std::recursive_mutex> guard(libburnLock());
@@ -223,13 +202,13 @@ int IDeviceManager::RefreshDevices()
                 char adr[BURN_DRIVE_ADR_LEN] = {0};
                 if (burn_drive_get_adr(&infos[i], adr) != 1)
                     continue;
-                KyDeviceRecord rec;
+                RecorderInfo rec;
                 rec.deviceName = QString::fromLocal8Bit(adr);
                 rec.displayName = (QString::fromLatin1(infos[i].vendor).trimmed() + QLatin1Char(' ') +
                                    QString::fromLatin1(infos[i].product).trimmed())
                                       .trimmed();
                 if (infos[i].write_dvdr || infos[i].write_dvdram)
-                    rec.recorderFlag |= RecorderDvd;
+                    rec.writesDvd = true;
                 rec.currentSpeed.text = QStringLiteral("Max");
                 real.append(rec);
             }
@@ -240,12 +219,13 @@ int IDeviceManager::RefreshDevices()
     QMutexLocker locker(&d->mutex);
     if (scanned)
         d->lastRealDrives = real;
-    QVector<KyDeviceRecord> all = d->lastRealDrives;
+    QVector<RecorderInfo> all = d->lastRealDrives;
     for (const QString &name : qAsConst(d->pseudo)) {
-        KyDeviceRecord rec;
+        RecorderInfo rec;
         rec.deviceName = name;
         rec.displayName = QStringLiteral("Image File Recorder");
-        rec.recorderFlag = RecorderDvd | RecorderPseudo;
+        rec.writesDvd = true;
+        rec.pseudo = true;
         rec.currentSpeed.text = QStringLiteral("Max");
         all.append(rec);
     }
@@ -253,34 +233,28 @@ int IDeviceManager::RefreshDevices()
     return d->devices.size();
 }
 
-int IDeviceManager::GetDeviceCount() const
+QVector<RecorderInfo> DriveList::drives() const
 {
     QMutexLocker locker(&d->mutex);
-    return d->devices.size();
+    return d->devices;
 }
 
-KyDeviceRecord IDeviceManager::GetDevice(int index) const
-{
-    QMutexLocker locker(&d->mutex);
-    return index >= 0 && index < d->devices.size() ? d->devices.at(index) : KyDeviceRecord();
-}
-
-KyBurner *IDeviceManager::OpenBurner(const QString &deviceName)
+std::unique_ptr<Drive> DriveList::open(const QString &deviceName)
 {
     if (!d->session.ok() || deviceName.trimmed().isEmpty())
         return nullptr;
-    auto p = std::make_unique<KyBurner::Private>(deviceName.trimmed());
+    auto p = std::make_unique<Drive::Private>(deviceName.trimmed());
     if (!p->drive().drive())
         return nullptr;
-    return new KyBurner(std::move(p));
+    return std::unique_ptr<Drive>(new Drive(std::move(p)));
 }
 
-bool IDeviceManager::isBusy() const
+bool DriveList::isBusy() const
 {
     return activeJobCount() > 0;
 }
 
-void IDeviceManager::StopAllWork()
+void DriveList::stopAllJobs()
 {
-    stopAllJobs();
+    recording::stopAllJobs();
 }

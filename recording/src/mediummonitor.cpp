@@ -46,7 +46,7 @@ QString pseudoSignature(const QString &device)
 
 } // namespace
 
-struct IDevMonitor::Private {
+struct MediumMonitor::Private {
     UdevPtr udev;
     UdevMonitorPtr monitor;
     QSocketNotifier *notifier = nullptr;
@@ -55,33 +55,24 @@ struct IDevMonitor::Private {
     QHash<QString, QString> signatures;
 };
 
-IDevMonitor::IDevMonitor(const QStringList &pseudoDrives) : d(std::make_unique<Private>())
+MediumMonitor::MediumMonitor(const QStringList &pseudoDrives, QObject *parent)
+    : QObject(parent), d(std::make_unique<Private>())
 {
     for (const QString &entry : pseudoDrives)
-        d->pseudo.append(IDeviceManager::pseudoDriveName(entry));
+        d->pseudo.append(DriveList::pseudoDriveName(entry));
     d->poll = new QTimer(this);
     d->poll->setInterval(500);
-    connect(d->poll, &QTimer::timeout, this, &IDevMonitor::pollPseudoDrives);
+    connect(d->poll, &QTimer::timeout, this, &MediumMonitor::pollPseudoDrives);
 }
 
-IDevMonitor::~IDevMonitor() = default;
+MediumMonitor::~MediumMonitor() = default;
 
-IDevMonitor *IDevMonitor::Create(const QStringList &pseudoDrives)
-{
-    return new IDevMonitor(pseudoDrives);
-}
-
-void IDevMonitor::Release()
-{
-    delete this;
-}
-
-void IDevMonitor::setPollInterval(int ms)
+void MediumMonitor::setPollInterval(int ms)
 {
     d->poll->setInterval(qMax(20, ms));
 }
 
-bool IDevMonitor::Start()
+bool MediumMonitor::start()
 {
     for (const QString &device : qAsConst(d->pseudo))
         d->signatures.insert(device, pseudoSignature(device));
@@ -103,11 +94,11 @@ bool IDevMonitor::Start()
         return !d->pseudo.isEmpty();
     }
     d->notifier = new QSocketNotifier(udev_monitor_get_fd(d->monitor.get()), QSocketNotifier::Read, this);
-    connect(d->notifier, &QSocketNotifier::activated, this, &IDevMonitor::readUdev);
+    connect(d->notifier, &QSocketNotifier::activated, this, &MediumMonitor::readUdev);
     return true;
 }
 
-void IDevMonitor::readUdev()
+void MediumMonitor::readUdev()
 {
     UdevDevicePtr dev(udev_monitor_receive_device(d->monitor.get()));
     if (!dev)
@@ -119,18 +110,18 @@ void IDevMonitor::readUdev()
     if (node.isEmpty())
         return;
     if (action == QLatin1String("change") || action == QLatin1String("add"))
-        emit Notify(node, udevProperty(dev.get(), "ID_CDROM_MEDIA") == QLatin1String("1") ? 1 : 0);
+        Q_EMIT mediumChanged(node, udevProperty(dev.get(), "ID_CDROM_MEDIA") == QLatin1String("1"));
     else if (action == QLatin1String("remove"))
-        emit Notify(node, 0);
+        Q_EMIT mediumChanged(node, false);
 }
 
-void IDevMonitor::pollPseudoDrives()
+void MediumMonitor::pollPseudoDrives()
 {
     for (const QString &device : qAsConst(d->pseudo)) {
         const QString now = pseudoSignature(device);
         if (now == d->signatures.value(device))
             continue;
         d->signatures.insert(device, now);
-        emit Notify(device, now.isEmpty() ? 0 : 1);
+        Q_EMIT mediumChanged(device, !now.isEmpty());
     }
 }

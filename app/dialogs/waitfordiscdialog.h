@@ -6,26 +6,26 @@
 #include <memory>
 
 namespace Ui {
-class WaitingDiskDialogClass;
+class WaitForDiscDialog;
 }
 
 // Shown while the engine waits for a suitable disc: why the disc cannot be
 // used, what is needed, and Cancel / Ignore.
-class WaitingDiskDialog : public DialogBase
+class WaitForDiscDialog : public DialogBase
 {
     Q_OBJECT
 public:
     // How a run ended when no person answers (command line, tests).
     enum Answer { AnswerCancel, AnswerIgnore, AnswerDiscArrived };
-    using AnswerHook = std::function<Answer(WaitingDiskDialog *dialog)>;
+    using AnswerHook = std::function<Answer(WaitForDiscDialog *dialog)>;
     // Installs (or, with an empty function, removes) the hook; while set,
     // runModal() asks it instead of showing the dialog. Returns the previous.
     // Without a hook and without a person (a message box hook is set, or the
     // platform is "offscreen"), runModal() answers Cancel.
     static AnswerHook setAnswerHook(AnswerHook hook);
 
-    explicit WaitingDiskDialog(QWidget *parent = nullptr);
-    ~WaitingDiskDialog() override;
+    explicit WaitForDiscDialog(QWidget *parent = nullptr);
+    ~WaitForDiscDialog() override;
 
     void setReason(const QString &text);
     QString reason() const;
@@ -40,13 +40,13 @@ public:
     void setNoConfirm(bool noConfirm) { m_noConfirm = noConfirm; }
     bool noConfirm() const { return m_noConfirm; }
 
-    // Runs modally, centred; 1 when closed because a disc arrived
-    // (closeWithResult), else 0 (see isIgnore()).
-    int runModal();
+    // Runs modally, centred, until a disc arrives (closeForDisc()) or the
+    // person cancels or ignores the wait.
+    Answer runModal();
     bool isIgnore() const { return m_ignore; }
     bool isClosed() const { return m_closed; }
-    // Closes without any question (a disc arrived).
-    void closeWithResult(int result);
+    // Closes without any question: a disc arrived. exec() returns 1.
+    void closeForDisc();
 
 public Q_SLOTS:
     void on_ignoreButton_clicked();
@@ -59,7 +59,7 @@ protected:
 private:
     bool mayClose();
 
-    std::unique_ptr<Ui::WaitingDiskDialogClass> ui;
+    std::unique_ptr<Ui::WaitForDiscDialog> ui;
     bool m_closed = false;
     bool m_ignore = false;
     bool m_noConfirm = true;

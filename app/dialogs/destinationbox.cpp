@@ -1,7 +1,6 @@
-#include "burning/kytargetcombobox.h"
+#include "dialogs/destinationbox.h"
 
-#include "burnerlog.h"
-#include "burning/dvdburner.h"
+#include <burning/dvdburner.h>
 
 #include <desktop/application.h>
 #include <desktop/filechooser.h>
@@ -26,30 +25,29 @@ QString quotedNative(const QString &path)
 }
 } // namespace
 
-KyTargetComboBox::KyTargetComboBox(QWidget *parent) : QComboBox(parent)
+DestinationBox::DestinationBox(QWidget *parent) : QComboBox(parent)
 {
     // No label until the settings dialog passes its own.
     m_destination.volumeLabel.clear();
     setContextMenuPolicy(Qt::NoContextMenu);
     // Nothing can be chosen before the first device scan has filled the list.
     setEnabled(false);
-    connect(this, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &KyTargetComboBox::on_targetCurrentIndexChanged);
+    connect(this, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &DestinationBox::selectEntry);
 }
 
-KyTargetComboBox::~KyTargetComboBox() = default;
+DestinationBox::~DestinationBox() = default;
 
-QString KyTargetComboBox::getVolumeName() const
+QString DestinationBox::volumeLabel() const
 {
     return m_destination.label();
 }
 
-void KyTargetComboBox::setVolumeName(const QString &name)
+void DestinationBox::setVolumeLabel(const QString &name)
 {
     m_destination.volumeLabel = name;
 }
 
-QString KyTargetComboBox::defaultSavePath() const
+QString DestinationBox::defaultSavePath() const
 {
     QString company = AppPaths::companyKey();
     QString product = AppPaths::defaultProductKey();
@@ -68,12 +66,12 @@ QString KyTargetComboBox::defaultSavePath() const
     return path;
 }
 
-Destination::Type KyTargetComboBox::entryType(int index) const
+Destination::Type DestinationBox::entryType(int index) const
 {
     return Destination::typeFromName(itemData(index).toString());
 }
 
-int KyTargetComboBox::entryIndex(Destination::Type type) const
+int DestinationBox::entryIndex(Destination::Type type) const
 {
     for (int i = 0; i < count(); ++i) {
         if (entryType(i) == type)
@@ -82,19 +80,19 @@ int KyTargetComboBox::entryIndex(Destination::Type type) const
     return -1;
 }
 
-void KyTargetComboBox::showCustomizedText(const QString &text, int index)
+void DestinationBox::showCustomizedText(const QString &text, int index)
 {
     m_customText = text;
     m_customIndex = index;
     update();
 }
 
-void KyTargetComboBox::updateDisp()
+void DestinationBox::updateDisp()
 {
     update();
 }
 
-void KyTargetComboBox::applyPathTarget(Destination::Type type, const QString &path, int index)
+void DestinationBox::applyPathTarget(Destination::Type type, const QString &path, int index)
 {
     m_destination.type = type;
     m_destination.path = path;
@@ -105,10 +103,10 @@ void KyTargetComboBox::applyPathTarget(Destination::Type type, const QString &pa
     showCustomizedText(QDir::toNativeSeparators(path), index);
 }
 
-bool KyTargetComboBox::acceptFolder(const QString &folder, int index)
+bool DestinationBox::acceptFolder(const QString &folder, int index)
 {
     const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(folder));
-    const QString full = clean + QLatin1Char('/') + getVolumeName();
+    const QString full = clean + QLatin1Char('/') + volumeLabel();
     if (QFileInfo::exists(full)) {
         if (MessageBox::question(
                 tr("The folder %1 will be cleared. Do you want to continue?").arg(quotedNative(full)),
@@ -120,7 +118,7 @@ bool KyTargetComboBox::acceptFolder(const QString &folder, int index)
     return true;
 }
 
-bool KyTargetComboBox::refreshDataFolderTarget(int index)
+bool DestinationBox::refreshDataFolderTarget(int index)
 {
     if (m_destination.volumeLabel.trimmed().isEmpty()) {
         MessageBox::alert(tr("Input volume label"), QString(), this);
@@ -135,7 +133,7 @@ bool KyTargetComboBox::refreshDataFolderTarget(int index)
     return acceptFolder(chosen, index);
 }
 
-bool KyTargetComboBox::acceptIso(const QString &chosen, int index)
+bool DestinationBox::acceptIso(const QString &chosen, int index)
 {
     const QString path = isoPathWithExtension(chosen);
     if (QFileInfo::exists(path)) {
@@ -152,18 +150,18 @@ bool KyTargetComboBox::acceptIso(const QString &chosen, int index)
     return true;
 }
 
-bool KyTargetComboBox::refreshIsoTarget(int index)
+bool DestinationBox::refreshIsoTarget(int index)
 {
     QString start;
     if (m_lastIso.isEmpty() || m_lastIso == QLatin1String("1")) {
-        start = defaultSavePath() + getVolumeName();
+        start = defaultSavePath() + volumeLabel();
     } else {
         QString dir = QFileInfo(m_lastIso).absolutePath();
         if (!QFileInfo(dir).isDir())
             dir = defaultSavePath();
         if (!dir.endsWith(QLatin1Char('/')))
             dir += QLatin1Char('/');
-        start = dir + getVolumeName();
+        start = dir + volumeLabel();
     }
     const QString chosen =
         FileChooser::getSaveFileName(this, tr("Save As"), start, tr("DVD Image file (*.iso)"));
@@ -172,7 +170,7 @@ bool KyTargetComboBox::refreshIsoTarget(int index)
     return acceptIso(chosen, index);
 }
 
-bool KyTargetComboBox::setPathTarget(Destination::Type type, const QString &path)
+bool DestinationBox::setPathTarget(Destination::Type type, const QString &path)
 {
     if (entryIndex(type) < 0)
         refreshNow(); // the list has not been filled yet
@@ -183,27 +181,27 @@ bool KyTargetComboBox::setPathTarget(Destination::Type type, const QString &path
     if (!accepted)
         return false;
     m_lastIndex = index;
-    emit setSpeedStatus(false);
+    Q_EMIT speedChoiceEnabled(false);
     return true;
 }
 
-bool KyTargetComboBox::setFolderTarget(const QString &folder)
+bool DestinationBox::setFolderTarget(const QString &folder)
 {
     return setPathTarget(Destination::Folder, folder);
 }
 
-bool KyTargetComboBox::setIsoTarget(const QString &isoPath)
+bool DestinationBox::setIsoTarget(const QString &isoPath)
 {
     return setPathTarget(Destination::Iso, isoPath);
 }
 
-void KyTargetComboBox::refreshNow()
+void DestinationBox::refreshNow()
 {
-    DVDBurner::Instance()->UpdateDevices();
-    on_updateDevice();
+    DVDBurner::instance()->updateDevices();
+    updateDevices();
 }
 
-int KyTargetComboBox::recorderIndex(const QString &key) const
+int DestinationBox::recorderIndex(const QString &key) const
 {
     for (int i = 0; i < count(); ++i) {
         if (entryType(i) == Destination::Burner && itemData(i, kDeviceRole).toString() == key)
@@ -212,10 +210,10 @@ int KyTargetComboBox::recorderIndex(const QString &key) const
     return -1;
 }
 
-bool KyTargetComboBox::setRecorderTarget(const QString &device)
+bool DestinationBox::setRecorderTarget(const QString &device)
 {
     const QString key = DVDBurner::deviceKey(device);
-    DVDBurner *burner = DVDBurner::Instance();
+    DVDBurner *burner = DVDBurner::instance();
     if (recorderIndex(key) < 0) {
         // A pseudo-drive named here joins the recorders; the list may also
         // not have been filled yet.
@@ -229,12 +227,12 @@ bool KyTargetComboBox::setRecorderTarget(const QString &device)
     setCurrentIndex(index);
     if (m_destination.path != key) {
         // The index did not change: apply the selection directly.
-        on_targetCurrentIndexChanged(index);
+        selectEntry(index);
     }
     return m_destination.type == Destination::Burner && m_destination.path == key;
 }
 
-void KyTargetComboBox::selectRecorderOrDefault(const QString &device)
+void DestinationBox::selectRecorderOrDefault(const QString &device)
 {
     int chosen = -1;
     int firstRecorder = -1;
@@ -246,12 +244,12 @@ void KyTargetComboBox::selectRecorderOrDefault(const QString &device)
         if (firstRecorder < 0)
             firstRecorder = i;
         if (bdRecorder < 0) {
-            if (const std::optional<BSBurnerInfo> info = DVDBurner::Instance()->GetBurnerInfo(name)) {
-                if (KyBurnerInfo::SupportBD(info->recorderFlag))
+            if (const std::optional<RecorderInfo> info = DVDBurner::instance()->recorder(name)) {
+                if (info->writesBd)
                     bdRecorder = i;
             }
         }
-        if (!device.isEmpty() && KyBurnerInfo::isSameDVDDevice(name, device))
+        if (!device.isEmpty() && DriveList::isSameDevice(name, device))
             chosen = i;
     }
     if (chosen < 0)
@@ -271,14 +269,14 @@ void KyTargetComboBox::selectRecorderOrDefault(const QString &device)
     showCustomizedText(QString(), -1);
 }
 
-void KyTargetComboBox::on_updateDevice()
+void DestinationBox::updateDevices()
 {
     {
         QSignalBlocker blocker(this);
         clear();
-        const QVector<BSBurnerInfo> recorders = DVDBurner::Instance()->GetBurnerInfos();
-        for (const BSBurnerInfo &info : recorders) {
-            if (!info.recorderFlag)
+        const QVector<RecorderInfo> recorders = DVDBurner::instance()->recorders();
+        for (const RecorderInfo &info : recorders) {
+            if (!info.isRecorder())
                 continue;
             addItem(info.deviceName + QStringLiteral(":(") + info.displayName + QLatin1Char(')'),
                     Destination::typeName(Destination::Burner));
@@ -302,11 +300,11 @@ void KyTargetComboBox::on_updateDevice()
     const bool recorder = m_destination.type == Destination::Burner;
     if (recorder)
         updateSpeedList();
-    emit setSpeedStatus(recorder);
+    Q_EMIT speedChoiceEnabled(recorder);
     update();
 }
 
-void KyTargetComboBox::on_targetCurrentIndexChanged(int index)
+void DestinationBox::selectEntry(int index)
 {
     if (index < 0 || index >= count())
         return;
@@ -345,39 +343,37 @@ void KyTargetComboBox::on_targetCurrentIndexChanged(int index)
     }
     const bool recorder = m_destination.type == Destination::Burner;
     if (accepted && recorder) {
-        on_updateDiscs();
+        updateDiscs();
         updateSpeedList();
     }
-    emit setSpeedStatus(recorder);
+    Q_EMIT speedChoiceEnabled(recorder);
 }
 
-void KyTargetComboBox::on_updateDiscs()
+void DestinationBox::updateDiscs()
 {
     if (m_destination.type != Destination::Burner)
         return;
-    const std::optional<BSDiscInfo> disc = DVDBurner::Instance()->GetDiscInfo(m_destination.path);
+    const std::optional<DiscInfo> disc = DVDBurner::instance()->disc(m_destination.path);
     // A blank dual-layer disc holds 7.9 GiB.
-    if (disc && disc->writable && disc->freeSize * 10 / (quint64(1) << 30) == 79)
-        emit setDiscType(QStringLiteral("D9"));
+    if (disc && disc->writable && disc->freeSpace * 10 / (quint64(1) << 30) == 79)
+        Q_EMIT discTypeChanged(QStringLiteral("D9"));
     else
-        emit setDiscType(QStringLiteral("D5"));
+        Q_EMIT discTypeChanged(QStringLiteral("D5"));
 }
 
-void KyTargetComboBox::updateSpeedList()
+void DestinationBox::updateSpeedList()
 {
     if (m_destination.type != Destination::Burner)
         return;
     QVector<QString> speeds;
-    if (const std::optional<BSBurnerInfo> info = DVDBurner::Instance()->GetBurnerInfo(m_destination.path)) {
-        const std::optional<BSDiscInfo> disc = DVDBurner::Instance()->GetDiscInfo(m_destination.path);
-        speeds =
-            KyBurnerInfo::GetShowSpeedList(info->recorderFlag, info->speedList, disc ? disc->discType : 0);
+    if (const std::optional<RecorderInfo> info = DVDBurner::instance()->recorder(m_destination.path)) {
+        speeds = WriteSpeed::choices(info->speeds);
     }
     m_speeds = speeds;
-    emit updateSpeedList(speeds);
+    Q_EMIT speedsChanged(speeds);
 }
 
-void KyTargetComboBox::paintEvent(QPaintEvent *)
+void DestinationBox::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     painter.setPen(palette().color(QPalette::Text));

@@ -12,18 +12,18 @@
 // asks for) edits destination(), which the burn workflow reads.
 // targetType() is "toburner", "tofolder" or "toiso"; targetValue() the
 // recorder's device name, the folder or the image path.
-class KyTargetComboBox : public QComboBox
+class DestinationBox : public QComboBox
 {
     Q_OBJECT
 public:
-    explicit KyTargetComboBox(QWidget *parent = nullptr);
-    ~KyTargetComboBox() override;
+    explicit DestinationBox(QWidget *parent = nullptr);
+    ~DestinationBox() override;
 
     Destination destination() const { return m_destination; }
     QString targetType() const { return Destination::typeName(m_destination.type); }
     QString targetValue() const { return m_destination.path; }
-    QString getVolumeName() const;
-    void setVolumeName(const QString &name);
+    QString volumeLabel() const;
+    void setVolumeLabel(const QString &name);
     QString defaultSavePath() const;
     bool refreshIsoTarget(int index);
     bool refreshDataFolderTarget(int index);
@@ -48,14 +48,14 @@ public:
     }
 
 Q_SIGNALS:
-    void updateSpeedList(QVector<QString> vecSpeedList);
-    void setSpeedStatus(bool enabled);
-    void setDiscType(QString type);
+    void speedsChanged(const QVector<QString> &speeds);
+    void speedChoiceEnabled(bool enabled);
+    void discTypeChanged(const QString &type);
 
 public Q_SLOTS:
-    void on_targetCurrentIndexChanged(int index);
-    void on_updateDevice();
-    void on_updateDiscs();
+    void selectEntry(int index);
+    void updateDevices();
+    void updateDiscs();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,6 +1,6 @@
-#include "burning/waitingdiskdialog.h"
+#include "dialogs/waitfordiscdialog.h"
 
-#include "ui_waitingdiskdialog.h"
+#include "ui_waitfordiscdialog.h"
 
 #include <desktop/widgetsupport.h>
 #include <desktop/application.h>
@@ -13,22 +13,22 @@
 #include "framework/apppaths.h"
 
 namespace {
-WaitingDiskDialog::AnswerHook &answerHook()
+WaitForDiscDialog::AnswerHook &answerHook()
 {
-    static WaitingDiskDialog::AnswerHook hook;
+    static WaitForDiscDialog::AnswerHook hook;
     return hook;
 }
 } // namespace
 
-WaitingDiskDialog::AnswerHook WaitingDiskDialog::setAnswerHook(AnswerHook hook)
+WaitForDiscDialog::AnswerHook WaitForDiscDialog::setAnswerHook(AnswerHook hook)
 {
     AnswerHook old = answerHook();
     answerHook() = std::move(hook);
     return old;
 }
 
-WaitingDiskDialog::WaitingDiskDialog(QWidget *parent)
-    : DialogBase(parent), ui(std::make_unique<Ui::WaitingDiskDialogClass>())
+WaitForDiscDialog::WaitForDiscDialog(QWidget *parent)
+    : DialogBase(parent), ui(std::make_unique<Ui::WaitForDiscDialog>())
 {
     ui->setupUi(this);
     QString product = AppPaths::productName();
@@ -41,19 +41,19 @@ WaitingDiskDialog::WaitingDiskDialog(QWidget *parent)
     setModal(true);
 }
 
-WaitingDiskDialog::~WaitingDiskDialog() = default;
+WaitForDiscDialog::~WaitForDiscDialog() = default;
 
-void WaitingDiskDialog::setReason(const QString &text)
+void WaitForDiscDialog::setReason(const QString &text)
 {
     ui->reason->setText(text);
 }
 
-QString WaitingDiskDialog::reason() const
+QString WaitForDiscDialog::reason() const
 {
     return ui->reason->text();
 }
 
-void WaitingDiskDialog::setValues(const QString &requiredType, const QString &typeInRecorder,
+void WaitForDiscDialog::setValues(const QString &requiredType, const QString &typeInRecorder,
                                   const QString &neededSize, const QString &discFree, const QString &note)
 {
     ui->labelneeddisctypevalue->setText(requiredType);
@@ -65,7 +65,7 @@ void WaitingDiskDialog::setValues(const QString &requiredType, const QString &ty
     ui->alerm->setVisible(!note.isEmpty());
 }
 
-QString WaitingDiskDialog::valueText(const QString &objectName) const
+QString WaitForDiscDialog::valueText(const QString &objectName) const
 {
     if (objectName == QLatin1String("title"))
         return ui->labelreason->text();
@@ -73,18 +73,18 @@ QString WaitingDiskDialog::valueText(const QString &objectName) const
     return label ? label->text() : QString();
 }
 
-void WaitingDiskDialog::setTitleText(const QString &title)
+void WaitForDiscDialog::setTitleText(const QString &title)
 {
     ui->labelreason->setText(title);
 }
 
-void WaitingDiskDialog::setIgnoreVisible(bool visible)
+void WaitForDiscDialog::setIgnoreVisible(bool visible)
 {
     m_ignoreVisible = visible;
     ui->ignoreButton->setVisible(visible);
 }
 
-int WaitingDiskDialog::runModal()
+WaitForDiscDialog::Answer WaitForDiscDialog::runModal()
 {
     m_closed = false;
     m_ignore = false;
@@ -102,31 +102,33 @@ int WaitingDiskDialog::runModal()
             const Answer answer = answerHook() ? answerHook()(this) : AnswerCancel;
             if (answer == AnswerDiscArrived) {
                 m_closed = true;
-                return 1;
+                return AnswerDiscArrived;
             }
             m_ignore = answer == AnswerIgnore && m_ignoreVisible;
             if (mayClose()) {
                 m_closed = true;
-                return 0;
+                return m_ignore ? AnswerIgnore : AnswerCancel;
             }
         }
         m_closed = true;
-        return 0;
+        return AnswerCancel;
     }
     adjustSize();
     Desktop::moveCenter(this);
-    return exec() == 1 ? 1 : 0;
+    if (exec() == 1)
+        return AnswerDiscArrived;
+    return m_ignore ? AnswerIgnore : AnswerCancel;
 }
 
-void WaitingDiskDialog::closeWithResult(int result)
+void WaitForDiscDialog::closeForDisc()
 {
     m_forced = true;
     m_closed = true;
     if (isVisible())
-        done(result);
+        done(1);
 }
 
-bool WaitingDiskDialog::mayClose()
+bool WaitForDiscDialog::mayClose()
 {
     if (m_noConfirm || m_ignore || m_forced)
         return true;
@@ -135,19 +137,19 @@ bool WaitingDiskDialog::mayClose()
                                 QDialogButtonBox::No) == QDialogButtonBox::Yes;
 }
 
-void WaitingDiskDialog::on_ignoreButton_clicked()
+void WaitForDiscDialog::on_ignoreButton_clicked()
 {
     m_ignore = true;
     close();
 }
 
-void WaitingDiskDialog::on_cancelButton_clicked()
+void WaitForDiscDialog::on_cancelButton_clicked()
 {
     m_ignore = false;
     close();
 }
 
-void WaitingDiskDialog::reject()
+void WaitForDiscDialog::reject()
 {
     if (!mayClose())
         return;
@@ -155,7 +157,7 @@ void WaitingDiskDialog::reject()
     DialogBase::reject();
 }
 
-void WaitingDiskDialog::closeEvent(QCloseEvent *event)
+void WaitForDiscDialog::closeEvent(QCloseEvent *event)
 {
     if (!isVisible()) {
         event->accept();

@@ -28,23 +28,23 @@ using namespace recording;
 
 namespace recording {
 
-KyDiscInfo engineDiscInfo(const DiscFacts &facts)
+DiscInfo engineDiscInfo(const DiscFacts &facts)
 {
-    KyDiscInfo info;
+    DiscInfo info;
     info.typeCode = facts.typeCode;
     info.typeName = facts.typeName;
     info.capacity = facts.capacity;
     info.freeSpace = facts.blank ? facts.freeSpace : (facts.erasable ? facts.capacity : facts.freeSpace);
     info.usedSpace = facts.usedSpace;
-    info.blank = facts.blank ? 1 : 0;
-    info.writable = facts.dvdWritable && (facts.blank || facts.erasable) ? 1 : 0;
-    info.erasable = facts.erasable ? 1 : 0;
+    info.blank = facts.blank;
+    info.writable = facts.dvdWritable && (facts.blank || facts.erasable);
+    info.erasable = facts.erasable;
     return info;
 }
 
-QVector<BurnDiscSpeed> driveSpeeds(burn_drive *drive)
+QVector<WriteSpeed> driveSpeeds(burn_drive *drive)
 {
-    QVector<BurnDiscSpeed> result;
+    QVector<WriteSpeed> result;
     if (!drive)
         return result;
     std::lock_guard<std::recursive_mutex> guard(libburnLock());
@@ -53,7 +53,7 @@ QVector<BurnDiscSpeed> driveSpeeds(burn_drive *drive)
         for (burn_speed_descriptor *s = list; s; s = s->next) {
             if (s->write_speed <= 0)
                 continue;
-            BurnDiscSpeed speed;
+            WriteSpeed speed;
             speed.kbPerSecond = s->write_speed;
             speed.text = QStringLiteral("%1X").arg(qMax(1, (s->write_speed + 692) / 1385));
             if (!result.contains(speed))
@@ -70,6 +70,8 @@ namespace {
 
 enum class JobKind { None, BurnFolder, BurnIso, MakeIso, MakeFolder, Check, Erase };
 enum class CheckOutcome { Ready, Cancelled, Stopped };
+// How a job ends: the last signal it emits.
+enum class Ending { None, Succeeded, Failed, Aborted, CheckReady, CheckStopped, EraseDone, EraseFailed };
 enum class StepOutcome { Done, Failed, Stopped };
 
 QString findProgram(const QString &name)
@@ -82,73 +84,68 @@ QString findProgram(const QString &name)
 
 } // namespace
 
-struct IBurnerJob::Private {
-    IDeviceManager *manager = nullptr;
+struct DiscJob::Private {
+    DiscJob *q = nullptr;
     LibburnSession session;
     QThread *thread = nullptr;
 
     std::atomic<bool> started{false};
     std::atomic<bool> running{false};
     std::atomic<bool> stop{false};
-    std::atomic<bool> stopCheck{false};
-    std::atomic<int> answer{-1};
-    std::atomic<int> ignore{0};
-    std::atomic<int> continueWork{0};
-    std::atomic<int> checkMode{0};
-    std::atomic<IBurnerJobCallBack *> callback{nullptr};
     std::atomic<burn_drive *> busyDrive{nullptr};
 
     // Options and arguments, fixed before the job starts.
     QString speed;
-    int underrunProof = 0;
-    int closeDisc = 0;
-    int dvdVideo = 0;
-    int eraseNonBlank = 0;
-    int stageInWorkFolder = 0;
-    int onlyCheck = 0;
+    bool underrunProof = false;
+    bool closeDisc = false;
+    bool dvdVideo = false;
+    bool eraseNonBlank = false;
+    bool stageInWorkFolder = false;
     QString stagingFolder;
+    DiscQuestion question;
     JobKind kind = JobKind::None;
     QString device, folder, label, isoPath, targetFolder;
     quint64 requiredSize = 0;
-    int eraseMode = 0;
+    EraseMode eraseMode = EraseMode::Fast;
 
     // Results, read from other threads.
     mutable QMutex mutex;
-    KyDiscInfo disc;
+    DiscInfo disc;
     bool hasDisc = false;
     QString errorText;
     qint64 isoSize = 0;
 
-    int notify(int what, int value, bool send)
-    {
-        IBurnerJobCallBack *cb = callback.load();
-        if (!cb)
-            return 0;
-        return send ? cb->sendMessage(kBurnMessage, what, value) : cb->postMessage(kBurnMessage, what, value);
-    }
+    void emitProgress(int percent) { Q_EMIT q->progress(percent); }
+    void emitEraseProgress(int percent) { Q_EMIT q->eraseProgress(percent); }
+    DiscDecision ask(DiscProblem problem) { return question ? question(problem) : DiscDecision::Cancel; }
     void setError(const QString &text)
     {
         QMutexLocker locker(&mutex);
         errorText = text;
         qCWarning(lcRecording).noquote() << text;
     }
-    // The job's last notification; sent by run() once the job no longer
-    // counts as running, so the receiver may start the next job at once.
-    int finalWhat = -1;
-    int finalValue = 0;
-    void finish(int what, int value)
+    QString lastError() const
     {
-        finalWhat = what;
-        finalValue = value;
+        QMutexLocker locker(&mutex);
+        return errorText;
+    }
+    // The job's last signal; emitted by run() once the job no longer counts
+    // as running, so the receiver may start the next job at once.
+    Ending ending = Ending::None;
+    BurnError endError = BurnError::Generic;
+    void finish(Ending how, BurnError error = BurnError::Generic)
+    {
+        ending = how;
+        endError = error;
     }
     // Ends the job unless the step completed: a stopped step as aborted, a
-    // failed one with the given notification. True when the job goes on.
-    bool completed(StepOutcome outcome, int failWhat, int failValue)
+    // failed one as given. True when the job goes on.
+    bool completed(StepOutcome outcome, Ending failure, BurnError error = BurnError::Generic)
     {
         if (outcome == StepOutcome::Stopped)
-            finish(NotifyAborted, 0);
+            finish(Ending::Aborted);
         else if (outcome == StepOutcome::Failed)
-            finish(failWhat, failValue);
+            finish(failure, error);
         return outcome == StepOutcome::Done;
     }
     void sleepUnlessStopped(int ms)
@@ -162,18 +159,18 @@ struct IBurnerJob::Private {
         JobKind kind;
         QString device, folder, label, isoPath;
         quint64 requiredSize;
-        int eraseMode;
+        EraseMode eraseMode;
         QString targetFolder = QString();
     };
-    // Starts the job's thread once; -1 when the job already ran.
-    int start(const JobArgs &args);
+    // Starts the job's thread once; false when the job already ran.
+    bool start(const JobArgs &args);
     void run();
     void runKind();
     CheckOutcome checkDisc(std::unique_ptr<GrabbedDrive> &drive, quint64 required, bool checkOnly,
                            bool &needErase);
     StepOutcome eraseDisc(GrabbedDrive &drive, bool fast);
-    StepOutcome makeImage(const QString &out, int from, int to, int &error);
-    StepOutcome writeImage(GrabbedDrive &drive, const QString &image, int from, int to, int &error);
+    StepOutcome makeImage(const QString &out, int from, int to, BurnError &error);
+    StepOutcome writeImage(GrabbedDrive &drive, const QString &image, int from, int to, BurnError &error);
     void runBurn();
     void runMakeIso();
     void runMakeFolder();
@@ -188,7 +185,7 @@ struct IBurnerJob::Private {
 
 namespace {
 QMutex g_jobsMutex;
-std::set<IBurnerJob::Private *> g_jobs;
+std::set<DiscJob::Private *> g_jobs;
 } // namespace
 
 int recording::activeJobCount()
@@ -218,16 +215,14 @@ void recording::stopAllJobs()
 
 // ---------------------------------------------------------------- the job's work
 
-CheckOutcome IBurnerJob::Private::checkDisc(std::unique_ptr<GrabbedDrive> &drive, quint64 required,
-                                            bool checkOnly, bool &needErase)
+CheckOutcome DiscJob::Private::checkDisc(std::unique_ptr<GrabbedDrive> &drive, quint64 required,
+                                         bool checkOnly, bool &needErase)
 {
     needErase = false;
-    bool eraseAccepted = eraseNonBlank != 0;
+    bool eraseAccepted = eraseNonBlank;
     for (;;) {
-        if (stop || stopCheck)
+        if (stop)
             return CheckOutcome::Stopped;
-        if (checkOnly && ignore)
-            return CheckOutcome::Ready;
         if (!drive) {
             drive = std::make_unique<GrabbedDrive>(device);
             if (!drive->drive())
@@ -248,67 +243,69 @@ CheckOutcome IBurnerJob::Private::checkDisc(std::unique_ptr<GrabbedDrive> &drive
             hasDisc = facts.present;
             disc = engineDiscInfo(facts);
         }
-        notify(NotifyDiscChanged, 0, false);
+        Q_EMIT q->discChanged();
 
-        int status = DiscUsable;
+        std::optional<DiscProblem> problem;
         needErase = false;
         if (!facts.present) {
-            status = DiscNone;
+            problem = DiscProblem::NoDisc;
         } else if (!facts.dvdWritable) {
             // CDs and BDs are not DVD-Video media; pressed discs cannot be written.
             const bool otherFamily = (facts.typeCode > 0 && facts.typeCode <= 0x0a) || facts.typeCode >= 0x40;
-            status = otherFamily && facts.typeCode != 0x08 ? DiscUnsupported : DiscNotRecordable;
+            problem =
+                otherFamily && facts.typeCode != 0x08 ? DiscProblem::Unsupported : DiscProblem::NotRecordable;
         } else if (!facts.blank) {
             if (!facts.erasable)
-                status = DiscClosed;
+                problem = DiscProblem::Closed;
             else if (!eraseAccepted)
-                status = DiscNotBlank;
+                problem = DiscProblem::NotBlank;
             else
                 needErase = true;
         }
-        if (status == DiscUsable) {
+        if (!problem) {
             const quint64 space = needErase ? facts.capacity : facts.freeSpace;
             if (space <= required)
-                status = DiscTooSmall;
+                problem = DiscProblem::TooSmall;
         }
-        if (status == DiscUsable)
+        if (!problem)
             return CheckOutcome::Ready;
 
-        // Let the callback eject or inspect the drive while it decides.
+        // Let the one who answers eject or inspect the drive while it decides.
         drive.reset();
-        answer = -1;
-        continueWork = 0;
-        notify(NotifyDiscProblem, status, true);
-        if (stop || stopCheck)
+        const DiscDecision decision = ask(*problem);
+        if (stop)
             return CheckOutcome::Stopped;
-        if (checkOnly && ignore)
-            return CheckOutcome::Ready;
-        const int reply = answer.load();
-        if (status == DiscNotBlank) {
-            if (reply == 1) {
+        switch (decision) {
+        case DiscDecision::UseDisc:
+            if (*problem == DiscProblem::NotBlank) {
                 eraseAccepted = true;
                 continue;
             }
-            if (!continueWork)
-                return CheckOutcome::Cancelled;
-        } else if (reply != 1) {
+            break; // a disc was inserted
+        case DiscDecision::WaitForAnother:
+            break;
+        case DiscDecision::Ignore:
+            if (checkOnly)
+                return CheckOutcome::Ready;
+            return CheckOutcome::Cancelled;
+        case DiscDecision::Cancel:
             return CheckOutcome::Cancelled;
         }
-        // A new disc was reported; give the drive a moment to load it.
+        // Give the drive a moment to load a new disc.
         sleepUnlessStopped(300);
     }
 }
 
-StepOutcome IBurnerJob::Private::eraseDisc(GrabbedDrive &drive, bool fast)
+StepOutcome DiscJob::Private::eraseDisc(GrabbedDrive &drive, bool fast)
 {
-    notify(NotifyEraseProgress, 0, false);
+    emitEraseProgress(0);
     if (drive.isPseudo()) {
         // Erasing the image file of a pseudo-drive empties it.
         QFile file(drive.pseudoFile());
         const bool ok = !file.exists() || file.resize(0);
         if (!ok)
             setError(QStringLiteral("Cannot empty %1: %2").arg(file.fileName(), file.errorString()));
-        notify(NotifyEraseProgress, 100, false);
+        emitEraseProgress(100);
         return ok ? StepOutcome::Done : StepOutcome::Failed;
     }
     burn_drive *d = drive.drive();
@@ -334,7 +331,7 @@ StepOutcome IBurnerJob::Private::eraseDisc(GrabbedDrive &drive, bool fast)
             progress.sectors > 0 ? qBound(0, int(qint64(progress.sector) * 100 / progress.sectors), 99) : 0;
         if (pct != last) {
             last = pct;
-            notify(NotifyEraseProgress, pct, false);
+            emitEraseProgress(pct);
         }
     }
     busyDrive = nullptr;
@@ -346,31 +343,31 @@ StepOutcome IBurnerJob::Private::eraseDisc(GrabbedDrive &drive, bool fast)
     if (stop)
         return StepOutcome::Stopped;
     if (ok)
-        notify(NotifyEraseProgress, 100, false);
+        emitEraseProgress(100);
     else
         setError(QStringLiteral("Erasing the disc in %1 failed").arg(drive.address()));
     return ok ? StepOutcome::Done : StepOutcome::Failed;
 }
 
-StepOutcome IBurnerJob::Private::makeImage(const QString &out, int from, int to, int &error)
+StepOutcome DiscJob::Private::makeImage(const QString &out, int from, int to, BurnError &error)
 {
     if (!QFileInfo(folder).isDir()) {
         setError(QStringLiteral("The DVD folder %1 does not exist").arg(folder));
-        error = BurnErrorReadDvdData;
+        error = BurnError::ReadDvdData;
         return StepOutcome::Failed;
     }
     {
         QFile probe(out);
         if (!probe.open(QIODevice::WriteOnly)) {
             setError(QStringLiteral("Cannot create %1: %2").arg(out, probe.errorString()));
-            error = BurnErrorMakeIsoOutput;
+            error = BurnError::MakeImageOutput;
             return StepOutcome::Failed;
         }
     }
     const QString program = findProgram(QStringLiteral("genisoimage"));
     if (program.isEmpty()) {
         setError(QStringLiteral("genisoimage was not found"));
-        error = BurnErrorMakeIsoOutput;
+        error = BurnError::MakeImageOutput;
         return StepOutcome::Failed;
     }
     // ISO 9660 volume identifiers hold at most 32 characters.
@@ -388,13 +385,13 @@ StepOutcome IBurnerJob::Private::makeImage(const QString &out, int from, int to,
     process.start(program, args);
     if (!process.waitForStarted(10000)) {
         setError(QStringLiteral("genisoimage could not be started: %1").arg(process.errorString()));
-        error = BurnErrorMakeIsoOutput;
+        error = BurnError::MakeImageOutput;
         return StepOutcome::Failed;
     }
     static const QRegularExpression percentRe(QStringLiteral("([0-9]+(?:\\.[0-9]+)?)% done"));
     QByteArray diagnostics;
     int last = -1;
-    notify(NotifyBurnProgress, from, false);
+    emitProgress(from);
     while (!process.waitForFinished(100)) {
         if (stop) {
             process.kill();
@@ -409,7 +406,7 @@ StepOutcome IBurnerJob::Private::makeImage(const QString &out, int from, int to,
             const int mapped = from + int((to - from) * pct / 100.0);
             if (mapped != last) {
                 last = mapped;
-                notify(NotifyBurnProgress, mapped, false);
+                emitProgress(mapped);
             }
         }
     }
@@ -422,14 +419,14 @@ StepOutcome IBurnerJob::Private::makeImage(const QString &out, int from, int to,
         if (output.contains(QLatin1String("No space left on device"))) {
             // The image did not fit where it is written.
             setError(QStringLiteral("%1: No space left on device").arg(QFileInfo(out).absolutePath()));
-            error = BurnErrorMakeIsoOutput;
+            error = BurnError::MakeImageOutput;
         } else {
             const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
             setError(
                 process.exitStatus() != QProcess::NormalExit
                     ? QStringLiteral("genisoimage crashed")
                     : QStringLiteral("genisoimage failed: %1").arg(lines.value(lines.size() - 1).trimmed()));
-            error = BurnErrorReadDvdData;
+            error = BurnError::ReadDvdData;
         }
         return StepOutcome::Failed;
     }
@@ -437,12 +434,12 @@ StepOutcome IBurnerJob::Private::makeImage(const QString &out, int from, int to,
         QMutexLocker locker(&mutex);
         isoSize = QFileInfo(out).size();
     }
-    notify(NotifyBurnProgress, to, false);
+    emitProgress(to);
     return StepOutcome::Done;
 }
 
-StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &image, int from, int to,
-                                            int &error)
+StepOutcome DiscJob::Private::writeImage(GrabbedDrive &drive, const QString &image, int from, int to,
+                                         BurnError &error)
 {
     const qint64 imageSize = QFileInfo(image).size();
     if (drive.isPseudo()) {
@@ -450,7 +447,7 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
         // write leaves its pseudo-drive busy for every later job.
         QFile target(drive.pseudoFile());
         if (!target.open(QIODevice::ReadWrite)) {
-            error = BurnErrorWrite;
+            error = BurnError::Write;
             setError(QStringLiteral("%1: %2").arg(target.fileName(), target.errorString()));
             return StepOutcome::Failed;
         }
@@ -466,7 +463,7 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
     {
         std::lock_guard<std::recursive_mutex> guard(libburnLock());
         if (imageSize <= 0 || !(file = SourcePtr(burn_file_source_new(path.constData(), nullptr)))) {
-            error = BurnErrorOpenIso;
+            error = BurnError::OpenImage;
             setError(QStringLiteral("Cannot open the image %1").arg(image));
             return StepOutcome::Failed;
         }
@@ -476,7 +473,7 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
         session = SessionPtr(burn_session_create());
         track = TrackPtr(burn_track_create());
         if (!fifo || !disc || !session || !track) {
-            error = BurnErrorGeneric;
+            error = BurnError::Generic;
             setError(QStringLiteral("Out of memory preparing the write"));
             return StepOutcome::Failed;
         }
@@ -484,13 +481,13 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
         if (burn_track_set_source(track.get(), fifo.get()) != BURN_SOURCE_OK ||
             burn_session_add_track(session.get(), track.get(), BURN_POS_END) != 1 ||
             burn_disc_add_session(disc.get(), session.get(), BURN_POS_END) != 1) {
-            error = BurnErrorOpenIso;
+            error = BurnError::OpenImage;
             setError(QStringLiteral("Cannot prepare the image %1 for writing").arg(image));
             return StepOutcome::Failed;
         }
         opts = WriteOptsPtr(burn_write_opts_new(d));
         if (!opts) {
-            error = BurnErrorOpenDisc;
+            error = BurnError::OpenDisc;
             setError(QStringLiteral("Cannot open the disc in %1").arg(drive.address()));
             return StepOutcome::Failed;
         }
@@ -505,13 +502,13 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
             burn_write_opts_set_stdio_fsync(opts.get(), 1);
         char reasons[BURN_REASONS_LEN] = {0};
         if (burn_write_opts_auto_write_type(opts.get(), disc.get(), reasons, 0) == BURN_WRITE_NONE) {
-            error = BurnErrorWrite;
+            error = BurnError::Write;
             setError(QStringLiteral("The disc in %1 cannot be written: %2")
                          .arg(drive.address(), QString::fromLocal8Bit(reasons)));
             takeLibburnMessages();
             return StepOutcome::Failed;
         }
-        burn_drive_set_speed(d, 0, KyBurnerInfo::speedFromText(speed));
+        burn_drive_set_speed(d, 0, WriteSpeed::kbPerSecondFromText(speed));
         const QStringList earlier = takeLibburnMessages();
         if (!earlier.isEmpty())
             qCDebug(lcRecording) << "libburn reported before writing:" << earlier;
@@ -541,7 +538,7 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
             st == BURN_DRIVE_WRITING_LEADOUT) {
             if (!finalizing) {
                 finalizing = true;
-                notify(NotifyFinalizing, 0, false);
+                Q_EMIT q->finalizing();
             }
             continue;
         }
@@ -549,7 +546,7 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
         const int mapped = from + (to - from) * qBound(0, pct, 100) / 100;
         if (mapped != last) {
             last = mapped;
-            notify(NotifyBurnProgress, mapped, false);
+            emitProgress(mapped);
         }
     }
     busyDrive = nullptr;
@@ -565,7 +562,7 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
     if (stop || cancelled)
         return StepOutcome::Stopped;
     if (!wroteWell || !problems.isEmpty()) {
-        error = BurnErrorWrite;
+        error = BurnError::Write;
         setError(QStringLiteral("Writing to %1 failed: %2")
                      .arg(drive.address(), problems.join(QLatin1Char('\n'))));
         return StepOutcome::Failed;
@@ -574,34 +571,34 @@ StepOutcome IBurnerJob::Private::writeImage(GrabbedDrive &drive, const QString &
         // Rewriting an older, larger image file must not leave its tail behind.
         QFile target(drive.pseudoFile());
         if (target.size() > imageSize && !target.resize(imageSize)) {
-            error = BurnErrorWrite;
+            error = BurnError::Write;
             setError(QStringLiteral("Cannot truncate %1").arg(target.fileName()));
             return StepOutcome::Failed;
         }
     }
     if (!finalizing)
-        notify(NotifyFinalizing, 0, false);
+        Q_EMIT q->finalizing();
     return StepOutcome::Done;
 }
 
-void IBurnerJob::Private::runBurn()
+void DiscJob::Private::runBurn()
 {
     std::unique_ptr<GrabbedDrive> drive;
     bool needErase = false;
     const CheckOutcome check = checkDisc(drive, requiredSize, false, needErase);
     if (check != CheckOutcome::Ready) {
-        finish(NotifyAborted, 0);
+        finish(Ending::Aborted);
         return;
     }
     if (needErase) {
-        if (!completed(eraseDisc(*drive, true), NotifyEraseEnded, 0))
+        if (!completed(eraseDisc(*drive, true), Ending::EraseFailed))
             return;
-        notify(NotifyEraseEnded, 1, false);
+        Q_EMIT q->eraseEnded(true);
     }
 
     QString image = isoPath;
     std::unique_ptr<QTemporaryFile> staged;
-    int error = BurnErrorGeneric;
+    BurnError error = BurnError::Generic;
     int writeFrom = 0;
     if (kind == JobKind::BurnFolder) {
         // The folder is imaged into a staged file that the drive then writes.
@@ -615,25 +612,25 @@ void IBurnerJob::Private::runBurn()
         staged = std::make_unique<QTemporaryFile>(dir + QStringLiteral("/sorvel-burn-XXXXXX.iso"));
         if (!staged->open()) {
             setError(QStringLiteral("Cannot stage the disc image in %1: %2").arg(dir, staged->errorString()));
-            finish(NotifyFailed, BurnErrorMakeIsoOutput);
+            finish(Ending::Failed, BurnError::MakeImageOutput);
             return;
         }
         staged->close();
         image = staged->fileName();
         writeFrom = 30;
         const StepOutcome made = makeImage(image, 0, writeFrom, error);
-        if (!completed(made, NotifyFailed, error))
+        if (!completed(made, Ending::Failed, error))
             return;
     } else if (!QFileInfo(image).isFile()) {
         setError(QStringLiteral("The image %1 does not exist").arg(image));
-        finish(NotifyFailed, BurnErrorOpenIso);
+        finish(Ending::Failed, BurnError::OpenImage);
         return;
     }
     const StepOutcome written = writeImage(*drive, image, writeFrom, 99, error);
-    if (!completed(written, NotifyFailed, error))
+    if (!completed(written, Ending::Failed, error))
         return;
     drive.reset();
-    finish(NotifySucceeded, 0);
+    finish(Ending::Succeeded);
 }
 
 namespace {
@@ -680,7 +677,7 @@ QFileDevice::Permissions defaultFilePermissions()
 }
 } // namespace
 
-void IBurnerJob::Private::runMakeIso()
+void DiscJob::Private::runMakeIso()
 {
     const QFileInfo target(isoPath);
     QDir().mkpath(target.absolutePath());
@@ -691,27 +688,27 @@ void IBurnerJob::Private::runMakeIso()
                         QStringLiteral(".XXXXXX.part"));
     if (!part.open()) {
         setError(QStringLiteral("Cannot create %1: %2").arg(isoPath, part.errorString()));
-        finish(NotifyFailed, BurnErrorMakeIsoOutput);
+        finish(Ending::Failed, BurnError::MakeImageOutput);
         return;
     }
     part.close();
     // A temporary file is private to its owner; the finished image gets the
     // permissions of any file the user creates.
     QFile::setPermissions(part.fileName(), defaultFilePermissions());
-    int error = BurnErrorGeneric;
+    BurnError error = BurnError::Generic;
     const StepOutcome made = makeImage(part.fileName(), 0, 99, error);
-    if (!completed(made, NotifyFailed, error))
+    if (!completed(made, Ending::Failed, error))
         return;
     // rename() replaces an earlier image in one step: until the new one is
     // in place the old one stays, also when the rename fails.
     if (::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(isoPath).constData()) !=
         0) {
         setError(QStringLiteral("Cannot rename the image to %1: %2").arg(isoPath, systemError()));
-        finish(NotifyFailed, BurnErrorMakeIsoOutput);
+        finish(Ending::Failed, BurnError::MakeImageOutput);
         return;
     }
     part.setAutoRemove(false);
-    finish(NotifySucceeded, 0);
+    finish(Ending::Succeeded);
 }
 
 namespace {
@@ -727,8 +724,8 @@ qint64 treeBytes(const QString &folder)
 }
 } // namespace
 
-StepOutcome IBurnerJob::Private::copyTree(const QString &from, const QString &to, qint64 total, qint64 &done,
-                                          int &last, QString &reason)
+StepOutcome DiscJob::Private::copyTree(const QString &from, const QString &to, qint64 total, qint64 &done,
+                                       int &last, QString &reason)
 {
     if (!QDir().mkpath(to)) {
         reason = systemError();
@@ -775,7 +772,7 @@ StepOutcome IBurnerJob::Private::copyTree(const QString &from, const QString &to
             const int pct = total > 0 ? int(qMin<qint64>(99, done * 100 / total)) : 0;
             if (pct != last) {
                 last = pct;
-                notify(NotifyBurnProgress, pct, false);
+                emitProgress(pct);
             }
         }
         // A full disk may only show when the data reaches it.
@@ -787,24 +784,24 @@ StepOutcome IBurnerJob::Private::copyTree(const QString &from, const QString &to
     return StepOutcome::Done;
 }
 
-void IBurnerJob::Private::runMakeFolder()
+void DiscJob::Private::runMakeFolder()
 {
     const QString source = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QString target = QDir::cleanPath(QFileInfo(targetFolder).absoluteFilePath());
     if (!QFileInfo(source).isDir()) {
         setError(QStringLiteral("The DVD folder %1 does not exist").arg(source));
-        finish(NotifyFailed, BurnErrorReadDvdData);
+        finish(Ending::Failed, BurnError::ReadDvdData);
         return;
     }
     if (QFileInfo(source).canonicalFilePath() == QFileInfo(target).canonicalFilePath()) {
         // The DVD was authored in its place already.
-        finish(NotifySucceeded, 0);
+        finish(Ending::Succeeded);
         return;
     }
     const QString parent = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(parent)) {
         setError(QStringLiteral("%1: %2").arg(parent, systemError()));
-        finish(NotifyFailed, BurnErrorWriteFolder);
+        finish(Ending::Failed, BurnError::WriteFolder);
         return;
     }
     // The finished DVD moves into place only when it is complete: on the
@@ -823,29 +820,29 @@ void IBurnerJob::Private::runMakeFolder()
         staging = std::make_unique<QTemporaryDir>(parent + QStringLiteral("/.sorvel-staging-XXXXXX"));
         if (!staging->isValid()) {
             setError(QStringLiteral("%1: %2").arg(parent, staging->errorString()));
-            finish(NotifyFailed, BurnErrorWriteFolder);
+            finish(Ending::Failed, BurnError::WriteFolder);
             return;
         }
         staged = staging->path();
         qint64 done = 0;
         int last = -1;
-        notify(NotifyBurnProgress, 0, false);
+        emitProgress(0);
         QString reason;
         const StepOutcome copied = copyTree(source, staged, treeBytes(source), done, last, reason);
         if (copied == StepOutcome::Failed)
             setError(QStringLiteral("%1: %2").arg(target, reason));
-        if (!completed(copied, NotifyFailed, BurnErrorWriteFolder))
+        if (!completed(copied, Ending::Failed, BurnError::WriteFolder))
             return; // the staging folder goes with its owner
     }
     if (stop) {
-        finish(NotifyAborted, 0);
+        finish(Ending::Aborted);
         return;
     }
     // From here on the new DVD replaces the old one.
     if (!QFileInfo::exists(target)) {
         if (::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData()) != 0) {
             setError(QStringLiteral("%1: %2").arg(target, systemError()));
-            finish(NotifyFailed, BurnErrorWriteFolder);
+            finish(Ending::Failed, BurnError::WriteFolder);
             return;
         }
         if (staging)
@@ -855,56 +852,76 @@ void IBurnerJob::Private::runMakeFolder()
             QDir old(target + QLatin1Char('/') + sub);
             if (old.exists() && !old.removeRecursively()) {
                 setError(QStringLiteral("Cannot remove %1").arg(old.path()));
-                finish(NotifyFailed, BurnErrorWriteFolder);
+                finish(Ending::Failed, BurnError::WriteFolder);
                 return;
             }
             const QString from = staged + QLatin1Char('/') + sub;
             if (QFileInfo::exists(from) && ::rename(QFile::encodeName(from).constData(),
                                                     QFile::encodeName(old.path()).constData()) != 0) {
                 setError(QStringLiteral("%1: %2").arg(old.path(), systemError()));
-                finish(NotifyFailed, BurnErrorWriteFolder);
+                finish(Ending::Failed, BurnError::WriteFolder);
                 return;
             }
         }
     }
-    notify(NotifyBurnProgress, 100, false);
-    finish(NotifySucceeded, 0);
+    emitProgress(100);
+    finish(Ending::Succeeded);
 }
 
-void IBurnerJob::Private::runCheck()
+void DiscJob::Private::runCheck()
 {
     std::unique_ptr<GrabbedDrive> drive;
     bool needErase = false;
     const CheckOutcome check = checkDisc(drive, requiredSize, true, needErase);
     drive.reset();
-    finish(NotifyCheckEnded, check == CheckOutcome::Ready ? 0 : 1);
+    finish(check == CheckOutcome::Ready ? Ending::CheckReady : Ending::CheckStopped);
 }
 
-void IBurnerJob::Private::runErase()
+void DiscJob::Private::runErase()
 {
     GrabbedDrive drive(device);
     if (!drive.drive()) {
         setError(QStringLiteral("Cannot open the drive %1").arg(device));
-        finish(NotifyEraseEnded, 0);
+        finish(Ending::EraseFailed);
         return;
     }
-    finish(NotifyEraseEnded, eraseDisc(drive, eraseMode == 0) == StepOutcome::Done ? 1 : 0);
+    finish(eraseDisc(drive, eraseMode == EraseMode::Fast) == StepOutcome::Done ? Ending::EraseDone
+                                                                               : Ending::EraseFailed);
 }
 
-void IBurnerJob::Private::run()
+void DiscJob::Private::run()
 {
     if (!session.ok()) {
         setError(QStringLiteral("The disc-recording library is not available"));
-        finish(kind == JobKind::Check ? NotifyCheckEnded : NotifyFailed, 1);
+        finish(kind == JobKind::Check ? Ending::CheckStopped : Ending::Failed);
     } else {
         runKind();
     }
     running = false;
-    if (finalWhat >= 0)
-        notify(finalWhat, finalValue, false);
+    switch (ending) {
+    case Ending::None:
+        break;
+    case Ending::Succeeded:
+        Q_EMIT q->succeeded();
+        break;
+    case Ending::Failed:
+        Q_EMIT q->failed(endError, lastError());
+        break;
+    case Ending::Aborted:
+        Q_EMIT q->aborted();
+        break;
+    case Ending::CheckReady:
+    case Ending::CheckStopped:
+        Q_EMIT q->checkEnded(ending == Ending::CheckReady);
+        break;
+    case Ending::EraseDone:
+    case Ending::EraseFailed:
+        Q_EMIT q->eraseEnded(ending == Ending::EraseDone);
+        break;
+    }
 }
 
-void IBurnerJob::Private::runKind()
+void DiscJob::Private::runKind()
 {
     switch (kind) {
     case JobKind::BurnFolder:
@@ -928,18 +945,18 @@ void IBurnerJob::Private::runKind()
     }
 }
 
-// ---------------------------------------------------------------- IBurnerJob
+// ---------------------------------------------------------------- DiscJob
 
-IBurnerJob::IBurnerJob(IDeviceManager *manager) : d(std::make_unique<Private>())
+DiscJob::DiscJob(QObject *parent) : QObject(parent), d(std::make_unique<Private>())
 {
-    d->manager = manager;
+    d->q = this;
     QMutexLocker locker(&g_jobsMutex);
     g_jobs.insert(d.get());
 }
 
-IBurnerJob::~IBurnerJob()
+DiscJob::~DiscJob()
 {
-    Stop();
+    stop();
     if (d->thread) {
         d->thread->wait();
         delete d->thread;
@@ -948,58 +965,24 @@ IBurnerJob::~IBurnerJob()
     g_jobs.erase(d.get());
 }
 
-IBurnerJob *IBurnerJob::Create(IDeviceManager *manager)
-{
-    return new IBurnerJob(manager);
-}
-
-void IBurnerJob::Release()
-{
-    delete this;
-}
-
-bool IBurnerJob::IsRunning() const
+bool DiscJob::isRunning() const
 {
     return d->running;
 }
 
-void IBurnerJob::SetCallback(IBurnerJobCallBack *callback)
-{
-    d->callback = callback;
-}
-
-void IBurnerJob::SetSpeed(const QString &speedText)
+void DiscJob::setSpeed(const QString &speedText)
 {
     if (!d->started)
         d->speed = speedText;
 }
 
-void IBurnerJob::SetReturn(int value)
+void DiscJob::setDiscQuestion(DiscQuestion question)
 {
-    d->answer = value;
+    if (!d->started)
+        d->question = std::move(question);
 }
 
-void IBurnerJob::SetIgnore(int value)
-{
-    d->ignore = value;
-}
-
-void IBurnerJob::SetContinueWork(int value)
-{
-    d->continueWork = value;
-}
-
-void IBurnerJob::SetCheck(int mode)
-{
-    d->checkMode = mode;
-}
-
-void IBurnerJob::StopCheck()
-{
-    d->stopCheck = true;
-}
-
-void IBurnerJob::Stop()
+void DiscJob::stop()
 {
     d->stop = true;
     if (burn_drive *drive = d->busyDrive.load()) {
@@ -1008,13 +991,13 @@ void IBurnerJob::Stop()
     }
 }
 
-qint64 IBurnerJob::GetRealISOSize() const
+qint64 DiscJob::imageSize() const
 {
     QMutexLocker locker(&d->mutex);
     return d->isoSize;
 }
 
-std::optional<KyDiscInfo> IBurnerJob::GetDiscInfo() const
+std::optional<DiscInfo> DiscJob::disc() const
 {
     QMutexLocker locker(&d->mutex);
     if (!d->hasDisc)
@@ -1022,39 +1005,40 @@ std::optional<KyDiscInfo> IBurnerJob::GetDiscInfo() const
     return d->disc;
 }
 
-QString IBurnerJob::GetErrorFile() const
+QString DiscJob::errorText() const
 {
-    QMutexLocker locker(&d->mutex);
-    return d->errorText;
+    return d->lastError();
 }
 
-void IBurnerJob::SetUnderrunProof(int on)
+void DiscJob::setUnderrunProof(bool on)
 {
-    d->underrunProof = on;
+    if (!d->started)
+        d->underrunProof = on;
 }
-void IBurnerJob::SetCloseDisc(int on)
+void DiscJob::setCloseDisc(bool on)
 {
-    d->closeDisc = on;
+    if (!d->started)
+        d->closeDisc = on;
 }
-void IBurnerJob::SetDvdVideoImage(int on)
+void DiscJob::setDvdVideoImage(bool on)
 {
-    d->dvdVideo = on;
+    if (!d->started)
+        d->dvdVideo = on;
 }
-void IBurnerJob::SetEraseNonBlank(int on)
+void DiscJob::setEraseNonBlank(bool on)
 {
-    d->eraseNonBlank = on;
+    if (!d->started)
+        d->eraseNonBlank = on;
 }
-void IBurnerJob::SetStageInWorkFolder(int on)
+void DiscJob::setStageInWorkFolder(bool on)
 {
-    d->stageInWorkFolder = on;
+    if (!d->started)
+        d->stageInWorkFolder = on;
 }
-void IBurnerJob::SetOnlyCheck(int on)
+void DiscJob::setStagingFolder(const QString &folder)
 {
-    d->onlyCheck = on;
-}
-void IBurnerJob::setStagingFolder(const QString &folder)
-{
-    d->stagingFolder = folder;
+    if (!d->started)
+        d->stagingFolder = folder;
 }
 
 namespace {
@@ -1076,11 +1060,11 @@ quint64 folderBytes(const QString &folder)
 }
 } // namespace
 
-int IBurnerJob::Private::start(const JobArgs &args)
+bool DiscJob::Private::start(const JobArgs &args)
 {
     bool expected = false;
     if (!started.compare_exchange_strong(expected, true))
-        return -1;
+        return false;
     kind = args.kind;
     device = args.device;
     folder = args.folder;
@@ -1092,37 +1076,39 @@ int IBurnerJob::Private::start(const JobArgs &args)
     running = true;
     thread = QThread::create([this] { run(); });
     thread->start();
-    return 0;
+    return true;
 }
 
-int IBurnerJob::BurnFolder(const QString &device, const QString &folder, const QString &volumeLabel, int, int)
+bool DiscJob::burnFolder(const QString &device, const QString &folder, const QString &volumeLabel)
 {
     // The check needs the image's size; the folder's is close to it.
-    return d->start({JobKind::BurnFolder, device, folder, volumeLabel, QString(), folderBytes(folder), 0});
+    return d->start(
+        {JobKind::BurnFolder, device, folder, volumeLabel, QString(), folderBytes(folder), EraseMode::Fast});
 }
 
-int IBurnerJob::BurnISO(const QString &device, const QString &isoPath, int, int)
+bool DiscJob::burnImage(const QString &device, const QString &isoPath)
 {
     const quint64 size = quint64(qMax<qint64>(0, QFileInfo(isoPath).size()));
-    return d->start({JobKind::BurnIso, device, QString(), QString(), isoPath, size, 0});
+    return d->start({JobKind::BurnIso, device, QString(), QString(), isoPath, size, EraseMode::Fast});
 }
 
-int IBurnerJob::MakeISO(const QString &isoPath, const QString &folder, const QString &volumeLabel, int)
+bool DiscJob::makeImage(const QString &isoPath, const QString &folder, const QString &volumeLabel)
 {
-    return d->start({JobKind::MakeIso, QString(), folder, volumeLabel, isoPath, 0, 0});
+    return d->start({JobKind::MakeIso, QString(), folder, volumeLabel, isoPath, 0, EraseMode::Fast});
 }
 
-int IBurnerJob::MakeFolder(const QString &targetFolder, const QString &folder)
+bool DiscJob::makeFolder(const QString &targetFolder, const QString &folder)
 {
-    return d->start({JobKind::MakeFolder, QString(), folder, QString(), QString(), 0, 0, targetFolder});
+    return d->start(
+        {JobKind::MakeFolder, QString(), folder, QString(), QString(), 0, EraseMode::Fast, targetFolder});
 }
 
-int IBurnerJob::CheckDisc(const QString &device, quint64 requiredSize, int, int)
+bool DiscJob::checkDisc(const QString &device, quint64 requiredSize)
 {
-    return d->start({JobKind::Check, device, QString(), QString(), QString(), requiredSize, 0});
+    return d->start({JobKind::Check, device, QString(), QString(), QString(), requiredSize, EraseMode::Fast});
 }
 
-int IBurnerJob::Erase(const QString &device, int mode, int)
+bool DiscJob::erase(const QString &device, EraseMode mode)
 {
     return d->start({JobKind::Erase, device, QString(), QString(), QString(), 0, mode});
 }

@@ -3,7 +3,7 @@
 //
 // The album: 12 generated photos of 4000 x 3000 (12 Mpixel JPEGs with EXIF)
 // and 60 s of music (MP3); 5 s a photo, 1.5 s transitions, pan-and-zoom,
-// PAL at 9 Mbit/s, AC-3 stereo at 192 kbit/s: 76.5 s of video, to an ISO
+// PAL up to 9 Mbit/s, AC-3 stereo at 192 kbit/s: 76.5 s of video, to an ISO
 // image. Both tools run alternately in one run, at least 3 times each, so
 // that they share the machine's conditions; both ISO images are read with
 // libdvdread and must hold a title of the same length (within one second).

@@ -1,7 +1,7 @@
 // Benchmark of the writer: renders and encodes a 60-second PAL
 // album of 12 generated photos of 12 Mpixel (JPEG) with pattern
 // transitions, the dynamic effect and a soundtrack through the real writer
-// (off-screen GL, MPEG-2 9 Mbit/s, AC-3 448 kbit/s stereo), then encodes the
+// (off-screen GL, MPEG-2 up to 9 Mbit/s, AC-3 448 kbit/s stereo), then encodes the
 // same number of frames of the same size, bit rate and encoder settings with
 // the MPEG-2 encoder alone: every frame of the writer's own output, decoded
 // into memory beforehand, so both runs encode the same pictures.

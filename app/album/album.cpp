@@ -7,8 +7,9 @@
 #include <atomic>
 #include <cmath>
 
-#include "framework/settingsstore.h"
+#include "album/timeline.h"
 #include "framework/apppaths.h"
+#include "framework/settingsstore.h"
 
 Q_LOGGING_CATEGORY(lcAlbum, "sorvel.album")
 
@@ -49,15 +50,6 @@ double framesToSeconds(int64_t frames, const OutputFormat &format)
 int framePeriodMs(const OutputFormat &format)
 {
     return int(int64_t(format.frameRateDen) * 1000 / format.frameRateNum);
-}
-
-int snapDurationMs(int requestedMs, int currentMs, int periodMs)
-{
-    if (periodMs <= 0)
-        return requestedMs;
-    if (requestedMs < currentMs)
-        return periodMs * (requestedMs / periodMs);
-    return periodMs * (requestedMs / periodMs + 1);
 }
 
 int orientationCodeFor(const QVector<int32_t> &transformOps)
@@ -225,14 +217,15 @@ double Album::audioLength() const
 
 int Album::setPhotoDurationMs(int requestedMs, const OutputFormat &format)
 {
-    setPhotoDurationExactMs(snapDurationMs(requestedMs, settings.photoDurationMs, framePeriodMs(format)));
+    const Timeline frames(0, 0, 0, format.frameRateNum, format.frameRateDen);
+    setPhotoDurationExactMs(frames.snapDurationMs(requestedMs, settings.photoDurationMs));
     return settings.photoDurationMs;
 }
 
 int Album::setTransitionDurationMs(int requestedMs, const OutputFormat &format)
 {
-    setTransitionDurationExactMs(
-        snapDurationMs(requestedMs, settings.transitionDurationMs, framePeriodMs(format)));
+    const Timeline frames(0, 0, 0, format.frameRateNum, format.frameRateDen);
+    setTransitionDurationExactMs(frames.snapDurationMs(requestedMs, settings.transitionDurationMs));
     return settings.transitionDurationMs;
 }
 
@@ -245,9 +238,10 @@ bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
         (audioLength() - (settings.useTransition && n > 0 ? (n - 1) * transitionDuration() : 0.0)) / n;
     if (a < 1.0 || a > 999.0)
         return false;
-    const int p = framePeriodMs(format);
-    const int64_t wholeMs = int64_t(std::floor(1000.0 * a + 1e-6));
-    const int ms = int(p * (1 + wholeMs / p));
-    setPhotoDurationExactMs(ms);
+    // The whole-frame duration just above the fit, so that the photos
+    // outlast the music rather than stop short of it.
+    const int wholeMs = int(std::floor(1000.0 * a + 1e-6));
+    const Timeline frames(0, 0, 0, format.frameRateNum, format.frameRateDen);
+    setPhotoDurationExactMs(frames.snapDurationMs(wholeMs, wholeMs));
     return true;
 }

@@ -100,11 +100,9 @@ struct OutputFormat {
 // Seconds to frames, truncated toward zero.
 int64_t secondsToFrames(double seconds, const OutputFormat &format);
 double framesToSeconds(int64_t frames, const OutputFormat &format);
-// Length of one frame in whole milliseconds: 40 for PAL, 33 for NTSC.
+// Length of one frame in whole milliseconds: 40 for PAL, 33 for NTSC (a
+// timer's period; durations are snapped by Timeline::snapDurationMs).
 int framePeriodMs(const OutputFormat &format);
-// Snaps an edited duration (ms) to whole frame periods in the direction of
-// the change: down when the request is below the current value, else up.
-int snapDurationMs(int requestedMs, int currentMs, int periodMs);
 
 // Orientation code of a list of edit operations (list order).
 int orientationCodeFor(const QVector<int32_t> &transformOps);
@@ -134,7 +132,8 @@ MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicE
 void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport);
 
 // The DVD choices of an album: TV standard, quality, audio, the disc's
-// volume label and the number of copies. They are kept with the album
+// volume label, the number of copies and what the disc does when the show
+// ends. They are kept with the album
 // (Album::dvd), the one place the main window owns: the DVD settings dialog
 // reads and writes them there, a project file stores them, and
 // `sorvel make-dvd PROJECT` starts from them.
@@ -145,12 +144,13 @@ struct DvdChoices {
     int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
     QString volumeLabel = defaultVolumeLabel();
     int copies = 1;
+    ShowEnd atEnd = ShowEnd::Repeat;
 
     bool operator==(const DvdChoices &o) const
     {
         return tvStandard == o.tvStandard && videoBitRate == o.videoBitRate &&
                audioBitRate == o.audioBitRate && audioChannels == o.audioChannels &&
-               volumeLabel == o.volumeLabel && copies == o.copies;
+               volumeLabel == o.volumeLabel && copies == o.copies && atEnd == o.atEnd;
     }
     bool operator!=(const DvdChoices &o) const { return !(*this == o); }
 };
@@ -204,7 +204,8 @@ public:
     static constexpr int kMinTransitionDurationMs = 500;
     static constexpr int kMaxTransitionDurationMs = 5000;
 
-    // Duration edits in ms, snapped to whole frames; return the new value.
+    // Duration edits in ms, snapped to whole frames of the format's rate
+    // (Timeline::snapDurationMs); return the new value.
     int setPhotoDurationMs(int requestedMs, const OutputFormat &format);
     int setTransitionDurationMs(int requestedMs, const OutputFormat &format);
     // Sets a duration exactly (a value already a whole number of periods).

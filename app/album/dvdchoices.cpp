@@ -19,6 +19,21 @@ QString tvStandardName(TvStandard standard)
     return standard == TvStandard::Pal ? QStringLiteral("PAL") : QStringLiteral("NTSC");
 }
 
+std::optional<ShowEnd> parseShowEnd(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("repeat"), Qt::CaseInsensitive) == 0)
+        return ShowEnd::Repeat;
+    if (t.compare(QLatin1String("stop"), Qt::CaseInsensitive) == 0)
+        return ShowEnd::Stop;
+    return std::nullopt;
+}
+
+QString showEndName(ShowEnd end)
+{
+    return end == ShowEnd::Stop ? QStringLiteral("stop") : QStringLiteral("repeat");
+}
+
 AfterMakingAction afterMakingActionFromCode(int code)
 {
     switch (code) {

@@ -17,6 +17,14 @@ std::optional<TvStandard> parseTvStandard(const QString &text);
 // "PAL" or "NTSC", the texts stored in the settings and shown in lists.
 QString tvStandardName(TvStandard standard);
 
+// What the disc does when the show ends: play it again from the start (the
+// default), or stop (a player returns to its stopped state).
+enum class ShowEnd { Repeat, Stop };
+// "repeat" or "stop" in any case, with surrounding white space ignored.
+std::optional<ShowEnd> parseShowEnd(const QString &text);
+// "repeat" or "stop", the texts stored in projects and given to --at-end.
+QString showEndName(ShowEnd end);
+
 // The volume label a DVD gets when none is given.
 inline QString defaultVolumeLabel()
 {

@@ -149,7 +149,8 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                     {QStringLiteral("audioBitRate"), d.audioBitRate},
                     {QStringLiteral("audioChannels"), d.audioChannels},
                     {QStringLiteral("volumeLabel"), d.volumeLabel},
-                    {QStringLiteral("copies"), d.copies}};
+                    {QStringLiteral("copies"), d.copies},
+                    {QStringLiteral("atEnd"), showEndName(d.atEnd)}};
     QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormatName)},
                      {QStringLiteral("version"), kFormatVersion},
                      {QStringLiteral("settings"), settings},
@@ -254,6 +255,15 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         const QJsonValue label = dvd.value(QStringLiteral("volumeLabel"));
         ok = ok && (label.isUndefined() || label.isString());
         out.dvd.volumeLabel = label.toString();
+        // Projects written before the choice existed play again, as their
+        // discs did.
+        const QJsonValue atEnd = dvd.value(QStringLiteral("atEnd"));
+        if (ok && !atEnd.isUndefined()) {
+            const std::optional<ShowEnd> parsed = parseShowEnd(atEnd.toString());
+            ok = atEnd.isString() && parsed.has_value();
+            if (parsed)
+                out.dvd.atEnd = *parsed;
+        }
     }
     if (!ok) {
         *error = damaged;

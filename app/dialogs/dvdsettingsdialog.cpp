@@ -73,6 +73,7 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
     // come here.
     connect(m_ui->videoQualityComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onVideoQuality);
     connect(m_ui->tvModeComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onTvMode);
+    connect(m_ui->showEndComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onShowEnd);
     connect(m_ui->audioRateComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAudioRate);
     connect(m_ui->channelComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAudioChannel);
     connect(m_ui->volumeEdit, &QLineEdit::textChanged, this, &DvdSettingsDialog::onVolumeLabelEdited);
@@ -90,9 +91,9 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
 void DvdSettingsDialog::alignLabels()
 {
     // The three groups' labels share one column width, so their fields line up.
-    const QList<QLabel *> labels = {m_ui->labelDestination, m_ui->labelVolume,  m_ui->labelSpeed,
-                                    m_ui->labelCopies,      m_ui->labelQuality, m_ui->labelTvStandard,
-                                    m_ui->labelAudioRate,   m_ui->labelChannels};
+    const QList<QLabel *> labels = {m_ui->labelDestination, m_ui->labelVolume,    m_ui->labelSpeed,
+                                    m_ui->labelCopies,      m_ui->labelQuality,   m_ui->labelTvStandard,
+                                    m_ui->labelShowEnd,     m_ui->labelAudioRate, m_ui->labelChannels};
     int width = 0;
     for (QLabel *label : labels) {
         label->setMinimumWidth(0);
@@ -114,6 +115,7 @@ void DvdSettingsDialog::initParameters()
     setItemData(m_ui->videoQualityComboBox,
                 {kHighVideoBitRate, kNormalVideoBitRate, kLowVideoBitRate, kCustomizeItem});
     setItemData(m_ui->tvModeComboBox, {int(TvStandard::Ntsc), int(TvStandard::Pal)});
+    setItemData(m_ui->showEndComboBox, {int(ShowEnd::Repeat), int(ShowEnd::Stop)});
     setItemData(m_ui->audioRateComboBox, {128000, 160000, 192000, 224000, 256000, 320000, 384000, 448000});
     setItemData(m_ui->channelComboBox, {1, 2, 6});
 
@@ -122,10 +124,11 @@ void DvdSettingsDialog::initParameters()
     defaults.tvStandard = AppSettings::currentVideoStandard();
     defaults.audioBitRate = kDefaultAudioBitRate;
     defaults.audioChannels = kDefaultAudioChannels;
+    defaults.atEnd = ShowEnd::Repeat;
     m_choices = defaults;
     showChoices();
     for (QComboBox *box : {static_cast<QComboBox *>(m_ui->videoQualityComboBox), m_ui->tvModeComboBox,
-                           m_ui->audioRateComboBox, m_ui->channelComboBox})
+                           m_ui->showEndComboBox, m_ui->audioRateComboBox, m_ui->channelComboBox})
         box->setEnabled(true);
     updateDVDSize();
 }
@@ -134,6 +137,7 @@ void DvdSettingsDialog::showChoices()
 {
     selectQuality(m_choices.videoBitRate);
     selectData(m_ui->tvModeComboBox, int(m_choices.tvStandard));
+    selectData(m_ui->showEndComboBox, int(m_choices.atEnd));
     selectData(m_ui->audioRateComboBox, m_choices.audioBitRate);
     selectData(m_ui->channelComboBox, m_choices.audioChannels);
     {
@@ -231,6 +235,15 @@ void DvdSettingsDialog::onTvMode(int index)
     setChoice(c);
 }
 
+void DvdSettingsDialog::onShowEnd(int index)
+{
+    if (index < 0)
+        return;
+    DvdChoices c = m_choices;
+    c.atEnd = ShowEnd(m_ui->showEndComboBox->itemData(index).toInt());
+    setChoice(c);
+}
+
 void DvdSettingsDialog::onAudioRate(int index)
 {
     if (index < 0)
@@ -303,8 +316,10 @@ void DvdSettingsDialog::updateDVDSize()
     m_dvdSize = MakeJob::estimateDvdSize(m_choices.videoBitRate, m_choices.audioBitRate, m_duration);
     m_ui->capacityFrame->setShowMode(dualLayer() ? CapacityBar::DualLayer : CapacityBar::SingleLayer);
     m_ui->capacityFrame->do_getPos(m_dvdSize);
+    // The video takes at most its quality's rate: the estimate is the most
+    // the DVD can take (still photos take far less).
     m_ui->labelSize->setText(
-        tr("Estimated size: %1")
+        tr("Estimated size: up to %1")
             .arg(QLocale().formattedDataSize(qint64(m_dvdSize), 2, QLocale::DataSizeSIFormat)));
 }
 
@@ -315,6 +330,7 @@ MakeRequest DvdSettingsDialog::request() const
     r.videoBitRate = m_choices.videoBitRate;
     r.audioBitRate = m_choices.audioBitRate;
     r.audioChannels = m_choices.audioChannels;
+    r.atEnd = m_choices.atEnd;
     r.destination = m_ui->targetComboBox->destination();
     r.destination.volumeLabel = m_ui->targetComboBox->volumeLabel();
     const bool burner = r.destination.type == Destination::Burner;

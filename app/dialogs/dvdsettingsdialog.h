@@ -22,10 +22,11 @@ class DvdSettingsDialog;
 
 // "DVD Settings": the destination (folder, ISO image or a recorder), the
 // volume label, writing speed and copies, the video quality (with a custom
-// bit rate), TV standard, audio bit rate and channels, and the size these
-// choices give on a capacity bar. It edits the choices and returns: "Burn"
-// accepts the dialog once a destination is chosen, and request() is then the
-// run to start. The run itself belongs to the window's job (see DvdMaking).
+// bit rate), TV standard, what the disc does when the show ends, audio bit
+// rate and channels, and the size these choices give on a capacity bar. It
+// edits the choices and returns: "Burn" accepts the dialog once a
+// destination is chosen, and request() is then the run to start. The run
+// itself belongs to the window's job (see DvdMaking).
 class DvdSettingsDialog : public DialogBase
 {
     Q_OBJECT
@@ -69,6 +70,7 @@ public Q_SLOTS:
 private:
     void onVideoQuality(int index);
     void onTvMode(int index);
+    void onShowEnd(int index);
     void onAudioRate(int index);
     void onAudioChannel(int index);
     void onCustomizedVideoBitRate(const QString &rate);

@@ -67,44 +67,30 @@ bool StoryBoardRender::setFormat(const OutputFormat &format)
 
 void StoryBoardRender::rebuildTimeline()
 {
-    if (!m_album)
-        return;
-    const double p = m_album->photoDuration();
-    const double t = m_album->transitionSpan();
-    m_totalFrames = int32_t(secondsToFrames(m_album->videoLength(), m_format));
-    m_cycleFrames = int32_t(secondsToFrames(p + t, m_format));
-    m_lifeFrames = int32_t(secondsToFrames(p + 2 * t, m_format));
+    m_timeline = m_album ? Timeline::of(*m_album, m_format)
+                         : Timeline(0, 0, 0, m_format.frameRateNum, m_format.frameRateDen);
 }
 
 StoryBoardRender::FramePlan StoryBoardRender::plan(int f) const
 {
     FramePlan p;
-    const int n = m_album ? int(m_album->photos.size()) : 0;
-    if (n <= 0 || m_cycleFrames <= 0 || f >= secondsToFrames(m_album->videoLength(), m_format))
+    const Timeline::Position at = m_timeline.at(f);
+    // A timeline older than the album's photos (rebuilt on the next
+    // change) shows nothing rather than a photo that is gone.
+    if (!m_album || at.photo < 0 || at.photo >= m_album->photos.size() ||
+        (at.inTransition && at.photo + 1 >= m_album->photos.size()))
         return p;
     const Album &album = *m_album;
-    const int K = m_cycleFrames;
-    const int g = f / K;
-    const int r = f % K;
-    const double P = double(m_format.frameRateNum) * album.photoDuration() / m_format.frameRateDen;
-    const double T = double(m_format.frameRateNum) * album.transitionSpan() / m_format.frameRateDen;
-    const double L = double(m_lifeFrames > 0 ? m_lifeFrames : 1);
-    if (r < P) {
-        if (g <= n - 1) {
-            p.photo = g;
-            p.motion = interpolateMotion(album.photos[g], (T + r + 0.5) / L, album.settings.useDynamicEffect);
-        }
-    } else if (g <= n - 2) {
-        p.photo = g;
+    const int g = at.photo;
+    const bool dynamic = album.settings.useDynamicEffect;
+    p.photo = g;
+    p.motion = interpolateMotion(album.photos[g], m_timeline.appearance(g, f), dynamic);
+    if (at.inTransition) {
         p.incoming = g + 1;
-        const double span =
-            double(m_format.frameRateNum) * album.transitionDuration() / m_format.frameRateDen;
-        p.progress = span > 0 ? (r - P) / span : 1.0;
+        p.progress = at.progress;
         p.pattern =
             album.settings.dissolveOnly || album.patternFiles.isEmpty() ? -1 : g % album.patternFiles.size();
-        p.motion = interpolateMotion(album.photos[g], (T + r + 0.5) / L, album.settings.useDynamicEffect);
-        p.incomingMotion =
-            interpolateMotion(album.photos[g + 1], (r - P + 0.5) / L, album.settings.useDynamicEffect);
+        p.incomingMotion = interpolateMotion(album.photos[g + 1], m_timeline.appearance(g + 1, f), dynamic);
     }
     return p;
 }
@@ -152,11 +138,9 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
     const bool result = drawer->endFrame();
     // The photo after the visible ones decodes while these frames render.
     const int n = m_album ? int(m_album->photos.size()) : 0;
-    if (n > 0 && m_cycleFrames > 0) {
-        const int next = f / m_cycleFrames + 1;
-        if (next < n)
-            decodeAhead(m_album->photos[next]);
-    }
+    const int shown = m_timeline.at(f).photo;
+    if (shown >= 0 && shown + 1 < n)
+        decodeAhead(m_album->photos[shown + 1]);
     return result;
 }
 
@@ -262,7 +246,7 @@ void StoryBoardRender::decodeAhead(const ImageInfo &info)
 
 void StoryBoardRender::decodeFirstPhotosAhead()
 {
-    if (!m_album || m_totalFrames <= 0)
+    if (!m_album || m_timeline.totalFrames() <= 0)
         return;
     const int first = plan(0).photo;
     for (int i = first; i >= 0 && i < first + 2 && i < int(m_album->photos.size()); ++i)

@@ -3,6 +3,7 @@
 // The storyboard timeline and the audio prefetch thread.
 
 #include "album/album.h"
+#include "album/timeline.h"
 #include "engine/clipdecoder.h"
 
 #include <QMutex>
@@ -47,7 +48,11 @@ public:
 
     bool setFormat(const OutputFormat &format);
     const OutputFormat &format() const { return m_format; }
+    // Computes the album's timeline at the format's frame rate again (after
+    // any change of the photos or the durations).
     void rebuildTimeline();
+    // The frames of the show: where each photo and transition starts.
+    const Timeline &timeline() const { return m_timeline; }
 
     // Composes frame f on the drawer; returns what the drawer's endFrame
     // returns.
@@ -74,9 +79,7 @@ public:
     AudioRing &audioRing() { return m_ring; }
     QMutex &ringLock() { return m_ringLock; }
 
-    int32_t totalFrames() const { return m_totalFrames; }
-    int32_t cycleFrames() const { return m_cycleFrames; }
-    int32_t lifeFrames() const { return m_lifeFrames; }
+    int32_t totalFrames() const { return int32_t(m_timeline.totalFrames()); }
     int32_t bytesPerFrame() const { return m_bytesPerFrame; }
     int32_t nextClip() const { return m_nextClip; }
 
@@ -132,7 +135,7 @@ private:
 
     OutputFormat m_format;
     const Album *m_album = nullptr;
-    int32_t m_totalFrames = 0;
+    Timeline m_timeline;
     Cache m_photoCache;
     Cache m_patternCache;
     std::map<QString, Picture *> m_pictureIndex; // both caches' pictures
@@ -143,8 +146,6 @@ private:
     ClipDecoder m_decoder;
     AudioInfo m_target;
     int32_t m_bytesPerFrame = 0;
-    int32_t m_cycleFrames = 0;
-    int32_t m_lifeFrames = 0;
     QSemaphore m_stopSignal{0};
     // Set by the prefetch thread as its last act. Qt's own end of a thread
     // is invisible to the thread sanitizer; reading this flag before the

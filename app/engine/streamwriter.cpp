@@ -42,24 +42,43 @@ AudioStreamParams AudioStreamParams::ac3(int32_t channels, int32_t bitRate)
     p.codecId = AV_CODEC_ID_AC3;
     p.codecType = AVMEDIA_TYPE_AUDIO;
     p.bitRate = bitRate;
+    p.trimEncoderDelay = true;
     return p;
 }
 
-// Rate control. DVD video uses a constant bit rate (bit rate, tolerance,
-// minimum and maximum rate equal), the DVD's 1835008-bit VBV buffer with an
-// initial occupancy of 3/4, and two limits of FFmpeg's MPEG-2 rate control
-// on how much of that buffer a frame may use:
-//  - rc_min_vbv_overflow_use = 1.0: when the buffer is close to full, a
-//    frame must take at least exactly the bits that keep it from
-//    overflowing (FFmpeg's default 3 lets frames grow to three times that,
-//    large frames that drain the buffer just before a scene change); the
-//    rest of an easy frame's budget becomes stuffing, as a CBR stream must.
-//  - rc_max_available_vbv_use = 0.5: no frame may take more than half of
-//    the bits the buffer holds at its decode time, so the buffer never
-//    approaches empty and a multiplexer that shares the 10.08 Mbit/s DVD
-//    mux rate with 448 kbit/s AC-3 still delivers each frame in time
-//    (mplex -f 8 reports no under-run, dvdauthor accepts the program
-//    stream). See the engine tests that multiplex at 9 Mbit/s + 448 kbit/s.
+// Rate control: a variable bit rate within the DVD's limits.
+//
+// The quality's rate is the most the video may take ("up to 9 Mbit/s"): the
+// encoder aims at it where the pictures need it and spends less where they
+// do not (a still photo's repeated frames cost next to nothing; nothing is
+// padded), and it is the sequence header's bit rate. MPEG-2 signals such a
+// stream by a vbv_delay of 0xFFFF in every picture (the variable-rate VBV
+// of ISO/IEC 13818-2 Annex C: the decoder's buffer fills at the header's
+// rate until full, a picture is taken out at its time), which is what
+// FFmpeg writes whenever the minimum rate is not the maximum; mplex and
+// dvdauthor take it as it is.
+//
+// A DVD player reads at most 9.8 Mbit/s of video. A constant 9 Mbit/s
+// stream with the full 1835008-bit buffer reached 10.4 Mbit/s in single
+// seconds and emptied the buffer to a few hundred bits: the frames after a
+// quiet stretch may use all the buffer holds on top of the rate, and
+// FFmpeg's per-frame limits (rc_max_available_vbv_use) only steer its
+// estimate, which a scene change misses. The encoder's buffer is therefore
+// made smaller than the player's: FFmpeg never lets a frame take more than
+// its model buffer holds (it encodes the frame again more coarsely), so
+// any second of video is at most the rate plus that buffer, and a player's
+// 1835008-bit buffer never holds less than the difference. The model buffer
+// is the smaller of 9.8 Mbit/s less the rate (800000 bits at 9 Mbit/s, a
+// margin of 56 % in the player) and three quarters of the DVD buffer (a
+// margin of 25 % at lower rates: slack for a burnt disc read late or a
+// player slow to start). The header declares the model buffer, which the
+// stream keeps; a decoder with more buffer (every DVD player) only gains.
+int dvdVideoBufferBits(int bitRate)
+{
+    return int(std::min<int64_t>(int64_t(kDvdVbvBufferBits) * 3 / 4,
+                                 std::max<int64_t>(int64_t(kDvdMaxVideoRate) - bitRate, 16384)));
+}
+
 void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
 {
     c->codec_id = AVCodecID(p.codecId);
@@ -68,13 +87,14 @@ void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
     c->height = p.dstHeight;
     c->time_base = AVRational{p.timeBaseNum, p.timeBaseDen};
     c->framerate = AVRational{p.timeBaseDen, p.timeBaseNum};
-    c->bit_rate = p.bitRate;
+    // The average aims just below the maximum: FFmpeg's rate control wants
+    // room between the two (with none it warns that it will fail).
+    c->bit_rate = p.bitRate - p.bitRate / 64;
     c->bit_rate_tolerance = p.bitRate;
-    c->rc_min_rate = p.bitRate;
+    c->rc_min_rate = 0;
     c->rc_max_rate = p.bitRate;
-    c->rc_buffer_size = 224 * 1024 * 8;
+    c->rc_buffer_size = dvdVideoBufferBits(p.bitRate);
     c->rc_initial_buffer_occupancy = c->rc_buffer_size * 3 / 4;
-    c->rc_min_vbv_overflow_use = 1.0f;
     c->rc_max_available_vbv_use = 0.5f;
     c->pix_fmt = AV_PIX_FMT_YUV420P;
     int num = 0, den = 0;
@@ -239,6 +259,16 @@ bool StreamWriter::openAudio()
         return fail(QStringLiteral("Out of memory"), rc);
     m_pending.resize(size_t(m_audioFrameBytes) * 64);
     m_pendingBytes = 0;
+    // An encoder with a delay (FFmpeg's AC-3 encoder: one 256-sample block)
+    // puts that many samples before the first input sample when decoded.
+    // Where the file cannot tell a player to skip them, the first samples
+    // of the PCM are dropped instead, so the sound decoded at time t is the
+    // soundtrack's sound at time t (5.33 ms earlier than it was), and the
+    // same number of silent samples closes the stream, so that the last
+    // input samples leave the encoder too.
+    m_delaySamples = m_audio.trimEncoderDelay ? std::max(0, c->initial_padding) : 0;
+    m_delayBytesLeft = int64_t(m_delaySamples) * m_audio.channels *
+                       av_get_bytes_per_sample(AVSampleFormat(m_audio.sampleFormat));
     return true;
 }
 
@@ -349,6 +379,12 @@ bool StreamWriter::writeAudio(const uint8_t *bytes, int count)
         return false;
     if (failed())
         return false;
+    if (m_delayBytesLeft > 0) {
+        const int dropped = int(std::min<int64_t>(m_delayBytesLeft, count));
+        m_delayBytesLeft -= dropped;
+        bytes += dropped;
+        count -= dropped;
+    }
     if (count <= 0)
         return true;
     if (m_pending.size() < m_pendingBytes + size_t(count))
@@ -376,6 +412,16 @@ bool StreamWriter::finish()
         return fail(QStringLiteral("The file was never opened"), 0);
     if (failed())
         return false;
+    if (hasAudio() && m_delaySamples > 0) {
+        // The silence that pushes the last samples through the encoder's
+        // delay.
+        const std::vector<uint8_t> silence(size_t(m_delaySamples) * m_audio.channels *
+                                               av_get_bytes_per_sample(AVSampleFormat(m_audio.sampleFormat)),
+                                           0);
+        m_delayBytesLeft = 0;
+        if (!writeAudio(silence.data(), int(silence.size())))
+            return false;
+    }
     if (hasAudio() && m_pendingBytes > 0) {
         // The last audio frame is padded with silence.
         if (m_pending.size() < size_t(m_audioFrameBytes))
@@ -451,6 +497,8 @@ void StreamWriter::close()
     m_framePool.reset();
     std::vector<uint8_t>().swap(m_pending);
     m_pendingBytes = 0;
+    m_delaySamples = 0;
+    m_delayBytesLeft = 0;
     m_videoFrames = 0;
     m_audioSamples = 0;
     m_headerWritten = false;

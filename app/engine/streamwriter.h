@@ -38,16 +38,32 @@ struct AudioStreamParams {
     int32_t codecId = 0;      // AVCodecID; 0 = no audio stream
     int32_t codecType = 0;
     int32_t bitRate = 0; // bits per second
+    // The encoder's delay (its initial padding: the AC-3 encoder's first
+    // 256 samples) is taken off the start of the PCM and made up with
+    // silence at the end, so that the decoded sound starts with the
+    // pictures. For files that cannot say it themselves (an AC-3 elementary
+    // stream has no field for it); a container that records the padding
+    // leaves this off.
+    bool trimEncoderDelay = false;
 
-    // AC-3 at 48 kHz from signed 16-bit PCM with 1, 2 or 6 channels.
+    // AC-3 at 48 kHz from signed 16-bit PCM with 1, 2 or 6 channels, the
+    // encoder's delay trimmed.
     static AudioStreamParams ac3(int32_t channels, int32_t bitRate);
 };
 
-// The DVD rate control applied to an MPEG-2 encoder context: constant bit
-// rate (bit rate = tolerance = minimum = maximum), the 1835008-bit VBV
-// buffer with 3/4 initial occupancy, rc_min_vbv_overflow_use = 1.0 and
-// rc_max_available_vbv_use = 0.5 (see the report in streamwriter.cpp).
-// Shared by the writer and the benchmark's encoder-only run.
+// The DVD's limits: a player's video buffer (bits) and the most video it
+// reads in a second (bit/s).
+constexpr int kDvdVbvBufferBits = 224 * 1024 * 8;
+constexpr int kDvdMaxVideoRate = 9800000;
+// The video buffer the encoder works with at a rate (bit/s), smaller than a
+// player's so that no second of video exceeds kDvdMaxVideoRate and the
+// player's buffer keeps a margin (see streamwriter.cpp).
+int dvdVideoBufferBits(int bitRate);
+
+// The DVD rate control applied to an MPEG-2 encoder context: a variable
+// bit rate up to p.bitRate (no padding, vbv_delay 0xFFFF), with the buffer
+// of dvdVideoBufferBits (see the report in streamwriter.cpp). Shared by the
+// writer and the benchmark's encoder-only run.
 void configureDvdVideoEncoder(AVCodecContext *ctx, const VideoStreamParams &p);
 
 class StreamWriter
@@ -68,7 +84,8 @@ public:
     // frames in the order given.
     av::Frame convertVideo(const uint8_t *pixels, int strideBytes);
     bool encodeVideo(av::Frame frame);
-    // Queues PCM and encodes every complete audio frame.
+    // Queues PCM and encodes every complete audio frame (less the encoder's
+    // delay at the start, see AudioStreamParams::trimEncoderDelay).
     bool writeAudio(const uint8_t *bytes, int count);
     // Ends the streams: pads the last audio frame with silence, drains the
     // encoders, writes the trailer and closes the file, checking each step.
@@ -86,6 +103,8 @@ public:
     QString path() const { return m_path; }
     int64_t videoFramesWritten() const { return m_videoFrames; }
     int64_t audioSamplesWritten() const { return m_audioSamples; }
+    // Samples of PCM dropped at the start for the encoder's delay.
+    int audioDelaySamples() const { return m_delaySamples; }
 
 private:
     bool writeSequenceEnd();
@@ -119,6 +138,9 @@ private:
     std::vector<uint8_t> m_pending;
     size_t m_pendingBytes = 0;
     int m_audioFrameBytes = 0;
+    int m_delaySamples = 0;
+    // Bytes of PCM still to drop at the start.
+    int64_t m_delayBytesLeft = 0;
     bool m_headerWritten = false;
     bool m_finished = false;
 };

@@ -314,6 +314,7 @@ bool DvdGeneration::addAuthorStreams(const QString &videoPath, const QString &au
     if (!m_author->addVideo(videoPath, 0) || !m_author->addAudio(audioPath, QStringLiteral("English"), 0))
         return false;
     m_author->setAspectRatio(DvdAuthoring::Ratio4x3);
+    m_author->setEndOfShow(m_settings.atEnd == ShowEnd::Stop ? DvdAuthoring::Stop : DvdAuthoring::PlayAgain);
     m_author->setTempPath(m_workFolder);
     m_author->setTVStandard(m_settings.tvStandard == TvStandard::Pal ? DvdAuthoring::PAL : DvdAuthoring::NTSC);
     return true;

@@ -21,6 +21,7 @@ struct DvdGenerationSettings {
     int videoBitRate = kHighVideoBitRate;      // bit/s
     int audioBitRate = kDefaultAudioBitRate;   // bit/s
     int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
+    ShowEnd atEnd = ShowEnd::Repeat;           // what the disc does after the show
     // The process ends with the run (the command line): the rendering
     // thread's lowered priority need not be restorable (see
     // AVWriterManager::setRenderPriority).
@@ -64,7 +65,9 @@ public:
     QString dvdFolder() const;
 
     // Estimated DVD size in bytes for a bit rate pair and a duration (bit
-    // rates in bit/s).
+    // rates in bit/s): an upper bound, since the video's rate is variable up
+    // to videoBitRate (the 5 % cover the multiplex's headers and one
+    // encoder buffer).
     static quint64 estimateDvdSize(int videoBitRate, int audioBitRate, double seconds);
 
 Q_SIGNALS:

@@ -23,6 +23,7 @@ extern "C" {
 #include "album/appsettings.h"
 #include "album/infoparser.h"
 #include "album/project.h"
+#include "album/timeline.h"
 #include "desktop/application.h"
 #include "desktop/messagebox.h"
 #include "burning/burnworkflow.h"
@@ -204,14 +205,14 @@ private:
 };
 
 // Applies a duration given in milliseconds the way the duration spin boxes
-// do: a value that is already a whole number of frame periods is kept, any
-// other moves to whole periods in the direction of the change.
+// do: a value that is already a whole number of frames is kept, any other
+// moves to whole frames in the direction of the change.
 int snapRequested(int requestedMs, int currentMs, const OutputFormat &format)
 {
-    const int period = framePeriodMs(format);
-    if (requestedMs == currentMs || requestedMs % period == 0)
+    const Timeline frames(0, 0, 0, format.frameRateNum, format.frameRateDen);
+    if (requestedMs == currentMs || frames.isWholeFrames(requestedMs))
         return requestedMs;
-    return snapDurationMs(requestedMs, currentMs, period);
+    return frames.snapDurationMs(requestedMs, currentMs);
 }
 
 } // namespace
@@ -267,6 +268,7 @@ struct RunChoices {
     int videoBitRate = kHighVideoBitRate;
     int audioBitRate = kDefaultAudioBitRate;
     int channels = kDefaultAudioChannels;
+    ShowEnd atEnd = ShowEnd::Repeat;
     QString volumeLabel;
 };
 
@@ -319,6 +321,7 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     request.videoBitRate = c.videoBitRate;
     request.audioBitRate = c.audioBitRate;
     request.audioChannels = c.channels;
+    request.atEnd = c.atEnd;
     request.destination = destination;
     request.copies = o.copies;
     request.speed = o.speed;
@@ -328,10 +331,10 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     request.endsWithProcess = true;
 
     if (!o.quiet)
-        printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4, %5 Mbit/s\n")
+        printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4, up to %5 Mbit/s\n")
                      .arg(album.photos.size())
                      .arg(album.audios.size())
-                     .arg(album.videoLength(), 0, 'f', 2)
+                     .arg(Timeline::of(album, OutputFormat::forStandard(c.standard)).seconds(), 0, 'f', 2)
                      .arg(tvStandardName(c.standard), formatVideoBitRate(c.videoBitRate)));
 
     // --yes answers the confirmations (overwrite, clear, erase); without it
@@ -432,6 +435,7 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     c.videoBitRate = given("--quality") ? o.videoBitRate : album.dvd.videoBitRate;
     c.audioBitRate = given("--audio-bitrate") ? o.audioBitRate : album.dvd.audioBitRate;
     c.channels = given("--channels") ? o.channels : album.dvd.audioChannels;
+    c.atEnd = given("--at-end") ? o.atEnd : album.dvd.atEnd;
     c.volumeLabel = given("--volume-label") || album.dvd.volumeLabel.trimmed().isEmpty()
                         ? o.destination.volumeLabel
                         : album.dvd.volumeLabel.trimmed();
@@ -542,6 +546,7 @@ int runMakeDvdCommand(const QStringList &arguments)
     choices.videoBitRate = o.videoBitRate;
     choices.audioBitRate = o.audioBitRate;
     choices.channels = o.channels;
+    choices.atEnd = o.atEnd;
     choices.volumeLabel = o.destination.volumeLabel;
     return generateDvd(o, album, choices, printer, log);
 }

@@ -55,9 +55,11 @@ QString makeDvdUsage()
         "DVD:\n"
         "  --volume-label TEXT      disc label (default \"My DVD\")\n"
         "  --standard PAL|NTSC      TV standard (default: from the settings or the locale)\n"
-        "  --quality Q              high (9 Mbit/s), normal (5), low (2) or a rate 2..9\n"
+        "  --quality Q              high (up to 9 Mbit/s), normal (5), low (2) or a rate\n"
+        "                           2..9: the most the video may take; stills take less\n"
         "  --audio-bitrate KBPS     AC-3 bit rate, 128..448 (default 192)\n"
         "  --channels 1|2|6         audio channels (default 2)\n"
+        "  --at-end repeat|stop     when the show ends, play it again (default) or stop\n"
         "\n"
         "Slideshow:\n"
         "  --photo-duration MS      time each photo is shown, 1000..999000 (default 5000)\n"
@@ -190,6 +192,15 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                 return result;
             }
             o.channels = *channels;
+        } else if (name == QLatin1String("--at-end")) {
+            if (!takeValue(&v))
+                return result;
+            const std::optional<ShowEnd> end = parseShowEnd(v);
+            if (!end) {
+                result.error = QStringLiteral("--at-end must be repeat or stop");
+                return result;
+            }
+            o.atEnd = *end;
         } else if (name == QLatin1String("--photo-duration") ||
                    name == QLatin1String("--transition-duration")) {
             if (!takeValue(&v))

@@ -16,6 +16,7 @@ struct MakeDvdOptions {
     int videoBitRate = kHighVideoBitRate;    // bit/s
     int audioBitRate = kDefaultAudioBitRate; // bit/s
     int channels = kDefaultAudioChannels;
+    ShowEnd atEnd = ShowEnd::Repeat; // what the disc does after the show
     int photoDurationMs = 5000;
     int transitionDurationMs = 1500;
     bool noTransition = false;

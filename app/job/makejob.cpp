@@ -199,6 +199,7 @@ void MakeJob::startGeneration()
     settings.videoBitRate = m_request.videoBitRate;
     settings.audioBitRate = m_request.audioBitRate;
     settings.audioChannels = m_request.audioChannels;
+    settings.atEnd = m_request.atEnd;
     settings.endsWithProcess = m_request.endsWithProcess;
     m_generation->start(m_request.album, settings, m_workFolder);
 }

@@ -25,6 +25,7 @@ struct MakeRequest {
     int videoBitRate = kHighVideoBitRate;      // bit/s
     int audioBitRate = kDefaultAudioBitRate;   // bit/s
     int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
+    ShowEnd atEnd = ShowEnd::Repeat;           // what the disc does after the show
     Destination destination;                   // folder, ISO file or recorder, and the volume label
     int copies = 1;
     QString speed = QStringLiteral("Max");

@@ -523,11 +523,12 @@ void EditorWindow::refreshAlbumViews()
     {
         const QSignalBlocker blocker(ui->position);
         ui->position->setRange(0, qMax(0, total));
-        ui->position->setSingleStep(qMax(1, int(m_storyboard->cycleFrames())));
+        ui->position->setSingleStep(qMax(1, int(m_storyboard->timeline().photoStart(1))));
         ui->position->setPageStep(qMax(1, total / 10));
     }
 
-    ui->albumLength->setText(StripSupport::hmsText(album.videoLength()));
+    // The length of the frames the output will have.
+    ui->albumLength->setText(StripSupport::hmsText(m_storyboard->timeline().seconds()));
     ui->audioLength->setText(StripSupport::hmsText(album.audioLength()));
 
     ui->actionAuto_Rotate_All_Photos->setEnabled(album.videoLength() > 0.01);
@@ -632,9 +633,10 @@ void EditorWindow::onPhotoRowChanged(int row)
             m_mediaInfo->setInfo(MediaInfoWidget::Photo, MediaInfoWidget::photoStrings(photo));
             m_mediaInfo->rebuild();
         }
-        target = qint64(row / 2) * m_storyboard->cycleFrames();
-        if (row % 2 == 1)
-            target += secondsToFrames(album.photoDuration(), m_format);
+        // A photo's row shows its first frame, a transition's row the
+        // transition's first frame, as the output places them.
+        const Timeline &timeline = m_storyboard->timeline();
+        target = row % 2 == 0 ? timeline.photoStart(row / 2) : timeline.transitionStart(row / 2);
     }
     if (target >= 0) {
         seekTo(int(qMin<qint64>(target, INT_MAX)));

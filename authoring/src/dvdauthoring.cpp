@@ -449,8 +449,11 @@ bool DvdAuthoring::createAuthorXml()
         writer.writeEmptyElement(QStringLiteral("vob"));
         writer.writeAttribute(QStringLiteral("file"), QFileInfo(title->vobFilePath()).fileName());
         QString post;
+        // After the last title the show starts again through the video
+        // manager's menu (whose only command plays title 1), or ends:
+        // "exit" returns the player to its stopped state.
         if (i == n - 1)
-            post = QStringLiteral("call vmgm menu 1;");
+            post = m_endOfShow == Stop ? QStringLiteral("exit;") : QStringLiteral("call vmgm menu 1;");
         else if (jump)
             post = QStringLiteral("call titleset %1 menu;").arg(i + 2);
         else

@@ -6,6 +6,7 @@
 #include "authoring/dvdauthoring.h"
 
 #include "dvdcheck.h"
+#include "dvdinspect.h"
 #include "testsupport.h"
 
 #include <QElapsedTimer>
@@ -293,11 +294,15 @@ void TestAuthoringRun::oneNtscTitle()
     QVERIFY(author.addAudio(m_audio, QStringLiteral("English"), 0));
     author.setTempPath(temp);
     author.setTargetFolder(target);
+    author.setEndOfShow(DvdAuthoring::Stop);
     runToEnd(author);
 
     QCOMPARE(record.statuses, successfulRun(1));
     const QStringList outline = xmlOutline(temp + QStringLiteral("/author.xml"));
     QCOMPARE(outline.value(6), QStringLiteral("      video format=ntsc aspect=4:3"));
+    // The show stops at the end: a player walking the disc reaches its
+    // stopped state after the title.
+    QCOMPARE(outline.value(11), QStringLiteral("        post : exit;"));
     QCOMPARE(outline.value(15), QStringLiteral("      video format=ntsc resolution=720x480"));
     QCOMPARE(outline.size(), 18);
     QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/dvd")));
@@ -305,6 +310,10 @@ void TestAuthoringRun::oneNtscTitle()
     const DvdCheck::DecodeResult decoded = DvdCheck::decodeAll(DvdCheck::titleVobs(target, 1).value(0));
     QVERIFY2(decoded.ok, qPrintable(decoded.error));
     QCOMPARE(decoded.errors, 0);
+    const DvdInspect::Walk walk = DvdInspect::walk(target, 100000);
+    QVERIFY2(walk.ok, qPrintable(walk.error));
+    QVERIFY(walk.stopped);
+    QCOMPARE(walk.titleStarts, 1);
 
     // Authoring again into the same folder gives the same one-title disc.
     runToEnd(author);

@@ -102,6 +102,8 @@ void TestDvdSettingsDialog::listsAndDefaults()
              QStringLiteral("448kbit/s (Highest Audio Quality)"));
     QCOMPARE(texts(f.get<QComboBox>("channelComboBox")),
              (QStringList{"1 (Mono)", "2 (Stereo)", "5.1 (D.D.)"}));
+    QCOMPARE(texts(f.get<QComboBox>("showEndComboBox")), (QStringList{"Play Again", "Stop"}));
+    QCOMPARE(f.get<QLabel>("labelShowEnd")->text(), QStringLiteral("When the Show Ends:"));
 
     QCOMPARE(f.get<QComboBox>("videoQualityComboBox")->currentText(), QStringLiteral("High"));
     QCOMPARE(f.get<QComboBox>("audioRateComboBox")->currentText(),
@@ -110,13 +112,21 @@ void TestDvdSettingsDialog::listsAndDefaults()
     QCOMPARE(f.get<QLineEdit>("volumeEdit")->text(), QStringLiteral("My DVD"));
     QCOMPARE(f.get<QSpinBox>("copySpinBox")->value(), 1);
     QCOMPARE(f.get<QSpinBox>("copySpinBox")->minimum(), 1);
+    // The show plays again unless a person says otherwise, as discs always did.
+    QCOMPARE(f.get<QComboBox>("showEndComboBox")->currentText(), QStringLiteral("Play Again"));
+    QCOMPARE(f.dialog.request().atEnd, ShowEnd::Repeat);
 
     // The choices reach the request.
     f.choose("videoQualityComboBox", QStringLiteral("Low"));
     f.choose("audioRateComboBox", QStringLiteral("448kbit/s (Highest Audio Quality)"));
     f.choose("channelComboBox", QStringLiteral("5.1 (D.D.)"));
     f.choose("tvModeComboBox", QStringLiteral("NTSC"));
+    QSignalSpy changed(&f.dialog, &DvdSettingsDialog::choicesChanged);
+    f.choose("showEndComboBox", QStringLiteral("Stop"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.last().at(0).value<DvdChoices>().atEnd, ShowEnd::Stop);
     const MakeRequest r = f.dialog.request();
+    QCOMPARE(r.atEnd, ShowEnd::Stop);
     QCOMPARE(r.videoBitRate, 2000000);
     QCOMPARE(r.audioBitRate, 448000);
     QCOMPARE(r.audioChannels, 6);
@@ -209,7 +219,7 @@ void TestDvdSettingsDialog::sizeEstimate()
     // 5 Mbit/s and 192 kbit/s for 600 s, plus 5 %.
     QCOMPARE(f.dialog.dvdSize(), quint64(408870000));
     QCOMPARE(bar->value(), quint64(408870000));
-    QCOMPARE(f.get<QLabel>("labelSize")->text(), QStringLiteral("Estimated size: 408.87 MB"));
+    QCOMPARE(f.get<QLabel>("labelSize")->text(), QStringLiteral("Estimated size: up to 408.87 MB"));
     f.choose("audioRateComboBox", QStringLiteral("448kbit/s (Highest Audio Quality)"));
     QCOMPARE(f.dialog.dvdSize(), MakeJob::estimateDvdSize(5000000, 448000, 600));
     // Channels and standard do not change the size.
@@ -310,6 +320,7 @@ void TestDvdSettingsDialog::choicesComeAndGo()
     c.audioChannels = 6;
     c.volumeLabel = QStringLiteral("Trip");
     c.copies = 3;
+    c.atEnd = ShowEnd::Stop;
     QSignalSpy changed(&f.dialog, &DvdSettingsDialog::choicesChanged);
     f.dialog.setChoices(c);
     QCOMPARE(changed.count(), 0); // set from outside: not reported back
@@ -320,6 +331,7 @@ void TestDvdSettingsDialog::choicesComeAndGo()
     QCOMPARE(f.get<QComboBox>("channelComboBox")->currentText(), QStringLiteral("5.1 (D.D.)"));
     QCOMPARE(f.get<QLineEdit>("volumeEdit")->text(), QStringLiteral("Trip"));
     QCOMPARE(f.get<QSpinBox>("copySpinBox")->value(), 3);
+    QCOMPARE(f.get<QComboBox>("showEndComboBox")->currentText(), QStringLiteral("Stop"));
     QCOMPARE(f.dialog.choices(), c);
 
     f.choose("channelComboBox", QStringLiteral("2 (Stereo)"));

@@ -83,6 +83,15 @@ private:
     QTimer m_watchdog;
 };
 
+// Whole seconds as the window's time code shows them.
+QString timeText(int seconds)
+{
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600, 2, 10, QLatin1Char('0'))
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
 QStringList entries(const QString &dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -301,6 +310,11 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     QCOMPARE(d.errors, 0);
     QVERIFY(d.audioFrames > 0);
     QVERIFY2(qAbs(d.videoFrames - seconds * 25) <= 2, qPrintable(QString::number(d.videoFrames)));
+    // The window's length is the DVD's, to the frame, and its time code
+    // says so.
+    QCOMPARE(d.videoFrames, m_window->storyboard()->totalFrames());
+    QVERIFY2(child<QLabel>("timeCode")->text().endsWith(QStringLiteral(" / ") + timeText(d.videoFrames / 25)),
+             qPrintable(child<QLabel>("timeCode")->text()));
 }
 
 void TestWindowDvd::folderFromTheSampleAlbum()
@@ -349,6 +363,12 @@ void TestWindowDvd::folderFromTheSampleAlbum()
     QVERIFY2(d.ok, qPrintable(d.error));
     QCOMPARE(d.errors, 0);
     QVERIFY(d.audioFrames > 0);
+    // At NTSC's rate too the window counts the DVD's frames.
+    QCOMPARE(d.videoFrames, m_window->storyboard()->totalFrames());
+    QVERIFY2(child<QLabel>("timeCode")
+                 ->text()
+                 .endsWith(QStringLiteral(" / ") + timeText(int(d.videoFrames * 1001LL / 30000))),
+             qPrintable(child<QLabel>("timeCode")->text()));
     // The stored standard goes back for the tests after this one.
     Application::instance()->pref()->setValue(AppSettings::kVideoStandard, QStringLiteral("PAL"));
 }

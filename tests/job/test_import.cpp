@@ -186,6 +186,8 @@ void TestImport::usageErrors_data()
     QTest::newRow("audio rate low") << QStringList{"--audio-bitrate", "96", "--to-iso", "a.iso", "a.jpg"}
                                     << QString();
     QTest::newRow("channels 4") << QStringList{"--channels", "4", "--to-iso", "a.iso", "a.jpg"} << QString();
+    QTest::newRow("at end sometimes") << QStringList{"--at-end", "sometimes", "--to-iso", "a.iso", "a.jpg"}
+                                      << QStringLiteral("repeat or stop");
     QTest::newRow("unknown option") << QStringList{"--fast", "--to-iso", "a.iso", "a.jpg"} << QString();
     QTest::newRow("copies for iso") << QStringList{"--copies", "2", "--to-iso", "a.iso", "a.jpg"}
                                     << QString();
@@ -218,10 +220,26 @@ void TestImport::usageErrors()
 
 void TestImport::optionValues()
 {
-    const MakeDvdParse parsed =
-        parseMakeDvdArguments({"--to-drive", "stdio:/tmp/x.img", "--quality", "normal", "--standard", "ntsc",
-                               "--audio-bitrate=448", "--channels", "6", "--copies", "3", "--photo-duration",
-                               "4000", "--no-transition", "--volume-label", "  ", "--", "--odd-name.jpg"});
+    const MakeDvdParse parsed = parseMakeDvdArguments({"--to-drive",
+                                                       "stdio:/tmp/x.img",
+                                                       "--quality",
+                                                       "normal",
+                                                       "--standard",
+                                                       "ntsc",
+                                                       "--audio-bitrate=448",
+                                                       "--channels",
+                                                       "6",
+                                                       "--copies",
+                                                       "3",
+                                                       "--photo-duration",
+                                                       "4000",
+                                                       "--no-transition",
+                                                       "--volume-label",
+                                                       "  ",
+                                                       "--at-end",
+                                                       "STOP",
+                                                       "--",
+                                                       "--odd-name.jpg"});
     QVERIFY2(parsed.options, qPrintable(parsed.error));
     const MakeDvdOptions &o = *parsed.options;
     QCOMPARE(o.destination.type, Destination::Burner);
@@ -235,9 +253,11 @@ void TestImport::optionValues()
     QVERIFY(o.noTransition);
     QCOMPARE(o.destination.volumeLabel, QStringLiteral("My DVD"));
     QCOMPARE(o.inputs, QStringList{"--odd-name.jpg"});
+    QCOMPARE(o.atEnd, ShowEnd::Stop);
     const MakeDvdParse custom = parseMakeDvdArguments({"--quality", "6.50", "--to-iso", "x.iso", "p.jpg"});
     QVERIFY(custom.options);
     QCOMPARE(custom.options->videoBitRate, 6500000);
+    QCOMPARE(custom.options->atEnd, ShowEnd::Repeat); // the default, as before the option
     QCOMPARE(custom.options->standard, std::nullopt);
     QVERIFY(parseMakeDvdArguments({"--help"}).options->help);
 }

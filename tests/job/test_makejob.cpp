@@ -168,10 +168,11 @@ void TestMakeJob::toolFailingWhileEncodingEndsTheRun_data()
     QTest::addColumn<QByteArray>("script");
     QTest::addColumn<QString>("message");
     // The encoder's next write into the pipe fails (a broken pipe); the
-    // message is the tool's own cause.
+    // message is the tool's own cause. The stand-ins read 100 kB: the
+    // variable-rate video of these flat photos is some 400 kB.
     QTest::newRow("mplex fails after part of the video")
         << QStringLiteral("mplex")
-        << QByteArray("head -c 2000000 \"$7\" > /dev/null\n"
+        << QByteArray("head -c 100000 \"$7\" > /dev/null\n"
                       "echo '**ERROR: [mplex] Input stream damaged' >&2\nexit 1\n")
         << QStringLiteral("Failed to create DVD!\nmplex: **ERROR: [mplex] Input stream damaged");
     QTest::newRow("dvdauthor fails after part of the title")
@@ -184,7 +185,7 @@ void TestMakeJob::toolFailingWhileEncodingEndsTheRun_data()
     // and the stalled tool is stopped.
     QTest::newRow("mplex stops reading the video")
         << QStringLiteral("mplex")
-        << QByteArray("exec 3< \"$7\"\nhead -c 2000000 <&3 > /dev/null\nexec 3<&-\nexec sleep 60\n")
+        << QByteArray("exec 3< \"$7\"\nhead -c 100000 <&3 > /dev/null\nexec 3<&-\nexec sleep 60\n")
         << QStringLiteral("Encoding failed: ");
 }
 
@@ -222,8 +223,8 @@ void TestMakeJob::abortWhileMplexStalls()
     // hung disk): the encoder cannot hand over more frames, yet the run
     // stays responsive and an abort ends it at once.
     const QString bin = TestSupport::freshDir(QStringLiteral("generation-stall-bin"));
-    QVERIFY(TestSupport::writeShellScript(
-        bin + QStringLiteral("/mplex"), "exec 3< \"$7\"\nhead -c 2000000 <&3 > /dev/null\nexec sleep 60\n"));
+    QVERIFY(TestSupport::writeShellScript(bin + QStringLiteral("/mplex"),
+                                          "exec 3< \"$7\"\nhead -c 100000 <&3 > /dev/null\nexec sleep 60\n"));
     const TestSupport::ScopedEnv path("PATH", bin + QLatin1Char(':') + qEnvironmentVariable("PATH"));
 
     Album album = makeAlbum(2);

@@ -332,7 +332,8 @@ void TestTransport::editingWhilePlayingPausesFirst()
     QCOMPARE(m_window->playState(), 0);
     QTest::mouseClick(child("play"), Qt::LeftButton);
     QCOMPARE(m_window->playState(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(m_window->currentFrame() > m_window->storyboard()->cycleFrames(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_window->currentFrame() > m_window->storyboard()->timeline().photoStart(1),
+                             10000);
     // Turning the selected photo is an edit: the preview pauses first, so
     // the audio thread never runs while the album changes.
     QTest::mouseClick(child("turnLeft"), Qt::LeftButton);
@@ -355,7 +356,7 @@ void TestTransport::keyboard()
     // The pause button has the focus now; Space there pauses as well.
     QTest::keyClick(m_window->widgetFrame()->focusWidget(), Qt::Key_Space);
     QCOMPARE(m_window->playState(), 2);
-    const int cycle = m_window->storyboard()->cycleFrames();
+    const int cycle = int(m_window->storyboard()->timeline().photoStart(1));
     preview->setFocus();
     // Right and Left step through the strip's rows, as Next and Previous.
     QTest::keyClick(preview, Qt::Key_Right);
@@ -383,7 +384,8 @@ void TestTransport::sampleAlbumPlaysItsMusic()
     // The third photo: 2 x (5 s + 1.5 s) into the album.
     clickPhotoRow(4);
     const int start = m_window->currentFrame();
-    QCOMPARE(start, 2 * m_window->storyboard()->cycleFrames());
+    QCOMPARE(start, 325); // 13 s at 25 frames a second
+    QCOMPARE(start, int(m_window->storyboard()->timeline().photoStart(2)));
     // The preview shows a picture (the pixels of each frame are checked
     // against the off-screen drawing in test_player).
     const QImage shown = m_window->player()->grabFramebuffer();

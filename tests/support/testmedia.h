@@ -46,29 +46,36 @@ inline QImage scenicImage(int w, int h, int seed)
     return image;
 }
 
+// A 16-bit WAV file of the given interleaved samples.
+inline bool writeWav(const QString &path, int rate, int channels, const std::vector<int16_t> &pcm)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    auto u32 = [&](uint32_t v) { f.write(reinterpret_cast<const char *>(&v), 4); };
+    auto u16 = [&](uint16_t v) { f.write(reinterpret_cast<const char *>(&v), 2); };
+    const auto bytes = uint32_t(pcm.size() * 2);
+    f.write("RIFF");
+    u32(36 + bytes);
+    f.write("WAVEfmt ");
+    u32(16);
+    u16(1);
+    u16(uint16_t(channels));
+    u32(uint32_t(rate));
+    u32(uint32_t(rate * channels * 2));
+    u16(uint16_t(channels * 2));
+    u16(16);
+    f.write("data");
+    u32(bytes);
+    return f.write(reinterpret_cast<const char *>(pcm.data()), qint64(bytes)) == qint64(bytes);
+}
+
 // A 44.1 kHz stereo 16-bit WAV file of a slowly changing chord (so that the
 // soundtrack is resampled to 48 kHz on its way to the DVD).
 inline bool writeChordWav(const QString &path, double seconds)
 {
     const int rate = 44100;
     const int frames = int(seconds * rate);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    auto u32 = [&](uint32_t v) { f.write(reinterpret_cast<const char *>(&v), 4); };
-    auto u16 = [&](uint16_t v) { f.write(reinterpret_cast<const char *>(&v), 2); };
-    f.write("RIFF");
-    u32(36 + uint32_t(frames) * 4);
-    f.write("WAVEfmt ");
-    u32(16);
-    u16(1);
-    u16(2);
-    u32(rate);
-    u32(rate * 4);
-    u16(4);
-    u16(16);
-    f.write("data");
-    u32(uint32_t(frames) * 4);
     std::vector<int16_t> pcm(size_t(frames) * 2);
     for (int i = 0; i < frames; ++i) {
         const double t = double(i) / rate;
@@ -77,8 +84,7 @@ inline bool writeChordWav(const QString &path, double seconds)
         pcm[size_t(i) * 2] = int16_t(v * 32767);
         pcm[size_t(i) * 2 + 1] = int16_t(0.8 * v * 32767);
     }
-    return f.write(reinterpret_cast<const char *>(pcm.data()), qint64(pcm.size() * 2)) ==
-           qint64(pcm.size() * 2);
+    return writeWav(path, rate, 2, pcm);
 }
 
 } // namespace TestMedia

@@ -31,6 +31,7 @@
 #include "album/project.h"
 #include "dialogs/clipsliderbar.h"
 #include "dvdcheck.h"
+#include "dvdinspect.h"
 #include "engine/storyboardrender.h"
 #include "editortestutil.h"
 #include "framework/settingsstore.h"
@@ -183,6 +184,7 @@ void TestProject::buildAlbum()
     dvd.audioBitRate = 384000;
     dvd.audioChannels = 6;
     dvd.volumeLabel = QStringLiteral("Trip & <Friends>");
+    dvd.atEnd = ShowEnd::Stop;
     m_window->setDvdChoices(dvd);
 }
 
@@ -224,6 +226,8 @@ void TestProject::saveAndReopenEveryField()
              QStringLiteral("music/song.mp3"));
     QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("standard")).toString(),
              QStringLiteral("NTSC"));
+    QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("atEnd")).toString(),
+             QStringLiteral("stop"));
 
     // A new window opens it as it was: every field.
     m_window = std::make_unique<EditorWindow>();
@@ -246,6 +250,7 @@ void TestProject::saveAndReopenEveryField()
     QVERIFY(reopened.settings.dissolveOnly && reopened.settings.loopAudio);
     QCOMPARE(reopened.dvd.volumeLabel, QStringLiteral("Trip & <Friends>"));
     QCOMPARE(reopened.dvd.audioChannels, 6);
+    QCOMPARE(reopened.dvd.atEnd, ShowEnd::Stop);
     // The window shows it: controls, strips, NTSC frame rate, title.
     QCOMPARE(child<QSpinBox>("photoDuration")->value(), saved.settings.photoDurationMs);
     QVERIFY(child<QRadioButton>("dissolveOnly")->isChecked());
@@ -314,6 +319,7 @@ void TestProject::handWrittenProjectOpens()
     QCOMPARE(photoPaths(), (QStringList{m_photos.at(0), m_photos.at(2)}));
     const Album *album = m_window->album();
     QCOMPARE(album->settings.photoDurationMs, 5000);
+    QCOMPARE(album->dvd.atEnd, ShowEnd::Repeat); // as discs did before the choice
     QVERIFY(!(album->photos.at(0).motionStart == album->photos.at(0).motionEnd));
     QCOMPARE(album->audios.size(), 1);
     QCOMPARE(album->audios.first().clipLength(), 4.0);
@@ -348,6 +354,10 @@ void TestProject::damagedFilesChangeNothing_data()
     QByteArray badRate = good;
     badRate.replace("\"videoBitRate\": 9000000", "\"videoBitRate\": 90");
     QTest::newRow("bad rate") << badRate << QStringLiteral("damaged");
+    QByteArray badEnd = good;
+    badEnd.replace("\"atEnd\": \"repeat\"", "\"atEnd\": \"sometimes\"");
+    QVERIFY(badEnd != good);
+    QTest::newRow("bad end of show") << badEnd << QStringLiteral("damaged");
 }
 
 void TestProject::damagedFilesChangeNothing()
@@ -737,11 +747,13 @@ void TestProject::makeDvdOfSavedProject()
     DvdChoices dvd = m_window->dvdChoices();
     dvd.videoBitRate = 2000000;
     dvd.volumeLabel = QStringLiteral("PROJECTDISC");
+    dvd.atEnd = ShowEnd::Stop;
     m_window->setDvdChoices(dvd);
     const QString work = TestSupport::freshDir(QStringLiteral("project-makedvd"));
     const QString file = work + QStringLiteral("/short.sorvel");
     QVERIFY(m_window->saveProjectTo(file));
     const double windowLength = m_window->album()->videoLength();
+    const int windowFrames = m_window->storyboard()->totalFrames();
     QByteArray output;
     const int code =
         TestSupport::run(TestSupport::builtProgram(QStringLiteral("sorvel")),
@@ -757,6 +769,16 @@ void TestProject::makeDvdOfSavedProject()
     QVERIFY2(qAbs(read.titles.first().seconds - windowLength) < 0.5,
              qPrintable(QStringLiteral("%1 vs %2").arg(read.titles.first().seconds).arg(windowLength)));
     QCOMPARE(read.titles.first().pal, 1);
+    // The DVD has the frames the window counts, and stops at the end as
+    // the project says.
+    const DvdCheck::DecodeResult decoded =
+        DvdCheck::decodeTitle(disc, read.titles.first().titleSet, work + QStringLiteral("/title.vob"));
+    QVERIFY2(decoded.ok, qPrintable(decoded.error));
+    QCOMPARE(decoded.videoFrames, windowFrames);
+    const DvdInspect::Walk walk = DvdInspect::walk(disc, 100000);
+    QVERIFY2(walk.ok, qPrintable(walk.error));
+    QVERIFY(walk.stopped);
+    QCOMPARE(walk.titleStarts, 1);
 }
 
 int main(int argc, char **argv)

@@ -54,6 +54,10 @@ public:
     Q_ENUM(TVStandard)
     enum AspectRatio { Ratio16x9 = 0, Ratio4x3 = 1 };
     Q_ENUM(AspectRatio)
+    // What a player does after the last title: start the show again, or
+    // stop (the player's own stopped state).
+    enum EndOfShow { PlayAgain = 0, Stop = 1 };
+    Q_ENUM(EndOfShow)
     enum AuthorStatus {
         MplexRunning = 0,
         MplexFailed = 1,
@@ -75,6 +79,8 @@ public:
 
     void setTVStandard(TVStandard standard) { m_tvStandard = standard; }
     void setAspectRatio(AspectRatio ratio) { m_aspectRatio = ratio; }
+    void setEndOfShow(EndOfShow end) { m_endOfShow = end; }
+    EndOfShow endOfShow() const { return m_endOfShow; }
     // Stores the folder for intermediate files with "/" separators and no
     // trailing "/".
     void setTempPath(const QString &path);
@@ -165,6 +171,7 @@ private:
     std::vector<std::unique_ptr<Title>> m_titles;
     TVStandard m_tvStandard = NTSC;
     AspectRatio m_aspectRatio = Ratio4x3;
+    EndOfShow m_endOfShow = PlayAgain;
     QString m_tempFolder;
     std::unique_ptr<ChildProcess> m_authorProcess;
     QString m_targetFolder;

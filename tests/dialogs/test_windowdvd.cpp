@@ -437,7 +437,7 @@ void TestWindowDvd::preferencesFromTheWindow()
         [&] {
             QWidget *dialog = QApplication::activeModalWidget();
             dialog->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
-            QVERIFY(chooseEntry(dialog->findChild<QComboBox *>(QStringLiteral("afterBurnAction")),
+            QVERIFY(chooseEntry(dialog->findChild<QComboBox *>(QStringLiteral("afterMakingAction")),
                                 QStringLiteral("Stand By")));
             auto *box = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
             click(box->button(QDialogButtonBox::Ok));

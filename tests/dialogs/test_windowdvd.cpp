@@ -432,7 +432,7 @@ void TestWindowDvd::preferencesFromTheWindow()
         "preferences",
         [] {
             QWidget *modal = QApplication::activeModalWidget();
-            return modal && modal->objectName() == QLatin1String("PreferencesClass");
+            return modal && modal->objectName() == QLatin1String("PreferencesDialog");
         },
         [&] {
             QWidget *dialog = QApplication::activeModalWidget();

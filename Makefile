@@ -1,5 +1,5 @@
 # Convenience entry points; each calls the scripts that CI and the README use.
-.PHONY: all deps build test check demo sanitize tsan bench format clean
+.PHONY: all deps build test check demo sanitize tsan bench format clean translations
 
 all: build
 
@@ -25,6 +25,13 @@ sanitize:
 tsan:
 	BUILD_DIR=build-tsan BUILD_TYPE=Debug scripts/build -DSORVEL_TSAN=ON
 	BUILD_DIR=build-tsan scripts/test
+
+# lupdate over the sources into translations/*.ts (existing translations kept),
+# then the .qm files; fill new strings with scripts/fill-translations.
+translations:
+	@test -f build/CMakeCache.txt || cmake -S . -B build -G Ninja
+	cmake --build build --target update_translations
+	cmake --build build --target release_translations
 
 deb package:
 	scripts/package

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include "album/appsettings.h"
 #include "desktop/application.h"
 #include "framework/settingsstore.h"
 #include "desktop/singleapplication.h"
@@ -70,7 +71,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     app->initSettings();
-    app->installTranslators();
+    app->installTranslators(app->pref()->value(AppSettings::kLanguage).toString());
 
     // Files and folders named on the command line are imported into the
     // editor: the running one when there is one.
@@ -82,7 +83,9 @@ int main(int argc, char *argv[])
         exitCode = app->commandLineExitCode();
     } else if (app->isRunning(QString())) {
         if (!paths.isEmpty() && !app->sendMessage(EditorWindow::openMessage(paths))) {
-            std::fprintf(stderr, "sorvel: the running editor did not answer; the files were not opened\n");
+            std::fprintf(stderr, "sorvel: %s\n",
+                         qPrintable(QCoreApplication::translate(
+                             "main", "the running editor did not answer; the files were not opened")));
             exitCode = 1;
         }
     } else {

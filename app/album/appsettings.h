@@ -26,6 +26,9 @@ inline const QString kPhotoLastDir = QStringLiteral("PhotoLastDir");
 inline const QString kAudioLastDir = QStringLiteral("AudioLastDir");
 inline const QString kTemporaryDir = QStringLiteral("TemporaryDir");
 inline const QString kDeleteTemp = QStringLiteral("DeleteTemp");
+// The language of the program: a catalogue code ("de", "pt_BR"), "en" for
+// English, empty for the desktop's language. Read at start-up.
+inline const QString kLanguage = QStringLiteral("Language");
 
 // The preferences of the running application (null without one).
 SettingsStore *pref();

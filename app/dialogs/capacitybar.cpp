@@ -1,6 +1,7 @@
 #include "dialogs/capacitybar.h"
 
 #include <QEnterEvent>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -8,11 +9,12 @@
 namespace {
 constexpr quint64 kTenGB = 10000000000ULL;
 
-QStringList labelsInSteps(double step, const char *unit)
+// Scale labels in gigabytes, in the language's number format ("1,5 GB").
+QStringList labelsInSteps(double step)
 {
     QStringList labels;
     for (int k = 1; k <= 9; ++k)
-        labels << QString::number(step * k) + QLatin1String(unit);
+        labels << CapacityBar::tr("%1GB", "scale label").arg(QLocale().toString(step * k));
     labels << QString();
     return labels;
 }
@@ -23,7 +25,7 @@ CapacityBar::CapacityBar(QWidget *parent) : QFrame(parent)
     setMinimumHeight(30);
     setMaximumHeight(30);
     setMouseTracking(true);
-    m_labels = labelsInSteps(0.5, "GB");
+    m_labels = labelsInSteps(0.5);
     m_tooltipTimer.setInterval(200);
     connect(&m_tooltipTimer, &QTimer::timeout, this, &CapacityBar::slotTooltipTimeout);
     setAccessibleName(tr("Disc capacity"));
@@ -53,14 +55,14 @@ void CapacityBar::recompute()
     }
     if (m_showMode == SingleLayer && m_value < 5000000000ULL) {
         m_scaleMaximum = 5000000000ULL;
-        m_labels = labelsInSteps(0.5, "GB");
+        m_labels = labelsInSteps(0.5);
     } else if (m_value < kTenGB) {
         m_scaleMaximum = kTenGB;
-        m_labels = labelsInSteps(1, "GB");
+        m_labels = labelsInSteps(1);
     } else {
         const quint64 n = m_value / kTenGB + 1;
         m_scaleMaximum = n * kTenGB;
-        m_labels = labelsInSteps(double(n), "GB");
+        m_labels = labelsInSteps(double(n));
     }
     if (m_value <= cap) {
         m_greenEnd = pos(m_value);

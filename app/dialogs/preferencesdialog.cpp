@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <algorithm>
+
 #include "album/appsettings.h"
 #include "album/cpuaffinity.h"
 #include "desktop/widgetsupport.h"
@@ -15,6 +17,7 @@
 #include "framework/settingsstore.h"
 #include "ui_preferencesdialog.h"
 #include "framework/apppaths.h"
+#include "framework/uilanguage.h"
 
 Q_LOGGING_CATEGORY(lcPreferences, "sorvel.preferences")
 
@@ -30,6 +33,9 @@ PreferencesDialog::PreferencesDialog(QWidget *parent)
     for (int i = 1; i <= m_processors; ++i)
         m_ui->coreCount->addItem(QString::number(i));
 
+    m_ui->language->setAccessibleName(m_ui->languageGroup->title());
+    fillLanguages();
+
     connect(m_ui->chosenCores, &QRadioButton::toggled, m_ui->coreCount, &QWidget::setEnabled);
     load();
 
@@ -37,6 +43,7 @@ PreferencesDialog::PreferencesDialog(QWidget *parent)
     connect(m_ui->temporaryFolder, &QLineEdit::textEdited, this, &PreferencesDialog::onSettingsChanged);
     connect(m_ui->temporaryFolder, &QLineEdit::editingFinished, this, &PreferencesDialog::onSettingsChanged);
     connect(m_ui->deleteTemporaryFiles, &QCheckBox::clicked, this, &PreferencesDialog::onSettingsChanged);
+    connect(m_ui->language, &QComboBox::currentIndexChanged, this, &PreferencesDialog::onSettingsChanged);
     connect(m_ui->resetGeneral, &QPushButton::clicked, this, &PreferencesDialog::onSettingsChanged);
     for (QRadioButton *radio : {m_ui->allCores, m_ui->fewestCores, m_ui->chosenCores})
         connect(radio, &QRadioButton::toggled, this, &PreferencesDialog::onSettingsChanged);
@@ -59,6 +66,34 @@ PreferencesDialog::PreferencesDialog(QWidget *parent)
 
 PreferencesDialog::~PreferencesDialog() = default;
 
+void PreferencesDialog::fillLanguages()
+{
+    // "System Default" first, then English and every language with a
+    // catalogue, each under its own name, so that a person who cannot read
+    // the present language still finds theirs.
+    const QSignalBlocker block(m_ui->language);
+    const QString chosen = m_ui->language->currentData().toString();
+    m_ui->language->clear();
+    m_ui->language->addItem(tr("System Default"), QString());
+    QStringList codes = UiLanguage::availableLanguages(AppPaths::appDir() + QStringLiteral("/translations"));
+    codes.prepend(UiLanguage::sourceLanguage());
+    QList<QPair<QString, QString>> entries;
+    for (const QString &code : std::as_const(codes))
+        entries.append({UiLanguage::nativeName(code), code});
+    std::sort(entries.begin(), entries.end(),
+              [](const auto &a, const auto &b) { return QString::localeAwareCompare(a.first, b.first) < 0; });
+    for (const auto &entry : std::as_const(entries))
+        m_ui->language->addItem(entry.first, entry.second);
+    m_ui->language->setCurrentIndex(qMax(0, m_ui->language->findData(chosen)));
+}
+
+void PreferencesDialog::selectLanguage(const QString &code)
+{
+    // A stored language without a catalogue (removed since) shows as the
+    // system default, which is what start-up then uses.
+    m_ui->language->setCurrentIndex(qMax(0, m_ui->language->findData(code)));
+}
+
 QString PreferencesDialog::defaultFolder() const
 {
     // The folder generation uses while nothing is stored.
@@ -69,6 +104,7 @@ void PreferencesDialog::load()
 {
     m_ui->temporaryFolder->setText(QDir::toNativeSeparators(AppSettings::temporaryDir(m_pref)));
     m_ui->deleteTemporaryFiles->setChecked(AppSettings::deleteTemp(m_pref));
+    selectLanguage(m_pref ? m_pref->value(AppSettings::kLanguage).toString() : QString());
 
     const int cpuType = qBound(0, AppSettings::cpuType(m_pref), 2);
     QRadioButton *radios[] = {m_ui->allCores, m_ui->fewestCores, m_ui->chosenCores};
@@ -125,6 +161,7 @@ void PreferencesDialog::resetGeneral()
 {
     m_ui->temporaryFolder->setText(QDir::toNativeSeparators(defaultFolder()));
     m_ui->deleteTemporaryFiles->setChecked(true);
+    selectLanguage(QString());
 }
 
 void PreferencesDialog::resetMaking()
@@ -176,6 +213,7 @@ bool PreferencesDialog::store()
         cpuType = 1;
     m_pref->setValue(AppSettings::kTemporaryDir, path);
     m_pref->setValue(AppSettings::kDeleteTemp, m_ui->deleteTemporaryFiles->isChecked());
+    m_pref->setValue(AppSettings::kLanguage, m_ui->language->currentData().toString());
     m_pref->setValue(AppSettings::kCPUType, cpuType);
     m_pref->setValue(AppSettings::kCPUInUse, m_ui->coreCount->currentIndex() + 1);
     m_pref->setValue(AppSettings::kAfterBurnAction,
@@ -218,6 +256,7 @@ void PreferencesDialog::retranslate()
         m_ui->retranslateUi(this);
         m_ui->afterMakingAction->setCurrentIndex(action);
     }
+    fillLanguages();
     m_ui->tabWidget->setCurrentIndex(tab);
     helper()->setAllWindowTitle(tr("Preferences"));
 }

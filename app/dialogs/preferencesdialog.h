@@ -13,6 +13,7 @@ class PreferencesDialog;
 }
 
 // The "Preferences" dialog: the temporary working folder and its clean-up,
+// the language (used from the next start),
 // the processor cores used for making and the action after making. OK and Apply validate the folder, store every setting and
 // apply the processor choice at once; Cancel stores nothing.
 class PreferencesDialog : public DialogBase
@@ -29,6 +30,8 @@ public Q_SLOTS:
     void retranslate() override;
 
 private:
+    void fillLanguages();
+    void selectLanguage(const QString &code);
     void browseTemporaryFolder();
     void openTemporaryFolder();
     void resetGeneral();

@@ -6,9 +6,11 @@
 #include <QTimer>
 
 #include "authoring/dvdauthoring.h"
+#include "authoring/dvdlanguages.h"
 #include "engine/avwritermanager.h"
 #include "engine/storyboardrender.h"
 #include "engine/streamwriter.h"
+#include "framework/uilanguage.h"
 
 #include <cerrno>
 #include <csignal>
@@ -311,7 +313,11 @@ bool DvdGeneration::addAuthorStreams(const QString &videoPath, const QString &au
                 if (run == m_runId)
                     onAuthorStatus(int(status), title);
             });
-    if (!m_author->addVideo(videoPath, 0) || !m_author->addAudio(audioPath, QStringLiteral("English"), 0))
+    const QString locale = m_settings.audioLanguage.isEmpty() ? UiLanguage::current() : m_settings.audioLanguage;
+    QString language = g_DVDLanguages.languageName(locale);
+    if (language.isEmpty())
+        language = QStringLiteral("English");
+    if (!m_author->addVideo(videoPath, 0) || !m_author->addAudio(audioPath, language, 0))
         return false;
     m_author->setAspectRatio(DvdAuthoring::Ratio4x3);
     m_author->setEndOfShow(m_settings.atEnd == ShowEnd::Stop ? DvdAuthoring::Stop : DvdAuthoring::PlayAgain);

@@ -22,6 +22,10 @@ struct DvdGenerationSettings {
     int audioBitRate = kDefaultAudioBitRate;   // bit/s
     int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
     ShowEnd atEnd = ShowEnd::Repeat;           // what the disc does after the show
+    // The language the disc gives its sound track, as a locale code ("de",
+    // "pt_BR"); empty: the language the program speaks. English when the
+    // DVD language table does not hold it.
+    QString audioLanguage;
     // The process ends with the run (the command line): the rendering
     // thread's lowered priority need not be restorable (see
     // AVWriterManager::setRenderPriority).

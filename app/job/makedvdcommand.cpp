@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLocale>
 #include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QTime>
@@ -331,11 +332,13 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     request.endsWithProcess = true;
 
     if (!o.quiet)
-        printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4, up to %5 Mbit/s\n")
-                     .arg(album.photos.size())
-                     .arg(album.audios.size())
-                     .arg(Timeline::of(album, OutputFormat::forStandard(c.standard)).seconds(), 0, 'f', 2)
-                     .arg(tvStandardName(c.standard), formatVideoBitRate(c.videoBitRate)));
+        printErr(MakeDvd::tr("%1, %2, %3 s of video, %4, up to %5 Mbit/s")
+                     .arg(MakeDvd::tr("%n photo(s)", nullptr, int(album.photos.size())),
+                          MakeDvd::tr("%n audio clip(s)", nullptr, int(album.audios.size())),
+                          QLocale().toString(
+                              Timeline::of(album, OutputFormat::forStandard(c.standard)).seconds(), 'f', 2),
+                          tvStandardName(c.standard), QLocale().toString(c.videoBitRate / 1e6, 'g', 3)) +
+                 QLatin1Char('\n'));
 
     // --yes answers the confirmations (overwrite, clear, erase); without it
     // the first one ends the run. Nobody is there to try a failed write
@@ -355,7 +358,7 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     QObject::connect(&job, &MakeJob::nextCopyStarting, &job, [&] {
         printer.endBar();
         if (!o.quiet)
-            printErr(QStringLiteral("Burning the next copy...\n"));
+            printErr(MakeDvd::tr("Burning the next copy...") + QLatin1Char('\n'));
     });
     QObject::connect(&job, &MakeJob::finished, [&](const JobResult &result) {
         printer.endBar();
@@ -365,21 +368,21 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
             std::printf("%s\n", qPrintable(QDir::toNativeSeparators(result.outputPath)));
             std::fflush(stdout);
             if (!o.quiet)
-                printErr(QStringLiteral("Done in %1.\n").arg(printer.elapsedText()));
+                printErr(MakeDvd::tr("Done in %1.").arg(printer.elapsedText()) + QLatin1Char('\n'));
         } else {
             exitCode = 1;
             QString text = message;
             if (!questions.unansweredConfirmation().isEmpty())
-                text = questions.unansweredConfirmation() + QStringLiteral("\n(answer with --yes to go on)");
+                text = questions.unansweredConfirmation() + QLatin1Char('\n') + MakeDvd::tr("(answer with --yes to go on)");
             else if (!questions.unansweredWait().isEmpty())
                 text = text.isEmpty() ? questions.unansweredWait()
                                       : text + QLatin1Char('\n') + questions.unansweredWait();
             if (interrupted)
-                text = QStringLiteral("Interrupted.");
+                text = MakeDvd::tr("Interrupted.");
             printErr(QStringLiteral("sorvel make-dvd: %1\n")
-                         .arg(text.isEmpty() ? QStringLiteral("failed") : text));
+                         .arg(text.isEmpty() ? MakeDvd::tr("failed") : text));
             if (!interrupted && !log.path().isEmpty())
-                printErr(QStringLiteral("Details: %1\n").arg(QDir::toNativeSeparators(log.path())));
+                printErr(MakeDvd::tr("Details: %1").arg(QDir::toNativeSeparators(log.path())) + QLatin1Char('\n'));
             if (interrupted)
                 exitCode = 130;
         }
@@ -393,7 +396,7 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
             return;
         interrupted = true;
         printer.endBar();
-        printErr(QStringLiteral("Aborting...\n"));
+        printErr(MakeDvd::tr("Aborting...") + QLatin1Char('\n'));
         job.abort();
     });
 
@@ -417,13 +420,13 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     Album album;
     QStringList missing;
     if (!o.quiet)
-        printErr(QStringLiteral("Opening the project %1...\n").arg(QDir::toNativeSeparators(path)));
+        printErr(MakeDvd::tr("Opening the project %1...").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n'));
     Project::load(data, &album, &missing, {}, false);
     printFileList(
-        QStringLiteral("Some files of the project are missing or cannot be read and have been left out:"),
+        MakeDvd::tr("Some files of the project are missing or cannot be read and have been left out:"),
         missing);
     if (album.photos.isEmpty()) {
-        printErr(QStringLiteral("sorvel make-dvd: the project has no photo to make a slideshow from\n"));
+        printErr(QStringLiteral("sorvel make-dvd: %1\n").arg(MakeDvd::tr("the project has no photo to make a slideshow from")));
         return 1;
     }
 
@@ -454,9 +457,10 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     if (given("--loop-audio"))
         album.settings.loopAudio = true;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
-        printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
-                                "the photo duration stays %1 ms.\n")
-                     .arg(album.settings.photoDurationMs));
+        printErr(MakeDvd::tr("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
+                             "the photo duration stays %1 ms.")
+                         .arg(album.settings.photoDurationMs) +
+                 QLatin1Char('\n'));
     return generateDvd(o, album, c, printer, log);
 }
 
@@ -465,7 +469,8 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
 void registerMakeDvdCommand()
 {
     Commands::add(QStringLiteral("make-dvd"),
-                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"), runMakeDvdCommand);
+                  QString::fromLatin1(
+                      QT_TRANSLATE_NOOP("Commands", "make a DVD from photos and music (see make-dvd --help)")), runMakeDvdCommand);
 }
 
 int runMakeDvdCommand(const QStringList &arguments)
@@ -505,9 +510,10 @@ int runMakeDvdCommand(const QStringList &arguments)
     InfoParser audioParser(&inputs.audios, false);
     photoParser.setThumbnails(false); // nothing shows them
     if (!o.quiet && !inputs.photos.isEmpty())
-        printErr(QStringLiteral("Importing %1 photos and %2 audio files...\n")
-                     .arg(inputs.photos.size())
-                     .arg(inputs.audios.size()));
+        printErr(MakeDvd::tr("Importing %1 and %2...")
+                         .arg(MakeDvd::tr("%n photo(s)", nullptr, int(inputs.photos.size())),
+                              MakeDvd::tr("%n audio file(s)", nullptr, int(inputs.audios.size()))) +
+                 QLatin1Char('\n'));
     photoParser.start();
     audioParser.start();
     photoParser.wait();
@@ -519,9 +525,9 @@ int runMakeDvdCommand(const QStringList &arguments)
     album.audios = audioParser.takeAudios();
     rejected += photoParser.rejectedPaths();
     rejected += audioParser.rejectedPaths();
-    printFileList(QStringLiteral("Some files have not been added to the list:"), rejected);
+    printFileList(MakeDvd::tr("Some files have not been added to the list:"), rejected);
     if (album.photos.isEmpty()) {
-        printErr(QStringLiteral("sorvel make-dvd: no photo to make a slideshow from\n"));
+        printErr(QStringLiteral("sorvel make-dvd: %1\n").arg(MakeDvd::tr("no photo to make a slideshow from")));
         return 1;
     }
 
@@ -533,9 +539,10 @@ int runMakeDvdCommand(const QStringList &arguments)
     album.settings.useDynamicEffect = !o.noDynamicEffect;
     album.settings.loopAudio = o.loopAudio;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
-        printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
-                                "the photo duration stays %1 ms.\n")
-                     .arg(album.settings.photoDurationMs));
+        printErr(MakeDvd::tr("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
+                             "the photo duration stays %1 ms.")
+                         .arg(album.settings.photoDurationMs) +
+                 QLatin1Char('\n'));
 
     RunChoices choices;
     choices.standard = standard;

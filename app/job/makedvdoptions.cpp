@@ -1,5 +1,6 @@
 #include "job/makedvdoptions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -37,57 +38,102 @@ bool canListFolder(const QString &path)
 
 QString makeDvdUsage()
 {
-    return QStringLiteral(
-        "Usage: sorvel make-dvd [OPTIONS] PATH...\n"
-        "       sorvel make-dvd [OPTIONS] PROJECT.sorvel\n"
-        "\n"
-        "Makes a DVD-Video slideshow from photos and music without opening a window.\n"
-        "PATH: photo files, audio files or folders. A folder adds its photos and audio\n"
-        "files (one level, in name order). Photos and clips keep the order given.\n"
-        "PROJECT.sorvel: a saved project with its photos, clips, settings and DVD\n"
-        "choices; the options given here override the project's.\n"
-        "\n"
-        "Output (exactly one is required):\n"
-        "  --to-folder DIR          write the DVD folder into DIR/<volume label>\n"
-        "  --to-iso FILE            write an ISO image (\".iso\" is appended if missing)\n"
-        "  --to-drive DEVICE        burn to a recorder (/dev/sr0, or stdio:/path/disc.img)\n"
-        "\n"
-        "DVD:\n"
-        "  --volume-label TEXT      disc label (default \"My DVD\")\n"
-        "  --standard PAL|NTSC      TV standard (default: from the settings or the locale)\n"
-        "  --quality Q              high (up to 9 Mbit/s), normal (5), low (2) or a rate\n"
-        "                           2..9: the most the video may take; stills take less\n"
-        "  --audio-bitrate KBPS     AC-3 bit rate, 128..448 (default 192)\n"
-        "  --channels 1|2|6         audio channels (default 2)\n"
-        "  --at-end repeat|stop     when the show ends, play it again (default) or stop\n"
-        "\n"
-        "Slideshow:\n"
-        "  --photo-duration MS      time each photo is shown, 1000..999000 (default 5000)\n"
-        "  --transition-duration MS time of each transition, 500..5000 (default 1500)\n"
-        "                           both are snapped to whole video frames\n"
-        "  --no-transition          cut from photo to photo\n"
-        "  --dissolve-only          dissolves instead of pattern wipes\n"
-        "  --no-dynamic-effect      no pan-and-zoom\n"
-        "  --loop-audio             restart the music when it ends before the photos\n"
-        "  --sync-with-audio        fit the photo time to the length of the music\n"
-        "  --no-auto-rotate         ignore the photos' EXIF orientation\n"
-        "\n"
-        "Run:\n"
-        "  --temp-dir DIR           working folder (default: the TemporaryDir setting);\n"
-        "                           each run works in its own new subfolder of it\n"
-        "  --keep-temp              keep the run's working subfolder\n"
-        "  --copies N               discs to burn with --to-drive (default 1)\n"
-        "  --speed TEXT             burn speed, \"Max\" or e.g. 8X (default Max)\n"
-        "  --yes                    answer Yes to questions (overwrite, clear, non-blank disc);\n"
-        "                           without it a question ends the run with exit code 1\n"
-        "  --quiet                  print only errors and the result\n"
-        "  --verbose                print the diagnostic messages of the program and of the\n"
-        "                           libraries it uses (FFmpeg, Qt) too; they always go to\n"
-        "                           the diagnostic log, make-dvd.log in the cache folder\n"
-        "  -h, --help               show this help\n"
-        "\n"
-        "Exit codes: 0 the output is complete, 1 failure, 2 usage error.\n"
-        "Ctrl-C aborts cleanly: child programs end and the working subfolder is removed.\n");
+    // Each option's description is translated on its own; the columns and
+    // the line breaks are made here, so a translation needs no padding.
+    struct Option {
+        const char *syntax;
+        const char *description;
+    };
+    struct Section {
+        const char *heading;
+        QVector<Option> options;
+    };
+    const QVector<Section> sections = {
+        {QT_TRANSLATE_NOOP("MakeDvd", "Output (exactly one is required):"),
+         {{"--to-folder DIR", QT_TRANSLATE_NOOP("MakeDvd", "write the DVD folder into DIR/<volume label>")},
+          {"--to-iso FILE", QT_TRANSLATE_NOOP("MakeDvd", "write an ISO image (\".iso\" is appended if missing)")},
+          {"--to-drive DEVICE",
+           QT_TRANSLATE_NOOP("MakeDvd", "burn to a recorder (/dev/sr0, or stdio:/path/disc.img)")}}},
+        {QT_TRANSLATE_NOOP("MakeDvd", "DVD:"),
+         {{"--volume-label TEXT", QT_TRANSLATE_NOOP("MakeDvd", "disc label (default \"My DVD\")")},
+          {"--standard PAL|NTSC", QT_TRANSLATE_NOOP("MakeDvd", "TV standard (default: from the settings or the locale)")},
+          {"--quality Q", QT_TRANSLATE_NOOP("MakeDvd", "high (up to 9 Mbit/s), normal (5), low (2) or a rate 2..9: "
+                                                       "the most the video may take; stills take less")},
+          {"--audio-bitrate KBPS", QT_TRANSLATE_NOOP("MakeDvd", "AC-3 bit rate, 128..448 (default 192)")},
+          {"--channels 1|2|6", QT_TRANSLATE_NOOP("MakeDvd", "audio channels (default 2)")},
+          {"--at-end repeat|stop",
+           QT_TRANSLATE_NOOP("MakeDvd", "when the show ends, play it again (default) or stop")}}},
+        {QT_TRANSLATE_NOOP("MakeDvd", "Slideshow:"),
+         {{"--photo-duration MS",
+           QT_TRANSLATE_NOOP("MakeDvd", "time each photo is shown, 1000..999000 (default 5000)")},
+          {"--transition-duration MS",
+           QT_TRANSLATE_NOOP("MakeDvd", "time of each transition, 500..5000 (default 1500); both durations are "
+                                        "snapped to whole video frames")},
+          {"--no-transition", QT_TRANSLATE_NOOP("MakeDvd", "cut from photo to photo")},
+          {"--dissolve-only", QT_TRANSLATE_NOOP("MakeDvd", "dissolves instead of pattern wipes")},
+          {"--no-dynamic-effect", QT_TRANSLATE_NOOP("MakeDvd", "no pan-and-zoom")},
+          {"--loop-audio", QT_TRANSLATE_NOOP("MakeDvd", "restart the music when it ends before the photos")},
+          {"--sync-with-audio", QT_TRANSLATE_NOOP("MakeDvd", "fit the photo time to the length of the music")},
+          {"--no-auto-rotate", QT_TRANSLATE_NOOP("MakeDvd", "ignore the photos' EXIF orientation")}}},
+        {QT_TRANSLATE_NOOP("MakeDvd", "Run:"),
+         {{"--temp-dir DIR", QT_TRANSLATE_NOOP("MakeDvd", "working folder (default: the TemporaryDir setting); "
+                                                          "each run works in its own new subfolder of it")},
+          {"--keep-temp", QT_TRANSLATE_NOOP("MakeDvd", "keep the run's working subfolder")},
+          {"--copies N", QT_TRANSLATE_NOOP("MakeDvd", "discs to burn with --to-drive (default 1)")},
+          {"--speed TEXT", QT_TRANSLATE_NOOP("MakeDvd", "burn speed, \"Max\" or e.g. 8X (default Max)")},
+          {"--yes", QT_TRANSLATE_NOOP("MakeDvd", "answer Yes to questions (overwrite, clear, non-blank disc); "
+                                                 "without it a question ends the run with exit code 1")},
+          {"--quiet", QT_TRANSLATE_NOOP("MakeDvd", "print only errors and the result")},
+          {"--verbose", QT_TRANSLATE_NOOP("MakeDvd", "print the diagnostic messages of the program and of the "
+                                                     "libraries it uses (FFmpeg, Qt) too; they always go to the "
+                                                     "diagnostic log, make-dvd.log in the cache folder")},
+          {"-h, --help", QT_TRANSLATE_NOOP("MakeDvd", "show this help")}}},
+    };
+
+    constexpr int kColumn = 27;
+    constexpr int kWidth = 79;
+    QString text = MakeDvd::tr("Usage: sorvel make-dvd [OPTIONS] PATH...\n"
+                               "       sorvel make-dvd [OPTIONS] PROJECT.sorvel\n");
+    text += QLatin1Char('\n');
+    text += wrapText(MakeDvd::tr("Makes a DVD-Video slideshow from photos and music without opening a window."), 0,
+                     kWidth);
+    text += wrapText(MakeDvd::tr("PATH: photo files, audio files or folders. A folder adds its photos and audio "
+                                 "files (one level, in name order). Photos and clips keep the order given."),
+                     0, kWidth);
+    text += wrapText(MakeDvd::tr("PROJECT.sorvel: a saved project with its photos, clips, settings and DVD "
+                                 "choices; the options given here override the project's."),
+                     0, kWidth);
+    for (const Section &section : sections) {
+        text += QLatin1Char('\n') + MakeDvd::tr(section.heading) + QLatin1Char('\n');
+        for (const Option &option : section.options) {
+            QString line = QStringLiteral("  ") + QLatin1String(option.syntax);
+            line += line.size() < kColumn ? QString(kColumn - line.size(), QLatin1Char(' '))
+                                          : QLatin1Char('\n') + QString(kColumn, QLatin1Char(' '));
+            text += line + wrapText(MakeDvd::tr(option.description), kColumn, kWidth).mid(kColumn);
+        }
+    }
+    text += QLatin1Char('\n');
+    text += wrapText(MakeDvd::tr("Exit codes: 0 the output is complete, 1 failure, 2 usage error."), 0, kWidth);
+    text += wrapText(
+        MakeDvd::tr("Ctrl-C aborts cleanly: child programs end and the working subfolder is removed."), 0, kWidth);
+    return text;
+}
+
+QString wrapText(const QString &text, int indent, int width)
+{
+    const QString margin(indent, QLatin1Char(' '));
+    QString out;
+    QString line = margin;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (line.size() > indent && line.size() + 1 + word.size() > width) {
+            out += line + QLatin1Char('\n');
+            line = margin;
+        }
+        if (line.size() > indent)
+            line += QLatin1Char(' ');
+        line += word;
+    }
+    return out + line + QLatin1Char('\n');
 }
 
 MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
@@ -121,7 +167,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                 return true;
             }
             if (i + 1 >= arguments.size()) {
-                result.error = QStringLiteral("option %1 needs a value").arg(name);
+                result.error = MakeDvd::tr("option %1 needs a value").arg(name);
                 return false;
             }
             *out = arguments.at(++i);
@@ -129,7 +175,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
         };
         auto flag = [&](bool *out) {
             if (hasInlineValue) {
-                result.error = QStringLiteral("option %1 takes no value").arg(name);
+                result.error = MakeDvd::tr("option %1 takes no value").arg(name);
                 return false;
             }
             *out = true;
@@ -144,7 +190,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
             if (!takeValue(&v))
                 return result;
             if (v.isEmpty()) {
-                result.error = QStringLiteral("option %1 needs a non-empty value").arg(name);
+                result.error = MakeDvd::tr("option %1 needs a non-empty value").arg(name);
                 return result;
             }
             ++outputs;
@@ -162,7 +208,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                 return result;
             o.standard = parseTvStandard(v);
             if (!o.standard) {
-                result.error = QStringLiteral("--standard must be PAL or NTSC");
+                result.error = MakeDvd::tr("--standard must be PAL or NTSC");
                 return result;
             }
         } else if (name == QLatin1String("--quality")) {
@@ -170,7 +216,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                 return result;
             const std::optional<int> rate = parseVideoQuality(v);
             if (!rate) {
-                result.error = QStringLiteral("--quality must be high, normal, low or a number from 2 to 9");
+                result.error = MakeDvd::tr("--quality must be high, normal, low or a number from 2 to 9");
                 return result;
             }
             o.videoBitRate = *rate;
@@ -179,7 +225,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                 return result;
             const std::optional<int> rate = parseAudioBitRate(v);
             if (!rate) {
-                result.error = QStringLiteral("--audio-bitrate must be a number from 128 to 448");
+                result.error = MakeDvd::tr("--audio-bitrate must be a number from 128 to 448");
                 return result;
             }
             o.audioBitRate = *rate;
@@ -188,7 +234,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                 return result;
             const std::optional<int> channels = parseAudioChannels(v);
             if (!channels) {
-                result.error = QStringLiteral("--channels must be 1, 2 or 6");
+                result.error = MakeDvd::tr("--channels must be 1, 2 or 6");
                 return result;
             }
             o.channels = *channels;
@@ -197,7 +243,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                 return result;
             const std::optional<ShowEnd> end = parseShowEnd(v);
             if (!end) {
-                result.error = QStringLiteral("--at-end must be repeat or stop");
+                result.error = MakeDvd::tr("--at-end must be repeat or stop");
                 return result;
             }
             o.atEnd = *end;
@@ -209,7 +255,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
             const int low = photo ? Album::kMinPhotoDurationMs : Album::kMinTransitionDurationMs;
             const int high = photo ? Album::kMaxPhotoDurationMs : Album::kMaxTransitionDurationMs;
             if (!parseInt(v, low, high, photo ? &o.photoDurationMs : &o.transitionDurationMs)) {
-                result.error = QStringLiteral("%1 must be a number of milliseconds from %2 to %3")
+                result.error = MakeDvd::tr("%1 must be a number of milliseconds from %2 to %3")
                                    .arg(name)
                                    .arg(low)
                                    .arg(high);
@@ -222,7 +268,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
             if (!takeValue(&v))
                 return result;
             if (!parseInt(v, 1, 99, &o.copies)) {
-                result.error = QStringLiteral("--copies must be a number from 1 to 99");
+                result.error = MakeDvd::tr("--copies must be a number from 1 to 99");
                 return result;
             }
         } else if (name == QLatin1String("--speed")) {
@@ -259,7 +305,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
             if (!flag(&o.verbose))
                 return result;
         } else {
-            result.error = QStringLiteral("unknown option %1").arg(arg);
+            result.error = MakeDvd::tr("unknown option %1").arg(arg);
             return result;
         }
     }
@@ -269,16 +315,16 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
     }
     if (outputs != 1) {
         result.error = outputs == 0
-                           ? QStringLiteral("one output is required: --to-folder, --to-iso or --to-drive")
-                           : QStringLiteral("give only one of --to-folder, --to-iso and --to-drive");
+                           ? MakeDvd::tr("one output is required: --to-folder, --to-iso or --to-drive")
+                           : MakeDvd::tr("give only one of --to-folder, --to-iso and --to-drive");
         return result;
     }
     if (o.inputs.isEmpty()) {
-        result.error = QStringLiteral("no photos or folders given");
+        result.error = MakeDvd::tr("no photos or folders given");
         return result;
     }
     if (o.destination.type != Destination::Burner && o.copies != 1) {
-        result.error = QStringLiteral("--copies is only for --to-drive");
+        result.error = MakeDvd::tr("--copies is only for --to-drive");
         return result;
     }
     result.options = o;

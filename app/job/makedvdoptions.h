@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +8,12 @@
 
 #include "album/dvdchoices.h"
 #include "burning/destination.h"
+
+// The context of the command's texts in the catalogues (MakeDvd::tr).
+class MakeDvd
+{
+    Q_DECLARE_TR_FUNCTIONS(MakeDvd)
+};
 
 // The options of `sorvel make-dvd`, parsed from its arguments.
 struct MakeDvdOptions {
@@ -43,8 +50,11 @@ struct MakeDvdParse {
 
 // Parses the arguments that follow "make-dvd".
 MakeDvdParse parseMakeDvdArguments(const QStringList &arguments);
-// The usage text of the command.
+// The usage text of the command, in the language the program speaks.
 QString makeDvdUsage();
+// text broken into lines of at most width characters (a longer word
+// stands alone), each line after indent spaces and ending in a newline.
+QString wrapText(const QString &text, int indent, int width);
 
 // The files that the inputs name: a folder gives its entries matching the
 // photo and audio name patterns (one level, name order); a file goes by

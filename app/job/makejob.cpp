@@ -200,6 +200,7 @@ void MakeJob::startGeneration()
     settings.audioBitRate = m_request.audioBitRate;
     settings.audioChannels = m_request.audioChannels;
     settings.atEnd = m_request.atEnd;
+    settings.audioLanguage = m_request.audioLanguage;
     settings.endsWithProcess = m_request.endsWithProcess;
     m_generation->start(m_request.album, settings, m_workFolder);
 }

@@ -26,6 +26,7 @@ struct MakeRequest {
     int audioBitRate = kDefaultAudioBitRate;   // bit/s
     int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
     ShowEnd atEnd = ShowEnd::Repeat;           // what the disc does after the show
+    QString audioLanguage;                     // locale code ("de"); empty: the program's language
     Destination destination;                   // folder, ISO file or recorder, and the volume label
     int copies = 1;
     QString speed = QStringLiteral("Max");

@@ -72,6 +72,25 @@ QString DvdLanguages::languageCode(const QString &name) const
     return QString();
 }
 
+QString DvdLanguages::languageName(const QString &locale) const
+{
+    QString code = locale.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0).toUpper();
+    // The table keeps the 1988 codes of the languages renamed since.
+    static const QPair<const char *, const char *> kRenamed[] = {
+        {"HE", "IW"}, {"ID", "IN"}, {"YI", "JI"}, {"JV", "JW"}};
+    for (const auto &renamed : kRenamed) {
+        if (code == QLatin1String(renamed.first))
+            code = QLatin1String(renamed.second);
+    }
+    if (code.size() != 2)
+        return QString();
+    for (const auto &entry : d->entries) {
+        if (entry.second == code)
+            return entry.first;
+    }
+    return QString();
+}
+
 QStringList DvdLanguages::languageList() const
 {
     QStringList names;

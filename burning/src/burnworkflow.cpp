@@ -5,6 +5,7 @@
 
 #include <QDate>
 #include <QDir>
+#include <QLocale>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -185,7 +186,16 @@ QString BurnWorkflow::sizeText(quint64 bytes, const QString &unit)
         value /= double(quint64(1) << 20);
     else if (u == QLatin1String("K"))
         value /= double(quint64(1) << 10);
-    return QStringLiteral("%1 %2%3").arg(value, 0, 'f', 2).arg(u, QStringLiteral("B"));
+    // The number in the language's own way ("1,50" in German); the unit's
+    // abbreviation is translated too (French writes "Go").
+    const QString number = QLocale().toString(value, 'f', 2);
+    if (u == QLatin1String("G"))
+        return tr("%1 GB").arg(number);
+    if (u == QLatin1String("M"))
+        return tr("%1 MB").arg(number);
+    if (u == QLatin1String("K"))
+        return tr("%1 KB").arg(number);
+    return tr("%1 B", "bytes").arg(number);
 }
 
 bool BurnWorkflow::removeOwnContent(const QString &folder)
@@ -261,9 +271,9 @@ CheckOutcome BurnWorkflow::checkIsoTarget(const Destination &target)
 {
     const DiskSpace::Info dst = DiskSpace::query(target.path);
     if (DiskSpace::isFat32(dst) && m_dvdSize > kFat32Limit) {
-        return refused(tr("The file system of destination disk (%s) does not support files larger than 4GB, "
+        return refused(tr("The file system of destination disk (%1) does not support files larger than 4GB, "
                           "please select again.")
-                           .replace(QLatin1String("%s"), dst.root));
+                           .arg(dst.root));
     }
     if (!dst.present)
         return refused(outputMissingText());

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QLoggingCategory>
 #include <QStandardPaths>
 #include <QTranslator>
 
@@ -15,8 +16,11 @@
 #include "framework/apppaths.h"
 #include "framework/commands.h"
 #include "framework/terminationsignals.h"
+#include "framework/uilanguage.h"
 #include "framework/settingsstore.h"
 #include "desktop/skinmodel.h"
+
+Q_LOGGING_CATEGORY(lcApplication, "sorvel.application")
 
 namespace {
 bool isHelpOption(const char *arg)
@@ -118,20 +122,36 @@ bool Application::checkIntegrality()
     return m_missing.isEmpty();
 }
 
-void Application::installTranslators()
+QString Application::installTranslators(const QString &choice)
 {
-    const QLocale locale;
-    auto load = [this, &locale](const QString &name, const QString &dir) {
+    for (QTranslator *translator : std::as_const(m_translators)) {
+        removeTranslator(translator);
+        delete translator;
+    }
+    m_translators.clear();
+
+    const QString ownFolder = AppPaths::appDir() + QStringLiteral("/translations");
+    const QString language = UiLanguage::choose(choice, UiLanguage::environmentLanguages(),
+                                                UiLanguage::availableLanguages(ownFolder));
+    UiLanguage::setCurrent(language);
+    QLocale::setDefault(UiLanguage::formatsLocale(language, QLocale::system()));
+    if (language == UiLanguage::sourceLanguage())
+        return language;
+
+    auto load = [this, &language](const QString &name, const QString &dir) {
         auto *translator = new QTranslator(this);
-        if (translator->load(locale, name, QStringLiteral("_"), dir)) {
+        if (translator->load(name + QLatin1Char('_') + language, dir)) {
             installTranslator(translator);
             m_translators.append(translator);
         } else {
+            qCWarning(lcApplication) << "No catalogue" << name << "for" << language << "in" << dir;
             delete translator;
         }
     };
+    // Qt's own texts (standard buttons, file dialogs) in the same language.
     load(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    load(QStringLiteral("sorvel"), AppPaths::appDir() + QStringLiteral("/translations"));
+    load(QStringLiteral("sorvel"), ownFolder);
+    return language;
 }
 
 void Application::initSettings(const QString &productKey)
@@ -167,7 +187,8 @@ bool Application::processCmdLine(int argc, char **argv)
     if (!Commands::has(first)) {
         if (!first.startsWith(QLatin1Char('-')))
             return false;
-        std::fprintf(stderr, "sorvel: unknown option '%s'\n\n%s", argv[1], qPrintable(Commands::usageText()));
+        std::fprintf(stderr, "sorvel: %s\n\n%s", qPrintable(tr("unknown option '%1'").arg(first)),
+                     qPrintable(Commands::usageText()));
         m_cmdExitCode = 2;
         return true;
     }

@@ -1,5 +1,7 @@
 #include "framework/commands.h"
 
+#include <QCoreApplication>
+
 #include <map>
 
 namespace {
@@ -37,15 +39,18 @@ std::optional<int> run(const QString &name, const QStringList &arguments)
 
 QString usageText()
 {
-    QString text = QStringLiteral("Usage: sorvel [COMMAND [OPTIONS]]\n\n"
-                                  "Without a command, starts the slideshow editor.\n\n"
-                                  "Commands:\n");
+    auto tr = [](const char *text) { return QCoreApplication::translate("Commands", text); };
+    QString text = tr("Usage: sorvel [COMMAND [OPTIONS]]") + QStringLiteral("\n\n");
+    text += tr("Without a command, starts the slideshow editor.") + QStringLiteral("\n\n");
+    text += tr("Commands:") + QLatin1Char('\n');
+    // The summaries are registered untranslated (QT_TRANSLATE_NOOP in the
+    // "Commands" context) before any catalogue is loaded.
     for (const auto &[name, command] : table())
-        text += QStringLiteral("  %1  %2\n").arg(name, -10).arg(command.summary);
-    text += QStringLiteral("\nOptions:\n"
-                           "  -h, --help     show this help and exit\n"
-                           "  --version      show the version and exit\n\n"
-                           "Run 'sorvel COMMAND --help' for a command's options.\n");
+        text += QStringLiteral("  %1  %2\n").arg(name, -10).arg(tr(command.summary.toUtf8().constData()));
+    text += QLatin1Char('\n') + tr("Options:") + QLatin1Char('\n');
+    text += QStringLiteral("  -h, --help     %1\n").arg(tr("show this help and exit"));
+    text += QStringLiteral("  --version      %1\n\n").arg(tr("show the version and exit"));
+    text += tr("Run 'sorvel COMMAND --help' for a command's options.") + QLatin1Char('\n');
     return text;
 }
 

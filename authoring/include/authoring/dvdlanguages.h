@@ -22,6 +22,10 @@ public:
     // The code of the first entry whose name equals name exactly; empty if
     // none does.
     QString languageCode(const QString &name) const;
+    // The name of the entry for a language given as a locale code ("de",
+    // "pt_BR", "he" for the table's "IW"); empty for a language the table
+    // does not hold.
+    QString languageName(const QString &locale) const;
     // All names in table order.
     QStringList languageList() const;
 

@@ -32,7 +32,12 @@ public:
     bool checkIntegrality();
     QStringList missingItems() const { return m_missing; }
 
-    void installTranslators();
+    // Speaks the language chosen in Preferences (a catalogue code such as
+    // "de"; empty: the desktop's language, see UiLanguage): installs the
+    // program's catalogue and Qt's own, replacing those installed before,
+    // and makes numbers, sizes and dates follow that language. Returns the
+    // language now spoken ("en" for the source texts).
+    QString installTranslators(const QString &choice = QString());
     // Creates the preferences store under the product key (empty: the
     // default) and makes it the program's current one, then loads the skin.
     void initSettings(const QString &productKey = QString());

@@ -15,6 +15,8 @@ namespace Commands {
 // Gets the arguments after the command's name; returns the exit code.
 using Handler = std::function<int(const QStringList &arguments)>;
 
+// summary is the English text, marked with QT_TRANSLATE_NOOP("Commands",
+// ...): usageText() translates it when it is shown.
 void add(const QString &name, const QString &summary, Handler handler);
 bool has(const QString &name);
 // Runs the command of that name; nothing when there is none.

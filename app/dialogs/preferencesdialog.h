@@ -14,8 +14,8 @@ class PreferencesDialog;
 
 // The "Preferences" dialog: the temporary working folder and its clean-up,
 // the language (used from the next start),
-// the processor cores used for making and the action after making. OK and Apply validate the folder, store every setting and
-// apply the processor choice at once; Cancel stores nothing.
+// the processor cores used for making and the action after making. OK and Apply validate the folder, store
+// every setting and apply the processor choice at once; Cancel stores nothing.
 class PreferencesDialog : public DialogBase
 {
     Q_OBJECT

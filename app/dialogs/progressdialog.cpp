@@ -65,7 +65,15 @@ ProgressDialog::ProgressDialog(QWidget *parent, Qt::WindowFlags flags)
     if (auto *app = Application::instance(); app && app->pref())
         product = app->pref()->productName();
     helper()->setAllWindowTitle(product);
-    setFixedWidth(500);
+    fitWidth();
+}
+
+void ProgressDialog::fitWidth()
+{
+    // 500 pixels, or as wide as the buttons and labels now shown need in
+    // the language spoken; never narrower than before, so the dialog does
+    // not jump while a run goes on.
+    setFixedWidth(qMax(qMax(500, minimumWidth()), sizeHint().width()));
 }
 
 ProgressDialog::~ProgressDialog() = default;
@@ -136,6 +144,7 @@ void ProgressDialog::setPostTaskVisible(bool visible)
     m_ui->labelPostTask->setVisible(visible);
     m_ui->postTaskActions->setVisible(visible);
     m_ui->minimizeToTaskbar->setVisible(visible);
+    fitWidth();
 }
 
 void ProgressDialog::setJob(MakeJob *job)
@@ -523,6 +532,7 @@ void ProgressDialog::showResult(const QString &text, const QString &folderToOpen
     m_ui->lblResult->setVisible(!text.isEmpty());
     m_resultFolder = folderToOpen;
     m_ui->btnOpenFolder->setVisible(!folderToOpen.isEmpty());
+    fitWidth();
     adjustSizeV2();
 }
 

@@ -105,6 +105,7 @@ private:
     // The row a stage works in (-1 for none).
     int rowOfStage(JobStage stage) const;
     void setPostTaskVisible(bool visible);
+    void fitWidth();
     void loadDiscPicture();
     void startElapsedClock();
     void updateElapsedTime();

@@ -1,5 +1,6 @@
 #include "engine/audiooutput.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 #include <algorithm>
@@ -25,14 +26,15 @@ std::shared_ptr<SharedDevice> SharedDevice::acquire(QString *error)
     opened->m_device.reset(alcOpenDevice(nullptr));
     if (!opened->m_device) {
         if (error)
-            *error = QStringLiteral("No sound output device could be opened.");
+            *error = QCoreApplication::translate("AudioOutput", "No sound output device could be opened.");
         qCInfo(lcAudioOut) << "no OpenAL output device";
         return nullptr;
     }
     opened->m_context.reset(alcCreateContext(opened->m_device.get(), nullptr));
     if (!opened->m_context || !alcMakeContextCurrent(opened->m_context.get())) {
         if (error)
-            *error = QStringLiteral("The sound output device could not be set up.");
+            *error =
+                QCoreApplication::translate("AudioOutput", "The sound output device could not be set up.");
         qCWarning(lcAudioOut) << "cannot create an OpenAL context";
         return nullptr;
     }
@@ -81,7 +83,7 @@ bool AudioOutput::open(int bufferCount)
     if (!m_device)
         return false;
     if (!current()) {
-        m_error = QStringLiteral("The sound output device could not be set up.");
+        m_error = QCoreApplication::translate("AudioOutput", "The sound output device could not be set up.");
         m_device.reset();
         return false;
     }
@@ -89,7 +91,7 @@ bool AudioOutput::open(int bufferCount)
     ALuint source = 0;
     alGenSources(1, &source);
     if (alGetError() != AL_NO_ERROR || source == 0) {
-        m_error = QStringLiteral("The sound output device has no free voice.");
+        m_error = QCoreApplication::translate("AudioOutput", "The sound output device has no free voice.");
         m_device.reset();
         return false;
     }
@@ -99,7 +101,8 @@ bool AudioOutput::open(int bufferCount)
     if (alGetError() != AL_NO_ERROR) {
         m_buffers.clear();
         close();
-        m_error = QStringLiteral("The sound output device has no room for the sound buffers.");
+        m_error = QCoreApplication::translate("AudioOutput",
+                                              "The sound output device has no room for the sound buffers.");
         return false;
     }
     m_free.assign(m_buffers.rbegin(), m_buffers.rend());

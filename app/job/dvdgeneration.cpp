@@ -313,7 +313,8 @@ bool DvdGeneration::addAuthorStreams(const QString &videoPath, const QString &au
                 if (run == m_runId)
                     onAuthorStatus(int(status), title);
             });
-    const QString locale = m_settings.audioLanguage.isEmpty() ? UiLanguage::current() : m_settings.audioLanguage;
+    const QString locale =
+        m_settings.audioLanguage.isEmpty() ? UiLanguage::current() : m_settings.audioLanguage;
     QString language = g_DVDLanguages.languageName(locale);
     if (language.isEmpty())
         language = QStringLiteral("English");

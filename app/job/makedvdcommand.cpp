@@ -373,16 +373,18 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
             exitCode = 1;
             QString text = message;
             if (!questions.unansweredConfirmation().isEmpty())
-                text = questions.unansweredConfirmation() + QLatin1Char('\n') + MakeDvd::tr("(answer with --yes to go on)");
+                text = questions.unansweredConfirmation() + QLatin1Char('\n') +
+                       MakeDvd::tr("(answer with --yes to go on)");
             else if (!questions.unansweredWait().isEmpty())
                 text = text.isEmpty() ? questions.unansweredWait()
                                       : text + QLatin1Char('\n') + questions.unansweredWait();
             if (interrupted)
                 text = MakeDvd::tr("Interrupted.");
-            printErr(QStringLiteral("sorvel make-dvd: %1\n")
-                         .arg(text.isEmpty() ? MakeDvd::tr("failed") : text));
+            printErr(
+                QStringLiteral("sorvel make-dvd: %1\n").arg(text.isEmpty() ? MakeDvd::tr("failed") : text));
             if (!interrupted && !log.path().isEmpty())
-                printErr(MakeDvd::tr("Details: %1").arg(QDir::toNativeSeparators(log.path())) + QLatin1Char('\n'));
+                printErr(MakeDvd::tr("Details: %1").arg(QDir::toNativeSeparators(log.path())) +
+                         QLatin1Char('\n'));
             if (interrupted)
                 exitCode = 130;
         }
@@ -420,13 +422,15 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     Album album;
     QStringList missing;
     if (!o.quiet)
-        printErr(MakeDvd::tr("Opening the project %1...").arg(QDir::toNativeSeparators(path)) + QLatin1Char('\n'));
+        printErr(MakeDvd::tr("Opening the project %1...").arg(QDir::toNativeSeparators(path)) +
+                 QLatin1Char('\n'));
     Project::load(data, &album, &missing, {}, false);
     printFileList(
         MakeDvd::tr("Some files of the project are missing or cannot be read and have been left out:"),
         missing);
     if (album.photos.isEmpty()) {
-        printErr(QStringLiteral("sorvel make-dvd: %1\n").arg(MakeDvd::tr("the project has no photo to make a slideshow from")));
+        printErr(QStringLiteral("sorvel make-dvd: %1\n")
+                     .arg(MakeDvd::tr("the project has no photo to make a slideshow from")));
         return 1;
     }
 
@@ -459,7 +463,7 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(MakeDvd::tr("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                              "the photo duration stays %1 ms.")
-                         .arg(album.settings.photoDurationMs) +
+                     .arg(album.settings.photoDurationMs) +
                  QLatin1Char('\n'));
     return generateDvd(o, album, c, printer, log);
 }
@@ -469,8 +473,9 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
 void registerMakeDvdCommand()
 {
     Commands::add(QStringLiteral("make-dvd"),
-                  QString::fromLatin1(
-                      QT_TRANSLATE_NOOP("Commands", "make a DVD from photos and music (see make-dvd --help)")), runMakeDvdCommand);
+                  QString::fromLatin1(QT_TRANSLATE_NOOP(
+                      "Commands", "make a DVD from photos and music (see make-dvd --help)")),
+                  runMakeDvdCommand);
 }
 
 int runMakeDvdCommand(const QStringList &arguments)
@@ -511,8 +516,8 @@ int runMakeDvdCommand(const QStringList &arguments)
     photoParser.setThumbnails(false); // nothing shows them
     if (!o.quiet && !inputs.photos.isEmpty())
         printErr(MakeDvd::tr("Importing %1 and %2...")
-                         .arg(MakeDvd::tr("%n photo(s)", nullptr, int(inputs.photos.size())),
-                              MakeDvd::tr("%n audio file(s)", nullptr, int(inputs.audios.size()))) +
+                     .arg(MakeDvd::tr("%n photo(s)", nullptr, int(inputs.photos.size())),
+                          MakeDvd::tr("%n audio file(s)", nullptr, int(inputs.audios.size()))) +
                  QLatin1Char('\n'));
     photoParser.start();
     audioParser.start();
@@ -527,7 +532,8 @@ int runMakeDvdCommand(const QStringList &arguments)
     rejected += audioParser.rejectedPaths();
     printFileList(MakeDvd::tr("Some files have not been added to the list:"), rejected);
     if (album.photos.isEmpty()) {
-        printErr(QStringLiteral("sorvel make-dvd: %1\n").arg(MakeDvd::tr("no photo to make a slideshow from")));
+        printErr(
+            QStringLiteral("sorvel make-dvd: %1\n").arg(MakeDvd::tr("no photo to make a slideshow from")));
         return 1;
     }
 
@@ -541,7 +547,7 @@ int runMakeDvdCommand(const QStringList &arguments)
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(MakeDvd::tr("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                              "the photo duration stays %1 ms.")
-                         .arg(album.settings.photoDurationMs) +
+                     .arg(album.settings.photoDurationMs) +
                  QLatin1Char('\n'));
 
     RunChoices choices;

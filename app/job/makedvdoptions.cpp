@@ -51,14 +51,17 @@ QString makeDvdUsage()
     const QVector<Section> sections = {
         {QT_TRANSLATE_NOOP("MakeDvd", "Output (exactly one is required):"),
          {{"--to-folder DIR", QT_TRANSLATE_NOOP("MakeDvd", "write the DVD folder into DIR/<volume label>")},
-          {"--to-iso FILE", QT_TRANSLATE_NOOP("MakeDvd", "write an ISO image (\".iso\" is appended if missing)")},
+          {"--to-iso FILE",
+           QT_TRANSLATE_NOOP("MakeDvd", "write an ISO image (\".iso\" is appended if missing)")},
           {"--to-drive DEVICE",
            QT_TRANSLATE_NOOP("MakeDvd", "burn to a recorder (/dev/sr0, or stdio:/path/disc.img)")}}},
         {QT_TRANSLATE_NOOP("MakeDvd", "DVD:"),
          {{"--volume-label TEXT", QT_TRANSLATE_NOOP("MakeDvd", "disc label (default \"My DVD\")")},
-          {"--standard PAL|NTSC", QT_TRANSLATE_NOOP("MakeDvd", "TV standard (default: from the settings or the locale)")},
-          {"--quality Q", QT_TRANSLATE_NOOP("MakeDvd", "high (up to 9 Mbit/s), normal (5), low (2) or a rate 2..9: "
-                                                       "the most the video may take; stills take less")},
+          {"--standard PAL|NTSC",
+           QT_TRANSLATE_NOOP("MakeDvd", "TV standard (default: from the settings or the locale)")},
+          {"--quality Q",
+           QT_TRANSLATE_NOOP("MakeDvd", "high (up to 9 Mbit/s), normal (5), low (2) or a rate 2..9: "
+                                        "the most the video may take; stills take less")},
           {"--audio-bitrate KBPS", QT_TRANSLATE_NOOP("MakeDvd", "AC-3 bit rate, 128..448 (default 192)")},
           {"--channels 1|2|6", QT_TRANSLATE_NOOP("MakeDvd", "audio channels (default 2)")},
           {"--at-end repeat|stop",
@@ -67,26 +70,31 @@ QString makeDvdUsage()
          {{"--photo-duration MS",
            QT_TRANSLATE_NOOP("MakeDvd", "time each photo is shown, 1000..999000 (default 5000)")},
           {"--transition-duration MS",
-           QT_TRANSLATE_NOOP("MakeDvd", "time of each transition, 500..5000 (default 1500); both durations are "
-                                        "snapped to whole video frames")},
+           QT_TRANSLATE_NOOP("MakeDvd",
+                             "time of each transition, 500..5000 (default 1500); both durations are "
+                             "snapped to whole video frames")},
           {"--no-transition", QT_TRANSLATE_NOOP("MakeDvd", "cut from photo to photo")},
           {"--dissolve-only", QT_TRANSLATE_NOOP("MakeDvd", "dissolves instead of pattern wipes")},
           {"--no-dynamic-effect", QT_TRANSLATE_NOOP("MakeDvd", "no pan-and-zoom")},
           {"--loop-audio", QT_TRANSLATE_NOOP("MakeDvd", "restart the music when it ends before the photos")},
-          {"--sync-with-audio", QT_TRANSLATE_NOOP("MakeDvd", "fit the photo time to the length of the music")},
+          {"--sync-with-audio",
+           QT_TRANSLATE_NOOP("MakeDvd", "fit the photo time to the length of the music")},
           {"--no-auto-rotate", QT_TRANSLATE_NOOP("MakeDvd", "ignore the photos' EXIF orientation")}}},
         {QT_TRANSLATE_NOOP("MakeDvd", "Run:"),
-         {{"--temp-dir DIR", QT_TRANSLATE_NOOP("MakeDvd", "working folder (default: the TemporaryDir setting); "
-                                                          "each run works in its own new subfolder of it")},
+         {{"--temp-dir DIR",
+           QT_TRANSLATE_NOOP("MakeDvd", "working folder (default: the TemporaryDir setting); "
+                                        "each run works in its own new subfolder of it")},
           {"--keep-temp", QT_TRANSLATE_NOOP("MakeDvd", "keep the run's working subfolder")},
           {"--copies N", QT_TRANSLATE_NOOP("MakeDvd", "discs to burn with --to-drive (default 1)")},
           {"--speed TEXT", QT_TRANSLATE_NOOP("MakeDvd", "burn speed, \"Max\" or e.g. 8X (default Max)")},
-          {"--yes", QT_TRANSLATE_NOOP("MakeDvd", "answer Yes to questions (overwrite, clear, non-blank disc); "
-                                                 "without it a question ends the run with exit code 1")},
+          {"--yes",
+           QT_TRANSLATE_NOOP("MakeDvd", "answer Yes to questions (overwrite, clear, non-blank disc); "
+                                        "without it a question ends the run with exit code 1")},
           {"--quiet", QT_TRANSLATE_NOOP("MakeDvd", "print only errors and the result")},
-          {"--verbose", QT_TRANSLATE_NOOP("MakeDvd", "print the diagnostic messages of the program and of the "
-                                                     "libraries it uses (FFmpeg, Qt) too; they always go to the "
-                                                     "diagnostic log, make-dvd.log in the cache folder")},
+          {"--verbose",
+           QT_TRANSLATE_NOOP("MakeDvd", "print the diagnostic messages of the program and of the "
+                                        "libraries it uses (FFmpeg, Qt) too; they always go to the "
+                                        "diagnostic log, make-dvd.log in the cache folder")},
           {"-h, --help", QT_TRANSLATE_NOOP("MakeDvd", "show this help")}}},
     };
 
@@ -95,11 +103,13 @@ QString makeDvdUsage()
     QString text = MakeDvd::tr("Usage: sorvel make-dvd [OPTIONS] PATH...\n"
                                "       sorvel make-dvd [OPTIONS] PROJECT.sorvel\n");
     text += QLatin1Char('\n');
-    text += wrapText(MakeDvd::tr("Makes a DVD-Video slideshow from photos and music without opening a window."), 0,
-                     kWidth);
-    text += wrapText(MakeDvd::tr("PATH: photo files, audio files or folders. A folder adds its photos and audio "
-                                 "files (one level, in name order). Photos and clips keep the order given."),
-                     0, kWidth);
+    text +=
+        wrapText(MakeDvd::tr("Makes a DVD-Video slideshow from photos and music without opening a window."),
+                 0, kWidth);
+    text +=
+        wrapText(MakeDvd::tr("PATH: photo files, audio files or folders. A folder adds its photos and audio "
+                             "files (one level, in name order). Photos and clips keep the order given."),
+                 0, kWidth);
     text += wrapText(MakeDvd::tr("PROJECT.sorvel: a saved project with its photos, clips, settings and DVD "
                                  "choices; the options given here override the project's."),
                      0, kWidth);
@@ -113,9 +123,11 @@ QString makeDvdUsage()
         }
     }
     text += QLatin1Char('\n');
-    text += wrapText(MakeDvd::tr("Exit codes: 0 the output is complete, 1 failure, 2 usage error."), 0, kWidth);
+    text +=
+        wrapText(MakeDvd::tr("Exit codes: 0 the output is complete, 1 failure, 2 usage error."), 0, kWidth);
     text += wrapText(
-        MakeDvd::tr("Ctrl-C aborts cleanly: child programs end and the working subfolder is removed."), 0, kWidth);
+        MakeDvd::tr("Ctrl-C aborts cleanly: child programs end and the working subfolder is removed."), 0,
+        kWidth);
     return text;
 }
 

@@ -37,7 +37,8 @@ QStringList environmentLanguages()
     QStringList wishes;
     auto add = [&wishes](const QString &raw) {
         const QString name = stripEncoding(raw).replace(QLatin1Char('-'), QLatin1Char('_'));
-        if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX") || wishes.contains(name))
+        if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX") ||
+            wishes.contains(name))
             return;
         wishes.append(name);
     };

@@ -4,6 +4,7 @@
 #include "libburnsupport.h"
 
 #include <QCoreApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -304,7 +305,8 @@ StepOutcome DiscJob::Private::eraseDisc(GrabbedDrive &drive, bool fast)
         QFile file(drive.pseudoFile());
         const bool ok = !file.exists() || file.resize(0);
         if (!ok)
-            setError(QStringLiteral("Cannot empty %1: %2").arg(file.fileName(), file.errorString()));
+            setError(QCoreApplication::translate("DiscJob", "Cannot empty %1: %2")
+                         .arg(file.fileName(), file.errorString()));
         emitEraseProgress(100);
         return ok ? StepOutcome::Done : StepOutcome::Failed;
     }
@@ -345,28 +347,30 @@ StepOutcome DiscJob::Private::eraseDisc(GrabbedDrive &drive, bool fast)
     if (ok)
         emitEraseProgress(100);
     else
-        setError(QStringLiteral("Erasing the disc in %1 failed").arg(drive.address()));
+        setError(
+            QCoreApplication::translate("DiscJob", "Erasing the disc in %1 failed").arg(drive.address()));
     return ok ? StepOutcome::Done : StepOutcome::Failed;
 }
 
 StepOutcome DiscJob::Private::makeImage(const QString &out, int from, int to, BurnError &error)
 {
     if (!QFileInfo(folder).isDir()) {
-        setError(QStringLiteral("The DVD folder %1 does not exist").arg(folder));
+        setError(QCoreApplication::translate("DiscJob", "The DVD folder %1 does not exist").arg(folder));
         error = BurnError::ReadDvdData;
         return StepOutcome::Failed;
     }
     {
         QFile probe(out);
         if (!probe.open(QIODevice::WriteOnly)) {
-            setError(QStringLiteral("Cannot create %1: %2").arg(out, probe.errorString()));
+            setError(
+                QCoreApplication::translate("DiscJob", "Cannot create %1: %2").arg(out, probe.errorString()));
             error = BurnError::MakeImageOutput;
             return StepOutcome::Failed;
         }
     }
     const QString program = findProgram(QStringLiteral("genisoimage"));
     if (program.isEmpty()) {
-        setError(QStringLiteral("genisoimage was not found"));
+        setError(QCoreApplication::translate("DiscJob", "genisoimage was not found"));
         error = BurnError::MakeImageOutput;
         return StepOutcome::Failed;
     }
@@ -384,7 +388,8 @@ StepOutcome DiscJob::Private::makeImage(const QString &out, int from, int to, Bu
     process.setProcessChannelMode(QProcess::SeparateChannels);
     process.start(program, args);
     if (!process.waitForStarted(10000)) {
-        setError(QStringLiteral("genisoimage could not be started: %1").arg(process.errorString()));
+        setError(QCoreApplication::translate("DiscJob", "genisoimage could not be started: %1")
+                     .arg(process.errorString()));
         error = BurnError::MakeImageOutput;
         return StepOutcome::Failed;
     }
@@ -418,7 +423,8 @@ StepOutcome DiscJob::Private::makeImage(const QString &out, int from, int to, Bu
         qCWarning(lcRecording).noquote() << "genisoimage:" << output.right(2000);
         if (output.contains(QLatin1String("No space left on device"))) {
             // The image did not fit where it is written.
-            setError(QStringLiteral("%1: No space left on device").arg(QFileInfo(out).absolutePath()));
+            setError(QCoreApplication::translate("DiscJob", "%1: No space left on device")
+                         .arg(QFileInfo(out).absolutePath()));
             error = BurnError::MakeImageOutput;
         } else {
             const QStringList lines = output.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
@@ -464,7 +470,7 @@ StepOutcome DiscJob::Private::writeImage(GrabbedDrive &drive, const QString &ima
         std::lock_guard<std::recursive_mutex> guard(libburnLock());
         if (imageSize <= 0 || !(file = SourcePtr(burn_file_source_new(path.constData(), nullptr)))) {
             error = BurnError::OpenImage;
-            setError(QStringLiteral("Cannot open the image %1").arg(image));
+            setError(QCoreApplication::translate("DiscJob", "Cannot open the image %1").arg(image));
             return StepOutcome::Failed;
         }
         // A 4 MB buffer between the file and the drive evens out reads.
@@ -474,7 +480,7 @@ StepOutcome DiscJob::Private::writeImage(GrabbedDrive &drive, const QString &ima
         track = TrackPtr(burn_track_create());
         if (!fifo || !disc || !session || !track) {
             error = BurnError::Generic;
-            setError(QStringLiteral("Out of memory preparing the write"));
+            setError(QCoreApplication::translate("DiscJob", "Out of memory preparing the write"));
             return StepOutcome::Failed;
         }
         burn_track_define_data(track.get(), 0, 0, 1, BURN_MODE1);
@@ -482,13 +488,15 @@ StepOutcome DiscJob::Private::writeImage(GrabbedDrive &drive, const QString &ima
             burn_session_add_track(session.get(), track.get(), BURN_POS_END) != 1 ||
             burn_disc_add_session(disc.get(), session.get(), BURN_POS_END) != 1) {
             error = BurnError::OpenImage;
-            setError(QStringLiteral("Cannot prepare the image %1 for writing").arg(image));
+            setError(
+                QCoreApplication::translate("DiscJob", "Cannot prepare the image %1 for writing").arg(image));
             return StepOutcome::Failed;
         }
         opts = WriteOptsPtr(burn_write_opts_new(d));
         if (!opts) {
             error = BurnError::OpenDisc;
-            setError(QStringLiteral("Cannot open the disc in %1").arg(drive.address()));
+            setError(
+                QCoreApplication::translate("DiscJob", "Cannot open the disc in %1").arg(drive.address()));
             return StepOutcome::Failed;
         }
         burn_write_opts_set_perform_opc(opts.get(), 0);
@@ -503,7 +511,7 @@ StepOutcome DiscJob::Private::writeImage(GrabbedDrive &drive, const QString &ima
         char reasons[BURN_REASONS_LEN] = {0};
         if (burn_write_opts_auto_write_type(opts.get(), disc.get(), reasons, 0) == BURN_WRITE_NONE) {
             error = BurnError::Write;
-            setError(QStringLiteral("The disc in %1 cannot be written: %2")
+            setError(QCoreApplication::translate("DiscJob", "The disc in %1 cannot be written: %2")
                          .arg(drive.address(), QString::fromLocal8Bit(reasons)));
             takeLibburnMessages();
             return StepOutcome::Failed;
@@ -563,7 +571,7 @@ StepOutcome DiscJob::Private::writeImage(GrabbedDrive &drive, const QString &ima
         return StepOutcome::Stopped;
     if (!wroteWell || !problems.isEmpty()) {
         error = BurnError::Write;
-        setError(QStringLiteral("Writing to %1 failed: %2")
+        setError(QCoreApplication::translate("DiscJob", "Writing to %1 failed: %2")
                      .arg(drive.address(), problems.join(QLatin1Char('\n'))));
         return StepOutcome::Failed;
     }
@@ -572,7 +580,7 @@ StepOutcome DiscJob::Private::writeImage(GrabbedDrive &drive, const QString &ima
         QFile target(drive.pseudoFile());
         if (target.size() > imageSize && !target.resize(imageSize)) {
             error = BurnError::Write;
-            setError(QStringLiteral("Cannot truncate %1").arg(target.fileName()));
+            setError(QCoreApplication::translate("DiscJob", "Cannot truncate %1").arg(target.fileName()));
             return StepOutcome::Failed;
         }
     }
@@ -611,7 +619,8 @@ void DiscJob::Private::runBurn()
             dir = QDir::tempPath();
         staged = std::make_unique<QTemporaryFile>(dir + QStringLiteral("/sorvel-burn-XXXXXX.iso"));
         if (!staged->open()) {
-            setError(QStringLiteral("Cannot stage the disc image in %1: %2").arg(dir, staged->errorString()));
+            setError(QCoreApplication::translate("DiscJob", "Cannot stage the disc image in %1: %2")
+                         .arg(dir, staged->errorString()));
             finish(Ending::Failed, BurnError::MakeImageOutput);
             return;
         }
@@ -622,7 +631,7 @@ void DiscJob::Private::runBurn()
         if (!completed(made, Ending::Failed, error))
             return;
     } else if (!QFileInfo(image).isFile()) {
-        setError(QStringLiteral("The image %1 does not exist").arg(image));
+        setError(QCoreApplication::translate("DiscJob", "The image %1 does not exist").arg(image));
         finish(Ending::Failed, BurnError::OpenImage);
         return;
     }
@@ -687,7 +696,8 @@ void DiscJob::Private::runMakeIso()
     QTemporaryFile part(target.absolutePath() + QLatin1Char('/') + target.fileName() +
                         QStringLiteral(".XXXXXX.part"));
     if (!part.open()) {
-        setError(QStringLiteral("Cannot create %1: %2").arg(isoPath, part.errorString()));
+        setError(
+            QCoreApplication::translate("DiscJob", "Cannot create %1: %2").arg(isoPath, part.errorString()));
         finish(Ending::Failed, BurnError::MakeImageOutput);
         return;
     }
@@ -703,7 +713,8 @@ void DiscJob::Private::runMakeIso()
     // in place the old one stays, also when the rename fails.
     if (::rename(QFile::encodeName(part.fileName()).constData(), QFile::encodeName(isoPath).constData()) !=
         0) {
-        setError(QStringLiteral("Cannot rename the image to %1: %2").arg(isoPath, systemError()));
+        setError(QCoreApplication::translate("DiscJob", "Cannot rename the image to %1: %2")
+                     .arg(isoPath, systemError()));
         finish(Ending::Failed, BurnError::MakeImageOutput);
         return;
     }
@@ -789,7 +800,7 @@ void DiscJob::Private::runMakeFolder()
     const QString source = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QString target = QDir::cleanPath(QFileInfo(targetFolder).absoluteFilePath());
     if (!QFileInfo(source).isDir()) {
-        setError(QStringLiteral("The DVD folder %1 does not exist").arg(source));
+        setError(QCoreApplication::translate("DiscJob", "The DVD folder %1 does not exist").arg(source));
         finish(Ending::Failed, BurnError::ReadDvdData);
         return;
     }
@@ -851,7 +862,7 @@ void DiscJob::Private::runMakeFolder()
         for (const QString &sub : {QStringLiteral("VIDEO_TS"), QStringLiteral("AUDIO_TS")}) {
             QDir old(target + QLatin1Char('/') + sub);
             if (old.exists() && !old.removeRecursively()) {
-                setError(QStringLiteral("Cannot remove %1").arg(old.path()));
+                setError(QCoreApplication::translate("DiscJob", "Cannot remove %1").arg(old.path()));
                 finish(Ending::Failed, BurnError::WriteFolder);
                 return;
             }
@@ -881,7 +892,7 @@ void DiscJob::Private::runErase()
 {
     GrabbedDrive drive(device);
     if (!drive.drive()) {
-        setError(QStringLiteral("Cannot open the drive %1").arg(device));
+        setError(QCoreApplication::translate("DiscJob", "Cannot open the drive %1").arg(device));
         finish(Ending::EraseFailed);
         return;
     }
@@ -892,7 +903,7 @@ void DiscJob::Private::runErase()
 void DiscJob::Private::run()
 {
     if (!session.ok()) {
-        setError(QStringLiteral("The disc-recording library is not available"));
+        setError(QCoreApplication::translate("DiscJob", "The disc-recording library is not available"));
         finish(kind == JobKind::Check ? Ending::CheckStopped : Ending::Failed);
     } else {
         runKind();

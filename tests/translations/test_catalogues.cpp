@@ -99,7 +99,8 @@ private Q_SLOTS:
 void TestCatalogues::catalogues_data()
 {
     QTest::addColumn<QString>("language");
-    const QStringList languages = QString::fromLatin1(SORVEL_LANGUAGES).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    const QStringList languages =
+        QString::fromLatin1(SORVEL_LANGUAGES).split(QLatin1Char(';'), Qt::SkipEmptyParts);
     QVERIFY(!languages.isEmpty());
     for (const QString &language : languages)
         QTest::newRow(qPrintable(language)) << language;
@@ -226,7 +227,8 @@ void TestCatalogues::formatsFollowTheLanguage()
     QCOMPARE(UiLanguage::formatsLocale(QStringLiteral("de"), c).toString(1.5), QStringLiteral("1,5"));
     const QLocale swiss(QLocale::German, QLocale::Switzerland);
     QCOMPARE(UiLanguage::formatsLocale(QStringLiteral("de"), swiss), swiss);
-    QCOMPARE(UiLanguage::formatsLocale(QStringLiteral("pt_BR"), c).toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
+    QCOMPARE(UiLanguage::formatsLocale(QStringLiteral("pt_BR"), c).toString(1234.5, 'f', 1),
+             QStringLiteral("1.234,5"));
     QCOMPARE(UiLanguage::nativeName(QStringLiteral("de")), QStringLiteral("Deutsch"));
     QVERIFY(UiLanguage::nativeName(QStringLiteral("pt_BR")).contains(QStringLiteral("Brasil")));
 }
@@ -237,7 +239,8 @@ void TestCatalogues::dvdLanguageOfLocale()
     QCOMPARE(g_DVDLanguages.languageName(QStringLiteral("pt_BR")), QStringLiteral("Portuguese"));
     QCOMPARE(g_DVDLanguages.languageName(QStringLiteral("pl")), QStringLiteral("Polish"));
     QCOMPARE(g_DVDLanguages.languageName(QStringLiteral("he")), QStringLiteral("Hebrew"));
-    QCOMPARE(g_DVDLanguages.languageCode(g_DVDLanguages.languageName(QStringLiteral("es"))), QStringLiteral("ES"));
+    QCOMPARE(g_DVDLanguages.languageCode(g_DVDLanguages.languageName(QStringLiteral("es"))),
+             QStringLiteral("ES"));
     QVERIFY(g_DVDLanguages.languageName(QStringLiteral("xx")).isEmpty());
     QVERIFY(g_DVDLanguages.languageName(QString()).isEmpty());
 }
@@ -247,12 +250,15 @@ void TestCatalogues::dvdLanguageOfLocale()
 void TestCatalogues::helpWrapsAndTranslates()
 {
     QCOMPARE(wrapText(QStringLiteral("aa bb cc"), 2, 7), QStringLiteral("  aa bb\n  cc\n"));
-    QCOMPARE(wrapText(QStringLiteral("averyveryverylongword x"), 0, 5), QStringLiteral("averyveryverylongword\nx\n"));
+    QCOMPARE(wrapText(QStringLiteral("averyveryverylongword x"), 0, 5),
+             QStringLiteral("averyveryverylongword\nx\n"));
 
-    const Run english = runSorvel({QStringLiteral("make-dvd"), QStringLiteral("--help")}, QStringLiteral("en"));
+    const Run english =
+        runSorvel({QStringLiteral("make-dvd"), QStringLiteral("--help")}, QStringLiteral("en"));
     QCOMPARE(english.exitCode, 0);
     QVERIFY(english.out.startsWith("Usage: sorvel make-dvd"));
-    const QStringList languages = QString::fromLatin1(SORVEL_LANGUAGES).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    const QStringList languages =
+        QString::fromLatin1(SORVEL_LANGUAGES).split(QLatin1Char(';'), Qt::SkipEmptyParts);
     for (const QString &language : languages) {
         const Run help = runSorvel({QStringLiteral("make-dvd"), QStringLiteral("--help")}, language);
         QCOMPARE(help.exitCode, 0);
@@ -267,9 +273,10 @@ void TestCatalogues::helpWrapsAndTranslates()
         QVERIFY2(!top.out.contains("Without a command"), qPrintable(language));
     }
     if (languages.contains(QStringLiteral("de"))) {
-        const Run bad = runSorvel({QStringLiteral("make-dvd"), QStringLiteral("--channels"), QStringLiteral("3"),
-                                   QStringLiteral("--to-iso"), QStringLiteral("x.iso"), QStringLiteral("a.jpg")},
-                                  QStringLiteral("de"));
+        const Run bad =
+            runSorvel({QStringLiteral("make-dvd"), QStringLiteral("--channels"), QStringLiteral("3"),
+                       QStringLiteral("--to-iso"), QStringLiteral("x.iso"), QStringLiteral("a.jpg")},
+                      QStringLiteral("de"));
         QCOMPARE(bad.exitCode, 2);
         QVERIFY2(bad.err.contains("--channels muss 1, 2 oder 6 sein"), bad.err.constData());
     }
@@ -279,20 +286,22 @@ void TestCatalogues::helpWrapsAndTranslates()
 // under English, "en".
 void TestCatalogues::dvdCarriesTheLanguage()
 {
-    const QStringList languages = QString::fromLatin1(SORVEL_LANGUAGES).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-    const QString language = languages.contains(QStringLiteral("de")) ? QStringLiteral("de") : languages.value(0);
+    const QStringList languages =
+        QString::fromLatin1(SORVEL_LANGUAGES).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    const QString language =
+        languages.contains(QStringLiteral("de")) ? QStringLiteral("de") : languages.value(0);
     const QString dir = TestSupport::freshDir(QStringLiteral("dvdlanguage"));
     QImage photo(320, 240, QImage::Format_RGB32);
     photo.fill(qRgb(40, 120, 200));
     QVERIFY(photo.save(dir + QStringLiteral("/one.png")));
     for (const QString &lang : {language, QStringLiteral("en")}) {
         const QString out = dir + QStringLiteral("/out-") + lang;
-        const Run run = runSorvel({QStringLiteral("make-dvd"), QStringLiteral("--quiet"), QStringLiteral("--to-folder"),
-                                   out, QStringLiteral("--volume-label"), QStringLiteral("LANG"),
-                                   QStringLiteral("--photo-duration"), QStringLiteral("1000"),
-                                   QStringLiteral("--no-transition"), QStringLiteral("--no-dynamic-effect"),
-                                   QStringLiteral("--temp-dir"), dir, dir + QStringLiteral("/one.png")},
-                                  lang);
+        const Run run = runSorvel(
+            {QStringLiteral("make-dvd"), QStringLiteral("--quiet"), QStringLiteral("--to-folder"), out,
+             QStringLiteral("--volume-label"), QStringLiteral("LANG"), QStringLiteral("--photo-duration"),
+             QStringLiteral("1000"), QStringLiteral("--no-transition"), QStringLiteral("--no-dynamic-effect"),
+             QStringLiteral("--temp-dir"), dir, dir + QStringLiteral("/one.png")},
+            lang);
         QVERIFY2(run.exitCode == 0, run.err.constData());
         const DvdCheck::Disc disc = DvdCheck::read(out + QStringLiteral("/LANG"));
         QVERIFY2(disc.ok, qPrintable(disc.error));

@@ -52,9 +52,9 @@ Texts textsOf(const QString &language)
 {
     Texts texts;
     QString tsLanguage;
-    const auto messages = Catalogue::read(
-        qEnvironmentVariable("SORVEL_SOURCE_DIR") + QStringLiteral("/translations/sorvel_%1.ts").arg(language),
-        &tsLanguage);
+    const auto messages = Catalogue::read(qEnvironmentVariable("SORVEL_SOURCE_DIR") +
+                                              QStringLiteral("/translations/sorvel_%1.ts").arg(language),
+                                          &tsLanguage);
     for (const auto &m : messages) {
         if (m.numerus || m.source.contains(QLatin1Char('%')))
             continue; // shown with their numbers filled in
@@ -253,8 +253,10 @@ void TestTranslatedLayouts::languages()
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QTest::qWait(50);
-        QVERIFY2(dialog->width() <= 1024 && dialog->height() <= 700,
-                 qPrintable(QStringLiteral("%1 %2: %3x%4").arg(language, name).arg(dialog->width()).arg(dialog->height())));
+        QVERIFY2(dialog->width() <= 1024 && dialog->height() <= 700, qPrintable(QStringLiteral("%1 %2: %3x%4")
+                                                                                    .arg(language, name)
+                                                                                    .arg(dialog->width())
+                                                                                    .arg(dialog->height())));
         inspector.inspect(dialog, name);
         saveShot(dialog, QStringLiteral("%1-%2").arg(language, name));
         dialog->hide();

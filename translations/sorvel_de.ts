@@ -72,6 +72,25 @@
     </message>
 </context>
 <context>
+    <name>AudioOutput</name>
+    <message>
+        <source>No sound output device could be opened.</source>
+        <translation>Es konnte kein Audioausgabegerät geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The sound output device could not be set up.</source>
+        <translation>Das Audioausgabegerät konnte nicht eingerichtet werden.</translation>
+    </message>
+    <message>
+        <source>The sound output device has no free voice.</source>
+        <translation>Das Audioausgabegerät hat keine freie Stimme.</translation>
+    </message>
+    <message>
+        <source>The sound output device has no room for the sound buffers.</source>
+        <translation>Das Audioausgabegerät hat keinen Platz für die Audiopuffer.</translation>
+    </message>
+</context>
+<context>
     <name>BitRateDialog</name>
     <message>
         <source>Customize Bitrate</source>
@@ -355,6 +374,89 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>To skip disc checking, please click &quot;Ignore&quot;, but it will show again when starting burning.</source>
         <translation>Um die Prüfung der Disc zu überspringen, klicken Sie auf „Ignorieren“; sie erscheint beim Brennen jedoch erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>DiscJob</name>
+    <message>
+        <source>Cannot empty %1: %2</source>
+        <translation>%1 kann nicht geleert werden: %2</translation>
+    </message>
+    <message>
+        <source>Erasing the disc in %1 failed</source>
+        <translation>Das Löschen der Disc in %1 ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>The DVD folder %1 does not exist</source>
+        <translation>Der DVD-Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>%1 kann nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>genisoimage was not found</source>
+        <translation>genisoimage wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>genisoimage could not be started: %1</source>
+        <translation>genisoimage konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>%1: No space left on device</source>
+        <translation>%1: Kein Speicherplatz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Cannot open the image %1</source>
+        <translation>Das Abbild %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Out of memory preparing the write</source>
+        <translation>Nicht genügend Arbeitsspeicher, um das Schreiben vorzubereiten</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the image %1 for writing</source>
+        <translation>Das Abbild %1 kann nicht zum Schreiben vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>Cannot open the disc in %1</source>
+        <translation>Die Disc in %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The disc in %1 cannot be written: %2</source>
+        <translation>Die Disc in %1 kann nicht beschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Writing to %1 failed: %2</source>
+        <translation>Das Schreiben auf %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot truncate %1</source>
+        <translation>%1 kann nicht gekürzt werden</translation>
+    </message>
+    <message>
+        <source>Cannot stage the disc image in %1: %2</source>
+        <translation>Das Disc-Abbild kann nicht in %1 bereitgestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist</source>
+        <translation>Das Abbild %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>Cannot rename the image to %1: %2</source>
+        <translation>Das Abbild kann nicht in %1 umbenannt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1</source>
+        <translation>%1 kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>Cannot open the drive %1</source>
+        <translation>Das Laufwerk %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The disc-recording library is not available</source>
+        <translation>Die Bibliothek zum Brennen von Discs ist nicht verfügbar</translation>
     </message>
 </context>
 <context>

@@ -194,6 +194,7 @@ private Q_SLOTS:
     void cleanupTestCase();
     void languages_data();
     void languages();
+    void englishIsSeen();
 };
 
 void TestTranslatedLayouts::cleanupTestCase()
@@ -262,6 +263,25 @@ void TestTranslatedLayouts::languages()
         dialog->hide();
     }
     QVERIFY2(inspector.faults.isEmpty(), qPrintable(inspector.faults.join(QLatin1Char('\n'))));
+}
+
+// The check itself sees English: without a catalogue the window shows the
+// source texts, and they are reported.
+void TestTranslatedLayouts::englishIsSeen()
+{
+    const QStringList languages = Catalogue::shippedLanguages(SORVEL_LANGUAGES);
+    QVERIFY(!languages.isEmpty());
+    QCOMPARE(Application::instance()->installTranslators(UiLanguage::sourceLanguage()),
+             UiLanguage::sourceLanguage());
+    const Texts texts = textsOf(languages.first());
+    Inspector inspector(texts, UiLanguage::sourceLanguage());
+    EditorWindow window;
+    window.show(true);
+    QVERIFY(QTest::qWaitForWindowExposed(window.widgetFrame()));
+    inspector.inspect(window.widgetFrame(), QStringLiteral("window"));
+    const QString faults = inspector.faults.join(QLatin1Char('\n'));
+    QVERIFY2(faults.contains(QStringLiteral("English \"Import Photo(s)\"")), qPrintable(faults));
+    QVERIFY2(faults.contains(QStringLiteral("English \"&File\"")), qPrintable(faults));
 }
 
 int main(int argc, char **argv)

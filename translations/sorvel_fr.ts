@@ -1,0 +1,2173 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Application</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>AudioListWidget</name>
+    <message>
+        <source>Audio clips</source>
+        <translation>Clips audio</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Fréquence d&apos;échantillonnage</translation>
+    </message>
+    <message>
+        <source>Start Point</source>
+        <translation>Point de début</translation>
+    </message>
+    <message>
+        <source>End Point</source>
+        <translation>Point de fin</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Déplacer à gauche</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Déplacer à droite</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>Drag Audio File(s) Here</source>
+        <translation>Glissez les fichiers audio ici</translation>
+    </message>
+    <message>
+        <source>Copy Clips</source>
+        <translation>Copier les clips</translation>
+    </message>
+    <message>
+        <source>Move Clips</source>
+        <translation>Déplacer les clips</translation>
+    </message>
+    <message>
+        <source>Import Audio</source>
+        <translation>Importer de l&apos;audio</translation>
+    </message>
+</context>
+<context>
+    <name>AudioOutput</name>
+    <message>
+        <source>No sound output device could be opened.</source>
+        <translation>Aucun périphérique de sortie audio n&apos;a pu être ouvert.</translation>
+    </message>
+    <message>
+        <source>The sound output device could not be set up.</source>
+        <translation>Le périphérique de sortie audio n&apos;a pas pu être configuré.</translation>
+    </message>
+    <message>
+        <source>The sound output device has no free voice.</source>
+        <translation>Le périphérique de sortie audio n&apos;a plus de voix libre.</translation>
+    </message>
+    <message>
+        <source>The sound output device has no room for the sound buffers.</source>
+        <translation>Le périphérique de sortie audio n&apos;a plus de place pour les tampons audio.</translation>
+    </message>
+</context>
+<context>
+    <name>BitRateDialog</name>
+    <message>
+        <source>Customize Bitrate</source>
+        <translation>Débit personnalisé</translation>
+    </message>
+    <message>
+        <source>Please input customized bitrate:</source>
+        <translation>Saisissez le débit souhaité :</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Plage :</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>kbit/s</source>
+        <translation>kbit/s</translation>
+    </message>
+    <message>
+        <source>Please input a valid value</source>
+        <translation>Veuillez saisir une valeur valide</translation>
+    </message>
+</context>
+<context>
+    <name>BurnWorkflow</name>
+    <message>
+        <source>The output folder does not exist, please set the output folder and try again.</source>
+        <translation>Le dossier de sortie n&apos;existe pas. Choisissez un dossier de sortie et réessayez.</translation>
+    </message>
+    <message>
+        <source>The temporary folder does not exist, please set the temporary folder and try again.</source>
+        <translation>Le dossier temporaire n&apos;existe pas. Choisissez un dossier temporaire et réessayez.</translation>
+    </message>
+    <message>
+        <source>Another disc job is still running; please try again later.</source>
+        <translation>Une autre gravure est en cours. Veuillez réessayer plus tard.</translation>
+    </message>
+    <message>
+        <source>Burn process failed. Do you want to try again.</source>
+        <translation>La gravure a échoué. Voulez-vous réessayer ?</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <comment>bytes</comment>
+        <translation>%1 o</translation>
+    </message>
+    <message>
+        <source>Not enough free space available in the disk which the temporary folder is located in. At least %1 disk space is needed in disk %2.</source>
+        <translation>Espace libre insuffisant sur le disque du dossier temporaire. Il faut au moins %1 sur le disque %2.</translation>
+    </message>
+    <message>
+        <source>Not enough space available in the target disk. At least %1 of disk space is needed in %2 disk.</source>
+        <translation>Espace insuffisant sur le disque de destination. Il faut au moins %1 sur le disque %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2.</source>
+        <translation>Impossible d&apos;écrire dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 will be cleared. Do you want to continue?</source>
+        <translation>Le dossier %1 va être vidé. Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>The file system of destination disk (%1) does not support files larger than 4GB, please select again.</source>
+        <translation>Le système de fichiers du disque de destination (%1) n&apos;accepte pas les fichiers de plus de 4 Go. Veuillez choisir une autre destination.</translation>
+    </message>
+    <message>
+        <source>The file %1 will be overwritten. Do you want to continue?</source>
+        <translation>Le fichier %1 va être remplacé. Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>%1: no such recorder.</source>
+        <translation>%1 : graveur introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not an optical drive.</source>
+        <translation>%1 est un dossier, pas un lecteur optique.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not an optical drive; to write a disc image into it, use stdio:%1.</source>
+        <translation>%1 est un fichier, pas un lecteur optique ; pour y écrire une image disque, utilisez stdio:%1.</translation>
+    </message>
+    <message>
+        <source>%1 is not an optical drive.</source>
+        <translation>%1 n&apos;est pas un lecteur optique.</translation>
+    </message>
+    <message>
+        <source>No recorder was found.</source>
+        <translation>Aucun graveur n&apos;a été trouvé.</translation>
+    </message>
+    <message>
+        <source>Recorders found: %1</source>
+        <translation>Graveurs trouvés : %1</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; a disc image needs a file name.</source>
+        <translation>%1 est un dossier ; une image disque a besoin d&apos;un nom de fichier.</translation>
+    </message>
+    <message>
+        <source>Please select the destination.</source>
+        <translation>Veuillez choisir la destination.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive is not blank. Writing to this disc will erase all the data on the disc. 
+Do you want to continue?</source>
+        <translation>Le disque dans le lecteur n&apos;est pas vierge. L&apos;écriture effacera toutes les données du disque.
+Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Please insert a blank disc.</source>
+        <translation>Veuillez insérer un disque vierge.</translation>
+    </message>
+    <message>
+        <source>Not enough free space in the disc, please insert another disc.</source>
+        <translation>Espace libre insuffisant sur le disque. Veuillez insérer un autre disque.</translation>
+    </message>
+    <message>
+        <source>Please insert a blank and recordable disc.</source>
+        <translation>Veuillez insérer un disque vierge et inscriptible.</translation>
+    </message>
+    <message>
+        <source>Burning failed! %1We recommend you burn again.</source>
+        <translation>La gravure a échoué ! %1Nous vous conseillons de graver à nouveau.</translation>
+    </message>
+    <message>
+        <source>Burn failed! Open ISO failed, we suggest you burn again.</source>
+        <translation>La gravure a échoué ! Impossible d&apos;ouvrir l&apos;image ISO ; nous vous conseillons de graver à nouveau.</translation>
+    </message>
+    <message>
+        <source>Failed to open disc, please retry.</source>
+        <translation>Impossible d&apos;ouvrir le disque, veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Failed to write to disc, please retry.</source>
+        <translation>Impossible d&apos;écrire sur le disque, veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Failed to read DVD data.</source>
+        <translation>Impossible de lire les données du DVD.</translation>
+    </message>
+    <message>
+        <source>Failed to create the DVD folder.</source>
+        <translation>Impossible de créer le dossier DVD.</translation>
+    </message>
+    <message>
+        <source>Burning failed!</source>
+        <translation>La gravure a échoué !</translation>
+    </message>
+    <message>
+        <source>Disc checking stopped</source>
+        <translation>Vérification du disque arrêtée</translation>
+    </message>
+    <message>
+        <source>Burning aborted!</source>
+        <translation>Gravure annulée !</translation>
+    </message>
+    <message>
+        <source>Failed to erase!</source>
+        <translation>L&apos;effacement a échoué !</translation>
+    </message>
+</context>
+<context>
+    <name>CapacityBar</name>
+    <message>
+        <source>%1GB</source>
+        <comment>scale label</comment>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>Disc capacity</source>
+        <translation>Capacité du disque</translation>
+    </message>
+    <message>
+        <source>Disc space is sufficient</source>
+        <translation>L&apos;espace sur le disque est suffisant</translation>
+    </message>
+    <message>
+        <source>The file size is close to the maximum disc capacity</source>
+        <translation>La taille est proche de la capacité maximale du disque</translation>
+    </message>
+    <message>
+        <source>The file size is beyond the maximum disc capacity</source>
+        <translation>La taille dépasse la capacité maximale du disque</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>make a DVD from photos and music (see make-dvd --help)</source>
+        <translation>crée un DVD à partir de photos et de musique (voir make-dvd --help)</translation>
+    </message>
+    <message>
+        <source>Usage: sorvel [COMMAND [OPTIONS]]</source>
+        <translation>Utilisation : sorvel [COMMANDE [OPTIONS]]</translation>
+    </message>
+    <message>
+        <source>Without a command, starts the slideshow editor.</source>
+        <translation>Sans commande, lance l&apos;éditeur de diaporama.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Commandes :</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>Run &apos;sorvel COMMAND --help&apos; for a command&apos;s options.</source>
+        <translation>« sorvel COMMANDE --help » affiche les options d&apos;une commande.</translation>
+    </message>
+</context>
+<context>
+    <name>DestinationBox</name>
+    <message>
+        <source>The folder %1 will be cleared. Do you want to continue?</source>
+        <translation>Le dossier %1 va être vidé. Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Input volume label</source>
+        <translation>Saisissez le nom du volume</translation>
+    </message>
+    <message>
+        <source>Open DVD Folder...</source>
+        <translation>Ouvrir le dossier DVD...</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2.</source>
+        <translation>Impossible d&apos;écrire dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>DVD Image file (*.iso)</source>
+        <translation>Image DVD (*.iso)</translation>
+    </message>
+    <message>
+        <source>Please select the destination.</source>
+        <translation>Veuillez choisir la destination.</translation>
+    </message>
+    <message>
+        <source>Save as DVD Folder</source>
+        <translation>Enregistrer comme dossier DVD</translation>
+    </message>
+    <message>
+        <source>Save as Image (.iso)</source>
+        <translation>Enregistrer comme image (.iso)</translation>
+    </message>
+</context>
+<context>
+    <name>DialogQuestions</name>
+    <message>
+        <source>Waiting for Disc</source>
+        <translation>En attente d&apos;un disque</translation>
+    </message>
+    <message>
+        <source>To skip disc checking, please click &quot;Ignore&quot;, but it will show again when starting burning.</source>
+        <translation>Pour passer la vérification du disque, cliquez sur « Ignorer » ; elle reviendra au début de la gravure.</translation>
+    </message>
+</context>
+<context>
+    <name>DiscJob</name>
+    <message>
+        <source>Cannot empty %1: %2</source>
+        <translation>Impossible de vider %1 : %2</translation>
+    </message>
+    <message>
+        <source>Erasing the disc in %1 failed</source>
+        <translation>L&apos;effacement du disque dans %1 a échoué</translation>
+    </message>
+    <message>
+        <source>The DVD folder %1 does not exist</source>
+        <translation>Le dossier DVD %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Impossible de créer %1 : %2</translation>
+    </message>
+    <message>
+        <source>genisoimage was not found</source>
+        <translation>genisoimage est introuvable</translation>
+    </message>
+    <message>
+        <source>genisoimage could not be started: %1</source>
+        <translation>genisoimage n&apos;a pas pu démarrer : %1</translation>
+    </message>
+    <message>
+        <source>%1: No space left on device</source>
+        <translation>%1 : plus d&apos;espace libre sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Cannot open the image %1</source>
+        <translation>Impossible d&apos;ouvrir l&apos;image %1</translation>
+    </message>
+    <message>
+        <source>Out of memory preparing the write</source>
+        <translation>Mémoire insuffisante pour préparer l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the image %1 for writing</source>
+        <translation>Impossible de préparer l&apos;image %1 pour l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Cannot open the disc in %1</source>
+        <translation>Impossible d&apos;ouvrir le disque dans %1</translation>
+    </message>
+    <message>
+        <source>The disc in %1 cannot be written: %2</source>
+        <translation>Impossible d&apos;écrire le disque dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Writing to %1 failed: %2</source>
+        <translation>L&apos;écriture sur %1 a échoué : %2</translation>
+    </message>
+    <message>
+        <source>Cannot truncate %1</source>
+        <translation>Impossible de tronquer %1</translation>
+    </message>
+    <message>
+        <source>Cannot stage the disc image in %1: %2</source>
+        <translation>Impossible de préparer l&apos;image disque dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist</source>
+        <translation>L&apos;image %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>Cannot rename the image to %1: %2</source>
+        <translation>Impossible de renommer l&apos;image en %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1</source>
+        <translation>Impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the drive %1</source>
+        <translation>Impossible d&apos;ouvrir le lecteur %1</translation>
+    </message>
+    <message>
+        <source>The disc-recording library is not available</source>
+        <translation>La bibliothèque de gravure n&apos;est pas disponible</translation>
+    </message>
+</context>
+<context>
+    <name>DvdGeneration</name>
+    <message>
+        <source>Cannot render the slideshow: %1</source>
+        <translation>Impossible de calculer le diaporama : %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the audio stream: %1</source>
+        <translation>Impossible de créer le flux audio : %1</translation>
+    </message>
+    <message>
+        <source>Cannot start encoding: %1</source>
+        <translation>Impossible de commencer l&apos;encodage : %1</translation>
+    </message>
+    <message>
+        <source>Encoding failed: %1</source>
+        <translation>L&apos;encodage a échoué : %1</translation>
+    </message>
+    <message>
+        <source>The encoded video is missing.</source>
+        <translation>La vidéo encodée est introuvable.</translation>
+    </message>
+    <message>
+        <source>The encoded streams are missing.</source>
+        <translation>Les flux encodés sont introuvables.</translation>
+    </message>
+    <message>
+        <source>mplex did not start reading the video</source>
+        <translation>mplex n&apos;a pas commencé à lire la vidéo</translation>
+    </message>
+    <message>
+        <source>Failed to create DVD!</source>
+        <translation>Impossible de créer le DVD !</translation>
+    </message>
+    <message>
+        <source>Cannot create the video stream: %1</source>
+        <translation>Impossible de créer le flux vidéo : %1</translation>
+    </message>
+    <message>
+        <source>The video ended early.</source>
+        <translation>La vidéo s&apos;est terminée trop tôt.</translation>
+    </message>
+    <message>
+        <source>Aborted</source>
+        <translation>Annulé</translation>
+    </message>
+</context>
+<context>
+    <name>DvdSettingsDialog</name>
+    <message>
+        <source>DVD Settings</source>
+        <translation>Paramètres du DVD</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Destination :</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destination</translation>
+    </message>
+    <message>
+        <source>Volume Label:</source>
+        <translation>Nom du volume :</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Nom du volume</translation>
+    </message>
+    <message>
+        <source>Writing Speed:</source>
+        <translation>Vitesse de gravure :</translation>
+    </message>
+    <message>
+        <source>Writing Speed</source>
+        <translation>Vitesse de gravure</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>Copies :</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>Paramètres vidéo</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualité :</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>Qualité vidéo</translation>
+    </message>
+    <message>
+        <source>The most the video may take: High up to 9 Mbit/s, Normal up to 5, Low up to 2. Still photos take far less.</source>
+        <translation>Le maximum que la vidéo peut occuper : Haute jusqu&apos;à 9 Mbit/s, Normale jusqu&apos;à 5, Basse jusqu&apos;à 2. Les photos fixes prennent bien moins.</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Haute</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Basse</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Personnaliser</translation>
+    </message>
+    <message>
+        <source>TV Standard:</source>
+        <translation>Norme TV :</translation>
+    </message>
+    <message>
+        <source>TV Standard</source>
+        <translation>Norme TV</translation>
+    </message>
+    <message>
+        <source>When the Show Ends:</source>
+        <translation>À la fin du diaporama :</translation>
+    </message>
+    <message>
+        <source>When the Show Ends</source>
+        <translation>À la fin du diaporama</translation>
+    </message>
+    <message>
+        <source>What the disc does after the last photo: start the show again, or stop as a film does</source>
+        <translation>Ce que fait le disque après la dernière photo : recommencer le diaporama, ou s&apos;arrêter comme un film</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>Paramètres audio</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Débit :</translation>
+    </message>
+    <message>
+        <source>Audio Bit Rate</source>
+        <translation>Débit audio</translation>
+    </message>
+    <message>
+        <source>128kbit/s (Lowest Audio Quality)</source>
+        <translation>128 kbit/s (qualité audio minimale)</translation>
+    </message>
+    <message>
+        <source>160kbit/s (Low Audio Quality)</source>
+        <translation>160 kbit/s (qualité audio basse)</translation>
+    </message>
+    <message>
+        <source>192kbit/s (Normal Audio Quality)</source>
+        <translation>192 kbit/s (qualité audio normale)</translation>
+    </message>
+    <message>
+        <source>320kbit/s (High Audio Quality)</source>
+        <translation>320 kbit/s (qualité audio haute)</translation>
+    </message>
+    <message>
+        <source>448kbit/s (Highest Audio Quality)</source>
+        <translation>448 kbit/s (qualité audio maximale)</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canaux :</translation>
+    </message>
+    <message>
+        <source>Audio Channels</source>
+        <translation>Canaux audio</translation>
+    </message>
+    <message>
+        <source>1 (Mono)</source>
+        <translation>1 (Mono)</translation>
+    </message>
+    <message>
+        <source>2 (Stereo)</source>
+        <translation>2 (Stéréo)</translation>
+    </message>
+    <message>
+        <source>5.1 (D.D.)</source>
+        <translation>5.1 (D.D.)</translation>
+    </message>
+    <message>
+        <source>Estimated size:</source>
+        <translation>Taille estimée :</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Graver</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1Mbps</source>
+        <translation>%1 Mbit/s</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Estimated size: up to %1</source>
+        <translation>Taille estimée : jusqu&apos;à %1</translation>
+    </message>
+</context>
+<context>
+    <name>EditAudioDialog</name>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Modifier l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Audio clips</source>
+        <translation>Clips audio</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Start Point</source>
+        <translation>Point de début</translation>
+    </message>
+    <message>
+        <source>End Point</source>
+        <translation>Point de fin</translation>
+    </message>
+    <message>
+        <source>Clip position and points</source>
+        <translation>Position du clip et points</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play Segment</source>
+        <translation>Lire le segment</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Set Start Point</source>
+        <translation>Définir le début</translation>
+    </message>
+    <message>
+        <source>Set End Point</source>
+        <translation>Définir la fin</translation>
+    </message>
+    <message>
+        <source>Position and duration</source>
+        <translation>Position et durée</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Couper le son</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Rétablir le son</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Sound is not available: %1 The clips can still be ordered and trimmed, but not played.</source>
+        <translation>Le son n&apos;est pas disponible : %1 Les clips peuvent encore être ordonnés et coupés, mais pas écoutés.</translation>
+    </message>
+    <message>
+        <source>Select One or More Files</source>
+        <translation>Choisir un ou plusieurs fichiers</translation>
+    </message>
+    <message>
+        <source>Some files have not been added to the list:
+</source>
+        <translation>Certains fichiers n&apos;ont pas été ajoutés à la liste :
+</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <source>Sorvel</source>
+        <translation>Sorvel</translation>
+    </message>
+    <message>
+        <source>Import Photo(s)</source>
+        <translation>Importer des photos</translation>
+    </message>
+    <message>
+        <source>Import Photo Folder</source>
+        <translation>Importer un dossier de photos</translation>
+    </message>
+    <message>
+        <source>Import Audio File(s)</source>
+        <translation>Importer des fichiers audio</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Turn Left</source>
+        <translation>Pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Turn Right</source>
+        <translation>Pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Retourner</translation>
+    </message>
+    <message>
+        <source>Auto Rotate</source>
+        <translation>Rotation auto</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Déplacer à gauche</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Déplacer à droite</translation>
+    </message>
+    <message>
+        <source>Previous (Left)</source>
+        <translation>Précédente (Gauche)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédente</translation>
+    </message>
+    <message>
+        <source>Play (Space)</source>
+        <translation>Lire (Espace)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>Pause (Space)</source>
+        <translation>Pause (Espace)</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Stop (Home)</source>
+        <translation>Arrêt (Début)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Next (Right)</source>
+        <translation>Suivante (Droite)</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivante</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Couper le son</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Rétablir le son</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Album</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
+    <message>
+        <source>Album Settings</source>
+        <translation>Réglages de l&apos;album</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transition</translation>
+    </message>
+    <message>
+        <source>Sync with Audio</source>
+        <translation>Caler sur la musique</translation>
+    </message>
+    <message>
+        <source>Use Dynamic Effect</source>
+        <translation>Panoramique et zoom</translation>
+    </message>
+    <message>
+        <source>Use Transition</source>
+        <translation>Utiliser les transitions</translation>
+    </message>
+    <message>
+        <source>Dissolve Only</source>
+        <translation>Fondus seulement</translation>
+    </message>
+    <message>
+        <source>Random Transition</source>
+        <translation>Transitions aléatoires</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>Paramètres audio</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Boucle</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Modifier l&apos;audio</translation>
+    </message>
+    <message>
+        <source>Scroll Strips</source>
+        <translation>Défiler les bandes</translation>
+    </message>
+    <message>
+        <source>Disc type</source>
+        <translation>Type de disque</translation>
+    </message>
+    <message>
+        <source>DVD 4.7G</source>
+        <translation>DVD 4,7 Go</translation>
+    </message>
+    <message>
+        <source>DVD 8.5G</source>
+        <translation>DVD 8,5 Go</translation>
+    </message>
+    <message>
+        <source>Create DVD</source>
+        <translation>Créer le DVD</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Graver</translation>
+    </message>
+    <message>
+        <source>&amp;Import Photo(s)...</source>
+        <translation>&amp;Importer des photos...</translation>
+    </message>
+    <message>
+        <source>I&amp;mport Photo Folder...</source>
+        <translation>I&amp;mporter un dossier de photos...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Audio File(s)...</source>
+        <translation>Importer des fichiers &amp;audio...</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Nouveau projet</translation>
+    </message>
+    <message>
+        <source>Open Project...</source>
+        <translation>Ouvrir un projet...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>Enregistrer le projet sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Propriétés</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vider</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Auto Rotate All Photos</source>
+        <translation>Pivoter automatiquement toutes les photos</translation>
+    </message>
+    <message>
+        <source>Auto Rotate Photos While Importing</source>
+        <translation>Pivoter les photos automatiquement à l&apos;import</translation>
+    </message>
+    <message>
+        <source>&amp;Create DVD</source>
+        <translation>&amp;Créer le DVD</translation>
+    </message>
+    <message>
+        <source>Do &amp;Nothing</source>
+        <translation>&amp;Ne rien faire</translation>
+    </message>
+    <message>
+        <source>&amp;Exit Program</source>
+        <translation>&amp;Quitter le programme</translation>
+    </message>
+    <message>
+        <source>&amp;Hibernate</source>
+        <translation>&amp;Hiberner</translation>
+    </message>
+    <message>
+        <source>&amp;Shut Down</source>
+        <translation>&amp;Éteindre</translation>
+    </message>
+    <message>
+        <source>Stand &amp;By</source>
+        <translation>&amp;Mettre en veille</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Préférences...</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Croissant</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Décroissant</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Sort By</source>
+        <translation>Trier par</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>&amp;Actions</translation>
+    </message>
+    <message>
+        <source>Action &amp;After Making</source>
+        <translation>Action &amp;après la création</translation>
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation>Premiers pas</translation>
+    </message>
+    <message>
+        <source>All Supported Files (</source>
+        <translation>Tous les fichiers pris en charge (</translation>
+    </message>
+    <message>
+        <source>JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files (*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;</source>
+        <translation>Fichiers JPG (*.jpg; *.jpeg);;Fichiers BMP (*.bmp);;Fichiers PNG (*.png);;Fichiers GIF (*.gif);;Fichiers TIFF (*.tiff);;Fichiers XBM (*.xbm);;Fichiers XPM (*.xpm);;</translation>
+    </message>
+    <message>
+        <source>All Files(*.*);;</source>
+        <translation>Tous les fichiers(*.*);;</translation>
+    </message>
+    <message>
+        <source>Select One or More Files</source>
+        <translation>Choisir un ou plusieurs fichiers</translation>
+    </message>
+    <message>
+        <source>AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;</source>
+        <translation>Fichiers AAC (*.aac);;Fichiers AIF (*.aif; *.aiff);;Fichiers AC3 (*.ac3);;Fichiers APE (*.ape);;Fichiers AU (*.au);;Fichiers FLAC (*.flac);;Fichiers MPA (*.mpa);;Fichiers MP2 (*.mp2);;Fichiers MP3 (*.mp3);;Fichiers OGG (*.ogg);;Fichiers RA (*.ra);;Fichiers WAV (*.wav);;Fichiers WMA (*.wma);;Fichiers M4A (*.m4a);;</translation>
+    </message>
+    <message>
+        <source>Select one folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Photo Duration</source>
+        <translation>Durée d&apos;une photo</translation>
+    </message>
+    <message>
+        <source>Transition Duration</source>
+        <translation>Durée d&apos;une transition</translation>
+    </message>
+    <message>
+        <source>Transition Type</source>
+        <translation>Type de transition</translation>
+    </message>
+    <message>
+        <source>Loop Audio</source>
+        <translation>Audio en boucle</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Projets récents</translation>
+    </message>
+    <message>
+        <source>Sound is not available (%1); the preview plays without sound.</source>
+        <translation>Le son n&apos;est pas disponible (%1) ; l&apos;aperçu est lu sans le son.</translation>
+    </message>
+    <message>
+        <source>DVD Settings</source>
+        <translation>Paramètres du DVD</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Sorvel Projects (*.sorvel)</source>
+        <translation>Projets Sorvel (*.sorvel)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Effacer la liste</translation>
+    </message>
+    <message>
+        <source>The album &quot;%1&quot; has changes that are not saved.
+Do you want to save them?</source>
+        <translation>L&apos;album « %1 » contient des modifications non enregistrées.
+Voulez-vous les enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Ouvrir un projet</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Ouverture de %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Some files of the project are missing or cannot be read and have been left out:
+</source>
+        <translation>Certains fichiers du projet sont absents ou illisibles et ont été laissés de côté :
+</translation>
+    </message>
+    <message>
+        <source>Save Project As</source>
+        <translation>Enregistrer le projet sous</translation>
+    </message>
+</context>
+<context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Import Progress</source>
+        <translation>Progression de l&apos;import</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Importing %1...</source>
+        <translation>Import de %1...</translation>
+    </message>
+    <message>
+        <source>Some files have not been added to the list:
+</source>
+        <translation>Certains fichiers n&apos;ont pas été ajoutés à la liste :
+</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowBase</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>Read Me</source>
+        <translation>Lisez-moi</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Turns photos and music into DVD-Video slideshows.</source>
+        <translation>%1 %2
+Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
+    </message>
+</context>
+<context>
+    <name>MakeDvd</name>
+    <message>
+        <source>%1, %2, %3 s of video, %4, up to %5 Mbit/s</source>
+        <translation>%1, %2, %3 s de vidéo, %4, jusqu&apos;à %5 Mbit/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s)</source>
+        <translation>
+            <numerusform>%n photo</numerusform>
+            <numerusform>%n photos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n audio clip(s)</source>
+        <translation>
+            <numerusform>%n clip audio</numerusform>
+            <numerusform>%n clips audio</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Burning the next copy...</source>
+        <translation>Gravure de la copie suivante...</translation>
+    </message>
+    <message>
+        <source>Done in %1.</source>
+        <translation>Terminé en %1.</translation>
+    </message>
+    <message>
+        <source>(answer with --yes to go on)</source>
+        <translation>(répondez avec --yes pour continuer)</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Interrompu.</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>Details: %1</source>
+        <translation>Détails : %1</translation>
+    </message>
+    <message>
+        <source>Aborting...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>Opening the project %1...</source>
+        <translation>Ouverture du projet %1...</translation>
+    </message>
+    <message>
+        <source>Some files of the project are missing or cannot be read and have been left out:</source>
+        <translation>Certains fichiers du projet sont absents ou illisibles et ont été laissés de côté :</translation>
+    </message>
+    <message>
+        <source>the project has no photo to make a slideshow from</source>
+        <translation>le projet ne contient aucune photo pour un diaporama</translation>
+    </message>
+    <message>
+        <source>Sync with audio: the music gives less than 1 s or more than 999 s a photo; the photo duration stays %1 ms.</source>
+        <translation>Caler sur la musique : la musique donne moins de 1 s ou plus de 999 s par photo ; la durée d&apos;une photo reste %1 ms.</translation>
+    </message>
+    <message>
+        <source>Importing %1 and %2...</source>
+        <translation>Import de %1 et %2...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n audio file(s)</source>
+        <translation>
+            <numerusform>%n fichier audio</numerusform>
+            <numerusform>%n fichiers audio</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some files have not been added to the list:</source>
+        <translation>Certains fichiers n&apos;ont pas été ajoutés à la liste :</translation>
+    </message>
+    <message>
+        <source>no photo to make a slideshow from</source>
+        <translation>aucune photo pour un diaporama</translation>
+    </message>
+    <message>
+        <source>Output (exactly one is required):</source>
+        <translation>Sortie (une seule est requise) :</translation>
+    </message>
+    <message>
+        <source>write the DVD folder into DIR/&lt;volume label&gt;</source>
+        <translation>écrire le dossier DVD dans DIR/&lt;nom du volume&gt;</translation>
+    </message>
+    <message>
+        <source>write an ISO image (&quot;.iso&quot; is appended if missing)</source>
+        <translation>écrire une image ISO (« .iso » est ajouté s&apos;il manque)</translation>
+    </message>
+    <message>
+        <source>burn to a recorder (/dev/sr0, or stdio:/path/disc.img)</source>
+        <translation>graver sur un graveur (/dev/sr0, ou stdio:/chemin/disque.img)</translation>
+    </message>
+    <message>
+        <source>DVD:</source>
+        <translation>DVD :</translation>
+    </message>
+    <message>
+        <source>disc label (default &quot;My DVD&quot;)</source>
+        <translation>nom du disque (par défaut « My DVD »)</translation>
+    </message>
+    <message>
+        <source>TV standard (default: from the settings or the locale)</source>
+        <translation>norme TV (par défaut : selon les réglages ou la langue du système)</translation>
+    </message>
+    <message>
+        <source>high (up to 9 Mbit/s), normal (5), low (2) or a rate 2..9: the most the video may take; stills take less</source>
+        <translation>high (jusqu&apos;à 9 Mbit/s), normal (5), low (2) ou un débit de 2 à 9 : le maximum que la vidéo peut occuper ; les photos fixes prennent moins</translation>
+    </message>
+    <message>
+        <source>AC-3 bit rate, 128..448 (default 192)</source>
+        <translation>débit AC-3, de 128 à 448 (par défaut 192)</translation>
+    </message>
+    <message>
+        <source>audio channels (default 2)</source>
+        <translation>canaux audio (par défaut 2)</translation>
+    </message>
+    <message>
+        <source>when the show ends, play it again (default) or stop</source>
+        <translation>à la fin du diaporama, le rejouer (par défaut) ou s&apos;arrêter</translation>
+    </message>
+    <message>
+        <source>Slideshow:</source>
+        <translation>Diaporama :</translation>
+    </message>
+    <message>
+        <source>time each photo is shown, 1000..999000 (default 5000)</source>
+        <translation>durée d&apos;affichage de chaque photo, de 1000 à 999000 (par défaut 5000)</translation>
+    </message>
+    <message>
+        <source>time of each transition, 500..5000 (default 1500); both durations are snapped to whole video frames</source>
+        <translation>durée de chaque transition, de 500 à 5000 (par défaut 1500) ; les deux durées sont arrondies à des images vidéo entières</translation>
+    </message>
+    <message>
+        <source>cut from photo to photo</source>
+        <translation>passer d&apos;une photo à l&apos;autre sans transition</translation>
+    </message>
+    <message>
+        <source>dissolves instead of pattern wipes</source>
+        <translation>des fondus au lieu des volets à motifs</translation>
+    </message>
+    <message>
+        <source>no pan-and-zoom</source>
+        <translation>pas de panoramique ni de zoom</translation>
+    </message>
+    <message>
+        <source>restart the music when it ends before the photos</source>
+        <translation>relancer la musique si elle se termine avant les photos</translation>
+    </message>
+    <message>
+        <source>fit the photo time to the length of the music</source>
+        <translation>adapter la durée des photos à la longueur de la musique</translation>
+    </message>
+    <message>
+        <source>ignore the photos&apos; EXIF orientation</source>
+        <translation>ignorer l&apos;orientation EXIF des photos</translation>
+    </message>
+    <message>
+        <source>Run:</source>
+        <translation>Exécution :</translation>
+    </message>
+    <message>
+        <source>working folder (default: the TemporaryDir setting); each run works in its own new subfolder of it</source>
+        <translation>dossier de travail (par défaut : le réglage TemporaryDir) ; chaque exécution travaille dans son propre nouveau sous-dossier</translation>
+    </message>
+    <message>
+        <source>keep the run&apos;s working subfolder</source>
+        <translation>garder le sous-dossier de travail de l&apos;exécution</translation>
+    </message>
+    <message>
+        <source>discs to burn with --to-drive (default 1)</source>
+        <translation>nombre de disques à graver avec --to-drive (par défaut 1)</translation>
+    </message>
+    <message>
+        <source>burn speed, &quot;Max&quot; or e.g. 8X (default Max)</source>
+        <translation>vitesse de gravure, « Max » ou par ex. 8X (par défaut Max)</translation>
+    </message>
+    <message>
+        <source>answer Yes to questions (overwrite, clear, non-blank disc); without it a question ends the run with exit code 1</source>
+        <translation>répondre Oui aux questions (remplacer, vider, disque non vierge) ; sans cette option une question termine l&apos;exécution avec le code 1</translation>
+    </message>
+    <message>
+        <source>print only errors and the result</source>
+        <translation>n&apos;afficher que les erreurs et le résultat</translation>
+    </message>
+    <message>
+        <source>print the diagnostic messages of the program and of the libraries it uses (FFmpeg, Qt) too; they always go to the diagnostic log, make-dvd.log in the cache folder</source>
+        <translation>afficher aussi les messages de diagnostic du programme et des bibliothèques qu&apos;il utilise (FFmpeg, Qt) ; ils vont toujours dans le journal make-dvd.log du dossier de cache</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation>afficher cette aide</translation>
+    </message>
+    <message>
+        <source>Usage: sorvel make-dvd [OPTIONS] PATH...
+       sorvel make-dvd [OPTIONS] PROJECT.sorvel
+</source>
+        <translation>Utilisation : sorvel make-dvd [OPTIONS] CHEMIN...
+              sorvel make-dvd [OPTIONS] PROJET.sorvel
+</translation>
+    </message>
+    <message>
+        <source>Makes a DVD-Video slideshow from photos and music without opening a window.</source>
+        <translation>Crée un diaporama DVD-Vidéo à partir de photos et de musique sans ouvrir de fenêtre.</translation>
+    </message>
+    <message>
+        <source>PATH: photo files, audio files or folders. A folder adds its photos and audio files (one level, in name order). Photos and clips keep the order given.</source>
+        <translation>CHEMIN : fichiers photo, fichiers audio ou dossiers. Un dossier ajoute ses photos et ses fichiers audio (un niveau, par ordre des noms). Les photos et les clips gardent l&apos;ordre donné.</translation>
+    </message>
+    <message>
+        <source>PROJECT.sorvel: a saved project with its photos, clips, settings and DVD choices; the options given here override the project&apos;s.</source>
+        <translation>PROJET.sorvel : un projet enregistré avec ses photos, clips, réglages et choix de DVD ; les options données ici remplacent celles du projet.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 the output is complete, 1 failure, 2 usage error.</source>
+        <translation>Codes de sortie : 0 la sortie est complète, 1 échec, 2 erreur d&apos;utilisation.</translation>
+    </message>
+    <message>
+        <source>Ctrl-C aborts cleanly: child programs end and the working subfolder is removed.</source>
+        <translation>Ctrl-C interrompt proprement : les programmes lancés s&apos;arrêtent et le sous-dossier de travail est supprimé.</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>l&apos;option %1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>l&apos;option %1 n&apos;accepte pas de valeur</translation>
+    </message>
+    <message>
+        <source>option %1 needs a non-empty value</source>
+        <translation>l&apos;option %1 attend une valeur non vide</translation>
+    </message>
+    <message>
+        <source>--standard must be PAL or NTSC</source>
+        <translation>--standard doit être PAL ou NTSC</translation>
+    </message>
+    <message>
+        <source>--quality must be high, normal, low or a number from 2 to 9</source>
+        <translation>--quality doit être high, normal, low ou un nombre de 2 à 9</translation>
+    </message>
+    <message>
+        <source>--audio-bitrate must be a number from 128 to 448</source>
+        <translation>--audio-bitrate doit être un nombre de 128 à 448</translation>
+    </message>
+    <message>
+        <source>--channels must be 1, 2 or 6</source>
+        <translation>--channels doit être 1, 2 ou 6</translation>
+    </message>
+    <message>
+        <source>--at-end must be repeat or stop</source>
+        <translation>--at-end doit être repeat ou stop</translation>
+    </message>
+    <message>
+        <source>%1 must be a number of milliseconds from %2 to %3</source>
+        <translation>%1 doit être un nombre de millisecondes de %2 à %3</translation>
+    </message>
+    <message>
+        <source>--copies must be a number from 1 to 99</source>
+        <translation>--copies doit être un nombre de 1 à 99</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>one output is required: --to-folder, --to-iso or --to-drive</source>
+        <translation>une sortie est requise : --to-folder, --to-iso ou --to-drive</translation>
+    </message>
+    <message>
+        <source>give only one of --to-folder, --to-iso and --to-drive</source>
+        <translation>n&apos;indiquez qu&apos;une seule option parmi --to-folder, --to-iso et --to-drive</translation>
+    </message>
+    <message>
+        <source>no photos or folders given</source>
+        <translation>aucune photo ni aucun dossier indiqué</translation>
+    </message>
+    <message>
+        <source>--copies is only for --to-drive</source>
+        <translation>--copies ne sert qu&apos;avec --to-drive</translation>
+    </message>
+</context>
+<context>
+    <name>MakeJob</name>
+    <message>
+        <source>Checking the destination...</source>
+        <translation>Vérification de la destination...</translation>
+    </message>
+    <message>
+        <source>Creating video...</source>
+        <translation>Création de la vidéo...</translation>
+    </message>
+    <message>
+        <source>Creating menu...</source>
+        <translation>Création du menu...</translation>
+    </message>
+    <message>
+        <source>Creating DVD...</source>
+        <translation>Création du DVD...</translation>
+    </message>
+    <message>
+        <source>Creating DVD Folder</source>
+        <translation>Création du dossier DVD</translation>
+    </message>
+    <message>
+        <source>Creating ISO</source>
+        <translation>Création de l&apos;ISO</translation>
+    </message>
+    <message>
+        <source>Checking disc</source>
+        <translation>Vérification du disque</translation>
+    </message>
+    <message>
+        <source>Erasing</source>
+        <translation>Effacement</translation>
+    </message>
+    <message>
+        <source>Burning disc</source>
+        <translation>Gravure du disque</translation>
+    </message>
+    <message>
+        <source>Finalizing disc</source>
+        <translation>Finalisation du disque</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist and cannot be created.</source>
+        <translation>Le dossier temporaire %1 n&apos;existe pas et ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1: %2</source>
+        <translation>Impossible de créer un dossier de travail dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The album has no photos.</source>
+        <translation>L&apos;album ne contient aucune photo.</translation>
+    </message>
+    <message>
+        <source>Aborted</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Disc checking stopped</source>
+        <translation>Vérification du disque arrêtée</translation>
+    </message>
+</context>
+<context>
+    <name>MediaInfoWidget</name>
+    <message>
+        <source>Properties</source>
+        <translation>Propriétés</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Nom du fichier :</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Résolution :</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Modifié le :</translation>
+    </message>
+    <message>
+        <source>Equipment Make:</source>
+        <translation>Fabricant :</translation>
+    </message>
+    <message>
+        <source>Camera Model:</source>
+        <translation>Modèle d&apos;appareil :</translation>
+    </message>
+    <message>
+        <source>Software:</source>
+        <translation>Logiciel :</translation>
+    </message>
+    <message>
+        <source>Compressed Bit-Per-Pixel:</source>
+        <translation>Bits par pixel compressés :</translation>
+    </message>
+    <message>
+        <source>Exposure Time:</source>
+        <translation>Temps d&apos;exposition :</translation>
+    </message>
+    <message>
+        <source>F-Number:</source>
+        <translation>Ouverture (f) :</translation>
+    </message>
+    <message>
+        <source>Exposure Mode:</source>
+        <translation>Mode d&apos;exposition :</translation>
+    </message>
+    <message>
+        <source>Exposure Bias:</source>
+        <translation>Correction d&apos;exposition :</translation>
+    </message>
+    <message>
+        <source>Max Aperture:</source>
+        <translation>Ouverture maximale :</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canaux :</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Fréquence d&apos;échantillonnage :</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Durée :</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListWidget</name>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Miroir</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Retourner</translation>
+    </message>
+    <message>
+        <source>Turn Left</source>
+        <translation>Pivoter à gauche</translation>
+    </message>
+    <message>
+        <source>Turn Right</source>
+        <translation>Pivoter à droite</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Dimension</source>
+        <translation>Dimensions</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Profondeur</translation>
+    </message>
+    <message>
+        <source>Bits</source>
+        <translation>bits</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transition</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Vider</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Auto Rotate</source>
+        <translation>Rotation auto</translation>
+    </message>
+    <message>
+        <source>Auto Rotate All Photos</source>
+        <translation>Pivoter automatiquement toutes les photos</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Déplacer à gauche</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Déplacer à droite</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Trier</translation>
+    </message>
+    <message>
+        <source>Drag Photo(s) Here</source>
+        <translation>Glissez les photos ici</translation>
+    </message>
+    <message>
+        <source>Import Photos</source>
+        <translation>Importer des photos</translation>
+    </message>
+    <message>
+        <source>Copy Photos</source>
+        <translation>Copier les photos</translation>
+    </message>
+    <message>
+        <source>Move Photos</source>
+        <translation>Déplacer les photos</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Préférences</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Temporary Folder</source>
+        <translation>Dossier temporaire</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Delete temporary files after burning</source>
+        <translation>Supprimer les fichiers temporaires après la gravure</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>The language changes the next time Sorvel starts.</source>
+        <translation>La langue change au prochain démarrage de Sorvel.</translation>
+    </message>
+    <message>
+        <source>Reset to Default</source>
+        <translation>Rétablir les valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Graver</translation>
+    </message>
+    <message>
+        <source>CPU</source>
+        <translation>Processeur</translation>
+    </message>
+    <message>
+        <source>Setting the CPU core number for DVD making will affect the speed and the amount of system resources required.</source>
+        <translation>Le nombre de cœurs utilisés pour créer le DVD influe sur la vitesse et sur les ressources système nécessaires.</translation>
+    </message>
+    <message>
+        <source>Use all cores (offers the highest making speed)</source>
+        <translation>Utiliser tous les cœurs (la création la plus rapide)</translation>
+    </message>
+    <message>
+        <source>Use the least number of cores (requires the least amount of resources)</source>
+        <translation>Utiliser le moins de cœurs possible (le moins de ressources)</translation>
+    </message>
+    <message>
+        <source>Set Core Number:</source>
+        <translation>Nombre de cœurs :</translation>
+    </message>
+    <message>
+        <source>Action After Making</source>
+        <translation>Action après la création</translation>
+    </message>
+    <message>
+        <source>Action After Making:</source>
+        <translation>Action après la création :</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Shut Down</source>
+        <translation>Éteindre</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hiberner</translation>
+    </message>
+    <message>
+        <source>Stand By</source>
+        <translation>Mettre en veille</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>Select one folder</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Failed to open folder &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;ouvrir le dossier « %1 ».</translation>
+    </message>
+    <message>
+        <source>The selected path is incorrect, please select again.</source>
+        <translation>Le chemin choisi n&apos;est pas valide, veuillez en choisir un autre.</translation>
+    </message>
+    <message>
+        <source>The selected folder is read-only, please select other folder.</source>
+        <translation>Le dossier choisi est en lecture seule, veuillez choisir un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPlayer</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>The sound card cannot play %1 channels.</source>
+        <translation>La carte son ne peut pas lire %1 canaux.</translation>
+    </message>
+    <message>
+        <source>The sound device is no longer available.</source>
+        <translation>Le périphérique audio n&apos;est plus disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Creating DVD…</source>
+        <translation>Création du DVD…</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: 00:00:00</source>
+        <translation>Temps écoulé : 00:00:00</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0 %</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Post Task Actions</source>
+        <translation>Ensuite</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Ne rien faire</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>Shut Down</source>
+        <translation>Éteindre</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hiberner</translation>
+    </message>
+    <message>
+        <source>Stand By</source>
+        <translation>Mettre en veille</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Burn Next</source>
+        <translation>Graver la suivante</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Abort or not?</source>
+        <translation>Annuler ?</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>in progress</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>Creating title</source>
+        <translation>Création du titre</translation>
+    </message>
+    <message>
+        <source>Creating menu</source>
+        <translation>Création du menu</translation>
+    </message>
+    <message>
+        <source>Creating DVD</source>
+        <translation>Création du DVD</translation>
+    </message>
+    <message>
+        <source>Creating DVD Folder</source>
+        <translation>Création du dossier DVD</translation>
+    </message>
+    <message>
+        <source>Creating ISO</source>
+        <translation>Création de l&apos;ISO</translation>
+    </message>
+    <message>
+        <source>Checking disc</source>
+        <translation>Vérification du disque</translation>
+    </message>
+    <message>
+        <source>Burning disc</source>
+        <translation>Gravure du disque</translation>
+    </message>
+    <message>
+        <source>Creating DVD...</source>
+        <translation>Création du DVD...</translation>
+    </message>
+    <message>
+        <source>Checking the destination...</source>
+        <translation>Vérification de la destination...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Creating video...</source>
+        <translation>Création de la vidéo...</translation>
+    </message>
+    <message>
+        <source>Creating menu...</source>
+        <translation>Création du menu...</translation>
+    </message>
+    <message>
+        <source>Erasing</source>
+        <translation>Effacement</translation>
+    </message>
+    <message>
+        <source>Finalizing disc</source>
+        <translation>Finalisation du disque</translation>
+    </message>
+    <message>
+        <source>Created Successfully!</source>
+        <translation>Création réussie !</translation>
+    </message>
+    <message>
+        <source>The DVD folder is %1</source>
+        <translation>Le dossier DVD est %1</translation>
+    </message>
+    <message>
+        <source>The DVD image is %1</source>
+        <translation>L&apos;image DVD est %1</translation>
+    </message>
+    <message>
+        <source>The DVD was burnt in %1.</source>
+        <translation>Le DVD a été gravé dans %1.</translation>
+    </message>
+    <message>
+        <source>Aborted</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Failed to create DVD!</source>
+        <translation>Impossible de créer le DVD !</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: %1:%2:%3</source>
+        <translation>Temps écoulé : %1:%2:%3</translation>
+    </message>
+    <message>
+        <source>Aborting, please wait...</source>
+        <translation>Annulation, veuillez patienter...</translation>
+    </message>
+    <message>
+        <source>Failed to open folder &quot;%1&quot;.</source>
+        <translation>Impossible d&apos;ouvrir le dossier « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>Project</name>
+    <message>
+        <source>The file is damaged.</source>
+        <translation>Le fichier est endommagé.</translation>
+    </message>
+    <message>
+        <source>The file is not a Sorvel project.</source>
+        <translation>Le fichier n&apos;est pas un projet Sorvel.</translation>
+    </message>
+    <message>
+        <source>It was saved by a newer version of Sorvel (project format %1; this version reads format %2). Please update Sorvel to open it.</source>
+        <translation>Il a été enregistré par une version plus récente de Sorvel (format de projet %1 ; cette version lit le format %2). Mettez Sorvel à jour pour l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>The project cannot be saved to %1: %2</source>
+        <translation>Impossible d&apos;enregistrer le projet dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened: %2</source>
+        <translation>Impossible d&apos;ouvrir le projet %1 : %2</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened.
+%2</source>
+        <translation>Impossible d&apos;ouvrir le projet %1.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Start the program failed. Please re-install it.</source>
+        <translation>Le programme n&apos;a pas pu démarrer. Veuillez le réinstaller.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>SkinModel</name>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
+    </message>
+</context>
+<context>
+    <name>WaitForDiscDialog</name>
+    <message>
+        <source>Required disc type:</source>
+        <translation>Type de disque requis :</translation>
+    </message>
+    <message>
+        <source>Disc type from the recorder:</source>
+        <translation>Type de disque selon le graveur :</translation>
+    </message>
+    <message>
+        <source>Capacity needed:</source>
+        <translation>Capacité nécessaire :</translation>
+    </message>
+    <message>
+        <source>Free space on the disc:</source>
+        <translation>Espace libre sur le disque :</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to abort?</source>
+        <translation>Voulez-vous vraiment annuler ?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>the running editor did not answer; the files were not opened</source>
+        <translation>l&apos;éditeur déjà ouvert n&apos;a pas répondu ; les fichiers n&apos;ont pas été ouverts</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,2173 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>Application</name>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opção desconhecida &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>AudioListWidget</name>
+    <message>
+        <source>Audio clips</source>
+        <translation>Clipes de áudio</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <source>Sample Rate</source>
+        <translation>Taxa de amostragem</translation>
+    </message>
+    <message>
+        <source>Start Point</source>
+        <translation>Ponto inicial</translation>
+    </message>
+    <message>
+        <source>End Point</source>
+        <translation>Ponto final</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Mover para a esquerda</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Mover para a direita</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Drag Audio File(s) Here</source>
+        <translation>Arraste arquivos de áudio para cá</translation>
+    </message>
+    <message>
+        <source>Copy Clips</source>
+        <translation>Copiar clipes</translation>
+    </message>
+    <message>
+        <source>Move Clips</source>
+        <translation>Mover clipes</translation>
+    </message>
+    <message>
+        <source>Import Audio</source>
+        <translation>Importar áudio</translation>
+    </message>
+</context>
+<context>
+    <name>AudioOutput</name>
+    <message>
+        <source>No sound output device could be opened.</source>
+        <translation>Nenhum dispositivo de saída de som pôde ser aberto.</translation>
+    </message>
+    <message>
+        <source>The sound output device could not be set up.</source>
+        <translation>Não foi possível configurar o dispositivo de saída de som.</translation>
+    </message>
+    <message>
+        <source>The sound output device has no free voice.</source>
+        <translation>O dispositivo de saída de som não tem voz livre.</translation>
+    </message>
+    <message>
+        <source>The sound output device has no room for the sound buffers.</source>
+        <translation>O dispositivo de saída de som não tem espaço para os buffers de som.</translation>
+    </message>
+</context>
+<context>
+    <name>BitRateDialog</name>
+    <message>
+        <source>Customize Bitrate</source>
+        <translation>Taxa de bits personalizada</translation>
+    </message>
+    <message>
+        <source>Please input customized bitrate:</source>
+        <translation>Digite a taxa de bits desejada:</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Intervalo:</translation>
+    </message>
+    <message>
+        <source>Mbps</source>
+        <translation>Mbit/s</translation>
+    </message>
+    <message>
+        <source>kbit/s</source>
+        <translation>kbit/s</translation>
+    </message>
+    <message>
+        <source>Please input a valid value</source>
+        <translation>Digite um valor válido</translation>
+    </message>
+</context>
+<context>
+    <name>BurnWorkflow</name>
+    <message>
+        <source>The output folder does not exist, please set the output folder and try again.</source>
+        <translation>A pasta de saída não existe. Defina a pasta de saída e tente novamente.</translation>
+    </message>
+    <message>
+        <source>The temporary folder does not exist, please set the temporary folder and try again.</source>
+        <translation>A pasta temporária não existe. Defina a pasta temporária e tente novamente.</translation>
+    </message>
+    <message>
+        <source>Another disc job is still running; please try again later.</source>
+        <translation>Outra gravação ainda está em andamento. Tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>Burn process failed. Do you want to try again.</source>
+        <translation>A gravação falhou. Deseja tentar novamente?</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 KB</source>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1 B</source>
+        <comment>bytes</comment>
+        <translation>%1 B</translation>
+    </message>
+    <message>
+        <source>Not enough free space available in the disk which the temporary folder is located in. At least %1 disk space is needed in disk %2.</source>
+        <translation>Não há espaço livre suficiente no disco da pasta temporária. São necessários pelo menos %1 no disco %2.</translation>
+    </message>
+    <message>
+        <source>Not enough space available in the target disk. At least %1 of disk space is needed in %2 disk.</source>
+        <translation>Não há espaço suficiente no disco de destino. São necessários pelo menos %1 no disco %2.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2.</source>
+        <translation>Não é possível gravar em %1: %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 will be cleared. Do you want to continue?</source>
+        <translation>A pasta %1 será esvaziada. Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>The file system of destination disk (%1) does not support files larger than 4GB, please select again.</source>
+        <translation>O sistema de arquivos do disco de destino (%1) não aceita arquivos maiores que 4 GB. Escolha outro destino.</translation>
+    </message>
+    <message>
+        <source>The file %1 will be overwritten. Do you want to continue?</source>
+        <translation>O arquivo %1 será substituído. Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>%1: no such recorder.</source>
+        <translation>%1: gravador inexistente.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not an optical drive.</source>
+        <translation>%1 é uma pasta, não uma unidade óptica.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not an optical drive; to write a disc image into it, use stdio:%1.</source>
+        <translation>%1 é um arquivo, não uma unidade óptica; para gravar nele uma imagem de disco, use stdio:%1.</translation>
+    </message>
+    <message>
+        <source>%1 is not an optical drive.</source>
+        <translation>%1 não é uma unidade óptica.</translation>
+    </message>
+    <message>
+        <source>No recorder was found.</source>
+        <translation>Nenhum gravador foi encontrado.</translation>
+    </message>
+    <message>
+        <source>Recorders found: %1</source>
+        <translation>Gravadores encontrados: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; a disc image needs a file name.</source>
+        <translation>%1 é uma pasta; uma imagem de disco precisa de um nome de arquivo.</translation>
+    </message>
+    <message>
+        <source>Please select the destination.</source>
+        <translation>Escolha o destino.</translation>
+    </message>
+    <message>
+        <source>The disc in the drive is not blank. Writing to this disc will erase all the data on the disc. 
+Do you want to continue?</source>
+        <translation>O disco na unidade não está vazio. Gravar neste disco apagará todos os seus dados.
+Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>Please insert a blank disc.</source>
+        <translation>Insira um disco vazio.</translation>
+    </message>
+    <message>
+        <source>Not enough free space in the disc, please insert another disc.</source>
+        <translation>Não há espaço livre suficiente no disco. Insira outro disco.</translation>
+    </message>
+    <message>
+        <source>Please insert a blank and recordable disc.</source>
+        <translation>Insira um disco vazio e gravável.</translation>
+    </message>
+    <message>
+        <source>Burning failed! %1We recommend you burn again.</source>
+        <translation>A gravação falhou! %1Recomendamos gravar novamente.</translation>
+    </message>
+    <message>
+        <source>Burn failed! Open ISO failed, we suggest you burn again.</source>
+        <translation>A gravação falhou! Não foi possível abrir a imagem ISO; recomendamos gravar novamente.</translation>
+    </message>
+    <message>
+        <source>Failed to open disc, please retry.</source>
+        <translation>Não foi possível abrir o disco, tente novamente.</translation>
+    </message>
+    <message>
+        <source>Failed to write to disc, please retry.</source>
+        <translation>Não foi possível gravar no disco, tente novamente.</translation>
+    </message>
+    <message>
+        <source>Failed to read DVD data.</source>
+        <translation>Não foi possível ler os dados do DVD.</translation>
+    </message>
+    <message>
+        <source>Failed to create the DVD folder.</source>
+        <translation>Não foi possível criar a pasta do DVD.</translation>
+    </message>
+    <message>
+        <source>Burning failed!</source>
+        <translation>A gravação falhou!</translation>
+    </message>
+    <message>
+        <source>Disc checking stopped</source>
+        <translation>Verificação do disco interrompida</translation>
+    </message>
+    <message>
+        <source>Burning aborted!</source>
+        <translation>Gravação cancelada!</translation>
+    </message>
+    <message>
+        <source>Failed to erase!</source>
+        <translation>Falha ao apagar!</translation>
+    </message>
+</context>
+<context>
+    <name>CapacityBar</name>
+    <message>
+        <source>%1GB</source>
+        <comment>scale label</comment>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>Disc capacity</source>
+        <translation>Capacidade do disco</translation>
+    </message>
+    <message>
+        <source>Disc space is sufficient</source>
+        <translation>O espaço no disco é suficiente</translation>
+    </message>
+    <message>
+        <source>The file size is close to the maximum disc capacity</source>
+        <translation>O tamanho está perto da capacidade máxima do disco</translation>
+    </message>
+    <message>
+        <source>The file size is beyond the maximum disc capacity</source>
+        <translation>O tamanho ultrapassa a capacidade máxima do disco</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>make a DVD from photos and music (see make-dvd --help)</source>
+        <translation>cria um DVD com fotos e música (veja make-dvd --help)</translation>
+    </message>
+    <message>
+        <source>Usage: sorvel [COMMAND [OPTIONS]]</source>
+        <translation>Uso: sorvel [COMANDO [OPÇÕES]]</translation>
+    </message>
+    <message>
+        <source>Without a command, starts the slideshow editor.</source>
+        <translation>Sem um comando, abre o editor de apresentações.</translation>
+    </message>
+    <message>
+        <source>Commands:</source>
+        <translation>Comandos:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>show this help and exit</source>
+        <translation>mostrar esta ajuda e sair</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>mostrar a versão e sair</translation>
+    </message>
+    <message>
+        <source>Run &apos;sorvel COMMAND --help&apos; for a command&apos;s options.</source>
+        <translation>&quot;sorvel COMANDO --help&quot; mostra as opções de um comando.</translation>
+    </message>
+</context>
+<context>
+    <name>DestinationBox</name>
+    <message>
+        <source>The folder %1 will be cleared. Do you want to continue?</source>
+        <translation>A pasta %1 será esvaziada. Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>Input volume label</source>
+        <translation>Digite o rótulo do volume</translation>
+    </message>
+    <message>
+        <source>Open DVD Folder...</source>
+        <translation>Abrir pasta do DVD...</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1: %2.</source>
+        <translation>Não é possível gravar em %1: %2.</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>DVD Image file (*.iso)</source>
+        <translation>Imagem de DVD (*.iso)</translation>
+    </message>
+    <message>
+        <source>Please select the destination.</source>
+        <translation>Escolha o destino.</translation>
+    </message>
+    <message>
+        <source>Save as DVD Folder</source>
+        <translation>Salvar como pasta de DVD</translation>
+    </message>
+    <message>
+        <source>Save as Image (.iso)</source>
+        <translation>Salvar como imagem (.iso)</translation>
+    </message>
+</context>
+<context>
+    <name>DialogQuestions</name>
+    <message>
+        <source>Waiting for Disc</source>
+        <translation>Aguardando um disco</translation>
+    </message>
+    <message>
+        <source>To skip disc checking, please click &quot;Ignore&quot;, but it will show again when starting burning.</source>
+        <translation>Para pular a verificação do disco, clique em &quot;Ignorar&quot;; ela aparecerá de novo ao iniciar a gravação.</translation>
+    </message>
+</context>
+<context>
+    <name>DiscJob</name>
+    <message>
+        <source>Cannot empty %1: %2</source>
+        <translation>Não é possível esvaziar %1: %2</translation>
+    </message>
+    <message>
+        <source>Erasing the disc in %1 failed</source>
+        <translation>Falha ao apagar o disco em %1</translation>
+    </message>
+    <message>
+        <source>The DVD folder %1 does not exist</source>
+        <translation>A pasta do DVD %1 não existe</translation>
+    </message>
+    <message>
+        <source>Cannot create %1: %2</source>
+        <translation>Não é possível criar %1: %2</translation>
+    </message>
+    <message>
+        <source>genisoimage was not found</source>
+        <translation>O genisoimage não foi encontrado</translation>
+    </message>
+    <message>
+        <source>genisoimage could not be started: %1</source>
+        <translation>Não foi possível iniciar o genisoimage: %1</translation>
+    </message>
+    <message>
+        <source>%1: No space left on device</source>
+        <translation>%1: não há espaço no dispositivo</translation>
+    </message>
+    <message>
+        <source>Cannot open the image %1</source>
+        <translation>Não é possível abrir a imagem %1</translation>
+    </message>
+    <message>
+        <source>Out of memory preparing the write</source>
+        <translation>Memória insuficiente para preparar a gravação</translation>
+    </message>
+    <message>
+        <source>Cannot prepare the image %1 for writing</source>
+        <translation>Não é possível preparar a imagem %1 para gravação</translation>
+    </message>
+    <message>
+        <source>Cannot open the disc in %1</source>
+        <translation>Não é possível abrir o disco em %1</translation>
+    </message>
+    <message>
+        <source>The disc in %1 cannot be written: %2</source>
+        <translation>Não é possível gravar o disco em %1: %2</translation>
+    </message>
+    <message>
+        <source>Writing to %1 failed: %2</source>
+        <translation>Falha ao gravar em %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot truncate %1</source>
+        <translation>Não é possível truncar %1</translation>
+    </message>
+    <message>
+        <source>Cannot stage the disc image in %1: %2</source>
+        <translation>Não é possível preparar a imagem de disco em %1: %2</translation>
+    </message>
+    <message>
+        <source>The image %1 does not exist</source>
+        <translation>A imagem %1 não existe</translation>
+    </message>
+    <message>
+        <source>Cannot rename the image to %1: %2</source>
+        <translation>Não é possível renomear a imagem para %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot remove %1</source>
+        <translation>Não é possível remover %1</translation>
+    </message>
+    <message>
+        <source>Cannot open the drive %1</source>
+        <translation>Não é possível abrir a unidade %1</translation>
+    </message>
+    <message>
+        <source>The disc-recording library is not available</source>
+        <translation>A biblioteca de gravação de discos não está disponível</translation>
+    </message>
+</context>
+<context>
+    <name>DvdGeneration</name>
+    <message>
+        <source>Cannot render the slideshow: %1</source>
+        <translation>Não é possível gerar a apresentação: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the audio stream: %1</source>
+        <translation>Não é possível criar o fluxo de áudio: %1</translation>
+    </message>
+    <message>
+        <source>Cannot start encoding: %1</source>
+        <translation>Não é possível iniciar a codificação: %1</translation>
+    </message>
+    <message>
+        <source>Encoding failed: %1</source>
+        <translation>A codificação falhou: %1</translation>
+    </message>
+    <message>
+        <source>The encoded video is missing.</source>
+        <translation>O vídeo codificado não foi encontrado.</translation>
+    </message>
+    <message>
+        <source>The encoded streams are missing.</source>
+        <translation>Os fluxos codificados não foram encontrados.</translation>
+    </message>
+    <message>
+        <source>mplex did not start reading the video</source>
+        <translation>o mplex não começou a ler o vídeo</translation>
+    </message>
+    <message>
+        <source>Failed to create DVD!</source>
+        <translation>Não foi possível criar o DVD!</translation>
+    </message>
+    <message>
+        <source>Cannot create the video stream: %1</source>
+        <translation>Não é possível criar o fluxo de vídeo: %1</translation>
+    </message>
+    <message>
+        <source>The video ended early.</source>
+        <translation>O vídeo terminou antes do previsto.</translation>
+    </message>
+    <message>
+        <source>Aborted</source>
+        <translation>Cancelado</translation>
+    </message>
+</context>
+<context>
+    <name>DvdSettingsDialog</name>
+    <message>
+        <source>DVD Settings</source>
+        <translation>Configurações do DVD</translation>
+    </message>
+    <message>
+        <source>Output</source>
+        <translation>Saída</translation>
+    </message>
+    <message>
+        <source>Destination:</source>
+        <translation>Destino:</translation>
+    </message>
+    <message>
+        <source>Destination</source>
+        <translation>Destino</translation>
+    </message>
+    <message>
+        <source>Volume Label:</source>
+        <translation>Rótulo do volume:</translation>
+    </message>
+    <message>
+        <source>Volume Label</source>
+        <translation>Rótulo do volume</translation>
+    </message>
+    <message>
+        <source>Writing Speed:</source>
+        <translation>Velocidade de gravação:</translation>
+    </message>
+    <message>
+        <source>Writing Speed</source>
+        <translation>Velocidade de gravação</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>Cópias:</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Cópias</translation>
+    </message>
+    <message>
+        <source>Video Settings</source>
+        <translation>Configurações de vídeo</translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation>Qualidade:</translation>
+    </message>
+    <message>
+        <source>Video Quality</source>
+        <translation>Qualidade do vídeo</translation>
+    </message>
+    <message>
+        <source>The most the video may take: High up to 9 Mbit/s, Normal up to 5, Low up to 2. Still photos take far less.</source>
+        <translation>O máximo que o vídeo pode ocupar: Alta até 9 Mbit/s, Normal até 5, Baixa até 2. Fotos paradas ocupam bem menos.</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Alta</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Baixa</translation>
+    </message>
+    <message>
+        <source>Customize</source>
+        <translation>Personalizar</translation>
+    </message>
+    <message>
+        <source>TV Standard:</source>
+        <translation>Padrão de TV:</translation>
+    </message>
+    <message>
+        <source>TV Standard</source>
+        <translation>Padrão de TV</translation>
+    </message>
+    <message>
+        <source>When the Show Ends:</source>
+        <translation>Ao terminar a apresentação:</translation>
+    </message>
+    <message>
+        <source>When the Show Ends</source>
+        <translation>Ao terminar a apresentação</translation>
+    </message>
+    <message>
+        <source>What the disc does after the last photo: start the show again, or stop as a film does</source>
+        <translation>O que o disco faz após a última foto: recomeçar a apresentação ou parar como um filme</translation>
+    </message>
+    <message>
+        <source>Play Again</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>Configurações de áudio</translation>
+    </message>
+    <message>
+        <source>Bit Rate:</source>
+        <translation>Taxa de bits:</translation>
+    </message>
+    <message>
+        <source>Audio Bit Rate</source>
+        <translation>Taxa de bits do áudio</translation>
+    </message>
+    <message>
+        <source>128kbit/s (Lowest Audio Quality)</source>
+        <translation>128 kbit/s (qualidade de áudio mínima)</translation>
+    </message>
+    <message>
+        <source>160kbit/s (Low Audio Quality)</source>
+        <translation>160 kbit/s (qualidade de áudio baixa)</translation>
+    </message>
+    <message>
+        <source>192kbit/s (Normal Audio Quality)</source>
+        <translation>192 kbit/s (qualidade de áudio normal)</translation>
+    </message>
+    <message>
+        <source>320kbit/s (High Audio Quality)</source>
+        <translation>320 kbit/s (qualidade de áudio alta)</translation>
+    </message>
+    <message>
+        <source>448kbit/s (Highest Audio Quality)</source>
+        <translation>448 kbit/s (qualidade de áudio máxima)</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canais:</translation>
+    </message>
+    <message>
+        <source>Audio Channels</source>
+        <translation>Canais de áudio</translation>
+    </message>
+    <message>
+        <source>1 (Mono)</source>
+        <translation>1 (Mono)</translation>
+    </message>
+    <message>
+        <source>2 (Stereo)</source>
+        <translation>2 (Estéreo)</translation>
+    </message>
+    <message>
+        <source>5.1 (D.D.)</source>
+        <translation>5.1 (D.D.)</translation>
+    </message>
+    <message>
+        <source>Estimated size:</source>
+        <translation>Tamanho estimado:</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1Mbps</source>
+        <translation>%1 Mbit/s</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Máx.</translation>
+    </message>
+    <message>
+        <source>Estimated size: up to %1</source>
+        <translation>Tamanho estimado: até %1</translation>
+    </message>
+</context>
+<context>
+    <name>EditAudioDialog</name>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Editar áudio</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>Audio clips</source>
+        <translation>Clipes de áudio</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nome do arquivo</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Start Point</source>
+        <translation>Ponto inicial</translation>
+    </message>
+    <message>
+        <source>End Point</source>
+        <translation>Ponto final</translation>
+    </message>
+    <message>
+        <source>Clip position and points</source>
+        <translation>Posição do clipe e pontos</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Play Segment</source>
+        <translation>Reproduzir trecho</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Set Start Point</source>
+        <translation>Definir ponto inicial</translation>
+    </message>
+    <message>
+        <source>Set End Point</source>
+        <translation>Definir ponto final</translation>
+    </message>
+    <message>
+        <source>Position and duration</source>
+        <translation>Posição e duração</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Ativar som</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Sound is not available: %1 The clips can still be ordered and trimmed, but not played.</source>
+        <translation>O som não está disponível: %1 Os clipes ainda podem ser ordenados e cortados, mas não reproduzidos.</translation>
+    </message>
+    <message>
+        <source>Select One or More Files</source>
+        <translation>Escolher um ou mais arquivos</translation>
+    </message>
+    <message>
+        <source>Some files have not been added to the list:
+</source>
+        <translation>Alguns arquivos não foram adicionados à lista:
+</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <source>Sorvel</source>
+        <translation>Sorvel</translation>
+    </message>
+    <message>
+        <source>Import Photo(s)</source>
+        <translation>Importar fotos</translation>
+    </message>
+    <message>
+        <source>Import Photo Folder</source>
+        <translation>Importar pasta de fotos</translation>
+    </message>
+    <message>
+        <source>Import Audio File(s)</source>
+        <translation>Importar arquivos de áudio</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Turn Left</source>
+        <translation>Girar à esquerda</translation>
+    </message>
+    <message>
+        <source>Turn Right</source>
+        <translation>Girar à direita</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Espelhar</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Auto Rotate</source>
+        <translation>Girar automaticamente</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Mover para a esquerda</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Mover para a direita</translation>
+    </message>
+    <message>
+        <source>Previous (Left)</source>
+        <translation>Anterior (Esquerda)</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Play (Space)</source>
+        <translation>Reproduzir (Espaço)</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
+    </message>
+    <message>
+        <source>Pause (Space)</source>
+        <translation>Pausar (Espaço)</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Stop (Home)</source>
+        <translation>Parar (Home)</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Next (Right)</source>
+        <translation>Próxima (Direita)</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próxima</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posição</translation>
+    </message>
+    <message>
+        <source>Mute</source>
+        <translation>Silenciar</translation>
+    </message>
+    <message>
+        <source>Unmute</source>
+        <translation>Ativar som</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Album</source>
+        <translation>Álbum</translation>
+    </message>
+    <message>
+        <source>Audio</source>
+        <translation>Áudio</translation>
+    </message>
+    <message>
+        <source>Album Settings</source>
+        <translation>Configurações do álbum</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transição</translation>
+    </message>
+    <message>
+        <source>Sync with Audio</source>
+        <translation>Ajustar à música</translation>
+    </message>
+    <message>
+        <source>Use Dynamic Effect</source>
+        <translation>Panorâmica e zoom</translation>
+    </message>
+    <message>
+        <source>Use Transition</source>
+        <translation>Usar transições</translation>
+    </message>
+    <message>
+        <source>Dissolve Only</source>
+        <translation>Só dissolver</translation>
+    </message>
+    <message>
+        <source>Random Transition</source>
+        <translation>Transições aleatórias</translation>
+    </message>
+    <message>
+        <source>Audio Settings</source>
+        <translation>Configurações de áudio</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>Repetir</translation>
+    </message>
+    <message>
+        <source>Edit Audio</source>
+        <translation>Editar áudio</translation>
+    </message>
+    <message>
+        <source>Scroll Strips</source>
+        <translation>Rolar as faixas</translation>
+    </message>
+    <message>
+        <source>Disc type</source>
+        <translation>Tipo de disco</translation>
+    </message>
+    <message>
+        <source>DVD 4.7G</source>
+        <translation>DVD 4,7 GB</translation>
+    </message>
+    <message>
+        <source>DVD 8.5G</source>
+        <translation>DVD 8,5 GB</translation>
+    </message>
+    <message>
+        <source>Create DVD</source>
+        <translation>Criar DVD</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>&amp;Import Photo(s)...</source>
+        <translation>&amp;Importar fotos...</translation>
+    </message>
+    <message>
+        <source>I&amp;mport Photo Folder...</source>
+        <translation>I&amp;mportar pasta de fotos...</translation>
+    </message>
+    <message>
+        <source>Import &amp;Audio File(s)...</source>
+        <translation>Importar arquivos de &amp;áudio...</translation>
+    </message>
+    <message>
+        <source>New Project</source>
+        <translation>Novo projeto</translation>
+    </message>
+    <message>
+        <source>Open Project...</source>
+        <translation>Abrir projeto...</translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation>Salvar projeto</translation>
+    </message>
+    <message>
+        <source>Save Project As...</source>
+        <translation>Salvar projeto como...</translation>
+    </message>
+    <message>
+        <source>&amp;Properties</source>
+        <translation>&amp;Propriedades</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Excluir</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Limpar</translation>
+    </message>
+    <message>
+        <source>&amp;Select All</source>
+        <translation>&amp;Selecionar tudo</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Auto Rotate All Photos</source>
+        <translation>Girar todas as fotos automaticamente</translation>
+    </message>
+    <message>
+        <source>Auto Rotate Photos While Importing</source>
+        <translation>Girar as fotos automaticamente ao importar</translation>
+    </message>
+    <message>
+        <source>&amp;Create DVD</source>
+        <translation>&amp;Criar DVD</translation>
+    </message>
+    <message>
+        <source>Do &amp;Nothing</source>
+        <translation>&amp;Não fazer nada</translation>
+    </message>
+    <message>
+        <source>&amp;Exit Program</source>
+        <translation>&amp;Sair do programa</translation>
+    </message>
+    <message>
+        <source>&amp;Hibernate</source>
+        <translation>&amp;Hibernar</translation>
+    </message>
+    <message>
+        <source>&amp;Shut Down</source>
+        <translation>&amp;Desligar</translation>
+    </message>
+    <message>
+        <source>Stand &amp;By</source>
+        <translation>S&amp;uspender</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences...</source>
+        <translation>&amp;Preferências...</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Ascending</source>
+        <translation>Crescente</translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation>Decrescente</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Sort By</source>
+        <translation>Ordenar por</translation>
+    </message>
+    <message>
+        <source>&amp;Actions</source>
+        <translation>A&amp;ções</translation>
+    </message>
+    <message>
+        <source>Action &amp;After Making</source>
+        <translation>Ação &amp;depois de criar</translation>
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation>Primeiros passos</translation>
+    </message>
+    <message>
+        <source>All Supported Files (</source>
+        <translation>Todos os arquivos compatíveis (</translation>
+    </message>
+    <message>
+        <source>JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files (*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;</source>
+        <translation>Arquivos JPG (*.jpg; *.jpeg);;Arquivos BMP (*.bmp);;Arquivos PNG (*.png);;Arquivos GIF (*.gif);;Arquivos TIFF (*.tiff);;Arquivos XBM (*.xbm);;Arquivos XPM (*.xpm);;</translation>
+    </message>
+    <message>
+        <source>All Files(*.*);;</source>
+        <translation>Todos os arquivos(*.*);;</translation>
+    </message>
+    <message>
+        <source>Select One or More Files</source>
+        <translation>Escolher um ou mais arquivos</translation>
+    </message>
+    <message>
+        <source>AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;</source>
+        <translation>Arquivos AAC (*.aac);;Arquivos AIF (*.aif; *.aiff);;Arquivos AC3 (*.ac3);;Arquivos APE (*.ape);;Arquivos AU (*.au);;Arquivos FLAC (*.flac);;Arquivos MPA (*.mpa);;Arquivos MP2 (*.mp2);;Arquivos MP3 (*.mp3);;Arquivos OGG (*.ogg);;Arquivos RA (*.ra);;Arquivos WAV (*.wav);;Arquivos WMA (*.wma);;Arquivos M4A (*.m4a);;</translation>
+    </message>
+    <message>
+        <source>Select one folder</source>
+        <translation>Escolher uma pasta</translation>
+    </message>
+    <message>
+        <source>Photo Duration</source>
+        <translation>Duração de cada foto</translation>
+    </message>
+    <message>
+        <source>Transition Duration</source>
+        <translation>Duração da transição</translation>
+    </message>
+    <message>
+        <source>Transition Type</source>
+        <translation>Tipo de transição</translation>
+    </message>
+    <message>
+        <source>Loop Audio</source>
+        <translation>Repetir o áudio</translation>
+    </message>
+    <message>
+        <source>Recent Projects</source>
+        <translation>Projetos recentes</translation>
+    </message>
+    <message>
+        <source>Sound is not available (%1); the preview plays without sound.</source>
+        <translation>O som não está disponível (%1); a prévia é reproduzida sem som.</translation>
+    </message>
+    <message>
+        <source>DVD Settings</source>
+        <translation>Configurações do DVD</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sem título</translation>
+    </message>
+    <message>
+        <source>Sorvel Projects (*.sorvel)</source>
+        <translation>Projetos do Sorvel (*.sorvel)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Clear Menu</source>
+        <translation>Limpar lista</translation>
+    </message>
+    <message>
+        <source>The album &quot;%1&quot; has changes that are not saved.
+Do you want to save them?</source>
+        <translation>O álbum &quot;%1&quot; tem alterações não salvas.
+Deseja salvá-las?</translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation>Abrir projeto</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Abrindo %1...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Some files of the project are missing or cannot be read and have been left out:
+</source>
+        <translation>Alguns arquivos do projeto estão faltando ou não podem ser lidos e foram deixados de fora:
+</translation>
+    </message>
+    <message>
+        <source>Save Project As</source>
+        <translation>Salvar projeto como</translation>
+    </message>
+</context>
+<context>
+    <name>ImportProgress</name>
+    <message>
+        <source>Import Progress</source>
+        <translation>Progresso da importação</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Importing %1...</source>
+        <translation>Importando %1...</translation>
+    </message>
+    <message>
+        <source>Some files have not been added to the list:
+</source>
+        <translation>Alguns arquivos não foram adicionados à lista:
+</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindowBase</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>Read Me</source>
+        <translation>Leia-me</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>%1 %2
+Turns photos and music into DVD-Video slideshows.</source>
+        <translation>%1 %2
+Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
+    </message>
+</context>
+<context>
+    <name>MakeDvd</name>
+    <message>
+        <source>%1, %2, %3 s of video, %4, up to %5 Mbit/s</source>
+        <translation>%1, %2, %3 s de vídeo, %4, até %5 Mbit/s</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n photo(s)</source>
+        <translation>
+            <numerusform>%n foto</numerusform>
+            <numerusform>%n fotos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n audio clip(s)</source>
+        <translation>
+            <numerusform>%n clipe de áudio</numerusform>
+            <numerusform>%n clipes de áudio</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Burning the next copy...</source>
+        <translation>Gravando a próxima cópia...</translation>
+    </message>
+    <message>
+        <source>Done in %1.</source>
+        <translation>Concluído em %1.</translation>
+    </message>
+    <message>
+        <source>(answer with --yes to go on)</source>
+        <translation>(responda com --yes para continuar)</translation>
+    </message>
+    <message>
+        <source>Interrupted.</source>
+        <translation>Interrompido.</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>falhou</translation>
+    </message>
+    <message>
+        <source>Details: %1</source>
+        <translation>Detalhes: %1</translation>
+    </message>
+    <message>
+        <source>Aborting...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>Opening the project %1...</source>
+        <translation>Abrindo o projeto %1...</translation>
+    </message>
+    <message>
+        <source>Some files of the project are missing or cannot be read and have been left out:</source>
+        <translation>Alguns arquivos do projeto estão faltando ou não podem ser lidos e foram deixados de fora:</translation>
+    </message>
+    <message>
+        <source>the project has no photo to make a slideshow from</source>
+        <translation>o projeto não tem nenhuma foto para uma apresentação</translation>
+    </message>
+    <message>
+        <source>Sync with audio: the music gives less than 1 s or more than 999 s a photo; the photo duration stays %1 ms.</source>
+        <translation>Ajustar à música: a música dá menos de 1 s ou mais de 999 s por foto; a duração de cada foto continua %1 ms.</translation>
+    </message>
+    <message>
+        <source>Importing %1 and %2...</source>
+        <translation>Importando %1 e %2...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n audio file(s)</source>
+        <translation>
+            <numerusform>%n arquivo de áudio</numerusform>
+            <numerusform>%n arquivos de áudio</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Some files have not been added to the list:</source>
+        <translation>Alguns arquivos não foram adicionados à lista:</translation>
+    </message>
+    <message>
+        <source>no photo to make a slideshow from</source>
+        <translation>nenhuma foto para uma apresentação</translation>
+    </message>
+    <message>
+        <source>Output (exactly one is required):</source>
+        <translation>Saída (exatamente uma é obrigatória):</translation>
+    </message>
+    <message>
+        <source>write the DVD folder into DIR/&lt;volume label&gt;</source>
+        <translation>gravar a pasta do DVD em DIR/&lt;rótulo do volume&gt;</translation>
+    </message>
+    <message>
+        <source>write an ISO image (&quot;.iso&quot; is appended if missing)</source>
+        <translation>gravar uma imagem ISO (&quot;.iso&quot; é acrescentado se faltar)</translation>
+    </message>
+    <message>
+        <source>burn to a recorder (/dev/sr0, or stdio:/path/disc.img)</source>
+        <translation>gravar em um gravador (/dev/sr0, ou stdio:/caminho/disco.img)</translation>
+    </message>
+    <message>
+        <source>DVD:</source>
+        <translation>DVD:</translation>
+    </message>
+    <message>
+        <source>disc label (default &quot;My DVD&quot;)</source>
+        <translation>rótulo do disco (padrão &quot;My DVD&quot;)</translation>
+    </message>
+    <message>
+        <source>TV standard (default: from the settings or the locale)</source>
+        <translation>padrão de TV (padrão: das configurações ou do idioma do sistema)</translation>
+    </message>
+    <message>
+        <source>high (up to 9 Mbit/s), normal (5), low (2) or a rate 2..9: the most the video may take; stills take less</source>
+        <translation>high (até 9 Mbit/s), normal (5), low (2) ou uma taxa de 2 a 9: o máximo que o vídeo pode ocupar; fotos paradas ocupam menos</translation>
+    </message>
+    <message>
+        <source>AC-3 bit rate, 128..448 (default 192)</source>
+        <translation>taxa de bits AC-3, de 128 a 448 (padrão 192)</translation>
+    </message>
+    <message>
+        <source>audio channels (default 2)</source>
+        <translation>canais de áudio (padrão 2)</translation>
+    </message>
+    <message>
+        <source>when the show ends, play it again (default) or stop</source>
+        <translation>ao terminar a apresentação, repeti-la (padrão) ou parar</translation>
+    </message>
+    <message>
+        <source>Slideshow:</source>
+        <translation>Apresentação:</translation>
+    </message>
+    <message>
+        <source>time each photo is shown, 1000..999000 (default 5000)</source>
+        <translation>tempo de exibição de cada foto, de 1000 a 999000 (padrão 5000)</translation>
+    </message>
+    <message>
+        <source>time of each transition, 500..5000 (default 1500); both durations are snapped to whole video frames</source>
+        <translation>duração de cada transição, de 500 a 5000 (padrão 1500); as duas durações são arredondadas para quadros inteiros de vídeo</translation>
+    </message>
+    <message>
+        <source>cut from photo to photo</source>
+        <translation>passar de uma foto à outra sem transição</translation>
+    </message>
+    <message>
+        <source>dissolves instead of pattern wipes</source>
+        <translation>dissolver em vez de cortinas com padrão</translation>
+    </message>
+    <message>
+        <source>no pan-and-zoom</source>
+        <translation>sem panorâmica nem zoom</translation>
+    </message>
+    <message>
+        <source>restart the music when it ends before the photos</source>
+        <translation>recomeçar a música se ela terminar antes das fotos</translation>
+    </message>
+    <message>
+        <source>fit the photo time to the length of the music</source>
+        <translation>ajustar o tempo das fotos à duração da música</translation>
+    </message>
+    <message>
+        <source>ignore the photos&apos; EXIF orientation</source>
+        <translation>ignorar a orientação EXIF das fotos</translation>
+    </message>
+    <message>
+        <source>Run:</source>
+        <translation>Execução:</translation>
+    </message>
+    <message>
+        <source>working folder (default: the TemporaryDir setting); each run works in its own new subfolder of it</source>
+        <translation>pasta de trabalho (padrão: a configuração TemporaryDir); cada execução trabalha em sua própria subpasta nova</translation>
+    </message>
+    <message>
+        <source>keep the run&apos;s working subfolder</source>
+        <translation>manter a subpasta de trabalho da execução</translation>
+    </message>
+    <message>
+        <source>discs to burn with --to-drive (default 1)</source>
+        <translation>discos a gravar com --to-drive (padrão 1)</translation>
+    </message>
+    <message>
+        <source>burn speed, &quot;Max&quot; or e.g. 8X (default Max)</source>
+        <translation>velocidade de gravação, &quot;Max&quot; ou, por exemplo, 8X (padrão Max)</translation>
+    </message>
+    <message>
+        <source>answer Yes to questions (overwrite, clear, non-blank disc); without it a question ends the run with exit code 1</source>
+        <translation>responder Sim às perguntas (substituir, esvaziar, disco não vazio); sem esta opção uma pergunta encerra a execução com código de saída 1</translation>
+    </message>
+    <message>
+        <source>print only errors and the result</source>
+        <translation>mostrar só os erros e o resultado</translation>
+    </message>
+    <message>
+        <source>print the diagnostic messages of the program and of the libraries it uses (FFmpeg, Qt) too; they always go to the diagnostic log, make-dvd.log in the cache folder</source>
+        <translation>mostrar também as mensagens de diagnóstico do programa e das bibliotecas que ele usa (FFmpeg, Qt); elas sempre vão para o registro de diagnóstico make-dvd.log na pasta de cache</translation>
+    </message>
+    <message>
+        <source>show this help</source>
+        <translation>mostrar esta ajuda</translation>
+    </message>
+    <message>
+        <source>Usage: sorvel make-dvd [OPTIONS] PATH...
+       sorvel make-dvd [OPTIONS] PROJECT.sorvel
+</source>
+        <translation>Uso: sorvel make-dvd [OPÇÕES] CAMINHO...
+     sorvel make-dvd [OPÇÕES] PROJETO.sorvel
+</translation>
+    </message>
+    <message>
+        <source>Makes a DVD-Video slideshow from photos and music without opening a window.</source>
+        <translation>Cria uma apresentação de DVD-Vídeo com fotos e música sem abrir uma janela.</translation>
+    </message>
+    <message>
+        <source>PATH: photo files, audio files or folders. A folder adds its photos and audio files (one level, in name order). Photos and clips keep the order given.</source>
+        <translation>CAMINHO: arquivos de fotos, arquivos de áudio ou pastas. Uma pasta acrescenta suas fotos e arquivos de áudio (um nível, em ordem de nome). Fotos e clipes mantêm a ordem dada.</translation>
+    </message>
+    <message>
+        <source>PROJECT.sorvel: a saved project with its photos, clips, settings and DVD choices; the options given here override the project&apos;s.</source>
+        <translation>PROJETO.sorvel: um projeto salvo com suas fotos, clipes, configurações e escolhas do DVD; as opções dadas aqui têm prioridade sobre as do projeto.</translation>
+    </message>
+    <message>
+        <source>Exit codes: 0 the output is complete, 1 failure, 2 usage error.</source>
+        <translation>Códigos de saída: 0 a saída está completa, 1 falha, 2 erro de uso.</translation>
+    </message>
+    <message>
+        <source>Ctrl-C aborts cleanly: child programs end and the working subfolder is removed.</source>
+        <translation>Ctrl-C cancela de forma limpa: os programas auxiliares terminam e a subpasta de trabalho é removida.</translation>
+    </message>
+    <message>
+        <source>option %1 needs a value</source>
+        <translation>a opção %1 precisa de um valor</translation>
+    </message>
+    <message>
+        <source>option %1 takes no value</source>
+        <translation>a opção %1 não aceita valor</translation>
+    </message>
+    <message>
+        <source>option %1 needs a non-empty value</source>
+        <translation>a opção %1 precisa de um valor não vazio</translation>
+    </message>
+    <message>
+        <source>--standard must be PAL or NTSC</source>
+        <translation>--standard deve ser PAL ou NTSC</translation>
+    </message>
+    <message>
+        <source>--quality must be high, normal, low or a number from 2 to 9</source>
+        <translation>--quality deve ser high, normal, low ou um número de 2 a 9</translation>
+    </message>
+    <message>
+        <source>--audio-bitrate must be a number from 128 to 448</source>
+        <translation>--audio-bitrate deve ser um número de 128 a 448</translation>
+    </message>
+    <message>
+        <source>--channels must be 1, 2 or 6</source>
+        <translation>--channels deve ser 1, 2 ou 6</translation>
+    </message>
+    <message>
+        <source>--at-end must be repeat or stop</source>
+        <translation>--at-end deve ser repeat ou stop</translation>
+    </message>
+    <message>
+        <source>%1 must be a number of milliseconds from %2 to %3</source>
+        <translation>%1 deve ser um número de milissegundos de %2 a %3</translation>
+    </message>
+    <message>
+        <source>--copies must be a number from 1 to 99</source>
+        <translation>--copies deve ser um número de 1 a 99</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>one output is required: --to-folder, --to-iso or --to-drive</source>
+        <translation>uma saída é obrigatória: --to-folder, --to-iso ou --to-drive</translation>
+    </message>
+    <message>
+        <source>give only one of --to-folder, --to-iso and --to-drive</source>
+        <translation>indique só uma de --to-folder, --to-iso e --to-drive</translation>
+    </message>
+    <message>
+        <source>no photos or folders given</source>
+        <translation>nenhuma foto ou pasta indicada</translation>
+    </message>
+    <message>
+        <source>--copies is only for --to-drive</source>
+        <translation>--copies só serve com --to-drive</translation>
+    </message>
+</context>
+<context>
+    <name>MakeJob</name>
+    <message>
+        <source>Checking the destination...</source>
+        <translation>Verificando o destino...</translation>
+    </message>
+    <message>
+        <source>Creating video...</source>
+        <translation>Criando o vídeo...</translation>
+    </message>
+    <message>
+        <source>Creating menu...</source>
+        <translation>Criando o menu...</translation>
+    </message>
+    <message>
+        <source>Creating DVD...</source>
+        <translation>Criando o DVD...</translation>
+    </message>
+    <message>
+        <source>Creating DVD Folder</source>
+        <translation>Criando a pasta do DVD</translation>
+    </message>
+    <message>
+        <source>Creating ISO</source>
+        <translation>Criando a ISO</translation>
+    </message>
+    <message>
+        <source>Checking disc</source>
+        <translation>Verificando o disco</translation>
+    </message>
+    <message>
+        <source>Erasing</source>
+        <translation>Apagando</translation>
+    </message>
+    <message>
+        <source>Burning disc</source>
+        <translation>Gravando o disco</translation>
+    </message>
+    <message>
+        <source>Finalizing disc</source>
+        <translation>Finalizando o disco</translation>
+    </message>
+    <message>
+        <source>The temporary folder %1 does not exist and cannot be created.</source>
+        <translation>A pasta temporária %1 não existe e não pode ser criada.</translation>
+    </message>
+    <message>
+        <source>Cannot create a working folder in %1: %2</source>
+        <translation>Não é possível criar uma pasta de trabalho em %1: %2</translation>
+    </message>
+    <message>
+        <source>The album has no photos.</source>
+        <translation>O álbum não tem fotos.</translation>
+    </message>
+    <message>
+        <source>Aborted</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Disc checking stopped</source>
+        <translation>Verificação do disco interrompida</translation>
+    </message>
+</context>
+<context>
+    <name>MediaInfoWidget</name>
+    <message>
+        <source>Properties</source>
+        <translation>Propriedades</translation>
+    </message>
+    <message>
+        <source>File Name:</source>
+        <translation>Nome do arquivo:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolução:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamanho:</translation>
+    </message>
+    <message>
+        <source>Modified:</source>
+        <translation>Modificado:</translation>
+    </message>
+    <message>
+        <source>Equipment Make:</source>
+        <translation>Fabricante:</translation>
+    </message>
+    <message>
+        <source>Camera Model:</source>
+        <translation>Modelo da câmera:</translation>
+    </message>
+    <message>
+        <source>Software:</source>
+        <translation>Software:</translation>
+    </message>
+    <message>
+        <source>Compressed Bit-Per-Pixel:</source>
+        <translation>Bits por pixel comprimidos:</translation>
+    </message>
+    <message>
+        <source>Exposure Time:</source>
+        <translation>Tempo de exposição:</translation>
+    </message>
+    <message>
+        <source>F-Number:</source>
+        <translation>Número f:</translation>
+    </message>
+    <message>
+        <source>Exposure Mode:</source>
+        <translation>Modo de exposição:</translation>
+    </message>
+    <message>
+        <source>Exposure Bias:</source>
+        <translation>Compensação de exposição:</translation>
+    </message>
+    <message>
+        <source>Max Aperture:</source>
+        <translation>Abertura máxima:</translation>
+    </message>
+    <message>
+        <source>Channels:</source>
+        <translation>Canais:</translation>
+    </message>
+    <message>
+        <source>Sample Rate:</source>
+        <translation>Taxa de amostragem:</translation>
+    </message>
+    <message>
+        <source>Duration:</source>
+        <translation>Duração:</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoListWidget</name>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Mirror</source>
+        <translation>Espelhar</translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Turn Left</source>
+        <translation>Girar à esquerda</translation>
+    </message>
+    <message>
+        <source>Turn Right</source>
+        <translation>Girar à direita</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Dimension</source>
+        <translation>Dimensões</translation>
+    </message>
+    <message>
+        <source>Depth</source>
+        <translation>Profundidade</translation>
+    </message>
+    <message>
+        <source>Bits</source>
+        <translation>bits</translation>
+    </message>
+    <message>
+        <source>Transition</source>
+        <translation>Transição</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Excluir</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Auto Rotate</source>
+        <translation>Girar automaticamente</translation>
+    </message>
+    <message>
+        <source>Auto Rotate All Photos</source>
+        <translation>Girar todas as fotos automaticamente</translation>
+    </message>
+    <message>
+        <source>Move Left</source>
+        <translation>Mover para a esquerda</translation>
+    </message>
+    <message>
+        <source>Move Right</source>
+        <translation>Mover para a direita</translation>
+    </message>
+    <message>
+        <source>Sort</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Drag Photo(s) Here</source>
+        <translation>Arraste fotos para cá</translation>
+    </message>
+    <message>
+        <source>Import Photos</source>
+        <translation>Importar fotos</translation>
+    </message>
+    <message>
+        <source>Copy Photos</source>
+        <translation>Copiar fotos</translation>
+    </message>
+    <message>
+        <source>Move Photos</source>
+        <translation>Mover fotos</translation>
+    </message>
+</context>
+<context>
+    <name>PreferencesDialog</name>
+    <message>
+        <source>Preferences</source>
+        <translation>Preferências</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
+    </message>
+    <message>
+        <source>Temporary Folder</source>
+        <translation>Pasta temporária</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Procurar...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Delete temporary files after burning</source>
+        <translation>Excluir arquivos temporários depois da gravação</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>The language changes the next time Sorvel starts.</source>
+        <translation>O idioma muda na próxima vez que o Sorvel for iniciado.</translation>
+    </message>
+    <message>
+        <source>Reset to Default</source>
+        <translation>Restaurar padrão</translation>
+    </message>
+    <message>
+        <source>Burn</source>
+        <translation>Gravar</translation>
+    </message>
+    <message>
+        <source>CPU</source>
+        <translation>Processador</translation>
+    </message>
+    <message>
+        <source>Setting the CPU core number for DVD making will affect the speed and the amount of system resources required.</source>
+        <translation>O número de núcleos usados para criar o DVD afeta a velocidade e os recursos do sistema necessários.</translation>
+    </message>
+    <message>
+        <source>Use all cores (offers the highest making speed)</source>
+        <translation>Usar todos os núcleos (a criação mais rápida)</translation>
+    </message>
+    <message>
+        <source>Use the least number of cores (requires the least amount of resources)</source>
+        <translation>Usar o mínimo de núcleos (os menores recursos)</translation>
+    </message>
+    <message>
+        <source>Set Core Number:</source>
+        <translation>Número de núcleos:</translation>
+    </message>
+    <message>
+        <source>Action After Making</source>
+        <translation>Ação depois de criar</translation>
+    </message>
+    <message>
+        <source>Action After Making:</source>
+        <translation>Ação depois de criar:</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Não fazer nada</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Sair do programa</translation>
+    </message>
+    <message>
+        <source>Shut Down</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hibernar</translation>
+    </message>
+    <message>
+        <source>Stand By</source>
+        <translation>Suspender</translation>
+    </message>
+    <message>
+        <source>System Default</source>
+        <translation>Padrão do sistema</translation>
+    </message>
+    <message>
+        <source>Select one folder</source>
+        <translation>Escolher uma pasta</translation>
+    </message>
+    <message>
+        <source>Failed to open folder &quot;%1&quot;.</source>
+        <translation>Não foi possível abrir a pasta &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The selected path is incorrect, please select again.</source>
+        <translation>O caminho escolhido não é válido, escolha outro.</translation>
+    </message>
+    <message>
+        <source>The selected folder is read-only, please select other folder.</source>
+        <translation>A pasta escolhida é somente leitura, escolha outra pasta.</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewPlayer</name>
+    <message>
+        <source>Preview</source>
+        <translation>Prévia</translation>
+    </message>
+    <message>
+        <source>The sound card cannot play %1 channels.</source>
+        <translation>A placa de som não consegue reproduzir %1 canais.</translation>
+    </message>
+    <message>
+        <source>The sound device is no longer available.</source>
+        <translation>O dispositivo de som não está mais disponível.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Creating DVD…</source>
+        <translation>Criando o DVD…</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: 00:00:00</source>
+        <translation>Tempo decorrido: 00:00:00</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Abrir pasta</translation>
+    </message>
+    <message>
+        <source>Post Task Actions</source>
+        <translation>Depois</translation>
+    </message>
+    <message>
+        <source>Do Nothing</source>
+        <translation>Não fazer nada</translation>
+    </message>
+    <message>
+        <source>Exit Program</source>
+        <translation>Sair do programa</translation>
+    </message>
+    <message>
+        <source>Shut Down</source>
+        <translation>Desligar</translation>
+    </message>
+    <message>
+        <source>Hibernate</source>
+        <translation>Hibernar</translation>
+    </message>
+    <message>
+        <source>Stand By</source>
+        <translation>Suspender</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Burn Next</source>
+        <translation>Gravar outra</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Concluir</translation>
+    </message>
+    <message>
+        <source>Abort or not?</source>
+        <translation>Cancelar?</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>aguardando</translation>
+    </message>
+    <message>
+        <source>in progress</source>
+        <translation>em andamento</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>concluído</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>falhou</translation>
+    </message>
+    <message>
+        <source>Creating title</source>
+        <translation>Criando o título</translation>
+    </message>
+    <message>
+        <source>Creating menu</source>
+        <translation>Criando o menu</translation>
+    </message>
+    <message>
+        <source>Creating DVD</source>
+        <translation>Criando o DVD</translation>
+    </message>
+    <message>
+        <source>Creating DVD Folder</source>
+        <translation>Criando a pasta do DVD</translation>
+    </message>
+    <message>
+        <source>Creating ISO</source>
+        <translation>Criando a ISO</translation>
+    </message>
+    <message>
+        <source>Checking disc</source>
+        <translation>Verificando o disco</translation>
+    </message>
+    <message>
+        <source>Burning disc</source>
+        <translation>Gravando o disco</translation>
+    </message>
+    <message>
+        <source>Creating DVD...</source>
+        <translation>Criando o DVD...</translation>
+    </message>
+    <message>
+        <source>Checking the destination...</source>
+        <translation>Verificando o destino...</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Creating video...</source>
+        <translation>Criando o vídeo...</translation>
+    </message>
+    <message>
+        <source>Creating menu...</source>
+        <translation>Criando o menu...</translation>
+    </message>
+    <message>
+        <source>Erasing</source>
+        <translation>Apagando</translation>
+    </message>
+    <message>
+        <source>Finalizing disc</source>
+        <translation>Finalizando o disco</translation>
+    </message>
+    <message>
+        <source>Created Successfully!</source>
+        <translation>Criado com sucesso!</translation>
+    </message>
+    <message>
+        <source>The DVD folder is %1</source>
+        <translation>A pasta do DVD é %1</translation>
+    </message>
+    <message>
+        <source>The DVD image is %1</source>
+        <translation>A imagem do DVD é %1</translation>
+    </message>
+    <message>
+        <source>The DVD was burnt in %1.</source>
+        <translation>O DVD foi gravado em %1.</translation>
+    </message>
+    <message>
+        <source>Aborted</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Failed to create DVD!</source>
+        <translation>Não foi possível criar o DVD!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Elapsed Time: %1:%2:%3</source>
+        <translation>Tempo decorrido: %1:%2:%3</translation>
+    </message>
+    <message>
+        <source>Aborting, please wait...</source>
+        <translation>Cancelando, aguarde...</translation>
+    </message>
+    <message>
+        <source>Failed to open folder &quot;%1&quot;.</source>
+        <translation>Não foi possível abrir a pasta &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>Project</name>
+    <message>
+        <source>The file is damaged.</source>
+        <translation>O arquivo está danificado.</translation>
+    </message>
+    <message>
+        <source>The file is not a Sorvel project.</source>
+        <translation>O arquivo não é um projeto do Sorvel.</translation>
+    </message>
+    <message>
+        <source>It was saved by a newer version of Sorvel (project format %1; this version reads format %2). Please update Sorvel to open it.</source>
+        <translation>Ele foi salvo por uma versão mais nova do Sorvel (formato de projeto %1; esta versão lê o formato %2). Atualize o Sorvel para abri-lo.</translation>
+    </message>
+    <message>
+        <source>The project cannot be saved to %1: %2</source>
+        <translation>Não é possível salvar o projeto em %1: %2</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened: %2</source>
+        <translation>Não é possível abrir o projeto %1: %2</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened.
+%2</source>
+        <translation>Não é possível abrir o projeto %1.
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Start the program failed. Please re-install it.</source>
+        <translation>Não foi possível iniciar o programa. Reinstale-o.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Informação</translation>
+    </message>
+</context>
+<context>
+    <name>SkinModel</name>
+    <message>
+        <source>Default</source>
+        <translation>Padrão</translation>
+    </message>
+</context>
+<context>
+    <name>WaitForDiscDialog</name>
+    <message>
+        <source>Required disc type:</source>
+        <translation>Tipo de disco necessário:</translation>
+    </message>
+    <message>
+        <source>Disc type from the recorder:</source>
+        <translation>Tipo de disco segundo o gravador:</translation>
+    </message>
+    <message>
+        <source>Capacity needed:</source>
+        <translation>Capacidade necessária:</translation>
+    </message>
+    <message>
+        <source>Free space on the disc:</source>
+        <translation>Espaço livre no disco:</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>&amp;Ignorar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to abort?</source>
+        <translation>Tem certeza de que deseja cancelar?</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>the running editor did not answer; the files were not opened</source>
+        <translation>o editor já aberto não respondeu; os arquivos não foram abertos</translation>
+    </message>
+</context>
+</TS>

@@ -95,6 +95,10 @@ QLocale formatsLocale(const QString &language, const QLocale &system)
 
 QString nativeName(const QString &language)
 {
+    // Qt names "en" after its default country ("American English"); the
+    // source texts are plain English.
+    if (language == sourceLanguage())
+        return QStringLiteral("English");
     const QLocale locale(language);
     QString name = locale.nativeLanguageName();
     if (language.contains(QLatin1Char('_')))

@@ -6,6 +6,8 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QDir>
 #include <QGroupBox>
 #include <QHash>
@@ -17,6 +19,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "album/appsettings.h"
 #include "catalogue.h"
 #include "desktop/application.h"
 #include "dialogs/bitratedialog.h"
@@ -195,6 +198,7 @@ private Q_SLOTS:
     void languages_data();
     void languages();
     void englishIsSeen();
+    void preferencesChooseLanguage();
 };
 
 void TestTranslatedLayouts::cleanupTestCase()
@@ -282,6 +286,53 @@ void TestTranslatedLayouts::englishIsSeen()
     const QString faults = inspector.faults.join(QLatin1Char('\n'));
     QVERIFY2(faults.contains(QStringLiteral("English \"Import Photo(s)\"")), qPrintable(faults));
     QVERIFY2(faults.contains(QStringLiteral("English \"&File\"")), qPrintable(faults));
+}
+
+// The language list of Preferences: "System Default" first, then every
+// language under its own name; OK stores the code, which the next start
+// speaks; Reset to Default goes back to the system's language.
+void TestTranslatedLayouts::preferencesChooseLanguage()
+{
+    SettingsStore *pref = Application::instance()->pref();
+    pref->remove(AppSettings::kLanguage);
+    auto open = [](PreferencesDialog &dialog) {
+        dialog.show();
+        return QTest::qWaitForWindowExposed(&dialog);
+    };
+    {
+        PreferencesDialog dialog;
+        QVERIFY(open(dialog));
+        auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("language"));
+        QVERIFY(combo);
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(combo->itemData(0).toString(), QString());
+        QStringList names;
+        for (int i = 1; i < combo->count(); ++i)
+            names << combo->itemText(i);
+        for (const QString &language : Catalogue::shippedLanguages(SORVEL_LANGUAGES))
+            QVERIFY2(names.contains(UiLanguage::nativeName(language)),
+                     qPrintable(names.join(QLatin1Char(','))));
+        QVERIFY(names.contains(QStringLiteral("English")));
+        QVERIFY(names.contains(QStringLiteral("Deutsch")));
+        // Chosen as a person does: the list opened, the entry typed.
+        combo->setFocus();
+        QTest::keyClicks(combo, QStringLiteral("Deutsch"));
+        QCOMPARE(combo->currentText(), QStringLiteral("Deutsch"));
+        auto *box = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    }
+    QCOMPARE(pref->value(AppSettings::kLanguage).toString(), QStringLiteral("de"));
+    {
+        PreferencesDialog dialog;
+        QVERIFY(open(dialog));
+        auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("language"));
+        QCOMPARE(combo->currentText(), QStringLiteral("Deutsch"));
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("resetGeneral")), Qt::LeftButton);
+        QCOMPARE(combo->currentIndex(), 0);
+        auto *box = dialog.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    }
+    QCOMPARE(pref->value(AppSettings::kLanguage).toString(), QString());
 }
 
 int main(int argc, char **argv)

@@ -1688,6 +1688,16 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
         <source>Duration:</source>
         <translation>Dauer:</translation>
     </message>
+    <message>
+        <source>%1KB</source>
+        <comment>file size in kilobytes</comment>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1Hz</source>
+        <comment>sample rate</comment>
+        <translation>%1 Hz</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListWidget</name>
@@ -1722,10 +1732,6 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     <message>
         <source>Depth</source>
         <translation>Farbtiefe</translation>
-    </message>
-    <message>
-        <source>Bits</source>
-        <translation>Bit</translation>
     </message>
     <message>
         <source>Transition</source>
@@ -1778,6 +1784,11 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     <message>
         <source>Move Photos</source>
         <translation>Fotos verschieben</translation>
+    </message>
+    <message>
+        <source>%1 Bits</source>
+        <comment>colour depth</comment>
+        <translation>%1 Bit</translation>
     </message>
 </context>
 <context>

@@ -1688,6 +1688,16 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
         <source>Duration:</source>
         <translation>Duración:</translation>
     </message>
+    <message>
+        <source>%1KB</source>
+        <comment>file size in kilobytes</comment>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1Hz</source>
+        <comment>sample rate</comment>
+        <translation>%1 Hz</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListWidget</name>
@@ -1722,10 +1732,6 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     <message>
         <source>Depth</source>
         <translation>Profundidad</translation>
-    </message>
-    <message>
-        <source>Bits</source>
-        <translation>bits</translation>
     </message>
     <message>
         <source>Transition</source>
@@ -1778,6 +1784,11 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     <message>
         <source>Move Photos</source>
         <translation>Mover fotos</translation>
+    </message>
+    <message>
+        <source>%1 Bits</source>
+        <comment>colour depth</comment>
+        <translation>%1 bits</translation>
     </message>
 </context>
 <context>

@@ -1688,6 +1688,16 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
         <source>Duration:</source>
         <translation>Durée :</translation>
     </message>
+    <message>
+        <source>%1KB</source>
+        <comment>file size in kilobytes</comment>
+        <translation>%1 Ko</translation>
+    </message>
+    <message>
+        <source>%1Hz</source>
+        <comment>sample rate</comment>
+        <translation>%1 Hz</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListWidget</name>
@@ -1722,10 +1732,6 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     <message>
         <source>Depth</source>
         <translation>Profondeur</translation>
-    </message>
-    <message>
-        <source>Bits</source>
-        <translation>bits</translation>
     </message>
     <message>
         <source>Transition</source>
@@ -1778,6 +1784,11 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     <message>
         <source>Move Photos</source>
         <translation>Déplacer les photos</translation>
+    </message>
+    <message>
+        <source>%1 Bits</source>
+        <comment>colour depth</comment>
+        <translation>%1 bits</translation>
     </message>
 </context>
 <context>

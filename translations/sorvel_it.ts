@@ -1688,6 +1688,16 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
         <source>Duration:</source>
         <translation>Durata:</translation>
     </message>
+    <message>
+        <source>%1KB</source>
+        <comment>file size in kilobytes</comment>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1Hz</source>
+        <comment>sample rate</comment>
+        <translation>%1 Hz</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListWidget</name>
@@ -1722,10 +1732,6 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     <message>
         <source>Depth</source>
         <translation>Profondità</translation>
-    </message>
-    <message>
-        <source>Bits</source>
-        <translation>bit</translation>
     </message>
     <message>
         <source>Transition</source>
@@ -1778,6 +1784,11 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     <message>
         <source>Move Photos</source>
         <translation>Sposta foto</translation>
+    </message>
+    <message>
+        <source>%1 Bits</source>
+        <comment>colour depth</comment>
+        <translation>%1 bit</translation>
     </message>
 </context>
 <context>

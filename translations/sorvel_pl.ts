@@ -1691,6 +1691,16 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
         <source>Duration:</source>
         <translation>Czas trwania:</translation>
     </message>
+    <message>
+        <source>%1KB</source>
+        <comment>file size in kilobytes</comment>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1Hz</source>
+        <comment>sample rate</comment>
+        <translation>%1 Hz</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListWidget</name>
@@ -1725,10 +1735,6 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     <message>
         <source>Depth</source>
         <translation>Głębia</translation>
-    </message>
-    <message>
-        <source>Bits</source>
-        <translation>bitów</translation>
     </message>
     <message>
         <source>Transition</source>
@@ -1781,6 +1787,11 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     <message>
         <source>Move Photos</source>
         <translation>Przenieś zdjęcia</translation>
+    </message>
+    <message>
+        <source>%1 Bits</source>
+        <comment>colour depth</comment>
+        <translation>%1 bitów</translation>
     </message>
 </context>
 <context>

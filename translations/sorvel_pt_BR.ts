@@ -1688,6 +1688,16 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
         <source>Duration:</source>
         <translation>Duração:</translation>
     </message>
+    <message>
+        <source>%1KB</source>
+        <comment>file size in kilobytes</comment>
+        <translation>%1 KB</translation>
+    </message>
+    <message>
+        <source>%1Hz</source>
+        <comment>sample rate</comment>
+        <translation>%1 Hz</translation>
+    </message>
 </context>
 <context>
     <name>PhotoListWidget</name>
@@ -1722,10 +1732,6 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
     <message>
         <source>Depth</source>
         <translation>Profundidade</translation>
-    </message>
-    <message>
-        <source>Bits</source>
-        <translation>bits</translation>
     </message>
     <message>
         <source>Transition</source>
@@ -1778,6 +1784,11 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
     <message>
         <source>Move Photos</source>
         <translation>Mover fotos</translation>
+    </message>
+    <message>
+        <source>%1 Bits</source>
+        <comment>colour depth</comment>
+        <translation>%1 bits</translation>
     </message>
 </context>
 <context>

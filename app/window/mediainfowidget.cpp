@@ -63,7 +63,7 @@ static QStringList fileStrings(const QString &path, int64_t fileSize)
     const QFileInfo fi(path);
     s[MediaInfoWidget::FileName] = fi.fileName();
     s[MediaInfoWidget::Format] = fi.suffix().toUpper();
-    s[MediaInfoWidget::Size] = QStringLiteral("%1KB").arg(fileSize / 1024);
+    s[MediaInfoWidget::Size] = MediaInfoWidget::tr("%1KB", "file size in kilobytes").arg(fileSize / 1024);
     return s;
 }
 
@@ -88,7 +88,7 @@ QStringList MediaInfoWidget::audioStrings(const AudioInfo &info)
 {
     QStringList s = fileStrings(info.path, info.fileSize);
     s[Channels] = QString::number(info.channels);
-    s[SampleRate] = QStringLiteral("%1Hz").arg(info.sampleRate);
+    s[SampleRate] = tr("%1Hz", "sample rate").arg(info.sampleRate);
     s[Duration] = StripSupport::hmsText(info.duration);
     return s;
 }

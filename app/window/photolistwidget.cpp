@@ -93,7 +93,7 @@ void PhotoListWidget::showPhoto(int row, const ImageInfo &photo)
                    QStringLiteral(":&nbsp;<b>") +
                    QStringLiteral("%1 x %2").arg(photo.width).arg(photo.height) +
                    QStringLiteral("</b><nobr/><br /><nobr>") + tr("Depth") + QStringLiteral(":&nbsp;<b>") +
-                   QString::number(photo.depth) + tr("Bits") + QStringLiteral("</b><nobr/>"));
+                   tr("%1 Bits", "colour depth").arg(photo.depth) + QStringLiteral("</b><nobr/>"));
     it->setData(Qt::AccessibleTextRole, name);
 }
 

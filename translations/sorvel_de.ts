@@ -1811,6 +1811,7 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button: opens the temporary folder in the file manager</extracomment>
         <translation>Öffnen</translation>
     </message>
     <message>
@@ -1831,10 +1832,12 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     </message>
     <message>
         <source>Burn</source>
+        <extracomment>Tab title: the settings used while making and burning a DVD</extracomment>
         <translation>Brennen</translation>
     </message>
     <message>
         <source>CPU</source>
+        <extracomment>Group title: the processor cores used for making</extracomment>
         <translation>Prozessor</translation>
     </message>
     <message>
@@ -1937,6 +1940,7 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     </message>
     <message>
         <source>Post Task Actions</source>
+        <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
         <translation>Aktionen nach Abschluss</translation>
     </message>
     <message>
@@ -1969,6 +1973,7 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     </message>
     <message>
         <source>Finished</source>
+        <extracomment>Button that closes the progress window (a verb where the language needs one)</extracomment>
         <translation>Fertig</translation>
     </message>
     <message>

@@ -1811,6 +1811,7 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button: opens the temporary folder in the file manager</extracomment>
         <translation>Apri</translation>
     </message>
     <message>
@@ -1831,10 +1832,12 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     </message>
     <message>
         <source>Burn</source>
+        <extracomment>Tab title: the settings used while making and burning a DVD</extracomment>
         <translation>Masterizza</translation>
     </message>
     <message>
         <source>CPU</source>
+        <extracomment>Group title: the processor cores used for making</extracomment>
         <translation>Processore</translation>
     </message>
     <message>
@@ -1937,6 +1940,7 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     </message>
     <message>
         <source>Post Task Actions</source>
+        <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
         <translation>Dopo</translation>
     </message>
     <message>
@@ -1969,6 +1973,7 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     </message>
     <message>
         <source>Finished</source>
+        <extracomment>Button that closes the progress window (a verb where the language needs one)</extracomment>
         <translation>Fine</translation>
     </message>
     <message>

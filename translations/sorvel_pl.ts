@@ -1814,6 +1814,7 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     </message>
     <message>
         <source>Open</source>
+        <extracomment>Button: opens the temporary folder in the file manager</extracomment>
         <translation>Otwórz</translation>
     </message>
     <message>
@@ -1834,10 +1835,12 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     </message>
     <message>
         <source>Burn</source>
+        <extracomment>Tab title: the settings used while making and burning a DVD</extracomment>
         <translation>Nagraj</translation>
     </message>
     <message>
         <source>CPU</source>
+        <extracomment>Group title: the processor cores used for making</extracomment>
         <translation>Procesor</translation>
     </message>
     <message>
@@ -1940,6 +1943,7 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     </message>
     <message>
         <source>Post Task Actions</source>
+        <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
         <translation>Potem</translation>
     </message>
     <message>
@@ -1972,6 +1976,7 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     </message>
     <message>
         <source>Finished</source>
+        <extracomment>Button that closes the progress window (a verb where the language needs one)</extracomment>
         <translation>Zakończ</translation>
     </message>
     <message>

@@ -188,7 +188,9 @@ QString BurnWorkflow::sizeText(quint64 bytes, const QString &unit)
         value /= double(quint64(1) << 10);
     // The number in the language's own way ("1,50" in German); the unit's
     // abbreviation is translated too (French writes "Go").
-    const QString number = QLocale().toString(value, 'f', 2);
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString number = locale.toString(value, 'f', 2);
     if (u == QLatin1String("G"))
         return tr("%1 GB").arg(number);
     if (u == QLatin1String("M"))

@@ -135,8 +135,6 @@ QString Application::installTranslators(const QString &choice)
                                                 UiLanguage::availableLanguages(ownFolder));
     UiLanguage::setCurrent(language);
     QLocale::setDefault(UiLanguage::formatsLocale(language, QLocale::system()));
-    if (language == UiLanguage::sourceLanguage())
-        return language;
 
     auto load = [this, &language](const QString &name, const QString &dir) {
         auto *translator = new QTranslator(this);
@@ -148,8 +146,10 @@ QString Application::installTranslators(const QString &choice)
             delete translator;
         }
     };
-    // Qt's own texts (standard buttons, file dialogs) in the same language.
-    load(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // Qt's own texts (standard buttons, file dialogs) in the same language;
+    // English has no catalogue of Qt's, and ours holds its plural forms.
+    if (language != UiLanguage::sourceLanguage())
+        load(QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     load(QStringLiteral("sorvel"), ownFolder);
     return language;
 }

@@ -62,8 +62,12 @@ QStringList availableLanguages(const QString &folder)
     QStringList codes;
     const QStringList files =
         QDir(folder).entryList({QStringLiteral("sorvel_*.qm")}, QDir::Files | QDir::Readable, QDir::Name);
-    for (const QString &file : files)
-        codes.append(file.mid(7, file.size() - 7 - 3));
+    for (const QString &file : files) {
+        const QString code = file.mid(7, file.size() - 7 - 3);
+        // English has a catalogue for its plural forms only.
+        if (code != sourceLanguage())
+            codes.append(code);
+    }
     return codes;
 }
 

@@ -3,6 +3,7 @@
 #include "ui_editaudiodialog.h"
 
 #include "album/appsettings.h"
+#include "album/mediatypes.h"
 #include "album/probe.h"
 #include "desktop/widgetsupport.h"
 #include "desktop/filechooser.h"
@@ -54,14 +55,7 @@ void setSkinIcon(QPushButton *button, const QString &picture, const QString &fal
 
 QString audioFileFilter()
 {
-    return QStringLiteral("All Supported Files (") + AppSettings::audioNameFilters().join(QLatin1Char(' ')) +
-           QStringLiteral(");;") +
-           QStringLiteral(
-               "AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;"
-               "AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;"
-               "MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;"
-               "WMA Files (*.wma);;M4A Files (*.m4a);;") +
-           QStringLiteral("All Files(*.*);;");
+    return MediaTypes::audioDialogFilter();
 }
 
 } // namespace

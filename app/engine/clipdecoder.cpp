@@ -111,14 +111,17 @@ bool ClipDecoder::setupResampler()
     av::Swr swr;
     auto configure = [&](bool fallbackMatrix) -> bool {
         SwrContext *created = nullptr;
-        if (swr_alloc_set_opts2(&created, out.get(), AV_SAMPLE_FMT_S16, m_info.sampleRate, in.get(),
+        const AVSampleFormat outFormat = m_floatOutput ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16;
+        if (swr_alloc_set_opts2(&created, out.get(), outFormat, m_info.sampleRate, in.get(),
                                 AVSampleFormat(f->format), f->sample_rate, 0, nullptr) < 0)
             return false;
         swr.reset(created);
-        av_opt_set_int(created, "filter_size", 16, 0);
+        av_opt_set_int(created, "filter_size", 64, 0);
         av_opt_set_int(created, "phase_shift", 10, 0);
         av_opt_set_int(created, "linear_interp", 0, 0);
-        av_opt_set_double(created, "cutoff", 0.8, 0);
+        av_opt_set_double(created, "cutoff", 0.97, 0);
+        av_opt_set_int(created, "filter_type", SWR_FILTER_TYPE_KAISER, 0);
+        av_opt_set_int(created, "kaiser_beta", 9, 0);
         // LFE is mixed in (-6 dB) when the output has no LFE channel.
         av_opt_set_double(created, "lfe_mix_level", 0.5, 0);
         const int nin = in->nb_channels;
@@ -159,7 +162,7 @@ int32_t ClipDecoder::roomFor(const AudioRing &ring) const
 
 bool ClipDecoder::convertInto(AudioRing &ring, const AVFrame *frame)
 {
-    const int outFrameBytes = m_info.channels * 2;
+    const int outFrameBytes = bytesPerSampleFrame();
     const int roomSamples = roomFor(ring) / outFrameBytes;
     uint8_t *out = ring.data + ring.filled;
     if (!frame) {
@@ -191,7 +194,7 @@ bool ClipDecoder::convertInto(AudioRing &ring, const AVFrame *frame)
     const int count = frame->nb_samples - skip;
     if (count <= 0)
         return true;
-    const bool direct = frame->format == AV_SAMPLE_FMT_S16 && frame->sample_rate == m_info.sampleRate &&
+    const bool direct = frame->format == (m_floatOutput ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16) && frame->sample_rate == m_info.sampleRate &&
                         inChannels == m_info.channels && !m_resampler;
     if (direct) {
         if (count > roomSamples)
@@ -226,7 +229,7 @@ bool ClipDecoder::decodeInto(AudioRing &ring, int32_t bytesPerFrame)
 
 bool ClipDecoder::decodeTo(AudioRing &ring, int32_t target)
 {
-    ring.filled &= ~1;
+    ring.filled -= ring.filled % (m_floatOutput ? 4 : 2);
     if (!m_container) {
         m_endOfClip = true;
         return true;

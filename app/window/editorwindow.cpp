@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "album/appsettings.h"
+#include "album/mediatypes.h"
 #include "album/project.h"
 #include "desktop/application.h"
 #include "desktop/filechooser.h"
@@ -693,11 +694,7 @@ void EditorWindow::runAudioImport(const QStringList &paths)
 void EditorWindow::importPhotos()
 {
     pause();
-    const QString filter = tr("All Supported Files (") +
-                           AppSettings::photoNameFilters().join(QLatin1Char(' ')) + QStringLiteral(");;") +
-                           tr("JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files "
-                              "(*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;") +
-                           tr("All Files(*.*);;");
+    const QString filter = MediaTypes::photoDialogFilter();
     SettingsStore *pref = AppSettings::pref();
     const QStringList files = FileChooser::getOpenFileNames(widgetFrame(), tr("Select One or More Files"),
                                                             AppSettings::photoLastDir(pref), filter);
@@ -711,13 +708,7 @@ void EditorWindow::importPhotos()
 void EditorWindow::importAudio()
 {
     pause();
-    const QString filter =
-        tr("All Supported Files (") + AppSettings::audioNameFilters().join(QLatin1Char(' ')) +
-        QStringLiteral(");;") +
-        tr("AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files "
-           "(*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files "
-           "(*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;") +
-        tr("All Files(*.*);;");
+    const QString filter = MediaTypes::audioDialogFilter();
     SettingsStore *pref = AppSettings::pref();
     const QStringList files = FileChooser::getOpenFileNames(widgetFrame(), tr("Select One or More Files"),
                                                             AppSettings::audioLastDir(pref), filter);

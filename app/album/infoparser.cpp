@@ -68,7 +68,8 @@ void InfoParser::run()
             // The loudness is measured here, once: decoding the whole clip
             // also finds a file that opens but does not decode.
             QString error;
-            const bool ok = probeAudio(info, path) && Loudness::measure(path, &info.loudness, &error, &m_stopping);
+            const bool ok =
+                probeAudio(info, path) && Loudness::measure(path, &info.loudness, &error, &m_stopping);
             if (!ok && m_stopping.load())
                 break; // stopped while measuring: the file is not rejected
             QMutexLocker locker(&m_lock);

@@ -47,11 +47,12 @@ struct Meter {
             av_channel_layout_default(layout.get(), codec->ch_layout.nb_channels);
         char layoutName[128] = {};
         av_channel_layout_describe(layout.get(), layoutName, sizeof(layoutName));
-        const QByteArray args = QStringLiteral("time_base=1/%1:sample_rate=%1:sample_fmt=%2:channel_layout=%3")
-                                    .arg(codec->sample_rate)
-                                    .arg(QString::fromLatin1(av_get_sample_fmt_name(codec->sample_fmt)),
-                                         QString::fromLatin1(layoutName))
-                                    .toLatin1();
+        const QByteArray args =
+            QStringLiteral("time_base=1/%1:sample_rate=%1:sample_fmt=%2:channel_layout=%3")
+                .arg(codec->sample_rate)
+                .arg(QString::fromLatin1(av_get_sample_fmt_name(codec->sample_fmt)),
+                     QString::fromLatin1(layoutName))
+                .toLatin1();
         AVFilterContext *meter = nullptr;
         if (avfilter_graph_create_filter(&source, avfilter_get_by_name("abuffer"), "in", args.constData(),
                                          nullptr, graph.get()) < 0 ||

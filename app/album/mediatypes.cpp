@@ -42,7 +42,8 @@ const QList<Kind> &audioKinds()
 {
     static const QList<Kind> kinds = {
         {QT_TRANSLATE_NOOP("MediaTypes", "MP3 Files"), {QStringLiteral("*.mp3")}},
-        {QT_TRANSLATE_NOOP("MediaTypes", "AAC and M4A Files"), {QStringLiteral("*.m4a"), QStringLiteral("*.aac")}},
+        {QT_TRANSLATE_NOOP("MediaTypes", "AAC and M4A Files"),
+         {QStringLiteral("*.m4a"), QStringLiteral("*.aac")}},
         {QT_TRANSLATE_NOOP("MediaTypes", "Ogg Files"),
          {QStringLiteral("*.ogg"), QStringLiteral("*.oga"), QStringLiteral("*.opus")}},
         {QT_TRANSLATE_NOOP("MediaTypes", "FLAC Files"), {QStringLiteral("*.flac")}},

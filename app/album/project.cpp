@@ -402,13 +402,15 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
         info.clipEnd = qBound(0.0, saved.clipEnd, info.duration);
         info.clipStart = qBound(0.0, saved.clipStart, info.clipEnd);
         // The stored loudness while the file is the one measured; measured
-        // again otherwise, when the album evens out the loudness.
-        const bool sameFile = saved.measuredFileSize == info.fileSize && saved.measuredLastModified.isValid() &&
-                              saved.measuredLastModified.toMSecsSinceEpoch() ==
-                                  info.lastModified.toMSecsSinceEpoch();
+        // again otherwise (also for a project written before loudness was
+        // kept), so that "Even out the loudness" works as soon as it is
+        // turned on. A clip that does not decode is reported.
+        const bool sameFile =
+            saved.measuredFileSize == info.fileSize && saved.measuredLastModified.isValid() &&
+            saved.measuredLastModified.toMSecsSinceEpoch() == info.lastModified.toMSecsSinceEpoch();
         if (saved.loudness.measured && sameFile) {
             info.loudness = saved.loudness;
-        } else if (data.settings.evenLoudness) {
+        } else {
             QString error;
             if (!Loudness::measure(saved.path, &info.loudness, &error)) {
                 left << saved.path;

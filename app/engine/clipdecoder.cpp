@@ -194,8 +194,9 @@ bool ClipDecoder::convertInto(AudioRing &ring, const AVFrame *frame)
     const int count = frame->nb_samples - skip;
     if (count <= 0)
         return true;
-    const bool direct = frame->format == (m_floatOutput ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16) && frame->sample_rate == m_info.sampleRate &&
-                        inChannels == m_info.channels && !m_resampler;
+    const bool direct = frame->format == (m_floatOutput ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16) &&
+                        frame->sample_rate == m_info.sampleRate && inChannels == m_info.channels &&
+                        !m_resampler;
     if (direct) {
         if (count > roomSamples)
             return false;

@@ -41,8 +41,8 @@ public:
     // One clip in the plan.
     struct Entry {
         int clip = 0;
-        int64_t start = 0;  // in the first round
-        int64_t length = 0; // sample frames
+        int64_t start = 0;   // in the first round
+        int64_t length = 0;  // sample frames
         int64_t fadeIn = 0;  // crossfade from the clip before
         int64_t fadeOut = 0; // crossfade into the clip after
         float gain = 1.f;

@@ -272,7 +272,8 @@ void TestAudioEdit::addReportsRejectedFiles()
     QCOMPARE(asked.caption, QStringLiteral("Select One or More Files"));
     // The shared list of audio names, the same as the window's import.
     QCOMPARE(asked.filter, MediaTypes::audioDialogFilter());
-    QVERIFY(asked.filter.startsWith(QStringLiteral("All Supported Files (*.mp3 *.m4a *.aac *.ogg *.oga *.opus")));
+    QVERIFY(
+        asked.filter.startsWith(QStringLiteral("All Supported Files (*.mp3 *.m4a *.aac *.ogg *.oga *.opus")));
     QVERIFY(asked.filter.contains(QStringLiteral(";;AAC and M4A Files (*.m4a *.aac);;")));
     QVERIFY(asked.filter.endsWith(QStringLiteral(";;All Files (*)")));
     // The good file is added, the broken one reported.

@@ -588,6 +588,39 @@ void TestEditor::durationsSnapToWholeFrames()
     QVERIFY(!m_window->album()->settings.useDynamicEffect);
     clickButton(child<QCheckBox>("loopAudio"));
     QVERIFY(m_window->album()->settings.loopAudio);
+
+    // The music: loudness evened out for a new album; the fade's length is
+    // set once the fade is on; each change is one undo step.
+    auto *even = child<QCheckBox>("evenLoudness");
+    auto *fade = child<QCheckBox>("fadeAudio");
+    auto *fadeLength = child<QSpinBox>("fadeDuration");
+    auto *crossfade = child<QSpinBox>("crossfadeDuration");
+    QVERIFY(even->isChecked() && m_window->album()->settings.evenLoudness);
+    QVERIFY(!fade->isChecked() && !fadeLength->isEnabled());
+    clickButton(even);
+    QVERIFY(!m_window->album()->settings.evenLoudness);
+    clickButton(fade);
+    QVERIFY(m_window->album()->settings.fadeAudio && fadeLength->isEnabled());
+    fadeLength->setFocus();
+    QTest::keyClick(fadeLength, Qt::Key_Up);
+    QTest::keyClick(fadeLength, Qt::Key_Up);
+    QCOMPARE(m_window->album()->settings.fadeMs, 4000);
+    QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo Fade Length"));
+    crossfade->setFocus();
+    QTest::keyClicks(crossfade, QStringLiteral("500"));
+    QTest::keyClick(crossfade, Qt::Key_Enter);
+    QCOMPARE(m_window->album()->settings.crossfadeMs, 500);
+    QCOMPARE(crossfade->maximum(), 10000);
+    QCOMPARE(fadeLength->minimum(), 500);
+    m_window->undoStack()->undo(); // the crossfade
+    m_window->undoStack()->undo(); // both steps of the fade length at once
+    QCOMPARE(crossfade->value(), 0);
+    QCOMPARE(fadeLength->value(), 3000);
+    QCOMPARE(m_window->album()->settings.fadeMs, 3000);
+    m_window->undoStack()->undo();
+    QVERIFY(!fade->isChecked() && !m_window->album()->settings.fadeAudio);
+    m_window->undoStack()->undo();
+    QVERIFY(even->isChecked() && m_window->album()->settings.evenLoudness);
 }
 
 // Assistive technology and code change a control without a click: the album

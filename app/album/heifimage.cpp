@@ -266,9 +266,11 @@ int orientationFromBoxes(const QByteArray &bytes)
                     for (int t = 0; t < (arg & 3); ++t)
                         total = mul(ccw, total);
                 } else if (prop.type == "imir") {
-                    // Axis 0: about the vertical axis (left and right
-                    // exchanged); 1: about the horizontal axis.
-                    const Mat mirror = (arg & 1) ? Mat{1, 0, 0, -1} : Mat{-1, 0, 0, 1};
+                    // Axis 1: left and right exchanged; axis 0: top and
+                    // bottom. This is how libheif writes and decodes the
+                    // property (an EXIF orientation 2 is written as axis 1),
+                    // so the album turns a photo as libheif shows it.
+                    const Mat mirror = (arg & 1) ? Mat{-1, 0, 0, 1} : Mat{1, 0, 0, -1};
                     total = mul(mirror, total);
                 }
             }

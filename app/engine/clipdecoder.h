@@ -30,6 +30,8 @@
 
 #include <QString>
 
+#include <vector>
+
 struct AudioRing {
     uint8_t *data = nullptr;
     int32_t capacity = 0; // bytesPerFrame x 256: the fill target
@@ -77,6 +79,9 @@ private:
     // Converts (or flushes, frame null) into the ring; false when out of room.
     bool convertInto(AudioRing &ring, const AVFrame *frame);
     int32_t roomFor(const AudioRing &ring) const;
+    // Drops what is left of the lead-in's output from the start of count
+    // converted samples; returns the samples kept.
+    int dropLeadIn(uint8_t *out, int count, int frameBytes);
 
     AudioInfo m_info;
     int m_streamIndex = -1;
@@ -85,6 +90,15 @@ private:
     av::Packet m_packet;
     av::Frame m_frame;
     av::Swr m_resampler;
+    // With a change of rate: the channel and format step before it, its
+    // output, and the lead-in of the rate filter (convertInto).
+    av::Swr m_mixer;
+    std::vector<float> m_mixed;
+    static constexpr int kLeadInSamples = 512;
+    int m_leadInStep = 0;    // input samples of a whole period of both rates (0: no lead-in)
+    int m_leadInOutStep = 0; // the output samples of that period
+    bool m_needLeadIn = true;
+    int64_t m_dropOutput = 0; // output samples of the lead-in not yet dropped
     bool m_frameHeld = false; // m_frame decoded but not yet written (no room)
     bool m_decoderDrained = false;
     bool m_inputEnded = false;

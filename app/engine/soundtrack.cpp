@@ -30,19 +30,35 @@ struct Soundtrack::Stream {
     bool opened = false;
 
     // Hands out count frames (floats, interleaved) into dst, silence once
-    // the decoder has ended.
+    // the decoder has ended. Any count: the buffer is refilled as often as
+    // it takes.
     void take(float *dst, int count, int channels)
     {
         const int frameBytes = channels * 4;
-        const int32_t want = count * frameBytes;
-        while (opened && ring.filled < want && !decoder.endOfClip())
-            decoder.decodeTo(ring, std::min(ring.capacity, want + 16 * 1024));
-        const int32_t have = std::min(ring.filled, want);
-        std::memcpy(dst, ring.data, size_t(have));
-        if (have < want)
-            std::memset(reinterpret_cast<uint8_t *>(dst) + have, 0, size_t(want - have));
-        std::memmove(ring.data, ring.data + have, size_t(ring.filled - have));
-        ring.filled -= have;
+        auto *out = reinterpret_cast<uint8_t *>(dst);
+        int64_t want = int64_t(count) * frameBytes;
+        while (want > 0) {
+            if (ring.filled < frameBytes) {
+                if (!opened || decoder.endOfClip())
+                    break;
+                const int32_t before = ring.filled;
+                decoder.decodeTo(ring, int32_t(std::min<int64_t>(ring.capacity, want + 16 * 1024)));
+                // A decoder that neither gives samples nor ends is stuck:
+                // the rest of the clip is silence.
+                if (ring.filled == before && !decoder.endOfClip())
+                    break;
+                continue;
+            }
+            const int32_t usable = ring.filled - ring.filled % frameBytes;
+            const int32_t have = int32_t(std::min<int64_t>(usable, want));
+            std::memcpy(out, ring.data, size_t(have));
+            std::memmove(ring.data, ring.data + have, size_t(ring.filled - have));
+            ring.filled -= have;
+            out += have;
+            want -= have;
+        }
+        if (want > 0)
+            std::memset(out, 0, size_t(want));
         offset += count;
     }
 };

@@ -115,7 +115,7 @@ void TestDvdMusic::musicOfTheDisc()
              {QStringLiteral("-c:a"), QStringLiteral("pcm_f32le")}),
         make(QStringLiteral("quiet.opus"), QStringLiteral("0.02*sin(2*PI*1000*t)"), 48000, 6, 2,
              {QStringLiteral("-b:a"), QStringLiteral("128k")}),
-        make(QStringLiteral("clicks.wav"), QStringLiteral("0.05*sin(2*PI*700*t)+0.9*lt(mod(t,1),0.002)"),
+        make(QStringLiteral("clicks.wav"), QStringLiteral("0.05*sin(2*PI*700*t)+0.9*lt(mod(t\\,1)\\,0.002)"),
              48000, 6, 1),
         make(QStringLiteral("loud.oga"), QStringLiteral("0.95*sin(2*PI*300*t)"), 44100, 6, 2,
              {QStringLiteral("-c:a"), QStringLiteral("libvorbis"), QStringLiteral("-q:a"),

@@ -2,7 +2,10 @@
 
 #include "ui_editaudiodialog.h"
 
+#include <QGuiApplication>
+
 #include "album/appsettings.h"
+#include "album/loudness.h"
 #include "album/mediatypes.h"
 #include "album/probe.h"
 #include "desktop/widgetsupport.h"
@@ -334,9 +337,14 @@ void EditAudioDialog::on_add_clicked()
         pref->setValue(AppSettings::kAudioLastDir, QFileInfo(files.first()).absolutePath());
     const int before = currentIndex();
     QStringList failed;
+    // Each clip is measured as the window's import measures it (its
+    // loudness for "Even out the loudness"); decoding it whole also finds a
+    // file that opens but does not play.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     for (const QString &path : files) {
         AudioInfo info;
-        if (!probeAudio(info, path)) {
+        QString error;
+        if (!probeAudio(info, path) || !Loudness::measure(path, &info.loudness, &error)) {
             failed.append(path);
             continue;
         }
@@ -347,6 +355,7 @@ void EditAudioDialog::on_add_clicked()
         const QSignalBlocker blocker(ui->treeWidget);
         ui->treeWidget->addTopLevelItem(item);
     }
+    QGuiApplication::restoreOverrideCursor();
     if (before >= 0) {
         // The clip being edited stays current; only the move buttons change.
         ui->moveDown->setEnabled(before < m_audios.size() - 1);

@@ -279,6 +279,8 @@ void TestAudioEdit::addReportsRejectedFiles()
     // The good file is added, the broken one reported.
     QCOMPARE(m_dialog->audioList().size(), 2);
     QCOMPARE(m_dialog->audioList().at(1).path, m_tones3);
+    // Measured as an imported clip is, so that it plays at the show's level.
+    QVERIFY(m_dialog->audioList().at(1).loudness.measured);
     QCOMPARE(rowText(d, 1, 0), QStringLiteral("tones3.wav"));
     QCOMPARE(message, QStringLiteral("Some files have not been added to the list:\n%1\t").arg(m_broken));
     // The clip being edited stays current; the first row can now move down.

@@ -187,9 +187,12 @@ void TestEditor::startsEmptyWithEverythingInPlace()
         QVERIFY2(!child<QToolButton>(name)->isEnabled(), name);
     QVERIFY(!child<QAction>("actionDelete")->isEnabled());
     QVERIFY(!child<QPushButton>("syncWithAudio")->isEnabled());
-    // The fade switch stays in the album but is not offered.
-    for (const QCheckBox *box : m_window->widgetFrame()->findChildren<QCheckBox *>())
-        QVERIFY2(!box->text().contains(QStringLiteral("Fade")), qPrintable(box->objectName()));
+    // The music's switches: the fade is offered (off, its length waiting),
+    // the loudness evened out.
+    QCOMPARE(child<QCheckBox>("fadeAudio")->text(), QStringLiteral("Fade in and out"));
+    QVERIFY(!child<QCheckBox>("fadeAudio")->isChecked());
+    QVERIFY(!child<QSpinBox>("fadeDuration")->isEnabled());
+    QVERIFY(child<QCheckBox>("evenLoudness")->isChecked());
     QCOMPARE(child<QLabel>("timeCode")->text(), QStringLiteral("00:00:00 / 00:00:00"));
     QCOMPARE(child<QLabel>("albumLength")->text(), QStringLiteral("00:00:00"));
     QCOMPARE(child<QSpinBox>("photoDuration")->value(), 5000);
@@ -607,6 +610,7 @@ void TestEditor::durationsSnapToWholeFrames()
     QCOMPARE(m_window->album()->settings.fadeMs, 4000);
     QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo Fade Length"));
     crossfade->setFocus();
+    QTest::keyClick(crossfade, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(crossfade, QStringLiteral("500"));
     QTest::keyClick(crossfade, Qt::Key_Enter);
     QCOMPARE(m_window->album()->settings.crossfadeMs, 500);

@@ -1117,24 +1117,8 @@ Möchten Sie fortfahren?</translation>
         <translation>Erste Schritte</translation>
     </message>
     <message>
-        <source>All Supported Files (</source>
-        <translation>Alle unterstützten Dateien (</translation>
-    </message>
-    <message>
-        <source>JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files (*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;</source>
-        <translation>JPG-Dateien (*.jpg; *.jpeg);;BMP-Dateien (*.bmp);;PNG-Dateien (*.png);;GIF-Dateien (*.gif);;TIFF-Dateien (*.tiff);;XBM-Dateien (*.xbm);;XPM-Dateien (*.xpm);;</translation>
-    </message>
-    <message>
-        <source>All Files(*.*);;</source>
-        <translation>Alle Dateien(*.*);;</translation>
-    </message>
-    <message>
         <source>Select One or More Files</source>
         <translation>Eine oder mehrere Dateien wählen</translation>
-    </message>
-    <message>
-        <source>AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;</source>
-        <translation>AAC-Dateien (*.aac);;AIF-Dateien (*.aif; *.aiff);;AC3-Dateien (*.ac3);;APE-Dateien (*.ape);;AU-Dateien (*.au);;FLAC-Dateien (*.flac);;MPA-Dateien (*.mpa);;MP2-Dateien (*.mp2);;MP3-Dateien (*.mp3);;OGG-Dateien (*.ogg);;RA-Dateien (*.ra);;WAV-Dateien (*.wav);;WMA-Dateien (*.wma);;M4A-Dateien (*.m4a);;</translation>
     </message>
     <message>
         <source>Select one folder</source>
@@ -1211,6 +1195,34 @@ Möchten Sie sie speichern?</translation>
     <message>
         <source>Save Project As</source>
         <translation>Projekt speichern unter</translation>
+    </message>
+    <message>
+        <source>Even out the loudness</source>
+        <translation>Lautstärke angleichen</translation>
+    </message>
+    <message>
+        <source>Fade in and out</source>
+        <translation>Ein- und ausblenden</translation>
+    </message>
+    <message>
+        <source>Fade length</source>
+        <translation>Blendenlänge</translation>
+    </message>
+    <message>
+        <source>Crossfade</source>
+        <translation>Überblendung</translation>
+    </message>
+    <message>
+        <source>Even Out the Loudness</source>
+        <translation>Lautstärke angleichen</translation>
+    </message>
+    <message>
+        <source>Fade In and Out</source>
+        <translation>Ein- und ausblenden</translation>
+    </message>
+    <message>
+        <source>Fade Length</source>
+        <translation>Blendenlänge</translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1562,34 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
         <source>--copies is only for --to-drive</source>
         <translation>--copies gilt nur für --to-drive</translation>
     </message>
+    <message>
+        <source>Not photos or audio by their names, not taken from the folders:</source>
+        <translation>Dem Namen nach weder Fotos noch Audio, nicht aus den Ordnern übernommen:</translation>
+    </message>
+    <message>
+        <source>bring every clip to one loudness (-16 LUFS; the default) or play the clips at their own levels</source>
+        <translation>alle Clips auf eine Lautheit bringen (-16 LUFS; Standard) oder die Clips in ihrer eigenen Lautstärke abspielen</translation>
+    </message>
+    <message>
+        <source>fade the music in at its start and out at the end of the show, 500..10000 ms (0: no fade, the default)</source>
+        <translation>die Musik am Anfang ein- und am Ende der Show ausblenden, 500..10000 ms (0: keine Blende, Standard)</translation>
+    </message>
+    <message>
+        <source>overlap consecutive clips, 0..10000 ms (default 0)</source>
+        <translation>aufeinanderfolgende Clips überlappen, 0..10000 ms (Standard 0)</translation>
+    </message>
+    <message>
+        <source>--loudness must be even or keep</source>
+        <translation>--loudness muss even oder keep sein</translation>
+    </message>
+    <message>
+        <source>--fade must be 0 or a number of milliseconds from %1 to %2</source>
+        <translation>--fade muss 0 oder eine Zahl von Millisekunden von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>--crossfade must be a number of milliseconds from 0 to %1</source>
+        <translation>--crossfade muss eine Zahl von Millisekunden von 0 bis %1 sein</translation>
+    </message>
 </context>
 <context>
     <name>MakeJob</name>
@@ -1697,6 +1737,89 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
         <source>%1Hz</source>
         <comment>sample rate</comment>
         <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>MediaTypes</name>
+    <message>
+        <source>JPEG Files</source>
+        <translation>JPEG-Dateien</translation>
+    </message>
+    <message>
+        <source>HEIF Files</source>
+        <translation>HEIF-Dateien</translation>
+    </message>
+    <message>
+        <source>AVIF Files</source>
+        <translation>AVIF-Dateien</translation>
+    </message>
+    <message>
+        <source>WebP Files</source>
+        <translation>WebP-Dateien</translation>
+    </message>
+    <message>
+        <source>PNG Files</source>
+        <translation>PNG-Dateien</translation>
+    </message>
+    <message>
+        <source>TIFF Files</source>
+        <translation>TIFF-Dateien</translation>
+    </message>
+    <message>
+        <source>BMP Files</source>
+        <translation>BMP-Dateien</translation>
+    </message>
+    <message>
+        <source>GIF Files</source>
+        <translation>GIF-Dateien</translation>
+    </message>
+    <message>
+        <source>XBM Files</source>
+        <translation>XBM-Dateien</translation>
+    </message>
+    <message>
+        <source>XPM Files</source>
+        <translation>XPM-Dateien</translation>
+    </message>
+    <message>
+        <source>MP3 Files</source>
+        <translation>MP3-Dateien</translation>
+    </message>
+    <message>
+        <source>AAC and M4A Files</source>
+        <translation>AAC- und M4A-Dateien</translation>
+    </message>
+    <message>
+        <source>Ogg Files</source>
+        <translation>Ogg-Dateien</translation>
+    </message>
+    <message>
+        <source>FLAC Files</source>
+        <translation>FLAC-Dateien</translation>
+    </message>
+    <message>
+        <source>WAV Files</source>
+        <translation>WAV-Dateien</translation>
+    </message>
+    <message>
+        <source>WebM and Matroska Files</source>
+        <translation>WebM- und Matroska-Dateien</translation>
+    </message>
+    <message>
+        <source>AIFF Files</source>
+        <translation>AIFF-Dateien</translation>
+    </message>
+    <message>
+        <source>AC3 Files</source>
+        <translation>AC3-Dateien</translation>
+    </message>
+    <message>
+        <source>WMA Files</source>
+        <translation>WMA-Dateien</translation>
+    </message>
+    <message>
+        <source>Other Audio Files</source>
+        <translation>Weitere Audiodateien</translation>
     </message>
 </context>
 <context>

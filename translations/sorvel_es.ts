@@ -1117,24 +1117,8 @@ Do you want to continue?</source>
         <translation>Primeros pasos</translation>
     </message>
     <message>
-        <source>All Supported Files (</source>
-        <translation>Todos los archivos compatibles (</translation>
-    </message>
-    <message>
-        <source>JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files (*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;</source>
-        <translation>Archivos JPG (*.jpg; *.jpeg);;Archivos BMP (*.bmp);;Archivos PNG (*.png);;Archivos GIF (*.gif);;Archivos TIFF (*.tiff);;Archivos XBM (*.xbm);;Archivos XPM (*.xpm);;</translation>
-    </message>
-    <message>
-        <source>All Files(*.*);;</source>
-        <translation>Todos los archivos(*.*);;</translation>
-    </message>
-    <message>
         <source>Select One or More Files</source>
         <translation>Elegir uno o varios archivos</translation>
-    </message>
-    <message>
-        <source>AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;</source>
-        <translation>Archivos AAC (*.aac);;Archivos AIF (*.aif; *.aiff);;Archivos AC3 (*.ac3);;Archivos APE (*.ape);;Archivos AU (*.au);;Archivos FLAC (*.flac);;Archivos MPA (*.mpa);;Archivos MP2 (*.mp2);;Archivos MP3 (*.mp3);;Archivos OGG (*.ogg);;Archivos RA (*.ra);;Archivos WAV (*.wav);;Archivos WMA (*.wma);;Archivos M4A (*.m4a);;</translation>
     </message>
     <message>
         <source>Select one folder</source>
@@ -1211,6 +1195,34 @@ Do you want to save them?</source>
     <message>
         <source>Save Project As</source>
         <translation>Guardar proyecto como</translation>
+    </message>
+    <message>
+        <source>Even out the loudness</source>
+        <translation>Igualar el volumen</translation>
+    </message>
+    <message>
+        <source>Fade in and out</source>
+        <translation>Fundido de entrada y salida</translation>
+    </message>
+    <message>
+        <source>Fade length</source>
+        <translation>Duración del fundido</translation>
+    </message>
+    <message>
+        <source>Crossfade</source>
+        <translation>Fundido cruzado</translation>
+    </message>
+    <message>
+        <source>Even Out the Loudness</source>
+        <translation>Igualar el volumen</translation>
+    </message>
+    <message>
+        <source>Fade In and Out</source>
+        <translation>Fundido de entrada y salida</translation>
+    </message>
+    <message>
+        <source>Fade Length</source>
+        <translation>Duración del fundido</translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1562,34 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
         <source>--copies is only for --to-drive</source>
         <translation>--copies solo sirve con --to-drive</translation>
     </message>
+    <message>
+        <source>Not photos or audio by their names, not taken from the folders:</source>
+        <translation>Ni fotos ni audio según su nombre, no tomados de las carpetas:</translation>
+    </message>
+    <message>
+        <source>bring every clip to one loudness (-16 LUFS; the default) or play the clips at their own levels</source>
+        <translation>llevar cada clip al mismo volumen (-16 LUFS; predeterminado) o reproducir los clips a su propio nivel</translation>
+    </message>
+    <message>
+        <source>fade the music in at its start and out at the end of the show, 500..10000 ms (0: no fade, the default)</source>
+        <translation>hacer entrar la música con un fundido al principio y salir al final de la presentación, de 500 a 10000 ms (0: sin fundido, predeterminado)</translation>
+    </message>
+    <message>
+        <source>overlap consecutive clips, 0..10000 ms (default 0)</source>
+        <translation>superponer clips consecutivos, de 0 a 10000 ms (predeterminado 0)</translation>
+    </message>
+    <message>
+        <source>--loudness must be even or keep</source>
+        <translation>--loudness debe ser even o keep</translation>
+    </message>
+    <message>
+        <source>--fade must be 0 or a number of milliseconds from %1 to %2</source>
+        <translation>--fade debe ser 0 o un número de milisegundos de %1 a %2</translation>
+    </message>
+    <message>
+        <source>--crossfade must be a number of milliseconds from 0 to %1</source>
+        <translation>--crossfade debe ser un número de milisegundos de 0 a %1</translation>
+    </message>
 </context>
 <context>
     <name>MakeJob</name>
@@ -1697,6 +1737,89 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
         <source>%1Hz</source>
         <comment>sample rate</comment>
         <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>MediaTypes</name>
+    <message>
+        <source>JPEG Files</source>
+        <translation>Archivos JPEG</translation>
+    </message>
+    <message>
+        <source>HEIF Files</source>
+        <translation>Archivos HEIF</translation>
+    </message>
+    <message>
+        <source>AVIF Files</source>
+        <translation>Archivos AVIF</translation>
+    </message>
+    <message>
+        <source>WebP Files</source>
+        <translation>Archivos WebP</translation>
+    </message>
+    <message>
+        <source>PNG Files</source>
+        <translation>Archivos PNG</translation>
+    </message>
+    <message>
+        <source>TIFF Files</source>
+        <translation>Archivos TIFF</translation>
+    </message>
+    <message>
+        <source>BMP Files</source>
+        <translation>Archivos BMP</translation>
+    </message>
+    <message>
+        <source>GIF Files</source>
+        <translation>Archivos GIF</translation>
+    </message>
+    <message>
+        <source>XBM Files</source>
+        <translation>Archivos XBM</translation>
+    </message>
+    <message>
+        <source>XPM Files</source>
+        <translation>Archivos XPM</translation>
+    </message>
+    <message>
+        <source>MP3 Files</source>
+        <translation>Archivos MP3</translation>
+    </message>
+    <message>
+        <source>AAC and M4A Files</source>
+        <translation>Archivos AAC y M4A</translation>
+    </message>
+    <message>
+        <source>Ogg Files</source>
+        <translation>Archivos Ogg</translation>
+    </message>
+    <message>
+        <source>FLAC Files</source>
+        <translation>Archivos FLAC</translation>
+    </message>
+    <message>
+        <source>WAV Files</source>
+        <translation>Archivos WAV</translation>
+    </message>
+    <message>
+        <source>WebM and Matroska Files</source>
+        <translation>Archivos WebM y Matroska</translation>
+    </message>
+    <message>
+        <source>AIFF Files</source>
+        <translation>Archivos AIFF</translation>
+    </message>
+    <message>
+        <source>AC3 Files</source>
+        <translation>Archivos AC3</translation>
+    </message>
+    <message>
+        <source>WMA Files</source>
+        <translation>Archivos WMA</translation>
+    </message>
+    <message>
+        <source>Other Audio Files</source>
+        <translation>Otros archivos de audio</translation>
     </message>
 </context>
 <context>

@@ -1117,24 +1117,8 @@ Voulez-vous continuer ?</translation>
         <translation>Premiers pas</translation>
     </message>
     <message>
-        <source>All Supported Files (</source>
-        <translation>Tous les fichiers pris en charge (</translation>
-    </message>
-    <message>
-        <source>JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files (*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;</source>
-        <translation>Fichiers JPG (*.jpg; *.jpeg);;Fichiers BMP (*.bmp);;Fichiers PNG (*.png);;Fichiers GIF (*.gif);;Fichiers TIFF (*.tiff);;Fichiers XBM (*.xbm);;Fichiers XPM (*.xpm);;</translation>
-    </message>
-    <message>
-        <source>All Files(*.*);;</source>
-        <translation>Tous les fichiers(*.*);;</translation>
-    </message>
-    <message>
         <source>Select One or More Files</source>
         <translation>Choisir un ou plusieurs fichiers</translation>
-    </message>
-    <message>
-        <source>AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;</source>
-        <translation>Fichiers AAC (*.aac);;Fichiers AIF (*.aif; *.aiff);;Fichiers AC3 (*.ac3);;Fichiers APE (*.ape);;Fichiers AU (*.au);;Fichiers FLAC (*.flac);;Fichiers MPA (*.mpa);;Fichiers MP2 (*.mp2);;Fichiers MP3 (*.mp3);;Fichiers OGG (*.ogg);;Fichiers RA (*.ra);;Fichiers WAV (*.wav);;Fichiers WMA (*.wma);;Fichiers M4A (*.m4a);;</translation>
     </message>
     <message>
         <source>Select one folder</source>
@@ -1211,6 +1195,34 @@ Voulez-vous les enregistrer ?</translation>
     <message>
         <source>Save Project As</source>
         <translation>Enregistrer le projet sous</translation>
+    </message>
+    <message>
+        <source>Even out the loudness</source>
+        <translation>Égaliser le volume</translation>
+    </message>
+    <message>
+        <source>Fade in and out</source>
+        <translation>Fondu d&apos;entrée et de sortie</translation>
+    </message>
+    <message>
+        <source>Fade length</source>
+        <translation>Durée du fondu</translation>
+    </message>
+    <message>
+        <source>Crossfade</source>
+        <translation>Fondu enchaîné</translation>
+    </message>
+    <message>
+        <source>Even Out the Loudness</source>
+        <translation>Égaliser le volume</translation>
+    </message>
+    <message>
+        <source>Fade In and Out</source>
+        <translation>Fondu d&apos;entrée et de sortie</translation>
+    </message>
+    <message>
+        <source>Fade Length</source>
+        <translation>Durée du fondu</translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1562,34 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
         <source>--copies is only for --to-drive</source>
         <translation>--copies ne sert qu&apos;avec --to-drive</translation>
     </message>
+    <message>
+        <source>Not photos or audio by their names, not taken from the folders:</source>
+        <translation>Ni photos ni audio d&apos;après leur nom, non repris des dossiers :</translation>
+    </message>
+    <message>
+        <source>bring every clip to one loudness (-16 LUFS; the default) or play the clips at their own levels</source>
+        <translation>amener chaque clip au même volume (-16 LUFS ; par défaut) ou lire les clips à leur propre niveau</translation>
+    </message>
+    <message>
+        <source>fade the music in at its start and out at the end of the show, 500..10000 ms (0: no fade, the default)</source>
+        <translation>faire entrer la musique en fondu au début et la faire sortir à la fin du diaporama, de 500 à 10000 ms (0 : pas de fondu, par défaut)</translation>
+    </message>
+    <message>
+        <source>overlap consecutive clips, 0..10000 ms (default 0)</source>
+        <translation>faire se chevaucher les clips successifs, de 0 à 10000 ms (par défaut 0)</translation>
+    </message>
+    <message>
+        <source>--loudness must be even or keep</source>
+        <translation>--loudness doit être even ou keep</translation>
+    </message>
+    <message>
+        <source>--fade must be 0 or a number of milliseconds from %1 to %2</source>
+        <translation>--fade doit être 0 ou un nombre de millisecondes de %1 à %2</translation>
+    </message>
+    <message>
+        <source>--crossfade must be a number of milliseconds from 0 to %1</source>
+        <translation>--crossfade doit être un nombre de millisecondes de 0 à %1</translation>
+    </message>
 </context>
 <context>
     <name>MakeJob</name>
@@ -1697,6 +1737,89 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
         <source>%1Hz</source>
         <comment>sample rate</comment>
         <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>MediaTypes</name>
+    <message>
+        <source>JPEG Files</source>
+        <translation>Fichiers JPEG</translation>
+    </message>
+    <message>
+        <source>HEIF Files</source>
+        <translation>Fichiers HEIF</translation>
+    </message>
+    <message>
+        <source>AVIF Files</source>
+        <translation>Fichiers AVIF</translation>
+    </message>
+    <message>
+        <source>WebP Files</source>
+        <translation>Fichiers WebP</translation>
+    </message>
+    <message>
+        <source>PNG Files</source>
+        <translation>Fichiers PNG</translation>
+    </message>
+    <message>
+        <source>TIFF Files</source>
+        <translation>Fichiers TIFF</translation>
+    </message>
+    <message>
+        <source>BMP Files</source>
+        <translation>Fichiers BMP</translation>
+    </message>
+    <message>
+        <source>GIF Files</source>
+        <translation>Fichiers GIF</translation>
+    </message>
+    <message>
+        <source>XBM Files</source>
+        <translation>Fichiers XBM</translation>
+    </message>
+    <message>
+        <source>XPM Files</source>
+        <translation>Fichiers XPM</translation>
+    </message>
+    <message>
+        <source>MP3 Files</source>
+        <translation>Fichiers MP3</translation>
+    </message>
+    <message>
+        <source>AAC and M4A Files</source>
+        <translation>Fichiers AAC et M4A</translation>
+    </message>
+    <message>
+        <source>Ogg Files</source>
+        <translation>Fichiers Ogg</translation>
+    </message>
+    <message>
+        <source>FLAC Files</source>
+        <translation>Fichiers FLAC</translation>
+    </message>
+    <message>
+        <source>WAV Files</source>
+        <translation>Fichiers WAV</translation>
+    </message>
+    <message>
+        <source>WebM and Matroska Files</source>
+        <translation>Fichiers WebM et Matroska</translation>
+    </message>
+    <message>
+        <source>AIFF Files</source>
+        <translation>Fichiers AIFF</translation>
+    </message>
+    <message>
+        <source>AC3 Files</source>
+        <translation>Fichiers AC3</translation>
+    </message>
+    <message>
+        <source>WMA Files</source>
+        <translation>Fichiers WMA</translation>
+    </message>
+    <message>
+        <source>Other Audio Files</source>
+        <translation>Autres fichiers audio</translation>
     </message>
 </context>
 <context>

@@ -1117,24 +1117,8 @@ Vuoi continuare?</translation>
         <translation>Per iniziare</translation>
     </message>
     <message>
-        <source>All Supported Files (</source>
-        <translation>Tutti i file supportati (</translation>
-    </message>
-    <message>
-        <source>JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files (*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;</source>
-        <translation>File JPG (*.jpg; *.jpeg);;File BMP (*.bmp);;File PNG (*.png);;File GIF (*.gif);;File TIFF (*.tiff);;File XBM (*.xbm);;File XPM (*.xpm);;</translation>
-    </message>
-    <message>
-        <source>All Files(*.*);;</source>
-        <translation>Tutti i file(*.*);;</translation>
-    </message>
-    <message>
         <source>Select One or More Files</source>
         <translation>Scegli uno o più file</translation>
-    </message>
-    <message>
-        <source>AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;</source>
-        <translation>File AAC (*.aac);;File AIF (*.aif; *.aiff);;File AC3 (*.ac3);;File APE (*.ape);;File AU (*.au);;File FLAC (*.flac);;File MPA (*.mpa);;File MP2 (*.mp2);;File MP3 (*.mp3);;File OGG (*.ogg);;File RA (*.ra);;File WAV (*.wav);;File WMA (*.wma);;File M4A (*.m4a);;</translation>
     </message>
     <message>
         <source>Select one folder</source>
@@ -1211,6 +1195,34 @@ Vuoi salvarle?</translation>
     <message>
         <source>Save Project As</source>
         <translation>Salva progetto come</translation>
+    </message>
+    <message>
+        <source>Even out the loudness</source>
+        <translation>Uniforma il volume</translation>
+    </message>
+    <message>
+        <source>Fade in and out</source>
+        <translation>Dissolvenza in entrata e in uscita</translation>
+    </message>
+    <message>
+        <source>Fade length</source>
+        <translation>Durata della dissolvenza</translation>
+    </message>
+    <message>
+        <source>Crossfade</source>
+        <translation>Dissolvenza incrociata</translation>
+    </message>
+    <message>
+        <source>Even Out the Loudness</source>
+        <translation>Uniforma il volume</translation>
+    </message>
+    <message>
+        <source>Fade In and Out</source>
+        <translation>Dissolvenza in entrata e in uscita</translation>
+    </message>
+    <message>
+        <source>Fade Length</source>
+        <translation>Durata della dissolvenza</translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1562,34 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
         <source>--copies is only for --to-drive</source>
         <translation>--copies vale solo con --to-drive</translation>
     </message>
+    <message>
+        <source>Not photos or audio by their names, not taken from the folders:</source>
+        <translation>Né foto né audio secondo il nome, non presi dalle cartelle:</translation>
+    </message>
+    <message>
+        <source>bring every clip to one loudness (-16 LUFS; the default) or play the clips at their own levels</source>
+        <translation>porta ogni clip allo stesso volume (-16 LUFS; predefinito) o riproduci le clip al loro livello</translation>
+    </message>
+    <message>
+        <source>fade the music in at its start and out at the end of the show, 500..10000 ms (0: no fade, the default)</source>
+        <translation>fai entrare la musica in dissolvenza all&apos;inizio e uscire alla fine della presentazione, da 500 a 10000 ms (0: nessuna dissolvenza, predefinito)</translation>
+    </message>
+    <message>
+        <source>overlap consecutive clips, 0..10000 ms (default 0)</source>
+        <translation>sovrapponi le clip consecutive, da 0 a 10000 ms (predefinito 0)</translation>
+    </message>
+    <message>
+        <source>--loudness must be even or keep</source>
+        <translation>--loudness deve essere even o keep</translation>
+    </message>
+    <message>
+        <source>--fade must be 0 or a number of milliseconds from %1 to %2</source>
+        <translation>--fade deve essere 0 o un numero di millisecondi da %1 a %2</translation>
+    </message>
+    <message>
+        <source>--crossfade must be a number of milliseconds from 0 to %1</source>
+        <translation>--crossfade deve essere un numero di millisecondi da 0 a %1</translation>
+    </message>
 </context>
 <context>
     <name>MakeJob</name>
@@ -1697,6 +1737,89 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
         <source>%1Hz</source>
         <comment>sample rate</comment>
         <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>MediaTypes</name>
+    <message>
+        <source>JPEG Files</source>
+        <translation>File JPEG</translation>
+    </message>
+    <message>
+        <source>HEIF Files</source>
+        <translation>File HEIF</translation>
+    </message>
+    <message>
+        <source>AVIF Files</source>
+        <translation>File AVIF</translation>
+    </message>
+    <message>
+        <source>WebP Files</source>
+        <translation>File WebP</translation>
+    </message>
+    <message>
+        <source>PNG Files</source>
+        <translation>File PNG</translation>
+    </message>
+    <message>
+        <source>TIFF Files</source>
+        <translation>File TIFF</translation>
+    </message>
+    <message>
+        <source>BMP Files</source>
+        <translation>File BMP</translation>
+    </message>
+    <message>
+        <source>GIF Files</source>
+        <translation>File GIF</translation>
+    </message>
+    <message>
+        <source>XBM Files</source>
+        <translation>File XBM</translation>
+    </message>
+    <message>
+        <source>XPM Files</source>
+        <translation>File XPM</translation>
+    </message>
+    <message>
+        <source>MP3 Files</source>
+        <translation>File MP3</translation>
+    </message>
+    <message>
+        <source>AAC and M4A Files</source>
+        <translation>File AAC e M4A</translation>
+    </message>
+    <message>
+        <source>Ogg Files</source>
+        <translation>File Ogg</translation>
+    </message>
+    <message>
+        <source>FLAC Files</source>
+        <translation>File FLAC</translation>
+    </message>
+    <message>
+        <source>WAV Files</source>
+        <translation>File WAV</translation>
+    </message>
+    <message>
+        <source>WebM and Matroska Files</source>
+        <translation>File WebM e Matroska</translation>
+    </message>
+    <message>
+        <source>AIFF Files</source>
+        <translation>File AIFF</translation>
+    </message>
+    <message>
+        <source>AC3 Files</source>
+        <translation>File AC3</translation>
+    </message>
+    <message>
+        <source>WMA Files</source>
+        <translation>File WMA</translation>
+    </message>
+    <message>
+        <source>Other Audio Files</source>
+        <translation>Altri file audio</translation>
     </message>
 </context>
 <context>

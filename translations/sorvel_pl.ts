@@ -1117,24 +1117,8 @@ Czy kontynuować?</translation>
         <translation>Pierwsze kroki</translation>
     </message>
     <message>
-        <source>All Supported Files (</source>
-        <translation>Wszystkie obsługiwane pliki (</translation>
-    </message>
-    <message>
-        <source>JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files (*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;</source>
-        <translation>Pliki JPG (*.jpg; *.jpeg);;Pliki BMP (*.bmp);;Pliki PNG (*.png);;Pliki GIF (*.gif);;Pliki TIFF (*.tiff);;Pliki XBM (*.xbm);;Pliki XPM (*.xpm);;</translation>
-    </message>
-    <message>
-        <source>All Files(*.*);;</source>
-        <translation>Wszystkie pliki(*.*);;</translation>
-    </message>
-    <message>
         <source>Select One or More Files</source>
         <translation>Wybierz jeden lub więcej plików</translation>
-    </message>
-    <message>
-        <source>AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;</source>
-        <translation>Pliki AAC (*.aac);;Pliki AIF (*.aif; *.aiff);;Pliki AC3 (*.ac3);;Pliki APE (*.ape);;Pliki AU (*.au);;Pliki FLAC (*.flac);;Pliki MPA (*.mpa);;Pliki MP2 (*.mp2);;Pliki MP3 (*.mp3);;Pliki OGG (*.ogg);;Pliki RA (*.ra);;Pliki WAV (*.wav);;Pliki WMA (*.wma);;Pliki M4A (*.m4a);;</translation>
     </message>
     <message>
         <source>Select one folder</source>
@@ -1211,6 +1195,34 @@ Czy je zapisać?</translation>
     <message>
         <source>Save Project As</source>
         <translation>Zapisz projekt jako</translation>
+    </message>
+    <message>
+        <source>Even out the loudness</source>
+        <translation>Wyrównaj głośność</translation>
+    </message>
+    <message>
+        <source>Fade in and out</source>
+        <translation>Wejście i wyjście z wyciszenia</translation>
+    </message>
+    <message>
+        <source>Fade length</source>
+        <translation>Długość wyciszenia</translation>
+    </message>
+    <message>
+        <source>Crossfade</source>
+        <translation>Przenikanie dźwięku</translation>
+    </message>
+    <message>
+        <source>Even Out the Loudness</source>
+        <translation>Wyrównaj głośność</translation>
+    </message>
+    <message>
+        <source>Fade In and Out</source>
+        <translation>Wejście i wyjście z wyciszenia</translation>
+    </message>
+    <message>
+        <source>Fade Length</source>
+        <translation>Długość wyciszenia</translation>
     </message>
 </context>
 <context>
@@ -1553,6 +1565,34 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
         <source>--copies is only for --to-drive</source>
         <translation>--copies działa tylko z --to-drive</translation>
     </message>
+    <message>
+        <source>Not photos or audio by their names, not taken from the folders:</source>
+        <translation>Według nazw ani zdjęcia, ani audio; nie pobrano z folderów:</translation>
+    </message>
+    <message>
+        <source>bring every clip to one loudness (-16 LUFS; the default) or play the clips at their own levels</source>
+        <translation>doprowadź każdy klip do jednej głośności (-16 LUFS; domyślnie) lub odtwarzaj klipy z ich własnym poziomem</translation>
+    </message>
+    <message>
+        <source>fade the music in at its start and out at the end of the show, 500..10000 ms (0: no fade, the default)</source>
+        <translation>płynnie wprowadź muzykę na początku i wycisz na końcu pokazu, 500..10000 ms (0: bez wyciszenia, domyślnie)</translation>
+    </message>
+    <message>
+        <source>overlap consecutive clips, 0..10000 ms (default 0)</source>
+        <translation>nakładaj kolejne klipy, 0..10000 ms (domyślnie 0)</translation>
+    </message>
+    <message>
+        <source>--loudness must be even or keep</source>
+        <translation>--loudness musi mieć wartość even lub keep</translation>
+    </message>
+    <message>
+        <source>--fade must be 0 or a number of milliseconds from %1 to %2</source>
+        <translation>--fade musi mieć wartość 0 lub liczbę milisekund od %1 do %2</translation>
+    </message>
+    <message>
+        <source>--crossfade must be a number of milliseconds from 0 to %1</source>
+        <translation>--crossfade musi być liczbą milisekund od 0 do %1</translation>
+    </message>
 </context>
 <context>
     <name>MakeJob</name>
@@ -1700,6 +1740,89 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
         <source>%1Hz</source>
         <comment>sample rate</comment>
         <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>MediaTypes</name>
+    <message>
+        <source>JPEG Files</source>
+        <translation>Pliki JPEG</translation>
+    </message>
+    <message>
+        <source>HEIF Files</source>
+        <translation>Pliki HEIF</translation>
+    </message>
+    <message>
+        <source>AVIF Files</source>
+        <translation>Pliki AVIF</translation>
+    </message>
+    <message>
+        <source>WebP Files</source>
+        <translation>Pliki WebP</translation>
+    </message>
+    <message>
+        <source>PNG Files</source>
+        <translation>Pliki PNG</translation>
+    </message>
+    <message>
+        <source>TIFF Files</source>
+        <translation>Pliki TIFF</translation>
+    </message>
+    <message>
+        <source>BMP Files</source>
+        <translation>Pliki BMP</translation>
+    </message>
+    <message>
+        <source>GIF Files</source>
+        <translation>Pliki GIF</translation>
+    </message>
+    <message>
+        <source>XBM Files</source>
+        <translation>Pliki XBM</translation>
+    </message>
+    <message>
+        <source>XPM Files</source>
+        <translation>Pliki XPM</translation>
+    </message>
+    <message>
+        <source>MP3 Files</source>
+        <translation>Pliki MP3</translation>
+    </message>
+    <message>
+        <source>AAC and M4A Files</source>
+        <translation>Pliki AAC i M4A</translation>
+    </message>
+    <message>
+        <source>Ogg Files</source>
+        <translation>Pliki Ogg</translation>
+    </message>
+    <message>
+        <source>FLAC Files</source>
+        <translation>Pliki FLAC</translation>
+    </message>
+    <message>
+        <source>WAV Files</source>
+        <translation>Pliki WAV</translation>
+    </message>
+    <message>
+        <source>WebM and Matroska Files</source>
+        <translation>Pliki WebM i Matroska</translation>
+    </message>
+    <message>
+        <source>AIFF Files</source>
+        <translation>Pliki AIFF</translation>
+    </message>
+    <message>
+        <source>AC3 Files</source>
+        <translation>Pliki AC3</translation>
+    </message>
+    <message>
+        <source>WMA Files</source>
+        <translation>Pliki WMA</translation>
+    </message>
+    <message>
+        <source>Other Audio Files</source>
+        <translation>Inne pliki audio</translation>
     </message>
 </context>
 <context>

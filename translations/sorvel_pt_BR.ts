@@ -1117,24 +1117,8 @@ Deseja continuar?</translation>
         <translation>Primeiros passos</translation>
     </message>
     <message>
-        <source>All Supported Files (</source>
-        <translation>Todos os arquivos compatíveis (</translation>
-    </message>
-    <message>
-        <source>JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files (*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;</source>
-        <translation>Arquivos JPG (*.jpg; *.jpeg);;Arquivos BMP (*.bmp);;Arquivos PNG (*.png);;Arquivos GIF (*.gif);;Arquivos TIFF (*.tiff);;Arquivos XBM (*.xbm);;Arquivos XPM (*.xpm);;</translation>
-    </message>
-    <message>
-        <source>All Files(*.*);;</source>
-        <translation>Todos os arquivos(*.*);;</translation>
-    </message>
-    <message>
         <source>Select One or More Files</source>
         <translation>Escolher um ou mais arquivos</translation>
-    </message>
-    <message>
-        <source>AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;</source>
-        <translation>Arquivos AAC (*.aac);;Arquivos AIF (*.aif; *.aiff);;Arquivos AC3 (*.ac3);;Arquivos APE (*.ape);;Arquivos AU (*.au);;Arquivos FLAC (*.flac);;Arquivos MPA (*.mpa);;Arquivos MP2 (*.mp2);;Arquivos MP3 (*.mp3);;Arquivos OGG (*.ogg);;Arquivos RA (*.ra);;Arquivos WAV (*.wav);;Arquivos WMA (*.wma);;Arquivos M4A (*.m4a);;</translation>
     </message>
     <message>
         <source>Select one folder</source>
@@ -1211,6 +1195,34 @@ Deseja salvá-las?</translation>
     <message>
         <source>Save Project As</source>
         <translation>Salvar projeto como</translation>
+    </message>
+    <message>
+        <source>Even out the loudness</source>
+        <translation>Igualar o volume</translation>
+    </message>
+    <message>
+        <source>Fade in and out</source>
+        <translation>Fade de entrada e saída</translation>
+    </message>
+    <message>
+        <source>Fade length</source>
+        <translation>Duração do fade</translation>
+    </message>
+    <message>
+        <source>Crossfade</source>
+        <translation>Crossfade</translation>
+    </message>
+    <message>
+        <source>Even Out the Loudness</source>
+        <translation>Igualar o volume</translation>
+    </message>
+    <message>
+        <source>Fade In and Out</source>
+        <translation>Fade de entrada e saída</translation>
+    </message>
+    <message>
+        <source>Fade Length</source>
+        <translation>Duração do fade</translation>
     </message>
 </context>
 <context>
@@ -1550,6 +1562,34 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
         <source>--copies is only for --to-drive</source>
         <translation>--copies só serve com --to-drive</translation>
     </message>
+    <message>
+        <source>Not photos or audio by their names, not taken from the folders:</source>
+        <translation>Nem fotos nem áudio pelo nome, não aproveitados das pastas:</translation>
+    </message>
+    <message>
+        <source>bring every clip to one loudness (-16 LUFS; the default) or play the clips at their own levels</source>
+        <translation>levar cada clipe ao mesmo volume (-16 LUFS; padrão) ou tocar os clipes no próprio nível</translation>
+    </message>
+    <message>
+        <source>fade the music in at its start and out at the end of the show, 500..10000 ms (0: no fade, the default)</source>
+        <translation>fazer a música entrar em fade no início e sair no fim da apresentação, de 500 a 10000 ms (0: sem fade, padrão)</translation>
+    </message>
+    <message>
+        <source>overlap consecutive clips, 0..10000 ms (default 0)</source>
+        <translation>sobrepor clipes consecutivos, de 0 a 10000 ms (padrão 0)</translation>
+    </message>
+    <message>
+        <source>--loudness must be even or keep</source>
+        <translation>--loudness deve ser even ou keep</translation>
+    </message>
+    <message>
+        <source>--fade must be 0 or a number of milliseconds from %1 to %2</source>
+        <translation>--fade deve ser 0 ou um número de milissegundos de %1 a %2</translation>
+    </message>
+    <message>
+        <source>--crossfade must be a number of milliseconds from 0 to %1</source>
+        <translation>--crossfade deve ser um número de milissegundos de 0 a %1</translation>
+    </message>
 </context>
 <context>
     <name>MakeJob</name>
@@ -1697,6 +1737,89 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
         <source>%1Hz</source>
         <comment>sample rate</comment>
         <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>MediaTypes</name>
+    <message>
+        <source>JPEG Files</source>
+        <translation>Arquivos JPEG</translation>
+    </message>
+    <message>
+        <source>HEIF Files</source>
+        <translation>Arquivos HEIF</translation>
+    </message>
+    <message>
+        <source>AVIF Files</source>
+        <translation>Arquivos AVIF</translation>
+    </message>
+    <message>
+        <source>WebP Files</source>
+        <translation>Arquivos WebP</translation>
+    </message>
+    <message>
+        <source>PNG Files</source>
+        <translation>Arquivos PNG</translation>
+    </message>
+    <message>
+        <source>TIFF Files</source>
+        <translation>Arquivos TIFF</translation>
+    </message>
+    <message>
+        <source>BMP Files</source>
+        <translation>Arquivos BMP</translation>
+    </message>
+    <message>
+        <source>GIF Files</source>
+        <translation>Arquivos GIF</translation>
+    </message>
+    <message>
+        <source>XBM Files</source>
+        <translation>Arquivos XBM</translation>
+    </message>
+    <message>
+        <source>XPM Files</source>
+        <translation>Arquivos XPM</translation>
+    </message>
+    <message>
+        <source>MP3 Files</source>
+        <translation>Arquivos MP3</translation>
+    </message>
+    <message>
+        <source>AAC and M4A Files</source>
+        <translation>Arquivos AAC e M4A</translation>
+    </message>
+    <message>
+        <source>Ogg Files</source>
+        <translation>Arquivos Ogg</translation>
+    </message>
+    <message>
+        <source>FLAC Files</source>
+        <translation>Arquivos FLAC</translation>
+    </message>
+    <message>
+        <source>WAV Files</source>
+        <translation>Arquivos WAV</translation>
+    </message>
+    <message>
+        <source>WebM and Matroska Files</source>
+        <translation>Arquivos WebM e Matroska</translation>
+    </message>
+    <message>
+        <source>AIFF Files</source>
+        <translation>Arquivos AIFF</translation>
+    </message>
+    <message>
+        <source>AC3 Files</source>
+        <translation>Arquivos AC3</translation>
+    </message>
+    <message>
+        <source>WMA Files</source>
+        <translation>Arquivos WMA</translation>
+    </message>
+    <message>
+        <source>Other Audio Files</source>
+        <translation>Outros arquivos de áudio</translation>
     </message>
 </context>
 <context>

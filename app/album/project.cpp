@@ -75,6 +75,20 @@ bool readInt(const QJsonObject &o, const char *name, int minimum, int maximum, i
     return true;
 }
 
+// An optional member holding one of a choice's texts: absent leaves *out
+// as it is; anything but one of the texts is damage.
+template <typename T>
+bool readChoice(const QJsonObject &o, const char *name, std::optional<T> (*parse)(const QString &), T *out)
+{
+    const QJsonValue v = o.value(QLatin1String(name));
+    if (v.isUndefined())
+        return true;
+    const std::optional<T> parsed = v.isString() ? parse(v.toString()) : std::nullopt;
+    if (parsed)
+        *out = *parsed;
+    return parsed.has_value();
+}
+
 bool readSeconds(const QJsonObject &o, const char *name, double *out)
 {
     const QJsonValue v = o.value(QLatin1String(name));
@@ -126,7 +140,8 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                          {QStringLiteral("dissolveOnly"), show.dissolveOnly},
                          {QStringLiteral("useDynamicEffect"), show.useDynamicEffect},
                          {QStringLiteral("loopAudio"), show.loopAudio},
-                         {QStringLiteral("fadeAudio"), show.fadeAudio}};
+                         {QStringLiteral("fadeAudio"), show.fadeAudio},
+                         {QStringLiteral("framing"), photoFramingName(show.framing)}};
     QJsonArray photos;
     for (const ImageInfo &photo : album.photos) {
         QJsonArray ops;
@@ -150,7 +165,9 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                     {QStringLiteral("audioChannels"), d.audioChannels},
                     {QStringLiteral("volumeLabel"), d.volumeLabel},
                     {QStringLiteral("copies"), d.copies},
-                    {QStringLiteral("atEnd"), showEndName(d.atEnd)}};
+                    {QStringLiteral("atEnd"), showEndName(d.atEnd)},
+                    {QStringLiteral("aspect"), dvdAspectName(d.aspect)},
+                    {QStringLiteral("chapters"), chapterMarksName(d.chapters)}};
     QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormatName)},
                      {QStringLiteral("version"), kFormatVersion},
                      {QStringLiteral("settings"), settings},
@@ -199,7 +216,8 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
               readBool(settings, "dissolveOnly", &show.dissolveOnly) &&
               readBool(settings, "useDynamicEffect", &show.useDynamicEffect) &&
               readBool(settings, "loopAudio", &show.loopAudio) &&
-              readBool(settings, "fadeAudio", &show.fadeAudio);
+              readBool(settings, "fadeAudio", &show.fadeAudio) &&
+              readChoice(settings, "framing", parsePhotoFraming, &show.framing);
 
     const QJsonValue photos = root.value(QStringLiteral("photos"));
     ok = ok && photos.isArray();
@@ -237,6 +255,10 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         out.clips.append(clip);
     }
 
+    // Projects written before these choices existed (with or without a
+    // "dvd" member) make the DVD they made then: 4:3, one chapter.
+    out.dvd.aspect = DvdAspect::Standard;
+    out.dvd.chapters = ChapterMarks::None;
     const QJsonValue dvdValue = root.value(QStringLiteral("dvd"));
     const QJsonObject dvd = dvdValue.toObject();
     ok = ok && (dvdValue.isUndefined() || dvdValue.isObject());
@@ -264,6 +286,8 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
             if (parsed)
                 out.dvd.atEnd = *parsed;
         }
+        ok = ok && readChoice(dvd, "aspect", parseDvdAspect, &out.dvd.aspect) &&
+             readChoice(dvd, "chapters", parseChapterMarks, &out.dvd.chapters);
     }
     if (!ok) {
         *error = damaged;

@@ -26,9 +26,10 @@ struct VideoStreamParams {
     int32_t aspectNum = 4;
     int32_t bitRate = 0; // bits per second
 
-    // The DVD controller's values: 720 x 540 BGRA to 720 x 576 (PAL) or
-    // 720 x 480 (NTSC), MPEG-2, 4:3, bitRate in bits per second.
-    static VideoStreamParams dvd(TvStandard standard, int32_t bitRate);
+    // A DVD's video: 720 x 576 (PAL) or 720 x 480 (NTSC) BGRA frames
+    // composed at that size, MPEG-2 shown as 4:3 or 16:9, bitRate in bits
+    // per second.
+    static VideoStreamParams dvd(TvStandard standard, int32_t bitRate, DvdAspect aspect = DvdAspect::Standard);
 };
 
 struct AudioStreamParams {
@@ -75,6 +76,12 @@ public:
     StreamWriter &operator=(const StreamWriter &) = delete;
 
     bool open(const QString &path, const VideoStreamParams &video, const AudioStreamParams &audio);
+    // The frames (counted from 0, ascending) that must each begin a closed
+    // group of pictures with an I picture: where a DVD chapter starts, a
+    // player jumps in and finds a picture that needs none before it. Set
+    // before the first frame is encoded; the encoder places its other
+    // groups as it does without them.
+    void setKeyFrames(std::vector<int64_t> frames);
     // Encodes one source picture (srcWidth x srcHeight, srcPixelFormat).
     bool writeVideo(const uint8_t *pixels, int strideBytes);
     // writeVideo in two halves, so that the conversion can run on another
@@ -134,6 +141,8 @@ private:
     int m_frameBytes = 0;
     int m_lumaStride = 0;
     int64_t m_videoFrames = 0;
+    std::vector<int64_t> m_keyFrames;
+    size_t m_nextKeyFrame = 0;
     int64_t m_audioSamples = 0;
     std::vector<uint8_t> m_pending;
     size_t m_pendingBytes = 0;

@@ -269,6 +269,8 @@ struct RunChoices {
     int audioBitRate = kDefaultAudioBitRate;
     int channels = kDefaultAudioChannels;
     ShowEnd atEnd = ShowEnd::Repeat;
+    DvdAspect aspect = DvdAspect::Wide;
+    ChapterMarks chapters = ChapterMarks::PerPhoto;
     QString volumeLabel;
 };
 
@@ -322,6 +324,8 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     request.audioBitRate = c.audioBitRate;
     request.audioChannels = c.channels;
     request.atEnd = c.atEnd;
+    request.aspect = c.aspect;
+    request.chapters = c.chapters;
     request.destination = destination;
     request.copies = o.copies;
     request.speed = o.speed;
@@ -331,11 +335,11 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     request.endsWithProcess = true;
 
     if (!o.quiet)
-        printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4, up to %5 Mbit/s\n")
+        printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4 %5, up to %6 Mbit/s\n")
                      .arg(album.photos.size())
                      .arg(album.audios.size())
                      .arg(Timeline::of(album, OutputFormat::forStandard(c.standard)).seconds(), 0, 'f', 2)
-                     .arg(tvStandardName(c.standard), formatVideoBitRate(c.videoBitRate)));
+                     .arg(tvStandardName(c.standard), dvdAspectName(c.aspect), formatVideoBitRate(c.videoBitRate)));
 
     // --yes answers the confirmations (overwrite, clear, erase); without it
     // the first one ends the run. Nobody is there to try a failed write
@@ -436,6 +440,8 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     c.audioBitRate = given("--audio-bitrate") ? o.audioBitRate : album.dvd.audioBitRate;
     c.channels = given("--channels") ? o.channels : album.dvd.audioChannels;
     c.atEnd = given("--at-end") ? o.atEnd : album.dvd.atEnd;
+    c.aspect = given("--aspect") ? o.aspect : album.dvd.aspect;
+    c.chapters = given("--chapters") ? o.chapters : album.dvd.chapters;
     c.volumeLabel = given("--volume-label") || album.dvd.volumeLabel.trimmed().isEmpty()
                         ? o.destination.volumeLabel
                         : album.dvd.volumeLabel.trimmed();
@@ -454,6 +460,8 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
         album.settings.dissolveOnly = true;
     if (given("--no-dynamic-effect"))
         album.settings.useDynamicEffect = false;
+    if (given("--framing"))
+        album.settings.framing = o.framing;
     if (given("--loop-audio"))
         album.settings.loopAudio = true;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
@@ -535,6 +543,7 @@ int runMakeDvdCommand(const QStringList &arguments)
     album.settings.useTransition = !o.noTransition;
     album.settings.dissolveOnly = o.dissolveOnly;
     album.settings.useDynamicEffect = !o.noDynamicEffect;
+    album.settings.framing = o.framing;
     album.settings.loopAudio = o.loopAudio;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
@@ -547,6 +556,8 @@ int runMakeDvdCommand(const QStringList &arguments)
     choices.audioBitRate = o.audioBitRate;
     choices.channels = o.channels;
     choices.atEnd = o.atEnd;
+    choices.aspect = o.aspect;
+    choices.chapters = o.chapters;
     choices.volumeLabel = o.destination.volumeLabel;
     return generateDvd(o, album, choices, printer, log);
 }

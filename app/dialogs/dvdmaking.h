@@ -46,9 +46,6 @@ public:
     // True at once when no run is going.
     bool confirmAbort();
 
-    // The action after making of an entry of the progress dialog's list.
-    static AfterMakingAction afterMakingActionOfIndex(int index);
-
 Q_SIGNALS:
     // The DVD choices changed in DVD Settings.
     void choicesChanged(const DvdChoices &choices);

@@ -432,12 +432,12 @@ void TestWindowDvd::preferencesFromTheWindow()
         "preferences",
         [] {
             QWidget *modal = QApplication::activeModalWidget();
-            return modal && modal->objectName() == QLatin1String("PreferencesClass");
+            return modal && modal->objectName() == QLatin1String("PreferencesDialog");
         },
         [&] {
             QWidget *dialog = QApplication::activeModalWidget();
             dialog->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
-            QVERIFY(chooseEntry(dialog->findChild<QComboBox *>(QStringLiteral("afterBurnAction")),
+            QVERIFY(chooseEntry(dialog->findChild<QComboBox *>(QStringLiteral("afterMakingAction")),
                                 QStringLiteral("Stand By")));
             auto *box = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
             click(box->button(QDialogButtonBox::Ok));

@@ -208,8 +208,8 @@ struct SlideshowSettings {
     {
         return photoDurationMs == o.photoDurationMs && transitionDurationMs == o.transitionDurationMs &&
                useTransition == o.useTransition && dissolveOnly == o.dissolveOnly &&
-               useDynamicEffect == o.useDynamicEffect && loopAudio == o.loopAudio && fadeAudio == o.fadeAudio &&
-               framing == o.framing;
+               useDynamicEffect == o.useDynamicEffect && loopAudio == o.loopAudio &&
+               fadeAudio == o.fadeAudio && framing == o.framing;
     }
     bool operator!=(const SlideshowSettings &o) const { return !(*this == o); }
 };

@@ -618,7 +618,12 @@ void GLDrawCore::compileDisplayList()
     if (!covered) {
         glDisable(GL_TEXTURE_2D);
         glColor4f(0.f, 0.f, 0.f, 1.f);
+        // The quad is in stored pixels; the projection spans the displayed
+        // width, so it is widened to cover the whole frame.
+        glPushMatrix();
+        glScalef(float(1.0 / m_squeeze), 1.f, 1.f);
         drawQuad();
+        glPopMatrix();
         glColor4f(1.f, 1.f, 1.f, 1.f);
         glEnable(GL_TEXTURE_2D);
     }

@@ -23,7 +23,7 @@ namespace {
 // size (60 x 48 stored pixels for PAL), blurred there and scaled up
 // smoothly: a soft picture for a few hundred microseconds once per photo.
 constexpr int kBackdropDivisor = 12;
-constexpr int kBackdropBlurRadius = 2; // three box passes of 5 pixels
+constexpr int kBackdropBlurRadius = 2;   // three box passes of 5 pixels
 constexpr int kBackdropBrightness = 115; // of 256: a little under half
 
 double fitScale(QSize photo, const OutputFormat &frame)
@@ -85,7 +85,8 @@ void boxBlur(QImage &image, bool alongRows, int r)
                     sum[2] += int((p >> 16) & 0xFF);
                 }
                 out[size_t(i)] = 0xFF000000u | uint32_t((sum[2] + width / 2) / width) << 16 |
-                                 uint32_t((sum[1] + width / 2) / width) << 8 | uint32_t((sum[0] + width / 2) / width);
+                                 uint32_t((sum[1] + width / 2) / width) << 8 |
+                                 uint32_t((sum[0] + width / 2) / width);
             }
             line.swap(out);
         }
@@ -99,7 +100,8 @@ void boxBlur(QImage &image, bool alongRows, int r)
 bool drawBackdrop(const QImage &photo, const OutputFormat &frame, QImage &picture)
 {
     const Placement fill = place(photo.size(), frame, PhotoFraming::Fill);
-    const QSize small(std::max(4, frame.width / kBackdropDivisor), std::max(4, frame.height / kBackdropDivisor));
+    const QSize small(std::max(4, frame.width / kBackdropDivisor),
+                      std::max(4, frame.height / kBackdropDivisor));
     QImage backdrop(small, QImage::Format_RGB32);
     if (backdrop.isNull() ||
         !scaleInto(photo, fill.source, backdrop.bits(), int(backdrop.bytesPerLine()), small, SWS_AREA))
@@ -124,8 +126,8 @@ bool drawBackdrop(const QImage &photo, const OutputFormat &frame, QImage &pictur
 
 Placement place(QSize photoSize, const OutputFormat &frame, PhotoFraming framing)
 {
-    const QRect whole(QPoint(0, 0), frame.width > 0 && frame.height > 0 ? QSize(frame.width, frame.height)
-                                                                          : QSize());
+    const QRect whole(QPoint(0, 0),
+                      frame.width > 0 && frame.height > 0 ? QSize(frame.width, frame.height) : QSize());
     if (photoSize.isEmpty() || whole.isEmpty())
         return Placement{QRect(QPoint(0, 0), photoSize), whole};
     const int pw = photoSize.width(), ph = photoSize.height();
@@ -161,7 +163,8 @@ QImage compose(const QImage &photo, const OutputFormat &frame, PhotoFraming fram
     if (photo.isNull())
         return picture;
     // Opaque 32-bit pixels (a transparent photo shows on black).
-    const QImage src = photo.format() == QImage::Format_RGB32 ? photo : photo.convertToFormat(QImage::Format_RGB32);
+    const QImage src =
+        photo.format() == QImage::Format_RGB32 ? photo : photo.convertToFormat(QImage::Format_RGB32);
     if (framing == PhotoFraming::Blur && !drawBackdrop(src, frame, picture))
         picture.fill(Qt::black);
     const Placement p = place(src.size(), frame, framing);

@@ -1,6 +1,7 @@
 #include "authoring/dvdauthoring.h"
 
 #include "authoring/childprocess.h"
+#include "menubuild.h"
 #include "title.h"
 #include "toolsupport.h"
 
@@ -84,6 +85,38 @@ bool DvdAuthoring::addAudio(const QString &path, const QString &language, int in
     return true;
 }
 
+void DvdAuthoring::setMenu(const DvdMenuContent &content, MenuEncoder encoder)
+{
+    m_menuContent = content;
+    m_menuEncoder = std::move(encoder);
+}
+
+bool DvdAuthoring::buildMenu()
+{
+    m_menu.reset();
+    if (!hasMenu())
+        return true;
+    DvdMenuContent content = m_menuContent;
+    content.pal = m_tvStandard == PAL;
+    content.wide = m_aspectRatio == Ratio16x9;
+    if (m_tempFolder.isEmpty() || !QDir().mkpath(m_tempFolder)) {
+        setError(QStringLiteral("No usable temporary folder for the menu"));
+        processStatusChanged(AuthorFailed, 0);
+        return false;
+    }
+    m_menu = std::make_unique<MenuBuild>(content, m_menuEncoder, m_tempFolder);
+    if (m_menu->run(m_abortRequested))
+        return true;
+    if (m_abortRequested) {
+        processStatusChanged(AuthorAborted, 0);
+    } else {
+        setError(m_menu->error());
+        qCWarning(lcDvdAuthor).noquote() << errorString();
+        processStatusChanged(AuthorFailed, 0);
+    }
+    return false;
+}
+
 void DvdAuthoring::start()
 {
     if (isRunning())
@@ -130,6 +163,10 @@ void DvdAuthoring::run()
         }
     } release{m_titles};
     calcTitlesSourceFileSize();
+    // The menu's pages are small stills: they are ready in moments, before
+    // the tools start on the title.
+    if (!buildMenu())
+        return;
     if (createTitlePipes()) {
         runPiped();
         removeTitlePipes();
@@ -445,7 +482,17 @@ bool DvdAuthoring::createAuthorXml()
             writer.writeEmptyElement(QStringLiteral("video"));
             writeVideoAttributes(writer, false);
             writer.writeStartElement(QStringLiteral("pgc"));
-            writer.writeTextElement(QStringLiteral("pre"), QStringLiteral("jump title 1;"));
+            // With a menu this is also where a remote's Menu button leads
+            // during the show: the main page, unless the title before
+            // chains into this one (g1 = 1).
+            if (m_menu) {
+                writer.writeAttribute(QStringLiteral("entry"), QStringLiteral("root"));
+                writer.writeTextElement(
+                    QStringLiteral("pre"),
+                    QStringLiteral("if (g1 eq 1) { g1 = 0; jump title 1; } jump vmgm menu 1;"));
+            } else {
+                writer.writeTextElement(QStringLiteral("pre"), QStringLiteral("jump title 1;"));
+            }
             writer.writeEndElement(); // pgc
             writer.writeEndElement(); // menus
         }
@@ -467,10 +514,13 @@ bool DvdAuthoring::createAuthorXml()
         // After the last title the show starts again through the video
         // manager's menu (whose only command plays title 1), or ends:
         // "exit" returns the player to its stopped state.
+        // With a menu, the end of the show returns to its main page.
         if (i == n - 1)
-            post = m_endOfShow == Stop ? QStringLiteral("exit;") : QStringLiteral("call vmgm menu 1;");
+            post = m_endOfShow == Stop && !m_menu ? QStringLiteral("exit;")
+                                                  : QStringLiteral("call vmgm menu 1;");
         else if (jump)
-            post = QStringLiteral("call titleset %1 menu;").arg(i + 2);
+            post = m_menu ? QStringLiteral("g1 = 1; call titleset %1 menu;").arg(i + 2)
+                          : QStringLiteral("call titleset %1 menu;").arg(i + 2);
         else
             post = QStringLiteral("g1 = %1; call vmgm menu %2;").arg(i + 2).arg((i + 1) / 25 + 1);
         writer.writeTextElement(QStringLiteral("post"), post);
@@ -479,7 +529,8 @@ bool DvdAuthoring::createAuthorXml()
         writer.writeEndElement(); // titleset
     }
     writer.writeStartElement(QStringLiteral("vmgm"));
-    writer.writeTextElement(QStringLiteral("fpc"), QStringLiteral("jump title 1;"));
+    writer.writeTextElement(QStringLiteral("fpc"), m_menu ? QStringLiteral("g1 = 0; jump menu 1;")
+                                                          : QStringLiteral("jump title 1;"));
     createMenusXmlStream(writer);
     writer.writeEndElement(); // vmgm
     writer.writeEndElement(); // dvdauthor
@@ -498,10 +549,48 @@ void DvdAuthoring::createMenusXmlStream(QXmlStreamWriter &writer)
     // Without a resolution dvdauthor leaves the video manager's attributes
     // invalid for PAL (players then complain about the disc).
     writeVideoAttributes(writer, true);
-    writer.writeStartElement(QStringLiteral("pgc"));
-    writer.writeTextElement(QStringLiteral("post"), QStringLiteral("jump title 1;"));
-    writer.writeEndElement(); // pgc
+    if (m_menu) {
+        writeMenuPages(writer);
+    } else {
+        writer.writeStartElement(QStringLiteral("pgc"));
+        writer.writeTextElement(QStringLiteral("post"), QStringLiteral("jump title 1;"));
+        writer.writeEndElement(); // pgc
+    }
     writer.writeEndElement(); // menus
+}
+
+void DvdAuthoring::writeMenuPages(QXmlStreamWriter &writer)
+{
+    if (m_menu->wide()) {
+        // A wide menu carries its highlights twice: for the 16:9 set and
+        // for the letterboxed picture of a 4:3 set.
+        writer.writeStartElement(QStringLiteral("subpicture"));
+        writer.writeEmptyElement(QStringLiteral("stream"));
+        writer.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+        writer.writeAttribute(QStringLiteral("mode"), QStringLiteral("widescreen"));
+        writer.writeEmptyElement(QStringLiteral("stream"));
+        writer.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
+        writer.writeAttribute(QStringLiteral("mode"), QStringLiteral("letterbox"));
+        writer.writeEndElement(); // subpicture
+    }
+    const QVector<DvdMenuPage> &pages = m_menu->pages();
+    for (int i = 0; i < pages.size(); ++i) {
+        writer.writeStartElement(QStringLiteral("pgc"));
+        // The main page answers a remote's Title button.
+        if (i == 0)
+            writer.writeAttribute(QStringLiteral("entry"), QStringLiteral("title"));
+        writer.writeEmptyElement(QStringLiteral("vob"));
+        writer.writeAttribute(QStringLiteral("file"), QFileInfo(m_menu->pageFile(i)).fileName());
+        // The still stays on screen until the viewer chooses.
+        writer.writeAttribute(QStringLiteral("pause"), QStringLiteral("inf"));
+        for (int b = 0; b < pages[i].buttons.size(); ++b) {
+            writer.writeStartElement(QStringLiteral("button"));
+            writer.writeAttribute(QStringLiteral("name"), QStringLiteral("b%1").arg(b + 1));
+            writer.writeCharacters(MenuBuild::buttonCommand(pages[i].buttons[b].action));
+            writer.writeEndElement(); // button
+        }
+        writer.writeEndElement(); // pgc
+    }
 }
 
 void DvdAuthoring::removeStaleDvdFiles()

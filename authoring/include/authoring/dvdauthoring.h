@@ -1,6 +1,7 @@
 #pragma once
 
 #include "authoring/authoring_global.h"
+#include "authoring/dvdmenu.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,11 +10,13 @@
 #include <QVector>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
 
 class ChildProcess;
+class MenuBuild;
 class QXmlStreamWriter;
 class Title;
 namespace DvdTools {
@@ -112,6 +115,19 @@ public:
     // file.
     bool addAudio(const QString &path, const QString &language, int index);
 
+    // The disc opens on a menu made from this content (see dvdmenu.h): the
+    // worker draws its pages and has the encoder turn each still into an
+    // MPEG-2 video and an AC-3 audio stream shaped like the title's (the
+    // same TV standard and aspect), then multiplexes them and adds the
+    // button highlights with spumux. The Menu and Title buttons of a remote
+    // and the end of the show return to the main page. The title must have
+    // a chapter per photo for the index's buttons. Without a menu the disc
+    // starts the show at once.
+    using MenuEncoder = std::function<bool(const QImage &picture, const QString &videoPath,
+                                           const QString &audioPath, QString *error)>;
+    void setMenu(const DvdMenuContent &content, MenuEncoder encoder);
+    bool hasMenu() const { return bool(m_menuEncoder); }
+
     // Starts the worker thread. Call on the thread that added the titles.
     void start();
     // Asks the worker to stop; returns at once. The running child is killed
@@ -179,7 +195,13 @@ private:
     QString tempDVDFolder() const;
     QString targetFolder() const;
 
+    bool buildMenu();
+    void writeMenuPages(QXmlStreamWriter &writer);
+
     std::vector<std::unique_ptr<Title>> m_titles;
+    DvdMenuContent m_menuContent;
+    MenuEncoder m_menuEncoder;
+    std::unique_ptr<MenuBuild> m_menu;
     TVStandard m_tvStandard = NTSC;
     AspectRatio m_aspectRatio = Ratio4x3;
     EndOfShow m_endOfShow = PlayAgain;

@@ -3,6 +3,7 @@
 #include "toolsupport.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QXmlStreamWriter>
 

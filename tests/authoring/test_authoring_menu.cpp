@@ -166,9 +166,11 @@ void TestAuthoringMenu::layout()
         // Reading order: the second thumbnail lies right of the first, the
         // first of the second row below the first.
         const int columns = per / 2;
-        QVERIFY(page.buttons[0].rect.right() < page.buttons[1].rect.left());
-        QCOMPARE(page.buttons[0].right, 2);
-        QCOMPARE(page.buttons[1].left, 1);
+        if (thumbs > 1) {
+            QVERIFY(page.buttons[0].rect.right() < page.buttons[1].rect.left());
+            QCOMPARE(page.buttons[0].right, 2);
+            QCOMPARE(page.buttons[1].left, 1);
+        }
         if (thumbs > columns) {
             QVERIFY(page.buttons[0].rect.bottom() < page.buttons[columns].rect.top());
             QCOMPARE(page.buttons[0].down, columns + 1);
@@ -269,7 +271,12 @@ void TestAuthoringMenu::disc()
     // libdvdread reads it without complaint.
     const DvdCheck::Disc read = DvdCheck::read(disc);
     QVERIFY2(read.ok, qPrintable(read.error));
-    QVERIFY2(read.messages.isEmpty(), qPrintable(read.messages.join(QLatin1Char('\n'))));
+    // (Only what libdvdread says of every folder: no CSS library, no
+    // device name.)
+    for (const QString &message : read.messages)
+        QVERIFY2(message.startsWith(QLatin1String("Encrypted DVD support unavailable")) ||
+                     message.startsWith(QLatin1String("Couldn't find device name")),
+                 qPrintable(message));
     QCOMPARE(read.menuAspect, wide ? 3 : 0);
     QCOMPARE(read.titles.size(), 1);
     QCOMPARE(read.titles[0].partCount, kPhotos);

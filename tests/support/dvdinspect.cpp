@@ -384,8 +384,9 @@ bool Player::run(Stop until, int64_t maxBlocks, MenuView *view, int *title, int 
                     view->vts = dvdnav_is_domain_vtsm(nav);
                     view->buttons = pci->hli.hl_gi.btn_ns;
                     const int groups = std::max(1, int(pci->hli.hl_gi.btngr_ns));
-                    const int modes[3] = {pci->hli.hl_gi.btngr1_dsp_ty, pci->hli.hl_gi.btngr2_dsp_ty,
-                                          pci->hli.hl_gi.btngr3_dsp_ty};
+                    const int modes[3] = {int(pci->hli.hl_gi.btngr1_dsp_ty),
+                                          int(pci->hli.hl_gi.btngr2_dsp_ty),
+                                          int(pci->hli.hl_gi.btngr3_dsp_ty)};
                     // With several groups the 36 button entries are shared
                     // out evenly among them.
                     const int stride = 36 / groups;

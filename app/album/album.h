@@ -180,13 +180,17 @@ struct DvdChoices {
     // it makes the DVD it made before.
     DvdAspect aspect = DvdAspect::Wide;
     ChapterMarks chapters = ChapterMarks::PerPhoto;
+    // The disc opens on a menu (the title, Play, an index of the photos);
+    // on for new albums, off for projects saved before the choice existed.
+    // With the menu the title has a chapter at every photo, for the index.
+    bool menu = true;
 
     bool operator==(const DvdChoices &o) const
     {
         return tvStandard == o.tvStandard && videoBitRate == o.videoBitRate &&
                audioBitRate == o.audioBitRate && audioChannels == o.audioChannels &&
                volumeLabel == o.volumeLabel && copies == o.copies && atEnd == o.atEnd && aspect == o.aspect &&
-               chapters == o.chapters;
+               chapters == o.chapters && menu == o.menu;
     }
     bool operator!=(const DvdChoices &o) const { return !(*this == o); }
 };

@@ -167,7 +167,8 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                     {QStringLiteral("copies"), d.copies},
                     {QStringLiteral("atEnd"), showEndName(d.atEnd)},
                     {QStringLiteral("aspect"), dvdAspectName(d.aspect)},
-                    {QStringLiteral("chapters"), chapterMarksName(d.chapters)}};
+                    {QStringLiteral("chapters"), chapterMarksName(d.chapters)},
+                    {QStringLiteral("menu"), d.menu}};
     QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormatName)},
                      {QStringLiteral("version"), kFormatVersion},
                      {QStringLiteral("settings"), settings},
@@ -259,6 +260,7 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
     // "dvd" member) make the DVD they made then: 4:3, one chapter.
     out.dvd.aspect = DvdAspect::Standard;
     out.dvd.chapters = ChapterMarks::None;
+    out.dvd.menu = false;
     const QJsonValue dvdValue = root.value(QStringLiteral("dvd"));
     const QJsonObject dvd = dvdValue.toObject();
     ok = ok && (dvdValue.isUndefined() || dvdValue.isObject());
@@ -288,6 +290,9 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         }
         ok = ok && readChoice(dvd, "aspect", parseDvdAspect, &out.dvd.aspect) &&
              readChoice(dvd, "chapters", parseChapterMarks, &out.dvd.chapters);
+        const QJsonValue menu = dvd.value(QStringLiteral("menu"));
+        ok = ok && (menu.isUndefined() || menu.isBool());
+        out.dvd.menu = menu.toBool(false);
     }
     if (!ok) {
         *error = damaged;

@@ -1,12 +1,16 @@
 #include "dialogs/dvdsettingsdialog.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include "album/album.h"
 #include "album/appsettings.h"
+#include "authoring/dvdmenu.h"
 #include "burning/devicethread.h"
 #include "burning/dvdburner.h"
 #include "dialogs/destinationbox.h"
@@ -64,7 +68,8 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
     m_ui->targetComboBox->setMinimumContentsLength(32);
 
     connect(m_ui->targetComboBox, &DestinationBox::speedsChanged, this, &DvdSettingsDialog::showSpeeds);
-    connect(m_ui->targetComboBox, &DestinationBox::speedChoiceEnabled, this, &DvdSettingsDialog::enableSpeeds);
+    connect(m_ui->targetComboBox, &DestinationBox::speedChoiceEnabled, this,
+            &DvdSettingsDialog::enableSpeeds);
     connect(m_ui->targetComboBox, &DestinationBox::discTypeChanged, this, &DvdSettingsDialog::onDiscType);
     // The destination decides whether the dual-layer scale applies.
     connect(m_ui->targetComboBox, &QComboBox::currentIndexChanged, this, &DvdSettingsDialog::updateDVDSize);
@@ -79,6 +84,7 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
     connect(m_ui->volumeEdit, &QLineEdit::textChanged, this, &DvdSettingsDialog::onVolumeLabelEdited);
     connect(m_ui->copySpinBox, &QSpinBox::valueChanged, this, &DvdSettingsDialog::onCopiesChanged);
     connect(m_ui->btnBurn, &QPushButton::clicked, this, &DvdSettingsDialog::onBurnClicked);
+    connect(m_ui->menuCheckBox, &QCheckBox::clicked, this, &DvdSettingsDialog::onMenuToggled);
 
     helper()->setAllWindowTitle(tr("DVD Settings"));
     helper()->enableRestoreFrameGeometry(false, false, false);
@@ -138,6 +144,7 @@ void DvdSettingsDialog::showChoices()
     selectQuality(m_choices.videoBitRate);
     selectData(m_ui->tvModeComboBox, int(m_choices.tvStandard));
     selectData(m_ui->showEndComboBox, int(m_choices.atEnd));
+    m_ui->menuCheckBox->setChecked(m_choices.menu);
     selectData(m_ui->audioRateComboBox, m_choices.audioBitRate);
     selectData(m_ui->channelComboBox, m_choices.audioChannels);
     {
@@ -145,6 +152,7 @@ void DvdSettingsDialog::showChoices()
         m_ui->volumeEdit->setText(m_choices.volumeLabel);
     }
     m_ui->targetComboBox->setVolumeLabel(labelOf(m_choices.volumeLabel));
+    showMenuPreview();
     {
         const QSignalBlocker block(m_ui->copySpinBox);
         m_ui->copySpinBox->setValue(m_choices.copies);
@@ -172,6 +180,7 @@ void DvdSettingsDialog::setChoice(const DvdChoices &choices)
     if (choices == m_choices)
         return;
     m_choices = choices;
+    showMenuPreview();
     Q_EMIT choicesChanged(m_choices);
 }
 
@@ -333,6 +342,7 @@ MakeRequest DvdSettingsDialog::request() const
     r.atEnd = m_choices.atEnd;
     r.aspect = m_choices.aspect;
     r.chapters = m_choices.chapters;
+    r.menu = m_choices.menu;
     r.destination = m_ui->targetComboBox->destination();
     r.destination.volumeLabel = m_ui->targetComboBox->volumeLabel();
     const bool burner = r.destination.type == Destination::Burner;
@@ -343,6 +353,44 @@ MakeRequest DvdSettingsDialog::request() const
     r.afterMaking = AppSettings::afterBurnAction(AppSettings::pref());
     r.holdResult = true;
     return r;
+}
+
+void DvdSettingsDialog::onMenuToggled(bool on)
+{
+    DvdChoices c = m_choices;
+    c.menu = on;
+    setChoice(c);
+}
+
+void DvdSettingsDialog::setMenuPhoto(const QImage &photo, int photoCount)
+{
+    m_menuPhoto = photo;
+    m_menuPhotoCount = photoCount;
+    showMenuPreview();
+}
+
+void DvdSettingsDialog::showMenuPreview()
+{
+    // The main page as the disc will show it: drawn as for the disc, then
+    // brought to its shape on the television at a small size.
+    const bool wide = m_choices.aspect == DvdAspect::Wide;
+    DvdMenuContent content;
+    content.title = labelOf(m_choices.volumeLabel);
+    content.photoCount = m_menuPhotoCount;
+    content.pal = m_choices.tvStandard == TvStandard::Pal;
+    content.wide = wide;
+    if (!m_menuPhoto.isNull())
+        content.background = [photo = m_menuPhoto](QSize) { return photo; };
+    const QImage page = DvdMenuDesign::mainPage(content).picture;
+    const int height = 135;
+    m_menuPreview = page.scaled(height * (wide ? 16 : 4) / (wide ? 9 : 3), height, Qt::IgnoreAspectRatio,
+                                Qt::SmoothTransformation);
+    m_ui->menuPreview->setPixmap(QPixmap::fromImage(m_menuPreview));
+    m_ui->menuPreview->setEnabled(m_choices.menu);
+    m_ui->menuPreview->setToolTip(m_choices.menu ? tr("The menu's main page")
+                                                 : tr("The disc starts the show at once"));
+    if (!m_choices.menu)
+        m_menuPreview = QImage();
 }
 
 void DvdSettingsDialog::onBurnClicked()

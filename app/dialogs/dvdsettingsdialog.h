@@ -2,6 +2,7 @@
 
 #include <desktop/dialogbase.h>
 
+#include <QImage>
 #include <QMetaType>
 #include <QPointer>
 #include <QString>
@@ -60,6 +61,12 @@ public:
 
     DestinationBox *targetComboBox() const;
 
+    // What the menu's preview shows besides the choices: the album's first
+    // photo (null: a plain background) and how many photos it has.
+    void setMenuPhoto(const QImage &photo, int photoCount);
+    // The preview of the menu's main page as shown (null with the menu off).
+    QImage menuPreview() const { return m_menuPreview; }
+
 Q_SIGNALS:
     // The choices changed through the dialog's controls.
     void choicesChanged(const DvdChoices &choices);
@@ -77,6 +84,8 @@ private:
     void onVolumeLabelEdited(const QString &text);
     void onCopiesChanged(int copies);
     void onBurnClicked();
+    void onMenuToggled(bool on);
+    void showMenuPreview();
     void showSpeeds(const QVector<QString> &speeds);
     void enableSpeeds(bool enabled);
     void onDiscType(const QString &type);
@@ -91,4 +100,7 @@ private:
     quint64 m_dvdSize = 0;
     double m_duration = 0;
     QString m_discType;
+    QImage m_menuPhoto;
+    int m_menuPhotoCount = 0;
+    QImage m_menuPreview;
 };

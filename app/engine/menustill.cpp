@@ -2,8 +2,13 @@
 
 #include "engine/streamwriter.h"
 
+#include "album/probe.h"
+
 #include <QImage>
+#include <QImageReader>
 #include <QString>
+
+#include <algorithm>
 
 #include <vector>
 
@@ -15,6 +20,25 @@ constexpr int kMenuChannels = 2;
 } // namespace
 
 namespace MenuStill {
+
+QImage photo(const QString &path, QSize size)
+{
+    if (path.isEmpty())
+        return QImage();
+    QImageReader::setAllocationLimit(kImageAllocationLimitMb);
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QSize source = reader.size();
+    // Twice the size asked (both ways, for either orientation) keeps the
+    // detail; a JPEG decodes that much faster.
+    const int side = 2 * std::max(size.width(), size.height());
+    if (source.isValid() && source.width() > side && source.height() > side)
+        reader.setScaledSize(source.scaled(side, side, Qt::KeepAspectRatioByExpanding));
+    QImage image;
+    if (!reader.read(&image))
+        return QImage();
+    return image;
+}
 
 bool encode(const QImage &picture, TvStandard standard, DvdAspect aspect, const QString &videoPath,
             const QString &audioPath, QString *error)

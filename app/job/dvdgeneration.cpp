@@ -8,6 +8,7 @@
 #include "album/timeline.h"
 #include "authoring/dvdauthoring.h"
 #include "engine/avwritermanager.h"
+#include "engine/menustill.h"
 #include "engine/storyboardrender.h"
 #include "engine/streamwriter.h"
 
@@ -99,7 +100,22 @@ void DvdGeneration::stopParts()
     }
 }
 
-QVector<qint64> DvdGeneration::chapterFrames(const Album &album, const OutputFormat &format, ChapterMarks marks)
+DvdMenuContent DvdGeneration::menuContent(const Album &album, const QString &title)
+{
+    DvdMenuContent content;
+    content.title = title.trimmed().isEmpty() ? defaultVolumeLabel() : title.trimmed();
+    content.photoCount = album.photos.size();
+    QStringList paths;
+    for (const ImageInfo &photo : album.photos)
+        paths.append(photo.path);
+    if (!paths.isEmpty())
+        content.background = [first = paths.first()](QSize size) { return MenuStill::photo(first, size); };
+    content.thumbnail = [paths](int k, QSize size) { return MenuStill::photo(paths.value(k), size); };
+    return content;
+}
+
+QVector<qint64> DvdGeneration::chapterFrames(const Album &album, const OutputFormat &format,
+                                             ChapterMarks marks)
 {
     const Timeline timeline = Timeline::of(album, format);
     QVector<qint64> frames{0};
@@ -126,7 +142,8 @@ QString DvdGeneration::dvdFolder() const
     return m_workFolder + QStringLiteral("/dvd");
 }
 
-bool DvdGeneration::start(const Album &album, const DvdGenerationSettings &settings, const QString &workFolder)
+bool DvdGeneration::start(const Album &album, const DvdGenerationSettings &settings,
+                          const QString &workFolder)
 {
     if (m_running)
         return false;
@@ -175,8 +192,9 @@ void DvdGeneration::startEncoding()
         return;
     }
     m_writer->setStoryboard(m_storyboard.get());
-    m_writer->setRenderPriority(m_settings.endsWithProcess ? AVWriterManager::RenderPriority::Lower
-                                                           : AVWriterManager::RenderPriority::LowerIfRestorable);
+    m_writer->setRenderPriority(m_settings.endsWithProcess
+                                    ? AVWriterManager::RenderPriority::Lower
+                                    : AVWriterManager::RenderPriority::LowerIfRestorable);
     // Queued signals of a writer from an earlier generation must not reach
     // this one.
     const int run = m_runId;
@@ -330,11 +348,23 @@ bool DvdGeneration::addAuthorStreams(const QString &videoPath, const QString &au
         return false;
     m_author->setAspectRatio(m_settings.aspect == DvdAspect::Wide ? DvdAuthoring::Ratio16x9
                                                                   : DvdAuthoring::Ratio4x3);
-    if (!m_author->setChapters(0, chapterFrames(m_album, m_format, m_settings.chapters)))
+    if (!m_author->setChapters(0, chapterFrames(m_album, m_format, chapterMarks(m_settings))))
         return false;
+    if (m_settings.menu) {
+        // The menu's pages are drawn and encoded on the authoring thread,
+        // beside the video's encoding.
+        const TvStandard standard = m_settings.tvStandard;
+        const DvdAspect aspect = m_settings.aspect;
+        m_author->setMenu(menuContent(m_album, m_settings.menuTitle),
+                          [standard, aspect](const QImage &picture, const QString &video,
+                                             const QString &audio, QString *error) {
+                              return MenuStill::encode(picture, standard, aspect, video, audio, error);
+                          });
+    }
     m_author->setEndOfShow(m_settings.atEnd == ShowEnd::Stop ? DvdAuthoring::Stop : DvdAuthoring::PlayAgain);
     m_author->setTempPath(m_workFolder);
-    m_author->setTVStandard(m_settings.tvStandard == TvStandard::Pal ? DvdAuthoring::PAL : DvdAuthoring::NTSC);
+    m_author->setTVStandard(m_settings.tvStandard == TvStandard::Pal ? DvdAuthoring::PAL
+                                                                     : DvdAuthoring::NTSC);
     return true;
 }
 
@@ -357,7 +387,8 @@ void DvdGeneration::startAuthoring()
 void DvdGeneration::startStreamingAuthor()
 {
     ignoreBrokenPipes();
-    if (!addAuthorStreams(m_workFolder + QStringLiteral("/video.m2v"), m_workFolder + QStringLiteral("/audio.ac3"))) {
+    if (!addAuthorStreams(m_workFolder + QStringLiteral("/video.m2v"),
+                          m_workFolder + QStringLiteral("/audio.ac3"))) {
         finish(false, tr("The encoded streams are missing."));
         return;
     }
@@ -411,14 +442,15 @@ void DvdGeneration::openVideoPipe()
 bool DvdGeneration::addVideoWriter(const QString &path)
 {
     auto video = std::make_unique<StreamWriter>();
-    if (!video->open(path, VideoStreamParams::dvd(m_settings.tvStandard, m_settings.videoBitRate, m_settings.aspect),
-                     AudioStreamParams())) {
+    if (!video->open(
+            path, VideoStreamParams::dvd(m_settings.tvStandard, m_settings.videoBitRate, m_settings.aspect),
+            AudioStreamParams())) {
         finish(false, tr("Cannot create the video stream: %1").arg(video->errorString()));
         return false;
     }
     // Each chapter starts with a closed group of pictures on its very
     // frame, so that the chapter dvdauthor marks there begins on it.
-    const QVector<qint64> chapters = chapterFrames(m_album, m_format, m_settings.chapters);
+    const QVector<qint64> chapters = chapterFrames(m_album, m_format, chapterMarks(m_settings));
     video->setKeyFrames(std::vector<int64_t>(chapters.begin(), chapters.end()));
     if (!m_writer->addWriter(std::move(video))) {
         finish(false, m_writer->errorString());
@@ -446,7 +478,8 @@ QString DvdGeneration::authorFailureText() const
         return QString();
     // The cause as the authoring tools gave it.
     const QString reason = m_author->errorString();
-    return reason.isEmpty() ? tr("Failed to create DVD!") : tr("Failed to create DVD!") + QLatin1Char('\n') + reason;
+    return reason.isEmpty() ? tr("Failed to create DVD!")
+                            : tr("Failed to create DVD!") + QLatin1Char('\n') + reason;
 }
 
 void DvdGeneration::onAuthorStatus(int status, int title)

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVector>
 
+#include "authoring/dvdmenu.h"
+
 #include <memory>
 
 #include "album/album.h"
@@ -25,6 +27,10 @@ struct DvdGenerationSettings {
     ShowEnd atEnd = ShowEnd::Repeat;           // what the disc does after the show
     DvdAspect aspect = DvdAspect::Wide;        // the picture's shape
     ChapterMarks chapters = ChapterMarks::PerPhoto;
+    // The disc opens on a menu (the volume label as its title, Play and
+    // the photo index); the title then has a chapter at every photo.
+    bool menu = false;
+    QString menuTitle; // the menu's title (the volume label); empty: the default label
     // The process ends with the run (the command line): the rendering
     // thread's lowered priority need not be restorable (see
     // AVWriterManager::setRenderPriority).
@@ -70,6 +76,17 @@ public:
     // The chapters' first frames for an album at a format: the first frame
     // of every photo's own time (photoStart: the transition into a photo
     // belongs to the chapter before), or frame 0 alone without chapters.
+    // The chapter marks a disc gets: a chapter at every photo with the
+    // menu (its index starts the show at them), else the choice.
+    static ChapterMarks chapterMarks(const DvdGenerationSettings &settings)
+    {
+        return settings.menu ? ChapterMarks::PerPhoto : settings.chapters;
+    }
+    // What the menu is made of: the title, and the album's photos for the
+    // main page's background (the first) and the index's thumbnails,
+    // decoded when the pages are drawn.
+    static DvdMenuContent menuContent(const Album &album, const QString &title);
+
     static QVector<qint64> chapterFrames(const Album &album, const OutputFormat &format, ChapterMarks marks);
 
     // Estimated DVD size in bytes for a bit rate pair and a duration (bit
@@ -121,7 +138,7 @@ private:
     std::unique_ptr<AVWriterManager> m_writer;
     std::unique_ptr<DvdAuthoring> m_author;
     bool m_compileHandled = false;
-    bool m_streaming = false;       // the video goes through a pipe into the author
+    bool m_streaming = false; // the video goes through a pipe into the author
     Pass m_pass = AudioPass;
     bool m_videoComplete = false;   // the video pass ended and closed its stream
     bool m_authorSucceeded = false; // the author ended before the video pass did

@@ -271,6 +271,7 @@ struct RunChoices {
     ShowEnd atEnd = ShowEnd::Repeat;
     DvdAspect aspect = DvdAspect::Wide;
     ChapterMarks chapters = ChapterMarks::PerPhoto;
+    bool menu = true;
     QString volumeLabel;
 };
 
@@ -326,6 +327,7 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     request.atEnd = c.atEnd;
     request.aspect = c.aspect;
     request.chapters = c.chapters;
+    request.menu = c.menu;
     request.destination = destination;
     request.copies = o.copies;
     request.speed = o.speed;
@@ -339,7 +341,8 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
                      .arg(album.photos.size())
                      .arg(album.audios.size())
                      .arg(Timeline::of(album, OutputFormat::forStandard(c.standard)).seconds(), 0, 'f', 2)
-                     .arg(tvStandardName(c.standard), dvdAspectName(c.aspect), formatVideoBitRate(c.videoBitRate)));
+                     .arg(tvStandardName(c.standard), dvdAspectName(c.aspect),
+                          formatVideoBitRate(c.videoBitRate)));
 
     // --yes answers the confirmations (overwrite, clear, erase); without it
     // the first one ends the run. Nobody is there to try a failed write
@@ -439,6 +442,7 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     c.atEnd = given("--at-end") ? o.atEnd : album.dvd.atEnd;
     c.aspect = given("--aspect") ? o.aspect : album.dvd.aspect;
     c.chapters = given("--chapters") ? o.chapters : album.dvd.chapters;
+    c.menu = given("--menu") || given("--no-menu") ? o.menu : album.dvd.menu;
     c.volumeLabel = given("--volume-label") || album.dvd.volumeLabel.trimmed().isEmpty()
                         ? o.destination.volumeLabel
                         : album.dvd.volumeLabel.trimmed();
@@ -473,7 +477,8 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
 void registerMakeDvdCommand()
 {
     Commands::add(QStringLiteral("make-dvd"),
-                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"), runMakeDvdCommand);
+                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"),
+                  runMakeDvdCommand);
 }
 
 int runMakeDvdCommand(const QStringList &arguments)
@@ -554,6 +559,7 @@ int runMakeDvdCommand(const QStringList &arguments)
     choices.atEnd = o.atEnd;
     choices.aspect = o.aspect;
     choices.chapters = o.chapters;
+    choices.menu = o.menu;
     choices.volumeLabel = o.destination.volumeLabel;
     return generateDvd(o, album, choices, printer, log);
 }

@@ -64,6 +64,9 @@ QString makeDvdUsage()
         "                           a 4:3 television shows 16:9 letterboxed\n"
         "  --chapters photo|none    a chapter at every photo (default), so a remote's\n"
         "                           Next and Previous step through them, or none\n"
+        "  --menu, --no-menu        the disc opens on a menu with Play and an index of\n"
+        "                           the photos (default; with chapters at the photos),\n"
+        "                           or starts the show at once\n"
         "\n"
         "Slideshow:\n"
         "  --photo-duration MS      time each photo is shown, 1000..999000 (default 5000)\n"
@@ -280,6 +283,11 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
         } else if (name == QLatin1String("--no-auto-rotate")) {
             if (!flag(&o.noAutoRotate))
                 return result;
+        } else if (name == QLatin1String("--menu") || name == QLatin1String("--no-menu")) {
+            bool on = false;
+            if (!flag(&on))
+                return result;
+            o.menu = name == QLatin1String("--menu");
         } else if (name == QLatin1String("--keep-temp")) {
             if (!flag(&o.keepTemp))
                 return result;

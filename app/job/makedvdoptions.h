@@ -19,6 +19,7 @@ struct MakeDvdOptions {
     int channels = kDefaultAudioChannels;
     ShowEnd atEnd = ShowEnd::Repeat; // what the disc does after the show
     DvdAspect aspect = DvdAspect::Wide;
+    bool menu = true; // --menu / --no-menu
     ChapterMarks chapters = ChapterMarks::PerPhoto;
     PhotoFraming framing = PhotoFraming::Fit;
     int photoDurationMs = 5000;

@@ -202,6 +202,8 @@ void MakeJob::startGeneration()
     settings.atEnd = m_request.atEnd;
     settings.aspect = m_request.aspect;
     settings.chapters = m_request.chapters;
+    settings.menu = m_request.menu;
+    settings.menuTitle = m_request.destination.volumeLabel;
     settings.endsWithProcess = m_request.endsWithProcess;
     m_generation->start(m_request.album, settings, m_workFolder);
 }

@@ -4,6 +4,7 @@
 // request "Burn" hands to the generation.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void speedsAndCopies();
     void choicesComeAndGo();
     void picture();
+    void startWithAMenu();
     void controlsHaveNames();
 
 private:
@@ -286,7 +288,8 @@ void TestDvdSettingsDialog::speedsAndCopies()
     auto *speed = f.get<QComboBox>("speedComboBox");
     auto *copies = f.get<QSpinBox>("copySpinBox");
     const QString dir = TestSupport::freshDir(QStringLiteral("dvdsetting-speed"));
-    Q_EMIT f.dialog.targetComboBox()->speedsChanged(QVector<QString>{QStringLiteral("Max"), QStringLiteral("8X"), QStringLiteral("4")});
+    Q_EMIT f.dialog.targetComboBox()->speedsChanged(
+        QVector<QString>{QStringLiteral("Max"), QStringLiteral("8X"), QStringLiteral("4")});
     QStringList shown;
     for (int i = 0; i < speed->count(); ++i)
         shown << speed->itemText(i);
@@ -359,6 +362,57 @@ void TestDvdSettingsDialog::picture()
     QTRY_VERIFY(f.dialog.targetComboBox()->isEnabled());
     QCOMPARE(f.get<QComboBox>("speedComboBox")->currentText(), QStringLiteral("Max"));
     saveShot(&f.dialog, QStringLiteral("dvdsetting"));
+}
+
+// The menu choice as a person sees it: on for a new album, with a picture
+// of the main page that follows the photo, the label and the choice, and
+// off with a click, which the request and the saved choices follow.
+void TestDvdSettingsDialog::startWithAMenu()
+{
+    Form f;
+    auto *box = f.get<QCheckBox>("menuCheckBox");
+    auto *preview = f.get<QLabel>("menuPreview");
+    QVERIFY(box && preview);
+    QCOMPARE(box->text(), QStringLiteral("Start with a Menu"));
+    QVERIFY(box->isChecked());
+    QVERIFY(f.dialog.choices().menu);
+    const QImage plain = f.dialog.menuPreview();
+    QVERIFY(!plain.isNull());
+    QVERIFY(preview->isEnabled());
+    QCOMPARE(preview->pixmap().size(), plain.size());
+
+    // The album's photo lies behind the title; the label is the title.
+    QImage photo(320, 240, QImage::Format_RGB32);
+    photo.fill(QColor(250, 40, 40));
+    f.dialog.setMenuPhoto(photo, 12);
+    const QImage onPhoto = f.dialog.menuPreview();
+    const QPoint corner(4, 4);
+    QVERIFY(qRed(onPhoto.pixel(corner)) > qRed(plain.pixel(corner)) + 30);
+    QTest::keyClick(f.get<QLineEdit>("volumeEdit"), Qt::Key_X);
+    QVERIFY(f.dialog.menuPreview() != onPhoto);
+
+    QSignalSpy changed(&f.dialog, &DvdSettingsDialog::choicesChanged);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    QVERIFY(!box->isChecked());
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(!changed.last().at(0).value<DvdChoices>().menu);
+    QVERIFY(!f.dialog.request().menu);
+    QVERIFY(!preview->isEnabled());
+    QVERIFY(f.dialog.menuPreview().isNull());
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    QVERIFY(f.dialog.request().menu);
+    QVERIFY(preview->isEnabled());
+
+    // Choices set from the album show as they are.
+    DvdChoices c = f.dialog.choices();
+    c.menu = false;
+    f.dialog.setChoices(c);
+    QVERIFY(!box->isChecked());
+    f.dialog.setMenuPhoto(photo, 12);
+    c.menu = true;
+    f.dialog.setChoices(c);
+    QTRY_VERIFY(f.dialog.targetComboBox()->isEnabled());
+    saveShot(&f.dialog, QStringLiteral("dvdsetting-menu"));
 }
 
 void TestDvdSettingsDialog::controlsHaveNames()

@@ -259,6 +259,12 @@ void TestImport::optionValues()
     QCOMPARE(custom.options->videoBitRate, 6500000);
     QCOMPARE(custom.options->atEnd, ShowEnd::Repeat); // the default, as before the option
     QCOMPARE(custom.options->standard, std::nullopt);
+    // The menu: on unless --no-menu, the last of the two winning; a value
+    // is refused.
+    QVERIFY(custom.options->menu);
+    QVERIFY(!parseMakeDvdArguments({"--no-menu", "p.jpg"}).options->menu);
+    QVERIFY(parseMakeDvdArguments({"--no-menu", "--menu", "p.jpg"}).options->menu);
+    QVERIFY(!parseMakeDvdArguments({"--menu=yes", "p.jpg"}).options);
     QVERIFY(parseMakeDvdArguments({"--help"}).options->help);
 }
 

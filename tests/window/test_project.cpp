@@ -185,6 +185,7 @@ void TestProject::buildAlbum()
     dvd.audioChannels = 6;
     dvd.volumeLabel = QStringLiteral("Trip & <Friends>");
     dvd.atEnd = ShowEnd::Stop;
+    dvd.menu = false; // new albums have it on
     m_window->setDvdChoices(dvd);
 }
 
@@ -228,6 +229,7 @@ void TestProject::saveAndReopenEveryField()
              QStringLiteral("NTSC"));
     QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("atEnd")).toString(),
              QStringLiteral("stop"));
+    QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("menu")), QJsonValue(false));
 
     // A new window opens it as it was: every field.
     m_window = std::make_unique<EditorWindow>();
@@ -251,6 +253,7 @@ void TestProject::saveAndReopenEveryField()
     QCOMPARE(reopened.dvd.volumeLabel, QStringLiteral("Trip & <Friends>"));
     QCOMPARE(reopened.dvd.audioChannels, 6);
     QCOMPARE(reopened.dvd.atEnd, ShowEnd::Stop);
+    QVERIFY(!reopened.dvd.menu);
     // The window shows it: controls, strips, NTSC frame rate, title.
     QCOMPARE(child<QSpinBox>("photoDuration")->value(), saved.settings.photoDurationMs);
     QVERIFY(child<QRadioButton>("dissolveOnly")->isChecked());
@@ -320,6 +323,7 @@ void TestProject::handWrittenProjectOpens()
     const Album *album = m_window->album();
     QCOMPARE(album->settings.photoDurationMs, 5000);
     QCOMPARE(album->dvd.atEnd, ShowEnd::Repeat); // as discs did before the choice
+    QVERIFY(!album->dvd.menu);                   // nor had those discs a menu
     QVERIFY(!(album->photos.at(0).motionStart == album->photos.at(0).motionEnd));
     QCOMPARE(album->audios.size(), 1);
     QCOMPARE(album->audios.first().clipLength(), 4.0);
@@ -748,6 +752,7 @@ void TestProject::makeDvdOfSavedProject()
     dvd.videoBitRate = 2000000;
     dvd.volumeLabel = QStringLiteral("PROJECTDISC");
     dvd.atEnd = ShowEnd::Stop;
+    dvd.menu = false; // a disc with a menu returns to it instead of stopping
     m_window->setDvdChoices(dvd);
     const QString work = TestSupport::freshDir(QStringLiteral("project-makedvd"));
     const QString file = work + QStringLiteral("/short.sorvel");

@@ -6,6 +6,7 @@
 #include "toolsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <QFile>
@@ -105,8 +106,13 @@ bool DvdAuthoring::buildMenu()
         return false;
     }
     m_menu = std::make_unique<MenuBuild>(content, m_menuEncoder, m_tempFolder);
-    if (m_menu->run(m_abortRequested))
+    QElapsedTimer clock;
+    clock.start();
+    if (m_menu->run(m_abortRequested)) {
+        qCInfo(lcDvdAuthor).noquote() << "menu:" << m_menu->pages().size() << "pages ready in" << clock.elapsed()
+                                      << "ms";
         return true;
+    }
     if (m_abortRequested) {
         processStatusChanged(AuthorAborted, 0);
     } else {

@@ -82,6 +82,8 @@ void DvdGeneration::stopParts()
         m_writerFailGrace->stop();
     if (m_writer)
         m_writer->stop();
+    if (m_menuAbort)
+        *m_menuAbort = true;
     // The author goes before the writer closes the video pipe: mplex must
     // never see the end of a stream that was cut short.
     if (m_author && m_author->isRunning()) {
@@ -171,6 +173,38 @@ void DvdGeneration::deferStep(void (DvdGeneration::*step)())
     });
 }
 
+void DvdGeneration::startMenu()
+{
+    if (m_menuAbort)
+        *m_menuAbort = true; // an earlier run's pages are not wanted
+    m_menuStreams = std::shared_future<DvdMenuStreams>();
+    if (!m_settings.menu)
+        return;
+    DvdMenuContent content = menuContent(m_album, m_settings.menuTitle);
+    content.pal = m_settings.tvStandard == TvStandard::Pal;
+    content.wide = m_settings.aspect == DvdAspect::Wide;
+    const QString folder = m_workFolder + QStringLiteral("/menu");
+    QDir().mkpath(folder);
+    auto abort = std::make_shared<std::atomic<bool>>(false);
+    m_menuAbort = abort;
+    const TvStandard standard = m_settings.tvStandard;
+    const DvdAspect aspect = m_settings.aspect;
+    m_menuStreams = std::async(std::launch::async, [content, folder, abort, standard, aspect] {
+                        QElapsedTimer clock;
+                        clock.start();
+                        DvdMenuStreams streams = DvdMenuDesign::encodePages(
+                            content,
+                            [standard, aspect](const QImage &picture, const QString &video,
+                                               const QString &audio, QString *error) {
+                                return MenuStill::encode(picture, standard, aspect, video, audio, error);
+                            },
+                            folder, abort.get());
+                        qCInfo(lcGeneration) << "menu:" << streams.pages.size()
+                                             << "pages drawn and encoded in" << clock.elapsed() << "ms";
+                        return streams;
+                    }).share();
+}
+
 void DvdGeneration::startEncoding()
 {
     m_phase = Encoding;
@@ -181,6 +215,7 @@ void DvdGeneration::startEncoding()
     Q_EMIT videoStarted();
     Q_EMIT progressChanged(0);
 
+    startMenu();
     // The old writer refers to the old storyboard: it goes first.
     m_writer.reset();
     m_storyboard = std::make_unique<StoryBoardRender>();
@@ -350,17 +385,8 @@ bool DvdGeneration::addAuthorStreams(const QString &videoPath, const QString &au
                                                                   : DvdAuthoring::Ratio4x3);
     if (!m_author->setChapters(0, chapterFrames(m_album, m_format, chapterMarks(m_settings))))
         return false;
-    if (m_settings.menu) {
-        // The menu's pages are drawn and encoded on the authoring thread,
-        // beside the video's encoding.
-        const TvStandard standard = m_settings.tvStandard;
-        const DvdAspect aspect = m_settings.aspect;
-        m_author->setMenu(menuContent(m_album, m_settings.menuTitle),
-                          [standard, aspect](const QImage &picture, const QString &video,
-                                             const QString &audio, QString *error) {
-                              return MenuStill::encode(picture, standard, aspect, video, audio, error);
-                          });
-    }
+    if (m_menuStreams.valid())
+        m_author->setMenu(m_menuStreams);
     m_author->setEndOfShow(m_settings.atEnd == ShowEnd::Stop ? DvdAuthoring::Stop : DvdAuthoring::PlayAgain);
     m_author->setTempPath(m_workFolder);
     m_author->setTVStandard(m_settings.tvStandard == TvStandard::Pal ? DvdAuthoring::PAL

@@ -7,6 +7,8 @@
 
 #include "authoring/dvdmenu.h"
 
+#include <atomic>
+#include <future>
 #include <memory>
 
 #include "album/album.h"
@@ -137,6 +139,12 @@ private:
     std::unique_ptr<StoryBoardRender> m_storyboard;
     std::unique_ptr<AVWriterManager> m_writer;
     std::unique_ptr<DvdAuthoring> m_author;
+    // The menu's pages, drawn and encoded on their own thread from the
+    // start of the encoding (the photos are decoded for their thumbnails):
+    // ready long before dvdauthor needs them.
+    void startMenu();
+    std::shared_future<DvdMenuStreams> m_menuStreams;
+    std::shared_ptr<std::atomic<bool>> m_menuAbort;
     bool m_compileHandled = false;
     bool m_streaming = false; // the video goes through a pipe into the author
     Pass m_pass = AudioPass;

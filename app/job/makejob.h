@@ -28,7 +28,7 @@ struct MakeRequest {
     ShowEnd atEnd = ShowEnd::Repeat;           // what the disc does after the show
     DvdAspect aspect = DvdAspect::Wide;        // the picture's shape
     ChapterMarks chapters = ChapterMarks::PerPhoto;
-    bool menu = true;        // the disc opens on a menu made from the album
+    bool menu = false;       // the disc opens on a menu made from the album
     Destination destination; // folder, ISO file or recorder, and the volume label
     int copies = 1;
     QString speed = QStringLiteral("Max");

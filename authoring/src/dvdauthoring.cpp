@@ -86,10 +86,15 @@ bool DvdAuthoring::addAudio(const QString &path, const QString &language, int in
     return true;
 }
 
-void DvdAuthoring::setMenu(const DvdMenuContent &content, MenuEncoder encoder)
+void DvdAuthoring::setMenu(const DvdMenuContent &content, DvdMenuEncoder encoder)
 {
-    m_menuContent = content;
-    m_menuEncoder = std::move(encoder);
+    // Deferred: drawn and encoded on the worker, when it asks for them.
+    m_menuStreams = std::async(std::launch::deferred, [this, content, encoder] {
+                        DvdMenuContent c = content;
+                        c.pal = m_tvStandard == PAL;
+                        c.wide = m_aspectRatio == Ratio16x9;
+                        return DvdMenuDesign::encodePages(c, encoder, m_tempFolder, &m_abortRequested);
+                    }).share();
 }
 
 bool DvdAuthoring::buildMenu()
@@ -97,20 +102,21 @@ bool DvdAuthoring::buildMenu()
     m_menu.reset();
     if (!hasMenu())
         return true;
-    DvdMenuContent content = m_menuContent;
-    content.pal = m_tvStandard == PAL;
-    content.wide = m_aspectRatio == Ratio16x9;
     if (m_tempFolder.isEmpty() || !QDir().mkpath(m_tempFolder)) {
         setError(QStringLiteral("No usable temporary folder for the menu"));
         processStatusChanged(AuthorFailed, 0);
         return false;
     }
-    m_menu = std::make_unique<MenuBuild>(content, m_menuEncoder, m_tempFolder);
     QElapsedTimer clock;
     clock.start();
+    // Pages encoded beside the show are ready by now, or nearly.
+    m_menuStreams.wait();
+    const qint64 waited = clock.elapsed();
+    m_menu = std::make_unique<MenuBuild>(m_menuStreams.get(), m_tempFolder);
     if (m_menu->run(m_abortRequested)) {
-        qCInfo(lcDvdAuthor).noquote() << "menu:" << m_menu->pages().size() << "pages ready in" << clock.elapsed()
-                                      << "ms";
+        qCInfo(lcDvdAuthor).noquote()
+            << "menu:" << m_menu->pages().size() << "pages; waited" << waited
+            << "ms for their encoding, multiplexed in" << clock.elapsed() - waited << "ms";
         return true;
     }
     if (m_abortRequested) {

@@ -318,6 +318,31 @@ QVector<DvdMenuPage> pages(const DvdMenuContent &content)
     return all;
 }
 
+DvdMenuStreams encodePages(const DvdMenuContent &content, const DvdMenuEncoder &encoder,
+                           const QString &folder, const std::atomic<bool> *abort)
+{
+    DvdMenuStreams out;
+    out.wide = content.wide;
+    out.pages = pages(content);
+    for (int i = 0; i < out.pages.size(); ++i) {
+        if (abort && *abort) {
+            out.error = QStringLiteral("stopped");
+            return out;
+        }
+        const QString base = QStringLiteral("%1/menu_%2").arg(folder).arg(i);
+        const QString video = base + QStringLiteral(".m2v");
+        const QString audio = base + QStringLiteral(".ac3");
+        QString why;
+        if (!encoder || !encoder(out.pages[i].picture, video, audio, &why)) {
+            out.error = QStringLiteral("The menu's page %1 could not be encoded: %2").arg(i + 1).arg(why);
+            return out;
+        }
+        out.videoFiles.append(video);
+        out.audioFiles.append(audio);
+    }
+    return out;
+}
+
 QRect highlightRect(const QRect &button, QSize stored, bool letterbox)
 {
     QRect r = button.adjusted(-kFrame, -kFrame, kFrame, kFrame) & QRect(QPoint(0, 0), stored);

@@ -12,8 +12,8 @@ constexpr int kToolPollMs = 200;
 constexpr int kToolLimitMs = 120000;
 } // namespace
 
-MenuBuild::MenuBuild(const DvdMenuContent &content, Encoder encoder, QString folder)
-    : m_content(content), m_encoder(std::move(encoder)), m_folder(std::move(folder))
+MenuBuild::MenuBuild(DvdMenuStreams streams, QString folder)
+    : m_streams(std::move(streams)), m_pages(m_streams.pages), m_folder(std::move(folder))
 {}
 
 QString MenuBuild::pageFile(int i) const
@@ -23,7 +23,10 @@ QString MenuBuild::pageFile(int i) const
 
 bool MenuBuild::run(const std::atomic<bool> &abort)
 {
-    m_pages = DvdMenuDesign::pages(m_content);
+    if (!m_streams.ok()) {
+        m_error = m_streams.error.isEmpty() ? QStringLiteral("The menu has no page") : m_streams.error;
+        return false;
+    }
     const QString mplex = DvdTools::locateTool(QStringLiteral("mplex"));
     if (mplex.isEmpty()) {
         m_error = QStringLiteral("mplex: program not found");
@@ -32,17 +35,11 @@ bool MenuBuild::run(const std::atomic<bool> &abort)
     for (int i = 0; i < m_pages.size(); ++i) {
         if (abort)
             return false;
-        const QString base = QStringLiteral("%1/menu_%2").arg(m_folder).arg(i);
-        QString why;
-        if (!m_encoder || !m_encoder(m_pages[i].picture, base + QStringLiteral(".m2v"),
-                                     base + QStringLiteral(".ac3"), &why)) {
-            m_error = QStringLiteral("The menu's page %1 could not be encoded: %2").arg(i + 1).arg(why);
-            return false;
-        }
-        const QStringList arguments{QStringLiteral("-v"),          QStringLiteral("1"),
-                                    QStringLiteral("-f"),          QStringLiteral("8"),
-                                    QStringLiteral("-o"),          base + QStringLiteral("_av.mpg"),
-                                    base + QStringLiteral(".m2v"), base + QStringLiteral(".ac3")};
+        const QStringList arguments{
+            QStringLiteral("-v"),          QStringLiteral("1"),
+            QStringLiteral("-f"),          QStringLiteral("8"),
+            QStringLiteral("-o"),          QStringLiteral("%1/menu_%2_av.mpg").arg(m_folder).arg(i),
+            m_streams.videoFiles.value(i), m_streams.audioFiles.value(i)};
         if (!runTool(mplex, arguments, QString(), QString(), abort) || !addHighlights(i, abort))
             return false;
     }
@@ -60,7 +57,7 @@ bool MenuBuild::addHighlights(int i, const std::atomic<bool> &abort)
     const QString base = QStringLiteral("%1/menu_%2").arg(m_folder).arg(i);
     // One subpicture stream on a 4:3 disc; on a wide one stream 0 for the
     // 16:9 set and stream 1 for the letterboxed 4:3 set.
-    const int streams = m_content.wide ? 2 : 1;
+    const int streams = m_streams.wide ? 2 : 1;
     QString input = base + QStringLiteral("_av.mpg");
     for (int s = 0; s < streams; ++s) {
         const bool letterbox = s == 1;

@@ -9,27 +9,24 @@
 #include <atomic>
 #include <functional>
 
-// Turns the menu's pages into the program streams dvdauthor takes: each
-// page's still encoded (by the caller's encoder: MPEG-2 and AC-3 like the
-// title), multiplexed by mplex, and its button highlights added as
-// subpictures by spumux (on a wide disc one stream for the 16:9 set and
-// one for the letterboxed 4:3 set). Runs on the authoring thread.
+// Turns the menu's encoded pages into the program streams dvdauthor
+// takes: each page's video and sound multiplexed by mplex, and its button
+// highlights added as subpictures by spumux (on a wide disc one stream for
+// the 16:9 set and one for the letterboxed 4:3 set). Runs on the authoring
+// thread.
 class MenuBuild
 {
 public:
-    using Encoder = std::function<bool(const QImage &picture, const QString &videoPath,
-                                       const QString &audioPath, QString *error)>;
+    MenuBuild(DvdMenuStreams streams, QString folder);
 
-    MenuBuild(const DvdMenuContent &content, Encoder encoder, QString folder);
-
-    // Draws, encodes and multiplexes every page. False with error() when a
-    // step failed or abort was set.
+    // Multiplexes every page and adds its highlights. False with error()
+    // when a step failed or abort was set.
     bool run(const std::atomic<bool> &abort);
     QString error() const { return m_error; }
     const QVector<DvdMenuPage> &pages() const { return m_pages; }
     // The program stream of page i ("menu_<i>.mpg" in the folder).
     QString pageFile(int i) const;
-    bool wide() const { return m_content.wide; }
+    bool wide() const { return m_streams.wide; }
 
     // spumux's description of a page's buttons for one subpicture stream.
     static QByteArray spumuxXml(const DvdMenuPage &page, const QString &highlight, const QString &select,
@@ -43,9 +40,8 @@ private:
                  const QString &output, const std::atomic<bool> &abort);
     bool addHighlights(int i, const std::atomic<bool> &abort);
 
-    DvdMenuContent m_content;
-    Encoder m_encoder;
+    DvdMenuStreams m_streams;
+    const QVector<DvdMenuPage> &m_pages;
     QString m_folder;
-    QVector<DvdMenuPage> m_pages;
     QString m_error;
 };

@@ -262,9 +262,13 @@ void TestImport::optionValues()
     // The menu: on unless --no-menu, the last of the two winning; a value
     // is refused.
     QVERIFY(custom.options->menu);
-    QVERIFY(!parseMakeDvdArguments({"--no-menu", "p.jpg"}).options->menu);
-    QVERIFY(parseMakeDvdArguments({"--no-menu", "--menu", "p.jpg"}).options->menu);
-    QVERIFY(!parseMakeDvdArguments({"--menu=yes", "p.jpg"}).options);
+    const MakeDvdParse off = parseMakeDvdArguments({"--no-menu", "--to-iso", "x.iso", "p.jpg"});
+    QVERIFY2(off.options, qPrintable(off.error));
+    QVERIFY(!off.options->menu);
+    const MakeDvdParse on = parseMakeDvdArguments({"--no-menu", "--menu", "--to-iso", "x.iso", "p.jpg"});
+    QVERIFY2(on.options, qPrintable(on.error));
+    QVERIFY(on.options->menu);
+    QVERIFY(!parseMakeDvdArguments({"--menu=yes", "--to-iso", "x.iso", "p.jpg"}).options);
     QVERIFY(parseMakeDvdArguments({"--help"}).options->help);
 }
 

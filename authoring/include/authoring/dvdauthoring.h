@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <functional>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -115,18 +116,18 @@ public:
     // file.
     bool addAudio(const QString &path, const QString &language, int index);
 
-    // The disc opens on a menu made from this content (see dvdmenu.h): the
-    // worker draws its pages and has the encoder turn each still into an
-    // MPEG-2 video and an AC-3 audio stream shaped like the title's (the
-    // same TV standard and aspect), then multiplexes them and adds the
-    // button highlights with spumux. The Menu and Title buttons of a remote
-    // and the end of the show return to the main page. The title must have
-    // a chapter per photo for the index's buttons. Without a menu the disc
-    // starts the show at once.
-    using MenuEncoder = std::function<bool(const QImage &picture, const QString &videoPath,
-                                           const QString &audioPath, QString *error)>;
-    void setMenu(const DvdMenuContent &content, MenuEncoder encoder);
-    bool hasMenu() const { return bool(m_menuEncoder); }
+    // The disc opens on a menu (see dvdmenu.h): its pages encoded, which
+    // the worker waits for before the tools start, multiplexes, and gives
+    // their button highlights with spumux. The Menu and Title buttons of a
+    // remote and the end of the show return to the main page. The title
+    // must have a chapter per photo for the index's buttons. Without a
+    // menu the disc starts the show at once. The pages should match the
+    // disc's TV standard and aspect.
+    void setMenu(std::shared_future<DvdMenuStreams> menu) { m_menuStreams = std::move(menu); }
+    // The same, with the pages drawn and encoded on the worker (into the
+    // temporary folder, for the disc's standard and aspect) when it starts.
+    void setMenu(const DvdMenuContent &content, DvdMenuEncoder encoder);
+    bool hasMenu() const { return m_menuStreams.valid(); }
 
     // Starts the worker thread. Call on the thread that added the titles.
     void start();
@@ -199,8 +200,7 @@ private:
     void writeMenuPages(QXmlStreamWriter &writer);
 
     std::vector<std::unique_ptr<Title>> m_titles;
-    DvdMenuContent m_menuContent;
-    MenuEncoder m_menuEncoder;
+    std::shared_future<DvdMenuStreams> m_menuStreams;
     std::unique_ptr<MenuBuild> m_menu;
     TVStandard m_tvStandard = NTSC;
     AspectRatio m_aspectRatio = Ratio4x3;

@@ -5,8 +5,10 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
+#include <atomic>
 #include <functional>
 
 // The disc's menu, made from the album: a main page (the album's picture
@@ -58,6 +60,22 @@ struct AUTHORING_EXPORT DvdMenuContent {
     std::function<QImage(int, QSize)> thumbnail;
 };
 
+// The menu's pages encoded, ready for authoring: each page with its video
+// (MPEG-2 elementary stream) and sound (AC-3) file; error says why not.
+struct AUTHORING_EXPORT DvdMenuStreams {
+    bool wide = false;
+    QVector<DvdMenuPage> pages;
+    QStringList videoFiles;
+    QStringList audioFiles;
+    QString error;
+    bool ok() const { return error.isEmpty() && !pages.isEmpty(); }
+};
+
+// Turns a page's still into the files a menu needs (the title's encoder
+// settings); false with the reason in *error.
+using DvdMenuEncoder = std::function<bool(const QImage &picture, const QString &videoPath,
+                                          const QString &audioPath, QString *error)>;
+
 namespace DvdMenuDesign {
 // 720 x 576 (PAL) or 720 x 480 (NTSC).
 AUTHORING_EXPORT QSize storedSize(bool pal);
@@ -70,6 +88,13 @@ AUTHORING_EXPORT int indexPageCount(int photoCount, bool wide);
 AUTHORING_EXPORT DvdMenuPage mainPage(const DvdMenuContent &content);
 // Every page: the main page first, then the index pages.
 AUTHORING_EXPORT QVector<DvdMenuPage> pages(const DvdMenuContent &content);
+
+// Draws every page and encodes it into "menu_<i>.m2v" and "menu_<i>.ac3"
+// in folder; stops (with an error) when abort becomes true. Takes a while
+// for many photos (each is decoded for its thumbnail): callers run it
+// beside the show's encoding.
+AUTHORING_EXPORT DvdMenuStreams encodePages(const DvdMenuContent &content, const DvdMenuEncoder &encoder,
+                                            const QString &folder, const std::atomic<bool> *abort = nullptr);
 
 // The subpicture overlays of a page for spumux: transparent but for a
 // frame around every button, in at most three colours without blending

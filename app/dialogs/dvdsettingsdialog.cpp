@@ -382,7 +382,7 @@ void DvdSettingsDialog::showMenuPreview()
     if (!m_menuPhoto.isNull())
         content.background = [photo = m_menuPhoto](QSize) { return photo; };
     const QImage page = DvdMenuDesign::mainPage(content).picture;
-    const int height = 135;
+    const int height = 108;
     m_menuPreview = page.scaled(height * (wide ? 16 : 4) / (wide ? 9 : 3), height, Qt::IgnoreAspectRatio,
                                 Qt::SmoothTransformation);
     m_ui->menuPreview->setPixmap(QPixmap::fromImage(m_menuPreview));

@@ -339,7 +339,8 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
                      .arg(album.photos.size())
                      .arg(album.audios.size())
                      .arg(Timeline::of(album, OutputFormat::forStandard(c.standard)).seconds(), 0, 'f', 2)
-                     .arg(tvStandardName(c.standard), dvdAspectName(c.aspect), formatVideoBitRate(c.videoBitRate)));
+                     .arg(tvStandardName(c.standard), dvdAspectName(c.aspect),
+                          formatVideoBitRate(c.videoBitRate)));
 
     // --yes answers the confirmations (overwrite, clear, erase); without it
     // the first one ends the run. Nobody is there to try a failed write
@@ -473,7 +474,8 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
 void registerMakeDvdCommand()
 {
     Commands::add(QStringLiteral("make-dvd"),
-                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"), runMakeDvdCommand);
+                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"),
+                  runMakeDvdCommand);
 }
 
 int runMakeDvdCommand(const QStringList &arguments)

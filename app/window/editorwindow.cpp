@@ -131,11 +131,11 @@ void EditorWindow::setupForm()
 
 void EditorWindow::setupPreview()
 {
-    // The output format of the TV standard; the getting-started picture
+    // The DVD's frame (TV standard and shape); the getting-started picture
     // until the album has something to show.
-    const TvStandard standard = m_model->album().dvd.tvStandard;
-    m_videoStandard = tvStandardName(standard);
-    m_format = OutputFormat::forStandard(standard);
+    const DvdChoices &dvd = m_model->album().dvd;
+    m_videoStandard = tvStandardName(dvd.tvStandard);
+    m_format = OutputFormat::forStandard(dvd.tvStandard, dvd.aspect);
     m_storyboard->setFormat(m_format);
     ui->previewPlayer->setStoryboard(m_storyboard.get());
     ui->previewPlayer->setBackdrop(QColor(0x1b, 0x1e, 0x24)); // the preview area's colour
@@ -331,6 +331,7 @@ void EditorWindow::showAlbumSettings()
     const QSignalBlocker b5(ui->randomTransition);
     const QSignalBlocker b6(ui->useDynamicEffect);
     const QSignalBlocker b7(ui->loopAudio);
+    const QSignalBlocker b8(ui->framing);
     ui->photoDuration->setValue(show.photoDurationMs);
     ui->transitionDuration->setValue(show.transitionDurationMs);
     ui->useTransition->setChecked(show.useTransition);
@@ -342,6 +343,8 @@ void EditorWindow::showAlbumSettings()
         ui->randomTransition->setChecked(true);
     ui->useDynamicEffect->setChecked(show.useDynamicEffect);
     ui->loopAudio->setChecked(show.loopAudio);
+    // The list holds the framings in their enumeration's order.
+    ui->framing->setCurrentIndex(int(show.framing));
 }
 
 void EditorWindow::connectSignals()
@@ -365,6 +368,7 @@ void EditorWindow::connectSettingsControls()
     connect(ui->dissolveOnly, &QRadioButton::toggled, this, &EditorWindow::onDissolveOnlyToggled);
     connect(ui->useDynamicEffect, &QCheckBox::toggled, this, &EditorWindow::onDynamicEffectToggled);
     connect(ui->loopAudio, &QCheckBox::toggled, this, &EditorWindow::onLoopAudioToggled);
+    connect(ui->framing, &QComboBox::currentIndexChanged, this, &EditorWindow::onFramingChanged);
     connect(ui->syncWithAudio, &QPushButton::clicked, this, &EditorWindow::syncWithAudio);
     connect(ui->editAudio, &QPushButton::clicked, this, &EditorWindow::editAudio);
 }
@@ -492,16 +496,19 @@ void EditorWindow::updateCapacity()
 
 void EditorWindow::onAlbumChanged(AlbumModel::Parts parts)
 {
-    const TvStandard standard = m_model->album().dvd.tvStandard;
-    const bool standardChanged = (parts & AlbumModel::Dvd) && tvStandardName(standard) != m_videoStandard;
+    const DvdChoices &dvd = m_model->album().dvd;
+    const bool standardChanged =
+        (parts & AlbumModel::Dvd) &&
+        (tvStandardName(dvd.tvStandard) != m_videoStandard ||
+         OutputFormat::forStandard(dvd.tvStandard, dvd.aspect).aspectNum != m_format.aspectNum);
     if (standardChanged)
-        applyTvStandard(standard);
+        applyDvdFrame(dvd.tvStandard, dvd.aspect);
     if (parts & AlbumModel::Settings)
         showAlbumSettings();
     refreshAlbumViews();
     updateSelectionCommands();
     // The preview shows the album as it is now (a DVD choice other than the
-    // standard changes nothing on screen).
+    // standard and the shape changes nothing on screen).
     if (standardChanged || (parts & (AlbumModel::Photos | AlbumModel::Clips | AlbumModel::Settings)))
         reseek();
 }
@@ -985,6 +992,14 @@ void EditorWindow::onDynamicEffectToggled(bool on)
     m_model->edit(tr("Use Dynamic Effect"), [on](Album &album) { album.settings.useDynamicEffect = on; });
 }
 
+void EditorWindow::onFramingChanged(int index)
+{
+    if (index < 0)
+        return;
+    const auto framing = PhotoFraming(index);
+    m_model->edit(tr("Framing"), [framing](Album &album) { album.settings.framing = framing; });
+}
+
 void EditorWindow::onLoopAudioToggled(bool on)
 {
     m_model->edit(tr("Loop Audio"), [on](Album &album) { album.settings.loopAudio = on; });
@@ -1230,7 +1245,7 @@ void EditorWindow::refreshControls()
     ui->stop->setEnabled(hasPhotos && m_playState != 0);
     for (QWidget *w :
          std::initializer_list<QWidget *>{ui->photoDuration, ui->transitionDuration, ui->useTransition,
-                                          ui->useDynamicEffect, ui->loopAudio, ui->editAudio})
+                                          ui->useDynamicEffect, ui->framing, ui->loopAudio, ui->editAudio})
         w->setEnabled(!playing);
     ui->dissolveOnly->setEnabled(!playing && ui->useTransition->isChecked());
     ui->randomTransition->setEnabled(!playing && ui->useTransition->isChecked() &&
@@ -1489,13 +1504,20 @@ void EditorWindow::resizeEvent(QResizeEvent *event)
 // ---------------------------------------------------------------------------
 // The TV standard and the DVD choices.
 
-void EditorWindow::applyTvStandard(TvStandard standard)
+void EditorWindow::applyDvdFrame(TvStandard standard, DvdAspect aspect)
 {
+    // The preview composes the DVD's own frame (its size, shape and rate);
+    // the sound's format stays.
     m_videoStandard = tvStandardName(standard);
-    const OutputFormat rates = OutputFormat::forStandard(standard);
-    m_format.frameRateNum = rates.frameRateNum;
-    m_format.frameRateDen = rates.frameRateDen;
+    const OutputFormat frame = OutputFormat::forStandard(standard, aspect);
+    m_format.width = frame.width;
+    m_format.height = frame.height;
+    m_format.aspectNum = frame.aspectNum;
+    m_format.aspectDen = frame.aspectDen;
+    m_format.frameRateNum = frame.frameRateNum;
+    m_format.frameRateDen = frame.frameRateDen;
     m_storyboard->setFormat(m_format);
+    ui->previewPlayer->init(m_format);
 }
 
 void EditorWindow::setDvdChoices(const DvdChoices &choices)

@@ -184,7 +184,7 @@ private:
     void showAlbumSettings();
     // A new or opened album: nothing selected, the start of the preview.
     void showReplacedAlbum();
-    void applyTvStandard(TvStandard standard);
+    void applyDvdFrame(TvStandard standard, DvdAspect aspect);
 
     // Settings controls.
     void onPhotoDurationChanged(int value);
@@ -193,6 +193,7 @@ private:
     void onDissolveOnlyToggled(bool on);
     void onDynamicEffectToggled(bool on);
     void onLoopAudioToggled(bool on);
+    void onFramingChanged(int index);
 
     // Position slider, volume and the strips' shared scroll bar.
     void onPositionPressed();

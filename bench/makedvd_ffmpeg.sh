@@ -61,6 +61,6 @@ ffmpeg -hide_banner -loglevel error -y "${inputs[@]}" -filter_complex "$graph" \
     -c:a ac3 -b:a 192k -ac 2 "$work/title.mpg"
 
 export VIDEO_FORMAT=PAL
-dvdauthor -o "$work/dvd" -v pal+16:9+nopanscan -t "$work/title.mpg" >"$work/dvdauthor.log" 2>&1
+dvdauthor -o "$work/dvd" -t -v pal+16:9+nopanscan "$work/title.mpg" >"$work/dvdauthor.log" 2>&1
 dvdauthor -o "$work/dvd" -T >>"$work/dvdauthor.log" 2>&1
 genisoimage -dvd-video -quiet -V "MY_DVD" -o "$out" "$work/dvd"

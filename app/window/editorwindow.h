@@ -194,6 +194,10 @@ private:
     void onDynamicEffectToggled(bool on);
     void onLoopAudioToggled(bool on);
     void onFramingChanged(int index);
+    void onEvenLoudnessToggled(bool on);
+    void onFadeAudioToggled(bool on);
+    void onFadeDurationChanged(int ms);
+    void onCrossfadeDurationChanged(int ms);
 
     // Position slider, volume and the strips' shared scroll bar.
     void onPositionPressed();

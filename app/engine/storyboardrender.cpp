@@ -18,6 +18,7 @@ extern "C" {
 #include <QTransform>
 
 #include <atomic>
+#include <cmath>
 #include <climits>
 #include <cstring>
 
@@ -195,9 +196,13 @@ QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, const Out
 {
     if (Heif::isHeifFile(path)) {
         // Decoded whole (libheif does not scale while decoding), scaled to
-        // twice the frame, then treated as any other photo.
+        // fit twice the frame's displayed size (four times that when the
+        // photo fills the frame and may be cut), then laid into the frame
+        // as any other photo.
         QString error;
-        const QSize box = turned ? QSize(2 * H, 2 * W) : QSize(2 * W, 2 * H);
+        const int reach = framing == PhotoFraming::Fill ? 4 : 2;
+        const QSize frame(int(std::ceil(format.displayWidth())) * reach, format.height * reach);
+        const QSize box = turned ? frame.transposed() : frame;
         QImage image = Heif::decode(path, &error, qint64(kImageAllocationLimitMb) * 1024 * 1024 / 4, box);
         if (image.isNull()) {
             qCWarning(lcStory).noquote() << "cannot decode" << path << error;
@@ -205,8 +210,7 @@ QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, const Out
         }
         if (turned)
             image = image.transformed(QTransform().rotate(90), Qt::FastTransformation);
-        image = image.scaled(W, H, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        return image.convertToFormat(QImage::Format_RGB32).mirrored(false, true);
+        return Framing::compose(image, format, framing);
     }
     QImageReader reader(path);
     reader.setAutoTransform(false);

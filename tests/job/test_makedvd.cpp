@@ -605,7 +605,7 @@ void TestMakeDvd::phoneFolder()
     QVERIFY(!r.err.contains((phone + QStringLiteral("/song.oga")).toLocal8Bit()));
     QVERIFY(!r.err.contains((phone + QStringLiteral("/IMG_0001.HEIC")).toLocal8Bit()));
     const QString folder = QString::fromLocal8Bit(r.out.trimmed());
-    checkDvd(folder, true, 2, 2 * 1.0 + 0.52, folder);
+    checkDvd(folder, true, 2, 2 * 1.0 + 0.52, folder, Shape{true, 2});
 }
 
 void TestMakeDvd::interruptDuringEncoding()

@@ -264,9 +264,9 @@ bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
     }
     if (photoCount == 0)
         return false;
-    const double a =
-        (audioLength() - cardSeconds - (settings.useTransition && n > 0 ? (n - 1) * transitionDuration() : 0.0)) /
-        photoCount;
+    const double a = (audioLength() - cardSeconds -
+                      (settings.useTransition && n > 0 ? (n - 1) * transitionDuration() : 0.0)) /
+                     photoCount;
     if (a < 1.0 || a > 999.0)
         return false;
     // The whole-frame duration just above the fit, so that the photos

@@ -32,9 +32,10 @@ const std::array<std::pair<CaptionAlign, const char *>, 3> kAligns{
     {{CaptionAlign::Left, "left"}, {CaptionAlign::Centre, "centre"}, {CaptionAlign::Right, "right"}}};
 const std::array<std::pair<CaptionBackdrop, const char *>, 3> kBackdrops{
     {{CaptionBackdrop::Shadow, "shadow"}, {CaptionBackdrop::Band, "band"}, {CaptionBackdrop::None, "none"}}};
-const std::array<std::pair<CardBackground, const char *>, 3> kBackgrounds{{{CardBackground::Colour, "colour"},
-                                                                            {CardBackground::Gradient, "gradient"},
-                                                                            {CardBackground::BlurredPhoto, "photo"}}};
+const std::array<std::pair<CardBackground, const char *>, 3> kBackgrounds{
+    {{CardBackground::Colour, "colour"},
+     {CardBackground::Gradient, "gradient"},
+     {CardBackground::BlurredPhoto, "photo"}}};
 
 } // namespace
 

@@ -75,8 +75,9 @@ struct TitleCard {
 
     bool operator==(const TitleCard &o) const
     {
-        return text == o.text && durationMs == o.durationMs && style == o.style && background == o.background &&
-               colour == o.colour && colour2 == o.colour2 && photoPath == o.photoPath;
+        return text == o.text && durationMs == o.durationMs && style == o.style &&
+               background == o.background && colour == o.colour && colour2 == o.colour2 &&
+               photoPath == o.photoPath;
     }
     bool operator!=(const TitleCard &o) const { return !(*this == o); }
 };

@@ -38,7 +38,8 @@ void styleToJson(const CaptionStyle &s, QJsonObject &o)
 class Members
 {
 public:
-    Members(const QJsonObject &o, const QString &member, QString *error) : m_o(o), m_member(member), m_error(error)
+    Members(const QJsonObject &o, const QString &member, QString *error)
+        : m_o(o), m_member(member), m_error(error)
     {}
 
     bool fail(const char *name, const QString &reason)
@@ -164,8 +165,8 @@ bool captionFromJson(const QJsonValue &value, const QString &member, Caption *ca
     return true;
 }
 
-bool titleCardFromJson(const QJsonValue &value, const QString &member, const QDir &projectDir, TitleCard *card,
-                       QString *error)
+bool titleCardFromJson(const QJsonValue &value, const QString &member, const QDir &projectDir,
+                       TitleCard *card, QString *error)
 {
     if (!value.isObject()) {
         *error = QStringLiteral("%1: %2").arg(member, tr("not an object"));

@@ -25,7 +25,7 @@ QJsonObject toJson(const TitleCard &card, const QDir &projectDir);
 // the reason ("photos[2].caption.size: 900 is outside 20 to 200"); member
 // is the name of the value read ("photos[2].caption").
 bool captionFromJson(const QJsonValue &value, const QString &member, Caption *caption, QString *error);
-bool titleCardFromJson(const QJsonValue &value, const QString &member, const QDir &projectDir, TitleCard *card,
-                       QString *error);
+bool titleCardFromJson(const QJsonValue &value, const QString &member, const QDir &projectDir,
+                       TitleCard *card, QString *error);
 
 } // namespace CaptionJson

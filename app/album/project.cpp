@@ -132,8 +132,8 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
     for (const ImageInfo &photo : album.photos) {
         if (photo.isTitleCard()) {
             // A title card has no file: its place in the order and its card.
-            photos.append(
-                QJsonObject{{QStringLiteral("titleCard"), CaptionJson::toJson(*photo.titleCard, projectDir)}});
+            photos.append(QJsonObject{
+                {QStringLiteral("titleCard"), CaptionJson::toJson(*photo.titleCard, projectDir)}});
             continue;
         }
         QJsonArray ops;
@@ -224,8 +224,8 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         const QJsonValue card = o.value(QStringLiteral("titleCard"));
         if (ok && value.isObject() && !card.isUndefined() && !o.contains(QStringLiteral("path"))) {
             TitleCard read;
-            ok = CaptionJson::titleCardFromJson(card, member + QStringLiteral(".titleCard"), projectDir, &read,
-                                                &memberError);
+            ok = CaptionJson::titleCardFromJson(card, member + QStringLiteral(".titleCard"), projectDir,
+                                                &read, &memberError);
             if (!ok)
                 break;
             photo.titleCard = read;

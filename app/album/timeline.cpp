@@ -61,7 +61,8 @@ Timeline Timeline::of(const Album &album, const OutputFormat &format)
         items[size_t(k)] = album.itemDurationMs(k);
     const int transitionMs = album.settings.useTransition ? album.settings.transitionDurationMs : 0;
     if (items.empty())
-        return Timeline(0, album.settings.photoDurationMs, transitionMs, format.frameRateNum, format.frameRateDen);
+        return Timeline(0, album.settings.photoDurationMs, transitionMs, format.frameRateNum,
+                        format.frameRateDen);
     return Timeline(items, transitionMs, format.frameRateNum, format.frameRateDen);
 }
 

@@ -100,8 +100,9 @@ QFont CaptionPainter::fontFor(const CaptionStyle &style, int pixelSize, QString 
         if (QFontDatabase::hasFamily(family)) {
             font.setFamily(family);
         } else {
-            const QString text = QStringLiteral("The font \"%1\" is not installed; the caption is drawn in \"%2\".")
-                                     .arg(family, font.family());
+            const QString text =
+                QStringLiteral("The font \"%1\" is not installed; the caption is drawn in \"%2\".")
+                    .arg(family, font.family());
             if (note)
                 *note = text;
             static QMutex noted;
@@ -132,7 +133,8 @@ CaptionPainter::Layout CaptionPainter::layOut(const QString &text, const Caption
     out.safe = QRectF(safeStored.x() / sq, safeStored.y(), safeStored.width() / sq, safeStored.height());
     const int requested = pixelSizeFor(style, frame.height());
     const bool band = style.backdrop == CaptionBackdrop::Band;
-    const QStringList paragraphs = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(QLatin1Char('\n'));
+    const QStringList paragraphs =
+        QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(QLatin1Char('\n'));
 
     Qt::Alignment h = Qt::AlignHCenter;
     if (style.align == CaptionAlign::Left)
@@ -299,7 +301,8 @@ QImage CaptionPainter::cardBackdrop(const QString &path, QSize frame)
         reader.setScaledSize(source.scaled(small * 2, Qt::KeepAspectRatioByExpanding));
     QImage image = reader.read();
     if (image.isNull()) {
-        qCWarning(lcCaption).noquote() << "cannot read the title card's photo" << path << reader.errorString();
+        qCWarning(lcCaption).noquote()
+            << "cannot read the title card's photo" << path << reader.errorString();
         return QImage();
     }
     image = image.convertToFormat(QImage::Format_RGB32)
@@ -319,7 +322,8 @@ QImage CaptionPainter::titleCard(const TitleCard &card, QSize frame, double sque
         if (card.background == CardBackground::BlurredPhoto && !photo.isNull()) {
             // The small copy scaled up smoothly is the blur; it covers the
             // displayed frame (cut round its centre) and is darkened.
-            const QSize display(int(std::lround(frame.width() / (squeeze > 0 ? squeeze : 1.0))), frame.height());
+            const QSize display(int(std::lround(frame.width() / (squeeze > 0 ? squeeze : 1.0))),
+                                frame.height());
             const QSize covered = photo.size().scaled(display, Qt::KeepAspectRatioByExpanding);
             QImage big = photo.scaled(covered, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             const QRect cut((big.width() - display.width()) / 2, (big.height() - display.height()) / 2,

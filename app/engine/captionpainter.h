@@ -47,7 +47,8 @@ public:
     static QImage caption(const Caption &caption, QSize frame, double squeeze = 1.0);
     // A title card: its background (plain, gradient, or the blurred and
     // darkened photo, when given) with its text; opaque, rows top-down.
-    static QImage titleCard(const TitleCard &card, QSize frame, double squeeze = 1.0, const QImage &photo = {});
+    static QImage titleCard(const TitleCard &card, QSize frame, double squeeze = 1.0,
+                            const QImage &photo = {});
     // A small blurred, darkened copy of a photo for a card's background
     // (decoded at a reduced size); null when it cannot be read.
     static QImage cardBackdrop(const QString &path, QSize frame);

@@ -147,7 +147,8 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
             uploadCaption(drawer, kCaptionSlot, caption, p.captionAlpha);
             drawer->drawLayer(kCaptionSlot, 0, nullptr);
         }
-        const Picture *incomingCaption = p.incoming >= 0 ? captionPicture(m_album->photos[p.incoming]) : nullptr;
+        const Picture *incomingCaption =
+            p.incoming >= 0 ? captionPicture(m_album->photos[p.incoming]) : nullptr;
         if (incomingCaption && p.incomingCaptionAlpha > 0) {
             uploadCaption(drawer, kIncomingCaptionSlot, incomingCaption, p.incomingCaptionAlpha);
             drawer->drawLayer(kIncomingCaptionSlot, 0, nullptr);

@@ -137,9 +137,13 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
                                      mask->linesize[0], next->linesize[0]);
             }
         }
-        drawer->drawLayer(0, photo.orientationCode, &p.motion);
+        // A title card is drawn as it is (turning it is no edit of it).
+        auto orientation = [](const ImageInfo &item) {
+            return item.isTitleCard() ? 0 : item.orientationCode;
+        };
+        drawer->drawLayer(0, orientation(photo), &p.motion);
         if (p.incoming >= 0)
-            drawer->drawLayer(1, m_album->photos[p.incoming].orientationCode, &p.incomingMotion);
+            drawer->drawLayer(1, orientation(m_album->photos[p.incoming]), &p.incomingMotion);
         // The captions stand still over the photos (no pan-and-zoom) and
         // fade with them.
         const Picture *caption = captionPicture(photo);

@@ -35,6 +35,15 @@ OutputFormat hdFormat()
     return f;
 }
 
+// Stored pixels per displayed pixel of a format's frame, as the storyboard
+// draws it.
+double squeezeOf(const OutputFormat &format)
+{
+    StoryBoardRender story;
+    story.setFormat(format);
+    return story.squeeze();
+}
+
 // The box of pixels that differ from a flat background colour by more than
 // a few levels (a null rectangle when none).
 QRect changedBox(const QImage &frame, QColor background, int tolerance = 6)
@@ -180,7 +189,7 @@ private slots:
         QVERIFY(!frame.isNull());
         const QString expected = card ? QStringLiteral("Harbour Lights") : QStringLiteral("Summer Holiday");
         const CaptionStyle &style = card ? album.photos[0].titleCard->style : album.photos[0].caption.style;
-        const QRect part = CaptionPainter::textBox(expected, style, frame.size());
+        const QRect part = CaptionPainter::textBox(expected, style, frame.size(), squeezeOf(format));
         const QString text =
             ocr(frame, part,
                 QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-')));
@@ -240,9 +249,9 @@ private slots:
         else
             QVERIFY(std::abs(c.y() - h / 2) < h / 10);
         if (CaptionAlign(align) == CaptionAlign::Left)
-            QCOMPARE(box.left(), safe.left());
+            QVERIFY(std::abs(box.left() - safe.left()) <= 1);
         else if (CaptionAlign(align) == CaptionAlign::Right)
-            QCOMPARE(box.right(), safe.right());
+            QVERIFY(std::abs(box.right() - safe.right()) <= 1);
         else
             QVERIFY(std::abs(c.x() - w / 2) <= 2);
     }
@@ -275,8 +284,9 @@ private slots:
             const QImage written = render(album, format, f);
             const QImage preview = renderAsPreview(album, format, f);
             QVERIFY(!written.isNull() && !preview.isNull());
-            const QRect box = CaptionPainter::textBox(QStringLiteral("Grandma's 90th"),
-                                                      album.photos[0].caption.style, written.size());
+            const QRect box =
+                CaptionPainter::textBox(QStringLiteral("Grandma's 90th"), album.photos[0].caption.style,
+                                        written.size(), story.squeeze());
             for (int y = box.top(); y <= box.bottom(); ++y) {
                 for (int x = box.left(); x <= box.right(); ++x) {
                     if (!near(QColor(written.pixel(x, y)), QColor(preview.pixel(x, y)), 1))
@@ -312,10 +322,10 @@ private slots:
         const int middle = (from + to) / 2;
         const QColor bg(90, 110, 100);
         const QSize size(format.width, format.height);
-        const QRect out =
-            CaptionPainter::textBox(QStringLiteral("Departure"), album.photos[0].caption.style, size);
-        const QRect in =
-            CaptionPainter::textBox(QStringLiteral("Arrival"), album.photos[1].caption.style, size);
+        const QRect out = CaptionPainter::textBox(QStringLiteral("Departure"), album.photos[0].caption.style,
+                                                  size, story.squeeze());
+        const QRect in = CaptionPainter::textBox(QStringLiteral("Arrival"), album.photos[1].caption.style,
+                                                 size, story.squeeze());
         const QImage still = render(album, format, from - 1);
         const QImage half = render(album, format, middle);
         const QImage after = render(album, format, to);
@@ -345,7 +355,8 @@ private slots:
         info.motionEnd = MotionKey{0, {30.f, 20.f, 120.f, 0.f}};
         album.photos.append(info);
         const OutputFormat format = OutputFormat::forStandard(TvStandard::Pal);
-        const QRect box = CaptionPainter::textBox(info.caption.text, info.caption.style, QSize(720, 540));
+        const QRect box = CaptionPainter::textBox(info.caption.text, info.caption.style,
+                                                  QSize(format.width, format.height), squeezeOf(format));
         const QImage a = render(album, format, 0);
         const QImage b = render(album, format, 100);
         QCOMPARE(a.copy(box), b.copy(box));

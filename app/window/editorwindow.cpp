@@ -610,6 +610,8 @@ void EditorWindow::updateSelectionCommands()
     for (QAction *a :
          {ui->actionTurn_Left, ui->actionTurn_Right, ui->actionMirror, ui->actionFlip, ui->actionRestore})
         a->setEnabled(photoEdits);
+    if (m_captionAction)
+        m_captionAction->setEnabled(photoEdits);
 }
 
 void EditorWindow::onPhotoSelectionChanged()
@@ -1189,7 +1191,11 @@ void EditorWindow::previewAlbum(const Album *album, int item)
 
 void EditorWindow::editCaption()
 {
-    const int row = ui->photoListWidget->currentRow();
+    // The current photo when it is selected, else the first selected one.
+    const QList<int> rows = ui->photoListWidget->selectedPhotoRows();
+    int row = ui->photoListWidget->currentRow();
+    if (!rows.contains(row))
+        row = rows.value(0, -1);
     const Album &album = m_model->album();
     if (!PhotoListWidget::isPhotoRow(row) || row / 2 >= album.photos.size())
         return;

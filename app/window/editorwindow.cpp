@@ -23,6 +23,7 @@
 #include "desktop/singleapplication.h"
 #include "desktop/widgetsupport.h"
 #include "dialogs/capacitybar.h"
+#include "dialogs/captiondialog.h"
 #include "dialogs/dvdsettingsdialog.h"
 #include "dialogs/editaudiodialog.h"
 #include "dialogs/preferencesdialog.h"
@@ -319,6 +320,24 @@ void EditorWindow::buildMenus()
     ui->menuEdit->insertAction(firstEdit, m_redoAction);
     ui->menuEdit->insertSeparator(firstEdit);
     ui->actionPreferences->setMenuRole(QAction::PreferencesRole);
+
+    // Words on the show.
+    m_captionAction = new QAction(this);
+    m_captionAction->setObjectName(QStringLiteral("actionCaption"));
+    m_captionAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_captionAction->setIcon(themeIcon({"insert-text", "format-text-bold"}));
+    m_titleCardAction = new QAction(this);
+    m_titleCardAction->setObjectName(QStringLiteral("actionAdd_Title_Card"));
+    m_titleCardAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    m_titleCardAction->setIcon(themeIcon({"insert-object", "list-add"}));
+    connect(m_captionAction, &QAction::triggered, this, &EditorWindow::editCaption);
+    connect(m_titleCardAction, &QAction::triggered, this, &EditorWindow::addTitleCard);
+    ui->menuEdit->addSeparator();
+    ui->menuEdit->addAction(m_captionAction);
+    ui->menuEdit->addAction(m_titleCardAction);
+    // The shortcuts work wherever the focus is in the window.
+    widgetFrame()->addAction(m_captionAction);
+    widgetFrame()->addAction(m_titleCardAction);
 }
 
 void EditorWindow::showAlbumSettings()
@@ -402,6 +421,10 @@ void EditorWindow::connectStrips()
     connect(audios, &QListWidget::itemClicked, this,
             [this] { onClipRowChanged(ui->audioListWidget->currentRow()); });
     connect(photos, &PhotoListWidget::contextMenu, this, &EditorWindow::showPhotoContextMenu);
+    connect(photos, &QListWidget::itemDoubleClicked, this, [this, photos](QListWidgetItem *item) {
+        if (PhotoListWidget::isPhotoRow(photos->row(item)))
+            editCaption();
+    });
     connect(audios, &AudioListWidget::contextMenu, this, &EditorWindow::showClipContextMenu);
     connect(audios, &AudioListWidget::editRequested, this, &EditorWindow::openAudioEditor);
     for (QListWidget *strip : {static_cast<QListWidget *>(photos), static_cast<QListWidget *>(audios)}) {
@@ -608,6 +631,8 @@ void EditorWindow::updateSelectionCommands()
     for (QAction *a :
          {ui->actionTurn_Left, ui->actionTurn_Right, ui->actionMirror, ui->actionFlip, ui->actionRestore})
         a->setEnabled(photoEdits);
+    if (m_captionAction)
+        m_captionAction->setEnabled(photoEdits);
 }
 
 void EditorWindow::onPhotoSelectionChanged()
@@ -1167,6 +1192,10 @@ void EditorWindow::showPhotoContextMenu(bool onItem, const QPoint &pos)
     menu.addAction(ui->actionClear);
     menu.addSeparator();
     menu.addAction(ui->actionSelect_All);
+    menu.addSeparator();
+    if (onItem)
+        menu.addAction(m_captionAction);
+    menu.addAction(m_titleCardAction);
     if (onItem) {
         menu.addSeparator();
         menu.addAction(ui->actionTurn_Left);
@@ -1185,6 +1214,134 @@ void EditorWindow::showPhotoContextMenu(bool onItem, const QPoint &pos)
         menu.addAction(ui->actionMove_Right);
     }
     menu.exec(pos);
+}
+
+void EditorWindow::previewAlbum(const Album *album, int item)
+{
+    pause();
+    m_storyboard->setAlbum(album ? album : &m_model->album());
+    m_storyboard->rebuildTimeline();
+    if (!album) {
+        reseek();
+        return;
+    }
+    // The item alone, its caption or card fully shown.
+    const Timeline &timeline = m_storyboard->timeline();
+    const int64_t frame = (timeline.photoStart(item) + timeline.transitionStart(item)) / 2;
+    ui->previewPlayer->showFrame(int(qMin<int64_t>(frame, m_storyboard->totalFrames() - 1)));
+}
+
+void EditorWindow::editCaption()
+{
+    // The current photo when it is selected, else the first selected one.
+    const QList<int> rows = ui->photoListWidget->selectedPhotoRows();
+    int row = ui->photoListWidget->currentRow();
+    if (!rows.contains(row))
+        row = rows.value(0, -1);
+    const Album &album = m_model->album();
+    if (!PhotoListWidget::isPhotoRow(row) || row / 2 >= album.photos.size())
+        return;
+    const int index = row / 2;
+    if (album.photos.at(index).isTitleCard()) {
+        editTitleCard(index);
+        return;
+    }
+    CaptionDialog dialog(CaptionDialog::EditCaption, widgetFrame());
+    dialog.setCaption(album.photos.at(index).caption);
+    m_previewAlbum = std::make_unique<Album>(album);
+    connect(&dialog, &CaptionDialog::edited, this, [&] {
+        m_previewAlbum->photos[index].caption = dialog.caption();
+        previewAlbum(m_previewAlbum.get(), index);
+    });
+    previewAlbum(m_previewAlbum.get(), index);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    previewAlbum(nullptr, index);
+    m_previewAlbum.reset();
+    if (!ok)
+        return;
+    const Caption caption = dialog.caption();
+    if (dialog.applyStyleToAll()) {
+        m_model->edit(tr("Apply Caption Style to All"), [&](Album &a) {
+            a.photos[index].caption = caption;
+            for (ImageInfo &photo : a.photos)
+                photo.caption.style = caption.style;
+        });
+    } else {
+        m_model->edit(tr("Caption"), [&](Album &a) { a.photos[index].caption = caption; });
+    }
+}
+
+namespace {
+QStringList photoFiles(const Album &album)
+{
+    QStringList files;
+    for (const ImageInfo &photo : album.photos) {
+        if (!photo.isTitleCard())
+            files << photo.path;
+    }
+    return files;
+}
+} // namespace
+
+void EditorWindow::editTitleCard(int index)
+{
+    const Album &album = m_model->album();
+    CaptionDialog dialog(CaptionDialog::EditTitleCard, widgetFrame());
+    dialog.setTitleCard(*album.photos.at(index).titleCard, photoFiles(album));
+    m_previewAlbum = std::make_unique<Album>(album);
+    connect(&dialog, &CaptionDialog::edited, this, [&] {
+        m_previewAlbum->photos[index].titleCard = dialog.titleCard();
+        previewAlbum(m_previewAlbum.get(), index);
+    });
+    previewAlbum(m_previewAlbum.get(), index);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    previewAlbum(nullptr, index);
+    m_previewAlbum.reset();
+    if (ok) {
+        const TitleCard card = dialog.titleCard();
+        m_model->edit(tr("Title Card"), [&](Album &a) { a.photos[index].titleCard = card; });
+    }
+}
+
+void EditorWindow::addTitleCard()
+{
+    const Album &album = m_model->album();
+    const int row = ui->photoListWidget->currentRow();
+    const int selected = PhotoListWidget::isPhotoRow(row) && row / 2 < album.photos.size() ? row / 2 : -1;
+    CaptionDialog dialog(CaptionDialog::NewTitleCard, widgetFrame());
+    TitleCard fresh;
+    fresh.durationMs = album.settings.photoDurationMs;
+    dialog.setTitleCard(fresh, photoFiles(album));
+    auto placeOf = [&] {
+        switch (dialog.place()) {
+        case CaptionDialog::BeforeSelected:
+            return selected < 0 ? 0 : selected;
+        case CaptionDialog::AtStart:
+            return 0;
+        case CaptionDialog::AtEnd:
+            return int(album.photos.size());
+        case CaptionDialog::AfterSelected:
+            break;
+        }
+        return selected < 0 ? int(album.photos.size()) : selected + 1;
+    };
+    auto show = [&] {
+        m_previewAlbum = std::make_unique<Album>(album);
+        const int at = placeOf();
+        m_previewAlbum->photos.insert(at, ImageInfo::forTitleCard(dialog.titleCard()));
+        previewAlbum(m_previewAlbum.get(), at);
+    };
+    connect(&dialog, &CaptionDialog::edited, this, show);
+    show();
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    const int at = placeOf();
+    previewAlbum(nullptr, at);
+    m_previewAlbum.reset();
+    if (!ok)
+        return;
+    const ImageInfo card = ImageInfo::forTitleCard(dialog.titleCard());
+    if (m_model->edit(tr("Add Title Card"), [&](Album &a) { a.photos.insert(at, card); }))
+        ui->photoListWidget->setCurrentRow(2 * at);
 }
 
 void EditorWindow::showClipContextMenu(const QPoint &pos)
@@ -1211,6 +1368,10 @@ void EditorWindow::retranslate()
     if (m_autoRotateMenuAction) {
         m_autoRotateMenuAction->setText(tr("Auto Rotate"));
         m_autoRotateAllMenuAction->setText(tr("Auto Rotate All Photos"));
+    }
+    if (m_captionAction) {
+        m_captionAction->setText(tr("Caption..."));
+        m_titleCardAction->setText(tr("Add Title Card..."));
     }
     ui->photoListWidget->refreshItemTexts();
     ui->audioListWidget->refreshItemTexts();

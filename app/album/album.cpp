@@ -190,7 +190,8 @@ void resetMotionKeyCounter()
 MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicEffect)
 {
     MotionSample s;
-    if (!useDynamicEffect)
+    // A title card stands still, whatever its keys say.
+    if (!useDynamicEffect || info.isTitleCard())
         return s;
     s.kind = info.motionStart.kind;
     const int animated = s.kind == 1 ? 4 : 3;
@@ -200,6 +201,14 @@ MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicE
         s.values[i] = float(a + x * (b - a));
     }
     return s;
+}
+
+ImageInfo ImageInfo::forTitleCard(const TitleCard &card)
+{
+    ImageInfo info;
+    info.titleCard = card;
+    info.format = QStringLiteral("Title card");
+    return info;
 }
 
 void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport)
@@ -235,12 +244,22 @@ void Album::loadPatternFiles(const QString &appDir)
         patternFiles.append(folder.absoluteFilePath(name));
 }
 
+int Album::itemDurationMs(int k) const
+{
+    if (k >= 0 && k < photos.size() && photos.at(k).isTitleCard())
+        return photos.at(k).titleCard->durationMs;
+    return settings.photoDurationMs;
+}
+
 double Album::videoLength() const
 {
     const int n = photos.size();
     if (n == 0)
         return 0.0;
-    return n * photoDuration() + (settings.useTransition ? (n - 1) * transitionDuration() : 0.0);
+    int64_t ms = 0;
+    for (int k = 0; k < n; ++k)
+        ms += itemDurationMs(k);
+    return ms / 1000.0 + (settings.useTransition ? (n - 1) * transitionDuration() : 0.0);
 }
 
 double Album::audioLength() const
@@ -270,8 +289,20 @@ bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
     const int n = photos.size();
     if (n == 0 || audios.isEmpty())
         return false;
-    const double a =
-        (audioLength() - (settings.useTransition && n > 0 ? (n - 1) * transitionDuration() : 0.0)) / n;
+    // Title cards keep their own time; the photos share what is left.
+    int photoCount = 0;
+    double cardSeconds = 0.0;
+    for (const ImageInfo &item : photos) {
+        if (item.isTitleCard())
+            cardSeconds += item.titleCard->durationMs / 1000.0;
+        else
+            ++photoCount;
+    }
+    if (photoCount == 0)
+        return false;
+    const double a = (audioLength() - cardSeconds -
+                      (settings.useTransition && n > 0 ? (n - 1) * transitionDuration() : 0.0)) /
+                     photoCount;
     if (a < 1.0 || a > 999.0)
         return false;
     // The whole-frame duration just above the fit, so that the photos

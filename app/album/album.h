@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "album/caption.h"
 #include "album/dvdchoices.h"
 #include "album/loudness.h"
 
@@ -44,9 +45,13 @@ enum OrientationCode : int32_t {
 
 constexpr int kExifTextCount = 16;
 
-// One photo of the album; a value type copied into lists.
+// One photo of the album; a value type copied into lists. An item with a
+// title card has no file (an empty path): it shows its card for the card's
+// own duration, with no pan-and-zoom.
 struct ImageInfo {
     QString path;
+    Caption caption;
+    std::optional<TitleCard> titleCard;
     int32_t width = 0;
     int32_t height = 0;
     int32_t depth = 0;
@@ -63,6 +68,10 @@ struct ImageInfo {
     std::array<QString, kExifTextCount> exifText;
     QImage thumbnail;
     QImage thumbnailTurned;
+
+    bool isTitleCard() const { return titleCard.has_value(); }
+    // A new title card item (no file, still keys).
+    static ImageInfo forTitleCard(const TitleCard &card);
 };
 
 // One audio clip of the soundtrack.
@@ -229,9 +238,9 @@ struct SlideshowSettings {
     {
         return photoDurationMs == o.photoDurationMs && transitionDurationMs == o.transitionDurationMs &&
                useTransition == o.useTransition && dissolveOnly == o.dissolveOnly &&
-               useDynamicEffect == o.useDynamicEffect && loopAudio == o.loopAudio && fadeAudio == o.fadeAudio &&
-               fadeMs == o.fadeMs && crossfadeMs == o.crossfadeMs && evenLoudness == o.evenLoudness &&
-               framing == o.framing;
+               useDynamicEffect == o.useDynamicEffect && loopAudio == o.loopAudio &&
+               fadeAudio == o.fadeAudio && fadeMs == o.fadeMs && crossfadeMs == o.crossfadeMs &&
+               evenLoudness == o.evenLoudness && framing == o.framing;
     }
     bool operator!=(const SlideshowSettings &o) const { return !(*this == o); }
 };
@@ -253,6 +262,9 @@ public:
     double photoDuration() const { return settings.photoDurationMs / 1000.0; }
     double transitionDuration() const { return settings.transitionDurationMs / 1000.0; }
     double transitionSpan() const { return settings.useTransition ? transitionDuration() : 0.0; }
+    // How long item k is shown alone, in ms: a title card's own duration,
+    // else the album's photo duration.
+    int itemDurationMs(int k) const;
     double videoLength() const;
     double audioLength() const;
     bool isEmpty() const { return photos.isEmpty() && audios.isEmpty(); }

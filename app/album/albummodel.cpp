@@ -13,7 +13,7 @@ bool samePhotos(const QList<ImageInfo> &a, const QList<ImageInfo> &b)
         const ImageInfo &x = a.at(i);
         const ImageInfo &y = b.at(i);
         if (x.path != y.path || x.transformOps != y.transformOps || !(x.motionStart == y.motionStart) ||
-            !(x.motionEnd == y.motionEnd))
+            !(x.motionEnd == y.motionEnd) || x.caption != y.caption || x.titleCard != y.titleCard)
             return false;
     }
     return true;

@@ -11,6 +11,7 @@
 
 #include <cmath>
 
+#include "album/captionjson.h"
 #include "album/loudness.h"
 #include "album/probe.h"
 
@@ -148,13 +149,22 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                          {QStringLiteral("framing"), photoFramingName(show.framing)}};
     QJsonArray photos;
     for (const ImageInfo &photo : album.photos) {
+        if (photo.isTitleCard()) {
+            // A title card has no file: its place in the order and its card.
+            photos.append(QJsonObject{
+                {QStringLiteral("titleCard"), CaptionJson::toJson(*photo.titleCard, projectDir)}});
+            continue;
+        }
         QJsonArray ops;
         for (int32_t op : photo.transformOps)
             ops.append(op);
-        photos.append(QJsonObject{{QStringLiteral("path"), storedPath(photo.path, projectDir)},
-                                  {QStringLiteral("transformOps"), ops},
-                                  {QStringLiteral("motionStart"), motionToJson(photo.motionStart)},
-                                  {QStringLiteral("motionEnd"), motionToJson(photo.motionEnd)}});
+        QJsonObject entry{{QStringLiteral("path"), storedPath(photo.path, projectDir)},
+                          {QStringLiteral("transformOps"), ops},
+                          {QStringLiteral("motionStart"), motionToJson(photo.motionStart)},
+                          {QStringLiteral("motionEnd"), motionToJson(photo.motionEnd)}};
+        if (!photo.caption.text.isEmpty())
+            entry.insert(QStringLiteral("caption"), CaptionJson::toJson(photo.caption));
+        photos.append(entry);
     }
     QJsonArray clips;
     for (const AudioInfo &clip : album.audios) {
@@ -243,9 +253,32 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
 
     const QJsonValue photos = root.value(QStringLiteral("photos"));
     ok = ok && photos.isArray();
+    // What is wrong in a caption or a title card, by member.
+    QString memberError;
+    int index = -1;
     for (const QJsonValue &value : photos.toArray()) {
+        ++index;
         const QJsonObject o = value.toObject();
         Data::Photo photo;
+        const QString member = QStringLiteral("photos[%1]").arg(index);
+        const QJsonValue card = o.value(QStringLiteral("titleCard"));
+        if (ok && value.isObject() && !card.isUndefined() && !o.contains(QStringLiteral("path"))) {
+            TitleCard read;
+            ok = CaptionJson::titleCardFromJson(card, member + QStringLiteral(".titleCard"), projectDir,
+                                                &read, &memberError);
+            if (!ok)
+                break;
+            photo.titleCard = read;
+            out.photos.append(photo);
+            continue;
+        }
+        const QJsonValue caption = o.value(QStringLiteral("caption"));
+        if (ok && !caption.isUndefined()) {
+            ok = CaptionJson::captionFromJson(caption, member + QStringLiteral(".caption"), &photo.caption,
+                                              &memberError);
+            if (!ok)
+                break;
+        }
         const QJsonValue start = o.value(QStringLiteral("motionStart"));
         const QJsonValue end = o.value(QStringLiteral("motionEnd"));
         photo.hasMotion = !start.isUndefined() || !end.isUndefined();
@@ -332,7 +365,7 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         out.dvd.menu = menu.toBool(false);
     }
     if (!ok) {
-        *error = damaged;
+        *error = memberError.isEmpty() ? damaged : damaged + QLatin1Char('\n') + memberError;
         return false;
     }
     *data = out;
@@ -400,8 +433,13 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
         if (progress && !progress(done, total))
             return false;
         ++done;
+        if (saved.titleCard) {
+            photos.append(ImageInfo::forTitleCard(*saved.titleCard));
+            continue;
+        }
         ImageInfo info;
         info.path = saved.path;
+        info.caption = saved.caption;
         const bool read = thumbnails ? probeImage(info, saved.path) : probeImageHeader(info, saved.path);
         if (!QFileInfo::exists(saved.path) || !read) {
             left << saved.path;

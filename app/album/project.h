@@ -33,6 +33,9 @@ struct Data {
         bool hasMotion = false;
         MotionKey motionStart;
         MotionKey motionEnd;
+        Caption caption;
+        // An item without a file: a title card.
+        std::optional<TitleCard> titleCard;
     };
     struct Clip {
         QString path; // absolute

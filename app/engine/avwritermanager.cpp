@@ -96,7 +96,7 @@ bool AVWriterManager::init(const OutputFormat &format)
         m_error = glError();
         return false;
     }
-    if (!initTextures(format, 2, true)) {
+    if (!initTextures(format, StoryBoardRender::kSlotCount, true)) {
         m_error = glError().isEmpty() ? QStringLiteral("Cannot create the OpenGL textures") : glError();
         return false;
     }

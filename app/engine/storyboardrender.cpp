@@ -1,5 +1,6 @@
 #include "engine/storyboardrender.h"
 
+#include "engine/captionpainter.h"
 #include "engine/gldrawer.h"
 #include "engine/photoframing.h"
 
@@ -18,6 +19,7 @@ extern "C" {
 #include <QTransform>
 
 #include <atomic>
+#include <cmath>
 #include <climits>
 #include <cstring>
 
@@ -46,6 +48,7 @@ void StoryBoardRender::clearCaches()
     m_pictureIndex.clear();
     m_photoCache.clear();
     m_patternCache.clear();
+    m_captionCache.clear();
     dropDecodesAhead();
     for (PhotoMemo &m : m_photoMemo)
         m = PhotoMemo();
@@ -93,6 +96,9 @@ StoryBoardRender::FramePlan StoryBoardRender::plan(int f) const
         p.pattern =
             album.settings.dissolveOnly || album.patternFiles.isEmpty() ? -1 : g % album.patternFiles.size();
         p.incomingMotion = interpolateMotion(album.photos[g + 1], m_timeline.appearance(g + 1, f), dynamic);
+        const int step = std::clamp(int(at.progress * 255.0), 0, 255);
+        p.captionAlpha = 255 - step;
+        p.incomingCaptionAlpha = step;
     }
     return p;
 }
@@ -109,7 +115,8 @@ bool StoryBoardRender::sameFrame(int a, int b) const
     // follows the progress itself.
     const bool sameProgress =
         x.pattern < 0 ? int(x.progress * 255.0) == int(y.progress * 255.0) : x.progress == y.progress;
-    return x.pattern == y.pattern && sameProgress && x.incomingMotion == y.incomingMotion;
+    return x.pattern == y.pattern && sameProgress && x.incomingMotion == y.incomingMotion &&
+           x.captionAlpha == y.captionAlpha;
 }
 
 bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
@@ -133,9 +140,26 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
                                      mask->linesize[0], next->linesize[0]);
             }
         }
-        drawer->drawLayer(0, photo.orientationCode, &p.motion);
+        // A title card is drawn as it is (turning it is no edit of it).
+        auto orientation = [](const ImageInfo &item) {
+            return item.isTitleCard() ? 0 : item.orientationCode;
+        };
+        drawer->drawLayer(0, orientation(photo), &p.motion);
         if (p.incoming >= 0)
-            drawer->drawLayer(1, m_album->photos[p.incoming].orientationCode, &p.incomingMotion);
+            drawer->drawLayer(1, orientation(m_album->photos[p.incoming]), &p.incomingMotion);
+        // The captions stand still over the photos (no pan-and-zoom) and
+        // fade with them.
+        const Picture *caption = captionPicture(photo);
+        if (caption && p.captionAlpha > 0) {
+            uploadCaption(drawer, kCaptionSlot, caption, p.captionAlpha);
+            drawer->drawLayer(kCaptionSlot, 0, nullptr);
+        }
+        const Picture *incomingCaption =
+            p.incoming >= 0 ? captionPicture(m_album->photos[p.incoming]) : nullptr;
+        if (incomingCaption && p.incomingCaptionAlpha > 0) {
+            uploadCaption(drawer, kIncomingCaptionSlot, incomingCaption, p.incomingCaptionAlpha);
+            drawer->drawLayer(kIncomingCaptionSlot, 0, nullptr);
+        }
     }
     const bool result = drawer->endFrame();
     // The photo after the visible ones decodes while these frames render.
@@ -195,11 +219,13 @@ QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, const Out
 {
     if (Heif::isHeifFile(path)) {
         // Decoded whole (libheif does not scale while decoding), scaled to
-        // twice the frame, then treated as any other photo.
+        // fit twice the frame's displayed size (four times that when the
+        // photo fills the frame and may be cut), then laid into the frame
+        // as any other photo.
         QString error;
-        const int W = format.width;
-        const int H = format.height;
-        const QSize box = turned ? QSize(2 * H, 2 * W) : QSize(2 * W, 2 * H);
+        const int reach = framing == PhotoFraming::Fill ? 4 : 2;
+        const QSize frame(int(std::ceil(format.displayWidth())) * reach, format.height * reach);
+        const QSize box = turned ? frame.transposed() : frame;
         QImage image = Heif::decode(path, &error, qint64(kImageAllocationLimitMb) * 1024 * 1024 / 4, box);
         if (image.isNull()) {
             qCWarning(lcStory).noquote() << "cannot decode" << path << error;
@@ -257,6 +283,8 @@ QString StoryBoardRender::photoKey(const QString &path, bool turned, PhotoFramin
 
 void StoryBoardRender::decodeAhead(const ImageInfo &info)
 {
+    if (info.isTitleCard())
+        return; // drawn when shown, from no file
     const bool turned = info.orientationCode > 3;
     const PhotoFraming framing = m_album ? m_album->settings.framing : PhotoFraming::Fit;
     if (turned == m_aheadTurned && framing == m_aheadFraming && info.path == m_aheadPath)
@@ -295,6 +323,8 @@ void StoryBoardRender::dropDecodesAhead()
 
 const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
 {
+    if (info.isTitleCard())
+        return cardPicture(info);
     // The two latest lookups are remembered, so a frame finds its photos
     // without building a key (no allocation per frame).
     const bool turnedKey = info.orientationCode > 3;
@@ -346,6 +376,125 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
     Picture *stored = store(m_photoCache, key, std::move(pic));
     rememberPhoto(info.path, turnedKey, framing, stored);
     return stored;
+}
+
+double StoryBoardRender::squeeze() const
+{
+    const double display = double(m_format.height) * m_format.aspectNum / std::max(1, m_format.aspectDen);
+    return display > 0.0 ? double(m_format.width) / display : 1.0;
+}
+
+bool StoryBoardRender::fillPicture(Picture *pic, const QImage &image) const
+{
+    const int W = m_format.width;
+    const int H = m_format.height;
+    if (image.width() != W || image.height() != H || image.depth() != 32)
+        return false;
+    for (int y = 0; y < H; ++y)
+        std::memcpy(pic->data[0] + size_t(pic->linesize[0]) * size_t(H - 1 - y), image.constScanLine(y),
+                    size_t(W) * 4);
+    static std::atomic<uint64_t> nextSerial{1u << 30};
+    pic->serial = nextSerial++;
+    return true;
+}
+
+namespace {
+
+// A key for everything a caption's or a card's picture depends on.
+QString styleKey(const CaptionStyle &s)
+{
+    return QStringLiteral("%1|%2|%3|%4%5|%6%7%8")
+        .arg(s.fontFamily)
+        .arg(s.sizePerMille)
+        .arg(s.colour.name(QColor::HexArgb))
+        .arg(int(s.bold))
+        .arg(int(s.italic))
+        .arg(int(s.place))
+        .arg(int(s.align))
+        .arg(int(s.backdrop));
+}
+
+} // namespace
+
+const Picture *StoryBoardRender::cardPicture(const ImageInfo &info)
+{
+    const TitleCard &card = *info.titleCard;
+    // Keys of cards start with a character no path starts with.
+    const QString key = QStringLiteral("\x01card|%1|%2|%3|%4|%5|%6")
+                            .arg(styleKey(card.style), QString::number(int(card.background)),
+                                 card.colour.name(QColor::HexArgb), card.colour2.name(QColor::HexArgb),
+                                 card.photoPath, card.text);
+    if (auto it = m_pictureIndex.find(key); it != m_pictureIndex.end())
+        return it->second;
+    std::unique_ptr<Picture> pic = takeSlot(m_photoCache, AV_PIX_FMT_BGRA);
+    if (!pic) {
+        static const Picture empty;
+        return &empty;
+    }
+    const QSize frame(m_format.width, m_format.height);
+    const QImage backdrop = card.background == CardBackground::BlurredPhoto
+                                ? CaptionPainter::cardBackdrop(card.photoPath, frame)
+                                : QImage();
+    if (!fillPicture(pic.get(), CaptionPainter::titleCard(card, frame, squeeze(), backdrop))) {
+        for (int y = 0; y < m_format.height; ++y) {
+            uint32_t *row = reinterpret_cast<uint32_t *>(pic->data[0] + size_t(pic->linesize[0]) * y);
+            std::fill(row, row + m_format.width, 0xFF000000u);
+        }
+    }
+    return store(m_photoCache, key, std::move(pic));
+}
+
+const Picture *StoryBoardRender::captionPicture(const ImageInfo &info)
+{
+    if (info.isTitleCard() || info.caption.isEmpty())
+        return nullptr;
+    const QString key = QStringLiteral("%1|%2").arg(styleKey(info.caption.style), info.caption.text);
+    if (auto it = m_captionCache.find(key); it != m_captionCache.end())
+        return it->second.get();
+    std::unique_ptr<Picture> pic = takeSlot(m_captionCache, AV_PIX_FMT_BGRA);
+    if (!pic)
+        return nullptr;
+    const QImage image =
+        CaptionPainter::caption(info.caption, QSize(m_format.width, m_format.height), squeeze());
+    if (!fillPicture(pic.get(), image))
+        return nullptr;
+    // Captions are kept in their own cache, not in the index the photos
+    // and patterns share (a caption's key could be any text).
+    Picture *filled = pic.get();
+    m_captionCache[key] = std::move(pic);
+    for (auto &entry : m_captionCache) {
+        if (entry.second.get() == filled)
+            entry.second->age |= 0x80000000u;
+        else
+            entry.second->age >>= 1;
+    }
+    return filled;
+}
+
+void StoryBoardRender::uploadCaption(GLDrawer *drawer, int slot, const Picture *caption, int alphaByte)
+{
+    if (alphaByte >= 255) {
+        drawer->uploadPicture(slot, caption->data[0], caption->linesize[0], caption->serial, false);
+        return;
+    }
+    // The caption's own alpha times the fade, rounded, the colours kept:
+    // the drawing core then blends it as it blends any picture with alpha
+    // (the same bytes on OpenGL and on the processor).
+    const int W = m_format.width;
+    const int H = m_format.height;
+    std::vector<uint8_t> &buffer = m_fadeBuffer[slot == kCaptionSlot ? 0 : 1];
+    buffer.resize(size_t(W) * size_t(H) * 4);
+    for (int y = 0; y < H; ++y) {
+        const uint8_t *src = caption->data[0] + size_t(caption->linesize[0]) * size_t(y);
+        uint8_t *dst = buffer.data() + size_t(W) * 4 * size_t(y);
+        std::memcpy(dst, src, size_t(W) * 4);
+        for (int x = 0; x < W; ++x) {
+            uint8_t &a = dst[4 * x + 3];
+            if (a)
+                a = uint8_t((a * alphaByte + 127) / 255);
+        }
+    }
+    drawer->uploadPicture(slot, buffer.data(), W * 4, 0, false);
 }
 
 const Picture *StoryBoardRender::patternPicture(const QString &path)

@@ -17,6 +17,7 @@
 
 #include <future>
 #include <map>
+#include <vector>
 #include <memory>
 
 class GLDrawer;
@@ -41,6 +42,13 @@ class StoryBoardRender : public QThread
     Q_OBJECT
 public:
     static constexpr int kCacheSize = 32;
+    // The drawer's slots a frame uses: the photo, the incoming photo, and
+    // the caption of each (drawn over both, still, at the output size).
+    static constexpr int kSlotCount = 4;
+    static constexpr int kPhotoSlot = 0;
+    static constexpr int kIncomingSlot = 1;
+    static constexpr int kCaptionSlot = 2;
+    static constexpr int kIncomingCaptionSlot = 3;
 
     explicit StoryBoardRender(QObject *parent = nullptr);
     ~StoryBoardRender() override;
@@ -71,6 +79,11 @@ public:
     // which keeps one core busy and leaves the other free).
     void decodeFirstPhotosAhead();
     const Picture *patternPicture(const QString &path);
+    // The caption of a photo over a transparent frame (BGRA with its own
+    // alpha, rows bottom-up); null when the photo has no caption.
+    const Picture *captionPicture(const ImageInfo &info);
+    // Stored pixels per displayed pixel across a row of the format's frame.
+    double squeeze() const;
     void clearCaches();
 
     void seekAudio(int frame);
@@ -105,6 +118,10 @@ private:
         double progress = 0.0;
         MotionSample motion;
         MotionSample incomingMotion;
+        // The captions' alpha bytes: the photo's fades out and the incoming
+        // one's fades in over a transition (quantised as a dissolve is).
+        int captionAlpha = 255;
+        int incomingCaptionAlpha = 0;
     };
     FramePlan plan(int frame) const;
 
@@ -117,6 +134,13 @@ private:
     // cache.
     Picture *store(Cache &cache, const QString &key, std::unique_ptr<Picture> picture);
     void rememberPhoto(const QString &path, bool turned, PhotoFraming framing, Picture *picture);
+    // A title card's picture (drawn once per card and format, cached).
+    const Picture *cardPicture(const ImageInfo &info);
+    // Copies a top-down image of the frame size into a picture's rows
+    // bottom-up; false (nothing copied) when the sizes differ.
+    bool fillPicture(Picture *picture, const QImage &image) const;
+    // Uploads a caption with its fade (alpha byte 255: as it is).
+    void uploadCaption(GLDrawer *drawer, int slot, const Picture *caption, int alphaByte);
     struct PhotoMemo {
         QString path;
         bool turned = false;
@@ -149,6 +173,9 @@ private:
     Timeline m_timeline;
     Cache m_photoCache;
     Cache m_patternCache;
+    Cache m_captionCache;
+    // Captions fading in or out: their pixels with the alpha scaled.
+    std::vector<uint8_t> m_fadeBuffer[2];
     std::map<QString, Picture *> m_pictureIndex; // both caches' pictures
     AudioRing m_ring;
     av::Memory m_ringMemory; // what m_ring.data points to

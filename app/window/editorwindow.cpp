@@ -23,6 +23,7 @@
 #include "desktop/singleapplication.h"
 #include "desktop/widgetsupport.h"
 #include "dialogs/capacitybar.h"
+#include "dialogs/captiondialog.h"
 #include "dialogs/dvdsettingsdialog.h"
 #include "dialogs/editaudiodialog.h"
 #include "dialogs/preferencesdialog.h"
@@ -132,11 +133,11 @@ void EditorWindow::setupForm()
 
 void EditorWindow::setupPreview()
 {
-    // The output format of the TV standard; the getting-started picture
+    // The DVD's frame (TV standard and shape); the getting-started picture
     // until the album has something to show.
-    const TvStandard standard = m_model->album().dvd.tvStandard;
-    m_videoStandard = tvStandardName(standard);
-    m_format = OutputFormat::forStandard(standard);
+    const DvdChoices &dvd = m_model->album().dvd;
+    m_videoStandard = tvStandardName(dvd.tvStandard);
+    m_format = OutputFormat::forStandard(dvd.tvStandard, dvd.aspect);
     m_storyboard->setFormat(m_format);
     ui->previewPlayer->setStoryboard(m_storyboard.get());
     ui->previewPlayer->setBackdrop(QColor(0x1b, 0x1e, 0x24)); // the preview area's colour
@@ -319,6 +320,24 @@ void EditorWindow::buildMenus()
     ui->menuEdit->insertAction(firstEdit, m_redoAction);
     ui->menuEdit->insertSeparator(firstEdit);
     ui->actionPreferences->setMenuRole(QAction::PreferencesRole);
+
+    // Words on the show.
+    m_captionAction = new QAction(this);
+    m_captionAction->setObjectName(QStringLiteral("actionCaption"));
+    m_captionAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_captionAction->setIcon(themeIcon({"insert-text", "format-text-bold"}));
+    m_titleCardAction = new QAction(this);
+    m_titleCardAction->setObjectName(QStringLiteral("actionAdd_Title_Card"));
+    m_titleCardAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    m_titleCardAction->setIcon(themeIcon({"insert-object", "list-add"}));
+    connect(m_captionAction, &QAction::triggered, this, &EditorWindow::editCaption);
+    connect(m_titleCardAction, &QAction::triggered, this, &EditorWindow::addTitleCard);
+    ui->menuEdit->addSeparator();
+    ui->menuEdit->addAction(m_captionAction);
+    ui->menuEdit->addAction(m_titleCardAction);
+    // The shortcuts work wherever the focus is in the window.
+    widgetFrame()->addAction(m_captionAction);
+    widgetFrame()->addAction(m_titleCardAction);
 }
 
 void EditorWindow::showAlbumSettings()
@@ -336,6 +355,7 @@ void EditorWindow::showAlbumSettings()
     const QSignalBlocker b9(ui->fadeAudio);
     const QSignalBlocker b10(ui->fadeDuration);
     const QSignalBlocker b11(ui->crossfadeDuration);
+    const QSignalBlocker b12(ui->framing);
     ui->photoDuration->setValue(show.photoDurationMs);
     ui->transitionDuration->setValue(show.transitionDurationMs);
     ui->useTransition->setChecked(show.useTransition);
@@ -352,6 +372,8 @@ void EditorWindow::showAlbumSettings()
     ui->fadeDuration->setValue(show.fadeMs);
     ui->crossfadeDuration->setValue(show.crossfadeMs);
     ui->fadeDuration->setEnabled(show.fadeAudio && ui->loopAudio->isEnabled());
+    // The list holds the framings in their enumeration's order.
+    ui->framing->setCurrentIndex(int(show.framing));
 }
 
 void EditorWindow::connectSignals()
@@ -375,6 +397,7 @@ void EditorWindow::connectSettingsControls()
     connect(ui->dissolveOnly, &QRadioButton::toggled, this, &EditorWindow::onDissolveOnlyToggled);
     connect(ui->useDynamicEffect, &QCheckBox::toggled, this, &EditorWindow::onDynamicEffectToggled);
     connect(ui->loopAudio, &QCheckBox::toggled, this, &EditorWindow::onLoopAudioToggled);
+    connect(ui->framing, &QComboBox::currentIndexChanged, this, &EditorWindow::onFramingChanged);
     connect(ui->evenLoudness, &QCheckBox::toggled, this, &EditorWindow::onEvenLoudnessToggled);
     connect(ui->fadeAudio, &QCheckBox::toggled, this, &EditorWindow::onFadeAudioToggled);
     connect(ui->fadeDuration, &QSpinBox::valueChanged, this, &EditorWindow::onFadeDurationChanged);
@@ -398,6 +421,10 @@ void EditorWindow::connectStrips()
     connect(audios, &QListWidget::itemClicked, this,
             [this] { onClipRowChanged(ui->audioListWidget->currentRow()); });
     connect(photos, &PhotoListWidget::contextMenu, this, &EditorWindow::showPhotoContextMenu);
+    connect(photos, &QListWidget::itemDoubleClicked, this, [this, photos](QListWidgetItem *item) {
+        if (PhotoListWidget::isPhotoRow(photos->row(item)))
+            editCaption();
+    });
     connect(audios, &AudioListWidget::contextMenu, this, &EditorWindow::showClipContextMenu);
     connect(audios, &AudioListWidget::editRequested, this, &EditorWindow::openAudioEditor);
     for (QListWidget *strip : {static_cast<QListWidget *>(photos), static_cast<QListWidget *>(audios)}) {
@@ -506,16 +533,19 @@ void EditorWindow::updateCapacity()
 
 void EditorWindow::onAlbumChanged(AlbumModel::Parts parts)
 {
-    const TvStandard standard = m_model->album().dvd.tvStandard;
-    const bool standardChanged = (parts & AlbumModel::Dvd) && tvStandardName(standard) != m_videoStandard;
+    const DvdChoices &dvd = m_model->album().dvd;
+    const bool standardChanged =
+        (parts & AlbumModel::Dvd) &&
+        (tvStandardName(dvd.tvStandard) != m_videoStandard ||
+         OutputFormat::forStandard(dvd.tvStandard, dvd.aspect).aspectNum != m_format.aspectNum);
     if (standardChanged)
-        applyTvStandard(standard);
+        applyDvdFrame(dvd.tvStandard, dvd.aspect);
     if (parts & AlbumModel::Settings)
         showAlbumSettings();
     refreshAlbumViews();
     updateSelectionCommands();
     // The preview shows the album as it is now (a DVD choice other than the
-    // standard changes nothing on screen).
+    // standard and the shape changes nothing on screen).
     if (standardChanged || (parts & (AlbumModel::Photos | AlbumModel::Clips | AlbumModel::Settings)))
         reseek();
 }
@@ -601,6 +631,8 @@ void EditorWindow::updateSelectionCommands()
     for (QAction *a :
          {ui->actionTurn_Left, ui->actionTurn_Right, ui->actionMirror, ui->actionFlip, ui->actionRestore})
         a->setEnabled(photoEdits);
+    if (m_captionAction)
+        m_captionAction->setEnabled(photoEdits);
 }
 
 void EditorWindow::onPhotoSelectionChanged()
@@ -989,6 +1021,14 @@ void EditorWindow::onDynamicEffectToggled(bool on)
     m_model->edit(tr("Use Dynamic Effect"), [on](Album &album) { album.settings.useDynamicEffect = on; });
 }
 
+void EditorWindow::onFramingChanged(int index)
+{
+    if (index < 0)
+        return;
+    const auto framing = PhotoFraming(index);
+    m_model->edit(tr("Framing"), [framing](Album &album) { album.settings.framing = framing; });
+}
+
 void EditorWindow::onLoopAudioToggled(bool on)
 {
     m_model->edit(tr("Loop Audio"), [on](Album &album) { album.settings.loopAudio = on; });
@@ -1152,6 +1192,10 @@ void EditorWindow::showPhotoContextMenu(bool onItem, const QPoint &pos)
     menu.addAction(ui->actionClear);
     menu.addSeparator();
     menu.addAction(ui->actionSelect_All);
+    menu.addSeparator();
+    if (onItem)
+        menu.addAction(m_captionAction);
+    menu.addAction(m_titleCardAction);
     if (onItem) {
         menu.addSeparator();
         menu.addAction(ui->actionTurn_Left);
@@ -1170,6 +1214,134 @@ void EditorWindow::showPhotoContextMenu(bool onItem, const QPoint &pos)
         menu.addAction(ui->actionMove_Right);
     }
     menu.exec(pos);
+}
+
+void EditorWindow::previewAlbum(const Album *album, int item)
+{
+    pause();
+    m_storyboard->setAlbum(album ? album : &m_model->album());
+    m_storyboard->rebuildTimeline();
+    if (!album) {
+        reseek();
+        return;
+    }
+    // The item alone, its caption or card fully shown.
+    const Timeline &timeline = m_storyboard->timeline();
+    const int64_t frame = (timeline.photoStart(item) + timeline.transitionStart(item)) / 2;
+    ui->previewPlayer->showFrame(int(qMin<int64_t>(frame, m_storyboard->totalFrames() - 1)));
+}
+
+void EditorWindow::editCaption()
+{
+    // The current photo when it is selected, else the first selected one.
+    const QList<int> rows = ui->photoListWidget->selectedPhotoRows();
+    int row = ui->photoListWidget->currentRow();
+    if (!rows.contains(row))
+        row = rows.value(0, -1);
+    const Album &album = m_model->album();
+    if (!PhotoListWidget::isPhotoRow(row) || row / 2 >= album.photos.size())
+        return;
+    const int index = row / 2;
+    if (album.photos.at(index).isTitleCard()) {
+        editTitleCard(index);
+        return;
+    }
+    CaptionDialog dialog(CaptionDialog::EditCaption, widgetFrame());
+    dialog.setCaption(album.photos.at(index).caption);
+    m_previewAlbum = std::make_unique<Album>(album);
+    connect(&dialog, &CaptionDialog::edited, this, [&] {
+        m_previewAlbum->photos[index].caption = dialog.caption();
+        previewAlbum(m_previewAlbum.get(), index);
+    });
+    previewAlbum(m_previewAlbum.get(), index);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    previewAlbum(nullptr, index);
+    m_previewAlbum.reset();
+    if (!ok)
+        return;
+    const Caption caption = dialog.caption();
+    if (dialog.applyStyleToAll()) {
+        m_model->edit(tr("Apply Caption Style to All"), [&](Album &a) {
+            a.photos[index].caption = caption;
+            for (ImageInfo &photo : a.photos)
+                photo.caption.style = caption.style;
+        });
+    } else {
+        m_model->edit(tr("Caption"), [&](Album &a) { a.photos[index].caption = caption; });
+    }
+}
+
+namespace {
+QStringList photoFiles(const Album &album)
+{
+    QStringList files;
+    for (const ImageInfo &photo : album.photos) {
+        if (!photo.isTitleCard())
+            files << photo.path;
+    }
+    return files;
+}
+} // namespace
+
+void EditorWindow::editTitleCard(int index)
+{
+    const Album &album = m_model->album();
+    CaptionDialog dialog(CaptionDialog::EditTitleCard, widgetFrame());
+    dialog.setTitleCard(*album.photos.at(index).titleCard, photoFiles(album));
+    m_previewAlbum = std::make_unique<Album>(album);
+    connect(&dialog, &CaptionDialog::edited, this, [&] {
+        m_previewAlbum->photos[index].titleCard = dialog.titleCard();
+        previewAlbum(m_previewAlbum.get(), index);
+    });
+    previewAlbum(m_previewAlbum.get(), index);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    previewAlbum(nullptr, index);
+    m_previewAlbum.reset();
+    if (ok) {
+        const TitleCard card = dialog.titleCard();
+        m_model->edit(tr("Title Card"), [&](Album &a) { a.photos[index].titleCard = card; });
+    }
+}
+
+void EditorWindow::addTitleCard()
+{
+    const Album &album = m_model->album();
+    const int row = ui->photoListWidget->currentRow();
+    const int selected = PhotoListWidget::isPhotoRow(row) && row / 2 < album.photos.size() ? row / 2 : -1;
+    CaptionDialog dialog(CaptionDialog::NewTitleCard, widgetFrame());
+    TitleCard fresh;
+    fresh.durationMs = album.settings.photoDurationMs;
+    dialog.setTitleCard(fresh, photoFiles(album));
+    auto placeOf = [&] {
+        switch (dialog.place()) {
+        case CaptionDialog::BeforeSelected:
+            return selected < 0 ? 0 : selected;
+        case CaptionDialog::AtStart:
+            return 0;
+        case CaptionDialog::AtEnd:
+            return int(album.photos.size());
+        case CaptionDialog::AfterSelected:
+            break;
+        }
+        return selected < 0 ? int(album.photos.size()) : selected + 1;
+    };
+    auto show = [&] {
+        m_previewAlbum = std::make_unique<Album>(album);
+        const int at = placeOf();
+        m_previewAlbum->photos.insert(at, ImageInfo::forTitleCard(dialog.titleCard()));
+        previewAlbum(m_previewAlbum.get(), at);
+    };
+    connect(&dialog, &CaptionDialog::edited, this, show);
+    show();
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    const int at = placeOf();
+    previewAlbum(nullptr, at);
+    m_previewAlbum.reset();
+    if (!ok)
+        return;
+    const ImageInfo card = ImageInfo::forTitleCard(dialog.titleCard());
+    if (m_model->edit(tr("Add Title Card"), [&](Album &a) { a.photos.insert(at, card); }))
+        ui->photoListWidget->setCurrentRow(2 * at);
 }
 
 void EditorWindow::showClipContextMenu(const QPoint &pos)
@@ -1196,6 +1368,10 @@ void EditorWindow::retranslate()
     if (m_autoRotateMenuAction) {
         m_autoRotateMenuAction->setText(tr("Auto Rotate"));
         m_autoRotateAllMenuAction->setText(tr("Auto Rotate All Photos"));
+    }
+    if (m_captionAction) {
+        m_captionAction->setText(tr("Caption..."));
+        m_titleCardAction->setText(tr("Add Title Card..."));
     }
     ui->photoListWidget->refreshItemTexts();
     ui->audioListWidget->refreshItemTexts();
@@ -1255,9 +1431,10 @@ void EditorWindow::refreshControls()
     ui->play->setEnabled(hasPhotos && m_currentFrame < total && !playing);
     ui->pause->setEnabled(hasPhotos && playing);
     ui->stop->setEnabled(hasPhotos && m_playState != 0);
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->photoDuration, ui->transitionDuration, ui->useTransition, ui->useDynamicEffect,
-             ui->loopAudio, ui->evenLoudness, ui->fadeAudio, ui->crossfadeDuration, ui->editAudio})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ui->photoDuration, ui->transitionDuration, ui->useTransition,
+                                          ui->useDynamicEffect, ui->loopAudio, ui->evenLoudness,
+                                          ui->fadeAudio, ui->crossfadeDuration, ui->framing, ui->editAudio})
         w->setEnabled(!playing);
     ui->fadeDuration->setEnabled(!playing && ui->fadeAudio->isChecked());
     ui->dissolveOnly->setEnabled(!playing && ui->useTransition->isChecked());
@@ -1517,13 +1694,20 @@ void EditorWindow::resizeEvent(QResizeEvent *event)
 // ---------------------------------------------------------------------------
 // The TV standard and the DVD choices.
 
-void EditorWindow::applyTvStandard(TvStandard standard)
+void EditorWindow::applyDvdFrame(TvStandard standard, DvdAspect aspect)
 {
+    // The preview composes the DVD's own frame (its size, shape and rate);
+    // the sound's format stays.
     m_videoStandard = tvStandardName(standard);
-    const OutputFormat rates = OutputFormat::forStandard(standard);
-    m_format.frameRateNum = rates.frameRateNum;
-    m_format.frameRateDen = rates.frameRateDen;
+    const OutputFormat frame = OutputFormat::forStandard(standard, aspect);
+    m_format.width = frame.width;
+    m_format.height = frame.height;
+    m_format.aspectNum = frame.aspectNum;
+    m_format.aspectDen = frame.aspectDen;
+    m_format.frameRateNum = frame.frameRateNum;
+    m_format.frameRateDen = frame.frameRateDen;
     m_storyboard->setFormat(m_format);
+    ui->previewPlayer->init(m_format);
 }
 
 void EditorWindow::setDvdChoices(const DvdChoices &choices)

@@ -184,7 +184,7 @@ private:
     void showAlbumSettings();
     // A new or opened album: nothing selected, the start of the preview.
     void showReplacedAlbum();
-    void applyTvStandard(TvStandard standard);
+    void applyDvdFrame(TvStandard standard, DvdAspect aspect);
 
     // Settings controls.
     void onPhotoDurationChanged(int value);
@@ -193,6 +193,7 @@ private:
     void onDissolveOnlyToggled(bool on);
     void onDynamicEffectToggled(bool on);
     void onLoopAudioToggled(bool on);
+    void onFramingChanged(int index);
     void onEvenLoudnessToggled(bool on);
     void onFadeAudioToggled(bool on);
     void onFadeDurationChanged(int ms);
@@ -208,6 +209,15 @@ private:
     void updateProgress();
 
     void showPhotoContextMenu(bool onItem, const QPoint &pos);
+    // "Caption..." on the current photo (a title card opens its own
+    // editor), and "Add Title Card...": a dialog whose every change shows
+    // at once in the preview; OK makes it one undo step.
+    void editCaption();
+    void addTitleCard();
+    void editTitleCard(int index);
+    // Shows frame `frame` of an album that is not (yet) the model's: the
+    // dialogs' live preview. Null goes back to the model's album.
+    void previewAlbum(const Album *album, int item);
     void showClipContextMenu(const QPoint &pos);
     void onSortKeyChosen();
     void onSortOrderChosen();
@@ -275,6 +285,10 @@ private:
     QMenu *m_recentMenu = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
+    QAction *m_captionAction = nullptr;
+    QAction *m_titleCardAction = nullptr;
+    // The album a caption or title card dialog shows in the preview.
+    std::unique_ptr<Album> m_previewAlbum;
     QPixmap m_gettingStartPicture;
     MakeJob *m_job = nullptr;
     DvdMaking *m_dvdMaking = nullptr;

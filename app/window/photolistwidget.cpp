@@ -7,6 +7,7 @@
 #include <QScrollBar>
 
 #include "album/appsettings.h"
+#include "engine/captionpainter.h"
 #include "window/importprogress.h"
 #include "window/stripsupport.h"
 
@@ -19,8 +20,9 @@ constexpr int kTransitionPictureHeight = 27;
 // after each edit.
 bool showsSame(const ImageInfo &a, const ImageInfo &b)
 {
-    return a.path == b.path && a.transformOps == b.transformOps && a.width == b.width &&
-           a.height == b.height && a.depth == b.depth && a.thumbnail.cacheKey() == b.thumbnail.cacheKey() &&
+    return a.path == b.path && a.titleCard == b.titleCard && a.caption.text == b.caption.text &&
+           a.transformOps == b.transformOps && a.width == b.width && a.height == b.height &&
+           a.depth == b.depth && a.thumbnail.cacheKey() == b.thumbnail.cacheKey() &&
            a.thumbnailTurned.cacheKey() == b.thumbnailTurned.cacheKey();
 }
 } // namespace
@@ -45,6 +47,17 @@ PhotoListWidget::~PhotoListWidget() = default;
 
 QImage PhotoListWidget::displayThumbnail(const ImageInfo &info)
 {
+    if (info.isTitleCard()) {
+        // The card as it is drawn, its text large enough to read at the
+        // strip's size.
+        TitleCard card = *info.titleCard;
+        card.style.sizePerMille = std::max(card.style.sizePerMille, 180);
+        card.style.backdrop = CaptionBackdrop::None;
+        const QImage backdrop = card.background == CardBackground::BlurredPhoto
+                                    ? CaptionPainter::cardBackdrop(card.photoPath, QSize(320, 240))
+                                    : QImage();
+        return CaptionPainter::titleCard(card, QSize(80, 60), 1.0, backdrop);
+    }
     const int code = orientationCodeFor(info.transformOps);
     const QImage &base = orientationTurns(code) ? info.thumbnailTurned : info.thumbnail;
     switch (code) {
@@ -87,6 +100,16 @@ void PhotoListWidget::showPhoto(int row, const ImageInfo &photo)
     QListWidgetItem *it = item(row);
     it->setSizeHint(QSize(kPhotoItemWidth, kPhotoItemHeight));
     it->setData(Qt::DecorationRole, QPixmap::fromImage(displayThumbnail(photo)));
+    if (photo.isTitleCard()) {
+        const QString text = photo.titleCard->text.simplified();
+        it->setToolTip(QStringLiteral("<nobr>") + tr("Title card") + QStringLiteral(":&nbsp;<b>") +
+                       text.toHtmlEscaped() + QStringLiteral("</b><nobr/><br /><nobr>") + tr("Duration") +
+                       QStringLiteral(":&nbsp;<b>") +
+                       tr("%1 s").arg(photo.titleCard->durationMs / 1000.0, 0, 'f', 1) +
+                       QStringLiteral("</b><nobr/>"));
+        it->setData(Qt::AccessibleTextRole, tr("Title card: %1").arg(text));
+        return;
+    }
     const QString name = QFileInfo(photo.path).fileName();
     it->setToolTip(QStringLiteral("<nobr>") + tr("Name") + QStringLiteral(":&nbsp;<b>") +
                    name.toHtmlEscaped() + QStringLiteral("</b><nobr/><br /><nobr>") + tr("Dimension") +
@@ -94,7 +117,9 @@ void PhotoListWidget::showPhoto(int row, const ImageInfo &photo)
                    QStringLiteral("%1 x %2").arg(photo.width).arg(photo.height) +
                    QStringLiteral("</b><nobr/><br /><nobr>") + tr("Depth") + QStringLiteral(":&nbsp;<b>") +
                    QString::number(photo.depth) + tr("Bits") + QStringLiteral("</b><nobr/>"));
-    it->setData(Qt::AccessibleTextRole, name);
+    it->setData(Qt::AccessibleTextRole,
+                photo.caption.isEmpty() ? name
+                                        : tr("%1, caption: %2").arg(name, photo.caption.text.simplified()));
 }
 
 void PhotoListWidget::showTransition(int row)

@@ -70,7 +70,7 @@ void PreviewPlayer::setupTextures()
 {
     if (!m_formatSet || !context())
         return;
-    initTextures(m_format, 2, false);
+    initTextures(m_format, StoryBoardRender::kSlotCount, false);
     setClearColor(float(m_backdrop.redF()), float(m_backdrop.greenF()), float(m_backdrop.blueF()), 1.0f);
 }
 
@@ -132,7 +132,8 @@ void PreviewPlayer::initializeGL()
 
 void PreviewPlayer::resizeGL(int, int)
 {
-    // The 4:3 viewport is set on every paint: the widget resets the
+    // The frame's viewport (the largest rectangle of its display shape)
+    // is set on every paint: the widget resets the
     // viewport to its whole size before it calls paintGL.
 }
 

@@ -118,9 +118,17 @@ QStringList entries(const QString &dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// Checks one DVD: a single 4:3 title of the standard, the expected length
-// and AC-3 audio, every frame decodable.
-void checkDvd(const QString &path, bool pal, int channels, double seconds, const QString &dvdFolderForDecode)
+// The shape of a DVD's picture and the chapters of its title.
+struct Shape {
+    bool wide = true; // 16:9 (make-dvd's default) or 4:3
+    int chapters = 1;
+};
+
+// Checks one DVD: a single title of the standard in the shape, in its video
+// manager's menu too, with its chapters, the expected length and AC-3 audio,
+// every frame decodable.
+void checkDvd(const QString &path, bool pal, int channels, double seconds, const QString &dvdFolderForDecode,
+              Shape shape)
 {
     const DvdCheck::Disc disc = DvdCheck::read(path);
     QVERIFY2(disc.ok, qPrintable(disc.error));
@@ -130,7 +138,9 @@ void checkDvd(const QString &path, bool pal, int channels, double seconds, const
     const DvdCheck::Title &t = disc.titles[0];
     QCOMPARE(t.pal, pal ? 1 : 0);
     QCOMPARE(t.height, pal ? 576 : 480);
-    QCOMPARE(t.aspect, 0);
+    QCOMPARE(t.aspect, shape.wide ? 3 : 0);
+    QCOMPARE(disc.menuAspect, shape.wide ? 3 : 0);
+    QCOMPARE(t.partCount, shape.chapters);
     QVERIFY2(qAbs(t.seconds - seconds) <= 1.0, qPrintable(QString::number(t.seconds)));
     QCOMPARE(t.audio.size(), 1);
     QCOMPARE(t.audio[0].format, 0);
@@ -251,7 +261,6 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     settings.remove(QStringLiteral("VideoStandard"));
     settings.sync();
     QVERIFY2(r.exitCode == 0, r.err.constData());
-    QVERIFY(r.err.contains("s of video, PAL,"));
     QVERIFY(r.err.contains("Some files have not been added to the list:"));
     QVERIFY(r.err.contains(corrupt.toLocal8Bit()));
     QVERIFY(r.err.contains(text.toLocal8Bit()));
@@ -266,7 +275,8 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     plain.close();
     QCOMPARE(QFileInfo(iso + QStringLiteral(".iso")).permissions(),
              QFileInfo(plain.fileName()).permissions());
-    checkDvd(iso + QStringLiteral(".iso"), true, 2, 3 * 1.0 + 2 * 0.52, QString());
+    QVERIFY(r.err.contains("s of video, PAL 16:9,"));
+    checkDvd(iso + QStringLiteral(".iso"), true, 2, 3 * 1.0 + 2 * 0.52, QString(), Shape{true, 3});
     // Only the user's own file is left in the temporary folder.
     QCOMPARE(entries(temp), QStringList{QStringLiteral("my notes.txt")});
 }
@@ -275,15 +285,35 @@ void TestMakeDvd::ntscFolderWithoutMusicMono()
 {
     const QString work = TestSupport::freshDir(QStringLiteral("makedvd-ntsc"));
     const QString temp = work + QStringLiteral("/temp");
-    const Run r = makeDvd({"--to-folder", work + QStringLiteral("/dvds"), "--volume-label", "Trip 2026",
-                           "--standard", "NTSC", "--channels", "1", "--quality", "low", "--photo-duration",
-                           "1034", "--no-transition", "--temp-dir", temp, m_photos[0], m_photos[1]});
+    const Run r = makeDvd({"--to-folder",
+                           work + QStringLiteral("/dvds"),
+                           "--volume-label",
+                           "Trip 2026",
+                           "--standard",
+                           "NTSC",
+                           "--channels",
+                           "1",
+                           "--quality",
+                           "low",
+                           "--photo-duration",
+                           "1034",
+                           "--no-transition",
+                           "--aspect",
+                           "4:3",
+                           "--chapters",
+                           "none",
+                           "--framing",
+                           "fill",
+                           "--temp-dir",
+                           temp,
+                           m_photos[0],
+                           m_photos[1]});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     const QString folder = work + QStringLiteral("/dvds/Trip 2026");
     QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), folder);
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
     // 1034 ms is 31 NTSC frames (1034.4 ms): kept as given.
-    checkDvd(folder, false, 1, 2 * 1.034, folder);
+    checkDvd(folder, false, 1, 2 * 1.034, folder, Shape{false, 1});
     QVERIFY(entries(temp).isEmpty());
 }
 
@@ -291,13 +321,32 @@ void TestMakeDvd::pseudoDriveSixChannels()
 {
     const QString work = TestSupport::freshDir(QStringLiteral("makedvd-drive"));
     const QString image = work + QStringLiteral("/disc.img");
-    const Run r =
-        makeDvd({"--to-drive", QStringLiteral("stdio:") + image, "--standard", "PAL", "--channels", "6",
-                 "--audio-bitrate", "448", "--photo-duration", "1000", "--dissolve-only", "--temp-dir",
-                 work + QStringLiteral("/temp"), "--yes", m_photos[2], m_photos[0], m_music});
+    const Run r = makeDvd({"--to-drive",
+                           QStringLiteral("stdio:") + image,
+                           "--standard",
+                           "PAL",
+                           "--channels",
+                           "6",
+                           "--audio-bitrate",
+                           "448",
+                           "--photo-duration",
+                           "1000",
+                           "--dissolve-only",
+                           "--aspect",
+                           "16:9",
+                           "--chapters",
+                           "photo",
+                           "--framing",
+                           "blur",
+                           "--temp-dir",
+                           work + QStringLiteral("/temp"),
+                           "--yes",
+                           m_photos[2],
+                           m_photos[0],
+                           m_music});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QVERIFY(QFileInfo(image).size() > 100000);
-    checkDvd(image, true, 6, 2 * 1.0 + 1.5, QString());
+    checkDvd(image, true, 6, 2 * 1.0 + 1.5, QString(), Shape{true, 2});
 
     // The image now holds a DVD: a non-blank disc. Without --yes the run
     // ends with the question before anything is made, the image untouched.
@@ -433,7 +482,7 @@ void TestMakeDvd::keepTemp()
     QVERIFY(kept.exists(QStringLiteral("audio.ac3")));
     QVERIFY(kept.exists(QStringLiteral("author.xml")));
     checkDvd(kept.absoluteFilePath(QStringLiteral("dvd")), true, 2, 1.0,
-             kept.absoluteFilePath(QStringLiteral("dvd")));
+             kept.absoluteFilePath(QStringLiteral("dvd")), Shape{true, 1});
 }
 
 void TestMakeDvd::withoutNamedPipes()
@@ -454,7 +503,7 @@ void TestMakeDvd::withoutNamedPipes()
     const QDir kept(temp + QLatin1Char('/') + runs[0]);
     QVERIFY(QFileInfo(kept.absoluteFilePath(QStringLiteral("video.m2v"))).isFile());
     QVERIFY(QFileInfo(kept.absoluteFilePath(QStringLiteral("title_0.vob"))).size() > 0);
-    checkDvd(iso, true, 2, 2.0, QString());
+    checkDvd(iso, true, 2, 2.0, QString(), Shape{true, 2});
 }
 
 void TestMakeDvd::existingTargetNeedsYes()
@@ -494,6 +543,9 @@ void TestMakeDvd::usageErrors()
           QStringList{"--to-iso", "x.iso", "--channels", "3", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--to-folder", "y", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--aspect", "21:9", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--framing", "stretch", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--chapters", "5", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--loudness", "loud", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--fade", "100", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--crossfade", "-5", m_photos[0]}}) {
@@ -503,6 +555,8 @@ void TestMakeDvd::usageErrors()
     }
     const Run tooLong = makeDvd({"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]});
     QVERIFY(tooLong.err.contains("--photo-duration must be a number of milliseconds from 1000 to 999000"));
+    QVERIFY(makeDvd({"--to-iso", "x.iso", "--aspect", "21:9", m_photos[0]})
+                .err.contains("--aspect must be 16:9 or 4:3"));
     const Run help = makeDvd({"--help"});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--to-folder"));
@@ -551,7 +605,7 @@ void TestMakeDvd::phoneFolder()
     QVERIFY(!r.err.contains((phone + QStringLiteral("/song.oga")).toLocal8Bit()));
     QVERIFY(!r.err.contains((phone + QStringLiteral("/IMG_0001.HEIC")).toLocal8Bit()));
     const QString folder = QString::fromLocal8Bit(r.out.trimmed());
-    checkDvd(folder, true, 2, 2 * 1.0 + 0.52, folder);
+    checkDvd(folder, true, 2, 2 * 1.0 + 0.52, folder, Shape{true, 2});
 }
 
 void TestMakeDvd::interruptDuringEncoding()

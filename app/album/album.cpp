@@ -26,6 +26,20 @@ OutputFormat OutputFormat::forStandard(TvStandard standard)
     return f;
 }
 
+OutputFormat OutputFormat::forVideo(const VideoChoices &choices)
+{
+    OutputFormat f;
+    const QSize size = choices.frameSize();
+    f.width = size.width();
+    f.height = size.height();
+    f.frameRateNum = choices.frameRate;
+    f.frameRateDen = 1;
+    f.aspectNum = videoShapeNum(choices.shape);
+    f.aspectDen = videoShapeDen(choices.shape);
+    f.audioChannels = 2;
+    return f;
+}
+
 bool OutputFormat::operator==(const OutputFormat &o) const
 {
     return width == o.width && height == o.height && frameRateNum == o.frameRateNum &&

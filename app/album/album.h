@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "album/dvdchoices.h"
+#include "album/videochoices.h"
 
 // Dynamic-effect key: kind 0 animates three values (horizontal offset,
 // vertical offset, offset toward the viewer = zoom, in frame pixels); kind 1
@@ -94,6 +95,9 @@ struct OutputFormat {
 
     // The format for a TV standard: 25/1 for PAL, 30000/1001 for NTSC.
     static OutputFormat forStandard(TvStandard standard);
+    // The format of a video file: its frame in square pixels at its rate,
+    // stereo sound. The one place the file's choices become a render format.
+    static OutputFormat forVideo(const VideoChoices &choices);
     bool operator==(const OutputFormat &o) const;
 };
 
@@ -221,4 +225,5 @@ public:
     QStringList patternFiles;
     SlideshowSettings settings;
     DvdChoices dvd;
+    VideoChoices video;
 };

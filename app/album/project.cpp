@@ -151,12 +151,20 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                     {QStringLiteral("volumeLabel"), d.volumeLabel},
                     {QStringLiteral("copies"), d.copies},
                     {QStringLiteral("atEnd"), showEndName(d.atEnd)}};
+    const VideoChoices &v = album.video;
+    QJsonObject video{{QStringLiteral("size"), videoSizeName(v.size)},
+                      {QStringLiteral("shape"), videoShapeName(v.shape)},
+                      {QStringLiteral("frameRate"), v.frameRate},
+                      {QStringLiteral("quality"), videoQualityName(v.quality)}};
+    if (!v.file.isEmpty())
+        video.insert(QStringLiteral("file"), storedPath(v.file, projectDir));
     QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormatName)},
                      {QStringLiteral("version"), kFormatVersion},
                      {QStringLiteral("settings"), settings},
                      {QStringLiteral("photos"), photos},
                      {QStringLiteral("clips"), clips},
-                     {QStringLiteral("dvd"), dvd}};
+                     {QStringLiteral("dvd"), dvd},
+                     {QStringLiteral("video"), video}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -264,6 +272,32 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
             if (parsed)
                 out.dvd.atEnd = *parsed;
         }
+    }
+
+    // The video file's choices; a project written before they existed
+    // gets the defaults.
+    const QJsonValue videoValue = root.value(QStringLiteral("video"));
+    const QJsonObject video = videoValue.toObject();
+    ok = ok && (videoValue.isUndefined() || videoValue.isObject());
+    if (ok && videoValue.isObject()) {
+        auto readChoice = [&](const char *name, auto parse, auto *out) {
+            const QJsonValue value = video.value(QLatin1String(name));
+            if (value.isUndefined())
+                return true;
+            const auto parsed = parse(value.toString());
+            if (!value.isString() || !parsed)
+                return false;
+            *out = *parsed;
+            return true;
+        };
+        ok = readChoice("size", parseVideoSize, &out.video.size) &&
+             readChoice("shape", parseVideoShape, &out.video.shape) &&
+             readChoice("quality", parseVideoQuality, &out.video.quality) &&
+             readInt(video, "frameRate", 1, 1000, &out.video.frameRate) && isVideoFrameRate(out.video.frameRate);
+        const QJsonValue file = video.value(QStringLiteral("file"));
+        ok = ok && (file.isUndefined() || file.isString());
+        if (ok && !file.toString().isEmpty())
+            out.video.file = resolvedPath(file.toString(), projectDir);
     }
     if (!ok) {
         *error = damaged;
@@ -373,6 +407,7 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
     album->audios = audios;
     album->settings = data.settings;
     album->dvd = data.dvd;
+    album->video = data.video;
     if (missing)
         *missing = left;
     return true;

@@ -155,7 +155,7 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
     QJsonObject video{{QStringLiteral("size"), videoSizeName(v.size)},
                       {QStringLiteral("shape"), videoShapeName(v.shape)},
                       {QStringLiteral("frameRate"), v.frameRate},
-                      {QStringLiteral("quality"), videoQualityName(v.quality)}};
+                      {QStringLiteral("quality"), videoFileQualityName(v.quality)}};
     if (!v.file.isEmpty())
         video.insert(QStringLiteral("file"), storedPath(v.file, projectDir));
     QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormatName)},
@@ -292,7 +292,7 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         };
         ok = readChoice("size", parseVideoSize, &out.video.size) &&
              readChoice("shape", parseVideoShape, &out.video.shape) &&
-             readChoice("quality", parseVideoQuality, &out.video.quality) &&
+             readChoice("quality", parseVideoFileQuality, &out.video.quality) &&
              readInt(video, "frameRate", 1, 1000, &out.video.frameRate) && isVideoFrameRate(out.video.frameRate);
         const QJsonValue file = video.value(QStringLiteral("file"));
         ok = ok && (file.isUndefined() || file.isString());

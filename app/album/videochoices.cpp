@@ -93,7 +93,7 @@ std::optional<int> parseVideoFrameRate(const QString &text)
     return fps;
 }
 
-std::optional<VideoQuality> parseVideoQuality(const QString &text)
+std::optional<VideoQuality> parseVideoFileQuality(const QString &text)
 {
     const QString t = text.trimmed().toLower();
     if (t == QLatin1String("high"))
@@ -105,7 +105,7 @@ std::optional<VideoQuality> parseVideoQuality(const QString &text)
     return std::nullopt;
 }
 
-QString videoQualityName(VideoQuality quality)
+QString videoFileQualityName(VideoQuality quality)
 {
     switch (quality) {
     case VideoQuality::High:

@@ -37,8 +37,8 @@ std::optional<int> parseVideoFrameRate(const QString &text);
 // file halves the size again at a visible cost in fine detail.
 enum class VideoQuality { High, Normal, Small };
 // "high", "normal" or "small" (also "small-file"), any case.
-std::optional<VideoQuality> parseVideoQuality(const QString &text);
-QString videoQualityName(VideoQuality quality);
+std::optional<VideoQuality> parseVideoFileQuality(const QString &text);
+QString videoFileQualityName(VideoQuality quality);
 int videoQualityCrf(VideoQuality quality);
 
 struct VideoChoices {

@@ -19,12 +19,12 @@
 namespace {
 
 const VideoSize kSizes[] = {VideoSize::P720, VideoSize::P1080, VideoSize::P2160};
-const VideoShape kShapes[] = {VideoShape::Wide, VideoShape::Standard, VideoShape::Portrait, VideoShape::Square};
+const VideoShape kShapes[] = {VideoShape::Wide, VideoShape::Standard, VideoShape::Portrait,
+                              VideoShape::Square};
 const int kRates[] = {25, 30, 50, 60};
 const VideoQuality kQualities[] = {VideoQuality::High, VideoQuality::Normal, VideoQuality::Small};
 
-template <typename T, size_t N>
-int indexOf(const T (&list)[N], T value)
+template <typename T, size_t N> int indexOf(const T (&list)[N], T value)
 {
     for (size_t i = 0; i < N; ++i) {
         if (list[i] == value)
@@ -100,7 +100,8 @@ ExportVideoDialog::ExportVideoDialog(QWidget *parent) : DialogBase(parent)
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_file, &QLineEdit::textChanged, this, &ExportVideoDialog::updateExportButton);
     for (QComboBox *box : {m_size, m_shape, m_rate, m_quality})
-        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this, &ExportVideoDialog::updateEstimate);
+        connect(box, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                &ExportVideoDialog::updateEstimate);
     retranslate();
     setChoices(VideoChoices());
 }
@@ -129,7 +130,7 @@ void ExportVideoDialog::retranslate()
         const int crf = videoQualityCrf(kQualities[i]);
         const QString name = kQualities[i] == VideoQuality::High     ? tr("High")
                              : kQualities[i] == VideoQuality::Normal ? tr("Normal")
-                                                                      : tr("Small file");
+                                                                     : tr("Small file");
         m_quality->setItemText(i, tr("%1 (CRF %2)").arg(name).arg(crf));
     }
     // What assistive tools read for each control: its label.
@@ -203,9 +204,9 @@ void ExportVideoDialog::updateExportButton()
 
 void ExportVideoDialog::browse()
 {
-    const QString chosen =
-        FileChooser::getSaveFileName(this, tr("Export Video"), QDir::fromNativeSeparators(m_file->text().trimmed()),
-                                     tr("MP4 video (*.mp4)"));
+    const QString chosen = FileChooser::getSaveFileName(this, tr("Export Video"),
+                                                        QDir::fromNativeSeparators(m_file->text().trimmed()),
+                                                        tr("MP4 video (*.mp4)"));
     if (chosen.isEmpty())
         return;
     m_file->setText(QDir::toNativeSeparators(videoPathWithExtension(chosen)));

@@ -4,6 +4,7 @@
 #include <QLoggingCategory>
 #include <QTransform>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 
@@ -13,16 +14,21 @@
 
 Q_LOGGING_CATEGORY(lcAlbum, "sorvel.album")
 
-OutputFormat OutputFormat::forStandard(TvStandard standard)
+OutputFormat OutputFormat::forStandard(TvStandard standard, DvdAspect aspect)
 {
     OutputFormat f;
+    f.width = 720;
     if (standard == TvStandard::Pal) {
+        f.height = 576;
         f.frameRateNum = 25;
         f.frameRateDen = 1;
     } else {
+        f.height = 480;
         f.frameRateNum = 30000;
         f.frameRateDen = 1001;
     }
+    f.aspectNum = aspect == DvdAspect::Wide ? 16 : 4;
+    f.aspectDen = aspect == DvdAspect::Wide ? 9 : 3;
     return f;
 }
 
@@ -38,6 +44,36 @@ OutputFormat OutputFormat::forVideo(const VideoChoices &choices)
     f.aspectDen = videoShapeDen(choices.shape);
     f.audioChannels = 2;
     return f;
+}
+
+double OutputFormat::motionUnit() const
+{
+    return std::min(double(height) / 540.0, displayWidth() / 720.0);
+}
+
+std::optional<PhotoFraming> parsePhotoFraming(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("fit"), Qt::CaseInsensitive) == 0)
+        return PhotoFraming::Fit;
+    if (t.compare(QLatin1String("fill"), Qt::CaseInsensitive) == 0)
+        return PhotoFraming::Fill;
+    if (t.compare(QLatin1String("blur"), Qt::CaseInsensitive) == 0)
+        return PhotoFraming::Blur;
+    return std::nullopt;
+}
+
+QString photoFramingName(PhotoFraming framing)
+{
+    switch (framing) {
+    case PhotoFraming::Fill:
+        return QStringLiteral("fill");
+    case PhotoFraming::Blur:
+        return QStringLiteral("blur");
+    case PhotoFraming::Fit:
+        break;
+    }
+    return QStringLiteral("fit");
 }
 
 bool OutputFormat::operator==(const OutputFormat &o) const

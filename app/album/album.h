@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "album/dvdchoices.h"
 #include "album/videochoices.h"
@@ -80,8 +81,12 @@ struct AudioInfo {
     double clipLength() const { return clipEnd - clipStart; }
 };
 
-// The render format: a square-pixel 720 x 540 frame at the TV standard's
-// frame rate, and the audio format of the soundtrack.
+// The render format: the frame as it is stored (width x height pixels), the
+// shape it is shown in (aspectNum:aspectDen), the frame rate, and the audio
+// format of the soundtrack. A DVD frame is 720 x 576 (PAL) or 720 x 480
+// (NTSC) stored pixels shown as 4:3 or 16:9, so its pixels are not square;
+// frames are composed for the display shape directly at the stored size
+// (see GLDrawCore). The default is a square-pixel 4:3 frame of 720 x 540.
 struct OutputFormat {
     int32_t width = 720;
     int32_t height = 540;
@@ -93,13 +98,38 @@ struct OutputFormat {
     int32_t audioSampleRate = 48000;
     int32_t audioBitsPerSample = 16;
 
-    // The format for a TV standard: 25/1 for PAL, 30000/1001 for NTSC.
-    static OutputFormat forStandard(TvStandard standard);
+    // The DVD frame of a TV standard and aspect: 720 x 576 at 25/1 for PAL,
+    // 720 x 480 at 30000/1001 for NTSC, shown as 4:3 or 16:9.
+    static OutputFormat forStandard(TvStandard standard, DvdAspect aspect = DvdAspect::Standard);
     // The format of a video file: its frame in square pixels at its rate,
     // stereo sound. The one place the file's choices become a render format.
     static OutputFormat forVideo(const VideoChoices &choices);
     bool operator==(const OutputFormat &o) const;
+
+    // The frame's width on screen in pixels as tall as a stored row: 768
+    // for a PAL 4:3 frame, 1024 for PAL 16:9, the width itself for square
+    // pixels.
+    double displayWidth() const { return double(height) * aspectNum / aspectDen; }
+    // Stored pixels per displayed pixel across a row (0.9375 for PAL 4:3,
+    // 0.703125 for PAL 16:9, 1 for square pixels).
+    double squeeze() const { return double(width) / displayWidth(); }
+    // The pan-and-zoom keys are given in pixels of a 720 x 540 frame; one
+    // such pixel is this many displayed pixels here: the keys scale with
+    // the frame's height, or with its width where the frame is narrower
+    // than 4:3, so a photo moves and zooms alike at every size and shape.
+    double motionUnit() const;
 };
+
+// How a photo fills the frame when its shape differs from the frame's: the
+// whole photo with black bars beside or above it (Fit, the default), the
+// frame filled and the photo's overflow cut off round its centre (Fill),
+// or the whole photo on a blurred, darkened copy of itself that fills the
+// frame (Blur: how phone pictures are shown on wide screens).
+enum class PhotoFraming { Fit, Fill, Blur };
+// "fit", "fill" or "blur" in any case, with surrounding white space ignored.
+std::optional<PhotoFraming> parsePhotoFraming(const QString &text);
+// "fit", "fill" or "blur", the texts stored in projects and given to --framing.
+QString photoFramingName(PhotoFraming framing);
 
 // Seconds to frames, truncated toward zero.
 int64_t secondsToFrames(double seconds, const OutputFormat &format);
@@ -136,8 +166,8 @@ MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicE
 void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport);
 
 // The DVD choices of an album: TV standard, quality, audio, the disc's
-// volume label, the number of copies and what the disc does when the show
-// ends. They are kept with the album
+// volume label, the number of copies, what the disc does when the show
+// ends, the picture's shape and the chapters. They are kept with the album
 // (Album::dvd), the one place the main window owns: the DVD settings dialog
 // reads and writes them there, a project file stores them, and
 // `sorvel make-dvd PROJECT` starts from them.
@@ -149,12 +179,18 @@ struct DvdChoices {
     QString volumeLabel = defaultVolumeLabel();
     int copies = 1;
     ShowEnd atEnd = ShowEnd::Repeat;
+    // New albums are widescreen with a chapter at every photo; a project
+    // saved before these choices existed opens as 4:3 without chapters, so
+    // it makes the DVD it made before.
+    DvdAspect aspect = DvdAspect::Wide;
+    ChapterMarks chapters = ChapterMarks::PerPhoto;
 
     bool operator==(const DvdChoices &o) const
     {
         return tvStandard == o.tvStandard && videoBitRate == o.videoBitRate &&
                audioBitRate == o.audioBitRate && audioChannels == o.audioChannels &&
-               volumeLabel == o.volumeLabel && copies == o.copies && atEnd == o.atEnd;
+               volumeLabel == o.volumeLabel && copies == o.copies && atEnd == o.atEnd && aspect == o.aspect &&
+               chapters == o.chapters;
     }
     bool operator!=(const DvdChoices &o) const { return !(*this == o); }
 };
@@ -170,12 +206,14 @@ struct SlideshowSettings {
     bool useDynamicEffect = true;
     bool loopAudio = false;
     bool fadeAudio = false;
+    PhotoFraming framing = PhotoFraming::Fit;
 
     bool operator==(const SlideshowSettings &o) const
     {
         return photoDurationMs == o.photoDurationMs && transitionDurationMs == o.transitionDurationMs &&
                useTransition == o.useTransition && dissolveOnly == o.dissolveOnly &&
-               useDynamicEffect == o.useDynamicEffect && loopAudio == o.loopAudio && fadeAudio == o.fadeAudio;
+               useDynamicEffect == o.useDynamicEffect && loopAudio == o.loopAudio &&
+               fadeAudio == o.fadeAudio && framing == o.framing;
     }
     bool operator!=(const SlideshowSettings &o) const { return !(*this == o); }
 };

@@ -75,6 +75,20 @@ bool readInt(const QJsonObject &o, const char *name, int minimum, int maximum, i
     return true;
 }
 
+// An optional member holding one of a choice's texts: absent leaves *out
+// as it is; anything but one of the texts is damage.
+template <typename T>
+bool readChoice(const QJsonObject &o, const char *name, std::optional<T> (*parse)(const QString &), T *out)
+{
+    const QJsonValue v = o.value(QLatin1String(name));
+    if (v.isUndefined())
+        return true;
+    const std::optional<T> parsed = v.isString() ? parse(v.toString()) : std::nullopt;
+    if (parsed)
+        *out = *parsed;
+    return parsed.has_value();
+}
+
 bool readSeconds(const QJsonObject &o, const char *name, double *out)
 {
     const QJsonValue v = o.value(QLatin1String(name));
@@ -126,7 +140,8 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                          {QStringLiteral("dissolveOnly"), show.dissolveOnly},
                          {QStringLiteral("useDynamicEffect"), show.useDynamicEffect},
                          {QStringLiteral("loopAudio"), show.loopAudio},
-                         {QStringLiteral("fadeAudio"), show.fadeAudio}};
+                         {QStringLiteral("fadeAudio"), show.fadeAudio},
+                         {QStringLiteral("framing"), photoFramingName(show.framing)}};
     QJsonArray photos;
     for (const ImageInfo &photo : album.photos) {
         QJsonArray ops;
@@ -150,7 +165,9 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                     {QStringLiteral("audioChannels"), d.audioChannels},
                     {QStringLiteral("volumeLabel"), d.volumeLabel},
                     {QStringLiteral("copies"), d.copies},
-                    {QStringLiteral("atEnd"), showEndName(d.atEnd)}};
+                    {QStringLiteral("atEnd"), showEndName(d.atEnd)},
+                    {QStringLiteral("aspect"), dvdAspectName(d.aspect)},
+                    {QStringLiteral("chapters"), chapterMarksName(d.chapters)}};
     const VideoChoices &v = album.video;
     QJsonObject video{{QStringLiteral("size"), videoSizeName(v.size)},
                       {QStringLiteral("shape"), videoShapeName(v.shape)},
@@ -207,7 +224,8 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
               readBool(settings, "dissolveOnly", &show.dissolveOnly) &&
               readBool(settings, "useDynamicEffect", &show.useDynamicEffect) &&
               readBool(settings, "loopAudio", &show.loopAudio) &&
-              readBool(settings, "fadeAudio", &show.fadeAudio);
+              readBool(settings, "fadeAudio", &show.fadeAudio) &&
+              readChoice(settings, "framing", parsePhotoFraming, &show.framing);
 
     const QJsonValue photos = root.value(QStringLiteral("photos"));
     ok = ok && photos.isArray();
@@ -245,6 +263,10 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         out.clips.append(clip);
     }
 
+    // Projects written before these choices existed (with or without a
+    // "dvd" member) make the DVD they made then: 4:3, one chapter.
+    out.dvd.aspect = DvdAspect::Standard;
+    out.dvd.chapters = ChapterMarks::None;
     const QJsonValue dvdValue = root.value(QStringLiteral("dvd"));
     const QJsonObject dvd = dvdValue.toObject();
     ok = ok && (dvdValue.isUndefined() || dvdValue.isObject());
@@ -272,6 +294,8 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
             if (parsed)
                 out.dvd.atEnd = *parsed;
         }
+        ok = ok && readChoice(dvd, "aspect", parseDvdAspect, &out.dvd.aspect) &&
+             readChoice(dvd, "chapters", parseChapterMarks, &out.dvd.chapters);
     }
 
     // The video file's choices; a project written before they existed
@@ -280,19 +304,9 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
     const QJsonObject video = videoValue.toObject();
     ok = ok && (videoValue.isUndefined() || videoValue.isObject());
     if (ok && videoValue.isObject()) {
-        auto readChoice = [&](const char *name, auto parse, auto *out) {
-            const QJsonValue value = video.value(QLatin1String(name));
-            if (value.isUndefined())
-                return true;
-            const auto parsed = parse(value.toString());
-            if (!value.isString() || !parsed)
-                return false;
-            *out = *parsed;
-            return true;
-        };
-        ok = readChoice("size", parseVideoSize, &out.video.size) &&
-             readChoice("shape", parseVideoShape, &out.video.shape) &&
-             readChoice("quality", parseVideoFileQuality, &out.video.quality) &&
+        ok = readChoice(video, "size", parseVideoSize, &out.video.size) &&
+             readChoice(video, "shape", parseVideoShape, &out.video.shape) &&
+             readChoice(video, "quality", parseVideoFileQuality, &out.video.quality) &&
              readInt(video, "frameRate", 1, 1000, &out.video.frameRate) && isVideoFrameRate(out.video.frameRate);
         const QJsonValue file = video.value(QStringLiteral("file"));
         ok = ok && (file.isUndefined() || file.isString());

@@ -331,6 +331,8 @@ MakeRequest DvdSettingsDialog::request() const
     r.audioBitRate = m_choices.audioBitRate;
     r.audioChannels = m_choices.audioChannels;
     r.atEnd = m_choices.atEnd;
+    r.aspect = m_choices.aspect;
+    r.chapters = m_choices.chapters;
     r.destination = m_ui->targetComboBox->destination();
     r.destination.volumeLabel = m_ui->targetComboBox->volumeLabel();
     const bool burner = r.destination.type == Destination::Burner;

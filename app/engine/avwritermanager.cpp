@@ -96,7 +96,7 @@ bool AVWriterManager::init(const OutputFormat &format)
         m_error = glError();
         return false;
     }
-    if (!initTextures(format.width, format.height, 2, true)) {
+    if (!initTextures(format, 2, true)) {
         m_error = glError().isEmpty() ? QStringLiteral("Cannot create the OpenGL textures") : glError();
         return false;
     }

@@ -21,8 +21,9 @@
 class GLDrawer;
 
 // A decoded picture: plane pointers and line sizes (FFmpeg's picture
-// layout) and the cache age. Photos are frame-size BGRA, patterns
-// frame-size 8-bit grey. The picture owns its pixels.
+// layout) and the cache age. Photos are frame-size BGRA (the photo laid
+// into the whole frame in its framing, in the frame's stored shape),
+// patterns frame-size 8-bit grey. The picture owns its pixels.
 struct Picture {
     uint8_t *data[4] = {nullptr, nullptr, nullptr, nullptr};
     int linesize[4] = {0, 0, 0, 0};
@@ -113,22 +114,29 @@ private:
     // Enters a filled picture into its cache and the index, and ages the
     // cache.
     Picture *store(Cache &cache, const QString &key, std::unique_ptr<Picture> picture);
-    void rememberPhoto(const QString &path, bool turned, Picture *picture);
+    void rememberPhoto(const QString &path, bool turned, PhotoFraming framing, Picture *picture);
     struct PhotoMemo {
         QString path;
         bool turned = false;
+        PhotoFraming framing = PhotoFraming::Fit;
         Picture *picture = nullptr;
     };
     PhotoMemo m_photoMemo[2];
     // Decoding ahead: the next photo of the timeline is decoded and scaled
     // on a helper thread while the current frames render; photoPicture
     // takes the result when that photo's key misses the cache.
-    static QImage decodePhoto(const QString &path, bool turned, int width, int height);
+    // The photo decoded and laid into a frame-size picture of the format
+    // in the framing (rows top-down), on a helper thread; null when it
+    // cannot be decoded.
+    static QImage decodePhoto(const QString &path, bool turned, const OutputFormat &format,
+                              PhotoFraming framing);
+    static QString photoKey(const QString &path, bool turned, PhotoFraming framing);
     void decodeAhead(const ImageInfo &info);
     void dropDecodesAhead();
     std::map<QString, std::future<QImage>> m_ahead;
     QString m_aheadPath;
     bool m_aheadTurned = false;
+    PhotoFraming m_aheadFraming = PhotoFraming::Fit;
     void freeRing();
     void prefetchStep();
     void openClip(int index);

@@ -15,12 +15,12 @@ extern "C" {
 
 Q_LOGGING_CATEGORY(lcWriter, "sorvel.streamwriter")
 
-VideoStreamParams VideoStreamParams::dvd(TvStandard standard, int32_t bitRate)
+VideoStreamParams VideoStreamParams::dvd(TvStandard standard, int32_t bitRate, DvdAspect aspect)
 {
     const bool pal = standard == TvStandard::Pal;
     VideoStreamParams p;
     p.srcWidth = 720;
-    p.srcHeight = 540;
+    p.srcHeight = pal ? 576 : 480;
     p.dstWidth = 720;
     p.dstHeight = pal ? 576 : 480;
     p.srcPixelFormat = AV_PIX_FMT_BGRA;
@@ -28,8 +28,10 @@ VideoStreamParams VideoStreamParams::dvd(TvStandard standard, int32_t bitRate)
     p.codecType = AVMEDIA_TYPE_VIDEO;
     p.timeBaseNum = pal ? 1 : 1001;
     p.timeBaseDen = pal ? 25 : 30000;
-    p.aspectDen = 3;
-    p.aspectNum = 4;
+    // The sequence header's aspect ratio information (2 for 4:3, 3 for
+    // 16:9) follows from the sample aspect ratio set from these.
+    p.aspectDen = aspect == DvdAspect::Wide ? 9 : 3;
+    p.aspectNum = aspect == DvdAspect::Wide ? 16 : 4;
     p.bitRate = bitRate;
     return p;
 }
@@ -190,6 +192,16 @@ void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
     c->rc_initial_buffer_occupancy = c->rc_buffer_size * 3 / 4;
     c->rc_max_available_vbv_use = 0.5f;
     c->pix_fmt = AV_PIX_FMT_YUV420P;
+    // Groups of 12 pictures (0.48 s PAL, 0.4 s NTSC: a DVD's VOBU is 0.4 to
+    // 1 s), I and P pictures only, every group closed: a group needs no
+    // picture before it, so a chapter can start at any group. FFmpeg's
+    // encoder marks groups closed only without its scene-change I pictures
+    // (it refuses the two together); a cut then starts with a P picture
+    // whose blocks are coded on their own where that is cheaper.
+    c->gop_size = 12;
+    c->max_b_frames = 0;
+    c->flags |= AV_CODEC_FLAG_CLOSED_GOP;
+    av_opt_set_int(c, "sc_threshold", 1000000000, AV_OPT_SEARCH_CHILDREN);
     int num = 0, den = 0;
     av_reduce(&num, &den, int64_t(p.aspectNum) * p.dstHeight, int64_t(p.aspectDen) * p.dstWidth, 255);
     c->sample_aspect_ratio = AVRational{num, den};
@@ -544,6 +556,8 @@ bool StreamWriter::encodeVideo(av::Frame frame)
         return false;
     if (!frame)
         return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
+    // A key frame is encoded as an I picture that begins a new group (the
+    // encoder starts one at every I picture it is asked for).
     while (m_nextKeyFrame < m_keyFrames.size() && m_keyFrames[m_nextKeyFrame] < m_videoFrames)
         ++m_nextKeyFrame;
     const bool key = m_nextKeyFrame < m_keyFrames.size() && m_keyFrames[m_nextKeyFrame] == m_videoFrames;

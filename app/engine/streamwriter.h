@@ -40,9 +40,10 @@ struct VideoStreamParams {
     // 4:2:0, BT.709, the quality crf at the given libx264 preset.
     static VideoStreamParams h264(int32_t width, int32_t height, int32_t fps, int32_t crf, const char *preset);
 
-    // The DVD controller's values: 720 x 540 BGRA to 720 x 576 (PAL) or
-    // 720 x 480 (NTSC), MPEG-2, 4:3, bitRate in bits per second.
-    static VideoStreamParams dvd(TvStandard standard, int32_t bitRate);
+    // A DVD's video: 720 x 576 (PAL) or 720 x 480 (NTSC) BGRA frames
+    // composed at that size, MPEG-2 shown as 4:3 or 16:9, bitRate in bits
+    // per second.
+    static VideoStreamParams dvd(TvStandard standard, int32_t bitRate, DvdAspect aspect = DvdAspect::Standard);
 };
 
 struct AudioStreamParams {

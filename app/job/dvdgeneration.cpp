@@ -5,6 +5,7 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
+#include "album/timeline.h"
 #include "authoring/dvdauthoring.h"
 #include "engine/avwritermanager.h"
 #include "engine/storyboardrender.h"
@@ -98,6 +99,20 @@ void DvdGeneration::stopParts()
     }
 }
 
+QVector<qint64> DvdGeneration::chapterFrames(const Album &album, const OutputFormat &format, ChapterMarks marks)
+{
+    const Timeline timeline = Timeline::of(album, format);
+    QVector<qint64> frames{0};
+    if (marks == ChapterMarks::PerPhoto) {
+        for (int k = 1; k < timeline.photoCount(); ++k) {
+            const qint64 f = timeline.photoStart(k);
+            if (f > frames.last() && f < timeline.totalFrames())
+                frames.append(f);
+        }
+    }
+    return frames;
+}
+
 quint64 DvdGeneration::estimateDvdSize(int videoBitRate, int audioBitRate, double seconds)
 {
     const qint64 v = videoBitRate;
@@ -121,7 +136,7 @@ bool DvdGeneration::start(const Album &album, const DvdGenerationSettings &setti
     m_running = true;
     m_aborting = false;
     ++m_runId;
-    m_format = OutputFormat::forStandard(settings.tvStandard);
+    m_format = OutputFormat::forStandard(settings.tvStandard, settings.aspect);
     m_format.audioChannels = settings.audioChannels;
     // Start outside the caller's call.
     deferStep(&DvdGeneration::startEncoding);
@@ -313,7 +328,10 @@ bool DvdGeneration::addAuthorStreams(const QString &videoPath, const QString &au
             });
     if (!m_author->addVideo(videoPath, 0) || !m_author->addAudio(audioPath, QStringLiteral("English"), 0))
         return false;
-    m_author->setAspectRatio(DvdAuthoring::Ratio4x3);
+    m_author->setAspectRatio(m_settings.aspect == DvdAspect::Wide ? DvdAuthoring::Ratio16x9
+                                                                  : DvdAuthoring::Ratio4x3);
+    if (!m_author->setChapters(0, chapterFrames(m_album, m_format, m_settings.chapters)))
+        return false;
     m_author->setEndOfShow(m_settings.atEnd == ShowEnd::Stop ? DvdAuthoring::Stop : DvdAuthoring::PlayAgain);
     m_author->setTempPath(m_workFolder);
     m_author->setTVStandard(m_settings.tvStandard == TvStandard::Pal ? DvdAuthoring::PAL : DvdAuthoring::NTSC);
@@ -393,11 +411,15 @@ void DvdGeneration::openVideoPipe()
 bool DvdGeneration::addVideoWriter(const QString &path)
 {
     auto video = std::make_unique<StreamWriter>();
-    if (!video->open(path, VideoStreamParams::dvd(m_settings.tvStandard, m_settings.videoBitRate),
+    if (!video->open(path, VideoStreamParams::dvd(m_settings.tvStandard, m_settings.videoBitRate, m_settings.aspect),
                      AudioStreamParams())) {
         finish(false, tr("Cannot create the video stream: %1").arg(video->errorString()));
         return false;
     }
+    // Each chapter starts with a closed group of pictures on its very
+    // frame, so that the chapter dvdauthor marks there begins on it.
+    const QVector<qint64> chapters = chapterFrames(m_album, m_format, m_settings.chapters);
+    video->setKeyFrames(std::vector<int64_t>(chapters.begin(), chapters.end()));
     if (!m_writer->addWriter(std::move(video))) {
         finish(false, m_writer->errorString());
         return false;

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 #include <memory>
 
@@ -22,6 +23,8 @@ struct DvdGenerationSettings {
     int audioBitRate = kDefaultAudioBitRate;   // bit/s
     int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
     ShowEnd atEnd = ShowEnd::Repeat;           // what the disc does after the show
+    DvdAspect aspect = DvdAspect::Wide;        // the picture's shape
+    ChapterMarks chapters = ChapterMarks::PerPhoto;
     // The process ends with the run (the command line): the rendering
     // thread's lowered priority need not be restorable (see
     // AVWriterManager::setRenderPriority).
@@ -63,6 +66,11 @@ public:
     bool isRunning() const { return m_running; }
     // The folder the DVD is authored into.
     QString dvdFolder() const;
+
+    // The chapters' first frames for an album at a format: the first frame
+    // of every photo's own time (photoStart: the transition into a photo
+    // belongs to the chapter before), or frame 0 alone without chapters.
+    static QVector<qint64> chapterFrames(const Album &album, const OutputFormat &format, ChapterMarks marks);
 
     // Estimated DVD size in bytes for a bit rate pair and a duration (bit
     // rates in bit/s): an upper bound, since the video's rate is variable up

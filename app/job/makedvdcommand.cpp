@@ -270,6 +270,8 @@ struct RunChoices {
     int audioBitRate = kDefaultAudioBitRate;
     int channels = kDefaultAudioChannels;
     ShowEnd atEnd = ShowEnd::Repeat;
+    DvdAspect aspect = DvdAspect::Wide;
+    ChapterMarks chapters = ChapterMarks::PerPhoto;
     QString volumeLabel;
 };
 
@@ -351,6 +353,8 @@ int generate(const MakeDvdOptions &o, const Album &album, const RunChoices &c, P
     request.audioBitRate = c.audioBitRate;
     request.audioChannels = c.channels;
     request.atEnd = c.atEnd;
+    request.aspect = c.aspect;
+    request.chapters = c.chapters;
     request.destination = destination;
     request.copies = o.copies;
     request.speed = o.speed;
@@ -377,11 +381,11 @@ int generate(const MakeDvdOptions &o, const Album &album, const RunChoices &c, P
                      .arg(c.video.frameRate)
                      .arg(videoQualityCrf(c.video.quality)));
     } else if (!o.quiet) {
-        printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4, up to %5 Mbit/s\n")
+        printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4 %5, up to %6 Mbit/s\n")
                      .arg(album.photos.size())
                      .arg(album.audios.size())
                      .arg(Timeline::of(album, OutputFormat::forStandard(c.standard)).seconds(), 0, 'f', 2)
-                     .arg(tvStandardName(c.standard), formatVideoBitRate(c.videoBitRate)));
+                     .arg(tvStandardName(c.standard), dvdAspectName(c.aspect), formatVideoBitRate(c.videoBitRate)));
     }
 
     // --yes answers the confirmations (overwrite, clear, erase); without it
@@ -481,6 +485,8 @@ int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const Diag
     c.audioBitRate = given("--audio-bitrate") ? o.audioBitRate : album.dvd.audioBitRate;
     c.channels = given("--channels") ? o.channels : album.dvd.audioChannels;
     c.atEnd = given("--at-end") ? o.atEnd : album.dvd.atEnd;
+    c.aspect = given("--aspect") ? o.aspect : album.dvd.aspect;
+    c.chapters = given("--chapters") ? o.chapters : album.dvd.chapters;
     c.volumeLabel = given("--volume-label") || album.dvd.volumeLabel.trimmed().isEmpty()
                         ? o.destination.volumeLabel
                         : album.dvd.volumeLabel.trimmed();
@@ -499,6 +505,8 @@ int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const Diag
         album.settings.dissolveOnly = true;
     if (given("--no-dynamic-effect"))
         album.settings.useDynamicEffect = false;
+    if (given("--framing"))
+        album.settings.framing = o.framing;
     if (given("--loop-audio"))
         album.settings.loopAudio = true;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
@@ -566,6 +574,8 @@ int runMakeCommand(MakeCommand command, const QStringList &arguments)
     choices.audioBitRate = o.audioBitRate;
     choices.channels = o.channels;
     choices.atEnd = o.atEnd;
+    choices.aspect = o.aspect;
+    choices.chapters = o.chapters;
     choices.volumeLabel = o.destination.volumeLabel;
     choices.video = videoChoicesOf(o, VideoChoices());
     const OutputFormat format = formatOf(o, choices);
@@ -601,6 +611,7 @@ int runMakeCommand(MakeCommand command, const QStringList &arguments)
     album.settings.useTransition = !o.noTransition;
     album.settings.dissolveOnly = o.dissolveOnly;
     album.settings.useDynamicEffect = !o.noDynamicEffect;
+    album.settings.framing = o.framing;
     album.settings.loopAudio = o.loopAudio;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "

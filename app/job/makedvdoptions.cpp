@@ -63,6 +63,10 @@ QString makeDvdUsage()
         "  --audio-bitrate KBPS     AC-3 bit rate, 128..448 (default 192)\n"
         "  --channels 1|2|6         audio channels (default 2)\n"
         "  --at-end repeat|stop     when the show ends, play it again (default) or stop\n"
+        "  --aspect 16:9|4:3        the picture's shape: widescreen (default) or 4:3;\n"
+        "                           a 4:3 television shows 16:9 letterboxed\n"
+        "  --chapters photo|none    a chapter at every photo (default), so a remote's\n"
+        "                           Next and Previous step through them, or none\n"
         "\n"
         "Slideshow:\n"
         "  --photo-duration MS      time each photo is shown, 1000..999000 (default 5000)\n"
@@ -71,6 +75,9 @@ QString makeDvdUsage()
         "  --no-transition          cut from photo to photo\n"
         "  --dissolve-only          dissolves instead of pattern wipes\n"
         "  --no-dynamic-effect      no pan-and-zoom\n"
+        "  --framing fit|fill|blur  photos of another shape than the picture: whole with\n"
+        "                           black bars (default), filling it (the centre kept),\n"
+        "                           or whole on a blurred, darkened copy of themselves\n"
         "  --loop-audio             restart the music when it ends before the photos\n"
         "  --sync-with-audio        fit the photo time to the length of the music\n"
         "  --no-auto-rotate         ignore the photos' EXIF orientation\n"
@@ -124,6 +131,9 @@ QString makeVideoUsage()
         "  --no-transition          cut from photo to photo\n"
         "  --dissolve-only          dissolves instead of pattern wipes\n"
         "  --no-dynamic-effect      no pan-and-zoom\n"
+        "  --framing fit|fill|blur  photos of another shape than the picture: whole with\n"
+        "                           black bars (default), filling it (the centre kept),\n"
+        "                           or whole on a blurred, darkened copy of themselves\n"
         "  --loop-audio             restart the music when it ends before the photos\n"
         "  --sync-with-audio        fit the photo time to the length of the music\n"
         "  --no-auto-rotate         ignore the photos' EXIF orientation\n"
@@ -167,7 +177,8 @@ MakeDvdParse parseMakeArguments(MakeCommand command, const QStringList &argument
     // The options only a DVD has.
     static const char *const dvdOnly[] = {"--to-folder",     "--to-iso", "--to-drive", "--volume-label",
                                           "--standard",      "--audio-bitrate", "--channels", "--at-end",
-                                          "--copies",        "--speed",  "--temp-dir", "--keep-temp"};
+                                          "--copies",        "--speed",  "--temp-dir", "--keep-temp",
+                                          "--aspect",        "--chapters"};
     int outputs = 0;
     bool optionsEnded = false;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -327,6 +338,33 @@ MakeDvdParse parseMakeArguments(MakeCommand command, const QStringList &argument
                 return result;
             }
             o.atEnd = *end;
+        } else if (name == QLatin1String("--aspect")) {
+            if (!takeValue(&v))
+                return result;
+            const std::optional<DvdAspect> aspect = parseDvdAspect(v);
+            if (!aspect) {
+                result.error = QStringLiteral("--aspect must be 16:9 or 4:3");
+                return result;
+            }
+            o.aspect = *aspect;
+        } else if (name == QLatin1String("--chapters")) {
+            if (!takeValue(&v))
+                return result;
+            const std::optional<ChapterMarks> chapters = parseChapterMarks(v);
+            if (!chapters) {
+                result.error = QStringLiteral("--chapters must be photo or none");
+                return result;
+            }
+            o.chapters = *chapters;
+        } else if (name == QLatin1String("--framing")) {
+            if (!takeValue(&v))
+                return result;
+            const std::optional<PhotoFraming> framing = parsePhotoFraming(v);
+            if (!framing) {
+                result.error = QStringLiteral("--framing must be fit, fill or blur");
+                return result;
+            }
+            o.framing = *framing;
         } else if (name == QLatin1String("--photo-duration") ||
                    name == QLatin1String("--transition-duration")) {
             if (!takeValue(&v))

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "album/album.h"
 #include "album/dvdchoices.h"
 #include "album/videochoices.h"
 #include "burning/destination.h"
@@ -31,6 +32,9 @@ struct MakeDvdOptions {
     int audioBitRate = kDefaultAudioBitRate; // bit/s
     int channels = kDefaultAudioChannels;
     ShowEnd atEnd = ShowEnd::Repeat; // what the disc does after the show
+    DvdAspect aspect = DvdAspect::Wide;
+    ChapterMarks chapters = ChapterMarks::PerPhoto;
+    PhotoFraming framing = PhotoFraming::Fit;
     int photoDurationMs = 5000;
     int transitionDurationMs = 1500;
     bool noTransition = false;

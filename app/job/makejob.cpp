@@ -209,6 +209,8 @@ void MakeJob::startGeneration()
     settings.audioBitRate = m_request.audioBitRate;
     settings.audioChannels = m_request.audioChannels;
     settings.atEnd = m_request.atEnd;
+    settings.aspect = m_request.aspect;
+    settings.chapters = m_request.chapters;
     settings.endsWithProcess = m_request.endsWithProcess;
     m_generation->start(m_request.album, settings, m_workFolder);
 }

@@ -33,6 +33,8 @@ struct MakeRequest {
     int audioBitRate = kDefaultAudioBitRate;   // bit/s
     int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
     ShowEnd atEnd = ShowEnd::Repeat;           // what the disc does after the show
+    DvdAspect aspect = DvdAspect::Wide;        // the picture's shape
+    ChapterMarks chapters = ChapterMarks::PerPhoto;
     Destination destination;                   // folder, ISO file or recorder, and the volume label
     int copies = 1;
     QString speed = QStringLiteral("Max");

@@ -70,7 +70,7 @@ void PreviewPlayer::setupTextures()
 {
     if (!m_formatSet || !context())
         return;
-    initTextures(m_format.width, m_format.height, 2, false);
+    initTextures(m_format, 2, false);
     setClearColor(float(m_backdrop.redF()), float(m_backdrop.greenF()), float(m_backdrop.blueF()), 1.0f);
 }
 

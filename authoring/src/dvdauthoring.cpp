@@ -64,6 +64,18 @@ bool DvdAuthoring::addVideo(const QString &path, int index)
     return true;
 }
 
+bool DvdAuthoring::setChapters(int index, const QVector<qint64> &frames)
+{
+    if (index < 0 || index >= titleCount())
+        return false;
+    for (int i = 0; i < frames.size(); ++i) {
+        if (frames[i] < 0 || (i > 0 && frames[i] <= frames[i - 1]))
+            return false;
+    }
+    m_titles[size_t(index)]->setChapterFrames(frames);
+    return true;
+}
+
 bool DvdAuthoring::addAudio(const QString &path, const QString &language, int index)
 {
     if (index < 0 || index >= titleCount() || !QFileInfo::exists(path))
@@ -430,6 +442,8 @@ bool DvdAuthoring::createAuthorXml()
         writer.writeStartElement(QStringLiteral("titleset"));
         if (jump) {
             writer.writeStartElement(QStringLiteral("menus"));
+            writer.writeEmptyElement(QStringLiteral("video"));
+            writeVideoAttributes(writer, false);
             writer.writeStartElement(QStringLiteral("pgc"));
             writer.writeTextElement(QStringLiteral("pre"), QStringLiteral("jump title 1;"));
             writer.writeEndElement(); // pgc
@@ -437,8 +451,7 @@ bool DvdAuthoring::createAuthorXml()
         }
         writer.writeStartElement(QStringLiteral("titles"));
         writer.writeEmptyElement(QStringLiteral("video"));
-        writer.writeAttribute(QStringLiteral("format"), TVStandardStr());
-        writer.writeAttribute(QStringLiteral("aspect"), aspectRatioStr());
+        writeVideoAttributes(writer, false);
         for (const QString &code : title->audioLanguageCodes()) {
             writer.writeEmptyElement(QStringLiteral("audio"));
             writer.writeAttribute(QStringLiteral("lang"), code);
@@ -448,6 +461,8 @@ bool DvdAuthoring::createAuthorXml()
         writer.writeTextElement(QStringLiteral("pre"), QStringLiteral("g2 = 1;"));
         writer.writeEmptyElement(QStringLiteral("vob"));
         writer.writeAttribute(QStringLiteral("file"), QFileInfo(title->vobFilePath()).fileName());
+        if (title->chapterFrames().size() > 1)
+            writer.writeAttribute(QStringLiteral("chapters"), chapterTimes(title->chapterFrames()));
         QString post;
         // After the last title the show starts again through the video
         // manager's menu (whose only command plays title 1), or ends:
@@ -480,11 +495,9 @@ void DvdAuthoring::createMenusXmlStream(QXmlStreamWriter &writer)
 {
     writer.writeStartElement(QStringLiteral("menus"));
     writer.writeEmptyElement(QStringLiteral("video"));
-    writer.writeAttribute(QStringLiteral("format"), TVStandardStr());
     // Without a resolution dvdauthor leaves the video manager's attributes
     // invalid for PAL (players then complain about the disc).
-    writer.writeAttribute(QStringLiteral("resolution"),
-                          m_tvStandard == NTSC ? QStringLiteral("720x480") : QStringLiteral("720x576"));
+    writeVideoAttributes(writer, true);
     writer.writeStartElement(QStringLiteral("pgc"));
     writer.writeTextElement(QStringLiteral("post"), QStringLiteral("jump title 1;"));
     writer.writeEndElement(); // pgc
@@ -705,6 +718,34 @@ void DvdAuthoring::processStatusChanged(AuthorStatus status, int titleIndex)
 QString DvdAuthoring::TVStandardStr() const
 {
     return m_tvStandard == NTSC ? QStringLiteral("ntsc") : QStringLiteral("pal");
+}
+
+void DvdAuthoring::writeVideoAttributes(QXmlStreamWriter &writer, bool withResolution) const
+{
+    writer.writeAttribute(QStringLiteral("format"), TVStandardStr());
+    if (withResolution)
+        writer.writeAttribute(QStringLiteral("resolution"),
+                              m_tvStandard == NTSC ? QStringLiteral("720x480") : QStringLiteral("720x576"));
+    // Every part of the disc says the same shape as the video stream's own
+    // header; a wide picture is letterboxed on a 4:3 set (no pan and scan).
+    writer.writeAttribute(QStringLiteral("aspect"), aspectRatioStr());
+    if (m_aspectRatio == Ratio16x9)
+        writer.writeAttribute(QStringLiteral("widescreen"), QStringLiteral("nopanscan"));
+}
+
+QString DvdAuthoring::chapterTimes(const QVector<qint64> &frames) const
+{
+    // Times to the microsecond (an NTSC frame lasts 1001/30000 s, not a
+    // whole number of milliseconds); dvdauthor takes the video unit whose
+    // start is nearest to each, which is the frame's own group.
+    const qint64 num = m_tvStandard == PAL ? 1 : 1001;
+    const qint64 den = m_tvStandard == PAL ? 25 : 30000;
+    QStringList times;
+    for (qint64 f : frames) {
+        const qint64 us = (f * num * 1000000 + den / 2) / den;
+        times.append(QStringLiteral("%1.%2").arg(us / 1000000).arg(us % 1000000, 6, 10, QLatin1Char('0')));
+    }
+    return times.join(QLatin1Char(','));
 }
 
 QString DvdAuthoring::aspectRatioStr() const

@@ -26,7 +26,9 @@ private:
     {
         StoryBoardRender story;
         story.setAlbum(&album);
-        story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+        // A square-pixel 720 x 540 frame at 25 fps: the drawing's own
+        // geometry, without a DVD's anamorphic squeeze.
+        story.setFormat(OutputFormat());
         AVWriterManager writer;
         if (!writer.init(story.format())) {
             qWarning() << writer.errorString();

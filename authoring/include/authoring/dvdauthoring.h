@@ -100,6 +100,13 @@ public:
     // titleCount() or the file does not exist; the title always takes the
     // next position.
     bool addVideo(const QString &path, int index);
+    // The chapters of the title at index: the frames (at the TV standard's
+    // rate, counted from the title's first) where each begins, ascending,
+    // the first 0. dvdauthor starts a chapter at the video unit nearest to
+    // each time, so each frame should begin a group of pictures of the
+    // stream (see StreamWriter::setKeyFrames). False for an unknown title
+    // or frames out of order. Without it a title is one chapter.
+    bool setChapters(int index, const QVector<qint64> &frames);
     // Adds an audio stream to the title at index; language is a name of
     // g_DVDLanguages ("English"). False for an unknown title or a missing
     // file.
@@ -163,6 +170,10 @@ private:
 
     QString TVStandardStr() const;
     QString aspectRatioStr() const;
+    // dvdauthor's chapters attribute: each frame's time in seconds.
+    QString chapterTimes(const QVector<qint64> &frames) const;
+    // The attributes of a <video> element of this disc.
+    void writeVideoAttributes(QXmlStreamWriter &writer, bool withResolution) const;
     QString authorXmlFilePath() const;
     QString tempFolder() const { return m_tempFolder; }
     QString tempDVDFolder() const;

@@ -47,4 +47,5 @@ private:
     QStringList m_rejected;
     mutable QMutex m_lock;
     QSemaphore m_cancel{0};
+    std::atomic<bool> m_stopping{false}; // ends a long measurement at once
 };

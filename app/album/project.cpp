@@ -11,6 +11,7 @@
 
 #include <cmath>
 
+#include "album/loudness.h"
 #include "album/probe.h"
 
 namespace Project {
@@ -141,6 +142,9 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                          {QStringLiteral("useDynamicEffect"), show.useDynamicEffect},
                          {QStringLiteral("loopAudio"), show.loopAudio},
                          {QStringLiteral("fadeAudio"), show.fadeAudio},
+                         {QStringLiteral("fadeMs"), show.fadeMs},
+                         {QStringLiteral("crossfadeMs"), show.crossfadeMs},
+                         {QStringLiteral("evenLoudness"), show.evenLoudness},
                          {QStringLiteral("framing"), photoFramingName(show.framing)}};
     QJsonArray photos;
     for (const ImageInfo &photo : album.photos) {
@@ -154,9 +158,20 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
     }
     QJsonArray clips;
     for (const AudioInfo &clip : album.audios) {
-        clips.append(QJsonObject{{QStringLiteral("path"), storedPath(clip.path, projectDir)},
-                                 {QStringLiteral("clipStart"), clip.clipStart},
-                                 {QStringLiteral("clipEnd"), clip.clipEnd}});
+        QJsonObject o{{QStringLiteral("path"), storedPath(clip.path, projectDir)},
+                      {QStringLiteral("clipStart"), clip.clipStart},
+                      {QStringLiteral("clipEnd"), clip.clipEnd}};
+        if (clip.loudness.measured) {
+            // The file's size and time tell a later load whether the
+            // measurement still belongs to the file.
+            o.insert(QStringLiteral("loudness"),
+                     QJsonObject{{QStringLiteral("integratedLufs"), clip.loudness.integratedLufs},
+                                 {QStringLiteral("truePeakDb"), clip.loudness.truePeakDb},
+                                 {QStringLiteral("fileSize"), double(clip.fileSize)},
+                                 {QStringLiteral("lastModified"),
+                                  clip.lastModified.toUTC().toString(Qt::ISODateWithMs)}});
+        }
+        clips.append(o);
     }
     const DvdChoices &d = album.dvd;
     QJsonObject dvd{{QStringLiteral("standard"), tvStandardName(d.tvStandard)},
@@ -225,7 +240,13 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
               readBool(settings, "useDynamicEffect", &show.useDynamicEffect) &&
               readBool(settings, "loopAudio", &show.loopAudio) &&
               readBool(settings, "fadeAudio", &show.fadeAudio) &&
+              readInt(settings, "fadeMs", SlideshowSettings::kMinFadeMs, SlideshowSettings::kMaxFadeMs,
+                      &show.fadeMs) &&
+              readInt(settings, "crossfadeMs", 0, SlideshowSettings::kMaxCrossfadeMs, &show.crossfadeMs) &&
               readChoice(settings, "framing", parsePhotoFraming, &show.framing);
+    // Projects written before the setting existed keep their sound.
+    show.evenLoudness = false;
+    ok = ok && readBool(settings, "evenLoudness", &show.evenLoudness);
 
     const QJsonValue photos = root.value(QStringLiteral("photos"));
     ok = ok && photos.isArray();
@@ -258,6 +279,22 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         ok = ok && value.isObject() && readPath(o, projectDir, &clip.path) &&
              readSeconds(o, "clipStart", &clip.clipStart) && readSeconds(o, "clipEnd", &clip.clipEnd) &&
              clip.clipStart <= clip.clipEnd;
+        const QJsonValue loudness = o.value(QStringLiteral("loudness"));
+        if (ok && !loudness.isUndefined()) {
+            const QJsonObject l = loudness.toObject();
+            const QJsonValue i = l.value(QStringLiteral("integratedLufs"));
+            const QJsonValue tp = l.value(QStringLiteral("truePeakDb"));
+            const QJsonValue size = l.value(QStringLiteral("fileSize"));
+            const QJsonValue time = l.value(QStringLiteral("lastModified"));
+            ok = loudness.isObject() && i.isDouble() && tp.isDouble() && std::isfinite(i.toDouble()) &&
+                 std::isfinite(tp.toDouble()) && i.toDouble() <= 10 && tp.toDouble() <= 40 &&
+                 (size.isUndefined() || size.isDouble()) && (time.isUndefined() || time.isString());
+            clip.loudness.measured = ok;
+            clip.loudness.integratedLufs = i.toDouble();
+            clip.loudness.truePeakDb = tp.toDouble();
+            clip.measuredFileSize = qint64(size.toDouble(-1));
+            clip.measuredLastModified = QDateTime::fromString(time.toString(), Qt::ISODateWithMs);
+        }
         if (!ok)
             break;
         out.clips.append(clip);
@@ -412,6 +449,22 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
         // In and out points within the clip as it is now.
         info.clipEnd = qBound(0.0, saved.clipEnd, info.duration);
         info.clipStart = qBound(0.0, saved.clipStart, info.clipEnd);
+        // The stored loudness while the file is the one measured; measured
+        // again otherwise (also for a project written before loudness was
+        // kept), so that "Even out the loudness" works as soon as it is
+        // turned on. A clip that does not decode is reported.
+        const bool sameFile =
+            saved.measuredFileSize == info.fileSize && saved.measuredLastModified.isValid() &&
+            saved.measuredLastModified.toMSecsSinceEpoch() == info.lastModified.toMSecsSinceEpoch();
+        if (saved.loudness.measured && sameFile) {
+            info.loudness = saved.loudness;
+        } else {
+            QString error;
+            if (!Loudness::measure(saved.path, &info.loudness, &error)) {
+                left << saved.path;
+                continue;
+            }
+        }
         audios.append(info);
     }
     if (progress && !progress(done, total))

@@ -64,7 +64,8 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
     m_ui->targetComboBox->setMinimumContentsLength(32);
 
     connect(m_ui->targetComboBox, &DestinationBox::speedsChanged, this, &DvdSettingsDialog::showSpeeds);
-    connect(m_ui->targetComboBox, &DestinationBox::speedChoiceEnabled, this, &DvdSettingsDialog::enableSpeeds);
+    connect(m_ui->targetComboBox, &DestinationBox::speedChoiceEnabled, this,
+            &DvdSettingsDialog::enableSpeeds);
     connect(m_ui->targetComboBox, &DestinationBox::discTypeChanged, this, &DvdSettingsDialog::onDiscType);
     // The destination decides whether the dual-layer scale applies.
     connect(m_ui->targetComboBox, &QComboBox::currentIndexChanged, this, &DvdSettingsDialog::updateDVDSize);
@@ -74,6 +75,8 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
     connect(m_ui->videoQualityComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onVideoQuality);
     connect(m_ui->tvModeComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onTvMode);
     connect(m_ui->showEndComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onShowEnd);
+    connect(m_ui->aspectComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAspect);
+    connect(m_ui->chaptersComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onChapters);
     connect(m_ui->audioRateComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAudioRate);
     connect(m_ui->channelComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAudioChannel);
     connect(m_ui->volumeEdit, &QLineEdit::textChanged, this, &DvdSettingsDialog::onVolumeLabelEdited);
@@ -91,9 +94,10 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
 void DvdSettingsDialog::alignLabels()
 {
     // The three groups' labels share one column width, so their fields line up.
-    const QList<QLabel *> labels = {m_ui->labelDestination, m_ui->labelVolume,    m_ui->labelSpeed,
-                                    m_ui->labelCopies,      m_ui->labelQuality,   m_ui->labelTvStandard,
-                                    m_ui->labelShowEnd,     m_ui->labelAudioRate, m_ui->labelChannels};
+    const QList<QLabel *> labels = {m_ui->labelDestination, m_ui->labelVolume,   m_ui->labelSpeed,
+                                    m_ui->labelCopies,      m_ui->labelQuality,  m_ui->labelTvStandard,
+                                    m_ui->labelAspect,      m_ui->labelChapters, m_ui->labelShowEnd,
+                                    m_ui->labelAudioRate,   m_ui->labelChannels};
     int width = 0;
     for (QLabel *label : labels) {
         label->setMinimumWidth(0);
@@ -116,6 +120,8 @@ void DvdSettingsDialog::initParameters()
                 {kHighVideoBitRate, kNormalVideoBitRate, kLowVideoBitRate, kCustomizeItem});
     setItemData(m_ui->tvModeComboBox, {int(TvStandard::Ntsc), int(TvStandard::Pal)});
     setItemData(m_ui->showEndComboBox, {int(ShowEnd::Repeat), int(ShowEnd::Stop)});
+    setItemData(m_ui->aspectComboBox, {int(DvdAspect::Wide), int(DvdAspect::Standard)});
+    setItemData(m_ui->chaptersComboBox, {int(ChapterMarks::PerPhoto), int(ChapterMarks::None)});
     setItemData(m_ui->audioRateComboBox, {128000, 160000, 192000, 224000, 256000, 320000, 384000, 448000});
     setItemData(m_ui->channelComboBox, {1, 2, 6});
 
@@ -127,8 +133,9 @@ void DvdSettingsDialog::initParameters()
     defaults.atEnd = ShowEnd::Repeat;
     m_choices = defaults;
     showChoices();
-    for (QComboBox *box : {static_cast<QComboBox *>(m_ui->videoQualityComboBox), m_ui->tvModeComboBox,
-                           m_ui->showEndComboBox, m_ui->audioRateComboBox, m_ui->channelComboBox})
+    for (QComboBox *box :
+         {static_cast<QComboBox *>(m_ui->videoQualityComboBox), m_ui->tvModeComboBox, m_ui->showEndComboBox,
+          m_ui->aspectComboBox, m_ui->chaptersComboBox, m_ui->audioRateComboBox, m_ui->channelComboBox})
         box->setEnabled(true);
     updateDVDSize();
 }
@@ -138,6 +145,8 @@ void DvdSettingsDialog::showChoices()
     selectQuality(m_choices.videoBitRate);
     selectData(m_ui->tvModeComboBox, int(m_choices.tvStandard));
     selectData(m_ui->showEndComboBox, int(m_choices.atEnd));
+    selectData(m_ui->aspectComboBox, int(m_choices.aspect));
+    selectData(m_ui->chaptersComboBox, int(m_choices.chapters));
     selectData(m_ui->audioRateComboBox, m_choices.audioBitRate);
     selectData(m_ui->channelComboBox, m_choices.audioChannels);
     {
@@ -241,6 +250,24 @@ void DvdSettingsDialog::onShowEnd(int index)
         return;
     DvdChoices c = m_choices;
     c.atEnd = ShowEnd(m_ui->showEndComboBox->itemData(index).toInt());
+    setChoice(c);
+}
+
+void DvdSettingsDialog::onAspect(int index)
+{
+    if (index < 0)
+        return;
+    DvdChoices c = m_choices;
+    c.aspect = DvdAspect(m_ui->aspectComboBox->itemData(index).toInt());
+    setChoice(c);
+}
+
+void DvdSettingsDialog::onChapters(int index)
+{
+    if (index < 0)
+        return;
+    DvdChoices c = m_choices;
+    c.chapters = ChapterMarks(m_ui->chaptersComboBox->itemData(index).toInt());
     setChoice(c);
 }
 

@@ -22,7 +22,8 @@ class DvdSettingsDialog;
 
 // "DVD Settings": the destination (folder, ISO image or a recorder), the
 // volume label, writing speed and copies, the video quality (with a custom
-// bit rate), TV standard, what the disc does when the show ends, audio bit
+// bit rate), TV standard, the picture's shape (16:9 or 4:3), the chapters
+// (one per photo or none), what the disc does when the show ends, audio bit
 // rate and channels, and the size these choices give on a capacity bar. It
 // edits the choices and returns: "Burn" accepts the dialog once a
 // destination is chosen, and request() is then the run to start. The run
@@ -71,6 +72,8 @@ private:
     void onVideoQuality(int index);
     void onTvMode(int index);
     void onShowEnd(int index);
+    void onAspect(int index);
+    void onChapters(int index);
     void onAudioRate(int index);
     void onAudioChannel(int index);
     void onCustomizedVideoBitRate(const QString &rate);

@@ -99,7 +99,8 @@ void DvdGeneration::stopParts()
     }
 }
 
-QVector<qint64> DvdGeneration::chapterFrames(const Album &album, const OutputFormat &format, ChapterMarks marks)
+QVector<qint64> DvdGeneration::chapterFrames(const Album &album, const OutputFormat &format,
+                                             ChapterMarks marks)
 {
     const Timeline timeline = Timeline::of(album, format);
     QVector<qint64> frames{0};
@@ -126,7 +127,8 @@ QString DvdGeneration::dvdFolder() const
     return m_workFolder + QStringLiteral("/dvd");
 }
 
-bool DvdGeneration::start(const Album &album, const DvdGenerationSettings &settings, const QString &workFolder)
+bool DvdGeneration::start(const Album &album, const DvdGenerationSettings &settings,
+                          const QString &workFolder)
 {
     if (m_running)
         return false;
@@ -175,8 +177,9 @@ void DvdGeneration::startEncoding()
         return;
     }
     m_writer->setStoryboard(m_storyboard.get());
-    m_writer->setRenderPriority(m_settings.endsWithProcess ? AVWriterManager::RenderPriority::Lower
-                                                           : AVWriterManager::RenderPriority::LowerIfRestorable);
+    m_writer->setRenderPriority(m_settings.endsWithProcess
+                                    ? AVWriterManager::RenderPriority::Lower
+                                    : AVWriterManager::RenderPriority::LowerIfRestorable);
     // Queued signals of a writer from an earlier generation must not reach
     // this one.
     const int run = m_runId;
@@ -334,7 +337,8 @@ bool DvdGeneration::addAuthorStreams(const QString &videoPath, const QString &au
         return false;
     m_author->setEndOfShow(m_settings.atEnd == ShowEnd::Stop ? DvdAuthoring::Stop : DvdAuthoring::PlayAgain);
     m_author->setTempPath(m_workFolder);
-    m_author->setTVStandard(m_settings.tvStandard == TvStandard::Pal ? DvdAuthoring::PAL : DvdAuthoring::NTSC);
+    m_author->setTVStandard(m_settings.tvStandard == TvStandard::Pal ? DvdAuthoring::PAL
+                                                                     : DvdAuthoring::NTSC);
     return true;
 }
 
@@ -357,7 +361,8 @@ void DvdGeneration::startAuthoring()
 void DvdGeneration::startStreamingAuthor()
 {
     ignoreBrokenPipes();
-    if (!addAuthorStreams(m_workFolder + QStringLiteral("/video.m2v"), m_workFolder + QStringLiteral("/audio.ac3"))) {
+    if (!addAuthorStreams(m_workFolder + QStringLiteral("/video.m2v"),
+                          m_workFolder + QStringLiteral("/audio.ac3"))) {
         finish(false, tr("The encoded streams are missing."));
         return;
     }
@@ -411,8 +416,9 @@ void DvdGeneration::openVideoPipe()
 bool DvdGeneration::addVideoWriter(const QString &path)
 {
     auto video = std::make_unique<StreamWriter>();
-    if (!video->open(path, VideoStreamParams::dvd(m_settings.tvStandard, m_settings.videoBitRate, m_settings.aspect),
-                     AudioStreamParams())) {
+    if (!video->open(
+            path, VideoStreamParams::dvd(m_settings.tvStandard, m_settings.videoBitRate, m_settings.aspect),
+            AudioStreamParams())) {
         finish(false, tr("Cannot create the video stream: %1").arg(video->errorString()));
         return false;
     }
@@ -446,7 +452,8 @@ QString DvdGeneration::authorFailureText() const
         return QString();
     // The cause as the authoring tools gave it.
     const QString reason = m_author->errorString();
-    return reason.isEmpty() ? tr("Failed to create DVD!") : tr("Failed to create DVD!") + QLatin1Char('\n') + reason;
+    return reason.isEmpty() ? tr("Failed to create DVD!")
+                            : tr("Failed to create DVD!") + QLatin1Char('\n') + reason;
 }
 
 void DvdGeneration::onAuthorStatus(int status, int title)

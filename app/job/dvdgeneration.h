@@ -121,7 +121,7 @@ private:
     std::unique_ptr<AVWriterManager> m_writer;
     std::unique_ptr<DvdAuthoring> m_author;
     bool m_compileHandled = false;
-    bool m_streaming = false;       // the video goes through a pipe into the author
+    bool m_streaming = false; // the video goes through a pipe into the author
     Pass m_pass = AudioPass;
     bool m_videoComplete = false;   // the video pass ended and closed its stream
     bool m_authorSucceeded = false; // the author ended before the video pass did

@@ -385,7 +385,8 @@ int generate(const MakeDvdOptions &o, const Album &album, const RunChoices &c, P
                      .arg(album.photos.size())
                      .arg(album.audios.size())
                      .arg(Timeline::of(album, OutputFormat::forStandard(c.standard)).seconds(), 0, 'f', 2)
-                     .arg(tvStandardName(c.standard), dvdAspectName(c.aspect), formatVideoBitRate(c.videoBitRate)));
+                     .arg(tvStandardName(c.standard), dvdAspectName(c.aspect),
+                          formatVideoBitRate(c.videoBitRate)));
     }
 
     // --yes answers the confirmations (overwrite, clear, erase); without it
@@ -509,6 +510,15 @@ int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const Diag
         album.settings.framing = o.framing;
     if (given("--loop-audio"))
         album.settings.loopAudio = true;
+    if (given("--loudness"))
+        album.settings.evenLoudness = o.evenLoudness;
+    if (given("--fade")) {
+        album.settings.fadeAudio = o.fadeAudio;
+        if (o.fadeAudio)
+            album.settings.fadeMs = o.fadeMs;
+    }
+    if (given("--crossfade"))
+        album.settings.crossfadeMs = o.crossfadeMs;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                                 "the photo duration stays %1 ms.\n")
@@ -566,6 +576,9 @@ int runMakeCommand(MakeCommand command, const QStringList &arguments)
     // Which files are photos and which are clips.
     const ExpandedInputs inputs = expandInputs(o.inputs);
     QStringList rejected = inputs.rejected;
+    if (!o.quiet)
+        printFileList(QStringLiteral("Not photos or audio by their names, not taken from the folders:"),
+                      inputs.notTaken);
 
     const TvStandard standard = o.standard ? *o.standard : AppSettings::currentVideoStandard();
     RunChoices choices;
@@ -613,6 +626,10 @@ int runMakeCommand(MakeCommand command, const QStringList &arguments)
     album.settings.useDynamicEffect = !o.noDynamicEffect;
     album.settings.framing = o.framing;
     album.settings.loopAudio = o.loopAudio;
+    album.settings.evenLoudness = o.evenLoudness;
+    album.settings.fadeAudio = o.fadeAudio;
+    album.settings.fadeMs = o.fadeMs;
+    album.settings.crossfadeMs = o.crossfadeMs;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                                 "the photo duration stays %1 ms.\n")

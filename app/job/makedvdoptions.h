@@ -41,6 +41,10 @@ struct MakeDvdOptions {
     bool dissolveOnly = false;
     bool noDynamicEffect = false;
     bool loopAudio = false;
+    bool evenLoudness = true; // --loudness even|keep
+    bool fadeAudio = false;   // --fade MS
+    int fadeMs = 3000;
+    int crossfadeMs = 0; // --crossfade MS
     bool syncWithAudio = false;
     bool noAutoRotate = false;
     QString tempDir; // empty: the "TemporaryDir" setting
@@ -83,5 +87,6 @@ struct ExpandedInputs {
     QStringList photos;
     QStringList audios;
     QStringList rejected; // missing paths, unreadable folders and files that are neither
+    QStringList notTaken; // files in a given folder whose names are neither photos nor audio
 };
 ExpandedInputs expandInputs(const QStringList &inputs);

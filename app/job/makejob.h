@@ -35,7 +35,7 @@ struct MakeRequest {
     ShowEnd atEnd = ShowEnd::Repeat;           // what the disc does after the show
     DvdAspect aspect = DvdAspect::Wide;        // the picture's shape
     ChapterMarks chapters = ChapterMarks::PerPhoto;
-    Destination destination;                   // folder, ISO file or recorder, and the volume label
+    Destination destination; // folder, ISO file or recorder, and the volume label
     int copies = 1;
     QString speed = QStringLiteral("Max");
     QString tempBase;       // empty: the "TemporaryDir" setting

@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include "album/appsettings.h"
+#include "album/mediatypes.h"
 #include "album/project.h"
 #include "desktop/application.h"
 #include "desktop/filechooser.h"
@@ -134,11 +135,11 @@ void EditorWindow::setupForm()
 
 void EditorWindow::setupPreview()
 {
-    // The output format of the TV standard; the getting-started picture
+    // The DVD's frame (TV standard and shape); the getting-started picture
     // until the album has something to show.
-    const TvStandard standard = m_model->album().dvd.tvStandard;
-    m_videoStandard = tvStandardName(standard);
-    m_format = OutputFormat::forStandard(standard);
+    const DvdChoices &dvd = m_model->album().dvd;
+    m_videoStandard = tvStandardName(dvd.tvStandard);
+    m_format = OutputFormat::forStandard(dvd.tvStandard, dvd.aspect);
     m_storyboard->setFormat(m_format);
     ui->previewPlayer->setStoryboard(m_storyboard.get());
     ui->previewPlayer->setBackdrop(QColor(0x1b, 0x1e, 0x24)); // the preview area's colour
@@ -340,6 +341,11 @@ void EditorWindow::showAlbumSettings()
     const QSignalBlocker b5(ui->randomTransition);
     const QSignalBlocker b6(ui->useDynamicEffect);
     const QSignalBlocker b7(ui->loopAudio);
+    const QSignalBlocker b8(ui->evenLoudness);
+    const QSignalBlocker b9(ui->fadeAudio);
+    const QSignalBlocker b10(ui->fadeDuration);
+    const QSignalBlocker b11(ui->crossfadeDuration);
+    const QSignalBlocker b12(ui->framing);
     ui->photoDuration->setValue(show.photoDurationMs);
     ui->transitionDuration->setValue(show.transitionDurationMs);
     ui->useTransition->setChecked(show.useTransition);
@@ -351,6 +357,13 @@ void EditorWindow::showAlbumSettings()
         ui->randomTransition->setChecked(true);
     ui->useDynamicEffect->setChecked(show.useDynamicEffect);
     ui->loopAudio->setChecked(show.loopAudio);
+    ui->evenLoudness->setChecked(show.evenLoudness);
+    ui->fadeAudio->setChecked(show.fadeAudio);
+    ui->fadeDuration->setValue(show.fadeMs);
+    ui->crossfadeDuration->setValue(show.crossfadeMs);
+    ui->fadeDuration->setEnabled(show.fadeAudio && ui->loopAudio->isEnabled());
+    // The list holds the framings in their enumeration's order.
+    ui->framing->setCurrentIndex(int(show.framing));
 }
 
 void EditorWindow::connectSignals()
@@ -374,6 +387,11 @@ void EditorWindow::connectSettingsControls()
     connect(ui->dissolveOnly, &QRadioButton::toggled, this, &EditorWindow::onDissolveOnlyToggled);
     connect(ui->useDynamicEffect, &QCheckBox::toggled, this, &EditorWindow::onDynamicEffectToggled);
     connect(ui->loopAudio, &QCheckBox::toggled, this, &EditorWindow::onLoopAudioToggled);
+    connect(ui->framing, &QComboBox::currentIndexChanged, this, &EditorWindow::onFramingChanged);
+    connect(ui->evenLoudness, &QCheckBox::toggled, this, &EditorWindow::onEvenLoudnessToggled);
+    connect(ui->fadeAudio, &QCheckBox::toggled, this, &EditorWindow::onFadeAudioToggled);
+    connect(ui->fadeDuration, &QSpinBox::valueChanged, this, &EditorWindow::onFadeDurationChanged);
+    connect(ui->crossfadeDuration, &QSpinBox::valueChanged, this, &EditorWindow::onCrossfadeDurationChanged);
     connect(ui->syncWithAudio, &QPushButton::clicked, this, &EditorWindow::syncWithAudio);
     connect(ui->editAudio, &QPushButton::clicked, this, &EditorWindow::editAudio);
 }
@@ -502,16 +520,19 @@ void EditorWindow::updateCapacity()
 
 void EditorWindow::onAlbumChanged(AlbumModel::Parts parts)
 {
-    const TvStandard standard = m_model->album().dvd.tvStandard;
-    const bool standardChanged = (parts & AlbumModel::Dvd) && tvStandardName(standard) != m_videoStandard;
+    const DvdChoices &dvd = m_model->album().dvd;
+    const bool standardChanged =
+        (parts & AlbumModel::Dvd) &&
+        (tvStandardName(dvd.tvStandard) != m_videoStandard ||
+         OutputFormat::forStandard(dvd.tvStandard, dvd.aspect).aspectNum != m_format.aspectNum);
     if (standardChanged)
-        applyTvStandard(standard);
+        applyDvdFrame(dvd.tvStandard, dvd.aspect);
     if (parts & AlbumModel::Settings)
         showAlbumSettings();
     refreshAlbumViews();
     updateSelectionCommands();
     // The preview shows the album as it is now (a DVD choice other than the
-    // standard changes nothing on screen).
+    // standard and the shape changes nothing on screen).
     if (standardChanged || (parts & (AlbumModel::Photos | AlbumModel::Clips | AlbumModel::Settings)))
         reseek();
 }
@@ -700,11 +721,7 @@ void EditorWindow::runAudioImport(const QStringList &paths)
 void EditorWindow::importPhotos()
 {
     pause();
-    const QString filter = tr("All Supported Files (") +
-                           AppSettings::photoNameFilters().join(QLatin1Char(' ')) + QStringLiteral(");;") +
-                           tr("JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files "
-                              "(*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;") +
-                           tr("All Files(*.*);;");
+    const QString filter = MediaTypes::photoDialogFilter();
     SettingsStore *pref = AppSettings::pref();
     const QStringList files = FileChooser::getOpenFileNames(widgetFrame(), tr("Select One or More Files"),
                                                             AppSettings::photoLastDir(pref), filter);
@@ -718,13 +735,7 @@ void EditorWindow::importPhotos()
 void EditorWindow::importAudio()
 {
     pause();
-    const QString filter =
-        tr("All Supported Files (") + AppSettings::audioNameFilters().join(QLatin1Char(' ')) +
-        QStringLiteral(");;") +
-        tr("AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files "
-           "(*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files "
-           "(*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;") +
-        tr("All Files(*.*);;");
+    const QString filter = MediaTypes::audioDialogFilter();
     SettingsStore *pref = AppSettings::pref();
     const QStringList files = FileChooser::getOpenFileNames(widgetFrame(), tr("Select One or More Files"),
                                                             AppSettings::audioLastDir(pref), filter);
@@ -996,9 +1007,40 @@ void EditorWindow::onDynamicEffectToggled(bool on)
     m_model->edit(tr("Use Dynamic Effect"), [on](Album &album) { album.settings.useDynamicEffect = on; });
 }
 
+void EditorWindow::onFramingChanged(int index)
+{
+    if (index < 0)
+        return;
+    const auto framing = PhotoFraming(index);
+    m_model->edit(tr("Framing"), [framing](Album &album) { album.settings.framing = framing; });
+}
+
 void EditorWindow::onLoopAudioToggled(bool on)
 {
     m_model->edit(tr("Loop Audio"), [on](Album &album) { album.settings.loopAudio = on; });
+}
+
+void EditorWindow::onEvenLoudnessToggled(bool on)
+{
+    m_model->edit(tr("Even Out the Loudness"), [on](Album &album) { album.settings.evenLoudness = on; });
+}
+
+void EditorWindow::onFadeAudioToggled(bool on)
+{
+    m_model->edit(tr("Fade In and Out"), [on](Album &album) { album.settings.fadeAudio = on; });
+}
+
+void EditorWindow::onFadeDurationChanged(int ms)
+{
+    m_model->edit(
+        tr("Fade Length"), [ms](Album &album) { album.settings.fadeMs = ms; }, AlbumModel::FadeDurationMerge);
+}
+
+void EditorWindow::onCrossfadeDurationChanged(int ms)
+{
+    m_model->edit(
+        tr("Crossfade"), [ms](Album &album) { album.settings.crossfadeMs = ms; },
+        AlbumModel::CrossfadeDurationMerge);
 }
 
 void EditorWindow::syncWithAudio()
@@ -1249,8 +1291,10 @@ void EditorWindow::refreshControls()
     ui->stop->setEnabled(hasPhotos && m_playState != 0);
     for (QWidget *w :
          std::initializer_list<QWidget *>{ui->photoDuration, ui->transitionDuration, ui->useTransition,
-                                          ui->useDynamicEffect, ui->loopAudio, ui->editAudio})
+                                          ui->useDynamicEffect, ui->loopAudio, ui->evenLoudness,
+                                          ui->fadeAudio, ui->crossfadeDuration, ui->framing, ui->editAudio})
         w->setEnabled(!playing);
+    ui->fadeDuration->setEnabled(!playing && ui->fadeAudio->isChecked());
     ui->dissolveOnly->setEnabled(!playing && ui->useTransition->isChecked());
     ui->randomTransition->setEnabled(!playing && ui->useTransition->isChecked() &&
                                      !m_model->album().patternFiles.isEmpty());
@@ -1508,13 +1552,20 @@ void EditorWindow::resizeEvent(QResizeEvent *event)
 // ---------------------------------------------------------------------------
 // The TV standard and the DVD choices.
 
-void EditorWindow::applyTvStandard(TvStandard standard)
+void EditorWindow::applyDvdFrame(TvStandard standard, DvdAspect aspect)
 {
+    // The preview composes the DVD's own frame (its size, shape and rate);
+    // the sound's format stays.
     m_videoStandard = tvStandardName(standard);
-    const OutputFormat rates = OutputFormat::forStandard(standard);
-    m_format.frameRateNum = rates.frameRateNum;
-    m_format.frameRateDen = rates.frameRateDen;
+    const OutputFormat frame = OutputFormat::forStandard(standard, aspect);
+    m_format.width = frame.width;
+    m_format.height = frame.height;
+    m_format.aspectNum = frame.aspectNum;
+    m_format.aspectDen = frame.aspectDen;
+    m_format.frameRateNum = frame.frameRateNum;
+    m_format.frameRateDen = frame.frameRateDen;
     m_storyboard->setFormat(m_format);
+    ui->previewPlayer->init(m_format);
 }
 
 void EditorWindow::setDvdChoices(const DvdChoices &choices)

@@ -188,7 +188,7 @@ private:
     void showAlbumSettings();
     // A new or opened album: nothing selected, the start of the preview.
     void showReplacedAlbum();
-    void applyTvStandard(TvStandard standard);
+    void applyDvdFrame(TvStandard standard, DvdAspect aspect);
 
     // Settings controls.
     void onPhotoDurationChanged(int value);
@@ -197,6 +197,11 @@ private:
     void onDissolveOnlyToggled(bool on);
     void onDynamicEffectToggled(bool on);
     void onLoopAudioToggled(bool on);
+    void onFramingChanged(int index);
+    void onEvenLoudnessToggled(bool on);
+    void onFadeAudioToggled(bool on);
+    void onFadeDurationChanged(int ms);
+    void onCrossfadeDurationChanged(int ms);
 
     // Position slider, volume and the strips' shared scroll bar.
     void onPositionPressed();

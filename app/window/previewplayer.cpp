@@ -132,7 +132,8 @@ void PreviewPlayer::initializeGL()
 
 void PreviewPlayer::resizeGL(int, int)
 {
-    // The 4:3 viewport is set on every paint: the widget resets the
+    // The frame's viewport (the largest rectangle of its display shape)
+    // is set on every paint: the widget resets the
     // viewport to its whole size before it calls paintGL.
 }
 

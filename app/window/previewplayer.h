@@ -56,7 +56,7 @@ public:
     const OutputFormat &format() const { return m_format; }
 
     void setStoryboard(StoryBoardRender *storyboard) { m_storyboard = storyboard; }
-    // The colour of the bars beside the 4:3 picture (mid grey unless set).
+    // The colour of the bars beside the picture (mid grey unless set).
     void setBackdrop(const QColor &color);
     StoryBoardRender *storyboard() const { return m_storyboard; }
 

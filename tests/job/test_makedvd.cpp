@@ -118,9 +118,17 @@ QStringList entries(const QString &dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// Checks one DVD: a single 4:3 title of the standard, the expected length
-// and AC-3 audio, every frame decodable.
-void checkDvd(const QString &path, bool pal, int channels, double seconds, const QString &dvdFolderForDecode)
+// The shape of a DVD's picture and the chapters of its title.
+struct Shape {
+    bool wide = true; // 16:9 (make-dvd's default) or 4:3
+    int chapters = 1;
+};
+
+// Checks one DVD: a single title of the standard in the shape, in its video
+// manager's menu too, with its chapters, the expected length and AC-3 audio,
+// every frame decodable.
+void checkDvd(const QString &path, bool pal, int channels, double seconds, const QString &dvdFolderForDecode,
+              Shape shape)
 {
     const DvdCheck::Disc disc = DvdCheck::read(path);
     QVERIFY2(disc.ok, qPrintable(disc.error));
@@ -130,7 +138,9 @@ void checkDvd(const QString &path, bool pal, int channels, double seconds, const
     const DvdCheck::Title &t = disc.titles[0];
     QCOMPARE(t.pal, pal ? 1 : 0);
     QCOMPARE(t.height, pal ? 576 : 480);
-    QCOMPARE(t.aspect, 0);
+    QCOMPARE(t.aspect, shape.wide ? 3 : 0);
+    QCOMPARE(disc.menuAspect, shape.wide ? 3 : 0);
+    QCOMPARE(t.partCount, shape.chapters);
     QVERIFY2(qAbs(t.seconds - seconds) <= 1.0, qPrintable(QString::number(t.seconds)));
     QCOMPARE(t.audio.size(), 1);
     QCOMPARE(t.audio[0].format, 0);
@@ -183,6 +193,7 @@ private Q_SLOTS:
     void failedWriteEndsWithItsReason();
     void folderTargetKeptWhenInterruptedWhileAuthoring();
     void usageErrors();
+    void phoneFolder();
     void interruptDuringEncoding();
     void librariesTalkToTheLogOnly();
 
@@ -250,7 +261,6 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     settings.remove(QStringLiteral("VideoStandard"));
     settings.sync();
     QVERIFY2(r.exitCode == 0, r.err.constData());
-    QVERIFY(r.err.contains("s of video, PAL,"));
     QVERIFY(r.err.contains("Some files have not been added to the list:"));
     QVERIFY(r.err.contains(corrupt.toLocal8Bit()));
     QVERIFY(r.err.contains(text.toLocal8Bit()));
@@ -265,7 +275,8 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     plain.close();
     QCOMPARE(QFileInfo(iso + QStringLiteral(".iso")).permissions(),
              QFileInfo(plain.fileName()).permissions());
-    checkDvd(iso + QStringLiteral(".iso"), true, 2, 3 * 1.0 + 2 * 0.52, QString());
+    QVERIFY(r.err.contains("s of video, PAL 16:9,"));
+    checkDvd(iso + QStringLiteral(".iso"), true, 2, 3 * 1.0 + 2 * 0.52, QString(), Shape{true, 3});
     // Only the user's own file is left in the temporary folder.
     QCOMPARE(entries(temp), QStringList{QStringLiteral("my notes.txt")});
 }
@@ -274,15 +285,35 @@ void TestMakeDvd::ntscFolderWithoutMusicMono()
 {
     const QString work = TestSupport::freshDir(QStringLiteral("makedvd-ntsc"));
     const QString temp = work + QStringLiteral("/temp");
-    const Run r = makeDvd({"--to-folder", work + QStringLiteral("/dvds"), "--volume-label", "Trip 2026",
-                           "--standard", "NTSC", "--channels", "1", "--quality", "low", "--photo-duration",
-                           "1034", "--no-transition", "--temp-dir", temp, m_photos[0], m_photos[1]});
+    const Run r = makeDvd({"--to-folder",
+                           work + QStringLiteral("/dvds"),
+                           "--volume-label",
+                           "Trip 2026",
+                           "--standard",
+                           "NTSC",
+                           "--channels",
+                           "1",
+                           "--quality",
+                           "low",
+                           "--photo-duration",
+                           "1034",
+                           "--no-transition",
+                           "--aspect",
+                           "4:3",
+                           "--chapters",
+                           "none",
+                           "--framing",
+                           "fill",
+                           "--temp-dir",
+                           temp,
+                           m_photos[0],
+                           m_photos[1]});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     const QString folder = work + QStringLiteral("/dvds/Trip 2026");
     QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), folder);
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
     // 1034 ms is 31 NTSC frames (1034.4 ms): kept as given.
-    checkDvd(folder, false, 1, 2 * 1.034, folder);
+    checkDvd(folder, false, 1, 2 * 1.034, folder, Shape{false, 1});
     QVERIFY(entries(temp).isEmpty());
 }
 
@@ -290,13 +321,32 @@ void TestMakeDvd::pseudoDriveSixChannels()
 {
     const QString work = TestSupport::freshDir(QStringLiteral("makedvd-drive"));
     const QString image = work + QStringLiteral("/disc.img");
-    const Run r =
-        makeDvd({"--to-drive", QStringLiteral("stdio:") + image, "--standard", "PAL", "--channels", "6",
-                 "--audio-bitrate", "448", "--photo-duration", "1000", "--dissolve-only", "--temp-dir",
-                 work + QStringLiteral("/temp"), "--yes", m_photos[2], m_photos[0], m_music});
+    const Run r = makeDvd({"--to-drive",
+                           QStringLiteral("stdio:") + image,
+                           "--standard",
+                           "PAL",
+                           "--channels",
+                           "6",
+                           "--audio-bitrate",
+                           "448",
+                           "--photo-duration",
+                           "1000",
+                           "--dissolve-only",
+                           "--aspect",
+                           "16:9",
+                           "--chapters",
+                           "photo",
+                           "--framing",
+                           "blur",
+                           "--temp-dir",
+                           work + QStringLiteral("/temp"),
+                           "--yes",
+                           m_photos[2],
+                           m_photos[0],
+                           m_music});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QVERIFY(QFileInfo(image).size() > 100000);
-    checkDvd(image, true, 6, 2 * 1.0 + 1.5, QString());
+    checkDvd(image, true, 6, 2 * 1.0 + 1.5, QString(), Shape{true, 2});
 
     // The image now holds a DVD: a non-blank disc. Without --yes the run
     // ends with the question before anything is made, the image untouched.
@@ -432,7 +482,7 @@ void TestMakeDvd::keepTemp()
     QVERIFY(kept.exists(QStringLiteral("audio.ac3")));
     QVERIFY(kept.exists(QStringLiteral("author.xml")));
     checkDvd(kept.absoluteFilePath(QStringLiteral("dvd")), true, 2, 1.0,
-             kept.absoluteFilePath(QStringLiteral("dvd")));
+             kept.absoluteFilePath(QStringLiteral("dvd")), Shape{true, 1});
 }
 
 void TestMakeDvd::withoutNamedPipes()
@@ -453,7 +503,7 @@ void TestMakeDvd::withoutNamedPipes()
     const QDir kept(temp + QLatin1Char('/') + runs[0]);
     QVERIFY(QFileInfo(kept.absoluteFilePath(QStringLiteral("video.m2v"))).isFile());
     QVERIFY(QFileInfo(kept.absoluteFilePath(QStringLiteral("title_0.vob"))).size() > 0);
-    checkDvd(iso, true, 2, 2.0, QString());
+    checkDvd(iso, true, 2, 2.0, QString(), Shape{true, 2});
 }
 
 void TestMakeDvd::existingTargetNeedsYes()
@@ -492,19 +542,70 @@ void TestMakeDvd::usageErrors()
          {QStringList{}, QStringList{m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--channels", "3", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--to-folder", "y", m_photos[0]},
-          QStringList{"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]}}) {
+          QStringList{"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--aspect", "21:9", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--framing", "stretch", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--chapters", "5", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--loudness", "loud", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--fade", "100", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--crossfade", "-5", m_photos[0]}}) {
         const Run r = makeDvd(args);
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.contains("Usage: sorvel make-dvd"));
     }
     const Run tooLong = makeDvd({"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]});
     QVERIFY(tooLong.err.contains("--photo-duration must be a number of milliseconds from 1000 to 999000"));
+    QVERIFY(makeDvd({"--to-iso", "x.iso", "--aspect", "21:9", m_photos[0]})
+                .err.contains("--aspect must be 16:9 or 4:3"));
     const Run help = makeDvd({"--help"});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--to-folder"));
     // No photo at all is an error, not a usage error.
     const Run none = makeDvd({"--to-iso", m_dir + QStringLiteral("/none.iso"), m_music});
     QCOMPARE(none.exitCode, 1);
+}
+
+void TestMakeDvd::phoneFolder()
+{
+    // A folder as copied from a phone: HEIC and WebP photos, Opus and Ogg
+    // music, a song cut to nothing, and a text file. Everything that is a
+    // photo or music comes in; the rest is named.
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-phone"));
+    const QString phone = work + QStringLiteral("/DCIM");
+    QVERIFY(QDir().mkpath(phone));
+    const QString png = work + QStringLiteral("/source.png");
+    QVERIFY(QImage(m_photos[0]).save(png));
+    QProcess enc;
+    enc.start(QStringLiteral("heif-enc"), {QStringLiteral("-q"), QStringLiteral("70"), png,
+                                           QStringLiteral("-o"), phone + QStringLiteral("/IMG_0001.HEIC")});
+    QVERIFY(enc.waitForFinished(120000) && enc.exitCode() == 0);
+    QVERIFY(QImage(m_photos[1]).save(phone + QStringLiteral("/IMG_0002.webp"), "WEBP"));
+    QVERIFY(TestSupport::ffmpeg({"-f", "lavfi", "-i", "sine=frequency=500:sample_rate=48000:duration=2",
+                                 "-ac", "2", "-c:a", "libopus", phone + QStringLiteral("/voice.opus")}));
+    QVERIFY(TestSupport::ffmpeg({"-f", "lavfi", "-i", "sine=frequency=300:sample_rate=44100:duration=2",
+                                 "-c:a", "libvorbis", phone + QStringLiteral("/song.oga")}));
+    QFile cut(phone + QStringLiteral("/cut.opus"));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(QByteArray("OggS") + QByteArray(2000, '\x11'));
+    cut.close();
+    QFile notes(phone + QStringLiteral("/notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("shopping list");
+    notes.close();
+
+    const Run r = makeDvd({"--to-folder", work + QStringLiteral("/out"), "--photo-duration", "1000",
+                           "--transition-duration", "520", "--loudness", "keep", "--fade", "1500",
+                           "--crossfade", "300", "--temp-dir", work + QStringLiteral("/temp"), phone});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY2(r.err.contains("Importing 2 photos and 3 audio files..."), r.err.constData());
+    QVERIFY(r.err.contains("Not photos or audio by their names, not taken from the folders:"));
+    QVERIFY(r.err.contains((phone + QStringLiteral("/notes.txt")).toLocal8Bit()));
+    QVERIFY(r.err.contains("Some files have not been added to the list:"));
+    QVERIFY(r.err.contains((phone + QStringLiteral("/cut.opus")).toLocal8Bit()));
+    QVERIFY(!r.err.contains((phone + QStringLiteral("/song.oga")).toLocal8Bit()));
+    QVERIFY(!r.err.contains((phone + QStringLiteral("/IMG_0001.HEIC")).toLocal8Bit()));
+    const QString folder = QString::fromLocal8Bit(r.out.trimmed());
+    checkDvd(folder, true, 2, 2 * 1.0 + 0.52, folder);
 }
 
 void TestMakeDvd::interruptDuringEncoding()

@@ -256,7 +256,8 @@ bool extractTitleVobs(const QString &dvdPath, int titleSet, const QString &outFi
     return blocks > 0;
 }
 
-bool extractSectors(const QString &dvdPath, int titleSet, uint32_t first, uint32_t last, const QString &outFile)
+bool extractSectors(const QString &dvdPath, int titleSet, uint32_t first, uint32_t last,
+                    const QString &outFile)
 {
     DvdPtr dvd(DVDOpen(QFile::encodeName(dvdPath).constData()));
     if (!dvd || last < first)

@@ -19,16 +19,16 @@ struct AudioStream {
 // A chapter (part of title) as a player finds it: the program it plays and
 // that program's first cell.
 struct Chapter {
-    int64_t startFrame = -1;   // frames of the cells before it in the title's program chain
-    uint32_t firstSector = 0;  // the first cell's first sector in the title set's VOBs
-    uint32_t lastSector = 0;   // the last sector of that cell
+    int64_t startFrame = -1;  // frames of the cells before it in the title's program chain
+    uint32_t firstSector = 0; // the first cell's first sector in the title set's VOBs
+    uint32_t lastSector = 0;  // the last sector of that cell
 };
 
 struct Title {
     int titleSet = 0;
-    int pal = -1;         // 1 PAL, 0 NTSC
-    int height = 0;       // 576 or 480 (picture size 720 x H)
-    int aspect = -1;      // 0 = 4:3, 3 = 16:9
+    int pal = -1;    // 1 PAL, 0 NTSC
+    int height = 0;  // 576 or 480 (picture size 720 x H)
+    int aspect = -1; // 0 = 4:3, 3 = 16:9
     // The display modes a 16:9 title allows on a 4:3 set: 0 pan-scan and
     // letterbox, 1 pan-scan only, 2 letterbox only.
     int permittedDisplay = -1;
@@ -80,7 +80,8 @@ bool extractTitleVobs(const QString &dvdPath, int titleSet, const QString &outFi
 DecodeResult decodeTitle(const QString &dvdPath, int titleSet, const QString &scratchFile);
 // Copies the sectors [first, last] of a title set's VOBs (as libdvdread
 // reads them) into outFile.
-bool extractSectors(const QString &dvdPath, int titleSet, uint32_t first, uint32_t last, const QString &outFile);
+bool extractSectors(const QString &dvdPath, int titleSet, uint32_t first, uint32_t last,
+                    const QString &outFile);
 // Concatenated VOBs of one title set (VTS_nn_1.VOB ...) in a DVD folder.
 QList<QString> titleVobs(const QString &dvdFolder, int titleSet);
 

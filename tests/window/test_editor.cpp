@@ -34,6 +34,7 @@
 #include "window/mediainfowidget.h"
 #include "window/photolistwidget.h"
 #include "window/editorwindow.h"
+#include "window/previewplayer.h"
 #include "dialogs/capacitybar.h"
 
 using namespace EditorTest;
@@ -77,6 +78,7 @@ private Q_SLOTS:
     void afterMakingMenu();
     void secondStartImportsIntoFirst();
     void screenshotsOfLoadedAlbum();
+    void previewShowsShapeAndFraming();
 
 private:
     template <typename T> T *child(const char *name) const
@@ -187,9 +189,12 @@ void TestEditor::startsEmptyWithEverythingInPlace()
         QVERIFY2(!child<QToolButton>(name)->isEnabled(), name);
     QVERIFY(!child<QAction>("actionDelete")->isEnabled());
     QVERIFY(!child<QPushButton>("syncWithAudio")->isEnabled());
-    // The fade switch stays in the album but is not offered.
-    for (const QCheckBox *box : m_window->widgetFrame()->findChildren<QCheckBox *>())
-        QVERIFY2(!box->text().contains(QStringLiteral("Fade")), qPrintable(box->objectName()));
+    // The music's switches: the fade is offered (off, its length waiting),
+    // the loudness evened out.
+    QCOMPARE(child<QCheckBox>("fadeAudio")->text(), QStringLiteral("Fade in and out"));
+    QVERIFY(!child<QCheckBox>("fadeAudio")->isChecked());
+    QVERIFY(!child<QSpinBox>("fadeDuration")->isEnabled());
+    QVERIFY(child<QCheckBox>("evenLoudness")->isChecked());
     QCOMPARE(child<QLabel>("timeCode")->text(), QStringLiteral("00:00:00 / 00:00:00"));
     QCOMPARE(child<QLabel>("albumLength")->text(), QStringLiteral("00:00:00"));
     QCOMPARE(child<QSpinBox>("photoDuration")->value(), 5000);
@@ -588,6 +593,40 @@ void TestEditor::durationsSnapToWholeFrames()
     QVERIFY(!m_window->album()->settings.useDynamicEffect);
     clickButton(child<QCheckBox>("loopAudio"));
     QVERIFY(m_window->album()->settings.loopAudio);
+
+    // The music: loudness evened out for a new album; the fade's length is
+    // set once the fade is on; each change is one undo step.
+    auto *even = child<QCheckBox>("evenLoudness");
+    auto *fade = child<QCheckBox>("fadeAudio");
+    auto *fadeLength = child<QSpinBox>("fadeDuration");
+    auto *crossfade = child<QSpinBox>("crossfadeDuration");
+    QVERIFY(even->isChecked() && m_window->album()->settings.evenLoudness);
+    QVERIFY(!fade->isChecked() && !fadeLength->isEnabled());
+    clickButton(even);
+    QVERIFY(!m_window->album()->settings.evenLoudness);
+    clickButton(fade);
+    QVERIFY(m_window->album()->settings.fadeAudio && fadeLength->isEnabled());
+    fadeLength->setFocus();
+    QTest::keyClick(fadeLength, Qt::Key_Up);
+    QTest::keyClick(fadeLength, Qt::Key_Up);
+    QCOMPARE(m_window->album()->settings.fadeMs, 4000);
+    QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo Fade Length"));
+    crossfade->setFocus();
+    QTest::keyClick(crossfade, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(crossfade, QStringLiteral("500"));
+    QTest::keyClick(crossfade, Qt::Key_Enter);
+    QCOMPARE(m_window->album()->settings.crossfadeMs, 500);
+    QCOMPARE(crossfade->maximum(), 10000);
+    QCOMPARE(fadeLength->minimum(), 500);
+    m_window->undoStack()->undo(); // the crossfade
+    m_window->undoStack()->undo(); // both steps of the fade length at once
+    QCOMPARE(crossfade->value(), 0);
+    QCOMPARE(fadeLength->value(), 3000);
+    QCOMPARE(m_window->album()->settings.fadeMs, 3000);
+    m_window->undoStack()->undo();
+    QVERIFY(!fade->isChecked() && !m_window->album()->settings.fadeAudio);
+    m_window->undoStack()->undo();
+    QVERIFY(even->isChecked() && m_window->album()->settings.evenLoudness);
 }
 
 // Assistive technology and code change a control without a click: the album
@@ -844,6 +883,81 @@ int main(int argc, char **argv)
     app.initSettings();
     TestEditor test;
     return QTest::qExec(&test, argc, argv);
+}
+
+namespace {
+
+// The frame's rectangle in a grab of the preview: the pixels that are not
+// the preview area's own colour (#1b1e24).
+QRect frameIn(const QImage &shot)
+{
+    QRect r;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QRgb p = shot.pixel(x, y);
+            if (std::abs(qRed(p) - 0x1b) + std::abs(qGreen(p) - 0x1e) + std::abs(qBlue(p) - 0x24) > 12)
+                r = r.united(QRect(x, y, 1, 1));
+        }
+    return r;
+}
+
+} // namespace
+
+void TestEditor::previewShowsShapeAndFraming()
+{
+    // A portrait phone photo, shown still.
+    const QString portrait = m_dir + QStringLiteral("/portrait.png");
+    QImage image(540, 960, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y,
+                           qRgb(60 + x * 180 / 540, 200 - y * 150 / 960, (x / 30 + y / 30) % 2 ? 220 : 40));
+    QVERIFY(image.save(portrait));
+    importPhotos({portrait});
+    child<QCheckBox>("useDynamicEffect")->setChecked(false);
+    auto *player = child<PreviewPlayer>("previewPlayer");
+    QMainWindow *frame = m_window->widgetFrame();
+    frame->resize(1280, 800);
+    const QString outDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
+    QDir().mkpath(outDir);
+
+    // A new album is 16:9: the preview's frame has that shape.
+    QCOMPARE(m_window->album()->dvd.aspect, DvdAspect::Wide);
+    QImage shot;
+    QRect picture;
+    auto settle = [&] {
+        QTest::qWait(200);
+        shot = player->grabFramebuffer();
+        picture = frameIn(shot);
+    };
+    auto ratioIs = [&](double want) {
+        return picture.isValid() && std::abs(double(picture.width()) / picture.height() / want - 1.0) < 0.02;
+    };
+    QComboBox *framing = child<QComboBox>("framing");
+    const QStringList names{QStringLiteral("fit"), QStringLiteral("fill"), QStringLiteral("blur")};
+    QList<QRgb> besidePhoto;
+    for (int i = 0; i < 3; ++i) {
+        framing->setCurrentIndex(i);
+        QCOMPARE(m_window->album()->settings.framing, PhotoFraming(i));
+        settle();
+        QVERIFY2(ratioIs(16.0 / 9.0),
+                 qPrintable(QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height())));
+        // A point beside the photo, a tenth into the frame.
+        besidePhoto.append(shot.pixel(picture.left() + picture.width() / 10, picture.center().y()));
+        QVERIFY(frame->grab().save(outDir + QStringLiteral("/preview-%1-1280x800.png").arg(names[i])));
+    }
+    QCOMPARE(besidePhoto[0] & 0xFFFFFF, 0u);    // fit: a black bar
+    QVERIFY(qGray(besidePhoto[1]) > 40);        // fill: the photo
+    QVERIFY((besidePhoto[2] & 0xFFFFFF) != 0u); // blur: its soft copy
+    QVERIFY(besidePhoto[2] != besidePhoto[1]);
+
+    // A 4:3 DVD: the preview follows.
+    DvdChoices dvd = m_window->album()->dvd;
+    dvd.aspect = DvdAspect::Standard;
+    m_window->setDvdChoices(dvd);
+    settle();
+    QVERIFY2(ratioIs(4.0 / 3.0),
+             qPrintable(QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height())));
 }
 
 #include "test_editor.moc"

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QDialogButtonBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -174,6 +175,14 @@ void TestProject::buildAlbum()
     child<QSpinBox>("transitionDuration")->setValue(999);
     child<QRadioButton>("dissolveOnly")->setChecked(true);
     child<QCheckBox>("loopAudio")->click();
+    // Framing is picked in the album settings like a person picks it.
+    QComboBox *framing = child<QComboBox>("framing");
+    QCOMPARE(framing->currentText(), QStringLiteral("Fit"));
+    framing->setCurrentIndex(framing->findText(QStringLiteral("Blurred Backdrop")));
+    child<QCheckBox>("evenLoudness")->click(); // on for a new album: now off
+    child<QCheckBox>("fadeAudio")->click();
+    child<QSpinBox>("fadeDuration")->setValue(4500);
+    child<QSpinBox>("crossfadeDuration")->setValue(750);
     QList<AudioInfo> clips = m_window->album()->audios;
     clips[0].clipStart = 1.5;
     clips[0].clipEnd = 9.25;
@@ -185,6 +194,8 @@ void TestProject::buildAlbum()
     dvd.audioChannels = 6;
     dvd.volumeLabel = QStringLiteral("Trip & <Friends>");
     dvd.atEnd = ShowEnd::Stop;
+    dvd.aspect = DvdAspect::Standard;
+    dvd.chapters = ChapterMarks::None;
     m_window->setDvdChoices(dvd);
 }
 
@@ -226,8 +237,24 @@ void TestProject::saveAndReopenEveryField()
              QStringLiteral("music/song.mp3"));
     QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("standard")).toString(),
              QStringLiteral("NTSC"));
+    // The clip's loudness, measured at import, is kept with it.
+    const QJsonObject loudness = root.value(QStringLiteral("clips"))
+                                     .toArray()
+                                     .at(0)
+                                     .toObject()
+                                     .value(QStringLiteral("loudness"))
+                                     .toObject();
+    QCOMPARE(loudness.value(QStringLiteral("integratedLufs")).toDouble(),
+             saved.audios.at(0).loudness.integratedLufs);
+    QVERIFY(saved.audios.at(0).loudness.measured);
     QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("atEnd")).toString(),
              QStringLiteral("stop"));
+    QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("aspect")).toString(),
+             QStringLiteral("4:3"));
+    QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("chapters")).toString(),
+             QStringLiteral("none"));
+    QCOMPARE(root.value(QStringLiteral("settings")).toObject().value(QStringLiteral("framing")).toString(),
+             QStringLiteral("blur"));
 
     // A new window opens it as it was: every field.
     m_window = std::make_unique<EditorWindow>();
@@ -248,9 +275,20 @@ void TestProject::saveAndReopenEveryField()
     QCOMPARE(reopened.settings.photoDurationMs, saved.settings.photoDurationMs);
     QCOMPARE(reopened.settings.transitionDurationMs, saved.settings.transitionDurationMs);
     QVERIFY(reopened.settings.dissolveOnly && reopened.settings.loopAudio);
+    QVERIFY(!reopened.settings.evenLoudness && reopened.settings.fadeAudio);
+    QCOMPARE(reopened.settings.fadeMs, 4500);
+    QCOMPARE(reopened.settings.crossfadeMs, 750);
+    QCOMPARE(reopened.audios.at(0).loudness, saved.audios.at(0).loudness);
+    QVERIFY(!child<QCheckBox>("evenLoudness")->isChecked());
+    QCOMPARE(child<QSpinBox>("fadeDuration")->value(), 4500);
+    QCOMPARE(child<QSpinBox>("crossfadeDuration")->value(), 750);
     QCOMPARE(reopened.dvd.volumeLabel, QStringLiteral("Trip & <Friends>"));
     QCOMPARE(reopened.dvd.audioChannels, 6);
     QCOMPARE(reopened.dvd.atEnd, ShowEnd::Stop);
+    QCOMPARE(reopened.dvd.aspect, DvdAspect::Standard);
+    QCOMPARE(reopened.dvd.chapters, ChapterMarks::None);
+    QCOMPARE(reopened.settings.framing, PhotoFraming::Blur);
+    QCOMPARE(child<QComboBox>("framing")->currentText(), QStringLiteral("Blurred Backdrop"));
     // The window shows it: controls, strips, NTSC frame rate, title.
     QCOMPARE(child<QSpinBox>("photoDuration")->value(), saved.settings.photoDurationMs);
     QVERIFY(child<QRadioButton>("dissolveOnly")->isChecked());
@@ -320,10 +358,22 @@ void TestProject::handWrittenProjectOpens()
     const Album *album = m_window->album();
     QCOMPARE(album->settings.photoDurationMs, 5000);
     QCOMPARE(album->dvd.atEnd, ShowEnd::Repeat); // as discs did before the choice
+    // 4:3 with one chapter and photos fitted, as discs were before the
+    // choices; the preview composes that shape.
+    QCOMPARE(album->dvd.aspect, DvdAspect::Standard);
+    QCOMPARE(album->dvd.chapters, ChapterMarks::None);
+    QCOMPARE(album->settings.framing, PhotoFraming::Fit);
+    QCOMPARE(m_window->outputFormat().aspectNum, 4);
     QVERIFY(!(album->photos.at(0).motionStart == album->photos.at(0).motionEnd));
     QCOMPARE(album->audios.size(), 1);
     QCOMPARE(album->audios.first().clipLength(), 4.0);
     QVERIFY(m_window->storyboard()->totalFrames() > 0);
+    // Written before the loudness was evened out: it plays as it did, and
+    // its clip is measured for when the user turns it on.
+    QVERIFY(!album->settings.evenLoudness && !album->settings.fadeAudio);
+    QCOMPARE(album->settings.crossfadeMs, 0);
+    QVERIFY(album->audios.first().loudness.measured);
+    QVERIFY(!child<QCheckBox>("evenLoudness")->isChecked());
 
     // One key without the other is a damaged file, and the message names it.
     QVERIFY(writeText(file,
@@ -358,6 +408,14 @@ void TestProject::damagedFilesChangeNothing_data()
     badEnd.replace("\"atEnd\": \"repeat\"", "\"atEnd\": \"sometimes\"");
     QVERIFY(badEnd != good);
     QTest::newRow("bad end of show") << badEnd << QStringLiteral("damaged");
+    QByteArray badAspect = good;
+    badAspect.replace("\"aspect\": \"16:9\"", "\"aspect\": \"21:9\"");
+    QVERIFY(badAspect != good);
+    QTest::newRow("bad aspect") << badAspect << QStringLiteral("damaged");
+    QByteArray badFraming = good;
+    badFraming.replace("\"framing\": \"fit\"", "\"framing\": 2");
+    QVERIFY(badFraming != good);
+    QTest::newRow("bad framing") << badFraming << QStringLiteral("damaged");
 }
 
 void TestProject::damagedFilesChangeNothing()
@@ -596,6 +654,22 @@ void TestProject::undoAndRedoTheOtherEdits()
     QVERIFY(step("Transition Type"));
     child<QCheckBox>("loopAudio")->click();
     QVERIFY(step("Loop Audio"));
+    {
+        // A person picks the framing from the list with the keyboard.
+        QComboBox *framing = child<QComboBox>("framing");
+        framing->setFocus();
+        QTest::keyClick(framing, Qt::Key_Down);
+        QCOMPARE(m_window->album()->settings.framing, PhotoFraming::Fill);
+        QVERIFY(step("Framing"));
+        // The 4:3 shape chosen for the DVD: one step, and the preview
+        // composes that frame.
+        QCOMPARE(m_window->outputFormat().aspectNum, 16);
+        DvdChoices dvd = m_window->album()->dvd;
+        dvd.aspect = DvdAspect::Standard;
+        m_window->setDvdChoices(dvd);
+        QVERIFY(step("DVD Settings"));
+        QCOMPARE(m_window->outputFormat().aspectNum, 4);
+    }
     QTest::mouseClick(child<QPushButton>("syncWithAudio"), Qt::LeftButton);
     QVERIFY(step("Sync with Audio"));
     clickRow(clips, 1);
@@ -627,6 +701,7 @@ void TestProject::undoAndRedoTheOtherEdits()
     QCOMPARE(clips->count(), 0);
     QVERIFY(child<QRadioButton>("dissolveOnly")->isChecked());
     QVERIFY(child<QCheckBox>("loopAudio")->isChecked());
+    QCOMPARE(child<QComboBox>("framing")->currentText(), QStringLiteral("Fill"));
     QCOMPARE(transition->value(), 1480);
 }
 
@@ -779,6 +854,34 @@ void TestProject::makeDvdOfSavedProject()
     QVERIFY2(walk.ok, qPrintable(walk.error));
     QVERIFY(walk.stopped);
     QCOMPARE(walk.titleStarts, 1);
+    // A new album's disc is widescreen with a chapter at each photo.
+    QCOMPARE(read.titles.first().aspect, 3);
+    QCOMPARE(read.titles.first().partCount, 2);
+
+    // The same project as it was written before the shape and the chapters
+    // were choices makes the disc it made then: 4:3, one chapter.
+    QJsonObject root = QJsonDocument::fromJson(readAll(file)).object();
+    QJsonObject oldDvd = root.value(QStringLiteral("dvd")).toObject();
+    oldDvd.remove(QStringLiteral("aspect"));
+    oldDvd.remove(QStringLiteral("chapters"));
+    oldDvd.insert(QStringLiteral("volumeLabel"), QStringLiteral("OLDDISC"));
+    root.insert(QStringLiteral("dvd"), oldDvd);
+    QJsonObject oldSettings = root.value(QStringLiteral("settings")).toObject();
+    oldSettings.remove(QStringLiteral("framing"));
+    root.insert(QStringLiteral("settings"), oldSettings);
+    const QString oldFile = work + QStringLiteral("/old.sorvel");
+    QVERIFY(writeText(oldFile, QJsonDocument(root).toJson()));
+    QVERIFY2(TestSupport::run(TestSupport::builtProgram(QStringLiteral("sorvel")),
+                              {QStringLiteral("make-dvd"), QStringLiteral("--quiet"), QStringLiteral("--yes"),
+                               QStringLiteral("--to-folder"), work + QStringLiteral("/out"),
+                               QStringLiteral("--temp-dir"), work + QStringLiteral("/tmp"), oldFile},
+                              &output, 300000) == 0,
+             output.constData());
+    const DvdCheck::Disc old = DvdCheck::read(work + QStringLiteral("/out/OLDDISC"));
+    QVERIFY2(old.ok, qPrintable(old.error));
+    QCOMPARE(old.titles.first().aspect, 0);
+    QCOMPARE(old.menuAspect, 0);
+    QCOMPARE(old.titles.first().partCount, 1);
 }
 
 int main(int argc, char **argv)

@@ -205,8 +205,11 @@ QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, const Out
 {
     if (Heif::isHeifFile(path)) {
         // Decoded whole (libheif does not scale while decoding), scaled to
-        // twice the frame, then treated as any other photo.
+        // twice the size it is drawn at, then laid into the frame as any
+        // other photo.
         QString error;
+        const int W = std::max(format.width, int(std::lround(format.displayWidth())));
+        const int H = format.height;
         const QSize box = turned ? QSize(2 * H, 2 * W) : QSize(2 * W, 2 * H);
         QImage image = Heif::decode(path, &error, qint64(kImageAllocationLimitMb) * 1024 * 1024 / 4, box);
         if (image.isNull()) {
@@ -215,8 +218,7 @@ QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, const Out
         }
         if (turned)
             image = image.transformed(QTransform().rotate(90), Qt::FastTransformation);
-        image = image.scaled(W, H, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        return image.convertToFormat(QImage::Format_RGB32).mirrored(false, true);
+        return Framing::compose(image, format, framing);
     }
     QImageReader reader(path);
     reader.setAutoTransform(false);

@@ -32,6 +32,20 @@ OutputFormat OutputFormat::forStandard(TvStandard standard, DvdAspect aspect)
     return f;
 }
 
+OutputFormat OutputFormat::forVideo(const VideoChoices &choices)
+{
+    OutputFormat f;
+    const QSize size = choices.frameSize();
+    f.width = size.width();
+    f.height = size.height();
+    f.frameRateNum = choices.frameRate;
+    f.frameRateDen = 1;
+    f.aspectNum = videoShapeNum(choices.shape);
+    f.aspectDen = videoShapeDen(choices.shape);
+    f.audioChannels = 2;
+    return f;
+}
+
 double OutputFormat::motionUnit() const
 {
     return std::min(double(height) / 540.0, displayWidth() / 720.0);

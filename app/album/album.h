@@ -15,6 +15,7 @@
 #include "album/caption.h"
 #include "album/dvdchoices.h"
 #include "album/loudness.h"
+#include "album/videochoices.h"
 
 // Dynamic-effect key: kind 0 animates three values (horizontal offset,
 // vertical offset, offset toward the viewer = zoom, in frame pixels); kind 1
@@ -113,6 +114,9 @@ struct OutputFormat {
     // The DVD frame of a TV standard and aspect: 720 x 576 at 25/1 for PAL,
     // 720 x 480 at 30000/1001 for NTSC, shown as 4:3 or 16:9.
     static OutputFormat forStandard(TvStandard standard, DvdAspect aspect = DvdAspect::Standard);
+    // The format of a video file: its frame in square pixels at its rate,
+    // stereo sound. The one place the file's choices become a render format.
+    static OutputFormat forVideo(const VideoChoices &choices);
     bool operator==(const OutputFormat &o) const;
 
     // The frame's width on screen in pixels as tall as a stored row: 768
@@ -293,4 +297,5 @@ public:
     QStringList patternFiles;
     SlideshowSettings settings;
     DvdChoices dvd;
+    VideoChoices video;
 };

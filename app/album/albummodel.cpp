@@ -36,7 +36,7 @@ bool sameClips(const QList<AudioInfo> &a, const QList<AudioInfo> &b)
 
 AlbumSnapshot AlbumSnapshot::of(const Album &album)
 {
-    return {album.photos, album.audios, album.settings, album.dvd};
+    return {album.photos, album.audios, album.settings, album.dvd, album.video};
 }
 
 void AlbumSnapshot::applyTo(Album &album) const
@@ -45,11 +45,12 @@ void AlbumSnapshot::applyTo(Album &album) const
     album.audios = audios;
     album.settings = settings;
     album.dvd = dvd;
+    album.video = video;
 }
 
 bool AlbumSnapshot::sameAs(const AlbumSnapshot &o) const
 {
-    return settings == o.settings && dvd == o.dvd && samePhotos(photos, o.photos) &&
+    return settings == o.settings && dvd == o.dvd && video == o.video && samePhotos(photos, o.photos) &&
            sameClips(audios, o.audios);
 }
 
@@ -110,6 +111,8 @@ AlbumModel::Parts AlbumModel::difference(const AlbumSnapshot &a, const AlbumSnap
         parts |= Settings;
     if (a.dvd != b.dvd)
         parts |= Dvd;
+    if (a.video != b.video)
+        parts |= Video;
     return parts;
 }
 

@@ -194,12 +194,20 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                     {QStringLiteral("aspect"), dvdAspectName(d.aspect)},
                     {QStringLiteral("chapters"), chapterMarksName(d.chapters)},
                     {QStringLiteral("menu"), d.menu}};
+    const VideoChoices &v = album.video;
+    QJsonObject video{{QStringLiteral("size"), videoSizeName(v.size)},
+                      {QStringLiteral("shape"), videoShapeName(v.shape)},
+                      {QStringLiteral("frameRate"), v.frameRate},
+                      {QStringLiteral("quality"), videoFileQualityName(v.quality)}};
+    if (!v.file.isEmpty())
+        video.insert(QStringLiteral("file"), storedPath(v.file, projectDir));
     QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormatName)},
                      {QStringLiteral("version"), kFormatVersion},
                      {QStringLiteral("settings"), settings},
                      {QStringLiteral("photos"), photos},
                      {QStringLiteral("clips"), clips},
-                     {QStringLiteral("dvd"), dvd}};
+                     {QStringLiteral("dvd"), dvd},
+                     {QStringLiteral("video"), video}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -364,6 +372,22 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         ok = ok && (menu.isUndefined() || menu.isBool());
         out.dvd.menu = menu.toBool(false);
     }
+
+    // The video file's choices; a project written before they existed
+    // gets the defaults.
+    const QJsonValue videoValue = root.value(QStringLiteral("video"));
+    const QJsonObject video = videoValue.toObject();
+    ok = ok && (videoValue.isUndefined() || videoValue.isObject());
+    if (ok && videoValue.isObject()) {
+        ok = readChoice(video, "size", parseVideoSize, &out.video.size) &&
+             readChoice(video, "shape", parseVideoShape, &out.video.shape) &&
+             readChoice(video, "quality", parseVideoFileQuality, &out.video.quality) &&
+             readInt(video, "frameRate", 1, 1000, &out.video.frameRate) && isVideoFrameRate(out.video.frameRate);
+        const QJsonValue file = video.value(QStringLiteral("file"));
+        ok = ok && (file.isUndefined() || file.isString());
+        if (ok && !file.toString().isEmpty())
+            out.video.file = resolvedPath(file.toString(), projectDir);
+    }
     if (!ok) {
         *error = memberError.isEmpty() ? damaged : damaged + QLatin1Char('\n') + memberError;
         return false;
@@ -493,6 +517,7 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
     album->audios = audios;
     album->settings = data.settings;
     album->dvd = data.dvd;
+    album->video = data.video;
     if (missing)
         *missing = left;
     return true;

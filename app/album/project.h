@@ -50,6 +50,7 @@ struct Data {
     QList<Photo> photos;
     QList<Clip> clips;
     DvdChoices dvd;
+    VideoChoices video;
 };
 
 // The project document of an album saved in projectDir.

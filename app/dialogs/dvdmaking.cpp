@@ -100,7 +100,9 @@ void DvdMaking::onFinished(const JobResult &result)
     if (!m_progress->isVisible())
         m_questions->setRunShowing(false);
     Q_EMIT runFinished(result);
-    if (result.lastStage != JobStage::CheckingDestination || result.ok() || m_progress->isVisible())
+    // A video file's refusal is shown by its own flow (VideoExport).
+    if (result.videoFile || result.lastStage != JobStage::CheckingDestination || result.ok() ||
+        m_progress->isVisible())
         return;
     // Nothing was made: the destination was refused or declined. The
     // person sees why and gets the settings back to choose again.

@@ -213,6 +213,10 @@ bool GLDrawCore::setupFrame(int width, int height, double displayWidth, double m
     if (width <= 0 || height <= 0 || width > kTextureSize || height > kTextureSize || textureCount < 1 ||
         !(displayWidth > 0.0) || !(motionUnit > 0.0))
         return false;
+    GLint driverLimit = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &driverLimit);
+    if (driverLimit > 0 && (width + 2 > driverLimit || height + 2 > driverLimit))
+        return false;
     setClearColor(0.f, 0.f, 0.f, 1.f);
     m_width = width;
     m_height = height;

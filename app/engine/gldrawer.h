@@ -41,8 +41,9 @@ class GLDrawCore
 {
 public:
     // The largest frame the core draws (each slot's texture is the frame
-    // size plus a one-texel black border).
-    static constexpr int kTextureSize = 2048;
+    // size plus a one-texel black border): a 2160p video upright (2160 x
+    // 3840) fits; the driver's own limit may be lower (checked).
+    static constexpr int kTextureSize = 4096;
     static constexpr int kMaxLayers = 8;
 
     GLDrawCore();

@@ -170,9 +170,19 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
     return result;
 }
 
+int StoryBoardRender::cacheCapacity(AVPixelFormat format) const
+{
+    // At most kCacheSize pictures, and about 128 MiB of them: a DVD keeps
+    // 32 photos (1.6 MB each), a 1080p video 16, a 2160p video 4, so that
+    // a large frame's caches do not take the memory of the run.
+    const int64_t bytes = int64_t(m_format.width) * m_format.height * (format == AV_PIX_FMT_GRAY8 ? 1 : 4);
+    const int64_t budget = int64_t(128) << 20;
+    return int(std::clamp<int64_t>(bytes > 0 ? budget / bytes : kCacheSize, 4, kCacheSize));
+}
+
 std::unique_ptr<Picture> StoryBoardRender::takeSlot(Cache &cache, AVPixelFormat format)
 {
-    if (int(cache.size()) >= kCacheSize) {
+    if (int(cache.size()) >= cacheCapacity(format)) {
         auto victim = cache.begin();
         for (auto it = cache.begin(); it != cache.end(); ++it) {
             if (it->second->age < victim->second->age)

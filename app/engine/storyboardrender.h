@@ -130,6 +130,8 @@ private:
     // one (taken out of the cache) when it is full, else a new one; null
     // when out of memory.
     std::unique_ptr<Picture> takeSlot(Cache &cache, AVPixelFormat format);
+    // How many pictures of the format a cache keeps at the frame's size.
+    int cacheCapacity(AVPixelFormat format) const;
     // Enters a filled picture into its cache and the index, and ages the
     // cache.
     Picture *store(Cache &cache, const QString &key, std::unique_ptr<Picture> picture);

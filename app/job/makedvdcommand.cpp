@@ -127,16 +127,16 @@ Q_LOGGING_CATEGORY(lcFfmpeg, "sorvel.ffmpeg")
 
 // The diagnostic log of a run: every message of the program and of the
 // libraries it uses (Qt's image readers, FFmpeg's "[mp3 @ 0x...]" lines) goes
-// into make-dvd.log in the cache folder, which each run starts afresh, and
+// into make-dvd.log (make-video.log) in the cache folder, which each run starts afresh, and
 // to the terminal only when asked for. Messages come from any thread.
 class DiagnosticLog
 {
 public:
-    explicit DiagnosticLog(bool verbose)
+    DiagnosticLog(bool verbose, const QString &fileName)
     {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
         if (!folder.isEmpty() && QDir().mkpath(folder)) {
-            m_file.setFileName(folder + QStringLiteral("/make-dvd.log"));
+            m_file.setFileName(folder + QLatin1Char('/') + fileName);
             if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
                 m_file.setFileName(QString());
         }
@@ -264,6 +264,7 @@ private:
 };
 
 struct RunChoices {
+    VideoChoices video; // make-video
     TvStandard standard = TvStandard::Pal;
     int videoBitRate = kHighVideoBitRate;
     int audioBitRate = kDefaultAudioBitRate;
@@ -305,11 +306,39 @@ QString stageText(JobStage stage)
     return QString();
 }
 
-// Makes the DVD of a ready album: the job with the command line's progress,
-// questions and exit codes.
-int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c, ProgressPrinter &printer,
-                const DiagnosticLog &log)
+// The video choices of a run: the album's (a project's, or the defaults),
+// with those given on the command line in their place.
+VideoChoices videoChoicesOf(const MakeDvdOptions &o, VideoChoices choices)
 {
+    if (o.videoSize)
+        choices.size = *o.videoSize;
+    if (o.videoShape)
+        choices.shape = *o.videoShape;
+    if (o.videoFrameRate)
+        choices.frameRate = *o.videoFrameRate;
+    if (o.videoQuality)
+        choices.quality = *o.videoQuality;
+    choices.file = QFileInfo(o.videoFile).absoluteFilePath();
+    return choices;
+}
+
+// The render format a command's durations are snapped to.
+OutputFormat formatOf(const MakeDvdOptions &o, const RunChoices &c)
+{
+    if (o.command == MakeCommand::Video)
+        return OutputFormat::forVideo(c.video);
+    OutputFormat format = OutputFormat::forStandard(c.standard);
+    format.audioChannels = c.channels;
+    return format;
+}
+
+// Makes the DVD or the video file of a ready album: the job with the
+// command line's progress, questions and exit codes.
+int generate(const MakeDvdOptions &o, const Album &album, const RunChoices &c, ProgressPrinter &printer,
+             const DiagnosticLog &log)
+{
+    const bool video = o.command == MakeCommand::Video;
+    const QString prefix = QStringLiteral("sorvel %1: ").arg(makeCommandName(o.command));
     // The libraries check and compare paths; give them absolute ones.
     Destination destination = o.destination;
     destination.volumeLabel = c.volumeLabel;
@@ -335,14 +364,32 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     request.deleteTemp = !o.keepTemp;
     request.afterMaking = AfterMakingAction::DoNothing;
     request.endsWithProcess = true;
+    if (video) {
+        request.output = MakeRequest::Output::VideoFile;
+        request.album.video = c.video;
+        request.videoFile = c.video.file;
+    }
 
-    if (!o.quiet)
+    if (!o.quiet && video) {
+        const QSize size = c.video.frameSize();
+        printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4 x %5 (%6) at %7 frames/s, "
+                                "H.264 CRF %8\n")
+                     .arg(album.photos.size())
+                     .arg(album.audios.size())
+                     .arg(Timeline::of(album, formatOf(o, c)).seconds(), 0, 'f', 2)
+                     .arg(size.width())
+                     .arg(size.height())
+                     .arg(videoShapeName(c.video.shape))
+                     .arg(c.video.frameRate)
+                     .arg(videoQualityCrf(c.video.quality)));
+    } else if (!o.quiet) {
         printErr(QStringLiteral("%1 photos, %2 audio clips, %3 s of video, %4 %5, up to %6 Mbit/s\n")
                      .arg(album.photos.size())
                      .arg(album.audios.size())
                      .arg(Timeline::of(album, OutputFormat::forStandard(c.standard)).seconds(), 0, 'f', 2)
                      .arg(tvStandardName(c.standard), dvdAspectName(c.aspect),
                           formatVideoBitRate(c.videoBitRate)));
+    }
 
     // --yes answers the confirmations (overwrite, clear, erase); without it
     // the first one ends the run. Nobody is there to try a failed write
@@ -383,8 +430,7 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
                                       : text + QLatin1Char('\n') + questions.unansweredWait();
             if (interrupted)
                 text = QStringLiteral("Interrupted.");
-            printErr(QStringLiteral("sorvel make-dvd: %1\n")
-                         .arg(text.isEmpty() ? QStringLiteral("failed") : text));
+            printErr(prefix + (text.isEmpty() ? QStringLiteral("failed") : text) + QLatin1Char('\n'));
             if (!interrupted && !log.path().isEmpty())
                 printErr(QStringLiteral("Details: %1\n").arg(QDir::toNativeSeparators(log.path())));
             if (interrupted)
@@ -409,15 +455,17 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     return job.isRunning() ? QCoreApplication::exec() : exitCode;
 }
 
-// `make-dvd PROJECT.sorvel`: the project's album and DVD choices, with the
-// options named on the command line taking their place.
-int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const DiagnosticLog &log)
+// `make-dvd PROJECT.sorvel` (`make-video`): the project's album and DVD
+// (video) choices, with the options named on the command line taking their
+// place.
+int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const DiagnosticLog &log)
 {
+    const QString prefix = QStringLiteral("sorvel %1: ").arg(makeCommandName(o.command));
     const QString path = o.inputs.first();
     Project::Data data;
     QString error;
     if (!Project::read(path, &data, &error)) {
-        printErr(QStringLiteral("sorvel make-dvd: %1\n").arg(error));
+        printErr(prefix + error + QLatin1Char('\n'));
         return 1;
     }
     auto given = [&o](const char *name) { return o.given.contains(QLatin1String(name)); };
@@ -430,7 +478,7 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
         QStringLiteral("Some files of the project are missing or cannot be read and have been left out:"),
         missing);
     if (album.photos.isEmpty()) {
-        printErr(QStringLiteral("sorvel make-dvd: the project has no photo to make a slideshow from\n"));
+        printErr(prefix + QStringLiteral("the project has no photo to make a slideshow from\n"));
         return 1;
     }
 
@@ -446,9 +494,9 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     c.volumeLabel = given("--volume-label") || album.dvd.volumeLabel.trimmed().isEmpty()
                         ? o.destination.volumeLabel
                         : album.dvd.volumeLabel.trimmed();
+    c.video = videoChoicesOf(o, album.video);
 
-    OutputFormat format = OutputFormat::forStandard(c.standard);
-    format.audioChannels = c.channels;
+    const OutputFormat format = formatOf(o, c);
     if (given("--photo-duration"))
         album.setPhotoDurationExactMs(
             snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format));
@@ -478,7 +526,7 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                                 "the photo duration stays %1 ms.\n")
                      .arg(album.settings.photoDurationMs));
-    return generateDvd(o, album, c, printer, log);
+    return generate(o, album, c, printer, log);
 }
 
 } // namespace
@@ -486,20 +534,33 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
 void registerMakeDvdCommand()
 {
     Commands::add(QStringLiteral("make-dvd"),
-                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"),
-                  runMakeDvdCommand);
+                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"), runMakeDvdCommand);
+    Commands::add(QStringLiteral("make-video"),
+                  QStringLiteral("make an MP4 video file from photos and music (see make-video --help)"),
+                  runMakeVideoCommand);
 }
 
 int runMakeDvdCommand(const QStringList &arguments)
 {
-    const MakeDvdParse parsed = parseMakeDvdArguments(arguments);
+    return runMakeCommand(MakeCommand::Dvd, arguments);
+}
+
+int runMakeVideoCommand(const QStringList &arguments)
+{
+    return runMakeCommand(MakeCommand::Video, arguments);
+}
+
+int runMakeCommand(MakeCommand command, const QStringList &arguments)
+{
+    const QString prefix = QStringLiteral("sorvel %1: ").arg(makeCommandName(command));
+    const MakeDvdParse parsed = parseMakeArguments(command, arguments);
     if (!parsed.options) {
-        printErr(QStringLiteral("sorvel make-dvd: %1\n\n%2").arg(parsed.error, makeDvdUsage()));
+        printErr(prefix + parsed.error + QStringLiteral("\n\n") + makeUsage(command));
         return 2;
     }
     const MakeDvdOptions &o = *parsed.options;
     if (o.help) {
-        std::fputs(makeDvdUsage().toLocal8Bit().constData(), stdout);
+        std::fputs(makeUsage(command).toLocal8Bit().constData(), stdout);
         std::fflush(stdout);
         return 0;
     }
@@ -507,12 +568,13 @@ int runMakeDvdCommand(const QStringList &arguments)
     ProgressPrinter printer(o.quiet);
     // The diagnostics go to the log; on the terminal only with --verbose
     // (or SORVEL_VERBOSE=1).
-    const DiagnosticLog log(o.verbose || !qEnvironmentVariableIsEmpty("SORVEL_VERBOSE"));
+    const DiagnosticLog log(o.verbose || !qEnvironmentVariableIsEmpty("SORVEL_VERBOSE"),
+                            makeCommandName(command) + QStringLiteral(".log"));
 
-    // A saved project brings its album and DVD choices; the options named
-    // on the command line override them.
+    // A saved project brings its album and choices; the options named on
+    // the command line override them.
     if (o.inputs.size() == 1 && Project::isProjectFile(o.inputs.first()))
-        return runMakeDvdProject(o, printer, log);
+        return runMakeProject(o, printer, log);
 
     // Which files are photos and which are clips.
     const ExpandedInputs inputs = expandInputs(o.inputs);
@@ -522,8 +584,18 @@ int runMakeDvdCommand(const QStringList &arguments)
                       inputs.notTaken);
 
     const TvStandard standard = o.standard ? *o.standard : AppSettings::currentVideoStandard();
-    OutputFormat format = OutputFormat::forStandard(standard);
-    format.audioChannels = o.channels;
+    RunChoices choices;
+    choices.standard = standard;
+    choices.videoBitRate = o.videoBitRate;
+    choices.audioBitRate = o.audioBitRate;
+    choices.channels = o.channels;
+    choices.atEnd = o.atEnd;
+    choices.aspect = o.aspect;
+    choices.chapters = o.chapters;
+    choices.menu = o.menu;
+    choices.volumeLabel = o.destination.volumeLabel;
+    choices.video = videoChoicesOf(o, VideoChoices());
+    const OutputFormat format = formatOf(o, choices);
 
     Album album;
     InfoParser photoParser(&inputs.photos, true);
@@ -546,7 +618,7 @@ int runMakeDvdCommand(const QStringList &arguments)
     rejected += audioParser.rejectedPaths();
     printFileList(QStringLiteral("Some files have not been added to the list:"), rejected);
     if (album.photos.isEmpty()) {
-        printErr(QStringLiteral("sorvel make-dvd: no photo to make a slideshow from\n"));
+        printErr(prefix + QStringLiteral("no photo to make a slideshow from\n"));
         return 1;
     }
 
@@ -567,15 +639,5 @@ int runMakeDvdCommand(const QStringList &arguments)
                                 "the photo duration stays %1 ms.\n")
                      .arg(album.settings.photoDurationMs));
 
-    RunChoices choices;
-    choices.standard = standard;
-    choices.videoBitRate = o.videoBitRate;
-    choices.audioBitRate = o.audioBitRate;
-    choices.channels = o.channels;
-    choices.atEnd = o.atEnd;
-    choices.aspect = o.aspect;
-    choices.chapters = o.chapters;
-    choices.menu = o.menu;
-    choices.volumeLabel = o.destination.volumeLabel;
-    return generateDvd(o, album, choices, printer, log);
+    return generate(o, album, choices, printer, log);
 }

@@ -7,6 +7,9 @@
 
 #include <dirent.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "album/album.h"
 #include "album/appsettings.h"
 #include "album/probe.h"
@@ -105,10 +108,85 @@ QString makeDvdUsage()
         "Ctrl-C aborts cleanly: child programs end and the working subfolder is removed.\n");
 }
 
-MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
+QString makeVideoUsage()
+{
+    return QStringLiteral(
+        "Usage: sorvel make-video [OPTIONS] --to FILE.mp4 PATH...\n"
+        "       sorvel make-video [OPTIONS] --to FILE.mp4 PROJECT.sorvel\n"
+        "\n"
+        "Makes an MP4 video file (H.264 and AAC, a chapter at every photo) of a\n"
+        "slideshow from photos and music without opening a window.\n"
+        "PATH: photo files, audio files or folders. A folder adds its photos and audio\n"
+        "files (one level, in name order). Photos and clips keep the order given.\n"
+        "PROJECT.sorvel: a saved project with its photos, clips, settings and video\n"
+        "choices; the options given here override the project's.\n"
+        "\n"
+        "Output (required):\n"
+        "  --to FILE                the video file (\".mp4\" is appended if missing)\n"
+        "\n"
+        "Video:\n"
+        "  --size 720p|1080p|2160p  the picture's short side (default 1080p)\n"
+        "  --shape 16:9|4:3|9:16|1:1  the picture's shape; 9:16 stands upright for\n"
+        "                           phones (default 16:9)\n"
+        "  --fps 25|30|50|60        frames a second (default 30)\n"
+        "  --quality Q              high (CRF 18), normal (CRF 21, default) or small\n"
+        "                           (CRF 26): lower CRF is sharper and larger\n"
+        "\n"
+        "Slideshow:\n"
+        "  --photo-duration MS      time each photo is shown, 1000..999000 (default 5000)\n"
+        "  --transition-duration MS time of each transition, 500..5000 (default 1500)\n"
+        "                           both are snapped to whole video frames\n"
+        "  --no-transition          cut from photo to photo\n"
+        "  --dissolve-only          dissolves instead of pattern wipes\n"
+        "  --no-dynamic-effect      no pan-and-zoom\n"
+        "  --framing fit|fill|blur  photos of another shape than the picture: whole with\n"
+        "                           black bars (default), filling it (the centre kept),\n"
+        "                           or whole on a blurred, darkened copy of themselves\n"
+        "  --loop-audio             restart the music when it ends before the photos\n"
+        "  --sync-with-audio        fit the photo time to the length of the music\n"
+        "  --no-auto-rotate         ignore the photos' EXIF orientation\n"
+        "\n"
+        "Run:\n"
+        "  --yes                    overwrite an existing file; without it an existing\n"
+        "                           file ends the run with exit code 1\n"
+        "  --quiet                  print only errors and the result\n"
+        "  --verbose                print the diagnostic messages of the program and of the\n"
+        "                           libraries it uses (FFmpeg, Qt) too; they always go to\n"
+        "                           the diagnostic log, make-video.log in the cache folder\n"
+        "  -h, --help               show this help\n"
+        "\n"
+        "Exit codes: 0 the output is complete, 1 failure, 2 usage error.\n"
+        "Ctrl-C aborts cleanly: nothing of the file is left.\n");
+}
+
+QString makeUsage(MakeCommand command)
+{
+    return command == MakeCommand::Video ? makeVideoUsage() : makeDvdUsage();
+}
+
+QString makeCommandName(MakeCommand command)
+{
+    return command == MakeCommand::Video ? QStringLiteral("make-video") : QStringLiteral("make-dvd");
+}
+
+QString videoPathWithExtension(const QString &path)
+{
+    if (path.endsWith(QLatin1String(".mp4"), Qt::CaseInsensitive))
+        return path;
+    return path + QStringLiteral(".mp4");
+}
+
+MakeDvdParse parseMakeArguments(MakeCommand command, const QStringList &arguments)
 {
     MakeDvdParse result;
     MakeDvdOptions o;
+    o.command = command;
+    const bool video = command == MakeCommand::Video;
+    // The options only a DVD has.
+    static const char *const dvdOnly[] = {"--to-folder",     "--to-iso", "--to-drive", "--volume-label",
+                                          "--standard",      "--audio-bitrate", "--channels", "--at-end",
+                                          "--copies",        "--speed",  "--temp-dir", "--keep-temp",
+                                          "--aspect",        "--chapters"};
     int outputs = 0;
     bool optionsEnded = false;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -152,8 +230,60 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
         };
         QString v;
         o.given.append(name);
+        const bool forDvdOnly =
+            std::any_of(std::begin(dvdOnly), std::end(dvdOnly), [&](const char *n) { return name == QLatin1String(n); });
+        if (video && forDvdOnly) {
+            result.error = QStringLiteral("option %1 is for make-dvd").arg(name);
+            return result;
+        }
+        if (!video && (name == QLatin1String("--to") || name == QLatin1String("--size") ||
+                       name == QLatin1String("--shape") || name == QLatin1String("--fps"))) {
+            result.error = QStringLiteral("option %1 is for make-video").arg(name);
+            return result;
+        }
         if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
             o.help = true;
+        } else if (name == QLatin1String("--to")) {
+            if (!takeValue(&v))
+                return result;
+            if (v.trimmed().isEmpty()) {
+                result.error = QStringLiteral("option --to needs a non-empty value");
+                return result;
+            }
+            ++outputs;
+            o.videoFile = videoPathWithExtension(v);
+        } else if (name == QLatin1String("--size")) {
+            if (!takeValue(&v))
+                return result;
+            o.videoSize = parseVideoSize(v);
+            if (!o.videoSize) {
+                result.error = QStringLiteral("--size must be 720p, 1080p or 2160p");
+                return result;
+            }
+        } else if (name == QLatin1String("--shape")) {
+            if (!takeValue(&v))
+                return result;
+            o.videoShape = parseVideoShape(v);
+            if (!o.videoShape) {
+                result.error = QStringLiteral("--shape must be 16:9, 4:3, 9:16 or 1:1");
+                return result;
+            }
+        } else if (name == QLatin1String("--fps")) {
+            if (!takeValue(&v))
+                return result;
+            o.videoFrameRate = parseVideoFrameRate(v);
+            if (!o.videoFrameRate) {
+                result.error = QStringLiteral("--fps must be 25, 30, 50 or 60");
+                return result;
+            }
+        } else if (video && name == QLatin1String("--quality")) {
+            if (!takeValue(&v))
+                return result;
+            o.videoQuality = parseVideoFileQuality(v);
+            if (!o.videoQuality) {
+                result.error = QStringLiteral("--quality must be high, normal or small");
+                return result;
+            }
         } else if (name == QLatin1String("--to-folder") || name == QLatin1String("--to-iso") ||
                    name == QLatin1String("--to-drive")) {
             if (!takeValue(&v))
@@ -346,7 +476,12 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
         result.options = o;
         return result;
     }
-    if (outputs != 1) {
+    if (video && outputs != 1) {
+        result.error = outputs == 0 ? QStringLiteral("the output is required: --to FILE.mp4")
+                                    : QStringLiteral("give --to only once");
+        return result;
+    }
+    if (!video && outputs != 1) {
         result.error = outputs == 0
                            ? QStringLiteral("one output is required: --to-folder, --to-iso or --to-drive")
                            : QStringLiteral("give only one of --to-folder, --to-iso and --to-drive");
@@ -356,7 +491,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
         result.error = QStringLiteral("no photos or folders given");
         return result;
     }
-    if (o.destination.type != Destination::Burner && o.copies != 1) {
+    if (!video && o.destination.type != Destination::Burner && o.copies != 1) {
         result.error = QStringLiteral("--copies is only for --to-drive");
         return result;
     }

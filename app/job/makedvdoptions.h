@@ -7,10 +7,24 @@
 
 #include "album/album.h"
 #include "album/dvdchoices.h"
+#include "album/videochoices.h"
 #include "burning/destination.h"
 
-// The options of `sorvel make-dvd`, parsed from its arguments.
+// The two commands that make something from an album: a DVD, or a video
+// file. They share the inputs and the slideshow and run options.
+enum class MakeCommand { Dvd, Video };
+
+// The options of `sorvel make-dvd` and `sorvel make-video`, parsed from
+// their arguments.
 struct MakeDvdOptions {
+    MakeCommand command = MakeCommand::Dvd;
+    // make-video: the MP4 file (".mp4" appended if missing) and its choices;
+    // those not given come from the project or the defaults.
+    QString videoFile;
+    std::optional<VideoSize> videoSize;
+    std::optional<VideoShape> videoShape;
+    std::optional<int> videoFrameRate;
+    std::optional<VideoQuality> videoQuality;
     QStringList inputs;                      // photo and audio files or folders, in order
     Destination destination;                 // folder, ISO file or device as given, and the volume label
     std::optional<TvStandard> standard;      // none: the current standard
@@ -50,10 +64,21 @@ struct MakeDvdParse {
     QString error;                         // what was wrong
 };
 
-// Parses the arguments that follow "make-dvd".
-MakeDvdParse parseMakeDvdArguments(const QStringList &arguments);
-// The usage text of the command.
+// Parses the arguments that follow "make-dvd" or "make-video".
+MakeDvdParse parseMakeArguments(MakeCommand command, const QStringList &arguments);
+inline MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
+{
+    return parseMakeArguments(MakeCommand::Dvd, arguments);
+}
+// The usage texts of the commands.
 QString makeDvdUsage();
+QString makeVideoUsage();
+QString makeUsage(MakeCommand command);
+// The name of the command ("make-dvd", "make-video").
+QString makeCommandName(MakeCommand command);
+// A video file name with ".mp4" at its end (appended when it has another
+// ending or none).
+QString videoPathWithExtension(const QString &path);
 
 // The files that the inputs name: a folder gives its entries matching the
 // photo and audio name patterns (one level, name order); a file goes by

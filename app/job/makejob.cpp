@@ -10,7 +10,10 @@
 #include "burning/burnworkflow.h"
 #include "burning/dvdburner.h"
 #include "framework/poweraction.h"
+#include "burning/diskspace.h"
+#include "burning/runquestions.h"
 #include "job/dvdgeneration.h"
+#include "job/videogeneration.h"
 
 Q_LOGGING_CATEGORY(lcJob, "sorvel.job")
 
@@ -25,7 +28,8 @@ MakeJob::~MakeJob()
     // A run cut short by the job's end still ends its parts and leaves no
     // working folder behind.
     m_generation.reset();
-    if (m_running)
+    m_videoGeneration.reset();
+    if (m_running && m_request.output == MakeRequest::Output::Dvd)
         DVDBurner::instance()->stop();
     m_burner.reset();
     if (m_running || m_resultHeld)
@@ -39,6 +43,7 @@ quint64 MakeJob::estimateDvdSize(int videoBitRate, int audioBitRate, double seco
 
 void MakeJob::setQuestions(RunQuestions *questions)
 {
+    m_questions = questions;
     m_burner->setQuestions(questions);
 }
 
@@ -117,6 +122,10 @@ bool MakeJob::start(const MakeRequest &request)
     setStage(JobStage::CheckingDestination);
     if (request.album.photos.isEmpty()) {
         finish(JobResult::Failed, tr("The album has no photos."));
+        return true;
+    }
+    if (request.output == MakeRequest::Output::VideoFile) {
+        startVideoFile();
         return true;
     }
     QString error;
@@ -206,6 +215,85 @@ void MakeJob::startGeneration()
     settings.menuTitle = m_request.destination.volumeLabel;
     settings.endsWithProcess = m_request.endsWithProcess;
     m_generation->start(m_request.album, settings, m_workFolder);
+}
+
+QString MakeJob::videoFileProblem(bool *declined)
+{
+    *declined = false;
+    const QString file = m_request.videoFile;
+    const QString native = QDir::toNativeSeparators(file);
+    if (file.isEmpty() || !QFileInfo(file).isAbsolute())
+        return tr("Please choose the video file.");
+    const QFileInfo info(file);
+    if (info.isDir())
+        return tr("%1 is a folder; please choose a file name.").arg(native);
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir())
+        return tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    if (!folder.isWritable())
+        return tr("Cannot write to the folder %1.").arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
+    if (info.exists() && !info.isWritable())
+        return tr("Cannot write to %1.").arg(native);
+    const quint64 estimate =
+        estimateVideoFileSize(m_request.album.video, m_request.album.videoLength());
+    const DiskSpace::Info disk = DiskSpace::query(folder.absoluteFilePath());
+    if (DiskSpace::isFat32(disk) && estimate >= (quint64(4) << 30))
+        return tr("The file system of %1 does not support files larger than 4 GB; please choose another "
+                  "place.")
+            .arg(disk.root);
+    if (info.exists()) {
+        const bool yes = m_questions &&
+                         m_questions->confirm(RunQuestions::Confirmation::OverwriteFile,
+                                              tr("The file \"%1\" will be overwritten. Do you want to continue?")
+                                                  .arg(native));
+        if (!yes) {
+            *declined = true;
+            return QString();
+        }
+    }
+    // The old file stays until the new one is complete: both need room.
+    if (disk.present && disk.available < estimate)
+        return tr("Not enough space available on %1: the video needs about %2 MB.")
+            .arg(disk.root)
+            .arg((estimate + (1 << 20) - 1) >> 20);
+    return QString();
+}
+
+void MakeJob::startVideoFile()
+{
+    m_outputPath = m_request.videoFile;
+    bool declined = false;
+    const QString problem = videoFileProblem(&declined);
+    if (declined) {
+        finish(JobResult::Failed, QString());
+        return;
+    }
+    if (!problem.isEmpty()) {
+        finish(JobResult::Failed, problem);
+        return;
+    }
+    deferStep(&MakeJob::startVideoGeneration);
+}
+
+void MakeJob::startVideoGeneration()
+{
+    if (m_abortRequested) {
+        finish(JobResult::Aborted, tr("Aborted"));
+        return;
+    }
+    setStage(JobStage::CreatingVideo);
+    Q_EMIT progressChanged(0);
+    m_videoGeneration = std::make_unique<VideoGeneration>();
+    connect(m_videoGeneration.get(), &VideoGeneration::progressChanged, this, &MakeJob::progressChanged);
+    connect(m_videoGeneration.get(), &VideoGeneration::finished, this, [this](bool ok, const QString &message) {
+        if (!m_running)
+            return;
+        if (!ok)
+            finish(m_abortRequested ? JobResult::Aborted : JobResult::Failed, message);
+        else
+            finish(JobResult::Succeeded, QString());
+    });
+    m_videoGeneration->start(m_request.album, m_request.videoFile, m_request.endsWithProcess);
 }
 
 void MakeJob::onGenerationFinished(bool ok, const QString &message)
@@ -332,6 +420,15 @@ void MakeJob::abort()
     if (!m_running || m_abortRequested || !m_canAbort)
         return;
     m_abortRequested = true;
+    if (m_request.output == MakeRequest::Output::VideoFile) {
+        // The generation reports its end (the part file removed); before
+        // it started there is nothing to stop.
+        if (m_videoGeneration && m_videoGeneration->isRunning())
+            m_videoGeneration->abort();
+        else
+            finish(JobResult::Aborted, tr("Aborted"));
+        return;
+    }
     switch (m_stage) {
     case JobStage::CheckingDestination:
         m_burner->stop();
@@ -365,14 +462,19 @@ void MakeJob::finish(JobResult::Outcome outcome, const QString &message)
         disconnect(m_generation.get(), nullptr, this, nullptr);
         m_generation.reset();
     }
+    if (m_videoGeneration && m_videoGeneration->isRunning()) {
+        disconnect(m_videoGeneration.get(), nullptr, this, nullptr);
+        m_videoGeneration.reset(); // removes its part file
+    }
     JobResult result;
     result.outcome = outcome;
     result.message = outcome == JobResult::Succeeded ? QString() : message;
     result.lastStage = m_stage;
     result.outputPath = m_outputPath;
-    result.target = m_request.destination.type;
+    result.videoFile = m_request.output == MakeRequest::Output::VideoFile;
+    result.target = result.videoFile ? Destination::None : m_request.destination.type;
     // A burnt DVD's folder may serve further copies.
-    if (outcome == JobResult::Succeeded && m_request.holdResult &&
+    if (outcome == JobResult::Succeeded && m_request.holdResult && !result.videoFile &&
         m_request.destination.type == Destination::Burner)
         m_resultHeld = true;
     else

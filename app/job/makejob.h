@@ -13,6 +13,7 @@
 
 class BurnWorkflow;
 class DvdGeneration;
+class VideoGeneration;
 class RunQuestions;
 enum class BurnStage;
 struct BurnResult;
@@ -20,6 +21,12 @@ struct BurnResult;
 // What one run makes and where it goes: a copy of the album (the window may
 // go on editing meanwhile), the encoding choices and the destination.
 struct MakeRequest {
+    // A DVD (the DVD choices below and the destination) or a video file
+    // (the album's video choices, album.video, and videoFile).
+    enum class Output { Dvd, VideoFile };
+    Output output = Output::Dvd;
+    // The MP4 file a video run writes (absolute).
+    QString videoFile;
     Album album;
     TvStandard tvStandard = TvStandard::Pal;
     int videoBitRate = kHighVideoBitRate;      // bit/s
@@ -69,16 +76,21 @@ struct JobResult {
     // The stage the run was in when it ended (CheckingDestination: nothing
     // was made, the destination was refused or declined).
     JobStage lastStage = JobStage::Idle;
-    // Where the result went: the DVD folder, the ISO file or the device.
+    // Where the result went: the DVD folder, the ISO file, the device or
+    // the video file.
     QString outputPath;
-    Destination::Type target = Destination::None;
+    Destination::Type target = Destination::None; // None for a video file
+    bool videoFile = false;
 
     bool ok() const { return outcome == Succeeded; }
 };
 Q_DECLARE_METATYPE(JobResult)
 
 // One run from an album to its destination, without any widget: the window
-// holds one, `sorvel make-dvd` uses one. It checks the destination, has a
+// holds one, `sorvel make-dvd` and `sorvel make-video` use one. A video file
+// run checks the file's folder (space, an existing file to overwrite), has a
+// VideoGeneration write it (stages CheckingDestination, CreatingVideo) and
+// ends. A DVD run checks the destination, has a
 // DvdGeneration encode and author the DVD in a working folder of its own,
 // delivers it (a DVD folder moved into place, an ISO image written, or discs
 // burnt, asking for each further disc), cleans up and carries out the
@@ -155,6 +167,10 @@ private:
     bool createWorkFolder(QString *error);
     void onDestinationReady();
     void startGeneration();
+    // A video file run: the file's check, then its generation.
+    void startVideoFile();
+    QString videoFileProblem(bool *declined);
+    void startVideoGeneration();
     void onGenerationFinished(bool ok, const QString &message);
     void startDelivery();
     void burnNextCopy();
@@ -172,6 +188,8 @@ private:
     QString m_workFolder;
     QString m_outputPath;
     std::unique_ptr<DvdGeneration> m_generation;
+    std::unique_ptr<VideoGeneration> m_videoGeneration;
+    RunQuestions *m_questions = nullptr;
     std::unique_ptr<BurnWorkflow> m_burner;
     bool m_resultHeld = false;
     bool m_delivering = false;         // the burn workflow delivers the DVD

@@ -32,6 +32,7 @@
 #include "framework/apppaths.h"
 #include "framework/settingsstore.h"
 #include "dialogs/dvdmaking.h"
+#include "dialogs/videoexport.h"
 #include "job/makejob.h"
 #include "ui_editorwindow.h"
 #include "window/audiolistwidget.h"
@@ -91,6 +92,8 @@ EditorWindow::~EditorWindow()
         strip->model()->disconnect(this);
     pause();
     // The DVD dialogs go before the album they make DVDs of.
+    delete m_videoExport;
+    m_videoExport = nullptr;
     delete m_dvdMaking;
     m_dvdMaking = nullptr;
     delete m_job;
@@ -192,6 +195,12 @@ void EditorWindow::createDvdDialogs()
             QTimer::singleShot(0, widgetFrame(), &QWidget::close);
     });
     connect(m_dvdMaking, &DvdMaking::afterMakingIndexChanged, this, &EditorWindow::onPostTaskActionChanged);
+    // "Export Video..." runs on the same job; the same progress dialog
+    // follows it. The choices it is exported with are an edit of the album.
+    m_videoExport = new VideoExport(m_job, widgetFrame());
+    connect(m_videoExport, &VideoExport::choicesChanged, this, [this](const VideoChoices &choices) {
+        m_model->edit(tr("Export Video"), [&choices](Album &album) { album.video = choices; });
+    });
 }
 
 void EditorWindow::rememberFirstStart()
@@ -474,6 +483,7 @@ void EditorWindow::connectCommands()
         {ui->actionMove_Left, &EditorWindow::moveLeft},
         {ui->actionMove_Right, &EditorWindow::moveRight},
         {ui->actionCreate_DVD, &EditorWindow::createDvd},
+        {ui->actionExport_Video, &EditorWindow::exportVideo},
         {ui->actionPreferences, &EditorWindow::showPreferences},
     };
     for (const auto &[action, command] : actions)
@@ -557,6 +567,7 @@ void EditorWindow::refreshAlbumViews()
     const bool hasAudio = !album.audios.isEmpty();
     ui->burn->setEnabled(hasPhotos);
     ui->actionCreate_DVD->setEnabled(hasPhotos);
+    ui->actionExport_Video->setEnabled(hasPhotos);
 
     m_storyboard->rebuildTimeline();
     const int total = m_storyboard->totalFrames();
@@ -1104,6 +1115,14 @@ void EditorWindow::createDvd()
             postTask = i;
     }
     m_dvdMaking->open(m_model->album(), m_model->album().dvd, postTask);
+}
+
+void EditorWindow::exportVideo()
+{
+    pause();
+    if (m_model->album().photos.isEmpty() || m_job->isRunning())
+        return;
+    m_videoExport->open(m_model->album());
 }
 
 void EditorWindow::restorePreviewAfterGeneration()

@@ -16,6 +16,7 @@
 
 class PreviewPlayer;
 class DvdMaking;
+class VideoExport;
 class MakeJob;
 class MediaInfoWidget;
 class QUndoStack;
@@ -67,6 +68,7 @@ public:
     // The run that makes DVDs, and "Create DVD" with its two dialogs.
     MakeJob *job() const { return m_job; }
     DvdMaking *dvdMaking() const { return m_dvdMaking; }
+    VideoExport *videoExport() const { return m_videoExport; }
 
     // Imports files and folders given from outside (the command line, a
     // second start, a file manager's "Open With"): photos into the photo
@@ -134,6 +136,8 @@ public Q_SLOTS:
     void showPreferences();
     // "Create DVD", the disc type and the action after making.
     void createDvd();
+    // "Export Video...": the dialog, then the run as a video file.
+    void exportVideo();
     void onDiscTypeChanged(int index);
     void onAfterMakingChosen();
     void onPostTaskActionChanged(int index);
@@ -292,5 +296,6 @@ private:
     QPixmap m_gettingStartPicture;
     MakeJob *m_job = nullptr;
     DvdMaking *m_dvdMaking = nullptr;
+    VideoExport *m_videoExport = nullptr;
     bool m_closeAfterRun = false;
 };

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QMainWindow>
+#include <QMenu>
+#include <QUndoStack>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -34,6 +36,8 @@
 #include "dialogs/progressdialog.h"
 #include "dialogs/dvdmaking.h"
 #include "dialogs/dvdsettingsdialog.h"
+#include "dialogs/exportvideodialog.h"
+#include "dialogs/videoexport.h"
 #include "job/makejob.h"
 
 namespace {
@@ -123,6 +127,7 @@ private Q_SLOTS:
     void isoFromTheSampleAlbum();
     void folderFromTheSampleAlbum();
     void pseudoDriveTwoCopiesFromTheSampleAlbum();
+    void videoFromTheSampleAlbum();
     void preferencesFromTheWindow();
     void settingsFitSmallWindows();
     // Last: closing the window ends the application's event loops.
@@ -257,7 +262,11 @@ void TestWindowDvd::isoFromTheSampleAlbum()
             saveScreen(QStringLiteral("window-progress-screen"));
         });
     robot.add(
-        "close", [&] { return modalIs(progress) && progress->showsEnd() && progress->shownOutcome() == JobResult::Succeeded; },
+        "close",
+        [&] {
+            return modalIs(progress) && progress->showsEnd() &&
+                   progress->shownOutcome() == JobResult::Succeeded;
+        },
         [&] {
             title = progress->findChild<QLabel *>(QStringLiteral("lblLargeTitle"))->text();
             result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
@@ -270,8 +279,8 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     click(child<QToolButton>("play"));
     QCOMPARE(m_window->playState(), 1);
     click(child<QPushButton>("burn"));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(),
-                             180000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(), 180000);
     QCOMPARE(robot.done, (QStringList{"settings", "after making", "close"}));
     QCOMPARE(title, QStringLiteral("Created Successfully!"));
     QCOMPARE(rows, QStringList(3, QString::number(ProgressDialog::IconSuccess)));
@@ -337,14 +346,18 @@ void TestWindowDvd::folderFromTheSampleAlbum()
             click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
         });
     robot.add(
-        "close", [&] { return modalIs(progress) && progress->showsEnd() && progress->shownOutcome() == JobResult::Succeeded; },
+        "close",
+        [&] {
+            return modalIs(progress) && progress->showsEnd() &&
+                   progress->shownOutcome() == JobResult::Succeeded;
+        },
         [&] {
             result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
             click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
         });
     click(child<QPushButton>("burn"));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(),
-                             180000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(), 180000);
     QCOMPARE(robot.done, (QStringList{"settings", "close"}));
     const QString folder = out + QStringLiteral("/My DVD");
     QCOMPARE(result, QStringLiteral("The DVD folder is %1").arg(folder));
@@ -398,7 +411,11 @@ void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
             click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
         });
     robot.add(
-        "close", [&] { return modalIs(progress) && progress->showsEnd() && progress->shownOutcome() == JobResult::Succeeded; },
+        "close",
+        [&] {
+            return modalIs(progress) && progress->showsEnd() &&
+                   progress->shownOutcome() == JobResult::Succeeded;
+        },
         [&] {
             result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
             burnNextShown = progress->findChild<QPushButton *>(QStringLiteral("btnBurnNext"))->isVisible();
@@ -406,8 +423,8 @@ void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
             click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
         });
     click(child<QPushButton>("burn"));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(),
-                             180000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(), 180000);
     QCOMPARE(robot.done, (QStringList{"settings", "close"}));
     QVERIFY(burnNextShown);
     QCOMPARE(result, QStringLiteral("The DVD was burnt in stdio:%1.").arg(image));
@@ -421,6 +438,89 @@ void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
     const DvdCheck::DecodeResult d =
         DvdCheck::decodeTitle(image, disc.titles[0].titleSet, out + QStringLiteral("/title.vob"));
     QVERIFY2(d.ok && d.errors == 0, qPrintable(d.error));
+}
+
+void TestWindowDvd::videoFromTheSampleAlbum()
+{
+    // "Export Video..." from the File menu (the Actions menu has it too):
+    // a file name typed without ".mp4", 720p upright for phones; the same
+    // progress dialog shows the file's one stage and ends with its folder.
+    importSampleAlbum();
+    auto *action = child<QAction>("actionExport_Video");
+    QVERIFY(action && action->isEnabled());
+    QVERIFY(child<QMenu>("menuFile")->actions().contains(action));
+    QVERIFY(child<QMenu>("menuActions")->actions().contains(action));
+    const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-video"));
+    ExportVideoDialog *dialog = m_window->videoExport()->dialog();
+    ProgressDialog *progress = m_window->dvdMaking()->progressDialog();
+    const int undoBefore = m_window->undoStack()->count();
+    ChooserRecorder chooser;
+    chooser.answers << out + QStringLiteral("/phone");
+    FileManagerRecorder files;
+    Robot robot;
+    QString result;
+    QStringList rows;
+    robot.add(
+        "export", [&] { return modalIs(dialog); },
+        [&] {
+            QVERIFY(unnamedControls(dialog).isEmpty());
+            click(dialog->browseButton());
+            QCOMPARE(dialog->fileEdit()->text(), out + QStringLiteral("/phone.mp4"));
+            const QString before = dialog->estimateText();
+            QVERIFY(chooseEntry(dialog->sizeBox(), QStringLiteral("720p (HD)")));
+            QVERIFY(chooseEntry(dialog->shapeBox(), QStringLiteral("9:16 (upright, for phones)")));
+            // The estimate follows the choices and names the picture's size.
+            QVERIFY(dialog->estimateText() != before);
+            QVERIFY2(dialog->estimateText().contains(QStringLiteral("720 x 1280")),
+                     qPrintable(dialog->estimateText()));
+            for (QSize size : {QSize(1280, 800), QSize(1024, 700)}) {
+                dialog->resize(dialog->sizeHint().boundedTo(size));
+                saveShot(dialog, QStringLiteral("export-video-%1x%2").arg(size.width()).arg(size.height()));
+            }
+            click(dialog->exportButton());
+        });
+    robot.add(
+        "close",
+        [&] {
+            return modalIs(progress) && progress->showsEnd() &&
+                   progress->shownOutcome() == JobResult::Succeeded;
+        },
+        [&] {
+            result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
+            for (int row = 0; row < ProgressDialog::kRowCount; ++row) {
+                auto *label = progress->findChild<QLabel *>(
+                    QStringLiteral("labelinfostep%1").arg(row + 1, 2, 10, QLatin1Char('0')));
+                if (label && label->isVisible())
+                    rows << label->text();
+            }
+            auto *openFolder = progress->findChild<QPushButton *>(QStringLiteral("btnOpenFolder"));
+            QVERIFY(openFolder && openFolder->isVisible());
+            saveShot(progress, QStringLiteral("export-video-progress"));
+            click(openFolder);
+            click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
+        });
+    action->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->job()->isRunning() && !dialog->isVisible() && !progress->isVisible(),
+                             240000);
+    QCOMPARE(robot.done, (QStringList{"export", "close"}));
+    QCOMPARE(rows, QStringList{QStringLiteral("Creating video")});
+    const QString file = out + QStringLiteral("/phone.mp4");
+    QCOMPARE(result, QStringLiteral("The video file is %1").arg(file));
+    QCOMPARE(files.opened, (QList<QUrl>{QUrl::fromLocalFile(out)}));
+    QVERIFY(QFileInfo(file).size() > 0);
+    QVERIFY(!QFileInfo::exists(file + QStringLiteral(".part")));
+    // The choices are the album's now, one undo step.
+    QCOMPARE(m_window->album()->video.file, file);
+    QCOMPARE(m_window->album()->video.shape, VideoShape::Portrait);
+    QCOMPARE(m_window->album()->video.size, VideoSize::P720);
+    QCOMPARE(m_window->undoStack()->count(), undoBefore + 1);
+    m_window->undoStack()->undo();
+    QCOMPARE(m_window->album()->video, VideoChoices());
+    // A frame of the upright file for a person to look at.
+    TestSupport::ffmpeg({QStringLiteral("-y"), QStringLiteral("-ss"), QStringLiteral("2.2"),
+                         QStringLiteral("-i"), file, QStringLiteral("-frames:v"), QStringLiteral("1"),
+                         qEnvironmentVariable("SORVEL_TEST_TMP", QDir::tempPath()) +
+                             QStringLiteral("/shots/export-video-9x16-frame.png")});
 }
 
 void TestWindowDvd::preferencesFromTheWindow()
@@ -472,7 +572,11 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
             click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
         });
     robot.add(
-        "close, no", [&] { return modalIs(progress) && !progress->showsEnd() && progress->shownStage() == JobStage::CreatingDvd; },
+        "close, no",
+        [&] {
+            return modalIs(progress) && !progress->showsEnd() &&
+                   progress->shownStage() == JobStage::CreatingDvd;
+        },
         [&] {
             QCloseEvent close;
             QApplication::sendEvent(frame, &close);

@@ -199,9 +199,53 @@ void Album::loadPatternFiles(const QString &appDir)
         patternFiles.append(folder.absoluteFilePath(name));
 }
 
+int Album::missingCount() const
+{
+    int n = 0;
+    for (const ImageInfo &photo : photos)
+        n += photo.missing ? 1 : 0;
+    for (const AudioInfo &clip : audios)
+        n += clip.missing ? 1 : 0;
+    return n;
+}
+
+QStringList Album::missingPaths() const
+{
+    QStringList paths;
+    for (const ImageInfo &photo : photos) {
+        if (photo.missing)
+            paths << photo.path;
+    }
+    for (const AudioInfo &clip : audios) {
+        if (clip.missing)
+            paths << clip.path;
+    }
+    return paths;
+}
+
+Album Album::present() const
+{
+    Album out(*this);
+    if (missingCount() == 0)
+        return out;
+    out.photos.clear();
+    out.audios.clear();
+    for (const ImageInfo &photo : photos) {
+        if (!photo.missing)
+            out.photos.append(photo);
+    }
+    for (const AudioInfo &clip : audios) {
+        if (!clip.missing)
+            out.audios.append(clip);
+    }
+    return out;
+}
+
 double Album::videoLength() const
 {
-    const int n = photos.size();
+    int n = 0;
+    for (const ImageInfo &photo : photos)
+        n += photo.missing ? 0 : 1;
     if (n == 0)
         return 0.0;
     return n * photoDuration() + (settings.useTransition ? (n - 1) * transitionDuration() : 0.0);
@@ -210,8 +254,10 @@ double Album::videoLength() const
 double Album::audioLength() const
 {
     double total = 0.0;
-    for (const AudioInfo &a : audios)
-        total += a.clipEnd - a.clipStart;
+    for (const AudioInfo &a : audios) {
+        if (!a.missing)
+            total += a.clipEnd - a.clipStart;
+    }
     return total;
 }
 
@@ -231,7 +277,9 @@ int Album::setTransitionDurationMs(int requestedMs, const OutputFormat &format)
 
 bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
 {
-    const int n = photos.size();
+    int n = 0;
+    for (const ImageInfo &photo : photos)
+        n += photo.missing ? 0 : 1;
     if (n == 0 || audios.isEmpty())
         return false;
     const double a =

@@ -61,6 +61,11 @@ struct ImageInfo {
     std::array<QString, kExifTextCount> exifText;
     QImage thumbnail;
     QImage thumbnailTurned;
+    // The file was not there (or could not be read) when the project was
+    // opened: the photo keeps its place, edits and motion in the album and
+    // is saved back, but the preview and the DVD leave it out until it is
+    // found again (relinked).
+    bool missing = false;
 };
 
 // One audio clip of the soundtrack.
@@ -75,6 +80,9 @@ struct AudioInfo {
     QDateTime lastModified;
     double clipStart = 0.0;
     double clipEnd = 0.0;
+    // As ImageInfo::missing: kept with its in and out points, left out of
+    // the soundtrack until found.
+    bool missing = false;
 
     double clipLength() const { return clipEnd - clipStart; }
 };
@@ -193,9 +201,16 @@ public:
     double photoDuration() const { return settings.photoDurationMs / 1000.0; }
     double transitionDuration() const { return settings.transitionDurationMs / 1000.0; }
     double transitionSpan() const { return settings.useTransition ? transitionDuration() : 0.0; }
+    // The lengths of what is shown and heard: missing photos and clips
+    // count for nothing.
     double videoLength() const;
     double audioLength() const;
     bool isEmpty() const { return photos.isEmpty() && audios.isEmpty(); }
+    // Photos and clips whose files are missing, and the album without them
+    // (what the preview shows and a DVD holds).
+    int missingCount() const;
+    QStringList missingPaths() const;
+    Album present() const;
 
     // The durations a person can choose, in ms (the window's duration
     // controls and make-dvd's options).

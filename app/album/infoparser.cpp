@@ -28,6 +28,12 @@ QList<AudioInfo> InfoParser::takeAudios()
     return out;
 }
 
+QStringList InfoParser::rejectedReasons() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_reasons;
+}
+
 QStringList InfoParser::rejectedPaths() const
 {
     QMutexLocker locker(&m_lock);
@@ -53,20 +59,26 @@ void InfoParser::run()
             ImageInfo info;
             info.path = path;
             const bool ok = m_thumbnails ? probeImage(info, path) : probeImageHeader(info, path);
+            const QString reason = ok ? QString() : probeFailureReason(path, true);
             QMutexLocker locker(&m_lock);
-            if (ok)
+            if (ok) {
                 m_images.append(info);
-            else
+            } else {
                 m_rejected.append(path);
+                m_reasons.append(reason);
+            }
         } else {
             AudioInfo info;
             info.path = path;
             const bool ok = probeAudio(info, path);
+            const QString reason = ok ? QString() : probeFailureReason(path, false);
             QMutexLocker locker(&m_lock);
-            if (ok)
+            if (ok) {
                 m_audios.append(info);
-            else
+            } else {
                 m_rejected.append(path);
+                m_reasons.append(reason);
+            }
         }
         if (++m_processed >= total)
             break;

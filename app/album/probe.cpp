@@ -1,5 +1,8 @@
 #include "album/probe.h"
 
+#include "framework/filecheck.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -10,6 +13,7 @@
 
 #include "album/avhandles.h"
 #include "exif/exifinfo.h"
+#include "framework/filecheck.h"
 
 Q_LOGGING_CATEGORY(lcProbe, "sorvel.probe")
 
@@ -176,6 +180,8 @@ void fillExifAndFile(ImageInfo &info, const QString &path)
 
 bool probeImageHeader(ImageInfo &info, const QString &path)
 {
+    if (!FileCheck::refusal(path).isEmpty())
+        return false; // never opened: a named pipe or a device would block
     QImageReader reader;
     if (!openReader(reader, path))
         return false;
@@ -200,6 +206,8 @@ bool probeImageHeader(ImageInfo &info, const QString &path)
 
 bool probeImage(ImageInfo &info, const QString &path)
 {
+    if (!FileCheck::refusal(path).isEmpty())
+        return false;
     QImageReader reader;
     if (!openReader(reader, path))
         return false;
@@ -252,6 +260,8 @@ bool probeImage(ImageInfo &info, const QString &path)
 bool probeAudio(AudioInfo &info, const QString &path)
 {
     info.duration = 0.0;
+    if (!FileCheck::refusal(path).isEmpty())
+        return false;
     av::InputFormat input = av::openInput(path);
     if (!input || avformat_find_stream_info(input.get(), nullptr) < 0)
         return false;
@@ -278,4 +288,34 @@ bool probeAudio(AudioInfo &info, const QString &path)
     info.fileSize = fi.size();
     info.lastModified = fi.lastModified();
     return true;
+}
+
+QString probeFailureReason(const QString &path, bool isImage)
+{
+    const QString refusal = FileCheck::refusal(path);
+    if (!refusal.isEmpty())
+        return refusal;
+    if (isImage) {
+        QImageReader::setAllocationLimit(kImageAllocationLimitMb);
+        QImageReader reader(path);
+        reader.setAutoTransform(false);
+        if (!reader.canRead())
+            return QCoreApplication::translate("Probe", "not a picture");
+        const QSize declared = reader.size();
+        if (declared.isValid() &&
+            qint64(declared.width()) * declared.height() * 4 > qint64(kImageAllocationLimitMb) * 1024 * 1024)
+            return QCoreApplication::translate("Probe", "too large (%1 x %2 pixels)")
+                .arg(declared.width())
+                .arg(declared.height());
+        if (!imageFileComplete(path, reader.format()))
+            return QCoreApplication::translate("Probe", "cut short");
+        return QCoreApplication::translate("Probe", "damaged: %1").arg(reader.errorString());
+    }
+    av::InputFormat input = av::openInput(path);
+    if (!input || avformat_find_stream_info(input.get(), nullptr) < 0)
+        return QCoreApplication::translate("Probe", "not a sound file");
+    int index = -1;
+    if (!av::openFirstAudioDecoder(input.get(), &index))
+        return QCoreApplication::translate("Probe", "has no sound the program can play");
+    return QCoreApplication::translate("Probe", "damaged");
 }

@@ -54,5 +54,6 @@ struct ExpandedInputs {
     QStringList photos;
     QStringList audios;
     QStringList rejected; // missing paths, unreadable folders and files that are neither
+    QStringList reasons;  // why, one for each rejected path
 };
 ExpandedInputs expandInputs(const QStringList &inputs);

@@ -52,7 +52,7 @@ void TestSettings::defaultsWhenAbsent()
     QCOMPARE(autoUpdateEnable(m_pref), true);
     QCOMPARE(updateInterval(m_pref), 1);
     QCOMPARE(temporaryDir(m_pref), AppPaths::tempPath());
-    QVERIFY(AppPaths::tempPath().endsWith(QStringLiteral("/Sorvel")));
+    QVERIFY(AppPaths::tempPath().endsWith(QStringLiteral("/Sorvel-") + AppPaths::userName()));
     QVERIFY(!photoLastDir(m_pref).isEmpty());
 }
 

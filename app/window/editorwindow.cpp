@@ -227,8 +227,10 @@ void EditorWindow::createDvdDialogs()
     connect(m_dvdMaking, &DvdMaking::choicesChanged, this, &EditorWindow::setDvdChoices);
     connect(m_dvdMaking, &DvdMaking::runFinished, this, [this] {
         restorePreviewAfterGeneration();
-        if (m_terminating)
+        if (m_terminating) {
+            Q_EMIT sessionEnded();
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
         else if (m_closeAfterRun)
             QTimer::singleShot(0, widgetFrame(), &QWidget::close);
     });
@@ -2064,5 +2066,6 @@ void EditorWindow::endSession()
         if (m_job->isRunning())
             return;
     }
+    Q_EMIT sessionEnded();
     QCoreApplication::quit();
 }

@@ -168,6 +168,10 @@ public Q_SLOTS:
 
     void retranslate() override;
 
+Q_SIGNALS:
+    // endSession() is done: the program ends now.
+    void sessionEnded();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -172,7 +172,5 @@ void ImportProgress::Report::show(const QStringList &lines, QWidget *parent)
 {
     if (lines.isEmpty())
         return; // nothing left out: nothing to say
-    MessageBox::list(MessageBox::Info,
-                     tr("%n file(s) have not been added to the album:", nullptr, int(lines.size())), lines,
-                     parent);
+    MessageBox::list(MessageBox::Info, tr("Some files have not been added to the list:"), lines, parent);
 }

@@ -6,6 +6,7 @@
 
 #include "desktop/application.h"
 #include "framework/settingsstore.h"
+#include "framework/terminationsignals.h"
 #include "desktop/singleapplication.h"
 #include "window/editorwindow.h"
 #include "job/makedvdcommand.h"
@@ -88,9 +89,8 @@ int main(int argc, char *argv[])
     } else {
         // A termination signal aborts a run as "Abort" would and keeps
         // unsaved work for recovery; nobody is asked anything.
-        app->catchTerminationSignals();
         auto window = std::make_unique<EditorWindow>();
-        QObject::connect(app.get(), &Application::terminationRequested, window.get(),
+        QObject::connect(TerminationSignals::instance(), &TerminationSignals::requested, window.get(),
                          [&window] { window->endSession(); });
         app->setMainWindow(window.get());
         app->setActivationWindow(window->widgetFrame(), true);

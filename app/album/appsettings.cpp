@@ -76,16 +76,6 @@ bool deleteTemp(const SettingsStore *pref)
     return read(pref, kDeleteTemp, true).toBool();
 }
 
-bool autoUpdateEnable(const SettingsStore *pref)
-{
-    return read(pref, kAutoUpdateEnable, true).toBool();
-}
-
-int updateInterval(const SettingsStore *pref)
-{
-    return read(pref, kUpdateInterval, 1).toInt();
-}
-
 const QList<QLocale::Territory> &ntscTerritories()
 {
     // The NTSC countries of the former country numbering, each carried over

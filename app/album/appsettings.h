@@ -26,8 +26,6 @@ inline const QString kPhotoLastDir = QStringLiteral("PhotoLastDir");
 inline const QString kAudioLastDir = QStringLiteral("AudioLastDir");
 inline const QString kTemporaryDir = QStringLiteral("TemporaryDir");
 inline const QString kDeleteTemp = QStringLiteral("DeleteTemp");
-inline const QString kAutoUpdateEnable = QStringLiteral("AutoUpdateEnable");
-inline const QString kUpdateInterval = QStringLiteral("UpdateInterval");
 
 // The preferences of the running application (null without one).
 SettingsStore *pref();
@@ -46,8 +44,6 @@ QString audioLastDir(const SettingsStore *pref);
 // framework temporary path.
 QString temporaryDir(const SettingsStore *pref);
 bool deleteTemp(const SettingsStore *pref);
-bool autoUpdateEnable(const SettingsStore *pref);
-int updateInterval(const SettingsStore *pref);
 
 // Territories whose default TV standard is NTSC: the Americas and the
 // Caribbean, Japan, South Korea, Taiwan, Myanmar, the British Indian Ocean

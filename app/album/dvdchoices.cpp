@@ -103,3 +103,25 @@ std::optional<int> parseAudioChannels(const QString &text)
         return std::nullopt;
     return value;
 }
+
+namespace {
+const AfterMakingAction kAfterMakingList[] = {AfterMakingAction::DoNothing, AfterMakingAction::ExitProgram,
+                                              AfterMakingAction::ShutDown, AfterMakingAction::Hibernate,
+                                              AfterMakingAction::StandBy};
+}
+
+AfterMakingAction afterMakingActionAtListIndex(int index)
+{
+    if (index < 0 || index >= int(std::size(kAfterMakingList)))
+        return AfterMakingAction::DoNothing;
+    return kAfterMakingList[index];
+}
+
+int afterMakingListIndex(AfterMakingAction action)
+{
+    for (int i = 0; i < int(std::size(kAfterMakingList)); ++i) {
+        if (kAfterMakingList[i] == action)
+            return i;
+    }
+    return 0;
+}

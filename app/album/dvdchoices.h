@@ -40,6 +40,10 @@ inline int afterMakingActionCode(AfterMakingAction action)
 {
     return int(action);
 }
+// The actions after making in the order every list and menu shows them:
+// "Do Nothing", "Exit Program", "Shut Down", "Hibernate", "Stand By".
+AfterMakingAction afterMakingActionAtListIndex(int index);
+int afterMakingListIndex(AfterMakingAction action);
 
 // Video bit rates are held in bit/s and written in Mbit/s ("9", "6.5"); the
 // range is that of the custom bit rate dialog, 2 to 9 Mbit/s.

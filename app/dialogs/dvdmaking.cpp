@@ -26,7 +26,7 @@ DvdMaking::DvdMaking(MakeJob *job, QWidget *window) : QObject(window), m_job(job
     m_driveWatch->start();
     connect(m_settings, &DvdSettingsDialog::choicesChanged, this, &DvdMaking::choicesChanged);
     connect(m_progress, &ProgressDialog::postTaskActionsIndexChanged, this, [this](int index) {
-        m_job->setAfterMaking(afterMakingActionOfIndex(index));
+        m_job->setAfterMaking(afterMakingActionAtListIndex(index));
         Q_EMIT afterMakingIndexChanged(index);
     });
     // A kept result is of no use once its dialog is gone.
@@ -43,14 +43,6 @@ DvdMaking::~DvdMaking()
     m_driveWatch = nullptr;
     delete m_settings;
     m_settings = nullptr;
-}
-
-AfterMakingAction DvdMaking::afterMakingActionOfIndex(int index)
-{
-    static const AfterMakingAction actions[] = {AfterMakingAction::DoNothing, AfterMakingAction::ExitProgram,
-                                                AfterMakingAction::ShutDown, AfterMakingAction::Hibernate,
-                                                AfterMakingAction::StandBy};
-    return index >= 0 && index < int(std::size(actions)) ? actions[index] : AfterMakingAction::DoNothing;
 }
 
 void DvdMaking::open(const Album &album, const DvdChoices &choices, int afterMakingIndex)
@@ -78,7 +70,7 @@ void DvdMaking::showSettings()
         return;
     MakeRequest request = m_settings->request();
     request.album = m_album;
-    request.afterMaking = afterMakingActionOfIndex(m_progress->postTaskIndex());
+    request.afterMaking = afterMakingActionAtListIndex(m_progress->postTaskIndex());
     m_job->start(request);
 }
 

@@ -49,9 +49,6 @@ public:
     // signal); a question already open is withdrawn.
     void abortWithoutAsking();
 
-    // The action after making of an entry of the progress dialog's list.
-    static AfterMakingAction afterMakingActionOfIndex(int index);
-
 Q_SIGNALS:
     // The DVD choices changed in DVD Settings.
     void choicesChanged(const DvdChoices &choices);

@@ -71,13 +71,13 @@ EditAudioDialog::EditAudioDialog(const QList<AudioInfo> &audios, QWidget *parent
 {
     // 1-2: the list, the form; nothing to delete or move until a row is current.
     ui->setupUi(this);
-    ui->delete_2->setEnabled(false);
+    ui->deleteClip->setEnabled(false);
     ui->moveUp->setEnabled(false);
     ui->moveDown->setEnabled(false);
     ui->pause->hide();
 
     ui->add->setIcon(themeIcon("list-add"));
-    ui->delete_2->setIcon(themeIcon("list-remove"));
+    ui->deleteClip->setIcon(themeIcon("list-remove"));
     ui->moveUp->setIcon(themeIcon("go-up"));
     ui->moveDown->setIcon(themeIcon("go-down"));
     ui->play->setIcon(themeIcon("media-playback-start"));
@@ -234,7 +234,7 @@ void EditAudioDialog::updatePointButtons()
 void EditAudioDialog::on_treeWidget_currentItemChanged(QTreeWidgetItem *item, QTreeWidgetItem *)
 {
     const bool hasRow = item != nullptr;
-    ui->delete_2->setEnabled(hasRow);
+    ui->deleteClip->setEnabled(hasRow);
     ui->moveUp->setEnabled(hasRow);
     ui->moveDown->setEnabled(hasRow);
     on_stop_clicked();
@@ -309,7 +309,7 @@ void EditAudioDialog::moveCurrentRow(int step)
     selectAfterEdit(target);
 }
 
-void EditAudioDialog::on_delete_2_clicked()
+void EditAudioDialog::on_deleteClip_clicked()
 {
     const int row = currentIndex();
     if (row < 0)
@@ -322,7 +322,7 @@ void EditAudioDialog::on_delete_2_clicked()
     m_audios.removeAt(row);
     if (m_audios.isEmpty()) {
         selectAfterEdit(-1);
-        ui->delete_2->setEnabled(false);
+        ui->deleteClip->setEnabled(false);
         ui->label->setText(QStringLiteral("00:00:00 / 00:00:00"));
     } else {
         selectAfterEdit(std::min(row, int(m_audios.size()) - 1));

@@ -59,7 +59,7 @@ public:
 
 private Q_SLOTS:
     void on_add_clicked();
-    void on_delete_2_clicked();
+    void on_deleteClip_clicked();
     void on_moveUp_clicked();
     void on_moveDown_clicked();
     void on_treeWidget_currentItemChanged(QTreeWidgetItem *current, QTreeWidgetItem *previous);

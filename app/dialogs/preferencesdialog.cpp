@@ -18,44 +18,38 @@
 
 Q_LOGGING_CATEGORY(lcPreferences, "sorvel.preferences")
 
-namespace {
-// The actions after making, in list order.
-const AfterMakingAction kAfterMakingActions[] = {AfterMakingAction::DoNothing, AfterMakingAction::ExitProgram,
-                                                 AfterMakingAction::ShutDown, AfterMakingAction::Hibernate,
-                                                 AfterMakingAction::StandBy};
-const int kUpdateDays[] = {1, 7, 30};
-} // namespace
-
 PreferencesDialog::PreferencesDialog(QWidget *parent)
     : DialogBase(parent), m_ui(std::make_unique<Ui::PreferencesDialog>()), m_pref(AppSettings::pref()),
       m_processors(CpuAffinity::processorCount())
 {
     m_ui->setupUi(this);
     m_ui->tabWidget->setCurrentIndex(0);
-    m_ui->browse->setIcon(QIcon::fromTheme(QStringLiteral("folder-open")));
-    m_ui->lineEdit->setAccessibleName(m_ui->groupBox->title());
-    m_ui->updateFreq->setAccessibleName(m_ui->checkUpdate->text());
-    m_ui->cpuNumber->setAccessibleName(m_ui->radioButton_3->text());
+    m_ui->browseTemporaryFolder->setIcon(QIcon::fromTheme(QStringLiteral("folder-open")));
+    m_ui->temporaryFolder->setAccessibleName(m_ui->temporaryFolderGroup->title());
+    m_ui->coreCount->setAccessibleName(m_ui->chosenCores->text());
     for (int i = 1; i <= m_processors; ++i)
-        m_ui->cpuNumber->addItem(QString::number(i));
+        m_ui->coreCount->addItem(QString::number(i));
 
-    connect(m_ui->checkUpdate, &QCheckBox::toggled, m_ui->updateFreq, &QWidget::setEnabled);
-    connect(m_ui->radioButton_3, &QRadioButton::toggled, m_ui->cpuNumber, &QWidget::setEnabled);
+    connect(m_ui->chosenCores, &QRadioButton::toggled, m_ui->coreCount, &QWidget::setEnabled);
     load();
 
     // Any change enables Apply; typing counts as a change at once.
-    connect(m_ui->lineEdit, &QLineEdit::textEdited, this, &PreferencesDialog::onSettingsChanged);
-    connect(m_ui->lineEdit, &QLineEdit::editingFinished, this, &PreferencesDialog::onSettingsChanged);
-    connect(m_ui->deleteTemp, &QCheckBox::clicked, this, &PreferencesDialog::onSettingsChanged);
-    connect(m_ui->checkUpdate, &QCheckBox::toggled, this, &PreferencesDialog::onSettingsChanged);
-    connect(m_ui->updateFreq, &QComboBox::currentIndexChanged, this, &PreferencesDialog::onSettingsChanged);
-    connect(m_ui->resetToDefault, &QPushButton::clicked, this, &PreferencesDialog::onSettingsChanged);
-    for (QRadioButton *radio : {m_ui->radioButton, m_ui->radioButton_2, m_ui->radioButton_3})
+    connect(m_ui->temporaryFolder, &QLineEdit::textEdited, this, &PreferencesDialog::onSettingsChanged);
+    connect(m_ui->temporaryFolder, &QLineEdit::editingFinished, this, &PreferencesDialog::onSettingsChanged);
+    connect(m_ui->deleteTemporaryFiles, &QCheckBox::clicked, this, &PreferencesDialog::onSettingsChanged);
+    connect(m_ui->resetGeneral, &QPushButton::clicked, this, &PreferencesDialog::onSettingsChanged);
+    for (QRadioButton *radio : {m_ui->allCores, m_ui->fewestCores, m_ui->chosenCores})
         connect(radio, &QRadioButton::toggled, this, &PreferencesDialog::onSettingsChanged);
-    connect(m_ui->cpuNumber, &QComboBox::currentIndexChanged, this, &PreferencesDialog::onSettingsChanged);
-    connect(m_ui->afterBurnAction, &QComboBox::currentIndexChanged, this,
+    connect(m_ui->coreCount, &QComboBox::currentIndexChanged, this, &PreferencesDialog::onSettingsChanged);
+    connect(m_ui->afterMakingAction, &QComboBox::currentIndexChanged, this,
             &PreferencesDialog::onSettingsChanged);
-    connect(m_ui->resetToDefault_2, &QPushButton::clicked, this, &PreferencesDialog::onSettingsChanged);
+    connect(m_ui->resetMaking, &QPushButton::clicked, this, &PreferencesDialog::onSettingsChanged);
+    connect(m_ui->browseTemporaryFolder, &QPushButton::clicked, this, &PreferencesDialog::browseTemporaryFolder);
+    connect(m_ui->openTemporaryFolder, &QPushButton::clicked, this, &PreferencesDialog::openTemporaryFolder);
+    connect(m_ui->resetGeneral, &QPushButton::clicked, this, &PreferencesDialog::resetGeneral);
+    connect(m_ui->resetMaking, &QPushButton::clicked, this, &PreferencesDialog::resetMaking);
+    connect(m_ui->temporaryFolder, &QLineEdit::editingFinished, this, &PreferencesDialog::tidyTemporaryFolder);
+    connect(m_ui->buttonBox, &QDialogButtonBox::clicked, this, &PreferencesDialog::onButton);
 
     m_ui->buttonBox->button(QDialogButtonBox::Apply)->setEnabled(false);
     helper()->setAllWindowTitle(tr("Preferences"));
@@ -73,21 +67,17 @@ QString PreferencesDialog::defaultFolder() const
 
 void PreferencesDialog::load()
 {
-    m_ui->lineEdit->setText(QDir::toNativeSeparators(AppSettings::temporaryDir(m_pref)));
-    m_ui->deleteTemp->setChecked(AppSettings::deleteTemp(m_pref));
-    const bool autoUpdate = AppSettings::autoUpdateEnable(m_pref);
-    m_ui->checkUpdate->setChecked(autoUpdate);
-    m_ui->updateFreq->setCurrentIndex(indexForUpdateDays(AppSettings::updateInterval(m_pref)));
-    m_ui->updateFreq->setEnabled(autoUpdate);
+    m_ui->temporaryFolder->setText(QDir::toNativeSeparators(AppSettings::temporaryDir(m_pref)));
+    m_ui->deleteTemporaryFiles->setChecked(AppSettings::deleteTemp(m_pref));
 
     const int cpuType = qBound(0, AppSettings::cpuType(m_pref), 2);
-    QRadioButton *radios[] = {m_ui->radioButton, m_ui->radioButton_2, m_ui->radioButton_3};
+    QRadioButton *radios[] = {m_ui->allCores, m_ui->fewestCores, m_ui->chosenCores};
     radios[cpuType]->setChecked(true);
-    m_ui->cpuNumber->setCurrentIndex(qBound(1, AppSettings::cpuInUse(m_pref, m_processors), m_processors) -
+    m_ui->coreCount->setCurrentIndex(qBound(1, AppSettings::cpuInUse(m_pref, m_processors), m_processors) -
                                      1);
-    m_ui->cpuNumber->setEnabled(cpuType == 2);
+    m_ui->coreCount->setEnabled(cpuType == 2);
 
-    m_ui->afterBurnAction->setCurrentIndex(indexForAfterMakingAction(AppSettings::afterBurnAction(m_pref)));
+    m_ui->afterMakingAction->setCurrentIndex(afterMakingListIndex(AppSettings::afterBurnAction(m_pref)));
 }
 
 bool PreferencesDialog::isAcceptableFolderPath(const QString &path)
@@ -107,51 +97,19 @@ bool PreferencesDialog::isAcceptableFolderPath(const QString &path)
     return true;
 }
 
-AfterMakingAction PreferencesDialog::afterMakingActionForIndex(int index)
-{
-    if (index < 0 || index >= int(std::size(kAfterMakingActions)))
-        return AfterMakingAction::DoNothing;
-    return kAfterMakingActions[index];
-}
-
-int PreferencesDialog::indexForAfterMakingAction(AfterMakingAction action)
-{
-    for (int i = 0; i < int(std::size(kAfterMakingActions)); ++i) {
-        if (kAfterMakingActions[i] == action)
-            return i;
-    }
-    return 0;
-}
-
-int PreferencesDialog::updateDaysForIndex(int index)
-{
-    if (index < 0 || index >= int(std::size(kUpdateDays)))
-        return kUpdateDays[0];
-    return kUpdateDays[index];
-}
-
-int PreferencesDialog::indexForUpdateDays(int days)
-{
-    for (int i = 0; i < int(std::size(kUpdateDays)); ++i) {
-        if (kUpdateDays[i] == days)
-            return i;
-    }
-    return 1; // an unknown interval shows as weekly
-}
-
-void PreferencesDialog::on_browse_clicked()
+void PreferencesDialog::browseTemporaryFolder()
 {
     const QString start = AppSettings::temporaryDir(m_pref);
     const QString folder = FileChooser::getExistingDirectory(this, tr("Select one folder"), start);
     if (folder.isEmpty())
         return;
-    m_ui->lineEdit->setText(QDir::toNativeSeparators(folder));
+    m_ui->temporaryFolder->setText(QDir::toNativeSeparators(folder));
     onSettingsChanged();
 }
 
-void PreferencesDialog::on_open_clicked()
+void PreferencesDialog::openTemporaryFolder()
 {
-    const QString path = m_ui->lineEdit->text().trimmed();
+    const QString path = m_ui->temporaryFolder->text().trimmed();
     bool ok = isAcceptableFolderPath(path);
     // A valid folder that does not exist yet is created, so that the file
     // manager has something to show.
@@ -163,44 +121,42 @@ void PreferencesDialog::on_open_clicked()
         MessageBox::alert(tr("Failed to open folder \"%1\".").arg(path), QString(), this);
 }
 
-void PreferencesDialog::on_resetToDefault_clicked()
+void PreferencesDialog::resetGeneral()
 {
-    m_ui->lineEdit->setText(QDir::toNativeSeparators(defaultFolder()));
-    m_ui->deleteTemp->setChecked(true);
-    m_ui->checkUpdate->setChecked(true);
-    m_ui->updateFreq->setCurrentIndex(0);
+    m_ui->temporaryFolder->setText(QDir::toNativeSeparators(defaultFolder()));
+    m_ui->deleteTemporaryFiles->setChecked(true);
 }
 
-void PreferencesDialog::on_resetToDefault_2_clicked()
+void PreferencesDialog::resetMaking()
 {
-    m_ui->radioButton->setChecked(true);
-    m_ui->cpuNumber->setCurrentIndex(m_processors - 1);
-    m_ui->afterBurnAction->setCurrentIndex(0);
+    m_ui->allCores->setChecked(true);
+    m_ui->coreCount->setCurrentIndex(m_processors - 1);
+    m_ui->afterMakingAction->setCurrentIndex(0);
 }
 
-void PreferencesDialog::on_lineEdit_editingFinished()
+void PreferencesDialog::tidyTemporaryFolder()
 {
     // Tidies the typed path ("/data//dvd/" -> "/data/dvd"). Nothing is
     // created here: a half-typed path must not leave folders behind.
-    const QString text = m_ui->lineEdit->text().trimmed();
+    const QString text = m_ui->temporaryFolder->text().trimmed();
     if (text.isEmpty() || !isAcceptableFolderPath(text))
         return;
     const QString tidy = QDir::toNativeSeparators(QDir::cleanPath(QDir::fromNativeSeparators(text)));
-    if (tidy != m_ui->lineEdit->text())
-        m_ui->lineEdit->setText(tidy);
+    if (tidy != m_ui->temporaryFolder->text())
+        m_ui->temporaryFolder->setText(tidy);
 }
 
 void PreferencesDialog::refuseFolder(const QString &message)
 {
     m_ui->tabWidget->setCurrentIndex(0);
     MessageBox::alert(message, QString(), this);
-    m_ui->lineEdit->setFocus();
-    m_ui->lineEdit->selectAll();
+    m_ui->temporaryFolder->setFocus();
+    m_ui->temporaryFolder->selectAll();
 }
 
 bool PreferencesDialog::store()
 {
-    const QString path = m_ui->lineEdit->text().trimmed();
+    const QString path = m_ui->temporaryFolder->text().trimmed();
     if (!isAcceptableFolderPath(path) || !QDir().mkpath(path) || !QFileInfo(path).isDir()) {
         refuseFolder(tr("The selected path is incorrect, please select again."));
         return false;
@@ -214,25 +170,23 @@ bool PreferencesDialog::store()
         return true;
     }
     int cpuType = 2;
-    if (m_ui->radioButton->isChecked())
+    if (m_ui->allCores->isChecked())
         cpuType = 0;
-    else if (m_ui->radioButton_2->isChecked())
+    else if (m_ui->fewestCores->isChecked())
         cpuType = 1;
     m_pref->setValue(AppSettings::kTemporaryDir, path);
-    m_pref->setValue(AppSettings::kDeleteTemp, m_ui->deleteTemp->isChecked());
-    m_pref->setValue(AppSettings::kAutoUpdateEnable, m_ui->checkUpdate->isChecked());
-    m_pref->setValue(AppSettings::kUpdateInterval, updateDaysForIndex(m_ui->updateFreq->currentIndex()));
+    m_pref->setValue(AppSettings::kDeleteTemp, m_ui->deleteTemporaryFiles->isChecked());
     m_pref->setValue(AppSettings::kCPUType, cpuType);
-    m_pref->setValue(AppSettings::kCPUInUse, m_ui->cpuNumber->currentIndex() + 1);
+    m_pref->setValue(AppSettings::kCPUInUse, m_ui->coreCount->currentIndex() + 1);
     m_pref->setValue(AppSettings::kAfterBurnAction,
-                     afterMakingActionCode(afterMakingActionForIndex(m_ui->afterBurnAction->currentIndex())));
+                     afterMakingActionCode(afterMakingActionAtListIndex(m_ui->afterMakingAction->currentIndex())));
     // The processor choice takes effect at once, for this run of the program.
     if (!CpuAffinity::applyToProcess(CpuAffinity::maskFromSettings(m_pref)))
         qCWarning(lcPreferences) << "the processor choice could not be applied to every thread";
     return true;
 }
 
-void PreferencesDialog::on_buttonBox_clicked(QAbstractButton *button)
+void PreferencesDialog::onButton(QAbstractButton *button)
 {
     const QDialogButtonBox::StandardButton which = m_ui->buttonBox->standardButton(button);
     if ((which == QDialogButtonBox::Ok || which == QDialogButtonBox::Apply) && !store())
@@ -258,14 +212,11 @@ void PreferencesDialog::onSettingsChanged()
 void PreferencesDialog::retranslate()
 {
     const int tab = m_ui->tabWidget->currentIndex();
-    const int freq = m_ui->updateFreq->currentIndex();
-    const int action = m_ui->afterBurnAction->currentIndex();
+    const int action = m_ui->afterMakingAction->currentIndex();
     {
-        const QSignalBlocker b1(m_ui->updateFreq);
-        const QSignalBlocker b2(m_ui->afterBurnAction);
+        const QSignalBlocker block(m_ui->afterMakingAction);
         m_ui->retranslateUi(this);
-        m_ui->updateFreq->setCurrentIndex(freq);
-        m_ui->afterBurnAction->setCurrentIndex(action);
+        m_ui->afterMakingAction->setCurrentIndex(action);
     }
     m_ui->tabWidget->setCurrentIndex(tab);
     helper()->setAllWindowTitle(tr("Preferences"));

@@ -25,8 +25,8 @@ extern "C" {
 #include "album/project.h"
 #include "album/timeline.h"
 #include "framework/filecheck.h"
-#include "desktop/application.h"
-#include "desktop/messagebox.h"
+#include "framework/commands.h"
+#include "framework/terminationsignals.h"
 #include "burning/burnworkflow.h"
 #include "burning/runquestions.h"
 #include "job/makejob.h"
@@ -394,17 +394,14 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
 
     // Ctrl-C and termination requests abort cleanly: children end and the
     // working folder goes.
-    if (auto *app = Application::instance()) {
-        app->catchTerminationSignals();
-        QObject::connect(app, &Application::terminationRequested, &job, [&] {
-            if (interrupted)
-                return;
-            interrupted = true;
-            printer.endBar();
-            printErr(QStringLiteral("Aborting...\n"));
-            job.abort();
-        });
-    }
+    QObject::connect(TerminationSignals::instance(), &TerminationSignals::requested, &job, [&] {
+        if (interrupted)
+            return;
+        interrupted = true;
+        printer.endBar();
+        printErr(QStringLiteral("Aborting...\n"));
+        job.abort();
+    });
 
     if (!job.start(request))
         return 1;
@@ -489,9 +486,8 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
 
 void registerMakeDvdCommand()
 {
-    Application::registerCommand(QStringLiteral("make-dvd"),
-                                 QStringLiteral("make a DVD from photos and music (see make-dvd --help)"),
-                                 runMakeDvdCommand);
+    Commands::add(QStringLiteral("make-dvd"),
+                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"), runMakeDvdCommand);
 }
 
 int runMakeDvdCommand(const QStringList &arguments)

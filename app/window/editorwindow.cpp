@@ -76,7 +76,7 @@ EditorWindow::EditorWindow(QWidget *parent, Qt::WindowFlags flags) : MainWindowB
     setupFrame();
     createDvdDialogs();
     setupTransportKeys();
-    applyFirstStartDefaults();
+    rememberFirstStart();
     CpuAffinity::applyToProcess(CpuAffinity::maskFromSettings(AppSettings::pref()));
     retranslate();
     showInitialState();
@@ -237,15 +237,11 @@ void EditorWindow::createDvdDialogs()
     connect(m_dvdMaking, &DvdMaking::afterMakingIndexChanged, this, &EditorWindow::onPostTaskActionChanged);
 }
 
-void EditorWindow::applyFirstStartDefaults()
+void EditorWindow::rememberFirstStart()
 {
     SettingsStore *pref = AppSettings::pref();
-    if (AppSettings::firstStart(pref)) {
-        setAutoCheckUpdate(true);
-        setAutoCheckUpdateInterval(1);
-        if (pref)
-            pref->setValue(AppSettings::kFirstStart, false);
-    }
+    if (AppSettings::firstStart(pref) && pref)
+        pref->setValue(AppSettings::kFirstStart, false);
 }
 
 void EditorWindow::showInitialState()

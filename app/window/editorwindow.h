@@ -194,7 +194,7 @@ private:
     void buildMenus();
     void setupFrame();
     void createDvdDialogs();
-    void applyFirstStartDefaults();
+    void rememberFirstStart();
     void showInitialState();
 
     // After every change of the album: the timeline, lengths, capacity,

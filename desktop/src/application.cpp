@@ -1,7 +1,6 @@
 #include "desktop/application.h"
 
 #include <QDir>
-#include <QSocketNotifier>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -11,36 +10,15 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
-#include <csignal>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "desktop/widgetsupport.h"
 #include "framework/apppaths.h"
+#include "framework/commands.h"
+#include "framework/terminationsignals.h"
 #include "framework/settingsstore.h"
 #include "desktop/skinmodel.h"
 
 namespace {
-struct Command {
-    QString summary;
-    Application::CommandHandler handler;
-};
-
-std::map<QString, Command> &commands()
-{
-    static std::map<QString, Command> table;
-    return table;
-}
-
-int g_signalPipe[2] = {-1, -1};
-
-void onTerminationSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
-}
-
 bool isHelpOption(const char *arg)
 {
     return qstrcmp(arg, "--help") == 0 || qstrcmp(arg, "-h") == 0 || qstrcmp(arg, "--version") == 0;
@@ -50,7 +28,7 @@ bool isHelpOption(const char *arg)
 bool Application::runsWithoutWindow(int argc, char **argv)
 {
     return argc > 1 && argv[1] &&
-           (isHelpOption(argv[1]) || argv[1][0] == '-' || commands().count(QString::fromLocal8Bit(argv[1])));
+           (isHelpOption(argv[1]) || argv[1][0] == '-' || Commands::has(QString::fromLocal8Bit(argv[1])));
 }
 
 int &Application::preparePlatform(int &argc, char **argv)
@@ -169,32 +147,13 @@ void Application::initSettings(const QString &productKey)
     Desktop::loadSkin(m_pref->skinDir());
 }
 
-void Application::registerCommand(const QString &name, const QString &summary, CommandHandler handler)
-{
-    commands()[name] = Command{summary, std::move(handler)};
-}
-
-QString Application::usageText()
-{
-    QString text = QStringLiteral("Usage: sorvel [COMMAND [OPTIONS]]\n\n"
-                                  "Without a command, starts the slideshow editor.\n\n"
-                                  "Commands:\n");
-    for (const auto &[name, command] : commands())
-        text += QStringLiteral("  %1  %2\n").arg(name, -10).arg(command.summary);
-    text += QStringLiteral("\nOptions:\n"
-                           "  -h, --help     show this help and exit\n"
-                           "  --version      show the version and exit\n\n"
-                           "Run 'sorvel COMMAND --help' for a command's options.\n");
-    return text;
-}
-
 bool Application::processCmdLine(int argc, char **argv)
 {
     if (argc < 2)
         return false;
     const QString first = QString::fromLocal8Bit(argv[1]);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
-        std::fputs(usageText().toLocal8Bit().constData(), stdout);
+        std::fputs(Commands::usageText().toLocal8Bit().constData(), stdout);
         std::fflush(stdout);
         m_cmdExitCode = 0;
         return true;
@@ -205,18 +164,17 @@ bool Application::processCmdLine(int argc, char **argv)
         m_cmdExitCode = 0;
         return true;
     }
-    const auto it = commands().find(first);
-    if (it == commands().end()) {
+    if (!Commands::has(first)) {
         if (!first.startsWith(QLatin1Char('-')))
             return false;
-        std::fprintf(stderr, "sorvel: unknown option '%s'\n\n%s", argv[1], qPrintable(usageText()));
+        std::fprintf(stderr, "sorvel: unknown option '%s'\n\n%s", argv[1], qPrintable(Commands::usageText()));
         m_cmdExitCode = 2;
         return true;
     }
     QStringList rest;
     for (int i = 2; i < argc; ++i)
         rest.append(QString::fromLocal8Bit(argv[i]));
-    m_cmdExitCode = it->second.handler(rest);
+    m_cmdExitCode = Commands::run(first, rest).value_or(2);
     return true;
 }
 
@@ -225,36 +183,5 @@ void Application::quitOnTerminationSignals()
     if (m_quitOnTermination)
         return;
     m_quitOnTermination = true;
-    catchTerminationSignals();
-    connect(this, &Application::terminationRequested, this, [] { QCoreApplication::quit(); });
-}
-
-void Application::catchTerminationSignals()
-{
-    if (g_signalPipe[0] >= 0)
-        return;
-    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] {
-        char buffer[16];
-        while (::read(g_signalPipe[0], buffer, sizeof buffer) > 0) {
-        }
-        Q_EMIT terminationRequested();
-    });
-    struct sigaction action = {};
-    action.sa_handler = onTerminationSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (int sig : {SIGTERM, SIGINT, SIGHUP})
-        sigaction(sig, &action, nullptr);
-}
-
-QString AppPaths::findTool(const QString &program)
-{
-    const QString local = AppPaths::resolveAppDir(defaultProductKey()) + QLatin1Char('/') + program;
-    const QFileInfo info(local);
-    if (info.isFile() && info.isExecutable())
-        return info.absoluteFilePath();
-    return QStandardPaths::findExecutable(program);
+    connect(TerminationSignals::instance(), &TerminationSignals::requested, this, [] { QCoreApplication::quit(); });
 }

@@ -65,17 +65,15 @@ void MainWindowBase::initialize()
 
     m_mainMenu = m_frame->menuBar()->addMenu(tr("&File"));
     m_mainMenu->setObjectName(QStringLiteral("mainMenu"));
-    m_exitAction = m_mainMenu->addAction(tr("E&xit"), this, &MainWindowBase::on_fileExit);
+    m_exitAction = m_mainMenu->addAction(tr("E&xit"), this, &MainWindowBase::exitProgram);
     m_exitAction->setObjectName(QStringLiteral("actionExit"));
     m_exitAction->setShortcut(QKeySequence::Quit);
 
     m_helpMenu = m_frame->menuBar()->addMenu(tr("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("helpMenu"));
-    m_readmeAction = m_helpMenu->addAction(tr("Read Me"), this, &MainWindowBase::on_helpReadme);
-    m_checkUpdateAction =
-        m_helpMenu->addAction(tr("Check for Updates"), this, &MainWindowBase::on_helpCheckUpdate);
+    m_readmeAction = m_helpMenu->addAction(tr("Read Me"), this, &MainWindowBase::showReadme);
     m_helpMenu->addSeparator();
-    m_aboutAction = m_helpMenu->addAction(tr("About"), this, &MainWindowBase::on_helpAbout);
+    m_aboutAction = m_helpMenu->addAction(tr("About"), this, &MainWindowBase::showAbout);
 }
 
 void MainWindowBase::show(bool activate)
@@ -89,18 +87,6 @@ void MainWindowBase::show(bool activate)
     }
 }
 
-void MainWindowBase::setAutoCheckUpdate(bool on)
-{
-    if (auto *app = Application::instance(); app && app->pref())
-        app->pref()->setValue(QStringLiteral("AutoUpdateEnable"), on);
-}
-
-void MainWindowBase::setAutoCheckUpdateInterval(int days)
-{
-    if (auto *app = Application::instance(); app && app->pref())
-        app->pref()->setValue(QStringLiteral("UpdateInterval"), days);
-}
-
 void MainWindowBase::retranslate()
 {
     if (m_mainMenu)
@@ -111,7 +97,7 @@ void MainWindowBase::retranslate()
         m_helpMenu->setTitle(tr("&Help"));
 }
 
-void MainWindowBase::on_fileExit()
+void MainWindowBase::exitProgram()
 {
     if (m_frame)
         m_frame->close();
@@ -119,12 +105,7 @@ void MainWindowBase::on_fileExit()
         QCoreApplication::quit();
 }
 
-void MainWindowBase::on_helpCheckUpdate()
-{
-    MessageBox::info(tr("There is no update service for this version."), QString(), m_frame);
-}
-
-void MainWindowBase::on_helpReadme()
+void MainWindowBase::showReadme()
 {
     const Application *app = Application::instance();
     if (!app || !app->pref())
@@ -134,7 +115,7 @@ void MainWindowBase::on_helpReadme()
         QDesktopServices::openUrl(QUrl::fromLocalFile(readme));
 }
 
-void MainWindowBase::on_helpAbout()
+void MainWindowBase::showAbout()
 {
     MessageBox::info(tr("%1 %2\nTurns photos and music into DVD-Video slideshows.")
                          .arg(AppPaths::productName(), QStringLiteral(SORVEL_VERSION)),

@@ -66,7 +66,7 @@ private:
         }
         void setFolder(const QString &path)
         {
-            auto *edit = get<QLineEdit>("lineEdit");
+            auto *edit = get<QLineEdit>("temporaryFolder");
             edit->selectAll();
             QTest::keyClicks(edit, path);
         }
@@ -83,7 +83,6 @@ private:
 void TestPreferences::init()
 {
     for (const QString &key : {AppSettings::kTemporaryDir, AppSettings::kDeleteTemp,
-                               AppSettings::kAutoUpdateEnable, AppSettings::kUpdateInterval,
                                AppSettings::kCPUType, AppSettings::kCPUInUse, AppSettings::kAfterBurnAction})
         pref()->remove(key);
 }
@@ -99,40 +98,34 @@ void TestPreferences::showsStoredSettings()
     {
         // Nothing stored: the folder generation uses and the defaults.
         Form f;
-        QCOMPARE(f.get<QLineEdit>("lineEdit")->text(), AppPaths::tempPath());
-        QVERIFY(f.get<QCheckBox>("deleteTemp")->isChecked());
-        QVERIFY(f.get<QCheckBox>("checkUpdate")->isChecked());
-        QCOMPARE(f.get<QComboBox>("updateFreq")->currentText(), QStringLiteral("Every Day"));
-        QVERIFY(f.get<QRadioButton>("radioButton")->isChecked());
-        QVERIFY(!f.get<QComboBox>("cpuNumber")->isEnabled());
-        QCOMPARE(f.get<QComboBox>("cpuNumber")->count(), CpuAffinity::processorCount());
-        QCOMPARE(f.get<QComboBox>("cpuNumber")->currentText(),
+        QCOMPARE(f.get<QLineEdit>("temporaryFolder")->text(), AppPaths::tempPath());
+        QVERIFY(f.get<QCheckBox>("deleteTemporaryFiles")->isChecked());
+        QVERIFY(f.get<QRadioButton>("allCores")->isChecked());
+        QVERIFY(!f.get<QComboBox>("coreCount")->isEnabled());
+        QCOMPARE(f.get<QComboBox>("coreCount")->count(), CpuAffinity::processorCount());
+        QCOMPARE(f.get<QComboBox>("coreCount")->currentText(),
                  QString::number(CpuAffinity::processorCount()));
-        QCOMPARE(f.get<QComboBox>("afterBurnAction")->currentText(), QStringLiteral("Do Nothing"));
+        QCOMPARE(f.get<QComboBox>("afterMakingAction")->currentText(), QStringLiteral("Do Nothing"));
         QVERIFY(!f.button(QDialogButtonBox::Apply)->isEnabled());
         QCOMPARE(f.dialog.windowTitle(), QStringLiteral("Preferences"));
         saveShot(&f.dialog, QStringLiteral("preferences-general"));
         f.get<QTabWidget>("tabWidget")->setCurrentIndex(1);
         saveShot(&f.dialog, QStringLiteral("preferences-burn"));
     }
-    // Out-of-range values are brought into range; unknown intervals and
-    // actions show their fallbacks.
+    // Out-of-range values are brought into range; unknown actions show
+    // their fallback.
     pref()->setValue(AppSettings::kCPUType, 7);
     pref()->setValue(AppSettings::kCPUInUse, 99);
-    pref()->setValue(AppSettings::kUpdateInterval, 14);
-    pref()->setValue(AppSettings::kAutoUpdateEnable, false);
     pref()->setValue(AppSettings::kAfterBurnAction, 3);
     {
         Form f;
-        auto *set = f.get<QRadioButton>("radioButton_3");
+        auto *set = f.get<QRadioButton>("chosenCores");
         QVERIFY(set->isChecked());
         QCOMPARE(set->text(), QStringLiteral("Set Core Number:"));
-        QVERIFY(f.get<QComboBox>("cpuNumber")->isEnabled());
-        QCOMPARE(f.get<QComboBox>("cpuNumber")->currentText(),
+        QVERIFY(f.get<QComboBox>("coreCount")->isEnabled());
+        QCOMPARE(f.get<QComboBox>("coreCount")->currentText(),
                  QString::number(CpuAffinity::processorCount()));
-        QCOMPARE(f.get<QComboBox>("updateFreq")->currentText(), QStringLiteral("Every Week"));
-        QVERIFY(!f.get<QComboBox>("updateFreq")->isEnabled());
-        QCOMPARE(f.get<QComboBox>("afterBurnAction")->currentText(), QStringLiteral("Do Nothing"));
+        QCOMPARE(f.get<QComboBox>("afterMakingAction")->currentText(), QStringLiteral("Do Nothing"));
     }
     // Each stored action after making shows its entry.
     const QList<QPair<int, QString>> actions = {{0, QStringLiteral("Exit Program")},
@@ -143,20 +136,19 @@ void TestPreferences::showsStoredSettings()
     for (const auto &a : actions) {
         pref()->setValue(AppSettings::kAfterBurnAction, a.first);
         Form f;
-        QCOMPARE(f.get<QComboBox>("afterBurnAction")->currentText(), a.second);
+        QCOMPARE(f.get<QComboBox>("afterMakingAction")->currentText(), a.second);
     }
 }
 
 void TestPreferences::okStoresEverything()
 {
-    pref()->setValue(AppSettings::kUpdateInterval, 14);
     const QString folder = TestSupport::freshDir(QStringLiteral("prefs-ok")) + QStringLiteral("/work/dvd");
     Form f;
     f.setFolder(folder);
-    f.tick("deleteTemp");
+    f.tick("deleteTemporaryFiles");
     f.get<QTabWidget>("tabWidget")->setCurrentIndex(1);
-    f.tick("radioButton_2");
-    auto *action = f.get<QComboBox>("afterBurnAction");
+    f.tick("fewestCores");
+    auto *action = f.get<QComboBox>("afterMakingAction");
     action->setFocus();
     QTest::keyClick(action, Qt::Key_Down); // Exit Program
     QTest::keyClick(action, Qt::Key_Down); // Shut Down
@@ -168,8 +160,6 @@ void TestPreferences::okStoresEverything()
     QCOMPARE(pref()->value(AppSettings::kTemporaryDir).toString(), folder);
     QVERIFY(QFileInfo(folder).isDir()); // created on OK
     QCOMPARE(pref()->value(AppSettings::kDeleteTemp).toBool(), false);
-    QCOMPARE(pref()->value(AppSettings::kAutoUpdateEnable).toBool(), true);
-    QCOMPARE(pref()->value(AppSettings::kUpdateInterval).toInt(), 7); // 14 was shown as weekly
     QCOMPARE(pref()->value(AppSettings::kCPUType).toInt(), 1);
     QCOMPARE(pref()->value(AppSettings::kCPUInUse).toInt(), CpuAffinity::processorCount());
     QCOMPARE(pref()->value(AppSettings::kAfterBurnAction).toInt(),
@@ -181,8 +171,6 @@ void TestPreferences::cancelStoresNothing()
     const QByteArray before = settingsFile();
     Form f;
     f.setFolder(QStringLiteral("/somewhere/else"));
-    f.tick("checkUpdate");
-    QVERIFY(!f.get<QComboBox>("updateFreq")->isEnabled());
     QVERIFY(f.button(QDialogButtonBox::Apply)->isEnabled());
     f.click(QDialogButtonBox::Cancel);
     QVERIFY(!f.dialog.isVisible());
@@ -197,8 +185,8 @@ void TestPreferences::applyEnablesAndStores()
     QPushButton *apply = f.button(QDialogButtonBox::Apply);
     QVERIFY(!apply->isEnabled());
     f.get<QTabWidget>("tabWidget")->setCurrentIndex(1);
-    f.tick("radioButton_3");
-    QVERIFY(f.get<QComboBox>("cpuNumber")->isEnabled());
+    f.tick("chosenCores");
+    QVERIFY(f.get<QComboBox>("coreCount")->isEnabled());
     QVERIFY(apply->isEnabled());
     QTest::mouseClick(apply, Qt::LeftButton);
     QVERIFY(f.dialog.isVisible()); // Apply keeps the dialog open
@@ -208,7 +196,7 @@ void TestPreferences::applyEnablesAndStores()
 
     // Typing in the folder field is a change at once.
     f.get<QTabWidget>("tabWidget")->setCurrentIndex(0);
-    QTest::keyClicks(f.get<QLineEdit>("lineEdit"), QStringLiteral("x"));
+    QTest::keyClicks(f.get<QLineEdit>("temporaryFolder"), QStringLiteral("x"));
     QVERIFY(apply->isEnabled());
 }
 
@@ -243,7 +231,7 @@ void TestPreferences::refusedFolderKeepsTheDialogOpen()
     Form f;
     // A change on the other tab is not stored either.
     f.get<QTabWidget>("tabWidget")->setCurrentIndex(1);
-    f.tick("radioButton_2");
+    f.tick("fewestCores");
 
     struct Case {
         QString path;
@@ -258,14 +246,14 @@ void TestPreferences::refusedFolderKeepsTheDialogOpen()
                                {QStringLiteral("/proc"), readOnly}};
     for (const Case &c : cases) {
         f.get<QTabWidget>("tabWidget")->setCurrentIndex(1);
-        f.get<QLineEdit>("lineEdit")->setText(c.path);
+        f.get<QLineEdit>("temporaryFolder")->setText(c.path);
         boxes.requests.clear();
         f.click(QDialogButtonBox::Ok);
         QVERIFY(f.dialog.isVisible());
         QCOMPARE(boxes.texts(), QStringList{c.alert});
         QCOMPARE(boxes.requests.first().kind, MessageBox::Alert);
         QCOMPARE(f.get<QTabWidget>("tabWidget")->currentIndex(), 0);
-        auto *edit = f.get<QLineEdit>("lineEdit");
+        auto *edit = f.get<QLineEdit>("temporaryFolder");
         QCOMPARE(f.dialog.focusWidget(), edit);
         QCOMPARE(edit->selectedText(), c.path);
     }
@@ -277,31 +265,26 @@ void TestPreferences::resetToDefault()
 {
     pref()->setValue(AppSettings::kTemporaryDir, QStringLiteral("/var/tmp"));
     pref()->setValue(AppSettings::kDeleteTemp, false);
-    pref()->setValue(AppSettings::kAutoUpdateEnable, false);
-    pref()->setValue(AppSettings::kUpdateInterval, 30);
     pref()->setValue(AppSettings::kCPUType, 2);
     pref()->setValue(AppSettings::kCPUInUse, 1);
     pref()->setValue(AppSettings::kAfterBurnAction, 2);
     Form f;
-    QCOMPARE(f.get<QLineEdit>("lineEdit")->text(), QStringLiteral("/var/tmp"));
-    QCOMPARE(f.get<QComboBox>("updateFreq")->currentText(), QStringLiteral("Every Month"));
-    QTest::mouseClick(f.get<QPushButton>("resetToDefault"), Qt::LeftButton);
-    QCOMPARE(f.get<QLineEdit>("lineEdit")->text(), AppPaths::tempPath());
-    QVERIFY(f.get<QCheckBox>("deleteTemp")->isChecked());
-    QVERIFY(f.get<QCheckBox>("checkUpdate")->isChecked());
-    QCOMPARE(f.get<QComboBox>("updateFreq")->currentText(), QStringLiteral("Every Day"));
+    QCOMPARE(f.get<QLineEdit>("temporaryFolder")->text(), QStringLiteral("/var/tmp"));
+    QTest::mouseClick(f.get<QPushButton>("resetGeneral"), Qt::LeftButton);
+    QCOMPARE(f.get<QLineEdit>("temporaryFolder")->text(), AppPaths::tempPath());
+    QVERIFY(f.get<QCheckBox>("deleteTemporaryFiles")->isChecked());
     // The other tab is untouched by this tab's reset.
-    QVERIFY(f.get<QRadioButton>("radioButton_3")->isChecked());
+    QVERIFY(f.get<QRadioButton>("chosenCores")->isChecked());
     QVERIFY(f.button(QDialogButtonBox::Apply)->isEnabled());
     // Nothing is stored before OK or Apply.
     QCOMPARE(pref()->value(AppSettings::kTemporaryDir).toString(), QStringLiteral("/var/tmp"));
 
     f.get<QTabWidget>("tabWidget")->setCurrentIndex(1);
-    QTest::mouseClick(f.get<QPushButton>("resetToDefault_2"), Qt::LeftButton);
-    QVERIFY(f.get<QRadioButton>("radioButton")->isChecked());
-    QVERIFY(!f.get<QComboBox>("cpuNumber")->isEnabled());
-    QCOMPARE(f.get<QComboBox>("cpuNumber")->currentText(), QString::number(CpuAffinity::processorCount()));
-    QCOMPARE(f.get<QComboBox>("afterBurnAction")->currentText(), QStringLiteral("Do Nothing"));
+    QTest::mouseClick(f.get<QPushButton>("resetMaking"), Qt::LeftButton);
+    QVERIFY(f.get<QRadioButton>("allCores")->isChecked());
+    QVERIFY(!f.get<QComboBox>("coreCount")->isEnabled());
+    QCOMPARE(f.get<QComboBox>("coreCount")->currentText(), QString::number(CpuAffinity::processorCount()));
+    QCOMPARE(f.get<QComboBox>("afterMakingAction")->currentText(), QStringLiteral("Do Nothing"));
     QCOMPARE(pref()->value(AppSettings::kAfterBurnAction).toInt(), 2);
 }
 
@@ -315,30 +298,30 @@ void TestPreferences::browseAndOpen()
     Form f;
 
     // Cancelling the folder dialog changes nothing.
-    QTest::mouseClick(f.get<QPushButton>("browse"), Qt::LeftButton);
+    QTest::mouseClick(f.get<QPushButton>("browseTemporaryFolder"), Qt::LeftButton);
     QCOMPARE(chooser.requests.size(), 1);
     QCOMPARE(chooser.requests.first().mode, FileChooser::ExistingDirectory);
     QCOMPARE(chooser.requests.first().caption, QStringLiteral("Select one folder"));
     QCOMPARE(chooser.requests.first().directory, QStringLiteral("/var/tmp"));
-    QCOMPARE(f.get<QLineEdit>("lineEdit")->text(), QStringLiteral("/var/tmp"));
+    QCOMPARE(f.get<QLineEdit>("temporaryFolder")->text(), QStringLiteral("/var/tmp"));
     QVERIFY(!f.button(QDialogButtonBox::Apply)->isEnabled());
 
     chooser.answers << chosen;
-    QTest::mouseClick(f.get<QPushButton>("browse"), Qt::LeftButton);
-    QCOMPARE(f.get<QLineEdit>("lineEdit")->text(), chosen);
+    QTest::mouseClick(f.get<QPushButton>("browseTemporaryFolder"), Qt::LeftButton);
+    QCOMPARE(f.get<QLineEdit>("temporaryFolder")->text(), chosen);
     QVERIFY(f.button(QDialogButtonBox::Apply)->isEnabled());
 
     // Open shows the folder in the file manager, creating it when missing.
     const QString missing = chosen + QStringLiteral("/not/yet");
-    f.get<QLineEdit>("lineEdit")->setText(missing);
-    QTest::mouseClick(f.get<QPushButton>("open"), Qt::LeftButton);
+    f.get<QLineEdit>("temporaryFolder")->setText(missing);
+    QTest::mouseClick(f.get<QPushButton>("openTemporaryFolder"), Qt::LeftButton);
     QCOMPARE(fileManager.opened, QList<QUrl>{QUrl::fromLocalFile(missing)});
     QVERIFY(QFileInfo(missing).isDir());
     QVERIFY(boxes.requests.isEmpty());
 
     // A folder that cannot be made is reported, and nothing is opened.
-    f.get<QLineEdit>("lineEdit")->setText(QStringLiteral("no/relative"));
-    QTest::mouseClick(f.get<QPushButton>("open"), Qt::LeftButton);
+    f.get<QLineEdit>("temporaryFolder")->setText(QStringLiteral("no/relative"));
+    QTest::mouseClick(f.get<QPushButton>("openTemporaryFolder"), Qt::LeftButton);
     QCOMPARE(fileManager.opened.size(), 1);
     QCOMPARE(boxes.texts(), QStringList{QStringLiteral("Failed to open folder \"no/relative\".")});
     QVERIFY(!QFileInfo::exists(QStringLiteral("no")));
@@ -350,8 +333,8 @@ void TestPreferences::processorChoiceAppliesAtOnce()
         QSKIP("needs two processors");
     Form f;
     f.get<QTabWidget>("tabWidget")->setCurrentIndex(1);
-    f.tick("radioButton_3");
-    auto *cores = f.get<QComboBox>("cpuNumber");
+    f.tick("chosenCores");
+    auto *cores = f.get<QComboBox>("coreCount");
     cores->setFocus();
     QTest::keyClick(cores, Qt::Key_Home);
     QCOMPARE(cores->currentText(), QStringLiteral("1"));
@@ -360,7 +343,7 @@ void TestPreferences::processorChoiceAppliesAtOnce()
     QCOMPARE(sched_getaffinity(0, sizeof set, &set), 0);
     QCOMPARE(CPU_COUNT(&set), 1);
 
-    f.tick("radioButton");
+    f.tick("allCores");
     f.click(QDialogButtonBox::Ok);
     QCOMPARE(sched_getaffinity(0, sizeof set, &set), 0);
     QCOMPARE(CPU_COUNT(&set), CpuAffinity::processorCount());

@@ -25,6 +25,7 @@
 
 #include "album/appsettings.h"
 #include "dialogtestutil.h"
+#include "framework/terminationsignals.h"
 #include "dvdcheck.h"
 #include "window/previewplayer.h"
 #include "engine/storyboardrender.h"
@@ -437,12 +438,12 @@ void TestWindowDvd::preferencesFromTheWindow()
         "preferences",
         [] {
             QWidget *modal = QApplication::activeModalWidget();
-            return modal && modal->objectName() == QLatin1String("PreferencesClass");
+            return modal && modal->objectName() == QLatin1String("PreferencesDialog");
         },
         [&] {
             QWidget *dialog = QApplication::activeModalWidget();
             dialog->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentIndex(1);
-            QVERIFY(chooseEntry(dialog->findChild<QComboBox *>(QStringLiteral("afterBurnAction")),
+            QVERIFY(chooseEntry(dialog->findChild<QComboBox *>(QStringLiteral("afterMakingAction")),
                                 QStringLiteral("Stand By")));
             auto *box = dialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
             click(box->button(QDialogButtonBox::Ok));
@@ -629,9 +630,8 @@ void TestWindowDvd::terminationDuringARunAbortsWithoutAsking()
     QVERIFY(!slow.isEmpty());
     PathPrefix path(slow);
     MessageRecorder boxes;
-    Application *app = Application::instance();
-    app->catchTerminationSignals();
-    connect(app, &Application::terminationRequested, m_window.get(), [this] { m_window->endSession(); });
+    connect(TerminationSignals::instance(), &TerminationSignals::requested, m_window.get(),
+            [this] { m_window->endSession(); });
     bool ended = false;
     connect(m_window.get(), &EditorWindow::sessionEnded, this, [&ended] { ended = true; });
     const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-term"));

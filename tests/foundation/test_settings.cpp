@@ -36,7 +36,7 @@ void TestSettings::init()
     m_pref = Application::instance()->pref();
     for (const QString &key :
          {kFirstStart, kCPUType, kCPUInUse, kVideoStandard, kAfterBurnAction, kPhotoLastDir, kAudioLastDir,
-          kTemporaryDir, kDeleteTemp, kAutoUpdateEnable, kUpdateInterval})
+          kTemporaryDir, kDeleteTemp})
         m_pref->remove(key);
 }
 
@@ -49,8 +49,6 @@ void TestSettings::defaultsWhenAbsent()
     QCOMPARE(AppSettings::videoStandard(m_pref), std::nullopt);
     QCOMPARE(afterBurnAction(m_pref), AfterMakingAction::DoNothing);
     QCOMPARE(deleteTemp(m_pref), true);
-    QCOMPARE(autoUpdateEnable(m_pref), true);
-    QCOMPARE(updateInterval(m_pref), 1);
     QCOMPARE(temporaryDir(m_pref), AppPaths::tempPath());
     QVERIFY(AppPaths::tempPath().endsWith(QStringLiteral("/Sorvel-") + AppPaths::userName()));
     QVERIFY(!photoLastDir(m_pref).isEmpty());
@@ -59,11 +57,11 @@ void TestSettings::defaultsWhenAbsent()
 void TestSettings::malformedValuesConvert()
 {
     m_pref->setValue(kCPUType, QStringLiteral("two"));
-    m_pref->setValue(kUpdateInterval, QStringLiteral("x7"));
+    m_pref->setValue(kCPUInUse, QStringLiteral("x7"));
     m_pref->setValue(kPhotoLastDir, QStringLiteral("   "));
     m_pref->setValue(kAfterBurnAction, QStringLiteral("4"));
     QCOMPARE(cpuType(m_pref), 0);
-    QCOMPARE(updateInterval(m_pref), 0);
+    QCOMPARE(cpuInUse(m_pref, 6), 0);
     QCOMPARE(afterBurnAction(m_pref), AfterMakingAction::ShutDown);
     // Codes that name no action do nothing.
     for (const char *code : {"3", "7", "-1", "stand by"}) {

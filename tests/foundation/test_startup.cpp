@@ -55,14 +55,12 @@ void TestStartup::singleInstanceAndSplash()
     QVERIFY2(waitForOutput(first, kSplash, out), first.readAllStandardError().constData());
     QCOMPARE(out.count(kSplash), 1);
 
-    // First start: the update check is switched on and FirstStart stored false.
+    // First start: FirstStart is stored false.
     const QString ini = config + QStringLiteral("/Sorvel/Sorvel.ini");
     {
         QSettings settings(ini, QSettings::IniFormat);
         QVERIFY(settings.contains(QStringLiteral("FirstStart")));
         QCOMPARE(settings.value(QStringLiteral("FirstStart")).toBool(), false);
-        QCOMPARE(settings.value(QStringLiteral("AutoUpdateEnable")).toBool(), true);
-        QCOMPARE(settings.value(QStringLiteral("UpdateInterval")).toInt(), 1);
     }
 
     // A second start finds the first, asks it to come forward and ends
@@ -83,21 +81,6 @@ void TestStartup::singleInstanceAndSplash()
     QCOMPARE(first.exitStatus(), QProcess::NormalExit);
     QCOMPARE(first.exitCode(), 0);
     QCOMPARE(out.count(kSplash), 2);
-
-    // A later start leaves the update-check settings alone.
-    {
-        QSettings settings(ini, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("AutoUpdateEnable"), false);
-    }
-    QProcess third;
-    third.setProcessEnvironment(environment(config));
-    third.start(program, {});
-    QByteArray out3;
-    QVERIFY(waitForOutput(third, kSplash, out3));
-    third.terminate();
-    QVERIFY(third.waitForFinished(15000));
-    QSettings settings(ini, QSettings::IniFormat);
-    QCOMPARE(settings.value(QStringLiteral("AutoUpdateEnable")).toBool(), false);
 }
 
 void TestStartup::integrityFailureWithArguments()

@@ -144,7 +144,7 @@ void TestAudioEdit::emptySoundtrack()
 {
     m_dialog = open({});
     for (const char *name :
-         {"play", "playSegment", "stop", "setInPoint", "setOutPoint", "delete_2", "moveUp", "moveDown"})
+         {"play", "playSegment", "stop", "setInPoint", "setOutPoint", "deleteClip", "moveUp", "moveDown"})
         QVERIFY2(!child(m_dialog.get(), name)->isEnabled(), name);
     QVERIFY(!child<ClipSliderBar>(m_dialog.get(), "sliderClipping")->isEnabled());
     QVERIFY(child(m_dialog.get(), "add")->isEnabled());
@@ -196,17 +196,17 @@ void TestAudioEdit::rowsOrderAndDeletion()
 
     // Deleting the last row selects the new last row ...
     m_dialog->setCurrentRow(2);
-    QTest::mouseClick(child(d, "delete_2"), Qt::LeftButton);
+    QTest::mouseClick(child(d, "deleteClip"), Qt::LeftButton);
     QCOMPARE(tree->topLevelItemCount(), 2);
     QCOMPARE(tree->indexOfTopLevelItem(tree->currentItem()), 1);
     QVERIFY(!child(d, "moveDown")->isEnabled());
     QCOMPARE(child<QLabel>(d, "label")->text(), QStringLiteral("00:00:00 / 00:00:10"));
     // ... and deleting the only row resets everything.
-    QTest::mouseClick(child(d, "delete_2"), Qt::LeftButton);
-    QTest::mouseClick(child(d, "delete_2"), Qt::LeftButton);
+    QTest::mouseClick(child(d, "deleteClip"), Qt::LeftButton);
+    QTest::mouseClick(child(d, "deleteClip"), Qt::LeftButton);
     QCOMPARE(tree->topLevelItemCount(), 0);
     QVERIFY(m_dialog->audioList().isEmpty());
-    QVERIFY(!child(d, "delete_2")->isEnabled());
+    QVERIFY(!child(d, "deleteClip")->isEnabled());
     QVERIFY(!child(d, "play")->isEnabled());
     QVERIFY(!bar->isEnabled());
     QCOMPARE(child<QLabel>(d, "label")->text(), QStringLiteral("00:00:00 / 00:00:00"));
@@ -508,7 +508,7 @@ void TestAudioEdit::withoutSoundDeviceChild()
     clickBarAt(d, 2);
     QTest::mouseClick(child(d, "setInPoint"), Qt::LeftButton);
     QCOMPARE(m_dialog->audioList().at(0).clipStart, 2.0);
-    QTest::mouseClick(child(d, "delete_2"), Qt::LeftButton);
+    QTest::mouseClick(child(d, "deleteClip"), Qt::LeftButton);
     QVERIFY(m_dialog->audioList().isEmpty());
 }
 

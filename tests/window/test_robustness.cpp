@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
 #include <QToolButton>
@@ -40,6 +41,7 @@
 #include "desktop/singleapplication.h"
 #include "dialogs/editaudiodialog.h"
 #include "dialogs/progressdialog.h"
+#include "engine/storyboardrender.h"
 #include "editortestutil.h"
 #include "framework/settingsstore.h"
 #include "window/editorwindow.h"

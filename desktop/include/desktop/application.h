@@ -18,10 +18,6 @@ class Application : public QApplication
 {
     Q_OBJECT
 public:
-    // A command-line command: gets the arguments after its name and returns
-    // the process exit code.
-    using CommandHandler = std::function<int(const QStringList &arguments)>;
-
     Application(int &argc, char **argv);
     ~Application() override;
 
@@ -41,15 +37,11 @@ public:
     // default) and makes it the program's current one, then loads the skin.
     void initSettings(const QString &productKey = QString());
 
-    // Registers a command that processCmdLine() runs when it is the first
-    // argument. Commands run without a display server.
-    static void registerCommand(const QString &name, const QString &summary, CommandHandler handler);
     // Handles the program's own command line: --help, --version and the
-    // registered commands. True when the command line was fully handled;
+    // commands (framework/commands.h). True when the command line was fully handled;
     // commandLineExitCode() is then the code to end with.
     bool processCmdLine(int argc, char **argv);
     int commandLineExitCode() const { return m_cmdExitCode; }
-    static QString usageText();
     // True when the command line asks for the window (no command, no
     // option) while no display server is named (DISPLAY, WAYLAND_DISPLAY)
     // and no Qt platform is chosen (QT_QPA_PLATFORM): Qt would abort. Call
@@ -61,16 +53,9 @@ public:
     SettingsStore *pref() const { return m_pref.get(); }
     SkinModel *skinModel() const { return m_skinModel; }
 
-    // Turns SIGTERM, SIGINT and SIGHUP (Ctrl-C, a session logout, a kill
-    // request) into terminationRequested() on the GUI thread. The signal
-    // handler only writes to a pipe.
-    void catchTerminationSignals();
-    // Ends the event loop cleanly on those signals, so that shut-down code
-    // runs.
+    // Ends the event loop cleanly on SIGTERM, SIGINT and SIGHUP (see
+    // TerminationSignals), so that shut-down code runs.
     void quitOnTerminationSignals();
-
-Q_SIGNALS:
-    void terminationRequested();
 
 private:
     // Selects the off-screen platform when the command line names a command,

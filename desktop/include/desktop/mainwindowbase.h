@@ -26,16 +26,13 @@ public:
     // Asked before the window closes (its close button, Exit); false keeps
     // it open. The default closes.
     virtual bool queryClose() { return true; }
-    void setAutoCheckUpdate(bool on);
-    void setAutoCheckUpdateInterval(int days);
 
 public Q_SLOTS:
     // Sets the texts again after a language change; subclasses extend it.
     virtual void retranslate();
-    virtual void on_fileExit();
-    virtual void on_helpCheckUpdate();
-    virtual void on_helpReadme();
-    virtual void on_helpAbout();
+    virtual void exitProgram();
+    virtual void showReadme();
+    virtual void showAbout();
 
 protected:
     bool event(QEvent *event) override;
@@ -47,5 +44,4 @@ private:
     QAction *m_exitAction = nullptr;
     QAction *m_aboutAction = nullptr;
     QAction *m_readmeAction = nullptr;
-    QAction *m_checkUpdateAction = nullptr;
 };

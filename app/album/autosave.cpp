@@ -115,7 +115,9 @@ AutoSave::~AutoSave()
 
 void AutoSave::onAlbumChanged()
 {
-    if (!m_lock || m_model->undoStack()->isClean())
+    // The model tells of an edit before the step reaches the history, so
+    // whether the album is still saved is decided when the timer fires.
+    if (!m_lock)
         return;
     m_quiet.start();
     if (!m_latest.isActive())
@@ -197,6 +199,19 @@ QList<AutoSave::Orphan> AutoSave::orphans()
             orphan.clips = int(data.clips.size());
         }
         out << orphan;
+    }
+    // Locks of dead editors that had nothing to recover: taking and
+    // releasing one removes it.
+    const QFileInfoList locks = dir.entryInfoList({QLatin1String(kPrefix) + QStringLiteral("*.lock")}, QDir::Files);
+    for (const QFileInfo &fi : locks) {
+        const QString path = fi.absoluteFilePath();
+        const QString file = path.left(path.size() - 4) + QLatin1String(Project::kSuffix);
+        if (QFileInfo::exists(file))
+            continue;
+        QLockFile lock(path);
+        lock.setStaleLockTime(0);
+        if (lock.tryLock(0))
+            lock.unlock();
     }
     std::sort(out.begin(), out.end(), [](const Orphan &a, const Orphan &b) { return a.savedAt > b.savedAt; });
     return out;

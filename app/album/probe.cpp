@@ -301,13 +301,16 @@ QString probeFailureReason(const QString &path, bool isImage)
         reader.setAutoTransform(false);
         if (!reader.canRead())
             return QCoreApplication::translate("Probe", "not a picture");
+        // Asked before the header is read: a reader that failed to read it
+        // no longer names its format.
+        const QByteArray format = reader.format();
         const QSize declared = reader.size();
         if (declared.isValid() &&
             qint64(declared.width()) * declared.height() * 4 > qint64(kImageAllocationLimitMb) * 1024 * 1024)
             return QCoreApplication::translate("Probe", "too large (%1 x %2 pixels)")
                 .arg(declared.width())
                 .arg(declared.height());
-        if (!imageFileComplete(path, reader.format()))
+        if (!imageFileComplete(path, format))
             return QCoreApplication::translate("Probe", "cut short");
         return QCoreApplication::translate("Probe", "damaged: %1").arg(reader.errorString());
     }

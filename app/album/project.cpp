@@ -560,6 +560,7 @@ int relink(Album *album, const QString &folder, const std::function<bool()> &kee
         for (int row : photoRows) {
             ImageInfo &photo = album->photos[row];
             ImageInfo info;
+            info.path = path;
             if (!probeImage(info, path))
                 break;
             info.transformOps = photo.transformOps;
@@ -574,6 +575,7 @@ int relink(Album *album, const QString &folder, const std::function<bool()> &kee
         for (int row : clipRows) {
             AudioInfo &clip = album->audios[row];
             AudioInfo info;
+            info.path = path;
             if (!probeAudio(info, path))
                 break;
             info.clipEnd = qBound(0.0, clip.clipEnd, info.duration);

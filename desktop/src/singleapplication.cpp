@@ -38,8 +38,10 @@ bool isPrivateFolder(const QString &path)
 
 QString runtimeFolder()
 {
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (isPrivateFolder(runtime))
+    // XDG_RUNTIME_DIR as it is: Qt's own fallback for a runtime folder that
+    // is not private would move the channel without a word.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && isPrivateFolder(runtime))
         return runtime;
     // No runtime folder of the user's: a private one of the program's in
     // the temporary folder, used only when it is the user's own with mode

@@ -212,9 +212,9 @@ void TestRobustness::relinkFindsAMovedFolder()
         files << project + QStringLiteral("/pictures/p%1.jpg").arg(i);
         QVERIFY(QFile::copy(m_photos.at(i), files.last()));
     }
+    importPhotos(files);
     {
         ChooserAnswer chooser({m_clip});
-        importPhotos(files);
         QTest::mouseClick(child<QToolButton>("importAudio"), Qt::LeftButton);
     }
     m_window->albumModel()->edit(QStringLiteral("Turn"), [](Album &a) { a.photos[1].transformOps = {OpTurnLeft}; });
@@ -521,7 +521,9 @@ void TestRobustness::channelSurvivesManyIdleClients()
     flood.setProgram(QStringLiteral("python3"));
     flood.setArguments(
         {QStringLiteral("-c"),
-         QStringLiteral("import socket,sys,time\n"
+         QStringLiteral("import resource,socket,sys,time\n"
+                        "hard=resource.getrlimit(resource.RLIMIT_NOFILE)[1]\n"
+                        "resource.setrlimit(resource.RLIMIT_NOFILE,(hard,hard))\n"
                         "s=[]\n"
                         "for i in range(400):\n"
                         "  c=socket.socket(socket.AF_UNIX)\n"

@@ -126,7 +126,9 @@ void AutoSave::onAlbumChanged()
 
 void AutoSave::onCleanChanged(bool clean)
 {
-    if (!clean)
+    // A history that is cleared as the editor ends says "clean" too: a file
+    // kept for the next start stays.
+    if (!clean || m_keepOnExit)
         return;
     // Saved (or undone back to the saved state): the project holds it all.
     m_quiet.stop();

@@ -229,7 +229,7 @@ void EditorWindow::createDvdDialogs()
         restorePreviewAfterGeneration();
         if (m_terminating) {
             Q_EMIT sessionEnded();
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         else if (m_closeAfterRun)
             QTimer::singleShot(0, widgetFrame(), &QWidget::close);
@@ -1586,8 +1586,9 @@ void EditorWindow::setupTransportKeys()
 {
     // The preview area takes the keyboard focus when clicked, so the keys
     // below reach the window from it (a focused button, slider, strip or
-    // field keeps its own use of them).
-    ui->previewFrame->setFocusPolicy(Qt::StrongFocus);
+    // field keeps its own use of them). Tab stops at the picture only: the
+    // frame around it would be a second stop at the same place.
+    ui->previewFrame->setFocusPolicy(Qt::ClickFocus);
     ui->previewPlayer->setFocusPolicy(Qt::StrongFocus);
     ui->previewFrame->setFocus();
 }
@@ -2063,5 +2064,9 @@ void EditorWindow::endSession()
             return;
     }
     Q_EMIT sessionEnded();
-    QCoreApplication::quit();
+    // exit(), not quit(): quit() first asks every window to close, and an
+    // open question (a message box, a dialog) refuses, so the program
+    // would stay. exit() ends every event loop, open questions included
+    // (they answer "no button": nothing is done, nothing discarded).
+    QCoreApplication::exit(0);
 }

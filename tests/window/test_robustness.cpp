@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -472,7 +473,9 @@ void TestRobustness::channelRefusesOversizedAndEndlessClients()
     auto *app = qobject_cast<SingleApplication *>(QCoreApplication::instance());
     QVERIFY(!app->isRunning());
     QStringList received;
-    connect(app, &SingleApplication::messageReceived, this, [&received](const QString &m) { received << m; });
+    const QMetaObject::Connection listening =
+        connect(app, &SingleApplication::messageReceived, this, [&received](const QString &m) { received << m; });
+    const auto stopListening = qScopeGuard([listening] { QObject::disconnect(listening); });
     const QString path = SingleApplication::socketPath(QString());
     // 2 MB without a line end: cut off, nothing delivered.
     {
@@ -538,7 +541,9 @@ void TestRobustness::channelSurvivesManyIdleClients()
     QVERIFY2(flood.readAllStandardOutput().contains("open"), flood.readAllStandardError().constData());
     QVERIFY(QFileInfo::exists(path));
     QStringList received;
-    connect(app, &SingleApplication::messageReceived, this, [&received](const QString &m) { received << m; });
+    const QMetaObject::Connection listening =
+        connect(app, &SingleApplication::messageReceived, this, [&received](const QString &m) { received << m; });
+    const auto stopListening = qScopeGuard([listening] { QObject::disconnect(listening); });
     QVERIFY(app->sendMessage(QStringLiteral("still here")));
     QTRY_COMPARE(received, QStringList{QStringLiteral("still here")});
 }

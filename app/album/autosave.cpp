@@ -60,8 +60,9 @@ QString AutoSave::folder()
 AutoSave::AutoSave(AlbumModel *model, QObject *parent) : QObject(parent), m_model(model)
 {
     const QString dir = folder();
-    m_file = dir + QLatin1Char('/') + QLatin1String(kPrefix) + QString::number(QCoreApplication::applicationPid()) +
-             QLatin1Char('.') + QLatin1String(Project::kSuffix);
+    m_file = dir + QLatin1Char('/') + QLatin1String(kPrefix) +
+             QString::number(QCoreApplication::applicationPid()) + QLatin1Char('.') +
+             QLatin1String(Project::kSuffix);
     // The lock says the file belongs to a live editor. A file of the same
     // name left by a dead process whose number came round again is that
     // process's: it is left for the offer, never overwritten.
@@ -147,14 +148,15 @@ void AutoSave::writeNow()
     const QString projectDir =
         m_projectPath.isEmpty() ? QFileInfo(m_file).absolutePath() : QFileInfo(m_projectPath).absolutePath();
     QJsonObject root = QJsonDocument::fromJson(Project::toJson(m_model->album(), QDir(projectDir))).object();
-    root.insert(QLatin1String(kRecoveryMember),
-                QJsonObject{{QStringLiteral("projectPath"), m_projectPath},
-                            {QStringLiteral("projectFolder"), projectDir},
-                            {QStringLiteral("savedAt"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)}});
+    root.insert(
+        QLatin1String(kRecoveryMember),
+        QJsonObject{{QStringLiteral("projectPath"), m_projectPath},
+                    {QStringLiteral("projectFolder"), projectDir},
+                    {QStringLiteral("savedAt"), QDateTime::currentDateTimeUtc().toString(Qt::ISODate)}});
     const QByteArray bytes = QJsonDocument(root).toJson(QJsonDocument::Indented);
     const QString path = m_file;
-    QMetaObject::invokeMethod(m_writerContext, [path, bytes] { writeAtomically(path, bytes); },
-                              Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_writerContext, [path, bytes] { writeAtomically(path, bytes); }, Qt::QueuedConnection);
 }
 
 void AutoSave::removeFile()
@@ -162,7 +164,8 @@ void AutoSave::removeFile()
     if (!m_lock)
         return;
     const QString path = m_file;
-    QMetaObject::invokeMethod(m_writerContext, [path] { QFile::remove(path); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_writerContext, [path] { QFile::remove(path); }, Qt::QueuedConnection);
 }
 
 void AutoSave::saveNow()
@@ -173,7 +176,8 @@ void AutoSave::saveNow()
 
 void AutoSave::waitForWrites()
 {
-    QMetaObject::invokeMethod(m_writerContext, [] {}, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_writerContext, [] {}, Qt::BlockingQueuedConnection);
 }
 
 QList<AutoSave::Orphan> AutoSave::orphans()
@@ -204,7 +208,8 @@ QList<AutoSave::Orphan> AutoSave::orphans()
     }
     // Locks of dead editors that had nothing to recover: taking and
     // releasing one removes it.
-    const QFileInfoList locks = dir.entryInfoList({QLatin1String(kPrefix) + QStringLiteral("*.lock")}, QDir::Files);
+    const QFileInfoList locks =
+        dir.entryInfoList({QLatin1String(kPrefix) + QStringLiteral("*.lock")}, QDir::Files);
     for (const QFileInfo &fi : locks) {
         const QString path = fi.absoluteFilePath();
         const QString file = path.left(path.size() - 4) + QLatin1String(Project::kSuffix);
@@ -230,8 +235,10 @@ bool AutoSave::read(const QString &file, Project::Data *data, QString *projectPa
         *error = in.errorString();
         return false;
     }
-    const QJsonObject recovery =
-        QJsonDocument::fromJson(in.read(Project::kMaxProjectSize)).object().value(QLatin1String(kRecoveryMember)).toObject();
+    const QJsonObject recovery = QJsonDocument::fromJson(in.read(Project::kMaxProjectSize))
+                                     .object()
+                                     .value(QLatin1String(kRecoveryMember))
+                                     .toObject();
     *projectPath = recovery.value(QStringLiteral("projectPath")).toString();
     const QString projectFolder = recovery.value(QStringLiteral("projectFolder")).toString();
     if (!projectFolder.isEmpty() && QDir::isAbsolutePath(projectFolder)) {

@@ -218,7 +218,8 @@ void TestRobustness::relinkFindsAMovedFolder()
         ChooserAnswer chooser({m_clip});
         QTest::mouseClick(child<QToolButton>("importAudio"), Qt::LeftButton);
     }
-    m_window->albumModel()->edit(QStringLiteral("Turn"), [](Album &a) { a.photos[1].transformOps = {OpTurnLeft}; });
+    m_window->albumModel()->edit(QStringLiteral("Turn"),
+                                 [](Album &a) { a.photos[1].transformOps = {OpTurnLeft}; });
     const QString file = project + QStringLiteral("/album.sorvel");
     QVERIFY(m_window->saveProjectTo(file));
     const Album before = *m_window->album();
@@ -382,10 +383,11 @@ void TestRobustness::specialFilesNeverBlock()
         QVERIFY2(item.contains(QStringLiteral("named pipe")), qPrintable(item));
     // A project naming a pipe keeps it as a missing photo.
     const QString named = folder + QStringLiteral("/names-pipe.sorvel");
-    QVERIFY(writeText(named, QStringLiteral("{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {}, "
-                                            "\"photos\": [{\"path\": \"pipe.jpg\"}], \"clips\": [{\"path\": "
-                                            "\"pipe.mp3\", \"clipStart\": 0, \"clipEnd\": 1}]}")
-                                 .toUtf8()));
+    QVERIFY(
+        writeText(named, QStringLiteral("{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {}, "
+                                        "\"photos\": [{\"path\": \"pipe.jpg\"}], \"clips\": [{\"path\": "
+                                        "\"pipe.mp3\", \"clipStart\": 0, \"clipEnd\": 1}]}")
+                             .toUtf8()));
     MessageAnswer close(QDialogButtonBox::Close);
     QVERIFY(m_window->openProject(named));
     QCOMPARE(m_window->album()->missingCount(), 2);
@@ -410,8 +412,10 @@ void TestRobustness::hugeAndEndlessProjectsAreRefused()
     QVERIFY(!m_window->openProject(endless));
     QVERIFY(!m_window->openProject(huge));
     QCOMPARE(messages.requests.size(), 2);
-    QVERIFY2(messages.requests.at(0).text.contains(QStringLiteral("a device")), qPrintable(messages.requests.at(0).text));
-    QVERIFY2(messages.requests.at(1).text.contains(QStringLiteral("too large")), qPrintable(messages.requests.at(1).text));
+    QVERIFY2(messages.requests.at(0).text.contains(QStringLiteral("a device")),
+             qPrintable(messages.requests.at(0).text));
+    QVERIFY2(messages.requests.at(1).text.contains(QStringLiteral("too large")),
+             qPrintable(messages.requests.at(1).text));
     QVERIFY(!messages.requests.at(1).text.contains(QStringLiteral("not a Sorvel project")));
     QCOMPARE(pathsOf(*m_window->album()), m_photos.mid(0, 1));
     QCOMPARE(m_window->undoStack()->count(), steps);
@@ -424,8 +428,9 @@ void TestRobustness::outOfRangeValuesAreClampedWithANote()
     const QString folder = TestSupport::freshDir(QStringLiteral("robust-ranges"));
     QVERIFY(QFile::copy(m_photos.at(0), folder + QStringLiteral("/a.jpg")));
     const QString file = folder + QStringLiteral("/r.sorvel");
-    QVERIFY(writeText(file, "{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {\"photoDurationMs\": 1,"
-                            " \"transitionDurationMs\": 10000}, \"photos\": [{\"path\": \"a.jpg\"}], \"clips\": []}"));
+    QVERIFY(writeText(
+        file, "{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {\"photoDurationMs\": 1,"
+              " \"transitionDurationMs\": 10000}, \"photos\": [{\"path\": \"a.jpg\"}], \"clips\": []}"));
     MessageAnswer messages;
     QVERIFY(m_window->openProject(file));
     QCOMPARE(m_window->album()->settings.photoDurationMs, Album::kMinPhotoDurationMs);
@@ -473,8 +478,8 @@ void TestRobustness::channelRefusesOversizedAndEndlessClients()
     auto *app = qobject_cast<SingleApplication *>(QCoreApplication::instance());
     QVERIFY(!app->isRunning());
     QStringList received;
-    const QMetaObject::Connection listening =
-        connect(app, &SingleApplication::messageReceived, this, [&received](const QString &m) { received << m; });
+    const QMetaObject::Connection listening = connect(app, &SingleApplication::messageReceived, this,
+                                                      [&received](const QString &m) { received << m; });
     const auto stopListening = qScopeGuard([listening] { QObject::disconnect(listening); });
     const QString path = SingleApplication::socketPath(QString());
     // 2 MB without a line end: cut off, nothing delivered.
@@ -522,18 +527,17 @@ void TestRobustness::channelSurvivesManyIdleClients()
     QVERIFY(::setrlimit(RLIMIT_NOFILE, &tight) == 0);
     QProcess flood;
     flood.setProgram(QStringLiteral("python3"));
-    flood.setArguments(
-        {QStringLiteral("-c"),
-         QStringLiteral("import resource,socket,sys,time\n"
-                        "hard=resource.getrlimit(resource.RLIMIT_NOFILE)[1]\n"
-                        "resource.setrlimit(resource.RLIMIT_NOFILE,(hard,hard))\n"
-                        "s=[]\n"
-                        "for i in range(400):\n"
-                        "  c=socket.socket(socket.AF_UNIX)\n"
-                        "  c.connect(sys.argv[1]); s.append(c)\n"
-                        "print('open', flush=True)\n"
-                        "time.sleep(3)\n"),
-         path});
+    flood.setArguments({QStringLiteral("-c"),
+                        QStringLiteral("import resource,socket,sys,time\n"
+                                       "hard=resource.getrlimit(resource.RLIMIT_NOFILE)[1]\n"
+                                       "resource.setrlimit(resource.RLIMIT_NOFILE,(hard,hard))\n"
+                                       "s=[]\n"
+                                       "for i in range(400):\n"
+                                       "  c=socket.socket(socket.AF_UNIX)\n"
+                                       "  c.connect(sys.argv[1]); s.append(c)\n"
+                                       "print('open', flush=True)\n"
+                                       "time.sleep(3)\n"),
+                        path});
     flood.start();
     QVERIFY(flood.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(flood.state() == QProcess::NotRunning, 30000);
@@ -541,8 +545,8 @@ void TestRobustness::channelSurvivesManyIdleClients()
     QVERIFY2(flood.readAllStandardOutput().contains("open"), flood.readAllStandardError().constData());
     QVERIFY(QFileInfo::exists(path));
     QStringList received;
-    const QMetaObject::Connection listening =
-        connect(app, &SingleApplication::messageReceived, this, [&received](const QString &m) { received << m; });
+    const QMetaObject::Connection listening = connect(app, &SingleApplication::messageReceived, this,
+                                                      [&received](const QString &m) { received << m; });
     const auto stopListening = qScopeGuard([listening] { QObject::disconnect(listening); });
     QVERIFY(app->sendMessage(QStringLiteral("still here")));
     QTRY_COMPARE(received, QStringList{QStringLiteral("still here")});
@@ -562,14 +566,15 @@ void TestRobustness::channelFallbackFolderMustBePrivate()
                                        QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
         const QString path = SingleApplication::socketPath(QStringLiteral("robust"));
         QVERIFY(!path.isEmpty());
-        QVERIFY2(!path.startsWith(tmp + QStringLiteral("/sorvel-") + QString::number(::getuid()) + QLatin1Char('-')),
+        QVERIFY2(!path.startsWith(tmp + QStringLiteral("/sorvel-") + QString::number(::getuid()) +
+                                  QLatin1Char('-')),
                  qPrintable(path));
         const QString folder = QFileInfo(path).absolutePath();
         QCOMPARE(folder, tmp + QStringLiteral("/sorvel-runtime-") + QString::number(::getuid()));
         QFileInfo fi(folder);
         QCOMPARE(fi.ownerId(), ::getuid());
-        QCOMPARE(int(fi.permissions() & (QFile::ReadOther | QFile::WriteOther | QFile::ExeOther | QFile::ReadGroup |
-                                         QFile::WriteGroup | QFile::ExeGroup)),
+        QCOMPARE(int(fi.permissions() & (QFile::ReadOther | QFile::WriteOther | QFile::ExeOther |
+                                         QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup)),
                  0);
     }
     {
@@ -665,7 +670,8 @@ void TestRobustness::undecodableNamesAreReported()
     QVERIFY(QFile::copy(m_photos.at(0), folder + QStringLiteral("/plain.jpg")));
     const QByteArray raw = QFile::encodeName(folder) + "/caf\xe9.jpg";
     QVERIFY(QFile::copy(m_photos.at(1), folder + QStringLiteral("/tmp.jpg")));
-    QVERIFY(::rename(QFile::encodeName(folder + QStringLiteral("/tmp.jpg")).constData(), raw.constData()) == 0);
+    QVERIFY(::rename(QFile::encodeName(folder + QStringLiteral("/tmp.jpg")).constData(), raw.constData()) ==
+            0);
     MessageAnswer messages;
     m_window->openPaths({folder});
     QCOMPARE(m_window->album()->photos.size(), 1);
@@ -697,7 +703,8 @@ void TestRobustness::reportsGiveEachFileItsReason()
     const QStringList items = messages.requests.first().items;
     QCOMPARE(items.size(), 4);
     QVERIFY(items.at(0).startsWith(text) && items.at(0).endsWith(QStringLiteral("not a picture")));
-    QVERIFY2(items.at(1).startsWith(cut) && items.at(1).endsWith(QStringLiteral("cut short")), qPrintable(items.at(1)));
+    QVERIFY2(items.at(1).startsWith(cut) && items.at(1).endsWith(QStringLiteral("cut short")),
+             qPrintable(items.at(1)));
     QVERIFY(items.at(2).startsWith(pipe) && items.at(2).endsWith(QStringLiteral("a named pipe (FIFO)")));
     QVERIFY(items.at(3).startsWith(gone) && items.at(3).endsWith(QStringLiteral("missing")));
     QVERIFY(!messages.requests.first().text.contains(QLatin1Char('\t')));
@@ -735,7 +742,8 @@ void TestRobustness::settingsPanelFitsAndTabHasNoDeadStops()
         QVERIFY(now);
         QVERIFY2(now != before, qPrintable(now->objectName()));
         QVERIFY2(now->isVisible() && now->isEnabled() && now->window() == frame,
-                 qPrintable(now->objectName() + QLatin1Char(' ') + QString::fromLatin1(now->metaObject()->className())));
+                 qPrintable(now->objectName() + QLatin1Char(' ') +
+                            QString::fromLatin1(now->metaObject()->className())));
         QVERIFY2(!now->visibleRegion().isEmpty(), qPrintable(now->objectName()));
         // A frame and the picture in it are one place, one stop.
         QVERIFY2(!before->isAncestorOf(now) && !now->isAncestorOf(before), qPrintable(now->objectName()));
@@ -804,9 +812,10 @@ void TestRobustness::offscreenPlatformRunsWithoutThePreview()
     QVERIFY(child.waitForStarted());
     // Up, the album imported and written to the recovery file.
     const QDir recovery(state + QStringLiteral("/sorvel"));
-    QTRY_VERIFY_WITH_TIMEOUT(!recovery.entryList({QStringLiteral("recovery-*.sorvel")}, QDir::Files).isEmpty() ||
-                                 child.state() != QProcess::Running,
-                             60000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !recovery.entryList({QStringLiteral("recovery-*.sorvel")}, QDir::Files).isEmpty() ||
+            child.state() != QProcess::Running,
+        60000);
     QVERIFY2(child.state() == QProcess::Running, child.readAllStandardError().constData());
     ::kill(pid_t(child.processId()), SIGTERM);
     QVERIFY(child.waitForFinished(30000));

@@ -12,6 +12,7 @@
 #include <cstdint>
 
 #include "album/dvdchoices.h"
+#include "album/loudness.h"
 
 // Dynamic-effect key: kind 0 animates three values (horizontal offset,
 // vertical offset, offset toward the viewer = zoom, in frame pixels); kind 1
@@ -83,6 +84,9 @@ struct AudioInfo {
     // As ImageInfo::missing: kept with its in and out points, left out of
     // the soundtrack until found.
     bool missing = false;
+    // Measured once (at import, or when a project without it opens) and
+    // kept in the project.
+    ClipLoudness loudness;
 
     double clipLength() const { return clipEnd - clipStart; }
 };
@@ -173,13 +177,27 @@ struct SlideshowSettings {
     bool dissolveOnly = false;
     bool useDynamicEffect = true;
     bool loopAudio = false;
+    // "Fade in and out": the music fades in at its start and out so that
+    // it ends with the show, each fade fadeMs long.
     bool fadeAudio = false;
+    int32_t fadeMs = 3000;
+    // A crossfade between consecutive clips; 0 joins them end to start.
+    int32_t crossfadeMs = 0;
+    // "Even out the loudness": every clip is brought to one level. On for
+    // a new album; a project written before the setting existed reads it
+    // as off, so that it sounds as it did.
+    bool evenLoudness = true;
+
+    static constexpr int kMinFadeMs = 500;
+    static constexpr int kMaxFadeMs = 10000;
+    static constexpr int kMaxCrossfadeMs = 10000;
 
     bool operator==(const SlideshowSettings &o) const
     {
         return photoDurationMs == o.photoDurationMs && transitionDurationMs == o.transitionDurationMs &&
                useTransition == o.useTransition && dissolveOnly == o.dissolveOnly &&
-               useDynamicEffect == o.useDynamicEffect && loopAudio == o.loopAudio && fadeAudio == o.fadeAudio;
+               useDynamicEffect == o.useDynamicEffect && loopAudio == o.loopAudio && fadeAudio == o.fadeAudio &&
+               fadeMs == o.fadeMs && crossfadeMs == o.crossfadeMs && evenLoudness == o.evenLoudness;
     }
     bool operator!=(const SlideshowSettings &o) const { return !(*this == o); }
 };

@@ -41,7 +41,13 @@ public:
     Q_FLAG(Parts)
     // Edits in a row with the same merge id become one undo step (a
     // duration typed or stepped through several values).
-    enum MergeId { NoMerge = -1, PhotoDurationMerge = 1, TransitionDurationMerge = 2 };
+    enum MergeId {
+        NoMerge = -1,
+        PhotoDurationMerge = 1,
+        TransitionDurationMerge = 2,
+        FadeDurationMerge = 3,
+        CrossfadeDurationMerge = 4
+    };
 
     using Change = std::function<void(Album &)>;
 

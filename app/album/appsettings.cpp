@@ -1,5 +1,7 @@
 #include "album/appsettings.h"
 
+#include "album/mediatypes.h"
+
 #include <QStandardPaths>
 
 #include "framework/apppaths.h"
@@ -153,22 +155,12 @@ TvStandard currentVideoStandard()
 
 const QStringList &photoNameFilters()
 {
-    static const QStringList filters = {
-        QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.bmp"), QStringLiteral("*.png"),
-        QStringLiteral("*.gif"), QStringLiteral("*.tiff"), QStringLiteral("*.xbm"), QStringLiteral("*.xpm"),
-    };
-    return filters;
+    return MediaTypes::photoPatterns();
 }
 
 const QStringList &audioNameFilters()
 {
-    static const QStringList filters = {
-        QStringLiteral("*.aac"), QStringLiteral("*.aif"), QStringLiteral("*.aiff"), QStringLiteral("*.ac3"),
-        QStringLiteral("*.ape"), QStringLiteral("*.au"),  QStringLiteral("*.flac"), QStringLiteral("*.mpa"),
-        QStringLiteral("*.mp2"), QStringLiteral("*.mp3"), QStringLiteral("*.ogg"),  QStringLiteral("*.ra"),
-        QStringLiteral("*.wav"), QStringLiteral("*.wma"), QStringLiteral("*.m4a"),
-    };
-    return filters;
+    return MediaTypes::audioPatterns();
 }
 
 } // namespace AppSettings

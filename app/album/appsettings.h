@@ -54,7 +54,7 @@ const QList<QLocale::Territory> &ntscTerritories();
 TvStandard currentVideoStandard(const SettingsStore *pref, QLocale::Territory territory);
 TvStandard currentVideoStandard();
 
-// Import name patterns.
+// Import name patterns: the shared list of album/mediatypes.h.
 const QStringList &photoNameFilters();
 const QStringList &audioNameFilters();
 

@@ -1,5 +1,7 @@
 #include "album/infoparser.h"
 
+#include "album/loudness.h"
+
 #include "album/probe.h"
 
 InfoParser::InfoParser(const QStringList *paths, bool isImage, QObject *parent)
@@ -42,6 +44,7 @@ QStringList InfoParser::rejectedPaths() const
 
 void InfoParser::stop()
 {
+    m_stopping.store(true);
     m_cancel.release();
 }
 
@@ -49,6 +52,7 @@ void InfoParser::run()
 {
     // A stop left over from an earlier run must not end this one.
     m_cancel.tryAcquire(m_cancel.available());
+    m_stopping.store(false);
     m_processed = 0;
     const int total = m_paths ? int(m_paths->size()) : 0;
     if (total == 0)
@@ -70,8 +74,16 @@ void InfoParser::run()
         } else {
             AudioInfo info;
             info.path = path;
-            const bool ok = probeAudio(info, path);
-            const QString reason = ok ? QString() : probeFailureReason(path, false);
+            // The loudness is measured here, once: decoding the whole clip
+            // also finds a file that opens but does not decode.
+            QString error;
+            const bool probed = probeAudio(info, path);
+            const bool ok = probed && Loudness::measure(path, &info.loudness, &error, &m_stopping);
+            if (!ok && m_stopping.load())
+                break; // stopped while measuring: the file is not rejected
+            const QString reason = ok                        ? QString()
+                                   : probed && !error.isEmpty() ? error
+                                                                : probeFailureReason(path, false);
             QMutexLocker locker(&m_lock);
             if (ok) {
                 m_audios.append(info);

@@ -51,4 +51,5 @@ private:
     QStringList m_reasons;
     mutable QMutex m_lock;
     QSemaphore m_cancel{0};
+    std::atomic<bool> m_stopping{false}; // ends a long measurement at once
 };

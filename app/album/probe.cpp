@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "album/avhandles.h"
+#include "album/heifimage.h"
 #include "exif/exifinfo.h"
 #include "framework/filecheck.h"
 
@@ -176,12 +177,70 @@ void fillExifAndFile(ImageInfo &info, const QString &path)
         info.exifText[size_t(i)] = exif.property(i);
 }
 
+// The most pixels a photo may have: the allocation limit at four bytes a
+// pixel.
+constexpr qint64 kMaxPixels = qint64(kImageAllocationLimitMb) * 1024 * 1024 / 4;
+
+// Size, depth, orientation, EXIF texts and file information of a HEIF or
+// AVIF photo.
+bool probeHeifHeader(ImageInfo &info, const QString &path, Heif::Header *header)
+{
+    QString error;
+    if (!Heif::readHeader(path, header, &error, kMaxPixels)) {
+        qCDebug(lcProbe).noquote() << "cannot read" << path << error;
+        return false;
+    }
+    info.width = header->size.width();
+    info.height = header->size.height();
+    info.depth = header->depth;
+    info.exifMirror = false;
+    info.exifFlip = false;
+    info.exifRotation = 0;
+    applyExifOrientation(info, header->orientation);
+    const ExifInfo exif = ExifInfo::fromTiffBlock(header->exif);
+    const QFileInfo fi(path);
+    info.format = fi.suffix();
+    info.fileSize = fi.size();
+    info.lastModified = fi.lastModified();
+    for (int i = 0; i < kExifTextCount; ++i)
+        info.exifText[size_t(i)] = exif.property(i);
+    return true;
+}
+
+// Both thumbnails of a photo from its picture (any size).
+void makeThumbnails(ImageInfo &info, const QImage &image)
+{
+    info.thumbnail = makeThumbnail(image);
+    // The turned thumbnail: the photo rotated by +90 degrees, fitted the same
+    // way. Scaling before turning gives the same picture at a fraction of
+    // the cost of turning a full-size photo.
+    const QImage src = paintable(image);
+    const QImage small = src.scaled(kThumbHeight, kThumbWidth, Qt::KeepAspectRatio, Qt::FastTransformation);
+    const QImage turned = small.transformed(QTransform().rotate(90), Qt::FastTransformation);
+    info.thumbnailTurned = centredOnGrey(
+        turned.scaled(kThumbWidth, kThumbHeight, Qt::KeepAspectRatio, Qt::FastTransformation), src.format());
+}
+
 } // namespace
 
 bool probeImageHeader(ImageInfo &info, const QString &path)
 {
     if (!FileCheck::refusal(path).isEmpty())
         return false; // never opened: a named pipe or a device would block
+    if (Heif::isHeifFile(path)) {
+        // The header says everything, but a file cut short is only seen
+        // when its picture is decoded: the header probe of a DVD run reads
+        // the pixels too, so such a file is refused before encoding.
+        Heif::Header header;
+        if (!probeHeifHeader(info, path, &header))
+            return false;
+        QString error;
+        if (Heif::decode(path, &error, kMaxPixels, QSize(1, 1)).isNull()) {
+            qCDebug(lcProbe).noquote() << "cannot decode" << path << error;
+            return false;
+        }
+        return true;
+    }
     QImageReader reader;
     if (!openReader(reader, path))
         return false;
@@ -208,6 +267,19 @@ bool probeImage(ImageInfo &info, const QString &path)
 {
     if (!FileCheck::refusal(path).isEmpty())
         return false;
+    if (Heif::isHeifFile(path)) {
+        Heif::Header header;
+        if (!probeHeifHeader(info, path, &header))
+            return false;
+        QString error;
+        const QImage image = Heif::decode(path, &error, kMaxPixels, QSize(2 * kThumbWidth, 2 * kThumbHeight));
+        if (image.isNull()) {
+            qCDebug(lcProbe).noquote() << "cannot decode" << path << error;
+            return false;
+        }
+        makeThumbnails(info, image);
+        return true;
+    }
     QImageReader reader;
     if (!openReader(reader, path))
         return false;
@@ -245,15 +317,7 @@ bool probeImage(ImageInfo &info, const QString &path)
     }
     fillExifAndFile(info, path);
 
-    info.thumbnail = makeThumbnail(image);
-    // The turned thumbnail: the photo rotated by +90 degrees, fitted the same
-    // way. Scaling before turning gives the same picture at a fraction of
-    // the cost of turning a full-size photo.
-    const QImage src = paintable(image);
-    const QImage small = src.scaled(kThumbHeight, kThumbWidth, Qt::KeepAspectRatio, Qt::FastTransformation);
-    const QImage turned = small.transformed(QTransform().rotate(90), Qt::FastTransformation);
-    info.thumbnailTurned = centredOnGrey(
-        turned.scaled(kThumbWidth, kThumbHeight, Qt::KeepAspectRatio, Qt::FastTransformation), src.format());
+    makeThumbnails(info, image);
     return true;
 }
 

@@ -13,6 +13,7 @@
 
 #include <cmath>
 
+#include "album/loudness.h"
 #include "album/probe.h"
 #include "framework/filecheck.h"
 
@@ -186,7 +187,10 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                          {QStringLiteral("dissolveOnly"), show.dissolveOnly},
                          {QStringLiteral("useDynamicEffect"), show.useDynamicEffect},
                          {QStringLiteral("loopAudio"), show.loopAudio},
-                         {QStringLiteral("fadeAudio"), show.fadeAudio}};
+                         {QStringLiteral("fadeAudio"), show.fadeAudio},
+                         {QStringLiteral("fadeMs"), show.fadeMs},
+                         {QStringLiteral("crossfadeMs"), show.crossfadeMs},
+                         {QStringLiteral("evenLoudness"), show.evenLoudness}};
     QJsonArray photos;
     for (const ImageInfo &photo : album.photos) {
         QJsonArray ops;
@@ -199,9 +203,20 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
     }
     QJsonArray clips;
     for (const AudioInfo &clip : album.audios) {
-        clips.append(QJsonObject{{QStringLiteral("path"), storedPath(clip.path, projectDir)},
-                                 {QStringLiteral("clipStart"), clip.clipStart},
-                                 {QStringLiteral("clipEnd"), clip.clipEnd}});
+        QJsonObject o{{QStringLiteral("path"), storedPath(clip.path, projectDir)},
+                      {QStringLiteral("clipStart"), clip.clipStart},
+                      {QStringLiteral("clipEnd"), clip.clipEnd}};
+        if (clip.loudness.measured) {
+            // The file's size and time tell a later load whether the
+            // measurement still belongs to the file.
+            o.insert(QStringLiteral("loudness"),
+                     QJsonObject{{QStringLiteral("integratedLufs"), clip.loudness.integratedLufs},
+                                 {QStringLiteral("truePeakDb"), clip.loudness.truePeakDb},
+                                 {QStringLiteral("fileSize"), double(clip.fileSize)},
+                                 {QStringLiteral("lastModified"),
+                                  clip.lastModified.toUTC().toString(Qt::ISODateWithMs)}});
+        }
+        clips.append(o);
     }
     const DvdChoices &d = album.dvd;
     QJsonObject dvd{{QStringLiteral("standard"), tvStandardName(d.tvStandard)},
@@ -271,6 +286,8 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
     // Durations outside what the window and make-dvd offer are brought
     // into their ranges with a note rather than refused: the rest of the
     // project is worth opening, and the next save writes sound values.
+    // Projects written before "evenLoudness" existed keep their sound.
+    show.evenLoudness = false;
     const bool settingsOk =
         r.readClampedInt(settings, sp, "photoDurationMs", Album::kMinPhotoDurationMs, Album::kMaxPhotoDurationMs,
                          &show.photoDurationMs) &&
@@ -280,7 +297,11 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         r.readBool(settings, sp, "dissolveOnly", &show.dissolveOnly) &&
         r.readBool(settings, sp, "useDynamicEffect", &show.useDynamicEffect) &&
         r.readBool(settings, sp, "loopAudio", &show.loopAudio) &&
-        r.readBool(settings, sp, "fadeAudio", &show.fadeAudio);
+        r.readBool(settings, sp, "fadeAudio", &show.fadeAudio) &&
+        r.readClampedInt(settings, sp, "fadeMs", SlideshowSettings::kMinFadeMs, SlideshowSettings::kMaxFadeMs,
+                         &show.fadeMs) &&
+        r.readClampedInt(settings, sp, "crossfadeMs", 0, SlideshowSettings::kMaxCrossfadeMs, &show.crossfadeMs) &&
+        r.readBool(settings, sp, "evenLoudness", &show.evenLoudness);
     if (!settingsOk)
         return refused();
 
@@ -344,6 +365,40 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         if (clip.clipStart > clip.clipEnd) {
             r.fail(cp + QStringLiteral("clipEnd"), tr("before clipStart"));
             return refused();
+        }
+        const QJsonValue loudness = o.value(QStringLiteral("loudness"));
+        if (!loudness.isUndefined()) {
+            const QString lp = cp + QStringLiteral("loudness");
+            if (!loudness.isObject()) {
+                r.fail(lp, tr("not an object"));
+                return refused();
+            }
+            const QJsonObject l = loudness.toObject();
+            const QJsonValue i = l.value(QStringLiteral("integratedLufs"));
+            const QJsonValue tp = l.value(QStringLiteral("truePeakDb"));
+            const QJsonValue size = l.value(QStringLiteral("fileSize"));
+            const QJsonValue time = l.value(QStringLiteral("lastModified"));
+            if (!i.isDouble() || !std::isfinite(i.toDouble()) || i.toDouble() > 10) {
+                r.fail(lp + QStringLiteral(".integratedLufs"), tr("not a loudness"));
+                return refused();
+            }
+            if (!tp.isDouble() || !std::isfinite(tp.toDouble()) || tp.toDouble() > 40) {
+                r.fail(lp + QStringLiteral(".truePeakDb"), tr("not a peak level"));
+                return refused();
+            }
+            if (!size.isUndefined() && !size.isDouble()) {
+                r.fail(lp + QStringLiteral(".fileSize"), tr("not a number"));
+                return refused();
+            }
+            if (!time.isUndefined() && !time.isString()) {
+                r.fail(lp + QStringLiteral(".lastModified"), tr("not a text"));
+                return refused();
+            }
+            clip.loudness.measured = true;
+            clip.loudness.integratedLufs = i.toDouble();
+            clip.loudness.truePeakDb = tp.toDouble();
+            clip.measuredFileSize = qint64(size.toDouble(-1));
+            clip.measuredLastModified = QDateTime::fromString(time.toString(), Qt::ISODateWithMs);
         }
         out.clips.append(clip);
     }
@@ -511,6 +566,7 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
             info.clipStart = saved.clipStart;
             info.clipEnd = saved.clipEnd;
             info.duration = saved.clipEnd;
+            info.loudness = saved.loudness;
             left << saved.path;
             audios.append(info);
             continue;
@@ -518,6 +574,31 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
         // In and out points within the clip as it is now.
         info.clipEnd = qBound(0.0, saved.clipEnd, info.duration);
         info.clipStart = qBound(0.0, saved.clipStart, info.clipEnd);
+        // The stored loudness while the file is the one measured; measured
+        // again otherwise (also for a project written before loudness was
+        // kept), so that "Even out the loudness" works as soon as it is
+        // turned on. A clip that does not decode is reported.
+        const bool sameFile =
+            saved.measuredFileSize == info.fileSize && saved.measuredLastModified.isValid() &&
+            saved.measuredLastModified.toMSecsSinceEpoch() == info.lastModified.toMSecsSinceEpoch();
+        if (saved.loudness.measured && sameFile) {
+            info.loudness = saved.loudness;
+        } else {
+            QString error;
+            if (!Loudness::measure(saved.path, &info.loudness, &error)) {
+                // Kept in its place like a missing file: saved back as it
+                // was, left out of the soundtrack.
+                const AudioInfo probed = info;
+                info = AudioInfo();
+                info.path = saved.path;
+                info.missing = true;
+                info.clipStart = saved.clipStart;
+                info.clipEnd = saved.clipEnd;
+                info.duration = probed.duration;
+                info.loudness = saved.loudness;
+                left << saved.path;
+            }
+        }
         audios.append(info);
     }
     if (progress && !progress(done, total))

@@ -38,6 +38,10 @@ struct Data {
         QString path; // absolute
         double clipStart = 0.0;
         double clipEnd = 0.0;
+        // The measured loudness, with the size and time of the file then.
+        ClipLoudness loudness;
+        qint64 measuredFileSize = -1;
+        QDateTime measuredLastModified;
     };
     SlideshowSettings settings;
     QList<Photo> photos;

@@ -2,7 +2,11 @@
 
 #include "ui_editaudiodialog.h"
 
+#include <QGuiApplication>
+
 #include "album/appsettings.h"
+#include "album/loudness.h"
+#include "album/mediatypes.h"
 #include "album/probe.h"
 #include "desktop/widgetsupport.h"
 #include "desktop/filechooser.h"
@@ -54,14 +58,7 @@ void setSkinIcon(QPushButton *button, const QString &picture, const QString &fal
 
 QString audioFileFilter()
 {
-    return QStringLiteral("All Supported Files (") + AppSettings::audioNameFilters().join(QLatin1Char(' ')) +
-           QStringLiteral(");;") +
-           QStringLiteral(
-               "AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;"
-               "AU Files (*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;"
-               "MP3 Files (*.mp3);;OGG Files (*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;"
-               "WMA Files (*.wma);;M4A Files (*.m4a);;") +
-           QStringLiteral("All Files(*.*);;");
+    return MediaTypes::audioDialogFilter();
 }
 
 } // namespace
@@ -353,9 +350,14 @@ void EditAudioDialog::on_add_clicked()
         pref->setValue(AppSettings::kAudioLastDir, QFileInfo(files.first()).absolutePath());
     const int before = currentIndex();
     QStringList failed;
+    // Each clip is measured as the window's import measures it (its
+    // loudness for "Even out the loudness"); decoding it whole also finds a
+    // file that opens but does not play.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     for (const QString &path : files) {
         AudioInfo info;
-        if (!probeAudio(info, path)) {
+        QString error;
+        if (!probeAudio(info, path) || !Loudness::measure(path, &info.loudness, &error)) {
             failed.append(path);
             continue;
         }
@@ -366,6 +368,7 @@ void EditAudioDialog::on_add_clicked()
         const QSignalBlocker blocker(ui->treeWidget);
         ui->treeWidget->addTopLevelItem(item);
     }
+    QGuiApplication::restoreOverrideCursor();
     if (before >= 0) {
         // The clip being edited stays current; only the move buttons change.
         ui->moveDown->setEnabled(before < m_audios.size() - 1);

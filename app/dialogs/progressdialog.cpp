@@ -339,8 +339,10 @@ void ProgressDialog::showEnd(const JobResult &result)
     m_ended = true;
     m_aborting = false;
     m_outcome = result.outcome;
-    // The run is over: the clock shows how long it took.
+    // The run is over: the clock shows how long it took, to the second of
+    // its end rather than of the last tick.
     m_elapsedTimer.stop();
+    updateElapsedTime();
     const QString path = QDir::toNativeSeparators(result.outputPath);
     if (result.ok()) {
         const int last = m_target == Destination::Burner ? 3 : 2;

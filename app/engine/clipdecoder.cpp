@@ -7,7 +7,9 @@ extern "C" {
 
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <cstring>
+#include <numeric>
 #include <vector>
 
 Q_LOGGING_CATEGORY(lcClip, "sorvel.clipdecoder")
@@ -34,6 +36,9 @@ ClipDecoder::~ClipDecoder()
 void ClipDecoder::close()
 {
     m_resampler.reset();
+    m_mixer.reset();
+    m_needLeadIn = true;
+    m_dropOutput = 0;
     m_frame.reset();
     m_packet.reset();
     m_codec.reset();
@@ -90,6 +95,9 @@ bool ClipDecoder::seek(double seconds)
         qCWarning(lcClip) << "seek failed:" << av::errorText(rc);
     avcodec_flush_buffers(m_codec.get());
     m_resampler.reset();
+    m_mixer.reset();
+    m_needLeadIn = true;
+    m_dropOutput = 0;
     av_frame_unref(m_frame.get());
     av_packet_unref(m_packet.get());
     m_frameHeld = false;
@@ -108,17 +116,20 @@ bool ClipDecoder::setupResampler()
     av::ChannelLayout out;
     layoutOf(f->ch_layout, f->ch_layout.nb_channels, in.get());
     av_channel_layout_default(out.get(), m_info.channels);
-    av::Swr swr;
-    auto configure = [&](bool fallbackMatrix) -> bool {
+    const AVSampleFormat outFormat = m_floatOutput ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16;
+    // A change of rate goes in two steps: the channels and the sample
+    // format first (at the file's rate, exact), then the rate, on
+    // interleaved float samples that the decoder can lead in with (see
+    // convertInto).
+    const bool rateChange = f->sample_rate != m_info.sampleRate;
+    av::Swr mixer;
+    auto configureMixer = [&](bool fallbackMatrix) -> bool {
         SwrContext *created = nullptr;
-        if (swr_alloc_set_opts2(&created, out.get(), AV_SAMPLE_FMT_S16, m_info.sampleRate, in.get(),
-                                AVSampleFormat(f->format), f->sample_rate, 0, nullptr) < 0)
+        const int mixRate = rateChange ? f->sample_rate : m_info.sampleRate;
+        if (swr_alloc_set_opts2(&created, out.get(), rateChange ? AV_SAMPLE_FMT_FLT : outFormat, mixRate,
+                                in.get(), AVSampleFormat(f->format), f->sample_rate, 0, nullptr) < 0)
             return false;
-        swr.reset(created);
-        av_opt_set_int(created, "filter_size", 16, 0);
-        av_opt_set_int(created, "phase_shift", 10, 0);
-        av_opt_set_int(created, "linear_interp", 0, 0);
-        av_opt_set_double(created, "cutoff", 0.8, 0);
+        mixer.reset(created);
         // LFE is mixed in (-6 dB) when the output has no LFE channel.
         av_opt_set_double(created, "lfe_mix_level", 0.5, 0);
         const int nin = in->nb_channels;
@@ -141,14 +152,41 @@ bool ClipDecoder::setupResampler()
             return false;
         return swr_init(created) >= 0;
     };
-    if (!configure(false) && !configure(true)) {
+    av::Swr rate;
+    auto configureRate = [&]() -> bool {
+        SwrContext *created = nullptr;
+        if (swr_alloc_set_opts2(&created, out.get(), outFormat, m_info.sampleRate, out.get(),
+                                AV_SAMPLE_FMT_FLT, f->sample_rate, 0, nullptr) < 0)
+            return false;
+        rate.reset(created);
+        av_opt_set_int(created, "filter_size", 64, 0);
+        av_opt_set_int(created, "phase_shift", 10, 0);
+        av_opt_set_int(created, "linear_interp", 0, 0);
+        av_opt_set_double(created, "cutoff", 0.97, 0);
+        av_opt_set_int(created, "filter_type", SWR_FILTER_TYPE_KAISER, 0);
+        av_opt_set_int(created, "kaiser_beta", 9, 0);
+        return swr_init(created) >= 0;
+    };
+    if ((!configureMixer(false) && !configureMixer(true)) || (rateChange && !configureRate())) {
         m_error = QStringLiteral("Cannot convert the audio to %1 channels at %2 Hz")
                       .arg(m_info.channels)
                       .arg(m_info.sampleRate);
         qCWarning(lcClip).noquote() << m_error;
         return false;
     }
-    m_resampler = std::move(swr);
+    if (rateChange) {
+        m_mixer = std::move(mixer);
+        m_resampler = std::move(rate);
+        // The lead-in: whole periods of the two rates, so that the output
+        // it gives is a whole number of samples.
+        const int g = std::gcd(f->sample_rate, m_info.sampleRate);
+        const int inStep = f->sample_rate / g;
+        m_leadInStep = inStep <= 4096 ? inStep : 0;
+        m_leadInOutStep = m_info.sampleRate / g;
+    } else {
+        m_resampler = std::move(mixer);
+        m_leadInStep = 0;
+    }
     return true;
 }
 
@@ -159,7 +197,7 @@ int32_t ClipDecoder::roomFor(const AudioRing &ring) const
 
 bool ClipDecoder::convertInto(AudioRing &ring, const AVFrame *frame)
 {
-    const int outFrameBytes = m_info.channels * 2;
+    const int outFrameBytes = bytesPerSampleFrame();
     const int roomSamples = roomFor(ring) / outFrameBytes;
     uint8_t *out = ring.data + ring.filled;
     if (!frame) {
@@ -169,8 +207,7 @@ bool ClipDecoder::convertInto(AudioRing &ring, const AVFrame *frame)
         if (pending > roomSamples)
             return false;
         const int n = swr_convert(m_resampler.get(), &out, roomSamples, nullptr, 0);
-        if (n > 0)
-            ring.filled += n * outFrameBytes;
+        ring.filled += std::max(0, dropLeadIn(out, n, outFrameBytes)) * outFrameBytes;
         return true;
     }
     // Samples before the seek target are skipped.
@@ -191,8 +228,9 @@ bool ClipDecoder::convertInto(AudioRing &ring, const AVFrame *frame)
     const int count = frame->nb_samples - skip;
     if (count <= 0)
         return true;
-    const bool direct = frame->format == AV_SAMPLE_FMT_S16 && frame->sample_rate == m_info.sampleRate &&
-                        inChannels == m_info.channels && !m_resampler;
+    const bool direct = frame->format == (m_floatOutput ? AV_SAMPLE_FMT_FLT : AV_SAMPLE_FMT_S16) &&
+                        frame->sample_rate == m_info.sampleRate && inChannels == m_info.channels &&
+                        !m_resampler;
     if (direct) {
         if (count > roomSamples)
             return false;
@@ -202,9 +240,6 @@ bool ClipDecoder::convertInto(AudioRing &ring, const AVFrame *frame)
     }
     if (!m_resampler && !setupResampler())
         return true; // no conversion possible: the clip yields no PCM
-    const int needed = swr_get_out_samples(m_resampler.get(), count);
-    if (needed > roomSamples)
-        return false;
     const uint8_t *planes[AV_NUM_DATA_POINTERS] = {};
     const int bps = av_get_bytes_per_sample(AVSampleFormat(frame->format));
     if (av_sample_fmt_is_planar(AVSampleFormat(frame->format))) {
@@ -213,10 +248,61 @@ bool ClipDecoder::convertInto(AudioRing &ring, const AVFrame *frame)
     } else {
         planes[0] = frame->extended_data[0] + size_t(skip) * bps * inChannels;
     }
-    const int n = swr_convert(m_resampler.get(), &out, roomSamples, planes, count);
-    if (n > 0)
-        ring.filled += n * outFrameBytes;
+    if (!m_mixer) {
+        const int needed = swr_get_out_samples(m_resampler.get(), count);
+        if (needed > roomSamples)
+            return false;
+        const int n = swr_convert(m_resampler.get(), &out, roomSamples, planes, count);
+        if (n > 0)
+            ring.filled += n * outFrameBytes;
+        return true;
+    }
+    // A change of rate. A windowed-sinc filter started on a signal that
+    // begins abruptly rings (a sine that starts mid-swing gains a ripple of
+    // about 1 % of full scale at the start): the first samples are led in
+    // by their own mirror image (2 x0 - x[k], which continues the signal's
+    // level and slope backwards), and what the lead-in gives is dropped.
+    // Clips joined end to start then meet without a step.
+    const int channels = m_info.channels;
+    int room = 0; // lead-in samples there is space for before the first sample
+    if (m_needLeadIn && m_leadInStep > 0)
+        room = std::max(0, std::min(count - 1, kLeadInSamples) / m_leadInStep * m_leadInStep);
+    const int needed = swr_get_out_samples(m_resampler.get(), count + room);
+    if (needed > roomSamples)
+        return false;
+    m_mixed.resize(size_t(room + count) * channels);
+    float *first = m_mixed.data() + size_t(room) * channels;
+    auto *mixedOut = reinterpret_cast<uint8_t *>(first);
+    const int mixed = swr_convert(m_mixer.get(), &mixedOut, count, planes, count);
+    if (mixed <= 0)
+        return true;
+    int leadIn = 0;
+    if (m_needLeadIn) {
+        m_needLeadIn = false;
+        if (m_leadInStep > 0)
+            leadIn = std::min(room, (mixed - 1) / m_leadInStep * m_leadInStep);
+        for (int k = 1; k <= leadIn; ++k) {
+            float *dst = first - size_t(k) * channels;
+            const float *mirror = first + size_t(k) * channels;
+            for (int c = 0; c < channels; ++c)
+                dst[c] = 2.f * first[c] - mirror[c];
+        }
+        m_dropOutput = leadIn > 0 ? int64_t(leadIn / m_leadInStep) * m_leadInOutStep : 0;
+    }
+    const auto *source = reinterpret_cast<const uint8_t *>(first - size_t(leadIn) * channels);
+    const int n = swr_convert(m_resampler.get(), &out, roomSamples, &source, mixed + leadIn);
+    ring.filled += std::max(0, dropLeadIn(out, n, outFrameBytes)) * outFrameBytes;
     return true;
+}
+
+int ClipDecoder::dropLeadIn(uint8_t *out, int count, int frameBytes)
+{
+    if (count <= 0 || m_dropOutput <= 0)
+        return count;
+    const int drop = int(std::min<int64_t>(count, m_dropOutput));
+    std::memmove(out, out + size_t(drop) * frameBytes, size_t(count - drop) * frameBytes);
+    m_dropOutput -= drop;
+    return count - drop;
 }
 
 bool ClipDecoder::decodeInto(AudioRing &ring, int32_t bytesPerFrame)
@@ -226,7 +312,7 @@ bool ClipDecoder::decodeInto(AudioRing &ring, int32_t bytesPerFrame)
 
 bool ClipDecoder::decodeTo(AudioRing &ring, int32_t target)
 {
-    ring.filled &= ~1;
+    ring.filled -= ring.filled % (m_floatOutput ? 4 : 2);
     if (!m_container) {
         m_endOfClip = true;
         return true;

@@ -2,7 +2,10 @@
 
 // Audio clip decoding with FFmpeg 5.1 (send/receive API) and
 // libswresample: any input rate, layout and sample format becomes
-// interleaved signed 16-bit PCM at the wanted rate and channel count.
+// interleaved signed 16-bit (or float) PCM at the wanted rate and channel
+// count. Rates are converted with a long windowed-sinc filter (64 taps,
+// passband to 97 % of the lower Nyquist frequency), so a 44.1 or 96 kHz
+// clip keeps its treble and adds no audible aliasing.
 //
 // Channel conversions (no channel is lost):
 //  - mono -> stereo: the mono signal at full level on left and right.
@@ -27,6 +30,8 @@
 
 #include <QString>
 
+#include <vector>
+
 struct AudioRing {
     uint8_t *data = nullptr;
     int32_t capacity = 0; // bytesPerFrame x 256: the fill target
@@ -50,6 +55,10 @@ public:
     // sampleRate; clipStart and clipEnd of the clip). False when the file
     // cannot be opened or has no decodable audio stream.
     bool open(const AudioInfo &clip, const AudioInfo &wanted);
+    // Interleaved 32-bit float samples instead of signed 16-bit from the
+    // next open() on (the soundtrack mixes in float).
+    void setFloatOutput(bool on) { m_floatOutput = on; }
+    int bytesPerSampleFrame() const { return m_info.channels * (m_floatOutput ? 4 : 2); }
     // Positions at a time (seconds) in the file.
     bool seek(double seconds);
     // Appends PCM to the ring until its filled bytes reach bytesPerFrame x
@@ -70,6 +79,9 @@ private:
     // Converts (or flushes, frame null) into the ring; false when out of room.
     bool convertInto(AudioRing &ring, const AVFrame *frame);
     int32_t roomFor(const AudioRing &ring) const;
+    // Drops what is left of the lead-in's output from the start of count
+    // converted samples; returns the samples kept.
+    int dropLeadIn(uint8_t *out, int count, int frameBytes);
 
     AudioInfo m_info;
     int m_streamIndex = -1;
@@ -78,11 +90,20 @@ private:
     av::Packet m_packet;
     av::Frame m_frame;
     av::Swr m_resampler;
+    // With a change of rate: the channel and format step before it, its
+    // output, and the lead-in of the rate filter (convertInto).
+    av::Swr m_mixer;
+    std::vector<float> m_mixed;
+    static constexpr int kLeadInSamples = 512;
+    int m_leadInStep = 0;    // input samples of a whole period of both rates (0: no lead-in)
+    int m_leadInOutStep = 0; // the output samples of that period
+    bool m_needLeadIn = true;
+    int64_t m_dropOutput = 0; // output samples of the lead-in not yet dropped
     bool m_frameHeld = false; // m_frame decoded but not yet written (no room)
     bool m_decoderDrained = false;
     bool m_inputEnded = false;
     bool m_endOfClip = false;
     int64_t m_seekTargetSamples = -1; // decoded samples before this are skipped
-    int m_outBytesPerSample = 2;
+    bool m_floatOutput = false;
     QString m_error;
 };

@@ -10,6 +10,9 @@ extern "C" {
 
 #include <QImage>
 #include <QImageReader>
+
+#include "album/heifimage.h"
+#include "album/probe.h"
 #include <QLoggingCategory>
 #include <QTransform>
 
@@ -52,9 +55,6 @@ bool StoryBoardRender::setFormat(const OutputFormat &format)
 {
     clearCaches();
     m_format = format;
-    m_target.channels = format.audioChannels;
-    m_target.sampleRate = format.audioSampleRate;
-    m_target.bitsPerSample = format.audioBitsPerSample;
     m_bytesPerFrame = int32_t(int64_t(format.audioBitsPerSample) * format.frameRateDen *
                               format.audioSampleRate * format.audioChannels / format.frameRateNum / 8);
     m_ringMemory.reset(static_cast<uint8_t *>(av_mallocz(size_t(m_bytesPerFrame + 750) * 256)));
@@ -62,6 +62,7 @@ bool StoryBoardRender::setFormat(const OutputFormat &format)
     m_ring.capacity = m_bytesPerFrame * 256;
     m_ring.filled = m_ring.read = 0;
     rebuildTimeline();
+    m_soundtrack.setup(m_album, m_format, sampleAt(m_timeline.totalFrames()));
     return m_ring.data != nullptr;
 }
 
@@ -190,6 +191,21 @@ void StoryBoardRender::rememberPhoto(const QString &path, bool turned, Picture *
 
 QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, int W, int H)
 {
+    if (Heif::isHeifFile(path)) {
+        // Decoded whole (libheif does not scale while decoding), scaled to
+        // twice the frame, then treated as any other photo.
+        QString error;
+        const QSize box = turned ? QSize(2 * H, 2 * W) : QSize(2 * W, 2 * H);
+        QImage image = Heif::decode(path, &error, qint64(kImageAllocationLimitMb) * 1024 * 1024 / 4, box);
+        if (image.isNull()) {
+            qCWarning(lcStory).noquote() << "cannot decode" << path << error;
+            return QImage();
+        }
+        if (turned)
+            image = image.transformed(QTransform().rotate(90), Qt::FastTransformation);
+        image = image.scaled(W, H, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return image.convertToFormat(QImage::Format_RGB32).mirrored(false, true);
+    }
     QImageReader reader(path);
     reader.setAutoTransform(false);
     const QSize source = reader.size();
@@ -351,56 +367,16 @@ const Picture *StoryBoardRender::patternPicture(const QString &path)
     return store(m_patternCache, path, std::move(pic));
 }
 
-void StoryBoardRender::openClip(int index)
+int64_t StoryBoardRender::sampleAt(int64_t frame) const
 {
-    const AudioInfo &clip = m_album->audios[index];
-    m_target.clipStart = clip.clipStart;
-    m_target.clipEnd = clip.clipEnd;
-    if (m_decoder.open(clip, m_target))
-        m_decoder.seek(clip.clipStart);
-    else
-        qCWarning(lcStory).noquote() << m_decoder.errorString();
+    return frame * m_format.audioSampleRate * m_format.frameRateDen / m_format.frameRateNum;
 }
 
 void StoryBoardRender::seekAudio(int f)
 {
-    if (!m_album || m_album->audios.isEmpty())
-        return;
-    m_nextClip = INT32_MAX;
-    m_decoder.close();
-    const int count = int(m_album->audios.size());
-    int64_t total = 0;
-    for (const AudioInfo &a : m_album->audios)
-        total += secondsToFrames(a.clipEnd - a.clipStart, m_format);
-    if (total <= 0)
-        return; // every clip shorter than one frame: the soundtrack is silent
-    int64_t before = 0;
-    int b = 0;
-    for (;;) {
-        const int64_t len =
-            secondsToFrames(m_album->audios[b].clipEnd - m_album->audios[b].clipStart, m_format);
-        if (f < before + len)
-            break;
-        before += len;
-        ++b;
-        if (b >= count) {
-            if (!m_album->settings.loopAudio)
-                return;
-            b = 0;
-            // Skip whole rounds of the soundtrack at once.
-            if (f - before >= total)
-                before += ((f - before) / total) * total;
-        }
-    }
-    const AudioInfo &clip = m_album->audios[b];
-    m_target.clipStart = clip.clipStart;
-    m_target.clipEnd = clip.clipEnd;
-    if (m_decoder.open(clip, m_target))
-        m_decoder.seek(clip.clipStart + framesToSeconds(f - before, m_format));
-    else
-        qCWarning(lcStory).noquote() << m_decoder.errorString();
-    m_nextClip = b + 1;
-    m_roundBytes = 1;
+    // Planned again on every seek: the album may have changed since.
+    m_soundtrack.setup(m_album, m_format, sampleAt(m_timeline.totalFrames()));
+    m_soundtrack.seek(sampleAt(std::max(0, f)));
 }
 
 void StoryBoardRender::startPrefetch()
@@ -441,30 +417,14 @@ void StoryBoardRender::prefetchStep()
         QThread::usleep(2000);
         return;
     }
-    const int count = m_album ? int(m_album->audios.size()) : 0;
-    if (count > 0 && m_nextClip <= count) {
-        const int32_t before = m_ring.filled;
-        m_decoder.decodeInto(m_ring, m_bytesPerFrame);
-        m_roundBytes += m_ring.filled - before;
-        if (m_decoder.endOfClip()) {
-            if (m_nextClip < count) {
-                openClip(m_nextClip);
-                ++m_nextClip;
-            } else if (m_album->settings.loopAudio && m_roundBytes > 0) {
-                // (A round of the soundtrack that gave no PCM at all, every
-                // clip undecodable, ends the looping: silence follows.)
-                m_roundBytes = 0;
-                m_nextClip = 0;
-                openClip(0);
-                ++m_nextClip;
-            } else {
-                m_nextClip = count + 1;
-            }
-        }
-    } else {
-        const int32_t start = m_ring.filled & ~1;
-        std::memset(m_ring.data + start, 0, size_t(m_ring.capacity - start));
+    // A few frames' worth at a time keeps the lock short.
+    const int frameBytes = m_format.audioChannels * 2;
+    const int32_t start = m_ring.filled - m_ring.filled % frameBytes;
+    const int count = std::min<int32_t>((m_ring.capacity - start) / frameBytes, 8192);
+    if (count > 0)
+        m_soundtrack.read(reinterpret_cast<int16_t *>(m_ring.data + start), count);
+    m_ring.filled = start + count * frameBytes;
+    if (count <= 0)
         m_ring.filled = m_ring.capacity;
-    }
     m_ringLock.unlock();
 }

@@ -5,6 +5,7 @@
 #include "album/album.h"
 #include "album/timeline.h"
 #include "engine/clipdecoder.h"
+#include "engine/soundtrack.h"
 
 #include <QMutex>
 #include <QSemaphore>
@@ -81,7 +82,8 @@ public:
 
     int32_t totalFrames() const { return int32_t(m_timeline.totalFrames()); }
     int32_t bytesPerFrame() const { return m_bytesPerFrame; }
-    int32_t nextClip() const { return m_nextClip; }
+    // The soundtrack the ring is filled from (its plan: tests).
+    const Soundtrack &soundtrack() const { return m_soundtrack; }
 
     // Cache statistics (tests and the benchmark): photo decodes so far.
     int photoDecodeCount() const { return m_photoDecodes; }
@@ -131,7 +133,8 @@ private:
     bool m_aheadTurned = false;
     void freeRing();
     void prefetchStep();
-    void openClip(int index);
+    // The first sample frame of a video frame.
+    int64_t sampleAt(int64_t frame) const;
 
     OutputFormat m_format;
     const Album *m_album = nullptr;
@@ -139,12 +142,10 @@ private:
     Cache m_photoCache;
     Cache m_patternCache;
     std::map<QString, Picture *> m_pictureIndex; // both caches' pictures
-    int32_t m_nextClip = 0;
     AudioRing m_ring;
     av::Memory m_ringMemory; // what m_ring.data points to
     QMutex m_ringLock;
-    ClipDecoder m_decoder;
-    AudioInfo m_target;
+    Soundtrack m_soundtrack;
     int32_t m_bytesPerFrame = 0;
     QSemaphore m_stopSignal{0};
     // Set by the prefetch thread as its last act. Qt's own end of a thread
@@ -152,5 +153,4 @@ private:
     // ring and the decoder are freed makes the hand-over visible.
     std::atomic<bool> m_prefetchEnded{true};
     int m_photoDecodes = 0;
-    int64_t m_roundBytes = 0;
 };

@@ -475,6 +475,15 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
         album.settings.useDynamicEffect = false;
     if (given("--loop-audio"))
         album.settings.loopAudio = true;
+    if (given("--loudness"))
+        album.settings.evenLoudness = o.evenLoudness;
+    if (given("--fade")) {
+        album.settings.fadeAudio = o.fadeAudio;
+        if (o.fadeAudio)
+            album.settings.fadeMs = o.fadeMs;
+    }
+    if (given("--crossfade"))
+        album.settings.crossfadeMs = o.crossfadeMs;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                                 "the photo duration stays %1 ms.\n")
@@ -487,7 +496,8 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
 void registerMakeDvdCommand()
 {
     Commands::add(QStringLiteral("make-dvd"),
-                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"), runMakeDvdCommand);
+                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"),
+                  runMakeDvdCommand);
 }
 
 int runMakeDvdCommand(const QStringList &arguments)
@@ -517,6 +527,9 @@ int runMakeDvdCommand(const QStringList &arguments)
     // Which files are photos and which are clips.
     const ExpandedInputs inputs = expandInputs(o.inputs);
     QStringList rejected = inputs.rejected;
+    if (!o.quiet)
+        printFileList(QStringLiteral("Not photos or audio by their names, not taken from the folders:"),
+                      inputs.notTaken);
 
     const TvStandard standard = o.standard ? *o.standard : AppSettings::currentVideoStandard();
     OutputFormat format = OutputFormat::forStandard(standard);
@@ -557,6 +570,10 @@ int runMakeDvdCommand(const QStringList &arguments)
     album.settings.dissolveOnly = o.dissolveOnly;
     album.settings.useDynamicEffect = !o.noDynamicEffect;
     album.settings.loopAudio = o.loopAudio;
+    album.settings.evenLoudness = o.evenLoudness;
+    album.settings.fadeAudio = o.fadeAudio;
+    album.settings.fadeMs = o.fadeMs;
+    album.settings.crossfadeMs = o.crossfadeMs;
     if (o.syncWithAudio && !album.fitPhotoDurationToAudio(format) && !o.quiet)
         printErr(QStringLiteral("Sync with audio: the music gives less than 1 s or more than 999 s a photo; "
                                 "the photo duration stays %1 ms.\n")

@@ -72,6 +72,11 @@ QString makeDvdUsage()
         "  --no-dynamic-effect      no pan-and-zoom\n"
         "  --loop-audio             restart the music when it ends before the photos\n"
         "  --sync-with-audio        fit the photo time to the length of the music\n"
+        "  --loudness even|keep     bring every clip to one loudness (-16 LUFS; the default)\n"
+        "                           or play the clips at their own levels\n"
+        "  --fade MS                fade the music in at its start and out at the end of the\n"
+        "                           show, 500..10000 ms (0: no fade, the default)\n"
+        "  --crossfade MS           overlap consecutive clips, 0..10000 ms (default 0)\n"
         "  --no-auto-rotate         ignore the photos' EXIF orientation\n"
         "\n"
         "Run:\n"
@@ -217,6 +222,38 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                                    .arg(high);
                 return result;
             }
+        } else if (name == QLatin1String("--loudness")) {
+            if (!takeValue(&v))
+                return result;
+            if (v == QLatin1String("even") || v == QLatin1String("keep")) {
+                o.evenLoudness = v == QLatin1String("even");
+            } else {
+                result.error = QStringLiteral("--loudness must be even or keep");
+                return result;
+            }
+        } else if (name == QLatin1String("--fade")) {
+            if (!takeValue(&v))
+                return result;
+            int ms = 0;
+            if (parseInt(v, 0, 0, &ms)) {
+                o.fadeAudio = false;
+            } else if (parseInt(v, SlideshowSettings::kMinFadeMs, SlideshowSettings::kMaxFadeMs, &ms)) {
+                o.fadeAudio = true;
+                o.fadeMs = ms;
+            } else {
+                result.error = QStringLiteral("--fade must be 0 or a number of milliseconds from %1 to %2")
+                                   .arg(SlideshowSettings::kMinFadeMs)
+                                   .arg(SlideshowSettings::kMaxFadeMs);
+                return result;
+            }
+        } else if (name == QLatin1String("--crossfade")) {
+            if (!takeValue(&v))
+                return result;
+            if (!parseInt(v, 0, SlideshowSettings::kMaxCrossfadeMs, &o.crossfadeMs)) {
+                result.error = QStringLiteral("--crossfade must be a number of milliseconds from 0 to %1")
+                                   .arg(SlideshowSettings::kMaxCrossfadeMs);
+                return result;
+            }
         } else if (name == QLatin1String("--temp-dir")) {
             if (!takeValue(&o.tempDir))
                 return result;
@@ -322,10 +359,16 @@ ExpandedInputs expandInputs(const QStringList &inputs)
                 continue;
             }
             const QDir dir(fi.absoluteFilePath());
-            const QFileInfoList entries =
-                dir.entryInfoList(photoPatterns + audioPatterns, QDir::Files, QDir::Name | QDir::IgnoreCase);
-            for (const QFileInfo &entry : entries)
-                classify(entry, false);
+            // Every file is looked at, so that what the folder holds and
+            // the show will not is said (a text file, a video).
+            const QFileInfoList entries = dir.entryInfoList(QDir::Files, QDir::Name | QDir::IgnoreCase);
+            for (const QFileInfo &entry : entries) {
+                if (QDir::match(photoPatterns, entry.fileName()) ||
+                    QDir::match(audioPatterns, entry.fileName()))
+                    classify(entry, false);
+                else
+                    out.notTaken.append(entry.absoluteFilePath());
+            }
             // Names no QString can hold are told, not passed over.
             for (const QString &name : FileCheck::undecodableNames(dir.absolutePath(), photoPatterns + audioPatterns))
                 reject(name, QCoreApplication::translate("MakeDvd", "the name is not valid text; rename the file"));

@@ -23,6 +23,10 @@ struct MakeDvdOptions {
     bool dissolveOnly = false;
     bool noDynamicEffect = false;
     bool loopAudio = false;
+    bool evenLoudness = true; // --loudness even|keep
+    bool fadeAudio = false;   // --fade MS
+    int fadeMs = 3000;
+    int crossfadeMs = 0; // --crossfade MS
     bool syncWithAudio = false;
     bool noAutoRotate = false;
     QString tempDir; // empty: the "TemporaryDir" setting
@@ -55,5 +59,6 @@ struct ExpandedInputs {
     QStringList audios;
     QStringList rejected; // missing paths, unreadable folders and files that are neither
     QStringList reasons;  // why, one for each rejected path
+    QStringList notTaken; // files in a given folder whose names are neither photos nor audio
 };
 ExpandedInputs expandInputs(const QStringList &inputs);

@@ -19,6 +19,7 @@
 
 #include "album/appsettings.h"
 #include "album/autosave.h"
+#include "album/mediatypes.h"
 #include "album/project.h"
 #include "desktop/application.h"
 #include "desktop/filechooser.h"
@@ -398,6 +399,10 @@ void EditorWindow::showAlbumSettings()
     const QSignalBlocker b5(ui->randomTransition);
     const QSignalBlocker b6(ui->useDynamicEffect);
     const QSignalBlocker b7(ui->loopAudio);
+    const QSignalBlocker b8(ui->evenLoudness);
+    const QSignalBlocker b9(ui->fadeAudio);
+    const QSignalBlocker b10(ui->fadeDuration);
+    const QSignalBlocker b11(ui->crossfadeDuration);
     ui->photoDuration->setValue(show.photoDurationMs);
     ui->transitionDuration->setValue(show.transitionDurationMs);
     ui->useTransition->setChecked(show.useTransition);
@@ -409,6 +414,11 @@ void EditorWindow::showAlbumSettings()
         ui->randomTransition->setChecked(true);
     ui->useDynamicEffect->setChecked(show.useDynamicEffect);
     ui->loopAudio->setChecked(show.loopAudio);
+    ui->evenLoudness->setChecked(show.evenLoudness);
+    ui->fadeAudio->setChecked(show.fadeAudio);
+    ui->fadeDuration->setValue(show.fadeMs);
+    ui->crossfadeDuration->setValue(show.crossfadeMs);
+    ui->fadeDuration->setEnabled(show.fadeAudio && ui->loopAudio->isEnabled());
 }
 
 void EditorWindow::connectSignals()
@@ -432,6 +442,10 @@ void EditorWindow::connectSettingsControls()
     connect(ui->dissolveOnly, &QRadioButton::toggled, this, &EditorWindow::onDissolveOnlyToggled);
     connect(ui->useDynamicEffect, &QCheckBox::toggled, this, &EditorWindow::onDynamicEffectToggled);
     connect(ui->loopAudio, &QCheckBox::toggled, this, &EditorWindow::onLoopAudioToggled);
+    connect(ui->evenLoudness, &QCheckBox::toggled, this, &EditorWindow::onEvenLoudnessToggled);
+    connect(ui->fadeAudio, &QCheckBox::toggled, this, &EditorWindow::onFadeAudioToggled);
+    connect(ui->fadeDuration, &QSpinBox::valueChanged, this, &EditorWindow::onFadeDurationChanged);
+    connect(ui->crossfadeDuration, &QSpinBox::valueChanged, this, &EditorWindow::onCrossfadeDurationChanged);
     connect(ui->syncWithAudio, &QPushButton::clicked, this, &EditorWindow::syncWithAudio);
     connect(ui->editAudio, &QPushButton::clicked, this, &EditorWindow::editAudio);
 }
@@ -769,11 +783,7 @@ void EditorWindow::runAudioImport(const QStringList &paths)
 void EditorWindow::importPhotos()
 {
     pause();
-    const QString filter = tr("All Supported Files (") +
-                           AppSettings::photoNameFilters().join(QLatin1Char(' ')) + QStringLiteral(");;") +
-                           tr("JPG Files (*.jpg; *.jpeg);;BMP Files (*.bmp);;PNG Files (*.png);;GIF Files "
-                              "(*.gif);;TIFF Files (*.tiff);;XBP Files (*.xbm);;XPM Files (*.xpm);;") +
-                           tr("All Files(*.*);;");
+    const QString filter = MediaTypes::photoDialogFilter();
     SettingsStore *pref = AppSettings::pref();
     const QStringList files = FileChooser::getOpenFileNames(widgetFrame(), tr("Select One or More Files"),
                                                             AppSettings::photoLastDir(pref), filter);
@@ -787,13 +797,7 @@ void EditorWindow::importPhotos()
 void EditorWindow::importAudio()
 {
     pause();
-    const QString filter =
-        tr("All Supported Files (") + AppSettings::audioNameFilters().join(QLatin1Char(' ')) +
-        QStringLiteral(");;") +
-        tr("AAC Files (*.aac);;AIF Files (*.aif; *.aiff);;AC3 Files (*.ac3);;APE Files (*.ape);;AU Files "
-           "(*.au);;FLAC Files (*.flac);;MPA Files (*.mpa);;MP2 Files (*.mp2);;MP3 Files (*.mp3);;OGG Files "
-           "(*.ogg);;RA Files (*.ra);;WAV Files (*.wav);;WMA Files (*.wma);;M4A Files (*.m4a);;") +
-        tr("All Files(*.*);;");
+    const QString filter = MediaTypes::audioDialogFilter();
     SettingsStore *pref = AppSettings::pref();
     const QStringList files = FileChooser::getOpenFileNames(widgetFrame(), tr("Select One or More Files"),
                                                             AppSettings::audioLastDir(pref), filter);
@@ -1107,6 +1111,29 @@ void EditorWindow::onLoopAudioToggled(bool on)
     m_model->edit(tr("Loop Audio"), [on](Album &album) { album.settings.loopAudio = on; });
 }
 
+void EditorWindow::onEvenLoudnessToggled(bool on)
+{
+    m_model->edit(tr("Even Out the Loudness"), [on](Album &album) { album.settings.evenLoudness = on; });
+}
+
+void EditorWindow::onFadeAudioToggled(bool on)
+{
+    m_model->edit(tr("Fade In and Out"), [on](Album &album) { album.settings.fadeAudio = on; });
+}
+
+void EditorWindow::onFadeDurationChanged(int ms)
+{
+    m_model->edit(
+        tr("Fade Length"), [ms](Album &album) { album.settings.fadeMs = ms; }, AlbumModel::FadeDurationMerge);
+}
+
+void EditorWindow::onCrossfadeDurationChanged(int ms)
+{
+    m_model->edit(
+        tr("Crossfade"), [ms](Album &album) { album.settings.crossfadeMs = ms; },
+        AlbumModel::CrossfadeDurationMerge);
+}
+
 void EditorWindow::syncWithAudio()
 {
     pause();
@@ -1388,10 +1415,11 @@ void EditorWindow::refreshControls()
     ui->play->setEnabled(hasPhotos && m_currentFrame < total && !playing);
     ui->pause->setEnabled(hasPhotos && playing);
     ui->stop->setEnabled(hasPhotos && m_playState != 0);
-    for (QWidget *w :
-         std::initializer_list<QWidget *>{ui->photoDuration, ui->transitionDuration, ui->useTransition,
-                                          ui->useDynamicEffect, ui->loopAudio, ui->editAudio})
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->photoDuration, ui->transitionDuration, ui->useTransition, ui->useDynamicEffect,
+             ui->loopAudio, ui->evenLoudness, ui->fadeAudio, ui->crossfadeDuration, ui->editAudio})
         w->setEnabled(!playing);
+    ui->fadeDuration->setEnabled(!playing && ui->fadeAudio->isChecked());
     ui->dissolveOnly->setEnabled(!playing && ui->useTransition->isChecked());
     ui->randomTransition->setEnabled(!playing && ui->useTransition->isChecked() &&
                                      !m_model->album().patternFiles.isEmpty());

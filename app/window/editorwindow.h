@@ -215,6 +215,10 @@ private:
     void onDissolveOnlyToggled(bool on);
     void onDynamicEffectToggled(bool on);
     void onLoopAudioToggled(bool on);
+    void onEvenLoudnessToggled(bool on);
+    void onFadeAudioToggled(bool on);
+    void onFadeDurationChanged(int ms);
+    void onCrossfadeDurationChanged(int ms);
 
     // Position slider, volume and the strips' shared scroll bar.
     void onPositionPressed();

@@ -54,28 +54,55 @@ ExifInfo::ExifInfo(const QString &path)
         if (!image.get())
             return;
         image->readMetadata();
-        Exiv2::ExifData &exif = image->exifData();
-        if (exif.empty())
-            return;
-        m_hasExif = true;
-        const auto orientation = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
-        if (orientation != exif.end() && orientation->count() > 0) {
-            const long value = orientation->toLong();
-            if (value >= 1 && value <= 8)
-                m_orientation = int(value);
-        }
-        for (int i = 0; i < PropertyCount; ++i) {
-            const auto it = exif.findKey(Exiv2::ExifKey(kTags[i]));
-            if (it == exif.end())
-                continue;
-            m_texts[i] = QString::fromStdString(it->print(&exif)).trimmed();
-        }
+        readFrom(image->exifData());
     } catch (const std::exception &e) {
         qCDebug(lcExif) << "unreadable EXIF in" << path << ":" << e.what();
         reset();
     } catch (...) {
         qCDebug(lcExif) << "unreadable EXIF in" << path;
         reset();
+    }
+}
+
+ExifInfo ExifInfo::fromTiffBlock(const QByteArray &tiff)
+{
+    ExifInfo info;
+    for (int i = 0; i < PropertyCount; ++i)
+        info.m_texts.append(QString());
+    if (tiff.size() < 8)
+        return info;
+    muteExiv2Once();
+    try {
+        Exiv2::ExifData exif;
+        Exiv2::ExifParser::decode(exif, reinterpret_cast<const Exiv2::byte *>(tiff.constData()),
+                                  uint32_t(tiff.size()));
+        info.readFrom(exif);
+    } catch (const std::exception &e) {
+        qCDebug(lcExif) << "unreadable EXIF block:" << e.what();
+        info.reset();
+    } catch (...) {
+        qCDebug(lcExif) << "unreadable EXIF block";
+        info.reset();
+    }
+    return info;
+}
+
+void ExifInfo::readFrom(Exiv2::ExifData &exif)
+{
+    if (exif.empty())
+        return;
+    m_hasExif = true;
+    const auto orientation = exif.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
+    if (orientation != exif.end() && orientation->count() > 0) {
+        const long value = orientation->toLong();
+        if (value >= 1 && value <= 8)
+            m_orientation = int(value);
+    }
+    for (int i = 0; i < PropertyCount; ++i) {
+        const auto it = exif.findKey(Exiv2::ExifKey(kTags[i]));
+        if (it == exif.end())
+            continue;
+        m_texts[i] = QString::fromStdString(it->print(&exif)).trimmed();
     }
 }
 

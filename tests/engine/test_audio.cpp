@@ -9,6 +9,7 @@
 #include "enginetestutil.h"
 #include "testsupport.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -305,7 +306,15 @@ private slots:
         story.setAlbum(&album);
         story.setFormat(OutputFormat());
         story.seekAudio(100); // must end
-        QCOMPARE(story.nextClip(), INT32_MAX);
+        QCOMPARE(story.soundtrack().position(), int64_t(100 * 1920));
+        // Neither file exists: the looped soundtrack is silence, and
+        // reading it ends too.
+        Soundtrack track;
+        track.setup(&album, OutputFormat(), 48000 * 60);
+        track.seek(100 * 1920);
+        std::vector<int16_t> pcm(size_t(4800) * 2, 1);
+        track.read(pcm.data(), 4800);
+        QVERIFY(std::all_of(pcm.begin(), pcm.end(), [](int16_t v) { return v == 0; }));
     }
 
     void seekInsideLoopedSoundtrack()
@@ -320,7 +329,18 @@ private slots:
         story.setAlbum(&album);
         story.setFormat(OutputFormat());
         story.seekAudio(25 * 7 + 5); // 7.2 s: the second clip, 0.2 s in
-        QCOMPARE(story.nextClip(), 2);
+        QCOMPARE(story.soundtrack().position(), int64_t(180 * 1920));
+        // What plays there is the second clip: 1000 Hz, 200 zero
+        // crossings in 0.1 s (the first clip would give 88).
+        Soundtrack track;
+        track.setup(&album, OutputFormat(), 48000 * 60);
+        track.seek(180 * 1920);
+        std::vector<int16_t> pcm(size_t(4800) * 2);
+        track.read(pcm.data(), 4800);
+        int crossings = 0;
+        for (size_t i = 2; i < pcm.size(); i += 2)
+            crossings += (pcm[i - 2] < 0) != (pcm[i] < 0);
+        QVERIFY2(std::abs(crossings - 200) <= 2, qPrintable(QString::number(crossings)));
     }
 
     void bytesPerFrame()

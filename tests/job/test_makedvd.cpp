@@ -184,6 +184,7 @@ private Q_SLOTS:
     void failedWriteEndsWithItsReason();
     void folderTargetKeptWhenInterruptedWhileAuthoring();
     void usageErrors();
+    void phoneFolder();
     void interruptDuringEncoding();
     void librariesTalkToTheLogOnly();
     void hostileProjectsAreRefusedByName();
@@ -496,7 +497,10 @@ void TestMakeDvd::usageErrors()
          {QStringList{}, QStringList{m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--channels", "3", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--to-folder", "y", m_photos[0]},
-          QStringList{"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]}}) {
+          QStringList{"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--loudness", "loud", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--fade", "100", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--crossfade", "-5", m_photos[0]}}) {
         const Run r = makeDvd(args);
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.contains("Usage: sorvel make-dvd"));
@@ -509,6 +513,49 @@ void TestMakeDvd::usageErrors()
     // No photo at all is an error, not a usage error.
     const Run none = makeDvd({"--to-iso", m_dir + QStringLiteral("/none.iso"), m_music});
     QCOMPARE(none.exitCode, 1);
+}
+
+void TestMakeDvd::phoneFolder()
+{
+    // A folder as copied from a phone: HEIC and WebP photos, Opus and Ogg
+    // music, a song cut to nothing, and a text file. Everything that is a
+    // photo or music comes in; the rest is named.
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-phone"));
+    const QString phone = work + QStringLiteral("/DCIM");
+    QVERIFY(QDir().mkpath(phone));
+    const QString png = work + QStringLiteral("/source.png");
+    QVERIFY(QImage(m_photos[0]).save(png));
+    QProcess enc;
+    enc.start(QStringLiteral("heif-enc"), {QStringLiteral("-q"), QStringLiteral("70"), png,
+                                           QStringLiteral("-o"), phone + QStringLiteral("/IMG_0001.HEIC")});
+    QVERIFY(enc.waitForFinished(120000) && enc.exitCode() == 0);
+    QVERIFY(QImage(m_photos[1]).save(phone + QStringLiteral("/IMG_0002.webp"), "WEBP"));
+    QVERIFY(TestSupport::ffmpeg({"-f", "lavfi", "-i", "sine=frequency=500:sample_rate=48000:duration=2",
+                                 "-ac", "2", "-c:a", "libopus", phone + QStringLiteral("/voice.opus")}));
+    QVERIFY(TestSupport::ffmpeg({"-f", "lavfi", "-i", "sine=frequency=300:sample_rate=44100:duration=2",
+                                 "-c:a", "libvorbis", phone + QStringLiteral("/song.oga")}));
+    QFile cut(phone + QStringLiteral("/cut.opus"));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(QByteArray("OggS") + QByteArray(2000, '\x11'));
+    cut.close();
+    QFile notes(phone + QStringLiteral("/notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.write("shopping list");
+    notes.close();
+
+    const Run r = makeDvd({"--to-folder", work + QStringLiteral("/out"), "--photo-duration", "1000",
+                           "--transition-duration", "520", "--loudness", "keep", "--fade", "1500",
+                           "--crossfade", "300", "--temp-dir", work + QStringLiteral("/temp"), phone});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    QVERIFY2(r.err.contains("Importing 2 photos and 3 audio files..."), r.err.constData());
+    QVERIFY(r.err.contains("Not photos or audio by their names, not taken from the folders:"));
+    QVERIFY(r.err.contains((phone + QStringLiteral("/notes.txt")).toLocal8Bit()));
+    QVERIFY(r.err.contains("Some files have not been added to the list:"));
+    QVERIFY(r.err.contains((phone + QStringLiteral("/cut.opus")).toLocal8Bit()));
+    QVERIFY(!r.err.contains((phone + QStringLiteral("/song.oga")).toLocal8Bit()));
+    QVERIFY(!r.err.contains((phone + QStringLiteral("/IMG_0001.HEIC")).toLocal8Bit()));
+    const QString folder = QString::fromLocal8Bit(r.out.trimmed());
+    checkDvd(folder, true, 2, 2 * 1.0 + 0.52, folder);
 }
 
 void TestMakeDvd::interruptDuringEncoding()

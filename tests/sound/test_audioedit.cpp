@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include "album/mediatypes.h"
+
 #include "dialogs/editaudiodialog.h"
 #include "dialogs/clipsliderbar.h"
 #include "album/probe.h"
@@ -268,11 +270,17 @@ void TestAudioEdit::addReportsRejectedFiles()
     MessageBox::setAnswerHook(previous);
     QCOMPARE(asked.mode, FileChooser::OpenFiles);
     QCOMPARE(asked.caption, QStringLiteral("Select One or More Files"));
-    QVERIFY(asked.filter.startsWith(QStringLiteral("All Supported Files (*.aac *.aif")));
-    QVERIFY(asked.filter.contains(QStringLiteral(";;M4A Files (*.m4a);;All Files(*.*);;")));
+    // The shared list of audio names, the same as the window's import.
+    QCOMPARE(asked.filter, MediaTypes::audioDialogFilter());
+    QVERIFY(
+        asked.filter.startsWith(QStringLiteral("All Supported Files (*.mp3 *.m4a *.aac *.ogg *.oga *.opus")));
+    QVERIFY(asked.filter.contains(QStringLiteral(";;AAC and M4A Files (*.m4a *.aac);;")));
+    QVERIFY(asked.filter.endsWith(QStringLiteral(";;All Files (*)")));
     // The good file is added, the broken one reported.
     QCOMPARE(m_dialog->audioList().size(), 2);
     QCOMPARE(m_dialog->audioList().at(1).path, m_tones3);
+    // Measured as an imported clip is, so that it plays at the show's level.
+    QVERIFY(m_dialog->audioList().at(1).loudness.measured);
     QCOMPARE(rowText(d, 1, 0), QStringLiteral("tones3.wav"));
     QCOMPARE(message, QStringLiteral("Some files have not been added to the list:\n%1\t").arg(m_broken));
     // The clip being edited stays current; the first row can now move down.

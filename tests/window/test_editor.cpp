@@ -187,9 +187,12 @@ void TestEditor::startsEmptyWithEverythingInPlace()
         QVERIFY2(!child<QToolButton>(name)->isEnabled(), name);
     QVERIFY(!child<QAction>("actionDelete")->isEnabled());
     QVERIFY(!child<QPushButton>("syncWithAudio")->isEnabled());
-    // The fade switch stays in the album but is not offered.
-    for (const QCheckBox *box : m_window->widgetFrame()->findChildren<QCheckBox *>())
-        QVERIFY2(!box->text().contains(QStringLiteral("Fade")), qPrintable(box->objectName()));
+    // The music's switches: the fade is offered (off, its length waiting),
+    // the loudness evened out.
+    QCOMPARE(child<QCheckBox>("fadeAudio")->text(), QStringLiteral("Fade in and out"));
+    QVERIFY(!child<QCheckBox>("fadeAudio")->isChecked());
+    QVERIFY(!child<QSpinBox>("fadeDuration")->isEnabled());
+    QVERIFY(child<QCheckBox>("evenLoudness")->isChecked());
     QCOMPARE(child<QLabel>("timeCode")->text(), QStringLiteral("00:00:00 / 00:00:00"));
     QCOMPARE(child<QLabel>("albumLength")->text(), QStringLiteral("00:00:00"));
     QCOMPARE(child<QSpinBox>("photoDuration")->value(), 5000);
@@ -590,6 +593,40 @@ void TestEditor::durationsSnapToWholeFrames()
     QVERIFY(!m_window->album()->settings.useDynamicEffect);
     clickButton(child<QCheckBox>("loopAudio"));
     QVERIFY(m_window->album()->settings.loopAudio);
+
+    // The music: loudness evened out for a new album; the fade's length is
+    // set once the fade is on; each change is one undo step.
+    auto *even = child<QCheckBox>("evenLoudness");
+    auto *fade = child<QCheckBox>("fadeAudio");
+    auto *fadeLength = child<QSpinBox>("fadeDuration");
+    auto *crossfade = child<QSpinBox>("crossfadeDuration");
+    QVERIFY(even->isChecked() && m_window->album()->settings.evenLoudness);
+    QVERIFY(!fade->isChecked() && !fadeLength->isEnabled());
+    clickButton(even);
+    QVERIFY(!m_window->album()->settings.evenLoudness);
+    clickButton(fade);
+    QVERIFY(m_window->album()->settings.fadeAudio && fadeLength->isEnabled());
+    fadeLength->setFocus();
+    QTest::keyClick(fadeLength, Qt::Key_Up);
+    QTest::keyClick(fadeLength, Qt::Key_Up);
+    QCOMPARE(m_window->album()->settings.fadeMs, 4000);
+    QCOMPARE(child<QAction>("actionUndo")->text(), QStringLiteral("Undo Fade Length"));
+    crossfade->setFocus();
+    QTest::keyClick(crossfade, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(crossfade, QStringLiteral("500"));
+    QTest::keyClick(crossfade, Qt::Key_Enter);
+    QCOMPARE(m_window->album()->settings.crossfadeMs, 500);
+    QCOMPARE(crossfade->maximum(), 10000);
+    QCOMPARE(fadeLength->minimum(), 500);
+    m_window->undoStack()->undo(); // the crossfade
+    m_window->undoStack()->undo(); // both steps of the fade length at once
+    QCOMPARE(crossfade->value(), 0);
+    QCOMPARE(fadeLength->value(), 3000);
+    QCOMPARE(m_window->album()->settings.fadeMs, 3000);
+    m_window->undoStack()->undo();
+    QVERIFY(!fade->isChecked() && !m_window->album()->settings.fadeAudio);
+    m_window->undoStack()->undo();
+    QVERIFY(even->isChecked() && m_window->album()->settings.evenLoudness);
 }
 
 // Assistive technology and code change a control without a click: the album

@@ -174,6 +174,10 @@ void TestProject::buildAlbum()
     child<QSpinBox>("transitionDuration")->setValue(999);
     child<QRadioButton>("dissolveOnly")->setChecked(true);
     child<QCheckBox>("loopAudio")->click();
+    child<QCheckBox>("evenLoudness")->click(); // on for a new album: now off
+    child<QCheckBox>("fadeAudio")->click();
+    child<QSpinBox>("fadeDuration")->setValue(4500);
+    child<QSpinBox>("crossfadeDuration")->setValue(750);
     QList<AudioInfo> clips = m_window->album()->audios;
     clips[0].clipStart = 1.5;
     clips[0].clipEnd = 9.25;
@@ -226,6 +230,16 @@ void TestProject::saveAndReopenEveryField()
              QStringLiteral("music/song.mp3"));
     QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("standard")).toString(),
              QStringLiteral("NTSC"));
+    // The clip's loudness, measured at import, is kept with it.
+    const QJsonObject loudness = root.value(QStringLiteral("clips"))
+                                     .toArray()
+                                     .at(0)
+                                     .toObject()
+                                     .value(QStringLiteral("loudness"))
+                                     .toObject();
+    QCOMPARE(loudness.value(QStringLiteral("integratedLufs")).toDouble(),
+             saved.audios.at(0).loudness.integratedLufs);
+    QVERIFY(saved.audios.at(0).loudness.measured);
     QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("atEnd")).toString(),
              QStringLiteral("stop"));
 
@@ -248,6 +262,13 @@ void TestProject::saveAndReopenEveryField()
     QCOMPARE(reopened.settings.photoDurationMs, saved.settings.photoDurationMs);
     QCOMPARE(reopened.settings.transitionDurationMs, saved.settings.transitionDurationMs);
     QVERIFY(reopened.settings.dissolveOnly && reopened.settings.loopAudio);
+    QVERIFY(!reopened.settings.evenLoudness && reopened.settings.fadeAudio);
+    QCOMPARE(reopened.settings.fadeMs, 4500);
+    QCOMPARE(reopened.settings.crossfadeMs, 750);
+    QCOMPARE(reopened.audios.at(0).loudness, saved.audios.at(0).loudness);
+    QVERIFY(!child<QCheckBox>("evenLoudness")->isChecked());
+    QCOMPARE(child<QSpinBox>("fadeDuration")->value(), 4500);
+    QCOMPARE(child<QSpinBox>("crossfadeDuration")->value(), 750);
     QCOMPARE(reopened.dvd.volumeLabel, QStringLiteral("Trip & <Friends>"));
     QCOMPARE(reopened.dvd.audioChannels, 6);
     QCOMPARE(reopened.dvd.atEnd, ShowEnd::Stop);
@@ -340,6 +361,12 @@ void TestProject::handWrittenProjectOpens()
     QCOMPARE(album->audios.size(), 1);
     QCOMPARE(album->audios.first().clipLength(), 4.0);
     QVERIFY(m_window->storyboard()->totalFrames() > 0);
+    // Written before the loudness was evened out: it plays as it did, and
+    // its clip is measured for when the user turns it on.
+    QVERIFY(!album->settings.evenLoudness && !album->settings.fadeAudio);
+    QCOMPARE(album->settings.crossfadeMs, 0);
+    QVERIFY(album->audios.first().loudness.measured);
+    QVERIFY(!child<QCheckBox>("evenLoudness")->isChecked());
 
     // One key without the other is a damaged file, and the message names it.
     QVERIFY(writeText(file,

@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace Exiv2 {
+class ExifData;
+}
+
 // Reads the EXIF orientation and sixteen human-readable properties of a
 // photo. A file without EXIF, or with EXIF that cannot be parsed, reads as
 // having none: orientation 1 and sixteen empty texts.
@@ -52,6 +56,9 @@ public:
     };
 
     explicit ExifInfo(const QString &path);
+    // The EXIF of a TIFF-structured block in memory (what a HEIF file
+    // carries as its "Exif" item, after the offset word).
+    static ExifInfo fromTiffBlock(const QByteArray &tiff);
 
     // EXIF orientation 1..8; 1 when absent or outside 1..8.
     int Orientation() const { return m_orientation; }
@@ -61,7 +68,9 @@ public:
     static const char *tagKey(int type);
 
 private:
+    ExifInfo() = default;
     void reset();
+    void readFrom(Exiv2::ExifData &exif);
 
     int m_orientation = 1;
     bool m_hasExif = false;

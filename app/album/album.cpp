@@ -263,24 +263,70 @@ int Album::itemDurationMs(int k) const
     if (k >= 0 && k < photos.size() && photos.at(k).isTitleCard())
         return photos.at(k).titleCard->durationMs;
     return settings.photoDurationMs;
+int Album::missingCount() const
+{
+    int n = 0;
+    for (const ImageInfo &photo : photos)
+        n += photo.missing ? 1 : 0;
+    for (const AudioInfo &clip : audios)
+        n += clip.missing ? 1 : 0;
+    return n;
+}
+
+QStringList Album::missingPaths() const
+{
+    QStringList paths;
+    for (const ImageInfo &photo : photos) {
+        if (photo.missing)
+            paths << photo.path;
+    }
+    for (const AudioInfo &clip : audios) {
+        if (clip.missing)
+            paths << clip.path;
+    }
+    return paths;
+}
+
+Album Album::present() const
+{
+    Album out(*this);
+    if (missingCount() == 0)
+        return out;
+    out.photos.clear();
+    out.audios.clear();
+    for (const ImageInfo &photo : photos) {
+        if (!photo.missing)
+            out.photos.append(photo);
+    }
+    for (const AudioInfo &clip : audios) {
+        if (!clip.missing)
+            out.audios.append(clip);
+    }
+    return out;
 }
 
 double Album::videoLength() const
 {
-    const int n = photos.size();
+    int n = 0;
+    for (const ImageInfo &photo : photos)
+        n += photo.missing ? 0 : 1;
     if (n == 0)
         return 0.0;
     int64_t ms = 0;
-    for (int k = 0; k < n; ++k)
-        ms += itemDurationMs(k);
+    for (int k = 0; k < photos.size(); ++k) {
+        if (!photos.at(k).missing)
+            ms += itemDurationMs(k);
+    }
     return ms / 1000.0 + (settings.useTransition ? (n - 1) * transitionDuration() : 0.0);
 }
 
 double Album::audioLength() const
 {
     double total = 0.0;
-    for (const AudioInfo &a : audios)
-        total += a.clipEnd - a.clipStart;
+    for (const AudioInfo &a : audios) {
+        if (!a.missing)
+            total += a.clipEnd - a.clipStart;
+    }
     return total;
 }
 
@@ -300,13 +346,17 @@ int Album::setTransitionDurationMs(int requestedMs, const OutputFormat &format)
 
 bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
 {
-    const int n = photos.size();
+    int n = 0;
+    for (const ImageInfo &photo : photos)
+        n += photo.missing ? 0 : 1;
     if (n == 0 || audios.isEmpty())
         return false;
     // Title cards keep their own time; the photos share what is left.
     int photoCount = 0;
     double cardSeconds = 0.0;
     for (const ImageInfo &item : photos) {
+        if (item.missing)
+            continue;
         if (item.isTitleCard())
             cardSeconds += item.titleCard->durationMs / 1000.0;
         else

@@ -73,6 +73,11 @@ struct ImageInfo {
     bool isTitleCard() const { return titleCard.has_value(); }
     // A new title card item (no file, still keys).
     static ImageInfo forTitleCard(const TitleCard &card);
+    // The file was not there (or could not be read) when the project was
+    // opened: the photo keeps its place, edits and motion in the album and
+    // is saved back, but the preview and the DVD leave it out until it is
+    // found again (relinked).
+    bool missing = false;
 };
 
 // One audio clip of the soundtrack.
@@ -87,6 +92,9 @@ struct AudioInfo {
     QDateTime lastModified;
     double clipStart = 0.0;
     double clipEnd = 0.0;
+    // As ImageInfo::missing: kept with its in and out points, left out of
+    // the soundtrack until found.
+    bool missing = false;
     // Measured once (at import, or when a project without it opens) and
     // kept in the project.
     ClipLoudness loudness;
@@ -269,9 +277,16 @@ public:
     // How long item k is shown alone, in ms: a title card's own duration,
     // else the album's photo duration.
     int itemDurationMs(int k) const;
+    // The lengths of what is shown and heard: missing photos and clips
+    // count for nothing.
     double videoLength() const;
     double audioLength() const;
     bool isEmpty() const { return photos.isEmpty() && audios.isEmpty(); }
+    // Photos and clips whose files are missing, and the album without them
+    // (what the preview shows and a DVD holds).
+    int missingCount() const;
+    QStringList missingPaths() const;
+    Album present() const;
 
     // The durations a person can choose, in ms (the window's duration
     // controls and make-dvd's options).

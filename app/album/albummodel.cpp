@@ -12,8 +12,9 @@ bool samePhotos(const QList<ImageInfo> &a, const QList<ImageInfo> &b)
     for (int i = 0; i < a.size(); ++i) {
         const ImageInfo &x = a.at(i);
         const ImageInfo &y = b.at(i);
-        if (x.path != y.path || x.transformOps != y.transformOps || !(x.motionStart == y.motionStart) ||
-            !(x.motionEnd == y.motionEnd) || x.caption != y.caption || x.titleCard != y.titleCard)
+        if (x.path != y.path || x.missing != y.missing || x.transformOps != y.transformOps ||
+            !(x.motionStart == y.motionStart) || !(x.motionEnd == y.motionEnd) || x.caption != y.caption ||
+            x.titleCard != y.titleCard)
             return false;
     }
     return true;
@@ -26,7 +27,7 @@ bool sameClips(const QList<AudioInfo> &a, const QList<AudioInfo> &b)
     for (int i = 0; i < a.size(); ++i) {
         const AudioInfo &x = a.at(i);
         const AudioInfo &y = b.at(i);
-        if (x.path != y.path || x.clipStart != y.clipStart || x.clipEnd != y.clipEnd)
+        if (x.path != y.path || x.missing != y.missing || x.clipStart != y.clipStart || x.clipEnd != y.clipEnd)
             return false;
     }
     return true;

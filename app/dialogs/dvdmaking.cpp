@@ -97,6 +97,10 @@ void DvdMaking::onStageChanged(JobStage stage)
 
 void DvdMaking::onFinished(const JobResult &result)
 {
+    // A question about stopping the run is answered by its end: the box
+    // goes (as "No": nothing is left to stop) instead of standing over the
+    // result.
+    MessageBox::withdraw(ProgressDialog::tr("Abort or not?"), QDialogButtonBox::No);
     if (!m_progress->isVisible())
         m_questions->setRunShowing(false);
     Q_EMIT runFinished(result);
@@ -110,6 +114,15 @@ void DvdMaking::onFinished(const JobResult &result)
         MessageBox::alert(result.message, QString(), m_window);
     if (result.outcome != JobResult::Aborted)
         QTimer::singleShot(0, this, &DvdMaking::showSettings);
+}
+
+void DvdMaking::abortWithoutAsking()
+{
+    // What "Yes" to "Abort or not?" does; a stage that cannot stop (a disc
+    // check, an erase, the finalizing) runs to its end.
+    MessageBox::withdraw(ProgressDialog::tr("Abort or not?"), QDialogButtonBox::No);
+    if (m_job->isRunning() && m_job->canAbort())
+        m_job->abort();
 }
 
 bool DvdMaking::confirmAbort()

@@ -24,6 +24,7 @@ extern "C" {
 #include "album/infoparser.h"
 #include "album/project.h"
 #include "album/timeline.h"
+#include "framework/filecheck.h"
 #include "framework/commands.h"
 #include "framework/terminationsignals.h"
 #include "burning/burnworkflow.h"
@@ -40,13 +41,18 @@ void printErr(const QString &text)
 }
 
 // A heading and one file a line; nothing when there are no files.
-void printFileList(const QString &heading, const QStringList &paths)
+// A heading and one file a line, each with why it is listed when known.
+void printFileList(const QString &heading, const QStringList &paths, const QStringList &reasons = {})
 {
     if (paths.isEmpty())
         return;
     QString text = heading + QLatin1Char('\n');
-    for (const QString &path : paths)
-        text += QDir::toNativeSeparators(path) + QLatin1Char('\n');
+    for (int i = 0; i < paths.size(); ++i) {
+        text += QStringLiteral("  ") + QDir::toNativeSeparators(paths.at(i));
+        if (i < reasons.size() && !reasons.at(i).isEmpty())
+            text += QStringLiteral(": ") + reasons.at(i);
+        text += QLatin1Char('\n');
+    }
     printErr(text);
 }
 
@@ -473,10 +479,26 @@ int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const Diag
     QStringList missing;
     if (!o.quiet)
         printErr(QStringLiteral("Opening the project %1...\n").arg(QDir::toNativeSeparators(path)));
+    for (const QString &note : std::as_const(data.notes))
+        printErr(note + QLatin1Char('\n'));
     Project::load(data, &album, &missing, {}, false);
-    printFileList(
-        QStringLiteral("Some files of the project are missing or cannot be read and have been left out:"),
-        missing);
+    if (!missing.isEmpty()) {
+        QStringList reasons;
+        for (const QString &file : std::as_const(missing))
+            reasons << FileCheck::refusal(file);
+        // Made without them only when the person says so: a DVD that
+        // silently lacks photos is a DVD made again.
+        printFileList(QStringLiteral("Some files of the project are missing or cannot be read:"), missing, reasons);
+        if (!o.yes) {
+            printErr(QStringLiteral("sorvel make-dvd: %1 file(s) of the project are missing; give --yes to make "
+                                    "the DVD without them\n")
+                         .arg(missing.size()));
+            return 1;
+        }
+        if (!o.quiet)
+            printErr(QStringLiteral("Making the DVD without them [yes]\n"));
+        album = album.present();
+    }
     if (album.photos.isEmpty()) {
         printErr(prefix + QStringLiteral("the project has no photo to make a slideshow from\n"));
         return 1;
@@ -614,9 +636,12 @@ int runMakeCommand(MakeCommand command, const QStringList &arguments)
         album.photos.append(info);
     }
     album.audios = audioParser.takeAudios();
+    QStringList reasons = inputs.reasons;
     rejected += photoParser.rejectedPaths();
+    reasons += photoParser.rejectedReasons();
     rejected += audioParser.rejectedPaths();
-    printFileList(QStringLiteral("Some files have not been added to the list:"), rejected);
+    reasons += audioParser.rejectedReasons();
+    printFileList(QStringLiteral("Some files have not been added to the list:"), rejected, reasons);
     if (album.photos.isEmpty()) {
         printErr(prefix + QStringLiteral("no photo to make a slideshow from\n"));
         return 1;

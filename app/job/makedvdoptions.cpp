@@ -1,5 +1,6 @@
 #include "job/makedvdoptions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 
 #include "album/album.h"
 #include "album/appsettings.h"
+#include "framework/filecheck.h"
 #include "album/probe.h"
 
 namespace {
@@ -504,6 +506,10 @@ ExpandedInputs expandInputs(const QStringList &inputs)
     ExpandedInputs out;
     const QStringList &photoPatterns = AppSettings::photoNameFilters();
     const QStringList &audioPatterns = AppSettings::audioNameFilters();
+    auto reject = [&out](const QString &path, const QString &reason) {
+        out.rejected.append(path);
+        out.reasons.append(reason);
+    };
     auto classify = [&](const QFileInfo &fi, bool probeUnknown) {
         const QString path = fi.absoluteFilePath();
         const QString name = fi.fileName();
@@ -519,14 +525,14 @@ ExpandedInputs expandInputs(const QStringList &inputs)
             else if (probeAudio(audio, path))
                 out.audios.append(path);
             else
-                out.rejected.append(path);
+                reject(path, QCoreApplication::translate("MakeDvd", "neither a picture nor a sound file"));
         }
     };
     for (const QString &input : inputs) {
         const QFileInfo fi(input);
         if (fi.isDir()) {
             if (!canListFolder(fi.absoluteFilePath())) {
-                out.rejected.append(input);
+                reject(input, QCoreApplication::translate("MakeDvd", "the folder cannot be read"));
                 continue;
             }
             const QDir dir(fi.absoluteFilePath());
@@ -540,10 +546,13 @@ ExpandedInputs expandInputs(const QStringList &inputs)
                 else
                     out.notTaken.append(entry.absoluteFilePath());
             }
-        } else if (fi.isFile()) {
+            // Names no QString can hold are told, not passed over.
+            for (const QString &name : FileCheck::undecodableNames(dir.absolutePath(), photoPatterns + audioPatterns))
+                reject(name, QCoreApplication::translate("MakeDvd", "the name is not valid text; rename the file"));
+        } else if (const QString refusal = FileCheck::refusal(input); refusal.isEmpty()) {
             classify(fi, true);
         } else {
-            out.rejected.append(input);
+            reject(input, refusal);
         }
     }
     return out;

@@ -88,6 +88,7 @@ struct ExpandedInputs {
     QStringList photos;
     QStringList audios;
     QStringList rejected; // missing paths, unreadable folders and files that are neither
+    QStringList reasons;  // why, one for each rejected path
     QStringList notTaken; // files in a given folder whose names are neither photos nor audio
 };
 ExpandedInputs expandInputs(const QStringList &inputs);

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QLoggingCategory>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -9,9 +10,9 @@
 #include "album/appsettings.h"
 #include "burning/burnworkflow.h"
 #include "burning/dvdburner.h"
-#include "framework/poweraction.h"
-#include "burning/diskspace.h"
 #include "burning/runquestions.h"
+#include "burning/diskspace.h"
+#include "framework/poweraction.h"
 #include "job/dvdgeneration.h"
 #include "job/videogeneration.h"
 
@@ -89,6 +90,9 @@ bool MakeJob::createWorkFolder(QString *error)
                      .arg(QDir::toNativeSeparators(base));
         return false;
     }
+    // What a killed run left behind goes first: its folder may hold
+    // gigabytes of video.
+    removeStaleWorkFolders(base);
     // Each run works in a folder of its own, so that clean-up never touches
     // anything else in the temporary folder.
     QTemporaryDir dir(QDir(base).absoluteFilePath(QStringLiteral("sorvel-run-XXXXXX")));
@@ -97,9 +101,75 @@ bool MakeJob::createWorkFolder(QString *error)
                      .arg(QDir::toNativeSeparators(base), dir.errorString());
         return false;
     }
+    // The folder's owner: a lock file naming this process, held for the
+    // run. A later run removes the folder once the process is gone.
+    auto lock = std::make_unique<QLockFile>(dir.path() + QLatin1Char('/') + QLatin1String(kWorkFolderLock));
+    if (!lock->tryLock(0)) {
+        *error = tr("Cannot create a working folder in %1: %2")
+                     .arg(QDir::toNativeSeparators(base), tr("the folder cannot be marked as in use"));
+        return false; // the QTemporaryDir removes the folder
+    }
     dir.setAutoRemove(false);
+    m_workLock = std::move(lock);
     m_workFolder = QDir(dir.path()).absolutePath();
     return true;
+}
+
+QString MakeJob::sizeText(quint64 bytes)
+{
+    return tr("%1 GB").arg(double(bytes) / 1e9, 0, 'f', 1);
+}
+
+bool MakeJob::checkCapacity()
+{
+    const quint64 estimate =
+        estimateDvdSize(m_request.videoBitRate, m_request.audioBitRate, m_request.album.videoLength());
+    if (estimate <= kLargestDiscBytes)
+        return true;
+    const QString needs = tr("The show needs about %1, more than the largest DVD holds (%2 on a double-layer "
+                             "disc).")
+                              .arg(sizeText(estimate), sizeText(kLargestDiscBytes));
+    if (m_request.destination.type == Destination::Iso) {
+        // An image may serve elsewhere than on a disc: made only when the
+        // person says so.
+        RunQuestions *questions = m_burner->questions();
+        const QString text = needs + QLatin1Char(' ') + tr("No DVD can hold the image. Make it anyway?");
+        if (questions && questions->confirm(RunQuestions::Confirmation::OversizedImage, text))
+            return true;
+        if (m_running)
+            finish(JobResult::Aborted, needs);
+        return false;
+    }
+    finish(JobResult::Failed,
+           needs + QLatin1Char(' ') + tr("Choose a lower quality, or make the show shorter (fewer photos or a "
+                                         "shorter time for each)."));
+    return false;
+}
+
+int MakeJob::removeStaleWorkFolders(const QString &base)
+{
+    int removed = 0;
+    const QFileInfoList entries = QDir(base).entryInfoList(
+        {QStringLiteral("sorvel-run-*")}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo &entry : entries) {
+        // Only a run's folder: one with the owner's lock file in it, whose
+        // owner has died. A folder without one (a run just starting, one
+        // kept on purpose, anything of the user's) stays.
+        const QString lockPath = entry.absoluteFilePath() + QLatin1Char('/') + QLatin1String(kWorkFolderLock);
+        if (entry.isSymLink() || !QFileInfo(lockPath).isFile())
+            continue;
+        QLockFile lock(lockPath);
+        lock.setStaleLockTime(0); // stale as soon as its process is gone
+        if (!lock.tryLock(0))
+            continue; // a live run owns it
+        lock.unlock();
+        if (QDir(entry.absoluteFilePath()).removeRecursively()) {
+            qCInfo(lcJob) << "removed the working folder of a run that ended abnormally"
+                          << entry.absoluteFilePath();
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 bool MakeJob::start(const MakeRequest &request)
@@ -120,7 +190,9 @@ bool MakeJob::start(const MakeRequest &request)
     Q_EMIT started();
 
     setStage(JobStage::CheckingDestination);
-    if (request.album.photos.isEmpty()) {
+    // Missing photos and clips are not made (the caller has said so).
+    m_request.album = request.album.present();
+    if (m_request.album.photos.isEmpty()) {
         finish(JobResult::Failed, tr("The album has no photos."));
         return true;
     }
@@ -128,6 +200,8 @@ bool MakeJob::start(const MakeRequest &request)
         startVideoFile();
         return true;
     }
+    if (!checkCapacity())
+        return true;
     QString error;
     if (!createWorkFolder(&error)) {
         finish(JobResult::Failed, error);
@@ -143,7 +217,7 @@ bool MakeJob::start(const MakeRequest &request)
     m_burner->setWorkFolder(m_workFolder);
     m_burner->setDvdFolder(m_workFolder + QStringLiteral("/dvd"));
     m_burner->setDvdSize(
-        estimateDvdSize(request.videoBitRate, request.audioBitRate, request.album.videoLength()));
+        estimateDvdSize(request.videoBitRate, request.audioBitRate, m_request.album.videoLength()));
     const CheckOutcome check = m_burner->checkDestination();
     if (check.verdict == CheckOutcome::Refused && m_running && m_stage == JobStage::CheckingDestination)
         finish(JobResult::Failed, check.message);
@@ -488,6 +562,12 @@ void MakeJob::finish(JobResult::Outcome outcome, const QString &message)
 
 void MakeJob::cleanUp()
 {
+    // The lock goes first: a folder kept on purpose (Preferences) has no
+    // owner, and a later run never takes it for a killed run's folder.
+    if (m_workLock) {
+        m_workLock->unlock();
+        m_workLock.reset();
+    }
     if (m_workFolder.isEmpty() || !m_request.deleteTemp)
         return;
     QDir dir(m_workFolder);

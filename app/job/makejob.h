@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMetaType>
+#include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -145,6 +146,19 @@ public:
     QString outputPath() const { return m_outputPath; }
     // Estimated DVD size in bytes for a bit rate pair and a duration.
     static quint64 estimateDvdSize(int videoBitRate, int audioBitRate, double seconds);
+    // Removes the "sorvel-run-*" folders in base whose run was killed (the
+    // process named by their lock file is gone); never a folder a live
+    // process owns, nor anything without a run's lock file. Each run does
+    // this before it makes its own folder. Returns how many went.
+    static int removeStaleWorkFolders(const QString &base);
+    // What the largest disc (a double-layer DVD+R) holds, in bytes. A show
+    // estimated above it is refused before anything is encoded; for an
+    // ISO image the run asks first (RunQuestions::Confirmation::OversizedImage).
+    static constexpr quint64 kLargestDiscBytes = 8547991552ULL;
+    // "18.2 GB".
+    static QString sizeText(quint64 bytes);
+    // The lock file naming a working folder's process.
+    static constexpr char kWorkFolderLock[] = "sorvel-run.lock";
 
 Q_SIGNALS:
     // A run began (start() was called and accepted): views lay out its
@@ -165,6 +179,8 @@ private:
     void deferStep(void (MakeJob::*step)());
     void connectWorkflow();
     bool createWorkFolder(QString *error);
+    // False (the run finished) when the show is too big for any disc.
+    bool checkCapacity();
     void onDestinationReady();
     void startGeneration();
     // A video file run: the file's check, then its generation.
@@ -186,6 +202,7 @@ private:
     bool m_abortRequested = false;
     bool m_canAbort = true;
     QString m_workFolder;
+    std::unique_ptr<QLockFile> m_workLock;
     QString m_outputPath;
     std::unique_ptr<DvdGeneration> m_generation;
     std::unique_ptr<VideoGeneration> m_videoGeneration;

@@ -5,7 +5,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
@@ -15,6 +18,7 @@
 #include <QUrl>
 
 #include "album/appsettings.h"
+#include "album/autosave.h"
 #include "album/mediatypes.h"
 #include "album/project.h"
 #include "desktop/application.h"
@@ -30,12 +34,14 @@
 #include "dialogs/progressdialog.h"
 #include "engine/storyboardrender.h"
 #include "framework/apppaths.h"
+#include "framework/filecheck.h"
 #include "framework/settingsstore.h"
 #include "dialogs/dvdmaking.h"
 #include "dialogs/videoexport.h"
 #include "job/makejob.h"
 #include "ui_editorwindow.h"
 #include "window/audiolistwidget.h"
+#include "window/importprogress.h"
 #include "window/mediainfowidget.h"
 #include "window/photolistwidget.h"
 #include "window/previewplayer.h"
@@ -99,6 +105,7 @@ EditorWindow::~EditorWindow()
     delete m_job;
     m_job = nullptr;
     ui->previewPlayer->setStoryboard(nullptr);
+    m_detachedPlayer.reset();
     delete m_mediaInfo;
     m_mediaInfo = nullptr;
     m_storyboard.reset();
@@ -113,8 +120,12 @@ void EditorWindow::createAlbum()
     Album album;
     album.dvd.tvStandard = AppSettings::currentVideoStandard();
     m_model = new AlbumModel(album, this);
+    m_shownAlbum = m_model->album().present();
     m_storyboard = std::make_unique<StoryBoardRender>();
-    m_storyboard->setAlbum(&m_model->album());
+    // The preview shows the album without its missing files.
+    m_storyboard->setAlbum(&m_shownAlbum);
+    // Unsaved work is kept in a recovery file while the editor runs.
+    m_autoSave = new AutoSave(m_model, this);
 }
 
 void EditorWindow::setupForm()
@@ -155,6 +166,36 @@ void EditorWindow::setupPreview()
     ui->gettingStart->setAccessibleName(tr("Getting started"));
     ui->gettingStart->show();
     ui->previewPlayer->hide();
+    if (!PreviewPlayer::platformShowsOpenGL()) {
+        // The platform (offscreen, minimal, vnc...) cannot show an OpenGL
+        // widget: the player leaves the window before it is ever shown (it
+        // still keeps the position, and draws nothing without a context),
+        // and a note takes its place.
+        auto *grid = qobject_cast<QGridLayout *>(ui->previewPlayer->parentWidget()->layout());
+        ui->previewPlayer->setParent(nullptr);
+        m_detachedPlayer.reset(ui->previewPlayer);
+        m_previewUnavailable = new QLabel(
+            tr("The preview is not available on this display (%1): it cannot show OpenGL. Everything else, "
+               "making DVDs included, works.")
+                .arg(QGuiApplication::platformName()),
+            ui->previewFrame);
+        m_previewUnavailable->setObjectName(QStringLiteral("previewUnavailable"));
+        m_previewUnavailable->setWordWrap(true);
+        m_previewUnavailable->setAlignment(Qt::AlignCenter);
+        m_previewUnavailable->setStyleSheet(QStringLiteral("color: #d0d4da;"));
+        m_previewUnavailable->hide();
+        if (grid)
+            grid->addWidget(m_previewUnavailable, 0, 0);
+    }
+}
+
+void EditorWindow::showPreviewArea(bool show)
+{
+    ui->gettingStart->setVisible(!show);
+    if (m_previewUnavailable)
+        m_previewUnavailable->setVisible(show);
+    else
+        ui->previewPlayer->setVisible(show);
 }
 
 void EditorWindow::createAutoRotateMenu()
@@ -191,7 +232,11 @@ void EditorWindow::createDvdDialogs()
     connect(m_dvdMaking, &DvdMaking::choicesChanged, this, &EditorWindow::setDvdChoices);
     connect(m_dvdMaking, &DvdMaking::runFinished, this, [this] {
         restorePreviewAfterGeneration();
-        if (m_closeAfterRun)
+        if (m_terminating) {
+            Q_EMIT sessionEnded();
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        else if (m_closeAfterRun)
             QTimer::singleShot(0, widgetFrame(), &QWidget::close);
     });
     connect(m_dvdMaking, &DvdMaking::afterMakingIndexChanged, this, &EditorWindow::onPostTaskActionChanged);
@@ -347,6 +392,28 @@ void EditorWindow::buildMenus()
     // The shortcuts work wherever the focus is in the window.
     widgetFrame()->addAction(m_captionAction);
     widgetFrame()->addAction(m_titleCardAction);
+
+    // The main commands have shortcuts of their own; menus show them
+    // beside the command, and the tool buttons in their tooltips.
+    ui->actionImport_Picture->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    ui->actionImport_Picture_Directory->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    ui->actionImport_Audio->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    ui->actionTurn_Left->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketLeft));
+    ui->actionTurn_Right->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketRight));
+    ui->actionCreate_DVD->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    for (QAction *action : {ui->actionImport_Picture, ui->actionImport_Picture_Directory, ui->actionImport_Audio,
+                            ui->actionTurn_Left, ui->actionTurn_Right, ui->actionCreate_DVD})
+        action->setShortcutContext(Qt::WindowShortcut);
+
+    // Missing files are looked for again from the File menu and from the
+    // strips' context menus.
+    m_relinkAction = new QAction(tr("Relink Missing Files..."), this);
+    m_relinkAction->setObjectName(QStringLiteral("actionRelink"));
+    m_relinkAction->setIcon(themeIcon({"edit-find", "system-search"}));
+    m_relinkAction->setEnabled(false);
+    connect(m_relinkAction, &QAction::triggered, this, &EditorWindow::relinkMissing);
+    ui->menuFile->insertAction(ui->actionPreferences, m_relinkAction);
+    ui->menuFile->insertSeparator(ui->actionPreferences);
 }
 
 void EditorWindow::showAlbumSettings()
@@ -563,11 +630,18 @@ void EditorWindow::onAlbumChanged(AlbumModel::Parts parts)
 void EditorWindow::refreshAlbumViews()
 {
     const Album &album = m_model->album();
+    // The preview is paused whenever the album changes (aboutToChange):
+    // nothing reads the shown album while it is replaced.
+    m_shownAlbum = album.present();
     const bool hasPhotos = !album.photos.isEmpty();
     const bool hasAudio = !album.audios.isEmpty();
-    ui->burn->setEnabled(hasPhotos);
-    ui->actionCreate_DVD->setEnabled(hasPhotos);
-    ui->actionExport_Video->setEnabled(hasPhotos);
+    // A show needs photos that are there: missing ones are left out.
+    const bool canMake = !m_shownAlbum.photos.isEmpty();
+    ui->burn->setEnabled(canMake);
+    ui->actionCreate_DVD->setEnabled(canMake);
+    ui->actionExport_Video->setEnabled(canMake);
+    if (m_relinkAction)
+        m_relinkAction->setEnabled(album.missingCount() > 0);
 
     m_storyboard->rebuildTimeline();
     const int total = m_storyboard->totalFrames();
@@ -587,13 +661,11 @@ void EditorWindow::refreshAlbumViews()
 
     if (album.isEmpty()) {
         ui->previewPlayer->clearView();
-        ui->previewPlayer->hide();
-        ui->gettingStart->show();
+        showPreviewArea(false);
         m_currentFrame = 0;
         ui->timeCode->setText(QStringLiteral("00:00:00 / 00:00:00"));
     } else {
-        ui->gettingStart->hide();
-        ui->previewPlayer->show();
+        showPreviewArea(true);
     }
 
     updateCapacity();
@@ -687,9 +759,19 @@ void EditorWindow::onPhotoRowChanged(int row)
             m_mediaInfo->rebuild();
         }
         // A photo's row shows its first frame, a transition's row the
-        // transition's first frame, as the output places them.
+        // transition's first frame, as the output places them. The shown
+        // album leaves the missing photos out: a missing photo's row shows
+        // where the next photo starts.
+        int shown = 0;
+        for (int i = 0; i < row / 2; ++i)
+            shown += album.photos.at(i).missing ? 0 : 1;
         const Timeline &timeline = m_storyboard->timeline();
-        target = row % 2 == 0 ? timeline.photoStart(row / 2) : timeline.transitionStart(row / 2);
+        if (m_shownAlbum.photos.isEmpty())
+            target = -1;
+        else if (photo.missing || row % 2 == 0)
+            target = timeline.photoStart(qMin(shown, int(m_shownAlbum.photos.size()) - 1));
+        else
+            target = timeline.transitionStart(shown);
     }
     if (target >= 0) {
         seekTo(int(qMin<qint64>(target, INT_MAX)));
@@ -780,6 +862,11 @@ void EditorWindow::importPhotoFolder()
     if (folder.isEmpty())
         return;
     const QStringList files = StripSupport::expandPaths({folder}, AppSettings::photoNameFilters());
+    ImportProgress::Report report(widgetFrame());
+    const QStringList undecodable = FileCheck::undecodableNames(folder, AppSettings::photoNameFilters());
+    ImportProgress::Report::add(
+        undecodable,
+        QStringList(undecodable.size(), tr("the name is not valid text; rename the file")), widgetFrame());
     if (files.isEmpty())
         return;
     if (pref)
@@ -789,18 +876,49 @@ void EditorWindow::importPhotoFolder()
 
 void EditorWindow::openPaths(const QStringList &paths)
 {
+    // Paths that come while an import runs (a second start, "Open With")
+    // join the queue: one import after the other, never a dialog over a
+    // dialog, and one report of what was left out at the end.
+    m_pendingPaths += paths;
+    if (m_openingPaths)
+        return;
+    m_openingPaths = true;
+    {
+        ImportProgress::Report report(widgetFrame());
+        while (!m_pendingPaths.isEmpty())
+            openPathsNow(std::exchange(m_pendingPaths, {}));
+    }
+    m_openingPaths = false;
+}
+
+void EditorWindow::openPathsNow(const QStringList &paths)
+{
     QStringList photos;
     QStringList audios;
     QString project;
+    QStringList refused;
+    QStringList reasons;
     const QStringList &audioPatterns = AppSettings::audioNameFilters();
+    const QStringList &photoPatterns = AppSettings::photoNameFilters();
     for (const QString &path : paths) {
         const QFileInfo fi(path);
-        if (Project::isProjectFile(path) && fi.isFile()) {
+        if (fi.isDir()) {
+            photos << StripSupport::expandPaths({path}, photoPatterns);
+            audios << StripSupport::expandPaths({path}, audioPatterns);
+            // Names no QString can hold are told, never passed over.
+            for (const QString &name : FileCheck::undecodableNames(path, photoPatterns + audioPatterns)) {
+                refused << name;
+                reasons << tr("the name is not valid text; rename the file");
+            }
+            continue;
+        }
+        // Only regular files are opened: a named pipe would block.
+        if (const QString refusal = FileCheck::refusal(path); !refusal.isEmpty()) {
+            refused << fi.absoluteFilePath();
+            reasons << refusal;
+        } else if (Project::isProjectFile(path)) {
             if (project.isEmpty())
                 project = fi.absoluteFilePath();
-        } else if (fi.isDir()) {
-            photos << StripSupport::expandPaths({path}, AppSettings::photoNameFilters());
-            audios << StripSupport::expandPaths({path}, audioPatterns);
         } else if (QDir::match(audioPatterns, fi.fileName())) {
             audios << fi.absoluteFilePath();
         } else {
@@ -810,6 +928,7 @@ void EditorWindow::openPaths(const QStringList &paths)
         }
     }
     pause();
+    ImportProgress::Report::add(refused, reasons, widgetFrame());
     // A project replaces the album (after the question about unsaved
     // changes); the other files join it.
     if (!project.isEmpty() && (!maybeSave() || !openProject(project)))
@@ -1087,6 +1206,16 @@ void EditorWindow::openAudioEditor(int row)
     pause();
     EditAudioDialog dialog(m_model->album().audios, widgetFrame());
     dialog.setCurrentRow(row);
+    // Clips that come while the dialog is open ("Open With", a second
+    // start) join its list, so that OK keeps them.
+    QList<AudioInfo> known = m_model->album().audios;
+    connect(m_model, &AlbumModel::changed, &dialog, [this, &dialog, &known](AlbumModel::Parts parts) {
+        if (!(parts & AlbumModel::Clips))
+            return;
+        const QList<AudioInfo> now = m_model->album().audios;
+        dialog.addClips(arrivedClips(known, now));
+        known = now;
+    });
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_model->edit(tr("Edit Audio"), [&dialog](Album &album) { album.audios = dialog.audioList(); });
@@ -1232,6 +1361,10 @@ void EditorWindow::showPhotoContextMenu(bool onItem, const QPoint &pos)
         menu.addAction(ui->actionMove_Left);
         menu.addAction(ui->actionMove_Right);
     }
+    if (m_model->album().missingCount() > 0) {
+        menu.addSeparator();
+        menu.addAction(m_relinkAction);
+    }
     menu.exec(pos);
 }
 
@@ -1375,6 +1508,10 @@ void EditorWindow::showClipContextMenu(const QPoint &pos)
     menu.addSeparator();
     menu.addAction(ui->actionMove_Left);
     menu.addAction(ui->actionMove_Right);
+    if (m_model->album().missingCount() > 0) {
+        menu.addSeparator();
+        menu.addAction(m_relinkAction);
+    }
     menu.exec(pos);
 }
 
@@ -1402,6 +1539,31 @@ void EditorWindow::retranslate()
     }
     updateTitle();
     updateProgress();
+    showShortcutsInTooltips();
+}
+
+void EditorWindow::showShortcutsInTooltips()
+{
+    // A button that does what a menu command does says its shortcut.
+    const QList<std::pair<QAbstractButton *, QAction *>> pairs = {
+        {ui->importPicture, ui->actionImport_Picture},
+        {ui->importPictureDir, ui->actionImport_Picture_Directory},
+        {ui->importAudio, ui->actionImport_Audio},
+        {ui->turnLeft, ui->actionTurn_Left},
+        {ui->turnRight, ui->actionTurn_Right},
+        {ui->burn, ui->actionCreate_DVD},
+    };
+    for (const auto &[button, action] : pairs) {
+        QString tip = button->toolTip();
+        if (tip.isEmpty())
+            tip = action->text().remove(QLatin1Char('&'));
+        const int paren = tip.lastIndexOf(QStringLiteral(" ("));
+        if (paren > 0 && tip.endsWith(QLatin1Char(')')))
+            tip.truncate(paren);
+        if (!action->shortcut().isEmpty())
+            tip += QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
+        button->setToolTip(tip);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -1650,8 +1812,9 @@ void EditorWindow::setupTransportKeys()
 {
     // The preview area takes the keyboard focus when clicked, so the keys
     // below reach the window from it (a focused button, slider, strip or
-    // field keeps its own use of them).
-    ui->previewFrame->setFocusPolicy(Qt::StrongFocus);
+    // field keeps its own use of them). Tab stops at the picture only: the
+    // frame around it would be a second stop at the same place.
+    ui->previewFrame->setFocusPolicy(Qt::ClickFocus);
     ui->previewPlayer->setFocusPolicy(Qt::StrongFocus);
     ui->previewFrame->setFocus();
 }
@@ -1842,6 +2005,8 @@ bool EditorWindow::maybeSave()
 
 bool EditorWindow::queryClose()
 {
+    if (m_terminating)
+        return !m_job || !m_job->isRunning();
     // A DVD being made is aborted first (the window closes once the run
     // has cleaned up), then unsaved changes are offered for saving.
     if (!confirmCloseDuringRun())
@@ -1857,7 +2022,7 @@ void EditorWindow::newProject()
     stop();
     Album fresh;
     fresh.dvd.tvStandard = AppSettings::currentVideoStandard();
-    m_projectPath.clear();
+    setProjectPath(QString());
     m_model->reset(fresh);
     showReplacedAlbum();
 }
@@ -1898,17 +2063,17 @@ bool EditorWindow::openProject(const QString &path)
     progress.reset();
     if (!done)
         return false;
-    m_projectPath = QFileInfo(path).absoluteFilePath();
+    setProjectPath(QFileInfo(path).absoluteFilePath());
     m_model->reset(loaded);
     showReplacedAlbum();
     addRecentProject(m_projectPath);
-    if (!missing.isEmpty()) {
-        QString text =
-            tr("Some files of the project are missing or cannot be read and have been left out:\n");
-        for (const QString &file : std::as_const(missing))
-            text += QDir::toNativeSeparators(file) + QLatin1Char('\n');
-        MessageBox::info(text, QString(), widgetFrame());
-    }
+    if (!data.notes.isEmpty())
+        MessageBox::list(MessageBox::Info,
+                         tr("Some values of the project are outside what the editor offers and have been "
+                            "changed; saving the project keeps the new values:"),
+                         data.notes, widgetFrame());
+    if (!missing.isEmpty())
+        tellMissing();
     return true;
 }
 
@@ -1919,7 +2084,7 @@ bool EditorWindow::saveProjectTo(const QString &path)
         MessageBox::alert(error, QString(), widgetFrame());
         return false;
     }
-    m_projectPath = QFileInfo(path).absoluteFilePath();
+    setProjectPath(QFileInfo(path).absoluteFilePath());
     undoStack()->setClean();
     updateTitle();
     addRecentProject(m_projectPath);
@@ -1944,7 +2109,197 @@ bool EditorWindow::saveProjectAs()
         FileChooser::getSaveFileName(widgetFrame(), tr("Save Project As"), suggested, projectFilter());
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
+    if (QFileInfo(path).suffix().isEmpty()) {
+        // The file dialog asked about the name as typed; the name with its
+        // suffix may be another existing file.
         path += QStringLiteral(".sorvel");
+        if (QFileInfo::exists(path) &&
+            MessageBox::question(tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(path)),
+                                 tr("Save Project As"), QDialogButtonBox::Yes | QDialogButtonBox::No,
+                                 widgetFrame(), QDialogButtonBox::No) != QDialogButtonBox::Yes)
+            return false;
+    }
+    if (!FileCheck::refusal(path).isEmpty() && QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
+        MessageBox::alert(tr("The project cannot be saved to %1: %2.")
+                              .arg(QDir::toNativeSeparators(path), FileCheck::refusal(path)),
+                          QString(), widgetFrame());
+        return false;
+    }
     return saveProjectTo(path);
+}
+
+// ---------------------------------------------------------------------------
+// Missing files, recovery, the end of a session.
+
+QList<AudioInfo> EditorWindow::arrivedClips(const QList<AudioInfo> &before, const QList<AudioInfo> &after)
+{
+    // Each clip of before matches one equal clip of after; the rest came.
+    QList<AudioInfo> unmatched = before;
+    QList<AudioInfo> arrived;
+    for (const AudioInfo &clip : after) {
+        const auto same = std::find_if(unmatched.begin(), unmatched.end(), [&clip](const AudioInfo &o) {
+            return o.path == clip.path && o.clipStart == clip.clipStart && o.clipEnd == clip.clipEnd;
+        });
+        if (same != unmatched.end())
+            unmatched.erase(same);
+        else
+            arrived << clip;
+    }
+    return arrived;
+}
+
+void EditorWindow::setProjectPath(const QString &path)
+{
+    m_projectPath = path;
+    m_autoSave->setProjectPath(path);
+}
+
+void EditorWindow::tellMissing()
+{
+    const QStringList missing = m_model->album().missingPaths();
+    if (missing.isEmpty())
+        return;
+    QStringList lines;
+    for (const QString &file : missing)
+        lines << ImportProgress::Report::line(file, FileCheck::refusal(file).isEmpty() ? tr("cannot be read")
+                                                                                       : FileCheck::refusal(file));
+    const auto answer = MessageBox::list(
+        MessageBox::Info,
+        tr("%n file(s) of the project are missing or cannot be read. They keep their places in the album and "
+           "are saved with it, but the preview and the DVD leave them out until they are found. Relink "
+           "searches a folder (and the folders in it) for them by name.",
+           nullptr, int(missing.size())),
+        lines, widgetFrame(), QDialogButtonBox::Yes | QDialogButtonBox::Close, QDialogButtonBox::Close,
+        {{QDialogButtonBox::Yes, tr("Relink...")}});
+    if (answer == QDialogButtonBox::Yes)
+        relinkMissing();
+}
+
+int EditorWindow::relinkMissing()
+{
+    pause();
+    const Album &album = m_model->album();
+    const QStringList missing = album.missingPaths();
+    if (missing.isEmpty())
+        return 0;
+    const QString start = m_projectPath.isEmpty() ? QFileInfo(missing.first()).absolutePath()
+                                                   : QFileInfo(m_projectPath).absolutePath();
+    const QString folder = FileChooser::getExistingDirectory(widgetFrame(), tr("Relink: Search a Folder"), start);
+    if (folder.isEmpty())
+        return 0;
+    Album relinked(album);
+    QProgressDialog progress(tr("Searching %1...").arg(QDir::toNativeSeparators(folder)), tr("Cancel"), 0, 0,
+                             widgetFrame());
+    progress.setWindowTitle(tr("Relink"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    int looked = 0;
+    const int found = Project::relink(&relinked, folder, [&progress, &looked] {
+        if (++looked % 64 == 0)
+            QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
+    progress.reset();
+    if (found > 0)
+        m_model->edit(tr("Relink Files"), [&relinked](Album &a) {
+            a.photos = relinked.photos;
+            a.audios = relinked.audios;
+        });
+    const QStringList still = m_model->album().missingPaths();
+    if (still.isEmpty()) {
+        widgetFrame()->statusBar()->showMessage(tr("%n file(s) found again.", nullptr, found), 5000);
+    } else {
+        QStringList lines;
+        for (const QString &file : still)
+            lines << QDir::toNativeSeparators(file);
+        MessageBox::list(MessageBox::Info,
+                         tr("%1 found again; %2 still missing:").arg(found).arg(still.size()), lines,
+                         widgetFrame());
+    }
+    return found;
+}
+
+bool EditorWindow::offerRecovery()
+{
+    const QList<AutoSave::Orphan> orphans = AutoSave::orphans();
+    for (const AutoSave::Orphan &orphan : orphans) {
+        const QString name = orphan.projectPath.isEmpty()
+                                 ? tr("An album that was never saved")
+                                 : tr("The album \"%1\"").arg(QFileInfo(orphan.projectPath).fileName());
+        const QString text =
+            tr("%1 was not closed properly. Its unsaved changes were kept at %2 (%n photo(s)).\n"
+               "Do you want to recover them?",
+               nullptr, orphan.photos)
+                .arg(name, QLocale().toString(orphan.savedAt.toLocalTime(), QLocale::LongFormat));
+        const auto answer = MessageBox::ask(
+            {MessageBox::Question, text, tr("Recover Unsaved Work"),
+             QDialogButtonBox::Yes | QDialogButtonBox::Discard | QDialogButtonBox::Ignore, QDialogButtonBox::Yes,
+             {}, {{QDialogButtonBox::Yes, tr("Recover")}, {QDialogButtonBox::Ignore, tr("Later")}}},
+            widgetFrame());
+        if (answer == QDialogButtonBox::Discard) {
+            AutoSave::discard(orphan.file);
+            continue;
+        }
+        if (answer != QDialogButtonBox::Yes)
+            continue; // kept for the next start
+        if (!maybeSave())
+            return false;
+        if (recoverFrom(orphan.file))
+            return true;
+    }
+    return false;
+}
+
+bool EditorWindow::recoverFrom(const QString &file)
+{
+    pause();
+    Project::Data data;
+    QString projectPath;
+    QString error;
+    if (!AutoSave::read(file, &data, &projectPath, &error)) {
+        MessageBox::alert(error, QString(), widgetFrame());
+        return false;
+    }
+    Album loaded(m_model->album());
+    QStringList missing;
+    if (!Project::load(data, &loaded, &missing))
+        return false;
+    setProjectPath(projectPath);
+    m_model->reset(loaded);
+    // The recovered album is not the saved project: it stays unsaved
+    // until the person saves it.
+    undoStack()->resetClean();
+    showReplacedAlbum();
+    updateTitle();
+    // This editor keeps it now; the dead editor's file goes.
+    m_autoSave->saveNow();
+    AutoSave::discard(file);
+    if (!missing.isEmpty())
+        tellMissing();
+    return true;
+}
+
+void EditorWindow::endSession()
+{
+    // A termination signal (a logout, a service stop): nobody may be there
+    // to answer a question. A run is aborted as its "Abort" would, and
+    // the window closes when it has cleaned up; unsaved changes stay in
+    // the recovery file for the next start.
+    m_terminating = true;
+    m_autoSave->saveNow();
+    if (!undoStack()->isClean())
+        m_autoSave->keepOnExit();
+    if (m_job && m_job->isRunning()) {
+        m_closeAfterRun = true;
+        m_dvdMaking->abortWithoutAsking();
+        if (m_job->isRunning())
+            return;
+    }
+    Q_EMIT sessionEnded();
+    // exit(), not quit(): quit() first asks every window to close, and an
+    // open question (a message box, a dialog) refuses, so the program
+    // would stay. exit() ends every event loop, open questions included
+    // (they answer "no button": nothing is done, nothing discarded).
+    QCoreApplication::exit(0);
 }

@@ -14,6 +14,7 @@
 #include "dialogs/dvdmaking.h"
 #include "desktop/mainwindowbase.h"
 
+class AutoSave;
 class PreviewPlayer;
 class DvdMaking;
 class VideoExport;
@@ -22,6 +23,7 @@ class MediaInfoWidget;
 class QUndoStack;
 class QAction;
 class QMenu;
+class QLabel;
 class QListWidget;
 class StripListWidget;
 class SingleApplication;
@@ -99,6 +101,22 @@ public:
     // when the person cancelled or saving failed.
     bool maybeSave();
     bool queryClose() override;
+    // At the start: offers the unsaved work of editors that ended without
+    // closing ("Recover", "Discard", or later). True when an album was
+    // recovered.
+    bool offerRecovery();
+    // Takes a recovery file's album as this editor's (unsaved).
+    bool recoverFrom(const QString &file);
+    // A termination signal: aborts a run without asking, keeps unsaved work
+    // for recovery and ends the program once the run has cleaned up.
+    void endSession();
+    // The unsaved-work keeper.
+    AutoSave *autoSave() const { return m_autoSave; }
+    // Looks for the album's missing files in a folder the person picks
+    // (with its subfolders); returns how many were found.
+    int relinkMissing();
+    // The clips of after that are not in before (what arrived meanwhile).
+    static QList<AudioInfo> arrivedClips(const QList<AudioInfo> &before, const QList<AudioInfo> &after);
     // The album's DVD choices; the DVD settings dialog writes them here so
     // that they are saved with the project and can be undone.
     const DvdChoices &dvdChoices() const { return m_model->album().dvd; }
@@ -153,6 +171,10 @@ public Q_SLOTS:
     bool saveProjectAs();
 
     void retranslate() override;
+
+Q_SIGNALS:
+    // endSession() is done: the program ends now.
+    void sessionEnded();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -248,6 +270,16 @@ private:
     // No row current: the media information window empty, no previous or
     // next.
     void showNoRow();
+    // Imports a batch of openPaths().
+    void openPathsNow(const QStringList &paths);
+    void setProjectPath(const QString &path);
+    // The message about the album's missing files, with "Relink...".
+    void tellMissing();
+    // The preview (or, where it cannot be shown, the note saying so) or the
+    // getting-started picture.
+    void showPreviewArea(bool show);
+    // The tool buttons' tooltips name the shortcuts of their commands.
+    void showShortcutsInTooltips();
     void runPhotoImport(const QStringList &paths);
     void runAudioImport(const QStringList &paths);
     void updateCapacity();
@@ -298,4 +330,15 @@ private:
     DvdMaking *m_dvdMaking = nullptr;
     VideoExport *m_videoExport = nullptr;
     bool m_closeAfterRun = false;
+    bool m_terminating = false;
+    // What the preview shows: the album without its missing files.
+    Album m_shownAlbum;
+    AutoSave *m_autoSave = nullptr;
+    QAction *m_relinkAction = nullptr;
+    QStringList m_pendingPaths;
+    // Where the platform cannot show OpenGL: the player outside the window
+    // and the note in its place.
+    std::unique_ptr<PreviewPlayer> m_detachedPlayer;
+    QLabel *m_previewUnavailable = nullptr;
+    bool m_openingPaths = false;
 };

@@ -1,5 +1,9 @@
 #include "window/photolistwidget.h"
 
+#include <QDir>
+
+#include <QIcon>
+
 #include <QFileInfo>
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -20,9 +24,9 @@ constexpr int kTransitionPictureHeight = 27;
 // after each edit.
 bool showsSame(const ImageInfo &a, const ImageInfo &b)
 {
-    return a.path == b.path && a.titleCard == b.titleCard && a.caption.text == b.caption.text &&
-           a.transformOps == b.transformOps && a.width == b.width && a.height == b.height &&
-           a.depth == b.depth && a.thumbnail.cacheKey() == b.thumbnail.cacheKey() &&
+    return a.path == b.path && a.missing == b.missing && a.titleCard == b.titleCard &&
+           a.caption.text == b.caption.text && a.transformOps == b.transformOps && a.width == b.width &&
+           a.height == b.height && a.depth == b.depth && a.thumbnail.cacheKey() == b.thumbnail.cacheKey() &&
            a.thumbnailTurned.cacheKey() == b.thumbnailTurned.cacheKey();
 }
 } // namespace
@@ -95,10 +99,39 @@ const QList<ImageInfo> &PhotoListWidget::photos() const
     return m_model ? m_model->album().photos : none;
 }
 
+QImage PhotoListWidget::missingThumbnail()
+{
+    // A grey card with the theme's "missing image" sign and the word.
+    QImage card(80, 60, QImage::Format_ARGB32_Premultiplied);
+    card.fill(QColor(0x55, 0x55, 0x55));
+    QPainter painter(&card);
+    painter.setPen(QColor(0xd0, 0x40, 0x40));
+    painter.drawRect(card.rect().adjusted(0, 0, -1, -1));
+    const QIcon sign = QIcon::fromTheme(QStringLiteral("image-missing"));
+    if (!sign.isNull())
+        painter.drawPixmap(28, 6, sign.pixmap(24, 24));
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 34, 80, 20), Qt::AlignCenter, tr("missing"));
+    return card;
+}
+
 void PhotoListWidget::showPhoto(int row, const ImageInfo &photo)
 {
     QListWidgetItem *it = item(row);
     it->setSizeHint(QSize(kPhotoItemWidth, kPhotoItemHeight));
+    if (photo.missing) {
+        // A placeholder: the photo keeps its place until it is found.
+        const QString name = QFileInfo(photo.path).fileName();
+        it->setData(Qt::DecorationRole, QPixmap::fromImage(missingThumbnail()));
+        it->setToolTip(QStringLiteral("<nobr>") + tr("Missing") + QStringLiteral(":&nbsp;<b>") +
+                       QDir::toNativeSeparators(photo.path).toHtmlEscaped() + QStringLiteral("</b></nobr><br />") +
+                       tr("Left out of the preview and the DVD until it is found (Relink...)."));
+        it->setData(Qt::AccessibleTextRole, tr("%1 (missing)").arg(name));
+        return;
+    }
     it->setData(Qt::DecorationRole, QPixmap::fromImage(displayThumbnail(photo)));
     if (photo.isTitleCard()) {
         const QString text = photo.titleCard->text.simplified();

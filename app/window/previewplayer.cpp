@@ -1,5 +1,7 @@
 #include "window/previewplayer.h"
 
+#include <QGuiApplication>
+
 #include "engine/storyboardrender.h"
 
 #include <QLoggingCategory>
@@ -41,6 +43,14 @@ PreviewPlayer::~PreviewPlayer()
     if (QOpenGLContext *glContext = context())
         disconnect(glContext, nullptr, this, nullptr);
     releaseContextObjects();
+}
+
+bool PreviewPlayer::platformShowsOpenGL()
+{
+    static const QStringList without = {QStringLiteral("offscreen"), QStringLiteral("minimal"),
+                                        QStringLiteral("vnc"), QStringLiteral("linuxfb"),
+                                        QStringLiteral("vkkhrdisplay")};
+    return !without.contains(QGuiApplication::platformName());
 }
 
 bool PreviewPlayer::init(const OutputFormat &format)

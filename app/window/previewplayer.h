@@ -47,6 +47,11 @@ public:
     explicit PreviewPlayer(QWidget *parent = nullptr);
     ~PreviewPlayer() override;
 
+    // Whether the running platform can show an OpenGL widget in a window
+    // (xcb, Wayland, eglfs can; offscreen, minimal, vnc, linuxfb cannot,
+    // and Qt would crash flushing the window).
+    static bool platformShowsOpenGL();
+
     // Takes the render format: the frame size of the textures and the PCM
     // of one video frame. Call it again whenever the format changes; after
     // "Create DVD" the window calls it with the preview's two channels.

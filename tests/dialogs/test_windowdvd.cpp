@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMessageBox>
 #include <QUndoStack>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,8 +23,11 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <csignal>
+
 #include "album/appsettings.h"
 #include "dialogtestutil.h"
+#include "framework/terminationsignals.h"
 #include "dvdcheck.h"
 #include "window/previewplayer.h"
 #include "engine/storyboardrender.h"
@@ -130,8 +134,10 @@ private Q_SLOTS:
     void videoFromTheSampleAlbum();
     void preferencesFromTheWindow();
     void settingsFitSmallWindows();
+    void aRunEndingByItselfWithdrawsTheQuestion();
     // Last: closing the window ends the application's event loops.
     void closingTheWindowDuringARunAsks();
+    void terminationDuringARunAbortsWithoutAsking();
 
 private:
     template <typename T> T *child(const char *name) const
@@ -656,6 +662,108 @@ void TestWindowDvd::settingsFitSmallWindows()
         QTRY_VERIFY(!settings->isVisible());
         QCOMPARE(robot.done, QStringList{QStringLiteral("settings")});
     }
+}
+
+void TestWindowDvd::aRunEndingByItselfWithdrawsTheQuestion()
+{
+    // "Abort or not?" asked (a real box, nobody answers) while the run is
+    // in its last step: the run ends by itself, and the question goes with
+    // it instead of standing over "Created Successfully!".
+    importSampleAlbum();
+    const QString slow = TestSupport::slowEndingMultiplexerFolder(3);
+    QVERIFY(!slow.isEmpty());
+    PathPrefix path(slow);
+    const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-withdraw"));
+    DvdSettingsDialog *settings = m_window->dvdMaking()->settingsDialog();
+    ProgressDialog *progress = m_window->dvdMaking()->progressDialog();
+    JobResult result;
+    connect(m_window->job(), &MakeJob::finished, this, [&result](const JobResult &r) { result = r; });
+    bool asked = false;
+    bool answer = true;
+    bool boxSeen = false;
+    // Never hang: a box still open long after the run is closed, and the
+    // test fails on its answer.
+    QTimer rescue;
+    rescue.setInterval(500);
+    int afterEnd = 0;
+    connect(&rescue, &QTimer::timeout, this, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box || !box->isVisible())
+                continue;
+            boxSeen = true;
+            if (!m_window->job()->isRunning() && ++afterEnd > 20)
+                box->done(QMessageBox::Yes);
+        }
+    });
+    rescue.start();
+    Robot robot;
+    robot.add(
+        "settings", [&] { return modalIs(settings); },
+        [&] {
+            QVERIFY(settings->targetComboBox()->setFolderTarget(out));
+            click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
+        });
+    robot.add(
+        "ask", [&] { return modalIs(progress) && !progress->showsEnd() && progress->shownStage() == JobStage::CreatingDvd; },
+        [&] {
+            QTimer::singleShot(0, this, [&] {
+                answer = m_window->dvdMaking()->confirmAbort();
+                asked = true;
+            });
+        });
+    robot.add(
+        "finish", [&] { return asked && modalIs(progress) && progress->showsEnd(); },
+        [&] { click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish"))); });
+    click(child<QPushButton>("burn"));
+    QTRY_VERIFY_WITH_TIMEOUT(asked, 60000);
+    QVERIFY(boxSeen);
+    QCOMPARE(result.outcome, JobResult::Succeeded);
+    QVERIFY(!answer); // withdrawn as "No": nothing was aborted
+    QCOMPARE(afterEnd, 0);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY(!(qobject_cast<QMessageBox *>(w) && w->isVisible()));
+}
+
+void TestWindowDvd::terminationDuringARunAbortsWithoutAsking()
+{
+    // SIGTERM during a run (a logout): the run stops as "Abort" would, no
+    // question is asked, and the program ends once the run has cleaned up.
+    importSampleAlbum();
+    const QString slow = TestSupport::slowEndingMultiplexerFolder(5);
+    QVERIFY(!slow.isEmpty());
+    PathPrefix path(slow);
+    MessageRecorder boxes;
+    connect(TerminationSignals::instance(), &TerminationSignals::requested, m_window.get(),
+            [this] { m_window->endSession(); });
+    bool ended = false;
+    connect(m_window.get(), &EditorWindow::sessionEnded, this, [&ended] { ended = true; });
+    const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-term"));
+    DvdSettingsDialog *settings = m_window->dvdMaking()->settingsDialog();
+    ProgressDialog *progress = m_window->dvdMaking()->progressDialog();
+    JobResult result;
+    bool finished = false;
+    connect(m_window->job(), &MakeJob::finished, this, [&](const JobResult &r) {
+        result = r;
+        finished = true;
+    });
+    Robot robot;
+    robot.add(
+        "settings", [&] { return modalIs(settings); },
+        [&] {
+            QVERIFY(settings->targetComboBox()->setFolderTarget(out));
+            click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
+        });
+    robot.add(
+        "terminate", [&] { return modalIs(progress) && !progress->showsEnd() && progress->shownStage() == JobStage::CreatingDvd; },
+        [&] { ::raise(SIGTERM); });
+    click(child<QPushButton>("burn"));
+    QTRY_VERIFY_WITH_TIMEOUT(finished, 60000);
+    QCOMPARE(result.outcome, JobResult::Aborted);
+    QVERIFY2(boxes.texts().isEmpty(), qPrintable(boxes.texts().join(QLatin1Char('|'))));
+    QVERIFY(entries(m_temp).isEmpty());
+    // The program ends once the run has cleaned up.
+    QTRY_VERIFY(ended);
 }
 
 int main(int argc, char **argv)

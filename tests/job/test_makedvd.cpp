@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <csignal>
+#include <sys/stat.h>
 #include <functional>
 
 #include "dvdcheck.h"
@@ -196,6 +197,9 @@ private Q_SLOTS:
     void phoneFolder();
     void interruptDuringEncoding();
     void librariesTalkToTheLogOnly();
+    void hostileProjectsAreRefusedByName();
+    void missingFilesAndOversizedShowsNeedConsent();
+    void killedRunsFolderGoesAtTheNextRun();
 
 private:
     QString m_dir;
@@ -666,7 +670,8 @@ void TestMakeDvd::librariesTalkToTheLogOnly()
 
     const Run quiet = makeDvd(args);
     QVERIFY2(quiet.exitCode == 0, quiet.err.constData());
-    QVERIFY(quiet.err.contains("Some files have not been added to the list:\n" + cut.toLocal8Bit() + "\n"));
+    QVERIFY2(quiet.err.contains("Some files have not been added to the list:\n  " + cut.toLocal8Bit() + ": cut short\n"),
+             quiet.err.constData());
     QVERIFY(quiet.err.contains("1 photos, 1 audio clips"));
     for (const char *chatter : {"Corrupt JPEG data", " @ 0x", "Header missing", "sorvel."})
         QVERIFY2(!quiet.err.contains(chatter), quiet.err.constData());
@@ -684,6 +689,123 @@ void TestMakeDvd::librariesTalkToTheLogOnly()
     const Run failed = makeDvd({"--to-drive", "/dev/sr9", stray});
     QCOMPARE(failed.exitCode, 1);
     QVERIFY2(failed.err.contains("\nDetails: " + g_cacheHome.toLocal8Bit()), failed.err.constData());
+}
+
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// A project of the photos (relative names) with the given settings.
+QByteArray projectOf(const QStringList &names, const QByteArray &settings)
+{
+    QByteArray photos;
+    for (const QString &name : names)
+        photos += (photos.isEmpty() ? "" : ", ") + QByteArray("{\"path\": \"") + name.toUtf8() + "\"}";
+    return "{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {" + settings + "}, \"photos\": [" +
+           photos + "], \"clips\": []}";
+}
+
+} // namespace
+
+void TestMakeDvd::hostileProjectsAreRefusedByName()
+{
+    // A named pipe, an endless device and a damaged member: each refused at
+    // once with what is wrong, never read until memory runs out or waited
+    // on for ever.
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-hostile"));
+    const QString pipe = work + QStringLiteral("/pipe.sorvel");
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    const QString zero = work + QStringLiteral("/zero.sorvel");
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString damaged = work + QStringLiteral("/damaged.sorvel");
+    QVERIFY(writeFile(damaged, "{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {}, \"photos\": [], "
+                               "\"clips\": [{\"path\": \"a.mp3\", \"clipStart\": 0, \"clipEnd\": \"soon\"}]}"));
+    const QString iso = work + QStringLiteral("/x.iso");
+    const struct {
+        QString project;
+        QByteArray says;
+    } cases[] = {{pipe, "named pipe"}, {zero, "device"}, {damaged, "clips[0].clipEnd: not a number"}};
+    for (const auto &c : cases) {
+        const Run r = makeDvd({"--to-iso", iso, c.project}, 60000);
+        QVERIFY2(r.exitCode == 1, r.err.constData());
+        QVERIFY2(r.err.contains(c.says), r.err.constData());
+    }
+    QVERIFY(!QFileInfo::exists(iso));
+}
+
+void TestMakeDvd::missingFilesAndOversizedShowsNeedConsent()
+{
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-consent"));
+    const QString temp = work + QStringLiteral("/temp");
+    QVERIFY(QFile::copy(m_photos[0], work + QStringLiteral("/here.jpg")));
+    // One photo of the project is gone: named, and nothing made without
+    // --yes.
+    const QString missing = work + QStringLiteral("/missing.sorvel");
+    QVERIFY(writeFile(missing, projectOf({QStringLiteral("here.jpg"), QStringLiteral("gone.jpg")},
+                                         "\"photoDurationMs\": 1000")));
+    const Run refused = makeDvd({"--to-folder", work + QStringLiteral("/dvd"), "--temp-dir", temp, missing}, 60000);
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains("gone.jpg") && refused.err.contains("--yes"), refused.err.constData());
+    QVERIFY(!QFileInfo::exists(work + QStringLiteral("/dvd")));
+
+    // Three hours of photos: more than a double-layer disc holds at the
+    // best quality. A folder (a disc to be) is refused before anything is
+    // encoded; an image asks first; --yes passes the missing photo and
+    // shows the refusal is about the size alone.
+    QStringList many;
+    for (int i = 0; i < 200; ++i)
+        many << QStringLiteral("here.jpg");
+    const QString big = work + QStringLiteral("/big.sorvel");
+    QVERIFY(writeFile(big, projectOf(many + QStringList{QStringLiteral("gone.jpg")},
+                                     "\"photoDurationMs\": 60000")));
+    const Run folder = makeDvd({"--to-folder", work + QStringLiteral("/dvd"), "--quality", "high", "--yes",
+                                "--temp-dir", temp, big},
+                               120000);
+    QCOMPARE(folder.exitCode, 1);
+    QVERIFY2(folder.err.contains("without them [yes]"), folder.err.constData());
+    QVERIFY2(folder.err.contains("more than the largest DVD holds") && folder.err.contains("lower quality"),
+             folder.err.constData());
+    QVERIFY(!folder.err.contains("Creating video"));
+    const QString complete = work + QStringLiteral("/complete.sorvel");
+    QVERIFY(writeFile(complete, projectOf(many, "\"photoDurationMs\": 60000")));
+    const Run image = makeDvd({"--to-iso", work + QStringLiteral("/big.iso"), "--quality", "high", "--temp-dir",
+                               temp, complete},
+                              120000);
+    QCOMPARE(image.exitCode, 1);
+    QVERIFY2(image.err.contains("No DVD can hold the image"), image.err.constData());
+    QVERIFY(!image.err.contains("Creating video"));
+    QVERIFY(!QFileInfo::exists(work + QStringLiteral("/big.iso")));
+    QVERIFY(entries(temp).isEmpty());
+}
+
+void TestMakeDvd::killedRunsFolderGoesAtTheNextRun()
+{
+    // A run killed outright cannot clean up: its working folder stays
+    // until the next run, which removes it; a folder of the user's in the
+    // same place stays.
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-killed"));
+    const QString temp = work + QStringLiteral("/temp");
+    QVERIFY(QDir().mkpath(temp + QStringLiteral("/sorvel-run-mine")));
+    QStringList args{"--to-iso", work + QStringLiteral("/never.iso"), "--standard", "PAL", "--photo-duration",
+                     "20000", "--temp-dir", temp};
+    args += m_photos;
+    const Run killed = makeDvdActing(args, "Creating video...", [](QProcess &p) {
+        QTest::qWait(500);
+        ::kill(pid_t(p.processId()), SIGKILL);
+    });
+    QCOMPARE(killed.exitCode, -1);
+    QStringList left = entries(temp);
+    QCOMPARE(left.size(), 2);
+    const Run next = makeDvd({"--to-iso", work + QStringLiteral("/one.iso"), "--standard", "PAL",
+                              "--photo-duration", "1000", "--no-transition", "--no-dynamic-effect", "--temp-dir",
+                              temp, m_photos[0]});
+    QVERIFY2(next.exitCode == 0, next.err.constData());
+    QCOMPARE(entries(temp), QStringList{QStringLiteral("sorvel-run-mine")});
 }
 
 QTEST_GUILESS_MAIN(TestMakeDvd)

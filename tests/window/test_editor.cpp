@@ -230,9 +230,11 @@ void TestEditor::importReportsBrokenFilesInOrder()
     QCOMPARE(photoPaths(), expected);
     QCOMPARE(photos()->count(), 15);
     QCOMPARE(messages.requests.size(), 1);
-    QCOMPARE(messages.requests.first().text,
-             QStringLiteral("Some files have not been added to the list:\n%1\t%2\t")
-                 .arg(paths.at(2), paths.at(6)));
+    // One file a line, each with why it was left out.
+    QCOMPARE(messages.requests.first().text, QStringLiteral("Some files have not been added to the list:"));
+    QCOMPARE(messages.requests.first().items.size(), 2);
+    QVERIFY(messages.requests.first().items.at(0).startsWith(paths.at(2) + QStringLiteral(" \u2014 ")));
+    QVERIFY(messages.requests.first().items.at(1).startsWith(paths.at(6) + QStringLiteral(" \u2014 ")));
     QCOMPARE(messages.requests.first().title, QString());
     // The album follows the strip: the lengths, the capacity and Play.
     QCOMPARE(child<QLabel>("albumLength")->text(), QStringLiteral("00:00:50")); // 8 x 5 s + 7 x 1.5 s

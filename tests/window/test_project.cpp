@@ -81,7 +81,7 @@ private Q_SLOTS:
     void cleanup();
     void saveAndReopenEveryField();
     void movedFolderOpensWithItsPhotos();
-    void missingFilesAreListedAndSkipped();
+    void missingFilesAreListedAndKept();
     void handWrittenProjectOpens();
     void damagedFilesChangeNothing_data();
     void damagedFilesChangeNothing();
@@ -324,7 +324,7 @@ void TestProject::movedFolderOpensWithItsPhotos()
     QCOMPARE(m_window->album()->audios.first().path, copy + QStringLiteral("/music/song.mp3"));
 }
 
-void TestProject::missingFilesAreListedAndSkipped()
+void TestProject::missingFilesAreListedAndKept()
 {
     const QString folder = TestSupport::freshDir(QStringLiteral("project-missing"));
     QStringList files;
@@ -335,14 +335,30 @@ void TestProject::missingFilesAreListedAndSkipped()
     importPhotos(files);
     const QString file = folder + QStringLiteral("/album.sorvel");
     QVERIFY(m_window->saveProjectTo(file));
-    QVERIFY(QFile::remove(files.at(1)));
+    const QByteArray saved = readAll(file);
+    QVERIFY(QFile::rename(files.at(1), files.at(1) + QStringLiteral(".away")));
     m_window = std::make_unique<EditorWindow>();
-    MessageAnswer messages;
+    MessageAnswer messages(QDialogButtonBox::Close);
     QVERIFY(m_window->openProject(file));
-    QCOMPARE(photoPaths(), (QStringList{files.at(0), files.at(2)}));
+    // The missing photo keeps its place, marked; the preview and the DVD
+    // see the other two.
+    QCOMPARE(photoPaths(), files);
+    QVERIFY(m_window->album()->photos.at(1).missing);
+    QCOMPARE(m_window->album()->present().photos.size(), 2);
     QCOMPARE(messages.requests.size(), 1);
-    QVERIFY(messages.requests.first().text.contains(files.at(1)));
-    QVERIFY(!messages.requests.first().text.contains(files.at(0)));
+    QVERIFY(messages.requests.first().items.join(QLatin1Char('\n')).contains(files.at(1)));
+    QVERIFY(!messages.requests.first().items.join(QLatin1Char('\n')).contains(files.at(0)));
+    QVERIFY(!m_window->widgetFrame()->isWindowModified());
+    // Saved again, it is the same project: nothing was dropped.
+    QVERIFY(m_window->saveProjectTo(file));
+    QCOMPARE(readAll(file), saved);
+    // The photo put back comes back.
+    QVERIFY(QFile::rename(files.at(1) + QStringLiteral(".away"), files.at(1)));
+    m_window = std::make_unique<EditorWindow>();
+    QVERIFY(m_window->openProject(file));
+    QCOMPARE(photoPaths(), files);
+    QVERIFY(!m_window->album()->photos.at(1).missing);
+    QCOMPARE(messages.requests.size(), 1);
 }
 
 void TestProject::handWrittenProjectOpens()

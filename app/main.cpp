@@ -7,6 +7,7 @@
 #include "album/appsettings.h"
 #include "desktop/application.h"
 #include "framework/settingsstore.h"
+#include "framework/terminationsignals.h"
 #include "desktop/singleapplication.h"
 #include "window/editorwindow.h"
 #include "job/makedvdcommand.h"
@@ -89,15 +90,22 @@ int main(int argc, char *argv[])
             exitCode = 1;
         }
     } else {
-        app->quitOnTerminationSignals();
+        // A termination signal aborts a run as "Abort" would and keeps
+        // unsaved work for recovery; nobody is asked anything.
         auto window = std::make_unique<EditorWindow>();
+        QObject::connect(TerminationSignals::instance(), &TerminationSignals::requested, window.get(),
+                         [&window] { window->endSession(); });
         app->setMainWindow(window.get());
         app->setActivationWindow(window->widgetFrame(), true);
         window->listenToInstances(app.get());
         window->show(true);
         closeSplash();
-        if (!paths.isEmpty())
-            QTimer::singleShot(0, window.get(), [&window, paths] { window->openPaths(paths); });
+        // The work of an editor that ended without closing comes first.
+        QTimer::singleShot(0, window.get(), [&window, paths] {
+            window->offerRecovery();
+            if (!paths.isEmpty())
+                window->openPaths(paths);
+        });
         app->exec();
         closeSplash();
         app->setMainWindow(nullptr);

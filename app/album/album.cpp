@@ -4,6 +4,7 @@
 #include <QLoggingCategory>
 #include <QTransform>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 
@@ -13,17 +14,66 @@
 
 Q_LOGGING_CATEGORY(lcAlbum, "sorvel.album")
 
-OutputFormat OutputFormat::forStandard(TvStandard standard)
+OutputFormat OutputFormat::forStandard(TvStandard standard, DvdAspect aspect)
 {
     OutputFormat f;
+    f.width = 720;
     if (standard == TvStandard::Pal) {
+        f.height = 576;
         f.frameRateNum = 25;
         f.frameRateDen = 1;
     } else {
+        f.height = 480;
         f.frameRateNum = 30000;
         f.frameRateDen = 1001;
     }
+    f.aspectNum = aspect == DvdAspect::Wide ? 16 : 4;
+    f.aspectDen = aspect == DvdAspect::Wide ? 9 : 3;
     return f;
+}
+
+OutputFormat OutputFormat::forVideo(const VideoChoices &choices)
+{
+    OutputFormat f;
+    const QSize size = choices.frameSize();
+    f.width = size.width();
+    f.height = size.height();
+    f.frameRateNum = choices.frameRate;
+    f.frameRateDen = 1;
+    f.aspectNum = videoShapeNum(choices.shape);
+    f.aspectDen = videoShapeDen(choices.shape);
+    f.audioChannels = 2;
+    return f;
+}
+
+double OutputFormat::motionUnit() const
+{
+    return std::min(double(height) / 540.0, displayWidth() / 720.0);
+}
+
+std::optional<PhotoFraming> parsePhotoFraming(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("fit"), Qt::CaseInsensitive) == 0)
+        return PhotoFraming::Fit;
+    if (t.compare(QLatin1String("fill"), Qt::CaseInsensitive) == 0)
+        return PhotoFraming::Fill;
+    if (t.compare(QLatin1String("blur"), Qt::CaseInsensitive) == 0)
+        return PhotoFraming::Blur;
+    return std::nullopt;
+}
+
+QString photoFramingName(PhotoFraming framing)
+{
+    switch (framing) {
+    case PhotoFraming::Fill:
+        return QStringLiteral("fill");
+    case PhotoFraming::Blur:
+        return QStringLiteral("blur");
+    case PhotoFraming::Fit:
+        break;
+    }
+    return QStringLiteral("fit");
 }
 
 bool OutputFormat::operator==(const OutputFormat &o) const
@@ -154,7 +204,8 @@ void resetMotionKeyCounter()
 MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicEffect)
 {
     MotionSample s;
-    if (!useDynamicEffect)
+    // A title card stands still, whatever its keys say.
+    if (!useDynamicEffect || info.isTitleCard())
         return s;
     s.kind = info.motionStart.kind;
     const int animated = s.kind == 1 ? 4 : 3;
@@ -164,6 +215,14 @@ MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicE
         s.values[i] = float(a + x * (b - a));
     }
     return s;
+}
+
+ImageInfo ImageInfo::forTitleCard(const TitleCard &card)
+{
+    ImageInfo info;
+    info.titleCard = card;
+    info.format = QStringLiteral("Title card");
+    return info;
 }
 
 void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport)
@@ -199,19 +258,75 @@ void Album::loadPatternFiles(const QString &appDir)
         patternFiles.append(folder.absoluteFilePath(name));
 }
 
+int Album::itemDurationMs(int k) const
+{
+    if (k >= 0 && k < photos.size() && photos.at(k).isTitleCard())
+        return photos.at(k).titleCard->durationMs;
+    return settings.photoDurationMs;
+int Album::missingCount() const
+{
+    int n = 0;
+    for (const ImageInfo &photo : photos)
+        n += photo.missing ? 1 : 0;
+    for (const AudioInfo &clip : audios)
+        n += clip.missing ? 1 : 0;
+    return n;
+}
+
+QStringList Album::missingPaths() const
+{
+    QStringList paths;
+    for (const ImageInfo &photo : photos) {
+        if (photo.missing)
+            paths << photo.path;
+    }
+    for (const AudioInfo &clip : audios) {
+        if (clip.missing)
+            paths << clip.path;
+    }
+    return paths;
+}
+
+Album Album::present() const
+{
+    Album out(*this);
+    if (missingCount() == 0)
+        return out;
+    out.photos.clear();
+    out.audios.clear();
+    for (const ImageInfo &photo : photos) {
+        if (!photo.missing)
+            out.photos.append(photo);
+    }
+    for (const AudioInfo &clip : audios) {
+        if (!clip.missing)
+            out.audios.append(clip);
+    }
+    return out;
+}
+
 double Album::videoLength() const
 {
-    const int n = photos.size();
+    int n = 0;
+    for (const ImageInfo &photo : photos)
+        n += photo.missing ? 0 : 1;
     if (n == 0)
         return 0.0;
-    return n * photoDuration() + (settings.useTransition ? (n - 1) * transitionDuration() : 0.0);
+    int64_t ms = 0;
+    for (int k = 0; k < photos.size(); ++k) {
+        if (!photos.at(k).missing)
+            ms += itemDurationMs(k);
+    }
+    return ms / 1000.0 + (settings.useTransition ? (n - 1) * transitionDuration() : 0.0);
 }
 
 double Album::audioLength() const
 {
     double total = 0.0;
-    for (const AudioInfo &a : audios)
-        total += a.clipEnd - a.clipStart;
+    for (const AudioInfo &a : audios) {
+        if (!a.missing)
+            total += a.clipEnd - a.clipStart;
+    }
     return total;
 }
 
@@ -231,11 +346,27 @@ int Album::setTransitionDurationMs(int requestedMs, const OutputFormat &format)
 
 bool Album::fitPhotoDurationToAudio(const OutputFormat &format)
 {
-    const int n = photos.size();
+    int n = 0;
+    for (const ImageInfo &photo : photos)
+        n += photo.missing ? 0 : 1;
     if (n == 0 || audios.isEmpty())
         return false;
-    const double a =
-        (audioLength() - (settings.useTransition && n > 0 ? (n - 1) * transitionDuration() : 0.0)) / n;
+    // Title cards keep their own time; the photos share what is left.
+    int photoCount = 0;
+    double cardSeconds = 0.0;
+    for (const ImageInfo &item : photos) {
+        if (item.missing)
+            continue;
+        if (item.isTitleCard())
+            cardSeconds += item.titleCard->durationMs / 1000.0;
+        else
+            ++photoCount;
+    }
+    if (photoCount == 0)
+        return false;
+    const double a = (audioLength() - cardSeconds -
+                      (settings.useTransition && n > 0 ? (n - 1) * transitionDuration() : 0.0)) /
+                     photoCount;
     if (a < 1.0 || a > 999.0)
         return false;
     // The whole-frame duration just above the fit, so that the photos

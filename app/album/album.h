@@ -10,9 +10,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
+#include "album/caption.h"
 #include "album/dvdchoices.h"
 #include "album/loudness.h"
+#include "album/videochoices.h"
 
 // Dynamic-effect key: kind 0 animates three values (horizontal offset,
 // vertical offset, offset toward the viewer = zoom, in frame pixels); kind 1
@@ -43,9 +46,13 @@ enum OrientationCode : int32_t {
 
 constexpr int kExifTextCount = 16;
 
-// One photo of the album; a value type copied into lists.
+// One photo of the album; a value type copied into lists. An item with a
+// title card has no file (an empty path): it shows its card for the card's
+// own duration, with no pan-and-zoom.
 struct ImageInfo {
     QString path;
+    Caption caption;
+    std::optional<TitleCard> titleCard;
     int32_t width = 0;
     int32_t height = 0;
     int32_t depth = 0;
@@ -62,6 +69,15 @@ struct ImageInfo {
     std::array<QString, kExifTextCount> exifText;
     QImage thumbnail;
     QImage thumbnailTurned;
+
+    bool isTitleCard() const { return titleCard.has_value(); }
+    // A new title card item (no file, still keys).
+    static ImageInfo forTitleCard(const TitleCard &card);
+    // The file was not there (or could not be read) when the project was
+    // opened: the photo keeps its place, edits and motion in the album and
+    // is saved back, but the preview and the DVD leave it out until it is
+    // found again (relinked).
+    bool missing = false;
 };
 
 // One audio clip of the soundtrack.
@@ -76,6 +92,9 @@ struct AudioInfo {
     QDateTime lastModified;
     double clipStart = 0.0;
     double clipEnd = 0.0;
+    // As ImageInfo::missing: kept with its in and out points, left out of
+    // the soundtrack until found.
+    bool missing = false;
     // Measured once (at import, or when a project without it opens) and
     // kept in the project.
     ClipLoudness loudness;
@@ -83,8 +102,12 @@ struct AudioInfo {
     double clipLength() const { return clipEnd - clipStart; }
 };
 
-// The render format: a square-pixel 720 x 540 frame at the TV standard's
-// frame rate, and the audio format of the soundtrack.
+// The render format: the frame as it is stored (width x height pixels), the
+// shape it is shown in (aspectNum:aspectDen), the frame rate, and the audio
+// format of the soundtrack. A DVD frame is 720 x 576 (PAL) or 720 x 480
+// (NTSC) stored pixels shown as 4:3 or 16:9, so its pixels are not square;
+// frames are composed for the display shape directly at the stored size
+// (see GLDrawCore). The default is a square-pixel 4:3 frame of 720 x 540.
 struct OutputFormat {
     int32_t width = 720;
     int32_t height = 540;
@@ -96,10 +119,38 @@ struct OutputFormat {
     int32_t audioSampleRate = 48000;
     int32_t audioBitsPerSample = 16;
 
-    // The format for a TV standard: 25/1 for PAL, 30000/1001 for NTSC.
-    static OutputFormat forStandard(TvStandard standard);
+    // The DVD frame of a TV standard and aspect: 720 x 576 at 25/1 for PAL,
+    // 720 x 480 at 30000/1001 for NTSC, shown as 4:3 or 16:9.
+    static OutputFormat forStandard(TvStandard standard, DvdAspect aspect = DvdAspect::Standard);
+    // The format of a video file: its frame in square pixels at its rate,
+    // stereo sound. The one place the file's choices become a render format.
+    static OutputFormat forVideo(const VideoChoices &choices);
     bool operator==(const OutputFormat &o) const;
+
+    // The frame's width on screen in pixels as tall as a stored row: 768
+    // for a PAL 4:3 frame, 1024 for PAL 16:9, the width itself for square
+    // pixels.
+    double displayWidth() const { return double(height) * aspectNum / aspectDen; }
+    // Stored pixels per displayed pixel across a row (0.9375 for PAL 4:3,
+    // 0.703125 for PAL 16:9, 1 for square pixels).
+    double squeeze() const { return double(width) / displayWidth(); }
+    // The pan-and-zoom keys are given in pixels of a 720 x 540 frame; one
+    // such pixel is this many displayed pixels here: the keys scale with
+    // the frame's height, or with its width where the frame is narrower
+    // than 4:3, so a photo moves and zooms alike at every size and shape.
+    double motionUnit() const;
 };
+
+// How a photo fills the frame when its shape differs from the frame's: the
+// whole photo with black bars beside or above it (Fit, the default), the
+// frame filled and the photo's overflow cut off round its centre (Fill),
+// or the whole photo on a blurred, darkened copy of itself that fills the
+// frame (Blur: how phone pictures are shown on wide screens).
+enum class PhotoFraming { Fit, Fill, Blur };
+// "fit", "fill" or "blur" in any case, with surrounding white space ignored.
+std::optional<PhotoFraming> parsePhotoFraming(const QString &text);
+// "fit", "fill" or "blur", the texts stored in projects and given to --framing.
+QString photoFramingName(PhotoFraming framing);
 
 // Seconds to frames, truncated toward zero.
 int64_t secondsToFrames(double seconds, const OutputFormat &format);
@@ -136,8 +187,8 @@ MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicE
 void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport);
 
 // The DVD choices of an album: TV standard, quality, audio, the disc's
-// volume label, the number of copies and what the disc does when the show
-// ends. They are kept with the album
+// volume label, the number of copies, what the disc does when the show
+// ends, the picture's shape and the chapters. They are kept with the album
 // (Album::dvd), the one place the main window owns: the DVD settings dialog
 // reads and writes them there, a project file stores them, and
 // `sorvel make-dvd PROJECT` starts from them.
@@ -149,12 +200,22 @@ struct DvdChoices {
     QString volumeLabel = defaultVolumeLabel();
     int copies = 1;
     ShowEnd atEnd = ShowEnd::Repeat;
+    // New albums are widescreen with a chapter at every photo; a project
+    // saved before these choices existed opens as 4:3 without chapters, so
+    // it makes the DVD it made before.
+    DvdAspect aspect = DvdAspect::Wide;
+    ChapterMarks chapters = ChapterMarks::PerPhoto;
+    // The disc opens on a menu (the title, Play, an index of the photos);
+    // on for new albums, off for projects saved before the choice existed.
+    // With the menu the title has a chapter at every photo, for the index.
+    bool menu = true;
 
     bool operator==(const DvdChoices &o) const
     {
         return tvStandard == o.tvStandard && videoBitRate == o.videoBitRate &&
                audioBitRate == o.audioBitRate && audioChannels == o.audioChannels &&
-               volumeLabel == o.volumeLabel && copies == o.copies && atEnd == o.atEnd;
+               volumeLabel == o.volumeLabel && copies == o.copies && atEnd == o.atEnd && aspect == o.aspect &&
+               chapters == o.chapters && menu == o.menu;
     }
     bool operator!=(const DvdChoices &o) const { return !(*this == o); }
 };
@@ -172,6 +233,7 @@ struct SlideshowSettings {
     // "Fade in and out": the music fades in at its start and out so that
     // it ends with the show, each fade fadeMs long.
     bool fadeAudio = false;
+    PhotoFraming framing = PhotoFraming::Fit;
     int32_t fadeMs = 3000;
     // A crossfade between consecutive clips; 0 joins them end to start.
     int32_t crossfadeMs = 0;
@@ -188,8 +250,9 @@ struct SlideshowSettings {
     {
         return photoDurationMs == o.photoDurationMs && transitionDurationMs == o.transitionDurationMs &&
                useTransition == o.useTransition && dissolveOnly == o.dissolveOnly &&
-               useDynamicEffect == o.useDynamicEffect && loopAudio == o.loopAudio && fadeAudio == o.fadeAudio &&
-               fadeMs == o.fadeMs && crossfadeMs == o.crossfadeMs && evenLoudness == o.evenLoudness;
+               useDynamicEffect == o.useDynamicEffect && loopAudio == o.loopAudio &&
+               fadeAudio == o.fadeAudio && fadeMs == o.fadeMs && crossfadeMs == o.crossfadeMs &&
+               evenLoudness == o.evenLoudness && framing == o.framing;
     }
     bool operator!=(const SlideshowSettings &o) const { return !(*this == o); }
 };
@@ -211,9 +274,19 @@ public:
     double photoDuration() const { return settings.photoDurationMs / 1000.0; }
     double transitionDuration() const { return settings.transitionDurationMs / 1000.0; }
     double transitionSpan() const { return settings.useTransition ? transitionDuration() : 0.0; }
+    // How long item k is shown alone, in ms: a title card's own duration,
+    // else the album's photo duration.
+    int itemDurationMs(int k) const;
+    // The lengths of what is shown and heard: missing photos and clips
+    // count for nothing.
     double videoLength() const;
     double audioLength() const;
     bool isEmpty() const { return photos.isEmpty() && audios.isEmpty(); }
+    // Photos and clips whose files are missing, and the album without them
+    // (what the preview shows and a DVD holds).
+    int missingCount() const;
+    QStringList missingPaths() const;
+    Album present() const;
 
     // The durations a person can choose, in ms (the window's duration
     // controls and make-dvd's options).
@@ -239,4 +312,5 @@ public:
     QStringList patternFiles;
     SlideshowSettings settings;
     DvdChoices dvd;
+    VideoChoices video;
 };

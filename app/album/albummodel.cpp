@@ -12,8 +12,9 @@ bool samePhotos(const QList<ImageInfo> &a, const QList<ImageInfo> &b)
     for (int i = 0; i < a.size(); ++i) {
         const ImageInfo &x = a.at(i);
         const ImageInfo &y = b.at(i);
-        if (x.path != y.path || x.transformOps != y.transformOps || !(x.motionStart == y.motionStart) ||
-            !(x.motionEnd == y.motionEnd))
+        if (x.path != y.path || x.missing != y.missing || x.transformOps != y.transformOps ||
+            !(x.motionStart == y.motionStart) || !(x.motionEnd == y.motionEnd) || x.caption != y.caption ||
+            x.titleCard != y.titleCard)
             return false;
     }
     return true;
@@ -26,7 +27,7 @@ bool sameClips(const QList<AudioInfo> &a, const QList<AudioInfo> &b)
     for (int i = 0; i < a.size(); ++i) {
         const AudioInfo &x = a.at(i);
         const AudioInfo &y = b.at(i);
-        if (x.path != y.path || x.clipStart != y.clipStart || x.clipEnd != y.clipEnd)
+        if (x.path != y.path || x.missing != y.missing || x.clipStart != y.clipStart || x.clipEnd != y.clipEnd)
             return false;
     }
     return true;
@@ -36,7 +37,7 @@ bool sameClips(const QList<AudioInfo> &a, const QList<AudioInfo> &b)
 
 AlbumSnapshot AlbumSnapshot::of(const Album &album)
 {
-    return {album.photos, album.audios, album.settings, album.dvd};
+    return {album.photos, album.audios, album.settings, album.dvd, album.video};
 }
 
 void AlbumSnapshot::applyTo(Album &album) const
@@ -45,11 +46,12 @@ void AlbumSnapshot::applyTo(Album &album) const
     album.audios = audios;
     album.settings = settings;
     album.dvd = dvd;
+    album.video = video;
 }
 
 bool AlbumSnapshot::sameAs(const AlbumSnapshot &o) const
 {
-    return settings == o.settings && dvd == o.dvd && samePhotos(photos, o.photos) &&
+    return settings == o.settings && dvd == o.dvd && video == o.video && samePhotos(photos, o.photos) &&
            sameClips(audios, o.audios);
 }
 
@@ -110,6 +112,8 @@ AlbumModel::Parts AlbumModel::difference(const AlbumSnapshot &a, const AlbumSnap
         parts |= Settings;
     if (a.dvd != b.dvd)
         parts |= Dvd;
+    if (a.video != b.video)
+        parts |= Video;
     return parts;
 }
 

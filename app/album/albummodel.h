@@ -11,13 +11,14 @@
 class QUndoStack;
 
 // Everything of an album a person can change: its photos and clips with
-// their edits, the slideshow settings and the DVD choices. Lists of value
+// their edits, the slideshow settings, the DVD and the video file choices. Lists of value
 // records with shared pictures, so a snapshot is cheap to keep.
 struct AlbumSnapshot {
     QList<ImageInfo> photos;
     QList<AudioInfo> audios;
     SlideshowSettings settings;
     DvdChoices dvd;
+    VideoChoices video;
 
     static AlbumSnapshot of(const Album &album);
     // Writes the snapshot's settings and lists into the album.
@@ -36,7 +37,7 @@ class AlbumModel : public QObject
     Q_OBJECT
 public:
     // The parts of the album an edit changed.
-    enum Part { Photos = 0x1, Clips = 0x2, Settings = 0x4, Dvd = 0x8, Everything = 0xf };
+    enum Part { Photos = 0x1, Clips = 0x2, Settings = 0x4, Dvd = 0x8, Video = 0x10, Everything = 0x1f };
     Q_DECLARE_FLAGS(Parts, Part)
     Q_FLAG(Parts)
     // Edits in a row with the same merge id become one undo step (a

@@ -34,6 +34,36 @@ QString showEndName(ShowEnd end)
     return end == ShowEnd::Stop ? QStringLiteral("stop") : QStringLiteral("repeat");
 }
 
+std::optional<DvdAspect> parseDvdAspect(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t == QLatin1String("4:3"))
+        return DvdAspect::Standard;
+    if (t == QLatin1String("16:9"))
+        return DvdAspect::Wide;
+    return std::nullopt;
+}
+
+QString dvdAspectName(DvdAspect aspect)
+{
+    return aspect == DvdAspect::Wide ? QStringLiteral("16:9") : QStringLiteral("4:3");
+}
+
+std::optional<ChapterMarks> parseChapterMarks(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("photo"), Qt::CaseInsensitive) == 0)
+        return ChapterMarks::PerPhoto;
+    if (t.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0)
+        return ChapterMarks::None;
+    return std::nullopt;
+}
+
+QString chapterMarksName(ChapterMarks marks)
+{
+    return marks == ChapterMarks::None ? QStringLiteral("none") : QStringLiteral("photo");
+}
+
 AfterMakingAction afterMakingActionFromCode(int code)
 {
     switch (code) {

@@ -25,6 +25,23 @@ std::optional<ShowEnd> parseShowEnd(const QString &text);
 // "repeat" or "stop", the texts stored in projects and given to --at-end.
 QString showEndName(ShowEnd end);
 
+// The shape of the DVD's picture on the television: 4:3, or 16:9 widescreen
+// (anamorphic: the same 720 stored pixels a line, shown wider; a 4:3 set
+// shows it letterboxed).
+enum class DvdAspect { Standard, Wide };
+// "4:3" or "16:9", with surrounding white space ignored.
+std::optional<DvdAspect> parseDvdAspect(const QString &text);
+// "4:3" or "16:9", the texts stored in projects and given to --aspect.
+QString dvdAspectName(DvdAspect aspect);
+
+// The title's chapters: one at every photo (a remote's Next and Previous
+// step through the photos), or none (the show is one chapter).
+enum class ChapterMarks { PerPhoto, None };
+// "photo" or "none" in any case, with surrounding white space ignored.
+std::optional<ChapterMarks> parseChapterMarks(const QString &text);
+// "photo" or "none", the texts stored in projects and given to --chapters.
+QString chapterMarksName(ChapterMarks marks);
+
 // The volume label a DVD gets when none is given.
 inline QString defaultVolumeLabel()
 {

@@ -30,6 +30,12 @@ QList<AudioInfo> InfoParser::takeAudios()
     return out;
 }
 
+QStringList InfoParser::rejectedReasons() const
+{
+    QMutexLocker locker(&m_lock);
+    return m_reasons;
+}
+
 QStringList InfoParser::rejectedPaths() const
 {
     QMutexLocker locker(&m_lock);
@@ -57,26 +63,34 @@ void InfoParser::run()
             ImageInfo info;
             info.path = path;
             const bool ok = m_thumbnails ? probeImage(info, path) : probeImageHeader(info, path);
+            const QString reason = ok ? QString() : probeFailureReason(path, true);
             QMutexLocker locker(&m_lock);
-            if (ok)
+            if (ok) {
                 m_images.append(info);
-            else
+            } else {
                 m_rejected.append(path);
+                m_reasons.append(reason);
+            }
         } else {
             AudioInfo info;
             info.path = path;
             // The loudness is measured here, once: decoding the whole clip
             // also finds a file that opens but does not decode.
             QString error;
-            const bool ok =
-                probeAudio(info, path) && Loudness::measure(path, &info.loudness, &error, &m_stopping);
+            const bool probed = probeAudio(info, path);
+            const bool ok = probed && Loudness::measure(path, &info.loudness, &error, &m_stopping);
             if (!ok && m_stopping.load())
                 break; // stopped while measuring: the file is not rejected
+            const QString reason = ok                        ? QString()
+                                   : probed && !error.isEmpty() ? error
+                                                                : probeFailureReason(path, false);
             QMutexLocker locker(&m_lock);
-            if (ok)
+            if (ok) {
                 m_audios.append(info);
-            else
+            } else {
                 m_rejected.append(path);
+                m_reasons.append(reason);
+            }
         }
         if (++m_processed >= total)
             break;

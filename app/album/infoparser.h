@@ -29,6 +29,9 @@ public:
     QList<ImageInfo> takeImages();
     QList<AudioInfo> takeAudios();
     QStringList rejectedPaths() const;
+    // Why each rejected path was rejected, in the same order ("not a
+    // picture", "a named pipe (FIFO)", "cannot be read: Permission denied").
+    QStringList rejectedReasons() const;
     // Paths handled so far (read without the lock).
     int processedCount() const { return m_processed.load(); }
     // Asks the worker to stop between two files.
@@ -45,6 +48,7 @@ private:
     QList<ImageInfo> m_images;
     QList<AudioInfo> m_audios;
     QStringList m_rejected;
+    QStringList m_reasons;
     mutable QMutex m_lock;
     QSemaphore m_cancel{0};
     std::atomic<bool> m_stopping{false}; // ends a long measurement at once

@@ -1,5 +1,8 @@
 #include "album/probe.h"
 
+#include "framework/filecheck.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -11,6 +14,7 @@
 #include "album/avhandles.h"
 #include "album/heifimage.h"
 #include "exif/exifinfo.h"
+#include "framework/filecheck.h"
 
 Q_LOGGING_CATEGORY(lcProbe, "sorvel.probe")
 
@@ -221,6 +225,8 @@ void makeThumbnails(ImageInfo &info, const QImage &image)
 
 bool probeImageHeader(ImageInfo &info, const QString &path)
 {
+    if (!FileCheck::refusal(path).isEmpty())
+        return false; // never opened: a named pipe or a device would block
     if (Heif::isHeifFile(path)) {
         // The header says everything, but a file cut short is only seen
         // when its picture is decoded: the header probe of a DVD run reads
@@ -259,6 +265,8 @@ bool probeImageHeader(ImageInfo &info, const QString &path)
 
 bool probeImage(ImageInfo &info, const QString &path)
 {
+    if (!FileCheck::refusal(path).isEmpty())
+        return false;
     if (Heif::isHeifFile(path)) {
         Heif::Header header;
         if (!probeHeifHeader(info, path, &header))
@@ -316,6 +324,8 @@ bool probeImage(ImageInfo &info, const QString &path)
 bool probeAudio(AudioInfo &info, const QString &path)
 {
     info.duration = 0.0;
+    if (!FileCheck::refusal(path).isEmpty())
+        return false;
     av::InputFormat input = av::openInput(path);
     if (!input || avformat_find_stream_info(input.get(), nullptr) < 0)
         return false;
@@ -342,4 +352,37 @@ bool probeAudio(AudioInfo &info, const QString &path)
     info.fileSize = fi.size();
     info.lastModified = fi.lastModified();
     return true;
+}
+
+QString probeFailureReason(const QString &path, bool isImage)
+{
+    const QString refusal = FileCheck::refusal(path);
+    if (!refusal.isEmpty())
+        return refusal;
+    if (isImage) {
+        QImageReader::setAllocationLimit(kImageAllocationLimitMb);
+        QImageReader reader(path);
+        reader.setAutoTransform(false);
+        if (!reader.canRead())
+            return QCoreApplication::translate("Probe", "not a picture");
+        // Asked before the header is read: a reader that failed to read it
+        // no longer names its format.
+        const QByteArray format = reader.format();
+        const QSize declared = reader.size();
+        if (declared.isValid() &&
+            qint64(declared.width()) * declared.height() * 4 > qint64(kImageAllocationLimitMb) * 1024 * 1024)
+            return QCoreApplication::translate("Probe", "too large (%1 x %2 pixels)")
+                .arg(declared.width())
+                .arg(declared.height());
+        if (!imageFileComplete(path, format))
+            return QCoreApplication::translate("Probe", "cut short");
+        return QCoreApplication::translate("Probe", "damaged: %1").arg(reader.errorString());
+    }
+    av::InputFormat input = av::openInput(path);
+    if (!input || avformat_find_stream_info(input.get(), nullptr) < 0)
+        return QCoreApplication::translate("Probe", "not a sound file");
+    int index = -1;
+    if (!av::openFirstAudioDecoder(input.get(), &index))
+        return QCoreApplication::translate("Probe", "has no sound the program can play");
+    return QCoreApplication::translate("Probe", "damaged");
 }

@@ -22,6 +22,10 @@ bool probeImageHeader(ImageInfo &info, const QString &path);
 // Fills a clip record from the first decodable audio stream of a file.
 // False when the file has none.
 bool probeAudio(AudioInfo &info, const QString &path);
+// Why a file failed probeImage or probeAudio, in a few words for a report:
+// "missing", "a named pipe (FIFO)", "cannot be read: Permission denied",
+// "not a picture", "cut short", "not a sound file"...
+QString probeFailureReason(const QString &path, bool isImage);
 // An 80 x 60 thumbnail: the image scaled to fit with its aspect kept, centred
 // on an opaque grey canvas.
 QImage makeThumbnail(const QImage &image);

@@ -2,17 +2,21 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMultiHash>
 #include <QSaveFile>
 
 #include <cmath>
 
+#include "album/captionjson.h"
 #include "album/loudness.h"
 #include "album/probe.h"
+#include "framework/filecheck.h"
 
 namespace Project {
 
@@ -23,75 +27,148 @@ QString tr(const char *text)
     return QCoreApplication::translate("Project", text);
 }
 
+// Reads a project's members, naming the first one that is wrong
+// ("photos[3].clipEnd: not a number") and noting values it had to bring
+// into the editor's ranges.
+class Reader
+{
+public:
+    QString error;
+    QStringList notes;
+
+    bool fail(const QString &member, const QString &reason)
+    {
+        if (error.isEmpty())
+            error = QStringLiteral("%1: %2").arg(member, reason);
+        return false;
+    }
+
+    // A member of the expected type into out; a missing member keeps the
+    // default.
+    bool readBool(const QJsonObject &o, const QString &prefix, const char *name, bool *out)
+    {
+        const QJsonValue v = o.value(QLatin1String(name));
+        if (v.isUndefined())
+            return true;
+        if (!v.isBool())
+            return fail(prefix + QLatin1String(name), tr("not true or false"));
+        *out = v.toBool();
+        return true;
+    }
+
+    // An integer within minimum..maximum; refused outside.
+    bool readInt(const QJsonObject &o, const QString &prefix, const char *name, int minimum, int maximum,
+                 int *out)
+    {
+        const QJsonValue v = o.value(QLatin1String(name));
+        if (v.isUndefined())
+            return true;
+        if (!v.isDouble() || !std::isfinite(v.toDouble()))
+            return fail(prefix + QLatin1String(name), tr("not a number"));
+        const double d = v.toDouble();
+        if (d != std::floor(d))
+            return fail(prefix + QLatin1String(name), tr("not a whole number"));
+        if (d < minimum || d > maximum)
+            return fail(prefix + QLatin1String(name), tr("%1 is outside %2 to %3").arg(d).arg(minimum).arg(maximum));
+        *out = int(d);
+        return true;
+    }
+
+    // An integer brought into minimum..maximum with a note: a duration
+    // the editor would never have offered (a hand-written 1 ms) becomes the
+    // nearest it offers, and the project still opens.
+    bool readClampedInt(const QJsonObject &o, const QString &prefix, const char *name, int minimum, int maximum,
+                        int *out)
+    {
+        const QJsonValue v = o.value(QLatin1String(name));
+        if (v.isUndefined())
+            return true;
+        if (!v.isDouble() || !std::isfinite(v.toDouble()))
+            return fail(prefix + QLatin1String(name), tr("not a number"));
+        const double d = std::floor(v.toDouble());
+        const int clamped = int(qBound(double(minimum), d, double(maximum)));
+        if (clamped != v.toDouble())
+            notes << tr("%1 was %2; the editor takes %3 to %4, so it is now %5.")
+                         .arg(prefix + QLatin1String(name))
+                         .arg(v.toDouble())
+                         .arg(minimum)
+                         .arg(maximum)
+                         .arg(clamped);
+        *out = clamped;
+        return true;
+    }
+
+    // An optional member holding one of a choice's texts: absent keeps
+    // *out; anything but one of the texts is refused.
+    template <typename T>
+    bool readChoice(const QJsonObject &o, const QString &prefix, const char *name,
+                    std::optional<T> (*parse)(const QString &), T *out)
+    {
+        const QJsonValue v = o.value(QLatin1String(name));
+        if (v.isUndefined())
+            return true;
+        const std::optional<T> parsed = v.isString() ? parse(v.toString()) : std::nullopt;
+        if (!parsed)
+            return fail(prefix + QLatin1String(name), tr("not one of the choices"));
+        *out = *parsed;
+        return true;
+    }
+
+    bool readSeconds(const QJsonObject &o, const QString &prefix, const char *name, double *out)
+    {
+        const QJsonValue v = o.value(QLatin1String(name));
+        if (v.isUndefined())
+            return fail(prefix + QLatin1String(name), tr("missing"));
+        if (!v.isDouble() || !std::isfinite(v.toDouble()))
+            return fail(prefix + QLatin1String(name), tr("not a number"));
+        if (v.toDouble() < 0)
+            return fail(prefix + QLatin1String(name), tr("negative"));
+        *out = v.toDouble();
+        return true;
+    }
+
+    bool readPath(const QJsonObject &o, const QString &prefix, const QDir &projectDir, QString *out)
+    {
+        const QJsonValue v = o.value(QStringLiteral("path"));
+        if (v.isUndefined())
+            return fail(prefix + QStringLiteral("path"), tr("missing"));
+        if (!v.isString())
+            return fail(prefix + QStringLiteral("path"), tr("not a text"));
+        if (v.toString().isEmpty())
+            return fail(prefix + QStringLiteral("path"), tr("empty"));
+        *out = resolvedPath(v.toString(), projectDir);
+        return true;
+    }
+
+    bool readMotion(const QJsonValue &value, const QString &member, MotionKey *key)
+    {
+        if (!value.isObject())
+            return fail(member, tr("not an object"));
+        const QJsonObject o = value.toObject();
+        const QJsonValue kindValue = o.value(QStringLiteral("kind"));
+        const int kind = kindValue.toInt(-1);
+        if (!kindValue.isDouble() || (kind != 0 && kind != 1) || kindValue.toDouble() != kind)
+            return fail(member + QStringLiteral(".kind"), tr("not 0 or 1"));
+        const QJsonValue valuesValue = o.value(QStringLiteral("values"));
+        const QJsonArray values = valuesValue.toArray();
+        if (!valuesValue.isArray() || values.size() != 4)
+            return fail(member + QStringLiteral(".values"), tr("not a list of four numbers"));
+        key->kind = kind;
+        for (int i = 0; i < 4; ++i) {
+            if (!values.at(i).isDouble() || !std::isfinite(values.at(i).toDouble()))
+                return fail(member + QStringLiteral(".values[%1]").arg(i), tr("not a number"));
+            key->values[size_t(i)] = float(values.at(i).toDouble());
+        }
+        return true;
+    }
+};
+
 QJsonObject motionToJson(const MotionKey &key)
 {
     QJsonArray values;
     for (float v : key.values)
         values.append(double(v));
     return QJsonObject{{QStringLiteral("kind"), key.kind}, {QStringLiteral("values"), values}};
-}
-
-bool motionFromJson(const QJsonValue &value, MotionKey *key)
-{
-    if (!value.isObject())
-        return false;
-    const QJsonObject o = value.toObject();
-    const QJsonArray values = o.value(QStringLiteral("values")).toArray();
-    const int kind = o.value(QStringLiteral("kind")).toInt(-1);
-    if ((kind != 0 && kind != 1) || values.size() != 4)
-        return false;
-    key->kind = kind;
-    for (int i = 0; i < 4; ++i) {
-        if (!values.at(i).isDouble() || !std::isfinite(values.at(i).toDouble()))
-            return false;
-        key->values[size_t(i)] = float(values.at(i).toDouble());
-    }
-    return true;
-}
-
-// Reads a member of the expected type into out; a missing member keeps the
-// default. False when it is there with another type.
-bool readBool(const QJsonObject &o, const char *name, bool *out)
-{
-    const QJsonValue v = o.value(QLatin1String(name));
-    if (v.isUndefined())
-        return true;
-    if (!v.isBool())
-        return false;
-    *out = v.toBool();
-    return true;
-}
-
-bool readInt(const QJsonObject &o, const char *name, int minimum, int maximum, int *out)
-{
-    const QJsonValue v = o.value(QLatin1String(name));
-    if (v.isUndefined())
-        return true;
-    if (!v.isDouble())
-        return false;
-    const double d = v.toDouble();
-    if (d != std::floor(d) || d < minimum || d > maximum)
-        return false;
-    *out = int(d);
-    return true;
-}
-
-bool readSeconds(const QJsonObject &o, const char *name, double *out)
-{
-    const QJsonValue v = o.value(QLatin1String(name));
-    if (!v.isDouble() || !std::isfinite(v.toDouble()) || v.toDouble() < 0)
-        return false;
-    *out = v.toDouble();
-    return true;
-}
-
-bool readPath(const QJsonObject &o, const QDir &projectDir, QString *out)
-{
-    const QJsonValue v = o.value(QStringLiteral("path"));
-    if (!v.isString() || v.toString().isEmpty())
-        return false;
-    *out = resolvedPath(v.toString(), projectDir);
-    return true;
 }
 
 } // namespace
@@ -130,16 +207,26 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                          {QStringLiteral("fadeAudio"), show.fadeAudio},
                          {QStringLiteral("fadeMs"), show.fadeMs},
                          {QStringLiteral("crossfadeMs"), show.crossfadeMs},
-                         {QStringLiteral("evenLoudness"), show.evenLoudness}};
+                         {QStringLiteral("evenLoudness"), show.evenLoudness},
+                         {QStringLiteral("framing"), photoFramingName(show.framing)}};
     QJsonArray photos;
     for (const ImageInfo &photo : album.photos) {
+        if (photo.isTitleCard()) {
+            // A title card has no file: its place in the order and its card.
+            photos.append(QJsonObject{
+                {QStringLiteral("titleCard"), CaptionJson::toJson(*photo.titleCard, projectDir)}});
+            continue;
+        }
         QJsonArray ops;
         for (int32_t op : photo.transformOps)
             ops.append(op);
-        photos.append(QJsonObject{{QStringLiteral("path"), storedPath(photo.path, projectDir)},
-                                  {QStringLiteral("transformOps"), ops},
-                                  {QStringLiteral("motionStart"), motionToJson(photo.motionStart)},
-                                  {QStringLiteral("motionEnd"), motionToJson(photo.motionEnd)}});
+        QJsonObject entry{{QStringLiteral("path"), storedPath(photo.path, projectDir)},
+                          {QStringLiteral("transformOps"), ops},
+                          {QStringLiteral("motionStart"), motionToJson(photo.motionStart)},
+                          {QStringLiteral("motionEnd"), motionToJson(photo.motionEnd)}};
+        if (!photo.caption.text.isEmpty())
+            entry.insert(QStringLiteral("caption"), CaptionJson::toJson(photo.caption));
+        photos.append(entry);
     }
     QJsonArray clips;
     for (const AudioInfo &clip : album.audios) {
@@ -165,13 +252,24 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                     {QStringLiteral("audioChannels"), d.audioChannels},
                     {QStringLiteral("volumeLabel"), d.volumeLabel},
                     {QStringLiteral("copies"), d.copies},
-                    {QStringLiteral("atEnd"), showEndName(d.atEnd)}};
+                    {QStringLiteral("atEnd"), showEndName(d.atEnd)},
+                    {QStringLiteral("aspect"), dvdAspectName(d.aspect)},
+                    {QStringLiteral("chapters"), chapterMarksName(d.chapters)},
+                    {QStringLiteral("menu"), d.menu}};
+    const VideoChoices &v = album.video;
+    QJsonObject video{{QStringLiteral("size"), videoSizeName(v.size)},
+                      {QStringLiteral("shape"), videoShapeName(v.shape)},
+                      {QStringLiteral("frameRate"), v.frameRate},
+                      {QStringLiteral("quality"), videoFileQualityName(v.quality)}};
+    if (!v.file.isEmpty())
+        video.insert(QStringLiteral("file"), storedPath(v.file, projectDir));
     QJsonObject root{{QStringLiteral("format"), QLatin1String(kFormatName)},
                      {QStringLiteral("version"), kFormatVersion},
                      {QStringLiteral("settings"), settings},
                      {QStringLiteral("photos"), photos},
                      {QStringLiteral("clips"), clips},
-                     {QStringLiteral("dvd"), dvd}};
+                     {QStringLiteral("dvd"), dvd},
+                     {QStringLiteral("video"), video}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -181,8 +279,13 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     const QString damaged = tr("The file is damaged.");
     if (doc.isNull()) {
-        *error = doc.isNull() && json.trimmed().startsWith('{') ? damaged
-                                                                : tr("The file is not a Sorvel project.");
+        if (json.trimmed().startsWith('{'))
+            *error = damaged + QLatin1Char(' ') +
+                     tr("It is not valid JSON at byte %1: %2.")
+                         .arg(parseError.offset)
+                         .arg(parseError.errorString());
+        else
+            *error = tr("The file is not a Sorvel project.");
         return false;
     }
     const QJsonObject root = doc.object();
@@ -193,7 +296,7 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
     const QJsonValue version = root.value(QStringLiteral("version"));
     if (!version.isDouble() || version.toDouble() < 1 ||
         version.toDouble() != std::floor(version.toDouble())) {
-        *error = damaged;
+        *error = damaged + QLatin1Char(' ') + tr("version: not a format version.");
         return false;
     }
     if (version.toDouble() > kFormatVersion) {
@@ -204,108 +307,239 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         return false;
     }
 
+    Reader r;
     Data out;
-    const QJsonObject settings = root.value(QStringLiteral("settings")).toObject();
+    const auto refused = [&] {
+        *error = damaged + QLatin1Char(' ') + r.error + QLatin1Char('.');
+        return false;
+    };
+    const QJsonValue settingsValue = root.value(QStringLiteral("settings"));
+    if (!settingsValue.isObject()) {
+        r.fail(QStringLiteral("settings"), settingsValue.isUndefined() ? tr("missing") : tr("not an object"));
+        return refused();
+    }
+    const QJsonObject settings = settingsValue.toObject();
     SlideshowSettings &show = out.settings;
-    bool ok = root.value(QStringLiteral("settings")).isObject() &&
-              readInt(settings, "photoDurationMs", 1, 1000000, &show.photoDurationMs) &&
-              readInt(settings, "transitionDurationMs", 1, 10000, &show.transitionDurationMs) &&
-              readBool(settings, "useTransition", &show.useTransition) &&
-              readBool(settings, "dissolveOnly", &show.dissolveOnly) &&
-              readBool(settings, "useDynamicEffect", &show.useDynamicEffect) &&
-              readBool(settings, "loopAudio", &show.loopAudio) &&
-              readBool(settings, "fadeAudio", &show.fadeAudio) &&
-              readInt(settings, "fadeMs", SlideshowSettings::kMinFadeMs, SlideshowSettings::kMaxFadeMs,
-                      &show.fadeMs) &&
-              readInt(settings, "crossfadeMs", 0, SlideshowSettings::kMaxCrossfadeMs, &show.crossfadeMs);
-    // Projects written before the setting existed keep their sound.
+    const QString sp = QStringLiteral("settings.");
+    // Durations outside what the window and make-dvd offer are brought
+    // into their ranges with a note rather than refused: the rest of the
+    // project is worth opening, and the next save writes sound values.
+    // Projects written before "evenLoudness" existed keep their sound.
     show.evenLoudness = false;
-    ok = ok && readBool(settings, "evenLoudness", &show.evenLoudness);
+    const bool settingsOk =
+        r.readClampedInt(settings, sp, "photoDurationMs", Album::kMinPhotoDurationMs, Album::kMaxPhotoDurationMs,
+                         &show.photoDurationMs) &&
+        r.readClampedInt(settings, sp, "transitionDurationMs", Album::kMinTransitionDurationMs,
+                         Album::kMaxTransitionDurationMs, &show.transitionDurationMs) &&
+        r.readBool(settings, sp, "useTransition", &show.useTransition) &&
+        r.readBool(settings, sp, "dissolveOnly", &show.dissolveOnly) &&
+        r.readBool(settings, sp, "useDynamicEffect", &show.useDynamicEffect) &&
+        r.readBool(settings, sp, "loopAudio", &show.loopAudio) &&
+        r.readBool(settings, sp, "fadeAudio", &show.fadeAudio) &&
+        r.readClampedInt(settings, sp, "fadeMs", SlideshowSettings::kMinFadeMs, SlideshowSettings::kMaxFadeMs,
+                         &show.fadeMs) &&
+        r.readClampedInt(settings, sp, "crossfadeMs", 0, SlideshowSettings::kMaxCrossfadeMs, &show.crossfadeMs) &&
+        r.readBool(settings, sp, "evenLoudness", &show.evenLoudness) &&
+        r.readChoice(settings, sp, "framing", parsePhotoFraming, &show.framing);
+    if (!settingsOk)
+        return refused();
 
     const QJsonValue photos = root.value(QStringLiteral("photos"));
-    ok = ok && photos.isArray();
-    for (const QJsonValue &value : photos.toArray()) {
+    if (!photos.isArray()) {
+        r.fail(QStringLiteral("photos"), photos.isUndefined() ? tr("missing") : tr("not a list"));
+        return refused();
+    }
+    const QJsonArray photoList = photos.toArray();
+    for (int i = 0; i < photoList.size(); ++i) {
+        const QJsonValue value = photoList.at(i);
+        const QString pp = QStringLiteral("photos[%1].").arg(i);
+        if (!value.isObject()) {
+            r.fail(QStringLiteral("photos[%1]").arg(i), tr("not an object"));
+            return refused();
+        }
         const QJsonObject o = value.toObject();
         Data::Photo photo;
+        const QString member = QStringLiteral("photos[%1]").arg(i);
+        const QJsonValue card = o.value(QStringLiteral("titleCard"));
+        if (!card.isUndefined() && !o.contains(QStringLiteral("path"))) {
+            TitleCard read;
+            if (!CaptionJson::titleCardFromJson(card, member + QStringLiteral(".titleCard"), projectDir, &read,
+                                                &r.error))
+                return refused();
+            photo.titleCard = read;
+            out.photos.append(photo);
+            continue;
+        }
+        const QJsonValue caption = o.value(QStringLiteral("caption"));
+        if (!caption.isUndefined() &&
+            !CaptionJson::captionFromJson(caption, member + QStringLiteral(".caption"), &photo.caption, &r.error))
+            return refused();
         const QJsonValue start = o.value(QStringLiteral("motionStart"));
         const QJsonValue end = o.value(QStringLiteral("motionEnd"));
         photo.hasMotion = !start.isUndefined() || !end.isUndefined();
-        ok = ok && value.isObject() && readPath(o, projectDir, &photo.path) &&
-             (!photo.hasMotion ||
-              (motionFromJson(start, &photo.motionStart) && motionFromJson(end, &photo.motionEnd)));
+        if (!r.readPath(o, pp, projectDir, &photo.path) ||
+            (photo.hasMotion && (!r.readMotion(start, pp + QStringLiteral("motionStart"), &photo.motionStart) ||
+                                 !r.readMotion(end, pp + QStringLiteral("motionEnd"), &photo.motionEnd))))
+            return refused();
         const QJsonValue ops = o.value(QStringLiteral("transformOps"));
-        ok = ok && (ops.isUndefined() || ops.isArray());
-        for (const QJsonValue &op : ops.toArray()) {
-            const double d = op.toDouble(-1);
-            ok = ok && op.isDouble() && (d == 0 || d == 1 || d == 2 || d == 3);
+        if (!ops.isUndefined() && !ops.isArray()) {
+            r.fail(pp + QStringLiteral("transformOps"), tr("not a list"));
+            return refused();
+        }
+        const QJsonArray opList = ops.toArray();
+        for (int k = 0; k < opList.size(); ++k) {
+            const double d = opList.at(k).toDouble(-1);
+            if (!opList.at(k).isDouble() || (d != 0 && d != 1 && d != 2 && d != 3)) {
+                r.fail(pp + QStringLiteral("transformOps[%1]").arg(k), tr("not 0, 1, 2 or 3"));
+                return refused();
+            }
             photo.transformOps.append(int32_t(d));
         }
-        if (!ok)
-            break;
         out.photos.append(photo);
     }
 
     const QJsonValue clips = root.value(QStringLiteral("clips"));
-    ok = ok && clips.isArray();
-    for (const QJsonValue &value : clips.toArray()) {
+    if (!clips.isArray()) {
+        r.fail(QStringLiteral("clips"), clips.isUndefined() ? tr("missing") : tr("not a list"));
+        return refused();
+    }
+    const QJsonArray clipList = clips.toArray();
+    for (int i = 0; i < clipList.size(); ++i) {
+        const QJsonValue value = clipList.at(i);
+        const QString cp = QStringLiteral("clips[%1].").arg(i);
+        if (!value.isObject()) {
+            r.fail(QStringLiteral("clips[%1]").arg(i), tr("not an object"));
+            return refused();
+        }
         const QJsonObject o = value.toObject();
         Data::Clip clip;
-        ok = ok && value.isObject() && readPath(o, projectDir, &clip.path) &&
-             readSeconds(o, "clipStart", &clip.clipStart) && readSeconds(o, "clipEnd", &clip.clipEnd) &&
-             clip.clipStart <= clip.clipEnd;
+        if (!r.readPath(o, cp, projectDir, &clip.path) || !r.readSeconds(o, cp, "clipStart", &clip.clipStart) ||
+            !r.readSeconds(o, cp, "clipEnd", &clip.clipEnd))
+            return refused();
+        if (clip.clipStart > clip.clipEnd) {
+            r.fail(cp + QStringLiteral("clipEnd"), tr("before clipStart"));
+            return refused();
+        }
         const QJsonValue loudness = o.value(QStringLiteral("loudness"));
-        if (ok && !loudness.isUndefined()) {
+        if (!loudness.isUndefined()) {
+            const QString lp = cp + QStringLiteral("loudness");
+            if (!loudness.isObject()) {
+                r.fail(lp, tr("not an object"));
+                return refused();
+            }
             const QJsonObject l = loudness.toObject();
             const QJsonValue i = l.value(QStringLiteral("integratedLufs"));
             const QJsonValue tp = l.value(QStringLiteral("truePeakDb"));
             const QJsonValue size = l.value(QStringLiteral("fileSize"));
             const QJsonValue time = l.value(QStringLiteral("lastModified"));
-            ok = loudness.isObject() && i.isDouble() && tp.isDouble() && std::isfinite(i.toDouble()) &&
-                 std::isfinite(tp.toDouble()) && i.toDouble() <= 10 && tp.toDouble() <= 40 &&
-                 (size.isUndefined() || size.isDouble()) && (time.isUndefined() || time.isString());
-            clip.loudness.measured = ok;
+            if (!i.isDouble() || !std::isfinite(i.toDouble()) || i.toDouble() > 10) {
+                r.fail(lp + QStringLiteral(".integratedLufs"), tr("not a loudness"));
+                return refused();
+            }
+            if (!tp.isDouble() || !std::isfinite(tp.toDouble()) || tp.toDouble() > 40) {
+                r.fail(lp + QStringLiteral(".truePeakDb"), tr("not a peak level"));
+                return refused();
+            }
+            if (!size.isUndefined() && !size.isDouble()) {
+                r.fail(lp + QStringLiteral(".fileSize"), tr("not a number"));
+                return refused();
+            }
+            if (!time.isUndefined() && !time.isString()) {
+                r.fail(lp + QStringLiteral(".lastModified"), tr("not a text"));
+                return refused();
+            }
+            clip.loudness.measured = true;
             clip.loudness.integratedLufs = i.toDouble();
             clip.loudness.truePeakDb = tp.toDouble();
             clip.measuredFileSize = qint64(size.toDouble(-1));
             clip.measuredLastModified = QDateTime::fromString(time.toString(), Qt::ISODateWithMs);
         }
-        if (!ok)
-            break;
         out.clips.append(clip);
     }
 
+    // Projects written before these choices existed (with or without a
+    // "dvd" member) make the DVD they made then: 4:3, one chapter.
+    out.dvd.aspect = DvdAspect::Standard;
+    out.dvd.chapters = ChapterMarks::None;
+    out.dvd.menu = false;
     const QJsonValue dvdValue = root.value(QStringLiteral("dvd"));
-    const QJsonObject dvd = dvdValue.toObject();
-    ok = ok && (dvdValue.isUndefined() || dvdValue.isObject());
-    if (ok && dvdValue.isObject()) {
+    if (!dvdValue.isUndefined() && !dvdValue.isObject()) {
+        r.fail(QStringLiteral("dvd"), tr("not an object"));
+        return refused();
+    }
+    if (dvdValue.isObject()) {
+        const QJsonObject dvd = dvdValue.toObject();
+        const QString dp = QStringLiteral("dvd.");
         const QJsonValue standard = dvd.value(QStringLiteral("standard"));
         if (!standard.isUndefined()) {
             const std::optional<TvStandard> parsed = parseTvStandard(standard.toString());
-            ok = parsed.has_value();
-            if (parsed)
-                out.dvd.tvStandard = *parsed;
+            if (!standard.isString() || !parsed) {
+                r.fail(dp + QStringLiteral("standard"), tr("not \"PAL\" or \"NTSC\""));
+                return refused();
+            }
+            out.dvd.tvStandard = *parsed;
         }
-        ok = ok && readInt(dvd, "videoBitRate", kMinVideoBitRate, kMaxVideoBitRate, &out.dvd.videoBitRate) &&
-             readInt(dvd, "audioBitRate", kMinAudioBitRate, kMaxAudioBitRate, &out.dvd.audioBitRate) &&
-             readInt(dvd, "audioChannels", 1, 6, &out.dvd.audioChannels) &&
-             readInt(dvd, "copies", 1, 99, &out.dvd.copies) && isAudioChannelCount(out.dvd.audioChannels);
+        if (!r.readInt(dvd, dp, "videoBitRate", kMinVideoBitRate, kMaxVideoBitRate, &out.dvd.videoBitRate) ||
+            !r.readInt(dvd, dp, "audioBitRate", kMinAudioBitRate, kMaxAudioBitRate, &out.dvd.audioBitRate) ||
+            !r.readInt(dvd, dp, "audioChannels", 1, 6, &out.dvd.audioChannels) ||
+            !r.readInt(dvd, dp, "copies", 1, 99, &out.dvd.copies))
+            return refused();
+        if (!isAudioChannelCount(out.dvd.audioChannels)) {
+            r.fail(dp + QStringLiteral("audioChannels"), tr("not 1, 2 or 6"));
+            return refused();
+        }
         const QJsonValue label = dvd.value(QStringLiteral("volumeLabel"));
-        ok = ok && (label.isUndefined() || label.isString());
-        out.dvd.volumeLabel = label.toString();
+        if (!label.isUndefined() && !label.isString()) {
+            r.fail(dp + QStringLiteral("volumeLabel"), tr("not a text"));
+            return refused();
+        }
+        if (label.isString())
+            out.dvd.volumeLabel = label.toString();
         // Projects written before the choice existed play again, as their
         // discs did.
         const QJsonValue atEnd = dvd.value(QStringLiteral("atEnd"));
-        if (ok && !atEnd.isUndefined()) {
+        if (!atEnd.isUndefined()) {
             const std::optional<ShowEnd> parsed = parseShowEnd(atEnd.toString());
-            ok = atEnd.isString() && parsed.has_value();
-            if (parsed)
-                out.dvd.atEnd = *parsed;
+            if (!atEnd.isString() || !parsed) {
+                r.fail(dp + QStringLiteral("atEnd"), tr("not \"repeat\" or \"stop\""));
+                return refused();
+            }
+            out.dvd.atEnd = *parsed;
         }
+        if (!r.readChoice(dvd, dp, "aspect", parseDvdAspect, &out.dvd.aspect) ||
+            !r.readChoice(dvd, dp, "chapters", parseChapterMarks, &out.dvd.chapters) ||
+            !r.readBool(dvd, dp, "menu", &out.dvd.menu))
+            return refused();
     }
-    if (!ok) {
-        *error = damaged;
-        return false;
+
+    // The video file's choices; a project written before they existed
+    // gets the defaults.
+    const QJsonValue videoValue = root.value(QStringLiteral("video"));
+    if (!videoValue.isUndefined() && !videoValue.isObject()) {
+        r.fail(QStringLiteral("video"), tr("not an object"));
+        return refused();
     }
+    if (videoValue.isObject()) {
+        const QJsonObject video = videoValue.toObject();
+        const QString vp = QStringLiteral("video.");
+        if (!r.readChoice(video, vp, "size", parseVideoSize, &out.video.size) ||
+            !r.readChoice(video, vp, "shape", parseVideoShape, &out.video.shape) ||
+            !r.readChoice(video, vp, "quality", parseVideoFileQuality, &out.video.quality) ||
+            !r.readInt(video, vp, "frameRate", 1, 1000, &out.video.frameRate))
+            return refused();
+        if (!isVideoFrameRate(out.video.frameRate)) {
+            r.fail(vp + QStringLiteral("frameRate"), tr("not 25, 30, 50 or 60"));
+            return refused();
+        }
+        const QJsonValue file = video.value(QStringLiteral("file"));
+        if (!file.isUndefined() && !file.isString()) {
+            r.fail(vp + QStringLiteral("file"), tr("not a text"));
+            return refused();
+        }
+        if (!file.toString().isEmpty())
+            out.video.file = resolvedPath(file.toString(), projectDir);
+    }
+    out.notes = r.notes;
     *data = out;
     return true;
 }
@@ -336,24 +570,40 @@ bool save(const Album &album, const QString &path, QString *error)
 
 bool read(const QString &path, Data *data, QString *error)
 {
+    const QString native = QDir::toNativeSeparators(path);
+    // Nothing but a regular file is opened: a named pipe would block for
+    // ever, a device (a link to /dev/zero) would never end.
+    const QString refusal = FileCheck::refusal(path);
+    if (!refusal.isEmpty()) {
+        *error = tr("The project %1 cannot be opened: %2.").arg(native, refusal);
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error =
-            tr("The project %1 cannot be opened: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        *error = tr("The project %1 cannot be opened: %2").arg(native, file.errorString());
         return false;
     }
     // A project lists files, not their contents: anything this large is not
-    // one.
-    constexpr qint64 kMaxProjectSize = 64 * 1024 * 1024;
+    // one. Refused before reading, and the read is bounded too, in case the
+    // file grows meanwhile.
     if (file.size() > kMaxProjectSize) {
-        *error = tr("The project %1 cannot be opened.\n%2")
-                     .arg(QDir::toNativeSeparators(path), tr("The file is not a Sorvel project."));
+        *error = tr("The project %1 cannot be opened: it is too large (%2 MB; a project is at most %3 MB).")
+                     .arg(native)
+                     .arg(file.size() / (1024 * 1024))
+                     .arg(kMaxProjectSize / (1024 * 1024));
         return false;
     }
-    if (!fromJson(file.readAll(), QFileInfo(path).absoluteDir(), data, error)) {
+    const QByteArray bytes = file.read(kMaxProjectSize + 1);
+    if (bytes.size() > kMaxProjectSize) {
+        *error = tr("The project %1 cannot be opened: it is too large (a project is at most %2 MB).")
+                     .arg(native)
+                     .arg(kMaxProjectSize / (1024 * 1024));
+        return false;
+    }
+    if (!fromJson(bytes, QFileInfo(path).absoluteDir(), data, error)) {
         // Say which file: the message may come from a double click or a
         // second start, long after the person chose the file.
-        *error = tr("The project %1 cannot be opened.\n%2").arg(QDir::toNativeSeparators(path), *error);
+        *error = tr("The project %1 cannot be opened.\n%2").arg(native, *error);
         return false;
     }
     return true;
@@ -371,13 +621,24 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
         if (progress && !progress(done, total))
             return false;
         ++done;
-        ImageInfo info;
-        info.path = saved.path;
-        const bool read = thumbnails ? probeImage(info, saved.path) : probeImageHeader(info, saved.path);
-        if (!QFileInfo::exists(saved.path) || !read) {
-            left << saved.path;
+        if (saved.titleCard) {
+            photos.append(ImageInfo::forTitleCard(*saved.titleCard));
             continue;
         }
+        ImageInfo info;
+        info.path = saved.path;
+        // Nothing but a regular file is opened: a named pipe would block.
+        const bool read = FileCheck::refusal(saved.path).isEmpty() &&
+                          (thumbnails ? probeImage(info, saved.path) : probeImageHeader(info, saved.path));
+        if (!read) {
+            // Kept in its place with its edits, marked missing: saved back
+            // as it was, and shown again once the file is found.
+            info = ImageInfo();
+            info.path = saved.path;
+            info.missing = true;
+            left << saved.path;
+        }
+        info.caption = saved.caption;
         info.transformOps = saved.transformOps;
         info.orientationCode = orientationCodeFor(info.transformOps);
         if (saved.hasMotion) {
@@ -394,8 +655,16 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
         ++done;
         AudioInfo info;
         info.path = saved.path;
-        if (!QFileInfo::exists(saved.path) || !probeAudio(info, saved.path)) {
+        if (!FileCheck::refusal(saved.path).isEmpty() || !probeAudio(info, saved.path)) {
+            info = AudioInfo();
+            info.path = saved.path;
+            info.missing = true;
+            info.clipStart = saved.clipStart;
+            info.clipEnd = saved.clipEnd;
+            info.duration = saved.clipEnd;
+            info.loudness = saved.loudness;
             left << saved.path;
+            audios.append(info);
             continue;
         }
         // In and out points within the clip as it is now.
@@ -413,8 +682,17 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
         } else {
             QString error;
             if (!Loudness::measure(saved.path, &info.loudness, &error)) {
+                // Kept in its place like a missing file: saved back as it
+                // was, left out of the soundtrack.
+                const AudioInfo probed = info;
+                info = AudioInfo();
+                info.path = saved.path;
+                info.missing = true;
+                info.clipStart = saved.clipStart;
+                info.clipEnd = saved.clipEnd;
+                info.duration = probed.duration;
+                info.loudness = saved.loudness;
                 left << saved.path;
-                continue;
             }
         }
         audios.append(info);
@@ -426,9 +704,66 @@ bool load(const Data &data, Album *album, QStringList *missing, const std::funct
     album->audios = audios;
     album->settings = data.settings;
     album->dvd = data.dvd;
+    album->video = data.video;
     if (missing)
         *missing = left;
     return true;
+}
+
+int relink(Album *album, const QString &folder, const std::function<bool()> &keepGoing)
+{
+    // The missing files by name; several may share one.
+    QMultiHash<QString, int> photosByName;
+    QMultiHash<QString, int> clipsByName;
+    for (int i = 0; i < album->photos.size(); ++i) {
+        if (album->photos.at(i).missing)
+            photosByName.insert(QFileInfo(album->photos.at(i).path).fileName(), i);
+    }
+    for (int i = 0; i < album->audios.size(); ++i) {
+        if (album->audios.at(i).missing)
+            clipsByName.insert(QFileInfo(album->audios.at(i).path).fileName(), i);
+    }
+    if (photosByName.isEmpty() && clipsByName.isEmpty())
+        return 0;
+    int found = 0;
+    // The folder and every folder below it, links not followed (a loop of
+    // links would never end), the first match of a name winning.
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext() && (!photosByName.isEmpty() || !clipsByName.isEmpty())) {
+        if (keepGoing && !keepGoing())
+            break;
+        const QString path = it.next();
+        const QString name = it.fileName();
+        const QList<int> photoRows = photosByName.values(name);
+        for (int row : photoRows) {
+            ImageInfo &photo = album->photos[row];
+            ImageInfo info;
+            info.path = path;
+            if (!probeImage(info, path))
+                break;
+            info.transformOps = photo.transformOps;
+            info.orientationCode = orientationCodeFor(info.transformOps);
+            info.motionStart = photo.motionStart;
+            info.motionEnd = photo.motionEnd;
+            photo = info;
+            photosByName.remove(name, row);
+            ++found;
+        }
+        const QList<int> clipRows = clipsByName.values(name);
+        for (int row : clipRows) {
+            AudioInfo &clip = album->audios[row];
+            AudioInfo info;
+            info.path = path;
+            if (!probeAudio(info, path))
+                break;
+            info.clipEnd = qBound(0.0, clip.clipEnd, info.duration);
+            info.clipStart = qBound(0.0, clip.clipStart, info.clipEnd);
+            clip = info;
+            clipsByName.remove(name, row);
+            ++found;
+        }
+    }
+    return found;
 }
 
 } // namespace Project

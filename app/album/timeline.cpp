@@ -18,14 +18,52 @@ Timeline::Timeline(int photoCount, int photoMs, int transitionMs, int rateNum, i
       m_transitionMs(std::max(0, transitionMs)), m_num(rateNum > 0 ? rateNum : 25),
       m_den(rateDen > 0 ? rateDen : 1)
 {
-    m_total = m_photos > 0 ? frameAt(m_photos * m_photoMs + (m_photos - 1) * m_transitionMs) : 0;
+    finish();
+}
+
+Timeline::Timeline(const std::vector<int> &itemMs, int transitionMs, int rateNum, int rateDen)
+    : m_photos(int(itemMs.size())), m_photoMs(itemMs.empty() ? 0 : std::max(0, itemMs.front())),
+      m_transitionMs(std::max(0, transitionMs)), m_num(rateNum > 0 ? rateNum : 25),
+      m_den(rateDen > 0 ? rateDen : 1)
+{
+    const bool uniform =
+        std::all_of(itemMs.begin(), itemMs.end(), [&](int ms) { return std::max(0, ms) == m_photoMs; });
+    if (!uniform) {
+        m_startMs.reserve(itemMs.size() + 1);
+        int64_t t = 0;
+        for (int ms : itemMs) {
+            m_startMs.push_back(t);
+            t += std::max(0, ms) + m_transitionMs;
+        }
+        m_startMs.push_back(t);
+    }
+    finish();
+}
+
+void Timeline::finish()
+{
+    m_total = m_photos > 0 ? frameAt(boundaryMs(m_photos - 1) + itemMs(m_photos - 1)) : 0;
+}
+
+int Timeline::itemMs(int k) const
+{
+    if (k < 0 || k >= m_photos)
+        return 0;
+    if (m_startMs.empty())
+        return int(m_photoMs);
+    return int(m_startMs[size_t(k) + 1] - m_startMs[size_t(k)] - m_transitionMs);
 }
 
 Timeline Timeline::of(const Album &album, const OutputFormat &format)
 {
-    return Timeline(int(album.photos.size()), album.settings.photoDurationMs,
-                    album.settings.useTransition ? album.settings.transitionDurationMs : 0,
-                    format.frameRateNum, format.frameRateDen);
+    std::vector<int> items(size_t(album.photos.size()));
+    for (int k = 0; k < int(items.size()); ++k)
+        items[size_t(k)] = album.itemDurationMs(k);
+    const int transitionMs = album.settings.useTransition ? album.settings.transitionDurationMs : 0;
+    if (items.empty())
+        return Timeline(0, album.settings.photoDurationMs, transitionMs, format.frameRateNum,
+                        format.frameRateDen);
+    return Timeline(items, transitionMs, format.frameRateNum, format.frameRateDen);
 }
 
 int64_t Timeline::frameAt(int64_t ms) const
@@ -61,7 +99,7 @@ int64_t Timeline::transitionStart(int k) const
         return 0;
     if (k >= m_photos - 1)
         return m_total;
-    return frameAt(boundaryMs(k) + m_photoMs);
+    return frameAt(boundaryMs(k) + itemMs(k));
 }
 
 Timeline::Position Timeline::at(int64_t frame) const
@@ -69,9 +107,24 @@ Timeline::Position Timeline::at(int64_t frame) const
     Position p;
     if (m_photos <= 0 || frame < 0 || frame >= m_total)
         return p;
-    const int64_t cycleMs = m_photoMs + m_transitionMs;
-    // A first guess from the average cycle, then the exact boundaries.
-    int k = cycleMs > 0 ? int(std::min<int64_t>(frame * 1000 * m_den / (m_num * cycleMs), m_photos - 1)) : 0;
+    int k = 0;
+    if (m_startMs.empty()) {
+        const int64_t cycleMs = m_photoMs + m_transitionMs;
+        // A first guess from the cycle, then the exact boundaries.
+        k = cycleMs > 0 ? int(std::min<int64_t>(frame * 1000 * m_den / (m_num * cycleMs), m_photos - 1)) : 0;
+    } else {
+        // The last item that starts at or before the frame (the starts
+        // grow with k), then the exact boundaries.
+        int lo = 0, hi = m_photos - 1;
+        while (lo < hi) {
+            const int mid = (lo + hi + 1) / 2;
+            if (photoStart(mid) <= frame)
+                lo = mid;
+            else
+                hi = mid - 1;
+        }
+        k = lo;
+    }
     while (k + 1 < m_photos && photoStart(k + 1) <= frame)
         ++k;
     while (k > 0 && photoStart(k) > frame)
@@ -87,8 +140,8 @@ Timeline::Position Timeline::at(int64_t frame) const
 
 double Timeline::appearance(int k, int64_t frame) const
 {
-    const double length = double(m_photoMs + 2 * m_transitionMs);
-    if (length <= 0)
+    const double length = double(itemMs(k) + 2 * m_transitionMs);
+    if (length <= 0 || k < 0 || k >= m_photos)
         return 0.0;
     const double middleMs = (double(frame) + 0.5) * 1000.0 * double(m_den) / double(m_num);
     const double startMs = double(boundaryMs(k) - m_transitionMs);
@@ -117,5 +170,5 @@ int Timeline::snapDurationMs(int requestedMs, int currentMs) const
 bool Timeline::operator==(const Timeline &o) const
 {
     return m_photos == o.m_photos && m_photoMs == o.m_photoMs && m_transitionMs == o.m_transitionMs &&
-           m_num * o.m_den == o.m_num * m_den;
+           m_startMs == o.m_startMs && m_num * o.m_den == o.m_num * m_den;
 }

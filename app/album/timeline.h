@@ -26,8 +26,13 @@
 // and the video export's 25 and 50 fps; for NTSC and 30 or 60 fps a whole
 // number of frames is a fraction of a millisecond off a whole millisecond,
 // and the show keeps the album's milliseconds.
+//
+// An item may have a duration of its own (a title card): the boundaries are
+// then the sums of the items' own durations, by the same rule.
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 struct OutputFormat;
 class Album;
@@ -41,13 +46,19 @@ public:
     // without transitions. The frame rate is rateNum / rateDen frames per
     // second (25/1 PAL, 30000/1001 NTSC, 50/1 ...).
     Timeline(int photoCount, int photoMs, int transitionMs, int rateNum, int rateDen);
+    // Items with durations of their own (itemMs[k] for item k), in ms.
+    Timeline(const std::vector<int> &itemMs, int transitionMs, int rateNum, int rateDen);
     // The album's timeline at the format's frame rate.
     static Timeline of(const Album &album, const OutputFormat &format);
 
     int photoCount() const { return m_photos; }
     int rateNum() const { return int(m_num); }
     int rateDen() const { return int(m_den); }
+    // The photos' common duration (the first item's, for items of their
+    // own durations).
     int photoMs() const { return int(m_photoMs); }
+    // How long item k is shown alone, in ms.
+    int itemMs(int k) const;
     int transitionMs() const { return int(m_transitionMs); }
 
     // Frames of the whole show; its length in seconds (whole frames).
@@ -97,7 +108,16 @@ public:
     bool operator!=(const Timeline &o) const { return !(*this == o); }
 
 private:
-    int64_t boundaryMs(int k) const { return int64_t(k) * (m_photoMs + m_transitionMs); }
+    // The time item k starts alone, in ms.
+    int64_t boundaryMs(int k) const
+    {
+        return m_startMs.empty() ? int64_t(k) * (m_photoMs + m_transitionMs) : m_startMs[size_t(k)];
+    }
+    void finish();
+
+    // Items of their own durations: each one's start in ms (one more entry
+    // than items: where the next would start). Empty when all share m_photoMs.
+    std::vector<int64_t> m_startMs;
 
     int m_photos = 0;
     int64_t m_photoMs = 0;

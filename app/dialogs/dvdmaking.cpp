@@ -9,6 +9,7 @@
 #include "dialogs/dialogquestions.h"
 #include "dialogs/dvdsettingsdialog.h"
 #include "dialogs/progressdialog.h"
+#include "engine/menustill.h"
 
 DvdMaking::DvdMaking(MakeJob *job, QWidget *window) : QObject(window), m_job(job), m_window(window)
 {
@@ -52,6 +53,10 @@ void DvdMaking::open(const Album &album, const DvdChoices &choices, int afterMak
     m_album = album;
     m_progress->setPostTaskIndex(afterMakingIndex);
     m_settings->setChoices(choices);
+    // The menu's preview lies on the first photo, decoded small.
+    m_settings->setMenuPhoto(
+        album.photos.isEmpty() ? QImage() : MenuStill::photo(album.photos.first().path, QSize(256, 192)),
+        int(album.photos.size()));
     m_settings->setDuration(album.videoLength());
     m_settings->updateDVDSize();
     showSettings();
@@ -92,10 +97,16 @@ void DvdMaking::onStageChanged(JobStage stage)
 
 void DvdMaking::onFinished(const JobResult &result)
 {
+    // A question about stopping the run is answered by its end: the box
+    // goes (as "No": nothing is left to stop) instead of standing over the
+    // result.
+    MessageBox::withdraw(ProgressDialog::tr("Abort or not?"), QDialogButtonBox::No);
     if (!m_progress->isVisible())
         m_questions->setRunShowing(false);
     Q_EMIT runFinished(result);
-    if (result.lastStage != JobStage::CheckingDestination || result.ok() || m_progress->isVisible())
+    // A video file's refusal is shown by its own flow (VideoExport).
+    if (result.videoFile || result.lastStage != JobStage::CheckingDestination || result.ok() ||
+        m_progress->isVisible())
         return;
     // Nothing was made: the destination was refused or declined. The
     // person sees why and gets the settings back to choose again.
@@ -103,6 +114,15 @@ void DvdMaking::onFinished(const JobResult &result)
         MessageBox::alert(result.message, QString(), m_window);
     if (result.outcome != JobResult::Aborted)
         QTimer::singleShot(0, this, &DvdMaking::showSettings);
+}
+
+void DvdMaking::abortWithoutAsking()
+{
+    // What "Yes" to "Abort or not?" does; a stage that cannot stop (a disc
+    // check, an erase, the finalizing) runs to its end.
+    MessageBox::withdraw(ProgressDialog::tr("Abort or not?"), QDialogButtonBox::No);
+    if (m_job->isRunning() && m_job->canAbort())
+        m_job->abort();
 }
 
 bool DvdMaking::confirmAbort()

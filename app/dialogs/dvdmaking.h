@@ -45,6 +45,9 @@ public:
     // not?", and on Yes the run is asked to stop (true; its end follows).
     // True at once when no run is going.
     bool confirmAbort();
+    // Stops the run as "Abort" would, without a question (a termination
+    // signal); a question already open is withdrawn.
+    void abortWithoutAsking();
 
 Q_SIGNALS:
     // The DVD choices changed in DVD Settings.

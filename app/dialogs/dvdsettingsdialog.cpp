@@ -1,12 +1,16 @@
 #include "dialogs/dvdsettingsdialog.h"
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 
 #include "album/album.h"
 #include "album/appsettings.h"
+#include "authoring/dvdmenu.h"
 #include "burning/devicethread.h"
 #include "burning/dvdburner.h"
 #include "dialogs/destinationbox.h"
@@ -64,7 +68,8 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
     m_ui->targetComboBox->setMinimumContentsLength(32);
 
     connect(m_ui->targetComboBox, &DestinationBox::speedsChanged, this, &DvdSettingsDialog::showSpeeds);
-    connect(m_ui->targetComboBox, &DestinationBox::speedChoiceEnabled, this, &DvdSettingsDialog::enableSpeeds);
+    connect(m_ui->targetComboBox, &DestinationBox::speedChoiceEnabled, this,
+            &DvdSettingsDialog::enableSpeeds);
     connect(m_ui->targetComboBox, &DestinationBox::discTypeChanged, this, &DvdSettingsDialog::onDiscType);
     // The destination decides whether the dual-layer scale applies.
     connect(m_ui->targetComboBox, &QComboBox::currentIndexChanged, this, &DvdSettingsDialog::updateDVDSize);
@@ -74,11 +79,14 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
     connect(m_ui->videoQualityComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onVideoQuality);
     connect(m_ui->tvModeComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onTvMode);
     connect(m_ui->showEndComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onShowEnd);
+    connect(m_ui->aspectComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAspect);
+    connect(m_ui->chaptersComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onChapters);
     connect(m_ui->audioRateComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAudioRate);
     connect(m_ui->channelComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onAudioChannel);
     connect(m_ui->volumeEdit, &QLineEdit::textChanged, this, &DvdSettingsDialog::onVolumeLabelEdited);
     connect(m_ui->copySpinBox, &QSpinBox::valueChanged, this, &DvdSettingsDialog::onCopiesChanged);
     connect(m_ui->btnBurn, &QPushButton::clicked, this, &DvdSettingsDialog::onBurnClicked);
+    connect(m_ui->menuCheckBox, &QCheckBox::clicked, this, &DvdSettingsDialog::onMenuToggled);
 
     helper()->setAllWindowTitle(tr("DVD Settings"));
     helper()->enableRestoreFrameGeometry(false, false, false);
@@ -91,9 +99,10 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
 void DvdSettingsDialog::alignLabels()
 {
     // The three groups' labels share one column width, so their fields line up.
-    const QList<QLabel *> labels = {m_ui->labelDestination, m_ui->labelVolume,    m_ui->labelSpeed,
-                                    m_ui->labelCopies,      m_ui->labelQuality,   m_ui->labelTvStandard,
-                                    m_ui->labelShowEnd,     m_ui->labelAudioRate, m_ui->labelChannels};
+    const QList<QLabel *> labels = {m_ui->labelDestination, m_ui->labelVolume,   m_ui->labelSpeed,
+                                    m_ui->labelCopies,      m_ui->labelQuality,  m_ui->labelTvStandard,
+                                    m_ui->labelAspect,      m_ui->labelChapters, m_ui->labelShowEnd,
+                                    m_ui->labelAudioRate,   m_ui->labelChannels};
     int width = 0;
     for (QLabel *label : labels) {
         label->setMinimumWidth(0);
@@ -116,6 +125,8 @@ void DvdSettingsDialog::initParameters()
                 {kHighVideoBitRate, kNormalVideoBitRate, kLowVideoBitRate, kCustomizeItem});
     setItemData(m_ui->tvModeComboBox, {int(TvStandard::Ntsc), int(TvStandard::Pal)});
     setItemData(m_ui->showEndComboBox, {int(ShowEnd::Repeat), int(ShowEnd::Stop)});
+    setItemData(m_ui->aspectComboBox, {int(DvdAspect::Wide), int(DvdAspect::Standard)});
+    setItemData(m_ui->chaptersComboBox, {int(ChapterMarks::PerPhoto), int(ChapterMarks::None)});
     setItemData(m_ui->audioRateComboBox, {128000, 160000, 192000, 224000, 256000, 320000, 384000, 448000});
     setItemData(m_ui->channelComboBox, {1, 2, 6});
 
@@ -127,8 +138,9 @@ void DvdSettingsDialog::initParameters()
     defaults.atEnd = ShowEnd::Repeat;
     m_choices = defaults;
     showChoices();
-    for (QComboBox *box : {static_cast<QComboBox *>(m_ui->videoQualityComboBox), m_ui->tvModeComboBox,
-                           m_ui->showEndComboBox, m_ui->audioRateComboBox, m_ui->channelComboBox})
+    for (QComboBox *box :
+         {static_cast<QComboBox *>(m_ui->videoQualityComboBox), m_ui->tvModeComboBox, m_ui->showEndComboBox,
+          m_ui->aspectComboBox, m_ui->chaptersComboBox, m_ui->audioRateComboBox, m_ui->channelComboBox})
         box->setEnabled(true);
     updateDVDSize();
 }
@@ -138,6 +150,9 @@ void DvdSettingsDialog::showChoices()
     selectQuality(m_choices.videoBitRate);
     selectData(m_ui->tvModeComboBox, int(m_choices.tvStandard));
     selectData(m_ui->showEndComboBox, int(m_choices.atEnd));
+    m_ui->menuCheckBox->setChecked(m_choices.menu);
+    selectData(m_ui->aspectComboBox, int(m_choices.aspect));
+    selectData(m_ui->chaptersComboBox, int(m_choices.chapters));
     selectData(m_ui->audioRateComboBox, m_choices.audioBitRate);
     selectData(m_ui->channelComboBox, m_choices.audioChannels);
     {
@@ -145,6 +160,7 @@ void DvdSettingsDialog::showChoices()
         m_ui->volumeEdit->setText(m_choices.volumeLabel);
     }
     m_ui->targetComboBox->setVolumeLabel(labelOf(m_choices.volumeLabel));
+    showMenuPreview();
     {
         const QSignalBlocker block(m_ui->copySpinBox);
         m_ui->copySpinBox->setValue(m_choices.copies);
@@ -172,6 +188,7 @@ void DvdSettingsDialog::setChoice(const DvdChoices &choices)
     if (choices == m_choices)
         return;
     m_choices = choices;
+    showMenuPreview();
     Q_EMIT choicesChanged(m_choices);
 }
 
@@ -241,6 +258,24 @@ void DvdSettingsDialog::onShowEnd(int index)
         return;
     DvdChoices c = m_choices;
     c.atEnd = ShowEnd(m_ui->showEndComboBox->itemData(index).toInt());
+    setChoice(c);
+}
+
+void DvdSettingsDialog::onAspect(int index)
+{
+    if (index < 0)
+        return;
+    DvdChoices c = m_choices;
+    c.aspect = DvdAspect(m_ui->aspectComboBox->itemData(index).toInt());
+    setChoice(c);
+}
+
+void DvdSettingsDialog::onChapters(int index)
+{
+    if (index < 0)
+        return;
+    DvdChoices c = m_choices;
+    c.chapters = ChapterMarks(m_ui->chaptersComboBox->itemData(index).toInt());
     setChoice(c);
 }
 
@@ -331,6 +366,9 @@ MakeRequest DvdSettingsDialog::request() const
     r.audioBitRate = m_choices.audioBitRate;
     r.audioChannels = m_choices.audioChannels;
     r.atEnd = m_choices.atEnd;
+    r.aspect = m_choices.aspect;
+    r.chapters = m_choices.chapters;
+    r.menu = m_choices.menu;
     r.destination = m_ui->targetComboBox->destination();
     r.destination.volumeLabel = m_ui->targetComboBox->volumeLabel();
     const bool burner = r.destination.type == Destination::Burner;
@@ -341,6 +379,44 @@ MakeRequest DvdSettingsDialog::request() const
     r.afterMaking = AppSettings::afterBurnAction(AppSettings::pref());
     r.holdResult = true;
     return r;
+}
+
+void DvdSettingsDialog::onMenuToggled(bool on)
+{
+    DvdChoices c = m_choices;
+    c.menu = on;
+    setChoice(c);
+}
+
+void DvdSettingsDialog::setMenuPhoto(const QImage &photo, int photoCount)
+{
+    m_menuPhoto = photo;
+    m_menuPhotoCount = photoCount;
+    showMenuPreview();
+}
+
+void DvdSettingsDialog::showMenuPreview()
+{
+    // The main page as the disc will show it: drawn as for the disc, then
+    // brought to its shape on the television at a small size.
+    const bool wide = m_choices.aspect == DvdAspect::Wide;
+    DvdMenuContent content;
+    content.title = labelOf(m_choices.volumeLabel);
+    content.photoCount = m_menuPhotoCount;
+    content.pal = m_choices.tvStandard == TvStandard::Pal;
+    content.wide = wide;
+    if (!m_menuPhoto.isNull())
+        content.background = [photo = m_menuPhoto](QSize) { return photo; };
+    const QImage page = DvdMenuDesign::mainPage(content).picture;
+    const int height = 108;
+    m_menuPreview = page.scaled(height * (wide ? 16 : 4) / (wide ? 9 : 3), height, Qt::IgnoreAspectRatio,
+                                Qt::SmoothTransformation);
+    m_ui->menuPreview->setPixmap(QPixmap::fromImage(m_menuPreview));
+    m_ui->menuPreview->setEnabled(m_choices.menu);
+    m_ui->menuPreview->setToolTip(m_choices.menu ? tr("The menu's main page")
+                                                 : tr("The disc starts the show at once"));
+    if (!m_choices.menu)
+        m_menuPreview = QImage();
 }
 
 void DvdSettingsDialog::onBurnClicked()

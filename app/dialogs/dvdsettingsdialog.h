@@ -2,6 +2,7 @@
 
 #include <desktop/dialogbase.h>
 
+#include <QImage>
 #include <QMetaType>
 #include <QPointer>
 #include <QString>
@@ -22,7 +23,8 @@ class DvdSettingsDialog;
 
 // "DVD Settings": the destination (folder, ISO image or a recorder), the
 // volume label, writing speed and copies, the video quality (with a custom
-// bit rate), TV standard, what the disc does when the show ends, audio bit
+// bit rate), TV standard, the picture's shape (16:9 or 4:3), the chapters
+// (one per photo or none), what the disc does when the show ends, audio bit
 // rate and channels, and the size these choices give on a capacity bar. It
 // edits the choices and returns: "Burn" accepts the dialog once a
 // destination is chosen, and request() is then the run to start. The run
@@ -60,6 +62,12 @@ public:
 
     DestinationBox *targetComboBox() const;
 
+    // What the menu's preview shows besides the choices: the album's first
+    // photo (null: a plain background) and how many photos it has.
+    void setMenuPhoto(const QImage &photo, int photoCount);
+    // The preview of the menu's main page as shown (null with the menu off).
+    QImage menuPreview() const { return m_menuPreview; }
+
 Q_SIGNALS:
     // The choices changed through the dialog's controls.
     void choicesChanged(const DvdChoices &choices);
@@ -71,12 +79,16 @@ private:
     void onVideoQuality(int index);
     void onTvMode(int index);
     void onShowEnd(int index);
+    void onAspect(int index);
+    void onChapters(int index);
     void onAudioRate(int index);
     void onAudioChannel(int index);
     void onCustomizedVideoBitRate(const QString &rate);
     void onVolumeLabelEdited(const QString &text);
     void onCopiesChanged(int copies);
     void onBurnClicked();
+    void onMenuToggled(bool on);
+    void showMenuPreview();
     void showSpeeds(const QVector<QString> &speeds);
     void enableSpeeds(bool enabled);
     void onDiscType(const QString &type);
@@ -91,4 +103,7 @@ private:
     quint64 m_dvdSize = 0;
     double m_duration = 0;
     QString m_discType;
+    QImage m_menuPhoto;
+    int m_menuPhotoCount = 0;
+    QImage m_menuPreview;
 };

@@ -326,6 +326,19 @@ void EditAudioDialog::on_deleteClip_clicked()
     }
 }
 
+void EditAudioDialog::addClips(const QList<AudioInfo> &clips)
+{
+    for (const AudioInfo &info : clips) {
+        m_audios.append(info);
+        auto *item = new QTreeWidgetItem;
+        fillRow(item, info);
+        const QSignalBlocker blocker(ui->treeWidget);
+        ui->treeWidget->addTopLevelItem(item);
+    }
+    if (!clips.isEmpty() && currentIndex() < 0)
+        setCurrentRow(0);
+}
+
 void EditAudioDialog::on_add_clicked()
 {
     SettingsStore *pref = AppSettings::pref();

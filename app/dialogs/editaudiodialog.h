@@ -43,6 +43,9 @@ public:
     QList<AudioInfo> audioList() const { return m_audios; }
     // Makes row i current (the clip the person double-clicked).
     void setCurrentRow(int row);
+    // Appends clips to the list (clips added to the album while the dialog
+    // is open), so that OK keeps them.
+    void addClips(const QList<AudioInfo> &clips);
     // False when no sound device could be opened (playback is off).
     bool soundAvailable() const { return m_soundAvailable; }
     // The playback position in seconds.

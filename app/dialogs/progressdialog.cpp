@@ -155,7 +155,10 @@ void ProgressDialog::setJob(MakeJob *job)
     if (!job)
         return;
     connect(job, &MakeJob::started, this,
-            [this] { showRunStart(m_job->request().destination.type, m_job->request().withMenu); });
+            [this] {
+                const MakeRequest &r = m_job->request();
+                showRunStart(r.destination.type, r.withMenu, r.output == MakeRequest::Output::VideoFile);
+            });
     connect(job, &MakeJob::stageChanged, this, &ProgressDialog::showStage);
     connect(job, &MakeJob::progressChanged, this, &ProgressDialog::showProgress);
     connect(job, &MakeJob::canAbortChanged, this, &ProgressDialog::showCanAbort);
@@ -166,10 +169,11 @@ void ProgressDialog::setJob(MakeJob *job)
     connect(this, &ProgressDialog::burnNextRequested, job, &MakeJob::burnNext, Qt::QueuedConnection);
 }
 
-void ProgressDialog::showRunStart(Destination::Type target, bool withMenu)
+void ProgressDialog::showRunStart(Destination::Type target, bool withMenu, bool videoFile)
 {
-    m_target = target;
-    m_withMenu = withMenu;
+    m_videoFile = videoFile;
+    m_target = videoFile ? Destination::None : target;
+    m_withMenu = withMenu && !videoFile;
     m_stage = JobStage::Idle;
     m_ended = false;
     m_aborting = false;
@@ -196,12 +200,14 @@ void ProgressDialog::showRunStart(Destination::Type target, bool withMenu)
         rowIconLabel(row)->setVisible(false);
         rowTextLabel(row)->setVisible(false);
     }
+    m_ui->labeldvdimg->setVisible(!videoFile);
     QStringList rows;
-    rows << tr("Creating title");
-    if (withMenu)
+    rows << (videoFile ? tr("Creating video") : tr("Creating title"));
+    if (m_withMenu)
         rows << tr("Creating menu");
-    rows << tr("Creating DVD");
-    switch (target) {
+    if (!videoFile)
+        rows << tr("Creating DVD");
+    switch (m_target) {
     case Destination::Folder:
         rows << tr("Creating DVD Folder");
         break;
@@ -212,7 +218,8 @@ void ProgressDialog::showRunStart(Destination::Type target, bool withMenu)
         rows << tr("Checking disc") << tr("Burning disc");
         break;
     case Destination::None:
-        rows.clear();
+        if (!videoFile)
+            rows.clear();
         break;
     }
     for (int row = 0; row < rows.size(); ++row) {
@@ -221,7 +228,7 @@ void ProgressDialog::showRunStart(Destination::Type target, bool withMenu)
         rowIconLabel(row)->setVisible(true);
         rowTextLabel(row)->setVisible(true);
     }
-    setTitle(tr("Creating DVD..."));
+    setTitle(videoFile ? tr("Exporting video...") : tr("Creating DVD..."));
     setTaskText(tr("Checking the destination..."));
     showProgressRow(true);
     showProgress(0);
@@ -354,11 +361,13 @@ void ProgressDialog::showEnd(const JobResult &result)
     updateElapsedTime();
     const QString path = QDir::toNativeSeparators(result.outputPath);
     if (result.ok()) {
-        const int last = m_target == Destination::Burner ? 3 : 2;
+        const int last = m_videoFile ? 0 : m_target == Destination::Burner ? 3 : 2;
         for (int row = 0; row <= last + (m_withMenu ? 1 : 0) && row < kRowCount; ++row)
             setRowIcon(row, IconSuccess);
         setTitle(tr("Created Successfully!"));
         setTaskText(tr("Finished"));
+        if (result.videoFile)
+            showResult(tr("The video file is %1").arg(path), QFileInfo(result.outputPath).absolutePath());
         switch (result.target) {
         case Destination::Folder:
             showResult(tr("The DVD folder is %1").arg(path), result.outputPath);
@@ -379,7 +388,9 @@ void ProgressDialog::showEnd(const JobResult &result)
         if (result.outcome == JobResult::Aborted) {
             setTitle(tr("Aborted"));
         } else {
-            setTitle(result.message.isEmpty() ? tr("Failed to create DVD!") : result.message);
+            setTitle(result.message.isEmpty()
+                         ? (m_videoFile ? tr("Failed to export the video!") : tr("Failed to create DVD!"))
+                         : result.message);
             // The title shows a message only up to a quoted path; then the
             // whole of it is shown here.
             if (result.message.indexOf(QLatin1Char('"')) > 0)

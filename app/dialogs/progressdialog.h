@@ -20,7 +20,7 @@ namespace Ui {
 class ProgressDialog;
 }
 
-// The window shown while a DVD is made. It follows a MakeJob (which the
+// The window shown while a DVD or a video file is made. It follows a MakeJob (which the
 // editor window owns): one row per stage of the run with a status icon
 // (idle, working, success, failure) and its text, the current task with
 // its percentage, the elapsed time, the action after making, and the
@@ -49,8 +49,10 @@ public:
     MakeJob *job() const { return m_job; }
 
     // What the job's reports turn into (public for a view without a job).
-    // A run toward this target begins: the rows of its stages, all idle.
-    void showRunStart(Destination::Type target, bool withMenu);
+    // A run toward this target begins: the rows of its stages, all idle. A
+    // video file's run has one row (its encoding) and ends with the file's
+    // folder to open.
+    void showRunStart(Destination::Type target, bool withMenu, bool videoFile = false);
     void showStage(JobStage stage);
     void showProgress(int percent);
     void showCanAbort(bool canAbort);
@@ -122,6 +124,7 @@ private:
     JobStage m_stage = JobStage::Idle;
     Destination::Type m_target = Destination::None;
     bool m_withMenu = false;
+    bool m_videoFile = false;
     bool m_ended = false;
     bool m_aborting = false;
     bool m_canAbort = true;

@@ -25,9 +25,8 @@ namespace {
 // renderer to run ahead during still frames and fall behind during a
 // transition without stopping the encoder, and, at a lowered priority, to
 // fall behind while the encoder has the cores.
+// Once full, the queue is refilled when half of it is left.
 constexpr int kFramesQueued = 48;
-// Once full, the queue is refilled when this few frames are left in it.
-constexpr int kFramesResume = kFramesQueued / 2;
 constexpr int kAudioBuffers = 2;
 // Longest wait of one tick for room in the queue.
 constexpr std::chrono::milliseconds kQueueWait{100};
@@ -96,7 +95,7 @@ bool AVWriterManager::init(const OutputFormat &format)
         m_error = glError();
         return false;
     }
-    if (!initTextures(format.width, format.height, 2, true)) {
+    if (!initTextures(format, StoryBoardRender::kSlotCount, true)) {
         m_error = glError().isEmpty() ? QStringLiteral("Cannot create the OpenGL textures") : glError();
         return false;
     }
@@ -163,7 +162,12 @@ bool AVWriterManager::start()
     // The read-back frame and the PCM buffers, allocated once per run.
     m_readBack.assign(size_t(frameWidth()) * size_t(frameHeight()) * 4, 0);
     m_framesQueued = 0;
-    m_wakeBelow = kFramesQueued - 1;
+    // A large frame queues fewer pictures: about 64 MiB of them (21 at
+    // 1080p, 8 at 2160p; a DVD's 48 are 30 MB).
+    const int64_t pictureBytes = int64_t(frameWidth()) * frameHeight() * 3 / 2;
+    m_queueLimit = int(std::clamp<int64_t>(
+        pictureBytes > 0 ? (int64_t(64) << 20) / pictureBytes : kFramesQueued, 8, kFramesQueued));
+    m_wakeBelow = m_queueLimit - 1;
     m_framesRendered = 0;
     m_lastFrames.clear();
     const size_t audioBytes = size_t(m_storyboard->audioRing().capacity) + kAudioRingSlack;
@@ -396,12 +400,12 @@ bool AVWriterManager::queueNextFrame()
         // A full queue may stay full (the encoder's output can block, a
         // named pipe whose reader stalls): the event loop must run, so that
         // the run can still be stopped. The next tick tries again.
-        if (m_framesQueued >= kFramesQueued)
-            m_wakeBelow = kFramesResume;
+        if (m_framesQueued >= m_queueLimit)
+            m_wakeBelow = m_queueLimit / 2;
         if (!m_bufferFree.wait_for(lock, kQueueWait,
                                    [this] { return m_framesQueued <= m_wakeBelow || m_workerFailed; }))
             return false;
-        m_wakeBelow = kFramesQueued - 1;
+        m_wakeBelow = m_queueLimit - 1;
         if (m_workerFailed)
             return false; // the failure arrives as a queued call
     }

@@ -140,6 +140,8 @@ private:
     std::vector<uint8_t> m_readBack;
     std::vector<av::Frame> m_lastFrames; // the last converted frames, shared
     int m_framesQueued = 0;
+    // The most frames queued for the encoder (fewer for large frames).
+    int m_queueLimit = 48;
     // The renderer goes on once the queue holds at most this many frames
     // (under m_mutex).
     int m_wakeBelow = 0;

@@ -62,19 +62,26 @@ void GLDrawCore::resizeGL(int a, int b)
         b = 1;
     const int w = m_width > 0 ? m_width : a;
     const int h = m_height > 0 ? m_height : b;
+    const double shown = m_displayWidth > 0.0 ? m_displayWidth : double(w);
+    const double distance = m_distance > 0.0 ? m_distance : double(w);
     m_surfaceIsFrame = a == w && b == h;
-    // w / h < a / b  <=>  w * b < a * h (integer products).
-    if (int64_t(w) * b < int64_t(a) * h) {
-        const int vw = int(int64_t(b) * w / h);
+    // The frame's display shape fitted into the surface: pillar-box or
+    // letter-box. A surface of the stored size is the frame itself.
+    if (m_surfaceIsFrame) {
+        glViewport(0, 0, a, b);
+    } else if (shown * b < double(a) * h) {
+        const int vw = int(double(b) * shown / h);
         glViewport((a - vw) / 2, 0, vw, b);
     } else {
-        const int vh = int(int64_t(a) * h / w);
+        const int vh = int(double(a) * h / shown);
         glViewport(0, (b - vh) / 2, a, vh);
     }
+    // The view at the camera's distance spans the frame in displayed
+    // pixels (the near plane is at 2); the viewport squeezes that span to
+    // whatever width it has.
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    const double ratio = double(h) / double(w);
-    glFrustum(-1.0, 1.0, -ratio, ratio, 2.0, 10000.0);
+    glFrustum(-shown / distance, shown / distance, -double(h) / distance, double(h) / distance, 2.0, 10000.0);
     glMatrixMode(GL_MODELVIEW);
 }
 
@@ -83,7 +90,7 @@ void GLDrawCore::paintGL()
     glClearColor(m_clear[0], m_clear[1], m_clear[2], m_clear[3]);
     glClear(GL_COLOR_BUFFER_BIT);
     glLoadIdentity();
-    glTranslatef(0.f, 0.f, -float(m_width));
+    glTranslatef(0.f, 0.f, -float(m_distance > 0.0 ? m_distance : double(m_width)));
     if (m_displayList)
         glCallList(m_displayList);
     glFinish();
@@ -181,14 +188,44 @@ void GLDrawCore::createProgram()
     glUseProgram(0);
 }
 
+bool GLDrawCore::initTextures(const OutputFormat &format, int textureCount, bool flipRows)
+{
+    if (format.aspectNum <= 0 || format.aspectDen <= 0)
+        return false;
+    return setupFrame(format.width, format.height, format.displayWidth(), format.motionUnit(), textureCount,
+                      flipRows);
+}
+
 bool GLDrawCore::initTextures(int width, int height, int textureCount, bool flipRows)
 {
+    OutputFormat square;
+    square.width = width;
+    square.height = height;
+    square.aspectNum = width;
+    square.aspectDen = height > 0 ? height : 1;
+    return setupFrame(width, height, double(width), square.motionUnit(), textureCount, flipRows);
+}
+
+bool GLDrawCore::setupFrame(int width, int height, double displayWidth, double motionUnit, int textureCount,
+                            bool flipRows)
+{
     releaseGL();
-    if (width <= 0 || height <= 0 || width > kTextureSize || height > kTextureSize || textureCount < 1)
+    if (width <= 0 || height <= 0 || width > kTextureSize || height > kTextureSize || textureCount < 1 ||
+        !(displayWidth > 0.0) || !(motionUnit > 0.0))
+        return false;
+    GLint driverLimit = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &driverLimit);
+    if (driverLimit > 0 && (width + 2 > driverLimit || height + 2 > driverLimit))
         return false;
     setClearColor(0.f, 0.f, 0.f, 1.f);
     m_width = width;
     m_height = height;
+    m_displayWidth = displayWidth;
+    m_squeeze = double(width) / displayWidth;
+    m_motionUnit = motionUnit;
+    // The keys' zoom is relative to a camera 720 key pixels away, as it
+    // was when the frame was 720 x 540 square pixels.
+    m_distance = 720.0 * motionUnit;
     m_flipRows = flipRows;
     m_compositor.setup(width, height, flipRows);
     // The picture with a ring of one opaque black texel round it: filtering
@@ -418,22 +455,26 @@ bool mirrorsY(int code)
 bool GLDrawCore::parallelScale(const Layer &l, float *tx, float *ty, float *scale) const
 {
     // Only a translation (kind 0) keeps the quad parallel to the screen:
-    // seen from the camera at distance `width`, it is the quad scaled by
-    // width / (width - z) about the centre and moved by (x, y) times that.
+    // seen from the camera at distance D, it is the quad scaled by
+    // D / (D - z) about the centre and moved by (x, y) times that. The
+    // key's values are displayed pixels of the motion unit; a move across
+    // becomes stored pixels, and the scale is the same in both (the
+    // squeeze across and a scale about the centre commute).
     *tx = *ty = 0.f;
     *scale = 1.f;
     float tz = 0.f;
     if (l.hasSample) {
         if (l.sample.kind != 0)
             return l.sample.kind != 1; // an unknown kind applies nothing
-        *tx = l.sample.values[0];
-        *ty = l.sample.values[1];
-        tz = l.sample.values[2];
+        *tx = float(double(l.sample.values[0]) * m_motionUnit * m_squeeze);
+        *ty = float(double(l.sample.values[1]) * m_motionUnit);
+        tz = float(double(l.sample.values[2]) * m_motionUnit);
     }
-    const float d = float(m_width) - tz;
+    const float distance = float(m_distance);
+    const float d = distance - tz;
     if (d < 2.f) // at or behind the near plane
         return false;
-    *scale = float(m_width) / d;
+    *scale = distance / d;
     return true;
 }
 
@@ -490,16 +531,19 @@ void GLDrawCore::drawLayerQuad(const Layer &l) const
         glMatrixMode(GL_MODELVIEW);
         return;
     }
-    // A turned quad (kind 1) seen in perspective.
+    // A turned quad (kind 1) seen in perspective, placed in displayed
+    // pixels: the quad's stored width is widened to its displayed width
+    // first (the projection squeezes it back).
     glPushMatrix();
     if (l.hasSample) {
         const auto &v = l.sample.values;
+        const float unit = float(m_motionUnit);
         if (l.sample.kind == 0)
-            glTranslatef(v[0], v[1], v[2]);
+            glTranslatef(v[0] * unit, v[1] * unit, v[2] * unit);
         else if (l.sample.kind == 1)
             glRotatef(v[0], v[1], v[2], v[3]);
     }
-    glScalef(mirrorX, mirrorY, 1.f);
+    glScalef(mirrorX / float(m_squeeze), mirrorY, 1.f);
     glBegin(GL_TRIANGLES);
     for (int k : kCorners) {
         const float x = m_quad[k][0], y = m_quad[k][1];
@@ -578,7 +622,12 @@ void GLDrawCore::compileDisplayList()
     if (!covered) {
         glDisable(GL_TEXTURE_2D);
         glColor4f(0.f, 0.f, 0.f, 1.f);
+        // The quad is in stored pixels; the projection spans the displayed
+        // width, so it is widened to cover the whole frame.
+        glPushMatrix();
+        glScalef(float(1.0 / m_squeeze), 1.f, 1.f);
         drawQuad();
+        glPopMatrix();
         glColor4f(1.f, 1.f, 1.f, 1.f);
         glEnable(GL_TEXTURE_2D);
     }
@@ -632,6 +681,17 @@ void GLDrawCore::readPixels(GLenum format, GLenum type, void *destination)
 }
 
 // ---------------------------------------------------------------------------
+
+bool GLDrawer::initTextures(const OutputFormat &format, int textureCount, bool flipRows)
+{
+    if (!makeCurrentGL())
+        return false;
+    releaseGL();
+    if (!m_core.initTextures(format, textureCount, flipRows))
+        return false;
+    resizeHost(format.width, format.height);
+    return true;
+}
 
 bool GLDrawer::initTextures(int width, int height, int textureCount, bool flipRows)
 {

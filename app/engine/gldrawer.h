@@ -41,8 +41,9 @@ class GLDrawCore
 {
 public:
     // The largest frame the core draws (each slot's texture is the frame
-    // size plus a one-texel black border).
-    static constexpr int kTextureSize = 2048;
+    // size plus a one-texel black border): a 2160p video upright (2160 x
+    // 3840) fits; the driver's own limit may be lower (checked).
+    static constexpr int kTextureSize = 4096;
     static constexpr int kMaxLayers = 8;
 
     GLDrawCore();
@@ -58,6 +59,15 @@ public:
     // The paint hook: clear, place the camera, call the display list, finish.
     void paintGL();
 
+    // Frames of width x height stored pixels, shown in the format's shape
+    // (a DVD frame's pixels are not square). The frame is composed for the
+    // display shape directly at the stored size: the layers and their
+    // pan-and-zoom are placed in displayed pixels (a circle stays round on
+    // screen) and squeezed across to the stored width, with no resampling
+    // of the rows. The pictures uploaded are frame-size, already in the
+    // stored shape.
+    bool initTextures(const OutputFormat &format, int textureCount, bool flipRows);
+    // Square pixels: a frame shown as width x height.
     bool initTextures(int width, int height, int textureCount, bool flipRows);
     void releaseGL();
     void setClearColor(float r, float g, float b, float a);
@@ -113,6 +123,8 @@ public:
 
     int width() const { return m_width; }
     int height() const { return m_height; }
+    // The frame's width on screen, in pixels as tall as a stored row.
+    double displayWidth() const { return m_displayWidth; }
     int textureCount() const { return int(m_slots.size()); }
     bool flipRows() const { return m_flipRows; }
     bool ready() const { return m_width > 0; }
@@ -139,6 +151,8 @@ private:
         int stride = 0;
         bool textureStale = false;
     };
+    bool setupFrame(int width, int height, double displayWidth, double motionUnit, int textureCount,
+                    bool flipRows);
     void upload(int slot, const uint8_t *bgra, int strideBytes);
     void fillTexture(Slot &slot);
     void compileDisplayList();
@@ -151,6 +165,14 @@ private:
 
     int m_width = -1;
     int m_height = -1;
+    // The display shape: the frame's width on screen (pixels as tall as a
+    // row), stored pixels per displayed one across, the displayed pixels of
+    // one pixel of a motion key, and the camera's distance (in displayed
+    // pixels) at which the frame's plane fills the view.
+    double m_displayWidth = 0.0;
+    double m_squeeze = 1.0;
+    double m_motionUnit = 1.0;
+    double m_distance = 0.0;
     int m_textureWidth = 0;
     int m_textureHeight = 0;
     bool m_flipRows = false;
@@ -183,6 +205,8 @@ public:
     GLDrawer(const GLDrawer &) = delete;
     GLDrawer &operator=(const GLDrawer &) = delete;
 
+    // See GLDrawCore::initTextures.
+    bool initTextures(const OutputFormat &format, int textureCount, bool flipRows);
     bool initTextures(int width, int height, int textureCount, bool flipRows);
     virtual void releaseGL();
     virtual void beginFrame();
@@ -204,6 +228,7 @@ public:
     const GLDrawCore &core() const { return m_core; }
     int frameWidth() const { return m_core.width(); }
     int frameHeight() const { return m_core.height(); }
+    double frameDisplayWidth() const { return m_core.displayWidth(); }
 
 protected:
     // The host: makes its GL context current (false when it has none).

@@ -1,6 +1,8 @@
 #include "engine/storyboardrender.h"
 
+#include "engine/captionpainter.h"
 #include "engine/gldrawer.h"
+#include "engine/photoframing.h"
 
 extern "C" {
 #include <libavutil/imgutils.h>
@@ -17,6 +19,7 @@ extern "C" {
 #include <QTransform>
 
 #include <atomic>
+#include <cmath>
 #include <climits>
 #include <cstring>
 
@@ -45,6 +48,7 @@ void StoryBoardRender::clearCaches()
     m_pictureIndex.clear();
     m_photoCache.clear();
     m_patternCache.clear();
+    m_captionCache.clear();
     dropDecodesAhead();
     for (PhotoMemo &m : m_photoMemo)
         m = PhotoMemo();
@@ -92,6 +96,9 @@ StoryBoardRender::FramePlan StoryBoardRender::plan(int f) const
         p.pattern =
             album.settings.dissolveOnly || album.patternFiles.isEmpty() ? -1 : g % album.patternFiles.size();
         p.incomingMotion = interpolateMotion(album.photos[g + 1], m_timeline.appearance(g + 1, f), dynamic);
+        const int step = std::clamp(int(at.progress * 255.0), 0, 255);
+        p.captionAlpha = 255 - step;
+        p.incomingCaptionAlpha = step;
     }
     return p;
 }
@@ -108,7 +115,8 @@ bool StoryBoardRender::sameFrame(int a, int b) const
     // follows the progress itself.
     const bool sameProgress =
         x.pattern < 0 ? int(x.progress * 255.0) == int(y.progress * 255.0) : x.progress == y.progress;
-    return x.pattern == y.pattern && sameProgress && x.incomingMotion == y.incomingMotion;
+    return x.pattern == y.pattern && sameProgress && x.incomingMotion == y.incomingMotion &&
+           x.captionAlpha == y.captionAlpha;
 }
 
 bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
@@ -132,9 +140,26 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
                                      mask->linesize[0], next->linesize[0]);
             }
         }
-        drawer->drawLayer(0, photo.orientationCode, &p.motion);
+        // A title card is drawn as it is (turning it is no edit of it).
+        auto orientation = [](const ImageInfo &item) {
+            return item.isTitleCard() ? 0 : item.orientationCode;
+        };
+        drawer->drawLayer(0, orientation(photo), &p.motion);
         if (p.incoming >= 0)
-            drawer->drawLayer(1, m_album->photos[p.incoming].orientationCode, &p.incomingMotion);
+            drawer->drawLayer(1, orientation(m_album->photos[p.incoming]), &p.incomingMotion);
+        // The captions stand still over the photos (no pan-and-zoom) and
+        // fade with them.
+        const Picture *caption = captionPicture(photo);
+        if (caption && p.captionAlpha > 0) {
+            uploadCaption(drawer, kCaptionSlot, caption, p.captionAlpha);
+            drawer->drawLayer(kCaptionSlot, 0, nullptr);
+        }
+        const Picture *incomingCaption =
+            p.incoming >= 0 ? captionPicture(m_album->photos[p.incoming]) : nullptr;
+        if (incomingCaption && p.incomingCaptionAlpha > 0) {
+            uploadCaption(drawer, kIncomingCaptionSlot, incomingCaption, p.incomingCaptionAlpha);
+            drawer->drawLayer(kIncomingCaptionSlot, 0, nullptr);
+        }
     }
     const bool result = drawer->endFrame();
     // The photo after the visible ones decodes while these frames render.
@@ -145,9 +170,19 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
     return result;
 }
 
+int StoryBoardRender::cacheCapacity(AVPixelFormat format) const
+{
+    // At most kCacheSize pictures, and about 128 MiB of them: a DVD keeps
+    // 32 photos (1.6 MB each), a 1080p video 16, a 2160p video 4, so that
+    // a large frame's caches do not take the memory of the run.
+    const int64_t bytes = int64_t(m_format.width) * m_format.height * (format == AV_PIX_FMT_GRAY8 ? 1 : 4);
+    const int64_t budget = int64_t(128) << 20;
+    return int(std::clamp<int64_t>(bytes > 0 ? budget / bytes : kCacheSize, 4, kCacheSize));
+}
+
 std::unique_ptr<Picture> StoryBoardRender::takeSlot(Cache &cache, AVPixelFormat format)
 {
-    if (int(cache.size()) >= kCacheSize) {
+    if (int(cache.size()) >= cacheCapacity(format)) {
         auto victim = cache.begin();
         for (auto it = cache.begin(); it != cache.end(); ++it) {
             if (it->second->age < victim->second->age)
@@ -183,19 +218,24 @@ Picture *StoryBoardRender::store(Cache &cache, const QString &key, std::unique_p
     return filled;
 }
 
-void StoryBoardRender::rememberPhoto(const QString &path, bool turned, Picture *picture)
+void StoryBoardRender::rememberPhoto(const QString &path, bool turned, PhotoFraming framing, Picture *picture)
 {
     m_photoMemo[1] = m_photoMemo[0];
-    m_photoMemo[0] = PhotoMemo{path, turned, picture};
+    m_photoMemo[0] = PhotoMemo{path, turned, framing, picture};
 }
 
-QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, int W, int H)
+QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, const OutputFormat &format,
+                                     PhotoFraming framing)
 {
     if (Heif::isHeifFile(path)) {
         // Decoded whole (libheif does not scale while decoding), scaled to
-        // twice the frame, then treated as any other photo.
+        // fit twice the frame's displayed size (four times that when the
+        // photo fills the frame and may be cut), then laid into the frame
+        // as any other photo.
         QString error;
-        const QSize box = turned ? QSize(2 * H, 2 * W) : QSize(2 * W, 2 * H);
+        const int reach = framing == PhotoFraming::Fill ? 4 : 2;
+        const QSize frame(int(std::ceil(format.displayWidth())) * reach, format.height * reach);
+        const QSize box = turned ? frame.transposed() : frame;
         QImage image = Heif::decode(path, &error, qint64(kImageAllocationLimitMb) * 1024 * 1024 / 4, box);
         if (image.isNull()) {
             qCWarning(lcStory).noquote() << "cannot decode" << path << error;
@@ -203,8 +243,7 @@ QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, int W, in
         }
         if (turned)
             image = image.transformed(QTransform().rotate(90), Qt::FastTransformation);
-        image = image.scaled(W, H, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        return image.convertToFormat(QImage::Format_RGB32).mirrored(false, true);
+        return Framing::compose(image, format, framing);
     }
     QImageReader reader(path);
     reader.setAutoTransform(false);
@@ -212,18 +251,18 @@ QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, int W, in
     QImage image;
     if (source.isValid()) {
         // Decode at a reduced size where the format can (JPEG's DCT
-        // scaling), never below twice the size the photo ends at, then
-        // scale smoothly.
+        // scaling), never below twice the size the photo is drawn at, then
+        // scale it once into the frame.
         const QSize shown = turned ? source.transposed() : source;
-        const QSize fit = shown.scaled(W, H, Qt::KeepAspectRatio);
-        const QSize fitSource = turned ? fit.transposed() : fit;
-        if (source.width() >= 4 * fitSource.width() && source.height() >= 4 * fitSource.height()) {
-            QSize decoded = fitSource * 2;
+        const QSize drawn = Framing::drawnSize(shown, format, framing);
+        const QSize drawnSource = turned ? drawn.transposed() : drawn;
+        if (source.width() >= 4 * drawnSource.width() && source.height() >= 4 * drawnSource.height()) {
+            QSize decoded = drawnSource * 2;
             // JPEG's inverse DCT scales by k/8: asked for exactly such a
-            // size (the smallest of at least twice the fit), the decoder
-            // does not scale its picture a second time before ours. A 12-
-            // Mpixel photo decodes 20 % faster, and a little closer to a
-            // full decode (47.1 against 46.9 dB).
+            // size (the smallest of at least twice the drawn size), the
+            // decoder does not scale its picture a second time before ours.
+            // A 12-Mpixel photo decodes 20 % faster, and a little closer to
+            // a full decode (47.1 against 46.9 dB).
             if (reader.format() == "jpeg") {
                 for (int k = 1; k <= 8; ++k) {
                     const QSize dct((source.width() * k + 7) / 8, (source.height() * k + 7) / 8);
@@ -242,22 +281,35 @@ QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, int W, in
     }
     if (turned)
         image = image.transformed(QTransform().rotate(90), Qt::FastTransformation);
-    image = image.scaled(W, H, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    return image.convertToFormat(QImage::Format_RGB32).mirrored(false, true);
+    return Framing::compose(image, format, framing);
+}
+
+QString StoryBoardRender::photoKey(const QString &path, bool turned, PhotoFraming framing)
+{
+    // The picture depends on the file, the quarter turn and the framing
+    // (the format is the same for every entry: setFormat empties the cache).
+    return path + QLatin1Char(turned ? '1' : '0') + QLatin1Char(char('a' + int(framing)));
 }
 
 void StoryBoardRender::decodeAhead(const ImageInfo &info)
 {
+    if (info.isTitleCard())
+        return; // drawn when shown, from no file
     const bool turned = info.orientationCode > 3;
-    if (turned == m_aheadTurned && info.path == m_aheadPath)
+    const PhotoFraming framing = m_album ? m_album->settings.framing : PhotoFraming::Fit;
+    if (turned == m_aheadTurned && framing == m_aheadFraming && info.path == m_aheadPath)
         return; // asked already (no key built per frame)
+    // Pictures decoded ahead in another framing will not be asked for.
+    if (framing != m_aheadFraming)
+        dropDecodesAhead();
     m_aheadPath = info.path;
     m_aheadTurned = turned;
-    const QString key = info.path + QLatin1Char(turned ? '1' : '0');
+    m_aheadFraming = framing;
+    const QString key = photoKey(info.path, turned, framing);
     if (m_pictureIndex.count(key) || m_ahead.count(key) || m_ahead.size() >= 2)
         return;
     m_ahead.emplace(key, std::async(std::launch::async, &StoryBoardRender::decodePhoto, info.path, turned,
-                                    m_format.width, m_format.height));
+                                    m_format, framing));
 }
 
 void StoryBoardRender::decodeFirstPhotosAhead()
@@ -281,16 +333,19 @@ void StoryBoardRender::dropDecodesAhead()
 
 const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
 {
+    if (info.isTitleCard())
+        return cardPicture(info);
     // The two latest lookups are remembered, so a frame finds its photos
     // without building a key (no allocation per frame).
     const bool turnedKey = info.orientationCode > 3;
+    const PhotoFraming framing = m_album ? m_album->settings.framing : PhotoFraming::Fit;
     for (const PhotoMemo &m : m_photoMemo) {
-        if (m.picture && m.turned == turnedKey && m.path == info.path)
+        if (m.picture && m.turned == turnedKey && m.framing == framing && m.path == info.path)
             return m.picture;
     }
-    const QString key = info.path + QLatin1Char(turnedKey ? '1' : '0');
+    const QString key = photoKey(info.path, turnedKey, framing);
     if (auto it = m_pictureIndex.find(key); it != m_pictureIndex.end()) {
-        rememberPhoto(info.path, turnedKey, it->second);
+        rememberPhoto(info.path, turnedKey, framing, it->second);
         return it->second;
     }
     // A miss may evict a remembered picture.
@@ -305,8 +360,6 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
     const int H = m_format.height;
     uint8_t *base = pic->data[0];
     const int stride = pic->linesize[0];
-    for (int y = 0; y < H; ++y)
-        std::memset(base + size_t(stride) * y, 0, size_t(W) * 4);
 
     ++m_photoDecodes;
     QImage image;
@@ -314,28 +367,144 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
         image = it->second.get();
         m_ahead.erase(it);
     } else {
-        image = decodePhoto(info.path, turnedKey, W, H);
+        image = decodePhoto(info.path, turnedKey, m_format, framing);
     }
-    if (!image.isNull()) {
-        const int rowOffset = (H - image.height()) / 2;
-        const int colOffset = (W - image.width()) / 2;
-        for (int y = 0; y < image.height() && y + rowOffset < H; ++y) {
-            std::memcpy(base + size_t(stride) * (y + rowOffset) + size_t(colOffset) * 4,
-                        image.constScanLine(y), size_t(std::min(image.width(), W - colOffset)) * 4);
+    if (image.width() == W && image.height() == H) {
+        // The picture's rows run bottom-up, as OpenGL's do; its pixels are
+        // opaque (RGB32 keeps every alpha byte at 255).
+        for (int y = 0; y < H; ++y)
+            std::memcpy(base + size_t(stride) * (H - 1 - y), image.constScanLine(y), size_t(W) * 4);
+    } else {
+        // An undecodable photo shows opaque black.
+        for (int y = 0; y < H; ++y) {
+            uint32_t *row = reinterpret_cast<uint32_t *>(base + size_t(stride) * y);
+            std::fill(row, row + W, 0xFF000000u);
         }
-    }
-    // Every alpha byte is 255, the border's too (an undecodable photo shows
-    // black).
-    for (int y = 0; y < H; ++y) {
-        uint8_t *row = base + size_t(stride) * y;
-        for (int x = 0; x < W; ++x)
-            row[4 * x + 3] = 255;
     }
     static std::atomic<uint64_t> nextSerial{1};
     pic->serial = nextSerial++;
     Picture *stored = store(m_photoCache, key, std::move(pic));
-    rememberPhoto(info.path, turnedKey, stored);
+    rememberPhoto(info.path, turnedKey, framing, stored);
     return stored;
+}
+
+double StoryBoardRender::squeeze() const
+{
+    const double display = double(m_format.height) * m_format.aspectNum / std::max(1, m_format.aspectDen);
+    return display > 0.0 ? double(m_format.width) / display : 1.0;
+}
+
+bool StoryBoardRender::fillPicture(Picture *pic, const QImage &image) const
+{
+    const int W = m_format.width;
+    const int H = m_format.height;
+    if (image.width() != W || image.height() != H || image.depth() != 32)
+        return false;
+    for (int y = 0; y < H; ++y)
+        std::memcpy(pic->data[0] + size_t(pic->linesize[0]) * size_t(H - 1 - y), image.constScanLine(y),
+                    size_t(W) * 4);
+    static std::atomic<uint64_t> nextSerial{1u << 30};
+    pic->serial = nextSerial++;
+    return true;
+}
+
+namespace {
+
+// A key for everything a caption's or a card's picture depends on.
+QString styleKey(const CaptionStyle &s)
+{
+    return QStringLiteral("%1|%2|%3|%4%5|%6%7%8")
+        .arg(s.fontFamily)
+        .arg(s.sizePerMille)
+        .arg(s.colour.name(QColor::HexArgb))
+        .arg(int(s.bold))
+        .arg(int(s.italic))
+        .arg(int(s.place))
+        .arg(int(s.align))
+        .arg(int(s.backdrop));
+}
+
+} // namespace
+
+const Picture *StoryBoardRender::cardPicture(const ImageInfo &info)
+{
+    const TitleCard &card = *info.titleCard;
+    // Keys of cards start with a character no path starts with.
+    const QString key = QStringLiteral("\x01card|%1|%2|%3|%4|%5|%6")
+                            .arg(styleKey(card.style), QString::number(int(card.background)),
+                                 card.colour.name(QColor::HexArgb), card.colour2.name(QColor::HexArgb),
+                                 card.photoPath, card.text);
+    if (auto it = m_pictureIndex.find(key); it != m_pictureIndex.end())
+        return it->second;
+    std::unique_ptr<Picture> pic = takeSlot(m_photoCache, AV_PIX_FMT_BGRA);
+    if (!pic) {
+        static const Picture empty;
+        return &empty;
+    }
+    const QSize frame(m_format.width, m_format.height);
+    const QImage backdrop = card.background == CardBackground::BlurredPhoto
+                                ? CaptionPainter::cardBackdrop(card.photoPath, frame)
+                                : QImage();
+    if (!fillPicture(pic.get(), CaptionPainter::titleCard(card, frame, squeeze(), backdrop))) {
+        for (int y = 0; y < m_format.height; ++y) {
+            uint32_t *row = reinterpret_cast<uint32_t *>(pic->data[0] + size_t(pic->linesize[0]) * y);
+            std::fill(row, row + m_format.width, 0xFF000000u);
+        }
+    }
+    return store(m_photoCache, key, std::move(pic));
+}
+
+const Picture *StoryBoardRender::captionPicture(const ImageInfo &info)
+{
+    if (info.isTitleCard() || info.caption.isEmpty())
+        return nullptr;
+    const QString key = QStringLiteral("%1|%2").arg(styleKey(info.caption.style), info.caption.text);
+    if (auto it = m_captionCache.find(key); it != m_captionCache.end())
+        return it->second.get();
+    std::unique_ptr<Picture> pic = takeSlot(m_captionCache, AV_PIX_FMT_BGRA);
+    if (!pic)
+        return nullptr;
+    const QImage image =
+        CaptionPainter::caption(info.caption, QSize(m_format.width, m_format.height), squeeze());
+    if (!fillPicture(pic.get(), image))
+        return nullptr;
+    // Captions are kept in their own cache, not in the index the photos
+    // and patterns share (a caption's key could be any text).
+    Picture *filled = pic.get();
+    m_captionCache[key] = std::move(pic);
+    for (auto &entry : m_captionCache) {
+        if (entry.second.get() == filled)
+            entry.second->age |= 0x80000000u;
+        else
+            entry.second->age >>= 1;
+    }
+    return filled;
+}
+
+void StoryBoardRender::uploadCaption(GLDrawer *drawer, int slot, const Picture *caption, int alphaByte)
+{
+    if (alphaByte >= 255) {
+        drawer->uploadPicture(slot, caption->data[0], caption->linesize[0], caption->serial, false);
+        return;
+    }
+    // The caption's own alpha times the fade, rounded, the colours kept:
+    // the drawing core then blends it as it blends any picture with alpha
+    // (the same bytes on OpenGL and on the processor).
+    const int W = m_format.width;
+    const int H = m_format.height;
+    std::vector<uint8_t> &buffer = m_fadeBuffer[slot == kCaptionSlot ? 0 : 1];
+    buffer.resize(size_t(W) * size_t(H) * 4);
+    for (int y = 0; y < H; ++y) {
+        const uint8_t *src = caption->data[0] + size_t(caption->linesize[0]) * size_t(y);
+        uint8_t *dst = buffer.data() + size_t(W) * 4 * size_t(y);
+        std::memcpy(dst, src, size_t(W) * 4);
+        for (int x = 0; x < W; ++x) {
+            uint8_t &a = dst[4 * x + 3];
+            if (a)
+                a = uint8_t((a * alphaByte + 127) / 255);
+        }
+    }
+    drawer->uploadPicture(slot, buffer.data(), W * 4, 0, false);
 }
 
 const Picture *StoryBoardRender::patternPicture(const QString &path)

@@ -17,13 +17,15 @@
 
 #include <future>
 #include <map>
+#include <vector>
 #include <memory>
 
 class GLDrawer;
 
 // A decoded picture: plane pointers and line sizes (FFmpeg's picture
-// layout) and the cache age. Photos are frame-size BGRA, patterns
-// frame-size 8-bit grey. The picture owns its pixels.
+// layout) and the cache age. Photos are frame-size BGRA (the photo laid
+// into the whole frame in its framing, in the frame's stored shape),
+// patterns frame-size 8-bit grey. The picture owns its pixels.
 struct Picture {
     uint8_t *data[4] = {nullptr, nullptr, nullptr, nullptr};
     int linesize[4] = {0, 0, 0, 0};
@@ -40,6 +42,13 @@ class StoryBoardRender : public QThread
     Q_OBJECT
 public:
     static constexpr int kCacheSize = 32;
+    // The drawer's slots a frame uses: the photo, the incoming photo, and
+    // the caption of each (drawn over both, still, at the output size).
+    static constexpr int kSlotCount = 4;
+    static constexpr int kPhotoSlot = 0;
+    static constexpr int kIncomingSlot = 1;
+    static constexpr int kCaptionSlot = 2;
+    static constexpr int kIncomingCaptionSlot = 3;
 
     explicit StoryBoardRender(QObject *parent = nullptr);
     ~StoryBoardRender() override;
@@ -70,6 +79,11 @@ public:
     // which keeps one core busy and leaves the other free).
     void decodeFirstPhotosAhead();
     const Picture *patternPicture(const QString &path);
+    // The caption of a photo over a transparent frame (BGRA with its own
+    // alpha, rows bottom-up); null when the photo has no caption.
+    const Picture *captionPicture(const ImageInfo &info);
+    // Stored pixels per displayed pixel across a row of the format's frame.
+    double squeeze() const;
     void clearCaches();
 
     void seekAudio(int frame);
@@ -104,6 +118,10 @@ private:
         double progress = 0.0;
         MotionSample motion;
         MotionSample incomingMotion;
+        // The captions' alpha bytes: the photo's fades out and the incoming
+        // one's fades in over a transition (quantised as a dissolve is).
+        int captionAlpha = 255;
+        int incomingCaptionAlpha = 0;
     };
     FramePlan plan(int frame) const;
 
@@ -112,25 +130,41 @@ private:
     // one (taken out of the cache) when it is full, else a new one; null
     // when out of memory.
     std::unique_ptr<Picture> takeSlot(Cache &cache, AVPixelFormat format);
+    // How many pictures of the format a cache keeps at the frame's size.
+    int cacheCapacity(AVPixelFormat format) const;
     // Enters a filled picture into its cache and the index, and ages the
     // cache.
     Picture *store(Cache &cache, const QString &key, std::unique_ptr<Picture> picture);
-    void rememberPhoto(const QString &path, bool turned, Picture *picture);
+    void rememberPhoto(const QString &path, bool turned, PhotoFraming framing, Picture *picture);
+    // A title card's picture (drawn once per card and format, cached).
+    const Picture *cardPicture(const ImageInfo &info);
+    // Copies a top-down image of the frame size into a picture's rows
+    // bottom-up; false (nothing copied) when the sizes differ.
+    bool fillPicture(Picture *picture, const QImage &image) const;
+    // Uploads a caption with its fade (alpha byte 255: as it is).
+    void uploadCaption(GLDrawer *drawer, int slot, const Picture *caption, int alphaByte);
     struct PhotoMemo {
         QString path;
         bool turned = false;
+        PhotoFraming framing = PhotoFraming::Fit;
         Picture *picture = nullptr;
     };
     PhotoMemo m_photoMemo[2];
     // Decoding ahead: the next photo of the timeline is decoded and scaled
     // on a helper thread while the current frames render; photoPicture
     // takes the result when that photo's key misses the cache.
-    static QImage decodePhoto(const QString &path, bool turned, int width, int height);
+    // The photo decoded and laid into a frame-size picture of the format
+    // in the framing (rows top-down), on a helper thread; null when it
+    // cannot be decoded.
+    static QImage decodePhoto(const QString &path, bool turned, const OutputFormat &format,
+                              PhotoFraming framing);
+    static QString photoKey(const QString &path, bool turned, PhotoFraming framing);
     void decodeAhead(const ImageInfo &info);
     void dropDecodesAhead();
     std::map<QString, std::future<QImage>> m_ahead;
     QString m_aheadPath;
     bool m_aheadTurned = false;
+    PhotoFraming m_aheadFraming = PhotoFraming::Fit;
     void freeRing();
     void prefetchStep();
     // The first sample frame of a video frame.
@@ -141,6 +175,9 @@ private:
     Timeline m_timeline;
     Cache m_photoCache;
     Cache m_patternCache;
+    Cache m_captionCache;
+    // Captions fading in or out: their pixels with the alpha scaled.
+    std::vector<uint8_t> m_fadeBuffer[2];
     std::map<QString, Picture *> m_pictureIndex; // both caches' pictures
     AudioRing m_ring;
     av::Memory m_ringMemory; // what m_ring.data points to

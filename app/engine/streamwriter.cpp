@@ -10,16 +10,17 @@ extern "C" {
 #include <QThread>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 Q_LOGGING_CATEGORY(lcWriter, "sorvel.streamwriter")
 
-VideoStreamParams VideoStreamParams::dvd(TvStandard standard, int32_t bitRate)
+VideoStreamParams VideoStreamParams::dvd(TvStandard standard, int32_t bitRate, DvdAspect aspect)
 {
     const bool pal = standard == TvStandard::Pal;
     VideoStreamParams p;
     p.srcWidth = 720;
-    p.srcHeight = 540;
+    p.srcHeight = pal ? 576 : 480;
     p.dstWidth = 720;
     p.dstHeight = pal ? 576 : 480;
     p.srcPixelFormat = AV_PIX_FMT_BGRA;
@@ -27,10 +28,104 @@ VideoStreamParams VideoStreamParams::dvd(TvStandard standard, int32_t bitRate)
     p.codecType = AVMEDIA_TYPE_VIDEO;
     p.timeBaseNum = pal ? 1 : 1001;
     p.timeBaseDen = pal ? 25 : 30000;
-    p.aspectDen = 3;
-    p.aspectNum = 4;
+    // The sequence header's aspect ratio information (2 for 4:3, 3 for
+    // 16:9) follows from the sample aspect ratio set from these.
+    p.aspectDen = aspect == DvdAspect::Wide ? 9 : 3;
+    p.aspectNum = aspect == DvdAspect::Wide ? 16 : 4;
     p.bitRate = bitRate;
     return p;
+}
+
+VideoStreamParams VideoStreamParams::h264(int32_t width, int32_t height, int32_t fps, int32_t crf,
+                                          const char *preset)
+{
+    VideoStreamParams p;
+    p.srcWidth = p.dstWidth = width;
+    p.srcHeight = p.dstHeight = height;
+    p.srcPixelFormat = AV_PIX_FMT_BGRA;
+    p.codecId = AV_CODEC_ID_H264;
+    p.codecType = AVMEDIA_TYPE_VIDEO;
+    p.timeBaseNum = 1;
+    p.timeBaseDen = fps;
+    // Square pixels: the display shape is the stored one.
+    p.aspectNum = width;
+    p.aspectDen = height;
+    p.crf = crf;
+    p.preset = preset;
+    p.level = h264LevelFor(width, height, fps);
+    p.bt709 = true;
+    return p;
+}
+
+AudioStreamParams AudioStreamParams::aac(int32_t channels, int32_t bitRate)
+{
+    AudioStreamParams p;
+    p.channels = channels;
+    p.sampleRate = 48000;
+    p.sampleFormat = AV_SAMPLE_FMT_S16;
+    p.codecId = AV_CODEC_ID_AAC;
+    p.codecType = AVMEDIA_TYPE_AUDIO;
+    p.bitRate = bitRate;
+    return p;
+}
+
+namespace {
+
+// The H.264 levels from 3.0 up (ITU-T H.264 Table A-1): the most
+// macroblocks a second and a frame, the bit rate (kbit/s) and the coded
+// picture buffer (kbit) of the Baseline and Main profiles; High allows 1.25
+// times both.
+struct H264Level {
+    int level;
+    int64_t macroblocksPerSecond;
+    int frameMacroblocks;
+    int64_t maxRateKbit;
+    int64_t maxBufferKbit;
+};
+constexpr H264Level kH264Levels[] = {
+    {30, 40500, 1620, 10000, 10000},       {31, 108000, 3600, 14000, 14000},
+    {32, 216000, 5120, 20000, 20000},      {40, 245760, 8192, 20000, 25000},
+    {41, 245760, 8192, 50000, 62500},      {42, 522240, 8704, 50000, 62500},
+    {50, 589824, 22080, 135000, 135000},   {51, 983040, 36864, 240000, 240000},
+    {52, 2073600, 36864, 240000, 240000},
+};
+
+const H264Level *findLevel(int level)
+{
+    for (const H264Level &l : kH264Levels) {
+        if (l.level == level)
+            return &l;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+int h264LevelFor(int width, int height, int fps)
+{
+    const int mbWide = (width + 15) / 16;
+    const int mbHigh = (height + 15) / 16;
+    const int frame = mbWide * mbHigh;
+    for (const H264Level &l : kH264Levels) {
+        // A side may be at most sqrt(8 x the frame limit) macroblocks long.
+        const int64_t side = int64_t(8) * l.frameMacroblocks;
+        if (frame <= l.frameMacroblocks && int64_t(frame) * fps <= l.macroblocksPerSecond &&
+            int64_t(mbWide) * mbWide <= side && int64_t(mbHigh) * mbHigh <= side)
+            return l.level;
+    }
+    return 0;
+}
+
+int64_t h264MaxBitRate(int level)
+{
+    const H264Level *l = findLevel(level);
+    return l ? l->maxRateKbit * 1250 : 0;
+}
+
+int64_t h264MaxBuffer(int level)
+{
+    const H264Level *l = findLevel(level);
+    return l ? l->maxBufferKbit * 1250 : 0;
 }
 
 AudioStreamParams AudioStreamParams::ac3(int32_t channels, int32_t bitRate)
@@ -97,6 +192,16 @@ void configureDvdVideoEncoder(AVCodecContext *c, const VideoStreamParams &p)
     c->rc_initial_buffer_occupancy = c->rc_buffer_size * 3 / 4;
     c->rc_max_available_vbv_use = 0.5f;
     c->pix_fmt = AV_PIX_FMT_YUV420P;
+    // Groups of 12 pictures (0.48 s PAL, 0.4 s NTSC: a DVD's VOBU is 0.4 to
+    // 1 s), I and P pictures only, every group closed: a group needs no
+    // picture before it, so a chapter can start at any group. FFmpeg's
+    // encoder marks groups closed only without its scene-change I pictures
+    // (it refuses the two together); a cut then starts with a P picture
+    // whose blocks are coded on their own where that is cheaper.
+    c->gop_size = 12;
+    c->max_b_frames = 0;
+    c->flags |= AV_CODEC_FLAG_CLOSED_GOP;
+    av_opt_set_int(c, "sc_threshold", 1000000000, AV_OPT_SEARCH_CHILDREN);
     int num = 0, den = 0;
     av_reduce(&num, &den, int64_t(p.aspectNum) * p.dstHeight, int64_t(p.aspectDen) * p.dstWidth, 255);
     c->sample_aspect_ratio = AVRational{num, den};
@@ -133,7 +238,8 @@ bool StreamWriter::fail(const QString &what, int code)
     return false;
 }
 
-bool StreamWriter::open(const QString &path, const VideoStreamParams &video, const AudioStreamParams &audio)
+bool StreamWriter::open(const QString &path, const VideoStreamParams &video, const AudioStreamParams &audio,
+                        const ContainerParams &container)
 {
     close();
     m_error.clear();
@@ -141,7 +247,9 @@ bool StreamWriter::open(const QString &path, const VideoStreamParams &video, con
     m_video = video;
     m_audio = audio;
     AVFormatContext *ctx = nullptr;
-    int rc = avformat_alloc_output_context2(&ctx, nullptr, nullptr, path.toLocal8Bit().constData());
+    int rc = avformat_alloc_output_context2(&ctx, nullptr,
+                                            container.format.isEmpty() ? nullptr : container.format.constData(),
+                                            path.toLocal8Bit().constData());
     if (rc < 0 || !ctx)
         return fail(QStringLiteral("No output format for the file name"), rc);
     m_container.reset(ctx);
@@ -151,13 +259,22 @@ bool StreamWriter::open(const QString &path, const VideoStreamParams &video, con
         return false;
     if (m_container->nb_streams == 0)
         return fail(QStringLiteral("A writer without streams"), 0);
+    if (!addChapters(container.chapters))
+        return false;
     m_packet.reset(av_packet_alloc());
     if (!(m_container->oformat->flags & AVFMT_NOFILE)) {
         rc = avio_open(&m_container->pb, path.toLocal8Bit().constData(), AVIO_FLAG_WRITE);
         if (rc < 0)
             return fail(QStringLiteral("Cannot create the file"), rc);
     }
-    rc = avformat_write_header(m_container.get(), nullptr);
+    // MP4's index normally follows the media; with fastStart the muxer
+    // moves it to the front once the file is complete (a second pass over
+    // the file), so that a player can start before the whole file is there.
+    AVDictionary *options = nullptr;
+    if (container.fastStart)
+        av_dict_set(&options, "movflags", "+faststart", 0);
+    rc = avformat_write_header(m_container.get(), &options);
+    av_dict_free(&options);
     if (rc < 0)
         return fail(QStringLiteral("Cannot write the file header"), rc);
     m_headerWritten = true;
@@ -166,7 +283,10 @@ bool StreamWriter::open(const QString &path, const VideoStreamParams &video, con
 
 bool StreamWriter::openVideo()
 {
-    const AVCodec *codec = avcodec_find_encoder(AVCodecID(m_video.codecId));
+    // H.264 is libx264's (the other H.264 encoders FFmpeg may list need
+    // hardware).
+    const AVCodec *codec = m_video.codecId == AV_CODEC_ID_H264 ? avcodec_find_encoder_by_name("libx264")
+                                                               : avcodec_find_encoder(AVCodecID(m_video.codecId));
     if (!codec)
         return fail(QStringLiteral("No video encoder"), 0);
     m_videoStream = avformat_new_stream(m_container.get(), nullptr);
@@ -175,7 +295,12 @@ bool StreamWriter::openVideo()
     m_videoStream->id = 0;
     m_videoCodec.reset(avcodec_alloc_context3(codec));
     AVCodecContext *c = m_videoCodec.get();
-    configureDvdVideoEncoder(c, m_video);
+    if (m_video.codecId == AV_CODEC_ID_H264) {
+        if (!configureH264(c))
+            return false;
+    } else {
+        configureDvdVideoEncoder(c, m_video);
+    }
     if (m_container->oformat->flags & AVFMT_GLOBALHEADER)
         c->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     int rc = avcodec_open2(c, codec, nullptr);
@@ -190,15 +315,23 @@ bool StreamWriter::openVideo()
 
     // The writer's BGRA frames take the one-pass converter (vertical
     // bilinear scaling with BT.601 conversion); anything else libswscale.
-    m_useConverter = m_video.srcPixelFormat == AV_PIX_FMT_BGRA && m_video.srcWidth == m_video.dstWidth &&
+    // BT.709 pictures (HD) go through libswscale with BT.709's matrix.
+    m_useConverter = !m_video.bt709 && m_video.srcPixelFormat == AV_PIX_FMT_BGRA &&
+                     m_video.srcWidth == m_video.dstWidth &&
                      m_converter.setup(m_video.srcWidth, m_video.srcHeight, m_video.dstHeight);
     if (!m_useConverter && (m_video.srcPixelFormat != AV_PIX_FMT_YUV420P ||
                             m_video.srcWidth != m_video.dstWidth || m_video.srcHeight != m_video.dstHeight)) {
         m_scaler.reset(sws_getContext(
             m_video.srcWidth, m_video.srcHeight, AVPixelFormat(m_video.srcPixelFormat), m_video.dstWidth,
-            m_video.dstHeight, AV_PIX_FMT_YUV420P, SWS_FAST_BILINEAR, nullptr, nullptr, nullptr));
+            m_video.dstHeight, AV_PIX_FMT_YUV420P, m_video.bt709 ? SWS_BILINEAR | SWS_ACCURATE_RND : SWS_FAST_BILINEAR,
+            nullptr, nullptr, nullptr));
         if (!m_scaler)
             return fail(QStringLiteral("Cannot set up the picture conversion"), 0);
+        if (m_video.bt709) {
+            const int *bt709 = sws_getCoefficients(SWS_CS_ITU709);
+            // Full-range RGB in, limited-range BT.709 YUV out.
+            sws_setColorspaceDetails(m_scaler.get(), bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);
+        }
     }
     // The encoder's input pictures get the row length of the encoder's own
     // pictures (the width plus its 16-pixel edges, in 64-byte steps), with
@@ -210,6 +343,75 @@ bool StreamWriter::openVideo()
     if (!m_framePool)
         return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
     m_sampleAspect = c->sample_aspect_ratio;
+    return true;
+}
+
+bool StreamWriter::configureH264(AVCodecContext *c)
+{
+    c->codec_type = AVMEDIA_TYPE_VIDEO;
+    c->width = m_video.dstWidth;
+    c->height = m_video.dstHeight;
+    c->time_base = AVRational{m_video.timeBaseNum, m_video.timeBaseDen};
+    c->framerate = AVRational{m_video.timeBaseDen, m_video.timeBaseNum};
+    c->pix_fmt = AV_PIX_FMT_YUV420P;
+    c->sample_aspect_ratio = AVRational{1, 1};
+    // High profile at the size's level; the level's rate and buffer as the
+    // limits a player of that level needs (the constant-quality encoding
+    // stays below them for photographs; a busy second is capped).
+    c->profile = FF_PROFILE_H264_HIGH;
+    c->level = m_video.level;
+    c->rc_max_rate = h264MaxBitRate(m_video.level);
+    c->rc_buffer_size = int(std::min<int64_t>(h264MaxBuffer(m_video.level), INT_MAX));
+    // A key frame at least every five seconds (seeking), besides those at
+    // the chapters (setKeyFrames) and the encoder's own at cuts.
+    c->gop_size = 5 * std::max(1, m_video.timeBaseDen / std::max(1, m_video.timeBaseNum));
+    if (m_video.bt709) {
+        c->color_primaries = AVCOL_PRI_BT709;
+        c->color_trc = AVCOL_TRC_BT709;
+        c->colorspace = AVCOL_SPC_BT709;
+        c->color_range = AVCOL_RANGE_MPEG;
+    }
+    // libx264 sizes its own threads to the processor.
+    c->thread_count = 0;
+    int rc = av_opt_set(c->priv_data, "profile", "high", 0);
+    if (rc >= 0 && m_video.preset && *m_video.preset)
+        rc = av_opt_set(c->priv_data, "preset", m_video.preset, 0);
+    if (rc >= 0)
+        rc = av_opt_set_double(c->priv_data, "crf", double(m_video.crf), 0);
+    // Forced key frames are IDR pictures: a chapter can be entered there.
+    if (rc >= 0)
+        rc = av_opt_set_int(c->priv_data, "forced-idr", 1, 0);
+    if (rc < 0)
+        return fail(QStringLiteral("Cannot set up the H.264 encoder"), rc);
+    return true;
+}
+
+bool StreamWriter::addChapters(const std::vector<ChapterMark> &chapters)
+{
+    if (chapters.empty())
+        return true;
+    if (!hasVideo())
+        return fail(QStringLiteral("Chapters need a video stream"), 0);
+    // The format context owns its chapters (freed with it); FFmpeg has no
+    // public call to add one, so they are made as its own code makes them.
+    AVFormatContext *ctx = m_container.get();
+    auto **list = static_cast<AVChapter **>(av_realloc_array(nullptr, chapters.size(), sizeof(AVChapter *)));
+    if (!list)
+        return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
+    ctx->chapters = list;
+    ctx->nb_chapters = 0;
+    for (size_t i = 0; i < chapters.size(); ++i) {
+        auto *ch = static_cast<AVChapter *>(av_mallocz(sizeof(AVChapter)));
+        if (!ch)
+            return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
+        ch->id = int64_t(i) + 1;
+        ch->time_base = AVRational{m_video.timeBaseNum, m_video.timeBaseDen};
+        ch->start = chapters[i].startFrame;
+        ch->end = chapters[i].endFrame;
+        list[ctx->nb_chapters++] = ch;
+        if (!chapters[i].title.isEmpty())
+            av_dict_set(&ch->metadata, "title", chapters[i].title.toUtf8().constData(), 0);
+    }
     return true;
 }
 
@@ -339,6 +541,13 @@ av::Frame StreamWriter::convertVideo(const uint8_t *pixels, int strideBytes)
     return frame;
 }
 
+void StreamWriter::setKeyFrames(std::vector<int64_t> frames)
+{
+    std::sort(frames.begin(), frames.end());
+    m_keyFrames = std::move(frames);
+    m_nextKeyFrame = 0;
+}
+
 bool StreamWriter::encodeVideo(av::Frame frame)
 {
     if (!hasVideo() || !m_videoCodec)
@@ -347,6 +556,12 @@ bool StreamWriter::encodeVideo(av::Frame frame)
         return false;
     if (!frame)
         return fail(QStringLiteral("Out of memory"), AVERROR(ENOMEM));
+    // A key frame is encoded as an I picture that begins a new group (the
+    // encoder starts one at every I picture it is asked for).
+    while (m_nextKeyFrame < m_keyFrames.size() && m_keyFrames[m_nextKeyFrame] < m_videoFrames)
+        ++m_nextKeyFrame;
+    const bool key = m_nextKeyFrame < m_keyFrames.size() && m_keyFrames[m_nextKeyFrame] == m_videoFrames;
+    frame->pict_type = key ? AV_PICTURE_TYPE_I : AV_PICTURE_TYPE_NONE;
     frame->pts = m_videoFrames++;
     const int rc = avcodec_send_frame(m_videoCodec.get(), frame.get());
     if (rc < 0)
@@ -500,6 +715,8 @@ void StreamWriter::close()
     m_delaySamples = 0;
     m_delayBytesLeft = 0;
     m_videoFrames = 0;
+    m_keyFrames.clear();
+    m_nextKeyFrame = 0;
     m_audioSamples = 0;
     m_headerWritten = false;
     m_finished = false;

@@ -1,13 +1,15 @@
 #pragma once
 
-// One output file of FFmpeg with at most one video (MPEG-2) and
-// one audio (AC-3) encoder. Every FFmpeg failure is checked and kept in
-// errorString(): open, encode and write (a full disk) all return false.
+// One output file of FFmpeg with at most one video (MPEG-2 for a DVD, H.264
+// for a video file) and one audio (AC-3, AAC) encoder. Every FFmpeg failure
+// is checked and kept in errorString(): open, encode and write (a full disk)
+// all return false.
 
 #include "album/avhandles.h"
 #include "album/dvdchoices.h"
 #include "engine/yuvconvert.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <vector>
@@ -25,10 +27,23 @@ struct VideoStreamParams {
     int32_t aspectDen = 3;
     int32_t aspectNum = 4;
     int32_t bitRate = 0; // bits per second
+    // H.264 only: the constant rate factor, libx264's speed preset and the
+    // level (ten times its number, 40 for 4.0); the pictures carry BT.709
+    // colour (converted with BT.709's matrix and flagged so).
+    int32_t crf = 0;
+    const char *preset = "";
+    int32_t level = 0;
+    bool bt709 = false;
 
-    // The DVD controller's values: 720 x 540 BGRA to 720 x 576 (PAL) or
-    // 720 x 480 (NTSC), MPEG-2, 4:3, bitRate in bits per second.
-    static VideoStreamParams dvd(TvStandard standard, int32_t bitRate);
+    // A video file's H.264 stream: width x height BGRA frames in square
+    // pixels at fps, High profile at the level the size and rate need,
+    // 4:2:0, BT.709, the quality crf at the given libx264 preset.
+    static VideoStreamParams h264(int32_t width, int32_t height, int32_t fps, int32_t crf, const char *preset);
+
+    // A DVD's video: 720 x 576 (PAL) or 720 x 480 (NTSC) BGRA frames
+    // composed at that size, MPEG-2 shown as 4:3 or 16:9, bitRate in bits
+    // per second.
+    static VideoStreamParams dvd(TvStandard standard, int32_t bitRate, DvdAspect aspect = DvdAspect::Standard);
 };
 
 struct AudioStreamParams {
@@ -49,7 +64,34 @@ struct AudioStreamParams {
     // AC-3 at 48 kHz from signed 16-bit PCM with 1, 2 or 6 channels, the
     // encoder's delay trimmed.
     static AudioStreamParams ac3(int32_t channels, int32_t bitRate);
+    // AAC-LC at 48 kHz from signed 16-bit PCM (a container that records the
+    // encoder's delay: MP4 skips it with an edit list).
+    static AudioStreamParams aac(int32_t channels, int32_t bitRate);
 };
+
+// A chapter of a file, in video frames: [startFrame, endFrame).
+struct ChapterMark {
+    int64_t startFrame = 0;
+    int64_t endFrame = 0;
+    QString title;
+};
+
+// The container of a file: its FFmpeg format name (empty: from the file
+// name, which a ".part" name does not give), the index at the front of an
+// MP4 file so that it plays while it downloads, and its chapters.
+struct ContainerParams {
+    QByteArray format;
+    bool fastStart = false;
+    std::vector<ChapterMark> chapters;
+};
+
+// The smallest H.264 level (ten times its number) whose frame size and
+// macroblock rate hold width x height at fps; 0 when none does.
+int h264LevelFor(int width, int height, int fps);
+// The most a High profile stream of a level may take (bit/s) and its
+// buffer (bits): a player of that level decodes anything within them.
+int64_t h264MaxBitRate(int level);
+int64_t h264MaxBuffer(int level);
 
 // The DVD's limits: a player's video buffer (bits) and the most video it
 // reads in a second (bit/s).
@@ -74,7 +116,14 @@ public:
     StreamWriter(const StreamWriter &) = delete;
     StreamWriter &operator=(const StreamWriter &) = delete;
 
-    bool open(const QString &path, const VideoStreamParams &video, const AudioStreamParams &audio);
+    bool open(const QString &path, const VideoStreamParams &video, const AudioStreamParams &audio,
+              const ContainerParams &container = ContainerParams());
+    // The frames (counted from 0, ascending) that must each begin a closed
+    // group of pictures with an I picture (an IDR picture in H.264), so
+    // that a chapter lands on its exact frame. Set before the first frame
+    // is encoded; the encoder places its other key frames as it does
+    // without them.
+    void setKeyFrames(std::vector<int64_t> frames);
     // Encodes one source picture (srcWidth x srcHeight, srcPixelFormat).
     bool writeVideo(const uint8_t *pixels, int strideBytes);
     // writeVideo in two halves, so that the conversion can run on another
@@ -110,6 +159,8 @@ private:
     bool writeSequenceEnd();
     bool fail(const QString &what, int code);
     bool openVideo();
+    bool configureH264(AVCodecContext *c);
+    bool addChapters(const std::vector<ChapterMark> &chapters);
     bool openAudio();
     bool drain(AVCodecContext *ctx, AVStream *stream);
     bool encodeAudioFrame(const uint8_t *pcm);
@@ -134,6 +185,8 @@ private:
     int m_frameBytes = 0;
     int m_lumaStride = 0;
     int64_t m_videoFrames = 0;
+    std::vector<int64_t> m_keyFrames;
+    size_t m_nextKeyFrame = 0;
     int64_t m_audioSamples = 0;
     std::vector<uint8_t> m_pending;
     size_t m_pendingBytes = 0;

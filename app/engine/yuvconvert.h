@@ -2,8 +2,9 @@
 
 // BGRA (any size) to planar YUV 4:2:0 (BT.601, limited range, as
 // libswscale's default) with bilinear vertical scaling and no horizontal
-// scaling: the writer's 720 x 540 -> 720 x 576 / 720 x 480 conversion in one
-// pass over the picture. Rows are mapped centre to centre.
+// scaling, in one pass over the picture. Rows are mapped centre to centre.
+// The writer's frames are composed at the stored height (720 x 576 or 480),
+// so for them the rows map one to one and nothing is resampled.
 //
 // On x86-64 processors with AVX2 the pass runs sixteen pixels at a time
 // (chosen when the converter is set up); every other processor runs the

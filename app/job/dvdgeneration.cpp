@@ -5,9 +5,11 @@
 #include <QLoggingCategory>
 #include <QTimer>
 
+#include "album/timeline.h"
 #include "authoring/dvdauthoring.h"
 #include "authoring/dvdlanguages.h"
 #include "engine/avwritermanager.h"
+#include "engine/menustill.h"
 #include "engine/storyboardrender.h"
 #include "engine/streamwriter.h"
 #include "framework/uilanguage.h"
@@ -82,6 +84,8 @@ void DvdGeneration::stopParts()
         m_writerFailGrace->stop();
     if (m_writer)
         m_writer->stop();
+    if (m_menuAbort)
+        *m_menuAbort = true;
     // The author goes before the writer closes the video pipe: mplex must
     // never see the end of a stream that was cut short.
     if (m_author && m_author->isRunning()) {
@@ -100,6 +104,35 @@ void DvdGeneration::stopParts()
     }
 }
 
+DvdMenuContent DvdGeneration::menuContent(const Album &album, const QString &title)
+{
+    DvdMenuContent content;
+    content.title = title.trimmed().isEmpty() ? defaultVolumeLabel() : title.trimmed();
+    content.photoCount = album.photos.size();
+    QStringList paths;
+    for (const ImageInfo &photo : album.photos)
+        paths.append(photo.path);
+    if (!paths.isEmpty())
+        content.background = [first = paths.first()](QSize size) { return MenuStill::photo(first, size); };
+    content.thumbnail = [paths](int k, QSize size) { return MenuStill::photo(paths.value(k), size); };
+    return content;
+}
+
+QVector<qint64> DvdGeneration::chapterFrames(const Album &album, const OutputFormat &format,
+                                             ChapterMarks marks)
+{
+    const Timeline timeline = Timeline::of(album, format);
+    QVector<qint64> frames{0};
+    if (marks == ChapterMarks::PerPhoto) {
+        for (int k = 1; k < timeline.photoCount(); ++k) {
+            const qint64 f = timeline.photoStart(k);
+            if (f > frames.last() && f < timeline.totalFrames())
+                frames.append(f);
+        }
+    }
+    return frames;
+}
+
 quint64 DvdGeneration::estimateDvdSize(int videoBitRate, int audioBitRate, double seconds)
 {
     const qint64 v = videoBitRate;
@@ -113,7 +146,8 @@ QString DvdGeneration::dvdFolder() const
     return m_workFolder + QStringLiteral("/dvd");
 }
 
-bool DvdGeneration::start(const Album &album, const DvdGenerationSettings &settings, const QString &workFolder)
+bool DvdGeneration::start(const Album &album, const DvdGenerationSettings &settings,
+                          const QString &workFolder)
 {
     if (m_running)
         return false;
@@ -123,7 +157,7 @@ bool DvdGeneration::start(const Album &album, const DvdGenerationSettings &setti
     m_running = true;
     m_aborting = false;
     ++m_runId;
-    m_format = OutputFormat::forStandard(settings.tvStandard);
+    m_format = OutputFormat::forStandard(settings.tvStandard, settings.aspect);
     m_format.audioChannels = settings.audioChannels;
     // Start outside the caller's call.
     deferStep(&DvdGeneration::startEncoding);
@@ -141,6 +175,38 @@ void DvdGeneration::deferStep(void (DvdGeneration::*step)())
     });
 }
 
+void DvdGeneration::startMenu()
+{
+    if (m_menuAbort)
+        *m_menuAbort = true; // an earlier run's pages are not wanted
+    m_menuStreams = std::shared_future<DvdMenuStreams>();
+    if (!m_settings.menu)
+        return;
+    DvdMenuContent content = menuContent(m_album, m_settings.menuTitle);
+    content.pal = m_settings.tvStandard == TvStandard::Pal;
+    content.wide = m_settings.aspect == DvdAspect::Wide;
+    const QString folder = m_workFolder + QStringLiteral("/menu");
+    QDir().mkpath(folder);
+    auto abort = std::make_shared<std::atomic<bool>>(false);
+    m_menuAbort = abort;
+    const TvStandard standard = m_settings.tvStandard;
+    const DvdAspect aspect = m_settings.aspect;
+    m_menuStreams = std::async(std::launch::async, [content, folder, abort, standard, aspect] {
+                        QElapsedTimer clock;
+                        clock.start();
+                        DvdMenuStreams streams = DvdMenuDesign::encodePages(
+                            content,
+                            [standard, aspect](const QImage &picture, const QString &video,
+                                               const QString &audio, QString *error) {
+                                return MenuStill::encode(picture, standard, aspect, video, audio, error);
+                            },
+                            folder, abort.get());
+                        qCInfo(lcGeneration) << "menu:" << streams.pages.size()
+                                             << "pages drawn and encoded in" << clock.elapsed() << "ms";
+                        return streams;
+                    }).share();
+}
+
 void DvdGeneration::startEncoding()
 {
     m_phase = Encoding;
@@ -151,6 +217,7 @@ void DvdGeneration::startEncoding()
     Q_EMIT videoStarted();
     Q_EMIT progressChanged(0);
 
+    startMenu();
     // The old writer refers to the old storyboard: it goes first.
     m_writer.reset();
     m_storyboard = std::make_unique<StoryBoardRender>();
@@ -162,8 +229,9 @@ void DvdGeneration::startEncoding()
         return;
     }
     m_writer->setStoryboard(m_storyboard.get());
-    m_writer->setRenderPriority(m_settings.endsWithProcess ? AVWriterManager::RenderPriority::Lower
-                                                           : AVWriterManager::RenderPriority::LowerIfRestorable);
+    m_writer->setRenderPriority(m_settings.endsWithProcess
+                                    ? AVWriterManager::RenderPriority::Lower
+                                    : AVWriterManager::RenderPriority::LowerIfRestorable);
     // Queued signals of a writer from an earlier generation must not reach
     // this one.
     const int run = m_runId;
@@ -320,10 +388,16 @@ bool DvdGeneration::addAuthorStreams(const QString &videoPath, const QString &au
         language = QStringLiteral("English");
     if (!m_author->addVideo(videoPath, 0) || !m_author->addAudio(audioPath, language, 0))
         return false;
-    m_author->setAspectRatio(DvdAuthoring::Ratio4x3);
+    m_author->setAspectRatio(m_settings.aspect == DvdAspect::Wide ? DvdAuthoring::Ratio16x9
+                                                                  : DvdAuthoring::Ratio4x3);
+    if (!m_author->setChapters(0, chapterFrames(m_album, m_format, chapterMarks(m_settings))))
+        return false;
+    if (m_menuStreams.valid())
+        m_author->setMenu(m_menuStreams);
     m_author->setEndOfShow(m_settings.atEnd == ShowEnd::Stop ? DvdAuthoring::Stop : DvdAuthoring::PlayAgain);
     m_author->setTempPath(m_workFolder);
-    m_author->setTVStandard(m_settings.tvStandard == TvStandard::Pal ? DvdAuthoring::PAL : DvdAuthoring::NTSC);
+    m_author->setTVStandard(m_settings.tvStandard == TvStandard::Pal ? DvdAuthoring::PAL
+                                                                     : DvdAuthoring::NTSC);
     return true;
 }
 
@@ -346,7 +420,8 @@ void DvdGeneration::startAuthoring()
 void DvdGeneration::startStreamingAuthor()
 {
     ignoreBrokenPipes();
-    if (!addAuthorStreams(m_workFolder + QStringLiteral("/video.m2v"), m_workFolder + QStringLiteral("/audio.ac3"))) {
+    if (!addAuthorStreams(m_workFolder + QStringLiteral("/video.m2v"),
+                          m_workFolder + QStringLiteral("/audio.ac3"))) {
         finish(false, tr("The encoded streams are missing."));
         return;
     }
@@ -400,11 +475,16 @@ void DvdGeneration::openVideoPipe()
 bool DvdGeneration::addVideoWriter(const QString &path)
 {
     auto video = std::make_unique<StreamWriter>();
-    if (!video->open(path, VideoStreamParams::dvd(m_settings.tvStandard, m_settings.videoBitRate),
-                     AudioStreamParams())) {
+    if (!video->open(
+            path, VideoStreamParams::dvd(m_settings.tvStandard, m_settings.videoBitRate, m_settings.aspect),
+            AudioStreamParams())) {
         finish(false, tr("Cannot create the video stream: %1").arg(video->errorString()));
         return false;
     }
+    // Each chapter starts with a closed group of pictures on its very
+    // frame, so that the chapter dvdauthor marks there begins on it.
+    const QVector<qint64> chapters = chapterFrames(m_album, m_format, chapterMarks(m_settings));
+    video->setKeyFrames(std::vector<int64_t>(chapters.begin(), chapters.end()));
     if (!m_writer->addWriter(std::move(video))) {
         finish(false, m_writer->errorString());
         return false;
@@ -431,7 +511,8 @@ QString DvdGeneration::authorFailureText() const
         return QString();
     // The cause as the authoring tools gave it.
     const QString reason = m_author->errorString();
-    return reason.isEmpty() ? tr("Failed to create DVD!") : tr("Failed to create DVD!") + QLatin1Char('\n') + reason;
+    return reason.isEmpty() ? tr("Failed to create DVD!")
+                            : tr("Failed to create DVD!") + QLatin1Char('\n') + reason;
 }
 
 void DvdGeneration::onAuthorStatus(int status, int title)

@@ -3,7 +3,12 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QVector>
 
+#include "authoring/dvdmenu.h"
+
+#include <atomic>
+#include <future>
 #include <memory>
 
 #include "album/album.h"
@@ -26,6 +31,12 @@ struct DvdGenerationSettings {
     // "pt_BR"); empty: the language the program speaks. English when the
     // DVD language table does not hold it.
     QString audioLanguage;
+    DvdAspect aspect = DvdAspect::Wide;        // the picture's shape
+    ChapterMarks chapters = ChapterMarks::PerPhoto;
+    // The disc opens on a menu (the volume label as its title, Play and
+    // the photo index); the title then has a chapter at every photo.
+    bool menu = false;
+    QString menuTitle; // the menu's title (the volume label); empty: the default label
     // The process ends with the run (the command line): the rendering
     // thread's lowered priority need not be restorable (see
     // AVWriterManager::setRenderPriority).
@@ -67,6 +78,22 @@ public:
     bool isRunning() const { return m_running; }
     // The folder the DVD is authored into.
     QString dvdFolder() const;
+
+    // The chapters' first frames for an album at a format: the first frame
+    // of every photo's own time (photoStart: the transition into a photo
+    // belongs to the chapter before), or frame 0 alone without chapters.
+    // The chapter marks a disc gets: a chapter at every photo with the
+    // menu (its index starts the show at them), else the choice.
+    static ChapterMarks chapterMarks(const DvdGenerationSettings &settings)
+    {
+        return settings.menu ? ChapterMarks::PerPhoto : settings.chapters;
+    }
+    // What the menu is made of: the title, and the album's photos for the
+    // main page's background (the first) and the index's thumbnails,
+    // decoded when the pages are drawn.
+    static DvdMenuContent menuContent(const Album &album, const QString &title);
+
+    static QVector<qint64> chapterFrames(const Album &album, const OutputFormat &format, ChapterMarks marks);
 
     // Estimated DVD size in bytes for a bit rate pair and a duration (bit
     // rates in bit/s): an upper bound, since the video's rate is variable up
@@ -116,8 +143,14 @@ private:
     std::unique_ptr<StoryBoardRender> m_storyboard;
     std::unique_ptr<AVWriterManager> m_writer;
     std::unique_ptr<DvdAuthoring> m_author;
+    // The menu's pages, drawn and encoded on their own thread from the
+    // start of the encoding (the photos are decoded for their thumbnails):
+    // ready long before dvdauthor needs them.
+    void startMenu();
+    std::shared_future<DvdMenuStreams> m_menuStreams;
+    std::shared_ptr<std::atomic<bool>> m_menuAbort;
     bool m_compileHandled = false;
-    bool m_streaming = false;       // the video goes through a pipe into the author
+    bool m_streaming = false; // the video goes through a pipe into the author
     Pass m_pass = AudioPass;
     bool m_videoComplete = false;   // the video pass ended and closed its stream
     bool m_authorSucceeded = false; // the author ended before the video pass did

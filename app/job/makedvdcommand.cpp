@@ -25,6 +25,7 @@ extern "C" {
 #include "album/infoparser.h"
 #include "album/project.h"
 #include "album/timeline.h"
+#include "framework/filecheck.h"
 #include "framework/commands.h"
 #include "framework/terminationsignals.h"
 #include "burning/burnworkflow.h"
@@ -41,13 +42,18 @@ void printErr(const QString &text)
 }
 
 // A heading and one file a line; nothing when there are no files.
-void printFileList(const QString &heading, const QStringList &paths)
+// A heading and one file a line, each with why it is listed when known.
+void printFileList(const QString &heading, const QStringList &paths, const QStringList &reasons = {})
 {
     if (paths.isEmpty())
         return;
     QString text = heading + QLatin1Char('\n');
-    for (const QString &path : paths)
-        text += QDir::toNativeSeparators(path) + QLatin1Char('\n');
+    for (int i = 0; i < paths.size(); ++i) {
+        text += QStringLiteral("  ") + QDir::toNativeSeparators(paths.at(i));
+        if (i < reasons.size() && !reasons.at(i).isEmpty())
+            text += QStringLiteral(": ") + reasons.at(i);
+        text += QLatin1Char('\n');
+    }
     printErr(text);
 }
 
@@ -128,16 +134,16 @@ Q_LOGGING_CATEGORY(lcFfmpeg, "sorvel.ffmpeg")
 
 // The diagnostic log of a run: every message of the program and of the
 // libraries it uses (Qt's image readers, FFmpeg's "[mp3 @ 0x...]" lines) goes
-// into make-dvd.log in the cache folder, which each run starts afresh, and
+// into make-dvd.log (make-video.log) in the cache folder, which each run starts afresh, and
 // to the terminal only when asked for. Messages come from any thread.
 class DiagnosticLog
 {
 public:
-    explicit DiagnosticLog(bool verbose)
+    DiagnosticLog(bool verbose, const QString &fileName)
     {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
         if (!folder.isEmpty() && QDir().mkpath(folder)) {
-            m_file.setFileName(folder + QStringLiteral("/make-dvd.log"));
+            m_file.setFileName(folder + QLatin1Char('/') + fileName);
             if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
                 m_file.setFileName(QString());
         }
@@ -265,11 +271,15 @@ private:
 };
 
 struct RunChoices {
+    VideoChoices video; // make-video
     TvStandard standard = TvStandard::Pal;
     int videoBitRate = kHighVideoBitRate;
     int audioBitRate = kDefaultAudioBitRate;
     int channels = kDefaultAudioChannels;
     ShowEnd atEnd = ShowEnd::Repeat;
+    DvdAspect aspect = DvdAspect::Wide;
+    ChapterMarks chapters = ChapterMarks::PerPhoto;
+    bool menu = true;
     QString volumeLabel;
 };
 
@@ -303,11 +313,39 @@ QString stageText(JobStage stage)
     return QString();
 }
 
-// Makes the DVD of a ready album: the job with the command line's progress,
-// questions and exit codes.
-int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c, ProgressPrinter &printer,
-                const DiagnosticLog &log)
+// The video choices of a run: the album's (a project's, or the defaults),
+// with those given on the command line in their place.
+VideoChoices videoChoicesOf(const MakeDvdOptions &o, VideoChoices choices)
 {
+    if (o.videoSize)
+        choices.size = *o.videoSize;
+    if (o.videoShape)
+        choices.shape = *o.videoShape;
+    if (o.videoFrameRate)
+        choices.frameRate = *o.videoFrameRate;
+    if (o.videoQuality)
+        choices.quality = *o.videoQuality;
+    choices.file = QFileInfo(o.videoFile).absoluteFilePath();
+    return choices;
+}
+
+// The render format a command's durations are snapped to.
+OutputFormat formatOf(const MakeDvdOptions &o, const RunChoices &c)
+{
+    if (o.command == MakeCommand::Video)
+        return OutputFormat::forVideo(c.video);
+    OutputFormat format = OutputFormat::forStandard(c.standard);
+    format.audioChannels = c.channels;
+    return format;
+}
+
+// Makes the DVD or the video file of a ready album: the job with the
+// command line's progress, questions and exit codes.
+int generate(const MakeDvdOptions &o, const Album &album, const RunChoices &c, ProgressPrinter &printer,
+             const DiagnosticLog &log)
+{
+    const bool video = o.command == MakeCommand::Video;
+    const QString prefix = QStringLiteral("sorvel %1: ").arg(makeCommandName(o.command));
     // The libraries check and compare paths; give them absolute ones.
     Destination destination = o.destination;
     destination.volumeLabel = c.volumeLabel;
@@ -323,6 +361,9 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     request.audioBitRate = c.audioBitRate;
     request.audioChannels = c.channels;
     request.atEnd = c.atEnd;
+    request.aspect = c.aspect;
+    request.chapters = c.chapters;
+    request.menu = c.menu;
     request.destination = destination;
     request.copies = o.copies;
     request.speed = o.speed;
@@ -330,15 +371,32 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     request.deleteTemp = !o.keepTemp;
     request.afterMaking = AfterMakingAction::DoNothing;
     request.endsWithProcess = true;
+    if (video) {
+        request.output = MakeRequest::Output::VideoFile;
+        request.album.video = c.video;
+        request.videoFile = c.video.file;
+    }
 
-    if (!o.quiet)
-        printErr(MakeDvd::tr("%1, %2, %3 s of video, %4, up to %5 Mbit/s")
+    if (!o.quiet && video) {
+        const QSize size = c.video.frameSize();
+        printErr(MakeDvd::tr("%1, %2, %3 s of video, %4 x %5 (%6) at %7 frames/s, H.264 CRF %8")
+                     .arg(MakeDvd::tr("%n photo(s)", nullptr, int(album.photos.size())),
+                          MakeDvd::tr("%n audio clip(s)", nullptr, int(album.audios.size())),
+                          QLocale().toString(Timeline::of(album, formatOf(o, c)).seconds(), 'f', 2),
+                          QString::number(size.width()), QString::number(size.height()),
+                          videoShapeName(c.video.shape), QString::number(c.video.frameRate),
+                          QString::number(videoQualityCrf(c.video.quality))) +
+                 QLatin1Char('\n'));
+    } else if (!o.quiet) {
+        printErr(MakeDvd::tr("%1, %2, %3 s of video, %4 %5, up to %6 Mbit/s")
                      .arg(MakeDvd::tr("%n photo(s)", nullptr, int(album.photos.size())),
                           MakeDvd::tr("%n audio clip(s)", nullptr, int(album.audios.size())),
                           QLocale().toString(
                               Timeline::of(album, OutputFormat::forStandard(c.standard)).seconds(), 'f', 2),
-                          tvStandardName(c.standard), QLocale().toString(c.videoBitRate / 1e6, 'g', 3)) +
+                          tvStandardName(c.standard), dvdAspectName(c.aspect),
+                          QLocale().toString(c.videoBitRate / 1e6, 'g', 3)) +
                  QLatin1Char('\n'));
+    }
 
     // --yes answers the confirmations (overwrite, clear, erase); without it
     // the first one ends the run. Nobody is there to try a failed write
@@ -380,8 +438,7 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
                                       : text + QLatin1Char('\n') + questions.unansweredWait();
             if (interrupted)
                 text = MakeDvd::tr("Interrupted.");
-            printErr(
-                QStringLiteral("sorvel make-dvd: %1\n").arg(text.isEmpty() ? MakeDvd::tr("failed") : text));
+            printErr(prefix + (text.isEmpty() ? MakeDvd::tr("failed") : text) + QLatin1Char('\n'));
             if (!interrupted && !log.path().isEmpty())
                 printErr(MakeDvd::tr("Details: %1").arg(QDir::toNativeSeparators(log.path())) +
                          QLatin1Char('\n'));
@@ -407,15 +464,17 @@ int generateDvd(const MakeDvdOptions &o, const Album &album, const RunChoices &c
     return job.isRunning() ? QCoreApplication::exec() : exitCode;
 }
 
-// `make-dvd PROJECT.sorvel`: the project's album and DVD choices, with the
-// options named on the command line taking their place.
-int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const DiagnosticLog &log)
+// `make-dvd PROJECT.sorvel` (`make-video`): the project's album and DVD
+// (video) choices, with the options named on the command line taking their
+// place.
+int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const DiagnosticLog &log)
 {
+    const QString prefix = QStringLiteral("sorvel %1: ").arg(makeCommandName(o.command));
     const QString path = o.inputs.first();
     Project::Data data;
     QString error;
     if (!Project::read(path, &data, &error)) {
-        printErr(QStringLiteral("sorvel make-dvd: %1\n").arg(error));
+        printErr(prefix + error + QLatin1Char('\n'));
         return 1;
     }
     auto given = [&o](const char *name) { return o.given.contains(QLatin1String(name)); };
@@ -424,13 +483,29 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     if (!o.quiet)
         printErr(MakeDvd::tr("Opening the project %1...").arg(QDir::toNativeSeparators(path)) +
                  QLatin1Char('\n'));
+    for (const QString &note : std::as_const(data.notes))
+        printErr(note + QLatin1Char('\n'));
     Project::load(data, &album, &missing, {}, false);
-    printFileList(
-        MakeDvd::tr("Some files of the project are missing or cannot be read and have been left out:"),
-        missing);
+    if (!missing.isEmpty()) {
+        QStringList reasons;
+        for (const QString &file : std::as_const(missing))
+            reasons << FileCheck::refusal(file);
+        // Made without them only when the person says so: a DVD that
+        // silently lacks photos is a DVD made again.
+        printFileList(MakeDvd::tr("Some files of the project are missing or cannot be read:"), missing, reasons);
+        if (!o.yes) {
+            printErr(prefix + MakeDvd::tr("%n file(s) of the project are missing; give --yes to make "
+                                          "the DVD without them",
+                                          nullptr, int(missing.size())) +
+                     QLatin1Char('\n'));
+            return 1;
+        }
+        if (!o.quiet)
+            printErr(MakeDvd::tr("Making the DVD without them") + QStringLiteral(" [yes]\n"));
+        album = album.present();
+    }
     if (album.photos.isEmpty()) {
-        printErr(QStringLiteral("sorvel make-dvd: %1\n")
-                     .arg(MakeDvd::tr("the project has no photo to make a slideshow from")));
+        printErr(prefix + MakeDvd::tr("the project has no photo to make a slideshow from") + QLatin1Char('\n'));
         return 1;
     }
 
@@ -440,12 +515,15 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
     c.audioBitRate = given("--audio-bitrate") ? o.audioBitRate : album.dvd.audioBitRate;
     c.channels = given("--channels") ? o.channels : album.dvd.audioChannels;
     c.atEnd = given("--at-end") ? o.atEnd : album.dvd.atEnd;
+    c.aspect = given("--aspect") ? o.aspect : album.dvd.aspect;
+    c.chapters = given("--chapters") ? o.chapters : album.dvd.chapters;
+    c.menu = given("--menu") || given("--no-menu") ? o.menu : album.dvd.menu;
     c.volumeLabel = given("--volume-label") || album.dvd.volumeLabel.trimmed().isEmpty()
                         ? o.destination.volumeLabel
                         : album.dvd.volumeLabel.trimmed();
+    c.video = videoChoicesOf(o, album.video);
 
-    OutputFormat format = OutputFormat::forStandard(c.standard);
-    format.audioChannels = c.channels;
+    const OutputFormat format = formatOf(o, c);
     if (given("--photo-duration"))
         album.setPhotoDurationExactMs(
             snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format));
@@ -458,6 +536,8 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
         album.settings.dissolveOnly = true;
     if (given("--no-dynamic-effect"))
         album.settings.useDynamicEffect = false;
+    if (given("--framing"))
+        album.settings.framing = o.framing;
     if (given("--loop-audio"))
         album.settings.loopAudio = true;
     if (given("--loudness"))
@@ -474,7 +554,7 @@ int runMakeDvdProject(const MakeDvdOptions &o, ProgressPrinter &printer, const D
                              "the photo duration stays %1 ms.")
                      .arg(album.settings.photoDurationMs) +
                  QLatin1Char('\n'));
-    return generateDvd(o, album, c, printer, log);
+    return generate(o, album, c, printer, log);
 }
 
 } // namespace
@@ -485,18 +565,33 @@ void registerMakeDvdCommand()
                   QString::fromLatin1(QT_TRANSLATE_NOOP(
                       "Commands", "make a DVD from photos and music (see make-dvd --help)")),
                   runMakeDvdCommand);
+    Commands::add(QStringLiteral("make-video"),
+                  QString::fromLatin1(QT_TRANSLATE_NOOP(
+                      "Commands", "make an MP4 video file from photos and music (see make-video --help)")),
+                  runMakeVideoCommand);
 }
 
 int runMakeDvdCommand(const QStringList &arguments)
 {
-    const MakeDvdParse parsed = parseMakeDvdArguments(arguments);
+    return runMakeCommand(MakeCommand::Dvd, arguments);
+}
+
+int runMakeVideoCommand(const QStringList &arguments)
+{
+    return runMakeCommand(MakeCommand::Video, arguments);
+}
+
+int runMakeCommand(MakeCommand command, const QStringList &arguments)
+{
+    const QString prefix = QStringLiteral("sorvel %1: ").arg(makeCommandName(command));
+    const MakeDvdParse parsed = parseMakeArguments(command, arguments);
     if (!parsed.options) {
-        printErr(QStringLiteral("sorvel make-dvd: %1\n\n%2").arg(parsed.error, makeDvdUsage()));
+        printErr(prefix + parsed.error + QStringLiteral("\n\n") + makeUsage(command));
         return 2;
     }
     const MakeDvdOptions &o = *parsed.options;
     if (o.help) {
-        std::fputs(makeDvdUsage().toLocal8Bit().constData(), stdout);
+        std::fputs(makeUsage(command).toLocal8Bit().constData(), stdout);
         std::fflush(stdout);
         return 0;
     }
@@ -504,12 +599,13 @@ int runMakeDvdCommand(const QStringList &arguments)
     ProgressPrinter printer(o.quiet);
     // The diagnostics go to the log; on the terminal only with --verbose
     // (or SORVEL_VERBOSE=1).
-    const DiagnosticLog log(o.verbose || !qEnvironmentVariableIsEmpty("SORVEL_VERBOSE"));
+    const DiagnosticLog log(o.verbose || !qEnvironmentVariableIsEmpty("SORVEL_VERBOSE"),
+                            makeCommandName(command) + QStringLiteral(".log"));
 
-    // A saved project brings its album and DVD choices; the options named
-    // on the command line override them.
+    // A saved project brings its album and choices; the options named on
+    // the command line override them.
     if (o.inputs.size() == 1 && Project::isProjectFile(o.inputs.first()))
-        return runMakeDvdProject(o, printer, log);
+        return runMakeProject(o, printer, log);
 
     // Which files are photos and which are clips.
     const ExpandedInputs inputs = expandInputs(o.inputs);
@@ -519,8 +615,18 @@ int runMakeDvdCommand(const QStringList &arguments)
                       inputs.notTaken);
 
     const TvStandard standard = o.standard ? *o.standard : AppSettings::currentVideoStandard();
-    OutputFormat format = OutputFormat::forStandard(standard);
-    format.audioChannels = o.channels;
+    RunChoices choices;
+    choices.standard = standard;
+    choices.videoBitRate = o.videoBitRate;
+    choices.audioBitRate = o.audioBitRate;
+    choices.channels = o.channels;
+    choices.atEnd = o.atEnd;
+    choices.aspect = o.aspect;
+    choices.chapters = o.chapters;
+    choices.menu = o.menu;
+    choices.volumeLabel = o.destination.volumeLabel;
+    choices.video = videoChoicesOf(o, VideoChoices());
+    const OutputFormat format = formatOf(o, choices);
 
     Album album;
     InfoParser photoParser(&inputs.photos, true);
@@ -540,12 +646,14 @@ int runMakeDvdCommand(const QStringList &arguments)
         album.photos.append(info);
     }
     album.audios = audioParser.takeAudios();
+    QStringList reasons = inputs.reasons;
     rejected += photoParser.rejectedPaths();
+    reasons += photoParser.rejectedReasons();
     rejected += audioParser.rejectedPaths();
-    printFileList(MakeDvd::tr("Some files have not been added to the list:"), rejected);
+    reasons += audioParser.rejectedReasons();
+    printFileList(MakeDvd::tr("Some files have not been added to the list:"), rejected, reasons);
     if (album.photos.isEmpty()) {
-        printErr(
-            QStringLiteral("sorvel make-dvd: %1\n").arg(MakeDvd::tr("no photo to make a slideshow from")));
+        printErr(prefix + MakeDvd::tr("no photo to make a slideshow from") + QLatin1Char('\n'));
         return 1;
     }
 
@@ -555,6 +663,7 @@ int runMakeDvdCommand(const QStringList &arguments)
     album.settings.useTransition = !o.noTransition;
     album.settings.dissolveOnly = o.dissolveOnly;
     album.settings.useDynamicEffect = !o.noDynamicEffect;
+    album.settings.framing = o.framing;
     album.settings.loopAudio = o.loopAudio;
     album.settings.evenLoudness = o.evenLoudness;
     album.settings.fadeAudio = o.fadeAudio;
@@ -566,12 +675,5 @@ int runMakeDvdCommand(const QStringList &arguments)
                      .arg(album.settings.photoDurationMs) +
                  QLatin1Char('\n'));
 
-    RunChoices choices;
-    choices.standard = standard;
-    choices.videoBitRate = o.videoBitRate;
-    choices.audioBitRate = o.audioBitRate;
-    choices.channels = o.channels;
-    choices.atEnd = o.atEnd;
-    choices.volumeLabel = o.destination.volumeLabel;
-    return generateDvd(o, album, choices, printer, log);
+    return generate(o, album, choices, printer, log);
 }

@@ -8,8 +8,12 @@
 
 #include <dirent.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "album/album.h"
 #include "album/appsettings.h"
+#include "framework/filecheck.h"
 #include "album/probe.h"
 
 namespace {
@@ -36,19 +40,55 @@ bool canListFolder(const QString &path)
 
 } // namespace
 
+namespace {
+
+// One option of a usage text: its syntax (not translated) and its
+// description (translated when the text is made).
+struct UsageOption {
+    const char *syntax;
+    const char *description;
+};
+struct UsageSection {
+    const char *heading;
+    QVector<UsageOption> options;
+};
+
+const char *const kFramingHelp =
+    QT_TRANSLATE_NOOP("MakeDvd", "photos of another shape than the picture: whole with black bars (default), "
+                                 "filling it (the centre kept), or whole on a blurred, darkened copy of themselves");
+
+// The paragraphs, the option table in two columns and the closing lines,
+// wrapped at 79 characters.
+QString usageText(const QStringList &paragraphs, const QVector<UsageSection> &sections, const QString &abortNote)
+{
+    constexpr int kColumn = 27;
+    constexpr int kWidth = 79;
+    QString text;
+    for (const QString &paragraph : paragraphs)
+        text += wrapText(paragraph, 0, kWidth);
+    for (const UsageSection &section : sections) {
+        text += QLatin1Char('\n') + MakeDvd::tr(section.heading) + QLatin1Char('\n');
+        for (const UsageOption &option : section.options) {
+            QString line = QStringLiteral("  ") + QLatin1String(option.syntax);
+            line += line.size() < kColumn ? QString(kColumn - line.size(), QLatin1Char(' '))
+                                          : QLatin1Char('\n') + QString(kColumn, QLatin1Char(' '));
+            text += line + wrapText(MakeDvd::tr(option.description), kColumn, kWidth).mid(kColumn);
+        }
+    }
+    text += QLatin1Char('\n');
+    text += wrapText(MakeDvd::tr("Exit codes: 0 the output is complete, 1 failure, 2 usage error."), 0, kWidth);
+    text += wrapText(abortNote, 0, kWidth);
+    return text;
+}
+
+} // namespace
+
 QString makeDvdUsage()
 {
     // Each option's description is translated on its own; the columns and
-    // the line breaks are made here, so a translation needs no padding.
-    struct Option {
-        const char *syntax;
-        const char *description;
-    };
-    struct Section {
-        const char *heading;
-        QVector<Option> options;
-    };
-    const QVector<Section> sections = {
+    // the line breaks are made here (usageText), so a translation needs no
+    // padding.
+    const QVector<UsageSection> sections = {
         {QT_TRANSLATE_NOOP("MakeDvd", "Output (exactly one is required):"),
          {{"--to-folder DIR", QT_TRANSLATE_NOOP("MakeDvd", "write the DVD folder into DIR/<volume label>")},
           {"--to-iso FILE",
@@ -65,7 +105,16 @@ QString makeDvdUsage()
           {"--audio-bitrate KBPS", QT_TRANSLATE_NOOP("MakeDvd", "AC-3 bit rate, 128..448 (default 192)")},
           {"--channels 1|2|6", QT_TRANSLATE_NOOP("MakeDvd", "audio channels (default 2)")},
           {"--at-end repeat|stop",
-           QT_TRANSLATE_NOOP("MakeDvd", "when the show ends, play it again (default) or stop")}}},
+           QT_TRANSLATE_NOOP("MakeDvd", "when the show ends, play it again (default) or stop")},
+          {"--aspect 16:9|4:3",
+           QT_TRANSLATE_NOOP("MakeDvd", "the picture's shape: widescreen (default) or 4:3; a 4:3 television "
+                                        "shows 16:9 letterboxed")},
+          {"--chapters photo|none",
+           QT_TRANSLATE_NOOP("MakeDvd", "a chapter at every photo (default), so a remote's Next and Previous "
+                                        "step through them, or none")},
+          {"--menu, --no-menu",
+           QT_TRANSLATE_NOOP("MakeDvd", "the disc opens on a menu with Play and an index of the photos "
+                                        "(default; with chapters at the photos), or starts the show at once")}}},
         {QT_TRANSLATE_NOOP("MakeDvd", "Slideshow:"),
          {{"--photo-duration MS",
            QT_TRANSLATE_NOOP("MakeDvd", "time each photo is shown, 1000..999000 (default 5000)")},
@@ -76,6 +125,7 @@ QString makeDvdUsage()
           {"--no-transition", QT_TRANSLATE_NOOP("MakeDvd", "cut from photo to photo")},
           {"--dissolve-only", QT_TRANSLATE_NOOP("MakeDvd", "dissolves instead of pattern wipes")},
           {"--no-dynamic-effect", QT_TRANSLATE_NOOP("MakeDvd", "no pan-and-zoom")},
+          {"--framing fit|fill|blur", kFramingHelp},
           {"--loop-audio", QT_TRANSLATE_NOOP("MakeDvd", "restart the music when it ends before the photos")},
           {"--sync-with-audio",
            QT_TRANSLATE_NOOP("MakeDvd", "fit the photo time to the length of the music")},
@@ -107,60 +157,98 @@ QString makeDvdUsage()
           {"-h, --help", QT_TRANSLATE_NOOP("MakeDvd", "show this help")}}},
     };
 
-    constexpr int kColumn = 27;
-    constexpr int kWidth = 79;
-    QString text = MakeDvd::tr("Usage: sorvel make-dvd [OPTIONS] PATH...\n"
-                               "       sorvel make-dvd [OPTIONS] PROJECT.sorvel\n");
-    text += QLatin1Char('\n');
-    text +=
-        wrapText(MakeDvd::tr("Makes a DVD-Video slideshow from photos and music without opening a window."),
-                 0, kWidth);
-    text +=
-        wrapText(MakeDvd::tr("PATH: photo files, audio files or folders. A folder adds its photos and audio "
-                             "files (one level, in name order). Photos and clips keep the order given."),
-                 0, kWidth);
-    text += wrapText(MakeDvd::tr("PROJECT.sorvel: a saved project with its photos, clips, settings and DVD "
-                                 "choices; the options given here override the project's."),
-                     0, kWidth);
-    for (const Section &section : sections) {
-        text += QLatin1Char('\n') + MakeDvd::tr(section.heading) + QLatin1Char('\n');
-        for (const Option &option : section.options) {
-            QString line = QStringLiteral("  ") + QLatin1String(option.syntax);
-            line += line.size() < kColumn ? QString(kColumn - line.size(), QLatin1Char(' '))
-                                          : QLatin1Char('\n') + QString(kColumn, QLatin1Char(' '));
-            text += line + wrapText(MakeDvd::tr(option.description), kColumn, kWidth).mid(kColumn);
-        }
-    }
-    text += QLatin1Char('\n');
-    text +=
-        wrapText(MakeDvd::tr("Exit codes: 0 the output is complete, 1 failure, 2 usage error."), 0, kWidth);
-    text += wrapText(
-        MakeDvd::tr("Ctrl-C aborts cleanly: child programs end and the working subfolder is removed."), 0,
-        kWidth);
-    return text;
+    return MakeDvd::tr("Usage: sorvel make-dvd [OPTIONS] PATH...\n"
+                       "       sorvel make-dvd [OPTIONS] PROJECT.sorvel\n") +
+           QLatin1Char('\n') +
+           usageText({MakeDvd::tr("Makes a DVD-Video slideshow from photos and music without opening a window."),
+                      MakeDvd::tr("PATH: photo files, audio files or folders. A folder adds its photos and audio "
+                                  "files (one level, in name order). Photos and clips keep the order given."),
+                      MakeDvd::tr("PROJECT.sorvel: a saved project with its photos, clips, settings and DVD "
+                                  "choices; the options given here override the project's.")},
+                     sections,
+                     MakeDvd::tr("Ctrl-C aborts cleanly: child programs end and the working subfolder is removed."));
 }
 
-QString wrapText(const QString &text, int indent, int width)
+QString makeVideoUsage()
 {
-    const QString margin(indent, QLatin1Char(' '));
-    QString out;
-    QString line = margin;
-    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (line.size() > indent && line.size() + 1 + word.size() > width) {
-            out += line + QLatin1Char('\n');
-            line = margin;
-        }
-        if (line.size() > indent)
-            line += QLatin1Char(' ');
-        line += word;
-    }
-    return out + line + QLatin1Char('\n');
+    const QVector<UsageSection> sections = {
+        {QT_TRANSLATE_NOOP("MakeDvd", "Output (required):"),
+         {{"--to FILE", QT_TRANSLATE_NOOP("MakeDvd", "the video file (\".mp4\" is appended if missing)")}}},
+        {QT_TRANSLATE_NOOP("MakeDvd", "Video:"),
+         {{"--size 720p|1080p|2160p", QT_TRANSLATE_NOOP("MakeDvd", "the picture's short side (default 1080p)")},
+          {"--shape 16:9|4:3|9:16|1:1",
+           QT_TRANSLATE_NOOP("MakeDvd", "the picture's shape; 9:16 stands upright for phones (default 16:9)")},
+          {"--fps 25|30|50|60", QT_TRANSLATE_NOOP("MakeDvd", "frames a second (default 30)")},
+          {"--quality Q",
+           QT_TRANSLATE_NOOP("MakeDvd", "high (CRF 18), normal (CRF 21, default) or small (CRF 26): lower CRF "
+                                        "is sharper and larger")}}},
+        {QT_TRANSLATE_NOOP("MakeDvd", "Slideshow:"),
+         {{"--photo-duration MS",
+           QT_TRANSLATE_NOOP("MakeDvd", "time each photo is shown, 1000..999000 (default 5000)")},
+          {"--transition-duration MS",
+           QT_TRANSLATE_NOOP("MakeDvd",
+                             "time of each transition, 500..5000 (default 1500); both durations are "
+                             "snapped to whole video frames")},
+          {"--no-transition", QT_TRANSLATE_NOOP("MakeDvd", "cut from photo to photo")},
+          {"--dissolve-only", QT_TRANSLATE_NOOP("MakeDvd", "dissolves instead of pattern wipes")},
+          {"--no-dynamic-effect", QT_TRANSLATE_NOOP("MakeDvd", "no pan-and-zoom")},
+          {"--framing fit|fill|blur", kFramingHelp},
+          {"--loop-audio", QT_TRANSLATE_NOOP("MakeDvd", "restart the music when it ends before the photos")},
+          {"--sync-with-audio",
+           QT_TRANSLATE_NOOP("MakeDvd", "fit the photo time to the length of the music")},
+          {"--no-auto-rotate", QT_TRANSLATE_NOOP("MakeDvd", "ignore the photos' EXIF orientation")}}},
+        {QT_TRANSLATE_NOOP("MakeDvd", "Run:"),
+         {{"--yes", QT_TRANSLATE_NOOP("MakeDvd", "overwrite an existing file; without it an existing file ends "
+                                                 "the run with exit code 1")},
+          {"--quiet", QT_TRANSLATE_NOOP("MakeDvd", "print only errors and the result")},
+          {"--verbose",
+           QT_TRANSLATE_NOOP("MakeDvd", "print the diagnostic messages of the program and of the "
+                                        "libraries it uses (FFmpeg, Qt) too; they always go to the "
+                                        "diagnostic log, make-video.log in the cache folder")},
+          {"-h, --help", QT_TRANSLATE_NOOP("MakeDvd", "show this help")}}},
+    };
+    return MakeDvd::tr("Usage: sorvel make-video [OPTIONS] --to FILE.mp4 PATH...\n"
+                       "       sorvel make-video [OPTIONS] --to FILE.mp4 PROJECT.sorvel\n") +
+           QLatin1Char('\n') +
+           usageText({MakeDvd::tr("Makes an MP4 video file (H.264 and AAC, a chapter at every photo) of a "
+                                  "slideshow from photos and music without opening a window."),
+                      MakeDvd::tr("PATH: photo files, audio files or folders. A folder adds its photos and audio "
+                                  "files (one level, in name order). Photos and clips keep the order given."),
+                      MakeDvd::tr("PROJECT.sorvel: a saved project with its photos, clips, settings and video "
+                                  "choices; the options given here override the project's.")},
+                     sections, MakeDvd::tr("Ctrl-C aborts cleanly: nothing of the file is left."));
 }
 
-MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
+}
+
+QString makeUsage(MakeCommand command)
+{
+    return command == MakeCommand::Video ? makeVideoUsage() : makeDvdUsage();
+}
+
+QString makeCommandName(MakeCommand command)
+{
+    return command == MakeCommand::Video ? QStringLiteral("make-video") : QStringLiteral("make-dvd");
+}
+
+QString videoPathWithExtension(const QString &path)
+{
+    if (path.endsWith(QLatin1String(".mp4"), Qt::CaseInsensitive))
+        return path;
+    return path + QStringLiteral(".mp4");
+}
+
+MakeDvdParse parseMakeArguments(MakeCommand command, const QStringList &arguments)
 {
     MakeDvdParse result;
     MakeDvdOptions o;
+    o.command = command;
+    const bool video = command == MakeCommand::Video;
+    // The options only a DVD has.
+    static const char *const dvdOnly[] = {"--to-folder",     "--to-iso", "--to-drive", "--volume-label",
+                                          "--standard",      "--audio-bitrate", "--channels", "--at-end",
+                                          "--copies",        "--speed",  "--temp-dir", "--keep-temp",
+                                          "--aspect",        "--chapters"};
     int outputs = 0;
     bool optionsEnded = false;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -204,8 +292,60 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
         };
         QString v;
         o.given.append(name);
+        const bool forDvdOnly =
+            std::any_of(std::begin(dvdOnly), std::end(dvdOnly), [&](const char *n) { return name == QLatin1String(n); });
+        if (video && forDvdOnly) {
+            result.error = MakeDvd::tr("option %1 is for make-dvd").arg(name);
+            return result;
+        }
+        if (!video && (name == QLatin1String("--to") || name == QLatin1String("--size") ||
+                       name == QLatin1String("--shape") || name == QLatin1String("--fps"))) {
+            result.error = MakeDvd::tr("option %1 is for make-video").arg(name);
+            return result;
+        }
         if (name == QLatin1String("-h") || name == QLatin1String("--help")) {
             o.help = true;
+        } else if (name == QLatin1String("--to")) {
+            if (!takeValue(&v))
+                return result;
+            if (v.trimmed().isEmpty()) {
+                result.error = MakeDvd::tr("option --to needs a non-empty value");
+                return result;
+            }
+            ++outputs;
+            o.videoFile = videoPathWithExtension(v);
+        } else if (name == QLatin1String("--size")) {
+            if (!takeValue(&v))
+                return result;
+            o.videoSize = parseVideoSize(v);
+            if (!o.videoSize) {
+                result.error = MakeDvd::tr("--size must be 720p, 1080p or 2160p");
+                return result;
+            }
+        } else if (name == QLatin1String("--shape")) {
+            if (!takeValue(&v))
+                return result;
+            o.videoShape = parseVideoShape(v);
+            if (!o.videoShape) {
+                result.error = MakeDvd::tr("--shape must be 16:9, 4:3, 9:16 or 1:1");
+                return result;
+            }
+        } else if (name == QLatin1String("--fps")) {
+            if (!takeValue(&v))
+                return result;
+            o.videoFrameRate = parseVideoFrameRate(v);
+            if (!o.videoFrameRate) {
+                result.error = MakeDvd::tr("--fps must be 25, 30, 50 or 60");
+                return result;
+            }
+        } else if (video && name == QLatin1String("--quality")) {
+            if (!takeValue(&v))
+                return result;
+            o.videoQuality = parseVideoFileQuality(v);
+            if (!o.videoQuality) {
+                result.error = MakeDvd::tr("--quality must be high, normal or small");
+                return result;
+            }
         } else if (name == QLatin1String("--to-folder") || name == QLatin1String("--to-iso") ||
                    name == QLatin1String("--to-drive")) {
             if (!takeValue(&v))
@@ -268,6 +408,33 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
                 return result;
             }
             o.atEnd = *end;
+        } else if (name == QLatin1String("--aspect")) {
+            if (!takeValue(&v))
+                return result;
+            const std::optional<DvdAspect> aspect = parseDvdAspect(v);
+            if (!aspect) {
+                result.error = MakeDvd::tr("--aspect must be 16:9 or 4:3");
+                return result;
+            }
+            o.aspect = *aspect;
+        } else if (name == QLatin1String("--chapters")) {
+            if (!takeValue(&v))
+                return result;
+            const std::optional<ChapterMarks> chapters = parseChapterMarks(v);
+            if (!chapters) {
+                result.error = MakeDvd::tr("--chapters must be photo or none");
+                return result;
+            }
+            o.chapters = *chapters;
+        } else if (name == QLatin1String("--framing")) {
+            if (!takeValue(&v))
+                return result;
+            const std::optional<PhotoFraming> framing = parsePhotoFraming(v);
+            if (!framing) {
+                result.error = MakeDvd::tr("--framing must be fit, fill or blur");
+                return result;
+            }
+            o.framing = *framing;
         } else if (name == QLatin1String("--photo-duration") ||
                    name == QLatin1String("--transition-duration")) {
             if (!takeValue(&v))
@@ -345,6 +512,11 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
         } else if (name == QLatin1String("--no-auto-rotate")) {
             if (!flag(&o.noAutoRotate))
                 return result;
+        } else if (name == QLatin1String("--menu") || name == QLatin1String("--no-menu")) {
+            bool on = false;
+            if (!flag(&on))
+                return result;
+            o.menu = name == QLatin1String("--menu");
         } else if (name == QLatin1String("--keep-temp")) {
             if (!flag(&o.keepTemp))
                 return result;
@@ -366,7 +538,12 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
         result.options = o;
         return result;
     }
-    if (outputs != 1) {
+    if (video && outputs != 1) {
+        result.error = outputs == 0 ? MakeDvd::tr("the output is required: --to FILE.mp4")
+                                    : MakeDvd::tr("give --to only once");
+        return result;
+    }
+    if (!video && outputs != 1) {
         result.error = outputs == 0
                            ? MakeDvd::tr("one output is required: --to-folder, --to-iso or --to-drive")
                            : MakeDvd::tr("give only one of --to-folder, --to-iso and --to-drive");
@@ -376,7 +553,7 @@ MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
         result.error = MakeDvd::tr("no photos or folders given");
         return result;
     }
-    if (o.destination.type != Destination::Burner && o.copies != 1) {
+    if (!video && o.destination.type != Destination::Burner && o.copies != 1) {
         result.error = MakeDvd::tr("--copies is only for --to-drive");
         return result;
     }
@@ -389,6 +566,10 @@ ExpandedInputs expandInputs(const QStringList &inputs)
     ExpandedInputs out;
     const QStringList &photoPatterns = AppSettings::photoNameFilters();
     const QStringList &audioPatterns = AppSettings::audioNameFilters();
+    auto reject = [&out](const QString &path, const QString &reason) {
+        out.rejected.append(path);
+        out.reasons.append(reason);
+    };
     auto classify = [&](const QFileInfo &fi, bool probeUnknown) {
         const QString path = fi.absoluteFilePath();
         const QString name = fi.fileName();
@@ -404,14 +585,14 @@ ExpandedInputs expandInputs(const QStringList &inputs)
             else if (probeAudio(audio, path))
                 out.audios.append(path);
             else
-                out.rejected.append(path);
+                reject(path, QCoreApplication::translate("MakeDvd", "neither a picture nor a sound file"));
         }
     };
     for (const QString &input : inputs) {
         const QFileInfo fi(input);
         if (fi.isDir()) {
             if (!canListFolder(fi.absoluteFilePath())) {
-                out.rejected.append(input);
+                reject(input, QCoreApplication::translate("MakeDvd", "the folder cannot be read"));
                 continue;
             }
             const QDir dir(fi.absoluteFilePath());
@@ -425,11 +606,31 @@ ExpandedInputs expandInputs(const QStringList &inputs)
                 else
                     out.notTaken.append(entry.absoluteFilePath());
             }
-        } else if (fi.isFile()) {
+            // Names no QString can hold are told, not passed over.
+            for (const QString &name : FileCheck::undecodableNames(dir.absolutePath(), photoPatterns + audioPatterns))
+                reject(name, QCoreApplication::translate("MakeDvd", "the name is not valid text; rename the file"));
+        } else if (const QString refusal = FileCheck::refusal(input); refusal.isEmpty()) {
             classify(fi, true);
         } else {
-            out.rejected.append(input);
+            reject(input, refusal);
         }
     }
     return out;
+}
+
+QString wrapText(const QString &text, int indent, int width)
+{
+    const QString margin(indent, QLatin1Char(' '));
+    QString out;
+    QString line = margin;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (line.size() > indent && line.size() + 1 + word.size() > width) {
+            out += line + QLatin1Char('\n');
+            line = margin;
+        }
+        if (line.size() > indent)
+            line += QLatin1Char(' ');
+        line += word;
+    }
+    return out + line + QLatin1Char('\n');
 }

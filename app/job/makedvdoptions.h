@@ -6,7 +6,9 @@
 
 #include <optional>
 
+#include "album/album.h"
 #include "album/dvdchoices.h"
+#include "album/videochoices.h"
 #include "burning/destination.h"
 
 // The context of the command's texts in the catalogues (MakeDvd::tr).
@@ -15,8 +17,21 @@ class MakeDvd
     Q_DECLARE_TR_FUNCTIONS(MakeDvd)
 };
 
-// The options of `sorvel make-dvd`, parsed from its arguments.
+// The two commands that make something from an album: a DVD, or a video
+// file. They share the inputs and the slideshow and run options.
+enum class MakeCommand { Dvd, Video };
+
+// The options of `sorvel make-dvd` and `sorvel make-video`, parsed from
+// their arguments.
 struct MakeDvdOptions {
+    MakeCommand command = MakeCommand::Dvd;
+    // make-video: the MP4 file (".mp4" appended if missing) and its choices;
+    // those not given come from the project or the defaults.
+    QString videoFile;
+    std::optional<VideoSize> videoSize;
+    std::optional<VideoShape> videoShape;
+    std::optional<int> videoFrameRate;
+    std::optional<VideoQuality> videoQuality;
     QStringList inputs;                      // photo and audio files or folders, in order
     Destination destination;                 // folder, ISO file or device as given, and the volume label
     std::optional<TvStandard> standard;      // none: the current standard
@@ -24,6 +39,10 @@ struct MakeDvdOptions {
     int audioBitRate = kDefaultAudioBitRate; // bit/s
     int channels = kDefaultAudioChannels;
     ShowEnd atEnd = ShowEnd::Repeat; // what the disc does after the show
+    DvdAspect aspect = DvdAspect::Wide;
+    bool menu = true; // --menu / --no-menu
+    ChapterMarks chapters = ChapterMarks::PerPhoto;
+    PhotoFraming framing = PhotoFraming::Fit;
     int photoDurationMs = 5000;
     int transitionDurationMs = 1500;
     bool noTransition = false;
@@ -52,10 +71,21 @@ struct MakeDvdParse {
     QString error;                         // what was wrong
 };
 
-// Parses the arguments that follow "make-dvd".
-MakeDvdParse parseMakeDvdArguments(const QStringList &arguments);
-// The usage text of the command, in the language the program speaks.
+// Parses the arguments that follow "make-dvd" or "make-video".
+MakeDvdParse parseMakeArguments(MakeCommand command, const QStringList &arguments);
+inline MakeDvdParse parseMakeDvdArguments(const QStringList &arguments)
+{
+    return parseMakeArguments(MakeCommand::Dvd, arguments);
+}
+// The usage texts of the commands, in the language the program speaks.
 QString makeDvdUsage();
+QString makeVideoUsage();
+QString makeUsage(MakeCommand command);
+// The name of the command ("make-dvd", "make-video").
+QString makeCommandName(MakeCommand command);
+// A video file name with ".mp4" at its end (appended when it has another
+// ending or none).
+QString videoPathWithExtension(const QString &path);
 // text broken into lines of at most width characters (a longer word
 // stands alone), each line after indent spaces and ending in a newline.
 QString wrapText(const QString &text, int indent, int width);
@@ -68,6 +98,7 @@ struct ExpandedInputs {
     QStringList photos;
     QStringList audios;
     QStringList rejected; // missing paths, unreadable folders and files that are neither
+    QStringList reasons;  // why, one for each rejected path
     QStringList notTaken; // files in a given folder whose names are neither photos nor audio
 };
 ExpandedInputs expandInputs(const QStringList &inputs);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMetaType>
+#include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,6 +14,7 @@
 
 class BurnWorkflow;
 class DvdGeneration;
+class VideoGeneration;
 class RunQuestions;
 enum class BurnStage;
 struct BurnResult;
@@ -20,6 +22,12 @@ struct BurnResult;
 // What one run makes and where it goes: a copy of the album (the window may
 // go on editing meanwhile), the encoding choices and the destination.
 struct MakeRequest {
+    // A DVD (the DVD choices below and the destination) or a video file
+    // (the album's video choices, album.video, and videoFile).
+    enum class Output { Dvd, VideoFile };
+    Output output = Output::Dvd;
+    // The MP4 file a video run writes (absolute).
+    QString videoFile;
     Album album;
     TvStandard tvStandard = TvStandard::Pal;
     int videoBitRate = kHighVideoBitRate;      // bit/s
@@ -27,7 +35,10 @@ struct MakeRequest {
     int audioChannels = kDefaultAudioChannels; // 1, 2 or 6
     ShowEnd atEnd = ShowEnd::Repeat;           // what the disc does after the show
     QString audioLanguage;                     // locale code ("de"); empty: the program's language
-    Destination destination;                   // folder, ISO file or recorder, and the volume label
+    DvdAspect aspect = DvdAspect::Wide;        // the picture's shape
+    ChapterMarks chapters = ChapterMarks::PerPhoto;
+    bool menu = false;       // the disc opens on a menu made from the album
+    Destination destination; // folder, ISO file or recorder, and the volume label
     int copies = 1;
     QString speed = QStringLiteral("Max");
     QString tempBase;       // empty: the "TemporaryDir" setting
@@ -67,16 +78,21 @@ struct JobResult {
     // The stage the run was in when it ended (CheckingDestination: nothing
     // was made, the destination was refused or declined).
     JobStage lastStage = JobStage::Idle;
-    // Where the result went: the DVD folder, the ISO file or the device.
+    // Where the result went: the DVD folder, the ISO file, the device or
+    // the video file.
     QString outputPath;
-    Destination::Type target = Destination::None;
+    Destination::Type target = Destination::None; // None for a video file
+    bool videoFile = false;
 
     bool ok() const { return outcome == Succeeded; }
 };
 Q_DECLARE_METATYPE(JobResult)
 
 // One run from an album to its destination, without any widget: the window
-// holds one, `sorvel make-dvd` uses one. It checks the destination, has a
+// holds one, `sorvel make-dvd` and `sorvel make-video` use one. A video file
+// run checks the file's folder (space, an existing file to overwrite), has a
+// VideoGeneration write it (stages CheckingDestination, CreatingVideo) and
+// ends. A DVD run checks the destination, has a
 // DvdGeneration encode and author the DVD in a working folder of its own,
 // delivers it (a DVD folder moved into place, an ISO image written, or discs
 // burnt, asking for each further disc), cleans up and carries out the
@@ -131,6 +147,19 @@ public:
     QString outputPath() const { return m_outputPath; }
     // Estimated DVD size in bytes for a bit rate pair and a duration.
     static quint64 estimateDvdSize(int videoBitRate, int audioBitRate, double seconds);
+    // Removes the "sorvel-run-*" folders in base whose run was killed (the
+    // process named by their lock file is gone); never a folder a live
+    // process owns, nor anything without a run's lock file. Each run does
+    // this before it makes its own folder. Returns how many went.
+    static int removeStaleWorkFolders(const QString &base);
+    // What the largest disc (a double-layer DVD+R) holds, in bytes. A show
+    // estimated above it is refused before anything is encoded; for an
+    // ISO image the run asks first (RunQuestions::Confirmation::OversizedImage).
+    static constexpr quint64 kLargestDiscBytes = 8547991552ULL;
+    // "18.2 GB".
+    static QString sizeText(quint64 bytes);
+    // The lock file naming a working folder's process.
+    static constexpr char kWorkFolderLock[] = "sorvel-run.lock";
 
 Q_SIGNALS:
     // A run began (start() was called and accepted): views lay out its
@@ -151,8 +180,14 @@ private:
     void deferStep(void (MakeJob::*step)());
     void connectWorkflow();
     bool createWorkFolder(QString *error);
+    // False (the run finished) when the show is too big for any disc.
+    bool checkCapacity();
     void onDestinationReady();
     void startGeneration();
+    // A video file run: the file's check, then its generation.
+    void startVideoFile();
+    QString videoFileProblem(bool *declined);
+    void startVideoGeneration();
     void onGenerationFinished(bool ok, const QString &message);
     void startDelivery();
     void burnNextCopy();
@@ -168,8 +203,11 @@ private:
     bool m_abortRequested = false;
     bool m_canAbort = true;
     QString m_workFolder;
+    std::unique_ptr<QLockFile> m_workLock;
     QString m_outputPath;
     std::unique_ptr<DvdGeneration> m_generation;
+    std::unique_ptr<VideoGeneration> m_videoGeneration;
+    RunQuestions *m_questions = nullptr;
     std::unique_ptr<BurnWorkflow> m_burner;
     bool m_resultHeld = false;
     bool m_delivering = false;         // the burn workflow delivers the DVD

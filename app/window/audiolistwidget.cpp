@@ -125,7 +125,8 @@ void AudioListWidget::relayout()
         it->setSizeHint(QSize(width, kItemHeight));
         it->setData(Qt::DecorationRole, QPixmap::fromImage(clipPicture(clip, row + 1, width, overflow)));
         it->setToolTip(tooltipFor(row));
-        it->setData(Qt::AccessibleTextRole, QFileInfo(clip.path).fileName());
+        it->setData(Qt::AccessibleTextRole, clip.missing ? tr("%1 (missing)").arg(QFileInfo(clip.path).fileName())
+                                                         : QFileInfo(clip.path).fileName());
         x += width;
     }
     if (count() > 0) {

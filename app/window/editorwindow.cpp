@@ -5,7 +5,10 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
@@ -15,6 +18,7 @@
 #include <QUrl>
 
 #include "album/appsettings.h"
+#include "album/autosave.h"
 #include "album/mediatypes.h"
 #include "album/project.h"
 #include "desktop/application.h"
@@ -23,17 +27,21 @@
 #include "desktop/singleapplication.h"
 #include "desktop/widgetsupport.h"
 #include "dialogs/capacitybar.h"
+#include "dialogs/captiondialog.h"
 #include "dialogs/dvdsettingsdialog.h"
 #include "dialogs/editaudiodialog.h"
 #include "dialogs/preferencesdialog.h"
 #include "dialogs/progressdialog.h"
 #include "engine/storyboardrender.h"
 #include "framework/apppaths.h"
+#include "framework/filecheck.h"
 #include "framework/settingsstore.h"
 #include "dialogs/dvdmaking.h"
+#include "dialogs/videoexport.h"
 #include "job/makejob.h"
 #include "ui_editorwindow.h"
 #include "window/audiolistwidget.h"
+#include "window/importprogress.h"
 #include "window/mediainfowidget.h"
 #include "window/photolistwidget.h"
 #include "window/previewplayer.h"
@@ -90,11 +98,14 @@ EditorWindow::~EditorWindow()
         strip->model()->disconnect(this);
     pause();
     // The DVD dialogs go before the album they make DVDs of.
+    delete m_videoExport;
+    m_videoExport = nullptr;
     delete m_dvdMaking;
     m_dvdMaking = nullptr;
     delete m_job;
     m_job = nullptr;
     ui->previewPlayer->setStoryboard(nullptr);
+    m_detachedPlayer.reset();
     delete m_mediaInfo;
     m_mediaInfo = nullptr;
     m_storyboard.reset();
@@ -109,8 +120,12 @@ void EditorWindow::createAlbum()
     Album album;
     album.dvd.tvStandard = AppSettings::currentVideoStandard();
     m_model = new AlbumModel(album, this);
+    m_shownAlbum = m_model->album().present();
     m_storyboard = std::make_unique<StoryBoardRender>();
-    m_storyboard->setAlbum(&m_model->album());
+    // The preview shows the album without its missing files.
+    m_storyboard->setAlbum(&m_shownAlbum);
+    // Unsaved work is kept in a recovery file while the editor runs.
+    m_autoSave = new AutoSave(m_model, this);
 }
 
 void EditorWindow::setupForm()
@@ -132,11 +147,11 @@ void EditorWindow::setupForm()
 
 void EditorWindow::setupPreview()
 {
-    // The output format of the TV standard; the getting-started picture
+    // The DVD's frame (TV standard and shape); the getting-started picture
     // until the album has something to show.
-    const TvStandard standard = m_model->album().dvd.tvStandard;
-    m_videoStandard = tvStandardName(standard);
-    m_format = OutputFormat::forStandard(standard);
+    const DvdChoices &dvd = m_model->album().dvd;
+    m_videoStandard = tvStandardName(dvd.tvStandard);
+    m_format = OutputFormat::forStandard(dvd.tvStandard, dvd.aspect);
     m_storyboard->setFormat(m_format);
     ui->previewPlayer->setStoryboard(m_storyboard.get());
     ui->previewPlayer->setBackdrop(QColor(0x1b, 0x1e, 0x24)); // the preview area's colour
@@ -151,6 +166,36 @@ void EditorWindow::setupPreview()
     ui->gettingStart->setAccessibleName(tr("Getting started"));
     ui->gettingStart->show();
     ui->previewPlayer->hide();
+    if (!PreviewPlayer::platformShowsOpenGL()) {
+        // The platform (offscreen, minimal, vnc...) cannot show an OpenGL
+        // widget: the player leaves the window before it is ever shown (it
+        // still keeps the position, and draws nothing without a context),
+        // and a note takes its place.
+        auto *grid = qobject_cast<QGridLayout *>(ui->previewPlayer->parentWidget()->layout());
+        ui->previewPlayer->setParent(nullptr);
+        m_detachedPlayer.reset(ui->previewPlayer);
+        m_previewUnavailable = new QLabel(
+            tr("The preview is not available on this display (%1): it cannot show OpenGL. Everything else, "
+               "making DVDs included, works.")
+                .arg(QGuiApplication::platformName()),
+            ui->previewFrame);
+        m_previewUnavailable->setObjectName(QStringLiteral("previewUnavailable"));
+        m_previewUnavailable->setWordWrap(true);
+        m_previewUnavailable->setAlignment(Qt::AlignCenter);
+        m_previewUnavailable->setStyleSheet(QStringLiteral("color: #d0d4da;"));
+        m_previewUnavailable->hide();
+        if (grid)
+            grid->addWidget(m_previewUnavailable, 0, 0);
+    }
+}
+
+void EditorWindow::showPreviewArea(bool show)
+{
+    ui->gettingStart->setVisible(!show);
+    if (m_previewUnavailable)
+        m_previewUnavailable->setVisible(show);
+    else
+        ui->previewPlayer->setVisible(show);
 }
 
 void EditorWindow::createAutoRotateMenu()
@@ -187,10 +232,20 @@ void EditorWindow::createDvdDialogs()
     connect(m_dvdMaking, &DvdMaking::choicesChanged, this, &EditorWindow::setDvdChoices);
     connect(m_dvdMaking, &DvdMaking::runFinished, this, [this] {
         restorePreviewAfterGeneration();
-        if (m_closeAfterRun)
+        if (m_terminating) {
+            Q_EMIT sessionEnded();
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        }
+        else if (m_closeAfterRun)
             QTimer::singleShot(0, widgetFrame(), &QWidget::close);
     });
     connect(m_dvdMaking, &DvdMaking::afterMakingIndexChanged, this, &EditorWindow::onPostTaskActionChanged);
+    // "Export Video..." runs on the same job; the same progress dialog
+    // follows it. The choices it is exported with are an edit of the album.
+    m_videoExport = new VideoExport(m_job, widgetFrame());
+    connect(m_videoExport, &VideoExport::choicesChanged, this, [this](const VideoChoices &choices) {
+        m_model->edit(tr("Export Video"), [&choices](Album &album) { album.video = choices; });
+    });
 }
 
 void EditorWindow::rememberFirstStart()
@@ -319,6 +374,46 @@ void EditorWindow::buildMenus()
     ui->menuEdit->insertAction(firstEdit, m_redoAction);
     ui->menuEdit->insertSeparator(firstEdit);
     ui->actionPreferences->setMenuRole(QAction::PreferencesRole);
+
+    // Words on the show.
+    m_captionAction = new QAction(this);
+    m_captionAction->setObjectName(QStringLiteral("actionCaption"));
+    m_captionAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_captionAction->setIcon(themeIcon({"insert-text", "format-text-bold"}));
+    m_titleCardAction = new QAction(this);
+    m_titleCardAction->setObjectName(QStringLiteral("actionAdd_Title_Card"));
+    m_titleCardAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    m_titleCardAction->setIcon(themeIcon({"insert-object", "list-add"}));
+    connect(m_captionAction, &QAction::triggered, this, &EditorWindow::editCaption);
+    connect(m_titleCardAction, &QAction::triggered, this, &EditorWindow::addTitleCard);
+    ui->menuEdit->addSeparator();
+    ui->menuEdit->addAction(m_captionAction);
+    ui->menuEdit->addAction(m_titleCardAction);
+    // The shortcuts work wherever the focus is in the window.
+    widgetFrame()->addAction(m_captionAction);
+    widgetFrame()->addAction(m_titleCardAction);
+
+    // The main commands have shortcuts of their own; menus show them
+    // beside the command, and the tool buttons in their tooltips.
+    ui->actionImport_Picture->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
+    ui->actionImport_Picture_Directory->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    ui->actionImport_Audio->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
+    ui->actionTurn_Left->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketLeft));
+    ui->actionTurn_Right->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketRight));
+    ui->actionCreate_DVD->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    for (QAction *action : {ui->actionImport_Picture, ui->actionImport_Picture_Directory, ui->actionImport_Audio,
+                            ui->actionTurn_Left, ui->actionTurn_Right, ui->actionCreate_DVD})
+        action->setShortcutContext(Qt::WindowShortcut);
+
+    // Missing files are looked for again from the File menu and from the
+    // strips' context menus.
+    m_relinkAction = new QAction(tr("Relink Missing Files..."), this);
+    m_relinkAction->setObjectName(QStringLiteral("actionRelink"));
+    m_relinkAction->setIcon(themeIcon({"edit-find", "system-search"}));
+    m_relinkAction->setEnabled(false);
+    connect(m_relinkAction, &QAction::triggered, this, &EditorWindow::relinkMissing);
+    ui->menuFile->insertAction(ui->actionPreferences, m_relinkAction);
+    ui->menuFile->insertSeparator(ui->actionPreferences);
 }
 
 void EditorWindow::showAlbumSettings()
@@ -336,6 +431,7 @@ void EditorWindow::showAlbumSettings()
     const QSignalBlocker b9(ui->fadeAudio);
     const QSignalBlocker b10(ui->fadeDuration);
     const QSignalBlocker b11(ui->crossfadeDuration);
+    const QSignalBlocker b12(ui->framing);
     ui->photoDuration->setValue(show.photoDurationMs);
     ui->transitionDuration->setValue(show.transitionDurationMs);
     ui->useTransition->setChecked(show.useTransition);
@@ -352,6 +448,8 @@ void EditorWindow::showAlbumSettings()
     ui->fadeDuration->setValue(show.fadeMs);
     ui->crossfadeDuration->setValue(show.crossfadeMs);
     ui->fadeDuration->setEnabled(show.fadeAudio && ui->loopAudio->isEnabled());
+    // The list holds the framings in their enumeration's order.
+    ui->framing->setCurrentIndex(int(show.framing));
 }
 
 void EditorWindow::connectSignals()
@@ -375,6 +473,7 @@ void EditorWindow::connectSettingsControls()
     connect(ui->dissolveOnly, &QRadioButton::toggled, this, &EditorWindow::onDissolveOnlyToggled);
     connect(ui->useDynamicEffect, &QCheckBox::toggled, this, &EditorWindow::onDynamicEffectToggled);
     connect(ui->loopAudio, &QCheckBox::toggled, this, &EditorWindow::onLoopAudioToggled);
+    connect(ui->framing, &QComboBox::currentIndexChanged, this, &EditorWindow::onFramingChanged);
     connect(ui->evenLoudness, &QCheckBox::toggled, this, &EditorWindow::onEvenLoudnessToggled);
     connect(ui->fadeAudio, &QCheckBox::toggled, this, &EditorWindow::onFadeAudioToggled);
     connect(ui->fadeDuration, &QSpinBox::valueChanged, this, &EditorWindow::onFadeDurationChanged);
@@ -398,6 +497,10 @@ void EditorWindow::connectStrips()
     connect(audios, &QListWidget::itemClicked, this,
             [this] { onClipRowChanged(ui->audioListWidget->currentRow()); });
     connect(photos, &PhotoListWidget::contextMenu, this, &EditorWindow::showPhotoContextMenu);
+    connect(photos, &QListWidget::itemDoubleClicked, this, [this, photos](QListWidgetItem *item) {
+        if (PhotoListWidget::isPhotoRow(photos->row(item)))
+            editCaption();
+    });
     connect(audios, &AudioListWidget::contextMenu, this, &EditorWindow::showClipContextMenu);
     connect(audios, &AudioListWidget::editRequested, this, &EditorWindow::openAudioEditor);
     for (QListWidget *strip : {static_cast<QListWidget *>(photos), static_cast<QListWidget *>(audios)}) {
@@ -447,6 +550,7 @@ void EditorWindow::connectCommands()
         {ui->actionMove_Left, &EditorWindow::moveLeft},
         {ui->actionMove_Right, &EditorWindow::moveRight},
         {ui->actionCreate_DVD, &EditorWindow::createDvd},
+        {ui->actionExport_Video, &EditorWindow::exportVideo},
         {ui->actionPreferences, &EditorWindow::showPreferences},
     };
     for (const auto &[action, command] : actions)
@@ -506,16 +610,19 @@ void EditorWindow::updateCapacity()
 
 void EditorWindow::onAlbumChanged(AlbumModel::Parts parts)
 {
-    const TvStandard standard = m_model->album().dvd.tvStandard;
-    const bool standardChanged = (parts & AlbumModel::Dvd) && tvStandardName(standard) != m_videoStandard;
+    const DvdChoices &dvd = m_model->album().dvd;
+    const bool standardChanged =
+        (parts & AlbumModel::Dvd) &&
+        (tvStandardName(dvd.tvStandard) != m_videoStandard ||
+         OutputFormat::forStandard(dvd.tvStandard, dvd.aspect).aspectNum != m_format.aspectNum);
     if (standardChanged)
-        applyTvStandard(standard);
+        applyDvdFrame(dvd.tvStandard, dvd.aspect);
     if (parts & AlbumModel::Settings)
         showAlbumSettings();
     refreshAlbumViews();
     updateSelectionCommands();
     // The preview shows the album as it is now (a DVD choice other than the
-    // standard changes nothing on screen).
+    // standard and the shape changes nothing on screen).
     if (standardChanged || (parts & (AlbumModel::Photos | AlbumModel::Clips | AlbumModel::Settings)))
         reseek();
 }
@@ -523,10 +630,18 @@ void EditorWindow::onAlbumChanged(AlbumModel::Parts parts)
 void EditorWindow::refreshAlbumViews()
 {
     const Album &album = m_model->album();
+    // The preview is paused whenever the album changes (aboutToChange):
+    // nothing reads the shown album while it is replaced.
+    m_shownAlbum = album.present();
     const bool hasPhotos = !album.photos.isEmpty();
     const bool hasAudio = !album.audios.isEmpty();
-    ui->burn->setEnabled(hasPhotos);
-    ui->actionCreate_DVD->setEnabled(hasPhotos);
+    // A show needs photos that are there: missing ones are left out.
+    const bool canMake = !m_shownAlbum.photos.isEmpty();
+    ui->burn->setEnabled(canMake);
+    ui->actionCreate_DVD->setEnabled(canMake);
+    ui->actionExport_Video->setEnabled(canMake);
+    if (m_relinkAction)
+        m_relinkAction->setEnabled(album.missingCount() > 0);
 
     m_storyboard->rebuildTimeline();
     const int total = m_storyboard->totalFrames();
@@ -546,13 +661,11 @@ void EditorWindow::refreshAlbumViews()
 
     if (album.isEmpty()) {
         ui->previewPlayer->clearView();
-        ui->previewPlayer->hide();
-        ui->gettingStart->show();
+        showPreviewArea(false);
         m_currentFrame = 0;
         ui->timeCode->setText(QStringLiteral("00:00:00 / 00:00:00"));
     } else {
-        ui->gettingStart->hide();
-        ui->previewPlayer->show();
+        showPreviewArea(true);
     }
 
     updateCapacity();
@@ -601,6 +714,8 @@ void EditorWindow::updateSelectionCommands()
     for (QAction *a :
          {ui->actionTurn_Left, ui->actionTurn_Right, ui->actionMirror, ui->actionFlip, ui->actionRestore})
         a->setEnabled(photoEdits);
+    if (m_captionAction)
+        m_captionAction->setEnabled(photoEdits);
 }
 
 void EditorWindow::onPhotoSelectionChanged()
@@ -644,9 +759,19 @@ void EditorWindow::onPhotoRowChanged(int row)
             m_mediaInfo->rebuild();
         }
         // A photo's row shows its first frame, a transition's row the
-        // transition's first frame, as the output places them.
+        // transition's first frame, as the output places them. The shown
+        // album leaves the missing photos out: a missing photo's row shows
+        // where the next photo starts.
+        int shown = 0;
+        for (int i = 0; i < row / 2; ++i)
+            shown += album.photos.at(i).missing ? 0 : 1;
         const Timeline &timeline = m_storyboard->timeline();
-        target = row % 2 == 0 ? timeline.photoStart(row / 2) : timeline.transitionStart(row / 2);
+        if (m_shownAlbum.photos.isEmpty())
+            target = -1;
+        else if (photo.missing || row % 2 == 0)
+            target = timeline.photoStart(qMin(shown, int(m_shownAlbum.photos.size()) - 1));
+        else
+            target = timeline.transitionStart(shown);
     }
     if (target >= 0) {
         seekTo(int(qMin<qint64>(target, INT_MAX)));
@@ -737,6 +862,11 @@ void EditorWindow::importPhotoFolder()
     if (folder.isEmpty())
         return;
     const QStringList files = StripSupport::expandPaths({folder}, AppSettings::photoNameFilters());
+    ImportProgress::Report report(widgetFrame());
+    const QStringList undecodable = FileCheck::undecodableNames(folder, AppSettings::photoNameFilters());
+    ImportProgress::Report::add(
+        undecodable,
+        QStringList(undecodable.size(), tr("the name is not valid text; rename the file")), widgetFrame());
     if (files.isEmpty())
         return;
     if (pref)
@@ -746,18 +876,49 @@ void EditorWindow::importPhotoFolder()
 
 void EditorWindow::openPaths(const QStringList &paths)
 {
+    // Paths that come while an import runs (a second start, "Open With")
+    // join the queue: one import after the other, never a dialog over a
+    // dialog, and one report of what was left out at the end.
+    m_pendingPaths += paths;
+    if (m_openingPaths)
+        return;
+    m_openingPaths = true;
+    {
+        ImportProgress::Report report(widgetFrame());
+        while (!m_pendingPaths.isEmpty())
+            openPathsNow(std::exchange(m_pendingPaths, {}));
+    }
+    m_openingPaths = false;
+}
+
+void EditorWindow::openPathsNow(const QStringList &paths)
+{
     QStringList photos;
     QStringList audios;
     QString project;
+    QStringList refused;
+    QStringList reasons;
     const QStringList &audioPatterns = AppSettings::audioNameFilters();
+    const QStringList &photoPatterns = AppSettings::photoNameFilters();
     for (const QString &path : paths) {
         const QFileInfo fi(path);
-        if (Project::isProjectFile(path) && fi.isFile()) {
+        if (fi.isDir()) {
+            photos << StripSupport::expandPaths({path}, photoPatterns);
+            audios << StripSupport::expandPaths({path}, audioPatterns);
+            // Names no QString can hold are told, never passed over.
+            for (const QString &name : FileCheck::undecodableNames(path, photoPatterns + audioPatterns)) {
+                refused << name;
+                reasons << tr("the name is not valid text; rename the file");
+            }
+            continue;
+        }
+        // Only regular files are opened: a named pipe would block.
+        if (const QString refusal = FileCheck::refusal(path); !refusal.isEmpty()) {
+            refused << fi.absoluteFilePath();
+            reasons << refusal;
+        } else if (Project::isProjectFile(path)) {
             if (project.isEmpty())
                 project = fi.absoluteFilePath();
-        } else if (fi.isDir()) {
-            photos << StripSupport::expandPaths({path}, AppSettings::photoNameFilters());
-            audios << StripSupport::expandPaths({path}, audioPatterns);
         } else if (QDir::match(audioPatterns, fi.fileName())) {
             audios << fi.absoluteFilePath();
         } else {
@@ -767,6 +928,7 @@ void EditorWindow::openPaths(const QStringList &paths)
         }
     }
     pause();
+    ImportProgress::Report::add(refused, reasons, widgetFrame());
     // A project replaces the album (after the question about unsaved
     // changes); the other files join it.
     if (!project.isEmpty() && (!maybeSave() || !openProject(project)))
@@ -989,6 +1151,14 @@ void EditorWindow::onDynamicEffectToggled(bool on)
     m_model->edit(tr("Use Dynamic Effect"), [on](Album &album) { album.settings.useDynamicEffect = on; });
 }
 
+void EditorWindow::onFramingChanged(int index)
+{
+    if (index < 0)
+        return;
+    const auto framing = PhotoFraming(index);
+    m_model->edit(tr("Framing"), [framing](Album &album) { album.settings.framing = framing; });
+}
+
 void EditorWindow::onLoopAudioToggled(bool on)
 {
     m_model->edit(tr("Loop Audio"), [on](Album &album) { album.settings.loopAudio = on; });
@@ -1036,6 +1206,16 @@ void EditorWindow::openAudioEditor(int row)
     pause();
     EditAudioDialog dialog(m_model->album().audios, widgetFrame());
     dialog.setCurrentRow(row);
+    // Clips that come while the dialog is open ("Open With", a second
+    // start) join its list, so that OK keeps them.
+    QList<AudioInfo> known = m_model->album().audios;
+    connect(m_model, &AlbumModel::changed, &dialog, [this, &dialog, &known](AlbumModel::Parts parts) {
+        if (!(parts & AlbumModel::Clips))
+            return;
+        const QList<AudioInfo> now = m_model->album().audios;
+        dialog.addClips(arrivedClips(known, now));
+        known = now;
+    });
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_model->edit(tr("Edit Audio"), [&dialog](Album &album) { album.audios = dialog.audioList(); });
@@ -1064,6 +1244,14 @@ void EditorWindow::createDvd()
             postTask = i;
     }
     m_dvdMaking->open(m_model->album(), m_model->album().dvd, postTask);
+}
+
+void EditorWindow::exportVideo()
+{
+    pause();
+    if (m_model->album().photos.isEmpty() || m_job->isRunning())
+        return;
+    m_videoExport->open(m_model->album());
 }
 
 void EditorWindow::restorePreviewAfterGeneration()
@@ -1152,6 +1340,10 @@ void EditorWindow::showPhotoContextMenu(bool onItem, const QPoint &pos)
     menu.addAction(ui->actionClear);
     menu.addSeparator();
     menu.addAction(ui->actionSelect_All);
+    menu.addSeparator();
+    if (onItem)
+        menu.addAction(m_captionAction);
+    menu.addAction(m_titleCardAction);
     if (onItem) {
         menu.addSeparator();
         menu.addAction(ui->actionTurn_Left);
@@ -1169,7 +1361,139 @@ void EditorWindow::showPhotoContextMenu(bool onItem, const QPoint &pos)
         menu.addAction(ui->actionMove_Left);
         menu.addAction(ui->actionMove_Right);
     }
+    if (m_model->album().missingCount() > 0) {
+        menu.addSeparator();
+        menu.addAction(m_relinkAction);
+    }
     menu.exec(pos);
+}
+
+void EditorWindow::previewAlbum(const Album *album, int item)
+{
+    pause();
+    m_storyboard->setAlbum(album ? album : &m_model->album());
+    m_storyboard->rebuildTimeline();
+    if (!album) {
+        reseek();
+        return;
+    }
+    // The item alone, its caption or card fully shown.
+    const Timeline &timeline = m_storyboard->timeline();
+    const int64_t frame = (timeline.photoStart(item) + timeline.transitionStart(item)) / 2;
+    ui->previewPlayer->showFrame(int(qMin<int64_t>(frame, m_storyboard->totalFrames() - 1)));
+}
+
+void EditorWindow::editCaption()
+{
+    // The current photo when it is selected, else the first selected one.
+    const QList<int> rows = ui->photoListWidget->selectedPhotoRows();
+    int row = ui->photoListWidget->currentRow();
+    if (!rows.contains(row))
+        row = rows.value(0, -1);
+    const Album &album = m_model->album();
+    if (!PhotoListWidget::isPhotoRow(row) || row / 2 >= album.photos.size())
+        return;
+    const int index = row / 2;
+    if (album.photos.at(index).isTitleCard()) {
+        editTitleCard(index);
+        return;
+    }
+    CaptionDialog dialog(CaptionDialog::EditCaption, widgetFrame());
+    dialog.setCaption(album.photos.at(index).caption);
+    m_previewAlbum = std::make_unique<Album>(album);
+    connect(&dialog, &CaptionDialog::edited, this, [&] {
+        m_previewAlbum->photos[index].caption = dialog.caption();
+        previewAlbum(m_previewAlbum.get(), index);
+    });
+    previewAlbum(m_previewAlbum.get(), index);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    previewAlbum(nullptr, index);
+    m_previewAlbum.reset();
+    if (!ok)
+        return;
+    const Caption caption = dialog.caption();
+    if (dialog.applyStyleToAll()) {
+        m_model->edit(tr("Apply Caption Style to All"), [&](Album &a) {
+            a.photos[index].caption = caption;
+            for (ImageInfo &photo : a.photos)
+                photo.caption.style = caption.style;
+        });
+    } else {
+        m_model->edit(tr("Caption"), [&](Album &a) { a.photos[index].caption = caption; });
+    }
+}
+
+namespace {
+QStringList photoFiles(const Album &album)
+{
+    QStringList files;
+    for (const ImageInfo &photo : album.photos) {
+        if (!photo.isTitleCard())
+            files << photo.path;
+    }
+    return files;
+}
+} // namespace
+
+void EditorWindow::editTitleCard(int index)
+{
+    const Album &album = m_model->album();
+    CaptionDialog dialog(CaptionDialog::EditTitleCard, widgetFrame());
+    dialog.setTitleCard(*album.photos.at(index).titleCard, photoFiles(album));
+    m_previewAlbum = std::make_unique<Album>(album);
+    connect(&dialog, &CaptionDialog::edited, this, [&] {
+        m_previewAlbum->photos[index].titleCard = dialog.titleCard();
+        previewAlbum(m_previewAlbum.get(), index);
+    });
+    previewAlbum(m_previewAlbum.get(), index);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    previewAlbum(nullptr, index);
+    m_previewAlbum.reset();
+    if (ok) {
+        const TitleCard card = dialog.titleCard();
+        m_model->edit(tr("Title Card"), [&](Album &a) { a.photos[index].titleCard = card; });
+    }
+}
+
+void EditorWindow::addTitleCard()
+{
+    const Album &album = m_model->album();
+    const int row = ui->photoListWidget->currentRow();
+    const int selected = PhotoListWidget::isPhotoRow(row) && row / 2 < album.photos.size() ? row / 2 : -1;
+    CaptionDialog dialog(CaptionDialog::NewTitleCard, widgetFrame());
+    TitleCard fresh;
+    fresh.durationMs = album.settings.photoDurationMs;
+    dialog.setTitleCard(fresh, photoFiles(album));
+    auto placeOf = [&] {
+        switch (dialog.place()) {
+        case CaptionDialog::BeforeSelected:
+            return selected < 0 ? 0 : selected;
+        case CaptionDialog::AtStart:
+            return 0;
+        case CaptionDialog::AtEnd:
+            return int(album.photos.size());
+        case CaptionDialog::AfterSelected:
+            break;
+        }
+        return selected < 0 ? int(album.photos.size()) : selected + 1;
+    };
+    auto show = [&] {
+        m_previewAlbum = std::make_unique<Album>(album);
+        const int at = placeOf();
+        m_previewAlbum->photos.insert(at, ImageInfo::forTitleCard(dialog.titleCard()));
+        previewAlbum(m_previewAlbum.get(), at);
+    };
+    connect(&dialog, &CaptionDialog::edited, this, show);
+    show();
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    const int at = placeOf();
+    previewAlbum(nullptr, at);
+    m_previewAlbum.reset();
+    if (!ok)
+        return;
+    const ImageInfo card = ImageInfo::forTitleCard(dialog.titleCard());
+    if (m_model->edit(tr("Add Title Card"), [&](Album &a) { a.photos.insert(at, card); }))
+        ui->photoListWidget->setCurrentRow(2 * at);
 }
 
 void EditorWindow::showClipContextMenu(const QPoint &pos)
@@ -1184,6 +1508,10 @@ void EditorWindow::showClipContextMenu(const QPoint &pos)
     menu.addSeparator();
     menu.addAction(ui->actionMove_Left);
     menu.addAction(ui->actionMove_Right);
+    if (m_model->album().missingCount() > 0) {
+        menu.addSeparator();
+        menu.addAction(m_relinkAction);
+    }
     menu.exec(pos);
 }
 
@@ -1197,6 +1525,10 @@ void EditorWindow::retranslate()
         m_autoRotateMenuAction->setText(tr("Auto Rotate"));
         m_autoRotateAllMenuAction->setText(tr("Auto Rotate All Photos"));
     }
+    if (m_captionAction) {
+        m_captionAction->setText(tr("Caption..."));
+        m_titleCardAction->setText(tr("Add Title Card..."));
+    }
     ui->photoListWidget->refreshItemTexts();
     ui->audioListWidget->refreshItemTexts();
     if (m_mediaInfo)
@@ -1207,6 +1539,31 @@ void EditorWindow::retranslate()
     }
     updateTitle();
     updateProgress();
+    showShortcutsInTooltips();
+}
+
+void EditorWindow::showShortcutsInTooltips()
+{
+    // A button that does what a menu command does says its shortcut.
+    const QList<std::pair<QAbstractButton *, QAction *>> pairs = {
+        {ui->importPicture, ui->actionImport_Picture},
+        {ui->importPictureDir, ui->actionImport_Picture_Directory},
+        {ui->importAudio, ui->actionImport_Audio},
+        {ui->turnLeft, ui->actionTurn_Left},
+        {ui->turnRight, ui->actionTurn_Right},
+        {ui->burn, ui->actionCreate_DVD},
+    };
+    for (const auto &[button, action] : pairs) {
+        QString tip = button->toolTip();
+        if (tip.isEmpty())
+            tip = action->text().remove(QLatin1Char('&'));
+        const int paren = tip.lastIndexOf(QStringLiteral(" ("));
+        if (paren > 0 && tip.endsWith(QLatin1Char(')')))
+            tip.truncate(paren);
+        if (!action->shortcut().isEmpty())
+            tip += QStringLiteral(" (%1)").arg(action->shortcut().toString(QKeySequence::NativeText));
+        button->setToolTip(tip);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -1255,9 +1612,10 @@ void EditorWindow::refreshControls()
     ui->play->setEnabled(hasPhotos && m_currentFrame < total && !playing);
     ui->pause->setEnabled(hasPhotos && playing);
     ui->stop->setEnabled(hasPhotos && m_playState != 0);
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->photoDuration, ui->transitionDuration, ui->useTransition, ui->useDynamicEffect,
-             ui->loopAudio, ui->evenLoudness, ui->fadeAudio, ui->crossfadeDuration, ui->editAudio})
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{ui->photoDuration, ui->transitionDuration, ui->useTransition,
+                                          ui->useDynamicEffect, ui->loopAudio, ui->evenLoudness,
+                                          ui->fadeAudio, ui->crossfadeDuration, ui->framing, ui->editAudio})
         w->setEnabled(!playing);
     ui->fadeDuration->setEnabled(!playing && ui->fadeAudio->isChecked());
     ui->dissolveOnly->setEnabled(!playing && ui->useTransition->isChecked());
@@ -1454,8 +1812,9 @@ void EditorWindow::setupTransportKeys()
 {
     // The preview area takes the keyboard focus when clicked, so the keys
     // below reach the window from it (a focused button, slider, strip or
-    // field keeps its own use of them).
-    ui->previewFrame->setFocusPolicy(Qt::StrongFocus);
+    // field keeps its own use of them). Tab stops at the picture only: the
+    // frame around it would be a second stop at the same place.
+    ui->previewFrame->setFocusPolicy(Qt::ClickFocus);
     ui->previewPlayer->setFocusPolicy(Qt::StrongFocus);
     ui->previewFrame->setFocus();
 }
@@ -1517,13 +1876,20 @@ void EditorWindow::resizeEvent(QResizeEvent *event)
 // ---------------------------------------------------------------------------
 // The TV standard and the DVD choices.
 
-void EditorWindow::applyTvStandard(TvStandard standard)
+void EditorWindow::applyDvdFrame(TvStandard standard, DvdAspect aspect)
 {
+    // The preview composes the DVD's own frame (its size, shape and rate);
+    // the sound's format stays.
     m_videoStandard = tvStandardName(standard);
-    const OutputFormat rates = OutputFormat::forStandard(standard);
-    m_format.frameRateNum = rates.frameRateNum;
-    m_format.frameRateDen = rates.frameRateDen;
+    const OutputFormat frame = OutputFormat::forStandard(standard, aspect);
+    m_format.width = frame.width;
+    m_format.height = frame.height;
+    m_format.aspectNum = frame.aspectNum;
+    m_format.aspectDen = frame.aspectDen;
+    m_format.frameRateNum = frame.frameRateNum;
+    m_format.frameRateDen = frame.frameRateDen;
     m_storyboard->setFormat(m_format);
+    ui->previewPlayer->init(m_format);
 }
 
 void EditorWindow::setDvdChoices(const DvdChoices &choices)
@@ -1639,6 +2005,8 @@ bool EditorWindow::maybeSave()
 
 bool EditorWindow::queryClose()
 {
+    if (m_terminating)
+        return !m_job || !m_job->isRunning();
     // A DVD being made is aborted first (the window closes once the run
     // has cleaned up), then unsaved changes are offered for saving.
     if (!confirmCloseDuringRun())
@@ -1654,7 +2022,7 @@ void EditorWindow::newProject()
     stop();
     Album fresh;
     fresh.dvd.tvStandard = AppSettings::currentVideoStandard();
-    m_projectPath.clear();
+    setProjectPath(QString());
     m_model->reset(fresh);
     showReplacedAlbum();
 }
@@ -1695,17 +2063,17 @@ bool EditorWindow::openProject(const QString &path)
     progress.reset();
     if (!done)
         return false;
-    m_projectPath = QFileInfo(path).absoluteFilePath();
+    setProjectPath(QFileInfo(path).absoluteFilePath());
     m_model->reset(loaded);
     showReplacedAlbum();
     addRecentProject(m_projectPath);
-    if (!missing.isEmpty()) {
-        QString text =
-            tr("Some files of the project are missing or cannot be read and have been left out:\n");
-        for (const QString &file : std::as_const(missing))
-            text += QDir::toNativeSeparators(file) + QLatin1Char('\n');
-        MessageBox::info(text, QString(), widgetFrame());
-    }
+    if (!data.notes.isEmpty())
+        MessageBox::list(MessageBox::Info,
+                         tr("Some values of the project are outside what the editor offers and have been "
+                            "changed; saving the project keeps the new values:"),
+                         data.notes, widgetFrame());
+    if (!missing.isEmpty())
+        tellMissing();
     return true;
 }
 
@@ -1716,7 +2084,7 @@ bool EditorWindow::saveProjectTo(const QString &path)
         MessageBox::alert(error, QString(), widgetFrame());
         return false;
     }
-    m_projectPath = QFileInfo(path).absoluteFilePath();
+    setProjectPath(QFileInfo(path).absoluteFilePath());
     undoStack()->setClean();
     updateTitle();
     addRecentProject(m_projectPath);
@@ -1741,7 +2109,197 @@ bool EditorWindow::saveProjectAs()
         FileChooser::getSaveFileName(widgetFrame(), tr("Save Project As"), suggested, projectFilter());
     if (path.isEmpty())
         return false;
-    if (QFileInfo(path).suffix().isEmpty())
+    if (QFileInfo(path).suffix().isEmpty()) {
+        // The file dialog asked about the name as typed; the name with its
+        // suffix may be another existing file.
         path += QStringLiteral(".sorvel");
+        if (QFileInfo::exists(path) &&
+            MessageBox::question(tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QDir::toNativeSeparators(path)),
+                                 tr("Save Project As"), QDialogButtonBox::Yes | QDialogButtonBox::No,
+                                 widgetFrame(), QDialogButtonBox::No) != QDialogButtonBox::Yes)
+            return false;
+    }
+    if (!FileCheck::refusal(path).isEmpty() && QFileInfo::exists(path) && !QFileInfo(path).isFile()) {
+        MessageBox::alert(tr("The project cannot be saved to %1: %2.")
+                              .arg(QDir::toNativeSeparators(path), FileCheck::refusal(path)),
+                          QString(), widgetFrame());
+        return false;
+    }
     return saveProjectTo(path);
+}
+
+// ---------------------------------------------------------------------------
+// Missing files, recovery, the end of a session.
+
+QList<AudioInfo> EditorWindow::arrivedClips(const QList<AudioInfo> &before, const QList<AudioInfo> &after)
+{
+    // Each clip of before matches one equal clip of after; the rest came.
+    QList<AudioInfo> unmatched = before;
+    QList<AudioInfo> arrived;
+    for (const AudioInfo &clip : after) {
+        const auto same = std::find_if(unmatched.begin(), unmatched.end(), [&clip](const AudioInfo &o) {
+            return o.path == clip.path && o.clipStart == clip.clipStart && o.clipEnd == clip.clipEnd;
+        });
+        if (same != unmatched.end())
+            unmatched.erase(same);
+        else
+            arrived << clip;
+    }
+    return arrived;
+}
+
+void EditorWindow::setProjectPath(const QString &path)
+{
+    m_projectPath = path;
+    m_autoSave->setProjectPath(path);
+}
+
+void EditorWindow::tellMissing()
+{
+    const QStringList missing = m_model->album().missingPaths();
+    if (missing.isEmpty())
+        return;
+    QStringList lines;
+    for (const QString &file : missing)
+        lines << ImportProgress::Report::line(file, FileCheck::refusal(file).isEmpty() ? tr("cannot be read")
+                                                                                       : FileCheck::refusal(file));
+    const auto answer = MessageBox::list(
+        MessageBox::Info,
+        tr("%n file(s) of the project are missing or cannot be read. They keep their places in the album and "
+           "are saved with it, but the preview and the DVD leave them out until they are found. Relink "
+           "searches a folder (and the folders in it) for them by name.",
+           nullptr, int(missing.size())),
+        lines, widgetFrame(), QDialogButtonBox::Yes | QDialogButtonBox::Close, QDialogButtonBox::Close,
+        {{QDialogButtonBox::Yes, tr("Relink...")}});
+    if (answer == QDialogButtonBox::Yes)
+        relinkMissing();
+}
+
+int EditorWindow::relinkMissing()
+{
+    pause();
+    const Album &album = m_model->album();
+    const QStringList missing = album.missingPaths();
+    if (missing.isEmpty())
+        return 0;
+    const QString start = m_projectPath.isEmpty() ? QFileInfo(missing.first()).absolutePath()
+                                                   : QFileInfo(m_projectPath).absolutePath();
+    const QString folder = FileChooser::getExistingDirectory(widgetFrame(), tr("Relink: Search a Folder"), start);
+    if (folder.isEmpty())
+        return 0;
+    Album relinked(album);
+    QProgressDialog progress(tr("Searching %1...").arg(QDir::toNativeSeparators(folder)), tr("Cancel"), 0, 0,
+                             widgetFrame());
+    progress.setWindowTitle(tr("Relink"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    int looked = 0;
+    const int found = Project::relink(&relinked, folder, [&progress, &looked] {
+        if (++looked % 64 == 0)
+            QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    });
+    progress.reset();
+    if (found > 0)
+        m_model->edit(tr("Relink Files"), [&relinked](Album &a) {
+            a.photos = relinked.photos;
+            a.audios = relinked.audios;
+        });
+    const QStringList still = m_model->album().missingPaths();
+    if (still.isEmpty()) {
+        widgetFrame()->statusBar()->showMessage(tr("%n file(s) found again.", nullptr, found), 5000);
+    } else {
+        QStringList lines;
+        for (const QString &file : still)
+            lines << QDir::toNativeSeparators(file);
+        MessageBox::list(MessageBox::Info,
+                         tr("%1 found again; %2 still missing:").arg(found).arg(still.size()), lines,
+                         widgetFrame());
+    }
+    return found;
+}
+
+bool EditorWindow::offerRecovery()
+{
+    const QList<AutoSave::Orphan> orphans = AutoSave::orphans();
+    for (const AutoSave::Orphan &orphan : orphans) {
+        const QString name = orphan.projectPath.isEmpty()
+                                 ? tr("An album that was never saved")
+                                 : tr("The album \"%1\"").arg(QFileInfo(orphan.projectPath).fileName());
+        const QString text =
+            tr("%1 was not closed properly. Its unsaved changes were kept at %2 (%n photo(s)).\n"
+               "Do you want to recover them?",
+               nullptr, orphan.photos)
+                .arg(name, QLocale().toString(orphan.savedAt.toLocalTime(), QLocale::LongFormat));
+        const auto answer = MessageBox::ask(
+            {MessageBox::Question, text, tr("Recover Unsaved Work"),
+             QDialogButtonBox::Yes | QDialogButtonBox::Discard | QDialogButtonBox::Ignore, QDialogButtonBox::Yes,
+             {}, {{QDialogButtonBox::Yes, tr("Recover")}, {QDialogButtonBox::Ignore, tr("Later")}}},
+            widgetFrame());
+        if (answer == QDialogButtonBox::Discard) {
+            AutoSave::discard(orphan.file);
+            continue;
+        }
+        if (answer != QDialogButtonBox::Yes)
+            continue; // kept for the next start
+        if (!maybeSave())
+            return false;
+        if (recoverFrom(orphan.file))
+            return true;
+    }
+    return false;
+}
+
+bool EditorWindow::recoverFrom(const QString &file)
+{
+    pause();
+    Project::Data data;
+    QString projectPath;
+    QString error;
+    if (!AutoSave::read(file, &data, &projectPath, &error)) {
+        MessageBox::alert(error, QString(), widgetFrame());
+        return false;
+    }
+    Album loaded(m_model->album());
+    QStringList missing;
+    if (!Project::load(data, &loaded, &missing))
+        return false;
+    setProjectPath(projectPath);
+    m_model->reset(loaded);
+    // The recovered album is not the saved project: it stays unsaved
+    // until the person saves it.
+    undoStack()->resetClean();
+    showReplacedAlbum();
+    updateTitle();
+    // This editor keeps it now; the dead editor's file goes.
+    m_autoSave->saveNow();
+    AutoSave::discard(file);
+    if (!missing.isEmpty())
+        tellMissing();
+    return true;
+}
+
+void EditorWindow::endSession()
+{
+    // A termination signal (a logout, a service stop): nobody may be there
+    // to answer a question. A run is aborted as its "Abort" would, and
+    // the window closes when it has cleaned up; unsaved changes stay in
+    // the recovery file for the next start.
+    m_terminating = true;
+    m_autoSave->saveNow();
+    if (!undoStack()->isClean())
+        m_autoSave->keepOnExit();
+    if (m_job && m_job->isRunning()) {
+        m_closeAfterRun = true;
+        m_dvdMaking->abortWithoutAsking();
+        if (m_job->isRunning())
+            return;
+    }
+    Q_EMIT sessionEnded();
+    // exit(), not quit(): quit() first asks every window to close, and an
+    // open question (a message box, a dialog) refuses, so the program
+    // would stay. exit() ends every event loop, open questions included
+    // (they answer "no button": nothing is done, nothing discarded).
+    QCoreApplication::exit(0);
 }

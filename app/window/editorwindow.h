@@ -14,13 +14,16 @@
 #include "dialogs/dvdmaking.h"
 #include "desktop/mainwindowbase.h"
 
+class AutoSave;
 class PreviewPlayer;
 class DvdMaking;
+class VideoExport;
 class MakeJob;
 class MediaInfoWidget;
 class QUndoStack;
 class QAction;
 class QMenu;
+class QLabel;
 class QListWidget;
 class StripListWidget;
 class SingleApplication;
@@ -67,6 +70,7 @@ public:
     // The run that makes DVDs, and "Create DVD" with its two dialogs.
     MakeJob *job() const { return m_job; }
     DvdMaking *dvdMaking() const { return m_dvdMaking; }
+    VideoExport *videoExport() const { return m_videoExport; }
 
     // Imports files and folders given from outside (the command line, a
     // second start, a file manager's "Open With"): photos into the photo
@@ -97,6 +101,22 @@ public:
     // when the person cancelled or saving failed.
     bool maybeSave();
     bool queryClose() override;
+    // At the start: offers the unsaved work of editors that ended without
+    // closing ("Recover", "Discard", or later). True when an album was
+    // recovered.
+    bool offerRecovery();
+    // Takes a recovery file's album as this editor's (unsaved).
+    bool recoverFrom(const QString &file);
+    // A termination signal: aborts a run without asking, keeps unsaved work
+    // for recovery and ends the program once the run has cleaned up.
+    void endSession();
+    // The unsaved-work keeper.
+    AutoSave *autoSave() const { return m_autoSave; }
+    // Looks for the album's missing files in a folder the person picks
+    // (with its subfolders); returns how many were found.
+    int relinkMissing();
+    // The clips of after that are not in before (what arrived meanwhile).
+    static QList<AudioInfo> arrivedClips(const QList<AudioInfo> &before, const QList<AudioInfo> &after);
     // The album's DVD choices; the DVD settings dialog writes them here so
     // that they are saved with the project and can be undone.
     const DvdChoices &dvdChoices() const { return m_model->album().dvd; }
@@ -134,6 +154,8 @@ public Q_SLOTS:
     void showPreferences();
     // "Create DVD", the disc type and the action after making.
     void createDvd();
+    // "Export Video...": the dialog, then the run as a video file.
+    void exportVideo();
     void onDiscTypeChanged(int index);
     void onAfterMakingChosen();
     void onPostTaskActionChanged(int index);
@@ -149,6 +171,10 @@ public Q_SLOTS:
     bool saveProjectAs();
 
     void retranslate() override;
+
+Q_SIGNALS:
+    // endSession() is done: the program ends now.
+    void sessionEnded();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -184,7 +210,7 @@ private:
     void showAlbumSettings();
     // A new or opened album: nothing selected, the start of the preview.
     void showReplacedAlbum();
-    void applyTvStandard(TvStandard standard);
+    void applyDvdFrame(TvStandard standard, DvdAspect aspect);
 
     // Settings controls.
     void onPhotoDurationChanged(int value);
@@ -193,6 +219,7 @@ private:
     void onDissolveOnlyToggled(bool on);
     void onDynamicEffectToggled(bool on);
     void onLoopAudioToggled(bool on);
+    void onFramingChanged(int index);
     void onEvenLoudnessToggled(bool on);
     void onFadeAudioToggled(bool on);
     void onFadeDurationChanged(int ms);
@@ -208,6 +235,15 @@ private:
     void updateProgress();
 
     void showPhotoContextMenu(bool onItem, const QPoint &pos);
+    // "Caption..." on the current photo (a title card opens its own
+    // editor), and "Add Title Card...": a dialog whose every change shows
+    // at once in the preview; OK makes it one undo step.
+    void editCaption();
+    void addTitleCard();
+    void editTitleCard(int index);
+    // Shows frame `frame` of an album that is not (yet) the model's: the
+    // dialogs' live preview. Null goes back to the model's album.
+    void previewAlbum(const Album *album, int item);
     void showClipContextMenu(const QPoint &pos);
     void onSortKeyChosen();
     void onSortOrderChosen();
@@ -234,6 +270,16 @@ private:
     // No row current: the media information window empty, no previous or
     // next.
     void showNoRow();
+    // Imports a batch of openPaths().
+    void openPathsNow(const QStringList &paths);
+    void setProjectPath(const QString &path);
+    // The message about the album's missing files, with "Relink...".
+    void tellMissing();
+    // The preview (or, where it cannot be shown, the note saying so) or the
+    // getting-started picture.
+    void showPreviewArea(bool show);
+    // The tool buttons' tooltips name the shortcuts of their commands.
+    void showShortcutsInTooltips();
     void runPhotoImport(const QStringList &paths);
     void runAudioImport(const QStringList &paths);
     void updateCapacity();
@@ -275,8 +321,24 @@ private:
     QMenu *m_recentMenu = nullptr;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
+    QAction *m_captionAction = nullptr;
+    QAction *m_titleCardAction = nullptr;
+    // The album a caption or title card dialog shows in the preview.
+    std::unique_ptr<Album> m_previewAlbum;
     QPixmap m_gettingStartPicture;
     MakeJob *m_job = nullptr;
     DvdMaking *m_dvdMaking = nullptr;
+    VideoExport *m_videoExport = nullptr;
     bool m_closeAfterRun = false;
+    bool m_terminating = false;
+    // What the preview shows: the album without its missing files.
+    Album m_shownAlbum;
+    AutoSave *m_autoSave = nullptr;
+    QAction *m_relinkAction = nullptr;
+    QStringList m_pendingPaths;
+    // Where the platform cannot show OpenGL: the player outside the window
+    // and the note in its place.
+    std::unique_ptr<PreviewPlayer> m_detachedPlayer;
+    QLabel *m_previewUnavailable = nullptr;
+    bool m_openingPaths = false;
 };

@@ -105,13 +105,7 @@ void ImportProgress::updateProgress()
     // moves: the take above got the last ones.
     m_timer.stop();
     m_parser->wait();
-    const QStringList rejected = m_parser->rejectedPaths();
-    if (!rejected.isEmpty()) {
-        QString text = tr("Some files have not been added to the list:\n");
-        for (const QString &path : rejected)
-            text += QStringLiteral("%1\t").arg(QDir::toNativeSeparators(path));
-        MessageBox::info(text, QString(), this);
-    }
+    Report::add(m_parser->rejectedPaths(), m_parser->rejectedReasons(), this);
     accept();
 }
 
@@ -134,4 +128,49 @@ void ImportProgress::reject()
 {
     // Closing the dialog (Escape, the window's close button) cancels.
     cancel();
+}
+
+// ---------------------------------------------------------------------------
+// The report of the files left out.
+
+namespace {
+ImportProgress::Report *g_openReport = nullptr;
+} // namespace
+
+ImportProgress::Report::Report(QWidget *parent) : m_parent(parent), m_outer(g_openReport)
+{
+    if (!m_outer)
+        g_openReport = this;
+}
+
+ImportProgress::Report::~Report()
+{
+    if (m_outer)
+        return; // the outermost report shows them all
+    g_openReport = nullptr;
+    show(m_lines, m_parent);
+}
+
+QString ImportProgress::Report::line(const QString &path, const QString &reason)
+{
+    return reason.isEmpty() ? QDir::toNativeSeparators(path)
+                            : tr("%1 \u2014 %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+void ImportProgress::Report::add(const QStringList &paths, const QStringList &reasons, QWidget *parent)
+{
+    QStringList lines;
+    for (int i = 0; i < paths.size(); ++i)
+        lines << line(paths.at(i), i < reasons.size() ? reasons.at(i) : QString());
+    if (g_openReport)
+        g_openReport->m_lines += lines;
+    else
+        show(lines, parent);
+}
+
+void ImportProgress::Report::show(const QStringList &lines, QWidget *parent)
+{
+    if (lines.isEmpty())
+        return; // nothing left out: nothing to say
+    MessageBox::list(MessageBox::Info, tr("Some files have not been added to the list:"), lines, parent);
 }

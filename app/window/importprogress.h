@@ -23,6 +23,30 @@ class ImportProgress : public DialogBase
 {
     Q_OBJECT
 public:
+    // The files an import left out, told in one list, one file a line with
+    // its reason. While a Report lives, the imports (every dialog, photos
+    // and clips, and the names a folder listing could not decode) add to
+    // it, and it shows one list when it goes, none when nothing was left
+    // out; without one, each import shows its own.
+    class Report
+    {
+    public:
+        explicit Report(QWidget *parent);
+        ~Report();
+        Report(const Report &) = delete;
+        Report &operator=(const Report &) = delete;
+        // "path — reason".
+        static QString line(const QString &path, const QString &reason);
+        // Adds to the open report, or shows the lines at once.
+        static void add(const QStringList &paths, const QStringList &reasons, QWidget *parent);
+
+    private:
+        static void show(const QStringList &lines, QWidget *parent);
+        QWidget *m_parent;
+        Report *m_outer;
+        QStringList m_lines;
+    };
+
     // isImage: photos are read, else audio clips.
     ImportProgress(bool isImage, QWidget *parent);
     ~ImportProgress() override;

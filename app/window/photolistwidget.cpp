@@ -1,5 +1,9 @@
 #include "window/photolistwidget.h"
 
+#include <QDir>
+
+#include <QIcon>
+
 #include <QFileInfo>
 #include <QDragEnterEvent>
 #include <QMimeData>
@@ -7,6 +11,7 @@
 #include <QScrollBar>
 
 #include "album/appsettings.h"
+#include "engine/captionpainter.h"
 #include "window/importprogress.h"
 #include "window/stripsupport.h"
 
@@ -19,7 +24,8 @@ constexpr int kTransitionPictureHeight = 27;
 // after each edit.
 bool showsSame(const ImageInfo &a, const ImageInfo &b)
 {
-    return a.path == b.path && a.transformOps == b.transformOps && a.width == b.width &&
+    return a.path == b.path && a.missing == b.missing && a.titleCard == b.titleCard &&
+           a.caption.text == b.caption.text && a.transformOps == b.transformOps && a.width == b.width &&
            a.height == b.height && a.depth == b.depth && a.thumbnail.cacheKey() == b.thumbnail.cacheKey() &&
            a.thumbnailTurned.cacheKey() == b.thumbnailTurned.cacheKey();
 }
@@ -45,6 +51,17 @@ PhotoListWidget::~PhotoListWidget() = default;
 
 QImage PhotoListWidget::displayThumbnail(const ImageInfo &info)
 {
+    if (info.isTitleCard()) {
+        // The card as it is drawn, its text large enough to read at the
+        // strip's size.
+        TitleCard card = *info.titleCard;
+        card.style.sizePerMille = std::max(card.style.sizePerMille, 180);
+        card.style.backdrop = CaptionBackdrop::None;
+        const QImage backdrop = card.background == CardBackground::BlurredPhoto
+                                    ? CaptionPainter::cardBackdrop(card.photoPath, QSize(320, 240))
+                                    : QImage();
+        return CaptionPainter::titleCard(card, QSize(80, 60), 1.0, backdrop);
+    }
     const int code = orientationCodeFor(info.transformOps);
     const QImage &base = orientationTurns(code) ? info.thumbnailTurned : info.thumbnail;
     switch (code) {
@@ -82,11 +99,50 @@ const QList<ImageInfo> &PhotoListWidget::photos() const
     return m_model ? m_model->album().photos : none;
 }
 
+QImage PhotoListWidget::missingThumbnail()
+{
+    // A grey card with the theme's "missing image" sign and the word.
+    QImage card(80, 60, QImage::Format_ARGB32_Premultiplied);
+    card.fill(QColor(0x55, 0x55, 0x55));
+    QPainter painter(&card);
+    painter.setPen(QColor(0xd0, 0x40, 0x40));
+    painter.drawRect(card.rect().adjusted(0, 0, -1, -1));
+    const QIcon sign = QIcon::fromTheme(QStringLiteral("image-missing"));
+    if (!sign.isNull())
+        painter.drawPixmap(28, 6, sign.pixmap(24, 24));
+    painter.setPen(Qt::white);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 34, 80, 20), Qt::AlignCenter, tr("missing"));
+    return card;
+}
+
 void PhotoListWidget::showPhoto(int row, const ImageInfo &photo)
 {
     QListWidgetItem *it = item(row);
     it->setSizeHint(QSize(kPhotoItemWidth, kPhotoItemHeight));
+    if (photo.missing) {
+        // A placeholder: the photo keeps its place until it is found.
+        const QString name = QFileInfo(photo.path).fileName();
+        it->setData(Qt::DecorationRole, QPixmap::fromImage(missingThumbnail()));
+        it->setToolTip(QStringLiteral("<nobr>") + tr("Missing") + QStringLiteral(":&nbsp;<b>") +
+                       QDir::toNativeSeparators(photo.path).toHtmlEscaped() + QStringLiteral("</b></nobr><br />") +
+                       tr("Left out of the preview and the DVD until it is found (Relink...)."));
+        it->setData(Qt::AccessibleTextRole, tr("%1 (missing)").arg(name));
+        return;
+    }
     it->setData(Qt::DecorationRole, QPixmap::fromImage(displayThumbnail(photo)));
+    if (photo.isTitleCard()) {
+        const QString text = photo.titleCard->text.simplified();
+        it->setToolTip(QStringLiteral("<nobr>") + tr("Title card") + QStringLiteral(":&nbsp;<b>") +
+                       text.toHtmlEscaped() + QStringLiteral("</b><nobr/><br /><nobr>") + tr("Duration") +
+                       QStringLiteral(":&nbsp;<b>") +
+                       tr("%1 s").arg(photo.titleCard->durationMs / 1000.0, 0, 'f', 1) +
+                       QStringLiteral("</b><nobr/>"));
+        it->setData(Qt::AccessibleTextRole, tr("Title card: %1").arg(text));
+        return;
+    }
     const QString name = QFileInfo(photo.path).fileName();
     it->setToolTip(QStringLiteral("<nobr>") + tr("Name") + QStringLiteral(":&nbsp;<b>") +
                    name.toHtmlEscaped() + QStringLiteral("</b><nobr/><br /><nobr>") + tr("Dimension") +
@@ -94,7 +150,9 @@ void PhotoListWidget::showPhoto(int row, const ImageInfo &photo)
                    QStringLiteral("%1 x %2").arg(photo.width).arg(photo.height) +
                    QStringLiteral("</b><nobr/><br /><nobr>") + tr("Depth") + QStringLiteral(":&nbsp;<b>") +
                    tr("%1 Bits", "colour depth").arg(photo.depth) + QStringLiteral("</b><nobr/>"));
-    it->setData(Qt::AccessibleTextRole, name);
+    it->setData(Qt::AccessibleTextRole,
+                photo.caption.isEmpty() ? name
+                                        : tr("%1, caption: %2").arg(name, photo.caption.text.simplified()));
 }
 
 void PhotoListWidget::showTransition(int row)

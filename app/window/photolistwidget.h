@@ -49,6 +49,8 @@ public:
     QList<int> selectedPhotoRows() const;
     static bool isPhotoRow(int row) { return row >= 0 && row % 2 == 0; }
     // The picture a photo item shows: the thumbnail for its orientation.
+    // The thumbnail of a photo whose file is missing.
+    static QImage missingThumbnail();
     static QImage displayThumbnail(const ImageInfo &info);
     // The label of the undo step of an edit operation ("Turn Left").
     static QString transformLabel(int op);

@@ -1,5 +1,7 @@
 #include "window/previewplayer.h"
 
+#include <QGuiApplication>
+
 #include "engine/storyboardrender.h"
 
 #include <QLoggingCategory>
@@ -43,6 +45,14 @@ PreviewPlayer::~PreviewPlayer()
     releaseContextObjects();
 }
 
+bool PreviewPlayer::platformShowsOpenGL()
+{
+    static const QStringList without = {QStringLiteral("offscreen"), QStringLiteral("minimal"),
+                                        QStringLiteral("vnc"), QStringLiteral("linuxfb"),
+                                        QStringLiteral("vkkhrdisplay")};
+    return !without.contains(QGuiApplication::platformName());
+}
+
 bool PreviewPlayer::init(const OutputFormat &format)
 {
     stopPlayback();
@@ -70,7 +80,7 @@ void PreviewPlayer::setupTextures()
 {
     if (!m_formatSet || !context())
         return;
-    initTextures(m_format.width, m_format.height, 2, false);
+    initTextures(m_format, StoryBoardRender::kSlotCount, false);
     setClearColor(float(m_backdrop.redF()), float(m_backdrop.greenF()), float(m_backdrop.blueF()), 1.0f);
 }
 
@@ -132,7 +142,8 @@ void PreviewPlayer::initializeGL()
 
 void PreviewPlayer::resizeGL(int, int)
 {
-    // The 4:3 viewport is set on every paint: the widget resets the
+    // The frame's viewport (the largest rectangle of its display shape)
+    // is set on every paint: the widget resets the
     // viewport to its whole size before it calls paintGL.
 }
 

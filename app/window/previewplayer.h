@@ -47,6 +47,11 @@ public:
     explicit PreviewPlayer(QWidget *parent = nullptr);
     ~PreviewPlayer() override;
 
+    // Whether the running platform can show an OpenGL widget in a window
+    // (xcb, Wayland, eglfs can; offscreen, minimal, vnc, linuxfb cannot,
+    // and Qt would crash flushing the window).
+    static bool platformShowsOpenGL();
+
     // Takes the render format: the frame size of the textures and the PCM
     // of one video frame. Call it again whenever the format changes; after
     // "Create DVD" the window calls it with the preview's two channels.
@@ -56,7 +61,7 @@ public:
     const OutputFormat &format() const { return m_format; }
 
     void setStoryboard(StoryBoardRender *storyboard) { m_storyboard = storyboard; }
-    // The colour of the bars beside the 4:3 picture (mid grey unless set).
+    // The colour of the bars beside the picture (mid grey unless set).
     void setBackdrop(const QColor &color);
     StoryBoardRender *storyboard() const { return m_storyboard; }
 

@@ -1,10 +1,12 @@
 #include "authoring/dvdauthoring.h"
 
 #include "authoring/childprocess.h"
+#include "menubuild.h"
 #include "title.h"
 #include "toolsupport.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <QFile>
@@ -64,12 +66,67 @@ bool DvdAuthoring::addVideo(const QString &path, int index)
     return true;
 }
 
+bool DvdAuthoring::setChapters(int index, const QVector<qint64> &frames)
+{
+    if (index < 0 || index >= titleCount())
+        return false;
+    for (int i = 0; i < frames.size(); ++i) {
+        if (frames[i] < 0 || (i > 0 && frames[i] <= frames[i - 1]))
+            return false;
+    }
+    m_titles[size_t(index)]->setChapterFrames(frames);
+    return true;
+}
+
 bool DvdAuthoring::addAudio(const QString &path, const QString &language, int index)
 {
     if (index < 0 || index >= titleCount() || !QFileInfo::exists(path))
         return false;
     m_titles[size_t(index)]->addAudioFile(path, language);
     return true;
+}
+
+void DvdAuthoring::setMenu(const DvdMenuContent &content, DvdMenuEncoder encoder)
+{
+    // Deferred: drawn and encoded on the worker, when it asks for them.
+    m_menuStreams = std::async(std::launch::deferred, [this, content, encoder] {
+                        DvdMenuContent c = content;
+                        c.pal = m_tvStandard == PAL;
+                        c.wide = m_aspectRatio == Ratio16x9;
+                        return DvdMenuDesign::encodePages(c, encoder, m_tempFolder, &m_abortRequested);
+                    }).share();
+}
+
+bool DvdAuthoring::buildMenu()
+{
+    m_menu.reset();
+    if (!hasMenu())
+        return true;
+    if (m_tempFolder.isEmpty() || !QDir().mkpath(m_tempFolder)) {
+        setError(QStringLiteral("No usable temporary folder for the menu"));
+        processStatusChanged(AuthorFailed, 0);
+        return false;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    // Pages encoded beside the show are ready by now, or nearly.
+    m_menuStreams.wait();
+    const qint64 waited = clock.elapsed();
+    m_menu = std::make_unique<MenuBuild>(m_menuStreams.get(), m_tempFolder);
+    if (m_menu->run(m_abortRequested)) {
+        qCInfo(lcDvdAuthor).noquote()
+            << "menu:" << m_menu->pages().size() << "pages; waited" << waited
+            << "ms for their encoding, multiplexed in" << clock.elapsed() - waited << "ms";
+        return true;
+    }
+    if (m_abortRequested) {
+        processStatusChanged(AuthorAborted, 0);
+    } else {
+        setError(m_menu->error());
+        qCWarning(lcDvdAuthor).noquote() << errorString();
+        processStatusChanged(AuthorFailed, 0);
+    }
+    return false;
 }
 
 void DvdAuthoring::start()
@@ -118,6 +175,10 @@ void DvdAuthoring::run()
         }
     } release{m_titles};
     calcTitlesSourceFileSize();
+    // The menu's pages are small stills: they are ready in moments, before
+    // the tools start on the title.
+    if (!buildMenu())
+        return;
     if (createTitlePipes()) {
         runPiped();
         removeTitlePipes();
@@ -430,15 +491,26 @@ bool DvdAuthoring::createAuthorXml()
         writer.writeStartElement(QStringLiteral("titleset"));
         if (jump) {
             writer.writeStartElement(QStringLiteral("menus"));
+            writer.writeEmptyElement(QStringLiteral("video"));
+            writeVideoAttributes(writer, false);
             writer.writeStartElement(QStringLiteral("pgc"));
-            writer.writeTextElement(QStringLiteral("pre"), QStringLiteral("jump title 1;"));
+            // With a menu this is also where a remote's Menu button leads
+            // during the show: the main page, unless the title before
+            // chains into this one (g1 = 1).
+            if (m_menu) {
+                writer.writeAttribute(QStringLiteral("entry"), QStringLiteral("root"));
+                writer.writeTextElement(
+                    QStringLiteral("pre"),
+                    QStringLiteral("if (g1 eq 1) { g1 = 0; jump title 1; } jump vmgm menu 1;"));
+            } else {
+                writer.writeTextElement(QStringLiteral("pre"), QStringLiteral("jump title 1;"));
+            }
             writer.writeEndElement(); // pgc
             writer.writeEndElement(); // menus
         }
         writer.writeStartElement(QStringLiteral("titles"));
         writer.writeEmptyElement(QStringLiteral("video"));
-        writer.writeAttribute(QStringLiteral("format"), TVStandardStr());
-        writer.writeAttribute(QStringLiteral("aspect"), aspectRatioStr());
+        writeVideoAttributes(writer, false);
         for (const QString &code : title->audioLanguageCodes()) {
             writer.writeEmptyElement(QStringLiteral("audio"));
             writer.writeAttribute(QStringLiteral("lang"), code);
@@ -448,14 +520,19 @@ bool DvdAuthoring::createAuthorXml()
         writer.writeTextElement(QStringLiteral("pre"), QStringLiteral("g2 = 1;"));
         writer.writeEmptyElement(QStringLiteral("vob"));
         writer.writeAttribute(QStringLiteral("file"), QFileInfo(title->vobFilePath()).fileName());
+        if (title->chapterFrames().size() > 1)
+            writer.writeAttribute(QStringLiteral("chapters"), chapterTimes(title->chapterFrames()));
         QString post;
         // After the last title the show starts again through the video
         // manager's menu (whose only command plays title 1), or ends:
         // "exit" returns the player to its stopped state.
+        // With a menu, the end of the show returns to its main page.
         if (i == n - 1)
-            post = m_endOfShow == Stop ? QStringLiteral("exit;") : QStringLiteral("call vmgm menu 1;");
+            post = m_endOfShow == Stop && !m_menu ? QStringLiteral("exit;")
+                                                  : QStringLiteral("call vmgm menu 1;");
         else if (jump)
-            post = QStringLiteral("call titleset %1 menu;").arg(i + 2);
+            post = m_menu ? QStringLiteral("g1 = 1; call titleset %1 menu;").arg(i + 2)
+                          : QStringLiteral("call titleset %1 menu;").arg(i + 2);
         else
             post = QStringLiteral("g1 = %1; call vmgm menu %2;").arg(i + 2).arg((i + 1) / 25 + 1);
         writer.writeTextElement(QStringLiteral("post"), post);
@@ -464,7 +541,8 @@ bool DvdAuthoring::createAuthorXml()
         writer.writeEndElement(); // titleset
     }
     writer.writeStartElement(QStringLiteral("vmgm"));
-    writer.writeTextElement(QStringLiteral("fpc"), QStringLiteral("jump title 1;"));
+    writer.writeTextElement(QStringLiteral("fpc"), m_menu ? QStringLiteral("g1 = 0; jump menu 1;")
+                                                          : QStringLiteral("jump title 1;"));
     createMenusXmlStream(writer);
     writer.writeEndElement(); // vmgm
     writer.writeEndElement(); // dvdauthor
@@ -480,15 +558,51 @@ void DvdAuthoring::createMenusXmlStream(QXmlStreamWriter &writer)
 {
     writer.writeStartElement(QStringLiteral("menus"));
     writer.writeEmptyElement(QStringLiteral("video"));
-    writer.writeAttribute(QStringLiteral("format"), TVStandardStr());
     // Without a resolution dvdauthor leaves the video manager's attributes
     // invalid for PAL (players then complain about the disc).
-    writer.writeAttribute(QStringLiteral("resolution"),
-                          m_tvStandard == NTSC ? QStringLiteral("720x480") : QStringLiteral("720x576"));
-    writer.writeStartElement(QStringLiteral("pgc"));
-    writer.writeTextElement(QStringLiteral("post"), QStringLiteral("jump title 1;"));
-    writer.writeEndElement(); // pgc
+    writeVideoAttributes(writer, true);
+    if (m_menu) {
+        writeMenuPages(writer);
+    } else {
+        writer.writeStartElement(QStringLiteral("pgc"));
+        writer.writeTextElement(QStringLiteral("post"), QStringLiteral("jump title 1;"));
+        writer.writeEndElement(); // pgc
+    }
     writer.writeEndElement(); // menus
+}
+
+void DvdAuthoring::writeMenuPages(QXmlStreamWriter &writer)
+{
+    if (m_menu->wide()) {
+        // A wide menu carries its highlights twice: for the 16:9 set and
+        // for the letterboxed picture of a 4:3 set.
+        writer.writeStartElement(QStringLiteral("subpicture"));
+        writer.writeEmptyElement(QStringLiteral("stream"));
+        writer.writeAttribute(QStringLiteral("id"), QStringLiteral("0"));
+        writer.writeAttribute(QStringLiteral("mode"), QStringLiteral("widescreen"));
+        writer.writeEmptyElement(QStringLiteral("stream"));
+        writer.writeAttribute(QStringLiteral("id"), QStringLiteral("1"));
+        writer.writeAttribute(QStringLiteral("mode"), QStringLiteral("letterbox"));
+        writer.writeEndElement(); // subpicture
+    }
+    const QVector<DvdMenuPage> &pages = m_menu->pages();
+    for (int i = 0; i < pages.size(); ++i) {
+        writer.writeStartElement(QStringLiteral("pgc"));
+        // The main page answers a remote's Title button.
+        if (i == 0)
+            writer.writeAttribute(QStringLiteral("entry"), QStringLiteral("title"));
+        writer.writeEmptyElement(QStringLiteral("vob"));
+        writer.writeAttribute(QStringLiteral("file"), QFileInfo(m_menu->pageFile(i)).fileName());
+        // The still stays on screen until the viewer chooses.
+        writer.writeAttribute(QStringLiteral("pause"), QStringLiteral("inf"));
+        for (int b = 0; b < pages[i].buttons.size(); ++b) {
+            writer.writeStartElement(QStringLiteral("button"));
+            writer.writeAttribute(QStringLiteral("name"), QStringLiteral("b%1").arg(b + 1));
+            writer.writeCharacters(MenuBuild::buttonCommand(pages[i].buttons[b].action));
+            writer.writeEndElement(); // button
+        }
+        writer.writeEndElement(); // pgc
+    }
 }
 
 void DvdAuthoring::removeStaleDvdFiles()
@@ -705,6 +819,34 @@ void DvdAuthoring::processStatusChanged(AuthorStatus status, int titleIndex)
 QString DvdAuthoring::TVStandardStr() const
 {
     return m_tvStandard == NTSC ? QStringLiteral("ntsc") : QStringLiteral("pal");
+}
+
+void DvdAuthoring::writeVideoAttributes(QXmlStreamWriter &writer, bool withResolution) const
+{
+    writer.writeAttribute(QStringLiteral("format"), TVStandardStr());
+    if (withResolution)
+        writer.writeAttribute(QStringLiteral("resolution"),
+                              m_tvStandard == NTSC ? QStringLiteral("720x480") : QStringLiteral("720x576"));
+    // Every part of the disc says the same shape as the video stream's own
+    // header; a wide picture is letterboxed on a 4:3 set (no pan and scan).
+    writer.writeAttribute(QStringLiteral("aspect"), aspectRatioStr());
+    if (m_aspectRatio == Ratio16x9)
+        writer.writeAttribute(QStringLiteral("widescreen"), QStringLiteral("nopanscan"));
+}
+
+QString DvdAuthoring::chapterTimes(const QVector<qint64> &frames) const
+{
+    // Times to the microsecond (an NTSC frame lasts 1001/30000 s, not a
+    // whole number of milliseconds); dvdauthor takes the video unit whose
+    // start is nearest to each, which is the frame's own group.
+    const qint64 num = m_tvStandard == PAL ? 1 : 1001;
+    const qint64 den = m_tvStandard == PAL ? 25 : 30000;
+    QStringList times;
+    for (qint64 f : frames) {
+        const qint64 us = (f * num * 1000000 + den / 2) / den;
+        times.append(QStringLiteral("%1.%2").arg(us / 1000000).arg(us % 1000000, 6, 10, QLatin1Char('0')));
+    }
+    return times.join(QLatin1Char(','));
 }
 
 QString DvdAuthoring::aspectRatioStr() const

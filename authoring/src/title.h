@@ -62,6 +62,10 @@ public:
 
     QString videoFile() const { return m_videoPath; }
     int audioCount() const { return m_audio.size(); }
+    // Where the title's chapters begin, in frames from its start (the
+    // first 0); empty: one chapter.
+    void setChapterFrames(const QVector<qint64> &frames) { m_chapterFrames = frames; }
+    QVector<qint64> chapterFrames() const { return m_chapterFrames; }
     QString vobFilePath() const;
     qint64 sourceFileSize() const;
     QStringList audioLanguageCodes() const;
@@ -103,6 +107,7 @@ private:
 
     QString m_videoPath;
     QVector<QPair<QString, QString>> m_audio; // path, language name
+    QVector<qint64> m_chapterFrames;
     std::unique_ptr<ChildProcess> m_mplex;
     std::unique_ptr<ChildProcess> m_spumux;
     std::atomic<bool> m_abortRequested{false};

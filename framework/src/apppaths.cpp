@@ -6,6 +6,11 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include <cerrno>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 QString &productKeyStore()
 {
@@ -74,11 +79,50 @@ QString findTool(const QString &program)
     return QStandardPaths::findExecutable(program);
 }
 
+QString userName()
+{
+    // The login name when the password database has one; the number
+    // otherwise (a container's user without an entry).
+    if (const passwd *entry = ::getpwuid(::getuid()); entry && entry->pw_name && *entry->pw_name)
+        return QFile::decodeName(entry->pw_name);
+    return QString::number(::getuid());
+}
+
+bool ensurePrivateFolder(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
+        // A missing parent: made the ordinary way, the folder itself private.
+        if (errno != ENOENT || !QDir().mkpath(QFileInfo(path).absolutePath()) ||
+            (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST))
+            return false;
+    }
+    // lstat: a link planted under the name is never followed.
+    struct stat st = {};
+    if (::lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
+        return false;
+    if ((st.st_mode & 0077) != 0 && ::chmod(native.constData(), 0700) != 0)
+        return false;
+    return true;
+}
+
 QString tempPath()
 {
-    const QString path = QDir::tempPath() + QLatin1Char('/') + productKeyStore();
-    QDir().mkpath(path);
-    return path;
+    // One folder per user: a folder shared by the users of a machine would
+    // belong to whoever made it first, and every other user's run would
+    // fail in it (or read the first user's files).
+    const QString path = QDir::tempPath() + QLatin1Char('/') + productKeyStore() + QLatin1Char('-') + userName();
+    if (ensurePrivateFolder(path))
+        return path;
+    // The name is taken by someone else: a private folder in the user's
+    // cache instead.
+    const QString fallback =
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + QLatin1Char('/') +
+        productKeyStore() + QStringLiteral("/tmp");
+    if (!ensurePrivateFolder(fallback))
+        qWarning("The temporary folders %s and %s cannot be made private.", qPrintable(path),
+                 qPrintable(fallback));
+    return fallback;
 }
 
 bool isFolderWritable(const QString &path)

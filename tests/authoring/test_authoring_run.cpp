@@ -207,6 +207,12 @@ void TestAuthoringRun::addingStreams()
     QVERIFY(!author.addAudio(m_audio, QStringLiteral("English"), 2));
     QVERIFY(!author.addAudio(m_audio, QStringLiteral("English"), -1));
     QVERIFY(!author.addAudio(m_dir + QStringLiteral("/missing.ac3"), QStringLiteral("English"), 0));
+    // Chapters start at ascending frames of a title that exists.
+    QVERIFY(author.setChapters(0, {0, 25, 80}));
+    QVERIFY(!author.setChapters(0, {0, 80, 25}));
+    QVERIFY(!author.setChapters(0, {0, 25, 25}));
+    QVERIFY(!author.setChapters(0, {-1, 25}));
+    QVERIFY(!author.setChapters(2, {0, 25}));
     author.clear();
     QCOMPARE(author.titleCount(), 0);
 }
@@ -248,6 +254,7 @@ void TestAuthoringRun::onePalTitleInAwkwardFolder()
         QStringLiteral("dvdauthor jumppad=1"),
         QStringLiteral("  titleset"),
         QStringLiteral("    menus"),
+        QStringLiteral("      video format=pal aspect=4:3"),
         QStringLiteral("      pgc"),
         QStringLiteral("        pre : jump title 1;"),
         QStringLiteral("    titles"),
@@ -260,7 +267,7 @@ void TestAuthoringRun::onePalTitleInAwkwardFolder()
         QStringLiteral("  vmgm"),
         QStringLiteral("    fpc : jump title 1;"),
         QStringLiteral("    menus"),
-        QStringLiteral("      video format=pal resolution=720x576"),
+        QStringLiteral("      video format=pal resolution=720x576 aspect=4:3"),
         QStringLiteral("      pgc"),
         QStringLiteral("        post : jump title 1;"),
     };
@@ -299,12 +306,14 @@ void TestAuthoringRun::oneNtscTitle()
 
     QCOMPARE(record.statuses, successfulRun(1));
     const QStringList outline = xmlOutline(temp + QStringLiteral("/author.xml"));
-    QCOMPARE(outline.value(6), QStringLiteral("      video format=ntsc aspect=4:3"));
+    // Every menu and title of the disc says its shape.
+    QCOMPARE(outline.value(3), QStringLiteral("      video format=ntsc aspect=4:3"));
+    QCOMPARE(outline.value(7), QStringLiteral("      video format=ntsc aspect=4:3"));
     // The show stops at the end: a player walking the disc reaches its
     // stopped state after the title.
-    QCOMPARE(outline.value(11), QStringLiteral("        post : exit;"));
-    QCOMPARE(outline.value(15), QStringLiteral("      video format=ntsc resolution=720x480"));
-    QCOMPARE(outline.size(), 18);
+    QCOMPARE(outline.value(12), QStringLiteral("        post : exit;"));
+    QCOMPARE(outline.value(16), QStringLiteral("      video format=ntsc resolution=720x480 aspect=4:3"));
+    QCOMPARE(outline.size(), 19);
     QVERIFY(!QFileInfo::exists(temp + QStringLiteral("/dvd")));
     checkDisc(target, 1, false, 2.0, {QStringLiteral("en")});
     const DvdCheck::DecodeResult decoded = DvdCheck::decodeAll(DvdCheck::titleVobs(target, 1).value(0));
@@ -331,6 +340,8 @@ void TestAuthoringRun::twoTitlesSecondWithoutAudio()
     QVERIFY(author.addVideo(m_pal, 0));
     QVERIFY(author.addAudio(m_audio, QStringLiteral("Deutsch (German)"), 0));
     QVERIFY(author.addVideo(m_pal, 1));
+    // The first title has a second chapter one second in.
+    QVERIFY(author.setChapters(0, {0, 25}));
     author.setTempPath(temp);
     author.setTVStandard(DvdAuthoring::PAL);
     author.setAspectRatio(DvdAuthoring::Ratio16x9);
@@ -346,21 +357,23 @@ void TestAuthoringRun::twoTitlesSecondWithoutAudio()
         QStringLiteral("dvdauthor jumppad=1"),
         QStringLiteral("  titleset"),
         QStringLiteral("    menus"),
+        QStringLiteral("      video format=pal aspect=16:9 widescreen=nopanscan"),
         QStringLiteral("      pgc"),
         QStringLiteral("        pre : jump title 1;"),
         QStringLiteral("    titles"),
-        QStringLiteral("      video format=pal aspect=16:9"),
+        QStringLiteral("      video format=pal aspect=16:9 widescreen=nopanscan"),
         QStringLiteral("      audio lang=DE format=ac3"),
         QStringLiteral("      pgc"),
         QStringLiteral("        pre : g2 = 1;"),
-        QStringLiteral("        vob file=title_0.vob"),
+        QStringLiteral("        vob file=title_0.vob chapters=0.000000,1.000000"),
         QStringLiteral("        post : call titleset 2 menu;"),
         QStringLiteral("  titleset"),
         QStringLiteral("    menus"),
+        QStringLiteral("      video format=pal aspect=16:9 widescreen=nopanscan"),
         QStringLiteral("      pgc"),
         QStringLiteral("        pre : jump title 1;"),
         QStringLiteral("    titles"),
-        QStringLiteral("      video format=pal aspect=16:9"),
+        QStringLiteral("      video format=pal aspect=16:9 widescreen=nopanscan"),
         QStringLiteral("      pgc"),
         QStringLiteral("        pre : g2 = 1;"),
         QStringLiteral("        vob file=title_1.vob"),
@@ -368,7 +381,7 @@ void TestAuthoringRun::twoTitlesSecondWithoutAudio()
         QStringLiteral("  vmgm"),
         QStringLiteral("    fpc : jump title 1;"),
         QStringLiteral("    menus"),
-        QStringLiteral("      video format=pal resolution=720x576"),
+        QStringLiteral("      video format=pal resolution=720x576 aspect=16:9 widescreen=nopanscan"),
         QStringLiteral("      pgc"),
         QStringLiteral("        post : jump title 1;"),
     };
@@ -378,6 +391,10 @@ void TestAuthoringRun::twoTitlesSecondWithoutAudio()
     QVERIFY2(disc.ok, qPrintable(disc.error));
     QCOMPARE(disc.titles.size(), 2);
     QCOMPARE(disc.titles.at(0).aspect, 3);
+    QCOMPARE(disc.titles.at(0).permittedDisplay, 2); // letterboxed on a 4:3 set
+    QCOMPARE(disc.menuAspect, 3);
+    QCOMPARE(disc.titles.at(0).partCount, 2);
+    QCOMPARE(disc.titles.at(1).partCount, 1);
     QCOMPARE(disc.titles.at(0).audio.value(0).language, QStringLiteral("de"));
     QCOMPARE(disc.titles.at(1).audio.size(), 1);
     QCOMPARE(disc.titles.at(1).audio.at(0).format, 0);

@@ -4,6 +4,7 @@
 // request "Burn" hands to the generation.
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void speedsAndCopies();
     void choicesComeAndGo();
     void picture();
+    void startWithAMenu();
     void controlsHaveNames();
 
 private:
@@ -104,6 +106,9 @@ void TestDvdSettingsDialog::listsAndDefaults()
              (QStringList{"1 (Mono)", "2 (Stereo)", "5.1 (D.D.)"}));
     QCOMPARE(texts(f.get<QComboBox>("showEndComboBox")), (QStringList{"Play Again", "Stop"}));
     QCOMPARE(f.get<QLabel>("labelShowEnd")->text(), QStringLiteral("When the Show Ends:"));
+    QCOMPARE(texts(f.get<QComboBox>("aspectComboBox")), (QStringList{"16:9 Widescreen", "4:3"}));
+    QCOMPARE(f.get<QComboBox>("aspectComboBox")->accessibleName(), QStringLiteral("Aspect Ratio"));
+    QCOMPARE(texts(f.get<QComboBox>("chaptersComboBox")), (QStringList{"One per Photo", "None"}));
 
     QCOMPARE(f.get<QComboBox>("videoQualityComboBox")->currentText(), QStringLiteral("High"));
     QCOMPARE(f.get<QComboBox>("audioRateComboBox")->currentText(),
@@ -115,6 +120,11 @@ void TestDvdSettingsDialog::listsAndDefaults()
     // The show plays again unless a person says otherwise, as discs always did.
     QCOMPARE(f.get<QComboBox>("showEndComboBox")->currentText(), QStringLiteral("Play Again"));
     QCOMPARE(f.dialog.request().atEnd, ShowEnd::Repeat);
+    // A new album is widescreen with a chapter at every photo.
+    QCOMPARE(f.get<QComboBox>("aspectComboBox")->currentText(), QStringLiteral("16:9 Widescreen"));
+    QCOMPARE(f.get<QComboBox>("chaptersComboBox")->currentText(), QStringLiteral("One per Photo"));
+    QCOMPARE(f.dialog.request().aspect, DvdAspect::Wide);
+    QCOMPARE(f.dialog.request().chapters, ChapterMarks::PerPhoto);
 
     // The choices reach the request.
     f.choose("videoQualityComboBox", QStringLiteral("Low"));
@@ -125,7 +135,15 @@ void TestDvdSettingsDialog::listsAndDefaults()
     f.choose("showEndComboBox", QStringLiteral("Stop"));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.last().at(0).value<DvdChoices>().atEnd, ShowEnd::Stop);
+    f.choose("aspectComboBox", QStringLiteral("4:3"));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(changed.last().at(0).value<DvdChoices>().aspect, DvdAspect::Standard);
+    f.choose("chaptersComboBox", QStringLiteral("None"));
+    QCOMPARE(changed.count(), 3);
+    QCOMPARE(changed.last().at(0).value<DvdChoices>().chapters, ChapterMarks::None);
     const MakeRequest r = f.dialog.request();
+    QCOMPARE(r.aspect, DvdAspect::Standard);
+    QCOMPARE(r.chapters, ChapterMarks::None);
     QCOMPARE(r.atEnd, ShowEnd::Stop);
     QCOMPARE(r.videoBitRate, 2000000);
     QCOMPARE(r.audioBitRate, 448000);
@@ -286,7 +304,8 @@ void TestDvdSettingsDialog::speedsAndCopies()
     auto *speed = f.get<QComboBox>("speedComboBox");
     auto *copies = f.get<QSpinBox>("copySpinBox");
     const QString dir = TestSupport::freshDir(QStringLiteral("dvdsetting-speed"));
-    Q_EMIT f.dialog.targetComboBox()->speedsChanged(QVector<QString>{QStringLiteral("Max"), QStringLiteral("8X"), QStringLiteral("4")});
+    Q_EMIT f.dialog.targetComboBox()->speedsChanged(
+        QVector<QString>{QStringLiteral("Max"), QStringLiteral("8X"), QStringLiteral("4")});
     QStringList shown;
     for (int i = 0; i < speed->count(); ++i)
         shown << speed->itemText(i);
@@ -321,6 +340,8 @@ void TestDvdSettingsDialog::choicesComeAndGo()
     c.volumeLabel = QStringLiteral("Trip");
     c.copies = 3;
     c.atEnd = ShowEnd::Stop;
+    c.aspect = DvdAspect::Standard;
+    c.chapters = ChapterMarks::None;
     QSignalSpy changed(&f.dialog, &DvdSettingsDialog::choicesChanged);
     f.dialog.setChoices(c);
     QCOMPARE(changed.count(), 0); // set from outside: not reported back
@@ -332,6 +353,8 @@ void TestDvdSettingsDialog::choicesComeAndGo()
     QCOMPARE(f.get<QLineEdit>("volumeEdit")->text(), QStringLiteral("Trip"));
     QCOMPARE(f.get<QSpinBox>("copySpinBox")->value(), 3);
     QCOMPARE(f.get<QComboBox>("showEndComboBox")->currentText(), QStringLiteral("Stop"));
+    QCOMPARE(f.get<QComboBox>("aspectComboBox")->currentText(), QStringLiteral("4:3"));
+    QCOMPARE(f.get<QComboBox>("chaptersComboBox")->currentText(), QStringLiteral("None"));
     QCOMPARE(f.dialog.choices(), c);
 
     f.choose("channelComboBox", QStringLiteral("2 (Stereo)"));
@@ -358,7 +381,62 @@ void TestDvdSettingsDialog::picture()
     // The destinations are listed once the drives have been looked at.
     QTRY_VERIFY(f.dialog.targetComboBox()->isEnabled());
     QCOMPARE(f.get<QComboBox>("speedComboBox")->currentText(), QStringLiteral("Max"));
+    // With the shape and chapter choices it still fits a 1024 x 700 screen.
+    f.dialog.adjustSize();
+    QVERIFY2(f.dialog.height() <= 700 && f.dialog.width() <= 1024,
+             qPrintable(QStringLiteral("%1 x %2").arg(f.dialog.width()).arg(f.dialog.height())));
     saveShot(&f.dialog, QStringLiteral("dvdsetting"));
+}
+
+// The menu choice as a person sees it: on for a new album, with a picture
+// of the main page that follows the photo, the label and the choice, and
+// off with a click, which the request and the saved choices follow.
+void TestDvdSettingsDialog::startWithAMenu()
+{
+    Form f;
+    auto *box = f.get<QCheckBox>("menuCheckBox");
+    auto *preview = f.get<QLabel>("menuPreview");
+    QVERIFY(box && preview);
+    QCOMPARE(box->text(), QStringLiteral("Start with a Menu"));
+    QVERIFY(box->isChecked());
+    QVERIFY(f.dialog.choices().menu);
+    const QImage plain = f.dialog.menuPreview();
+    QVERIFY(!plain.isNull());
+    QVERIFY(preview->isEnabled());
+    QCOMPARE(preview->pixmap().size(), plain.size());
+
+    // The album's photo lies behind the title; the label is the title.
+    QImage photo(320, 240, QImage::Format_RGB32);
+    photo.fill(QColor(250, 40, 40));
+    f.dialog.setMenuPhoto(photo, 12);
+    const QImage onPhoto = f.dialog.menuPreview();
+    const QPoint corner(4, 4);
+    QVERIFY(qRed(onPhoto.pixel(corner)) > qRed(plain.pixel(corner)) + 30);
+    QTest::keyClick(f.get<QLineEdit>("volumeEdit"), Qt::Key_X);
+    QVERIFY(f.dialog.menuPreview() != onPhoto);
+
+    QSignalSpy changed(&f.dialog, &DvdSettingsDialog::choicesChanged);
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    QVERIFY(!box->isChecked());
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(!changed.last().at(0).value<DvdChoices>().menu);
+    QVERIFY(!f.dialog.request().menu);
+    QVERIFY(!preview->isEnabled());
+    QVERIFY(f.dialog.menuPreview().isNull());
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+    QVERIFY(f.dialog.request().menu);
+    QVERIFY(preview->isEnabled());
+
+    // Choices set from the album show as they are.
+    DvdChoices c = f.dialog.choices();
+    c.menu = false;
+    f.dialog.setChoices(c);
+    QVERIFY(!box->isChecked());
+    f.dialog.setMenuPhoto(photo, 12);
+    c.menu = true;
+    f.dialog.setChoices(c);
+    QTRY_VERIFY(f.dialog.targetComboBox()->isEnabled());
+    saveShot(&f.dialog, QStringLiteral("dvdsetting-menu"));
 }
 
 void TestDvdSettingsDialog::controlsHaveNames()

@@ -12,6 +12,9 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QUndoStack>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -20,8 +23,11 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <csignal>
+
 #include "album/appsettings.h"
 #include "dialogtestutil.h"
+#include "framework/terminationsignals.h"
 #include "dvdcheck.h"
 #include "window/previewplayer.h"
 #include "engine/storyboardrender.h"
@@ -34,6 +40,8 @@
 #include "dialogs/progressdialog.h"
 #include "dialogs/dvdmaking.h"
 #include "dialogs/dvdsettingsdialog.h"
+#include "dialogs/exportvideodialog.h"
+#include "dialogs/videoexport.h"
 #include "job/makejob.h"
 
 namespace {
@@ -123,10 +131,13 @@ private Q_SLOTS:
     void isoFromTheSampleAlbum();
     void folderFromTheSampleAlbum();
     void pseudoDriveTwoCopiesFromTheSampleAlbum();
+    void videoFromTheSampleAlbum();
     void preferencesFromTheWindow();
     void settingsFitSmallWindows();
+    void aRunEndingByItselfWithdrawsTheQuestion();
     // Last: closing the window ends the application's event loops.
     void closingTheWindowDuringARunAsks();
+    void terminationDuringARunAbortsWithoutAsking();
 
 private:
     template <typename T> T *child(const char *name) const
@@ -257,7 +268,11 @@ void TestWindowDvd::isoFromTheSampleAlbum()
             saveScreen(QStringLiteral("window-progress-screen"));
         });
     robot.add(
-        "close", [&] { return modalIs(progress) && progress->showsEnd() && progress->shownOutcome() == JobResult::Succeeded; },
+        "close",
+        [&] {
+            return modalIs(progress) && progress->showsEnd() &&
+                   progress->shownOutcome() == JobResult::Succeeded;
+        },
         [&] {
             title = progress->findChild<QLabel *>(QStringLiteral("lblLargeTitle"))->text();
             result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
@@ -270,8 +285,8 @@ void TestWindowDvd::isoFromTheSampleAlbum()
     click(child<QToolButton>("play"));
     QCOMPARE(m_window->playState(), 1);
     click(child<QPushButton>("burn"));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(),
-                             180000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(), 180000);
     QCOMPARE(robot.done, (QStringList{"settings", "after making", "close"}));
     QCOMPARE(title, QStringLiteral("Created Successfully!"));
     QCOMPARE(rows, QStringList(3, QString::number(ProgressDialog::IconSuccess)));
@@ -337,14 +352,18 @@ void TestWindowDvd::folderFromTheSampleAlbum()
             click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
         });
     robot.add(
-        "close", [&] { return modalIs(progress) && progress->showsEnd() && progress->shownOutcome() == JobResult::Succeeded; },
+        "close",
+        [&] {
+            return modalIs(progress) && progress->showsEnd() &&
+                   progress->shownOutcome() == JobResult::Succeeded;
+        },
         [&] {
             result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
             click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
         });
     click(child<QPushButton>("burn"));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(),
-                             180000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(), 180000);
     QCOMPARE(robot.done, (QStringList{"settings", "close"}));
     const QString folder = out + QStringLiteral("/My DVD");
     QCOMPARE(result, QStringLiteral("The DVD folder is %1").arg(folder));
@@ -398,7 +417,11 @@ void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
             click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
         });
     robot.add(
-        "close", [&] { return modalIs(progress) && progress->showsEnd() && progress->shownOutcome() == JobResult::Succeeded; },
+        "close",
+        [&] {
+            return modalIs(progress) && progress->showsEnd() &&
+                   progress->shownOutcome() == JobResult::Succeeded;
+        },
         [&] {
             result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
             burnNextShown = progress->findChild<QPushButton *>(QStringLiteral("btnBurnNext"))->isVisible();
@@ -406,8 +429,8 @@ void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
             click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
         });
     click(child<QPushButton>("burn"));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(),
-                             180000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        !m_window->job()->isRunning() && !settings->isVisible() && !progress->isVisible(), 180000);
     QCOMPARE(robot.done, (QStringList{"settings", "close"}));
     QVERIFY(burnNextShown);
     QCOMPARE(result, QStringLiteral("The DVD was burnt in stdio:%1.").arg(image));
@@ -421,6 +444,89 @@ void TestWindowDvd::pseudoDriveTwoCopiesFromTheSampleAlbum()
     const DvdCheck::DecodeResult d =
         DvdCheck::decodeTitle(image, disc.titles[0].titleSet, out + QStringLiteral("/title.vob"));
     QVERIFY2(d.ok && d.errors == 0, qPrintable(d.error));
+}
+
+void TestWindowDvd::videoFromTheSampleAlbum()
+{
+    // "Export Video..." from the File menu (the Actions menu has it too):
+    // a file name typed without ".mp4", 720p upright for phones; the same
+    // progress dialog shows the file's one stage and ends with its folder.
+    importSampleAlbum();
+    auto *action = child<QAction>("actionExport_Video");
+    QVERIFY(action && action->isEnabled());
+    QVERIFY(child<QMenu>("menuFile")->actions().contains(action));
+    QVERIFY(child<QMenu>("menuActions")->actions().contains(action));
+    const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-video"));
+    ExportVideoDialog *dialog = m_window->videoExport()->dialog();
+    ProgressDialog *progress = m_window->dvdMaking()->progressDialog();
+    const int undoBefore = m_window->undoStack()->count();
+    ChooserRecorder chooser;
+    chooser.answers << out + QStringLiteral("/phone");
+    FileManagerRecorder files;
+    Robot robot;
+    QString result;
+    QStringList rows;
+    robot.add(
+        "export", [&] { return modalIs(dialog); },
+        [&] {
+            QVERIFY(unnamedControls(dialog).isEmpty());
+            click(dialog->browseButton());
+            QCOMPARE(dialog->fileEdit()->text(), out + QStringLiteral("/phone.mp4"));
+            const QString before = dialog->estimateText();
+            QVERIFY(chooseEntry(dialog->sizeBox(), QStringLiteral("720p (HD)")));
+            QVERIFY(chooseEntry(dialog->shapeBox(), QStringLiteral("9:16 (upright, for phones)")));
+            // The estimate follows the choices and names the picture's size.
+            QVERIFY(dialog->estimateText() != before);
+            QVERIFY2(dialog->estimateText().contains(QStringLiteral("720 x 1280")),
+                     qPrintable(dialog->estimateText()));
+            for (QSize size : {QSize(1280, 800), QSize(1024, 700)}) {
+                dialog->resize(dialog->sizeHint().boundedTo(size));
+                saveShot(dialog, QStringLiteral("export-video-%1x%2").arg(size.width()).arg(size.height()));
+            }
+            click(dialog->exportButton());
+        });
+    robot.add(
+        "close",
+        [&] {
+            return modalIs(progress) && progress->showsEnd() &&
+                   progress->shownOutcome() == JobResult::Succeeded;
+        },
+        [&] {
+            result = progress->findChild<QLabel *>(QStringLiteral("lblResult"))->text();
+            for (int row = 0; row < ProgressDialog::kRowCount; ++row) {
+                auto *label = progress->findChild<QLabel *>(
+                    QStringLiteral("labelinfostep%1").arg(row + 1, 2, 10, QLatin1Char('0')));
+                if (label && label->isVisible())
+                    rows << label->text();
+            }
+            auto *openFolder = progress->findChild<QPushButton *>(QStringLiteral("btnOpenFolder"));
+            QVERIFY(openFolder && openFolder->isVisible());
+            saveShot(progress, QStringLiteral("export-video-progress"));
+            click(openFolder);
+            click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish")));
+        });
+    action->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->job()->isRunning() && !dialog->isVisible() && !progress->isVisible(),
+                             240000);
+    QCOMPARE(robot.done, (QStringList{"export", "close"}));
+    QCOMPARE(rows, QStringList{QStringLiteral("Creating video")});
+    const QString file = out + QStringLiteral("/phone.mp4");
+    QCOMPARE(result, QStringLiteral("The video file is %1").arg(file));
+    QCOMPARE(files.opened, (QList<QUrl>{QUrl::fromLocalFile(out)}));
+    QVERIFY(QFileInfo(file).size() > 0);
+    QVERIFY(!QFileInfo::exists(file + QStringLiteral(".part")));
+    // The choices are the album's now, one undo step.
+    QCOMPARE(m_window->album()->video.file, file);
+    QCOMPARE(m_window->album()->video.shape, VideoShape::Portrait);
+    QCOMPARE(m_window->album()->video.size, VideoSize::P720);
+    QCOMPARE(m_window->undoStack()->count(), undoBefore + 1);
+    m_window->undoStack()->undo();
+    QCOMPARE(m_window->album()->video, VideoChoices());
+    // A frame of the upright file for a person to look at.
+    TestSupport::ffmpeg({QStringLiteral("-y"), QStringLiteral("-ss"), QStringLiteral("2.2"),
+                         QStringLiteral("-i"), file, QStringLiteral("-frames:v"), QStringLiteral("1"),
+                         qEnvironmentVariable("SORVEL_TEST_TMP", QDir::tempPath()) +
+                             QStringLiteral("/shots/export-video-9x16-frame.png")});
 }
 
 void TestWindowDvd::preferencesFromTheWindow()
@@ -472,7 +578,11 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
             click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
         });
     robot.add(
-        "close, no", [&] { return modalIs(progress) && !progress->showsEnd() && progress->shownStage() == JobStage::CreatingDvd; },
+        "close, no",
+        [&] {
+            return modalIs(progress) && !progress->showsEnd() &&
+                   progress->shownStage() == JobStage::CreatingDvd;
+        },
         [&] {
             QCloseEvent close;
             QApplication::sendEvent(frame, &close);
@@ -552,6 +662,108 @@ void TestWindowDvd::settingsFitSmallWindows()
         QTRY_VERIFY(!settings->isVisible());
         QCOMPARE(robot.done, QStringList{QStringLiteral("settings")});
     }
+}
+
+void TestWindowDvd::aRunEndingByItselfWithdrawsTheQuestion()
+{
+    // "Abort or not?" asked (a real box, nobody answers) while the run is
+    // in its last step: the run ends by itself, and the question goes with
+    // it instead of standing over "Created Successfully!".
+    importSampleAlbum();
+    const QString slow = TestSupport::slowEndingMultiplexerFolder(3);
+    QVERIFY(!slow.isEmpty());
+    PathPrefix path(slow);
+    const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-withdraw"));
+    DvdSettingsDialog *settings = m_window->dvdMaking()->settingsDialog();
+    ProgressDialog *progress = m_window->dvdMaking()->progressDialog();
+    JobResult result;
+    connect(m_window->job(), &MakeJob::finished, this, [&result](const JobResult &r) { result = r; });
+    bool asked = false;
+    bool answer = true;
+    bool boxSeen = false;
+    // Never hang: a box still open long after the run is closed, and the
+    // test fails on its answer.
+    QTimer rescue;
+    rescue.setInterval(500);
+    int afterEnd = 0;
+    connect(&rescue, &QTimer::timeout, this, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<QMessageBox *>(w);
+            if (!box || !box->isVisible())
+                continue;
+            boxSeen = true;
+            if (!m_window->job()->isRunning() && ++afterEnd > 20)
+                box->done(QMessageBox::Yes);
+        }
+    });
+    rescue.start();
+    Robot robot;
+    robot.add(
+        "settings", [&] { return modalIs(settings); },
+        [&] {
+            QVERIFY(settings->targetComboBox()->setFolderTarget(out));
+            click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
+        });
+    robot.add(
+        "ask", [&] { return modalIs(progress) && !progress->showsEnd() && progress->shownStage() == JobStage::CreatingDvd; },
+        [&] {
+            QTimer::singleShot(0, this, [&] {
+                answer = m_window->dvdMaking()->confirmAbort();
+                asked = true;
+            });
+        });
+    robot.add(
+        "finish", [&] { return asked && modalIs(progress) && progress->showsEnd(); },
+        [&] { click(progress->findChild<QPushButton *>(QStringLiteral("btnFinish"))); });
+    click(child<QPushButton>("burn"));
+    QTRY_VERIFY_WITH_TIMEOUT(asked, 60000);
+    QVERIFY(boxSeen);
+    QCOMPARE(result.outcome, JobResult::Succeeded);
+    QVERIFY(!answer); // withdrawn as "No": nothing was aborted
+    QCOMPARE(afterEnd, 0);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        QVERIFY(!(qobject_cast<QMessageBox *>(w) && w->isVisible()));
+}
+
+void TestWindowDvd::terminationDuringARunAbortsWithoutAsking()
+{
+    // SIGTERM during a run (a logout): the run stops as "Abort" would, no
+    // question is asked, and the program ends once the run has cleaned up.
+    importSampleAlbum();
+    const QString slow = TestSupport::slowEndingMultiplexerFolder(5);
+    QVERIFY(!slow.isEmpty());
+    PathPrefix path(slow);
+    MessageRecorder boxes;
+    connect(TerminationSignals::instance(), &TerminationSignals::requested, m_window.get(),
+            [this] { m_window->endSession(); });
+    bool ended = false;
+    connect(m_window.get(), &EditorWindow::sessionEnded, this, [&ended] { ended = true; });
+    const QString out = TestSupport::freshDir(QStringLiteral("windowdvd-term"));
+    DvdSettingsDialog *settings = m_window->dvdMaking()->settingsDialog();
+    ProgressDialog *progress = m_window->dvdMaking()->progressDialog();
+    JobResult result;
+    bool finished = false;
+    connect(m_window->job(), &MakeJob::finished, this, [&](const JobResult &r) {
+        result = r;
+        finished = true;
+    });
+    Robot robot;
+    robot.add(
+        "settings", [&] { return modalIs(settings); },
+        [&] {
+            QVERIFY(settings->targetComboBox()->setFolderTarget(out));
+            click(settings->findChild<QPushButton *>(QStringLiteral("btnBurn")));
+        });
+    robot.add(
+        "terminate", [&] { return modalIs(progress) && !progress->showsEnd() && progress->shownStage() == JobStage::CreatingDvd; },
+        [&] { ::raise(SIGTERM); });
+    click(child<QPushButton>("burn"));
+    QTRY_VERIFY_WITH_TIMEOUT(finished, 60000);
+    QCOMPARE(result.outcome, JobResult::Aborted);
+    QVERIFY2(boxes.texts().isEmpty(), qPrintable(boxes.texts().join(QLatin1Char('|'))));
+    QVERIFY(entries(m_temp).isEmpty());
+    // The program ends once the run has cleaned up.
+    QTRY_VERIFY(ended);
 }
 
 int main(int argc, char **argv)

@@ -16,8 +16,10 @@ using namespace EngineTest;
 
 namespace {
 
+// A PAL 16:9 frame: 720 x 576 stored pixels shown 1024 wide, so the moves
+// across are squeezed and the pictures are not square.
 constexpr int kW = 720;
-constexpr int kH = 540;
+constexpr int kH = 576;
 
 // PSNR of two BGRA frames over the colour channels (infinite when equal).
 double psnr(const std::vector<uint8_t> &a, const std::vector<uint8_t> &b)
@@ -93,7 +95,7 @@ private slots:
         m_photo0 = posterImage(kW, kH, 5).convertToFormat(QImage::Format_RGB32);
         m_photo1 = posterImage(kW, kH, 11).convertToFormat(QImage::Format_RGB32);
         m_mask = maskImage();
-        const OutputFormat pal = OutputFormat::forStandard(TvStandard::Pal);
+        const OutputFormat pal = OutputFormat::forStandard(TvStandard::Pal, DvdAspect::Wide);
         TestSupport::ScopedEnv cpu("SORVEL_COMPOSITOR", QStringLiteral("cpu"));
         m_processor = std::make_unique<AVWriterManager>();
         QVERIFY2(m_processor->init(pal), qPrintable(m_processor->errorString()));

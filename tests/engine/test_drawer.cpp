@@ -26,7 +26,9 @@ private:
     {
         StoryBoardRender story;
         story.setAlbum(&album);
-        story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+        // A square-pixel 720 x 540 frame at 25 fps: the drawing's own
+        // geometry, without a DVD's anamorphic squeeze.
+        story.setFormat(OutputFormat());
         AVWriterManager writer;
         if (!writer.init(story.format())) {
             qWarning() << writer.errorString();
@@ -356,7 +358,7 @@ private slots:
         // A drawer skips uploading a picture its slot already holds; the
         // photos of another storyboard must never pass for it.
         AVWriterManager writer;
-        QVERIFY(writer.init(OutputFormat::forStandard(TvStandard::Pal)));
+        QVERIFY(writer.init(OutputFormat()));
         const QColor colours[2] = {QColor(220, 30, 30), QColor(30, 30, 220)};
         for (int i = 0; i < 2; ++i) {
             Album album(QString{});
@@ -365,7 +367,7 @@ private slots:
                 photoInfo(savePhoto(solidImage(colours[i]), QStringLiteral("story%1.png").arg(i))));
             StoryBoardRender story;
             story.setAlbum(&album);
-            story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+            story.setFormat(OutputFormat());
             story.renderFrame(0, false, &writer);
             std::vector<uint8_t> out(720 * 540 * 4);
             QVERIFY(writer.readPixels(GL_BGRA, GL_UNSIGNED_BYTE, out.data()));

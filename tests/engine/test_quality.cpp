@@ -25,6 +25,8 @@ using namespace EngineTest;
 namespace {
 
 constexpr double kMinPsnr = 35.0;
+// The DVD's default frame: PAL 16:9, 720 x 576 stored pixels shown 1024 wide.
+const OutputFormat kFormat = OutputFormat::forStandard(TvStandard::Pal, DvdAspect::Wide);
 
 } // namespace
 
@@ -44,9 +46,9 @@ private:
     {
         StoryBoardRender story;
         story.setAlbum(&album);
-        story.setFormat(OutputFormat::forStandard(TvStandard::Pal));
+        story.setFormat(kFormat);
         story.renderFrame(frame, false, writer);
-        QImage out(720, 540, QImage::Format_RGB32);
+        QImage out(kFormat.width, kFormat.height, QImage::Format_RGB32);
         if (!writer->readPixels(GL_BGRA, GL_UNSIGNED_BYTE, out.bits()))
             return QImage();
         return out;
@@ -67,19 +69,18 @@ private slots:
             m_photos.append(path);
         }
         m_writer = std::make_unique<AVWriterManager>();
-        QVERIFY2(m_writer->init(OutputFormat::forStandard(TvStandard::Pal)),
-                 qPrintable(m_writer->errorString()));
+        QVERIFY2(m_writer->init(kFormat), qPrintable(m_writer->errorString()));
         qInfo() << "drawing with"
                 << (m_writer->core().softwareCompositing() ? "the processor"
                     : m_writer->core().usesShaders()       ? "the shader program"
                                                            : "fixed function");
         TestSupport::ScopedEnv gl("SORVEL_COMPOSITOR", QStringLiteral("gl"));
         m_shaderWriter = std::make_unique<AVWriterManager>();
-        QVERIFY(m_shaderWriter->init(OutputFormat::forStandard(TvStandard::Pal)));
+        QVERIFY(m_shaderWriter->init(kFormat));
         QVERIFY(!m_shaderWriter->core().softwareCompositing());
         TestSupport::ScopedEnv fixedFunction("SORVEL_FIXED_FUNCTION", QStringLiteral("1"));
         m_fixedFunctionWriter = std::make_unique<AVWriterManager>();
-        QVERIFY(m_fixedFunctionWriter->init(OutputFormat::forStandard(TvStandard::Pal)));
+        QVERIFY(m_fixedFunctionWriter->init(kFormat));
         QVERIFY(!m_fixedFunctionWriter->core().usesShaders());
     }
 

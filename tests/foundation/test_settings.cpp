@@ -50,7 +50,7 @@ void TestSettings::defaultsWhenAbsent()
     QCOMPARE(afterBurnAction(m_pref), AfterMakingAction::DoNothing);
     QCOMPARE(deleteTemp(m_pref), true);
     QCOMPARE(temporaryDir(m_pref), AppPaths::tempPath());
-    QVERIFY(AppPaths::tempPath().endsWith(QStringLiteral("/Sorvel")));
+    QVERIFY(AppPaths::tempPath().endsWith(QStringLiteral("/Sorvel-") + AppPaths::userName()));
     QVERIFY(!photoLastDir(m_pref).isEmpty());
 }
 

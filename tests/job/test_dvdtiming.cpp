@@ -24,6 +24,7 @@
 #include "dvdcheck.h"
 #include "dvdinspect.h"
 #include "engine/streamwriter.h"
+#include "job/dvdgeneration.h"
 #include "job/makejob.h"
 #include "testmedia.h"
 #include "testsupport.h"
@@ -71,6 +72,7 @@ private Q_SLOTS:
     void soundStartsWithThePictures();
     void whatTheDiscDoesWhenTheShowEnds_data();
     void whatTheDiscDoesWhenTheShowEnds();
+    void menuFromTheAlbum();
 
 private:
     // Photos of one colour each, colours taken in turn.
@@ -485,6 +487,52 @@ void TestDvdTiming::whatTheDiscDoesWhenTheShowEnds()
         QVERIFY(!w.stopped);
         QCOMPARE(w.titleStarts, 2);
     }
+}
+
+// A run with the menu: the disc opens on the label and the album's photos,
+// and each thumbnail starts its photo, with chapters at the photos even
+// where the album's choice is none (the index needs them).
+void TestDvdTiming::menuFromTheAlbum()
+{
+    Album album{qEnvironmentVariable("SORVEL_APPDIR")};
+    addSolidPhotos(album, 3, 3);
+    album.setPhotoDurationExactMs(1000);
+    MakeRequest request;
+    request.menu = true;
+    request.chapters = ChapterMarks::None;
+    request.aspect = DvdAspect::Wide;
+    request.videoBitRate = kLowVideoBitRate;
+    request.destination.volumeLabel = QStringLiteral("Beach Days");
+    const QString dvd = makeDvd(album, request, QStringLiteral("menu"));
+    QVERIFY(!dvd.isEmpty());
+    const DvdCheck::Disc read = DvdCheck::read(dvd);
+    QVERIFY2(read.ok, qPrintable(read.error));
+    QCOMPARE(read.titles.first().partCount, 3);
+
+    DvdInspect::Player player(dvd);
+    DvdInspect::MenuView view;
+    QVERIFY2(player.untilMenu(&view), qPrintable(player.error()));
+    QCOMPARE(view.buttons, 2);
+    QVERIFY(player.press(2));
+    QVERIFY2(player.untilMenu(&view), qPrintable(player.error()));
+    QCOMPARE(view.buttons, 3 + 1); // the thumbnails and Back
+    QVERIFY(player.press(3));
+    int title = 0;
+    int chapter = 0;
+    QVERIFY2(player.untilChapter(&title, &chapter), qPrintable(player.error()));
+    QCOMPARE(chapter, 3);
+
+    // The index's thumbnails are the photos themselves.
+    const QVector<DvdMenuPage> pages = DvdMenuDesign::pages(DvdGeneration::menuContent(album, QString()));
+    QCOMPARE(pages.size(), 2);
+    for (int k = 0; k < 3; ++k) {
+        const QRgb shown = pages[1].picture.pixel(pages[1].buttons[k].rect.center());
+        const QColor want(kColours[k]);
+        QVERIFY2(qAbs(qRed(shown) - want.red()) < 12 && qAbs(qGreen(shown) - want.green()) < 12 &&
+                     qAbs(qBlue(shown) - want.blue()) < 12,
+                 qPrintable(QString::number(k)));
+    }
+    QCOMPARE(DvdGeneration::menuContent(album, QString()).title, defaultVolumeLabel());
 }
 
 int main(int argc, char **argv)

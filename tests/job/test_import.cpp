@@ -206,6 +206,11 @@ void TestImport::usageErrors_data()
         << (QStringList{"--transition-duration", "499"} + iso) << QStringLiteral("from 500 to 5000");
     QTest::newRow("quality nan") << (QStringList{"--quality", "nan"} + iso) << QStringLiteral("from 2 to 9");
     QTest::newRow("quality inf") << (QStringList{"--quality", "inf"} + iso) << QStringLiteral("from 2 to 9");
+    QTest::newRow("aspect 21:9") << (QStringList{"--aspect", "21:9"} + iso) << QStringLiteral("16:9 or 4:3");
+    QTest::newRow("aspect missing") << (QStringList{"--aspect"}) << QStringLiteral("--aspect");
+    QTest::newRow("framing stretch") << (QStringList{"--framing", "stretch"} + iso)
+                                     << QStringLiteral("fit, fill or blur");
+    QTest::newRow("chapters 5") << (QStringList{"--chapters", "5"} + iso) << QStringLiteral("photo or none");
 }
 
 void TestImport::usageErrors()
@@ -238,6 +243,11 @@ void TestImport::optionValues()
                                                        "  ",
                                                        "--at-end",
                                                        "STOP",
+                                                       "--aspect",
+                                                       "4:3",
+                                                       "--framing=Blur",
+                                                       "--chapters",
+                                                       "none",
                                                        "--",
                                                        "--odd-name.jpg"});
     QVERIFY2(parsed.options, qPrintable(parsed.error));
@@ -254,11 +264,28 @@ void TestImport::optionValues()
     QCOMPARE(o.destination.volumeLabel, QStringLiteral("My DVD"));
     QCOMPARE(o.inputs, QStringList{"--odd-name.jpg"});
     QCOMPARE(o.atEnd, ShowEnd::Stop);
+    QCOMPARE(o.aspect, DvdAspect::Standard);
+    QCOMPARE(o.framing, PhotoFraming::Blur);
+    QCOMPARE(o.chapters, ChapterMarks::None);
     const MakeDvdParse custom = parseMakeDvdArguments({"--quality", "6.50", "--to-iso", "x.iso", "p.jpg"});
     QVERIFY(custom.options);
     QCOMPARE(custom.options->videoBitRate, 6500000);
     QCOMPARE(custom.options->atEnd, ShowEnd::Repeat); // the default, as before the option
     QCOMPARE(custom.options->standard, std::nullopt);
+    // The menu: on unless --no-menu, the last of the two winning; a value
+    // is refused.
+    QVERIFY(custom.options->menu);
+    const MakeDvdParse off = parseMakeDvdArguments({"--no-menu", "--to-iso", "x.iso", "p.jpg"});
+    QVERIFY2(off.options, qPrintable(off.error));
+    QVERIFY(!off.options->menu);
+    const MakeDvdParse on = parseMakeDvdArguments({"--no-menu", "--menu", "--to-iso", "x.iso", "p.jpg"});
+    QVERIFY2(on.options, qPrintable(on.error));
+    QVERIFY(on.options->menu);
+    QVERIFY(!parseMakeDvdArguments({"--menu=yes", "--to-iso", "x.iso", "p.jpg"}).options);
+    // Without a project: widescreen, photos fitted, a chapter at each.
+    QCOMPARE(custom.options->aspect, DvdAspect::Wide);
+    QCOMPARE(custom.options->framing, PhotoFraming::Fit);
+    QCOMPARE(custom.options->chapters, ChapterMarks::PerPhoto);
     QVERIFY(parseMakeDvdArguments({"--help"}).options->help);
 }
 

@@ -12,6 +12,7 @@
 
 #include <cmath>
 #include <csignal>
+#include <sys/stat.h>
 #include <functional>
 
 #include "dvdcheck.h"
@@ -118,9 +119,17 @@ QStringList entries(const QString &dir)
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// Checks one DVD: a single 4:3 title of the standard, the expected length
-// and AC-3 audio, every frame decodable.
-void checkDvd(const QString &path, bool pal, int channels, double seconds, const QString &dvdFolderForDecode)
+// The shape of a DVD's picture and the chapters of its title.
+struct Shape {
+    bool wide = true; // 16:9 (make-dvd's default) or 4:3
+    int chapters = 1;
+};
+
+// Checks one DVD: a single title of the standard in the shape, in its video
+// manager's menu too, with its chapters, the expected length and AC-3 audio,
+// every frame decodable.
+void checkDvd(const QString &path, bool pal, int channels, double seconds, const QString &dvdFolderForDecode,
+              Shape shape)
 {
     const DvdCheck::Disc disc = DvdCheck::read(path);
     QVERIFY2(disc.ok, qPrintable(disc.error));
@@ -130,7 +139,9 @@ void checkDvd(const QString &path, bool pal, int channels, double seconds, const
     const DvdCheck::Title &t = disc.titles[0];
     QCOMPARE(t.pal, pal ? 1 : 0);
     QCOMPARE(t.height, pal ? 576 : 480);
-    QCOMPARE(t.aspect, 0);
+    QCOMPARE(t.aspect, shape.wide ? 3 : 0);
+    QCOMPARE(disc.menuAspect, shape.wide ? 3 : 0);
+    QCOMPARE(t.partCount, shape.chapters);
     QVERIFY2(qAbs(t.seconds - seconds) <= 1.0, qPrintable(QString::number(t.seconds)));
     QCOMPARE(t.audio.size(), 1);
     QCOMPARE(t.audio[0].format, 0);
@@ -186,6 +197,9 @@ private Q_SLOTS:
     void phoneFolder();
     void interruptDuringEncoding();
     void librariesTalkToTheLogOnly();
+    void hostileProjectsAreRefusedByName();
+    void missingFilesAndOversizedShowsNeedConsent();
+    void killedRunsFolderGoesAtTheNextRun();
 
 private:
     QString m_dir;
@@ -251,7 +265,6 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     settings.remove(QStringLiteral("VideoStandard"));
     settings.sync();
     QVERIFY2(r.exitCode == 0, r.err.constData());
-    QVERIFY(r.err.contains("s of video, PAL,"));
     QVERIFY(r.err.contains("Some files have not been added to the list:"));
     QVERIFY(r.err.contains(corrupt.toLocal8Bit()));
     QVERIFY(r.err.contains(text.toLocal8Bit()));
@@ -266,7 +279,8 @@ void TestMakeDvd::palIsoWithMusicAndBadInputs()
     plain.close();
     QCOMPARE(QFileInfo(iso + QStringLiteral(".iso")).permissions(),
              QFileInfo(plain.fileName()).permissions());
-    checkDvd(iso + QStringLiteral(".iso"), true, 2, 3 * 1.0 + 2 * 0.52, QString());
+    QVERIFY(r.err.contains("s of video, PAL 16:9,"));
+    checkDvd(iso + QStringLiteral(".iso"), true, 2, 3 * 1.0 + 2 * 0.52, QString(), Shape{true, 3});
     // Only the user's own file is left in the temporary folder.
     QCOMPARE(entries(temp), QStringList{QStringLiteral("my notes.txt")});
 }
@@ -275,15 +289,35 @@ void TestMakeDvd::ntscFolderWithoutMusicMono()
 {
     const QString work = TestSupport::freshDir(QStringLiteral("makedvd-ntsc"));
     const QString temp = work + QStringLiteral("/temp");
-    const Run r = makeDvd({"--to-folder", work + QStringLiteral("/dvds"), "--volume-label", "Trip 2026",
-                           "--standard", "NTSC", "--channels", "1", "--quality", "low", "--photo-duration",
-                           "1034", "--no-transition", "--temp-dir", temp, m_photos[0], m_photos[1]});
+    const Run r = makeDvd({"--to-folder",
+                           work + QStringLiteral("/dvds"),
+                           "--volume-label",
+                           "Trip 2026",
+                           "--standard",
+                           "NTSC",
+                           "--channels",
+                           "1",
+                           "--quality",
+                           "low",
+                           "--photo-duration",
+                           "1034",
+                           "--no-transition",
+                           "--aspect",
+                           "4:3",
+                           "--chapters",
+                           "none",
+                           "--framing",
+                           "fill",
+                           "--temp-dir",
+                           temp,
+                           m_photos[0],
+                           m_photos[1]});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     const QString folder = work + QStringLiteral("/dvds/Trip 2026");
     QCOMPARE(QString::fromLocal8Bit(r.out.trimmed()), folder);
     QVERIFY(QFileInfo::exists(folder + QStringLiteral("/VIDEO_TS/VIDEO_TS.IFO")));
     // 1034 ms is 31 NTSC frames (1034.4 ms): kept as given.
-    checkDvd(folder, false, 1, 2 * 1.034, folder);
+    checkDvd(folder, false, 1, 2 * 1.034, folder, Shape{false, 1});
     QVERIFY(entries(temp).isEmpty());
 }
 
@@ -291,13 +325,32 @@ void TestMakeDvd::pseudoDriveSixChannels()
 {
     const QString work = TestSupport::freshDir(QStringLiteral("makedvd-drive"));
     const QString image = work + QStringLiteral("/disc.img");
-    const Run r =
-        makeDvd({"--to-drive", QStringLiteral("stdio:") + image, "--standard", "PAL", "--channels", "6",
-                 "--audio-bitrate", "448", "--photo-duration", "1000", "--dissolve-only", "--temp-dir",
-                 work + QStringLiteral("/temp"), "--yes", m_photos[2], m_photos[0], m_music});
+    const Run r = makeDvd({"--to-drive",
+                           QStringLiteral("stdio:") + image,
+                           "--standard",
+                           "PAL",
+                           "--channels",
+                           "6",
+                           "--audio-bitrate",
+                           "448",
+                           "--photo-duration",
+                           "1000",
+                           "--dissolve-only",
+                           "--aspect",
+                           "16:9",
+                           "--chapters",
+                           "photo",
+                           "--framing",
+                           "blur",
+                           "--temp-dir",
+                           work + QStringLiteral("/temp"),
+                           "--yes",
+                           m_photos[2],
+                           m_photos[0],
+                           m_music});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     QVERIFY(QFileInfo(image).size() > 100000);
-    checkDvd(image, true, 6, 2 * 1.0 + 1.5, QString());
+    checkDvd(image, true, 6, 2 * 1.0 + 1.5, QString(), Shape{true, 2});
 
     // The image now holds a DVD: a non-blank disc. Without --yes the run
     // ends with the question before anything is made, the image untouched.
@@ -433,7 +486,7 @@ void TestMakeDvd::keepTemp()
     QVERIFY(kept.exists(QStringLiteral("audio.ac3")));
     QVERIFY(kept.exists(QStringLiteral("author.xml")));
     checkDvd(kept.absoluteFilePath(QStringLiteral("dvd")), true, 2, 1.0,
-             kept.absoluteFilePath(QStringLiteral("dvd")));
+             kept.absoluteFilePath(QStringLiteral("dvd")), Shape{true, 1});
 }
 
 void TestMakeDvd::withoutNamedPipes()
@@ -454,7 +507,7 @@ void TestMakeDvd::withoutNamedPipes()
     const QDir kept(temp + QLatin1Char('/') + runs[0]);
     QVERIFY(QFileInfo(kept.absoluteFilePath(QStringLiteral("video.m2v"))).isFile());
     QVERIFY(QFileInfo(kept.absoluteFilePath(QStringLiteral("title_0.vob"))).size() > 0);
-    checkDvd(iso, true, 2, 2.0, QString());
+    checkDvd(iso, true, 2, 2.0, QString(), Shape{true, 2});
 }
 
 void TestMakeDvd::existingTargetNeedsYes()
@@ -494,6 +547,9 @@ void TestMakeDvd::usageErrors()
           QStringList{"--to-iso", "x.iso", "--channels", "3", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--to-folder", "y", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--aspect", "21:9", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--framing", "stretch", m_photos[0]},
+          QStringList{"--to-iso", "x.iso", "--chapters", "5", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--loudness", "loud", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--fade", "100", m_photos[0]},
           QStringList{"--to-iso", "x.iso", "--crossfade", "-5", m_photos[0]}}) {
@@ -503,6 +559,8 @@ void TestMakeDvd::usageErrors()
     }
     const Run tooLong = makeDvd({"--to-iso", "x.iso", "--photo-duration", "3600000", m_photos[0]});
     QVERIFY(tooLong.err.contains("--photo-duration must be a number of milliseconds from 1000 to 999000"));
+    QVERIFY(makeDvd({"--to-iso", "x.iso", "--aspect", "21:9", m_photos[0]})
+                .err.contains("--aspect must be 16:9 or 4:3"));
     const Run help = makeDvd({"--help"});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("--to-folder"));
@@ -551,7 +609,7 @@ void TestMakeDvd::phoneFolder()
     QVERIFY(!r.err.contains((phone + QStringLiteral("/song.oga")).toLocal8Bit()));
     QVERIFY(!r.err.contains((phone + QStringLiteral("/IMG_0001.HEIC")).toLocal8Bit()));
     const QString folder = QString::fromLocal8Bit(r.out.trimmed());
-    checkDvd(folder, true, 2, 2 * 1.0 + 0.52, folder);
+    checkDvd(folder, true, 2, 2 * 1.0 + 0.52, folder, Shape{true, 2});
 }
 
 void TestMakeDvd::interruptDuringEncoding()
@@ -612,7 +670,8 @@ void TestMakeDvd::librariesTalkToTheLogOnly()
 
     const Run quiet = makeDvd(args);
     QVERIFY2(quiet.exitCode == 0, quiet.err.constData());
-    QVERIFY(quiet.err.contains("Some files have not been added to the list:\n" + cut.toLocal8Bit() + "\n"));
+    QVERIFY2(quiet.err.contains("Some files have not been added to the list:\n  " + cut.toLocal8Bit() + ": cut short\n"),
+             quiet.err.constData());
     QVERIFY(quiet.err.contains("1 photo, 1 audio clip"));
     for (const char *chatter : {"Corrupt JPEG data", " @ 0x", "Header missing", "sorvel."})
         QVERIFY2(!quiet.err.contains(chatter), quiet.err.constData());
@@ -630,6 +689,123 @@ void TestMakeDvd::librariesTalkToTheLogOnly()
     const Run failed = makeDvd({"--to-drive", "/dev/sr9", stray});
     QCOMPARE(failed.exitCode, 1);
     QVERIFY2(failed.err.contains("\nDetails: " + g_cacheHome.toLocal8Bit()), failed.err.constData());
+}
+
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// A project of the photos (relative names) with the given settings.
+QByteArray projectOf(const QStringList &names, const QByteArray &settings)
+{
+    QByteArray photos;
+    for (const QString &name : names)
+        photos += (photos.isEmpty() ? "" : ", ") + QByteArray("{\"path\": \"") + name.toUtf8() + "\"}";
+    return "{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {" + settings + "}, \"photos\": [" +
+           photos + "], \"clips\": []}";
+}
+
+} // namespace
+
+void TestMakeDvd::hostileProjectsAreRefusedByName()
+{
+    // A named pipe, an endless device and a damaged member: each refused at
+    // once with what is wrong, never read until memory runs out or waited
+    // on for ever.
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-hostile"));
+    const QString pipe = work + QStringLiteral("/pipe.sorvel");
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    const QString zero = work + QStringLiteral("/zero.sorvel");
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString damaged = work + QStringLiteral("/damaged.sorvel");
+    QVERIFY(writeFile(damaged, "{\"format\": \"sorvel-project\", \"version\": 1, \"settings\": {}, \"photos\": [], "
+                               "\"clips\": [{\"path\": \"a.mp3\", \"clipStart\": 0, \"clipEnd\": \"soon\"}]}"));
+    const QString iso = work + QStringLiteral("/x.iso");
+    const struct {
+        QString project;
+        QByteArray says;
+    } cases[] = {{pipe, "named pipe"}, {zero, "device"}, {damaged, "clips[0].clipEnd: not a number"}};
+    for (const auto &c : cases) {
+        const Run r = makeDvd({"--to-iso", iso, c.project}, 60000);
+        QVERIFY2(r.exitCode == 1, r.err.constData());
+        QVERIFY2(r.err.contains(c.says), r.err.constData());
+    }
+    QVERIFY(!QFileInfo::exists(iso));
+}
+
+void TestMakeDvd::missingFilesAndOversizedShowsNeedConsent()
+{
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-consent"));
+    const QString temp = work + QStringLiteral("/temp");
+    QVERIFY(QFile::copy(m_photos[0], work + QStringLiteral("/here.jpg")));
+    // One photo of the project is gone: named, and nothing made without
+    // --yes.
+    const QString missing = work + QStringLiteral("/missing.sorvel");
+    QVERIFY(writeFile(missing, projectOf({QStringLiteral("here.jpg"), QStringLiteral("gone.jpg")},
+                                         "\"photoDurationMs\": 1000")));
+    const Run refused = makeDvd({"--to-folder", work + QStringLiteral("/dvd"), "--temp-dir", temp, missing}, 60000);
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains("gone.jpg") && refused.err.contains("--yes"), refused.err.constData());
+    QVERIFY(!QFileInfo::exists(work + QStringLiteral("/dvd")));
+
+    // Three hours of photos: more than a double-layer disc holds at the
+    // best quality. A folder (a disc to be) is refused before anything is
+    // encoded; an image asks first; --yes passes the missing photo and
+    // shows the refusal is about the size alone.
+    QStringList many;
+    for (int i = 0; i < 200; ++i)
+        many << QStringLiteral("here.jpg");
+    const QString big = work + QStringLiteral("/big.sorvel");
+    QVERIFY(writeFile(big, projectOf(many + QStringList{QStringLiteral("gone.jpg")},
+                                     "\"photoDurationMs\": 60000")));
+    const Run folder = makeDvd({"--to-folder", work + QStringLiteral("/dvd"), "--quality", "high", "--yes",
+                                "--temp-dir", temp, big},
+                               120000);
+    QCOMPARE(folder.exitCode, 1);
+    QVERIFY2(folder.err.contains("without them [yes]"), folder.err.constData());
+    QVERIFY2(folder.err.contains("more than the largest DVD holds") && folder.err.contains("lower quality"),
+             folder.err.constData());
+    QVERIFY(!folder.err.contains("Creating video"));
+    const QString complete = work + QStringLiteral("/complete.sorvel");
+    QVERIFY(writeFile(complete, projectOf(many, "\"photoDurationMs\": 60000")));
+    const Run image = makeDvd({"--to-iso", work + QStringLiteral("/big.iso"), "--quality", "high", "--temp-dir",
+                               temp, complete},
+                              120000);
+    QCOMPARE(image.exitCode, 1);
+    QVERIFY2(image.err.contains("No DVD can hold the image"), image.err.constData());
+    QVERIFY(!image.err.contains("Creating video"));
+    QVERIFY(!QFileInfo::exists(work + QStringLiteral("/big.iso")));
+    QVERIFY(entries(temp).isEmpty());
+}
+
+void TestMakeDvd::killedRunsFolderGoesAtTheNextRun()
+{
+    // A run killed outright cannot clean up: its working folder stays
+    // until the next run, which removes it; a folder of the user's in the
+    // same place stays.
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-killed"));
+    const QString temp = work + QStringLiteral("/temp");
+    QVERIFY(QDir().mkpath(temp + QStringLiteral("/sorvel-run-mine")));
+    QStringList args{"--to-iso", work + QStringLiteral("/never.iso"), "--standard", "PAL", "--photo-duration",
+                     "20000", "--temp-dir", temp};
+    args += m_photos;
+    const Run killed = makeDvdActing(args, "Creating video...", [](QProcess &p) {
+        QTest::qWait(500);
+        ::kill(pid_t(p.processId()), SIGKILL);
+    });
+    QCOMPARE(killed.exitCode, -1);
+    QStringList left = entries(temp);
+    QCOMPARE(left.size(), 2);
+    const Run next = makeDvd({"--to-iso", work + QStringLiteral("/one.iso"), "--standard", "PAL",
+                              "--photo-duration", "1000", "--no-transition", "--no-dynamic-effect", "--temp-dir",
+                              temp, m_photos[0]});
+    QVERIFY2(next.exitCode == 0, next.err.constData());
+    QCOMPARE(entries(temp), QStringList{QStringLiteral("sorvel-run-mine")});
 }
 
 QTEST_GUILESS_MAIN(TestMakeDvd)

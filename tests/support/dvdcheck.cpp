@@ -41,6 +41,14 @@ void collectMessage(void *priv, dvd_logger_level_t, const char *format, va_list 
     static_cast<QStringList *>(priv)->append(QString::fromLocal8Bit(text).trimmed());
 }
 
+// A playback time in frames of its own rate.
+int64_t timeFrames(const dvd_time_t &t)
+{
+    const int rateCode = (t.frame_u >> 6) & 3;
+    const int64_t fps = rateCode == 1 ? 25 : 30; // NTSC counts 30 frames a second (drop-frame aside)
+    return ((bcd(t.hour) * 60 + bcd(t.minute)) * 60 + bcd(t.second)) * fps + bcd(t.frame_u & 0x3f);
+}
+
 double timeSeconds(const dvd_time_t &t)
 {
     const int rateCode = (t.frame_u >> 6) & 3;
@@ -69,6 +77,7 @@ Disc read(const QString &path)
     }
     disc.menuFormat = vmg->vmgi_mat->vmgm_video_attr.video_format;
     disc.menuPictureSize = vmg->vmgi_mat->vmgm_video_attr.picture_size;
+    disc.menuAspect = vmg->vmgi_mat->vmgm_video_attr.display_aspect_ratio;
     for (int t = 0; t < vmg->tt_srpt->nr_of_srpts; ++t) {
         const title_info_t &info = vmg->tt_srpt->title[t];
         Title title;
@@ -82,6 +91,9 @@ Disc read(const QString &path)
         title.pal = v.video_format == 1 ? 1 : v.video_format == 0 ? 0 : -1;
         title.height = v.picture_size == 0 ? (title.pal == 1 ? 576 : 480) : 0;
         title.aspect = v.display_aspect_ratio;
+        title.permittedDisplay = v.permitted_df;
+        title.menuAspect = vts->vtsi_mat->vtsm_video_attr.display_aspect_ratio;
+        title.partCount = info.nr_of_ptts;
         for (int a = 0; a < vts->vtsi_mat->nr_of_vts_audio_streams; ++a) {
             const audio_attr_t &attr = vts->vtsi_mat->vts_audio_attr[a];
             AudioStream s;
@@ -98,6 +110,27 @@ Disc read(const QString &path)
                 const int pgcn = ttu.ptt[0].pgcn;
                 if (pgcn >= 1 && pgcn <= vts->vts_pgcit->nr_of_pgci_srp)
                     title.seconds = timeSeconds(vts->vts_pgcit->pgci_srp[pgcn - 1].pgc->playback_time);
+            }
+            // Each chapter: its program's first cell, and the frames of the
+            // cells before that one in its program chain.
+            for (int c = 0; c < ttu.nr_of_ptts; ++c) {
+                const int pgcn = ttu.ptt[c].pgcn;
+                const int pgn = ttu.ptt[c].pgn;
+                if (pgcn < 1 || pgcn > vts->vts_pgcit->nr_of_pgci_srp)
+                    continue;
+                const pgc_t *pgc = vts->vts_pgcit->pgci_srp[pgcn - 1].pgc;
+                if (!pgc || pgn < 1 || pgn > pgc->nr_of_programs || !pgc->program_map || !pgc->cell_playback)
+                    continue;
+                const int cell = pgc->program_map[pgn - 1];
+                if (cell < 1 || cell > pgc->nr_of_cells)
+                    continue;
+                Chapter chapter;
+                chapter.startFrame = 0;
+                for (int k = 0; k < cell - 1; ++k)
+                    chapter.startFrame += timeFrames(pgc->cell_playback[k].playback_time);
+                chapter.firstSector = pgc->cell_playback[cell - 1].first_sector;
+                chapter.lastSector = pgc->cell_playback[cell - 1].last_sector;
+                title.chapters.append(chapter);
             }
         }
         disc.titles.append(title);
@@ -221,6 +254,31 @@ bool extractTitleVobs(const QString &dvdPath, int titleSet, const QString &outFi
         at += got;
     }
     return blocks > 0;
+}
+
+bool extractSectors(const QString &dvdPath, int titleSet, uint32_t first, uint32_t last,
+                    const QString &outFile)
+{
+    DvdPtr dvd(DVDOpen(QFile::encodeName(dvdPath).constData()));
+    if (!dvd || last < first)
+        return false;
+    std::unique_ptr<dvd_file_t, void (*)(dvd_file_t *)> file(
+        DVDOpenFile(dvd.get(), titleSet, DVD_READ_TITLE_VOBS), DVDCloseFile);
+    if (!file)
+        return false;
+    QFile out(outFile);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    std::vector<unsigned char> buffer(64 * DVD_VIDEO_LB_LEN);
+    for (uint32_t at = first; at <= last;) {
+        const size_t count = std::min<size_t>(64, size_t(last - at) + 1);
+        const ssize_t got = DVDReadBlocks(file.get(), int(at), count, buffer.data());
+        if (got <= 0)
+            return false;
+        out.write(reinterpret_cast<const char *>(buffer.data()), got * DVD_VIDEO_LB_LEN);
+        at += uint32_t(got);
+    }
+    return true;
 }
 
 QList<QString> titleVobs(const QString &dvdFolder, int titleSet)

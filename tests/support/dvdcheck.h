@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
+
 // Reads a DVD-Video folder or ISO image the way players do (libdvdread) and
 // decodes its video with FFmpeg, for end-to-end tests.
 namespace DvdCheck {
@@ -14,13 +16,27 @@ struct AudioStream {
     QString language; // two lower-case letters, empty when unset
 };
 
+// A chapter (part of title) as a player finds it: the program it plays and
+// that program's first cell.
+struct Chapter {
+    int64_t startFrame = -1;  // frames of the cells before it in the title's program chain
+    uint32_t firstSector = 0; // the first cell's first sector in the title set's VOBs
+    uint32_t lastSector = 0;  // the last sector of that cell
+};
+
 struct Title {
     int titleSet = 0;
-    int pal = -1;         // 1 PAL, 0 NTSC
-    int height = 0;       // 576 or 480 (picture size 720 x H)
-    int aspect = -1;      // 0 = 4:3, 3 = 16:9
+    int pal = -1;    // 1 PAL, 0 NTSC
+    int height = 0;  // 576 or 480 (picture size 720 x H)
+    int aspect = -1; // 0 = 4:3, 3 = 16:9
+    // The display modes a 16:9 title allows on a 4:3 set: 0 pan-scan and
+    // letterbox, 1 pan-scan only, 2 letterbox only.
+    int permittedDisplay = -1;
+    int menuAspect = -1;  // the title set's menus (VTSM)
     double seconds = 0.0; // playing time of the title's program chain
     QList<AudioStream> audio;
+    int partCount = 0; // chapters in the title table (VMG)
+    QList<Chapter> chapters;
 };
 
 struct Disc {
@@ -32,6 +48,7 @@ struct Disc {
     // size (720 x 576 or 480).
     int menuFormat = -1;
     int menuPictureSize = -1;
+    int menuAspect = -1; // 0 = 4:3, 3 = 16:9
     // What libdvdread reported while reading.
     QStringList messages;
 };
@@ -61,6 +78,10 @@ bool extractTitleVobs(const QString &dvdPath, int titleSet, const QString &outFi
 // scratchFile), decoded completely; not ok, with the reason, when it cannot
 // be read.
 DecodeResult decodeTitle(const QString &dvdPath, int titleSet, const QString &scratchFile);
+// Copies the sectors [first, last] of a title set's VOBs (as libdvdread
+// reads them) into outFile.
+bool extractSectors(const QString &dvdPath, int titleSet, uint32_t first, uint32_t last,
+                    const QString &outFile);
 // Concatenated VOBs of one title set (VTS_nn_1.VOB ...) in a DVD folder.
 QList<QString> titleVobs(const QString &dvdFolder, int titleSet);
 

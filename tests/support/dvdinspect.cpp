@@ -6,6 +6,7 @@ extern "C" {
 #include <dvdnav/dvdnav.h>
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libswscale/swscale.h>
 }
 
 #include <algorithm>
@@ -293,6 +294,210 @@ Walk walk(const QString &dvdPath, int64_t maxBlocks)
     }
     out.ok = true;
     return out;
+}
+
+QImage firstPicture(const QString &vobPath)
+{
+    QString error;
+    Input input = open(vobPath, &error);
+    if (!input)
+        return QImage();
+    const int video = av_find_best_stream(input.get(), AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
+    if (video < 0)
+        return QImage();
+    const AVCodecParameters *par = input->streams[video]->codecpar;
+    const AVCodec *codec = avcodec_find_decoder(par->codec_id);
+    Codec ctx(avcodec_alloc_context3(codec));
+    if (!ctx || avcodec_parameters_to_context(ctx.get(), par) < 0 ||
+        avcodec_open2(ctx.get(), codec, nullptr) < 0)
+        return QImage();
+    std::unique_ptr<AVPacket, PacketFree> pkt(av_packet_alloc());
+    std::unique_ptr<AVFrame, FrameFree> frame(av_frame_alloc());
+    const auto convert = [&]() {
+        QImage image(frame->width, frame->height, QImage::Format_RGB32);
+        SwsContext *sws =
+            sws_getContext(frame->width, frame->height, AVPixelFormat(frame->format), frame->width,
+                           frame->height, AV_PIX_FMT_BGRA, SWS_BILINEAR, nullptr, nullptr, nullptr);
+        if (!sws)
+            return QImage();
+        uint8_t *dst[1] = {image.bits()};
+        const int stride[1] = {int(image.bytesPerLine())};
+        sws_scale(sws, frame->data, frame->linesize, 0, frame->height, dst, stride);
+        sws_freeContext(sws);
+        return image;
+    };
+    while (av_read_frame(input.get(), pkt.get()) >= 0) {
+        const bool ours = pkt->stream_index == video;
+        if (ours && avcodec_send_packet(ctx.get(), pkt.get()) < 0) {
+            av_packet_unref(pkt.get());
+            continue;
+        }
+        av_packet_unref(pkt.get());
+        if (ours && avcodec_receive_frame(ctx.get(), frame.get()) == 0)
+            return convert();
+    }
+    avcodec_send_packet(ctx.get(), nullptr);
+    if (avcodec_receive_frame(ctx.get(), frame.get()) == 0)
+        return convert();
+    return QImage();
+}
+
+void Player::NavCloser::operator()(dvdnav_s *nav) const
+{
+    dvdnav_close(nav);
+}
+
+Player::Player(const QString &dvdPath) : m_block(DVD_VIDEO_LB_LEN)
+{
+    dvdnav_t *raw = nullptr;
+    if (dvdnav_open(&raw, QFile::encodeName(dvdPath).constData()) != DVDNAV_STATUS_OK) {
+        m_error = QStringLiteral("dvdnav_open failed");
+        return;
+    }
+    m_nav.reset(raw);
+    dvdnav_set_readahead_flag(raw, 0);
+    dvdnav_set_PGC_positioning_flag(raw, 1);
+}
+
+Player::~Player() = default;
+
+bool Player::run(Stop until, int64_t maxBlocks, MenuView *view, int *title, int *chapter)
+{
+    if (!ok())
+        return false;
+    dvdnav_t *nav = m_nav.get();
+    for (int64_t blocks = 0; blocks < maxBlocks; ++blocks) {
+        int32_t event = 0;
+        int32_t length = 0;
+        if (dvdnav_get_next_block(nav, m_block.data(), &event, &length) != DVDNAV_STATUS_OK) {
+            m_error = QString::fromUtf8(dvdnav_err_to_string(nav));
+            return false;
+        }
+        switch (event) {
+        case DVDNAV_NAV_PACKET:
+        case DVDNAV_STILL_FRAME: {
+            pci_t *pci = dvdnav_get_current_nav_pci(nav);
+            const bool menu = !dvdnav_is_domain_vts(nav) && pci && pci->hli.hl_gi.btn_ns > 0;
+            if (until == Stop::Menu && menu) {
+                if (view) {
+                    *view = MenuView();
+                    view->vts = dvdnav_is_domain_vtsm(nav);
+                    view->buttons = pci->hli.hl_gi.btn_ns;
+                    const int groups = std::max(1, int(pci->hli.hl_gi.btngr_ns));
+                    const int modes[3] = {int(pci->hli.hl_gi.btngr1_dsp_ty),
+                                          int(pci->hli.hl_gi.btngr2_dsp_ty),
+                                          int(pci->hli.hl_gi.btngr3_dsp_ty)};
+                    // With several groups the 36 button entries are shared
+                    // out evenly among them.
+                    const int stride = 36 / groups;
+                    for (int g = 0; g < groups; ++g) {
+                        view->groupModes.append(modes[g]);
+                        QVector<QRect> rects;
+                        for (int b = 0; b < view->buttons && b < stride; ++b) {
+                            const btni_t &bt = pci->hli.btnit[g * stride + b];
+                            rects.append(QRect(QPoint(int(bt.x_start), int(bt.y_start)),
+                                               QPoint(int(bt.x_end), int(bt.y_end))));
+                        }
+                        view->groupRects.append(rects);
+                    }
+                }
+                return true;
+            }
+            if (event == DVDNAV_STILL_FRAME) {
+                if (menu) {
+                    m_error = QStringLiteral("a menu came before the chapter");
+                    return false;
+                }
+                dvdnav_still_skip(nav);
+            }
+            break;
+        }
+        case DVDNAV_WAIT:
+            dvdnav_wait_skip(nav);
+            break;
+        case DVDNAV_CELL_CHANGE:
+            if (until == Stop::Chapter && dvdnav_is_domain_vts(nav)) {
+                int32_t t = 0;
+                int32_t c = 0;
+                dvdnav_current_title_info(nav, &t, &c);
+                *title = t;
+                *chapter = c;
+                return true;
+            }
+            break;
+        case DVDNAV_STOP:
+            m_error = QStringLiteral("the player stopped");
+            return false;
+        default:
+            break;
+        }
+    }
+    if (until == Stop::Count)
+        return true;
+    m_error = QStringLiteral("nothing after %1 blocks").arg(maxBlocks);
+    return false;
+}
+
+bool Player::untilMenu(MenuView *view, int64_t maxBlocks)
+{
+    return run(Stop::Menu, maxBlocks, view, nullptr, nullptr);
+}
+
+bool Player::untilChapter(int *title, int *chapter, int64_t maxBlocks)
+{
+    return run(Stop::Chapter, maxBlocks, nullptr, title, chapter);
+}
+
+bool Player::play(int64_t blocks)
+{
+    return run(Stop::Count, blocks, nullptr, nullptr, nullptr);
+}
+
+bool Player::press(int button)
+{
+    if (!ok())
+        return false;
+    pci_t *pci = dvdnav_get_current_nav_pci(m_nav.get());
+    if (dvdnav_button_select_and_activate(m_nav.get(), pci, button) != DVDNAV_STATUS_OK) {
+        m_error = QString::fromUtf8(dvdnav_err_to_string(m_nav.get()));
+        return false;
+    }
+    return true;
+}
+
+int Player::arrow(int direction)
+{
+    if (!ok())
+        return 0;
+    pci_t *pci = dvdnav_get_current_nav_pci(m_nav.get());
+    switch (direction) {
+    case 0:
+        dvdnav_upper_button_select(m_nav.get(), pci);
+        break;
+    case 1:
+        dvdnav_lower_button_select(m_nav.get(), pci);
+        break;
+    case 2:
+        dvdnav_left_button_select(m_nav.get(), pci);
+        break;
+    default:
+        dvdnav_right_button_select(m_nav.get(), pci);
+        break;
+    }
+    int32_t button = 0;
+    dvdnav_get_current_highlight(m_nav.get(), &button);
+    return button;
+}
+
+bool Player::menuButton(bool title)
+{
+    if (!ok())
+        return false;
+    if (dvdnav_menu_call(m_nav.get(), title ? DVD_MENU_Title : DVD_MENU_Root) != DVDNAV_STATUS_OK) {
+        m_error = QString::fromUtf8(dvdnav_err_to_string(m_nav.get()));
+        return false;
+    }
+    return true;
 }
 
 } // namespace DvdInspect

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
+#include <QRect>
 #include <QString>
+#include <QVector>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
+
+struct dvdnav_s;
 
 // Looks inside a DVD's title the way a careful check does: the video
 // stream's rate signalling and the size of every picture (what a player's
@@ -61,5 +67,56 @@ struct Walk {
     int64_t blocks = 0;
 };
 Walk walk(const QString &dvdPath, int64_t maxBlocks);
+
+// The first picture of a program stream, decoded by FFmpeg (null when none
+// decodes).
+QImage firstPicture(const QString &vobPath);
+
+// A menu as a player sees it: its buttons' highlight areas from the
+// navigation packet, per button group (one group, or on a wide menu one
+// per display mode with its mode: 1 wide, 2 letterbox, 4 pan and scan).
+struct MenuView {
+    bool vts = false; // a title set's menu (else the video manager's)
+    int buttons = 0;
+    QVector<int> groupModes;
+    QVector<QVector<QRect>> groupRects;
+};
+
+// A player driven step by step the way a viewer does with a remote
+// (libdvdnav from the disc's first-play program): play until a menu shows,
+// press a button, play until a chapter begins, press Menu. Every step gives
+// up after a number of blocks and says so in error().
+class Player
+{
+public:
+    explicit Player(const QString &dvdPath);
+    ~Player();
+    bool ok() const { return m_nav != nullptr && m_error.isEmpty(); }
+    QString error() const { return m_error; }
+
+    // Plays until a menu with buttons is on screen.
+    bool untilMenu(MenuView *view, int64_t maxBlocks = 20000);
+    // Selects and activates button n (1-based) of the menu on screen.
+    bool press(int button);
+    // Moves the selection with an arrow (0 up, 1 down, 2 left, 3 right);
+    // the button now selected.
+    int arrow(int direction);
+    // Plays until a title's chapter begins: its title and chapter numbers.
+    bool untilChapter(int *title, int *chapter, int64_t maxBlocks = 20000);
+    // Plays this many blocks of what is on (a still counts as one).
+    bool play(int64_t blocks);
+    // The remote's Menu (root) or Title button.
+    bool menuButton(bool title = false);
+
+private:
+    enum class Stop { Menu, Chapter, Count };
+    bool run(Stop until, int64_t maxBlocks, MenuView *view, int *title, int *chapter);
+    struct NavCloser {
+        void operator()(dvdnav_s *nav) const;
+    };
+    std::unique_ptr<dvdnav_s, NavCloser> m_nav;
+    QString m_error;
+    std::vector<uint8_t> m_block;
+};
 
 } // namespace DvdInspect

@@ -34,6 +34,7 @@
 #include "window/mediainfowidget.h"
 #include "window/photolistwidget.h"
 #include "window/editorwindow.h"
+#include "window/previewplayer.h"
 #include "dialogs/capacitybar.h"
 
 using namespace EditorTest;
@@ -77,6 +78,7 @@ private Q_SLOTS:
     void afterMakingMenu();
     void secondStartImportsIntoFirst();
     void screenshotsOfLoadedAlbum();
+    void previewShowsShapeAndFraming();
 
 private:
     template <typename T> T *child(const char *name) const
@@ -228,9 +230,11 @@ void TestEditor::importReportsBrokenFilesInOrder()
     QCOMPARE(photoPaths(), expected);
     QCOMPARE(photos()->count(), 15);
     QCOMPARE(messages.requests.size(), 1);
-    QCOMPARE(messages.requests.first().text,
-             QStringLiteral("Some files have not been added to the list:\n%1\t%2\t")
-                 .arg(paths.at(2), paths.at(6)));
+    // One file a line, each with why it was left out.
+    QCOMPARE(messages.requests.first().text, QStringLiteral("Some files have not been added to the list:"));
+    QCOMPARE(messages.requests.first().items.size(), 2);
+    QVERIFY(messages.requests.first().items.at(0).startsWith(paths.at(2) + QStringLiteral(" \u2014 ")));
+    QVERIFY(messages.requests.first().items.at(1).startsWith(paths.at(6) + QStringLiteral(" \u2014 ")));
     QCOMPARE(messages.requests.first().title, QString());
     // The album follows the strip: the lengths, the capacity and Play.
     QCOMPARE(child<QLabel>("albumLength")->text(), QStringLiteral("00:00:50")); // 8 x 5 s + 7 x 1.5 s
@@ -881,6 +885,81 @@ int main(int argc, char **argv)
     app.initSettings();
     TestEditor test;
     return QTest::qExec(&test, argc, argv);
+}
+
+namespace {
+
+// The frame's rectangle in a grab of the preview: the pixels that are not
+// the preview area's own colour (#1b1e24).
+QRect frameIn(const QImage &shot)
+{
+    QRect r;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            const QRgb p = shot.pixel(x, y);
+            if (std::abs(qRed(p) - 0x1b) + std::abs(qGreen(p) - 0x1e) + std::abs(qBlue(p) - 0x24) > 12)
+                r = r.united(QRect(x, y, 1, 1));
+        }
+    return r;
+}
+
+} // namespace
+
+void TestEditor::previewShowsShapeAndFraming()
+{
+    // A portrait phone photo, shown still.
+    const QString portrait = m_dir + QStringLiteral("/portrait.png");
+    QImage image(540, 960, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y,
+                           qRgb(60 + x * 180 / 540, 200 - y * 150 / 960, (x / 30 + y / 30) % 2 ? 220 : 40));
+    QVERIFY(image.save(portrait));
+    importPhotos({portrait});
+    child<QCheckBox>("useDynamicEffect")->setChecked(false);
+    auto *player = child<PreviewPlayer>("previewPlayer");
+    QMainWindow *frame = m_window->widgetFrame();
+    frame->resize(1280, 800);
+    const QString outDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../screenshots");
+    QDir().mkpath(outDir);
+
+    // A new album is 16:9: the preview's frame has that shape.
+    QCOMPARE(m_window->album()->dvd.aspect, DvdAspect::Wide);
+    QImage shot;
+    QRect picture;
+    auto settle = [&] {
+        QTest::qWait(200);
+        shot = player->grabFramebuffer();
+        picture = frameIn(shot);
+    };
+    auto ratioIs = [&](double want) {
+        return picture.isValid() && std::abs(double(picture.width()) / picture.height() / want - 1.0) < 0.02;
+    };
+    QComboBox *framing = child<QComboBox>("framing");
+    const QStringList names{QStringLiteral("fit"), QStringLiteral("fill"), QStringLiteral("blur")};
+    QList<QRgb> besidePhoto;
+    for (int i = 0; i < 3; ++i) {
+        framing->setCurrentIndex(i);
+        QCOMPARE(m_window->album()->settings.framing, PhotoFraming(i));
+        settle();
+        QVERIFY2(ratioIs(16.0 / 9.0),
+                 qPrintable(QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height())));
+        // A point beside the photo, a tenth into the frame.
+        besidePhoto.append(shot.pixel(picture.left() + picture.width() / 10, picture.center().y()));
+        QVERIFY(frame->grab().save(outDir + QStringLiteral("/preview-%1-1280x800.png").arg(names[i])));
+    }
+    QCOMPARE(besidePhoto[0] & 0xFFFFFF, 0u);    // fit: a black bar
+    QVERIFY(qGray(besidePhoto[1]) > 40);        // fill: the photo
+    QVERIFY((besidePhoto[2] & 0xFFFFFF) != 0u); // blur: its soft copy
+    QVERIFY(besidePhoto[2] != besidePhoto[1]);
+
+    // A 4:3 DVD: the preview follows.
+    DvdChoices dvd = m_window->album()->dvd;
+    dvd.aspect = DvdAspect::Standard;
+    m_window->setDvdChoices(dvd);
+    settle();
+    QVERIFY2(ratioIs(4.0 / 3.0),
+             qPrintable(QStringLiteral("%1 x %2").arg(picture.width()).arg(picture.height())));
 }
 
 #include "test_editor.moc"

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QDialogButtonBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -80,7 +81,7 @@ private Q_SLOTS:
     void cleanup();
     void saveAndReopenEveryField();
     void movedFolderOpensWithItsPhotos();
-    void missingFilesAreListedAndSkipped();
+    void missingFilesAreListedAndKept();
     void handWrittenProjectOpens();
     void damagedFilesChangeNothing_data();
     void damagedFilesChangeNothing();
@@ -174,6 +175,10 @@ void TestProject::buildAlbum()
     child<QSpinBox>("transitionDuration")->setValue(999);
     child<QRadioButton>("dissolveOnly")->setChecked(true);
     child<QCheckBox>("loopAudio")->click();
+    // Framing is picked in the album settings like a person picks it.
+    QComboBox *framing = child<QComboBox>("framing");
+    QCOMPARE(framing->currentText(), QStringLiteral("Fit"));
+    framing->setCurrentIndex(framing->findText(QStringLiteral("Blurred Backdrop")));
     child<QCheckBox>("evenLoudness")->click(); // on for a new album: now off
     child<QCheckBox>("fadeAudio")->click();
     child<QSpinBox>("fadeDuration")->setValue(4500);
@@ -189,6 +194,9 @@ void TestProject::buildAlbum()
     dvd.audioChannels = 6;
     dvd.volumeLabel = QStringLiteral("Trip & <Friends>");
     dvd.atEnd = ShowEnd::Stop;
+    dvd.menu = false; // new albums have it on
+    dvd.aspect = DvdAspect::Standard;
+    dvd.chapters = ChapterMarks::None;
     m_window->setDvdChoices(dvd);
 }
 
@@ -242,6 +250,13 @@ void TestProject::saveAndReopenEveryField()
     QVERIFY(saved.audios.at(0).loudness.measured);
     QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("atEnd")).toString(),
              QStringLiteral("stop"));
+    QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("menu")), QJsonValue(false));
+    QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("aspect")).toString(),
+             QStringLiteral("4:3"));
+    QCOMPARE(root.value(QStringLiteral("dvd")).toObject().value(QStringLiteral("chapters")).toString(),
+             QStringLiteral("none"));
+    QCOMPARE(root.value(QStringLiteral("settings")).toObject().value(QStringLiteral("framing")).toString(),
+             QStringLiteral("blur"));
 
     // A new window opens it as it was: every field.
     m_window = std::make_unique<EditorWindow>();
@@ -272,6 +287,11 @@ void TestProject::saveAndReopenEveryField()
     QCOMPARE(reopened.dvd.volumeLabel, QStringLiteral("Trip & <Friends>"));
     QCOMPARE(reopened.dvd.audioChannels, 6);
     QCOMPARE(reopened.dvd.atEnd, ShowEnd::Stop);
+    QVERIFY(!reopened.dvd.menu);
+    QCOMPARE(reopened.dvd.aspect, DvdAspect::Standard);
+    QCOMPARE(reopened.dvd.chapters, ChapterMarks::None);
+    QCOMPARE(reopened.settings.framing, PhotoFraming::Blur);
+    QCOMPARE(child<QComboBox>("framing")->currentText(), QStringLiteral("Blurred Backdrop"));
     // The window shows it: controls, strips, NTSC frame rate, title.
     QCOMPARE(child<QSpinBox>("photoDuration")->value(), saved.settings.photoDurationMs);
     QVERIFY(child<QRadioButton>("dissolveOnly")->isChecked());
@@ -304,7 +324,7 @@ void TestProject::movedFolderOpensWithItsPhotos()
     QCOMPARE(m_window->album()->audios.first().path, copy + QStringLiteral("/music/song.mp3"));
 }
 
-void TestProject::missingFilesAreListedAndSkipped()
+void TestProject::missingFilesAreListedAndKept()
 {
     const QString folder = TestSupport::freshDir(QStringLiteral("project-missing"));
     QStringList files;
@@ -315,14 +335,30 @@ void TestProject::missingFilesAreListedAndSkipped()
     importPhotos(files);
     const QString file = folder + QStringLiteral("/album.sorvel");
     QVERIFY(m_window->saveProjectTo(file));
-    QVERIFY(QFile::remove(files.at(1)));
+    const QByteArray saved = readAll(file);
+    QVERIFY(QFile::rename(files.at(1), files.at(1) + QStringLiteral(".away")));
     m_window = std::make_unique<EditorWindow>();
-    MessageAnswer messages;
+    MessageAnswer messages(QDialogButtonBox::Close);
     QVERIFY(m_window->openProject(file));
-    QCOMPARE(photoPaths(), (QStringList{files.at(0), files.at(2)}));
+    // The missing photo keeps its place, marked; the preview and the DVD
+    // see the other two.
+    QCOMPARE(photoPaths(), files);
+    QVERIFY(m_window->album()->photos.at(1).missing);
+    QCOMPARE(m_window->album()->present().photos.size(), 2);
     QCOMPARE(messages.requests.size(), 1);
-    QVERIFY(messages.requests.first().text.contains(files.at(1)));
-    QVERIFY(!messages.requests.first().text.contains(files.at(0)));
+    QVERIFY(messages.requests.first().items.join(QLatin1Char('\n')).contains(files.at(1)));
+    QVERIFY(!messages.requests.first().items.join(QLatin1Char('\n')).contains(files.at(0)));
+    QVERIFY(!m_window->widgetFrame()->isWindowModified());
+    // Saved again, it is the same project: nothing was dropped.
+    QVERIFY(m_window->saveProjectTo(file));
+    QCOMPARE(readAll(file), saved);
+    // The photo put back comes back.
+    QVERIFY(QFile::rename(files.at(1) + QStringLiteral(".away"), files.at(1)));
+    m_window = std::make_unique<EditorWindow>();
+    QVERIFY(m_window->openProject(file));
+    QCOMPARE(photoPaths(), files);
+    QVERIFY(!m_window->album()->photos.at(1).missing);
+    QCOMPARE(messages.requests.size(), 1);
 }
 
 void TestProject::handWrittenProjectOpens()
@@ -341,6 +377,13 @@ void TestProject::handWrittenProjectOpens()
     const Album *album = m_window->album();
     QCOMPARE(album->settings.photoDurationMs, 5000);
     QCOMPARE(album->dvd.atEnd, ShowEnd::Repeat); // as discs did before the choice
+    QVERIFY(!album->dvd.menu);                   // nor had those discs a menu
+    // 4:3 with one chapter and photos fitted, as discs were before the
+    // choices; the preview composes that shape.
+    QCOMPARE(album->dvd.aspect, DvdAspect::Standard);
+    QCOMPARE(album->dvd.chapters, ChapterMarks::None);
+    QCOMPARE(album->settings.framing, PhotoFraming::Fit);
+    QCOMPARE(m_window->outputFormat().aspectNum, 4);
     QVERIFY(!(album->photos.at(0).motionStart == album->photos.at(0).motionEnd));
     QCOMPARE(album->audios.size(), 1);
     QCOMPARE(album->audios.first().clipLength(), 4.0);
@@ -385,6 +428,14 @@ void TestProject::damagedFilesChangeNothing_data()
     badEnd.replace("\"atEnd\": \"repeat\"", "\"atEnd\": \"sometimes\"");
     QVERIFY(badEnd != good);
     QTest::newRow("bad end of show") << badEnd << QStringLiteral("damaged");
+    QByteArray badAspect = good;
+    badAspect.replace("\"aspect\": \"16:9\"", "\"aspect\": \"21:9\"");
+    QVERIFY(badAspect != good);
+    QTest::newRow("bad aspect") << badAspect << QStringLiteral("damaged");
+    QByteArray badFraming = good;
+    badFraming.replace("\"framing\": \"fit\"", "\"framing\": 2");
+    QVERIFY(badFraming != good);
+    QTest::newRow("bad framing") << badFraming << QStringLiteral("damaged");
 }
 
 void TestProject::damagedFilesChangeNothing()
@@ -623,6 +674,22 @@ void TestProject::undoAndRedoTheOtherEdits()
     QVERIFY(step("Transition Type"));
     child<QCheckBox>("loopAudio")->click();
     QVERIFY(step("Loop Audio"));
+    {
+        // A person picks the framing from the list with the keyboard.
+        QComboBox *framing = child<QComboBox>("framing");
+        framing->setFocus();
+        QTest::keyClick(framing, Qt::Key_Down);
+        QCOMPARE(m_window->album()->settings.framing, PhotoFraming::Fill);
+        QVERIFY(step("Framing"));
+        // The 4:3 shape chosen for the DVD: one step, and the preview
+        // composes that frame.
+        QCOMPARE(m_window->outputFormat().aspectNum, 16);
+        DvdChoices dvd = m_window->album()->dvd;
+        dvd.aspect = DvdAspect::Standard;
+        m_window->setDvdChoices(dvd);
+        QVERIFY(step("DVD Settings"));
+        QCOMPARE(m_window->outputFormat().aspectNum, 4);
+    }
     QTest::mouseClick(child<QPushButton>("syncWithAudio"), Qt::LeftButton);
     QVERIFY(step("Sync with Audio"));
     clickRow(clips, 1);
@@ -654,6 +721,7 @@ void TestProject::undoAndRedoTheOtherEdits()
     QCOMPARE(clips->count(), 0);
     QVERIFY(child<QRadioButton>("dissolveOnly")->isChecked());
     QVERIFY(child<QCheckBox>("loopAudio")->isChecked());
+    QCOMPARE(child<QComboBox>("framing")->currentText(), QStringLiteral("Fill"));
     QCOMPARE(transition->value(), 1480);
 }
 
@@ -775,6 +843,7 @@ void TestProject::makeDvdOfSavedProject()
     dvd.videoBitRate = 2000000;
     dvd.volumeLabel = QStringLiteral("PROJECTDISC");
     dvd.atEnd = ShowEnd::Stop;
+    dvd.menu = false; // a disc with a menu returns to it instead of stopping
     m_window->setDvdChoices(dvd);
     const QString work = TestSupport::freshDir(QStringLiteral("project-makedvd"));
     const QString file = work + QStringLiteral("/short.sorvel");
@@ -806,6 +875,34 @@ void TestProject::makeDvdOfSavedProject()
     QVERIFY2(walk.ok, qPrintable(walk.error));
     QVERIFY(walk.stopped);
     QCOMPARE(walk.titleStarts, 1);
+    // A new album's disc is widescreen with a chapter at each photo.
+    QCOMPARE(read.titles.first().aspect, 3);
+    QCOMPARE(read.titles.first().partCount, 2);
+
+    // The same project as it was written before the shape and the chapters
+    // were choices makes the disc it made then: 4:3, one chapter.
+    QJsonObject root = QJsonDocument::fromJson(readAll(file)).object();
+    QJsonObject oldDvd = root.value(QStringLiteral("dvd")).toObject();
+    oldDvd.remove(QStringLiteral("aspect"));
+    oldDvd.remove(QStringLiteral("chapters"));
+    oldDvd.insert(QStringLiteral("volumeLabel"), QStringLiteral("OLDDISC"));
+    root.insert(QStringLiteral("dvd"), oldDvd);
+    QJsonObject oldSettings = root.value(QStringLiteral("settings")).toObject();
+    oldSettings.remove(QStringLiteral("framing"));
+    root.insert(QStringLiteral("settings"), oldSettings);
+    const QString oldFile = work + QStringLiteral("/old.sorvel");
+    QVERIFY(writeText(oldFile, QJsonDocument(root).toJson()));
+    QVERIFY2(TestSupport::run(TestSupport::builtProgram(QStringLiteral("sorvel")),
+                              {QStringLiteral("make-dvd"), QStringLiteral("--quiet"), QStringLiteral("--yes"),
+                               QStringLiteral("--to-folder"), work + QStringLiteral("/out"),
+                               QStringLiteral("--temp-dir"), work + QStringLiteral("/tmp"), oldFile},
+                              &output, 300000) == 0,
+             output.constData());
+    const DvdCheck::Disc old = DvdCheck::read(work + QStringLiteral("/out/OLDDISC"));
+    QVERIFY2(old.ok, qPrintable(old.error));
+    QCOMPARE(old.titles.first().aspect, 0);
+    QCOMPARE(old.menuAspect, 0);
+    QCOMPARE(old.titles.first().partCount, 1);
 }
 
 int main(int argc, char **argv)

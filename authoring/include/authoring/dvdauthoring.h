@@ -1,6 +1,7 @@
 #pragma once
 
 #include "authoring/authoring_global.h"
+#include "authoring/dvdmenu.h"
 
 #include <QByteArray>
 #include <QList>
@@ -9,11 +10,14 @@
 #include <QVector>
 
 #include <atomic>
+#include <functional>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <vector>
 
 class ChildProcess;
+class MenuBuild;
 class QXmlStreamWriter;
 class Title;
 namespace DvdTools {
@@ -100,10 +104,30 @@ public:
     // titleCount() or the file does not exist; the title always takes the
     // next position.
     bool addVideo(const QString &path, int index);
+    // The chapters of the title at index: the frames (at the TV standard's
+    // rate, counted from the title's first) where each begins, ascending,
+    // the first 0. dvdauthor starts a chapter at the video unit nearest to
+    // each time, so each frame should begin a group of pictures of the
+    // stream (see StreamWriter::setKeyFrames). False for an unknown title
+    // or frames out of order. Without it a title is one chapter.
+    bool setChapters(int index, const QVector<qint64> &frames);
     // Adds an audio stream to the title at index; language is a name of
     // g_DVDLanguages ("English"). False for an unknown title or a missing
     // file.
     bool addAudio(const QString &path, const QString &language, int index);
+
+    // The disc opens on a menu (see dvdmenu.h): its pages encoded, which
+    // the worker waits for before the tools start, multiplexes, and gives
+    // their button highlights with spumux. The Menu and Title buttons of a
+    // remote and the end of the show return to the main page. The title
+    // must have a chapter per photo for the index's buttons. Without a
+    // menu the disc starts the show at once. The pages should match the
+    // disc's TV standard and aspect.
+    void setMenu(std::shared_future<DvdMenuStreams> menu) { m_menuStreams = std::move(menu); }
+    // The same, with the pages drawn and encoded on the worker (into the
+    // temporary folder, for the disc's standard and aspect) when it starts.
+    void setMenu(const DvdMenuContent &content, DvdMenuEncoder encoder);
+    bool hasMenu() const { return m_menuStreams.valid(); }
 
     // Starts the worker thread. Call on the thread that added the titles.
     void start();
@@ -163,12 +187,21 @@ private:
 
     QString TVStandardStr() const;
     QString aspectRatioStr() const;
+    // dvdauthor's chapters attribute: each frame's time in seconds.
+    QString chapterTimes(const QVector<qint64> &frames) const;
+    // The attributes of a <video> element of this disc.
+    void writeVideoAttributes(QXmlStreamWriter &writer, bool withResolution) const;
     QString authorXmlFilePath() const;
     QString tempFolder() const { return m_tempFolder; }
     QString tempDVDFolder() const;
     QString targetFolder() const;
 
+    bool buildMenu();
+    void writeMenuPages(QXmlStreamWriter &writer);
+
     std::vector<std::unique_ptr<Title>> m_titles;
+    std::shared_future<DvdMenuStreams> m_menuStreams;
+    std::unique_ptr<MenuBuild> m_menu;
     TVStandard m_tvStandard = NTSC;
     AspectRatio m_aspectRatio = Ratio4x3;
     EndOfShow m_endOfShow = PlayAgain;

@@ -27,7 +27,8 @@ public:
     enum class Confirmation {
         ClearFolder,   // the DVD folder exists and will be replaced
         OverwriteFile, // the image file exists and will be replaced
-        EraseDisc      // the disc in the recorder holds data
+        EraseDisc,     // the disc in the recorder holds data
+        OversizedImage // the ISO image will be larger than any DVD
     };
     enum class DiscWaitAnswer { Inserted, Cancelled, Ignored };
 

@@ -35,8 +35,19 @@ public:
     // Name of the local socket / lock for an identifier (per user).
     static QString serverName(const QString &id);
     // Absolute path of the instance's socket: in the user's runtime folder,
-    // beside the lock file.
+    // beside the lock file. Without a runtime folder of the user's (mode
+    // 0700, the user's own) a private "sorvel-runtime-<uid>" folder in the
+    // temporary folder serves; when even that belongs to someone else the
+    // path is empty and there is no channel (each start is its own editor).
     static QString socketPath(const QString &id);
+
+    // What one client may send: a message (one line) of at most
+    // kMaxMessageBytes, kMaxMessages a connection, kMaxConnections at once,
+    // each closed after kIdleTimeoutMs without a word.
+    static constexpr qint64 kMaxMessageBytes = 1024 * 1024;
+    static constexpr int kMaxMessages = 16;
+    static constexpr int kMaxConnections = 32;
+    static constexpr int kIdleTimeoutMs = 10000;
 
 public Q_SLOTS:
     void activateWindow();
@@ -46,6 +57,7 @@ Q_SIGNALS:
 
 private:
     void onNewConnection();
+    bool listen();
 
     QString m_id;
     std::unique_ptr<QLockFile> m_lock;
@@ -53,4 +65,5 @@ private:
     QPointer<QWidget> m_activationWindow;
     bool m_activateOnMessage = true;
     int m_runningState = -1; // -1 unknown, 0 primary, 1 another instance runs
+    int m_connections = 0;
 };

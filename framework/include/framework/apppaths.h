@@ -26,8 +26,17 @@ QString resolveAppDir(const QString &productKey);
 // when neither has it.
 QString findTool(const QString &program);
 
-// QDir::tempPath() + "/" + product key; created when missing.
+// The user's own temporary folder: QDir::tempPath() + "/" + product key +
+// "-" + user name, created 0700 and used only while it is a folder of the
+// user's (never a link); otherwise a private "tmp" folder in the user's
+// cache folder.
 QString tempPath();
+// The login name of the user running the program (its number without one).
+QString userName();
+// Makes path a folder only the user can enter: created 0700 when missing
+// (with its parents), tightened to 0700 when it is the user's own. False
+// when it is not a folder, is a symbolic link, or belongs to someone else.
+bool ensurePrivateFolder(const QString &path);
 // True when a file can be created in the folder (the folder must exist).
 bool isFolderWritable(const QString &path);
 

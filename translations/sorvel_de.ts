@@ -70,6 +70,10 @@
         <source>Import Audio</source>
         <translation>Audio importieren</translation>
     </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (fehlt)</translation>
+    </message>
 </context>
 <context>
     <name>AudioOutput</name>
@@ -292,6 +296,243 @@ Möchten Sie fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>CaptionDialog</name>
+    <message>
+        <source>Caption</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>Add Title Card</source>
+        <translation>Titelkarte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Title Card</source>
+        <translation>Titelkarte</translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation>&amp;Text:</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation>&amp;Schrift:</translation>
+    </message>
+    <message>
+        <source>&amp;Size (% of the picture height):</source>
+        <translation>&amp;Größe (% der Bildhöhe):</translation>
+    </message>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation>&amp;Farbe:</translation>
+    </message>
+    <message>
+        <source>&amp;Position:</source>
+        <translation>&amp;Position:</translation>
+    </message>
+    <message>
+        <source>&amp;Legibility:</source>
+        <translation>&amp;Lesbarkeit:</translation>
+    </message>
+    <message>
+        <source>&amp;Duration (s):</source>
+        <translation>&amp;Dauer (s):</translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation>&amp;Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Background c&amp;olours:</source>
+        <translation>Hintergrund&amp;farben:</translation>
+    </message>
+    <message>
+        <source>P&amp;hoto:</source>
+        <translation>F&amp;oto:</translation>
+    </message>
+    <message>
+        <source>P&amp;lace:</source>
+        <translation>&amp;Stelle:</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation>&amp;Fett</translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation>&amp;Kursiv</translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Legibility</source>
+        <translation>Lesbarkeit</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Centred</source>
+        <translation>Zentriert</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Soft shadow</source>
+        <translation>Weicher Schatten</translation>
+    </message>
+    <message>
+        <source>Translucent band</source>
+        <translation>Durchscheinendes Band</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Other...</source>
+        <translation>Andere...</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Hintergrund</translation>
+    </message>
+    <message>
+        <source>Background Colour</source>
+        <translation>Hintergrundfarbe</translation>
+    </message>
+    <message>
+        <source>Gradient Colour</source>
+        <translation>Verlaufsfarbe</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Plain colour</source>
+        <translation>Einfarbig</translation>
+    </message>
+    <message>
+        <source>Gradient</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Blurred photo</source>
+        <translation>Unscharfes Foto</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>Stelle</translation>
+    </message>
+    <message>
+        <source>After the selected photo</source>
+        <translation>Nach dem gewählten Foto</translation>
+    </message>
+    <message>
+        <source>Before the selected photo</source>
+        <translation>Vor dem gewählten Foto</translation>
+    </message>
+    <message>
+        <source>At the start</source>
+        <translation>Am Anfang</translation>
+    </message>
+    <message>
+        <source>At the end</source>
+        <translation>Am Ende</translation>
+    </message>
+    <message>
+        <source>Apply Style to &amp;All</source>
+        <translation>Stil auf &amp;alle anwenden</translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed here; the text is drawn in &quot;%2&quot;.</source>
+        <translation>Die Schrift „%1“ ist hier nicht installiert; der Text wird in „%2“ gezeichnet.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionJson</name>
+    <message>
+        <source>not an object</source>
+        <translation>kein Objekt</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionJson::Members</name>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>not a text</source>
+        <translation>kein Text</translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation>nicht true oder false</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 liegt außerhalb von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>not a colour (#rrggbb)</source>
+        <translation>keine Farbe (#rrggbb)</translation>
+    </message>
+    <message>
+        <source>not one of %1</source>
+        <translation>nicht eines von %1</translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>make a DVD from photos and music (see make-dvd --help)</source>
@@ -324,6 +565,10 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Run &apos;sorvel COMMAND --help&apos; for a command&apos;s options.</source>
         <translation>„sorvel BEFEHL --help“ zeigt die Optionen eines Befehls.</translation>
+    </message>
+    <message>
+        <source>make an MP4 video file from photos and music (see make-video --help)</source>
+        <translation>eine MP4-Videodatei aus Fotos und Musik erstellen (siehe make-video --help)</translation>
     </message>
 </context>
 <context>
@@ -683,6 +928,70 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Estimated size: up to %1</source>
         <translation>Geschätzte Größe: bis zu %1</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio:</source>
+        <translation>Seitenverhältnis:</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation>Seitenverhältnis</translation>
+    </message>
+    <message>
+        <source>The picture&apos;s shape: 16:9 fills a widescreen television (a 4:3 one shows it letterboxed); 4:3 fills an old one</source>
+        <translation>Die Bildform: 16:9 füllt einen Breitbildfernseher (ein 4:3-Gerät zeigt es mit Balken); 4:3 füllt ein älteres Gerät</translation>
+    </message>
+    <message>
+        <source>16:9 Widescreen</source>
+        <translation>16:9 Breitbild</translation>
+    </message>
+    <message>
+        <source>4:3</source>
+        <translation>4:3</translation>
+    </message>
+    <message>
+        <source>Chapters:</source>
+        <translation>Kapitel:</translation>
+    </message>
+    <message>
+        <source>Chapters</source>
+        <translation>Kapitel</translation>
+    </message>
+    <message>
+        <source>A chapter at every photo lets a remote&apos;s Next and Previous buttons step through the photos</source>
+        <translation>Ein Kapitel an jedem Foto lässt die Tasten Weiter und Zurück der Fernbedienung von Foto zu Foto springen</translation>
+    </message>
+    <message>
+        <source>One per Photo</source>
+        <translation>Eins pro Foto</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Start with a Menu</source>
+        <translation>Mit Menü beginnen</translation>
+    </message>
+    <message>
+        <source>The disc opens on the album&apos;s title with Play and an index of the photos, and returns there at the end of the show; each photo then starts a chapter</source>
+        <translation>Die Disc öffnet mit dem Titel des Albums, Abspielen und einer Übersicht der Fotos und kehrt am Ende der Show dorthin zurück; jedes Foto beginnt dann ein Kapitel</translation>
+    </message>
+    <message>
+        <source>Menu Preview</source>
+        <translation>Menüvorschau</translation>
+    </message>
+    <message>
+        <source>The menu&apos;s main page</source>
+        <translation>Die Hauptseite des Menüs</translation>
+    </message>
+    <message>
+        <source>The disc starts the show at once</source>
+        <translation>Die Disc startet die Show sofort</translation>
     </message>
 </context>
 <context>
@@ -1187,12 +1496,6 @@ Möchten Sie sie speichern?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Some files of the project are missing or cannot be read and have been left out:
-</source>
-        <translation>Einige Dateien des Projekts fehlen oder sind nicht lesbar und wurden weggelassen:
-</translation>
-    </message>
-    <message>
         <source>Save Project As</source>
         <translation>Projekt speichern unter</translation>
     </message>
@@ -1224,6 +1527,322 @@ Möchten Sie sie speichern?</translation>
         <source>Fade Length</source>
         <translation>Blendenlänge</translation>
     </message>
+    <message>
+        <source>Framing</source>
+        <translation>Bildausschnitt</translation>
+    </message>
+    <message>
+        <source>Photos of another shape than the picture: whole with black bars, filling the picture (the edges cut off), or whole on a blurred copy of themselves</source>
+        <translation>Fotos anderer Form als das Bild: ganz mit schwarzen Balken, bildfüllend (die Ränder abgeschnitten) oder ganz vor einer unscharfen Kopie ihrer selbst</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Blurred Backdrop</source>
+        <translation>Unscharfer Hintergrund</translation>
+    </message>
+    <message>
+        <source>&amp;Export Video...</source>
+        <translation>Video &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Export the slideshow as an MP4 video file</source>
+        <translation>Die Diashow als MP4-Videodatei exportieren</translation>
+    </message>
+    <message>
+        <source>The preview is not available on this display (%1): it cannot show OpenGL. Everything else, making DVDs included, works.</source>
+        <translation>Die Vorschau ist auf dieser Anzeige nicht verfügbar (%1): sie kann kein OpenGL darstellen. Alles andere, auch das Erstellen von DVDs, funktioniert.</translation>
+    </message>
+    <message>
+        <source>Export Video</source>
+        <translation>Video exportieren</translation>
+    </message>
+    <message>
+        <source>Relink Missing Files...</source>
+        <translation>Fehlende Dateien neu verknüpfen...</translation>
+    </message>
+    <message>
+        <source>the name is not valid text; rename the file</source>
+        <translation>der Name ist kein gültiger Text; benennen Sie die Datei um</translation>
+    </message>
+    <message>
+        <source>Apply Caption Style to All</source>
+        <translation>Beschriftungsstil auf alle anwenden</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>Title Card</source>
+        <translation>Titelkarte</translation>
+    </message>
+    <message>
+        <source>Add Title Card</source>
+        <translation>Titelkarte hinzufügen</translation>
+    </message>
+    <message>
+        <source>Caption...</source>
+        <translation>Beschriftung...</translation>
+    </message>
+    <message>
+        <source>Add Title Card...</source>
+        <translation>Titelkarte hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Some values of the project are outside what the editor offers and have been changed; saving the project keeps the new values:</source>
+        <translation>Einige Werte des Projekts liegen außerhalb dessen, was der Editor anbietet, und wurden geändert; beim Speichern behält das Projekt die neuen Werte:</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existiert bereits.
+Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>The project cannot be saved to %1: %2.</source>
+        <translation>Das Projekt kann nicht unter %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>kann nicht gelesen werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the project are missing or cannot be read. They keep their places in the album and are saved with it, but the preview and the DVD leave them out until they are found. Relink searches a folder (and the folders in it) for them by name.</source>
+        <translation>
+            <numerusform>%n Datei des Projekts fehlt oder kann nicht gelesen werden. Sie behält ihren Platz im Album und wird mit ihm gespeichert, aber Vorschau und DVD lassen sie aus, bis sie gefunden ist. Neu verknüpfen sucht sie in einem Ordner (und seinen Unterordnern) nach dem Namen.</numerusform>
+            <numerusform>%n Dateien des Projekts fehlen oder können nicht gelesen werden. Sie behalten ihren Platz im Album und werden mit ihm gespeichert, aber Vorschau und DVD lassen sie aus, bis sie gefunden sind. Neu verknüpfen sucht sie in einem Ordner (und seinen Unterordnern) nach dem Namen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Relink...</source>
+        <translation>Neu verknüpfen...</translation>
+    </message>
+    <message>
+        <source>Relink: Search a Folder</source>
+        <translation>Neu verknüpfen: Ordner durchsuchen</translation>
+    </message>
+    <message>
+        <source>Searching %1...</source>
+        <translation>%1 wird durchsucht...</translation>
+    </message>
+    <message>
+        <source>Relink</source>
+        <translation>Neu verknüpfen</translation>
+    </message>
+    <message>
+        <source>Relink Files</source>
+        <translation>Dateien neu verknüpfen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) found again.</source>
+        <translation>
+            <numerusform>%n Datei wiedergefunden.</numerusform>
+            <numerusform>%n Dateien wiedergefunden.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 found again; %2 still missing:</source>
+        <translation>%1 wiedergefunden; %2 fehlen noch:</translation>
+    </message>
+    <message>
+        <source>An album that was never saved</source>
+        <translation>Ein nie gespeichertes Album</translation>
+    </message>
+    <message>
+        <source>The album &quot;%1&quot;</source>
+        <translation>Das Album „%1“</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not closed properly. Its unsaved changes were kept at %2 (%n photo(s)).
+Do you want to recover them?</source>
+        <translation>
+            <numerusform>%1 wurde nicht ordnungsgemäß geschlossen. Die ungespeicherten Änderungen wurden in %2 aufbewahrt (%n Foto).
+Möchten Sie sie wiederherstellen?</numerusform>
+            <numerusform>%1 wurde nicht ordnungsgemäß geschlossen. Die ungespeicherten Änderungen wurden in %2 aufbewahrt (%n Fotos).
+Möchten Sie sie wiederherstellen?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recover Unsaved Work</source>
+        <translation>Ungespeicherte Arbeit wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+</context>
+<context>
+    <name>ExportVideoDialog</name>
+    <message>
+        <source>Export Video</source>
+        <translation>Video exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Datei:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>S&amp;hape:</source>
+        <translation>&amp;Form:</translation>
+    </message>
+    <message>
+        <source>Frame &amp;rate:</source>
+        <translation>Bild&amp;rate:</translation>
+    </message>
+    <message>
+        <source>&amp;Quality:</source>
+        <translation>&amp;Qualität:</translation>
+    </message>
+    <message>
+        <source>Estimated size:</source>
+        <translation>Geschätzte Größe:</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>720p (HD)</source>
+        <translation>720p (HD)</translation>
+    </message>
+    <message>
+        <source>1080p (Full HD)</source>
+        <translation>1080p (Full HD)</translation>
+    </message>
+    <message>
+        <source>2160p (4K)</source>
+        <translation>2160p (4K)</translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation>16:9 (Breitbild)</translation>
+    </message>
+    <message>
+        <source>4:3</source>
+        <translation>4:3</translation>
+    </message>
+    <message>
+        <source>9:16 (upright, for phones)</source>
+        <translation>9:16 (hochkant, für Handys)</translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation>1:1 (quadratisch)</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Small file</source>
+        <translation>Kleine Datei</translation>
+    </message>
+    <message>
+        <source>%1 (CRF %2)</source>
+        <translation>%1 (CRF %2)</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Qualität</translation>
+    </message>
+    <message>
+        <source>Estimated size</source>
+        <translation>Geschätzte Größe</translation>
+    </message>
+    <message>
+        <source>Where the video goes (.mp4)</source>
+        <translation>Wohin das Video geschrieben wird (.mp4)</translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation>Diashow</translation>
+    </message>
+    <message>
+        <source>About %1 GB</source>
+        <translation>Etwa %1 GB</translation>
+    </message>
+    <message>
+        <source>About %1 MB</source>
+        <translation>Etwa %1 MB</translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %3 pixels)</source>
+        <translation>%1 (%2 x %3 Pixel)</translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation>MP4-Video (*.mp4)</translation>
+    </message>
+</context>
+<context>
+    <name>FileCheck</name>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation>eine benannte Pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine normale Datei</translation>
+    </message>
 </context>
 <context>
     <name>ImportProgress</name>
@@ -1240,10 +1859,12 @@ Möchten Sie sie speichern?</translation>
         <translation>%1 wird importiert...</translation>
     </message>
     <message>
-        <source>Some files have not been added to the list:
-</source>
-        <translation>Einige Dateien wurden nicht in die Liste aufgenommen:
-</translation>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>Some files have not been added to the list:</source>
+        <translation>Einige Dateien wurden nicht zur Liste hinzugefügt:</translation>
     </message>
 </context>
 <context>
@@ -1277,10 +1898,6 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
 </context>
 <context>
     <name>MakeDvd</name>
-    <message>
-        <source>%1, %2, %3 s of video, %4, up to %5 Mbit/s</source>
-        <translation>%1, %2, %3 s Video, %4, bis zu %5 Mbit/s</translation>
-    </message>
     <message numerus="yes">
         <source>%n photo(s)</source>
         <translation>
@@ -1326,10 +1943,6 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     <message>
         <source>Opening the project %1...</source>
         <translation>Das Projekt %1 wird geöffnet...</translation>
-    </message>
-    <message>
-        <source>Some files of the project are missing or cannot be read and have been left out:</source>
-        <translation>Einige Dateien des Projekts fehlen oder sind nicht lesbar und wurden weggelassen:</translation>
     </message>
     <message>
         <source>the project has no photo to make a slideshow from</source>
@@ -1590,6 +2203,161 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
         <source>--crossfade must be a number of milliseconds from 0 to %1</source>
         <translation>--crossfade muss eine Zahl von Millisekunden von 0 bis %1 sein</translation>
     </message>
+    <message>
+        <source>%1, %2, %3 s of video, %4 x %5 (%6) at %7 frames/s, H.264 CRF %8</source>
+        <translation>%1, %2, %3 s Video, %4 x %5 (%6) mit %7 Bildern/s, H.264 CRF %8</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 s of video, %4 %5, up to %6 Mbit/s</source>
+        <translation>%1, %2, %3 s Video, %4 %5, bis zu %6 Mbit/s</translation>
+    </message>
+    <message>
+        <source>Some files of the project are missing or cannot be read:</source>
+        <translation>Einige Dateien des Projekts fehlen oder können nicht gelesen werden:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the project are missing; give --yes to make the DVD without them</source>
+        <translation>
+            <numerusform>%n Datei des Projekts fehlt; geben Sie --yes an, um die DVD ohne sie zu erstellen</numerusform>
+            <numerusform>%n Dateien des Projekts fehlen; geben Sie --yes an, um die DVD ohne sie zu erstellen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making the DVD without them</source>
+        <translation>Die DVD wird ohne sie erstellt</translation>
+    </message>
+    <message>
+        <source>photos of another shape than the picture: whole with black bars (default), filling it (the centre kept), or whole on a blurred, darkened copy of themselves</source>
+        <translation>Fotos anderer Form als das Bild: ganz mit schwarzen Balken (Standard), bildfüllend (die Mitte bleibt) oder ganz vor einer unscharfen, abgedunkelten Kopie ihrer selbst</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s shape: widescreen (default) or 4:3; a 4:3 television shows 16:9 letterboxed</source>
+        <translation>die Bildform: Breitbild (Standard) oder 4:3; ein 4:3-Fernseher zeigt 16:9 mit Balken</translation>
+    </message>
+    <message>
+        <source>a chapter at every photo (default), so a remote&apos;s Next and Previous step through them, or none</source>
+        <translation>ein Kapitel an jedem Foto (Standard), damit Weiter und Zurück der Fernbedienung hindurchspringen, oder keine</translation>
+    </message>
+    <message>
+        <source>the disc opens on a menu with Play and an index of the photos (default; with chapters at the photos), or starts the show at once</source>
+        <translation>die Disc öffnet mit einem Menü mit Abspielen und einer Übersicht der Fotos (Standard; mit Kapiteln an den Fotos) oder startet die Show sofort</translation>
+    </message>
+    <message>
+        <source>Output (required):</source>
+        <translation>Ausgabe (erforderlich):</translation>
+    </message>
+    <message>
+        <source>the video file (&quot;.mp4&quot; is appended if missing)</source>
+        <translation>die Videodatei („.mp4“ wird angehängt, falls es fehlt)</translation>
+    </message>
+    <message>
+        <source>Video:</source>
+        <translation>Video:</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s short side (default 1080p)</source>
+        <translation>die kurze Seite des Bildes (Standard 1080p)</translation>
+    </message>
+    <message>
+        <source>the picture&apos;s shape; 9:16 stands upright for phones (default 16:9)</source>
+        <translation>die Bildform; 9:16 steht hochkant für Handys (Standard 16:9)</translation>
+    </message>
+    <message>
+        <source>frames a second (default 30)</source>
+        <translation>Bilder pro Sekunde (Standard 30)</translation>
+    </message>
+    <message>
+        <source>high (CRF 18), normal (CRF 21, default) or small (CRF 26): lower CRF is sharper and larger</source>
+        <translation>hoch (CRF 18), normal (CRF 21, Standard) oder klein (CRF 26): niedrigerer CRF ist schärfer und größer</translation>
+    </message>
+    <message>
+        <source>overwrite an existing file; without it an existing file ends the run with exit code 1</source>
+        <translation>eine vorhandene Datei überschreiben; ohne diese Option beendet eine vorhandene Datei den Lauf mit Exit-Code 1</translation>
+    </message>
+    <message>
+        <source>print the diagnostic messages of the program and of the libraries it uses (FFmpeg, Qt) too; they always go to the diagnostic log, make-video.log in the cache folder</source>
+        <translation>auch die Diagnosemeldungen des Programms und der verwendeten Bibliotheken (FFmpeg, Qt) ausgeben; sie gehen immer in das Diagnoseprotokoll make-video.log im Cache-Ordner</translation>
+    </message>
+    <message>
+        <source>Usage: sorvel make-video [OPTIONS] --to FILE.mp4 PATH...
+       sorvel make-video [OPTIONS] --to FILE.mp4 PROJECT.sorvel
+</source>
+        <translation>Aufruf: sorvel make-video [OPTIONEN] --to DATEI.mp4 PFAD...
+        sorvel make-video [OPTIONEN] --to DATEI.mp4 PROJEKT.sorvel
+</translation>
+    </message>
+    <message>
+        <source>Makes an MP4 video file (H.264 and AAC, a chapter at every photo) of a slideshow from photos and music without opening a window.</source>
+        <translation>Erstellt eine MP4-Videodatei (H.264 und AAC, ein Kapitel an jedem Foto) einer Diashow aus Fotos und Musik, ohne ein Fenster zu öffnen.</translation>
+    </message>
+    <message>
+        <source>PROJECT.sorvel: a saved project with its photos, clips, settings and video choices; the options given here override the project&apos;s.</source>
+        <translation>PROJEKT.sorvel: ein gespeichertes Projekt mit seinen Fotos, Clips, Einstellungen und Videoeinstellungen; die hier angegebenen Optionen haben Vorrang vor denen des Projekts.</translation>
+    </message>
+    <message>
+        <source>Ctrl-C aborts cleanly: nothing of the file is left.</source>
+        <translation>Strg-C bricht sauber ab: von der Datei bleibt nichts zurück.</translation>
+    </message>
+    <message>
+        <source>option %1 is for make-dvd</source>
+        <translation>Option %1 gilt für make-dvd</translation>
+    </message>
+    <message>
+        <source>option %1 is for make-video</source>
+        <translation>Option %1 gilt für make-video</translation>
+    </message>
+    <message>
+        <source>option --to needs a non-empty value</source>
+        <translation>Option --to braucht einen nicht leeren Wert</translation>
+    </message>
+    <message>
+        <source>--size must be 720p, 1080p or 2160p</source>
+        <translation>--size muss 720p, 1080p oder 2160p sein</translation>
+    </message>
+    <message>
+        <source>--shape must be 16:9, 4:3, 9:16 or 1:1</source>
+        <translation>--shape muss 16:9, 4:3, 9:16 oder 1:1 sein</translation>
+    </message>
+    <message>
+        <source>--fps must be 25, 30, 50 or 60</source>
+        <translation>--fps muss 25, 30, 50 oder 60 sein</translation>
+    </message>
+    <message>
+        <source>--quality must be high, normal or small</source>
+        <translation>--quality muss high, normal oder small sein</translation>
+    </message>
+    <message>
+        <source>--aspect must be 16:9 or 4:3</source>
+        <translation>--aspect muss 16:9 oder 4:3 sein</translation>
+    </message>
+    <message>
+        <source>--chapters must be photo or none</source>
+        <translation>--chapters muss photo oder none sein</translation>
+    </message>
+    <message>
+        <source>--framing must be fit, fill or blur</source>
+        <translation>--framing muss fit, fill oder blur sein</translation>
+    </message>
+    <message>
+        <source>the output is required: --to FILE.mp4</source>
+        <translation>die Ausgabe ist erforderlich: --to DATEI.mp4</translation>
+    </message>
+    <message>
+        <source>give --to only once</source>
+        <translation>geben Sie --to nur einmal an</translation>
+    </message>
+    <message>
+        <source>neither a picture nor a sound file</source>
+        <translation>weder ein Bild noch eine Audiodatei</translation>
+    </message>
+    <message>
+        <source>the folder cannot be read</source>
+        <translation>der Ordner kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the name is not valid text; rename the file</source>
+        <translation>der Name ist kein gültiger Text; benennen Sie die Datei um</translation>
+    </message>
 </context>
 <context>
     <name>MakeJob</name>
@@ -1652,6 +2420,58 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     <message>
         <source>Disc checking stopped</source>
         <translation>Prüfung der Disc angehalten</translation>
+    </message>
+    <message>
+        <source>the folder cannot be marked as in use</source>
+        <translation>der Ordner kann nicht als belegt markiert werden</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>The show needs about %1, more than the largest DVD holds (%2 on a double-layer disc).</source>
+        <translation>Die Show braucht etwa %1, mehr als die größte DVD fasst (%2 auf einer Double-Layer-Disc).</translation>
+    </message>
+    <message>
+        <source>No DVD can hold the image. Make it anyway?</source>
+        <translation>Keine DVD kann das Abbild aufnehmen. Trotzdem erstellen?</translation>
+    </message>
+    <message>
+        <source>Choose a lower quality, or make the show shorter (fewer photos or a shorter time for each).</source>
+        <translation>Wählen Sie eine niedrigere Qualität oder kürzen Sie die Show (weniger Fotos oder kürzere Zeit für jedes).</translation>
+    </message>
+    <message>
+        <source>Please choose the video file.</source>
+        <translation>Bitte wählen Sie die Videodatei.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder; please choose a file name.</source>
+        <translation>%1 ist ein Ordner; bitte wählen Sie einen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1.</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write to %1.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file system of %1 does not support files larger than 4 GB; please choose another place.</source>
+        <translation>Das Dateisystem von %1 unterstützt keine Dateien über 4 GB; bitte wählen Sie einen anderen Ort.</translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; will be overwritten. Do you want to continue?</source>
+        <translation>Die Datei „%1“ wird überschrieben. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Not enough space available on %1: the video needs about %2 MB.</source>
+        <translation>Nicht genug Platz auf %1: das Video braucht etwa %2 MB.</translation>
     </message>
 </context>
 <context>
@@ -1913,6 +2733,42 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
         <comment>colour depth</comment>
         <translation>%1 Bit</translation>
     </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation>Fehlt</translation>
+    </message>
+    <message>
+        <source>Left out of the preview and the DVD until it is found (Relink...).</source>
+        <translation>Bis sie gefunden ist, aus Vorschau und DVD ausgelassen (Neu verknüpfen...).</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (fehlt)</translation>
+    </message>
+    <message>
+        <source>Title card</source>
+        <translation>Titelkarte</translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Title card: %1</source>
+        <translation>Titelkarte: %1</translation>
+    </message>
+    <message>
+        <source>%1, caption: %2</source>
+        <translation>%1, Beschriftung: %2</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
@@ -2044,6 +2900,37 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     </message>
 </context>
 <context>
+    <name>Probe</name>
+    <message>
+        <source>not a picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>too large (%1 x %2 pixels)</source>
+        <translation>zu groß (%1 x %2 Pixel)</translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation>abgeschnitten</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>not a sound file</source>
+        <translation>keine Audiodatei</translation>
+    </message>
+    <message>
+        <source>has no sound the program can play</source>
+        <translation>enthält keinen Ton, den das Programm abspielen kann</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>beschädigt</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDialog</name>
     <message>
         <source>Creating DVD…</source>
@@ -2060,11 +2947,6 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     <message>
         <source>Open Folder</source>
         <translation>Ordner öffnen</translation>
-    </message>
-    <message>
-        <source>Post Task Actions</source>
-        <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
-        <translation>Aktionen nach Abschluss</translation>
     </message>
     <message>
         <source>Do Nothing</source>
@@ -2215,6 +3097,31 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
         <source>Failed to open folder &quot;%1&quot;.</source>
         <translation>Der Ordner „%1“ konnte nicht geöffnet werden.</translation>
     </message>
+    <message>
+        <source>Action After Making:</source>
+        <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
+        <translation>Nach Abschluss:</translation>
+    </message>
+    <message>
+        <source>Action After Making</source>
+        <translation>Nach Abschluss</translation>
+    </message>
+    <message>
+        <source>Creating video</source>
+        <translation>Video wird erstellt</translation>
+    </message>
+    <message>
+        <source>Exporting video...</source>
+        <translation>Video wird exportiert...</translation>
+    </message>
+    <message>
+        <source>The video file is %1</source>
+        <translation>Die Videodatei ist %1</translation>
+    </message>
+    <message>
+        <source>Failed to export the video!</source>
+        <translation>Das Video konnte nicht exportiert werden!</translation>
+    </message>
 </context>
 <context>
     <name>Project</name>
@@ -2244,6 +3151,133 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
         <translation>Das Projekt %1 kann nicht geöffnet werden.
 %2</translation>
     </message>
+    <message>
+        <source>It is not valid JSON at byte %1: %2.</source>
+        <translation>Es ist kein gültiges JSON bei Byte %1: %2.</translation>
+    </message>
+    <message>
+        <source>version: not a format version.</source>
+        <translation>version: keine Formatversion.</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation>kein Objekt</translation>
+    </message>
+    <message>
+        <source>not a list</source>
+        <translation>keine Liste</translation>
+    </message>
+    <message>
+        <source>not 0, 1, 2 or 3</source>
+        <translation>nicht 0, 1, 2 oder 3</translation>
+    </message>
+    <message>
+        <source>before clipStart</source>
+        <translation>vor clipStart</translation>
+    </message>
+    <message>
+        <source>not a loudness</source>
+        <translation>keine Lautheit</translation>
+    </message>
+    <message>
+        <source>not a peak level</source>
+        <translation>kein Spitzenpegel</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>not a text</source>
+        <translation>kein Text</translation>
+    </message>
+    <message>
+        <source>not &quot;PAL&quot; or &quot;NTSC&quot;</source>
+        <translation>nicht „PAL“ oder „NTSC“</translation>
+    </message>
+    <message>
+        <source>not 1, 2 or 6</source>
+        <translation>nicht 1, 2 oder 6</translation>
+    </message>
+    <message>
+        <source>not &quot;repeat&quot; or &quot;stop&quot;</source>
+        <translation>nicht „repeat“ oder „stop“</translation>
+    </message>
+    <message>
+        <source>not 25, 30, 50 or 60</source>
+        <translation>nicht 25, 30, 50 oder 60</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened: %2.</source>
+        <translation>Das Projekt %1 kann nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened: it is too large (%2 MB; a project is at most %3 MB).</source>
+        <translation>Das Projekt %1 kann nicht geöffnet werden: es ist zu groß (%2 MB; ein Projekt hat höchstens %3 MB).</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened: it is too large (a project is at most %2 MB).</source>
+        <translation>Das Projekt %1 kann nicht geöffnet werden: es ist zu groß (ein Projekt hat höchstens %2 MB).</translation>
+    </message>
+</context>
+<context>
+    <name>Project::Reader</name>
+    <message>
+        <source>not true or false</source>
+        <translation>nicht true oder false</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation>keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation>%1 liegt außerhalb von %2 bis %3</translation>
+    </message>
+    <message>
+        <source>%1 was %2; the editor takes %3 to %4, so it is now %5.</source>
+        <translation>%1 war %2; der Editor nimmt %3 bis %4, daher ist es jetzt %5.</translation>
+    </message>
+    <message>
+        <source>not one of the choices</source>
+        <translation>keine der Möglichkeiten</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>negative</source>
+        <translation>negativ</translation>
+    </message>
+    <message>
+        <source>not a text</source>
+        <translation>kein Text</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation>kein Objekt</translation>
+    </message>
+    <message>
+        <source>not 0 or 1</source>
+        <translation>nicht 0 oder 1</translation>
+    </message>
+    <message>
+        <source>not a list of four numbers</source>
+        <translation>keine Liste aus vier Zahlen</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2263,12 +3297,43 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
         <source>Information</source>
         <translation>Information</translation>
     </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
 </context>
 <context>
     <name>SkinModel</name>
     <message>
         <source>Default</source>
         <translation>Standard</translation>
+    </message>
+</context>
+<context>
+    <name>VideoGeneration</name>
+    <message>
+        <source>Cannot render the slideshow: %1</source>
+        <translation>Die Diashow kann nicht gerendert werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the video: %1</source>
+        <translation>Das Video kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot create the video file: %1</source>
+        <translation>Die Videodatei kann nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Cannot start encoding: %1</source>
+        <translation>Die Kodierung kann nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Aborted</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Cannot rename %1 to %2: %3</source>
+        <translation>%1 kann nicht in %2 umbenannt werden: %3</translation>
     </message>
 </context>
 <context>

@@ -70,6 +70,10 @@
         <source>Import Audio</source>
         <translation>Importar audio</translation>
     </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AudioOutput</name>
@@ -292,6 +296,243 @@ Do you want to continue?</source>
     </message>
 </context>
 <context>
+    <name>CaptionDialog</name>
+    <message>
+        <source>Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Title Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Text:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Size (% of the picture height):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Colour:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Position:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Legibility:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Duration (s):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Background:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background c&amp;olours:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;hoto:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>P&amp;lace:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished">Tamaño</translation>
+    </message>
+    <message>
+        <source>&amp;Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="unfinished">Posición</translation>
+    </message>
+    <message>
+        <source>Alignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legibility</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Centred</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Soft shadow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Translucent band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished">Duración</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Background Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gradient Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation type="unfinished">Foto</translation>
+    </message>
+    <message>
+        <source>Plain colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gradient</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blurred photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After the selected photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Before the selected photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At the start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>At the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply Style to &amp;All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The font &quot;%1&quot; is not installed here; the text is drawn in &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CaptionJson</name>
+    <message>
+        <source>not an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CaptionJson::Members</name>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a colour (#rrggbb)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not one of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Commands</name>
     <message>
         <source>make a DVD from photos and music (see make-dvd --help)</source>
@@ -324,6 +565,10 @@ Do you want to continue?</source>
     <message>
         <source>Run &apos;sorvel COMMAND --help&apos; for a command&apos;s options.</source>
         <translation>«sorvel ORDEN --help» muestra las opciones de una orden.</translation>
+    </message>
+    <message>
+        <source>make an MP4 video file from photos and music (see make-video --help)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -683,6 +928,70 @@ Do you want to continue?</source>
     <message>
         <source>Estimated size: up to %1</source>
         <translation>Tamaño estimado: hasta %1</translation>
+    </message>
+    <message>
+        <source>Aspect Ratio:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aspect Ratio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The picture&apos;s shape: 16:9 fills a widescreen television (a 4:3 one shows it letterboxed); 4:3 fills an old one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16:9 Widescreen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4:3</source>
+        <translation type="unfinished">0 % {4:3?}</translation>
+    </message>
+    <message>
+        <source>Chapters:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chapters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A chapter at every photo lets a remote&apos;s Next and Previous buttons step through the photos</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One per Photo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start with a Menu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disc opens on the album&apos;s title with Play and an index of the photos, and returns there at the end of the show; each photo then starts a chapter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Menu Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The menu&apos;s main page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disc starts the show at once</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1187,12 +1496,6 @@ Do you want to save them?</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Some files of the project are missing or cannot be read and have been left out:
-</source>
-        <translation>Algunos archivos del proyecto faltan o no se pueden leer y se han omitido:
-</translation>
-    </message>
-    <message>
         <source>Save Project As</source>
         <translation>Guardar proyecto como</translation>
     </message>
@@ -1224,6 +1527,319 @@ Do you want to save them?</source>
         <source>Fade Length</source>
         <translation>Duración del fundido</translation>
     </message>
+    <message>
+        <source>Framing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photos of another shape than the picture: whole with black bars, filling the picture (the edges cut off), or whole on a blurred copy of themselves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blurred Backdrop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export Video...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export the slideshow as an MP4 video file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The preview is not available on this display (%1): it cannot show OpenGL. Everything else, making DVDs included, works.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relink Missing Files...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is not valid text; rename the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply Caption Style to All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Title Card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Title Card...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some values of the project are outside what the editor offers and have been changed; saving the project keeps the new values:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The project cannot be saved to %1: %2.</source>
+        <translation type="unfinished">No se puede guardar el proyecto en %1: %2. {1:?}</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the project are missing or cannot be read. They keep their places in the album and are saved with it, but the preview and the DVD leave them out until they are found. Relink searches a folder (and the folders in it) for them by name.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Relink...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relink: Search a Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Searching %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Relink Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) found again.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 found again; %2 still missing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An album that was never saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The album &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was not closed properly. Its unsaved changes were kept at %2 (%n photo(s)).
+Do you want to recover them?</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Recover Unsaved Work</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportVideoDialog</name>
+    <message>
+        <source>Export Video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;hape:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame &amp;rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quality:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated size:</source>
+        <translation type="unfinished">Tamaño estimado:</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>720p (HD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1080p (Full HD)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2160p (4K)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16:9 (wide screen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4:3</source>
+        <translation type="unfinished">0 % {4:3?}</translation>
+    </message>
+    <message>
+        <source>9:16 (upright, for phones)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1:1 (square)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation type="unfinished">Alta</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished">Normal</translation>
+    </message>
+    <message>
+        <source>Small file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (CRF %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation type="unfinished">Tamaño</translation>
+    </message>
+    <message>
+        <source>Shape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Frame rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Estimated size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Where the video goes (.mp4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Slideshow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1 GB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2 x %3 pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MP4 video (*.mp4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileCheck</name>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a named pipe (FIFO)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ImportProgress</name>
@@ -1240,10 +1856,12 @@ Do you want to save them?</source>
         <translation>Importando %1...</translation>
     </message>
     <message>
-        <source>Some files have not been added to the list:
-</source>
-        <translation>Algunos archivos no se han añadido a la lista:
-</translation>
+        <source>%1 — %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some files have not been added to the list:</source>
+        <translation type="unfinished">Algunos archivos no se han añadido a la lista:</translation>
     </message>
 </context>
 <context>
@@ -1277,10 +1895,6 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
 </context>
 <context>
     <name>MakeDvd</name>
-    <message>
-        <source>%1, %2, %3 s of video, %4, up to %5 Mbit/s</source>
-        <translation>%1, %2, %3 s de vídeo, %4, hasta %5 Mbit/s</translation>
-    </message>
     <message numerus="yes">
         <source>%n photo(s)</source>
         <translation>
@@ -1326,10 +1940,6 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     <message>
         <source>Opening the project %1...</source>
         <translation>Abriendo el proyecto %1...</translation>
-    </message>
-    <message>
-        <source>Some files of the project are missing or cannot be read and have been left out:</source>
-        <translation>Algunos archivos del proyecto faltan o no se pueden leer y se han omitido:</translation>
     </message>
     <message>
         <source>the project has no photo to make a slideshow from</source>
@@ -1590,6 +2200,159 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
         <source>--crossfade must be a number of milliseconds from 0 to %1</source>
         <translation>--crossfade debe ser un número de milisegundos de 0 a %1</translation>
     </message>
+    <message>
+        <source>%1, %2, %3 s of video, %4 x %5 (%6) at %7 frames/s, H.264 CRF %8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3 s of video, %4 %5, up to %6 Mbit/s</source>
+        <translation type="unfinished">%1, %2, %3 s de vídeo, %4, hasta %5 Mbit/s {1,?} {2,?} {3 ?} {4 %5,?} {6 ?}</translation>
+    </message>
+    <message>
+        <source>Some files of the project are missing or cannot be read:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) of the project are missing; give --yes to make the DVD without them</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making the DVD without them</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>photos of another shape than the picture: whole with black bars (default), filling it (the centre kept), or whole on a blurred, darkened copy of themselves</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture&apos;s shape: widescreen (default) or 4:3; a 4:3 television shows 16:9 letterboxed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a chapter at every photo (default), so a remote&apos;s Next and Previous step through them, or none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the disc opens on a menu with Play and an index of the photos (default; with chapters at the photos), or starts the show at once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Output (required):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the video file (&quot;.mp4&quot; is appended if missing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Video:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture&apos;s short side (default 1080p)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture&apos;s shape; 9:16 stands upright for phones (default 16:9)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>frames a second (default 30)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>high (CRF 18), normal (CRF 21, default) or small (CRF 26): lower CRF is sharper and larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>overwrite an existing file; without it an existing file ends the run with exit code 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the diagnostic messages of the program and of the libraries it uses (FFmpeg, Qt) too; they always go to the diagnostic log, make-video.log in the cache folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: sorvel make-video [OPTIONS] --to FILE.mp4 PATH...
+       sorvel make-video [OPTIONS] --to FILE.mp4 PROJECT.sorvel
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makes an MP4 video file (H.264 and AAC, a chapter at every photo) of a slideshow from photos and music without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PROJECT.sorvel: a saved project with its photos, clips, settings and video choices; the options given here override the project&apos;s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ctrl-C aborts cleanly: nothing of the file is left.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1 is for make-dvd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option %1 is for make-video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>option --to needs a non-empty value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--size must be 720p, 1080p or 2160p</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--shape must be 16:9, 4:3, 9:16 or 1:1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--fps must be 25, 30, 50 or 60</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--quality must be high, normal or small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--aspect must be 16:9 or 4:3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--chapters must be photo or none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--framing must be fit, fill or blur</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the output is required: --to FILE.mp4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give --to only once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>neither a picture nor a sound file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name is not valid text; rename the file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MakeJob</name>
@@ -1652,6 +2415,58 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     <message>
         <source>Disc checking stopped</source>
         <translation>Comprobación del disco detenida</translation>
+    </message>
+    <message>
+        <source>the folder cannot be marked as in use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation type="unfinished">%1 GB</translation>
+    </message>
+    <message>
+        <source>The show needs about %1, more than the largest DVD holds (%2 on a double-layer disc).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No DVD can hold the image. Make it anyway?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a lower quality, or make the show shorter (fewer photos or a shorter time for each).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please choose the video file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a folder; please choose a file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot write to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file system of %1 does not support files larger than 4 GB; please choose another place.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file &quot;%1&quot; will be overwritten. Do you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not enough space available on %1: the video needs about %2 MB.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1913,6 +2728,42 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
         <comment>colour depth</comment>
         <translation>%1 bits</translation>
     </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out of the preview and the DVD until it is found (Relink...).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished">Duración</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Title card: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, caption: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PreferencesDialog</name>
@@ -2044,6 +2895,37 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     </message>
 </context>
 <context>
+    <name>Probe</name>
+    <message>
+        <source>not a picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too large (%1 x %2 pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a sound file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>has no sound the program can play</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProgressDialog</name>
     <message>
         <source>Creating DVD…</source>
@@ -2060,11 +2942,6 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     <message>
         <source>Open Folder</source>
         <translation>Abrir carpeta</translation>
-    </message>
-    <message>
-        <source>Post Task Actions</source>
-        <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
-        <translation>Después</translation>
     </message>
     <message>
         <source>Do Nothing</source>
@@ -2215,6 +3092,31 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
         <source>Failed to open folder &quot;%1&quot;.</source>
         <translation>No se pudo abrir la carpeta «%1».</translation>
     </message>
+    <message>
+        <source>Action After Making:</source>
+        <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
+        <translation type="unfinished">Acción después de crear:</translation>
+    </message>
+    <message>
+        <source>Action After Making</source>
+        <translation type="unfinished">Acción después de crear</translation>
+    </message>
+    <message>
+        <source>Creating video</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting video...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The video file is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to export the video!</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Project</name>
@@ -2244,6 +3146,133 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
         <translation>No se puede abrir el proyecto %1.
 %2</translation>
     </message>
+    <message>
+        <source>It is not valid JSON at byte %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>version: not a format version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not 0, 1, 2 or 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>before clipStart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a loudness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a peak level</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not &quot;PAL&quot; or &quot;NTSC&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not 1, 2 or 6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not &quot;repeat&quot; or &quot;stop&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not 25, 30, 50 or 60</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened: %2.</source>
+        <translation type="unfinished">No se puede abrir el proyecto %1: %2. {1 ?}</translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened: it is too large (%2 MB; a project is at most %3 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The project %1 cannot be opened: it is too large (a project is at most %2 MB).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Project::Reader</name>
+    <message>
+        <source>not true or false</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is outside %2 to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was %2; the editor takes %3 to %4, so it is now %5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not one of the choices</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>negative</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not 0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a list of four numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2263,12 +3292,43 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
         <source>Information</source>
         <translation>Información</translation>
     </message>
+    <message>
+        <source>Files</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SkinModel</name>
     <message>
         <source>Default</source>
         <translation>Predeterminado</translation>
+    </message>
+</context>
+<context>
+    <name>VideoGeneration</name>
+    <message>
+        <source>Cannot render the slideshow: %1</source>
+        <translation type="unfinished">No se puede generar la presentación: %1</translation>
+    </message>
+    <message>
+        <source>Cannot write the video: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot create the video file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot start encoding: %1</source>
+        <translation type="unfinished">No se puede empezar a codificar: %1</translation>
+    </message>
+    <message>
+        <source>Aborted</source>
+        <translation type="unfinished">Cancelado</translation>
+    </message>
+    <message>
+        <source>Cannot rename %1 to %2: %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (manquant)</translation>
     </message>
 </context>
 <context>
@@ -299,237 +299,237 @@ Voulez-vous continuer ?</translation>
     <name>CaptionDialog</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Légende</translation>
     </message>
     <message>
         <source>Add Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un carton de titre</translation>
     </message>
     <message>
         <source>Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carton de titre</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texte :</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Police :</translation>
     </message>
     <message>
         <source>&amp;Size (% of the picture height):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille (% de la hauteur de l&apos;image) :</translation>
     </message>
     <message>
         <source>&amp;Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur :</translation>
     </message>
     <message>
         <source>&amp;Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Position :</translation>
     </message>
     <message>
         <source>&amp;Legibility:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lisibilité :</translation>
     </message>
     <message>
         <source>&amp;Duration (s):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durée (s) :</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrière-plan :</translation>
     </message>
     <message>
         <source>Background c&amp;olours:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ouleurs d&apos;arrière-plan :</translation>
     </message>
     <message>
         <source>P&amp;hoto:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;hoto :</translation>
     </message>
     <message>
         <source>P&amp;lace:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Emplacement :</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Taille</translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gras</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Italique</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished">Position</translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignement</translation>
     </message>
     <message>
         <source>Legibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisibilité</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>En bas</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>En haut</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Au centre</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>À gauche</translation>
     </message>
     <message>
         <source>Centred</source>
-        <translation type="unfinished"></translation>
+        <translation>Centré</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>À droite</translation>
     </message>
     <message>
         <source>Soft shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombre douce</translation>
     </message>
     <message>
         <source>Translucent band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bande translucide</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune</translation>
     </message>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre...</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Durée</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan</translation>
     </message>
     <message>
         <source>Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur d&apos;arrière-plan</translation>
     </message>
     <message>
         <source>Gradient Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du dégradé</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished">Photo</translation>
+        <translation>Photo</translation>
     </message>
     <message>
         <source>Plain colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur unie</translation>
     </message>
     <message>
         <source>Gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>Dégradé</translation>
     </message>
     <message>
         <source>Blurred photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Photo floutée</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Emplacement</translation>
     </message>
     <message>
         <source>After the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Après la photo sélectionnée</translation>
     </message>
     <message>
         <source>Before the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant la photo sélectionnée</translation>
     </message>
     <message>
         <source>At the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Au début</translation>
     </message>
     <message>
         <source>At the end</source>
-        <translation type="unfinished"></translation>
+        <translation>À la fin</translation>
     </message>
     <message>
         <source>Apply Style to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer le style à &amp;toutes</translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; is not installed here; the text is drawn in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La police « %1 » n&apos;est pas installée ici ; le texte est dessiné en « %2 ».</translation>
     </message>
 </context>
 <context>
     <name>CaptionJson</name>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un objet</translation>
     </message>
 </context>
 <context>
     <name>CaptionJson::Members</name>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manquant</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un texte</translation>
     </message>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>ni true ni false</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nombre</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nombre entier</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors de %2 à %3</translation>
     </message>
     <message>
         <source>not a colour (#rrggbb)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une couleur (#rrggbb)</translation>
     </message>
     <message>
         <source>not one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas l&apos;une des valeurs %1</translation>
     </message>
 </context>
 <context>
@@ -568,7 +568,7 @@ Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>make an MP4 video file from photos and music (see make-video --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>créer un fichier vidéo MP4 à partir de photos et de musique (voir make-video --help)</translation>
     </message>
 </context>
 <context>
@@ -931,67 +931,67 @@ Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Aspect Ratio:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d&apos;image :</translation>
     </message>
     <message>
         <source>Aspect Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Format d&apos;image</translation>
     </message>
     <message>
         <source>The picture&apos;s shape: 16:9 fills a widescreen television (a 4:3 one shows it letterboxed); 4:3 fills an old one</source>
-        <translation type="unfinished"></translation>
+        <translation>La forme de l&apos;image : 16:9 remplit un téléviseur grand écran (un 4:3 l&apos;affiche avec des bandes noires) ; 4:3 remplit un ancien téléviseur</translation>
     </message>
     <message>
         <source>16:9 Widescreen</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 grand écran</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished">0 % {4:3?}</translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitres :</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitres</translation>
     </message>
     <message>
         <source>A chapter at every photo lets a remote&apos;s Next and Previous buttons step through the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Un chapitre à chaque photo permet aux touches Suivant et Précédent d&apos;une télécommande de passer d&apos;une photo à l&apos;autre</translation>
     </message>
     <message>
         <source>One per Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Un par photo</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Start with a Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer par un menu</translation>
     </message>
     <message>
         <source>The disc opens on the album&apos;s title with Play and an index of the photos, and returns there at the end of the show; each photo then starts a chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque s&apos;ouvre sur le titre de l&apos;album avec Lecture et un index des photos, et y revient à la fin du diaporama ; chaque photo commence alors un chapitre</translation>
     </message>
     <message>
         <source>Menu Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu du menu</translation>
     </message>
     <message>
         <source>The menu&apos;s main page</source>
-        <translation type="unfinished"></translation>
+        <translation>La page principale du menu</translation>
     </message>
     <message>
         <source>The disc starts the show at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque lance le diaporama aussitôt</translation>
     </message>
 </context>
 <context>
@@ -1529,316 +1529,319 @@ Voulez-vous les enregistrer ?</translation>
     </message>
     <message>
         <source>Framing</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadrage</translation>
     </message>
     <message>
         <source>Photos of another shape than the picture: whole with black bars, filling the picture (the edges cut off), or whole on a blurred copy of themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>Photos d&apos;une autre forme que l&apos;image : entières avec des bandes noires, remplissant l&apos;image (les bords coupés) ou entières sur une copie floutée d&apos;elles-mêmes</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplir</translation>
     </message>
     <message>
         <source>Blurred Backdrop</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond flouté</translation>
     </message>
     <message>
         <source>&amp;Export Video...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter la vidéo...</translation>
     </message>
     <message>
         <source>Export the slideshow as an MP4 video file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le diaporama en fichier vidéo MP4</translation>
     </message>
     <message>
         <source>The preview is not available on this display (%1): it cannot show OpenGL. Everything else, making DVDs included, works.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aperçu n&apos;est pas disponible sur cet affichage (%1) : il ne peut pas afficher OpenGL. Tout le reste fonctionne, y compris la création de DVD.</translation>
     </message>
     <message>
         <source>Export Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la vidéo</translation>
     </message>
     <message>
         <source>Relink Missing Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Relier les fichiers manquants...</translation>
     </message>
     <message>
         <source>the name is not valid text; rename the file</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom n&apos;est pas un texte valide ; renommez le fichier</translation>
     </message>
     <message>
         <source>Apply Caption Style to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer le style de légende à toutes</translation>
     </message>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Légende</translation>
     </message>
     <message>
         <source>Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carton de titre</translation>
     </message>
     <message>
         <source>Add Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un carton de titre</translation>
     </message>
     <message>
         <source>Caption...</source>
-        <translation type="unfinished"></translation>
+        <translation>Légende...</translation>
     </message>
     <message>
         <source>Add Title Card...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un carton de titre...</translation>
     </message>
     <message>
         <source>Some values of the project are outside what the editor offers and have been changed; saving the project keeps the new values:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certaines valeurs du projet sortent de ce que l&apos;éditeur propose et ont été modifiées ; enregistrer le projet garde les nouvelles valeurs :</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <source>The project cannot be saved to %1: %2.</source>
-        <translation type="unfinished">Impossible d&apos;enregistrer le projet dans %1 : %2. {1:?}</translation>
+        <translation>Le projet ne peut pas être enregistré dans %1 : %2.</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) of the project are missing or cannot be read. They keep their places in the album and are saved with it, but the preview and the DVD leave them out until they are found. Relink searches a folder (and the folders in it) for them by name.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier du projet manque ou est illisible. Il garde sa place dans l&apos;album et est enregistré avec lui, mais l&apos;aperçu et le DVD l&apos;omettent jusqu&apos;à ce qu&apos;il soit retrouvé. Relier le cherche par son nom dans un dossier (et ses sous-dossiers).</numerusform>
+            <numerusform>%n fichiers du projet manquent ou sont illisibles. Ils gardent leur place dans l&apos;album et sont enregistrés avec lui, mais l&apos;aperçu et le DVD les omettent jusqu&apos;à ce qu&apos;ils soient retrouvés. Relier les cherche par leur nom dans un dossier (et ses sous-dossiers).</numerusform>
         </translation>
     </message>
     <message>
         <source>Relink...</source>
-        <translation type="unfinished"></translation>
+        <translation>Relier...</translation>
     </message>
     <message>
         <source>Relink: Search a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Relier : chercher dans un dossier</translation>
     </message>
     <message>
         <source>Searching %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche dans %1...</translation>
     </message>
     <message>
         <source>Relink</source>
-        <translation type="unfinished"></translation>
+        <translation>Relier</translation>
     </message>
     <message>
         <source>Relink Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Relier les fichiers</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) found again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier retrouvé.</numerusform>
+            <numerusform>%n fichiers retrouvés.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 found again; %2 still missing:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 retrouvés ; %2 toujours manquants :</translation>
     </message>
     <message>
         <source>An album that was never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Un album jamais enregistré</translation>
     </message>
     <message>
         <source>The album &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;album « %1 »</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not closed properly. Its unsaved changes were kept at %2 (%n photo(s)).
 Do you want to recover them?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 n&apos;a pas été fermé correctement. Ses modifications non enregistrées ont été conservées dans %2 (%n photo).
+Voulez-vous les récupérer ?</numerusform>
+            <numerusform>%1 n&apos;a pas été fermé correctement. Ses modifications non enregistrées ont été conservées dans %2 (%n photos).
+Voulez-vous les récupérer ?</numerusform>
         </translation>
     </message>
     <message>
         <source>Recover Unsaved Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer le travail non enregistré</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Récupérer</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
     <name>ExportVideoDialog</name>
     <message>
         <source>Export Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter la vidéo</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier :</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Parcourir...</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille :</translation>
     </message>
     <message>
         <source>S&amp;hape:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;orme :</translation>
     </message>
     <message>
         <source>Frame &amp;rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d&apos;ima&amp;ges :</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualité :</translation>
     </message>
     <message>
         <source>Estimated size:</source>
-        <translation type="unfinished">Taille estimée :</translation>
+        <translation>Taille estimée :</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter</translation>
     </message>
     <message>
         <source>720p (HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>720p (HD)</translation>
     </message>
     <message>
         <source>1080p (Full HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p (Full HD)</translation>
     </message>
     <message>
         <source>2160p (4K)</source>
-        <translation type="unfinished"></translation>
+        <translation>2160p (4K)</translation>
     </message>
     <message>
         <source>16:9 (wide screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 (grand écran)</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished">0 % {4:3?}</translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>9:16 (upright, for phones)</source>
-        <translation type="unfinished"></translation>
+        <translation>9:16 (vertical, pour téléphones)</translation>
     </message>
     <message>
         <source>1:1 (square)</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1 (carré)</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished">Haute</translation>
+        <translation>Haute</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normale</translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Small file</source>
-        <translation type="unfinished"></translation>
+        <translation>Petit fichier</translation>
     </message>
     <message>
         <source>%1 (CRF %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (CRF %2)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Taille</translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d&apos;images</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualité</translation>
     </message>
     <message>
         <source>Estimated size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille estimée</translation>
     </message>
     <message>
         <source>Where the video goes (.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Où la vidéo est écrite (.mp4)</translation>
     </message>
     <message>
         <source>Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>Diaporama</translation>
     </message>
     <message>
         <source>About %1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Environ %1 Go</translation>
     </message>
     <message>
         <source>About %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Environ %1 Mo</translation>
     </message>
     <message>
         <source>%1 (%2 x %3 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 x %3 pixels)</translation>
     </message>
     <message>
         <source>MP4 video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo MP4 (*.mp4)</translation>
     </message>
 </context>
 <context>
     <name>FileCheck</name>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manquant</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible : %1</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a named pipe (FIFO)</source>
-        <translation type="unfinished"></translation>
+        <translation>un tube nommé (FIFO)</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -1857,11 +1860,11 @@ Do you want to recover them?</source>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Some files have not been added to the list:</source>
-        <translation type="unfinished">Certains fichiers n&apos;ont pas été ajoutés à la liste :</translation>
+        <translation>Certains fichiers n&apos;ont pas été ajoutés à la liste :</translation>
     </message>
 </context>
 <context>
@@ -2202,156 +2205,158 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     </message>
     <message>
         <source>%1, %2, %3 s of video, %4 x %5 (%6) at %7 frames/s, H.264 CRF %8</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 s de vidéo, %4 x %5 (%6) à %7 images/s, H.264 CRF %8</translation>
     </message>
     <message>
         <source>%1, %2, %3 s of video, %4 %5, up to %6 Mbit/s</source>
-        <translation type="unfinished">%1, %2, %3 s de vidéo, %4, jusqu&apos;à %5 Mbit/s {1,?} {2,?} {3 ?} {4 %5,?} {6 ?}</translation>
+        <translation>%1, %2, %3 s de vidéo, %4 %5, jusqu&apos;à %6 Mbit/s</translation>
     </message>
     <message>
         <source>Some files of the project are missing or cannot be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Certains fichiers du projet manquent ou sont illisibles :</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) of the project are missing; give --yes to make the DVD without them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier du projet manque ; ajoutez --yes pour créer le DVD sans lui</numerusform>
+            <numerusform>%n fichiers du projet manquent ; ajoutez --yes pour créer le DVD sans eux</numerusform>
         </translation>
     </message>
     <message>
         <source>Making the DVD without them</source>
-        <translation type="unfinished"></translation>
+        <translation>Création du DVD sans eux</translation>
     </message>
     <message>
         <source>photos of another shape than the picture: whole with black bars (default), filling it (the centre kept), or whole on a blurred, darkened copy of themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>photos d&apos;une autre forme que l&apos;image : entières avec des bandes noires (par défaut), remplissant l&apos;image (le centre gardé) ou entières sur une copie floutée et assombrie d&apos;elles-mêmes</translation>
     </message>
     <message>
         <source>the picture&apos;s shape: widescreen (default) or 4:3; a 4:3 television shows 16:9 letterboxed</source>
-        <translation type="unfinished"></translation>
+        <translation>la forme de l&apos;image : grand écran (par défaut) ou 4:3 ; un téléviseur 4:3 affiche le 16:9 avec des bandes noires</translation>
     </message>
     <message>
         <source>a chapter at every photo (default), so a remote&apos;s Next and Previous step through them, or none</source>
-        <translation type="unfinished"></translation>
+        <translation>un chapitre à chaque photo (par défaut), pour que Suivant et Précédent de la télécommande les parcourent, ou aucun</translation>
     </message>
     <message>
         <source>the disc opens on a menu with Play and an index of the photos (default; with chapters at the photos), or starts the show at once</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque s&apos;ouvre sur un menu avec Lecture et un index des photos (par défaut ; avec des chapitres aux photos) ou lance le diaporama aussitôt</translation>
     </message>
     <message>
         <source>Output (required):</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie (obligatoire) :</translation>
     </message>
     <message>
         <source>the video file (&quot;.mp4&quot; is appended if missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier vidéo (« .mp4 » est ajouté s&apos;il manque)</translation>
     </message>
     <message>
         <source>Video:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo :</translation>
     </message>
     <message>
         <source>the picture&apos;s short side (default 1080p)</source>
-        <translation type="unfinished"></translation>
+        <translation>le petit côté de l&apos;image (par défaut 1080p)</translation>
     </message>
     <message>
         <source>the picture&apos;s shape; 9:16 stands upright for phones (default 16:9)</source>
-        <translation type="unfinished"></translation>
+        <translation>la forme de l&apos;image ; 9:16 est vertical pour les téléphones (par défaut 16:9)</translation>
     </message>
     <message>
         <source>frames a second (default 30)</source>
-        <translation type="unfinished"></translation>
+        <translation>images par seconde (par défaut 30)</translation>
     </message>
     <message>
         <source>high (CRF 18), normal (CRF 21, default) or small (CRF 26): lower CRF is sharper and larger</source>
-        <translation type="unfinished"></translation>
+        <translation>high (CRF 18), normal (CRF 21, par défaut) ou small (CRF 26) : un CRF plus bas est plus net et plus gros</translation>
     </message>
     <message>
         <source>overwrite an existing file; without it an existing file ends the run with exit code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>écraser un fichier existant ; sans cette option, un fichier existant termine l&apos;exécution avec le code de sortie 1</translation>
     </message>
     <message>
         <source>print the diagnostic messages of the program and of the libraries it uses (FFmpeg, Qt) too; they always go to the diagnostic log, make-video.log in the cache folder</source>
-        <translation type="unfinished"></translation>
+        <translation>afficher aussi les messages de diagnostic du programme et des bibliothèques qu&apos;il utilise (FFmpeg, Qt) ; ils vont toujours dans le journal de diagnostic, make-video.log dans le dossier de cache</translation>
     </message>
     <message>
         <source>Usage: sorvel make-video [OPTIONS] --to FILE.mp4 PATH...
        sorvel make-video [OPTIONS] --to FILE.mp4 PROJECT.sorvel
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : sorvel make-video [OPTIONS] --to FICHIER.mp4 CHEMIN...
+              sorvel make-video [OPTIONS] --to FICHIER.mp4 PROJET.sorvel
+</translation>
     </message>
     <message>
         <source>Makes an MP4 video file (H.264 and AAC, a chapter at every photo) of a slideshow from photos and music without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crée un fichier vidéo MP4 (H.264 et AAC, un chapitre à chaque photo) d&apos;un diaporama à partir de photos et de musique sans ouvrir de fenêtre.</translation>
     </message>
     <message>
         <source>PROJECT.sorvel: a saved project with its photos, clips, settings and video choices; the options given here override the project&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>PROJET.sorvel : un projet enregistré avec ses photos, clips, réglages et choix vidéo ; les options données ici priment sur celles du projet.</translation>
     </message>
     <message>
         <source>Ctrl-C aborts cleanly: nothing of the file is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl-C interrompt proprement : il ne reste rien du fichier.</translation>
     </message>
     <message>
         <source>option %1 is for make-dvd</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option %1 est pour make-dvd</translation>
     </message>
     <message>
         <source>option %1 is for make-video</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option %1 est pour make-video</translation>
     </message>
     <message>
         <source>option --to needs a non-empty value</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;option --to demande une valeur non vide</translation>
     </message>
     <message>
         <source>--size must be 720p, 1080p or 2160p</source>
-        <translation type="unfinished"></translation>
+        <translation>--size doit être 720p, 1080p ou 2160p</translation>
     </message>
     <message>
         <source>--shape must be 16:9, 4:3, 9:16 or 1:1</source>
-        <translation type="unfinished"></translation>
+        <translation>--shape doit être 16:9, 4:3, 9:16 ou 1:1</translation>
     </message>
     <message>
         <source>--fps must be 25, 30, 50 or 60</source>
-        <translation type="unfinished"></translation>
+        <translation>--fps doit être 25, 30, 50 ou 60</translation>
     </message>
     <message>
         <source>--quality must be high, normal or small</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality doit être high, normal ou small</translation>
     </message>
     <message>
         <source>--aspect must be 16:9 or 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>--aspect doit être 16:9 ou 4:3</translation>
     </message>
     <message>
         <source>--chapters must be photo or none</source>
-        <translation type="unfinished"></translation>
+        <translation>--chapters doit être photo ou none</translation>
     </message>
     <message>
         <source>--framing must be fit, fill or blur</source>
-        <translation type="unfinished"></translation>
+        <translation>--framing doit être fit, fill ou blur</translation>
     </message>
     <message>
         <source>the output is required: --to FILE.mp4</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie est obligatoire : --to FICHIER.mp4</translation>
     </message>
     <message>
         <source>give --to only once</source>
-        <translation type="unfinished"></translation>
+        <translation>donnez --to une seule fois</translation>
     </message>
     <message>
         <source>neither a picture nor a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>ni une image ni un fichier son</translation>
     </message>
     <message>
         <source>the folder cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier est illisible</translation>
     </message>
     <message>
         <source>the name is not valid text; rename the file</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom n&apos;est pas un texte valide ; renommez le fichier</translation>
     </message>
 </context>
 <context>
@@ -2418,55 +2423,55 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     </message>
     <message>
         <source>the folder cannot be marked as in use</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier ne peut pas être marqué comme utilisé</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished">%1 Go</translation>
+        <translation>%1 Go</translation>
     </message>
     <message>
         <source>The show needs about %1, more than the largest DVD holds (%2 on a double-layer disc).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le diaporama demande environ %1, plus que le plus grand DVD ne contient (%2 sur un disque double couche).</translation>
     </message>
     <message>
         <source>No DVD can hold the image. Make it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun DVD ne peut contenir l&apos;image. La créer quand même ?</translation>
     </message>
     <message>
         <source>Choose a lower quality, or make the show shorter (fewer photos or a shorter time for each).</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez une qualité plus basse ou raccourcissez le diaporama (moins de photos ou moins de temps pour chacune).</translation>
     </message>
     <message>
         <source>Please choose the video file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez choisir le fichier vidéo.</translation>
     </message>
     <message>
         <source>%1 is a folder; please choose a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un dossier ; veuillez choisir un nom de fichier.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Cannot write to the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans le dossier %1.</translation>
     </message>
     <message>
         <source>Cannot write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>The file system of %1 does not support files larger than 4 GB; please choose another place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le système de fichiers de %1 ne prend pas en charge les fichiers de plus de 4 Go ; veuillez choisir un autre emplacement.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; will be overwritten. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier « %1 » sera écrasé. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Not enough space available on %1: the video needs about %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas assez d&apos;espace sur %1 : la vidéo demande environ %2 Mo.</translation>
     </message>
 </context>
 <context>
@@ -2730,39 +2735,39 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manquant</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Manquant</translation>
     </message>
     <message>
         <source>Left out of the preview and the DVD until it is found (Relink...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Omis de l&apos;aperçu et du DVD jusqu&apos;à ce qu&apos;il soit retrouvé (Relier...).</translation>
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (manquant)</translation>
     </message>
     <message>
         <source>Title card</source>
-        <translation type="unfinished"></translation>
+        <translation>Carton de titre</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Durée</translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Title card: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carton de titre : %1</translation>
     </message>
     <message>
         <source>%1, caption: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, légende : %2</translation>
     </message>
 </context>
 <context>
@@ -2898,31 +2903,31 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     <name>Probe</name>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une image</translation>
     </message>
     <message>
         <source>too large (%1 x %2 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>trop grande (%1 x %2 pixels)</translation>
     </message>
     <message>
         <source>cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>tronqué</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>endommagé : %1</translation>
     </message>
     <message>
         <source>not a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier son</translation>
     </message>
     <message>
         <source>has no sound the program can play</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;a aucun son que le programme peut lire</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>endommagé</translation>
     </message>
 </context>
 <context>
@@ -3095,27 +3100,27 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     <message>
         <source>Action After Making:</source>
         <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
-        <translation type="unfinished">Action après la création :</translation>
+        <translation>Ensuite :</translation>
     </message>
     <message>
         <source>Action After Making</source>
-        <translation type="unfinished">Action après la création</translation>
+        <translation>Ensuite</translation>
     </message>
     <message>
         <source>Creating video</source>
-        <translation type="unfinished"></translation>
+        <translation>Création de la vidéo</translation>
     </message>
     <message>
         <source>Exporting video...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation de la vidéo...</translation>
     </message>
     <message>
         <source>The video file is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier vidéo est %1</translation>
     </message>
     <message>
         <source>Failed to export the video!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;exportation de la vidéo !</translation>
     </message>
 </context>
 <context>
@@ -3148,130 +3153,130 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     </message>
     <message>
         <source>It is not valid JSON at byte %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas du JSON valide à l&apos;octet %1 : %2.</translation>
     </message>
     <message>
         <source>version: not a format version.</source>
-        <translation type="unfinished"></translation>
+        <translation>version : pas une version de format.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manquant</translation>
     </message>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un objet</translation>
     </message>
     <message>
         <source>not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une liste</translation>
     </message>
     <message>
         <source>not 0, 1, 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>ni 0, 1, 2 ni 3</translation>
     </message>
     <message>
         <source>before clipStart</source>
-        <translation type="unfinished"></translation>
+        <translation>avant clipStart</translation>
     </message>
     <message>
         <source>not a loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une intensité sonore</translation>
     </message>
     <message>
         <source>not a peak level</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un niveau de crête</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nombre</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un texte</translation>
     </message>
     <message>
         <source>not &quot;PAL&quot; or &quot;NTSC&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ni « PAL » ni « NTSC »</translation>
     </message>
     <message>
         <source>not 1, 2 or 6</source>
-        <translation type="unfinished"></translation>
+        <translation>ni 1, 2 ni 6</translation>
     </message>
     <message>
         <source>not &quot;repeat&quot; or &quot;stop&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>ni « repeat » ni « stop »</translation>
     </message>
     <message>
         <source>not 25, 30, 50 or 60</source>
-        <translation type="unfinished"></translation>
+        <translation>ni 25, 30, 50 ni 60</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: %2.</source>
-        <translation type="unfinished">Impossible d&apos;ouvrir le projet %1 : %2. {1 ?}</translation>
+        <translation>Le projet %1 ne peut pas être ouvert : %2.</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: it is too large (%2 MB; a project is at most %3 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet %1 ne peut pas être ouvert : il est trop grand (%2 Mo ; un projet fait au plus %3 Mo).</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: it is too large (a project is at most %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le projet %1 ne peut pas être ouvert : il est trop grand (un projet fait au plus %2 Mo).</translation>
     </message>
 </context>
 <context>
     <name>Project::Reader</name>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>ni true ni false</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nombre</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un nombre entier</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est hors de %2 à %3</translation>
     </message>
     <message>
         <source>%1 was %2; the editor takes %3 to %4, so it is now %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 valait %2 ; l&apos;éditeur accepte %3 à %4, la valeur est donc maintenant %5.</translation>
     </message>
     <message>
         <source>not one of the choices</source>
-        <translation type="unfinished"></translation>
+        <translation>pas l&apos;un des choix</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>manquant</translation>
     </message>
     <message>
         <source>negative</source>
-        <translation type="unfinished"></translation>
+        <translation>négatif</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un texte</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un objet</translation>
     </message>
     <message>
         <source>not 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>ni 0 ni 1</translation>
     </message>
     <message>
         <source>not a list of four numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une liste de quatre nombres</translation>
     </message>
 </context>
 <context>
@@ -3294,7 +3299,7 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
 </context>
 <context>
@@ -3308,27 +3313,27 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     <name>VideoGeneration</name>
     <message>
         <source>Cannot render the slideshow: %1</source>
-        <translation type="unfinished">Impossible de calculer le diaporama : %1</translation>
+        <translation>Impossible de rendre le diaporama : %1</translation>
     </message>
     <message>
         <source>Cannot write the video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la vidéo : %1</translation>
     </message>
     <message>
         <source>Cannot create the video file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier vidéo : %1</translation>
     </message>
     <message>
         <source>Cannot start encoding: %1</source>
-        <translation type="unfinished">Impossible de commencer l&apos;encodage : %1</translation>
+        <translation>Impossible de lancer l&apos;encodage : %1</translation>
     </message>
     <message>
         <source>Aborted</source>
-        <translation type="unfinished">Annulé</translation>
+        <translation>Interrompu</translation>
     </message>
     <message>
         <source>Cannot rename %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de renommer %1 en %2 : %3</translation>
     </message>
 </context>
 <context>

@@ -263,6 +263,8 @@ int Album::itemDurationMs(int k) const
     if (k >= 0 && k < photos.size() && photos.at(k).isTitleCard())
         return photos.at(k).titleCard->durationMs;
     return settings.photoDurationMs;
+}
+
 int Album::missingCount() const
 {
     int n = 0;

@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (falta)</translation>
     </message>
 </context>
 <context>
@@ -299,237 +299,237 @@ Do you want to continue?</source>
     <name>CaptionDialog</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyenda</translation>
     </message>
     <message>
         <source>Add Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir cartela de título</translation>
     </message>
     <message>
         <source>Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartela de título</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texto:</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente:</translation>
     </message>
     <message>
         <source>&amp;Size (% of the picture height):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño (% de la altura de la imagen):</translation>
     </message>
     <message>
         <source>&amp;Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Color:</translation>
     </message>
     <message>
         <source>&amp;Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Posición:</translation>
     </message>
     <message>
         <source>&amp;Legibility:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Legibilidad:</translation>
     </message>
     <message>
         <source>&amp;Duration (s):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duración (s):</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fondo:</translation>
     </message>
     <message>
         <source>Background c&amp;olours:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;olores de fondo:</translation>
     </message>
     <message>
         <source>P&amp;hoto:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;oto:</translation>
     </message>
     <message>
         <source>P&amp;lace:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lugar:</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Tamaño</translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negrita</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cursiva</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished">Posición</translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación</translation>
     </message>
     <message>
         <source>Legibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Legibilidad</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Centred</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrado</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Soft shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra suave</translation>
     </message>
     <message>
         <source>Translucent band</source>
-        <translation type="unfinished"></translation>
+        <translation>Banda translúcida</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna</translation>
     </message>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro...</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Duración</translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo</translation>
     </message>
     <message>
         <source>Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo</translation>
     </message>
     <message>
         <source>Gradient Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color del degradado</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished">Foto</translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Plain colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color liso</translation>
     </message>
     <message>
         <source>Gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>Degradado</translation>
     </message>
     <message>
         <source>Blurred photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto desenfocada</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Lugar</translation>
     </message>
     <message>
         <source>After the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Después de la foto seleccionada</translation>
     </message>
     <message>
         <source>Before the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de la foto seleccionada</translation>
     </message>
     <message>
         <source>At the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Al principio</translation>
     </message>
     <message>
         <source>At the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Al final</translation>
     </message>
     <message>
         <source>Apply Style to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar el estilo a &amp;todas</translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; is not installed here; the text is drawn in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente «%1» no está instalada aquí; el texto se dibuja en «%2».</translation>
     </message>
 </context>
 <context>
     <name>CaptionJson</name>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un objeto</translation>
     </message>
 </context>
 <context>
     <name>CaptionJson::Members</name>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un texto</translation>
     </message>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>no es true ni false</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número entero</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de %2 a %3</translation>
     </message>
     <message>
         <source>not a colour (#rrggbb)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un color (#rrggbb)</translation>
     </message>
     <message>
         <source>not one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es uno de %1</translation>
     </message>
 </context>
 <context>
@@ -568,7 +568,7 @@ Do you want to continue?</source>
     </message>
     <message>
         <source>make an MP4 video file from photos and music (see make-video --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>crear un archivo de vídeo MP4 a partir de fotos y música (véase make-video --help)</translation>
     </message>
 </context>
 <context>
@@ -931,67 +931,67 @@ Do you want to continue?</source>
     </message>
     <message>
         <source>Aspect Ratio:</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de aspecto:</translation>
     </message>
     <message>
         <source>Aspect Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Relación de aspecto</translation>
     </message>
     <message>
         <source>The picture&apos;s shape: 16:9 fills a widescreen television (a 4:3 one shows it letterboxed); 4:3 fills an old one</source>
-        <translation type="unfinished"></translation>
+        <translation>La forma de la imagen: 16:9 llena un televisor panorámico (uno 4:3 la muestra con franjas); 4:3 llena uno antiguo</translation>
     </message>
     <message>
         <source>16:9 Widescreen</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 panorámico</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished">0 % {4:3?}</translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulos:</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulos</translation>
     </message>
     <message>
         <source>A chapter at every photo lets a remote&apos;s Next and Previous buttons step through the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Un capítulo en cada foto permite que los botones Siguiente y Anterior de un mando recorran las fotos</translation>
     </message>
     <message>
         <source>One per Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno por foto</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>Start with a Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Empezar con un menú</translation>
     </message>
     <message>
         <source>The disc opens on the album&apos;s title with Play and an index of the photos, and returns there at the end of the show; each photo then starts a chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco se abre con el título del álbum, Reproducir y un índice de las fotos, y vuelve allí al final de la presentación; cada foto empieza entonces un capítulo</translation>
     </message>
     <message>
         <source>Menu Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del menú</translation>
     </message>
     <message>
         <source>The menu&apos;s main page</source>
-        <translation type="unfinished"></translation>
+        <translation>La página principal del menú</translation>
     </message>
     <message>
         <source>The disc starts the show at once</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco empieza la presentación enseguida</translation>
     </message>
 </context>
 <context>
@@ -1529,316 +1529,319 @@ Do you want to save them?</source>
     </message>
     <message>
         <source>Framing</source>
-        <translation type="unfinished"></translation>
+        <translation>Encuadre</translation>
     </message>
     <message>
         <source>Photos of another shape than the picture: whole with black bars, filling the picture (the edges cut off), or whole on a blurred copy of themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos de otra forma que la imagen: enteras con franjas negras, llenando la imagen (con los bordes recortados) o enteras sobre una copia desenfocada de sí mismas</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Llenar</translation>
     </message>
     <message>
         <source>Blurred Backdrop</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondo desenfocado</translation>
     </message>
     <message>
         <source>&amp;Export Video...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar vídeo...</translation>
     </message>
     <message>
         <source>Export the slideshow as an MP4 video file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar la presentación como archivo de vídeo MP4</translation>
     </message>
     <message>
         <source>The preview is not available on this display (%1): it cannot show OpenGL. Everything else, making DVDs included, works.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vista previa no está disponible en esta pantalla (%1): no puede mostrar OpenGL. Todo lo demás, incluida la creación de DVD, funciona.</translation>
     </message>
     <message>
         <source>Export Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar vídeo</translation>
     </message>
     <message>
         <source>Relink Missing Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a vincular archivos que faltan...</translation>
     </message>
     <message>
         <source>the name is not valid text; rename the file</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre no es un texto válido; cambie el nombre del archivo</translation>
     </message>
     <message>
         <source>Apply Caption Style to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar el estilo de leyenda a todas</translation>
     </message>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyenda</translation>
     </message>
     <message>
         <source>Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartela de título</translation>
     </message>
     <message>
         <source>Add Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir cartela de título</translation>
     </message>
     <message>
         <source>Caption...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyenda...</translation>
     </message>
     <message>
         <source>Add Title Card...</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir cartela de título...</translation>
     </message>
     <message>
         <source>Some values of the project are outside what the editor offers and have been changed; saving the project keeps the new values:</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunos valores del proyecto quedan fuera de lo que ofrece el editor y se han cambiado; al guardar el proyecto se conservan los nuevos valores:</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>The project cannot be saved to %1: %2.</source>
-        <translation type="unfinished">No se puede guardar el proyecto en %1: %2. {1:?}</translation>
+        <translation>No se puede guardar el proyecto en %1: %2.</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) of the project are missing or cannot be read. They keep their places in the album and are saved with it, but the preview and the DVD leave them out until they are found. Relink searches a folder (and the folders in it) for them by name.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Falta %n archivo del proyecto o no se puede leer. Conserva su lugar en el álbum y se guarda con él, pero la vista previa y el DVD lo omiten hasta que se encuentre. Volver a vincular lo busca por nombre en una carpeta (y sus subcarpetas).</numerusform>
+            <numerusform>Faltan %n archivos del proyecto o no se pueden leer. Conservan su lugar en el álbum y se guardan con él, pero la vista previa y el DVD los omiten hasta que se encuentren. Volver a vincular los busca por nombre en una carpeta (y sus subcarpetas).</numerusform>
         </translation>
     </message>
     <message>
         <source>Relink...</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a vincular...</translation>
     </message>
     <message>
         <source>Relink: Search a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a vincular: buscar en una carpeta</translation>
     </message>
     <message>
         <source>Searching %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando en %1...</translation>
     </message>
     <message>
         <source>Relink</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a vincular</translation>
     </message>
     <message>
         <source>Relink Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a vincular archivos</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) found again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n archivo encontrado de nuevo.</numerusform>
+            <numerusform>%n archivos encontrados de nuevo.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 found again; %2 still missing:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encontrados de nuevo; siguen faltando %2:</translation>
     </message>
     <message>
         <source>An album that was never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Un álbum nunca guardado</translation>
     </message>
     <message>
         <source>The album &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>El álbum «%1»</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not closed properly. Its unsaved changes were kept at %2 (%n photo(s)).
 Do you want to recover them?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 no se cerró correctamente. Sus cambios sin guardar se conservaron en %2 (%n foto).
+¿Desea recuperarlos?</numerusform>
+            <numerusform>%1 no se cerró correctamente. Sus cambios sin guardar se conservaron en %2 (%n fotos).
+¿Desea recuperarlos?</numerusform>
         </translation>
     </message>
     <message>
         <source>Recover Unsaved Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar el trabajo sin guardar</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más tarde</translation>
     </message>
 </context>
 <context>
     <name>ExportVideoDialog</name>
     <message>
         <source>Export Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar vídeo</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño:</translation>
     </message>
     <message>
         <source>S&amp;hape:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;orma:</translation>
     </message>
     <message>
         <source>Frame &amp;rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotogramas por se&amp;gundo:</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calidad:</translation>
     </message>
     <message>
         <source>Estimated size:</source>
-        <translation type="unfinished">Tamaño estimado:</translation>
+        <translation>Tamaño estimado:</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar</translation>
     </message>
     <message>
         <source>720p (HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>720p (HD)</translation>
     </message>
     <message>
         <source>1080p (Full HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p (Full HD)</translation>
     </message>
     <message>
         <source>2160p (4K)</source>
-        <translation type="unfinished"></translation>
+        <translation>2160p (4K)</translation>
     </message>
     <message>
         <source>16:9 (wide screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 (panorámico)</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished">0 % {4:3?}</translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>9:16 (upright, for phones)</source>
-        <translation type="unfinished"></translation>
+        <translation>9:16 (vertical, para móviles)</translation>
     </message>
     <message>
         <source>1:1 (square)</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1 (cuadrado)</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished">Alta</translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normal</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Small file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo pequeño</translation>
     </message>
     <message>
         <source>%1 (CRF %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (CRF %2)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Tamaño</translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotogramas por segundo</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad</translation>
     </message>
     <message>
         <source>Estimated size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño estimado</translation>
     </message>
     <message>
         <source>Where the video goes (.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dónde se guarda el vídeo (.mp4)</translation>
     </message>
     <message>
         <source>Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentación</translation>
     </message>
     <message>
         <source>About %1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Unos %1 GB</translation>
     </message>
     <message>
         <source>About %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Unos %1 MB</translation>
     </message>
     <message>
         <source>%1 (%2 x %3 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 x %3 píxeles)</translation>
     </message>
     <message>
         <source>MP4 video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo MP4 (*.mp4)</translation>
     </message>
 </context>
 <context>
     <name>FileCheck</name>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta</translation>
     </message>
     <message>
         <source>a named pipe (FIFO)</source>
-        <translation type="unfinished"></translation>
+        <translation>una tubería con nombre (FIFO)</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
@@ -1857,11 +1860,11 @@ Do you want to recover them?</source>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Some files have not been added to the list:</source>
-        <translation type="unfinished">Algunos archivos no se han añadido a la lista:</translation>
+        <translation>Algunos archivos no se han añadido a la lista:</translation>
     </message>
 </context>
 <context>
@@ -2202,156 +2205,158 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     </message>
     <message>
         <source>%1, %2, %3 s of video, %4 x %5 (%6) at %7 frames/s, H.264 CRF %8</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 s de vídeo, %4 x %5 (%6) a %7 fotogramas/s, H.264 CRF %8</translation>
     </message>
     <message>
         <source>%1, %2, %3 s of video, %4 %5, up to %6 Mbit/s</source>
-        <translation type="unfinished">%1, %2, %3 s de vídeo, %4, hasta %5 Mbit/s {1,?} {2,?} {3 ?} {4 %5,?} {6 ?}</translation>
+        <translation>%1, %2, %3 s de vídeo, %4 %5, hasta %6 Mbit/s</translation>
     </message>
     <message>
         <source>Some files of the project are missing or cannot be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Faltan algunos archivos del proyecto o no se pueden leer:</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) of the project are missing; give --yes to make the DVD without them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Falta %n archivo del proyecto; indique --yes para crear el DVD sin él</numerusform>
+            <numerusform>Faltan %n archivos del proyecto; indique --yes para crear el DVD sin ellos</numerusform>
         </translation>
     </message>
     <message>
         <source>Making the DVD without them</source>
-        <translation type="unfinished"></translation>
+        <translation>Se crea el DVD sin ellos</translation>
     </message>
     <message>
         <source>photos of another shape than the picture: whole with black bars (default), filling it (the centre kept), or whole on a blurred, darkened copy of themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>fotos de otra forma que la imagen: enteras con franjas negras (predeterminado), llenándola (se conserva el centro) o enteras sobre una copia desenfocada y oscurecida de sí mismas</translation>
     </message>
     <message>
         <source>the picture&apos;s shape: widescreen (default) or 4:3; a 4:3 television shows 16:9 letterboxed</source>
-        <translation type="unfinished"></translation>
+        <translation>la forma de la imagen: panorámica (predeterminado) o 4:3; un televisor 4:3 muestra 16:9 con franjas</translation>
     </message>
     <message>
         <source>a chapter at every photo (default), so a remote&apos;s Next and Previous step through them, or none</source>
-        <translation type="unfinished"></translation>
+        <translation>un capítulo en cada foto (predeterminado), para que Siguiente y Anterior del mando las recorran, o ninguno</translation>
     </message>
     <message>
         <source>the disc opens on a menu with Play and an index of the photos (default; with chapters at the photos), or starts the show at once</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco se abre con un menú con Reproducir y un índice de las fotos (predeterminado; con capítulos en las fotos) o empieza la presentación enseguida</translation>
     </message>
     <message>
         <source>Output (required):</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida (obligatoria):</translation>
     </message>
     <message>
         <source>the video file (&quot;.mp4&quot; is appended if missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de vídeo (se añade «.mp4» si falta)</translation>
     </message>
     <message>
         <source>Video:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo:</translation>
     </message>
     <message>
         <source>the picture&apos;s short side (default 1080p)</source>
-        <translation type="unfinished"></translation>
+        <translation>el lado corto de la imagen (predeterminado 1080p)</translation>
     </message>
     <message>
         <source>the picture&apos;s shape; 9:16 stands upright for phones (default 16:9)</source>
-        <translation type="unfinished"></translation>
+        <translation>la forma de la imagen; 9:16 es vertical para móviles (predeterminado 16:9)</translation>
     </message>
     <message>
         <source>frames a second (default 30)</source>
-        <translation type="unfinished"></translation>
+        <translation>fotogramas por segundo (predeterminado 30)</translation>
     </message>
     <message>
         <source>high (CRF 18), normal (CRF 21, default) or small (CRF 26): lower CRF is sharper and larger</source>
-        <translation type="unfinished"></translation>
+        <translation>high (CRF 18), normal (CRF 21, predeterminado) o small (CRF 26): un CRF menor es más nítido y más grande</translation>
     </message>
     <message>
         <source>overwrite an existing file; without it an existing file ends the run with exit code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>sobrescribir un archivo existente; sin esta opción, un archivo existente termina la ejecución con el código de salida 1</translation>
     </message>
     <message>
         <source>print the diagnostic messages of the program and of the libraries it uses (FFmpeg, Qt) too; they always go to the diagnostic log, make-video.log in the cache folder</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar también los mensajes de diagnóstico del programa y de las bibliotecas que usa (FFmpeg, Qt); siempre van al registro de diagnóstico, make-video.log en la carpeta de caché</translation>
     </message>
     <message>
         <source>Usage: sorvel make-video [OPTIONS] --to FILE.mp4 PATH...
        sorvel make-video [OPTIONS] --to FILE.mp4 PROJECT.sorvel
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sorvel make-video [OPCIONES] --to ARCHIVO.mp4 RUTA...
+     sorvel make-video [OPCIONES] --to ARCHIVO.mp4 PROYECTO.sorvel
+</translation>
     </message>
     <message>
         <source>Makes an MP4 video file (H.264 and AAC, a chapter at every photo) of a slideshow from photos and music without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un archivo de vídeo MP4 (H.264 y AAC, un capítulo en cada foto) de una presentación de fotos y música sin abrir ninguna ventana.</translation>
     </message>
     <message>
         <source>PROJECT.sorvel: a saved project with its photos, clips, settings and video choices; the options given here override the project&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>PROYECTO.sorvel: un proyecto guardado con sus fotos, clips, ajustes y opciones de vídeo; las opciones dadas aquí prevalecen sobre las del proyecto.</translation>
     </message>
     <message>
         <source>Ctrl-C aborts cleanly: nothing of the file is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl-C cancela limpiamente: no queda nada del archivo.</translation>
     </message>
     <message>
         <source>option %1 is for make-dvd</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción %1 es para make-dvd</translation>
     </message>
     <message>
         <source>option %1 is for make-video</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción %1 es para make-video</translation>
     </message>
     <message>
         <source>option --to needs a non-empty value</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción --to necesita un valor no vacío</translation>
     </message>
     <message>
         <source>--size must be 720p, 1080p or 2160p</source>
-        <translation type="unfinished"></translation>
+        <translation>--size debe ser 720p, 1080p o 2160p</translation>
     </message>
     <message>
         <source>--shape must be 16:9, 4:3, 9:16 or 1:1</source>
-        <translation type="unfinished"></translation>
+        <translation>--shape debe ser 16:9, 4:3, 9:16 o 1:1</translation>
     </message>
     <message>
         <source>--fps must be 25, 30, 50 or 60</source>
-        <translation type="unfinished"></translation>
+        <translation>--fps debe ser 25, 30, 50 o 60</translation>
     </message>
     <message>
         <source>--quality must be high, normal or small</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality debe ser high, normal o small</translation>
     </message>
     <message>
         <source>--aspect must be 16:9 or 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>--aspect debe ser 16:9 o 4:3</translation>
     </message>
     <message>
         <source>--chapters must be photo or none</source>
-        <translation type="unfinished"></translation>
+        <translation>--chapters debe ser photo o none</translation>
     </message>
     <message>
         <source>--framing must be fit, fill or blur</source>
-        <translation type="unfinished"></translation>
+        <translation>--framing debe ser fit, fill o blur</translation>
     </message>
     <message>
         <source>the output is required: --to FILE.mp4</source>
-        <translation type="unfinished"></translation>
+        <translation>la salida es obligatoria: --to ARCHIVO.mp4</translation>
     </message>
     <message>
         <source>give --to only once</source>
-        <translation type="unfinished"></translation>
+        <translation>indique --to solo una vez</translation>
     </message>
     <message>
         <source>neither a picture nor a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen ni un archivo de sonido</translation>
     </message>
     <message>
         <source>the folder cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la carpeta</translation>
     </message>
     <message>
         <source>the name is not valid text; rename the file</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre no es un texto válido; cambie el nombre del archivo</translation>
     </message>
 </context>
 <context>
@@ -2418,55 +2423,55 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     </message>
     <message>
         <source>the folder cannot be marked as in use</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede marcar la carpeta como en uso</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished">%1 GB</translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <source>The show needs about %1, more than the largest DVD holds (%2 on a double-layer disc).</source>
-        <translation type="unfinished"></translation>
+        <translation>La presentación necesita unos %1, más de lo que cabe en el DVD más grande (%2 en un disco de doble capa).</translation>
     </message>
     <message>
         <source>No DVD can hold the image. Make it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún DVD puede contener la imagen. ¿Crearla de todos modos?</translation>
     </message>
     <message>
         <source>Choose a lower quality, or make the show shorter (fewer photos or a shorter time for each).</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una calidad menor o acorte la presentación (menos fotos o menos tiempo para cada una).</translation>
     </message>
     <message>
         <source>Please choose the video file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija el archivo de vídeo.</translation>
     </message>
     <message>
         <source>%1 is a folder; please choose a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una carpeta; elija un nombre de archivo.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no existe.</translation>
     </message>
     <message>
         <source>Cannot write to the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta %1.</translation>
     </message>
     <message>
         <source>Cannot write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1.</translation>
     </message>
     <message>
         <source>The file system of %1 does not support files larger than 4 GB; please choose another place.</source>
-        <translation type="unfinished"></translation>
+        <translation>El sistema de archivos de %1 no admite archivos de más de 4 GB; elija otro lugar.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; will be overwritten. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo «%1» se sobrescribirá. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>Not enough space available on %1: the video needs about %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay espacio suficiente en %1: el vídeo necesita unos %2 MB.</translation>
     </message>
 </context>
 <context>
@@ -2730,39 +2735,39 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta</translation>
     </message>
     <message>
         <source>Left out of the preview and the DVD until it is found (Relink...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitida en la vista previa y el DVD hasta que se encuentre (Volver a vincular...).</translation>
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (falta)</translation>
     </message>
     <message>
         <source>Title card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartela de título</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Duración</translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Title card: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartela de título: %1</translation>
     </message>
     <message>
         <source>%1, caption: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, leyenda: %2</translation>
     </message>
 </context>
 <context>
@@ -2898,31 +2903,31 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     <name>Probe</name>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen</translation>
     </message>
     <message>
         <source>too large (%1 x %2 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiado grande (%1 x %2 píxeles)</translation>
     </message>
     <message>
         <source>cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>truncado</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dañado: %1</translation>
     </message>
     <message>
         <source>not a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de sonido</translation>
     </message>
     <message>
         <source>has no sound the program can play</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene sonido que el programa pueda reproducir</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>dañado</translation>
     </message>
 </context>
 <context>
@@ -3095,27 +3100,27 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     <message>
         <source>Action After Making:</source>
         <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
-        <translation type="unfinished">Acción después de crear:</translation>
+        <translation>Después:</translation>
     </message>
     <message>
         <source>Action After Making</source>
-        <translation type="unfinished">Acción después de crear</translation>
+        <translation>Después</translation>
     </message>
     <message>
         <source>Creating video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando el vídeo</translation>
     </message>
     <message>
         <source>Exporting video...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando el vídeo...</translation>
     </message>
     <message>
         <source>The video file is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de vídeo es %1</translation>
     </message>
     <message>
         <source>Failed to export the video!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo exportar el vídeo!</translation>
     </message>
 </context>
 <context>
@@ -3148,130 +3153,130 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     </message>
     <message>
         <source>It is not valid JSON at byte %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No es JSON válido en el byte %1: %2.</translation>
     </message>
     <message>
         <source>version: not a format version.</source>
-        <translation type="unfinished"></translation>
+        <translation>version: no es una versión de formato.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta</translation>
     </message>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un objeto</translation>
     </message>
     <message>
         <source>not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una lista</translation>
     </message>
     <message>
         <source>not 0, 1, 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>no es 0, 1, 2 ni 3</translation>
     </message>
     <message>
         <source>before clipStart</source>
-        <translation type="unfinished"></translation>
+        <translation>antes de clipStart</translation>
     </message>
     <message>
         <source>not a loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una sonoridad</translation>
     </message>
     <message>
         <source>not a peak level</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un nivel de pico</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un texto</translation>
     </message>
     <message>
         <source>not &quot;PAL&quot; or &quot;NTSC&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no es «PAL» ni «NTSC»</translation>
     </message>
     <message>
         <source>not 1, 2 or 6</source>
-        <translation type="unfinished"></translation>
+        <translation>no es 1, 2 ni 6</translation>
     </message>
     <message>
         <source>not &quot;repeat&quot; or &quot;stop&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no es «repeat» ni «stop»</translation>
     </message>
     <message>
         <source>not 25, 30, 50 or 60</source>
-        <translation type="unfinished"></translation>
+        <translation>no es 25, 30, 50 ni 60</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: %2.</source>
-        <translation type="unfinished">No se puede abrir el proyecto %1: %2. {1 ?}</translation>
+        <translation>No se puede abrir el proyecto %1: %2.</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: it is too large (%2 MB; a project is at most %3 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el proyecto %1: es demasiado grande (%2 MB; un proyecto tiene como máximo %3 MB).</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: it is too large (a project is at most %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el proyecto %1: es demasiado grande (un proyecto tiene como máximo %2 MB).</translation>
     </message>
 </context>
 <context>
     <name>Project::Reader</name>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>no es true ni false</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un número entero</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fuera de %2 a %3</translation>
     </message>
     <message>
         <source>%1 was %2; the editor takes %3 to %4, so it is now %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 era %2; el editor admite de %3 a %4, así que ahora es %5.</translation>
     </message>
     <message>
         <source>not one of the choices</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una de las opciones</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta</translation>
     </message>
     <message>
         <source>negative</source>
-        <translation type="unfinished"></translation>
+        <translation>negativo</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un texto</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacío</translation>
     </message>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un objeto</translation>
     </message>
     <message>
         <source>not 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es 0 ni 1</translation>
     </message>
     <message>
         <source>not a list of four numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una lista de cuatro números</translation>
     </message>
 </context>
 <context>
@@ -3294,7 +3299,7 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos</translation>
     </message>
 </context>
 <context>
@@ -3308,27 +3313,27 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     <name>VideoGeneration</name>
     <message>
         <source>Cannot render the slideshow: %1</source>
-        <translation type="unfinished">No se puede generar la presentación: %1</translation>
+        <translation>No se puede representar la presentación: %1</translation>
     </message>
     <message>
         <source>Cannot write the video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el vídeo: %1</translation>
     </message>
     <message>
         <source>Cannot create the video file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo de vídeo: %1</translation>
     </message>
     <message>
         <source>Cannot start encoding: %1</source>
-        <translation type="unfinished">No se puede empezar a codificar: %1</translation>
+        <translation>No se puede iniciar la codificación: %1</translation>
     </message>
     <message>
         <source>Aborted</source>
-        <translation type="unfinished">Cancelado</translation>
+        <translation>Cancelado</translation>
     </message>
     <message>
         <source>Cannot rename %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cambiar el nombre de %1 a %2: %3</translation>
     </message>
 </context>
 <context>

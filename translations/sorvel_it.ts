@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (mancante)</translation>
     </message>
 </context>
 <context>
@@ -299,237 +299,237 @@ Vuoi continuare?</translation>
     <name>CaptionDialog</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Didascalia</translation>
     </message>
     <message>
         <source>Add Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi cartello del titolo</translation>
     </message>
     <message>
         <source>Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartello del titolo</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testo:</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carattere:</translation>
     </message>
     <message>
         <source>&amp;Size (% of the picture height):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dimensione (% dell&apos;altezza dell&apos;immagine):</translation>
     </message>
     <message>
         <source>&amp;Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;olore:</translation>
     </message>
     <message>
         <source>&amp;Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Posizione:</translation>
     </message>
     <message>
         <source>&amp;Legibility:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Leggibilità:</translation>
     </message>
     <message>
         <source>&amp;Duration (s):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Durata (s):</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sfondo:</translation>
     </message>
     <message>
         <source>Background c&amp;olours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Colori di s&amp;fondo:</translation>
     </message>
     <message>
         <source>P&amp;hoto:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;oto:</translation>
     </message>
     <message>
         <source>P&amp;lace:</source>
-        <translation type="unfinished"></translation>
+        <translation>Coll&amp;ocazione:</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Testo</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Carattere</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Dimensione</translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grassetto</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;orsivo</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished">Posizione</translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Allineamento</translation>
     </message>
     <message>
         <source>Legibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggibilità</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>In basso</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>In alto</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>A sinistra</translation>
     </message>
     <message>
         <source>Centred</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrato</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>A destra</translation>
     </message>
     <message>
         <source>Soft shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombra morbida</translation>
     </message>
     <message>
         <source>Translucent band</source>
-        <translation type="unfinished"></translation>
+        <translation>Fascia traslucida</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna</translation>
     </message>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Altro...</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Durata</translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo</translation>
     </message>
     <message>
         <source>Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore di sfondo</translation>
     </message>
     <message>
         <source>Gradient Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore della sfumatura</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished">Foto</translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Plain colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Colore uniforme</translation>
     </message>
     <message>
         <source>Gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfumatura</translation>
     </message>
     <message>
         <source>Blurred photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto sfocata</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Collocazione</translation>
     </message>
     <message>
         <source>After the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopo la foto selezionata</translation>
     </message>
     <message>
         <source>Before the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima della foto selezionata</translation>
     </message>
     <message>
         <source>At the start</source>
-        <translation type="unfinished"></translation>
+        <translation>All&apos;inizio</translation>
     </message>
     <message>
         <source>At the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Alla fine</translation>
     </message>
     <message>
         <source>Apply Style to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica lo stile a &amp;tutte</translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; is not installed here; the text is drawn in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il carattere «%1» non è installato qui; il testo viene disegnato in «%2».</translation>
     </message>
 </context>
 <context>
     <name>CaptionJson</name>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un oggetto</translation>
     </message>
 </context>
 <context>
     <name>CaptionJson::Members</name>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un testo</translation>
     </message>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>né true né false</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un numero</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un numero intero</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è fuori da %2 a %3</translation>
     </message>
     <message>
         <source>not a colour (#rrggbb)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un colore (#rrggbb)</translation>
     </message>
     <message>
         <source>not one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non è uno di %1</translation>
     </message>
 </context>
 <context>
@@ -568,7 +568,7 @@ Vuoi continuare?</translation>
     </message>
     <message>
         <source>make an MP4 video file from photos and music (see make-video --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>crea un file video MP4 da foto e musica (vedi make-video --help)</translation>
     </message>
 </context>
 <context>
@@ -931,67 +931,67 @@ Vuoi continuare?</translation>
     </message>
     <message>
         <source>Aspect Ratio:</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzioni:</translation>
     </message>
     <message>
         <source>Aspect Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporzioni</translation>
     </message>
     <message>
         <source>The picture&apos;s shape: 16:9 fills a widescreen television (a 4:3 one shows it letterboxed); 4:3 fills an old one</source>
-        <translation type="unfinished"></translation>
+        <translation>La forma dell&apos;immagine: 16:9 riempie un televisore panoramico (uno 4:3 la mostra con bande nere); 4:3 riempie uno vecchio</translation>
     </message>
     <message>
         <source>16:9 Widescreen</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 panoramico</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished">0% {4:3?}</translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capitoli:</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Capitoli</translation>
     </message>
     <message>
         <source>A chapter at every photo lets a remote&apos;s Next and Previous buttons step through the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Un capitolo a ogni foto permette ai tasti Avanti e Indietro di un telecomando di passare da una foto all&apos;altra</translation>
     </message>
     <message>
         <source>One per Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno per foto</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Start with a Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizia con un menu</translation>
     </message>
     <message>
         <source>The disc opens on the album&apos;s title with Play and an index of the photos, and returns there at the end of the show; each photo then starts a chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco si apre sul titolo dell&apos;album con Riproduci e un indice delle foto, e vi torna alla fine della presentazione; ogni foto inizia allora un capitolo</translation>
     </message>
     <message>
         <source>Menu Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteprima del menu</translation>
     </message>
     <message>
         <source>The menu&apos;s main page</source>
-        <translation type="unfinished"></translation>
+        <translation>La pagina principale del menu</translation>
     </message>
     <message>
         <source>The disc starts the show at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Il disco avvia subito la presentazione</translation>
     </message>
 </context>
 <context>
@@ -1529,316 +1529,319 @@ Vuoi salvarle?</translation>
     </message>
     <message>
         <source>Framing</source>
-        <translation type="unfinished"></translation>
+        <translation>Inquadratura</translation>
     </message>
     <message>
         <source>Photos of another shape than the picture: whole with black bars, filling the picture (the edges cut off), or whole on a blurred copy of themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto di forma diversa dall&apos;immagine: intere con bande nere, a riempire l&apos;immagine (bordi tagliati) o intere su una copia sfocata di sé stesse</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Adatta</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Riempi</translation>
     </message>
     <message>
         <source>Blurred Backdrop</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfondo sfocato</translation>
     </message>
     <message>
         <source>&amp;Export Video...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta video...</translation>
     </message>
     <message>
         <source>Export the slideshow as an MP4 video file</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta la presentazione come file video MP4</translation>
     </message>
     <message>
         <source>The preview is not available on this display (%1): it cannot show OpenGL. Everything else, making DVDs included, works.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;anteprima non è disponibile su questo schermo (%1): non può mostrare OpenGL. Tutto il resto, compresa la creazione di DVD, funziona.</translation>
     </message>
     <message>
         <source>Export Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta video</translation>
     </message>
     <message>
         <source>Relink Missing Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricollega file mancanti...</translation>
     </message>
     <message>
         <source>the name is not valid text; rename the file</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome non è un testo valido; rinominare il file</translation>
     </message>
     <message>
         <source>Apply Caption Style to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Applica lo stile della didascalia a tutte</translation>
     </message>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Didascalia</translation>
     </message>
     <message>
         <source>Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartello del titolo</translation>
     </message>
     <message>
         <source>Add Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi cartello del titolo</translation>
     </message>
     <message>
         <source>Caption...</source>
-        <translation type="unfinished"></translation>
+        <translation>Didascalia...</translation>
     </message>
     <message>
         <source>Add Title Card...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aggiungi cartello del titolo...</translation>
     </message>
     <message>
         <source>Some values of the project are outside what the editor offers and have been changed; saving the project keeps the new values:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni valori del progetto sono fuori da ciò che l&apos;editor offre e sono stati modificati; salvando il progetto si mantengono i nuovi valori:</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 esiste già.
+Sostituirlo?</translation>
     </message>
     <message>
         <source>The project cannot be saved to %1: %2.</source>
-        <translation type="unfinished">Impossibile salvare il progetto in %1: %2. {1:?}</translation>
+        <translation>Impossibile salvare il progetto in %1: %2.</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>non leggibile</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) of the project are missing or cannot be read. They keep their places in the album and are saved with it, but the preview and the DVD leave them out until they are found. Relink searches a folder (and the folders in it) for them by name.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file del progetto manca o non è leggibile. Mantiene il suo posto nell&apos;album e viene salvato con esso, ma l&apos;anteprima e il DVD lo omettono finché non viene ritrovato. Ricollega lo cerca per nome in una cartella (e nelle sue sottocartelle).</numerusform>
+            <numerusform>%n file del progetto mancano o non sono leggibili. Mantengono il loro posto nell&apos;album e vengono salvati con esso, ma l&apos;anteprima e il DVD li omettono finché non vengono ritrovati. Ricollega li cerca per nome in una cartella (e nelle sue sottocartelle).</numerusform>
         </translation>
     </message>
     <message>
         <source>Relink...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricollega...</translation>
     </message>
     <message>
         <source>Relink: Search a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricollega: cerca in una cartella</translation>
     </message>
     <message>
         <source>Searching %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricerca in %1...</translation>
     </message>
     <message>
         <source>Relink</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricollega</translation>
     </message>
     <message>
         <source>Relink Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Ricollega file</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) found again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file ritrovato.</numerusform>
+            <numerusform>%n file ritrovati.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 found again; %2 still missing:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ritrovati; %2 ancora mancanti:</translation>
     </message>
     <message>
         <source>An album that was never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Un album mai salvato</translation>
     </message>
     <message>
         <source>The album &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;album «%1»</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not closed properly. Its unsaved changes were kept at %2 (%n photo(s)).
 Do you want to recover them?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 non è stato chiuso correttamente. Le modifiche non salvate sono state conservate in %2 (%n foto).
+Recuperarle?</numerusform>
+            <numerusform>%1 non è stato chiuso correttamente. Le modifiche non salvate sono state conservate in %2 (%n foto).
+Recuperarle?</numerusform>
         </translation>
     </message>
     <message>
         <source>Recover Unsaved Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Recupera il lavoro non salvato</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Recupera</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Più tardi</translation>
     </message>
 </context>
 <context>
     <name>ExportVideoDialog</name>
     <message>
         <source>Export Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Esporta video</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sfoglia...</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dimensione:</translation>
     </message>
     <message>
         <source>S&amp;hape:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;orma:</translation>
     </message>
     <message>
         <source>Frame &amp;rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;requenza fotogrammi:</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualità:</translation>
     </message>
     <message>
         <source>Estimated size:</source>
-        <translation type="unfinished">Dimensione stimata:</translation>
+        <translation>Dimensione stimata:</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esporta</translation>
     </message>
     <message>
         <source>720p (HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>720p (HD)</translation>
     </message>
     <message>
         <source>1080p (Full HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p (Full HD)</translation>
     </message>
     <message>
         <source>2160p (4K)</source>
-        <translation type="unfinished"></translation>
+        <translation>2160p (4K)</translation>
     </message>
     <message>
         <source>16:9 (wide screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 (panoramico)</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished">0% {4:3?}</translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>9:16 (upright, for phones)</source>
-        <translation type="unfinished"></translation>
+        <translation>9:16 (verticale, per telefoni)</translation>
     </message>
     <message>
         <source>1:1 (square)</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1 (quadrato)</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished">Alta</translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normale</translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Small file</source>
-        <translation type="unfinished"></translation>
+        <translation>File piccolo</translation>
     </message>
     <message>
         <source>%1 (CRF %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (CRF %2)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Dimensione</translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequenza fotogrammi</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualità</translation>
     </message>
     <message>
         <source>Estimated size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione stimata</translation>
     </message>
     <message>
         <source>Where the video goes (.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dove viene scritto il video (.mp4)</translation>
     </message>
     <message>
         <source>Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentazione</translation>
     </message>
     <message>
         <source>About %1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Circa %1 GB</translation>
     </message>
     <message>
         <source>About %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Circa %1 MB</translation>
     </message>
     <message>
         <source>%1 (%2 x %3 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 x %3 pixel)</translation>
     </message>
     <message>
         <source>MP4 video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Video MP4 (*.mp4)</translation>
     </message>
 </context>
 <context>
     <name>FileCheck</name>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>non leggibile: %1</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>una cartella</translation>
     </message>
     <message>
         <source>a named pipe (FIFO)</source>
-        <translation type="unfinished"></translation>
+        <translation>una pipe con nome (FIFO)</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
 </context>
 <context>
@@ -1857,11 +1860,11 @@ Do you want to recover them?</source>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Some files have not been added to the list:</source>
-        <translation type="unfinished">Alcuni file non sono stati aggiunti all&apos;elenco:</translation>
+        <translation>Alcuni file non sono stati aggiunti all&apos;elenco:</translation>
     </message>
 </context>
 <context>
@@ -2202,156 +2205,158 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     </message>
     <message>
         <source>%1, %2, %3 s of video, %4 x %5 (%6) at %7 frames/s, H.264 CRF %8</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 s di video, %4 x %5 (%6) a %7 fotogrammi/s, H.264 CRF %8</translation>
     </message>
     <message>
         <source>%1, %2, %3 s of video, %4 %5, up to %6 Mbit/s</source>
-        <translation type="unfinished">%1, %2, %3 s di video, %4, fino a %5 Mbit/s {1,?} {2,?} {3 ?} {4 %5,?} {6 ?}</translation>
+        <translation>%1, %2, %3 s di video, %4 %5, fino a %6 Mbit/s</translation>
     </message>
     <message>
         <source>Some files of the project are missing or cannot be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alcuni file del progetto mancano o non sono leggibili:</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) of the project are missing; give --yes to make the DVD without them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file del progetto manca; indicare --yes per creare il DVD senza di esso</numerusform>
+            <numerusform>%n file del progetto mancano; indicare --yes per creare il DVD senza di essi</numerusform>
         </translation>
     </message>
     <message>
         <source>Making the DVD without them</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione del DVD senza di essi</translation>
     </message>
     <message>
         <source>photos of another shape than the picture: whole with black bars (default), filling it (the centre kept), or whole on a blurred, darkened copy of themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>foto di forma diversa dall&apos;immagine: intere con bande nere (predefinito), a riempirla (il centro mantenuto) o intere su una copia sfocata e scurita di sé stesse</translation>
     </message>
     <message>
         <source>the picture&apos;s shape: widescreen (default) or 4:3; a 4:3 television shows 16:9 letterboxed</source>
-        <translation type="unfinished"></translation>
+        <translation>la forma dell&apos;immagine: panoramica (predefinito) o 4:3; un televisore 4:3 mostra il 16:9 con bande nere</translation>
     </message>
     <message>
         <source>a chapter at every photo (default), so a remote&apos;s Next and Previous step through them, or none</source>
-        <translation type="unfinished"></translation>
+        <translation>un capitolo a ogni foto (predefinito), così Avanti e Indietro del telecomando le scorrono, oppure nessuno</translation>
     </message>
     <message>
         <source>the disc opens on a menu with Play and an index of the photos (default; with chapters at the photos), or starts the show at once</source>
-        <translation type="unfinished"></translation>
+        <translation>il disco si apre su un menu con Riproduci e un indice delle foto (predefinito; con capitoli alle foto) o avvia subito la presentazione</translation>
     </message>
     <message>
         <source>Output (required):</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita (obbligatoria):</translation>
     </message>
     <message>
         <source>the video file (&quot;.mp4&quot; is appended if missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>il file video (si aggiunge «.mp4» se manca)</translation>
     </message>
     <message>
         <source>Video:</source>
-        <translation type="unfinished"></translation>
+        <translation>Video:</translation>
     </message>
     <message>
         <source>the picture&apos;s short side (default 1080p)</source>
-        <translation type="unfinished"></translation>
+        <translation>il lato corto dell&apos;immagine (predefinito 1080p)</translation>
     </message>
     <message>
         <source>the picture&apos;s shape; 9:16 stands upright for phones (default 16:9)</source>
-        <translation type="unfinished"></translation>
+        <translation>la forma dell&apos;immagine; 9:16 è verticale per i telefoni (predefinito 16:9)</translation>
     </message>
     <message>
         <source>frames a second (default 30)</source>
-        <translation type="unfinished"></translation>
+        <translation>fotogrammi al secondo (predefinito 30)</translation>
     </message>
     <message>
         <source>high (CRF 18), normal (CRF 21, default) or small (CRF 26): lower CRF is sharper and larger</source>
-        <translation type="unfinished"></translation>
+        <translation>high (CRF 18), normal (CRF 21, predefinito) o small (CRF 26): un CRF più basso è più nitido e più grande</translation>
     </message>
     <message>
         <source>overwrite an existing file; without it an existing file ends the run with exit code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>sovrascrive un file esistente; senza, un file esistente termina l&apos;esecuzione con codice di uscita 1</translation>
     </message>
     <message>
         <source>print the diagnostic messages of the program and of the libraries it uses (FFmpeg, Qt) too; they always go to the diagnostic log, make-video.log in the cache folder</source>
-        <translation type="unfinished"></translation>
+        <translation>mostra anche i messaggi diagnostici del programma e delle librerie che usa (FFmpeg, Qt); vanno sempre nel registro diagnostico, make-video.log nella cartella della cache</translation>
     </message>
     <message>
         <source>Usage: sorvel make-video [OPTIONS] --to FILE.mp4 PATH...
        sorvel make-video [OPTIONS] --to FILE.mp4 PROJECT.sorvel
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sorvel make-video [OPZIONI] --to FILE.mp4 PERCORSO...
+     sorvel make-video [OPZIONI] --to FILE.mp4 PROGETTO.sorvel
+</translation>
     </message>
     <message>
         <source>Makes an MP4 video file (H.264 and AAC, a chapter at every photo) of a slideshow from photos and music without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un file video MP4 (H.264 e AAC, un capitolo a ogni foto) di una presentazione da foto e musica senza aprire finestre.</translation>
     </message>
     <message>
         <source>PROJECT.sorvel: a saved project with its photos, clips, settings and video choices; the options given here override the project&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>PROGETTO.sorvel: un progetto salvato con le sue foto, clip, impostazioni e scelte video; le opzioni indicate qui prevalgono su quelle del progetto.</translation>
     </message>
     <message>
         <source>Ctrl-C aborts cleanly: nothing of the file is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl-C interrompe in modo pulito: del file non resta nulla.</translation>
     </message>
     <message>
         <source>option %1 is for make-dvd</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;opzione %1 è per make-dvd</translation>
     </message>
     <message>
         <source>option %1 is for make-video</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;opzione %1 è per make-video</translation>
     </message>
     <message>
         <source>option --to needs a non-empty value</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;opzione --to richiede un valore non vuoto</translation>
     </message>
     <message>
         <source>--size must be 720p, 1080p or 2160p</source>
-        <translation type="unfinished"></translation>
+        <translation>--size deve essere 720p, 1080p o 2160p</translation>
     </message>
     <message>
         <source>--shape must be 16:9, 4:3, 9:16 or 1:1</source>
-        <translation type="unfinished"></translation>
+        <translation>--shape deve essere 16:9, 4:3, 9:16 o 1:1</translation>
     </message>
     <message>
         <source>--fps must be 25, 30, 50 or 60</source>
-        <translation type="unfinished"></translation>
+        <translation>--fps deve essere 25, 30, 50 o 60</translation>
     </message>
     <message>
         <source>--quality must be high, normal or small</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality deve essere high, normal o small</translation>
     </message>
     <message>
         <source>--aspect must be 16:9 or 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>--aspect deve essere 16:9 o 4:3</translation>
     </message>
     <message>
         <source>--chapters must be photo or none</source>
-        <translation type="unfinished"></translation>
+        <translation>--chapters deve essere photo o none</translation>
     </message>
     <message>
         <source>--framing must be fit, fill or blur</source>
-        <translation type="unfinished"></translation>
+        <translation>--framing deve essere fit, fill o blur</translation>
     </message>
     <message>
         <source>the output is required: --to FILE.mp4</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;uscita è obbligatoria: --to FILE.mp4</translation>
     </message>
     <message>
         <source>give --to only once</source>
-        <translation type="unfinished"></translation>
+        <translation>indicare --to una sola volta</translation>
     </message>
     <message>
         <source>neither a picture nor a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>né un&apos;immagine né un file audio</translation>
     </message>
     <message>
         <source>the folder cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella non è leggibile</translation>
     </message>
     <message>
         <source>the name is not valid text; rename the file</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome non è un testo valido; rinominare il file</translation>
     </message>
 </context>
 <context>
@@ -2418,55 +2423,55 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     </message>
     <message>
         <source>the folder cannot be marked as in use</source>
-        <translation type="unfinished"></translation>
+        <translation>la cartella non può essere segnata come in uso</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished">%1 GB</translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <source>The show needs about %1, more than the largest DVD holds (%2 on a double-layer disc).</source>
-        <translation type="unfinished"></translation>
+        <translation>La presentazione richiede circa %1, più di quanto contenga il DVD più grande (%2 su un disco a doppio strato).</translation>
     </message>
     <message>
         <source>No DVD can hold the image. Make it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun DVD può contenere l&apos;immagine. Crearla comunque?</translation>
     </message>
     <message>
         <source>Choose a lower quality, or make the show shorter (fewer photos or a shorter time for each).</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere una qualità più bassa o accorciare la presentazione (meno foto o meno tempo per ciascuna).</translation>
     </message>
     <message>
         <source>Please choose the video file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegliere il file video.</translation>
     </message>
     <message>
         <source>%1 is a folder; please choose a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è una cartella; scegliere un nome di file.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cartella %1 non esiste.</translation>
     </message>
     <message>
         <source>Cannot write to the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere nella cartella %1.</translation>
     </message>
     <message>
         <source>Cannot write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere %1.</translation>
     </message>
     <message>
         <source>The file system of %1 does not support files larger than 4 GB; please choose another place.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file system di %1 non supporta file più grandi di 4 GB; scegliere un altro posto.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; will be overwritten. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file «%1» verrà sovrascritto. Continuare?</translation>
     </message>
     <message>
         <source>Not enough space available on %1: the video needs about %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spazio insufficiente su %1: il video richiede circa %2 MB.</translation>
     </message>
 </context>
 <context>
@@ -2730,39 +2735,39 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Mancante</translation>
     </message>
     <message>
         <source>Left out of the preview and the DVD until it is found (Relink...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Omessa dall&apos;anteprima e dal DVD finché non viene ritrovata (Ricollega...).</translation>
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (mancante)</translation>
     </message>
     <message>
         <source>Title card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartello del titolo</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Durata</translation>
+        <translation>Durata</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Title card: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartello del titolo: %1</translation>
     </message>
     <message>
         <source>%1, caption: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, didascalia: %2</translation>
     </message>
 </context>
 <context>
@@ -2898,31 +2903,31 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     <name>Probe</name>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un&apos;immagine</translation>
     </message>
     <message>
         <source>too large (%1 x %2 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>troppo grande (%1 x %2 pixel)</translation>
     </message>
     <message>
         <source>cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>troncato</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>danneggiato: %1</translation>
     </message>
     <message>
         <source>not a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file audio</translation>
     </message>
     <message>
         <source>has no sound the program can play</source>
-        <translation type="unfinished"></translation>
+        <translation>non ha audio che il programma possa riprodurre</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>danneggiato</translation>
     </message>
 </context>
 <context>
@@ -3095,27 +3100,27 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     <message>
         <source>Action After Making:</source>
         <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
-        <translation type="unfinished">Azione dopo la creazione:</translation>
+        <translation>Dopo:</translation>
     </message>
     <message>
         <source>Action After Making</source>
-        <translation type="unfinished">Azione dopo la creazione</translation>
+        <translation>Dopo</translation>
     </message>
     <message>
         <source>Creating video</source>
-        <translation type="unfinished"></translation>
+        <translation>Creazione del video</translation>
     </message>
     <message>
         <source>Exporting video...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione del video...</translation>
     </message>
     <message>
         <source>The video file is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il file video è %1</translation>
     </message>
     <message>
         <source>Failed to export the video!</source>
-        <translation type="unfinished"></translation>
+        <translation>Esportazione del video non riuscita!</translation>
     </message>
 </context>
 <context>
@@ -3148,130 +3153,130 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     </message>
     <message>
         <source>It is not valid JSON at byte %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è JSON valido al byte %1: %2.</translation>
     </message>
     <message>
         <source>version: not a format version.</source>
-        <translation type="unfinished"></translation>
+        <translation>version: non è una versione di formato.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante</translation>
     </message>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un oggetto</translation>
     </message>
     <message>
         <source>not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un elenco</translation>
     </message>
     <message>
         <source>not 0, 1, 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>né 0, 1, 2 né 3</translation>
     </message>
     <message>
         <source>before clipStart</source>
-        <translation type="unfinished"></translation>
+        <translation>prima di clipStart</translation>
     </message>
     <message>
         <source>not a loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un volume percepito</translation>
     </message>
     <message>
         <source>not a peak level</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un livello di picco</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un numero</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un testo</translation>
     </message>
     <message>
         <source>not &quot;PAL&quot; or &quot;NTSC&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>né «PAL» né «NTSC»</translation>
     </message>
     <message>
         <source>not 1, 2 or 6</source>
-        <translation type="unfinished"></translation>
+        <translation>né 1, 2 né 6</translation>
     </message>
     <message>
         <source>not &quot;repeat&quot; or &quot;stop&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>né «repeat» né «stop»</translation>
     </message>
     <message>
         <source>not 25, 30, 50 or 60</source>
-        <translation type="unfinished"></translation>
+        <translation>né 25, 30, 50 né 60</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: %2.</source>
-        <translation type="unfinished">Impossibile aprire il progetto %1: %2. {1 ?}</translation>
+        <translation>Impossibile aprire il progetto %1: %2.</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: it is too large (%2 MB; a project is at most %3 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il progetto %1: è troppo grande (%2 MB; un progetto è al massimo %3 MB).</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: it is too large (a project is at most %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile aprire il progetto %1: è troppo grande (un progetto è al massimo %2 MB).</translation>
     </message>
 </context>
 <context>
     <name>Project::Reader</name>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>né true né false</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un numero</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un numero intero</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 è fuori da %2 a %3</translation>
     </message>
     <message>
         <source>%1 was %2; the editor takes %3 to %4, so it is now %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 era %2; l&apos;editor accetta da %3 a %4, quindi ora è %5.</translation>
     </message>
     <message>
         <source>not one of the choices</source>
-        <translation type="unfinished"></translation>
+        <translation>non è una delle scelte</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>mancante</translation>
     </message>
     <message>
         <source>negative</source>
-        <translation type="unfinished"></translation>
+        <translation>negativo</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un testo</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vuoto</translation>
     </message>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un oggetto</translation>
     </message>
     <message>
         <source>not 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>né 0 né 1</translation>
     </message>
     <message>
         <source>not a list of four numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un elenco di quattro numeri</translation>
     </message>
 </context>
 <context>
@@ -3294,7 +3299,7 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
 </context>
 <context>
@@ -3308,27 +3313,27 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     <name>VideoGeneration</name>
     <message>
         <source>Cannot render the slideshow: %1</source>
-        <translation type="unfinished">Impossibile generare la presentazione: %1</translation>
+        <translation>Impossibile eseguire il rendering della presentazione: %1</translation>
     </message>
     <message>
         <source>Cannot write the video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il video: %1</translation>
     </message>
     <message>
         <source>Cannot create the video file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile creare il file video: %1</translation>
     </message>
     <message>
         <source>Cannot start encoding: %1</source>
-        <translation type="unfinished">Impossibile avviare la codifica: %1</translation>
+        <translation>Impossibile avviare la codifica: %1</translation>
     </message>
     <message>
         <source>Aborted</source>
-        <translation type="unfinished">Annullato</translation>
+        <translation>Interrotto</translation>
     </message>
     <message>
         <source>Cannot rename %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile rinominare %1 in %2: %3</translation>
     </message>
 </context>
 <context>

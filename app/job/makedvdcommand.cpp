@@ -492,11 +492,13 @@ int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const Diag
             reasons << FileCheck::refusal(file);
         // Made without them only when the person says so: a DVD that
         // silently lacks photos is a DVD made again.
-        printFileList(MakeDvd::tr("Some files of the project are missing or cannot be read:"), missing, reasons);
+        printFileList(MakeDvd::tr("Some files of the project are missing or cannot be read:"), missing,
+                      reasons);
         if (!o.yes) {
-            printErr(prefix + MakeDvd::tr("%n file(s) of the project are missing; give --yes to make "
-                                          "the DVD without them",
-                                          nullptr, int(missing.size())) +
+            printErr(prefix +
+                     MakeDvd::tr("%n file(s) of the project are missing; give --yes to make "
+                                 "the DVD without them",
+                                 nullptr, int(missing.size())) +
                      QLatin1Char('\n'));
             return 1;
         }
@@ -505,7 +507,8 @@ int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const Diag
         album = album.present();
     }
     if (album.photos.isEmpty()) {
-        printErr(prefix + MakeDvd::tr("the project has no photo to make a slideshow from") + QLatin1Char('\n'));
+        printErr(prefix + MakeDvd::tr("the project has no photo to make a slideshow from") +
+                 QLatin1Char('\n'));
         return 1;
     }
 

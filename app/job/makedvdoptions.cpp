@@ -53,13 +53,14 @@ struct UsageSection {
     QVector<UsageOption> options;
 };
 
-const char *const kFramingHelp =
-    QT_TRANSLATE_NOOP("MakeDvd", "photos of another shape than the picture: whole with black bars (default), "
-                                 "filling it (the centre kept), or whole on a blurred, darkened copy of themselves");
+const char *const kFramingHelp = QT_TRANSLATE_NOOP(
+    "MakeDvd", "photos of another shape than the picture: whole with black bars (default), "
+               "filling it (the centre kept), or whole on a blurred, darkened copy of themselves");
 
 // The paragraphs, the option table in two columns and the closing lines,
 // wrapped at 79 characters.
-QString usageText(const QStringList &paragraphs, const QVector<UsageSection> &sections, const QString &abortNote)
+QString usageText(const QStringList &paragraphs, const QVector<UsageSection> &sections,
+                  const QString &abortNote)
 {
     constexpr int kColumn = 27;
     constexpr int kWidth = 79;
@@ -76,7 +77,8 @@ QString usageText(const QStringList &paragraphs, const QVector<UsageSection> &se
         }
     }
     text += QLatin1Char('\n');
-    text += wrapText(MakeDvd::tr("Exit codes: 0 the output is complete, 1 failure, 2 usage error."), 0, kWidth);
+    text +=
+        wrapText(MakeDvd::tr("Exit codes: 0 the output is complete, 1 failure, 2 usage error."), 0, kWidth);
     text += wrapText(abortNote, 0, kWidth);
     return text;
 }
@@ -113,8 +115,9 @@ QString makeDvdUsage()
            QT_TRANSLATE_NOOP("MakeDvd", "a chapter at every photo (default), so a remote's Next and Previous "
                                         "step through them, or none")},
           {"--menu, --no-menu",
-           QT_TRANSLATE_NOOP("MakeDvd", "the disc opens on a menu with Play and an index of the photos "
-                                        "(default; with chapters at the photos), or starts the show at once")}}},
+           QT_TRANSLATE_NOOP("MakeDvd",
+                             "the disc opens on a menu with Play and an index of the photos "
+                             "(default; with chapters at the photos), or starts the show at once")}}},
         {QT_TRANSLATE_NOOP("MakeDvd", "Slideshow:"),
          {{"--photo-duration MS",
            QT_TRANSLATE_NOOP("MakeDvd", "time each photo is shown, 1000..999000 (default 5000)")},
@@ -160,13 +163,15 @@ QString makeDvdUsage()
     return MakeDvd::tr("Usage: sorvel make-dvd [OPTIONS] PATH...\n"
                        "       sorvel make-dvd [OPTIONS] PROJECT.sorvel\n") +
            QLatin1Char('\n') +
-           usageText({MakeDvd::tr("Makes a DVD-Video slideshow from photos and music without opening a window."),
-                      MakeDvd::tr("PATH: photo files, audio files or folders. A folder adds its photos and audio "
-                                  "files (one level, in name order). Photos and clips keep the order given."),
-                      MakeDvd::tr("PROJECT.sorvel: a saved project with its photos, clips, settings and DVD "
-                                  "choices; the options given here override the project's.")},
-                     sections,
-                     MakeDvd::tr("Ctrl-C aborts cleanly: child programs end and the working subfolder is removed."));
+           usageText(
+               {MakeDvd::tr("Makes a DVD-Video slideshow from photos and music without opening a window."),
+                MakeDvd::tr("PATH: photo files, audio files or folders. A folder adds its photos and audio "
+                            "files (one level, in name order). Photos and clips keep the order given."),
+                MakeDvd::tr("PROJECT.sorvel: a saved project with its photos, clips, settings and DVD "
+                            "choices; the options given here override the project's.")},
+               sections,
+               MakeDvd::tr(
+                   "Ctrl-C aborts cleanly: child programs end and the working subfolder is removed."));
 }
 
 QString makeVideoUsage()
@@ -175,13 +180,16 @@ QString makeVideoUsage()
         {QT_TRANSLATE_NOOP("MakeDvd", "Output (required):"),
          {{"--to FILE", QT_TRANSLATE_NOOP("MakeDvd", "the video file (\".mp4\" is appended if missing)")}}},
         {QT_TRANSLATE_NOOP("MakeDvd", "Video:"),
-         {{"--size 720p|1080p|2160p", QT_TRANSLATE_NOOP("MakeDvd", "the picture's short side (default 1080p)")},
+         {{"--size 720p|1080p|2160p",
+           QT_TRANSLATE_NOOP("MakeDvd", "the picture's short side (default 1080p)")},
           {"--shape 16:9|4:3|9:16|1:1",
-           QT_TRANSLATE_NOOP("MakeDvd", "the picture's shape; 9:16 stands upright for phones (default 16:9)")},
+           QT_TRANSLATE_NOOP("MakeDvd",
+                             "the picture's shape; 9:16 stands upright for phones (default 16:9)")},
           {"--fps 25|30|50|60", QT_TRANSLATE_NOOP("MakeDvd", "frames a second (default 30)")},
           {"--quality Q",
-           QT_TRANSLATE_NOOP("MakeDvd", "high (CRF 18), normal (CRF 21, default) or small (CRF 26): lower CRF "
-                                        "is sharper and larger")}}},
+           QT_TRANSLATE_NOOP("MakeDvd",
+                             "high (CRF 18), normal (CRF 21, default) or small (CRF 26): lower CRF "
+                             "is sharper and larger")}}},
         {QT_TRANSLATE_NOOP("MakeDvd", "Slideshow:"),
          {{"--photo-duration MS",
            QT_TRANSLATE_NOOP("MakeDvd", "time each photo is shown, 1000..999000 (default 5000)")},
@@ -198,8 +206,9 @@ QString makeVideoUsage()
            QT_TRANSLATE_NOOP("MakeDvd", "fit the photo time to the length of the music")},
           {"--no-auto-rotate", QT_TRANSLATE_NOOP("MakeDvd", "ignore the photos' EXIF orientation")}}},
         {QT_TRANSLATE_NOOP("MakeDvd", "Run:"),
-         {{"--yes", QT_TRANSLATE_NOOP("MakeDvd", "overwrite an existing file; without it an existing file ends "
-                                                 "the run with exit code 1")},
+         {{"--yes",
+           QT_TRANSLATE_NOOP("MakeDvd", "overwrite an existing file; without it an existing file ends "
+                                        "the run with exit code 1")},
           {"--quiet", QT_TRANSLATE_NOOP("MakeDvd", "print only errors and the result")},
           {"--verbose",
            QT_TRANSLATE_NOOP("MakeDvd", "print the diagnostic messages of the program and of the "
@@ -210,15 +219,14 @@ QString makeVideoUsage()
     return MakeDvd::tr("Usage: sorvel make-video [OPTIONS] --to FILE.mp4 PATH...\n"
                        "       sorvel make-video [OPTIONS] --to FILE.mp4 PROJECT.sorvel\n") +
            QLatin1Char('\n') +
-           usageText({MakeDvd::tr("Makes an MP4 video file (H.264 and AAC, a chapter at every photo) of a "
-                                  "slideshow from photos and music without opening a window."),
-                      MakeDvd::tr("PATH: photo files, audio files or folders. A folder adds its photos and audio "
-                                  "files (one level, in name order). Photos and clips keep the order given."),
-                      MakeDvd::tr("PROJECT.sorvel: a saved project with its photos, clips, settings and video "
-                                  "choices; the options given here override the project's.")},
-                     sections, MakeDvd::tr("Ctrl-C aborts cleanly: nothing of the file is left."));
-}
-
+           usageText(
+               {MakeDvd::tr("Makes an MP4 video file (H.264 and AAC, a chapter at every photo) of a "
+                            "slideshow from photos and music without opening a window."),
+                MakeDvd::tr("PATH: photo files, audio files or folders. A folder adds its photos and audio "
+                            "files (one level, in name order). Photos and clips keep the order given."),
+                MakeDvd::tr("PROJECT.sorvel: a saved project with its photos, clips, settings and video "
+                            "choices; the options given here override the project's.")},
+               sections, MakeDvd::tr("Ctrl-C aborts cleanly: nothing of the file is left."));
 }
 
 QString makeUsage(MakeCommand command)
@@ -245,10 +253,10 @@ MakeDvdParse parseMakeArguments(MakeCommand command, const QStringList &argument
     o.command = command;
     const bool video = command == MakeCommand::Video;
     // The options only a DVD has.
-    static const char *const dvdOnly[] = {"--to-folder",     "--to-iso", "--to-drive", "--volume-label",
-                                          "--standard",      "--audio-bitrate", "--channels", "--at-end",
-                                          "--copies",        "--speed",  "--temp-dir", "--keep-temp",
-                                          "--aspect",        "--chapters"};
+    static const char *const dvdOnly[] = {"--to-folder", "--to-iso",        "--to-drive", "--volume-label",
+                                          "--standard",  "--audio-bitrate", "--channels", "--at-end",
+                                          "--copies",    "--speed",         "--temp-dir", "--keep-temp",
+                                          "--aspect",    "--chapters"};
     int outputs = 0;
     bool optionsEnded = false;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -292,8 +300,8 @@ MakeDvdParse parseMakeArguments(MakeCommand command, const QStringList &argument
         };
         QString v;
         o.given.append(name);
-        const bool forDvdOnly =
-            std::any_of(std::begin(dvdOnly), std::end(dvdOnly), [&](const char *n) { return name == QLatin1String(n); });
+        const bool forDvdOnly = std::any_of(std::begin(dvdOnly), std::end(dvdOnly),
+                                            [&](const char *n) { return name == QLatin1String(n); });
         if (video && forDvdOnly) {
             result.error = MakeDvd::tr("option %1 is for make-dvd").arg(name);
             return result;
@@ -607,8 +615,10 @@ ExpandedInputs expandInputs(const QStringList &inputs)
                     out.notTaken.append(entry.absoluteFilePath());
             }
             // Names no QString can hold are told, not passed over.
-            for (const QString &name : FileCheck::undecodableNames(dir.absolutePath(), photoPatterns + audioPatterns))
-                reject(name, QCoreApplication::translate("MakeDvd", "the name is not valid text; rename the file"));
+            for (const QString &name :
+                 FileCheck::undecodableNames(dir.absolutePath(), photoPatterns + audioPatterns))
+                reject(name,
+                       QCoreApplication::translate("MakeDvd", "the name is not valid text; rename the file"));
         } else if (const QString refusal = FileCheck::refusal(input); refusal.isEmpty()) {
             classify(fi, true);
         } else {

@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ausente)</translation>
     </message>
 </context>
 <context>
@@ -299,237 +299,237 @@ Deseja continuar?</translation>
     <name>CaptionDialog</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Legenda</translation>
     </message>
     <message>
         <source>Add Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar cartela de título</translation>
     </message>
     <message>
         <source>Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartela de título</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Texto:</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fonte:</translation>
     </message>
     <message>
         <source>&amp;Size (% of the picture height):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamanho (% da altura da imagem):</translation>
     </message>
     <message>
         <source>&amp;Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cor:</translation>
     </message>
     <message>
         <source>&amp;Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Posição:</translation>
     </message>
     <message>
         <source>&amp;Legibility:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Legibilidade:</translation>
     </message>
     <message>
         <source>&amp;Duration (s):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duração (s):</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fundo:</translation>
     </message>
     <message>
         <source>Background c&amp;olours:</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ores de fundo:</translation>
     </message>
     <message>
         <source>P&amp;hoto:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;oto:</translation>
     </message>
     <message>
         <source>P&amp;lace:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Local:</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonte</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Tamanho</translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Negrito</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Itálico</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished">Posição</translation>
+        <translation>Posição</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alinhamento</translation>
     </message>
     <message>
         <source>Legibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Legibilidade</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Embaixo</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Em cima</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquerda</translation>
     </message>
     <message>
         <source>Centred</source>
-        <translation type="unfinished"></translation>
+        <translation>Centralizado</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Direita</translation>
     </message>
     <message>
         <source>Soft shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombra suave</translation>
     </message>
     <message>
         <source>Translucent band</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa translúcida</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma</translation>
     </message>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Outra...</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Duração</translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundo</translation>
     </message>
     <message>
         <source>Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor de fundo</translation>
     </message>
     <message>
         <source>Gradient Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor do gradiente</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished">Foto</translation>
+        <translation>Foto</translation>
     </message>
     <message>
         <source>Plain colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor sólida</translation>
     </message>
     <message>
         <source>Gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradiente</translation>
     </message>
     <message>
         <source>Blurred photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto desfocada</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Local</translation>
     </message>
     <message>
         <source>After the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Depois da foto selecionada</translation>
     </message>
     <message>
         <source>Before the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes da foto selecionada</translation>
     </message>
     <message>
         <source>At the start</source>
-        <translation type="unfinished"></translation>
+        <translation>No início</translation>
     </message>
     <message>
         <source>At the end</source>
-        <translation type="unfinished"></translation>
+        <translation>No fim</translation>
     </message>
     <message>
         <source>Apply Style to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar o estilo a &amp;todas</translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; is not installed here; the text is drawn in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>A fonte &quot;%1&quot; não está instalada aqui; o texto é desenhado em &quot;%2&quot;.</translation>
     </message>
 </context>
 <context>
     <name>CaptionJson</name>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um objeto</translation>
     </message>
 </context>
 <context>
     <name>CaptionJson::Members</name>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ausente</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um texto</translation>
     </message>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>não é true nem false</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um número</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um número inteiro</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fora de %2 a %3</translation>
     </message>
     <message>
         <source>not a colour (#rrggbb)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma cor (#rrggbb)</translation>
     </message>
     <message>
         <source>not one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um de %1</translation>
     </message>
 </context>
 <context>
@@ -568,7 +568,7 @@ Deseja continuar?</translation>
     </message>
     <message>
         <source>make an MP4 video file from photos and music (see make-video --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>criar um arquivo de vídeo MP4 a partir de fotos e música (veja make-video --help)</translation>
     </message>
 </context>
 <context>
@@ -931,67 +931,67 @@ Deseja continuar?</translation>
     </message>
     <message>
         <source>Aspect Ratio:</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporção:</translation>
     </message>
     <message>
         <source>Aspect Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporção</translation>
     </message>
     <message>
         <source>The picture&apos;s shape: 16:9 fills a widescreen television (a 4:3 one shows it letterboxed); 4:3 fills an old one</source>
-        <translation type="unfinished"></translation>
+        <translation>A forma da imagem: 16:9 preenche uma TV widescreen (uma 4:3 a mostra com tarjas); 4:3 preenche uma TV antiga</translation>
     </message>
     <message>
         <source>16:9 Widescreen</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 widescreen</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished">0% {4:3?}</translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulos:</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulos</translation>
     </message>
     <message>
         <source>A chapter at every photo lets a remote&apos;s Next and Previous buttons step through the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Um capítulo em cada foto permite que os botões Próximo e Anterior do controle remoto passem pelas fotos</translation>
     </message>
     <message>
         <source>One per Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Um por foto</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Start with a Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Começar com um menu</translation>
     </message>
     <message>
         <source>The disc opens on the album&apos;s title with Play and an index of the photos, and returns there at the end of the show; each photo then starts a chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>O disco abre no título do álbum com Reproduzir e um índice das fotos, e volta para lá no fim da apresentação; cada foto então inicia um capítulo</translation>
     </message>
     <message>
         <source>Menu Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Prévia do menu</translation>
     </message>
     <message>
         <source>The menu&apos;s main page</source>
-        <translation type="unfinished"></translation>
+        <translation>A página principal do menu</translation>
     </message>
     <message>
         <source>The disc starts the show at once</source>
-        <translation type="unfinished"></translation>
+        <translation>O disco inicia a apresentação imediatamente</translation>
     </message>
 </context>
 <context>
@@ -1529,316 +1529,319 @@ Deseja salvá-las?</translation>
     </message>
     <message>
         <source>Framing</source>
-        <translation type="unfinished"></translation>
+        <translation>Enquadramento</translation>
     </message>
     <message>
         <source>Photos of another shape than the picture: whole with black bars, filling the picture (the edges cut off), or whole on a blurred copy of themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos de formato diferente da imagem: inteiras com tarjas pretas, preenchendo a imagem (bordas cortadas) ou inteiras sobre uma cópia desfocada delas mesmas</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Preencher</translation>
     </message>
     <message>
         <source>Blurred Backdrop</source>
-        <translation type="unfinished"></translation>
+        <translation>Fundo desfocado</translation>
     </message>
     <message>
         <source>&amp;Export Video...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar vídeo...</translation>
     </message>
     <message>
         <source>Export the slideshow as an MP4 video file</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a apresentação como arquivo de vídeo MP4</translation>
     </message>
     <message>
         <source>The preview is not available on this display (%1): it cannot show OpenGL. Everything else, making DVDs included, works.</source>
-        <translation type="unfinished"></translation>
+        <translation>A prévia não está disponível nesta tela (%1): ela não consegue exibir OpenGL. Todo o resto, inclusive criar DVDs, funciona.</translation>
     </message>
     <message>
         <source>Export Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar vídeo</translation>
     </message>
     <message>
         <source>Relink Missing Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Revincular arquivos ausentes...</translation>
     </message>
     <message>
         <source>the name is not valid text; rename the file</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome não é um texto válido; renomeie o arquivo</translation>
     </message>
     <message>
         <source>Apply Caption Style to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar estilo de legenda a todas</translation>
     </message>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Legenda</translation>
     </message>
     <message>
         <source>Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartela de título</translation>
     </message>
     <message>
         <source>Add Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar cartela de título</translation>
     </message>
     <message>
         <source>Caption...</source>
-        <translation type="unfinished"></translation>
+        <translation>Legenda...</translation>
     </message>
     <message>
         <source>Add Title Card...</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar cartela de título...</translation>
     </message>
     <message>
         <source>Some values of the project are outside what the editor offers and have been changed; saving the project keeps the new values:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguns valores do projeto estão fora do que o editor oferece e foram alterados; salvar o projeto mantém os novos valores:</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 já existe.
+Deseja substituí-lo?</translation>
     </message>
     <message>
         <source>The project cannot be saved to %1: %2.</source>
-        <translation type="unfinished">Não é possível salvar o projeto em %1: %2. {1:?}</translation>
+        <translation>Não é possível salvar o projeto em %1: %2.</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser lido</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) of the project are missing or cannot be read. They keep their places in the album and are saved with it, but the preview and the DVD leave them out until they are found. Relink searches a folder (and the folders in it) for them by name.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo do projeto está ausente ou não pode ser lido. Ele mantém seu lugar no álbum e é salvo com ele, mas a prévia e o DVD o omitem até que seja encontrado. Revincular o procura pelo nome em uma pasta (e suas subpastas).</numerusform>
+            <numerusform>%n arquivos do projeto estão ausentes ou não podem ser lidos. Eles mantêm seus lugares no álbum e são salvos com ele, mas a prévia e o DVD os omitem até que sejam encontrados. Revincular os procura pelo nome em uma pasta (e suas subpastas).</numerusform>
         </translation>
     </message>
     <message>
         <source>Relink...</source>
-        <translation type="unfinished"></translation>
+        <translation>Revincular...</translation>
     </message>
     <message>
         <source>Relink: Search a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Revincular: procurar em uma pasta</translation>
     </message>
     <message>
         <source>Searching %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurando em %1...</translation>
     </message>
     <message>
         <source>Relink</source>
-        <translation type="unfinished"></translation>
+        <translation>Revincular</translation>
     </message>
     <message>
         <source>Relink Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Revincular arquivos</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) found again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo encontrado novamente.</numerusform>
+            <numerusform>%n arquivos encontrados novamente.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 found again; %2 still missing:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encontrados novamente; %2 ainda ausentes:</translation>
     </message>
     <message>
         <source>An album that was never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Um álbum nunca salvo</translation>
     </message>
     <message>
         <source>The album &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>O álbum &quot;%1&quot;</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not closed properly. Its unsaved changes were kept at %2 (%n photo(s)).
 Do you want to recover them?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 não foi fechado corretamente. As alterações não salvas foram guardadas em %2 (%n foto).
+Deseja recuperá-las?</numerusform>
+            <numerusform>%1 não foi fechado corretamente. As alterações não salvas foram guardadas em %2 (%n fotos).
+Deseja recuperá-las?</numerusform>
         </translation>
     </message>
     <message>
         <source>Recover Unsaved Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar trabalho não salvo</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais tarde</translation>
     </message>
 </context>
 <context>
     <name>ExportVideoDialog</name>
     <message>
         <source>Export Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar vídeo</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Procurar...</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamanho:</translation>
     </message>
     <message>
         <source>S&amp;hape:</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormato:</translation>
     </message>
     <message>
         <source>Frame &amp;rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de &amp;quadros:</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Qualidade:</translation>
     </message>
     <message>
         <source>Estimated size:</source>
-        <translation type="unfinished">Tamanho estimado:</translation>
+        <translation>Tamanho estimado:</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar</translation>
     </message>
     <message>
         <source>720p (HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>720p (HD)</translation>
     </message>
     <message>
         <source>1080p (Full HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p (Full HD)</translation>
     </message>
     <message>
         <source>2160p (4K)</source>
-        <translation type="unfinished"></translation>
+        <translation>2160p (4K)</translation>
     </message>
     <message>
         <source>16:9 (wide screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 (widescreen)</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished">0% {4:3?}</translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>9:16 (upright, for phones)</source>
-        <translation type="unfinished"></translation>
+        <translation>9:16 (vertical, para celulares)</translation>
     </message>
     <message>
         <source>1:1 (square)</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1 (quadrado)</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished">Alta</translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normal</translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Small file</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo pequeno</translation>
     </message>
     <message>
         <source>%1 (CRF %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (CRF %2)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Tamanho</translation>
+        <translation>Tamanho</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxa de quadros</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualidade</translation>
     </message>
     <message>
         <source>Estimated size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho estimado</translation>
     </message>
     <message>
         <source>Where the video goes (.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Onde o vídeo é gravado (.mp4)</translation>
     </message>
     <message>
         <source>Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>Apresentação</translation>
     </message>
     <message>
         <source>About %1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca de %1 GB</translation>
     </message>
     <message>
         <source>About %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerca de %1 MB</translation>
     </message>
     <message>
         <source>%1 (%2 x %3 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 x %3 pixels)</translation>
     </message>
     <message>
         <source>MP4 video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo MP4 (*.mp4)</translation>
     </message>
 </context>
 <context>
     <name>FileCheck</name>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ausente</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não pode ser lido: %1</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>uma pasta</translation>
     </message>
     <message>
         <source>a named pipe (FIFO)</source>
-        <translation type="unfinished"></translation>
+        <translation>um pipe nomeado (FIFO)</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>um socket</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>um dispositivo</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo comum</translation>
     </message>
 </context>
 <context>
@@ -1857,11 +1860,11 @@ Do you want to recover them?</source>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Some files have not been added to the list:</source>
-        <translation type="unfinished">Alguns arquivos não foram adicionados à lista:</translation>
+        <translation>Alguns arquivos não foram adicionados à lista:</translation>
     </message>
 </context>
 <context>
@@ -2202,156 +2205,158 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
     </message>
     <message>
         <source>%1, %2, %3 s of video, %4 x %5 (%6) at %7 frames/s, H.264 CRF %8</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 s de vídeo, %4 x %5 (%6) a %7 quadros/s, H.264 CRF %8</translation>
     </message>
     <message>
         <source>%1, %2, %3 s of video, %4 %5, up to %6 Mbit/s</source>
-        <translation type="unfinished">%1, %2, %3 s de vídeo, %4, até %5 Mbit/s {1,?} {2,?} {3 ?} {4 %5,?} {6 ?}</translation>
+        <translation>%1, %2, %3 s de vídeo, %4 %5, até %6 Mbit/s</translation>
     </message>
     <message>
         <source>Some files of the project are missing or cannot be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alguns arquivos do projeto estão ausentes ou não podem ser lidos:</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) of the project are missing; give --yes to make the DVD without them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n arquivo do projeto está ausente; use --yes para criar o DVD sem ele</numerusform>
+            <numerusform>%n arquivos do projeto estão ausentes; use --yes para criar o DVD sem eles</numerusform>
         </translation>
     </message>
     <message>
         <source>Making the DVD without them</source>
-        <translation type="unfinished"></translation>
+        <translation>Criando o DVD sem eles</translation>
     </message>
     <message>
         <source>photos of another shape than the picture: whole with black bars (default), filling it (the centre kept), or whole on a blurred, darkened copy of themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>fotos de formato diferente da imagem: inteiras com tarjas pretas (padrão), preenchendo-a (o centro mantido) ou inteiras sobre uma cópia desfocada e escurecida delas mesmas</translation>
     </message>
     <message>
         <source>the picture&apos;s shape: widescreen (default) or 4:3; a 4:3 television shows 16:9 letterboxed</source>
-        <translation type="unfinished"></translation>
+        <translation>a forma da imagem: widescreen (padrão) ou 4:3; uma TV 4:3 mostra 16:9 com tarjas</translation>
     </message>
     <message>
         <source>a chapter at every photo (default), so a remote&apos;s Next and Previous step through them, or none</source>
-        <translation type="unfinished"></translation>
+        <translation>um capítulo em cada foto (padrão), para que Próximo e Anterior do controle remoto passem por elas, ou nenhum</translation>
     </message>
     <message>
         <source>the disc opens on a menu with Play and an index of the photos (default; with chapters at the photos), or starts the show at once</source>
-        <translation type="unfinished"></translation>
+        <translation>o disco abre em um menu com Reproduzir e um índice das fotos (padrão; com capítulos nas fotos) ou inicia a apresentação imediatamente</translation>
     </message>
     <message>
         <source>Output (required):</source>
-        <translation type="unfinished"></translation>
+        <translation>Saída (obrigatória):</translation>
     </message>
     <message>
         <source>the video file (&quot;.mp4&quot; is appended if missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo de vídeo (&quot;.mp4&quot; é acrescentado se faltar)</translation>
     </message>
     <message>
         <source>Video:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo:</translation>
     </message>
     <message>
         <source>the picture&apos;s short side (default 1080p)</source>
-        <translation type="unfinished"></translation>
+        <translation>o lado menor da imagem (padrão 1080p)</translation>
     </message>
     <message>
         <source>the picture&apos;s shape; 9:16 stands upright for phones (default 16:9)</source>
-        <translation type="unfinished"></translation>
+        <translation>a forma da imagem; 9:16 fica em pé para celulares (padrão 16:9)</translation>
     </message>
     <message>
         <source>frames a second (default 30)</source>
-        <translation type="unfinished"></translation>
+        <translation>quadros por segundo (padrão 30)</translation>
     </message>
     <message>
         <source>high (CRF 18), normal (CRF 21, default) or small (CRF 26): lower CRF is sharper and larger</source>
-        <translation type="unfinished"></translation>
+        <translation>high (CRF 18), normal (CRF 21, padrão) ou small (CRF 26): CRF menor é mais nítido e maior</translation>
     </message>
     <message>
         <source>overwrite an existing file; without it an existing file ends the run with exit code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>sobrescrever um arquivo existente; sem isso, um arquivo existente encerra a execução com código de saída 1</translation>
     </message>
     <message>
         <source>print the diagnostic messages of the program and of the libraries it uses (FFmpeg, Qt) too; they always go to the diagnostic log, make-video.log in the cache folder</source>
-        <translation type="unfinished"></translation>
+        <translation>mostrar também as mensagens de diagnóstico do programa e das bibliotecas que ele usa (FFmpeg, Qt); elas sempre vão para o log de diagnóstico, make-video.log na pasta de cache</translation>
     </message>
     <message>
         <source>Usage: sorvel make-video [OPTIONS] --to FILE.mp4 PATH...
        sorvel make-video [OPTIONS] --to FILE.mp4 PROJECT.sorvel
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: sorvel make-video [OPÇÕES] --to ARQUIVO.mp4 CAMINHO...
+     sorvel make-video [OPÇÕES] --to ARQUIVO.mp4 PROJETO.sorvel
+</translation>
     </message>
     <message>
         <source>Makes an MP4 video file (H.264 and AAC, a chapter at every photo) of a slideshow from photos and music without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cria um arquivo de vídeo MP4 (H.264 e AAC, um capítulo em cada foto) de uma apresentação de fotos e música sem abrir janela.</translation>
     </message>
     <message>
         <source>PROJECT.sorvel: a saved project with its photos, clips, settings and video choices; the options given here override the project&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>PROJETO.sorvel: um projeto salvo com suas fotos, clipes, configurações e escolhas de vídeo; as opções dadas aqui prevalecem sobre as do projeto.</translation>
     </message>
     <message>
         <source>Ctrl-C aborts cleanly: nothing of the file is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl-C cancela de forma limpa: nada do arquivo permanece.</translation>
     </message>
     <message>
         <source>option %1 is for make-dvd</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção %1 é para make-dvd</translation>
     </message>
     <message>
         <source>option %1 is for make-video</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção %1 é para make-video</translation>
     </message>
     <message>
         <source>option --to needs a non-empty value</source>
-        <translation type="unfinished"></translation>
+        <translation>a opção --to precisa de um valor não vazio</translation>
     </message>
     <message>
         <source>--size must be 720p, 1080p or 2160p</source>
-        <translation type="unfinished"></translation>
+        <translation>--size deve ser 720p, 1080p ou 2160p</translation>
     </message>
     <message>
         <source>--shape must be 16:9, 4:3, 9:16 or 1:1</source>
-        <translation type="unfinished"></translation>
+        <translation>--shape deve ser 16:9, 4:3, 9:16 ou 1:1</translation>
     </message>
     <message>
         <source>--fps must be 25, 30, 50 or 60</source>
-        <translation type="unfinished"></translation>
+        <translation>--fps deve ser 25, 30, 50 ou 60</translation>
     </message>
     <message>
         <source>--quality must be high, normal or small</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality deve ser high, normal ou small</translation>
     </message>
     <message>
         <source>--aspect must be 16:9 or 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>--aspect deve ser 16:9 ou 4:3</translation>
     </message>
     <message>
         <source>--chapters must be photo or none</source>
-        <translation type="unfinished"></translation>
+        <translation>--chapters deve ser photo ou none</translation>
     </message>
     <message>
         <source>--framing must be fit, fill or blur</source>
-        <translation type="unfinished"></translation>
+        <translation>--framing deve ser fit, fill ou blur</translation>
     </message>
     <message>
         <source>the output is required: --to FILE.mp4</source>
-        <translation type="unfinished"></translation>
+        <translation>a saída é obrigatória: --to ARQUIVO.mp4</translation>
     </message>
     <message>
         <source>give --to only once</source>
-        <translation type="unfinished"></translation>
+        <translation>informe --to apenas uma vez</translation>
     </message>
     <message>
         <source>neither a picture nor a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>nem uma imagem nem um arquivo de som</translation>
     </message>
     <message>
         <source>the folder cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta não pode ser lida</translation>
     </message>
     <message>
         <source>the name is not valid text; rename the file</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome não é um texto válido; renomeie o arquivo</translation>
     </message>
 </context>
 <context>
@@ -2418,55 +2423,55 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
     </message>
     <message>
         <source>the folder cannot be marked as in use</source>
-        <translation type="unfinished"></translation>
+        <translation>a pasta não pode ser marcada como em uso</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished">%1 GB</translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <source>The show needs about %1, more than the largest DVD holds (%2 on a double-layer disc).</source>
-        <translation type="unfinished"></translation>
+        <translation>A apresentação precisa de cerca de %1, mais do que o maior DVD comporta (%2 em um disco de camada dupla).</translation>
     </message>
     <message>
         <source>No DVD can hold the image. Make it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum DVD comporta a imagem. Criar mesmo assim?</translation>
     </message>
     <message>
         <source>Choose a lower quality, or make the show shorter (fewer photos or a shorter time for each).</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha uma qualidade menor ou encurte a apresentação (menos fotos ou menos tempo para cada uma).</translation>
     </message>
     <message>
         <source>Please choose the video file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha o arquivo de vídeo.</translation>
     </message>
     <message>
         <source>%1 is a folder; please choose a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é uma pasta; escolha um nome de arquivo.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>A pasta %1 não existe.</translation>
     </message>
     <message>
         <source>Cannot write to the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar na pasta %1.</translation>
     </message>
     <message>
         <source>Cannot write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar %1.</translation>
     </message>
     <message>
         <source>The file system of %1 does not support files larger than 4 GB; please choose another place.</source>
-        <translation type="unfinished"></translation>
+        <translation>O sistema de arquivos de %1 não suporta arquivos maiores que 4 GB; escolha outro local.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; will be overwritten. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo &quot;%1&quot; será sobrescrito. Deseja continuar?</translation>
     </message>
     <message>
         <source>Not enough space available on %1: the video needs about %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Espaço insuficiente em %1: o vídeo precisa de cerca de %2 MB.</translation>
     </message>
 </context>
 <context>
@@ -2730,39 +2735,39 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ausente</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausente</translation>
     </message>
     <message>
         <source>Left out of the preview and the DVD until it is found (Relink...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitida da prévia e do DVD até ser encontrada (Revincular...).</translation>
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ausente)</translation>
     </message>
     <message>
         <source>Title card</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartela de título</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Duração</translation>
+        <translation>Duração</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Title card: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cartela de título: %1</translation>
     </message>
     <message>
         <source>%1, caption: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, legenda: %2</translation>
     </message>
 </context>
 <context>
@@ -2898,31 +2903,31 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
     <name>Probe</name>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma imagem</translation>
     </message>
     <message>
         <source>too large (%1 x %2 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>grande demais (%1 x %2 pixels)</translation>
     </message>
     <message>
         <source>cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>truncado</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>danificado: %1</translation>
     </message>
     <message>
         <source>not a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um arquivo de som</translation>
     </message>
     <message>
         <source>has no sound the program can play</source>
-        <translation type="unfinished"></translation>
+        <translation>não tem som que o programa possa reproduzir</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>danificado</translation>
     </message>
 </context>
 <context>
@@ -3095,27 +3100,27 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
     <message>
         <source>Action After Making:</source>
         <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
-        <translation type="unfinished">Ação depois de criar:</translation>
+        <translation>Depois:</translation>
     </message>
     <message>
         <source>Action After Making</source>
-        <translation type="unfinished">Ação depois de criar</translation>
+        <translation>Depois</translation>
     </message>
     <message>
         <source>Creating video</source>
-        <translation type="unfinished"></translation>
+        <translation>Criando o vídeo</translation>
     </message>
     <message>
         <source>Exporting video...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando o vídeo...</translation>
     </message>
     <message>
         <source>The video file is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de vídeo é %1</translation>
     </message>
     <message>
         <source>Failed to export the video!</source>
-        <translation type="unfinished"></translation>
+        <translation>Falha ao exportar o vídeo!</translation>
     </message>
 </context>
 <context>
@@ -3148,130 +3153,130 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
     </message>
     <message>
         <source>It is not valid JSON at byte %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é JSON válido no byte %1: %2.</translation>
     </message>
     <message>
         <source>version: not a format version.</source>
-        <translation type="unfinished"></translation>
+        <translation>version: não é uma versão de formato.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ausente</translation>
     </message>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um objeto</translation>
     </message>
     <message>
         <source>not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma lista</translation>
     </message>
     <message>
         <source>not 0, 1, 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>não é 0, 1, 2 nem 3</translation>
     </message>
     <message>
         <source>before clipStart</source>
-        <translation type="unfinished"></translation>
+        <translation>antes de clipStart</translation>
     </message>
     <message>
         <source>not a loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma sonoridade</translation>
     </message>
     <message>
         <source>not a peak level</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um nível de pico</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um número</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um texto</translation>
     </message>
     <message>
         <source>not &quot;PAL&quot; or &quot;NTSC&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>não é &quot;PAL&quot; nem &quot;NTSC&quot;</translation>
     </message>
     <message>
         <source>not 1, 2 or 6</source>
-        <translation type="unfinished"></translation>
+        <translation>não é 1, 2 nem 6</translation>
     </message>
     <message>
         <source>not &quot;repeat&quot; or &quot;stop&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>não é &quot;repeat&quot; nem &quot;stop&quot;</translation>
     </message>
     <message>
         <source>not 25, 30, 50 or 60</source>
-        <translation type="unfinished"></translation>
+        <translation>não é 25, 30, 50 nem 60</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: %2.</source>
-        <translation type="unfinished">Não é possível abrir o projeto %1: %2. {1 ?}</translation>
+        <translation>Não é possível abrir o projeto %1: %2.</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: it is too large (%2 MB; a project is at most %3 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o projeto %1: é grande demais (%2 MB; um projeto tem no máximo %3 MB).</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: it is too large (a project is at most %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o projeto %1: é grande demais (um projeto tem no máximo %2 MB).</translation>
     </message>
 </context>
 <context>
     <name>Project::Reader</name>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>não é true nem false</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um número</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um número inteiro</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está fora de %2 a %3</translation>
     </message>
     <message>
         <source>%1 was %2; the editor takes %3 to %4, so it is now %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 era %2; o editor aceita de %3 a %4, então agora é %5.</translation>
     </message>
     <message>
         <source>not one of the choices</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma das opções</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>ausente</translation>
     </message>
     <message>
         <source>negative</source>
-        <translation type="unfinished"></translation>
+        <translation>negativo</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um texto</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vazio</translation>
     </message>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um objeto</translation>
     </message>
     <message>
         <source>not 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é 0 nem 1</translation>
     </message>
     <message>
         <source>not a list of four numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>não é uma lista de quatro números</translation>
     </message>
 </context>
 <context>
@@ -3294,7 +3299,7 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos</translation>
     </message>
 </context>
 <context>
@@ -3308,27 +3313,27 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
     <name>VideoGeneration</name>
     <message>
         <source>Cannot render the slideshow: %1</source>
-        <translation type="unfinished">Não é possível gerar a apresentação: %1</translation>
+        <translation>Não é possível renderizar a apresentação: %1</translation>
     </message>
     <message>
         <source>Cannot write the video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível gravar o vídeo: %1</translation>
     </message>
     <message>
         <source>Cannot create the video file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível criar o arquivo de vídeo: %1</translation>
     </message>
     <message>
         <source>Cannot start encoding: %1</source>
-        <translation type="unfinished">Não é possível iniciar a codificação: %1</translation>
+        <translation>Não é possível iniciar a codificação: %1</translation>
     </message>
     <message>
         <source>Aborted</source>
-        <translation type="unfinished">Cancelado</translation>
+        <translation>Cancelado</translation>
     </message>
     <message>
         <source>Cannot rename %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível renomear %1 para %2: %3</translation>
     </message>
 </context>
 <context>

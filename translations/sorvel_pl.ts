@@ -72,7 +72,7 @@
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (brak)</translation>
     </message>
 </context>
 <context>
@@ -299,237 +299,237 @@ Czy kontynuować?</translation>
     <name>CaptionDialog</name>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Podpis</translation>
     </message>
     <message>
         <source>Add Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj planszę tytułową</translation>
     </message>
     <message>
         <source>Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Plansza tytułowa</translation>
     </message>
     <message>
         <source>&amp;Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tekst:</translation>
     </message>
     <message>
         <source>&amp;Font:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Czcionka:</translation>
     </message>
     <message>
         <source>&amp;Size (% of the picture height):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rozmiar (% wysokości obrazu):</translation>
     </message>
     <message>
         <source>&amp;Colour:</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;olor:</translation>
     </message>
     <message>
         <source>&amp;Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Położenie:</translation>
     </message>
     <message>
         <source>&amp;Legibility:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Czytelność:</translation>
     </message>
     <message>
         <source>&amp;Duration (s):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Czas (s):</translation>
     </message>
     <message>
         <source>&amp;Background:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tło:</translation>
     </message>
     <message>
         <source>Background c&amp;olours:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolory t&amp;ła:</translation>
     </message>
     <message>
         <source>P&amp;hoto:</source>
-        <translation type="unfinished"></translation>
+        <translation>Z&amp;djęcie:</translation>
     </message>
     <message>
         <source>P&amp;lace:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Miejsce:</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Czcionka</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Rozmiar</translation>
+        <translation>Rozmiar</translation>
     </message>
     <message>
         <source>&amp;Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pogrubienie</translation>
     </message>
     <message>
         <source>&amp;Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kursywa</translation>
     </message>
     <message>
         <source>Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="unfinished">Pozycja</translation>
+        <translation>Położenie</translation>
     </message>
     <message>
         <source>Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyrównanie</translation>
     </message>
     <message>
         <source>Legibility</source>
-        <translation type="unfinished"></translation>
+        <translation>Czytelność</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Na dole</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Na górze</translation>
     </message>
     <message>
         <source>Centre</source>
-        <translation type="unfinished"></translation>
+        <translation>Na środku</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Do lewej</translation>
     </message>
     <message>
         <source>Centred</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyśrodkowany</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Do prawej</translation>
     </message>
     <message>
         <source>Soft shadow</source>
-        <translation type="unfinished"></translation>
+        <translation>Miękki cień</translation>
     </message>
     <message>
         <source>Translucent band</source>
-        <translation type="unfinished"></translation>
+        <translation>Półprzezroczysty pas</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>Other...</source>
-        <translation type="unfinished"></translation>
+        <translation>Inny...</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Czas trwania</translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <source>Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Tło</translation>
     </message>
     <message>
         <source>Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor tła</translation>
     </message>
     <message>
         <source>Gradient Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolor gradientu</translation>
     </message>
     <message>
         <source>Photo</source>
-        <translation type="unfinished">Zdjęcie</translation>
+        <translation>Zdjęcie</translation>
     </message>
     <message>
         <source>Plain colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Jednolity kolor</translation>
     </message>
     <message>
         <source>Gradient</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradient</translation>
     </message>
     <message>
         <source>Blurred photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmyte zdjęcie</translation>
     </message>
     <message>
         <source>Place</source>
-        <translation type="unfinished"></translation>
+        <translation>Miejsce</translation>
     </message>
     <message>
         <source>After the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Po zaznaczonym zdjęciu</translation>
     </message>
     <message>
         <source>Before the selected photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Przed zaznaczonym zdjęciem</translation>
     </message>
     <message>
         <source>At the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Na początku</translation>
     </message>
     <message>
         <source>At the end</source>
-        <translation type="unfinished"></translation>
+        <translation>Na końcu</translation>
     </message>
     <message>
         <source>Apply Style to &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj styl do &amp;wszystkich</translation>
     </message>
     <message>
         <source>The font &quot;%1&quot; is not installed here; the text is drawn in &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Czcionka „%1” nie jest tu zainstalowana; tekst jest rysowany czcionką „%2”.</translation>
     </message>
 </context>
 <context>
     <name>CaptionJson</name>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest obiektem</translation>
     </message>
 </context>
 <context>
     <name>CaptionJson::Members</name>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest tekstem</translation>
     </message>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest true ani false</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest liczbą</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest liczbą całkowitą</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest poza zakresem od %2 do %3</translation>
     </message>
     <message>
         <source>not a colour (#rrggbb)</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest kolorem (#rrggbb)</translation>
     </message>
     <message>
         <source>not one of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest jednym z %1</translation>
     </message>
 </context>
 <context>
@@ -568,7 +568,7 @@ Czy kontynuować?</translation>
     </message>
     <message>
         <source>make an MP4 video file from photos and music (see make-video --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>utwórz plik wideo MP4 ze zdjęć i muzyki (zobacz make-video --help)</translation>
     </message>
 </context>
 <context>
@@ -931,67 +931,67 @@ Czy kontynuować?</translation>
     </message>
     <message>
         <source>Aspect Ratio:</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporcje obrazu:</translation>
     </message>
     <message>
         <source>Aspect Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporcje obrazu</translation>
     </message>
     <message>
         <source>The picture&apos;s shape: 16:9 fills a widescreen television (a 4:3 one shows it letterboxed); 4:3 fills an old one</source>
-        <translation type="unfinished"></translation>
+        <translation>Kształt obrazu: 16:9 wypełnia telewizor panoramiczny (telewizor 4:3 pokazuje go z pasami); 4:3 wypełnia starszy telewizor</translation>
     </message>
     <message>
         <source>16:9 Widescreen</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 panoramiczny</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished">0% {4:3?}</translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>Chapters:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdziały:</translation>
     </message>
     <message>
         <source>Chapters</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdziały</translation>
     </message>
     <message>
         <source>A chapter at every photo lets a remote&apos;s Next and Previous buttons step through the photos</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdział przy każdym zdjęciu pozwala przyciskom Dalej i Wstecz pilota przechodzić między zdjęciami</translation>
     </message>
     <message>
         <source>One per Photo</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeden na zdjęcie</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Start with a Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Zacznij od menu</translation>
     </message>
     <message>
         <source>The disc opens on the album&apos;s title with Play and an index of the photos, and returns there at the end of the show; each photo then starts a chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Płyta otwiera się tytułem albumu z Odtwórz i spisem zdjęć, a na końcu pokazu wraca tam; każde zdjęcie zaczyna wtedy rozdział</translation>
     </message>
     <message>
         <source>Menu Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd menu</translation>
     </message>
     <message>
         <source>The menu&apos;s main page</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona główna menu</translation>
     </message>
     <message>
         <source>The disc starts the show at once</source>
-        <translation type="unfinished"></translation>
+        <translation>Płyta od razu zaczyna pokaz</translation>
     </message>
 </context>
 <context>
@@ -1529,319 +1529,323 @@ Czy je zapisać?</translation>
     </message>
     <message>
         <source>Framing</source>
-        <translation type="unfinished"></translation>
+        <translation>Kadrowanie</translation>
     </message>
     <message>
         <source>Photos of another shape than the picture: whole with black bars, filling the picture (the edges cut off), or whole on a blurred copy of themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdjęcia o innym kształcie niż obraz: w całości z czarnymi pasami, wypełniające obraz (brzegi przycięte) lub w całości na rozmytej kopii samych siebie</translation>
     </message>
     <message>
         <source>Fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dopasuj</translation>
     </message>
     <message>
         <source>Fill</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełnij</translation>
     </message>
     <message>
         <source>Blurred Backdrop</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmyte tło</translation>
     </message>
     <message>
         <source>&amp;Export Video...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksportuj wideo...</translation>
     </message>
     <message>
         <source>Export the slideshow as an MP4 video file</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj pokaz slajdów jako plik wideo MP4</translation>
     </message>
     <message>
         <source>The preview is not available on this display (%1): it cannot show OpenGL. Everything else, making DVDs included, works.</source>
-        <translation type="unfinished"></translation>
+        <translation>Podgląd nie jest dostępny na tym ekranie (%1): nie może wyświetlić OpenGL. Wszystko inne, także tworzenie płyt DVD, działa.</translation>
     </message>
     <message>
         <source>Export Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj wideo</translation>
     </message>
     <message>
         <source>Relink Missing Files...</source>
-        <translation type="unfinished"></translation>
+        <translation>Połącz ponownie brakujące pliki...</translation>
     </message>
     <message>
         <source>the name is not valid text; rename the file</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa nie jest poprawnym tekstem; zmień nazwę pliku</translation>
     </message>
     <message>
         <source>Apply Caption Style to All</source>
-        <translation type="unfinished"></translation>
+        <translation>Zastosuj styl podpisu do wszystkich</translation>
     </message>
     <message>
         <source>Caption</source>
-        <translation type="unfinished"></translation>
+        <translation>Podpis</translation>
     </message>
     <message>
         <source>Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Plansza tytułowa</translation>
     </message>
     <message>
         <source>Add Title Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj planszę tytułową</translation>
     </message>
     <message>
         <source>Caption...</source>
-        <translation type="unfinished"></translation>
+        <translation>Podpis...</translation>
     </message>
     <message>
         <source>Add Title Card...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodaj planszę tytułową...</translation>
     </message>
     <message>
         <source>Some values of the project are outside what the editor offers and have been changed; saving the project keeps the new values:</source>
-        <translation type="unfinished"></translation>
+        <translation>Niektóre wartości projektu wykraczają poza to, co oferuje edytor, i zostały zmienione; zapisanie projektu zachowa nowe wartości:</translation>
     </message>
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 już istnieje.
+Czy chcesz go zastąpić?</translation>
     </message>
     <message>
         <source>The project cannot be saved to %1: %2.</source>
-        <translation type="unfinished">Nie można zapisać projektu w %1: %2. {1:?}</translation>
+        <translation>Nie można zapisać projektu w %1: %2.</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) of the project are missing or cannot be read. They keep their places in the album and are saved with it, but the preview and the DVD leave them out until they are found. Relink searches a folder (and the folders in it) for them by name.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Brakuje %n pliku projektu lub nie można go odczytać. Zachowuje swoje miejsce w albumie i jest z nim zapisywany, ale podgląd i DVD pomijają go, dopóki się nie znajdzie. Połącz ponownie szuka go po nazwie w folderze (i jego podfolderach).</numerusform>
+            <numerusform>Brakuje %n plików projektu lub nie można ich odczytać. Zachowują swoje miejsca w albumie i są z nim zapisywane, ale podgląd i DVD pomijają je, dopóki się nie znajdą. Połącz ponownie szuka ich po nazwie w folderze (i jego podfolderach).</numerusform>
+            <numerusform>Brakuje %n plików projektu lub nie można ich odczytać. Zachowują swoje miejsca w albumie i są z nim zapisywane, ale podgląd i DVD pomijają je, dopóki się nie znajdą. Połącz ponownie szuka ich po nazwie w folderze (i jego podfolderach).</numerusform>
         </translation>
     </message>
     <message>
         <source>Relink...</source>
-        <translation type="unfinished"></translation>
+        <translation>Połącz ponownie...</translation>
     </message>
     <message>
         <source>Relink: Search a Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Połącz ponownie: przeszukaj folder</translation>
     </message>
     <message>
         <source>Searching %1...</source>
-        <translation type="unfinished"></translation>
+        <translation>Przeszukiwanie %1...</translation>
     </message>
     <message>
         <source>Relink</source>
-        <translation type="unfinished"></translation>
+        <translation>Połącz ponownie</translation>
     </message>
     <message>
         <source>Relink Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Połącz ponownie pliki</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) found again.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Odnaleziono %n plik.</numerusform>
+            <numerusform>Odnaleziono %n pliki.</numerusform>
+            <numerusform>Odnaleziono %n plików.</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 found again; %2 still missing:</source>
-        <translation type="unfinished"></translation>
+        <translation>Odnalezione: %1; nadal brakuje: %2:</translation>
     </message>
     <message>
         <source>An album that was never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Album, który nigdy nie został zapisany</translation>
     </message>
     <message>
         <source>The album &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Album „%1”</translation>
     </message>
     <message numerus="yes">
         <source>%1 was not closed properly. Its unsaved changes were kept at %2 (%n photo(s)).
 Do you want to recover them?</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 nie został poprawnie zamknięty. Niezapisane zmiany zachowano w %2 (%n zdjęcie).
+Czy chcesz je odzyskać?</numerusform>
+            <numerusform>%1 nie został poprawnie zamknięty. Niezapisane zmiany zachowano w %2 (%n zdjęcia).
+Czy chcesz je odzyskać?</numerusform>
+            <numerusform>%1 nie został poprawnie zamknięty. Niezapisane zmiany zachowano w %2 (%n zdjęć).
+Czy chcesz je odzyskać?</numerusform>
         </translation>
     </message>
     <message>
         <source>Recover Unsaved Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Odzyskaj niezapisaną pracę</translation>
     </message>
     <message>
         <source>Recover</source>
-        <translation type="unfinished"></translation>
+        <translation>Odzyskaj</translation>
     </message>
     <message>
         <source>Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Później</translation>
     </message>
 </context>
 <context>
     <name>ExportVideoDialog</name>
     <message>
         <source>Export Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportuj wideo</translation>
     </message>
     <message>
         <source>&amp;File:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plik:</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>Prze&amp;glądaj...</translation>
     </message>
     <message>
         <source>&amp;Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rozmiar:</translation>
     </message>
     <message>
         <source>S&amp;hape:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kształt:</translation>
     </message>
     <message>
         <source>Frame &amp;rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba &amp;klatek:</translation>
     </message>
     <message>
         <source>&amp;Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jakość:</translation>
     </message>
     <message>
         <source>Estimated size:</source>
-        <translation type="unfinished">Szacowany rozmiar:</translation>
+        <translation>Szacowany rozmiar:</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eksportuj</translation>
     </message>
     <message>
         <source>720p (HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>720p (HD)</translation>
     </message>
     <message>
         <source>1080p (Full HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>1080p (Full HD)</translation>
     </message>
     <message>
         <source>2160p (4K)</source>
-        <translation type="unfinished"></translation>
+        <translation>2160p (4K)</translation>
     </message>
     <message>
         <source>16:9 (wide screen)</source>
-        <translation type="unfinished"></translation>
+        <translation>16:9 (panoramiczny)</translation>
     </message>
     <message>
         <source>4:3</source>
-        <translation type="unfinished">0% {4:3?}</translation>
+        <translation>4:3</translation>
     </message>
     <message>
         <source>9:16 (upright, for phones)</source>
-        <translation type="unfinished"></translation>
+        <translation>9:16 (pionowy, dla telefonów)</translation>
     </message>
     <message>
         <source>1:1 (square)</source>
-        <translation type="unfinished"></translation>
+        <translation>1:1 (kwadrat)</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished">Wysoka</translation>
+        <translation>Wysoka</translation>
     </message>
     <message>
         <source>Normal</source>
-        <translation type="unfinished">Normalna</translation>
+        <translation>Normalna</translation>
     </message>
     <message>
         <source>Small file</source>
-        <translation type="unfinished"></translation>
+        <translation>Mały plik</translation>
     </message>
     <message>
         <source>%1 (CRF %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (CRF %2)</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished">Rozmiar</translation>
+        <translation>Rozmiar</translation>
     </message>
     <message>
         <source>Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>Kształt</translation>
     </message>
     <message>
         <source>Frame rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Liczba klatek</translation>
     </message>
     <message>
         <source>Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Jakość</translation>
     </message>
     <message>
         <source>Estimated size</source>
-        <translation type="unfinished"></translation>
+        <translation>Szacowany rozmiar</translation>
     </message>
     <message>
         <source>Where the video goes (.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdzie zapisać wideo (.mp4)</translation>
     </message>
     <message>
         <source>Slideshow</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaz slajdów</translation>
     </message>
     <message>
         <source>About %1 GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Około %1 GB</translation>
     </message>
     <message>
         <source>About %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>Około %1 MB</translation>
     </message>
     <message>
         <source>%1 (%2 x %3 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 x %3 pikseli)</translation>
     </message>
     <message>
         <source>MP4 video (*.mp4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wideo MP4 (*.mp4)</translation>
     </message>
 </context>
 <context>
     <name>FileCheck</name>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać: %1</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>folder</translation>
     </message>
     <message>
         <source>a named pipe (FIFO)</source>
-        <translation type="unfinished"></translation>
+        <translation>potok nazwany (FIFO)</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>gniazdo</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>urządzenie</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest zwykłym plikiem</translation>
     </message>
 </context>
 <context>
@@ -1860,11 +1864,11 @@ Do you want to recover them?</source>
     </message>
     <message>
         <source>%1 — %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2</translation>
     </message>
     <message>
         <source>Some files have not been added to the list:</source>
-        <translation type="unfinished">Niektóre pliki nie zostały dodane do listy:</translation>
+        <translation>Niektóre pliki nie zostały dodane do listy:</translation>
     </message>
 </context>
 <context>
@@ -2208,157 +2212,159 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     </message>
     <message>
         <source>%1, %2, %3 s of video, %4 x %5 (%6) at %7 frames/s, H.264 CRF %8</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3 s wideo, %4 x %5 (%6) przy %7 klatkach/s, H.264 CRF %8</translation>
     </message>
     <message>
         <source>%1, %2, %3 s of video, %4 %5, up to %6 Mbit/s</source>
-        <translation type="unfinished">%1, %2, %3 s wideo, %4, do %5 Mb/s {1,?} {2,?} {3 ?} {4 %5,?} {6 ?}</translation>
+        <translation>%1, %2, %3 s wideo, %4 %5, do %6 Mbit/s</translation>
     </message>
     <message>
         <source>Some files of the project are missing or cannot be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Niektórych plików projektu brakuje lub nie można ich odczytać:</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) of the project are missing; give --yes to make the DVD without them</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Brakuje %n pliku projektu; podaj --yes, aby utworzyć DVD bez niego</numerusform>
+            <numerusform>Brakuje %n plików projektu; podaj --yes, aby utworzyć DVD bez nich</numerusform>
+            <numerusform>Brakuje %n plików projektu; podaj --yes, aby utworzyć DVD bez nich</numerusform>
         </translation>
     </message>
     <message>
         <source>Making the DVD without them</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzenie DVD bez nich</translation>
     </message>
     <message>
         <source>photos of another shape than the picture: whole with black bars (default), filling it (the centre kept), or whole on a blurred, darkened copy of themselves</source>
-        <translation type="unfinished"></translation>
+        <translation>zdjęcia o innym kształcie niż obraz: w całości z czarnymi pasami (domyślnie), wypełniające go (środek zachowany) lub w całości na rozmytej, przyciemnionej kopii samych siebie</translation>
     </message>
     <message>
         <source>the picture&apos;s shape: widescreen (default) or 4:3; a 4:3 television shows 16:9 letterboxed</source>
-        <translation type="unfinished"></translation>
+        <translation>kształt obrazu: panoramiczny (domyślnie) lub 4:3; telewizor 4:3 pokazuje 16:9 z pasami</translation>
     </message>
     <message>
         <source>a chapter at every photo (default), so a remote&apos;s Next and Previous step through them, or none</source>
-        <translation type="unfinished"></translation>
+        <translation>rozdział przy każdym zdjęciu (domyślnie), aby Dalej i Wstecz pilota przechodziły między nimi, lub brak</translation>
     </message>
     <message>
         <source>the disc opens on a menu with Play and an index of the photos (default; with chapters at the photos), or starts the show at once</source>
-        <translation type="unfinished"></translation>
+        <translation>płyta otwiera się menu z Odtwórz i spisem zdjęć (domyślnie; z rozdziałami przy zdjęciach) lub od razu zaczyna pokaz</translation>
     </message>
     <message>
         <source>Output (required):</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyjście (wymagane):</translation>
     </message>
     <message>
         <source>the video file (&quot;.mp4&quot; is appended if missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>plik wideo („.mp4” jest dopisywane, jeśli brak)</translation>
     </message>
     <message>
         <source>Video:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wideo:</translation>
     </message>
     <message>
         <source>the picture&apos;s short side (default 1080p)</source>
-        <translation type="unfinished"></translation>
+        <translation>krótszy bok obrazu (domyślnie 1080p)</translation>
     </message>
     <message>
         <source>the picture&apos;s shape; 9:16 stands upright for phones (default 16:9)</source>
-        <translation type="unfinished"></translation>
+        <translation>kształt obrazu; 9:16 stoi pionowo dla telefonów (domyślnie 16:9)</translation>
     </message>
     <message>
         <source>frames a second (default 30)</source>
-        <translation type="unfinished"></translation>
+        <translation>klatki na sekundę (domyślnie 30)</translation>
     </message>
     <message>
         <source>high (CRF 18), normal (CRF 21, default) or small (CRF 26): lower CRF is sharper and larger</source>
-        <translation type="unfinished"></translation>
+        <translation>high (CRF 18), normal (CRF 21, domyślnie) lub small (CRF 26): niższy CRF jest ostrzejszy i większy</translation>
     </message>
     <message>
         <source>overwrite an existing file; without it an existing file ends the run with exit code 1</source>
-        <translation type="unfinished"></translation>
+        <translation>nadpisz istniejący plik; bez tego istniejący plik kończy przebieg z kodem wyjścia 1</translation>
     </message>
     <message>
         <source>print the diagnostic messages of the program and of the libraries it uses (FFmpeg, Qt) too; they always go to the diagnostic log, make-video.log in the cache folder</source>
-        <translation type="unfinished"></translation>
+        <translation>wypisuj też komunikaty diagnostyczne programu i używanych bibliotek (FFmpeg, Qt); zawsze trafiają do dziennika diagnostycznego make-video.log w folderze pamięci podręcznej</translation>
     </message>
     <message>
         <source>Usage: sorvel make-video [OPTIONS] --to FILE.mp4 PATH...
        sorvel make-video [OPTIONS] --to FILE.mp4 PROJECT.sorvel
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Użycie: sorvel make-video [OPCJE] --to PLIK.mp4 ŚCIEŻKA...
+        sorvel make-video [OPCJE] --to PLIK.mp4 PROJEKT.sorvel
+</translation>
     </message>
     <message>
         <source>Makes an MP4 video file (H.264 and AAC, a chapter at every photo) of a slideshow from photos and music without opening a window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzy plik wideo MP4 (H.264 i AAC, rozdział przy każdym zdjęciu) z pokazem slajdów ze zdjęć i muzyki bez otwierania okna.</translation>
     </message>
     <message>
         <source>PROJECT.sorvel: a saved project with its photos, clips, settings and video choices; the options given here override the project&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>PROJEKT.sorvel: zapisany projekt z jego zdjęciami, klipami, ustawieniami i wyborami wideo; podane tu opcje mają pierwszeństwo przed ustawieniami projektu.</translation>
     </message>
     <message>
         <source>Ctrl-C aborts cleanly: nothing of the file is left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl-C przerywa czysto: z pliku nic nie zostaje.</translation>
     </message>
     <message>
         <source>option %1 is for make-dvd</source>
-        <translation type="unfinished"></translation>
+        <translation>opcja %1 jest dla make-dvd</translation>
     </message>
     <message>
         <source>option %1 is for make-video</source>
-        <translation type="unfinished"></translation>
+        <translation>opcja %1 jest dla make-video</translation>
     </message>
     <message>
         <source>option --to needs a non-empty value</source>
-        <translation type="unfinished"></translation>
+        <translation>opcja --to wymaga niepustej wartości</translation>
     </message>
     <message>
         <source>--size must be 720p, 1080p or 2160p</source>
-        <translation type="unfinished"></translation>
+        <translation>--size musi być 720p, 1080p lub 2160p</translation>
     </message>
     <message>
         <source>--shape must be 16:9, 4:3, 9:16 or 1:1</source>
-        <translation type="unfinished"></translation>
+        <translation>--shape musi być 16:9, 4:3, 9:16 lub 1:1</translation>
     </message>
     <message>
         <source>--fps must be 25, 30, 50 or 60</source>
-        <translation type="unfinished"></translation>
+        <translation>--fps musi być 25, 30, 50 lub 60</translation>
     </message>
     <message>
         <source>--quality must be high, normal or small</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality musi być high, normal lub small</translation>
     </message>
     <message>
         <source>--aspect must be 16:9 or 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>--aspect musi być 16:9 lub 4:3</translation>
     </message>
     <message>
         <source>--chapters must be photo or none</source>
-        <translation type="unfinished"></translation>
+        <translation>--chapters musi być photo lub none</translation>
     </message>
     <message>
         <source>--framing must be fit, fill or blur</source>
-        <translation type="unfinished"></translation>
+        <translation>--framing musi być fit, fill lub blur</translation>
     </message>
     <message>
         <source>the output is required: --to FILE.mp4</source>
-        <translation type="unfinished"></translation>
+        <translation>wyjście jest wymagane: --to PLIK.mp4</translation>
     </message>
     <message>
         <source>give --to only once</source>
-        <translation type="unfinished"></translation>
+        <translation>podaj --to tylko raz</translation>
     </message>
     <message>
         <source>neither a picture nor a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>ani obraz, ani plik dźwiękowy</translation>
     </message>
     <message>
         <source>the folder cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać folderu</translation>
     </message>
     <message>
         <source>the name is not valid text; rename the file</source>
-        <translation type="unfinished"></translation>
+        <translation>nazwa nie jest poprawnym tekstem; zmień nazwę pliku</translation>
     </message>
 </context>
 <context>
@@ -2425,55 +2431,55 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     </message>
     <message>
         <source>the folder cannot be marked as in use</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można oznaczyć folderu jako używanego</translation>
     </message>
     <message>
         <source>%1 GB</source>
-        <translation type="unfinished">%1 GB</translation>
+        <translation>%1 GB</translation>
     </message>
     <message>
         <source>The show needs about %1, more than the largest DVD holds (%2 on a double-layer disc).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pokaz wymaga około %1, więcej niż mieści największa płyta DVD (%2 na płycie dwuwarstwowej).</translation>
     </message>
     <message>
         <source>No DVD can hold the image. Make it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Żadna płyta DVD nie pomieści obrazu. Utworzyć mimo to?</translation>
     </message>
     <message>
         <source>Choose a lower quality, or make the show shorter (fewer photos or a shorter time for each).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz niższą jakość lub skróć pokaz (mniej zdjęć lub krótszy czas każdego).</translation>
     </message>
     <message>
         <source>Please choose the video file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz plik wideo.</translation>
     </message>
     <message>
         <source>%1 is a folder; please choose a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest folderem; wybierz nazwę pliku.</translation>
     </message>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder %1 nie istnieje.</translation>
     </message>
     <message>
         <source>Cannot write to the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisywać w folderze %1.</translation>
     </message>
     <message>
         <source>Cannot write to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać %1.</translation>
     </message>
     <message>
         <source>The file system of %1 does not support files larger than 4 GB; please choose another place.</source>
-        <translation type="unfinished"></translation>
+        <translation>System plików %1 nie obsługuje plików większych niż 4 GB; wybierz inne miejsce.</translation>
     </message>
     <message>
         <source>The file &quot;%1&quot; will be overwritten. Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik „%1” zostanie nadpisany. Czy chcesz kontynuować?</translation>
     </message>
     <message>
         <source>Not enough space available on %1: the video needs about %2 MB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Za mało miejsca na %1: wideo potrzebuje około %2 MB.</translation>
     </message>
 </context>
 <context>
@@ -2737,39 +2743,39 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>Missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak</translation>
     </message>
     <message>
         <source>Left out of the preview and the DVD until it is found (Relink...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomijane w podglądzie i na DVD, dopóki się nie znajdzie (Połącz ponownie...).</translation>
     </message>
     <message>
         <source>%1 (missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (brak)</translation>
     </message>
     <message>
         <source>Title card</source>
-        <translation type="unfinished"></translation>
+        <translation>Plansza tytułowa</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished">Czas trwania</translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>Title card: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plansza tytułowa: %1</translation>
     </message>
     <message>
         <source>%1, caption: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, podpis: %2</translation>
     </message>
 </context>
 <context>
@@ -2905,31 +2911,31 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     <name>Probe</name>
     <message>
         <source>not a picture</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest obrazem</translation>
     </message>
     <message>
         <source>too large (%1 x %2 pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>za duży (%1 x %2 pikseli)</translation>
     </message>
     <message>
         <source>cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>ucięty</translation>
     </message>
     <message>
         <source>damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>uszkodzony: %1</translation>
     </message>
     <message>
         <source>not a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest plikiem dźwiękowym</translation>
     </message>
     <message>
         <source>has no sound the program can play</source>
-        <translation type="unfinished"></translation>
+        <translation>nie ma dźwięku, który program może odtworzyć</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>uszkodzony</translation>
     </message>
 </context>
 <context>
@@ -3102,27 +3108,27 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     <message>
         <source>Action After Making:</source>
         <extracomment>Label before the list of what happens once the DVD is made (do nothing, shut down...); keep it short</extracomment>
-        <translation type="unfinished">Działanie po utworzeniu:</translation>
+        <translation>Potem:</translation>
     </message>
     <message>
         <source>Action After Making</source>
-        <translation type="unfinished">Działanie po utworzeniu</translation>
+        <translation>Potem</translation>
     </message>
     <message>
         <source>Creating video</source>
-        <translation type="unfinished"></translation>
+        <translation>Tworzenie wideo</translation>
     </message>
     <message>
         <source>Exporting video...</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportowanie wideo...</translation>
     </message>
     <message>
         <source>The video file is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik wideo to %1</translation>
     </message>
     <message>
         <source>Failed to export the video!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się wyeksportować wideo!</translation>
     </message>
 </context>
 <context>
@@ -3155,130 +3161,130 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     </message>
     <message>
         <source>It is not valid JSON at byte %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>To nie jest poprawny JSON w bajcie %1: %2.</translation>
     </message>
     <message>
         <source>version: not a format version.</source>
-        <translation type="unfinished"></translation>
+        <translation>version: nie jest wersją formatu.</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest obiektem</translation>
     </message>
     <message>
         <source>not a list</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest listą</translation>
     </message>
     <message>
         <source>not 0, 1, 2 or 3</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest 0, 1, 2 ani 3</translation>
     </message>
     <message>
         <source>before clipStart</source>
-        <translation type="unfinished"></translation>
+        <translation>przed clipStart</translation>
     </message>
     <message>
         <source>not a loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest głośnością</translation>
     </message>
     <message>
         <source>not a peak level</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest poziomem szczytowym</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest liczbą</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest tekstem</translation>
     </message>
     <message>
         <source>not &quot;PAL&quot; or &quot;NTSC&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest „PAL” ani „NTSC”</translation>
     </message>
     <message>
         <source>not 1, 2 or 6</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest 1, 2 ani 6</translation>
     </message>
     <message>
         <source>not &quot;repeat&quot; or &quot;stop&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest „repeat” ani „stop”</translation>
     </message>
     <message>
         <source>not 25, 30, 50 or 60</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest 25, 30, 50 ani 60</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: %2.</source>
-        <translation type="unfinished">Nie można otworzyć projektu %1: %2. {1 ?}</translation>
+        <translation>Nie można otworzyć projektu %1: %2.</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: it is too large (%2 MB; a project is at most %3 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć projektu %1: jest za duży (%2 MB; projekt ma najwyżej %3 MB).</translation>
     </message>
     <message>
         <source>The project %1 cannot be opened: it is too large (a project is at most %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można otworzyć projektu %1: jest za duży (projekt ma najwyżej %2 MB).</translation>
     </message>
 </context>
 <context>
     <name>Project::Reader</name>
     <message>
         <source>not true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest true ani false</translation>
     </message>
     <message>
         <source>not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest liczbą</translation>
     </message>
     <message>
         <source>not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest liczbą całkowitą</translation>
     </message>
     <message>
         <source>%1 is outside %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest poza zakresem od %2 do %3</translation>
     </message>
     <message>
         <source>%1 was %2; the editor takes %3 to %4, so it is now %5.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wynosiło %2; edytor przyjmuje od %3 do %4, więc teraz wynosi %5.</translation>
     </message>
     <message>
         <source>not one of the choices</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest jedną z możliwości</translation>
     </message>
     <message>
         <source>missing</source>
-        <translation type="unfinished"></translation>
+        <translation>brak</translation>
     </message>
     <message>
         <source>negative</source>
-        <translation type="unfinished"></translation>
+        <translation>ujemna</translation>
     </message>
     <message>
         <source>not a text</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest tekstem</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>puste</translation>
     </message>
     <message>
         <source>not an object</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest obiektem</translation>
     </message>
     <message>
         <source>not 0 or 1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest 0 ani 1</translation>
     </message>
     <message>
         <source>not a list of four numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>nie jest listą czterech liczb</translation>
     </message>
 </context>
 <context>
@@ -3301,7 +3307,7 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki</translation>
     </message>
 </context>
 <context>
@@ -3315,27 +3321,27 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     <name>VideoGeneration</name>
     <message>
         <source>Cannot render the slideshow: %1</source>
-        <translation type="unfinished">Nie można wygenerować pokazu slajdów: %1</translation>
+        <translation>Nie można wyrenderować pokazu: %1</translation>
     </message>
     <message>
         <source>Cannot write the video: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zapisać wideo: %1</translation>
     </message>
     <message>
         <source>Cannot create the video file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można utworzyć pliku wideo: %1</translation>
     </message>
     <message>
         <source>Cannot start encoding: %1</source>
-        <translation type="unfinished">Nie można rozpocząć kodowania: %1</translation>
+        <translation>Nie można rozpocząć kodowania: %1</translation>
     </message>
     <message>
         <source>Aborted</source>
-        <translation type="unfinished">Przerwano</translation>
+        <translation>Przerwano</translation>
     </message>
     <message>
         <source>Cannot rename %1 to %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zmienić nazwy %1 na %2: %3</translation>
     </message>
 </context>
 <context>

@@ -299,7 +299,7 @@ Möchten Sie fortfahren?</translation>
     <name>CaptionDialog</name>
     <message>
         <source>Caption</source>
-        <translation>Beschriftung</translation>
+        <translation>Bildunterschrift</translation>
     </message>
     <message>
         <source>Add Title Card</source>
@@ -1573,11 +1573,11 @@ Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>Apply Caption Style to All</source>
-        <translation>Beschriftungsstil auf alle anwenden</translation>
+        <translation>Stil der Bildunterschrift auf alle anwenden</translation>
     </message>
     <message>
         <source>Caption</source>
-        <translation>Beschriftung</translation>
+        <translation>Bildunterschrift</translation>
     </message>
     <message>
         <source>Title Card</source>
@@ -1589,7 +1589,7 @@ Möchten Sie sie speichern?</translation>
     </message>
     <message>
         <source>Caption...</source>
-        <translation>Beschriftung...</translation>
+        <translation>Bildunterschrift...</translation>
     </message>
     <message>
         <source>Add Title Card...</source>
@@ -2767,7 +2767,7 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     </message>
     <message>
         <source>%1, caption: %2</source>
-        <translation>%1, Beschriftung: %2</translation>
+        <translation>%1, Bildunterschrift: %2</translation>
     </message>
 </context>
 <context>

@@ -299,7 +299,7 @@ Do you want to continue?</source>
     <name>CaptionDialog</name>
     <message>
         <source>Caption</source>
-        <translation>Leyenda</translation>
+        <translation>Pie de foto</translation>
     </message>
     <message>
         <source>Add Title Card</source>
@@ -1573,11 +1573,11 @@ Do you want to save them?</source>
     </message>
     <message>
         <source>Apply Caption Style to All</source>
-        <translation>Aplicar el estilo de leyenda a todas</translation>
+        <translation>Aplicar el estilo del pie de foto a todas</translation>
     </message>
     <message>
         <source>Caption</source>
-        <translation>Leyenda</translation>
+        <translation>Pie de foto</translation>
     </message>
     <message>
         <source>Title Card</source>
@@ -1589,7 +1589,7 @@ Do you want to save them?</source>
     </message>
     <message>
         <source>Caption...</source>
-        <translation>Leyenda...</translation>
+        <translation>Pie de foto...</translation>
     </message>
     <message>
         <source>Add Title Card...</source>
@@ -2767,7 +2767,7 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     </message>
     <message>
         <source>%1, caption: %2</source>
-        <translation>%1, leyenda: %2</translation>
+        <translation>%1, pie de foto: %2</translation>
     </message>
 </context>
 <context>

@@ -939,11 +939,11 @@ Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>The picture&apos;s shape: 16:9 fills a widescreen television (a 4:3 one shows it letterboxed); 4:3 fills an old one</source>
-        <translation>La forme de l&apos;image : 16:9 remplit un téléviseur grand écran (un 4:3 l&apos;affiche avec des bandes noires) ; 4:3 remplit un ancien téléviseur</translation>
+        <translation>La forme de l&apos;image : 16:9 remplit un téléviseur écran large (un 4:3 l&apos;affiche avec des bandes noires) ; 4:3 remplit un ancien téléviseur</translation>
     </message>
     <message>
         <source>16:9 Widescreen</source>
-        <translation>16:9 grand écran</translation>
+        <translation>16:9 écran large</translation>
     </message>
     <message>
         <source>4:3</source>
@@ -1734,7 +1734,7 @@ Voulez-vous les récupérer ?</numerusform>
     </message>
     <message>
         <source>16:9 (wide screen)</source>
-        <translation>16:9 (grand écran)</translation>
+        <translation>16:9 (écran large)</translation>
     </message>
     <message>
         <source>4:3</source>
@@ -2232,7 +2232,7 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     </message>
     <message>
         <source>the picture&apos;s shape: widescreen (default) or 4:3; a 4:3 television shows 16:9 letterboxed</source>
-        <translation>la forme de l&apos;image : grand écran (par défaut) ou 4:3 ; un téléviseur 4:3 affiche le 16:9 avec des bandes noires</translation>
+        <translation>la forme de l&apos;image : écran large (par défaut) ou 4:3 ; un téléviseur 4:3 affiche le 16:9 avec des bandes noires</translation>
     </message>
     <message>
         <source>a chapter at every photo (default), so a remote&apos;s Next and Previous step through them, or none</source>

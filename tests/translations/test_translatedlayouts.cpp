@@ -23,9 +23,11 @@
 #include "catalogue.h"
 #include "desktop/application.h"
 #include "dialogs/bitratedialog.h"
+#include "dialogs/captiondialog.h"
 #include "dialogs/dvdmaking.h"
 #include "dialogs/dvdsettingsdialog.h"
 #include "dialogs/editaudiodialog.h"
+#include "dialogs/exportvideodialog.h"
 #include "dialogs/preferencesdialog.h"
 #include "dialogs/progressdialog.h"
 #include "dialogs/waitfordiscdialog.h"
@@ -246,6 +248,9 @@ void TestTranslatedLayouts::languages()
     BitRateDialog videoRate(frame, BitRateDialog::VideoBitRate);
     ProgressDialog progress(frame);
     WaitForDiscDialog waitForDisc(frame);
+    ExportVideoDialog exportVideo(frame);
+    CaptionDialog caption(CaptionDialog::EditCaption, frame);
+    CaptionDialog titleCard(CaptionDialog::NewTitleCard, frame);
     const QList<QPair<QString, QWidget *>> dialogs{
         {QStringLiteral("preferences"), &preferences},
         {QStringLiteral("dvdsettings"), window.dvdMaking()->settingsDialog()},
@@ -253,6 +258,9 @@ void TestTranslatedLayouts::languages()
         {QStringLiteral("bitrate"), &videoRate},
         {QStringLiteral("progress"), &progress},
         {QStringLiteral("waitfordisc"), &waitForDisc},
+        {QStringLiteral("exportvideo"), &exportVideo},
+        {QStringLiteral("caption"), &caption},
+        {QStringLiteral("titlecard"), &titleCard},
     };
     for (const auto &[name, dialog] : dialogs) {
         dialog->show();

@@ -752,6 +752,33 @@ Möchten Sie fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>DvdMenu</name>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Photos %1 of %2</source>
+        <translation>Fotos %1 von %2</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Menü</translation>
+    </message>
+</context>
+<context>
     <name>DvdSettingsDialog</name>
     <message>
         <source>DVD Settings</source>

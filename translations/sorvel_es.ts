@@ -752,6 +752,33 @@ Do you want to continue?</source>
     </message>
 </context>
 <context>
+    <name>DvdMenu</name>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>Photos %1 of %2</source>
+        <translation>Fotos %1 de %2</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Anterior</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+</context>
+<context>
     <name>DvdSettingsDialog</name>
     <message>
         <source>DVD Settings</source>

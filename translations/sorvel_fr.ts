@@ -752,6 +752,33 @@ Voulez-vous continuer ?</translation>
     </message>
 </context>
 <context>
+    <name>DvdMenu</name>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>Photos %1 of %2</source>
+        <translation>Photos %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+</context>
+<context>
     <name>DvdSettingsDialog</name>
     <message>
         <source>DVD Settings</source>

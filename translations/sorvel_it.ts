@@ -752,6 +752,33 @@ Vuoi continuare?</translation>
     </message>
 </context>
 <context>
+    <name>DvdMenu</name>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Photos %1 of %2</source>
+        <translation>Foto %1 di %2</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Torna</translation>
+    </message>
+</context>
+<context>
     <name>DvdSettingsDialog</name>
     <message>
         <source>DVD Settings</source>

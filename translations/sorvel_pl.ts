@@ -752,6 +752,33 @@ Czy kontynuować?</translation>
     </message>
 </context>
 <context>
+    <name>DvdMenu</name>
+    <message>
+        <source>Play</source>
+        <translation>Odtwórz</translation>
+    </message>
+    <message>
+        <source>Photos</source>
+        <translation>Zdjęcia</translation>
+    </message>
+    <message>
+        <source>Photos %1 of %2</source>
+        <translation>Zdjęcia %1 z %2</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Wstecz</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Powrót</translation>
+    </message>
+</context>
+<context>
     <name>DvdSettingsDialog</name>
     <message>
         <source>DVD Settings</source>

@@ -23,11 +23,6 @@ const QRgb kHighlightBand = qRgb(255, 210, 0);
 const QRgb kSelectBand = qRgb(255, 255, 255);
 const QRgb kRimColour = qRgb(16, 16, 16);
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DvdMenu", text);
-}
-
 // The page's geometry: drawn in display units (the shape the television
 // shows), stored 720 pixels wide.
 struct Canvas {
@@ -175,9 +170,9 @@ DvdMenuPage drawMainPage(const DvdMenuContent &content, const QImage &background
     drawShadowedText(p, titleBox, title, fittedFont(title, h * 0.1, safe.width(), true),
                      Qt::AlignCenter | Qt::TextSingleLine);
 
-    QStringList labels{tr("Play")};
+    QStringList labels{QCoreApplication::translate("DvdMenu", "Play")};
     if (content.photoCount > 0)
-        labels << tr("Photos");
+        labels << QCoreApplication::translate("DvdMenu", "Photos");
     const double bw = canvas.displayWidth * 0.22;
     const double bh = h * 0.1;
     const double gap = canvas.displayWidth * 0.06;
@@ -209,7 +204,9 @@ DvdMenuPage drawIndexPage(const DvdMenuContent &content, const QImage &backgroun
     const double h = canvas.height;
 
     const QString heading =
-        pageCount > 1 ? tr("Photos %1 of %2").arg(index + 1).arg(pageCount) : tr("Photos");
+        pageCount > 1
+            ? QCoreApplication::translate("DvdMenu", "Photos %1 of %2").arg(index + 1).arg(pageCount)
+            : QCoreApplication::translate("DvdMenu", "Photos");
     drawShadowedText(p, QRectF(safe.left(), safe.top(), safe.width(), h * 0.08), heading,
                      menuFont(h * 0.055, true), Qt::AlignCenter | Qt::TextSingleLine);
 
@@ -261,10 +258,16 @@ DvdMenuPage drawIndexPage(const DvdMenuContent &content, const QImage &backgroun
     };
     QVector<PageButton> pageButtons;
     if (index > 0)
-        pageButtons.append({tr("Previous"), safe.left(), {DvdMenuAction::OpenPage, index}});
+        pageButtons.append({QCoreApplication::translate("DvdMenu", "Previous"),
+                            safe.left(),
+                            {DvdMenuAction::OpenPage, index}});
     if (index + 1 < pageCount)
-        pageButtons.append({tr("Next"), safe.right() - bw, {DvdMenuAction::OpenPage, index + 2}});
-    pageButtons.append({tr("Back"), canvas.displayWidth / 2 - bw / 2, {DvdMenuAction::OpenPage, 0}});
+        pageButtons.append({QCoreApplication::translate("DvdMenu", "Next"),
+                            safe.right() - bw,
+                            {DvdMenuAction::OpenPage, index + 2}});
+    pageButtons.append({QCoreApplication::translate("DvdMenu", "Back"),
+                        canvas.displayWidth / 2 - bw / 2,
+                        {DvdMenuAction::OpenPage, 0}});
     for (const PageButton &b : pageButtons) {
         const QRectF box(b.x, y, bw, bh);
         drawTextButton(p, box, b.label, h);

@@ -558,7 +558,11 @@ void TestRobustness::channelFallbackFolderMustBePrivate()
     // the user's own in the temporary folder, never in one somebody else
     // made (or could make): a link planted under the name, or a runtime
     // folder others may enter, is not used.
-    const QString tmp = TestSupport::freshDir(QStringLiteral("robust-channel-tmp"));
+    // A short folder of its own: the socket path must stay within the
+    // socket name limit wherever the build tree lies.
+    QTemporaryDir shortTmp(QStringLiteral("/tmp/sorvel-rc-XXXXXX"));
+    QVERIFY(shortTmp.isValid());
+    const QString tmp = shortTmp.path();
     ScopedEnv tmpdir("TMPDIR", tmp);
     {
         ScopedEnv runtime("XDG_RUNTIME_DIR", tmp); // 0755: not private
@@ -580,7 +584,12 @@ void TestRobustness::channelFallbackFolderMustBePrivate()
     {
         // The fallback name taken by a link to another folder: no channel.
         const QString other = TestSupport::freshDir(QStringLiteral("robust-channel-other"));
-        const QString tmp2 = TestSupport::freshDir(QStringLiteral("robust-channel-tmp2"));
+        QTemporaryDir shortTmp2(QStringLiteral("/tmp/sorvel-rc-XXXXXX"));
+        QVERIFY(shortTmp2.isValid());
+        const QString tmp2 = shortTmp2.path();
+        QFile::setPermissions(tmp2, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                        QFile::ReadOther | QFile::ExeOther | QFile::ReadGroup |
+                                        QFile::ExeGroup);
         ScopedEnv tmpdir2("TMPDIR", tmp2);
         ScopedEnv runtime("XDG_RUNTIME_DIR", tmp2);
         QVERIFY(QFile::link(other, tmp2 + QStringLiteral("/sorvel-runtime-") + QString::number(::getuid())));

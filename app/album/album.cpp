@@ -332,33 +332,17 @@ double Album::audioLength() const
     return total;
 }
 
-int Album::snapDurationWithin(const Timeline &frames, int requestedMs, int currentMs, int minimumMs,
-                              int maximumMs)
-{
-    const int ms = frames.snapDurationMs(requestedMs, currentMs);
-    // Snapping toward the change must not leave the range the editor and
-    // projects accept (500 ms down to whole PAL frames is 480 ms): the
-    // nearest whole-frame duration inside it instead.
-    if (ms < minimumMs)
-        return frames.isWholeFrames(minimumMs) ? minimumMs : frames.snapDurationMs(minimumMs, minimumMs);
-    if (ms > maximumMs)
-        return frames.isWholeFrames(maximumMs) ? maximumMs : frames.snapDurationMs(maximumMs, maximumMs + 1);
-    return ms;
-}
-
 int Album::setPhotoDurationMs(int requestedMs, const OutputFormat &format)
 {
     const Timeline frames(0, 0, 0, format.frameRateNum, format.frameRateDen);
-    setPhotoDurationExactMs(snapDurationWithin(frames, requestedMs, settings.photoDurationMs,
-                                               kMinPhotoDurationMs, kMaxPhotoDurationMs));
+    setPhotoDurationExactMs(frames.snapDurationMs(requestedMs, settings.photoDurationMs));
     return settings.photoDurationMs;
 }
 
 int Album::setTransitionDurationMs(int requestedMs, const OutputFormat &format)
 {
     const Timeline frames(0, 0, 0, format.frameRateNum, format.frameRateDen);
-    setTransitionDurationExactMs(snapDurationWithin(frames, requestedMs, settings.transitionDurationMs,
-                                                    kMinTransitionDurationMs, kMaxTransitionDurationMs));
+    setTransitionDurationExactMs(frames.snapDurationMs(requestedMs, settings.transitionDurationMs));
     return settings.transitionDurationMs;
 }
 

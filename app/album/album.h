@@ -49,8 +49,6 @@ constexpr int kExifTextCount = 16;
 // One photo of the album; a value type copied into lists. An item with a
 // title card has no file (an empty path): it shows its card for the card's
 // own duration, with no pan-and-zoom.
-class Timeline;
-
 struct ImageInfo {
     QString path;
     Caption caption;
@@ -299,10 +297,6 @@ public:
 
     // Duration edits in ms, snapped to whole frames of the format's rate
     // (Timeline::snapDurationMs); return the new value.
-    // A duration moved to whole frames in the direction of the change
-    // (from currentMs), kept within minimumMs..maximumMs.
-    static int snapDurationWithin(const Timeline &frames, int requestedMs, int currentMs, int minimumMs,
-                                  int maximumMs);
     int setPhotoDurationMs(int requestedMs, const OutputFormat &format);
     int setTransitionDurationMs(int requestedMs, const OutputFormat &format);
     // Sets a duration exactly (a value already a whole number of periods).

@@ -213,12 +213,12 @@ private:
 // Applies a duration given in milliseconds the way the duration spin boxes
 // do: a value that is already a whole number of frames is kept, any other
 // moves to whole frames in the direction of the change.
-int snapRequested(int requestedMs, int currentMs, const OutputFormat &format, int minimumMs, int maximumMs)
+int snapRequested(int requestedMs, int currentMs, const OutputFormat &format)
 {
     const Timeline frames(0, 0, 0, format.frameRateNum, format.frameRateDen);
     if (requestedMs == currentMs || frames.isWholeFrames(requestedMs))
         return requestedMs;
-    return Album::snapDurationWithin(frames, requestedMs, currentMs, minimumMs, maximumMs);
+    return frames.snapDurationMs(requestedMs, currentMs);
 }
 
 } // namespace
@@ -488,13 +488,11 @@ int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const Diag
             reasons << FileCheck::refusal(file);
         // Made without them only when the person says so: a DVD that
         // silently lacks photos is a DVD made again.
-        printFileList(QStringLiteral("Some files of the project are missing or cannot be read:"), missing,
-                      reasons);
+        printFileList(QStringLiteral("Some files of the project are missing or cannot be read:"), missing, reasons);
         if (!o.yes) {
-            printErr(
-                QStringLiteral("sorvel make-dvd: %1 file(s) of the project are missing; give --yes to make "
-                               "the DVD without them\n")
-                    .arg(missing.size()));
+            printErr(QStringLiteral("sorvel make-dvd: %1 file(s) of the project are missing; give --yes to make "
+                                    "the DVD without them\n")
+                         .arg(missing.size()));
             return 1;
         }
         if (!o.quiet)
@@ -522,12 +520,11 @@ int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const Diag
 
     const OutputFormat format = formatOf(o, c);
     if (given("--photo-duration"))
-        album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format,
-                                                    Album::kMinPhotoDurationMs, Album::kMaxPhotoDurationMs));
+        album.setPhotoDurationExactMs(
+            snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format));
     if (given("--transition-duration"))
         album.setTransitionDurationExactMs(
-            snapRequested(o.transitionDurationMs, album.settings.transitionDurationMs, format,
-                          Album::kMinTransitionDurationMs, Album::kMaxTransitionDurationMs));
+            snapRequested(o.transitionDurationMs, album.settings.transitionDurationMs, format));
     if (given("--no-transition"))
         album.settings.useTransition = false;
     if (given("--dissolve-only"))
@@ -559,8 +556,7 @@ int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const Diag
 void registerMakeDvdCommand()
 {
     Commands::add(QStringLiteral("make-dvd"),
-                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"),
-                  runMakeDvdCommand);
+                  QStringLiteral("make a DVD from photos and music (see make-dvd --help)"), runMakeDvdCommand);
     Commands::add(QStringLiteral("make-video"),
                   QStringLiteral("make an MP4 video file from photos and music (see make-video --help)"),
                   runMakeVideoCommand);
@@ -651,11 +647,9 @@ int runMakeCommand(MakeCommand command, const QStringList &arguments)
         return 1;
     }
 
-    album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format,
-                                                Album::kMinPhotoDurationMs, Album::kMaxPhotoDurationMs));
+    album.setPhotoDurationExactMs(snapRequested(o.photoDurationMs, album.settings.photoDurationMs, format));
     album.setTransitionDurationExactMs(
-        snapRequested(o.transitionDurationMs, album.settings.transitionDurationMs, format,
-                      Album::kMinTransitionDurationMs, Album::kMaxTransitionDurationMs));
+        snapRequested(o.transitionDurationMs, album.settings.transitionDurationMs, format));
     album.settings.useTransition = !o.noTransition;
     album.settings.dissolveOnly = o.dissolveOnly;
     album.settings.useDynamicEffect = !o.noDynamicEffect;

@@ -77,8 +77,9 @@ public:
     // An integer brought into minimum..maximum with a note: a duration
     // the editor would never have offered (a hand-written 1 ms) becomes the
     // nearest it offers, and the project still opens.
+    // A value within slack of the range is kept as it is.
     bool readClampedInt(const QJsonObject &o, const QString &prefix, const char *name, int minimum, int maximum,
-                        int *out)
+                        int *out, int slack = 0)
     {
         const QJsonValue v = o.value(QLatin1String(name));
         if (v.isUndefined())
@@ -86,7 +87,8 @@ public:
         if (!v.isDouble() || !std::isfinite(v.toDouble()))
             return fail(prefix + QLatin1String(name), tr("not a number"));
         const double d = std::floor(v.toDouble());
-        const int clamped = int(qBound(double(minimum), d, double(maximum)));
+        const bool near = d >= minimum - slack && d <= maximum + slack;
+        const int clamped = near ? int(d) : int(qBound(double(minimum), d, double(maximum)));
         if (clamped != v.toDouble())
             notes << tr("%1 was %2; the editor takes %3 to %4, so it is now %5.")
                          .arg(prefix + QLatin1String(name))
@@ -326,11 +328,17 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
     // project is worth opening, and the next save writes sound values.
     // Projects written before "evenLoudness" existed keep their sound.
     show.evenLoudness = false;
+    // The duration controls snap to whole frames in the direction of the
+    // change, which may leave a value up to one frame (40 ms at the
+    // slowest rate) beyond their range (500 ms typed over a longer
+    // transition is 480 ms on PAL): the window's own values, read back as
+    // they were written so that a saved show keeps its frames.
+    constexpr int kFrameSlackMs = 40;
     const bool settingsOk =
         r.readClampedInt(settings, sp, "photoDurationMs", Album::kMinPhotoDurationMs, Album::kMaxPhotoDurationMs,
-                         &show.photoDurationMs) &&
+                         &show.photoDurationMs, kFrameSlackMs) &&
         r.readClampedInt(settings, sp, "transitionDurationMs", Album::kMinTransitionDurationMs,
-                         Album::kMaxTransitionDurationMs, &show.transitionDurationMs) &&
+                         Album::kMaxTransitionDurationMs, &show.transitionDurationMs, kFrameSlackMs) &&
         r.readBool(settings, sp, "useTransition", &show.useTransition) &&
         r.readBool(settings, sp, "dissolveOnly", &show.dissolveOnly) &&
         r.readBool(settings, sp, "useDynamicEffect", &show.useDynamicEffect) &&

@@ -150,14 +150,19 @@ private slots:
         QVERIFY(!data.photos[1].titleCard);
         QCOMPARE(data.photos[1].caption, p.caption);
         QCOMPARE(*data.photos[2].titleCard, c);
-        // Opening keeps the cards (no file to find) in their places.
+        // Opening keeps the cards (no file to find) in their places, and
+        // the photo whose file is gone as a placeholder with its caption.
         Album opened(QString{});
         QStringList missing;
         QVERIFY(Project::load(data, &opened, &missing, {}, false));
         QCOMPARE(missing, QStringList{dir + QStringLiteral("/photos/a.jpg")});
-        QCOMPARE(opened.photos.size(), 2);
-        QVERIFY(opened.photos[0].isTitleCard() && opened.photos[1].isTitleCard());
-        QCOMPARE(opened.photos[1].titleCard->text, QStringLiteral("The End"));
+        QCOMPARE(opened.photos.size(), 3);
+        QVERIFY(opened.photos[0].isTitleCard() && opened.photos[2].isTitleCard());
+        QVERIFY(opened.photos[1].missing && !opened.photos[1].isTitleCard());
+        QCOMPARE(opened.photos[1].caption, p.caption);
+        QCOMPARE(opened.photos[2].titleCard->text, QStringLiteral("The End"));
+        // What is shown leaves the placeholder out.
+        QCOMPARE(opened.present().photos.size(), 2);
     }
 
     // Hand-written projects need only the text (and a card's time); files

@@ -306,6 +306,7 @@ void TestMakeDvd::ntscFolderWithoutMusicMono()
                            "4:3",
                            "--chapters",
                            "none",
+                           "--no-menu", // a menu's index needs a chapter at each photo
                            "--framing",
                            "fill",
                            "--temp-dir",

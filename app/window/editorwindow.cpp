@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressDialog>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QUndoStack>
@@ -82,7 +83,19 @@ EditorWindow::EditorWindow(QWidget *parent, Qt::WindowFlags flags) : MainWindowB
     rememberFirstStart();
     CpuAffinity::applyToProcess(CpuAffinity::maskFromSettings(AppSettings::pref()));
     retranslate();
+    fitSettingsPanel();
     showInitialState();
+}
+
+void EditorWindow::fitSettingsPanel()
+{
+    // The settings column scrolls only vertically: it is as wide as its
+    // widest row needs in the language shown (German rows are wider than
+    // the form's 290 pixels), plus the vertical scroll bar.
+    QScrollArea *area = ui->settingsScrollArea;
+    const int needed = ui->settingsPanel->sizeHint().width() + area->verticalScrollBar()->sizeHint().width();
+    area->setMaximumWidth(std::max(area->maximumWidth(), needed));
+    area->setMinimumWidth(std::max(area->minimumWidth(), needed));
 }
 
 EditorWindow::~EditorWindow()

@@ -186,6 +186,7 @@ protected:
 private:
     // Building the window, in the constructor's order.
     void createAlbum();
+    void fitSettingsPanel();
     void setupForm();
     void setIcons();
     void setupPreview();

@@ -278,6 +278,13 @@ bool StreamWriter::open(const QString &path, const VideoStreamParams &video, con
     if (rc < 0)
         return fail(QStringLiteral("Cannot write the file header"), rc);
     m_headerWritten = true;
+    m_inputCopy.reset();
+    const QString copy = qEnvironmentVariable("SORVEL_ENCODER_INPUT_COPY");
+    if (hasVideo() && !copy.isEmpty()) {
+        m_inputCopy = std::make_unique<QFile>(copy);
+        if (!m_inputCopy->open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return fail(QStringLiteral("Cannot write the encoder's input to %1").arg(copy), 0);
+    }
     return true;
 }
 
@@ -375,7 +382,10 @@ bool StreamWriter::configureH264(AVCodecContext *c)
     // A frame thread per core: libx264's own choice (one and a half per
     // core) holds more frames in flight (22 MB more at 1080p) without
     // encoding faster, and the renderer needs its share of the cores.
-    c->thread_count = std::max(1, QThread::idealThreadCount());
+    // SORVEL_ENCODER_THREADS overrides it (0 = libx264's choice).
+    c->thread_count = qEnvironmentVariableIsSet("SORVEL_ENCODER_THREADS")
+                          ? qEnvironmentVariableIntValue("SORVEL_ENCODER_THREADS")
+                          : std::max(1, QThread::idealThreadCount());
     int rc = av_opt_set(c->priv_data, "profile", "high", 0);
     if (rc >= 0 && m_video.preset && *m_video.preset)
         rc = av_opt_set(c->priv_data, "preset", m_video.preset, 0);
@@ -566,6 +576,16 @@ bool StreamWriter::encodeVideo(av::Frame frame)
     const bool key = m_nextKeyFrame < m_keyFrames.size() && m_keyFrames[m_nextKeyFrame] == m_videoFrames;
     frame->pict_type = key ? AV_PICTURE_TYPE_I : AV_PICTURE_TYPE_NONE;
     frame->pts = m_videoFrames++;
+    if (m_inputCopy) {
+        for (int plane = 0; plane < 3; ++plane) {
+            const int w = plane ? (frame->width + 1) / 2 : frame->width;
+            const int h = plane ? (frame->height + 1) / 2 : frame->height;
+            for (int y = 0; y < h; ++y)
+                m_inputCopy->write(reinterpret_cast<const char *>(frame->data[plane]) +
+                                       size_t(frame->linesize[plane]) * size_t(y),
+                                   w);
+        }
+    }
     const int rc = avcodec_send_frame(m_videoCodec.get(), frame.get());
     if (rc < 0)
         return fail(QStringLiteral("Video encoding failed"), rc);
@@ -703,6 +723,7 @@ void StreamWriter::close()
             qCWarning(lcWriter).noquote() << "trailer of" << m_path << av::errorText(rc);
     }
     m_container.reset(); // closes the file
+    m_inputCopy.reset();
     m_videoCodec.reset();
     m_audioCodec.reset();
     m_videoStream = nullptr;

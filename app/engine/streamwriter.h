@@ -10,8 +10,10 @@
 #include "engine/yuvconvert.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 struct VideoStreamParams {
@@ -196,4 +198,8 @@ private:
     int64_t m_delayBytesLeft = 0;
     bool m_headerWritten = false;
     bool m_finished = false;
+    // SORVEL_ENCODER_INPUT_COPY=FILE: every picture handed to the video
+    // encoder is also written there as raw planar YUV 4:2:0, so that a
+    // benchmark can time the encoder alone on exactly these pictures.
+    std::unique_ptr<QFile> m_inputCopy;
 };

@@ -593,14 +593,18 @@ void DvdAuthoring::writeMenuPages(QXmlStreamWriter &writer)
             writer.writeAttribute(QStringLiteral("entry"), QStringLiteral("title"));
         writer.writeEmptyElement(QStringLiteral("vob"));
         writer.writeAttribute(QStringLiteral("file"), QFileInfo(m_menu->pageFile(i)).fileName());
-        // The still stays on screen until the viewer chooses.
-        writer.writeAttribute(QStringLiteral("pause"), QStringLiteral("inf"));
+        // The still stays on screen until the viewer chooses; a page with
+        // music plays it and starts again (the highlighted button stays).
+        if (!m_menu->loops())
+            writer.writeAttribute(QStringLiteral("pause"), QStringLiteral("inf"));
         for (int b = 0; b < pages[i].buttons.size(); ++b) {
             writer.writeStartElement(QStringLiteral("button"));
             writer.writeAttribute(QStringLiteral("name"), QStringLiteral("b%1").arg(b + 1));
             writer.writeCharacters(MenuBuild::buttonCommand(pages[i].buttons[b].action));
             writer.writeEndElement(); // button
         }
+        if (m_menu->loops())
+            writer.writeTextElement(QStringLiteral("post"), QStringLiteral("jump cell 1;"));
         writer.writeEndElement(); // pgc
     }
 }

@@ -27,6 +27,7 @@ public:
     // The program stream of page i ("menu_<i>.mpg" in the folder).
     QString pageFile(int i) const;
     bool wide() const { return m_streams.wide; }
+    bool loops() const { return m_streams.loops; }
 
     // spumux's description of a page's buttons for one subpicture stream.
     static QByteArray spumuxXml(const DvdMenuPage &page, const QString &highlight, const QString &select,

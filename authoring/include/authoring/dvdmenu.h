@@ -2,6 +2,7 @@
 
 #include "authoring/authoring_global.h"
 
+#include <QColor>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -50,12 +51,22 @@ struct AUTHORING_EXPORT DvdMenuPage {
 // What the menu is made of; the pictures are asked for while the pages
 // are drawn (on the authoring thread), each at about the size asked.
 struct AUTHORING_EXPORT DvdMenuContent {
+    // The main page's words: any text; a line break starts a new line, a
+    // long title wraps and is drawn smaller to stay in the title safe area.
     QString title;
+    QColor titleColour = Qt::white;
     int photoCount = 0;
     bool pal = true;
     bool wide = false;
-    // The main page's background (null: a plain dark page).
+    // The main page's background (null: a plain dark page), cut to fill the
+    // page, blurred and darkened; with backgroundAsIs (a title card's look)
+    // drawn as it is, and only the index pages darkened.
     std::function<QImage(QSize)> background;
+    bool backgroundAsIs = false;
+    // The pages play music and start again at its end (the encoder makes
+    // each page's still as long as the music); without, a page is a short
+    // still that holds.
+    bool music = false;
     // The thumbnail of photo k (null: a grey frame with its number).
     std::function<QImage(int, QSize)> thumbnail;
 };
@@ -64,6 +75,7 @@ struct AUTHORING_EXPORT DvdMenuContent {
 // (MPEG-2 elementary stream) and sound (AC-3) file; error says why not.
 struct AUTHORING_EXPORT DvdMenuStreams {
     bool wide = false;
+    bool loops = false; // the pages play music and start again at its end
     QVector<DvdMenuPage> pages;
     QStringList videoFiles;
     QStringList audioFiles;

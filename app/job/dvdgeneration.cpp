@@ -223,7 +223,9 @@ void DvdGeneration::startMenu()
     m_menuAbort = abort;
     const TvStandard standard = m_settings.tvStandard;
     const DvdAspect aspect = m_settings.aspect;
-    m_menuStreams = std::async(std::launch::async, [content, folder, abort, standard, aspect, album] {
+    const QString workFolder = m_workFolder;
+    m_menuStreams = std::async(std::launch::async, [content, folder, workFolder, abort, standard, aspect,
+                                                    album] {
                         QElapsedTimer clock;
                         clock.start();
                         DvdMenuContent c = content;
@@ -242,8 +244,13 @@ void DvdGeneration::startMenu()
                                                          sound.empty() ? nullptr : &sound);
                             },
                             folder, abort.get());
+                        // The pages' program streams too, in the author's
+                        // working folder, so that the author finds them ready.
+                        if (streams.ok())
+                            DvdMenuDesign::multiplexPages(&streams, workFolder, *abort);
                         qCInfo(lcGeneration) << "menu:" << streams.pages.size()
-                                             << "pages drawn and encoded in" << clock.elapsed() << "ms";
+                                             << "pages drawn, encoded and multiplexed in" << clock.elapsed()
+                                             << "ms";
                         return streams;
                     }).share();
 }

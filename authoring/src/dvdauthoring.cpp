@@ -113,6 +113,11 @@ bool DvdAuthoring::buildMenu()
     m_menuStreams.wait();
     const qint64 waited = clock.elapsed();
     m_menu = std::make_unique<MenuBuild>(m_menuStreams.get(), m_tempFolder);
+    if (m_menu->ready()) {
+        qCInfo(lcDvdAuthor).noquote() << "menu:" << m_menu->pages().size() << "pages; waited" << waited
+                                      << "ms for them, encoded and multiplexed";
+        return true;
+    }
     if (m_menu->run(m_abortRequested)) {
         qCInfo(lcDvdAuthor).noquote()
             << "menu:" << m_menu->pages().size() << "pages; waited" << waited

@@ -558,6 +558,12 @@ void TestAuthoringMenu::musicLoops()
         QVERIFY2(decoded.ok, qPrintable(decoded.error));
         QCOMPARE(decoded.decodeErrors, 0);
         QCOMPARE(decoded.pictureTimes.size(), 150);
+        // Every picture the page's still, none lost or shifted.
+        for (int f = 1; f < decoded.centreYuv.size(); ++f) {
+            for (int c = 0; c < 3; ++c)
+                QVERIFY(qAbs(decoded.centreYuv[f][c] - decoded.centreYuv[0][c]) < 1.5);
+            QVERIFY(qAbs(decoded.pictureTimes[f] - decoded.pictureTimes[0] - f * 0.04) < 0.002);
+        }
         QCOMPARE(decoded.sampleRate, 48000);
         const double seconds = double(decoded.sound.size()) / decoded.sampleRate;
         QVERIFY2(qAbs(seconds - 6.0) < 0.05, qPrintable(QString::number(seconds)));

@@ -79,6 +79,9 @@ struct AUTHORING_EXPORT DvdMenuStreams {
     QVector<DvdMenuPage> pages;
     QStringList videoFiles;
     QStringList audioFiles;
+    // Where multiplexPages() made the pages' program streams
+    // ("menu_<i>.mpg" with their highlights); empty: the author makes them.
+    QString multiplexedIn;
     QString error;
     bool ok() const { return error.isEmpty() && !pages.isEmpty(); }
 };
@@ -107,6 +110,14 @@ AUTHORING_EXPORT QVector<DvdMenuPage> pages(const DvdMenuContent &content);
 // beside the show's encoding.
 AUTHORING_EXPORT DvdMenuStreams encodePages(const DvdMenuContent &content, const DvdMenuEncoder &encoder,
                                             const QString &folder, const std::atomic<bool> *abort = nullptr);
+
+// Multiplexes the encoded pages with their sound (mplex) and adds their
+// highlights (spumux) into "menu_<i>.mpg" in folder, the author's working
+// folder, on the calling thread: run beside the show's encoding, the author
+// finds the pages ready. False with streams->error when a tool failed or
+// abort became true.
+AUTHORING_EXPORT bool multiplexPages(DvdMenuStreams *streams, const QString &folder,
+                                     const std::atomic<bool> &abort);
 
 // The subpicture overlays of a page for spumux: transparent but for a
 // frame around every button, in at most three colours without blending

@@ -785,6 +785,12 @@ int relink(Album *album, const QString &folder, const std::function<bool()> &kee
             info.orientationCode = orientationCodeFor(info.transformOps);
             info.motionStart = photo.motionStart;
             info.motionEnd = photo.motionEnd;
+            // The person's own words on it and the menu chosen to lie on
+            // it go with the photo to its new place.
+            info.caption = photo.caption;
+            MenuChoices &menu = album->dvd.menuChoices;
+            if (menu.backdrop == MenuBackdrop::Photo && menu.photo == photo.path)
+                menu.photo = path;
             photo = info;
             photosByName.remove(name, row);
             ++found;

@@ -2229,6 +2229,7 @@ int EditorWindow::relinkMissing()
         m_model->edit(tr("Relink Files"), [&relinked](Album &a) {
             a.photos = relinked.photos;
             a.audios = relinked.audios;
+            a.dvd.menuChoices = relinked.dvd.menuChoices; // its photo moved with it
         });
     const QStringList still = m_model->album().missingPaths();
     if (still.isEmpty()) {

@@ -95,17 +95,18 @@ bool AVWriterManager::init(const OutputFormat &format)
         m_error = glError();
         return false;
     }
+    // With a software OpenGL the processor composes the frames itself, the
+    // same pixels in a fraction of the time; SORVEL_COMPOSITOR=gl or =cpu
+    // chooses either way. Chosen before the textures are made: composing on
+    // the processor, they get their storage only when needed.
+    const QByteArray compositor = qgetenv("SORVEL_COMPOSITOR");
+    const bool software = isSoftwareRenderer(rendererName());
+    core().setSoftwareCompositing(compositor == "cpu" || (compositor != "gl" && software));
     if (!initTextures(format, StoryBoardRender::kSlotCount, true)) {
         m_error = glError().isEmpty() ? QStringLiteral("Cannot create the OpenGL textures") : glError();
         return false;
     }
     setClearColor(0.5f, 0.5f, 0.5f, 0.f);
-    // With a software OpenGL the processor composes the frames itself, the
-    // same pixels in a fraction of the time; SORVEL_COMPOSITOR=gl or =cpu
-    // chooses either way.
-    const QByteArray compositor = qgetenv("SORVEL_COMPOSITOR");
-    const bool software = isSoftwareRenderer(rendererName());
-    core().setSoftwareCompositing(compositor == "cpu" || (compositor != "gl" && software));
     qCDebug(lcManager) << "renderer" << rendererName() << "composing on the"
                        << (core().softwareCompositing() ? "processor" : "OpenGL side");
     doneCurrentGL(); // until the first frame
@@ -162,11 +163,15 @@ bool AVWriterManager::start()
     // The read-back frame and the PCM buffers, allocated once per run.
     m_readBack.assign(size_t(frameWidth()) * size_t(frameHeight()) * 4, 0);
     m_framesQueued = 0;
-    // A large frame queues fewer pictures: about 64 MiB of them (21 at
-    // 1080p, 8 at 2160p; a DVD's 48 are 30 MB).
+    // A large frame queues fewer pictures: about 16 MiB of them (5 at
+    // 1080p, 4 at 2160p), where a DVD's 48 are 30 MB. The H.264 encoder
+    // holds its own frames ahead, so a few queued ones keep it busy.
     const int64_t pictureBytes = int64_t(frameWidth()) * frameHeight() * 3 / 2;
-    m_queueLimit = int(std::clamp<int64_t>(
-        pictureBytes > 0 ? (int64_t(64) << 20) / pictureBytes : kFramesQueued, 8, kFramesQueued));
+    const int64_t queueBytes = int64_t(frameWidth()) * frameHeight() > StoryBoardRender::kLargeFramePixels
+                                   ? int64_t(16) << 20
+                                   : int64_t(32) << 20;
+    m_queueLimit = int(std::clamp<int64_t>(pictureBytes > 0 ? queueBytes / pictureBytes : kFramesQueued, 4,
+                                           kFramesQueued));
     m_wakeBelow = m_queueLimit - 1;
     m_framesRendered = 0;
     m_lastFrames.clear();

@@ -150,7 +150,11 @@ private:
         const uint8_t *pixels = nullptr;
         int stride = 0;
         bool textureStale = false;
+        // Whether the texture has its storage (composing on the processor,
+        // it gets it only when OpenGL draws a frame after all).
+        bool hasStorage = false;
     };
+    void ensureStorage(Slot &s);
     bool setupFrame(int width, int height, double displayWidth, double motionUnit, int textureCount,
                     bool flipRows);
     void upload(int slot, const uint8_t *bgra, int strideBytes);

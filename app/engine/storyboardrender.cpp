@@ -19,6 +19,9 @@ extern "C" {
 #include <QTransform>
 
 #include <atomic>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <cmath>
 #include <climits>
 #include <cstring>
@@ -172,11 +175,16 @@ bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
 
 int StoryBoardRender::cacheCapacity(AVPixelFormat format) const
 {
-    // At most kCacheSize pictures, and about 128 MiB of them: a DVD keeps
-    // 32 photos (1.6 MB each), a 1080p video 16, a 2160p video 4, so that
-    // a large frame's caches do not take the memory of the run.
-    const int64_t bytes = int64_t(m_format.width) * m_format.height * (format == AV_PIX_FMT_GRAY8 ? 1 : 4);
-    const int64_t budget = int64_t(128) << 20;
+    // At most kCacheSize pictures, and about 56 MiB of them: a DVD keeps
+    // 32 photos (1.6 MB each). Frames larger than a DVD's (video files,
+    // made front to back, where a photo is not asked for again once it is
+    // gone) keep 4: the two photos of a transition, the one decoded ahead
+    // and one more, so that their caches do not take the memory of the run.
+    const int64_t pixels = int64_t(m_format.width) * m_format.height;
+    if (pixels > kLargeFramePixels)
+        return 4;
+    const int64_t bytes = pixels * (format == AV_PIX_FMT_GRAY8 ? 1 : 4);
+    const int64_t budget = int64_t(56) << 20;
     return int(std::clamp<int64_t>(bytes > 0 ? budget / bytes : kCacheSize, 4, kCacheSize));
 }
 
@@ -256,23 +264,24 @@ QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, const Out
         const QSize shown = turned ? source.transposed() : source;
         const QSize drawn = Framing::drawnSize(shown, format, framing);
         const QSize drawnSource = turned ? drawn.transposed() : drawn;
-        if (source.width() >= 4 * drawnSource.width() && source.height() >= 4 * drawnSource.height()) {
-            QSize decoded = drawnSource * 2;
+        const QSize twice = drawnSource * 2;
+        if (reader.format() == "jpeg") {
             // JPEG's inverse DCT scales by k/8: asked for exactly such a
             // size (the smallest of at least twice the drawn size), the
             // decoder does not scale its picture a second time before ours.
             // A 12-Mpixel photo decodes 20 % faster, and a little closer to
-            // a full decode (47.1 against 46.9 dB).
-            if (reader.format() == "jpeg") {
-                for (int k = 1; k <= 8; ++k) {
-                    const QSize dct((source.width() * k + 7) / 8, (source.height() * k + 7) / 8);
-                    if (dct.width() >= decoded.width() && dct.height() >= decoded.height()) {
-                        decoded = dct;
-                        break;
-                    }
+            // a full decode (47.1 against 46.9 dB). For an HD frame that is
+            // 6/8 of the photo instead of all of it: a 4000 x 3000 photo
+            // holds 27 MB while it decodes instead of 48 MB.
+            for (int k = 1; k < 8; ++k) {
+                const QSize dct((source.width() * k + 7) / 8, (source.height() * k + 7) / 8);
+                if (dct.width() >= twice.width() && dct.height() >= twice.height()) {
+                    reader.setScaledSize(dct);
+                    break;
                 }
             }
-            reader.setScaledSize(decoded);
+        } else if (source.width() >= 4 * drawnSource.width() && source.height() >= 4 * drawnSource.height()) {
+            reader.setScaledSize(twice);
         }
     }
     if (!reader.read(&image) || image.isNull()) {
@@ -282,6 +291,20 @@ QImage StoryBoardRender::decodePhoto(const QString &path, bool turned, const Out
     if (turned)
         image = image.transformed(QTransform().rotate(90), Qt::FastTransformation);
     return Framing::compose(image, format, framing);
+}
+
+QImage StoryBoardRender::decodePhotoAhead(const QString &path, bool turned, const OutputFormat &format,
+                                          PhotoFraming framing)
+{
+    QImage image = decodePhoto(path, turned, format, framing);
+#ifdef __GLIBC__
+    // A decode's large buffers (a 12-Mpixel photo holds tens of MB on its
+    // way into the frame) come from this short-lived thread's own malloc
+    // arena, which keeps them after they are freed; handing the free pages
+    // back keeps a long file's memory at what its frames need.
+    malloc_trim(0);
+#endif
+    return image;
 }
 
 QString StoryBoardRender::photoKey(const QString &path, bool turned, PhotoFraming framing)
@@ -306,10 +329,13 @@ void StoryBoardRender::decodeAhead(const ImageInfo &info)
     m_aheadTurned = turned;
     m_aheadFraming = framing;
     const QString key = photoKey(info.path, turned, framing);
-    if (m_pictureIndex.count(key) || m_ahead.count(key) || m_ahead.size() >= 2)
+    // Two decodes at once for DVD-sized frames; one for larger frames,
+    // whose decodes each hold a photo of several times the frame's size.
+    const size_t decodes = int64_t(m_format.width) * m_format.height > kLargeFramePixels ? 1 : 2;
+    if (m_pictureIndex.count(key) || m_ahead.count(key) || m_ahead.size() >= decodes)
         return;
-    m_ahead.emplace(key, std::async(std::launch::async, &StoryBoardRender::decodePhoto, info.path, turned,
-                                    m_format, framing));
+    m_ahead.emplace(key, std::async(std::launch::async, &StoryBoardRender::decodePhotoAhead, info.path,
+                                    turned, m_format, framing));
 }
 
 void StoryBoardRender::decodeFirstPhotosAhead()

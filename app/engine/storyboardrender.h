@@ -42,6 +42,9 @@ class StoryBoardRender : public QThread
     Q_OBJECT
 public:
     static constexpr int kCacheSize = 32;
+    // Frames of more pixels than this (larger than any DVD's) are a video
+    // file's: fewer pictures are cached and decoded at once.
+    static constexpr int64_t kLargeFramePixels = 1024 * 768;
     // The drawer's slots a frame uses: the photo, the incoming photo, and
     // the caption of each (drawn over both, still, at the output size).
     static constexpr int kSlotCount = 4;
@@ -158,6 +161,8 @@ private:
     // cannot be decoded.
     static QImage decodePhoto(const QString &path, bool turned, const OutputFormat &format,
                               PhotoFraming framing);
+    static QImage decodePhotoAhead(const QString &path, bool turned, const OutputFormat &format,
+                                   PhotoFraming framing);
     static QString photoKey(const QString &path, bool turned, PhotoFraming framing);
     void decodeAhead(const ImageInfo &info);
     void dropDecodesAhead();

@@ -314,11 +314,12 @@ bool StreamWriter::openVideo()
     m_videoStream->sample_aspect_ratio = c->sample_aspect_ratio;
 
     // The writer's BGRA frames take the one-pass converter (vertical
-    // bilinear scaling with BT.601 conversion); anything else libswscale.
-    // BT.709 pictures (HD) go through libswscale with BT.709's matrix.
-    m_useConverter = !m_video.bt709 && m_video.srcPixelFormat == AV_PIX_FMT_BGRA &&
-                     m_video.srcWidth == m_video.dstWidth &&
-                     m_converter.setup(m_video.srcWidth, m_video.srcHeight, m_video.dstHeight);
+    // bilinear scaling, BT.601's matrix for DVDs, BT.709's for HD files);
+    // anything else libswscale.
+    m_useConverter =
+        m_video.srcPixelFormat == AV_PIX_FMT_BGRA && m_video.srcWidth == m_video.dstWidth &&
+        m_converter.setup(m_video.srcWidth, m_video.srcHeight, m_video.dstHeight,
+                          m_video.bt709 ? BgraToYuv420::Matrix::Bt709 : BgraToYuv420::Matrix::Bt601);
     if (!m_useConverter && (m_video.srcPixelFormat != AV_PIX_FMT_YUV420P ||
                             m_video.srcWidth != m_video.dstWidth || m_video.srcHeight != m_video.dstHeight)) {
         m_scaler.reset(sws_getContext(
@@ -371,8 +372,10 @@ bool StreamWriter::configureH264(AVCodecContext *c)
         c->colorspace = AVCOL_SPC_BT709;
         c->color_range = AVCOL_RANGE_MPEG;
     }
-    // libx264 sizes its own threads to the processor.
-    c->thread_count = 0;
+    // A frame thread per core: libx264's own choice (one and a half per
+    // core) holds more frames in flight (22 MB more at 1080p) without
+    // encoding faster, and the renderer needs its share of the cores.
+    c->thread_count = std::max(1, QThread::idealThreadCount());
     int rc = av_opt_set(c->priv_data, "profile", "high", 0);
     if (rc >= 0 && m_video.preset && *m_video.preset)
         rc = av_opt_set(c->priv_data, "preset", m_video.preset, 0);

@@ -18,10 +18,17 @@ inline int lerp(const uint8_t *a, const uint8_t *b, int w, int i)
 
 } // namespace
 
-bool BgraToYuv420::setup(int width, int srcHeight, int dstHeight)
+bool BgraToYuv420::setup(int width, int srcHeight, int dstHeight, Matrix matrix)
 {
     if (width <= 0 || srcHeight <= 0 || dstHeight <= 0 || (width & 1) || (dstHeight & 1))
         return false;
+    // Limited range: luma 219/255 and chroma 224/255 of the full-range
+    // weights (BT.601: Kr 0.299, Kb 0.114; BT.709: Kr 0.2126, Kb 0.0722),
+    // rounded so that the chroma rows still sum to 0.
+    if (matrix == Matrix::Bt709)
+        m_c = {47, 157, 16, -26, -86, 112, 112, -102, -10};
+    else
+        m_c = {66, 129, 25, -38, -74, 112, 112, -94, -18};
     m_width = width;
     m_srcHeight = srcHeight;
     m_dstHeight = dstHeight;
@@ -67,15 +74,15 @@ void BgraToYuv420::convertPortable(const RowPair &r, int from) const
                       pr = lerp(r.a0, r.b0, r.w0, i + 2);
             const int qb = lerp(r.a1, r.b1, r.w1, i), qg = lerp(r.a1, r.b1, r.w1, i + 1),
                       qr = lerp(r.a1, r.b1, r.w1, i + 2);
-            r.y0[x + k] = uint8_t(((66 * pr + 129 * pg + 25 * pb + 128) >> 8) + 16);
-            r.y1[x + k] = uint8_t(((66 * qr + 129 * qg + 25 * qb + 128) >> 8) + 16);
+            r.y0[x + k] = uint8_t(((m_c.yr * pr + m_c.yg * pg + m_c.yb * pb + 128) >> 8) + 16);
+            r.y1[x + k] = uint8_t(((m_c.yr * qr + m_c.yg * qg + m_c.yb * qb + 128) >> 8) + 16);
             b += pb + qb;
             g += pg + qg;
             red += pr + qr;
         }
         // Sums of four pixels: the coefficients carry the division.
-        r.u[x / 2] = uint8_t(((-38 * red - 74 * g + 112 * b + 512) >> 10) + 128);
-        r.v[x / 2] = uint8_t(((112 * red - 94 * g - 18 * b + 512) >> 10) + 128);
+        r.u[x / 2] = uint8_t(((m_c.ur * red + m_c.ug * g + m_c.ub * b + 512) >> 10) + 128);
+        r.v[x / 2] = uint8_t(((m_c.vr * red + m_c.vg * g + m_c.vb * b + 512) >> 10) + 128);
     }
 }
 
@@ -110,12 +117,11 @@ __attribute__((target("avx2"))) inline Row16 blendRow(const uint8_t *a, const ui
     return out;
 }
 
-// The luma of a row's sixteen pixels, (66 R + 129 G + 25 B + 128) >> 8, as
-// 16-bit values in the order 0..3, 8..11 | 4..7, 12..15.
-__attribute__((target("avx2"))) inline __m256i luma16(const Row16 &row)
+// The luma of a row's sixteen pixels, (yr R + yg G + yb B + 128) >> 8 with
+// cBR = yb | yr << 16 and cGA = yg, as 16-bit values in the order
+// 0..3, 8..11 | 4..7, 12..15.
+__attribute__((target("avx2"))) inline __m256i luma16(const Row16 &row, __m256i cBR, __m256i cGA)
 {
-    const __m256i cBR = _mm256_set1_epi32(25 | (66 << 16));
-    const __m256i cGA = _mm256_set1_epi32(129);
     const __m256i round = _mm256_set1_epi32(128);
     __m256i y[2];
 #pragma GCC unroll 2
@@ -136,6 +142,12 @@ __attribute__((target("avx2"))) inline __m256i blockSums(__m256i br, __m256i ga,
     return _mm256_add_epi32(px, _mm256_srli_epi64(px, 32));
 }
 
+// Two 16-bit coefficients in every 32 bits, for _mm256_madd_epi16.
+__attribute__((target("avx2"))) inline __m256i pair(int low, int high)
+{
+    return _mm256_set1_epi32(int(uint16_t(low)) | (int(uint16_t(high)) << 16));
+}
+
 } // namespace
 
 __attribute__((target("avx2"))) int BgraToYuv420::convertAvx2(const RowPair &r) const
@@ -145,10 +157,12 @@ __attribute__((target("avx2"))) int BgraToYuv420::convertAvx2(const RowPair &r) 
     const __m256i lumaOrder = _mm256_setr_epi8(0, 1, 2, 3, 8, 9, 10, 11, 4, 5, 6, 7, 12, 13, 14, 15, 0, 1, 2,
                                                3, 8, 9, 10, 11, 4, 5, 6, 7, 12, 13, 14, 15);
     const __m256i lumaOffset = _mm256_set1_epi8(16);
-    const __m256i cuBR = _mm256_set1_epi32(int(uint16_t(112)) | (int(uint16_t(-38)) << 16));
-    const __m256i cuGA = _mm256_set1_epi32(int(uint16_t(-74)));
-    const __m256i cvBR = _mm256_set1_epi32(int(uint16_t(-18)) | (112 << 16));
-    const __m256i cvGA = _mm256_set1_epi32(int(uint16_t(-94)));
+    const __m256i cyBR = pair(m_c.yb, m_c.yr);
+    const __m256i cyGA = pair(m_c.yg, 0);
+    const __m256i cuBR = pair(m_c.ub, m_c.ur);
+    const __m256i cuGA = pair(m_c.ug, 0);
+    const __m256i cvBR = pair(m_c.vb, m_c.vr);
+    const __m256i cvGA = pair(m_c.vg, 0);
     // ((sum + 512) >> 10) + 128 in one shift.
     const __m256i chromaRound = _mm256_set1_epi32(512 + (128 << 10));
     // After the packs: U0 V0 U1 V1 U4 V4 U5 V5 | U2 V2 U3 V3 U6 V6 U7 V7.
@@ -166,7 +180,9 @@ __attribute__((target("avx2"))) int BgraToYuv420::convertAvx2(const RowPair &r) 
         const Row16 bottom = blendRow(a1 + i, b1 + i, w1);
 
         const __m256i luma = _mm256_shuffle_epi8(
-            _mm256_permute4x64_epi64(_mm256_packus_epi16(luma16(top), luma16(bottom)), 0xD8), lumaOrder);
+            _mm256_permute4x64_epi64(_mm256_packus_epi16(luma16(top, cyBR, cyGA), luma16(bottom, cyBR, cyGA)),
+                                     0xD8),
+            lumaOrder);
         const __m256i lumaBytes = _mm256_add_epi8(luma, lumaOffset);
         _mm_storeu_si128(reinterpret_cast<__m128i *>(y0 + x), _mm256_castsi256_si128(lumaBytes));
         _mm_storeu_si128(reinterpret_cast<__m128i *>(y1 + x), _mm256_extracti128_si256(lumaBytes, 1));

@@ -1,8 +1,9 @@
 #pragma once
 
-// BGRA (any size) to planar YUV 4:2:0 (BT.601, limited range, as
-// libswscale's default) with bilinear vertical scaling and no horizontal
-// scaling, in one pass over the picture. Rows are mapped centre to centre.
+// BGRA (any size) to planar YUV 4:2:0 (limited range, with BT.601's matrix
+// as libswscale's default for standard definition, or BT.709's for HD) with
+// bilinear vertical scaling and no horizontal scaling, in one pass over the
+// picture. Rows are mapped centre to centre.
 // The writer's frames are composed at the stored height (720 x 576 or 480),
 // so for them the rows map one to one and nothing is resampled.
 //
@@ -16,9 +17,11 @@
 class BgraToYuv420
 {
 public:
+    enum class Matrix { Bt601, Bt709 };
+
     // Prepares the row mapping; false when the sizes are not supported (the
     // widths differ, or a size is odd or not positive).
-    bool setup(int width, int srcHeight, int dstHeight);
+    bool setup(int width, int srcHeight, int dstHeight, Matrix matrix = Matrix::Bt601);
     void convert(const uint8_t *bgra, int srcStride, uint8_t *const dst[3], const int dstStride[3]) const;
 
     // Whether convert() takes the AVX2 path; false forces the portable loop
@@ -37,6 +40,12 @@ private:
     void convertPortable(const RowPair &r, int from) const;
     int convertAvx2(const RowPair &r) const; // returns the pixels done
 
+    // The matrix in steps of 1/256 (luma) and 1/1024 over a 2 x 2 block's
+    // sums (chroma); each chroma row sums to 0, so grey stays neutral.
+    struct Coefficients {
+        int yr, yg, yb, ur, ug, ub, vr, vg, vb;
+    };
+    Coefficients m_c = {66, 129, 25, -38, -74, 112, 112, -94, -18};
     int m_width = 0;
     int m_srcHeight = 0;
     int m_dstHeight = 0;

@@ -377,23 +377,33 @@ private slots:
     void colourConversionMatchesSwscale_data()
     {
         QTest::addColumn<int>("height");
-        QTest::newRow("PAL") << 576;
-        QTest::newRow("NTSC") << 480;
+        QTest::addColumn<bool>("hd");
+        QTest::newRow("PAL") << 576 << false;
+        QTest::newRow("NTSC") << 480 << false;
+        // HD files: BT.709's matrix, the frame's own height.
+        QTest::newRow("BT.709") << 540 << true;
     }
 
     void colourConversionMatchesSwscale()
     {
         QFETCH(int, height);
+        QFETCH(bool, hd);
         const QImage image = scenicImage(720, 540, 5).convertToFormat(QImage::Format_ARGB32);
         uint8_t *a[4], *b[4];
         int la[4], lb[4];
         QVERIFY(av_image_alloc(a, la, 720, height, AV_PIX_FMT_YUV420P, 32) >= 0);
         QVERIFY(av_image_alloc(b, lb, 720, height, AV_PIX_FMT_YUV420P, 32) >= 0);
         BgraToYuv420 converter;
-        QVERIFY(converter.setup(720, 540, height));
+        QVERIFY(converter.setup(720, 540, height,
+                                hd ? BgraToYuv420::Matrix::Bt709 : BgraToYuv420::Matrix::Bt601));
         converter.convert(image.constBits(), int(image.bytesPerLine()), a, la);
         SwsContext *sws = sws_getContext(720, 540, AV_PIX_FMT_BGRA, 720, height, AV_PIX_FMT_YUV420P,
-                                         SWS_BILINEAR, nullptr, nullptr, nullptr);
+                                         hd ? SWS_BILINEAR | SWS_ACCURATE_RND : SWS_BILINEAR, nullptr,
+                                         nullptr, nullptr);
+        if (hd) {
+            const int *bt709 = sws_getCoefficients(SWS_CS_ITU709);
+            sws_setColorspaceDetails(sws, bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);
+        }
         const uint8_t *src[4] = {image.constBits(), nullptr, nullptr, nullptr};
         const int srcStride[4] = {int(image.bytesPerLine()), 0, 0, 0};
         sws_scale(sws, src, srcStride, 0, 540, b, lb);
@@ -405,7 +415,9 @@ private slots:
                 for (int x = 0; x < w; ++x)
                     sum += std::abs(int(a[plane][y * la[plane] + x]) - int(b[plane][y * lb[plane] + x]));
             const double mean = sum / (w * h);
-            QVERIFY2(mean < 2.0,
+            // Without scaling only rounding differs: a matrix mixed up
+            // (BT.601 for BT.709) would be off by several levels.
+            QVERIFY2(mean < (hd ? 0.6 : 2.0),
                      qPrintable(QStringLiteral("plane %1: mean difference %2").arg(plane).arg(mean)));
         }
         av_freep(&a[0]);
@@ -417,12 +429,15 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("srcHeight");
         QTest::addColumn<int>("dstHeight");
-        QTest::newRow("PAL") << 720 << 540 << 576;
-        QTest::newRow("NTSC") << 720 << 540 << 480;
-        QTest::newRow("same height") << 720 << 540 << 540;
-        QTest::newRow("width with a tail") << 726 << 300 << 322;
-        QTest::newRow("narrower than a step") << 10 << 8 << 12;
-        QTest::newRow("halved") << 64 << 200 << 100;
+        QTest::addColumn<bool>("hd");
+        QTest::newRow("PAL") << 720 << 540 << 576 << false;
+        QTest::newRow("NTSC") << 720 << 540 << 480 << false;
+        QTest::newRow("same height") << 720 << 540 << 540 << false;
+        QTest::newRow("width with a tail") << 726 << 300 << 322 << false;
+        QTest::newRow("narrower than a step") << 10 << 8 << 12 << false;
+        QTest::newRow("halved") << 64 << 200 << 100 << false;
+        QTest::newRow("BT.709 1080p") << 1920 << 1080 << 1080 << true;
+        QTest::newRow("BT.709 with a tail") << 726 << 300 << 322 << true;
     }
 
     void vectorConversionEqualsPortableLoop()
@@ -430,8 +445,10 @@ private slots:
         QFETCH(int, width);
         QFETCH(int, srcHeight);
         QFETCH(int, dstHeight);
+        QFETCH(bool, hd);
         BgraToYuv420 converter;
-        QVERIFY(converter.setup(width, srcHeight, dstHeight));
+        QVERIFY(converter.setup(width, srcHeight, dstHeight,
+                                hd ? BgraToYuv420::Matrix::Bt709 : BgraToYuv420::Matrix::Bt601));
         if (!converter.vectorised())
             QSKIP("this processor has no AVX2: only the portable loop runs");
         // Noise covers every channel value, extremes included; the padded

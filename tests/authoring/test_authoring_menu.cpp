@@ -107,6 +107,7 @@ private Q_SLOTS:
     void disc();
     void titleAndBackground();
     void menuMusic();
+    void musicLoops_data();
     void musicLoops();
 };
 
@@ -457,6 +458,11 @@ void TestAuthoringMenu::titleAndBackground()
         for (const char *word : {"Grandmother's", "Cousins", "August"})
             QVERIFY2(read.contains(QLatin1String(word), Qt::CaseInsensitive), qPrintable(read));
 
+        const QString shots = qEnvironmentVariable("SORVEL_SCREENSHOTS");
+        if (!shots.isEmpty())
+            displayed(page.picture, wide)
+                .save(shots + QStringLiteral("/menu-long-title-%1.png")
+                                  .arg(wide ? QStringLiteral("16x9") : QStringLiteral("4x3")));
         // Words of any script, and line breaks of the person's own.
         c.title = QStringLiteral("Été à Łódź\n夏休み 2026");
         const QRect lines = titleArea(c);
@@ -521,27 +527,40 @@ void TestAuthoringMenu::menuMusic()
 // sound decodes with the music's level and fades, and on a libdvdnav walk
 // the page plays again at its end, keeping the button the viewer chose,
 // until a button is pressed.
+void TestAuthoringMenu::musicLoops_data()
+{
+    QTest::addColumn<bool>("pal");
+    QTest::addColumn<bool>("wide");
+    QTest::newRow("PAL 4:3") << true << false;
+    QTest::newRow("NTSC 16:9") << false << true;
+}
+
 void TestAuthoringMenu::musicLoops()
 {
-    const QString dir = TestSupport::freshDir(QStringLiteral("menu loops"));
+    QFETCH(bool, pal);
+    QFETCH(bool, wide);
+    const QString dir = TestSupport::freshDir(QStringLiteral("menu loops %1").arg(pal ? 1 : 0));
     const std::vector<int16_t> music = MenuStill::music(musicAlbum(dir, 10.0), 6000, 1000);
     QCOMPARE(int(music.size()), 6 * 48000 * 2);
     const QString video = dir + QStringLiteral("/title.m2v");
     const QString audio = dir + QStringLiteral("/title.ac3");
     const int photos = 3;
-    QVERIFY(makeTitle(video, true, false, photos));
+    QVERIFY(makeTitle(video, pal, wide, photos));
     QVERIFY(DvdTestMedia::makeAudio(audio, photos));
     DvdAuthoring author;
     author.setTempPath(dir + QStringLiteral("/work"));
-    author.setTVStandard(DvdAuthoring::PAL);
-    author.setAspectRatio(DvdAuthoring::Ratio4x3);
+    author.setTVStandard(pal ? DvdAuthoring::PAL : DvdAuthoring::NTSC);
+    author.setAspectRatio(wide ? DvdAuthoring::Ratio16x9 : DvdAuthoring::Ratio4x3);
     QVERIFY(author.addVideo(video, 0));
     QVERIFY(author.addAudio(audio, QStringLiteral("English"), 0));
-    QVERIFY(author.setChapters(0, {0, 25, 50}));
-    DvdMenuContent c = content(true, false, photos);
+    const int second = pal ? 25 : 30;
+    QVERIFY(author.setChapters(0, {0, second, 2 * second}));
+    DvdMenuContent c = content(pal, wide, photos);
     c.music = true;
-    author.setMenu(c, [&music](const QImage &picture, const QString &v, const QString &a, QString *error) {
-        return MenuStill::encode(picture, TvStandard::Pal, DvdAspect::Standard, v, a, error, &music);
+    const TvStandard standard = pal ? TvStandard::Pal : TvStandard::Ntsc;
+    const DvdAspect aspect = wide ? DvdAspect::Wide : DvdAspect::Standard;
+    author.setMenu(c, [&](const QImage &picture, const QString &v, const QString &a, QString *error) {
+        return MenuStill::encode(picture, standard, aspect, v, a, error, &music);
     });
     author.start();
     author.wait();
@@ -557,12 +576,14 @@ void TestAuthoringMenu::musicLoops()
         const DvdInspect::Decoded decoded = DvdInspect::decode(page);
         QVERIFY2(decoded.ok, qPrintable(decoded.error));
         QCOMPARE(decoded.decodeErrors, 0);
-        QCOMPARE(decoded.pictureTimes.size(), 150);
+        // Six seconds: 150 PAL pictures, 180 NTSC ones (6.006 s).
+        QCOMPARE(decoded.pictureTimes.size(), pal ? 150 : 180);
+        const double period = pal ? 0.04 : 1001.0 / 30000.0;
         // Every picture the page's still, none lost or shifted.
         for (int f = 1; f < decoded.centreYuv.size(); ++f) {
             for (int c = 0; c < 3; ++c)
                 QVERIFY(qAbs(decoded.centreYuv[f][c] - decoded.centreYuv[0][c]) < 1.5);
-            QVERIFY(qAbs(decoded.pictureTimes[f] - decoded.pictureTimes[0] - f * 0.04) < 0.002);
+            QVERIFY(qAbs(decoded.pictureTimes[f] - decoded.pictureTimes[0] - f * period) < 0.002);
         }
         QCOMPARE(decoded.sampleRate, 48000);
         const double seconds = double(decoded.sound.size()) / decoded.sampleRate;
@@ -586,6 +607,7 @@ void TestAuthoringMenu::musicLoops()
     DvdInspect::MenuView view;
     QVERIFY2(player.untilMenu(&view), qPrintable(player.error()));
     QCOMPARE(view.buttons, 2);
+    QCOMPARE(view.groupRects.size(), wide ? 2 : 1);
     QCOMPARE(player.arrow(3), 2);
     const int starts = player.menuCellStarts();
     const qint64 pageBlocks = QFileInfo(dir + QStringLiteral("/work/menu_0.mpg")).size() / 2048;

@@ -518,7 +518,8 @@ void TestDvdSettingsDialog::menuTitleBackgroundAndMusic()
     f.choose("menuBackgroundComboBox", QStringLiteral("A Title Card's Look"));
     QCOMPARE(f.dialog.choices().menuChoices.backdrop, MenuBackdrop::TitleCard);
     const QRgb yellow = f.dialog.menuPreview().pixel(corner);
-    QVERIFY2(qRed(yellow) > 200 && qGreen(yellow) > 200 && qBlue(yellow) < 60, qPrintable(QString::number(yellow, 16)));
+    QVERIFY2(qRed(yellow) > 200 && qGreen(yellow) > 200 && qBlue(yellow) < 60,
+             qPrintable(QString::number(yellow, 16)));
 
     // A stored photo that is no longer in the album shows as the first.
     DvdChoices c = f.dialog.choices();

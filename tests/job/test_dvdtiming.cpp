@@ -594,7 +594,8 @@ void TestDvdTiming::menuTitleBackgroundAndMusic()
     QVERIFY(rmsOf(decoded.sound, decoded.sampleRate, 7.0, 8.0) > middle * 0.8);
 
     // Its title, not the label; a walk lands on the menu and Play plays.
-    const DvdMenuContent content = DvdGeneration::menuContent(album, request.menuChoices.title, request.menuChoices);
+    const DvdMenuContent content =
+        DvdGeneration::menuContent(album, request.menuChoices.title, request.menuChoices);
     QCOMPARE(content.title, QStringLiteral("Beach Days"));
     DvdInspect::Player player(dvd);
     DvdInspect::MenuView view;
@@ -652,7 +653,8 @@ void TestDvdTiming::menuFollowsTheEditorsTurns()
     // halves, since they lie across the mirror.
     album.photos[0].transformOps = {OpMirror, OpTurnRight};
     album.photos[0].orientationCode = orientationCodeFor(album.photos[0].transformOps);
-    const QImage mirrored = DvdGeneration::menuContent(album, QString(), choices).thumbnail(0, QSize(160, 120));
+    const QImage mirrored =
+        DvdGeneration::menuContent(album, QString(), choices).thumbnail(0, QSize(160, 120));
     QVERIFY(mirrored.height() > mirrored.width());
     // Turned back: the red half at the left again.
     album.photos[0].transformOps.clear();

@@ -819,15 +819,18 @@ QTEST_GUILESS_MAIN(TestMakeDvd)
 void TestMakeDvd::menuOptions()
 {
     const QString work = TestSupport::freshDir(QStringLiteral("makedvd-menu"));
-    const Run refused = makeDvd({"--to-folder", work, "--menu-background", m_music, m_photos[0], m_photos[1]});
+    const Run refused =
+        makeDvd({"--to-folder", work, "--menu-background", m_music, m_photos[0], m_photos[1]});
     QCOMPARE(refused.exitCode, 1);
-    QVERIFY2(refused.err.contains("--menu-background: " + QFile::encodeName(m_music) + " is not a photo of the show"),
+    QVERIFY2(refused.err.contains("--menu-background: " + QFile::encodeName(m_music) +
+                                  " is not a photo of the show"),
              refused.err.constData());
     QVERIFY(entries(work).isEmpty());
 
-    const Run r = makeDvd({"--to-folder", work, "--volume-label", "LABEL", "--menu-title",
-                           QStringLiteral("Été – 夏"), "--menu-background", m_photos[2], "--photo-duration", "1000",
-                           "--aspect", "4:3", "--quality", "low", m_photos[0], m_photos[1], m_photos[2], m_music});
+    const Run r =
+        makeDvd({"--to-folder", work, "--volume-label", "LABEL", "--menu-title", QStringLiteral("Été – 夏"),
+                 "--menu-background", m_photos[2], "--photo-duration", "1000", "--aspect", "4:3", "--quality",
+                 "low", m_photos[0], m_photos[1], m_photos[2], m_music});
     QVERIFY2(r.exitCode == 0, r.err.constData());
     const QString vob = work + QStringLiteral("/LABEL/VIDEO_TS/VIDEO_TS.VOB");
     // The pages last as long as the music (its six seconds) and sound.
@@ -850,11 +853,12 @@ void TestMakeDvd::menuOptions()
     QVERIFY2(qBlue(corner) > 25, qPrintable(QString::number(corner, 16)));
 
     // Without music under it: the short silent still.
-    const Run quiet = makeDvd({"--to-folder", work, "--volume-label", "QUIET", "--no-menu-music",
-                               "--photo-duration", "1000", "--aspect", "4:3", "--quality", "low", m_photos[0],
-                               m_music});
+    const Run quiet =
+        makeDvd({"--to-folder", work, "--volume-label", "QUIET", "--no-menu-music", "--photo-duration",
+                 "1000", "--aspect", "4:3", "--quality", "low", m_photos[0], m_music});
     QVERIFY2(quiet.exitCode == 0, quiet.err.constData());
-    const DvdInspect::Decoded still = DvdInspect::decode(work + QStringLiteral("/QUIET/VIDEO_TS/VIDEO_TS.VOB"));
+    const DvdInspect::Decoded still =
+        DvdInspect::decode(work + QStringLiteral("/QUIET/VIDEO_TS/VIDEO_TS.VOB"));
     QVERIFY2(still.ok, qPrintable(still.error));
     QCOMPARE(still.pictureTimes.size(), 2 * 25);
 }

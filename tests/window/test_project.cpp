@@ -263,7 +263,8 @@ void TestProject::saveAndReopenEveryField()
              QStringLiteral("blur"));
     // The menu's background by its photo's path, relative as the photo's.
     const QJsonObject dvdMember = root.value(QStringLiteral("dvd")).toObject();
-    QCOMPARE(dvdMember.value(QStringLiteral("menuTitle")).toString(), QStringLiteral("Łódź & <Friends>\nSummer"));
+    QCOMPARE(dvdMember.value(QStringLiteral("menuTitle")).toString(),
+             QStringLiteral("Łódź & <Friends>\nSummer"));
     QCOMPARE(dvdMember.value(QStringLiteral("menuMusic")), QJsonValue(false));
     const QJsonObject backdrop = dvdMember.value(QStringLiteral("menuBackground")).toObject();
     QCOMPARE(backdrop.value(QStringLiteral("kind")).toString(), QStringLiteral("photo"));

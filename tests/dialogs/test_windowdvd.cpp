@@ -696,6 +696,10 @@ void TestWindowDvd::menuChoicesFromTheWindow()
             QCOMPARE(background->count(), 1 + 9);
             QCOMPARE(background->itemText(3), QStringLiteral("03-tower.jpg"));
             QVERIFY(!background->itemIcon(3).isNull());
+            auto *label = settings->findChild<QLineEdit *>(QStringLiteral("volumeEdit"));
+            label->setFocus();
+            label->selectAll();
+            QTest::keyClicks(label, QStringLiteral("WALK"));
             title->setFocus();
             QTest::keyClicks(title, QStringLiteral("Our Walk"));
             QVERIFY(chooseEntry(background, QStringLiteral("03-tower.jpg")));
@@ -712,12 +716,17 @@ void TestWindowDvd::menuChoicesFromTheWindow()
     QCOMPARE(chosen.photo, m_window->album()->photos.at(2).path);
     QVERIFY(!chosen.music);
     QCOMPARE(m_window->album()->dvd.menuChoices, chosen);
-    // Eight letters of title, a background, the music: three steps.
-    QCOMPARE(undo->count(), steps + 3);
+    QCOMPARE(m_window->dvdChoices().volumeLabel, QStringLiteral("WALK"));
+    // Four letters of label, eight of title, a background, the music: four
+    // steps.
+    QCOMPARE(undo->count(), steps + 4);
     undo->undo();
     QVERIFY(m_window->dvdChoices().menuChoices.music);
     undo->undo();
     QCOMPARE(m_window->dvdChoices().menuChoices.backdrop, MenuBackdrop::FirstPhoto);
+    undo->undo();
+    QVERIFY(m_window->dvdChoices().menuChoices.title.isEmpty());
+    QCOMPARE(m_window->dvdChoices().volumeLabel, QStringLiteral("WALK"));
     undo->undo();
     QCOMPARE(m_window->dvdChoices(), before);
 }

@@ -1020,6 +1020,50 @@ Möchten Sie fortfahren?</translation>
         <source>The disc starts the show at once</source>
         <translation>Die Disc startet die Show sofort</translation>
     </message>
+    <message>
+        <source>Menu Title:</source>
+        <translation>Menütitel:</translation>
+    </message>
+    <message>
+        <source>Menu Title</source>
+        <translation>Menütitel</translation>
+    </message>
+    <message>
+        <source>The words on the menu&apos;s main page; empty: the volume label</source>
+        <translation>Der Text auf der Hauptseite des Menüs; leer: die Datenträgerbezeichnung</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Hintergrund:</translation>
+    </message>
+    <message>
+        <source>Menu Background</source>
+        <translation>Menühintergrund</translation>
+    </message>
+    <message>
+        <source>The picture behind the menu, blurred and darkened</source>
+        <translation>Das Bild hinter dem Menü, weichgezeichnet und abgedunkelt</translation>
+    </message>
+    <message>
+        <source>Music in the Menu</source>
+        <translation>Musik im Menü</translation>
+    </message>
+    <message>
+        <source>The first music clip plays under the menu, faded in and out, again and again</source>
+        <translation>Der erste Audioclip läuft unter dem Menü, ein- und ausgeblendet, immer wieder</translation>
+    </message>
+    <message>
+        <source>First Photo</source>
+        <translation>Erstes Foto</translation>
+    </message>
+    <message>
+        <source>A Title Card&apos;s Look</source>
+        <translation>Aussehen einer Titelkarte</translation>
+    </message>
+    <message>
+        <source>The album has no music</source>
+        <translation>Das Album hat keine Musik</translation>
+    </message>
 </context>
 <context>
     <name>EditAudioDialog</name>
@@ -2384,6 +2428,22 @@ Macht aus Fotos und Musik DVD-Video-Diashows.</translation>
     <message>
         <source>the name is not valid text; rename the file</source>
         <translation>der Name ist kein gültiger Text; benennen Sie die Datei um</translation>
+    </message>
+    <message>
+        <source>--menu-background: %1 is not a photo of the show</source>
+        <translation>--menu-background: %1 ist kein Foto der Show</translation>
+    </message>
+    <message>
+        <source>the words on the menu&apos;s main page, any text (default: the volume label)</source>
+        <translation>der Text auf der Hauptseite des Menüs, beliebiger Text (Standard: die Datenträgerbezeichnung)</translation>
+    </message>
+    <message>
+        <source>the photo of the show behind the menu (default: the first photo)</source>
+        <translation>das Foto der Show hinter dem Menü (Standard: das erste Foto)</translation>
+    </message>
+    <message>
+        <source>the first music clip plays under the menu, faded, again and again (default when there is music), or the menu is silent</source>
+        <translation>der erste Audioclip läuft unter dem Menü, ein- und ausgeblendet, immer wieder (Standard, wenn es Musik gibt), oder das Menü bleibt still</translation>
     </message>
 </context>
 <context>

@@ -1020,6 +1020,50 @@ Do you want to continue?</source>
         <source>The disc starts the show at once</source>
         <translation>El disco empieza la presentación enseguida</translation>
     </message>
+    <message>
+        <source>Menu Title:</source>
+        <translation>Título del menú:</translation>
+    </message>
+    <message>
+        <source>Menu Title</source>
+        <translation>Título del menú</translation>
+    </message>
+    <message>
+        <source>The words on the menu&apos;s main page; empty: the volume label</source>
+        <translation>El texto de la página principal del menú; vacío: la etiqueta del volumen</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fondo:</translation>
+    </message>
+    <message>
+        <source>Menu Background</source>
+        <translation>Fondo del menú</translation>
+    </message>
+    <message>
+        <source>The picture behind the menu, blurred and darkened</source>
+        <translation>La imagen detrás del menú, desenfocada y oscurecida</translation>
+    </message>
+    <message>
+        <source>Music in the Menu</source>
+        <translation>Música en el menú</translation>
+    </message>
+    <message>
+        <source>The first music clip plays under the menu, faded in and out, again and again</source>
+        <translation>El primer clip de audio suena bajo el menú, con fundido de entrada y salida, una y otra vez</translation>
+    </message>
+    <message>
+        <source>First Photo</source>
+        <translation>Primera foto</translation>
+    </message>
+    <message>
+        <source>A Title Card&apos;s Look</source>
+        <translation>El aspecto de una cartela de título</translation>
+    </message>
+    <message>
+        <source>The album has no music</source>
+        <translation>El álbum no tiene música</translation>
+    </message>
 </context>
 <context>
     <name>EditAudioDialog</name>
@@ -2384,6 +2428,22 @@ Convierte fotos y música en presentaciones de DVD-Vídeo.</translation>
     <message>
         <source>the name is not valid text; rename the file</source>
         <translation>el nombre no es un texto válido; cambie el nombre del archivo</translation>
+    </message>
+    <message>
+        <source>--menu-background: %1 is not a photo of the show</source>
+        <translation>--menu-background: %1 no es una foto de la presentación</translation>
+    </message>
+    <message>
+        <source>the words on the menu&apos;s main page, any text (default: the volume label)</source>
+        <translation>el texto de la página principal del menú, cualquier texto (por defecto: la etiqueta del volumen)</translation>
+    </message>
+    <message>
+        <source>the photo of the show behind the menu (default: the first photo)</source>
+        <translation>la foto de la presentación detrás del menú (por defecto: la primera foto)</translation>
+    </message>
+    <message>
+        <source>the first music clip plays under the menu, faded, again and again (default when there is music), or the menu is silent</source>
+        <translation>el primer clip de audio suena bajo el menú, con fundido, una y otra vez (por defecto si hay música), o el menú queda en silencio</translation>
     </message>
 </context>
 <context>

@@ -1020,6 +1020,50 @@ Voulez-vous continuer ?</translation>
         <source>The disc starts the show at once</source>
         <translation>Le disque lance le diaporama aussitôt</translation>
     </message>
+    <message>
+        <source>Menu Title:</source>
+        <translation>Titre du menu :</translation>
+    </message>
+    <message>
+        <source>Menu Title</source>
+        <translation>Titre du menu</translation>
+    </message>
+    <message>
+        <source>The words on the menu&apos;s main page; empty: the volume label</source>
+        <translation>Le texte de la page principale du menu ; vide : le nom du volume</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Arrière-plan :</translation>
+    </message>
+    <message>
+        <source>Menu Background</source>
+        <translation>Arrière-plan du menu</translation>
+    </message>
+    <message>
+        <source>The picture behind the menu, blurred and darkened</source>
+        <translation>L&apos;image derrière le menu, floutée et assombrie</translation>
+    </message>
+    <message>
+        <source>Music in the Menu</source>
+        <translation>Musique dans le menu</translation>
+    </message>
+    <message>
+        <source>The first music clip plays under the menu, faded in and out, again and again</source>
+        <translation>Le premier clip audio joue sous le menu, avec un fondu d&apos;entrée et de sortie, encore et encore</translation>
+    </message>
+    <message>
+        <source>First Photo</source>
+        <translation>Première photo</translation>
+    </message>
+    <message>
+        <source>A Title Card&apos;s Look</source>
+        <translation>L&apos;aspect d&apos;un carton de titre</translation>
+    </message>
+    <message>
+        <source>The album has no music</source>
+        <translation>L&apos;album n&apos;a pas de musique</translation>
+    </message>
 </context>
 <context>
     <name>EditAudioDialog</name>
@@ -2384,6 +2428,22 @@ Fait de vos photos et de votre musique des diaporamas DVD-Vidéo.</translation>
     <message>
         <source>the name is not valid text; rename the file</source>
         <translation>le nom n&apos;est pas un texte valide ; renommez le fichier</translation>
+    </message>
+    <message>
+        <source>--menu-background: %1 is not a photo of the show</source>
+        <translation>--menu-background : %1 n&apos;est pas une photo du diaporama</translation>
+    </message>
+    <message>
+        <source>the words on the menu&apos;s main page, any text (default: the volume label)</source>
+        <translation>le texte de la page principale du menu, n&apos;importe quel texte (par défaut : le nom du volume)</translation>
+    </message>
+    <message>
+        <source>the photo of the show behind the menu (default: the first photo)</source>
+        <translation>la photo du diaporama derrière le menu (par défaut : la première photo)</translation>
+    </message>
+    <message>
+        <source>the first music clip plays under the menu, faded, again and again (default when there is music), or the menu is silent</source>
+        <translation>le premier clip audio joue sous le menu, en fondu, encore et encore (par défaut s&apos;il y a de la musique), ou le menu reste muet</translation>
     </message>
 </context>
 <context>

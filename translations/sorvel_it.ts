@@ -1020,6 +1020,50 @@ Vuoi continuare?</translation>
         <source>The disc starts the show at once</source>
         <translation>Il disco avvia subito la presentazione</translation>
     </message>
+    <message>
+        <source>Menu Title:</source>
+        <translation>Titolo del menu:</translation>
+    </message>
+    <message>
+        <source>Menu Title</source>
+        <translation>Titolo del menu</translation>
+    </message>
+    <message>
+        <source>The words on the menu&apos;s main page; empty: the volume label</source>
+        <translation>Il testo della pagina principale del menu; vuoto: l&apos;etichetta volume</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Sfondo:</translation>
+    </message>
+    <message>
+        <source>Menu Background</source>
+        <translation>Sfondo del menu</translation>
+    </message>
+    <message>
+        <source>The picture behind the menu, blurred and darkened</source>
+        <translation>L&apos;immagine dietro il menu, sfocata e scurita</translation>
+    </message>
+    <message>
+        <source>Music in the Menu</source>
+        <translation>Musica nel menu</translation>
+    </message>
+    <message>
+        <source>The first music clip plays under the menu, faded in and out, again and again</source>
+        <translation>Il primo clip audio suona sotto il menu, con dissolvenza in entrata e in uscita, ancora e ancora</translation>
+    </message>
+    <message>
+        <source>First Photo</source>
+        <translation>Prima foto</translation>
+    </message>
+    <message>
+        <source>A Title Card&apos;s Look</source>
+        <translation>L&apos;aspetto di un cartello del titolo</translation>
+    </message>
+    <message>
+        <source>The album has no music</source>
+        <translation>L&apos;album non ha musica</translation>
+    </message>
 </context>
 <context>
     <name>EditAudioDialog</name>
@@ -2384,6 +2428,22 @@ Trasforma foto e musica in presentazioni DVD-Video.</translation>
     <message>
         <source>the name is not valid text; rename the file</source>
         <translation>il nome non è un testo valido; rinominare il file</translation>
+    </message>
+    <message>
+        <source>--menu-background: %1 is not a photo of the show</source>
+        <translation>--menu-background: %1 non è una foto della presentazione</translation>
+    </message>
+    <message>
+        <source>the words on the menu&apos;s main page, any text (default: the volume label)</source>
+        <translation>il testo della pagina principale del menu, qualsiasi testo (predefinito: l&apos;etichetta volume)</translation>
+    </message>
+    <message>
+        <source>the photo of the show behind the menu (default: the first photo)</source>
+        <translation>la foto della presentazione dietro il menu (predefinita: la prima foto)</translation>
+    </message>
+    <message>
+        <source>the first music clip plays under the menu, faded, again and again (default when there is music), or the menu is silent</source>
+        <translation>il primo clip audio suona sotto il menu, in dissolvenza, ancora e ancora (predefinito se c&apos;è musica), oppure il menu resta muto</translation>
     </message>
 </context>
 <context>

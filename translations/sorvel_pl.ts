@@ -1020,6 +1020,50 @@ Czy kontynuować?</translation>
         <source>The disc starts the show at once</source>
         <translation>Płyta od razu zaczyna pokaz</translation>
     </message>
+    <message>
+        <source>Menu Title:</source>
+        <translation>Tytuł menu:</translation>
+    </message>
+    <message>
+        <source>Menu Title</source>
+        <translation>Tytuł menu</translation>
+    </message>
+    <message>
+        <source>The words on the menu&apos;s main page; empty: the volume label</source>
+        <translation>Tekst na stronie głównej menu; puste: etykieta woluminu</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Tło:</translation>
+    </message>
+    <message>
+        <source>Menu Background</source>
+        <translation>Tło menu</translation>
+    </message>
+    <message>
+        <source>The picture behind the menu, blurred and darkened</source>
+        <translation>Obraz za menu, rozmyty i przyciemniony</translation>
+    </message>
+    <message>
+        <source>Music in the Menu</source>
+        <translation>Muzyka w menu</translation>
+    </message>
+    <message>
+        <source>The first music clip plays under the menu, faded in and out, again and again</source>
+        <translation>Pierwszy klip audio gra pod menu, z narastaniem i wyciszeniem, w kółko</translation>
+    </message>
+    <message>
+        <source>First Photo</source>
+        <translation>Pierwsze zdjęcie</translation>
+    </message>
+    <message>
+        <source>A Title Card&apos;s Look</source>
+        <translation>Wygląd planszy tytułowej</translation>
+    </message>
+    <message>
+        <source>The album has no music</source>
+        <translation>Album nie ma muzyki</translation>
+    </message>
 </context>
 <context>
     <name>EditAudioDialog</name>
@@ -2392,6 +2436,22 @@ Zamienia zdjęcia i muzykę w pokazy slajdów DVD-Video.</translation>
     <message>
         <source>the name is not valid text; rename the file</source>
         <translation>nazwa nie jest poprawnym tekstem; zmień nazwę pliku</translation>
+    </message>
+    <message>
+        <source>--menu-background: %1 is not a photo of the show</source>
+        <translation>--menu-background: %1 nie jest zdjęciem pokazu</translation>
+    </message>
+    <message>
+        <source>the words on the menu&apos;s main page, any text (default: the volume label)</source>
+        <translation>tekst na stronie głównej menu, dowolny (domyślnie: etykieta woluminu)</translation>
+    </message>
+    <message>
+        <source>the photo of the show behind the menu (default: the first photo)</source>
+        <translation>zdjęcie pokazu za menu (domyślnie: pierwsze zdjęcie)</translation>
+    </message>
+    <message>
+        <source>the first music clip plays under the menu, faded, again and again (default when there is music), or the menu is silent</source>
+        <translation>pierwszy klip audio gra pod menu, z wyciszeniem na początku i końcu, w kółko (domyślnie, gdy jest muzyka), albo menu jest ciche</translation>
     </message>
 </context>
 <context>

@@ -1020,6 +1020,50 @@ Deseja continuar?</translation>
         <source>The disc starts the show at once</source>
         <translation>O disco inicia a apresentação imediatamente</translation>
     </message>
+    <message>
+        <source>Menu Title:</source>
+        <translation>Título do menu:</translation>
+    </message>
+    <message>
+        <source>Menu Title</source>
+        <translation>Título do menu</translation>
+    </message>
+    <message>
+        <source>The words on the menu&apos;s main page; empty: the volume label</source>
+        <translation>O texto da página principal do menu; vazio: o rótulo do volume</translation>
+    </message>
+    <message>
+        <source>Background:</source>
+        <translation>Fundo:</translation>
+    </message>
+    <message>
+        <source>Menu Background</source>
+        <translation>Fundo do menu</translation>
+    </message>
+    <message>
+        <source>The picture behind the menu, blurred and darkened</source>
+        <translation>A imagem atrás do menu, desfocada e escurecida</translation>
+    </message>
+    <message>
+        <source>Music in the Menu</source>
+        <translation>Música no menu</translation>
+    </message>
+    <message>
+        <source>The first music clip plays under the menu, faded in and out, again and again</source>
+        <translation>O primeiro clipe de áudio toca sob o menu, com fade de entrada e saída, sem parar</translation>
+    </message>
+    <message>
+        <source>First Photo</source>
+        <translation>Primeira foto</translation>
+    </message>
+    <message>
+        <source>A Title Card&apos;s Look</source>
+        <translation>A aparência de uma cartela de título</translation>
+    </message>
+    <message>
+        <source>The album has no music</source>
+        <translation>O álbum não tem música</translation>
+    </message>
 </context>
 <context>
     <name>EditAudioDialog</name>
@@ -2384,6 +2428,22 @@ Transforma fotos e música em apresentações de DVD-Vídeo.</translation>
     <message>
         <source>the name is not valid text; rename the file</source>
         <translation>o nome não é um texto válido; renomeie o arquivo</translation>
+    </message>
+    <message>
+        <source>--menu-background: %1 is not a photo of the show</source>
+        <translation>--menu-background: %1 não é uma foto da apresentação</translation>
+    </message>
+    <message>
+        <source>the words on the menu&apos;s main page, any text (default: the volume label)</source>
+        <translation>o texto da página principal do menu, qualquer texto (padrão: o rótulo do volume)</translation>
+    </message>
+    <message>
+        <source>the photo of the show behind the menu (default: the first photo)</source>
+        <translation>a foto da apresentação atrás do menu (padrão: a primeira foto)</translation>
+    </message>
+    <message>
+        <source>the first music clip plays under the menu, faded, again and again (default when there is music), or the menu is silent</source>
+        <translation>o primeiro clipe de áudio toca sob o menu, com fade, sem parar (padrão quando há música), ou o menu fica em silêncio</translation>
     </message>
 </context>
 <context>

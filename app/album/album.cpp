@@ -289,6 +289,37 @@ QStringList Album::missingPaths() const
     return paths;
 }
 
+int Album::menuBackdropItem(const MenuChoices &choices) const
+{
+    if (choices.backdrop == MenuBackdrop::TitleCard) {
+        for (int k = 0; k < photos.size(); ++k) {
+            if (photos[k].isTitleCard())
+                return k;
+        }
+    }
+    if (choices.backdrop == MenuBackdrop::Photo && !choices.photo.isEmpty()) {
+        for (int k = 0; k < photos.size(); ++k) {
+            const ImageInfo &item = photos[k];
+            if (!item.isTitleCard() && !item.missing && item.path == choices.photo)
+                return k;
+        }
+    }
+    for (int k = 0; k < photos.size(); ++k) {
+        if (!photos[k].isTitleCard() && !photos[k].missing)
+            return k;
+    }
+    return -1;
+}
+
+int Album::menuMusicClip() const
+{
+    for (int k = 0; k < audios.size(); ++k) {
+        if (!audios[k].missing && audios[k].clipLength() > 0)
+            return k;
+    }
+    return -1;
+}
+
 Album Album::present() const
 {
     Album out(*this);

@@ -172,6 +172,18 @@ inline bool orientationTurns(int code)
 {
     return code >= 4 && code <= 7;
 }
+// Whether a code shows the (turned) picture mirrored left-right or
+// top-bottom; a rotation by 180 degrees is both.
+inline bool orientationMirrorsX(int code)
+{
+    return code == OrientMirrored || code == OrientCwMirrored || code == OrientRotated180 ||
+           code == OrientCwRotated180;
+}
+inline bool orientationMirrorsY(int code)
+{
+    return code == OrientFlipped || code == OrientCwFlipped || code == OrientRotated180 ||
+           code == OrientCwRotated180;
+}
 
 // Gives a new photo its dynamic-effect keys from the program-wide counter;
 // eight successive photos run through every pan and zoom direction.
@@ -185,6 +197,27 @@ MotionSample interpolateMotion(const ImageInfo &info, double x, bool useDynamicE
 // auto-rotation on import is on), the dynamic-effect keys and the
 // orientation code.
 void prepareImportedPhoto(ImageInfo &info, bool autoRotateOnImport);
+
+// The menu's own choices: its title, its background and its music.
+struct MenuChoices {
+    // The words on the main page: any text, several lines too; empty (or
+    // only white space): the volume label.
+    QString title;
+    MenuBackdrop backdrop = MenuBackdrop::FirstPhoto;
+    // The chosen photo's file (MenuBackdrop::Photo); a photo no longer in
+    // the album gives the first photo.
+    QString photo;
+    // A stretch of the album's first clip plays under the menu, looped; on
+    // for new albums (an album without music has none to play), off for
+    // projects saved before the choice existed.
+    bool music = true;
+
+    bool operator==(const MenuChoices &o) const
+    {
+        return title == o.title && backdrop == o.backdrop && photo == o.photo && music == o.music;
+    }
+    bool operator!=(const MenuChoices &o) const { return !(*this == o); }
+};
 
 // The DVD choices of an album: TV standard, quality, audio, the disc's
 // volume label, the number of copies, what the disc does when the show
@@ -209,13 +242,14 @@ struct DvdChoices {
     // on for new albums, off for projects saved before the choice existed.
     // With the menu the title has a chapter at every photo, for the index.
     bool menu = true;
+    MenuChoices menuChoices;
 
     bool operator==(const DvdChoices &o) const
     {
         return tvStandard == o.tvStandard && videoBitRate == o.videoBitRate &&
                audioBitRate == o.audioBitRate && audioChannels == o.audioChannels &&
                volumeLabel == o.volumeLabel && copies == o.copies && atEnd == o.atEnd && aspect == o.aspect &&
-               chapters == o.chapters && menu == o.menu;
+               chapters == o.chapters && menu == o.menu && menuChoices == o.menuChoices;
     }
     bool operator!=(const DvdChoices &o) const { return !(*this == o); }
 };
@@ -306,6 +340,15 @@ public:
     // the photo duration changed (a per-photo time outside 1..999 s or an
     // album without photos or clips changes nothing).
     bool fitPhotoDurationToAudio(const OutputFormat &format);
+
+    // The item the DVD menu's background comes from, by the menu choices:
+    // the first title card (MenuBackdrop::TitleCard, when the album has
+    // one), the chosen photo (while it is in the album and not missing),
+    // else the first present photo; -1 when there is none.
+    int menuBackdropItem(const MenuChoices &choices) const;
+    // The first clip that is not missing, which the menu's music is made
+    // of; -1 when there is none.
+    int menuMusicClip() const;
 
     QList<ImageInfo> photos;
     QList<AudioInfo> audios;

@@ -47,7 +47,10 @@ public:
         PhotoDurationMerge = 1,
         TransitionDurationMerge = 2,
         FadeDurationMerge = 3,
-        CrossfadeDurationMerge = 4
+        CrossfadeDurationMerge = 4,
+        // Typing the volume label, or the menu's title, is one step.
+        VolumeLabelMerge = 5,
+        MenuTitleMerge = 6
     };
 
     using Change = std::function<void(Album &)>;

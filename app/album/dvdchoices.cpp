@@ -64,6 +64,31 @@ QString chapterMarksName(ChapterMarks marks)
     return marks == ChapterMarks::None ? QStringLiteral("none") : QStringLiteral("photo");
 }
 
+std::optional<MenuBackdrop> parseMenuBackdrop(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.compare(QLatin1String("first"), Qt::CaseInsensitive) == 0)
+        return MenuBackdrop::FirstPhoto;
+    if (t.compare(QLatin1String("photo"), Qt::CaseInsensitive) == 0)
+        return MenuBackdrop::Photo;
+    if (t.compare(QLatin1String("titleCard"), Qt::CaseInsensitive) == 0)
+        return MenuBackdrop::TitleCard;
+    return std::nullopt;
+}
+
+QString menuBackdropName(MenuBackdrop backdrop)
+{
+    switch (backdrop) {
+    case MenuBackdrop::Photo:
+        return QStringLiteral("photo");
+    case MenuBackdrop::TitleCard:
+        return QStringLiteral("titleCard");
+    case MenuBackdrop::FirstPhoto:
+        break;
+    }
+    return QStringLiteral("first");
+}
+
 AfterMakingAction afterMakingActionFromCode(int code)
 {
     switch (code) {

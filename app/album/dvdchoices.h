@@ -42,6 +42,19 @@ std::optional<ChapterMarks> parseChapterMarks(const QString &text);
 // "photo" or "none", the texts stored in projects and given to --chapters.
 QString chapterMarksName(ChapterMarks marks);
 
+// What lies behind the menu's pages: the album's first photo, a photo the
+// person chose, or the look of the album's first title card (its
+// background and colours, without its words).
+enum class MenuBackdrop { FirstPhoto, Photo, TitleCard };
+// "first", "photo" or "titleCard", the texts stored in projects.
+std::optional<MenuBackdrop> parseMenuBackdrop(const QString &text);
+QString menuBackdropName(MenuBackdrop backdrop);
+
+// How long the menu's music plays before it starts again: a stretch of the
+// album's first clip (the clip itself when shorter), faded in and out.
+constexpr int kMenuMusicMs = 30000;
+constexpr int kMenuMusicFadeMs = 2000;
+
 // The volume label a DVD gets when none is given.
 inline QString defaultVolumeLabel()
 {

@@ -257,7 +257,15 @@ QByteArray toJson(const Album &album, const QDir &projectDir)
                     {QStringLiteral("atEnd"), showEndName(d.atEnd)},
                     {QStringLiteral("aspect"), dvdAspectName(d.aspect)},
                     {QStringLiteral("chapters"), chapterMarksName(d.chapters)},
-                    {QStringLiteral("menu"), d.menu}};
+                    {QStringLiteral("menu"), d.menu},
+                    {QStringLiteral("menuTitle"), d.menuChoices.title},
+                    {QStringLiteral("menuMusic"), d.menuChoices.music}};
+    if (d.menuChoices.backdrop != MenuBackdrop::FirstPhoto) {
+        QJsonObject backdrop{{QStringLiteral("kind"), menuBackdropName(d.menuChoices.backdrop)}};
+        if (d.menuChoices.backdrop == MenuBackdrop::Photo)
+            backdrop.insert(QStringLiteral("path"), storedPath(d.menuChoices.photo, projectDir));
+        dvd.insert(QStringLiteral("menuBackground"), backdrop);
+    }
     const VideoChoices &v = album.video;
     QJsonObject video{{QStringLiteral("size"), videoSizeName(v.size)},
                       {QStringLiteral("shape"), videoShapeName(v.shape)},
@@ -470,6 +478,7 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
     out.dvd.aspect = DvdAspect::Standard;
     out.dvd.chapters = ChapterMarks::None;
     out.dvd.menu = false;
+    out.dvd.menuChoices.music = false;
     const QJsonValue dvdValue = root.value(QStringLiteral("dvd"));
     if (!dvdValue.isUndefined() && !dvdValue.isObject()) {
         r.fail(QStringLiteral("dvd"), tr("not an object"));
@@ -516,8 +525,31 @@ bool fromJson(const QByteArray &json, const QDir &projectDir, Data *data, QStrin
         }
         if (!r.readChoice(dvd, dp, "aspect", parseDvdAspect, &out.dvd.aspect) ||
             !r.readChoice(dvd, dp, "chapters", parseChapterMarks, &out.dvd.chapters) ||
-            !r.readBool(dvd, dp, "menu", &out.dvd.menu))
+            !r.readBool(dvd, dp, "menu", &out.dvd.menu) ||
+            !r.readBool(dvd, dp, "menuMusic", &out.dvd.menuChoices.music))
             return refused();
+        const QJsonValue menuTitle = dvd.value(QStringLiteral("menuTitle"));
+        if (!menuTitle.isUndefined() && !menuTitle.isString()) {
+            r.fail(dp + QStringLiteral("menuTitle"), tr("not a text"));
+            return refused();
+        }
+        out.dvd.menuChoices.title = menuTitle.toString();
+        const QJsonValue backdrop = dvd.value(QStringLiteral("menuBackground"));
+        if (!backdrop.isUndefined()) {
+            const QString bp = dp + QStringLiteral("menuBackground.");
+            if (!backdrop.isObject()) {
+                r.fail(dp + QStringLiteral("menuBackground"), tr("not an object"));
+                return refused();
+            }
+            const QJsonObject b = backdrop.toObject();
+            if (!r.readChoice(b, bp, "kind", parseMenuBackdrop, &out.dvd.menuChoices.backdrop))
+                return refused();
+            // A photo that is no longer in the album gives the first photo
+            // when the menu is made; the choice stays as it was saved.
+            if (out.dvd.menuChoices.backdrop == MenuBackdrop::Photo &&
+                !r.readPath(b, bp, projectDir, &out.dvd.menuChoices.photo))
+                return refused();
+        }
     }
 
     // The video file's choices; a project written before they existed
@@ -753,6 +785,12 @@ int relink(Album *album, const QString &folder, const std::function<bool()> &kee
             info.orientationCode = orientationCodeFor(info.transformOps);
             info.motionStart = photo.motionStart;
             info.motionEnd = photo.motionEnd;
+            // The person's own words on it and the menu chosen to lie on
+            // it go with the photo to its new place.
+            info.caption = photo.caption;
+            MenuChoices &menu = album->dvd.menuChoices;
+            if (menu.backdrop == MenuBackdrop::Photo && menu.photo == photo.path)
+                menu.photo = path;
             photo = info;
             photosByName.remove(name, row);
             ++found;

@@ -9,7 +9,6 @@
 #include "dialogs/dialogquestions.h"
 #include "dialogs/dvdsettingsdialog.h"
 #include "dialogs/progressdialog.h"
-#include "engine/menustill.h"
 
 DvdMaking::DvdMaking(MakeJob *job, QWidget *window) : QObject(window), m_job(job), m_window(window)
 {
@@ -53,10 +52,8 @@ void DvdMaking::open(const Album &album, const DvdChoices &choices, int afterMak
     m_album = album;
     m_progress->setPostTaskIndex(afterMakingIndex);
     m_settings->setChoices(choices);
-    // The menu's preview lies on the first photo, decoded small.
-    m_settings->setMenuPhoto(
-        album.photos.isEmpty() ? QImage() : MenuStill::photo(album.photos.first().path, QSize(256, 192)),
-        int(album.photos.size()));
+    // The menu's choices list the album's photos; its preview lies on them.
+    m_settings->setAlbum(album);
     m_settings->setDuration(album.videoLength());
     m_settings->updateDVDSize();
     showSettings();

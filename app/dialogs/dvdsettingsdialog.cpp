@@ -16,6 +16,12 @@
 #include "dialogs/destinationbox.h"
 #include "ui_dvdsettingsdialog.h"
 #include "dialogs/bitratedialog.h"
+#include "engine/photoframing.h"
+#include "job/dvdgeneration.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 
 namespace {
 // Item data of "Customize" in the quality list; the other items hold their
@@ -87,6 +93,11 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
     connect(m_ui->copySpinBox, &QSpinBox::valueChanged, this, &DvdSettingsDialog::onCopiesChanged);
     connect(m_ui->btnBurn, &QPushButton::clicked, this, &DvdSettingsDialog::onBurnClicked);
     connect(m_ui->menuCheckBox, &QCheckBox::clicked, this, &DvdSettingsDialog::onMenuToggled);
+    connect(m_ui->menuTitleEdit, &QLineEdit::textEdited, this, &DvdSettingsDialog::onMenuTitleEdited);
+    connect(m_ui->menuBackgroundComboBox, &QComboBox::activated, this, &DvdSettingsDialog::onMenuBackground);
+    connect(m_ui->menuMusicCheckBox, &QCheckBox::clicked, this, &DvdSettingsDialog::onMenuMusicToggled);
+    m_ui->menuBackgroundComboBox->setIconSize(QSize(32, 24));
+    listMenuBackgrounds();
 
     helper()->setAllWindowTitle(tr("DVD Settings"));
     helper()->enableRestoreFrameGeometry(false, false, false);
@@ -99,10 +110,11 @@ DvdSettingsDialog::DvdSettingsDialog(QWidget *parent, DeviceThread *devices, Qt:
 void DvdSettingsDialog::alignLabels()
 {
     // The three groups' labels share one column width, so their fields line up.
-    const QList<QLabel *> labels = {m_ui->labelDestination, m_ui->labelVolume,   m_ui->labelSpeed,
-                                    m_ui->labelCopies,      m_ui->labelQuality,  m_ui->labelTvStandard,
-                                    m_ui->labelAspect,      m_ui->labelChapters, m_ui->labelShowEnd,
-                                    m_ui->labelAudioRate,   m_ui->labelChannels};
+    const QList<QLabel *> labels = {m_ui->labelDestination,   m_ui->labelVolume,   m_ui->labelSpeed,
+                                    m_ui->labelCopies,        m_ui->labelQuality,  m_ui->labelTvStandard,
+                                    m_ui->labelAspect,        m_ui->labelChapters, m_ui->labelShowEnd,
+                                    m_ui->labelAudioRate,     m_ui->labelChannels, m_ui->labelMenuTitle,
+                                    m_ui->labelMenuBackground};
     int width = 0;
     for (QLabel *label : labels) {
         label->setMinimumWidth(0);
@@ -160,7 +172,7 @@ void DvdSettingsDialog::showChoices()
         m_ui->volumeEdit->setText(m_choices.volumeLabel);
     }
     m_ui->targetComboBox->setVolumeLabel(labelOf(m_choices.volumeLabel));
-    showMenuPreview();
+    showMenuChoices();
     {
         const QSignalBlocker block(m_ui->copySpinBox);
         m_ui->copySpinBox->setValue(m_choices.copies);
@@ -188,7 +200,7 @@ void DvdSettingsDialog::setChoice(const DvdChoices &choices)
     if (choices == m_choices)
         return;
     m_choices = choices;
-    showMenuPreview();
+    showMenuChoices();
     Q_EMIT choicesChanged(m_choices);
 }
 
@@ -369,6 +381,7 @@ MakeRequest DvdSettingsDialog::request() const
     r.aspect = m_choices.aspect;
     r.chapters = m_choices.chapters;
     r.menu = m_choices.menu;
+    r.menuChoices = m_choices.menuChoices;
     r.destination = m_ui->targetComboBox->destination();
     r.destination.volumeLabel = m_ui->targetComboBox->volumeLabel();
     const bool burner = r.destination.type == Destination::Burner;
@@ -388,25 +401,121 @@ void DvdSettingsDialog::onMenuToggled(bool on)
     setChoice(c);
 }
 
-void DvdSettingsDialog::setMenuPhoto(const QImage &photo, int photoCount)
+void DvdSettingsDialog::onMenuTitleEdited(const QString &text)
 {
-    m_menuPhoto = photo;
-    m_menuPhotoCount = photoCount;
+    DvdChoices c = m_choices;
+    c.menuChoices.title = text;
+    setChoice(c);
+}
+
+void DvdSettingsDialog::onMenuBackground(int index)
+{
+    if (index < 0)
+        return;
+    const QVariant data = m_ui->menuBackgroundComboBox->itemData(index);
+    DvdChoices c = m_choices;
+    c.menuChoices.backdrop = MenuBackdrop(data.toList().value(0).toInt());
+    c.menuChoices.photo = data.toList().value(1).toString();
+    setChoice(c);
+}
+
+void DvdSettingsDialog::onMenuMusicToggled(bool on)
+{
+    DvdChoices c = m_choices;
+    c.menuChoices.music = on;
+    setChoice(c);
+}
+
+void DvdSettingsDialog::setAlbum(const Album &album)
+{
+    m_album = album;
+    m_backdropItem = -2;
+    m_backdrop = QImage();
+    listMenuBackgrounds();
+    showMenuChoices();
+}
+
+void DvdSettingsDialog::listMenuBackgrounds()
+{
+    // "First Photo", every present photo by its file name (with its
+    // thumbnail as the show turns it), and a title card's look when the
+    // album has cards. Each item holds the choice it stands for.
+    QComboBox *box = m_ui->menuBackgroundComboBox;
+    const QSignalBlocker block(box);
+    box->clear();
+    const auto data = [](MenuBackdrop backdrop, const QString &photo = QString()) {
+        return QVariant(QVariantList{int(backdrop), photo});
+    };
+    box->addItem(tr("First Photo"), data(MenuBackdrop::FirstPhoto));
+    bool cards = false;
+    for (const ImageInfo &item : std::as_const(m_album.photos)) {
+        cards = cards || item.isTitleCard();
+        if (item.isTitleCard() || item.missing || item.path.isEmpty())
+            continue;
+        const QImage thumbnail = Framing::oriented(item.thumbnail, item.orientationCode);
+        box->addItem(thumbnail.isNull() ? QIcon() : QIcon(QPixmap::fromImage(thumbnail)),
+                     QFileInfo(item.path).fileName(), data(MenuBackdrop::Photo, item.path));
+        box->setItemData(box->count() - 1, QDir::toNativeSeparators(item.path), Qt::ToolTipRole);
+    }
+    if (cards)
+        box->addItem(tr("A Title Card's Look"), data(MenuBackdrop::TitleCard));
+}
+
+void DvdSettingsDialog::showMenuChoices()
+{
+    const MenuChoices &menu = m_choices.menuChoices;
+    {
+        const QSignalBlocker block(m_ui->menuTitleEdit);
+        if (m_ui->menuTitleEdit->text() != menu.title)
+            m_ui->menuTitleEdit->setText(menu.title);
+    }
+    // Without a title of its own the menu shows the volume label.
+    m_ui->menuTitleEdit->setPlaceholderText(labelOf(m_choices.volumeLabel));
+    {
+        // The item the disc will use: a photo no longer in the album, or a
+        // card's look without cards, shows as the first photo.
+        QComboBox *box = m_ui->menuBackgroundComboBox;
+        const QSignalBlocker block(box);
+        int index = 0;
+        for (int i = 0; i < box->count(); ++i) {
+            const QVariantList data = box->itemData(i).toList();
+            const MenuBackdrop backdrop = MenuBackdrop(data.value(0).toInt());
+            if (backdrop == menu.backdrop && (backdrop != MenuBackdrop::Photo || data.value(1) == menu.photo))
+                index = i;
+        }
+        box->setCurrentIndex(index);
+    }
+    const bool hasMusic = m_album.menuMusicClip() >= 0;
+    m_ui->menuMusicCheckBox->setChecked(menu.music && hasMusic);
+    m_ui->menuMusicCheckBox->setToolTip(
+        hasMusic ? tr("The first music clip plays under the menu, faded in and out, again and again")
+                 : tr("The album has no music"));
+    m_ui->menuTitleEdit->setEnabled(m_choices.menu);
+    m_ui->menuBackgroundComboBox->setEnabled(m_choices.menu);
+    m_ui->labelMenuTitle->setEnabled(m_choices.menu);
+    m_ui->labelMenuBackground->setEnabled(m_choices.menu);
+    m_ui->menuMusicCheckBox->setEnabled(m_choices.menu && hasMusic);
     showMenuPreview();
 }
 
 void DvdSettingsDialog::showMenuPreview()
 {
-    // The main page as the disc will show it: drawn as for the disc, then
+    // The main page as the disc will show it (made as for the disc), then
     // brought to its shape on the television at a small size.
     const bool wide = m_choices.aspect == DvdAspect::Wide;
-    DvdMenuContent content;
-    content.title = labelOf(m_choices.volumeLabel);
-    content.photoCount = m_menuPhotoCount;
+    const QString title = m_choices.menuChoices.title.trimmed().isEmpty() ? labelOf(m_choices.volumeLabel)
+                                                                          : m_choices.menuChoices.title;
+    DvdMenuContent content = DvdGeneration::menuContent(m_album, title, m_choices.menuChoices);
     content.pal = m_choices.tvStandard == TvStandard::Pal;
     content.wide = wide;
-    if (!m_menuPhoto.isNull())
-        content.background = [photo = m_menuPhoto](QSize) { return photo; };
+    // The background is decoded once for the item it comes from, small.
+    const int item = m_album.menuBackdropItem(m_choices.menuChoices);
+    if (item != m_backdropItem) {
+        m_backdropItem = item;
+        m_backdrop = content.background ? content.background(QSize(384, 216)) : QImage();
+    }
+    if (!m_backdrop.isNull())
+        content.background = [photo = m_backdrop](QSize) { return photo; };
     const QImage page = DvdMenuDesign::mainPage(content).picture;
     const int height = 108;
     m_menuPreview = page.scaled(height * (wide ? 16 : 4) / (wide ? 9 : 3), height, Qt::IgnoreAspectRatio,
@@ -432,6 +541,7 @@ void DvdSettingsDialog::retranslate()
     m_ui->retranslateUi(this);
     helper()->setAllWindowTitle(tr("DVD Settings"));
     m_ui->targetComboBox->updateDisp();
+    listMenuBackgrounds();
     alignLabels();
     const int max = m_ui->speedComboBox->findData(QStringLiteral("Max"));
     if (max >= 0)

@@ -25,7 +25,8 @@ class DvdSettingsDialog;
 // volume label, writing speed and copies, the video quality (with a custom
 // bit rate), TV standard, the picture's shape (16:9 or 4:3), the chapters
 // (one per photo or none), what the disc does when the show ends, audio bit
-// rate and channels, and the size these choices give on a capacity bar. It
+// rate and channels, the menu (its title, background and music, with a
+// picture of its main page), and the size these choices give on a capacity bar. It
 // edits the choices and returns: "Burn" accepts the dialog once a
 // destination is chosen, and request() is then the run to start. The run
 // itself belongs to the window's job (see DvdMaking).
@@ -62,9 +63,9 @@ public:
 
     DestinationBox *targetComboBox() const;
 
-    // What the menu's preview shows besides the choices: the album's first
-    // photo (null: a plain background) and how many photos it has.
-    void setMenuPhoto(const QImage &photo, int photoCount);
+    // The album the menu is made from: its photos and title cards (the
+    // background list and the preview) and whether it has music.
+    void setAlbum(const Album &album);
     // The preview of the menu's main page as shown (null with the menu off).
     QImage menuPreview() const { return m_menuPreview; }
 
@@ -88,6 +89,11 @@ private:
     void onCopiesChanged(int copies);
     void onBurnClicked();
     void onMenuToggled(bool on);
+    void onMenuTitleEdited(const QString &text);
+    void onMenuBackground(int index);
+    void onMenuMusicToggled(bool on);
+    void listMenuBackgrounds();
+    void showMenuChoices();
     void showMenuPreview();
     void showSpeeds(const QVector<QString> &speeds);
     void enableSpeeds(bool enabled);
@@ -103,7 +109,9 @@ private:
     quint64 m_dvdSize = 0;
     double m_duration = 0;
     QString m_discType;
-    QImage m_menuPhoto;
-    int m_menuPhotoCount = 0;
+    Album m_album;
+    // The preview's background, decoded once for the item it shows.
+    int m_backdropItem = -2;
+    QImage m_backdrop;
     QImage m_menuPreview;
 };

@@ -458,12 +458,12 @@ namespace {
 // the Y and X axes are mirrors of x and y.
 bool mirrorsX(int code)
 {
-    return code == 2 || code == 7 || code == 3 || code == 5;
+    return orientationMirrorsX(code);
 }
 
 bool mirrorsY(int code)
 {
-    return code == 1 || code == 4 || code == 3 || code == 5;
+    return orientationMirrorsY(code);
 }
 
 } // namespace

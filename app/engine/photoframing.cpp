@@ -1,12 +1,16 @@
 #include "engine/photoframing.h"
 
 #include "album/avhandles.h"
+#include "album/heifimage.h"
+#include "album/probe.h"
 
 extern "C" {
 #include <libswscale/swscale.h>
 }
 
+#include <QImageReader>
 #include <QLoggingCategory>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
@@ -172,6 +176,41 @@ QImage compose(const QImage &photo, const OutputFormat &frame, PhotoFraming fram
     if (!scaleInto(src, p.source, at, int(picture.bytesPerLine()), p.target.size(), kPictureFlags))
         picture.fill(Qt::black);
     return picture;
+}
+
+QImage oriented(const QImage &stored, int orientationCode)
+{
+    QImage image = orientationTurns(orientationCode)
+                       ? stored.transformed(QTransform().rotate(90), Qt::FastTransformation)
+                       : stored;
+    const bool x = orientationMirrorsX(orientationCode);
+    const bool y = orientationMirrorsY(orientationCode);
+    return x || y ? image.mirrored(x, y) : image;
+}
+
+QImage shownPhoto(const QString &path, int orientationCode, QSize size)
+{
+    if (path.isEmpty())
+        return QImage();
+    // Twice the size asked, both ways (for either orientation), keeps the
+    // detail.
+    const int side = 2 * std::max(size.width(), size.height());
+    QImage image;
+    if (Heif::isHeifFile(path)) {
+        QString error;
+        image =
+            Heif::decode(path, &error, qint64(kImageAllocationLimitMb) * 1024 * 1024 / 4, QSize(side, side));
+    } else {
+        QImageReader::setAllocationLimit(kImageAllocationLimitMb);
+        QImageReader reader(path);
+        reader.setAutoTransform(false);
+        const QSize source = reader.size();
+        if (source.isValid() && source.width() > side && source.height() > side)
+            reader.setScaledSize(source.scaled(side, side, Qt::KeepAspectRatioByExpanding));
+        if (!reader.read(&image))
+            image = QImage();
+    }
+    return image.isNull() ? image : oriented(image, orientationCode);
 }
 
 } // namespace Framing

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 namespace Framing {
 
@@ -37,5 +38,19 @@ QSize drawnSize(QSize photoSize, const OutputFormat &frame, PhotoFraming framing
 // blurred, darkened copy of the photo behind it (Blur). A null photo gives
 // a black picture.
 QImage compose(const QImage &photo, const OutputFormat &frame, PhotoFraming framing);
+
+// A decoded photo (as stored in its file) as the show presents it for an
+// album orientation code: turned a quarter clockwise for codes 4..7 (as
+// the storyboard turns it before composing), then mirrored as the drawing
+// core mirrors its texture.
+QImage oriented(const QImage &stored, int orientationCode);
+
+// A photo as the show presents it, for pictures made beside the frames (a
+// DVD menu's background and thumbnails): decoded at about size or more
+// (either way round; a JPEG at a reduced size, HEIF through libheif), the
+// file's own orientation left aside as the show leaves it (the album's
+// code holds it since the import), then oriented(). Null when it cannot be
+// decoded.
+QImage shownPhoto(const QString &path, int orientationCode, QSize size);
 
 } // namespace Framing

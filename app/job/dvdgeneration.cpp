@@ -9,7 +9,9 @@
 #include "authoring/dvdauthoring.h"
 #include "authoring/dvdlanguages.h"
 #include "engine/avwritermanager.h"
+#include "engine/captionpainter.h"
 #include "engine/menustill.h"
+#include "engine/photoframing.h"
 #include "engine/storyboardrender.h"
 #include "engine/streamwriter.h"
 #include "framework/uilanguage.h"
@@ -104,17 +106,43 @@ void DvdGeneration::stopParts()
     }
 }
 
-DvdMenuContent DvdGeneration::menuContent(const Album &album, const QString &title)
+DvdMenuContent DvdGeneration::menuContent(const Album &album, const QString &title,
+                                          const MenuChoices &choices)
 {
     DvdMenuContent content;
     content.title = title.trimmed().isEmpty() ? defaultVolumeLabel() : title.trimmed();
     content.photoCount = album.photos.size();
-    QStringList paths;
-    for (const ImageInfo &photo : album.photos)
-        paths.append(photo.path);
-    if (!paths.isEmpty())
-        content.background = [first = paths.first()](QSize size) { return MenuStill::photo(first, size); };
-    content.thumbnail = [paths](int k, QSize size) { return MenuStill::photo(paths.value(k), size); };
+    const int backdrop = album.menuBackdropItem(choices);
+    if (backdrop >= 0 && album.photos[backdrop].isTitleCard()) {
+        // The card's background and colours; its words give way to the
+        // title, in the card's text colour.
+        TitleCard card = *album.photos[backdrop].titleCard;
+        card.text.clear();
+        content.titleColour = card.style.colour;
+        content.backgroundAsIs = true;
+        content.background = [card](QSize size) {
+            const QImage photo = card.background == CardBackground::BlurredPhoto
+                                     ? CaptionPainter::cardBackdrop(card.photoPath, size)
+                                     : QImage();
+            return CaptionPainter::titleCard(card, size, 1.0, photo);
+        };
+    } else if (backdrop >= 0) {
+        content.background = [photo = album.photos[backdrop]](QSize size) {
+            return Framing::shownPhoto(photo.path, photo.orientationCode, size);
+        };
+    }
+    content.thumbnail = [items = album.photos](int k, QSize size) {
+        if (k < 0 || k >= items.size())
+            return QImage();
+        const ImageInfo &item = items[k];
+        if (!item.isTitleCard())
+            return Framing::shownPhoto(item.path, item.orientationCode, size);
+        const TitleCard &card = *item.titleCard;
+        const QImage photo = card.background == CardBackground::BlurredPhoto
+                                 ? CaptionPainter::cardBackdrop(card.photoPath, size)
+                                 : QImage();
+        return CaptionPainter::titleCard(card, size, 1.0, photo);
+    };
     return content;
 }
 
@@ -182,27 +210,47 @@ void DvdGeneration::startMenu()
     m_menuStreams = std::shared_future<DvdMenuStreams>();
     if (!m_settings.menu)
         return;
-    DvdMenuContent content = menuContent(m_album, m_settings.menuTitle);
+    DvdMenuContent content = menuContent(m_album, m_settings.menuTitle, m_settings.menuChoices);
     content.pal = m_settings.tvStandard == TvStandard::Pal;
     content.wide = m_settings.aspect == DvdAspect::Wide;
+    // The music is made on the menu's thread, once for every page.
+    const bool music = m_settings.menuChoices.music && m_album.menuMusicClip() >= 0;
+    content.music = music;
+    const Album album = music ? m_album : Album();
     const QString folder = m_workFolder + QStringLiteral("/menu");
     QDir().mkpath(folder);
     auto abort = std::make_shared<std::atomic<bool>>(false);
     m_menuAbort = abort;
     const TvStandard standard = m_settings.tvStandard;
     const DvdAspect aspect = m_settings.aspect;
-    m_menuStreams = std::async(std::launch::async, [content, folder, abort, standard, aspect] {
+    const QString workFolder = m_workFolder;
+    m_menuStreams = std::async(std::launch::async, [content, folder, workFolder, abort, standard, aspect,
+                                                    album] {
                         QElapsedTimer clock;
                         clock.start();
+                        DvdMenuContent c = content;
+                        const std::vector<int16_t> sound =
+                            c.music ? MenuStill::music(album) : std::vector<int16_t>();
+                        if (c.music && sound.empty()) {
+                            // The clip did not decode: the menu stays silent.
+                            qCWarning(lcGeneration) << "menu: no music from the first clip";
+                            c.music = false;
+                        }
                         DvdMenuStreams streams = DvdMenuDesign::encodePages(
-                            content,
-                            [standard, aspect](const QImage &picture, const QString &video,
-                                               const QString &audio, QString *error) {
-                                return MenuStill::encode(picture, standard, aspect, video, audio, error);
+                            c,
+                            [standard, aspect, &sound](const QImage &picture, const QString &video,
+                                                       const QString &audio, QString *error) {
+                                return MenuStill::encode(picture, standard, aspect, video, audio, error,
+                                                         sound.empty() ? nullptr : &sound);
                             },
                             folder, abort.get());
+                        // The pages' program streams too, in the author's
+                        // working folder, so that the author finds them ready.
+                        if (streams.ok())
+                            DvdMenuDesign::multiplexPages(&streams, workFolder, *abort);
                         qCInfo(lcGeneration) << "menu:" << streams.pages.size()
-                                             << "pages drawn and encoded in" << clock.elapsed() << "ms";
+                                             << "pages drawn, encoded and multiplexed in" << clock.elapsed()
+                                             << "ms";
                         return streams;
                     }).share();
 }

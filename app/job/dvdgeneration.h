@@ -31,12 +31,13 @@ struct DvdGenerationSettings {
     // "pt_BR"); empty: the language the program speaks. English when the
     // DVD language table does not hold it.
     QString audioLanguage;
-    DvdAspect aspect = DvdAspect::Wide;        // the picture's shape
+    DvdAspect aspect = DvdAspect::Wide; // the picture's shape
     ChapterMarks chapters = ChapterMarks::PerPhoto;
     // The disc opens on a menu (the volume label as its title, Play and
     // the photo index); the title then has a chapter at every photo.
     bool menu = false;
-    QString menuTitle; // the menu's title (the volume label); empty: the default label
+    QString menuTitle;       // the menu's title (its own, else the volume label); empty: the default label
+    MenuChoices menuChoices; // the background and the music (the title is menuTitle)
     // The process ends with the run (the command line): the rendering
     // thread's lowered priority need not be restorable (see
     // AVWriterManager::setRenderPriority).
@@ -88,10 +89,14 @@ public:
     {
         return settings.menu ? ChapterMarks::PerPhoto : settings.chapters;
     }
-    // What the menu is made of: the title, and the album's photos for the
-    // main page's background (the first) and the index's thumbnails,
-    // decoded when the pages are drawn.
-    static DvdMenuContent menuContent(const Album &album, const QString &title);
+    // What the menu is made of: the title (empty: the default label), the
+    // background the choices name (Album::menuBackdropItem: a photo as the
+    // show turns it, or a title card's look without its words) and the
+    // index's thumbnails (photos as the show turns them, title cards as
+    // they look), decoded when the pages are drawn. The music is the
+    // encoder's (MenuStill::music).
+    static DvdMenuContent menuContent(const Album &album, const QString &title,
+                                      const MenuChoices &choices = MenuChoices());
 
     static QVector<qint64> chapterFrames(const Album &album, const OutputFormat &format, ChapterMarks marks);
 

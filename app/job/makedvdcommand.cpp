@@ -280,8 +280,38 @@ struct RunChoices {
     DvdAspect aspect = DvdAspect::Wide;
     ChapterMarks chapters = ChapterMarks::PerPhoto;
     bool menu = true;
+    MenuChoices menuChoices;
     QString volumeLabel;
 };
+
+// The menu's choices: the album's, with those given on the command line in
+// their place. --menu-background names a photo of the show; anything else
+// is refused with *error.
+bool applyMenuOptions(const MakeDvdOptions &o, const Album &album, MenuChoices *menu, QString *error)
+{
+    if (o.given.contains(QLatin1String("--menu-title")))
+        menu->title = o.menuTitle;
+    if (o.given.contains(QLatin1String("--menu-music")) || o.given.contains(QLatin1String("--no-menu-music")))
+        menu->music = o.menuMusic;
+    if (!o.given.contains(QLatin1String("--menu-background")))
+        return true;
+    const QFileInfo wanted(o.menuBackground);
+    const QString canonical = wanted.canonicalFilePath();
+    for (const ImageInfo &item : album.photos) {
+        if (item.isTitleCard() || item.path.isEmpty())
+            continue;
+        const QFileInfo photo(item.path);
+        if (QDir::cleanPath(photo.absoluteFilePath()) == QDir::cleanPath(wanted.absoluteFilePath()) ||
+            (!canonical.isEmpty() && photo.canonicalFilePath() == canonical)) {
+            menu->backdrop = MenuBackdrop::Photo;
+            menu->photo = item.path;
+            return true;
+        }
+    }
+    *error = MakeDvd::tr("--menu-background: %1 is not a photo of the show")
+                 .arg(QDir::toNativeSeparators(o.menuBackground));
+    return false;
+}
 
 // What the terminal shows for a stage of the run.
 QString stageText(JobStage stage)
@@ -364,6 +394,7 @@ int generate(const MakeDvdOptions &o, const Album &album, const RunChoices &c, P
     request.aspect = c.aspect;
     request.chapters = c.chapters;
     request.menu = c.menu;
+    request.menuChoices = c.menuChoices;
     request.destination = destination;
     request.copies = o.copies;
     request.speed = o.speed;
@@ -521,6 +552,11 @@ int runMakeProject(const MakeDvdOptions &o, ProgressPrinter &printer, const Diag
     c.aspect = given("--aspect") ? o.aspect : album.dvd.aspect;
     c.chapters = given("--chapters") ? o.chapters : album.dvd.chapters;
     c.menu = given("--menu") || given("--no-menu") ? o.menu : album.dvd.menu;
+    c.menuChoices = album.dvd.menuChoices;
+    if (!applyMenuOptions(o, album, &c.menuChoices, &error)) {
+        printErr(prefix + error + QLatin1Char('\n'));
+        return 1;
+    }
     c.volumeLabel = given("--volume-label") || album.dvd.volumeLabel.trimmed().isEmpty()
                         ? o.destination.volumeLabel
                         : album.dvd.volumeLabel.trimmed();
@@ -678,5 +714,10 @@ int runMakeCommand(MakeCommand command, const QStringList &arguments)
                      .arg(album.settings.photoDurationMs) +
                  QLatin1Char('\n'));
 
+    QString error;
+    if (!applyMenuOptions(o, album, &choices.menuChoices, &error)) {
+        printErr(prefix + error + QLatin1Char('\n'));
+        return 1;
+    }
     return generate(o, album, choices, printer, log);
 }

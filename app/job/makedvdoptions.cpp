@@ -117,7 +117,15 @@ QString makeDvdUsage()
           {"--menu, --no-menu",
            QT_TRANSLATE_NOOP("MakeDvd",
                              "the disc opens on a menu with Play and an index of the photos "
-                             "(default; with chapters at the photos), or starts the show at once")}}},
+                             "(default; with chapters at the photos), or starts the show at once")},
+          {"--menu-title TEXT",
+           QT_TRANSLATE_NOOP("MakeDvd", "the words on the menu's main page, any text (default: the volume "
+                                        "label)")},
+          {"--menu-background FILE",
+           QT_TRANSLATE_NOOP("MakeDvd", "the photo of the show behind the menu (default: the first photo)")},
+          {"--menu-music, --no-menu-music",
+           QT_TRANSLATE_NOOP("MakeDvd", "the first music clip plays under the menu, faded, again and again "
+                                        "(default when there is music), or the menu is silent")}}},
         {QT_TRANSLATE_NOOP("MakeDvd", "Slideshow:"),
          {{"--photo-duration MS",
            QT_TRANSLATE_NOOP("MakeDvd", "time each photo is shown, 1000..999000 (default 5000)")},
@@ -253,10 +261,10 @@ MakeDvdParse parseMakeArguments(MakeCommand command, const QStringList &argument
     o.command = command;
     const bool video = command == MakeCommand::Video;
     // The options only a DVD has.
-    static const char *const dvdOnly[] = {"--to-folder", "--to-iso",        "--to-drive", "--volume-label",
-                                          "--standard",  "--audio-bitrate", "--channels", "--at-end",
-                                          "--copies",    "--speed",         "--temp-dir", "--keep-temp",
-                                          "--aspect",    "--chapters"};
+    static const char *const dvdOnly[] = {
+        "--to-folder", "--to-iso",   "--to-drive",   "--volume-label",    "--standard",   "--audio-bitrate",
+        "--channels",  "--at-end",   "--copies",     "--speed",           "--temp-dir",   "--keep-temp",
+        "--aspect",    "--chapters", "--menu-title", "--menu-background", "--menu-music", "--no-menu-music"};
     int outputs = 0;
     bool optionsEnded = false;
     for (int i = 0; i < arguments.size(); ++i) {
@@ -525,6 +533,23 @@ MakeDvdParse parseMakeArguments(MakeCommand command, const QStringList &argument
             if (!flag(&on))
                 return result;
             o.menu = name == QLatin1String("--menu");
+        } else if (name == QLatin1String("--menu-title")) {
+            if (!takeValue(&v))
+                return result;
+            o.menuTitle = v;
+        } else if (name == QLatin1String("--menu-background")) {
+            if (!takeValue(&v))
+                return result;
+            if (v.isEmpty()) {
+                result.error = MakeDvd::tr("option %1 needs a non-empty value").arg(name);
+                return result;
+            }
+            o.menuBackground = v;
+        } else if (name == QLatin1String("--menu-music") || name == QLatin1String("--no-menu-music")) {
+            bool on = false;
+            if (!flag(&on))
+                return result;
+            o.menuMusic = name == QLatin1String("--menu-music");
         } else if (name == QLatin1String("--keep-temp")) {
             if (!flag(&o.keepTemp))
                 return result;

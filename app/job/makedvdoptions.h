@@ -40,7 +40,10 @@ struct MakeDvdOptions {
     int channels = kDefaultAudioChannels;
     ShowEnd atEnd = ShowEnd::Repeat; // what the disc does after the show
     DvdAspect aspect = DvdAspect::Wide;
-    bool menu = true; // --menu / --no-menu
+    bool menu = true;       // --menu / --no-menu
+    QString menuTitle;      // --menu-title TEXT; empty: the volume label
+    QString menuBackground; // --menu-background FILE: a photo of the show
+    bool menuMusic = true;  // --menu-music / --no-menu-music
     ChapterMarks chapters = ChapterMarks::PerPhoto;
     PhotoFraming framing = PhotoFraming::Fit;
     int photoDurationMs = 5000;

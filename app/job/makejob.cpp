@@ -287,7 +287,9 @@ void MakeJob::startGeneration()
     settings.aspect = m_request.aspect;
     settings.chapters = m_request.chapters;
     settings.menu = m_request.menu;
-    settings.menuTitle = m_request.destination.volumeLabel;
+    settings.menuTitle = m_request.menuChoices.title.trimmed().isEmpty() ? m_request.destination.volumeLabel
+                                                                         : m_request.menuChoices.title;
+    settings.menuChoices = m_request.menuChoices;
     settings.endsWithProcess = m_request.endsWithProcess;
     m_generation->start(m_request.album, settings, m_workFolder);
 }

@@ -38,6 +38,7 @@ struct MakeRequest {
     DvdAspect aspect = DvdAspect::Wide;        // the picture's shape
     ChapterMarks chapters = ChapterMarks::PerPhoto;
     bool menu = false;       // the disc opens on a menu made from the album
+    MenuChoices menuChoices; // its title (empty: the volume label), background and music
     Destination destination; // folder, ISO file or recorder, and the volume label
     int copies = 1;
     QString speed = QStringLiteral("Max");

@@ -414,8 +414,9 @@ void EditorWindow::buildMenus()
     ui->actionTurn_Left->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketLeft));
     ui->actionTurn_Right->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_BracketRight));
     ui->actionCreate_DVD->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
-    for (QAction *action : {ui->actionImport_Picture, ui->actionImport_Picture_Directory, ui->actionImport_Audio,
-                            ui->actionTurn_Left, ui->actionTurn_Right, ui->actionCreate_DVD})
+    for (QAction *action :
+         {ui->actionImport_Picture, ui->actionImport_Picture_Directory, ui->actionImport_Audio,
+          ui->actionTurn_Left, ui->actionTurn_Right, ui->actionCreate_DVD})
         action->setShortcutContext(Qt::WindowShortcut);
 
     // Missing files are looked for again from the File menu and from the
@@ -1907,7 +1908,17 @@ void EditorWindow::applyDvdFrame(TvStandard standard, DvdAspect aspect)
 
 void EditorWindow::setDvdChoices(const DvdChoices &choices)
 {
-    m_model->edit(tr("DVD Settings"), [&choices](Album &album) { album.dvd = choices; });
+    // Typing a label or a title is one step, not one a letter.
+    const DvdChoices &now = m_model->album().dvd;
+    DvdChoices label = now;
+    label.volumeLabel = choices.volumeLabel;
+    DvdChoices title = now;
+    title.menuChoices.title = choices.menuChoices.title;
+    const int merge = label == choices   ? AlbumModel::VolumeLabelMerge
+                      : title == choices ? AlbumModel::MenuTitleMerge
+                                         : AlbumModel::NoMerge;
+    m_model->edit(
+        tr("DVD Settings"), [&choices](Album &album) { album.dvd = choices; }, merge);
 }
 
 void EditorWindow::showReplacedAlbum()
@@ -2218,6 +2229,7 @@ int EditorWindow::relinkMissing()
         m_model->edit(tr("Relink Files"), [&relinked](Album &a) {
             a.photos = relinked.photos;
             a.audios = relinked.audios;
+            a.dvd.menuChoices = relinked.dvd.menuChoices; // its photo moved with it
         });
     const QStringList still = m_model->album().missingPaths();
     if (still.isEmpty()) {

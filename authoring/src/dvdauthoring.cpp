@@ -113,6 +113,11 @@ bool DvdAuthoring::buildMenu()
     m_menuStreams.wait();
     const qint64 waited = clock.elapsed();
     m_menu = std::make_unique<MenuBuild>(m_menuStreams.get(), m_tempFolder);
+    if (m_menu->ready()) {
+        qCInfo(lcDvdAuthor).noquote() << "menu:" << m_menu->pages().size() << "pages; waited" << waited
+                                      << "ms for them, encoded and multiplexed";
+        return true;
+    }
     if (m_menu->run(m_abortRequested)) {
         qCInfo(lcDvdAuthor).noquote()
             << "menu:" << m_menu->pages().size() << "pages; waited" << waited
@@ -593,14 +598,18 @@ void DvdAuthoring::writeMenuPages(QXmlStreamWriter &writer)
             writer.writeAttribute(QStringLiteral("entry"), QStringLiteral("title"));
         writer.writeEmptyElement(QStringLiteral("vob"));
         writer.writeAttribute(QStringLiteral("file"), QFileInfo(m_menu->pageFile(i)).fileName());
-        // The still stays on screen until the viewer chooses.
-        writer.writeAttribute(QStringLiteral("pause"), QStringLiteral("inf"));
+        // The still stays on screen until the viewer chooses; a page with
+        // music plays it and starts again (the highlighted button stays).
+        if (!m_menu->loops())
+            writer.writeAttribute(QStringLiteral("pause"), QStringLiteral("inf"));
         for (int b = 0; b < pages[i].buttons.size(); ++b) {
             writer.writeStartElement(QStringLiteral("button"));
             writer.writeAttribute(QStringLiteral("name"), QStringLiteral("b%1").arg(b + 1));
             writer.writeCharacters(MenuBuild::buttonCommand(pages[i].buttons[b].action));
             writer.writeEndElement(); // button
         }
+        if (m_menu->loops())
+            writer.writeTextElement(QStringLiteral("post"), QStringLiteral("jump cell 1;"));
         writer.writeEndElement(); // pgc
     }
 }

@@ -6,10 +6,13 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <memory>
+#include <vector>
 
 namespace {
 // The frame around a highlighted button, in stored pixels: a dark rim and a
@@ -71,16 +74,74 @@ void drawShadowedText(QPainter &p, const QRectF &box, const QString &text, const
     p.drawText(box, flags, text);
 }
 
-// The largest font up to maxPixels in which text fits the width.
-QFont fittedFont(const QString &text, double maxPixels, double width, bool bold)
+// The title's lines laid out in a width: wrapped at word boundaries
+// (anywhere in a word too long for a line); a line break starts a new line.
+struct TitleLines {
+    std::vector<std::unique_ptr<QTextLayout>> paragraphs;
+    double height = 0;
+};
+
+TitleLines layOutTitle(const QString &text, const QFont &font, double width)
 {
-    QFont font = menuFont(maxPixels, bold);
-    for (double size = maxPixels; size > 12; size -= 2) {
-        font = menuFont(size, bold);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= width)
+    TitleLines out;
+    const QStringList paragraphs =
+        QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(QLatin1Char('\n'));
+    for (const QString &paragraph : paragraphs) {
+        auto layout = std::make_unique<QTextLayout>(paragraph.trimmed(), font);
+        QTextOption option(Qt::AlignHCenter);
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        option.setTextDirection(paragraph.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+        layout->setTextOption(option);
+        layout->beginLayout();
+        for (;;) {
+            QTextLine line = layout->createLine();
+            if (!line.isValid())
+                break;
+            line.setLineWidth(width);
+            line.setPosition(QPointF(0, out.height));
+            out.height += line.height();
+        }
+        layout->endLayout();
+        if (layout->lineCount() == 0) // an empty line keeps its height
+            out.height += QFontMetricsF(font).height();
+        out.paragraphs.push_back(std::move(layout));
+    }
+    return out;
+}
+
+// The disc's title in the box: as large as maxPixels when it fits, else
+// smaller (down to a third) so that every line fits; lines that still do
+// not fit are left out. Light text over a dark shadow.
+void drawTitle(QPainter &p, const QRectF &box, const QString &text, double maxPixels, const QColor &colour)
+{
+    if (text.isEmpty())
+        return;
+    const double smallest = std::max(12.0, maxPixels / 3.0);
+    TitleLines lines;
+    QFont font;
+    for (double size = maxPixels;; size = std::max(smallest, size * 0.9)) {
+        font = menuFont(size, true);
+        lines = layOutTitle(text, font, box.width());
+        if (lines.height <= box.height() || size <= smallest)
             break;
     }
-    return font;
+    const double shown = std::min(lines.height, box.height());
+    const QPointF origin(box.left(), box.top() + (box.height() - shown) / 2.0);
+    const double offset = std::max(1.0, font.pixelSize() / 16.0);
+    // A dark text colour gets a light shadow.
+    const QColor shadow = colour.lightnessF() < 0.4 ? QColor(255, 255, 255, 170) : QColor(0, 0, 0, 200);
+    p.setRenderHint(QPainter::TextAntialiasing, true);
+    for (const auto &layout : lines.paragraphs) {
+        for (int n = 0; n < layout->lineCount(); ++n) {
+            const QTextLine line = layout->lineAt(n);
+            if (line.y() + line.height() > shown + 0.5)
+                continue;
+            p.setPen(shadow);
+            line.draw(&p, origin + QPointF(offset, offset));
+            p.setPen(colour);
+            line.draw(&p, origin);
+        }
+    }
 }
 
 // The background: the picture cut to fill the page, blurred (scaled far
@@ -103,6 +164,14 @@ QImage backgroundPicture(const DvdMenuContent &content, const Canvas &canvas, do
     source = source.scaled(display, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
     source = source.copy((source.width() - display.width()) / 2, (source.height() - display.height()) / 2,
                          display.width(), display.height());
+    if (content.backgroundAsIs) {
+        // A title card's look is already smooth and made for words on it.
+        p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        p.drawImage(QRect(QPoint(0, 0), canvas.stored), source);
+        if (darken > 0.5)
+            p.fillRect(page.rect(), QColor(0, 0, 0, int(255 * (darken - 0.5))));
+        return page;
+    }
     const QImage small = source.scaled(std::max(1, display.width() / 24), std::max(1, display.height() / 24),
                                        Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage blurred =
@@ -165,10 +234,10 @@ DvdMenuPage drawMainPage(const DvdMenuContent &content, const QImage &background
     const QRectF &safe = canvas.safe;
     const double h = canvas.height;
 
-    const QString title = content.title.trimmed();
-    const QRectF titleBox(safe.left(), h * 0.2, safe.width(), h * 0.24);
-    drawShadowedText(p, titleBox, title, fittedFont(title, h * 0.1, safe.width(), true),
-                     Qt::AlignCenter | Qt::TextSingleLine);
+    // The title between the safe area's top and the buttons, centred where
+    // a one-line title has always stood.
+    drawTitle(p, QRectF(safe.left(), safe.top(), safe.width(), h * 0.44), content.title.trimmed(), h * 0.1,
+              content.titleColour);
 
     QStringList labels{QCoreApplication::translate("DvdMenu", "Play")};
     if (content.photoCount > 0)
@@ -326,6 +395,7 @@ DvdMenuStreams encodePages(const DvdMenuContent &content, const DvdMenuEncoder &
 {
     DvdMenuStreams out;
     out.wide = content.wide;
+    out.loops = content.music;
     out.pages = pages(content);
     for (int i = 0; i < out.pages.size(); ++i) {
         if (abort && *abort) {

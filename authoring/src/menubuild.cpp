@@ -2,6 +2,7 @@
 
 #include "toolsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -15,6 +16,32 @@ constexpr int kToolLimitMs = 120000;
 MenuBuild::MenuBuild(DvdMenuStreams streams, QString folder)
     : m_streams(std::move(streams)), m_pages(m_streams.pages), m_folder(std::move(folder))
 {}
+
+bool DvdMenuDesign::multiplexPages(DvdMenuStreams *streams, const QString &folder,
+                                   const std::atomic<bool> &abort)
+{
+    MenuBuild build(*streams, folder);
+    if (!build.run(abort)) {
+        streams->error = build.error().isEmpty() ? QStringLiteral("stopped") : build.error();
+        return false;
+    }
+    streams->multiplexedIn = folder;
+    return true;
+}
+
+bool MenuBuild::ready() const
+{
+    const auto clean = [](const QString &path) {
+        return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    };
+    if (m_streams.multiplexedIn.isEmpty() || clean(m_streams.multiplexedIn) != clean(m_folder))
+        return false;
+    for (int i = 0; i < m_pages.size(); ++i) {
+        if (!QFileInfo(pageFile(i)).isFile())
+            return false;
+    }
+    return true;
+}
 
 QString MenuBuild::pageFile(int i) const
 {

@@ -23,10 +23,14 @@ public:
     // when a step failed or abort was set.
     bool run(const std::atomic<bool> &abort);
     QString error() const { return m_error; }
+    // The pages were multiplexed into this folder already (multiplexPages()
+    // beside the encoding): nothing is left to run.
+    bool ready() const;
     const QVector<DvdMenuPage> &pages() const { return m_pages; }
     // The program stream of page i ("menu_<i>.mpg" in the folder).
     QString pageFile(int i) const;
     bool wide() const { return m_streams.wide; }
+    bool loops() const { return m_streams.loops; }
 
     // spumux's description of a page's buttons for one subpicture stream.
     static QByteArray spumuxXml(const DvdMenuPage &page, const QString &highlight, const QString &select,

@@ -10,12 +10,14 @@
 
 #include "dvdcheck.h"
 #include "dvdinspect.h"
+#include "testmedia.h"
 #include "testsupport.h"
 
 #include <QPainter>
 #include <QProcess>
 #include <QtTest>
 
+#include <cmath>
 #include <set>
 
 namespace {
@@ -103,6 +105,10 @@ private Q_SLOTS:
     void highlights();
     void disc_data();
     void disc();
+    void titleAndBackground();
+    void menuMusic();
+    void musicLoops_data();
+    void musicLoops();
 };
 
 void TestAuthoringMenu::layout_data()
@@ -377,6 +383,245 @@ void TestAuthoringMenu::disc()
         displayed(DvdInspect::firstPicture(dir + QStringLiteral("/work/menu_1.mpg")), wide)
             .save(shots + QStringLiteral("/menu-index-%1.png").arg(tag));
     }
+}
+
+namespace {
+// Where a page's title is drawn: the pixels that differ from the same
+// page without a title.
+QRect titleArea(const DvdMenuContent &c)
+{
+    DvdMenuContent untitled = c;
+    untitled.title.clear();
+    const QImage with = DvdMenuDesign::mainPage(c).picture;
+    const QImage without = DvdMenuDesign::mainPage(untitled).picture;
+    QRect area;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y))
+                area |= QRect(x, y, 1, 1);
+        }
+    }
+    return area;
+}
+
+// The root mean square of a stretch of sound (seconds from..to).
+double rms(const std::vector<float> &sound, int rate, double from, double to)
+{
+    const size_t a = size_t(std::max(0.0, from * rate));
+    const size_t b = std::min(sound.size(), size_t(to * rate));
+    double sum = 0;
+    for (size_t i = a; i < b; ++i)
+        sum += double(sound[i]) * sound[i];
+    return b > a ? std::sqrt(sum / double(b - a)) : 0.0;
+}
+
+// An album of one clip: seconds of a chord in a WAV file in dir.
+Album musicAlbum(const QString &dir, double seconds)
+{
+    Album album;
+    AudioInfo clip;
+    clip.path = dir + QStringLiteral("/chord.wav");
+    TestMedia::writeChordWav(clip.path, seconds);
+    clip.duration = seconds;
+    clip.clipEnd = seconds;
+    album.audios.append(clip);
+    return album;
+}
+} // namespace
+
+// The title: any text, wrapped and made smaller to stay in the title safe
+// area above the buttons; a title card's look lies behind the page as it
+// is, and the title takes the card's text colour.
+void TestAuthoringMenu::titleAndBackground()
+{
+    for (const bool wide : {false, true}) {
+        DvdMenuContent c = content(true, wide);
+        c.background = nullptr;
+        const QRectF safe(72, 57.6, 576, 460.8);
+        const QRect shortArea = titleArea(c);
+        QVERIFY(!shortArea.isEmpty());
+        c.title = QStringLiteral("The Long Summer Holiday at Grandmother's House by the Lake with all the "
+                                 "Cousins, the Dogs and the Old Boat, August 2026");
+        const DvdMenuPage page = DvdMenuDesign::mainPage(c);
+        const QRect longArea = titleArea(c);
+        QVERIFY2(safe.contains(QRectF(longArea)), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                 .arg(longArea.x())
+                                                                 .arg(longArea.y())
+                                                                 .arg(longArea.width())
+                                                                 .arg(longArea.height())));
+        // Wrapped onto lines of their own, above the buttons.
+        QVERIFY(longArea.height() > shortArea.height() * 3 / 2);
+        for (const DvdMenuButton &button : page.buttons)
+            QVERIFY(longArea.bottom() < button.rect.top());
+        const QString dir = TestSupport::freshDir(QStringLiteral("menu title %1").arg(wide ? 1 : 0));
+        const QString read = ocr(displayed(page.picture, wide), dir + QStringLiteral("/title.png"));
+        for (const char *word : {"Grandmother's", "Cousins", "August"})
+            QVERIFY2(read.contains(QLatin1String(word), Qt::CaseInsensitive), qPrintable(read));
+
+        const QString shots = qEnvironmentVariable("SORVEL_SCREENSHOTS");
+        if (!shots.isEmpty())
+            displayed(page.picture, wide)
+                .save(shots + QStringLiteral("/menu-long-title-%1.png")
+                                  .arg(wide ? QStringLiteral("16x9") : QStringLiteral("4x3")));
+        // Words of any script, and line breaks of the person's own.
+        c.title = QStringLiteral("Été à Łódź\n夏休み 2026");
+        const QRect lines = titleArea(c);
+        QVERIFY(safe.contains(QRectF(lines)));
+        QVERIFY(lines.height() > shortArea.height() * 3 / 2);
+    }
+
+    // A title card's look: its yellow as it is on the main page (the index
+    // pages a little darker), with the title in the card's dark colour.
+    DvdMenuContent card = content(true, true);
+    card.background = [](QSize size) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(QColor(250, 230, 20));
+        return image;
+    };
+    card.backgroundAsIs = true;
+    card.titleColour = QColor(20, 20, 60);
+    const QVector<DvdMenuPage> pages = DvdMenuDesign::pages(card);
+    const QRgb corner = pages[0].picture.pixel(4, 4);
+    QVERIFY2(qRed(corner) > 235 && qGreen(corner) > 215 && qBlue(corner) < 40,
+             qPrintable(QString::number(corner, 16)));
+    QVERIFY(qRed(pages[1].picture.pixel(4, 4)) < qRed(corner) - 30);
+    QVERIFY(qRed(pages[1].picture.pixel(4, 4)) > 120);
+    const QRect area = titleArea(card);
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            dark += qGray(pages[0].picture.pixel(x, y)) < 80 ? 1 : 0;
+    }
+    QVERIFY2(dark > 200, qPrintable(QString::number(dark)));
+}
+
+// The menu's music: the clip from its in point, as long as asked (the
+// clip's span when shorter), faded in and out, at its level between.
+void TestAuthoringMenu::menuMusic()
+{
+    const QString dir = TestSupport::freshDir(QStringLiteral("menu music"));
+    Album album = musicAlbum(dir, 12.0);
+    album.audios[0].clipStart = 1.0;
+    const std::vector<int16_t> music = MenuStill::music(album, 8000, 1000);
+    QCOMPARE(int(music.size()), 8 * 48000 * 2);
+    std::vector<float> left(music.size() / 2);
+    for (size_t i = 0; i < left.size(); ++i)
+        left[i] = music[2 * i] / 32768.f;
+    const double middle = rms(left, 48000, 3.0, 5.0);
+    QVERIFY2(middle > 0.1, qPrintable(QString::number(middle)));
+    QVERIFY(rms(left, 48000, 0.0, 0.05) < middle * 0.1);
+    QVERIFY(rms(left, 48000, 7.95, 8.0) < middle * 0.1);
+    QVERIFY(rms(left, 48000, 0.45, 0.55) < middle * 0.9);
+    QVERIFY(rms(left, 48000, 1.2, 1.4) > middle * 0.8);
+
+    // Shorter than asked: the clip's own span.
+    album.audios[0].clipEnd = 4.0;
+    QCOMPARE(int(MenuStill::music(album, 30000, 1000).size()), 3 * 48000 * 2);
+    // No clip, or one that does not decode: no music.
+    album.audios[0].path = dir + QStringLiteral("/gone.wav");
+    QVERIFY(MenuStill::music(album).empty());
+    QVERIFY(MenuStill::music(Album()).empty());
+}
+
+// A menu with music: each page's still lasts as long as the music, its
+// sound decodes with the music's level and fades, and on a libdvdnav walk
+// the page plays again at its end, keeping the button the viewer chose,
+// until a button is pressed.
+void TestAuthoringMenu::musicLoops_data()
+{
+    QTest::addColumn<bool>("pal");
+    QTest::addColumn<bool>("wide");
+    QTest::newRow("PAL 4:3") << true << false;
+    QTest::newRow("NTSC 16:9") << false << true;
+}
+
+void TestAuthoringMenu::musicLoops()
+{
+    QFETCH(bool, pal);
+    QFETCH(bool, wide);
+    const QString dir = TestSupport::freshDir(QStringLiteral("menu loops %1").arg(pal ? 1 : 0));
+    const std::vector<int16_t> music = MenuStill::music(musicAlbum(dir, 10.0), 6000, 1000);
+    QCOMPARE(int(music.size()), 6 * 48000 * 2);
+    const QString video = dir + QStringLiteral("/title.m2v");
+    const QString audio = dir + QStringLiteral("/title.ac3");
+    const int photos = 3;
+    QVERIFY(makeTitle(video, pal, wide, photos));
+    QVERIFY(DvdTestMedia::makeAudio(audio, photos));
+    DvdAuthoring author;
+    author.setTempPath(dir + QStringLiteral("/work"));
+    author.setTVStandard(pal ? DvdAuthoring::PAL : DvdAuthoring::NTSC);
+    author.setAspectRatio(wide ? DvdAuthoring::Ratio16x9 : DvdAuthoring::Ratio4x3);
+    QVERIFY(author.addVideo(video, 0));
+    QVERIFY(author.addAudio(audio, QStringLiteral("English"), 0));
+    const int second = pal ? 25 : 30;
+    QVERIFY(author.setChapters(0, {0, second, 2 * second}));
+    DvdMenuContent c = content(pal, wide, photos);
+    c.music = true;
+    const TvStandard standard = pal ? TvStandard::Pal : TvStandard::Ntsc;
+    const DvdAspect aspect = wide ? DvdAspect::Wide : DvdAspect::Standard;
+    author.setMenu(c, [&](const QImage &picture, const QString &v, const QString &a, QString *error) {
+        return MenuStill::encode(picture, standard, aspect, v, a, error, &music);
+    });
+    author.start();
+    author.wait();
+    QCOMPARE(author.processStatus(), DvdAuthoring::AuthorSucceeded);
+    const QString disc = dir + QStringLiteral("/work/dvd");
+    const DvdCheck::Disc read = DvdCheck::read(disc);
+    QVERIFY2(read.ok, qPrintable(read.error));
+
+    // Every page: six seconds of picture and of sound, the music's level
+    // in the middle, faded at both ends.
+    for (int i = 0; i < 2; ++i) {
+        const QString page = dir + QStringLiteral("/work/menu_%1.mpg").arg(i);
+        const DvdInspect::Decoded decoded = DvdInspect::decode(page);
+        QVERIFY2(decoded.ok, qPrintable(decoded.error));
+        QCOMPARE(decoded.decodeErrors, 0);
+        // Six seconds: 150 PAL pictures, 180 NTSC ones (6.006 s).
+        QCOMPARE(decoded.pictureTimes.size(), pal ? 150 : 180);
+        const double period = pal ? 0.04 : 1001.0 / 30000.0;
+        // Every picture the page's still, none lost or shifted.
+        for (int f = 1; f < decoded.centreYuv.size(); ++f) {
+            for (int c = 0; c < 3; ++c)
+                QVERIFY(qAbs(decoded.centreYuv[f][c] - decoded.centreYuv[0][c]) < 1.5);
+            QVERIFY(qAbs(decoded.pictureTimes[f] - decoded.pictureTimes[0] - f * period) < 0.002);
+        }
+        QCOMPARE(decoded.sampleRate, 48000);
+        const double seconds = double(decoded.sound.size()) / decoded.sampleRate;
+        QVERIFY2(qAbs(seconds - 6.0) < 0.05, qPrintable(QString::number(seconds)));
+        const double start = decoded.audioStart - decoded.pictureTimes.first();
+        QVERIFY2(qAbs(start) < 0.05, qPrintable(QString::number(start)));
+        const double middle = rms(decoded.sound, 48000, 2.5, 3.5);
+        QVERIFY2(middle > 0.1, qPrintable(QString::number(middle)));
+        QVERIFY(rms(decoded.sound, 48000, 0.0, 0.05) < middle * 0.15);
+        QVERIFY(rms(decoded.sound, 48000, 5.9, 5.95) < middle * 0.15);
+        qInfo("page %d: %.3f s of sound, level %.3f in the middle, %.4f in the first 50 ms", i + 1, seconds,
+              middle, rms(decoded.sound, 48000, 0.0, 0.05));
+    }
+    const DvdCheck::DecodeResult all = DvdCheck::decodeAll(disc + QStringLiteral("/VIDEO_TS/VIDEO_TS.VOB"));
+    QVERIFY2(all.ok, qPrintable(all.error));
+    QCOMPARE(all.errors, 0);
+
+    // The walk: the main page, Photos chosen, and the page plays on and
+    // on with Photos still chosen; then Play starts the show.
+    DvdInspect::Player player(disc);
+    DvdInspect::MenuView view;
+    QVERIFY2(player.untilMenu(&view), qPrintable(player.error()));
+    QCOMPARE(view.buttons, 2);
+    QCOMPARE(view.groupRects.size(), wide ? 2 : 1);
+    QCOMPARE(player.arrow(3), 2);
+    const int starts = player.menuCellStarts();
+    const qint64 pageBlocks = QFileInfo(dir + QStringLiteral("/work/menu_0.mpg")).size() / 2048;
+    QVERIFY2(player.play(pageBlocks * 5 / 2), qPrintable(player.error()));
+    QVERIFY(player.inMenu());
+    QVERIFY2(player.menuCellStarts() >= starts + 2, qPrintable(QString::number(player.menuCellStarts())));
+    QCOMPARE(player.highlighted(), 2);
+    QVERIFY2(player.untilMenu(&view), qPrintable(player.error()));
+    QVERIFY(player.press(1));
+    int title = 0;
+    int chapter = 0;
+    QVERIFY2(player.untilChapter(&title, &chapter), qPrintable(player.error()));
+    QCOMPARE(title, 1);
+    QCOMPARE(chapter, 1);
 }
 
 QTEST_MAIN(TestAuthoringMenu)

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -42,9 +43,28 @@ private Q_SLOTS:
     void choicesComeAndGo();
     void picture();
     void startWithAMenu();
+    void menuTitleBackgroundAndMusic();
     void controlsHaveNames();
 
 private:
+    // An album of photos in plain colours, written as PNG files into dir
+    // (photo0.png, ...); count photos in all, the colours repeating.
+    static Album colourAlbum(const QString &dir, const QList<QColor> &colours, int count)
+    {
+        Album album;
+        for (int k = 0; k < count; ++k) {
+            ImageInfo photo;
+            photo.path = QStringLiteral("%1/photo%2.png").arg(dir).arg(k);
+            QImage image(320, 240, QImage::Format_RGB32);
+            image.fill(colours[k % colours.size()]);
+            image.save(photo.path);
+            photo.width = 320;
+            photo.height = 240;
+            photo.thumbnail = image.scaled(80, 60);
+            album.photos.append(photo);
+        }
+        return album;
+    }
     struct Form {
         Form() : dialog(nullptr)
         {
@@ -406,9 +426,9 @@ void TestDvdSettingsDialog::startWithAMenu()
     QCOMPARE(preview->pixmap().size(), plain.size());
 
     // The album's photo lies behind the title; the label is the title.
-    QImage photo(320, 240, QImage::Format_RGB32);
-    photo.fill(QColor(250, 40, 40));
-    f.dialog.setMenuPhoto(photo, 12);
+    QTemporaryDir dir;
+    const Album album = colourAlbum(dir.path(), {QColor(250, 40, 40)}, 12);
+    f.dialog.setAlbum(album);
     const QImage onPhoto = f.dialog.menuPreview();
     const QPoint corner(4, 4);
     QVERIFY(qRed(onPhoto.pixel(corner)) > qRed(plain.pixel(corner)) + 30);
@@ -432,11 +452,106 @@ void TestDvdSettingsDialog::startWithAMenu()
     c.menu = false;
     f.dialog.setChoices(c);
     QVERIFY(!box->isChecked());
-    f.dialog.setMenuPhoto(photo, 12);
+    f.dialog.setAlbum(album);
     c.menu = true;
     f.dialog.setChoices(c);
     QTRY_VERIFY(f.dialog.targetComboBox()->isEnabled());
     saveShot(&f.dialog, QStringLiteral("dvdsetting-menu"));
+}
+
+// The menu's own rows as a person uses them: a title typed over the
+// volume label (shown as the field's placeholder), a background chosen
+// from the album's photos by name or a title card's look, and the music,
+// which only an album with music offers. Each choice shows in the
+// preview, reaches the request and is reported for the album.
+void TestDvdSettingsDialog::menuTitleBackgroundAndMusic()
+{
+    Form f;
+    QTemporaryDir dir;
+    Album album = colourAlbum(dir.path(), {QColor(240, 30, 30), QColor(30, 30, 240), QColor(30, 220, 30)}, 3);
+    TitleCard card;
+    card.text = QStringLiteral("Summer");
+    card.colour = QColor(250, 250, 0);
+    card.style.colour = QColor(10, 10, 10);
+    album.photos.append(ImageInfo::forTitleCard(card));
+    f.dialog.setAlbum(album);
+    QSignalSpy changed(&f.dialog, &DvdSettingsDialog::choicesChanged);
+
+    auto *title = f.get<QLineEdit>("menuTitleEdit");
+    auto *background = f.get<QComboBox>("menuBackgroundComboBox");
+    auto *music = f.get<QCheckBox>("menuMusicCheckBox");
+    QVERIFY(title && background && music);
+    QVERIFY(title->text().isEmpty());
+    QCOMPARE(title->placeholderText(), defaultVolumeLabel());
+    QTest::keyClicks(f.get<QLineEdit>("volumeEdit"), QStringLiteral("X"));
+    QCOMPARE(title->placeholderText(), f.dialog.choices().volumeLabel);
+
+    // A title of its own, in any script.
+    const QImage before = f.dialog.menuPreview();
+    const QString text = QStringLiteral("Łódź – Été 2026 – 夏");
+    // Letters beyond ASCII come as a keyboard (or input method) gives them.
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, title, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    QCOMPARE(f.dialog.choices().menuChoices.title, text);
+    QCOMPARE(changed.last().at(0).value<DvdChoices>().menuChoices.title, text);
+    QCOMPARE(f.dialog.request().menuChoices.title, text);
+    QVERIFY(f.dialog.menuPreview() != before);
+
+    // The list: the first photo, each photo by its file name, the card.
+    QStringList items;
+    for (int i = 0; i < background->count(); ++i)
+        items << background->itemText(i);
+    QCOMPARE(items, QStringList({QStringLiteral("First Photo"), QStringLiteral("photo0.png"),
+                                 QStringLiteral("photo1.png"), QStringLiteral("photo2.png"),
+                                 QStringLiteral("A Title Card's Look")}));
+    QCOMPARE(background->currentIndex(), 0);
+    const QPoint corner(4, 4);
+    QVERIFY(qRed(f.dialog.menuPreview().pixel(corner)) > qBlue(f.dialog.menuPreview().pixel(corner)) + 30);
+    f.choose("menuBackgroundComboBox", QStringLiteral("photo1.png"));
+    const MenuChoices blue = f.dialog.choices().menuChoices;
+    QCOMPARE(blue.backdrop, MenuBackdrop::Photo);
+    QCOMPARE(blue.photo, album.photos[1].path);
+    QCOMPARE(f.dialog.request().menuChoices, blue);
+    QVERIFY(qBlue(f.dialog.menuPreview().pixel(corner)) > qRed(f.dialog.menuPreview().pixel(corner)) + 30);
+
+    // The card's look: its yellow, not blurred into the photo's colours.
+    f.choose("menuBackgroundComboBox", QStringLiteral("A Title Card's Look"));
+    QCOMPARE(f.dialog.choices().menuChoices.backdrop, MenuBackdrop::TitleCard);
+    const QRgb yellow = f.dialog.menuPreview().pixel(corner);
+    QVERIFY2(qRed(yellow) > 200 && qGreen(yellow) > 200 && qBlue(yellow) < 60,
+             qPrintable(QString::number(yellow, 16)));
+
+    // A stored photo that is no longer in the album shows as the first.
+    DvdChoices c = f.dialog.choices();
+    c.menuChoices.backdrop = MenuBackdrop::Photo;
+    c.menuChoices.photo = dir.filePath(QStringLiteral("gone.png"));
+    f.dialog.setChoices(c);
+    QCOMPARE(background->currentIndex(), 0);
+    QVERIFY(qRed(f.dialog.menuPreview().pixel(corner)) > qBlue(f.dialog.menuPreview().pixel(corner)) + 30);
+
+    // No music in the album: nothing to offer.
+    QVERIFY(!music->isEnabled());
+    QVERIFY(!music->isChecked());
+    AudioInfo clip;
+    clip.path = dir.filePath(QStringLiteral("song.wav"));
+    clip.duration = 60;
+    clip.clipEnd = 60;
+    album.audios.append(clip);
+    f.dialog.setAlbum(album);
+    QVERIFY(music->isEnabled());
+    QVERIFY(music->isChecked());
+    QTest::mouseClick(music, Qt::LeftButton, {}, QPoint(8, music->height() / 2));
+    QVERIFY(!f.dialog.choices().menuChoices.music);
+    QVERIFY(!f.dialog.request().menuChoices.music);
+
+    // Without a menu its rows rest.
+    auto *menu = f.get<QCheckBox>("menuCheckBox");
+    QTest::mouseClick(menu, Qt::LeftButton, {}, QPoint(8, menu->height() / 2));
+    QVERIFY(!title->isEnabled() && !background->isEnabled() && !music->isEnabled());
+    QTest::mouseClick(menu, Qt::LeftButton, {}, QPoint(8, menu->height() / 2));
+    QVERIFY(title->isEnabled() && background->isEnabled() && music->isEnabled());
+    QTRY_VERIFY(f.dialog.targetComboBox()->isEnabled());
+    saveShot(&f.dialog, QStringLiteral("dvdsetting-menu-rows"));
 }
 
 void TestDvdSettingsDialog::controlsHaveNames()

@@ -10,6 +10,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QMainWindow>
 #include <QMenu>
@@ -134,6 +135,7 @@ private Q_SLOTS:
     void videoFromTheSampleAlbum();
     void preferencesFromTheWindow();
     void settingsFitSmallWindows();
+    void menuChoicesFromTheWindow();
     void aRunEndingByItselfWithdrawsTheQuestion();
     // Last: closing the window ends the application's event loops.
     void closingTheWindowDuringARunAsks();
@@ -662,6 +664,71 @@ void TestWindowDvd::settingsFitSmallWindows()
         QTRY_VERIFY(!settings->isVisible());
         QCOMPARE(robot.done, QStringList{QStringLiteral("settings")});
     }
+}
+
+// The menu's title, background and music chosen in DVD Settings over the
+// window: the background list names the album's photos, each choice is
+// the album's at once, typing the title is one undo step, and undo takes
+// every choice back.
+void TestWindowDvd::menuChoicesFromTheWindow()
+{
+    importSampleAlbum();
+    DvdSettingsDialog *settings = m_window->dvdMaking()->settingsDialog();
+    QUndoStack *undo = m_window->undoStack();
+    const int steps = undo->count();
+    const DvdChoices before = m_window->dvdChoices();
+    QVERIFY(before.menu && before.menuChoices.music);
+    Robot robot;
+    robot.add(
+        "settings", [&] { return modalIs(settings); },
+        [&] {
+            // Closed when the step ends, also when a check below fails.
+            const auto close = qScopeGuard([settings] {
+                QTimer::singleShot(0, settings->findChild<QPushButton *>(QStringLiteral("btnCancel")),
+                                   &QPushButton::click);
+            });
+            auto *title = settings->findChild<QLineEdit *>(QStringLiteral("menuTitleEdit"));
+            auto *background = settings->findChild<QComboBox *>(QStringLiteral("menuBackgroundComboBox"));
+            auto *music = settings->findChild<QCheckBox *>(QStringLiteral("menuMusicCheckBox"));
+            QVERIFY(title && background && music);
+            // The sample album has music: offered and on.
+            QVERIFY(music->isEnabled() && music->isChecked());
+            QCOMPARE(background->count(), 1 + 9);
+            QCOMPARE(background->itemText(3), QStringLiteral("03-tower.jpg"));
+            QVERIFY(!background->itemIcon(3).isNull());
+            auto *label = settings->findChild<QLineEdit *>(QStringLiteral("volumeEdit"));
+            label->setFocus();
+            label->selectAll();
+            QTest::keyClicks(label, QStringLiteral("WALK"));
+            title->setFocus();
+            QTest::keyClicks(title, QStringLiteral("Our Walk"));
+            QVERIFY(chooseEntry(background, QStringLiteral("03-tower.jpg")));
+            QTest::mouseClick(music, Qt::LeftButton, {}, QPoint(8, music->height() / 2));
+            saveShot(settings, QStringLiteral("window-settings-menu"));
+        });
+    click(child<QPushButton>("burn"));
+    QTRY_VERIFY(!settings->isVisible());
+    QCOMPARE(robot.done, QStringList{QStringLiteral("settings")});
+
+    const MenuChoices chosen = m_window->dvdChoices().menuChoices;
+    QCOMPARE(chosen.title, QStringLiteral("Our Walk"));
+    QCOMPARE(chosen.backdrop, MenuBackdrop::Photo);
+    QCOMPARE(chosen.photo, m_window->album()->photos.at(2).path);
+    QVERIFY(!chosen.music);
+    QCOMPARE(m_window->album()->dvd.menuChoices, chosen);
+    QCOMPARE(m_window->dvdChoices().volumeLabel, QStringLiteral("WALK"));
+    // Four letters of label, eight of title, a background, the music: four
+    // steps.
+    QCOMPARE(undo->count(), steps + 4);
+    undo->undo();
+    QVERIFY(m_window->dvdChoices().menuChoices.music);
+    undo->undo();
+    QCOMPARE(m_window->dvdChoices().menuChoices.backdrop, MenuBackdrop::FirstPhoto);
+    undo->undo();
+    QVERIFY(m_window->dvdChoices().menuChoices.title.isEmpty());
+    QCOMPARE(m_window->dvdChoices().volumeLabel, QStringLiteral("WALK"));
+    undo->undo();
+    QCOMPARE(m_window->dvdChoices(), before);
 }
 
 void TestWindowDvd::aRunEndingByItselfWithdrawsTheQuestion()

@@ -73,6 +73,8 @@ private Q_SLOTS:
     void whatTheDiscDoesWhenTheShowEnds_data();
     void whatTheDiscDoesWhenTheShowEnds();
     void menuFromTheAlbum();
+    void menuTitleBackgroundAndMusic();
+    void menuFollowsTheEditorsTurns();
 
 private:
     // Photos of one colour each, colours taken in turn.
@@ -533,6 +535,159 @@ void TestDvdTiming::menuFromTheAlbum()
                  qPrintable(QString::number(k)));
     }
     QCOMPARE(DvdGeneration::menuContent(album, QString()).title, defaultVolumeLabel());
+}
+
+namespace {
+double rmsOf(const std::vector<float> &sound, int rate, double from, double to)
+{
+    const size_t a = size_t(std::max(0.0, from * rate));
+    const size_t b = std::min(sound.size(), size_t(to * rate));
+    double sum = 0;
+    for (size_t i = a; i < b; ++i)
+        sum += double(sound[i]) * sound[i];
+    return b > a ? std::sqrt(sum / double(b - a)) : 0.0;
+}
+} // namespace
+
+// A run with the menu's own choices: its title instead of the label, the
+// chosen photo behind it, and the album's first clip under it, looped.
+void TestDvdTiming::menuTitleBackgroundAndMusic()
+{
+    Album album{qEnvironmentVariable("SORVEL_APPDIR")};
+    addSolidPhotos(album, 3, 3);
+    album.setPhotoDurationExactMs(1000);
+    const QString wav = m_dir + QStringLiteral("/menu-chord.wav");
+    QVERIFY(TestMedia::writeChordWav(wav, 5.0));
+    addClip(album, wav);
+    MakeRequest request;
+    request.menu = true;
+    request.aspect = DvdAspect::Standard;
+    request.videoBitRate = kLowVideoBitRate;
+    request.destination.volumeLabel = QStringLiteral("LABEL");
+    request.menuChoices.title = QStringLiteral("Beach Days");
+    request.menuChoices.backdrop = MenuBackdrop::Photo;
+    request.menuChoices.photo = album.photos[1].path; // the blue one
+    request.menuChoices.music = true;
+    const QString dvd = makeDvd(album, request, QStringLiteral("menu-choices"));
+    QVERIFY(!dvd.isEmpty());
+    const DvdCheck::Disc read = DvdCheck::read(dvd);
+    QVERIFY2(read.ok, qPrintable(read.error));
+
+    // The main page lies on the blue photo; the pages are as long as the
+    // music (the clip's five seconds), and it sounds in the middle of each
+    // and fades at its ends.
+    const QString menuVob = dvd + QStringLiteral("/VIDEO_TS/VIDEO_TS.VOB");
+    const QImage first = DvdInspect::firstPicture(menuVob);
+    const QRgb corner = first.pixel(8, 8);
+    QVERIFY2(qBlue(corner) > qRed(corner) + 20 && qBlue(corner) > qGreen(corner) + 20,
+             qPrintable(QString::number(corner, 16)));
+    const DvdInspect::Decoded decoded = DvdInspect::decode(menuVob);
+    QVERIFY2(decoded.ok, qPrintable(decoded.error));
+    QCOMPARE(decoded.decodeErrors, 0);
+    QCOMPARE(decoded.pictureTimes.size(), 2 * 125); // main page and one index page, 5 s each
+    const double seconds = double(decoded.sound.size()) / decoded.sampleRate;
+    QVERIFY2(qAbs(seconds - 10.0) < 0.1, qPrintable(QString::number(seconds)));
+    const double middle = rmsOf(decoded.sound, decoded.sampleRate, 2.0, 3.0);
+    QVERIFY2(middle > 0.05, qPrintable(QString::number(middle)));
+    QVERIFY(rmsOf(decoded.sound, decoded.sampleRate, 0.0, 0.05) < middle * 0.15);
+    QVERIFY(rmsOf(decoded.sound, decoded.sampleRate, 4.93, 4.98) < middle * 0.15);
+    QVERIFY(rmsOf(decoded.sound, decoded.sampleRate, 7.0, 8.0) > middle * 0.8);
+
+    // Its title, not the label; a walk lands on the menu and Play plays.
+    const DvdMenuContent content =
+        DvdGeneration::menuContent(album, request.menuChoices.title, request.menuChoices);
+    QCOMPARE(content.title, QStringLiteral("Beach Days"));
+    DvdInspect::Player player(dvd);
+    DvdInspect::MenuView view;
+    QVERIFY2(player.untilMenu(&view), qPrintable(player.error()));
+    QCOMPARE(view.buttons, 2);
+    QVERIFY(player.press(1));
+    int title = 0;
+    int chapter = 0;
+    QVERIFY2(player.untilChapter(&title, &chapter), qPrintable(player.error()));
+    QCOMPARE(chapter, 1);
+
+    // Without music in the album the choice changes nothing: a short
+    // silent still.
+    Album quiet = album;
+    quiet.audios.clear();
+    const QString still = makeDvd(quiet, request, QStringLiteral("menu-quiet"));
+    QVERIFY(!still.isEmpty());
+    const DvdInspect::Decoded silent = DvdInspect::decode(still + QStringLiteral("/VIDEO_TS/VIDEO_TS.VOB"));
+    QVERIFY2(silent.ok, qPrintable(silent.error));
+    QCOMPARE(silent.pictureTimes.size(), 2 * 25);
+    QVERIFY(rmsOf(silent.sound, silent.sampleRate, 0.0, 2.0) < 1e-3);
+}
+
+// The menu shows the photos as the editor turned and mirrored them: a
+// landscape photo turned a quarter is upright in its thumbnail and behind
+// the main page; a title card's thumbnail is the card.
+void TestDvdTiming::menuFollowsTheEditorsTurns()
+{
+    // Red at the left, green at the right of a landscape photo.
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(QColor(220, 30, 30));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = image.width() / 2; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(30, 200, 30));
+    }
+    Album album;
+    addPhoto(album, image, QStringLiteral("halves.png"));
+    album.photos[0].transformOps = {OpTurnRight};
+    album.photos[0].orientationCode = orientationCodeFor(album.photos[0].transformOps);
+    TitleCard card;
+    card.text = QStringLiteral("Day 2");
+    card.colour = QColor(240, 220, 20);
+    album.photos.append(ImageInfo::forTitleCard(card));
+
+    MenuChoices choices;
+    const DvdMenuContent content = DvdGeneration::menuContent(album, QString(), choices);
+    // Turned right: upright, the red half on top.
+    const QImage thumb = content.thumbnail(0, QSize(160, 120));
+    QVERIFY(thumb.height() > thumb.width());
+    QVERIFY(qRed(thumb.pixel(thumb.width() / 2, thumb.height() / 4)) > 150);
+    QVERIFY(qGreen(thumb.pixel(thumb.width() / 2, thumb.height() * 3 / 4)) > 150);
+    const QImage background = content.background(QSize(720, 576));
+    QVERIFY(background.height() > background.width());
+    // Mirrored as well (turned right, then mirrored left-right): the same
+    // halves, since they lie across the mirror.
+    album.photos[0].transformOps = {OpMirror, OpTurnRight};
+    album.photos[0].orientationCode = orientationCodeFor(album.photos[0].transformOps);
+    const QImage mirrored =
+        DvdGeneration::menuContent(album, QString(), choices).thumbnail(0, QSize(160, 120));
+    QVERIFY(mirrored.height() > mirrored.width());
+    // Turned back: the red half at the left again.
+    album.photos[0].transformOps.clear();
+    album.photos[0].orientationCode = 0;
+    const QImage plain = DvdGeneration::menuContent(album, QString(), choices).thumbnail(0, QSize(160, 120));
+    QVERIFY(plain.width() > plain.height());
+    QVERIFY(qRed(plain.pixel(plain.width() / 4, plain.height() / 2)) > 150);
+
+    // On the index page the turned photo stands in its box with bars at
+    // its sides; the card is its yellow.
+    album.photos[0].transformOps = {OpTurnRight};
+    album.photos[0].orientationCode = orientationCodeFor(album.photos[0].transformOps);
+    DvdMenuContent c = DvdGeneration::menuContent(album, QString(), choices);
+    c.pal = true;
+    const QVector<DvdMenuPage> pages = DvdMenuDesign::pages(c);
+    const QRect box = pages[1].buttons[0].rect;
+    QVERIFY(qRed(pages[1].picture.pixel(box.center().x(), box.top() + box.height() / 4)) > 150);
+    QVERIFY(qGray(pages[1].picture.pixel(box.left() + 6, box.center().y())) < 40);
+    const QRgb cardShown = pages[1].picture.pixel(pages[1].buttons[1].rect.topLeft() + QPoint(6, 6));
+    QVERIFY2(qRed(cardShown) > 180 && qGreen(cardShown) > 160 && qBlue(cardShown) < 80,
+             qPrintable(QString::number(cardShown, 16)));
+
+    // The card's look as the background: chosen, and only when there is a
+    // card; the stored photo gone gives the first photo.
+    choices.backdrop = MenuBackdrop::TitleCard;
+    QCOMPARE(album.menuBackdropItem(choices), 1);
+    QVERIFY(DvdGeneration::menuContent(album, QString(), choices).backgroundAsIs);
+    choices.backdrop = MenuBackdrop::Photo;
+    choices.photo = m_dir + QStringLiteral("/gone.png");
+    QCOMPARE(album.menuBackdropItem(choices), 0);
+    album.photos.removeLast();
+    choices.backdrop = MenuBackdrop::TitleCard;
+    QCOMPARE(album.menuBackdropItem(choices), 0);
 }
 
 int main(int argc, char **argv)

@@ -282,6 +282,23 @@ void TestImport::optionValues()
     QVERIFY2(on.options, qPrintable(on.error));
     QVERIFY(on.options->menu);
     QVERIFY(!parseMakeDvdArguments({"--menu=yes", "--to-iso", "x.iso", "p.jpg"}).options);
+    // The menu's title (any text, empty too), its background and music;
+    // only for a DVD.
+    QVERIFY(custom.options->menuMusic);
+    QVERIFY(custom.options->menuTitle.isEmpty() && custom.options->menuBackground.isEmpty());
+    const MakeDvdParse menu =
+        parseMakeDvdArguments({"--menu-title", QStringLiteral("Été – 夏"), "--menu-background=b.jpg",
+                               "--no-menu-music", "--to-iso", "x.iso", "p.jpg", "b.jpg"});
+    QVERIFY2(menu.options, qPrintable(menu.error));
+    QCOMPARE(menu.options->menuTitle, QStringLiteral("Été – 夏"));
+    QCOMPARE(menu.options->menuBackground, QStringLiteral("b.jpg"));
+    QVERIFY(!menu.options->menuMusic);
+    QVERIFY(menu.options->given.contains(QStringLiteral("--no-menu-music")));
+    QVERIFY(parseMakeDvdArguments({"--no-menu-music", "--menu-music", "--to-iso", "x.iso", "p.jpg"})
+                .options->menuMusic);
+    QVERIFY(!parseMakeDvdArguments({"--menu-background=", "--to-iso", "x.iso", "p.jpg"}).options);
+    QVERIFY(!parseMakeDvdArguments({"--menu-music=no", "--to-iso", "x.iso", "p.jpg"}).options);
+    QVERIFY(!parseMakeArguments(MakeCommand::Video, {"--menu-title", "x", "--to", "v.mp4", "p.jpg"}).options);
     // Without a project: widescreen, photos fitted, a chapter at each.
     QCOMPARE(custom.options->aspect, DvdAspect::Wide);
     QCOMPARE(custom.options->framing, PhotoFraming::Fit);

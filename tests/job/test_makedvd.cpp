@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "dvdcheck.h"
+#include "dvdinspect.h"
 #include "systemfixtures.h"
 #include "testsupport.h"
 
@@ -200,6 +201,7 @@ private Q_SLOTS:
     void hostileProjectsAreRefusedByName();
     void missingFilesAndOversizedShowsNeedConsent();
     void killedRunsFolderGoesAtTheNextRun();
+    void menuOptions();
 
 private:
     QString m_dir;
@@ -810,4 +812,55 @@ void TestMakeDvd::killedRunsFolderGoesAtTheNextRun()
 }
 
 QTEST_GUILESS_MAIN(TestMakeDvd)
+// The menu's own options: a title in any script, a photo of the show
+// behind it, and the music under it (on where there is music); a
+// background that is no photo of the show is refused by name before
+// anything is made.
+void TestMakeDvd::menuOptions()
+{
+    const QString work = TestSupport::freshDir(QStringLiteral("makedvd-menu"));
+    const Run refused =
+        makeDvd({"--to-folder", work, "--menu-background", m_music, m_photos[0], m_photos[1]});
+    QCOMPARE(refused.exitCode, 1);
+    QVERIFY2(refused.err.contains("--menu-background: " + QFile::encodeName(m_music) +
+                                  " is not a photo of the show"),
+             refused.err.constData());
+    QVERIFY(entries(work).isEmpty());
+
+    const Run r =
+        makeDvd({"--to-folder", work, "--volume-label", "LABEL", "--menu-title", QStringLiteral("Été – 夏"),
+                 "--menu-background", m_photos[2], "--photo-duration", "1000", "--aspect", "4:3", "--quality",
+                 "low", m_photos[0], m_photos[1], m_photos[2], m_music});
+    QVERIFY2(r.exitCode == 0, r.err.constData());
+    const QString vob = work + QStringLiteral("/LABEL/VIDEO_TS/VIDEO_TS.VOB");
+    // The pages last as long as the music (its six seconds) and sound.
+    const DvdInspect::Decoded menu = DvdInspect::decode(vob);
+    QVERIFY2(menu.ok, qPrintable(menu.error));
+    // (the MP3's decoder delay may add a frame's worth)
+    QVERIFY2(menu.pictureTimes.size() >= 2 * 150 && menu.pictureTimes.size() <= 2 * 152,
+             qPrintable(QString::number(menu.pictureTimes.size())));
+    double sum = 0;
+    const size_t from = size_t(2 * menu.sampleRate);
+    const size_t to = size_t(4 * menu.sampleRate);
+    for (size_t i = from; i < to && i < menu.sound.size(); ++i)
+        sum += double(menu.sound[i]) * menu.sound[i];
+    QVERIFY(std::sqrt(sum / double(to - from)) > 0.05);
+    // The third photo behind the title: its colours, blurred and darkened
+    // (its blue channel is the only one of the three photos with blue).
+    const QImage page = DvdInspect::firstPicture(vob);
+    QVERIFY(!page.isNull());
+    const QRgb corner = page.pixel(10, page.height() / 2);
+    QVERIFY2(qBlue(corner) > 25, qPrintable(QString::number(corner, 16)));
+
+    // Without music under it: the short silent still.
+    const Run quiet =
+        makeDvd({"--to-folder", work, "--volume-label", "QUIET", "--no-menu-music", "--photo-duration",
+                 "1000", "--aspect", "4:3", "--quality", "low", m_photos[0], m_music});
+    QVERIFY2(quiet.exitCode == 0, quiet.err.constData());
+    const DvdInspect::Decoded still =
+        DvdInspect::decode(work + QStringLiteral("/QUIET/VIDEO_TS/VIDEO_TS.VOB"));
+    QVERIFY2(still.ok, qPrintable(still.error));
+    QCOMPARE(still.pictureTimes.size(), 2 * 25);
+}
+
 #include "test_makedvd.moc"

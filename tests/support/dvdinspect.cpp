@@ -416,6 +416,8 @@ bool Player::run(Stop until, int64_t maxBlocks, MenuView *view, int *title, int 
             dvdnav_wait_skip(nav);
             break;
         case DVDNAV_CELL_CHANGE:
+            if (!dvdnav_is_domain_vts(nav))
+                ++m_menuCellStarts;
             if (until == Stop::Chapter && dvdnav_is_domain_vts(nav)) {
                 int32_t t = 0;
                 int32_t c = 0;
@@ -486,6 +488,19 @@ int Player::arrow(int direction)
     }
     int32_t button = 0;
     dvdnav_get_current_highlight(m_nav.get(), &button);
+    return button;
+}
+
+bool Player::inMenu() const
+{
+    return ok() && (dvdnav_is_domain_vmgm(m_nav.get()) || dvdnav_is_domain_vtsm(m_nav.get()));
+}
+
+int Player::highlighted() const
+{
+    int32_t button = 0;
+    if (ok())
+        dvdnav_get_current_highlight(m_nav.get(), &button);
     return button;
 }
 

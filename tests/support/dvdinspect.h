@@ -107,6 +107,11 @@ public:
     bool play(int64_t blocks);
     // The remote's Menu (root) or Title button.
     bool menuButton(bool title = false);
+    // Whether a menu is on (the video manager's or a title set's), the
+    // button highlighted there, and how often a menu's cell has begun.
+    bool inMenu() const;
+    int highlighted() const;
+    int menuCellStarts() const { return m_menuCellStarts; }
 
 private:
     enum class Stop { Menu, Chapter, Count };
@@ -117,6 +122,7 @@ private:
     std::unique_ptr<dvdnav_s, NavCloser> m_nav;
     QString m_error;
     std::vector<uint8_t> m_block;
+    int m_menuCellStarts = 0;
 };
 
 } // namespace DvdInspect

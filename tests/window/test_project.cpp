@@ -197,6 +197,10 @@ void TestProject::buildAlbum()
     dvd.menu = false; // new albums have it on
     dvd.aspect = DvdAspect::Standard;
     dvd.chapters = ChapterMarks::None;
+    dvd.menuChoices.title = QStringLiteral("Łódź & <Friends>\nSummer");
+    dvd.menuChoices.backdrop = MenuBackdrop::Photo;
+    dvd.menuChoices.photo = m_window->album()->photos.at(2).path;
+    dvd.menuChoices.music = false; // new albums have it on
     m_window->setDvdChoices(dvd);
 }
 
@@ -257,6 +261,14 @@ void TestProject::saveAndReopenEveryField()
              QStringLiteral("none"));
     QCOMPARE(root.value(QStringLiteral("settings")).toObject().value(QStringLiteral("framing")).toString(),
              QStringLiteral("blur"));
+    // The menu's background by its photo's path, relative as the photo's.
+    const QJsonObject dvdMember = root.value(QStringLiteral("dvd")).toObject();
+    QCOMPARE(dvdMember.value(QStringLiteral("menuTitle")).toString(),
+             QStringLiteral("Łódź & <Friends>\nSummer"));
+    QCOMPARE(dvdMember.value(QStringLiteral("menuMusic")), QJsonValue(false));
+    const QJsonObject backdrop = dvdMember.value(QStringLiteral("menuBackground")).toObject();
+    QCOMPARE(backdrop.value(QStringLiteral("kind")).toString(), QStringLiteral("photo"));
+    QCOMPARE(backdrop.value(QStringLiteral("path")), photos.at(2).toObject().value(QStringLiteral("path")));
 
     // A new window opens it as it was: every field.
     m_window = std::make_unique<EditorWindow>();
@@ -290,6 +302,8 @@ void TestProject::saveAndReopenEveryField()
     QVERIFY(!reopened.dvd.menu);
     QCOMPARE(reopened.dvd.aspect, DvdAspect::Standard);
     QCOMPARE(reopened.dvd.chapters, ChapterMarks::None);
+    QCOMPARE(reopened.dvd.menuChoices, saved.dvd.menuChoices);
+    QCOMPARE(reopened.dvd.menuChoices.photo, reopened.photos.at(2).path);
     QCOMPARE(reopened.settings.framing, PhotoFraming::Blur);
     QCOMPARE(child<QComboBox>("framing")->currentText(), QStringLiteral("Blurred Backdrop"));
     // The window shows it: controls, strips, NTSC frame rate, title.
@@ -378,6 +392,9 @@ void TestProject::handWrittenProjectOpens()
     QCOMPARE(album->settings.photoDurationMs, 5000);
     QCOMPARE(album->dvd.atEnd, ShowEnd::Repeat); // as discs did before the choice
     QVERIFY(!album->dvd.menu);                   // nor had those discs a menu
+    QCOMPARE(album->dvd.menuChoices.backdrop, MenuBackdrop::FirstPhoto);
+    QVERIFY(album->dvd.menuChoices.title.isEmpty());
+    QVERIFY(!album->dvd.menuChoices.music); // nor music under it
     // 4:3 with one chapter and photos fitted, as discs were before the
     // choices; the preview composes that shape.
     QCOMPARE(album->dvd.aspect, DvdAspect::Standard);

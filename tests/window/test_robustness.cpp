@@ -220,6 +220,12 @@ void TestRobustness::relinkFindsAMovedFolder()
     }
     m_window->albumModel()->edit(QStringLiteral("Turn"),
                                  [](Album &a) { a.photos[1].transformOps = {OpTurnLeft}; });
+    // A caption and the menu's background on photos that move.
+    m_window->albumModel()->edit(QStringLiteral("Caption"), [](Album &a) {
+        a.photos[2].caption.text = QStringLiteral("At the lake");
+        a.dvd.menuChoices.backdrop = MenuBackdrop::Photo;
+        a.dvd.menuChoices.photo = a.photos[1].path;
+    });
     const QString file = project + QStringLiteral("/album.sorvel");
     QVERIFY(m_window->saveProjectTo(file));
     const Album before = *m_window->album();
@@ -244,6 +250,9 @@ void TestRobustness::relinkFindsAMovedFolder()
         QVERIFY(!after.photos.at(i).thumbnail.isNull());
     }
     QCOMPARE(after.audios.size(), 1);
+    QCOMPARE(after.photos.at(2).caption.text, QStringLiteral("At the lake"));
+    QCOMPARE(after.dvd.menuChoices.photo, after.photos.at(1).path);
+    QCOMPARE(after.menuBackdropItem(after.dvd.menuChoices), 1);
     // The relink is an edit: undone, the placeholders are back.
     QVERIFY(m_window->widgetFrame()->isWindowModified());
     QVERIFY(m_window->storyboard()->totalFrames() > 0);

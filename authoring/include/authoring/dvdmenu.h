@@ -2,6 +2,7 @@
 
 #include "authoring/authoring_global.h"
 
+#include <QColor>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -50,12 +51,22 @@ struct AUTHORING_EXPORT DvdMenuPage {
 // What the menu is made of; the pictures are asked for while the pages
 // are drawn (on the authoring thread), each at about the size asked.
 struct AUTHORING_EXPORT DvdMenuContent {
+    // The main page's words: any text; a line break starts a new line, a
+    // long title wraps and is drawn smaller to stay in the title safe area.
     QString title;
+    QColor titleColour = Qt::white;
     int photoCount = 0;
     bool pal = true;
     bool wide = false;
-    // The main page's background (null: a plain dark page).
+    // The main page's background (null: a plain dark page), cut to fill the
+    // page, blurred and darkened; with backgroundAsIs (a title card's look)
+    // drawn as it is, and only the index pages darkened.
     std::function<QImage(QSize)> background;
+    bool backgroundAsIs = false;
+    // The pages play music and start again at its end (the encoder makes
+    // each page's still as long as the music); without, a page is a short
+    // still that holds.
+    bool music = false;
     // The thumbnail of photo k (null: a grey frame with its number).
     std::function<QImage(int, QSize)> thumbnail;
 };
@@ -64,9 +75,13 @@ struct AUTHORING_EXPORT DvdMenuContent {
 // (MPEG-2 elementary stream) and sound (AC-3) file; error says why not.
 struct AUTHORING_EXPORT DvdMenuStreams {
     bool wide = false;
+    bool loops = false; // the pages play music and start again at its end
     QVector<DvdMenuPage> pages;
     QStringList videoFiles;
     QStringList audioFiles;
+    // Where multiplexPages() made the pages' program streams
+    // ("menu_<i>.mpg" with their highlights); empty: the author makes them.
+    QString multiplexedIn;
     QString error;
     bool ok() const { return error.isEmpty() && !pages.isEmpty(); }
 };
@@ -95,6 +110,14 @@ AUTHORING_EXPORT QVector<DvdMenuPage> pages(const DvdMenuContent &content);
 // beside the show's encoding.
 AUTHORING_EXPORT DvdMenuStreams encodePages(const DvdMenuContent &content, const DvdMenuEncoder &encoder,
                                             const QString &folder, const std::atomic<bool> *abort = nullptr);
+
+// Multiplexes the encoded pages with their sound (mplex) and adds their
+// highlights (spumux) into "menu_<i>.mpg" in folder, the author's working
+// folder, on the calling thread: run beside the show's encoding, the author
+// finds the pages ready. False with streams->error when a tool failed or
+// abort became true.
+AUTHORING_EXPORT bool multiplexPages(DvdMenuStreams *streams, const QString &folder,
+                                     const std::atomic<bool> &abort);
 
 // The subpicture overlays of a page for spumux: transparent but for a
 // frame around every button, in at most three colours without blending

@@ -608,6 +608,9 @@ void TestWindowDvd::closingTheWindowDuringARunAsks()
         });
     click(child<QPushButton>("burn"));
     QTRY_VERIFY_WITH_TIMEOUT(!frame->isVisible(), 60000);
+    // The robot looks every 5 ms, this loop every 50 ms: the window may be
+    // seen closed before the robot has taken its last step.
+    QTRY_VERIFY_WITH_TIMEOUT(robot.done.size() >= 4, 10000);
     QVERIFY(stillRunningAfterNo);
     QCOMPARE(robot.done, (QStringList{"settings", "close, no", "close, yes", "window closed"}));
     const QStringList texts = boxes.texts();

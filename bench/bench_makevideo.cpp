@@ -225,6 +225,9 @@ int main(int argc, char **argv)
     QStringList ffmpegCommand{
         QStringLiteral("bash"), QStringLiteral(SORVEL_BENCH_VIDEO_SCRIPT), ffmpegFile, preset, crf, music};
     ffmpegCommand += photos;
+    // sorvel's own key frames: a group at most every 5 s and an IDR picture
+    // at every chapter, given to the encoder alone too (filled in below).
+    QString keyFrames;
     auto encoderCommand = [&](const QString &p, const QString &out, int frames) {
         QStringList c{QStringLiteral("ffmpeg"),   QStringLiteral("-hide_banner"), QStringLiteral("-loglevel"),
                       QStringLiteral("error"),    QStringLiteral("-y"),           QStringLiteral("-f"),
@@ -236,7 +239,11 @@ int main(int argc, char **argv)
         c << QStringLiteral("-c:v") << QStringLiteral("libx264") << QStringLiteral("-preset") << p
           << QStringLiteral("-crf") << crf << QStringLiteral("-profile:v") << QStringLiteral("high")
           << QStringLiteral("-threads") << QString::number(QThread::idealThreadCount())
-          << QStringLiteral("-level") << QStringLiteral("4.0") << QStringLiteral("-maxrate")
+          << QStringLiteral("-g") << QStringLiteral("150") << QStringLiteral("-forced-idr")
+          << QStringLiteral("1");
+        if (!keyFrames.isEmpty())
+            c << QStringLiteral("-force_key_frames") << keyFrames;
+        c << QStringLiteral("-level") << QStringLiteral("4.0") << QStringLiteral("-maxrate")
           << QStringLiteral("25M") << QStringLiteral("-bufsize") << QStringLiteral("31250k")
           << QStringLiteral("-colorspace") << QStringLiteral("bt709") << QStringLiteral("-color_primaries")
           << QStringLiteral("bt709") << QStringLiteral("-color_trc") << QStringLiteral("bt709")
@@ -257,6 +264,18 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "cannot make sorvel's encoder input; see %s/sorvel.log\n", qPrintable(dir));
             return 1;
         }
+    }
+
+    {
+        QProcess probe;
+        probe.start(QStringLiteral("ffprobe"),
+                    {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
+                     QStringLiteral("chapter=start_time"), QStringLiteral("-of"), QStringLiteral("csv=p=0"),
+                     sorvelFile});
+        probe.waitForFinished(60000);
+        keyFrames = QString::fromLatin1(probe.readAllStandardOutput())
+                        .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                        .join(QLatin1Char(','));
     }
 
     if (presets) {

@@ -99,16 +99,24 @@ struct Row16 {
     __m256i br[2], ga[2];
 };
 
-__attribute__((target("avx2"))) inline Row16 blendRow(const uint8_t *a, const uint8_t *b, __m256i weight)
+// A weight of 0 (blend false: rows mapped one to one, as for every frame
+// the writer composes at its own height) takes row a as it is.
+__attribute__((target("avx2"))) inline Row16 blendRow(const uint8_t *a, const uint8_t *b, __m256i weight,
+                                                      bool blend)
 {
     const __m256i lowBytes = _mm256_set1_epi16(0x00FF);
     Row16 out;
 #pragma GCC unroll 2
     for (int h = 0; h < 2; ++h) {
         const __m256i pa = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(a + 32 * h));
-        const __m256i pb = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + 32 * h));
         const __m256i br = _mm256_and_si256(pa, lowBytes);
         const __m256i ga = _mm256_srli_epi16(pa, 8);
+        if (!blend) {
+            out.br[h] = br;
+            out.ga[h] = ga;
+            continue;
+        }
+        const __m256i pb = _mm256_loadu_si256(reinterpret_cast<const __m256i *>(b + 32 * h));
         out.br[h] = _mm256_add_epi16(
             br, _mm256_mulhrs_epi16(_mm256_sub_epi16(_mm256_and_si256(pb, lowBytes), br), weight));
         out.ga[h] =
@@ -168,16 +176,17 @@ __attribute__((target("avx2"))) int BgraToYuv420::convertAvx2(const RowPair &r) 
     // After the packs: U0 V0 U1 V1 U4 V4 U5 V5 | U2 V2 U3 V3 U6 V6 U7 V7.
     const __m256i chromaOrder = _mm256_setr_epi8(0, 2, 4, 6, 1, 3, 5, 7, 8, 10, 12, 14, 9, 11, 13, 15, 0, 2,
                                                  4, 6, 1, 3, 5, 7, 8, 10, 12, 14, 9, 11, 13, 15);
-    // A weight of 0 blends to row a exactly (b is read but adds nothing).
+    // A weight of 0 gives row a exactly; b is then not read.
     const __m256i w0 = _mm256_set1_epi16(int16_t(r.w0 << 7));
     const __m256i w1 = _mm256_set1_epi16(int16_t(r.w1 << 7));
+    const bool blend0 = r.w0 != 0, blend1 = r.w1 != 0;
     const uint8_t *const a0 = r.a0, *const b0 = r.b0, *const a1 = r.a1, *const b1 = r.b1;
     uint8_t *const y0 = r.y0, *const y1 = r.y1, *const uOut = r.u, *const vOut = r.v;
     const int end = m_width & ~15;
     for (int x = 0; x < end; x += 16) {
         const int i = 4 * x;
-        const Row16 top = blendRow(a0 + i, b0 + i, w0);
-        const Row16 bottom = blendRow(a1 + i, b1 + i, w1);
+        const Row16 top = blendRow(a0 + i, b0 + i, w0, blend0);
+        const Row16 bottom = blendRow(a1 + i, b1 + i, w1, blend1);
 
         const __m256i luma = _mm256_shuffle_epi8(
             _mm256_permute4x64_epi64(_mm256_packus_epi16(luma16(top, cyBR, cyGA), luma16(bottom, cyBR, cyGA)),

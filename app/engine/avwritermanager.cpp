@@ -1,5 +1,7 @@
 #include "engine/avwritermanager.h"
 
+#include <QPointer>
+
 #include "engine/storyboardrender.h"
 
 #include <QElapsedTimer>
@@ -367,8 +369,8 @@ void AVWriterManager::writeVideoAudio()
         // was taken.
         queueAvailableAudio(total);
         m_framesWritten = std::min(total, m_audioFramesWritten);
-        emit progressChanged(int(int64_t(m_framesWritten) * 100 / total));
-        finishWhenComplete(total);
+        if (emitProgress(total))
+            finishWhenComplete(total);
         return;
     }
     const bool queued = m_framesWritten >= total || queueNextFrame();
@@ -378,8 +380,17 @@ void AVWriterManager::writeVideoAudio()
     if (!queued)
         return;
     queueAvailableAudio(total);
+    if (emitProgress(total))
+        finishWhenComplete(total);
+}
+
+bool AVWriterManager::emitProgress(int total)
+{
+    // A receiver may end the run at once (an abort on some progress) and
+    // delete this writer with it: nothing of it is touched after that.
+    const QPointer<AVWriterManager> alive(this);
     emit progressChanged(int(int64_t(m_framesWritten) * 100 / total));
-    finishWhenComplete(total);
+    return alive && !m_ended;
 }
 
 void AVWriterManager::rememberFrames(const std::vector<av::Frame> &frames)

@@ -106,6 +106,9 @@ private:
     // when the run failed), queue the PCM the ring holds, finish at the end.
     bool queueNextFrame();
     void queueAvailableAudio(int total);
+    // Emits progressChanged; false when a receiver ended the run (this
+    // writer may be gone then).
+    bool emitProgress(int total);
     void finishWhenComplete(int total);
     void startWorker();
     void stopWorker();

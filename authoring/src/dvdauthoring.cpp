@@ -162,21 +162,10 @@ void DvdAuthoring::clear()
         qCWarning(lcDvdAuthor) << "clear() ignored while the author runs";
         return;
     }
-    // The worker's last writes to the titles (their child processes) reach
-    // this thread through the end of run(); the acquire pairs with its
-    // release (QThread's own locks tell the same, but out of the sight of
-    // the thread sanitizer).
-    (void)m_runEnded.load(std::memory_order_acquire);
     m_titles.clear();
 }
 
 void DvdAuthoring::run()
-{
-    runTitles();
-    m_runEnded.store(true, std::memory_order_release);
-}
-
-void DvdAuthoring::runTitles()
 {
     if (m_titles.empty())
         return;

@@ -162,9 +162,6 @@ private Q_SLOTS:
     void on_authorpError();
 
 private:
-    void runTitles();
-    // Set with release when run() ends; clear() acquires it.
-    std::atomic<bool> m_runEnded{false};
     void runSequential();
     bool createTitlePipes();
     void removeTitlePipes();

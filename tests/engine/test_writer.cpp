@@ -18,6 +18,8 @@ extern "C" {
 #include "enginetestutil.h"
 #include "testsupport.h"
 
+#include <algorithm>
+
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -92,6 +94,9 @@ private:
         // step and when the run ended or failed.
         int niceBefore = 0, niceAtEnd = 0;
         QList<int> niceDuring;
+        // How many frames' worth of sound was taken ahead of the pictures, at
+        // most, at the progress steps before the last picture.
+        int audioLead = 0;
     };
 
     Run write(const QString &name, TvStandard standard, int channels, int videoRate, int audioRate,
@@ -127,6 +132,8 @@ private:
         connect(&writer, &AVWriterManager::progressChanged, &loop, [&](int p) {
             run.progress.append(p);
             run.niceDuring.append(threadNice());
+            if (writer.framesWritten() < run.totalFrames)
+                run.audioLead = std::max(run.audioLead, writer.audioFramesWritten() - writer.framesWritten());
         });
         connect(&writer, &AVWriterManager::compileEnd, &loop, [&] {
             run.niceAtEnd = threadNice();
@@ -273,6 +280,10 @@ private slots:
         QVERIFY(album.patternFiles.size() >= 16);
         const Run run = write(QStringLiteral("pal"), TvStandard::Pal, 2, 9000000, 448000, album);
         checkFiles(run, 720, 576, AVRational{25, 1}, AVRational{16, 15}, 2);
+        // The sound is encoded along with the pictures, not all of it first
+        // (that kept the video encoder waiting): at most half a second
+        // ahead.
+        QVERIFY2(run.audioLead <= 13, qPrintable(QString::number(run.audioLead)));
         multiplexAndAuthor(run, TvStandard::Pal);
     }
 
@@ -282,6 +293,7 @@ private slots:
         album.settings.loopAudio = true;
         const Run run = write(QStringLiteral("ntsc"), TvStandard::Ntsc, 6, 6000000, 448000, album);
         checkFiles(run, 720, 480, AVRational{30000, 1001}, AVRational{8, 9}, 6);
+        QVERIFY2(run.audioLead <= 15, qPrintable(QString::number(run.audioLead)));
         multiplexAndAuthor(run, TvStandard::Ntsc);
     }
 
@@ -397,9 +409,9 @@ private slots:
         QVERIFY(converter.setup(720, 540, height,
                                 hd ? BgraToYuv420::Matrix::Bt709 : BgraToYuv420::Matrix::Bt601));
         converter.convert(image.constBits(), int(image.bytesPerLine()), a, la);
-        SwsContext *sws = sws_getContext(720, 540, AV_PIX_FMT_BGRA, 720, height, AV_PIX_FMT_YUV420P,
-                                         hd ? SWS_BILINEAR | SWS_ACCURATE_RND : SWS_BILINEAR, nullptr,
-                                         nullptr, nullptr);
+        SwsContext *sws =
+            sws_getContext(720, 540, AV_PIX_FMT_BGRA, 720, height, AV_PIX_FMT_YUV420P,
+                           hd ? SWS_BILINEAR | SWS_ACCURATE_RND : SWS_BILINEAR, nullptr, nullptr, nullptr);
         if (hd) {
             const int *bt709 = sws_getCoefficients(SWS_CS_ITU709);
             sws_setColorspaceDetails(sws, bt709, 1, bt709, 0, 0, 1 << 16, 1 << 16);

@@ -30,6 +30,9 @@ namespace {
 // Once full, the queue is refilled when half of it is left.
 constexpr int kFramesQueued = 48;
 constexpr int kAudioBuffers = 2;
+// Rows of a frame composed and converted at a time (even: the conversion
+// takes rows in pairs); 16 rows of 1080p are 120 KB.
+constexpr int kBandRows = 16;
 // With pictures to encode, the sound is taken at most this far ahead of
 // them (in seconds), in pieces of about this length: taken as fast as the
 // soundtrack decodes, the whole soundtrack's encoding sat on the encoding
@@ -169,7 +172,10 @@ bool AVWriterManager::start()
     m_audioBytesTotal = m_hasAudioWriter ? samples * f.audioChannels * (f.audioBitsPerSample / 8) : 0;
 
     // The read-back frame and the PCM buffers, allocated once per run.
-    m_readBack.assign(size_t(frameWidth()) * size_t(frameHeight()) * 4, 0);
+    // (Made on the first frame that needs it: frames converted in bands do
+    // not.)
+    std::vector<uint8_t>().swap(m_readBack);
+    std::vector<uint8_t>().swap(m_band);
     m_framesQueued = 0;
     // A large frame queues fewer pictures: about 16 MiB of them (5 at
     // 1080p, 4 at 2160p), where a DVD's 48 are 30 MB. The H.264 encoder
@@ -255,6 +261,7 @@ void AVWriterManager::clearWriters()
         w->close();
     m_streams.clear();
     std::vector<uint8_t>().swap(m_readBack);
+    std::vector<uint8_t>().swap(m_band);
     m_lastFrames.clear();
     m_audioBuffers.clear();
 }
@@ -451,16 +458,45 @@ bool AVWriterManager::queueNextFrame()
     m_storyboard->renderFrame(m_framesWritten, false, this);
     m_profRender += t.nsecsElapsed();
     t.restart();
-    if (!readPixels(GL_BGRA, GL_UNSIGNED_BYTE, m_readBack.data())) {
-        fail(QStringLiteral("Cannot read the rendered frame back from OpenGL"));
-        return false;
-    }
-    m_profRead += t.nsecsElapsed();
-    t.restart();
     Job job(Job::Video);
+    const int stride = frameWidth() * 4;
+    // A frame composed on the processor for a single video writer is
+    // converted band by band as it is composed: the band stays in the
+    // processor's cache, where a whole frame (8 MB at 1080p) went out to
+    // memory and was read back in for the conversion.
+    StreamWriter *banded = nullptr;
+    int videoWriters = 0;
     for (auto &w : m_streams) {
-        if (w->hasVideo())
-            job.frames.push_back(w->convertVideo(m_readBack.data(), frameWidth() * 4));
+        if (w->hasVideo()) {
+            ++videoWriters;
+            banded = w.get();
+        }
+    }
+    if (videoWriters != 1 || !banded->convertsInBands())
+        banded = nullptr;
+    if (banded && core().composedInSoftware()) {
+        av::Frame frame = banded->newVideoFrame();
+        if (frame) {
+            m_band.resize(size_t(stride) * kBandRows);
+            AVFrame *f = frame.get();
+            readComposedInBands(m_band.data(), stride, kBandRows, [this, banded, f, stride](int y, int rows) {
+                banded->convertBand(f, m_band.data(), stride, y, rows);
+            });
+            job.frames.push_back(std::move(frame));
+        }
+    }
+    if (job.frames.empty()) {
+        m_readBack.resize(size_t(stride) * size_t(frameHeight()));
+        if (!readPixels(GL_BGRA, GL_UNSIGNED_BYTE, m_readBack.data())) {
+            fail(QStringLiteral("Cannot read the rendered frame back from OpenGL"));
+            return false;
+        }
+        m_profRead += t.nsecsElapsed();
+        t.restart();
+        for (auto &w : m_streams) {
+            if (w->hasVideo())
+                job.frames.push_back(w->convertVideo(m_readBack.data(), stride));
+        }
     }
     m_profConvert += t.nsecsElapsed();
     ++m_framesRendered;

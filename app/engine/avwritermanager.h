@@ -141,6 +141,7 @@ private:
     std::condition_variable m_bufferFree;
     std::deque<Job> m_jobs;
     std::vector<uint8_t> m_readBack;
+    std::vector<uint8_t> m_band;         // the rows of a frame composed in bands
     std::vector<av::Frame> m_lastFrames; // the last converted frames, shared
     int m_framesQueued = 0;
     // The most frames queued for the encoder (fewer for large frames).

@@ -691,6 +691,15 @@ bool GLDrawCore::readComposed(GLenum format, GLenum type, void *destination)
     return true;
 }
 
+bool GLDrawCore::readComposedInBands(uint8_t *band, int bandStride, int bandRows,
+                                     const SoftCompositor::BandDone &done)
+{
+    if (!m_softFrame)
+        return false;
+    m_compositor.composeInBands(m_softLayers, m_softCount, band, bandStride, bandRows, done);
+    return true;
+}
+
 void GLDrawCore::readPixels(GLenum format, GLenum type, void *destination)
 {
     if (readComposed(format, type, destination))

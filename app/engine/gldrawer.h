@@ -116,6 +116,11 @@ public:
     // Composes the frame into destination when it is composed on the
     // processor and read as BGRA bytes; false otherwise (nothing done).
     bool readComposed(GLenum format, GLenum type, void *destination);
+    // The same frame as BGRA bytes, a band of rows at a time (see
+    // SoftCompositor::composeInBands); false when it is not composed on the
+    // processor (nothing done).
+    bool readComposedInBands(uint8_t *band, int bandStride, int bandRows,
+                             const SoftCompositor::BandDone &done);
     // Draws a frame composed on the processor with OpenGL after all (the
     // context current): for a read of the surface itself.
     void drawWithGL();
@@ -226,6 +231,14 @@ public:
                       int maskStride = 0, int strideBytes = 0);
     // Reads the whole width x height frame from (0, 0).
     bool readPixels(GLenum format, GLenum type, void *destination);
+    // The frame as BGRA bytes in bands when it is composed on the processor
+    // (GLDrawCore::readComposedInBands); false otherwise, and readPixels
+    // reads it.
+    bool readComposedInBands(uint8_t *band, int bandStride, int bandRows,
+                             const SoftCompositor::BandDone &done)
+    {
+        return m_core.readComposedInBands(band, bandStride, bandRows, done);
+    }
     void setClearColor(float r, float g, float b, float a);
 
     GLDrawCore &core() { return m_core; }

@@ -254,11 +254,7 @@ bool SoftCompositor::setup(int width, int height, bool flipRows)
     // pass writes only the picture's texels in between.
     m_texels.assign(texels, kOpaqueBlack);
     m_line.assign(size_t(width), 0);
-    m_left.assign(size_t(width), 0);
-    m_right.assign(size_t(width), 0);
-    m_weight.assign(size_t(width), 0);
-    m_lanes.assign((size_t(width) / 8 + 1) * 32, 0);
-    m_window.assign(size_t(width) / 8 + 1, -1);
+    m_layers.clear();
     return true;
 }
 
@@ -278,17 +274,32 @@ void SoftCompositor::fillBlack(uint8_t *dst, int dstStride, int y0, int y1, int 
 
 void SoftCompositor::compose(const SoftLayer *layers, int count, uint8_t *dst, int dstStride)
 {
-    if (m_width <= 0 || !dst)
-        return;
-    if (count <= 0) {
-        fillBlack(dst, dstStride, 0, m_height, 0, m_width);
-        return;
-    }
-    for (int i = 0; i < count; ++i)
-        drawLayer(layers[i], i == 0, dst, dstStride);
+    composeInBands(layers, count, dst, dstStride, m_height, nullptr);
 }
 
-void SoftCompositor::drawLayer(const SoftLayer &l, bool first, uint8_t *dst, int dstStride)
+void SoftCompositor::composeInBands(const SoftLayer *layers, int count, uint8_t *band, int bandStride,
+                                    int bandRows, const BandDone &done)
+{
+    if (m_width <= 0 || !band || bandRows <= 0)
+        return;
+    count = std::max(count, 0);
+    if (m_layers.size() < size_t(count))
+        m_layers.resize(size_t(count));
+    for (int i = 0; i < count; ++i)
+        prepareLayer(layers[i], m_layers[size_t(i)]);
+    for (int y = 0; y < m_height; y += bandRows) {
+        const int rows = std::min(bandRows, m_height - y);
+        // Row py of the frame is row py - y of the band.
+        if (count == 0)
+            fillBlack(band, bandStride, 0, rows, 0, m_width);
+        for (int i = 0; i < count; ++i)
+            drawRows(layers[i], m_layers[size_t(i)], i == 0, band, bandStride, y, y + rows);
+        if (done)
+            done(y, rows);
+    }
+}
+
+void SoftCompositor::prepareLayer(const SoftLayer &l, Prepared &p)
 {
     const int W = m_width;
     const int H = m_height;
@@ -307,61 +318,89 @@ void SoftCompositor::drawLayer(const SoftLayer &l, bool first, uint8_t *dst, int
                 &y1);
     if (x0 >= x1 || y0 >= y1)
         y0 = y1 = x0 = x1 = 0;
-    if (first) {
-        // The background is opaque black; an opaque first layer replaces it
-        // where it lies.
-        if (l.blend != SoftLayer::Replace || x0 >= x1) {
-            fillBlack(dst, dstStride, 0, H, 0, W);
-        } else {
-            fillBlack(dst, dstStride, 0, y0, 0, W);
-            fillBlack(dst, dstStride, y1, H, 0, W);
-            fillBlack(dst, dstStride, y0, y1, 0, x0);
-            fillBlack(dst, dstStride, y0, y1, x1, W);
-        }
-    }
-    if (x0 >= x1 || !l.bgra || l.scale == 0.f)
+    p.x0 = x0;
+    p.x1 = x1;
+    p.y0 = y0;
+    p.y1 = y1;
+    p.drawn = x0 < x1 && l.bgra && l.scale != 0.f;
+    if (!p.drawn)
         return;
 
     // Columns: each pixel centre's texels and weight, the same on every row
     // (texel i is the picture's column i - 1; 0 and W + 1 are the border).
     const int n = x1 - x0;
+    p.left.resize(size_t(n));
+    p.right.resize(size_t(n));
+    p.weight.resize(size_t(n));
+    p.lanes.assign((size_t(n) / 8 + 1) * 32, 0);
+    p.window.assign(size_t(n) / 8 + 1, -1);
     int lowest = W + 1, highest = 0;
     bool aligned = true; // every pixel exactly on a texel, in order
     for (int k = 0; k < n; ++k) {
         const double x = mx * ((x0 + k + 0.5 - cx) / l.scale - l.tx);
         const Tap t = tapAt(x + W / 2 + 0.5, W + 1);
-        m_left[size_t(k)] = t.first;
-        m_right[size_t(k)] = t.second;
-        m_weight[size_t(k)] = int16_t(t.weight7);
+        p.left[size_t(k)] = t.first;
+        p.right[size_t(k)] = t.second;
+        p.weight[size_t(k)] = int16_t(t.weight7);
         lowest = std::min(lowest, t.first);
         highest = std::max(highest, t.second);
-        aligned = aligned && t.weight7 == 0 && t.first == m_left[0] + k;
+        aligned = aligned && t.weight7 == 0 && t.first == p.left[0] + k;
     }
     for (int g = 0; g + 8 <= n; g += 8) {
         static const int kOrder[8] = {0, 1, 4, 5, 2, 3, 6, 7};
         for (int q = 0; q < 8; ++q) {
             for (int c = 0; c < 4; ++c)
-                m_lanes[size_t(4 * g + 4 * q + c)] = m_weight[size_t(g + kOrder[q])];
+                p.lanes[size_t(4 * g + 4 * q + c)] = p.weight[size_t(g + kOrder[q])];
         }
         // Texels first .. first + 8 hold all that these eight pixels read
         // (in either order; both loads stay inside the row of width + 2
         // texels).
-        const auto group = m_left.begin() + g;
-        const auto [lowest, highest] = std::minmax_element(group, group + 8);
-        const int first = *lowest;
-        bool window = first + 9 <= W + 2 && *highest - first <= 7;
+        const auto group = p.left.begin() + g;
+        const auto [least, most] = std::minmax_element(group, group + 8);
+        const int first = *least;
+        bool window = first + 9 <= W + 2 && *most - first <= 7;
         for (int q = 0; q < 8 && window; ++q)
-            window = m_right[size_t(g + q)] == m_left[size_t(g + q)] + 1;
-        m_window[size_t(g / 8)] = window ? first : -1;
+            window = p.right[size_t(g + q)] == p.left[size_t(g + q)] + 1;
+        p.window[size_t(g / 8)] = window ? first : -1;
     }
     // The picture's texels this layer reads: [from, to].
-    const int from = std::max(lowest, 1);
-    const int to = std::min(highest, W);
-    const int span = to - from + 1;
+    p.from = std::max(lowest, 1);
+    p.span = std::min(highest, W) - p.from + 1;
     // Every pixel exactly on a texel of the picture, in order: rows are
     // copied as they are.
-    const bool onGrid = aligned && m_left[0] >= 1 && m_left[0] + n - 1 <= W;
+    p.onGrid = aligned && p.left[0] >= 1 && p.left[0] + n - 1 <= W;
+}
 
+void SoftCompositor::drawRows(const SoftLayer &l, const Prepared &p, bool first, uint8_t *band,
+                              int bandStride, int r0, int r1)
+{
+    const int W = m_width;
+    const int H = m_height;
+    // Frame row py is band row py - r0.
+    auto bandRow = [&](int py) { return band + size_t(bandStride) * size_t(py - r0); };
+    if (first) {
+        // The background is opaque black; an opaque first layer replaces it
+        // where it lies.
+        if (l.blend != SoftLayer::Replace || p.x0 >= p.x1) {
+            fillBlack(band, bandStride, 0, r1 - r0, 0, W);
+        } else {
+            const int c0 = std::clamp(p.y0, r0, r1);
+            const int c1 = std::clamp(p.y1, r0, r1);
+            fillBlack(band, bandStride, 0, c0 - r0, 0, W);
+            fillBlack(band, bandStride, c1 - r0, r1 - r0, 0, W);
+            fillBlack(band, bandStride, c0 - r0, c1 - r0, 0, p.x0);
+            fillBlack(band, bandStride, c0 - r0, c1 - r0, p.x1, W);
+        }
+    }
+    if (!p.drawn)
+        return;
+
+    const float my = l.mirrorY ? -1.f : 1.f;
+    const double cy = H / 2.0;
+    const int x0 = p.x0;
+    const int n = p.x1 - p.x0;
+    const int from = p.from;
+    const int span = p.span;
     auto texelRow = [&](int j) -> const uint32_t * {
         // Texel row j as the picture's pixels, indexed by texel - 1.
         if (j <= 0 || j >= H + 1)
@@ -369,20 +408,21 @@ void SoftCompositor::drawLayer(const SoftLayer &l, bool first, uint8_t *dst, int
         return reinterpret_cast<const uint32_t *>(l.bgra + size_t(l.stride) * size_t(j - 1));
     };
 
-    for (int py = y0; py < y1; ++py) {
+    const int rowEnd = std::min(p.y1, r1);
+    for (int py = std::max(p.y0, r0); py < rowEnd; ++py) {
         const double yo = my * ((py + 0.5 - cy) / l.scale - l.ty);
         const Tap t = tapAt((m_flipRows ? -yo : yo) + H / 2 + 0.5, H + 1);
-        uint32_t *out = reinterpret_cast<uint32_t *>(dst + size_t(dstStride) * size_t(py)) + x0;
+        uint32_t *out = reinterpret_cast<uint32_t *>(bandRow(py)) + x0;
         uint32_t *line = l.blend == SoftLayer::Replace ? out : m_line.data();
         const uint32_t *sampled = line;
         const uint32_t *top = texelRow(t.first);
 
-        if (onGrid && t.weight7 == 0) {
+        if (p.onGrid && t.weight7 == 0) {
             // On the texel grid: the picture's row as it is.
             if (line == out)
-                std::memcpy(out, top + (m_left[0] - 1), 4 * size_t(n));
+                std::memcpy(out, top + (p.left[0] - 1), 4 * size_t(n));
             else
-                sampled = top + (m_left[0] - 1);
+                sampled = top + (p.left[0] - 1);
         } else {
             // Vertically into the texel row, then horizontally.
             uint32_t *texels = m_texels.data();
@@ -403,10 +443,10 @@ void SoftCompositor::drawLayer(const SoftLayer &l, bool first, uint8_t *dst, int
             int done = 0;
 #ifdef SORVEL_HAVE_AVX2_PATH
             if (m_vector)
-                done = sampleRowAvx2(texels, m_left.data(), m_right.data(), m_window.data(), m_lanes.data(),
+                done = sampleRowAvx2(texels, p.left.data(), p.right.data(), p.window.data(), p.lanes.data(),
                                      line, n);
 #endif
-            sampleRowPortable(texels, m_left.data(), m_right.data(), m_weight.data(), line, done, n);
+            sampleRowPortable(texels, p.left.data(), p.right.data(), p.weight.data(), line, done, n);
         }
         if (line == out)
             continue;

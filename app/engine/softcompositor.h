@@ -23,6 +23,7 @@
 // every other processor runs the portable loop. Both give the same bytes.
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 struct SoftLayer {
@@ -50,6 +51,14 @@ public:
     // Composes the layers, first to last, over opaque black into dst
     // (width x height BGRA pixels, rows of dstStride bytes).
     void compose(const SoftLayer *layers, int count, uint8_t *dst, int dstStride);
+    // The same frame composed a band of rows at a time into `band`
+    // (bandRows rows of bandStride bytes, reused): after each band,
+    // done(firstRow, rows) takes it before the next one overwrites it. A
+    // consumer of the rows (the encoder's colour conversion) then reads
+    // them from the processor's cache instead of a whole frame from memory.
+    using BandDone = std::function<void(int firstRow, int rows)>;
+    void composeInBands(const SoftLayer *layers, int count, uint8_t *band, int bandStride, int bandRows,
+                        const BandDone &done);
 
     // One row of a pattern wipe's picture: each pixel's colour with the
     // ramp's alpha for its mask byte (ramp[m]: 0 below lo, 255 from hi on,
@@ -62,7 +71,23 @@ public:
     void setVectorised(bool on);
 
 private:
-    void drawLayer(const SoftLayer &layer, bool first, uint8_t *dst, int dstStride);
+    // A layer's place and columns, computed once per frame.
+    struct Prepared {
+        int x0 = 0, x1 = 0, y0 = 0, y1 = 0; // the pixels it covers
+        bool drawn = false;
+        bool onGrid = false;       // every pixel exactly on a texel, in order
+        int from = 0, span = 0;    // the picture's texels it reads
+        std::vector<int32_t> left; // per column: its left and right texel
+        std::vector<int32_t> right;
+        std::vector<int16_t> weight; // per column: the right texel's weight << 7
+        std::vector<int16_t> lanes;  // the weights in the vector loop's lanes
+        std::vector<int32_t> window; // per eight columns: their first texel, or -1
+    };
+    void prepareLayer(const SoftLayer &layer, Prepared &prepared);
+    // Frame rows [r0, r1) of the layer, drawn into band (frame row r0 is its
+    // first row).
+    void drawRows(const SoftLayer &layer, const Prepared &prepared, bool first, uint8_t *band, int bandStride,
+                  int r0, int r1);
     // Rows [y0, y1) of dst with opaque black in columns [x0, x1).
     void fillBlack(uint8_t *dst, int dstStride, int y0, int y1, int x0, int x1) const;
 
@@ -73,9 +98,5 @@ private:
     std::vector<uint32_t> m_black;  // a row of black texels (width + 2)
     std::vector<uint32_t> m_texels; // one row of texels, sampled vertically
     std::vector<uint32_t> m_line;   // one row of the layer, sampled
-    std::vector<int32_t> m_left;    // per column: its left and right texel
-    std::vector<int32_t> m_right;
-    std::vector<int16_t> m_weight; // per column: the right texel's weight << 7
-    std::vector<int16_t> m_lanes;  // the weights in the vector loop's lanes
-    std::vector<int32_t> m_window; // per eight columns: their first texel, or -1
+    std::vector<Prepared> m_layers;
 };

@@ -83,10 +83,10 @@ struct H264Level {
     int64_t maxBufferKbit;
 };
 constexpr H264Level kH264Levels[] = {
-    {30, 40500, 1620, 10000, 10000},       {31, 108000, 3600, 14000, 14000},
-    {32, 216000, 5120, 20000, 20000},      {40, 245760, 8192, 20000, 25000},
-    {41, 245760, 8192, 50000, 62500},      {42, 522240, 8704, 50000, 62500},
-    {50, 589824, 22080, 135000, 135000},   {51, 983040, 36864, 240000, 240000},
+    {30, 40500, 1620, 10000, 10000},      {31, 108000, 3600, 14000, 14000},
+    {32, 216000, 5120, 20000, 20000},     {40, 245760, 8192, 20000, 25000},
+    {41, 245760, 8192, 50000, 62500},     {42, 522240, 8704, 50000, 62500},
+    {50, 589824, 22080, 135000, 135000},  {51, 983040, 36864, 240000, 240000},
     {52, 2073600, 36864, 240000, 240000},
 };
 
@@ -247,9 +247,9 @@ bool StreamWriter::open(const QString &path, const VideoStreamParams &video, con
     m_video = video;
     m_audio = audio;
     AVFormatContext *ctx = nullptr;
-    int rc = avformat_alloc_output_context2(&ctx, nullptr,
-                                            container.format.isEmpty() ? nullptr : container.format.constData(),
-                                            path.toLocal8Bit().constData());
+    int rc = avformat_alloc_output_context2(
+        &ctx, nullptr, container.format.isEmpty() ? nullptr : container.format.constData(),
+        path.toLocal8Bit().constData());
     if (rc < 0 || !ctx)
         return fail(QStringLiteral("No output format for the file name"), rc);
     m_container.reset(ctx);
@@ -292,8 +292,9 @@ bool StreamWriter::openVideo()
 {
     // H.264 is libx264's (the other H.264 encoders FFmpeg may list need
     // hardware).
-    const AVCodec *codec = m_video.codecId == AV_CODEC_ID_H264 ? avcodec_find_encoder_by_name("libx264")
-                                                               : avcodec_find_encoder(AVCodecID(m_video.codecId));
+    const AVCodec *codec = m_video.codecId == AV_CODEC_ID_H264
+                               ? avcodec_find_encoder_by_name("libx264")
+                               : avcodec_find_encoder(AVCodecID(m_video.codecId));
     if (!codec)
         return fail(QStringLiteral("No video encoder"), 0);
     m_videoStream = avformat_new_stream(m_container.get(), nullptr);
@@ -331,8 +332,8 @@ bool StreamWriter::openVideo()
                             m_video.srcWidth != m_video.dstWidth || m_video.srcHeight != m_video.dstHeight)) {
         m_scaler.reset(sws_getContext(
             m_video.srcWidth, m_video.srcHeight, AVPixelFormat(m_video.srcPixelFormat), m_video.dstWidth,
-            m_video.dstHeight, AV_PIX_FMT_YUV420P, m_video.bt709 ? SWS_BILINEAR | SWS_ACCURATE_RND : SWS_FAST_BILINEAR,
-            nullptr, nullptr, nullptr));
+            m_video.dstHeight, AV_PIX_FMT_YUV420P,
+            m_video.bt709 ? SWS_BILINEAR | SWS_ACCURATE_RND : SWS_FAST_BILINEAR, nullptr, nullptr, nullptr));
         if (!m_scaler)
             return fail(QStringLiteral("Cannot set up the picture conversion"), 0);
         if (m_video.bt709) {
@@ -513,7 +514,7 @@ bool StreamWriter::writeVideo(const uint8_t *pixels, int strideBytes)
     return encodeVideo(convertVideo(pixels, strideBytes));
 }
 
-av::Frame StreamWriter::convertVideo(const uint8_t *pixels, int strideBytes)
+av::Frame StreamWriter::newVideoFrame()
 {
     if (!hasVideo() || !m_framePool)
         return av::Frame();
@@ -536,6 +537,21 @@ av::Frame StreamWriter::convertVideo(const uint8_t *pixels, int strideBytes)
     f->width = m_video.dstWidth;
     f->height = m_video.dstHeight;
     f->sample_aspect_ratio = m_sampleAspect;
+    return frame;
+}
+
+void StreamWriter::convertBand(AVFrame *frame, const uint8_t *rows, int strideBytes, int y0, int count) const
+{
+    if (frame && convertsInBands())
+        m_converter.convertRows(rows, strideBytes, y0, y0 + count, frame->data, frame->linesize);
+}
+
+av::Frame StreamWriter::convertVideo(const uint8_t *pixels, int strideBytes)
+{
+    av::Frame frame = newVideoFrame();
+    if (!frame)
+        return frame;
+    AVFrame *f = frame.get();
     if (m_useConverter) {
         m_converter.convert(pixels, strideBytes > 0 ? strideBytes : m_video.srcWidth * 4, f->data,
                             f->linesize);

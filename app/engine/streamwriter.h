@@ -40,12 +40,14 @@ struct VideoStreamParams {
     // A video file's H.264 stream: width x height BGRA frames in square
     // pixels at fps, High profile at the level the size and rate need,
     // 4:2:0, BT.709, the quality crf at the given libx264 preset.
-    static VideoStreamParams h264(int32_t width, int32_t height, int32_t fps, int32_t crf, const char *preset);
+    static VideoStreamParams h264(int32_t width, int32_t height, int32_t fps, int32_t crf,
+                                  const char *preset);
 
     // A DVD's video: 720 x 576 (PAL) or 720 x 480 (NTSC) BGRA frames
     // composed at that size, MPEG-2 shown as 4:3 or 16:9, bitRate in bits
     // per second.
-    static VideoStreamParams dvd(TvStandard standard, int32_t bitRate, DvdAspect aspect = DvdAspect::Standard);
+    static VideoStreamParams dvd(TvStandard standard, int32_t bitRate,
+                                 DvdAspect aspect = DvdAspect::Standard);
 };
 
 struct AudioStreamParams {
@@ -134,6 +136,13 @@ public:
     // runs one call at a time, beside encodeVideo. encodeVideo encodes the
     // frames in the order given.
     av::Frame convertVideo(const uint8_t *pixels, int strideBytes);
+    // The same in bands: a picture from the pool, then its rows converted
+    // as they are made, band after band (each even-sized, in order, rows
+    // y0 .. y0 + count - 1 of the source at `rows`). Only where the source
+    // is BGRA of the output's size (convertsInBands()).
+    bool convertsInBands() const { return m_useConverter && m_converter.rowsOneToOne(); }
+    av::Frame newVideoFrame();
+    void convertBand(AVFrame *frame, const uint8_t *rows, int strideBytes, int y0, int count) const;
     bool encodeVideo(av::Frame frame);
     // Queues PCM and encodes every complete audio frame (less the encoder's
     // delay at the start, see AudioStreamParams::trimEncoderDelay).

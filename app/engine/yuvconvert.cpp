@@ -228,15 +228,32 @@ int BgraToYuv420::convertAvx2(const RowPair &) const
 void BgraToYuv420::convert(const uint8_t *bgra, int srcStride, uint8_t *const dst[3],
                            const int dstStride[3]) const
 {
-    auto row = [&](int index) { return bgra + size_t(srcStride) * size_t(index); };
-    for (int y = 0; y < m_dstHeight; y += 2) {
+    convertRange(bgra, srcStride, 0, 0, m_dstHeight, dst, dstStride);
+}
+
+void BgraToYuv420::convertRows(const uint8_t *rows, int srcStride, int y0, int y1, uint8_t *const dst[3],
+                               const int dstStride[3]) const
+{
+    if (!rowsOneToOne() || y0 < 0 || y1 > m_dstHeight || (y0 & 1) || (y1 & 1))
+        return;
+    convertRange(rows, srcStride, y0, y0, y1, dst, dstStride);
+}
+
+void BgraToYuv420::convertRange(const uint8_t *rows, int srcStride, int firstRow, int y0, int y1,
+                                uint8_t *const dst[3], const int dstStride[3]) const
+{
+    // Source row k is at rows + (k - firstRow) x srcStride.
+    auto row = [&](int index) { return rows + ptrdiff_t(srcStride) * ptrdiff_t(index - firstRow); };
+    for (int y = y0; y < y1; y += 2) {
         RowPair r;
         r.a0 = row(m_row0[size_t(y)]);
-        r.b0 = row(m_row1[size_t(y)]);
         r.w0 = m_weight[size_t(y)];
+        // A row taken whole reads nothing of the next one (which may lie
+        // outside the rows given).
+        r.b0 = r.w0 != 0 ? row(m_row1[size_t(y)]) : r.a0;
         r.a1 = row(m_row0[size_t(y + 1)]);
-        r.b1 = row(m_row1[size_t(y + 1)]);
         r.w1 = m_weight[size_t(y + 1)];
+        r.b1 = r.w1 != 0 ? row(m_row1[size_t(y + 1)]) : r.a1;
         r.y0 = dst[0] + size_t(dstStride[0]) * size_t(y);
         r.y1 = r.y0 + dstStride[0];
         r.u = dst[1] + size_t(dstStride[1]) * size_t(y / 2);

@@ -23,6 +23,13 @@ public:
     // widths differ, or a size is odd or not positive).
     bool setup(int width, int srcHeight, int dstHeight, Matrix matrix = Matrix::Bt601);
     void convert(const uint8_t *bgra, int srcStride, uint8_t *const dst[3], const int dstStride[3]) const;
+    // Whether each output row is its source row (the heights are equal):
+    // then a frame can be converted in bands of rows as they are made.
+    bool rowsOneToOne() const { return m_width > 0 && m_srcHeight == m_dstHeight; }
+    // Output rows [y0, y1) (both even) from their source rows, `rows` being
+    // source row y0; only when rowsOneToOne(), else nothing is written.
+    void convertRows(const uint8_t *rows, int srcStride, int y0, int y1, uint8_t *const dst[3],
+                     const int dstStride[3]) const;
 
     // Whether convert() takes the AVX2 path; false forces the portable loop
     // (tests compare the two).
@@ -37,6 +44,8 @@ private:
         int w0, w1;
         uint8_t *y0, *y1, *u, *v;
     };
+    void convertRange(const uint8_t *rows, int srcStride, int firstRow, int y0, int y1, uint8_t *const dst[3],
+                      const int dstStride[3]) const;
     void convertPortable(const RowPair &r, int from) const;
     int convertAvx2(const RowPair &r) const; // returns the pixels done
 

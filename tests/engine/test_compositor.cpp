@@ -201,6 +201,43 @@ private slots:
         }
     }
 
+    // A frame composed a band of rows at a time (as the writer converts it
+    // for a single video file) is the frame composed whole, for every band
+    // height; the bands come in order and cover the frame once.
+    void bandsGiveTheWholeFrame()
+    {
+        const Frame frames[] = {
+            {0, moved(-3.1f, 2.2f, -140.f), Frame::None, 0, moved(0.f, 0.f, 0.f), 0.0},
+            {0, moved(370.f, -300.5f, 10.f), Frame::None, 0, moved(0.f, 0.f, 0.f), 0.0},
+            {1, moved(3.3f, -2.1f, 40.f), Frame::Dissolve, 4, moved(-5.f, 7.f, -30.f), 0.61},
+            {5, moved(-1.f, 0.5f, 80.f), Frame::Masked, 7, moved(2.f, 1.f, 15.f), 0.42},
+            {0, moved(25.f, -40.f, 0.f), Frame::None, 0, moved(0.f, 0.f, 0.f), 0.0},
+        };
+        for (const Frame &f : frames) {
+            const std::vector<uint8_t> whole = draw(*m_processor, f);
+            QVERIFY(!whole.empty());
+            for (int bandRows : {1, 16, 50, kH}) {
+                std::vector<uint8_t> band(size_t(kW) * 4 * size_t(bandRows), 0x55);
+                std::vector<uint8_t> frame(whole.size(), 0x33);
+                int next = 0;
+                bool inOrder = true;
+                QVERIFY(m_processor->readComposedInBands(band.data(), kW * 4, bandRows, [&](int y, int rows) {
+                    inOrder = inOrder && y == next && rows > 0 && rows <= bandRows;
+                    next = y + rows;
+                    std::copy(band.begin(), band.begin() + ptrdiff_t(kW) * 4 * rows,
+                              frame.begin() + ptrdiff_t(kW) * 4 * y);
+                }));
+                QVERIFY(inOrder);
+                QCOMPARE(next, kH);
+                QVERIFY2(frame == whole, qPrintable(QStringLiteral("bands of %1 rows").arg(bandRows)));
+            }
+        }
+        // A frame OpenGL draws is not composed in bands.
+        QVERIFY(!draw(*m_opengl, frames[0]).empty());
+        uint8_t row[kW * 4];
+        QVERIFY(!m_opengl->readComposedInBands(row, kW * 4, 1, [](int, int) {}));
+    }
+
     // A pattern wipe's picture takes, for every mask byte, the ramp's own
     // alpha, computed or looked up, through the whole wipe and for soft
     // and hard edges (ramps that start below 0 or end above 255 included).

@@ -476,7 +476,9 @@ private slots:
             bgra[size_t(x)] = 255;
             bgra[size_t(stride) * size_t(srcHeight - 1) + size_t(x)] = 0;
         }
-        auto convertWith = [&](bool vector) {
+        // bandRows > 0: converted in bands of that many rows, each band
+        // copied alone (a read outside it would not find the frame's rows).
+        auto convertWith = [&](bool vector, int bandRows = 0) {
             const int strides[3] = {width + 16, width / 2 + 8, width / 2 + 8};
             std::vector<uint8_t> out(size_t(strides[0]) * size_t(dstHeight) +
                                      2 * size_t(strides[1]) * size_t(dstHeight / 2));
@@ -484,9 +486,30 @@ private slots:
                                   out.data() + size_t(strides[0]) * size_t(dstHeight) +
                                       size_t(strides[1]) * size_t(dstHeight / 2)};
             converter.setVectorised(vector);
-            converter.convert(bgra.data(), stride, planes, strides);
+            if (bandRows <= 0) {
+                converter.convert(bgra.data(), stride, planes, strides);
+                return out;
+            }
+            for (int y = 0; y < dstHeight; y += bandRows) {
+                const int rows = std::min(bandRows, dstHeight - y);
+                const std::vector<uint8_t> band(bgra.begin() + ptrdiff_t(stride) * y,
+                                                bgra.begin() + ptrdiff_t(stride) * (y + rows));
+                converter.convertRows(band.data(), stride, y, y + rows, planes, strides);
+            }
             return out;
         };
+        if (converter.rowsOneToOne()) {
+            // A frame converted band by band as it is composed: the same
+            // bytes.
+            const std::vector<uint8_t> whole = convertWith(true);
+            for (int rows : {2, 6, 16})
+                QVERIFY2(convertWith(true, rows) == whole,
+                         qPrintable(QStringLiteral("bands of %1").arg(rows)));
+        } else {
+            // Scaled rows are not converted in bands: nothing is written.
+            const std::vector<uint8_t> untouched = convertWith(true, 16);
+            QVERIFY(std::all_of(untouched.begin(), untouched.end(), [](uint8_t b) { return b == 0; }));
+        }
         const std::vector<uint8_t> vector = convertWith(true);
         const std::vector<uint8_t> portable = convertWith(false);
         QCOMPARE(vector.size(), portable.size());

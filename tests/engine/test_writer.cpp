@@ -492,8 +492,10 @@ private slots:
             }
             for (int y = 0; y < dstHeight; y += bandRows) {
                 const int rows = std::min(bandRows, dstHeight - y);
-                const std::vector<uint8_t> band(bgra.begin() + ptrdiff_t(stride) * y,
-                                                bgra.begin() + ptrdiff_t(stride) * (y + rows));
+                // (Scaled rows: no more source rows than there are.)
+                const std::vector<uint8_t> band(bgra.begin() + ptrdiff_t(stride) * std::min(y, srcHeight),
+                                                bgra.begin() +
+                                                    ptrdiff_t(stride) * std::min(y + rows, srcHeight));
                 converter.convertRows(band.data(), stride, y, y + rows, planes, strides);
             }
             return out;

@@ -171,14 +171,21 @@ void DvdAuthoring::run()
         return;
     // The titles' child process objects belong to this thread; they go when
     // the run ends, however it ends.
+    // They also go back to the thread that owns the author, from here, so
+    // that nothing of them is left to this thread's end (Qt's own work
+    // after run() returns), and whoever deletes them later finds them in
+    // its own thread.
     struct ReleaseProcesses {
         const std::vector<std::unique_ptr<Title>> &titles;
+        QThread *owner;
         ~ReleaseProcesses()
         {
-            for (const auto &title : titles)
+            for (const auto &title : titles) {
                 title->releaseProcesses();
+                title->moveToThread(owner);
+            }
         }
-    } release{m_titles};
+    } release{m_titles, thread()};
     calcTitlesSourceFileSize();
     // The menu's pages are small stills: they are ready in moments, before
     // the tools start on the title.

@@ -188,6 +188,7 @@ bool AVWriterManager::start()
         std::clamp<int64_t>(pictureBytes > 0 ? queueBytes / pictureBytes : kFramesQueued, 4, kFramesQueued));
     m_wakeBelow = m_queueLimit - 1;
     m_framesRendered = 0;
+    m_framesTogether = 0;
     m_lastFrames.clear();
     const size_t audioBytes = size_t(m_storyboard->audioRing().capacity) + kAudioRingSlack;
     m_audioBuffers.assign(kAudioBuffers, std::vector<uint8_t>(m_hasAudioWriter ? audioBytes : 0));
@@ -455,10 +456,10 @@ bool AVWriterManager::queueNextFrame()
         push(std::move(job));
         return true;
     }
-    m_storyboard->renderFrame(m_framesWritten, false, this);
+    const int frame = m_framesWritten;
+    m_storyboard->renderFrame(frame, false, this);
     m_profRender += t.nsecsElapsed();
     t.restart();
-    Job job(Job::Video);
     const int stride = frameWidth() * 4;
     // A frame composed on the processor for a single video writer is
     // converted band by band as it is composed: the band stays in the
@@ -475,6 +476,56 @@ bool AVWriterManager::queueNextFrame()
     if (videoWriters != 1 || !banded->convertsInBands())
         banded = nullptr;
     if (banded && core().composedInSoftware()) {
+        // The next frame, when it shows the same pictures, is rendered now
+        // and composed with this one: each picture row read from memory
+        // then serves both frames.
+        const int next = frame + 1;
+        GLDrawCore::HeldFrame held;
+        if (m_composeTogether && next < m_storyboard->totalFrames() &&
+            !m_storyboard->sameFrame(frame, next) && m_storyboard->keepsPictures(frame, next) &&
+            core().holdComposed(&held)) {
+            av::Frame first = banded->newVideoFrame();
+            av::Frame second = first ? banded->newVideoFrame() : av::Frame();
+            if (first && second) {
+                m_storyboard->renderFrame(next, false, this);
+                m_band.resize(size_t(stride) * kBandRows * 2);
+                uint8_t *firstBand = m_band.data();
+                uint8_t *secondBand = firstBand + size_t(stride) * kBandRows;
+                AVFrame *a = first.get();
+                AVFrame *b = second.get();
+                auto convertFirst = [banded, a, firstBand, stride](int y, int rows) {
+                    banded->convertBand(a, firstBand, stride, y, rows);
+                };
+                const bool together =
+                    core().readComposedInBands(held, firstBand, convertFirst, secondBand, stride, kBandRows,
+                                               [banded, b, secondBand, stride](int y, int rows) {
+                                                   banded->convertBand(b, secondBand, stride, y, rows);
+                                               });
+                if (!together)
+                    core().readHeldInBands(held, firstBand, stride, kBandRows, convertFirst);
+                m_profConvert += t.nsecsElapsed();
+                t.restart();
+                std::vector<av::Frame> frames;
+                frames.push_back(std::move(first));
+                queueRendered(std::move(frames));
+                if (!together) // the next frame is drawn by OpenGL: read back
+                    return queueRenderedFrame(banded, t);
+                frames.clear();
+                frames.push_back(std::move(second));
+                queueRendered(std::move(frames));
+                ++m_framesTogether;
+                return true;
+            }
+        }
+    }
+    return queueRenderedFrame(banded, t);
+}
+
+bool AVWriterManager::queueRenderedFrame(StreamWriter *banded, QElapsedTimer &t)
+{
+    const int stride = frameWidth() * 4;
+    std::vector<av::Frame> frames;
+    if (banded && core().composedInSoftware()) {
         av::Frame frame = banded->newVideoFrame();
         if (frame) {
             m_band.resize(size_t(stride) * kBandRows);
@@ -482,10 +533,10 @@ bool AVWriterManager::queueNextFrame()
             readComposedInBands(m_band.data(), stride, kBandRows, [this, banded, f, stride](int y, int rows) {
                 banded->convertBand(f, m_band.data(), stride, y, rows);
             });
-            job.frames.push_back(std::move(frame));
+            frames.push_back(std::move(frame));
         }
     }
-    if (job.frames.empty()) {
+    if (frames.empty()) {
         m_readBack.resize(size_t(stride) * size_t(frameHeight()));
         if (!readPixels(GL_BGRA, GL_UNSIGNED_BYTE, m_readBack.data())) {
             fail(QStringLiteral("Cannot read the rendered frame back from OpenGL"));
@@ -495,19 +546,26 @@ bool AVWriterManager::queueNextFrame()
         t.restart();
         for (auto &w : m_streams) {
             if (w->hasVideo())
-                job.frames.push_back(w->convertVideo(m_readBack.data(), stride));
+                frames.push_back(w->convertVideo(m_readBack.data(), stride));
         }
     }
     m_profConvert += t.nsecsElapsed();
+    queueRendered(std::move(frames));
+    return true;
+}
+
+void AVWriterManager::queueRendered(std::vector<av::Frame> frames)
+{
     ++m_framesRendered;
-    rememberFrames(job.frames);
+    rememberFrames(frames);
     ++m_framesWritten;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         ++m_framesQueued;
     }
+    Job job(Job::Video);
+    job.frames = std::move(frames);
     push(std::move(job));
-    return true;
 }
 
 void AVWriterManager::queueAvailableAudio(int total)

@@ -25,6 +25,7 @@
 #include <thread>
 #include <vector>
 
+class QElapsedTimer;
 class StoryBoardRender;
 
 class AVWriterManager : public QObject, public OffscreenGLDrawer
@@ -68,6 +69,11 @@ public:
     // ends with the run (the command line); Normal leaves it.
     enum class RenderPriority { Normal, LowerIfRestorable, Lower };
     void setRenderPriority(RenderPriority priority) { m_renderPriority = priority; }
+    // Consecutive frames that show the same pictures and are composed on
+    // the processor for one video writer are composed two at a time, band
+    // by band (each picture row read from memory serves both). On by
+    // default; the frames are the same either way (tests compare the two).
+    void setComposeFramesTogether(bool on) { m_composeTogether = on; }
 
     bool isWriting() const { return m_tick.isActive() || m_finishing; }
     bool hasFailed() const { return !m_error.isEmpty(); }
@@ -75,6 +81,8 @@ public:
     int framesWritten() const { return m_framesWritten; }
     // Frames rendered and converted; the others repeat the frame before.
     int framesRendered() const { return m_framesRendered; }
+    // Of those, the frames composed together with the one before them.
+    int framesComposedTogether() const { return m_framesTogether; }
     int audioFramesWritten() const { return m_audioFramesWritten; }
     // PCM bytes handed to the audio writers (exactly the PCM of
     // totalFrames video frames).
@@ -105,6 +113,12 @@ private:
     // One tick of writeVideoAudio: render and queue the next frame (false
     // when the run failed), queue the PCM the ring holds, finish at the end.
     bool queueNextFrame();
+    // The frame rendered last, read (composed in bands for `banded`, else
+    // read back) and queued; false when the run failed. t: the profile's
+    // clock, running since the frame was rendered.
+    bool queueRenderedFrame(StreamWriter *banded, QElapsedTimer &t);
+    // Queues one frame's pictures (one per video writer) for the encoder.
+    void queueRendered(std::vector<av::Frame> frames);
     void queueAvailableAudio(int total);
     // Emits progressChanged; false when a receiver ended the run (this
     // writer may be gone then).
@@ -150,6 +164,8 @@ private:
     // (under m_mutex).
     int m_wakeBelow = 0;
     int m_framesRendered = 0;
+    int m_framesTogether = 0;
+    bool m_composeTogether = true;
     std::vector<std::vector<uint8_t>> m_audioBuffers;
     std::vector<int> m_freeAudio;
     bool m_workerFailed = false;

@@ -700,6 +700,42 @@ bool GLDrawCore::readComposedInBands(uint8_t *band, int bandStride, int bandRows
     return true;
 }
 
+bool GLDrawCore::holdComposed(HeldFrame *held) const
+{
+    if (!m_softFrame)
+        return false;
+    std::copy(m_softLayers, m_softLayers + m_softCount, held->layers);
+    held->count = m_softCount;
+    return true;
+}
+
+bool GLDrawCore::readComposedInBands(const HeldFrame &held, uint8_t *heldBand,
+                                     const SoftCompositor::BandDone &heldDone, uint8_t *band, int bandStride,
+                                     int bandRows, const SoftCompositor::BandDone &done)
+{
+    if (!m_softFrame)
+        return false;
+    SoftCompositor::Frame frames[2];
+    frames[0].layers = held.layers;
+    frames[0].count = held.count;
+    frames[0].band = heldBand;
+    frames[0].bandStride = bandStride;
+    frames[0].done = heldDone;
+    frames[1].layers = m_softLayers;
+    frames[1].count = m_softCount;
+    frames[1].band = band;
+    frames[1].bandStride = bandStride;
+    frames[1].done = done;
+    m_compositor.composeFramesInBands(frames, 2, bandRows);
+    return true;
+}
+
+void GLDrawCore::readHeldInBands(const HeldFrame &held, uint8_t *band, int bandStride, int bandRows,
+                                 const SoftCompositor::BandDone &done)
+{
+    m_compositor.composeInBands(held.layers, held.count, band, bandStride, bandRows, done);
+}
+
 void GLDrawCore::readPixels(GLenum format, GLenum type, void *destination)
 {
     if (readComposed(format, type, destination))

@@ -121,6 +121,26 @@ public:
     // processor (nothing done).
     bool readComposedInBands(uint8_t *band, int bandStride, int bandRows,
                              const SoftCompositor::BandDone &done);
+    // A frame composed on the processor, kept while the next one is
+    // recorded, so that the two are composed together (their pictures must
+    // stay as they are until then).
+    struct HeldFrame {
+        SoftLayer layers[kMaxLayers];
+        int count = 0;
+    };
+    // Keeps the frame recorded last; false (nothing kept) when it is not
+    // composed on the processor.
+    bool holdComposed(HeldFrame *held) const;
+    // The held frame and the frame recorded last, composed together band
+    // by band (SoftCompositor::composeFramesInBands), each into its own
+    // band and done; false (nothing done) when the last frame is not
+    // composed on the processor.
+    bool readComposedInBands(const HeldFrame &held, uint8_t *heldBand,
+                             const SoftCompositor::BandDone &heldDone, uint8_t *band, int bandStride,
+                             int bandRows, const SoftCompositor::BandDone &done);
+    // The held frame alone, in bands.
+    void readHeldInBands(const HeldFrame &held, uint8_t *band, int bandStride, int bandRows,
+                         const SoftCompositor::BandDone &done);
     // Draws a frame composed on the processor with OpenGL after all (the
     // context current): for a read of the surface itself.
     void drawWithGL();

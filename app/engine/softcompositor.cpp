@@ -280,22 +280,48 @@ void SoftCompositor::compose(const SoftLayer *layers, int count, uint8_t *dst, i
 void SoftCompositor::composeInBands(const SoftLayer *layers, int count, uint8_t *band, int bandStride,
                                     int bandRows, const BandDone &done)
 {
-    if (m_width <= 0 || !band || bandRows <= 0)
+    Frame frame;
+    frame.layers = layers;
+    frame.count = count;
+    frame.band = band;
+    frame.bandStride = bandStride;
+    frame.done = done;
+    composeFramesInBands(&frame, 1, bandRows);
+}
+
+void SoftCompositor::composeFramesInBands(const Frame *frames, int frameCount, int bandRows)
+{
+    if (m_width <= 0 || bandRows <= 0 || frameCount <= 0)
         return;
-    count = std::max(count, 0);
-    if (m_layers.size() < size_t(count))
-        m_layers.resize(size_t(count));
-    for (int i = 0; i < count; ++i)
-        prepareLayer(layers[i], m_layers[size_t(i)]);
+    size_t layers = 0;
+    for (int f = 0; f < frameCount; ++f) {
+        if (!frames[f].band)
+            return;
+        layers += size_t(std::max(frames[f].count, 0));
+    }
+    if (m_layers.size() < layers)
+        m_layers.resize(layers);
+    size_t next = 0;
+    for (int f = 0; f < frameCount; ++f) {
+        for (int i = 0; i < frames[f].count; ++i)
+            prepareLayer(frames[f].layers[i], m_layers[next++]);
+    }
     for (int y = 0; y < m_height; y += bandRows) {
         const int rows = std::min(bandRows, m_height - y);
-        // Row py of the frame is row py - y of the band.
-        if (count == 0)
-            fillBlack(band, bandStride, 0, rows, 0, m_width);
-        for (int i = 0; i < count; ++i)
-            drawRows(layers[i], m_layers[size_t(i)], i == 0, band, bandStride, y, y + rows);
-        if (done)
-            done(y, rows);
+        size_t prepared = 0;
+        for (int f = 0; f < frameCount; ++f) {
+            const Frame &fr = frames[f];
+            const int count = std::max(fr.count, 0);
+            // Row py of the frame is row py - y of its band.
+            if (count == 0)
+                fillBlack(fr.band, fr.bandStride, 0, rows, 0, m_width);
+            for (int i = 0; i < count; ++i)
+                drawRows(fr.layers[i], m_layers[prepared + size_t(i)], i == 0, fr.band, fr.bandStride, y,
+                         y + rows);
+            prepared += size_t(count);
+            if (fr.done)
+                fr.done(y, rows);
+        }
     }
 }
 

@@ -59,6 +59,21 @@ public:
     using BandDone = std::function<void(int firstRow, int rows)>;
     void composeInBands(const SoftLayer *layers, int count, uint8_t *band, int bandStride, int bandRows,
                         const BandDone &done);
+    // Several frames composed together, band by band: the first band of
+    // each, then the second of each, and so on, each handed to its own
+    // done. Consecutive frames of a slow pan-and-zoom read nearly the same
+    // picture rows, so the rows a band reads come from memory once and
+    // serve every frame from the processor's cache (each picture row read
+    // from memory was the largest cost of composing a frame). Every
+    // frame's pixels are those composeInBands gives it alone.
+    struct Frame {
+        const SoftLayer *layers = nullptr;
+        int count = 0;
+        uint8_t *band = nullptr; // bandRows rows of bandStride bytes
+        int bandStride = 0;
+        BandDone done;
+    };
+    void composeFramesInBands(const Frame *frames, int frameCount, int bandRows);
 
     // One row of a pattern wipe's picture: each pixel's colour with the
     // ramp's alpha for its mask byte (ramp[m]: 0 below lo, 255 from hi on,
@@ -98,5 +113,5 @@ private:
     std::vector<uint32_t> m_black;  // a row of black texels (width + 2)
     std::vector<uint32_t> m_texels; // one row of texels, sampled vertically
     std::vector<uint32_t> m_line;   // one row of the layer, sampled
-    std::vector<Prepared> m_layers;
+    std::vector<Prepared> m_layers; // every frame's layers, one after another
 };

@@ -122,6 +122,24 @@ bool StoryBoardRender::sameFrame(int a, int b) const
            x.captionAlpha == y.captionAlpha;
 }
 
+bool StoryBoardRender::keepsPictures(int a, int b) const
+{
+    const FramePlan x = plan(a);
+    const FramePlan y = plan(b);
+    if (x.photo < 0 || x.photo != y.photo || x.incoming != y.incoming)
+        return false;
+    const ImageInfo &photo = m_album->photos[x.photo];
+    const bool caption = !photo.isTitleCard() && !photo.caption.isEmpty();
+    const bool incomingCaption = x.incoming >= 0 && !m_album->photos[x.incoming].isTitleCard() &&
+                                 !m_album->photos[x.incoming].caption.isEmpty();
+    auto framesOwn = [&](const FramePlan &p) {
+        const auto fading = [](int alpha) { return alpha > 0 && alpha < 255; };
+        return (p.incoming >= 0 && p.pattern >= 0) || (caption && fading(p.captionAlpha)) ||
+               (incomingCaption && fading(p.incomingCaptionAlpha));
+    };
+    return !framesOwn(x) && !framesOwn(y);
+}
+
 bool StoryBoardRender::renderFrame(int f, bool seekAudioFlag, GLDrawer *drawer)
 {
     if (seekAudioFlag)

@@ -74,6 +74,12 @@ public:
     // the dynamic effect stays the same for its whole display time): the
     // writer then encodes the frame it has instead of rendering it again.
     bool sameFrame(int a, int b) const;
+    // Whether rendering frame b leaves every picture that frame a was
+    // drawn from as it is, so that the two frames can be composed
+    // together: both show the same photos (found in the caches, nothing
+    // decoded or evicted) and neither has a picture made for the frame
+    // alone (a pattern wipe's merged picture, a fading caption).
+    bool keepsPictures(int a, int b) const;
 
     const Picture *photoPicture(const ImageInfo &info);
     // Starts decoding the timeline's first two photos, each on a thread of

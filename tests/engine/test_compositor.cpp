@@ -238,6 +238,85 @@ private slots:
         QVERIFY(!m_opengl->readComposedInBands(row, kW * 4, 1, [](int, int) {}));
     }
 
+    // Two consecutive frames composed together, band by band: each gets the
+    // pixels it gets alone, its bands in order, the two frames' bands taking
+    // turns. A frame held from before a wipe or with a dissolve keeps its
+    // pictures while the next one is recorded. When the next frame needs
+    // OpenGL (a turned layer), nothing is composed together and the held
+    // frame is composed alone.
+    void framesComposedTogether()
+    {
+        const Frame frames[] = {
+            {0, moved(-3.1f, 2.2f, -140.f), Frame::None, 0, moved(0.f, 0.f, 0.f), 0.0},
+            {0, moved(-3.0f, 2.25f, -139.5f), Frame::None, 0, moved(0.f, 0.f, 0.f), 0.0},
+            {1, moved(3.3f, -2.1f, 40.f), Frame::Dissolve, 4, moved(-5.f, 7.f, -30.f), 0.61},
+            {1, moved(3.4f, -2.f, 40.5f), Frame::Dissolve, 4, moved(-5.1f, 7.1f, -30.2f), 0.63},
+            {5, moved(-1.f, 0.5f, 80.f), Frame::Masked, 7, moved(2.f, 1.f, 15.f), 0.42},
+            {0, moved(370.f, -300.5f, 10.f), Frame::None, 0, moved(0.f, 0.f, 0.f), 0.0},
+        };
+        constexpr int kFrames = int(sizeof frames / sizeof frames[0]);
+        std::vector<std::vector<uint8_t>> whole;
+        for (const Frame &f : frames) {
+            whole.push_back(draw(*m_processor, f));
+            QVERIFY(!whole.back().empty());
+        }
+        GLDrawCore &core = m_processor->core();
+        for (int i = 0; i + 1 < kFrames; ++i) {
+            for (int bandRows : {1, 16, 50, kH}) {
+                QVERIFY(!draw(*m_processor, frames[i]).empty());
+                GLDrawCore::HeldFrame held;
+                QVERIFY(core.holdComposed(&held));
+                QVERIFY(!draw(*m_processor, frames[i + 1]).empty());
+                std::vector<uint8_t> bands[2];
+                std::vector<uint8_t> out[2];
+                int next[2] = {0, 0};
+                int turn = 0;
+                bool inOrder = true;
+                for (int k = 0; k < 2; ++k) {
+                    bands[k].assign(size_t(kW) * 4 * size_t(bandRows), 0x55);
+                    out[k].assign(whole[0].size(), 0x33);
+                }
+                auto done = [&](int k) {
+                    return [&, k](int y, int rows) {
+                        inOrder = inOrder && k == turn && y == next[k] && rows > 0 && rows <= bandRows;
+                        turn = 1 - k;
+                        next[k] = y + rows;
+                        std::copy(bands[k].begin(), bands[k].begin() + ptrdiff_t(kW) * 4 * rows,
+                                  out[k].begin() + ptrdiff_t(kW) * 4 * y);
+                    };
+                };
+                QVERIFY(core.readComposedInBands(held, bands[0].data(), done(0), bands[1].data(), kW * 4,
+                                                 bandRows, done(1)));
+                const QString what =
+                    QStringLiteral("frames %1 and %2, bands of %3 rows").arg(i).arg(i + 1).arg(bandRows);
+                QVERIFY2(inOrder, qPrintable(what));
+                QCOMPARE(next[0], kH);
+                QCOMPARE(next[1], kH);
+                QVERIFY2(out[0] == whole[size_t(i)], qPrintable(what));
+                QVERIFY2(out[1] == whole[size_t(i + 1)], qPrintable(what));
+            }
+        }
+
+        // The next frame turned: drawn by OpenGL, the held one alone.
+        MotionSample turned;
+        turned.kind = 1;
+        turned.values = {20.f, 0.f, 1.f, 0.f};
+        QVERIFY(!draw(*m_processor, frames[2]).empty());
+        GLDrawCore::HeldFrame held;
+        QVERIFY(core.holdComposed(&held));
+        const Frame byOpenGL{0, turned, Frame::None, 0, moved(0.f, 0.f, 0.f), 0.0};
+        QVERIFY(!draw(*m_processor, byOpenGL).empty());
+        std::vector<uint8_t> band(size_t(kW) * 4 * 16), other(band.size()), out(whole[0].size(), 0x33);
+        QVERIFY(!core.readComposedInBands(
+            held, band.data(), [](int, int) {}, other.data(), kW * 4, 16, [](int, int) {}));
+        QVERIFY(!core.holdComposed(&held)); // an OpenGL frame is not held
+        core.readHeldInBands(held, band.data(), kW * 4, 16, [&](int y, int rows) {
+            std::copy(band.begin(), band.begin() + ptrdiff_t(kW) * 4 * rows,
+                      out.begin() + ptrdiff_t(kW) * 4 * y);
+        });
+        QVERIFY(out == whole[2]);
+    }
+
     // A pattern wipe's picture takes, for every mask byte, the ramp's own
     // alpha, computed or looked up, through the whole wipe and for soft
     // and hard edges (ramps that start below 0 or end above 255 included).

@@ -81,6 +81,7 @@ class TestWriter : public QObject
 private:
     QString m_dir;
     QStringList m_photos;
+    bool m_together = true; // frames composed two at a time (the writer's default)
 
     struct Run {
         bool finished = false;
@@ -88,6 +89,7 @@ private:
         QList<int> progress;
         int framesAtEnd = -1;
         int framesRendered = -1;
+        int framesTogether = -1;
         int totalFrames = 0;
         QString video, audio;
         // The rendering thread's nice value before the run, at each progress
@@ -120,6 +122,7 @@ private:
         }
         writer.setStoryboard(&story);
         writer.setRenderPriority(priority);
+        writer.setComposeFramesTogether(m_together);
         story.renderFrame(0, true, &writer);
         auto video = std::make_unique<StreamWriter>();
         video->open(run.video, VideoStreamParams::dvd(standard, videoRate), AudioStreamParams());
@@ -140,6 +143,7 @@ private:
             run.finished = true;
             run.framesAtEnd = writer.framesWritten();
             run.framesRendered = writer.framesRendered();
+            run.framesTogether = writer.framesComposedTogether();
             loop.quit();
         });
         connect(&writer, &AVWriterManager::failed, &loop, [&](const QString &m) {
@@ -184,9 +188,11 @@ private:
     void checkFiles(const Run &run, int width, int height, AVRational rate, AVRational sar, int channels)
     {
         QVERIFY2(run.finished, qPrintable(run.error));
-        // Progress 0..100 in whole percents, compileEnd after the last frame.
+        // Progress 0..100 in whole percents, compileEnd after the last frame;
+        // the first step after at most two frames (composed together).
         QVERIFY(!run.progress.isEmpty());
-        QVERIFY(run.progress.first() <= 1);
+        QVERIFY2(run.progress.first() <= 200 / run.totalFrames,
+                 qPrintable(QString::number(run.progress.first())));
         QCOMPARE(run.progress.last(), 100);
         for (int i = 1; i < run.progress.size(); ++i)
             QVERIFY(run.progress[i] >= run.progress[i - 1]);
@@ -272,6 +278,40 @@ private slots:
         QVERIFY(transitionFrames > 0);
         QCOMPARE(dissolving.framesRendered, 3 + transitionFrames);
         multiplexAndAuthor(run, TvStandard::Pal);
+    }
+
+    // Consecutive frames composed two at a time give the encoder the very
+    // pictures that frames composed one by one give it: through pan and
+    // zoom, pattern wipes (whose merged picture is made for each frame),
+    // dissolves, a caption fading out and in, and the frames where a
+    // transition starts and ends.
+    void framesComposedTogetherAreTheSame()
+    {
+        for (const bool dissolves : {false, true}) {
+            Album album = makeAlbum(3, false);
+            album.settings.dissolveOnly = dissolves;
+            album.photos[1].caption.text = QStringLiteral("Over the valley");
+            QByteArray pictures[2];
+            int rendered[2] = {0, 0};
+            for (const bool together : {false, true}) {
+                const QString name = QStringLiteral("together-%1-%2").arg(int(dissolves)).arg(int(together));
+                const QString copy =
+                    TestSupport::freshDir(name + QStringLiteral("-input")) + QStringLiteral("/pictures.yuv");
+                TestSupport::ScopedEnv input("SORVEL_ENCODER_INPUT_COPY", copy);
+                m_together = together;
+                const Run run = write(name, TvStandard::Pal, 2, 9000000, 192000, album);
+                m_together = true;
+                QVERIFY2(run.finished, qPrintable(run.error));
+                QCOMPARE(run.framesTogether > run.totalFrames / 4, together);
+                rendered[int(together)] = run.framesRendered;
+                QFile file(copy);
+                QVERIFY(file.open(QIODevice::ReadOnly));
+                pictures[int(together)] = file.readAll();
+                QCOMPARE(pictures[int(together)].size(), qint64(720) * 576 * 3 / 2 * run.totalFrames);
+            }
+            QCOMPARE(rendered[1], rendered[0]);
+            QVERIFY2(pictures[1] == pictures[0], dissolves ? "dissolves" : "pattern wipes");
+        }
     }
 
     void palStereoAtFullRate()

@@ -19,6 +19,7 @@ extern "C" {
 #include <QTransform>
 
 #include <atomic>
+#include <mutex>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -350,10 +351,67 @@ void StoryBoardRender::decodeAhead(const ImageInfo &info)
     // Two decodes at once for DVD-sized frames; one for larger frames,
     // whose decodes each hold a photo of several times the frame's size.
     const size_t decodes = int64_t(m_format.width) * m_format.height > kLargeFramePixels ? 1 : 2;
-    if (m_pictureIndex.count(key) || m_ahead.count(key) || m_ahead.size() >= decodes)
+    if (m_pictureIndex.count(key) || m_ahead.count(key))
+        return;
+    if (std::future<QImage> early = takeEarlyDecode(key); early.valid()) {
+        m_ahead.emplace(key, std::move(early));
+        return;
+    }
+    if (m_ahead.size() >= decodes)
         return;
     m_ahead.emplace(key, std::async(std::launch::async, &StoryBoardRender::decodePhotoAhead, info.path,
                                     turned, m_format, framing));
+}
+
+namespace {
+
+// The decode decodeEarly started, until a storyboard takes or drops it.
+struct EarlyDecode {
+    std::mutex mutex;
+    QString key;
+    OutputFormat format;
+    std::future<QImage> image;
+};
+
+EarlyDecode &earlyDecode()
+{
+    static EarlyDecode early;
+    return early;
+}
+
+} // namespace
+
+void StoryBoardRender::decodeEarly(const ImageInfo &info, const OutputFormat &format, PhotoFraming framing)
+{
+    if (info.isTitleCard() || info.missing)
+        return;
+    const bool turned = info.orientationCode > 3;
+    EarlyDecode &early = earlyDecode();
+    std::lock_guard<std::mutex> lock(early.mutex);
+    if (early.image.valid())
+        return;
+    early.key = photoKey(info.path, turned, framing);
+    early.format = format;
+    early.image = std::async(std::launch::async, &StoryBoardRender::decodePhotoAhead, info.path, turned,
+                             format, framing);
+}
+
+std::future<QImage> StoryBoardRender::takeEarlyDecode(const QString &key) const
+{
+    EarlyDecode &early = earlyDecode();
+    std::future<QImage> taken;
+    {
+        std::lock_guard<std::mutex> lock(early.mutex);
+        if (!early.image.valid())
+            return taken;
+        taken = std::move(early.image);
+        if (early.key == key && early.format == m_format)
+            return taken;
+    }
+    // Another photo or format: waited for here (outside the lock) and
+    // dropped.
+    taken = std::future<QImage>();
+    return taken;
 }
 
 void StoryBoardRender::decodeFirstPhotosAhead()
@@ -410,6 +468,8 @@ const Picture *StoryBoardRender::photoPicture(const ImageInfo &info)
     if (auto it = m_ahead.find(key); it != m_ahead.end()) {
         image = it->second.get();
         m_ahead.erase(it);
+    } else if (std::future<QImage> early = takeEarlyDecode(key); early.valid()) {
+        image = early.get();
     } else {
         image = decodePhoto(info.path, turnedKey, m_format, framing);
     }

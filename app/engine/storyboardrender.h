@@ -87,6 +87,13 @@ public:
     // other work to do before the frames (the soundtrack pass of a DVD run,
     // which keeps one core busy and leaves the other free).
     void decodeFirstPhotosAhead();
+    // Starts decoding a photo for a storyboard not made yet, of this format
+    // and framing, on a thread of its own: the command line starts the
+    // show's first photo while the music's loudness is still measured,
+    // which otherwise left one core idle before the first frame. The
+    // first storyboard that asks for a photo takes the decode when it is
+    // that photo in that format, and drops it otherwise. One at a time.
+    static void decodeEarly(const ImageInfo &info, const OutputFormat &format, PhotoFraming framing);
     const Picture *patternPicture(const QString &path);
     // The caption of a photo over a transparent frame (BGRA with its own
     // alpha, rows bottom-up); null when the photo has no caption.
@@ -172,6 +179,9 @@ private:
     static QString photoKey(const QString &path, bool turned, PhotoFraming framing);
     void decodeAhead(const ImageInfo &info);
     void dropDecodesAhead();
+    // The decode started by decodeEarly when it is of this key in this
+    // storyboard's format (invalid otherwise: the decode is dropped).
+    std::future<QImage> takeEarlyDecode(const QString &key) const;
     std::map<QString, std::future<QImage>> m_ahead;
     QString m_aheadPath;
     bool m_aheadTurned = false;

@@ -25,6 +25,7 @@ extern "C" {
 #include "album/infoparser.h"
 #include "album/project.h"
 #include "album/timeline.h"
+#include "engine/storyboardrender.h"
 #include "framework/filecheck.h"
 #include "framework/commands.h"
 #include "framework/terminationsignals.h"
@@ -679,11 +680,15 @@ int runMakeCommand(MakeCommand command, const QStringList &arguments)
     photoParser.start();
     audioParser.start();
     photoParser.wait();
-    audioParser.wait();
     for (ImageInfo &info : photoParser.takeImages()) {
         prepareImportedPhoto(info, !o.noAutoRotate);
         album.photos.append(info);
     }
+    // A video file's first photo decodes while the music's loudness is
+    // measured (the show starts with it).
+    if (o.command == MakeCommand::Video && !album.photos.isEmpty())
+        StoryBoardRender::decodeEarly(album.photos.first(), format, o.framing);
+    audioParser.wait();
     album.audios = audioParser.takeAudios();
     QStringList reasons = inputs.reasons;
     rejected += photoParser.rejectedPaths();

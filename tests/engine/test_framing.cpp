@@ -305,6 +305,28 @@ private slots:
         QVERIFY(stats(fill, QRect(0, 0, format.width, 4)).first > 20.0);
     }
 
+    // A photo decoded before its storyboard exists (the command line starts
+    // the first photo while the music's loudness is measured) gives the
+    // frame that the storyboard's own decode gives; a decode in another
+    // framing or of another format is not taken for it.
+    void photoDecodedEarly()
+    {
+        const OutputFormat format = OutputFormat::forStandard(TvStandard::Pal, DvdAspect::Wide);
+        const QString portrait = m_dir + QStringLiteral("/early.png");
+        QVERIFY(posterImage(900, 1600, 6).save(portrait));
+        Album album = stillAlbum(portrait, PhotoFraming::Fit);
+        const QImage reference = render(album, format, 3);
+        QVERIFY(!reference.isNull());
+        StoryBoardRender::decodeEarly(album.photos.first(), format, PhotoFraming::Fit);
+        QVERIFY(render(album, format, 3) == reference);
+        StoryBoardRender::decodeEarly(album.photos.first(), format, PhotoFraming::Fill);
+        QVERIFY(render(album, format, 3) == reference);
+        StoryBoardRender::decodeEarly(album.photos.first(),
+                                      OutputFormat::forStandard(TvStandard::Ntsc, DvdAspect::Wide),
+                                      PhotoFraming::Fit);
+        QVERIFY(render(album, format, 3) == reference);
+    }
+
     // The backdrop is made with the photo's picture, once: frames drawn
     // over the whole show decode each photo once, in any framing.
     void backdropMadeOncePerPhoto()

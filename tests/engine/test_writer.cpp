@@ -290,7 +290,7 @@ private slots:
         for (const bool dissolves : {false, true}) {
             Album album = makeAlbum(3, false);
             album.settings.dissolveOnly = dissolves;
-            album.photos[1].caption.text = QStringLiteral("Over the valley");
+            album.photos[2].caption.text = QStringLiteral("Over the valley"); // fades in over the second transition
             QByteArray pictures[2];
             int rendered[2] = {0, 0};
             for (const bool together : {false, true}) {

@@ -123,16 +123,25 @@ bool StoryBoardRender::sameFrame(int a, int b) const
            x.captionAlpha == y.captionAlpha;
 }
 
+namespace {
+
+// Whether a caption is drawn over the item (a title card carries its text
+// in its own picture).
+bool showsCaption(const ImageInfo &info)
+{
+    return !info.isTitleCard() && !info.caption.isEmpty();
+}
+
+} // namespace
+
 bool StoryBoardRender::keepsPictures(int a, int b) const
 {
     const FramePlan x = plan(a);
     const FramePlan y = plan(b);
     if (x.photo < 0 || x.photo != y.photo || x.incoming != y.incoming)
         return false;
-    const ImageInfo &photo = m_album->photos[x.photo];
-    const bool caption = !photo.isTitleCard() && !photo.caption.isEmpty();
-    const bool incomingCaption = x.incoming >= 0 && !m_album->photos[x.incoming].isTitleCard() &&
-                                 !m_album->photos[x.incoming].caption.isEmpty();
+    const bool caption = showsCaption(m_album->photos[x.photo]);
+    const bool incomingCaption = x.incoming >= 0 && showsCaption(m_album->photos[x.incoming]);
     auto framesOwn = [&](const FramePlan &p) {
         const auto fading = [](int alpha) { return alpha > 0 && alpha < 255; };
         return (p.incoming >= 0 && p.pattern >= 0) || (caption && fading(p.captionAlpha)) ||
@@ -560,7 +569,7 @@ const Picture *StoryBoardRender::cardPicture(const ImageInfo &info)
 
 const Picture *StoryBoardRender::captionPicture(const ImageInfo &info)
 {
-    if (info.isTitleCard() || info.caption.isEmpty())
+    if (!showsCaption(info))
         return nullptr;
     const QString key = QStringLiteral("%1|%2").arg(styleKey(info.caption.style), info.caption.text);
     if (auto it = m_captionCache.find(key); it != m_captionCache.end())
